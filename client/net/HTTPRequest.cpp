@@ -1,0 +1,209 @@
+#include "HTTPRequest.h"
+
+#include "Escape.h"
+#include "Numbers.h"
+#include "Protocol.h"
+
+#include <QTcpSocket>
+
+namespace {
+
+const QString kCrLf = QStringLiteral("\r\n");
+
+// The leading hexadecimal digits of a chunk-size line; anything after them (a chunk extension)
+// is ignored. Returns false for a size too large to be real.
+bool ReadChunkSize(const QString& strLine, qint64& lSize) {
+    lSize = 0;
+    for (QChar c : strLine) {
+        int iDigit = QStringLiteral("0123456789abcdef").indexOf(c.toLower());
+        if (iDigit < 0)
+            break;
+        lSize = lSize * 16 + iDigit;
+        if (lSize > 0x7FFFFFFF)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+HTTPRequest::HTTPRequest(QObject* pParent) : QObject(pParent) {}
+
+HTTPRequest::~HTTPRequest() {
+    Clear();
+}
+
+void HTTPRequest::Clear() {
+    ++m_nExchange;
+    lBytesGot = 0;
+    strHostName.clear();
+    strURI.clear();
+    strPostData.clear();
+    strHeader.clear();
+    strHTTPData.clear();
+    // A reply without a readable code must not inherit the previous exchange's code.
+    strResultCode.clear();
+    bNeedData = true;
+    bConnected = false;
+    if (wskData) {
+        wskData->disconnect(this);
+        wskData->abort();
+        wskData->deleteLater(); // we may be inside one of its signals
+        wskData = nullptr;
+    }
+}
+
+void HTTPRequest::AddPostData(const QString& strVarName, const QString& strValue) {
+    QString strEscaped = QString::fromLatin1(zorv::EscapeValue(strValue.toLatin1().toStdString()));
+    if (!strPostData.isEmpty())
+        strPostData += QLatin1Char('&');
+    strPostData += strVarName + QLatin1Char('=') + strEscaped;
+}
+
+void HTTPRequest::SplitHostPort(const QString& strAddress, QString& strHost, quint16& nPort) {
+    strHost = strAddress;
+    nPort = 80;
+    int iColon = strAddress.lastIndexOf(QLatin1Char(':'));
+    if (iColon < 0 || strAddress.indexOf(QLatin1Char(']'), iColon) >= 0)
+        return;
+    bool bOk = false;
+    uint nValue = strAddress.mid(iColon + 1).toUInt(&bOk);
+    if (bOk && nValue > 0 && nValue <= 65535) {
+        strHost = strAddress.left(iColon);
+        nPort = static_cast<quint16>(nValue);
+    }
+    if (strHost.startsWith(QLatin1Char('[')) && strHost.endsWith(QLatin1Char(']')))
+        strHost = strHost.mid(1, strHost.size() - 2);
+}
+
+void HTTPRequest::Connect(const QString& strHost, const QString& strPath) {
+    strHostName = strHost;
+    strURI = strPath;
+    strHeader = QStringLiteral("POST ") + strURI + QStringLiteral(" HTTP/1.0") + kCrLf +
+                QStringLiteral("Host: ") + strHostName + kCrLf +
+                QStringLiteral("Connection: close") + kCrLf + QStringLiteral("User-Agent: ") +
+                QLatin1String(zorv::kUserAgentPrefix) + QLatin1String(zorv::kVersion) + kCrLf +
+                QStringLiteral("Content-length: ") + QString::number(strPostData.size()) + kCrLf +
+                kCrLf + strPostData + kCrLf;
+    emit TryConnection();
+
+    if (wskData) { // a second Connect without Clear starts afresh
+        wskData->disconnect(this);
+        wskData->abort();
+        wskData->deleteLater();
+    }
+    wskData = new QTcpSocket(this);
+    connect(wskData, &QTcpSocket::connected, this, &HTTPRequest::wskData_Connect);
+    connect(wskData, &QTcpSocket::readyRead, this, &HTTPRequest::wskData_DataArrival);
+    connect(wskData, &QTcpSocket::disconnected, this, &HTTPRequest::wskData_Close);
+    QString strRemote;
+    quint16 nPort = 80;
+    SplitHostPort(strHostName, strRemote, nPort);
+    wskData->connectToHost(strRemote, nPort);
+}
+
+void HTTPRequest::wskData_Connect() {
+    emit Connected();
+    bConnected = true;
+    wskData->write(strHeader.toLatin1());
+    emit DataSent();
+}
+
+void HTTPRequest::wskData_DataArrival() {
+    QByteArray arrival = wskData->readAll();
+    if (arrival.isEmpty())
+        return;
+    quint64 nExchange = m_nExchange;
+    lBytesGot += static_cast<qint32>(arrival.size());
+    emit ReceivingData(lBytesGot);
+    if (nExchange != m_nExchange)
+        return;
+    if (arrival.contains(zorv::kStopMarker))
+        bNeedData = false;
+    strHTTPData += QString::fromLatin1(arrival);
+}
+
+void HTTPRequest::wskData_Close() {
+    if (wskData->bytesAvailable() > 0)
+        wskData_DataArrival();
+    if (bNeedData && !strHTTPData.isEmpty())
+        bNeedData = false;
+    if (!bNeedData && !strHTTPData.isEmpty())
+        ProcessReply();
+    else
+        bNeedData = true;
+}
+
+void HTTPRequest::RaiseError(const QString& strCode) {
+    strResultCode = strCode;
+    bNeedData = true;
+    emit Error();
+}
+
+void HTTPRequest::RaiseFramingFault() {
+    strHTTPData.clear();
+    RaiseError(QStringLiteral("0"));
+}
+
+void HTTPRequest::ProcessReply() {
+    quint64 nExchange = m_nExchange;
+    emit ConnectionClosed();
+    if (nExchange != m_nExchange)
+        return;
+
+    int iBlank = strHTTPData.indexOf(QStringLiteral("\r\n\r\n"));
+    if (iBlank < 0) // a header without its blank line cannot be framed
+        return RaiseFramingFault();
+    strHeaderData = strHTTPData.left(iBlank + 1);
+    strHTTPData = strHTTPData.mid(iBlank + 4);
+
+    if (strHeaderData.contains(QStringLiteral("Transfer-Encoding: chunked")) && !DeChunkMessage())
+        return RaiseFramingFault();
+
+    const QString strStart = QLatin1String(zorv::kStartMarker);
+    int iStart = strHTTPData.indexOf(strStart);
+    if (iStart >= 0) {
+        strHTTPData = strHTTPData.mid(iStart + strStart.size());
+    } else if (strHeaderData.startsWith(QStringLiteral("HTTP/1.1 404")) ||
+               strHeaderData.startsWith(QStringLiteral("HTTP/1.0 404"))) {
+        return RaiseError(QString::number(zorv::CodeMissingScript));
+    }
+
+    int iSemi = strHTTPData.indexOf(QLatin1Char(';'));
+    if (iSemi >= 0) {
+        strResultCode = strHTTPData.left(iSemi);
+        strHTTPData = strHTTPData.mid(iSemi + 1);
+    }
+    if (!zorv::IsSuccess(zorv::ReadInt32(strResultCode.toStdString())))
+        return RaiseError(strResultCode);
+
+    int iStop = strHTTPData.indexOf(QLatin1String(zorv::kStopMarker));
+    if (iStop >= 0)
+        strHTTPData.truncate(iStop);
+    bNeedData = true;
+    emit GotResults();
+}
+
+bool HTTPRequest::DeChunkMessage() {
+    const QString& s = strHTTPData;
+    QString strOut;
+    int p = s.indexOf(kCrLf);
+    if (p < 0)
+        return false;
+    qint64 lSize = 0;
+    if (!ReadChunkSize(s.left(p), lSize))
+        return false;
+    while (lSize != 0) {
+        if (p + 2 + lSize > s.size())
+            return false; // the chunk runs past the end of the reply
+        strOut += s.mid(p + 2, static_cast<int>(lSize));
+        int q = p + 2 + static_cast<int>(lSize) + 2;
+        p = s.indexOf(kCrLf, q);
+        if (p < 0)
+            return false;
+        if (!ReadChunkSize(s.mid(q, p - q), lSize))
+            return false;
+    }
+    strHTTPData = strOut;
+    return true;
+}

@@ -1,0 +1,141 @@
+#include "RequestCycle.h"
+
+#include "ErrorTable.h"
+#include "Numbers.h"
+#include "Prompts.h"
+#include "StatusBar.h"
+
+#include <QApplication>
+#include <QEventLoop>
+
+RequestCycle::RequestCycle(Prompts& prompts, StatusBar& stsStatusBar, QObject* pParent)
+    : QObject(pParent), m_prompts(prompts), m_status(stsStatusBar) {
+    timerTimeout.setInterval(30000);
+    connect(&HTTP, &HTTPRequest::TryConnection, this, &RequestCycle::HTTP_TryConnection);
+    connect(&HTTP, &HTTPRequest::Connected, this, &RequestCycle::HTTP_Connected);
+    connect(&HTTP, &HTTPRequest::ReceivingData, this, &RequestCycle::HTTP_ReceivingData);
+    connect(&HTTP, &HTTPRequest::ConnectionClosed, this, &RequestCycle::HTTP_ConnectionClosed);
+    connect(&HTTP, &HTTPRequest::Error, this, &RequestCycle::HTTP_Error);
+    connect(&HTTP, &HTTPRequest::GotResults, this, &RequestCycle::HTTP_GotResults);
+    connect(&timerTimeout, &QTimer::timeout, this, &RequestCycle::timerTimeout_Timer);
+}
+
+void RequestCycle::PrepareConnection(const QString& strCharName, const QString& strPass) {
+    HTTP.Clear();
+    HTTP.AddPostData(QStringLiteral("charname"),
+                     strCharName.isEmpty() ? strCurPlayer : strCharName);
+    HTTP.AddPostData(QStringLiteral("password"), strPass.isEmpty() ? strCurPassword : strPass);
+    SetBusy(true);
+}
+
+void RequestCycle::StartOperation(qint16 msgid, const QString& strStatus,
+                                  const std::vector<Field>& fields, const QString& strCharName,
+                                  const QString& strPass) {
+    PrepareConnection(strCharName, strPass);
+    HTTP.AddPostData(QStringLiteral("msgid"), QString::number(msgid));
+    for (const Field& field : fields)
+        HTTP.AddPostData(field.first, field.second);
+    if (!strStatus.isEmpty())
+        m_status.SetPanel(kPanelOp, strStatus);
+    iCurrentOp = msgid;
+    HTTP.Connect(strCurServer, strCurURI);
+}
+
+void RequestCycle::Route(qint16 msgid, std::function<void()> handler) {
+    m_routes[msgid] = std::move(handler);
+}
+
+bool RequestCycle::StartAndWait(const std::function<void()>& start) {
+    bWaitForOp = true;
+    m_bWaitFailed = false;
+    start();
+    while (bWaitForOp)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    return !m_bWaitFailed;
+}
+
+void RequestCycle::SetTimeoutSeconds(int iSeconds) {
+    timerTimeout.setInterval(iSeconds * 1000);
+}
+
+qint16 RequestCycle::ResultCode() const {
+    return zorv::ReadInt16(HTTP.strResultCode.toStdString());
+}
+
+void RequestCycle::SetBusy(bool bBusy) {
+    if (bBusy == m_bBusy)
+        return;
+    m_bBusy = bBusy;
+    if (bBusy)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
+}
+
+void RequestCycle::HTTP_TryConnection() {
+    m_status.SetPanel(kPanelHTTP, QStringLiteral("Connecting to Server"));
+    SetBusy(true);
+    timerTimeout.start();
+}
+
+void RequestCycle::HTTP_Connected() {
+    m_status.SetPanel(kPanelHTTP, QStringLiteral("Connected to Server"));
+}
+
+void RequestCycle::HTTP_ReceivingData(qint32 lBytesTotal) {
+    m_status.SetPanel(kPanelHTTP, QStringLiteral("Receiving Data"));
+    m_status.SetPanel(kPanelData, QString::number(lBytesTotal) + QStringLiteral(" bytes received"));
+}
+
+void RequestCycle::HTTP_ConnectionClosed() {
+    SetBusy(false);
+    timerTimeout.stop();
+}
+
+void RequestCycle::HTTP_Error() {
+    if (bWaitForOp) { // a failed exchange ends a chained wait instead of leaving it hanging
+        m_bWaitFailed = true;
+        bWaitForOp = false;
+    }
+    ErrorHandler(ResultCode());
+}
+
+void RequestCycle::HTTP_GotResults() {
+    m_status.SetPanel(kPanelHTTP, QStringLiteral("Closing Connection"));
+    auto route = m_routes.find(iCurrentOp);
+    if (route != m_routes.end()) {
+        // A copy: the handler may route anew or start nested exchanges.
+        std::function<void()> handler = route->second;
+        handler();
+    }
+}
+
+void RequestCycle::ErrorHandler(qint16 iCode) {
+    if (std::optional<QString> strText = ServerErrorText(iCode)) {
+        m_prompts.Message(*strText, Prompts::Buttons::Ok, Prompts::Icon::Critical,
+                          QStringLiteral("ZORV Error #") + QString::number(iCode));
+        if (ErrorReturnsToLogin(iCode, bLoginAsDifferent))
+            emit LoginRequired();
+    } else {
+        m_prompts.Inform(QStringLiteral("Error #") + QString::number(iCode));
+    }
+}
+
+void RequestCycle::timerTimeout_Timer() {
+    // Once per exchange: the message box's own event loop must not stack further timeouts.
+    timerTimeout.stop();
+    HTTP.Clear();
+    SetBusy(false);
+    if (bWaitForOp) {
+        m_bWaitFailed = true;
+        bWaitForOp = false;
+    }
+    const QString strCrLf = QStringLiteral("\r\n");
+    m_prompts.Message(QStringLiteral("A timeout error has occured!  This can mean manys things: ") +
+                          strCrLf +
+                          QStringLiteral("- The ZORV server is setup incorrectly or is down") +
+                          strCrLf + QStringLiteral("- The server address you used is incorrect") +
+                          strCrLf + QStringLiteral("- Your internet connection is down") + strCrLf +
+                          QStringLiteral("- Or this program is gimpy"),
+                      Prompts::Buttons::Ok, Prompts::Icon::Critical, QStringLiteral("Timeout!"));
+}

@@ -1,0 +1,83 @@
+#pragma once
+// What every server operation has in common: the credentials each request starts with, the
+// way an operation is started, which operation a reply belongs to, the status texts while an
+// exchange runs, the timeout, the error messages, and the routing of successful replies to the
+// procedure that owns the operation. The main window owns one and wires it to its views.
+#include "HTTPRequest.h"
+
+#include <QObject>
+#include <QTimer>
+#include <functional>
+#include <map>
+#include <utility>
+#include <vector>
+
+class Prompts;
+class StatusBar;
+
+class RequestCycle final : public QObject {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(RequestCycle)
+public:
+    using Field = std::pair<QString, QString>;
+
+    static inline const QString kPanelOp = QStringLiteral("Current Op");
+    static inline const QString kPanelHTTP = QStringLiteral("HTTP Status");
+    static inline const QString kPanelData = QStringLiteral("Data Received");
+
+    RequestCycle(Prompts& prompts, StatusBar& stsStatusBar, QObject* pParent = nullptr);
+
+    HTTPRequest HTTP;
+    QTimer timerTimeout;
+
+    QString strCurServer; // host part of the server address of the current login
+    QString strCurURI;    // script path of the current login
+    QString strCurPlayer;
+    QString strCurPassword;
+    QString strNewPassword; // requested by the last change-password operation
+    qint16 iCurrentOp = 0;
+    bool bWaitForOp = false;
+    bool bLoginAsDifferent = false;
+
+    // Clears the exchange and adds charname and password; empty arguments mean the own login.
+    void PrepareConnection(const QString& strCharName = QString(),
+                           const QString& strPass = QString());
+    // Starts operation msgid: credentials, msgid, the operation's fields, the status text, the
+    // awaited operation, then the connection.
+    void StartOperation(qint16 msgid, const QString& strStatus,
+                        const std::vector<Field>& fields = {},
+                        const QString& strCharName = QString(), const QString& strPass = QString());
+
+    // The procedure that handles a successful reply to msgid.
+    void Route(qint16 msgid, std::function<void()> handler);
+
+    // Starts an operation and pumps the event loop until its reply clears bWaitForOp. The wait
+    // also ends when the exchange fails (an error code or the timeout); returns false then.
+    bool StartAndWait(const std::function<void()>& start);
+
+    void SetTimeoutSeconds(int iSeconds);
+    void ErrorHandler(qint16 iCode);
+
+    // The reply's result code as a signed 16-bit number.
+    qint16 ResultCode() const;
+
+signals:
+    // A server error that sends the user back to the login.
+    void LoginRequired();
+
+private:
+    void HTTP_TryConnection();
+    void HTTP_Connected();
+    void HTTP_ReceivingData(qint32 lBytesTotal);
+    void HTTP_ConnectionClosed();
+    void HTTP_Error();
+    void HTTP_GotResults();
+    void timerTimeout_Timer();
+    void SetBusy(bool bBusy);
+
+    Prompts& m_prompts;
+    StatusBar& m_status;
+    std::map<qint16, std::function<void()>> m_routes;
+    bool m_bBusy = false;
+    bool m_bWaitFailed = false;
+};

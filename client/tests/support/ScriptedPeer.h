@@ -1,0 +1,39 @@
+#pragma once
+// A server the test scripts byte by byte: it listens on a free loopback port, records each
+// request it is sent and plays back whatever the test tells it to, one arrival at a time.
+#include <QByteArray>
+#include <QList>
+#include <QObject>
+#include <QTcpServer>
+
+class QTcpSocket;
+
+class ScriptedPeer final : public QObject {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(ScriptedPeer)
+public:
+    explicit ScriptedPeer(QObject* pParent = nullptr);
+
+    // "127.0.0.1:port", as typed into the server address.
+    QString Address() const;
+    quint16 Port() const { return m_server.serverPort(); }
+
+    int Connections() const { return static_cast<int>(m_connections.size()); }
+    // The bytes received on connection i (0-based, in order of acceptance).
+    QByteArray Request(int i = 0) const;
+    // True once connection i has sent its headers, its Content-length body and the CR LF.
+    bool RequestComplete(int i = 0) const;
+
+    void Send(int i, const QByteArray& bytes);
+    void Send(const QByteArray& bytes) { Send(Connections() - 1, bytes); }
+    void Close(int i);
+    void Close() { Close(Connections() - 1); }
+
+    // A typical framed reply: status 200, a plain body holding the markers.
+    static QByteArray Reply(const QByteArray& code, const QByteArray& payload);
+
+private:
+    QTcpServer m_server;
+    QList<QTcpSocket*> m_connections;
+    QList<QByteArray> m_requests;
+};

@@ -1,0 +1,531 @@
+// The server link: exact request bytes, reply framing, the request cycle's status texts and
+// timeout, the error table, and the return to the login.
+#include "CriticalError.h"
+#include "ErrorTable.h"
+#include "HTTPRequest.h"
+#include "RequestCycle.h"
+#include "ScriptedPeer.h"
+#include "ScriptedPrompts.h"
+#include "StatusBar.h"
+#include "frmMain.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+struct Outcome {
+    QString strEvent; // "GotResults", "Error" or "" while none arrived
+    QString strCode;
+    QString strPayload;
+};
+
+// Runs one exchange of `http` against the peer: waits for the request, plays each arrival
+// after the previous one has been read, closes, and waits for the outcome.
+Outcome Exchange(HTTPRequest& http, ScriptedPeer& peer, const QList<QByteArray>& arrivals) {
+    Outcome outcome;
+    auto onResults = QObject::connect(&http, &HTTPRequest::GotResults, [&] {
+        outcome = {QStringLiteral("GotResults"), http.strResultCode, http.strHTTPData};
+    });
+    auto onError = QObject::connect(&http, &HTTPRequest::Error, [&] {
+        outcome = {QStringLiteral("Error"), http.strResultCode, http.strHTTPData};
+    });
+    http.Connect(peer.Address(), QStringLiteral("/zorv"));
+    int iConnection = peer.Connections();
+    [&] { QTRY_VERIFY(peer.RequestComplete(iConnection)); }();
+    qint32 lExpected = 0;
+    for (const QByteArray& arrival : arrivals) {
+        peer.Send(iConnection, arrival);
+        lExpected += arrival.size();
+        [&] { QTRY_COMPARE(http.lBytesGot, lExpected); }();
+    }
+    peer.Close(iConnection);
+    [&] { QTRY_VERIFY(!outcome.strEvent.isEmpty()); }();
+    QObject::disconnect(onResults);
+    QObject::disconnect(onError);
+    return outcome;
+}
+
+} // namespace
+
+class tst_net final : public QObject {
+    Q_OBJECT
+
+private slots:
+    void requestBytes();
+    void escapes_data();
+    void escapes();
+    void replies_data();
+    void replies();
+    void newExchangeStartsEmpty();
+    void statusTextsAndByteTotal();
+    void onlyNewestReplyIsHandled();
+    void timeoutShowsOnceAndAbandons();
+    void errorTable_data();
+    void errorTable();
+    void loginCodesReachLoginForm_data();
+    void loginCodesReachLoginForm();
+    void criticalErrorGoesOn();
+};
+
+void tst_net::requestBytes() {
+    // Guards the request text letter for letter: header order, case, the uncounted CR LF.
+    ScriptedPrompts prompts;
+    StatusBar status;
+    status.AddPanel(RequestCycle::kPanelOp);
+    RequestCycle cycle(prompts, status);
+    ScriptedPeer peer;
+    cycle.strCurServer = peer.Address();
+    cycle.strCurURI = QStringLiteral("/zorv/zorv.cgi");
+    cycle.strCurPlayer = QStringLiteral("Al");
+    cycle.strCurPassword = QStringLiteral("p");
+    cycle.StartOperation(100, QStringLiteral("Downloading Tree Info"));
+    QTRY_VERIFY(peer.RequestComplete());
+    QCOMPARE(peer.Request(), QByteArray("POST /zorv/zorv.cgi HTTP/1.0\r\n"
+                                        "Host: " +
+                                        peer.Address().toLatin1() +
+                                        "\r\n"
+                                        "Connection: close\r\n"
+                                        "User-Agent: ZORV 0.3\r\n"
+                                        "Content-length: 32\r\n"
+                                        "\r\n"
+                                        "charname=Al&password=p&msgid=100\r\n"));
+    QCOMPARE(status.Panel(RequestCycle::kPanelOp), QStringLiteral("Downloading Tree Info"));
+    QCOMPARE(cycle.iCurrentOp, qint16(100));
+
+    // Another character's credentials replace the own ones; fields follow msgid, escaped.
+    cycle.StartOperation(101, QString(), {{"newvassal", "a|b&c!;d"}, {"note", "x=y z"}},
+                         QStringLiteral("Bo"), QStringLiteral("secret"));
+    QTRY_VERIFY(peer.RequestComplete(1));
+    QByteArray body = "charname=Bo&password=secret&msgid=101&newvassal=a(pipe)b(amp)c(end)d"
+                      "&note=x=y z";
+    QVERIFY(peer.Request(1).endsWith("Content-length: " + QByteArray::number(body.size()) +
+                                     "\r\n\r\n" + body + "\r\n"));
+}
+
+void tst_net::escapes_data() {
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("sent");
+    QTest::newRow("all three") << "a|b&c!;d"
+                               << "a(pipe)b(amp)c(end)d";
+    QTest::newRow("nothing else escaped") << "x=y z+%"
+                                          << "x=y z+%";
+    // "!" and ";" apart are not the record end.
+    QTest::newRow("separate ! and ;") << "a!b;c"
+                                      << "a!b;c";
+    QTest::newRow("pipe before end") << "|!;"
+                                     << "(pipe)(end)";
+    QTest::newRow("latin-1") << QString::fromUtf8("Jörg") << QString::fromUtf8("Jörg");
+}
+
+void tst_net::escapes() {
+    QFETCH(QString, value);
+    QFETCH(QString, sent);
+    HTTPRequest http;
+    http.AddPostData(QStringLiteral("a"), QStringLiteral("1"));
+    http.AddPostData(QStringLiteral("v"), value);
+    QCOMPARE(http.strPostData, QStringLiteral("a=1&v=") + sent);
+}
+
+void tst_net::replies_data() {
+    QTest::addColumn<QList<QByteArray>>("arrivals");
+    QTest::addColumn<QString>("event");
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QString>("payload");
+
+    QTest::newRow("plain") << QList<QByteArray>{ScriptedPeer::Reply("800", "1|Al!;")}
+                           << "GotResults"
+                           << "800"
+                           << "1|Al!;";
+    QTest::newRow("801 empty payload")
+        << QList<QByteArray>{ScriptedPeer::Reply("801", "")} << "GotResults"
+        << "801"
+        << "";
+    QTest::newRow("950 is an error") << QList<QByteArray>{ScriptedPeer::Reply("950", "")} << "Error"
+                                     << "950"
+                                     << "<STOP_HERE>";
+    // The extension after ";" on the size line must not be read as part of the size.
+    QByteArray data26 = "<START_HERE>800;abcdefghij";
+    QTest::newRow("chunked with extension")
+        << QList<QByteArray>{"HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n"
+                             "1a;name=x\r\n" +
+                             data26 +
+                             "\r\n"
+                             "b\r\n<STOP_HERE>\r\n0\r\nTrailer: x\r\n\r\n"}
+        << "GotResults"
+        << "800"
+        << "abcdefghij";
+    // A size above 7FFF needs more than 16 bits.
+    QByteArray big(40000, 'x');
+    QByteArray bigBody = "<START_HERE>800;" + big + "<STOP_HERE>";
+    QTest::newRow("chunk above 7FFF")
+        << QList<QByteArray>{"HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n" +
+                             QByteArray::number(bigBody.size(), 16) + "\r\n" + bigBody +
+                             "\r\n0\r\n\r\n"}
+        << "GotResults"
+        << "800" << QString::fromLatin1(big);
+    // Only the arrival is searched for the end marker; the close still ends the exchange.
+    QTest::newRow("end marker split")
+        << QList<QByteArray>{"HTTP/1.0 200 OK\r\n\r\n<START_HERE>800;abc<STOP_", "HERE>"}
+        << "GotResults"
+        << "800"
+        << "abc";
+    QTest::newRow("404 without marker")
+        << QList<QByteArray>{"HTTP/1.0 404 Not Found\r\n\r\n<html>gone</html>"} << "Error"
+        << "993"
+        << "<html>gone</html>";
+    QTest::newRow("404 with marker is the server's reply")
+        << QList<QByteArray>{"HTTP/1.1 404 Not Found\r\n\r\n<START_HERE>800;ok<STOP_HERE>"}
+        << "GotResults"
+        << "800"
+        << "ok";
+    // Faults that once had no handling: each ends in Error with code 0, never a hang.
+    QTest::newRow("header without blank line")
+        << QList<QByteArray>{"HTTP/1.0 200 OK\r\n<START_HERE>800;x<STOP_HERE>"} << "Error"
+        << "0"
+        << "";
+    QTest::newRow("chunk size line without CR LF")
+        << QList<QByteArray>{"HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n1a"} << "Error"
+        << "0"
+        << "";
+    QTest::newRow("chunk longer than the reply")
+        << QList<QByteArray>{"HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\nff\r\nab"}
+        << "Error"
+        << "0"
+        << "";
+    QTest::newRow("no result code") << QList<QByteArray>{"HTTP/1.0 200 OK\r\n\r\nhello"} << "Error"
+                                    << ""
+                                    << "hello";
+}
+
+void tst_net::replies() {
+    QFETCH(QList<QByteArray>, arrivals);
+    QFETCH(QString, event);
+    QFETCH(QString, code);
+    QFETCH(QString, payload);
+    ScriptedPeer peer;
+    HTTPRequest http;
+    http.Clear();
+    http.AddPostData(QStringLiteral("msgid"), QStringLiteral("100"));
+    Outcome outcome = Exchange(http, peer, arrivals);
+    QCOMPARE(outcome.strEvent, event);
+    QCOMPARE(outcome.strCode, code);
+    QCOMPARE(outcome.strPayload, payload);
+    QVERIFY(http.bNeedData);
+}
+
+void tst_net::newExchangeStartsEmpty() {
+    // A reply without a code after a successful one must not inherit its 800.
+    ScriptedPeer peer;
+    HTTPRequest http;
+    Outcome first = Exchange(http, peer, {ScriptedPeer::Reply("800", "first")});
+    QCOMPARE(first.strPayload, QStringLiteral("first"));
+    http.Clear();
+    QCOMPARE(http.lBytesGot, 0);
+    QVERIFY(http.strHTTPData.isEmpty());
+    Outcome second = Exchange(http, peer, {"HTTP/1.0 200 OK\r\n\r\nno code"});
+    QCOMPARE(second.strEvent, QStringLiteral("Error"));
+    QCOMPARE(second.strCode, QString());
+}
+
+void tst_net::statusTextsAndByteTotal() {
+    ScriptedPrompts prompts;
+    StatusBar status;
+    status.AddPanel(RequestCycle::kPanelOp);
+    status.AddPanel(RequestCycle::kPanelHTTP);
+    status.AddPanel(RequestCycle::kPanelData);
+    RequestCycle cycle(prompts, status);
+    ScriptedPeer peer;
+    cycle.strCurServer = peer.Address();
+    cycle.strCurURI = QStringLiteral("/");
+    QStringList handled;
+    cycle.Route(107, [&] { handled << cycle.HTTP.strHTTPData; });
+    QSignalSpy received(&cycle.HTTP, &HTTPRequest::ReceivingData);
+
+    cycle.StartOperation(107, QStringLiteral("Downloading Character Info"), {{"charid", "5"}});
+    QCOMPARE(status.Panel(RequestCycle::kPanelHTTP), QStringLiteral("Connecting to Server"));
+    QVERIFY(cycle.timerTimeout.isActive());
+    QTRY_COMPARE(status.Panel(RequestCycle::kPanelHTTP), QStringLiteral("Connected to Server"));
+    QTRY_VERIFY(peer.RequestComplete());
+
+    const int nPayload = 250 - int(ScriptedPeer::Reply("800", "").size());
+    QByteArray reply = ScriptedPeer::Reply("800", QByteArray(nPayload, 'z'));
+    QCOMPARE(reply.size(), 250);
+    peer.Send(reply.left(100));
+    QTRY_COMPARE(received.count(), 1);
+    QCOMPARE(status.Panel(RequestCycle::kPanelHTTP), QStringLiteral("Receiving Data"));
+    QCOMPARE(status.Panel(RequestCycle::kPanelData), QStringLiteral("100 bytes received"));
+    peer.Send(reply.mid(100));
+    QTRY_COMPARE(received.count(), 2);
+    QCOMPARE(received.at(0).at(0).toInt(), 100);
+    QCOMPARE(received.at(1).at(0).toInt(), 250);
+    QCOMPARE(status.Panel(RequestCycle::kPanelData), QStringLiteral("250 bytes received"));
+    peer.Close();
+    QTRY_COMPARE(handled.size(), 1);
+    QCOMPARE(handled.first(), QString(nPayload, QLatin1Char('z')));
+    QCOMPARE(status.Panel(RequestCycle::kPanelHTTP), QStringLiteral("Closing Connection"));
+    QVERIFY(!cycle.timerTimeout.isActive());
+    QCOMPARE(prompts.shown.size(), 0);
+}
+
+void tst_net::onlyNewestReplyIsHandled() {
+    ScriptedPrompts prompts;
+    StatusBar status;
+    RequestCycle cycle(prompts, status);
+    ScriptedPeer peer;
+    cycle.strCurServer = peer.Address();
+    cycle.strCurURI = QStringLiteral("/");
+    QStringList handled;
+    cycle.Route(113, [&] { handled << QStringLiteral("113:") + cycle.HTTP.strHTTPData; });
+    cycle.Route(114, [&] { handled << QStringLiteral("114:") + cycle.HTTP.strHTTPData; });
+
+    cycle.StartOperation(113, QStringLiteral("Downloading Rescue Squad List"));
+    QTRY_VERIFY(peer.RequestComplete(0));
+    cycle.StartOperation(114, QStringLiteral("Downloading Portal List"));
+    QTRY_VERIFY(peer.RequestComplete(1));
+    // The abandoned exchange's reply arrives first; nobody may act on it.
+    peer.Send(0, ScriptedPeer::Reply("800", "old"));
+    peer.Close(0);
+    peer.Send(1, ScriptedPeer::Reply("800", "new"));
+    peer.Close(1);
+    QTRY_COMPARE(handled, QStringList{QStringLiteral("114:new")});
+    QCOMPARE(prompts.shown.size(), 0);
+}
+
+void tst_net::timeoutShowsOnceAndAbandons() {
+    // A connection closed without any byte raises nothing; only the timeout reports it.
+    ScriptedPrompts prompts;
+    StatusBar status;
+    RequestCycle cycle(prompts, status);
+    ScriptedPeer peer;
+    cycle.strCurServer = peer.Address();
+    cycle.strCurURI = QStringLiteral("/");
+    cycle.timerTimeout.setInterval(50);
+    QSignalSpy errors(&cycle.HTTP, &HTTPRequest::Error);
+    QSignalSpy results(&cycle.HTTP, &HTTPRequest::GotResults);
+    prompts.ExpectOk();
+
+    cycle.StartOperation(100, QStringLiteral("Downloading Tree Info"));
+    QTRY_VERIFY(peer.RequestComplete());
+    peer.Close();
+    QTRY_COMPARE(prompts.shown.size(), 1);
+    QCOMPARE(prompts.shown[0].strTitle, QStringLiteral("Timeout!"));
+    QCOMPARE(prompts.shown[0].icon, Prompts::Icon::Critical);
+    QCOMPARE(prompts.shown[0].strText,
+             QStringLiteral("A timeout error has occured!  This can mean manys things: \r\n"
+                            "- The ZORV server is setup incorrectly or is down\r\n"
+                            "- The server address you used is incorrect\r\n"
+                            "- Your internet connection is down\r\n"
+                            "- Or this program is gimpy"));
+    QVERIFY(!cycle.timerTimeout.isActive());
+    QVERIFY(cycle.HTTP.wskData == nullptr);
+    QCOMPARE(errors.count(), 0);
+    QCOMPARE(results.count(), 0);
+
+    // A chained wait ends when its download times out instead of waiting for ever.
+    prompts.ExpectOk();
+    bool bOk = cycle.StartAndWait(
+        [&] { cycle.StartOperation(100, QStringLiteral("Downloading Tree Info")); });
+    QVERIFY(!bOk);
+    QCOMPARE(prompts.shown.size(), 2);
+}
+
+void tst_net::errorTable_data() {
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("text");
+
+    const QString add = "There was an error while trying to add the vassal.  Please refresh the "
+                        "tree and try again.";
+    const QString remove = "There was an error while trying to remove the vassal.  Please refresh "
+                           "the tree and try again.";
+    const QString patron = "There was an error while trying to change patrons.  Please refresh "
+                           "the tree and try again.";
+    const QString notFound = "The name you entered was not found in the database.  Please check "
+                             "your spelling and make sure your patron has added you.";
+    const QString cfg = "There was an error trying to open the file zorv.cfg on the server.  Make "
+                        "sure it is chmoded to 777.";
+    const QString tree = "There was an error trying to open the file tree.dat on the server.  "
+                         "Make sure it is chmoded to 777.";
+    const QString setup = "There was an error trying to change the server setup.  Please try "
+                          "again.";
+    const QString secId = "There was an error changing the security level! An invalid character "
+                          "ID was given!";
+    const QString update = "There was an error updating a character's information.  That "
+                           "character does not exist.";
+    QList<std::pair<QList<int>, QString>> table = {
+        {{901, 903, 904, 905, 908}, add},
+        {{902},
+         "There was an error while trying to add the vassal.  You provided an invalid "
+         "name.  Please enter a legal name."},
+        {{906},
+         "There was an error while trying to add the vassal.  The name you provided for "
+         "the new vassal already exists in the tree.  Please refresh the tree."},
+        {{907},
+         "There was an error while trying to add the vassal.  The patron already has the "
+         "maxium number of possible vassals."},
+        {{909},
+         "There was an error while trying to add the vassal.  The name you provided for "
+         "the new vassal was illegal.  Please refresh the tree."},
+        {{911, 912, 913, 914, 915, 916, 918, 919}, remove},
+        {{917},
+         "There was an error while trying to remove the vassal.  The vassal you tried to "
+         "remove could not be found in the tree."},
+        {{920},
+         "There was an error while trying to remove the character.  The character you "
+         "tried to remove was not your vassal.  You can only remove your own vassals."},
+        {{930, 931, 932, 933, 934, 935, 936, 937, 938}, patron},
+        {{939},
+         "There was an error while trying to change patrons.  The new patron already mas "
+         "the maximum number of possible vassals."},
+        {{940},
+         "There was an error while trying to change patrons.  You can not pledge to one "
+         "of your followers."},
+        {{941},
+         "There was an error while trying to change patrons.  You can not pledge to "
+         "yourself."},
+        {{950, 952, 953}, notFound},
+        {{951},
+         "You have entered an incorrect password.  If this is the first time you've "
+         "logged in, make sure you use the default password."},
+        {{960}, "There was an error setting up the new server.  The guild name was invalid."},
+        {{961},
+         "There was an error setting up the new server.  The default password was "
+         "invalid."},
+        {{970, 971}, update},
+        {{972},
+         "There was an error updating the character info.  You attempted to edit a field "
+         "that only admins are allowed to edit."},
+        {{980},
+         "There was an error retreiving a character's information.  That character does "
+         "not exist."},
+        {{987},
+         "There was a serious error with the server.  Please have the admin visit ZORV's "
+         "webpage and download the newest version of the server."},
+        {{988}, "Secuirty Voliation!"},
+        {{989}, "You are using an invalid client.  Please go to the ZORV website and upgrade."},
+        {{990},
+         "The operation you attempted referenced an invalid character.  Please refresh "
+         "your tree and try again."},
+        {{991}, "You entered invalid input for a numeric value."},
+        {{992}, "You entered invalid input for a string value"},
+        {{993}, "There was an error accessing the ZORV server."},
+        {{994}, "Your password is too long, it can only be 10 characters long."},
+        {{995}, "Your password is too short, it has to be at least 6 characters long."},
+        {{996, 997}, cfg},
+        {{998, 999}, tree},
+        {{1000},
+         "There was an error changing the character's password.  The new password and "
+         "the confirmation password do not match."},
+        {{1001},
+         "There was an error changing the character's password.  The confirmation "
+         "password is invalid."},
+        {{1002},
+         "There was an error changing the character's password.  The new password is "
+         "invalid."},
+        {{1010, 1011, 1012, 1013}, setup},
+        {{1014},
+         "There was an error trying to change the server setup.  You are not an admin, "
+         "what are you trying to do?"},
+        {{1020},
+         "There was an error trying to reset the password. Your security level was not "
+         "high enough."},
+        {{1021}, "There was an error trying to reset the password. Please try again."},
+        {{1022},
+         "There was an error trying to reset the password. That character does not "
+         "exist."},
+        {{1030},
+         "There was an error trying to backup the server.  Your security level is not "
+         "high enough."},
+        {{1040, 1041}, secId},
+        {{1042},
+         "There was an error changing the security level! The new security level was "
+         "invalid"},
+    };
+    for (const auto& [codes, text] : table)
+        for (int code : codes)
+            QTest::addRow("%d", code) << code << text;
+    // Gaps and strangers get the generic message.
+    for (int code : {0, 800, 900, 910, 921, 929, 942, 954, 1003, 1043, -5, 32767})
+        QTest::addRow("generic %d", code) << code << QString();
+}
+
+void tst_net::errorTable() {
+    QFETCH(int, code);
+    QFETCH(QString, text);
+    ScriptedPrompts prompts;
+    StatusBar status;
+    RequestCycle cycle(prompts, status);
+    cycle.bLoginAsDifferent = true; // keeps 951 from asking for the login here
+    prompts.ExpectOk();
+    cycle.ErrorHandler(static_cast<qint16>(code));
+    QCOMPARE(prompts.shown.size(), 1);
+    if (text.isEmpty()) {
+        QCOMPARE(prompts.shown[0].strText, QStringLiteral("Error #") + QString::number(code));
+        QCOMPARE(prompts.shown[0].icon, Prompts::Icon::None);
+        QCOMPARE(prompts.shown[0].strTitle, Prompts::AppTitle());
+    } else {
+        QCOMPARE(prompts.shown[0].strText, text);
+        QCOMPARE(prompts.shown[0].icon, Prompts::Icon::Critical);
+        QCOMPARE(prompts.shown[0].strTitle, QStringLiteral("ZORV Error #") + QString::number(code));
+    }
+    QCOMPARE(prompts.shown[0].buttons, Prompts::Buttons::Ok);
+}
+
+void tst_net::loginCodesReachLoginForm_data() {
+    QTest::addColumn<QByteArray>("code");
+    QTest::addColumn<bool>("asDifferent");
+    QTest::addColumn<bool>("toLogin");
+    QTest::newRow("950") << QByteArray("950") << false << true;
+    QTest::newRow("951 own login") << QByteArray("951") << false << true;
+    QTest::newRow("951 other character") << QByteArray("951") << true << false;
+    QTest::newRow("952") << QByteArray("952") << true << true;
+    QTest::newRow("953") << QByteArray("953") << false << true;
+    QTest::newRow("988 stays") << QByteArray("988") << false << false;
+}
+
+void tst_net::loginCodesReachLoginForm() {
+    QFETCH(QByteArray, code);
+    QFETCH(bool, asDifferent);
+    QFETCH(bool, toLogin);
+    auto pPrompts = std::make_unique<ScriptedPrompts>();
+    ScriptedPrompts& prompts = *pPrompts;
+    frmMain window(std::move(pPrompts));
+    QSignalSpy loginShown(&window, &frmMain::LoginFormShown);
+    ScriptedPeer peer;
+    RequestCycle& cycle = window.cycle();
+    cycle.strCurServer = peer.Address();
+    cycle.strCurURI = QStringLiteral("/zorv");
+    cycle.bLoginAsDifferent = asDifferent;
+    prompts.ExpectOk();
+    cycle.StartOperation(107, QStringLiteral("Downloading Character Info"));
+    QTRY_VERIFY(peer.RequestComplete());
+    peer.Send(ScriptedPeer::Reply(code, ""));
+    peer.Close();
+    QTRY_COMPARE(prompts.shown.size(), 1);
+    QCOMPARE(prompts.shown[0].strTitle, QStringLiteral("ZORV Error #") + code);
+    QCOMPARE(loginShown.count(), toLogin ? 1 : 0);
+}
+
+void tst_net::criticalErrorGoesOn() {
+    ScriptedPrompts prompts;
+    prompts.ExpectOk(2);
+    QStringList ran;
+    ProcedureGuard Step(prompts, "GenerateTree");
+    Step([&] { ran << "one"; });
+    Step([&] { (void)std::vector<int>().at(3); });
+    Step([&] { ran << "three"; });
+    Step([&] { throw ZorvFailure(1100, "Roster is inconsistent"); });
+    QCOMPARE(ran, (QStringList{"one", "three"}));
+    QCOMPARE(prompts.shown.size(), 2);
+    QCOMPARE(prompts.shown[0].strTitle, QStringLiteral("Critical Error!"));
+    QCOMPARE(prompts.shown[0].icon, Prompts::Icon::Critical);
+    QCOMPARE(prompts.shown[0].strText,
+             QStringLiteral("A critical error has occured!\r\nOccurred in: GenerateTree\r\n"
+                            "Description: 9 Subscript out of range\r\n"
+                            "Please send an email with this information to ") +
+                 QLatin1String(kSupportAddress));
+    QVERIFY(prompts.shown[1].strText.contains("Description: 1100 Roster is inconsistent\r\n"));
+}
+
+QTEST_MAIN(tst_net)
+#include "tst_net.moc"

@@ -1,0 +1,20 @@
+#pragma once
+// The main window's status bar: panels addressed by key, shown left to right in the order added.
+#include <QMap>
+#include <QStatusBar>
+
+class QLabel;
+
+class StatusBar final : public QStatusBar {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(StatusBar)
+public:
+    explicit StatusBar(QWidget* pParent = nullptr);
+
+    void AddPanel(const QString& strKey, int iStretch = 1);
+    void SetPanel(const QString& strKey, const QString& strText);
+    QString Panel(const QString& strKey) const;
+
+private:
+    QMap<QString, QLabel*> m_panels;
+};

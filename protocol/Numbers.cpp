@@ -1,0 +1,72 @@
+#include "Numbers.h"
+
+#include <cmath>
+#include <limits>
+
+namespace zorv {
+
+std::optional<double> LeadingNumber(std::string_view s) {
+    std::size_t i = 0;
+    while (i < s.size() && (s[i] == ' ' || s[i] == '\t'))
+        ++i;
+    bool bNegative = false;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+        bNegative = s[i] == '-';
+        ++i;
+    }
+    double dValue = 0;
+    bool bDigits = false;
+    for (; i < s.size() && s[i] >= '0' && s[i] <= '9'; ++i) {
+        dValue = dValue * 10 + (s[i] - '0');
+        bDigits = true;
+    }
+    if (i < s.size() && s[i] == '.') {
+        double dScale = 0.1;
+        for (++i; i < s.size() && s[i] >= '0' && s[i] <= '9'; ++i, dScale /= 10) {
+            dValue += (s[i] - '0') * dScale;
+            bDigits = true;
+        }
+    }
+    if (!bDigits)
+        return std::nullopt;
+    return bNegative ? -dValue : dValue;
+}
+
+template <typename T> static T ReadRounded(std::string_view strText) {
+    std::optional<double> dValue = LeadingNumber(strText);
+    if (!dValue)
+        return 0;
+    double dRounded = std::nearbyint(*dValue); // default rounding mode: half to even
+    if (dRounded < std::numeric_limits<T>::min())
+        return std::numeric_limits<T>::min();
+    if (dRounded > std::numeric_limits<T>::max())
+        return std::numeric_limits<T>::max();
+    return static_cast<T>(dRounded);
+}
+
+std::int16_t ReadInt16(std::string_view strText) {
+    return ReadRounded<std::int16_t>(strText);
+}
+std::int32_t ReadInt32(std::string_view strText) {
+    return ReadRounded<std::int32_t>(strText);
+}
+
+std::optional<long> ParseWholeNumber(std::string_view s) {
+    std::size_t i = 0;
+    bool bNegative = false;
+    if (!s.empty() && (s[0] == '-' || s[0] == '+')) {
+        bNegative = s[0] == '-';
+        i = 1;
+    }
+    if (i == s.size() || s.size() - i > 9)
+        return std::nullopt;
+    long lValue = 0;
+    for (; i < s.size(); ++i) {
+        if (s[i] < '0' || s[i] > '9')
+            return std::nullopt;
+        lValue = lValue * 10 + (s[i] - '0');
+    }
+    return bNegative ? -lValue : lValue;
+}
+
+} // namespace zorv

@@ -1,0 +1,51 @@
+#pragma once
+// The wire vocabulary that the client and the server share: the version both compare at login,
+// the operation numbers sent as `msgid`, and the result codes that carry meaning on both sides.
+#include <cstdint>
+
+namespace zorv {
+
+inline constexpr const char* kVersion = "0.3";
+inline constexpr const char* kUserAgentPrefix = "ZORV ";
+inline constexpr const char* kStartMarker = "<START_HERE>";
+inline constexpr const char* kStopMarker = "<STOP_HERE>";
+inline constexpr const char* kRecordEnd = "!;";
+inline constexpr char kFieldSeparator = '|';
+
+// Ids are signed 16-bit on the wire, so a guild holds at most this many characters.
+inline constexpr int kMaxCharacters = 32767;
+inline constexpr int kNoCharacter = -1;
+
+enum Op : std::int16_t {
+    OpTree = 100,
+    OpAddVassal = 101,
+    OpRemoveVassal = 102,
+    OpChangePatron = 103,
+    OpLogin = 104,
+    OpInitServer = 105,
+    OpSaveChar = 106,
+    OpCharInfo = 107,
+    OpChangePassword = 108,
+    OpServerSetup = 109,
+    OpResetPassword = 110,
+    OpBackup = 111,
+    OpSecurityLevel = 112,
+    OpRescueList = 113,
+    OpPortalList = 114,
+    OpTradeSkills = 115,
+    OpSearch = 116,
+};
+
+// Success codes lie in [kFirstSuccess, kLastSuccess]; everything else is an error.
+inline constexpr int kFirstSuccess = 800;
+inline constexpr int kLastSuccess = 899;
+inline constexpr int CodeOk = 800;
+inline constexpr int CodeServerUnset = 801;
+// Set by the client itself when the script path answers 404.
+inline constexpr int CodeMissingScript = 993;
+
+inline bool IsSuccess(long lCode) {
+    return lCode >= kFirstSuccess && lCode <= kLastSuccess;
+}
+
+} // namespace zorv
