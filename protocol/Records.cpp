@@ -31,15 +31,16 @@ std::vector<Fields> SplitRecords(std::string_view strPayload) {
     }
 }
 
-std::string JoinRecord(const Fields& fields) {
+std::string JoinFields(const Fields& fields) {
     std::string strOut;
     for (std::size_t i = 0; i < fields.size(); ++i) {
         if (i)
             strOut += kFieldSeparator;
         strOut += EscapeValue(fields[i]);
     }
-    strOut += kRecordEnd;
     return strOut;
 }
+
+std::string JoinRecord(const Fields& fields) { return JoinFields(fields) + kRecordEnd; }
 
 } // namespace zorv

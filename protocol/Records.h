@@ -12,7 +12,9 @@ using Fields = std::vector<std::string>;
 Fields SplitFields(std::string_view strRecord);
 std::vector<Fields> SplitRecords(std::string_view strPayload);
 
-// Joins fields with "|", escaping each one, and ends the record with "!;".
+// Joins fields with "|", escaping each one: a single-record payload.
+std::string JoinFields(const Fields& fields);
+// The same, ended with "!;": one record of a list payload.
 std::string JoinRecord(const Fields& fields);
 
 } // namespace zorv

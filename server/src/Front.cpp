@@ -1,0 +1,122 @@
+#include "Front.h"
+
+#include "Guild.h"
+#include "Passwords.h"
+#include "Store.h"
+
+#include <httplib.h>
+
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
+#include <pthread.h>
+#include <thread>
+
+namespace {
+
+const char kContentType[] = "text/plain; charset=ISO-8859-1";
+
+bool SplitListen(const std::string& strListen, std::string& strHost, int& iPort) {
+    std::size_t iColon = strListen.rfind(':');
+    if (iColon == std::string::npos)
+        return false;
+    strHost = strListen.substr(0, iColon);
+    try {
+        std::size_t nUsed = 0;
+        iPort = std::stoi(strListen.substr(iColon + 1), &nUsed);
+        return nUsed == strListen.size() - iColon - 1 && iPort >= 0 && iPort <= 65535;
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+} // namespace
+
+int Serve(const ServeOptions& options) {
+    std::string strHost;
+    int iPort = 0;
+    if (!SplitListen(options.strListen, strHost, iPort)) {
+        std::fprintf(stderr, "zorv-server: --listen wants HOST:PORT, not \"%s\"\n",
+                     options.strListen.c_str());
+        return 2;
+    }
+    try { // refuse to start on a database that is missing or unreadable
+        Database db = OpenGuildDatabase(options.strDbPath, false);
+        Statement check(db, "SELECT count(*) FROM sqlite_master");
+        check.Step();
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "zorv-server: %s\n", e.what());
+        return 1;
+    }
+
+    // The signals are taken by one thread, which stops the server; the pool never sees them.
+    sigset_t signals;
+    sigemptyset(&signals);
+    sigaddset(&signals, SIGINT);
+    sigaddset(&signals, SIGTERM);
+    pthread_sigmask(SIG_BLOCK, &signals, nullptr);
+
+    CredentialCache cache;
+    Guild guild(options.strDbPath, &cache);
+    httplib::Server server;
+    server.set_payload_max_length(4 * 1024 * 1024);
+    server.Post(options.strPath, [&](const httplib::Request& req, httplib::Response& res) {
+        Reply reply = guild.Handle({req.body, req.get_header_value("User-Agent"), req.remote_addr});
+        res.set_content(reply.Body(), kContentType);
+        if (req.version == "HTTP/1.0")
+            res.set_header("Connection", "close");
+    });
+
+    int iBound = iPort == 0 ? server.bind_to_any_port(strHost) : iPort;
+    if (iPort != 0 && !server.bind_to_port(strHost, iPort))
+        iBound = -1;
+    if (iBound <= 0) {
+        std::fprintf(stderr, "zorv-server: cannot listen on %s\n", options.strListen.c_str());
+        return 1;
+    }
+    std::cout << "zorv-server: listening on http://" << strHost << ":" << iBound << options.strPath
+              << std::endl;
+
+    std::thread stopper([&] {
+        int iSignal = 0;
+        sigwait(&signals, &iSignal);
+        server.stop();
+    });
+    bool bOk = server.listen_after_bind();
+    // Wake the stopper if the server ended by itself.
+    pthread_kill(stopper.native_handle(), SIGTERM);
+    stopper.join();
+    std::cout << "zorv-server: stopped" << std::endl;
+    return bOk ? 0 : 1;
+}
+
+int ServeCgi() {
+    const char* szMethod = std::getenv("REQUEST_METHOD");
+    if (!szMethod || std::string(szMethod) != "POST") {
+        std::cout << "Status: 405 Method Not Allowed\r\nContent-Type: " << kContentType
+                  << "\r\n\r\n";
+        return 0;
+    }
+    const char* szLength = std::getenv("CONTENT_LENGTH");
+    unsigned long lLength = szLength ? std::strtoul(szLength, nullptr, 10) : 0;
+    const char* szAgent = std::getenv("HTTP_USER_AGENT");
+    const char* szRemote = std::getenv("REMOTE_ADDR");
+    const char* szDb = std::getenv("ZORV_DB");
+
+    Reply reply;
+    if (lLength > kMaxBodyBytes) {
+        reply = {992, ""};
+    } else {
+        std::string strBody(lLength, '\0');
+        std::size_t nRead = std::fread(strBody.data(), 1, lLength, stdin);
+        strBody.resize(nRead);
+        Guild guild(szDb ? szDb : "", nullptr);
+        reply = guild.Handle({strBody, szAgent ? szAgent : "", szRemote ? szRemote : ""});
+    }
+    std::string strBody = reply.Body();
+    std::cout << "Content-Type: " << kContentType << "\r\nContent-Length: " << strBody.size()
+              << "\r\n\r\n"
+              << strBody << std::flush;
+    return 0;
+}

@@ -1,0 +1,208 @@
+#include "Guild.h"
+
+#include "Numbers.h"
+#include "Operations.h"
+#include "Passwords.h"
+#include "Protocol.h"
+#include "Text.h"
+
+#include <cstdio>
+#include <stdexcept>
+#include <thread>
+
+std::string Reply::Body() const {
+    return std::string(zorv::kStartMarker) + std::to_string(iCode) + ";" + strPayload +
+           zorv::kStopMarker;
+}
+
+Guild::Guild(std::string strDbPath, CredentialCache* pCache)
+    : m_strDbPath(std::move(strDbPath)), m_pCache(pCache) {}
+
+namespace {
+
+bool IsZorvClient(const std::string& strUserAgent) {
+    const std::string strPrefix = zorv::kUserAgentPrefix;
+    if (strUserAgent.compare(0, strPrefix.size(), strPrefix) != 0)
+        return false;
+    std::string strVersion = strUserAgent.substr(strPrefix.size());
+    return !strVersion.empty() && zorv::LeadingNumber(strVersion).has_value();
+}
+
+const std::string& Value(const Form& form, const char* szName) {
+    static const std::string kEmpty;
+    auto it = form.find(szName);
+    return it == form.end() ? kEmpty : it->second;
+}
+
+// Checks the caller's name and password. 0 with `me` filled, or 950/951.
+int Authenticate(Database& db, Store& store, CredentialCache* pCache, const Form& form,
+                 const std::string& strAddress, Member& me) {
+    const std::string& strName = Value(form, "charname");
+    const std::string& strPassword = Value(form, "password");
+    std::string strKey = NameKey(Trim(strName));
+    std::optional<Member> member = store.FindByName(strName);
+    std::string strHash = member ? store.HashOf(*member) : std::string();
+    if (member && pCache && pCache->Knows(strKey, strPassword, strHash)) {
+        me = *member;
+        return 0;
+    }
+    LoginThrottle throttle(db);
+    long lFailures = throttle.RecentFailures(strKey, strAddress);
+    std::this_thread::sleep_for(throttle.DelayFor(lFailures));
+    if (!member || !VerifyPassword(strHash, strPassword)) {
+        throttle.RecordFailure(strKey, strAddress);
+        return member ? 951 : 950;
+    }
+    if (lFailures > 0)
+        throttle.RecordSuccess(strKey);
+    if (pCache)
+        pCache->Remember(strKey, strPassword, strHash);
+    me = *member;
+    return 0;
+}
+
+Reply Run(Database& db, Store& store, CredentialCache* pCache, const Form& form, int iMsgId,
+          const std::string& strAddress) {
+    if (!store.IsSetUp()) {
+        if (iMsgId == zorv::OpLogin)
+            return {zorv::CodeServerUnset, ""};
+        if (iMsgId == zorv::OpInitServer) {
+            std::string strDefault = Value(form, "defaultpw");
+            std::string strOwn = Value(form, "password");
+            if (PasswordLengthCode(strDefault) || PasswordLengthCode(strOwn) ||
+                Trim(Value(form, "guildname")).empty()) {
+                Transaction tx(db, Transaction::Kind::Write);
+                return InitServerOp(db, store, form, "", ""); // reports the first fault
+            }
+            std::string strOwnHash = HashPassword(strOwn);
+            std::string strDefaultHash = HashPassword(strDefault);
+            Transaction tx(db, Transaction::Kind::Write);
+            Reply reply = InitServerOp(db, store, form, strOwnHash, strDefaultHash);
+            if (zorv::IsSuccess(reply.iCode))
+                tx.Commit();
+            return reply;
+        }
+    } else if (iMsgId == zorv::OpInitServer) {
+        return {1014, ""};
+    }
+
+    Member me;
+    if (int iCode = Authenticate(db, store, pCache, form, strAddress, me))
+        return {iCode, ""};
+
+    // Slow hashing happens before the write lock is taken.
+    int iPasswordCode = 0;
+    std::string strNewHash;
+    if (iMsgId == zorv::OpChangePassword) {
+        iPasswordCode = NewPasswordCode(form);
+        if (iPasswordCode == 0)
+            strNewHash = HashPassword(Value(form, "newpw"));
+    } else if (iMsgId == zorv::OpServerSetup && me.iSecurity == kAdministrator &&
+               ServerSetupCode(form) == 0 && !Value(form, "defaultpw").empty()) {
+        strNewHash = HashPassword(Value(form, "defaultpw"));
+    }
+
+    Transaction tx(db,
+                   IsWriteOperation(iMsgId) ? Transaction::Kind::Write : Transaction::Kind::Read);
+    // The caller may have been removed or demoted while the password was checked.
+    std::optional<Member> current = store.FindById(me.id);
+    if (!current)
+        return {950, ""};
+    me = *current;
+    Call call{db, store, form, me};
+    Reply reply;
+    switch (iMsgId) {
+    case zorv::OpTree:
+        reply = TreeOp(call);
+        break;
+    case zorv::OpAddVassal:
+        reply = AddVassalOp(call);
+        break;
+    case zorv::OpRemoveVassal:
+        reply = RemoveVassalOp(call);
+        break;
+    case zorv::OpChangePatron:
+        reply = ChangePatronOp(call);
+        break;
+    case zorv::OpLogin:
+        reply = LoginOp(call);
+        break;
+    case zorv::OpSaveChar:
+        reply = SaveOp(call);
+        break;
+    case zorv::OpCharInfo:
+        reply = CharacterOp(call);
+        break;
+    case zorv::OpChangePassword:
+        reply = ChangePasswordOp(call, iPasswordCode, strNewHash);
+        break;
+    case zorv::OpServerSetup:
+        reply = ServerSetupOp(call, strNewHash);
+        break;
+    case zorv::OpResetPassword:
+        reply = ResetPasswordOp(call);
+        break;
+    case zorv::OpBackup:
+        reply = BackupOp(call);
+        break;
+    case zorv::OpSecurityLevel:
+        reply = SecurityLevelOp(call);
+        break;
+    case zorv::OpRescueList:
+        reply = RescueListOp(call);
+        break;
+    case zorv::OpPortalList:
+        reply = PortalListOp(call);
+        break;
+    case zorv::OpTradeSkills:
+        reply = TradeSkillsOp(call);
+        break;
+    case zorv::OpSearch:
+        reply = SearchOp(call);
+        break;
+    default:
+        reply = {990, ""};
+    }
+    if (zorv::IsSuccess(reply.iCode))
+        tx.Commit();
+    return reply;
+}
+
+} // namespace
+
+Reply Guild::Handle(const Request& request) {
+    if (request.strBody.size() > kMaxBodyBytes)
+        return {992, ""};
+    if (!IsZorvClient(request.strUserAgent))
+        return {989, ""};
+    Form form = ParseForm(request.strBody);
+    std::optional<long> lMsgId = zorv::ParseWholeNumber(Trim(Value(form, "msgid")));
+    if (!lMsgId || *lMsgId < zorv::OpTree || *lMsgId > zorv::OpSearch)
+        return {990, ""};
+    int iMsgId = static_cast<int>(*lMsgId);
+
+    std::optional<Database> db;
+    try {
+        if (m_strDbPath.empty())
+            throw std::runtime_error("no database configured (ZORV_DB)");
+        db.emplace(OpenGuildDatabase(m_strDbPath, false));
+        Statement version(*db, "PRAGMA user_version");
+        version.Step();
+        bool bEmpty = version.Int(0) == 0;
+        version.Reset();
+        if (bEmpty)
+            Store::CreateSchema(*db);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "zorv-server: %s\n", e.what());
+        bool bSetup = iMsgId == zorv::OpLogin || iMsgId == zorv::OpInitServer ||
+                      iMsgId == zorv::OpServerSetup;
+        return {bSetup ? 996 : 998, ""};
+    }
+    try {
+        Store store(*db);
+        return Run(*db, store, m_pCache, form, iMsgId, request.strRemoteAddress);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "zorv-server: msgid %d failed: %s\n", iMsgId, e.what());
+        return {987, ""};
+    }
+}

@@ -1,0 +1,281 @@
+#include "Store.h"
+
+#include "Protocol.h"
+#include "Text.h"
+
+#include <algorithm>
+#include <unordered_map>
+
+using K = SheetField::Kind;
+
+const std::vector<SheetField> kSheetFields = {
+    {"NAME", "name", K::Name, 24},
+    {"LEVEL", "level", K::Number, 0},
+    {"CLASS", "class", K::Text, 128},
+    {"RACE", "race", K::Race, 0},
+    {"RANK", "rank", K::Rank, 0},
+    {"SEX", "sex", K::Sex, 0},
+    {"ISMULE", "is_mule", K::Flag, 0},
+    {"MULEFOR", "mule_for", K::Text, 128},
+    {"LSAT", "lifestone", K::Text, 128},
+    {"TIEDTO", "tied_to", K::Text, 128},
+    {"BIO", "bio", K::Text, 4096},
+    {"NUMFOLLOWERS", "num_followers", K::Number, 0},
+    {"SKILLS", "skills", K::Skills, 1024},
+    {"REALNAME", "real_name", K::Text, 128},
+    {"CITYSTATE", "city_state", K::Text, 128},
+    {"MISCINFO", "misc_info", K::Text, 4096},
+    {"EMAIL", "email", K::Text, 128},
+    {"ICQ", "icq", K::Text, 128},
+    {"ISPK", "is_pk", K::Flag, 0},
+    {"ISRESCUE", "is_rescue", K::Flag, 0},
+    {"ISPRIVATE", "is_private", K::Flag, 0},
+    {"CAN_SUMMON", "can_summon", K::Flag, 0},
+    {"MAIN_CHAR", "main_char", K::Text, 128},
+    {"ADMIN_ONLY", "awards", K::Text, 4096},
+};
+
+Database OpenGuildDatabase(const std::string& strPath, bool bCreate) {
+    Database db(strPath, bCreate ? Database::Mode::Create : Database::Mode::OpenExisting);
+    db.Exec("PRAGMA journal_mode = WAL");
+    // FULL: an acknowledged change survives a crash of the machine, not only of the process.
+    db.Exec("PRAGMA synchronous = FULL");
+    return db;
+}
+
+void Store::CreateSchema(Database& db) {
+    db.Exec(R"sql(
+CREATE TABLE IF NOT EXISTS settings (
+    key TEXT PRIMARY KEY,
+    value TEXT NOT NULL
+);
+CREATE TABLE IF NOT EXISTS characters (
+    id INTEGER PRIMARY KEY CHECK (id BETWEEN 1 AND 32767),
+    name TEXT NOT NULL,
+    name_key TEXT NOT NULL UNIQUE,
+    patron_id INTEGER NOT NULL DEFAULT -1,
+    join_seq INTEGER NOT NULL,
+    password_hash TEXT,
+    security_level INTEGER NOT NULL DEFAULT 1,
+    level INTEGER NOT NULL DEFAULT 0,
+    class TEXT NOT NULL DEFAULT '',
+    race INTEGER NOT NULL DEFAULT 0,
+    rank INTEGER NOT NULL DEFAULT 0,
+    sex INTEGER NOT NULL DEFAULT 0,
+    is_mule INTEGER NOT NULL DEFAULT 0,
+    mule_for TEXT NOT NULL DEFAULT '',
+    lifestone TEXT NOT NULL DEFAULT '',
+    tied_to TEXT NOT NULL DEFAULT '',
+    bio TEXT NOT NULL DEFAULT '',
+    num_followers INTEGER NOT NULL DEFAULT 0,
+    skills TEXT NOT NULL DEFAULT '',
+    real_name TEXT NOT NULL DEFAULT '',
+    city_state TEXT NOT NULL DEFAULT '',
+    misc_info TEXT NOT NULL DEFAULT '',
+    email TEXT NOT NULL DEFAULT '',
+    icq TEXT NOT NULL DEFAULT '',
+    is_pk INTEGER NOT NULL DEFAULT 0,
+    is_rescue INTEGER NOT NULL DEFAULT 0,
+    is_private INTEGER NOT NULL DEFAULT 0,
+    can_summon INTEGER NOT NULL DEFAULT 0,
+    main_char TEXT NOT NULL DEFAULT '',
+    awards TEXT NOT NULL DEFAULT '',
+    modified_at TEXT NOT NULL DEFAULT '',
+    modified_by INTEGER NOT NULL DEFAULT 0
+);
+CREATE INDEX IF NOT EXISTS characters_by_patron ON characters(patron_id, join_seq);
+CREATE TABLE IF NOT EXISTS login_failures (
+    subject TEXT NOT NULL,
+    at REAL NOT NULL
+);
+CREATE INDEX IF NOT EXISTS login_failures_by_subject ON login_failures(subject, at);
+PRAGMA user_version = 1;
+)sql");
+}
+
+std::optional<std::string> Store::Setting(const std::string& strKey) {
+    Statement query(m_db, "SELECT value FROM settings WHERE key = ?1");
+    query.Bind(1, strKey);
+    if (!query.Step())
+        return std::nullopt;
+    std::string strValue = Utf8ToLatin1(query.Text(0));
+    query.Reset();
+    return strValue;
+}
+
+void Store::SetSetting(const std::string& strKey, const std::string& strValue) {
+    Statement upsert(m_db, "INSERT INTO settings(key, value) VALUES (?1, ?2) "
+                           "ON CONFLICT(key) DO UPDATE SET value = excluded.value");
+    upsert.Bind(1, strKey).Bind(2, Latin1ToUtf8(strValue)).Run();
+}
+
+bool Store::IsSetUp() {
+    return Setting("guild_name").has_value();
+}
+
+int Store::MaxVassals() {
+    std::optional<std::string> strMax = Setting("max_vassals");
+    int iMax = strMax ? std::atoi(strMax->c_str()) : kDefaultMaxVassals;
+    return iMax > 0 ? iMax : kDefaultMaxVassals;
+}
+
+std::string Store::DefaultHash() {
+    return Setting("default_password_hash").value_or("");
+}
+
+namespace {
+
+const char kMemberColumns[] = "SELECT id, name, patron_id, password_hash, security_level "
+                              "FROM characters ";
+
+Member ReadMember(const Statement& row) {
+    Member member;
+    member.id = static_cast<int>(row.Int(0));
+    member.strName = Utf8ToLatin1(row.Text(1));
+    member.iPatron = static_cast<int>(row.Int(2));
+    if (!row.IsNull(3))
+        member.strOwnHash = row.Text(3);
+    member.iSecurity = static_cast<int>(row.Int(4));
+    return member;
+}
+
+} // namespace
+
+std::optional<Member> Store::FindByName(const std::string& strName) {
+    Statement query(m_db, (std::string(kMemberColumns) + "WHERE name_key = ?1").c_str());
+    query.Bind(1, Latin1ToUtf8(NameKey(Trim(strName))));
+    if (!query.Step())
+        return std::nullopt;
+    Member member = ReadMember(query);
+    query.Reset();
+    return member;
+}
+
+std::optional<Member> Store::FindById(int id) {
+    Statement query(m_db, (std::string(kMemberColumns) + "WHERE id = ?1").c_str());
+    query.Bind(1, id);
+    if (!query.Step())
+        return std::nullopt;
+    Member member = ReadMember(query);
+    query.Reset();
+    return member;
+}
+
+std::string Store::HashOf(const Member& member) {
+    return member.strOwnHash ? *member.strOwnHash : DefaultHash();
+}
+
+std::vector<int> Store::VassalIds(int id) {
+    Statement query(m_db, "SELECT id FROM characters WHERE patron_id = ?1 ORDER BY join_seq");
+    query.Bind(1, id);
+    std::vector<int> ids;
+    while (query.Step())
+        ids.push_back(static_cast<int>(query.Int(0)));
+    return ids;
+}
+
+std::string Store::VassalList(int id) {
+    std::string strList;
+    for (int iVassal : VassalIds(id)) {
+        if (!strList.empty())
+            strList += ',';
+        strList += std::to_string(iVassal);
+    }
+    return strList;
+}
+
+std::vector<int> Store::Ancestors(int id) {
+    Statement query(m_db, "SELECT patron_id FROM characters WHERE id = ?1");
+    std::vector<int> chain;
+    int iCurrent = id;
+    for (int nSteps = 0; nSteps <= zorv::kMaxCharacters; ++nSteps) {
+        query.Bind(1, iCurrent);
+        if (!query.Step())
+            break;
+        int iPatron = static_cast<int>(query.Int(0));
+        query.Reset();
+        if (iPatron == zorv::kNoCharacter || iPatron == id)
+            break;
+        chain.push_back(iPatron);
+        iCurrent = iPatron;
+    }
+    return chain;
+}
+
+bool Store::IsAbove(int iAncestor, int id) {
+    std::vector<int> chain = Ancestors(id);
+    return std::find(chain.begin(), chain.end(), iAncestor) != chain.end();
+}
+
+std::vector<int> Store::Branch(int id) {
+    // One pass over the patron links instead of a query per level.
+    Statement query(m_db, "SELECT id, patron_id FROM characters");
+    std::unordered_multimap<int, int> vassalsOf;
+    while (query.Step())
+        vassalsOf.emplace(static_cast<int>(query.Int(1)), static_cast<int>(query.Int(0)));
+    std::vector<int> branch{id};
+    for (std::size_t i = 0; i < branch.size() && branch.size() <= zorv::kMaxCharacters; ++i) {
+        auto range = vassalsOf.equal_range(branch[i]);
+        for (auto it = range.first; it != range.second; ++it)
+            branch.push_back(it->second);
+    }
+    return branch;
+}
+
+int Store::CountCharacters() {
+    Statement query(m_db, "SELECT count(*) FROM characters");
+    query.Step();
+    int n = static_cast<int>(query.Int(0));
+    query.Reset();
+    return n;
+}
+
+int Store::CountAdministrators() {
+    Statement query(m_db, "SELECT count(*) FROM characters WHERE security_level = 3");
+    query.Step();
+    int n = static_cast<int>(query.Int(0));
+    query.Reset();
+    return n;
+}
+
+std::int64_t Store::NextJoinSeq() {
+    Statement query(m_db, "SELECT coalesce(max(join_seq), 0) + 1 FROM characters");
+    query.Step();
+    std::int64_t lSeq = query.Int(0);
+    query.Reset();
+    return lSeq;
+}
+
+int Store::FreeId() {
+    Statement top(m_db, "SELECT coalesce(max(id), 0) FROM characters");
+    top.Step();
+    int iTop = static_cast<int>(top.Int(0));
+    top.Reset();
+    if (iTop < zorv::kMaxCharacters)
+        return iTop + 1;
+    // The top id is taken: the lowest gap left by a removed branch.
+    Statement gap(m_db, "SELECT CASE WHEN NOT EXISTS (SELECT 1 FROM characters WHERE id = 1) "
+                        "THEN 1 ELSE (SELECT min(c.id) + 1 FROM characters c WHERE NOT EXISTS "
+                        "(SELECT 1 FROM characters d WHERE d.id = c.id + 1) AND c.id < 32767) END");
+    gap.Step();
+    int iGap = gap.IsNull(0) ? 0 : static_cast<int>(gap.Int(0));
+    gap.Reset();
+    return iGap;
+}
+
+int Store::AddCharacter(int id, const std::string& strName, int iPatron, int iSecurity,
+                        int iEditor) {
+    Statement insert(m_db, "INSERT INTO characters(id, name, name_key, patron_id, join_seq, "
+                           "security_level, modified_at, modified_by) "
+                           "VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8)");
+    insert.Bind(1, id)
+        .Bind(2, Latin1ToUtf8(strName))
+        .Bind(3, Latin1ToUtf8(NameKey(strName)))
+        .Bind(4, iPatron)
+        .Bind(5, NextJoinSeq())
+        .Bind(6, iSecurity)
+        .Bind(7, NowStamp())
+        .Bind(8, iEditor == 0 ? id : iEditor)
+        .Run();
+    return id;
+}

@@ -1,0 +1,75 @@
+#pragma once
+// The guild's storage: the schema, the server's settings, and the queries over the allegiance
+// tree that the operations share. Text handed in and out is Latin-1; the file holds UTF-8.
+// Tree walks are iterative and bounded by the guild's size, so no shape can exhaust the stack.
+#include "Database.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+// One editable field of the character sheet: the form key the client saves it under, the
+// column that stores it, what it may hold and how long it may be.
+struct SheetField {
+    enum class Kind { Name, Text, Number, Race, Sex, Rank, Flag, Skills };
+    const char* szKey;
+    const char* szColumn;
+    Kind kind;
+    int nMaxLength;
+};
+
+extern const std::vector<SheetField> kSheetFields;
+
+struct Member {
+    int id = 0;
+    std::string strName; // Latin-1
+    int iPatron = -1;
+    std::optional<std::string> strOwnHash; // nullopt: still on the guild's default password
+    int iSecurity = 1;
+};
+
+inline constexpr int kAdministrator = 3;
+inline constexpr int kNormalUser = 1;
+inline constexpr int kDefaultMaxVassals = 12;
+
+// Opens an existing database (or creates one) with the pragmas every connection needs.
+Database OpenGuildDatabase(const std::string& strPath, bool bCreate);
+
+class Store {
+public:
+    explicit Store(Database& db) : m_db(db) {}
+
+    static void CreateSchema(Database& db);
+
+    std::optional<std::string> Setting(const std::string& strKey);
+    void SetSetting(const std::string& strKey, const std::string& strValue);
+    bool IsSetUp();
+    int MaxVassals();
+    std::string DefaultHash();
+
+    std::optional<Member> FindByName(const std::string& strName);
+    std::optional<Member> FindById(int id);
+    // The stored hash that a member's password is checked against.
+    std::string HashOf(const Member& member);
+
+    std::vector<int> VassalIds(int id);
+    std::string VassalList(int id); // "7,3", in the order the vassals joined
+    // Patron, patron's patron, ... up to the monarch.
+    std::vector<int> Ancestors(int id);
+    bool IsAbove(int iAncestor, int id);
+    // id itself and every follower below it.
+    std::vector<int> Branch(int id);
+
+    int CountCharacters();
+    int CountAdministrators();
+    std::int64_t NextJoinSeq();
+    // A free id in 1..32767, or 0 when the guild is full.
+    int FreeId();
+
+    // Inserts a character with an empty sheet on the default password.
+    int AddCharacter(int id, const std::string& strName, int iPatron, int iSecurity, int iEditor);
+
+private:
+    Database& m_db;
+};

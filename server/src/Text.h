@@ -1,0 +1,30 @@
+#pragma once
+// Text helpers for the server. Request and reply text is Latin-1 (one byte a character); the
+// database holds UTF-8. Names are compared without regard to case through NameKey.
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+std::string Latin1ToUtf8(std::string_view strLatin1);
+// Characters beyond Latin-1 become "?".
+std::string Utf8ToLatin1(std::string_view strUtf8);
+
+std::string Trim(std::string_view strText);
+// The lower-case form of a Latin-1 name, for lookups that ignore case.
+std::string NameKey(std::string_view strLatin1);
+
+// A character name: 1 to 24 characters, letters (Latin-1 letters included), blanks,
+// apostrophes and hyphens, not blank. strName is Latin-1, already trimmed.
+bool IsValidName(std::string_view strName);
+// Names the client uses as markers of its own ("Unknown", "None", ...), in any case.
+bool IsReservedName(std::string_view strName);
+
+// Splits "a,b,c" into its pieces; an empty text gives no piece.
+std::vector<std::string> SplitList(std::string_view strText, char cSeparator);
+
+// The request body "name=value&..." with each value unescaped; a later duplicate wins.
+std::map<std::string, std::string> ParseForm(std::string_view strBody);
+
+// The current UTC time as "YYYY-MM-DD HH:MM".
+std::string NowStamp();

@@ -1,0 +1,166 @@
+// zorv-server: the guild's server. Run standalone with `serve`, or let a web server start it as
+// a CGI program (GATEWAY_INTERFACE set; the database named by ZORV_DB).
+#include "Demo.h"
+#include "Dump.h"
+#include "Front.h"
+#include "Store.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <iostream>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+const char kUsage[] =
+    "usage: zorv-server COMMAND [OPTIONS]\n"
+    "\n"
+    "commands:\n"
+    "  serve   --db FILE [--listen HOST:PORT] [--path /zorv]\n"
+    "          answer the client over HTTP (default 127.0.0.1:8080, path /zorv)\n"
+    "  init    --db FILE            a new, empty guild; the first login sets it up\n"
+    "  demo    --db FILE            a new demo guild of 50 members; prints how to log in\n"
+    "  seed    --db FILE --members N --shape wide|chain|random\n"
+    "          a new generated guild of N members (up to 32767) for benchmarks\n"
+    "  backup  --db FILE            write the guild's dump to standard output\n"
+    "  restore --db FILE DUMP       rebuild the guild in FILE from a dump file\n"
+    "\n"
+    "Started by a web server (GATEWAY_INTERFACE set), it answers one request as a CGI\n"
+    "program, on the database that ZORV_DB names.\n"
+    "Each command takes --help.\n";
+
+const std::map<std::string, std::string> kCommandHelp = {
+    {"serve", "usage: zorv-server serve --db FILE [--listen HOST:PORT] [--path /zorv]\n"
+              "Answers the ZORV client over HTTP until SIGINT or SIGTERM. Port 0 picks a free\n"
+              "port; the first line printed names the address.\n"},
+    {"init", "usage: zorv-server init --db FILE\nCreates a new, empty guild database.\n"},
+    {"demo", "usage: zorv-server demo --db FILE\n"
+             "Creates a set-up demo guild of 50 members and prints how to log in.\n"},
+    {"seed", "usage: zorv-server seed --db FILE --members N --shape wide|chain|random\n"
+             "Creates a set-up guild of N members (1 to 32767) for benchmarks.\n"},
+    {"backup",
+     "usage: zorv-server backup --db FILE\nWrites the guild's dump to standard output.\n"},
+    {"restore", "usage: zorv-server restore --db FILE DUMP\n"
+                "Replaces the guild in FILE by the one in DUMP (a backup, or a file the client\n"
+                "saved).\n"},
+};
+
+struct Arguments {
+    std::map<std::string, std::string> options;
+    std::vector<std::string> positional;
+    bool bHelp = false;
+};
+
+bool Parse(int argc, char** argv, Arguments& args) {
+    for (int i = 2; i < argc; ++i) {
+        std::string strArg = argv[i];
+        if (strArg == "--help" || strArg == "-h") {
+            args.bHelp = true;
+        } else if (strArg.rfind("--", 0) == 0) {
+            if (i + 1 >= argc) {
+                std::cerr << "zorv-server: " << strArg << " needs a value\n";
+                return false;
+            }
+            args.options[strArg.substr(2)] = argv[++i];
+        } else {
+            args.positional.push_back(strArg);
+        }
+    }
+    return true;
+}
+
+int Fail(const std::string& strMessage) {
+    std::cerr << "zorv-server: " << strMessage << "\n";
+    return 1;
+}
+
+void PrintLogin(const GuildLogin& login) {
+    std::cout << "administrator: " << login.strName << "\n"
+              << "password: " << login.strPassword << "\n"
+              << "default password for new members: " << login.strDefaultPassword << "\n";
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (std::getenv("GATEWAY_INTERFACE"))
+        return ServeCgi();
+    if (argc < 2 || !std::strcmp(argv[1], "--help") || !std::strcmp(argv[1], "-h")) {
+        std::cout << kUsage;
+        return argc < 2 ? 2 : 0;
+    }
+    std::string strCommand = argv[1];
+    if (!kCommandHelp.count(strCommand)) {
+        std::cerr << "zorv-server: unknown command \"" << strCommand << "\"\n" << kUsage;
+        return 2;
+    }
+    Arguments args;
+    if (!Parse(argc, argv, args))
+        return 2;
+    if (args.bHelp) {
+        std::cout << kCommandHelp.at(strCommand);
+        return 0;
+    }
+    std::string strDb = args.options.count("db") ? args.options["db"] : "";
+    if (strDb.empty())
+        return Fail(strCommand + " needs --db FILE");
+
+    try {
+        if (strCommand == "serve") {
+            ServeOptions options;
+            options.strDbPath = strDb;
+            if (args.options.count("listen"))
+                options.strListen = args.options["listen"];
+            if (args.options.count("path"))
+                options.strPath = args.options["path"];
+            if (options.strPath.empty() || options.strPath[0] != '/')
+                return Fail("--path must begin with \"/\"");
+            return Serve(options);
+        }
+        if (strCommand == "init") {
+            CreateEmptyGuild(strDb);
+            return 0;
+        }
+        if (strCommand == "demo") {
+            PrintLogin(CreateDemoGuild(strDb));
+            return 0;
+        }
+        if (strCommand == "seed") {
+            std::string strShape = args.options["shape"];
+            SeedShape shape = SeedShape::Random;
+            if (strShape == "wide")
+                shape = SeedShape::Wide;
+            else if (strShape == "chain")
+                shape = SeedShape::Chain;
+            else if (strShape != "random")
+                return Fail("--shape must be wide, chain or random");
+            int nMembers = std::atoi(args.options["members"].c_str());
+            PrintLogin(CreateSeededGuild(strDb, nMembers, shape));
+            return 0;
+        }
+        if (strCommand == "backup") {
+            Database db = OpenGuildDatabase(strDb, false);
+            std::cout << DumpDatabase(db) << std::flush;
+            return 0;
+        }
+        if (strCommand == "restore") {
+            if (args.positional.size() != 1)
+                return Fail("restore needs the dump file: restore --db FILE DUMP");
+            std::ifstream file(args.positional[0], std::ios::binary);
+            if (!file)
+                return Fail("cannot read " + args.positional[0]);
+            std::stringstream content;
+            content << file.rdbuf();
+            Database db = OpenGuildDatabase(strDb, true);
+            RestoreDatabase(db, content.str());
+            return 0;
+        }
+    } catch (const std::exception& e) {
+        return Fail(e.what());
+    }
+    return 2;
+}
