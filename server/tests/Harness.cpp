@@ -1,0 +1,364 @@
+#include "Harness.h"
+
+#include "Escape.h"
+
+#include <sqlite3.h>
+
+#include <arpa/inet.h>
+#include <cerrno>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <netinet/in.h>
+#include <poll.h>
+#include <stdexcept>
+#include <sys/socket.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+TempDir::TempDir() {
+    std::string strTemplate = (fs::temp_directory_path() / "zorv-test-XXXXXX").string();
+    if (!mkdtemp(strTemplate.data()))
+        throw std::runtime_error("mkdtemp failed");
+    m_strPath = strTemplate;
+}
+
+TempDir::~TempDir() {
+    std::error_code error;
+    fs::remove_all(m_strPath, error);
+}
+
+namespace {
+
+std::string ReadAll(int fd) {
+    std::string strOut;
+    char buffer[65536];
+    while (true) {
+        ssize_t n = read(fd, buffer, sizeof buffer);
+        if (n > 0)
+            strOut.append(buffer, static_cast<std::size_t>(n));
+        else if (n == 0 || errno != EINTR)
+            return strOut;
+    }
+}
+
+pid_t Spawn(const std::vector<std::string>& args, int* pOutFd, int* pErrFd) {
+    int outPipe[2], errPipe[2];
+    if (pipe(outPipe) != 0 || pipe(errPipe) != 0)
+        throw std::runtime_error("pipe failed");
+    pid_t pid = fork();
+    if (pid == 0) {
+        dup2(outPipe[1], 1);
+        dup2(errPipe[1], 2);
+        close(outPipe[0]);
+        close(errPipe[0]);
+        std::vector<char*> argv;
+        for (const std::string& strArg : args)
+            argv.push_back(const_cast<char*>(strArg.c_str()));
+        argv.push_back(nullptr);
+        execv(argv[0], argv.data());
+        _exit(127);
+    }
+    close(outPipe[1]);
+    close(errPipe[1]);
+    *pOutFd = outPipe[0];
+    *pErrFd = errPipe[0];
+    return pid;
+}
+
+int FreePort() {
+    int fd = socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address);
+    socklen_t nLength = sizeof address;
+    getsockname(fd, reinterpret_cast<sockaddr*>(&address), &nLength);
+    close(fd);
+    return ntohs(address.sin_port);
+}
+
+int ConnectLoopback(int iPort) {
+    int fd = socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_port = htons(static_cast<uint16_t>(iPort));
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    if (connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) {
+        close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+void StopProcess(pid_t pid) {
+    if (pid <= 0)
+        return;
+    kill(pid, SIGTERM);
+    int iStatus = 0;
+    waitpid(pid, &iStatus, 0);
+}
+
+} // namespace
+
+int RunServerCommand(const std::vector<std::string>& args, std::string* pOut, std::string* pErr) {
+    std::vector<std::string> argv{ZORV_SERVER_BIN};
+    argv.insert(argv.end(), args.begin(), args.end());
+    int outFd = -1, errFd = -1;
+    pid_t pid = Spawn(argv, &outFd, &errFd);
+    std::string strErr;
+    std::thread errReader([&] { strErr = ReadAll(errFd); });
+    std::string strOut = ReadAll(outFd);
+    errReader.join();
+    close(outFd);
+    close(errFd);
+    int iStatus = 0;
+    waitpid(pid, &iStatus, 0);
+    if (pOut)
+        *pOut = strOut;
+    if (pErr)
+        *pErr = strErr;
+    return WIFEXITED(iStatus) ? WEXITSTATUS(iStatus) : 128 + WTERMSIG(iStatus);
+}
+
+std::string RawExchange(int iPort, const std::string& strBytes) {
+    int fd = ConnectLoopback(iPort);
+    if (fd < 0)
+        throw std::runtime_error("cannot connect to port " + std::to_string(iPort));
+    std::size_t nSent = 0;
+    while (nSent < strBytes.size()) {
+        ssize_t n = send(fd, strBytes.data() + nSent, strBytes.size() - nSent, MSG_NOSIGNAL);
+        if (n <= 0)
+            break; // the server may refuse early; read what it says
+        nSent += static_cast<std::size_t>(n);
+    }
+    std::string strReply = ReadAll(fd);
+    close(fd);
+    return strReply;
+}
+
+std::string Target::RequestBytes(const std::string& strName, const std::string& strPassword,
+                                 int iMsgId, const Fields& fields,
+                                 const std::string& strAgent) const {
+    std::string strBody = "charname=" + zorv::EscapeValue(strName) +
+                          "&password=" + zorv::EscapeValue(strPassword) +
+                          "&msgid=" + std::to_string(iMsgId);
+    for (const auto& [strKey, strValue] : fields)
+        strBody += "&" + strKey + "=" + zorv::EscapeValue(strValue);
+    return "POST " + Path() + " HTTP/1.0\r\nHost: 127.0.0.1:" + std::to_string(Port()) +
+           "\r\nConnection: close\r\nUser-Agent: " + strAgent +
+           "\r\nContent-length: " + std::to_string(strBody.size()) + "\r\n\r\n" + strBody + "\r\n";
+}
+
+Answer Target::Send(const std::string& strName, const std::string& strPassword, int iMsgId,
+                    const Fields& fields) const {
+    Answer answer;
+    answer.strRaw = RawExchange(Port(), RequestBytes(strName, strPassword, iMsgId, fields));
+    std::size_t iStart = answer.strRaw.find("<START_HERE>");
+    std::size_t iStop = answer.strRaw.rfind("<STOP_HERE>");
+    if (iStart == std::string::npos || iStop == std::string::npos)
+        return answer;
+    std::string strBody = answer.strRaw.substr(iStart + 12, iStop - iStart - 12);
+    std::size_t iSemi = strBody.find(';');
+    answer.iCode = std::atoi(strBody.substr(0, iSemi).c_str());
+    answer.strPayload = strBody.substr(iSemi + 1);
+    return answer;
+}
+
+ServeTarget::ServeTarget(const std::string& strDb) {
+    int outFd = -1, errFd = -1;
+    m_pid =
+        Spawn({ZORV_SERVER_BIN, "serve", "--db", strDb, "--listen", "127.0.0.1:0"}, &outFd, &errFd);
+    // The first line names the port; block until it arrives.
+    std::string strLine;
+    char c = 0;
+    while (read(outFd, &c, 1) == 1 && c != '\n')
+        strLine += c;
+    // Keep both outputs drained (the error output into ours, so failures show in the test log)
+    // until the process ends.
+    for (int fd : {outFd, errFd}) {
+        std::thread([fd, bErr = fd == errFd] {
+            char buffer[4096];
+            ssize_t n;
+            while ((n = read(fd, buffer, sizeof buffer)) > 0)
+                if (bErr)
+                    fwrite(buffer, 1, static_cast<std::size_t>(n), stderr);
+            close(fd);
+        }).detach();
+    }
+    std::size_t iColon = strLine.rfind(':');
+    if (strLine.find("listening") == std::string::npos || iColon == std::string::npos)
+        throw std::runtime_error("zorv-server did not start: " + strLine);
+    m_iPort = std::atoi(strLine.c_str() + iColon + 1);
+}
+
+ServeTarget::~ServeTarget() {
+    StopProcess(m_pid);
+}
+
+void ServeTarget::Kill() {
+    kill(m_pid, SIGKILL);
+    int iStatus = 0;
+    waitpid(m_pid, &iStatus, 0);
+    m_pid = -1;
+}
+
+CgiTarget::CgiTarget(const std::string& strDb, const std::string& strWorkDir) {
+    m_iPort = FreePort();
+    std::string strConf = strWorkDir + "/lighttpd.conf";
+    std::ofstream conf(strConf);
+    conf << "server.document-root = \"" << strWorkDir << "\"\n"
+         << "server.bind = \"127.0.0.1\"\n"
+         << "server.port = " << m_iPort << "\n"
+         << "server.errorlog = \"" << strWorkDir << "/lighttpd-error.log\"\n"
+         << "server.modules = (\"mod_alias\", \"mod_setenv\", \"mod_cgi\")\n"
+         << "alias.url = (\"/zorv\" => \"" << ZORV_SERVER_BIN << "\")\n"
+         << "cgi.assign = (\"/zorv-server\" => \"\")\n"
+         << "setenv.add-environment = (\"ZORV_DB\" => \"" << strDb << "\")\n";
+    conf.close();
+    int outFd = -1, errFd = -1;
+    m_pid = Spawn({"/usr/sbin/lighttpd", "-D", "-f", strConf}, &outFd, &errFd);
+    close(outFd);
+    close(errFd);
+    // lighttpd says nothing when it is ready; poll until it accepts connections.
+    for (int i = 0; i < 500; ++i) {
+        int fd = ConnectLoopback(m_iPort);
+        if (fd >= 0) {
+            close(fd);
+            return;
+        }
+        int iStatus = 0;
+        if (waitpid(m_pid, &iStatus, WNOHANG) == m_pid)
+            throw std::runtime_error("lighttpd ended at start; see " + strWorkDir);
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    throw std::runtime_error("lighttpd did not start listening");
+}
+
+CgiTarget::~CgiTarget() {
+    StopProcess(m_pid);
+}
+
+std::unique_ptr<Target> MakeTarget(const std::string& strKind, const std::string& strDb,
+                                   const std::string& strWorkDir) {
+    if (strKind == "cgi")
+        return std::make_unique<CgiTarget>(strDb, strWorkDir);
+    return std::make_unique<ServeTarget>(strDb);
+}
+
+std::vector<std::string> Split(const std::string& strText, char cSeparator) {
+    std::vector<std::string> pieces;
+    std::size_t iStart = 0;
+    while (true) {
+        std::size_t iHit = strText.find(cSeparator, iStart);
+        pieces.push_back(strText.substr(iStart, iHit - iStart));
+        if (iHit == std::string::npos)
+            return pieces;
+        iStart = iHit + 1;
+    }
+}
+
+std::vector<std::vector<std::string>> Records(const std::string& strPayload) {
+    std::vector<std::vector<std::string>> records;
+    std::size_t iStart = 0;
+    while (true) {
+        std::size_t iEnd = strPayload.find("!;", iStart);
+        if (iEnd == std::string::npos)
+            return records;
+        records.push_back(Split(strPayload.substr(iStart, iEnd - iStart), '|'));
+        iStart = iEnd + 2;
+    }
+}
+
+namespace {
+
+sqlite3* OpenRaw(const std::string& strDb) {
+    sqlite3* pDb = nullptr;
+    if (sqlite3_open(strDb.c_str(), &pDb) != SQLITE_OK)
+        throw std::runtime_error("cannot open " + strDb);
+    sqlite3_busy_timeout(pDb, 10000);
+    return pDb;
+}
+
+} // namespace
+
+void Sql(const std::string& strDb, const std::string& strStatement) {
+    sqlite3* pDb = OpenRaw(strDb);
+    char* szError = nullptr;
+    int iResult = sqlite3_exec(pDb, strStatement.c_str(), nullptr, nullptr, &szError);
+    std::string strError = szError ? szError : "";
+    sqlite3_free(szError);
+    sqlite3_close(pDb);
+    if (iResult != SQLITE_OK)
+        throw std::runtime_error("SQL failed: " + strError + " in " + strStatement);
+}
+
+std::string SqlValue(const std::string& strDb, const std::string& strQuery) {
+    sqlite3* pDb = OpenRaw(strDb);
+    sqlite3_stmt* pStmt = nullptr;
+    std::string strValue;
+    if (sqlite3_prepare_v2(pDb, strQuery.c_str(), -1, &pStmt, nullptr) == SQLITE_OK &&
+        sqlite3_step(pStmt) == SQLITE_ROW && sqlite3_column_text(pStmt, 0))
+        strValue = reinterpret_cast<const char*>(sqlite3_column_text(pStmt, 0));
+    sqlite3_finalize(pStmt);
+    sqlite3_close(pDb);
+    return strValue;
+}
+
+const char* Scene::Name(int id) {
+    static const char* const kNames[] = {"",     "Root",   "High",  "Patron",
+                                         "Self", "Vassal", "Other", "Keeper"};
+    return id >= 1 && id <= 7 ? kNames[id] : "Nobody";
+}
+
+void Scene::CreateEmpty(const std::string& strDb) {
+    if (RunServerCommand({"init", "--db", strDb}) != 0)
+        throw std::runtime_error("zorv-server init failed");
+    Sql(strDb, "INSERT INTO settings(key, value) VALUES ('throttle_free', '100000')");
+}
+
+Answer As(const Target& target, int id, int iMsgId, const Fields& fields) {
+    return target.Send(Scene::Name(id), Scene::Password(id), iMsgId, fields);
+}
+
+void Scene::Build(const Target& target) {
+    auto Expect = [](const Answer& answer, const char* szWhat) {
+        if (answer.iCode != 800)
+            throw std::runtime_error(std::string(szWhat) + " got " + std::to_string(answer.iCode) +
+                                     ": " + answer.strRaw);
+    };
+    Expect(target.Send("Root", kRootPassword, 105,
+                       {{"guildname", "Test Guild"},
+                        {"defaultpw", kDefaultPassword},
+                        {"use_rescue_squad", "1"},
+                        {"rescue_squad_name", "Lifeguards"}}),
+           "set-up");
+    struct Add {
+        int iTo;
+        const char* szName;
+        const char* szList;
+        const char* szPatron;
+    };
+    const Add adds[] = {{Root, "High", "", "-1"},   {High, "Patron", "", "1"},
+                        {Patron, "Self", "", "2"},  {Self, "Vassal", "", "3"},
+                        {Root, "Other", "2", "-1"}, {Root, "Keeper", "2,6", "-1"}};
+    for (const Add& add : adds) {
+        Expect(As(target, Root, 101,
+                  {{"charid", "1"},
+                   {"addtoid", std::to_string(add.iTo)},
+                   {"vassalname", add.szName},
+                   {"vassallist", add.szList},
+                   {"patronid", add.szPatron}}),
+               add.szName);
+    }
+    Expect(As(target, Root, 112, {{"charid", "1"}, {"changeid", "7"}, {"newlevel", "3"}}),
+           "Keeper's level");
+}

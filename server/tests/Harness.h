@@ -1,0 +1,108 @@
+#pragma once
+// What the server tests run against: a real zorv-server, standalone on a free loopback port or
+// as a CGI program under lighttpd, fed with the same bytes the client sends.
+#include <map>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include <sys/types.h>
+
+// A fresh temporary folder, removed with everything in it at destruction.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    const std::string& Path() const { return m_strPath; }
+    std::string File(const std::string& strName) const { return m_strPath + "/" + strName; }
+
+private:
+    std::string m_strPath;
+};
+
+// Runs zorv-server with the arguments; returns its exit code and what it printed.
+int RunServerCommand(const std::vector<std::string>& args, std::string* pOut = nullptr,
+                     std::string* pErr = nullptr);
+
+// Sends raw bytes to 127.0.0.1:port and returns everything until the peer closes.
+std::string RawExchange(int iPort, const std::string& strBytes);
+
+struct Answer {
+    int iCode = -1;
+    std::string strPayload;
+    std::string strRaw;
+};
+
+using Fields = std::vector<std::pair<std::string, std::string>>;
+
+// A running server of either kind.
+class Target {
+public:
+    virtual ~Target() = default;
+    virtual int Port() const = 0;
+    virtual std::string Path() const = 0;
+
+    // The request exactly as the client builds it: charname, password, msgid, then fields.
+    std::string RequestBytes(const std::string& strName, const std::string& strPassword, int iMsgId,
+                             const Fields& fields, const std::string& strAgent = "ZORV 0.3") const;
+    Answer Send(const std::string& strName, const std::string& strPassword, int iMsgId,
+                const Fields& fields = {}) const;
+};
+
+class ServeTarget final : public Target {
+public:
+    explicit ServeTarget(const std::string& strDb);
+    ~ServeTarget() override;
+    int Port() const override { return m_iPort; }
+    std::string Path() const override { return "/zorv"; }
+    pid_t Pid() const { return m_pid; }
+    // Ends the process at once, as a crash would.
+    void Kill();
+
+private:
+    pid_t m_pid = -1;
+    int m_iPort = 0;
+};
+
+class CgiTarget final : public Target {
+public:
+    CgiTarget(const std::string& strDb, const std::string& strWorkDir);
+    ~CgiTarget() override;
+    int Port() const override { return m_iPort; }
+    std::string Path() const override { return "/zorv"; }
+
+private:
+    pid_t m_pid = -1;
+    int m_iPort = 0;
+};
+
+std::unique_ptr<Target> MakeTarget(const std::string& strKind, const std::string& strDb,
+                                   const std::string& strWorkDir);
+
+// Splits "a|b|c!;d|e!;" into records of fields (escaped text left as it is).
+std::vector<std::vector<std::string>> Records(const std::string& strPayload);
+std::vector<std::string> Split(const std::string& strText, char cSeparator);
+
+// Direct SQL on a guild file, for preparing and inspecting state.
+void Sql(const std::string& strDb, const std::string& strStatement);
+std::string SqlValue(const std::string& strDb, const std::string& strQuery);
+
+// A small guild built through the protocol, the same in every suite:
+//   Root (administrator, monarch) → High → Patron → Self → Vassal
+//   Root → Other;  Root → Keeper (administrator)
+struct Scene {
+    enum Id { Root = 1, High = 2, Patron = 3, Self = 4, Vassal = 5, Other = 6, Keeper = 7 };
+    static constexpr const char* kRootPassword = "rootpw1";
+    static constexpr const char* kDefaultPassword = "defpw1";
+    static const char* Name(int id);
+    static std::string Password(int id) { return id == Root ? kRootPassword : kDefaultPassword; }
+
+    // Creates an empty guild file with the login throttle relaxed for tests.
+    static void CreateEmpty(const std::string& strDb);
+    // Sets the guild up and adds the members; fails the test on any refusal.
+    static void Build(const Target& target);
+};
+
+// Sends as one of the scene's members.
+Answer As(const Target& target, int id, int iMsgId, const Fields& fields = {});

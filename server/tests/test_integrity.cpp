@@ -1,0 +1,418 @@
+// What must hold whatever happens: concurrent officers, a killed process, a full guild, a
+// broken database, backups that restore to the same guild, and the command line's errors.
+#include "Harness.h"
+#include "Passwords.h"
+#include "Store.h"
+
+#include <atomic>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <map>
+#include <mutex>
+#include <random>
+#include <set>
+#include <thread>
+
+namespace {
+
+using S = Scene;
+
+struct TreeNode {
+    std::string strName;
+    int iPatron = -1;
+    std::vector<int> vassals;
+};
+
+std::map<int, TreeNode> ParseTree(const std::string& strPayload) {
+    std::map<int, TreeNode> tree;
+    for (auto& record : Records(strPayload)) {
+        TreeNode node{record[1], std::atoi(record[4].c_str()), {}};
+        if (!record[5].empty())
+            for (const std::string& strId : Split(record[5], ','))
+                node.vassals.push_back(std::atoi(strId.c_str()));
+        tree[std::atoi(record[0].c_str())] = node;
+    }
+    return tree;
+}
+
+// No cycle, no orphan, no patron over the cap, and vassal lists agree with patron links.
+void ExpectSoundTree(const std::map<int, TreeNode>& tree, int nCap) {
+    for (const auto& [id, node] : tree) {
+        EXPECT_LE(static_cast<int>(node.vassals.size()), nCap) << id;
+        if (node.iPatron != -1) {
+            auto patron = tree.find(node.iPatron);
+            ASSERT_NE(patron, tree.end()) << "orphan " << id;
+            const auto& list = patron->second.vassals;
+            EXPECT_EQ(std::count(list.begin(), list.end(), id), 1) << id;
+        }
+        int iSteps = 0;
+        for (int iAt = node.iPatron; iAt != -1 && iSteps <= static_cast<int>(tree.size());
+             iAt = tree.at(iAt).iPatron)
+            ++iSteps;
+        EXPECT_LE(iSteps, static_cast<int>(tree.size())) << "cycle through " << id;
+    }
+}
+
+std::vector<int> Branch(const std::map<int, TreeNode>& tree, int id) {
+    std::vector<int> branch{id};
+    for (std::size_t i = 0; i < branch.size(); ++i)
+        for (int iVassal : tree.at(branch[i]).vassals)
+            branch.push_back(iVassal);
+    return branch;
+}
+
+std::string Join(const std::vector<int>& ids) {
+    std::string strOut;
+    for (int id : ids)
+        strOut += (strOut.empty() ? "" : ",") + std::to_string(id);
+    return strOut;
+}
+
+TEST(Integrity, ConcurrentOfficersKeepTheTreeSound) {
+    TempDir dir;
+    std::string strDb = dir.File("guild.db");
+    Scene::CreateEmpty(strDb);
+    ServeTarget target(strDb);
+    Scene::Build(target);
+
+    // Owners each add and remove within a branch of their own and must find exactly their model
+    // at the end; movers shuffle a shared branch at random, racing each other into refusals.
+    const int nOwners = 3, nMovers = 2;
+    std::atomic<bool> bStop{false};
+    std::vector<std::map<std::string, std::string>> models(nOwners); // name -> patron name
+    std::vector<std::string> ownerRoots;
+    for (int i = 0; i < nOwners + 1; ++i) {
+        std::string strName = i < nOwners ? "Owner " + std::string(1, char('A' + i)) : "Shared";
+        auto tree = ParseTree(As(target, S::Root, 100).strPayload);
+        ASSERT_EQ(As(target, S::Root, 101,
+                     {{"charid", "1"},
+                      {"addtoid", "6"},
+                      {"vassalname", strName},
+                      {"vassallist", Join(tree[6].vassals)},
+                      {"patronid", "1"}})
+                      .iCode,
+                  800);
+        ownerRoots.push_back(strName);
+    }
+    std::atomic<int> nAcknowledged{0};
+    std::vector<std::thread> threads;
+    for (int iOwner = 0; iOwner < nOwners; ++iOwner) {
+        threads.emplace_back([&, iOwner] {
+            std::mt19937 random(iOwner);
+            int nNext = 0;
+            auto& model = models[iOwner];
+            while (!bStop) {
+                auto tree = ParseTree(As(target, S::Root, 100).strPayload);
+                std::map<std::string, int> ids;
+                for (auto& [id, node] : tree)
+                    ids[node.strName] = id;
+                int iRoot = ids[ownerRoots[iOwner]];
+                std::vector<int> mine = Branch(tree, iRoot);
+                if (mine.size() < 3 || random() % 3) {
+                    int iTo = mine[random() % mine.size()];
+                    std::string strName = "M " + std::string(1, char('a' + iOwner)) + " " +
+                                          std::string(1, char('a' + nNext / 26 % 26)) +
+                                          char('a' + nNext % 26);
+                    ++nNext;
+                    Answer answer = As(target, S::Root, 101,
+                                       {{"charid", "1"},
+                                        {"addtoid", std::to_string(iTo)},
+                                        {"vassalname", strName},
+                                        {"vassallist", Join(tree[iTo].vassals)},
+                                        {"patronid", std::to_string(tree[iTo].iPatron)}});
+                    if (answer.iCode == 800) {
+                        model[strName] = tree[iTo].strName;
+                        ++nAcknowledged;
+                    }
+                } else {
+                    int iVictim = mine[1 + random() % (mine.size() - 1)];
+                    int iPatron = tree[iVictim].iPatron;
+                    Answer answer = As(target, S::Root, 102,
+                                       {{"charid", "1"},
+                                        {"patronid", std::to_string(iPatron)},
+                                        {"vassalid", std::to_string(iVictim)},
+                                        {"vassalname", tree[iVictim].strName},
+                                        {"vassallist", Join(tree[iPatron].vassals)}});
+                    if (answer.iCode == 800) {
+                        for (int id : Branch(tree, iVictim))
+                            model.erase(tree[id].strName);
+                        ++nAcknowledged;
+                    }
+                }
+            }
+        });
+    }
+    for (int iMover = 0; iMover < nMovers; ++iMover) {
+        threads.emplace_back([&, iMover] {
+            std::mt19937 random(100 + iMover);
+            int nNext = 0;
+            while (!bStop) {
+                auto tree = ParseTree(As(target, S::Root, 100).strPayload);
+                int iShared = 0;
+                for (auto& [id, node] : tree)
+                    if (node.strName == "Shared")
+                        iShared = id;
+                std::vector<int> shared = Branch(tree, iShared);
+                if (shared.size() < 8) {
+                    int iTo = shared[random() % shared.size()];
+                    std::string strName = "S " + std::string(1, char('a' + iMover)) + " " +
+                                          char('a' + nNext % 26) + char('a' + nNext / 26 % 26);
+                    ++nNext;
+                    As(target, S::Root, 101,
+                       {{"charid", "1"},
+                        {"addtoid", std::to_string(iTo)},
+                        {"vassalname", strName},
+                        {"vassallist", Join(tree[iTo].vassals)},
+                        {"patronid", std::to_string(tree[iTo].iPatron)}});
+                    continue;
+                }
+                int iMover = shared[1 + random() % (shared.size() - 1)];
+                int iNew = shared[random() % shared.size()];
+                int iOld = tree[iMover].iPatron;
+                As(target, S::Root, 103,
+                   {{"moveid", std::to_string(iMover)},
+                    {"charid", "1"},
+                    {"oldpatronid", std::to_string(iOld)},
+                    {"oldpatronname", tree[iOld].strName},
+                    {"oldpatronvassallist", Join(tree[iOld].vassals)},
+                    {"newpatronid", std::to_string(iNew)},
+                    {"newpatronname", tree[iNew].strName},
+                    {"newpatronvassallist", Join(tree[iNew].vassals)}});
+            }
+        });
+    }
+    // Bounded in time: a few seconds of contention is enough to meet every race.
+    std::this_thread::sleep_for(std::chrono::seconds(4));
+    bStop = true;
+    for (auto& thread : threads)
+        thread.join();
+
+    EXPECT_GT(nAcknowledged.load(), 10);
+    auto tree = ParseTree(As(target, S::Root, 100).strPayload);
+    ExpectSoundTree(tree, kDefaultMaxVassals);
+    std::map<std::string, int> ids;
+    for (auto& [id, node] : tree)
+        ids[node.strName] = id;
+    for (int iOwner = 0; iOwner < nOwners; ++iOwner) {
+        std::map<std::string, std::string> found;
+        for (int id : Branch(tree, ids[ownerRoots[iOwner]]))
+            if (tree[id].strName != ownerRoots[iOwner])
+                found[tree[id].strName] = tree[tree[id].iPatron].strName;
+        EXPECT_EQ(found, models[iOwner]) << ownerRoots[iOwner];
+    }
+    EXPECT_EQ(SqlValue(strDb, "PRAGMA integrity_check"), "ok");
+}
+
+TEST(Integrity, KilledServerKeepsEveryAcknowledgedSave) {
+    TempDir dir;
+    std::string strDb = dir.File("guild.db");
+    Scene::CreateEmpty(strDb);
+    auto target = std::make_unique<ServeTarget>(strDb);
+    Scene::Build(*target);
+
+    std::mutex mutex;
+    std::map<int, int> acknowledged; // character id -> last acknowledged save number
+    std::atomic<bool> bStop{false};
+    std::vector<std::thread> writers;
+    for (int iWriter = 0; iWriter < 2; ++iWriter) {
+        writers.emplace_back([&, iWriter] {
+            // Each writer owns its characters, so its saves to one character are in order.
+            for (int i = iWriter; !bStop; i += 2) {
+                int id = iWriter == 0 ? 1 + 2 * (i / 2 % 4) : 2 + 2 * (i / 2 % 3);
+                Answer answer;
+                try {
+                    answer = As(*target, S::Root, 106,
+                                {{"charid", "1"},
+                                 {"updateid", std::to_string(id)},
+                                 {"BIO", "save " + std::to_string(i)}});
+                } catch (const std::exception&) {
+                    return; // the server is gone
+                }
+                if (answer.iCode != 800)
+                    return;
+                std::lock_guard<std::mutex> lock(mutex);
+                acknowledged[id] = std::max(acknowledged[id], i);
+            }
+        });
+    }
+    while (true) {
+        {
+            std::lock_guard<std::mutex> lock(mutex);
+            int nSaves = 0;
+            for (auto& [id, i] : acknowledged)
+                nSaves += i;
+            if (nSaves > 300)
+                break;
+        }
+        std::this_thread::yield();
+    }
+    target->Kill(); // in the middle of the stream
+    bStop = true;
+    for (auto& writer : writers)
+        writer.join();
+
+    EXPECT_EQ(SqlValue(strDb, "PRAGMA integrity_check"), "ok");
+    for (auto& [id, i] : acknowledged) {
+        std::string strBio =
+            SqlValue(strDb, "SELECT bio FROM characters WHERE id = " + std::to_string(id));
+        ASSERT_EQ(strBio.rfind("save ", 0), 0u) << id;
+        EXPECT_GE(std::atoi(strBio.c_str() + 5), i) << "character " << id;
+    }
+}
+
+TEST(Integrity, BackupRestoresToTheSameDump) {
+    TempDir dir;
+    std::string strDemo = dir.File("demo.db");
+    std::string strOut;
+    ASSERT_EQ(RunServerCommand({"demo", "--db", strDemo}, &strOut), 0);
+    EXPECT_NE(strOut.find("administrator: "), std::string::npos);
+
+    std::string strDump;
+    ASSERT_EQ(RunServerCommand({"backup", "--db", strDemo}, &strDump), 0);
+    ASSERT_EQ(strDump.back(), '\n');
+    { std::ofstream(dir.File("dump.txt"), std::ios::binary) << strDump; }
+    ASSERT_EQ(RunServerCommand({"restore", "--db", dir.File("copy.db"), dir.File("dump.txt")}), 0);
+    std::string strAgain;
+    ASSERT_EQ(RunServerCommand({"backup", "--db", dir.File("copy.db")}, &strAgain), 0);
+    EXPECT_EQ(strAgain, strDump);
+
+    // The operation's payload is the same dump; the file the client saves from it (the payload
+    // less its last character, then CR LF) restores too.
+    ServeTarget target(strDemo);
+    Answer backup = target.Send("Aldric Stormwind", "lantern1", 111, {{"charid", "1"}});
+    ASSERT_EQ(backup.iCode, 800);
+    EXPECT_EQ(backup.strPayload, strDump);
+    {
+        std::ofstream(dir.File("client.dat"), std::ios::binary)
+            << backup.strPayload.substr(0, backup.strPayload.size() - 1) << "\r\n";
+    }
+    ASSERT_EQ(RunServerCommand({"restore", "--db", dir.File("client.db"), dir.File("client.dat")}),
+              0);
+    ASSERT_EQ(RunServerCommand({"backup", "--db", dir.File("client.db")}, &strAgain), 0);
+    EXPECT_EQ(strAgain, strDump);
+
+    // The restored guild works: its members log in with their passwords.
+    ServeTarget restored(dir.File("client.db"));
+    EXPECT_EQ(restored.Send("aldric stormwind", "lantern1", 104).iCode, 800);
+    EXPECT_EQ(restored.Send("Brenna Ashvale", "welcome1", 104).iCode, 800);
+
+    std::ofstream(dir.File("bad.txt")) << "not a dump\n";
+    std::string strErr;
+    EXPECT_EQ(RunServerCommand({"restore", "--db", dir.File("bad.db"), dir.File("bad.txt")},
+                               nullptr, &strErr),
+              1);
+    EXPECT_NE(strErr.find("not a ZORV dump"), std::string::npos) << strErr;
+}
+
+TEST(Integrity, CommandLine) {
+    TempDir dir;
+    std::string strOut, strErr;
+    EXPECT_EQ(RunServerCommand({"serve", "--db", dir.File("missing.db")}, &strOut, &strErr), 1);
+    EXPECT_NE(strErr.find("missing.db"), std::string::npos) << strErr;
+    EXPECT_EQ(std::count(strErr.begin(), strErr.end(), '\n'), 1) << "one line: " << strErr;
+    EXPECT_EQ(RunServerCommand({"backup", "--db", dir.File("missing.db")}, nullptr, &strErr), 1);
+    EXPECT_EQ(RunServerCommand({"serve"}, nullptr, &strErr), 1);
+    EXPECT_EQ(RunServerCommand({"bogus"}, nullptr, &strErr), 2);
+    for (const char* szCommand : {"serve", "init", "demo", "seed", "backup", "restore"}) {
+        EXPECT_EQ(RunServerCommand({szCommand, "--help"}, &strOut), 0) << szCommand;
+        EXPECT_EQ(strOut.rfind(std::string("usage: zorv-server ") + szCommand, 0), 0u) << strOut;
+    }
+    EXPECT_EQ(
+        RunServerCommand({"seed", "--db", dir.File("s.db"), "--members", "0", "--shape", "wide"},
+                         nullptr, &strErr),
+        1);
+    ASSERT_EQ(RunServerCommand({"demo", "--db", dir.File("d.db")}), 0);
+    EXPECT_EQ(RunServerCommand({"demo", "--db", dir.File("d.db")}, nullptr, &strErr), 1)
+        << "never overwrites a guild";
+}
+
+TEST(Integrity, FullGuildRefusesMoreMembers) {
+    TempDir dir;
+    std::string strDb = dir.File("full.db");
+    ASSERT_EQ(RunServerCommand({"seed", "--db", strDb, "--members", "32767", "--shape", "wide"}),
+              0);
+    ServeTarget target(strDb);
+    // The last member (a leaf) takes no more: the guild is full.
+    Answer answer = target.Send("Seed Monarch", "seedpass1", 101,
+                                {{"charid", "1"},
+                                 {"addtoid", "32767"},
+                                 {"vassalname", "One More"},
+                                 {"vassallist", ""},
+                                 {"patronid", "2731"}});
+    EXPECT_EQ(answer.iCode, 908);
+    Answer tree = target.Send("Seed Monarch", "seedpass1", 100);
+    EXPECT_EQ(Records(tree.strPayload).size(), 32767u);
+    EXPECT_EQ(Split(Records(tree.strPayload)[0][5], ',').size(), 12u);
+}
+
+TEST(Integrity, BrokenDatabases) {
+    TempDir dir;
+    std::string strDb = dir.File("guild.db");
+    Scene::CreateEmpty(strDb);
+    {
+        ServeTarget target(strDb);
+        Scene::Build(target);
+        for (const char* szSuffix : {"", "-wal", "-shm"})
+            std::filesystem::remove(strDb + szSuffix);
+        EXPECT_EQ(As(target, S::Self, 104).iCode, 996);
+        EXPECT_EQ(As(target, S::Self, 109).iCode, 996);
+        EXPECT_EQ(As(target, S::Self, 100).iCode, 998);
+    }
+    // A file that is a database but not a guild's: any failure inside is 987.
+    Sql(strDb, "CREATE TABLE settings (key TEXT PRIMARY KEY, value TEXT);"
+               "INSERT INTO settings VALUES ('guild_name', 'G');"
+               "CREATE TABLE characters (id INTEGER PRIMARY KEY); PRAGMA user_version = 1;");
+    ServeTarget target(strDb);
+    EXPECT_EQ(As(target, S::Self, 100).iCode, 987);
+}
+
+TEST(Integrity, RepeatedWrongPasswordsSlowDownThenAgeOut) {
+    TempDir dir;
+    std::string strDb = dir.File("guild.db");
+    Scene::CreateEmpty(strDb);
+    {
+        ServeTarget target(strDb);
+        Scene::Build(target);
+    }
+    Database db = OpenGuildDatabase(strDb, false);
+    db.Exec("UPDATE settings SET value = '5' WHERE key = 'throttle_free'");
+    LoginThrottle throttle(db);
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(throttle.DelayFor(throttle.RecentFailures("self", "10.0.0.1")).count(), 0) << i;
+        throttle.RecordFailure("self", "10.0.0.1");
+    }
+    auto first = throttle.DelayFor(throttle.RecentFailures("self", "10.0.0.2"));
+    EXPECT_GT(first.count(), 0) << "the name is slowed from any address";
+    EXPECT_GT(throttle.DelayFor(throttle.RecentFailures("other", "10.0.0.1")).count(), 0)
+        << "the address is slowed for any name";
+    throttle.RecordFailure("self", "10.0.0.3");
+    EXPECT_GT(throttle.DelayFor(throttle.RecentFailures("self", "10.0.0.9")), first);
+    EXPECT_LE(throttle.DelayFor(1000).count(), 8000) << "never locked out for good";
+    // A minute later the failures no longer count.
+    db.Exec("UPDATE login_failures SET at = at - 61");
+    EXPECT_EQ(throttle.DelayFor(throttle.RecentFailures("self", "10.0.0.1")).count(), 0);
+    throttle.RecordFailure("self", "10.0.0.1");
+    throttle.RecordSuccess("self");
+    EXPECT_EQ(throttle.RecentFailures("self", "10.0.0.7"), 0);
+}
+
+TEST(Integrity, CredentialRecordNeverOutlivesAPasswordChange) {
+    CredentialCache cache(std::chrono::seconds(60));
+    cache.Remember("self", "secret1", "$hash-a");
+    EXPECT_TRUE(cache.Knows("self", "secret1", "$hash-a"));
+    EXPECT_FALSE(cache.Knows("self", "secret2", "$hash-a"));
+    EXPECT_FALSE(cache.Knows("self", "secret1", "$hash-b"));
+    EXPECT_FALSE(cache.Knows("other", "secret1", "$hash-a"));
+    CredentialCache expired(std::chrono::seconds(0));
+    expired.Remember("self", "secret1", "$hash-a");
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    EXPECT_FALSE(expired.Knows("self", "secret1", "$hash-a"));
+    std::string strHash = HashPassword("secret1");
+    EXPECT_EQ(strHash.rfind("$argon2id$", 0), 0u);
+    EXPECT_TRUE(VerifyPassword(strHash, "secret1"));
+    EXPECT_FALSE(VerifyPassword(strHash, "secret2"));
+    EXPECT_FALSE(VerifyPassword("", "secret1"));
+}
+
+} // namespace

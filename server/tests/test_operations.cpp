@@ -1,0 +1,406 @@
+// The black-box suite: every operation and every error code the server chooses, run once
+// against the standalone server and once through lighttpd's CGI.
+#include "Harness.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using S = Scene;
+
+class Operations : public ::testing::TestWithParam<std::string> {
+protected:
+    void SetUp() override {
+        m_strDb = m_dir.File("guild.db");
+        Scene::CreateEmpty(m_strDb);
+        m_target = MakeTarget(GetParam(), m_strDb, m_dir.Path());
+    }
+    void Build() { Scene::Build(*m_target); }
+    const Target& T() const { return *m_target; }
+    Answer Tree() { return As(T(), S::Root, 100); }
+    // The record of one id in the tree payload.
+    std::vector<std::string> TreeRecord(int id) {
+        for (auto& record : Records(Tree().strPayload))
+            if (record[0] == std::to_string(id))
+                return record;
+        return {};
+    }
+
+    TempDir m_dir;
+    std::string m_strDb;
+    std::unique_ptr<Target> m_target;
+};
+
+TEST_P(Operations, FirstSetUpThenLogin) {
+    Answer unset = T().Send("Root", "rootpw1", 104);
+    EXPECT_EQ(unset.iCode, 801);
+    EXPECT_EQ(unset.strPayload, "");
+    EXPECT_EQ(T().Send("Root", "rootpw1", 100).iCode, 950);
+
+    auto Setup = [&](const char* szGuild, const char* szDefault, const char* szOwn) {
+        return T()
+            .Send("Root", szOwn, 105,
+                  {{"guildname", szGuild},
+                   {"defaultpw", szDefault},
+                   {"use_rescue_squad", "0"},
+                   {"rescue_squad_name", ""}})
+            .iCode;
+    };
+    EXPECT_EQ(Setup("  ", "defpw1", "rootpw1"), 960);
+    EXPECT_EQ(Setup("G", "short", "rootpw1"), 961);
+    EXPECT_EQ(Setup("G", "elevenchars", "rootpw1"), 961);
+    EXPECT_EQ(Setup("G", "defpw1", "elevenchars"), 994);
+    EXPECT_EQ(Setup("G", "defpw1", "five5"), 995);
+    EXPECT_EQ(T().Send("Root", "rootpw1", 104).iCode, 801) << "a refused set-up changes nothing";
+    EXPECT_EQ(Setup("Guild | One", "defpw1", "rootpw1"), 800);
+    EXPECT_EQ(Setup("Again", "defpw1", "rootpw1"), 1014);
+
+    Answer login = T().Send("rOOT", "rootpw1", 104);
+    EXPECT_EQ(login.iCode, 800);
+    EXPECT_EQ(login.strPayload, "0.3|1|Root|3|Guild (pipe) One|0|");
+    EXPECT_EQ(T().Send("Root", "rootpw2", 104).iCode, 951);
+    EXPECT_EQ(T().Send("Nobody", "rootpw1", 104).iCode, 950);
+}
+
+TEST_P(Operations, AddVassal) {
+    Build();
+    auto Add = [&](int iActor, const std::string& strTo, const std::string& strName,
+                   const std::string& strList, const std::string& strPatron) {
+        return As(T(), iActor, 101,
+                  {{"charid", std::to_string(iActor)},
+                   {"addtoid", strTo},
+                   {"vassalname", strName},
+                   {"vassallist", strList},
+                   {"patronid", strPatron}})
+            .iCode;
+    };
+    EXPECT_EQ(Add(S::Self, "99", "Newbie", "", "4"), 903);
+    EXPECT_EQ(Add(S::Self, "x", "Newbie", "", "4"), 990);
+    EXPECT_EQ(Add(S::Self, "4", "   ", "5", "3"), 902);
+    EXPECT_EQ(Add(S::Self, "4", "Bob2", "5", "3"), 902);
+    EXPECT_EQ(Add(S::Self, "4", std::string(25, 'a'), "5", "3"), 902);
+    EXPECT_EQ(Add(S::Self, "4", "None Found!", "5", "3"), 909);
+    EXPECT_EQ(Add(S::Self, "4", "unknown", "5", "3"), 909);
+    EXPECT_EQ(Add(S::Self, "4", "oTHER", "5", "3"), 906);
+    EXPECT_EQ(Add(S::Self, "4", "Newbie", "", "3"), 904);
+    EXPECT_EQ(Add(S::Self, "4", "Newbie", "5", "2"), 904);
+    EXPECT_EQ(Add(S::Vassal, "4", "Newbie", "5", "3"), 988);
+    EXPECT_EQ(As(T(), S::Self, 101,
+                 {{"charid", "1"},
+                  {"addtoid", "4"},
+                  {"vassalname", "Newbie"},
+                  {"vassallist", "5"},
+                  {"patronid", "3"}})
+                  .iCode,
+              988)
+        << "charid must be the caller's own id";
+
+    EXPECT_EQ(Add(S::Self, "4", " Newbie ", "5", "3"), 800);
+    EXPECT_EQ(TreeRecord(S::Self)[5], "5,8") << "vassals in the order they joined";
+    EXPECT_EQ(TreeRecord(8)[1], "Newbie");
+    EXPECT_EQ(T().Send("newbie", S::kDefaultPassword, 104).iCode, 800)
+        << "a new vassal starts on the default password";
+
+    Sql(m_strDb, "INSERT OR REPLACE INTO settings(key, value) VALUES ('max_vassals', '2')");
+    EXPECT_EQ(Add(S::Self, "4", "Third", "5,8", "3"), 907);
+}
+
+TEST_P(Operations, RemoveVassal) {
+    Build();
+    auto Remove = [&](int iActor, const std::string& strVassal, const std::string& strPatron,
+                      const std::string& strList, const std::string& strName) {
+        return As(T(), iActor, 102,
+                  {{"charid", std::to_string(iActor)},
+                   {"patronid", strPatron},
+                   {"vassalid", strVassal},
+                   {"vassalname", strName},
+                   {"vassallist", strList}})
+            .iCode;
+    };
+    EXPECT_EQ(Remove(S::Patron, "99", "3", "4", "Self"), 917);
+    EXPECT_EQ(Remove(S::Other, "4", "3", "4", "Self"), 920);
+    EXPECT_EQ(Remove(S::Self, "4", "3", "4", "Self"), 920);
+    EXPECT_EQ(Remove(S::Patron, "4", "2", "4", "Self"), 912);
+    EXPECT_EQ(Remove(S::Patron, "4", "3", "4,9", "Self"), 912);
+    EXPECT_EQ(Remove(S::Patron, "4", "3", "4", "Vassal"), 912);
+    EXPECT_EQ(Remove(S::Keeper, "1", "-1", "", "Root"), 920) << "the last but one administrator";
+    EXPECT_EQ(Remove(S::Patron, "4", "3", "4", "Self"), 800);
+    EXPECT_TRUE(TreeRecord(S::Self).empty());
+    EXPECT_TRUE(TreeRecord(S::Vassal).empty()) << "followers go with their patron";
+    EXPECT_EQ(TreeRecord(S::Patron)[5], "");
+    EXPECT_EQ(T().Send("Vassal", S::kDefaultPassword, 104).iCode, 950);
+}
+
+TEST_P(Operations, ChangePatron) {
+    Build();
+    auto Move = [&](int iActor, int iMover, int iOld, const std::string& strOldList, int iNew,
+                    const std::string& strNewList) {
+        return As(T(), iActor, 103,
+                  {{"moveid", std::to_string(iMover)},
+                   {"charid", std::to_string(iActor)},
+                   {"oldpatronid", std::to_string(iOld)},
+                   {"oldpatronname", S::Name(iOld)},
+                   {"oldpatronvassallist", strOldList},
+                   {"newpatronid", std::to_string(iNew)},
+                   {"newpatronname", S::Name(iNew)},
+                   {"newpatronvassallist", strNewList}})
+            .iCode;
+    };
+    EXPECT_EQ(Move(S::Self, S::Self, S::Patron, "4", S::Self, "5"), 941);
+    EXPECT_EQ(Move(S::High, S::High, S::Root, "2,6,7", S::Vassal, ""), 940);
+    EXPECT_EQ(Move(S::Self, S::Self, S::Patron, "4", 99, ""), 931);
+    EXPECT_EQ(Move(S::Self, S::Self, S::Patron, "4", S::Patron, "4"), 933);
+    EXPECT_EQ(Move(S::Self, S::Self, S::High, "3", S::Other, ""), 932);
+    EXPECT_EQ(Move(S::Self, S::Self, S::Patron, "", S::Other, ""), 932);
+    EXPECT_EQ(Move(S::Self, S::Self, S::Patron, "4", S::Other, "9"), 932);
+    EXPECT_EQ(Move(S::Other, S::Self, S::Patron, "4", S::Other, ""), 988);
+    Sql(m_strDb, "INSERT OR REPLACE INTO settings(key, value) VALUES ('max_vassals', '1')");
+    EXPECT_EQ(Move(S::Self, S::Self, S::Patron, "4", S::High, "3"), 939);
+    Sql(m_strDb, "UPDATE settings SET value = '12' WHERE key = 'max_vassals'");
+
+    EXPECT_EQ(Move(S::Self, S::Self, S::Patron, "4", S::Root, "2,6,7"), 800);
+    EXPECT_EQ(TreeRecord(S::Root)[5], "2,6,7,4") << "a moved character joins last";
+    EXPECT_EQ(TreeRecord(S::Self)[4], "1");
+    EXPECT_EQ(TreeRecord(S::Vassal)[4], "4") << "the branch moves whole";
+    EXPECT_EQ(TreeRecord(S::Patron)[5], "");
+}
+
+TEST_P(Operations, SaveAndRead) {
+    Build();
+    auto Save = [&](int iActor, const std::string& strCharId, const std::string& strUpdate,
+                    Fields fields) {
+        Fields all = {{"charid", strCharId}, {"updateid", strUpdate}};
+        all.insert(all.end(), fields.begin(), fields.end());
+        return T().Send(S::Name(iActor), S::Password(iActor), 106, all).iCode;
+    };
+    EXPECT_EQ(Save(S::Self, "4", "99", {}), 970);
+    EXPECT_EQ(Save(S::Self, "98", "4", {}), 971);
+    EXPECT_EQ(Save(S::Self, "4", "x", {}), 990);
+    EXPECT_EQ(Save(S::Other, "6", "4", {}), 988);
+    EXPECT_EQ(Save(S::Self, "4", "4", {{"ADMIN_ONLY", "Hero of the realm"}}), 972);
+    EXPECT_EQ(Save(S::Self, "4", "4", {{"ADMIN_ONLY", ""}}), 800) << "unchanged awards pass";
+    for (const Fields& bad : std::vector<Fields>{{{"LEVEL", "abc"}},
+                                                 {{"NUMFOLLOWERS", "-1"}},
+                                                 {{"RACE", "4"}},
+                                                 {{"SEX", "3"}},
+                                                 {{"RANK", "11"}},
+                                                 {{"RANK", "-1"}},
+                                                 {{"ISPK", "2"}},
+                                                 {{"CAN_SUMMON", ""}},
+                                                 {{"SKILLS", "36,2,10"}},
+                                                 {{"SKILLS", "1,2,ten"}}})
+        EXPECT_EQ(Save(S::Self, "4", "4", bad), 991) << bad[0].first << "=" << bad[0].second;
+    for (const Fields& bad : std::vector<Fields>{{{"CLASS", std::string(129, 'c')}},
+                                                 {{"BIO", std::string(4097, 'b')}},
+                                                 {{"BIO", "see <STOP_HERE> here"}},
+                                                 {{"NAME", "Self2"}},
+                                                 {{"NAME", ""}},
+                                                 {{"NAME", "Blah"}}})
+        EXPECT_EQ(Save(S::Self, "4", "4", bad), 992) << bad[0].first;
+    EXPECT_EQ(Save(S::Self, "4", "4", {{"NAME", "root"}}), 906);
+
+    EXPECT_EQ(Save(S::Patron, "3", "4",
+                   {{"LEVEL", "57"},
+                    {"CLASS", "Archer"},
+                    {"RACE", "3"},
+                    {"SEX", "2"},
+                    {"RANK", "4"},
+                    {"ISMULE", "0"},
+                    {"BIO", "a|b&c!;d\r\nline two"},
+                    {"SKILLS", "19,2,150!8,1,10"},
+                    {"ISPK", "1"},
+                    {"ISRESCUE", "1"},
+                    {"ISPRIVATE", "0"},
+                    {"CAN_SUMMON", "1"},
+                    {"EMAIL", "self@example.org"}}),
+              800);
+    EXPECT_EQ(Save(S::Keeper, "7", "4", {{"ADMIN_ONLY", "Slayer of the Olthoi Queen"}}), 800);
+    EXPECT_EQ(Save(S::Self, "4", "4", {{"NAME", "Selfie"}}), 800);
+
+    Answer info = As(T(), S::Other, 107, {{"getcharid", "4"}});
+    ASSERT_EQ(info.iCode, 800);
+    std::vector<std::string> f = Split(info.strPayload, '|');
+    ASSERT_EQ(f.size(), 33u);
+    EXPECT_EQ(f[0], "4");
+    EXPECT_EQ(f[1], "Selfie");
+    EXPECT_EQ(f[2], "57");
+    EXPECT_EQ(f[3], "4");
+    EXPECT_EQ(f[4], "3");
+    EXPECT_EQ(f[5], "5");
+    EXPECT_EQ(f[7], "1");
+    EXPECT_EQ(f[8], "Archer");
+    EXPECT_EQ(f[9], "3");
+    EXPECT_EQ(f[10], "2");
+    EXPECT_EQ(f[15], "a(pipe)b(amp)c(end)d\r\nline two");
+    EXPECT_EQ(f[16], "19,2,150!8,1,10");
+    EXPECT_EQ(f[20], "self@example.org");
+    EXPECT_EQ(f[22], "") << "never a password";
+    EXPECT_EQ(f[23].size(), 16u) << "YYYY-MM-DD HH:MM: " << f[23];
+    EXPECT_EQ(f[24], "Patron");
+    EXPECT_EQ(f[25], "Selfie > Patron > High > Root");
+    EXPECT_EQ(f[26], "1");
+    EXPECT_EQ(f[27], "1");
+    EXPECT_EQ(f[29], "1");
+    EXPECT_EQ(f[31], "4") << "the last editor";
+    EXPECT_EQ(f[32], "Slayer of the Olthoi Queen");
+    EXPECT_NE(As(T(), S::Other, 107, {{"getcharid", "1"}}).strPayload.find("|None|Root|"),
+              std::string::npos)
+        << "a monarch's patron is None and its path is itself";
+    EXPECT_EQ(As(T(), S::Other, 107, {{"getcharid", "99"}}).iCode, 980);
+    EXPECT_EQ(As(T(), S::Other, 107, {{"getcharid", "four"}}).iCode, 990);
+    EXPECT_EQ(T().Send("selfie", S::kDefaultPassword, 104).iCode, 800) << "renamed, same login";
+}
+
+TEST_P(Operations, ChangePassword) {
+    Build();
+    auto Change = [&](int iActor, const std::string& strTarget, const std::string& strNew,
+                      const std::string& strConfirm) {
+        return As(T(), iActor, 108,
+                  {{"charid", strTarget}, {"newpw", strNew}, {"confirmpw", strConfirm}})
+            .iCode;
+    };
+    EXPECT_EQ(Change(S::Self, "4", "", ""), 1002);
+    EXPECT_EQ(Change(S::Self, "4", "tab\there", "tab\there"), 1002);
+    EXPECT_EQ(Change(S::Self, "4", "elevenchars", "elevenchars"), 994);
+    EXPECT_EQ(Change(S::Self, "4", "five5", "five5"), 995);
+    EXPECT_EQ(Change(S::Self, "4", "secret1", ""), 1001);
+    EXPECT_EQ(Change(S::Self, "4", "secret1", "secret2"), 1000);
+    EXPECT_EQ(Change(S::Patron, "4", "secret1", "secret1"), 988);
+    EXPECT_EQ(Change(S::Self, "4", "secret1", "secret1"), 800);
+    EXPECT_EQ(T().Send("Self", S::kDefaultPassword, 104).iCode, 951);
+    EXPECT_EQ(T().Send("Self", "secret1", 104).iCode, 800);
+    EXPECT_EQ(T().Send("Vassal", S::kDefaultPassword, 104).iCode, 800) << "others keep the default";
+    EXPECT_EQ(Change(S::Keeper, "4", "byadmin", "byadmin"), 800);
+    EXPECT_EQ(T().Send("Self", "byadmin", 104).iCode, 800);
+}
+
+TEST_P(Operations, Administration) {
+    Build();
+    auto Setup = [&](int iActor, Fields fields) { return As(T(), iActor, 109, fields).iCode; };
+    Fields good = {{"guildname", "Renamed"},
+                   {"use_rescue_squad", "0"},
+                   {"rescue_squad_name", ""},
+                   {"resetpw", "0"}};
+    EXPECT_EQ(Setup(S::Self, good), 1014);
+    EXPECT_EQ(Setup(S::Keeper, {{"guildname", ""}, {"use_rescue_squad", "0"}}), 1010);
+    EXPECT_EQ(Setup(S::Keeper, {{"guildname", "G"}, {"defaultpw", "x"}, {"use_rescue_squad", "0"}}),
+              1011);
+    EXPECT_EQ(Setup(S::Keeper, {{"guildname", "G"}, {"use_rescue_squad", "2"}}), 1012);
+    EXPECT_EQ(Setup(S::Keeper,
+                    {{"guildname", "G"}, {"use_rescue_squad", "1"}, {"rescue_squad_name", " "}}),
+              1013);
+    EXPECT_EQ(Setup(S::Keeper, good), 800);
+    EXPECT_EQ(As(T(), S::Self, 104).strPayload, "0.3|4|Self|1|Renamed|0|");
+
+    // A new default without reset: members on the old default keep it; new members get the new.
+    Fields newDefault = good;
+    newDefault.push_back({"defaultpw", "newdef1"});
+    EXPECT_EQ(Setup(S::Keeper, newDefault), 800);
+    EXPECT_EQ(T().Send("Self", S::kDefaultPassword, 104).iCode, 800);
+    EXPECT_EQ(As(T(), S::Root, 101,
+                 {{"charid", "1"},
+                  {"addtoid", "6"},
+                  {"vassalname", "Fresh"},
+                  {"vassallist", ""},
+                  {"patronid", "1"}})
+                  .iCode,
+              800);
+    EXPECT_EQ(T().Send("Fresh", "newdef1", 104).iCode, 800);
+    EXPECT_EQ(T().Send("Fresh", S::kDefaultPassword, 104).iCode, 951);
+    // With reset, everyone on the current default moves to the next one.
+    Fields reset = good;
+    reset.push_back({"defaultpw", "third33"});
+    reset[3].second = "1";
+    EXPECT_EQ(Setup(S::Keeper, reset), 800);
+    EXPECT_EQ(T().Send("Fresh", "third33", 104).iCode, 800);
+    EXPECT_EQ(T().Send("Self", S::kDefaultPassword, 104).iCode, 800) << "kept the oldest";
+
+    // Password reset.
+    EXPECT_EQ(
+        As(T(), S::Self, 108, {{"charid", "4"}, {"newpw", "mine123"}, {"confirmpw", "mine123"}})
+            .iCode,
+        800);
+    EXPECT_EQ(As(T(), S::High, 110, {{"charid", "2"}, {"resetid", "4"}}).iCode, 1020);
+    EXPECT_EQ(As(T(), S::Keeper, 110, {{"charid", "7"}, {"resetid", "99"}}).iCode, 1022);
+    EXPECT_EQ(As(T(), S::Keeper, 110, {{"charid", "7"}, {"resetid", "4"}}).iCode, 800);
+    EXPECT_EQ(T().Send("Self", "third33", 104).iCode, 800) << "back on the guild's default";
+
+    // Backup.
+    EXPECT_EQ(T().Send("Self", "third33", 111, {{"charid", "4"}}).iCode, 1030);
+    Answer backup = As(T(), S::Keeper, 111, {{"charid", "7"}});
+    EXPECT_EQ(backup.iCode, 800);
+    ASSERT_FALSE(backup.strPayload.empty());
+    EXPECT_EQ(backup.strPayload.back(), '\n');
+    EXPECT_EQ(backup.strPayload.find("rootpw1"), std::string::npos) << "no password in clear";
+    EXPECT_NE(backup.strPayload.find("$argon2id$"), std::string::npos);
+
+    // Security levels.
+    auto Level = [&](int iActor, const std::string& strId, const std::string& strLevel) {
+        return As(T(), iActor, 112,
+                  {{"charid", std::to_string(iActor)}, {"changeid", strId}, {"newlevel", strLevel}})
+            .iCode;
+    };
+    EXPECT_EQ(Level(S::High, "4", "3"), 988);
+    EXPECT_EQ(Level(S::Keeper, "x", "3"), 1040);
+    EXPECT_EQ(Level(S::Keeper, "99", "3"), 1041);
+    EXPECT_EQ(Level(S::Keeper, "4", "2"), 1042);
+    EXPECT_EQ(Level(S::Keeper, "1", "1"), 800);
+    EXPECT_EQ(Level(S::Keeper, "7", "1"), 1042) << "the last administrator stays";
+    EXPECT_EQ(Level(S::Keeper, "4", "3"), 800);
+    EXPECT_EQ(T().Send("Self", "third33", 104).strPayload.substr(0, 13), "0.3|4|Self|3|");
+}
+
+TEST_P(Operations, ListsAndSearch) {
+    Build();
+    auto Save = [&](int id, Fields fields) {
+        Fields all = {{"charid", "1"}, {"updateid", std::to_string(id)}};
+        all.insert(all.end(), fields.begin(), fields.end());
+        ASSERT_EQ(As(T(), S::Root, 106, all).iCode, 800);
+    };
+    Save(S::Self, {{"LEVEL", "80"},
+                   {"RACE", "3"},
+                   {"RANK", "5"},
+                   {"ISRESCUE", "1"},
+                   {"CAN_SUMMON", "1"},
+                   {"LSAT", "Holtburg"},
+                   {"TIEDTO", "Yaraq"},
+                   {"MAIN_CHAR", "Selfmain"},
+                   {"EMAIL", "s@x.org"},
+                   {"ICQ", "12345"},
+                   {"SKILLS", "1,3,250!11,1,40!19,2,150"}});
+    Save(S::Other, {{"LEVEL", "30"}, {"RACE", "1"}, {"RANK", "5"}, {"SKILLS", "16,2,90!19,2,90"}});
+    Save(S::High, {{"LEVEL", "60"}, {"RACE", "3"}, {"RANK", "2"}, {"SKILLS", "11,0,300"}});
+
+    Answer rescue = As(T(), S::Vassal, 113);
+    ASSERT_EQ(rescue.iCode, 800);
+    EXPECT_EQ(rescue.strPayload, "4|Self|80|Holtburg|Yaraq|1|Selfmain|s@x.org|12345!;");
+    EXPECT_EQ(As(T(), S::Vassal, 114).strPayload, "4|Self|80|Yaraq|Holtburg!;");
+    EXPECT_EQ(As(T(), S::Vassal, 115).strPayload, "6|Other|30|0|0|90!;4|Self|80|250|40|0!;")
+        << "untrained cooking alone does not list High; values come from the skill string";
+
+    auto Search = [&](Fields fields) { return As(T(), S::Vassal, 116, fields); };
+    EXPECT_EQ(Search({{"race", "3"}, {"rank", "0"}}).strPayload, "2|High|60|2|3!;4|Self|80|5|3!;");
+    EXPECT_EQ(Search({{"race", "0"}, {"rank", "5"}, {"skillsearch", "19,100"}}).strPayload,
+              "4|Self|80|5|3!;");
+    EXPECT_EQ(Search({{"race", "0"}, {"rank", "0"}, {"skillsearch", "19,90!16,0"}}).strPayload,
+              "6|Other|30|5|1!;4|Self|80|5|3!;")
+        << "a value of 0 asks nothing";
+    Answer none = Search({{"race", "2"}, {"rank", "0"}});
+    EXPECT_EQ(none.iCode, 800);
+    EXPECT_EQ(none.strPayload, "");
+    EXPECT_EQ(Search({{"race", "4"}, {"rank", "0"}}).iCode, 991);
+    EXPECT_EQ(Search({{"race", "0"}, {"rank", "11"}}).iCode, 991);
+    EXPECT_EQ(Search({{"race", "0"}, {"rank", "0"}, {"skillsearch", "36,1"}}).iCode, 991);
+    EXPECT_EQ(Search({{"race", "0"}, {"rank", "0"}, {"skillsearch", "1,x"}}).iCode, 991);
+}
+
+TEST_P(Operations, UnknownOperations) {
+    Build();
+    EXPECT_EQ(As(T(), S::Self, 117).iCode, 990);
+    EXPECT_EQ(As(T(), S::Self, 99).iCode, 990);
+    EXPECT_EQ(T().Send("Self", S::kDefaultPassword, 0, {}).iCode, 990);
+}
+
+INSTANTIATE_TEST_SUITE_P(Server, Operations, ::testing::Values("serve", "cgi"));
+
+} // namespace

@@ -1,0 +1,79 @@
+// The shared wire vocabulary and the server's text rules, without a server running.
+#include "Escape.h"
+#include "Numbers.h"
+#include "Records.h"
+#include "Skills.h"
+#include "Text.h"
+
+#include <gtest/gtest.h>
+
+TEST(Wire, EscapesRoundTripInTheirOrder) {
+    EXPECT_EQ(zorv::EscapeValue("a|b&c!;d"), "a(pipe)b(amp)c(end)d");
+    EXPECT_EQ(zorv::EscapeValue("x=y z"), "x=y z");
+    // "!" and ";" apart are not a record end.
+    EXPECT_EQ(zorv::EscapeValue("wow! ;"), "wow! ;");
+    for (const char* sz : {"a|b&c!;d", "|||", "!;!;", "&amp;", "plain", ""})
+        EXPECT_EQ(zorv::UnescapeValue(zorv::EscapeValue(sz)), sz) << sz;
+}
+
+TEST(Wire, LeadingNumbersRoundHalfToEven) {
+    EXPECT_EQ(zorv::ReadInt16("50abc"), 50);
+    EXPECT_EQ(zorv::ReadInt16("  -1"), -1);
+    EXPECT_EQ(zorv::ReadInt16(""), 0);
+    EXPECT_EQ(zorv::ReadInt16("abc"), 0);
+    EXPECT_EQ(zorv::ReadInt16("1.5"), 2);
+    EXPECT_EQ(zorv::ReadInt16("2.5"), 2);
+    EXPECT_EQ(zorv::ReadInt16("-2.5"), -2);
+    EXPECT_EQ(zorv::ReadInt16("0.30"), 0);
+    EXPECT_EQ(zorv::ReadInt16("99999"), 32767);
+    EXPECT_EQ(zorv::ReadInt16("-99999"), -32768);
+    EXPECT_DOUBLE_EQ(*zorv::LeadingNumber("0.30"), 0.3);
+    EXPECT_FALSE(zorv::ParseWholeNumber("12a").has_value());
+    EXPECT_FALSE(zorv::ParseWholeNumber("").has_value());
+    EXPECT_FALSE(zorv::ParseWholeNumber("-").has_value());
+    EXPECT_FALSE(zorv::ParseWholeNumber("1234567890").has_value()); // no overflow
+    EXPECT_EQ(*zorv::ParseWholeNumber("-17"), -17);
+}
+
+TEST(Wire, RecordsIgnoreTextAfterTheLastEnd) {
+    auto records = zorv::SplitRecords("1|Ann!;2|Bo!;3|Cy");
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_EQ(records[1], (zorv::Fields{"2", "Bo"}));
+    EXPECT_TRUE(zorv::SplitRecords("no end").empty());
+    EXPECT_EQ(zorv::JoinRecord({"1", "a|b"}), "1|a(pipe)b!;");
+}
+
+TEST(ServerText, NamesAndTheirKeys) {
+    EXPECT_TRUE(IsValidName("Rowan O'Dell"));
+    EXPECT_TRUE(IsValidName("Zara Mule-Wright"));
+    EXPECT_TRUE(IsValidName("J\xF6rg")); // Latin-1 letters count
+    EXPECT_FALSE(IsValidName(""));
+    EXPECT_FALSE(IsValidName("' -"));
+    EXPECT_FALSE(IsValidName("Bob2"));
+    EXPECT_FALSE(IsValidName("A|B"));
+    EXPECT_FALSE(IsValidName(std::string(25, 'a')));
+    EXPECT_TRUE(IsValidName(std::string(24, 'a')));
+    EXPECT_EQ(NameKey("J\xD6RG Smith"), "j\xF6rg smith");
+    for (const char* sz : {"Unknown", "NONE", "none found!", "Blah"})
+        EXPECT_TRUE(IsReservedName(sz)) << sz;
+    EXPECT_FALSE(IsReservedName("Nonesuch"));
+    EXPECT_EQ(Latin1ToUtf8("J\xF6rg"), "J\xC3\xB6rg");
+    EXPECT_EQ(Utf8ToLatin1("J\xC3\xB6rg \xE2\x82\xAC"), "J\xF6rg ?");
+}
+
+TEST(ServerText, SkillStrings) {
+    auto skills = ParseSkillString("19,2,150!8,1,10");
+    ASSERT_TRUE(skills);
+    EXPECT_EQ(skills->at(19).lValue, 150);
+    EXPECT_EQ(skills->at(8).iTraining, 1);
+    EXPECT_TRUE(ParseSkillString("")->empty());
+    for (const char* sz : {"36,2,1", "0,2,1", "1,4,1", "1,2,x", "1,2", "1,2,3!", "1,2,3!1,3,4"})
+        EXPECT_FALSE(ParseSkillString(sz)) << sz;
+}
+
+TEST(ServerText, FormBodies) {
+    auto form = ParseForm("charname=Al&password=a=b&msgid=100&bio=x(amp)y(pipe)z(end)");
+    EXPECT_EQ(form["password"], "a=b");
+    EXPECT_EQ(form["bio"], "x&y|z!;");
+    EXPECT_EQ(form.count("missing"), 0u);
+}
