@@ -1,30 +1,187 @@
 #include "frmMain.h"
 
-#include "Prompts.h"
+#include "Grid.h"
+#include "MainViews.h"
+#include "Protocol.h"
 #include "RequestCycle.h"
+#include "Session.h"
 #include "StatusBar.h"
+#include "frmAbout.h"
+#include "frmLogin.h"
+#include "frmNewServerSetup.h"
+#include "frmOptions.h"
+#include "frmPlayerSetup.h"
 
-frmMain::frmMain(std::unique_ptr<Prompts> pPrompts, QWidget* pParent)
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QMenuBar>
+#include <QStandardPaths>
+#include <QTabWidget>
+#include <QTreeView>
+#include <cstdlib>
+
+frmMain::frmMain(std::unique_ptr<Prompts> pPrompts, const QString& strSettingsFolder,
+                 QWidget* pParent)
     : QMainWindow(pParent), m_pPrompts(std::move(pPrompts)) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("ZORV"));
     if (!m_pPrompts)
         m_pPrompts = std::make_unique<QtPrompts>(this);
+    fnEndProgram = [] { std::exit(0); };
 
-    m_pStatusBar = new StatusBar(this);
-    m_pStatusBar->AddPanel(RequestCycle::kPanelOp, 2);
-    m_pStatusBar->AddPanel(RequestCycle::kPanelHTTP, 2);
-    m_pStatusBar->AddPanel(RequestCycle::kPanelData, 1);
-    setStatusBar(m_pStatusBar);
-    // 10140 x 9225 twips at 15 twips a pixel.
-    setMinimumSize(676, 615);
-
-    m_pCycle = new RequestCycle(*m_pPrompts, *m_pStatusBar, this);
-    connect(m_pCycle, &RequestCycle::LoginRequired, this, &frmMain::ShowLoginForm);
+    QString strFolder = strSettingsFolder.isEmpty()
+                            ? QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)
+                            : strSettingsFolder;
+    m_pPlayerSetup = new frmPlayerSetup(*m_pPrompts, strFolder, this);
+    Form_Load();
 }
 
 frmMain::~frmMain() = default;
 
-void frmMain::ShowLoginForm() {
-    emit LoginFormShown();
+void frmMain::Form_Load() {
+    // One instance of each dialog, kept for the program's life.
+    m_pOptions = new frmOptions(*m_pPrompts, this);
+    m_pNewServerSetup = new frmNewServerSetup(*m_pPrompts, this);
+    m_pLogin = new frmLogin(this);
+    m_pAbout = new frmAbout(this);
+
+    auto* pCentral = new QWidget(this);
+    setCentralWidget(pCentral);
+    m_pViews = std::make_unique<MainViews>(pCentral);
+    m_pStatusBar = new StatusBar(this);
+    setStatusBar(m_pStatusBar);
+    m_pCycle = new RequestCycle(*m_pPrompts, *m_pStatusBar, this);
+    m_pSession = std::make_unique<Session>(*m_pPrompts, *m_pStatusBar, *m_pCycle);
+    BuildMenus();
+    // 10140 x 9225 twips at 15 twips a pixel.
+    setMinimumSize(676, 615);
+
+    m_pPlayerSetup->iUsePics = 1;
+    m_pPlayerSetup->iTimeoutTime = 30;
+
+    MainViews& v = *m_pViews;
+    v.grdRescueSquad->Model().SetHeaders({"Name", "Level", "Lifestone", "Tied To", "Can Summon",
+                                          "Main Character Name", "Email Address", "ICQ Number"});
+    v.grdPortalList->Model().SetHeaders({"Name", "Level", "Tied To", "Lifestone"});
+    v.grdTradeSkills->Model().SetHeaders({"Name", "Level", "Alchemy", "Cooking", "Fletching"});
+    v.grdFlatList->Model().SetHeaders(
+        {"Name", "Level", "Rank", "C. Rank", "Patron Name", "Mule", "PK"});
+    v.grdSearch->Model().SetHeaders({"Name", "Level", "Rank", "Race"});
+
+    ApplyTreeStyle(true);
+    m_pCycle->strCurPassword.clear();
+    m_pCycle->strCurPlayer.clear();
+    m_pCycle->strCurServer.clear();
+
+    m_pCycle->timerTimeout.setInterval(30000);
+    m_pStatusBar->AddPanel(RequestCycle::kPanelOp, 3);
+    m_pStatusBar->AddPanel(RequestCycle::kPanelHTTP, 2);
+    m_pStatusBar->AddPanel(RequestCycle::kPanelData, 2);
+    v.tabMainTab->setCurrentIndex(0);
+
+    v.cmbSex->addItems({"Unknown", "Male", "Female"});
+    v.cmbRace->addItems({"Unknown", "Aluvian", "Gharu'ndim", "Sho"});
+    v.cmbSearchRace->addItems({"Any", "Aluvian", "Gharu'ndim", "Sho"});
+    v.cmbSearchRace->setCurrentIndex(0);
+    v.cmbSearchRank->addItem(QStringLiteral("Any"));
+    for (int i = 1; i <= 10; ++i)
+        v.cmbSearchRank->addItem(QString::number(i));
+    v.cmbSearchRank->setCurrentIndex(0);
+
+    connect(m_pCycle, &RequestCycle::LoginRequired, this, &frmMain::ShowLoginForm);
+    m_pCycle->Route(zorv::OpLogin, [this] { LoginReply(); });
+    m_pCycle->Route(zorv::OpInitServer, [this] {
+        m_pPrompts->Inform(QStringLiteral("Congratulations!  The new ZORV server is setup.  I hope "
+                                          "you and your guild enjoy the program!"));
+        Login();
+    });
+}
+
+void frmMain::BuildMenus() {
+    auto Item = [this](QMenu* pMenu, const char* szCaption, const char* szName,
+                       void (frmMain::*handler)() = nullptr) {
+        QAction* pAction = pMenu->addAction(QString::fromLatin1(szCaption));
+        pAction->setObjectName(QLatin1String(szName));
+        if (handler)
+            connect(pAction, &QAction::triggered, this, handler);
+        return pAction;
+    };
+    QMenuBar* pBar = menuBar();
+    QMenu* pFile = pBar->addMenu(QStringLiteral("&File"));
+    pFile->setObjectName(QStringLiteral("mnuFile"));
+    Item(pFile, "&Login", "mnuLogin", &frmMain::mnuLogin_Click);
+    Item(pFile, "&Exit", "mnuFileExit", &frmMain::mnuFileExit_Click);
+    // The operations behind these items come with their subsystems.
+    QMenu* pPlayer = pBar->addMenu(QStringLiteral("Current &Player Functions"));
+    pPlayer->setObjectName(QStringLiteral("mnuPlayerFunctions"));
+    Item(pPlayer, "&Add Vassal", "mnuAddVassal");
+    Item(pPlayer, "&Change Patron", "mnuChangePatron");
+    Item(pPlayer, "Change &Password", "mnuChangePassword");
+    QMenu* pTree = pBar->addMenu(QStringLiteral("&Tree Operations"));
+    pTree->setObjectName(QStringLiteral("mnuTreeOperations"));
+    Item(pTree, "E&xpand Entire Tree", "mnuTreeOpExpandAll");
+    Item(pTree, "Expand Entire &Node", "mnuTreeOpExpandNode");
+    Item(pTree, "&Collapse Entire Tree", "mnuTreeOpCollapseAll");
+    Item(pTree, "Collapse Entire N&ode", "mnuTreeOpCollapseNode");
+    QAction* pOptions = pBar->addAction(QStringLiteral("&Options"));
+    pOptions->setObjectName(QStringLiteral("mnuOptions"));
+    connect(pOptions, &QAction::triggered, this, &frmMain::mnuOptions_Click);
+    mnuAdministrator = pBar->addMenu(QStringLiteral("&Administrator"));
+    mnuAdministrator->setObjectName(QStringLiteral("mnuAdministrator"));
+    Item(mnuAdministrator, "&Backup Database", "mnuAdminBackupDB");
+    Item(mnuAdministrator, "Change Character's Security &Level", "mnuAdminChangeSec");
+    Item(mnuAdministrator, "Reset Character's &Password", "mnuAdminResetCharPass");
+    Item(mnuAdministrator, "Server &Setup", "mnuAdminServerSetup");
+    mnuAdministrator->menuAction()->setVisible(false);
+    QMenu* pHelp = pBar->addMenu(QStringLiteral("&Help"));
+    pHelp->setObjectName(QStringLiteral("mnuHelp"));
+    Item(pHelp, "&About", "mnuAbout", &frmMain::mnuAbout_Click);
+}
+
+void frmMain::Start() {
+    show();
+    ShowLoginForm();
+}
+
+void frmMain::ApplyTreeStyle(bool bUsePics) {
+    // The tree models read the property; the icon size keeps the pictures' room or drops it.
+    for (QTreeView* pTree : {m_pViews->treTreeView, m_pViews->treImmediateTree}) {
+        pTree->setProperty("usePics", bUsePics);
+        pTree->setIconSize(bUsePics ? QSize(16, 16) : QSize(0, 0));
+        pTree->setRootIsDecorated(true);
+        pTree->viewport()->update();
+    }
+}
+
+void frmMain::mnuOptions_Click() {
+    m_pOptions->Run();
+    if (!m_pOptions->bHitCancel) {
+        m_pPlayerSetup->iTimeoutTime = m_pOptions->iTimeoutTime;
+        m_pPlayerSetup->iUsePics = m_pOptions->iUsePics;
+        WriteIniFile(m_pPlayerSetup->strINIFile, *m_pPlayerSetup);
+        m_pCycle->SetTimeoutSeconds(m_pOptions->iTimeoutTime);
+    }
+    ApplyTreeStyle(m_pPlayerSetup->iUsePics == 1);
+}
+
+void frmMain::mnuFileExit_Click() {
+    close();
+}
+
+void frmMain::mnuAbout_Click() {
+    m_pPrompts->Exec(*m_pAbout);
+}
+
+void frmMain::closeEvent(QCloseEvent* pEvent) {
+    Form_Unload();
+    QMainWindow::closeEvent(pEvent);
+}
+
+void frmMain::Form_Unload() {
+    for (QDialog* pDialog : std::initializer_list<QDialog*>{m_pAbout, m_pLogin, m_pNewServerSetup,
+                                                            m_pPlayerSetup, m_pOptions})
+        pDialog->close();
+    m_pCycle->HTTP.Clear();
+    m_pCycle->timerTimeout.stop();
 }

@@ -5,8 +5,7 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zorv"));
-    QApplication::setOrganizationName(QStringLiteral("zorv"));
     frmMain window;
-    window.show();
+    window.Start();
     return app.exec();
 }

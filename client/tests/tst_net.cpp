@@ -10,6 +10,7 @@
 #include "frmMain.h"
 
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -489,7 +490,8 @@ void tst_net::loginCodesReachLoginForm() {
     QFETCH(bool, toLogin);
     auto pPrompts = std::make_unique<ScriptedPrompts>();
     ScriptedPrompts& prompts = *pPrompts;
-    frmMain window(std::move(pPrompts));
+    QTemporaryDir settings;
+    frmMain window(std::move(pPrompts), settings.path());
     QSignalSpy loginShown(&window, &frmMain::LoginFormShown);
     ScriptedPeer peer;
     RequestCycle& cycle = window.cycle();
@@ -501,9 +503,15 @@ void tst_net::loginCodesReachLoginForm() {
     QTRY_VERIFY(peer.RequestComplete());
     peer.Send(ScriptedPeer::Reply(code, ""));
     peer.Close();
+    if (toLogin) // the server and character dialog opens; the user cancels it
+        prompts.dialogs << [](QDialog& dlg) {
+            dlg.reject();
+            return int(QDialog::Rejected);
+        };
     QTRY_COMPARE(prompts.shown.size(), 1);
     QCOMPARE(prompts.shown[0].strTitle, QStringLiteral("ZORV Error #") + code);
     QCOMPARE(loginShown.count(), toLogin ? 1 : 0);
+    QCOMPARE(prompts.dialogNames, toLogin ? QStringList{"frmPlayerSetup"} : QStringList());
 }
 
 void tst_net::criticalErrorGoesOn() {

@@ -1,0 +1,78 @@
+#pragma once
+// The widgets of the main window: the six views of the main tab strip, the character tabs
+// beside the allegiance tree, and the controls the procedures address by name. Built once;
+// the subsystems fill the views, the main window owns and wires them.
+#include <QString>
+
+class Grid;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QPushButton;
+class QTabWidget;
+class QTreeView;
+class QWidget;
+
+struct MainViews {
+    // Builds everything as children of pCentral.
+    explicit MainViews(QWidget* pCentral);
+
+    QTabWidget* tabMainTab;
+
+    QGroupBox* frameAllegianceTree;
+    QTreeView* treTreeView;
+    QPushButton* cmdTreeRefresh;
+    QPushButton* cmdFindInTree;
+    QTabWidget* tabCharInfo;
+    QPushButton* cmdSaveChanges;
+    QPushButton* cmdResetChanges;
+
+    QGroupBox* frameBasicInfo;
+    QGroupBox* frameBio;
+    QComboBox* cmbRank;
+    QComboBox* cmbComputedRank;
+    QComboBox* cmbRace;
+    QComboBox* cmbSex;
+    QCheckBox* chkCanSummon;
+    QCheckBox* chkPrivate;
+    QCheckBox* chkRescue;
+    QCheckBox* chkPK;
+    QGroupBox* frameAllegianceInfo;
+    QGroupBox* frameVassals;
+    QGroupBox* frameImmediateTree;
+    QTreeView* treImmediateTree;
+    QGroupBox* frameSkills;
+    QTabWidget* tabSkills;
+    QGroupBox* frameRealLife;
+    QGroupBox* frameContactInfo;
+    QGroupBox* frameAwards;
+
+    QGroupBox* frameFlatList;
+    Grid* grdFlatList;
+    QPushButton* cmdRefreshFlatList;
+    QGroupBox* frameRescueSquad;
+    Grid* grdRescueSquad;
+    QPushButton* cmdRefreshRescueSquad;
+    QGroupBox* framePortalList;
+    Grid* grdPortalList;
+    QPushButton* cmdPortalListRefresh;
+    QGroupBox* frameTradeSkills;
+    Grid* grdTradeSkills;
+    QPushButton* cmdGetTradeSkills;
+    QGroupBox* frameSearch;
+    QGroupBox* frameSearchFilter;
+    QComboBox* cmbSearchRace;
+    QComboBox* cmbSearchRank;
+    Grid* grdSearchSkill;
+    QPushButton* cmdSearch;
+    QPushButton* cmdSearchReset;
+    Grid* grdSearch;
+
+    // The rescue squad view's page, kept while its tab is removed for a guild without a squad.
+    QWidget* pageRescueSquad;
+};
+
+// The index of the tab whose key (its caption, with one "&") is strKey, or -1.
+int TabIndex(const QTabWidget* pTabs, const QString& strKey);
+// The key of a tab: its caption with the doubled "&&" read as one "&".
+QString TabKey(const QTabWidget* pTabs, int iIndex);

@@ -1,0 +1,150 @@
+// The main window's login: the server and character choice, the login request, the reply with
+// its version handshake, and the first set-up of a new server.
+#include "frmMain.h"
+
+#include "CriticalError.h"
+#include "Escape.h"
+#include "MainViews.h"
+#include "Numbers.h"
+#include "Protocol.h"
+#include "RequestCycle.h"
+#include "ServerSetup.h"
+#include "Session.h"
+#include "frmNewServerSetup.h"
+#include "frmOptions.h"
+#include "frmPlayerSetup.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QMenu>
+#include <QTabWidget>
+#include <stdexcept>
+#include <string>
+
+void frmMain::ShowLoginForm() {
+    emit LoginFormShown();
+    m_pPlayerSetup->Run();
+    // The chosen settings apply before the login, so that it runs with the chosen timeout.
+    m_pOptions->iTimeoutTime = m_pPlayerSetup->iTimeoutTime;
+    m_pOptions->iUsePics = m_pPlayerSetup->iUsePics;
+    m_pCycle->SetTimeoutSeconds(m_pPlayerSetup->iTimeoutTime);
+    ApplyTreeStyle(m_pPlayerSetup->iUsePics == 1);
+    if (!m_pPlayerSetup->bHitCancel)
+        Login();
+}
+
+void frmMain::mnuLogin_Click() {
+    ShowLoginForm();
+}
+
+void frmMain::Login() {
+    const QString strAddress = m_pPlayerSetup->strServer;
+    int iSlash = strAddress.indexOf(QLatin1Char('/'));
+    // An address without a path reaches the server's root.
+    m_pCycle->strCurServer = iSlash < 0 ? strAddress : strAddress.left(iSlash);
+    m_pCycle->strCurURI = iSlash < 0 ? QStringLiteral("/") : strAddress.mid(iSlash);
+    m_pCycle->strCurPlayer = m_pPlayerSetup->strName;
+    m_pCycle->strCurPassword = m_pPlayerSetup->strPassword;
+    m_pCycle->StartOperation(zorv::OpLogin, QString());
+}
+
+void frmMain::LoginReply() {
+    switch (m_pCycle->ResultCode()) {
+    case zorv::CodeServerUnset:
+        SetupNewServer();
+        break;
+    case zorv::CodeOk:
+        DisplayLoginInfo();
+        break;
+    default:
+        break;
+    }
+}
+
+void frmMain::SetupNewServer() {
+    frmNewServerSetup& dlg = *m_pNewServerSetup;
+    dlg.bNewServer = true;
+    dlg.bComplete = false;
+    dlg.Run();
+    while (!dlg.bComplete) {
+        m_pPrompts->Inform(QStringLiteral("You must provide all the information here!"));
+        dlg.Run();
+    }
+    InitServer(*m_pSession, dlg);
+}
+
+void frmMain::DisplayLoginInfo() {
+    ProcedureGuard Step(*m_pPrompts, "DisplayLoginInfo");
+    Session& s = *m_pSession;
+    QStringList fields = m_pCycle->HTTP.strHTTPData.split(QLatin1Char('|'));
+    for (QString& strField : fields)
+        strField = QString::fromLatin1(zorv::UnescapeValue(strField.toLatin1().toStdString()));
+    if (fields.size() != 7)
+        m_pPrompts->Inform(QStringLiteral("Error!  The server is returning invalid info."));
+    // A missing field fails its step, which is reported; the later steps still run.
+    auto Field = [&](int i) -> const QString& {
+        if (i >= fields.size())
+            throw std::out_of_range("the login reply has no field " + std::to_string(i));
+        return fields.at(i);
+    };
+    auto Number = [](const QString& strText) { return zorv::ReadInt16(strText.toStdString()); };
+
+    Step([&] {
+        s.iCurSecurityLevel = Number(Field(3));
+        mnuAdministrator->menuAction()->setVisible(s.iCurSecurityLevel == 3);
+    });
+    Step([&] { s.strCurCharID = Field(1); });
+    bool bEnd = false;
+    Step([&] {
+        double dClient = *zorv::LeadingNumber(zorv::kVersion);
+        double dServer = zorv::LeadingNumber(Field(0).toStdString()).value_or(0);
+        if (dClient > dServer) {
+            m_pPrompts->Inform(QStringLiteral(
+                "Error! This version of the ZORV client is for use on a newer server. Please "
+                "contact your ZORV server admin."));
+            bEnd = true;
+        } else if (dClient < dServer) {
+            m_pPrompts->Inform(QStringLiteral("Error! This client is too old for this ZORV "
+                                              "server.  You must download a new version of the "
+                                              "client"));
+            bEnd = true;
+        }
+    });
+    if (bEnd) {
+        fnEndProgram();
+        return;
+    }
+    Step([&] {
+        setWindowTitle(QStringLiteral("ZORV (") + Field(4) + QStringLiteral(") - Logged in as ") +
+                       Field(2));
+    });
+    Step([&] { s.strGuildName = Field(4); });
+    Step([&] { s.iUseRescueSquad = Number(Field(5)); });
+    Step([&] { s.strRescueSquadName = Field(6); });
+    Step([&] { ApplyRescueSquad(); });
+}
+
+void frmMain::ApplyRescueSquad() {
+    MainViews& v = *m_pViews;
+    const Session& s = *m_pSession;
+    int iTab = v.tabMainTab->indexOf(v.pageRescueSquad);
+    if (s.iUseRescueSquad != 1) {
+        if (iTab >= 0) {
+            m_iRescueTabIndex = iTab;
+            v.tabMainTab->removeTab(iTab);
+        }
+        v.chkRescue->setEnabled(false);
+        v.chkRescue->setVisible(false);
+        return;
+    }
+    // A later login to a guild with a squad brings the view back where it was.
+    if (iTab < 0)
+        iTab = v.tabMainTab->insertTab(m_iRescueTabIndex < 0 ? 2 : m_iRescueTabIndex,
+                                       v.pageRescueSquad, QString());
+    QString strCaption = s.strRescueSquadName;
+    v.tabMainTab->setTabText(iTab, strCaption.replace(QLatin1Char('&'), QLatin1String("&&")));
+    v.chkRescue->setText(s.strRescueSquadName + QStringLiteral(" Member"));
+    v.chkRescue->setEnabled(true);
+    v.chkRescue->setVisible(true);
+    v.frameRescueSquad->setTitle(s.strRescueSquadName);
+}

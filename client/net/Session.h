@@ -1,0 +1,27 @@
+#pragma once
+// The state the procedures of every subsystem share, owned by the main window for its whole
+// life and handed to each subsystem: the prompts, the status bar, the request cycle (with the
+// exchange and the credentials of the current login) and what the login reply told us.
+#include <QString>
+
+class Characters;
+class Prompts;
+class RequestCycle;
+class StatusBar;
+
+struct Session {
+    Session(Prompts& prompts, StatusBar& stsStatusBar, RequestCycle& cycle)
+        : prompts(prompts), stsStatusBar(stsStatusBar), cycle(cycle) {}
+
+    Prompts& prompts;
+    StatusBar& stsStatusBar;
+    RequestCycle& cycle;
+
+    QString strCurCharID; // login reply field 1
+    qint16 iCurSecurityLevel = 0;
+    QString strGuildName;
+    qint16 iUseRescueSquad = 0; // 1: the guild keeps a rescue squad
+    QString strRescueSquadName;
+
+    Characters* objCharDB = nullptr; // the roster, once the tree is downloaded
+};

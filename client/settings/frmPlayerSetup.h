@@ -1,0 +1,44 @@
+#pragma once
+// The server and character dialog: offers the remembered servers and characters, takes the
+// password, checks the input, remembers the pair and rewrites the settings file. Created once
+// and hidden between uses, so its lists and fields last for the program's run.
+#include "IniFile.h"
+
+#include <QDialog>
+
+class Prompts;
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+
+class frmPlayerSetup final : public QDialog, public Settings {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(frmPlayerSetup)
+public:
+    // strFolder is where the settings file lives.
+    frmPlayerSetup(Prompts& prompts, const QString& strFolder, QWidget* pParent = nullptr);
+
+    QString strServer;
+    QString strName;
+    QString strPassword;
+    QString strINIFile;
+    QString strPath; // the settings folder, ending with "/"
+    bool bHitCancel = true;
+
+    // Shows the dialog modally through the prompts, reading the file at the first use.
+    void Run();
+    void Form_Load();
+    void cmbServerAddress_Click();
+    void cmdOK_Click();
+    void cmdCancel_Click();
+
+    QComboBox* cmbServerAddress;
+    QComboBox* cmbCharName;
+    QLineEdit* txtPassword;
+    QPushButton* cmdOK;
+    QPushButton* cmdCancel;
+
+private:
+    Prompts& m_prompts;
+    bool m_bLoaded = false;
+};

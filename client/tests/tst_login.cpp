@@ -1,0 +1,335 @@
+// Start-up and login: against a real zorv-server (first set-up, administrators and members,
+// a wrong password) and against the scripted peer (version handshake, malformed replies).
+#include "Grid.h"
+#include "MainViews.h"
+#include "RequestCycle.h"
+#include "ScriptedPeer.h"
+#include "ScriptedPrompts.h"
+#include "ServerProcess.h"
+#include "Session.h"
+#include "StatusBar.h"
+#include "frmMain.h"
+#include "frmNewServerSetup.h"
+#include "frmPlayerSetup.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeView>
+
+namespace {
+
+// The main window with scripted prompts and settings of its own.
+struct Client {
+    Client() {
+        auto pPrompts = std::make_unique<ScriptedPrompts>();
+        prompts = pPrompts.get();
+        window = std::make_unique<frmMain>(std::move(pPrompts), settings.path());
+        window->fnEndProgram = [this] { ++nEnded; };
+    }
+    // Queues the server and character dialog, filled and confirmed.
+    void ExpectLoginDialog(const QString& strAddress, const QString& strName,
+                           const QString& strPassword) {
+        prompts->dialogs << [=](QDialog& dlg) {
+            auto& setup = static_cast<frmPlayerSetup&>(dlg);
+            setup.cmbServerAddress->setEditText(strAddress);
+            setup.cmbCharName->setEditText(strName);
+            setup.txtPassword->setText(strPassword);
+            QTest::mouseClick(setup.cmdOK, Qt::LeftButton);
+            return setup.result();
+        };
+    }
+    void ExpectLoginDialogCancelled() {
+        prompts->dialogs << [](QDialog& dlg) {
+            static_cast<frmPlayerSetup&>(dlg).cmdCancel_Click();
+            return int(QDialog::Rejected);
+        };
+    }
+    bool AdminMenuVisible() {
+        return window->findChild<QMenu*>("mnuAdministrator")->menuAction()->isVisible();
+    }
+    QStringList Texts() const {
+        QStringList texts;
+        for (const auto& shown : prompts->shown)
+            texts << shown.strText;
+        return texts;
+    }
+
+    QTemporaryDir settings;
+    ScriptedPrompts* prompts;
+    std::unique_ptr<frmMain> window;
+    int nEnded = 0;
+};
+
+QByteArray LoginReply(const QByteArray& payload) {
+    return ScriptedPeer::Reply("800", payload);
+}
+
+} // namespace
+
+class tst_login final : public QObject {
+    Q_OBJECT
+
+private slots:
+    void startUpState();
+    void firstLoginSetsUpTheServer();
+    void administratorThenMember();
+    void wrongPasswordReturnsToTheDialog();
+    void versionHandshake_data();
+    void versionHandshake();
+    void malformedLoginReply();
+    void rescueSquadFollowsTheGuild();
+    void optionsApplyAndPersist();
+    void cancelledLoginKeepsRunning();
+};
+
+void tst_login::startUpState() {
+    Client c;
+    frmMain& w = *c.window;
+    MainViews& v = w.views();
+    QCOMPARE(v.tabMainTab->count(), 6);
+    QStringList keys;
+    for (int i = 0; i < v.tabMainTab->count(); ++i)
+        keys << TabKey(v.tabMainTab, i);
+    QCOMPARE(keys, (QStringList{"Allegiance Tree", "Flat Listing", "Rescue Squad List",
+                                "Summonable Portal List", "Trade Skills List", "Search"}));
+    QCOMPARE(TabIndex(v.tabCharInfo, "Real Life & Contact Info"), 3);
+    QCOMPARE(v.tabCharInfo->tabText(3), QStringLiteral("Real Life && Contact Info"));
+    QCOMPARE(v.grdFlatList->Model().Headers(),
+             (QStringList{"Name", "Level", "Rank", "C. Rank", "Patron Name", "Mule", "PK"}));
+    QCOMPARE(v.grdRescueSquad->Model().Headers().size(), 8);
+    QCOMPARE(v.cmbSearchRank->count(), 11);
+    QCOMPARE(v.cmbSearchRank->currentText(), QStringLiteral("Any"));
+    QCOMPARE(v.cmbRace->itemText(2), QStringLiteral("Gharu'ndim"));
+    QCOMPARE(v.cmbSex->count(), 3);
+    QCOMPARE(w.stsStatusBar().Panel(RequestCycle::kPanelOp), QString());
+    QCOMPARE(w.cycle().timerTimeout.interval(), 30000);
+    QVERIFY(!w.cycle().timerTimeout.isActive());
+    QVERIFY(!c.AdminMenuVisible());
+    QCOMPARE(w.minimumSize(), QSize(676, 615));
+    for (const char* szItem :
+         {"mnuLogin", "mnuFileExit", "mnuAddVassal", "mnuChangePatron", "mnuChangePassword",
+          "mnuTreeOpExpandAll", "mnuTreeOpExpandNode", "mnuTreeOpCollapseAll",
+          "mnuTreeOpCollapseNode", "mnuOptions", "mnuAdminBackupDB", "mnuAdminChangeSec",
+          "mnuAdminResetCharPass", "mnuAdminServerSetup", "mnuAbout"})
+        QVERIFY2(w.findChild<QAction*>(szItem), szItem);
+    QCOMPARE(w.findChild<QAction*>("mnuTreeOpExpandAll")->text(),
+             QStringLiteral("E&xpand Entire Tree"));
+}
+
+void tst_login::firstLoginSetsUpTheServer() {
+    ServerProcess server;
+    QVERIFY(server.Start("init"));
+    Client c;
+    c.ExpectLoginDialog(server.Address(), "Founder", "found12");
+    // Closed without completing: told so, and shown again.
+    c.prompts->dialogs << [](QDialog& dlg) {
+        [&] { QVERIFY(!static_cast<frmNewServerSetup&>(dlg).cmdCancel->isEnabled()); }();
+        dlg.reject();
+        return int(QDialog::Rejected);
+    };
+    c.prompts->dialogs << [](QDialog& dlg) {
+        auto& setup = static_cast<frmNewServerSetup&>(dlg);
+        setup.txtGuildName->setText("Iron Wolves");
+        QTest::mouseClick(setup.cmdOK, Qt::LeftButton); // no default password yet
+        setup.txtDefaultPW->setText("welcome1");
+        setup.txtConfirmPW->setText("welcome1");
+        setup.chkUseRescue->setChecked(true);
+        setup.txtRescueSquadName->setText("Howlers");
+        QTest::mouseClick(setup.cmdOK, Qt::LeftButton);
+        return setup.result();
+    };
+    c.prompts->ExpectOk(3);
+    c.window->Start();
+    QTRY_COMPARE(c.window->windowTitle(),
+                 QStringLiteral("ZORV (Iron Wolves) - Logged in as Founder"));
+    QCOMPARE(c.Texts(),
+             (QStringList{"You must provide all the information here!",
+                          "You must enter the default password for your server!",
+                          "Congratulations!  The new ZORV server is setup.  I hope you and your "
+                          "guild enjoy the program!"}));
+    QVERIFY(c.AdminMenuVisible());
+    QCOMPARE(c.window->session().strCurCharID, QStringLiteral("1"));
+    QCOMPARE(c.window->cycle().strCurURI, QStringLiteral("/zorv"));
+    QCOMPARE(TabKey(c.window->views().tabMainTab, 2), QStringLiteral("Howlers"));
+    QCOMPARE(c.window->views().chkRescue->text(), QStringLiteral("Howlers Member"));
+    QCOMPARE(c.prompts->dialogs.size(), 0);
+}
+
+void tst_login::administratorThenMember() {
+    ServerProcess server;
+    QVERIFY(server.Start("demo"));
+    Client c;
+    c.ExpectLoginDialog(server.Address(), "aldric stormwind", "lantern1");
+    c.window->Start();
+    QTRY_COMPARE(c.window->windowTitle(),
+                 QStringLiteral("ZORV (The Silver Lanterns) - Logged in as Aldric Stormwind"));
+    QVERIFY(c.AdminMenuVisible());
+    QCOMPARE(c.window->session().iCurSecurityLevel, qint16(3));
+
+    // A member's login in the same run hides the administrator menu again.
+    c.ExpectLoginDialog(server.Address(), "Brenna Ashvale", "welcome1");
+    c.window->mnuLogin_Click();
+    QTRY_COMPARE(c.window->windowTitle(),
+                 QStringLiteral("ZORV (The Silver Lanterns) - Logged in as Brenna Ashvale"));
+    QVERIFY(!c.AdminMenuVisible());
+    QCOMPARE(c.window->session().strCurCharID, QStringLiteral("2"));
+    QCOMPARE(c.prompts->shown.size(), 0);
+
+    // Both pairs are remembered under the one address.
+    QFile ini(c.window->playerSetup().strINIFile);
+    QVERIFY(ini.open(QIODevice::ReadOnly));
+    QByteArray text = ini.readAll();
+    QCOMPARE(text.count("[" + server.Address().toLatin1() + "]"), 1);
+    QVERIFY(text.contains("Player = aldric stormwind\r\nPlayer = Brenna Ashvale\r\n"));
+}
+
+void tst_login::wrongPasswordReturnsToTheDialog() {
+    ServerProcess server;
+    QVERIFY(server.Start("demo"));
+    Client c;
+    QSignalSpy shown(c.window.get(), &frmMain::LoginFormShown);
+    c.ExpectLoginDialog(server.Address(), "Brenna Ashvale", "wrong12");
+    c.prompts->ExpectOk();
+    c.ExpectLoginDialogCancelled();
+    c.window->Start();
+    QTRY_COMPARE(shown.count(), 2);
+    QCOMPARE(c.prompts->shown.size(), 1);
+    QCOMPARE(c.prompts->shown[0].strTitle, QStringLiteral("ZORV Error #951"));
+    QCOMPARE(c.window->windowTitle(), QStringLiteral("ZORV"));
+    QCOMPARE(c.prompts->dialogNames, (QStringList{"frmPlayerSetup", "frmPlayerSetup"}));
+}
+
+void tst_login::versionHandshake_data() {
+    QTest::addColumn<QByteArray>("version");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("0.30 equals 0.3") << QByteArray("0.30") << QString();
+    QTest::newRow("0.4") << QByteArray("0.4")
+                         << "Error! This client is too old for this ZORV server.  You must "
+                            "download a new version of the client";
+    QTest::newRow("0.2") << QByteArray("0.2")
+                         << "Error! This version of the ZORV client is for use on a newer "
+                            "server. Please contact your ZORV server admin.";
+}
+
+void tst_login::versionHandshake() {
+    QFETCH(QByteArray, version);
+    QFETCH(QString, message);
+    ScriptedPeer peer;
+    Client c;
+    c.ExpectLoginDialog(peer.Address() + "/zorv", "Ann", "secret1");
+    if (!message.isEmpty())
+        c.prompts->ExpectOk();
+    c.window->Start();
+    QTRY_VERIFY(peer.RequestComplete());
+    QVERIFY(peer.Request().startsWith("POST /zorv HTTP/1.0\r\n"));
+    QVERIFY(peer.Request().endsWith("charname=Ann&password=secret1&msgid=104\r\n"));
+    peer.Send(LoginReply(version + "|3|Ann|1|Guild|1|Watch"));
+    peer.Close();
+    if (message.isEmpty()) {
+        QTRY_COMPARE(c.window->windowTitle(), QStringLiteral("ZORV (Guild) - Logged in as Ann"));
+        QCOMPARE(c.nEnded, 0);
+    } else {
+        QTRY_COMPARE(c.nEnded, 1);
+        QCOMPARE(c.Texts(), QStringList{message});
+        // The program ends before the caption is set.
+        QCOMPARE(c.window->windowTitle(), QStringLiteral("ZORV"));
+    }
+}
+
+void tst_login::malformedLoginReply() {
+    // Six fields: the message, then the step that needs field 6 fails and is reported; the
+    // others still run.
+    ScriptedPeer peer;
+    Client c;
+    c.ExpectLoginDialog(peer.Address() + "/zorv", "Ann", "secret1");
+    c.prompts->ExpectOk(2);
+    c.window->Start();
+    QTRY_VERIFY(peer.RequestComplete());
+    peer.Send(LoginReply("0.3|3|Ann|3|Guild|1"));
+    peer.Close();
+    QTRY_COMPARE(c.prompts->shown.size(), 2);
+    QCOMPARE(c.prompts->shown[0].strText,
+             QStringLiteral("Error!  The server is returning invalid info."));
+    QCOMPARE(c.prompts->shown[1].strTitle, QStringLiteral("Critical Error!"));
+    QVERIFY(c.prompts->shown[1].strText.contains("Occurred in: DisplayLoginInfo\r\n"));
+    QCOMPARE(c.window->windowTitle(), QStringLiteral("ZORV (Guild) - Logged in as Ann"));
+    QVERIFY(c.AdminMenuVisible());
+}
+
+void tst_login::rescueSquadFollowsTheGuild() {
+    ScriptedPeer peer;
+    Client c;
+    MainViews& v = c.window->views();
+    c.ExpectLoginDialog(peer.Address() + "/zorv", "Ann", "secret1");
+    c.window->Start();
+    QTRY_VERIFY(peer.RequestComplete(0));
+    peer.Send(0, LoginReply("0.3|3|Ann|1|Guild|0|"));
+    peer.Close(0);
+    QTRY_COMPARE(v.tabMainTab->count(), 5);
+    QCOMPARE(TabIndex(v.tabMainTab, "Rescue Squad List"), -1);
+    QVERIFY(v.chkRescue->isHidden());
+    QVERIFY(!v.chkRescue->isEnabled());
+
+    // Another login, to a guild with a squad, brings the view back under the squad's name.
+    c.ExpectLoginDialog(peer.Address() + "/zorv", "Ann", "secret1");
+    c.window->mnuLogin_Click();
+    QTRY_VERIFY(peer.RequestComplete(1));
+    peer.Send(1, LoginReply("0.3|3|Ann|1|Guild|1|Search & Rescue"));
+    peer.Close(1);
+    QTRY_COMPARE(v.tabMainTab->count(), 6);
+    QCOMPARE(TabKey(v.tabMainTab, 2), QStringLiteral("Search & Rescue"));
+    QCOMPARE(v.frameRescueSquad->title(), QStringLiteral("Search & Rescue"));
+    QCOMPARE(v.chkRescue->text(), QStringLiteral("Search & Rescue Member"));
+    QVERIFY(!v.chkRescue->isHidden());
+}
+
+void tst_login::optionsApplyAndPersist() {
+    Client c;
+    frmMain& w = *c.window;
+    c.prompts->dialogs << [](QDialog& dlg) {
+        dlg.findChild<QLineEdit*>("txtTimeout")->setText("12");
+        dlg.findChild<QCheckBox*>("chkUsePics")->setChecked(false);
+        QTest::mouseClick(dlg.findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
+        return dlg.result();
+    };
+    w.mnuOptions_Click();
+    QCOMPARE(w.cycle().timerTimeout.interval(), 12000);
+    QCOMPARE(w.views().treTreeView->property("usePics").toBool(), false);
+    QCOMPARE(w.views().treImmediateTree->property("usePics").toBool(), false);
+    QFile ini(w.playerSetup().strINIFile);
+    QVERIFY(ini.open(QIODevice::ReadOnly));
+    QVERIFY(ini.readAll().contains("Timeout = 12\r\nUsePics = 0\r\n"));
+
+    // Cancel: nothing changes.
+    c.prompts->dialogs << [](QDialog& dlg) {
+        dlg.findChild<QLineEdit*>("txtTimeout")->setText("20");
+        QTest::mouseClick(dlg.findChild<QPushButton*>("cmdCancel"), Qt::LeftButton);
+        return dlg.result();
+    };
+    w.mnuOptions_Click();
+    QCOMPARE(w.cycle().timerTimeout.interval(), 12000);
+}
+
+void tst_login::cancelledLoginKeepsRunning() {
+    Client c;
+    c.ExpectLoginDialogCancelled();
+    c.window->Start();
+    QVERIFY(c.window->isVisible());
+    QCOMPARE(c.window->cycle().iCurrentOp, qint16(0));
+    QCOMPARE(c.window->cycle().HTTP.wskData, nullptr);
+    QCOMPARE(c.window->cycle().timerTimeout.interval(), 30000); // the settings still apply
+    c.window->mnuFileExit_Click();
+    QVERIFY(!c.window->isVisible());
+}
+
+QTEST_MAIN(tst_login)
+#include "tst_login.moc"

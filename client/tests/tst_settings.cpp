@@ -1,0 +1,398 @@
+// The settings file and the three dialogs that check their own input: the server and character
+// dialog, the options, and the server set-up.
+#include "IniFile.h"
+#include "ScriptedPrompts.h"
+#include "frmLogin.h"
+#include "frmNewServerSetup.h"
+#include "frmOptions.h"
+#include "frmPlayerSetup.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+QByteArray ReadBytes(const QString& strFile) {
+    QFile file(strFile);
+    file.open(QIODevice::ReadOnly);
+    return file.readAll();
+}
+
+void WriteBytes(const QString& strFile, const QByteArray& bytes) {
+    QFile file(strFile);
+    file.open(QIODevice::WriteOnly);
+    file.write(bytes);
+}
+
+// Fills the server dialog and presses OK; returns whether it closed accepted.
+bool Confirm(frmPlayerSetup& dlg, const QString& strServer, const QString& strName,
+             const QString& strPassword) {
+    dlg.cmbServerAddress->setEditText(strServer);
+    dlg.cmbCharName->setEditText(strName);
+    dlg.txtPassword->setText(strPassword);
+    dlg.setResult(0);
+    QTest::mouseClick(dlg.cmdOK, Qt::LeftButton);
+    return dlg.result() == QDialog::Accepted;
+}
+
+} // namespace
+
+class tst_settings final : public QObject {
+    Q_OBJECT
+
+private slots:
+    void writtenFileIsExact();
+    void readingIsForgiving();
+    void rememberedPairs();
+    void playerSetupValidation_data();
+    void playerSetupValidation();
+    void loadOffersTheLastServerAndPlayer();
+    void optionsTimeout_data();
+    void optionsTimeout();
+    void serverSetupValidation_data();
+    void serverSetupValidation();
+    void loginPromptActivation();
+};
+
+void tst_settings::writtenFileIsExact() {
+    QTemporaryDir dir;
+    Settings settings;
+    settings.iTimeoutTime = 15;
+    settings.iUsePics = 0;
+    settings.strLastServer = "guild.example.org/zorv";
+    settings.strLastPlayer = "Ann";
+    settings.objServers.Add("guild.example.org/zorv").objPlayers.Add("Ann");
+    settings.objServers.Item("guild.example.org/zorv")->objPlayers.Add("Bo Tall");
+    settings.objServers.Add("127.0.0.1:8080/zorv").objPlayers.Add("Cy");
+    QString strFile = dir.filePath("zorv.ini");
+    QVERIFY(WriteIniFile(strFile, settings));
+    QCOMPARE(ReadBytes(strFile), QByteArray("Version = \r\n"
+                                            "Timeout = 15\r\n"
+                                            "UsePics = 0\r\n"
+                                            "LastServerUsed = guild.example.org/zorv\r\n"
+                                            "LastPlayerUsed = Ann\r\n"
+                                            "[guild.example.org/zorv]\r\n"
+                                            "Player = Ann\r\n"
+                                            "Player = Bo Tall\r\n"
+                                            "[127.0.0.1:8080/zorv]\r\n"
+                                            "Player = Cy\r\n"));
+    Settings back;
+    QVERIFY(ReadIniFile(strFile, back));
+    QCOMPARE(back.iTimeoutTime, qint16(15));
+    QCOMPARE(back.objServers.Count(), 2);
+    QCOMPARE(back.objServers.Item(1).objPlayers.Item(2).strName, QStringLiteral("Bo Tall"));
+}
+
+void tst_settings::readingIsForgiving() {
+    QTemporaryDir dir;
+    QString strFile = dir.filePath("zorv.ini");
+    // Another order, unknown lines, quotes, a comma ending a value, LF-only lines, no Timeout
+    // and no UsePics: 30 and 1 stand.
+    WriteBytes(strFile, "[ host/a ]\r\n"
+                        "Player =  \"Ann\" \r\n"
+                        "something else\n"
+                        "LastPlayerUsed = Ann, the second\r\n"
+                        "[host/b]\r\n"
+                        "Player = Bo\r\n"
+                        "Player = Bo\r\n"
+                        " Player = Not anchored\r\n"
+                        "LastServerUsed = \"host/b\"\r\n"
+                        "Version = 2\r\n");
+    Settings settings;
+    QVERIFY(ReadIniFile(strFile, settings));
+    QCOMPARE(settings.iTimeoutTime, qint16(30));
+    QCOMPARE(settings.iUsePics, qint16(1));
+    QCOMPARE(settings.strLastServer, QStringLiteral("host/b"));
+    QCOMPARE(settings.strLastPlayer, QStringLiteral("Ann"));
+    QCOMPARE(settings.strIniVersion, QStringLiteral("2"));
+    QCOMPARE(settings.objServers.Count(), 2);
+    QCOMPARE(settings.objServers.Item(1).Key, QStringLiteral("host/a"));
+    QCOMPARE(settings.objServers.Item(1).objPlayers.Item(1).strName, QStringLiteral("Ann"));
+    QCOMPARE(settings.objServers.Item(2).objPlayers.Count(), 1);
+    QVERIFY(settings.objServers.Item("HOST/B") != nullptr);
+
+    WriteBytes(strFile, "Timeout = 1 5\r\nUsePics = 0\r\n");
+    QVERIFY(ReadIniFile(strFile, settings));
+    QCOMPARE(settings.iTimeoutTime, qint16(15));
+    QCOMPARE(settings.iUsePics, qint16(0));
+    QVERIFY(!ReadIniFile(dir.filePath("missing.ini"), settings));
+}
+
+void tst_settings::rememberedPairs() {
+    QTemporaryDir dir;
+    ScriptedPrompts prompts;
+    frmPlayerSetup dlg(prompts, dir.path());
+    dlg.Form_Load();
+    QVERIFY(Confirm(dlg, "HtTp://guild.example.org/zorv", "Ann", "secret1"));
+    QCOMPARE(dlg.strServer, QStringLiteral("guild.example.org/zorv"));
+    QCOMPARE(dlg.cmbServerAddress->currentText(), QStringLiteral("guild.example.org/zorv"));
+    QVERIFY(!dlg.bHitCancel);
+    QVERIFY(Confirm(dlg, "guild.example.org/zorv", "Bo", "secret1"));
+    QVERIFY(Confirm(dlg, "guild.example.org/zorv", "Ann", "secret1"));
+    QVERIFY(Confirm(dlg, "GUILD.example.org/zorv", "ann", "secret1"));
+    QByteArray file = ReadBytes(dlg.strINIFile);
+    QCOMPARE(file.count("[guild.example.org/zorv]"), 1);
+    QCOMPARE(file.count("Player = "), 2);
+    QVERIFY(!file.contains("secret1"));
+    QVERIFY(file.contains("LastPlayerUsed = ann\r\n"));
+
+    // Cancel keeps the file as it was.
+    QTest::mouseClick(dlg.cmdCancel, Qt::LeftButton);
+    QVERIFY(dlg.bHitCancel);
+    QCOMPARE(ReadBytes(dlg.strINIFile), file);
+    QCOMPARE(prompts.shown.size(), 0);
+}
+
+void tst_settings::playerSetupValidation_data() {
+    QTest::addColumn<QString>("server");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("no address") << ""
+                                << "Ann"
+                                << "secret1"
+                                << "Please type in the address of the ZORV server";
+    QTest::newRow("no name") << "host/zorv"
+                             << ""
+                             << "secret1"
+                             << "Please type in your character's name";
+    QTest::newRow("no password") << "host/zorv"
+                                 << "Ann"
+                                 << ""
+                                 << "Please type in your password";
+    QTest::newRow("5") << "host/zorv"
+                       << "Ann"
+                       << "12345"
+                       << "Your password is too short!  It must be at least 6 characters long.";
+    QTest::newRow("6") << "host/zorv"
+                       << "Ann"
+                       << "123456"
+                       << "";
+    QTest::newRow("10") << "host/zorv"
+                        << "Ann"
+                        << "1234567890"
+                        << "";
+    QTest::newRow("11") << "host/zorv"
+                        << "Ann"
+                        << "12345678901"
+                        << "Your password is too long!  It can be at most 10 characters long.";
+    QTest::newRow("address first") << ""
+                                   << ""
+                                   << ""
+                                   << "Please type in the address of the ZORV server";
+}
+
+void tst_settings::playerSetupValidation() {
+    QFETCH(QString, server);
+    QFETCH(QString, name);
+    QFETCH(QString, password);
+    QFETCH(QString, message);
+    QTemporaryDir dir;
+    ScriptedPrompts prompts;
+    frmPlayerSetup dlg(prompts, dir.path());
+    if (!message.isEmpty())
+        prompts.ExpectOk();
+    bool bAccepted = Confirm(dlg, server, name, password);
+    QCOMPARE(bAccepted, message.isEmpty());
+    if (!message.isEmpty()) {
+        QCOMPARE(prompts.shown.size(), 1);
+        QCOMPARE(prompts.shown[0].strText, message);
+        QCOMPARE(prompts.shown[0].icon, Prompts::Icon::None);
+        QVERIFY2(!QFile::exists(dlg.strINIFile), "nothing saved");
+    }
+}
+
+void tst_settings::loadOffersTheLastServerAndPlayer() {
+    QTemporaryDir dir;
+    WriteBytes(dir.filePath("zorv.ini"), "LastServerUsed = b/z\r\nLastPlayerUsed = Cy\r\n"
+                                         "Timeout = 12\r\n[a/z]\r\nPlayer = Ann\r\n"
+                                         "[b/z]\r\nPlayer = Bo\r\nPlayer = Cy\r\n");
+    ScriptedPrompts prompts;
+    frmPlayerSetup dlg(prompts, dir.path());
+    prompts.dialogs << [](QDialog& d) {
+        auto& setup = static_cast<frmPlayerSetup&>(d);
+        // The remembered lists are there when the dialog shows.
+        [&] {
+            QCOMPARE(setup.cmbServerAddress->count(), 2);
+            QCOMPARE(setup.cmbServerAddress->currentText(), QStringLiteral("b/z"));
+            QCOMPARE(setup.cmbCharName->count(), 2);
+            QCOMPARE(setup.cmbCharName->currentText(), QStringLiteral("Cy"));
+            setup.cmbServerAddress->setCurrentIndex(0);
+            setup.cmbServerAddress_Click();
+            QCOMPARE(setup.cmbCharName->currentText(), QStringLiteral("Ann"));
+        }();
+        setup.cmdCancel_Click();
+        return int(QDialog::Rejected);
+    };
+    dlg.Run();
+    QVERIFY(dlg.bHitCancel);
+    QCOMPARE(dlg.iTimeoutTime, qint16(12));
+    QCOMPARE(prompts.dialogs.size(), 0);
+}
+
+void tst_settings::optionsTimeout_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("stored"); // 0: refused
+    QTest::newRow("9") << "9" << 0;
+    QTest::newRow("10") << "10" << 10;
+    QTest::newRow("30") << "30" << 30;
+    QTest::newRow("31") << "31" << 0;
+    QTest::newRow("empty") << "" << 0;
+    QTest::newRow("15abc") << "15abc" << 15;
+    QTest::newRow("12.5 to even") << "12.5" << 12;
+    QTest::newRow("13.5 to even") << "13.5" << 14;
+    QTest::newRow("30.2") << "30.2" << 0;
+    QTest::newRow("blanks") << "  20" << 20;
+}
+
+void tst_settings::optionsTimeout() {
+    QFETCH(QString, text);
+    QFETCH(int, stored);
+    ScriptedPrompts prompts;
+    frmOptions dlg(prompts);
+    dlg.iTimeoutTime = 25;
+    dlg.iUsePics = 1;
+    dlg.Form_Activate();
+    QCOMPARE(dlg.txtTimeout->text(), QStringLiteral("25"));
+    dlg.chkUsePics->setChecked(false);
+    dlg.txtTimeout->setText(text);
+    if (!stored)
+        prompts.ExpectOk();
+    QTest::mouseClick(dlg.cmdOK, Qt::LeftButton);
+    if (stored) {
+        QVERIFY(!dlg.bHitCancel);
+        QCOMPARE(int(dlg.iTimeoutTime), stored);
+        QCOMPARE(dlg.iUsePics, qint16(0));
+    } else {
+        QCOMPARE(prompts.shown.size(), 1);
+        QCOMPARE(prompts.shown[0].strText,
+                 QStringLiteral("The timeout time must be a number between 10 and 30"));
+        // A refused value followed by Cancel changes nothing.
+        QTest::mouseClick(dlg.cmdCancel, Qt::LeftButton);
+        QVERIFY(dlg.bHitCancel);
+        QCOMPARE(dlg.iTimeoutTime, qint16(25));
+        QCOMPARE(dlg.iUsePics, qint16(1));
+    }
+}
+
+void tst_settings::serverSetupValidation_data() {
+    QTest::addColumn<bool>("newServer");
+    QTest::addColumn<QString>("guild");
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<QString>("confirm");
+    QTest::addColumn<bool>("rescue");
+    QTest::addColumn<QString>("squad");
+    QTest::addColumn<QString>("message");
+    const QString ok;
+    QTest::newRow("1 guild") << true << ""
+                             << "secret1"
+                             << "secret1" << false << ""
+                             << "You must enter your guild's name!";
+    QTest::newRow("2 default") << true << "G"
+                               << ""
+                               << "" << false << ""
+                               << "You must enter the default password for your server!";
+    QTest::newRow("3 confirm") << false << "G"
+                               << "secret1"
+                               << "" << false << ""
+                               << "You must confirm the password you entered for the default "
+                                  "password!";
+    QTest::newRow("4 mismatch") << true << "G"
+                                << "secret1"
+                                << "secret2" << false << ""
+                                << "The confirmation password does not match the password you "
+                                   "entered!";
+    QTest::newRow("4 exact case") << true << "G"
+                                  << "secret1"
+                                  << "Secret1" << false << ""
+                                  << "The confirmation password does not match the password you "
+                                     "entered!";
+    QTest::newRow("5 short") << true << "G"
+                             << "12345"
+                             << "12345" << false << ""
+                             << "Your password is too short!  It must be at least 6 characters "
+                                "long.";
+    QTest::newRow("6 long") << true << "G"
+                            << "12345678901"
+                            << "12345678901" << false << ""
+                            << "Your password is too long!  It can be at most 10 characters long.";
+    QTest::newRow("7 squad") << true << "G"
+                             << "secret1"
+                             << "secret1" << true << ""
+                             << "You must specify the name of your rescue squad!";
+    QTest::newRow("new server ok") << true << "G"
+                                   << "123456"
+                                   << "123456" << true << "Watch" << ok;
+    QTest::newRow("change without password") << false << "G"
+                                             << ""
+                                             << "" << false << "" << ok;
+    QTest::newRow("10 chars") << false << "G"
+                              << "1234567890"
+                              << "1234567890" << false << "" << ok;
+}
+
+void tst_settings::serverSetupValidation() {
+    QFETCH(bool, newServer);
+    QFETCH(QString, guild);
+    QFETCH(QString, password);
+    QFETCH(QString, confirm);
+    QFETCH(bool, rescue);
+    QFETCH(QString, squad);
+    QFETCH(QString, message);
+    ScriptedPrompts prompts;
+    frmNewServerSetup dlg(prompts);
+    dlg.bNewServer = newServer;
+    dlg.Form_Activate();
+    QCOMPARE(dlg.cmdCancel->isEnabled(), !newServer);
+    QCOMPARE(dlg.chkResetExisting->isEnabled(), !newServer);
+    dlg.txtGuildName->setText(guild);
+    dlg.txtDefaultPW->setText(password);
+    dlg.txtConfirmPW->setText(confirm);
+    dlg.chkUseRescue->setChecked(rescue);
+    QCOMPARE(dlg.txtRescueSquadName->isEnabled(), rescue);
+    dlg.txtRescueSquadName->setText(squad);
+    if (!message.isEmpty())
+        prompts.ExpectOk();
+    QTest::mouseClick(dlg.cmdOK, Qt::LeftButton);
+    QCOMPARE(dlg.bComplete, message.isEmpty());
+    if (message.isEmpty()) {
+        QCOMPARE(dlg.strGuildName, guild);
+        QCOMPARE(dlg.strDefaultPW, password);
+        QCOMPARE(dlg.iUseRescueSquad, qint16(rescue ? 1 : 0));
+        QVERIFY(!dlg.bHitCancel);
+    } else {
+        QCOMPARE(prompts.shown.size(), 1);
+        QCOMPARE(prompts.shown[0].strText, message);
+        QVERIFY2(dlg.strGuildName.isEmpty(), "nothing stored");
+    }
+}
+
+void tst_settings::loginPromptActivation() {
+    frmLogin dlg;
+    dlg.strCharName = "Bo";
+    dlg.Form_Activate();
+    QCOMPARE(dlg.txtCharName->text(), QStringLiteral("Bo"));
+    QVERIFY(dlg.txtPassword->text().isEmpty());
+    dlg.txtPassword->setText("bospass");
+    QTest::mouseClick(dlg.cmdOK, Qt::LeftButton);
+    QVERIFY(dlg.bHitOk);
+    QCOMPARE(dlg.strPass, QStringLiteral("bospass"));
+    // The same name again keeps its password; another name empties it.
+    dlg.Form_Activate();
+    QCOMPARE(dlg.txtPassword->text(), QStringLiteral("bospass"));
+    QVERIFY(!dlg.bHitOk);
+    QTest::mouseClick(dlg.cmdCancel, Qt::LeftButton);
+    QVERIFY(!dlg.bHitOk);
+    dlg.strCharName = "Cy";
+    dlg.Form_Activate();
+    QVERIFY(dlg.txtPassword->text().isEmpty());
+    QCOMPARE(dlg.txtCharName->text(), QStringLiteral("Cy"));
+}
+
+QTEST_MAIN(tst_settings)
+#include "tst_settings.moc"
