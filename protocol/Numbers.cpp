@@ -1,5 +1,6 @@
 #include "Numbers.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -29,6 +30,23 @@ std::optional<double> LeadingNumber(std::string_view s) {
     }
     if (!bDigits)
         return std::nullopt;
+    // An exponent counts only when digits follow it: "2e3" is 2000, "2e" is 2.
+    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+        std::size_t j = i + 1;
+        bool bNegativeExponent = false;
+        if (j < s.size() && (s[j] == '+' || s[j] == '-')) {
+            bNegativeExponent = s[j] == '-';
+            ++j;
+        }
+        int iExponent = 0;
+        bool bExponentDigits = false;
+        for (; j < s.size() && s[j] >= '0' && s[j] <= '9'; ++j) {
+            iExponent = std::min(iExponent * 10 + (s[j] - '0'), 400);
+            bExponentDigits = true;
+        }
+        if (bExponentDigits)
+            dValue *= std::pow(10.0, bNegativeExponent ? -iExponent : iExponent);
+    }
     return bNegative ? -dValue : dValue;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // Numbers typed by users and received from the server are read by their leading decimal number:
-// leading blanks skipped, an optional sign, digits, an optional fraction; no digits reads as 0.
+// leading blanks skipped, an optional sign, digits, an optional fraction and exponent; no digits
+// reads as 0.
 // A fraction is rounded to the nearest integer with halves going to the even neighbour.
 #include <cstdint>
 #include <optional>

@@ -1,5 +1,7 @@
 #include "frmMain.h"
 
+#include "AllegianceView.h"
+#include "Characters.h"
 #include "Grid.h"
 #include "MainViews.h"
 #include "Protocol.h"
@@ -16,6 +18,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QTreeView>
@@ -53,6 +56,8 @@ void frmMain::Form_Load() {
     setStatusBar(m_pStatusBar);
     m_pCycle = new RequestCycle(*m_pPrompts, *m_pStatusBar, this);
     m_pSession = std::make_unique<Session>(*m_pPrompts, *m_pStatusBar, *m_pCycle);
+    m_pRoster = std::make_unique<Characters>();
+    m_pSession->objCharDB = m_pRoster.get();
     BuildMenus();
     // 10140 x 9225 twips at 15 twips a pixel.
     setMinimumSize(676, 615);
@@ -65,11 +70,8 @@ void frmMain::Form_Load() {
                                           "Main Character Name", "Email Address", "ICQ Number"});
     v.grdPortalList->Model().SetHeaders({"Name", "Level", "Tied To", "Lifestone"});
     v.grdTradeSkills->Model().SetHeaders({"Name", "Level", "Alchemy", "Cooking", "Fletching"});
-    v.grdFlatList->Model().SetHeaders(
-        {"Name", "Level", "Rank", "C. Rank", "Patron Name", "Mule", "PK"});
     v.grdSearch->Model().SetHeaders({"Name", "Level", "Rank", "Race"});
 
-    ApplyTreeStyle(true);
     m_pCycle->strCurPassword.clear();
     m_pCycle->strCurPlayer.clear();
     m_pCycle->strCurServer.clear();
@@ -88,6 +90,8 @@ void frmMain::Form_Load() {
     for (int i = 1; i <= 10; ++i)
         v.cmbSearchRank->addItem(QString::number(i));
     v.cmbSearchRank->setCurrentIndex(0);
+    SetCharTabEnable(false);
+    WireAllegiance();
 
     connect(m_pCycle, &RequestCycle::LoginRequired, this, &frmMain::ShowLoginForm);
     m_pCycle->Route(zorv::OpLogin, [this] { LoginReply(); });
@@ -144,14 +148,44 @@ void frmMain::Start() {
     ShowLoginForm();
 }
 
+void frmMain::WireAllegiance() {
+    MainViews& v = *m_pViews;
+    m_pAllegiance = new AllegianceView(
+        *m_pSession, *m_pRoster, {v.treTreeView, v.treImmediateTree, v.grdFlatList, v.tabMainTab},
+        [this](bool bEnabled) { SetCharTabEnable(bEnabled); }, this);
+    ApplyTreeStyle(true);
+    AllegianceView* pTree = m_pAllegiance;
+    m_pCycle->Route(zorv::OpTree, [this] {
+        m_pAllegiance->ParseTreeData();
+        m_pCycle->bWaitForOp = false;
+    });
+    connect(v.cmdTreeRefresh, &QPushButton::clicked, pTree, &AllegianceView::RefreshTree);
+    connect(v.cmdRefreshFlatList, &QPushButton::clicked, pTree, &AllegianceView::RefreshTree);
+    connect(v.cmdFindInTree, &QPushButton::clicked, pTree, &AllegianceView::cmdFindInTree_Click);
+    connect(v.grdFlatList, &Grid::RowActivated, pTree, &AllegianceView::JumpToCharacter);
+    auto Menu = [this](const char* szName, void (AllegianceView::*handler)()) {
+        connect(findChild<QAction*>(QLatin1String(szName)), &QAction::triggered, m_pAllegiance,
+                handler);
+    };
+    Menu("mnuTreeOpExpandAll", &AllegianceView::mnuTreeOpExpandAll);
+    Menu("mnuTreeOpExpandNode", &AllegianceView::mnuTreeOpExpandNode);
+    Menu("mnuTreeOpCollapseAll", &AllegianceView::mnuTreeOpCollapseAll);
+    Menu("mnuTreeOpCollapseNode", &AllegianceView::mnuTreeOpCollapseNode);
+}
+
+void frmMain::SetCharTabEnable(bool bEnabled) {
+    m_pViews->tabCharInfo->setEnabled(bEnabled);
+    m_pViews->cmdSaveChanges->setEnabled(bEnabled);
+    m_pViews->cmdResetChanges->setEnabled(bEnabled);
+}
+
 void frmMain::ApplyTreeStyle(bool bUsePics) {
-    // The tree models read the property; the icon size keeps the pictures' room or drops it.
+    // Without pictures the nodes carry no icon and the views keep no room for one.
     for (QTreeView* pTree : {m_pViews->treTreeView, m_pViews->treImmediateTree}) {
         pTree->setProperty("usePics", bUsePics);
         pTree->setIconSize(bUsePics ? QSize(16, 16) : QSize(0, 0));
-        pTree->setRootIsDecorated(true);
-        pTree->viewport()->update();
     }
+    m_pAllegiance->SetUsePics(bUsePics);
 }
 
 void frmMain::mnuOptions_Click() {

@@ -8,6 +8,8 @@
 #include <functional>
 #include <memory>
 
+class AllegianceView;
+class Characters;
 class frmAbout;
 class frmLogin;
 class frmNewServerSetup;
@@ -39,6 +41,8 @@ public:
     frmOptions& options() { return *m_pOptions; }
     frmNewServerSetup& newServerSetup() { return *m_pNewServerSetup; }
     frmLogin& login() { return *m_pLogin; }
+    Characters& objCharDB() { return *m_pRoster; }
+    AllegianceView& allegiance() { return *m_pAllegiance; }
 
     // Ends the program at once (a version mismatch); tests replace it to watch it happen.
     std::function<void()> fnEndProgram;
@@ -48,11 +52,14 @@ public:
     // Server and character choice, then the login; also after a "back to the login" error.
     void ShowLoginForm();
     void Login();
-    void DisplayLoginInfo();
+    // False when the program is to end (a version mismatch).
+    bool DisplayLoginInfo();
     void mnuLogin_Click();
     void mnuOptions_Click();
     void mnuFileExit_Click();
     void mnuAbout_Click();
+    // Enables or disables the character tabs and their Save and Reset buttons.
+    void SetCharTabEnable(bool bEnabled);
 
 signals:
     void LoginFormShown();
@@ -63,6 +70,7 @@ protected:
 private:
     void Form_Load();
     void BuildMenus();
+    void WireAllegiance();
     void Form_Unload();
     void LoginReply();
     void SetupNewServer();
@@ -73,6 +81,8 @@ private:
     StatusBar* m_pStatusBar;
     RequestCycle* m_pCycle;
     std::unique_ptr<Session> m_pSession;
+    std::unique_ptr<Characters> m_pRoster;
+    AllegianceView* m_pAllegiance = nullptr;
     std::unique_ptr<MainViews> m_pViews;
     frmPlayerSetup* m_pPlayerSetup;
     frmOptions* m_pOptions;

@@ -2,6 +2,7 @@
 // its version handshake, and the first set-up of a new server.
 #include "frmMain.h"
 
+#include "AllegianceView.h"
 #include "CriticalError.h"
 #include "Escape.h"
 #include "MainViews.h"
@@ -53,9 +54,15 @@ void frmMain::LoginReply() {
     case zorv::CodeServerUnset:
         SetupNewServer();
         break;
-    case zorv::CodeOk:
-        DisplayLoginInfo();
+    case zorv::CodeOk: {
+        if (!DisplayLoginInfo())
+            break;
+        // The own character is found once the tree is there; a failed download says so itself.
+        bool bTree = m_pCycle->StartAndWait([this] { m_pAllegiance->RefreshTree(); });
+        if (bTree)
+            m_pAllegiance->FindInTree(m_pCycle->strCurPlayer);
         break;
+    }
     default:
         break;
     }
@@ -73,7 +80,7 @@ void frmMain::SetupNewServer() {
     InitServer(*m_pSession, dlg);
 }
 
-void frmMain::DisplayLoginInfo() {
+bool frmMain::DisplayLoginInfo() {
     ProcedureGuard Step(*m_pPrompts, "DisplayLoginInfo");
     Session& s = *m_pSession;
     QStringList fields = m_pCycle->HTTP.strHTTPData.split(QLatin1Char('|'));
@@ -112,7 +119,7 @@ void frmMain::DisplayLoginInfo() {
     });
     if (bEnd) {
         fnEndProgram();
-        return;
+        return false;
     }
     Step([&] {
         setWindowTitle(QStringLiteral("ZORV (") + Field(4) + QStringLiteral(") - Logged in as ") +
@@ -122,6 +129,7 @@ void frmMain::DisplayLoginInfo() {
     Step([&] { s.iUseRescueSquad = Number(Field(5)); });
     Step([&] { s.strRescueSquadName = Field(6); });
     Step([&] { ApplyRescueSquad(); });
+    return true;
 }
 
 void frmMain::ApplyRescueSquad() {

@@ -73,6 +73,9 @@ QByteArray LoginReply(const QByteArray& payload) {
     return ScriptedPeer::Reply("800", payload);
 }
 
+// The tree a login downloads after its reply.
+const QByteArray kTree = ScriptedPeer::Reply("800", "3|Ann|50|1|-1||0|0|0!;");
+
 } // namespace
 
 class tst_login final : public QObject {
@@ -103,7 +106,7 @@ void tst_login::startUpState() {
                                 "Summonable Portal List", "Trade Skills List", "Search"}));
     QCOMPARE(TabIndex(v.tabCharInfo, "Real Life & Contact Info"), 3);
     QCOMPARE(v.tabCharInfo->tabText(3), QStringLiteral("Real Life && Contact Info"));
-    QCOMPARE(v.grdFlatList->Model().Headers(),
+    QCOMPARE(v.grdFlatList->Table().Headers(),
              (QStringList{"Name", "Level", "Rank", "C. Rank", "Patron Name", "Mule", "PK"}));
     QCOMPARE(v.grdRescueSquad->Model().Headers().size(), 8);
     QCOMPARE(v.cmbSearchRank->count(), 11);
@@ -228,13 +231,16 @@ void tst_login::versionHandshake() {
     c.ExpectLoginDialog(peer.Address() + "/zorv", "Ann", "secret1");
     if (!message.isEmpty())
         c.prompts->ExpectOk();
+    peer.queuedReplies << LoginReply(version + "|3|Ann|1|Guild|1|Watch") << kTree;
     c.window->Start();
     QTRY_VERIFY(peer.RequestComplete());
     QVERIFY(peer.Request().startsWith("POST /zorv HTTP/1.0\r\n"));
     QVERIFY(peer.Request().endsWith("charname=Ann&password=secret1&msgid=104\r\n"));
-    peer.Send(LoginReply(version + "|3|Ann|1|Guild|1|Watch"));
-    peer.Close();
     if (message.isEmpty()) {
+        QTRY_COMPARE(peer.Connections(), 3);
+        QVERIFY(peer.Request(1).endsWith("&msgid=100\r\n"));
+        // The own character is found in the tree and its record requested.
+        QTRY_VERIFY(peer.Request(2).endsWith("&msgid=107&getcharid=3\r\n"));
         QTRY_COMPARE(c.window->windowTitle(), QStringLiteral("ZORV (Guild) - Logged in as Ann"));
         QCOMPARE(c.nEnded, 0);
     } else {
@@ -252,10 +258,8 @@ void tst_login::malformedLoginReply() {
     Client c;
     c.ExpectLoginDialog(peer.Address() + "/zorv", "Ann", "secret1");
     c.prompts->ExpectOk(2);
+    peer.queuedReplies << LoginReply("0.3|3|Ann|3|Guild|1") << kTree;
     c.window->Start();
-    QTRY_VERIFY(peer.RequestComplete());
-    peer.Send(LoginReply("0.3|3|Ann|3|Guild|1"));
-    peer.Close();
     QTRY_COMPARE(c.prompts->shown.size(), 2);
     QCOMPARE(c.prompts->shown[0].strText,
              QStringLiteral("Error!  The server is returning invalid info."));
@@ -270,10 +274,8 @@ void tst_login::rescueSquadFollowsTheGuild() {
     Client c;
     MainViews& v = c.window->views();
     c.ExpectLoginDialog(peer.Address() + "/zorv", "Ann", "secret1");
+    peer.queuedReplies << LoginReply("0.3|3|Ann|1|Guild|0|") << kTree;
     c.window->Start();
-    QTRY_VERIFY(peer.RequestComplete(0));
-    peer.Send(0, LoginReply("0.3|3|Ann|1|Guild|0|"));
-    peer.Close(0);
     QTRY_COMPARE(v.tabMainTab->count(), 5);
     QCOMPARE(TabIndex(v.tabMainTab, "Rescue Squad List"), -1);
     QVERIFY(v.chkRescue->isHidden());
@@ -281,10 +283,9 @@ void tst_login::rescueSquadFollowsTheGuild() {
 
     // Another login, to a guild with a squad, brings the view back under the squad's name.
     c.ExpectLoginDialog(peer.Address() + "/zorv", "Ann", "secret1");
+    QTRY_VERIFY(peer.RequestComplete(2)); // the own record: left unanswered
+    peer.queuedReplies << LoginReply("0.3|3|Ann|1|Guild|1|Search & Rescue") << kTree;
     c.window->mnuLogin_Click();
-    QTRY_VERIFY(peer.RequestComplete(1));
-    peer.Send(1, LoginReply("0.3|3|Ann|1|Guild|1|Search & Rescue"));
-    peer.Close(1);
     QTRY_COMPARE(v.tabMainTab->count(), 6);
     QCOMPARE(TabKey(v.tabMainTab, 2), QStringLiteral("Search & Rescue"));
     QCOMPARE(v.frameRescueSquad->title(), QStringLiteral("Search & Rescue"));

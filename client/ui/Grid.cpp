@@ -1,6 +1,26 @@
 #include "Grid.h"
 
 #include <QHeaderView>
+#include <algorithm>
+#include <numeric>
+
+namespace {
+
+bool ReadNumber(const QString& strCell, double& dValue) {
+    bool bOk = false;
+    dValue = QStringView(strCell).trimmed().toDouble(&bOk);
+    return bOk && !strCell.trimmed().isEmpty();
+}
+
+} // namespace
+
+int CompareCells(const QString& strA, const QString& strB) {
+    double dA = 0, dB = 0;
+    if (ReadNumber(strA, dA) && ReadNumber(strB, dB))
+        return dA < dB ? -1 : (dA > dB ? 1 : 0);
+    int iOrder = strA.compare(strB, Qt::CaseInsensitive);
+    return iOrder != 0 ? iOrder : strA.compare(strB, Qt::CaseSensitive);
+}
 
 void GridModel::SetHeaders(const QStringList& headers) {
     beginResetModel();
@@ -24,6 +44,19 @@ void GridModel::Clear() {
     SetRows({});
 }
 
+void GridModel::SortByColumn(int iColumn, bool bAscending) {
+    beginResetModel();
+    std::stable_sort(m_rows.begin(), m_rows.end(), [&](const QStringList& a, const QStringList& b) {
+        int iOrder = CompareCells(a.value(iColumn), b.value(iColumn));
+        return bAscending ? iOrder < 0 : iOrder > 0;
+    });
+    endResetModel();
+}
+
+QString GridModel::Text(int iRow, int iColumn) const {
+    return m_rows.value(iRow).value(iColumn);
+}
+
 int GridModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(m_rows.size());
 }
@@ -44,20 +77,40 @@ QVariant GridModel::headerData(int iSection, Qt::Orientation orientation, int iR
     return m_headers.value(iSection);
 }
 
-Grid::Grid(const QString& strName, QWidget* pParent) : QTableView(pParent) {
+Grid::Grid(const QString& strName, QWidget* pParent, SortableModel* pModel)
+    : QTableView(pParent), m_pTable(pModel ? pModel : &m_rows) {
     setObjectName(strName);
-    setModel(&m_model);
+    setModel(m_pTable);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     verticalHeader()->hide();
     horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setSectionsClickable(true);
+    connect(horizontalHeader(), &QHeaderView::sectionClicked, this, &Grid::HeaderSort);
+    connect(this, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
+        if (index.isValid())
+            emit RowActivated(m_pTable->Text(index.row(), 0));
+    });
+}
+
+void Grid::SetTable(SortableModel* pModel) {
+    m_pTable = pModel;
+    setModel(pModel);
+    EqualColumns();
 }
 
 QString Grid::TextMatrix(int iRow, int iColumn) const {
-    if (iRow < 1 || iRow > m_model.rowCount())
+    if (iRow < 1 || iRow > m_pTable->rowCount())
         return QString();
-    return m_model.Rows().at(iRow - 1).value(iColumn);
+    return m_pTable->Text(iRow - 1, iColumn);
+}
+
+void Grid::HeaderSort(int iColumn) {
+    bool bAscending = iColumn != iLastSortColumn || iLastSort != 1;
+    m_pTable->SortByColumn(iColumn, bAscending);
+    iLastSort = bAscending ? 1 : 2;
+    iLastSortColumn = iColumn;
 }
 
 void Grid::resizeEvent(QResizeEvent* pEvent) {
@@ -66,7 +119,7 @@ void Grid::resizeEvent(QResizeEvent* pEvent) {
 }
 
 void Grid::EqualColumns() {
-    int nColumns = m_model.columnCount();
+    int nColumns = m_pTable->columnCount();
     if (nColumns == 0)
         return;
     int iWidth = viewport()->width() / nColumns;

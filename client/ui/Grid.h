@@ -1,23 +1,41 @@
 #pragma once
-// A list grid: a header row of captions and data rows of text. The first data row is row 1,
-// as the list procedures count; the header is the view's own header. Columns share the width
-// equally whenever the grid is resized.
+// The list grids: a header of captions over data rows of text, sorted by a click on a column
+// header (ascending first, then alternating on the same column) and answering a double click
+// on a row with the row's name (column 0). Each grid keeps its own sort state. The first data
+// row is row 1, as the list procedures count; the header is the view's own.
 #include <QAbstractTableModel>
 #include <QStringList>
 #include <QTableView>
 
-class GridModel final : public QAbstractTableModel {
+// Generic order of two cells: both numbers by value, anything else as text.
+int CompareCells(const QString& strA, const QString& strB);
+
+// A table a Grid can sort: it reorders its rows by one column.
+class SortableModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    using QAbstractTableModel::QAbstractTableModel;
+    virtual void SortByColumn(int iColumn, bool bAscending) = 0;
+    // The text of a data row (0-based) and column.
+    virtual QString Text(int iRow, int iColumn) const = 0;
+    virtual QStringList Headers() const = 0;
+};
+
+// Rows of text, for the lists the server sends.
+class GridModel final : public SortableModel {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(GridModel)
 public:
-    explicit GridModel(QObject* pParent = nullptr) : QAbstractTableModel(pParent) {}
+    explicit GridModel(QObject* pParent = nullptr) : SortableModel(pParent) {}
 
     void SetHeaders(const QStringList& headers);
     void SetRows(QList<QStringList> rows);
     void AddRow(const QStringList& row);
     void Clear();
     const QList<QStringList>& Rows() const { return m_rows; }
-    const QStringList& Headers() const { return m_headers; }
+    QStringList Headers() const override { return m_headers; }
+    void SortByColumn(int iColumn, bool bAscending) override;
+    QString Text(int iRow, int iColumn) const override;
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -33,18 +51,34 @@ class Grid : public QTableView {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(Grid)
 public:
-    explicit Grid(const QString& strName, QWidget* pParent = nullptr);
+    // Without a model of its own the grid holds rows of text (Model()).
+    explicit Grid(const QString& strName, QWidget* pParent = nullptr,
+                  SortableModel* pModel = nullptr);
 
-    GridModel& Model() { return m_model; }
+    GridModel& Model() { return m_rows; }
+    SortableModel& Table() { return *m_pTable; }
+    // Shows another table (not owned); the sort state stays.
+    void SetTable(SortableModel* pModel);
     // Data rows, not counting the header.
-    int DataRows() const { return m_model.rowCount(); }
-    // The text of a data row (1-based) and column (0-based), as the list procedures address it.
+    int DataRows() const { return m_pTable->rowCount(); }
+    // The text of a data row (1-based) and column (0-based).
     QString TextMatrix(int iRow, int iColumn) const;
+
+    // The sort state: the last sorted column and direction (0 none, 1 ascending, 2 descending).
+    int iLastSortColumn = 0;
+    int iLastSort = 0;
+    // The header sort: ascending on a new column, alternating on the same one.
+    void HeaderSort(int iColumn);
+
+signals:
+    // A double click on a data row: the name in its first column.
+    void RowActivated(const QString& strName);
 
 protected:
     void resizeEvent(QResizeEvent* pEvent) override;
 
 private:
     void EqualColumns();
-    GridModel m_model;
+    GridModel m_rows;
+    SortableModel* m_pTable;
 };

@@ -9,8 +9,13 @@ ScriptedPeer::ScriptedPeer(QObject* pParent) : QObject(pParent) {
             int i = static_cast<int>(m_connections.size());
             m_connections.append(pSocket);
             m_requests.append(QByteArray());
-            connect(pSocket, &QTcpSocket::readyRead, this,
-                    [this, i, pSocket] { m_requests[i] += pSocket->readAll(); });
+            connect(pSocket, &QTcpSocket::readyRead, this, [this, i, pSocket] {
+                m_requests[i] += pSocket->readAll();
+                if (RequestComplete(i) && !queuedReplies.isEmpty()) {
+                    Send(i, queuedReplies.takeFirst());
+                    Close(i);
+                }
+            });
         }
     });
 }

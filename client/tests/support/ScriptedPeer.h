@@ -29,6 +29,11 @@ public:
     void Close(int i);
     void Close() { Close(Connections() - 1); }
 
+    // Replies played automatically, in order, each to the next request that completes, after
+    // which that connection is closed. A client that waits inside its own handler (the tree
+    // download after a login) needs its replies queued before it starts.
+    QList<QByteArray> queuedReplies;
+
     // A typical framed reply: status 200, a plain body holding the markers.
     static QByteArray Reply(const QByteArray& code, const QByteArray& payload);
 

@@ -1,0 +1,101 @@
+#include "TreePayload.h"
+
+#include "Characters.h"
+#include "Numbers.h"
+
+#include <QByteArray>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+std::string_view TrimBlanks(std::string_view s) {
+    while (!s.empty() && s.front() == ' ')
+        s.remove_prefix(1);
+    while (!s.empty() && s.back() == ' ')
+        s.remove_suffix(1);
+    return s;
+}
+
+QString Refuse(Characters& roster, const QString& strReason) {
+    roster.Clear();
+    return strReason;
+}
+
+// Every listed vassal exists, is listed once, names the list's owner as its patron, and hangs
+// below a character nobody lists: otherwise the lists would draw a node twice or loop.
+QString CheckLinks(const Characters& roster) {
+    const int nCount = roster.Count();
+    std::vector<int> listedBy(static_cast<std::size_t>(nCount), -1);
+    std::vector<std::vector<int>> vassals(static_cast<std::size_t>(nCount));
+    for (int i = 0; i < nCount; ++i) {
+        vassals[static_cast<std::size_t>(i)] = roster.VassalIndexes(i);
+        for (int v : vassals[static_cast<std::size_t>(i)]) {
+            const QString strOwner = roster.At(i).strName;
+            if (v < 0)
+                return QStringLiteral("a vassal of %1 is missing").arg(strOwner);
+            if (listedBy[static_cast<std::size_t>(v)] >= 0)
+                return QStringLiteral("%1 is listed as a vassal twice").arg(roster.At(v).strName);
+            if (roster.At(v).nPatronID != roster.At(i).nID)
+                return QStringLiteral("%1 is listed under %2, who is not its patron")
+                    .arg(roster.At(v).strName, strOwner);
+            listedBy[static_cast<std::size_t>(v)] = i;
+        }
+    }
+    std::vector<int> reached;
+    for (int i = 0; i < nCount; ++i)
+        if (listedBy[static_cast<std::size_t>(i)] < 0)
+            reached.push_back(i);
+    for (std::size_t k = 0; k < reached.size(); ++k)
+        for (int v : vassals[static_cast<std::size_t>(reached[k])])
+            reached.push_back(v);
+    if (static_cast<int>(reached.size()) != nCount)
+        return QStringLiteral("the patron links form a cycle");
+    return QString();
+}
+
+} // namespace
+
+QString ParseTreePayload(const QString& strPayload, Characters& roster) {
+    roster.Clear();
+    const QByteArray bytes = strPayload.toLatin1();
+    const std::string_view payload(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    std::size_t iStart = 0;
+    int nRecord = 0;
+    std::string_view fields[9];
+    while (true) {
+        std::size_t iEnd = payload.find("!;", iStart);
+        if (iEnd == std::string_view::npos)
+            break;
+        ++nRecord;
+        std::string_view record = TrimBlanks(payload.substr(iStart, iEnd - iStart));
+        iStart = iEnd + 2;
+        int nFields = 0;
+        std::size_t iField = 0;
+        while (nFields < 9) {
+            std::size_t iBar = record.find('|', iField);
+            fields[nFields++] = record.substr(
+                iField, iBar == std::string_view::npos ? std::string_view::npos : iBar - iField);
+            if (iBar == std::string_view::npos)
+                break;
+            iField = iBar + 1;
+        }
+        if (nFields < 9)
+            return Refuse(roster,
+                          QStringLiteral("record %1 has fewer than nine fields").arg(nRecord));
+        QString strKey = QStringLiteral("Char") +
+                         QString::fromLatin1(TrimBlanks(fields[0]).data(),
+                                             static_cast<int>(TrimBlanks(fields[0]).size()));
+        if (roster.IndexOf(strKey) >= 0)
+            return Refuse(roster, QStringLiteral("the id %1 comes twice").arg(strKey.mid(4)));
+        roster.Add(zorv::ReadInt16(fields[0]),
+                   QString::fromLatin1(fields[1].data(), static_cast<int>(fields[1].size())),
+                   zorv::ReadInt16(fields[2]), zorv::ReadInt16(fields[3]),
+                   zorv::ReadInt16(fields[4]),
+                   QString::fromLatin1(fields[5].data(), static_cast<int>(fields[5].size())),
+                   zorv::ReadInt16(fields[6]), zorv::ReadInt16(fields[7]),
+                   zorv::ReadInt16(fields[8]), strKey);
+    }
+    QString strProblem = CheckLinks(roster);
+    return strProblem.isEmpty() ? QString() : Refuse(roster, strProblem);
+}

@@ -1,0 +1,55 @@
+#pragma once
+// An allegiance tree over the roster, for a tree view: one node per character reachable from
+// the characters whose patron is the start id, children in their patron's vassal-list order.
+// Nodes are addressed by roster position; their keys are the roster keys ("Char" + id). The
+// roster must outlive the model and must not change between Generate() calls.
+#include <QAbstractItemModel>
+#include <vector>
+
+class Characters;
+
+class AllegianceModel final : public QAbstractItemModel {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(AllegianceModel)
+public:
+    static constexpr int KeyRole = Qt::UserRole + 1;
+
+    explicit AllegianceModel(const Characters& roster, QObject* pParent = nullptr);
+
+    // Rebuilds the nodes from the roster; every node starts collapsed.
+    void Generate(qint16 idStart);
+    void Clear();
+
+    QModelIndex IndexOfKey(const QString& strKey) const;
+    QModelIndex FirstNode() const { return m_top.empty() ? QModelIndex() : index(0, 0); }
+    QString Key(const QModelIndex& index) const;
+    int Count() const { return m_nNodes; }
+    // Generations between the node and the top level (0 for a top-level node).
+    int Depth(const QModelIndex& index) const;
+
+    // The highlighted node is shown bold on a highlight colour.
+    void SetHighlighted(const QModelIndex& index);
+    QModelIndex Highlighted() const;
+    void SetUsePics(bool bUsePics);
+
+    QModelIndex index(int iRow, int iColumn,
+                      const QModelIndex& parent = QModelIndex()) const override;
+    QModelIndex parent(const QModelIndex& index) const override;
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    bool hasChildren(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int iRole) const override;
+
+private:
+    const std::vector<int>& ChildrenOf(const QModelIndex& parent) const;
+    QModelIndex IndexOfNode(int iNode) const;
+
+    const Characters& m_roster;
+    std::vector<int> m_top;
+    std::vector<std::vector<int>> m_children; // by roster position
+    std::vector<int> m_parent;                // roster position of the parent node, or -1
+    std::vector<int> m_row;                   // row under the parent; -1: not in this tree
+    int m_nNodes = 0;
+    int m_iHighlight = -1;
+    bool m_bUsePics = true;
+};

@@ -1,0 +1,299 @@
+#include "AllegianceView.h"
+
+#include "AllegianceModel.h"
+#include "Characters.h"
+#include "CriticalError.h"
+#include "FlatListModel.h"
+#include "Prompts.h"
+#include "Protocol.h"
+#include "RequestCycle.h"
+#include "Session.h"
+#include "StatusBar.h"
+#include "TreePayload.h"
+#include "frmFindChar.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QTreeView>
+#include <algorithm>
+
+namespace {
+const QString kTooDeep = QStringLiteral("That branch is too deep to show whole: it is opened %1 "
+                                        "generations down");
+} // namespace
+
+AllegianceView::AllegianceView(Session& session, Characters& roster,
+                               const AllegianceControls& controls,
+                               std::function<void(bool)> SetCharTabEnable, QWidget* pDialogParent)
+    : QObject(pDialogParent), m_session(session), m_roster(roster), m_controls(controls),
+      m_SetCharTabEnable(std::move(SetCharTabEnable)) {
+    m_pMain = new AllegianceModel(roster, this);
+    m_pImmediate = new AllegianceModel(roster, this);
+    m_pFlat = new FlatListModel(roster, this);
+    m_pFind = new frmFindChar(pDialogParent);
+    m_pFind->objCharDB = &roster;
+    for (QTreeView* pTree : {controls.treTreeView, controls.treImmediateTree}) {
+        pTree->setModel(ModelOf(pTree));
+        pTree->setUniformRowHeights(true);
+        // Selecting a node must never make the view open all its ancestors at once.
+        pTree->setAutoScroll(false);
+        connect(pTree, &QTreeView::expanded, this, &AllegianceView::ExpandGuard);
+    }
+    controls.grdFlatList->SetTable(m_pFlat);
+    connect(controls.treTreeView, &QTreeView::clicked, this,
+            &AllegianceView::treTreeView_NodeClick);
+    m_jumpTimer.setSingleShot(true);
+    m_jumpTimer.setInterval(1000);
+    connect(&m_jumpTimer, &QTimer::timeout, this, [this] {
+        int iTab = 0;
+        for (; iTab < m_controls.tabMainTab->count(); ++iTab)
+            if (m_controls.tabMainTab->tabText(iTab) == QStringLiteral("Allegiance Tree"))
+                break;
+        m_controls.tabMainTab->setCurrentIndex(iTab);
+        QApplication::restoreOverrideCursor();
+    });
+}
+
+AllegianceView::~AllegianceView() = default;
+
+AllegianceModel* AllegianceView::ModelOf(QTreeView* pTree) const {
+    return pTree == m_controls.treImmediateTree ? m_pImmediate : m_pMain;
+}
+
+QString AllegianceView::SelectedKey() const {
+    return m_pMain->Key(m_controls.treTreeView->currentIndex());
+}
+
+void AllegianceView::RefreshTree() {
+    ProcedureGuard Step(m_session.prompts, "RefreshTree");
+    Step([&] {
+        QString strKey = SelectedKey();
+        if (!strKey.isEmpty())
+            strCurrentNodeKey = strKey;
+    });
+    // The views read the roster, so they empty with it until the download is parsed.
+    Step([&] {
+        m_pMain->Clear();
+        m_pImmediate->Clear();
+        m_pFlat->Clear();
+        m_roster.Clear();
+    });
+    Step([&] {
+        m_session.cycle.StartOperation(zorv::OpTree, QStringLiteral("Downloading Tree Info"));
+    });
+}
+
+void AllegianceView::ParseTreeData() {
+    QString strProblem = ParseTreePayload(m_session.cycle.HTTP.strHTTPData, m_roster);
+    if (!strProblem.isEmpty()) {
+        m_pMain->Clear();
+        m_pFlat->Clear();
+        m_session.prompts.Inform(QStringLiteral("The allegiance tree the server sent cannot be "
+                                                "shown: ") +
+                                 strProblem + QStringLiteral(".  Please refresh the tree."));
+        return;
+    }
+    GenerateTree(m_controls.treTreeView, -1);
+    FillFlatList();
+}
+
+void AllegianceView::GenerateTree(QTreeView* pTree, qint16 idStart) {
+    ProcedureGuard Step(m_session.prompts, "GenerateTree");
+    AllegianceModel* pModel = ModelOf(pTree);
+    Step([&] {
+        for (const Character& character : m_roster)
+            if (character.nPatronID == idStart)
+                m_roster.CalculateRank(CharKey(character.nID));
+        pModel->Generate(idStart);
+    });
+    Step([&] {
+        QModelIndex node = m_pMain->IndexOfKey(strCurrentNodeKey);
+        bool bSaved = node.isValid();
+        if (!bSaved) // no key yet, or its character has left: the first node
+            node = m_pMain->FirstNode();
+        if (!node.isValid())
+            return;
+        SelectNode(node, true);
+        if (bSaved && m_SetCharTabEnable)
+            m_SetCharTabEnable(true);
+    });
+}
+
+void AllegianceView::SelectNode(const QModelIndex& index, bool bExpandNode) {
+    QTreeView* pTree = m_controls.treTreeView;
+    std::vector<QModelIndex> ancestors;
+    for (QModelIndex parent = index.parent(); parent.isValid(); parent = parent.parent())
+        ancestors.push_back(parent);
+    std::reverse(ancestors.begin(), ancestors.end());
+    bool bWhole = static_cast<int>(ancestors.size()) < kMaxExpandDepth;
+    // From the deepest allowed ancestor up, so that only the last expansion lays out rows.
+    std::size_t nOpen = std::min<std::size_t>(ancestors.size(), kMaxExpandDepth);
+    for (std::size_t i = nOpen; i-- > 0;)
+        pTree->expand(ancestors[i]);
+    pTree->setCurrentIndex(index);
+    if (bExpandNode && bWhole)
+        pTree->expand(index);
+    m_pMain->SetHighlighted(index);
+    if (bWhole)
+        pTree->scrollTo(index);
+    else
+        TooDeep();
+}
+
+void AllegianceView::TooDeep() {
+    m_session.stsStatusBar.SetPanel(RequestCycle::kPanelOp, kTooDeep.arg(kMaxExpandDepth));
+}
+
+void AllegianceView::ExpandGuard(const QModelIndex& index) {
+    auto* pTree = qobject_cast<QTreeView*>(sender());
+    if (pTree && ModelOf(pTree)->Depth(index) >= kMaxExpandDepth) {
+        pTree->collapse(index);
+        TooDeep();
+    }
+}
+
+void AllegianceView::treTreeView_NodeClick() {
+    m_pMain->SetHighlighted(QModelIndex());
+    GetCharInfo();
+}
+
+void AllegianceView::GetCharInfo() {
+    ProcedureGuard Step(m_session.prompts, "GetCharInfo");
+    Step([&] {
+        QString strKey = SelectedKey();
+        if (!strKey.isEmpty())
+            strCurrentNodeKey = strKey;
+    });
+    Step([&] {
+        m_session.cycle.StartOperation(zorv::OpCharInfo,
+                                       QStringLiteral("Downloading Character Info"),
+                                       {{"getcharid", strCurrentNodeKey.mid(4)}});
+    });
+}
+
+void AllegianceView::FindInTree(const QString& strName) {
+    qint16 id = m_roster.GetID(strName);
+    if (id == -1) {
+        m_session.prompts.Inform(QStringLiteral("That character does not exist!"));
+        return;
+    }
+    QModelIndex node = m_pMain->IndexOfKey(CharKey(id));
+    if (node.isValid())
+        SelectNode(node, false);
+    GetCharInfo();
+}
+
+void AllegianceView::cmdFindInTree_Click() {
+    if (m_pMain->Count() == 0)
+        return;
+    QString strName;
+    if (PickName(strName))
+        FindInTree(strName);
+}
+
+bool AllegianceView::PickName(QString& strName) {
+    m_pFind->objCharDB = &m_roster;
+    m_pFind->Form_Activate();
+    m_session.prompts.Exec(*m_pFind);
+    if (m_pFind->bHitCancel)
+        return false;
+    strName = m_pFind->txtName->text();
+    return true;
+}
+
+void AllegianceView::ExpandCollapseNodes(const QString& strNodeName, bool bExpanded) {
+    QModelIndex start = m_pMain->IndexOfKey(strNodeName);
+    if (!start.isValid())
+        return;
+    // The node, its later siblings and all their descendants, in pre-order, with depths.
+    std::vector<std::pair<QModelIndex, int>> nodes;
+    const int iBase = m_pMain->Depth(start);
+    QModelIndex parent = start.parent();
+    for (int iRow = start.row(); iRow < m_pMain->rowCount(parent); ++iRow)
+        nodes.emplace_back(m_pMain->index(iRow, 0, parent), iBase);
+    std::reverse(nodes.begin(), nodes.end());
+    std::vector<std::pair<QModelIndex, int>> order;
+    order.reserve(static_cast<std::size_t>(m_pMain->Count()));
+    while (!nodes.empty()) { // a stack: pops in pre-order
+        auto [node, iDepth] = nodes.back();
+        nodes.pop_back();
+        order.emplace_back(node, iDepth);
+        for (int iRow = m_pMain->rowCount(node); iRow-- > 0;)
+            nodes.emplace_back(m_pMain->index(iRow, 0, node), iDepth + 1);
+    }
+    QTreeView* pTree = m_controls.treTreeView;
+    if (!bExpanded) {
+        for (const auto& [node, iDepth] : order) // top down: hidden nodes cost nothing
+            pTree->collapse(node);
+        return;
+    }
+    bool bTooDeep = false;
+    // Bottom up: every node but the topmost is expanded while still hidden, so the rows are
+    // laid out once, when the top of the branch opens.
+    for (auto it = order.rbegin(); it != order.rend(); ++it) {
+        if (!m_pMain->hasChildren(it->first))
+            continue;
+        if (it->second >= kMaxExpandDepth) {
+            bTooDeep = true;
+            continue;
+        }
+        pTree->expand(it->first);
+    }
+    if (bTooDeep)
+        TooDeep();
+}
+
+void AllegianceView::mnuTreeOpExpandAll() {
+    for (const Character& character : m_roster)
+        if (character.nPatronID == -1)
+            return ExpandCollapseNodes(CharKey(character.nID), true);
+}
+
+void AllegianceView::mnuTreeOpCollapseAll() {
+    for (const Character& character : m_roster)
+        if (character.nPatronID == -1)
+            return ExpandCollapseNodes(CharKey(character.nID), false);
+}
+
+void AllegianceView::mnuTreeOpExpandNode() {
+    QModelIndex node = m_controls.treTreeView->currentIndex();
+    if (!node.isValid())
+        return;
+    if (m_pMain->hasChildren(node))
+        ExpandCollapseNodes(m_pMain->Key(m_pMain->index(0, 0, node)), true);
+    if (m_pMain->Depth(node) < kMaxExpandDepth)
+        m_controls.treTreeView->expand(node);
+}
+
+void AllegianceView::mnuTreeOpCollapseNode() {
+    QModelIndex node = m_controls.treTreeView->currentIndex();
+    if (!node.isValid())
+        return;
+    if (m_pMain->hasChildren(node))
+        ExpandCollapseNodes(m_pMain->Key(m_pMain->index(0, 0, node)), false);
+    m_controls.treTreeView->collapse(node);
+}
+
+void AllegianceView::FillFlatList() {
+    m_pFlat->Fill();
+}
+
+void AllegianceView::JumpToCharacter(const QString& strName) {
+    qint16 id = m_roster.GetID(strName);
+    if (id == -1)
+        return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    QModelIndex node = m_pMain->IndexOfKey(CharKey(id));
+    if (node.isValid())
+        SelectNode(node, false);
+    GetCharInfo();
+    if (m_jumpTimer.isActive()) // one cursor for one pending jump
+        QApplication::restoreOverrideCursor();
+    m_jumpTimer.start();
+}
+
+void AllegianceView::SetUsePics(bool bUsePics) {
+    m_pMain->SetUsePics(bUsePics);
+    m_pImmediate->SetUsePics(bUsePics);
+}

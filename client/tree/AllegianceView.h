@@ -1,0 +1,88 @@
+#pragma once
+// The allegiance views and their procedures: the tree download and its parsing, the tree of
+// the whole allegiance and the immediate tree of one character, the search by name, expanding
+// and collapsing, the flat listing, and the jump from any list to a character.
+//
+// Qt's tree view lays out expanded branches recursively, one call per generation, so no path is
+// ever expanded deeper than kMaxExpandDepth generations; the status bar says so when a branch
+// is too deep to open whole.
+#include <QObject>
+#include <QString>
+#include <QTimer>
+#include <functional>
+#include <map>
+
+class AllegianceModel;
+class Characters;
+class FlatListModel;
+class Grid;
+class QModelIndex;
+class QTabWidget;
+class QTreeView;
+class frmFindChar;
+struct Session;
+
+struct AllegianceControls {
+    QTreeView* treTreeView;
+    QTreeView* treImmediateTree;
+    Grid* grdFlatList;
+    QTabWidget* tabMainTab;
+};
+
+class AllegianceView final : public QObject {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(AllegianceView)
+public:
+    static constexpr int kMaxExpandDepth = 1000;
+
+    AllegianceView(Session& session, Characters& roster, const AllegianceControls& controls,
+                   std::function<void(bool)> SetCharTabEnable, QWidget* pDialogParent);
+    ~AllegianceView() override;
+
+    // The key of the node to select again after the next tree generation.
+    QString strCurrentNodeKey;
+
+    void RefreshTree();
+    void ParseTreeData();
+    void GenerateTree(QTreeView* pTree, qint16 idStart);
+    void FillFlatList();
+    void GetCharInfo();
+    void FindInTree(const QString& strName);
+    void cmdFindInTree_Click();
+    // The find dialog for a name field of the sheet; true with the name when the user chose OK.
+    bool PickName(QString& strName);
+    void ExpandCollapseNodes(const QString& strNodeName, bool bExpanded);
+    void mnuTreeOpExpandAll();
+    void mnuTreeOpCollapseAll();
+    void mnuTreeOpExpandNode();
+    void mnuTreeOpCollapseNode();
+    // A double click on a list's row: select the character's node, request its record and,
+    // about a second later, show the tree.
+    void JumpToCharacter(const QString& strName);
+    void SetUsePics(bool bUsePics);
+
+    AllegianceModel& MainModel() { return *m_pMain; }
+    AllegianceModel& ImmediateModel() { return *m_pImmediate; }
+    FlatListModel& FlatList() { return *m_pFlat; }
+    frmFindChar& FindDialog() { return *m_pFind; }
+    // The selected node's key, or an empty text.
+    QString SelectedKey() const;
+
+private:
+    AllegianceModel* ModelOf(QTreeView* pTree) const;
+    // Selects a node, opens its ancestors as far as allowed and highlights it.
+    void SelectNode(const QModelIndex& index, bool bExpandNode);
+    void treTreeView_NodeClick();
+    void ExpandGuard(const QModelIndex& index);
+    void TooDeep();
+
+    Session& m_session;
+    Characters& m_roster;
+    AllegianceControls m_controls;
+    std::function<void(bool)> m_SetCharTabEnable;
+    AllegianceModel* m_pMain;
+    AllegianceModel* m_pImmediate;
+    FlatListModel* m_pFlat;
+    frmFindChar* m_pFind;
+    QTimer m_jumpTimer;
+};

@@ -1,0 +1,91 @@
+#include "FlatListModel.h"
+
+#include "Characters.h"
+
+#include <algorithm>
+#include <numeric>
+
+FlatListModel::FlatListModel(const Characters& roster, QObject* pParent)
+    : SortableModel(pParent), m_roster(roster) {}
+
+QStringList FlatListModel::Headers() const {
+    return {"Name", "Level", "Rank", "C. Rank", "Patron Name", "Mule", "PK"};
+}
+
+void FlatListModel::Fill() {
+    beginResetModel();
+    m_order.resize(static_cast<std::size_t>(m_roster.Count()));
+    std::iota(m_order.begin(), m_order.end(), 0);
+    endResetModel();
+}
+
+void FlatListModel::Clear() {
+    beginResetModel();
+    m_order.clear();
+    endResetModel();
+}
+
+QString FlatListModel::Text(int iRow, int iColumn) const {
+    if (iRow < 0 || iRow >= static_cast<int>(m_order.size()))
+        return QString();
+    const Character& c = m_roster.At(m_order[static_cast<std::size_t>(iRow)]);
+    switch (iColumn) {
+    case 0:
+        return c.strName;
+    case 1:
+        return QString::number(c.nLevel);
+    case 2:
+        return QString::number(c.nRank);
+    case 3:
+        return QString::number(c.iComputedRank);
+    case 4:
+        return c.nPatronID == -1 ? QStringLiteral("None") : m_roster.GetName(CharKey(c.nPatronID));
+    case 5:
+        return c.iIsMule == 1 ? QStringLiteral("Yes") : QStringLiteral("No");
+    case 6:
+        return c.iIsPK == 1 ? QStringLiteral("Yes") : QStringLiteral("No");
+    default:
+        return QString();
+    }
+}
+
+void FlatListModel::SortByColumn(int iColumn, bool bAscending) {
+    // The keys once per row, not once per comparison.
+    std::vector<QString> keys(m_order.size());
+    std::vector<int> rows(m_order.size());
+    for (std::size_t i = 0; i < m_order.size(); ++i) {
+        keys[i] = Text(static_cast<int>(i), iColumn);
+        rows[i] = static_cast<int>(i);
+    }
+    std::stable_sort(rows.begin(), rows.end(), [&](int a, int b) {
+        int iOrder =
+            CompareCells(keys[static_cast<std::size_t>(a)], keys[static_cast<std::size_t>(b)]);
+        return bAscending ? iOrder < 0 : iOrder > 0;
+    });
+    beginResetModel();
+    std::vector<int> order(m_order.size());
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        order[i] = m_order[static_cast<std::size_t>(rows[i])];
+    m_order.swap(order);
+    endResetModel();
+}
+
+int FlatListModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(m_order.size());
+}
+
+int FlatListModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : 7;
+}
+
+QVariant FlatListModel::data(const QModelIndex& index, int iRole) const {
+    if (!index.isValid() || iRole != Qt::DisplayRole)
+        return QVariant();
+    return Text(index.row(), index.column());
+}
+
+QVariant FlatListModel::headerData(int iSection, Qt::Orientation orientation, int iRole) const {
+    if (orientation != Qt::Horizontal || iRole != Qt::DisplayRole)
+        return SortableModel::headerData(iSection, orientation, iRole);
+    return Headers().value(iSection);
+}

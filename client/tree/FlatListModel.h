@@ -1,0 +1,33 @@
+#pragma once
+// The flat listing: one row per roster record, seven columns read from the roster as they are
+// shown, so a 32767-member roster costs no copy of its text. Rows start in roster order; a
+// header sort reorders them until the next fill.
+#include "Grid.h"
+
+#include <vector>
+
+class Characters;
+
+class FlatListModel final : public SortableModel {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(FlatListModel)
+public:
+    explicit FlatListModel(const Characters& roster, QObject* pParent = nullptr);
+
+    // Rebuilds the rows from the roster, in roster order.
+    void Fill();
+    void Clear();
+
+    QStringList Headers() const override;
+    void SortByColumn(int iColumn, bool bAscending) override;
+    QString Text(int iRow, int iColumn) const override;
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int iRole) const override;
+    QVariant headerData(int iSection, Qt::Orientation orientation, int iRole) const override;
+
+private:
+    const Characters& m_roster;
+    std::vector<int> m_order; // roster positions, in display order
+};
