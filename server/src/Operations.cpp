@@ -198,14 +198,14 @@ Reply RemoveVassalOp(Call& call) {
     if (std::find(branch.begin(), branch.end(), call.me.id) != branch.end())
         return {920, ""};
     Statement isAdmin(call.db, "SELECT security_level FROM characters WHERE id = ?1");
-    int nAdmins = call.store.CountAdministrators();
+    int nRemovedAdmins = 0;
     for (int id : branch) {
         isAdmin.Bind(1, id);
         if (isAdmin.Step() && isAdmin.Int(0) == kAdministrator)
-            --nAdmins;
+            ++nRemovedAdmins;
         isAdmin.Reset();
     }
-    if (nAdmins <= 0)
+    if (nRemovedAdmins > 0 && nRemovedAdmins >= call.store.CountAdministrators())
         return {920, ""};
     Statement remove(call.db, "DELETE FROM characters WHERE id = ?1");
     for (int id : branch)

@@ -25,7 +25,8 @@ QString ServerProcess::Command(const QStringList& args) {
 }
 
 bool ServerProcess::Start(const QString& strCommand) {
-    Command({strCommand});
+    if (!strCommand.isEmpty())
+        Command({strCommand});
     m_server.start(Binary(), {QStringLiteral("serve"), QStringLiteral("--db"), Database(),
                               QStringLiteral("--listen"), QStringLiteral("127.0.0.1:0")});
     // The first line names the port it bound; wait for it, not for a clock.

@@ -15,11 +15,13 @@ public:
 
     // Runs a one-off command (init, demo, seed) on the guild file; returns its output.
     QString Command(const QStringList& args);
-    // Creates the guild with `strCommand` ("init" or "demo") and starts serving it.
+    // Creates the guild with `strCommand` ("init" or "demo"; none: the file as it is) and
+    // starts serving it.
     bool Start(const QString& strCommand);
     // "127.0.0.1:port/zorv", as typed into the server dialog.
     QString Address() const { return m_strAddress; }
     QString Database() const { return m_dir.filePath(QStringLiteral("guild.db")); }
+    QString Folder() const { return m_dir.path(); }
 
 private:
     QTemporaryDir m_dir;

@@ -1,0 +1,197 @@
+// The roster and the tree payload, without a window: the rank rule, follower counts, lookups,
+// the payload's reading rules and the payloads that must be refused.
+#include "Characters.h"
+#include "TreePayload.h"
+
+#include <QTest>
+
+namespace {
+
+// A roster from "id:patron:vassals" triples, in the order given.
+Characters Roster(const QList<std::tuple<int, int, QString>>& records) {
+    Characters roster;
+    for (const auto& [id, patron, vassals] : records)
+        roster.Add(qint16(id), QStringLiteral("C%1").arg(id), 1, 0, qint16(patron), vassals, 0, 0,
+                   0, CharKey(qint16(id)));
+    return roster;
+}
+
+} // namespace
+
+class tst_roster final : public QObject {
+    Q_OBJECT
+
+private slots:
+    void rankRule_data();
+    void rankRule();
+    void followers();
+    void lookups();
+    void isFollower();
+    void parsing();
+    void refusedPayloads_data();
+    void refusedPayloads();
+    void longChainIsSafe();
+};
+
+void tst_roster::rankRule_data() {
+    QTest::addColumn<QList<int>>("vassalRanks"); // each vassal gets a chain giving that rank
+    QTest::addColumn<int>("rank");
+    QTest::newRow("no vassals") << QList<int>{} << 1;
+    QTest::newRow("one of 3") << QList<int>{3} << 3;
+    QTest::newRow("3 and 3") << QList<int>{3, 3} << 4;
+    QTest::newRow("5, 3, 3: ties only at the top") << QList<int>{5, 3, 3} << 5;
+    QTest::newRow("3, 5, 5") << QList<int>{3, 5, 5} << 6;
+    QTest::newRow("10 and 10: capped") << QList<int>{10, 10} << 10;
+}
+
+void tst_roster::rankRule() {
+    QFETCH(QList<int>, vassalRanks);
+    QFETCH(int, rank);
+    // A vassal of rank r: a balanced pair of rank r-1 vassals below it, built bottom up.
+    Characters roster;
+    int nextId = 1;
+    std::function<int(int)> Build = [&](int r) -> int {
+        int id = nextId++;
+        QStringList vassals;
+        if (r > 1)
+            for (int k = 0; k < 2; ++k)
+                vassals << QString::number(Build(r - 1));
+        roster.Add(qint16(id), QString::number(id), 1, 0, 0, vassals.join(','), 0, 0, 0,
+                   CharKey(qint16(id)));
+        return id;
+    };
+    QStringList top;
+    for (int r : vassalRanks)
+        top << QString::number(Build(r));
+    roster.Add(0, "Top", 1, 0, -1, top.join(','), 0, 0, 0, CharKey(0));
+    QCOMPARE(int(roster.CalculateRank(CharKey(0))), rank);
+    QCOMPARE(int(roster.Item(CharKey(0))->iComputedRank), rank);
+}
+
+void tst_roster::followers() {
+    // A has two vassals, B none: the top has 4 followers; "3, 4" with a blank still counts.
+    Characters roster =
+        Roster({{1, -1, "2,5"}, {2, 1, "3, 4"}, {3, 2, ""}, {4, 2, ""}, {5, 1, ""}});
+    QCOMPARE(int(roster.CountFollowers("Char1")), 4);
+    QCOMPARE(int(roster.CountFollowers("Char2")), 2);
+    QCOMPARE(int(roster.CountFollowers("Char3")), 0);
+    QCOMPARE(int(roster.CalculateRank("Char1")), 2);
+    // The chain monarch, A, B where B has two leaf vassals: 2, 2, 2.
+    Characters chain = Roster({{1, -1, "2"}, {2, 1, "3"}, {3, 2, "4,5"}, {4, 3, ""}, {5, 3, ""}});
+    QCOMPARE(int(chain.CalculateRank("Char1")), 2);
+    QCOMPARE(int(chain.Item("Char2")->iComputedRank), 2);
+    QCOMPARE(int(chain.Item("Char3")->iComputedRank), 2);
+    QCOMPARE(int(chain.Item("Char4")->iComputedRank), 1);
+}
+
+void tst_roster::lookups() {
+    Characters roster;
+    roster.Add(1, "Anna", 1, 0, -1, "", 0, 0, 0, "Char1");
+    roster.Add(2, "anna", 1, 0, -1, "", 0, 0, 0, "Char2");
+    QCOMPARE(int(roster.GetID("ANNA")), 1);
+    QCOMPARE(int(roster.GetID("Bob")), -1);
+    QCOMPARE(roster.GetName("Char9"), QStringLiteral("Unknown"));
+    QVERIFY(roster.Item("Char9") == nullptr);
+    QVERIFY(roster.Item(3) == nullptr);
+    QCOMPARE(roster.Item(2)->strName, QStringLiteral("anna"));
+    roster.Remove("Char1");
+    QCOMPARE(roster.Count(), 1);
+    QCOMPARE(roster.Item("Char2")->strName, QStringLiteral("anna"));
+    roster.Clear();
+    roster.Clear();
+    QCOMPARE(roster.Count(), 0);
+}
+
+void tst_roster::isFollower() {
+    Characters roster = Roster({{1, -1, "2"}, {2, 1, "3"}, {3, 2, ""}});
+    QVERIFY(IsFollower(roster, 1, 3));
+    QVERIFY(!IsFollower(roster, 3, 1));
+    QVERIFY(!IsFollower(roster, 1, 1));
+    QVERIFY(!IsFollower(roster, 1, 9));
+    // Even links that loop end: the walk is bounded.
+    Characters loop = Roster({{1, 2, ""}, {2, 1, ""}});
+    QVERIFY(!IsFollower(loop, 5, 1));
+}
+
+void tst_roster::parsing() {
+    Characters roster;
+    const QString strThree = "1|Ann|50|6|-1|2,3|0|0|1!;2|Bo|30|1|1||1|0|0!;3|Cy|31|1|1||0|1|0!;";
+    QCOMPARE(ParseTreePayload(strThree, roster), QString());
+    QCOMPARE(roster.Count(), 3);
+    QCOMPARE(roster.Item(1)->strName, QStringLiteral("Ann"));
+    QCOMPARE(roster.Item("Char1")->iIsRescueSquadMember, qint16(1));
+    QCOMPARE(roster.Item("Char2")->iIsMule, qint16(1));
+    // Without the final "!;" the last record is not a record, and Ann's list then names a
+    // missing vassal: refused.
+    QVERIFY(!ParseTreePayload(strThree.chopped(2), roster).isEmpty());
+    QCOMPARE(roster.Count(), 0);
+
+    // Blanks around a record go, blanks inside a name stay; numbers by their leading part.
+    QCOMPARE(ParseTreePayload(" 7|  Old Tom |50abc|1.5|-1||1.5||2 !;text after", roster),
+             QString());
+    QCOMPARE(roster.Count(), 1);
+    const Character& tom = *roster.Item("Char7");
+    QCOMPARE(tom.strName, QStringLiteral("  Old Tom "));
+    QCOMPARE(tom.nLevel, qint16(50));
+    QCOMPARE(tom.nRank, qint16(2));
+    QCOMPARE(tom.iIsMule, qint16(2)); // 1.5 rounds to 2, which is not "yes"
+    QCOMPARE(tom.iIsPK, qint16(0));
+    QCOMPARE(tom.iIsRescueSquadMember, qint16(2));
+    QCOMPARE(tom.nPatronID, qint16(-1));
+
+    // Patron 0 is a patron, not a root.
+    QCOMPARE(ParseTreePayload("0|Zed|1|1|-1|5|0|0|0!;5|Five|1|1|0||0|0|0!;", roster), QString());
+    QCOMPARE(roster.Item("Char5")->nPatronID, qint16(0));
+    QCOMPARE(ParseTreePayload("", roster), QString());
+    QCOMPARE(roster.Count(), 0);
+    QCOMPARE(ParseTreePayload("1|A|1|1|-1|2e0|0|0|0!;2|B|1|1|1||0|0|0!;", roster).isEmpty(), false);
+}
+
+void tst_roster::refusedPayloads_data() {
+    QTest::addColumn<QString>("payload");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("eight fields") << "1|Ann|50|6|-1||0|0!;"
+                                  << "fewer than nine fields";
+    QTest::newRow("id twice") << "1|Ann|1|1|-1||0|0|0!;1|Bo|1|1|-1||0|0|0!;"
+                              << "comes twice";
+    QTest::newRow("missing vassal") << "1|Ann|1|1|-1|9|0|0|0!;"
+                                    << "missing";
+    QTest::newRow("listed twice") << "1|A|1|1|-1|3|0|0|0!;2|B|1|1|-1|3|0|0|0!;3|C|1|1|1||0|0|0!;"
+                                  << "twice";
+    QTest::newRow("under a stranger") << "1|A|1|1|-1|2|0|0|0!;2|B|1|1|5||0|0|0!;5|E|1|1|-1||0|0|0!;"
+                                      << "not its patron";
+    QTest::newRow("cycle") << "1|A|1|1|2|2|0|0|0!;2|B|1|1|1|1|0|0|0!;"
+                           << "cycle";
+    QTest::newRow("self") << "1|A|1|1|1|1|0|0|0!;"
+                          << "cycle";
+}
+
+void tst_roster::refusedPayloads() {
+    QFETCH(QString, payload);
+    QFETCH(QString, reason);
+    Characters roster;
+    roster.Add(99, "Old", 1, 1, -1, "", 0, 0, 0, "Char99");
+    QString strProblem = ParseTreePayload(payload, roster);
+    QVERIFY2(strProblem.contains(reason), qPrintable(strProblem));
+    QCOMPARE(roster.Count(), 0);
+}
+
+void tst_roster::longChainIsSafe() {
+    // 32767 generations: rank, follower count and the link checks run without recursion.
+    QString strPayload;
+    strPayload.reserve(32767 * 40);
+    for (int id = 1; id <= 32767; ++id)
+        strPayload += QStringLiteral("%1|Link %1|10|1|%2|%3|0|0|0!;")
+                          .arg(id)
+                          .arg(id == 1 ? -1 : id - 1)
+                          .arg(id < 32767 ? QString::number(id + 1) : QString());
+    Characters roster;
+    QCOMPARE(ParseTreePayload(strPayload, roster), QString());
+    QCOMPARE(roster.Count(), 32767);
+    QCOMPARE(int(roster.CountFollowers("Char1")), 32766);
+    QCOMPARE(int(roster.CalculateRank("Char1")), 1);
+    QVERIFY(IsFollower(roster, 1, 32767));
+}
+
+QTEST_MAIN(tst_roster)
+#include "tst_roster.moc"
