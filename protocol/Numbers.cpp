@@ -51,6 +51,25 @@ std::optional<double> LeadingNumber(std::string_view s) {
 }
 
 template <typename T> static T ReadRounded(std::string_view strText) {
+    // The common case, a plain whole number, without floating point.
+    std::size_t i = 0;
+    while (i < strText.size() && strText[i] == ' ')
+        ++i;
+    bool bNegative = i < strText.size() && strText[i] == '-';
+    if (bNegative || (i < strText.size() && strText[i] == '+'))
+        ++i;
+    std::size_t iDigits = i;
+    long long llValue = 0;
+    for (; i < strText.size() && strText[i] >= '0' && strText[i] <= '9' && i - iDigits < 12; ++i)
+        llValue = llValue * 10 + (strText[i] - '0');
+    bool bPlain = i > iDigits && (i == strText.size() ||
+                                  (strText[i] != '.' && strText[i] != 'e' && strText[i] != 'E' &&
+                                   (strText[i] < '0' || strText[i] > '9')));
+    if (bPlain) {
+        llValue = bNegative ? -llValue : llValue;
+        return static_cast<T>(std::clamp<long long>(llValue, std::numeric_limits<T>::min(),
+                                                    std::numeric_limits<T>::max()));
+    }
     std::optional<double> dValue = LeadingNumber(strText);
     if (!dValue)
         return 0;

@@ -41,6 +41,8 @@ std::string JoinFields(const Fields& fields) {
     return strOut;
 }
 
-std::string JoinRecord(const Fields& fields) { return JoinFields(fields) + kRecordEnd; }
+std::string JoinRecord(const Fields& fields) {
+    return JoinFields(fields) + kRecordEnd;
+}
 
 } // namespace zorv

@@ -3,8 +3,74 @@
 #include <QStringView>
 #include <algorithm>
 
+namespace {
+
+constexpr int kIdSlots = 65536;
+constexpr int kIdOffset = 32768;
+
+// The id of a key written by the convention ("Char12", "Char-1"): no blanks, no plus sign, no
+// leading zeros. False for any other key.
+bool ConventionalId(QStringView key, int& id) {
+    if (!key.startsWith(QLatin1String("Char")))
+        return false;
+    QStringView digits = key.mid(4);
+    bool bNegative = digits.startsWith(QLatin1Char('-'));
+    if (bNegative)
+        digits = digits.mid(1);
+    if (digits.isEmpty() || digits.size() > 5 ||
+        (digits.size() > 1 && digits[0] == QLatin1Char('0')))
+        return false;
+    int iValue = 0;
+    for (QChar c : digits) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return false;
+        iValue = iValue * 10 + (c.unicode() - '0');
+    }
+    iValue = bNegative ? -iValue : iValue;
+    if (iValue < -32768 || iValue > 32767 || (bNegative && iValue == 0))
+        return false;
+    id = iValue;
+    return true;
+}
+
+} // namespace
+
 QString CharKey(qint16 nID) {
     return QStringLiteral("Char") + QString::number(nID);
+}
+
+Characters::Characters() : m_byId(kIdSlots, -1) {}
+
+void Characters::Forget() {
+    if (!m_bVassalsKnown)
+        return;
+    m_bVassalsKnown = false;
+    m_vassals.clear();
+    m_vassalStart.clear();
+}
+
+Character& Characters::AddKeyed(qint16 nID, QString strName, qint16 nLevel, qint16 nRank,
+                                qint16 nPatronID, QString strVassalIDs, qint16 iIsMule,
+                                qint16 iIsPK, qint16 iIsRescueSquadMember) {
+    m_byId[static_cast<std::size_t>(nID + kIdOffset)] = static_cast<int>(m_records.size());
+    Character& record = m_records.emplace_back();
+    record.nID = nID;
+    record.strName = std::move(strName);
+    record.nLevel = nLevel;
+    record.nRank = nRank;
+    record.nPatronID = nPatronID;
+    record.strVassalIDs = std::move(strVassalIDs);
+    record.iIsMule = iIsMule;
+    record.iIsPK = iIsPK;
+    record.iIsRescueSquadMember = iIsRescueSquadMember;
+    Forget();
+    return record;
+}
+
+int Characters::IndexOfId(int id) const {
+    if (id < -32768 || id > 32767)
+        return -1;
+    return m_byId[static_cast<std::size_t>(id + kIdOffset)];
 }
 
 Character& Characters::Add(qint16 nID, const QString& strName, qint16 nLevel, qint16 nRank,
@@ -20,10 +86,42 @@ Character& Characters::Add(qint16 nID, const QString& strName, qint16 nLevel, qi
     record.iIsMule = iIsMule;
     record.iIsPK = iIsPK;
     record.iIsRescueSquadMember = iIsRescueSquadMember;
-    if (!sKey.isEmpty())
-        m_index.insert(sKey, static_cast<int>(m_records.size()));
+    if (!sKey.isEmpty()) {
+        int i = static_cast<int>(m_records.size());
+        int id = 0;
+        if (ConventionalId(sKey, id))
+            m_byId[static_cast<std::size_t>(id + kIdOffset)] = i;
+        else
+            m_otherKeys.insert(sKey, i);
+    }
     m_records.push_back(std::move(record));
+    Forget();
     return m_records.back();
+}
+
+int Characters::IndexOf(const QString& strKey) const {
+    int id = 0;
+    if (ConventionalId(strKey, id))
+        return m_byId[static_cast<std::size_t>(id + kIdOffset)];
+    return m_otherKeys.value(strKey, -1);
+}
+
+int Characters::IndexOfPiece(QStringView piece) const {
+    piece = piece.trimmed();
+    // Plain digits, as the server writes them, need no key text.
+    bool bPlain = !piece.isEmpty() && piece.size() <= 5 &&
+                  (piece.size() == 1 || piece[0] != QLatin1Char('0'));
+    int id = 0;
+    for (QChar c : piece) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9')) {
+            bPlain = false;
+            break;
+        }
+        id = id * 10 + (c.unicode() - '0');
+    }
+    if (bPlain && id <= 32767)
+        return m_byId[static_cast<std::size_t>(id + kIdOffset)];
+    return IndexOf(QStringLiteral("Char") + piece.toString());
 }
 
 Character* Characters::Item(const QString& strKey) {
@@ -53,20 +151,26 @@ void Characters::Remove(int iPosition) {
         return;
     int iGone = iPosition - 1;
     m_records.erase(m_records.begin() + iGone);
-    for (auto it = m_index.begin(); it != m_index.end();) {
-        if (it.value() == iGone) {
-            it = m_index.erase(it);
-            continue;
-        }
-        if (it.value() > iGone)
-            --it.value();
-        ++it;
+    auto Shift = [iGone](int& i) {
+        if (i == iGone)
+            i = -1;
+        else if (i > iGone)
+            --i;
+    };
+    for (int& i : m_byId)
+        Shift(i);
+    for (auto it = m_otherKeys.begin(); it != m_otherKeys.end();) {
+        Shift(it.value());
+        it = it.value() < 0 ? m_otherKeys.erase(it) : std::next(it);
     }
+    Forget();
 }
 
 void Characters::Clear() {
     m_records.clear();
-    m_index.clear();
+    std::fill(m_byId.begin(), m_byId.end(), -1);
+    m_otherKeys.clear();
+    Forget();
 }
 
 qint16 Characters::GetID(const QString& strName) const {
@@ -88,14 +192,32 @@ QString Characters::GetName(const QString& strKey) const {
     return pRecord ? pRecord->strName : QStringLiteral("Unknown");
 }
 
-std::vector<int> Characters::VassalIndexes(int i) const {
-    std::vector<int> indexes;
-    const QString& strList = At(i).strVassalIDs;
-    if (strList.isEmpty())
-        return indexes;
-    for (QStringView piece : QStringView(strList).split(QLatin1Char(',')))
-        indexes.push_back(IndexOf(QStringLiteral("Char") + piece.trimmed().toString()));
-    return indexes;
+IndexSpan Characters::VassalIndexes(int i) const {
+    if (!m_bVassalsKnown) {
+        m_vassalStart.assign(m_records.size() + 1, 0);
+        m_vassals.clear();
+        m_vassals.reserve(m_records.size());
+        for (std::size_t k = 0; k < m_records.size(); ++k) {
+            m_vassalStart[k] = static_cast<int>(m_vassals.size());
+            QStringView list(m_records[k].strVassalIDs);
+            if (list.isEmpty())
+                continue;
+            qsizetype iStart = 0;
+            while (true) {
+                qsizetype iComma = list.indexOf(QLatin1Char(','), iStart);
+                m_vassals.push_back(
+                    IndexOfPiece(list.mid(iStart, iComma < 0 ? -1 : iComma - iStart)));
+                if (iComma < 0)
+                    break;
+                iStart = iComma + 1;
+            }
+        }
+        m_vassalStart[m_records.size()] = static_cast<int>(m_vassals.size());
+        m_bVassalsKnown = true;
+    }
+    const int* pData = m_vassals.data();
+    return {pData + m_vassalStart[static_cast<std::size_t>(i)],
+            pData + m_vassalStart[static_cast<std::size_t>(i) + 1]};
 }
 
 qint16 Characters::CountFollowers(const QString& strKey) const {
@@ -126,28 +248,28 @@ qint16 Characters::CalculateRank(const QString& strKey) {
     // Post-order without recursion: a record's rank is settled once all its vassals' are.
     struct Frame {
         int i;
-        std::vector<int> vassals;
-        std::size_t next = 0;
-        qint16 highest = 0;
-        qint16 second = 0;
+        std::size_t next;
+        qint16 highest;
+        qint16 second;
     };
     std::vector<Frame> stack;
     std::vector<bool> onPath(m_records.size(), false);
-    stack.push_back({iStart, VassalIndexes(iStart)});
+    stack.push_back({iStart, 0, 0, 0});
     onPath[static_cast<std::size_t>(iStart)] = true;
     qint16 rank = 1;
     while (!stack.empty()) {
         Frame& top = stack.back();
-        if (top.next < top.vassals.size()) {
-            int iVassal = top.vassals[top.next++];
+        IndexSpan vassals = VassalIndexes(top.i);
+        if (top.next < vassals.size()) {
+            int iVassal = vassals[top.next++];
             if (iVassal < 0 || onPath[static_cast<std::size_t>(iVassal)])
                 continue; // a missing record or a cycle adds nothing
             onPath[static_cast<std::size_t>(iVassal)] = true;
-            stack.push_back({iVassal, VassalIndexes(iVassal)});
+            stack.push_back({iVassal, 0, 0, 0});
             continue;
         }
         qint16 r = 1;
-        if (!top.vassals.empty()) {
+        if (!vassals.empty()) {
             r = top.highest;
             if (top.highest == top.second)
                 r = static_cast<qint16>(std::min(top.highest + 1, 10));

@@ -22,11 +22,29 @@ struct Character {
 
 QString CharKey(qint16 nID);
 
+// A run of roster positions held by the roster; valid until the roster changes.
+struct IndexSpan {
+    const int* pBegin = nullptr;
+    const int* pEnd = nullptr;
+    const int* begin() const { return pBegin; }
+    const int* end() const { return pEnd; }
+    std::size_t size() const { return static_cast<std::size_t>(pEnd - pBegin); }
+    bool empty() const { return pBegin == pEnd; }
+    int operator[](std::size_t i) const { return pBegin[i]; }
+};
+
 class Characters {
 public:
+    Characters();
+
     Character& Add(qint16 nID, const QString& strName, qint16 nLevel, qint16 nRank,
                    qint16 nPatronID, const QString& strVassalIDs, qint16 iIsMule, qint16 iIsPK,
                    qint16 iIsRescueSquadMember, const QString& sKey = QString());
+    // The same, keyed "Char" + nID as the convention writes it.
+    Character& AddKeyed(qint16 nID, QString strName, qint16 nLevel, qint16 nRank, qint16 nPatronID,
+                        QString strVassalIDs, qint16 iIsMule, qint16 iIsPK,
+                        qint16 iIsRescueSquadMember);
+    void Reserve(int nRecords) { m_records.reserve(static_cast<std::size_t>(nRecords)); }
     // nullptr when there is no such record; positions are 1-based.
     Character* Item(const QString& strKey);
     const Character* Item(const QString& strKey) const;
@@ -43,20 +61,33 @@ public:
     qint16 CalculateRank(const QString& strKey);
 
     // The 0-based position of a key, or -1.
-    int IndexOf(const QString& strKey) const { return m_index.value(strKey, -1); }
+    int IndexOf(const QString& strKey) const;
+    // The 0-based position of the record keyed "Char" + id, or -1.
+    int IndexOfId(int id) const;
     const Character& At(int i) const { return m_records[static_cast<std::size_t>(i)]; }
     Character& At(int i) { return m_records[static_cast<std::size_t>(i)]; }
 
     // The positions of a record's vassals, in its list's order; a piece naming no record is
-    // reported as -1.
-    std::vector<int> VassalIndexes(int i) const;
+    // -1. Read from the lists once and kept until the roster changes.
+    IndexSpan VassalIndexes(int i) const;
 
     auto begin() const { return m_records.begin(); }
     auto end() const { return m_records.end(); }
 
 private:
+    int IndexOfPiece(QStringView piece) const;
+    void Forget();
+
     std::vector<Character> m_records;
-    QHash<QString, int> m_index;
+    // Keys "Char" + id as the convention writes them are found through m_byId; any other key
+    // through m_otherKeys.
+    std::vector<int> m_byId; // by id + 32768
+    QHash<QString, int> m_otherKeys;
+    // All vassal lists read at once: record i's vassals are m_vassals[m_vassalStart[i] ..
+    // m_vassalStart[i + 1]).
+    mutable std::vector<int> m_vassalStart;
+    mutable std::vector<int> m_vassals;
+    mutable bool m_bVassalsKnown = false;
 };
 
 // True when iPatronID is the patron, or a patron further up, of iFollowerID. Bounded by the

@@ -4,6 +4,7 @@
 #include "Numbers.h"
 
 #include <QByteArray>
+#include <charconv>
 #include <string_view>
 #include <vector>
 
@@ -27,10 +28,8 @@ QString Refuse(Characters& roster, const QString& strReason) {
 QString CheckLinks(const Characters& roster) {
     const int nCount = roster.Count();
     std::vector<int> listedBy(static_cast<std::size_t>(nCount), -1);
-    std::vector<std::vector<int>> vassals(static_cast<std::size_t>(nCount));
     for (int i = 0; i < nCount; ++i) {
-        vassals[static_cast<std::size_t>(i)] = roster.VassalIndexes(i);
-        for (int v : vassals[static_cast<std::size_t>(i)]) {
+        for (int v : roster.VassalIndexes(i)) {
             const QString strOwner = roster.At(i).strName;
             if (v < 0)
                 return QStringLiteral("a vassal of %1 is missing").arg(strOwner);
@@ -47,7 +46,7 @@ QString CheckLinks(const Characters& roster) {
         if (listedBy[static_cast<std::size_t>(i)] < 0)
             reached.push_back(i);
     for (std::size_t k = 0; k < reached.size(); ++k)
-        for (int v : vassals[static_cast<std::size_t>(reached[k])])
+        for (int v : roster.VassalIndexes(reached[k]))
             reached.push_back(v);
     if (static_cast<int>(reached.size()) != nCount)
         return QStringLiteral("the patron links form a cycle");
@@ -60,6 +59,7 @@ QString ParseTreePayload(const QString& strPayload, Characters& roster) {
     roster.Clear();
     const QByteArray bytes = strPayload.toLatin1();
     const std::string_view payload(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    roster.Reserve(static_cast<int>(bytes.count("!;")));
     std::size_t iStart = 0;
     int nRecord = 0;
     std::string_view fields[9];
@@ -83,18 +83,28 @@ QString ParseTreePayload(const QString& strPayload, Characters& roster) {
         if (nFields < 9)
             return Refuse(roster,
                           QStringLiteral("record %1 has fewer than nine fields").arg(nRecord));
-        QString strKey = QStringLiteral("Char") +
-                         QString::fromLatin1(TrimBlanks(fields[0]).data(),
-                                             static_cast<int>(TrimBlanks(fields[0]).size()));
-        if (roster.IndexOf(strKey) >= 0)
-            return Refuse(roster, QStringLiteral("the id %1 comes twice").arg(strKey.mid(4)));
-        roster.Add(zorv::ReadInt16(fields[0]),
-                   QString::fromLatin1(fields[1].data(), static_cast<int>(fields[1].size())),
-                   zorv::ReadInt16(fields[2]), zorv::ReadInt16(fields[3]),
-                   zorv::ReadInt16(fields[4]),
-                   QString::fromLatin1(fields[5].data(), static_cast<int>(fields[5].size())),
-                   zorv::ReadInt16(fields[6]), zorv::ReadInt16(fields[7]),
-                   zorv::ReadInt16(fields[8]), strKey);
+        const std::string_view idText = TrimBlanks(fields[0]);
+        const qint16 nID = zorv::ReadInt16(idText);
+        auto Text = [](std::string_view s) {
+            return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
+        };
+        // The key is "Char" + the id's text; an id written as the convention writes it needs
+        // no key text of its own.
+        char szId[8];
+        const auto written = std::to_chars(szId, szId + sizeof szId, nID);
+        const bool bConventional = idText == std::string_view(szId, written.ptr - szId);
+        const QString strKey = bConventional ? QString() : QStringLiteral("Char") + Text(idText);
+        if ((bConventional ? roster.IndexOfId(nID) : roster.IndexOf(strKey)) >= 0)
+            return Refuse(roster, QStringLiteral("the id %1 comes twice").arg(Text(idText)));
+        if (bConventional)
+            roster.AddKeyed(nID, Text(fields[1]), zorv::ReadInt16(fields[2]),
+                            zorv::ReadInt16(fields[3]), zorv::ReadInt16(fields[4]), Text(fields[5]),
+                            zorv::ReadInt16(fields[6]), zorv::ReadInt16(fields[7]),
+                            zorv::ReadInt16(fields[8]));
+        else
+            roster.Add(nID, Text(fields[1]), zorv::ReadInt16(fields[2]), zorv::ReadInt16(fields[3]),
+                       zorv::ReadInt16(fields[4]), Text(fields[5]), zorv::ReadInt16(fields[6]),
+                       zorv::ReadInt16(fields[7]), zorv::ReadInt16(fields[8]), strKey);
     }
     QString strProblem = CheckLinks(roster);
     return strProblem.isEmpty() ? QString() : Refuse(roster, strProblem);
