@@ -2,9 +2,11 @@
 
 #include "Prompts.h"
 
+#include "DialogButtons.h"
 #include <QCheckBox>
 #include <QFormLayout>
 #include <QGroupBox>
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -37,11 +39,6 @@ frmNewServerSetup::frmNewServerSetup(Prompts& prompts, QWidget* pParent)
     chkResetExisting->setObjectName(QStringLiteral("chkResetExisting"));
     chkUseRescue = new QCheckBox(QStringLiteral("Use Rescue Squad"), this);
     chkUseRescue->setObjectName(QStringLiteral("chkUseRescue"));
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setDefault(true);
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
 
     auto* pGuild = new QFormLayout;
     pGuild->addRow(QStringLiteral("Guild Name:"), txtGuildName);
@@ -67,10 +64,7 @@ frmNewServerSetup::frmNewServerSetup(Prompts& prompts, QWidget* pParent)
     pRescue->addRow(chkUseRescue);
     pRescue->addRow(QStringLiteral("Rescue Squad Name:"), txtRescueSquadName);
     pRescue->addRow(pRescueNote);
-    auto* pButtons = new QHBoxLayout;
-    pButtons->addStretch();
-    pButtons->addWidget(cmdOK);
-    pButtons->addWidget(cmdCancel);
+    QHBoxLayout* pButtons = DialogButtons(this, cmdOK, cmdCancel);
     auto* pLayout = new QVBoxLayout(this);
     pLayout->addLayout(pGuild);
     pLayout->addWidget(pPasswordFrame);

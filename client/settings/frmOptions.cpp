@@ -3,8 +3,10 @@
 #include "Numbers.h"
 #include "Prompts.h"
 
+#include "DialogButtons.h"
 #include <QCheckBox>
 #include <QFormLayout>
+
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
@@ -18,19 +20,11 @@ frmOptions::frmOptions(Prompts& prompts, QWidget* pParent) : QDialog(pParent), m
     chkUsePics->setObjectName(QStringLiteral("chkUsePics"));
     txtTimeout = new QLineEdit(this);
     txtTimeout->setObjectName(QStringLiteral("txtTimeout"));
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setDefault(true);
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
 
     auto* pForm = new QFormLayout;
     pForm->addRow(QStringLiteral("Timeout (seconds):"), txtTimeout);
     pForm->addRow(chkUsePics);
-    auto* pButtons = new QHBoxLayout;
-    pButtons->addStretch();
-    pButtons->addWidget(cmdOK);
-    pButtons->addWidget(cmdCancel);
+    QHBoxLayout* pButtons = DialogButtons(this, cmdOK, cmdCancel);
     auto* pLayout = new QVBoxLayout(this);
     pLayout->addLayout(pForm);
     pLayout->addLayout(pButtons);

@@ -2,10 +2,12 @@
 
 #include "Prompts.h"
 
+#include "DialogButtons.h"
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QFormLayout>
+
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
@@ -33,20 +35,12 @@ frmPlayerSetup::frmPlayerSetup(Prompts& prompts, const QString& strFolder, QWidg
     txtPassword = new QLineEdit(this);
     txtPassword->setObjectName(QStringLiteral("txtPassword"));
     txtPassword->setEchoMode(QLineEdit::Password);
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setDefault(true);
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
 
     auto* pForm = new QFormLayout;
     pForm->addRow(QStringLiteral("Server Address:"), cmbServerAddress);
     pForm->addRow(QStringLiteral("Character Name:"), cmbCharName);
     pForm->addRow(QStringLiteral("Password:"), txtPassword);
-    auto* pButtons = new QHBoxLayout;
-    pButtons->addStretch();
-    pButtons->addWidget(cmdOK);
-    pButtons->addWidget(cmdCancel);
+    QHBoxLayout* pButtons = DialogButtons(this, cmdOK, cmdCancel);
     auto* pLayout = new QVBoxLayout(this);
     pLayout->addLayout(pForm);
     pLayout->addLayout(pButtons);

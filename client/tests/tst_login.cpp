@@ -1,6 +1,7 @@
 // Start-up and login: against a real zorv-server (first set-up, administrators and members,
 // a wrong password) and against the scripted peer (version handshake, malformed replies).
 #include "Grid.h"
+#include "LoginScript.h"
 #include "MainViews.h"
 #include "RequestCycle.h"
 #include "ScriptedPeer.h"
@@ -38,14 +39,7 @@ struct Client {
     // Queues the server and character dialog, filled and confirmed.
     void ExpectLoginDialog(const QString& strAddress, const QString& strName,
                            const QString& strPassword) {
-        prompts->dialogs << [=](QDialog& dlg) {
-            auto& setup = static_cast<frmPlayerSetup&>(dlg);
-            setup.cmbServerAddress->setEditText(strAddress);
-            setup.cmbCharName->setEditText(strName);
-            setup.txtPassword->setText(strPassword);
-            QTest::mouseClick(setup.cmdOK, Qt::LeftButton);
-            return setup.result();
-        };
+        QueueLoginDialog(*prompts, strAddress, strName, strPassword);
     }
     void ExpectLoginDialogCancelled() {
         prompts->dialogs << [](QDialog& dlg) {

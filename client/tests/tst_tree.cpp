@@ -5,6 +5,7 @@
 #include "Characters.h"
 #include "FlatListModel.h"
 #include "Grid.h"
+#include "LoginScript.h"
 #include "MainViews.h"
 #include "RequestCycle.h"
 #include "ScriptedPrompts.h"
@@ -81,14 +82,7 @@ struct Client {
     }
     // Logs in and waits until the tree is there and the own record was asked for.
     void LogIn(const QString& strAddress, const QString& strName, const QString& strPassword) {
-        prompts->dialogs << [=](QDialog& dlg) {
-            auto& setup = static_cast<frmPlayerSetup&>(dlg);
-            setup.cmbServerAddress->setEditText(strAddress);
-            setup.cmbCharName->setEditText(strName);
-            setup.txtPassword->setText(strPassword);
-            QTest::mouseClick(setup.cmdOK, Qt::LeftButton);
-            return setup.result();
-        };
+        QueueLoginDialog(*prompts, strAddress, strName, strPassword);
         window->Start();
     }
     AllegianceView& Tree() { return window->allegiance(); }

@@ -65,13 +65,15 @@ QString AllegianceView::SelectedKey() const {
     return m_pMain->Key(m_controls.treTreeView->currentIndex());
 }
 
+void AllegianceView::RememberSelectedNode() {
+    QString strKey = SelectedKey();
+    if (!strKey.isEmpty()) // with no node selected the last key stands
+        strCurrentNodeKey = strKey;
+}
+
 void AllegianceView::RefreshTree() {
     ProcedureGuard Step(m_session.prompts, "RefreshTree");
-    Step([&] {
-        QString strKey = SelectedKey();
-        if (!strKey.isEmpty())
-            strCurrentNodeKey = strKey;
-    });
+    Step([&] { RememberSelectedNode(); });
     // The views read the roster, so they empty with it until the download is parsed.
     Step([&] {
         m_pMain->Clear();
@@ -160,11 +162,7 @@ void AllegianceView::treTreeView_NodeClick() {
 
 void AllegianceView::GetCharInfo() {
     ProcedureGuard Step(m_session.prompts, "GetCharInfo");
-    Step([&] {
-        QString strKey = SelectedKey();
-        if (!strKey.isEmpty())
-            strCurrentNodeKey = strKey;
-    });
+    Step([&] { RememberSelectedNode(); });
     Step([&] {
         m_session.cycle.StartOperation(zorv::OpCharInfo,
                                        QStringLiteral("Downloading Character Info"),

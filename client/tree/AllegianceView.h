@@ -70,6 +70,7 @@ public:
 
 private:
     AllegianceModel* ModelOf(QTreeView* pTree) const;
+    void RememberSelectedNode();
     // Selects a node, opens its ancestors as far as allowed and highlights it.
     void SelectNode(const QModelIndex& index, bool bExpandNode);
     void treTreeView_NodeClick();

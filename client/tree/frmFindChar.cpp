@@ -2,6 +2,8 @@
 
 #include "Characters.h"
 
+#include "DialogButtons.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,15 +23,7 @@ frmFindChar::frmFindChar(QWidget* pParent) : QDialog(pParent) {
     lstNames->setUniformItemSizes(true); // 32767 names lay out at once
     m_pNames = new QStringListModel(this);
     lstNames->setModel(m_pNames);
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setDefault(true);
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    auto* pButtons = new QHBoxLayout;
-    pButtons->addStretch();
-    pButtons->addWidget(cmdOK);
-    pButtons->addWidget(cmdCancel);
+    QHBoxLayout* pButtons = DialogButtons(this, cmdOK, cmdCancel);
     auto* pLayout = new QVBoxLayout(this);
     pLayout->addWidget(new QLabel(QStringLiteral("Character Name"), this));
     pLayout->addWidget(txtName);

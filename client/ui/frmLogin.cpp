@@ -1,7 +1,9 @@
 #include "frmLogin.h"
 
+#include "DialogButtons.h"
 #include <QFormLayout>
 #include <QGroupBox>
+
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
@@ -19,15 +21,7 @@ frmLogin::frmLogin(QWidget* pParent) : QDialog(pParent) {
     auto* pForm = new QFormLayout(pFrame);
     pForm->addRow(QStringLiteral("Character Name:"), txtCharName);
     pForm->addRow(QStringLiteral("Password:"), txtPassword);
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setDefault(true);
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    auto* pButtons = new QHBoxLayout;
-    pButtons->addStretch();
-    pButtons->addWidget(cmdOK);
-    pButtons->addWidget(cmdCancel);
+    QHBoxLayout* pButtons = DialogButtons(this, cmdOK, cmdCancel);
     auto* pLayout = new QVBoxLayout(this);
     pLayout->addWidget(pFrame);
     pLayout->addLayout(pButtons);
