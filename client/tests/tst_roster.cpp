@@ -1,7 +1,10 @@
 // The roster and the tree payload, without a window: the rank rule, follower counts, lookups,
 // the payload's reading rules and the payloads that must be refused.
 #include "Characters.h"
+#include "ListBoxes.h"
 #include "TreePayload.h"
+
+#include <QListWidget>
 
 #include <QTest>
 
@@ -31,7 +34,22 @@ private slots:
     void refusedPayloads_data();
     void refusedPayloads();
     void longChainIsSafe();
+    void setAsSelected();
 };
+
+void tst_roster::setAsSelected() {
+    QListWidget list;
+    list.setSelectionMode(QAbstractItemView::ExtendedSelection);
+    list.addItems({"Dagger", "dagger", "Sword", "Dagger"});
+    SetAsSelected(&list, "dagger");
+    QCOMPARE(list.selectedItems().size(), 1);
+    QCOMPARE(list.row(list.selectedItems().first()), 1);
+    SetAsSelected(&list, "Dagger");
+    QCOMPARE(list.selectedItems().size(), 2); // the first exact match only, added to the rest
+    QVERIFY(list.item(0)->isSelected() && !list.item(3)->isSelected());
+    SetAsSelected(&list, "Spear");
+    QCOMPARE(list.selectedItems().size(), 2);
+}
 
 void tst_roster::rankRule_data() {
     QTest::addColumn<QList<int>>("vassalRanks"); // each vassal gets a chain giving that rank

@@ -204,6 +204,14 @@ ServeTarget::~ServeTarget() {
     StopProcess(m_pid);
 }
 
+int ServeTarget::Stop() {
+    kill(m_pid, SIGTERM);
+    int iStatus = 0;
+    waitpid(m_pid, &iStatus, 0);
+    m_pid = -1;
+    return WIFEXITED(iStatus) ? WEXITSTATUS(iStatus) : 128 + WTERMSIG(iStatus);
+}
+
 void ServeTarget::Kill() {
     kill(m_pid, SIGKILL);
     int iStatus = 0;

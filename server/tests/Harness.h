@@ -59,6 +59,8 @@ public:
     pid_t Pid() const { return m_pid; }
     // Ends the process at once, as a crash would.
     void Kill();
+    // Asks it to stop (SIGTERM) and returns its exit code.
+    int Stop();
 
 private:
     pid_t m_pid = -1;

@@ -325,6 +325,9 @@ TEST(Integrity, CommandLine) {
     ASSERT_EQ(RunServerCommand({"demo", "--db", dir.File("d.db")}), 0);
     EXPECT_EQ(RunServerCommand({"demo", "--db", dir.File("d.db")}, nullptr, &strErr), 1)
         << "never overwrites a guild";
+    ServeTarget server(dir.File("d.db"));
+    EXPECT_EQ(server.Send("Aldric Stormwind", "lantern1", 104).iCode, 800);
+    EXPECT_EQ(server.Stop(), 0) << "SIGTERM stops it cleanly";
 }
 
 TEST(Integrity, FullGuildRefusesMoreMembers) {

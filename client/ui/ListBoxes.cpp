@@ -1,0 +1,12 @@
+#include "ListBoxes.h"
+
+#include <QListWidget>
+
+void SetAsSelected(QListWidget* lstBox, const QString& strText) {
+    for (int i = 0; i < lstBox->count(); ++i) {
+        if (lstBox->item(i)->text() == strText) {
+            lstBox->item(i)->setSelected(true);
+            return;
+        }
+    }
+}
