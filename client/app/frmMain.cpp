@@ -218,4 +218,6 @@ void frmMain::Form_Unload() {
         pDialog->close();
     m_pCycle->HTTP.Clear();
     m_pCycle->timerTimeout.stop();
+    // A chained wait still pumping events must end, or the program could never quit.
+    m_pCycle->bWaitForOp = false;
 }

@@ -3,6 +3,7 @@
 #include "frmMain.h"
 
 #include "AllegianceView.h"
+#include "Characters.h"
 #include "CriticalError.h"
 #include "Escape.h"
 #include "MainViews.h"
@@ -59,7 +60,7 @@ void frmMain::LoginReply() {
             break;
         // The own character is found once the tree is there; a failed download says so itself.
         bool bTree = m_pCycle->StartAndWait([this] { m_pAllegiance->RefreshTree(); });
-        if (bTree)
+        if (bTree && m_pRoster->Count() > 0)
             m_pAllegiance->FindInTree(m_pCycle->strCurPlayer);
         break;
     }

@@ -301,13 +301,13 @@ void tst_net::timeoutShowsOnceAndAbandons() {
     ScriptedPeer peer;
     cycle.strCurServer = peer.Address();
     cycle.strCurURI = QStringLiteral("/");
-    cycle.timerTimeout.setInterval(50);
     QSignalSpy errors(&cycle.HTTP, &HTTPRequest::Error);
     QSignalSpy results(&cycle.HTTP, &HTTPRequest::GotResults);
     prompts.ExpectOk();
 
     cycle.StartOperation(100, QStringLiteral("Downloading Tree Info"));
     QTRY_VERIFY(peer.RequestComplete());
+    cycle.timerTimeout.setInterval(50); // restarts the running timer, now short
     peer.Close();
     QTRY_COMPARE(prompts.shown.size(), 1);
     QCOMPARE(prompts.shown[0].strTitle, QStringLiteral("Timeout!"));
