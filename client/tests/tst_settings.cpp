@@ -52,6 +52,7 @@ private slots:
     void playerSetupValidation_data();
     void playerSetupValidation();
     void loadOffersTheLastServerAndPlayer();
+    void unusableFolder();
     void optionsTimeout_data();
     void optionsTimeout();
     void serverSetupValidation_data();
@@ -233,6 +234,20 @@ void tst_settings::loadOffersTheLastServerAndPlayer() {
     QVERIFY(dlg.bHitCancel);
     QCOMPARE(dlg.iTimeoutTime, qint16(12));
     QCOMPARE(prompts.dialogs.size(), 0);
+}
+
+void tst_settings::unusableFolder() {
+    // A folder that cannot be made (its parent is a file): told so, the dialog stays empty.
+    QTemporaryDir dir;
+    WriteBytes(dir.filePath("blocker"), "a file");
+    ScriptedPrompts prompts;
+    frmPlayerSetup dlg(prompts, dir.filePath("blocker/zorv"));
+    prompts.ExpectOk();
+    dlg.Form_Load();
+    QCOMPARE(prompts.shown.size(), 1);
+    QCOMPARE(prompts.shown[0].strText, QStringLiteral("Directory Error!"));
+    QCOMPARE(dlg.cmbServerAddress->count(), 0);
+    QCOMPARE(dlg.iTimeoutTime, qint16(30));
 }
 
 void tst_settings::optionsTimeout_data() {
