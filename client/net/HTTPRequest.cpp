@@ -45,12 +45,16 @@ void HTTPRequest::Clear() {
     strResultCode.clear();
     bNeedData = true;
     bConnected = false;
-    if (wskData) {
-        wskData->disconnect(this);
-        wskData->abort();
-        wskData->deleteLater(); // we may be inside one of its signals
-        wskData = nullptr;
-    }
+    DropSocket();
+}
+
+void HTTPRequest::DropSocket() {
+    if (!wskData)
+        return;
+    wskData->disconnect(this);
+    wskData->abort();
+    wskData->deleteLater(); // we may be inside one of its signals
+    wskData = nullptr;
 }
 
 void HTTPRequest::AddPostData(const QString& strVarName, const QString& strValue) {
@@ -63,14 +67,15 @@ void HTTPRequest::AddPostData(const QString& strVarName, const QString& strValue
 void HTTPRequest::SplitHostPort(const QString& strAddress, QString& strHost, quint16& nPort) {
     strHost = strAddress;
     nPort = 80;
+    // A port follows the last ":" unless that ":" sits inside an IPv6 address's brackets.
     int iColon = strAddress.lastIndexOf(QLatin1Char(':'));
-    if (iColon < 0 || strAddress.indexOf(QLatin1Char(']'), iColon) >= 0)
-        return;
-    bool bOk = false;
-    uint nValue = strAddress.mid(iColon + 1).toUInt(&bOk);
-    if (bOk && nValue > 0 && nValue <= 65535) {
-        strHost = strAddress.left(iColon);
-        nPort = static_cast<quint16>(nValue);
+    if (iColon >= 0 && strAddress.indexOf(QLatin1Char(']'), iColon) < 0) {
+        bool bOk = false;
+        uint nValue = strAddress.mid(iColon + 1).toUInt(&bOk);
+        if (bOk && nValue > 0 && nValue <= 65535) {
+            strHost = strAddress.left(iColon);
+            nPort = static_cast<quint16>(nValue);
+        }
     }
     if (strHost.startsWith(QLatin1Char('[')) && strHost.endsWith(QLatin1Char(']')))
         strHost = strHost.mid(1, strHost.size() - 2);
@@ -87,11 +92,7 @@ void HTTPRequest::Connect(const QString& strHost, const QString& strPath) {
                 kCrLf + strPostData + kCrLf;
     emit TryConnection();
 
-    if (wskData) { // a second Connect without Clear starts afresh
-        wskData->disconnect(this);
-        wskData->abort();
-        wskData->deleteLater();
-    }
+    DropSocket(); // a second Connect without Clear starts afresh
     wskData = new QTcpSocket(this);
     connect(wskData, &QTcpSocket::connected, this, &HTTPRequest::wskData_Connect);
     connect(wskData, &QTcpSocket::readyRead, this, &HTTPRequest::wskData_DataArrival);

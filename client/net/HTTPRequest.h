@@ -50,6 +50,8 @@ private:
     void wskData_DataArrival();
     void wskData_Close();
     void ProcessReply();
+    // Closes the socket so that none of its events arrives any more.
+    void DropSocket();
     bool DeChunkMessage();
     void RaiseError(const QString& strCode);
     // A reply that cannot be framed ends as an error with code 0 and no payload.

@@ -53,6 +53,13 @@ Character& Characters::AddKeyed(qint16 nID, QString strName, qint16 nLevel, qint
                                 qint16 nPatronID, QString strVassalIDs, qint16 iIsMule,
                                 qint16 iIsPK, qint16 iIsRescueSquadMember) {
     m_byId[static_cast<std::size_t>(nID + kIdOffset)] = static_cast<int>(m_records.size());
+    return Append(nID, std::move(strName), nLevel, nRank, nPatronID, std::move(strVassalIDs),
+                  iIsMule, iIsPK, iIsRescueSquadMember);
+}
+
+Character& Characters::Append(qint16 nID, QString strName, qint16 nLevel, qint16 nRank,
+                              qint16 nPatronID, QString strVassalIDs, qint16 iIsMule, qint16 iIsPK,
+                              qint16 iIsRescueSquadMember) {
     Character& record = m_records.emplace_back();
     record.nID = nID;
     record.strName = std::move(strName);
@@ -76,27 +83,16 @@ int Characters::IndexOfId(int id) const {
 Character& Characters::Add(qint16 nID, const QString& strName, qint16 nLevel, qint16 nRank,
                            qint16 nPatronID, const QString& strVassalIDs, qint16 iIsMule,
                            qint16 iIsPK, qint16 iIsRescueSquadMember, const QString& sKey) {
-    Character record;
-    record.nID = nID;
-    record.strName = strName;
-    record.nLevel = nLevel;
-    record.nRank = nRank;
-    record.nPatronID = nPatronID;
-    record.strVassalIDs = strVassalIDs;
-    record.iIsMule = iIsMule;
-    record.iIsPK = iIsPK;
-    record.iIsRescueSquadMember = iIsRescueSquadMember;
-    if (!sKey.isEmpty()) {
-        int i = static_cast<int>(m_records.size());
-        int id = 0;
+    int i = static_cast<int>(m_records.size());
+    int id = 0;
+    if (!sKey.isEmpty()) { // without a key the record is reached by position only
         if (ConventionalId(sKey, id))
             m_byId[static_cast<std::size_t>(id + kIdOffset)] = i;
         else
             m_otherKeys.insert(sKey, i);
     }
-    m_records.push_back(std::move(record));
-    Forget();
-    return m_records.back();
+    return Append(nID, strName, nLevel, nRank, nPatronID, strVassalIDs, iIsMule, iIsPK,
+                  iIsRescueSquadMember);
 }
 
 int Characters::IndexOf(const QString& strKey) const {
@@ -296,12 +292,12 @@ bool IsFollower(const Characters& roster, qint16 iPatronID, qint16 iFollowerID) 
     for (qint32 nSteps = 0; nSteps <= roster.Count(); ++nSteps) {
         if (c == -1)
             return false;
-        const Character* pRecord = roster.Item(CharKey(c));
-        if (!pRecord)
+        int i = roster.IndexOfId(c);
+        if (i < 0)
             return false;
-        if (pRecord->nPatronID == iPatronID)
+        if (roster.At(i).nPatronID == iPatronID)
             return true;
-        c = pRecord->nPatronID;
+        c = roster.At(i).nPatronID;
     }
     return false;
 }

@@ -75,6 +75,10 @@ public:
     auto end() const { return m_records.end(); }
 
 private:
+    // Appends a record without keying it.
+    Character& Append(qint16 nID, QString strName, qint16 nLevel, qint16 nRank, qint16 nPatronID,
+                      QString strVassalIDs, qint16 iIsMule, qint16 iIsPK,
+                      qint16 iIsRescueSquadMember);
     int IndexOfPiece(QStringView piece) const;
     void Forget();
 

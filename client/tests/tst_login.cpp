@@ -86,6 +86,8 @@ private slots:
     void rescueSquadFollowsTheGuild();
     void optionsApplyAndPersist();
     void cancelledLoginKeepsRunning();
+    void addressSplitsIntoHostAndPath_data();
+    void addressSplitsIntoHostAndPath();
 };
 
 void tst_login::startUpState() {
@@ -324,6 +326,27 @@ void tst_login::cancelledLoginKeepsRunning() {
     QCOMPARE(c.window->cycle().timerTimeout.interval(), 30000); // the settings still apply
     c.window->mnuFileExit_Click();
     QVERIFY(!c.window->isVisible());
+}
+
+void tst_login::addressSplitsIntoHostAndPath_data() {
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QByteArray>("requestLine");
+    QTest::newRow("nested path") << "/dir/script" << QByteArray("POST /dir/script HTTP/1.0\r\n");
+    QTest::newRow("no path") << "" << QByteArray("POST / HTTP/1.0\r\n");
+}
+
+void tst_login::addressSplitsIntoHostAndPath() {
+    QFETCH(QString, path);
+    QFETCH(QByteArray, requestLine);
+    ScriptedPeer peer;
+    Client c;
+    c.window->playerSetup().strServer = peer.Address() + path;
+    c.window->playerSetup().strName = "Ann";
+    c.window->playerSetup().strPassword = "secret1";
+    c.window->Login();
+    QTRY_VERIFY(peer.RequestComplete());
+    QVERIFY(peer.Request().startsWith(requestLine + "Host: " + peer.Address().toLatin1() + "\r\n"));
+    QCOMPARE(c.window->cycle().strCurServer, peer.Address());
 }
 
 QTEST_MAIN(tst_login)

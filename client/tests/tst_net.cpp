@@ -54,6 +54,8 @@ class tst_net final : public QObject {
 
 private slots:
     void requestBytes();
+    void hostAndPort_data();
+    void hostAndPort();
     void escapes_data();
     void escapes();
     void replies_data();
@@ -102,6 +104,35 @@ void tst_net::requestBytes() {
                       "&note=x=y z";
     QVERIFY(peer.Request(1).endsWith("Content-length: " + QByteArray::number(body.size()) +
                                      "\r\n\r\n" + body + "\r\n"));
+}
+
+void tst_net::hostAndPort_data() {
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<QString>("host");
+    QTest::addColumn<int>("port");
+    QTest::newRow("no port") << "guild.example.org"
+                             << "guild.example.org" << 80;
+    QTest::newRow("port") << "127.0.0.1:8080"
+                          << "127.0.0.1" << 8080;
+    QTest::newRow("not a port") << "host:http"
+                                << "host:http" << 80;
+    QTest::newRow("port 0 is none") << "host:0"
+                                    << "host:0" << 80;
+    QTest::newRow("ipv6 with port") << "[::1]:8080"
+                                    << "::1" << 8080;
+    QTest::newRow("ipv6 alone") << "[::1]"
+                                << "::1" << 80;
+}
+
+void tst_net::hostAndPort() {
+    QFETCH(QString, address);
+    QFETCH(QString, host);
+    QFETCH(int, port);
+    QString strHost;
+    quint16 nPort = 0;
+    HTTPRequest::SplitHostPort(address, strHost, nPort);
+    QCOMPARE(strHost, host);
+    QCOMPARE(int(nPort), port);
 }
 
 void tst_net::escapes_data() {

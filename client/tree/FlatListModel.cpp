@@ -38,8 +38,12 @@ QString FlatListModel::Text(int iRow, int iColumn) const {
         return QString::number(c.nRank);
     case 3:
         return QString::number(c.iComputedRank);
-    case 4:
-        return c.nPatronID == -1 ? QStringLiteral("None") : m_roster.GetName(CharKey(c.nPatronID));
+    case 4: {
+        if (c.nPatronID == -1)
+            return QStringLiteral("None");
+        int iPatron = m_roster.IndexOfId(c.nPatronID); // no key text on this hot path
+        return iPatron < 0 ? QStringLiteral("Unknown") : m_roster.At(iPatron).strName;
+    }
     case 5:
         return c.iIsMule == 1 ? QStringLiteral("Yes") : QStringLiteral("No");
     case 6:

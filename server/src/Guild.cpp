@@ -28,17 +28,11 @@ bool IsZorvClient(const std::string& strUserAgent) {
     return !strVersion.empty() && zorv::LeadingNumber(strVersion).has_value();
 }
 
-const std::string& Value(const Form& form, const char* szName) {
-    static const std::string kEmpty;
-    auto it = form.find(szName);
-    return it == form.end() ? kEmpty : it->second;
-}
-
 // Checks the caller's name and password. 0 with `me` filled, or 950/951.
 int Authenticate(Database& db, Store& store, CredentialCache* pCache, const Form& form,
                  const std::string& strAddress, Member& me) {
-    const std::string& strName = Value(form, "charname");
-    const std::string& strPassword = Value(form, "password");
+    const std::string& strName = FormValue(form, "charname");
+    const std::string& strPassword = FormValue(form, "password");
     std::string strKey = NameKey(Trim(strName));
     std::optional<Member> member = store.FindByName(strName);
     std::string strHash = member ? store.HashOf(*member) : std::string();
@@ -67,15 +61,10 @@ Reply Run(Database& db, Store& store, CredentialCache* pCache, const Form& form,
         if (iMsgId == zorv::OpLogin)
             return {zorv::CodeServerUnset, ""};
         if (iMsgId == zorv::OpInitServer) {
-            std::string strDefault = Value(form, "defaultpw");
-            std::string strOwn = Value(form, "password");
-            if (PasswordLengthCode(strDefault) || PasswordLengthCode(strOwn) ||
-                Trim(Value(form, "guildname")).empty()) {
-                Transaction tx(db, Transaction::Kind::Write);
-                return InitServerOp(db, store, form, "", ""); // reports the first fault
-            }
-            std::string strOwnHash = HashPassword(strOwn);
-            std::string strDefaultHash = HashPassword(strDefault);
+            if (int iCode = InitServerCode(form))
+                return {iCode, ""};
+            std::string strOwnHash = HashPassword(FormValue(form, "password"));
+            std::string strDefaultHash = HashPassword(FormValue(form, "defaultpw"));
             Transaction tx(db, Transaction::Kind::Write);
             Reply reply = InitServerOp(db, store, form, strOwnHash, strDefaultHash);
             if (zorv::IsSuccess(reply.iCode))
@@ -96,10 +85,10 @@ Reply Run(Database& db, Store& store, CredentialCache* pCache, const Form& form,
     if (iMsgId == zorv::OpChangePassword) {
         iPasswordCode = NewPasswordCode(form);
         if (iPasswordCode == 0)
-            strNewHash = HashPassword(Value(form, "newpw"));
+            strNewHash = HashPassword(FormValue(form, "newpw"));
     } else if (iMsgId == zorv::OpServerSetup && me.iSecurity == kAdministrator &&
-               ServerSetupCode(form) == 0 && !Value(form, "defaultpw").empty()) {
-        strNewHash = HashPassword(Value(form, "defaultpw"));
+               ServerSetupCode(form) == 0 && !FormValue(form, "defaultpw").empty()) {
+        strNewHash = HashPassword(FormValue(form, "defaultpw"));
     }
 
     Transaction tx(db,
@@ -176,7 +165,7 @@ Reply Guild::Handle(const Request& request) {
     if (!IsZorvClient(request.strUserAgent))
         return {989, ""};
     Form form = ParseForm(request.strBody);
-    std::optional<long> lMsgId = zorv::ParseWholeNumber(Trim(Value(form, "msgid")));
+    std::optional<long> lMsgId = zorv::ParseWholeNumber(Trim(FormValue(form, "msgid")));
     if (!lMsgId || *lMsgId < zorv::OpTree || *lMsgId > zorv::OpSearch)
         return {990, ""};
     int iMsgId = static_cast<int>(*lMsgId);

@@ -11,14 +11,13 @@
 #include <algorithm>
 #include <unordered_map>
 
-namespace {
-
-const std::string kEmpty;
-
-const std::string& Field(const Form& form, const char* szName) {
+const std::string& FormValue(const Form& form, const char* szName) {
+    static const std::string kEmpty;
     auto it = form.find(szName);
     return it == form.end() ? kEmpty : it->second;
 }
+
+namespace {
 
 bool Has(const Form& form, const char* szName) {
     return form.count(szName) != 0;
@@ -26,7 +25,7 @@ bool Has(const Form& form, const char* szName) {
 
 // An id field: a whole number in the 16-bit range, blanks around it allowed.
 std::optional<int> IdField(const Form& form, const char* szName) {
-    std::optional<long> lValue = zorv::ParseWholeNumber(Trim(Field(form, szName)));
+    std::optional<long> lValue = zorv::ParseWholeNumber(Trim(FormValue(form, szName)));
     if (!lValue || *lValue < -32768 || *lValue > 32767)
         return std::nullopt;
     return static_cast<int>(*lValue);
@@ -149,7 +148,7 @@ Reply AddVassalOp(Call& call) {
         return {903, ""};
     if (!MayActOn(call.store, call.me, patron->id))
         return {988, ""};
-    std::string strName = Trim(Field(call.form, "vassalname"));
+    std::string strName = Trim(FormValue(call.form, "vassalname"));
     if (strName.empty())
         return {902, ""};
     if (IsReservedName(strName))
@@ -160,7 +159,7 @@ Reply AddVassalOp(Call& call) {
         return {906, ""};
     std::vector<int> vassals = call.store.VassalIds(patron->id);
     std::optional<int> iPatronId = IdField(call.form, "patronid");
-    if (!SameList(Field(call.form, "vassallist"), vassals) || !iPatronId ||
+    if (!SameList(FormValue(call.form, "vassallist"), vassals) || !iPatronId ||
         *iPatronId != patron->iPatron)
         return {904, ""};
     if (static_cast<int>(vassals.size()) >= call.store.MaxVassals())
@@ -187,9 +186,9 @@ Reply RemoveVassalOp(Call& call) {
     if (!iPatronId || *iPatronId != vassal->iPatron)
         return {912, ""};
     if (vassal->iPatron != zorv::kNoCharacter &&
-        !SameList(Field(call.form, "vassallist"), call.store.VassalIds(vassal->iPatron)))
+        !SameList(FormValue(call.form, "vassallist"), call.store.VassalIds(vassal->iPatron)))
         return {912, ""};
-    const std::string& strName = Field(call.form, "vassalname");
+    const std::string& strName = FormValue(call.form, "vassalname");
     if (!strName.empty() && NameKey(Trim(strName)) != NameKey(vassal->strName))
         return {912, ""};
 
@@ -236,10 +235,11 @@ Reply ChangePatronOp(Call& call) {
     if (*iOld != mover->iPatron)
         return {932, ""};
     if (mover->iPatron != zorv::kNoCharacter &&
-        !SameList(Field(call.form, "oldpatronvassallist"), call.store.VassalIds(mover->iPatron)))
+        !SameList(FormValue(call.form, "oldpatronvassallist"),
+                  call.store.VassalIds(mover->iPatron)))
         return {932, ""};
     std::vector<int> newVassals = call.store.VassalIds(newPatron->id);
-    if (!SameList(Field(call.form, "newpatronvassallist"), newVassals))
+    if (!SameList(FormValue(call.form, "newpatronvassallist"), newVassals))
         return {932, ""};
     if (static_cast<int>(newVassals.size()) >= call.store.MaxVassals())
         return {939, ""};
@@ -314,19 +314,19 @@ Reply SaveOp(Call& call) {
         awards.Step();
         std::string strStored = Utf8ToLatin1(awards.Text(0));
         awards.Reset();
-        if (strStored != Field(call.form, "ADMIN_ONLY"))
+        if (strStored != FormValue(call.form, "ADMIN_ONLY"))
             return {972, ""};
     }
     std::vector<const SheetField*> sent;
     for (const SheetField& field : kSheetFields) {
         if (!Has(call.form, field.szKey))
             continue;
-        if (int iCode = CheckSheetValue(field, Field(call.form, field.szKey)))
+        if (int iCode = CheckSheetValue(field, FormValue(call.form, field.szKey)))
             return {iCode, ""};
         sent.push_back(&field);
     }
     if (Has(call.form, "NAME")) {
-        std::optional<Member> holder = call.store.FindByName(Trim(Field(call.form, "NAME")));
+        std::optional<Member> holder = call.store.FindByName(Trim(FormValue(call.form, "NAME")));
         if (holder && holder->id != target->id)
             return {906, ""};
     }
@@ -344,7 +344,7 @@ Reply SaveOp(Call& call) {
     update.Bind(1, NowStamp()).Bind(2, call.me.id);
     iParam = 3;
     for (const SheetField* pField : sent) {
-        const std::string& strValue = Field(call.form, pField->szKey);
+        const std::string& strValue = FormValue(call.form, pField->szKey);
         switch (pField->kind) {
         case SheetField::Kind::Name:
             update.Bind(iParam++, Latin1ToUtf8(Trim(strValue)));
@@ -413,8 +413,8 @@ Reply ChangePasswordOp(Call& call, int iPasswordCode, const std::string& strNewH
 }
 
 int NewPasswordCode(const Form& form) {
-    const std::string& strNew = Field(form, "newpw");
-    const std::string& strConfirm = Field(form, "confirmpw");
+    const std::string& strNew = FormValue(form, "newpw");
+    const std::string& strConfirm = FormValue(form, "confirmpw");
     auto Printable = [](const std::string& s) {
         return std::all_of(s.begin(), s.end(), [](char c) {
             unsigned char u = static_cast<unsigned char>(c);
@@ -431,16 +431,16 @@ int NewPasswordCode(const Form& form) {
 }
 
 int ServerSetupCode(const Form& form) {
-    std::string strGuild = Trim(Field(form, "guildname"));
+    std::string strGuild = Trim(FormValue(form, "guildname"));
     if (strGuild.empty() || strGuild.size() > 128 || HoldsMarker(strGuild))
         return 1010;
-    const std::string& strDefault = Field(form, "defaultpw");
+    const std::string& strDefault = FormValue(form, "defaultpw");
     if (!strDefault.empty() && PasswordLengthCode(strDefault))
         return 1011;
-    const std::string& strUse = Field(form, "use_rescue_squad");
+    const std::string& strUse = FormValue(form, "use_rescue_squad");
     if (strUse != "0" && strUse != "1")
         return 1012;
-    std::string strSquad = Trim(Field(form, "rescue_squad_name"));
+    std::string strSquad = Trim(FormValue(form, "rescue_squad_name"));
     if (strUse == "1" && strSquad.empty())
         return 1013;
     if (strSquad.size() > 128 || HoldsMarker(strSquad))
@@ -453,11 +453,11 @@ Reply ServerSetupOp(Call& call, const std::string& strNewDefaultHash) {
         return {1014, ""};
     if (int iCode = ServerSetupCode(call.form))
         return {iCode, ""};
-    call.store.SetSetting("guild_name", Trim(Field(call.form, "guildname")));
-    call.store.SetSetting("use_rescue_squad", Field(call.form, "use_rescue_squad"));
-    call.store.SetSetting("rescue_squad_name", Trim(Field(call.form, "rescue_squad_name")));
+    call.store.SetSetting("guild_name", Trim(FormValue(call.form, "guildname")));
+    call.store.SetSetting("use_rescue_squad", FormValue(call.form, "use_rescue_squad"));
+    call.store.SetSetting("rescue_squad_name", Trim(FormValue(call.form, "rescue_squad_name")));
     if (!strNewDefaultHash.empty()) {
-        if (Field(call.form, "resetpw") != "1") {
+        if (FormValue(call.form, "resetpw") != "1") {
             // Members still on the old default keep it: they get a copy of the old hash.
             Statement keep(call.db, "UPDATE characters SET password_hash = ?1 "
                                     "WHERE password_hash IS NULL");
@@ -468,35 +468,39 @@ Reply ServerSetupOp(Call& call, const std::string& strNewDefaultHash) {
     return Ok();
 }
 
+int InitServerCode(const Form& form) {
+    std::string strGuild = Trim(FormValue(form, "guildname"));
+    if (strGuild.empty() || strGuild.size() > 128 || HoldsMarker(strGuild))
+        return 960;
+    if (PasswordLengthCode(FormValue(form, "defaultpw")))
+        return 961;
+    if (int iCode = PasswordLengthCode(FormValue(form, "password")))
+        return iCode;
+    std::string strName = Trim(FormValue(form, "charname"));
+    if (!IsValidName(strName) || IsReservedName(strName))
+        return 992;
+    std::string strSquad = Trim(FormValue(form, "rescue_squad_name"));
+    if (strSquad.size() > 128 || HoldsMarker(strSquad))
+        return 992;
+    return 0;
+}
+
 Reply InitServerOp(Database& db, Store& store, const Form& form, const std::string& strOwnHash,
                    const std::string& strDefaultHash) {
-    if (store.IsSetUp())
+    if (store.IsSetUp()) // another caller set it up while the passwords were hashed
         return {1014, ""};
-    std::string strGuild = Trim(Field(form, "guildname"));
-    if (strGuild.empty() || strGuild.size() > 128 || HoldsMarker(strGuild))
-        return {960, ""};
-    if (PasswordLengthCode(Field(form, "defaultpw")))
-        return {961, ""};
-    if (int iCode = PasswordLengthCode(Field(form, "password")))
-        return {iCode, ""};
-    std::string strName = Trim(Field(form, "charname"));
-    if (!IsValidName(strName) || IsReservedName(strName))
-        return {992, ""};
-    std::string strUse = Field(form, "use_rescue_squad") == "1" ? "1" : "0";
-    std::string strSquad = Trim(Field(form, "rescue_squad_name"));
-    if (strSquad.size() > 128 || HoldsMarker(strSquad))
-        return {992, ""};
     store.SetSetting("default_password_hash", strDefaultHash);
-    store.SetSetting("use_rescue_squad", strUse);
-    store.SetSetting("rescue_squad_name", strSquad);
+    store.SetSetting("use_rescue_squad", FormValue(form, "use_rescue_squad") == "1" ? "1" : "0");
+    store.SetSetting("rescue_squad_name", Trim(FormValue(form, "rescue_squad_name")));
     if (!store.Setting("max_vassals"))
         store.SetSetting("max_vassals", std::to_string(kDefaultMaxVassals));
     int id = store.FreeId();
-    store.AddCharacter(id, strName, zorv::kNoCharacter, kAdministrator, id);
+    store.AddCharacter(id, Trim(FormValue(form, "charname")), zorv::kNoCharacter, kAdministrator,
+                       id);
     Statement own(db, "UPDATE characters SET password_hash = ?1 WHERE id = ?2");
     own.Bind(1, strOwnHash).Bind(2, id).Run();
     // Written last: the guild name is what marks the server as set up.
-    store.SetSetting("guild_name", strGuild);
+    store.SetSetting("guild_name", Trim(FormValue(form, "guildname")));
     return Ok();
 }
 
@@ -528,7 +532,7 @@ Reply SecurityLevelOp(Call& call) {
     std::optional<Member> target = call.store.FindById(*iTarget);
     if (!target)
         return {1041, ""};
-    const std::string strLevel = Trim(Field(call.form, "newlevel"));
+    const std::string strLevel = Trim(FormValue(call.form, "newlevel"));
     if (strLevel != "1" && strLevel != "3")
         return {1042, ""};
     int iLevel = strLevel == "3" ? kAdministrator : kNormalUser;
@@ -590,8 +594,8 @@ Reply TradeSkillsOp(Call& call) {
 }
 
 Reply SearchOp(Call& call) {
-    std::optional<long> lRace = zorv::ParseWholeNumber(Trim(Field(call.form, "race")));
-    std::optional<long> lRank = zorv::ParseWholeNumber(Trim(Field(call.form, "rank")));
+    std::optional<long> lRace = zorv::ParseWholeNumber(Trim(FormValue(call.form, "race")));
+    std::optional<long> lRank = zorv::ParseWholeNumber(Trim(FormValue(call.form, "rank")));
     if (!Has(call.form, "race"))
         lRace = 0;
     if (!Has(call.form, "rank"))
@@ -599,7 +603,7 @@ Reply SearchOp(Call& call) {
     if (!lRace || *lRace < 0 || *lRace > 3 || !lRank || *lRank < 0 || *lRank > 10)
         return {991, ""};
     std::vector<std::pair<int, long>> wanted; // skill number, minimum value
-    for (const std::string& strEntry : SplitList(Field(call.form, "skillsearch"), '!')) {
+    for (const std::string& strEntry : SplitList(FormValue(call.form, "skillsearch"), '!')) {
         std::vector<std::string> parts = SplitList(strEntry, ',');
         std::optional<long> lRow =
             parts.size() == 2 ? zorv::ParseWholeNumber(Trim(parts[0])) : std::nullopt;

@@ -9,6 +9,9 @@
 
 using Form = std::map<std::string, std::string>;
 
+// A form field's value; an empty text for a field the request does not carry.
+const std::string& FormValue(const Form& form, const char* szName);
+
 // What every operation gets: the store, the form, and who is asking.
 struct Call {
     Database& db;
@@ -42,6 +45,8 @@ Reply TradeSkillsOp(Call& call);
 Reply SearchOp(Call& call);
 
 // First set-up of an unset server; the caller becomes the monarch and an administrator.
+// InitServerCode checks the request before its passwords are hashed; InitServerOp writes it.
+int InitServerCode(const Form& form);
 Reply InitServerOp(Database& db, Store& store, const Form& form, const std::string& strOwnHash,
                    const std::string& strDefaultHash);
 

@@ -215,6 +215,10 @@ TEST_P(Operations, SaveAndRead) {
                     {"EMAIL", "self@example.org"}}),
               800);
     EXPECT_EQ(Save(S::Keeper, "7", "4", {{"ADMIN_ONLY", "Slayer of the Olthoi Queen"}}), 800);
+    // Latin-1 on the wire, UTF-8 in the file, Latin-1 back out.
+    EXPECT_EQ(Save(S::Self, "4", "4", {{"CITYSTATE", "K\xF6ln, \xC9vreux"}}), 800);
+    EXPECT_EQ(SqlValue(m_strDb, "SELECT city_state FROM characters WHERE id = 4"),
+              "K\xC3\xB6ln, \xC3\x89vreux");
     EXPECT_EQ(Save(S::Self, "4", "4", {{"NAME", "Selfie"}}), 800);
 
     Answer info = As(T(), S::Other, 107, {{"getcharid", "4"}});
@@ -233,6 +237,7 @@ TEST_P(Operations, SaveAndRead) {
     EXPECT_EQ(f[10], "2");
     EXPECT_EQ(f[15], "a(pipe)b(amp)c(end)d\r\nline two");
     EXPECT_EQ(f[16], "19,2,150!8,1,10");
+    EXPECT_EQ(f[18], "K\xF6ln, \xC9vreux");
     EXPECT_EQ(f[20], "self@example.org");
     EXPECT_EQ(f[22], "") << "never a password";
     EXPECT_EQ(f[23].size(), 16u) << "YYYY-MM-DD HH:MM: " << f[23];
