@@ -1,6 +1,9 @@
 #pragma once
 // The wire vocabulary that the client and the server share: the version both compare at login,
-// the operation numbers sent as `msgid`, and the result codes that carry meaning on both sides.
+// the operation numbers sent as `msgid`, the payload framing marks and the password limits. The
+// result codes are in ResultCodes.h.
+#include "ResultCodes.h"
+
 #include <cstdint>
 
 namespace zorv {
@@ -36,16 +39,8 @@ enum Op : std::int16_t {
     OpSearch = 116,
 };
 
-// Success codes lie in [kFirstSuccess, kLastSuccess]; everything else is an error.
-inline constexpr int kFirstSuccess = 800;
-inline constexpr int kLastSuccess = 899;
-inline constexpr int CodeOk = 800;
-inline constexpr int CodeServerUnset = 801;
-// Set by the client itself when the script path answers 404.
-inline constexpr int CodeMissingScript = 993;
-
-inline bool IsSuccess(long lCode) {
-    return lCode >= kFirstSuccess && lCode <= kLastSuccess;
-}
+// Passwords are 6 to 10 characters long, on both sides of the wire.
+inline constexpr int kMinPasswordLength = 6;
+inline constexpr int kMaxPasswordLength = 10;
 
 } // namespace zorv

@@ -41,6 +41,20 @@ TEST(Wire, RecordsIgnoreTextAfterTheLastEnd) {
     EXPECT_EQ(records[1], (zorv::Fields{"2", "Bo"}));
     EXPECT_TRUE(zorv::SplitRecords("no end").empty());
     EXPECT_EQ(zorv::JoinRecord({"1", "a|b"}), "1|a(pipe)b!;");
+    // Spaces around a record are not part of it; those inside a field and line breaks are.
+    records = zorv::SplitRecords("  7| Ann Lee |50  !;\n8|Bo\n!;");
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_EQ(records[0], (zorv::Fields{"7", " Ann Lee ", "50"}));
+    EXPECT_EQ(records[1], (zorv::Fields{"\n8", "Bo\n"}));
+    EXPECT_EQ(zorv::SplitRecords("1||!;")[0], (zorv::Fields{"1", "", ""}));
+}
+
+TEST(Wire, SingleRecordPayloadsAreUnescaped) {
+    // "&" comes back first, so "(amp)end)" is "&end)" and never "!;".
+    EXPECT_EQ(zorv::UnescapedFields("0.3|A (pipe) B|(amp)end)|"),
+              (zorv::Fields{"0.3", "A | B", "&end)", ""}));
+    EXPECT_EQ(zorv::UnescapedFields(zorv::JoinFields({"x|y", "a!;b", "&amp;"})),
+              (zorv::Fields{"x|y", "a!;b", "&amp;"}));
 }
 
 TEST(ServerText, NamesAndTheirKeys) {
