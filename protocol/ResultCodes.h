@@ -1,7 +1,8 @@
 #pragma once
 // Every result code either side gives a meaning to. Success codes lie in 800..899; the rest are
-// errors, grouped by the operation that produces them. Codes inside a group that carry no name
-// of their own (903 to 905, 913 to 916, ...) share their group's message on the client.
+// errors, grouped by the operation that produces them. A name ending in a digit marks a further
+// code of its group's generic failure (CodeRemoveFailed6 is 916), and the codes between it and
+// the group's first failure belong to that failure too: the client shows one message for them.
 namespace zorv {
 
 enum Code : int {
@@ -13,6 +14,7 @@ enum Code : int {
     CodeAddInvalidName = 902,
     CodeAddNoSuchPatron = 903,
     CodeAddStaleTree = 904, // the client's picture of the patron is out of date
+    CodeAddFailed5 = 905,
     CodeAddNameTaken = 906,
     CodeAddPatronFull = 907,
     CodeAddGuildFull = 908,
@@ -21,7 +23,11 @@ enum Code : int {
     // Removing a vassal.
     CodeRemoveFailed = 911,
     CodeRemoveStaleTree = 912,
+    CodeRemoveFailed3 = 913,
+    CodeRemoveFailed6 = 916,
     CodeRemoveNotFound = 917,
+    CodeRemoveFailed8 = 918,
+    CodeRemoveFailed9 = 919,
     CodeRemoveNotAllowed = 920,
 
     // Changing patron.
@@ -29,6 +35,7 @@ enum Code : int {
     CodePatronNotFound = 931,
     CodePatronStaleTree = 932,
     CodePatronUnchanged = 933,
+    CodePatronFailed8 = 938,
     CodePatronFull = 939,
     CodePatronIsFollower = 940,
     CodePatronIsSelf = 941,
