@@ -39,6 +39,10 @@ enum Op : std::int16_t {
     OpSearch = 116,
 };
 
+// Security levels; every administrator function needs kSecurityAdministrator.
+inline constexpr int kSecurityNormal = 1;
+inline constexpr int kSecurityAdministrator = 3;
+
 // Passwords are 6 to 10 characters long, on both sides of the wire.
 inline constexpr int kMinPasswordLength = 6;
 inline constexpr int kMaxPasswordLength = 10;
