@@ -2,6 +2,7 @@
 
 #include "Guild.h"
 #include "Passwords.h"
+#include "ResultCodes.h"
 #include "Store.h"
 
 #include <httplib.h>
@@ -106,7 +107,7 @@ int ServeCgi() {
 
     Reply reply;
     if (lLength > kMaxBodyBytes) {
-        reply = {992, ""};
+        reply = {zorv::CodeInvalidText, ""};
     } else {
         std::string strBody(lLength, '\0');
         std::size_t nRead = std::fread(strBody.data(), 1, lLength, stdin);

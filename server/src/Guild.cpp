@@ -4,6 +4,7 @@
 #include "Operations.h"
 #include "Passwords.h"
 #include "Protocol.h"
+#include "ResultCodes.h"
 #include "Text.h"
 
 #include <cstdio>
@@ -28,7 +29,7 @@ bool IsZorvClient(const std::string& strUserAgent) {
     return !strVersion.empty() && zorv::LeadingNumber(strVersion).has_value();
 }
 
-// Checks the caller's name and password. 0 with `me` filled, or 950/951.
+// Checks the caller's name and password: 0 with `me` filled, or the code refusing them.
 int Authenticate(Database& db, Store& store, CredentialCache* pCache, const Form& form,
                  const std::string& strAddress, Member& me) {
     const std::string& strName = FormValue(form, "charname");
@@ -45,7 +46,7 @@ int Authenticate(Database& db, Store& store, CredentialCache* pCache, const Form
     std::this_thread::sleep_for(throttle.DelayFor(lFailures));
     if (!member || !VerifyPassword(strHash, strPassword)) {
         throttle.RecordFailure(strKey, strAddress);
-        return member ? 951 : 950;
+        return member ? zorv::CodeWrongPassword : zorv::CodeUnknownName;
     }
     if (lFailures > 0)
         throttle.RecordSuccess(strKey);
@@ -72,7 +73,7 @@ Reply Run(Database& db, Store& store, CredentialCache* pCache, const Form& form,
             return reply;
         }
     } else if (iMsgId == zorv::OpInitServer) {
-        return {1014, ""};
+        return {zorv::CodeSetupNotAdmin, ""};
     }
 
     Member me;
@@ -96,7 +97,7 @@ Reply Run(Database& db, Store& store, CredentialCache* pCache, const Form& form,
     // The caller may have been removed or demoted while the password was checked.
     std::optional<Member> current = store.FindById(me.id);
     if (!current)
-        return {950, ""};
+        return {zorv::CodeUnknownName, ""};
     me = *current;
     Call call{db, store, form, me};
     Reply reply;
@@ -150,7 +151,7 @@ Reply Run(Database& db, Store& store, CredentialCache* pCache, const Form& form,
         reply = SearchOp(call);
         break;
     default:
-        reply = {990, ""};
+        reply = {zorv::CodeInvalidCharacter, ""};
     }
     if (zorv::IsSuccess(reply.iCode))
         tx.Commit();
@@ -161,13 +162,13 @@ Reply Run(Database& db, Store& store, CredentialCache* pCache, const Form& form,
 
 Reply Guild::Handle(const Request& request) {
     if (request.strBody.size() > kMaxBodyBytes)
-        return {992, ""};
+        return {zorv::CodeInvalidText, ""};
     if (!IsZorvClient(request.strUserAgent))
-        return {989, ""};
+        return {zorv::CodeInvalidClient, ""};
     Form form = ParseForm(request.strBody);
     std::optional<long> lMsgId = zorv::ParseWholeNumber(Trim(FormValue(form, "msgid")));
     if (!lMsgId || *lMsgId < zorv::OpTree || *lMsgId > zorv::OpSearch)
-        return {990, ""};
+        return {zorv::CodeInvalidCharacter, ""};
     int iMsgId = static_cast<int>(*lMsgId);
 
     std::optional<Database> db;
@@ -185,13 +186,13 @@ Reply Guild::Handle(const Request& request) {
         std::fprintf(stderr, "zorv-server: %s\n", e.what());
         bool bSetup = iMsgId == zorv::OpLogin || iMsgId == zorv::OpInitServer ||
                       iMsgId == zorv::OpServerSetup;
-        return {bSetup ? 996 : 998, ""};
+        return {bSetup ? zorv::CodeSettingsStore : zorv::CodeTreeStore, ""};
     }
     try {
         Store store(*db);
         return Run(*db, store, m_pCache, form, iMsgId, request.strRemoteAddress);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "zorv-server: msgid %d failed: %s\n", iMsgId, e.what());
-        return {987, ""};
+        return {zorv::CodeServerFault, ""};
     }
 }

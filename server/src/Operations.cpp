@@ -2,9 +2,9 @@
 
 #include "Dump.h"
 #include "Numbers.h"
-#include "Passwords.h"
 #include "Protocol.h"
 #include "Records.h"
+#include "ResultCodes.h"
 #include "Skills.h"
 #include "Text.h"
 
@@ -57,8 +57,8 @@ bool MayActOn(Store& store, const Member& me, int iTarget) {
 int CheckCharId(Call& call) {
     std::optional<int> iCharId = IdField(call.form, "charid");
     if (!iCharId)
-        return 990;
-    return *iCharId == call.me.id ? 0 : 988;
+        return zorv::CodeInvalidCharacter;
+    return *iCharId == call.me.id ? 0 : zorv::CodeSecurityViolation;
 }
 
 bool SameList(const std::string& strClientList, const std::vector<int>& serverIds) {
@@ -95,10 +95,10 @@ bool IsWriteOperation(int iMsgId) {
 }
 
 int PasswordLengthCode(const std::string& strPassword) {
-    if (strPassword.size() > static_cast<std::size_t>(kMaxPasswordLength))
-        return 994;
-    if (strPassword.size() < static_cast<std::size_t>(kMinPasswordLength))
-        return 995;
+    if (strPassword.size() > static_cast<std::size_t>(zorv::kMaxPasswordLength))
+        return zorv::CodePasswordTooLong;
+    if (strPassword.size() < static_cast<std::size_t>(zorv::kMinPasswordLength))
+        return zorv::CodePasswordTooShort;
     return 0;
 }
 
@@ -142,31 +142,31 @@ Reply AddVassalOp(Call& call) {
         return {iCode, ""};
     std::optional<int> iAddTo = IdField(call.form, "addtoid");
     if (!iAddTo)
-        return {990, ""};
+        return {zorv::CodeInvalidCharacter, ""};
     std::optional<Member> patron = call.store.FindById(*iAddTo);
     if (!patron)
-        return {903, ""};
+        return {zorv::CodeAddNoSuchPatron, ""};
     if (!MayActOn(call.store, call.me, patron->id))
-        return {988, ""};
+        return {zorv::CodeSecurityViolation, ""};
     std::string strName = Trim(FormValue(call.form, "vassalname"));
     if (strName.empty())
-        return {902, ""};
+        return {zorv::CodeAddInvalidName, ""};
     if (IsReservedName(strName))
-        return {909, ""};
+        return {zorv::CodeAddReservedName, ""};
     if (!IsValidName(strName))
-        return {902, ""};
+        return {zorv::CodeAddInvalidName, ""};
     if (call.store.FindByName(strName))
-        return {906, ""};
+        return {zorv::CodeAddNameTaken, ""};
     std::vector<int> vassals = call.store.VassalIds(patron->id);
     std::optional<int> iPatronId = IdField(call.form, "patronid");
     if (!SameList(FormValue(call.form, "vassallist"), vassals) || !iPatronId ||
         *iPatronId != patron->iPatron)
-        return {904, ""};
+        return {zorv::CodeAddStaleTree, ""};
     if (static_cast<int>(vassals.size()) >= call.store.MaxVassals())
-        return {907, ""};
+        return {zorv::CodeAddPatronFull, ""};
     int id = call.store.CountCharacters() < zorv::kMaxCharacters ? call.store.FreeId() : 0;
     if (id == 0)
-        return {908, ""};
+        return {zorv::CodeAddGuildFull, ""};
     call.store.AddCharacter(id, strName, patron->id, kNormalUser, call.me.id);
     return Ok(std::to_string(id));
 }
@@ -176,26 +176,26 @@ Reply RemoveVassalOp(Call& call) {
         return {iCode, ""};
     std::optional<int> iVassal = IdField(call.form, "vassalid");
     if (!iVassal)
-        return {990, ""};
+        return {zorv::CodeInvalidCharacter, ""};
     std::optional<Member> vassal = call.store.FindById(*iVassal);
     if (!vassal)
-        return {917, ""};
+        return {zorv::CodeRemoveNotFound, ""};
     if (!IsAdmin(call.me) && !call.store.IsAbove(call.me.id, vassal->id))
-        return {920, ""};
+        return {zorv::CodeRemoveNotAllowed, ""};
     std::optional<int> iPatronId = IdField(call.form, "patronid");
     if (!iPatronId || *iPatronId != vassal->iPatron)
-        return {912, ""};
+        return {zorv::CodeRemoveStaleTree, ""};
     if (vassal->iPatron != zorv::kNoCharacter &&
         !SameList(FormValue(call.form, "vassallist"), call.store.VassalIds(vassal->iPatron)))
-        return {912, ""};
+        return {zorv::CodeRemoveStaleTree, ""};
     const std::string& strName = FormValue(call.form, "vassalname");
     if (!strName.empty() && NameKey(Trim(strName)) != NameKey(vassal->strName))
-        return {912, ""};
+        return {zorv::CodeRemoveStaleTree, ""};
 
     std::vector<int> branch = call.store.Branch(vassal->id);
     // Nobody removes their own login, and the guild keeps at least one administrator.
     if (std::find(branch.begin(), branch.end(), call.me.id) != branch.end())
-        return {920, ""};
+        return {zorv::CodeRemoveNotAllowed, ""};
     Statement isAdmin(call.db, "SELECT security_level FROM characters WHERE id = ?1");
     int nRemovedAdmins = 0;
     for (int id : branch) {
@@ -205,7 +205,7 @@ Reply RemoveVassalOp(Call& call) {
         isAdmin.Reset();
     }
     if (nRemovedAdmins > 0 && nRemovedAdmins >= call.store.CountAdministrators())
-        return {920, ""};
+        return {zorv::CodeRemoveNotAllowed, ""};
     Statement remove(call.db, "DELETE FROM characters WHERE id = ?1");
     for (int id : branch)
         remove.Bind(1, id).Run();
@@ -217,32 +217,32 @@ Reply ChangePatronOp(Call& call) {
     std::optional<int> iNew = IdField(call.form, "newpatronid");
     std::optional<int> iOld = IdField(call.form, "oldpatronid");
     if (!iMover || !iNew || !iOld)
-        return {990, ""};
+        return {zorv::CodeInvalidCharacter, ""};
     if (int iCode = CheckCharId(call))
         return {iCode, ""};
     std::optional<Member> mover = call.store.FindById(*iMover);
     std::optional<Member> newPatron = call.store.FindById(*iNew);
     if (!mover || !newPatron)
-        return {931, ""};
+        return {zorv::CodePatronNotFound, ""};
     if (!MayActOn(call.store, call.me, mover->id))
-        return {988, ""};
+        return {zorv::CodeSecurityViolation, ""};
     if (newPatron->id == mover->id)
-        return {941, ""};
+        return {zorv::CodePatronIsSelf, ""};
     if (call.store.IsAbove(mover->id, newPatron->id))
-        return {940, ""};
+        return {zorv::CodePatronIsFollower, ""};
     if (newPatron->id == mover->iPatron)
-        return {933, ""};
+        return {zorv::CodePatronUnchanged, ""};
     if (*iOld != mover->iPatron)
-        return {932, ""};
+        return {zorv::CodePatronStaleTree, ""};
     if (mover->iPatron != zorv::kNoCharacter &&
         !SameList(FormValue(call.form, "oldpatronvassallist"),
                   call.store.VassalIds(mover->iPatron)))
-        return {932, ""};
+        return {zorv::CodePatronStaleTree, ""};
     std::vector<int> newVassals = call.store.VassalIds(newPatron->id);
     if (!SameList(FormValue(call.form, "newpatronvassallist"), newVassals))
-        return {932, ""};
+        return {zorv::CodePatronStaleTree, ""};
     if (static_cast<int>(newVassals.size()) >= call.store.MaxVassals())
-        return {939, ""};
+        return {zorv::CodePatronFull, ""};
     Statement move(call.db, "UPDATE characters SET patron_id = ?1, join_seq = ?2 WHERE id = ?3");
     move.Bind(1, newPatron->id).Bind(2, call.store.NextJoinSeq()).Bind(3, mover->id).Run();
     return Ok();
@@ -269,28 +269,28 @@ int CheckSheetValue(const SheetField& field, const std::string& strValue) {
     switch (field.kind) {
     case K::Name: {
         std::string strName = Trim(strValue);
-        return IsValidName(strName) && !IsReservedName(strName) ? 0 : 992;
+        return IsValidName(strName) && !IsReservedName(strName) ? 0 : zorv::CodeInvalidText;
     }
     case K::Text:
         if (static_cast<int>(strValue.size()) > field.nMaxLength || HoldsMarker(strValue))
-            return 992;
+            return zorv::CodeInvalidText;
         return 0;
     case K::Number:
-        return Trim(strValue).empty() || InRange(0, 32767) ? 0 : 991;
+        return Trim(strValue).empty() || InRange(0, 32767) ? 0 : zorv::CodeInvalidNumber;
     case K::Race:
-        return InRange(0, 3) ? 0 : 991;
+        return InRange(0, 3) ? 0 : zorv::CodeInvalidNumber;
     case K::Sex:
-        return InRange(0, 2) ? 0 : 991;
+        return InRange(0, 2) ? 0 : zorv::CodeInvalidNumber;
     case K::Rank:
-        return InRange(0, 10) ? 0 : 991;
+        return InRange(0, 10) ? 0 : zorv::CodeInvalidNumber;
     case K::Flag:
-        return strValue == "0" || strValue == "1" ? 0 : 991;
+        return strValue == "0" || strValue == "1" ? 0 : zorv::CodeInvalidNumber;
     case K::Skills:
         if (static_cast<int>(strValue.size()) > field.nMaxLength)
-            return 992;
-        return ParseSkillString(strValue) ? 0 : 991;
+            return zorv::CodeInvalidText;
+        return ParseSkillString(strValue) ? 0 : zorv::CodeInvalidNumber;
     }
-    return 991;
+    return zorv::CodeInvalidNumber;
 }
 
 } // namespace
@@ -299,14 +299,14 @@ Reply SaveOp(Call& call) {
     std::optional<int> iUpdate = IdField(call.form, "updateid");
     std::optional<int> iCharId = IdField(call.form, "charid");
     if (!iUpdate || !iCharId)
-        return {990, ""};
+        return {zorv::CodeInvalidCharacter, ""};
     std::optional<Member> target = call.store.FindById(*iUpdate);
     if (!target)
-        return {970, ""};
+        return {zorv::CodeSaveNoSuchCharacter, ""};
     if (!call.store.FindById(*iCharId))
-        return {971, ""};
+        return {zorv::CodeSaveNoSuchEditor, ""};
     if (*iCharId != call.me.id || !MayActOn(call.store, call.me, target->id))
-        return {988, ""};
+        return {zorv::CodeSecurityViolation, ""};
 
     if (!IsAdmin(call.me) && Has(call.form, "ADMIN_ONLY")) {
         Statement awards(call.db, "SELECT awards FROM characters WHERE id = ?1");
@@ -315,7 +315,7 @@ Reply SaveOp(Call& call) {
         std::string strStored = Utf8ToLatin1(awards.Text(0));
         awards.Reset();
         if (strStored != FormValue(call.form, "ADMIN_ONLY"))
-            return {972, ""};
+            return {zorv::CodeSaveAdminOnly, ""};
     }
     std::vector<const SheetField*> sent;
     for (const SheetField& field : kSheetFields) {
@@ -328,7 +328,7 @@ Reply SaveOp(Call& call) {
     if (Has(call.form, "NAME")) {
         std::optional<Member> holder = call.store.FindByName(Trim(FormValue(call.form, "NAME")));
         if (holder && holder->id != target->id)
-            return {906, ""};
+            return {zorv::CodeAddNameTaken, ""};
     }
 
     // Column names come from our own table; every value is bound.
@@ -365,7 +365,7 @@ Reply SaveOp(Call& call) {
 Reply CharacterOp(Call& call) {
     std::optional<int> iId = IdField(call.form, "getcharid");
     if (!iId)
-        return {990, ""};
+        return {zorv::CodeInvalidCharacter, ""};
     Statement query(call.db,
                     "SELECT id, name, level, rank, patron_id, num_followers, security_level, "
                     "class, race, sex, is_mule, mule_for, lifestone, tied_to, bio, skills, "
@@ -374,7 +374,7 @@ Reply CharacterOp(Call& call) {
                     "FROM characters WHERE id = ?1");
     query.Bind(1, *iId);
     if (!query.Step())
-        return {980, ""};
+        return {zorv::CodeCharacterNotFound, ""};
     auto T = [&](int i) { return Utf8ToLatin1(query.Text(i)); };
     auto N = [&](int i) { return std::to_string(query.Int(i)); };
     int iPatron = static_cast<int>(query.Int(4));
@@ -399,12 +399,12 @@ Reply CharacterOp(Call& call) {
 Reply ChangePasswordOp(Call& call, int iPasswordCode, const std::string& strNewHash) {
     std::optional<int> iTarget = IdField(call.form, "charid");
     if (!iTarget)
-        return {990, ""};
+        return {zorv::CodeInvalidCharacter, ""};
     std::optional<Member> target = call.store.FindById(*iTarget);
     if (!target)
-        return {990, ""};
+        return {zorv::CodeInvalidCharacter, ""};
     if (target->id != call.me.id && !IsAdmin(call.me))
-        return {988, ""};
+        return {zorv::CodeSecurityViolation, ""};
     if (iPasswordCode)
         return {iPasswordCode, ""};
     Statement update(call.db, "UPDATE characters SET password_hash = ?1 WHERE id = ?2");
@@ -422,35 +422,35 @@ int NewPasswordCode(const Form& form) {
         });
     };
     if (strNew.empty() || !Printable(strNew))
-        return 1002;
+        return zorv::CodeInvalidNewPassword;
     if (int iCode = PasswordLengthCode(strNew))
         return iCode;
     if (strConfirm.empty() || !Printable(strConfirm))
-        return 1001;
-    return strNew == strConfirm ? 0 : 1000;
+        return zorv::CodeInvalidConfirmation;
+    return strNew == strConfirm ? 0 : zorv::CodePasswordMismatch;
 }
 
 int ServerSetupCode(const Form& form) {
     std::string strGuild = Trim(FormValue(form, "guildname"));
     if (strGuild.empty() || strGuild.size() > 128 || HoldsMarker(strGuild))
-        return 1010;
+        return zorv::CodeSetupInvalidGuild;
     const std::string& strDefault = FormValue(form, "defaultpw");
     if (!strDefault.empty() && PasswordLengthCode(strDefault))
-        return 1011;
+        return zorv::CodeSetupInvalidDefault;
     const std::string& strUse = FormValue(form, "use_rescue_squad");
     if (strUse != "0" && strUse != "1")
-        return 1012;
+        return zorv::CodeSetupInvalidRescueFlag;
     std::string strSquad = Trim(FormValue(form, "rescue_squad_name"));
     if (strUse == "1" && strSquad.empty())
-        return 1013;
+        return zorv::CodeSetupInvalidRescueName;
     if (strSquad.size() > 128 || HoldsMarker(strSquad))
-        return 1013;
+        return zorv::CodeSetupInvalidRescueName;
     return 0;
 }
 
 Reply ServerSetupOp(Call& call, const std::string& strNewDefaultHash) {
     if (!IsAdmin(call.me))
-        return {1014, ""};
+        return {zorv::CodeSetupNotAdmin, ""};
     if (int iCode = ServerSetupCode(call.form))
         return {iCode, ""};
     call.store.SetSetting("guild_name", Trim(FormValue(call.form, "guildname")));
@@ -471,24 +471,24 @@ Reply ServerSetupOp(Call& call, const std::string& strNewDefaultHash) {
 int InitServerCode(const Form& form) {
     std::string strGuild = Trim(FormValue(form, "guildname"));
     if (strGuild.empty() || strGuild.size() > 128 || HoldsMarker(strGuild))
-        return 960;
+        return zorv::CodeInitInvalidGuild;
     if (PasswordLengthCode(FormValue(form, "defaultpw")))
-        return 961;
+        return zorv::CodeInitInvalidDefault;
     if (int iCode = PasswordLengthCode(FormValue(form, "password")))
         return iCode;
     std::string strName = Trim(FormValue(form, "charname"));
     if (!IsValidName(strName) || IsReservedName(strName))
-        return 992;
+        return zorv::CodeInvalidText;
     std::string strSquad = Trim(FormValue(form, "rescue_squad_name"));
     if (strSquad.size() > 128 || HoldsMarker(strSquad))
-        return 992;
+        return zorv::CodeInvalidText;
     return 0;
 }
 
 Reply InitServerOp(Database& db, Store& store, const Form& form, const std::string& strOwnHash,
                    const std::string& strDefaultHash) {
     if (store.IsSetUp()) // another caller set it up while the passwords were hashed
-        return {1014, ""};
+        return {zorv::CodeSetupNotAdmin, ""};
     store.SetSetting("default_password_hash", strDefaultHash);
     store.SetSetting("use_rescue_squad", FormValue(form, "use_rescue_squad") == "1" ? "1" : "0");
     store.SetSetting("rescue_squad_name", Trim(FormValue(form, "rescue_squad_name")));
@@ -506,12 +506,12 @@ Reply InitServerOp(Database& db, Store& store, const Form& form, const std::stri
 
 Reply ResetPasswordOp(Call& call) {
     if (!IsAdmin(call.me))
-        return {1020, ""};
+        return {zorv::CodeResetNotAdmin, ""};
     std::optional<int> iTarget = IdField(call.form, "resetid");
     if (!iTarget)
-        return {990, ""};
+        return {zorv::CodeInvalidCharacter, ""};
     if (!call.store.FindById(*iTarget))
-        return {1022, ""};
+        return {zorv::CodeResetNoSuchCharacter, ""};
     Statement reset(call.db, "UPDATE characters SET password_hash = NULL WHERE id = ?1");
     reset.Bind(1, *iTarget).Run();
     return Ok();
@@ -519,26 +519,26 @@ Reply ResetPasswordOp(Call& call) {
 
 Reply BackupOp(Call& call) {
     if (!IsAdmin(call.me))
-        return {1030, ""};
+        return {zorv::CodeBackupNotAdmin, ""};
     return Ok(DumpDatabase(call.db));
 }
 
 Reply SecurityLevelOp(Call& call) {
     if (!IsAdmin(call.me))
-        return {988, ""};
+        return {zorv::CodeSecurityViolation, ""};
     std::optional<int> iTarget = IdField(call.form, "changeid");
     if (!iTarget)
-        return {1040, ""};
+        return {zorv::CodeLevelInvalidId, ""};
     std::optional<Member> target = call.store.FindById(*iTarget);
     if (!target)
-        return {1041, ""};
+        return {zorv::CodeLevelNoSuchCharacter, ""};
     const std::string strLevel = Trim(FormValue(call.form, "newlevel"));
     if (strLevel != "1" && strLevel != "3")
-        return {1042, ""};
+        return {zorv::CodeLevelInvalid, ""};
     int iLevel = strLevel == "3" ? kAdministrator : kNormalUser;
     if (iLevel != kAdministrator && target->iSecurity == kAdministrator &&
         call.store.CountAdministrators() <= 1)
-        return {1042, ""};
+        return {zorv::CodeLevelInvalid, ""};
     Statement update(call.db, "UPDATE characters SET security_level = ?1 WHERE id = ?2");
     update.Bind(1, iLevel).Bind(2, target->id).Run();
     return Ok();
@@ -601,7 +601,7 @@ Reply SearchOp(Call& call) {
     if (!Has(call.form, "rank"))
         lRank = 0;
     if (!lRace || *lRace < 0 || *lRace > 3 || !lRank || *lRank < 0 || *lRank > 10)
-        return {991, ""};
+        return {zorv::CodeInvalidNumber, ""};
     std::vector<std::pair<int, long>> wanted; // skill number, minimum value
     for (const std::string& strEntry : SplitList(FormValue(call.form, "skillsearch"), '!')) {
         std::vector<std::string> parts = SplitList(strEntry, ',');
@@ -610,7 +610,7 @@ Reply SearchOp(Call& call) {
         std::optional<long> lMin =
             parts.size() == 2 ? zorv::ParseWholeNumber(Trim(parts[1])) : std::nullopt;
         if (!lRow || *lRow < 1 || *lRow > kSkillCount || !lMin)
-            return {991, ""};
+            return {zorv::CodeInvalidNumber, ""};
         if (*lMin != 0)
             wanted.emplace_back(static_cast<int>(*lRow), *lMin);
     }

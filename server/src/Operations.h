@@ -50,6 +50,6 @@ int InitServerCode(const Form& form);
 Reply InitServerOp(Database& db, Store& store, const Form& form, const std::string& strOwnHash,
                    const std::string& strDefaultHash);
 
-// Password rules shared by the set-up and the password change: 0 when acceptable, else 994
-// (too long) or 995 (too short).
+// Password rules shared by the set-up and the password change: 0 when acceptable, else
+// CodePasswordTooLong or CodePasswordTooShort.
 int PasswordLengthCode(const std::string& strPassword);

@@ -9,9 +9,6 @@
 
 class Database;
 
-inline constexpr int kMinPasswordLength = 6;
-inline constexpr int kMaxPasswordLength = 10;
-
 std::string HashPassword(const std::string& strPassword);
 bool VerifyPassword(const std::string& strHash, const std::string& strPassword);
 
