@@ -1,7 +1,11 @@
 #include "Guild.h"
 
+#include "AdminOps.h"
+#include "CharacterOps.h"
+#include "ListOps.h"
+#include "TreeOps.h"
+
 #include "Numbers.h"
-#include "Operations.h"
 #include "Passwords.h"
 #include "Protocol.h"
 #include "ResultCodes.h"
@@ -20,6 +24,25 @@ Guild::Guild(std::string strDbPath, CredentialCache* pCache)
     : m_strDbPath(std::move(strDbPath)), m_pCache(pCache) {}
 
 namespace {
+
+// A changing operation takes the write lock at its start, so that what it checks still holds when
+// it writes; readers run alongside.
+bool IsWriteOperation(int iMsgId) {
+    switch (iMsgId) {
+    case zorv::OpAddVassal:
+    case zorv::OpRemoveVassal:
+    case zorv::OpChangePatron:
+    case zorv::OpInitServer:
+    case zorv::OpSaveChar:
+    case zorv::OpChangePassword:
+    case zorv::OpServerSetup:
+    case zorv::OpResetPassword:
+    case zorv::OpSecurityLevel:
+        return true;
+    default:
+        return false;
+    }
+}
 
 bool IsZorvClient(const std::string& strUserAgent) {
     const std::string strPrefix = zorv::kUserAgentPrefix;

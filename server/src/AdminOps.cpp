@@ -1,0 +1,171 @@
+#include "AdminOps.h"
+
+#include "Dump.h"
+#include "Numbers.h"
+#include "Protocol.h"
+#include "ResultCodes.h"
+#include "Text.h"
+
+#include <algorithm>
+
+namespace {
+
+// Password rules shared by the set-up and the password change: 0 when acceptable, else
+// CodePasswordTooLong or CodePasswordTooShort.
+int PasswordLengthCode(const std::string& strPassword) {
+    if (strPassword.size() > static_cast<std::size_t>(zorv::kMaxPasswordLength))
+        return zorv::CodePasswordTooLong;
+    if (strPassword.size() < static_cast<std::size_t>(zorv::kMinPasswordLength))
+        return zorv::CodePasswordTooShort;
+    return 0;
+}
+
+} // namespace
+
+Reply ChangePasswordOp(Call& call, int iPasswordCode, const std::string& strNewHash) {
+    std::optional<int> iTarget = IdField(call.form, "charid");
+    if (!iTarget)
+        return {zorv::CodeInvalidCharacter, ""};
+    std::optional<Member> target = call.store.FindById(*iTarget);
+    if (!target)
+        return {zorv::CodeInvalidCharacter, ""};
+    if (target->id != call.me.id && !IsAdmin(call.me))
+        return {zorv::CodeSecurityViolation, ""};
+    if (iPasswordCode)
+        return {iPasswordCode, ""};
+    Statement update(call.db, "UPDATE characters SET password_hash = ?1 WHERE id = ?2");
+    update.Bind(1, strNewHash).Bind(2, target->id).Run();
+    return Ok();
+}
+
+int NewPasswordCode(const Form& form) {
+    const std::string& strNew = FormValue(form, "newpw");
+    const std::string& strConfirm = FormValue(form, "confirmpw");
+    auto Printable = [](const std::string& s) {
+        return std::all_of(s.begin(), s.end(), [](char c) {
+            unsigned char u = static_cast<unsigned char>(c);
+            return u >= 0x20 && u != 0x7F;
+        });
+    };
+    if (strNew.empty() || !Printable(strNew))
+        return zorv::CodeInvalidNewPassword;
+    if (int iCode = PasswordLengthCode(strNew))
+        return iCode;
+    if (strConfirm.empty() || !Printable(strConfirm))
+        return zorv::CodeInvalidConfirmation;
+    return strNew == strConfirm ? 0 : zorv::CodePasswordMismatch;
+}
+
+int ServerSetupCode(const Form& form) {
+    std::string strGuild = Trim(FormValue(form, "guildname"));
+    if (strGuild.empty() || strGuild.size() > 128 || HoldsMarker(strGuild))
+        return zorv::CodeSetupInvalidGuild;
+    const std::string& strDefault = FormValue(form, "defaultpw");
+    if (!strDefault.empty() && PasswordLengthCode(strDefault))
+        return zorv::CodeSetupInvalidDefault;
+    const std::string& strUse = FormValue(form, "use_rescue_squad");
+    if (strUse != "0" && strUse != "1")
+        return zorv::CodeSetupInvalidRescueFlag;
+    std::string strSquad = Trim(FormValue(form, "rescue_squad_name"));
+    if (strUse == "1" && strSquad.empty())
+        return zorv::CodeSetupInvalidRescueName;
+    if (strSquad.size() > 128 || HoldsMarker(strSquad))
+        return zorv::CodeSetupInvalidRescueName;
+    return 0;
+}
+
+Reply ServerSetupOp(Call& call, const std::string& strNewDefaultHash) {
+    if (!IsAdmin(call.me))
+        return {zorv::CodeSetupNotAdmin, ""};
+    if (int iCode = ServerSetupCode(call.form))
+        return {iCode, ""};
+    call.store.SetSetting("guild_name", Trim(FormValue(call.form, "guildname")));
+    call.store.SetSetting("use_rescue_squad", FormValue(call.form, "use_rescue_squad"));
+    call.store.SetSetting("rescue_squad_name", Trim(FormValue(call.form, "rescue_squad_name")));
+    if (!strNewDefaultHash.empty()) {
+        if (FormValue(call.form, "resetpw") != "1") {
+            // Members still on the old default keep it: they get a copy of the old hash.
+            Statement keep(call.db, "UPDATE characters SET password_hash = ?1 "
+                                    "WHERE password_hash IS NULL");
+            keep.Bind(1, call.store.DefaultHash()).Run();
+        }
+        call.store.SetSetting("default_password_hash", strNewDefaultHash);
+    }
+    return Ok();
+}
+
+int InitServerCode(const Form& form) {
+    std::string strGuild = Trim(FormValue(form, "guildname"));
+    if (strGuild.empty() || strGuild.size() > 128 || HoldsMarker(strGuild))
+        return zorv::CodeInitInvalidGuild;
+    if (PasswordLengthCode(FormValue(form, "defaultpw")))
+        return zorv::CodeInitInvalidDefault;
+    if (int iCode = PasswordLengthCode(FormValue(form, "password")))
+        return iCode;
+    std::string strName = Trim(FormValue(form, "charname"));
+    if (!IsValidName(strName) || IsReservedName(strName))
+        return zorv::CodeInvalidText;
+    std::string strSquad = Trim(FormValue(form, "rescue_squad_name"));
+    if (strSquad.size() > 128 || HoldsMarker(strSquad))
+        return zorv::CodeInvalidText;
+    return 0;
+}
+
+Reply InitServerOp(Database& db, Store& store, const Form& form, const std::string& strOwnHash,
+                   const std::string& strDefaultHash) {
+    if (store.IsSetUp()) // another caller set it up while the passwords were hashed
+        return {zorv::CodeSetupNotAdmin, ""};
+    store.SetSetting("default_password_hash", strDefaultHash);
+    store.SetSetting("use_rescue_squad", FormValue(form, "use_rescue_squad") == "1" ? "1" : "0");
+    store.SetSetting("rescue_squad_name", Trim(FormValue(form, "rescue_squad_name")));
+    if (!store.Setting("max_vassals"))
+        store.SetSetting("max_vassals", std::to_string(kDefaultMaxVassals));
+    int id = store.FreeId();
+    store.AddCharacter(id, Trim(FormValue(form, "charname")), zorv::kNoCharacter, kAdministrator,
+                       id);
+    Statement own(db, "UPDATE characters SET password_hash = ?1 WHERE id = ?2");
+    own.Bind(1, strOwnHash).Bind(2, id).Run();
+    // Written last: the guild name is what marks the server as set up.
+    store.SetSetting("guild_name", Trim(FormValue(form, "guildname")));
+    return Ok();
+}
+
+Reply ResetPasswordOp(Call& call) {
+    if (!IsAdmin(call.me))
+        return {zorv::CodeResetNotAdmin, ""};
+    std::optional<int> iTarget = IdField(call.form, "resetid");
+    if (!iTarget)
+        return {zorv::CodeInvalidCharacter, ""};
+    if (!call.store.FindById(*iTarget))
+        return {zorv::CodeResetNoSuchCharacter, ""};
+    Statement reset(call.db, "UPDATE characters SET password_hash = NULL WHERE id = ?1");
+    reset.Bind(1, *iTarget).Run();
+    return Ok();
+}
+
+Reply BackupOp(Call& call) {
+    if (!IsAdmin(call.me))
+        return {zorv::CodeBackupNotAdmin, ""};
+    return Ok(DumpDatabase(call.db));
+}
+
+Reply SecurityLevelOp(Call& call) {
+    if (!IsAdmin(call.me))
+        return {zorv::CodeSecurityViolation, ""};
+    std::optional<int> iTarget = IdField(call.form, "changeid");
+    if (!iTarget)
+        return {zorv::CodeLevelInvalidId, ""};
+    std::optional<Member> target = call.store.FindById(*iTarget);
+    if (!target)
+        return {zorv::CodeLevelNoSuchCharacter, ""};
+    const std::string strLevel = Trim(FormValue(call.form, "newlevel"));
+    if (strLevel != "1" && strLevel != "3")
+        return {zorv::CodeLevelInvalid, ""};
+    int iLevel = strLevel == "3" ? kAdministrator : kNormalUser;
+    if (iLevel != kAdministrator && target->iSecurity == kAdministrator &&
+        call.store.CountAdministrators() <= 1)
+        return {zorv::CodeLevelInvalid, ""};
+    Statement update(call.db, "UPDATE characters SET security_level = ?1 WHERE id = ?2");
+    update.Bind(1, iLevel).Bind(2, target->id).Run();
+    return Ok();
+}

@@ -1,0 +1,47 @@
+#include "Call.h"
+
+#include "Numbers.h"
+#include "Protocol.h"
+#include "ResultCodes.h"
+#include "Text.h"
+
+const std::string& FormValue(const Form& form, const char* szName) {
+    static const std::string kEmpty;
+    auto it = form.find(szName);
+    return it == form.end() ? kEmpty : it->second;
+}
+
+bool HasField(const Form& form, const char* szName) {
+    return form.count(szName) != 0;
+}
+
+std::optional<int> IdField(const Form& form, const char* szName) {
+    std::optional<long> lValue = zorv::ParseWholeNumber(Trim(FormValue(form, szName)));
+    if (!lValue || *lValue < -32768 || *lValue > 32767)
+        return std::nullopt;
+    return static_cast<int>(*lValue);
+}
+
+bool HoldsMarker(const std::string& strText) {
+    return strText.find(zorv::kStartMarker) != std::string::npos ||
+           strText.find(zorv::kStopMarker) != std::string::npos;
+}
+
+bool IsAdmin(const Member& me) {
+    return me.iSecurity == kAdministrator;
+}
+
+bool MayActOn(Store& store, const Member& me, int iTarget) {
+    return me.id == iTarget || IsAdmin(me) || store.IsAbove(me.id, iTarget);
+}
+
+int CheckCharId(Call& call) {
+    std::optional<int> iCharId = IdField(call.form, "charid");
+    if (!iCharId)
+        return zorv::CodeInvalidCharacter;
+    return *iCharId == call.me.id ? 0 : zorv::CodeSecurityViolation;
+}
+
+Reply Ok(std::string strPayload) {
+    return {zorv::CodeOk, std::move(strPayload)};
+}

@@ -1,0 +1,178 @@
+#include "TreeOps.h"
+
+#include "Numbers.h"
+#include "Protocol.h"
+#include "Records.h"
+#include "ResultCodes.h"
+#include "Text.h"
+
+#include <algorithm>
+#include <unordered_map>
+
+namespace {
+
+// A vassal list as the client holds it ("7,3"); nullopt when it is not a list of ids.
+std::optional<std::vector<int>> IdList(const std::string& strList) {
+    std::vector<int> ids;
+    std::string strTrimmed = Trim(strList);
+    for (const std::string& strPiece : SplitList(strTrimmed, ',')) {
+        std::optional<long> lId = zorv::ParseWholeNumber(Trim(strPiece));
+        if (!lId)
+            return std::nullopt;
+        ids.push_back(static_cast<int>(*lId));
+    }
+    return ids;
+}
+
+bool SameList(const std::string& strClientList, const std::vector<int>& serverIds) {
+    std::optional<std::vector<int>> clientIds = IdList(strClientList);
+    return clientIds && *clientIds == serverIds;
+}
+
+} // namespace
+
+Reply TreeOp(Call& call) {
+    Statement query(call.db, "SELECT id, name, level, rank, patron_id, is_mule, is_pk, is_rescue "
+                             "FROM characters ORDER BY patron_id, join_seq");
+    struct Row {
+        int id;
+        std::string strName;
+        int iLevel, iRank, iPatron, iMule, iPK, iRescue;
+    };
+    std::vector<Row> rows;
+    std::unordered_map<int, std::string> vassalLists;
+    while (query.Step()) {
+        Row row{static_cast<int>(query.Int(0)), Utf8ToLatin1(query.Text(1)),
+                static_cast<int>(query.Int(2)), static_cast<int>(query.Int(3)),
+                static_cast<int>(query.Int(4)), static_cast<int>(query.Int(5)),
+                static_cast<int>(query.Int(6)), static_cast<int>(query.Int(7))};
+        // Rows come grouped by patron in joining order, so appending keeps the vassal order.
+        std::string& strList = vassalLists[row.iPatron];
+        if (!strList.empty())
+            strList += ',';
+        strList += std::to_string(row.id);
+        rows.push_back(std::move(row));
+    }
+    std::string strPayload;
+    strPayload.reserve(rows.size() * 40);
+    for (const Row& row : rows) {
+        auto vassals = vassalLists.find(row.id);
+        strPayload += zorv::JoinRecord(
+            {std::to_string(row.id), row.strName, std::to_string(row.iLevel),
+             std::to_string(row.iRank), std::to_string(row.iPatron),
+             vassals == vassalLists.end() ? std::string() : vassals->second,
+             std::to_string(row.iMule), std::to_string(row.iPK), std::to_string(row.iRescue)});
+    }
+    return Ok(std::move(strPayload));
+}
+
+Reply AddVassalOp(Call& call) {
+    if (int iCode = CheckCharId(call))
+        return {iCode, ""};
+    std::optional<int> iAddTo = IdField(call.form, "addtoid");
+    if (!iAddTo)
+        return {zorv::CodeInvalidCharacter, ""};
+    std::optional<Member> patron = call.store.FindById(*iAddTo);
+    if (!patron)
+        return {zorv::CodeAddNoSuchPatron, ""};
+    if (!MayActOn(call.store, call.me, patron->id))
+        return {zorv::CodeSecurityViolation, ""};
+    std::string strName = Trim(FormValue(call.form, "vassalname"));
+    if (strName.empty())
+        return {zorv::CodeAddInvalidName, ""};
+    if (IsReservedName(strName))
+        return {zorv::CodeAddReservedName, ""};
+    if (!IsValidName(strName))
+        return {zorv::CodeAddInvalidName, ""};
+    if (call.store.FindByName(strName))
+        return {zorv::CodeAddNameTaken, ""};
+    std::vector<int> vassals = call.store.VassalIds(patron->id);
+    std::optional<int> iPatronId = IdField(call.form, "patronid");
+    if (!SameList(FormValue(call.form, "vassallist"), vassals) || !iPatronId ||
+        *iPatronId != patron->iPatron)
+        return {zorv::CodeAddStaleTree, ""};
+    if (static_cast<int>(vassals.size()) >= call.store.MaxVassals())
+        return {zorv::CodeAddPatronFull, ""};
+    int id = call.store.CountCharacters() < zorv::kMaxCharacters ? call.store.FreeId() : 0;
+    if (id == 0)
+        return {zorv::CodeAddGuildFull, ""};
+    call.store.AddCharacter(id, strName, patron->id, kNormalUser, call.me.id);
+    return Ok(std::to_string(id));
+}
+
+Reply RemoveVassalOp(Call& call) {
+    if (int iCode = CheckCharId(call))
+        return {iCode, ""};
+    std::optional<int> iVassal = IdField(call.form, "vassalid");
+    if (!iVassal)
+        return {zorv::CodeInvalidCharacter, ""};
+    std::optional<Member> vassal = call.store.FindById(*iVassal);
+    if (!vassal)
+        return {zorv::CodeRemoveNotFound, ""};
+    if (!IsAdmin(call.me) && !call.store.IsAbove(call.me.id, vassal->id))
+        return {zorv::CodeRemoveNotAllowed, ""};
+    std::optional<int> iPatronId = IdField(call.form, "patronid");
+    if (!iPatronId || *iPatronId != vassal->iPatron)
+        return {zorv::CodeRemoveStaleTree, ""};
+    if (vassal->iPatron != zorv::kNoCharacter &&
+        !SameList(FormValue(call.form, "vassallist"), call.store.VassalIds(vassal->iPatron)))
+        return {zorv::CodeRemoveStaleTree, ""};
+    const std::string& strName = FormValue(call.form, "vassalname");
+    if (!strName.empty() && NameKey(Trim(strName)) != NameKey(vassal->strName))
+        return {zorv::CodeRemoveStaleTree, ""};
+
+    std::vector<int> branch = call.store.Branch(vassal->id);
+    // Nobody removes their own login, and the guild keeps at least one administrator.
+    if (std::find(branch.begin(), branch.end(), call.me.id) != branch.end())
+        return {zorv::CodeRemoveNotAllowed, ""};
+    Statement isAdmin(call.db, "SELECT security_level FROM characters WHERE id = ?1");
+    int nRemovedAdmins = 0;
+    for (int id : branch) {
+        isAdmin.Bind(1, id);
+        if (isAdmin.Step() && isAdmin.Int(0) == kAdministrator)
+            ++nRemovedAdmins;
+        isAdmin.Reset();
+    }
+    if (nRemovedAdmins > 0 && nRemovedAdmins >= call.store.CountAdministrators())
+        return {zorv::CodeRemoveNotAllowed, ""};
+    Statement remove(call.db, "DELETE FROM characters WHERE id = ?1");
+    for (int id : branch)
+        remove.Bind(1, id).Run();
+    return Ok();
+}
+
+Reply ChangePatronOp(Call& call) {
+    std::optional<int> iMover = IdField(call.form, "moveid");
+    std::optional<int> iNew = IdField(call.form, "newpatronid");
+    std::optional<int> iOld = IdField(call.form, "oldpatronid");
+    if (!iMover || !iNew || !iOld)
+        return {zorv::CodeInvalidCharacter, ""};
+    if (int iCode = CheckCharId(call))
+        return {iCode, ""};
+    std::optional<Member> mover = call.store.FindById(*iMover);
+    std::optional<Member> newPatron = call.store.FindById(*iNew);
+    if (!mover || !newPatron)
+        return {zorv::CodePatronNotFound, ""};
+    if (!MayActOn(call.store, call.me, mover->id))
+        return {zorv::CodeSecurityViolation, ""};
+    if (newPatron->id == mover->id)
+        return {zorv::CodePatronIsSelf, ""};
+    if (call.store.IsAbove(mover->id, newPatron->id))
+        return {zorv::CodePatronIsFollower, ""};
+    if (newPatron->id == mover->iPatron)
+        return {zorv::CodePatronUnchanged, ""};
+    if (*iOld != mover->iPatron)
+        return {zorv::CodePatronStaleTree, ""};
+    if (mover->iPatron != zorv::kNoCharacter &&
+        !SameList(FormValue(call.form, "oldpatronvassallist"),
+                  call.store.VassalIds(mover->iPatron)))
+        return {zorv::CodePatronStaleTree, ""};
+    std::vector<int> newVassals = call.store.VassalIds(newPatron->id);
+    if (!SameList(FormValue(call.form, "newpatronvassallist"), newVassals))
+        return {zorv::CodePatronStaleTree, ""};
+    if (static_cast<int>(newVassals.size()) >= call.store.MaxVassals())
+        return {zorv::CodePatronFull, ""};
+    Statement move(call.db, "UPDATE characters SET patron_id = ?1, join_seq = ?2 WHERE id = ?3");
+    move.Bind(1, newPatron->id).Bind(2, call.store.NextJoinSeq()).Bind(3, mover->id).Run();
+    return Ok();
+}
