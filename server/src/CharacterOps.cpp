@@ -7,6 +7,8 @@
 #include "Skills.h"
 #include "Text.h"
 
+#include <iterator>
+
 Reply LoginOp(Call& call) {
     std::optional<std::string> strRescue = call.store.Setting("use_rescue_squad");
     return Ok(zorv::JoinFields({zorv::kVersion, std::to_string(call.me.id), call.me.strName,
@@ -52,45 +54,55 @@ int CheckSheetValue(const SheetField& field, const std::string& strValue) {
     return zorv::CodeInvalidNumber;
 }
 
-} // namespace
-
-Reply SaveOp(Call& call) {
+// Who may save a sheet: the caller, writing under his own `charid`, on a character he may act
+// on; the awards only an administrator changes. 0 with `target` filled, or the refusing code.
+int CheckSaveRights(Call& call, Member& target) {
     std::optional<int> iUpdate = IdField(call.form, "updateid");
     std::optional<int> iCharId = IdField(call.form, "charid");
     if (!iUpdate || !iCharId)
-        return {zorv::CodeInvalidCharacter, ""};
-    std::optional<Member> target = call.store.FindById(*iUpdate);
-    if (!target)
-        return {zorv::CodeSaveNoSuchCharacter, ""};
+        return zorv::CodeInvalidCharacter;
+    std::optional<Member> found = call.store.FindById(*iUpdate);
+    if (!found)
+        return zorv::CodeSaveNoSuchCharacter;
     if (!call.store.FindById(*iCharId))
-        return {zorv::CodeSaveNoSuchEditor, ""};
-    if (*iCharId != call.me.id || !MayActOn(call.store, call.me, target->id))
-        return {zorv::CodeSecurityViolation, ""};
-
+        return zorv::CodeSaveNoSuchEditor;
+    if (*iCharId != call.me.id || !MayActOn(call.store, call.me, found->id))
+        return zorv::CodeSecurityViolation;
+    // The client sends the awards back with every save, so only a changed text is refused.
     if (!IsAdmin(call.me) && HasField(call.form, "ADMIN_ONLY")) {
         Statement awards(call.db, "SELECT awards FROM characters WHERE id = ?1");
-        awards.Bind(1, target->id);
+        awards.Bind(1, found->id);
         awards.Step();
         std::string strStored = Utf8ToLatin1(awards.Text(0));
         awards.Reset();
         if (strStored != FormValue(call.form, "ADMIN_ONLY"))
-            return {zorv::CodeSaveAdminOnly, ""};
+            return zorv::CodeSaveAdminOnly;
     }
-    std::vector<const SheetField*> sent;
+    target = *found;
+    return 0;
+}
+
+// The sheet fields the request carries, in the sheet's order. 0 with `sent` filled, or the code
+// of the first refused value.
+int CheckSheetValues(Call& call, const Member& target, std::vector<const SheetField*>& sent) {
     for (const SheetField& field : kSheetFields) {
         if (!HasField(call.form, field.szKey))
             continue;
         if (int iCode = CheckSheetValue(field, FormValue(call.form, field.szKey)))
-            return {iCode, ""};
+            return iCode;
         sent.push_back(&field);
     }
     if (HasField(call.form, "NAME")) {
         std::optional<Member> holder = call.store.FindByName(Trim(FormValue(call.form, "NAME")));
-        if (holder && holder->id != target->id)
-            return {zorv::CodeAddNameTaken, ""};
+        if (holder && holder->id != target.id)
+            return zorv::CodeAddNameTaken; // the same "name already in the tree" as adding
     }
+    return 0;
+}
 
-    // Column names come from our own table; every value is bound.
+// One UPDATE of the fields sent, stamped with the time and the editor. Column names come from
+// our own table; every value is bound.
+void WriteSheet(Call& call, int iTarget, const std::vector<const SheetField*>& sent) {
     std::string strSql = "UPDATE characters SET modified_at = ?1, modified_by = ?2";
     int iParam = 3;
     for (const SheetField* pField : sent) {
@@ -117,7 +129,83 @@ Reply SaveOp(Call& call) {
             update.Bind(iParam++, std::int64_t(zorv::ParseWholeNumber(Trim(strValue)).value_or(0)));
         }
     }
-    update.Bind(iParam, target->id).Run();
+    update.Bind(iParam, iTarget).Run();
+}
+
+// The character payload, field by field in the order the client reads it: a column of the row
+// (as a number or as text), or a value worked out from the tree.
+enum class Source { Number, Text, VassalIds, PatronName, PathToMonarch, Empty };
+struct PayloadField {
+    const char* szColumn; // null for a value that is not a column
+    Source source;
+};
+const PayloadField kCharacterPayload[] = {
+    {"id", Source::Number},
+    {"name", Source::Text},
+    {"level", Source::Number},
+    {"rank", Source::Number},
+    {"patron_id", Source::Number},
+    {nullptr, Source::VassalIds},
+    {"num_followers", Source::Number},
+    {"security_level", Source::Number},
+    {"class", Source::Text},
+    {"race", Source::Number},
+    {"sex", Source::Number},
+    {"is_mule", Source::Number},
+    {"mule_for", Source::Text},
+    {"lifestone", Source::Text},
+    {"tied_to", Source::Text},
+    {"bio", Source::Text},
+    {"skills", Source::Text},
+    {"real_name", Source::Text},
+    {"city_state", Source::Text},
+    {"misc_info", Source::Text},
+    {"email", Source::Text},
+    {"icq", Source::Text},
+    {nullptr, Source::Empty}, // unread by the client; never the password
+    {"modified_at", Source::Text},
+    {nullptr, Source::PatronName},
+    {nullptr, Source::PathToMonarch},
+    {"is_pk", Source::Number},
+    {"is_rescue", Source::Number},
+    {"is_private", Source::Number},
+    {"can_summon", Source::Number},
+    {"main_char", Source::Text},
+    {"modified_by", Source::Number},
+    {"awards", Source::Text},
+};
+static_assert(std::size(kCharacterPayload) == 33, "the client reads exactly 33 fields");
+
+// The columns of kCharacterPayload, in its order.
+std::string CharacterQuery() {
+    std::string strColumns;
+    for (const PayloadField& field : kCharacterPayload) {
+        if (field.szColumn)
+            strColumns += (strColumns.empty() ? "" : ", ") + std::string(field.szColumn);
+    }
+    return "SELECT " + strColumns + " FROM characters WHERE id = ?1";
+}
+
+// "Self > Patron > ... > Monarch"; a monarch's path is its own name.
+std::string PathToMonarch(Store& store, int id, const std::string& strName) {
+    std::string strPath = strName;
+    for (int iAncestor : store.Ancestors(id)) {
+        if (std::optional<Member> ancestor = store.FindById(iAncestor))
+            strPath += " > " + ancestor->strName;
+    }
+    return strPath;
+}
+
+} // namespace
+
+Reply SaveOp(Call& call) {
+    Member target;
+    if (int iCode = CheckSaveRights(call, target))
+        return {iCode, ""};
+    std::vector<const SheetField*> sent;
+    if (int iCode = CheckSheetValues(call, target, sent))
+        return {iCode, ""};
+    WriteSheet(call, target.id, sent);
     return Ok();
 }
 
@@ -125,32 +213,43 @@ Reply CharacterOp(Call& call) {
     std::optional<int> iId = IdField(call.form, "getcharid");
     if (!iId)
         return {zorv::CodeInvalidCharacter, ""};
-    Statement query(call.db,
-                    "SELECT id, name, level, rank, patron_id, num_followers, security_level, "
-                    "class, race, sex, is_mule, mule_for, lifestone, tied_to, bio, skills, "
-                    "real_name, city_state, misc_info, email, icq, modified_at, is_pk, "
-                    "is_rescue, is_private, can_summon, main_char, modified_by, awards "
-                    "FROM characters WHERE id = ?1");
-    query.Bind(1, *iId);
-    if (!query.Step())
+    std::optional<Member> character = call.store.FindById(*iId);
+    if (!character)
         return {zorv::CodeCharacterNotFound, ""};
-    auto T = [&](int i) { return Utf8ToLatin1(query.Text(i)); };
-    auto N = [&](int i) { return std::to_string(query.Int(i)); };
-    int iPatron = static_cast<int>(query.Int(4));
-    zorv::Fields fields = {N(0),  T(1),  N(2),  N(3),  N(4),  std::string(), N(5),  N(6),  T(7),
-                           N(8),  N(9),  N(10), T(11), T(12), T(13),         T(14), T(15), T(16),
-                           T(17), T(18), T(19), T(20), "",    T(21),         "",    "",    N(22),
-                           N(23), N(24), N(25), T(26), N(27), T(28)};
-    query.Reset();
-    fields[5] = call.store.VassalList(*iId);
-    std::optional<Member> patron =
-        iPatron == zorv::kNoCharacter ? std::nullopt : call.store.FindById(iPatron);
-    fields[24] = patron ? patron->strName : "None";
-    std::string strPath = fields[1];
-    for (int iAncestor : call.store.Ancestors(*iId)) {
-        if (std::optional<Member> ancestor = call.store.FindById(iAncestor))
-            strPath += " > " + ancestor->strName;
+    std::optional<Member> patron = character->iPatron == zorv::kNoCharacter
+                                       ? std::nullopt
+                                       : call.store.FindById(character->iPatron);
+    std::string strVassalIds = call.store.VassalList(character->id);
+    std::string strPatronName = patron ? patron->strName : "None";
+    std::string strPath = PathToMonarch(call.store, character->id, character->strName);
+
+    static const std::string strQuery = CharacterQuery();
+    Statement row(call.db, strQuery.c_str());
+    row.Bind(1, character->id).Step();
+    zorv::Fields fields;
+    int iColumn = 0;
+    for (const PayloadField& field : kCharacterPayload) {
+        switch (field.source) {
+        case Source::Number:
+            fields.push_back(std::to_string(row.Int(iColumn++)));
+            break;
+        case Source::Text:
+            fields.push_back(Utf8ToLatin1(row.Text(iColumn++)));
+            break;
+        case Source::VassalIds:
+            fields.push_back(strVassalIds);
+            break;
+        case Source::PatronName:
+            fields.push_back(strPatronName);
+            break;
+        case Source::PathToMonarch:
+            fields.push_back(strPath);
+            break;
+        case Source::Empty:
+            fields.push_back(std::string());
+            break;
+        }
     }
-    fields[25] = strPath;
+    row.Reset();
     return Ok(zorv::JoinFields(fields));
 }
