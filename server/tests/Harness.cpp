@@ -14,6 +14,7 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <netinet/in.h>
 #include <poll.h>
 #include <stdexcept>
@@ -105,6 +106,12 @@ void StopProcess(pid_t pid) {
     kill(pid, SIGTERM);
     int iStatus = 0;
     waitpid(pid, &iStatus, 0);
+}
+
+bool FileHolds(const std::string& strPath, const std::string& strWords) {
+    std::ifstream file(strPath);
+    std::string strText((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    return strText.find(strWords) != std::string::npos;
 }
 
 } // namespace
@@ -219,36 +226,55 @@ void ServeTarget::Kill() {
     m_pid = -1;
 }
 
+// FreePort's number is only free when it is asked for: another process may bind it before
+// lighttpd does. lighttpd then ends at start, and the next attempt takes a new port. A port
+// counts as ours only once our lighttpd has logged its start (after it bound the port), still
+// runs, and accepts a connection.
 CgiTarget::CgiTarget(const std::string& strDb, const std::string& strWorkDir) {
-    m_iPort = FreePort();
-    std::string strConf = strWorkDir + "/lighttpd.conf";
-    std::ofstream conf(strConf);
-    conf << "server.document-root = \"" << strWorkDir << "\"\n"
-         << "server.bind = \"127.0.0.1\"\n"
-         << "server.port = " << m_iPort << "\n"
-         << "server.errorlog = \"" << strWorkDir << "/lighttpd-error.log\"\n"
-         << "server.modules = (\"mod_alias\", \"mod_setenv\", \"mod_cgi\")\n"
-         << "alias.url = (\"/zorv\" => \"" << ZORV_SERVER_BIN << "\")\n"
-         << "cgi.assign = (\"/zorv-server\" => \"\")\n"
-         << "setenv.add-environment = (\"ZORV_DB\" => \"" << strDb << "\")\n";
-    conf.close();
-    int outFd = -1, errFd = -1;
-    m_pid = Spawn({"/usr/sbin/lighttpd", "-D", "-f", strConf}, &outFd, &errFd);
-    close(outFd);
-    close(errFd);
-    // lighttpd says nothing when it is ready; poll until it accepts connections.
-    for (int i = 0; i < 500; ++i) {
-        int fd = ConnectLoopback(m_iPort);
-        if (fd >= 0) {
-            close(fd);
-            return;
+    const std::string strConf = strWorkDir + "/lighttpd.conf";
+    const std::string strLog = strWorkDir + "/lighttpd-error.log";
+    for (int iAttempt = 0; iAttempt < 5; ++iAttempt) {
+        m_iPort = FreePort();
+        std::ofstream conf(strConf, std::ios::trunc);
+        conf << "server.document-root = \"" << strWorkDir << "\"\n"
+             << "server.bind = \"127.0.0.1\"\n"
+             << "server.port = " << m_iPort << "\n"
+             << "server.errorlog = \"" << strLog << "\"\n"
+             << "server.modules = (\"mod_alias\", \"mod_setenv\", \"mod_cgi\")\n"
+             << "alias.url = (\"/zorv\" => \"" << ZORV_SERVER_BIN << "\")\n"
+             << "cgi.assign = (\"/zorv-server\" => \"\")\n"
+             << "setenv.add-environment = (\"ZORV_DB\" => \"" << strDb << "\")\n";
+        conf.close();
+        std::remove(strLog.c_str());
+        int outFd = -1, errFd = -1;
+        m_pid = Spawn({"/usr/sbin/lighttpd", "-D", "-f", strConf}, &outFd, &errFd);
+        close(outFd);
+        close(errFd);
+        // lighttpd says nothing on its outputs when it is ready; poll its log and the port.
+        for (int i = 0; i < 500; ++i) {
+            int iStatus = 0;
+            if (waitpid(m_pid, &iStatus, WNOHANG) == m_pid) {
+                m_pid = -1;
+                break;
+            }
+            if (FileHolds(strLog, "server started")) {
+                int fd = ConnectLoopback(m_iPort);
+                if (fd >= 0) {
+                    close(fd);
+                    if (waitpid(m_pid, &iStatus, WNOHANG) == 0)
+                        return;
+                    m_pid = -1;
+                    break;
+                }
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
         }
-        int iStatus = 0;
-        if (waitpid(m_pid, &iStatus, WNOHANG) == m_pid)
-            throw std::runtime_error("lighttpd ended at start; see " + strWorkDir);
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        if (m_pid > 0) {
+            StopProcess(m_pid);
+            throw std::runtime_error("lighttpd did not start listening; see " + strLog);
+        }
     }
-    throw std::runtime_error("lighttpd did not start listening");
+    throw std::runtime_error("lighttpd ended at start on five ports in a row; see " + strLog);
 }
 
 CgiTarget::~CgiTarget() {
