@@ -1,6 +1,10 @@
 #include "ErrorTable.h"
 
+#include "ResultCodes.h"
+
 namespace {
+
+using namespace zorv;
 
 struct ErrorRange {
     int iFirst;
@@ -25,87 +29,94 @@ const char kSecId[] =
     "There was an error changing the security level! An invalid character ID was given!";
 
 const ErrorRange kTable[] = {
-    {901, 901, kAddVassal},
-    {902, 902,
+    {CodeAddFailed, CodeAddFailed, kAddVassal},
+    {CodeAddInvalidName, CodeAddInvalidName,
      "There was an error while trying to add the vassal.  You provided an invalid name.  Please "
      "enter a legal name."},
-    {903, 905, kAddVassal},
-    {906, 906,
+    {CodeAddNoSuchPatron, CodeAddFailed5, kAddVassal},
+    {CodeAddNameTaken, CodeAddNameTaken,
      "There was an error while trying to add the vassal.  The name you provided for the new "
      "vassal already exists in the tree.  Please refresh the tree."},
-    {907, 907,
+    {CodeAddPatronFull, CodeAddPatronFull,
      "There was an error while trying to add the vassal.  The patron already has the maxium "
      "number of possible vassals."},
-    {908, 908, kAddVassal},
-    {909, 909,
+    {CodeAddGuildFull, CodeAddGuildFull, kAddVassal},
+    {CodeAddReservedName, CodeAddReservedName,
      "There was an error while trying to add the vassal.  The name you provided for the new "
      "vassal was illegal.  Please refresh the tree."},
-    {911, 916, kRemoveVassal},
-    {917, 917,
+    {CodeRemoveFailed, CodeRemoveFailed6, kRemoveVassal},
+    {CodeRemoveNotFound, CodeRemoveNotFound,
      "There was an error while trying to remove the vassal.  The vassal you tried to remove could "
      "not be found in the tree."},
-    {918, 919, kRemoveVassal},
-    {920, 920,
+    {CodeRemoveFailed8, CodeRemoveFailed9, kRemoveVassal},
+    {CodeRemoveNotAllowed, CodeRemoveNotAllowed,
      "There was an error while trying to remove the character.  The character you tried to remove "
      "was not your vassal.  You can only remove your own vassals."},
-    {930, 938,
+    {CodePatronFailed, CodePatronFailed8,
      "There was an error while trying to change patrons.  Please refresh the tree and try again."},
-    {939, 939,
+    {CodePatronFull, CodePatronFull,
      "There was an error while trying to change patrons.  The new patron already mas the maximum "
      "number of possible vassals."},
-    {940, 940,
+    {CodePatronIsFollower, CodePatronIsFollower,
      "There was an error while trying to change patrons.  You can not pledge to one of your "
      "followers."},
-    {941, 941,
+    {CodePatronIsSelf, CodePatronIsSelf,
      "There was an error while trying to change patrons.  You can not pledge to yourself."},
-    {950, 950, kNotFound},
-    {951, 951,
+    {CodeUnknownName, CodeUnknownName, kNotFound},
+    {CodeWrongPassword, CodeWrongPassword,
      "You have entered an incorrect password.  If this is the first time you've logged in, make "
      "sure you use the default password."},
-    {952, 953, kNotFound},
-    {960, 960, "There was an error setting up the new server.  The guild name was invalid."},
-    {961, 961, "There was an error setting up the new server.  The default password was invalid."},
-    {970, 971, kNoSuchChar},
-    {972, 972,
+    {CodeUnknownName2, CodeUnknownName3, kNotFound},
+    {CodeInitInvalidGuild, CodeInitInvalidGuild,
+     "There was an error setting up the new server.  The guild name was invalid."},
+    {CodeInitInvalidDefault, CodeInitInvalidDefault,
+     "There was an error setting up the new server.  The default password was invalid."},
+    {CodeSaveNoSuchCharacter, CodeSaveNoSuchEditor, kNoSuchChar},
+    {CodeSaveAdminOnly, CodeSaveAdminOnly,
      "There was an error updating the character info.  You attempted to edit a field that only "
      "admins are allowed to edit."},
-    {980, 980,
+    {CodeCharacterNotFound, CodeCharacterNotFound,
      "There was an error retreiving a character's information.  That character does not exist."},
-    {987, 987,
+    {CodeServerFault, CodeServerFault,
      "There was a serious error with the server.  Please have the admin visit ZORV's webpage and "
      "download the newest version of the server."},
-    {988, 988, "Secuirty Voliation!"},
-    {989, 989, "You are using an invalid client.  Please go to the ZORV website and upgrade."},
-    {990, 990,
+    {CodeSecurityViolation, CodeSecurityViolation, "Secuirty Voliation!"},
+    {CodeInvalidClient, CodeInvalidClient,
+     "You are using an invalid client.  Please go to the ZORV website and upgrade."},
+    {CodeInvalidCharacter, CodeInvalidCharacter,
      "The operation you attempted referenced an invalid character.  Please refresh your tree and "
      "try again."},
-    {991, 991, "You entered invalid input for a numeric value."},
-    {992, 992, "You entered invalid input for a string value"},
-    {993, 993, "There was an error accessing the ZORV server."},
-    {994, 994, "Your password is too long, it can only be 10 characters long."},
-    {995, 995, "Your password is too short, it has to be at least 6 characters long."},
-    {996, 997, kCfg},
-    {998, 999, kTree},
-    {1000, 1000,
+    {CodeInvalidNumber, CodeInvalidNumber, "You entered invalid input for a numeric value."},
+    {CodeInvalidText, CodeInvalidText, "You entered invalid input for a string value"},
+    {CodeMissingScript, CodeMissingScript, "There was an error accessing the ZORV server."},
+    {CodePasswordTooLong, CodePasswordTooLong,
+     "Your password is too long, it can only be 10 characters long."},
+    {CodePasswordTooShort, CodePasswordTooShort,
+     "Your password is too short, it has to be at least 6 characters long."},
+    {CodeSettingsStore, CodeSettingsStore2, kCfg},
+    {CodeTreeStore, CodeTreeStore2, kTree},
+    {CodePasswordMismatch, CodePasswordMismatch,
      "There was an error changing the character's password.  The new password and the "
      "confirmation password do not match."},
-    {1001, 1001,
+    {CodeInvalidConfirmation, CodeInvalidConfirmation,
      "There was an error changing the character's password.  The confirmation password is "
      "invalid."},
-    {1002, 1002,
+    {CodeInvalidNewPassword, CodeInvalidNewPassword,
      "There was an error changing the character's password.  The new password is invalid."},
-    {1010, 1013, kSetup},
-    {1014, 1014,
+    {CodeSetupInvalidGuild, CodeSetupInvalidRescueName, kSetup},
+    {CodeSetupNotAdmin, CodeSetupNotAdmin,
      "There was an error trying to change the server setup.  You are not an admin, what are you "
      "trying to do?"},
-    {1020, 1020,
+    {CodeResetNotAdmin, CodeResetNotAdmin,
      "There was an error trying to reset the password. Your security level was not high enough."},
-    {1021, 1021, "There was an error trying to reset the password. Please try again."},
-    {1022, 1022, "There was an error trying to reset the password. That character does not exist."},
-    {1030, 1030,
+    {CodeResetFailed, CodeResetFailed,
+     "There was an error trying to reset the password. Please try again."},
+    {CodeResetNoSuchCharacter, CodeResetNoSuchCharacter,
+     "There was an error trying to reset the password. That character does not exist."},
+    {CodeBackupNotAdmin, CodeBackupNotAdmin,
      "There was an error trying to backup the server.  Your security level is not high enough."},
-    {1040, 1041, kSecId},
-    {1042, 1042,
+    {CodeLevelInvalidId, CodeLevelNoSuchCharacter, kSecId},
+    {CodeLevelInvalid, CodeLevelInvalid,
      "There was an error changing the security level! The new security level was invalid"},
 };
 
@@ -120,5 +131,14 @@ std::optional<QString> ServerErrorText(int iCode) {
 }
 
 bool ErrorReturnsToLogin(int iCode, bool bLoginAsDifferent) {
-    return iCode == 950 || iCode == 952 || iCode == 953 || (iCode == 951 && !bLoginAsDifferent);
+    switch (iCode) {
+    case zorv::CodeUnknownName:
+    case zorv::CodeUnknownName2:
+    case zorv::CodeUnknownName3:
+        return true;
+    case zorv::CodeWrongPassword:
+        return !bLoginAsDifferent;
+    default:
+        return false;
+    }
 }
