@@ -1,22 +1,17 @@
 #include "frmNewServerSetup.h"
 
+#include "DialogButtons.h"
+#include "PasswordRules.h"
 #include "Prompts.h"
 
-#include "DialogButtons.h"
 #include <QCheckBox>
 #include <QFormLayout>
 #include <QGroupBox>
-
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-namespace {
-constexpr int kMinPassword = 6;
-constexpr int kMaxPassword = 10;
-} // namespace
 
 frmNewServerSetup::frmNewServerSetup(Prompts& prompts, QWidget* pParent)
     : QDialog(pParent), m_prompts(prompts) {
@@ -109,12 +104,8 @@ void frmNewServerSetup::cmdOK_Click() {
     else if (strConfirm != strDefault)
         strMessage =
             QStringLiteral("The confirmation password does not match the password you entered!");
-    else if (!strDefault.isEmpty() && strDefault.size() < kMinPassword)
-        strMessage = QStringLiteral("Your password is too short!  It must be at least ") +
-                     QString::number(kMinPassword) + QStringLiteral(" characters long.");
-    else if (strDefault.size() > kMaxPassword)
-        strMessage = QStringLiteral("Your password is too long!  It can be at most ") +
-                     QString::number(kMaxPassword) + QStringLiteral(" characters long.");
+    else if (!strDefault.isEmpty() && !PasswordLengthProblem(strDefault).isEmpty())
+        strMessage = PasswordLengthProblem(strDefault);
     else if (chkUseRescue->isChecked() && strSquad.isEmpty())
         strMessage = QStringLiteral("You must specify the name of your rescue squad!");
     if (!strMessage.isEmpty()) {

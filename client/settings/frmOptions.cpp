@@ -1,19 +1,20 @@
 #include "frmOptions.h"
 
+#include "DialogButtons.h"
 #include "Numbers.h"
 #include "Prompts.h"
+#include "Settings.h"
 
-#include "DialogButtons.h"
 #include <QCheckBox>
 #include <QFormLayout>
-
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <cmath>
 
-frmOptions::frmOptions(Prompts& prompts, QWidget* pParent) : QDialog(pParent), m_prompts(prompts) {
+frmOptions::frmOptions(Prompts& prompts, Settings& settings, QWidget* pParent)
+    : QDialog(pParent), m_prompts(prompts), m_settings(settings) {
     setObjectName(QStringLiteral("frmOptions"));
     setWindowTitle(QStringLiteral("Options"));
     chkUsePics = new QCheckBox(QStringLiteral("Show pictures in the tree"), this);
@@ -40,20 +41,22 @@ void frmOptions::Run() {
 
 void frmOptions::Form_Activate() {
     bHitCancel = true;
-    chkUsePics->setChecked(iUsePics == 1);
-    txtTimeout->setText(QString::number(iTimeoutTime));
+    chkUsePics->setChecked(m_settings.iUsePics == 1);
+    txtTimeout->setText(QString::number(m_settings.iTimeoutTime));
 }
 
 void frmOptions::cmdOK_Click() {
     std::optional<double> dTimeout = zorv::LeadingNumber(txtTimeout->text().toStdString());
     double dValue = dTimeout.value_or(0);
-    if (dValue < 10 || dValue > 30) {
-        m_prompts.Inform(QStringLiteral("The timeout time must be a number between 10 and 30"));
+    if (dValue < kMinTimeoutSeconds || dValue > kMaxTimeoutSeconds) {
+        m_prompts.Inform(QStringLiteral("The timeout time must be a number between ") +
+                         QString::number(kMinTimeoutSeconds) + QStringLiteral(" and ") +
+                         QString::number(kMaxTimeoutSeconds));
         return;
     }
     bHitCancel = false;
-    iUsePics = chkUsePics->isChecked() ? 1 : 0;
-    iTimeoutTime = static_cast<qint16>(std::nearbyint(dValue));
+    m_settings.iUsePics = chkUsePics->isChecked() ? 1 : 0;
+    m_settings.iTimeoutTime = static_cast<qint16>(std::nearbyint(dValue));
     accept();
 }
 

@@ -1,8 +1,10 @@
 #pragma once
-// The options dialog: the network timeout (10 to 30 seconds) and pictures in the tree views.
+// The options dialog: the network timeout (10 to 30 seconds) and pictures in the tree views. It
+// edits the settings in place, and only when confirmed with a valid timeout.
 #include <QDialog>
 
 class Prompts;
+struct Settings;
 class QCheckBox;
 class QLineEdit;
 class QPushButton;
@@ -11,10 +13,9 @@ class frmOptions final : public QDialog {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(frmOptions)
 public:
-    explicit frmOptions(Prompts& prompts, QWidget* pParent = nullptr);
+    // The settings are the caller's and outlive the dialog.
+    frmOptions(Prompts& prompts, Settings& settings, QWidget* pParent = nullptr);
 
-    qint16 iUsePics = 1;
-    qint16 iTimeoutTime = 30;
     bool bHitCancel = true;
 
     // Shows the dialog modally through the prompts.
@@ -30,4 +31,5 @@ public:
 
 private:
     Prompts& m_prompts;
+    Settings& m_settings;
 };

@@ -1,29 +1,21 @@
 #include "frmPlayerSetup.h"
 
+#include "DialogButtons.h"
+#include "PasswordRules.h"
 #include "Prompts.h"
 
-#include "DialogButtons.h"
 #include <QComboBox>
 #include <QDir>
-#include <QFileInfo>
 #include <QFormLayout>
-
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace {
-constexpr int kMinPassword = 6;
-constexpr int kMaxPassword = 10;
-} // namespace
-
-frmPlayerSetup::frmPlayerSetup(Prompts& prompts, const QString& strFolder, QWidget* pParent)
-    : QDialog(pParent), m_prompts(prompts) {
+frmPlayerSetup::frmPlayerSetup(Prompts& prompts, Settings& settings, QWidget* pParent)
+    : QDialog(pParent), m_prompts(prompts), m_settings(settings) {
     setObjectName(QStringLiteral("frmPlayerSetup"));
     setWindowTitle(QStringLiteral("Select Server and Character"));
-    strPath = strFolder.endsWith(QLatin1Char('/')) ? strFolder : strFolder + QLatin1Char('/');
-    strINIFile = strPath + QStringLiteral("zorv.ini");
 
     cmbServerAddress = new QComboBox(this);
     cmbServerAddress->setObjectName(QStringLiteral("cmbServerAddress"));
@@ -62,18 +54,16 @@ void frmPlayerSetup::Run() {
 
 void frmPlayerSetup::Form_Load() {
     m_bLoaded = true;
-    if (!QDir().mkpath(strPath)) {
+    if (!QDir().mkpath(m_settings.strPath)) {
         m_prompts.Inform(QStringLiteral("Directory Error!"));
         return;
     }
-    if (!QFileInfo::exists(strINIFile))
-        return;
-    ReadIniFile(strINIFile, *this);
+    LoadSettings(m_settings, m_prompts);
     cmbServerAddress->clear();
-    for (const ServerInfo& server : objServers)
+    for (const ServerInfo& server : m_settings.objServers)
         cmbServerAddress->addItem(server.Key);
-    if (!strLastServer.isEmpty()) {
-        int iLast = cmbServerAddress->findText(strLastServer, Qt::MatchExactly);
+    if (!m_settings.strLastServer.isEmpty()) {
+        int iLast = cmbServerAddress->findText(m_settings.strLastServer, Qt::MatchExactly);
         if (iLast >= 0)
             cmbServerAddress->setCurrentIndex(iLast);
     }
@@ -82,13 +72,13 @@ void frmPlayerSetup::Form_Load() {
 
 void frmPlayerSetup::cmbServerAddress_Click() {
     cmbCharName->clear();
-    if (ServerInfo* pServer = objServers.Item(cmbServerAddress->currentText())) {
+    if (ServerInfo* pServer = m_settings.objServers.Item(cmbServerAddress->currentText())) {
         for (const PlayerInfo& player : pServer->objPlayers)
             cmbCharName->addItem(player.strName);
     }
     if (cmbCharName->count() > 0)
         cmbCharName->setCurrentIndex(0);
-    int iLast = cmbCharName->findText(strLastPlayer, Qt::MatchExactly);
+    int iLast = cmbCharName->findText(m_settings.strLastPlayer, Qt::MatchExactly);
     if (iLast >= 0)
         cmbCharName->setCurrentIndex(iLast);
 }
@@ -103,14 +93,8 @@ void frmPlayerSetup::cmdOK_Click() {
         return m_prompts.Inform(QStringLiteral("Please type in your character's name"));
     if (strPass.isEmpty())
         return m_prompts.Inform(QStringLiteral("Please type in your password"));
-    if (strPass.size() < kMinPassword)
-        return m_prompts.Inform(
-            QStringLiteral("Your password is too short!  It must be at least ") +
-            QString::number(kMinPassword) + QStringLiteral(" characters long."));
-    if (strPass.size() > kMaxPassword)
-        return m_prompts.Inform(QStringLiteral("Your password is too long!  It can be at most ") +
-                                QString::number(kMaxPassword) +
-                                QStringLiteral(" characters long."));
+    if (QString strProblem = PasswordLengthProblem(strPass); !strProblem.isEmpty())
+        return m_prompts.Inform(strProblem);
     if (strAddress.startsWith(QStringLiteral("HTTP://"), Qt::CaseInsensitive)) {
         strAddress = strAddress.mid(7);
         cmbServerAddress->setEditText(strAddress);
@@ -118,19 +102,19 @@ void frmPlayerSetup::cmdOK_Click() {
     strServer = strAddress;
     strName = strChar;
     strPassword = strPass;
-    strLastServer = strServer;
-    strLastPlayer = strName;
+    m_settings.strLastServer = strServer;
+    m_settings.strLastPlayer = strName;
 
     // The collections compare keys without regard to case; so does the lookup here, so that
     // "Host" and "host" never make two sections and "Bob" and "bob" never two players.
-    ServerInfo* pServer = objServers.Item(strServer);
+    ServerInfo* pServer = m_settings.objServers.Item(strServer);
     if (!pServer) {
-        pServer = &objServers.Add(strServer);
+        pServer = &m_settings.objServers.Add(strServer);
         cmbServerAddress->addItem(strServer);
     }
     if (!pServer->objPlayers.Item(strName))
         pServer->objPlayers.Add(strName);
-    WriteIniFile(strINIFile, *this);
+    SaveSettings(m_settings, m_prompts); // a failed save is reported; the login goes on
     bHitCancel = false;
     accept();
 }

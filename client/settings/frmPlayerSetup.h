@@ -1,8 +1,8 @@
 #pragma once
 // The server and character dialog: offers the remembered servers and characters, takes the
-// password, checks the input, remembers the pair and rewrites the settings file. Created once
-// and hidden between uses, so its lists and fields last for the program's run.
-#include "IniFile.h"
+// password, checks the input, remembers the pair in the settings and rewrites the settings file.
+// Created once and hidden between uses, so its lists and fields last for the program's run.
+#include "Settings.h"
 
 #include <QDialog>
 
@@ -11,18 +11,16 @@ class QComboBox;
 class QLineEdit;
 class QPushButton;
 
-class frmPlayerSetup final : public QDialog, public Settings {
+class frmPlayerSetup final : public QDialog {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(frmPlayerSetup)
 public:
-    // strFolder is where the settings file lives.
-    frmPlayerSetup(Prompts& prompts, const QString& strFolder, QWidget* pParent = nullptr);
+    // The settings are the caller's and outlive the dialog.
+    frmPlayerSetup(Prompts& prompts, Settings& settings, QWidget* pParent = nullptr);
 
     QString strServer;
     QString strName;
     QString strPassword;
-    QString strINIFile;
-    QString strPath; // the settings folder, ending with "/"
     bool bHitCancel = true;
 
     // Shows the dialog modally through the prompts, reading the file at the first use.
@@ -40,5 +38,6 @@ public:
 
 private:
     Prompts& m_prompts;
+    Settings& m_settings;
     bool m_bLoaded = false;
 };

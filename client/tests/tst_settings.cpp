@@ -9,6 +9,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
@@ -40,6 +41,14 @@ bool Confirm(frmPlayerSetup& dlg, const QString& strServer, const QString& strNa
     return dlg.result() == QDialog::Accepted;
 }
 
+// The server and character dialog over settings of its own, kept in `strFolder`.
+struct SetupDialog {
+    explicit SetupDialog(const QString& strFolder) { settings.SetFolder(strFolder); }
+    ScriptedPrompts prompts;
+    Settings settings;
+    frmPlayerSetup dlg{prompts, settings};
+};
+
 } // namespace
 
 class tst_settings final : public QObject {
@@ -53,6 +62,7 @@ private slots:
     void playerSetupValidation();
     void loadOffersTheLastServerAndPlayer();
     void unusableFolder();
+    void unusableSettingsFile();
     void optionsTimeout_data();
     void optionsTimeout();
     void serverSetupValidation_data();
@@ -126,8 +136,8 @@ void tst_settings::readingIsForgiving() {
 
 void tst_settings::rememberedPairs() {
     QTemporaryDir dir;
-    ScriptedPrompts prompts;
-    frmPlayerSetup dlg(prompts, dir.path());
+    SetupDialog setup(dir.path());
+    auto& [prompts, settings, dlg] = setup;
     dlg.Form_Load();
     QVERIFY(Confirm(dlg, "HtTp://guild.example.org/zorv", "Ann", "secret1"));
     QCOMPARE(dlg.strServer, QStringLiteral("guild.example.org/zorv"));
@@ -136,7 +146,7 @@ void tst_settings::rememberedPairs() {
     QVERIFY(Confirm(dlg, "guild.example.org/zorv", "Bo", "secret1"));
     QVERIFY(Confirm(dlg, "guild.example.org/zorv", "Ann", "secret1"));
     QVERIFY(Confirm(dlg, "GUILD.example.org/zorv", "ann", "secret1"));
-    QByteArray file = ReadBytes(dlg.strINIFile);
+    QByteArray file = ReadBytes(settings.strINIFile);
     QCOMPARE(file.count("[guild.example.org/zorv]"), 1);
     QCOMPARE(file.count("Player = "), 2);
     QVERIFY(!file.contains("secret1"));
@@ -145,7 +155,7 @@ void tst_settings::rememberedPairs() {
     // Cancel keeps the file as it was.
     QTest::mouseClick(dlg.cmdCancel, Qt::LeftButton);
     QVERIFY(dlg.bHitCancel);
-    QCOMPARE(ReadBytes(dlg.strINIFile), file);
+    QCOMPARE(ReadBytes(settings.strINIFile), file);
     QCOMPARE(prompts.shown.size(), 0);
 }
 
@@ -194,8 +204,8 @@ void tst_settings::playerSetupValidation() {
     QFETCH(QString, password);
     QFETCH(QString, message);
     QTemporaryDir dir;
-    ScriptedPrompts prompts;
-    frmPlayerSetup dlg(prompts, dir.path());
+    SetupDialog setup(dir.path());
+    auto& [prompts, settings, dlg] = setup;
     if (!message.isEmpty())
         prompts.ExpectOk();
     bool bAccepted = Confirm(dlg, server, name, password);
@@ -204,7 +214,7 @@ void tst_settings::playerSetupValidation() {
         QCOMPARE(prompts.shown.size(), 1);
         QCOMPARE(prompts.shown[0].strText, message);
         QCOMPARE(prompts.shown[0].icon, Prompts::Icon::None);
-        QVERIFY2(!QFile::exists(dlg.strINIFile), "nothing saved");
+        QVERIFY2(!QFile::exists(settings.strINIFile), "nothing saved");
     }
 }
 
@@ -213,8 +223,8 @@ void tst_settings::loadOffersTheLastServerAndPlayer() {
     WriteBytes(dir.filePath("zorv.ini"), "LastServerUsed = b/z\r\nLastPlayerUsed = Cy\r\n"
                                          "Timeout = 12\r\n[a/z]\r\nPlayer = Ann\r\n"
                                          "[b/z]\r\nPlayer = Bo\r\nPlayer = Cy\r\n");
-    ScriptedPrompts prompts;
-    frmPlayerSetup dlg(prompts, dir.path());
+    SetupDialog setup(dir.path());
+    auto& [prompts, settings, dlg] = setup;
     prompts.dialogs << [](QDialog& d) {
         auto& setup = static_cast<frmPlayerSetup&>(d);
         // The remembered lists are there when the dialog shows.
@@ -232,7 +242,7 @@ void tst_settings::loadOffersTheLastServerAndPlayer() {
     };
     dlg.Run();
     QVERIFY(dlg.bHitCancel);
-    QCOMPARE(dlg.iTimeoutTime, qint16(12));
+    QCOMPARE(settings.iTimeoutTime, qint16(12));
     QCOMPARE(prompts.dialogs.size(), 0);
 }
 
@@ -240,14 +250,38 @@ void tst_settings::unusableFolder() {
     // A folder that cannot be made (its parent is a file): told so, the dialog stays empty.
     QTemporaryDir dir;
     WriteBytes(dir.filePath("blocker"), "a file");
-    ScriptedPrompts prompts;
-    frmPlayerSetup dlg(prompts, dir.filePath("blocker/zorv"));
+    SetupDialog setup(dir.filePath("blocker/zorv"));
+    auto& [prompts, settings, dlg] = setup;
     prompts.ExpectOk();
     dlg.Form_Load();
     QCOMPARE(prompts.shown.size(), 1);
     QCOMPARE(prompts.shown[0].strText, QStringLiteral("Directory Error!"));
     QCOMPARE(dlg.cmbServerAddress->count(), 0);
-    QCOMPARE(dlg.iTimeoutTime, qint16(30));
+    QCOMPARE(settings.iTimeoutTime, qint16(30));
+}
+
+void tst_settings::unusableSettingsFile() {
+    // A "zorv.ini" that is a folder can be neither read nor replaced: told so, naming the file,
+    // and the login still goes on.
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir("zorv.ini"));
+    SetupDialog setup(dir.path());
+    auto& [prompts, settings, dlg] = setup;
+    prompts.ExpectOk();
+    dlg.Form_Load();
+    QCOMPARE(prompts.shown.size(), 1);
+    QVERIFY2(prompts.shown[0].strText.contains("could not be read"),
+             qPrintable(prompts.shown[0].strText));
+    QVERIFY(prompts.shown[0].strText.contains(QDir::toNativeSeparators(settings.strINIFile)));
+    QCOMPARE(settings.iTimeoutTime, kDefaultTimeoutSeconds);
+
+    prompts.ExpectOk();
+    QVERIFY(Confirm(dlg, "host/zorv", "Ann", "secret1"));
+    QCOMPARE(prompts.shown.size(), 2);
+    QCOMPARE(prompts.shown[1].strText, "The settings could not be saved to " +
+                                           QDir::toNativeSeparators(settings.strINIFile) + ".");
+    QCOMPARE(prompts.shown[1].icon, Prompts::Icon::None);
+    QCOMPARE(dlg.strServer, QStringLiteral("host/zorv"));
 }
 
 void tst_settings::optionsTimeout_data() {
@@ -269,9 +303,10 @@ void tst_settings::optionsTimeout() {
     QFETCH(QString, text);
     QFETCH(int, stored);
     ScriptedPrompts prompts;
-    frmOptions dlg(prompts);
-    dlg.iTimeoutTime = 25;
-    dlg.iUsePics = 1;
+    Settings settings;
+    settings.iTimeoutTime = 25;
+    settings.iUsePics = 1;
+    frmOptions dlg(prompts, settings);
     dlg.Form_Activate();
     QCOMPARE(dlg.txtTimeout->text(), QStringLiteral("25"));
     dlg.chkUsePics->setChecked(false);
@@ -281,8 +316,8 @@ void tst_settings::optionsTimeout() {
     QTest::mouseClick(dlg.cmdOK, Qt::LeftButton);
     if (stored) {
         QVERIFY(!dlg.bHitCancel);
-        QCOMPARE(int(dlg.iTimeoutTime), stored);
-        QCOMPARE(dlg.iUsePics, qint16(0));
+        QCOMPARE(int(settings.iTimeoutTime), stored);
+        QCOMPARE(settings.iUsePics, qint16(0));
     } else {
         QCOMPARE(prompts.shown.size(), 1);
         QCOMPARE(prompts.shown[0].strText,
@@ -290,8 +325,8 @@ void tst_settings::optionsTimeout() {
         // A refused value followed by Cancel changes nothing.
         QTest::mouseClick(dlg.cmdCancel, Qt::LeftButton);
         QVERIFY(dlg.bHitCancel);
-        QCOMPARE(dlg.iTimeoutTime, qint16(25));
-        QCOMPARE(dlg.iUsePics, qint16(1));
+        QCOMPARE(settings.iTimeoutTime, qint16(25));
+        QCOMPARE(settings.iUsePics, qint16(1));
     }
 }
 
