@@ -2,6 +2,7 @@
 
 #include "Characters.h"
 #include "Numbers.h"
+#include "Records.h"
 
 #include <QByteArray>
 #include <charconv>
@@ -9,14 +10,6 @@
 #include <vector>
 
 namespace {
-
-std::string_view TrimBlanks(std::string_view s) {
-    while (!s.empty() && s.front() == ' ')
-        s.remove_prefix(1);
-    while (!s.empty() && s.back() == ' ')
-        s.remove_suffix(1);
-    return s;
-}
 
 QString Refuse(Characters& roster, const QString& strReason) {
     roster.Clear();
@@ -60,42 +53,33 @@ QString ParseTreePayload(const QString& strPayload, Characters& roster) {
     const QByteArray bytes = strPayload.toLatin1();
     const std::string_view payload(bytes.constData(), static_cast<std::size_t>(bytes.size()));
     roster.Reserve(static_cast<int>(bytes.count("!;")));
-    std::size_t iStart = 0;
+    auto Text = [](std::string_view s) {
+        return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
+    };
     int nRecord = 0;
-    std::string_view fields[9];
-    while (true) {
-        std::size_t iEnd = payload.find("!;", iStart);
-        if (iEnd == std::string_view::npos)
-            break;
+    QString strProblem;
+    std::vector<std::string_view> fields;
+    zorv::ForEachRecord(payload, [&](std::string_view record) {
         ++nRecord;
-        std::string_view record = TrimBlanks(payload.substr(iStart, iEnd - iStart));
-        iStart = iEnd + 2;
-        int nFields = 0;
-        std::size_t iField = 0;
-        while (nFields < 9) {
-            std::size_t iBar = record.find('|', iField);
-            fields[nFields++] = record.substr(
-                iField, iBar == std::string_view::npos ? std::string_view::npos : iBar - iField);
-            if (iBar == std::string_view::npos)
-                break;
-            iField = iBar + 1;
+        if (!strProblem.isEmpty())
+            return;
+        zorv::FieldViews(record, fields);
+        if (fields.size() < 9) {
+            strProblem = QStringLiteral("record %1 has fewer than nine fields").arg(nRecord);
+            return;
         }
-        if (nFields < 9)
-            return Refuse(roster,
-                          QStringLiteral("record %1 has fewer than nine fields").arg(nRecord));
-        const std::string_view idText = TrimBlanks(fields[0]);
+        const std::string_view idText = zorv::TrimBlanks(fields[0]);
         const qint16 nID = zorv::ReadInt16(idText);
-        auto Text = [](std::string_view s) {
-            return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
-        };
         // The key is "Char" + the id's text; an id written as the convention writes it needs
         // no key text of its own.
         char szId[8];
         const auto written = std::to_chars(szId, szId + sizeof szId, nID);
         const bool bConventional = idText == std::string_view(szId, written.ptr - szId);
         const QString strKey = bConventional ? QString() : QStringLiteral("Char") + Text(idText);
-        if ((bConventional ? roster.IndexOfId(nID) : roster.IndexOf(strKey)) >= 0)
-            return Refuse(roster, QStringLiteral("the id %1 comes twice").arg(Text(idText)));
+        if ((bConventional ? roster.IndexOfId(nID) : roster.IndexOf(strKey)) >= 0) {
+            strProblem = QStringLiteral("the id %1 comes twice").arg(Text(idText));
+            return;
+        }
         if (bConventional)
             roster.AddKeyed(nID, Text(fields[1]), zorv::ReadInt16(fields[2]),
                             zorv::ReadInt16(fields[3]), zorv::ReadInt16(fields[4]), Text(fields[5]),
@@ -105,7 +89,8 @@ QString ParseTreePayload(const QString& strPayload, Characters& roster) {
             roster.Add(nID, Text(fields[1]), zorv::ReadInt16(fields[2]), zorv::ReadInt16(fields[3]),
                        zorv::ReadInt16(fields[4]), Text(fields[5]), zorv::ReadInt16(fields[6]),
                        zorv::ReadInt16(fields[7]), zorv::ReadInt16(fields[8]), strKey);
-    }
-    QString strProblem = CheckLinks(roster);
+    });
+    if (strProblem.isEmpty())
+        strProblem = CheckLinks(roster);
     return strProblem.isEmpty() ? QString() : Refuse(roster, strProblem);
 }
