@@ -52,17 +52,6 @@ QGroupBox* ListView(QWidget* pPage, const char* szFrame, const char* szFrameName
 
 } // namespace
 
-int TabIndex(const QTabWidget* pTabs, const QString& strKey) {
-    for (int i = 0; i < pTabs->count(); ++i)
-        if (TabKey(pTabs, i) == strKey)
-            return i;
-    return -1;
-}
-
-QString TabKey(const QTabWidget* pTabs, int iIndex) {
-    return pTabs->tabText(iIndex).replace(QLatin1String("&&"), QLatin1String("&"));
-}
-
 MainViews::MainViews(QWidget* pCentral) {
     tabMainTab = Named(new QTabWidget(pCentral), "tabMainTab");
     auto* pCentralLayout = new QVBoxLayout(pCentral);

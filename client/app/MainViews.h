@@ -2,6 +2,8 @@
 // The widgets of the main window: the six views of the main tab strip, the character tabs
 // beside the allegiance tree, and the controls the procedures address by name. Built once;
 // the subsystems fill the views, the main window owns and wires them.
+#include "Tabs.h"
+
 #include <QString>
 
 class Grid;
@@ -71,8 +73,3 @@ struct MainViews {
     // The rescue squad view's page, kept while its tab is removed for a guild without a squad.
     QWidget* pageRescueSquad;
 };
-
-// The index of the tab whose key (its caption, with one "&") is strKey, or -1.
-int TabIndex(const QTabWidget* pTabs, const QString& strKey);
-// The key of a tab: its caption with the doubled "&&" read as one "&".
-QString TabKey(const QTabWidget* pTabs, int iIndex);

@@ -32,38 +32,36 @@ frmMain::frmMain(std::unique_ptr<Prompts> pPrompts, const QString& strSettingsFo
     if (!m_pPrompts)
         m_pPrompts = std::make_unique<QtPrompts>(this);
     fnEndProgram = [] { std::exit(0); };
-
-    QString strFolder = strSettingsFolder.isEmpty()
-                            ? QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)
-                            : strSettingsFolder;
-    m_pPlayerSetup = new frmPlayerSetup(*m_pPrompts, strFolder, this);
+    m_settings.SetFolder(strSettingsFolder.isEmpty()
+                             ? QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)
+                             : strSettingsFolder);
     Form_Load();
 }
 
-frmMain::~frmMain() = default;
+frmMain::~frmMain() {
+    Form_Unload();
+}
 
 void frmMain::Form_Load() {
     // One instance of each dialog, kept for the program's life.
-    m_pOptions = new frmOptions(*m_pPrompts, this);
-    m_pNewServerSetup = new frmNewServerSetup(*m_pPrompts, this);
-    m_pLogin = new frmLogin(this);
-    m_pAbout = new frmAbout(this);
+    m_pPlayerSetup = std::make_unique<frmPlayerSetup>(*m_pPrompts, m_settings, this);
+    m_pOptions = std::make_unique<frmOptions>(*m_pPrompts, m_settings, this);
+    m_pNewServerSetup = std::make_unique<frmNewServerSetup>(*m_pPrompts, this);
+    m_pLogin = std::make_unique<frmLogin>(this);
+    m_pAbout = std::make_unique<frmAbout>(this);
 
     auto* pCentral = new QWidget(this);
     setCentralWidget(pCentral);
     m_pViews = std::make_unique<MainViews>(pCentral);
     m_pStatusBar = new StatusBar(this);
     setStatusBar(m_pStatusBar);
-    m_pCycle = new RequestCycle(*m_pPrompts, *m_pStatusBar, this);
-    m_pSession = std::make_unique<Session>(*m_pPrompts, *m_pStatusBar, *m_pCycle);
+    m_pCycle = std::make_unique<RequestCycle>(*m_pPrompts, *m_pStatusBar, m_settings.iTimeoutTime);
     m_pRoster = std::make_unique<Characters>();
+    m_pSession = std::make_unique<Session>(*m_pPrompts, *m_pStatusBar, *m_pCycle);
     m_pSession->objCharDB = m_pRoster.get();
     BuildMenus();
     // 10140 x 9225 twips at 15 twips a pixel.
     setMinimumSize(676, 615);
-
-    m_pPlayerSetup->iUsePics = 1;
-    m_pPlayerSetup->iTimeoutTime = 30;
 
     MainViews& v = *m_pViews;
     v.grdRescueSquad->Model().SetHeaders({"Name", "Level", "Lifestone", "Tied To", "Can Summon",
@@ -76,7 +74,6 @@ void frmMain::Form_Load() {
     m_pCycle->strCurPlayer.clear();
     m_pCycle->strCurServer.clear();
 
-    m_pCycle->timerTimeout.setInterval(30000);
     m_pStatusBar->AddPanel(RequestCycle::kPanelOp, 3);
     m_pStatusBar->AddPanel(RequestCycle::kPanelHTTP, 2);
     m_pStatusBar->AddPanel(RequestCycle::kPanelData, 2);
@@ -93,7 +90,7 @@ void frmMain::Form_Load() {
     SetCharTabEnable(false);
     WireAllegiance();
 
-    connect(m_pCycle, &RequestCycle::LoginRequired, this, &frmMain::ShowLoginForm);
+    connect(m_pCycle.get(), &RequestCycle::LoginRequired, this, &frmMain::ShowLoginForm);
     m_pCycle->Route(zorv::OpLogin, [this] { LoginReply(); });
     m_pCycle->Route(zorv::OpInitServer, [this] {
         m_pPrompts->Inform(QStringLiteral("Congratulations!  The new ZORV server is setup.  I hope "
@@ -150,11 +147,12 @@ void frmMain::Start() {
 
 void frmMain::WireAllegiance() {
     MainViews& v = *m_pViews;
-    m_pAllegiance = new AllegianceView(
-        *m_pSession, *m_pRoster, {v.treTreeView, v.treImmediateTree, v.grdFlatList, v.tabMainTab},
+    m_pAllegiance = std::make_unique<AllegianceView>(
+        *m_pSession, *m_pRoster,
+        AllegianceControls{v.treTreeView, v.treImmediateTree, v.grdFlatList, v.tabMainTab},
         [this](bool bEnabled) { SetCharTabEnable(bEnabled); }, this);
     ApplyTreeStyle(true);
-    AllegianceView* pTree = m_pAllegiance;
+    AllegianceView* pTree = m_pAllegiance.get();
     m_pCycle->Route(zorv::OpTree, [this] {
         m_pAllegiance->ParseTreeData();
         m_pCycle->bWaitForOp = false;
@@ -164,8 +162,8 @@ void frmMain::WireAllegiance() {
     connect(v.cmdFindInTree, &QPushButton::clicked, pTree, &AllegianceView::cmdFindInTree_Click);
     connect(v.grdFlatList, &Grid::RowActivated, pTree, &AllegianceView::JumpToCharacter);
     auto Menu = [this](const char* szName, void (AllegianceView::*handler)()) {
-        connect(findChild<QAction*>(QLatin1String(szName)), &QAction::triggered, m_pAllegiance,
-                handler);
+        connect(findChild<QAction*>(QLatin1String(szName)), &QAction::triggered,
+                m_pAllegiance.get(), handler);
     };
     Menu("mnuTreeOpExpandAll", &AllegianceView::mnuTreeOpExpandAll);
     Menu("mnuTreeOpExpandNode", &AllegianceView::mnuTreeOpExpandNode);
@@ -191,12 +189,10 @@ void frmMain::ApplyTreeStyle(bool bUsePics) {
 void frmMain::mnuOptions_Click() {
     m_pOptions->Run();
     if (!m_pOptions->bHitCancel) {
-        m_pPlayerSetup->iTimeoutTime = m_pOptions->iTimeoutTime;
-        m_pPlayerSetup->iUsePics = m_pOptions->iUsePics;
-        WriteIniFile(m_pPlayerSetup->strINIFile, *m_pPlayerSetup);
-        m_pCycle->SetTimeoutSeconds(m_pOptions->iTimeoutTime);
+        SaveSettings(m_settings, *m_pPrompts);
+        m_pCycle->SetTimeoutSeconds(m_settings.iTimeoutTime);
     }
-    ApplyTreeStyle(m_pPlayerSetup->iUsePics == 1);
+    ApplyTreeStyle(m_settings.iUsePics == 1);
 }
 
 void frmMain::mnuFileExit_Click() {
@@ -213,11 +209,10 @@ void frmMain::closeEvent(QCloseEvent* pEvent) {
 }
 
 void frmMain::Form_Unload() {
-    for (QDialog* pDialog : std::initializer_list<QDialog*>{m_pAbout, m_pLogin, m_pNewServerSetup,
-                                                            m_pPlayerSetup, m_pOptions})
+    for (QDialog* pDialog :
+         std::initializer_list<QDialog*>{m_pAbout.get(), m_pLogin.get(), m_pNewServerSetup.get(),
+                                         m_pPlayerSetup.get(), m_pOptions.get()})
         pDialog->close();
-    m_pCycle->HTTP.Clear();
-    m_pCycle->timerTimeout.stop();
     // A chained wait still pumping events must end, or the program could never quit.
-    m_pCycle->bWaitForOp = false;
+    m_pCycle->Abandon();
 }

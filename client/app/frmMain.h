@@ -1,8 +1,9 @@
 #pragma once
-// The main window: owns the request cycle, the prompts, the status bar, the shared session and
-// one instance of every dialog for the program's whole life; builds the views, wires the
-// subsystems to them and dispatches each successful reply to the procedure that owns it.
+// The main window: owns the prompts, the settings, the request cycle, the shared session, the
+// roster and one instance of every dialog for the program's whole life; builds the views, wires
+// the subsystems to them and dispatches each successful reply to the procedure that owns it.
 #include "Prompts.h"
+#include "Settings.h"
 
 #include <QMainWindow>
 #include <functional>
@@ -37,6 +38,7 @@ public:
     StatusBar& stsStatusBar() { return *m_pStatusBar; }
     Session& session() { return *m_pSession; }
     MainViews& views() { return *m_pViews; }
+    Settings& settings() { return m_settings; }
     frmPlayerSetup& playerSetup() { return *m_pPlayerSetup; }
     frmOptions& options() { return *m_pOptions; }
     frmNewServerSetup& newServerSetup() { return *m_pNewServerSetup; }
@@ -77,18 +79,23 @@ private:
     void ApplyTreeStyle(bool bUsePics);
     void ApplyRescueSquad();
 
+    // Members are destroyed in reverse order, and all of them before the Qt children: whatever
+    // holds a reference (the dialogs, the request cycle, the allegiance view) is declared after
+    // what it refers to. The status bar and the view widgets belong to the window itself and so
+    // outlive every member.
     std::unique_ptr<Prompts> m_pPrompts;
-    StatusBar* m_pStatusBar;
-    RequestCycle* m_pCycle;
-    std::unique_ptr<Session> m_pSession;
-    std::unique_ptr<Characters> m_pRoster;
-    AllegianceView* m_pAllegiance = nullptr;
+    Settings m_settings;
+    StatusBar* m_pStatusBar = nullptr;
     std::unique_ptr<MainViews> m_pViews;
-    frmPlayerSetup* m_pPlayerSetup;
-    frmOptions* m_pOptions;
-    frmNewServerSetup* m_pNewServerSetup;
-    frmLogin* m_pLogin;
-    frmAbout* m_pAbout;
+    std::unique_ptr<RequestCycle> m_pCycle;
+    std::unique_ptr<Characters> m_pRoster;
+    std::unique_ptr<Session> m_pSession;
+    std::unique_ptr<frmPlayerSetup> m_pPlayerSetup;
+    std::unique_ptr<frmOptions> m_pOptions;
+    std::unique_ptr<frmNewServerSetup> m_pNewServerSetup;
+    std::unique_ptr<frmLogin> m_pLogin;
+    std::unique_ptr<frmAbout> m_pAbout;
+    std::unique_ptr<AllegianceView> m_pAllegiance;
     QMenu* mnuAdministrator = nullptr;
     int m_iRescueTabIndex = -1;
 };

@@ -5,7 +5,7 @@
 #include "AllegianceView.h"
 #include "Characters.h"
 #include "CriticalError.h"
-#include "Escape.h"
+#include "LoginReply.h"
 #include "MainViews.h"
 #include "Numbers.h"
 #include "Protocol.h"
@@ -13,7 +13,6 @@
 #include "ServerSetup.h"
 #include "Session.h"
 #include "frmNewServerSetup.h"
-#include "frmOptions.h"
 #include "frmPlayerSetup.h"
 
 #include <QCheckBox>
@@ -26,11 +25,9 @@
 void frmMain::ShowLoginForm() {
     emit LoginFormShown();
     m_pPlayerSetup->Run();
-    // The chosen settings apply before the login, so that it runs with the chosen timeout.
-    m_pOptions->iTimeoutTime = m_pPlayerSetup->iTimeoutTime;
-    m_pOptions->iUsePics = m_pPlayerSetup->iUsePics;
-    m_pCycle->SetTimeoutSeconds(m_pPlayerSetup->iTimeoutTime);
-    ApplyTreeStyle(m_pPlayerSetup->iUsePics == 1);
+    // The settings just read apply before the login, so that it runs with their timeout.
+    m_pCycle->SetTimeoutSeconds(m_settings.iTimeoutTime);
+    ApplyTreeStyle(m_settings.iUsePics == 1);
     if (!m_pPlayerSetup->bHitCancel)
         Login();
 }
@@ -84,10 +81,8 @@ void frmMain::SetupNewServer() {
 bool frmMain::DisplayLoginInfo() {
     ProcedureGuard Step(*m_pPrompts, "DisplayLoginInfo");
     Session& s = *m_pSession;
-    QStringList fields = m_pCycle->HTTP.strHTTPData.split(QLatin1Char('|'));
-    for (QString& strField : fields)
-        strField = QString::fromLatin1(zorv::UnescapeValue(strField.toLatin1().toStdString()));
-    if (fields.size() != 7)
+    const QStringList fields = LoginReplyFields(m_pCycle->HTTP.strHTTPData);
+    if (fields.size() != kLoginReplyFields)
         m_pPrompts->Inform(QStringLiteral("Error!  The server is returning invalid info."));
     // A missing field fails its step, which is reported; the later steps still run.
     auto Field = [&](int i) -> const QString& {
@@ -99,23 +94,27 @@ bool frmMain::DisplayLoginInfo() {
 
     Step([&] {
         s.iCurSecurityLevel = Number(Field(3));
-        mnuAdministrator->menuAction()->setVisible(s.iCurSecurityLevel == 3);
+        mnuAdministrator->menuAction()->setVisible(s.iCurSecurityLevel ==
+                                                   zorv::kSecurityAdministrator);
     });
     Step([&] { s.strCurCharID = Field(1); });
     bool bEnd = false;
     Step([&] {
-        double dClient = *zorv::LeadingNumber(zorv::kVersion);
-        double dServer = zorv::LeadingNumber(Field(0).toStdString()).value_or(0);
-        if (dClient > dServer) {
+        switch (CompareVersion(Field(0))) {
+        case VersionMatch::ServerOlder:
             m_pPrompts->Inform(QStringLiteral(
                 "Error! This version of the ZORV client is for use on a newer server. Please "
                 "contact your ZORV server admin."));
             bEnd = true;
-        } else if (dClient < dServer) {
+            break;
+        case VersionMatch::ServerNewer:
             m_pPrompts->Inform(QStringLiteral("Error! This client is too old for this ZORV "
                                               "server.  You must download a new version of the "
                                               "client"));
             bEnd = true;
+            break;
+        case VersionMatch::Same:
+            break;
         }
     });
     if (bEnd) {

@@ -8,9 +8,10 @@
 #include <QApplication>
 #include <QEventLoop>
 
-RequestCycle::RequestCycle(Prompts& prompts, StatusBar& stsStatusBar, QObject* pParent)
+RequestCycle::RequestCycle(Prompts& prompts, StatusBar& stsStatusBar, int iTimeoutSeconds,
+                           QObject* pParent)
     : QObject(pParent), m_prompts(prompts), m_status(stsStatusBar) {
-    timerTimeout.setInterval(30000);
+    SetTimeoutSeconds(iTimeoutSeconds);
     connect(&HTTP, &HTTPRequest::TryConnection, this, &RequestCycle::HTTP_TryConnection);
     connect(&HTTP, &HTTPRequest::Connected, this, &RequestCycle::HTTP_Connected);
     connect(&HTTP, &HTTPRequest::ReceivingData, this, &RequestCycle::HTTP_ReceivingData);
@@ -54,6 +55,20 @@ bool RequestCycle::StartAndWait(const std::function<void()>& start) {
     return !m_bWaitFailed;
 }
 
+void RequestCycle::Abandon() {
+    HTTP.Clear();
+    timerTimeout.stop();
+    SetBusy(false);
+    FailWait();
+}
+
+void RequestCycle::FailWait() {
+    if (bWaitForOp) {
+        m_bWaitFailed = true;
+        bWaitForOp = false;
+    }
+}
+
 void RequestCycle::SetTimeoutSeconds(int iSeconds) {
     timerTimeout.setInterval(iSeconds * 1000);
 }
@@ -93,10 +108,7 @@ void RequestCycle::HTTP_ConnectionClosed() {
 }
 
 void RequestCycle::HTTP_Error() {
-    if (bWaitForOp) { // a failed exchange ends a chained wait instead of leaving it hanging
-        m_bWaitFailed = true;
-        bWaitForOp = false;
-    }
+    FailWait(); // a failed exchange ends a chained wait instead of leaving it hanging
     ErrorHandler(ResultCode());
 }
 
@@ -126,10 +138,7 @@ void RequestCycle::timerTimeout_Timer() {
     timerTimeout.stop();
     HTTP.Clear();
     SetBusy(false);
-    if (bWaitForOp) {
-        m_bWaitFailed = true;
-        bWaitForOp = false;
-    }
+    FailWait();
     const QString strCrLf = QStringLiteral("\r\n");
     m_prompts.Message(QStringLiteral("A timeout error has occured!  This can mean manys things: ") +
                           strCrLf +

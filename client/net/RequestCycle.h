@@ -25,7 +25,8 @@ public:
     static inline const QString kPanelHTTP = QStringLiteral("HTTP Status");
     static inline const QString kPanelData = QStringLiteral("Data Received");
 
-    RequestCycle(Prompts& prompts, StatusBar& stsStatusBar, QObject* pParent = nullptr);
+    RequestCycle(Prompts& prompts, StatusBar& stsStatusBar, int iTimeoutSeconds,
+                 QObject* pParent = nullptr);
 
     HTTPRequest HTTP;
     QTimer timerTimeout;
@@ -52,8 +53,12 @@ public:
     void Route(qint16 msgid, std::function<void()> handler);
 
     // Starts an operation and pumps the event loop until its reply clears bWaitForOp. The wait
-    // also ends when the exchange fails (an error code or the timeout); returns false then.
+    // also ends when the exchange fails (an error code or the timeout) or is abandoned; returns
+    // false then.
     bool StartAndWait(const std::function<void()>& start);
+    // Drops the running exchange, stops the timer and ends a chained wait as failed: the window
+    // is closing.
+    void Abandon();
 
     void SetTimeoutSeconds(int iSeconds);
     void ErrorHandler(qint16 iCode);
@@ -74,6 +79,7 @@ private:
     void HTTP_GotResults();
     void timerTimeout_Timer();
     void SetBusy(bool bBusy);
+    void FailWait();
 
     Prompts& m_prompts;
     StatusBar& m_status;

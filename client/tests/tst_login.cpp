@@ -1,7 +1,6 @@
 // Start-up and login: against a real zorv-server (first set-up, administrators and members,
 // a wrong password) and against the scripted peer (version handshake, malformed replies).
 #include "Grid.h"
-#include "LoginScript.h"
 #include "MainViews.h"
 #include "RequestCycle.h"
 #include "ScriptedPeer.h"
@@ -9,11 +8,16 @@
 #include "ServerProcess.h"
 #include "Session.h"
 #include "StatusBar.h"
+#include "TestClient.h"
 #include "frmMain.h"
 #include "frmNewServerSetup.h"
 #include "frmPlayerSetup.h"
 
+#include "AllegianceView.h"
+#include "Characters.h"
+
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -24,43 +28,31 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QTreeView>
 
 namespace {
 
-// The main window with scripted prompts and settings of its own.
-struct Client {
-    Client() {
-        auto pPrompts = std::make_unique<ScriptedPrompts>();
-        prompts = pPrompts.get();
-        window = std::make_unique<frmMain>(std::move(pPrompts), settings.path());
-        window->fnEndProgram = [this] { ++nEnded; };
-    }
-    // Queues the server and character dialog, filled and confirmed.
-    void ExpectLoginDialog(const QString& strAddress, const QString& strName,
-                           const QString& strPassword) {
-        QueueLoginDialog(*prompts, strAddress, strName, strPassword);
-    }
-    void ExpectLoginDialogCancelled() {
-        prompts->dialogs << [](QDialog& dlg) {
-            static_cast<frmPlayerSetup&>(dlg).cmdCancel_Click();
-            return int(QDialog::Rejected);
-        };
-    }
+// The main window as these tests use it.
+struct Client : TestClient {
     bool AdminMenuVisible() {
         return window->findChild<QMenu*>("mnuAdministrator")->menuAction()->isVisible();
     }
-    QStringList Texts() const {
-        QStringList texts;
-        for (const auto& shown : prompts->shown)
-            texts << shown.strText;
-        return texts;
-    }
+};
 
-    QTemporaryDir settings;
-    ScriptedPrompts* prompts;
-    std::unique_ptr<frmMain> window;
-    int nEnded = 0;
+// Ends a chained wait that outlives its cause, so that such a fault fails the test instead of
+// hanging it.
+struct WaitWatchdog {
+    explicit WaitWatchdog(RequestCycle& cycle) {
+        timer.setSingleShot(true);
+        QObject::connect(&timer, &QTimer::timeout, [this, &cycle] {
+            bFired = true;
+            cycle.bWaitForOp = false;
+        });
+        timer.start(20000);
+    }
+    QTimer timer;
+    bool bFired = false;
 };
 
 QByteArray LoginReply(const QByteArray& payload) {
@@ -88,6 +80,9 @@ private slots:
     void cancelledLoginKeepsRunning();
     void addressSplitsIntoHostAndPath_data();
     void addressSplitsIntoHostAndPath();
+    void failedTreeDownloadEndsTheLoginWait();
+    void closingDuringAnExchange();
+    void closingDuringTheTreeWait();
 };
 
 void tst_login::startUpState() {
@@ -184,7 +179,7 @@ void tst_login::administratorThenMember() {
     QCOMPARE(c.prompts->shown.size(), 0);
 
     // Both pairs are remembered under the one address.
-    QFile ini(c.window->playerSetup().strINIFile);
+    QFile ini(c.window->settings().strINIFile);
     QVERIFY(ini.open(QIODevice::ReadOnly));
     QByteArray text = ini.readAll();
     QCOMPARE(text.count("[" + server.Address().toLatin1() + "]"), 1);
@@ -302,7 +297,7 @@ void tst_login::optionsApplyAndPersist() {
     QCOMPARE(w.cycle().timerTimeout.interval(), 12000);
     QCOMPARE(w.views().treTreeView->property("usePics").toBool(), false);
     QCOMPARE(w.views().treImmediateTree->property("usePics").toBool(), false);
-    QFile ini(w.playerSetup().strINIFile);
+    QFile ini(w.settings().strINIFile);
     QVERIFY(ini.open(QIODevice::ReadOnly));
     QVERIFY(ini.readAll().contains("Timeout = 12\r\nUsePics = 0\r\n"));
 
@@ -347,6 +342,70 @@ void tst_login::addressSplitsIntoHostAndPath() {
     QTRY_VERIFY(peer.RequestComplete());
     QVERIFY(peer.Request().startsWith(requestLine + "Host: " + peer.Address().toLatin1() + "\r\n"));
     QCOMPARE(c.window->cycle().strCurServer, peer.Address());
+}
+
+void tst_login::failedTreeDownloadEndsTheLoginWait() {
+    ScriptedPeer peer;
+    Client c;
+    WaitWatchdog watchdog(c.window->cycle());
+    c.ExpectLoginDialog(peer.Address() + "/zorv", "Ann", "secret1");
+    c.prompts->ExpectOk();
+    peer.queuedReplies << LoginReply("0.3|3|Ann|1|Guild|0|") << ScriptedPeer::Reply("998", "");
+    c.window->Start();
+    QTRY_COMPARE(c.prompts->shown.size(), 1);
+    QTRY_VERIFY(!c.window->cycle().bWaitForOp);
+    QVERIFY2(!watchdog.bFired, "the login kept waiting after its tree download failed");
+    QCOMPARE(c.prompts->shown[0].strTitle, QStringLiteral("ZORV Error #998"));
+    QCOMPARE(peer.Connections(), 2); // no record is asked for without a tree
+    QVERIFY(QApplication::overrideCursor() == nullptr);
+
+    // The client is still usable: the next refresh draws the tree.
+    peer.queuedReplies << kTree;
+    c.window->allegiance().RefreshTree();
+    QTRY_COMPARE(c.window->objCharDB().Count(), 1);
+    QCOMPARE(c.prompts->shown.size(), 1);
+}
+
+void tst_login::closingDuringAnExchange() {
+    // The window goes while the login is under way; the late reply must reach nothing.
+    ScriptedPeer peer;
+    auto c = std::make_unique<Client>();
+    c->ExpectLoginDialog(peer.Address() + "/zorv", "Ann", "secret1");
+    c->window->Start();
+    QTRY_VERIFY(peer.RequestComplete(0));
+    c->window->close();
+    QVERIFY(QApplication::overrideCursor() == nullptr);
+    c.reset();
+    QTRY_VERIFY(!peer.Open(0)); // the window's going dropped the connection
+    peer.Send(0, LoginReply("0.3|3|Ann|1|Guild|0|"));
+    peer.Close(0);
+    QTest::qWait(0);
+    QCOMPARE(peer.Connections(), 1);
+}
+
+void tst_login::closingDuringTheTreeWait() {
+    // The login waits for its tree inside its own handler; closing the window ends the wait as
+    // failed, so nothing looks for the own character or asks for a record afterwards.
+    ScriptedPeer peer;
+    auto c = std::make_unique<Client>();
+    QObject::connect(&peer, &ScriptedPeer::RequestArrived, c->window.get(), [&](int i) {
+        if (i == 1)
+            c->window->close();
+    });
+    c->ExpectLoginDialog(peer.Address() + "/zorv", "Ann", "secret1");
+    peer.queuedReplies << LoginReply("0.3|3|Ann|1|Guild|0|");
+    WaitWatchdog watchdog(c->window->cycle());
+    c->window->Start();
+    QTRY_VERIFY(!c->window->isVisible());
+    QTRY_VERIFY(!c->window->cycle().bWaitForOp);
+    QVERIFY2(!watchdog.bFired, "closing the window left the login waiting");
+    watchdog.timer.stop();
+    QTRY_VERIFY(!peer.Open(1));
+    QCOMPARE(peer.Connections(), 2);
+    QCOMPARE(c->prompts->shown.size(), 0);
+    c.reset();
+    QTest::qWait(0);
+    QCOMPARE(peer.Connections(), 2);
 }
 
 QTEST_MAIN(tst_login)

@@ -3,9 +3,11 @@
 #include "CriticalError.h"
 #include "ErrorTable.h"
 #include "HTTPRequest.h"
+#include "LoginReply.h"
 #include "RequestCycle.h"
 #include "ScriptedPeer.h"
 #include "ScriptedPrompts.h"
+#include "Settings.h"
 #include "StatusBar.h"
 #include "frmMain.h"
 
@@ -47,6 +49,22 @@ Outcome Exchange(HTTPRequest& http, ScriptedPeer& peer, const QList<QByteArray>&
     return outcome;
 }
 
+// A request cycle on its own: scripted prompts, the three status panels and a scripted peer as
+// the server.
+struct CycleBench {
+    CycleBench() : cycle(prompts, status, kDefaultTimeoutSeconds) {
+        for (const QString& strPanel :
+             {RequestCycle::kPanelOp, RequestCycle::kPanelHTTP, RequestCycle::kPanelData})
+            status.AddPanel(strPanel);
+        cycle.strCurServer = peer.Address();
+        cycle.strCurURI = QStringLiteral("/");
+    }
+    ScriptedPrompts prompts;
+    StatusBar status;
+    ScriptedPeer peer;
+    RequestCycle cycle;
+};
+
 } // namespace
 
 class tst_net final : public QObject {
@@ -60,6 +78,7 @@ private slots:
     void escapes();
     void replies_data();
     void replies();
+    void needDataUntilTheEndMarkerOrTheClose();
     void newExchangeStartsEmpty();
     void statusTextsAndByteTotal();
     void onlyNewestReplyIsHandled();
@@ -69,16 +88,13 @@ private slots:
     void loginCodesReachLoginForm_data();
     void loginCodesReachLoginForm();
     void criticalErrorGoesOn();
+    void loginReplyAndVersion();
 };
 
 void tst_net::requestBytes() {
     // Guards the request text letter for letter: header order, case, the uncounted CR LF.
-    ScriptedPrompts prompts;
-    StatusBar status;
-    status.AddPanel(RequestCycle::kPanelOp);
-    RequestCycle cycle(prompts, status);
-    ScriptedPeer peer;
-    cycle.strCurServer = peer.Address();
+    CycleBench bench;
+    auto& [prompts, status, peer, cycle] = bench;
     cycle.strCurURI = QStringLiteral("/zorv/zorv.cgi");
     cycle.strCurPlayer = QStringLiteral("Al");
     cycle.strCurPassword = QStringLiteral("p");
@@ -243,7 +259,44 @@ void tst_net::replies() {
     QCOMPARE(outcome.strEvent, event);
     QCOMPARE(outcome.strCode, code);
     QCOMPARE(outcome.strPayload, payload);
+}
+
+void tst_net::needDataUntilTheEndMarkerOrTheClose() {
+    ScriptedPeer peer;
+    HTTPRequest http;
+    QSignalSpy results(&http, &HTTPRequest::GotResults);
+    auto Arrive = [&](const QByteArray& bytes) {
+        qint32 lBefore = http.lBytesGot;
+        peer.Send(bytes);
+        [&] { QTRY_COMPARE(http.lBytesGot, lBefore + qint32(bytes.size())); }();
+    };
+    auto Start = [&] {
+        const int iConnection = peer.Connections();
+        http.Clear();
+        http.Connect(peer.Address(), QStringLiteral("/zorv"));
+        [&] { QTRY_VERIFY(peer.RequestComplete(iConnection)); }();
+    };
+
+    // The marker in one arrival: no more data is needed, though the server has not closed.
+    Start();
     QVERIFY(http.bNeedData);
+    Arrive("HTTP/1.0 200 OK\r\n\r\n<START_HERE>800;a");
+    QVERIFY(http.bNeedData);
+    Arrive("b<STOP_HERE>");
+    QVERIFY(!http.bNeedData);
+    QCOMPARE(results.count(), 0);
+    peer.Close();
+    QTRY_COMPARE(results.count(), 1);
+    QVERIFY2(http.bNeedData, "processing readies the exchange for the next reply");
+
+    // Only each arrival is searched: a marker split across two still needs the close.
+    Start();
+    Arrive("HTTP/1.0 200 OK\r\n\r\n<START_HERE>800;c<STOP_");
+    Arrive("HERE>");
+    QVERIFY(http.bNeedData);
+    peer.Close();
+    QTRY_COMPARE(results.count(), 2);
+    QCOMPARE(http.strHTTPData, QStringLiteral("c"));
 }
 
 void tst_net::newExchangeStartsEmpty() {
@@ -261,15 +314,8 @@ void tst_net::newExchangeStartsEmpty() {
 }
 
 void tst_net::statusTextsAndByteTotal() {
-    ScriptedPrompts prompts;
-    StatusBar status;
-    status.AddPanel(RequestCycle::kPanelOp);
-    status.AddPanel(RequestCycle::kPanelHTTP);
-    status.AddPanel(RequestCycle::kPanelData);
-    RequestCycle cycle(prompts, status);
-    ScriptedPeer peer;
-    cycle.strCurServer = peer.Address();
-    cycle.strCurURI = QStringLiteral("/");
+    CycleBench bench;
+    auto& [prompts, status, peer, cycle] = bench;
     QStringList handled;
     cycle.Route(107, [&] { handled << cycle.HTTP.strHTTPData; });
     QSignalSpy received(&cycle.HTTP, &HTTPRequest::ReceivingData);
@@ -301,12 +347,8 @@ void tst_net::statusTextsAndByteTotal() {
 }
 
 void tst_net::onlyNewestReplyIsHandled() {
-    ScriptedPrompts prompts;
-    StatusBar status;
-    RequestCycle cycle(prompts, status);
-    ScriptedPeer peer;
-    cycle.strCurServer = peer.Address();
-    cycle.strCurURI = QStringLiteral("/");
+    CycleBench bench;
+    auto& [prompts, status, peer, cycle] = bench;
     QStringList handled;
     cycle.Route(113, [&] { handled << QStringLiteral("113:") + cycle.HTTP.strHTTPData; });
     cycle.Route(114, [&] { handled << QStringLiteral("114:") + cycle.HTTP.strHTTPData; });
@@ -326,12 +368,8 @@ void tst_net::onlyNewestReplyIsHandled() {
 
 void tst_net::timeoutShowsOnceAndAbandons() {
     // A connection closed without any byte raises nothing; only the timeout reports it.
-    ScriptedPrompts prompts;
-    StatusBar status;
-    RequestCycle cycle(prompts, status);
-    ScriptedPeer peer;
-    cycle.strCurServer = peer.Address();
-    cycle.strCurURI = QStringLiteral("/");
+    CycleBench bench;
+    auto& [prompts, status, peer, cycle] = bench;
     QSignalSpy errors(&cycle.HTTP, &HTTPRequest::Error);
     QSignalSpy results(&cycle.HTTP, &HTTPRequest::GotResults);
     prompts.ExpectOk();
@@ -484,9 +522,8 @@ void tst_net::errorTable_data() {
 void tst_net::errorTable() {
     QFETCH(int, code);
     QFETCH(QString, text);
-    ScriptedPrompts prompts;
-    StatusBar status;
-    RequestCycle cycle(prompts, status);
+    CycleBench bench;
+    auto& [prompts, status, peer, cycle] = bench;
     cycle.bLoginAsDifferent = true; // keeps 951 from asking for the login here
     prompts.ExpectOk();
     cycle.ErrorHandler(static_cast<qint16>(code));
@@ -564,6 +601,22 @@ void tst_net::criticalErrorGoesOn() {
                             "Please send an email with this information to ") +
                  QLatin1String(kSupportAddress));
     QVERIFY(prompts.shown[1].strText.contains("Description: 1100 Roster is inconsistent\r\n"));
+}
+
+void tst_net::loginReplyAndVersion() {
+    QCOMPARE(LoginReplyFields("0.3|3|Ann (amp) Bo|3|Guild (pipe) One|1|Watch(end)"),
+             (QStringList{"0.3", "3", "Ann & Bo", "3", "Guild | One", "1", "Watch!;"}));
+    QCOMPARE(LoginReplyFields("0.3|3|Ann|3|Guild|0|"),
+             (QStringList{"0.3", "3", "Ann", "3", "Guild", "0", ""}));
+    QCOMPARE(LoginReplyFields("0.3|3").size(), 2);
+    QCOMPARE(LoginReplyFields(QString()), QStringList{QString()});
+
+    // Versions compare by their leading numbers.
+    QCOMPARE(CompareVersion("0.3"), VersionMatch::Same);
+    QCOMPARE(CompareVersion(" 0.30 beta"), VersionMatch::Same);
+    QCOMPARE(CompareVersion("0.4"), VersionMatch::ServerNewer);
+    QCOMPARE(CompareVersion("0.29"), VersionMatch::ServerOlder);
+    QCOMPARE(CompareVersion("new"), VersionMatch::ServerOlder);
 }
 
 QTEST_MAIN(tst_net)

@@ -9,6 +9,7 @@
 #include "RequestCycle.h"
 #include "Session.h"
 #include "StatusBar.h"
+#include "Tabs.h"
 #include "TreePayload.h"
 #include "frmFindChar.h"
 
@@ -31,7 +32,7 @@ AllegianceView::AllegianceView(Session& session, Characters& roster,
     m_pMain = new AllegianceModel(roster, this);
     m_pImmediate = new AllegianceModel(roster, this);
     m_pFlat = new FlatListModel(roster, this);
-    m_pFind = new frmFindChar(pDialogParent);
+    m_pFind = std::make_unique<frmFindChar>(pDialogParent);
     m_pFind->objCharDB = &roster;
     for (QTreeView* pTree : {controls.treTreeView, controls.treImmediateTree}) {
         pTree->setModel(ModelOf(pTree));
@@ -46,11 +47,8 @@ AllegianceView::AllegianceView(Session& session, Characters& roster,
     m_jumpTimer.setSingleShot(true);
     m_jumpTimer.setInterval(1000);
     connect(&m_jumpTimer, &QTimer::timeout, this, [this] {
-        int iTab = 0;
-        for (; iTab < m_controls.tabMainTab->count(); ++iTab)
-            if (m_controls.tabMainTab->tabText(iTab) == QStringLiteral("Allegiance Tree"))
-                break;
-        m_controls.tabMainTab->setCurrentIndex(iTab);
+        m_controls.tabMainTab->setCurrentIndex(
+            TabIndex(m_controls.tabMainTab, QStringLiteral("Allegiance Tree")));
         QApplication::restoreOverrideCursor();
     });
 }

@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <functional>
 #include <map>
+#include <memory>
 
 class AllegianceModel;
 class Characters;
@@ -84,6 +85,8 @@ private:
     AllegianceModel* m_pMain;
     AllegianceModel* m_pImmediate;
     FlatListModel* m_pFlat;
-    frmFindChar* m_pFind;
+    // Parented to the window for its placement, but ours: it reads the roster, so it must not
+    // outlive this view.
+    std::unique_ptr<frmFindChar> m_pFind;
     QTimer m_jumpTimer;
 };

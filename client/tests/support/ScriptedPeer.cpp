@@ -10,8 +10,12 @@ ScriptedPeer::ScriptedPeer(QObject* pParent) : QObject(pParent) {
             m_connections.append(pSocket);
             m_requests.append(QByteArray());
             connect(pSocket, &QTcpSocket::readyRead, this, [this, i, pSocket] {
+                const bool bWasComplete = RequestComplete(i);
                 m_requests[i] += pSocket->readAll();
-                if (RequestComplete(i) && !queuedReplies.isEmpty()) {
+                if (bWasComplete || !RequestComplete(i))
+                    return;
+                emit RequestArrived(i);
+                if (!queuedReplies.isEmpty()) {
                     Send(i, queuedReplies.takeFirst());
                     Close(i);
                 }
@@ -39,6 +43,11 @@ bool ScriptedPeer::RequestComplete(int i) const {
     int iEol = request.indexOf("\r\n", iLength);
     int nBody = request.mid(iLength + 16, iEol - iLength - 16).toInt();
     return request.size() >= iBlank + 4 + nBody + 2;
+}
+
+bool ScriptedPeer::Open(int i) const {
+    QTcpSocket* pSocket = m_connections.value(i);
+    return pSocket && pSocket->state() == QAbstractSocket::ConnectedState;
 }
 
 void ScriptedPeer::Send(int i, const QByteArray& bytes) {

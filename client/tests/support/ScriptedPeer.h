@@ -24,6 +24,9 @@ public:
     // True once connection i has sent its headers, its Content-length body and the CR LF.
     bool RequestComplete(int i = 0) const;
 
+    // False once either side has closed connection i.
+    bool Open(int i) const;
+
     void Send(int i, const QByteArray& bytes);
     void Send(const QByteArray& bytes) { Send(Connections() - 1, bytes); }
     void Close(int i);
@@ -36,6 +39,11 @@ public:
 
     // A typical framed reply: status 200, a plain body holding the markers.
     static QByteArray Reply(const QByteArray& code, const QByteArray& payload);
+
+signals:
+    // Connection i has sent its whole request; emitted before any queued reply is played, so a
+    // test can act while the client is still waiting inside its own handler.
+    void RequestArrived(int i);
 
 private:
     QTcpServer m_server;

@@ -1,0 +1,58 @@
+#pragma once
+// The main window as a test drives it: scripted prompts, a settings folder of its own, an end of
+// program that only counts, and the server and character dialog filled from the script.
+#include "ScriptedPrompts.h"
+#include "frmMain.h"
+#include "frmPlayerSetup.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+struct TestClient {
+    TestClient() {
+        auto pPrompts = std::make_unique<ScriptedPrompts>();
+        prompts = pPrompts.get();
+        window = std::make_unique<frmMain>(std::move(pPrompts), settings.path());
+        window->fnEndProgram = [this] { ++nEnded; };
+    }
+
+    // The next time the server and character dialog shows, it is filled and confirmed.
+    void ExpectLoginDialog(const QString& strAddress, const QString& strName,
+                           const QString& strPassword) {
+        prompts->dialogs << [=](QDialog& dlg) {
+            auto& setup = static_cast<frmPlayerSetup&>(dlg);
+            setup.cmbServerAddress->setEditText(strAddress);
+            setup.cmbCharName->setEditText(strName);
+            setup.txtPassword->setText(strPassword);
+            QTest::mouseClick(setup.cmdOK, Qt::LeftButton);
+            return setup.result();
+        };
+    }
+    void ExpectLoginDialogCancelled() {
+        prompts->dialogs << [](QDialog& dlg) {
+            static_cast<frmPlayerSetup&>(dlg).cmdCancel_Click();
+            return int(QDialog::Rejected);
+        };
+    }
+    // Starts the program's way: the window shows and the login dialog, scripted, confirms.
+    void LogIn(const QString& strAddress, const QString& strName, const QString& strPassword) {
+        ExpectLoginDialog(strAddress, strName, strPassword);
+        window->Start();
+    }
+    // The texts of every message shown so far.
+    QStringList Texts() const {
+        QStringList texts;
+        for (const auto& shown : prompts->shown)
+            texts << shown.strText;
+        return texts;
+    }
+
+    QTemporaryDir settings;
+    ScriptedPrompts* prompts = nullptr; // owned by the window
+    std::unique_ptr<frmMain> window;
+    int nEnded = 0; // times the program would have ended
+};
