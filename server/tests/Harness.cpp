@@ -288,30 +288,6 @@ std::unique_ptr<Target> MakeTarget(const std::string& strKind, const std::string
     return std::make_unique<ServeTarget>(strDb);
 }
 
-std::vector<std::string> Split(const std::string& strText, char cSeparator) {
-    std::vector<std::string> pieces;
-    std::size_t iStart = 0;
-    while (true) {
-        std::size_t iHit = strText.find(cSeparator, iStart);
-        pieces.push_back(strText.substr(iStart, iHit - iStart));
-        if (iHit == std::string::npos)
-            return pieces;
-        iStart = iHit + 1;
-    }
-}
-
-std::vector<std::vector<std::string>> Records(const std::string& strPayload) {
-    std::vector<std::vector<std::string>> records;
-    std::size_t iStart = 0;
-    while (true) {
-        std::size_t iEnd = strPayload.find("!;", iStart);
-        if (iEnd == std::string::npos)
-            return records;
-        records.push_back(Split(strPayload.substr(iStart, iEnd - iStart), '|'));
-        iStart = iEnd + 2;
-    }
-}
-
 namespace {
 
 sqlite3* OpenRaw(const std::string& strDb) {
@@ -395,4 +371,10 @@ void Scene::Build(const Target& target) {
     }
     Expect(As(target, Root, 112, {{"charid", "1"}, {"changeid", "7"}, {"newlevel", "3"}}),
            "Keeper's level");
+}
+
+void ServerTest::SetUp() {
+    m_strDb = m_dir.File("guild.db");
+    Scene::CreateEmpty(m_strDb);
+    m_target = MakeTarget(GetParam(), m_strDb, m_dir.Path());
 }

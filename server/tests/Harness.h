@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include <gtest/gtest.h>
 #include <sys/types.h>
 
 // A fresh temporary folder, removed with everything in it at destruction.
@@ -82,10 +83,6 @@ private:
 std::unique_ptr<Target> MakeTarget(const std::string& strKind, const std::string& strDb,
                                    const std::string& strWorkDir);
 
-// Splits "a|b|c!;d|e!;" into records of fields (escaped text left as it is).
-std::vector<std::vector<std::string>> Records(const std::string& strPayload);
-std::vector<std::string> Split(const std::string& strText, char cSeparator);
-
 // Direct SQL on a guild file, for preparing and inspecting state.
 void Sql(const std::string& strDb, const std::string& strStatement);
 std::string SqlValue(const std::string& strDb, const std::string& strQuery);
@@ -108,3 +105,15 @@ struct Scene {
 
 // Sends as one of the scene's members.
 Answer As(const Target& target, int id, int iMsgId, const Fields& fields = {});
+
+// An empty guild file in a fresh folder, and a server on it of the kind the test is instantiated
+// with: "serve" (standalone) or "cgi" (under lighttpd).
+class ServerTest : public ::testing::TestWithParam<std::string> {
+protected:
+    void SetUp() override;
+    const Target& T() const { return *m_target; }
+
+    TempDir m_dir;
+    std::string m_strDb;
+    std::unique_ptr<Target> m_target;
+};

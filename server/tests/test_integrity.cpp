@@ -2,7 +2,9 @@
 // broken database, backups that restore to the same guild, and the command line's errors.
 #include "Harness.h"
 #include "Passwords.h"
+#include "Records.h"
 #include "Store.h"
+#include "Text.h"
 
 #include <atomic>
 #include <filesystem>
@@ -26,11 +28,10 @@ struct TreeNode {
 
 std::map<int, TreeNode> ParseTree(const std::string& strPayload) {
     std::map<int, TreeNode> tree;
-    for (auto& record : Records(strPayload)) {
+    for (auto& record : zorv::SplitRecords(strPayload)) {
         TreeNode node{record[1], std::atoi(record[4].c_str()), {}};
-        if (!record[5].empty())
-            for (const std::string& strId : Split(record[5], ','))
-                node.vassals.push_back(std::atoi(strId.c_str()));
+        for (const std::string& strId : SplitList(record[5], ','))
+            node.vassals.push_back(std::atoi(strId.c_str()));
         tree[std::atoi(record[0].c_str())] = node;
     }
     return tree;
@@ -345,8 +346,9 @@ TEST(Integrity, FullGuildRefusesMoreMembers) {
                                  {"patronid", "2731"}});
     EXPECT_EQ(answer.iCode, 908);
     Answer tree = target.Send("Seed Monarch", "seedpass1", 100);
-    EXPECT_EQ(Records(tree.strPayload).size(), 32767u);
-    EXPECT_EQ(Split(Records(tree.strPayload)[0][5], ',').size(), 12u);
+    std::vector<zorv::Fields> records = zorv::SplitRecords(tree.strPayload);
+    ASSERT_EQ(records.size(), 32767u);
+    EXPECT_EQ(SplitList(records[0][5], ',').size(), 12u);
 }
 
 TEST(Integrity, BrokenDatabases) {

@@ -1,6 +1,7 @@
 // The black-box suite: every operation and every error code the server chooses, run once
 // against the standalone server and once through lighttpd's CGI.
 #include "Harness.h"
+#include "Records.h"
 
 #include <gtest/gtest.h>
 
@@ -8,27 +9,17 @@ namespace {
 
 using S = Scene;
 
-class Operations : public ::testing::TestWithParam<std::string> {
+class Operations : public ServerTest {
 protected:
-    void SetUp() override {
-        m_strDb = m_dir.File("guild.db");
-        Scene::CreateEmpty(m_strDb);
-        m_target = MakeTarget(GetParam(), m_strDb, m_dir.Path());
-    }
-    void Build() { Scene::Build(*m_target); }
-    const Target& T() const { return *m_target; }
+    void Build() { Scene::Build(T()); }
     Answer Tree() { return As(T(), S::Root, 100); }
     // The record of one id in the tree payload.
     std::vector<std::string> TreeRecord(int id) {
-        for (auto& record : Records(Tree().strPayload))
+        for (auto& record : zorv::SplitRecords(Tree().strPayload))
             if (record[0] == std::to_string(id))
                 return record;
         return {};
     }
-
-    TempDir m_dir;
-    std::string m_strDb;
-    std::unique_ptr<Target> m_target;
 };
 
 TEST_P(Operations, FirstSetUpThenLogin) {
@@ -223,7 +214,7 @@ TEST_P(Operations, SaveAndRead) {
 
     Answer info = As(T(), S::Other, 107, {{"getcharid", "4"}});
     ASSERT_EQ(info.iCode, 800);
-    std::vector<std::string> f = Split(info.strPayload, '|');
+    zorv::Fields f = zorv::SplitFields(info.strPayload);
     ASSERT_EQ(f.size(), 33u);
     EXPECT_EQ(f[0], "4");
     EXPECT_EQ(f[1], "Selfie");

@@ -6,28 +6,20 @@
 
 namespace {
 
-class RawHttp : public ::testing::TestWithParam<std::string> {
+class RawHttp : public ServerTest {
 protected:
-    void SetUp() override {
-        m_strDb = m_dir.File("guild.db");
-        Scene::CreateEmpty(m_strDb);
-        m_target = MakeTarget(GetParam(), m_strDb, m_dir.Path());
-    }
     std::string Body(const std::string& strReply) {
         std::size_t iBlank = strReply.find("\r\n\r\n");
         return iBlank == std::string::npos ? std::string() : strReply.substr(iBlank + 4);
     }
-    TempDir m_dir;
-    std::string m_strDb;
-    std::unique_ptr<Target> m_target;
 };
 
 TEST_P(RawHttp, ReplyFraming) {
     // Guards the markers and the code: the client cuts the payload out by them alone.
     std::string strReply =
-        RawExchange(m_target->Port(), "POST /zorv HTTP/1.0\r\nHost: x\r\nConnection: close\r\n"
-                                      "User-Agent: ZORV 0.3\r\nContent-length: 36\r\n\r\n"
-                                      "charname=a&password=bbbbbb&msgid=104\r\n");
+        RawExchange(T().Port(), "POST /zorv HTTP/1.0\r\nHost: x\r\nConnection: close\r\n"
+                                "User-Agent: ZORV 0.3\r\nContent-length: 36\r\n\r\n"
+                                "charname=a&password=bbbbbb&msgid=104\r\n");
     EXPECT_TRUE(strReply.rfind("HTTP/1.", 0) == 0 && strReply.find(" 200 ") == 8) << strReply;
     EXPECT_EQ(Body(strReply), "<START_HERE>801;<STOP_HERE>");
     if (GetParam() == "serve") {
@@ -42,32 +34,31 @@ TEST_P(RawHttp, RefusedRequests) {
     };
     const std::string strLogin = "charname=a&password=bbbbbb&msgid=104";
     // Only our own client speaks this protocol.
-    EXPECT_EQ(Body(RawExchange(m_target->Port(), Request("", strLogin))),
+    EXPECT_EQ(Body(RawExchange(T().Port(), Request("", strLogin))), "<START_HERE>989;<STOP_HERE>");
+    EXPECT_EQ(Body(RawExchange(T().Port(), Request("User-Agent: Mozilla/5.0\r\n", strLogin))),
               "<START_HERE>989;<STOP_HERE>");
-    EXPECT_EQ(Body(RawExchange(m_target->Port(), Request("User-Agent: Mozilla/5.0\r\n", strLogin))),
+    EXPECT_EQ(Body(RawExchange(T().Port(), Request("User-Agent: ZORV \r\n", strLogin))),
               "<START_HERE>989;<STOP_HERE>");
-    EXPECT_EQ(Body(RawExchange(m_target->Port(), Request("User-Agent: ZORV \r\n", strLogin))),
-              "<START_HERE>989;<STOP_HERE>");
-    EXPECT_EQ(Body(RawExchange(m_target->Port(), Request("User-Agent: ZORV 0.2\r\n", strLogin))),
+    EXPECT_EQ(Body(RawExchange(T().Port(), Request("User-Agent: ZORV 0.2\r\n", strLogin))),
               "<START_HERE>801;<STOP_HERE>");
     // A body over 64 KiB is refused before anything is parsed.
     std::string strHuge = strLogin + "&bio=" + std::string(64 * 1024, 'x');
-    EXPECT_EQ(Body(RawExchange(m_target->Port(), Request("User-Agent: ZORV 0.3\r\n", strHuge))),
+    EXPECT_EQ(Body(RawExchange(T().Port(), Request("User-Agent: ZORV 0.3\r\n", strHuge))),
               "<START_HERE>992;<STOP_HERE>");
     std::string strMax = strLogin + "&bio=";
     strMax += std::string(64 * 1024 - strMax.size(), 'x');
-    EXPECT_EQ(Body(RawExchange(m_target->Port(), Request("User-Agent: ZORV 0.3\r\n", strMax))),
+    EXPECT_EQ(Body(RawExchange(T().Port(), Request("User-Agent: ZORV 0.3\r\n", strMax))),
               "<START_HERE>801;<STOP_HERE>");
     // Garbage where the msgid belongs.
-    EXPECT_EQ(Body(RawExchange(m_target->Port(),
+    EXPECT_EQ(Body(RawExchange(T().Port(),
                                Request("User-Agent: ZORV 0.3\r\n", "msgid=1x4&&&=&charname"))),
               "<START_HERE>990;<STOP_HERE>");
 }
 
 TEST_P(RawHttp, OtherPathsAreNotTheScript) {
     std::string strReply =
-        RawExchange(m_target->Port(), "POST /elsewhere HTTP/1.0\r\nHost: x\r\nUser-Agent: ZORV "
-                                      "0.3\r\nContent-length: 8\r\n\r\nmsgid=104");
+        RawExchange(T().Port(), "POST /elsewhere HTTP/1.0\r\nHost: x\r\nUser-Agent: ZORV "
+                                "0.3\r\nContent-length: 8\r\n\r\nmsgid=104");
     EXPECT_NE(strReply.find(" 404 "), std::string::npos) << strReply;
     EXPECT_EQ(strReply.find("<START_HERE>"), std::string::npos);
 }
