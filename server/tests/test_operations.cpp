@@ -20,6 +20,16 @@ protected:
                 return record;
         return {};
     }
+    int Remove(int iActor, const std::string& strVassal, const std::string& strPatron,
+               const std::string& strList, const std::string& strName) {
+        return As(T(), iActor, 102,
+                  {{"charid", std::to_string(iActor)},
+                   {"patronid", strPatron},
+                   {"vassalid", strVassal},
+                   {"vassalname", strName},
+                   {"vassallist", strList}})
+            .iCode;
+    }
 };
 
 TEST_P(Operations, FirstSetUpThenLogin) {
@@ -98,28 +108,47 @@ TEST_P(Operations, AddVassal) {
 
 TEST_P(Operations, RemoveVassal) {
     Build();
-    auto Remove = [&](int iActor, const std::string& strVassal, const std::string& strPatron,
-                      const std::string& strList, const std::string& strName) {
-        return As(T(), iActor, 102,
-                  {{"charid", std::to_string(iActor)},
-                   {"patronid", strPatron},
-                   {"vassalid", strVassal},
-                   {"vassalname", strName},
-                   {"vassallist", strList}})
-            .iCode;
-    };
     EXPECT_EQ(Remove(S::Patron, "99", "3", "4", "Self"), 917);
-    EXPECT_EQ(Remove(S::Other, "4", "3", "4", "Self"), 920);
-    EXPECT_EQ(Remove(S::Self, "4", "3", "4", "Self"), 920);
+    EXPECT_EQ(Remove(S::Other, "4", "3", "4", "Self"), 920) << "only from above";
+    EXPECT_EQ(Remove(S::Self, "4", "3", "4", "Self"), 920) << "nobody removes himself";
     EXPECT_EQ(Remove(S::Patron, "4", "2", "4", "Self"), 912);
     EXPECT_EQ(Remove(S::Patron, "4", "3", "4,9", "Self"), 912);
     EXPECT_EQ(Remove(S::Patron, "4", "3", "4", "Vassal"), 912);
-    EXPECT_EQ(Remove(S::Keeper, "1", "-1", "", "Root"), 920) << "the last but one administrator";
+    EXPECT_EQ(Remove(S::Keeper, "1", "-1", "", "Root"), 920)
+        << "not even an administrator removes a branch that holds his own login";
     EXPECT_EQ(Remove(S::Patron, "4", "3", "4", "Self"), 800);
     EXPECT_TRUE(TreeRecord(S::Self).empty());
     EXPECT_TRUE(TreeRecord(S::Vassal).empty()) << "followers go with their patron";
     EXPECT_EQ(TreeRecord(S::Patron)[5], "");
     EXPECT_EQ(T().Send("Vassal", S::kDefaultPassword, 104).iCode, 950);
+}
+
+// Every case here passes the other removal rules (the vassal exists, the caller stands above it
+// and outside its branch, the patron and its list are current), so only the guard that keeps an
+// administrator in the guild can refuse.
+TEST_P(Operations, RemovalNeverTakesTheLastAdministrator) {
+    Build();
+    auto Administrators = [&] {
+        return SqlValue(m_strDb, "SELECT group_concat(id) FROM (SELECT id FROM characters "
+                                 "WHERE security_level = 3 ORDER BY id)");
+    };
+    Sql(m_strDb, "UPDATE characters SET security_level = CASE id WHEN 5 THEN 3 ELSE 1 END");
+    EXPECT_EQ(Remove(S::Self, "5", "4", "5", "Vassal"), 920) << "the last administrator itself";
+    EXPECT_EQ(Remove(S::Patron, "4", "3", "4", "Self"), 920)
+        << "a branch with the last administrator below its top";
+    Sql(m_strDb, "UPDATE characters SET security_level = 3 WHERE id = 4");
+    EXPECT_EQ(Remove(S::Patron, "4", "3", "4", "Self"), 920)
+        << "a branch that holds every administrator there is";
+    EXPECT_EQ(Administrators(), "4,5");
+    EXPECT_EQ(SqlValue(m_strDb, "SELECT count(*) FROM characters WHERE id IN (4, 5)"), "2")
+        << "a refused removal leaves the branch whole";
+
+    // A third administrator outside the branch lets the same removal through.
+    EXPECT_EQ(
+        As(T(), S::Vassal, 112, {{"charid", "5"}, {"changeid", "7"}, {"newlevel", "3"}}).iCode,
+        800);
+    EXPECT_EQ(Remove(S::Patron, "4", "3", "4", "Self"), 800);
+    EXPECT_EQ(Administrators(), "7");
 }
 
 TEST_P(Operations, ChangePatron) {
