@@ -7,6 +7,7 @@
 #include "Text.h"
 
 #include <atomic>
+#include <condition_variable>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -212,12 +213,22 @@ TEST(Integrity, KilledServerKeepsEveryAcknowledgedSave) {
     auto target = std::make_unique<ServeTarget>(strDb);
     Scene::Build(*target);
 
+    // The kill must land in the middle of a stream of saves, so it waits for kSaves acknowledged
+    // ones; a writer stops early on any refusal or lost connection, and then the wait ends too,
+    // as it does at the deadline, so that a broken server fails here rather than at ctest's
+    // timeout.
+    const int kSaves = 60;
     std::mutex mutex;
+    std::condition_variable changed;
     std::map<int, int> acknowledged; // character id -> last acknowledged save number
+    int nAcknowledged = 0;
+    int nWriting = 2;
+    std::string strStopped; // why the first writer that stopped early did
     std::atomic<bool> bStop{false};
     std::vector<std::thread> writers;
     for (int iWriter = 0; iWriter < 2; ++iWriter) {
         writers.emplace_back([&, iWriter] {
+            std::string strWhy;
             // Each writer owns its characters, so its saves to one character are in order.
             for (int i = iWriter; !bStop; i += 2) {
                 int id = iWriter == 0 ? 1 + 2 * (i / 2 % 4) : 2 + 2 * (i / 2 % 3);
@@ -227,31 +238,42 @@ TEST(Integrity, KilledServerKeepsEveryAcknowledgedSave) {
                                 {{"charid", "1"},
                                  {"updateid", std::to_string(id)},
                                  {"BIO", "save " + std::to_string(i)}});
-                } catch (const std::exception&) {
-                    return; // the server is gone
+                } catch (const std::exception& e) {
+                    strWhy = e.what(); // the server is gone
+                    break;
                 }
-                if (answer.iCode != 800)
-                    return;
+                if (answer.iCode != 800) {
+                    strWhy = "save " + std::to_string(i) + " got " + std::to_string(answer.iCode);
+                    break;
+                }
                 std::lock_guard<std::mutex> lock(mutex);
                 acknowledged[id] = std::max(acknowledged[id], i);
+                ++nAcknowledged;
+                changed.notify_all();
             }
+            std::lock_guard<std::mutex> lock(mutex);
+            if (!bStop && strStopped.empty())
+                strStopped = "writer " + std::to_string(iWriter) + ": " + strWhy;
+            --nWriting;
+            changed.notify_all();
         });
     }
-    while (true) {
-        {
-            std::lock_guard<std::mutex> lock(mutex);
-            int nSaves = 0;
-            for (auto& [id, i] : acknowledged)
-                nSaves += i;
-            if (nSaves > 300)
-                break;
-        }
-        std::this_thread::yield();
+    std::string strShortfall; // empty when enough saves arrived
+    {
+        std::unique_lock<std::mutex> lock(mutex);
+        changed.wait_until(lock, std::chrono::steady_clock::now() + std::chrono::seconds(60),
+                           [&] { return nAcknowledged >= kSaves || nWriting == 0; });
+        if (nAcknowledged < kSaves)
+            strShortfall = std::to_string(nAcknowledged) + " of " + std::to_string(kSaves) +
+                           " saves acknowledged when " +
+                           (nWriting == 0 ? "every writer had stopped" : "the minute was up") +
+                           (strStopped.empty() ? "" : "; " + strStopped);
     }
     target->Kill(); // in the middle of the stream
     bStop = true;
     for (auto& writer : writers)
         writer.join();
+    ASSERT_EQ(strShortfall, "");
 
     EXPECT_EQ(SqlValue(strDb, "PRAGMA integrity_check"), "ok");
     for (auto& [id, i] : acknowledged) {
