@@ -20,21 +20,24 @@ int PasswordLengthCode(const std::string& strPassword) {
     return 0;
 }
 
+// The guild's and the rescue squad's names: short, and sent back in every login reply.
+bool FitsSetting(const std::string& strText) {
+    return strText.size() <= 128 && !HoldsMarker(strText);
+}
+
 } // namespace
 
 Reply ChangePasswordOp(Call& call, int iPasswordCode, const std::string& strNewHash) {
-    std::optional<int> iTarget = IdField(call.form, "charid");
-    if (!iTarget)
-        return {zorv::CodeInvalidCharacter, ""};
-    std::optional<Member> target = call.store.FindById(*iTarget);
-    if (!target)
-        return {zorv::CodeInvalidCharacter, ""};
-    if (target->id != call.me.id && !IsAdmin(call.me))
+    Member target;
+    if (int iCode = FindByIdField(call, "charid", zorv::CodeInvalidCharacter,
+                                  zorv::CodeInvalidCharacter, target))
+        return {iCode, ""};
+    if (target.id != call.me.id && !IsAdmin(call.me))
         return {zorv::CodeSecurityViolation, ""};
     if (iPasswordCode)
         return {iPasswordCode, ""};
     Statement update(call.db, "UPDATE characters SET password_hash = ?1 WHERE id = ?2");
-    update.Bind(1, strNewHash).Bind(2, target->id).Run();
+    update.Bind(1, strNewHash).Bind(2, target.id).Run();
     return Ok();
 }
 
@@ -58,7 +61,7 @@ int NewPasswordCode(const Form& form) {
 
 int ServerSetupCode(const Form& form) {
     std::string strGuild = Trim(FormValue(form, "guildname"));
-    if (strGuild.empty() || strGuild.size() > 128 || HoldsMarker(strGuild))
+    if (strGuild.empty() || !FitsSetting(strGuild))
         return zorv::CodeSetupInvalidGuild;
     const std::string& strDefault = FormValue(form, "defaultpw");
     if (!strDefault.empty() && PasswordLengthCode(strDefault))
@@ -69,7 +72,7 @@ int ServerSetupCode(const Form& form) {
     std::string strSquad = Trim(FormValue(form, "rescue_squad_name"));
     if (strUse == "1" && strSquad.empty())
         return zorv::CodeSetupInvalidRescueName;
-    if (strSquad.size() > 128 || HoldsMarker(strSquad))
+    if (!FitsSetting(strSquad))
         return zorv::CodeSetupInvalidRescueName;
     return 0;
 }
@@ -96,7 +99,7 @@ Reply ServerSetupOp(Call& call, const std::string& strNewDefaultHash) {
 
 int InitServerCode(const Form& form) {
     std::string strGuild = Trim(FormValue(form, "guildname"));
-    if (strGuild.empty() || strGuild.size() > 128 || HoldsMarker(strGuild))
+    if (strGuild.empty() || !FitsSetting(strGuild))
         return zorv::CodeInitInvalidGuild;
     if (PasswordLengthCode(FormValue(form, "defaultpw")))
         return zorv::CodeInitInvalidDefault;
@@ -106,7 +109,7 @@ int InitServerCode(const Form& form) {
     if (!IsValidName(strName) || IsReservedName(strName))
         return zorv::CodeInvalidText;
     std::string strSquad = Trim(FormValue(form, "rescue_squad_name"));
-    if (strSquad.size() > 128 || HoldsMarker(strSquad))
+    if (!FitsSetting(strSquad))
         return zorv::CodeInvalidText;
     return 0;
 }
@@ -133,13 +136,12 @@ Reply InitServerOp(Database& db, Store& store, const Form& form, const std::stri
 Reply ResetPasswordOp(Call& call) {
     if (!IsAdmin(call.me))
         return {zorv::CodeResetNotAdmin, ""};
-    std::optional<int> iTarget = IdField(call.form, "resetid");
-    if (!iTarget)
-        return {zorv::CodeInvalidCharacter, ""};
-    if (!call.store.FindById(*iTarget))
-        return {zorv::CodeResetNoSuchCharacter, ""};
+    Member target;
+    if (int iCode = FindByIdField(call, "resetid", zorv::CodeInvalidCharacter,
+                                  zorv::CodeResetNoSuchCharacter, target))
+        return {iCode, ""};
     Statement reset(call.db, "UPDATE characters SET password_hash = NULL WHERE id = ?1");
-    reset.Bind(1, *iTarget).Run();
+    reset.Bind(1, target.id).Run();
     return Ok();
 }
 
@@ -152,20 +154,18 @@ Reply BackupOp(Call& call) {
 Reply SecurityLevelOp(Call& call) {
     if (!IsAdmin(call.me))
         return {zorv::CodeSecurityViolation, ""};
-    std::optional<int> iTarget = IdField(call.form, "changeid");
-    if (!iTarget)
-        return {zorv::CodeLevelInvalidId, ""};
-    std::optional<Member> target = call.store.FindById(*iTarget);
-    if (!target)
-        return {zorv::CodeLevelNoSuchCharacter, ""};
+    Member target;
+    if (int iCode = FindByIdField(call, "changeid", zorv::CodeLevelInvalidId,
+                                  zorv::CodeLevelNoSuchCharacter, target))
+        return {iCode, ""};
     const std::string strLevel = Trim(FormValue(call.form, "newlevel"));
     if (strLevel != "1" && strLevel != "3")
         return {zorv::CodeLevelInvalid, ""};
     int iLevel = strLevel == "3" ? kAdministrator : kNormalUser;
-    if (iLevel != kAdministrator && target->iSecurity == kAdministrator &&
+    if (iLevel != kAdministrator && target.iSecurity == kAdministrator &&
         call.store.CountAdministrators() <= 1)
         return {zorv::CodeLevelInvalid, ""};
     Statement update(call.db, "UPDATE characters SET security_level = ?1 WHERE id = ?2");
-    update.Bind(1, iLevel).Bind(2, target->id).Run();
+    update.Bind(1, iLevel).Bind(2, target.id).Run();
     return Ok();
 }

@@ -35,6 +35,17 @@ bool MayActOn(Store& store, const Member& me, int iTarget) {
     return me.id == iTarget || IsAdmin(me) || store.IsAbove(me.id, iTarget);
 }
 
+int FindByIdField(Call& call, const char* szField, int iNotAnId, int iNotFound, Member& member) {
+    std::optional<int> id = IdField(call.form, szField);
+    if (!id)
+        return iNotAnId;
+    std::optional<Member> found = call.store.FindById(*id);
+    if (!found)
+        return iNotFound;
+    member = *found;
+    return 0;
+}
+
 int CheckCharId(Call& call) {
     std::optional<int> iCharId = IdField(call.form, "charid");
     if (!iCharId)

@@ -32,6 +32,9 @@ struct Call {
 bool IsAdmin(const Member& me);
 // Acting on a character is allowed to itself, to anyone above it, and to an administrator.
 bool MayActOn(Store& store, const Member& me, int iTarget);
+// The character an id field names: 0 with `member` filled, else iNotAnId when the field holds no
+// id and iNotFound when no character has it.
+int FindByIdField(Call& call, const char* szField, int iNotAnId, int iNotFound, Member& member);
 // The `charid` every changing operation carries must be the caller's own id: 0, or the code that
 // refuses it.
 int CheckCharId(Call& call);

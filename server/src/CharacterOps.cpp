@@ -210,22 +210,20 @@ Reply SaveOp(Call& call) {
 }
 
 Reply CharacterOp(Call& call) {
-    std::optional<int> iId = IdField(call.form, "getcharid");
-    if (!iId)
-        return {zorv::CodeInvalidCharacter, ""};
-    std::optional<Member> character = call.store.FindById(*iId);
-    if (!character)
-        return {zorv::CodeCharacterNotFound, ""};
-    std::optional<Member> patron = character->iPatron == zorv::kNoCharacter
+    Member character;
+    if (int iCode = FindByIdField(call, "getcharid", zorv::CodeInvalidCharacter,
+                                  zorv::CodeCharacterNotFound, character))
+        return {iCode, ""};
+    std::optional<Member> patron = character.iPatron == zorv::kNoCharacter
                                        ? std::nullopt
-                                       : call.store.FindById(character->iPatron);
-    std::string strVassalIds = call.store.VassalList(character->id);
+                                       : call.store.FindById(character.iPatron);
+    std::string strVassalIds = call.store.VassalList(character.id);
     std::string strPatronName = patron ? patron->strName : "None";
-    std::string strPath = PathToMonarch(call.store, character->id, character->strName);
+    std::string strPath = PathToMonarch(call.store, character.id, character.strName);
 
     static const std::string strQuery = CharacterQuery();
     Statement row(call.db, strQuery.c_str());
-    row.Bind(1, character->id).Step();
+    row.Bind(1, character.id).Step();
     zorv::Fields fields;
     int iColumn = 0;
     for (const PayloadField& field : kCharacterPayload) {

@@ -69,13 +69,11 @@ Reply TreeOp(Call& call) {
 Reply AddVassalOp(Call& call) {
     if (int iCode = CheckCharId(call))
         return {iCode, ""};
-    std::optional<int> iAddTo = IdField(call.form, "addtoid");
-    if (!iAddTo)
-        return {zorv::CodeInvalidCharacter, ""};
-    std::optional<Member> patron = call.store.FindById(*iAddTo);
-    if (!patron)
-        return {zorv::CodeAddNoSuchPatron, ""};
-    if (!MayActOn(call.store, call.me, patron->id))
+    Member patron;
+    if (int iCode = FindByIdField(call, "addtoid", zorv::CodeInvalidCharacter,
+                                  zorv::CodeAddNoSuchPatron, patron))
+        return {iCode, ""};
+    if (!MayActOn(call.store, call.me, patron.id))
         return {zorv::CodeSecurityViolation, ""};
     std::string strName = Trim(FormValue(call.form, "vassalname"));
     if (strName.empty())
@@ -86,42 +84,40 @@ Reply AddVassalOp(Call& call) {
         return {zorv::CodeAddInvalidName, ""};
     if (call.store.FindByName(strName))
         return {zorv::CodeAddNameTaken, ""};
-    std::vector<int> vassals = call.store.VassalIds(patron->id);
+    std::vector<int> vassals = call.store.VassalIds(patron.id);
     std::optional<int> iPatronId = IdField(call.form, "patronid");
     if (!SameList(FormValue(call.form, "vassallist"), vassals) || !iPatronId ||
-        *iPatronId != patron->iPatron)
+        *iPatronId != patron.iPatron)
         return {zorv::CodeAddStaleTree, ""};
     if (static_cast<int>(vassals.size()) >= call.store.MaxVassals())
         return {zorv::CodeAddPatronFull, ""};
     int id = call.store.CountCharacters() < zorv::kMaxCharacters ? call.store.FreeId() : 0;
     if (id == 0)
         return {zorv::CodeAddGuildFull, ""};
-    call.store.AddCharacter(id, strName, patron->id, kNormalUser, call.me.id);
+    call.store.AddCharacter(id, strName, patron.id, kNormalUser, call.me.id);
     return Ok(std::to_string(id));
 }
 
 Reply RemoveVassalOp(Call& call) {
     if (int iCode = CheckCharId(call))
         return {iCode, ""};
-    std::optional<int> iVassal = IdField(call.form, "vassalid");
-    if (!iVassal)
-        return {zorv::CodeInvalidCharacter, ""};
-    std::optional<Member> vassal = call.store.FindById(*iVassal);
-    if (!vassal)
-        return {zorv::CodeRemoveNotFound, ""};
-    if (!IsAdmin(call.me) && !call.store.IsAbove(call.me.id, vassal->id))
+    Member vassal;
+    if (int iCode = FindByIdField(call, "vassalid", zorv::CodeInvalidCharacter,
+                                  zorv::CodeRemoveNotFound, vassal))
+        return {iCode, ""};
+    if (!IsAdmin(call.me) && !call.store.IsAbove(call.me.id, vassal.id))
         return {zorv::CodeRemoveNotAllowed, ""};
     std::optional<int> iPatronId = IdField(call.form, "patronid");
-    if (!iPatronId || *iPatronId != vassal->iPatron)
+    if (!iPatronId || *iPatronId != vassal.iPatron)
         return {zorv::CodeRemoveStaleTree, ""};
-    if (vassal->iPatron != zorv::kNoCharacter &&
-        !SameList(FormValue(call.form, "vassallist"), call.store.VassalIds(vassal->iPatron)))
+    if (vassal.iPatron != zorv::kNoCharacter &&
+        !SameList(FormValue(call.form, "vassallist"), call.store.VassalIds(vassal.iPatron)))
         return {zorv::CodeRemoveStaleTree, ""};
     const std::string& strName = FormValue(call.form, "vassalname");
-    if (!strName.empty() && NameKey(Trim(strName)) != NameKey(vassal->strName))
+    if (!strName.empty() && NameKey(Trim(strName)) != NameKey(vassal.strName))
         return {zorv::CodeRemoveStaleTree, ""};
 
-    std::vector<int> branch = call.store.Branch(vassal->id);
+    std::vector<int> branch = call.store.Branch(vassal.id);
     // Nobody removes their own login, and the guild keeps at least one administrator.
     if (std::find(branch.begin(), branch.end(), call.me.id) != branch.end())
         return {zorv::CodeRemoveNotAllowed, ""};
