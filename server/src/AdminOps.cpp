@@ -124,8 +124,8 @@ Reply InitServerOp(Database& db, Store& store, const Form& form, const std::stri
     if (!store.Setting("max_vassals"))
         store.SetSetting("max_vassals", std::to_string(kDefaultMaxVassals));
     int id = store.FreeId();
-    store.AddCharacter(id, Trim(FormValue(form, "charname")), zorv::kNoCharacter, kAdministrator,
-                       id);
+    store.AddCharacter(id, Trim(FormValue(form, "charname")), zorv::kNoCharacter,
+                       zorv::kSecurityAdministrator, id);
     Statement own(db, "UPDATE characters SET password_hash = ?1 WHERE id = ?2");
     own.Bind(1, strOwnHash).Bind(2, id).Run();
     // Written last: the guild name is what marks the server as set up.
@@ -161,9 +161,9 @@ Reply SecurityLevelOp(Call& call) {
     const std::string strLevel = Trim(FormValue(call.form, "newlevel"));
     if (strLevel != "1" && strLevel != "3")
         return {zorv::CodeLevelInvalid, ""};
-    int iLevel = strLevel == "3" ? kAdministrator : kNormalUser;
-    if (iLevel != kAdministrator && target.iSecurity == kAdministrator &&
-        call.store.CountAdministrators() <= 1)
+    int iLevel = strLevel == "3" ? zorv::kSecurityAdministrator : zorv::kSecurityNormal;
+    if (iLevel != zorv::kSecurityAdministrator &&
+        target.iSecurity == zorv::kSecurityAdministrator && call.store.CountAdministrators() <= 1)
         return {zorv::CodeLevelInvalid, ""};
     Statement update(call.db, "UPDATE characters SET security_level = ?1 WHERE id = ?2");
     update.Bind(1, iLevel).Bind(2, target.id).Run();

@@ -28,7 +28,7 @@ bool HoldsMarker(const std::string& strText) {
 }
 
 bool IsAdmin(const Member& me) {
-    return me.iSecurity == kAdministrator;
+    return me.iSecurity == zorv::kSecurityAdministrator;
 }
 
 bool MayActOn(Store& store, const Member& me, int iTarget) {

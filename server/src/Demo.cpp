@@ -63,7 +63,9 @@ GuildLogin CreateDemoGuild(const std::string& strPath) {
             int id = iName + 1;
             int iPatron = previous.empty() ? zorv::kNoCharacter : previous[i % previous.size()];
             store.AddCharacter(id, kDemoNames[iName], iPatron,
-                               iPatron == zorv::kNoCharacter ? kAdministrator : kNormalUser, 1);
+                               iPatron == zorv::kNoCharacter ? zorv::kSecurityAdministrator
+                                                             : zorv::kSecurityNormal,
+                               1);
             current.push_back(id);
         }
         previous.swap(current);
@@ -174,7 +176,7 @@ GuildLogin CreateSeededGuild(const std::string& strPath, int nMembers, SeedShape
             .Bind(2, strName)
             .Bind(3, NameKey(strName))
             .Bind(4, iPatron)
-            .Bind(5, id == 1 ? kAdministrator : kNormalUser)
+            .Bind(5, id == 1 ? zorv::kSecurityAdministrator : zorv::kSecurityNormal)
             .Bind(6, 1 + int(random() % 126))
             .Bind(7, 1 + int(random() % 10))
             .Bind(8, int(random() % 4))

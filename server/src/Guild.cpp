@@ -110,7 +110,7 @@ Reply Run(Database& db, Store& store, CredentialCache* pCache, const Form& form,
         iPasswordCode = NewPasswordCode(form);
         if (iPasswordCode == 0)
             strNewHash = HashPassword(FormValue(form, "newpw"));
-    } else if (iMsgId == zorv::OpServerSetup && me.iSecurity == kAdministrator &&
+    } else if (iMsgId == zorv::OpServerSetup && me.iSecurity == zorv::kSecurityAdministrator &&
                ServerSetupCode(form) == 0 && !FormValue(form, "defaultpw").empty()) {
         strNewHash = HashPassword(FormValue(form, "defaultpw"));
     }

@@ -3,6 +3,7 @@
 // tree that the operations share. Text handed in and out is Latin-1; the file holds UTF-8.
 // Tree walks are iterative and bounded by the guild's size, so no shape can exhaust the stack.
 #include "Database.h"
+#include "Protocol.h"
 
 #include <cstdint>
 #include <optional>
@@ -24,13 +25,11 @@ extern const std::vector<SheetField> kSheetFields;
 struct Member {
     int id = 0;
     std::string strName; // Latin-1
-    int iPatron = -1;
+    int iPatron = zorv::kNoCharacter;
     std::optional<std::string> strOwnHash; // nullopt: still on the guild's default password
-    int iSecurity = 1;
+    int iSecurity = zorv::kSecurityNormal;
 };
 
-inline constexpr int kAdministrator = 3;
-inline constexpr int kNormalUser = 1;
 inline constexpr int kDefaultMaxVassals = 12;
 
 // Opens an existing database (or creates one) with the pragmas every connection needs.

@@ -94,7 +94,7 @@ Reply AddVassalOp(Call& call) {
     int id = call.store.CountCharacters() < zorv::kMaxCharacters ? call.store.FreeId() : 0;
     if (id == 0)
         return {zorv::CodeAddGuildFull, ""};
-    call.store.AddCharacter(id, strName, patron.id, kNormalUser, call.me.id);
+    call.store.AddCharacter(id, strName, patron.id, zorv::kSecurityNormal, call.me.id);
     return Ok(std::to_string(id));
 }
 
@@ -125,7 +125,7 @@ Reply RemoveVassalOp(Call& call) {
     int nRemovedAdmins = 0;
     for (int id : branch) {
         isAdmin.Bind(1, id);
-        if (isAdmin.Step() && isAdmin.Int(0) == kAdministrator)
+        if (isAdmin.Step() && isAdmin.Int(0) == zorv::kSecurityAdministrator)
             ++nRemovedAdmins;
         isAdmin.Reset();
     }
