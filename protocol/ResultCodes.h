@@ -54,6 +54,9 @@ enum Code : int {
     CodeSaveNoSuchCharacter = 970,
     CodeSaveNoSuchEditor = 971,
     CodeSaveAdminOnly = 972,
+    // The record changed since the client showed it (the save's revision is older than the
+    // stored one); the payload names who changed it and when.
+    CodeSaveStale = 973,
 
     // Reading a character.
     CodeCharacterNotFound = 980,
