@@ -1,7 +1,8 @@
 #pragma once
-// The widgets of the main window: the six views of the main tab strip, the character tabs
+// The widgets of the main window: the six views of the main tab strip, the character sheet
 // beside the allegiance tree, and the controls the procedures address by name. Built once;
 // the subsystems fill the views, the main window owns and wires them.
+#include "SheetViews.h"
 #include "Tabs.h"
 
 #include <QString>
@@ -20,34 +21,13 @@ struct MainViews {
     explicit MainViews(QWidget* pCentral);
 
     QTabWidget* tabMainTab;
+    QTabWidget* tabCharInfo; // built before the sheet that fills it
+    SheetViews sheet;
 
     QGroupBox* frameAllegianceTree;
     QTreeView* treTreeView;
     QPushButton* cmdTreeRefresh;
     QPushButton* cmdFindInTree;
-    QTabWidget* tabCharInfo;
-    QPushButton* cmdSaveChanges;
-    QPushButton* cmdResetChanges;
-
-    QGroupBox* frameBasicInfo;
-    QGroupBox* frameBio;
-    QComboBox* cmbRank;
-    QComboBox* cmbComputedRank;
-    QComboBox* cmbRace;
-    QComboBox* cmbSex;
-    QCheckBox* chkCanSummon;
-    QCheckBox* chkPrivate;
-    QCheckBox* chkRescue;
-    QCheckBox* chkPK;
-    QGroupBox* frameAllegianceInfo;
-    QGroupBox* frameVassals;
-    QGroupBox* frameImmediateTree;
-    QTreeView* treImmediateTree;
-    QGroupBox* frameSkills;
-    QTabWidget* tabSkills;
-    QGroupBox* frameRealLife;
-    QGroupBox* frameContactInfo;
-    QGroupBox* frameAwards;
 
     QGroupBox* frameFlatList;
     Grid* grdFlatList;

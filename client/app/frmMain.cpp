@@ -1,12 +1,14 @@
 #include "frmMain.h"
 
 #include "AllegianceView.h"
+#include "CharacterSheet.h"
 #include "Characters.h"
 #include "Grid.h"
 #include "MainViews.h"
 #include "Protocol.h"
 #include "RequestCycle.h"
 #include "Session.h"
+#include "SkillCatalogue.h"
 #include "StatusBar.h"
 #include "frmAbout.h"
 #include "frmLogin.h"
@@ -57,8 +59,11 @@ void frmMain::Form_Load() {
     setStatusBar(m_pStatusBar);
     m_pCycle = std::make_unique<RequestCycle>(*m_pPrompts, *m_pStatusBar, m_settings.iTimeoutTime);
     m_pRoster = std::make_unique<Characters>();
+    m_pSkills = std::make_unique<Skills>();
+    AddSkills(*m_pSkills);
     m_pSession = std::make_unique<Session>(*m_pPrompts, *m_pStatusBar, *m_pCycle);
     m_pSession->objCharDB = m_pRoster.get();
+    m_pSession->objSkills = m_pSkills.get();
     BuildMenus();
     // 10140 x 9225 twips at 15 twips a pixel.
     setMinimumSize(676, 615);
@@ -79,16 +84,15 @@ void frmMain::Form_Load() {
     m_pStatusBar->AddPanel(RequestCycle::kPanelData, 2);
     v.tabMainTab->setCurrentIndex(0);
 
-    v.cmbSex->addItems({"Unknown", "Male", "Female"});
-    v.cmbRace->addItems({"Unknown", "Aluvian", "Gharu'ndim", "Sho"});
     v.cmbSearchRace->addItems({"Any", "Aluvian", "Gharu'ndim", "Sho"});
     v.cmbSearchRace->setCurrentIndex(0);
     v.cmbSearchRank->addItem(QStringLiteral("Any"));
     for (int i = 1; i <= 10; ++i)
         v.cmbSearchRank->addItem(QString::number(i));
     v.cmbSearchRank->setCurrentIndex(0);
-    SetCharTabEnable(false);
     WireAllegiance();
+    WireSheet();
+    SetCharTabEnable(false);
 
     connect(m_pCycle.get(), &RequestCycle::LoginRequired, this, &frmMain::ShowLoginForm);
     m_pCycle->Route(zorv::OpLogin, [this] { LoginReply(); });
@@ -149,7 +153,7 @@ void frmMain::WireAllegiance() {
     MainViews& v = *m_pViews;
     m_pAllegiance = std::make_unique<AllegianceView>(
         *m_pSession, *m_pRoster,
-        AllegianceControls{v.treTreeView, v.treImmediateTree, v.grdFlatList, v.tabMainTab},
+        AllegianceControls{v.treTreeView, v.sheet.treImmediateTree, v.grdFlatList, v.tabMainTab},
         [this](bool bEnabled) { SetCharTabEnable(bEnabled); }, this);
     ApplyTreeStyle(true);
     AllegianceView* pTree = m_pAllegiance.get();
@@ -157,8 +161,9 @@ void frmMain::WireAllegiance() {
         m_pAllegiance->ParseTreeData();
         m_pCycle->bWaitForOp = false;
     });
-    connect(v.cmdTreeRefresh, &QPushButton::clicked, pTree, &AllegianceView::RefreshTree);
-    connect(v.cmdRefreshFlatList, &QPushButton::clicked, pTree, &AllegianceView::RefreshTree);
+    connect(v.cmdTreeRefresh, &QPushButton::clicked, pTree, &AllegianceView::cmdTreeRefresh_Click);
+    connect(v.cmdRefreshFlatList, &QPushButton::clicked, pTree,
+            &AllegianceView::cmdTreeRefresh_Click);
     connect(v.cmdFindInTree, &QPushButton::clicked, pTree, &AllegianceView::cmdFindInTree_Click);
     connect(v.grdFlatList, &Grid::RowActivated, pTree, &AllegianceView::JumpToCharacter);
     auto Menu = [this](const char* szName, void (AllegianceView::*handler)()) {
@@ -171,15 +176,21 @@ void frmMain::WireAllegiance() {
     Menu("mnuTreeOpCollapseNode", &AllegianceView::mnuTreeOpCollapseNode);
 }
 
+void frmMain::WireSheet() {
+    m_pSheet = std::make_unique<CharacterSheet>(*m_pSession, *m_pRoster, *m_pSkills,
+                                                m_pViews->sheet, *m_pAllegiance, *m_pLogin);
+    // Showing another character, or a new tree, must not throw away unsaved edits unasked.
+    m_pAllegiance->fnMayLeaveCharacter = [this] { return m_pSheet->MayLeave(); };
+}
+
 void frmMain::SetCharTabEnable(bool bEnabled) {
-    m_pViews->tabCharInfo->setEnabled(bEnabled);
-    m_pViews->cmdSaveChanges->setEnabled(bEnabled);
-    m_pViews->cmdResetChanges->setEnabled(bEnabled);
+    if (m_pSheet) // the tree may ask before the sheet exists
+        m_pSheet->SetCharTabEnable(bEnabled);
 }
 
 void frmMain::ApplyTreeStyle(bool bUsePics) {
     // Without pictures the nodes carry no icon and the views keep no room for one.
-    for (QTreeView* pTree : {m_pViews->treTreeView, m_pViews->treImmediateTree}) {
+    for (QTreeView* pTree : {m_pViews->treTreeView, m_pViews->sheet.treImmediateTree}) {
         pTree->setProperty("usePics", bUsePics);
         pTree->setIconSize(bUsePics ? QSize(16, 16) : QSize(0, 0));
     }
@@ -204,6 +215,10 @@ void frmMain::mnuAbout_Click() {
 }
 
 void frmMain::closeEvent(QCloseEvent* pEvent) {
+    if (!m_pSheet->MayLeave()) {
+        pEvent->ignore();
+        return;
+    }
     Form_Unload();
     QMainWindow::closeEvent(pEvent);
 }

@@ -10,7 +10,9 @@
 #include <memory>
 
 class AllegianceView;
+class CharacterSheet;
 class Characters;
+class Skills;
 class frmAbout;
 class frmLogin;
 class frmNewServerSetup;
@@ -45,6 +47,8 @@ public:
     frmLogin& login() { return *m_pLogin; }
     Characters& objCharDB() { return *m_pRoster; }
     AllegianceView& allegiance() { return *m_pAllegiance; }
+    CharacterSheet& sheet() { return *m_pSheet; }
+    Skills& objSkills() { return *m_pSkills; }
 
     // Ends the program at once (a version mismatch); tests replace it to watch it happen.
     std::function<void()> fnEndProgram;
@@ -73,6 +77,7 @@ private:
     void Form_Load();
     void BuildMenus();
     void WireAllegiance();
+    void WireSheet();
     void Form_Unload();
     void LoginReply();
     void SetupNewServer();
@@ -89,6 +94,7 @@ private:
     std::unique_ptr<MainViews> m_pViews;
     std::unique_ptr<RequestCycle> m_pCycle;
     std::unique_ptr<Characters> m_pRoster;
+    std::unique_ptr<Skills> m_pSkills;
     std::unique_ptr<Session> m_pSession;
     std::unique_ptr<frmPlayerSetup> m_pPlayerSetup;
     std::unique_ptr<frmOptions> m_pOptions;
@@ -96,6 +102,7 @@ private:
     std::unique_ptr<frmLogin> m_pLogin;
     std::unique_ptr<frmAbout> m_pAbout;
     std::unique_ptr<AllegianceView> m_pAllegiance;
+    std::unique_ptr<CharacterSheet> m_pSheet;
     QMenu* mnuAdministrator = nullptr;
     int m_iRescueTabIndex = -1;
 };

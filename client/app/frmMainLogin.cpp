@@ -3,6 +3,7 @@
 #include "frmMain.h"
 
 #include "AllegianceView.h"
+#include "CharacterSheet.h"
 #include "Characters.h"
 #include "CriticalError.h"
 #include "LoginReply.h"
@@ -33,7 +34,8 @@ void frmMain::ShowLoginForm() {
 }
 
 void frmMain::mnuLogin_Click() {
-    ShowLoginForm();
+    if (m_pSheet->MayLeave())
+        ShowLoginForm();
 }
 
 void frmMain::Login() {
@@ -141,8 +143,8 @@ void frmMain::ApplyRescueSquad() {
             m_iRescueTabIndex = iTab;
             v.tabMainTab->removeTab(iTab);
         }
-        v.chkRescue->setEnabled(false);
-        v.chkRescue->setVisible(false);
+        v.sheet.chkRescue->setEnabled(false);
+        v.sheet.chkRescue->setVisible(false);
         return;
     }
     // A later login to a guild with a squad brings the view back where it was.
@@ -151,8 +153,8 @@ void frmMain::ApplyRescueSquad() {
                                        v.pageRescueSquad, QString());
     QString strCaption = s.strRescueSquadName;
     v.tabMainTab->setTabText(iTab, strCaption.replace(QLatin1Char('&'), QLatin1String("&&")));
-    v.chkRescue->setText(s.strRescueSquadName + QStringLiteral(" Member"));
-    v.chkRescue->setEnabled(true);
-    v.chkRescue->setVisible(true);
+    v.sheet.chkRescue->setText(s.strRescueSquadName + QStringLiteral(" Member"));
+    v.sheet.chkRescue->setEnabled(true);
+    v.sheet.chkRescue->setVisible(true);
     v.frameRescueSquad->setTitle(s.strRescueSquadName);
 }

@@ -39,11 +39,19 @@ void RequestCycle::StartOperation(qint16 msgid, const QString& strStatus,
     if (!strStatus.isEmpty())
         m_status.SetPanel(kPanelOp, strStatus);
     iCurrentOp = msgid;
+    Send();
+}
+
+void RequestCycle::Send() {
     HTTP.Connect(strCurServer, strCurURI);
 }
 
 void RequestCycle::Route(qint16 msgid, std::function<void()> handler) {
     m_routes[msgid] = std::move(handler);
+}
+
+void RequestCycle::RouteError(qint16 msgid, std::function<bool(qint16)> handler) {
+    m_errorRoutes[msgid] = std::move(handler);
 }
 
 bool RequestCycle::StartAndWait(const std::function<void()>& start) {
@@ -109,7 +117,14 @@ void RequestCycle::HTTP_ConnectionClosed() {
 
 void RequestCycle::HTTP_Error() {
     FailWait(); // a failed exchange ends a chained wait instead of leaving it hanging
-    ErrorHandler(ResultCode());
+    const qint16 iCode = ResultCode();
+    auto route = m_errorRoutes.find(iCurrentOp);
+    if (route != m_errorRoutes.end()) {
+        std::function<bool(qint16)> handler = route->second; // it may start another exchange
+        if (handler(iCode))
+            return;
+    }
+    ErrorHandler(iCode);
 }
 
 void RequestCycle::HTTP_GotResults() {

@@ -49,8 +49,15 @@ public:
                         const std::vector<Field>& fields = {},
                         const QString& strCharName = QString(), const QString& strPass = QString());
 
+    // Sends the request built since PrepareConnection, for an operation whose fields do not
+    // follow the msgid (the save): the caller has set iCurrentOp.
+    void Send();
+
     // The procedure that handles a successful reply to msgid.
     void Route(qint16 msgid, std::function<void()> handler);
+    // A procedure that handles some error codes of msgid itself; it returns false for the codes
+    // the error table is to show.
+    void RouteError(qint16 msgid, std::function<bool(qint16 iCode)> handler);
 
     // Starts an operation and pumps the event loop until its reply clears bWaitForOp. The wait
     // also ends when the exchange fails (an error code or the timeout) or is abandoned; returns
@@ -84,6 +91,7 @@ private:
     Prompts& m_prompts;
     StatusBar& m_status;
     std::map<qint16, std::function<void()>> m_routes;
+    std::map<qint16, std::function<bool(qint16)>> m_errorRoutes;
     bool m_bBusy = false;
     bool m_bWaitFailed = false;
 };

@@ -5,6 +5,7 @@
 #include <QString>
 
 class Characters;
+class Skills;
 class Prompts;
 class RequestCycle;
 class StatusBar;
@@ -24,4 +25,5 @@ struct Session {
     QString strRescueSquadName;
 
     Characters* objCharDB = nullptr; // the roster, once the tree is downloaded
+    Skills* objSkills = nullptr;     // the skill catalogue
 };

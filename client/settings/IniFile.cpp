@@ -63,7 +63,8 @@ bool ReadIniFile(const QString& strFile, Settings& settings) {
 bool WriteIniFile(const QString& strFile, const Settings& settings) {
     QByteArray text;
     auto Line = [&](const QString& strLine) { text += strLine.toLatin1() + "\r\n"; };
-    Line(QStringLiteral("Version = ") + settings.strIniVersion);
+    // The version line is written empty, whatever an older file said.
+    Line(QStringLiteral("Version = "));
     Line(QStringLiteral("Timeout = ") + QString::number(settings.iTimeoutTime));
     Line(QStringLiteral("UsePics = ") + QString::number(settings.iUsePics));
     Line(QStringLiteral("LastServerUsed = ") + settings.strLastServer);

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -37,10 +38,26 @@ frmPlayerSetup::frmPlayerSetup(Prompts& prompts, Settings& settings, QWidget* pP
     pLayout->addLayout(pForm);
     pLayout->addLayout(pButtons);
 
-    connect(cmbServerAddress, &QComboBox::textActivated, this,
-            [this] { cmbServerAddress_Click(); });
+    // Enter means OK, in the address box as anywhere in the dialog: the box adds nothing to
+    // its list and the names change only when the user picks another address from the list.
+    cmbServerAddress->setInsertPolicy(QComboBox::NoInsert);
+    cmbCharName->setInsertPolicy(QComboBox::NoInsert);
+    for (QComboBox* pCombo : {cmbServerAddress, cmbCharName})
+        pCombo->lineEdit()->installEventFilter(this);
+    connect(cmbServerAddress, &QComboBox::activated, this, [this] { cmbServerAddress_Click(); });
     connect(cmdOK, &QPushButton::clicked, this, &frmPlayerSetup::cmdOK_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmPlayerSetup::cmdCancel_Click);
+}
+
+bool frmPlayerSetup::eventFilter(QObject* pWatched, QEvent* pEvent) {
+    if (pEvent->type() == QEvent::KeyPress) {
+        const int iKey = static_cast<QKeyEvent*>(pEvent)->key();
+        if (iKey == Qt::Key_Return || iKey == Qt::Key_Enter) {
+            cmdOK_Click();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(pWatched, pEvent);
 }
 
 void frmPlayerSetup::Run() {

@@ -36,6 +36,9 @@ public:
     QPushButton* cmdOK;
     QPushButton* cmdCancel;
 
+protected:
+    bool eventFilter(QObject* pWatched, QEvent* pEvent) override;
+
 private:
     Prompts& m_prompts;
     Settings& m_settings;

@@ -102,8 +102,8 @@ void tst_login::startUpState() {
     QCOMPARE(v.grdRescueSquad->Model().Headers().size(), 8);
     QCOMPARE(v.cmbSearchRank->count(), 11);
     QCOMPARE(v.cmbSearchRank->currentText(), QStringLiteral("Any"));
-    QCOMPARE(v.cmbRace->itemText(2), QStringLiteral("Gharu'ndim"));
-    QCOMPARE(v.cmbSex->count(), 3);
+    QCOMPARE(v.sheet.cmbRace->itemText(2), QStringLiteral("Gharu'ndim"));
+    QCOMPARE(v.sheet.cmbSex->count(), 3);
     QCOMPARE(w.stsStatusBar().Panel(RequestCycle::kPanelOp), QString());
     QCOMPARE(w.cycle().timerTimeout.interval(), 30000);
     QVERIFY(!w.cycle().timerTimeout.isActive());
@@ -154,7 +154,7 @@ void tst_login::firstLoginSetsUpTheServer() {
     QCOMPARE(c.window->session().strCurCharID, QStringLiteral("1"));
     QCOMPARE(c.window->cycle().strCurURI, QStringLiteral("/zorv"));
     QCOMPARE(TabKey(c.window->views().tabMainTab, 2), QStringLiteral("Howlers"));
-    QCOMPARE(c.window->views().chkRescue->text(), QStringLiteral("Howlers Member"));
+    QCOMPARE(c.window->views().sheet.chkRescue->text(), QStringLiteral("Howlers Member"));
     QCOMPARE(c.prompts->dialogs.size(), 0);
 }
 
@@ -269,8 +269,8 @@ void tst_login::rescueSquadFollowsTheGuild() {
     c.window->Start();
     QTRY_COMPARE(v.tabMainTab->count(), 5);
     QCOMPARE(TabIndex(v.tabMainTab, "Rescue Squad List"), -1);
-    QVERIFY(v.chkRescue->isHidden());
-    QVERIFY(!v.chkRescue->isEnabled());
+    QVERIFY(v.sheet.chkRescue->isHidden());
+    QVERIFY(!v.sheet.chkRescue->isEnabled());
 
     // Another login, to a guild with a squad, brings the view back under the squad's name.
     c.ExpectLoginDialog(peer.Address() + "/zorv", "Ann", "secret1");
@@ -280,8 +280,8 @@ void tst_login::rescueSquadFollowsTheGuild() {
     QTRY_COMPARE(v.tabMainTab->count(), 6);
     QCOMPARE(TabKey(v.tabMainTab, 2), QStringLiteral("Search & Rescue"));
     QCOMPARE(v.frameRescueSquad->title(), QStringLiteral("Search & Rescue"));
-    QCOMPARE(v.chkRescue->text(), QStringLiteral("Search & Rescue Member"));
-    QVERIFY(!v.chkRescue->isHidden());
+    QCOMPARE(v.sheet.chkRescue->text(), QStringLiteral("Search & Rescue Member"));
+    QVERIFY(!v.sheet.chkRescue->isHidden());
 }
 
 void tst_login::optionsApplyAndPersist() {
@@ -296,7 +296,7 @@ void tst_login::optionsApplyAndPersist() {
     w.mnuOptions_Click();
     QCOMPARE(w.cycle().timerTimeout.interval(), 12000);
     QCOMPARE(w.views().treTreeView->property("usePics").toBool(), false);
-    QCOMPARE(w.views().treImmediateTree->property("usePics").toBool(), false);
+    QCOMPARE(w.views().sheet.treImmediateTree->property("usePics").toBool(), false);
     QFile ini(w.settings().strINIFile);
     QVERIFY(ini.open(QIODevice::ReadOnly));
     QVERIFY(ini.readAll().contains("Timeout = 12\r\nUsePics = 0\r\n"));

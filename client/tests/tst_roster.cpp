@@ -44,11 +44,14 @@ void tst_roster::setAsSelected() {
     SetAsSelected(&list, "dagger");
     QCOMPARE(list.selectedItems().size(), 1);
     QCOMPARE(list.row(list.selectedItems().first()), 1);
+    QCOMPARE(list.currentRow(), 1);
     SetAsSelected(&list, "Dagger");
     QCOMPARE(list.selectedItems().size(), 2); // the first exact match only, added to the rest
     QVERIFY(list.item(0)->isSelected() && !list.item(3)->isSelected());
+    QCOMPARE(list.currentRow(), 0); // and it becomes the current item
     SetAsSelected(&list, "Spear");
     QCOMPARE(list.selectedItems().size(), 2);
+    QCOMPARE(list.currentRow(), 0);
 }
 
 void tst_roster::rankRule_data() {

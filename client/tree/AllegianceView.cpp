@@ -44,6 +44,13 @@ AllegianceView::AllegianceView(Session& session, Characters& roster,
     controls.grdFlatList->SetTable(m_pFlat);
     connect(controls.treTreeView, &QTreeView::clicked, this,
             &AllegianceView::treTreeView_NodeClick);
+    // Moving through the tree with the keys shows each character once the selection rests, so
+    // holding an arrow key does not send a request per row.
+    m_selectTimer.setSingleShot(true);
+    m_selectTimer.setInterval(kSelectPauseMs);
+    connect(controls.treTreeView->selectionModel(), &QItemSelectionModel::currentChanged,
+            &m_selectTimer, qOverload<>(&QTimer::start));
+    connect(&m_selectTimer, &QTimer::timeout, this, &AllegianceView::SelectionRested);
     m_jumpTimer.setSingleShot(true);
     m_jumpTimer.setInterval(1000);
     connect(&m_jumpTimer, &QTimer::timeout, this, [this] {
@@ -154,8 +161,34 @@ void AllegianceView::ExpandGuard(const QModelIndex& index) {
 }
 
 void AllegianceView::treTreeView_NodeClick() {
+    m_selectTimer.stop();
+    if (!MayLeaveCharacter())
+        return BackToShownNode();
     m_pMain->SetHighlighted(QModelIndex());
     GetCharInfo();
+}
+
+void AllegianceView::SelectionRested() {
+    const QString strKey = SelectedKey();
+    if (strKey.isEmpty() || strKey == strCurrentNodeKey)
+        return; // asked for already (a click, a search, a reselection)
+    treTreeView_NodeClick();
+}
+
+bool AllegianceView::MayLeaveCharacter() {
+    return !fnMayLeaveCharacter || fnMayLeaveCharacter();
+}
+
+void AllegianceView::BackToShownNode() {
+    const QModelIndex node = m_pMain->IndexOfKey(strCurrentNodeKey);
+    if (node.isValid())
+        m_controls.treTreeView->setCurrentIndex(node);
+    m_selectTimer.stop();
+}
+
+void AllegianceView::cmdTreeRefresh_Click() {
+    if (MayLeaveCharacter())
+        RefreshTree();
 }
 
 void AllegianceView::GetCharInfo() {
@@ -184,7 +217,7 @@ void AllegianceView::cmdFindInTree_Click() {
     if (m_pMain->Count() == 0)
         return;
     QString strName;
-    if (PickName(strName))
+    if (PickName(strName) && MayLeaveCharacter())
         FindInTree(strName);
 }
 
@@ -277,7 +310,7 @@ void AllegianceView::FillFlatList() {
 
 void AllegianceView::JumpToCharacter(const QString& strName) {
     qint16 id = m_roster.GetID(strName);
-    if (id == -1)
+    if (id == -1 || !MayLeaveCharacter())
         return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     QModelIndex node = m_pMain->IndexOfKey(CharKey(id));

@@ -42,8 +42,15 @@ public:
 
     // The key of the node to select again after the next tree generation.
     QString strCurrentNodeKey;
+    // Asked before the user's choice shows another character or a new tree; false keeps the
+    // character shown (the sheet holds edits the user will not give up).
+    std::function<bool()> fnMayLeaveCharacter;
+    // How long the selection must rest after a keyboard move before its record is asked for.
+    static constexpr int kSelectPauseMs = 300;
 
     void RefreshTree();
+    // The refresh buttons: a new tree, once the shown character may be left.
+    void cmdTreeRefresh_Click();
     void ParseTreeData();
     void GenerateTree(QTreeView* pTree, qint16 idStart);
     void FillFlatList();
@@ -75,6 +82,10 @@ private:
     // Selects a node, opens its ancestors as far as allowed and highlights it.
     void SelectNode(const QModelIndex& index, bool bExpandNode);
     void treTreeView_NodeClick();
+    void SelectionRested();
+    bool MayLeaveCharacter();
+    // Selects the node of the character requested last again, asking for nothing.
+    void BackToShownNode();
     void ExpandGuard(const QModelIndex& index);
     void TooDeep();
 
@@ -89,4 +100,5 @@ private:
     // outlive this view.
     std::unique_ptr<frmFindChar> m_pFind;
     QTimer m_jumpTimer;
+    QTimer m_selectTimer;
 };

@@ -40,6 +40,16 @@ void GridModel::AddRow(const QStringList& row) {
     endInsertRows();
 }
 
+void GridModel::SetText(int iRow, int iColumn, const QString& strText) {
+    if (iRow < 0 || iRow >= m_rows.size() || iColumn < 0 || iColumn >= columnCount())
+        return;
+    QStringList& row = m_rows[iRow];
+    while (row.size() <= iColumn)
+        row.append(QString());
+    row[iColumn] = strText;
+    emit dataChanged(index(iRow, iColumn), index(iRow, iColumn));
+}
+
 void GridModel::Clear() {
     SetRows({});
 }
@@ -111,6 +121,12 @@ void Grid::HeaderSort(int iColumn) {
     m_pTable->SortByColumn(iColumn, bAscending);
     iLastSort = bAscending ? 1 : 2;
     iLastSortColumn = iColumn;
+}
+
+void Grid::SetCellGrid() {
+    disconnect(horizontalHeader(), &QHeaderView::sectionClicked, this, &Grid::HeaderSort);
+    horizontalHeader()->setSectionsClickable(false);
+    setSelectionBehavior(QAbstractItemView::SelectItems);
 }
 
 void Grid::resizeEvent(QResizeEvent* pEvent) {

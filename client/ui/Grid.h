@@ -31,6 +31,8 @@ public:
     void SetHeaders(const QStringList& headers);
     void SetRows(QList<QStringList> rows);
     void AddRow(const QStringList& row);
+    // Sets one cell of a data row (0-based) that exists.
+    void SetText(int iRow, int iColumn, const QString& strText);
     void Clear();
     const QList<QStringList>& Rows() const { return m_rows; }
     QStringList Headers() const override { return m_headers; }
@@ -69,6 +71,8 @@ public:
     int iLastSort = 0;
     // The header sort: ascending on a new column, alternating on the same one.
     void HeaderSort(int iColumn);
+    // A grid of values edited in place is neither sorted by its header nor selected by rows.
+    void SetCellGrid();
 
 signals:
     // A double click on a data row: the name in its first column.

@@ -5,7 +5,7 @@
 void SetAsSelected(QListWidget* lstBox, const QString& strText) {
     for (int i = 0; i < lstBox->count(); ++i) {
         if (lstBox->item(i)->text() == strText) {
-            lstBox->item(i)->setSelected(true);
+            lstBox->setCurrentItem(lstBox->item(i), QItemSelectionModel::Select);
             return;
         }
     }

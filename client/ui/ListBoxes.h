@@ -4,6 +4,6 @@
 
 class QListWidget;
 
-// Selects the first item whose text is exactly strText (letter case counts); nothing when
-// no item matches.
+// Selects the first item whose text is exactly strText (letter case counts) and makes it the
+// current item, keeping the items already selected; nothing when no item matches.
 void SetAsSelected(QListWidget* lstBox, const QString& strText);

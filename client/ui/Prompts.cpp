@@ -24,13 +24,29 @@ Prompts::Answer QtPrompts::Message(const QString& strText, Buttons buttons, Icon
         qIcon = QMessageBox::Information;
         break;
     }
-    QMessageBox box(qIcon, strTitle, strText,
-                    buttons == Buttons::Ok ? QMessageBox::Ok : QMessageBox::Yes | QMessageBox::No,
-                    m_pParent);
-    int iResult = box.exec();
-    if (buttons == Buttons::Ok)
-        return Answer::Ok;
-    return iResult == QMessageBox::Yes ? Answer::Yes : Answer::No;
+    QMessageBox::StandardButtons standard = QMessageBox::Ok;
+    if (buttons == Buttons::YesNo)
+        standard = QMessageBox::Yes | QMessageBox::No;
+    else if (buttons == Buttons::SaveDiscardCancel)
+        standard = QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel;
+    QMessageBox box(qIcon, strTitle, strText, standard, m_pParent);
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    case QMessageBox::Save:
+        return Answer::Save;
+    case QMessageBox::Discard:
+        return Answer::Discard;
+    case QMessageBox::Cancel:
+        return Answer::Cancel;
+    default:
+        // Closing the box is its safe answer: No, or Cancel.
+        if (buttons == Buttons::Ok)
+            return Answer::Ok;
+        return buttons == Buttons::YesNo ? Answer::No : Answer::Cancel;
+    }
 }
 
 QString QtPrompts::SaveFileName(const QString& strTitle, const QString& strFilter) {

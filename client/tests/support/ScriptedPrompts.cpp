@@ -12,7 +12,9 @@ Prompts::Answer ScriptedPrompts::Message(const QString& strText, Buttons buttons
     shown.append({strText, strTitle, icon, buttons});
     if (answers.isEmpty()) {
         Unexpected(strTitle + QStringLiteral(": ") + strText);
-        return buttons == Buttons::Ok ? Answer::Ok : Answer::No;
+        if (buttons == Buttons::Ok)
+            return Answer::Ok;
+        return buttons == Buttons::YesNo ? Answer::No : Answer::Cancel;
     }
     return answers.takeFirst();
 }

@@ -1,0 +1,84 @@
+#pragma once
+// The character sheet: shows the record of the character selected in the tree (operation 107),
+// keeps the rank titles in step with race and sex, tracks what the user edited since the record
+// was shown, and saves it back (operation 106) under the acting-character rule. The record shown
+// last is the only copy of the user's edits, so leaving it with edits unsaved asks first.
+#include <QObject>
+#include <QSet>
+#include <QString>
+#include <utility>
+#include <vector>
+
+class AllegianceView;
+class Characters;
+class QComboBox;
+class QCheckBox;
+class Skills;
+class SkillTraining;
+class frmLogin;
+struct Session;
+struct SheetViews;
+
+class CharacterSheet final : public QObject {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(CharacterSheet)
+public:
+    CharacterSheet(Session& session, Characters& roster, Skills& objSkills, SheetViews& views,
+                   AllegianceView& tree, frmLogin& login, QObject* pParent = nullptr);
+    ~CharacterSheet() override;
+
+    // The character now shown; 0 until the first display.
+    qint16 iCurDisplayCharID = 0;
+    // The revision of the shown record, as the server sent it; empty from an older server.
+    QString strCurRevision;
+
+    // Fills the sheet from the reply to 107 and enables it.
+    void DisplayCharInfo();
+    void FillVassalList(qint16 id);
+    // Fills cmbBox with the titles for a race and sex given as list positions in text.
+    void FillRankCombo(const QString& strRace, const QString& strSex, QComboBox* cmbBox);
+    // Selects position 0 for an empty text, else the text's leading number ("Unknown" for a
+    // position the list does not have).
+    void SetComboIndex(QComboBox* cmbBox, const QString& strValue);
+    void cmbRace_Click();
+    void cmbSex_Click();
+
+    // Builds and sends the save; false when nothing was sent (the other character's login was
+    // cancelled, or building the request failed).
+    bool SaveCharChanges();
+    void cmdResetChanges_Click();
+    void SetCharTabEnable(bool bEnabled);
+
+    // True when the user changed the shown record since it was shown.
+    bool HasUnsavedEdits() const;
+    // Before the sheet shows something else: with unsaved edits, asks whether to save them.
+    // True when the caller may go on (saved, discarded, or nothing to save).
+    bool MayLeave();
+
+    SkillTraining& Training() { return *m_pTraining; }
+
+private:
+    void WireEdits();
+    void MarkChanged(QObject* pControl);
+    void ClearEdits();
+    void SelectComputedRank();
+    void SaveReply();
+    bool StaleSave(qint16 iCode);
+    using Fields = std::vector<std::pair<QString, QString>>;
+    void AddTextField(Fields& fields, const QString& strKey, QObject* pControl,
+                      bool bInteger = false);
+    void AddComboField(Fields& fields, const QString& strKey, QComboBox* cmbBox);
+    static void AddCheckField(Fields& fields, const QString& strKey, QCheckBox* chkBox);
+    QString DisplayedName() const;
+
+    Session& m_session;
+    Characters& m_roster;
+    Skills& m_skills;
+    SheetViews& m_v;
+    AllegianceView& m_tree;
+    frmLogin& m_login;
+    SkillTraining* m_pTraining;
+    QSet<QObject*> m_changed; // text boxes and lists the user edited since the display
+    bool m_bEdited = false;   // anything at all edited since the display
+    bool m_bDisplaying = false;
+};

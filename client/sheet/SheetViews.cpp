@@ -1,0 +1,234 @@
+#include "SheetViews.h"
+
+#include "Build.h"
+#include "Grid.h"
+#include "Latin1.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+namespace {
+
+QLineEdit* Edit(const char* szName, QWidget* pParent) {
+    auto* pEdit = Named(new QLineEdit(pParent), szName);
+    AcceptLatin1Only(pEdit);
+    return pEdit;
+}
+
+QPlainTextEdit* Text(const char* szName, QWidget* pParent) {
+    auto* pEdit = Named(new QPlainTextEdit(pParent), szName);
+    AcceptLatin1Only(pEdit);
+    return pEdit;
+}
+
+QLabel* Label(const char* szCaption, const char* szName, QWidget* pParent) {
+    return Named(new QLabel(QString::fromLatin1(szCaption), pParent), szName);
+}
+
+QListWidget* TrainingList(const char* szName, QWidget* pParent) {
+    auto* pList = Named(new QListWidget(pParent), szName);
+    pList->setSortingEnabled(true);
+    pList->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    return pList;
+}
+
+// A field with a button beside it.
+QHBoxLayout* WithButton(QWidget* pField, QWidget* pButton) {
+    auto* pRow = new QHBoxLayout;
+    pRow->addWidget(pField, 1);
+    pRow->addWidget(pButton);
+    return pRow;
+}
+
+} // namespace
+
+SheetViews::SheetViews(QTabWidget* pTabs) : tabCharInfo(pTabs) {
+    cmdSaveChanges = Button("&Save Changes", "cmdSaveChanges", tabCharInfo);
+    cmdResetChanges = Button("R&eset Changes", "cmdResetChanges", tabCharInfo);
+
+    // "Basic Info": the labels' array runs Name (0) to Main Character Name (11).
+    QWidget* pBasic = AddTab(tabCharInfo, QStringLiteral("Basic Info"));
+    frameBasicInfo = Frame("Character Info", "frameBasicInfo", pBasic);
+    QWidget* f = frameBasicInfo;
+    txtName = Edit("txtName", f);
+    txtLevel = Edit("txtLevel", f);
+    cmbRank = Named(new QComboBox(f), "cmbRank");
+    cmbComputedRank = Named(new QComboBox(f), "cmbComputedRank");
+    txtClass = Edit("txtClass", f);
+    cmbRace = Named(new QComboBox(f), "cmbRace");
+    cmbSex = Named(new QComboBox(f), "cmbSex");
+    optMuleYes = Named(new QRadioButton(QStringLiteral("Yes"), f), "optMuleYes");
+    optMuleNo = Named(new QRadioButton(QStringLiteral("No"), f), "optMuleNo");
+    optMuleNo->setChecked(true);
+    txtMuleFor = Edit("txtMuleFor", f);
+    cmdMuleForSearch = Button("...", "cmdMuleForSearch", f);
+    txtLifestone = Edit("txtLifestone", f);
+    txtTieTo = Edit("txtTieTo", f);
+    txtMainName = Edit("txtMainName", f);
+    cmdMainNameSearchFor = Button("...", "cmdMainNameSearchFor", f);
+    chkCanSummon = Named(new QCheckBox(QStringLiteral("Can Summon"), f), "chkCanSummon");
+    chkPrivate = Named(new QCheckBox(QStringLiteral("Hide Info on Web"), f), "chkPrivate");
+    chkRescue = Named(new QCheckBox(QStringLiteral("Rescue Squad Member"), f), "chkRescue");
+    chkPK = Named(new QCheckBox(QStringLiteral("Player Killer"), f), "chkPK");
+    lblLastModified = Label("Last Modified:", "lblBasic10", f);
+    lblLastModified->setWordWrap(true);
+
+    auto* pRaceSex = new QHBoxLayout;
+    pRaceSex->addWidget(cmbRace, 1);
+    pRaceSex->addWidget(cmbSex, 1);
+    auto* pMule = new QHBoxLayout;
+    pMule->addWidget(optMuleYes);
+    pMule->addWidget(optMuleNo);
+    pMule->addStretch();
+    auto* pFlags = new QGridLayout;
+    pFlags->addWidget(chkCanSummon, 0, 0);
+    pFlags->addWidget(chkPrivate, 0, 1);
+    pFlags->addWidget(chkRescue, 1, 0);
+    pFlags->addWidget(chkPK, 1, 1);
+    auto* pForm = new QFormLayout(f);
+    auto Row = [&](const char* szCaption, const char* szName, auto* pField) {
+        pForm->addRow(Label(szCaption, szName, f), pField);
+    };
+    Row("Name:", "lblBasic0", txtName);
+    Row("Level:", "lblBasic1", txtLevel);
+    Row("Rank:", "lblBasic2", cmbRank);
+    Row("Computed Rank:", "lblBasic9", cmbComputedRank);
+    Row("Class:", "lblBasic3", txtClass);
+    Row("Race:", "lblBasic4", pRaceSex);
+    Row("Is Mule:", "lblBasic5", pMule);
+    Row("Mule for:", "lblBasic6", WithButton(txtMuleFor, cmdMuleForSearch));
+    Row("Lifestoned At:", "lblBasic7", txtLifestone);
+    Row("Tied To:", "lblBasic8", txtTieTo);
+    Row("Main Character Name: ", "lblBasic11", WithButton(txtMainName, cmdMainNameSearchFor));
+    pForm->addRow(pFlags);
+    pForm->addRow(lblLastModified);
+    frameBio = Frame("Bio", "frameBio", pBasic);
+    txtBio = Text("txtBio", frameBio);
+    (new QVBoxLayout(frameBio))->addWidget(txtBio);
+    auto* pBasicLayout = new QVBoxLayout(pBasic);
+    pBasicLayout->addWidget(frameBasicInfo);
+    pBasicLayout->addWidget(frameBio, 1);
+
+    // "Allegiance Info"
+    QWidget* pAllegiance = AddTab(tabCharInfo, QStringLiteral("Allegiance Info"));
+    frameAllegianceInfo = Frame("Allegiance Info", "frameAllegianceInfo", pAllegiance);
+    QWidget* a = frameAllegianceInfo;
+    lblPatron = Label("", "lblPatron", a);
+    cmdChangePatron = Button("Change Patron", "cmdChangePatron", a);
+    txtNumFollowers = Edit("txtNumFollowers", a);
+    lblNumCountFollowers = Label("", "lblNumCountFollowers", a);
+    lblPathToMonarch = Label("", "lblPathToMonarch", a);
+    lblPathToMonarch->setWordWrap(true);
+    auto* pAllegianceForm = new QFormLayout;
+    pAllegianceForm->addRow(QStringLiteral("Patron:"), WithButton(lblPatron, cmdChangePatron));
+    pAllegianceForm->addRow(QStringLiteral("Number of Followers:"), txtNumFollowers);
+    pAllegianceForm->addRow(QStringLiteral("Number of Followers in Tree:"), lblNumCountFollowers);
+    pAllegianceForm->addRow(QStringLiteral("Path to Monarch:"), lblPathToMonarch);
+    frameVassals = Frame("Vassals", "frameVassals", a);
+    lstVassals = Named(new QListWidget(frameVassals), "lstVassals");
+    cmdAddVassal = Button("Add Vassal", "cmdAddVassal", frameVassals);
+    cmdRemoveVassal = Button("Remove Vassal", "cmdRemoveVassal", frameVassals);
+    auto* pVassalButtons = new QHBoxLayout;
+    pVassalButtons->addWidget(cmdAddVassal);
+    pVassalButtons->addWidget(cmdRemoveVassal);
+    auto* pVassals = new QVBoxLayout(frameVassals);
+    pVassals->addWidget(lstVassals);
+    pVassals->addLayout(pVassalButtons);
+    frameImmediateTree = Frame("Immediate Tree", "frameImmediateTree", a);
+    treImmediateTree = Named(new QTreeView(frameImmediateTree), "treImmediateTree");
+    treImmediateTree->setHeaderHidden(true);
+    (new QVBoxLayout(frameImmediateTree))->addWidget(treImmediateTree);
+    auto* pLists = new QHBoxLayout;
+    pLists->addWidget(frameVassals);
+    pLists->addWidget(frameImmediateTree);
+    auto* pAllegianceInner = new QVBoxLayout(a);
+    pAllegianceInner->addLayout(pAllegianceForm);
+    pAllegianceInner->addLayout(pLists, 1);
+    (new QVBoxLayout(pAllegiance))->addWidget(frameAllegianceInfo);
+
+    // "Skills": the training lists, each with its move buttons, and the value grid.
+    QWidget* pSkills = AddTab(tabCharInfo, QStringLiteral("Skills"));
+    frameSkills = Frame("Skills", "frameSkills", pSkills);
+    tabSkills = Named(new QTabWidget(frameSkills), "tabSkills");
+    QWidget* pTraining = AddTab(tabSkills, QStringLiteral("Training"));
+    lstSpecSkills = TrainingList("lstSpecSkills", pTraining);
+    lstTrainedSkills = TrainingList("lstTrainedSkills", pTraining);
+    lstUntrainedSkills = TrainingList("lstUntrainedSkills", pTraining);
+    lstUnusableSkills = TrainingList("lstUnusableSkills", pTraining);
+    cmdLSpec = Button("Lower", "cmdLSpec", pTraining);
+    cmdRTrained = Button("Raise", "cmdRTrained", pTraining);
+    cmdLTrained = Button("Lower", "cmdLTrained", pTraining);
+    cmdRUntrained = Button("Raise", "cmdRUntrained", pTraining);
+    cmdLUntrained = Button("Lower", "cmdLUntrained", pTraining);
+    cmdRUnusable = Button("Raise", "cmdRUnusable", pTraining);
+    auto* pTrainingGrid = new QGridLayout(pTraining);
+    auto Column = [&](int iColumn, const char* szCaption, const char* szLabel, QListWidget* pList,
+                      QPushButton* pRaise, QPushButton* pLower) {
+        QLabel* pLabel = Label(szCaption, szLabel, pTraining);
+        pLabel->setBuddy(pList);
+        pTrainingGrid->addWidget(pLabel, 0, iColumn);
+        pTrainingGrid->addWidget(pList, 1, iColumn);
+        auto* pButtons = new QHBoxLayout;
+        if (pRaise)
+            pButtons->addWidget(pRaise);
+        if (pLower)
+            pButtons->addWidget(pLower);
+        pTrainingGrid->addLayout(pButtons, 2, iColumn);
+    };
+    Column(0, "Specialized Skills", "lblSpecSkill", lstSpecSkills, nullptr, cmdLSpec);
+    Column(1, "Trained Skills", "lblTrainedSkill", lstTrainedSkills, cmdRTrained, cmdLTrained);
+    Column(2, "Untrained Skills", "lblUntrainedSkill", lstUntrainedSkills, cmdRUntrained,
+           cmdLUntrained);
+    Column(3, "Unusable Skills", "lblUnusableSkill", lstUnusableSkills, cmdRUnusable, nullptr);
+    QWidget* pValues = AddTab(tabSkills, QStringLiteral("Skill Values"));
+    grdSkillGrid = new Grid(QStringLiteral("grdSkillGrid"), pValues);
+    (new QVBoxLayout(pValues))->addWidget(grdSkillGrid);
+    (new QVBoxLayout(frameSkills))->addWidget(tabSkills);
+    (new QVBoxLayout(pSkills))->addWidget(frameSkills);
+
+    // "Real Life & Contact Info"
+    QWidget* pRealLife = AddTab(tabCharInfo, QStringLiteral("Real Life & Contact Info"));
+    frameRealLife = Frame("Real Life Info", "frameRealLife", pRealLife);
+    txtRealName = Edit("txtRealName", frameRealLife);
+    txtCityState = Edit("txtCityState", frameRealLife);
+    txtMiscRL = Text("txtMiscRL", frameRealLife);
+    auto* pRealLifeLayout = new QVBoxLayout(frameRealLife);
+    auto* pRealLifeForm = new QFormLayout;
+    pRealLifeForm->addRow(QStringLiteral("Real Name:"), txtRealName);
+    pRealLifeForm->addRow(QStringLiteral("City, State, Country:"), txtCityState);
+    pRealLifeLayout->addLayout(pRealLifeForm);
+    pRealLifeLayout->addWidget(new QLabel(
+        QStringLiteral("Anything else you want others to know about you:"), frameRealLife));
+    pRealLifeLayout->addWidget(txtMiscRL, 1);
+    frameContactInfo = Frame("Contact Info", "frameContactInfo", pRealLife);
+    txtEmail = Edit("txtEmail", frameContactInfo);
+    txtICQ = Edit("txtICQ", frameContactInfo);
+    auto* pContact = new QFormLayout(frameContactInfo);
+    pContact->addRow(QStringLiteral("Email Address:"), txtEmail);
+    pContact->addRow(QStringLiteral("ICQ Number:"), txtICQ);
+    auto* pRealLifePage = new QVBoxLayout(pRealLife);
+    pRealLifePage->addWidget(frameRealLife, 1);
+    pRealLifePage->addWidget(frameContactInfo);
+
+    // "Awards"
+    QWidget* pAwards = AddTab(tabCharInfo, QStringLiteral("Awards"));
+    frameAwards = Frame("Awards", "frameAwards", pAwards);
+    lblAwards = Label("Awards this character has received (only administrators may change them):",
+                      "lblAwards", frameAwards);
+    lblAwards->setWordWrap(true);
+    txtAwards = Text("txtAwards", frameAwards);
+    auto* pAwardsLayout = new QVBoxLayout(frameAwards);
+    pAwardsLayout->addWidget(lblAwards);
+    pAwardsLayout->addWidget(txtAwards, 1);
+    (new QVBoxLayout(pAwards))->addWidget(frameAwards);
+}
