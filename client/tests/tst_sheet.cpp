@@ -1,0 +1,692 @@
+// The character sheet: the display of a record played by the scripted peer, rank titles, the
+// training lists and the skill string, the value grid driven by keys, the save's exact request
+// under the acting-character rule, the question before unsaved edits are left, and a record
+// saved to a real zorv-server and read back.
+#include "AllegianceModel.h"
+#include "AllegianceView.h"
+#include "CellEditor.h"
+#include "CharacterSheet.h"
+#include "Characters.h"
+#include "Grid.h"
+#include "MainViews.h"
+#include "RankTitles.h"
+#include "RequestCycle.h"
+#include "ScriptedPeer.h"
+#include "ServerProcess.h"
+#include "SkillCatalogue.h"
+#include "SkillTraining.h"
+#include "TestClient.h"
+#include "frmLogin.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QTreeView>
+#include <functional>
+#include <tuple>
+
+namespace {
+
+// Ann (1) is a monarch with Bo (2), who has Cy (3); Dan (4) is another monarch with Eve (5).
+const QByteArray kTree = ScriptedPeer::Reply("800", "1|Ann|50|2|-1|2|0|0|0!;2|Bo|40|1|1|3|0|0|0!;"
+                                                    "3|Cy|30|1|2||0|0|0!;4|Dan|20|1|-1|5|0|0|0!;"
+                                                    "5|Eve|10|1|4||0|0|0!;");
+
+// A character record as operation 107 answers it: 33 fields, the given ones set, the others plain.
+QByteArray Record(int id, std::map<int, QByteArray> fields = {}) {
+    QList<QByteArray> all(33);
+    all[0] = QByteArray::number(id);
+    all[1] = QList<QByteArray>{"", "Ann", "Bo", "Cy", "Dan", "Eve"}.value(id, "Nobody");
+    all[2] = "30";
+    all[3] = "1";
+    all[9] = "1";
+    all[10] = "1";
+    all[11] = "0";
+    all[22] = "4";
+    all[23] = "2026-12-01 10:00";
+    all[31] = "1";
+    for (const auto& [i, value] : fields)
+        all[i] = value;
+    return ScriptedPeer::Reply("800", all.join('|'));
+}
+
+// The body of a request as the peer received it.
+QByteArray Body(const QByteArray& request) {
+    return request.mid(request.indexOf("\r\n\r\n") + 4).chopped(2);
+}
+
+// A client logged in to the scripted peer, as Bo (a member) unless told otherwise, showing its
+// own record.
+struct SheetClient : TestClient {
+    explicit SheetClient(QByteArray loginFields = "0.3|2|Bo|1|Guild|1|Watch",
+                         QByteArray own = Record(2)) {
+        peer.queuedReplies << ScriptedPeer::Reply("800", loginFields) << kTree << own;
+        LogIn(peer.Address() + "/zorv", "Bo", "secret1");
+    }
+    bool Shown(qint16 id) {
+        return QTest::qWaitFor([&] { return Sheet().iCurDisplayCharID == id; }, 10000);
+    }
+    SheetViews& V() { return window->views().sheet; }
+    CharacterSheet& Sheet() { return window->sheet(); }
+    // Clicks a character's node as the user does, with its record queued.
+    void Click(qint16 id, const QByteArray& record) {
+        peer.queuedReplies << record;
+        QTreeView* pTree = window->views().treTreeView;
+        QModelIndex node = window->allegiance().MainModel().IndexOfKey(CharKey(id));
+        pTree->setCurrentIndex(node);
+        emit pTree->clicked(node);
+    }
+    // Types into a line box as the user does, replacing its text (Latin-1 letters are put in
+    // whole, as a paste would).
+    static void Type(QLineEdit* pEdit, const QString& strText) {
+        pEdit->selectAll();
+        QTest::keyClick(pEdit, Qt::Key_Delete);
+        for (QChar ch : strText) {
+            if (ch.unicode() < 0x80) {
+                QTest::keyClicks(pEdit, QString(ch));
+            } else {
+                pEdit->insert(QString(ch));
+                emit pEdit->textEdited(pEdit->text());
+            }
+        }
+    }
+    // The request the save sent, once it arrived; the reload after it gets `stored`.
+    // `sent` runs at once after the save is sent, before any reply.
+    QByteArray SaveBody(const QByteArray& stored, const std::function<void()>& sent = {}) {
+        const int i = peer.Connections();
+        peer.queuedReplies << ScriptedPeer::Reply("800", "") << stored;
+        prompts->ExpectOk(); // the save's confirmation
+        Sheet().SaveCharChanges();
+        if (sent)
+            sent();
+        [&] { QTRY_VERIFY(peer.RequestComplete(i)); }();
+        return Body(peer.Request(i));
+    }
+
+    ScriptedPeer peer;
+};
+
+QStringList Items(const QListWidget* pList) {
+    QStringList items;
+    for (int i = 0; i < pList->count(); ++i)
+        items << pList->item(i)->text();
+    return items;
+}
+
+QStringList Selected(const QListWidget* pList) {
+    QStringList items;
+    for (int i = 0; i < pList->count(); ++i)
+        if (pList->item(i)->isSelected())
+            items << pList->item(i)->text();
+    return items;
+}
+
+} // namespace
+
+class tst_sheet final : public QObject {
+    Q_OBJECT
+
+private slots:
+    void titles();
+    void displayFillsEveryControl();
+    void displayOfShortPayloadsAndMissingRecords();
+    void titlesFollowRaceAndSex();
+    void skillListsAndMoves();
+    void racialSkillsOnARaceChange();
+    void gridEditingByKeys();
+    void saveRequestBody();
+    void actingCharacter();
+    void unsavedEditsAreAskedFor();
+    void keyboardSelectionShowsTheRecordOnceItRests();
+    void savedRecordComesBackFromTheServer();
+};
+
+void tst_sheet::titles() {
+    const QStringList aluvianMale = RankTitles("1", "1");
+    QCOMPARE(aluvianMale.size(), 11);
+    QCOMPARE(aluvianMale[0], QStringLiteral("Unknown"));
+    QCOMPARE(aluvianMale[2], QStringLiteral("Baronet(2)"));
+    struct Column {
+        const char *szRace, *szSex, *sz3, *sz7, *sz9, *sz10;
+    };
+    for (const Column& c :
+         {Column{"1", "1", "Baron (3)", "Duke (7)", "King (9)", "High King (10)"},
+          Column{"1", "2", "Baroness (3)", "Duchess (7)", "Queen (9)", "High Queen (10)"},
+          Column{"2", "1", "Maulan (3)", "Mushir (7)", "Malik (9)", "Sultan (10)"},
+          Column{"2", "2", "Maulana (3)", "Mushira (7)", "Malika (9)", "Sultana (10)"},
+          Column{"3", "1", "Nan-chueh (3)", "Kou (7)", "Ou (9)", "Koutei (10)"},
+          Column{"3", "2", "Nan-chueh (3)", "Kou (7)", "Jo-ou (9)", "Koutei (10)"}}) {
+        const QStringList list = RankTitles(c.szRace, c.szSex);
+        QCOMPARE(list.mid(3, 1) + list.mid(7, 1) + list.mid(9, 2),
+                 (QStringList{c.sz3, c.sz7, c.sz9, c.sz10}));
+    }
+    // Unknown race or sex reads as Aluvian or male; values no list holds leave "Unknown" alone.
+    QCOMPARE(RankTitles("0", "2")[9], QStringLiteral("Queen (9)"));
+    QCOMPARE(RankTitles("", "2")[9], QStringLiteral("Queen (9)"));
+    QCOMPARE(RankTitles("3", "-1")[9], QStringLiteral("Ou (9)"));
+    QCOMPARE(RankTitles("4", "1"), QStringList{"Unknown"});
+    QCOMPARE(RankTitles("1", "3"), QStringList{"Unknown"});
+    // List positions: empty is 0, a leading number, and "Unknown" for what the list lacks.
+    QCOMPARE(ComboPosition("", 11), 0);
+    QCOMPARE(ComboPosition("10", 11), 10);
+    QCOMPARE(ComboPosition(" 7abc", 11), 7);
+    QCOMPARE(ComboPosition("11", 11), 0);
+    QCOMPARE(ComboPosition("-2", 11), 0);
+}
+
+void tst_sheet::displayFillsEveryControl() {
+    // Bo's stated 3 followers against the 1 (Cy) in the tree.
+    SheetClient c("0.3|2|Bo|1|Guild|1|Watch", Record(2, {{1, "J\xF6rg (pipe) Bo"},
+                                                         {2, "45"},
+                                                         {3, "7"},
+                                                         {6, "3"},
+                                                         {8, "Archer"},
+                                                         {9, "2"},
+                                                         {10, "2"},
+                                                         {11, "1"},
+                                                         {12, "Ann"},
+                                                         {13, "Town"},
+                                                         {14, "Hill"},
+                                                         {15, "a(pipe)b(amp)c(end)d"},
+                                                         {16, "19,3,150!8,1,10"},
+                                                         {17, "Real"},
+                                                         {18, "City, ST"},
+                                                         {19, "Misc"},
+                                                         {20, "j@example.org"},
+                                                         {21, "12345"},
+                                                         {23, "2026-11-30 09:15"},
+                                                         {24, "Ann"},
+                                                         {25, "Bo > Ann"},
+                                                         {26, "1.0"},
+                                                         {27, " 1"},
+                                                         {28, "yes"},
+                                                         {29, "2"},
+                                                         {30, "Main"},
+                                                         {31, "3"},
+                                                         {32, "Medal"}}));
+    QVERIFY(c.Shown(2));
+    SheetViews& v = c.V();
+    QCOMPARE(v.txtName->text(), QString::fromLatin1("J\xF6rg | Bo"));
+    QCOMPARE(v.txtLevel->text(), QStringLiteral("45"));
+    QCOMPARE(v.txtClass->text(), QStringLiteral("Archer"));
+    QCOMPARE(v.cmbRace->currentText(), QStringLiteral("Gharu'ndim"));
+    QCOMPARE(v.cmbSex->currentText(), QStringLiteral("Female"));
+    QCOMPARE(v.cmbRank->currentText(), QStringLiteral("Mushira (7)"));
+    QVERIFY(v.optMuleYes->isChecked());
+    QCOMPARE(v.txtMuleFor->text(), QStringLiteral("Ann"));
+    QCOMPARE(v.txtLifestone->text(), QStringLiteral("Town"));
+    QCOMPARE(v.txtTieTo->text(), QStringLiteral("Hill"));
+    QCOMPARE(v.txtBio->toPlainText(), QStringLiteral("a|b&c!;d"));
+    QCOMPARE(Items(v.lstSpecSkills), QStringList{"Jump"});
+    QCOMPARE(Items(v.lstUntrainedSkills), QStringList{"Assess Person"});
+    QCOMPARE(v.txtRealName->text(), QStringLiteral("Real"));
+    QCOMPARE(v.txtCityState->text(), QStringLiteral("City, ST"));
+    QCOMPARE(v.txtMiscRL->toPlainText(), QStringLiteral("Misc"));
+    QCOMPARE(v.txtEmail->text(), QStringLiteral("j@example.org"));
+    QCOMPARE(v.txtICQ->text(), QStringLiteral("12345"));
+    QCOMPARE(v.lblLastModified->text(), QStringLiteral("Last Modified: 2026-11-30 09:15 by Cy"));
+    QCOMPARE(v.lblPatron->text(), QStringLiteral("Ann"));
+    QCOMPARE(v.lblPathToMonarch->text(), QStringLiteral("Bo > Ann"));
+    // Flags by their leading number: 1.0 and " 1" are set; a word and 2 are not.
+    QVERIFY(v.chkPK->isChecked());
+    QVERIFY(v.chkRescue->isChecked());
+    QVERIFY(!v.chkPrivate->isChecked());
+    QVERIFY(!v.chkCanSummon->isChecked());
+    QCOMPARE(v.txtMainName->text(), QStringLiteral("Main"));
+    QCOMPARE(v.txtAwards->toPlainText(), QStringLiteral("Medal"));
+    QCOMPARE(Items(v.lstVassals), QStringList{"Cy"});
+    QCOMPARE(v.treImmediateTree->model()->rowCount(), 1); // Cy, Bo's only vassal
+    QCOMPARE(v.cmbComputedRank->currentText(), QStringLiteral("Sayyida (1)"));
+    QCOMPARE(v.lblNumCountFollowers->text(), QStringLiteral("1 (Number Missing: 2)"));
+    QCOMPARE(v.grdSkillGrid->TextMatrix(1, 0), QStringLiteral("Jump"));
+    QCOMPARE(v.grdSkillGrid->TextMatrix(1, 1), QStringLiteral("150"));
+    QVERIFY(v.tabCharInfo->isEnabled());
+    QVERIFY(!c.Sheet().HasUnsavedEdits());
+
+    // Another record replaces everything: only "1" is a mule; an editor nobody knows; the
+    // stated count equal to and below the tree's.
+    c.Click(1, Record(1, {{6, "2"}, {11, "1.0"}, {31, "99"}}));
+    QVERIFY(c.Shown(1));
+    QVERIFY(v.optMuleNo->isChecked());
+    QCOMPARE(v.lblLastModified->text(),
+             QStringLiteral("Last Modified: 2026-12-01 10:00 by Unknown"));
+    QCOMPARE(v.lblNumCountFollowers->text(), QStringLiteral("2 (Number Missing: 0)"));
+    QCOMPARE(v.txtBio->toPlainText(), QString());
+    c.Click(4, Record(4, {{6, ""}}));
+    QVERIFY(c.Shown(4));
+    QCOMPARE(v.lblNumCountFollowers->text(), QStringLiteral("1 (Number Missing: -1)"));
+    QCOMPARE(c.prompts->shown.size(), 0);
+}
+
+void tst_sheet::displayOfShortPayloadsAndMissingRecords() {
+    SheetClient c;
+    QVERIFY(c.Shown(2));
+    // Five fields: "Error!", then the sheet shows what there is and empties the rest.
+    c.prompts->ExpectOk();
+    c.Click(3, ScriptedPeer::Reply("800", "3|Cy|31|2|2"));
+    QVERIFY(c.Shown(3));
+    QCOMPARE(c.prompts->shown.last().strText, QStringLiteral("Error!"));
+    QCOMPARE(c.V().txtLevel->text(), QStringLiteral("31"));
+    QCOMPARE(c.V().txtClass->text(), QString());
+    QVERIFY(c.V().tabCharInfo->isEnabled());
+
+    // A record the roster does not hold still shows, without vassals or a computed rank.
+    c.Click(5, Record(77, {{1, "Stranger"}}));
+    QVERIFY(c.Shown(77));
+    QCOMPARE(c.V().txtName->text(), QStringLiteral("Stranger"));
+    QCOMPARE(c.V().lstVassals->count(), 0);
+    QCOMPARE(c.V().treImmediateTree->model()->rowCount(), 0);
+    QCOMPARE(c.V().cmbComputedRank->currentText(), QStringLiteral("Unknown"));
+}
+
+void tst_sheet::titlesFollowRaceAndSex() {
+    SheetClient c("0.3|2|Bo|1|Guild|1|Watch", Record(2, {{3, "9"}, {9, "1"}, {10, "1"}}));
+    QVERIFY(c.Shown(2));
+    SheetViews& v = c.V();
+    QCOMPARE(v.cmbRank->currentText(), QStringLiteral("King (9)"));
+    // The user switches the sex: the rank keeps its number under the new title.
+    v.cmbSex->setCurrentIndex(2);
+    emit v.cmbSex->activated(2);
+    QCOMPARE(v.cmbRank->currentText(), QStringLiteral("Queen (9)"));
+    QCOMPARE(v.cmbComputedRank->currentText(), QStringLiteral("Yeoman (1)"));
+    QVERIFY(c.Sheet().HasUnsavedEdits());
+    // A stored rank above the list shows "Unknown".
+    c.prompts->answers << Prompts::Answer::Discard;
+    c.Click(3, Record(3, {{3, "12"}}));
+    QVERIFY(c.Shown(3));
+    QCOMPARE(v.cmbRank->currentText(), QStringLiteral("Unknown"));
+}
+
+void tst_sheet::skillListsAndMoves() {
+    Skills skills;
+    AddSkills(skills);
+    QCOMPARE(skills.Count(), kSkillCount);
+    QCOMPARE(skills.Item(28)->Key, QStringLiteral("Missle Defense"));
+
+    SheetClient c; // Bo's record has no skills: the default string
+    QVERIFY(c.Shown(2));
+    SheetViews& v = c.V();
+    QCOMPARE(Items(v.lstSpecSkills), QStringList());
+    QCOMPARE(Items(v.lstTrainedSkills), (QStringList{"Jump", "Loyalty", "Magic Defense", "Run"}));
+    QCOMPARE(Items(v.lstUnusableSkills),
+             (QStringList{"Alchemy", "Cooking", "Creature Enchantment", "Fletching", "Healing",
+                          "Item Enchantment", "Life Magic", "Lockpick", "Mana Conversion",
+                          "War Magic"}));
+    QCOMPARE(v.lstUntrainedSkills->count(), 21);
+
+    // Three untrained skills raised at once all move and stay selected, beside what was.
+    v.lstTrainedSkills->item(0)->setSelected(true); // Jump
+    for (const char* szSkill : {"Axe", "Bow", "Sword"})
+        v.lstUntrainedSkills->findItems(szSkill, Qt::MatchExactly).first()->setSelected(true);
+    QTest::mouseClick(v.cmdRUntrained, Qt::LeftButton);
+    QCOMPARE(Selected(v.lstTrainedSkills), (QStringList{"Axe", "Bow", "Jump", "Sword"}));
+    QCOMPARE(v.lstUntrainedSkills->count(), 18);
+    QCOMPARE(Selected(v.lstUntrainedSkills), QStringList());
+    // "Raise" from unusable trains at once.
+    v.lstUnusableSkills->findItems("Cooking", Qt::MatchExactly).first()->setSelected(true);
+    QTest::mouseClick(v.cmdRUnusable, Qt::LeftButton);
+    QVERIFY(Items(v.lstTrainedSkills).contains("Cooking"));
+    QVERIFY(c.Sheet().HasUnsavedEdits());
+
+    // The skill string sends the lists in order, values from the grid as typed and trimmed;
+    // a value cell emptied by Delete sends nothing after its comma.
+    Grid* pGrid = v.grdSkillGrid;
+    auto Row = [&](const char* szSkill) {
+        for (int iRow = 1; iRow <= pGrid->DataRows(); ++iRow)
+            if (pGrid->TextMatrix(iRow, 0) == szSkill)
+                return iRow - 1;
+        return -1;
+    };
+    pGrid->Model().SetText(Row("Jump"), 1, " 12.5 ");
+    pGrid->Model().SetText(Row("Axe"), 1, "");
+    const QString strSkills = c.Sheet().Training().UpdateSkills();
+    QVERIFY2(strSkills.startsWith("9,2,!10,2,0!11,2,0!19,2,12.5!"), qPrintable(strSkills));
+    QVERIFY(strSkills.contains("!32,2,0!"));
+    QVERIFY(strSkills.contains("!2,1,0!"));
+    QVERIFY(strSkills.endsWith("!35,0,0"));
+    QCOMPARE(strSkills.count('!'), kSkillCount - 1);
+
+    // A training code outside the lists puts its skill in none; numbers outside 1..35 are
+    // skipped.
+    c.Sheet().Training().ParseSkillData("19,4,5!0,2,1!36,2,1!7,2,3");
+    QCOMPARE(Items(v.lstTrainedSkills), QStringList{"Assess Creature"});
+    QCOMPARE(c.Sheet().Training().UpdateSkills(), QStringLiteral("7,2,0"));
+}
+
+void tst_sheet::racialSkillsOnARaceChange() {
+    // A Sho with Unarmed Combat trained, Assess Person untrained and Dagger unusable.
+    SheetClient c("0.3|2|Bo|1|Guild|1|Watch",
+                  Record(2, {{9, "3"}, {16, "34,2,5!8,1,0!14,0,0!32,3,9"}}));
+    QVERIFY(c.Shown(2));
+    SheetViews& v = c.V();
+    v.cmbRace->setCurrentIndex(1);
+    emit v.cmbRace->activated(1);
+    QCOMPARE(Items(v.lstTrainedSkills), (QStringList{"Assess Person", "Dagger", "Unarmed Combat"}));
+    QCOMPARE(Items(v.lstSpecSkills), QStringList{"Sword"});
+    // The sex is not a race: nothing moves.
+    for (int i = 0; i < v.lstTrainedSkills->count(); ++i)
+        v.lstTrainedSkills->item(i)->setSelected(v.lstTrainedSkills->item(i)->text() == "Dagger");
+    QTest::mouseClick(v.cmdLTrained, Qt::LeftButton);
+    v.cmbSex->setCurrentIndex(2);
+    QCOMPARE(Items(v.lstUntrainedSkills), QStringList{"Dagger"});
+}
+
+void tst_sheet::gridEditingByKeys() {
+    SheetClient c("0.3|2|Bo|1|Guild|1|Watch", Record(2, {{16, "19,2,150!29,2,40!8,1,10"}}));
+    QVERIFY(c.Shown(2));
+    c.window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(c.window.get()));
+    SheetViews& v = c.V();
+    v.tabCharInfo->setCurrentIndex(TabIndex(v.tabCharInfo, "Skills"));
+    v.tabSkills->setCurrentIndex(TabIndex(v.tabSkills, "Skill Values"));
+    Grid* pGrid = v.grdSkillGrid;
+    CellEditor& editor = c.Sheet().Training().Editor();
+    QLineEdit* pEdit = editor.txtEdit;
+    QCOMPARE(pEdit->objectName(), QStringLiteral("txtSkillGridEdit"));
+    pGrid->setFocus();
+    Skills& skills = c.window->objSkills();
+
+    // Rows: Jump 150, Run 40, Assess Person 10, then the default skills.
+    pGrid->setCurrentIndex(pGrid->model()->index(0, 1));
+    QTest::keyClick(pGrid, Qt::Key_7);
+    QVERIFY(editor.IsOpen());
+    QCOMPARE(pEdit->text(), QStringLiteral("7"));
+    QCOMPARE(pEdit->cursorPosition(), 1);
+    QTest::keyClicks(pEdit, "5");
+    QTest::keyClick(pEdit, Qt::Key_Return);
+    QVERIFY(!editor.IsOpen());
+    QCOMPARE(pGrid->TextMatrix(1, 1), QStringLiteral("75"));
+    QCOMPARE(skills.Item("Jump")->iSkillValue, qint16(75));
+    QCOMPARE(pGrid->currentIndex().row(), 1); // one row down, ready
+    QCOMPARE(editor.iEditRow, 2);
+
+    // Enter opens with the old value selected; Down stores 12.5 as typed and 12 in the catalogue.
+    QTest::keyClick(pGrid, Qt::Key_Return);
+    QCOMPARE(pEdit->selectedText(), QStringLiteral("40"));
+    QTest::keyClicks(pEdit, "12.5");
+    QTest::keyClick(pEdit, Qt::Key_Down);
+    QCOMPARE(pGrid->TextMatrix(2, 1), QStringLiteral("12.5"));
+    QCOMPARE(skills.Item("Run")->iSkillValue, qint16(12));
+
+    // Invalid values are refused with the message and the editor stays open.
+    for (const char* szBad : {"1,000", "", "abc", "40000"}) {
+        QTest::keyClick(pGrid, Qt::Key_Return);
+        pEdit->setText(szBad);
+        c.prompts->ExpectOk();
+        QTest::keyClick(pEdit, Qt::Key_Return);
+        QCOMPARE(c.prompts->shown.last().strText,
+                 QStringLiteral("You can only use numbers for your skill value"));
+        QVERIFY2(editor.IsOpen(), szBad);
+        QCOMPARE(pGrid->TextMatrix(3, 1), QStringLiteral("10"));
+        pEdit->setText("10");
+        QTest::keyClick(pEdit, Qt::Key_Return);
+        pGrid->setCurrentIndex(pGrid->model()->index(2, 1));
+    }
+
+    // Leaving the editor stores a changed valid value; an unchanged one writes nothing.
+    QTest::keyClick(pGrid, Qt::Key_Return);
+    pEdit->setText("-3");
+    v.txtBio->setFocus(); // leaving the box by the keyboard's focus
+    QTRY_VERIFY(!editor.IsOpen());
+    QCOMPARE(pGrid->TextMatrix(3, 1), QStringLiteral("-3"));
+
+    // The last row stays the last row.
+    pGrid->setCurrentIndex(pGrid->model()->index(34, 1));
+    pGrid->setFocus();
+    QTest::keyClick(pGrid, Qt::Key_4);
+    QTest::keyClick(pEdit, Qt::Key_Return);
+    QCOMPARE(pGrid->TextMatrix(35, 1), QStringLiteral("4"));
+    QCOMPARE(pGrid->currentIndex().row(), 34);
+
+    // Delete empties a cell in either column; the name column never opens the editor.
+    pGrid->setCurrentIndex(pGrid->model()->index(1, 1));
+    QTest::keyClick(pGrid, Qt::Key_Delete);
+    QCOMPARE(pGrid->TextMatrix(2, 1), QString());
+    pGrid->setCurrentIndex(pGrid->model()->index(2, 0));
+    QTest::keyClick(pGrid, Qt::Key_Return);
+    QVERIFY(!editor.IsOpen());
+    QTest::keyClick(pGrid, Qt::Key_Delete);
+    QCOMPARE(pGrid->TextMatrix(3, 0), QString());
+    QCOMPARE(c.Sheet().Training().GetSkillValueFromGrid("Assess Person"), QStringLiteral("0"));
+    QCOMPARE(c.Sheet().Training().GetSkillValueFromGrid("Run"), QString());
+    QVERIFY(c.Sheet().HasUnsavedEdits());
+}
+
+void tst_sheet::saveRequestBody() {
+    const QByteArray bo = Record(2, {{16, "19,2,150"}, {26, "1"}, {29, "0"}});
+    SheetClient c("0.3|2|Bo|1|Guild|1|Watch", bo);
+    QVERIFY(c.Shown(2));
+    SheetViews& v = c.V();
+    // Nothing touched: the ids, the mule option, the skills and the four flags; the revision.
+    QCOMPARE(c.SaveBody(bo), QByteArray("charname=Bo&password=secret1&charid=2&updateid=2&msgid=106"
+                                        "&ISMULE=0&SKILLS=19,2,150&ISPK=1&ISRESCUE=0&ISPRIVATE=0"
+                                        "&CAN_SUMMON=0&revision=4"));
+    QVERIFY(c.Shown(2));
+
+    // Edited fields only, in the table's order; 45000 is cut to 32000 in its box, -5 is not.
+    SheetClient::Type(v.txtNumFollowers, "-5");
+    SheetClient::Type(v.txtLevel, "45000");
+    v.txtBio->setPlainText("Line|one & two");
+    SheetClient::Type(v.txtName, "Bo Tall");
+    v.cmbSex->setCurrentIndex(2);
+    emit v.cmbSex->activated(2);
+    QTest::mouseClick(v.optMuleYes, Qt::LeftButton);
+    QTest::mouseClick(v.chkCanSummon, Qt::LeftButton);
+    QString strLevelSent;
+    QCOMPARE(c.SaveBody(bo, [&] { strLevelSent = v.txtLevel->text(); }),
+             QByteArray("charname=Bo&password=secret1&charid=2&updateid=2&msgid=106"
+                        "&NAME=Bo Tall&LEVEL=32000&SEX=2&ISMULE=1&BIO=Line(pipe)one (amp) two"
+                        "&NUMFOLLOWERS=-5&SKILLS=19,2,150&ISPK=1&ISRESCUE=0&ISPRIVATE=0"
+                        "&CAN_SUMMON=1&revision=4"));
+    QCOMPARE(strLevelSent, QStringLiteral("32000"));
+    QCOMPARE(c.prompts->shown.last().strText,
+             QStringLiteral("The character's information has been updated.  If you changed the "
+                            "name of the character you are logged in as, you'll have to login "
+                            "again."));
+    // The reload after the save shows the record as stored, with no edits left.
+    QTRY_COMPARE(v.txtLevel->text(), QStringLiteral("30"));
+    QVERIFY(!c.Sheet().HasUnsavedEdits());
+}
+
+void tst_sheet::actingCharacter() {
+    auto SaveStart = [](SheetClient& c) {
+        const int i = c.peer.Connections();
+        c.Sheet().SaveCharChanges();
+        return i;
+    };
+    {
+        SheetClient c; // Bo, a member
+        QVERIFY(c.Shown(2));
+        // A follower goes out under Bo's own login.
+        c.Click(3, Record(3));
+        QVERIFY(c.Shown(3));
+        int i = SaveStart(c);
+        QTRY_VERIFY(c.peer.RequestComplete(i));
+        QVERIFY(Body(c.peer.Request(i))
+                    .startsWith("charname=Bo&password=secret1&charid=2&"
+                                "updateid=3&msgid=106&"));
+        QCOMPARE(c.prompts->dialogNames.count("frmLogin"), 0);
+
+        // His own patron asks for Ann's login; Cancel sends nothing.
+        c.Click(1, Record(1));
+        QVERIFY(c.Shown(1));
+        c.prompts->dialogs << [](QDialog& dlg) {
+            auto& login = static_cast<frmLogin&>(dlg);
+            [&] { QCOMPARE(login.strCharName, QStringLiteral("Ann")); }();
+            login.cmdCancel_Click();
+            return int(QDialog::Rejected);
+        };
+        const int nBefore = c.peer.Connections();
+        QVERIFY(!c.Sheet().SaveCharChanges());
+        QTest::qWait(50);
+        QCOMPARE(c.peer.Connections(), nBefore);
+        QVERIFY(!c.window->cycle().bLoginAsDifferent);
+
+        // With her password it goes out as Ann, and a wrong password keeps Bo logged in.
+        c.prompts->dialogs << [](QDialog& dlg) {
+            auto& login = static_cast<frmLogin&>(dlg);
+            login.Form_Activate(); // as its showing does
+            login.txtPassword->setText("annpass");
+            login.cmdOK_Click();
+            return int(QDialog::Accepted);
+        };
+        i = SaveStart(c);
+        QTRY_VERIFY(c.peer.RequestComplete(i));
+        QVERIFY(Body(c.peer.Request(i))
+                    .startsWith("charname=Ann&password=annpass&charid=1&"
+                                "updateid=1&msgid=106&"));
+        QVERIFY(c.window->cycle().bLoginAsDifferent);
+        c.prompts->ExpectOk();
+        c.peer.Send(i, ScriptedPeer::Reply("951", ""));
+        c.peer.Close(i);
+        QTRY_COMPARE(c.prompts->shown.size(), 1);
+        QCOMPARE(c.prompts->shown.last().strTitle, QStringLiteral("ZORV Error #951"));
+        QCOMPARE(c.prompts->dialogNames.count("frmPlayerSetup"), 1); // only the first login
+        QCOMPARE(c.window->cycle().strCurPlayer, QStringLiteral("Bo"));
+    }
+    {
+        // An administrator saves anyone under the own login.
+        SheetClient c("0.3|2|Bo|3|Guild|1|Watch");
+        QVERIFY(c.Shown(2));
+        c.Click(4, Record(4));
+        QVERIFY(c.Shown(4));
+        const int i = SaveStart(c);
+        QTRY_VERIFY(c.peer.RequestComplete(i));
+        QVERIFY(Body(c.peer.Request(i))
+                    .startsWith("charname=Bo&password=secret1&charid=2&"
+                                "updateid=4&"));
+        QCOMPARE(c.prompts->dialogNames.count("frmLogin"), 0);
+    }
+}
+
+void tst_sheet::unsavedEditsAreAskedFor() {
+    SheetClient c;
+    QVERIFY(c.Shown(2));
+    SheetViews& v = c.V();
+    QTreeView* pTree = c.window->views().treTreeView;
+    auto Edit = [&] { SheetClient::Type(v.txtClass, "Mage"); };
+
+    // Cancel: Bo stays shown and selected, with his edit.
+    Edit();
+    c.prompts->answers << Prompts::Answer::Cancel;
+    const int nBefore = c.peer.Connections();
+    c.Click(3, Record(3));
+    QCOMPARE(c.prompts->shown.last().strText, QStringLiteral("Save changes to Bo?"));
+    QCOMPARE(c.prompts->shown.last().buttons, Prompts::Buttons::SaveDiscardCancel);
+    QCOMPARE(c.window->allegiance().SelectedKey(), QStringLiteral("Char2"));
+    QCOMPARE(v.txtClass->text(), QStringLiteral("Mage"));
+    QTest::qWait(AllegianceView::kSelectPauseMs + 100);
+    QCOMPARE(c.peer.Connections(), nBefore);
+    c.peer.queuedReplies.clear();
+
+    // Save: the save goes out for Bo, then Cy is shown.
+    c.prompts->answers << Prompts::Answer::Save;
+    c.prompts->ExpectOk(); // the save's confirmation
+    c.peer.queuedReplies << ScriptedPeer::Reply("800", "") << Record(3);
+    c.Click(3, Record(3));
+    QVERIFY(c.Shown(3));
+    c.peer.queuedReplies.clear();
+    QVERIFY(Body(c.peer.Request(nBefore)).contains("&updateid=2&msgid=106&CLASS=Mage&"));
+    QVERIFY(!c.Sheet().HasUnsavedEdits());
+
+    // Discard: nothing is sent for the edit.
+    Edit();
+    c.prompts->answers << Prompts::Answer::Discard;
+    const int nDiscard = c.peer.Connections();
+    c.Click(2, Record(2));
+    QVERIFY(c.Shown(2));
+    QVERIFY(Body(c.peer.Request(nDiscard)).contains("&msgid=107&"));
+
+    // A refused save keeps the edits and the character; so does closing with Cancel.
+    Edit();
+    c.prompts->answers << Prompts::Answer::Save;
+    c.prompts->ExpectOk(); // the refusal
+    c.peer.queuedReplies << ScriptedPeer::Reply("992", "");
+    c.Click(3, Record(3));
+    QCOMPARE(c.prompts->shown.last().strTitle, QStringLiteral("ZORV Error #992"));
+    QCOMPARE(c.Sheet().iCurDisplayCharID, qint16(2));
+    QVERIFY(c.Sheet().HasUnsavedEdits());
+    c.peer.queuedReplies.clear();
+    c.window->show();
+    c.prompts->answers << Prompts::Answer::Cancel;
+    c.window->close();
+    QVERIFY(c.window->isVisible());
+    c.prompts->answers << Prompts::Answer::Discard;
+    c.window->close();
+    QVERIFY(!c.window->isVisible());
+    Q_UNUSED(pTree);
+}
+
+void tst_sheet::keyboardSelectionShowsTheRecordOnceItRests() {
+    SheetClient c;
+    QVERIFY(c.Shown(2));
+    QTreeView* pTree = c.window->views().treTreeView;
+    AllegianceModel& model = c.window->allegiance().MainModel();
+    const int nBefore = c.peer.Connections();
+    // Three moves in quick succession ask for one record: the last.
+    c.peer.queuedReplies << Record(5);
+    pTree->setCurrentIndex(model.IndexOfKey("Char1"));
+    pTree->setCurrentIndex(model.IndexOfKey("Char4"));
+    pTree->setCurrentIndex(model.IndexOfKey("Char5"));
+    QVERIFY(c.Shown(5));
+    QCOMPARE(c.peer.Connections(), nBefore + 1);
+    QVERIFY(Body(c.peer.Request(nBefore)).endsWith("&msgid=107&getcharid=5"));
+}
+
+void tst_sheet::savedRecordComesBackFromTheServer() {
+    ServerProcess server;
+    QVERIFY(server.Start("demo"));
+    TestClient c;
+    c.LogIn(server.Address(), "Aldric Stormwind", "lantern1");
+    CharacterSheet& sheet = c.window->sheet();
+    QTRY_VERIFY_WITH_TIMEOUT(sheet.iCurDisplayCharID == 1, 20000);
+    SheetViews& v = c.window->views().sheet;
+    auto Type = [](QLineEdit* pEdit, const QString& strText) { SheetClient::Type(pEdit, strText); };
+    Type(v.txtLevel, "77");
+    Type(v.txtClass, QString::fromLatin1("M\xE4gier | \"Arcane\""));
+    Type(v.txtLifestone, "Holtburg & co!;");
+    v.txtBio->setPlainText(QString::fromLatin1("S\xF8ren's bio: a|b & c !; d"));
+    Type(v.txtEmail, "aldric@example.org");
+    v.txtAwards->setPlainText("Gold star");
+    const int iRace = v.cmbRace->currentIndex() % 3 + 1; // another race than the stored one
+    v.cmbRace->setCurrentIndex(iRace);
+    emit v.cmbRace->activated(iRace);
+    QTest::mouseClick(v.chkPrivate, Qt::LeftButton);
+    const bool bWasPrivate = v.chkPrivate->isChecked();
+    // Raise the first skill of the lowest list that has one.
+    QListWidget* pFrom = nullptr;
+    QPushButton* pRaise = nullptr;
+    QListWidget* pTo = nullptr;
+    for (auto [pList, pButton, pDest] :
+         {std::tuple{v.lstUnusableSkills, v.cmdRUnusable, v.lstTrainedSkills},
+          std::tuple{v.lstUntrainedSkills, v.cmdRUntrained, v.lstTrainedSkills},
+          std::tuple{v.lstTrainedSkills, v.cmdRTrained, v.lstSpecSkills}})
+        if (!pFrom && pList->count() > 0 && pList->item(0)->text() != RacialSkills(iRace).first())
+            std::tie(pFrom, pRaise, pTo) = std::tuple{pList, pButton, pDest};
+    QVERIFY(pFrom);
+    pFrom->item(0)->setSelected(true);
+    const QString strRaised = pFrom->item(0)->text();
+    QTest::mouseClick(pRaise, Qt::LeftButton);
+    c.prompts->ExpectOk();
+    QVERIFY(sheet.SaveCharChanges());
+    QTRY_COMPARE_WITH_TIMEOUT(c.prompts->shown.size(), 1, 20000);
+    QCOMPARE(c.prompts->shown[0].strTitle, Prompts::AppTitle());
+    // The reload shows what the server stored.
+    QTRY_VERIFY_WITH_TIMEOUT(!sheet.HasUnsavedEdits() && v.txtLevel->text() == "77", 20000);
+    QTRY_COMPARE(v.txtClass->text(), QString::fromLatin1("M\xE4gier | \"Arcane\""));
+    QCOMPARE(v.txtLifestone->text(), QStringLiteral("Holtburg & co!;"));
+    QCOMPARE(v.txtBio->toPlainText(), QString::fromLatin1("S\xF8ren's bio: a|b & c !; d"));
+    QCOMPARE(v.txtEmail->text(), QStringLiteral("aldric@example.org"));
+    QCOMPARE(v.txtAwards->toPlainText(), QStringLiteral("Gold star"));
+    QCOMPARE(v.cmbRace->currentIndex(), iRace);
+    QCOMPARE(v.chkPrivate->isChecked(), bWasPrivate);
+    QVERIFY(Items(pTo).contains(strRaised));
+    QVERIFY(v.lblLastModified->text().endsWith(" by Aldric Stormwind"));
+}
+
+QTEST_MAIN(tst_sheet)
+#include "tst_sheet.moc"
