@@ -100,6 +100,22 @@ int ConnectLoopback(int iPort) {
     return fd;
 }
 
+// Keeps a child's outputs drained until it ends, its error output copied into ours so that
+// failures show in the test log. Closing them instead would end the child, or a CGI program that
+// inherits them, with SIGPIPE at its first message.
+void Drain(int outFd, int errFd) {
+    for (int fd : {outFd, errFd}) {
+        std::thread([fd, bErr = fd == errFd] {
+            char buffer[4096];
+            ssize_t n;
+            while ((n = read(fd, buffer, sizeof buffer)) > 0)
+                if (bErr)
+                    fwrite(buffer, 1, static_cast<std::size_t>(n), stderr);
+            close(fd);
+        }).detach();
+    }
+}
+
 void StopProcess(pid_t pid) {
     if (pid <= 0)
         return;
@@ -189,18 +205,7 @@ ServeTarget::ServeTarget(const std::string& strDb) {
     char c = 0;
     while (read(outFd, &c, 1) == 1 && c != '\n')
         strLine += c;
-    // Keep both outputs drained (the error output into ours, so failures show in the test log)
-    // until the process ends.
-    for (int fd : {outFd, errFd}) {
-        std::thread([fd, bErr = fd == errFd] {
-            char buffer[4096];
-            ssize_t n;
-            while ((n = read(fd, buffer, sizeof buffer)) > 0)
-                if (bErr)
-                    fwrite(buffer, 1, static_cast<std::size_t>(n), stderr);
-            close(fd);
-        }).detach();
-    }
+    Drain(outFd, errFd);
     std::size_t iColon = strLine.rfind(':');
     if (strLine.find("listening") == std::string::npos || iColon == std::string::npos)
         throw std::runtime_error("zorv-server did not start: " + strLine);
@@ -248,8 +253,7 @@ CgiTarget::CgiTarget(const std::string& strDb, const std::string& strWorkDir) {
         std::remove(strLog.c_str());
         int outFd = -1, errFd = -1;
         m_pid = Spawn({"/usr/sbin/lighttpd", "-D", "-f", strConf}, &outFd, &errFd);
-        close(outFd);
-        close(errFd);
+        Drain(outFd, errFd);
         // lighttpd says nothing on its outputs when it is ready; poll its log and the port.
         for (int i = 0; i < 500; ++i) {
             int iStatus = 0;
