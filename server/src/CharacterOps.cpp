@@ -55,7 +55,7 @@ int CheckSheetValue(const SheetField& field, const std::string& strValue) {
 }
 
 // Who may save a sheet: the caller, writing under his own `charid`, on a character he may act
-// on; the awards only an administrator changes. 0 with `target` filled, or the refusing code.
+// on. 0 with `target` filled, or the refusing code.
 int CheckSaveRights(Call& call, Member& target) {
     std::optional<int> iUpdate = IdField(call.form, "updateid");
     std::optional<int> iCharId = IdField(call.form, "charid");
@@ -68,18 +68,45 @@ int CheckSaveRights(Call& call, Member& target) {
         return zorv::CodeSaveNoSuchEditor;
     if (*iCharId != call.me.id || !MayActOn(call.store, call.me, found->id))
         return zorv::CodeSecurityViolation;
-    // The client sends the awards back with every save, so only a changed text is refused.
-    if (!IsAdmin(call.me) && HasField(call.form, "ADMIN_ONLY")) {
-        Statement awards(call.db, "SELECT awards FROM characters WHERE id = ?1");
-        awards.Bind(1, found->id);
-        awards.Step();
-        std::string strStored = Utf8ToLatin1(awards.Text(0));
-        awards.Reset();
-        if (strStored != FormValue(call.form, "ADMIN_ONLY"))
-            return zorv::CodeSaveAdminOnly;
-    }
     target = *found;
     return 0;
+}
+
+// A save that names the revision its sheet was read at is refused once the record has been saved
+// since, with the last editor's name ("Unknown" when that character is gone) and the time as the
+// character payload shows it. A save without a revision, from an older client, is not checked.
+// 0, or the refusing code with strLastEdit filled for CodeSaveStale.
+int CheckRevision(Call& call, const Member& target, std::string& strLastEdit) {
+    if (!HasField(call.form, "revision"))
+        return 0;
+    std::optional<long> lRevision = zorv::ParseWholeNumber(Trim(FormValue(call.form, "revision")));
+    if (!lRevision)
+        return zorv::CodeInvalidNumber;
+    Statement stored(call.db,
+                     "SELECT revision, modified_at, modified_by FROM characters WHERE id = ?1");
+    stored.Bind(1, target.id).Step();
+    std::int64_t lStored = stored.Int(0);
+    std::string strWhen = Utf8ToLatin1(stored.Text(1));
+    int iEditor = static_cast<int>(stored.Int(2));
+    stored.Reset();
+    if (*lRevision >= lStored)
+        return 0;
+    std::optional<Member> editor = call.store.FindById(iEditor);
+    strLastEdit = zorv::JoinFields({editor ? editor->strName : "Unknown", strWhen});
+    return zorv::CodeSaveStale;
+}
+
+// The awards only an administrator changes. The client sends them back with every save, so only
+// a changed text is refused.
+int CheckAwards(Call& call, const Member& target) {
+    if (IsAdmin(call.me) || !HasField(call.form, "ADMIN_ONLY"))
+        return 0;
+    Statement awards(call.db, "SELECT awards FROM characters WHERE id = ?1");
+    awards.Bind(1, target.id);
+    awards.Step();
+    std::string strStored = Utf8ToLatin1(awards.Text(0));
+    awards.Reset();
+    return strStored == FormValue(call.form, "ADMIN_ONLY") ? 0 : zorv::CodeSaveAdminOnly;
 }
 
 // The sheet fields the request carries, in the sheet's order. 0 with `sent` filled, or the code
@@ -100,10 +127,11 @@ int CheckSheetValues(Call& call, const Member& target, std::vector<const SheetFi
     return 0;
 }
 
-// One UPDATE of the fields sent, stamped with the time and the editor. Column names come from
-// our own table; every value is bound.
+// One UPDATE of the fields sent, stamped with the time and the editor, and the next revision.
+// Column names come from our own table; every value is bound.
 void WriteSheet(Call& call, int iTarget, const std::vector<const SheetField*>& sent) {
-    std::string strSql = "UPDATE characters SET modified_at = ?1, modified_by = ?2";
+    std::string strSql =
+        "UPDATE characters SET modified_at = ?1, modified_by = ?2, revision = revision + 1";
     int iParam = 3;
     for (const SheetField* pField : sent) {
         strSql += std::string(", ") + pField->szColumn + " = ?" + std::to_string(iParam++);
@@ -134,7 +162,7 @@ void WriteSheet(Call& call, int iTarget, const std::vector<const SheetField*>& s
 
 // The character payload, field by field in the order the client reads it: a column of the row
 // (as a number or as text), or a value worked out from the tree.
-enum class Source { Number, Text, VassalIds, PatronName, PathToMonarch, Empty };
+enum class Source { Number, Text, VassalIds, PatronName, PathToMonarch };
 struct PayloadField {
     const char* szColumn; // null for a value that is not a column
     Source source;
@@ -162,7 +190,7 @@ const PayloadField kCharacterPayload[] = {
     {"misc_info", Source::Text},
     {"email", Source::Text},
     {"icq", Source::Text},
-    {nullptr, Source::Empty}, // unread by the client; never the password
+    {"revision", Source::Number}, // a field older clients do not read
     {"modified_at", Source::Text},
     {nullptr, Source::PatronName},
     {nullptr, Source::PathToMonarch},
@@ -201,6 +229,14 @@ std::string PathToMonarch(Store& store, int id, const std::string& strName) {
 Reply SaveOp(Call& call) {
     Member target;
     if (int iCode = CheckSaveRights(call, target))
+        return {iCode, ""};
+    // The revision comes once the caller may act on the character, since its refusal names who
+    // edited it, and before the awards: a stale sheet carries the awards as they were before an
+    // administrator changed them, which is a stale save, not an attempt to change them.
+    std::string strLastEdit;
+    if (int iCode = CheckRevision(call, target, strLastEdit))
+        return {iCode, strLastEdit};
+    if (int iCode = CheckAwards(call, target))
         return {iCode, ""};
     std::vector<const SheetField*> sent;
     if (int iCode = CheckSheetValues(call, target, sent))
@@ -242,9 +278,6 @@ Reply CharacterOp(Call& call) {
             break;
         case Source::PathToMonarch:
             fields.push_back(strPath);
-            break;
-        case Source::Empty:
-            fields.push_back(std::string());
             break;
         }
     }

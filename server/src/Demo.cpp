@@ -15,9 +15,7 @@ Database CreateNew(const std::string& strPath) {
     struct stat info {};
     if (stat(strPath.c_str(), &info) == 0)
         throw std::runtime_error(strPath + " exists already; remove it or choose another file");
-    Database db = OpenGuildDatabase(strPath, true);
-    Store::CreateSchema(db);
-    return db;
+    return OpenGuildDatabase(strPath, true);
 }
 
 void SetUpGuild(Store& store, const std::string& strGuild, const std::string& strDefault,

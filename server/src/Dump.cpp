@@ -11,14 +11,18 @@ namespace {
 
 // Every stored column of a character, in dump order.
 const char* const kCharacterColumns[] = {
-    "id",         "name",       "patron_id",  "join_seq",  "password_hash", "security_level",
-    "level",      "class",      "race",       "rank",      "sex",           "is_mule",
-    "mule_for",   "lifestone",  "tied_to",    "bio",       "num_followers", "skills",
-    "real_name",  "city_state", "misc_info",  "email",     "icq",           "is_pk",
-    "is_rescue",  "is_private", "can_summon", "main_char", "awards",        "modified_at",
-    "modified_by"};
+    "id",          "name",       "patron_id",  "join_seq",  "password_hash", "security_level",
+    "level",       "class",      "race",       "rank",      "sex",           "is_mule",
+    "mule_for",    "lifestone",  "tied_to",    "bio",       "num_followers", "skills",
+    "real_name",   "city_state", "misc_info",  "email",     "icq",           "is_pk",
+    "is_rescue",   "is_private", "can_summon", "main_char", "awards",        "modified_at",
+    "modified_by", "revision"};
 constexpr int kColumnCount = sizeof kCharacterColumns / sizeof kCharacterColumns[0];
 constexpr int kHashColumn = 4;
+// The revision is last, so that a row without it (every row of a first-version dump) is the
+// same row one field short; such a character starts at revision 1, as an upgraded file's do.
+constexpr int kRevisionColumn = kColumnCount - 1;
+const char kFirstDumpHeader[] = "ZORV DUMP 1";
 const char kNoHash[] = "-"; // never a hash; stands for "still on the default password"
 
 std::string EscapeDump(const std::string& s) {
@@ -102,7 +106,6 @@ std::string DumpDatabase(Database& db) {
 }
 
 void RestoreDatabase(Database& db, const std::string& strDump) {
-    Store::CreateSchema(db);
     Transaction tx(db, Transaction::Kind::Write);
     db.Exec("DELETE FROM characters; DELETE FROM settings; DELETE FROM login_failures;");
     Store store(db);
@@ -122,7 +125,7 @@ void RestoreDatabase(Database& db, const std::string& strDump) {
         if (strLine.empty())
             continue;
         if (!bHeader) {
-            if (strLine != kDumpHeader)
+            if (strLine != kDumpHeader && strLine != kFirstDumpHeader)
                 throw std::runtime_error("not a ZORV dump (line 1 is not \"" +
                                          std::string(kDumpHeader) + "\")");
             bHeader = true;
@@ -131,8 +134,14 @@ void RestoreDatabase(Database& db, const std::string& strDump) {
         std::vector<std::string> fields = SplitList(strLine, '|');
         if (fields[0] == "S" && fields.size() == 3) {
             store.SetSetting(UnescapeDump(fields[1], iLine), UnescapeDump(fields[2], iLine));
-        } else if (fields[0] == "C" && fields.size() == kColumnCount + 1) {
+        } else if (fields[0] == "C" &&
+                   (fields.size() == kColumnCount + 1 || fields.size() == kColumnCount)) {
+            bool bRevision = fields.size() == kColumnCount + 1;
             for (int i = 0; i < kColumnCount; ++i) {
+                if (i == kRevisionColumn && !bRevision) {
+                    insert.Bind(i + 1, 1);
+                    continue;
+                }
                 std::string strValue = UnescapeDump(fields[i + 1], iLine);
                 if (i == kHashColumn && strValue == kNoHash)
                     insert.BindNull(i + 1);

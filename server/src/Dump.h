@@ -6,10 +6,12 @@
 
 class Database;
 
-inline constexpr const char* kDumpHeader = "ZORV DUMP 1";
+// Version 2 ends each character row with the revision; restore reads version 1 too.
+inline constexpr const char* kDumpHeader = "ZORV DUMP 2";
 
 std::string DumpDatabase(Database& db);
 
-// Replaces the guild in db with the dump's. Accepts lines ended by LF or CR LF, so a file the
-// client saved restores too. Throws std::runtime_error naming the line of a malformed dump.
+// Replaces the guild in db (opened by OpenGuildDatabase) with the dump's. Accepts lines ended by
+// LF or CR LF, so a file the client saved restores too. Throws std::runtime_error naming the line
+// of a malformed dump.
 void RestoreDatabase(Database& db, const std::string& strDump);

@@ -199,12 +199,6 @@ Reply Guild::Handle(const Request& request) {
         if (m_strDbPath.empty())
             throw std::runtime_error("no database configured (ZORV_DB)");
         db.emplace(OpenGuildDatabase(m_strDbPath, false));
-        Statement version(*db, "PRAGMA user_version");
-        version.Step();
-        bool bEmpty = version.Int(0) == 0;
-        version.Reset();
-        if (bEmpty)
-            Store::CreateSchema(*db);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "zorv-server: %s\n", e.what());
         bool bSetup = iMsgId == zorv::OpLogin || iMsgId == zorv::OpInitServer ||

@@ -40,11 +40,14 @@ Database OpenGuildDatabase(const std::string& strPath, bool bCreate) {
     db.Exec("PRAGMA journal_mode = WAL");
     // FULL: an acknowledged change survives a crash of the machine, not only of the process.
     db.Exec("PRAGMA synchronous = FULL");
+    Store::PrepareSchema(db);
     return db;
 }
 
-void Store::CreateSchema(Database& db) {
-    db.Exec(R"sql(
+namespace {
+
+// The whole schema of kSchemaVersion, for an empty file.
+const char kSchema[] = R"sql(
 CREATE TABLE IF NOT EXISTS settings (
     key TEXT PRIMARY KEY,
     value TEXT NOT NULL
@@ -81,7 +84,8 @@ CREATE TABLE IF NOT EXISTS characters (
     main_char TEXT NOT NULL DEFAULT '',
     awards TEXT NOT NULL DEFAULT '',
     modified_at TEXT NOT NULL DEFAULT '',
-    modified_by INTEGER NOT NULL DEFAULT 0
+    modified_by INTEGER NOT NULL DEFAULT 0,
+    revision INTEGER NOT NULL DEFAULT 1
 );
 CREATE INDEX IF NOT EXISTS characters_by_patron ON characters(patron_id, join_seq);
 CREATE TABLE IF NOT EXISTS login_failures (
@@ -89,8 +93,41 @@ CREATE TABLE IF NOT EXISTS login_failures (
     at REAL NOT NULL
 );
 CREATE INDEX IF NOT EXISTS login_failures_by_subject ON login_failures(subject, at);
-PRAGMA user_version = 1;
-)sql");
+)sql";
+
+int SchemaVersion(Database& db) {
+    Statement version(db, "PRAGMA user_version");
+    version.Step();
+    int iVersion = static_cast<int>(version.Int(0));
+    version.Reset();
+    return iVersion;
+}
+
+bool HasColumn(Database& db, const char* szTable, const char* szColumn) {
+    Statement column(db, "SELECT count(*) FROM pragma_table_info(?1) WHERE name = ?2");
+    column.Bind(1, std::string(szTable)).Bind(2, std::string(szColumn)).Step();
+    bool bFound = column.Int(0) > 0;
+    column.Reset();
+    return bFound;
+}
+
+} // namespace
+
+void Store::PrepareSchema(Database& db) {
+    int iVersion = SchemaVersion(db);
+    if (iVersion == kSchemaVersion)
+        return;
+    if (iVersion > kSchemaVersion)
+        throw DbError("the guild file has schema version " + std::to_string(iVersion) +
+                      "; this zorv-server knows up to " + std::to_string(kSchemaVersion));
+    Transaction tx(db, Transaction::Kind::Write);
+    iVersion = SchemaVersion(db); // another process may have prepared it meanwhile
+    if (iVersion == 0)
+        db.Exec(kSchema);
+    if (iVersion == 1 && !HasColumn(db, "characters", "revision"))
+        db.Exec("ALTER TABLE characters ADD COLUMN revision INTEGER NOT NULL DEFAULT 1");
+    db.Exec("PRAGMA user_version = " + std::to_string(kSchemaVersion));
+    tx.Commit();
 }
 
 std::optional<std::string> Store::Setting(const std::string& strKey) {

@@ -32,14 +32,22 @@ struct Member {
 
 inline constexpr int kDefaultMaxVassals = 12;
 
-// Opens an existing database (or creates one) with the pragmas every connection needs.
+// Opens an existing database (or creates one) with the pragmas every connection needs, at the
+// current schema (Store::PrepareSchema).
 Database OpenGuildDatabase(const std::string& strPath, bool bCreate);
 
 class Store {
 public:
     explicit Store(Database& db) : m_db(db) {}
 
-    static void CreateSchema(Database& db);
+    // The schema this server reads and writes, kept in the file's user_version. Version 2 added
+    // each character's revision.
+    static constexpr int kSchemaVersion = 2;
+    // Gives an empty file the whole schema and upgrades a file of an earlier version in place.
+    // It looks again once it holds the write lock, so that CGI processes opening an old file
+    // together upgrade it once. A file of a later version is refused with DbError: this server
+    // would write it without the rules its newer columns need.
+    static void PrepareSchema(Database& db);
 
     std::optional<std::string> Setting(const std::string& strKey);
     void SetSetting(const std::string& strKey, const std::string& strValue);

@@ -290,10 +290,25 @@ TEST(Integrity, BackupRestoresToTheSameDump) {
     std::string strOut;
     ASSERT_EQ(RunServerCommand({"demo", "--db", strDemo}, &strOut), 0);
     EXPECT_NE(strOut.find("administrator: "), std::string::npos);
+    // Two saves, so that one character's revision is not the one every character starts at.
+    {
+        ServeTarget editor(strDemo);
+        for (const char* szRevision : {"1", "2"})
+            ASSERT_EQ(editor
+                          .Send("Aldric Stormwind", "lantern1", 106,
+                                {{"charid", "1"}, {"updateid", "2"}, {"revision", szRevision}})
+                          .iCode,
+                      800);
+    }
 
     std::string strDump;
     ASSERT_EQ(RunServerCommand({"backup", "--db", strDemo}, &strDump), 0);
     ASSERT_EQ(strDump.back(), '\n');
+    EXPECT_EQ(strDump.rfind("ZORV DUMP 2\n", 0), 0u);
+    std::size_t iRow = strDump.find("\nC|2|Brenna Ashvale|");
+    ASSERT_NE(iRow, std::string::npos);
+    EXPECT_EQ(strDump.substr(strDump.find('\n', iRow + 1) - 2, 2), "|3")
+        << "the revision ends the row";
     { std::ofstream(dir.File("dump.txt"), std::ios::binary) << strDump; }
     ASSERT_EQ(RunServerCommand({"restore", "--db", dir.File("copy.db"), dir.File("dump.txt")}), 0);
     std::string strAgain;
@@ -315,10 +330,16 @@ TEST(Integrity, BackupRestoresToTheSameDump) {
     ASSERT_EQ(RunServerCommand({"backup", "--db", dir.File("client.db")}, &strAgain), 0);
     EXPECT_EQ(strAgain, strDump);
 
-    // The restored guild works: its members log in with their passwords.
+    // The restored guild works: its members log in with their passwords, and a sheet read
+    // before the backup is as stale as it was.
     ServeTarget restored(dir.File("client.db"));
     EXPECT_EQ(restored.Send("aldric stormwind", "lantern1", 104).iCode, 800);
     EXPECT_EQ(restored.Send("Brenna Ashvale", "welcome1", 104).iCode, 800);
+    EXPECT_EQ(restored
+                  .Send("Aldric Stormwind", "lantern1", 106,
+                        {{"charid", "1"}, {"updateid", "2"}, {"revision", "2"}})
+                  .iCode,
+              973);
 
     std::ofstream(dir.File("bad.txt")) << "not a dump\n";
     std::string strErr;
@@ -326,6 +347,99 @@ TEST(Integrity, BackupRestoresToTheSameDump) {
                                nullptr, &strErr),
               1);
     EXPECT_NE(strErr.find("not a ZORV dump"), std::string::npos) << strErr;
+}
+
+TEST(Integrity, DumpWithoutRevisionsRestoresAtRevisionOne) {
+    TempDir dir;
+    // A dump as the server wrote it before revisions: version 1, rows one field shorter.
+    const std::string strSettings = "S|default_password_hash|" + HashPassword("defpw1") +
+                                    "\n"
+                                    "S|guild_name|Old Guild\n"
+                                    "S|max_vassals|12\n"
+                                    "S|rescue_squad_name|\n"
+                                    "S|use_rescue_squad|0\n";
+    const std::string strRows =
+        "C|1|Ann|-1|1|-|3|50||1|0|2|0||||Founder|0|||||||0|0|0|0|||2025-03-01 10:00|1\n"
+        "C|2|Bo|1|2|-|1|30||0|0|0|1|||||0|||||||0|0|0|0|||2025-03-02 11:00|1\n";
+    {
+        std::ofstream(dir.File("old.txt"), std::ios::binary) << "ZORV DUMP 1\n"
+                                                             << strSettings << strRows;
+    }
+    ASSERT_EQ(RunServerCommand({"restore", "--db", dir.File("old.db"), dir.File("old.txt")}), 0);
+    EXPECT_EQ(SqlValue(dir.File("old.db"), "SELECT group_concat(revision) FROM characters"), "1,1");
+
+    {
+        ServeTarget target(dir.File("old.db"));
+        Answer ann = target.Send("Ann", "defpw1", 107, {{"getcharid", "1"}});
+        ASSERT_EQ(ann.iCode, 800);
+        zorv::Fields fields = zorv::SplitFields(ann.strPayload);
+        ASSERT_EQ(fields.size(), 33u);
+        EXPECT_EQ(fields[15], "Founder");
+        EXPECT_EQ(fields[22], "1");
+        EXPECT_EQ(
+            target
+                .Send("Ann", "defpw1", 106, {{"charid", "1"}, {"updateid", "1"}, {"revision", "1"}})
+                .iCode,
+            800);
+    }
+    std::string strDump;
+    ASSERT_EQ(RunServerCommand({"backup", "--db", dir.File("old.db")}, &strDump), 0);
+    EXPECT_EQ(strDump.rfind("ZORV DUMP 2\n", 0), 0u);
+    EXPECT_NE(strDump.find("|Bo|1|2|-|1|30||0|0|0|1|||||0|||||||0|0|0|0|||2025-03-02 11:00|1|1\n"),
+              std::string::npos)
+        << "the row as it was, at revision 1:\n"
+        << strDump;
+    EXPECT_NE(strDump.find("\nC|1|Ann|"), std::string::npos);
+    EXPECT_EQ(strDump.substr(strDump.find("\nC|2|") - 2, 2), "|2") << "Ann saved once since";
+
+    // Rows without the revision restore under the current header too.
+    {
+        std::ofstream(dir.File("mixed.txt"), std::ios::binary) << "ZORV DUMP 2\n"
+                                                               << strSettings << strRows;
+    }
+    ASSERT_EQ(RunServerCommand({"restore", "--db", dir.File("mixed.db"), dir.File("mixed.txt")}),
+              0);
+    EXPECT_EQ(SqlValue(dir.File("mixed.db"), "SELECT group_concat(revision) FROM characters"),
+              "1,1");
+}
+
+TEST(Integrity, OneRevisionLetsOneOfManySavesThrough) {
+    TempDir dir;
+    std::string strDb = dir.File("guild.db");
+    Scene::CreateEmpty(strDb);
+    ServeTarget target(strDb);
+    Scene::Build(target);
+
+    // Each round, officers who all read the same revision save at once: exactly one gets
+    // through, and the others are told the record is stale (not a server fault).
+    const int nOfficers = 6;
+    for (int iRevision = 1; iRevision <= 5; ++iRevision) {
+        std::atomic<int> nReady{0};
+        std::vector<int> codes(nOfficers);
+        std::vector<std::thread> officers;
+        for (int i = 0; i < nOfficers; ++i) {
+            officers.emplace_back([&, i] {
+                ++nReady;
+                while (nReady < nOfficers)
+                    std::this_thread::yield();
+                codes[i] = As(target, S::Root, 106,
+                              {{"charid", "1"},
+                               {"updateid", "4"},
+                               {"revision", std::to_string(iRevision)},
+                               {"BIO", "officer " + std::to_string(i)}})
+                               .iCode;
+            });
+        }
+        for (auto& officer : officers)
+            officer.join();
+        EXPECT_EQ(std::count(codes.begin(), codes.end(), 800), 1) << "round " << iRevision;
+        EXPECT_EQ(std::count(codes.begin(), codes.end(), 973), nOfficers - 1)
+            << "round " << iRevision;
+        int iWinner = static_cast<int>(std::find(codes.begin(), codes.end(), 800) - codes.begin());
+        EXPECT_EQ(SqlValue(strDb, "SELECT bio FROM characters WHERE id = 4"),
+                  "officer " + std::to_string(iWinner));
+    }
+    EXPECT_EQ(SqlValue(strDb, "SELECT revision FROM characters WHERE id = 4"), "6");
 }
 
 TEST(Integrity, CommandLine) {

@@ -259,7 +259,7 @@ TEST_P(Operations, SaveAndRead) {
     EXPECT_EQ(f[16], "19,2,150!8,1,10");
     EXPECT_EQ(f[18], "K\xF6ln, \xC9vreux");
     EXPECT_EQ(f[20], "self@example.org");
-    EXPECT_EQ(f[22], "") << "never a password";
+    EXPECT_EQ(f[22], "6") << "the revision: five saves, none of the refused ones";
     EXPECT_EQ(f[23].size(), 16u) << "YYYY-MM-DD HH:MM: " << f[23];
     EXPECT_EQ(f[24], "Patron");
     EXPECT_EQ(f[25], "Selfie > Patron > High > Root");
