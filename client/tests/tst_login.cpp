@@ -104,6 +104,11 @@ void tst_login::startUpState() {
     QCOMPARE(v.cmbSearchRank->currentText(), QStringLiteral("Any"));
     QCOMPARE(v.sheet.cmbRace->itemText(2), QStringLiteral("Gharu'ndim"));
     QCOMPARE(v.sheet.cmbSex->count(), 3);
+    // Before any display the computed rank reads with the titles of an unknown race and sex.
+    QCOMPARE(v.sheet.cmbComputedRank->count(), 11);
+    QCOMPARE(v.sheet.cmbComputedRank->itemText(9), QStringLiteral("King (9)"));
+    QCOMPARE(v.sheet.cmbRank->count(), 0);
+    QVERIFY(!v.tabCharInfo->isEnabled());
     QCOMPARE(w.stsStatusBar().Panel(RequestCycle::kPanelOp), QString());
     QCOMPARE(w.cycle().timerTimeout.interval(), 30000);
     QVERIFY(!w.cycle().timerTimeout.isActive());

@@ -61,6 +61,7 @@ private slots:
     void playerSetupValidation_data();
     void playerSetupValidation();
     void loadOffersTheLastServerAndPlayer();
+    void enterInTheAddressMeansOk();
     void unusableFolder();
     void unusableSettingsFile();
     void optionsTimeout_data();
@@ -121,6 +122,9 @@ void tst_settings::readingIsForgiving() {
     QCOMPARE(settings.strLastServer, QStringLiteral("host/b"));
     QCOMPARE(settings.strLastPlayer, QStringLiteral("Ann"));
     QCOMPARE(settings.strIniVersion, QStringLiteral("2"));
+    // Written back, the version line is empty whatever was read.
+    QVERIFY(WriteIniFile(strFile, settings));
+    QVERIFY(ReadBytes(strFile).startsWith("Version = \r\nTimeout = 30\r\n"));
     QCOMPARE(settings.objServers.Count(), 2);
     QCOMPARE(settings.objServers.Item(1).Key, QStringLiteral("host/a"));
     QCOMPARE(settings.objServers.Item(1).objPlayers.Item(1).strName, QStringLiteral("Ann"));
@@ -244,6 +248,32 @@ void tst_settings::loadOffersTheLastServerAndPlayer() {
     QVERIFY(dlg.bHitCancel);
     QCOMPARE(settings.iTimeoutTime, qint16(12));
     QCOMPARE(prompts.dialogs.size(), 0);
+}
+
+void tst_settings::enterInTheAddressMeansOk() {
+    // A new address typed over a remembered one, then Enter: the dialog confirms with the name
+    // still there; the list of names changes only when another address is picked from the list.
+    QTemporaryDir dir;
+    WriteBytes(dir.filePath("zorv.ini"), "LastServerUsed = a/z\r\nLastPlayerUsed = Ann\r\n"
+                                         "[a/z]\r\nPlayer = Ann\r\n[b/z]\r\nPlayer = Bo\r\n");
+    SetupDialog setup(dir.path());
+    auto& [prompts, settings, dlg] = setup;
+    dlg.Form_Load();
+    dlg.txtPassword->setText("secret1");
+    dlg.cmbServerAddress->lineEdit()->setText("new.example.org/zorv");
+    dlg.setResult(0);
+    QTest::keyClick(dlg.cmbServerAddress->lineEdit(), Qt::Key_Return);
+    QCOMPARE(dlg.result(), int(QDialog::Accepted));
+    QCOMPARE(dlg.strServer, QStringLiteral("new.example.org/zorv"));
+    QCOMPARE(dlg.strName, QStringLiteral("Ann"));
+    QCOMPARE(prompts.shown.size(), 0);
+    QCOMPARE(dlg.cmbServerAddress->findText("new.example.org/zorv"), 2); // remembered once
+    QCOMPARE(dlg.cmbServerAddress->count(), 3);
+
+    // Picking b/z from the list offers its names.
+    dlg.cmbServerAddress->setCurrentIndex(1);
+    emit dlg.cmbServerAddress->activated(1);
+    QCOMPARE(dlg.cmbCharName->currentText(), QStringLiteral("Bo"));
 }
 
 void tst_settings::unusableFolder() {

@@ -16,10 +16,13 @@
 #include "SkillCatalogue.h"
 #include "SkillTraining.h"
 #include "TestClient.h"
+#include "frmFindChar.h"
 #include "frmLogin.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -143,6 +146,7 @@ private slots:
     void unsavedEditsAreAskedFor();
     void keyboardSelectionShowsTheRecordOnceItRests();
     void savedRecordComesBackFromTheServer();
+    void nameSearchesTextLimitsAndTabs();
 };
 
 void tst_sheet::titles() {
@@ -686,6 +690,54 @@ void tst_sheet::savedRecordComesBackFromTheServer() {
     QCOMPARE(v.chkPrivate->isChecked(), bWasPrivate);
     QVERIFY(Items(pTo).contains(strRaised));
     QVERIFY(v.lblLastModified->text().endsWith(" by Aldric Stormwind"));
+}
+
+void tst_sheet::nameSearchesTextLimitsAndTabs() {
+    SheetClient c;
+    QVERIFY(c.Shown(2));
+    SheetViews& v = c.V();
+    // The search buttons beside "Mule for:" and "Main Character Name" fill their fields.
+    auto Pick = [&](const char* szName) {
+        c.prompts->dialogs << [szName](QDialog& dlg) {
+            auto& find = static_cast<frmFindChar&>(dlg);
+            find.txtName->setText(szName);
+            find.cmdOK_Click();
+            return int(QDialog::Accepted);
+        };
+    };
+    Pick("Eve");
+    QTest::mouseClick(v.cmdMuleForSearch, Qt::LeftButton);
+    QCOMPARE(v.txtMuleFor->text(), QStringLiteral("Eve"));
+    Pick("Dan");
+    QTest::mouseClick(v.cmdMainNameSearchFor, Qt::LeftButton);
+    QCOMPARE(v.txtMainName->text(), QStringLiteral("Dan"));
+    c.prompts->dialogs << [](QDialog& dlg) {
+        dlg.reject();
+        return int(QDialog::Rejected);
+    };
+    QTest::mouseClick(v.cmdMuleForSearch, Qt::LeftButton); // cancelled: nothing changes
+    QCOMPARE(v.txtMuleFor->text(), QStringLiteral("Eve"));
+    QVERIFY(c.window->views().treTreeView->currentIndex().isValid());
+    QCOMPARE(c.window->allegiance().SelectedKey(), QStringLiteral("Char2")); // tree untouched
+
+    // Only what Latin-1 carries goes into a text box.
+    for (QChar ch : QString::fromUtf8("A\u03A9\u20ACB")) { // typed as the keyboard sends it
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+        QApplication::sendEvent(v.txtClass, &press);
+    }
+    QCOMPARE(v.txtClass->text(), QStringLiteral("AB"));
+    v.txtBio->setPlainText(QString::fromUtf8("caf\u00E9 \u20AC5"));
+    QCOMPARE(v.txtBio->toPlainText(), QString::fromUtf8("caf\u00E9 5"));
+    const QByteArray body = c.SaveBody(Record(2));
+    QVERIFY2(body.contains("&CLASS=AB&ISMULE=0&MULEFOR=Eve&BIO=caf\xE9 5&"), body.constData());
+    QVERIFY(body.contains("&MAIN_CHAR=Dan&"));
+
+    // The character tab shown comes back after another view.
+    QTabWidget* pMain = c.window->views().tabMainTab;
+    v.tabCharInfo->setCurrentIndex(TabIndex(v.tabCharInfo, "Skills"));
+    pMain->setCurrentIndex(TabIndex(pMain, "Flat Listing"));
+    pMain->setCurrentIndex(TabIndex(pMain, "Allegiance Tree"));
+    QCOMPARE(TabKey(v.tabCharInfo, v.tabCharInfo->currentIndex()), QStringLiteral("Skills"));
 }
 
 QTEST_MAIN(tst_sheet)
