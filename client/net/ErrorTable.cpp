@@ -75,6 +75,9 @@ const ErrorRange kTable[] = {
     {CodeSaveAdminOnly, CodeSaveAdminOnly,
      "There was an error updating the character info.  You attempted to edit a field that only "
      "admins are allowed to edit."},
+    {CodeSaveStale, CodeSaveStale,
+     "There was an error updating the character info.  Someone else changed the character after "
+     "you opened it.  Please reload it and make your changes again."},
     {CodeCharacterNotFound, CodeCharacterNotFound,
      "There was an error retreiving a character's information.  That character does not exist."},
     {CodeServerFault, CodeServerFault,

@@ -42,8 +42,9 @@ QListWidget* TrainingList(const char* szName, QWidget* pParent) {
     return pList;
 }
 
-// A field with a button beside it.
-QHBoxLayout* WithButton(QWidget* pField, QWidget* pButton) {
+// A field with a small button beside it.
+QHBoxLayout* WithButton(QWidget* pField, QPushButton* pButton) {
+    pButton->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     auto* pRow = new QHBoxLayout;
     pRow->addWidget(pField, 1);
     pRow->addWidget(pButton);
@@ -90,11 +91,11 @@ SheetViews::SheetViews(QTabWidget* pTabs) : tabCharInfo(pTabs) {
     pMule->addWidget(optMuleYes);
     pMule->addWidget(optMuleNo);
     pMule->addStretch();
-    auto* pFlags = new QGridLayout;
-    pFlags->addWidget(chkCanSummon, 0, 0);
-    pFlags->addWidget(chkPrivate, 0, 1);
-    pFlags->addWidget(chkRescue, 1, 0);
-    pFlags->addWidget(chkPK, 1, 1);
+    // One row, so that the form keeps its height at the window's smallest size.
+    auto* pFlags = new QHBoxLayout;
+    for (QCheckBox* pFlag : {chkCanSummon, chkPrivate, chkRescue, chkPK})
+        pFlags->addWidget(pFlag);
+    pFlags->addStretch();
     auto* pForm = new QFormLayout(f);
     auto Row = [&](const char* szCaption, const char* szName, auto* pField) {
         pForm->addRow(Label(szCaption, szName, f), pField);
@@ -114,6 +115,7 @@ SheetViews::SheetViews(QTabWidget* pTabs) : tabCharInfo(pTabs) {
     pForm->addRow(lblLastModified);
     frameBio = Frame("Bio", "frameBio", pBasic);
     txtBio = Text("txtBio", frameBio);
+    txtBio->setMinimumHeight(txtBio->fontMetrics().lineSpacing() * 3);
     (new QVBoxLayout(frameBio))->addWidget(txtBio);
     auto* pBasicLayout = new QVBoxLayout(pBasic);
     pBasicLayout->addWidget(frameBasicInfo);
@@ -184,6 +186,7 @@ SheetViews::SheetViews(QTabWidget* pTabs) : tabCharInfo(pTabs) {
         if (pLower)
             pButtons->addWidget(pLower);
         pTrainingGrid->addLayout(pButtons, 2, iColumn);
+        pTrainingGrid->setColumnStretch(iColumn, 1);
     };
     Column(0, "Specialized Skills", "lblSpecSkill", lstSpecSkills, nullptr, cmdLSpec);
     Column(1, "Trained Skills", "lblTrainedSkill", lstTrainedSkills, cmdRTrained, cmdLTrained);

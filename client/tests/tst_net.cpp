@@ -468,6 +468,9 @@ void tst_net::errorTable_data() {
         {{980},
          "There was an error retreiving a character's information.  That character does "
          "not exist."},
+        {{973},
+         "There was an error updating the character info.  Someone else changed the character "
+         "after you opened it.  Please reload it and make your changes again."},
         {{987},
          "There was a serious error with the server.  Please have the admin visit ZORV's "
          "webpage and download the newest version of the server."},

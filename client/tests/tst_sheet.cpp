@@ -147,6 +147,7 @@ private slots:
     void keyboardSelectionShowsTheRecordOnceItRests();
     void savedRecordComesBackFromTheServer();
     void nameSearchesTextLimitsAndTabs();
+    void staleSaveBetweenTwoClients();
 };
 
 void tst_sheet::titles() {
@@ -738,6 +739,56 @@ void tst_sheet::nameSearchesTextLimitsAndTabs() {
     pMain->setCurrentIndex(TabIndex(pMain, "Flat Listing"));
     pMain->setCurrentIndex(TabIndex(pMain, "Allegiance Tree"));
     QCOMPARE(TabKey(v.tabCharInfo, v.tabCharInfo->currentIndex()), QStringLiteral("Skills"));
+}
+
+void tst_sheet::staleSaveBetweenTwoClients() {
+    ServerProcess server;
+    QVERIFY(server.Start("demo"));
+    // Two officers open Brenna's record; the first saves, then the second.
+    TestClient first, second;
+    for (TestClient* pClient : {&first, &second}) {
+        pClient->LogIn(server.Address(), "Aldric Stormwind", "lantern1");
+        QTRY_VERIFY_WITH_TIMEOUT(pClient->window->sheet().iCurDisplayCharID == 1, 20000);
+        pClient->window->allegiance().FindInTree("Brenna Ashvale");
+        QTRY_VERIFY_WITH_TIMEOUT(pClient->window->sheet().iCurDisplayCharID == 2, 20000);
+    }
+    SheetClient::Type(first.window->views().sheet.txtLevel, "88");
+    first.prompts->ExpectOk();
+    QVERIFY(first.window->sheet().SaveCharChanges());
+    QTRY_COMPARE_WITH_TIMEOUT(first.window->views().sheet.txtLevel->text(), QString("88"), 20000);
+    QTRY_VERIFY(!first.window->sheet().HasUnsavedEdits());
+
+    // The second save is refused and says who changed the record; No keeps the edit.
+    SheetViews& v = second.window->views().sheet;
+    SheetClient::Type(v.txtClass, "Healer");
+    second.prompts->answers << Prompts::Answer::No;
+    QVERIFY(second.window->sheet().SaveCharChanges());
+    QTRY_COMPARE_WITH_TIMEOUT(second.prompts->shown.size(), 1, 20000);
+    const auto& refusal = second.prompts->shown[0];
+    QVERIFY2(refusal.strText.startsWith("Brenna Ashvale was changed by Aldric Stormwind on "),
+             qPrintable(refusal.strText));
+    QCOMPARE(refusal.buttons, Prompts::Buttons::YesNo);
+    QCOMPARE(v.txtClass->text(), QStringLiteral("Healer"));
+    QVERIFY(second.window->sheet().HasUnsavedEdits());
+    // Saving again is refused again; Yes loads the stored record.
+    second.prompts->answers << Prompts::Answer::Yes;
+    QVERIFY(second.window->sheet().SaveCharChanges());
+    QTRY_COMPARE_WITH_TIMEOUT(v.txtLevel->text(), QString("88"), 20000);
+    QVERIFY(!second.window->sheet().HasUnsavedEdits());
+
+    // A client that sends no revision (an older one) overwrites, as before.
+    SheetClient::Type(v.txtClass, "Healer");
+    second.window->sheet().strCurRevision.clear();
+    SheetClient::Type(first.window->views().sheet.txtLevel, "89");
+    first.prompts->ExpectOk();
+    QVERIFY(first.window->sheet().SaveCharChanges());
+    QTRY_COMPARE_WITH_TIMEOUT(first.window->views().sheet.txtLevel->text(), QString("89"), 20000);
+    second.prompts->ExpectOk();
+    QVERIFY(second.window->sheet().SaveCharChanges());
+    QTRY_COMPARE_WITH_TIMEOUT(second.prompts->shown.size(), 3, 20000);
+    QCOMPARE(second.prompts->shown[2].strTitle, Prompts::AppTitle());
+    QTRY_COMPARE_WITH_TIMEOUT(v.txtClass->text(), QString("Healer"), 20000);
+    QCOMPARE(v.txtLevel->text(), QStringLiteral("89"));
 }
 
 QTEST_MAIN(tst_sheet)

@@ -95,6 +95,8 @@ Grid::Grid(const QString& strName, QWidget* pParent, SortableModel* pModel)
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     verticalHeader()->hide();
+    // Rows as tall as the text needs, not the style's roomy default.
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setSectionsClickable(true);
     connect(horizontalHeader(), &QHeaderView::sectionClicked, this, &Grid::HeaderSort);
