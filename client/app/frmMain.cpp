@@ -1,5 +1,6 @@
 #include "frmMain.h"
 
+#include "AllegianceOperations.h"
 #include "AllegianceView.h"
 #include "CharacterSheet.h"
 #include "Characters.h"
@@ -117,7 +118,6 @@ void frmMain::BuildMenus() {
     pFile->setObjectName(QStringLiteral("mnuFile"));
     Item(pFile, "&Login", "mnuLogin", &frmMain::mnuLogin_Click);
     Item(pFile, "&Exit", "mnuFileExit", &frmMain::mnuFileExit_Click);
-    // The operations behind these items come with their subsystems.
     QMenu* pPlayer = pBar->addMenu(QStringLiteral("Current &Player Functions"));
     pPlayer->setObjectName(QStringLiteral("mnuPlayerFunctions"));
     Item(pPlayer, "&Add Vassal", "mnuAddVassal");
@@ -181,6 +181,20 @@ void frmMain::WireSheet() {
                                                 m_pViews->sheet, *m_pAllegiance, *m_pLogin);
     // Showing another character, or a new tree, must not throw away unsaved edits unasked.
     m_pAllegiance->fnMayLeaveCharacter = [this] { return m_pSheet->MayLeave(); };
+
+    m_pOperations = std::make_unique<AllegianceOperations>(
+        *m_pSession, *m_pRoster, *m_pAllegiance, *m_pSheet, m_pViews->sheet, *m_pLogin, this);
+    AllegianceOperations* pOps = m_pOperations.get();
+    const SheetViews& v = m_pViews->sheet;
+    connect(v.cmdAddVassal, &QPushButton::clicked, pOps, &AllegianceOperations::AddVassal);
+    connect(v.cmdRemoveVassal, &QPushButton::clicked, pOps, &AllegianceOperations::RemoveVassal);
+    connect(v.cmdChangePatron, &QPushButton::clicked, pOps, &AllegianceOperations::ChangePatron);
+    auto Menu = [this, pOps](const char* szName, void (AllegianceOperations::*handler)()) {
+        connect(findChild<QAction*>(QLatin1String(szName)), &QAction::triggered, pOps, handler);
+    };
+    Menu("mnuAddVassal", &AllegianceOperations::AddVassal);
+    Menu("mnuChangePatron", &AllegianceOperations::ChangePatron);
+    Menu("mnuChangePassword", &AllegianceOperations::ChangePassword);
 }
 
 void frmMain::SetCharTabEnable(bool bEnabled) {

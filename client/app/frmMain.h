@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 
+class AllegianceOperations;
 class AllegianceView;
 class CharacterSheet;
 class Characters;
@@ -48,6 +49,7 @@ public:
     Characters& objCharDB() { return *m_pRoster; }
     AllegianceView& allegiance() { return *m_pAllegiance; }
     CharacterSheet& sheet() { return *m_pSheet; }
+    AllegianceOperations& operations() { return *m_pOperations; }
     Skills& objSkills() { return *m_pSkills; }
 
     // Ends the program at once (a version mismatch); tests replace it to watch it happen.
@@ -103,6 +105,7 @@ private:
     std::unique_ptr<frmAbout> m_pAbout;
     std::unique_ptr<AllegianceView> m_pAllegiance;
     std::unique_ptr<CharacterSheet> m_pSheet;
+    std::unique_ptr<AllegianceOperations> m_pOperations;
     QMenu* mnuAdministrator = nullptr;
     int m_iRescueTabIndex = -1;
 };

@@ -165,6 +165,7 @@ void CharacterSheet::DisplayCharInfo() {
                                       QString::number(nMissing) + QLatin1Char(')'));
     m_bDisplaying = false;
     ClearEdits();
+    emit Displayed();
 }
 
 void CharacterSheet::FillVassalList(qint16 id) {

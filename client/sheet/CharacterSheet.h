@@ -57,6 +57,10 @@ public:
 
     SkillTraining& Training() { return *m_pTraining; }
 
+signals:
+    // A record was shown.
+    void Displayed();
+
 private:
     void WireEdits();
     void MarkChanged(QObject* pControl);

@@ -1,0 +1,226 @@
+#include "AllegianceOperations.h"
+
+#include "ActingCharacter.h"
+#include "AllegianceView.h"
+#include "CharacterSheet.h"
+#include "Characters.h"
+#include "CriticalError.h"
+#include "Prompts.h"
+#include "Protocol.h"
+#include "RequestCycle.h"
+#include "Session.h"
+#include "SheetViews.h"
+#include "StatusBar.h"
+#include "frmAddVassal.h"
+#include "frmChangePassword.h"
+#include "frmFindChar.h"
+#include "frmLogin.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+
+AllegianceOperations::AllegianceOperations(Session& session, Characters& roster,
+                                           AllegianceView& tree, CharacterSheet& sheet,
+                                           SheetViews& views, frmLogin& login,
+                                           QWidget* pDialogParent)
+    : QObject(pDialogParent), m_session(session), m_roster(roster), m_tree(tree), m_sheet(sheet),
+      m_views(views), m_login(login), m_pAddVassal(std::make_unique<frmAddVassal>(pDialogParent)),
+      m_pChangePassword(std::make_unique<frmChangePassword>(session.prompts, pDialogParent)) {
+    RequestCycle& cycle = session.cycle;
+    cycle.Route(zorv::OpAddVassal, [this] {
+        Reload(QStringLiteral("The new vassal has been added to the tree.  Hit OK to refresh the "
+                              "tree"));
+    });
+    cycle.Route(zorv::OpRemoveVassal,
+                [this] { Reload(QStringLiteral("The vassal has been successfully removed.")); });
+    cycle.Route(zorv::OpChangePatron,
+                [this] { Reload(QStringLiteral("You have been moved to your new patron.")); });
+    cycle.Route(zorv::OpChangePassword, [this] {
+        m_session.prompts.Inform(QStringLiteral("Your password has been successfully changed!"));
+        // One's own new password carries every request from now on; another character's
+        // change leaves the own login as it was.
+        if (!m_session.cycle.bLoginAsDifferent)
+            m_session.cycle.strCurPassword = m_session.cycle.strNewPassword;
+    });
+}
+
+AllegianceOperations::~AllegianceOperations() = default;
+
+QString AllegianceOperations::SelectedId() const {
+    QString strKey = m_tree.SelectedKey();
+    if (strKey.isEmpty())
+        strKey = m_tree.strCurrentNodeKey;
+    return strKey.mid(4);
+}
+
+bool AllegianceOperations::Open(const ActingLogin& acting) {
+    if (acting.bCancelled)
+        return false;
+    m_session.cycle.PrepareConnection(acting.strCharName, acting.strPass);
+    return true;
+}
+
+void AllegianceOperations::Reload(const QString& strMessage) {
+    m_session.prompts.Inform(strMessage);
+    // The selected node's key is kept by the refresh, so the same character comes back.
+    if (m_session.cycle.StartAndWait([this] { m_tree.RefreshTree(); }))
+        m_tree.GetCharInfo();
+}
+
+void AllegianceOperations::AddVassal() {
+    ProcedureGuard Step(m_session.prompts, "AddVassal");
+    if (!m_sheet.MayLeave())
+        return;
+    frmAddVassal& dlg = *m_pAddVassal;
+    m_session.prompts.Exec(dlg);
+    if (dlg.bHitCancel)
+        return;
+    const QString strTarget = SelectedId();
+    const ActingLogin acting = ChooseActingCharacter(m_session, m_roster, m_login, strTarget);
+    if (!Open(acting))
+        return;
+    RequestCycle& cycle = m_session.cycle;
+    Step([&] {
+        m_session.stsStatusBar.SetPanel(RequestCycle::kPanelOp, QStringLiteral("Adding Vassal"));
+    });
+    cycle.HTTP.AddPostData(QStringLiteral("msgid"), QString::number(zorv::OpAddVassal));
+    cycle.iCurrentOp = zorv::OpAddVassal;
+    const Character* pTarget = m_roster.Item(QStringLiteral("Char") + strTarget);
+    Step([&] {
+        if (!pTarget)
+            throw ZorvFailure(91, "Object variable not set");
+        cycle.HTTP.AddPostData(QStringLiteral("charid"), acting.strCharID);
+        cycle.HTTP.AddPostData(QStringLiteral("addtoid"), QString::number(pTarget->nID));
+        cycle.HTTP.AddPostData(QStringLiteral("vassalname"), dlg.strVassalName);
+        cycle.HTTP.AddPostData(QStringLiteral("vassallist"), pTarget->strVassalIDs);
+        cycle.HTTP.AddPostData(QStringLiteral("patronid"), QString::number(pTarget->nPatronID));
+    });
+    cycle.Send();
+}
+
+void AllegianceOperations::RemoveVassal() {
+    ProcedureGuard Step(m_session.prompts, "RemoveVassal");
+    QListWidgetItem* pItem = m_views.lstVassals->currentItem();
+    if (!pItem || !pItem->isSelected())
+        return;
+    const QString strName = pItem->text();
+    const qint16 idVassal = m_roster.GetID(strName);
+    const bool bYes = m_session.prompts.Message(
+                          QStringLiteral("Are you sure you want to remove your vassal ") + strName +
+                              QStringLiteral("?\r\nThis will also remove all characters that are "
+                                             "followers of ") +
+                              strName + QLatin1Char('.'),
+                          Prompts::Buttons::YesNo, Prompts::Icon::Question,
+                          QStringLiteral("Remove Vassal Confirmation")) == Prompts::Answer::Yes;
+    m_session.cycle.bLoginAsDifferent = false;
+    if (!bYes || !m_sheet.MayLeave())
+        return;
+    const ActingLogin acting = ChooseActingCharacter(m_session, m_roster, m_login, SelectedId());
+    if (!Open(acting))
+        return;
+    RequestCycle& cycle = m_session.cycle;
+    cycle.HTTP.AddPostData(QStringLiteral("msgid"), QString::number(zorv::OpRemoveVassal));
+    cycle.iCurrentOp = zorv::OpRemoveVassal;
+    cycle.HTTP.AddPostData(QStringLiteral("charid"), acting.strCharID);
+    Step([&] {
+        const Character* pVassal = m_roster.Item(CharKey(idVassal));
+        const Character* pPatron = pVassal ? m_roster.Item(CharKey(pVassal->nPatronID)) : nullptr;
+        if (!pVassal || !pPatron)
+            throw ZorvFailure(91, "Object variable not set");
+        cycle.HTTP.AddPostData(QStringLiteral("patronid"), QString::number(pVassal->nPatronID));
+        cycle.HTTP.AddPostData(QStringLiteral("vassalid"), QString::number(idVassal));
+        cycle.HTTP.AddPostData(QStringLiteral("vassalname"), strName);
+        cycle.HTTP.AddPostData(QStringLiteral("vassallist"), pPatron->strVassalIDs);
+    });
+    cycle.Send();
+}
+
+void AllegianceOperations::ChangePatron() {
+    ProcedureGuard Step(m_session.prompts, "ChangePatron");
+    QString strNewPatron;
+    if (!m_tree.PickName(strNewPatron))
+        return;
+    // Exactly as typed: the list offers names in any case, the roster holds one spelling.
+    const Character* pNew = nullptr;
+    for (const Character& character : m_roster)
+        if (character.strName == strNewPatron) {
+            pNew = &character;
+            break;
+        }
+    if (!pNew) {
+        m_session.prompts.Inform(QStringLiteral("You have entered a name that does not exist.  "
+                                                "Please refresh the tree."));
+        return;
+    }
+    if (!m_sheet.MayLeave())
+        return;
+    const QString strMover = SelectedId();
+    const ActingLogin acting = ChooseActingCharacter(m_session, m_roster, m_login, strMover);
+    if (!Open(acting))
+        return;
+    RequestCycle& cycle = m_session.cycle;
+    Step([&] {
+        m_session.stsStatusBar.SetPanel(RequestCycle::kPanelOp, QStringLiteral("Changing Patrons"));
+    });
+    cycle.HTTP.AddPostData(QStringLiteral("msgid"), QString::number(zorv::OpChangePatron));
+    cycle.iCurrentOp = zorv::OpChangePatron;
+    Step([&] {
+        const Character* pMover = m_roster.Item(QStringLiteral("Char") + strMover);
+        if (!pMover)
+            throw ZorvFailure(91, "Object variable not set");
+        // A monarch has no patron; the request carries a placeholder in its place.
+        QString strOldId = QStringLiteral("-1");
+        QString strOldName = QStringLiteral("blah");
+        QString strOldList = QStringLiteral("blah");
+        if (pMover->nPatronID != zorv::kNoCharacter) {
+            const Character* pOld = m_roster.Item(CharKey(pMover->nPatronID));
+            if (!pOld)
+                throw ZorvFailure(91, "Object variable not set");
+            strOldId = QString::number(pOld->nID);
+            strOldName = pOld->strName;
+            strOldList = pOld->strVassalIDs;
+        }
+        cycle.HTTP.AddPostData(QStringLiteral("moveid"), QString::number(pMover->nID));
+        cycle.HTTP.AddPostData(QStringLiteral("charid"), acting.strCharID);
+        cycle.HTTP.AddPostData(QStringLiteral("oldpatronid"), strOldId);
+        cycle.HTTP.AddPostData(QStringLiteral("oldpatronname"), strOldName);
+        cycle.HTTP.AddPostData(QStringLiteral("oldpatronvassallist"), strOldList);
+        cycle.HTTP.AddPostData(QStringLiteral("newpatronid"), QString::number(pNew->nID));
+        cycle.HTTP.AddPostData(QStringLiteral("newpatronname"), pNew->strName);
+        cycle.HTTP.AddPostData(QStringLiteral("newpatronvassallist"), pNew->strVassalIDs);
+    });
+    cycle.Send();
+}
+
+void AllegianceOperations::ChangePassword() {
+    ProcedureGuard Step(m_session.prompts, "ChangePassword");
+    frmChangePassword& dlg = *m_pChangePassword;
+    m_session.prompts.Exec(dlg);
+    if (dlg.bHitCancel)
+        return;
+    RequestCycle& cycle = m_session.cycle;
+    const QString strTarget = SelectedId();
+    // Stricter than the other operations: only one's own character spares the other login.
+    if (strTarget != m_session.strCurCharID) {
+        m_login.strCharName = m_roster.GetName(QStringLiteral("Char") + strTarget);
+        m_session.prompts.Exec(m_login);
+        if (!m_login.bHitOk)
+            return;
+        cycle.PrepareConnection(m_login.strCharName, m_login.strPass);
+        cycle.bLoginAsDifferent = true;
+    } else {
+        cycle.PrepareConnection();
+        cycle.bLoginAsDifferent = false;
+    }
+    Step([&] {
+        m_session.stsStatusBar.SetPanel(RequestCycle::kPanelOp,
+                                        QStringLiteral("Changing Password"));
+    });
+    cycle.HTTP.AddPostData(QStringLiteral("msgid"), QString::number(zorv::OpChangePassword));
+    cycle.iCurrentOp = zorv::OpChangePassword;
+    cycle.HTTP.AddPostData(QStringLiteral("charid"), strTarget);
+    cycle.HTTP.AddPostData(QStringLiteral("newpw"), dlg.strPassword);
+    cycle.HTTP.AddPostData(QStringLiteral("confirmpw"), dlg.strPassword);
+    cycle.strNewPassword = dlg.strPassword;
+    cycle.Send();
+}

@@ -1,0 +1,26 @@
+#pragma once
+// The new vassal's name. The box keeps its text from one use to the next; the server checks it.
+#include <QDialog>
+
+class QLineEdit;
+class QPushButton;
+
+class frmAddVassal final : public QDialog {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(frmAddVassal)
+public:
+    explicit frmAddVassal(QWidget* pParent = nullptr);
+
+    QString strVassalName;
+    bool bHitCancel = true;
+
+    void cmdOKAddVassal_Click();
+    void cmdCancel_Click();
+
+    QLineEdit* txtVassalName;
+    QPushButton* cmdOKAddVassal;
+    QPushButton* cmdCancel;
+
+protected:
+    void showEvent(QShowEvent* pEvent) override;
+};
