@@ -116,7 +116,8 @@ int InitServerCode(const Form& form) {
 
 Reply InitServerOp(Database& db, Store& store, const Form& form, const std::string& strOwnHash,
                    const std::string& strDefaultHash) {
-    if (store.IsSetUp()) // another caller set it up while the passwords were hashed
+    // Another caller may have set it up while the passwords were hashed.
+    if (store.IsSetUp() || store.CountCharacters() > 0)
         return {zorv::CodeSetupNotAdmin, ""};
     store.SetSetting("default_password_hash", strDefaultHash);
     store.SetSetting("use_rescue_squad", FormValue(form, "use_rescue_squad") == "1" ? "1" : "0");

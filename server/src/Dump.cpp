@@ -1,29 +1,93 @@
 #include "Dump.h"
 
+#include "Call.h"
 #include "Database.h"
+#include "Numbers.h"
+#include "Passwords.h"
+#include "Skills.h"
 #include "Store.h"
 #include "Text.h"
 
-#include <stdexcept>
-#include <vector>
+#include <algorithm>
+#include <map>
+#include <optional>
+#include <set>
+#include <unordered_map>
 
 namespace {
 
-// Every stored column of a character, in dump order.
-const char* const kCharacterColumns[] = {
-    "id",          "name",       "patron_id",  "join_seq",  "password_hash", "security_level",
-    "level",       "class",      "race",       "rank",      "sex",           "is_mule",
-    "mule_for",    "lifestone",  "tied_to",    "bio",       "num_followers", "skills",
-    "real_name",   "city_state", "misc_info",  "email",     "icq",           "is_pk",
-    "is_rescue",   "is_private", "can_summon", "main_char", "awards",        "modified_at",
-    "modified_by", "revision"};
+// What a column of a character row may hold.
+enum class Check { Whole, Security, Name, Hash, Text, Skills };
+
+struct DumpColumn {
+    const char* szName;
+    Check check;
+    long long llLow = 0; // Whole: the range; Text: the longest text, in llHigh
+    long long llHigh = 0;
+};
+
+constexpr long long kMaxSequence = 999999999999LL;
+
+// Every stored column of a character, in dump order, with what the server could have stored in
+// it. The texts' lengths are the sheet's (kSheetFields).
+const DumpColumn kCharacterColumns[] = {
+    {"id", Check::Whole, 1, zorv::kMaxCharacters},
+    {"name", Check::Name},
+    {"patron_id", Check::Whole, zorv::kNoCharacter, zorv::kMaxCharacters},
+    {"join_seq", Check::Whole, 0, kMaxSequence},
+    {"password_hash", Check::Hash},
+    {"security_level", Check::Security},
+    {"level", Check::Whole, 0, 32767},
+    {"class", Check::Text},
+    {"race", Check::Whole, 0, 3},
+    {"rank", Check::Whole, 0, 10},
+    {"sex", Check::Whole, 0, 2},
+    {"is_mule", Check::Whole, 0, 1},
+    {"mule_for", Check::Text},
+    {"lifestone", Check::Text},
+    {"tied_to", Check::Text},
+    {"bio", Check::Text},
+    {"num_followers", Check::Whole, 0, 32767},
+    {"skills", Check::Skills},
+    {"real_name", Check::Text},
+    {"city_state", Check::Text},
+    {"misc_info", Check::Text},
+    {"email", Check::Text},
+    {"icq", Check::Text},
+    {"is_pk", Check::Whole, 0, 1},
+    {"is_rescue", Check::Whole, 0, 1},
+    {"is_private", Check::Whole, 0, 1},
+    {"can_summon", Check::Whole, 0, 1},
+    {"main_char", Check::Text},
+    {"awards", Check::Text},
+    {"modified_at", Check::Text, 0, 64},
+    {"modified_by", Check::Whole, 0, zorv::kMaxCharacters},
+    {"revision", Check::Whole, 1, kMaxSequence},
+};
 constexpr int kColumnCount = sizeof kCharacterColumns / sizeof kCharacterColumns[0];
-constexpr int kHashColumn = 4;
+constexpr int kIdColumn = 0, kNameColumn = 1, kPatronColumn = 2, kHashColumn = 4;
 // The revision is last, so that a row without it (every row of a first-version dump) is the
 // same row one field short; such a character starts at revision 1, as an upgraded file's do.
 constexpr int kRevisionColumn = kColumnCount - 1;
-const char kFirstDumpHeader[] = "ZORV DUMP 1";
 const char kNoHash[] = "-"; // never a hash; stands for "still on the default password"
+
+// The settings a guild may hold, and which of them the set-up always writes.
+enum class SettingCheck { Name, Hash, Flag, Cap, Count };
+struct DumpSetting {
+    const char* szKey;
+    SettingCheck check;
+    bool bRequired;
+};
+const DumpSetting kSettings[] = {
+    {"guild_name", SettingCheck::Name, true},
+    {"default_password_hash", SettingCheck::Hash, true},
+    {"use_rescue_squad", SettingCheck::Flag, true},
+    {"rescue_squad_name", SettingCheck::Name, true},
+    {"max_vassals", SettingCheck::Cap, false},
+    {"throttle_free", SettingCheck::Count, false},
+};
+
+const char* const kHeaders[] = {"ZORV DUMP 1", "ZORV DUMP 2", kDumpHeader};
 
 std::string EscapeDump(const std::string& s) {
     std::string strOut;
@@ -48,6 +112,17 @@ std::string EscapeDump(const std::string& s) {
     return strOut;
 }
 
+std::string ColumnList() {
+    std::string strList;
+    for (int i = 0; i < kColumnCount; ++i)
+        strList += std::string(i ? ", " : "") + kCharacterColumns[i].szName;
+    return strList;
+}
+
+[[noreturn]] void Refuse(int iLine, const std::string& strWhat) {
+    throw std::runtime_error("line " + std::to_string(iLine) + ": " + strWhat);
+}
+
 std::string UnescapeDump(const std::string& s, int iLine) {
     std::string strOut;
     for (std::size_t i = 0; i < s.size(); ++i) {
@@ -56,7 +131,7 @@ std::string UnescapeDump(const std::string& s, int iLine) {
             continue;
         }
         if (++i == s.size())
-            throw std::runtime_error("line " + std::to_string(iLine) + ": dangling escape");
+            Refuse(iLine, "a \"\\\" ends a field");
         switch (s[i]) {
         case '\\':
             strOut += '\\';
@@ -71,27 +146,244 @@ std::string UnescapeDump(const std::string& s, int iLine) {
             strOut += '\r';
             break;
         default:
-            throw std::runtime_error("line " + std::to_string(iLine) + ": unknown escape");
+            Refuse(iLine, std::string("unknown escape \"\\") + s[i] + "\"");
         }
     }
     return strOut;
 }
 
-std::string ColumnList() {
-    std::string strList;
-    for (int i = 0; i < kColumnCount; ++i)
-        strList += std::string(i ? ", " : "") + kCharacterColumns[i];
-    return strList;
+// Digits with an optional minus, at most 12 of them: what the server writes for a number.
+std::optional<long long> WholeNumber(const std::string& s) {
+    std::size_t i = !s.empty() && s[0] == '-' ? 1 : 0;
+    if (i == s.size() || s.size() - i > 12)
+        return std::nullopt;
+    long long llValue = 0;
+    for (; i < s.size(); ++i) {
+        if (s[i] < '0' || s[i] > '9')
+            return std::nullopt;
+        llValue = llValue * 10 + (s[i] - '0');
+    }
+    return s[0] == '-' ? -llValue : llValue;
+}
+
+int TextLimit(const char* szColumn) {
+    for (const SheetField& field : kSheetFields)
+        if (std::string(field.szColumn) == szColumn)
+            return field.nMaxLength;
+    return 0;
+}
+
+// Why a character column cannot hold the value, or an empty text when it can.
+std::string ColumnFault(const DumpColumn& column, const std::string& strValue) {
+    switch (column.check) {
+    case Check::Whole: {
+        std::optional<long long> llValue = WholeNumber(strValue);
+        if (!llValue || *llValue < column.llLow || *llValue > column.llHigh)
+            return "a whole number from " + std::to_string(column.llLow) + " to " +
+                   std::to_string(column.llHigh);
+        return "";
+    }
+    case Check::Security:
+        return strValue == std::to_string(zorv::kSecurityNormal) ||
+                       strValue == std::to_string(zorv::kSecurityAdministrator)
+                   ? ""
+                   : "1 (a member) or 3 (an administrator)";
+    case Check::Name:
+        if (strValue != Trim(strValue) || !IsValidName(strValue) || IsReservedName(strValue))
+            return "a valid name";
+        return "";
+    case Check::Hash:
+        return strValue == kNoHash || IsPasswordHash(strValue) ? "" : "\"-\" or an argon2id hash";
+    case Check::Text: {
+        long long llMax = column.llHigh ? column.llHigh : TextLimit(column.szName);
+        if (static_cast<long long>(strValue.size()) > llMax || HoldsMarker(strValue))
+            return "a text of up to " + std::to_string(llMax) + " bytes without a reply marker";
+        return "";
+    }
+    case Check::Skills:
+        if (strValue.size() > static_cast<std::size_t>(TextLimit(column.szName)) ||
+            !ParseSkillString(strValue))
+            return "a skill string";
+        return "";
+    }
+    return "a known value";
+}
+
+std::string SettingFault(SettingCheck check, const std::string& strValue) {
+    switch (check) {
+    case SettingCheck::Name:
+        return strValue.size() <= 128 && !HoldsMarker(strValue) ? "" : "a text of up to 128 bytes";
+    case SettingCheck::Hash:
+        return IsPasswordHash(strValue) ? "" : "an argon2id hash";
+    case SettingCheck::Flag:
+        return strValue == "0" || strValue == "1" ? "" : "0 or 1";
+    case SettingCheck::Cap: {
+        std::optional<long long> llValue = WholeNumber(strValue);
+        return llValue && *llValue >= 1 && *llValue <= zorv::kMaxCharacters
+                   ? ""
+                   : "a whole number from 1 to 32767";
+    }
+    case SettingCheck::Count: {
+        std::optional<long long> llValue = WholeNumber(strValue);
+        return llValue && *llValue >= 0 ? "" : "a whole number from 0";
+    }
+    }
+    return "a known value";
+}
+
+// The rows of a dump as read, with where each came from, before the checks across rows.
+struct ReadRows {
+    GuildDump dump;
+    std::vector<int> settingLines, characterLines;
+    int iLastLine = 0;
+};
+
+void ReadSetting(ReadRows& rows, const std::vector<std::string>& fields, int iLine) {
+    if (fields.size() != 3)
+        Refuse(iLine, "a setting row has 3 fields, not " + std::to_string(fields.size()));
+    std::string strKey = UnescapeDump(fields[1], iLine);
+    std::string strValue = UnescapeDump(fields[2], iLine);
+    const DumpSetting* pSetting = nullptr;
+    for (const DumpSetting& setting : kSettings)
+        if (strKey == setting.szKey)
+            pSetting = &setting;
+    if (!pSetting)
+        Refuse(iLine, "unknown setting \"" + strKey + "\"");
+    for (std::size_t i = 0; i < rows.dump.settings.size(); ++i)
+        if (rows.dump.settings[i].first == strKey)
+            Refuse(iLine, "the setting " + strKey + " again (first on line " +
+                              std::to_string(rows.settingLines[i]) + ")");
+    std::string strFault = SettingFault(pSetting->check, strValue);
+    if (!strFault.empty())
+        Refuse(iLine, "the setting " + strKey + " must be " + strFault);
+    rows.dump.settings.emplace_back(strKey, strValue);
+    rows.settingLines.push_back(iLine);
+}
+
+void ReadCharacter(ReadRows& rows, const std::vector<std::string>& fields, int iLine) {
+    std::size_t nValues = fields.size() - 1;
+    bool bFull = nValues == kColumnCount;
+    bool bShort = nValues == kColumnCount - 1;
+    if (!(rows.dump.iVersion == 1 ? bShort : rows.dump.iVersion == 2 ? bFull || bShort : bFull))
+        Refuse(iLine,
+               "a character row of this version has " +
+                   std::to_string(rows.dump.iVersion == 1 ? kColumnCount - 1 : kColumnCount) +
+                   " fields after the C, not " + std::to_string(nValues));
+    std::vector<std::string> values;
+    values.reserve(kColumnCount);
+    for (int i = 0; i < kColumnCount; ++i) {
+        values.push_back(i == kRevisionColumn && bShort ? "1" : UnescapeDump(fields[i + 1], iLine));
+        std::string strFault = ColumnFault(kCharacterColumns[i], values.back());
+        if (!strFault.empty())
+            Refuse(iLine, std::string(kCharacterColumns[i].szName) + " must be " + strFault +
+                              ", not \"" + values.back() + "\"");
+    }
+    rows.dump.characters.push_back(std::move(values));
+    rows.characterLines.push_back(iLine);
+}
+
+// The count line: "E|settings|characters", matching the rows before it.
+void ReadCounts(const ReadRows& rows, const std::vector<std::string>& fields, int iLine) {
+    std::optional<long long> llSettings =
+        fields.size() == 3 ? WholeNumber(fields[1]) : std::nullopt;
+    std::optional<long long> llCharacters =
+        fields.size() == 3 ? WholeNumber(fields[2]) : std::nullopt;
+    if (!llSettings || !llCharacters)
+        Refuse(iLine, "the count line is \"E|settings|characters\"");
+    if (*llSettings != static_cast<long long>(rows.dump.settings.size()) ||
+        *llCharacters != static_cast<long long>(rows.dump.characters.size()))
+        Refuse(iLine, "the count line says " + std::to_string(*llSettings) + " settings and " +
+                          std::to_string(*llCharacters) + " characters; the dump holds " +
+                          std::to_string(rows.dump.settings.size()) + " and " +
+                          std::to_string(rows.dump.characters.size()) + ": it is cut or changed");
+}
+
+// The checks across rows: unique ids and names, every patron present, no cycle, no patron over
+// the cap.
+void CheckGuild(const ReadRows& rows) {
+    const GuildDump& dump = rows.dump;
+    std::map<std::string, std::string> settings(dump.settings.begin(), dump.settings.end());
+    for (const DumpSetting& setting : kSettings)
+        if (setting.bRequired && !settings.count(setting.szKey))
+            throw std::runtime_error(std::string("the dump holds no guild set-up: the setting ") +
+                                     setting.szKey + " is missing");
+    if (dump.characters.empty())
+        throw std::runtime_error("the dump holds no character");
+
+    std::unordered_map<int, std::size_t> rowOf; // id -> row
+    std::unordered_map<std::string, std::size_t> rowOfName;
+    for (std::size_t i = 0; i < dump.characters.size(); ++i) {
+        const std::vector<std::string>& row = dump.characters[i];
+        int id = std::stoi(row[kIdColumn]);
+        if (!rowOf.emplace(id, i).second)
+            Refuse(rows.characterLines[i], "id " + row[kIdColumn] + " again (first on line " +
+                                               std::to_string(rows.characterLines[rowOf[id]]) +
+                                               ")");
+        auto name = rowOfName.emplace(NameKey(row[kNameColumn]), i);
+        if (!name.second)
+            Refuse(rows.characterLines[i],
+                   "the name " + row[kNameColumn] + " again (first on line " +
+                       std::to_string(rows.characterLines[name.first->second]) + ")");
+    }
+    std::vector<int> patronRow(dump.characters.size(), -1);
+    for (std::size_t i = 0; i < dump.characters.size(); ++i) {
+        int iPatron = std::stoi(dump.characters[i][kPatronColumn]);
+        if (iPatron == zorv::kNoCharacter)
+            continue;
+        auto patron = rowOf.find(iPatron);
+        if (patron == rowOf.end())
+            Refuse(rows.characterLines[i], "the patron " + std::to_string(iPatron) + " of " +
+                                               dump.characters[i][kNameColumn] +
+                                               " is not in the dump");
+        patronRow[i] = static_cast<int>(patron->second);
+    }
+    // Each walk up the patrons ends at a monarch or at a row already known to reach one; a walk
+    // that meets its own path is a cycle, reported on its first line in the dump.
+    enum : char { Unseen, OnPath, Sound };
+    std::vector<char> state(dump.characters.size(), Unseen);
+    std::vector<int> path;
+    for (std::size_t iStart = 0; iStart < dump.characters.size(); ++iStart) {
+        path.clear();
+        int iRow = static_cast<int>(iStart);
+        while (iRow >= 0 && state[iRow] == Unseen) {
+            state[iRow] = OnPath;
+            path.push_back(iRow);
+            iRow = patronRow[iRow];
+        }
+        if (iRow >= 0 && state[iRow] == OnPath) {
+            auto first = std::find(path.begin(), path.end(), iRow);
+            int iFirst = *std::min_element(first, path.end());
+            Refuse(rows.characterLines[iFirst], dump.characters[iFirst][kNameColumn] +
+                                                    " is among its own patrons: the patrons "
+                                                    "form a cycle");
+        }
+        for (int i : path)
+            state[i] = Sound;
+    }
+    int nCap =
+        settings.count("max_vassals") ? std::stoi(settings["max_vassals"]) : kDefaultMaxVassals;
+    std::vector<int> nVassals(dump.characters.size(), 0);
+    for (int iPatron : patronRow)
+        if (iPatron >= 0)
+            ++nVassals[iPatron];
+    for (std::size_t i = 0; i < dump.characters.size(); ++i)
+        if (nVassals[i] > nCap)
+            Refuse(rows.characterLines[i],
+                   dump.characters[i][kNameColumn] + " has " + std::to_string(nVassals[i]) +
+                       " vassals; the guild allows " + std::to_string(nCap));
 }
 
 } // namespace
 
 std::string DumpDatabase(Database& db) {
     std::string strDump = std::string(kDumpHeader) + "\n";
+    int nSettings = 0, nCharacters = 0;
     Statement settings(db, "SELECT key, value FROM settings ORDER BY key");
-    while (settings.Step())
+    while (settings.Step()) {
         strDump += "S|" + EscapeDump(Utf8ToLatin1(settings.Text(0))) + "|" +
                    EscapeDump(Utf8ToLatin1(settings.Text(1))) + "\n";
+        ++nSettings;
+    }
     Statement characters(db, ("SELECT " + ColumnList() + " FROM characters ORDER BY id").c_str());
     while (characters.Step()) {
         strDump += "C";
@@ -101,60 +393,80 @@ std::string DumpDatabase(Database& db) {
             strDump += "|" + EscapeDump(strValue);
         }
         strDump += "\n";
+        ++nCharacters;
     }
-    return strDump;
+    return strDump + "E|" + std::to_string(nSettings) + "|" + std::to_string(nCharacters) + "\n";
 }
 
-void RestoreDatabase(Database& db, const std::string& strDump) {
+GuildDump ReadDump(const std::string& strDump) {
+    ReadRows rows;
+    bool bCounted = false;
+    std::size_t iStart = 0;
+    for (int iLine = 1; iStart < strDump.size(); ++iLine) {
+        std::size_t iEnd = strDump.find('\n', iStart);
+        if (iEnd == std::string::npos)
+            iEnd = strDump.size();
+        std::string strLine = strDump.substr(iStart, iEnd - iStart);
+        iStart = iEnd + 1;
+        if (!strLine.empty() && strLine.back() == '\r')
+            strLine.pop_back();
+        if (strLine.empty())
+            continue;
+        rows.iLastLine = iLine;
+        if (rows.dump.iVersion == 0) {
+            for (int i = 0; i < 3; ++i)
+                if (strLine == kHeaders[i])
+                    rows.dump.iVersion = i + 1;
+            if (rows.dump.iVersion == 0)
+                Refuse(iLine, "not a ZORV dump (the first line is not \"" +
+                                  std::string(kDumpHeader) + "\" or an earlier version's)");
+            continue;
+        }
+        if (bCounted)
+            Refuse(iLine, "a row after the count line, which ends the dump");
+        std::vector<std::string> fields = SplitList(strLine, '|');
+        if (fields[0] == "S")
+            ReadSetting(rows, fields, iLine);
+        else if (fields[0] == "C")
+            ReadCharacter(rows, fields, iLine);
+        else if (fields[0] == "E" && rows.dump.iVersion == 3)
+            ReadCounts(rows, fields, iLine), bCounted = true;
+        else
+            Refuse(iLine, "not a row of a version " + std::to_string(rows.dump.iVersion) + " dump");
+    }
+    if (rows.dump.iVersion == 0)
+        throw std::runtime_error("the dump is empty");
+    if (rows.dump.iVersion == 3 && !bCounted)
+        throw std::runtime_error("the dump ends at line " + std::to_string(rows.iLastLine) +
+                                 " without its count line: it is cut short");
+    CheckGuild(rows);
+    return std::move(rows.dump);
+}
+
+void RestoreDump(Database& db, const GuildDump& dump) {
     Transaction tx(db, Transaction::Kind::Write);
     db.Exec("DELETE FROM characters; DELETE FROM settings; DELETE FROM login_failures;");
     Store store(db);
+    for (const auto& [strKey, strValue] : dump.settings)
+        store.SetSetting(strKey, strValue);
     std::string strPlaceholders;
     for (int i = 1; i <= kColumnCount + 1; ++i)
         strPlaceholders += (i > 1 ? ", ?" : "?") + std::to_string(i);
     Statement insert(db, ("INSERT INTO characters(" + ColumnList() + ", name_key) VALUES (" +
                           strPlaceholders + ")")
                              .c_str());
-    std::vector<std::string> lines = SplitList(strDump, '\n');
-    bool bHeader = false;
-    int iLine = 0;
-    for (std::string strLine : lines) {
-        ++iLine;
-        if (!strLine.empty() && strLine.back() == '\r')
-            strLine.pop_back();
-        if (strLine.empty())
-            continue;
-        if (!bHeader) {
-            if (strLine != kDumpHeader && strLine != kFirstDumpHeader)
-                throw std::runtime_error("not a ZORV dump (line 1 is not \"" +
-                                         std::string(kDumpHeader) + "\")");
-            bHeader = true;
-            continue;
+    for (const std::vector<std::string>& row : dump.characters) {
+        for (int i = 0; i < kColumnCount; ++i) {
+            if (i == kHashColumn && row[i] == kNoHash)
+                insert.BindNull(i + 1);
+            else if (kCharacterColumns[i].check == Check::Whole ||
+                     kCharacterColumns[i].check == Check::Security)
+                insert.Bind(i + 1, std::int64_t(*WholeNumber(row[i])));
+            else
+                insert.Bind(i + 1, Latin1ToUtf8(row[i]));
         }
-        std::vector<std::string> fields = SplitList(strLine, '|');
-        if (fields[0] == "S" && fields.size() == 3) {
-            store.SetSetting(UnescapeDump(fields[1], iLine), UnescapeDump(fields[2], iLine));
-        } else if (fields[0] == "C" &&
-                   (fields.size() == kColumnCount + 1 || fields.size() == kColumnCount)) {
-            bool bRevision = fields.size() == kColumnCount + 1;
-            for (int i = 0; i < kColumnCount; ++i) {
-                if (i == kRevisionColumn && !bRevision) {
-                    insert.Bind(i + 1, 1);
-                    continue;
-                }
-                std::string strValue = UnescapeDump(fields[i + 1], iLine);
-                if (i == kHashColumn && strValue == kNoHash)
-                    insert.BindNull(i + 1);
-                else
-                    insert.Bind(i + 1, Latin1ToUtf8(strValue));
-            }
-            insert.Bind(kColumnCount + 1, Latin1ToUtf8(NameKey(UnescapeDump(fields[2], iLine))));
-            insert.Run();
-        } else {
-            throw std::runtime_error("line " + std::to_string(iLine) + ": not a dump row");
-        }
+        insert.Bind(kColumnCount + 1, Latin1ToUtf8(NameKey(row[kNameColumn])));
+        insert.Run();
     }
-    if (!bHeader)
-        throw std::runtime_error("the dump is empty");
     tx.Commit();
 }

@@ -2,16 +2,35 @@
 // The text dump of a whole guild: the backup operation's payload and the backup/restore
 // commands' file. One line a row, fields separated by "|", Latin-1, ending with "\n". Within a
 // field "\" is written "\\", "|" "\p", LF "\n" and CR "\r", so a row is always one line.
+//
+// Version 3: the header, "S|key|value" per setting, "C|..." per character ending with its
+// revision, and last "E|settings|characters", the number of rows of each kind, so that a dump
+// cut short at a line boundary is told from a whole one. Versions 1 (rows without the revision)
+// and 2 (rows with or without it) have no count line; they restore when everything else checks.
+#include <stdexcept>
 #include <string>
+#include <utility>
+#include <vector>
 
 class Database;
 
-// Version 2 ends each character row with the revision; restore reads version 1 too.
-inline constexpr const char* kDumpHeader = "ZORV DUMP 2";
+inline constexpr const char* kDumpHeader = "ZORV DUMP 3";
 
 std::string DumpDatabase(Database& db);
 
-// Replaces the guild in db (opened by OpenGuildDatabase) with the dump's. Accepts lines ended by
-// LF or CR LF, so a file the client saved restores too. Throws std::runtime_error naming the line
-// of a malformed dump.
-void RestoreDatabase(Database& db, const std::string& strDump);
+// A dump that was read and checked whole: every row is one the server could have written, the
+// set-up is there, and the tree is sound. Values are Latin-1 and unescaped.
+struct GuildDump {
+    int iVersion = 0;
+    std::vector<std::pair<std::string, std::string>> settings;
+    // Every stored column in dump order (the revision filled in for older rows); the password
+    // hash is "-" for a member still on the default password.
+    std::vector<std::vector<std::string>> characters;
+};
+
+// Throws std::runtime_error saying what is wrong and, where a line is to blame, which
+// ("line 12: ..."). Accepts lines ended by LF or CR LF, so a file the client saved reads too.
+GuildDump ReadDump(const std::string& strDump);
+
+// Replaces the guild in db (opened by OpenGuildDatabase) with the dump's, in one transaction.
+void RestoreDump(Database& db, const GuildDump& dump);

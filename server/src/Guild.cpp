@@ -85,6 +85,10 @@ Reply Run(Database& db, Store& store, CredentialCache* pCache, const Form& form,
         if (iMsgId == zorv::OpLogin)
             return {zorv::CodeServerUnset, ""};
         if (iMsgId == zorv::OpInitServer) {
+            // Members without a set-up are a damaged guild, not a new one: whoever set it up
+            // now would become the administrator over them.
+            if (store.CountCharacters() > 0)
+                return {zorv::CodeSetupNotAdmin, ""};
             if (int iCode = InitServerCode(form))
                 return {iCode, ""};
             std::string strOwnHash = HashPassword(FormValue(form, "password"));

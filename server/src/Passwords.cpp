@@ -34,6 +34,13 @@ bool VerifyPassword(const std::string& strHash, const std::string& strPassword) 
     return crypto_pwhash_str_verify(strHash.c_str(), strPassword.data(), strPassword.size()) == 0;
 }
 
+bool IsPasswordHash(const std::string& strHash) {
+    const std::string strPrefix = crypto_pwhash_argon2id_STRPREFIX;
+    return strHash.size() > strPrefix.size() && strHash.size() < crypto_pwhash_STRBYTES &&
+           strHash.compare(0, strPrefix.size(), strPrefix) == 0 &&
+           std::all_of(strHash.begin(), strHash.end(), [](char c) { return c > ' ' && c < 127; });
+}
+
 CredentialCache::CredentialCache(std::chrono::seconds ttl) : m_ttl(ttl) {
     EnsureSodium();
     randombytes_buf(m_key, sizeof m_key);

@@ -11,6 +11,8 @@ class Database;
 
 std::string HashPassword(const std::string& strPassword);
 bool VerifyPassword(const std::string& strHash, const std::string& strPassword);
+// A hash as HashPassword writes it: argon2id's encoded form, which carries its own parameters.
+bool IsPasswordHash(const std::string& strHash);
 
 // Remembers for a few minutes that a name, a password and the stored hash they were checked
 // against belong together. Only a keyed digest of the three is kept, never the password; a

@@ -44,9 +44,11 @@ const std::map<std::string, std::string> kCommandHelp = {
              "Creates a set-up guild of N members (1 to 32767) for benchmarks.\n"},
     {"backup",
      "usage: zorv-server backup --db FILE\nWrites the guild's dump to standard output.\n"},
-    {"restore", "usage: zorv-server restore --db FILE DUMP\n"
-                "Replaces the guild in FILE by the one in DUMP (a backup, or a file the client\n"
-                "saved).\n"},
+    {"restore",
+     "usage: zorv-server restore --db FILE DUMP\n"
+     "Replaces the guild in FILE by the one in DUMP (a backup, or a file the client\n"
+     "saved). The whole dump is checked first: a dump that is cut short or does not\n"
+     "make a sound guild is refused with the line at fault, and FILE stays as it was.\n"},
 };
 
 struct Arguments {
@@ -155,8 +157,16 @@ int main(int argc, char** argv) {
                 return Fail("cannot read " + args.positional[0]);
             std::stringstream content;
             content << file.rdbuf();
+            // Read and checked whole before the guild file is opened: a refused dump leaves it
+            // as it was, or does not create it.
+            GuildDump dump = ReadDump(content.str());
+            if (dump.iVersion < 3)
+                std::cerr << "zorv-server: note: a version " << dump.iVersion
+                          << " dump carries no record counts, so a cut at a line boundary "
+                             "cannot be told; it was restored because every row and the tree "
+                             "check out\n";
             Database db = OpenGuildDatabase(strDb, true);
-            RestoreDatabase(db, content.str());
+            RestoreDump(db, dump);
             return 0;
         }
     } catch (const std::exception& e) {

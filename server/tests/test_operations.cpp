@@ -63,6 +63,23 @@ TEST_P(Operations, FirstSetUpThenLogin) {
     EXPECT_EQ(T().Send("Nobody", "rootpw1", 104).iCode, 950);
 }
 
+TEST_P(Operations, FirstSetUpRefusedOnAGuildThatHasMembers) {
+    // A guild file that lost its set-up but kept its members: a stranger's set-up would make
+    // him the administrator over them.
+    Build();
+    Sql(m_strDb, "DELETE FROM settings WHERE key = 'guild_name'");
+    EXPECT_EQ(T().Send("Mallory", "mallory1", 105,
+                       {{"guildname", "Taken"},
+                        {"defaultpw", "defpw2"},
+                        {"use_rescue_squad", "0"},
+                        {"rescue_squad_name", ""}})
+                  .iCode,
+              1014);
+    EXPECT_EQ(SqlValue(m_strDb, "SELECT count(*) FROM characters"), "7");
+    EXPECT_EQ(SqlValue(m_strDb, "SELECT count(*) FROM characters WHERE name = 'Mallory'"), "0");
+    EXPECT_EQ(SqlValue(m_strDb, "SELECT count(*) FROM settings WHERE key = 'guild_name'"), "0");
+}
+
 TEST_P(Operations, AddVassal) {
     Build();
     auto Add = [&](int iActor, const std::string& strTo, const std::string& strName,
