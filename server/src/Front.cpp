@@ -62,7 +62,13 @@ int Serve(const ServeOptions& options) {
     Guild guild(options.strDbPath, &cache);
     httplib::Server server;
     server.set_payload_max_length(4 * 1024 * 1024);
-    server.Post(options.strPath, [&](const httplib::Request& req, httplib::Response& res) {
+    // cpp-httplib reads a route as a regular expression; the script path is a plain path, so
+    // every POST comes here and is compared with it as text.
+    server.Post(".*", [&](const httplib::Request& req, httplib::Response& res) {
+        if (req.path != options.strPath) {
+            res.status = 404;
+            return;
+        }
         Reply reply = guild.Handle({req.body, req.get_header_value("User-Agent"), req.remote_addr});
         res.set_content(reply.Body(), kContentType);
         if (req.version == "HTTP/1.0")

@@ -196,10 +196,14 @@ Answer Target::Send(const std::string& strName, const std::string& strPassword, 
     return answer;
 }
 
-ServeTarget::ServeTarget(const std::string& strDb) {
+ServeTarget::ServeTarget(const std::string& strDb, const std::string& strPath)
+    : m_strPath(strPath) {
     int outFd = -1, errFd = -1;
-    m_pid =
-        Spawn({ZORV_SERVER_BIN, "serve", "--db", strDb, "--listen", "127.0.0.1:0"}, &outFd, &errFd);
+    std::vector<std::string> args{ZORV_SERVER_BIN, "serve",    "--db",
+                                  strDb,           "--listen", "127.0.0.1:0"};
+    if (strPath != "/zorv")
+        args.insert(args.end(), {"--path", strPath});
+    m_pid = Spawn(args, &outFd, &errFd);
     // The first line names the port; block until it arrives.
     std::string strLine;
     char c = 0;

@@ -53,10 +53,11 @@ public:
 
 class ServeTarget final : public Target {
 public:
-    explicit ServeTarget(const std::string& strDb);
+    // strPath is passed as --path when it is not the default.
+    explicit ServeTarget(const std::string& strDb, const std::string& strPath = "/zorv");
     ~ServeTarget() override;
     int Port() const override { return m_iPort; }
-    std::string Path() const override { return "/zorv"; }
+    std::string Path() const override { return m_strPath; }
     pid_t Pid() const { return m_pid; }
     // Ends the process at once, as a crash would.
     void Kill();
@@ -66,6 +67,7 @@ public:
 private:
     pid_t m_pid = -1;
     int m_iPort = 0;
+    std::string m_strPath;
 };
 
 class CgiTarget final : public Target {
