@@ -8,6 +8,7 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
@@ -91,17 +92,30 @@ MainViews::MainViews(QWidget* pCentral)
     auto* pFilterForm = new QFormLayout;
     pFilterForm->addRow(QStringLiteral("Race: "), cmbSearchRace);
     pFilterForm->addRow(QStringLiteral("Rank: "), cmbSearchRank);
+    cmbSavedSearch = Named(new QComboBox(frameSearchFilter), "cmbSavedSearch");
+    cmdSaveSearch = Button("Sa&ve", "cmdSaveSearch", frameSearchFilter);
+    cmdDeleteSearch = Button("De&lete", "cmdDeleteSearch", frameSearchFilter);
     auto* pSearchButtons = new QHBoxLayout;
     pSearchButtons->addWidget(cmdSearch);
     pSearchButtons->addWidget(cmdSearchReset);
     pSearchButtons->addStretch();
+    auto* pSaved = new QHBoxLayout;
+    pSaved->addWidget(cmbSavedSearch, 1);
+    pSaved->addWidget(cmdSaveSearch);
+    pSaved->addWidget(cmdDeleteSearch);
     auto* pFilterLayout = new QVBoxLayout(frameSearchFilter);
     pFilterLayout->addLayout(pFilterForm);
     pFilterLayout->addWidget(grdSearchSkill);
     pFilterLayout->addLayout(pSearchButtons);
+    pFilterLayout->addWidget(new QLabel(QStringLiteral("Saved searches:"), frameSearchFilter));
+    pFilterLayout->addLayout(pSaved);
     grdSearch = new Grid(QStringLiteral("grdSearch"), frameSearch);
+    cmdShowInTree = Button("Show in &Tree", "cmdShowInTree", frameSearch);
+    auto* pResults = new QVBoxLayout;
+    pResults->addWidget(grdSearch);
+    pResults->addWidget(cmdShowInTree, 0, Qt::AlignHCenter);
     auto* pSearchLayout = new QHBoxLayout(frameSearch);
     pSearchLayout->addWidget(frameSearchFilter, 4);
-    pSearchLayout->addWidget(grdSearch, 6);
+    pSearchLayout->addLayout(pResults, 6);
     (new QVBoxLayout(pSearchPage))->addWidget(frameSearch);
 }

@@ -49,6 +49,10 @@ struct MainViews {
     QPushButton* cmdSearch;
     QPushButton* cmdSearchReset;
     Grid* grdSearch;
+    QComboBox* cmbSavedSearch;
+    QPushButton* cmdSaveSearch;
+    QPushButton* cmdDeleteSearch;
+    QPushButton* cmdShowInTree;
 
     // The rescue squad view's page, kept while its tab is removed for a guild without a squad.
     QWidget* pageRescueSquad;

@@ -4,12 +4,15 @@
 #include "AllegianceView.h"
 #include "CharacterSheet.h"
 #include "Characters.h"
+#include "CsvExport.h"
 #include "Grid.h"
+#include "GuildLists.h"
 #include "MainViews.h"
 #include "Protocol.h"
 #include "RequestCycle.h"
 #include "Session.h"
 #include "SkillCatalogue.h"
+#include "SkillSearch.h"
 #include "StatusBar.h"
 #include "frmAbout.h"
 #include "frmLogin.h"
@@ -70,11 +73,6 @@ void frmMain::Form_Load() {
     setMinimumSize(676, 615);
 
     MainViews& v = *m_pViews;
-    v.grdRescueSquad->Model().SetHeaders({"Name", "Level", "Lifestone", "Tied To", "Can Summon",
-                                          "Main Character Name", "Email Address", "ICQ Number"});
-    v.grdPortalList->Model().SetHeaders({"Name", "Level", "Tied To", "Lifestone"});
-    v.grdTradeSkills->Model().SetHeaders({"Name", "Level", "Alchemy", "Cooking", "Fletching"});
-    v.grdSearch->Model().SetHeaders({"Name", "Level", "Rank", "Race"});
 
     m_pCycle->strCurPassword.clear();
     m_pCycle->strCurPlayer.clear();
@@ -85,14 +83,9 @@ void frmMain::Form_Load() {
     m_pStatusBar->AddPanel(RequestCycle::kPanelData, 2);
     v.tabMainTab->setCurrentIndex(0);
 
-    v.cmbSearchRace->addItems({"Any", "Aluvian", "Gharu'ndim", "Sho"});
-    v.cmbSearchRace->setCurrentIndex(0);
-    v.cmbSearchRank->addItem(QStringLiteral("Any"));
-    for (int i = 1; i <= 10; ++i)
-        v.cmbSearchRank->addItem(QString::number(i));
-    v.cmbSearchRank->setCurrentIndex(0);
     WireAllegiance();
     WireSheet();
+    WireLists();
     SetCharTabEnable(false);
 
     connect(m_pCycle.get(), &RequestCycle::LoginRequired, this, &frmMain::ShowLoginForm);
@@ -117,6 +110,7 @@ void frmMain::BuildMenus() {
     QMenu* pFile = pBar->addMenu(QStringLiteral("&File"));
     pFile->setObjectName(QStringLiteral("mnuFile"));
     Item(pFile, "&Login", "mnuLogin", &frmMain::mnuLogin_Click);
+    Item(pFile, "E&xport List...", "mnuFileExport", &frmMain::mnuFileExport_Click);
     Item(pFile, "&Exit", "mnuFileExit", &frmMain::mnuFileExit_Click);
     QMenu* pPlayer = pBar->addMenu(QStringLiteral("Current &Player Functions"));
     pPlayer->setObjectName(QStringLiteral("mnuPlayerFunctions"));
@@ -165,7 +159,6 @@ void frmMain::WireAllegiance() {
     connect(v.cmdRefreshFlatList, &QPushButton::clicked, pTree,
             &AllegianceView::cmdTreeRefresh_Click);
     connect(v.cmdFindInTree, &QPushButton::clicked, pTree, &AllegianceView::cmdFindInTree_Click);
-    connect(v.grdFlatList, &Grid::RowActivated, pTree, &AllegianceView::JumpToCharacter);
     auto Menu = [this](const char* szName, void (AllegianceView::*handler)()) {
         connect(findChild<QAction*>(QLatin1String(szName)), &QAction::triggered,
                 m_pAllegiance.get(), handler);
@@ -195,6 +188,41 @@ void frmMain::WireSheet() {
     Menu("mnuAddVassal", &AllegianceOperations::AddVassal);
     Menu("mnuChangePatron", &AllegianceOperations::ChangePatron);
     Menu("mnuChangePassword", &AllegianceOperations::ChangePassword);
+}
+
+void frmMain::WireLists() {
+    MainViews& v = *m_pViews;
+    m_pLists = std::make_unique<GuildLists>(
+        *m_pSession, ListControls{v.grdRescueSquad, v.cmdRefreshRescueSquad, v.grdPortalList,
+                                  v.cmdPortalListRefresh, v.grdTradeSkills, v.cmdGetTradeSkills});
+    m_pSearch = std::make_unique<SkillSearch>(
+        *m_pSession, *m_pSkills,
+        SearchControls{v.cmbSearchRace, v.cmbSearchRank, v.grdSearchSkill, v.cmdSearch,
+                       v.cmdSearchReset, v.grdSearch, v.cmbSavedSearch, v.cmdSaveSearch,
+                       v.cmdDeleteSearch, v.cmdShowInTree},
+        m_settings.strPath + QStringLiteral("searches.json"));
+    m_pSearch->fnShowFound = [this](const QList<qint16>& found) {
+        m_pAllegiance->ShowFound(found);
+    };
+    for (Grid* pGrid : ListGrids()) {
+        connect(pGrid, &Grid::RowActivated, m_pAllegiance.get(), &AllegianceView::JumpToCharacter);
+        connect(pGrid, &Grid::ExportRequested, this,
+                [this, pGrid] { ExportGrid(*pGrid, *m_pPrompts); });
+    }
+}
+
+QList<Grid*> frmMain::ListGrids() const {
+    const MainViews& v = *m_pViews;
+    return {v.grdFlatList, v.grdRescueSquad, v.grdPortalList, v.grdTradeSkills, v.grdSearch};
+}
+
+void frmMain::mnuFileExport_Click() {
+    // The list of the view shown; the tree's view has none.
+    QWidget* pPage = m_pViews->tabMainTab->currentWidget();
+    for (Grid* pGrid : ListGrids())
+        if (pPage && pPage->isAncestorOf(pGrid))
+            return void(ExportGrid(*pGrid, *m_pPrompts));
+    m_pPrompts->Inform(QStringLiteral("Choose a list or the search results to export."));
 }
 
 void frmMain::SetCharTabEnable(bool bEnabled) {

@@ -14,6 +14,9 @@ class AllegianceView;
 class CharacterSheet;
 class Characters;
 class Skills;
+class Grid;
+class GuildLists;
+class SkillSearch;
 class frmAbout;
 class frmLogin;
 class frmNewServerSetup;
@@ -50,6 +53,8 @@ public:
     AllegianceView& allegiance() { return *m_pAllegiance; }
     CharacterSheet& sheet() { return *m_pSheet; }
     AllegianceOperations& operations() { return *m_pOperations; }
+    GuildLists& lists() { return *m_pLists; }
+    SkillSearch& search() { return *m_pSearch; }
     Skills& objSkills() { return *m_pSkills; }
 
     // Ends the program at once (a version mismatch); tests replace it to watch it happen.
@@ -66,6 +71,8 @@ public:
     void mnuOptions_Click();
     void mnuFileExit_Click();
     void mnuAbout_Click();
+    // Saves the list of the view shown as CSV.
+    void mnuFileExport_Click();
     // Enables or disables the character tabs and their Save and Reset buttons.
     void SetCharTabEnable(bool bEnabled);
 
@@ -80,6 +87,8 @@ private:
     void BuildMenus();
     void WireAllegiance();
     void WireSheet();
+    void WireLists();
+    QList<Grid*> ListGrids() const;
     void Form_Unload();
     void LoginReply();
     void SetupNewServer();
@@ -106,6 +115,8 @@ private:
     std::unique_ptr<AllegianceView> m_pAllegiance;
     std::unique_ptr<CharacterSheet> m_pSheet;
     std::unique_ptr<AllegianceOperations> m_pOperations;
+    std::unique_ptr<GuildLists> m_pLists;
+    std::unique_ptr<SkillSearch> m_pSearch;
     QMenu* mnuAdministrator = nullptr;
     int m_iRescueTabIndex = -1;
 };

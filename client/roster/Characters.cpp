@@ -42,11 +42,14 @@ QString CharKey(qint16 nID) {
 Characters::Characters() : m_byId(kIdSlots, -1) {}
 
 void Characters::Forget() {
-    if (!m_bVassalsKnown)
+    if (!m_bVassalsKnown) // nothing derived from the lists is kept without them
         return;
     m_bVassalsKnown = false;
     m_vassals.clear();
     m_vassalStart.clear();
+    m_iSound = -1;
+    m_followers.clear();
+    m_rankSettled.clear();
 }
 
 Character& Characters::AddKeyed(qint16 nID, QString strName, qint16 nLevel, qint16 nRank,
@@ -188,38 +191,129 @@ QString Characters::GetName(const QString& strKey) const {
     return pRecord ? pRecord->strName : QStringLiteral("Unknown");
 }
 
-IndexSpan Characters::VassalIndexes(int i) const {
-    if (!m_bVassalsKnown) {
-        m_vassalStart.assign(m_records.size() + 1, 0);
-        m_vassals.clear();
-        m_vassals.reserve(m_records.size());
-        for (std::size_t k = 0; k < m_records.size(); ++k) {
-            m_vassalStart[k] = static_cast<int>(m_vassals.size());
-            QStringView list(m_records[k].strVassalIDs);
-            if (list.isEmpty())
-                continue;
-            qsizetype iStart = 0;
-            while (true) {
-                qsizetype iComma = list.indexOf(QLatin1Char(','), iStart);
-                m_vassals.push_back(
-                    IndexOfPiece(list.mid(iStart, iComma < 0 ? -1 : iComma - iStart)));
-                if (iComma < 0)
-                    break;
-                iStart = iComma + 1;
-            }
-        }
-        m_vassalStart[m_records.size()] = static_cast<int>(m_vassals.size());
-        m_bVassalsKnown = true;
+void Characters::ReadList(std::size_t k) const {
+    QStringView list(m_records[k].strVassalIDs);
+    if (list.isEmpty())
+        return;
+    qsizetype iStart = 0;
+    while (true) {
+        qsizetype iComma = list.indexOf(QLatin1Char(','), iStart);
+        m_vassals.push_back(IndexOfPiece(list.mid(iStart, iComma < 0 ? -1 : iComma - iStart)));
+        if (iComma < 0)
+            break;
+        iStart = iComma + 1;
     }
+}
+
+void Characters::EnsureVassals() const {
+    if (m_bVassalsKnown)
+        return;
+    m_vassalStart.assign(m_records.size() + 1, 0);
+    m_vassals.clear();
+    m_vassals.reserve(m_records.size());
+    for (std::size_t k = 0; k < m_records.size(); ++k) {
+        m_vassalStart[k] = static_cast<int>(m_vassals.size());
+        ReadList(k);
+    }
+    m_vassalStart[m_records.size()] = static_cast<int>(m_vassals.size());
+    m_bVassalsKnown = true;
+}
+
+void Characters::AdoptVassalIds(const std::vector<int>& counts, const std::vector<qint16>& ids) {
+    Forget();
+    m_vassalStart.assign(m_records.size() + 1, 0);
+    m_vassals.clear();
+    m_vassals.reserve(ids.size());
+    std::size_t iId = 0;
+    for (std::size_t k = 0; k < m_records.size(); ++k) {
+        m_vassalStart[k] = static_cast<int>(m_vassals.size());
+        if (counts[k] < 0) {
+            ReadList(k);
+            continue;
+        }
+        for (int n = 0; n < counts[k]; ++n, ++iId)
+            m_vassals.push_back(m_byId[static_cast<std::size_t>(ids[iId] + kIdOffset)]);
+    }
+    m_vassalStart[m_records.size()] = static_cast<int>(m_vassals.size());
+    m_bVassalsKnown = true;
+}
+
+IndexSpan Characters::VassalIndexes(int i) const {
+    EnsureVassals();
     const int* pData = m_vassals.data();
     return {pData + m_vassalStart[static_cast<std::size_t>(i)],
             pData + m_vassalStart[static_cast<std::size_t>(i) + 1]};
+}
+
+QString Characters::LinkProblem() const {
+    EnsureVassals();
+    const std::size_t nCount = m_records.size();
+    m_iSound = 0;
+    std::vector<int> listedBy(nCount, -1);
+    for (std::size_t i = 0; i < nCount; ++i) {
+        for (int v : VassalIndexes(static_cast<int>(i))) {
+            if (v < 0)
+                return QStringLiteral("a vassal of %1 is missing").arg(m_records[i].strName);
+            const Character& vassal = m_records[static_cast<std::size_t>(v)];
+            if (listedBy[static_cast<std::size_t>(v)] >= 0)
+                return QStringLiteral("%1 is listed as a vassal twice").arg(vassal.strName);
+            if (vassal.nPatronID != m_records[i].nID)
+                return QStringLiteral("%1 is listed under %2, who is not its patron")
+                    .arg(vassal.strName, m_records[i].strName);
+            listedBy[static_cast<std::size_t>(v)] = static_cast<int>(i);
+        }
+    }
+    std::vector<int> reached;
+    reached.reserve(nCount);
+    for (std::size_t i = 0; i < nCount; ++i)
+        if (listedBy[i] < 0)
+            reached.push_back(static_cast<int>(i));
+    for (std::size_t k = 0; k < reached.size(); ++k)
+        for (int v : VassalIndexes(reached[k]))
+            reached.push_back(v);
+    if (reached.size() != nCount)
+        return QStringLiteral("the patron links form a cycle");
+    m_iSound = 1;
+    return QString();
+}
+
+const std::vector<int>& Characters::FollowerCounts() const {
+    if (m_followers.size() == m_records.size())
+        return m_followers;
+    // In a forest each record is reached once from the records nobody lists, so a record's
+    // count is settled by its vassals' when the records are taken in the reverse of that order.
+    const std::size_t nCount = m_records.size();
+    std::vector<char> listed(nCount, 0);
+    for (int v : m_vassals)
+        listed[static_cast<std::size_t>(v)] = 1;
+    std::vector<int> order;
+    order.reserve(nCount);
+    for (std::size_t i = 0; i < nCount; ++i)
+        if (!listed[i])
+            order.push_back(static_cast<int>(i));
+    for (std::size_t k = 0; k < order.size(); ++k)
+        for (int v : VassalIndexes(order[k]))
+            order.push_back(v);
+    m_followers.assign(nCount, 0);
+    for (auto it = order.rbegin(); it != order.rend(); ++it) {
+        int nFollowers = 0;
+        for (int v : VassalIndexes(*it))
+            nFollowers += 1 + m_followers[static_cast<std::size_t>(v)];
+        m_followers[static_cast<std::size_t>(*it)] = nFollowers;
+    }
+    return m_followers;
 }
 
 qint16 Characters::CountFollowers(const QString& strKey) const {
     int iStart = IndexOf(strKey);
     if (iStart < 0)
         return 0;
+    EnsureVassals();
+    if (m_iSound < 0)
+        LinkProblem();
+    if (m_iSound == 1)
+        return static_cast<qint16>(
+            std::min(FollowerCounts()[static_cast<std::size_t>(iStart)], 32767));
     // Breadth first over the vassal lists; each record is counted at most once.
     std::vector<int> pending{iStart};
     std::vector<bool> seen(m_records.size(), false);
@@ -241,47 +335,67 @@ qint16 Characters::CalculateRank(const QString& strKey) {
     int iStart = IndexOf(strKey);
     if (iStart < 0)
         return 0;
+    EnsureVassals();
+    const std::size_t nCount = m_records.size();
+    if (m_rankSettled.size() != nCount)
+        m_rankSettled.assign(nCount, 0);
+    if (m_onPath.size() != nCount)
+        m_onPath.assign(nCount, 0);
+    if (m_rankSettled[static_cast<std::size_t>(iStart)])
+        return m_records[static_cast<std::size_t>(iStart)].iComputedRank;
     // Post-order without recursion: a record's rank is settled once all its vassals' are.
     struct Frame {
         int i;
-        std::size_t next;
+        int next; // into m_vassals
+        int end;
         qint16 highest;
         qint16 second;
+        bool bClean; // no missing vassal and no loop below
+    };
+    auto Push = [&](std::vector<Frame>& stack, int i) {
+        m_onPath[static_cast<std::size_t>(i)] = 1;
+        stack.push_back({i, m_vassalStart[static_cast<std::size_t>(i)],
+                         m_vassalStart[static_cast<std::size_t>(i) + 1], 0, 0, true});
+    };
+    auto Rank = [](Frame& frame, qint16 r) {
+        if (r > frame.highest) {
+            frame.second = frame.highest;
+            frame.highest = r;
+        } else if (r > frame.second) {
+            frame.second = r;
+        }
     };
     std::vector<Frame> stack;
-    std::vector<bool> onPath(m_records.size(), false);
-    stack.push_back({iStart, 0, 0, 0});
-    onPath[static_cast<std::size_t>(iStart)] = true;
+    Push(stack, iStart);
     qint16 rank = 1;
     while (!stack.empty()) {
         Frame& top = stack.back();
-        IndexSpan vassals = VassalIndexes(top.i);
-        if (top.next < vassals.size()) {
-            int iVassal = vassals[top.next++];
-            if (iVassal < 0 || onPath[static_cast<std::size_t>(iVassal)])
-                continue; // a missing record or a cycle adds nothing
-            onPath[static_cast<std::size_t>(iVassal)] = true;
-            stack.push_back({iVassal, 0, 0, 0});
+        if (top.next < top.end) {
+            const int iVassal = m_vassals[static_cast<std::size_t>(top.next++)];
+            if (iVassal < 0 || m_onPath[static_cast<std::size_t>(iVassal)])
+                top.bClean = false; // a missing record or a loop adds nothing
+            else if (m_rankSettled[static_cast<std::size_t>(iVassal)])
+                Rank(top, m_records[static_cast<std::size_t>(iVassal)].iComputedRank);
+            else
+                Push(stack, iVassal);
             continue;
         }
         qint16 r = 1;
-        if (!vassals.empty()) {
+        if (top.end > m_vassalStart[static_cast<std::size_t>(top.i)]) {
             r = top.highest;
             if (top.highest == top.second)
                 r = static_cast<qint16>(std::min(top.highest + 1, 10));
         }
-        m_records[static_cast<std::size_t>(top.i)].iComputedRank = r;
-        onPath[static_cast<std::size_t>(top.i)] = false;
+        const std::size_t i = static_cast<std::size_t>(top.i);
+        const bool bClean = top.bClean;
+        m_records[i].iComputedRank = r;
+        m_onPath[i] = 0;
+        m_rankSettled[i] = bClean;
         stack.pop_back();
         rank = r;
         if (!stack.empty()) {
-            Frame& parent = stack.back();
-            if (r > parent.highest) {
-                parent.second = parent.highest;
-                parent.highest = r;
-            } else if (r > parent.second) {
-                parent.second = r;
-            }
+            Rank(stack.back(), r);
+            stack.back().bClean = stack.back().bClean && bClean;
         }
     }
     return rank;

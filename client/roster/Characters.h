@@ -70,6 +70,15 @@ public:
     // The positions of a record's vassals, in its list's order; a piece naming no record is
     // -1. Read from the lists once and kept until the roster changes.
     IndexSpan VassalIndexes(int i) const;
+    // The vassal positions from ids a reader of the lists has taken from them already (the tree
+    // parser reads them with the payload): record i's list holds counts[i] ids, in order, from
+    // the front of `ids`; a count of -1 means its list is read from its text as VassalIndexes
+    // would (blanks, signs, leading zeros). Call once every record is added.
+    void AdoptVassalIds(const std::vector<int>& counts, const std::vector<qint16>& ids);
+    // Why the vassal lists cannot make a sound tree, or an empty text: every listed vassal must
+    // exist, be listed once, name the list's owner as its patron, and hang below a character
+    // nobody lists; otherwise the lists would draw a node twice or loop.
+    QString LinkProblem() const;
 
     auto begin() const { return m_records.begin(); }
     auto end() const { return m_records.end(); }
@@ -80,7 +89,11 @@ private:
                       QString strVassalIDs, qint16 iIsMule, qint16 iIsPK,
                       qint16 iIsRescueSquadMember);
     int IndexOfPiece(QStringView piece) const;
+    void ReadList(std::size_t k) const;
+    void EnsureVassals() const;
     void Forget();
+    // Every record's follower count, once the lists are known to form a forest.
+    const std::vector<int>& FollowerCounts() const;
 
     std::vector<Character> m_records;
     // Keys "Char" + id as the convention writes them are found through m_byId; any other key
@@ -92,6 +105,13 @@ private:
     mutable std::vector<int> m_vassalStart;
     mutable std::vector<int> m_vassals;
     mutable bool m_bVassalsKnown = false;
+    // Kept with the lists, and dropped with them when the roster changes. A record's rank is
+    // settled once CalculateRank has reached its whole branch, found no missing vassal and no
+    // loop in it, and so stored the rank of every follower: asking again changes nothing.
+    mutable int m_iSound = -1; // whether LinkProblem() is empty; -1 until it is asked
+    mutable std::vector<int> m_followers;
+    std::vector<char> m_rankSettled;
+    std::vector<char> m_onPath; // all false between calls
 };
 
 // True when iPatronID is the patron, or a patron further up, of iFollowerID. Bounded by the

@@ -2,6 +2,7 @@
 // The tree payload: records "id|name|level|rank|patron id|vassal ids|mule|pk|rescue" each
 // ended by "!;"; text after the last "!;" is not a record.
 #include <QString>
+#include <QStringView>
 
 class Characters;
 
@@ -10,3 +11,7 @@ class Characters;
 // twice or under a patron it does not name, a cycle) is refused: the roster is left empty and
 // the reason returned. An empty result means success.
 QString ParseTreePayload(const QString& strPayload, Characters& roster);
+
+// A numeric field of the payload: the general leading-number rule (zorv::ReadInt16) on the
+// field's Latin-1 text, with plain decimal read directly.
+qint16 ReadTreeNumber(QStringView field);

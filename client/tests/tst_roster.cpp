@@ -2,6 +2,7 @@
 // the payload's reading rules and the payloads that must be refused.
 #include "Characters.h"
 #include "ListBoxes.h"
+#include "Numbers.h"
 #include "TreePayload.h"
 
 #include <QListWidget>
@@ -33,6 +34,12 @@ private slots:
     void parsing();
     void refusedPayloads_data();
     void refusedPayloads();
+    void treeNumbers_data();
+    void treeNumbers();
+    void vassalListsAsText();
+    void notLatin1();
+    void answersKeptUntilChange();
+    void answersOnUnsoundLinks();
     void longChainIsSafe();
     void setAsSelected();
 };
@@ -195,6 +202,153 @@ void tst_roster::refusedPayloads() {
     QString strProblem = ParseTreePayload(payload, roster);
     QVERIFY2(strProblem.contains(reason), qPrintable(strProblem));
     QCOMPARE(roster.Count(), 0);
+}
+
+void tst_roster::treeNumbers_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<int>("value");
+    QTest::newRow("plain") << "50" << 50;
+    QTest::newRow("trailing letters") << "50abc" << 50;
+    QTest::newRow("leading blank") << " 7" << 7;
+    QTest::newRow("leading tab") << "\t7" << 7;
+    QTest::newRow("trailing blank") << "7 " << 7;
+    QTest::newRow("1.5 to even") << "1.5" << 2;
+    QTest::newRow("2.5 to even") << "2.5" << 2;
+    QTest::newRow("-2.5 to even") << "-2.5" << -2;
+    QTest::newRow("minus zero") << "-0" << 0;
+    QTest::newRow("minus one") << "-1" << -1;
+    QTest::newRow("leading zeros") << "00012" << 12;
+    QTest::newRow("saturates up") << "99999" << 32767;
+    QTest::newRow("saturates down") << "-99999" << -32768;
+    QTest::newRow("long digits saturate") << "123456789012345" << 32767;
+    QTest::newRow("lowest") << "-32768" << -32768;
+    QTest::newRow("plus sign") << "+3" << 3;
+    QTest::newRow("empty") << "" << 0;
+    QTest::newRow("sign alone") << "-" << 0;
+    QTest::newRow("word") << "abc" << 0;
+    QTest::newRow("exponent") << "1e2" << 100;
+    QTest::newRow("exponent without digits") << "2e" << 2;
+    QTest::newRow("fraction only") << ".6" << 1;
+    QTest::newRow("not Latin-1") << QString(QChar(0x100)) + "5" << 0;
+}
+
+void tst_roster::treeNumbers() {
+    // The direct reading of plain decimal must never part from the general rule.
+    QFETCH(QString, field);
+    QFETCH(int, value);
+    QCOMPARE(int(ReadTreeNumber(field)), value);
+    QCOMPARE(int(ReadTreeNumber(field)), int(zorv::ReadInt16(field.toLatin1().toStdString())));
+}
+
+void tst_roster::vassalListsAsText() {
+    // Lists the parser does not read itself (a blank, a sign, a leading zero) name the records
+    // that the text names, as in a roster filled without the parser: "+3" names the record
+    // whose id was written +3, "04" the one written 04.
+    const QString strPayload = "1|A|1|1|-1|2, +3,04|0|0|0!;2|B|1|1|1|5,6|0|0|0!;"
+                               "+3|C|1|1|1||0|0|0!;04|D|1|1|1||0|0|0!;5|E|1|1|2||0|0|0!;"
+                               "6|F|1|1|2||0|0|0!;";
+    Characters parsed;
+    QCOMPARE(ParseTreePayload(strPayload, parsed), QString());
+    Characters added;
+    added.Add(1, "A", 1, 1, -1, "2, +3,04", 0, 0, 0, "Char1");
+    added.Add(2, "B", 1, 1, 1, "5,6", 0, 0, 0, "Char2");
+    added.Add(3, "C", 1, 1, 1, "", 0, 0, 0, "Char+3");
+    added.Add(4, "D", 1, 1, 1, "", 0, 0, 0, "Char04");
+    added.Add(5, "E", 1, 1, 2, "", 0, 0, 0, "Char5");
+    added.Add(6, "F", 1, 1, 2, "", 0, 0, 0, "Char6");
+    QCOMPARE(parsed.Count(), added.Count());
+    for (int i = 0; i < added.Count(); ++i) {
+        const IndexSpan want = added.VassalIndexes(i);
+        const IndexSpan got = parsed.VassalIndexes(i);
+        QCOMPARE(std::vector<int>(got.begin(), got.end()),
+                 std::vector<int>(want.begin(), want.end()));
+    }
+    QCOMPARE(std::vector<int>(parsed.VassalIndexes(0).begin(), parsed.VassalIndexes(0).end()),
+             (std::vector<int>{1, 2, 3}));
+    QCOMPARE(int(parsed.CountFollowers("Char1")), 5);
+    QCOMPARE(int(parsed.CalculateRank("Char1")), 2);
+    QVERIFY(parsed.Item("Char+3") != nullptr && parsed.Item("Char3") == nullptr);
+    // A plain id with six digits, or beyond 16 bits, names no record, as its text would.
+    QVERIFY(ParseTreePayload("1|A|1|1|-1|000002|0|0|0!;2|B|1|1|1||0|0|0!;", parsed)
+                .contains("missing"));
+    QVERIFY(ParseTreePayload("1|A|1|1|-1|40000|0|0|0!;", parsed).contains("missing"));
+    QVERIFY(
+        ParseTreePayload("1|A|1|1|-1|2,|0|0|0!;2|B|1|1|1||0|0|0!;", parsed).contains("missing"));
+}
+
+void tst_roster::notLatin1() {
+    // What Latin-1 cannot carry reads as "?", in names and in numbers alike.
+    Characters roster;
+    const QString strPayload =
+        QStringLiteral("1|Ann \u0141|5\u0141|1|-1||0|0|0!;2|Bo|1|1|-1||0|0|0!;");
+    QCOMPARE(ParseTreePayload(strPayload, roster), QString());
+    QCOMPARE(roster.Item("Char1")->strName, QStringLiteral("Ann ?"));
+    QCOMPARE(roster.Item("Char1")->nLevel, qint16(5));
+    QCOMPARE(roster.Item("Char2")->strName, QStringLiteral("Bo"));
+    QCOMPARE(roster.Count(), 2);
+}
+
+void tst_roster::answersKeptUntilChange() {
+    // Ranks and follower counts are worked out once and kept: asked again, or asked of a
+    // follower, they agree with a fresh roster; once the roster changes they follow it.
+    Characters roster = Roster({{1, -1, "2,3"}, {2, 1, "4,5"}, {3, 1, ""}, {4, 2, ""}, {5, 2, ""}});
+    QCOMPARE(int(roster.CalculateRank("Char1")), 2);
+    QCOMPARE(int(roster.CalculateRank("Char2")), 2);
+    QCOMPARE(int(roster.CalculateRank("Char1")), 2);
+    QCOMPARE(int(roster.CountFollowers("Char1")), 4);
+    QCOMPARE(int(roster.CountFollowers("Char2")), 2);
+    // Character 2 leaves: 1's list still names it, now as a missing record.
+    roster.Remove("Char2");
+    QCOMPARE(int(roster.CountFollowers("Char1")), 2);
+    QCOMPARE(int(roster.CalculateRank("Char1")), 1);
+    // It comes back, and 3 comes back with two vassals of its own: two rank-2 vassals.
+    roster.Add(2, "C2", 1, 0, 1, "4,5", 0, 0, 0, CharKey(2));
+    roster.Remove("Char3");
+    roster.Add(3, "C3", 1, 0, 1, "6,7", 0, 0, 0, CharKey(3));
+    roster.Add(6, "C6", 1, 0, 3, "", 0, 0, 0, CharKey(6));
+    roster.Add(7, "C7", 1, 0, 3, "", 0, 0, 0, CharKey(7));
+    QCOMPARE(int(roster.CalculateRank("Char1")), 3);
+    QCOMPARE(int(roster.Item("Char3")->iComputedRank), 2);
+    QCOMPARE(int(roster.CountFollowers("Char1")), 6);
+    QCOMPARE(int(roster.CountFollowers("Char3")), 2);
+    // A rank is stored only where it was worked out: a branch nobody asked for keeps 0.
+    Characters two = Roster({{1, -1, "2"}, {2, 1, ""}, {8, -1, "9"}, {9, 8, ""}});
+    QCOMPARE(int(two.CalculateRank("Char1")), 1);
+    QCOMPARE(int(two.Item("Char9")->iComputedRank), 0);
+}
+
+void tst_roster::answersOnUnsoundLinks() {
+    // Lists that share a vassal, name a missing one or loop: every answer is the one a roster
+    // that never kept anything gives, whatever was asked before.
+    const QList<std::tuple<int, int, QString>> shapes[] = {
+        // 2 and 3 both list 4, which has a vassal of its own.
+        {{1, -1, "2,3"}, {2, 1, "4"}, {3, 1, "4"}, {4, 2, "5,6"}, {5, 4, ""}, {6, 4, ""}},
+        // 3 lists 1 above it; 6 is missing.
+        {{1, -1, "2,4"}, {2, 1, "3"}, {3, 2, "1,6"}, {4, 1, "5,7"}, {5, 4, ""}, {7, 4, ""}},
+    };
+    for (const auto& shape : shapes) {
+        for (const auto& [first, unused1, unused2] : shape) {
+            Characters asked = Roster(shape);
+            asked.CalculateRank(CharKey(qint16(first)));
+            asked.CountFollowers(CharKey(qint16(first)));
+            for (const auto& [id, unused3, unused4] : shape) {
+                Characters fresh = Roster(shape);
+                const QString strKey = CharKey(qint16(id));
+                QCOMPARE(asked.CountFollowers(strKey), fresh.CountFollowers(strKey));
+                QCOMPARE(asked.CalculateRank(strKey), fresh.CalculateRank(strKey));
+            }
+        }
+    }
+    // The shared vassal's branch is counted once: 1, 2, 3 and 4 list 2 + 1 + 1 + 2 entries.
+    Characters shared = Roster(shapes[0]);
+    QCOMPARE(int(shared.CountFollowers("Char1")), 6);
+    QCOMPARE(int(shared.CalculateRank("Char1")), 3);
+    // Inside a loop a rank depends on where the walk began: asked from 1, character 2 stores 1
+    // (the loop back to 1 adds nothing); asked from 2 itself, it is 2.
+    Characters loop = Roster(shapes[1]);
+    QCOMPARE(int(loop.CalculateRank("Char1")), 2);
+    QCOMPARE(int(loop.Item("Char2")->iComputedRank), 1);
+    QCOMPARE(int(loop.CalculateRank("Char2")), 2);
 }
 
 void tst_roster::longChainIsSafe() {

@@ -13,7 +13,9 @@ AllegianceModel::AllegianceModel(const Characters& roster, QObject* pParent)
 void AllegianceModel::Clear() {
     beginResetModel();
     m_top.clear();
-    m_children.clear();
+    m_childList.clear();
+    m_firstChild.clear();
+    m_childCount.clear();
     m_parent.clear();
     m_row.clear();
     m_nNodes = 0;
@@ -24,15 +26,28 @@ void AllegianceModel::Clear() {
 void AllegianceModel::Generate(qint16 idStart) {
     beginResetModel();
     const int nCount = m_roster.Count();
+    const auto nSlots = static_cast<std::size_t>(nCount);
     m_top.clear();
-    m_children.assign(static_cast<std::size_t>(nCount), {});
-    m_parent.assign(static_cast<std::size_t>(nCount), -1);
-    m_row.assign(static_cast<std::size_t>(nCount), -1);
+    m_childList.clear();
+    m_childList.reserve(nSlots);
+    m_firstChild.assign(nSlots, 0);
+    m_childCount.assign(nSlots, 0);
+    m_parent.assign(nSlots, -1);
+    m_row.assign(nSlots, -1);
     m_nNodes = 0;
     m_iHighlight = -1;
+    // The top-level characters first, in roster order: the one pass that reads the records, so
+    // the walk below reads only positions.
+    std::vector<char> top(nSlots, 0);
+    std::vector<int> starts;
+    for (int i = 0; i < nCount; ++i)
+        if (m_roster.At(i).nPatronID == idStart) {
+            top[static_cast<std::size_t>(i)] = 1;
+            starts.push_back(i);
+        }
     std::vector<int> pending;
-    for (int i = 0; i < nCount; ++i) {
-        if (m_roster.At(i).nPatronID != idStart || m_row[static_cast<std::size_t>(i)] >= 0)
+    for (int i : starts) {
+        if (m_row[static_cast<std::size_t>(i)] >= 0)
             continue;
         m_row[static_cast<std::size_t>(i)] = static_cast<int>(m_top.size());
         m_top.push_back(i);
@@ -40,19 +55,21 @@ void AllegianceModel::Generate(qint16 idStart) {
         // Depth first without recursion; a node already placed is never placed again.
         pending.assign(1, i);
         while (!pending.empty()) {
-            int iNode = pending.back();
+            const auto iNode = static_cast<std::size_t>(pending.back());
             pending.pop_back();
-            for (int iVassal : m_roster.VassalIndexes(iNode)) {
-                if (iVassal < 0 || m_row[static_cast<std::size_t>(iVassal)] >= 0 ||
-                    m_roster.At(iVassal).nPatronID == idStart)
+            m_firstChild[iNode] = static_cast<int>(m_childList.size());
+            int nChildren = 0;
+            for (int iVassal : m_roster.VassalIndexes(static_cast<int>(iNode))) {
+                const auto v = static_cast<std::size_t>(iVassal);
+                if (iVassal < 0 || m_row[v] >= 0 || top[v])
                     continue;
-                auto& children = m_children[static_cast<std::size_t>(iNode)];
-                m_row[static_cast<std::size_t>(iVassal)] = static_cast<int>(children.size());
-                m_parent[static_cast<std::size_t>(iVassal)] = iNode;
-                children.push_back(iVassal);
+                m_row[v] = nChildren++;
+                m_parent[v] = static_cast<int>(iNode);
+                m_childList.push_back(iVassal);
                 pending.push_back(iVassal);
-                ++m_nNodes;
             }
+            m_childCount[iNode] = nChildren;
+            m_nNodes += nChildren;
         }
     }
     endResetModel();
@@ -105,17 +122,20 @@ void AllegianceModel::SetUsePics(bool bUsePics) {
         emit layoutChanged();
 }
 
-const std::vector<int>& AllegianceModel::ChildrenOf(const QModelIndex& parent) const {
-    return parent.isValid() ? m_children[parent.internalId()] : m_top;
+AllegianceModel::Children AllegianceModel::ChildrenOf(const QModelIndex& parent) const {
+    if (!parent.isValid())
+        return {m_top.data(), static_cast<int>(m_top.size())};
+    const std::size_t iNode = parent.internalId();
+    return {m_childList.data() + m_firstChild[iNode], m_childCount[iNode]};
 }
 
 QModelIndex AllegianceModel::index(int iRow, int iColumn, const QModelIndex& parent) const {
     if (iColumn != 0 || iRow < 0)
         return QModelIndex();
-    const std::vector<int>& children = ChildrenOf(parent);
-    if (iRow >= static_cast<int>(children.size()))
+    const Children children = ChildrenOf(parent);
+    if (iRow >= children.nCount)
         return QModelIndex();
-    return createIndex(iRow, 0, quintptr(children[static_cast<std::size_t>(iRow)]));
+    return createIndex(iRow, 0, quintptr(children.pBegin[iRow]));
 }
 
 QModelIndex AllegianceModel::parent(const QModelIndex& index) const {
@@ -127,7 +147,7 @@ QModelIndex AllegianceModel::parent(const QModelIndex& index) const {
 int AllegianceModel::rowCount(const QModelIndex& parent) const {
     if (parent.column() > 0)
         return 0;
-    return static_cast<int>(ChildrenOf(parent).size());
+    return ChildrenOf(parent).nCount;
 }
 
 int AllegianceModel::columnCount(const QModelIndex&) const {
@@ -135,7 +155,7 @@ int AllegianceModel::columnCount(const QModelIndex&) const {
 }
 
 bool AllegianceModel::hasChildren(const QModelIndex& parent) const {
-    return !ChildrenOf(parent).empty();
+    return ChildrenOf(parent).nCount > 0;
 }
 
 QVariant AllegianceModel::data(const QModelIndex& index, int iRole) const {

@@ -41,14 +41,22 @@ public:
     QVariant data(const QModelIndex& index, int iRole) const override;
 
 private:
-    const std::vector<int>& ChildrenOf(const QModelIndex& parent) const;
+    struct Children {
+        const int* pBegin;
+        int nCount;
+    };
+    Children ChildrenOf(const QModelIndex& parent) const;
     QModelIndex IndexOfNode(int iNode) const;
 
     const Characters& m_roster;
     std::vector<int> m_top;
-    std::vector<std::vector<int>> m_children; // by roster position
-    std::vector<int> m_parent;                // roster position of the parent node, or -1
-    std::vector<int> m_row;                   // row under the parent; -1: not in this tree
+    // By roster position: a node's children are m_childList[m_firstChild .. + m_childCount),
+    // contiguous because each node's children are placed at once.
+    std::vector<int> m_childList;
+    std::vector<int> m_firstChild;
+    std::vector<int> m_childCount;
+    std::vector<int> m_parent; // roster position of the parent node, or -1
+    std::vector<int> m_row;    // row under the parent; -1: not in this tree
     int m_nNodes = 0;
     int m_iHighlight = -1;
     bool m_bUsePics = true;

@@ -4,6 +4,7 @@
 #include "Characters.h"
 #include "CriticalError.h"
 #include "FlatListModel.h"
+#include "FoundDelegate.h"
 #include "Prompts.h"
 #include "Protocol.h"
 #include "RequestCycle.h"
@@ -51,6 +52,8 @@ AllegianceView::AllegianceView(Session& session, Characters& roster,
     connect(controls.treTreeView->selectionModel(), &QItemSelectionModel::currentChanged,
             &m_selectTimer, qOverload<>(&QTimer::start));
     connect(&m_selectTimer, &QTimer::timeout, this, &AllegianceView::SelectionRested);
+    m_pFound = new FoundDelegate(this);
+    controls.treTreeView->setItemDelegate(m_pFound);
     m_jumpTimer.setSingleShot(true);
     m_jumpTimer.setInterval(1000);
     connect(&m_jumpTimer, &QTimer::timeout, this, [this] {
@@ -320,6 +323,31 @@ void AllegianceView::JumpToCharacter(const QString& strName) {
     if (m_jumpTimer.isActive()) // one cursor for one pending jump
         QApplication::restoreOverrideCursor();
     m_jumpTimer.start();
+}
+
+void AllegianceView::ShowFound(const QList<qint16>& found) {
+    m_pFound->keys.clear();
+    QTreeView* pTree = m_controls.treTreeView;
+    for (qint16 id : found) {
+        const QModelIndex node = m_pMain->IndexOfKey(CharKey(id));
+        if (!node.isValid())
+            continue;
+        m_pFound->keys.insert(CharKey(id));
+        // Open the way to it, as far as a branch may be opened.
+        std::vector<QModelIndex> ancestors;
+        for (QModelIndex parent = node.parent(); parent.isValid(); parent = parent.parent())
+            ancestors.push_back(parent);
+        for (std::size_t i = std::min<std::size_t>(ancestors.size(), kMaxExpandDepth); i-- > 0;)
+            pTree->expand(ancestors[ancestors.size() - 1 - i]);
+    }
+    pTree->viewport()->update();
+    if (!found.isEmpty())
+        m_controls.tabMainTab->setCurrentIndex(
+            TabIndex(m_controls.tabMainTab, QStringLiteral("Allegiance Tree")));
+}
+
+QSet<QString> AllegianceView::Found() const {
+    return m_pFound->keys;
 }
 
 void AllegianceView::SetUsePics(bool bUsePics) {

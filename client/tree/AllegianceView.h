@@ -6,7 +6,9 @@
 // Qt's tree view lays out expanded branches recursively, one call per generation, so no path is
 // ever expanded deeper than kMaxExpandDepth generations; the status bar says so when a branch
 // is too deep to open whole.
+#include <QList>
 #include <QObject>
+#include <QSet>
 #include <QString>
 #include <QTimer>
 #include <functional>
@@ -20,6 +22,7 @@ class Grid;
 class QModelIndex;
 class QTabWidget;
 class QTreeView;
+class FoundDelegate;
 class frmFindChar;
 struct Session;
 
@@ -68,6 +71,11 @@ public:
     // about a second later, show the tree.
     void JumpToCharacter(const QString& strName);
     void SetUsePics(bool bUsePics);
+    // Marks the members with these ids in the tree, opening the branches that lead to them and
+    // showing the tree; an empty list clears the marks.
+    void ShowFound(const QList<qint16>& found);
+    // The keys of the members marked as found.
+    QSet<QString> Found() const;
 
     AllegianceModel& MainModel() { return *m_pMain; }
     AllegianceModel& ImmediateModel() { return *m_pImmediate; }
@@ -101,4 +109,5 @@ private:
     std::unique_ptr<frmFindChar> m_pFind;
     QTimer m_jumpTimer;
     QTimer m_selectTimer;
+    FoundDelegate* m_pFound;
 };

@@ -28,7 +28,7 @@ CellEditor::CellEditor(Grid& grid, int iValueColumn, Prompts& prompts, const QSt
 }
 
 bool CellEditor::IsOpen() const {
-    return txtEdit->isVisible();
+    return !txtEdit->isHidden(); // open even while its window is not on screen
 }
 
 void CellEditor::Open() {

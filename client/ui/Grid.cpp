@@ -1,6 +1,8 @@
 #include "Grid.h"
 
+#include <QContextMenuEvent>
 #include <QHeaderView>
+#include <QMenu>
 #include <algorithm>
 #include <numeric>
 
@@ -129,6 +131,13 @@ void Grid::SetCellGrid() {
     disconnect(horizontalHeader(), &QHeaderView::sectionClicked, this, &Grid::HeaderSort);
     horizontalHeader()->setSectionsClickable(false);
     setSelectionBehavior(QAbstractItemView::SelectItems);
+}
+
+void Grid::contextMenuEvent(QContextMenuEvent* pEvent) {
+    QMenu menu(this);
+    connect(menu.addAction(QStringLiteral("&Export List...")), &QAction::triggered, this,
+            &Grid::ExportRequested);
+    menu.exec(pEvent->globalPos());
 }
 
 void Grid::resizeEvent(QResizeEvent* pEvent) {

@@ -77,9 +77,12 @@ public:
 signals:
     // A double click on a data row: the name in its first column.
     void RowActivated(const QString& strName);
+    // "Export List..." chosen from the grid's context menu.
+    void ExportRequested();
 
 protected:
     void resizeEvent(QResizeEvent* pEvent) override;
+    void contextMenuEvent(QContextMenuEvent* pEvent) override;
 
 private:
     void EqualColumns();

@@ -1,0 +1,70 @@
+#include "GuildLists.h"
+
+#include "CriticalError.h"
+#include "Grid.h"
+#include "ListPayloads.h"
+#include "Protocol.h"
+#include "RequestCycle.h"
+#include "Session.h"
+
+#include <QPushButton>
+
+GuildLists::GuildLists(Session& session, const ListControls& controls, QObject* pParent)
+    : QObject(pParent), m_session(session), m_controls(controls) {
+    controls.grdRescueSquad->Model().SetHeaders({"Name", "Level", "Lifestone", "Tied To",
+                                                 "Can Summon", "Main Character Name",
+                                                 "Email Address", "ICQ Number"});
+    controls.grdPortalList->Model().SetHeaders({"Name", "Level", "Tied To", "Lifestone"});
+    controls.grdTradeSkills->Model().SetHeaders(
+        {"Name", "Level", "Alchemy", "Cooking", "Fletching"});
+    connect(controls.cmdRefreshRescueSquad, &QPushButton::clicked, this,
+            &GuildLists::RefreshRescueSquad);
+    connect(controls.cmdPortalListRefresh, &QPushButton::clicked, this,
+            &GuildLists::RefreshPortalList);
+    connect(controls.cmdGetTradeSkills, &QPushButton::clicked, this,
+            &GuildLists::RefreshTradeSkillsList);
+    RequestCycle& cycle = session.cycle;
+    cycle.Route(zorv::OpRescueList, [this] { ParseRescueListData(); });
+    cycle.Route(zorv::OpPortalList, [this] { ParsePortalListData(); });
+    cycle.Route(zorv::OpTradeSkills, [this] { ParseTradeSkillsData(); });
+}
+
+void GuildLists::RefreshRescueSquad() {
+    ProcedureGuard Step(m_session.prompts, "RefreshRescueSquad");
+    Step([&] {
+        m_session.cycle.StartOperation(zorv::OpRescueList, QStringLiteral("Downloading ") +
+                                                               m_session.strRescueSquadName +
+                                                               QStringLiteral(" Info"));
+    });
+}
+
+void GuildLists::RefreshPortalList() {
+    ProcedureGuard Step(m_session.prompts, "RefreshPortalList");
+    Step([&] {
+        m_session.cycle.StartOperation(zorv::OpPortalList,
+                                       QStringLiteral("Downloading Summonable Portal Info"));
+    });
+}
+
+void GuildLists::RefreshTradeSkillsList() {
+    ProcedureGuard Step(m_session.prompts, "RefreshTradeSkillsList");
+    Step([&] {
+        m_session.cycle.StartOperation(zorv::OpTradeSkills,
+                                       QStringLiteral("Downloading Trade Skill Info"));
+    });
+}
+
+// A refresh shows the server's order; each grid's sort state stays for its next header click.
+void GuildLists::ParseRescueListData() {
+    m_controls.grdRescueSquad->Model().SetRows(ParseRescueRows(m_session.cycle.HTTP.strHTTPData));
+}
+
+void GuildLists::ParsePortalListData() {
+    m_controls.grdPortalList->Model().SetRows(
+        ParseListRows(m_session.cycle.HTTP.strHTTPData, kPortalColumns));
+}
+
+void GuildLists::ParseTradeSkillsData() {
+    m_controls.grdTradeSkills->Model().SetRows(
+        ParseListRows(m_session.cycle.HTTP.strHTTPData, kTradeSkillColumns));
+}

@@ -1,0 +1,55 @@
+#include "ListPayloads.h"
+
+#include "Escape.h"
+#include "Numbers.h"
+#include "Records.h"
+
+namespace {
+
+// Fields 1.. of each record, unescaped: the server writes "|", "!;" and "&" inside a field as
+// its escapes, which are the wire's and not the member's text.
+ListRows Rows(const QString& strPayload, int nColumns) {
+    const QByteArray bytes = strPayload.toLatin1();
+    ListRows rows;
+    std::vector<std::string_view> fields;
+    zorv::ForEachRecord(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
+                        [&](std::string_view record) {
+                            zorv::FieldViews(record, fields);
+                            QStringList row;
+                            for (int c = 0; c < nColumns; ++c) {
+                                const std::size_t i = static_cast<std::size_t>(c) + 1;
+                                if (i >= fields.size()) {
+                                    row << QString();
+                                    continue;
+                                }
+                                const std::string strCell = zorv::UnescapeValue(fields[i]);
+                                row << QString::fromLatin1(strCell.data(),
+                                                           static_cast<qsizetype>(strCell.size()));
+                            }
+                            rows << row;
+                        });
+    return rows;
+}
+
+} // namespace
+
+ListRows ParseListRows(const QString& strPayload, int nColumns) {
+    return Rows(strPayload, nColumns);
+}
+
+ListRows ParseRescueRows(const QString& strPayload) {
+    ListRows rows = ParseListRows(strPayload, kRescueColumns);
+    for (QStringList& row : rows)
+        row[4] = row[4] == QLatin1String("1") ? QStringLiteral("Yes") : QStringLiteral("No");
+    return rows;
+}
+
+ListRows ParseSearchRows(const QString& strPayload) {
+    if (strPayload.isEmpty())
+        return {QStringList{QStringLiteral("None Found!"), QString(), QString(), QString()}};
+    ListRows rows = ParseListRows(strPayload, kSearchColumns);
+    static const QStringList kRaces{"Unknown", "Aluvian", "Gharu'ndim", "Sho"};
+    for (QStringList& row : rows)
+        row[3] = kRaces.value(zorv::ReadInt16(row[3].toStdString()));
+    return rows;
+}

@@ -1,0 +1,175 @@
+#include "SkillSearch.h"
+
+#include "CellEditor.h"
+#include "Characters.h"
+#include "CriticalError.h"
+#include "Grid.h"
+#include "ListPayloads.h"
+#include "Prompts.h"
+#include "Protocol.h"
+#include "RequestCycle.h"
+#include "Session.h"
+#include "SkillCatalogue.h"
+#include "StatusBar.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+
+SkillSearch::SkillSearch(Session& session, const Skills& objSkills, const SearchControls& controls,
+                         const QString& strSavedFile, QObject* pParent)
+    : QObject(pParent), m_session(session), m_skills(objSkills), m_c(controls),
+      m_saved(strSavedFile) {
+    m_c.cmbSearchRace->addItems({"Any", "Aluvian", "Gharu'ndim", "Sho"});
+    m_c.cmbSearchRank->addItem(QStringLiteral("Any"));
+    for (int i = 1; i <= 10; ++i)
+        m_c.cmbSearchRank->addItem(QString::number(i));
+    m_c.grdSearch->Model().SetHeaders({"Name", "Level", "Rank", "Race"});
+    m_pEditor = new CellEditor(*m_c.grdSearchSkill, 1, session.prompts,
+                               QStringLiteral("txtSearchSkillEdit"), IsValidSkillValue,
+                               QStringLiteral("You can only use numbers for your skill value"));
+    FillSkillSearchGrid();
+
+    connect(m_c.cmdSearch, &QPushButton::clicked, this, &SkillSearch::Search);
+    connect(m_c.cmdSearchReset, &QPushButton::clicked, this, &SkillSearch::cmdSearchReset_Click);
+    connect(m_c.cmdSaveSearch, &QPushButton::clicked, this, &SkillSearch::SaveSearch);
+    connect(m_c.cmdDeleteSearch, &QPushButton::clicked, this, &SkillSearch::DeleteSearch);
+    connect(m_c.cmdShowInTree, &QPushButton::clicked, this, &SkillSearch::ShowInTree);
+    m_c.cmbSavedSearch->setEditable(true);
+    m_c.cmbSavedSearch->setInsertPolicy(QComboBox::NoInsert);
+    connect(m_c.cmbSavedSearch, &QComboBox::textActivated, this, &SkillSearch::RecallSearch);
+    session.cycle.Route(zorv::OpSearch, [this] { ParseSearchData(); });
+
+    QString strError;
+    if (!m_saved.Load(strError))
+        session.prompts.Inform(QStringLiteral("The saved searches in ") +
+                               QDir::toNativeSeparators(m_saved.File()) +
+                               QStringLiteral(" could not be read: ") + strError);
+    FillSavedList();
+}
+
+void SkillSearch::FillSkillSearchGrid() {
+    QList<QStringList> rows;
+    for (const Skill& skill : m_skills)
+        rows << QStringList{skill.Key, QStringLiteral("0")};
+    m_c.grdSearchSkill->Model().SetHeaders({"Skill", "Skill Value"});
+    m_c.grdSearchSkill->Model().SetRows(rows);
+}
+
+QString SkillSearch::SkillCriteria() const {
+    QStringList entries;
+    const Grid* pGrid = m_c.grdSearchSkill;
+    for (int iRow = 1; iRow <= pGrid->DataRows(); ++iRow) {
+        const QString strValue = pGrid->TextMatrix(iRow, 1);
+        if (!strValue.isEmpty())
+            entries << QString::number(iRow) + QLatin1Char(',') + strValue;
+    }
+    return entries.join(QLatin1Char('!'));
+}
+
+void SkillSearch::Search() {
+    ProcedureGuard Step(m_session.prompts, "Search");
+    RequestCycle& cycle = m_session.cycle;
+    Step([&] {
+        cycle.PrepareConnection();
+        cycle.HTTP.AddPostData(QStringLiteral("msgid"), QString::number(zorv::OpSearch));
+        m_session.stsStatusBar.SetPanel(RequestCycle::kPanelOp, QStringLiteral("Searching"));
+        cycle.iCurrentOp = zorv::OpSearch;
+        cycle.HTTP.AddPostData(QStringLiteral("race"),
+                               QString::number(m_c.cmbSearchRace->currentIndex()));
+        cycle.HTTP.AddPostData(QStringLiteral("rank"),
+                               QString::number(m_c.cmbSearchRank->currentIndex()));
+        const QString strCriteria = SkillCriteria();
+        if (!strCriteria.isEmpty())
+            cycle.HTTP.AddPostData(QStringLiteral("skillsearch"), strCriteria);
+    });
+    Step([&] {
+        m_c.grdSearch->Model().Clear();
+        if (fnShowFound) // the last search's members are no longer what was found
+            fnShowFound({});
+    });
+    Step([&] { cycle.Send(); });
+}
+
+void SkillSearch::ParseSearchData() {
+    m_c.grdSearch->Model().SetRows(ParseSearchRows(m_session.cycle.HTTP.strHTTPData));
+}
+
+void SkillSearch::cmdSearchReset_Click() {
+    m_c.cmbSearchRace->setCurrentIndex(0);
+    m_c.cmbSearchRank->setCurrentIndex(0);
+    GridModel& model = m_c.grdSearchSkill->Model();
+    for (int iRow = 0; iRow < model.rowCount(); ++iRow)
+        model.SetText(iRow, 1, QStringLiteral("0"));
+    if (fnShowFound)
+        fnShowFound({});
+}
+
+void SkillSearch::FillSavedList() {
+    const QString strText = m_c.cmbSavedSearch->currentText();
+    m_c.cmbSavedSearch->clear();
+    for (const SavedSearch& search : m_saved.Items())
+        m_c.cmbSavedSearch->addItem(search.strName);
+    m_c.cmbSavedSearch->setEditText(strText);
+}
+
+void SkillSearch::SaveSearch() {
+    const QString strName = m_c.cmbSavedSearch->currentText().trimmed();
+    if (strName.isEmpty()) {
+        m_session.prompts.Inform(QStringLiteral("Type a name for the search to save it under."));
+        return;
+    }
+    SavedSearch search;
+    search.strName = strName;
+    search.iRace = m_c.cmbSearchRace->currentIndex();
+    search.iRank = m_c.cmbSearchRank->currentIndex();
+    for (int iRow = 1; iRow <= m_c.grdSearchSkill->DataRows(); ++iRow)
+        search.values << m_c.grdSearchSkill->TextMatrix(iRow, 1);
+    m_saved.Put(search);
+    QString strError;
+    if (!m_saved.Save(strError))
+        m_session.prompts.Inform(QStringLiteral("The search could not be saved to ") +
+                                 QDir::toNativeSeparators(m_saved.File()) + QStringLiteral(": ") +
+                                 strError);
+    FillSavedList();
+    m_c.cmbSavedSearch->setEditText(strName);
+}
+
+void SkillSearch::RecallSearch(const QString& strName) {
+    const SavedSearch* pSearch = m_saved.Find(strName);
+    if (!pSearch)
+        return;
+    m_c.cmbSearchRace->setCurrentIndex(pSearch->iRace);
+    m_c.cmbSearchRank->setCurrentIndex(pSearch->iRank);
+    GridModel& model = m_c.grdSearchSkill->Model();
+    for (int iRow = 0; iRow < model.rowCount(); ++iRow)
+        model.SetText(iRow, 1, pSearch->values.value(iRow));
+}
+
+void SkillSearch::DeleteSearch() {
+    const QString strName = m_c.cmbSavedSearch->currentText().trimmed();
+    if (!m_saved.Find(strName))
+        return;
+    m_saved.Remove(strName);
+    QString strError;
+    if (!m_saved.Save(strError))
+        m_session.prompts.Inform(QStringLiteral("The saved searches could not be written to ") +
+                                 QDir::toNativeSeparators(m_saved.File()) + QStringLiteral(": ") +
+                                 strError);
+    m_c.cmbSavedSearch->setEditText(QString());
+    FillSavedList();
+}
+
+void SkillSearch::ShowInTree() {
+    if (!fnShowFound || !m_session.objCharDB)
+        return;
+    QList<qint16> found;
+    const Grid* pGrid = m_c.grdSearch;
+    for (int iRow = 1; iRow <= pGrid->DataRows(); ++iRow) {
+        const qint16 id = m_session.objCharDB->GetID(pGrid->TextMatrix(iRow, 0));
+        if (id != zorv::kNoCharacter)
+            found << id;
+    }
+    fnShowFound(found);
+}

@@ -1,0 +1,400 @@
+// The guild lists and the skill search: the payload parsers, the lists and a search against a
+// real zorv-server after members were saved, the search request, sorting, the jump to the tree,
+// CSV export read back by a standard reader, and saved searches across a restart.
+#include "AllegianceModel.h"
+#include "AllegianceView.h"
+#include "CellEditor.h"
+#include "CharacterSheet.h"
+#include "Characters.h"
+#include "CsvExport.h"
+#include "Grid.h"
+#include "GuildLists.h"
+#include "ListPayloads.h"
+#include "MainViews.h"
+#include "RequestCycle.h"
+#include "ScriptedPeer.h"
+#include "ServerProcess.h"
+#include "SkillCatalogue.h"
+#include "SkillSearch.h"
+#include "SkillTraining.h"
+#include "StatusBar.h"
+#include "TestClient.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTreeView>
+
+namespace {
+
+QStringList Column(const Grid* pGrid, int iColumn) {
+    QStringList cells;
+    for (int iRow = 1; iRow <= pGrid->DataRows(); ++iRow)
+        cells << pGrid->TextMatrix(iRow, iColumn);
+    return cells;
+}
+
+QStringList Row(const Grid* pGrid, const QString& strName) {
+    for (int iRow = 1; iRow <= pGrid->DataRows(); ++iRow)
+        if (pGrid->TextMatrix(iRow, 0) == strName) {
+            QStringList cells;
+            for (int c = 0; c < pGrid->model()->columnCount(); ++c)
+                cells << pGrid->TextMatrix(iRow, c);
+            return cells;
+        }
+    return {};
+}
+
+// A client logged in as the demo's administrator.
+struct AdminClient : TestClient {
+    explicit AdminClient(const ServerProcess& server) {
+        LogIn(server.Address(), "Aldric Stormwind", "lantern1");
+        bReady = QTest::qWaitFor([&] { return window->sheet().iCurDisplayCharID == 1; }, 20000);
+    }
+    MainViews& V() { return window->views(); }
+    // Shows a member, lets `edit` change the sheet, saves and waits for the stored record.
+    bool SaveMember(const QString& strName, const std::function<void(SheetViews&)>& edit) {
+        CharacterSheet& sheet = window->sheet();
+        window->allegiance().FindInTree(strName);
+        const qint16 id = window->objCharDB().GetID(strName);
+        if (!QTest::qWaitFor([&] { return sheet.iCurDisplayCharID == id; }, 20000))
+            return false;
+        edit(V().sheet);
+        QSignalSpy shown(&sheet, &CharacterSheet::Displayed);
+        prompts->ExpectOk();
+        return sheet.SaveCharChanges() && shown.wait(20000);
+    }
+    // A list refreshed by its button, once its rows arrived.
+    bool Refresh(QPushButton* pButton, Grid* pGrid) {
+        QSignalSpy reset(pGrid->model(), &QAbstractItemModel::modelReset);
+        QTest::mouseClick(pButton, Qt::LeftButton);
+        return reset.wait(20000);
+    }
+    bool bReady = false;
+};
+
+// Types into a line box as a user does.
+void Type(QLineEdit* pEdit, const QString& strText) {
+    pEdit->selectAll();
+    pEdit->insert(strText);
+    emit pEdit->textEdited(pEdit->text());
+}
+
+void SetFlag(QAbstractButton* pBox, bool bOn) {
+    if (pBox->isChecked() != bOn)
+        QTest::mouseClick(pBox, Qt::LeftButton);
+}
+
+} // namespace
+
+class tst_lists final : public QObject {
+    Q_OBJECT
+
+private slots:
+    void parsers();
+    void listsAndSearchAgainstTheServer();
+    void searchRequest();
+    void sortingAndJumping();
+    void csvExport();
+    void savedSearchesSurviveARestart();
+};
+
+void tst_lists::parsers() {
+    // The portal grid: fields 1 to 4, "Tied To" before "Lifestone"; a record without its "!;"
+    // is not one.
+    QCOMPARE(ParseListRows("9|Anna|42|Hill|Town!;", kPortalColumns),
+             (ListRows{{"Anna", "42", "Hill", "Town"}}));
+    QCOMPARE(ParseListRows("9|Anna|42|Hill|Town", kPortalColumns), ListRows());
+    QCOMPARE(ParseListRows("", kPortalColumns), ListRows());
+    // Spaces around a record go, spaces inside fields and line breaks stay; text after the last
+    // "!;" is ignored; escapes are the wire's, not the text.
+    QCOMPARE(
+        ParseListRows("  1| Anna |42|a(pipe)b (amp) c|x!;\n2|Bo|3|\n|y !;tail", kPortalColumns),
+        (ListRows{{" Anna ", "42", "a|b & c", "x"}, {"Bo", "3", "\n", "y"}}));
+    // A short record leaves the missing cells empty.
+    QCOMPARE(ParseListRows("5|Cy!;", kTradeSkillColumns), (ListRows{{"Cy", "", "", "", ""}}));
+    // "Can Summon" is "Yes" for exactly "1".
+    const ListRows rescue = ParseRescueRows("1|A|1|L|T|1|M|e|i!;2|B|1|L|T| 1|M|e|i!;"
+                                            "3|C|1|L|T|yes|M|e|i!;4|D|1|L|T|0|M|e|i!;");
+    QCOMPARE(rescue.size(), 4);
+    QCOMPARE(rescue[0], (QStringList{"A", "1", "L", "T", "Yes", "M", "e", "i"}));
+    QCOMPARE(rescue[1][4], QStringLiteral("No"));
+    QCOMPARE(rescue[2][4], QStringLiteral("No"));
+    QCOMPARE(rescue[3][4], QStringLiteral("No"));
+    // Search results: race names by leading number, an unknown code empty, "None Found!" only
+    // for an empty payload.
+    QCOMPARE(
+        ParseSearchRows("1|A|10|2|3!;2|B|11|1| 1x!;3|C|12|0|7!;"),
+        (ListRows{{"A", "10", "2", "Sho"}, {"B", "11", "1", "Aluvian"}, {"C", "12", "0", ""}}));
+    QCOMPARE(ParseSearchRows(""), (ListRows{{"None Found!", "", "", ""}}));
+    QCOMPARE(ParseSearchRows("no record"), ListRows());
+}
+
+void tst_lists::listsAndSearchAgainstTheServer() {
+    ServerProcess server;
+    QVERIFY(server.Start("demo"));
+    AdminClient c(server);
+    QVERIFY(c.bReady);
+    // Brenna: on the squad, can summon, a Sho with high Alchemy and Cooking. Corin: a Sho with
+    // high Alchemy only, off the squad and not summoning.
+    QVERIFY(c.SaveMember("Brenna Ashvale", [](SheetViews& v) {
+        SetFlag(v.chkRescue, true);
+        SetFlag(v.chkCanSummon, true);
+        Type(v.txtLifestone, "Arwic, north");
+        Type(v.txtTieTo, "Holtburg \"Inn\"");
+        Type(v.txtMainName, "Aldric Stormwind");
+        Type(v.txtEmail, "brenna@example.org");
+        Type(v.txtICQ, "4242");
+    }));
+    // Values go through the grid of the shown record: Alchemy, Cooking, Fletching.
+    auto SetSkills = [&](const QString& strName, const QString& strSkills, bool bSquad,
+                         bool bSummon) {
+        return c.SaveMember(strName, [&](SheetViews& v) {
+            SetFlag(v.chkRescue, bSquad);
+            SetFlag(v.chkCanSummon, bSummon);
+            v.cmbRace->setCurrentIndex(3);
+            emit v.cmbRace->activated(3);
+            c.window->sheet().Training().ParseSkillData(strSkills);
+            c.window->sheet().Training().FillSkillGrid();
+        });
+    };
+    QVERIFY(SetSkills("Brenna Ashvale", "1,2,1000!11,3,900!16,2,7", true, true));
+    QVERIFY(SetSkills("Corin Thale", "1,2,1000!11,2,100!16,1,5", false, false));
+
+    MainViews& v = c.V();
+    QVERIFY(c.Refresh(v.cmdRefreshRescueSquad, v.grdRescueSquad));
+    QCOMPARE(c.window->stsStatusBar().Panel(RequestCycle::kPanelOp),
+             QStringLiteral("Downloading Lantern Watch Info"));
+    QCOMPARE(Row(v.grdRescueSquad, "Brenna Ashvale"),
+             (QStringList{"Brenna Ashvale", "71", "Arwic, north", "Holtburg \"Inn\"", "Yes",
+                          "Aldric Stormwind", "brenna@example.org", "4242"}));
+    QCOMPARE(Row(v.grdRescueSquad, "Corin Thale"), QStringList());
+    QVERIFY(c.Refresh(v.cmdPortalListRefresh, v.grdPortalList));
+    QCOMPARE(Row(v.grdPortalList, "Brenna Ashvale"),
+             (QStringList{"Brenna Ashvale", "71", "Holtburg \"Inn\"", "Arwic, north"}));
+    QCOMPARE(Row(v.grdPortalList, "Corin Thale"), QStringList());
+    QVERIFY(c.Refresh(v.cmdGetTradeSkills, v.grdTradeSkills));
+    QCOMPARE(Row(v.grdTradeSkills, "Brenna Ashvale"),
+             (QStringList{"Brenna Ashvale", "71", "1000", "900", "7"}));
+    QCOMPARE(Row(v.grdTradeSkills, "Corin Thale"),
+             (QStringList{"Corin Thale", "20", "1000", "100", "5"}));
+
+    // Sho with Alchemy 999 and Cooking 800 at least: Brenna alone.
+    SkillSearch& search = c.window->search();
+    search.cmdSearchReset_Click();
+    v.cmbSearchRace->setCurrentIndex(3);
+    for (int iRow = 0; iRow < kSkillCount; ++iRow)
+        v.grdSearchSkill->Model().SetText(iRow, 1, QString());
+    v.grdSearchSkill->Model().SetText(0, 1, "999");
+    v.grdSearchSkill->Model().SetText(10, 1, "800");
+    QVERIFY(c.Refresh(v.cmdSearch, v.grdSearch));
+    QVERIFY(c.window->cycle().HTTP.strPostData.endsWith("&race=3&rank=0&skillsearch=1,999!11,800"));
+    QCOMPARE(Column(v.grdSearch, 0), QStringList{"Brenna Ashvale"});
+    const QStringList found = Row(v.grdSearch, "Brenna Ashvale");
+    QCOMPARE(found.value(1), QStringLiteral("71"));
+    QCOMPARE(found.value(3), QStringLiteral("Sho"));
+    // Show in Tree marks her and shows the tree.
+    v.tabMainTab->setCurrentIndex(TabIndex(v.tabMainTab, "Search"));
+    QTest::mouseClick(v.cmdShowInTree, Qt::LeftButton);
+    QCOMPARE(c.window->allegiance().Found(), QSet<QString>{"Char2"});
+    QCOMPARE(TabKey(v.tabMainTab, v.tabMainTab->currentIndex()), QStringLiteral("Allegiance Tree"));
+    // Nobody has 30000: "None Found!"; the next search cleared the marks.
+    v.grdSearchSkill->Model().SetText(0, 1, "30000");
+    QVERIFY(c.Refresh(v.cmdSearch, v.grdSearch));
+    QCOMPARE(Column(v.grdSearch, 0), QStringList{"None Found!"});
+    QVERIFY(c.window->allegiance().Found().isEmpty());
+    QCOMPARE(c.prompts->shown.size(), 3); // the three saves' confirmations
+}
+
+void tst_lists::searchRequest() {
+    TestClient c;
+    MainViews& v = c.window->views();
+    SkillSearch& search = c.window->search();
+    QCOMPARE(v.grdSearchSkill->DataRows(), kSkillCount);
+    QCOMPARE(v.grdSearchSkill->TextMatrix(17, 0), QStringLiteral("Healing"));
+    QStringList defaults;
+    for (int iRow = 1; iRow <= kSkillCount; ++iRow)
+        defaults << QString::number(iRow) + ",0";
+    QCOMPARE(search.SkillCriteria(), defaults.join('!'));
+    search.Search();
+    QVERIFY(c.window->cycle().HTTP.strPostData.endsWith("&msgid=116&race=0&rank=0&skillsearch=" +
+                                                        defaults.join('!')));
+    QCOMPARE(c.window->stsStatusBar().Panel(RequestCycle::kPanelOp), QStringLiteral("Searching"));
+
+    // Delete clears cells by key; with every cell empty no skillsearch goes out.
+    Grid* pGrid = v.grdSearchSkill;
+    for (int iRow = 0; iRow < kSkillCount; ++iRow) {
+        pGrid->setCurrentIndex(pGrid->model()->index(iRow, 1));
+        QTest::keyClick(pGrid, Qt::Key_Delete);
+    }
+    v.cmbSearchRace->setCurrentIndex(3);
+    v.cmbSearchRank->setCurrentIndex(7);
+    search.Search();
+    QVERIFY(c.window->cycle().HTTP.strPostData.endsWith("&msgid=116&race=3&rank=7"));
+
+    // Typing works as in the sheet's grid and never touches the catalogue; 1,5 and a value
+    // beyond 16 bits are refused.
+    pGrid->setCurrentIndex(pGrid->model()->index(16, 1));
+    pGrid->setFocus();
+    QTest::keyClick(pGrid, Qt::Key_1);
+    QLineEdit* pEdit = search.Editor().txtEdit;
+    QCOMPARE(pEdit->objectName(), QStringLiteral("txtSearchSkillEdit"));
+    QTest::keyClicks(pEdit, "50");
+    QTest::keyClick(pEdit, Qt::Key_Return);
+    QCOMPARE(search.SkillCriteria(), QStringLiteral("17,150"));
+    QCOMPARE(c.window->objSkills().Item("Healing")->iSkillValue, qint16(0));
+    for (const char* szBad : {"1,5", "40000"}) {
+        pGrid->setCurrentIndex(pGrid->model()->index(16, 1));
+        QTest::keyClick(pGrid, Qt::Key_Return);
+        pEdit->setText(szBad);
+        c.prompts->ExpectOk();
+        QTest::keyClick(pEdit, Qt::Key_Return);
+        QCOMPARE(c.prompts->shown.last().strText,
+                 QStringLiteral("You can only use numbers for your skill value"));
+        QVERIFY(search.Editor().IsOpen());
+        pEdit->setText("150");
+        QTest::keyClick(pEdit, Qt::Key_Return);
+    }
+    QCOMPARE(search.SkillCriteria(), QStringLiteral("17,150"));
+
+    // Reset: "Any" twice and 0 in every cell; the results stay.
+    v.grdSearch->Model().SetRows({{"Kept", "1", "1", "Sho"}});
+    QTest::mouseClick(v.cmdSearchReset, Qt::LeftButton);
+    QCOMPARE(v.cmbSearchRace->currentIndex(), 0);
+    QCOMPARE(v.cmbSearchRank->currentIndex(), 0);
+    QCOMPARE(search.SkillCriteria(), defaults.join('!'));
+    QCOMPARE(v.grdSearch->DataRows(), 1);
+}
+
+void tst_lists::sortingAndJumping() {
+    ScriptedPeer peer;
+    TestClient c;
+    peer.queuedReplies << ScriptedPeer::Reply("800", "0.3|1|Ann|1|Guild|1|Watch")
+                       << ScriptedPeer::Reply("800", "1|Ann|50|2|-1|2|0|0|0!;2|Bo|9|1|1||0|0|0!;"
+                                                     "3|Cy|100|1|-1||0|0|0!;")
+                       << ScriptedPeer::Reply("800", "1|Ann");
+    c.prompts->ExpectOk(); // the short record's "Error!"
+    c.LogIn(peer.Address() + "/zorv", "Ann", "secret1");
+    QTRY_COMPARE(c.window->objCharDB().Count(), 3);
+    MainViews& v = c.window->views();
+    QTRY_COMPARE(c.prompts->shown.size(), 1);
+
+    GuildLists& lists = c.window->lists();
+    Grid* pPortal = v.grdPortalList;
+    Grid* pTrade = v.grdTradeSkills;
+    peer.queuedReplies << ScriptedPeer::Reply("800", "1|Ann|50|H|L!;2|Bo|9|H|L!;3|Cy|100|H|L!;");
+    lists.RefreshPortalList();
+    QTRY_COMPARE(pPortal->DataRows(), 3);
+    pPortal->HeaderSort(1);
+    QCOMPARE(Column(pPortal, 1), (QStringList{"9", "50", "100"})); // by number, not text
+    pPortal->HeaderSort(1);
+    QCOMPARE(Column(pPortal, 1), (QStringList{"100", "50", "9"}));
+    pPortal->HeaderSort(0);
+    QCOMPARE(Column(pPortal, 0), (QStringList{"Ann", "Bo", "Cy"}));
+    pPortal->HeaderSort(1);
+    // A refresh shows the server's order and keeps the direction: the next click descends.
+    peer.queuedReplies << ScriptedPeer::Reply("800", "1|Ann|50|H|L!;2|Bo|9|H|L!;3|Cy|100|H|L!;");
+    lists.RefreshPortalList();
+    QTRY_COMPARE(Column(pPortal, 0), (QStringList{"Ann", "Bo", "Cy"}));
+    pPortal->HeaderSort(1);
+    QCOMPARE(Column(pPortal, 1), (QStringList{"100", "50", "9"}));
+    QCOMPARE(pTrade->iLastSort, 0); // grids keep their own state
+
+    // A double click on a row lands on the node, asks for the record and then shows the tree;
+    // a name not in the roster does nothing.
+    v.tabMainTab->setCurrentIndex(TabIndex(v.tabMainTab, "Summonable Portal List"));
+    emit pPortal->doubleClicked(pPortal->model()->index(1, 0)); // Ann
+    QCOMPARE(c.window->allegiance().SelectedKey(), QStringLiteral("Char1"));
+    QCOMPARE(
+        c.window->allegiance().MainModel().Key(c.window->allegiance().MainModel().Highlighted()),
+        QStringLiteral("Char1"));
+    QVERIFY(c.window->cycle().HTTP.strPostData.endsWith("&msgid=107&getcharid=1"));
+    QTRY_COMPARE(TabKey(v.tabMainTab, v.tabMainTab->currentIndex()),
+                 QStringLiteral("Allegiance Tree"));
+    pPortal->Model().SetRows({{"Nobody", "1", "", ""}});
+    const QString strBefore = c.window->cycle().HTTP.strPostData;
+    emit pPortal->doubleClicked(pPortal->model()->index(0, 0));
+    QCOMPARE(c.window->cycle().HTTP.strPostData, strBefore);
+}
+
+void tst_lists::csvExport() {
+    QTemporaryDir dir;
+    ScriptedPrompts prompts;
+    Grid grid(QStringLiteral("grdTest"));
+    grid.Model().SetHeaders({"Name", "Note"});
+    grid.Model().SetRows({{QString::fromLatin1("J\xF6rg"), "a, b"},
+                          {"Bo \"the\" Tall", "line one\nline two"},
+                          {"Cy", ""}});
+    QCOMPARE(CsvDocument(*grid.model()),
+             QByteArray("Name,Note\r\n"
+                        "J\xC3\xB6rg,\"a, b\"\r\n"
+                        "\"Bo \"\"the\"\" Tall\",\"line one\nline two\"\r\n"
+                        "Cy,\r\n"));
+    const QString strFile = dir.filePath("list.csv");
+    prompts.saveNames << strFile;
+    QVERIFY(ExportGrid(grid, prompts));
+    // A standard reader gets the cells back.
+    QProcess python;
+    python.start("python3",
+                 {"-c",
+                  "import csv,sys,json\n"
+                  "rows=list(csv.reader(open(sys.argv[1],newline='',encoding='utf-8')))\n"
+                  "print(json.dumps(rows))",
+                  strFile});
+    QVERIFY(python.waitForFinished(20000));
+    QCOMPARE(python.readAllStandardOutput().trimmed(),
+             QByteArray("[[\"Name\", \"Note\"], [\"J\\u00f6rg\", \"a, b\"], "
+                        "[\"Bo \\\"the\\\" Tall\", \"line one\\nline two\"], [\"Cy\", \"\"]]"));
+    // Cancel writes nothing; a place that cannot be written is named.
+    prompts.saveNames << QString();
+    QVERIFY(!ExportGrid(grid, prompts));
+    prompts.saveNames << dir.filePath("missing/list.csv");
+    prompts.ExpectOk();
+    QVERIFY(!ExportGrid(grid, prompts));
+    QVERIFY(prompts.shown.last().strText.contains(
+        QDir::toNativeSeparators(dir.filePath("missing/list.csv"))));
+}
+
+void tst_lists::savedSearchesSurviveARestart() {
+    QTemporaryDir settings;
+    auto Window = [&] {
+        auto pPrompts = std::make_unique<ScriptedPrompts>();
+        return std::make_unique<frmMain>(std::move(pPrompts), settings.path());
+    };
+    {
+        auto window = Window();
+        MainViews& v = window->views();
+        v.cmbSearchRace->setCurrentIndex(2);
+        v.cmbSearchRank->setCurrentIndex(5);
+        v.grdSearchSkill->Model().SetText(18, 1, "200");
+        v.grdSearchSkill->Model().SetText(0, 1, QString());
+        v.cmbSavedSearch->setEditText("Jumpers");
+        QTest::mouseClick(v.cmdSaveSearch, Qt::LeftButton);
+        QVERIFY(QFile::exists(settings.filePath("searches.json")));
+    }
+    QFile ini(settings.filePath("zorv.ini"));
+    QVERIFY(!ini.exists() || !ini.open(QIODevice::ReadOnly) || !ini.readAll().contains("Jumpers"));
+    auto window = Window();
+    MainViews& v = window->views();
+    QCOMPARE(v.cmbSavedSearch->count(), 1);
+    QCOMPARE(v.cmbSavedSearch->itemText(0), QStringLiteral("Jumpers"));
+    emit v.cmbSavedSearch->textActivated("Jumpers");
+    QCOMPARE(v.cmbSearchRace->currentIndex(), 2);
+    QCOMPARE(v.cmbSearchRank->currentIndex(), 5);
+    QVERIFY(window->search().SkillCriteria().startsWith("2,0!3,0!"));
+    QVERIFY(window->search().SkillCriteria().contains("!19,200!"));
+    // Deleted, it is gone after the next restart too.
+    v.cmbSavedSearch->setEditText("jumpers");
+    QTest::mouseClick(v.cmdDeleteSearch, Qt::LeftButton);
+    QCOMPARE(v.cmbSavedSearch->count(), 0);
+    QCOMPARE(Window()->views().cmbSavedSearch->count(), 0);
+}
+
+QTEST_MAIN(tst_lists)
+#include "tst_lists.moc"
