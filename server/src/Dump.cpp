@@ -445,7 +445,8 @@ GuildDump ReadDump(const std::string& strDump) {
 
 void RestoreDump(Database& db, const GuildDump& dump) {
     Transaction tx(db, Transaction::Kind::Write);
-    db.Exec("DELETE FROM characters; DELETE FROM settings; DELETE FROM login_failures;");
+    db.Exec("DELETE FROM characters; DELETE FROM settings; DELETE FROM login_failures; "
+            "DELETE FROM server_state;");
     Store store(db);
     for (const auto& [strKey, strValue] : dump.settings)
         store.SetSetting(strKey, strValue);
@@ -468,5 +469,6 @@ void RestoreDump(Database& db, const GuildDump& dump) {
         insert.Bind(kColumnCount + 1, Latin1ToUtf8(NameKey(row[kNameColumn])));
         insert.Run();
     }
+    Store::RebuildFreedIds(db);
     tx.Commit();
 }

@@ -46,7 +46,7 @@ Database OpenGuildDatabase(const std::string& strPath, bool bCreate) {
 
 namespace {
 
-// The whole schema of kSchemaVersion, for an empty file.
+// The schema up to version 2; an empty file gets it and the tables of each later version.
 const char kSchema[] = R"sql(
 CREATE TABLE IF NOT EXISTS settings (
     key TEXT PRIMARY KEY,
@@ -95,6 +95,31 @@ CREATE TABLE IF NOT EXISTS login_failures (
 CREATE INDEX IF NOT EXISTS login_failures_by_subject ON login_failures(subject, at);
 )sql";
 
+// Version 3: ids are handed out above the highest one ever used, then the one freed longest ago.
+// An older file gets the highest id it holds as that mark, and its gaps as freed long ago.
+const char kVersion3Tables[] = R"sql(
+CREATE TABLE IF NOT EXISTS server_state (
+    key TEXT PRIMARY KEY,
+    value INTEGER NOT NULL
+);
+CREATE TABLE IF NOT EXISTS freed_ids (
+    id INTEGER PRIMARY KEY,
+    freed_seq INTEGER NOT NULL
+);
+CREATE INDEX IF NOT EXISTS freed_ids_by_age ON freed_ids(freed_seq, id);
+)sql";
+
+const char kFreedIdsFromGaps[] = R"sql(
+INSERT OR REPLACE INTO server_state(key, value)
+    SELECT 'id_high_water', coalesce(max(id), 0) FROM characters;
+DELETE FROM freed_ids;
+WITH RECURSIVE n(i) AS (
+    SELECT 1 WHERE EXISTS (SELECT 1 FROM characters)
+    UNION ALL SELECT i + 1 FROM n WHERE i < (SELECT max(id) FROM characters))
+INSERT INTO freed_ids(id, freed_seq)
+    SELECT i, 0 FROM n WHERE NOT EXISTS (SELECT 1 FROM characters WHERE id = i);
+)sql";
+
 int SchemaVersion(Database& db) {
     Statement version(db, "PRAGMA user_version");
     version.Step();
@@ -126,6 +151,10 @@ void Store::PrepareSchema(Database& db) {
         db.Exec(kSchema);
     if (iVersion == 1 && !HasColumn(db, "characters", "revision"))
         db.Exec("ALTER TABLE characters ADD COLUMN revision INTEGER NOT NULL DEFAULT 1");
+    if (iVersion < 3) {
+        db.Exec(kVersion3Tables);
+        db.Exec(kFreedIdsFromGaps);
+    }
     db.Exec("PRAGMA user_version = " + std::to_string(kSchemaVersion));
     tx.Commit();
 }
@@ -283,21 +312,51 @@ std::int64_t Store::NextJoinSeq() {
     return lSeq;
 }
 
+int Store::HighWater() {
+    Statement query(m_db, "SELECT max(coalesce((SELECT value FROM server_state "
+                          "WHERE key = 'id_high_water'), 0), "
+                          "coalesce((SELECT max(id) FROM characters), 0))");
+    query.Step();
+    int iHigh = static_cast<int>(query.Int(0));
+    query.Reset();
+    return iHigh;
+}
+
+void Store::RaiseHighWater(int id) {
+    Statement raise(m_db, "INSERT INTO server_state(key, value) VALUES ('id_high_water', ?1) "
+                          "ON CONFLICT(key) DO UPDATE SET value = max(value, excluded.value)");
+    raise.Bind(1, id).Run();
+}
+
 int Store::FreeId() {
-    Statement top(m_db, "SELECT coalesce(max(id), 0) FROM characters");
-    top.Step();
-    int iTop = static_cast<int>(top.Int(0));
-    top.Reset();
-    if (iTop < zorv::kMaxCharacters)
-        return iTop + 1;
-    // The top id is taken: the lowest gap left by a removed branch.
-    Statement gap(m_db, "SELECT CASE WHEN NOT EXISTS (SELECT 1 FROM characters WHERE id = 1) "
-                        "THEN 1 ELSE (SELECT min(c.id) + 1 FROM characters c WHERE NOT EXISTS "
-                        "(SELECT 1 FROM characters d WHERE d.id = c.id + 1) AND c.id < 32767) END");
-    gap.Step();
-    int iGap = gap.IsNull(0) ? 0 : static_cast<int>(gap.Int(0));
-    gap.Reset();
-    return iGap;
+    int iHigh = HighWater();
+    if (iHigh < zorv::kMaxCharacters)
+        return iHigh + 1;
+    Statement oldest(m_db, "SELECT id FROM freed_ids f WHERE NOT EXISTS "
+                           "(SELECT 1 FROM characters c WHERE c.id = f.id) "
+                           "ORDER BY freed_seq, id LIMIT 1");
+    int id = oldest.Step() ? static_cast<int>(oldest.Int(0)) : 0;
+    oldest.Reset();
+    return id;
+}
+
+void Store::ReleaseIds(const std::vector<int>& ids) {
+    if (ids.empty())
+        return;
+    // The mark covers the released ids even where they were never handed out by FreeId (a
+    // generated or restored guild), so that the highest of them is not handed out again next.
+    RaiseHighWater(*std::max_element(ids.begin(), ids.end()));
+    Statement next(m_db, "SELECT coalesce(max(freed_seq), 0) + 1 FROM freed_ids");
+    next.Step();
+    std::int64_t lSeq = next.Int(0);
+    next.Reset();
+    Statement release(m_db, "INSERT OR REPLACE INTO freed_ids(id, freed_seq) VALUES (?1, ?2)");
+    for (int id : ids)
+        release.Bind(1, id).Bind(2, lSeq).Run();
+}
+
+void Store::RebuildFreedIds(Database& db) {
+    db.Exec(kFreedIdsFromGaps);
 }
 
 int Store::AddCharacter(int id, const std::string& strName, int iPatron, int iSecurity,
@@ -314,5 +373,8 @@ int Store::AddCharacter(int id, const std::string& strName, int iPatron, int iSe
         .Bind(7, NowStamp())
         .Bind(8, iEditor == 0 ? id : iEditor)
         .Run();
+    RaiseHighWater(id);
+    Statement taken(m_db, "DELETE FROM freed_ids WHERE id = ?1");
+    taken.Bind(1, id).Run();
     return id;
 }

@@ -41,8 +41,8 @@ public:
     explicit Store(Database& db) : m_db(db) {}
 
     // The schema this server reads and writes, kept in the file's user_version. Version 2 added
-    // each character's revision.
-    static constexpr int kSchemaVersion = 2;
+    // each character's revision; version 3 the record of freed ids.
+    static constexpr int kSchemaVersion = 3;
     // Gives an empty file the whole schema and upgrades a file of an earlier version in place.
     // It looks again once it holds the write lock, so that CGI processes opening an old file
     // together upgrade it once. A file of a later version is refused with DbError: this server
@@ -71,12 +71,24 @@ public:
     int CountCharacters();
     int CountAdministrators();
     std::int64_t NextJoinSeq();
-    // A free id in 1..32767, or 0 when the guild is full.
+    // The id for a new character, or 0 when the guild is full. An id is not handed out again
+    // while an id that was never used remains; after that, the one freed longest ago comes
+    // first. So a late request that names a removed member finds no one, for as long as
+    // possible, instead of a newcomer.
     int FreeId();
+    // Records the ids of removed characters as freed, in this order of age.
+    void ReleaseIds(const std::vector<int>& ids);
+    // After the characters were replaced wholesale (a restore): the highest id present is the
+    // mark, and every id below it not present counts as freed long ago.
+    static void RebuildFreedIds(Database& db);
 
     // Inserts a character with an empty sheet on the default password.
     int AddCharacter(int id, const std::string& strName, int iPatron, int iSecurity, int iEditor);
 
 private:
+    // The highest id ever handed out or released.
+    int HighWater();
+    void RaiseHighWater(int id);
+
     Database& m_db;
 };

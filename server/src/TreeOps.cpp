@@ -134,6 +134,7 @@ Reply RemoveVassalOp(Call& call) {
     Statement remove(call.db, "DELETE FROM characters WHERE id = ?1");
     for (int id : branch)
         remove.Bind(1, id).Run();
+    call.store.ReleaseIds(branch);
     return Ok();
 }
 

@@ -143,6 +143,36 @@ TEST_P(Operations, RemoveVassal) {
 // Every case here passes the other removal rules (the vassal exists, the caller stands above it
 // and outside its branch, the patron and its list are current), so only the guard that keeps an
 // administrator in the guild can refuse.
+TEST_P(Operations, RemovedIdsAreNotHandedOutAgain) {
+    Build();
+    auto Add = [&](const std::string& strName, const std::string& strList) {
+        return As(T(), S::Root, 101,
+                  {{"charid", "1"},
+                   {"addtoid", "1"},
+                   {"vassalname", strName},
+                   {"vassallist", strList},
+                   {"patronid", "-1"}});
+    };
+    // The member with the highest id leaves and a newcomer joins: a save meant for the one who
+    // left, sent late, must find no one rather than overwrite the newcomer.
+    ASSERT_EQ(Remove(S::Root, "7", "1", "2,6,7", "Keeper"), 800);
+    Answer newcomer = Add("Newcomer", "2,6");
+    ASSERT_EQ(newcomer.iCode, 800);
+    EXPECT_EQ(newcomer.strPayload, "8");
+    EXPECT_EQ(As(T(), S::Root, 106, {{"charid", "1"}, {"updateid", "7"}, {"BIO", "late"}}).iCode,
+              970);
+    EXPECT_EQ(SqlValue(m_strDb, "SELECT bio FROM characters WHERE name = 'Newcomer'"), "");
+
+    // Once every id has been used, the one freed longest ago comes first, not the lowest.
+    Sql(m_strDb, "UPDATE server_state SET value = 32767 WHERE key = 'id_high_water'");
+    ASSERT_EQ(Remove(S::Root, "6", "1", "2,6,8", "Other"), 800);
+    ASSERT_EQ(Remove(S::Root, "5", "4", "5", "Vassal"), 800);
+    EXPECT_EQ(Add("First Back", "2,8").strPayload, "7");
+    EXPECT_EQ(Add("Second Back", "2,8,7").strPayload, "6");
+    EXPECT_EQ(Add("Third Back", "2,8,7,6").strPayload, "5");
+    EXPECT_EQ(Add("No Room", "2,8,7,6,5").iCode, 908);
+}
+
 TEST_P(Operations, RemovalNeverTakesTheLastAdministrator) {
     Build();
     auto Administrators = [&] {

@@ -3,6 +3,7 @@
 // file from before revisions is upgraded when the server opens it. Standalone and under CGI.
 #include "Harness.h"
 #include "Records.h"
+#include "Store.h"
 
 #include <gtest/gtest.h>
 
@@ -132,16 +133,17 @@ TEST_P(Revisions, GuildFileWithoutRevisionsIsUpgradedOnOpen) {
     ASSERT_EQ(self.size(), 33u);
     EXPECT_EQ(self[22], "1");
     EXPECT_EQ(self[15], "before") << "the upgrade keeps the data";
-    EXPECT_EQ(SqlValue(m_strDb, "PRAGMA user_version"), "2");
+    EXPECT_EQ(SqlValue(m_strDb, "PRAGMA user_version"), std::to_string(Store::kSchemaVersion));
     EXPECT_EQ(SqlValue(m_strDb, "SELECT group_concat(DISTINCT revision) FROM characters"), "1")
         << "every existing character starts at 1";
     EXPECT_EQ(Save(S::Patron, S::Self, {{"revision", "1"}, {"BIO", "after"}}).iCode, 800);
     EXPECT_EQ(Save(S::Root, S::Self, {{"revision", "1"}}).iCode, 973);
 
     // A file of a later schema than this server knows is left alone.
-    Sql(m_strDb, "PRAGMA user_version = 3");
+    const std::string strLater = std::to_string(Store::kSchemaVersion + 1);
+    Sql(m_strDb, "PRAGMA user_version = " + strLater);
     EXPECT_EQ(As(T(), S::Self, 107, {{"getcharid", "4"}}).iCode, 998);
-    EXPECT_EQ(SqlValue(m_strDb, "PRAGMA user_version"), "3");
+    EXPECT_EQ(SqlValue(m_strDb, "PRAGMA user_version"), strLater);
 }
 
 INSTANTIATE_TEST_SUITE_P(Server, Revisions, ::testing::Values("serve", "cgi"));
