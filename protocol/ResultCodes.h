@@ -45,6 +45,9 @@ enum Code : int {
     CodeWrongPassword = 951,
     CodeUnknownName2 = 952,
     CodeUnknownName3 = 953,
+    // Too many wrong passwords for this name from this address, or from this address: the
+    // password was not tried. Payload: the name as sent, and the whole seconds to wait.
+    CodeLoginThrottled = 954,
 
     // First set-up of a server.
     CodeInitInvalidGuild = 960,

@@ -89,6 +89,10 @@ std::int64_t Statement::Int(int iColumn) const {
     return sqlite3_column_int64(m_pStmt, iColumn);
 }
 
+double Statement::Double(int iColumn) const {
+    return sqlite3_column_double(m_pStmt, iColumn);
+}
+
 std::string Statement::Text(int iColumn) const {
     const unsigned char* szText = sqlite3_column_text(m_pStmt, iColumn);
     int nBytes = sqlite3_column_bytes(m_pStmt, iColumn);

@@ -53,6 +53,7 @@ public:
     void Reset();
 
     std::int64_t Int(int iColumn) const;
+    double Double(int iColumn) const;
     std::string Text(int iColumn) const;
     bool IsNull(int iColumn) const;
 

@@ -8,12 +8,12 @@
 #include "Numbers.h"
 #include "Passwords.h"
 #include "Protocol.h"
+#include "Records.h"
 #include "ResultCodes.h"
 #include "Text.h"
 
 #include <cstdio>
 #include <stdexcept>
-#include <thread>
 
 std::string Reply::Body() const {
     return std::string(zorv::kStartMarker) + std::to_string(iCode) + ";" + strPayload +
@@ -52,31 +52,34 @@ bool IsZorvClient(const std::string& strUserAgent) {
     return !strVersion.empty() && zorv::LeadingNumber(strVersion).has_value();
 }
 
-// Checks the caller's name and password: 0 with `me` filled, or the code refusing them.
-int Authenticate(Database& db, Store& store, CredentialCache* pCache, const Form& form,
-                 const std::string& strAddress, Member& me) {
+// Checks the caller's name and password: a reply of code 0 with `me` filled, or the refusal. A
+// name and address that are being throttled are refused at once, without trying the password,
+// so that a guesser costs neither a hash nor a waiting worker.
+Reply Authenticate(Database& db, Store& store, CredentialCache* pCache, const Form& form,
+                   const std::string& strAddress, Member& me) {
     const std::string& strName = FormValue(form, "charname");
     const std::string& strPassword = FormValue(form, "password");
     std::string strKey = NameKey(Trim(strName));
     std::optional<Member> member = store.FindByName(strName);
     std::string strHash = member ? store.HashOf(*member) : std::string();
+    // The throttle comes before the record of verified credentials too: a hit there is a right
+    // guess, and it would otherwise let a throttled address guess at the record's speed.
+    LoginThrottle throttle(db);
+    if (long lWait = throttle.SecondsToWait(strKey, strAddress))
+        return {zorv::CodeLoginThrottled, zorv::JoinFields({Trim(strName), std::to_string(lWait)})};
     if (member && pCache && pCache->Knows(strKey, strPassword, strHash)) {
         me = *member;
-        return 0;
+        return {0, ""};
     }
-    LoginThrottle throttle(db);
-    long lFailures = throttle.RecentFailures(strKey, strAddress);
-    std::this_thread::sleep_for(throttle.DelayFor(lFailures));
     if (!member || !VerifyPassword(strHash, strPassword)) {
         throttle.RecordFailure(strKey, strAddress);
-        return member ? zorv::CodeWrongPassword : zorv::CodeUnknownName;
+        return {member ? zorv::CodeWrongPassword : zorv::CodeUnknownName, ""};
     }
-    if (lFailures > 0)
-        throttle.RecordSuccess(strKey);
+    throttle.RecordSuccess(strKey, strAddress);
     if (pCache)
         pCache->Remember(strKey, strPassword, strHash);
     me = *member;
-    return 0;
+    return {0, ""};
 }
 
 Reply Run(Database& db, Store& store, CredentialCache* pCache, const Form& form, int iMsgId,
@@ -104,8 +107,9 @@ Reply Run(Database& db, Store& store, CredentialCache* pCache, const Form& form,
     }
 
     Member me;
-    if (int iCode = Authenticate(db, store, pCache, form, strAddress, me))
-        return {iCode, ""};
+    Reply refusal = Authenticate(db, store, pCache, form, strAddress, me);
+    if (refusal.iCode)
+        return refusal;
 
     // Slow hashing happens before the write lock is taken.
     int iPasswordCode = 0;

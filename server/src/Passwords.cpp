@@ -3,6 +3,7 @@
 #include "Database.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <sodium.h>
 #include <stdexcept>
@@ -83,44 +84,76 @@ void CredentialCache::Remember(const std::string& strNameKey, const std::string&
     m_entries[strDigest] = now + m_ttl;
 }
 
-long LoginThrottle::RecentFailures(const std::string& strNameKey, const std::string& strAddress) {
-    Statement count(m_db, "SELECT count(*) FROM login_failures WHERE subject = ?1 AND "
-                          "at > (julianday('now') - 2440587.5) * 86400.0 - 60");
-    long lWorst = 0;
-    for (const std::string& strSubject : {"name:" + strNameKey, "addr:" + strAddress}) {
-        count.Bind(1, strSubject);
-        if (count.Step())
-            lWorst = std::max<long>(lWorst, count.Int(0));
-        count.Reset();
-    }
-    return lWorst;
+namespace {
+
+const char kNow[] = "((julianday('now') - 2440587.5) * 86400.0)";
+
+std::string PairSubject(const std::string& strNameKey, const std::string& strAddress) {
+    return "pair:" + strNameKey + "\n" + strAddress;
 }
 
-std::chrono::milliseconds LoginThrottle::DelayFor(long lFailures) {
-    Statement free(m_db, "SELECT value FROM settings WHERE key = 'throttle_free'");
+std::string AddressSubject(const std::string& strAddress) {
+    return "addr:" + strAddress;
+}
+
+} // namespace
+
+long LoginThrottle::SecondsToWait(const std::string& strNameKey, const std::string& strAddress) {
     long lFree = 5;
-    if (free.Step())
-        lFree = std::atol(free.Text(0).c_str());
-    free.Reset();
-    long lWorst = lFailures;
-    if (lWorst < lFree)
-        return std::chrono::milliseconds(0);
-    long lOver = std::min<long>(lWorst - lFree, 5);
-    return std::chrono::milliseconds(250L << lOver);
+    {
+        Statement free(m_db, "SELECT value FROM settings WHERE key = 'throttle_free'");
+        if (free.Step())
+            lFree = std::max(0L, std::atol(free.Text(0).c_str()));
+        free.Reset();
+    }
+    // The failures of a subject within the window, and how long ago the latest was.
+    Statement failures(m_db, (std::string("SELECT count(*), ") + kNow +
+                              " - max(at) FROM login_failures WHERE subject = ?1 AND at > " + kNow +
+                              " - ?2")
+                                 .c_str());
+    double dWait = 0;
+    const std::pair<std::string, long> subjects[] = {
+        {PairSubject(strNameKey, strAddress), lFree},
+        {AddressSubject(strAddress), lFree * 4},
+    };
+    for (const auto& [strSubject, lSubjectFree] : subjects) {
+        failures.Bind(1, strSubject).Bind(2, std::int64_t(kWindowSeconds));
+        if (failures.Step()) {
+            long lCount = static_cast<long>(failures.Int(0));
+            if (lCount >= lSubjectFree && lCount > 0) {
+                long lOver = std::min(lCount - lSubjectFree, 6L);
+                double dFull = std::min(kMaxWaitSeconds, 1L << lOver);
+                double dSince = failures.IsNull(1) ? 0 : failures.Double(1);
+                dWait = std::max(dWait, dFull - dSince);
+            }
+        }
+        failures.Reset();
+    }
+    return dWait > 0 ? static_cast<long>(std::ceil(dWait)) : 0;
 }
 
 void LoginThrottle::RecordFailure(const std::string& strNameKey, const std::string& strAddress) {
     Transaction tx(m_db, Transaction::Kind::Write);
-    m_db.Exec(
-        "DELETE FROM login_failures WHERE at < (julianday('now') - 2440587.5) * 86400.0 - 60");
-    Statement insert(m_db, "INSERT INTO login_failures(subject, at) VALUES (?1, (julianday('now') "
-                           "- 2440587.5) * 86400.0)");
-    insert.Bind(1, "name:" + strNameKey).Run();
-    insert.Bind(1, "addr:" + strAddress).Run();
+    Statement expire(
+        m_db, (std::string("DELETE FROM login_failures WHERE at < ") + kNow + " - ?1").c_str());
+    expire.Bind(1, std::int64_t(kWindowSeconds)).Run();
+    Statement insert(
+        m_db,
+        (std::string("INSERT INTO login_failures(subject, at) VALUES (?1, ") + kNow + ")").c_str());
+    insert.Bind(1, PairSubject(strNameKey, strAddress)).Run();
+    insert.Bind(1, AddressSubject(strAddress)).Run();
     tx.Commit();
 }
 
-void LoginThrottle::RecordSuccess(const std::string& strNameKey) {
+void LoginThrottle::RecordSuccess(const std::string& strNameKey, const std::string& strAddress) {
+    // Looked up first: a DELETE would take the write lock on every login, even with nothing
+    // to delete.
+    std::string strSubject = PairSubject(strNameKey, strAddress);
+    Statement any(m_db, "SELECT 1 FROM login_failures WHERE subject = ?1 LIMIT 1");
+    bool bAny = any.Bind(1, strSubject).Step();
+    any.Reset();
+    if (!bAny)
+        return;
     Statement remove(m_db, "DELETE FROM login_failures WHERE subject = ?1");
-    remove.Bind(1, "name:" + strNameKey).Run();
+    remove.Bind(1, strSubject).Run();
 }

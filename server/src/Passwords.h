@@ -35,17 +35,23 @@ private:
 };
 
 // Failed logins are kept in the database so that they count in CGI mode too, where every
-// request is a new process. After `throttle_free` failures within a minute for one name or
-// one address, each further try waits longer, up to eight seconds; the record ages out, so a
-// member is never locked out for good.
+// request is a new process. They count twice: for the name tried from that address, and for the
+// address whatever the name. Once a count passes its free tries (`throttle_free`, 5 by default,
+// for a name at an address; four times that for an address) the next try must wait 1 s after the
+// latest failure, doubling with each further failure up to a minute; failures older than
+// kThrottleWindow no longer count, so nobody is locked out for good. The name alone is no key: a
+// guesser at one address must not keep the member out at another.
 class LoginThrottle {
 public:
+    static constexpr long kMaxWaitSeconds = 60;
+    static constexpr long kWindowSeconds = 15 * 60;
+
     explicit LoginThrottle(Database& db) : m_db(db) {}
-    // The larger of the name's and the address's failures within the last minute.
-    long RecentFailures(const std::string& strNameKey, const std::string& strAddress);
-    std::chrono::milliseconds DelayFor(long lFailures);
+    // Whole seconds until the name may be tried from the address again; 0 when it may now.
+    long SecondsToWait(const std::string& strNameKey, const std::string& strAddress);
     void RecordFailure(const std::string& strNameKey, const std::string& strAddress);
-    void RecordSuccess(const std::string& strNameKey);
+    // A login that succeeded clears the name's failures at that address.
+    void RecordSuccess(const std::string& strNameKey, const std::string& strAddress);
 
 private:
     Database& m_db;

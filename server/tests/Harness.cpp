@@ -87,8 +87,19 @@ int FreePort() {
     return ntohs(address.sin_port);
 }
 
-int ConnectLoopback(int iPort) {
+} // namespace
+
+int ConnectLoopback(int iPort, const std::string& strFrom) {
     int fd = socket(AF_INET, SOCK_STREAM, 0);
+    if (!strFrom.empty()) {
+        sockaddr_in source{};
+        source.sin_family = AF_INET;
+        inet_pton(AF_INET, strFrom.c_str(), &source.sin_addr);
+        if (bind(fd, reinterpret_cast<sockaddr*>(&source), sizeof source) != 0) {
+            close(fd);
+            return -1;
+        }
+    }
     sockaddr_in address{};
     address.sin_family = AF_INET;
     address.sin_port = htons(static_cast<uint16_t>(iPort));
@@ -99,6 +110,8 @@ int ConnectLoopback(int iPort) {
     }
     return fd;
 }
+
+namespace {
 
 // Keeps a child's outputs drained until it ends, its error output copied into ours so that
 // failures show in the test log. Closing them instead would end the child, or a CGI program that
@@ -152,8 +165,8 @@ int RunServerCommand(const std::vector<std::string>& args, std::string* pOut, st
     return WIFEXITED(iStatus) ? WEXITSTATUS(iStatus) : 128 + WTERMSIG(iStatus);
 }
 
-std::string RawExchange(int iPort, const std::string& strBytes) {
-    int fd = ConnectLoopback(iPort);
+std::string RawExchange(int iPort, const std::string& strBytes, const std::string& strFrom) {
+    int fd = ConnectLoopback(iPort, strFrom);
     if (fd < 0)
         throw std::runtime_error("cannot connect to port " + std::to_string(iPort));
     std::size_t nSent = 0;
@@ -182,9 +195,10 @@ std::string Target::RequestBytes(const std::string& strName, const std::string& 
 }
 
 Answer Target::Send(const std::string& strName, const std::string& strPassword, int iMsgId,
-                    const Fields& fields) const {
+                    const Fields& fields, const std::string& strFrom) const {
     Answer answer;
-    answer.strRaw = RawExchange(Port(), RequestBytes(strName, strPassword, iMsgId, fields));
+    answer.strRaw =
+        RawExchange(Port(), RequestBytes(strName, strPassword, iMsgId, fields), strFrom);
     std::size_t iStart = answer.strRaw.find("<START_HERE>");
     std::size_t iStop = answer.strRaw.rfind("<STOP_HERE>");
     if (iStart == std::string::npos || iStop == std::string::npos)

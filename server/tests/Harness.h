@@ -26,8 +26,12 @@ private:
 int RunServerCommand(const std::vector<std::string>& args, std::string* pOut = nullptr,
                      std::string* pErr = nullptr);
 
-// Sends raw bytes to 127.0.0.1:port and returns everything until the peer closes.
-std::string RawExchange(int iPort, const std::string& strBytes);
+// Sends raw bytes to 127.0.0.1:port and returns everything until the peer closes. strFrom, when
+// given, is the loopback address to send from (any of 127.0.0.0/8), so that one test plays
+// clients at several addresses.
+std::string RawExchange(int iPort, const std::string& strBytes, const std::string& strFrom = "");
+// A connection to 127.0.0.1:port from strFrom (or the default address); -1 when it fails.
+int ConnectLoopback(int iPort, const std::string& strFrom = "");
 
 struct Answer {
     int iCode = -1;
@@ -48,7 +52,7 @@ public:
     std::string RequestBytes(const std::string& strName, const std::string& strPassword, int iMsgId,
                              const Fields& fields, const std::string& strAgent = "ZORV 0.3") const;
     Answer Send(const std::string& strName, const std::string& strPassword, int iMsgId,
-                const Fields& fields = {}) const;
+                const Fields& fields = {}, const std::string& strFrom = "") const;
 };
 
 class ServeTarget final : public Target {

@@ -508,36 +508,6 @@ TEST(Integrity, BrokenDatabases) {
     EXPECT_EQ(As(target, S::Self, 100).iCode, 987);
 }
 
-TEST(Integrity, RepeatedWrongPasswordsSlowDownThenAgeOut) {
-    TempDir dir;
-    std::string strDb = dir.File("guild.db");
-    Scene::CreateEmpty(strDb);
-    {
-        ServeTarget target(strDb);
-        Scene::Build(target);
-    }
-    Database db = OpenGuildDatabase(strDb, false);
-    db.Exec("UPDATE settings SET value = '5' WHERE key = 'throttle_free'");
-    LoginThrottle throttle(db);
-    for (int i = 0; i < 5; ++i) {
-        EXPECT_EQ(throttle.DelayFor(throttle.RecentFailures("self", "10.0.0.1")).count(), 0) << i;
-        throttle.RecordFailure("self", "10.0.0.1");
-    }
-    auto first = throttle.DelayFor(throttle.RecentFailures("self", "10.0.0.2"));
-    EXPECT_GT(first.count(), 0) << "the name is slowed from any address";
-    EXPECT_GT(throttle.DelayFor(throttle.RecentFailures("other", "10.0.0.1")).count(), 0)
-        << "the address is slowed for any name";
-    throttle.RecordFailure("self", "10.0.0.3");
-    EXPECT_GT(throttle.DelayFor(throttle.RecentFailures("self", "10.0.0.9")), first);
-    EXPECT_LE(throttle.DelayFor(1000).count(), 8000) << "never locked out for good";
-    // A minute later the failures no longer count.
-    db.Exec("UPDATE login_failures SET at = at - 61");
-    EXPECT_EQ(throttle.DelayFor(throttle.RecentFailures("self", "10.0.0.1")).count(), 0);
-    throttle.RecordFailure("self", "10.0.0.1");
-    throttle.RecordSuccess("self");
-    EXPECT_EQ(throttle.RecentFailures("self", "10.0.0.7"), 0);
-}
-
 TEST(Integrity, CredentialRecordNeverOutlivesAPasswordChange) {
     CredentialCache cache(std::chrono::seconds(60));
     cache.Remember("self", "secret1", "$hash-a");
