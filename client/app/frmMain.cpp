@@ -1,5 +1,6 @@
 #include "frmMain.h"
 
+#include "AdminOperations.h"
 #include "AllegianceOperations.h"
 #include "AllegianceView.h"
 #include "CharacterSheet.h"
@@ -86,6 +87,7 @@ void frmMain::Form_Load() {
     WireAllegiance();
     WireSheet();
     WireLists();
+    WireAdmin();
     SetCharTabEnable(false);
 
     connect(m_pCycle.get(), &RequestCycle::LoginRequired, this, &frmMain::ShowLoginForm);
@@ -209,6 +211,20 @@ void frmMain::WireLists() {
         connect(pGrid, &Grid::ExportRequested, this,
                 [this, pGrid] { ExportGrid(*pGrid, *m_pPrompts); });
     }
+}
+
+void frmMain::WireAdmin() {
+    m_pAdmin = std::make_unique<AdminOperations>(*m_pSession, *m_pRoster, *m_pAllegiance,
+                                                 *m_pNewServerSetup, this);
+    m_pAdmin->fnGuildChanged = [this] { setWindowTitle(m_pSession->Caption()); };
+    AdminOperations* pAdmin = m_pAdmin.get();
+    auto Menu = [this, pAdmin](const char* szName, void (AdminOperations::*handler)()) {
+        connect(findChild<QAction*>(QLatin1String(szName)), &QAction::triggered, pAdmin, handler);
+    };
+    Menu("mnuAdminBackupDB", &AdminOperations::AdminBackupDB);
+    Menu("mnuAdminChangeSec", &AdminOperations::AdminChangeSec);
+    Menu("mnuAdminResetCharPass", &AdminOperations::AdminResetPass);
+    Menu("mnuAdminServerSetup", &AdminOperations::AdminServerSetup);
 }
 
 QList<Grid*> frmMain::ListGrids() const {

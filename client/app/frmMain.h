@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 
+class AdminOperations;
 class AllegianceOperations;
 class AllegianceView;
 class CharacterSheet;
@@ -54,6 +55,7 @@ public:
     CharacterSheet& sheet() { return *m_pSheet; }
     AllegianceOperations& operations() { return *m_pOperations; }
     GuildLists& lists() { return *m_pLists; }
+    AdminOperations& admin() { return *m_pAdmin; }
     SkillSearch& search() { return *m_pSearch; }
     Skills& objSkills() { return *m_pSkills; }
 
@@ -88,6 +90,7 @@ private:
     void WireAllegiance();
     void WireSheet();
     void WireLists();
+    void WireAdmin();
     QList<Grid*> ListGrids() const;
     void Form_Unload();
     void LoginReply();
@@ -117,6 +120,7 @@ private:
     std::unique_ptr<AllegianceOperations> m_pOperations;
     std::unique_ptr<GuildLists> m_pLists;
     std::unique_ptr<SkillSearch> m_pSearch;
+    std::unique_ptr<AdminOperations> m_pAdmin;
     QMenu* mnuAdministrator = nullptr;
     int m_iRescueTabIndex = -1;
 };

@@ -124,10 +124,10 @@ bool frmMain::DisplayLoginInfo() {
         return false;
     }
     Step([&] {
-        setWindowTitle(QStringLiteral("ZORV (") + Field(4) + QStringLiteral(") - Logged in as ") +
-                       Field(2));
+        s.strCurCharName = Field(2);
+        s.strGuildName = Field(4);
+        setWindowTitle(s.Caption());
     });
-    Step([&] { s.strGuildName = Field(4); });
     Step([&] { s.iUseRescueSquad = Number(Field(5)); });
     Step([&] { s.strRescueSquadName = Field(6); });
     Step([&] { ApplyRescueSquad(); });

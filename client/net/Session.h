@@ -18,11 +18,18 @@ struct Session {
     StatusBar& stsStatusBar;
     RequestCycle& cycle;
 
-    QString strCurCharID; // login reply field 1
+    QString strCurCharID;   // login reply field 1
+    QString strCurCharName; // login reply field 2, as the server spells it
     qint16 iCurSecurityLevel = 0;
     QString strGuildName;
     qint16 iUseRescueSquad = 0; // 1: the guild keeps a rescue squad
     QString strRescueSquadName;
+
+    // The main window's caption for the current login.
+    QString Caption() const {
+        return QStringLiteral("ZORV (") + strGuildName + QStringLiteral(") - Logged in as ") +
+               strCurCharName;
+    }
 
     Characters* objCharDB = nullptr; // the roster, once the tree is downloaded
     Skills* objSkills = nullptr;     // the skill catalogue

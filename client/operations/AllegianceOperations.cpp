@@ -105,13 +105,11 @@ void AllegianceOperations::RemoveVassal() {
         return;
     const QString strName = pItem->text();
     const qint16 idVassal = m_roster.GetID(strName);
-    const bool bYes = m_session.prompts.Message(
-                          QStringLiteral("Are you sure you want to remove your vassal ") + strName +
-                              QStringLiteral("?\r\nThis will also remove all characters that are "
-                                             "followers of ") +
-                              strName + QLatin1Char('.'),
-                          Prompts::Buttons::YesNo, Prompts::Icon::Question,
-                          QStringLiteral("Remove Vassal Confirmation")) == Prompts::Answer::Yes;
+    const bool bYes = m_session.prompts.Confirm(
+        QStringLiteral("Are you sure you want to remove your vassal ") + strName +
+            QStringLiteral("?\r\nThis will also remove all characters that are followers of ") +
+            strName + QLatin1Char('.'),
+        Prompts::Icon::Question, QStringLiteral("Remove Vassal Confirmation"));
     m_session.cycle.bLoginAsDifferent = false;
     if (!bYes || !m_sheet.MayLeave())
         return;

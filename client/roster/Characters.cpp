@@ -63,18 +63,10 @@ Character& Characters::AddKeyed(qint16 nID, QString strName, qint16 nLevel, qint
 Character& Characters::Append(qint16 nID, QString strName, qint16 nLevel, qint16 nRank,
                               qint16 nPatronID, QString strVassalIDs, qint16 iIsMule, qint16 iIsPK,
                               qint16 iIsRescueSquadMember) {
-    Character& record = m_records.emplace_back();
-    record.nID = nID;
-    record.strName = std::move(strName);
-    record.nLevel = nLevel;
-    record.nRank = nRank;
-    record.nPatronID = nPatronID;
-    record.strVassalIDs = std::move(strVassalIDs);
-    record.iIsMule = iIsMule;
-    record.iIsPK = iIsPK;
-    record.iIsRescueSquadMember = iIsRescueSquadMember;
     Forget();
-    return record;
+    return m_records.emplace_back(Character{nID, std::move(strName), nLevel, nRank, nPatronID,
+                                            std::move(strVassalIDs), 0, iIsMule, iIsPK,
+                                            iIsRescueSquadMember, 0});
 }
 
 int Characters::IndexOfId(int id) const {
@@ -249,18 +241,26 @@ QString Characters::LinkProblem() const {
     EnsureVassals();
     const std::size_t nCount = m_records.size();
     m_iSound = 0;
+    // Ids and patrons side by side, read in one pass, so that the checks below, which jump
+    // about the roster, touch only them.
+    std::vector<std::pair<qint16, qint16>> links(nCount);
+    for (std::size_t i = 0; i < nCount; ++i)
+        links[i] = {m_records[i].nID, m_records[i].nPatronID};
     std::vector<int> listedBy(nCount, -1);
+    const int* pVassals = m_vassals.data();
     for (std::size_t i = 0; i < nCount; ++i) {
-        for (int v : VassalIndexes(static_cast<int>(i))) {
+        for (int k = m_vassalStart[i]; k < m_vassalStart[i + 1]; ++k) {
+            const int v = pVassals[k];
             if (v < 0)
                 return QStringLiteral("a vassal of %1 is missing").arg(m_records[i].strName);
-            const Character& vassal = m_records[static_cast<std::size_t>(v)];
-            if (listedBy[static_cast<std::size_t>(v)] >= 0)
-                return QStringLiteral("%1 is listed as a vassal twice").arg(vassal.strName);
-            if (vassal.nPatronID != m_records[i].nID)
+            const auto iVassal = static_cast<std::size_t>(v);
+            if (listedBy[iVassal] >= 0)
+                return QStringLiteral("%1 is listed as a vassal twice")
+                    .arg(m_records[iVassal].strName);
+            if (links[iVassal].second != links[i].first)
                 return QStringLiteral("%1 is listed under %2, who is not its patron")
-                    .arg(vassal.strName, m_records[i].strName);
-            listedBy[static_cast<std::size_t>(v)] = static_cast<int>(i);
+                    .arg(m_records[iVassal].strName, m_records[i].strName);
+            listedBy[iVassal] = static_cast<int>(i);
         }
     }
     std::vector<int> reached;
@@ -268,9 +268,10 @@ QString Characters::LinkProblem() const {
     for (std::size_t i = 0; i < nCount; ++i)
         if (listedBy[i] < 0)
             reached.push_back(static_cast<int>(i));
-    for (std::size_t k = 0; k < reached.size(); ++k)
-        for (int v : VassalIndexes(reached[k]))
-            reached.push_back(v);
+    for (std::size_t k = 0; k < reached.size(); ++k) {
+        const auto i = static_cast<std::size_t>(reached[k]);
+        reached.insert(reached.end(), pVassals + m_vassalStart[i], pVassals + m_vassalStart[i + 1]);
+    }
     if (reached.size() != nCount)
         return QStringLiteral("the patron links form a cycle");
     m_iSound = 1;

@@ -26,9 +26,10 @@ public:
 
     // An informational message: OK button, no icon, the application's title.
     void Inform(const QString& strText) { Message(strText, Buttons::Ok, Icon::None, AppTitle()); }
-    // A Yes/No confirmation with the application's title; true for Yes.
-    bool Confirm(const QString& strText, Icon icon = Icon::Question) {
-        return Message(strText, Buttons::YesNo, icon, AppTitle()) == Answer::Yes;
+    // A Yes/No confirmation, with the application's title unless given another; true for Yes.
+    bool Confirm(const QString& strText, Icon icon = Icon::Question,
+                 const QString& strTitle = AppTitle()) {
+        return Message(strText, Buttons::YesNo, icon, strTitle) == Answer::Yes;
     }
 };
 

@@ -1,0 +1,173 @@
+#include "AdminOperations.h"
+
+#include "AllegianceView.h"
+#include "Characters.h"
+#include "CriticalError.h"
+#include "Prompts.h"
+#include "Protocol.h"
+#include "RequestCycle.h"
+#include "Session.h"
+#include "frmNewServerSetup.h"
+#include "frmSecLevel.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QSaveFile>
+
+AdminOperations::AdminOperations(Session& session, Characters& roster, AllegianceView& tree,
+                                 frmNewServerSetup& setup, QWidget* pDialogParent)
+    : QObject(pDialogParent), m_session(session), m_roster(roster), m_tree(tree), m_setup(setup),
+      m_pSecLevel(std::make_unique<frmSecLevel>(pDialogParent)) {
+    RequestCycle& cycle = session.cycle;
+    cycle.Route(zorv::OpServerSetup, [this] {
+        m_session.prompts.Inform(QStringLiteral("The server has saved the new setup!"));
+    });
+    cycle.Route(zorv::OpResetPassword, [this] {
+        m_session.prompts.Inform(
+            QStringLiteral("The character's password has been reset to the default password."));
+    });
+    cycle.Route(zorv::OpSecurityLevel, [this] {
+        m_session.prompts.Inform(
+            QStringLiteral("The character's security level has been changed!"));
+    });
+    cycle.Route(zorv::OpBackup, [this] {
+        if (WriteBackupFile())
+            m_session.prompts.Inform(QStringLiteral("The character database has been backed up"));
+    });
+}
+
+AdminOperations::~AdminOperations() = default;
+
+bool AdminOperations::LevelGuard() {
+    if (m_session.iCurSecurityLevel == zorv::kSecurityAdministrator)
+        return true;
+    m_session.prompts.Inform(QStringLiteral("You security level is not high enough!"));
+    return false;
+}
+
+const Character* AdminOperations::Selected(const QString& strNoSelection) {
+    const Character* pRecord = m_roster.Item(m_tree.SelectedKey());
+    if (!pRecord)
+        m_session.prompts.Message(strNoSelection, Prompts::Buttons::Ok, Prompts::Icon::Critical,
+                                  Prompts::AppTitle());
+    return pRecord;
+}
+
+void AdminOperations::AdminServerSetup() {
+    ProcedureGuard Step(m_session.prompts, "AdminServerSetup");
+    if (!LevelGuard())
+        return;
+    frmNewServerSetup& dlg = m_setup;
+    dlg.bNewServer = false;
+    dlg.bHitCancel = true;
+    dlg.bComplete = false;
+    Step([&] {
+        dlg.txtGuildName->setText(m_session.strGuildName);
+        dlg.txtDefaultPW->clear();
+        dlg.txtConfirmPW->clear();
+        dlg.txtRescueSquadName->setText(m_session.strRescueSquadName);
+        dlg.chkUseRescue->setChecked(m_session.iUseRescueSquad == 1);
+        dlg.chkUseRescue_Click();
+    });
+    dlg.Run();
+    if (dlg.bHitCancel)
+        return;
+    RequestCycle& cycle = m_session.cycle;
+    Step([&] {
+        std::vector<RequestCycle::Field> fields{{QStringLiteral("guildname"), dlg.strGuildName}};
+        if (!dlg.strDefaultPW.isEmpty())
+            fields.emplace_back(QStringLiteral("defaultpw"), dlg.strDefaultPW);
+        fields.emplace_back(QStringLiteral("use_rescue_squad"),
+                            QString::number(dlg.iUseRescueSquad));
+        fields.emplace_back(QStringLiteral("rescue_squad_name"), dlg.strRescueSquadName);
+        fields.emplace_back(QStringLiteral("resetpw"), QString::number(dlg.iResetExisting));
+        cycle.StartOperation(zorv::OpServerSetup, QString(), fields);
+    });
+    // At once, without waiting for the answer: what the client knows of the guild follows.
+    m_session.strGuildName = dlg.strGuildName;
+    m_session.iUseRescueSquad = dlg.iUseRescueSquad;
+    m_session.strRescueSquadName = dlg.strRescueSquadName;
+    if (fnGuildChanged)
+        fnGuildChanged();
+}
+
+void AdminOperations::AdminResetPass() {
+    ProcedureGuard Step(m_session.prompts, "AdminResetPass");
+    if (!LevelGuard())
+        return;
+    const Character* pTarget = Selected(QStringLiteral(
+        "You must select the character whose password you want to reset from the tree!"));
+    if (!pTarget)
+        return;
+    if (!m_session.prompts.Confirm(
+            QStringLiteral("Are you sure you want to reset ") + pTarget->strName +
+                QStringLiteral("'s password to the default password?"),
+            Prompts::Icon::Question, QStringLiteral("Reset Password Confirmation")))
+        return;
+    const qint16 idTarget = pTarget->nID;
+    Step([&] {
+        m_session.cycle.StartOperation(zorv::OpResetPassword, QString(),
+                                       {{QStringLiteral("charid"), m_session.strCurCharID},
+                                        {QStringLiteral("resetid"), QString::number(idTarget)}});
+    });
+}
+
+void AdminOperations::AdminChangeSec() {
+    ProcedureGuard Step(m_session.prompts, "AdminChangeSec");
+    if (!LevelGuard())
+        return;
+    if (!Selected(QStringLiteral(
+            "You must select the character whose security level you want to change!")))
+        return;
+    frmSecLevel& dlg = *m_pSecLevel;
+    m_session.prompts.Exec(dlg);
+    if (dlg.bHitCancel)
+        return;
+    const Character* pTarget = m_roster.Item(m_tree.SelectedKey());
+    if (!pTarget)
+        return;
+    if (!m_session.prompts.Confirm(
+            QStringLiteral("Are you sure you want to change ") + pTarget->strName +
+                QStringLiteral("'s security level to ") + dlg.strSecLevel + QLatin1Char('?'),
+            Prompts::Icon::Question, QStringLiteral("Change Security Level Confirmation")))
+        return;
+    const qint16 idTarget = pTarget->nID;
+    Step([&] {
+        m_session.cycle.StartOperation(
+            zorv::OpSecurityLevel, QString(),
+            {{QStringLiteral("charid"), m_session.strCurCharID},
+             {QStringLiteral("changeid"), QString::number(idTarget)},
+             {QStringLiteral("newlevel"), QString::number(dlg.iSecLevel)}});
+    });
+}
+
+void AdminOperations::AdminBackupDB() {
+    ProcedureGuard Step(m_session.prompts, "AdminBackupDB");
+    if (!LevelGuard())
+        return;
+    const QString strFile = m_session.prompts.SaveFileName(
+        QStringLiteral("Backup Database"), QStringLiteral("Tree Data Files (*.dat)"));
+    if (strFile.isEmpty())
+        return; // cancelled: silently
+    strBackupFile = strFile;
+    Step([&] {
+        m_session.cycle.StartOperation(zorv::OpBackup, QString(),
+                                       {{QStringLiteral("charid"), m_session.strCurCharID}});
+    });
+}
+
+bool AdminOperations::WriteBackupFile() {
+    QString strPayload = m_session.cycle.HTTP.strHTTPData;
+    strPayload.chop(1);
+    // Written beside the target and renamed over it: a failed write leaves an older backup whole.
+    QSaveFile file(strBackupFile);
+    if (file.open(QIODevice::WriteOnly) && file.write(strPayload.toLatin1() + "\r\n") >= 0 &&
+        file.commit())
+        return true;
+    m_session.prompts.Message(QStringLiteral("The backup could not be written to ") +
+                                  QDir::toNativeSeparators(strBackupFile) + QStringLiteral(": ") +
+                                  file.errorString(),
+                              Prompts::Buttons::Ok, Prompts::Icon::Critical, Prompts::AppTitle());
+    return false;
+}

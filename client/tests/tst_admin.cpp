@@ -1,0 +1,338 @@
+// The administrator's operations against a real zorv-server with the demo guild: the set-up
+// change with and without a new default password, password reset, security level, and a backup
+// that `zorv-server restore` turns back into the same guild; and the level guard.
+#include "AdminOperations.h"
+#include "AllegianceView.h"
+#include "CharacterSheet.h"
+#include "Characters.h"
+#include "HTTPRequest.h"
+#include "MainViews.h"
+#include "RequestCycle.h"
+#include "ScriptedPeer.h"
+#include "ServerProcess.h"
+#include "Session.h"
+#include "TestClient.h"
+#include "frmNewServerSetup.h"
+#include "frmSecLevel.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTreeView>
+
+namespace {
+
+struct Client : TestClient {
+    Client(const QString& strAddress, const QString& strName, const QString& strPassword) {
+        LogIn(strAddress, strName, strPassword);
+        bLoggedIn = QTest::qWaitFor([&] { return window->sheet().iCurDisplayCharID != 0; }, 20000);
+    }
+    AdminOperations& Admin() { return window->admin(); }
+    QString PostData() { return window->cycle().HTTP.strPostData; }
+    QString LastText() const {
+        return prompts->shown.isEmpty() ? QString() : prompts->shown.last().strText;
+    }
+    bool Show(const QString& strName) {
+        window->allegiance().FindInTree(strName);
+        const qint16 id = window->objCharDB().GetID(strName);
+        return QTest::qWaitFor([&] { return window->sheet().iCurDisplayCharID == id; }, 20000);
+    }
+    // The set-up dialog, filled and confirmed.
+    void QueueSetup(const QString& strGuild, const QString& strPassword, bool bReset) {
+        prompts->dialogs << [=](QDialog& dlg) {
+            auto& setup = static_cast<frmNewServerSetup&>(dlg);
+            [&] {
+                QVERIFY(setup.cmdCancel->isEnabled()); // not a new server
+                QCOMPARE(setup.txtGuildName->text(), QStringLiteral("The Silver Lanterns"));
+                QCOMPARE(setup.txtDefaultPW->text(), QString());
+                QVERIFY(setup.chkUseRescue->isChecked());
+                QCOMPARE(setup.txtRescueSquadName->text(), QStringLiteral("Lantern Watch"));
+            }();
+            setup.txtGuildName->setText(strGuild);
+            setup.txtDefaultPW->setText(strPassword);
+            setup.txtConfirmPW->setText(strPassword);
+            setup.chkResetExisting->setChecked(bReset);
+            setup.cmdOK_Click();
+            return setup.result();
+        };
+    }
+    bool bLoggedIn = false;
+};
+
+// Whether a name and password log in: a login request of its own, outside any window.
+bool CanLogIn(const ServerProcess& server, const QString& strName, const QString& strPassword) {
+    HTTPRequest http;
+    http.AddPostData("charname", strName);
+    http.AddPostData("password", strPassword);
+    http.AddPostData("msgid", "104");
+    QSignalSpy got(&http, &HTTPRequest::GotResults);
+    QSignalSpy error(&http, &HTTPRequest::Error);
+    const QString strAddress = server.Address();
+    const int iSlash = strAddress.indexOf('/');
+    http.Connect(strAddress.left(iSlash), strAddress.mid(iSlash));
+    if (!QTest::qWaitFor([&] { return got.count() + error.count() > 0; }, 20000))
+        return false;
+    return got.count() == 1;
+}
+
+// The tree download of a server, byte for byte.
+QByteArray Tree(const ServerProcess& server, const QString& strName, const QString& strPassword) {
+    HTTPRequest http;
+    http.AddPostData("charname", strName);
+    http.AddPostData("password", strPassword);
+    http.AddPostData("msgid", "100");
+    QSignalSpy got(&http, &HTTPRequest::GotResults);
+    const QString strAddress = server.Address();
+    const int iSlash = strAddress.indexOf('/');
+    http.Connect(strAddress.left(iSlash), strAddress.mid(iSlash));
+    got.wait(20000);
+    return http.strHTTPData.toLatin1();
+}
+
+} // namespace
+
+class tst_admin final : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void serverSetupChanges();
+    void resetAndSecurityLevel();
+    void backupRestoresTheSameGuild();
+    void backupFileBytesAndFailures();
+    void membersAreTurnedAway();
+
+private:
+    std::unique_ptr<ServerProcess> m_server;
+};
+
+void tst_admin::init() {
+    m_server = std::make_unique<ServerProcess>();
+    QVERIFY(m_server->Start("demo"));
+}
+
+void tst_admin::serverSetupChanges() {
+    Client c(m_server->Address(), "Aldric Stormwind", "lantern1");
+    QVERIFY(c.bLoggedIn);
+    // The name alone: no defaultpw goes out; the caption follows at once.
+    c.QueueSetup("The Bright Lanterns", QString(), false);
+    c.prompts->ExpectOk();
+    c.Admin().AdminServerSetup();
+    QVERIFY(c.PostData().endsWith("&msgid=109&guildname=The Bright Lanterns&use_rescue_squad=1"
+                                  "&rescue_squad_name=Lantern Watch&resetpw=0"));
+    QCOMPARE(c.window->windowTitle(),
+             QStringLiteral("ZORV (The Bright Lanterns) - Logged in as Aldric Stormwind"));
+    QTRY_COMPARE_WITH_TIMEOUT(c.LastText(), QString("The server has saved the new setup!"), 20000);
+    QVERIFY(CanLogIn(*m_server, "Brenna Ashvale", "welcome1"));
+
+    // A new default with the reset box: everyone still on the default moves to the new one;
+    // Aldric's own password stays his.
+    auto Default = [&](const char* szPassword, bool bReset) {
+        c.prompts->dialogs << [=](QDialog& dlg) {
+            auto& setup = static_cast<frmNewServerSetup&>(dlg);
+            [&] { QCOMPARE(setup.txtGuildName->text(), QStringLiteral("The Bright Lanterns")); }();
+            setup.txtDefaultPW->setText(szPassword);
+            setup.txtConfirmPW->setText(szPassword);
+            setup.chkResetExisting->setChecked(bReset);
+            setup.cmdOK_Click();
+            return setup.result();
+        };
+        const int nShown = int(c.prompts->shown.size());
+        c.prompts->ExpectOk();
+        c.Admin().AdminServerSetup();
+        return QTest::qWaitFor([&] { return c.prompts->shown.size() == nShown + 1; }, 20000);
+    };
+    QVERIFY(Default("fresh123", true));
+    QVERIFY(c.PostData().endsWith("&defaultpw=fresh123&use_rescue_squad=1"
+                                  "&rescue_squad_name=Lantern Watch&resetpw=1"));
+    QVERIFY(CanLogIn(*m_server, "Dara Whitmoor", "fresh123"));
+    QVERIFY(!CanLogIn(*m_server, "Corin Thale", "welcome1"));
+    QVERIFY(CanLogIn(*m_server, "Aldric Stormwind", "lantern1"));
+
+    // Without the reset box the members on the old default keep it.
+    QVERIFY(Default("newest12", false));
+    QVERIFY(c.PostData().endsWith("&defaultpw=newest12&use_rescue_squad=1"
+                                  "&rescue_squad_name=Lantern Watch&resetpw=0"));
+    QVERIFY(CanLogIn(*m_server, "Dara Whitmoor", "fresh123"));
+    QVERIFY(!CanLogIn(*m_server, "Dara Whitmoor", "newest12"));
+
+    // Cancel sends nothing and changes nothing here.
+    c.prompts->dialogs << [](QDialog& dlg) {
+        auto& setup = static_cast<frmNewServerSetup&>(dlg);
+        setup.txtGuildName->setText("Never");
+        setup.cmdCancel_Click();
+        return int(QDialog::Rejected);
+    };
+    const QString strBefore = c.PostData();
+    c.Admin().AdminServerSetup();
+    QCOMPARE(c.PostData(), strBefore);
+    QCOMPARE(c.window->session().strGuildName, QStringLiteral("The Bright Lanterns"));
+}
+
+void tst_admin::resetAndSecurityLevel() {
+    Client c(m_server->Address(), "Aldric Stormwind", "lantern1");
+    QVERIFY(c.bLoggedIn);
+    QVERIFY(c.Show("Brenna Ashvale"));
+    c.prompts->answers << Prompts::Answer::No;
+    const QString strBefore = c.PostData();
+    c.Admin().AdminResetPass();
+    QCOMPARE(c.prompts->shown.last().strText,
+             QStringLiteral("Are you sure you want to reset Brenna Ashvale's password to the "
+                            "default password?"));
+    QCOMPARE(c.prompts->shown.last().strTitle, QStringLiteral("Reset Password Confirmation"));
+    QCOMPARE(c.PostData(), strBefore);
+    c.prompts->answers << Prompts::Answer::Yes;
+    c.prompts->ExpectOk();
+    c.Admin().AdminResetPass();
+    QVERIFY(c.PostData().endsWith("&msgid=110&charid=1&resetid=2"));
+    QTRY_COMPARE_WITH_TIMEOUT(c.LastText(),
+                              QString("The character's password has been reset to the default "
+                                      "password."),
+                              20000);
+
+    // Brenna becomes an administrator, then a normal user again.
+    auto Level = [&](int iChoice, Prompts::Answer answer) {
+        c.prompts->dialogs << [iChoice](QDialog& dlg) {
+            auto& sec = static_cast<frmSecLevel&>(dlg);
+            sec.cmbSecLevel->setCurrentIndex(iChoice);
+            sec.cmdOK_Click();
+            return int(QDialog::Accepted);
+        };
+        c.prompts->answers << answer;
+        c.Admin().AdminChangeSec();
+        if (answer == Prompts::Answer::Yes)
+            c.prompts->ExpectOk(); // the answer's message, or the server's refusal
+    };
+    Level(1, Prompts::Answer::No);
+    QCOMPARE(c.prompts->shown.last().strText,
+             QStringLiteral("Are you sure you want to change Brenna Ashvale's security level to "
+                            "Administrator?"));
+    QCOMPARE(c.prompts->shown.last().strTitle,
+             QStringLiteral("Change Security Level Confirmation"));
+    QCOMPARE(c.PostData().endsWith("&newlevel=3"), false);
+    Level(1, Prompts::Answer::Yes);
+    QVERIFY(c.PostData().endsWith("&msgid=112&charid=1&changeid=2&newlevel=3"));
+    QTRY_COMPARE_WITH_TIMEOUT(c.LastText(),
+                              QString("The character's security level has been changed!"), 20000);
+    Client brenna(m_server->Address(), "Brenna Ashvale", "welcome1");
+    QVERIFY(brenna.bLoggedIn);
+    QCOMPARE(brenna.window->session().iCurSecurityLevel, qint16(3));
+    Level(0, Prompts::Answer::Yes);
+    QVERIFY(c.PostData().endsWith("&changeid=2&newlevel=1"));
+    QTRY_COMPARE_WITH_TIMEOUT(c.prompts->shown.size(), 8, 20000); // its message arrived
+
+    // The guild's last administrator cannot be made a normal user: the server's message.
+    QVERIFY(c.Show("Aldric Stormwind"));
+    Level(0, Prompts::Answer::Yes);
+    QTRY_COMPARE_WITH_TIMEOUT(c.prompts->shown.last().strTitle, QString("ZORV Error #1042"), 20000);
+    QCOMPARE(c.window->session().iCurSecurityLevel, qint16(3));
+    QVERIFY(CanLogIn(*m_server, "Aldric Stormwind", "lantern1"));
+}
+
+void tst_admin::backupRestoresTheSameGuild() {
+    Client c(m_server->Address(), "Aldric Stormwind", "lantern1");
+    QVERIFY(c.bLoggedIn);
+    QTemporaryDir dir;
+    const QString strFile = dir.filePath("guild.dat");
+    c.prompts->saveNames << strFile;
+    c.prompts->ExpectOk();
+    c.Admin().AdminBackupDB();
+    QVERIFY(c.PostData().endsWith("&msgid=111&charid=1"));
+    QTRY_COMPARE_WITH_TIMEOUT(c.LastText(), QString("The character database has been backed up"),
+                              20000);
+    QFile file(strFile);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray backup = file.readAll();
+    QVERIFY(backup.endsWith("\r\n"));
+
+    // `zorv-server restore` of the client's file makes a guild with the very same tree.
+    ServerProcess restored;
+    restored.Command({"restore", strFile});
+    QVERIFY(restored.Start(QString()));
+    const QByteArray original = Tree(*m_server, "Aldric Stormwind", "lantern1");
+    QVERIFY(original.count("!;") >= 50);
+    QCOMPARE(Tree(restored, "Aldric Stormwind", "lantern1"), original);
+    QVERIFY(CanLogIn(restored, "Brenna Ashvale", "welcome1"));
+
+    // Cancel in the file dialog: silently nothing.
+    c.prompts->saveNames << QString();
+    const QString strBefore = c.PostData();
+    c.Admin().AdminBackupDB();
+    QCOMPARE(c.PostData(), strBefore);
+}
+
+void tst_admin::backupFileBytesAndFailures() {
+    ScriptedPeer peer;
+    peer.queuedReplies << ScriptedPeer::Reply("800", "0.3|1|Ann|3|Guild|0|")
+                       << ScriptedPeer::Reply("800", "1|Ann|50|1|-1||0|0|0!;")
+                       << ScriptedPeer::Reply("800", "1|Ann" + QByteArray(31, '|'));
+    Client c(peer.Address() + "/zorv", "Ann", "secret1");
+    QVERIFY(c.bLoggedIn);
+    QTemporaryDir dir;
+    // The payload's last character (a line feed here) is dropped, and CR LF ends the file.
+    const QString strFile = dir.filePath("exact.dat");
+    c.prompts->saveNames << strFile;
+    c.prompts->ExpectOk();
+    peer.queuedReplies << ScriptedPeer::Reply("800", "ZORV DUMP 3\nS|a|b\n");
+    c.Admin().AdminBackupDB();
+    QTRY_COMPARE(c.prompts->shown.size(), 1);
+    QFile exact(strFile);
+    QVERIFY(exact.open(QIODevice::ReadOnly));
+    QCOMPARE(exact.readAll(), QByteArray("ZORV DUMP 3\nS|a|b\r\n"));
+
+    // A target that cannot be written keeps the older backup whole and is named in the message.
+    // (A name as long as names may be leaves no room for the file written beside it first.)
+    const QString strOld = dir.filePath(QString(250, 'b') + ".dat");
+    {
+        QFile old(strOld);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("the older backup\r\n");
+    }
+    c.prompts->saveNames << strOld;
+    c.prompts->ExpectOk();
+    peer.queuedReplies << ScriptedPeer::Reply("800", "ZORV DUMP 3\nnew\n");
+    c.Admin().AdminBackupDB();
+    QTRY_COMPARE(c.prompts->shown.size(), 2);
+    QVERIFY(c.LastText().startsWith("The backup could not be written to " +
+                                    QDir::toNativeSeparators(strOld)));
+    QCOMPARE(c.prompts->shown.last().icon, Prompts::Icon::Critical);
+    QFile old(strOld);
+    QVERIFY(old.open(QIODevice::ReadOnly));
+    QCOMPARE(old.readAll(), QByteArray("the older backup\r\n"));
+}
+
+void tst_admin::membersAreTurnedAway() {
+    Client c(m_server->Address(), "Brenna Ashvale", "welcome1");
+    QVERIFY(c.bLoggedIn);
+    const QString strBefore = c.PostData();
+    for (void (AdminOperations::*operation)() :
+         {&AdminOperations::AdminServerSetup, &AdminOperations::AdminResetPass,
+          &AdminOperations::AdminChangeSec, &AdminOperations::AdminBackupDB}) {
+        c.prompts->ExpectOk();
+        (c.Admin().*operation)();
+        QCOMPARE(c.LastText(), QStringLiteral("You security level is not high enough!"));
+    }
+    QCOMPARE(c.prompts->shown.size(), 4);
+    QCOMPARE(c.prompts->dialogNames.count(), 1); // only the login's own dialog
+    QCOMPARE(c.PostData(), strBefore);
+
+    // An administrator with nothing selected is told so with the error icon.
+    Client aldric(m_server->Address(), "Aldric Stormwind", "lantern1");
+    QVERIFY(aldric.bLoggedIn);
+    aldric.window->views().treTreeView->setCurrentIndex(QModelIndex());
+    aldric.prompts->ExpectOk(2);
+    aldric.Admin().AdminResetPass();
+    aldric.Admin().AdminChangeSec();
+    QCOMPARE(aldric.prompts->shown[0].strText,
+             QStringLiteral("You must select the character whose password you want to reset "
+                            "from the tree!"));
+    QCOMPARE(aldric.prompts->shown[1].strText,
+             QStringLiteral("You must select the character whose security level you want to "
+                            "change!"));
+    QCOMPARE(aldric.prompts->shown[1].icon, Prompts::Icon::Critical);
+}
+
+QTEST_MAIN(tst_admin)
+#include "tst_admin.moc"
