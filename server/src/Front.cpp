@@ -5,14 +5,13 @@
 #include "ResultCodes.h"
 #include "Store.h"
 
-#include <httplib.h>
+#include "StandaloneFront.h"
 
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
 #include <pthread.h>
-#include <thread>
 
 namespace {
 
@@ -51,7 +50,8 @@ int Serve(const ServeOptions& options) {
         return 1;
     }
 
-    // The signals are taken by one thread, which stops the server; the pool never sees them.
+    // The signals are blocked before any thread starts, so that every thread inherits the mask
+    // and only sigwait below takes them.
     sigset_t signals;
     sigemptyset(&signals);
     sigaddset(&signals, SIGINT);
@@ -60,42 +60,23 @@ int Serve(const ServeOptions& options) {
 
     CredentialCache cache;
     Guild guild(options.strDbPath, &cache);
-    httplib::Server server;
-    server.set_payload_max_length(4 * 1024 * 1024);
-    // cpp-httplib reads a route as a regular expression; the script path is a plain path, so
-    // every POST comes here and is compared with it as text.
-    server.Post(".*", [&](const httplib::Request& req, httplib::Response& res) {
-        if (req.path != options.strPath) {
-            res.status = 404;
-            return;
+    {
+        StandaloneFront front(options.strPath, options.limits,
+                              [&](const Request& request) { return guild.Handle(request); });
+        int iBound = 0;
+        try {
+            iBound = front.Start(strHost, iPort);
+        } catch (const std::exception& e) {
+            std::fprintf(stderr, "zorv-server: %s\n", e.what());
+            return 1;
         }
-        Reply reply = guild.Handle({req.body, req.get_header_value("User-Agent"), req.remote_addr});
-        res.set_content(reply.Body(), kContentType);
-        if (req.version == "HTTP/1.0")
-            res.set_header("Connection", "close");
-    });
-
-    int iBound = iPort == 0 ? server.bind_to_any_port(strHost) : iPort;
-    if (iPort != 0 && !server.bind_to_port(strHost, iPort))
-        iBound = -1;
-    if (iBound <= 0) {
-        std::fprintf(stderr, "zorv-server: cannot listen on %s\n", options.strListen.c_str());
-        return 1;
-    }
-    std::cout << "zorv-server: listening on http://" << strHost << ":" << iBound << options.strPath
-              << std::endl;
-
-    std::thread stopper([&] {
+        std::cout << "zorv-server: listening on http://" << strHost << ":" << iBound
+                  << options.strPath << std::endl;
         int iSignal = 0;
         sigwait(&signals, &iSignal);
-        server.stop();
-    });
-    bool bOk = server.listen_after_bind();
-    // Wake the stopper if the server ended by itself.
-    pthread_kill(stopper.native_handle(), SIGTERM);
-    stopper.join();
+    }
     std::cout << "zorv-server: stopped" << std::endl;
-    return bOk ? 0 : 1;
+    return 0;
 }
 
 int ServeCgi() {

@@ -1,11 +1,14 @@
 #pragma once
 // The two ways the server meets HTTP: standalone, and as a CGI program under a web server.
+#include "StandaloneFront.h"
+
 #include <string>
 
 struct ServeOptions {
     std::string strDbPath;
     std::string strListen = "127.0.0.1:8080"; // HOST:PORT; port 0 picks a free one
     std::string strPath = "/zorv";
+    FrontLimits limits;
 };
 
 // Runs until SIGINT or SIGTERM; prints the address it listens on as its first line.

@@ -5,6 +5,7 @@
 #include "Front.h"
 #include "Store.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
@@ -20,7 +21,8 @@ const char kUsage[] =
     "usage: zorv-server COMMAND [OPTIONS]\n"
     "\n"
     "commands:\n"
-    "  serve   --db FILE [--listen HOST:PORT] [--path /zorv]\n"
+    "  serve   --db FILE [--listen HOST:PORT] [--path /zorv] [--header-seconds 10]\n"
+    "          [--per-address 32] [--workers 8]\n"
     "          answer the client over HTTP (default 127.0.0.1:8080, path /zorv)\n"
     "  init    --db FILE            a new, empty guild; the first login sets it up\n"
     "  demo    --db FILE            a new demo guild of 50 members; prints how to log in\n"
@@ -35,8 +37,11 @@ const char kUsage[] =
 
 const std::map<std::string, std::string> kCommandHelp = {
     {"serve", "usage: zorv-server serve --db FILE [--listen HOST:PORT] [--path /zorv]\n"
+              "                         [--header-seconds 10] [--per-address 32] [--workers 8]\n"
               "Answers the ZORV client over HTTP until SIGINT or SIGTERM. Port 0 picks a free\n"
-              "port; the first line printed names the address.\n"},
+              "port; the first line printed names the address. A request's header must arrive\n"
+              "within --header-seconds of its connection; one address holds at most\n"
+              "--per-address connections; --workers threads run the requests.\n"},
     {"init", "usage: zorv-server init --db FILE\nCreates a new, empty guild database.\n"},
     {"demo", "usage: zorv-server demo --db FILE\n"
              "Creates a set-up demo guild of 50 members and prints how to log in.\n"},
@@ -121,6 +126,20 @@ int main(int argc, char** argv) {
                 options.strPath = args.options["path"];
             if (options.strPath.empty() || options.strPath[0] != '/')
                 return Fail("--path must begin with \"/\"");
+            const std::pair<const char*, int*> limits[] = {
+                {"header-seconds", &options.limits.nHeaderSeconds},
+                {"per-address", &options.limits.nPerAddress},
+                {"workers", &options.limits.nWorkers},
+            };
+            for (const auto& [szOption, pValue] : limits) {
+                if (!args.options.count(szOption))
+                    continue;
+                *pValue = std::atoi(args.options[szOption].c_str());
+                if (*pValue < 1 || *pValue > 1000)
+                    return Fail(std::string("--") + szOption + " wants a number from 1 to 1000");
+            }
+            options.limits.nRequestSeconds =
+                std::max(options.limits.nRequestSeconds, options.limits.nHeaderSeconds);
             return Serve(options);
         }
         if (strCommand == "init") {

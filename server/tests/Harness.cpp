@@ -210,13 +210,15 @@ Answer Target::Send(const std::string& strName, const std::string& strPassword, 
     return answer;
 }
 
-ServeTarget::ServeTarget(const std::string& strDb, const std::string& strPath)
+ServeTarget::ServeTarget(const std::string& strDb, const std::string& strPath,
+                         const std::vector<std::string>& extraArgs)
     : m_strPath(strPath) {
     int outFd = -1, errFd = -1;
     std::vector<std::string> args{ZORV_SERVER_BIN, "serve",    "--db",
                                   strDb,           "--listen", "127.0.0.1:0"};
     if (strPath != "/zorv")
         args.insert(args.end(), {"--path", strPath});
+    args.insert(args.end(), extraArgs.begin(), extraArgs.end());
     m_pid = Spawn(args, &outFd, &errFd);
     // The first line names the port; block until it arrives.
     std::string strLine;

@@ -57,8 +57,9 @@ public:
 
 class ServeTarget final : public Target {
 public:
-    // strPath is passed as --path when it is not the default.
-    explicit ServeTarget(const std::string& strDb, const std::string& strPath = "/zorv");
+    // strPath is passed as --path when it is not the default; extraArgs follow the others.
+    explicit ServeTarget(const std::string& strDb, const std::string& strPath = "/zorv",
+                         const std::vector<std::string>& extraArgs = {});
     ~ServeTarget() override;
     int Port() const override { return m_iPort; }
     std::string Path() const override { return m_strPath; }

@@ -81,9 +81,10 @@ TEST(ScriptPath, IsMatchedExactly) {
         ServeTarget target(strDb, szPath);
         EXPECT_EQ(target.Send("a", "bbbbbb", 104).iCode, 801) << szPath;
         for (const char* szOther : {"/zorvXcgi", "/zorv.cgi/x", "/zorv", "/", "/aab", "/zorv(("})
-            if (std::string(szOther) != szPath)
+            if (std::string(szOther) != szPath) {
                 EXPECT_EQ(Status(target.Port(), szOther), "404")
                     << szPath << " answered " << szOther;
+            }
     }
 }
 

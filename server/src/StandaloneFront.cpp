@@ -1,0 +1,274 @@
+#include "StandaloneFront.h"
+
+#include <microhttpd.h>
+
+#include <arpa/inet.h>
+#include <chrono>
+#include <condition_variable>
+#include <cstring>
+#include <mutex>
+#include <netdb.h>
+#include <stdexcept>
+#include <sys/socket.h>
+#include <thread>
+#include <unordered_map>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+const char kContentType[] = "text/plain; charset=ISO-8859-1";
+
+// One request from its header to its reply. Owned by libmicrohttpd's request context: made when
+// the header has arrived, deleted when the request ends.
+struct Exchange {
+    enum class State { Reading, Working, Done };
+    State state = State::Reading;
+    unsigned iStatus = MHD_HTTP_OK; // anything else is answered without the guild
+    std::string strBody;            // at most kMaxBodyBytes + 1 bytes of it
+    std::string strAgent;
+    std::string strAddress;
+    std::string strReply;
+};
+
+std::string AddressOf(MHD_Connection* pConnection) {
+    const MHD_ConnectionInfo* pInfo =
+        MHD_get_connection_info(pConnection, MHD_CONNECTION_INFO_CLIENT_ADDRESS);
+    if (!pInfo || !pInfo->client_addr)
+        return "";
+    char szAddress[INET6_ADDRSTRLEN] = "";
+    const sockaddr* pAddress = pInfo->client_addr;
+    if (pAddress->sa_family == AF_INET)
+        inet_ntop(AF_INET, &reinterpret_cast<const sockaddr_in*>(pAddress)->sin_addr, szAddress,
+                  sizeof szAddress);
+    else if (pAddress->sa_family == AF_INET6)
+        inet_ntop(AF_INET6, &reinterpret_cast<const sockaddr_in6*>(pAddress)->sin6_addr, szAddress,
+                  sizeof szAddress);
+    return szAddress;
+}
+
+MHD_Result Answer(MHD_Connection* pConnection, unsigned iStatus, const std::string& strBody) {
+    MHD_Response* pResponse = MHD_create_response_from_buffer(
+        strBody.size(), const_cast<char*>(strBody.data()), MHD_RESPMEM_MUST_COPY);
+    if (!pResponse)
+        return MHD_NO;
+    MHD_add_response_header(pResponse, MHD_HTTP_HEADER_CONTENT_TYPE, kContentType);
+    MHD_add_response_header(pResponse, MHD_HTTP_HEADER_CONNECTION, "close");
+    MHD_Result result = MHD_queue_response(pConnection, iStatus, pResponse);
+    MHD_destroy_response(pResponse);
+    return result;
+}
+
+} // namespace
+
+// Ends the connections whose request does not arrive in time. libmicrohttpd's own timeout counts
+// only silence, which a client that sends a byte now and then never lets run out. The watch runs
+// on its own thread; libmicrohttpd tells it of each connection closed before it closes the
+// socket, and both sides hold m_mutex, so a socket the watch ends is always still that
+// connection's.
+class ArrivalWatch {
+public:
+    explicit ArrivalWatch(const FrontLimits& limits) : m_limits(limits) {
+        m_thread = std::thread([this] { Watch(); });
+    }
+    ~ArrivalWatch() {
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            m_bStopping = true;
+        }
+        m_wake.notify_all();
+        m_thread.join();
+    }
+
+    void Opened(MHD_Connection* pConnection, int fd) {
+        auto now = Clock::now();
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_entries[pConnection] = {fd, false, now + std::chrono::seconds(m_limits.nHeaderSeconds),
+                                  now + std::chrono::seconds(m_limits.nRequestSeconds)};
+    }
+    void HeaderArrived(MHD_Connection* pConnection) {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        auto entry = m_entries.find(pConnection);
+        if (entry != m_entries.end()) {
+            entry->second.bHeader = true;
+            entry->second.deadline = entry->second.requestDeadline;
+        }
+    }
+    // The request is whole (or the connection ended): what follows is the reply's business.
+    void Done(MHD_Connection* pConnection) {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_entries.erase(pConnection);
+    }
+
+private:
+    struct Entry {
+        int fd;
+        bool bHeader;
+        Clock::time_point deadline;
+        Clock::time_point requestDeadline;
+    };
+
+    void Watch() {
+        static const char k408[] = "HTTP/1.1 408 Request Timeout\r\nConnection: close\r\n"
+                                   "Content-Length: 0\r\n\r\n";
+        std::unique_lock<std::mutex> lock(m_mutex);
+        while (!m_bStopping) {
+            m_wake.wait_for(lock, std::chrono::milliseconds(200));
+            auto now = Clock::now();
+            for (auto it = m_entries.begin(); it != m_entries.end();) {
+                if (now < it->second.deadline) {
+                    ++it;
+                    continue;
+                }
+                // libmicrohttpd has written nothing on a connection whose header is incomplete.
+                if (!it->second.bHeader)
+                    send(it->second.fd, k408, sizeof k408 - 1, MSG_DONTWAIT | MSG_NOSIGNAL);
+                shutdown(it->second.fd, SHUT_RDWR);
+                it = m_entries.erase(it);
+            }
+        }
+    }
+
+    const FrontLimits m_limits;
+    std::mutex m_mutex;
+    std::condition_variable m_wake;
+    bool m_bStopping = false;
+    std::unordered_map<MHD_Connection*, Entry> m_entries;
+    std::thread m_thread;
+};
+
+struct StandaloneFront::Impl {
+    Impl(std::string strPathIn, FrontLimits limitsIn, Handler handlerIn)
+        : strPath(std::move(strPathIn)), limits(limitsIn), handler(std::move(handlerIn)) {}
+
+    std::string strPath;
+    FrontLimits limits;
+    Handler handler;
+    // Declared before the daemon, so that both outlive it: stopping the daemon closes
+    // connections, which the watch hears of.
+    ArrivalWatch watch{limits};
+    std::unique_ptr<WorkerPool> pWorkers;
+    MHD_Daemon* pDaemon = nullptr;
+
+    static void OnConnection(void* pSelf, MHD_Connection* pConnection, void**,
+                             MHD_ConnectionNotificationCode code) {
+        Impl* self = static_cast<Impl*>(pSelf);
+        if (code == MHD_CONNECTION_NOTIFY_STARTED) {
+            const MHD_ConnectionInfo* pInfo =
+                MHD_get_connection_info(pConnection, MHD_CONNECTION_INFO_CONNECTION_FD);
+            if (pInfo)
+                self->watch.Opened(pConnection, pInfo->connect_fd);
+        } else {
+            self->watch.Done(pConnection);
+        }
+    }
+
+    static void OnCompleted(void*, MHD_Connection*, void** ppContext, MHD_RequestTerminationCode) {
+        delete static_cast<Exchange*>(*ppContext);
+        *ppContext = nullptr;
+    }
+
+    static MHD_Result OnRequest(void* pSelf, MHD_Connection* pConnection, const char* szUrl,
+                                const char* szMethod, const char*, const char* pData,
+                                size_t* pnData, void** ppContext) {
+        Impl* self = static_cast<Impl*>(pSelf);
+        Exchange* x = static_cast<Exchange*>(*ppContext);
+        if (!x) { // the header is complete
+            self->watch.HeaderArrived(pConnection);
+            x = new Exchange;
+            *ppContext = x;
+            const char* szLength =
+                MHD_lookup_connection_value(pConnection, MHD_HEADER_KIND, "Content-Length");
+            if (MHD_get_connection_values(pConnection, MHD_HEADER_KIND, nullptr, nullptr) >
+                kMaxHeaderLines)
+                return Answer(pConnection, MHD_HTTP_REQUEST_HEADER_FIELDS_TOO_LARGE, "");
+            if (szLength && std::strtoull(szLength, nullptr, 10) > kMaxUploadBytes)
+                return Answer(pConnection, MHD_HTTP_CONTENT_TOO_LARGE, "");
+            // The script path is a plain path: compared as text, never as a pattern.
+            if (self->strPath != szUrl)
+                x->iStatus = MHD_HTTP_NOT_FOUND;
+            else if (std::strcmp(szMethod, MHD_HTTP_METHOD_POST) != 0)
+                x->iStatus = MHD_HTTP_METHOD_NOT_ALLOWED;
+            const char* szAgent =
+                MHD_lookup_connection_value(pConnection, MHD_HEADER_KIND, "User-Agent");
+            x->strAgent = szAgent ? szAgent : "";
+            x->strAddress = AddressOf(pConnection);
+            return MHD_YES;
+        }
+        if (*pnData > 0) {
+            // Past the protocol's limit only one more byte is kept: enough for the guild to
+            // refuse the body, without holding it.
+            std::size_t nKeep = std::min(
+                *pnData, kMaxBodyBytes + 1 - std::min(x->strBody.size(), kMaxBodyBytes + 1));
+            x->strBody.append(pData, nKeep);
+            *pnData = 0;
+            return MHD_YES;
+        }
+        switch (x->state) {
+        case Exchange::State::Reading:
+            self->watch.Done(pConnection);
+            if (x->iStatus != MHD_HTTP_OK)
+                return Answer(pConnection, x->iStatus, "");
+            x->state = Exchange::State::Working;
+            MHD_suspend_connection(pConnection);
+            self->pWorkers->Submit([self, x, pConnection] {
+                x->strReply = self->handler({x->strBody, x->strAgent, x->strAddress}).Body();
+                x->state = Exchange::State::Done;
+                MHD_resume_connection(pConnection);
+            });
+            return MHD_YES;
+        case Exchange::State::Working:
+            return MHD_YES;
+        case Exchange::State::Done:
+            return Answer(pConnection, MHD_HTTP_OK, x->strReply);
+        }
+        return MHD_NO;
+    }
+};
+
+StandaloneFront::StandaloneFront(std::string strPath, FrontLimits limits, Handler handler)
+    : m_pImpl(std::make_unique<Impl>(std::move(strPath), limits, std::move(handler))) {}
+
+StandaloneFront::~StandaloneFront() {
+    if (!m_pImpl->pDaemon)
+        return;
+    // No new connection; the requests with the workers are answered, then all is closed.
+    MHD_quiesce_daemon(m_pImpl->pDaemon);
+    m_pImpl->pWorkers.reset();
+    MHD_stop_daemon(m_pImpl->pDaemon);
+}
+
+int StandaloneFront::Start(const std::string& strHost, int iPort) {
+    addrinfo hints{};
+    hints.ai_socktype = SOCK_STREAM;
+    hints.ai_flags = AI_PASSIVE | AI_NUMERICSERV;
+    addrinfo* pFound = nullptr;
+    std::string strPort = std::to_string(iPort);
+    if (getaddrinfo(strHost.empty() ? nullptr : strHost.c_str(), strPort.c_str(), &hints,
+                    &pFound) != 0 ||
+        !pFound)
+        throw std::runtime_error("cannot resolve \"" + strHost + "\"");
+    sockaddr_storage address{};
+    std::memcpy(&address, pFound->ai_addr, pFound->ai_addrlen);
+    bool bIPv6 = pFound->ai_family == AF_INET6;
+    freeaddrinfo(pFound);
+
+    Impl& impl = *m_pImpl;
+    impl.pWorkers = std::make_unique<WorkerPool>(impl.limits.nWorkers);
+    unsigned iFlags = MHD_USE_EPOLL | MHD_USE_INTERNAL_POLLING_THREAD | MHD_ALLOW_SUSPEND_RESUME;
+    if (bIPv6)
+        iFlags |= MHD_USE_IPv6;
+    impl.pDaemon = MHD_start_daemon(
+        iFlags, static_cast<uint16_t>(iPort), nullptr, nullptr, &Impl::OnRequest, &impl,
+        MHD_OPTION_SOCK_ADDR, reinterpret_cast<sockaddr*>(&address), MHD_OPTION_LISTEN_BACKLOG_SIZE,
+        static_cast<unsigned>(impl.limits.nBacklog), MHD_OPTION_CONNECTION_LIMIT,
+        static_cast<unsigned>(impl.limits.nConnections), MHD_OPTION_PER_IP_CONNECTION_LIMIT,
+        static_cast<unsigned>(impl.limits.nPerAddress), MHD_OPTION_CONNECTION_TIMEOUT,
+        static_cast<unsigned>(impl.limits.nIdleSeconds), MHD_OPTION_CONNECTION_MEMORY_LIMIT,
+        kHeaderBytes, MHD_OPTION_NOTIFY_CONNECTION, &Impl::OnConnection, &impl,
+        MHD_OPTION_NOTIFY_COMPLETED, &Impl::OnCompleted, &impl, MHD_OPTION_END);
+    if (!impl.pDaemon)
+        throw std::runtime_error("cannot listen on " + strHost + ":" + strPort);
+    const MHD_DaemonInfo* pInfo = MHD_get_daemon_info(impl.pDaemon, MHD_DAEMON_INFO_BIND_PORT);
+    return pInfo ? pInfo->port : iPort;
+}

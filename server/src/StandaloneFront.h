@@ -1,0 +1,49 @@
+#pragma once
+// The standalone server's HTTP front, on libmicrohttpd: an epoll thread reads requests and writes
+// replies; a complete request goes to a WorkerPool, so that no slow, malformed or guessing client
+// ever holds a thread that others need. Limits: a request's header must arrive within
+// nHeaderSeconds of the connection and the whole request within nRequestSeconds (a watch thread
+// ends the connection otherwise, with 408 when no header came); at most kMaxHeaderLines header
+// lines and kHeaderBytes for the request line and the header together (431); nPerAddress open
+// connections an address, nConnections in all; a listen backlog of nBacklog.
+#include "Guild.h"
+#include "WorkerPool.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+
+struct FrontLimits {
+    int nHeaderSeconds = 10;
+    int nRequestSeconds = 30;
+    int nIdleSeconds = 10;
+    int nPerAddress = 32;
+    int nConnections = 1000;
+    int nBacklog = 1024;
+    int nWorkers = 8;
+};
+
+class StandaloneFront {
+public:
+    static constexpr int kMaxHeaderLines = 64;
+    static constexpr std::size_t kHeaderBytes = 16 * 1024;
+    // A body larger than the protocol allows is still read, and answered by the guild (992), up
+    // to this; beyond it the request is refused (413) without being read.
+    static constexpr std::size_t kMaxUploadBytes = 4 * 1024 * 1024;
+
+    using Handler = std::function<Reply(const Request&)>;
+    StandaloneFront(std::string strPath, FrontLimits limits, Handler handler);
+    // Stops listening, answers the requests already handed to the workers, then closes.
+    ~StandaloneFront();
+    StandaloneFront(const StandaloneFront&) = delete;
+    StandaloneFront& operator=(const StandaloneFront&) = delete;
+
+    // Listens on host:port (port 0 picks a free one) and returns the port; throws
+    // std::runtime_error when it cannot.
+    int Start(const std::string& strHost, int iPort);
+
+    struct Impl;
+
+private:
+    std::unique_ptr<Impl> m_pImpl;
+};
