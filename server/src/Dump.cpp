@@ -446,7 +446,7 @@ GuildDump ReadDump(const std::string& strDump) {
 void RestoreDump(Database& db, const GuildDump& dump) {
     Transaction tx(db, Transaction::Kind::Write);
     db.Exec("DELETE FROM characters; DELETE FROM settings; DELETE FROM login_failures; "
-            "DELETE FROM server_state;");
+            "DELETE FROM server_state; DELETE FROM verified_logins;");
     Store store(db);
     for (const auto& [strKey, strValue] : dump.settings)
         store.SetSetting(strKey, strValue);

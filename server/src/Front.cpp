@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
+#include <optional>
 #include <pthread.h>
 
 namespace {
@@ -58,8 +59,13 @@ int Serve(const ServeOptions& options) {
     sigaddset(&signals, SIGTERM);
     pthread_sigmask(SIG_BLOCK, &signals, nullptr);
 
-    CredentialCache cache;
-    Guild guild(options.strDbPath, &cache);
+    std::optional<std::string> strKey = CredentialCache::LoadKey(options.strDbPath);
+    std::optional<CredentialCache> cache;
+    if (strKey)
+        cache.emplace(*strKey, std::chrono::seconds(300));
+    else
+        cache.emplace(); // still remembered in memory, not shared with the CGI program
+    Guild guild(options.strDbPath, &*cache);
     {
         StandaloneFront front(options.strPath, options.limits,
                               [&](const Request& request) { return guild.Handle(request); });
@@ -99,7 +105,15 @@ int ServeCgi() {
         std::string strBody(lLength, '\0');
         std::size_t nRead = std::fread(strBody.data(), 1, lLength, stdin);
         strBody.resize(nRead);
-        Guild guild(szDb ? szDb : "", nullptr);
+        // The record of verified logins is shared through the guild file with every other
+        // request's process and with a standalone server, under the key kept beside it.
+        std::string strDb = szDb ? szDb : "";
+        std::optional<std::string> strKey =
+            strDb.empty() ? std::nullopt : CredentialCache::LoadKey(strDb);
+        std::optional<CredentialCache> cache;
+        if (strKey)
+            cache.emplace(*strKey, std::chrono::seconds(300));
+        Guild guild(strDb, cache ? &*cache : nullptr);
         reply = guild.Handle({strBody, szAgent ? szAgent : "", szRemote ? szRemote : ""});
     }
     std::string strBody = reply.Body();

@@ -67,7 +67,7 @@ Reply Authenticate(Database& db, Store& store, CredentialCache* pCache, const Fo
     LoginThrottle throttle(db);
     if (long lWait = throttle.SecondsToWait(strKey, strAddress))
         return {zorv::CodeLoginThrottled, zorv::JoinFields({Trim(strName), std::to_string(lWait)})};
-    if (member && pCache && pCache->Knows(strKey, strPassword, strHash)) {
+    if (member && pCache && pCache->Knows(strKey, strPassword, strHash, &db)) {
         me = *member;
         return {0, ""};
     }
@@ -77,7 +77,7 @@ Reply Authenticate(Database& db, Store& store, CredentialCache* pCache, const Fo
     }
     throttle.RecordSuccess(strKey, strAddress);
     if (pCache)
-        pCache->Remember(strKey, strPassword, strHash);
+        pCache->Remember(strKey, strPassword, strHash, &db);
     me = *member;
     return {0, ""};
 }

@@ -25,7 +25,7 @@ inline constexpr std::size_t kMaxBodyBytes = 64 * 1024;
 
 class Guild {
 public:
-    // pCache may be null (CGI: one request a process, nothing to remember).
+    // pCache, when not null, is the record of verified logins (kept in the guild file too).
     Guild(std::string strDbPath, CredentialCache* pCache);
     Reply Handle(const Request& request);
 

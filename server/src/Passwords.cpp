@@ -3,10 +3,15 @@
 #include "Database.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
 #include <sodium.h>
 #include <stdexcept>
+#include <unistd.h>
 
 namespace {
 
@@ -47,6 +52,48 @@ CredentialCache::CredentialCache(std::chrono::seconds ttl) : m_ttl(ttl) {
     randombytes_buf(m_key, sizeof m_key);
 }
 
+CredentialCache::CredentialCache(const std::string& strKey, std::chrono::seconds ttl) : m_ttl(ttl) {
+    EnsureSodium();
+    if (strKey.size() != kKeyBytes)
+        throw std::invalid_argument("a credential key has 32 bytes");
+    std::memcpy(m_key, strKey.data(), kKeyBytes);
+}
+
+std::optional<std::string> CredentialCache::LoadKey(const std::string& strDbPath) {
+    EnsureSodium();
+    const char* szFile = std::getenv("ZORV_KEY_FILE");
+    std::string strFile = szFile && *szFile ? szFile : strDbPath + ".key";
+    // Made at most once: of several processes that find it missing, one creates it and the
+    // others read what it wrote.
+    for (int iAttempt = 0; iAttempt < 50; ++iAttempt) {
+        int fd = open(strFile.c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd >= 0) {
+            unsigned char key[kKeyBytes];
+            ssize_t n = read(fd, key, sizeof key);
+            close(fd);
+            if (n == static_cast<ssize_t>(sizeof key))
+                return std::string(reinterpret_cast<char*>(key), sizeof key);
+            usleep(2000); // being written
+            continue;
+        }
+        fd = open(strFile.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        if (fd < 0 && errno == EEXIST)
+            continue;
+        if (fd < 0)
+            break;
+        unsigned char key[kKeyBytes];
+        randombytes_buf(key, sizeof key);
+        bool bWritten = write(fd, key, sizeof key) == static_cast<ssize_t>(sizeof key);
+        close(fd);
+        if (bWritten)
+            return std::string(reinterpret_cast<char*>(key), sizeof key);
+        break;
+    }
+    std::fprintf(stderr, "zorv-server: cannot read or make the credential key %s: %s\n",
+                 strFile.c_str(), std::strerror(errno));
+    return std::nullopt;
+}
+
 std::string CredentialCache::Digest(const std::string& strNameKey, const std::string& strPassword,
                                     const std::string& strHash) const {
     std::string strInput = strNameKey + '\0' + strPassword + '\0' + strHash;
@@ -55,38 +102,71 @@ std::string CredentialCache::Digest(const std::string& strNameKey, const std::st
                        reinterpret_cast<const unsigned char*>(strInput.data()), strInput.size(),
                        m_key, sizeof m_key);
     sodium_memzero(strInput.data(), strInput.size());
-    return std::string(reinterpret_cast<const char*>(digest), sizeof digest);
-}
-
-bool CredentialCache::Knows(const std::string& strNameKey, const std::string& strPassword,
-                            const std::string& strHash) {
-    std::string strDigest = Digest(strNameKey, strPassword, strHash);
-    std::lock_guard<std::mutex> lock(m_mutex);
-    auto entry = m_entries.find(strDigest);
-    if (entry == m_entries.end())
-        return false;
-    if (std::chrono::steady_clock::now() > entry->second) {
-        m_entries.erase(entry);
-        return false;
-    }
-    return true;
-}
-
-void CredentialCache::Remember(const std::string& strNameKey, const std::string& strPassword,
-                               const std::string& strHash) {
-    std::string strDigest = Digest(strNameKey, strPassword, strHash);
-    auto now = std::chrono::steady_clock::now();
-    std::lock_guard<std::mutex> lock(m_mutex);
-    if (m_entries.size() > 100000) { // bounded: drop whatever has expired
-        for (auto it = m_entries.begin(); it != m_entries.end();)
-            it = now > it->second ? m_entries.erase(it) : std::next(it);
-    }
-    m_entries[strDigest] = now + m_ttl;
+    char szHex[sizeof digest * 2 + 1];
+    sodium_bin2hex(szHex, sizeof szHex, digest, sizeof digest);
+    return szHex;
 }
 
 namespace {
 
+// Seconds since 1970 in SQL, the time base of the tables below.
 const char kNow[] = "((julianday('now') - 2440587.5) * 86400.0)";
+
+} // namespace
+
+bool CredentialCache::Knows(const std::string& strNameKey, const std::string& strPassword,
+                            const std::string& strHash, Database* pDb) {
+    std::string strDigest = Digest(strNameKey, strPassword, strHash);
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        auto entry = m_entries.find(strDigest);
+        if (entry != m_entries.end()) {
+            if (std::chrono::steady_clock::now() <= entry->second)
+                return true;
+            m_entries.erase(entry);
+        }
+    }
+    if (!pDb)
+        return false;
+    Statement known(
+        *pDb, (std::string("SELECT expires - ") + kNow + " FROM verified_logins WHERE digest = ?1")
+                  .c_str());
+    known.Bind(1, strDigest);
+    double dLeft = known.Step() ? known.Double(0) : 0;
+    known.Reset();
+    if (dLeft <= 0)
+        return false;
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_entries[strDigest] = std::chrono::steady_clock::now() +
+                           std::chrono::milliseconds(static_cast<long>(dLeft * 1000));
+    return true;
+}
+
+void CredentialCache::Remember(const std::string& strNameKey, const std::string& strPassword,
+                               const std::string& strHash, Database* pDb) {
+    std::string strDigest = Digest(strNameKey, strPassword, strHash);
+    auto now = std::chrono::steady_clock::now();
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        if (m_entries.size() > 100000) { // bounded: drop whatever has expired
+            for (auto it = m_entries.begin(); it != m_entries.end();)
+                it = now > it->second ? m_entries.erase(it) : std::next(it);
+        }
+        m_entries[strDigest] = now + m_ttl;
+    }
+    if (!pDb)
+        return;
+    Transaction tx(*pDb, Transaction::Kind::Write);
+    pDb->Exec(std::string("DELETE FROM verified_logins WHERE expires < ") + kNow);
+    Statement insert(*pDb, (std::string("INSERT OR REPLACE INTO verified_logins(digest, expires) "
+                                        "VALUES (?1, ") +
+                            kNow + " + ?2)")
+                               .c_str());
+    insert.Bind(1, strDigest).Bind(2, std::int64_t(m_ttl.count())).Run();
+    tx.Commit();
+}
+
+namespace {
 
 std::string PairSubject(const std::string& strNameKey, const std::string& strAddress) {
     return "pair:" + strNameKey + "\n" + strAddress;

@@ -5,6 +5,7 @@
 #include <chrono>
 #include <map>
 #include <mutex>
+#include <optional>
 #include <string>
 
 class Database;
@@ -15,21 +16,37 @@ bool VerifyPassword(const std::string& strHash, const std::string& strPassword);
 bool IsPasswordHash(const std::string& strHash);
 
 // Remembers for a few minutes that a name, a password and the stored hash they were checked
-// against belong together. Only a keyed digest of the three is kept, never the password; a
-// changed stored hash (a new password, a new default) no longer matches. Thread-safe.
+// against belong together, so that every click of a logged-in member does not pay argon2id
+// again. Only a digest of the three keyed with a secret is kept, never the password; a changed
+// stored hash (a new password, a new default) no longer matches. The record lives in memory and,
+// when a database is given, in the guild file too (table verified_logins), so that the CGI
+// program, a new process for every request, and the standalone server share it. The key never
+// enters the database: a stolen guild file holds digests that cannot be tried against without it,
+// so it is no cheaper to attack than the argon2id hashes beside them. Thread-safe.
 class CredentialCache {
 public:
+    static constexpr std::size_t kKeyBytes = 32;
+
+    // A random key of this process alone: the record is of use only in memory.
     explicit CredentialCache(std::chrono::seconds ttl = std::chrono::seconds(300));
+    // strKey: kKeyBytes bytes, the same for every process that shares the guild file.
+    CredentialCache(const std::string& strKey, std::chrono::seconds ttl);
+
+    // The key for the guild file at strDbPath: the file that ZORV_KEY_FILE names, or else
+    // strDbPath + ".key"; a missing file is created with random bytes, readable by its owner
+    // alone. nullopt (and a line on standard error) when it can be neither read nor made.
+    static std::optional<std::string> LoadKey(const std::string& strDbPath);
+
     bool Knows(const std::string& strNameKey, const std::string& strPassword,
-               const std::string& strHash);
+               const std::string& strHash, Database* pDb = nullptr);
     void Remember(const std::string& strNameKey, const std::string& strPassword,
-                  const std::string& strHash);
+                  const std::string& strHash, Database* pDb = nullptr);
 
 private:
     std::string Digest(const std::string& strNameKey, const std::string& strPassword,
                        const std::string& strHash) const;
     std::chrono::seconds m_ttl;
-    unsigned char m_key[32];
+    unsigned char m_key[kKeyBytes];
     std::mutex m_mutex;
     std::map<std::string, std::chrono::steady_clock::time_point> m_entries;
 };

@@ -109,6 +109,15 @@ CREATE TABLE IF NOT EXISTS freed_ids (
 CREATE INDEX IF NOT EXISTS freed_ids_by_age ON freed_ids(freed_seq, id);
 )sql";
 
+// Version 4: the record of verified logins that the CGI program and the standalone server
+// share (CredentialCache): digests keyed with a secret kept outside this file.
+const char kVersion4Tables[] = R"sql(
+CREATE TABLE IF NOT EXISTS verified_logins (
+    digest TEXT PRIMARY KEY,
+    expires REAL NOT NULL
+);
+)sql";
+
 const char kFreedIdsFromGaps[] = R"sql(
 INSERT OR REPLACE INTO server_state(key, value)
     SELECT 'id_high_water', coalesce(max(id), 0) FROM characters;
@@ -155,6 +164,8 @@ void Store::PrepareSchema(Database& db) {
         db.Exec(kVersion3Tables);
         db.Exec(kFreedIdsFromGaps);
     }
+    if (iVersion < 4)
+        db.Exec(kVersion4Tables);
     db.Exec("PRAGMA user_version = " + std::to_string(kSchemaVersion));
     tx.Commit();
 }

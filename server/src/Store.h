@@ -41,8 +41,9 @@ public:
     explicit Store(Database& db) : m_db(db) {}
 
     // The schema this server reads and writes, kept in the file's user_version. Version 2 added
-    // each character's revision; version 3 the record of freed ids.
-    static constexpr int kSchemaVersion = 3;
+    // each character's revision; version 3 the record of freed ids; version 4 the record of
+    // verified logins.
+    static constexpr int kSchemaVersion = 4;
     // Gives an empty file the whole schema and upgrades a file of an earlier version in place.
     // It looks again once it holds the write lock, so that CGI processes opening an old file
     // together upgrade it once. A file of a later version is refused with DbError: this server

@@ -7,6 +7,7 @@
 #include "Store.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <thread>
 
 namespace {
@@ -88,6 +89,38 @@ TEST_P(Logins, ParallelGuessersNeverKeepAnotherMemberOut) {
     // Tries that raced past the check before the failures were written are the most that get a
     // hash: each guesser's first, and the free ones.
     EXPECT_LE(nTried, nGuessers + 3);
+}
+
+TEST_P(Logins, VerifiedLoginsAreSharedThroughTheGuildFile) {
+    ASSERT_EQ(As(T(), S::Self, 104).iCode, 800);
+    EXPECT_NE(SqlValue(m_strDb, "SELECT count(*) FROM verified_logins"), "0");
+    // The key lives beside the guild file, for its owner alone, never inside it.
+    struct stat info {};
+    ASSERT_EQ(stat((m_strDb + ".key").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0600u);
+    std::optional<std::string> strKey = CredentialCache::LoadKey(m_strDb);
+    ASSERT_TRUE(strKey);
+
+    // Another process records a password that argon2id would refuse: the server lets it in, so
+    // it read that record instead of hashing. Under any other key the record means nothing.
+    {
+        Database db = OpenGuildDatabase(m_strDb, false);
+        Store store(db);
+        std::string strHash = store.HashOf(*store.FindByName("Self"));
+        CredentialCache(*strKey, std::chrono::seconds(300))
+            .Remember("self", "planted1", strHash, &db);
+        CredentialCache(std::chrono::seconds(300)).Remember("self", "planted2", strHash, &db);
+    }
+    EXPECT_EQ(As(T(), S::Self, 104).iCode, 800);
+    EXPECT_EQ(Login("Self", "planted1", "127.0.0.7").iCode, 800);
+    EXPECT_EQ(Login("Self", "planted2", "127.0.0.7").iCode, 951);
+    // A new password changes the stored hash, and no earlier record matches it.
+    ASSERT_EQ(
+        As(T(), S::Self, 108, {{"charid", "4"}, {"newpw", "newpw12"}, {"confirmpw", "newpw12"}})
+            .iCode,
+        800);
+    EXPECT_EQ(Login("Self", "planted1", "127.0.0.7").iCode, 951);
+    EXPECT_EQ(Login("Self", "newpw12", "127.0.0.7").iCode, 800);
 }
 
 INSTANTIATE_TEST_SUITE_P(Server, Logins, ::testing::Values("serve", "cgi"));
