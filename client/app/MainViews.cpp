@@ -10,6 +10,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QSplitter>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTreeView>
@@ -59,12 +60,20 @@ MainViews::MainViews(QWidget* pCentral)
     pSheetButtons->addStretch();
     pSheetButtons->addWidget(sheet.cmdSaveChanges);
     pSheetButtons->addWidget(sheet.cmdResetChanges);
-    auto* pSheet = new QVBoxLayout;
+    // The user moves the border between tree and sheet; it starts at 40 % and 60 %.
+    splitTreeSheet = Named(new QSplitter(Qt::Horizontal, pTreePage), "splitTreeSheet");
+    splitTreeSheet->setChildrenCollapsible(false);
+    auto* pSheetSide = new QWidget(splitTreeSheet);
+    auto* pSheet = new QVBoxLayout(pSheetSide);
+    pSheet->setContentsMargins(0, 0, 0, 0);
     pSheet->addWidget(tabCharInfo);
     pSheet->addLayout(pSheetButtons);
-    auto* pTreePageLayout = new QHBoxLayout(pTreePage);
-    pTreePageLayout->addWidget(frameAllegianceTree, 4);
-    pTreePageLayout->addLayout(pSheet, 6);
+    splitTreeSheet->addWidget(frameAllegianceTree);
+    splitTreeSheet->addWidget(pSheetSide);
+    splitTreeSheet->setStretchFactor(0, 4);
+    splitTreeSheet->setStretchFactor(1, 6);
+    splitTreeSheet->setSizes({400, 600});
+    (new QHBoxLayout(pTreePage))->addWidget(splitTreeSheet);
 
     // The list views.
     frameFlatList =

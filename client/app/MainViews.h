@@ -12,6 +12,7 @@ class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QPushButton;
+class QSplitter;
 class QTabWidget;
 class QTreeView;
 class QWidget;
@@ -24,6 +25,7 @@ struct MainViews {
     QTabWidget* tabCharInfo; // built before the sheet that fills it
     SheetViews sheet;
 
+    QSplitter* splitTreeSheet; // the tree's frame beside the character sheet
     QGroupBox* frameAllegianceTree;
     QTreeView* treTreeView;
     QPushButton* cmdTreeRefresh;

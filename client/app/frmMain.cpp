@@ -1,5 +1,6 @@
 #include "frmMain.h"
 
+#include "Accessibility.h"
 #include "AdminOperations.h"
 #include "AllegianceOperations.h"
 #include "AllegianceView.h"
@@ -15,6 +16,7 @@
 #include "SkillCatalogue.h"
 #include "SkillSearch.h"
 #include "StatusBar.h"
+#include "WindowLayout.h"
 #include "frmAbout.h"
 #include "frmLogin.h"
 #include "frmNewServerSetup.h"
@@ -26,9 +28,12 @@
 #include <QComboBox>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QShortcut>
+#include <QSplitter>
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QTreeView>
+#include <algorithm>
 #include <cstdlib>
 
 frmMain::frmMain(std::unique_ptr<Prompts> pPrompts, const QString& strSettingsFolder,
@@ -70,8 +75,9 @@ void frmMain::Form_Load() {
     m_pSession->objCharDB = m_pRoster.get();
     m_pSession->objSkills = m_pSkills.get();
     BuildMenus();
-    // 10140 x 9225 twips at 15 twips a pixel.
-    setMinimumSize(676, 615);
+    // 10140 x 9225 twips: 676 x 615 pixels at 96 dots an inch, more on a screen set to more.
+    const qreal rScale = std::max<qreal>(1.0, logicalDpiX() / 96.0);
+    setMinimumSize(qRound(676 * rScale), qRound(615 * rScale));
 
     MainViews& v = *m_pViews;
 
@@ -79,9 +85,11 @@ void frmMain::Form_Load() {
     m_pCycle->strCurPlayer.clear();
     m_pCycle->strCurServer.clear();
 
+    // 30 %, 20 % and 20 % of the bar.
     m_pStatusBar->AddPanel(RequestCycle::kPanelOp, 3);
     m_pStatusBar->AddPanel(RequestCycle::kPanelHTTP, 2);
     m_pStatusBar->AddPanel(RequestCycle::kPanelData, 2);
+    m_pStatusBar->AddSpace(3);
     v.tabMainTab->setCurrentIndex(0);
 
     WireAllegiance();
@@ -89,6 +97,18 @@ void frmMain::Form_Load() {
     WireLists();
     WireAdmin();
     SetCharTabEnable(false);
+
+    // Keys for what officers do most, beside every button's and menu's access key.
+    auto Key = [this](QKeySequence key, QAbstractButton* pButton) {
+        connect(new QShortcut(key, this), &QShortcut::activated, pButton, [pButton] {
+            if (pButton->isVisible() && pButton->isEnabled())
+                pButton->click();
+        });
+    };
+    Key(QKeySequence(Qt::Key_F5), v.cmdTreeRefresh);
+    Key(QKeySequence(Qt::CTRL | Qt::Key_F), v.cmdFindInTree);
+    Key(QKeySequence::Save, v.sheet.cmdSaveChanges);
+    NameControlsAfterLabels(this);
 
     connect(m_pCycle.get(), &RequestCycle::LoginRequired, this, &frmMain::ShowLoginForm);
     m_pCycle->Route(zorv::OpLogin, [this] { LoginReply(); });
@@ -141,8 +161,17 @@ void frmMain::BuildMenus() {
 }
 
 void frmMain::Start() {
+    const WindowLayout layout = WindowLayout::Load(LayoutFile());
+    if (!layout.geometry.isEmpty())
+        restoreGeometry(layout.geometry);
+    if (!layout.splitter.isEmpty())
+        m_pViews->splitTreeSheet->restoreState(layout.splitter);
     show();
     ShowLoginForm();
+}
+
+QString frmMain::LayoutFile() const {
+    return m_settings.strPath + QStringLiteral("layout.ini");
 }
 
 void frmMain::WireAllegiance() {
@@ -269,6 +298,9 @@ void frmMain::mnuFileExit_Click() {
 }
 
 void frmMain::mnuAbout_Click() {
+    const bool bLoggedIn = !m_pSession->strCurCharID.isEmpty();
+    m_pAbout->SetLogin(bLoggedIn ? m_pCycle->strCurServer + m_pCycle->strCurURI : QString(),
+                       bLoggedIn ? m_pSession->strGuildName : QString());
     m_pPrompts->Exec(*m_pAbout);
 }
 
@@ -277,6 +309,8 @@ void frmMain::closeEvent(QCloseEvent* pEvent) {
         pEvent->ignore();
         return;
     }
+    if (isVisible()) // how the user left it, for the next start
+        WindowLayout{saveGeometry(), m_pViews->splitTreeSheet->saveState()}.Save(LayoutFile());
     Form_Unload();
     QMainWindow::closeEvent(pEvent);
 }

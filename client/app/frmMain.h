@@ -97,6 +97,8 @@ private:
     void SetupNewServer();
     void ApplyTreeStyle(bool bUsePics);
     void ApplyRescueSquad();
+    // The file that keeps the window's size and the splitter between runs.
+    QString LayoutFile() const;
 
     // Members are destroyed in reverse order, and all of them before the Qt children: whatever
     // holds a reference (the dialogs, the request cycle, the allegiance view) is declared after

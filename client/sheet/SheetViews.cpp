@@ -1,5 +1,6 @@
 #include "SheetViews.h"
 
+#include "Accessibility.h"
 #include "Build.h"
 #include "Grid.h"
 #include "Latin1.h"
@@ -98,19 +99,22 @@ SheetViews::SheetViews(QTabWidget* pTabs) : tabCharInfo(pTabs) {
     pFlags->addStretch();
     auto* pForm = new QFormLayout(f);
     auto Row = [&](const char* szCaption, const char* szName, auto* pField) {
-        pForm->addRow(Label(szCaption, szName, f), pField);
+        QLabel* pLabel = Label(szCaption, szName, f);
+        pForm->addRow(pLabel, pField);
+        return pLabel;
     };
     Row("Name:", "lblBasic0", txtName);
     Row("Level:", "lblBasic1", txtLevel);
     Row("Rank:", "lblBasic2", cmbRank);
     Row("Computed Rank:", "lblBasic9", cmbComputedRank);
     Row("Class:", "lblBasic3", txtClass);
-    Row("Race:", "lblBasic4", pRaceSex);
-    Row("Is Mule:", "lblBasic5", pMule);
-    Row("Mule for:", "lblBasic6", WithButton(txtMuleFor, cmdMuleForSearch));
+    Row("Race:", "lblBasic4", pRaceSex)->setBuddy(cmbRace);
+    Row("Is Mule:", "lblBasic5", pMule)->setBuddy(optMuleYes);
+    Row("Mule for:", "lblBasic6", WithButton(txtMuleFor, cmdMuleForSearch))->setBuddy(txtMuleFor);
     Row("Lifestoned At:", "lblBasic7", txtLifestone);
     Row("Tied To:", "lblBasic8", txtTieTo);
-    Row("Main Character Name: ", "lblBasic11", WithButton(txtMainName, cmdMainNameSearchFor));
+    Row("Main Character Name: ", "lblBasic11", WithButton(txtMainName, cmdMainNameSearchFor))
+        ->setBuddy(txtMainName);
     pForm->addRow(pFlags);
     pForm->addRow(lblLastModified);
     frameBio = Frame("Bio", "frameBio", pBasic);
@@ -234,4 +238,28 @@ SheetViews::SheetViews(QTabWidget* pTabs) : tabCharInfo(pTabs) {
     pAwardsLayout->addWidget(lblAwards);
     pAwardsLayout->addWidget(txtAwards, 1);
     (new QVBoxLayout(pAwards))->addWidget(frameAwards);
+    lblAwards->setBuddy(txtAwards);
+
+    // What a screen reader says for the controls no label stands for.
+    cmbSex->setAccessibleName(QStringLiteral("Sex"));
+    optMuleYes->setAccessibleName(QStringLiteral("Is Mule: Yes"));
+    optMuleNo->setAccessibleName(QStringLiteral("Is Mule: No"));
+    cmdMuleForSearch->setAccessibleName(QStringLiteral("Find the character this mule is for"));
+    cmdMainNameSearchFor->setAccessibleName(QStringLiteral("Find the main character"));
+    txtBio->setAccessibleName(QStringLiteral("Bio"));
+    lstVassals->setAccessibleName(QStringLiteral("Vassals"));
+    treImmediateTree->setAccessibleName(QStringLiteral("Immediate Tree"));
+    grdSkillGrid->setAccessibleName(QStringLiteral("Skill Values"));
+    txtMiscRL->setAccessibleName(QStringLiteral("Anything else you want others to know about you"));
+    for (QPushButton* pButton :
+         {cmdLSpec, cmdRTrained, cmdLTrained, cmdRUntrained, cmdLUntrained, cmdRUnusable}) {
+        // "Raise" and "Lower" say which list they move from.
+        const QString strList = pButton == cmdLSpec                                ? "specialized"
+                                : pButton == cmdRTrained || pButton == cmdLTrained ? "trained"
+                                : pButton == cmdRUntrained || pButton == cmdLUntrained ? "untrained"
+                                                                                       : "unusable";
+        pButton->setAccessibleName(pButton->text() + QStringLiteral(" the selected ") + strList +
+                                   QStringLiteral(" skills"));
+    }
+    NameControlsAfterLabels(tabCharInfo);
 }

@@ -15,7 +15,10 @@
 #include "frmFindChar.h"
 
 #include <QApplication>
+#include <QHeaderView>
 #include <QLineEdit>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QTabWidget>
 #include <QTreeView>
 #include <algorithm>
@@ -35,9 +38,26 @@ AllegianceView::AllegianceView(Session& session, Characters& roster,
     m_pFlat = new FlatListModel(roster, this);
     m_pFind = std::make_unique<frmFindChar>(pDialogParent);
     m_pFind->objCharDB = &roster;
+    // Lines and plus/minus signs in either tree style, whatever the desktop's style draws.
+    m_pTreeStyle = QStyleFactory::create(QStringLiteral("Windows"));
+    if (m_pTreeStyle)
+        m_pTreeStyle->setParent(this);
+    m_fitTimer.setSingleShot(true);
+    connect(&m_fitTimer, &QTimer::timeout, this, &AllegianceView::FitColumns);
     for (QTreeView* pTree : {controls.treTreeView, controls.treImmediateTree}) {
         pTree->setModel(ModelOf(pTree));
         pTree->setUniformRowHeights(true);
+        if (m_pTreeStyle)
+            pTree->setStyle(m_pTreeStyle);
+        // The column is as wide as its widest shown name, so a deep branch scrolls sideways
+        // instead of cutting its names short.
+        pTree->header()->setStretchLastSection(false);
+        pTree->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        for (auto signal : {&QTreeView::expanded, &QTreeView::collapsed})
+            connect(pTree, signal, &m_fitTimer, qOverload<>(&QTimer::start));
+        connect(pTree->model(), &QAbstractItemModel::modelReset, &m_fitTimer,
+                qOverload<>(&QTimer::start));
+        pTree->viewport()->installEventFilter(this);
         // Selecting a node must never make the view open all its ancestors at once.
         pTree->setAutoScroll(false);
         connect(pTree, &QTreeView::expanded, this, &AllegianceView::ExpandGuard);
@@ -323,6 +343,21 @@ void AllegianceView::JumpToCharacter(const QString& strName) {
     if (m_jumpTimer.isActive()) // one cursor for one pending jump
         QApplication::restoreOverrideCursor();
     m_jumpTimer.start();
+}
+
+bool AllegianceView::eventFilter(QObject* pWatched, QEvent* pEvent) {
+    if (pEvent->type() == QEvent::Resize)
+        m_fitTimer.start();
+    return QObject::eventFilter(pWatched, pEvent);
+}
+
+void AllegianceView::FitColumns() {
+    for (QTreeView* pTree : {m_controls.treTreeView, m_controls.treImmediateTree}) {
+        // Only the rows near the shown ones are measured, so this stays cheap on a large tree.
+        pTree->resizeColumnToContents(0);
+        if (pTree->columnWidth(0) < pTree->viewport()->width())
+            pTree->setColumnWidth(0, pTree->viewport()->width());
+    }
 }
 
 void AllegianceView::ShowFound(const QList<qint16>& found) {

@@ -21,6 +21,7 @@ class FlatListModel;
 class Grid;
 class QModelIndex;
 class QTabWidget;
+class QStyle;
 class QTreeView;
 class FoundDelegate;
 class frmFindChar;
@@ -84,6 +85,9 @@ public:
     // The selected node's key, or an empty text.
     QString SelectedKey() const;
 
+protected:
+    bool eventFilter(QObject* pWatched, QEvent* pEvent) override;
+
 private:
     AllegianceModel* ModelOf(QTreeView* pTree) const;
     void RememberSelectedNode();
@@ -96,6 +100,7 @@ private:
     void BackToShownNode();
     void ExpandGuard(const QModelIndex& index);
     void TooDeep();
+    void FitColumns();
 
     Session& m_session;
     Characters& m_roster;
@@ -110,4 +115,6 @@ private:
     QTimer m_jumpTimer;
     QTimer m_selectTimer;
     FoundDelegate* m_pFound;
+    QStyle* m_pTreeStyle = nullptr;
+    QTimer m_fitTimer; // gathers a burst of expansions into one fitting of the columns
 };

@@ -1,6 +1,7 @@
 #include "Grid.h"
 
 #include <QContextMenuEvent>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QMenu>
 #include <algorithm>
@@ -102,6 +103,11 @@ Grid::Grid(const QString& strName, QWidget* pParent, SortableModel* pModel)
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setSectionsClickable(true);
     connect(horizontalHeader(), &QHeaderView::sectionClicked, this, &Grid::HeaderSort);
+    // A section dragged by the user; the model's own resets resize sections too.
+    connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this] {
+        if (!m_bEqualizing && QGuiApplication::mouseButtons() != Qt::NoButton)
+            m_bUserSized = true;
+    });
     connect(this, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
         if (index.isValid())
             emit RowActivated(m_pTable->Text(index.row(), 0));
@@ -146,10 +152,12 @@ void Grid::resizeEvent(QResizeEvent* pEvent) {
 }
 
 void Grid::EqualColumns() {
-    int nColumns = m_pTable->columnCount();
-    if (nColumns == 0)
+    const int nColumns = m_pTable->columnCount();
+    if (nColumns == 0 || m_bUserSized)
         return;
-    int iWidth = viewport()->width() / nColumns;
+    const int iWidth = viewport()->width() / nColumns;
+    m_bEqualizing = true;
     for (int i = 0; i < nColumns; ++i)
         setColumnWidth(i, iWidth);
+    m_bEqualizing = false;
 }

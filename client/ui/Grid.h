@@ -85,7 +85,10 @@ protected:
     void contextMenuEvent(QContextMenuEvent* pEvent) override;
 
 private:
+    // The columns share the width equally, until the user sizes one of them.
     void EqualColumns();
     GridModel m_rows;
+    bool m_bEqualizing = false;
+    bool m_bUserSized = false;
     SortableModel* m_pTable;
 };

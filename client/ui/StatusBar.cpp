@@ -16,6 +16,10 @@ void StatusBar::AddPanel(const QString& strKey, int iStretch) {
     m_panels.insert(strKey, pLabel);
 }
 
+void StatusBar::AddSpace(int iStretch) {
+    addPermanentWidget(new QWidget(this), iStretch);
+}
+
 void StatusBar::SetPanel(const QString& strKey, const QString& strText) {
     if (QLabel* pLabel = m_panels.value(strKey))
         pLabel->setText(strText);

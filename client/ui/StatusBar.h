@@ -12,6 +12,8 @@ public:
     explicit StatusBar(QWidget* pParent = nullptr);
 
     void AddPanel(const QString& strKey, int iStretch = 1);
+    // Empty room after the panels, so that they keep their share of the bar's width.
+    void AddSpace(int iStretch);
     void SetPanel(const QString& strKey, const QString& strText);
     QString Panel(const QString& strKey) const;
 
