@@ -12,7 +12,7 @@ Database::Database(const std::string& strPath, Mode mode) {
         m_pDb = nullptr;
         throw DbError("cannot open " + strPath + ": " + strError);
     }
-    sqlite3_busy_timeout(m_pDb, 15000);
+    sqlite3_busy_timeout(m_pDb, kBusyTimeoutMs);
     sqlite3_extended_result_codes(m_pDb, 1);
 }
 

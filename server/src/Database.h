@@ -17,6 +17,8 @@ public:
 
 class Database {
 public:
+    // How long a statement waits for another connection's lock before it fails.
+    static constexpr int kBusyTimeoutMs = 15000;
     enum class Mode { OpenExisting, Create };
     Database(const std::string& strPath, Mode mode);
     ~Database();

@@ -445,8 +445,10 @@ GuildDump ReadDump(const std::string& strDump) {
 
 void RestoreDump(Database& db, const GuildDump& dump) {
     Transaction tx(db, Transaction::Kind::Write);
+    // server_state stays: its tree generation goes on counting, so that no payload cached for
+    // the guild before the restore matches the guild after it.
     db.Exec("DELETE FROM characters; DELETE FROM settings; DELETE FROM login_failures; "
-            "DELETE FROM server_state; DELETE FROM verified_logins;");
+            "DELETE FROM verified_logins; DELETE FROM tree_cache;");
     Store store(db);
     for (const auto& [strKey, strValue] : dump.settings)
         store.SetSetting(strKey, strValue);

@@ -82,8 +82,8 @@ Reply Authenticate(Database& db, Store& store, CredentialCache* pCache, const Fo
     return {0, ""};
 }
 
-Reply Run(Database& db, Store& store, CredentialCache* pCache, const Form& form, int iMsgId,
-          const std::string& strAddress) {
+Reply Run(Database& db, Store& store, CredentialCache* pCache, TreeCache& treeCache,
+          const Form& form, int iMsgId, const std::string& strAddress) {
     if (!store.IsSetUp()) {
         if (iMsgId == zorv::OpLogin)
             return {zorv::CodeServerUnset, ""};
@@ -132,9 +132,10 @@ Reply Run(Database& db, Store& store, CredentialCache* pCache, const Form& form,
     me = *current;
     Call call{db, store, form, me};
     Reply reply;
+    std::optional<TreeCache::Built> treeToKeep;
     switch (iMsgId) {
     case zorv::OpTree:
-        reply = TreeOp(call);
+        reply = TreeOp(call, treeCache, treeToKeep);
         break;
     case zorv::OpAddVassal:
         reply = AddVassalOp(call);
@@ -186,6 +187,8 @@ Reply Run(Database& db, Store& store, CredentialCache* pCache, const Form& form,
     }
     if (zorv::IsSuccess(reply.iCode))
         tx.Commit();
+    if (treeToKeep)
+        TreeCache::Keep(db, *treeToKeep);
     return reply;
 }
 
@@ -215,7 +218,7 @@ Reply Guild::Handle(const Request& request) {
     }
     try {
         Store store(*db);
-        return Run(*db, store, m_pCache, form, iMsgId, request.strRemoteAddress);
+        return Run(*db, store, m_pCache, m_treeCache, form, iMsgId, request.strRemoteAddress);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "zorv-server: msgid %d failed: %s\n", iMsgId, e.what());
         return {zorv::CodeServerFault, ""};

@@ -2,6 +2,8 @@
 // The server's request handling: one form in, one result code and payload out. It checks the
 // request's shape, opens the guild's database, authenticates the caller and runs the operation
 // in one transaction. Shared by the standalone server and the CGI program.
+#include "TreeCache.h"
+
 #include <map>
 #include <string>
 
@@ -32,4 +34,5 @@ public:
 private:
     std::string m_strDbPath;
     CredentialCache* m_pCache;
+    TreeCache m_treeCache;
 };

@@ -118,6 +118,33 @@ CREATE TABLE IF NOT EXISTS verified_logins (
 );
 )sql";
 
+// Version 5: the cached tree payload, and the count of changes to what it shows, raised by the
+// file itself whoever writes it. The count starts at a random value, so that a new file at the
+// same path never meets a payload remembered for the old one.
+const char kVersion5Tables[] = R"sql(
+CREATE TABLE IF NOT EXISTS tree_cache (
+    slot INTEGER PRIMARY KEY CHECK (slot = 1),
+    generation INTEGER NOT NULL,
+    payload TEXT NOT NULL
+);
+INSERT OR IGNORE INTO server_state(key, value)
+    VALUES ('tree_generation', abs(random() % 1000000000000));
+CREATE TRIGGER IF NOT EXISTS tree_changed_by_insert AFTER INSERT ON characters BEGIN
+    UPDATE server_state SET value = value + 1 WHERE key = 'tree_generation';
+END;
+CREATE TRIGGER IF NOT EXISTS tree_changed_by_delete AFTER DELETE ON characters BEGIN
+    UPDATE server_state SET value = value + 1 WHERE key = 'tree_generation';
+END;
+CREATE TRIGGER IF NOT EXISTS tree_changed_by_update AFTER UPDATE ON characters
+WHEN OLD.id IS NOT NEW.id OR OLD.name IS NOT NEW.name OR OLD.level IS NOT NEW.level
+    OR OLD.rank IS NOT NEW.rank OR OLD.patron_id IS NOT NEW.patron_id
+    OR OLD.join_seq IS NOT NEW.join_seq OR OLD.is_mule IS NOT NEW.is_mule
+    OR OLD.is_pk IS NOT NEW.is_pk OR OLD.is_rescue IS NOT NEW.is_rescue
+BEGIN
+    UPDATE server_state SET value = value + 1 WHERE key = 'tree_generation';
+END;
+)sql";
+
 const char kFreedIdsFromGaps[] = R"sql(
 INSERT OR REPLACE INTO server_state(key, value)
     SELECT 'id_high_water', coalesce(max(id), 0) FROM characters;
@@ -166,6 +193,8 @@ void Store::PrepareSchema(Database& db) {
     }
     if (iVersion < 4)
         db.Exec(kVersion4Tables);
+    if (iVersion < 5)
+        db.Exec(kVersion5Tables);
     db.Exec("PRAGMA user_version = " + std::to_string(kSchemaVersion));
     tx.Commit();
 }

@@ -31,9 +31,11 @@ bool SameList(const std::string& strClientList, const std::vector<int>& serverId
 
 } // namespace
 
-Reply TreeOp(Call& call) {
-    Statement query(call.db, "SELECT id, name, level, rank, patron_id, is_mule, is_pk, is_rescue "
-                             "FROM characters ORDER BY patron_id, join_seq");
+namespace {
+
+std::string BuildTreePayload(Database& db) {
+    Statement query(db, "SELECT id, name, level, rank, patron_id, is_mule, is_pk, is_rescue "
+                        "FROM characters ORDER BY patron_id, join_seq");
     struct Row {
         int id;
         std::string strName;
@@ -63,7 +65,14 @@ Reply TreeOp(Call& call) {
              vassals == vassalLists.end() ? std::string() : vassals->second,
              std::to_string(row.iMule), std::to_string(row.iPK), std::to_string(row.iRescue)});
     }
-    return Ok(std::move(strPayload));
+    return strPayload;
+}
+
+} // namespace
+
+Reply TreeOp(Call& call, TreeCache& cache, std::optional<TreeCache::Built>& toKeep) {
+    return Ok(*cache.Payload(
+        call.db, [&call] { return BuildTreePayload(call.db); }, toKeep));
 }
 
 Reply AddVassalOp(Call& call) {

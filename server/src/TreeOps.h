@@ -3,8 +3,11 @@
 // client's picture of the patrons involved with the stored one, so that nobody acts on a stale
 // tree; the shape rules (no cycle, the vassal cap, unique names) hold inside the transaction.
 #include "Call.h"
+#include "TreeCache.h"
 
-Reply TreeOp(Call& call);
+// The tree payload from the cache; one it had to build comes back in toKeep too, for
+// TreeCache::Keep once the transaction has ended.
+Reply TreeOp(Call& call, TreeCache& cache, std::optional<TreeCache::Built>& toKeep);
 Reply AddVassalOp(Call& call);
 Reply RemoveVassalOp(Call& call);
 Reply ChangePatronOp(Call& call);

@@ -232,6 +232,64 @@ TEST_P(Operations, ChangePatron) {
     EXPECT_EQ(TreeRecord(S::Patron)[5], "");
 }
 
+TEST_P(Operations, TreeIsServedFromItsCacheUntilItChanges) {
+    Build();
+    // A payload planted as the cache of the current tree is what the server sends: it does not
+    // build the tree again.
+    const std::string strPlanted = "1|Planted|1|1|-1||0|0|0!;";
+    Sql(m_strDb, "INSERT OR REPLACE INTO tree_cache(slot, generation, payload) SELECT 1, value, '" +
+                     strPlanted + "' FROM server_state WHERE key = 'tree_generation'");
+    EXPECT_EQ(Tree().strPayload, strPlanted);
+    // Sheet fields the tree does not show leave it as it was.
+    ASSERT_EQ(As(T(), S::Root, 106,
+                 {{"charid", "1"}, {"updateid", "4"}, {"BIO", "x"}, {"ISMULE", "0"}, {"ISPK", "0"}})
+                  .iCode,
+              800);
+    EXPECT_EQ(Tree().strPayload, strPlanted);
+
+    // Every change of what the tree shows gives a fresh one, whoever makes it.
+    auto Save = [&](const char* szKey, const char* szValue) {
+        return As(T(), S::Root, 106, {{"charid", "1"}, {"updateid", "4"}, {szKey, szValue}}).iCode;
+    };
+    ASSERT_EQ(Save("LEVEL", "42"), 800);
+    EXPECT_EQ(TreeRecord(S::Self)[2], "42");
+    ASSERT_EQ(Save("NAME", "Selma"), 800);
+    EXPECT_EQ(TreeRecord(S::Self)[1], "Selma");
+    ASSERT_EQ(Save("RANK", "7"), 800);
+    EXPECT_EQ(TreeRecord(S::Self)[3], "7");
+    ASSERT_EQ(Save("ISMULE", "1"), 800);
+    ASSERT_EQ(Save("ISPK", "1"), 800);
+    ASSERT_EQ(Save("ISRESCUE", "1"), 800);
+    std::vector<std::string> self = TreeRecord(S::Self);
+    EXPECT_EQ(std::vector<std::string>(self.begin() + 6, self.end()),
+              (std::vector<std::string>{"1", "1", "1"}));
+    ASSERT_EQ(As(T(), S::Root, 101,
+                 {{"charid", "1"},
+                  {"addtoid", "6"},
+                  {"vassalname", "Late"},
+                  {"vassallist", ""},
+                  {"patronid", "1"}})
+                  .iCode,
+              800);
+    EXPECT_EQ(TreeRecord(S::Other)[5], "8");
+    ASSERT_EQ(As(T(), S::Root, 103,
+                 {{"moveid", "8"},
+                  {"charid", "1"},
+                  {"oldpatronid", "6"},
+                  {"oldpatronname", "Other"},
+                  {"oldpatronvassallist", "8"},
+                  {"newpatronid", "7"},
+                  {"newpatronname", "Keeper"},
+                  {"newpatronvassallist", ""}})
+                  .iCode,
+              800);
+    EXPECT_EQ(TreeRecord(8)[4], "7");
+    ASSERT_EQ(Remove(S::Root, "8", "7", "8", "Late"), 800);
+    EXPECT_TRUE(TreeRecord(8).empty());
+    Sql(m_strDb, "UPDATE characters SET level = 77 WHERE id = 2");
+    EXPECT_EQ(TreeRecord(S::High)[2], "77") << "a change made beside the server";
+}
+
 TEST_P(Operations, SaveAndRead) {
     Build();
     auto Save = [&](int iActor, const std::string& strCharId, const std::string& strUpdate,

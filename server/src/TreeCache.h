@@ -1,0 +1,37 @@
+#pragma once
+// The tree payload (operation 100) is built once per change of the tree and served from a cache
+// until the next change. The guild file counts the changes itself: triggers on the characters
+// table raise `tree_generation` whenever a character joins, leaves, or changes a field the
+// payload shows, whoever writes it (an operation, a restore, or SQL by hand). The payload of a
+// generation is kept in the guild file (table tree_cache), so that the CGI program's processes
+// share it, and in memory for a long-running server. Thread-safe.
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <string>
+
+class Database;
+
+class TreeCache {
+public:
+    struct Built {
+        std::int64_t lGeneration;
+        std::shared_ptr<const std::string> pPayload;
+    };
+
+    // The payload of the tree as the caller's open transaction sees it: from memory, from the
+    // guild file, or from build(). A payload that had to be built comes back in toKeep as well,
+    // for Keep once the transaction has ended.
+    std::shared_ptr<const std::string>
+    Payload(Database& db, const std::function<std::string()>& build, std::optional<Built>& toKeep);
+
+    // Stores a built payload in the guild file for other processes, unless the tree changed
+    // since or the file is busy: the cache is worth no wait.
+    static void Keep(Database& db, const Built& built);
+
+private:
+    std::mutex m_mutex;
+    Built m_memory{-1, nullptr};
+};
