@@ -100,6 +100,11 @@ int ServeCgi() {
 
     Reply reply;
     if (lLength > kMaxBodyBytes) {
+        // Read to its end all the same: a web server that cannot hand over the whole body
+        // (Apache's mod_cgid) resets the connection, and the answer with it.
+        char buffer[65536];
+        while (std::fread(buffer, 1, sizeof buffer, stdin) > 0) {
+        }
         reply = {zorv::CodeInvalidText, ""};
     } else {
         std::string strBody(lLength, '\0');

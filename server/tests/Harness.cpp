@@ -14,11 +14,13 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <netinet/in.h>
 #include <poll.h>
 #include <stdexcept>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -251,57 +253,111 @@ void ServeTarget::Kill() {
     m_pid = -1;
 }
 
-// FreePort's number is only free when it is asked for: another process may bind it before
-// lighttpd does. lighttpd then ends at start, and the next attempt takes a new port. A port
-// counts as ours only once our lighttpd has logged its start (after it bound the port), still
-// runs, and accepts a connection.
-CgiTarget::CgiTarget(const std::string& strDb, const std::string& strWorkDir) {
-    const std::string strConf = strWorkDir + "/lighttpd.conf";
-    const std::string strLog = strWorkDir + "/lighttpd-error.log";
+namespace {
+
+// Starts a web server that writes szReadyWords to strLog once it listens on the port that
+// writeConf puts in its configuration. FreePort's number is only free when it is asked for:
+// another process may bind it before the web server does, which then ends at start, and the
+// next attempt takes a new port. A port counts as ours only once our web server has logged its
+// start (after it bound the port), still runs, and accepts a connection. Returns its pid.
+pid_t StartWebServer(const char* szName, const std::vector<std::string>& command,
+                     const std::string& strLog, const char* szReadyWords,
+                     const std::function<void(int iPort)>& writeConf, int& iPort) {
     for (int iAttempt = 0; iAttempt < 5; ++iAttempt) {
-        m_iPort = FreePort();
-        std::ofstream conf(strConf, std::ios::trunc);
-        conf << "server.document-root = \"" << strWorkDir << "\"\n"
-             << "server.bind = \"127.0.0.1\"\n"
-             << "server.port = " << m_iPort << "\n"
-             << "server.errorlog = \"" << strLog << "\"\n"
-             << "server.modules = (\"mod_alias\", \"mod_setenv\", \"mod_cgi\")\n"
-             << "alias.url = (\"/zorv\" => \"" << ZORV_SERVER_BIN << "\")\n"
-             << "cgi.assign = (\"/zorv-server\" => \"\")\n"
-             << "setenv.add-environment = (\"ZORV_DB\" => \"" << strDb << "\")\n";
-        conf.close();
+        iPort = FreePort();
+        writeConf(iPort);
         std::remove(strLog.c_str());
         int outFd = -1, errFd = -1;
-        m_pid = Spawn({"/usr/sbin/lighttpd", "-D", "-f", strConf}, &outFd, &errFd);
+        pid_t pid = Spawn(command, &outFd, &errFd);
         Drain(outFd, errFd);
-        // lighttpd says nothing on its outputs when it is ready; poll its log and the port.
+        // Neither says anything on its outputs when it is ready; poll its log and the port.
         for (int i = 0; i < 500; ++i) {
             int iStatus = 0;
-            if (waitpid(m_pid, &iStatus, WNOHANG) == m_pid) {
-                m_pid = -1;
+            if (waitpid(pid, &iStatus, WNOHANG) == pid) {
+                pid = -1;
                 break;
             }
-            if (FileHolds(strLog, "server started")) {
-                int fd = ConnectLoopback(m_iPort);
+            if (FileHolds(strLog, szReadyWords)) {
+                int fd = ConnectLoopback(iPort);
                 if (fd >= 0) {
                     close(fd);
-                    if (waitpid(m_pid, &iStatus, WNOHANG) == 0)
-                        return;
-                    m_pid = -1;
+                    if (waitpid(pid, &iStatus, WNOHANG) == 0)
+                        return pid;
+                    pid = -1;
                     break;
                 }
             }
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
         }
-        if (m_pid > 0) {
-            StopProcess(m_pid);
-            throw std::runtime_error("lighttpd did not start listening; see " + strLog);
+        if (pid > 0) {
+            StopProcess(pid);
+            throw std::runtime_error(std::string(szName) + " did not start listening; see " +
+                                     strLog);
         }
     }
-    throw std::runtime_error("lighttpd ended at start on five ports in a row; see " + strLog);
+    throw std::runtime_error(std::string(szName) + " ended at start on five ports in a row; see " +
+                             strLog);
+}
+
+} // namespace
+
+CgiTarget::CgiTarget(const std::string& strDb, const std::string& strWorkDir) {
+    const std::string strConf = strWorkDir + "/lighttpd.conf";
+    const std::string strLog = strWorkDir + "/lighttpd-error.log";
+    m_pid = StartWebServer(
+        "lighttpd", {"/usr/sbin/lighttpd", "-D", "-f", strConf}, strLog, "server started",
+        [&](int iPort) {
+            std::ofstream conf(strConf, std::ios::trunc);
+            conf << "server.document-root = \"" << strWorkDir << "\"\n"
+                 << "server.bind = \"127.0.0.1\"\n"
+                 << "server.port = " << iPort << "\n"
+                 << "server.errorlog = \"" << strLog << "\"\n"
+                 << "server.modules = (\"mod_alias\", \"mod_setenv\", \"mod_cgi\")\n"
+                 << "alias.url = (\"/zorv\" => \"" << ZORV_SERVER_BIN << "\")\n"
+                 << "cgi.assign = (\"/zorv-server\" => \"\")\n"
+                 << "setenv.add-environment = (\"ZORV_DB\" => \"" << strDb << "\")\n";
+        },
+        m_iPort);
 }
 
 CgiTarget::~CgiTarget() {
+    StopProcess(m_pid);
+}
+
+ApacheTarget::ApacheTarget(const std::string& strDb, const std::string& strWorkDir) {
+    const std::string strConf = strWorkDir + "/apache.conf";
+    const std::string strLog = strWorkDir + "/apache-error.log";
+    const std::string strModules = "/usr/lib/apache2/modules/";
+    bool bRoot = geteuid() == 0;
+    if (bRoot) {
+        // Apache will not serve as root; the CGI program, as www-data, must reach the guild file
+        // and make its key and write-ahead log beside it.
+        chmod(strWorkDir.c_str(), 0777);
+        chmod(strDb.c_str(), 0666);
+    }
+    m_pid = StartWebServer(
+        "apache2", {"/usr/sbin/apache2", "-d", strWorkDir, "-f", strConf, "-DFOREGROUND"}, strLog,
+        "resuming normal operations",
+        [&](int iPort) {
+            std::ofstream conf(strConf, std::ios::trunc);
+            conf << "ServerRoot \"" << strWorkDir << "\"\nServerName 127.0.0.1\n"
+                 << "Listen 127.0.0.1:" << iPort << "\n"
+                 << "PidFile \"" << strWorkDir << "/apache.pid\"\n"
+                 << "ErrorLog \"" << strLog << "\"\nLogLevel notice\n"
+                 << (bRoot ? "User www-data\nGroup www-data\n" : "");
+            for (const char* szModule : {"mpm_event", "authz_core", "alias", "env", "cgid"})
+                conf << "LoadModule " << szModule << "_module " << strModules << "mod_" << szModule
+                     << ".so\n";
+            conf << "ScriptSock \"" << strWorkDir << "/cgid.sock\"\n"
+                 << "DocumentRoot \"" << strWorkDir << "\"\n"
+                 << "<Location \"/\">\n    Require all granted\n</Location>\n"
+                 << "ScriptAlias /zorv \"" << ZORV_SERVER_BIN << "\"\n"
+                 << "SetEnv ZORV_DB \"" << strDb << "\"\n";
+        },
+        m_iPort);
+}
+
+ApacheTarget::~ApacheTarget() {
     StopProcess(m_pid);
 }
 
@@ -309,6 +365,8 @@ std::unique_ptr<Target> MakeTarget(const std::string& strKind, const std::string
                                    const std::string& strWorkDir) {
     if (strKind == "cgi")
         return std::make_unique<CgiTarget>(strDb, strWorkDir);
+    if (strKind == "apache")
+        return std::make_unique<ApacheTarget>(strDb, strWorkDir);
     return std::make_unique<ServeTarget>(strDb);
 }
 

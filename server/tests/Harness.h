@@ -87,6 +87,20 @@ private:
     int m_iPort = 0;
 };
 
+// The CGI program under Apache 2 with mod_cgid. Run as root, Apache serves as www-data, so the
+// work folder and the guild file are opened to every user.
+class ApacheTarget final : public Target {
+public:
+    ApacheTarget(const std::string& strDb, const std::string& strWorkDir);
+    ~ApacheTarget() override;
+    int Port() const override { return m_iPort; }
+    std::string Path() const override { return "/zorv"; }
+
+private:
+    pid_t m_pid = -1;
+    int m_iPort = 0;
+};
+
 std::unique_ptr<Target> MakeTarget(const std::string& strKind, const std::string& strDb,
                                    const std::string& strWorkDir);
 
@@ -114,7 +128,7 @@ struct Scene {
 Answer As(const Target& target, int id, int iMsgId, const Fields& fields = {});
 
 // An empty guild file in a fresh folder, and a server on it of the kind the test is instantiated
-// with: "serve" (standalone) or "cgi" (under lighttpd).
+// with: "serve" (standalone), "cgi" (under lighttpd) or "apache" (under Apache's mod_cgid).
 class ServerTest : public ::testing::TestWithParam<std::string> {
 protected:
     void SetUp() override;

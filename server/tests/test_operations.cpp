@@ -531,6 +531,6 @@ TEST_P(Operations, UnknownOperations) {
     EXPECT_EQ(T().Send("Self", S::kDefaultPassword, 0, {}).iCode, 990);
 }
 
-INSTANTIATE_TEST_SUITE_P(Server, Operations, ::testing::Values("serve", "cgi"));
+INSTANTIATE_TEST_SUITE_P(Server, Operations, ::testing::Values("serve", "cgi", "apache"));
 
 } // namespace
