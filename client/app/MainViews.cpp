@@ -127,4 +127,15 @@ MainViews::MainViews(QWidget* pCentral)
     pSearchLayout->addWidget(frameSearchFilter, 4);
     pSearchLayout->addLayout(pResults, 6);
     (new QVBoxLayout(pSearchPage))->addWidget(frameSearch);
+
+    // What a screen reader says for the views' controls that no label stands for.
+    tabMainTab->setAccessibleName(QStringLiteral("Views"));
+    treTreeView->setAccessibleName(QStringLiteral("Allegiance Tree"));
+    grdFlatList->setAccessibleName(QStringLiteral("Flat List"));
+    grdRescueSquad->setAccessibleName(QStringLiteral("Rescue Squad"));
+    grdPortalList->setAccessibleName(QStringLiteral("Summonable Portal List"));
+    grdTradeSkills->setAccessibleName(QStringLiteral("Trade Skill List"));
+    grdSearchSkill->setAccessibleName(QStringLiteral("Search Skill Values"));
+    grdSearch->setAccessibleName(QStringLiteral("Search Results"));
+    cmbSavedSearch->setAccessibleName(QStringLiteral("Saved searches"));
 }

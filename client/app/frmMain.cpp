@@ -97,6 +97,9 @@ void frmMain::Form_Load() {
     WireLists();
     WireAdmin();
     SetCharTabEnable(false);
+    connect(v.splitTreeSheet, &QSplitter::splitterMoved, this,
+            [this] { m_bSplitterPlaced = true; });
+    v.splitTreeSheet->installEventFilter(this);
 
     // Keys for what officers do most, beside every button's and menu's access key.
     auto Key = [this](QKeySequence key, QAbstractButton* pButton) {
@@ -165,7 +168,7 @@ void frmMain::Start() {
     if (!layout.geometry.isEmpty())
         restoreGeometry(layout.geometry);
     if (!layout.splitter.isEmpty())
-        m_pViews->splitTreeSheet->restoreState(layout.splitter);
+        m_bSplitterPlaced = m_pViews->splitTreeSheet->restoreState(layout.splitter);
     show();
     ShowLoginForm();
 }
@@ -302,6 +305,16 @@ void frmMain::mnuAbout_Click() {
     m_pAbout->SetLogin(bLoggedIn ? m_pCycle->strCurServer + m_pCycle->strCurURI : QString(),
                        bLoggedIn ? m_pSession->strGuildName : QString());
     m_pPrompts->Exec(*m_pAbout);
+}
+
+bool frmMain::eventFilter(QObject* pWatched, QEvent* pEvent) {
+    // The tree takes 40 % and the sheet 60 % until the user places the border himself.
+    QSplitter* pSplit = m_pViews->splitTreeSheet;
+    if (pWatched == pSplit && pEvent->type() == QEvent::Resize && !m_bSplitterPlaced) {
+        const int iWidth = pSplit->width() - pSplit->handleWidth();
+        pSplit->setSizes({iWidth * 4 / 10, iWidth - iWidth * 4 / 10});
+    }
+    return QMainWindow::eventFilter(pWatched, pEvent);
 }
 
 void frmMain::closeEvent(QCloseEvent* pEvent) {

@@ -83,6 +83,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* pEvent) override;
+    bool eventFilter(QObject* pWatched, QEvent* pEvent) override;
 
 private:
     void Form_Load();
@@ -125,4 +126,5 @@ private:
     std::unique_ptr<AdminOperations> m_pAdmin;
     QMenu* mnuAdministrator = nullptr;
     int m_iRescueTabIndex = -1;
+    bool m_bSplitterPlaced = false; // moved by the user, or restored from the last run
 };

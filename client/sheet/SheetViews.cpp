@@ -15,8 +15,11 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTreeView>
 #include <QVBoxLayout>
+#include <type_traits>
 
 namespace {
 
@@ -92,15 +95,17 @@ SheetViews::SheetViews(QTabWidget* pTabs) : tabCharInfo(pTabs) {
     pMule->addWidget(optMuleYes);
     pMule->addWidget(optMuleNo);
     pMule->addStretch();
-    // One row, so that the form keeps its height at the window's smallest size.
-    auto* pFlags = new QHBoxLayout;
-    for (QCheckBox* pFlag : {chkCanSummon, chkPrivate, chkRescue, chkPK})
-        pFlags->addWidget(pFlag);
-    pFlags->addStretch();
+    auto* pFlags = new QGridLayout;
+    pFlags->addWidget(chkCanSummon, 0, 0);
+    pFlags->addWidget(chkPrivate, 0, 1);
+    pFlags->addWidget(chkRescue, 1, 0);
+    pFlags->addWidget(chkPK, 1, 1);
     auto* pForm = new QFormLayout(f);
     auto Row = [&](const char* szCaption, const char* szName, auto* pField) {
         QLabel* pLabel = Label(szCaption, szName, f);
         pForm->addRow(pLabel, pField);
+        if constexpr (std::is_base_of_v<QWidget, std::remove_pointer_t<decltype(pField)>>)
+            pLabel->setBuddy(pField);
         return pLabel;
     };
     Row("Name:", "lblBasic0", txtName);
@@ -121,9 +126,26 @@ SheetViews::SheetViews(QTabWidget* pTabs) : tabCharInfo(pTabs) {
     txtBio = Text("txtBio", frameBio);
     txtBio->setMinimumHeight(txtBio->fontMetrics().lineSpacing() * 3);
     (new QVBoxLayout(frameBio))->addWidget(txtBio);
-    auto* pBasicLayout = new QVBoxLayout(pBasic);
+    // The form scrolls when the window is too short for it, rather than squeezing its rows.
+    auto* pScroll = new QScrollArea(pBasic);
+    pScroll->setObjectName(QStringLiteral("scrollBasicInfo"));
+    pScroll->setAccessibleName(QStringLiteral("Basic Info"));
+    pScroll->setFrameShape(QFrame::NoFrame);
+    pScroll->setWidgetResizable(true);
+    pScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    auto* pBasicContent = new QWidget(pScroll);
+    frameBasicInfo->setParent(pBasicContent);
+    frameBio->setParent(pBasicContent);
+    auto* pBasicLayout = new QVBoxLayout(pBasicContent);
+    pBasicLayout->setContentsMargins(0, 0, 0, 0);
     pBasicLayout->addWidget(frameBasicInfo);
     pBasicLayout->addWidget(frameBio, 1);
+    pScroll->setWidget(pBasicContent);
+    pScroll->setMinimumWidth(pBasicContent->minimumSizeHint().width() +
+                             pScroll->verticalScrollBar()->sizeHint().width());
+    auto* pBasicPage = new QVBoxLayout(pBasic);
+    pBasicPage->setContentsMargins(0, 0, 0, 0);
+    pBasicPage->addWidget(pScroll);
 
     // "Allegiance Info"
     QWidget* pAllegiance = AddTab(tabCharInfo, QStringLiteral("Allegiance Info"));
@@ -182,13 +204,21 @@ SheetViews::SheetViews(QTabWidget* pTabs) : tabCharInfo(pTabs) {
                       QPushButton* pRaise, QPushButton* pLower) {
         QLabel* pLabel = Label(szCaption, szLabel, pTraining);
         pLabel->setBuddy(pList);
+        pLabel->setWordWrap(true); // four lists side by side in a narrow sheet
         pTrainingGrid->addWidget(pLabel, 0, iColumn);
         pTrainingGrid->addWidget(pList, 1, iColumn);
-        auto* pButtons = new QHBoxLayout;
+        // One above the other and no wider than their captions, so that four lists fit beside
+        // each other in a narrow sheet.
+        for (QPushButton* pButton : {pRaise, pLower})
+            if (pButton)
+                pButton->setMinimumWidth(pButton->fontMetrics().horizontalAdvance(pButton->text()) +
+                                         16);
+        auto* pButtons = new QVBoxLayout;
         if (pRaise)
             pButtons->addWidget(pRaise);
         if (pLower)
             pButtons->addWidget(pLower);
+        pButtons->addStretch();
         pTrainingGrid->addLayout(pButtons, 2, iColumn);
         pTrainingGrid->setColumnStretch(iColumn, 1);
     };
@@ -250,6 +280,8 @@ SheetViews::SheetViews(QTabWidget* pTabs) : tabCharInfo(pTabs) {
     lstVassals->setAccessibleName(QStringLiteral("Vassals"));
     treImmediateTree->setAccessibleName(QStringLiteral("Immediate Tree"));
     grdSkillGrid->setAccessibleName(QStringLiteral("Skill Values"));
+    tabCharInfo->setAccessibleName(QStringLiteral("Character"));
+    tabSkills->setAccessibleName(QStringLiteral("Skills"));
     txtMiscRL->setAccessibleName(QStringLiteral("Anything else you want others to know about you"));
     for (QPushButton* pButton :
          {cmdLSpec, cmdRTrained, cmdLTrained, cmdRUntrained, cmdLUntrained, cmdRUnusable}) {

@@ -25,7 +25,11 @@ frmFindChar::frmFindChar(QWidget* pParent) : QDialog(pParent) {
     lstNames->setModel(m_pNames);
     QHBoxLayout* pButtons = DialogButtons(this, cmdOK, cmdCancel);
     auto* pLayout = new QVBoxLayout(this);
-    pLayout->addWidget(new QLabel(QStringLiteral("Character Name"), this));
+    auto* pLabel = new QLabel(QStringLiteral("Character Name"), this);
+    pLabel->setBuddy(txtName);
+    lstNames->setAccessibleName(QStringLiteral("Characters"));
+    txtName->setAccessibleName(QStringLiteral("Character Name"));
+    pLayout->addWidget(pLabel);
     pLayout->addWidget(txtName);
     pLayout->addWidget(lstNames);
     pLayout->addLayout(pButtons);

@@ -15,6 +15,7 @@ CellEditor::CellEditor(Grid& grid, int iValueColumn, Prompts& prompts, const QSt
     grid.SetCellGrid();
     txtEdit = new QLineEdit(grid.viewport());
     txtEdit->setObjectName(strEditName);
+    txtEdit->setAccessibleName(grid.Model().Headers().value(iValueColumn, QStringLiteral("Value")));
     txtEdit->setFrame(false);
     txtEdit->hide();
     grid.installEventFilter(this);

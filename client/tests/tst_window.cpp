@@ -1,0 +1,301 @@
+// The main window as a whole: which controls each view and character tab shows, the window's
+// smallest size, the splitter and the layout kept between runs, the grids' shared column
+// widths, names for screen readers, and a login, a save and an added vassal done with keys.
+#include "AllegianceView.h"
+#include "CharacterSheet.h"
+#include "Characters.h"
+#include "Grid.h"
+#include "MainViews.h"
+#include "RequestCycle.h"
+#include "ServerProcess.h"
+#include "StatusBar.h"
+#include "TestClient.h"
+#include "frmAddVassal.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QTreeView>
+
+namespace {
+
+// The controls a view or tab shows, by name, that are visible while it is selected.
+bool AllVisible(QWidget* pRoot, const QStringList& names) {
+    for (const QString& strName : names) {
+        QWidget* pWidget = pRoot->findChild<QWidget*>(strName);
+        if (!pWidget || !pWidget->isVisible()) {
+            qWarning() << "not shown:" << strName;
+            return false;
+        }
+    }
+    return true;
+}
+
+bool NoneVisible(QWidget* pRoot, const QStringList& names) {
+    for (const QString& strName : names) {
+        QWidget* pWidget = pRoot->findChild<QWidget*>(strName);
+        if (pWidget && pWidget->isVisible()) {
+            qWarning() << "shown:" << strName;
+            return false;
+        }
+    }
+    return true;
+}
+
+// A label stands for the control, or the control has a name of its own.
+bool Named(QWidget* pWidget) {
+    if (!pWidget->accessibleName().isEmpty())
+        return true;
+    for (QLabel* pLabel : pWidget->window()->findChildren<QLabel*>())
+        if (pLabel->buddy() == pWidget)
+            return true;
+    return false;
+}
+
+} // namespace
+
+class tst_window final : public QObject {
+    Q_OBJECT
+
+private slots:
+    void viewsShowTheirControls();
+    void sizesAndLayoutKeptBetweenRuns();
+    void gridsShareTheirWidth();
+    void everyControlHasAName();
+    void keyboardOnly();
+};
+
+void tst_window::viewsShowTheirControls() {
+    TestClient c;
+    frmMain& w = *c.window;
+    MainViews& v = w.views();
+    w.resize(900, 700);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    w.SetCharTabEnable(true);
+    const QStringList tree{"frameAllegianceTree", "treTreeView", "cmdTreeRefresh",
+                           "cmdFindInTree",       "tabCharInfo", "cmdSaveChanges",
+                           "cmdResetChanges"};
+    QVERIFY(AllVisible(&w, tree));
+    struct View {
+        const char* szKey;
+        QStringList names;
+    };
+    const View views[] = {
+        {"Flat Listing", {"frameFlatList", "grdFlatList", "cmdRefreshFlatList"}},
+        {"Rescue Squad List", {"frameRescueSquad", "grdRescueSquad", "cmdRefreshRescueSquad"}},
+        {"Summonable Portal List", {"framePortalList", "grdPortalList", "cmdPortalListRefresh"}},
+        {"Trade Skills List", {"frameTradeSkills", "grdTradeSkills", "cmdGetTradeSkills"}},
+        {"Search",
+         {"frameSearch", "frameSearchFilter", "cmbSearchRace", "cmbSearchRank", "grdSearchSkill",
+          "cmdSearch", "cmdSearchReset", "grdSearch"}},
+    };
+    for (const View& view : views) {
+        v.tabMainTab->setCurrentIndex(TabIndex(v.tabMainTab, view.szKey));
+        QVERIFY2(AllVisible(&w, view.names), view.szKey);
+        // The character tabs and their buttons go with the tree's view.
+        QVERIFY2(NoneVisible(&w, tree), view.szKey);
+    }
+
+    v.tabMainTab->setCurrentIndex(TabIndex(v.tabMainTab, "Allegiance Tree"));
+    const View tabs[] = {
+        {"Basic Info", {"frameBasicInfo",  "txtName",    "txtLevel",    "cmbRank",
+                        "cmbComputedRank", "txtClass",   "cmbRace",     "cmbSex",
+                        "optMuleYes",      "optMuleNo",  "txtMuleFor",  "cmdMuleForSearch",
+                        "txtLifestone",    "txtTieTo",   "txtMainName", "cmdMainNameSearchFor",
+                        "chkCanSummon",    "chkPrivate", "chkRescue",   "chkPK",
+                        "frameBio",        "txtBio",     "lblBasic10"}},
+        {"Allegiance Info",
+         {"frameAllegianceInfo", "lblPatron", "cmdChangePatron", "txtNumFollowers",
+          "lblNumCountFollowers", "lblPathToMonarch", "frameVassals", "lstVassals", "cmdAddVassal",
+          "cmdRemoveVassal", "frameImmediateTree", "treImmediateTree"}},
+        {"Skills",
+         {"frameSkills", "tabSkills", "lstSpecSkills", "lstTrainedSkills", "lstUntrainedSkills",
+          "lstUnusableSkills", "cmdLSpec", "cmdRTrained", "cmdLTrained", "cmdRUntrained",
+          "cmdLUntrained", "cmdRUnusable", "lblSpecSkill", "lblTrainedSkill", "lblUntrainedSkill",
+          "lblUnusableSkill"}},
+        {"Real Life & Contact Info",
+         {"frameRealLife", "txtRealName", "txtCityState", "txtMiscRL", "frameContactInfo",
+          "txtEmail", "txtICQ"}},
+        {"Awards", {"frameAwards", "lblAwards", "txtAwards"}},
+    };
+    for (const View& tab : tabs) {
+        v.tabCharInfo->setCurrentIndex(TabIndex(v.tabCharInfo, tab.szKey));
+        QVERIFY2(AllVisible(&w, tab.names + tree), tab.szKey);
+        for (const View& other : tabs)
+            if (&other != &tab)
+                QVERIFY2(NoneVisible(&w, other.names), other.szKey);
+    }
+    // "Skill Values" shows the grid instead of the lists.
+    v.tabCharInfo->setCurrentIndex(TabIndex(v.tabCharInfo, "Skills"));
+    v.sheet.tabSkills->setCurrentIndex(TabIndex(v.sheet.tabSkills, "Skill Values"));
+    QVERIFY(AllVisible(&w, {"grdSkillGrid"}));
+    QVERIFY(NoneVisible(&w, {"lstSpecSkills", "cmdLSpec"}));
+    // Another view and back: the same character tab comes back.
+    v.tabMainTab->setCurrentIndex(TabIndex(v.tabMainTab, "Search"));
+    v.tabMainTab->setCurrentIndex(TabIndex(v.tabMainTab, "Allegiance Tree"));
+    QCOMPARE(TabKey(v.tabCharInfo, v.tabCharInfo->currentIndex()), QStringLiteral("Skills"));
+    QVERIFY(AllVisible(&w, {"grdSkillGrid"}));
+}
+
+void tst_window::sizesAndLayoutKeptBetweenRuns() {
+    QTemporaryDir settings;
+    auto Window = [&] {
+        return std::make_unique<frmMain>(std::make_unique<ScriptedPrompts>(), settings.path());
+    };
+    auto pWindow = Window();
+    frmMain& w = *pWindow;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    // Smaller than the smallest size keeps the smallest size.
+    w.resize(300, 200);
+    QTRY_COMPARE(w.size(), QSize(676, 615));
+    // The splitter starts at 40 % and 60 %, down to the smallest window.
+    QSplitter* pSplit = w.views().splitTreeSheet;
+    auto TreeShare = [&] {
+        return 100.0 * pSplit->sizes()[0] / (pSplit->sizes()[0] + pSplit->sizes()[1]);
+    };
+    QTRY_VERIFY2(std::abs(TreeShare() - 40) < 2, qPrintable(QString::number(TreeShare())));
+    w.resize(1000, 700);
+    QTRY_COMPARE(w.width(), 1000);
+    const QList<int> sizes = pSplit->sizes();
+    QVERIFY2(std::abs(sizes[0] * 6 - sizes[1] * 4) <= 60, qPrintable(QString::number(sizes[0])));
+    // The status bar's panels take 30, 20 and 20 per cent of it.
+    const int iBar = w.stsStatusBar().width();
+    auto Share = [&](const QString& strPanel) {
+        return 100.0 * w.stsStatusBar().findChild<QLabel*>(strPanel)->width() / iBar;
+    };
+    QVERIFY2(std::abs(Share(RequestCycle::kPanelOp) - 30) < 4,
+             qPrintable(QString::number(Share(RequestCycle::kPanelOp))));
+    QVERIFY(std::abs(Share(RequestCycle::kPanelHTTP) - 20) < 4);
+    QVERIFY(std::abs(Share(RequestCycle::kPanelData) - 20) < 4);
+
+    // The user moves the splitter; the next run finds it there, kept outside zorv.ini.
+    pSplit->setSizes({250, sizes[0] + sizes[1] - 250});
+    const int iTree = pSplit->sizes()[0];
+    w.close();
+    pWindow.reset();
+    QVERIFY(QFile::exists(settings.filePath("layout.ini")));
+    QFile ini(settings.filePath("zorv.ini"));
+    QVERIFY(!ini.exists() || (ini.open(QIODevice::ReadOnly) && !ini.readAll().contains("plitter")));
+    auto pAgain = Window();
+    pAgain->fnEndProgram = [] {};
+    auto* pPrompts = static_cast<ScriptedPrompts*>(&pAgain->prompts());
+    pPrompts->dialogs << [](QDialog& dlg) {
+        dlg.reject();
+        return int(QDialog::Rejected);
+    };
+    pAgain->Start();
+    QVERIFY(QTest::qWaitForWindowExposed(pAgain.get()));
+    QCOMPARE(pAgain->size(), QSize(1000, 700));
+    QCOMPARE(pAgain->views().splitTreeSheet->sizes()[0], iTree);
+}
+
+void tst_window::gridsShareTheirWidth() {
+    TestClient c;
+    frmMain& w = *c.window;
+    MainViews& v = w.views();
+    w.resize(800, 640);
+    w.show();
+    v.tabMainTab->setCurrentIndex(TabIndex(v.tabMainTab, "Trade Skills List"));
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    Grid* pGrid = v.grdTradeSkills;
+    auto Equal = [&] {
+        const int iWidth = pGrid->viewport()->width() / 5;
+        for (int i = 0; i < 5; ++i)
+            if (pGrid->columnWidth(i) != iWidth)
+                return false;
+        return true;
+    };
+    QTRY_VERIFY(Equal());
+    w.resize(1100, 700);
+    QTRY_VERIFY(Equal());
+    QVERIFY(pGrid->columnWidth(0) > 150);
+}
+
+void tst_window::everyControlHasAName() {
+    TestClient c;
+    frmMain& w = *c.window;
+    QStringList nameless;
+    for (QWidget* pWidget : w.findChildren<QWidget*>()) {
+        const bool bControl =
+            pWidget->focusPolicy() != Qt::NoFocus && !pWidget->objectName().isEmpty() &&
+            !pWidget->objectName().startsWith("qt_") &&
+            // Buttons and labels are read by their captions.
+            !qobject_cast<QAbstractButton*>(pWidget) && !qobject_cast<QLabel*>(pWidget);
+        if (bControl && !Named(pWidget))
+            nameless << pWidget->objectName();
+    }
+    QVERIFY2(nameless.isEmpty(), qPrintable(nameless.join(", ")));
+    QCOMPARE(w.views().sheet.txtLevel->accessibleName(), QStringLiteral("Level"));
+    QCOMPARE(w.views().sheet.cmbSex->accessibleName(), QStringLiteral("Sex"));
+}
+
+void tst_window::keyboardOnly() {
+    ServerProcess server;
+    QVERIFY(server.Start("demo"));
+    TestClient c;
+    frmMain& w = *c.window;
+    w.resize(1000, 720);
+    // The login: address, name and password typed, moving with Tab, confirmed with Enter.
+    const QString strAddress = server.Address();
+    c.prompts->dialogs << [strAddress](QDialog& dlg) {
+        dlg.show();
+        [&] { QVERIFY(QTest::qWaitForWindowActive(&dlg)); }();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        QTest::keyClicks(QApplication::focusWidget(), strAddress);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTest::keyClicks(QApplication::focusWidget(), "Aldric Stormwind");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTest::keyClicks(QApplication::focusWidget(), "lantern1");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        return dlg.result();
+    };
+    w.Start();
+    QTRY_VERIFY_WITH_TIMEOUT(w.sheet().iCurDisplayCharID == 1, 20000);
+    w.activateWindow(); // the login dialog had the keyboard
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+
+    // A save: Tab from the tree to the level, a new value, Ctrl+S.
+    w.views().treTreeView->setFocus();
+    for (int i = 0; i < 30 && QApplication::focusWidget() != w.views().sheet.txtLevel; ++i)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), w.views().sheet.txtLevel);
+    QTest::keyClick(w.views().sheet.txtLevel, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(w.views().sheet.txtLevel, "104");
+    QSignalSpy shown(&w.sheet(), &CharacterSheet::Displayed);
+    c.prompts->ExpectOk();
+    QTest::keyClick(w.views().sheet.txtLevel, Qt::Key_S, Qt::ControlModifier);
+    QVERIFY(shown.wait(20000));
+    QCOMPARE(w.views().sheet.txtLevel->text(), QStringLiteral("104"));
+
+    // An added vassal: Alt+P opens "Current Player Functions", A its "Add Vassal".
+    c.prompts->dialogs << [](QDialog& dlg) {
+        dlg.show();
+        dlg.activateWindow();
+        [&] { QVERIFY(QTest::qWaitForWindowActive(&dlg)); }();
+        QTest::keyClicks(dlg.focusWidget(), "Keyed Newcomer");
+        QTest::keyClick(dlg.focusWidget(), Qt::Key_Return);
+        return dlg.result();
+    };
+    c.prompts->ExpectOk();
+    QSignalSpy reloaded(&w.sheet(), &CharacterSheet::Displayed);
+    QTest::keyClick(&w, Qt::Key_P, Qt::AltModifier);
+    QMenu* pMenu = w.findChild<QMenu*>("mnuPlayerFunctions");
+    QTRY_VERIFY(pMenu->isVisible());
+    QTest::keyClick(pMenu, Qt::Key_A);
+    QVERIFY(reloaded.wait(20000));
+    QVERIFY(w.objCharDB().GetID("Keyed Newcomer") > 0);
+    QCOMPARE(c.prompts->dialogNames.last(), QStringLiteral("frmAddVassal"));
+}
+
+QTEST_MAIN(tst_window)
+#include "tst_window.moc"
