@@ -14,6 +14,7 @@
 
 #include <cstdio>
 #include <stdexcept>
+#include <sys/stat.h>
 
 std::string Reply::Body() const {
     return std::string(zorv::kStartMarker) + std::to_string(iCode) + ";" + strPayload +
@@ -205,11 +206,11 @@ Reply Guild::Handle(const Request& request) {
         return {zorv::CodeInvalidCharacter, ""};
     int iMsgId = static_cast<int>(*lMsgId);
 
-    std::optional<Database> db;
+    std::unique_ptr<Database> db;
     try {
         if (m_strDbPath.empty())
             throw std::runtime_error("no database configured (ZORV_DB)");
-        db.emplace(OpenGuildDatabase(m_strDbPath, false));
+        db = TakeConnection();
     } catch (const std::exception& e) {
         std::fprintf(stderr, "zorv-server: %s\n", e.what());
         bool bSetup = iMsgId == zorv::OpLogin || iMsgId == zorv::OpInitServer ||
@@ -218,9 +219,60 @@ Reply Guild::Handle(const Request& request) {
     }
     try {
         Store store(*db);
-        return Run(*db, store, m_pCache, m_treeCache, form, iMsgId, request.strRemoteAddress);
+        Reply reply =
+            Run(*db, store, m_pCache, m_treeCache, form, iMsgId, request.strRemoteAddress);
+        GiveBack(std::move(db));
+        return reply;
     } catch (const std::exception& e) {
         std::fprintf(stderr, "zorv-server: msgid %d failed: %s\n", iMsgId, e.what());
         return {zorv::CodeServerFault, ""};
     }
+}
+
+namespace {
+
+// The identity of the file at a path, to tell whether an open connection still reads it.
+std::optional<std::pair<dev_t, ino_t>> FileIdentity(const std::string& strPath) {
+    struct stat info {};
+    if (stat(strPath.c_str(), &info) != 0)
+        return std::nullopt;
+    return std::make_pair(info.st_dev, info.st_ino);
+}
+
+} // namespace
+
+std::unique_ptr<Database> Guild::TakeConnection() {
+    std::optional<std::pair<dev_t, ino_t>> identity = FileIdentity(m_strDbPath);
+    while (identity) {
+        std::unique_ptr<Database> db;
+        {
+            std::lock_guard<std::mutex> lock(m_poolMutex);
+            if (m_pool.empty() || m_poolIdentity != identity) {
+                m_pool.clear();
+                break;
+            }
+            db = std::move(m_pool.back());
+            m_pool.pop_back();
+        }
+        // Another process may have changed the schema since (a newer server, or an upgrade).
+        Statement version(*db, "PRAGMA user_version");
+        if (version.Step() && version.Int(0) == Store::kSchemaVersion) {
+            version.Reset();
+            return db;
+        }
+    }
+    std::unique_ptr<Database> db =
+        std::make_unique<Database>(OpenGuildDatabase(m_strDbPath, false));
+    std::lock_guard<std::mutex> lock(m_poolMutex);
+    if (m_poolIdentity != identity) {
+        m_pool.clear();
+        m_poolIdentity = identity;
+    }
+    return db;
+}
+
+void Guild::GiveBack(std::unique_ptr<Database> db) {
+    std::lock_guard<std::mutex> lock(m_poolMutex);
+    if (m_pool.size() < kPooledConnections)
+        m_pool.push_back(std::move(db));
 }

@@ -2,10 +2,17 @@
 // The server's request handling: one form in, one result code and payload out. It checks the
 // request's shape, opens the guild's database, authenticates the caller and runs the operation
 // in one transaction. Shared by the standalone server and the CGI program.
+#include "Database.h"
 #include "TreeCache.h"
 
 #include <map>
+#include <memory>
+#include <mutex>
+#include <optional>
 #include <string>
+#include <sys/types.h>
+#include <utility>
+#include <vector>
 
 class CredentialCache;
 
@@ -32,7 +39,18 @@ public:
     Reply Handle(const Request& request);
 
 private:
+    static constexpr std::size_t kPooledConnections = 16;
+
+    // An open connection to the guild file: one kept from an earlier request when the file at
+    // the path is still the one it opened and its schema still this server's, else a new one.
+    // Opening costs more than most requests.
+    std::unique_ptr<Database> TakeConnection();
+    void GiveBack(std::unique_ptr<Database> db);
+
     std::string m_strDbPath;
     CredentialCache* m_pCache;
     TreeCache m_treeCache;
+    std::mutex m_poolMutex;
+    std::vector<std::unique_ptr<Database>> m_pool;
+    std::optional<std::pair<dev_t, ino_t>> m_poolIdentity;
 };
