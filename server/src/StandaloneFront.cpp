@@ -265,8 +265,9 @@ int StandaloneFront::Start(const std::string& strHost, int iPort) {
         static_cast<unsigned>(impl.limits.nConnections), MHD_OPTION_PER_IP_CONNECTION_LIMIT,
         static_cast<unsigned>(impl.limits.nPerAddress), MHD_OPTION_CONNECTION_TIMEOUT,
         static_cast<unsigned>(impl.limits.nIdleSeconds), MHD_OPTION_CONNECTION_MEMORY_LIMIT,
-        kHeaderBytes, MHD_OPTION_NOTIFY_CONNECTION, &Impl::OnConnection, &impl,
-        MHD_OPTION_NOTIFY_COMPLETED, &Impl::OnCompleted, &impl, MHD_OPTION_END);
+        kHeaderBytes, MHD_OPTION_THREAD_POOL_SIZE, static_cast<unsigned>(impl.limits.nIoThreads),
+        MHD_OPTION_NOTIFY_CONNECTION, &Impl::OnConnection, &impl, MHD_OPTION_NOTIFY_COMPLETED,
+        &Impl::OnCompleted, &impl, MHD_OPTION_END);
     if (!impl.pDaemon)
         throw std::runtime_error("cannot listen on " + strHost + ":" + strPort);
     const MHD_DaemonInfo* pInfo = MHD_get_daemon_info(impl.pDaemon, MHD_DAEMON_INFO_BIND_PORT);

@@ -1,5 +1,5 @@
 #pragma once
-// The standalone server's HTTP front, on libmicrohttpd: an epoll thread reads requests and writes
+// The standalone server's HTTP front, on libmicrohttpd: epoll threads read requests and write
 // replies; a complete request goes to a WorkerPool, so that no slow, malformed or guessing client
 // ever holds a thread that others need. Limits: a request's header must arrive within
 // nHeaderSeconds of the connection and the whole request within nRequestSeconds (a watch thread
@@ -21,6 +21,7 @@ struct FrontLimits {
     int nConnections = 1000;
     int nBacklog = 1024;
     int nWorkers = 8;
+    int nIoThreads = 2; // each with its own epoll set; the connections are shared among them
 };
 
 class StandaloneFront {
