@@ -43,6 +43,7 @@ void HTTPRequest::Clear() {
     strHTTPData.clear();
     // A reply without a readable code must not inherit the previous exchange's code.
     strResultCode.clear();
+    strConnectError.clear();
     bNeedData = true;
     bConnected = false;
     DropSocket();
@@ -97,10 +98,21 @@ void HTTPRequest::Connect(const QString& strHost, const QString& strPath) {
     connect(wskData, &QTcpSocket::connected, this, &HTTPRequest::wskData_Connect);
     connect(wskData, &QTcpSocket::readyRead, this, &HTTPRequest::wskData_DataArrival);
     connect(wskData, &QTcpSocket::disconnected, this, &HTTPRequest::wskData_Close);
+    connect(wskData, &QTcpSocket::errorOccurred, this, &HTTPRequest::wskData_Error);
     QString strRemote;
     quint16 nPort = 80;
     SplitHostPort(strHostName, strRemote, nPort);
     wskData->connectToHost(strRemote, nPort);
+}
+
+void HTTPRequest::wskData_Error() {
+    // Once connected, the server closing is the normal end of a reply; only a connection that
+    // never came about is reported here, at once rather than by the timeout.
+    if (bConnected || !wskData)
+        return;
+    strConnectError = wskData->errorString();
+    DropSocket();
+    emit ConnectFailed();
 }
 
 void HTTPRequest::wskData_Connect() {

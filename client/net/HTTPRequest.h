@@ -26,6 +26,7 @@ public:
     QString strResultCode;
     bool bConnected = false;
     QTcpSocket* wskData = nullptr; // owned; replaced for every exchange
+    QString strConnectError;       // why the last exchange could not reach the server
 
     // Abandons any running exchange: no event of it arrives afterwards.
     void Clear();
@@ -44,11 +45,15 @@ signals:
     void ConnectionClosed();
     void Error();
     void TryConnection();
+    // The server could not be reached at all (no such host, nobody listening, ...); the reason
+    // is in strConnectError. Nothing else of the exchange arrives afterwards.
+    void ConnectFailed();
 
 private:
     void wskData_Connect();
     void wskData_DataArrival();
     void wskData_Close();
+    void wskData_Error();
     void ProcessReply();
     // Closes the socket so that none of its events arrives any more.
     void DropSocket();

@@ -18,7 +18,12 @@ RequestCycle::RequestCycle(Prompts& prompts, StatusBar& stsStatusBar, int iTimeo
     connect(&HTTP, &HTTPRequest::ConnectionClosed, this, &RequestCycle::HTTP_ConnectionClosed);
     connect(&HTTP, &HTTPRequest::Error, this, &RequestCycle::HTTP_Error);
     connect(&HTTP, &HTTPRequest::GotResults, this, &RequestCycle::HTTP_GotResults);
+    connect(&HTTP, &HTTPRequest::ConnectFailed, this, &RequestCycle::HTTP_ConnectFailed);
     connect(&timerTimeout, &QTimer::timeout, this, &RequestCycle::timerTimeout_Timer);
+}
+
+RequestCycle::~RequestCycle() {
+    SetBusy(false);
 }
 
 void RequestCycle::PrepareConnection(const QString& strCharName, const QString& strPass) {
@@ -125,6 +130,17 @@ void RequestCycle::HTTP_Error() {
             return;
     }
     ErrorHandler(iCode);
+}
+
+void RequestCycle::HTTP_ConnectFailed() {
+    timerTimeout.stop();
+    SetBusy(false);
+    FailWait();
+    m_status.SetPanel(kPanelHTTP, QStringLiteral("Not Connected"));
+    m_prompts.Message(QStringLiteral("The ZORV server at ") + HTTP.strHostName +
+                          QStringLiteral(" could not be reached: ") + HTTP.strConnectError,
+                      Prompts::Buttons::Ok, Prompts::Icon::Critical,
+                      QStringLiteral("Connection Error"));
 }
 
 void RequestCycle::HTTP_GotResults() {

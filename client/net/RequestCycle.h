@@ -27,6 +27,8 @@ public:
 
     RequestCycle(Prompts& prompts, StatusBar& stsStatusBar, int iTimeoutSeconds,
                  QObject* pParent = nullptr);
+    // Gives the busy pointer back if an exchange was still running.
+    ~RequestCycle() override;
 
     HTTPRequest HTTP;
     QTimer timerTimeout;
@@ -83,6 +85,7 @@ private:
     void HTTP_ReceivingData(qint32 lBytesTotal);
     void HTTP_ConnectionClosed();
     void HTTP_Error();
+    void HTTP_ConnectFailed();
     void HTTP_GotResults();
     void timerTimeout_Timer();
     void SetBusy(bool bBusy);

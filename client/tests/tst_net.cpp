@@ -11,7 +11,10 @@
 #include "StatusBar.h"
 #include "frmMain.h"
 
+#include <QApplication>
+#include <QElapsedTimer>
 #include <QSignalSpy>
+#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -89,6 +92,7 @@ private slots:
     void loginCodesReachLoginForm();
     void criticalErrorGoesOn();
     void loginReplyAndVersion();
+    void unreachableServerIsReportedAtOnce();
 };
 
 void tst_net::requestBytes() {
@@ -620,6 +624,42 @@ void tst_net::loginReplyAndVersion() {
     QCOMPARE(CompareVersion("0.4"), VersionMatch::ServerNewer);
     QCOMPARE(CompareVersion("0.29"), VersionMatch::ServerOlder);
     QCOMPARE(CompareVersion("new"), VersionMatch::ServerOlder);
+}
+
+void tst_net::unreachableServerIsReportedAtOnce() {
+    CycleBench bench;
+    auto& [prompts, status, peer, cycle] = bench;
+    // Nobody listens on a port just given back; the refusal comes at once, not as the timeout.
+    QTcpServer probe;
+    QVERIFY(probe.listen(QHostAddress::LocalHost, 0));
+    const QString strAddress = QStringLiteral("127.0.0.1:") + QString::number(probe.serverPort());
+    probe.close();
+    cycle.strCurServer = strAddress;
+    prompts.ExpectOk();
+    QElapsedTimer clock;
+    clock.start();
+    const bool bDone = cycle.StartAndWait(
+        [&] { cycle.StartOperation(100, QStringLiteral("Downloading Tree Info")); });
+    QVERIFY(!bDone);
+    QVERIFY(clock.elapsed() < cycle.timerTimeout.interval());
+    QCOMPARE(prompts.shown.size(), 1);
+    QCOMPARE(prompts.shown[0].strTitle, QStringLiteral("Connection Error"));
+    QCOMPARE(prompts.shown[0].icon, Prompts::Icon::Critical);
+    QVERIFY2(prompts.shown[0].strText.startsWith("The ZORV server at " + strAddress +
+                                                 " could not be reached: "),
+             qPrintable(prompts.shown[0].strText));
+    QVERIFY(prompts.shown[0].strText.contains("refused", Qt::CaseInsensitive));
+    QVERIFY(!cycle.timerTimeout.isActive());
+    QVERIFY(QApplication::overrideCursor() == nullptr);
+
+    // A name no server answers to.
+    cycle.strCurServer = QStringLiteral("no-such-host.invalid");
+    prompts.ExpectOk();
+    QVERIFY(!cycle.StartAndWait(
+        [&] { cycle.StartOperation(100, QStringLiteral("Downloading Tree Info")); }));
+    QCOMPARE(prompts.shown.size(), 2);
+    QVERIFY(prompts.shown[1].strText.startsWith("The ZORV server at no-such-host.invalid could "
+                                                "not be reached: "));
 }
 
 QTEST_MAIN(tst_net)
