@@ -7,6 +7,7 @@
 
 #include "StandaloneFront.h"
 
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -103,7 +104,12 @@ int ServeCgi() {
         // Read to its end all the same: a web server that cannot hand over the whole body
         // (Apache's mod_cgid) resets the connection, and the answer with it.
         char buffer[65536];
-        while (std::fread(buffer, 1, sizeof buffer, stdin) > 0) {
+        for (unsigned long lLeft = lLength; lLeft > 0;) {
+            std::size_t nRead =
+                std::fread(buffer, 1, std::min<unsigned long>(lLeft, sizeof buffer), stdin);
+            if (nRead == 0)
+                break;
+            lLeft -= nRead;
         }
         reply = {zorv::CodeInvalidText, ""};
     } else {
