@@ -48,8 +48,9 @@ void Characters::Forget() {
     m_vassals.clear();
     m_vassalStart.clear();
     m_iSound = -1;
+    m_order.clear();
     m_followers.clear();
-    m_rankSettled.clear();
+    m_settledRank.clear();
 }
 
 Character& Characters::AddKeyed(qint16 nID, QString strName, qint16 nLevel, qint16 nRank,
@@ -275,28 +276,17 @@ QString Characters::LinkProblem() const {
     if (reached.size() != nCount)
         return QStringLiteral("the patron links form a cycle");
     m_iSound = 1;
+    m_order.swap(reached);
     return QString();
 }
 
 const std::vector<int>& Characters::FollowerCounts() const {
     if (m_followers.size() == m_records.size())
         return m_followers;
-    // In a forest each record is reached once from the records nobody lists, so a record's
-    // count is settled by its vassals' when the records are taken in the reverse of that order.
-    const std::size_t nCount = m_records.size();
-    std::vector<char> listed(nCount, 0);
-    for (int v : m_vassals)
-        listed[static_cast<std::size_t>(v)] = 1;
-    std::vector<int> order;
-    order.reserve(nCount);
-    for (std::size_t i = 0; i < nCount; ++i)
-        if (!listed[i])
-            order.push_back(static_cast<int>(i));
-    for (std::size_t k = 0; k < order.size(); ++k)
-        for (int v : VassalIndexes(order[k]))
-            order.push_back(v);
-    m_followers.assign(nCount, 0);
-    for (auto it = order.rbegin(); it != order.rend(); ++it) {
+    // Each record comes after the one that lists it, so taken backwards a record's count is
+    // settled by its vassals' before it is needed.
+    m_followers.assign(m_records.size(), 0);
+    for (auto it = m_order.rbegin(); it != m_order.rend(); ++it) {
         int nFollowers = 0;
         for (int v : VassalIndexes(*it))
             nFollowers += 1 + m_followers[static_cast<std::size_t>(v)];
@@ -338,12 +328,12 @@ qint16 Characters::CalculateRank(const QString& strKey) {
         return 0;
     EnsureVassals();
     const std::size_t nCount = m_records.size();
-    if (m_rankSettled.size() != nCount)
-        m_rankSettled.assign(nCount, 0);
+    if (m_settledRank.size() != nCount)
+        m_settledRank.assign(nCount, 0);
     if (m_onPath.size() != nCount)
         m_onPath.assign(nCount, 0);
-    if (m_rankSettled[static_cast<std::size_t>(iStart)])
-        return m_records[static_cast<std::size_t>(iStart)].iComputedRank;
+    if (m_settledRank[static_cast<std::size_t>(iStart)] > 0)
+        return m_settledRank[static_cast<std::size_t>(iStart)];
     // Post-order without recursion: a record's rank is settled once all its vassals' are.
     struct Frame {
         int i;
@@ -375,8 +365,8 @@ qint16 Characters::CalculateRank(const QString& strKey) {
             const int iVassal = m_vassals[static_cast<std::size_t>(top.next++)];
             if (iVassal < 0 || m_onPath[static_cast<std::size_t>(iVassal)])
                 top.bClean = false; // a missing record or a loop adds nothing
-            else if (m_rankSettled[static_cast<std::size_t>(iVassal)])
-                Rank(top, m_records[static_cast<std::size_t>(iVassal)].iComputedRank);
+            else if (const qint16 r = m_settledRank[static_cast<std::size_t>(iVassal)]; r > 0)
+                Rank(top, r);
             else
                 Push(stack, iVassal);
             continue;
@@ -391,7 +381,8 @@ qint16 Characters::CalculateRank(const QString& strKey) {
         const bool bClean = top.bClean;
         m_records[i].iComputedRank = r;
         m_onPath[i] = 0;
-        m_rankSettled[i] = bClean;
+        if (bClean)
+            m_settledRank[i] = r;
         stack.pop_back();
         rank = r;
         if (!stack.empty()) {

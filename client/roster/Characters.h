@@ -109,9 +109,11 @@ private:
     // settled once CalculateRank has reached its whole branch, found no missing vassal and no
     // loop in it, and so stored the rank of every follower: asking again changes nothing.
     mutable int m_iSound = -1; // whether LinkProblem() is empty; -1 until it is asked
+    // In a sound roster: every record once, each after the one that lists it.
+    mutable std::vector<int> m_order;
     mutable std::vector<int> m_followers;
-    std::vector<char> m_rankSettled;
-    std::vector<char> m_onPath; // all false between calls
+    std::vector<qint16> m_settledRank; // by position; 0 while not settled
+    std::vector<char> m_onPath;        // CalculateRank's walk; all false between calls
 };
 
 // True when iPatronID is the patron, or a patron further up, of iFollowerID. Bounded by the

@@ -134,6 +134,36 @@ struct Cursor {
         return end;
     }
 
+    // The id, with its text and whether that text is the one the convention writes ("12",
+    // "-1"): such an id needs no key text of its own.
+    End Id(Span& idText, qint16& nID, bool& bConventional) {
+        const char16_t* q = p;
+        const bool bNegative = q < pEnd && *q == u'-';
+        q += bNegative;
+        const char16_t* const pDigits = q;
+        int iRead = 0;
+        for (; q < pEnd && q - pDigits < 5; ++q) {
+            const unsigned uDigit = static_cast<unsigned>(*q) - u'0';
+            if (uDigit > 9)
+                break;
+            iRead = iRead * 10 + static_cast<int>(uDigit);
+        }
+        if (q > pDigits && q < pEnd && *q == u'|') {
+            nID = Saturated(bNegative, iRead);
+            bConventional = (q - pDigits == 1 || *pDigits != u'0') &&
+                            (bNegative ? iRead != 0 && iRead <= 32768 : iRead <= 32767);
+            idText = {p, q};
+            p = q + 1;
+            return End::Bar;
+        }
+        Span field{};
+        const End end = Field(field);
+        idText = TrimBlanks(field);
+        nID = ReadNumber(idText);
+        bConventional = ConventionalId(idText, nID);
+        return end;
+    }
+
     // A vassal list, with its ids read into `ids` when every piece is a plain id; bPlain false
     // for anything else (blanks, signs, leading zeros, ids beyond 16 bits, empty pieces), which
     // the roster then reads from the text.
@@ -191,12 +221,12 @@ QString ParseLatin1(const QString& strPayload, Characters& roster, char16_t& uSe
     roster.Reserve(static_cast<int>(nMost));
     QString strProblem;
     for (int nRecord = 1; in.p < in.pEnd; ++nRecord) {
-        Span idField{}, name{}, list{};
-        qint16 nLevel = 0, nRank = 0, nPatronID = 0, iIsMule = 0, iIsPK = 0, iIsRescue = 0;
-        bool bPlainList = true;
+        Span idText{}, name{}, list{};
+        qint16 nID = 0, nLevel = 0, nRank = 0, nPatronID = 0, iIsMule = 0, iIsPK = 0, iIsRescue = 0;
+        bool bConventional = true, bPlainList = true;
         const std::size_t nIds = vassalIds.size();
         // Each step runs only while the fields before it ended at a bar.
-        End end = in.Field(idField);
+        End end = in.Id(idText, nID, bConventional);
         int nFields = 1;
         auto Next = [&](auto read) {
             if (end == End::Bar) {
@@ -219,9 +249,6 @@ QString ParseLatin1(const QString& strPayload, Characters& roster, char16_t& uSe
         uSeen = in.uAll;
         if (nFields < 9)
             return QStringLiteral("record %1 has fewer than nine fields").arg(nRecord);
-        const Span idText = TrimBlanks(idField);
-        const qint16 nID = ReadNumber(idText);
-        const bool bConventional = ConventionalId(idText, nID);
         const QString strKey =
             bConventional ? QString() : QStringLiteral("Char") + idText.View().toString();
         if ((bConventional ? roster.IndexOfId(nID) : roster.IndexOf(strKey)) >= 0)

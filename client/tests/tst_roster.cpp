@@ -3,11 +3,13 @@
 #include "Characters.h"
 #include "ListBoxes.h"
 #include "Numbers.h"
+#include "Records.h"
 #include "TreePayload.h"
 
 #include <QListWidget>
 
 #include <QTest>
+#include <random>
 
 namespace {
 
@@ -18,6 +20,96 @@ Characters Roster(const QList<std::tuple<int, int, QString>>& records) {
         roster.Add(qint16(id), QStringLiteral("C%1").arg(id), 1, 0, qint16(patron), vassals, 0, 0,
                    0, CharKey(qint16(id)));
     return roster;
+}
+
+// The payload read the plain way, through the protocol's own record framing and number rule,
+// every record added under its key text: the parser's own reading must agree with it.
+QString PlainParse(const QString& strPayload, Characters& roster) {
+    roster.Clear();
+    const QByteArray bytes = strPayload.toLatin1();
+    auto Text = [](std::string_view s) {
+        return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
+    };
+    QString strProblem;
+    int nRecord = 0;
+    std::vector<std::string_view> fields;
+    zorv::ForEachRecord(
+        std::string_view(bytes.constData(), std::size_t(bytes.size())),
+        [&](std::string_view record) {
+            ++nRecord;
+            if (!strProblem.isEmpty())
+                return;
+            zorv::FieldViews(record, fields);
+            if (fields.size() < 9) {
+                strProblem = QStringLiteral("record %1 has fewer than nine fields").arg(nRecord);
+                return;
+            }
+            const std::string_view id = zorv::TrimBlanks(fields[0]);
+            const QString strKey = QStringLiteral("Char") + Text(id);
+            if (roster.IndexOf(strKey) >= 0) {
+                strProblem = QStringLiteral("the id %1 comes twice").arg(Text(id));
+                return;
+            }
+            auto Number = [&](int k) { return zorv::ReadInt16(fields[k]); };
+            roster.Add(zorv::ReadInt16(id), Text(fields[1]), Number(2), Number(3), Number(4),
+                       Text(fields[5]), Number(6), Number(7), Number(8), strKey);
+        });
+    if (strProblem.isEmpty())
+        strProblem = roster.LinkProblem();
+    if (!strProblem.isEmpty())
+        roster.Clear();
+    return strProblem;
+}
+
+// Payloads in the forms a parser gets wrong: a sound tree whose texts vary in every way the
+// reading rules allow, or records thrown together from awkward pieces.
+QString AwkwardPayload(std::mt19937& random, bool bSound) {
+    auto Pick = [&](const QStringList& choices) {
+        return choices[int(random() % unsigned(choices.size()))];
+    };
+    const QStringList numbers{"50",    "50abc", " 7",     "7 ",  "1.5",  "2.5", "-0",     "99999",
+                              "+3",    "",      "1e2",    "-1",  "0",    "1",   "-32768", "123456",
+                              "00012", "-",     "\u00e9", "12|", "3e-1", ".5",  "1.",     "-2.5"};
+    const QStringList names{"Ann", " Old Tom ", "a!b", "", "Zo\u00eb", "x!", "!y", "  "};
+    const int nRecords = 1 + int(random() % 12);
+    std::vector<int> patrons(std::size_t(nRecords) + 1, -1);
+    std::vector<QStringList> vassals(std::size_t(nRecords) + 1);
+    for (int id = 2; id <= nRecords; ++id) {
+        patrons[std::size_t(id)] = 1 + int(random() % unsigned(id - 1));
+        QString strPiece = QString::number(id);
+        if (random() % 4 == 0) // forms that name the same record
+            strPiece = Pick({" " + strPiece, strPiece + " ", " " + strPiece + " "});
+        vassals[std::size_t(patrons[std::size_t(id)])] << strPiece;
+    }
+    QString strPayload;
+    for (int id = 1; id <= nRecords; ++id) {
+        QStringList fields{QString::number(id),
+                           Pick(names),
+                           Pick(numbers),
+                           Pick(numbers),
+                           QString::number(patrons[std::size_t(id)]),
+                           vassals[std::size_t(id)].join(','),
+                           Pick(numbers),
+                           Pick(numbers),
+                           Pick(numbers)};
+        if (!bSound) {
+            fields[0] =
+                Pick({QString::number(id), " " + QString::number(id), "0" + QString::number(id),
+                      "+" + QString::number(id), "-1", "99999", QString::number(id) + "x"});
+            fields[4] = Pick({fields[4], Pick(numbers)});
+            fields[5] = Pick({fields[5], fields[5] + ",", "," + fields[5], "3,,4", "+2", "02",
+                              "40000", "2,2", " 2 ,3"});
+            if (random() % 6 == 0)
+                fields.removeLast();
+        }
+        if (random() % 4 == 0)
+            fields << Pick({"extra", "", "a!b", "1|2"});
+        QString strRecord = fields.join('|');
+        if (random() % 4 == 0)
+            strRecord = Pick({" ", "  "}) + strRecord + Pick({"", " "});
+        strPayload += strRecord + "!;";
+    }
+    return strPayload + Pick({"", "", "tail|1|2", "x!", "!", " ", "1|2|3|4|5|6|7|8|9"});
 }
 
 } // namespace
@@ -38,6 +130,7 @@ private slots:
     void treeNumbers();
     void vassalListsAsText();
     void notLatin1();
+    void agreesWithPlainReading();
     void answersKeptUntilChange();
     void answersOnUnsoundLinks();
     void longChainIsSafe();
@@ -286,6 +379,48 @@ void tst_roster::notLatin1() {
     QCOMPARE(roster.Item("Char1")->nLevel, qint16(5));
     QCOMPARE(roster.Item("Char2")->strName, QStringLiteral("Bo"));
     QCOMPARE(roster.Count(), 2);
+}
+
+void tst_roster::agreesWithPlainReading() {
+    // The parser reads the framing, the ids and the numbers its own way; on payloads in every
+    // awkward form it must give the roster, the keys, the vassal positions and the refusals that
+    // the plain reading gives.
+    std::mt19937 random(20261206);
+    int nAccepted = 0;
+    for (int nCase = 0; nCase < 600; ++nCase) {
+        QString strPayload = AwkwardPayload(random, nCase % 3 != 0);
+        if (nCase % 10 == 0) // what Latin-1 cannot carry
+            strPayload.replace("Ann", QString(QChar(0x141)));
+        Characters plain;
+        const QString strPlain = PlainParse(strPayload, plain);
+        Characters parsed;
+        parsed.Add(99, "Old", 1, 1, -1, "", 0, 0, 0, "Char99");
+        const QString strParsed = ParseTreePayload(strPayload, parsed);
+        const QByteArray context = "payload: " + strPayload.toUtf8();
+        QVERIFY2(strParsed == strPlain,
+                 context + "\nparser: " + strParsed.toUtf8() + "\nplain: " + strPlain.toUtf8());
+        QVERIFY2(parsed.Count() == plain.Count(), context);
+        nAccepted += strParsed.isEmpty() && parsed.Count() > 0;
+        for (int i = 0; i < plain.Count(); ++i) {
+            const Character& want = plain.At(i);
+            const Character& got = parsed.At(i);
+            QVERIFY2(got.nID == want.nID && got.strName == want.strName &&
+                         got.nLevel == want.nLevel && got.nRank == want.nRank &&
+                         got.nPatronID == want.nPatronID && got.strVassalIDs == want.strVassalIDs &&
+                         got.iIsMule == want.iIsMule && got.iIsPK == want.iIsPK &&
+                         got.iIsRescueSquadMember == want.iIsRescueSquadMember,
+                     context + "\nrecord " + QByteArray::number(i));
+            const IndexSpan wantVassals = plain.VassalIndexes(i);
+            const IndexSpan gotVassals = parsed.VassalIndexes(i);
+            QVERIFY2(std::equal(wantVassals.begin(), wantVassals.end(), gotVassals.begin(),
+                                gotVassals.end()),
+                     context + "\nvassals of record " + QByteArray::number(i));
+            const QString strKey = QStringLiteral("Char") + QString::number(want.nID);
+            QVERIFY2(parsed.IndexOf(strKey) == plain.IndexOf(strKey),
+                     context + "\n" + strKey.toUtf8());
+        }
+    }
+    QVERIFY2(nAccepted > 100, QByteArray::number(nAccepted)); // the sound cases mostly pass
 }
 
 void tst_roster::answersKeptUntilChange() {
