@@ -1,5 +1,7 @@
 #include "ErrorTable.h"
 
+#include "Protocol.h"
+#include "Records.h"
 #include "ResultCodes.h"
 
 namespace {
@@ -133,6 +135,19 @@ std::optional<QString> ServerErrorText(int iCode) {
     return std::nullopt;
 }
 
+std::optional<QString> ServerErrorText(int iCode, const QString& strPayload) {
+    if (iCode != zorv::CodeLoginThrottled)
+        return std::nullopt;
+    QString strFields = strPayload;
+    strFields.truncate(strFields.indexOf(QLatin1String(zorv::kStopMarker)));
+    const zorv::Fields fields = zorv::UnescapedFields(strFields.toLatin1().toStdString());
+    const QString strName = fields.empty() ? QString() : QString::fromLatin1(fields[0].c_str());
+    const QString strSeconds =
+        fields.size() < 2 ? QString() : QString::fromLatin1(fields[1].c_str());
+    return QStringLiteral("Too many wrong passwords for ") + strName +
+           QStringLiteral("; try again in ") + strSeconds + QStringLiteral(" seconds");
+}
+
 bool ErrorReturnsToLogin(int iCode, bool bLoginAsDifferent) {
     switch (iCode) {
     case zorv::CodeUnknownName:
@@ -140,6 +155,7 @@ bool ErrorReturnsToLogin(int iCode, bool bLoginAsDifferent) {
     case zorv::CodeUnknownName3:
         return true;
     case zorv::CodeWrongPassword:
+    case zorv::CodeLoginThrottled:
         return !bLoginAsDifferent;
     default:
         return false;

@@ -6,5 +6,9 @@
 // The text for a code of the table; nullopt for a code the table does not hold.
 std::optional<QString> ServerErrorText(int iCode);
 
-// Codes after which the user is sent back to the login (951 only for the own login).
+// The text of a code whose message names what its reply's payload carries ("NAME|N" for a
+// throttled login); nullopt for the other codes.
+std::optional<QString> ServerErrorText(int iCode, const QString& strPayload);
+
+// Codes after which the user is sent back to the login (951 and 954 only for the own login).
 bool ErrorReturnsToLogin(int iCode, bool bLoginAsDifferent);

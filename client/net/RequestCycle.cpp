@@ -154,7 +154,10 @@ void RequestCycle::HTTP_GotResults() {
 }
 
 void RequestCycle::ErrorHandler(qint16 iCode) {
-    if (std::optional<QString> strText = ServerErrorText(iCode)) {
+    std::optional<QString> strText = ServerErrorText(iCode, HTTP.strHTTPData);
+    if (!strText)
+        strText = ServerErrorText(iCode);
+    if (strText) {
         m_prompts.Message(*strText, Prompts::Buttons::Ok, Prompts::Icon::Critical,
                           QStringLiteral("ZORV Error #") + QString::number(iCode));
         if (ErrorReturnsToLogin(iCode, bLoginAsDifferent))

@@ -53,10 +53,15 @@ QString AllegianceOperations::SelectedId() const {
     return strKey.mid(4);
 }
 
-bool AllegianceOperations::Open(const ActingLogin& acting) {
+bool AllegianceOperations::Open(const ActingLogin& acting, qint16 msgid, const QString& strStatus) {
     if (acting.bCancelled)
         return false;
-    m_session.cycle.PrepareConnection(acting.strCharName, acting.strPass);
+    RequestCycle& cycle = m_session.cycle;
+    cycle.PrepareConnection(acting.strCharName, acting.strPass);
+    if (!strStatus.isEmpty())
+        m_session.stsStatusBar.SetPanel(RequestCycle::kPanelOp, strStatus);
+    cycle.HTTP.AddPostData(QStringLiteral("msgid"), QString::number(msgid));
+    cycle.iCurrentOp = msgid;
     return true;
 }
 
@@ -77,14 +82,9 @@ void AllegianceOperations::AddVassal() {
         return;
     const QString strTarget = SelectedId();
     const ActingLogin acting = ChooseActingCharacter(m_session, m_roster, m_login, strTarget);
-    if (!Open(acting))
+    if (!Open(acting, zorv::OpAddVassal, QStringLiteral("Adding Vassal")))
         return;
     RequestCycle& cycle = m_session.cycle;
-    Step([&] {
-        m_session.stsStatusBar.SetPanel(RequestCycle::kPanelOp, QStringLiteral("Adding Vassal"));
-    });
-    cycle.HTTP.AddPostData(QStringLiteral("msgid"), QString::number(zorv::OpAddVassal));
-    cycle.iCurrentOp = zorv::OpAddVassal;
     const Character* pTarget = m_roster.Item(QStringLiteral("Char") + strTarget);
     Step([&] {
         if (!pTarget)
@@ -114,11 +114,9 @@ void AllegianceOperations::RemoveVassal() {
     if (!bYes || !m_sheet.MayLeave())
         return;
     const ActingLogin acting = ChooseActingCharacter(m_session, m_roster, m_login, SelectedId());
-    if (!Open(acting))
+    if (!Open(acting, zorv::OpRemoveVassal, QString()))
         return;
     RequestCycle& cycle = m_session.cycle;
-    cycle.HTTP.AddPostData(QStringLiteral("msgid"), QString::number(zorv::OpRemoveVassal));
-    cycle.iCurrentOp = zorv::OpRemoveVassal;
     cycle.HTTP.AddPostData(QStringLiteral("charid"), acting.strCharID);
     Step([&] {
         const Character* pVassal = m_roster.Item(CharKey(idVassal));
@@ -154,14 +152,9 @@ void AllegianceOperations::ChangePatron() {
         return;
     const QString strMover = SelectedId();
     const ActingLogin acting = ChooseActingCharacter(m_session, m_roster, m_login, strMover);
-    if (!Open(acting))
+    if (!Open(acting, zorv::OpChangePatron, QStringLiteral("Changing Patrons")))
         return;
     RequestCycle& cycle = m_session.cycle;
-    Step([&] {
-        m_session.stsStatusBar.SetPanel(RequestCycle::kPanelOp, QStringLiteral("Changing Patrons"));
-    });
-    cycle.HTTP.AddPostData(QStringLiteral("msgid"), QString::number(zorv::OpChangePatron));
-    cycle.iCurrentOp = zorv::OpChangePatron;
     Step([&] {
         const Character* pMover = m_roster.Item(QStringLiteral("Char") + strMover);
         if (!pMover)

@@ -40,8 +40,9 @@ public:
 private:
     // The id text of the selected node ("Char" left off).
     QString SelectedId() const;
-    // Opens the request under the acting character's login; false when nothing is to be sent.
-    bool Open(const ActingLogin& acting);
+    // Opens the request of operation msgid under the acting character's login, with its status
+    // text (none when empty); false when nothing is to be sent.
+    bool Open(const ActingLogin& acting, qint16 msgid, const QString& strStatus);
     // After a success: its message, a new tree, the wait for it, then the record again.
     void Reload(const QString& strMessage);
 

@@ -21,6 +21,7 @@
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTreeView>
+#include <optional>
 
 namespace {
 
@@ -31,14 +32,6 @@ struct Client : TestClient {
     }
     AdminOperations& Admin() { return window->admin(); }
     QString PostData() { return window->cycle().HTTP.strPostData; }
-    QString LastText() const {
-        return prompts->shown.isEmpty() ? QString() : prompts->shown.last().strText;
-    }
-    bool Show(const QString& strName) {
-        window->allegiance().FindInTree(strName);
-        const qint16 id = window->objCharDB().GetID(strName);
-        return QTest::qWaitFor([&] { return window->sheet().iCurDisplayCharID == id; }, 20000);
-    }
     // The set-up dialog, filled and confirmed.
     void QueueSetup(const QString& strGuild, const QString& strPassword, bool bReset) {
         prompts->dialogs << [=](QDialog& dlg) {
@@ -61,34 +54,31 @@ struct Client : TestClient {
     bool bLoggedIn = false;
 };
 
-// Whether a name and password log in: a login request of its own, outside any window.
-bool CanLogIn(const ServerProcess& server, const QString& strName, const QString& strPassword) {
+// One request of its own, outside any window: the reply's payload, or nullopt for an error.
+std::optional<QByteArray> Exchange(const ServerProcess& server, const QString& strName,
+                                   const QString& strPassword, int iMsgId) {
     HTTPRequest http;
     http.AddPostData("charname", strName);
     http.AddPostData("password", strPassword);
-    http.AddPostData("msgid", "104");
+    http.AddPostData("msgid", QString::number(iMsgId));
     QSignalSpy got(&http, &HTTPRequest::GotResults);
     QSignalSpy error(&http, &HTTPRequest::Error);
     const QString strAddress = server.Address();
     const int iSlash = strAddress.indexOf('/');
     http.Connect(strAddress.left(iSlash), strAddress.mid(iSlash));
-    if (!QTest::qWaitFor([&] { return got.count() + error.count() > 0; }, 20000))
-        return false;
-    return got.count() == 1;
+    if (!QTest::qWaitFor([&] { return got.count() + error.count() > 0; }, 20000) ||
+        got.count() == 0)
+        return std::nullopt;
+    return http.strHTTPData.toLatin1();
+}
+
+bool CanLogIn(const ServerProcess& server, const QString& strName, const QString& strPassword) {
+    return Exchange(server, strName, strPassword, 104).has_value();
 }
 
 // The tree download of a server, byte for byte.
 QByteArray Tree(const ServerProcess& server, const QString& strName, const QString& strPassword) {
-    HTTPRequest http;
-    http.AddPostData("charname", strName);
-    http.AddPostData("password", strPassword);
-    http.AddPostData("msgid", "100");
-    QSignalSpy got(&http, &HTTPRequest::GotResults);
-    const QString strAddress = server.Address();
-    const int iSlash = strAddress.indexOf('/');
-    http.Connect(strAddress.left(iSlash), strAddress.mid(iSlash));
-    got.wait(20000);
-    return http.strHTTPData.toLatin1();
+    return Exchange(server, strName, strPassword, 100).value_or(QByteArray());
 }
 
 } // namespace

@@ -93,6 +93,7 @@ private slots:
     void criticalErrorGoesOn();
     void loginReplyAndVersion();
     void unreachableServerIsReportedAtOnce();
+    void throttledLoginNamesTheWait();
 };
 
 void tst_net::requestBytes() {
@@ -522,7 +523,7 @@ void tst_net::errorTable_data() {
         for (int code : codes)
             QTest::addRow("%d", code) << code << text;
     // Gaps and strangers get the generic message.
-    for (int code : {0, 800, 900, 910, 921, 929, 942, 954, 1003, 1043, -5, 32767})
+    for (int code : {0, 800, 900, 910, 921, 929, 942, 955, 1003, 1043, -5, 32767})
         QTest::addRow("generic %d", code) << code << QString();
 }
 
@@ -556,6 +557,8 @@ void tst_net::loginCodesReachLoginForm_data() {
     QTest::newRow("951 other character") << QByteArray("951") << true << false;
     QTest::newRow("952") << QByteArray("952") << true << true;
     QTest::newRow("953") << QByteArray("953") << false << true;
+    QTest::newRow("954 own login") << QByteArray("954") << false << true;
+    QTest::newRow("954 other character") << QByteArray("954") << true << false;
     QTest::newRow("988 stays") << QByteArray("988") << false << false;
 }
 
@@ -660,6 +663,22 @@ void tst_net::unreachableServerIsReportedAtOnce() {
     QCOMPARE(prompts.shown.size(), 2);
     QVERIFY(prompts.shown[1].strText.startsWith("The ZORV server at no-such-host.invalid could "
                                                 "not be reached: "));
+}
+
+void tst_net::throttledLoginNamesTheWait() {
+    CycleBench bench;
+    auto& [prompts, status, peer, cycle] = bench;
+    cycle.bLoginAsDifferent = true; // keeps the login dialog out of this test
+    prompts.ExpectOk();
+    cycle.StartOperation(107, QString());
+    QTRY_VERIFY(peer.RequestComplete());
+    peer.Send(ScriptedPeer::Reply("954", "Bo (amp) Co|45"));
+    peer.Close();
+    QTRY_COMPARE(prompts.shown.size(), 1);
+    QCOMPARE(prompts.shown[0].strText,
+             QStringLiteral("Too many wrong passwords for Bo & Co; try again in 45 seconds"));
+    QCOMPARE(prompts.shown[0].strTitle, QStringLiteral("ZORV Error #954"));
+    QCOMPARE(prompts.shown[0].icon, Prompts::Icon::Critical);
 }
 
 QTEST_MAIN(tst_net)

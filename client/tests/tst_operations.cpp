@@ -37,12 +37,6 @@ struct Client : TestClient {
     Characters& Roster() { return window->objCharDB(); }
     RequestCycle& Cycle() { return window->cycle(); }
     SheetViews& V() { return window->views().sheet; }
-    // Selects a character by name and waits for its record.
-    bool Show(const QString& strName) {
-        window->allegiance().FindInTree(strName);
-        const qint16 id = Roster().GetID(strName);
-        return QTest::qWaitFor([&] { return Sheet().iCurDisplayCharID == id; }, 20000);
-    }
     // The vassals the sheet lists for the shown character.
     QStringList Vassals() {
         QStringList names;
@@ -53,12 +47,6 @@ struct Client : TestClient {
     QString PatronOf(const QString& strName) {
         const Character* pRecord = Roster().Item(CharKey(Roster().GetID(strName)));
         return pRecord ? Roster().GetName(CharKey(pRecord->nPatronID)) : QString();
-    }
-    QString LastText() const {
-        return prompts->shown.isEmpty() ? QString() : prompts->shown.last().strText;
-    }
-    QString LastTitle() const {
-        return prompts->shown.isEmpty() ? QString() : prompts->shown.last().strTitle;
     }
     // Waits for the message of a success and the record shown again after the new tree.
     bool Succeeded(const QString& strMessage) {

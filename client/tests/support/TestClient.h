@@ -1,6 +1,9 @@
 #pragma once
 // The main window as a test drives it: scripted prompts, a settings folder of its own, an end of
 // program that only counts, and the server and character dialog filled from the script.
+#include "AllegianceView.h"
+#include "CharacterSheet.h"
+#include "Characters.h"
 #include "ScriptedPrompts.h"
 #include "frmMain.h"
 #include "frmPlayerSetup.h"
@@ -42,6 +45,19 @@ struct TestClient {
     void LogIn(const QString& strAddress, const QString& strName, const QString& strPassword) {
         ExpectLoginDialog(strAddress, strName, strPassword);
         window->Start();
+    }
+    // Selects a character by name in the tree and waits for its record.
+    bool Show(const QString& strName) {
+        window->allegiance().FindInTree(strName);
+        const qint16 id = window->objCharDB().GetID(strName);
+        return QTest::qWaitFor([&] { return window->sheet().iCurDisplayCharID == id; }, 20000);
+    }
+    // The last message shown, or an empty text.
+    QString LastText() const {
+        return prompts->shown.isEmpty() ? QString() : prompts->shown.last().strText;
+    }
+    QString LastTitle() const {
+        return prompts->shown.isEmpty() ? QString() : prompts->shown.last().strTitle;
     }
     // The texts of every message shown so far.
     QStringList Texts() const {
