@@ -1,7 +1,7 @@
 #pragma once
 // One HTTP/1.0 POST exchange with the server script at a time: builds the request text, drives
-// the socket, collects the reply until the server closes, strips the header, undoes chunked
-// coding, cuts the payload out between the markers and classifies it by its result code.
+// the socket, collects the reply until the server closes and raises the outcome of its framing
+// (ReplyFraming.h: header, chunked coding, markers, result code).
 // Text is Latin-1 on the wire, so every QString here holds one character per byte.
 #include <QObject>
 #include <QString>
@@ -57,7 +57,6 @@ private:
     void ProcessReply();
     // Closes the socket so that none of its events arrives any more.
     void DropSocket();
-    bool DeChunkMessage();
     void RaiseError(const QString& strCode);
     // A reply that cannot be framed ends as an error with code 0 and no payload.
     void RaiseFramingFault();
