@@ -2,7 +2,8 @@
 PRESET_RUN  ?= debug
 PRESET_TEST ?= asan
 
-.PHONY: run test deps build-run build-test build-package package screenshots bench clean
+.PHONY: run test deps build-run build-test build-package package screenshots bench clean \
+        build-fuzz fuzz
 
 deps:
 	@scripts/install-deps
@@ -24,8 +25,21 @@ build-package: deps
 	@cmake --preset package >/dev/null
 	@cmake --build --preset package
 
-test: build-test build-package
+# The libFuzzer targets (fuzz/), built with clang and the sanitizers in build/fuzz.
+build-fuzz: deps
+	@cmake --preset fuzz >/dev/null
+	@cmake --build --preset fuzz
+
+test: build-test build-package build-fuzz
 	@ctest --preset $(PRESET_TEST) -j2
+	@ctest --preset fuzz
+
+# Each fuzz target for FUZZ_SECONDS, one after another, growing its corpus in
+# build/fuzz/fuzz/corpus; a finding stops the run and lands in build/fuzz/fuzz/findings.
+FUZZ_SECONDS ?= 3600
+FUZZ_TARGETS ?= fuzz_request fuzz_reply fuzz_tree fuzz_character fuzz_lists
+fuzz: build-fuzz
+	@for t in $(FUZZ_TARGETS); do fuzz/run build/fuzz/fuzz/$$t $(FUZZ_SECONDS) || exit 1; done
 
 # The Debian packages zorv and zorv-server, in build/package.
 package: build-package
