@@ -8,12 +8,16 @@
 #include "StandaloneFront.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <fstream>
 #include <iostream>
 #include <optional>
 #include <pthread.h>
+#include <sstream>
 
 namespace {
 
@@ -31,6 +35,49 @@ bool SplitListen(const std::string& strListen, std::string& strHost, int& iPort)
     } catch (const std::exception&) {
         return false;
     }
+}
+
+// The whole file, or an explanation of why not in strError.
+bool ReadFile(const std::string& strPath, std::string& strContent, std::string& strError) {
+    std::ifstream file(strPath, std::ios::binary);
+    if (!file) {
+        strError = std::strerror(errno);
+        return false;
+    }
+    std::ostringstream content;
+    content << file.rdbuf();
+    if (file.bad()) {
+        strError = std::strerror(errno);
+        return false;
+    }
+    strContent = content.str();
+    return true;
+}
+
+// Reads the certificate and key named by the options, or says on standard error why not.
+bool ReadTlsFiles(const ServeOptions& options, std::string& strCert, std::string& strKey) {
+    const struct {
+        const std::string& strPath;
+        std::string& strContent;
+        const char* szWhat;
+        const char* szPemEnd; // what ends the PEM header of a block of that kind
+    } files[] = {{options.strTlsCert, strCert, "certificate", "CERTIFICATE-----"},
+                 {options.strTlsKey, strKey, "key", "PRIVATE KEY-----"}};
+    for (const auto& file : files) {
+        std::string strError;
+        if (!ReadFile(file.strPath, file.strContent, strError)) {
+            std::fprintf(stderr, "zorv-server: cannot read the TLS %s %s: %s\n", file.szWhat,
+                         file.strPath.c_str(), strError.c_str());
+            return false;
+        }
+        if (file.strContent.find(file.szPemEnd) == std::string::npos) {
+            std::fprintf(stderr, "zorv-server: the TLS %s %s holds no PEM %s\n", file.szWhat,
+                         file.strPath.c_str(),
+                         file.szWhat == std::string("key") ? "private key" : "certificate");
+            return false;
+        }
+    }
+    return true;
 }
 
 } // namespace
@@ -51,6 +98,10 @@ int Serve(const ServeOptions& options) {
         std::fprintf(stderr, "zorv-server: %s\n", e.what());
         return 1;
     }
+    bool bTls = !options.strTlsCert.empty();
+    std::string strCertPem, strKeyPem;
+    if (bTls && !ReadTlsFiles(options, strCertPem, strKeyPem))
+        return 1;
 
     // The signals are blocked before any thread starts, so that every thread inherits the mask
     // and only sigwait below takes them.
@@ -70,6 +121,8 @@ int Serve(const ServeOptions& options) {
     {
         StandaloneFront front(options.strPath, options.limits,
                               [&](const Request& request) { return guild.Handle(request); });
+        if (bTls)
+            front.UseTls(std::move(strCertPem), std::move(strKeyPem));
         int iBound = 0;
         try {
             iBound = front.Start(strHost, iPort);
@@ -77,8 +130,8 @@ int Serve(const ServeOptions& options) {
             std::fprintf(stderr, "zorv-server: %s\n", e.what());
             return 1;
         }
-        std::cout << "zorv-server: listening on http://" << strHost << ":" << iBound
-                  << options.strPath << std::endl;
+        std::cout << "zorv-server: listening on " << (bTls ? "https://" : "http://") << strHost
+                  << ":" << iBound << options.strPath << std::endl;
         int iSignal = 0;
         sigwait(&signals, &iSignal);
     }

@@ -8,10 +8,14 @@ struct ServeOptions {
     std::string strDbPath;
     std::string strListen = "127.0.0.1:8080"; // HOST:PORT; port 0 picks a free one
     std::string strPath = "/zorv";
+    // PEM files; both set for HTTPS, both empty for plain HTTP.
+    std::string strTlsCert;
+    std::string strTlsKey;
     FrontLimits limits;
 };
 
-// Runs until SIGINT or SIGTERM; prints the address it listens on as its first line.
+// Runs until SIGINT or SIGTERM; prints the address it listens on as its first line
+// ("zorv-server: listening on http://HOST:PORT/PATH", https:// under TLS).
 int Serve(const ServeOptions& options);
 
 // Answers the one request a web server hands over in the environment and on standard input.

@@ -3,8 +3,11 @@
 #include <microhttpd.h>
 
 #include <arpa/inet.h>
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
+#include <cstdarg>
+#include <cstdio>
 #include <cstring>
 #include <mutex>
 #include <netdb.h>
@@ -71,6 +74,11 @@ public:
     explicit ArrivalWatch(const FrontLimits& limits) : m_limits(limits) {
         m_thread = std::thread([this] { Watch(); });
     }
+    // Under TLS a late connection is only closed: a plain 408 would be noise inside the session.
+    void SpeakTls() {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_bTls = true;
+    }
     ~ArrivalWatch() {
         {
             std::lock_guard<std::mutex> lock(m_mutex);
@@ -121,7 +129,7 @@ private:
                     continue;
                 }
                 // libmicrohttpd has written nothing on a connection whose header is incomplete.
-                if (!it->second.bHeader)
+                if (!it->second.bHeader && !m_bTls)
                     send(it->second.fd, k408, sizeof k408 - 1, MSG_DONTWAIT | MSG_NOSIGNAL);
                 shutdown(it->second.fd, SHUT_RDWR);
                 it = m_entries.erase(it);
@@ -133,6 +141,7 @@ private:
     std::mutex m_mutex;
     std::condition_variable m_wake;
     bool m_bStopping = false;
+    bool m_bTls = false;
     std::unordered_map<MHD_Connection*, Entry> m_entries;
     std::thread m_thread;
 };
@@ -149,6 +158,33 @@ struct StandaloneFront::Impl {
     ArrivalWatch watch{limits};
     std::unique_ptr<WorkerPool> pWorkers;
     MHD_Daemon* pDaemon = nullptr;
+    std::string strCertPem, strKeyPem; // both empty: plain HTTP
+
+    // libmicrohttpd's first complaint while a daemon starts, for the exception; later ones (a
+    // client's failed handshake, say) are the client's affair and are dropped.
+    std::atomic<bool> bStarting{false};
+    std::mutex logMutex;
+    std::string strStartError;
+
+    static void OnLog(void* pSelf, const char* szFormat, va_list args) {
+        Impl* self = static_cast<Impl*>(pSelf);
+        if (!self->bStarting)
+            return;
+        char szLine[512];
+        std::vsnprintf(szLine, sizeof szLine, szFormat, args);
+        std::lock_guard<std::mutex> lock(self->logMutex);
+        if (self->strStartError.empty()) {
+            self->strStartError = szLine;
+            while (!self->strStartError.empty() && std::strchr(" .\n", self->strStartError.back()))
+                self->strStartError.pop_back();
+        }
+    }
+    std::string TakeStartError() {
+        std::lock_guard<std::mutex> lock(logMutex);
+        std::string strError;
+        strError.swap(strStartError);
+        return strError;
+    }
 
     static void OnConnection(void* pSelf, MHD_Connection* pConnection, void**,
                              MHD_ConnectionNotificationCode code) {
@@ -238,6 +274,12 @@ StandaloneFront::~StandaloneFront() {
     MHD_stop_daemon(m_pImpl->pDaemon);
 }
 
+void StandaloneFront::UseTls(std::string strCertPem, std::string strKeyPem) {
+    m_pImpl->strCertPem = std::move(strCertPem);
+    m_pImpl->strKeyPem = std::move(strKeyPem);
+    m_pImpl->watch.SpeakTls();
+}
+
 int StandaloneFront::Start(const std::string& strHost, int iPort) {
     addrinfo hints{};
     hints.ai_socktype = SOCK_STREAM;
@@ -254,22 +296,53 @@ int StandaloneFront::Start(const std::string& strHost, int iPort) {
     freeaddrinfo(pFound);
 
     Impl& impl = *m_pImpl;
+    bool bTls = !impl.strCertPem.empty() || !impl.strKeyPem.empty();
+    impl.bStarting = true;
+    struct StartEnd {
+        Impl& impl;
+        ~StartEnd() { impl.bStarting = false; }
+    } startEnd{impl};
+    if (bTls) {
+        // The certificate and key are tried first on a daemon without a socket, so that a bad
+        // pair is told apart from an address that cannot be had.
+        MHD_Daemon* pProbe = MHD_start_daemon(
+            MHD_USE_TLS | MHD_USE_ERROR_LOG | MHD_USE_NO_LISTEN_SOCKET, 0, nullptr, nullptr,
+            &Impl::OnRequest, &impl, MHD_OPTION_EXTERNAL_LOGGER, &Impl::OnLog, &impl,
+            MHD_OPTION_HTTPS_MEM_CERT, impl.strCertPem.c_str(), MHD_OPTION_HTTPS_MEM_KEY,
+            impl.strKeyPem.c_str(), MHD_OPTION_END);
+        if (!pProbe) {
+            std::string strReason = impl.TakeStartError();
+            throw std::runtime_error("the TLS certificate and key cannot be used" +
+                                     (strReason.empty() ? "" : ": " + strReason));
+        }
+        MHD_stop_daemon(pProbe);
+    }
+
     impl.pWorkers = std::make_unique<WorkerPool>(impl.limits.nWorkers);
-    unsigned iFlags = MHD_USE_EPOLL | MHD_USE_INTERNAL_POLLING_THREAD | MHD_ALLOW_SUSPEND_RESUME;
+    unsigned iFlags = MHD_USE_EPOLL | MHD_USE_INTERNAL_POLLING_THREAD | MHD_ALLOW_SUSPEND_RESUME |
+                      MHD_USE_ERROR_LOG;
     if (bIPv6)
         iFlags |= MHD_USE_IPv6;
+    if (bTls)
+        iFlags |= MHD_USE_TLS;
+    // The TLS options come last: without TLS they end the list early.
     impl.pDaemon = MHD_start_daemon(
         iFlags, static_cast<uint16_t>(iPort), nullptr, nullptr, &Impl::OnRequest, &impl,
-        MHD_OPTION_SOCK_ADDR, reinterpret_cast<sockaddr*>(&address), MHD_OPTION_LISTEN_BACKLOG_SIZE,
+        MHD_OPTION_EXTERNAL_LOGGER, &Impl::OnLog, &impl, MHD_OPTION_SOCK_ADDR,
+        reinterpret_cast<sockaddr*>(&address), MHD_OPTION_LISTEN_BACKLOG_SIZE,
         static_cast<unsigned>(impl.limits.nBacklog), MHD_OPTION_CONNECTION_LIMIT,
         static_cast<unsigned>(impl.limits.nConnections), MHD_OPTION_PER_IP_CONNECTION_LIMIT,
         static_cast<unsigned>(impl.limits.nPerAddress), MHD_OPTION_CONNECTION_TIMEOUT,
         static_cast<unsigned>(impl.limits.nIdleSeconds), MHD_OPTION_CONNECTION_MEMORY_LIMIT,
         kHeaderBytes, MHD_OPTION_THREAD_POOL_SIZE, static_cast<unsigned>(impl.limits.nIoThreads),
         MHD_OPTION_NOTIFY_CONNECTION, &Impl::OnConnection, &impl, MHD_OPTION_NOTIFY_COMPLETED,
-        &Impl::OnCompleted, &impl, MHD_OPTION_END);
-    if (!impl.pDaemon)
-        throw std::runtime_error("cannot listen on " + strHost + ":" + strPort);
+        &Impl::OnCompleted, &impl, bTls ? MHD_OPTION_HTTPS_MEM_CERT : MHD_OPTION_END,
+        impl.strCertPem.c_str(), MHD_OPTION_HTTPS_MEM_KEY, impl.strKeyPem.c_str(), MHD_OPTION_END);
+    if (!impl.pDaemon) {
+        std::string strReason = impl.TakeStartError();
+        throw std::runtime_error("cannot listen on " + strHost + ":" + strPort +
+                                 (strReason.empty() ? "" : ": " + strReason));
+    }
     const MHD_DaemonInfo* pInfo = MHD_get_daemon_info(impl.pDaemon, MHD_DAEMON_INFO_BIND_PORT);
     return pInfo ? pInfo->port : iPort;
 }

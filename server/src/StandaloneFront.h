@@ -5,7 +5,9 @@
 // nHeaderSeconds of the connection and the whole request within nRequestSeconds (a watch thread
 // ends the connection otherwise, with 408 when no header came); at most kMaxHeaderLines header
 // lines and kHeaderBytes for the request line and the header together (431); nPerAddress open
-// connections an address, nConnections in all; a listen backlog of nBacklog.
+// connections an address, nConnections in all; a listen backlog of nBacklog. With UseTls it
+// speaks HTTPS only (GnuTLS, through libmicrohttpd); the limits count the handshake as part of
+// the header's time.
 #include "Guild.h"
 #include "WorkerPool.h"
 
@@ -39,8 +41,12 @@ public:
     StandaloneFront(const StandaloneFront&) = delete;
     StandaloneFront& operator=(const StandaloneFront&) = delete;
 
+    // Before Start: serve HTTPS with this PEM certificate (chain) and its unencrypted PEM key.
+    void UseTls(std::string strCertPem, std::string strKeyPem);
+
     // Listens on host:port (port 0 picks a free one) and returns the port; throws
-    // std::runtime_error when it cannot.
+    // std::runtime_error when it cannot, with libmicrohttpd's reason when it gave one (for TLS,
+    // GnuTLS's: a key that does not match its certificate, a certificate that does not parse).
     int Start(const std::string& strHost, int iPort);
 
     struct Impl;

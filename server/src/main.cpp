@@ -22,8 +22,9 @@ const char kUsage[] =
     "\n"
     "commands:\n"
     "  serve   --db FILE [--listen HOST:PORT] [--path /zorv] [--header-seconds 10]\n"
-    "          [--per-address 32] [--workers 8]\n"
-    "          answer the client over HTTP (default 127.0.0.1:8080, path /zorv)\n"
+    "          [--per-address 32] [--workers 8] [--tls-cert FILE --tls-key FILE]\n"
+    "          answer the client over HTTP (default 127.0.0.1:8080, path /zorv), or\n"
+    "          over HTTPS with a certificate and key\n"
     "  init    --db FILE            a new, empty guild; the first login sets it up\n"
     "  demo    --db FILE            a new demo guild of 50 members; prints how to log in\n"
     "  seed    --db FILE --members N --shape wide|chain|random\n"
@@ -38,10 +39,13 @@ const char kUsage[] =
 const std::map<std::string, std::string> kCommandHelp = {
     {"serve", "usage: zorv-server serve --db FILE [--listen HOST:PORT] [--path /zorv]\n"
               "                         [--header-seconds 10] [--per-address 32] [--workers 8]\n"
+              "                         [--tls-cert FILE --tls-key FILE]\n"
               "Answers the ZORV client over HTTP until SIGINT or SIGTERM. Port 0 picks a free\n"
               "port; the first line printed names the address. A request's header must arrive\n"
               "within --header-seconds of its connection; one address holds at most\n"
-              "--per-address connections; --workers threads run the requests.\n"},
+              "--per-address connections; --workers threads run the requests.\n"
+              "With --tls-cert (a PEM certificate, its chain after it) and --tls-key (its\n"
+              "unencrypted PEM private key) it speaks HTTPS only; give both or neither.\n"},
     {"init", "usage: zorv-server init --db FILE\nCreates a new, empty guild database.\n"},
     {"demo", "usage: zorv-server demo --db FILE\n"
              "Creates a set-up demo guild of 50 members and prints how to log in.\n"},
@@ -126,6 +130,10 @@ int main(int argc, char** argv) {
                 options.strPath = args.options["path"];
             if (options.strPath.empty() || options.strPath[0] != '/')
                 return Fail("--path must begin with \"/\"");
+            options.strTlsCert = args.options["tls-cert"];
+            options.strTlsKey = args.options["tls-key"];
+            if (options.strTlsCert.empty() != options.strTlsKey.empty())
+                return Fail("--tls-cert and --tls-key go together: give both or neither");
             const std::pair<const char*, int*> limits[] = {
                 {"header-seconds", &options.limits.nHeaderSeconds},
                 {"per-address", &options.limits.nPerAddress},

@@ -53,9 +53,10 @@ std::string ReadAll(int fd) {
     }
 }
 
-pid_t Spawn(const std::vector<std::string>& args, int* pOutFd, int* pErrFd) {
-    int outPipe[2], errPipe[2];
-    if (pipe(outPipe) != 0 || pipe(errPipe) != 0)
+// pInFd, when given, receives the write end of a pipe to the child's standard input.
+pid_t Spawn(const std::vector<std::string>& args, int* pOutFd, int* pErrFd, int* pInFd = nullptr) {
+    int outPipe[2], errPipe[2], inPipe[2] = {-1, -1};
+    if (pipe(outPipe) != 0 || pipe(errPipe) != 0 || (pInFd && pipe(inPipe) != 0))
         throw std::runtime_error("pipe failed");
     pid_t pid = fork();
     if (pid == 0) {
@@ -63,6 +64,10 @@ pid_t Spawn(const std::vector<std::string>& args, int* pOutFd, int* pErrFd) {
         dup2(errPipe[1], 2);
         close(outPipe[0]);
         close(errPipe[0]);
+        if (pInFd) {
+            dup2(inPipe[0], 0);
+            close(inPipe[1]);
+        }
         std::vector<char*> argv;
         for (const std::string& strArg : args)
             argv.push_back(const_cast<char*>(strArg.c_str()));
@@ -74,6 +79,10 @@ pid_t Spawn(const std::vector<std::string>& args, int* pOutFd, int* pErrFd) {
     close(errPipe[1]);
     *pOutFd = outPipe[0];
     *pErrFd = errPipe[0];
+    if (pInFd) {
+        close(inPipe[0]);
+        *pInFd = inPipe[1];
+    }
     return pid;
 }
 
@@ -147,14 +156,29 @@ bool FileHolds(const std::string& strPath, const std::string& strWords) {
 
 } // namespace
 
-int RunServerCommand(const std::vector<std::string>& args, std::string* pOut, std::string* pErr) {
-    std::vector<std::string> argv{ZORV_SERVER_BIN};
-    argv.insert(argv.end(), args.begin(), args.end());
-    int outFd = -1, errFd = -1;
-    pid_t pid = Spawn(argv, &outFd, &errFd);
+int RunProgram(const std::vector<std::string>& argv, const std::string& strInput, std::string* pOut,
+               std::string* pErr) {
+    int outFd = -1, errFd = -1, inFd = -1;
+    pid_t pid = Spawn(argv, &outFd, &errFd, &inFd);
     std::string strErr;
     std::thread errReader([&] { strErr = ReadAll(errFd); });
+    std::thread inWriter([&] {
+        // A child that stops reading early is its own business: SIGPIPE is blocked on this
+        // thread alone, so that the children spawned elsewhere keep its default.
+        sigset_t pipeSignal;
+        sigemptyset(&pipeSignal);
+        sigaddset(&pipeSignal, SIGPIPE);
+        pthread_sigmask(SIG_BLOCK, &pipeSignal, nullptr);
+        for (std::size_t nSent = 0; nSent < strInput.size();) {
+            ssize_t n = write(inFd, strInput.data() + nSent, strInput.size() - nSent);
+            if (n <= 0)
+                break;
+            nSent += static_cast<std::size_t>(n);
+        }
+        close(inFd);
+    });
     std::string strOut = ReadAll(outFd);
+    inWriter.join();
     errReader.join();
     close(outFd);
     close(errFd);
@@ -165,6 +189,12 @@ int RunServerCommand(const std::vector<std::string>& args, std::string* pOut, st
     if (pErr)
         *pErr = strErr;
     return WIFEXITED(iStatus) ? WEXITSTATUS(iStatus) : 128 + WTERMSIG(iStatus);
+}
+
+int RunServerCommand(const std::vector<std::string>& args, std::string* pOut, std::string* pErr) {
+    std::vector<std::string> argv{ZORV_SERVER_BIN};
+    argv.insert(argv.end(), args.begin(), args.end());
+    return RunProgram(argv, "", pOut, pErr);
 }
 
 std::string RawExchange(int iPort, const std::string& strBytes, const std::string& strFrom) {
@@ -232,6 +262,7 @@ ServeTarget::ServeTarget(const std::string& strDb, const std::string& strPath,
     if (strLine.find("listening") == std::string::npos || iColon == std::string::npos)
         throw std::runtime_error("zorv-server did not start: " + strLine);
     m_iPort = std::atoi(strLine.c_str() + iColon + 1);
+    m_strFirstLine = strLine;
 }
 
 ServeTarget::~ServeTarget() {

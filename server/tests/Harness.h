@@ -22,6 +22,11 @@ private:
     std::string m_strPath;
 };
 
+// Runs a program (argv[0] a path) with strInput on its standard input; returns its exit code and
+// what it printed.
+int RunProgram(const std::vector<std::string>& argv, const std::string& strInput,
+               std::string* pOut = nullptr, std::string* pErr = nullptr);
+
 // Runs zorv-server with the arguments; returns its exit code and what it printed.
 int RunServerCommand(const std::vector<std::string>& args, std::string* pOut = nullptr,
                      std::string* pErr = nullptr);
@@ -64,6 +69,8 @@ public:
     int Port() const override { return m_iPort; }
     std::string Path() const override { return m_strPath; }
     pid_t Pid() const { return m_pid; }
+    // The first line it printed, which names the address.
+    const std::string& FirstLine() const { return m_strFirstLine; }
     // Ends the process at once, as a crash would.
     void Kill();
     // Asks it to stop (SIGTERM) and returns its exit code.
@@ -73,6 +80,7 @@ private:
     pid_t m_pid = -1;
     int m_iPort = 0;
     std::string m_strPath;
+    std::string m_strFirstLine;
 };
 
 class CgiTarget final : public Target {
