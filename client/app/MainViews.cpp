@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -15,6 +16,7 @@
 #include <QTabWidget>
 #include <QTreeView>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -34,8 +36,21 @@ QGroupBox* ListView(QWidget* pPage, const char* szFrame, const char* szFrameName
 
 } // namespace
 
+bool MainViews::TreeButtonsFlow::eventFilter(QObject* pWatched, QEvent* pEvent) {
+    if (pEvent->type() == QEvent::Resize && pViews) {
+        MainViews& v = *pViews;
+        const int iNeeded =
+            v.cmdTreeRefresh->sizeHint().width() + v.cmdFindInTree->sizeHint().width() + 24;
+        v.layTreeButtons->setDirection(v.frameAllegianceTree->width() < iNeeded
+                                           ? QBoxLayout::TopToBottom
+                                           : QBoxLayout::LeftToRight);
+    }
+    return QObject::eventFilter(pWatched, pEvent);
+}
+
 MainViews::MainViews(QWidget* pCentral)
     : tabCharInfo(Named(new QTabWidget, "tabCharInfo")), sheet(tabCharInfo) {
+    m_treeButtonsFlow.pViews = this;
     tabMainTab = Named(new QTabWidget(pCentral), "tabMainTab");
     auto* pCentralLayout = new QVBoxLayout(pCentral);
     pCentralLayout->setContentsMargins(4, 4, 4, 0);
@@ -48,13 +63,19 @@ MainViews::MainViews(QWidget* pCentral)
     treTreeView->setHeaderHidden(true);
     cmdTreeRefresh = Button("&Refresh Tree", "cmdTreeRefresh", frameAllegianceTree);
     cmdFindInTree = Button("F&ind Character", "cmdFindInTree", frameAllegianceTree);
-    auto* pTreeButtons = new QHBoxLayout;
-    pTreeButtons->addWidget(cmdTreeRefresh);
-    pTreeButtons->addStretch();
-    pTreeButtons->addWidget(cmdFindInTree);
+    // Side by side, or one above the other when the tree is given little room (the window's
+    // smallest size leaves the sheet's tabs most of it).
+    layTreeButtons = new QBoxLayout(QBoxLayout::LeftToRight);
+    layTreeButtons->addWidget(cmdTreeRefresh);
+    layTreeButtons->addStretch();
+    layTreeButtons->addWidget(cmdFindInTree);
     auto* pTreeLayout = new QVBoxLayout(frameAllegianceTree);
     pTreeLayout->addWidget(treTreeView);
-    pTreeLayout->addLayout(pTreeButtons);
+    pTreeLayout->addLayout(layTreeButtons);
+    frameAllegianceTree->setMinimumWidth(
+        std::max(cmdTreeRefresh->sizeHint().width(), cmdFindInTree->sizeHint().width()) +
+        pTreeLayout->contentsMargins().left() + pTreeLayout->contentsMargins().right() + 8);
+    frameAllegianceTree->installEventFilter(&m_treeButtonsFlow);
 
     auto* pSheetButtons = new QHBoxLayout;
     pSheetButtons->addStretch();

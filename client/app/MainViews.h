@@ -5,9 +5,11 @@
 #include "SheetViews.h"
 #include "Tabs.h"
 
+#include <QObject>
 #include <QString>
 
 class Grid;
+class QBoxLayout;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -30,6 +32,7 @@ struct MainViews {
     QTreeView* treTreeView;
     QPushButton* cmdTreeRefresh;
     QPushButton* cmdFindInTree;
+    QBoxLayout* layTreeButtons;
 
     QGroupBox* frameFlatList;
     Grid* grdFlatList;
@@ -58,4 +61,12 @@ struct MainViews {
 
     // The rescue squad view's page, kept while its tab is removed for a guild without a squad.
     QWidget* pageRescueSquad;
+
+private:
+    // Stacks the tree's two buttons when its frame is too narrow for them side by side.
+    struct TreeButtonsFlow : QObject {
+        MainViews* pViews = nullptr;
+        bool eventFilter(QObject* pWatched, QEvent* pEvent) override;
+    };
+    TreeButtonsFlow m_treeButtonsFlow;
 };

@@ -17,6 +17,8 @@
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStyle>
+#include <QTabBar>
 #include <QTreeView>
 #include <QVBoxLayout>
 #include <type_traits>
@@ -294,4 +296,9 @@ SheetViews::SheetViews(QTabWidget* pTabs) : tabCharInfo(pTabs) {
                                    QStringLiteral(" skills"));
     }
     NameControlsAfterLabels(tabCharInfo);
+    // Every caption whole: the sheet is never narrower than its five tabs side by side.
+    tabCharInfo->setUsesScrollButtons(false);
+    tabCharInfo->setMinimumWidth(tabCharInfo->tabBar()->sizeHint().width() +
+                                 tabCharInfo->style()->pixelMetric(QStyle::PM_TabBarBaseOverlap) +
+                                 8);
 }

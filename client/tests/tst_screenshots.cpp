@@ -308,22 +308,7 @@ void tst_screenshots::views() {
 
     LayoutCheck check;
     check.Window(&window);
-    // Known: at the minimum width the five character tabs need more than the sheet's share of
-    // the window, so their bar scrolls and cuts "Real Life & Contact Info" and "Awards" (or the
-    // first ones, once the user scrolled). Every other fault fails at once; this one is expected
-    // until the sheet is laid out to fit, and then its XPASS says to remove the expectation.
-    const QString strKnown = QStringLiteral("qt_tabwidget_tabbar in tabCharInfo does not show");
-    QStringList known;
-    for (const QString& strFault : std::as_const(check.faults))
-        if (strFault.startsWith(strKnown))
-            known << strFault;
-    for (const QString& strFault : std::as_const(known))
-        check.faults.removeOne(strFault);
     QCOMPARE(check.faults.join(QLatin1Char('\n')), QString());
-    if (size == window.minimumSize() && iMainTab == 0)
-        QEXPECT_FAIL("", "the character tabs do not fit beside the tree at the minimum width",
-                     Continue);
-    QCOMPARE(known.join(QLatin1Char('\n')), QString());
 }
 
 QTEST_MAIN(tst_screenshots)
