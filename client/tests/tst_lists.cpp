@@ -88,7 +88,7 @@ void Type(QLineEdit* pEdit, const QString& strText) {
 
 void SetFlag(QAbstractButton* pBox, bool bOn) {
     if (pBox->isChecked() != bOn)
-        QTest::mouseClick(pBox, Qt::LeftButton);
+        pBox->click();
 }
 
 } // namespace

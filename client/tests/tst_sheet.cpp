@@ -480,8 +480,8 @@ void tst_sheet::saveRequestBody() {
     SheetClient::Type(v.txtName, "Bo Tall");
     v.cmbSex->setCurrentIndex(2);
     emit v.cmbSex->activated(2);
-    QTest::mouseClick(v.optMuleYes, Qt::LeftButton);
-    QTest::mouseClick(v.chkCanSummon, Qt::LeftButton);
+    v.optMuleYes->click();
+    v.chkCanSummon->click();
     QString strLevelSent;
     QCOMPARE(c.SaveBody(bo, [&] { strLevelSent = v.txtLevel->text(); }),
              QByteArray("charname=Bo&password=secret1&charid=2&updateid=2&msgid=106"
@@ -661,7 +661,7 @@ void tst_sheet::savedRecordComesBackFromTheServer() {
     const int iRace = v.cmbRace->currentIndex() % 3 + 1; // another race than the stored one
     v.cmbRace->setCurrentIndex(iRace);
     emit v.cmbRace->activated(iRace);
-    QTest::mouseClick(v.chkPrivate, Qt::LeftButton);
+    v.chkPrivate->click();
     const bool bWasPrivate = v.chkPrivate->isChecked();
     // Raise the first skill of the lowest list that has one.
     QListWidget* pFrom = nullptr;
