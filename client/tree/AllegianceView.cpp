@@ -52,6 +52,7 @@ AllegianceView::AllegianceView(Session& session, Characters& roster,
         // The column is as wide as its widest shown name, so a deep branch scrolls sideways
         // instead of cutting its names short.
         pTree->header()->setStretchLastSection(false);
+        pTree->header()->setResizeContentsPrecision(0); // the rows in view, not a thousand
         pTree->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
         for (auto signal : {&QTreeView::expanded, &QTreeView::collapsed})
             connect(pTree, signal, &m_fitTimer, qOverload<>(&QTimer::start));
@@ -353,7 +354,7 @@ bool AllegianceView::eventFilter(QObject* pWatched, QEvent* pEvent) {
 
 void AllegianceView::FitColumns() {
     for (QTreeView* pTree : {m_controls.treTreeView, m_controls.treImmediateTree}) {
-        // Only the rows near the shown ones are measured, so this stays cheap on a large tree.
+        // Only the rows in view are measured, so this stays cheap on a large tree.
         pTree->resizeColumnToContents(0);
         if (pTree->columnWidth(0) < pTree->viewport()->width())
             pTree->setColumnWidth(0, pTree->viewport()->width());
