@@ -96,11 +96,13 @@ public:
         return m_pGuild->Handle({strBody, std::string("ZORV ") + zorv::kVersion, szAddress});
     }
 
-    // Throttles an address by failing logins from it, dated a year ahead so that the window
-    // they count in never passes during a run.
+    // Throttles an address by failing logins from it, each for another name so that no name
+    // is throttled first, and dated a year ahead so that the window they count in never passes
+    // during a run.
     void Throttle(const char* szAddress) {
         for (int i = 0; i < 25; ++i)
-            Handle("charname=Nobody&password=guess" + std::to_string(i) + "&msgid=104", szAddress);
+            Handle("charname=Nobody " + std::string(1, char('a' + i)) + "&password=guess&msgid=104",
+                   szAddress);
         m_pDb->Exec("UPDATE login_failures SET at = at + 365 * 86400");
     }
 
