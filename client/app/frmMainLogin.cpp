@@ -39,11 +39,9 @@ void frmMain::mnuLogin_Click() {
 }
 
 void frmMain::Login() {
-    const QString strAddress = m_pPlayerSetup->strServer;
-    int iSlash = strAddress.indexOf(QLatin1Char('/'));
-    // An address without a path reaches the server's root.
-    m_pCycle->strCurServer = iSlash < 0 ? strAddress : strAddress.left(iSlash);
-    m_pCycle->strCurURI = iSlash < 0 ? QStringLiteral("/") : strAddress.mid(iSlash);
+    m_pCycle->SetServer(m_pPlayerSetup->strServer);
+    // Read again at each login: another run of the program may have accepted a certificate.
+    m_pCycle->objKnownCertificates.SetFile(m_settings.strPath + QStringLiteral("certificates.ini"));
     m_pCycle->strCurPlayer = m_pPlayerSetup->strName;
     m_pCycle->strCurPassword = m_pPlayerSetup->strPassword;
     m_pCycle->StartOperation(zorv::OpLogin, QString());

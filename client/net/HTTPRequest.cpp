@@ -4,6 +4,8 @@
 #include "Protocol.h"
 #include "ReplyFraming.h"
 
+#include <QCryptographicHash>
+#include <QSslSocket>
 #include <QTcpSocket>
 
 namespace {
@@ -29,6 +31,8 @@ void HTTPRequest::Clear() {
     // A reply without a readable code must not inherit the previous exchange's code.
     strResultCode.clear();
     strConnectError.clear();
+    certUntrusted.clear();
+    untrustedErrors.clear();
     bNeedData = true;
     bConnected = false;
     DropSocket();
@@ -50,9 +54,10 @@ void HTTPRequest::AddPostData(const QString& strVarName, const QString& strValue
     strPostData += strVarName + QLatin1Char('=') + strEscaped;
 }
 
-void HTTPRequest::SplitHostPort(const QString& strAddress, QString& strHost, quint16& nPort) {
+void HTTPRequest::SplitHostPort(const QString& strAddress, QString& strHost, quint16& nPort,
+                                quint16 nDefaultPort) {
     strHost = strAddress;
-    nPort = 80;
+    nPort = nDefaultPort;
     // A port follows the last ":" unless that ":" sits inside an IPv6 address's brackets.
     int iColon = strAddress.lastIndexOf(QLatin1Char(':'));
     if (iColon >= 0 && strAddress.indexOf(QLatin1Char(']'), iColon) < 0) {
@@ -67,9 +72,15 @@ void HTTPRequest::SplitHostPort(const QString& strAddress, QString& strHost, qui
         strHost = strHost.mid(1, strHost.size() - 2);
 }
 
-void HTTPRequest::Connect(const QString& strHost, const QString& strPath) {
+void HTTPRequest::Connect(const QString& strHost, const QString& strPath, bool bTls,
+                          const QByteArray& baAcceptedDigest) {
     strHostName = strHost;
     strURI = strPath;
+    bSecure = bTls;
+    ++m_nExchange; // the events of an earlier socket, queued or not, are not this exchange's
+    m_baAcceptedDigest = baAcceptedDigest;
+    certUntrusted.clear();
+    untrustedErrors.clear();
     strHeader = QStringLiteral("POST ") + strURI + QStringLiteral(" HTTP/1.0") + kCrLf +
                 QStringLiteral("Host: ") + strHostName + kCrLf +
                 QStringLiteral("Connection: close") + kCrLf + QStringLiteral("User-Agent: ") +
@@ -79,20 +90,59 @@ void HTTPRequest::Connect(const QString& strHost, const QString& strPath) {
     emit TryConnection();
 
     DropSocket(); // a second Connect without Clear starts afresh
-    wskData = new QTcpSocket(this);
-    connect(wskData, &QTcpSocket::connected, this, &HTTPRequest::wskData_Connect);
+    bConnected = false;
+    QString strRemote;
+    quint16 nPort = 0;
+    SplitHostPort(strHostName, strRemote, nPort, bSecure ? 443 : 80);
+    if (bSecure) {
+        auto* pSocket = new QSslSocket(this);
+        wskData = pSocket;
+        // On a certificate that does not verify the handshake waits, unanswered, until
+        // wskData_SslErrors has decided outside of it.
+        pSocket->setPauseMode(QAbstractSocket::PauseOnSslErrors);
+        connect(pSocket, &QSslSocket::encrypted, this, &HTTPRequest::wskData_Connect);
+        connect(pSocket, &QSslSocket::sslErrors, this, &HTTPRequest::wskData_SslErrors);
+    } else {
+        wskData = new QTcpSocket(this);
+        connect(wskData, &QTcpSocket::connected, this, &HTTPRequest::wskData_Connect);
+    }
     connect(wskData, &QTcpSocket::readyRead, this, &HTTPRequest::wskData_DataArrival);
     connect(wskData, &QTcpSocket::disconnected, this, &HTTPRequest::wskData_Close);
     connect(wskData, &QTcpSocket::errorOccurred, this, &HTTPRequest::wskData_Error);
-    QString strRemote;
-    quint16 nPort = 80;
-    SplitHostPort(strHostName, strRemote, nPort);
-    wskData->connectToHost(strRemote, nPort);
+    if (bSecure)
+        static_cast<QSslSocket*>(wskData)->connectToHostEncrypted(strRemote, nPort);
+    else
+        wskData->connectToHost(strRemote, nPort);
+}
+
+void HTTPRequest::wskData_SslErrors(const QList<QSslError>& errors) {
+    auto* pSocket = static_cast<QSslSocket*>(wskData);
+    const QSslCertificate cert = pSocket->peerCertificate();
+    if (!m_baAcceptedDigest.isEmpty() &&
+        cert.digest(QCryptographicHash::Sha256) == m_baAcceptedDigest) {
+        pSocket->ignoreSslErrors(); // the very certificate the user accepted for this server
+        return;
+    }
+    certUntrusted = cert;
+    untrustedErrors = errors;
+    // The socket is paused inside its handshake; it is closed, and the question asked, once
+    // that code has returned.
+    quint64 nExchange = m_nExchange;
+    QMetaObject::invokeMethod(
+        this,
+        [this, nExchange] {
+            if (nExchange != m_nExchange || !wskData)
+                return;
+            DropSocket();
+            emit UntrustedCertificate();
+        },
+        Qt::QueuedConnection);
 }
 
 void HTTPRequest::wskData_Error() {
     // Once connected, the server closing is the normal end of a reply; only a connection that
-    // never came about is reported here, at once rather than by the timeout.
+    // never came about (a TLS session that never came up included) is reported here, at once
+    // rather than by the timeout.
     if (bConnected || !wskData)
         return;
     strConnectError = wskData->errorString();

@@ -2,8 +2,13 @@
 // One HTTP/1.0 POST exchange with the server script at a time: builds the request text, drives
 // the socket, collects the reply until the server closes and raises the outcome of its framing
 // (ReplyFraming.h: header, chunked coding, markers, result code).
-// Text is Latin-1 on the wire, so every QString here holds one character per byte.
+// Text is Latin-1 on the wire, so every QString here holds one character per byte. Over TLS
+// the same exchange runs on a QSslSocket, and the request goes out once the session is up.
+#include <QByteArray>
+#include <QList>
 #include <QObject>
+#include <QSslCertificate>
+#include <QSslError>
 #include <QString>
 
 class QTcpSocket;
@@ -25,17 +30,25 @@ public:
     QString strHeaderData;
     QString strResultCode;
     bool bConnected = false;
-    QTcpSocket* wskData = nullptr; // owned; replaced for every exchange
+    QTcpSocket* wskData = nullptr; // owned; replaced for every exchange; a QSslSocket over TLS
     QString strConnectError;       // why the last exchange could not reach the server
+    bool bSecure = false;          // this exchange runs over TLS
+    // The server's certificate that did not verify, and why, for UntrustedCertificate.
+    QSslCertificate certUntrusted;
+    QList<QSslError> untrustedErrors;
 
     // Abandons any running exchange: no event of it arrives afterwards.
     void Clear();
     void AddPostData(const QString& strVarName, const QString& strValue);
     // Builds the request text and starts connecting; the rest happens in the socket's events.
-    void Connect(const QString& strHostName, const QString& strURI);
+    // With bTls the exchange runs over TLS, and a server certificate that does not verify is
+    // let through only when its SHA-256 digest is baAcceptedDigest.
+    void Connect(const QString& strHostName, const QString& strURI, bool bTls = false,
+                 const QByteArray& baAcceptedDigest = QByteArray());
 
-    // "host[:port]" → the host to connect to and the port (80 when none is given).
-    static void SplitHostPort(const QString& strAddress, QString& strHost, quint16& nPort);
+    // "host[:port]" → the host to connect to and the port (nDefaultPort when none is given).
+    static void SplitHostPort(const QString& strAddress, QString& strHost, quint16& nPort,
+                              quint16 nDefaultPort = 80);
 
 signals:
     void Connected();
@@ -48,12 +61,17 @@ signals:
     // The server could not be reached at all (no such host, nobody listening, ...); the reason
     // is in strConnectError. Nothing else of the exchange arrives afterwards.
     void ConnectFailed();
+    // The server's certificate does not verify and is not the one accepted: the connection is
+    // closed before anything was sent, certUntrusted and untrustedErrors say what it was.
+    // Nothing else of the exchange arrives afterwards; a new Connect may try again.
+    void UntrustedCertificate();
 
 private:
     void wskData_Connect();
     void wskData_DataArrival();
     void wskData_Close();
     void wskData_Error();
+    void wskData_SslErrors(const QList<QSslError>& errors);
     void ProcessReply();
     // Closes the socket so that none of its events arrives any more.
     void DropSocket();
@@ -63,4 +81,5 @@ private:
 
     // Counts exchanges, so that a handler which starts a new exchange ends the old one's work.
     quint64 m_nExchange = 0;
+    QByteArray m_baAcceptedDigest;
 };

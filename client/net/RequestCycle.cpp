@@ -6,6 +6,7 @@
 #include "StatusBar.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QEventLoop>
 
 RequestCycle::RequestCycle(Prompts& prompts, StatusBar& stsStatusBar, int iTimeoutSeconds,
@@ -19,11 +20,32 @@ RequestCycle::RequestCycle(Prompts& prompts, StatusBar& stsStatusBar, int iTimeo
     connect(&HTTP, &HTTPRequest::Error, this, &RequestCycle::HTTP_Error);
     connect(&HTTP, &HTTPRequest::GotResults, this, &RequestCycle::HTTP_GotResults);
     connect(&HTTP, &HTTPRequest::ConnectFailed, this, &RequestCycle::HTTP_ConnectFailed);
+    connect(&HTTP, &HTTPRequest::UntrustedCertificate, this,
+            &RequestCycle::HTTP_UntrustedCertificate);
     connect(&timerTimeout, &QTimer::timeout, this, &RequestCycle::timerTimeout_Timer);
 }
 
 RequestCycle::~RequestCycle() {
     SetBusy(false);
+}
+
+void RequestCycle::SetServer(const QString& strAddress) {
+    QString strRest = strAddress;
+    bCurTls = strRest.startsWith(QStringLiteral("https://"), Qt::CaseInsensitive);
+    if (bCurTls)
+        strRest = strRest.mid(8);
+    else if (strRest.startsWith(QStringLiteral("http://"), Qt::CaseInsensitive))
+        strRest = strRest.mid(7);
+    int iSlash = strRest.indexOf(QLatin1Char('/'));
+    strCurServer = iSlash < 0 ? strRest : strRest.left(iSlash);
+    strCurURI = iSlash < 0 ? QStringLiteral("/") : strRest.mid(iSlash);
+}
+
+QString RequestCycle::CertificateKey() const {
+    QString strHost;
+    quint16 nPort = 0;
+    HTTPRequest::SplitHostPort(strCurServer, strHost, nPort, 443);
+    return KnownCertificates::ServerKey(strHost, nPort);
 }
 
 void RequestCycle::PrepareConnection(const QString& strCharName, const QString& strPass) {
@@ -48,7 +70,8 @@ void RequestCycle::StartOperation(qint16 msgid, const QString& strStatus,
 }
 
 void RequestCycle::Send() {
-    HTTP.Connect(strCurServer, strCurURI);
+    HTTP.Connect(strCurServer, strCurURI, bCurTls,
+                 bCurTls ? objKnownCertificates.Digest(CertificateKey()) : QByteArray());
 }
 
 void RequestCycle::Route(qint16 msgid, std::function<void()> handler) {
@@ -141,6 +164,39 @@ void RequestCycle::HTTP_ConnectFailed() {
                           QStringLiteral(" could not be reached: ") + HTTP.strConnectError,
                       Prompts::Buttons::Ok, Prompts::Icon::Critical,
                       QStringLiteral("Connection Error"));
+}
+
+void RequestCycle::HTTP_UntrustedCertificate() {
+    // Nothing was sent; the exchange waits for the user, not for the timer.
+    timerTimeout.stop();
+    SetBusy(false);
+    m_status.SetPanel(kPanelHTTP, QStringLiteral("Certificate Not Trusted"));
+    const QString strKey = CertificateKey();
+    const QByteArray baDigest = KnownCertificates::Sha256(HTTP.certUntrusted);
+    const bool bChanged = !objKnownCertificates.Digest(strKey).isEmpty();
+    const QString strRequest = HTTP.strHeader;
+    const bool bAccepted =
+        m_prompts.Confirm(KnownCertificates::Question(HTTP.strHostName, HTTP.certUntrusted,
+                                                      HTTP.untrustedErrors, bChanged),
+                          Prompts::Icon::Exclamation, QStringLiteral("Untrusted Certificate"));
+    // The window may have dropped this exchange, or started another, while the question was open.
+    if (HTTP.wskData || HTTP.strHeader != strRequest)
+        return;
+    if (!bAccepted) {
+        FailWait();
+        m_status.SetPanel(kPanelHTTP, QStringLiteral("Not Connected"));
+        return;
+    }
+    if (!objKnownCertificates.Accept(strKey, baDigest))
+        m_prompts.Message(QStringLiteral("The certificate could not be remembered in ") +
+                              QDir::toNativeSeparators(objKnownCertificates.File()) +
+                              QStringLiteral(".  It is accepted for now; you will be asked "
+                                             "again next time."),
+                          Prompts::Buttons::Ok, Prompts::Icon::Exclamation,
+                          QStringLiteral("Untrusted Certificate"));
+    // The same request again, on a new connection: the server may have given up on this one
+    // while the question was open.
+    Send();
 }
 
 void RequestCycle::HTTP_GotResults() {

@@ -4,6 +4,7 @@
 // exchange runs, the timeout, the error messages, and the routing of successful replies to the
 // procedure that owns the operation. The main window owns one and wires it to its views.
 #include "HTTPRequest.h"
+#include "KnownCertificates.h"
 
 #include <QObject>
 #include <QTimer>
@@ -35,12 +36,19 @@ public:
 
     QString strCurServer; // host part of the server address of the current login
     QString strCurURI;    // script path of the current login
+    bool bCurTls = false; // the address began with "https://"
+    // The certificates accepted for servers whose own do not verify; the login names the file.
+    KnownCertificates objKnownCertificates;
     QString strCurPlayer;
     QString strCurPassword;
     QString strNewPassword; // requested by the last change-password operation
     qint16 iCurrentOp = 0;
     bool bWaitForOp = false;
     bool bLoginAsDifferent = false;
+
+    // Takes the parts of a server address "[https://]host[:port][/path]" (a leading "http://"
+    // is dropped; no path means "/").
+    void SetServer(const QString& strAddress);
 
     // Clears the exchange and adds charname and password; empty arguments mean the own login.
     void PrepareConnection(const QString& strCharName = QString(),
@@ -86,10 +94,13 @@ private:
     void HTTP_ConnectionClosed();
     void HTTP_Error();
     void HTTP_ConnectFailed();
+    void HTTP_UntrustedCertificate();
     void HTTP_GotResults();
     void timerTimeout_Timer();
     void SetBusy(bool bBusy);
     void FailWait();
+    // "host:port" of the current server, as the accepted certificates are keyed.
+    QString CertificateKey() const;
 
     Prompts& m_prompts;
     StatusBar& m_status;

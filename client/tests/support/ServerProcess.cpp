@@ -11,6 +11,10 @@ QString Binary() {
 ServerProcess::ServerProcess() = default;
 
 ServerProcess::~ServerProcess() {
+    Stop();
+}
+
+void ServerProcess::Stop() {
     if (m_server.state() != QProcess::NotRunning) {
         m_server.terminate();
         m_server.waitForFinished(5000);
@@ -24,11 +28,13 @@ QString ServerProcess::Command(const QStringList& args) {
     return QString::fromLocal8Bit(process.readAllStandardOutput());
 }
 
-bool ServerProcess::Start(const QString& strCommand) {
+bool ServerProcess::Start(const QString& strCommand, const QStringList& extraArgs) {
     if (!strCommand.isEmpty())
         Command({strCommand});
-    m_server.start(Binary(), {QStringLiteral("serve"), QStringLiteral("--db"), Database(),
-                              QStringLiteral("--listen"), QStringLiteral("127.0.0.1:0")});
+    m_server.start(Binary(),
+                   QStringList{QStringLiteral("serve"), QStringLiteral("--db"), Database(),
+                               QStringLiteral("--listen"), QStringLiteral("127.0.0.1:0")} +
+                       extraArgs);
     // The first line names the port it bound; wait for it, not for a clock.
     while (!m_server.canReadLine()) {
         if (!m_server.waitForReadyRead(10000))
@@ -36,7 +42,8 @@ bool ServerProcess::Start(const QString& strCommand) {
     }
     QString strLine = QString::fromLocal8Bit(m_server.readLine());
     QRegularExpressionMatch match =
-        QRegularExpression(QStringLiteral("http://(\\S+)")).match(strLine);
-    m_strAddress = match.captured(1);
+        QRegularExpression(QStringLiteral("(https?)://(\\S+)")).match(strLine);
+    m_strAddress =
+        match.captured(1) == QStringLiteral("https") ? match.captured(0) : match.captured(2);
     return match.hasMatch();
 }

@@ -16,9 +16,12 @@ public:
     // Runs a one-off command (init, demo, seed) on the guild file; returns its output.
     QString Command(const QStringList& args);
     // Creates the guild with `strCommand` ("init" or "demo"; none: the file as it is) and
-    // starts serving it.
-    bool Start(const QString& strCommand);
-    // "127.0.0.1:port/zorv", as typed into the server dialog.
+    // starts serving it; extraArgs go to `serve` after the others (a later option wins).
+    bool Start(const QString& strCommand, const QStringList& extraArgs = {});
+    // Ends the server, so that Start may run another on the same guild.
+    void Stop();
+    // "127.0.0.1:port/zorv", as typed into the server dialog; "https://127.0.0.1:port/zorv"
+    // when it serves over TLS.
     QString Address() const { return m_strAddress; }
     QString Database() const { return m_dir.filePath(QStringLiteral("guild.db")); }
     QString Folder() const { return m_dir.path(); }

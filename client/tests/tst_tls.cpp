@@ -1,0 +1,421 @@
+// Server addresses over HTTPS: the client and a real `zorv-server serve` with a self-signed
+// certificate made here by the openssl command; the question on a certificate that does not
+// verify, its answer remembered per server in certificates.ini; a scripted TLS peer for the exact
+// bytes; a handshake that fails reported at once.
+#include "KnownCertificates.h"
+#include "Protocol.h"
+#include "RequestCycle.h"
+#include "ScriptedPeer.h"
+#include "ScriptedPrompts.h"
+#include "ServerProcess.h"
+#include "Settings.h"
+#include "StatusBar.h"
+#include "TestClient.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QSslKey>
+#include <QSslServer>
+#include <QSslSocket>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+// A self-signed certificate for 127.0.0.1 in strFolder as NAME.pem and NAME.key; returns its
+// SHA-256 fingerprint as openssl prints it ("AB:CD:..."), empty on failure.
+QString MakeCertificate(const QString& strFolder, const QString& strName) {
+    const QString strCert = strFolder + "/" + strName + ".pem";
+    const QString strKey = strFolder + "/" + strName + ".key";
+    QProcess openssl;
+    openssl.start("openssl",
+                  {"req", "-x509", "-newkey", "ec", "-pkeyopt", "ec_paramgen_curve:prime256v1",
+                   "-nodes", "-days", "2", "-subj", "/CN=" + strName, "-addext",
+                   "subjectAltName=IP:127.0.0.1", "-keyout", strKey, "-out", strCert});
+    if (!openssl.waitForFinished(60000) || openssl.exitCode() != 0)
+        return QString();
+    openssl.start("openssl", {"x509", "-in", strCert, "-noout", "-fingerprint", "-sha256"});
+    if (!openssl.waitForFinished(60000) || openssl.exitCode() != 0)
+        return QString();
+    // "sha256 Fingerprint=AB:CD:..." (the case of the label differs between versions)
+    return QString::fromLatin1(openssl.readAllStandardOutput()).section('=', 1).trimmed();
+}
+
+QStringList TlsArgs(const QString& strFolder, const QString& strName) {
+    return {"--tls-cert", strFolder + "/" + strName + ".pem", "--tls-key",
+            strFolder + "/" + strName + ".key"};
+}
+
+QByteArray FileText(const QString& strPath) {
+    QFile file(strPath);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// One run of the program on a settings folder that outlives it, as the user's does.
+struct Run {
+    explicit Run(const QString& strFolder) {
+        auto pPrompts = std::make_unique<ScriptedPrompts>();
+        prompts = pPrompts.get();
+        window = std::make_unique<frmMain>(std::move(pPrompts), strFolder);
+        window->fnEndProgram = [] {};
+    }
+    void LogIn(const QString& strAddress) {
+        prompts->dialogs << [=](QDialog& dlg) {
+            auto& setup = static_cast<frmPlayerSetup&>(dlg);
+            setup.cmbServerAddress->setEditText(strAddress);
+            setup.cmbCharName->setEditText("Aldric Stormwind");
+            setup.txtPassword->setText("lantern1");
+            QTest::mouseClick(setup.cmdOK, Qt::LeftButton);
+            return setup.result();
+        };
+        window->Start();
+    }
+    bool LoggedIn() const {
+        return window->windowTitle() ==
+               QStringLiteral("ZORV (The Silver Lanterns) - Logged in as Aldric Stormwind");
+    }
+    ScriptedPrompts* prompts = nullptr; // owned by the window
+    std::unique_ptr<frmMain> window;
+};
+
+// Prompts that note, at each message, whether the request timer runs, and answer from a queue
+// (a question nobody queued an answer for gets No).
+class ProbePrompts final : public Prompts {
+public:
+    Answer Message(const QString& strText, Buttons buttons, Icon, const QString&) override {
+        texts << strText;
+        timerRan << (pTimer && pTimer->isActive());
+        if (answers.isEmpty())
+            return buttons == Buttons::YesNo ? Answer::No : Answer::Ok;
+        return answers.takeFirst();
+    }
+    QString SaveFileName(const QString&, const QString&) override { return QString(); }
+    int Exec(QDialog&) override { return 0; }
+
+    const QTimer* pTimer = nullptr; // the request cycle's timer
+    QStringList texts;
+    QList<bool> timerRan;
+    QList<Answer> answers;
+};
+
+// A TLS peer with a scripted reply: records the clear bytes of each connection from the start
+// of its handshake, answers a complete request with `reply` and closes.
+class TlsPeer final : public QObject {
+public:
+    TlsPeer(const QString& strCert, const QString& strKey, const QByteArray& reply)
+        : m_reply(reply) {
+        QSslConfiguration config = QSslConfiguration::defaultConfiguration();
+        config.setLocalCertificate(QSslCertificate::fromPath(strCert).value(0));
+        QFile keyFile(strKey);
+        if (keyFile.open(QIODevice::ReadOnly))
+            config.setPrivateKey(QSslKey(keyFile.readAll(), QSsl::Ec));
+        bReady = !config.localCertificate().isNull() && !config.privateKey().isNull();
+        config.setPeerVerifyMode(QSslSocket::VerifyNone);
+        m_server.setSslConfiguration(config);
+        bReady = bReady && m_server.listen(QHostAddress::LocalHost, 0);
+        connect(&m_server, &QSslServer::startedEncryptionHandshake, this,
+                [this](QSslSocket* pSocket) {
+                    const int i = static_cast<int>(requests.size());
+                    requests << QByteArray();
+                    connect(pSocket, &QTcpSocket::readyRead, this,
+                            [this, pSocket, i] { Read(pSocket, i); });
+                });
+        // Connections are taken only to be let go with the server.
+        connect(&m_server, &QSslServer::pendingConnectionAvailable, this, [this] {
+            while (m_server.nextPendingConnection()) {
+            }
+        });
+    }
+    QString Address() const { return "127.0.0.1:" + QString::number(m_server.serverPort()); }
+
+    bool bReady = false;
+    QList<QByteArray> requests; // per connection, what arrived decrypted
+
+private:
+    void Read(QSslSocket* pSocket, int i) {
+        QByteArray& request = requests[i];
+        request += pSocket->readAll();
+        const int iBody = request.indexOf("\r\n\r\n");
+        const int iLength = request.indexOf("Content-length: ");
+        if (iBody < 0 || iLength < 0)
+            return;
+        const int nBody = request.mid(iLength + 16).split('\r').value(0).toInt();
+        if (request.size() >= iBody + 4 + nBody + 2) {
+            pSocket->write(m_reply);
+            pSocket->disconnectFromHost();
+        }
+    }
+
+    QSslServer m_server;
+    QByteArray m_reply;
+};
+
+} // namespace
+
+class tst_tls final : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void addressParts_data();
+    void addressParts();
+    void knownCertificatesFile();
+    void questionThenRemembered();
+    void exactBytesAndTimerOverTls();
+    void failedHandshakeIsReportedAtOnce();
+
+private:
+    QTemporaryDir m_certs;
+    QString m_strFingerprintA, m_strFingerprintB;
+};
+
+void tst_tls::initTestCase() {
+    QVERIFY2(QSslSocket::supportsSsl(), "Qt finds no TLS backend");
+    m_strFingerprintA = MakeCertificate(m_certs.path(), "alpha");
+    m_strFingerprintB = MakeCertificate(m_certs.path(), "beta");
+    QCOMPARE(m_strFingerprintA.size(), 95); // 32 bytes in hex, with colons between
+    QCOMPARE(m_strFingerprintB.size(), 95);
+}
+
+// Guards the split of a typed address into what the request cycle connects to.
+void tst_tls::addressParts_data() {
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<bool>("tls");
+    QTest::addColumn<QString>("server");
+    QTest::addColumn<QString>("uri");
+    QTest::addColumn<quint16>("port");
+    QTest::newRow("plain") << "guild.example.org/zorv" << false << "guild.example.org"
+                           << "/zorv" << quint16(80);
+    QTest::newRow("https, default port")
+        << "https://guild.example.org/cgi/zorv" << true << "guild.example.org"
+        << "/cgi/zorv" << quint16(443);
+    QTest::newRow("HTTPS in capitals, own port")
+        << "HTTPS://Guild.example.org:8443/zorv" << true << "Guild.example.org:8443"
+        << "/zorv" << quint16(8443);
+    QTest::newRow("https without a path") << "https://10.0.0.7" << true << "10.0.0.7"
+                                          << "/" << quint16(443);
+    QTest::newRow("https, IPv6") << "https://[::1]/zorv" << true << "[::1]"
+                                 << "/zorv" << quint16(443);
+    QTest::newRow("http:// dropped") << "http://host:8080/zorv" << false << "host:8080"
+                                     << "/zorv" << quint16(8080);
+}
+
+void tst_tls::addressParts() {
+    QFETCH(QString, address);
+    QFETCH(bool, tls);
+    ScriptedPrompts prompts;
+    StatusBar status;
+    RequestCycle cycle(prompts, status, kDefaultTimeoutSeconds);
+    cycle.SetServer(address);
+    QCOMPARE(cycle.bCurTls, tls);
+    QTEST(cycle.strCurServer, "server");
+    QTEST(cycle.strCurURI, "uri");
+    QString strHost;
+    quint16 nPort = 0;
+    HTTPRequest::SplitHostPort(cycle.strCurServer, strHost, nPort, tls ? 443 : 80);
+    QTEST(nPort, "port");
+}
+
+// Guards the file of accepted certificates: one entry per server whatever the case of its name,
+// a replaced entry not kept beside the new one, the others kept, bad lines ignored.
+void tst_tls::knownCertificatesFile() {
+    QTemporaryDir dir;
+    const QString strFile = dir.filePath("certificates.ini");
+    const QByteArray a = QByteArray(32, '\x11'), b = QByteArray(32, '\x22');
+    KnownCertificates known;
+    known.SetFile(strFile);
+    QVERIFY(known.Digest("host:443").isEmpty());
+    QVERIFY(known.Accept("Host.Example:443", a));
+    QVERIFY(known.Accept("other:8443", b));
+    QVERIFY(known.Accept("host.example:443", b));
+    QCOMPARE(FileText(strFile), QByteArray("[Certificates]\r\n"
+                                           "host.example:443 = " +
+                                           KnownCertificates::Fingerprint(b).toLatin1() +
+                                           "\r\n"
+                                           "other:8443 = " +
+                                           KnownCertificates::Fingerprint(b).toLatin1() + "\r\n"));
+
+    QFile file(strFile);
+    QVERIFY(file.open(QIODevice::Append));
+    file.write("no equals sign\r\nshort:1 = AB:CD\r\n = " + a.toHex(':') + "\r\n");
+    file.close();
+    KnownCertificates reread;
+    reread.SetFile(strFile);
+    QCOMPARE(reread.Digest("HOST.EXAMPLE:443"), b);
+    QCOMPARE(reread.Digest("other:8443"), b);
+    QVERIFY(reread.Digest("short:1").isEmpty());
+
+    // A file that cannot be written keeps the acceptance for this run only, and says so.
+    KnownCertificates unwritable;
+    unwritable.SetFile(dir.filePath("no-such-folder/certificates.ini"));
+    QVERIFY(!unwritable.Accept("host:443", a));
+    QCOMPARE(unwritable.Digest("host:443"), a);
+}
+
+// The whole story with the real server: a refused certificate, an accepted one that lets the
+// login and the tree through, a later run that accepts it silently, and a new certificate on
+// the same address that asks again.
+void tst_tls::questionThenRemembered() {
+    ServerProcess server;
+    QVERIFY(server.Start("demo", TlsArgs(m_certs.path(), "alpha")));
+    QVERIFY(server.Address().startsWith("https://127.0.0.1:"));
+    const QString strPort = server.Address().section(':', 2).section('/', 0, 0);
+    const QString strKey = "127.0.0.1:" + strPort;
+    QTemporaryDir settings;
+    const QString strCertificates = settings.filePath("certificates.ini");
+
+    {
+        // No: refused, and nothing else happens.
+        Run run(settings.path());
+        run.prompts->answers << Prompts::Answer::No;
+        run.LogIn(server.Address());
+        QTRY_COMPARE(run.prompts->shown.size(), 1);
+        const ScriptedPrompts::Shown& question = run.prompts->shown[0];
+        QCOMPARE(question.strTitle, QStringLiteral("Untrusted Certificate"));
+        QCOMPARE(question.buttons, Prompts::Buttons::YesNo);
+        QVERIFY2(question.strText.startsWith("The ZORV server at " + strKey + " sent"),
+                 qPrintable(question.strText));
+        QVERIFY2(question.strText.contains("SHA-256 fingerprint: " + m_strFingerprintA),
+                 qPrintable(question.strText));
+        QVERIFY(question.strText.contains("Subject: CN=alpha"));
+        QVERIFY(question.strText.contains("Issuer: CN=alpha"));
+        QVERIFY(question.strText.contains("self-signed", Qt::CaseInsensitive));
+        QVERIFY(!question.strText.contains("not the certificate you accepted"));
+        QTest::qWait(300); // room for a fault's second question or connection
+        QCOMPARE(run.prompts->shown.size(), 1);
+        QVERIFY(!run.LoggedIn());
+        QVERIFY(!run.window->cycle().timerTimeout.isActive());
+        QVERIFY(!QFile::exists(strCertificates));
+    }
+    {
+        // Yes: remembered in a file of its own; the login and the tree download go through.
+        Run run(settings.path());
+        run.prompts->answers << Prompts::Answer::Yes;
+        run.LogIn(server.Address());
+        QTRY_VERIFY_WITH_TIMEOUT(run.LoggedIn(), 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(run.window->objCharDB().Count(), 50, 20000);
+        QCOMPARE(run.prompts->shown.size(), 1);
+        QCOMPARE(FileText(strCertificates), "[Certificates]\r\n" + strKey.toLatin1() + " = " +
+                                                m_strFingerprintA.toLatin1() + "\r\n");
+        const QByteArray ini = FileText(run.window->settings().strINIFile);
+        QVERIFY2(ini.contains("[" + server.Address().toLatin1() + "]"), ini.constData());
+        QVERIFY(!ini.contains(m_strFingerprintA.toLatin1()));
+    }
+    {
+        // The next run: accepted without a word.
+        Run run(settings.path());
+        run.LogIn(server.Address());
+        QTRY_VERIFY_WITH_TIMEOUT(run.LoggedIn(), 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(run.window->objCharDB().Count(), 50, 20000);
+        QCOMPARE(run.prompts->shown.size(), 0);
+    }
+
+    // Another certificate at the same address.
+    server.Stop();
+    QVERIFY(
+        server.Start(QString(), TlsArgs(m_certs.path(), "beta") + QStringList{"--listen", strKey}));
+    {
+        Run run(settings.path());
+        run.prompts->answers << Prompts::Answer::No;
+        run.LogIn(server.Address());
+        QTRY_COMPARE(run.prompts->shown.size(), 1);
+        const QString& strText = run.prompts->shown[0].strText;
+        QVERIFY2(strText.contains("SHA-256 fingerprint: " + m_strFingerprintB),
+                 qPrintable(strText));
+        QVERIFY(strText.contains("not the certificate you accepted for this server before"));
+        QTest::qWait(300);
+        QVERIFY(!run.LoggedIn());
+        // The refusal leaves the earlier acceptance as it was.
+        QVERIFY(FileText(strCertificates).contains(m_strFingerprintA.toLatin1()));
+    }
+    {
+        Run run(settings.path());
+        run.prompts->answers << Prompts::Answer::Yes;
+        run.LogIn(server.Address());
+        QTRY_VERIFY_WITH_TIMEOUT(run.LoggedIn(), 20000);
+        QCOMPARE(FileText(strCertificates), "[Certificates]\r\n" + strKey.toLatin1() + " = " +
+                                                m_strFingerprintB.toLatin1() + "\r\n");
+    }
+}
+
+// Against the scripted TLS peer: No sends no byte; while the question is open the request timer
+// stands still; Yes sends exactly the request a plain exchange sends, on a new connection, and
+// the reply is read as in the clear; the certificate is then taken without a question.
+void tst_tls::exactBytesAndTimerOverTls() {
+    TlsPeer peer(m_certs.filePath("alpha.pem"), m_certs.filePath("alpha.key"),
+                 ScriptedPeer::Reply("800", "3|Ann|50|1|-1||0|0|0!;"));
+    QVERIFY(peer.bReady);
+    ProbePrompts prompts;
+    StatusBar status;
+    for (const QString& strPanel :
+         {RequestCycle::kPanelOp, RequestCycle::kPanelHTTP, RequestCycle::kPanelData})
+        status.AddPanel(strPanel);
+    RequestCycle cycle(prompts, status, kDefaultTimeoutSeconds);
+    prompts.pTimer = &cycle.timerTimeout;
+    cycle.SetServer("https://" + peer.Address() + "/zorv");
+    cycle.strCurPlayer = "Ann";
+    cycle.strCurPassword = "pw1";
+    QTemporaryDir dir;
+    cycle.objKnownCertificates.SetFile(dir.filePath("certificates.ini"));
+    QSignalSpy results(&cycle.HTTP, &HTTPRequest::GotResults);
+
+    prompts.answers << Prompts::Answer::No;
+    QVERIFY(!cycle.StartAndWait([&] { cycle.StartOperation(100, "Downloading Tree Info"); }));
+    QCOMPARE(prompts.texts.size(), 1);
+    QTest::qWait(300); // room for a fault's bytes or second connection
+    QCOMPARE(peer.requests, QList<QByteArray>{QByteArray()});
+    QVERIFY(!cycle.timerTimeout.isActive());
+    QCOMPARE(results.size(), 0);
+
+    const QByteArray body = "charname=Ann&password=pw1&msgid=100";
+    const QByteArray request = "POST /zorv HTTP/1.0\r\nHost: " + peer.Address().toLatin1() +
+                               "\r\nConnection: close\r\nUser-Agent: ZORV " + zorv::kVersion +
+                               "\r\nContent-length: " + QByteArray::number(body.size()) +
+                               "\r\n\r\n" + body + "\r\n";
+    prompts.answers << Prompts::Answer::Yes;
+    cycle.StartOperation(100, "Downloading Tree Info");
+    QTRY_COMPARE(results.size(), 1);
+    QCOMPARE(prompts.texts.size(), 2);
+    QCOMPARE(prompts.timerRan, (QList<bool>{false, false}));
+    QCOMPARE(peer.requests.size(), 3);
+    QCOMPARE(peer.requests[1], QByteArray()); // the connection the question ended
+    QCOMPARE(peer.requests[2], request);
+    QCOMPARE(cycle.HTTP.strHTTPData, QStringLiteral("3|Ann|50|1|-1||0|0|0!;"));
+
+    cycle.StartOperation(100, "Downloading Tree Info");
+    QTRY_COMPARE(results.size(), 2);
+    QCOMPARE(prompts.texts.size(), 2);
+    QCOMPARE(peer.requests.size(), 4);
+    QCOMPARE(peer.requests[3], request);
+}
+
+void tst_tls::failedHandshakeIsReportedAtOnce() {
+    // A plain server at an https:// address: the handshake fails at the first reply byte.
+    ServerProcess server;
+    QVERIFY(server.Start("demo"));
+    ScriptedPrompts prompts;
+    StatusBar status;
+    status.AddPanel(RequestCycle::kPanelHTTP);
+    RequestCycle cycle(prompts, status, kDefaultTimeoutSeconds);
+    cycle.SetServer("https://" + server.Address());
+    prompts.ExpectOk();
+    QElapsedTimer clock;
+    clock.start();
+    QVERIFY(!cycle.StartAndWait([&] { cycle.StartOperation(104, QString()); }));
+    QVERIFY(clock.elapsed() < cycle.timerTimeout.interval());
+    QCOMPARE(prompts.shown.size(), 1);
+    QCOMPARE(prompts.shown[0].strTitle, QStringLiteral("Connection Error"));
+    const QString strServer = server.Address().section('/', 0, 0);
+    QVERIFY2(prompts.shown[0].strText.startsWith("The ZORV server at " + strServer +
+                                                 " could not be reached: "),
+             qPrintable(prompts.shown[0].strText));
+    QVERIFY2(prompts.shown[0].strText.contains("SSL", Qt::CaseInsensitive) ||
+                 prompts.shown[0].strText.contains("TLS"),
+             qPrintable(prompts.shown[0].strText));
+    QVERIFY(!cycle.timerTimeout.isActive());
+}
+
+QTEST_MAIN(tst_tls)
+#include "tst_tls.moc"
