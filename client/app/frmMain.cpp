@@ -302,7 +302,9 @@ void frmMain::mnuFileExit_Click() {
 
 void frmMain::mnuAbout_Click() {
     const bool bLoggedIn = !m_pSession->strCurCharID.isEmpty();
-    m_pAbout->SetLogin(bLoggedIn ? m_pCycle->strCurServer + m_pCycle->strCurURI : QString(),
+    const QString strScheme = m_pCycle->bCurTls ? QStringLiteral("https://") : QString();
+    m_pAbout->SetLogin(bLoggedIn ? strScheme + m_pCycle->strCurServer + m_pCycle->strCurURI
+                                 : QString(),
                        bLoggedIn ? m_pSession->strGuildName : QString());
     m_pPrompts->Exec(*m_pAbout);
 }
