@@ -44,9 +44,12 @@ std::optional<double> LeadingNumber(std::string_view s) {
             iExponent = std::min(iExponent * 10 + (s[j] - '0'), 400);
             bExponentDigits = true;
         }
-        if (bExponentDigits)
+        // Zero stays zero whatever its exponent (0 times an infinite power is no number).
+        if (bExponentDigits && dValue != 0)
             dValue *= std::pow(10.0, bNegativeExponent ? -iExponent : iExponent);
     }
+    if (std::isnan(dValue)) // an infinite mantissa scaled to nothing: read as no number
+        return std::nullopt;
     return bNegative ? -dValue : dValue;
 }
 

@@ -109,7 +109,8 @@ int Characters::IndexOfPiece(QStringView piece) const {
             bPlain = false;
             break;
         }
-        id = id * 10 + (c.unicode() - '0');
+        if (bPlain) // at most five digits: no overflow
+            id = id * 10 + (c.unicode() - '0');
     }
     if (bPlain && id <= 32767)
         return m_byId[static_cast<std::size_t>(id + kIdOffset)];

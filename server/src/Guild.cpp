@@ -5,6 +5,7 @@
 #include "ListOps.h"
 #include "TreeOps.h"
 
+#include "Escape.h"
 #include "Numbers.h"
 #include "Passwords.h"
 #include "Protocol.h"
@@ -66,8 +67,12 @@ Reply Authenticate(Database& db, Store& store, CredentialCache* pCache, const Fo
     // The throttle comes before the record of verified credentials too: a hit there is a right
     // guess, and it would otherwise let a throttled address guess at the record's speed.
     LoginThrottle throttle(db);
-    if (long lWait = throttle.SecondsToWait(strKey, strAddress))
-        return {zorv::CodeLoginThrottled, zorv::JoinFields({Trim(strName), std::to_string(lWait)})};
+    if (long lWait = throttle.SecondsToWait(strKey, strAddress)) {
+        // The name comes back as sent, less any reply marker, which would cut the reply short.
+        std::string strShown = zorv::ReplaceAll(Trim(strName), zorv::kStartMarker, "");
+        strShown = zorv::ReplaceAll(strShown, zorv::kStopMarker, "");
+        return {zorv::CodeLoginThrottled, zorv::JoinFields({strShown, std::to_string(lWait)})};
+    }
     if (member && pCache && pCache->Knows(strKey, strPassword, strHash, &db)) {
         me = *member;
         return {0, ""};
