@@ -69,8 +69,11 @@ Reply Authenticate(Database& db, Store& store, CredentialCache* pCache, const Fo
     LoginThrottle throttle(db);
     if (long lWait = throttle.SecondsToWait(strKey, strAddress)) {
         // The name comes back as sent, less any reply marker, which would cut the reply short.
-        std::string strShown = zorv::ReplaceAll(Trim(strName), zorv::kStartMarker, "");
-        strShown = zorv::ReplaceAll(strShown, zorv::kStopMarker, "");
+        // Again until none is left: taking one out can join the pieces of another.
+        std::string strShown = Trim(strName);
+        while (HoldsMarker(strShown))
+            strShown = zorv::ReplaceAll(zorv::ReplaceAll(strShown, zorv::kStartMarker, ""),
+                                        zorv::kStopMarker, "");
         return {zorv::CodeLoginThrottled, zorv::JoinFields({strShown, std::to_string(lWait)})};
     }
     if (member && pCache && pCache->Knows(strKey, strPassword, strHash, &db)) {
