@@ -166,6 +166,19 @@ void Characters::Clear() {
     Forget();
 }
 
+std::vector<Character> Characters::TakeRecords() {
+    std::vector<Character> records;
+    records.swap(m_records);
+    m_records.swap(m_spare);
+    Clear();
+    return records;
+}
+
+void Characters::GiveBack(std::vector<Character> records) {
+    records.clear();
+    m_spare = std::move(records);
+}
+
 qint16 Characters::GetID(const QString& strName) const {
     for (const Character& record : m_records)
         if (record.strName.compare(strName, Qt::CaseInsensitive) == 0)

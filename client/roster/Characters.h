@@ -45,6 +45,10 @@ public:
                         QString strVassalIDs, qint16 iIsMule, qint16 iIsPK,
                         qint16 iIsRescueSquadMember);
     void Reserve(int nRecords) { m_records.reserve(static_cast<std::size_t>(nRecords)); }
+    // Clear(), handing over the records it held; GiveBack() returns their room for the next
+    // time, so that a roster read again and again does not allocate its records each time.
+    std::vector<Character> TakeRecords();
+    void GiveBack(std::vector<Character> records);
     // nullptr when there is no such record; positions are 1-based.
     Character* Item(const QString& strKey);
     const Character* Item(const QString& strKey) const;
@@ -96,6 +100,7 @@ private:
     const std::vector<int>& FollowerCounts() const;
 
     std::vector<Character> m_records;
+    std::vector<Character> m_spare; // empty; room for the records once they are taken
     // Keys "Char" + id as the convention writes them are found through m_byId; any other key
     // through m_otherKeys.
     std::vector<int> m_byId; // by id + 32768

@@ -205,6 +205,16 @@ struct Cursor {
     }
 };
 
+// A text the record at the same place held before the download when it reads the same: a
+// refresh mostly brings back what was there, and sharing the old text spares an allocation
+// and a release per name and per vassal list.
+QString Again(const std::vector<Character>& before, std::size_t i, QString Character::*text,
+              Span now) {
+    if (i < before.size() && before[i].*text == now.View())
+        return before[i].*text;
+    return now.Text();
+}
+
 // The records into the roster, and every character read, or'ed, into uSeen.
 QString ReadRecords(const QString& strPayload, Characters& roster, char16_t& uSeen) {
     Cursor in{reinterpret_cast<const char16_t*>(strPayload.utf16()), nullptr};
@@ -212,7 +222,7 @@ QString ReadRecords(const QString& strPayload, Characters& roster, char16_t& uSe
     // A record takes at least eleven characters, and there are 65536 ids: room reserved and
     // never written costs no memory.
     const auto nMost = std::min<qsizetype>(strPayload.size() / 11 + 1, 65536);
-    roster.Clear();
+    std::vector<Character> before = roster.TakeRecords();
     std::vector<int> vassalCounts;
     vassalCounts.reserve(static_cast<std::size_t>(nMost));
     std::vector<qint16> vassalIds;
@@ -252,14 +262,18 @@ QString ReadRecords(const QString& strPayload, Characters& roster, char16_t& uSe
         if ((bConventional ? roster.IndexOfId(nID) : roster.IndexOf(strKey)) >= 0)
             return QStringLiteral("the id %1 comes twice").arg(idText.View());
         vassalCounts.push_back(bPlainList ? static_cast<int>(vassalIds.size() - nIds) : -1);
+        const auto iAt = static_cast<std::size_t>(nRecord - 1);
+        QString strName = Again(before, iAt, &Character::strName, name);
+        QString strList = Again(before, iAt, &Character::strVassalIDs, list);
         if (bConventional)
-            roster.AddKeyed(nID, name.Text(), nLevel, nRank, nPatronID, list.Text(), iIsMule, iIsPK,
-                            iIsRescue);
+            roster.AddKeyed(nID, std::move(strName), nLevel, nRank, nPatronID, std::move(strList),
+                            iIsMule, iIsPK, iIsRescue);
         else
-            roster.Add(nID, name.Text(), nLevel, nRank, nPatronID, list.Text(), iIsMule, iIsPK,
-                       iIsRescue, strKey);
+            roster.Add(nID, strName, nLevel, nRank, nPatronID, strList, iIsMule, iIsPK, iIsRescue,
+                       strKey);
     }
     uSeen = in.uAll;
+    roster.GiveBack(std::move(before));
     roster.AdoptVassalIds(vassalCounts, vassalIds);
     return roster.LinkProblem();
 }
