@@ -37,6 +37,11 @@ enum Op : std::int16_t {
     OpPortalList = 114,
     OpTradeSkills = 115,
     OpSearch = 116,
+    // The change history, beyond the original protocol: a character's entries, the guild's recent
+    // changes, and an administrator's undo of one entry.
+    OpCharacterHistory = 117,
+    OpRecentChanges = 118,
+    OpUndo = 119,
 };
 
 // Security levels; every administrator function needs kSecurityAdministrator.

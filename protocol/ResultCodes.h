@@ -103,6 +103,14 @@ enum Code : int {
     CodeLevelInvalidId = 1040,
     CodeLevelNoSuchCharacter = 1041,
     CodeLevelInvalid = 1042,
+
+    // The change history: reading it, and undoing an entry (the undo's refusals carry the
+    // reason as their payload).
+    CodeHistoryInvalid = 1050,
+    CodeUndoNotAdmin = 1060,
+    CodeUndoNoSuchEntry = 1061,
+    CodeUndoNotPossible = 1062,
+    CodeUndoConflict = 1063,
 };
 
 inline constexpr int kFirstSuccess = 800;

@@ -1,6 +1,7 @@
 #include "AdminOps.h"
 
 #include "Dump.h"
+#include "History.h"
 #include "Numbers.h"
 #include "Protocol.h"
 #include "ResultCodes.h"
@@ -38,6 +39,8 @@ Reply ChangePasswordOp(Call& call, int iPasswordCode, const std::string& strNewH
         return {iPasswordCode, ""};
     Statement update(call.db, "UPDATE characters SET password_hash = ?1 WHERE id = ?2");
     update.Bind(1, strNewHash).Bind(2, target.id).Run();
+    history::Record(call,
+                    {history::Kind::Password, target.id, target.strName, {{"password", "", ""}}});
     return Ok();
 }
 
@@ -82,6 +85,20 @@ Reply ServerSetupOp(Call& call, const std::string& strNewDefaultHash) {
         return {zorv::CodeSetupNotAdmin, ""};
     if (int iCode = ServerSetupCode(call.form))
         return {iCode, ""};
+    history::Entry entry{history::Kind::Setup, zorv::kNoCharacter, "", {}};
+    const std::pair<const char*, std::string> settings[] = {
+        {"guild_name", Trim(FormValue(call.form, "guildname"))},
+        {"use_rescue_squad", FormValue(call.form, "use_rescue_squad")},
+        {"rescue_squad_name", Trim(FormValue(call.form, "rescue_squad_name"))},
+    };
+    for (const auto& [szKey, strNew] : settings) {
+        std::string strOld = call.store.Setting(szKey).value_or("");
+        if (strOld != strNew)
+            entry.changes.push_back({szKey, Latin1ToUtf8(strOld), Latin1ToUtf8(strNew)});
+    }
+    if (!strNewDefaultHash.empty())
+        entry.changes.push_back({"default_password", "", ""});
+    history::Record(call, entry);
     call.store.SetSetting("guild_name", Trim(FormValue(call.form, "guildname")));
     call.store.SetSetting("use_rescue_squad", FormValue(call.form, "use_rescue_squad"));
     call.store.SetSetting("rescue_squad_name", Trim(FormValue(call.form, "rescue_squad_name")));
@@ -115,7 +132,7 @@ int InitServerCode(const Form& form) {
 }
 
 Reply InitServerOp(Database& db, Store& store, const Form& form, const std::string& strOwnHash,
-                   const std::string& strDefaultHash) {
+                   const std::string& strDefaultHash, bool bRecordHistory) {
     // Another caller may have set it up while the passwords were hashed.
     if (store.IsSetUp() || store.CountCharacters() > 0)
         return {zorv::CodeSetupNotAdmin, ""};
@@ -131,6 +148,12 @@ Reply InitServerOp(Database& db, Store& store, const Form& form, const std::stri
     own.Bind(1, strOwnHash).Bind(2, id).Run();
     // Written last: the guild name is what marks the server as set up.
     store.SetSetting("guild_name", Trim(FormValue(form, "guildname")));
+    Member founder = *store.FindById(id);
+    Call call{db, store, form, founder, bRecordHistory};
+    history::Record(call, {history::Kind::Init,
+                           id,
+                           founder.strName,
+                           {{"guild_name", "", Latin1ToUtf8(Trim(FormValue(form, "guildname")))}}});
     return Ok();
 }
 
@@ -143,6 +166,8 @@ Reply ResetPasswordOp(Call& call) {
         return {iCode, ""};
     Statement reset(call.db, "UPDATE characters SET password_hash = NULL WHERE id = ?1");
     reset.Bind(1, target.id).Run();
+    history::Record(call,
+                    {history::Kind::Reset, target.id, target.strName, {{"password", "", ""}}});
     return Ok();
 }
 
@@ -168,5 +193,10 @@ Reply SecurityLevelOp(Call& call) {
         return {zorv::CodeLevelInvalid, ""};
     Statement update(call.db, "UPDATE characters SET security_level = ?1 WHERE id = ?2");
     update.Bind(1, iLevel).Bind(2, target.id).Run();
+    history::Record(
+        call, {history::Kind::Level,
+               target.id,
+               target.strName,
+               {{"security_level", std::to_string(target.iSecurity), std::to_string(iLevel)}}});
     return Ok();
 }

@@ -18,4 +18,4 @@ Reply SecurityLevelOp(Call& call);
 // InitServerCode checks the request before its passwords are hashed; InitServerOp writes it.
 int InitServerCode(const Form& form);
 Reply InitServerOp(Database& db, Store& store, const Form& form, const std::string& strOwnHash,
-                   const std::string& strDefaultHash);
+                   const std::string& strDefaultHash, bool bRecordHistory);

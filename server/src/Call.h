@@ -27,6 +27,9 @@ struct Call {
     Store& store;
     const Form& form;
     const Member& me;
+    // Whether changes are written to the history (History.h); off only when the server keeps
+    // none.
+    bool bRecordHistory = true;
 };
 
 bool IsAdmin(const Member& me);

@@ -1,5 +1,7 @@
 #include "CharacterOps.h"
 
+#include "History.h"
+
 #include "Numbers.h"
 #include "Protocol.h"
 #include "Records.h"
@@ -127,6 +129,36 @@ int CheckSheetValues(Call& call, const Member& target, std::vector<const SheetFi
     return 0;
 }
 
+// The values a save changes, old and new as the row holds them, before it is written.
+std::vector<history::Change> SheetChanges(Call& call, int iTarget,
+                                          const std::vector<const SheetField*>& sent) {
+    std::vector<history::Change> changes;
+    for (const SheetField* pField : sent) {
+        Statement stored(
+            call.db,
+            (std::string("SELECT ") + pField->szColumn + " FROM characters WHERE id = ?1").c_str());
+        stored.Bind(1, iTarget).Step();
+        std::string strOld = stored.Text(0);
+        stored.Reset();
+        const std::string& strValue = FormValue(call.form, pField->szKey);
+        std::string strNew;
+        switch (pField->kind) {
+        case SheetField::Kind::Name:
+            strNew = Latin1ToUtf8(Trim(strValue));
+            break;
+        case SheetField::Kind::Text:
+        case SheetField::Kind::Skills:
+            strNew = Latin1ToUtf8(strValue);
+            break;
+        default:
+            strNew = std::to_string(zorv::ParseWholeNumber(Trim(strValue)).value_or(0));
+        }
+        if (strOld != strNew)
+            changes.push_back({pField->szColumn, std::move(strOld), std::move(strNew)});
+    }
+    return changes;
+}
+
 // One UPDATE of the fields sent, stamped with the time and the editor, and the next revision.
 // Column names come from our own table; every value is bound.
 void WriteSheet(Call& call, int iTarget, const std::vector<const SheetField*>& sent) {
@@ -241,7 +273,12 @@ Reply SaveOp(Call& call) {
     std::vector<const SheetField*> sent;
     if (int iCode = CheckSheetValues(call, target, sent))
         return {iCode, ""};
+    std::vector<history::Change> changes = SheetChanges(call, target.id, sent);
     WriteSheet(call, target.id, sent);
+    history::Record(
+        call, {history::Kind::Save, target.id,
+               HasField(call.form, "NAME") ? Trim(FormValue(call.form, "NAME")) : target.strName,
+               std::move(changes)});
     return Ok();
 }
 

@@ -2,6 +2,7 @@
 
 #include "Call.h"
 #include "Database.h"
+#include "History.h"
 #include "Numbers.h"
 #include "Passwords.h"
 #include "Skills.h"
@@ -87,7 +88,8 @@ const DumpSetting kSettings[] = {
     {"throttle_free", SettingCheck::Count, false},
 };
 
-const char* const kHeaders[] = {"ZORV DUMP 1", "ZORV DUMP 2", kDumpHeader};
+const char* const kHeaders[] = {"ZORV DUMP 1", "ZORV DUMP 2", "ZORV DUMP 3", kDumpHeader};
+constexpr int kHeaderCount = sizeof kHeaders / sizeof kHeaders[0];
 
 std::string EscapeDump(const std::string& s) {
     std::string strOut;
@@ -234,7 +236,7 @@ std::string SettingFault(SettingCheck check, const std::string& strValue) {
 // The rows of a dump as read, with where each came from, before the checks across rows.
 struct ReadRows {
     GuildDump dump;
-    std::vector<int> settingLines, characterLines;
+    std::vector<int> settingLines, characterLines, valueLines;
     int iLastLine = 0;
 };
 
@@ -282,20 +284,70 @@ void ReadCharacter(ReadRows& rows, const std::vector<std::string>& fields, int i
     rows.characterLines.push_back(iLine);
 }
 
-// The count line: "E|settings|characters", matching the rows before it.
+// The count line: "E|settings|characters" (version 3) or "E|settings|characters|entries|values"
+// (version 4), matching the rows before it.
 void ReadCounts(const ReadRows& rows, const std::vector<std::string>& fields, int iLine) {
-    std::optional<long long> llSettings =
-        fields.size() == 3 ? WholeNumber(fields[1]) : std::nullopt;
-    std::optional<long long> llCharacters =
-        fields.size() == 3 ? WholeNumber(fields[2]) : std::nullopt;
-    if (!llSettings || !llCharacters)
-        Refuse(iLine, "the count line is \"E|settings|characters\"");
-    if (*llSettings != static_cast<long long>(rows.dump.settings.size()) ||
-        *llCharacters != static_cast<long long>(rows.dump.characters.size()))
-        Refuse(iLine, "the count line says " + std::to_string(*llSettings) + " settings and " +
-                          std::to_string(*llCharacters) + " characters; the dump holds " +
-                          std::to_string(rows.dump.settings.size()) + " and " +
-                          std::to_string(rows.dump.characters.size()) + ": it is cut or changed");
+    const GuildDump& dump = rows.dump;
+    const std::vector<std::size_t> held = {dump.settings.size(), dump.characters.size(),
+                                           dump.historyEntries.size(), dump.historyValues.size()};
+    const std::size_t nCounts = dump.iVersion == 3 ? 2 : 4;
+    std::vector<long long> counts;
+    for (std::size_t i = 1; i < fields.size(); ++i)
+        if (std::optional<long long> llCount = WholeNumber(fields[i]))
+            counts.push_back(*llCount);
+    if (fields.size() != nCounts + 1 || counts.size() != nCounts)
+        Refuse(iLine, dump.iVersion == 3
+                          ? "the count line is \"E|settings|characters\""
+                          : "the count line is \"E|settings|characters|entries|values\"");
+    for (std::size_t i = 0; i < nCounts; ++i)
+        if (counts[i] != static_cast<long long>(held[i]))
+            Refuse(iLine,
+                   "the count line says " + std::to_string(counts[0]) + " settings and " +
+                       std::to_string(counts[1]) + " characters" +
+                       (nCounts == 4 ? ", " + std::to_string(counts[2]) + " history entries and " +
+                                           std::to_string(counts[3]) + " values"
+                                     : std::string()) +
+                       "; the dump holds " + std::to_string(held[0]) + ", " +
+                       std::to_string(held[1]) +
+                       (nCounts == 4
+                            ? ", " + std::to_string(held[2]) + " and " + std::to_string(held[3])
+                            : std::string()) +
+                       ": it is cut or changed");
+}
+
+// A history row ("H|..." or "V|..."), unescaped and checked.
+void ReadHistory(ReadRows& rows, const std::vector<std::string>& fields, int iLine) {
+    std::vector<std::string> values;
+    for (std::size_t i = 1; i < fields.size(); ++i)
+        values.push_back(UnescapeDump(fields[i], iLine));
+    const bool bEntry = fields[0] == "H";
+    std::string strFault = bEntry ? history::EntryRowFault(values) : history::ValueRowFault(values);
+    if (!strFault.empty())
+        Refuse(iLine, strFault);
+    if (bEntry) {
+        rows.dump.historyEntries.push_back(std::move(values));
+    } else {
+        rows.dump.historyValues.push_back(std::move(values));
+        rows.valueLines.push_back(iLine);
+    }
+}
+
+// Every history value belongs to an entry of the dump, once per place.
+void CheckHistory(const ReadRows& rows) {
+    std::set<std::string> entries;
+    for (const std::vector<std::string>& entry : rows.dump.historyEntries)
+        if (!entries.insert(entry[0]).second)
+            throw std::runtime_error("the history entry " + entry[0] + " comes twice");
+    std::set<std::pair<std::string, std::string>> places;
+    for (std::size_t i = 0; i < rows.dump.historyValues.size(); ++i) {
+        const std::vector<std::string>& value = rows.dump.historyValues[i];
+        if (!entries.count(value[0]))
+            Refuse(rows.valueLines[i],
+                   "a value of the history entry " + value[0] + ", which the dump does not hold");
+        if (!places.emplace(value[0], value[1]).second)
+            Refuse(rows.valueLines[i],
+                   "the place " + value[1] + " of the history entry " + value[0] + " again");
+    }
 }
 
 // The checks across rows: unique ids and names, every patron present, no cycle, no patron over
@@ -395,7 +447,75 @@ std::string DumpDatabase(Database& db) {
         strDump += "\n";
         ++nCharacters;
     }
-    return strDump + "E|" + std::to_string(nSettings) + "|" + std::to_string(nCharacters) + "\n";
+    int nEntries = 0, nValues = 0;
+    history::DumpRows(db, strDump, EscapeDump, nEntries, nValues);
+    return strDump + "E|" + std::to_string(nSettings) + "|" + std::to_string(nCharacters) + "|" +
+           std::to_string(nEntries) + "|" + std::to_string(nValues) + "\n";
+}
+
+std::string CharacterRowWithoutHash(Database& db, int id) {
+    Statement row(db, ("SELECT " + ColumnList() + " FROM characters WHERE id = ?1").c_str());
+    row.Bind(1, id);
+    if (!row.Step())
+        return "";
+    std::string strRow;
+    for (int i = 0; i < kColumnCount; ++i)
+        strRow +=
+            (i ? "|" : "") + EscapeDump(i == kHashColumn ? kNoHash : Utf8ToLatin1(row.Text(i)));
+    row.Reset();
+    return strRow;
+}
+
+std::vector<std::string> ParseCharacterRow(const std::string& strRow) {
+    std::vector<std::string> fields = SplitList(strRow, '|');
+    if (fields.size() != kColumnCount)
+        throw std::runtime_error("a record has " + std::to_string(kColumnCount) + " fields, not " +
+                                 std::to_string(fields.size()));
+    std::vector<std::string> values;
+    for (int i = 0; i < kColumnCount; ++i) {
+        values.push_back(UnescapeDump(fields[i], 0));
+        std::string strFault = i == kHashColumn && values.back() != kNoHash
+                                   ? "\"-\": no password hash is kept with a record"
+                                   : ColumnFault(kCharacterColumns[i], values.back());
+        if (!strFault.empty())
+            throw std::runtime_error(std::string(kCharacterColumns[i].szName) + " must be " +
+                                     strFault);
+    }
+    return values;
+}
+
+int RowId(const std::vector<std::string>& row) {
+    return std::stoi(row[kIdColumn]);
+}
+
+const std::string& RowName(const std::vector<std::string>& row) {
+    return row[kNameColumn];
+}
+
+int RowPatron(const std::vector<std::string>& row) {
+    return std::stoi(row[kPatronColumn]);
+}
+
+void InsertCharacterRows(Database& db, const std::vector<std::vector<std::string>>& rows) {
+    std::string strPlaceholders;
+    for (int i = 1; i <= kColumnCount + 1; ++i)
+        strPlaceholders += (i > 1 ? ", ?" : "?") + std::to_string(i);
+    Statement insert(db, ("INSERT INTO characters(" + ColumnList() + ", name_key) VALUES (" +
+                          strPlaceholders + ")")
+                             .c_str());
+    for (const std::vector<std::string>& row : rows) {
+        for (int i = 0; i < kColumnCount; ++i) {
+            if (i == kHashColumn && row[i] == kNoHash)
+                insert.BindNull(i + 1);
+            else if (kCharacterColumns[i].check == Check::Whole ||
+                     kCharacterColumns[i].check == Check::Security)
+                insert.Bind(i + 1, std::int64_t(*WholeNumber(row[i])));
+            else
+                insert.Bind(i + 1, Latin1ToUtf8(row[i]));
+        }
+        insert.Bind(kColumnCount + 1, Latin1ToUtf8(NameKey(row[kNameColumn])));
+        insert.Run();
+    }
 }
 
 GuildDump ReadDump(const std::string& strDump) {
@@ -414,7 +534,7 @@ GuildDump ReadDump(const std::string& strDump) {
             continue;
         rows.iLastLine = iLine;
         if (rows.dump.iVersion == 0) {
-            for (int i = 0; i < 3; ++i)
+            for (int i = 0; i < kHeaderCount; ++i)
                 if (strLine == kHeaders[i])
                     rows.dump.iVersion = i + 1;
             if (rows.dump.iVersion == 0)
@@ -429,17 +549,20 @@ GuildDump ReadDump(const std::string& strDump) {
             ReadSetting(rows, fields, iLine);
         else if (fields[0] == "C")
             ReadCharacter(rows, fields, iLine);
-        else if (fields[0] == "E" && rows.dump.iVersion == 3)
+        else if ((fields[0] == "H" || fields[0] == "V") && rows.dump.iVersion >= 4)
+            ReadHistory(rows, fields, iLine);
+        else if (fields[0] == "E" && rows.dump.iVersion >= 3)
             ReadCounts(rows, fields, iLine), bCounted = true;
         else
             Refuse(iLine, "not a row of a version " + std::to_string(rows.dump.iVersion) + " dump");
     }
     if (rows.dump.iVersion == 0)
         throw std::runtime_error("the dump is empty");
-    if (rows.dump.iVersion == 3 && !bCounted)
+    if (rows.dump.iVersion >= 3 && !bCounted)
         throw std::runtime_error("the dump ends at line " + std::to_string(rows.iLastLine) +
                                  " without its count line: it is cut short");
     CheckGuild(rows);
+    CheckHistory(rows);
     return std::move(rows.dump);
 }
 
@@ -452,25 +575,8 @@ void RestoreDump(Database& db, const GuildDump& dump) {
     Store store(db);
     for (const auto& [strKey, strValue] : dump.settings)
         store.SetSetting(strKey, strValue);
-    std::string strPlaceholders;
-    for (int i = 1; i <= kColumnCount + 1; ++i)
-        strPlaceholders += (i > 1 ? ", ?" : "?") + std::to_string(i);
-    Statement insert(db, ("INSERT INTO characters(" + ColumnList() + ", name_key) VALUES (" +
-                          strPlaceholders + ")")
-                             .c_str());
-    for (const std::vector<std::string>& row : dump.characters) {
-        for (int i = 0; i < kColumnCount; ++i) {
-            if (i == kHashColumn && row[i] == kNoHash)
-                insert.BindNull(i + 1);
-            else if (kCharacterColumns[i].check == Check::Whole ||
-                     kCharacterColumns[i].check == Check::Security)
-                insert.Bind(i + 1, std::int64_t(*WholeNumber(row[i])));
-            else
-                insert.Bind(i + 1, Latin1ToUtf8(row[i]));
-        }
-        insert.Bind(kColumnCount + 1, Latin1ToUtf8(NameKey(row[kNameColumn])));
-        insert.Run();
-    }
+    InsertCharacterRows(db, dump.characters);
+    history::Restore(db, dump.historyEntries, dump.historyValues);
     Store::RebuildFreedIds(db);
     tx.Commit();
 }

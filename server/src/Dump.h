@@ -3,10 +3,13 @@
 // commands' file. One line a row, fields separated by "|", Latin-1, ending with "\n". Within a
 // field "\" is written "\\", "|" "\p", LF "\n" and CR "\r", so a row is always one line.
 //
-// Version 3: the header, "S|key|value" per setting, "C|..." per character ending with its
-// revision, and last "E|settings|characters", the number of rows of each kind, so that a dump
-// cut short at a line boundary is told from a whole one. Versions 1 (rows without the revision)
-// and 2 (rows with or without it) have no count line; they restore when everything else checks.
+// Version 4: the header, "S|key|value" per setting, "C|..." per character ending with its
+// revision, "H|..." per history entry and "V|..." per value it records (History.h), and last
+// "E|settings|characters|entries|values", the number of rows of each kind, so that a dump cut
+// short at a line boundary is told from a whole one. Version 3 is the same without history rows
+// and with "E|settings|characters". Versions 1 (rows without the revision) and 2 (rows with or
+// without it) have no count line; they restore when everything else checks. A dump without
+// history restores an empty history.
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -14,9 +17,22 @@
 
 class Database;
 
-inline constexpr const char* kDumpHeader = "ZORV DUMP 3";
+inline constexpr const char* kDumpHeader = "ZORV DUMP 4";
 
 std::string DumpDatabase(Database& db);
+
+// One character as a dump writes its row (without the leading "C|"), with "-" for the password
+// hash whatever it is: how the history keeps a removed record. Empty when there is no such id.
+std::string CharacterRowWithoutHash(Database& db, int id);
+// Such a row read back and checked column by column, values unescaped; throws
+// std::runtime_error naming the column that is wrong.
+std::vector<std::string> ParseCharacterRow(const std::string& strRow);
+// Inserts checked rows (ParseCharacterRow, ReadDump), a "-" hash as none.
+void InsertCharacterRows(Database& db, const std::vector<std::vector<std::string>>& rows);
+// The id and name columns of such a row.
+int RowId(const std::vector<std::string>& row);
+const std::string& RowName(const std::vector<std::string>& row);
+int RowPatron(const std::vector<std::string>& row);
 
 // A dump that was read and checked whole: every row is one the server could have written, the
 // set-up is there, and the tree is sound. Values are Latin-1 and unescaped.
@@ -26,6 +42,9 @@ struct GuildDump {
     // Every stored column in dump order (the revision filled in for older rows); the password
     // hash is "-" for a member still on the default password.
     std::vector<std::vector<std::string>> characters;
+    // The history's rows as the dump holds them, values unescaped and checked.
+    std::vector<std::vector<std::string>> historyEntries;
+    std::vector<std::vector<std::string>> historyValues;
 };
 
 // Throws std::runtime_error saying what is wrong and, where a line is to blame, which

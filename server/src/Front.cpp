@@ -1,6 +1,7 @@
 #include "Front.h"
 
 #include "Guild.h"
+#include "Numbers.h"
 #include "Passwords.h"
 #include "ResultCodes.h"
 #include "Store.h"
@@ -118,6 +119,7 @@ int Serve(const ServeOptions& options) {
     else
         cache.emplace(); // still remembered in memory, not shared with the CGI program
     Guild guild(options.strDbPath, &*cache);
+    guild.KeepHistoryDays(options.nHistoryDays);
     {
         StandaloneFront front(options.strPath, options.limits,
                               [&](const Request& request) { return guild.Handle(request); });
@@ -178,6 +180,10 @@ int ServeCgi() {
         if (strKey)
             cache.emplace(*strKey, std::chrono::seconds(300));
         Guild guild(strDb, cache ? &*cache : nullptr);
+        if (const char* szDays = std::getenv("ZORV_HISTORY_DAYS")) {
+            bool bValid = true;
+            guild.KeepHistoryDays(HistoryDays(szDays, bValid));
+        }
         reply = guild.Handle({strBody, szAgent ? szAgent : "", szRemote ? szRemote : ""});
     }
     std::string strBody = reply.Body();
@@ -185,4 +191,17 @@ int ServeCgi() {
               << "\r\n\r\n"
               << strBody << std::flush;
     return 0;
+}
+
+int HistoryDays(const std::string& strValue, bool& bValid) {
+    bValid = true;
+    if (strValue == "all")
+        return -1;
+    std::optional<long> lDays = zorv::ParseWholeNumber(strValue);
+    if (!lDays || *lDays < 0 || *lDays > 1000000 ||
+        strValue.find_first_not_of("0123456789") != std::string::npos) {
+        bValid = false;
+        return -1;
+    }
+    return static_cast<int>(*lDays);
 }

@@ -12,6 +12,8 @@ struct ServeOptions {
     std::string strTlsCert;
     std::string strTlsKey;
     FrontLimits limits;
+    // Days of change history to keep: -1 keeps all, 0 records none.
+    int nHistoryDays = -1;
 };
 
 // Runs until SIGINT or SIGTERM; prints the address it listens on as its first line
@@ -19,4 +21,9 @@ struct ServeOptions {
 int Serve(const ServeOptions& options);
 
 // Answers the one request a web server hands over in the environment and on standard input.
+// ZORV_HISTORY_DAYS, when set, is the days of change history to keep, as serve's --history-days.
 int ServeCgi();
+
+// A number of days of history to keep, as the command line or the environment gives it: a whole
+// number from 0, or "all"; -1 (all) for anything else, with bValid false.
+int HistoryDays(const std::string& strValue, bool& bValid);

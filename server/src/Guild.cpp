@@ -2,6 +2,7 @@
 
 #include "AdminOps.h"
 #include "CharacterOps.h"
+#include "History.h"
 #include "ListOps.h"
 #include "TreeOps.h"
 
@@ -40,6 +41,7 @@ bool IsWriteOperation(int iMsgId) {
     case zorv::OpServerSetup:
     case zorv::OpResetPassword:
     case zorv::OpSecurityLevel:
+    case zorv::OpUndo:
         return true;
     default:
         return false;
@@ -91,8 +93,11 @@ Reply Authenticate(Database& db, Store& store, CredentialCache* pCache, const Fo
     return {0, ""};
 }
 
+// nHistoryDays: how the guild keeps its history, -1 for ever, 0 not at all, else this many days.
+// Entries past their time go with the next change (an indexed delete that finds nothing costs
+// next to nothing).
 Reply Run(Database& db, Store& store, CredentialCache* pCache, TreeCache& treeCache,
-          const Form& form, int iMsgId, const std::string& strAddress) {
+          const Form& form, int iMsgId, const std::string& strAddress, int nHistoryDays) {
     if (!store.IsSetUp()) {
         if (iMsgId == zorv::OpLogin)
             return {zorv::CodeServerUnset, ""};
@@ -106,7 +111,8 @@ Reply Run(Database& db, Store& store, CredentialCache* pCache, TreeCache& treeCa
             std::string strOwnHash = HashPassword(FormValue(form, "password"));
             std::string strDefaultHash = HashPassword(FormValue(form, "defaultpw"));
             Transaction tx(db, Transaction::Kind::Write);
-            Reply reply = InitServerOp(db, store, form, strOwnHash, strDefaultHash);
+            Reply reply =
+                InitServerOp(db, store, form, strOwnHash, strDefaultHash, nHistoryDays != 0);
             if (zorv::IsSuccess(reply.iCode))
                 tx.Commit();
             return reply;
@@ -139,7 +145,7 @@ Reply Run(Database& db, Store& store, CredentialCache* pCache, TreeCache& treeCa
     if (!current)
         return {zorv::CodeUnknownName, ""};
     me = *current;
-    Call call{db, store, form, me};
+    Call call{db, store, form, me, nHistoryDays != 0};
     Reply reply;
     std::optional<TreeCache::Built> treeToKeep;
     switch (iMsgId) {
@@ -191,9 +197,20 @@ Reply Run(Database& db, Store& store, CredentialCache* pCache, TreeCache& treeCa
     case zorv::OpSearch:
         reply = SearchOp(call);
         break;
+    case zorv::OpCharacterHistory:
+        reply = history::CharacterHistoryOp(call);
+        break;
+    case zorv::OpRecentChanges:
+        reply = history::RecentChangesOp(call);
+        break;
+    case zorv::OpUndo:
+        reply = history::UndoOp(call);
+        break;
     default:
         reply = {zorv::CodeInvalidCharacter, ""};
     }
+    if (zorv::IsSuccess(reply.iCode) && IsWriteOperation(iMsgId))
+        history::Prune(db, nHistoryDays);
     if (zorv::IsSuccess(reply.iCode))
         tx.Commit();
     if (treeToKeep)
@@ -210,7 +227,7 @@ Reply Guild::Handle(const Request& request) {
         return {zorv::CodeInvalidClient, ""};
     Form form = ParseForm(request.strBody);
     std::optional<long> lMsgId = zorv::ParseWholeNumber(Trim(FormValue(form, "msgid")));
-    if (!lMsgId || *lMsgId < zorv::OpTree || *lMsgId > zorv::OpSearch)
+    if (!lMsgId || *lMsgId < zorv::OpTree || *lMsgId > zorv::OpUndo)
         return {zorv::CodeInvalidCharacter, ""};
     int iMsgId = static_cast<int>(*lMsgId);
 
@@ -227,8 +244,8 @@ Reply Guild::Handle(const Request& request) {
     }
     try {
         Store store(*db);
-        Reply reply =
-            Run(*db, store, m_pCache, m_treeCache, form, iMsgId, request.strRemoteAddress);
+        Reply reply = Run(*db, store, m_pCache, m_treeCache, form, iMsgId, request.strRemoteAddress,
+                          m_nHistoryDays);
         GiveBack(std::move(db));
         return reply;
     } catch (const std::exception& e) {

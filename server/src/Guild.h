@@ -37,6 +37,8 @@ public:
     // pCache, when not null, is the record of verified logins (kept in the guild file too).
     Guild(std::string strDbPath, CredentialCache* pCache);
     Reply Handle(const Request& request);
+    // How many days of change history to keep: -1 (the default) keeps all, 0 records none.
+    void KeepHistoryDays(int nDays) { m_nHistoryDays = nDays; }
 
 private:
     static constexpr std::size_t kPooledConnections = 16;
@@ -49,6 +51,7 @@ private:
 
     std::string m_strDbPath;
     CredentialCache* m_pCache;
+    int m_nHistoryDays = -1;
     TreeCache m_treeCache;
     std::mutex m_poolMutex;
     std::vector<std::unique_ptr<Database>> m_pool;

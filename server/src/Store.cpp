@@ -145,6 +145,32 @@ BEGIN
 END;
 )sql";
 
+// Version 6: the change history (History.h): an entry per change, and the values it changed.
+const char kVersion6Tables[] = R"sql(
+CREATE TABLE IF NOT EXISTS history (
+    seq INTEGER PRIMARY KEY,
+    at TEXT NOT NULL,
+    at_epoch INTEGER NOT NULL,
+    kind TEXT NOT NULL,
+    actor_id INTEGER NOT NULL,
+    actor_name TEXT NOT NULL,
+    character_id INTEGER NOT NULL,
+    character_name TEXT NOT NULL,
+    undoes INTEGER NOT NULL DEFAULT 0,
+    undone_by INTEGER NOT NULL DEFAULT 0
+);
+CREATE INDEX IF NOT EXISTS history_by_character ON history(character_id, seq);
+CREATE INDEX IF NOT EXISTS history_by_age ON history(at_epoch);
+CREATE TABLE IF NOT EXISTS history_values (
+    entry INTEGER NOT NULL,
+    ord INTEGER NOT NULL,
+    field TEXT NOT NULL,
+    old TEXT NOT NULL,
+    new TEXT NOT NULL,
+    PRIMARY KEY (entry, ord)
+) WITHOUT ROWID;
+)sql";
+
 const char kFreedIdsFromGaps[] = R"sql(
 INSERT OR REPLACE INTO server_state(key, value)
     SELECT 'id_high_water', coalesce(max(id), 0) FROM characters;
@@ -195,6 +221,8 @@ void Store::PrepareSchema(Database& db) {
         db.Exec(kVersion4Tables);
     if (iVersion < 5)
         db.Exec(kVersion5Tables);
+    if (iVersion < 6)
+        db.Exec(kVersion6Tables);
     db.Exec("PRAGMA user_version = " + std::to_string(kSchemaVersion));
     tx.Commit();
 }

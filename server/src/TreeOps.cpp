@@ -1,5 +1,8 @@
 #include "TreeOps.h"
 
+#include "Dump.h"
+#include "History.h"
+
 #include "Numbers.h"
 #include "Protocol.h"
 #include "Records.h"
@@ -104,6 +107,11 @@ Reply AddVassalOp(Call& call) {
     if (id == 0)
         return {zorv::CodeAddGuildFull, ""};
     call.store.AddCharacter(id, strName, patron.id, zorv::kSecurityNormal, call.me.id);
+    history::Record(call, {history::Kind::Add,
+                           id,
+                           strName,
+                           {{"patron_id", "", std::to_string(patron.id)},
+                            {"patron_name", "", Latin1ToUtf8(patron.strName)}}});
     return Ok(std::to_string(id));
 }
 
@@ -140,10 +148,22 @@ Reply RemoveVassalOp(Call& call) {
     }
     if (nRemovedAdmins > 0 && nRemovedAdmins >= call.store.CountAdministrators())
         return {zorv::CodeRemoveNotAllowed, ""};
+    // The history keeps every removed record, top first, so that the branch can be put back.
+    std::optional<Member> patron = call.store.FindById(vassal.iPatron);
+    history::Entry entry{history::Kind::Remove,
+                         vassal.id,
+                         vassal.strName,
+                         {{"patron_id", std::to_string(vassal.iPatron), ""},
+                          {"patron_name", patron ? Latin1ToUtf8(patron->strName) : "", ""}}};
+    if (call.bRecordHistory)
+        for (int id : branch)
+            entry.changes.push_back(
+                {"member", Latin1ToUtf8(CharacterRowWithoutHash(call.db, id)), ""});
     Statement remove(call.db, "DELETE FROM characters WHERE id = ?1");
     for (int id : branch)
         remove.Bind(1, id).Run();
     call.store.ReleaseIds(branch);
+    history::Record(call, entry);
     return Ok();
 }
 
@@ -178,7 +198,21 @@ Reply ChangePatronOp(Call& call) {
         return {zorv::CodePatronStaleTree, ""};
     if (static_cast<int>(newVassals.size()) >= call.store.MaxVassals())
         return {zorv::CodePatronFull, ""};
+    Statement oldSeq(call.db, "SELECT join_seq FROM characters WHERE id = ?1");
+    oldSeq.Bind(1, mover->id).Step();
+    const std::int64_t lOldSeq = oldSeq.Int(0);
+    oldSeq.Reset();
+    std::optional<Member> oldPatron = call.store.FindById(mover->iPatron);
+    const std::int64_t lNewSeq = call.store.NextJoinSeq();
     Statement move(call.db, "UPDATE characters SET patron_id = ?1, join_seq = ?2 WHERE id = ?3");
-    move.Bind(1, newPatron->id).Bind(2, call.store.NextJoinSeq()).Bind(3, mover->id).Run();
+    move.Bind(1, newPatron->id).Bind(2, lNewSeq).Bind(3, mover->id).Run();
+    history::Record(call,
+                    {history::Kind::Patron,
+                     mover->id,
+                     mover->strName,
+                     {{"patron_id", std::to_string(mover->iPatron), std::to_string(newPatron->id)},
+                      {"patron_name", oldPatron ? Latin1ToUtf8(oldPatron->strName) : "",
+                       Latin1ToUtf8(newPatron->strName)},
+                      {"join_seq", std::to_string(lOldSeq), std::to_string(lNewSeq)}}});
     return Ok();
 }

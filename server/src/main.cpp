@@ -3,6 +3,7 @@
 #include "Demo.h"
 #include "Dump.h"
 #include "Front.h"
+#include "History.h"
 #include "Store.h"
 
 #include <algorithm>
@@ -23,6 +24,7 @@ const char kUsage[] =
     "commands:\n"
     "  serve   --db FILE [--listen HOST:PORT] [--path /zorv] [--header-seconds 10]\n"
     "          [--per-address 32] [--workers 8] [--tls-cert FILE --tls-key FILE]\n"
+    "          [--history-days all|N]\n"
     "          answer the client over HTTP (default 127.0.0.1:8080, path /zorv), or\n"
     "          over HTTPS with a certificate and key\n"
     "  init    --db FILE            a new, empty guild; the first login sets it up\n"
@@ -31,6 +33,8 @@ const char kUsage[] =
     "          a new generated guild of N members (up to 32767) for benchmarks\n"
     "  backup  --db FILE            write the guild's dump to standard output\n"
     "  restore --db FILE DUMP       rebuild the guild in FILE from a dump file\n"
+    "  history --db FILE [--count 50]\n"
+    "          print the guild's most recent changes\n"
     "\n"
     "Started by a web server (GATEWAY_INTERFACE set), it answers one request as a CGI\n"
     "program, on the database that ZORV_DB names.\n"
@@ -45,12 +49,18 @@ const std::map<std::string, std::string> kCommandHelp = {
               "within --header-seconds of its connection; one address holds at most\n"
               "--per-address connections; --workers threads run the requests.\n"
               "With --tls-cert (a PEM certificate, its chain after it) and --tls-key (its\n"
-              "unencrypted PEM private key) it speaks HTTPS only; give both or neither.\n"},
+              "unencrypted PEM private key) it speaks HTTPS only; give both or neither.\n"
+              "--history-days keeps that many days of change history (\"all\", the default,\n"
+              "keeps everything; 0 records none). Under a web server, ZORV_HISTORY_DAYS does\n"
+              "the same.\n"},
     {"init", "usage: zorv-server init --db FILE\nCreates a new, empty guild database.\n"},
     {"demo", "usage: zorv-server demo --db FILE\n"
              "Creates a set-up demo guild of 50 members and prints how to log in.\n"},
     {"seed", "usage: zorv-server seed --db FILE --members N --shape wide|chain|random\n"
              "Creates a set-up guild of N members (1 to 32767) for benchmarks.\n"},
+    {"history", "usage: zorv-server history --db FILE [--count 50]\n"
+                "Prints the guild's most recent changes, newest first: when (UTC), who, what,\n"
+                "and each value old -> new.\n"},
     {"backup",
      "usage: zorv-server backup --db FILE\nWrites the guild's dump to standard output.\n"},
     {"restore",
@@ -146,6 +156,12 @@ int main(int argc, char** argv) {
                 if (*pValue < 1 || *pValue > 1000)
                     return Fail(std::string("--") + szOption + " wants a number from 1 to 1000");
             }
+            if (args.options.count("history-days")) {
+                bool bValid = true;
+                options.nHistoryDays = HistoryDays(args.options["history-days"], bValid);
+                if (!bValid)
+                    return Fail("--history-days wants \"all\" or a whole number of days from 0");
+            }
             options.limits.nRequestSeconds =
                 std::max(options.limits.nRequestSeconds, options.limits.nHeaderSeconds);
             return Serve(options);
@@ -169,6 +185,15 @@ int main(int argc, char** argv) {
                 return Fail("--shape must be wide, chain or random");
             int nMembers = std::atoi(args.options["members"].c_str());
             PrintLogin(CreateSeededGuild(strDb, nMembers, shape));
+            return 0;
+        }
+        if (strCommand == "history") {
+            int nCount =
+                args.options.count("count") ? std::atoi(args.options["count"].c_str()) : 50;
+            if (nCount < 1 || nCount > 100000)
+                return Fail("--count wants a number from 1 to 100000");
+            Database db = OpenGuildDatabase(strDb, false);
+            history::PrintRecent(db, nCount, stdout);
             return 0;
         }
         if (strCommand == "backup") {

@@ -1,0 +1,496 @@
+// The change history: one entry per successful change with its old and new values and none for a
+// refusal, no password material anywhere, reading it page by page, an administrator's undo of each
+// kind that can be undone (and the refusals that leave everything as it was), the history through
+// backup and restore, concurrent writers, and the retention switch. Standalone and under CGI.
+#include "Harness.h"
+#include "Records.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <fstream>
+#include <thread>
+
+namespace {
+
+using S = Scene;
+
+class History : public ServerTest {
+protected:
+    void SetUp() override {
+        ServerTest::SetUp();
+        Scene::Build(T());
+    }
+    std::string Value(const std::string& strQuery) { return SqlValue(m_strDb, strQuery); }
+    int Entries() { return std::stoi(Value("SELECT count(*) FROM history")); }
+    std::string LastKind() { return Value("SELECT kind FROM history ORDER BY seq DESC LIMIT 1"); }
+    std::string LastSeq() { return Value("SELECT max(seq) FROM history"); }
+    // The last entry's values, "field:old>new" joined by ";".
+    std::string LastValues() {
+        return Value("SELECT group_concat(field || ':' || old || '>' || new, ';') FROM "
+                     "(SELECT * FROM history_values WHERE entry = (SELECT max(seq) FROM history) "
+                     "ORDER BY ord)");
+    }
+    std::string Column(const char* szColumn, int id) {
+        return Value(std::string("SELECT ") + szColumn +
+                     " FROM characters WHERE id = " + std::to_string(id));
+    }
+    std::string Vassals(int id) {
+        return Value("SELECT coalesce(group_concat(id), '') FROM (SELECT id FROM characters "
+                     "WHERE patron_id = " +
+                     std::to_string(id) + " ORDER BY join_seq)");
+    }
+    Answer Save(int iActor, int id, const Fields& fields) {
+        Fields all = {{"charid", std::to_string(iActor)}, {"updateid", std::to_string(id)}};
+        all.insert(all.end(), fields.begin(), fields.end());
+        return As(T(), iActor, 106, all);
+    }
+    Answer Remove(int iActor, int id) {
+        std::string strPatron = Column("patron_id", id);
+        return As(T(), iActor, 102,
+                  {{"charid", std::to_string(iActor)},
+                   {"vassalid", std::to_string(id)},
+                   {"patronid", strPatron},
+                   {"vassallist", Vassals(std::stoi(strPatron))}});
+    }
+    Answer Move(int iActor, int id, int iNew) {
+        std::string strOld = Column("patron_id", id);
+        return As(T(), iActor, 103,
+                  {{"charid", std::to_string(iActor)},
+                   {"moveid", std::to_string(id)},
+                   {"newpatronid", std::to_string(iNew)},
+                   {"oldpatronid", strOld},
+                   {"oldpatronvassallist", Vassals(std::stoi(strOld))},
+                   {"newpatronvassallist", Vassals(iNew)}});
+    }
+    Answer Undo(int iActor, const std::string& strEntry) {
+        return As(T(), iActor, 119, {{"charid", std::to_string(iActor)}, {"entry", strEntry}});
+    }
+    // Everything the guild holds but the history and the bookkeeping, to show a refusal changed
+    // nothing.
+    std::string Guild() {
+        return Value("SELECT group_concat(id || '/' || name || '/' || patron_id || '/' || join_seq "
+                     "|| '/' || bio || '/' || level || '/' || security_level || '/' || revision, "
+                     "';') FROM (SELECT * FROM characters ORDER BY id)");
+    }
+};
+
+TEST_P(History, EachChangeLeavesOneEntryAndARefusalNone) {
+    // The set-up and the six additions of the scene, and Keeper's promotion.
+    EXPECT_EQ(Entries(), 8);
+    EXPECT_EQ(Value("SELECT group_concat(kind) FROM history"),
+              "init,add,add,add,add,add,add,level");
+    EXPECT_EQ(Value("SELECT actor_name || ' ' || character_name FROM history WHERE seq = 2"),
+              "Root High");
+
+    struct Step {
+        const char* szWhat;
+        std::function<Answer()> run;
+        const char* szKind;
+        std::string strValues;
+    };
+    const std::vector<Step> steps = {
+        {"save",
+         [&] {
+             return Save(S::Patron, S::Self, {{"BIO", "a|b"}, {"LEVEL", "50"}, {"CLASS", ""}});
+         },
+         "save", "level:0>50;bio:>a|b"},
+        {"add",
+         [&] {
+             return As(T(), S::Self, 101,
+                       {{"charid", "4"},
+                        {"addtoid", "4"},
+                        {"vassalname", "Newbie"},
+                        {"vassallist", "5"},
+                        {"patronid", "3"}});
+         },
+         "add", "patron_id:>4;patron_name:>Self"},
+        {"patron", [&] { return Move(S::Root, S::Self, S::Other); }, "patron", ""},
+        {"level",
+         [&] {
+             return As(T(), S::Root, 112, {{"charid", "1"}, {"changeid", "6"}, {"newlevel", "3"}});
+         },
+         "level", "security_level:1>3"},
+        {"password",
+         [&] {
+             return As(T(), S::Self, 108,
+                       {{"charid", "4"}, {"newpw", "mine123"}, {"confirmpw", "mine123"}});
+         },
+         "password", "password:>"},
+        {"reset",
+         [&] {
+             return As(T(), S::Keeper, 110, {{"charid", "7"}, {"resetid", "4"}});
+         },
+         "reset", "password:>"},
+        {"setup",
+         [&] {
+             return As(T(), S::Keeper, 109,
+                       {{"guildname", "New Name"},
+                        {"defaultpw", "newdef1"},
+                        {"use_rescue_squad", "1"},
+                        {"rescue_squad_name", "Lifeguards"}});
+         },
+         "setup", "guild_name:Test Guild>New Name;default_password:>"},
+    };
+    for (const Step& step : steps) {
+        int nBefore = Entries();
+        Answer answer = step.run();
+        ASSERT_EQ(answer.iCode, 800) << step.szWhat << ": " << answer.strRaw;
+        EXPECT_EQ(Entries(), nBefore + 1) << step.szWhat;
+        EXPECT_EQ(LastKind(), step.szKind);
+        if (!step.strValues.empty()) {
+            EXPECT_EQ(LastValues(), step.strValues) << step.szWhat;
+        }
+    }
+    // The patron change keeps where Self was and went, by id, name and place.
+    std::string strMove = Value("SELECT group_concat(field || ':' || old || '>' || new, ';') FROM "
+                                "history_values WHERE entry = (SELECT seq FROM history WHERE "
+                                "kind = 'patron')");
+    EXPECT_NE(strMove.find("patron_id:3>6;patron_name:Patron>Other;join_seq:"), std::string::npos)
+        << strMove;
+
+    // Refusals write nothing: no rights, a stale tree, a bad value, a member's undo.
+    int nBefore = Entries();
+    EXPECT_EQ(Save(S::Vassal, S::Self, {{"BIO", "x"}}).iCode, 988);
+    EXPECT_EQ(Save(S::Self, S::Self, {{"LEVEL", "x"}}).iCode, 991);
+    EXPECT_NE(Remove(S::Vassal, S::Vassal).iCode, 800);
+    EXPECT_NE(Move(S::Vassal, S::Self, S::High).iCode, 800);
+    EXPECT_EQ(Undo(S::Self, LastSeq()).iCode, 1060);
+    EXPECT_EQ(Entries(), nBefore);
+
+    // No password, no hash, in any entry.
+    std::string strAll =
+        Value("SELECT group_concat(old || new, '') FROM history_values") +
+        Value("SELECT group_concat(actor_name || character_name, '') FROM history");
+    for (const char* szSecret : {"mine123", "newdef1", "defpw1", "rootpw1", "$argon2"})
+        EXPECT_EQ(strAll.find(szSecret), std::string::npos) << szSecret;
+}
+
+TEST_P(History, ReadByCharacterAndForTheGuildPageByPage) {
+    for (const char* szBio : {"one", "two", "three"})
+        ASSERT_EQ(Save(S::Self, S::Self, {{"BIO", szBio}}).iCode, 800);
+    Answer first = As(T(), S::Other, 117, {{"historyid", "4"}, {"count", "2"}});
+    ASSERT_EQ(first.iCode, 800) << first.strRaw;
+    std::vector<zorv::Fields> records = zorv::SplitRecords(first.strPayload);
+    // Newest first: the "three" save, its value, the "two" save, its value, and the next page.
+    ASSERT_EQ(records.size(), 5u) << first.strPayload;
+    EXPECT_EQ(records[0][0], "E");
+    EXPECT_EQ(records[0][3], "save");
+    EXPECT_EQ(records[0][5], "Self");
+    EXPECT_EQ(records[0][7], "Self");
+    EXPECT_EQ(records[0][10], "1") << "undoable";
+    EXPECT_EQ(records[1], (zorv::Fields{"V", "bio", "two", "three"}));
+    EXPECT_EQ(records[3], (zorv::Fields{"V", "bio", "one", "two"}));
+    ASSERT_EQ(records[4][0], "M");
+    Answer second = As(T(), S::Other, 117, {{"historyid", "4"}, {"before", records[4][1]}});
+    records = zorv::SplitRecords(second.strPayload);
+    ASSERT_GE(records.size(), 3u);
+    EXPECT_EQ(records[1], (zorv::Fields{"V", "bio", "", "one"}));
+    EXPECT_EQ(records.back()[0], "V") << "the last page has no next";
+    EXPECT_EQ(records[2][3], "add") << "Self's first entry is its addition";
+
+    Answer recent = As(T(), S::Vassal, 118, {{"count", "1"}});
+    ASSERT_EQ(recent.iCode, 800);
+    records = zorv::SplitRecords(recent.strPayload);
+    EXPECT_EQ(records.front()[1], LastSeq());
+    EXPECT_EQ(records.back()[0], "M");
+    for (const Fields& bad :
+         {Fields{{"historyid", "x"}}, Fields{{"historyid", "4"}, {"count", "0"}},
+          Fields{{"historyid", "4"}, {"count", "201"}},
+          Fields{{"historyid", "4"}, {"before", "-1"}}})
+        EXPECT_EQ(As(T(), S::Self, 117, bad).iCode, 1050);
+}
+
+TEST_P(History, UndoASaveAndALevel) {
+    ASSERT_EQ(Save(S::Patron, S::Self,
+                   {{"NAME", "Selfish"}, {"BIO", "new bio"}, {"LEVEL", "50"}, {"ISPK", "1"}})
+                  .iCode,
+              800);
+    std::string strSave = LastSeq();
+    std::string strRevision = Column("revision", S::Self);
+    Answer undo = Undo(S::Keeper, strSave);
+    ASSERT_EQ(undo.iCode, 800) << undo.strRaw;
+    EXPECT_EQ(Column("name", S::Self), "Self");
+    EXPECT_EQ(Column("bio", S::Self), "");
+    EXPECT_EQ(Column("level", S::Self), "0");
+    EXPECT_EQ(Column("is_pk", S::Self), "0");
+    EXPECT_EQ(Column("modified_by", S::Self), "7") << "the undo is the last edit";
+    EXPECT_EQ(std::stoi(Column("revision", S::Self)), std::stoi(strRevision) + 1)
+        << "a sheet read before the undo is stale";
+    EXPECT_EQ(LastKind(), "undo");
+    EXPECT_EQ(Value("SELECT undoes FROM history ORDER BY seq DESC LIMIT 1"), strSave);
+    EXPECT_EQ(Value("SELECT undone_by FROM history WHERE seq = " + strSave), LastSeq());
+    EXPECT_EQ(T().Send("Self", "defpw1", 104).iCode, 800) << "the old name logs in again";
+
+    // Undone already; an undo itself; a password event; no such entry.
+    std::string strGuild = Guild();
+    Answer again = Undo(S::Keeper, strSave);
+    EXPECT_EQ(again.iCode, 1062);
+    EXPECT_NE(zorv::UnescapedFields(again.strPayload)[0].find("undone by Keeper"),
+              std::string::npos)
+        << again.strPayload;
+    EXPECT_EQ(Undo(S::Keeper, LastSeq()).iCode, 1062);
+    EXPECT_EQ(Undo(S::Keeper, "99999").iCode, 1061);
+    EXPECT_EQ(Undo(S::Keeper, "x").iCode, 1061);
+
+    // A later save of the same field stops the undo; another field would not.
+    ASSERT_EQ(Save(S::Self, S::Self, {{"BIO", "mine"}, {"CLASS", "Mage"}}).iCode, 800);
+    std::string strMine = LastSeq();
+    ASSERT_EQ(Save(S::Patron, S::Self, {{"BIO", "his"}}).iCode, 800);
+    strGuild = Guild();
+    Answer conflict = Undo(S::Root, strMine);
+    EXPECT_EQ(conflict.iCode, 1063);
+    EXPECT_EQ(zorv::UnescapedFields(conflict.strPayload)[0],
+              "the bio of Self has been changed since");
+    EXPECT_EQ(Guild(), strGuild) << "nothing half-applied: the class stays too";
+
+    // A level: Other promoted, then put back; the last administrator is never demoted.
+    ASSERT_EQ(As(T(), S::Root, 112, {{"charid", "1"}, {"changeid", "6"}, {"newlevel", "3"}}).iCode,
+              800);
+    ASSERT_EQ(Undo(S::Keeper, LastSeq()).iCode, 800);
+    EXPECT_EQ(Column("security_level", S::Other), "1");
+    // Other promoted again; Root steps down and Other demotes Keeper: Other is the only
+    // administrator left, and undoing his promotion is refused.
+    ASSERT_EQ(As(T(), S::Root, 112, {{"charid", "1"}, {"changeid", "6"}, {"newlevel", "3"}}).iCode,
+              800);
+    std::string strPromotion = LastSeq();
+    ASSERT_EQ(As(T(), S::Root, 112, {{"charid", "1"}, {"changeid", "1"}, {"newlevel", "1"}}).iCode,
+              800);
+    ASSERT_EQ(As(T(), S::Other, 112, {{"charid", "6"}, {"changeid", "7"}, {"newlevel", "1"}}).iCode,
+              800);
+    strGuild = Guild();
+    Answer only = Undo(S::Other, strPromotion);
+    EXPECT_EQ(only.iCode, 1063);
+    EXPECT_EQ(zorv::UnescapedFields(only.strPayload)[0], "Other is the guild's only administrator");
+    EXPECT_EQ(Guild(), strGuild);
+}
+
+TEST_P(History, UndoAPatronChangePutsTheBranchBackInItsPlace) {
+    // Patron gets a second vassal after Self, so that Self's place among them shows.
+    ASSERT_EQ(As(T(), S::Root, 101,
+                 {{"charid", "1"},
+                  {"addtoid", "3"},
+                  {"vassalname", "Later"},
+                  {"vassallist", "4"},
+                  {"patronid", "2"}})
+                  .iCode,
+              800);
+    const std::string strBefore = Vassals(S::Patron);
+    ASSERT_EQ(strBefore, "4,8");
+    ASSERT_EQ(Move(S::Root, S::Self, S::Other).iCode, 800);
+    std::string strMove = LastSeq();
+    ASSERT_EQ(Vassals(S::Patron), "8");
+
+    // Refused while Patron is full; nothing moves.
+    Sql(m_strDb, "INSERT OR REPLACE INTO settings(key, value) VALUES ('max_vassals', '1')");
+    std::string strGuild = Guild();
+    Answer full = Undo(S::Root, strMove);
+    EXPECT_EQ(full.iCode, 1063);
+    EXPECT_EQ(zorv::UnescapedFields(full.strPayload)[0],
+              "Patron has 1 vassals, the most the guild allows");
+    EXPECT_EQ(Guild(), strGuild);
+    Sql(m_strDb, "DELETE FROM settings WHERE key = 'max_vassals'");
+
+    ASSERT_EQ(Undo(S::Root, strMove).iCode, 800);
+    EXPECT_EQ(Vassals(S::Patron), strBefore) << "back in its old place";
+    EXPECT_EQ(Vassals(S::Self), "5") << "with its branch";
+    EXPECT_EQ(Vassals(S::Other), "");
+
+    // Moved again since: refused.
+    ASSERT_EQ(Move(S::Root, S::Vassal, S::Other).iCode, 800);
+    std::string strVassalMove = LastSeq();
+    ASSERT_EQ(Move(S::Root, S::Vassal, S::Keeper).iCode, 800);
+    Answer moved = Undo(S::Root, strVassalMove);
+    EXPECT_EQ(moved.iCode, 1063);
+    EXPECT_EQ(zorv::UnescapedFields(moved.strPayload)[0], "Vassal has moved again since");
+}
+
+TEST_P(History, UndoARemovalBringsBackEveryRecord) {
+    ASSERT_EQ(Save(S::Self, S::Self, {{"BIO", "self's bio"}, {"EMAIL", "s@x.org"}}).iCode, 800);
+    ASSERT_EQ(Save(S::Vassal, S::Vassal, {{"LEVEL", "12"}, {"SKILLS", "1,1,10"}}).iCode, 800);
+    ASSERT_EQ(
+        As(T(), S::Vassal, 108, {{"charid", "5"}, {"newpw", "vass123"}, {"confirmpw", "vass123"}})
+            .iCode,
+        800);
+    // High gets another vassal after Patron: Patron's place is first.
+    ASSERT_EQ(As(T(), S::Root, 101,
+                 {{"charid", "1"},
+                  {"addtoid", "2"},
+                  {"vassalname", "Second"},
+                  {"vassallist", "3"},
+                  {"patronid", "1"}})
+                  .iCode,
+              800);
+    const std::string strGuild = Guild();
+    ASSERT_EQ(Remove(S::Root, S::Patron).iCode, 800);
+    std::string strRemove = LastSeq();
+    EXPECT_EQ(Value("SELECT count(*) FROM characters WHERE id IN (3, 4, 5)"), "0");
+    EXPECT_EQ(Value("SELECT count(*) FROM history_values WHERE entry = " + strRemove +
+                    " AND field = 'member'"),
+              "3");
+
+    // A newcomer took Self's name meanwhile: refused, nothing comes back.
+    ASSERT_EQ(As(T(), S::Root, 101,
+                 {{"charid", "1"},
+                  {"addtoid", "1"},
+                  {"vassalname", "self"},
+                  {"vassallist", "2,6,7"},
+                  {"patronid", "-1"}})
+                  .iCode,
+              800);
+    std::string strNewcomer = LastSeq();
+    Answer taken = Undo(S::Keeper, strRemove);
+    EXPECT_EQ(taken.iCode, 1063);
+    EXPECT_EQ(zorv::UnescapedFields(taken.strPayload)[0], "the name self has been taken since");
+    EXPECT_EQ(Value("SELECT count(*) FROM characters WHERE id IN (3, 4, 5)"), "0");
+    ASSERT_EQ(Undo(S::Keeper, strNewcomer).iCode, 800) << "the addition undone in turn";
+
+    Answer undo = Undo(S::Keeper, strRemove);
+    ASSERT_EQ(undo.iCode, 800) << undo.strRaw;
+    EXPECT_EQ(Guild(), strGuild) << "every record with its own data, ids and vassal order";
+    EXPECT_EQ(Column("email", S::Self), "s@x.org");
+    EXPECT_EQ(Column("skills", S::Vassal), "1,1,10");
+    EXPECT_EQ(Vassals(S::High), "3,8");
+    EXPECT_EQ(Value("SELECT count(*) FROM freed_ids WHERE id IN (3, 4, 5)"), "0");
+    // No hash was kept: the restored members are on the guild's default password.
+    EXPECT_EQ(Value("SELECT count(*) FROM characters WHERE id IN (3, 4, 5) AND "
+                    "password_hash IS NULL"),
+              "3");
+    EXPECT_EQ(T().Send("Vassal", "defpw1", 104).iCode, 800);
+    EXPECT_EQ(T().Send("Vassal", "vass123", 104).iCode, 951);
+}
+
+TEST_P(History, SurvivesBackupAndRestoreAndRefusesPasswordMaterial) {
+    ASSERT_EQ(Save(S::Self, S::Self, {{"BIO", "line one\nline|two"}}).iCode, 800);
+    ASSERT_EQ(Remove(S::Root, S::Self).iCode, 800);
+    Answer backup = As(T(), S::Root, 111, {{"charid", "1"}});
+    ASSERT_EQ(backup.iCode, 800);
+    const std::string& strDump = backup.strPayload;
+    EXPECT_EQ(strDump.rfind("ZORV DUMP 4\n", 0), 0u);
+    EXPECT_NE(strDump.find("\nH|"), std::string::npos);
+
+    TempDir other;
+    const std::string strFile = other.File("guild.dump");
+    std::ofstream(strFile, std::ios::binary) << strDump;
+    const std::string strCopy = other.File("copy.db");
+    std::string strErr;
+    ASSERT_EQ(RunServerCommand({"restore", "--db", strCopy, strFile}, nullptr, &strErr), 0)
+        << strErr;
+    const char kAll[] = "SELECT group_concat(seq || at || kind || actor_name || character_name || "
+                        "undoes || undone_by, ';') FROM history";
+    const char kValues[] = "SELECT group_concat(entry || ord || field || old || new, ';') FROM "
+                           "history_values";
+    EXPECT_EQ(SqlValue(strCopy, kAll), Value(kAll));
+    EXPECT_EQ(SqlValue(strCopy, kValues), Value(kValues));
+    // And the restored history still undoes.
+    ServeTarget copy(strCopy);
+    EXPECT_EQ(
+        copy.Send("Root", "rootpw1", 119,
+                  {{"charid", "1"}, {"entry", SqlValue(strCopy, "SELECT max(seq) FROM history")}})
+            .iCode,
+        800);
+    EXPECT_EQ(SqlValue(strCopy, "SELECT bio FROM characters WHERE id = 4"), "line one\nline|two");
+
+    // A dump whose history carries a password or a hash is refused, and so is one whose values
+    // name an entry it does not hold.
+    auto Refused = [&](const std::string& strBad, const char* szWhy) {
+        std::ofstream(strFile, std::ios::binary | std::ios::trunc) << strBad;
+        std::string strMessage;
+        EXPECT_EQ(RunServerCommand({"restore", "--db", other.File("bad.db"), strFile}, nullptr,
+                                   &strMessage),
+                  1)
+            << szWhy;
+        EXPECT_NE(strMessage.find(szWhy), std::string::npos) << strMessage;
+    };
+    std::size_t iEnd = strDump.rfind("E|");
+    std::string strCounts = strDump.substr(iEnd);
+    auto WithValue = [&](const std::string& strRow) {
+        // One more value than the count line says, then the count corrected.
+        std::vector<std::string> counts;
+        std::string strHead = strDump.substr(0, iEnd);
+        zorv::Fields parts = zorv::SplitFields(strCounts.substr(0, strCounts.size() - 1));
+        parts[4] = std::to_string(std::stoi(parts[4]) + 1);
+        return strHead + strRow + "\n" + parts[0] + "|" + parts[1] + "|" + parts[2] + "|" +
+               parts[3] + "|" + parts[4] + "\n";
+    };
+    Refused(WithValue("V|1|50|password|secret|"), "a password event holds no value");
+    std::string strRow = SqlValue(strCopy, "SELECT old FROM history_values WHERE field = 'member' "
+                                           "LIMIT 1");
+    std::string strHash = Value("SELECT password_hash FROM characters WHERE id = 1");
+    std::size_t iHash = strRow.find("|-|");
+    ASSERT_NE(iHash, std::string::npos);
+    std::string strWithHash = strRow.substr(0, iHash) + "|" + strHash + strRow.substr(iHash + 2);
+    std::string strEscaped; // as the dump writes a value: "\\" and "|" escaped
+    for (char c : strWithHash)
+        strEscaped += c == '|' ? std::string("\\p") : c == '\\' ? std::string("\\\\") : std::string(1, c);
+    Refused(WithValue("V|1|51|member|" + strEscaped + "|"), "no password hash is kept");
+    Refused(WithValue("V|99999|0|bio|a|b"), "which the dump does not hold");
+    Refused(strDump.substr(0, iEnd), "without its count line");
+}
+
+TEST_P(History, ConcurrentChangesNeverInterleaveOrGetLost) {
+    const int nBefore = Entries();
+    std::atomic<int> nSaved{0};
+    std::vector<std::thread> writers;
+    for (int iWriter = 0; iWriter < 4; ++iWriter) {
+        writers.emplace_back([&, iWriter] {
+            for (int i = 0; i < 6; ++i) {
+                Answer answer =
+                    Save(S::Root, 2 + iWriter,
+                         {{"BIO", "w" + std::to_string(iWriter) + "-" + std::to_string(i)},
+                          {"LEVEL", std::to_string(i + 1)},
+                          {"CLASS", "c" + std::to_string(i)}});
+                nSaved += answer.iCode == 800;
+            }
+        });
+    }
+    for (std::thread& writer : writers)
+        writer.join();
+    EXPECT_EQ(nSaved.load(), 24);
+    EXPECT_EQ(Entries(), nBefore + 24);
+    // Each entry holds its own three values, in order, and follows the one before it on its
+    // character: every old value is the new value of the entry before.
+    EXPECT_EQ(Value("SELECT count(*) FROM history WHERE kind = 'save' AND "
+                    "(SELECT group_concat(field) FROM (SELECT field FROM history_values WHERE "
+                    "entry = seq ORDER BY ord)) IS NOT 'level,class,bio'"),
+              "0");
+    EXPECT_EQ(Value("SELECT count(*) FROM history_values v JOIN history h ON h.seq = v.entry "
+                    "WHERE v.field = 'bio' AND v.old <> '' AND v.old <> (SELECT v2.new FROM "
+                    "history_values v2 JOIN history h2 ON h2.seq = v2.entry WHERE "
+                    "h2.character_id = h.character_id AND v2.field = 'bio' AND h2.seq < h.seq "
+                    "ORDER BY h2.seq DESC LIMIT 1)"),
+              "0");
+}
+
+INSTANTIATE_TEST_SUITE_P(Server, History, ::testing::Values("serve", "cgi"));
+
+TEST(HistoryKeeping, OffKeepsNothingAndDaysPruneTheOld) {
+    TempDir dir;
+    const std::string strDb = dir.File("guild.db");
+    Scene::CreateEmpty(strDb);
+    {
+        ServeTarget off(strDb, "/zorv", {"--history-days", "0"});
+        Scene::Build(off);
+        EXPECT_EQ(SqlValue(strDb, "SELECT count(*) FROM history"), "0");
+    }
+    ServeTarget days(strDb, "/zorv", {"--history-days", "30"});
+    auto Save = [&](const char* szBio) {
+        return As(days, S::Root, 106, {{"charid", "1"}, {"updateid", "4"}, {"BIO", szBio}}).iCode;
+    };
+    ASSERT_EQ(Save("recent"), 800);
+    Sql(strDb, "UPDATE history SET at_epoch = at_epoch - 31 * 86400");
+    ASSERT_EQ(Save("kept"), 800);
+    EXPECT_EQ(SqlValue(strDb, "SELECT group_concat(new) FROM history_values"), "kept")
+        << "the entry older than 30 days went with the next change";
+
+    std::string strOut;
+    ASSERT_EQ(RunServerCommand({"history", "--db", strDb, "--count", "5"}, &strOut), 0);
+    EXPECT_NE(strOut.find("Root: save Self"), std::string::npos) << strOut;
+    EXPECT_NE(strOut.find("bio: recent -> kept"), std::string::npos) << strOut;
+    std::string strErr;
+    EXPECT_EQ(RunServerCommand({"serve", "--db", strDb, "--history-days", "-3"}, nullptr, &strErr),
+              1);
+    EXPECT_NE(strErr.find("--history-days"), std::string::npos);
+}
+
+} // namespace
