@@ -4,6 +4,7 @@
 #include "AdminOperations.h"
 #include "AllegianceOperations.h"
 #include "AllegianceView.h"
+#include "ChangeHistory.h"
 #include "CharacterSheet.h"
 #include "Characters.h"
 #include "CsvExport.h"
@@ -257,6 +258,8 @@ void frmMain::WireAdmin() {
     Menu("mnuAdminChangeSec", &AdminOperations::AdminChangeSec);
     Menu("mnuAdminResetCharPass", &AdminOperations::AdminResetPass);
     Menu("mnuAdminServerSetup", &AdminOperations::AdminServerSetup);
+    m_pHistory = std::make_unique<ChangeHistory>(*m_pSession, *m_pAllegiance, *m_pSheet,
+                                                 m_pViews->tabMainTab, m_pViews->sheet.tabCharInfo);
 }
 
 QList<Grid*> frmMain::ListGrids() const {

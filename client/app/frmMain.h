@@ -10,6 +10,7 @@
 #include <memory>
 
 class AdminOperations;
+class ChangeHistory;
 class AllegianceOperations;
 class AllegianceView;
 class CharacterSheet;
@@ -56,6 +57,7 @@ public:
     AllegianceOperations& operations() { return *m_pOperations; }
     GuildLists& lists() { return *m_pLists; }
     AdminOperations& admin() { return *m_pAdmin; }
+    ChangeHistory& history() { return *m_pHistory; }
     SkillSearch& search() { return *m_pSearch; }
     Skills& objSkills() { return *m_pSkills; }
 
@@ -124,6 +126,7 @@ private:
     std::unique_ptr<GuildLists> m_pLists;
     std::unique_ptr<SkillSearch> m_pSearch;
     std::unique_ptr<AdminOperations> m_pAdmin;
+    std::unique_ptr<ChangeHistory> m_pHistory;
     QMenu* mnuAdministrator = nullptr;
     int m_iRescueTabIndex = -1;
     bool m_bSplitterPlaced = false; // moved by the user, or restored from the last run

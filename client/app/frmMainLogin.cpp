@@ -3,6 +3,7 @@
 #include "frmMain.h"
 
 #include "AllegianceView.h"
+#include "ChangeHistory.h"
 #include "CharacterSheet.h"
 #include "Characters.h"
 #include "CriticalError.h"
@@ -96,6 +97,7 @@ bool frmMain::DisplayLoginInfo() {
         s.iCurSecurityLevel = Number(Field(3));
         mnuAdministrator->menuAction()->setVisible(s.iCurSecurityLevel ==
                                                    zorv::kSecurityAdministrator);
+        m_pHistory->SetAdministrator(s.iCurSecurityLevel == zorv::kSecurityAdministrator);
     });
     Step([&] { s.strCurCharID = Field(1); });
     bool bEnd = false;

@@ -123,6 +123,13 @@ const ErrorRange kTable[] = {
     {CodeLevelInvalidId, CodeLevelNoSuchCharacter, kSecId},
     {CodeLevelInvalid, CodeLevelInvalid,
      "There was an error changing the security level! The new security level was invalid"},
+    {CodeHistoryInvalid, CodeHistoryInvalid,
+     "There was an error reading the change history.  Please try again."},
+    {CodeUndoNotAdmin, CodeUndoNotAdmin,
+     "There was an error undoing the change.  Only an administrator can undo a change."},
+    {CodeUndoNoSuchEntry, CodeUndoNoSuchEntry,
+     "There was an error undoing the change.  The server no longer keeps that change."},
+    {CodeUndoNotPossible, CodeUndoConflict, "The change cannot be undone."},
 };
 
 } // namespace

@@ -3,6 +3,7 @@
 // that `zorv-server restore` turns back into the same guild; and the level guard.
 #include "AdminOperations.h"
 #include "AllegianceView.h"
+#include "ChangeHistory.h"
 #include "CharacterSheet.h"
 #include "Characters.h"
 #include "HTTPRequest.h"
@@ -11,6 +12,7 @@
 #include "ScriptedPeer.h"
 #include "ServerProcess.h"
 #include "Session.h"
+#include "Tabs.h"
 #include "TestClient.h"
 #include "frmNewServerSetup.h"
 #include "frmSecLevel.h"
@@ -19,8 +21,13 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QSignalSpy>
+#include <QTabWidget>
+#include <QTextEdit>
 #include <QTreeView>
+#include <QTreeWidget>
 #include <optional>
 
 namespace {
@@ -93,6 +100,7 @@ private slots:
     void backupRestoresTheSameGuild();
     void backupFileBytesAndFailures();
     void membersAreTurnedAway();
+    void historyTabsAndUndo();
 
 private:
     std::unique_ptr<ServerProcess> m_server;
@@ -322,6 +330,73 @@ void tst_admin::membersAreTurnedAway() {
              QStringLiteral("You must select the character whose security level you want to "
                             "change!"));
     QCOMPARE(aldric.prompts->shown[1].icon, Prompts::Icon::Critical);
+}
+
+void tst_admin::historyTabsAndUndo() {
+    Client c(m_server->Address(), "Aldric Stormwind", "lantern1");
+    QVERIFY(c.bLoggedIn);
+    QVERIFY(c.Show("Brenna Ashvale"));
+    const SheetViews& sheet = c.window->views().sheet;
+    const QString strBio = sheet.txtBio->toPlainText();
+    sheet.txtBio->setPlainText(QStringLiteral("Edited by the officer"));
+    c.prompts->ExpectOk();
+    QVERIFY(c.window->sheet().SaveCharChanges());
+    QTRY_VERIFY_WITH_TIMEOUT(c.LastText().startsWith("The character's information has been"),
+                             20000);
+    QTRY_COMPARE_WITH_TIMEOUT(sheet.txtBio->toPlainText(), QString("Edited by the officer"), 20000);
+
+    // The sheet's History tab reads the shown character's changes when it comes into sight.
+    ChangeHistory& history = c.window->history();
+    HistoryView& view = *history.pCharacterView;
+    sheet.tabCharInfo->setCurrentIndex(TabIndex(sheet.tabCharInfo, "History"));
+    QTRY_VERIFY_WITH_TIMEOUT(view.twHistory->topLevelItemCount() >= 1, 20000);
+    QTreeWidgetItem* pSave = view.twHistory->topLevelItem(0);
+    QCOMPARE(pSave->text(1), QStringLiteral("Aldric Stormwind"));
+    QCOMPARE(pSave->text(2), QStringLiteral("Saved Brenna Ashvale"));
+    QCOMPARE(pSave->child(0)->text(1), QStringLiteral("Bio"));
+    QVERIFY2(pSave->child(0)->text(2).endsWith(QStringLiteral("\u2192 Edited by the officer")),
+             qPrintable(pSave->child(0)->text(2)));
+    QVERIFY(!view.cmdUndo->isHidden());
+
+    // Undo asks, saying what comes back; No sends nothing.
+    view.twHistory->setCurrentItem(pSave);
+    QVERIFY(view.cmdUndo->isEnabled());
+    const QString strPosted = c.PostData();
+    c.prompts->answers << Prompts::Answer::No;
+    QTest::mouseClick(view.cmdUndo, Qt::LeftButton);
+    QVERIFY2(c.LastText().contains(QStringLiteral("Bio: back to ")), qPrintable(c.LastText()));
+    QCOMPARE(c.PostData(), strPosted);
+    c.prompts->answers << Prompts::Answer::Yes;
+    c.prompts->ExpectOk();
+    QTest::mouseClick(view.cmdUndo, Qt::LeftButton);
+    QVERIFY(c.PostData().contains("&msgid=119&charid=1&entry="));
+    QTRY_COMPARE_WITH_TIMEOUT(c.LastText(), QString("The change has been undone."), 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(sheet.txtBio->toPlainText(), strBio, 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        view.twHistory->topLevelItemCount() > 0 &&
+            view.twHistory->topLevelItem(0)->text(2).startsWith("Undid change"),
+        20000);
+
+    view.twHistory->setCurrentItem(view.twHistory->topLevelItem(1));
+    QVERIFY2(!view.cmdUndo->isEnabled(), "an undone change offers no undo");
+
+    // The guild's recent changes, in their own view.
+    HistoryView& guild = *history.pGuildView;
+    QTabWidget* pMain = c.window->views().tabMainTab;
+    pMain->setCurrentIndex(TabIndex(pMain, "Recent Changes"));
+    QTRY_VERIFY_WITH_TIMEOUT(guild.twHistory->topLevelItemCount() >= 2, 20000);
+    QVERIFY(guild.twHistory->topLevelItem(0)->text(2).startsWith("Undid change"));
+    QVERIFY(guild.twHistory->topLevelItem(1)->text(2).contains("(undone by #"));
+
+    // A member sees the history but no Undo.
+    Client brenna(m_server->Address(), "Brenna Ashvale", "welcome1");
+    QVERIFY(brenna.bLoggedIn);
+    QVERIFY(brenna.window->history().pCharacterView->cmdUndo->isHidden());
+    QVERIFY(brenna.window->history().pGuildView->cmdUndo->isHidden());
+    QTabWidget* pTheirs = brenna.window->views().tabMainTab;
+    pTheirs->setCurrentIndex(TabIndex(pTheirs, "Recent Changes"));
+    QTRY_VERIFY_WITH_TIMEOUT(
+        brenna.window->history().pGuildView->twHistory->topLevelItemCount() >= 2, 20000);
 }
 
 QTEST_MAIN(tst_admin)

@@ -1,0 +1,273 @@
+#include "ChangeHistory.h"
+
+#include "AllegianceView.h"
+#include "CharacterSheet.h"
+#include "Prompts.h"
+#include "Protocol.h"
+#include "Records.h"
+#include "RequestCycle.h"
+#include "Session.h"
+#include "StatusBar.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTimer>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kEntryRole = Qt::UserRole + 1; // the entry's place in the view's list
+
+QPushButton* Button(const char* szCaption, const char* szName, QWidget* pParent) {
+    auto* pButton = new QPushButton(QString::fromLatin1(szCaption), pParent);
+    pButton->setObjectName(QString::fromLatin1(szName));
+    return pButton;
+}
+
+// The reply's text up to the stop marker.
+QString ReplyText(const RequestCycle& cycle) {
+    QString strPayload = cycle.HTTP.strHTTPData;
+    const qsizetype iStop = strPayload.indexOf(QLatin1String(zorv::kStopMarker));
+    if (iStop >= 0)
+        strPayload.truncate(iStop);
+    return strPayload;
+}
+
+} // namespace
+
+HistoryView::HistoryView(const QString& strName, QWidget* pParent) : QWidget(pParent) {
+    setObjectName(strName);
+    twHistory = new QTreeWidget(this);
+    twHistory->setObjectName(QStringLiteral("twHistory"));
+    twHistory->setHeaderLabels({"Date (UTC)", "By", "Change"});
+    twHistory->setAccessibleName(QStringLiteral("Change History"));
+    twHistory->setRootIsDecorated(true);
+    twHistory->setUniformRowHeights(true);
+    twHistory->header()->setSectionResizeMode(QHeaderView::Interactive);
+    twHistory->header()->setStretchLastSection(true);
+    twHistory->setColumnWidth(0, 140);
+    twHistory->setColumnWidth(1, 110);
+    cmdRefresh = Button("Refresh", "cmdHistoryRefresh", this);
+    cmdOlder = Button("Older Changes", "cmdHistoryOlder", this);
+    cmdUndo = Button("Undo...", "cmdHistoryUndo", this);
+    cmdUndo->setVisible(false);
+    auto* pButtons = new QHBoxLayout;
+    pButtons->addWidget(cmdRefresh);
+    pButtons->addWidget(cmdOlder);
+    pButtons->addStretch();
+    pButtons->addWidget(cmdUndo);
+    auto* pLayout = new QVBoxLayout(this);
+    pLayout->addWidget(twHistory);
+    pLayout->addLayout(pButtons);
+    connect(twHistory, &QTreeWidget::currentItemChanged, this, [this] { UpdateButtons(); });
+    UpdateButtons();
+}
+
+void HistoryView::Show(const HistoryPage& page, bool bAppend) {
+    if (!bAppend)
+        Clear();
+    for (const HistoryEntry& entry : page.entries) {
+        const int iIndex = static_cast<int>(m_entries.size());
+        m_entries.push_back(entry);
+        QString strWhat = DescribeEntry(entry);
+        if (entry.lUndoneBy)
+            strWhat += QStringLiteral("  (undone by #%1)").arg(entry.lUndoneBy);
+        auto* pItem = new QTreeWidgetItem(twHistory, {entry.strAt, entry.strActor, strWhat});
+        pItem->setData(0, kEntryRole, iIndex);
+        pItem->setToolTip(2, QStringLiteral("Change #%1").arg(entry.lSeq));
+        for (const HistoryValue& value : entry.values) {
+            // Where in the tree a change happened is said by the entry's own line.
+            if (value.strField == QLatin1String("patron_id") ||
+                value.strField == QLatin1String("join_seq"))
+                continue;
+            auto* pValue = new QTreeWidgetItem(
+                pItem, {QString(), FieldCaption(value.strField), DescribeValue(value)});
+            pValue->setData(0, kEntryRole, iIndex);
+        }
+    }
+    m_lNextBefore = page.lNextBefore;
+    UpdateButtons();
+}
+
+void HistoryView::Clear() {
+    twHistory->clear();
+    m_entries.clear();
+    m_lNextBefore = 0;
+    UpdateButtons();
+}
+
+const HistoryEntry* HistoryView::Selected() const {
+    const QTreeWidgetItem* pItem = twHistory->currentItem();
+    if (!pItem)
+        return nullptr;
+    const int iIndex = pItem->data(0, kEntryRole).toInt();
+    return iIndex >= 0 && iIndex < static_cast<int>(m_entries.size())
+               ? &m_entries[static_cast<std::size_t>(iIndex)]
+               : nullptr;
+}
+
+void HistoryView::SetAdministrator(bool bAdmin) {
+    m_bAdmin = bAdmin;
+    cmdUndo->setVisible(bAdmin);
+    UpdateButtons();
+}
+
+void HistoryView::UpdateButtons() {
+    cmdOlder->setEnabled(m_lNextBefore > 0);
+    const HistoryEntry* pEntry = Selected();
+    cmdUndo->setEnabled(m_bAdmin && pEntry && pEntry->bUndoable);
+}
+
+ChangeHistory::ChangeHistory(Session& session, AllegianceView& tree, CharacterSheet& sheet,
+                             QTabWidget* tabMainTab, QTabWidget* tabCharInfo, QObject* pParent)
+    : QObject(pParent), m_session(session), m_tree(tree), m_sheet(sheet), m_tabMainTab(tabMainTab),
+      m_tabCharInfo(tabCharInfo) {
+    pCharacterView = new HistoryView(QStringLiteral("frameCharHistory"));
+    pGuildView = new HistoryView(QStringLiteral("frameRecentChanges"));
+    tabCharInfo->addTab(pCharacterView, QStringLiteral("History"));
+    tabMainTab->addTab(pGuildView, QStringLiteral("Recent Changes"));
+
+    connect(pCharacterView->cmdRefresh, &QPushButton::clicked, this, [this] { LoadCharacter(); });
+    connect(pCharacterView->cmdOlder, &QPushButton::clicked, this,
+            [this] { LoadCharacter(pCharacterView->NextBefore()); });
+    connect(pCharacterView->cmdUndo, &QPushButton::clicked, this,
+            [this] { Undo(*pCharacterView); });
+    connect(pGuildView->cmdRefresh, &QPushButton::clicked, this, [this] { LoadGuild(); });
+    connect(pGuildView->cmdOlder, &QPushButton::clicked, this,
+            [this] { LoadGuild(pGuildView->NextBefore()); });
+    connect(pGuildView->cmdUndo, &QPushButton::clicked, this, [this] { Undo(*pGuildView); });
+    // A view is read when it comes into sight, not with every click in the tree.
+    connect(tabCharInfo, &QTabWidget::currentChanged, this, [this] {
+        if (IsShown(pCharacterView) && m_iLoadedCharacter != m_sheet.iCurDisplayCharID)
+            LoadCharacter();
+    });
+    connect(tabMainTab, &QTabWidget::currentChanged, this, [this] {
+        if (IsShown(pGuildView) && pGuildView->twHistory->topLevelItemCount() == 0)
+            LoadGuild();
+    });
+    connect(&sheet, &CharacterSheet::Displayed, this, &ChangeHistory::CharacterShown);
+
+    RequestCycle& cycle = session.cycle;
+    cycle.Route(zorv::OpCharacterHistory, [this] { Parse(*pCharacterView); });
+    cycle.Route(zorv::OpRecentChanges, [this] { Parse(*pGuildView); });
+    cycle.Route(zorv::OpUndo, [this] { Undone(); });
+    cycle.RouteError(zorv::OpUndo, [this](qint16 iCode) { return UndoRefused(iCode); });
+}
+
+bool ChangeHistory::IsShown(HistoryView* pView) const {
+    return pView == pCharacterView ? m_tabCharInfo->currentWidget() == pCharacterView
+                                   : m_tabMainTab->currentWidget() == pGuildView;
+}
+
+void ChangeHistory::SetAdministrator(bool bAdmin) {
+    pCharacterView->SetAdministrator(bAdmin);
+    pGuildView->SetAdministrator(bAdmin);
+    // Another login sees its guild afresh.
+    pGuildView->Clear();
+    pCharacterView->Clear();
+    m_iLoadedCharacter = -1;
+}
+
+void ChangeHistory::CharacterShown() {
+    if (m_iLoadedCharacter == m_sheet.iCurDisplayCharID && !IsShown(pCharacterView))
+        return;
+    pCharacterView->Clear();
+    m_iLoadedCharacter = -1;
+    // After the record's reply is handled: one exchange at a time.
+    if (IsShown(pCharacterView))
+        QTimer::singleShot(0, this, [this] { LoadCharacter(); });
+}
+
+void ChangeHistory::LoadCharacter(qint64 lBefore) {
+    m_bAppend = lBefore > 0;
+    m_iLoadedCharacter = m_sheet.iCurDisplayCharID;
+    std::vector<RequestCycle::Field> fields = {
+        {QStringLiteral("historyid"), QString::number(m_sheet.iCurDisplayCharID)}};
+    if (lBefore > 0)
+        fields.emplace_back(QStringLiteral("before"), QString::number(lBefore));
+    m_session.cycle.StartOperation(zorv::OpCharacterHistory,
+                                   QStringLiteral("Downloading Change History"), fields);
+}
+
+void ChangeHistory::LoadGuild(qint64 lBefore) {
+    m_bAppend = lBefore > 0;
+    std::vector<RequestCycle::Field> fields;
+    if (lBefore > 0)
+        fields.emplace_back(QStringLiteral("before"), QString::number(lBefore));
+    m_session.cycle.StartOperation(zorv::OpRecentChanges,
+                                   QStringLiteral("Downloading Recent Changes"), fields);
+}
+
+void ChangeHistory::Parse(HistoryView& view) {
+    view.Show(ParseHistoryPayload(ReplyText(m_session.cycle)), m_bAppend);
+    m_session.cycle.bWaitForOp = false;
+}
+
+void ChangeHistory::Undo(HistoryView& view) {
+    const HistoryEntry* pEntry = view.Selected();
+    if (!pEntry || !pEntry->bUndoable)
+        return;
+    // The undo reloads the record, which would drop edits not saved yet.
+    if (!m_sheet.MayLeave())
+        return;
+    QString strText = QStringLiteral("Undo change #%1 of %2 by %3?\n\n%4\n")
+                          .arg(pEntry->lSeq)
+                          .arg(pEntry->strAt, pEntry->strActor, DescribeEntry(*pEntry));
+    QStringList restored;
+    for (const HistoryValue& value : pEntry->values) {
+        if (value.strField == QLatin1String("patron_id") ||
+            value.strField == QLatin1String("join_seq") ||
+            value.strField == QLatin1String("default_password"))
+            continue;
+        if (value.strField == QLatin1String("member")) {
+            restored << (value.strOld.isEmpty() ? QStringLiteral("remove ") + value.strNew
+                                                : QStringLiteral("bring back ") + value.strOld);
+            continue;
+        }
+        restored << FieldCaption(value.strField) + QStringLiteral(": back to ") +
+                        (value.strOld.isEmpty() ? QStringLiteral("(empty)") : value.strOld);
+    }
+    if (pEntry->strKind == QLatin1String("add"))
+        restored = QStringList{QStringLiteral("remove ") + pEntry->strCharacter +
+                               QStringLiteral(" from the guild")};
+    if (!restored.isEmpty())
+        strText += QStringLiteral("\nThis will ") + restored.join(QStringLiteral("\n")) + '\n';
+    if (pEntry->strKind == QLatin1String("remove"))
+        strText += QStringLiteral("\nNo password is kept with a removed member: those brought "
+                                  "back log in with the guild's default password.\n");
+    if (!m_session.prompts.Confirm(strText))
+        return;
+    m_session.cycle.StartOperation(zorv::OpUndo, QStringLiteral("Undoing Change"),
+                                   {{QStringLiteral("charid"), m_session.strCurCharID},
+                                    {QStringLiteral("entry"), QString::number(pEntry->lSeq)}});
+}
+
+void ChangeHistory::Undone() {
+    m_session.cycle.bWaitForOp = false;
+    m_session.prompts.Inform(QStringLiteral("The change has been undone."));
+    const bool bGuild = IsShown(pGuildView);
+    // The tree and the record come again, as after the change it reverses; the record's own
+    // history follows it when its tab is shown.
+    if (!m_session.cycle.StartAndWait([this] { m_tree.RefreshTree(); }))
+        return;
+    if (bGuild && !m_session.cycle.StartAndWait([this] { LoadGuild(); }))
+        return;
+    m_iLoadedCharacter = -1;
+    m_tree.GetCharInfo();
+}
+
+bool ChangeHistory::UndoRefused(qint16 iCode) {
+    if (iCode != zorv::CodeUndoNotPossible && iCode != zorv::CodeUndoConflict)
+        return false;
+    const zorv::Fields why =
+        zorv::UnescapedFields(ReplyText(m_session.cycle).toLatin1().toStdString());
+    QString strWhy = why.empty() ? QString() : QString::fromLatin1(why[0].c_str());
+    m_session.prompts.Inform(
+        QStringLiteral("The change cannot be undone") +
+        (strWhy.isEmpty() ? QStringLiteral(".") : QStringLiteral(": ") + strWhy + '.') +
+        (iCode == zorv::CodeUndoConflict ? QStringLiteral("  Nothing was changed.") : QString()));
+    return true;
+}

@@ -1,0 +1,76 @@
+#pragma once
+// The change history in the client: a "History" tab on the character sheet (the shown
+// character's changes) and a "Recent Changes" view of the whole guild, each newest first, a page
+// at a time, with "Undo" for administrators. An undo asks first, saying what it will put back,
+// and afterwards the tree and the record come again as after the change it reverses.
+#include "HistoryPayload.h"
+
+#include <QWidget>
+
+#include <functional>
+
+class AllegianceView;
+class CharacterSheet;
+class QPushButton;
+class QTabWidget;
+class QTreeWidget;
+struct Session;
+
+class HistoryView final : public QWidget {
+    Q_OBJECT
+public:
+    HistoryView(const QString& strName, QWidget* pParent = nullptr);
+
+    // Replaces the entries, or adds an older page below them.
+    void Show(const HistoryPage& page, bool bAppend);
+    void Clear();
+    // The entry of the selected row (an entry or one of its values); null when none.
+    const HistoryEntry* Selected() const;
+    qint64 NextBefore() const { return m_lNextBefore; }
+    void SetAdministrator(bool bAdmin);
+
+    QTreeWidget* twHistory;
+    QPushButton* cmdRefresh;
+    QPushButton* cmdOlder;
+    QPushButton* cmdUndo;
+
+private:
+    void UpdateButtons();
+
+    std::vector<HistoryEntry> m_entries;
+    qint64 m_lNextBefore = 0;
+    bool m_bAdmin = false;
+};
+
+class ChangeHistory final : public QObject {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(ChangeHistory)
+public:
+    ChangeHistory(Session& session, AllegianceView& tree, CharacterSheet& sheet,
+                  QTabWidget* tabMainTab, QTabWidget* tabCharInfo, QObject* pParent = nullptr);
+
+    HistoryView* pCharacterView; // on the character sheet, tab "History"
+    HistoryView* pGuildView;     // main view, tab "Recent Changes"
+
+    // After a login: the Undo buttons show for administrators only.
+    void SetAdministrator(bool bAdmin);
+    // The sheet shows another character (or the same one again).
+    void CharacterShown();
+    void LoadCharacter(qint64 lBefore = 0);
+    void LoadGuild(qint64 lBefore = 0);
+    void Undo(HistoryView& view);
+
+private:
+    void Parse(HistoryView& view);
+    void Undone();
+    bool UndoRefused(qint16 iCode);
+    bool IsShown(HistoryView* pView) const;
+
+    Session& m_session;
+    AllegianceView& m_tree;
+    CharacterSheet& m_sheet;
+    QTabWidget* m_tabMainTab;
+    QTabWidget* m_tabCharInfo;
+    bool m_bAppend = false;
+    qint16 m_iLoadedCharacter = -1; // whose entries the sheet's view holds; -1 none
+};
