@@ -12,11 +12,13 @@ struct ServeOptions {
     std::string strTlsCert;
     std::string strTlsKey;
     FrontLimits limits;
+    bool bWeb = true; // the public web roster at the script path (GET); --no-web turns it off
 };
 
 // Runs until SIGINT or SIGTERM; prints the address it listens on as its first line
 // ("zorv-server: listening on http://HOST:PORT/PATH", https:// under TLS).
 int Serve(const ServeOptions& options);
 
-// Answers the one request a web server hands over in the environment and on standard input.
+// Answers the one request a web server hands over in the environment and on standard input: a
+// POST for the client, or a GET or HEAD for the web roster unless ZORV_NO_WEB is 1.
 int ServeCgi();
