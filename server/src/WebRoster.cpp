@@ -365,7 +365,7 @@ std::optional<WebReply> WebRoster::MemberReply(const WebRequest& request, int id
     return Send(request, page, kHtml, kRevalidate);
 }
 
-WebReply WebRoster::Send(const WebRequest& request, Page page, const char* szContentType,
+WebReply WebRoster::Send(const WebRequest& request, Page& page, const char* szContentType,
                          const char* szCacheControl) {
     WebReply reply;
     bool bGzip = AcceptsGzip(request.strAcceptEncoding);

@@ -58,7 +58,7 @@ private:
     // A member's page; nullopt when there is no such member.
     std::optional<WebReply> MemberReply(const WebRequest& request, int id);
     Page GuildPage(const std::string& strRoute);
-    WebReply Send(const WebRequest& request, Page page, const char* szContentType,
+    WebReply Send(const WebRequest& request, Page& page, const char* szContentType,
                   const char* szCacheControl);
 
     std::string m_strDbPath;
