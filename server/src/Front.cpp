@@ -108,7 +108,7 @@ int ServeCgiWeb(const char* szMethod) {
     std::cout << "Status: " << reply.iStatus << " " << StatusText(reply.iStatus) << "\r\n";
     for (const auto& [strName, strValue] : reply.headers)
         std::cout << strName << ": " << strValue << "\r\n";
-    if (reply.iStatus != 304)
+    if (reply.iStatus != 304 && std::strcmp(szMethod, "HEAD") != 0)
         std::cout << "Content-Length: " << reply.strBody.size() << "\r\n";
     std::cout << "\r\n" << reply.strBody << std::flush;
     return 0;
@@ -152,14 +152,15 @@ int Serve(const ServeOptions& options) {
     else
         cache.emplace(); // still remembered in memory, not shared with the CGI program
     Guild guild(options.strDbPath, &*cache);
+    // Made before the front, so that it outlives the requests the front's workers still answer.
+    std::unique_ptr<WebRoster> pWeb;
+    if (options.bWeb)
+        pWeb = std::make_unique<WebRoster>(options.strDbPath, options.strPath);
     {
         StandaloneFront front(options.strPath, options.limits,
                               [&](const Request& request) { return guild.Handle(request); });
-        std::unique_ptr<WebRoster> pWeb;
-        if (options.bWeb) {
-            pWeb = std::make_unique<WebRoster>(options.strDbPath, options.strPath);
+        if (pWeb)
             front.ServeWeb([&pWeb](const WebRequest& request) { return pWeb->Handle(request); });
-        }
         if (bTls)
             front.UseTls(std::move(strCertPem), std::move(strKeyPem));
         int iBound = 0;
