@@ -7,6 +7,7 @@
 #include "Store.h"
 
 #include "StandaloneFront.h"
+#include "WebRoster.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -81,6 +82,39 @@ bool ReadTlsFiles(const ServeOptions& options, std::string& strCert, std::string
     return true;
 }
 
+const char* StatusText(int iStatus) {
+    switch (iStatus) {
+    case 200:
+        return "OK";
+    case 304:
+        return "Not Modified";
+    case 404:
+        return "Not Found";
+    case 405:
+        return "Method Not Allowed";
+    default:
+        return "Service Unavailable";
+    }
+}
+
+// A page of the web roster: the script's own path is SCRIPT_NAME, the page's PATH_INFO.
+int ServeCgiWeb(const char* szMethod) {
+    auto Env = [](const char* szName) {
+        const char* szValue = std::getenv(szName);
+        return std::string(szValue ? szValue : "");
+    };
+    WebRoster web(Env("ZORV_DB"), Env("SCRIPT_NAME"));
+    WebReply reply = web.Handle(
+        {szMethod, Env("PATH_INFO"), Env("HTTP_IF_NONE_MATCH"), Env("HTTP_ACCEPT_ENCODING")});
+    std::cout << "Status: " << reply.iStatus << " " << StatusText(reply.iStatus) << "\r\n";
+    for (const auto& [strName, strValue] : reply.headers)
+        std::cout << strName << ": " << strValue << "\r\n";
+    if (reply.iStatus != 304 && std::strcmp(szMethod, "HEAD") != 0)
+        std::cout << "Content-Length: " << reply.strBody.size() << "\r\n";
+    std::cout << "\r\n" << reply.strBody << std::flush;
+    return 0;
+}
+
 } // namespace
 
 int Serve(const ServeOptions& options) {
@@ -120,9 +154,15 @@ int Serve(const ServeOptions& options) {
         cache.emplace(); // still remembered in memory, not shared with the CGI program
     Guild guild(options.strDbPath, &*cache);
     guild.KeepHistoryDays(options.nHistoryDays);
+    // Made before the front, so that it outlives the requests the front's workers still answer.
+    std::unique_ptr<WebRoster> pWeb;
+    if (options.bWeb)
+        pWeb = std::make_unique<WebRoster>(options.strDbPath, options.strPath);
     {
         StandaloneFront front(options.strPath, options.limits,
                               [&](const Request& request) { return guild.Handle(request); });
+        if (pWeb)
+            front.ServeWeb([&pWeb](const WebRequest& request) { return pWeb->Handle(request); });
         if (bTls)
             front.UseTls(std::move(strCertPem), std::move(strKeyPem));
         int iBound = 0;
@@ -143,6 +183,10 @@ int Serve(const ServeOptions& options) {
 
 int ServeCgi() {
     const char* szMethod = std::getenv("REQUEST_METHOD");
+    const char* szNoWeb = std::getenv("ZORV_NO_WEB");
+    if (szMethod && (!std::strcmp(szMethod, "GET") || !std::strcmp(szMethod, "HEAD")) &&
+        !(szNoWeb && std::string(szNoWeb) == "1"))
+        return ServeCgiWeb(szMethod);
     if (!szMethod || std::string(szMethod) != "POST") {
         std::cout << "Status: 405 Method Not Allowed\r\nContent-Type: " << kContentType
                   << "\r\n\r\n";

@@ -14,13 +14,15 @@ struct ServeOptions {
     FrontLimits limits;
     // Days of change history to keep: -1 keeps all, 0 records none.
     int nHistoryDays = -1;
+    bool bWeb = true; // the public web roster at the script path (GET); --no-web turns it off
 };
 
 // Runs until SIGINT or SIGTERM; prints the address it listens on as its first line
 // ("zorv-server: listening on http://HOST:PORT/PATH", https:// under TLS).
 int Serve(const ServeOptions& options);
 
-// Answers the one request a web server hands over in the environment and on standard input.
+// Answers the one request a web server hands over in the environment and on standard input: a
+// POST for the client, or a GET or HEAD for the web roster unless ZORV_NO_WEB is 1.
 // ZORV_HISTORY_DAYS, when set, is the days of change history to keep, as serve's --history-days.
 int ServeCgi();
 

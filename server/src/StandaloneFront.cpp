@@ -11,6 +11,7 @@
 #include <cstring>
 #include <mutex>
 #include <netdb.h>
+#include <optional>
 #include <stdexcept>
 #include <sys/socket.h>
 #include <thread>
@@ -32,6 +33,9 @@ struct Exchange {
     std::string strAgent;
     std::string strAddress;
     std::string strReply;
+    bool bWeb = false; // a page of the web roster, not the protocol
+    WebRequest web;
+    WebReply webReply;
 };
 
 std::string AddressOf(MHD_Connection* pConnection) {
@@ -60,6 +64,37 @@ MHD_Result Answer(MHD_Connection* pConnection, unsigned iStatus, const std::stri
     MHD_Result result = MHD_queue_response(pConnection, iStatus, pResponse);
     MHD_destroy_response(pResponse);
     return result;
+}
+
+MHD_Result AnswerWeb(MHD_Connection* pConnection, const WebReply& reply) {
+    MHD_Response* pResponse = MHD_create_response_from_buffer(
+        reply.strBody.size(), const_cast<char*>(reply.strBody.data()), MHD_RESPMEM_MUST_COPY);
+    if (!pResponse)
+        return MHD_NO;
+    for (const auto& [strName, strValue] : reply.headers)
+        MHD_add_response_header(pResponse, strName.c_str(), strValue.c_str());
+    MHD_add_response_header(pResponse, MHD_HTTP_HEADER_CONNECTION, "close");
+    MHD_Result result =
+        MHD_queue_response(pConnection, static_cast<unsigned>(reply.iStatus), pResponse);
+    MHD_destroy_response(pResponse);
+    return result;
+}
+
+// The part of a GET or HEAD path that names a page, when the path is the script path or lies
+// below it.
+std::optional<std::string> WebSubPath(const std::string& strScript, const char* szUrl) {
+    std::string strUrl = szUrl;
+    if (strUrl == strScript)
+        return std::string();
+    std::string strPrefix = strScript.back() == '/' ? strScript : strScript + "/";
+    if (strUrl.compare(0, strPrefix.size(), strPrefix) == 0)
+        return strUrl.substr(strPrefix.size());
+    return std::nullopt;
+}
+
+std::string HeaderValue(MHD_Connection* pConnection, const char* szName) {
+    const char* szValue = MHD_lookup_connection_value(pConnection, MHD_HEADER_KIND, szName);
+    return szValue ? szValue : "";
 }
 
 } // namespace
@@ -153,6 +188,7 @@ struct StandaloneFront::Impl {
     std::string strPath;
     FrontLimits limits;
     Handler handler;
+    WebHandler webHandler; // empty: GET is refused as any other method
     // Declared before the daemon, so that both outlive it: stopping the daemon closes
     // connections, which the watch hears of.
     ArrivalWatch watch{limits};
@@ -220,6 +256,17 @@ struct StandaloneFront::Impl {
                 return Answer(pConnection, MHD_HTTP_REQUEST_HEADER_FIELDS_TOO_LARGE, "");
             if (szLength && std::strtoull(szLength, nullptr, 10) > kMaxUploadBytes)
                 return Answer(pConnection, MHD_HTTP_CONTENT_TOO_LARGE, "");
+            bool bRead = !std::strcmp(szMethod, MHD_HTTP_METHOD_GET) ||
+                         !std::strcmp(szMethod, MHD_HTTP_METHOD_HEAD);
+            std::optional<std::string> strSubPath;
+            if (self->webHandler && bRead)
+                strSubPath = WebSubPath(self->strPath, szUrl);
+            if (strSubPath) {
+                x->bWeb = true;
+                x->web = {szMethod, *strSubPath, HeaderValue(pConnection, "If-None-Match"),
+                          HeaderValue(pConnection, "Accept-Encoding")};
+                return MHD_YES;
+            }
             // The script path is a plain path: compared as text, never as a pattern.
             if (self->strPath != szUrl)
                 x->iStatus = MHD_HTTP_NOT_FOUND;
@@ -247,6 +294,14 @@ struct StandaloneFront::Impl {
                 return Answer(pConnection, x->iStatus, "");
             x->state = Exchange::State::Working;
             MHD_suspend_connection(pConnection);
+            if (x->bWeb) {
+                self->pWorkers->Submit([self, x, pConnection] {
+                    x->webReply = self->webHandler(x->web);
+                    x->state = Exchange::State::Done;
+                    MHD_resume_connection(pConnection);
+                });
+                return MHD_YES;
+            }
             self->pWorkers->Submit([self, x, pConnection] {
                 x->strReply = self->handler({x->strBody, x->strAgent, x->strAddress}).Body();
                 x->state = Exchange::State::Done;
@@ -256,6 +311,8 @@ struct StandaloneFront::Impl {
         case Exchange::State::Working:
             return MHD_YES;
         case Exchange::State::Done:
+            if (x->bWeb)
+                return AnswerWeb(pConnection, x->webReply);
             return Answer(pConnection, MHD_HTTP_OK, x->strReply);
         }
         return MHD_NO;
@@ -272,6 +329,10 @@ StandaloneFront::~StandaloneFront() {
     MHD_quiesce_daemon(m_pImpl->pDaemon);
     m_pImpl->pWorkers.reset();
     MHD_stop_daemon(m_pImpl->pDaemon);
+}
+
+void StandaloneFront::ServeWeb(WebHandler handler) {
+    m_pImpl->webHandler = std::move(handler);
 }
 
 void StandaloneFront::UseTls(std::string strCertPem, std::string strKeyPem) {

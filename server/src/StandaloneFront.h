@@ -9,6 +9,7 @@
 // speaks HTTPS only (GnuTLS, through libmicrohttpd); the limits count the handshake as part of
 // the header's time.
 #include "Guild.h"
+#include "WebRoster.h"
 #include "WorkerPool.h"
 
 #include <functional>
@@ -40,6 +41,10 @@ public:
     ~StandaloneFront();
     StandaloneFront(const StandaloneFront&) = delete;
     StandaloneFront& operator=(const StandaloneFront&) = delete;
+
+    // Before Start: answer GET and HEAD at the script path and below it with these pages.
+    using WebHandler = std::function<WebReply(const WebRequest&)>;
+    void ServeWeb(WebHandler handler);
 
     // Before Start: serve HTTPS with this PEM certificate (chain) and its unencrypted PEM key.
     void UseTls(std::string strCertPem, std::string strKeyPem);

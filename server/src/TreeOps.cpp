@@ -34,8 +34,6 @@ bool SameList(const std::string& strClientList, const std::vector<int>& serverId
 
 } // namespace
 
-namespace {
-
 std::string BuildTreePayload(Database& db) {
     Statement query(db, "SELECT id, name, level, rank, patron_id, is_mule, is_pk, is_rescue "
                         "FROM characters ORDER BY patron_id, join_seq");
@@ -70,8 +68,6 @@ std::string BuildTreePayload(Database& db) {
     }
     return strPayload;
 }
-
-} // namespace
 
 Reply TreeOp(Call& call, TreeCache& cache, std::optional<TreeCache::Built>& toKeep) {
     return Ok(*cache.Payload(

@@ -7,6 +7,8 @@
 
 // The tree payload from the cache; one it had to build comes back in toKeep too, for
 // TreeCache::Keep once the transaction has ended.
+// The tree payload built afresh from the characters, as the caller's transaction sees them.
+std::string BuildTreePayload(Database& db);
 Reply TreeOp(Call& call, TreeCache& cache, std::optional<TreeCache::Built>& toKeep);
 Reply AddVassalOp(Call& call);
 Reply RemoveVassalOp(Call& call);

@@ -24,9 +24,10 @@ const char kUsage[] =
     "commands:\n"
     "  serve   --db FILE [--listen HOST:PORT] [--path /zorv] [--header-seconds 10]\n"
     "          [--per-address 32] [--workers 8] [--tls-cert FILE --tls-key FILE]\n"
-    "          [--history-days all|N]\n"
+    "          [--history-days all|N] [--no-web]\n"
     "          answer the client over HTTP (default 127.0.0.1:8080, path /zorv), or\n"
-    "          over HTTPS with a certificate and key\n"
+    "          over HTTPS with a certificate and key; browsers get the guild's web\n"
+    "          roster at the same path unless --no-web\n"
     "  init    --db FILE            a new, empty guild; the first login sets it up\n"
     "  demo    --db FILE            a new demo guild of 50 members; prints how to log in\n"
     "  seed    --db FILE --members N --shape wide|chain|random\n"
@@ -37,13 +38,13 @@ const char kUsage[] =
     "          print the guild's most recent changes\n"
     "\n"
     "Started by a web server (GATEWAY_INTERFACE set), it answers one request as a CGI\n"
-    "program, on the database that ZORV_DB names.\n"
+    "program, on the database that ZORV_DB names (ZORV_NO_WEB=1: no web roster).\n"
     "Each command takes --help.\n";
 
 const std::map<std::string, std::string> kCommandHelp = {
     {"serve", "usage: zorv-server serve --db FILE [--listen HOST:PORT] [--path /zorv]\n"
               "                         [--header-seconds 10] [--per-address 32] [--workers 8]\n"
-              "                         [--tls-cert FILE --tls-key FILE]\n"
+              "                         [--tls-cert FILE --tls-key FILE] [--no-web]\n"
               "Answers the ZORV client over HTTP until SIGINT or SIGTERM. Port 0 picks a free\n"
               "port; the first line printed names the address. A request's header must arrive\n"
               "within --header-seconds of its connection; one address holds at most\n"
@@ -52,7 +53,9 @@ const std::map<std::string, std::string> kCommandHelp = {
               "unencrypted PEM private key) it speaks HTTPS only; give both or neither.\n"
               "--history-days keeps that many days of change history (\"all\", the default,\n"
               "keeps everything; 0 records none). Under a web server, ZORV_HISTORY_DAYS does\n"
-              "the same.\n"},
+              "the same.\n"
+              "A browser that asks for the path (GET) gets the guild's read-only web roster;\n"
+              "--no-web refuses it, as the CGI program does with ZORV_NO_WEB=1.\n"},
     {"init", "usage: zorv-server init --db FILE\nCreates a new, empty guild database.\n"},
     {"demo", "usage: zorv-server demo --db FILE\n"
              "Creates a set-up demo guild of 50 members and prints how to log in.\n"},
@@ -81,6 +84,8 @@ bool Parse(int argc, char** argv, Arguments& args) {
         std::string strArg = argv[i];
         if (strArg == "--help" || strArg == "-h") {
             args.bHelp = true;
+        } else if (strArg == "--no-web") {
+            args.options["no-web"] = "1";
         } else if (strArg.rfind("--", 0) == 0) {
             if (i + 1 >= argc) {
                 std::cerr << "zorv-server: " << strArg << " needs a value\n";
@@ -140,6 +145,7 @@ int main(int argc, char** argv) {
                 options.strPath = args.options["path"];
             if (options.strPath.empty() || options.strPath[0] != '/')
                 return Fail("--path must begin with \"/\"");
+            options.bWeb = !args.options.count("no-web");
             options.strTlsCert = args.options["tls-cert"];
             options.strTlsKey = args.options["tls-key"];
             if (options.strTlsCert.empty() != options.strTlsKey.empty())

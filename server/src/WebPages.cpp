@@ -1,0 +1,459 @@
+#include "WebPages.h"
+
+#include <algorithm>
+#include <unordered_set>
+
+namespace {
+
+// By race (Aluvian, Gharu'ndim, Sho) and sex (male, female), ranks 1 to 10: the client's titles.
+const char* const kTitles[3][2][10] = {
+    {{"Yeoman (1)", "Baronet(2)", "Baron (3)", "Reeve (4)", "Thane (5)", "Ealdor (6)", "Duke (7)",
+      "Aetheling (8)", "King (9)", "High King (10)"},
+     {"Yeoman (1)", "Baronet(2)", "Baroness (3)", "Reeve (4)", "Thane (5)", "Ealdor (6)",
+      "Duchess (7)", "Aetheling (8)", "Queen (9)", "High Queen (10)"}},
+    {{"Sayyid (1)", "Shayk (2)", "Maulan (3)", "Mu'allim (4)", "Naqib (5)", "Qadi (6)",
+      "Mushir (7)", "Amir (8)", "Malik (9)", "Sultan (10)"},
+     {"Sayyida (1)", "Shayka (2)", "Maulana (3)", "Mu'allima (4)", "Naqiba (5)", "Qadiya (6)",
+      "Mushira (7)", "Amira (8)", "Malika (9)", "Sultana (10)"}},
+    {{"Jinin (1)", "Jo-chueh (2)", "Nan-chueh (3)", "Shi-chueh (4)", "Ta-chueh (5)",
+      "Kun-chueh (6)", "Kou (7)", "Taikou (8)", "Ou (9)", "Koutei (10)"},
+     {"Jinin (1)", "Jo-chueh (2)", "Nan-chueh (3)", "Shi-chueh (4)", "Ta-chueh (5)",
+      "Kun-chueh (6)", "Kou (7)", "Taikou (8)", "Jo-ou (9)", "Koutei (10)"}},
+};
+
+// The skill catalogue as the client names it, numbered from 1.
+const char* const kSkillNames[35] = {"Alchemy",
+                                     "Appraise Armor",
+                                     "Appraise Item",
+                                     "Appraise Magic Item",
+                                     "Appraise Weapon",
+                                     "Arcane Lore",
+                                     "Assess Creature",
+                                     "Assess Person",
+                                     "Axe",
+                                     "Bow",
+                                     "Cooking",
+                                     "Creature Enchantment",
+                                     "Crossbow",
+                                     "Dagger",
+                                     "Deception",
+                                     "Fletching",
+                                     "Healing",
+                                     "Item Enchantment",
+                                     "Jump",
+                                     "Leadership",
+                                     "Life Magic",
+                                     "Lockpick",
+                                     "Loyalty",
+                                     "Mace",
+                                     "Magic Defense",
+                                     "Mana Conversion",
+                                     "Melee Defense",
+                                     "Missle Defense",
+                                     "Run",
+                                     "Spear",
+                                     "Staff",
+                                     "Sword",
+                                     "Thrown Weapons",
+                                     "Unarmed Combat",
+                                     "War Magic"};
+
+std::string Attr(std::string_view strText) {
+    return HtmlEscape(strText);
+}
+
+std::string MemberLink(const WebMember& member) {
+    return "<a href=\"member/" + std::to_string(member.id) + "\">" + HtmlEscape(member.strName) +
+           "</a>";
+}
+
+// The picture of a node, chosen as the client chooses it; a private member's flags stay hidden.
+int Picture(const WebMember& member) {
+    if (member.bPrivate)
+        return 4;
+    if (member.bMule)
+        return 1;
+    if (member.bRescue)
+        return 3;
+    if (member.bPK)
+        return 2;
+    return 4;
+}
+
+std::string_view SexName(int iSex) {
+    return iSex == 1 ? "Male" : iSex == 2 ? "Female" : "Unknown";
+}
+
+const char* YesNo(bool b) {
+    return b ? "Yes" : "No";
+}
+
+std::string SquadTitle(const WebGuild& guild) {
+    return guild.strSquadName.empty() ? "Rescue Squad" : guild.strSquadName;
+}
+
+} // namespace
+
+std::string HtmlEscape(std::string_view strText) {
+    std::string strOut;
+    strOut.reserve(strText.size() + 16);
+    for (char c : strText) {
+        switch (c) {
+        case '&':
+            strOut += "&amp;";
+            break;
+        case '<':
+            strOut += "&lt;";
+            break;
+        case '>':
+            strOut += "&gt;";
+            break;
+        case '"':
+            strOut += "&quot;";
+            break;
+        case '\'':
+            strOut += "&#39;";
+            break;
+        case '\0':
+            break;
+        default:
+            strOut += c;
+        }
+    }
+    return strOut;
+}
+
+std::string RankTitle(int iRace, int iSex, int iRank) {
+    // An unknown race reads as Aluvian, an unknown sex as male, as in the client.
+    int iR = iRace == 0 || iRace == -1 ? 1 : iRace;
+    int iS = iSex == 0 || iSex == -1 ? 1 : iSex;
+    if (iRank < 1 || iRank > 10 || iR < 1 || iR > 3 || iS < 1 || iS > 2)
+        return "Unknown";
+    return kTitles[iR - 1][iS - 1][iRank - 1];
+}
+
+std::string_view RaceName(int iRace) {
+    static const char* const kRaces[] = {"Unknown", "Aluvian", "Gharu'ndim", "Sho"};
+    return iRace >= 0 && iRace <= 3 ? kRaces[iRace] : "Unknown";
+}
+
+const WebMember* WebGuild::Find(int id) const {
+    auto found = m_index.find(id);
+    return found == m_index.end() ? nullptr : &members[static_cast<std::size_t>(found->second)];
+}
+
+void WebGuild::Complete() {
+    m_index.clear();
+    roots.clear();
+    for (std::size_t i = 0; i < members.size(); ++i)
+        m_index.emplace(members[i].id, static_cast<int>(i));
+    for (std::size_t i = 0; i < members.size(); ++i)
+        if (members[i].iPatron == -1)
+            roots.push_back(static_cast<int>(i));
+    // Post-order over the forest with an explicit stack: ranks and counts come up from the
+    // leaves. A member met twice (a damaged file) is counted once.
+    std::vector<char> seen(members.size(), 0);
+    auto Walk = [&](int iRoot) {
+        std::vector<std::pair<int, std::size_t>> stack{{iRoot, 0}};
+        seen[static_cast<std::size_t>(iRoot)] = 1;
+        while (!stack.empty()) {
+            auto& [iAt, nNext] = stack.back();
+            WebMember& member = members[static_cast<std::size_t>(iAt)];
+            if (nNext < member.vassals.size()) {
+                const WebMember* pVassal = Find(member.vassals[nNext++]);
+                if (!pVassal)
+                    continue;
+                int iVassal = static_cast<int>(pVassal - members.data());
+                if (seen[static_cast<std::size_t>(iVassal)])
+                    continue;
+                seen[static_cast<std::size_t>(iVassal)] = 1;
+                stack.emplace_back(iVassal, 0);
+                continue;
+            }
+            int iHighest = 0, iSecond = 0, nFollowers = 0;
+            for (int idVassal : member.vassals) {
+                const WebMember* pVassal = Find(idVassal);
+                if (!pVassal || pVassal->iPatron != member.id)
+                    continue;
+                int c = pVassal->iComputedRank;
+                if (c > iHighest) {
+                    iSecond = iHighest;
+                    iHighest = c;
+                } else if (c > iSecond) {
+                    iSecond = c;
+                }
+                nFollowers += 1 + pVassal->nFollowers;
+            }
+            int iRank = member.vassals.empty() ? 1 : iHighest;
+            if (!member.vassals.empty() && iHighest == iSecond)
+                iRank = std::min(iHighest + 1, 10);
+            member.iComputedRank = std::max(iRank, 1);
+            member.nFollowers = nFollowers;
+            stack.pop_back();
+        }
+    };
+    for (int iRoot : roots)
+        Walk(iRoot);
+    // Members that no monarch reaches (a patron missing, or a loop) are shown at the top level
+    // rather than not at all.
+    for (std::size_t i = 0; i < members.size(); ++i)
+        if (!seen[i]) {
+            roots.push_back(static_cast<int>(i));
+            Walk(static_cast<int>(i));
+            members[i].iComputedRank = 0;
+        }
+}
+
+std::string WebPage(const WebGuild& guild, const std::string& strBase, std::string_view strTitle,
+                    std::string_view strCurrent, const std::string& strContent) {
+    std::string strGuild = HtmlEscape(guild.strGuildName.empty() ? "ZORV" : guild.strGuildName);
+    std::string strPage;
+    strPage.reserve(strContent.size() + 2048);
+    strPage += "<!DOCTYPE html>\n<html lang=\"en\"><head><meta charset=\"utf-8\">"
+               "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">"
+               "<meta name=\"referrer\" content=\"no-referrer\"><title>";
+    strPage += HtmlEscape(strTitle) + " - " + strGuild + "</title><base href=\"" +
+               Attr(strBase.empty() || strBase.back() != '/' ? strBase + "/" : strBase) +
+               "\"><link rel=\"stylesheet\" href=\"web.css\"><script src=\"web.js\" "
+               "defer></script></head>\n<body><header><h1>" +
+               strGuild + "</h1><nav>";
+    struct Entry {
+        std::string strHref, strLabel;
+    };
+    std::vector<Entry> entries = {{"./", "Allegiance Tree"}, {"members", "Members"}};
+    if (guild.bRescueSquad)
+        entries.push_back({"rescue", SquadTitle(guild)});
+    entries.push_back({"portals", "Summonable Portals"});
+    entries.push_back({"tradeskills", "Trade Skills"});
+    for (const Entry& entry : entries) {
+        strPage += "<a href=\"" + entry.strHref + "\"";
+        if (entry.strHref == strCurrent)
+            strPage += " aria-current=\"page\"";
+        strPage += ">" + HtmlEscape(entry.strLabel) + "</a>";
+    }
+    strPage += "</nav></header>\n<main>";
+    strPage += strContent;
+    strPage += "</main>\n<footer>" + std::to_string(guild.members.size()) +
+               " members. Members who hide their info on the web show only their name, level and "
+               "place in the tree.</footer></body></html>\n";
+    return strPage;
+}
+
+std::string TreePage(const WebGuild& guild, const std::string& strBase,
+                     std::optional<int> idBranch) {
+    std::string strOut;
+    strOut.reserve(guild.members.size() * 110 + 512);
+    std::vector<int> starts;
+    std::string strHeading = "Allegiance Tree";
+    if (idBranch) {
+        const WebMember* pTop = guild.Find(*idBranch);
+        if (!pTop)
+            return NotFoundPage(guild, strBase);
+        starts.push_back(static_cast<int>(pTop - guild.members.data()));
+        strHeading = "Branch of " + pTop->strName;
+    } else {
+        starts = guild.roots;
+    }
+    strOut += "<h2>" + HtmlEscape(strHeading) +
+              "</h2><div class=\"tools\" id=\"tree-tools\" hidden><button type=\"button\" "
+              "data-open=\"1\">Expand all</button><button type=\"button\" data-open=\"0\">"
+              "Collapse all</button></div>\n<ul class=\"tree\">\n";
+    std::vector<char> shown(guild.members.size(), 0);
+    auto Open = [&](const WebMember& member, int iDepth) {
+        std::string strId = std::to_string(member.id);
+        std::string strNode = "<a class=\"p" + std::to_string(Picture(member)) +
+                              "\" href=\"member/" + strId + "\">" + HtmlEscape(member.strName) +
+                              " - Level " + std::to_string(member.iLevel) + "</a>";
+        strOut += "<li id=\"c" + strId + "\">";
+        if (member.vassals.empty()) {
+            strOut += strNode + "</li>\n";
+            return false;
+        }
+        if (iDepth >= kTreeDepthPerPage) {
+            strOut += strNode + " <a class=\"more\" href=\"branch/" + strId + "\">" +
+                      std::to_string(member.nFollowers) + " more below</a></li>\n";
+            return false;
+        }
+        strOut += "<details open><summary>" + strNode + "</summary><ul>\n";
+        return true;
+    };
+    for (int iStart : starts) {
+        // Depth first with an explicit stack, vassals in the tree's order.
+        std::vector<std::pair<int, std::size_t>> stack;
+        shown[static_cast<std::size_t>(iStart)] = 1;
+        if (Open(guild.members[static_cast<std::size_t>(iStart)], 0))
+            stack.emplace_back(iStart, 0);
+        while (!stack.empty()) {
+            auto& [iAt, nNext] = stack.back();
+            const WebMember& member = guild.members[static_cast<std::size_t>(iAt)];
+            if (nNext == member.vassals.size()) {
+                strOut += "</ul></details></li>\n";
+                stack.pop_back();
+                continue;
+            }
+            const WebMember* pVassal = guild.Find(member.vassals[nNext++]);
+            if (!pVassal || shown[static_cast<std::size_t>(pVassal - guild.members.data())])
+                continue;
+            int iVassal = static_cast<int>(pVassal - guild.members.data());
+            shown[static_cast<std::size_t>(iVassal)] = 1;
+            if (Open(*pVassal, static_cast<int>(stack.size())))
+                stack.emplace_back(iVassal, 0);
+        }
+    }
+    strOut += "</ul>\n";
+    return WebPage(guild, strBase, strHeading, idBranch ? "" : "./", strOut);
+}
+
+std::string MemberListPage(const WebGuild& guild, const std::string& strBase) {
+    std::string strOut;
+    strOut.reserve(guild.members.size() * 160 + 512);
+    strOut += "<h2>Members</h2>\n<table class=\"sortable\" id=\"members\"><thead><tr>"
+              "<th data-key=\"name\">Name</th><th data-key=\"level\">Level</th>"
+              "<th data-key=\"rank\">Rank</th><th data-key=\"patron\">Patron</th>"
+              "<th data-key=\"race\">Race</th></tr></thead><tbody>\n";
+    for (const WebMember& member : guild.members) {
+        const WebMember* pPatron = member.iPatron == -1 ? nullptr : guild.Find(member.iPatron);
+        strOut += "<tr><td>" + MemberLink(member) + "</td><td class=\"n\">" +
+                  std::to_string(member.iLevel) + "</td>";
+        if (member.bPrivate)
+            strOut += "<td data-v=\"\"></td>";
+        else
+            strOut += "<td data-v=\"" + std::to_string(member.iComputedRank) + "\">" +
+                      HtmlEscape(RankTitle(member.iRace, member.iSex, member.iComputedRank)) +
+                      "</td>";
+        strOut += "<td>" + (pPatron ? MemberLink(*pPatron) : std::string("None")) + "</td><td>";
+        if (!member.bPrivate)
+            strOut += HtmlEscape(RaceName(member.iRace));
+        strOut += "</td></tr>\n";
+    }
+    strOut += "</tbody></table>\n";
+    return WebPage(guild, strBase, "Members", "members", strOut);
+}
+
+std::string ListPage(const WebGuild& guild, const std::string& strBase, WebList list,
+                     const std::vector<ListRow>& rows) {
+    struct Column {
+        const char* szKey;
+        const char* szHeader;
+        bool bNumber;
+    };
+    std::vector<Column> columns;
+    std::string strTitle, strCurrent;
+    switch (list) {
+    case WebList::Rescue:
+        strTitle = SquadTitle(guild);
+        strCurrent = "rescue";
+        columns = {{"lifestone", "Lifestone", false},
+                   {"tiedto", "Tied To", false},
+                   {"cansummon", "Can Summon", false},
+                   {"main", "Main Character Name", false}};
+        break;
+    case WebList::Portals:
+        strTitle = "Summonable Portal List";
+        strCurrent = "portals";
+        columns = {{"tiedto", "Tied To", false}, {"lifestone", "Lifestone", false}};
+        break;
+    case WebList::TradeSkills:
+        strTitle = "Trade Skill List";
+        strCurrent = "tradeskills";
+        columns = {{"alchemy", "Alchemy", true},
+                   {"cooking", "Cooking", true},
+                   {"fletching", "Fletching", true}};
+        break;
+    }
+    std::string strOut = "<h2>" + HtmlEscape(strTitle) +
+                         "</h2>\n<table class=\"sortable\" id=\"list\"><thead><tr>"
+                         "<th data-key=\"name\">Name</th><th data-key=\"level\">Level</th>";
+    for (const Column& column : columns)
+        strOut += std::string("<th data-key=\"") + column.szKey + "\">" + column.szHeader + "</th>";
+    strOut += "</tr></thead><tbody>\n";
+    for (const ListRow& row : rows) {
+        const WebMember* pMember = guild.Find(row.id);
+        if (!pMember || pMember->bPrivate)
+            continue;
+        strOut += "<tr><td>" + MemberLink(*pMember) + "</td><td class=\"n\">" +
+                  std::to_string(pMember->iLevel) + "</td>";
+        for (std::size_t i = 0; i < columns.size(); ++i)
+            strOut += std::string(columns[i].bNumber ? "<td class=\"n\">" : "<td>") +
+                      HtmlEscape(i < row.cells.size() ? row.cells[i] : "") + "</td>";
+        strOut += "</tr>\n";
+    }
+    strOut += "</tbody></table>\n";
+    return WebPage(guild, strBase, strTitle, strCurrent, strOut);
+}
+
+std::string MemberPage(const WebGuild& guild, const std::string& strBase, const WebMember& member,
+                       const std::optional<PublicSheet>& sheet) {
+    std::string strOut = "<h2>" + HtmlEscape(member.strName) + "</h2>\n<dl class=\"sheet\">";
+    auto Row = [&](std::string_view strLabel, const std::string& strHtml) {
+        strOut += "<dt>" + HtmlEscape(strLabel) + "</dt><dd>" + strHtml + "</dd>";
+    };
+    auto TextRow = [&](std::string_view strLabel, const std::string& strText) {
+        if (!strText.empty())
+            strOut += "<dt>" + HtmlEscape(strLabel) + "</dt><dd class=\"text\">" +
+                      HtmlEscape(strText) + "</dd>";
+    };
+    Row("Level", std::to_string(member.iLevel));
+    const WebMember* pPatron = member.iPatron == -1 ? nullptr : guild.Find(member.iPatron);
+    Row("Patron", pPatron ? MemberLink(*pPatron) : "None");
+    // The path up to the monarch, bounded by the guild's size against a damaged file.
+    std::string strPath = HtmlEscape(member.strName);
+    std::unordered_set<int> seen{member.id};
+    for (const WebMember* p = pPatron; p && seen.insert(p->id).second;
+         p = p->iPatron == -1 ? nullptr : guild.Find(p->iPatron))
+        strPath += " &gt; " + MemberLink(*p);
+    Row("Path to Monarch", strPath);
+    std::string strVassals;
+    for (int idVassal : member.vassals)
+        if (const WebMember* pVassal = guild.Find(idVassal))
+            strVassals += (strVassals.empty() ? "" : ", ") + MemberLink(*pVassal);
+    Row("Vassals", strVassals.empty() ? "None" : strVassals);
+    if (!member.vassals.empty())
+        Row("Branch", "<a href=\"branch/" + std::to_string(member.id) + "\">" +
+                          std::to_string(member.nFollowers) + " followers</a>");
+    if (!sheet) {
+        strOut += "</dl>\n<p class=\"note\">This member hides their info on the web.</p>\n";
+        return WebPage(guild, strBase, member.strName, "", strOut);
+    }
+    Row("Rank", HtmlEscape(RankTitle(member.iRace, member.iSex, sheet->iRank)));
+    Row("Computed Rank", HtmlEscape(RankTitle(member.iRace, member.iSex, member.iComputedRank)));
+    Row("Followers", std::to_string(member.nFollowers) +
+                         " (entered: " + std::to_string(sheet->nFollowersEntered) + ")");
+    TextRow("Class", sheet->strClass);
+    Row("Race", HtmlEscape(RaceName(member.iRace)));
+    Row("Sex", std::string(SexName(member.iSex)));
+    Row("Mule", YesNo(member.bMule));
+    TextRow("Mule for", sheet->strMuleFor);
+    TextRow("Main Character Name", sheet->strMainChar);
+    Row("PK", YesNo(member.bPK));
+    if (guild.bRescueSquad)
+        Row(SquadTitle(guild), YesNo(member.bRescue));
+    Row("Can Summon", YesNo(sheet->bCanSummon));
+    TextRow("Lifestone", sheet->strLifestone);
+    TextRow("Tied To", sheet->strTiedTo);
+    TextRow("Biography", sheet->strBio);
+    TextRow("Awards", sheet->strAwards);
+    TextRow("Last Modified", sheet->strModifiedAt);
+    strOut += "</dl>\n";
+    if (!sheet->skills.empty()) {
+        strOut += "<h2>Skills</h2>\n<table class=\"sortable\" id=\"skills\"><thead><tr>"
+                  "<th data-key=\"skill\">Skill</th><th data-key=\"training\">Training</th>"
+                  "<th data-key=\"value\">Value</th></tr></thead><tbody>\n";
+        static const char* const kTraining[] = {"Unusable", "Untrained", "Trained", "Specialized"};
+        for (const auto& [iSkill, entry] : sheet->skills) {
+            if (iSkill < 1 || iSkill > 35 || entry.first < 0 || entry.first > 3)
+                continue;
+            strOut += std::string("<tr><td>") + kSkillNames[iSkill - 1] + "</td><td data-v=\"" +
+                      std::to_string(entry.first) + "\">" + kTraining[entry.first] +
+                      "</td><td class=\"n\">" + std::to_string(entry.second) + "</td></tr>\n";
+        }
+        strOut += "</tbody></table>\n";
+    }
+    return WebPage(guild, strBase, member.strName, "", strOut);
+}
+
+std::string NotFoundPage(const WebGuild& guild, const std::string& strBase) {
+    return WebPage(guild, strBase, "Not found", "",
+                   "<h2>Not found</h2><p>No such page or member. <a href=\"./\">Back to the "
+                   "allegiance tree</a>.</p>\n");
+}

@@ -1,0 +1,458 @@
+#include "WebRoster.h"
+
+#include "Database.h"
+#include "Escape.h"
+#include "Numbers.h"
+#include "Records.h"
+#include "Skills.h"
+#include "Store.h"
+#include "Text.h"
+#include "TreeOps.h"
+#include "WebAssets.h"
+#include "WebPages.h"
+
+#include <cstdio>
+#include <map>
+#include <sys/stat.h>
+#include <zlib.h>
+
+const char WebRoster::kContentSecurityPolicy[] =
+    "default-src 'none'; script-src 'self'; style-src 'self'; img-src 'self'; "
+    "base-uri 'self'; form-action 'none'; frame-ancestors 'none'";
+
+struct WebRoster::Snapshot {
+    std::string strKey; // what the pages depend on; equal keys, equal pages
+    std::shared_ptr<const WebGuild> pGuild;
+    std::map<std::string, Page> pages;
+};
+
+namespace {
+
+const char kHtml[] = "text/html; charset=utf-8";
+const char kRevalidate[] = "no-cache";
+
+std::string Hex(std::uint64_t lValue) {
+    char szText[17];
+    std::snprintf(szText, sizeof szText, "%016llx", static_cast<unsigned long long>(lValue));
+    return szText;
+}
+
+std::uint64_t Fnv1a(std::string_view strText) {
+    std::uint64_t lHash = 1469598103934665603ull;
+    for (unsigned char c : strText) {
+        lHash ^= c;
+        lHash *= 1099511628211ull;
+    }
+    return lHash;
+}
+
+// Text from the guild file, made valid UTF-8 whatever was written into it by hand.
+std::string Clean(const std::string& strUtf8) {
+    return Latin1ToUtf8(Utf8ToLatin1(strUtf8));
+}
+
+std::optional<int> MemberId(std::string_view strText) {
+    if (strText.empty() || strText.size() > 5 || strText[0] == '0')
+        return std::nullopt;
+    int id = 0;
+    for (char c : strText) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        id = id * 10 + (c - '0');
+    }
+    return id <= 32767 ? std::optional<int>(id) : std::nullopt;
+}
+
+std::int64_t TreeGeneration(Database& db) {
+    Statement generation(db, "SELECT value FROM server_state WHERE key = 'tree_generation'");
+    std::int64_t lGeneration = generation.Step() ? generation.Int(0) : -1;
+    generation.Reset();
+    return lGeneration;
+}
+
+// The guild's names as the pages show them, and a digest of them for the ETags.
+struct Names {
+    std::string strGuild, strSquad;
+    bool bSquad = false;
+    std::string Digest() const {
+        return Hex(Fnv1a(strGuild + '\n' + strSquad + '\n' + (bSquad ? "1" : "0")));
+    }
+};
+
+Names ReadNames(Database& db) {
+    Store store(db);
+    Names names;
+    names.strGuild = Latin1ToUtf8(store.Setting("guild_name").value_or(""));
+    names.strSquad = Latin1ToUtf8(store.Setting("rescue_squad_name").value_or(""));
+    names.bSquad = store.Setting("use_rescue_squad").value_or("") == "1";
+    return names;
+}
+
+struct Extra {
+    int iRace, iSex;
+    bool bPrivate;
+};
+
+// The roster from a tree payload, with what the payload does not carry from extras.
+void ReadPayload(const std::string& strPayload, const std::unordered_map<int, Extra>& extras,
+                 WebGuild& guild) {
+    std::vector<std::string_view> fields;
+    zorv::ForEachRecord(strPayload, [&](std::string_view strRecord) {
+        zorv::FieldViews(strRecord, fields);
+        if (fields.size() < 9)
+            return;
+        WebMember member;
+        member.id = zorv::ReadInt16(std::string(fields[0]));
+        member.strName = Latin1ToUtf8(zorv::UnescapeValue(fields[1]));
+        member.iLevel = zorv::ReadInt16(std::string(fields[2]));
+        member.iPatron = zorv::ReadInt16(std::string(fields[4]));
+        for (const std::string& strId : SplitList(fields[5], ','))
+            member.vassals.push_back(zorv::ReadInt16(strId));
+        member.bMule = fields[6] == "1";
+        member.bPK = fields[7] == "1";
+        member.bRescue = fields[8] == "1";
+        auto extra = extras.find(member.id);
+        if (extra != extras.end()) {
+            member.iRace = extra->second.iRace;
+            member.iSex = extra->second.iSex;
+            member.bPrivate = extra->second.bPrivate;
+        } else {
+            member.bPrivate = true; // not seen beside the payload: show no more than the tree
+        }
+        guild.members.push_back(std::move(member));
+    });
+}
+
+bool ListsTag(const std::string& strIfNoneMatch, const std::string& strTag) {
+    for (const std::string& strPiece : SplitList(strIfNoneMatch, ',')) {
+        std::string strEntry = Trim(strPiece);
+        if (strEntry.rfind("W/", 0) == 0)
+            strEntry = strEntry.substr(2);
+        if (strEntry == "*" || strEntry == strTag)
+            return true;
+    }
+    return false;
+}
+
+std::vector<ListRow> ListRows(Database& db, WebList list) {
+    std::vector<ListRow> rows;
+    if (list == WebList::TradeSkills) {
+        Statement query(db, "SELECT id, skills FROM characters WHERE skills <> '' "
+                            "AND is_private <> 1 ORDER BY name_key");
+        while (query.Step()) {
+            std::optional<SkillMap> skills = ParseSkillString(Utf8ToLatin1(query.Text(1)));
+            if (!skills)
+                continue;
+            ListRow row{static_cast<int>(query.Int(0)), "", {}};
+            bool bTrained = false;
+            for (int iSkill : {kSkillAlchemy, kSkillCooking, kSkillFletching}) {
+                auto entry = skills->find(iSkill);
+                if (entry != skills->end() && entry->second.iTraining >= kTrained)
+                    bTrained = true;
+                row.cells.push_back(
+                    std::to_string(entry == skills->end() ? 0 : entry->second.lValue));
+            }
+            if (bTrained)
+                rows.push_back(std::move(row));
+        }
+        return rows;
+    }
+    const char* szQuery =
+        list == WebList::Rescue
+            ? "SELECT id, lifestone, tied_to, can_summon, main_char FROM characters "
+              "WHERE is_rescue = 1 AND is_private <> 1 ORDER BY name_key"
+            : "SELECT id, tied_to, lifestone FROM characters "
+              "WHERE can_summon = 1 AND is_private <> 1 ORDER BY name_key";
+    Statement query(db, szQuery);
+    while (query.Step()) {
+        ListRow row{static_cast<int>(query.Int(0)), "", {}};
+        row.cells = {Clean(query.Text(1)), Clean(query.Text(2))};
+        if (list == WebList::Rescue)
+            row.cells.insert(row.cells.end(),
+                             {query.Int(3) == 1 ? "Yes" : "No", Clean(query.Text(4))});
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
+} // namespace
+
+std::string Gzip(const std::string& strText) {
+    z_stream stream{};
+    if (deflateInit2(&stream, 6, Z_DEFLATED, 15 + 16, 8, Z_DEFAULT_STRATEGY) != Z_OK)
+        throw std::runtime_error("zlib cannot start");
+    std::string strOut(deflateBound(&stream, strText.size()), '\0');
+    stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(strText.data()));
+    stream.avail_in = static_cast<uInt>(strText.size());
+    stream.next_out = reinterpret_cast<Bytef*>(strOut.data());
+    stream.avail_out = static_cast<uInt>(strOut.size());
+    int iResult = deflate(&stream, Z_FINISH);
+    strOut.resize(stream.total_out);
+    deflateEnd(&stream);
+    if (iResult != Z_STREAM_END)
+        throw std::runtime_error("zlib cannot compress the page");
+    return strOut;
+}
+
+bool AcceptsGzip(const std::string& strAcceptEncoding) {
+    for (const std::string& strPiece : SplitList(strAcceptEncoding, ',')) {
+        std::vector<std::string> parts = SplitList(strPiece, ';');
+        if (parts.empty())
+            continue;
+        std::string strName = NameKey(Trim(parts[0]));
+        if (strName != "gzip" && strName != "x-gzip")
+            continue;
+        bool bRefused = false;
+        for (std::size_t i = 1; i < parts.size(); ++i) {
+            std::string strParam = Trim(parts[i]);
+            if (strParam.rfind("q=", 0) == 0)
+                bRefused = std::strtod(strParam.c_str() + 2, nullptr) <= 0;
+        }
+        return !bRefused;
+    }
+    return false;
+}
+
+WebRoster::WebRoster(std::string strDbPath, std::string strBase)
+    : m_strDbPath(std::move(strDbPath)), m_strBase(std::move(strBase)) {}
+
+WebRoster::~WebRoster() = default;
+
+Database& WebRoster::Connection() {
+    struct stat info {};
+    if (stat(m_strDbPath.c_str(), &info) != 0)
+        throw DbError("the guild file " + m_strDbPath + " cannot be found");
+    std::pair<unsigned long, unsigned long> identity{info.st_dev, info.st_ino};
+    if (!m_pDb || identity != m_fileIdentity) {
+        m_pDb.reset();
+        m_pDb = std::make_unique<Database>(OpenGuildDatabase(m_strDbPath, false));
+        m_fileIdentity = identity;
+        m_lDataVersion = -1;
+    }
+    return *m_pDb;
+}
+
+std::shared_ptr<WebRoster::Snapshot> WebRoster::Current() {
+    Database& db = Connection();
+    // Changes by any other connection, in this process or another, move data_version; this
+    // connection itself only reads the characters.
+    Statement version(db, "PRAGMA data_version");
+    long long lVersion = version.Step() ? version.Int(0) : -1;
+    version.Reset();
+    if (m_pSnapshot && lVersion == m_lDataVersion)
+        return m_pSnapshot;
+
+    std::optional<TreeCache::Built> toKeep;
+    std::shared_ptr<Snapshot> pSnapshot;
+    {
+        Transaction tx(db, Transaction::Kind::Read);
+        // Revisions only grow, and a member joining or leaving moves the tree's generation, so
+        // the sum of the revisions with the generation changes whenever a page could.
+        std::unordered_map<int, Extra> extras;
+        Statement rows(db, "SELECT id, race, sex, is_private, revision FROM characters");
+        std::int64_t lRevisions = 0;
+        while (rows.Step()) {
+            extras.emplace(static_cast<int>(rows.Int(0)),
+                           Extra{static_cast<int>(rows.Int(1)), static_cast<int>(rows.Int(2)),
+                                 rows.Int(3) == 1});
+            lRevisions += rows.Int(4);
+        }
+        Names names = ReadNames(db);
+        std::string strKey = std::to_string(TreeGeneration(db)) + "." + std::to_string(lRevisions) +
+                             "." + std::to_string(extras.size()) + "." + names.Digest();
+        if (m_pSnapshot && m_pSnapshot->strKey == strKey) {
+            m_lDataVersion = lVersion;
+            return m_pSnapshot;
+        }
+        std::shared_ptr<const std::string> pPayload = m_treeCache.Payload(
+            db, [&db] { return BuildTreePayload(db); }, toKeep);
+        auto pGuild = std::make_shared<WebGuild>();
+        pGuild->strGuildName = names.strGuild;
+        pGuild->strSquadName = names.strSquad;
+        pGuild->bRescueSquad = names.bSquad;
+        ReadPayload(*pPayload, extras, *pGuild);
+        pGuild->Complete();
+        pSnapshot = std::make_shared<Snapshot>();
+        pSnapshot->strKey = strKey;
+        pSnapshot->pGuild = std::move(pGuild);
+    }
+    if (toKeep)
+        TreeCache::Keep(db, *toKeep);
+    m_pSnapshot = pSnapshot;
+    m_lDataVersion = lVersion;
+    return pSnapshot;
+}
+
+WebRoster::Page WebRoster::GuildPage(const std::string& strRoute) {
+    std::shared_ptr<Snapshot> pSnapshot = Current();
+    auto found = pSnapshot->pages.find(strRoute);
+    if (found != pSnapshot->pages.end())
+        return found->second;
+    const WebGuild& guild = *pSnapshot->pGuild;
+    std::string strHtml;
+    if (strRoute == "tree")
+        strHtml = TreePage(guild, m_strBase, std::nullopt);
+    else if (strRoute == "members")
+        strHtml = MemberListPage(guild, m_strBase);
+    else if (strRoute == "rescue")
+        strHtml = ListPage(guild, m_strBase, WebList::Rescue, ListRows(*m_pDb, WebList::Rescue));
+    else if (strRoute == "portals")
+        strHtml = ListPage(guild, m_strBase, WebList::Portals, ListRows(*m_pDb, WebList::Portals));
+    else
+        strHtml = ListPage(guild, m_strBase, WebList::TradeSkills,
+                           ListRows(*m_pDb, WebList::TradeSkills));
+    Page page{strRoute + "-" + Hex(Fnv1a(pSnapshot->strKey)),
+              std::make_shared<const std::string>(std::move(strHtml)), nullptr};
+    pSnapshot->pages[strRoute] = page;
+    return page;
+}
+
+std::optional<WebReply> WebRoster::MemberReply(const WebRequest& request, int id) {
+    Database& db = Connection();
+    std::string strTag;
+    PublicSheet sheet;
+    int iRace = 0, iSex = 0;
+    bool bPrivate = true;
+    {
+        Transaction tx(db, Transaction::Kind::Read);
+        // Only the columns a page may show are read: real-life and contact details never are.
+        Statement row(db, "SELECT revision, is_private, race, sex, rank, class, mule_for, "
+                          "lifestone, tied_to, bio, main_char, awards, can_summon, "
+                          "num_followers, modified_at, skills FROM characters WHERE id = ?1");
+        row.Bind(1, id);
+        if (!row.Step())
+            return std::nullopt;
+        // The page shows the member's own row, and names and ranks from the tree.
+        strTag = "m" + std::to_string(id) + "-" + std::to_string(row.Int(0)) + "-" +
+                 std::to_string(TreeGeneration(db)) + "-" + ReadNames(db).Digest();
+        bPrivate = row.Int(1) == 1;
+        iRace = static_cast<int>(row.Int(2));
+        iSex = static_cast<int>(row.Int(3));
+        sheet.iRank = static_cast<int>(row.Int(4));
+        sheet.strClass = Clean(row.Text(5));
+        sheet.strMuleFor = Clean(row.Text(6));
+        sheet.strLifestone = Clean(row.Text(7));
+        sheet.strTiedTo = Clean(row.Text(8));
+        sheet.strBio = Clean(row.Text(9));
+        sheet.strMainChar = Clean(row.Text(10));
+        sheet.strAwards = Clean(row.Text(11));
+        sheet.bCanSummon = row.Int(12) == 1;
+        sheet.nFollowersEntered = static_cast<int>(row.Int(13));
+        sheet.strModifiedAt = Clean(row.Text(14));
+        if (std::optional<SkillMap> skills = ParseSkillString(Utf8ToLatin1(row.Text(15))))
+            for (const auto& [iSkill, entry] : *skills)
+                if (entry.iTraining >= 1)
+                    sheet.skills.push_back({iSkill, {entry.iTraining, entry.lValue}});
+        row.Reset();
+    }
+    Page page{strTag, nullptr, nullptr};
+    if (ListsTag(request.strIfNoneMatch, "\"" + strTag + "\"") ||
+        ListsTag(request.strIfNoneMatch, "\"" + strTag + "-gz\"")) {
+        page.pPlain = std::make_shared<const std::string>();
+        return Send(request, page, kHtml, kRevalidate);
+    }
+    std::shared_ptr<Snapshot> pSnapshot = Current();
+    const WebMember* pMember = pSnapshot->pGuild->Find(id);
+    if (!pMember)
+        return std::nullopt;
+    WebMember member = *pMember;
+    member.iRace = iRace;
+    member.iSex = iSex;
+    member.bPrivate = bPrivate;
+    page.pPlain = std::make_shared<const std::string>(
+        MemberPage(*pSnapshot->pGuild, m_strBase, member,
+                   bPrivate ? std::nullopt : std::optional<PublicSheet>(std::move(sheet))));
+    return Send(request, page, kHtml, kRevalidate);
+}
+
+WebReply WebRoster::Send(const WebRequest& request, Page& page, const char* szContentType,
+                         const char* szCacheControl) {
+    WebReply reply;
+    bool bGzip = AcceptsGzip(request.strAcceptEncoding);
+    std::string strTag = "\"" + page.strETag + (bGzip ? "-gz\"" : "\"");
+    reply.headers = {{"Content-Type", szContentType},
+                     {"Content-Security-Policy", kContentSecurityPolicy},
+                     {"X-Content-Type-Options", "nosniff"},
+                     {"Referrer-Policy", "no-referrer"},
+                     {"Cache-Control", szCacheControl},
+                     {"Vary", "Accept-Encoding"},
+                     {"ETag", strTag}};
+    if (ListsTag(request.strIfNoneMatch, strTag)) {
+        reply.iStatus = 304;
+        return reply;
+    }
+    if (bGzip) {
+        if (!page.pGzip)
+            page.pGzip = std::make_shared<const std::string>(Gzip(*page.pPlain));
+        reply.headers.emplace_back("Content-Encoding", "gzip");
+    }
+    if (request.strMethod != "HEAD")
+        reply.strBody = bGzip ? *page.pGzip : *page.pPlain;
+    return reply;
+}
+
+WebReply WebRoster::Handle(const WebRequest& request) {
+    if (request.strMethod != "GET" && request.strMethod != "HEAD")
+        return {405, {{"Allow", "GET, HEAD, POST"}, {"Content-Type", "text/plain"}}, ""};
+    std::string strPath = request.strSubPath;
+    if (!strPath.empty() && strPath[0] == '/')
+        strPath.erase(0, 1);
+    if (const WebAsset* pAsset = FindWebAsset(strPath)) {
+        Page page{"a-" + Hex(Fnv1a(pAsset->strBody)),
+                  std::make_shared<const std::string>(pAsset->strBody), nullptr};
+        return Send(request, page, std::string(pAsset->strContentType).c_str(),
+                    "public, max-age=3600");
+    }
+    std::lock_guard<std::mutex> lock(m_mutex);
+    try {
+        std::string strRoute = strPath.empty() ? "tree" : strPath;
+        if (strRoute == "tree" || strRoute == "members" || strRoute == "portals" ||
+            strRoute == "tradeskills" ||
+            (strRoute == "rescue" && Current()->pGuild->bRescueSquad)) {
+            Page page = GuildPage(strRoute);
+            WebReply reply = Send(request, page, kHtml, kRevalidate);
+            Page& kept = m_pSnapshot->pages[strRoute];
+            if (page.pGzip && !kept.pGzip && kept.strETag == page.strETag)
+                kept.pGzip = page.pGzip;
+            return reply;
+        }
+        std::optional<int> id;
+        bool bBranch = strPath.rfind("branch/", 0) == 0;
+        if (bBranch)
+            id = MemberId(std::string_view(strPath).substr(7));
+        else if (strPath.rfind("member/", 0) == 0)
+            id = MemberId(std::string_view(strPath).substr(7));
+        if (id && bBranch) {
+            std::shared_ptr<Snapshot> pSnapshot = Current();
+            if (pSnapshot->pGuild->Find(*id)) {
+                Page page{"b" + std::to_string(*id) + "-" + Hex(Fnv1a(pSnapshot->strKey)), nullptr,
+                          nullptr};
+                if (ListsTag(request.strIfNoneMatch, "\"" + page.strETag + "\"") ||
+                    ListsTag(request.strIfNoneMatch, "\"" + page.strETag + "-gz\"")) {
+                    page.pPlain = std::make_shared<const std::string>();
+                } else {
+                    page.pPlain = std::make_shared<const std::string>(
+                        TreePage(*pSnapshot->pGuild, m_strBase, *id));
+                }
+                return Send(request, page, kHtml, kRevalidate);
+            }
+        } else if (id) {
+            if (std::optional<WebReply> reply = MemberReply(request, *id))
+                return *reply;
+        }
+        WebReply reply{404, {}, ""};
+        reply.headers = {{"Content-Type", kHtml},
+                         {"Content-Security-Policy", kContentSecurityPolicy},
+                         {"X-Content-Type-Options", "nosniff"},
+                         {"Cache-Control", kRevalidate}};
+        if (request.strMethod != "HEAD")
+            reply.strBody = NotFoundPage(*Current()->pGuild, m_strBase);
+        return reply;
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "zorv-server: web roster: %s\n", e.what());
+        m_pDb.reset();
+        return {503,
+                {{"Content-Type", "text/plain; charset=utf-8"}, {"Cache-Control", "no-store"}},
+                "The roster is not available.\n"};
+    }
+}
