@@ -259,7 +259,8 @@ void frmMain::WireAdmin() {
     Menu("mnuAdminResetCharPass", &AdminOperations::AdminResetPass);
     Menu("mnuAdminServerSetup", &AdminOperations::AdminServerSetup);
     m_pHistory = std::make_unique<ChangeHistory>(*m_pSession, *m_pAllegiance, *m_pSheet,
-                                                 m_pViews->tabMainTab, m_pViews->sheet.tabCharInfo);
+                                                 m_pViews->tabMainTab, m_pViews->sheet.tabCharInfo,
+                                                 m_pViews->sheet.pageHistory);
 }
 
 QList<Grid*> frmMain::ListGrids() const {

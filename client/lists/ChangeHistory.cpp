@@ -11,6 +11,7 @@
 
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLayout>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTimer>
@@ -122,12 +123,13 @@ void HistoryView::UpdateButtons() {
 }
 
 ChangeHistory::ChangeHistory(Session& session, AllegianceView& tree, CharacterSheet& sheet,
-                             QTabWidget* tabMainTab, QTabWidget* tabCharInfo, QObject* pParent)
+                             QTabWidget* tabMainTab, QTabWidget* tabCharInfo,
+                             QWidget* pHistoryPage, QObject* pParent)
     : QObject(pParent), m_session(session), m_tree(tree), m_sheet(sheet), m_tabMainTab(tabMainTab),
-      m_tabCharInfo(tabCharInfo) {
-    pCharacterView = new HistoryView(QStringLiteral("frameCharHistory"));
+      m_tabCharInfo(tabCharInfo), m_pHistoryPage(pHistoryPage) {
+    pCharacterView = new HistoryView(QStringLiteral("frameCharHistory"), pHistoryPage);
+    pHistoryPage->layout()->addWidget(pCharacterView);
     pGuildView = new HistoryView(QStringLiteral("frameRecentChanges"));
-    tabCharInfo->addTab(pCharacterView, QStringLiteral("History"));
     tabMainTab->addTab(pGuildView, QStringLiteral("Recent Changes"));
 
     connect(pCharacterView->cmdRefresh, &QPushButton::clicked, this, [this] { LoadCharacter(); });
@@ -158,7 +160,7 @@ ChangeHistory::ChangeHistory(Session& session, AllegianceView& tree, CharacterSh
 }
 
 bool ChangeHistory::IsShown(HistoryView* pView) const {
-    return pView == pCharacterView ? m_tabCharInfo->currentWidget() == pCharacterView
+    return pView == pCharacterView ? m_tabCharInfo->currentWidget() == m_pHistoryPage
                                    : m_tabMainTab->currentWidget() == pGuildView;
 }
 

@@ -46,8 +46,11 @@ class ChangeHistory final : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(ChangeHistory)
 public:
+    // The sheet's view goes into pHistoryPage, a page of tabCharInfo; the guild's becomes the
+    // last tab of tabMainTab.
     ChangeHistory(Session& session, AllegianceView& tree, CharacterSheet& sheet,
-                  QTabWidget* tabMainTab, QTabWidget* tabCharInfo, QObject* pParent = nullptr);
+                  QTabWidget* tabMainTab, QTabWidget* tabCharInfo, QWidget* pHistoryPage,
+                  QObject* pParent = nullptr);
 
     HistoryView* pCharacterView; // on the character sheet, tab "History"
     HistoryView* pGuildView;     // main view, tab "Recent Changes"
@@ -71,6 +74,7 @@ private:
     CharacterSheet& m_sheet;
     QTabWidget* m_tabMainTab;
     QTabWidget* m_tabCharInfo;
+    QWidget* m_pHistoryPage;
     bool m_bAppend = false;
     qint16 m_iLoadedCharacter = -1; // whose entries the sheet's view holds; -1 none
 };

@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QProxyStyle>
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -24,6 +25,16 @@
 #include <type_traits>
 
 namespace {
+
+// The style of the application, with half its space around each tab's caption.
+class TightTabs final : public QProxyStyle {
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption* pOption,
+                    const QWidget* pWidget) const override {
+        const int iValue = QProxyStyle::pixelMetric(metric, pOption, pWidget);
+        return metric == PM_TabBarTabHSpace ? iValue / 2 : iValue;
+    }
+};
 
 QLineEdit* Edit(const char* szName, QWidget* pParent) {
     auto* pEdit = Named(new QLineEdit(pParent), szName);
@@ -272,6 +283,10 @@ SheetViews::SheetViews(QTabWidget* pTabs) : tabCharInfo(pTabs) {
     (new QVBoxLayout(pAwards))->addWidget(frameAwards);
     lblAwards->setBuddy(txtAwards);
 
+    // "History": the character's changes, filled by the change history's view.
+    pageHistory = AddTab(tabCharInfo, QStringLiteral("History"));
+    new QVBoxLayout(pageHistory);
+
     // What a screen reader says for the controls no label stands for.
     cmbSex->setAccessibleName(QStringLiteral("Sex"));
     optMuleYes->setAccessibleName(QStringLiteral("Is Mule: Yes"));
@@ -296,7 +311,11 @@ SheetViews::SheetViews(QTabWidget* pTabs) : tabCharInfo(pTabs) {
                                    QStringLiteral(" skills"));
     }
     NameControlsAfterLabels(tabCharInfo);
-    // Every caption whole: the sheet is never narrower than its five tabs side by side.
+    // Every caption whole: the sheet is never narrower than its tabs side by side. The six of
+    // them fit the smallest window with half the style's space around each caption.
+    auto* pTight = new TightTabs;
+    pTight->setParent(tabCharInfo->tabBar());
+    tabCharInfo->tabBar()->setStyle(pTight);
     tabCharInfo->setUsesScrollButtons(false);
     tabCharInfo->setMinimumWidth(tabCharInfo->tabBar()->sizeHint().width() +
                                  tabCharInfo->style()->pixelMetric(QStyle::PM_TabBarBaseOverlap) +

@@ -14,6 +14,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 class QTabWidget;
+class QWidget;
 class QTreeView;
 
 struct SheetViews {
@@ -90,6 +91,7 @@ struct SheetViews {
 
     // "Awards"
     QGroupBox* frameAwards;
+    QWidget* pageHistory; // its layout holds the change history's view
     QLabel* lblAwards;
     QPlainTextEdit* txtAwards;
 };

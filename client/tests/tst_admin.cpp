@@ -2,6 +2,7 @@
 // change with and without a new default password, password reset, security level, and a backup
 // that `zorv-server restore` turns back into the same guild; and the level guard.
 #include "AdminOperations.h"
+#include "AllegianceOperations.h"
 #include "AllegianceView.h"
 #include "ChangeHistory.h"
 #include "CharacterSheet.h"
@@ -21,6 +22,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -387,6 +389,41 @@ void tst_admin::historyTabsAndUndo() {
     QTRY_VERIFY_WITH_TIMEOUT(guild.twHistory->topLevelItemCount() >= 2, 20000);
     QVERIFY(guild.twHistory->topLevelItem(0)->text(2).startsWith("Undid change"));
     QVERIFY(guild.twHistory->topLevelItem(1)->text(2).contains("(undone by #"));
+
+    // A branch removed in the client comes back with an undo from the guild's view.
+    QVERIFY(c.Show("Brenna Ashvale"));
+    sheet.lstVassals->setCurrentRow(0);
+    QCOMPARE(sheet.lstVassals->currentItem()->text(), QStringLiteral("Fiora Glenn"));
+    c.prompts->answers << Prompts::Answer::Yes;
+    c.prompts->ExpectOk();
+    c.window->operations().RemoveVassal();
+    QTRY_COMPARE_WITH_TIMEOUT(c.window->objCharDB().GetID("Pella Rook"), qint16(-1), 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(c.window->sheet().iCurDisplayCharID, qint16(2), 20000);
+    pMain->setCurrentIndex(TabIndex(pMain, "Recent Changes"));
+    QTest::mouseClick(guild.cmdRefresh, Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(guild.twHistory->topLevelItemCount() > 0 &&
+                                 guild.twHistory->topLevelItem(0)->text(2) ==
+                                     "Removed Fiora Glenn and 5 followers from under Brenna "
+                                     "Ashvale",
+                             20000);
+    guild.twHistory->setCurrentItem(guild.twHistory->topLevelItem(0)->child(2));
+    c.prompts->answers << Prompts::Answer::Yes;
+    c.prompts->ExpectOk();
+    QTest::mouseClick(guild.cmdUndo, Qt::LeftButton);
+    QTRY_COMPARE_WITH_TIMEOUT(c.LastText(), QString("The change has been undone."), 20000);
+    const QString strAsked = c.Texts().at(c.Texts().size() - 2);
+    QVERIFY2(strAsked.contains("bring back Fiora Glenn (id 6)") &&
+                 strAsked.contains("bring back Eamon Gray") &&
+                 strAsked.contains("log in with the guild's default password"),
+             qPrintable(strAsked));
+    QTRY_VERIFY_WITH_TIMEOUT(c.window->objCharDB().GetID("Pella Rook") != -1, 20000);
+    for (const char* szBack : {"Fiora Glenn", "Zeb Harrow", "Eamon Gray"})
+        QVERIFY(c.window->objCharDB().GetID(szBack) != -1);
+    QTRY_VERIFY_WITH_TIMEOUT(guild.twHistory->topLevelItemCount() > 0 &&
+                                 guild.twHistory->topLevelItem(0)->text(2).startsWith("Undid"),
+                             20000);
+    // Back in its place among Brenna's vassals.
+    QCOMPARE(c.window->objCharDB().Item("Char2")->strVassalIDs, QStringLiteral("6,10,14"));
 
     // A member sees the history but no Undo.
     Client brenna(m_server->Address(), "Brenna Ashvale", "welcome1");
