@@ -1,5 +1,7 @@
 #include "SkillCatalogue.h"
 
+#include "Catalogue.h"
+
 #include "Numbers.h"
 
 #include <QRegularExpression>
@@ -39,50 +41,9 @@ void Skills::Remove(const QString& strKey) {
 }
 
 void AddSkills(Skills& objSkills) {
-    struct Entry {
-        const char* szName;
-        qint16 iStart;
-    };
-    static const Entry kCatalogue[kSkillCount] = {
-        {"Alchemy", 0},
-        {"Appraise Armor", 1},
-        {"Appraise Item", 1},
-        {"Appraise Magic Item", 1},
-        {"Appraise Weapon", 1},
-        {"Arcane Lore", 1},
-        {"Assess Creature", 1},
-        {"Assess Person", 1},
-        {"Axe", 1},
-        {"Bow", 1},
-        {"Cooking", 0},
-        {"Creature Enchantment", 0},
-        {"Crossbow", 1},
-        {"Dagger", 1},
-        {"Deception", 1},
-        {"Fletching", 0},
-        {"Healing", 0},
-        {"Item Enchantment", 0},
-        {"Jump", 2},
-        {"Leadership", 1},
-        {"Life Magic", 0},
-        {"Lockpick", 0},
-        {"Loyalty", 2},
-        {"Mace", 1},
-        {"Magic Defense", 2},
-        {"Mana Conversion", 0},
-        {"Melee Defense", 1},
-        {"Missle Defense", 1},
-        {"Run", 2},
-        {"Spear", 1},
-        {"Staff", 1},
-        {"Sword", 1},
-        {"Thrown Weapons", 1},
-        {"Unarmed Combat", 1},
-        {"War Magic", 0},
-    };
     for (int i = 0; i < kSkillCount; ++i)
-        objSkills.Add(QString::number(i + 1), QString::fromLatin1(kCatalogue[i].szName),
-                      kCatalogue[i].iStart, 0);
+        objSkills.Add(QString::number(i + 1), QString::fromLatin1(zorv::kSkillCatalogue[i].szName),
+                      static_cast<qint16>(zorv::kSkillCatalogue[i].iStartLevel), 0);
 }
 
 QString DefaultSkillString(const Skills& objSkills) {

@@ -3,6 +3,7 @@
 // 35 in alphabetical order; the catalogue holds them in that order, so a skill's 1-based position
 // is its number, together with the value of each skill for the character now shown. A skill
 // string is entries "number,training,value" joined by "!".
+#include "Catalogue.h"
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -12,7 +13,7 @@
 // Training codes as the skill string writes them.
 enum Training : qint16 { Unusable = 0, Untrained = 1, Trained = 2, Specialized = 3 };
 
-inline constexpr int kSkillCount = 35;
+inline constexpr int kSkillCount = zorv::kSkillCount;
 
 struct Skill {
     QString Key;      // the skill's name

@@ -1,62 +1,11 @@
 #include "WebPages.h"
 
+#include "Catalogue.h"
+
 #include <algorithm>
 #include <unordered_set>
 
 namespace {
-
-// By race (Aluvian, Gharu'ndim, Sho) and sex (male, female), ranks 1 to 10: the client's titles.
-const char* const kTitles[3][2][10] = {
-    {{"Yeoman (1)", "Baronet(2)", "Baron (3)", "Reeve (4)", "Thane (5)", "Ealdor (6)", "Duke (7)",
-      "Aetheling (8)", "King (9)", "High King (10)"},
-     {"Yeoman (1)", "Baronet(2)", "Baroness (3)", "Reeve (4)", "Thane (5)", "Ealdor (6)",
-      "Duchess (7)", "Aetheling (8)", "Queen (9)", "High Queen (10)"}},
-    {{"Sayyid (1)", "Shayk (2)", "Maulan (3)", "Mu'allim (4)", "Naqib (5)", "Qadi (6)",
-      "Mushir (7)", "Amir (8)", "Malik (9)", "Sultan (10)"},
-     {"Sayyida (1)", "Shayka (2)", "Maulana (3)", "Mu'allima (4)", "Naqiba (5)", "Qadiya (6)",
-      "Mushira (7)", "Amira (8)", "Malika (9)", "Sultana (10)"}},
-    {{"Jinin (1)", "Jo-chueh (2)", "Nan-chueh (3)", "Shi-chueh (4)", "Ta-chueh (5)",
-      "Kun-chueh (6)", "Kou (7)", "Taikou (8)", "Ou (9)", "Koutei (10)"},
-     {"Jinin (1)", "Jo-chueh (2)", "Nan-chueh (3)", "Shi-chueh (4)", "Ta-chueh (5)",
-      "Kun-chueh (6)", "Kou (7)", "Taikou (8)", "Jo-ou (9)", "Koutei (10)"}},
-};
-
-// The skill catalogue as the client names it, numbered from 1.
-const char* const kSkillNames[35] = {"Alchemy",
-                                     "Appraise Armor",
-                                     "Appraise Item",
-                                     "Appraise Magic Item",
-                                     "Appraise Weapon",
-                                     "Arcane Lore",
-                                     "Assess Creature",
-                                     "Assess Person",
-                                     "Axe",
-                                     "Bow",
-                                     "Cooking",
-                                     "Creature Enchantment",
-                                     "Crossbow",
-                                     "Dagger",
-                                     "Deception",
-                                     "Fletching",
-                                     "Healing",
-                                     "Item Enchantment",
-                                     "Jump",
-                                     "Leadership",
-                                     "Life Magic",
-                                     "Lockpick",
-                                     "Loyalty",
-                                     "Mace",
-                                     "Magic Defense",
-                                     "Mana Conversion",
-                                     "Melee Defense",
-                                     "Missle Defense",
-                                     "Run",
-                                     "Spear",
-                                     "Staff",
-                                     "Sword",
-                                     "Thrown Weapons",
-                                     "Unarmed Combat",
-                                     "War Magic"};
 
 std::string Attr(std::string_view strText) {
     return HtmlEscape(strText);
@@ -129,7 +78,7 @@ std::string RankTitle(int iRace, int iSex, int iRank) {
     int iS = iSex == 0 || iSex == -1 ? 1 : iSex;
     if (iRank < 1 || iRank > 10 || iR < 1 || iR > 3 || iS < 1 || iS > 2)
         return "Unknown";
-    return kTitles[iR - 1][iS - 1][iRank - 1];
+    return zorv::kRankTitles[iR - 1][iS - 1][iRank - 1];
 }
 
 std::string_view RaceName(int iRace) {
@@ -443,9 +392,10 @@ std::string MemberPage(const WebGuild& guild, const std::string& strBase, const 
         for (const auto& [iSkill, entry] : sheet->skills) {
             if (iSkill < 1 || iSkill > 35 || entry.first < 0 || entry.first > 3)
                 continue;
-            strOut += std::string("<tr><td>") + kSkillNames[iSkill - 1] + "</td><td data-v=\"" +
-                      std::to_string(entry.first) + "\">" + kTraining[entry.first] +
-                      "</td><td class=\"n\">" + std::to_string(entry.second) + "</td></tr>\n";
+            strOut += std::string("<tr><td>") + zorv::kSkillCatalogue[iSkill - 1].szName +
+                      "</td><td data-v=\"" + std::to_string(entry.first) + "\">" +
+                      kTraining[entry.first] + "</td><td class=\"n\">" +
+                      std::to_string(entry.second) + "</td></tr>\n";
         }
         strOut += "</tbody></table>\n";
     }
