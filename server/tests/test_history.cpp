@@ -131,6 +131,7 @@ TEST_P(History, EachChangeLeavesOneEntryAndARefusalNone) {
                         {"rescue_squad_name", "Lifeguards"}});
          },
          "setup", "guild_name:Test Guild>New Name;default_password:>"},
+        {"remove", [&] { return Remove(S::Root, 8); }, "remove", ""},
     };
     for (const Step& step : steps) {
         int nBefore = Entries();
@@ -148,6 +149,10 @@ TEST_P(History, EachChangeLeavesOneEntryAndARefusalNone) {
                                 "kind = 'patron')");
     EXPECT_NE(strMove.find("patron_id:3>6;patron_name:Patron>Other;join_seq:"), std::string::npos)
         << strMove;
+    EXPECT_EQ(Value("SELECT group_concat(field, ',') FROM history_values WHERE entry = (SELECT "
+                    "max(seq) FROM history WHERE kind = 'remove')"),
+              "patron_id,patron_name,member")
+        << "Newbie's removal keeps its one record";
 
     // Refusals write nothing: no rights, a stale tree, a bad value, a member's undo.
     int nBefore = Entries();
@@ -422,7 +427,9 @@ TEST_P(History, SurvivesBackupAndRestoreAndRefusesPasswordMaterial) {
     std::string strWithHash = strRow.substr(0, iHash) + "|" + strHash + strRow.substr(iHash + 2);
     std::string strEscaped; // as the dump writes a value: "\\" and "|" escaped
     for (char c : strWithHash)
-        strEscaped += c == '|' ? std::string("\\p") : c == '\\' ? std::string("\\\\") : std::string(1, c);
+        strEscaped += c == '|'    ? std::string("\\p")
+                      : c == '\\' ? std::string("\\\\")
+                                  : std::string(1, c);
     Refused(WithValue("V|1|51|member|" + strEscaped + "|"), "no password hash is kept");
     Refused(WithValue("V|99999|0|bio|a|b"), "which the dump does not hold");
     Refused(strDump.substr(0, iEnd), "without its count line");
