@@ -6,7 +6,9 @@
 //     second at 16 clients;
 //   - the web roster page of the same guild: server time and bytes, plain and gzipped, against
 //     operation 100;
-//   - the CGI program: server CPU of a repeated login.
+//   - the CGI program: server CPU of a repeated login;
+//   - add, save and remove with the change history and without it, and the 50 newest of 100 000
+//     history entries (operation 118).
 // The standalone front runs in this process; the CGI program is the zorv-server beside this
 // binary.
 #include "Database.h"
@@ -344,6 +346,107 @@ void CgiLogin(const std::string& strServer, const std::string& strDb, std::vecto
                     dRepeated <= 10});
 }
 
+// Add, save and remove, each timed in this process, with the history kept and with none; then
+// the guild's 50 newest changes among 100 000.
+void HistoryCost(Guild& guild, const std::string& strDb, std::vector<Row>& rows) {
+    auto Sql = [&](const std::string& strQuery) {
+        Database db(strDb, Database::Mode::OpenExisting);
+        Statement query(db, strQuery.c_str());
+        std::string strValue = query.Step() ? query.Text(0) : std::string();
+        query.Reset();
+        return strValue;
+    };
+    {
+        // The seeded guild is full: one member leaves, so that each round's newcomer has an id.
+        Database db(strDb, Database::Mode::OpenExisting);
+        db.Exec("CREATE TEMP TABLE leaving AS SELECT id FROM characters c WHERE NOT EXISTS "
+                "(SELECT 1 FROM characters v WHERE v.patron_id = c.id) ORDER BY id DESC LIMIT 1; "
+                "DELETE FROM characters WHERE id IN (SELECT id FROM leaving); "
+                "INSERT INTO freed_ids(id, freed_seq) SELECT id, 0 FROM leaving;");
+    }
+    const std::string strLeaf = Sql("SELECT id FROM characters c WHERE NOT EXISTS (SELECT 1 FROM "
+                                     "characters v WHERE v.patron_id = c.id) ORDER BY id LIMIT 1");
+    const std::string strPatron = Sql("SELECT patron_id FROM characters WHERE id = " + strLeaf);
+    const std::string strLogin = "charname=Seed Monarch&password=seedpass1&charid=1&msgid=";
+    auto Handle = [&](const std::string& strForm) {
+        return guild.Handle({strLogin + strForm, "ZORV 0.3", "127.0.0.1"});
+    };
+    struct Times {
+        std::vector<double> add, save, remove;
+    };
+    int nRefused = 0; // every change must succeed, or the figures time refusals
+    auto Round = [&](int nDays, int nRuns) {
+        guild.KeepHistoryDays(nDays);
+        Times times;
+        for (int i = 0; i < nRuns; ++i) {
+            const std::string strName = "Bench " + std::string(1, char('a' + i % 26)) +
+                                        std::string(1, char('a' + i / 26 % 26));
+            auto start = Clock::now();
+            Reply added = Handle("101&addtoid=" + strLeaf + "&vassalname=" + strName +
+                                 "&vassallist=&patronid=" + strPatron);
+            times.add.push_back(Milliseconds(Clock::now() - start));
+            const std::string strId = added.strPayload;
+            start = Clock::now();
+            Reply saved = Handle("106&updateid=" + strId +
+                                 "&BIO=Came over from the old guild&LEVEL=" +
+                                 std::to_string(i % 126 + 1));
+            times.save.push_back(Milliseconds(Clock::now() - start));
+            start = Clock::now();
+            Reply removed =
+                Handle("102&vassalid=" + strId + "&patronid=" + strLeaf + "&vassallist=" + strId);
+            times.remove.push_back(Milliseconds(Clock::now() - start));
+            nRefused += (added.iCode != 800) + (saved.iCode != 800) + (removed.iCode != 800);
+        }
+        return times;
+    };
+    Round(0, 20); // warm the caches and the file
+    // Alternating rounds, so that a slow stretch of the machine falls on both.
+    Times with, without;
+    for (int i = 0; i < 4; ++i) {
+        Times a = Round(0, 50), b = Round(-1, 50);
+        without.add.insert(without.add.end(), a.add.begin(), a.add.end());
+        without.save.insert(without.save.end(), a.save.begin(), a.save.end());
+        without.remove.insert(without.remove.end(), a.remove.begin(), a.remove.end());
+        with.add.insert(with.add.end(), b.add.begin(), b.add.end());
+        with.save.insert(with.save.end(), b.save.begin(), b.save.end());
+        with.remove.insert(with.remove.end(), b.remove.begin(), b.remove.end());
+    }
+    auto Compare = [&](const char* szOp, const std::vector<double>& withTimes,
+                       const std::vector<double>& withoutTimes) {
+        double dWith = Percentile(withTimes, 0.5), dWithout = Percentile(withoutTimes, 0.5);
+        rows.push_back({std::string(szOp) + ", with history against without (median)", "<= 1.2x",
+                        Format("%.2f", dWith / dWithout) + Format("x (%.2f", dWith) +
+                            Format(" / %.2f ms)", dWithout),
+                        dWith <= 1.2 * dWithout});
+    };
+    rows.push_back({"  changes refused during those runs", "0", std::to_string(nRefused),
+                    nRefused == 0});
+    Compare("add", with.add, without.add);
+    Compare("save", with.save, without.save);
+    Compare("remove", with.remove, without.remove);
+
+    {
+        Database db(strDb, Database::Mode::OpenExisting);
+        db.Exec("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 100000) "
+                "INSERT INTO history(at, at_epoch, kind, actor_id, actor_name, character_id, "
+                "character_name) SELECT '2026-01-01 00:00:00', 1767225600, 'save', 1, "
+                "'Seed Monarch', 1 + i % 32767, 'Seed ' || i FROM n");
+        db.Exec("INSERT INTO history_values(entry, ord, field, old, new) SELECT seq, 0, 'bio', "
+                "'before', 'after' FROM history WHERE NOT EXISTS (SELECT 1 FROM history_values "
+                "WHERE entry = seq)");
+    }
+    const std::string strEntries = Sql("SELECT count(*) FROM history");
+    std::vector<double> reads;
+    for (int i = 0; i < 50; ++i) {
+        auto start = Clock::now();
+        Handle("118&count=50");
+        reads.push_back(Milliseconds(Clock::now() - start));
+    }
+    double dRead = Percentile(reads, 0.5);
+    rows.push_back({"op 118, 50 newest of " + strEntries + " entries: server time", "<= 5 ms",
+                    Format("%.2f ms", dRead), dRead <= 5});
+}
+
 } // namespace
 
 int main() {
@@ -363,6 +466,7 @@ int main() {
         UnderAttack(iPort, 10, rows);
         TreeFromCache(guild, strDb, iPort, rows);
         WebRosterPage(guild, strDb, rows);
+        HistoryCost(guild, strDb, rows);
     }
     if (fs::exists(strServer))
         CgiLogin(strServer, strDb, rows);

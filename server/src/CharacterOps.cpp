@@ -133,13 +133,17 @@ int CheckSheetValues(Call& call, const Member& target, std::vector<const SheetFi
 std::vector<history::Change> SheetChanges(Call& call, int iTarget,
                                           const std::vector<const SheetField*>& sent) {
     std::vector<history::Change> changes;
-    for (const SheetField* pField : sent) {
-        Statement stored(
-            call.db,
-            (std::string("SELECT ") + pField->szColumn + " FROM characters WHERE id = ?1").c_str());
-        stored.Bind(1, iTarget).Step();
-        std::string strOld = stored.Text(0);
-        stored.Reset();
+    if (sent.empty())
+        return changes;
+    // One read of every sent column; the names come from our own table.
+    std::string strSql = "SELECT ";
+    for (std::size_t i = 0; i < sent.size(); ++i)
+        strSql += std::string(i ? ", " : "") + sent[i]->szColumn;
+    Statement stored(call.db, (strSql + " FROM characters WHERE id = ?1").c_str());
+    stored.Bind(1, iTarget).Step();
+    for (std::size_t i = 0; i < sent.size(); ++i) {
+        const SheetField* pField = sent[i];
+        std::string strOld = stored.Text(static_cast<int>(i));
         const std::string& strValue = FormValue(call.form, pField->szKey);
         std::string strNew;
         switch (pField->kind) {
@@ -156,6 +160,7 @@ std::vector<history::Change> SheetChanges(Call& call, int iTarget,
         if (strOld != strNew)
             changes.push_back({pField->szColumn, std::move(strOld), std::move(strNew)});
     }
+    stored.Reset();
     return changes;
 }
 
