@@ -37,7 +37,7 @@ test: build-test build-package build-fuzz
 # Each fuzz target for FUZZ_SECONDS, one after another, growing its corpus in
 # build/fuzz/fuzz/corpus; a finding stops the run and lands in build/fuzz/fuzz/findings.
 FUZZ_SECONDS ?= 3600
-FUZZ_TARGETS ?= fuzz_request fuzz_reply fuzz_tree fuzz_character fuzz_lists
+FUZZ_TARGETS ?= fuzz_request fuzz_reply fuzz_tree fuzz_character fuzz_lists fuzz_dump
 fuzz: build-fuzz
 	@for t in $(FUZZ_TARGETS); do fuzz/run build/fuzz/fuzz/$$t $(FUZZ_SECONDS) || exit 1; done
 
