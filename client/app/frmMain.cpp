@@ -149,6 +149,8 @@ void frmMain::BuildMenus() {
     Item(pTree, "Expand Entire &Node", "mnuTreeOpExpandNode");
     Item(pTree, "&Collapse Entire Tree", "mnuTreeOpCollapseAll");
     Item(pTree, "Collapse Entire N&ode", "mnuTreeOpCollapseNode");
+    pTree->addSeparator();
+    Item(pTree, "&Recent Changes...", "mnuRecentChanges");
     QAction* pOptions = pBar->addAction(QStringLiteral("&Options"));
     pOptions->setObjectName(QStringLiteral("mnuOptions"));
     connect(pOptions, &QAction::triggered, this, &frmMain::mnuOptions_Click);
@@ -259,8 +261,10 @@ void frmMain::WireAdmin() {
     Menu("mnuAdminResetCharPass", &AdminOperations::AdminResetPass);
     Menu("mnuAdminServerSetup", &AdminOperations::AdminServerSetup);
     m_pHistory = std::make_unique<ChangeHistory>(*m_pSession, *m_pAllegiance, *m_pSheet,
-                                                 m_pViews->tabMainTab, m_pViews->sheet.tabCharInfo,
-                                                 m_pViews->sheet.pageHistory);
+                                                 m_pViews->sheet.tabCharInfo,
+                                                 m_pViews->sheet.pageHistory, this);
+    connect(findChild<QAction*>(QStringLiteral("mnuRecentChanges")), &QAction::triggered,
+            m_pHistory.get(), &ChangeHistory::ShowRecentChanges);
 }
 
 QList<Grid*> frmMain::ListGrids() const {

@@ -123,15 +123,20 @@ void HistoryView::UpdateButtons() {
 }
 
 ChangeHistory::ChangeHistory(Session& session, AllegianceView& tree, CharacterSheet& sheet,
-                             QTabWidget* tabMainTab, QTabWidget* tabCharInfo,
-                             QWidget* pHistoryPage, QObject* pParent)
-    : QObject(pParent), m_session(session), m_tree(tree), m_sheet(sheet), m_tabMainTab(tabMainTab),
+                             QTabWidget* tabCharInfo, QWidget* pHistoryPage, QWidget* pMainWindow,
+                             QObject* pParent)
+    : QObject(pParent), m_session(session), m_tree(tree), m_sheet(sheet),
       m_tabCharInfo(tabCharInfo), m_pHistoryPage(pHistoryPage) {
     pCharacterView = new HistoryView(QStringLiteral("frameCharHistory"), pHistoryPage);
     pHistoryPage->layout()->addWidget(pCharacterView);
-    pGuildView = new HistoryView(QStringLiteral("frameRecentChanges"));
-    tabMainTab->addTab(pGuildView, QStringLiteral("Recent Changes"));
-
+    // A window of its own: the main tab strip has no room for another caption in the smallest
+    // window.
+    frmRecentChanges = new QWidget(pMainWindow, Qt::Window);
+    frmRecentChanges->setObjectName(QStringLiteral("frmRecentChanges"));
+    frmRecentChanges->setWindowTitle(QStringLiteral("Recent Changes"));
+    frmRecentChanges->resize(720, 460);
+    pGuildView = new HistoryView(QStringLiteral("frameRecentChanges"), frmRecentChanges);
+    (new QVBoxLayout(frmRecentChanges))->addWidget(pGuildView);
     connect(pCharacterView->cmdRefresh, &QPushButton::clicked, this, [this] { LoadCharacter(); });
     connect(pCharacterView->cmdOlder, &QPushButton::clicked, this,
             [this] { LoadCharacter(pCharacterView->NextBefore()); });
@@ -146,10 +151,6 @@ ChangeHistory::ChangeHistory(Session& session, AllegianceView& tree, CharacterSh
         if (IsShown(pCharacterView) && m_iLoadedCharacter != m_sheet.iCurDisplayCharID)
             LoadCharacter();
     });
-    connect(tabMainTab, &QTabWidget::currentChanged, this, [this] {
-        if (IsShown(pGuildView) && pGuildView->twHistory->topLevelItemCount() == 0)
-            LoadGuild();
-    });
     connect(&sheet, &CharacterSheet::Displayed, this, &ChangeHistory::CharacterShown);
 
     RequestCycle& cycle = session.cycle;
@@ -161,13 +162,14 @@ ChangeHistory::ChangeHistory(Session& session, AllegianceView& tree, CharacterSh
 
 bool ChangeHistory::IsShown(HistoryView* pView) const {
     return pView == pCharacterView ? m_tabCharInfo->currentWidget() == m_pHistoryPage
-                                   : m_tabMainTab->currentWidget() == pGuildView;
+                                   : frmRecentChanges->isVisible();
 }
 
 void ChangeHistory::SetAdministrator(bool bAdmin) {
     pCharacterView->SetAdministrator(bAdmin);
     pGuildView->SetAdministrator(bAdmin);
     // Another login sees its guild afresh.
+    frmRecentChanges->hide();
     pGuildView->Clear();
     pCharacterView->Clear();
     m_iLoadedCharacter = -1;
@@ -201,6 +203,13 @@ void ChangeHistory::LoadGuild(qint64 lBefore) {
         fields.emplace_back(QStringLiteral("before"), QString::number(lBefore));
     m_session.cycle.StartOperation(zorv::OpRecentChanges,
                                    QStringLiteral("Downloading Recent Changes"), fields);
+}
+
+void ChangeHistory::ShowRecentChanges() {
+    frmRecentChanges->show();
+    frmRecentChanges->raise();
+    frmRecentChanges->activateWindow();
+    LoadGuild();
 }
 
 void ChangeHistory::Parse(HistoryView& view) {

@@ -1,8 +1,9 @@
 #pragma once
 // The change history in the client: a "History" tab on the character sheet (the shown
-// character's changes) and a "Recent Changes" view of the whole guild, each newest first, a page
-// at a time, with "Undo" for administrators. An undo asks first, saying what it will put back,
-// and afterwards the tree and the record come again as after the change it reverses.
+// character's changes) and a "Recent Changes" window of the whole guild (Tree Operations menu),
+// each newest first, a page at a time, with "Undo" for administrators. An undo asks first, saying
+// what it will put back, and afterwards the tree and the record come again as after the change it
+// reverses.
 #include "HistoryPayload.h"
 
 #include <QWidget>
@@ -46,14 +47,15 @@ class ChangeHistory final : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(ChangeHistory)
 public:
-    // The sheet's view goes into pHistoryPage, a page of tabCharInfo; the guild's becomes the
-    // last tab of tabMainTab.
+    // The sheet's view goes into pHistoryPage, a page of tabCharInfo; the guild's into a window
+    // of pMainWindow's.
     ChangeHistory(Session& session, AllegianceView& tree, CharacterSheet& sheet,
-                  QTabWidget* tabMainTab, QTabWidget* tabCharInfo, QWidget* pHistoryPage,
+                  QTabWidget* tabCharInfo, QWidget* pHistoryPage, QWidget* pMainWindow,
                   QObject* pParent = nullptr);
 
     HistoryView* pCharacterView; // on the character sheet, tab "History"
-    HistoryView* pGuildView;     // main view, tab "Recent Changes"
+    HistoryView* pGuildView;     // in the window "Recent Changes"
+    QWidget* frmRecentChanges;
 
     // After a login: the Undo buttons show for administrators only.
     void SetAdministrator(bool bAdmin);
@@ -61,6 +63,8 @@ public:
     void CharacterShown();
     void LoadCharacter(qint64 lBefore = 0);
     void LoadGuild(qint64 lBefore = 0);
+    // Shows the guild's window, read afresh.
+    void ShowRecentChanges();
     void Undo(HistoryView& view);
 
 private:
@@ -72,7 +76,6 @@ private:
     Session& m_session;
     AllegianceView& m_tree;
     CharacterSheet& m_sheet;
-    QTabWidget* m_tabMainTab;
     QTabWidget* m_tabCharInfo;
     QWidget* m_pHistoryPage;
     bool m_bAppend = false;

@@ -18,6 +18,7 @@
 #include "frmNewServerSetup.h"
 #include "frmSecLevel.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
@@ -384,8 +385,8 @@ void tst_admin::historyTabsAndUndo() {
 
     // The guild's recent changes, in their own view.
     HistoryView& guild = *history.pGuildView;
-    QTabWidget* pMain = c.window->views().tabMainTab;
-    pMain->setCurrentIndex(TabIndex(pMain, "Recent Changes"));
+    c.window->findChild<QAction*>(QStringLiteral("mnuRecentChanges"))->trigger();
+    QVERIFY(c.window->history().frmRecentChanges->isVisible());
     QTRY_VERIFY_WITH_TIMEOUT(guild.twHistory->topLevelItemCount() >= 2, 20000);
     QVERIFY(guild.twHistory->topLevelItem(0)->text(2).startsWith("Undid change"));
     QVERIFY(guild.twHistory->topLevelItem(1)->text(2).contains("(undone by #"));
@@ -399,7 +400,6 @@ void tst_admin::historyTabsAndUndo() {
     c.window->operations().RemoveVassal();
     QTRY_COMPARE_WITH_TIMEOUT(c.window->objCharDB().GetID("Pella Rook"), qint16(-1), 20000);
     QTRY_COMPARE_WITH_TIMEOUT(c.window->sheet().iCurDisplayCharID, qint16(2), 20000);
-    pMain->setCurrentIndex(TabIndex(pMain, "Recent Changes"));
     QTest::mouseClick(guild.cmdRefresh, Qt::LeftButton);
     QTRY_VERIFY_WITH_TIMEOUT(guild.twHistory->topLevelItemCount() > 0 &&
                                  guild.twHistory->topLevelItem(0)->text(2) ==
@@ -430,8 +430,7 @@ void tst_admin::historyTabsAndUndo() {
     QVERIFY(brenna.bLoggedIn);
     QVERIFY(brenna.window->history().pCharacterView->cmdUndo->isHidden());
     QVERIFY(brenna.window->history().pGuildView->cmdUndo->isHidden());
-    QTabWidget* pTheirs = brenna.window->views().tabMainTab;
-    pTheirs->setCurrentIndex(TabIndex(pTheirs, "Recent Changes"));
+    brenna.window->findChild<QAction*>(QStringLiteral("mnuRecentChanges"))->trigger();
     QTRY_VERIFY_WITH_TIMEOUT(
         brenna.window->history().pGuildView->twHistory->topLevelItemCount() >= 2, 20000);
 }

@@ -89,13 +89,12 @@ void tst_login::startUpState() {
     Client c;
     frmMain& w = *c.window;
     MainViews& v = w.views();
-    QCOMPARE(v.tabMainTab->count(), 7);
+    QCOMPARE(v.tabMainTab->count(), 6);
     QStringList keys;
     for (int i = 0; i < v.tabMainTab->count(); ++i)
         keys << TabKey(v.tabMainTab, i);
     QCOMPARE(keys, (QStringList{"Allegiance Tree", "Flat Listing", "Rescue Squad List",
-                                "Summonable Portal List", "Trade Skills List", "Search",
-                                "Recent Changes"}));
+                                "Summonable Portal List", "Trade Skills List", "Search"}));
     QCOMPARE(TabIndex(v.tabCharInfo, "Real Life & Contact Info"), 3);
     QCOMPARE(v.tabCharInfo->tabText(3), QStringLiteral("Real Life && Contact Info"));
     QCOMPARE(v.grdFlatList->Table().Headers(),
@@ -273,7 +272,7 @@ void tst_login::rescueSquadFollowsTheGuild() {
     c.ExpectLoginDialog(peer.Address() + "/zorv", "Ann", "secret1");
     peer.queuedReplies << LoginReply("0.3|3|Ann|1|Guild|0|") << kTree;
     c.window->Start();
-    QTRY_COMPARE(v.tabMainTab->count(), 6);
+    QTRY_COMPARE(v.tabMainTab->count(), 5);
     QCOMPARE(TabIndex(v.tabMainTab, "Rescue Squad List"), -1);
     QVERIFY(v.sheet.chkRescue->isHidden());
     QVERIFY(!v.sheet.chkRescue->isEnabled());
@@ -283,7 +282,7 @@ void tst_login::rescueSquadFollowsTheGuild() {
     QTRY_VERIFY(peer.RequestComplete(2)); // the own record: left unanswered
     peer.queuedReplies << LoginReply("0.3|3|Ann|1|Guild|1|Search & Rescue") << kTree;
     c.window->mnuLogin_Click();
-    QTRY_COMPARE(v.tabMainTab->count(), 7);
+    QTRY_COMPARE(v.tabMainTab->count(), 6);
     QCOMPARE(TabKey(v.tabMainTab, 2), QStringLiteral("Search & Rescue"));
     QCOMPARE(v.frameRescueSquad->title(), QStringLiteral("Search & Rescue"));
     QCOMPARE(v.sheet.chkRescue->text(), QStringLiteral("Search & Rescue Member"));

@@ -253,7 +253,7 @@ void tst_screenshots::initTestCase() {
     m_client->LogIn(m_server->Address(), "Aldric Stormwind", "lantern1");
     QTRY_COMPARE_WITH_TIMEOUT(m_client->window->sheet().iCurDisplayCharID, qint16(1), 20000);
     MainViews& v = m_client->window->views();
-    QCOMPARE(v.tabMainTab->count(), 7);
+    QCOMPARE(v.tabMainTab->count(), 6);
     for (auto [pButton, pGrid] :
          {std::pair{v.cmdRefreshFlatList, v.grdFlatList},
           std::pair{v.cmdRefreshRescueSquad, v.grdRescueSquad},
