@@ -22,6 +22,7 @@
 #include <QTabWidget>
 #include <QTreeView>
 #include <algorithm>
+#include <utility>
 
 namespace {
 const QString kTooDeep = QStringLiteral("That branch is too deep to show whole: it is opened %1 "
@@ -55,9 +56,9 @@ AllegianceView::AllegianceView(Session& session, Characters& roster,
         pTree->header()->setResizeContentsPrecision(0); // the rows in view, not a thousand
         pTree->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
         for (auto signal : {&QTreeView::expanded, &QTreeView::collapsed})
-            connect(pTree, signal, &m_fitTimer, qOverload<>(&QTimer::start));
-        connect(pTree->model(), &QAbstractItemModel::modelReset, &m_fitTimer,
-                qOverload<>(&QTimer::start));
+            connect(pTree, signal, this, [this, pTree] { FitLater(pTree); });
+        connect(pTree->model(), &QAbstractItemModel::modelReset, this,
+                [this, pTree] { FitLater(pTree); });
         pTree->viewport()->installEventFilter(this);
         // Selecting a node must never make the view open all its ancestors at once.
         pTree->setAutoScroll(false);
@@ -348,12 +349,21 @@ void AllegianceView::JumpToCharacter(const QString& strName) {
 
 bool AllegianceView::eventFilter(QObject* pWatched, QEvent* pEvent) {
     if (pEvent->type() == QEvent::Resize)
-        m_fitTimer.start();
+        for (QTreeView* pTree : {m_controls.treTreeView, m_controls.treImmediateTree})
+            if (pWatched == pTree->viewport())
+                FitLater(pTree);
     return QObject::eventFilter(pWatched, pEvent);
 }
 
+void AllegianceView::FitLater(QTreeView* pTree) {
+    m_toFit.insert(pTree);
+    m_fitTimer.start();
+}
+
 void AllegianceView::FitColumns() {
-    for (QTreeView* pTree : {m_controls.treTreeView, m_controls.treImmediateTree}) {
+    // Only the trees that changed: measuring costs a layout of the rows in view.
+    const QSet<QTreeView*> trees = std::exchange(m_toFit, {});
+    for (QTreeView* pTree : trees) {
         // Only the rows in view are measured, so this stays cheap on a large tree.
         pTree->resizeColumnToContents(0);
         if (pTree->columnWidth(0) < pTree->viewport()->width())

@@ -116,5 +116,7 @@ private:
     QTimer m_selectTimer;
     FoundDelegate* m_pFound;
     QStyle* m_pTreeStyle = nullptr;
-    QTimer m_fitTimer; // gathers a burst of expansions into one fitting of the columns
+    QTimer m_fitTimer;        // gathers a burst of expansions into one fitting of the columns
+    QSet<QTreeView*> m_toFit; // the trees that fitting waits for
+    void FitLater(QTreeView* pTree);
 };
