@@ -230,8 +230,11 @@ const Change* FindChange(const std::vector<Change>& changes, const char* szField
 // The character an entry is about, still under the name the entry left it with.
 Member Subject(Call& call, const StoredEntry& entry) {
     std::optional<Member> member = call.store.FindById(entry.iCharacter);
-    if (!member || NameKey(member->strName) != NameKey(entry.strCharacter))
+    if (!member)
         throw Conflict{entry.strCharacter + " is no longer in the guild"};
+    // Renamed since, or the id is another member's now: either way not the entry's character.
+    if (NameKey(member->strName) != NameKey(entry.strCharacter))
+        throw Conflict{entry.strCharacter + " is now " + member->strName};
     return *member;
 }
 

@@ -301,6 +301,16 @@ TEST_P(History, UndoAPatronChangePutsTheBranchBackInItsPlace) {
     EXPECT_EQ(Vassals(S::Self), "5") << "with its branch";
     EXPECT_EQ(Vassals(S::Other), "");
 
+    // Renamed since: the entry's character is not found under its name.
+    ASSERT_EQ(Move(S::Root, S::Self, S::Other).iCode, 800);
+    std::string strRenamed = LastSeq();
+    ASSERT_EQ(Save(S::Root, S::Self, {{"NAME", "Selma"}}).iCode, 800);
+    Answer renamed = Undo(S::Root, strRenamed);
+    EXPECT_EQ(renamed.iCode, 1063);
+    EXPECT_EQ(zorv::UnescapedFields(renamed.strPayload)[0], "Self is now Selma");
+    ASSERT_EQ(Undo(S::Root, LastSeq()).iCode, 800) << "the name back";
+    ASSERT_EQ(Undo(S::Root, strRenamed).iCode, 800) << "and then the move";
+
     // Moved again since: refused.
     ASSERT_EQ(Move(S::Root, S::Vassal, S::Other).iCode, 800);
     std::string strVassalMove = LastSeq();
