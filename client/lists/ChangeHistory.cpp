@@ -218,9 +218,12 @@ void ChangeHistory::Parse(HistoryView& view) {
 }
 
 void ChangeHistory::Undo(HistoryView& view) {
-    const HistoryEntry* pEntry = view.Selected();
-    if (!pEntry || !pEntry->bUndoable)
+    // A copy: the prompts below run the event loop, and a reply may refill the view meanwhile.
+    const HistoryEntry* pSelected = view.Selected();
+    if (!pSelected || !pSelected->bUndoable)
         return;
+    const HistoryEntry entry = *pSelected;
+    const HistoryEntry* pEntry = &entry;
     // The undo reloads the record, which would drop edits not saved yet.
     if (!m_sheet.MayLeave())
         return;
