@@ -154,8 +154,9 @@ std::string UnescapeDump(const std::string& s, int iLine) {
     return strOut;
 }
 
-// Digits with an optional minus, at most 12 of them: what the server writes for a number.
-std::optional<long long> WholeNumber(const std::string& s) {
+} // namespace
+
+std::optional<long long> DumpNumber(const std::string& s) {
     std::size_t i = !s.empty() && s[0] == '-' ? 1 : 0;
     if (i == s.size() || s.size() - i > 12)
         return std::nullopt;
@@ -168,6 +169,8 @@ std::optional<long long> WholeNumber(const std::string& s) {
     return s[0] == '-' ? -llValue : llValue;
 }
 
+namespace {
+
 int TextLimit(const char* szColumn) {
     for (const SheetField& field : kSheetFields)
         if (std::string(field.szColumn) == szColumn)
@@ -179,7 +182,7 @@ int TextLimit(const char* szColumn) {
 std::string ColumnFault(const DumpColumn& column, const std::string& strValue) {
     switch (column.check) {
     case Check::Whole: {
-        std::optional<long long> llValue = WholeNumber(strValue);
+        std::optional<long long> llValue = DumpNumber(strValue);
         if (!llValue || *llValue < column.llLow || *llValue > column.llHigh)
             return "a whole number from " + std::to_string(column.llLow) + " to " +
                    std::to_string(column.llHigh);
@@ -220,13 +223,13 @@ std::string SettingFault(SettingCheck check, const std::string& strValue) {
     case SettingCheck::Flag:
         return strValue == "0" || strValue == "1" ? "" : "0 or 1";
     case SettingCheck::Cap: {
-        std::optional<long long> llValue = WholeNumber(strValue);
+        std::optional<long long> llValue = DumpNumber(strValue);
         return llValue && *llValue >= 1 && *llValue <= zorv::kMaxCharacters
                    ? ""
                    : "a whole number from 1 to 32767";
     }
     case SettingCheck::Count: {
-        std::optional<long long> llValue = WholeNumber(strValue);
+        std::optional<long long> llValue = DumpNumber(strValue);
         return llValue && *llValue >= 0 ? "" : "a whole number from 0";
     }
     }
@@ -293,7 +296,7 @@ void ReadCounts(const ReadRows& rows, const std::vector<std::string>& fields, in
     const std::size_t nCounts = dump.iVersion == 3 ? 2 : 4;
     std::vector<long long> counts;
     for (std::size_t i = 1; i < fields.size(); ++i)
-        if (std::optional<long long> llCount = WholeNumber(fields[i]))
+        if (std::optional<long long> llCount = DumpNumber(fields[i]))
             counts.push_back(*llCount);
     if (fields.size() != nCounts + 1 || counts.size() != nCounts)
         Refuse(iLine, dump.iVersion == 3
@@ -453,17 +456,21 @@ std::string DumpDatabase(Database& db) {
            std::to_string(nEntries) + "|" + std::to_string(nValues) + "\n";
 }
 
-std::string CharacterRowWithoutHash(Database& db, int id) {
+std::vector<std::string> CharacterRowsWithoutHash(Database& db, const std::vector<int>& ids) {
     Statement row(db, ("SELECT " + ColumnList() + " FROM characters WHERE id = ?1").c_str());
-    row.Bind(1, id);
-    if (!row.Step())
-        return "";
-    std::string strRow;
-    for (int i = 0; i < kColumnCount; ++i)
-        strRow +=
-            (i ? "|" : "") + EscapeDump(i == kHashColumn ? kNoHash : Utf8ToLatin1(row.Text(i)));
-    row.Reset();
-    return strRow;
+    std::vector<std::string> rows;
+    for (int id : ids) {
+        row.Bind(1, id);
+        if (!row.Step())
+            continue;
+        std::string strRow;
+        for (int i = 0; i < kColumnCount; ++i)
+            strRow +=
+                (i ? "|" : "") + EscapeDump(i == kHashColumn ? kNoHash : Utf8ToLatin1(row.Text(i)));
+        row.Reset();
+        rows.push_back(std::move(strRow));
+    }
+    return rows;
 }
 
 std::vector<std::string> ParseCharacterRow(const std::string& strRow) {
@@ -509,7 +516,7 @@ void InsertCharacterRows(Database& db, const std::vector<std::vector<std::string
                 insert.BindNull(i + 1);
             else if (kCharacterColumns[i].check == Check::Whole ||
                      kCharacterColumns[i].check == Check::Security)
-                insert.Bind(i + 1, std::int64_t(*WholeNumber(row[i])));
+                insert.Bind(i + 1, std::int64_t(*DumpNumber(row[i])));
             else
                 insert.Bind(i + 1, Latin1ToUtf8(row[i]));
         }

@@ -10,6 +10,7 @@
 // and with "E|settings|characters". Versions 1 (rows without the revision) and 2 (rows with or
 // without it) have no count line; they restore when everything else checks. A dump without
 // history restores an empty history.
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -21,9 +22,11 @@ inline constexpr const char* kDumpHeader = "ZORV DUMP 4";
 
 std::string DumpDatabase(Database& db);
 
-// One character as a dump writes its row (without the leading "C|"), with "-" for the password
-// hash whatever it is: how the history keeps a removed record. Empty when there is no such id.
-std::string CharacterRowWithoutHash(Database& db, int id);
+// Characters as a dump writes their rows (without the leading "C|"), with "-" for the password
+// hash whatever it is: how the history keeps removed records. Ids not present give no row.
+std::vector<std::string> CharacterRowsWithoutHash(Database& db, const std::vector<int>& ids);
+// A number as a dump writes it: digits with an optional minus, at most 12 of them.
+std::optional<long long> DumpNumber(const std::string& strText);
 // Such a row read back and checked column by column, values unescaped; throws
 // std::runtime_error naming the column that is wrong.
 std::vector<std::string> ParseCharacterRow(const std::string& strRow);

@@ -59,29 +59,15 @@ bool KnownField(const std::string& strField) {
                        [&](const char* sz) { return strField == sz; });
 }
 
-// A number of at most 12 digits with an optional minus, as the dump writes numbers.
+// A number as the dump writes numbers, within a range.
 bool WholeNumber(const std::string& s, long long llLow, long long llHigh) {
-    std::size_t i = !s.empty() && s[0] == '-' ? 1 : 0;
-    if (i == s.size() || s.size() - i > 12)
-        return false;
-    for (std::size_t j = i; j < s.size(); ++j)
-        if (s[j] < '0' || s[j] > '9')
-            return false;
-    long long llValue = std::stoll(s);
-    return llValue >= llLow && llValue <= llHigh;
+    std::optional<long long> llValue = DumpNumber(s);
+    return llValue && *llValue >= llLow && *llValue <= llHigh;
 }
 
 bool IsNumberColumn(const SheetField& field) {
     using K = SheetField::Kind;
     return field.kind != K::Name && field.kind != K::Text && field.kind != K::Skills;
-}
-
-std::string Now(std::time_t now) {
-    std::tm tmNow{};
-    gmtime_r(&now, &tmNow);
-    char szBuffer[32];
-    std::strftime(szBuffer, sizeof szBuffer, "%Y-%m-%d %H:%M:%S", &tmNow);
-    return szBuffer;
 }
 
 struct StoredEntry {
@@ -345,8 +331,9 @@ std::vector<Change> UndoAdd(Call& call, const StoredEntry& entry) {
         throw Conflict{member.strName + "'s record has been saved since"};
     if (member.iSecurity == zorv::kSecurityAdministrator)
         throw Conflict{member.strName + " has been made an administrator since"};
-    std::vector<Change> applied{
-        {"member", Latin1ToUtf8(CharacterRowWithoutHash(call.db, member.id)), ""}};
+    std::vector<Change> applied;
+    for (const std::string& strRow : CharacterRowsWithoutHash(call.db, {member.id}))
+        applied.push_back({"member", Latin1ToUtf8(strRow), ""});
     Statement remove(call.db, "DELETE FROM characters WHERE id = ?1");
     remove.Bind(1, member.id).Run();
     call.store.ReleaseIds({member.id});
@@ -443,7 +430,7 @@ std::int64_t Record(Call& call, const Entry& entry) {
     Statement insert(call.db, "INSERT INTO history(at, at_epoch, kind, actor_id, actor_name, "
                               "character_id, character_name, undoes) "
                               "VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8)");
-    insert.Bind(1, Now(now))
+    insert.Bind(1, UtcStamp(now, true))
         .Bind(2, std::int64_t(now))
         .Bind(3, std::string(KindName(entry.kind)))
         .Bind(4, call.me.id)
@@ -583,24 +570,22 @@ void PrintRecent(Database& db, int nCount, std::FILE* pOut) {
 
 void DumpRows(Database& db, std::string& strOut, std::string (*escape)(const std::string&),
               int& nEntries, int& nValues) {
-    Statement entries(db, "SELECT seq, at, at_epoch, kind, actor_id, actor_name, character_id, "
-                          "character_name, undoes, undone_by FROM history ORDER BY seq");
-    while (entries.Step()) {
-        strOut += "H";
-        for (int i = 0; i < 10; ++i)
-            strOut += "|" + escape(Utf8ToLatin1(entries.Text(i)));
-        strOut += "\n";
-        ++nEntries;
-    }
-    Statement values(db, "SELECT entry, ord, field, old, new FROM history_values "
-                         "ORDER BY entry, ord");
-    while (values.Step()) {
-        strOut += "V";
-        for (int i = 0; i < 5; ++i)
-            strOut += "|" + escape(Utf8ToLatin1(values.Text(i)));
-        strOut += "\n";
-        ++nValues;
-    }
+    auto Rows = [&](const char* szTag, const char* szSql, int nColumns, int& nRows) {
+        Statement rows(db, szSql);
+        while (rows.Step()) {
+            strOut += szTag;
+            for (int i = 0; i < nColumns; ++i)
+                strOut += "|" + escape(Utf8ToLatin1(rows.Text(i)));
+            strOut += "\n";
+            ++nRows;
+        }
+    };
+    Rows("H",
+         "SELECT seq, at, at_epoch, kind, actor_id, actor_name, character_id, character_name, "
+         "undoes, undone_by FROM history ORDER BY seq",
+         10, nEntries);
+    Rows("V", "SELECT entry, ord, field, old, new FROM history_values ORDER BY entry, ord", 5,
+         nValues);
 }
 
 std::string EntryRowFault(const std::vector<std::string>& f) {

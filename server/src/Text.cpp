@@ -115,11 +115,15 @@ std::map<std::string, std::string> ParseForm(std::string_view strBody) {
     return form;
 }
 
-std::string NowStamp() {
-    std::time_t now = std::time(nullptr);
-    std::tm tmNow{};
-    gmtime_r(&now, &tmNow);
+std::string UtcStamp(std::time_t at, bool bSeconds) {
+    std::tm tmAt{};
+    gmtime_r(&at, &tmAt);
     char szBuffer[32];
-    std::strftime(szBuffer, sizeof szBuffer, "%Y-%m-%d %H:%M", &tmNow);
+    std::strftime(szBuffer, sizeof szBuffer, bSeconds ? "%Y-%m-%d %H:%M:%S" : "%Y-%m-%d %H:%M",
+                  &tmAt);
     return szBuffer;
+}
+
+std::string NowStamp() {
+    return UtcStamp(std::time(nullptr), false);
 }

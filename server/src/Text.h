@@ -1,6 +1,7 @@
 #pragma once
 // Text helpers for the server. Request and reply text is Latin-1 (one byte a character); the
 // database holds UTF-8. Names are compared without regard to case through NameKey.
+#include <ctime>
 #include <map>
 #include <string>
 #include <string_view>
@@ -28,3 +29,5 @@ std::map<std::string, std::string> ParseForm(std::string_view strBody);
 
 // The current UTC time as "YYYY-MM-DD HH:MM".
 std::string NowStamp();
+// A UTC time as "YYYY-MM-DD HH:MM", or with ":SS" as well.
+std::string UtcStamp(std::time_t at, bool bSeconds);

@@ -152,9 +152,8 @@ Reply RemoveVassalOp(Call& call) {
                          {{"patron_id", std::to_string(vassal.iPatron), ""},
                           {"patron_name", patron ? Latin1ToUtf8(patron->strName) : "", ""}}};
     if (call.bRecordHistory)
-        for (int id : branch)
-            entry.changes.push_back(
-                {"member", Latin1ToUtf8(CharacterRowWithoutHash(call.db, id)), ""});
+        for (const std::string& strRow : CharacterRowsWithoutHash(call.db, branch))
+            entry.changes.push_back({"member", Latin1ToUtf8(strRow), ""});
     Statement remove(call.db, "DELETE FROM characters WHERE id = ?1");
     for (int id : branch)
         remove.Bind(1, id).Run();

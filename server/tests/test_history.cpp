@@ -479,6 +479,39 @@ TEST_P(History, ConcurrentChangesNeverInterleaveOrGetLost) {
               "0");
 }
 
+TEST_P(History, UndoTheSetupNamesButNeverTheDefaultPassword) {
+    auto Setup = [&](const char* szGuild, const char* szDefault) {
+        return As(T(), S::Keeper, 109,
+                  {{"guildname", szGuild},
+                   {"defaultpw", szDefault},
+                   {"use_rescue_squad", "1"},
+                   {"rescue_squad_name", "Lifeguards"}})
+            .iCode;
+    };
+    const char kDefault[] = "SELECT value FROM settings WHERE key = 'default_password_hash'";
+    const std::string strOldDefault = Value(kDefault);
+    ASSERT_EQ(Setup("Renamed", "newdef1"), 800);
+    const std::string strNewDefault = Value(kDefault);
+    ASSERT_NE(strNewDefault, strOldDefault);
+    std::string strRename = LastSeq();
+    ASSERT_EQ(Undo(S::Root, strRename).iCode, 800);
+    EXPECT_EQ(Value("SELECT value FROM settings WHERE key = 'guild_name'"), "Test Guild");
+    EXPECT_EQ(Value(kDefault), strNewDefault) << "the new default stays";
+
+    // Only a new default password: nothing to put back.
+    ASSERT_EQ(Setup("Test Guild", "third12"), 800);
+    Answer only = Undo(S::Root, LastSeq());
+    EXPECT_EQ(only.iCode, 1063);
+    EXPECT_EQ(zorv::UnescapedFields(only.strPayload)[0], "a new default password cannot be undone");
+
+    // Renamed again since: refused, the second name stays.
+    ASSERT_EQ(Setup("First", ""), 800);
+    std::string strFirst = LastSeq();
+    ASSERT_EQ(Setup("Second", ""), 800);
+    EXPECT_EQ(Undo(S::Root, strFirst).iCode, 1063);
+    EXPECT_EQ(Value("SELECT value FROM settings WHERE key = 'guild_name'"), "Second");
+}
+
 INSTANTIATE_TEST_SUITE_P(Server, History, ::testing::Values("serve", "cgi"));
 
 TEST(HistoryKeeping, OffKeepsNothingAndDaysPruneTheOld) {
