@@ -49,8 +49,6 @@ HistoryView::HistoryView(const QString& strName, QWidget* pParent) : QWidget(pPa
     twHistory->setUniformRowHeights(true);
     twHistory->header()->setSectionResizeMode(QHeaderView::Interactive);
     twHistory->header()->setStretchLastSection(true);
-    twHistory->setColumnWidth(0, 140);
-    twHistory->setColumnWidth(1, 110);
     cmdRefresh = Button("Refresh", "cmdHistoryRefresh", this);
     cmdOlder = Button("Older Changes", "cmdHistoryOlder", this);
     cmdUndo = Button("Undo...", "cmdHistoryUndo", this);
@@ -90,6 +88,9 @@ void HistoryView::Show(const HistoryPage& page, bool bAppend) {
         }
     }
     m_lNextBefore = page.lNextBefore;
+    // The whole date and the whole name; the change takes the rest.
+    twHistory->resizeColumnToContents(0);
+    twHistory->resizeColumnToContents(1);
     UpdateButtons();
 }
 
