@@ -51,6 +51,7 @@ void Characters::Forget() {
     m_order.clear();
     m_followers.clear();
     m_settledRank.clear();
+    m_bRanksStored = false;
 }
 
 Character& Characters::AddKeyed(qint16 nID, QString strName, qint16 nLevel, qint16 nRank,
@@ -336,11 +337,58 @@ qint16 Characters::CountFollowers(const QString& strKey) const {
     return static_cast<qint16>(std::min(nCount, 32767));
 }
 
+void Characters::RankAll() const {
+    // Every listed vassal exists and nothing loops, so taken backwards through the order each
+    // record's vassals are ranked before it.
+    m_settledRank.assign(m_records.size(), 0);
+    for (auto it = m_order.rbegin(); it != m_order.rend(); ++it) {
+        qint16 highest = 0, second = 0;
+        const IndexSpan vassals = VassalIndexes(*it);
+        for (int v : vassals) {
+            const qint16 r = m_settledRank[static_cast<std::size_t>(v)];
+            if (r > highest) {
+                second = highest;
+                highest = r;
+            } else if (r > second) {
+                second = r;
+            }
+        }
+        qint16 r = 1;
+        if (!vassals.empty())
+            r = highest == second ? static_cast<qint16>(std::min(highest + 1, 10)) : highest;
+        m_settledRank[static_cast<std::size_t>(*it)] = r;
+    }
+}
+
+qint16 Characters::ComputedRank(int i) const {
+    EnsureVassals();
+    if (m_iSound < 0)
+        LinkProblem();
+    if (m_iSound != 1)
+        return m_records[static_cast<std::size_t>(i)].iComputedRank;
+    if (m_settledRank.size() != m_records.size())
+        RankAll();
+    return m_settledRank[static_cast<std::size_t>(i)];
+}
+
 qint16 Characters::CalculateRank(const QString& strKey) {
     int iStart = IndexOf(strKey);
     if (iStart < 0)
         return 0;
     EnsureVassals();
+    if (m_iSound < 0)
+        LinkProblem();
+    if (m_iSound == 1) {
+        const qint16 rank = ComputedRank(iStart);
+        if (!m_bRanksStored) {
+            for (std::size_t i = 0; i < m_records.size(); ++i)
+                m_records[i].iComputedRank = m_settledRank[i];
+            m_bRanksStored = true;
+        }
+        return rank;
+    }
+    // Lists that share a vassal, name a missing one or loop: the branch is walked from here,
+    // and only what no such fault touched is kept.
     const std::size_t nCount = m_records.size();
     if (m_settledRank.size() != nCount)
         m_settledRank.assign(nCount, 0);

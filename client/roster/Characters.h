@@ -62,7 +62,12 @@ public:
     qint16 GetIDFromDecalPos(qint32 iPos) const;
     QString GetName(const QString& strKey) const;
     qint16 CountFollowers(const QString& strKey) const;
+    // Works out the rank of a record's branch and stores it in iComputedRank: in a roster whose
+    // lists form a forest, every record's at once; otherwise along the branch walked.
     qint16 CalculateRank(const QString& strKey);
+    // The rank of record i's branch (0-based), worked out at the first question when the lists
+    // form a forest; otherwise what CalculateRank last stored.
+    qint16 ComputedRank(int i) const;
 
     // The 0-based position of a key, or -1.
     int IndexOf(const QString& strKey) const;
@@ -96,6 +101,8 @@ private:
     void ReadList(std::size_t k) const;
     void EnsureVassals() const;
     void Forget();
+    // Every record's rank at once, in a roster whose lists are known to form a forest.
+    void RankAll() const;
     // Every record's follower count, once the lists are known to form a forest.
     const std::vector<int>& FollowerCounts() const;
 
@@ -111,14 +118,15 @@ private:
     mutable std::vector<int> m_vassals;
     mutable bool m_bVassalsKnown = false;
     // Kept with the lists, and dropped with them when the roster changes. A record's rank is
-    // settled once CalculateRank has reached its whole branch, found no missing vassal and no
-    // loop in it, and so stored the rank of every follower: asking again changes nothing.
+    // settled once its whole branch has been ranked without meeting a missing vassal or a loop:
+    // asking again changes nothing.
     mutable int m_iSound = -1; // whether LinkProblem() is empty; -1 until it is asked
     // In a sound roster: every record once, each after the one that lists it.
     mutable std::vector<int> m_order;
     mutable std::vector<int> m_followers;
-    std::vector<qint16> m_settledRank; // by position; 0 while not settled
-    std::vector<char> m_onPath;        // CalculateRank's walk; all false between calls
+    mutable std::vector<qint16> m_settledRank; // by position; 0 while not settled
+    bool m_bRanksStored = false;               // every settled rank is in its record too
+    std::vector<char> m_onPath; // CalculateRank's walk; all false between calls
 };
 
 // True when iPatronID is the patron, or a patron further up, of iFollowerID. Bounded by the

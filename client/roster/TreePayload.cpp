@@ -206,12 +206,11 @@ struct Cursor {
 };
 
 // A text the record at the same place held before the download when it reads the same: a
-// refresh mostly brings back what was there, and sharing the old text spares an allocation
-// and a release per name and per vassal list.
-QString Again(const std::vector<Character>& before, std::size_t i, QString Character::*text,
-              Span now) {
+// refresh mostly brings back what was there, and taking over the old text spares an
+// allocation and a release per name and per vassal list.
+QString Again(std::vector<Character>& before, std::size_t i, QString Character::*text, Span now) {
     if (i < before.size() && before[i].*text == now.View())
-        return before[i].*text;
+        return std::move(before[i].*text);
     return now.Text();
 }
 

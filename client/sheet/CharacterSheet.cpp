@@ -190,8 +190,9 @@ void CharacterSheet::SetComboIndex(QComboBox* cmbBox, const QString& strValue) {
 }
 
 void CharacterSheet::SelectComputedRank() {
-    const Character* pShown = m_roster.Item(CharKey(iCurDisplayCharID));
-    SetComboIndex(m_v.cmbComputedRank, QString::number(pShown ? pShown->iComputedRank : 0));
+    const int iShown = m_roster.IndexOf(CharKey(iCurDisplayCharID));
+    SetComboIndex(m_v.cmbComputedRank,
+                  QString::number(iShown < 0 ? 0 : m_roster.ComputedRank(iShown)));
 }
 
 void CharacterSheet::cmbSex_Click() {

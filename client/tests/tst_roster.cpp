@@ -448,10 +448,14 @@ void tst_roster::answersKeptUntilChange() {
     QCOMPARE(int(roster.Item("Char3")->iComputedRank), 2);
     QCOMPARE(int(roster.CountFollowers("Char1")), 6);
     QCOMPARE(int(roster.CountFollowers("Char3")), 2);
-    // A rank is stored only where it was worked out: a branch nobody asked for keeps 0.
-    Characters two = Roster({{1, -1, "2"}, {2, 1, ""}, {8, -1, "9"}, {9, 8, ""}});
+    // Sound lists are ranked all at once, so a branch nobody asked for has its rank too; the
+    // views read ranks without asking first.
+    Characters two = Roster({{1, -1, "2"}, {2, 1, ""}, {8, -1, "9"}, {9, 8, "10,11"},
+                             {10, 9, ""}, {11, 9, ""}});
+    QCOMPARE(int(two.ComputedRank(two.IndexOf("Char8"))), 2);
     QCOMPARE(int(two.CalculateRank("Char1")), 1);
-    QCOMPARE(int(two.Item("Char9")->iComputedRank), 0);
+    QCOMPARE(int(two.Item("Char9")->iComputedRank), 2);
+    QCOMPARE(int(two.Item("Char10")->iComputedRank), 1);
 }
 
 void tst_roster::answersOnUnsoundLinks() {

@@ -14,10 +14,7 @@ void AllegianceModel::Clear() {
     beginResetModel();
     m_top.clear();
     m_childList.clear();
-    m_firstChild.clear();
-    m_childCount.clear();
-    m_parent.clear();
-    m_row.clear();
+    m_nodes.clear();
     m_nNodes = 0;
     m_iHighlight = -1;
     endResetModel();
@@ -26,49 +23,42 @@ void AllegianceModel::Clear() {
 void AllegianceModel::Generate(qint16 idStart) {
     beginResetModel();
     const int nCount = m_roster.Count();
-    const auto nSlots = static_cast<std::size_t>(nCount);
     m_top.clear();
     m_childList.clear();
-    m_childList.reserve(nSlots);
-    m_firstChild.assign(nSlots, 0);
-    m_childCount.assign(nSlots, 0);
-    m_parent.assign(nSlots, -1);
-    m_row.assign(nSlots, -1);
-    m_nNodes = 0;
+    m_childList.reserve(static_cast<std::size_t>(nCount));
+    m_nodes.assign(static_cast<std::size_t>(nCount), Node());
     m_iHighlight = -1;
     // The top-level characters first, in roster order: the one pass that reads the records, so
-    // the walk below reads only positions.
-    std::vector<char> top(nSlots, 0);
-    std::vector<int> starts;
+    // the walk below reads only positions. A placed node, top-level ones included, is never
+    // placed again.
     for (int i = 0; i < nCount; ++i)
         if (m_roster.At(i).nPatronID == idStart) {
-            top[static_cast<std::size_t>(i)] = 1;
-            starts.push_back(i);
+            m_nodes[static_cast<std::size_t>(i)].row = static_cast<int>(m_top.size());
+            m_top.push_back(i);
         }
+    m_nNodes = static_cast<int>(m_top.size());
     std::vector<int> pending;
-    for (int i : starts) {
-        if (m_row[static_cast<std::size_t>(i)] >= 0)
-            continue;
-        m_row[static_cast<std::size_t>(i)] = static_cast<int>(m_top.size());
-        m_top.push_back(i);
-        ++m_nNodes;
-        // Depth first without recursion; a node already placed is never placed again.
-        pending.assign(1, i);
+    for (int iTop : m_top) {
+        // Depth first without recursion.
+        pending.assign(1, iTop);
         while (!pending.empty()) {
-            const auto iNode = static_cast<std::size_t>(pending.back());
+            Node& node = m_nodes[static_cast<std::size_t>(pending.back())];
+            const int iNode = pending.back();
             pending.pop_back();
-            m_firstChild[iNode] = static_cast<int>(m_childList.size());
+            node.firstChild = static_cast<int>(m_childList.size());
             int nChildren = 0;
-            for (int iVassal : m_roster.VassalIndexes(static_cast<int>(iNode))) {
-                const auto v = static_cast<std::size_t>(iVassal);
-                if (iVassal < 0 || m_row[v] >= 0 || top[v])
+            for (int iVassal : m_roster.VassalIndexes(iNode)) {
+                if (iVassal < 0)
                     continue;
-                m_row[v] = nChildren++;
-                m_parent[v] = static_cast<int>(iNode);
+                Node& vassal = m_nodes[static_cast<std::size_t>(iVassal)];
+                if (vassal.row >= 0)
+                    continue;
+                vassal.row = nChildren++;
+                vassal.parent = iNode;
                 m_childList.push_back(iVassal);
                 pending.push_back(iVassal);
             }
-            m_childCount[iNode] = nChildren;
+            node.childCount = nChildren;
             m_nNodes += nChildren;
         }
     }
@@ -76,10 +66,10 @@ void AllegianceModel::Generate(qint16 idStart) {
 }
 
 QModelIndex AllegianceModel::IndexOfNode(int iNode) const {
-    if (iNode < 0 || iNode >= static_cast<int>(m_row.size()) ||
-        m_row[static_cast<std::size_t>(iNode)] < 0)
+    if (iNode < 0 || iNode >= static_cast<int>(m_nodes.size()) ||
+        m_nodes[static_cast<std::size_t>(iNode)].row < 0)
         return QModelIndex();
-    return createIndex(m_row[static_cast<std::size_t>(iNode)], 0, quintptr(iNode));
+    return createIndex(m_nodes[static_cast<std::size_t>(iNode)].row, 0, quintptr(iNode));
 }
 
 QModelIndex AllegianceModel::IndexOfKey(const QString& strKey) const {
@@ -96,7 +86,8 @@ int AllegianceModel::Depth(const QModelIndex& index) const {
     if (!index.isValid())
         return -1;
     int nDepth = 0;
-    for (int i = m_parent[index.internalId()]; i >= 0; i = m_parent[static_cast<std::size_t>(i)])
+    for (int i = m_nodes[index.internalId()].parent; i >= 0;
+         i = m_nodes[static_cast<std::size_t>(i)].parent)
         ++nDepth;
     return nDepth;
 }
@@ -126,7 +117,8 @@ AllegianceModel::Children AllegianceModel::ChildrenOf(const QModelIndex& parent)
     if (!parent.isValid())
         return {m_top.data(), static_cast<int>(m_top.size())};
     const std::size_t iNode = parent.internalId();
-    return {m_childList.data() + m_firstChild[iNode], m_childCount[iNode]};
+    const Node& node = m_nodes[iNode];
+    return {m_childList.data() + node.firstChild, node.childCount};
 }
 
 QModelIndex AllegianceModel::index(int iRow, int iColumn, const QModelIndex& parent) const {
@@ -141,7 +133,7 @@ QModelIndex AllegianceModel::index(int iRow, int iColumn, const QModelIndex& par
 QModelIndex AllegianceModel::parent(const QModelIndex& index) const {
     if (!index.isValid())
         return QModelIndex();
-    return IndexOfNode(m_parent[index.internalId()]);
+    return IndexOfNode(m_nodes[index.internalId()].parent);
 }
 
 int AllegianceModel::rowCount(const QModelIndex& parent) const {

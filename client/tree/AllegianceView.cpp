@@ -133,12 +133,9 @@ void AllegianceView::ParseTreeData() {
 void AllegianceView::GenerateTree(QTreeView* pTree, qint16 idStart) {
     ProcedureGuard Step(m_session.prompts, "GenerateTree");
     AllegianceModel* pModel = ModelOf(pTree);
-    Step([&] {
-        for (const Character& character : m_roster)
-            if (character.nPatronID == idStart)
-                m_roster.CalculateRank(CharKey(character.nID));
-        pModel->Generate(idStart);
-    });
+    // The computed ranks are worked out when a view first shows one, not here: the flat list
+    // and the sheet ask the roster for them.
+    Step([&] { pModel->Generate(idStart); });
     Step([&] {
         QModelIndex node = m_pMain->IndexOfKey(strCurrentNodeKey);
         bool bSaved = node.isValid();

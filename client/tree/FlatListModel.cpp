@@ -28,7 +28,8 @@ void FlatListModel::Clear() {
 QString FlatListModel::Text(int iRow, int iColumn) const {
     if (iRow < 0 || iRow >= static_cast<int>(m_order.size()))
         return QString();
-    const Character& c = m_roster.At(m_order[static_cast<std::size_t>(iRow)]);
+    const int iRecord = m_order[static_cast<std::size_t>(iRow)];
+    const Character& c = m_roster.At(iRecord);
     switch (iColumn) {
     case 0:
         return c.strName;
@@ -37,7 +38,7 @@ QString FlatListModel::Text(int iRow, int iColumn) const {
     case 2:
         return QString::number(c.nRank);
     case 3:
-        return QString::number(c.iComputedRank);
+        return QString::number(m_roster.ComputedRank(iRecord));
     case 4: {
         if (c.nPatronID == -1)
             return QStringLiteral("None");
