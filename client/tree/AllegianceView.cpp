@@ -55,6 +55,12 @@ AllegianceView::AllegianceView(Session& session, Characters& roster,
         pTree->header()->setStretchLastSection(false);
         pTree->header()->setResizeContentsPrecision(0); // the rows in view, not a thousand
         pTree->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        // Every layout of the rows raises both scroll bars' holders, which repaints them; a
+        // holder that paints its own background spares every widget behind it a repaint
+        // under the bars (each a tall fill, which Qt spreads over threads).
+        for (const char* szHolder : {"qt_scrollarea_vcontainer", "qt_scrollarea_hcontainer"})
+            if (auto* pHolder = pTree->findChild<QWidget*>(QLatin1String(szHolder)))
+                pHolder->setAutoFillBackground(true);
         for (auto signal : {&QTreeView::expanded, &QTreeView::collapsed})
             connect(pTree, signal, this, [this, pTree] { FitLater(pTree); });
         connect(pTree->model(), &QAbstractItemModel::modelReset, this,
@@ -156,13 +162,15 @@ void AllegianceView::SelectNode(const QModelIndex& index, bool bExpandNode) {
         ancestors.push_back(parent);
     std::reverse(ancestors.begin(), ancestors.end());
     bool bWhole = static_cast<int>(ancestors.size()) < kMaxExpandDepth;
-    // From the deepest allowed ancestor up, so that only the last expansion lays out rows.
+    // The node first, then from the deepest allowed ancestor up, so that only the last
+    // expansion lays out rows: each layout that changes the scroll range repaints the scroll
+    // bar and everything behind it.
+    if (bExpandNode && bWhole)
+        pTree->expand(index);
     std::size_t nOpen = std::min<std::size_t>(ancestors.size(), kMaxExpandDepth);
     for (std::size_t i = nOpen; i-- > 0;)
         pTree->expand(ancestors[i]);
     pTree->setCurrentIndex(index);
-    if (bExpandNode && bWhole)
-        pTree->expand(index);
     m_pMain->SetHighlighted(index);
     if (bWhole)
         pTree->scrollTo(index);
