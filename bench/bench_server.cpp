@@ -33,8 +33,10 @@
 #include <random>
 #include <sstream>
 #include <string>
+#include <spawn.h>
 #include <sys/resource.h>
 #include <sys/socket.h>
+#include <signal.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -300,27 +302,36 @@ void WebRosterPage(Guild& guild, const std::string& strDb, std::vector<Row>& row
 void CgiLogin(const std::string& strServer, const std::string& strDb, std::vector<Row>& rows) {
     // A member nobody has logged in as yet, so that the first login pays argon2id.
     const std::string strBody = "charname=Seed c&password=welcome1&msgid=104";
+    // Spawned without copying this process: a web server is small, and tearing down a copy of
+    // this large process at exec would be counted as the program's own time.
+    const std::string strLength = std::to_string(strBody.size());
+    std::vector<std::string> environment = {"GATEWAY_INTERFACE=CGI/1.1", "REQUEST_METHOD=POST",
+                                            "CONTENT_LENGTH=" + strLength,
+                                            "HTTP_USER_AGENT=ZORV 0.3", "REMOTE_ADDR=127.0.0.1",
+                                            "ZORV_DB=" + strDb};
+    std::vector<char*> envp;
+    for (std::string& strVariable : environment)
+        envp.push_back(strVariable.data());
+    envp.push_back(nullptr);
     auto Run = [&] {
         int toChild[2];
         if (pipe(toChild) != 0)
             return;
-        pid_t pid = fork();
-        if (pid == 0) {
-            dup2(toChild[0], 0);
-            close(toChild[1]);
-            int null = open("/dev/null", O_WRONLY);
-            dup2(null, 1);
-            std::string strLength = std::to_string(strBody.size());
-            setenv("GATEWAY_INTERFACE", "CGI/1.1", 1);
-            setenv("REQUEST_METHOD", "POST", 1);
-            setenv("CONTENT_LENGTH", strLength.c_str(), 1);
-            setenv("HTTP_USER_AGENT", "ZORV 0.3", 1);
-            setenv("REMOTE_ADDR", "127.0.0.1", 1);
-            setenv("ZORV_DB", strDb.c_str(), 1);
-            execl(strServer.c_str(), strServer.c_str(), static_cast<char*>(nullptr));
-            _exit(127);
-        }
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_adddup2(&actions, toChild[0], 0);
+        posix_spawn_file_actions_addclose(&actions, toChild[1]);
+        posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+        char* argv[] = {const_cast<char*>(strServer.c_str()), nullptr};
+        pid_t pid = 0;
+        const int iSpawned =
+            posix_spawn(&pid, strServer.c_str(), &actions, nullptr, argv, envp.data());
+        posix_spawn_file_actions_destroy(&actions);
         close(toChild[0]);
+        if (iSpawned != 0) {
+            close(toChild[1]);
+            return;
+        }
         (void)!write(toChild[1], strBody.data(), strBody.size());
         close(toChild[1]);
         int iStatus = 0;
@@ -342,8 +353,87 @@ void CgiLogin(const std::string& strServer, const std::string& strDb, std::vecto
     double dRepeated = (Cpu() - dStart) / nRuns;
     rows.push_back(
         {"CGI, first login (argon2id): server CPU", "-", Format("%.1f ms", dFirst), true});
-    rows.push_back({"CGI, repeated login: server CPU", "<= 10 ms", Format("%.1f ms", dRepeated),
-                    dRepeated <= 10});
+    rows.push_back({"CGI, repeated login, spawned directly: server CPU", "-",
+                    Format("%.1f ms", dRepeated), true});
+}
+
+// CPU time a process has counted for the children it waited for, in milliseconds.
+double ChildrenCpu(pid_t pid) {
+    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+    std::string strStat((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
+    // The fields after the command's name, which may hold blanks, start with the state (3);
+    // cutime and cstime are fields 16 and 17.
+    std::istringstream fields(strStat.substr(strStat.rfind(')') + 2));
+    std::string strField;
+    double dTicks = 0;
+    for (int iField = 3; iField <= 17 && fields >> strField; ++iField)
+        if (iField >= 16)
+            dTicks += std::atof(strField.c_str());
+    return dTicks * 1000.0 / static_cast<double>(sysconf(_SC_CLK_TCK));
+}
+
+// The same login as a guild runs it, with the CGI program under lighttpd: the CPU of the
+// processes lighttpd started for the requests, from its own account of its children.
+void LighttpdLogin(const std::string& strServer, const std::string& strDb, const fs::path& dir,
+                   std::vector<Row>& rows) {
+    const std::string strLighttpd = "/usr/sbin/lighttpd";
+    if (!fs::exists(strLighttpd)) {
+        rows.push_back({"CGI under lighttpd, repeated login: server CPU", "<= 10 ms",
+                        "no lighttpd", false});
+        return;
+    }
+    int iPort = 0;
+    { // a free port, given back at once for lighttpd to take
+        int fd = socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t nLength = sizeof address;
+        if (bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
+            getsockname(fd, reinterpret_cast<sockaddr*>(&address), &nLength) == 0)
+            iPort = ntohs(address.sin_port);
+        close(fd);
+    }
+    const std::string strConf = (dir / "lighttpd.conf").string();
+    {
+        std::ofstream conf(strConf);
+        conf << "server.document-root = \"" << dir.string() << "\"\n"
+             << "server.bind = \"127.0.0.1\"\nserver.port = " << iPort << "\n"
+             << "server.errorlog = \"" << (dir / "lighttpd-error.log").string() << "\"\n"
+             << "server.modules = (\"mod_alias\", \"mod_setenv\", \"mod_cgi\")\n"
+             << "alias.url = (\"/zorv\" => \"" << strServer << "\")\n"
+             << "cgi.assign = (\"/zorv-server\" => \"\")\n"
+             << "setenv.add-environment = (\"ZORV_DB\" => \"" << strDb << "\")\n";
+    }
+    char* argv[] = {const_cast<char*>(strLighttpd.c_str()), const_cast<char*>("-D"),
+                    const_cast<char*>("-f"), const_cast<char*>(strConf.c_str()), nullptr};
+    pid_t pid = 0;
+    if (posix_spawn(&pid, strLighttpd.c_str(), nullptr, nullptr, argv, environ) != 0)
+        return;
+    const std::string strLogin = "charname=Seed d&password=welcome1&msgid=104";
+    // The first login, once lighttpd listens, pays argon2id and records it.
+    bool bUp = false;
+    for (int i = 0; i < 100 && !bUp; ++i) {
+        bUp = Exchange(iPort, "127.0.0.1", strLogin) == 800;
+        if (!bUp)
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    // lighttpd waits for each CGI process soon after it ends, not at once.
+    auto Settled = [&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(500));
+        return ChildrenCpu(pid);
+    };
+    const int nRuns = 200;
+    int nAnswered = 0;
+    double dStart = Settled();
+    for (int i = 0; i < nRuns && bUp; ++i)
+        nAnswered += Exchange(iPort, "127.0.0.1", strLogin) == 800;
+    double dRepeated = (Settled() - dStart) / nRuns;
+    kill(pid, SIGTERM);
+    waitpid(pid, nullptr, 0);
+    rows.push_back({"CGI under lighttpd, repeated login: server CPU", "<= 10 ms",
+                    nAnswered == nRuns ? Format("%.1f ms", dRepeated) : "failed",
+                    nAnswered == nRuns && dRepeated <= 10});
 }
 
 // Add, save and remove, each timed in this process, with the history kept and with none; then
@@ -468,8 +558,10 @@ int main() {
         WebRosterPage(guild, strDb, rows);
         HistoryCost(guild, strDb, rows);
     }
-    if (fs::exists(strServer))
+    if (fs::exists(strServer)) {
         CgiLogin(strServer, strDb, rows);
+        LighttpdLogin(strServer, strDb, dir, rows);
+    }
     PrintTable(rows);
     fs::remove_all(dir);
     return 0;

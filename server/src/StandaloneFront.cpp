@@ -3,6 +3,7 @@
 #include <microhttpd.h>
 
 #include <arpa/inet.h>
+#include <dlfcn.h>
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
@@ -15,11 +16,72 @@
 #include <stdexcept>
 #include <sys/socket.h>
 #include <thread>
+#include <type_traits>
 #include <unordered_map>
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
+
+// libmicrohttpd is loaded when a standalone front is made, not linked: it brings GnuTLS and its
+// helpers, whose loading and set-up would cost every CGI request, which never uses them, a few
+// milliseconds of CPU.
+struct Mhd {
+    decltype(&::MHD_get_connection_info) get_connection_info = nullptr;
+    decltype(&::MHD_create_response_from_buffer) create_response_from_buffer = nullptr;
+    decltype(&::MHD_add_response_header) add_response_header = nullptr;
+    decltype(&::MHD_queue_response) queue_response = nullptr;
+    decltype(&::MHD_destroy_response) destroy_response = nullptr;
+    decltype(&::MHD_lookup_connection_value) lookup_connection_value = nullptr;
+    decltype(&::MHD_get_connection_values) get_connection_values = nullptr;
+    decltype(&::MHD_suspend_connection) suspend_connection = nullptr;
+    decltype(&::MHD_resume_connection) resume_connection = nullptr;
+    decltype(&::MHD_quiesce_daemon) quiesce_daemon = nullptr;
+    decltype(&::MHD_stop_daemon) stop_daemon = nullptr;
+    decltype(&::MHD_start_daemon) start_daemon = nullptr;
+    decltype(&::MHD_get_daemon_info) get_daemon_info = nullptr;
+};
+
+// The library's functions, or a std::runtime_error that names what is missing.
+const Mhd& Library() {
+    static const Mhd* pLoaded = nullptr;
+    static std::string strProblem;
+    static std::once_flag once;
+    std::call_once(once, [] {
+        void* pLibrary = dlopen(ZORV_MHD_SONAME, RTLD_NOW | RTLD_LOCAL);
+        if (!pLibrary) {
+            const char* szError = dlerror();
+            strProblem = std::string("cannot load " ZORV_MHD_SONAME) +
+                         (szError ? std::string(": ") + szError : std::string());
+            return;
+        }
+        static Mhd mhd;
+        auto Find = [&](auto& pFunction, const char* szName) {
+            pFunction = reinterpret_cast<std::remove_reference_t<decltype(pFunction)>>(
+                dlsym(pLibrary, szName));
+            if (!pFunction && strProblem.empty())
+                strProblem = std::string(ZORV_MHD_SONAME " lacks ") + szName;
+        };
+        Find(mhd.get_connection_info, "MHD_get_connection_info");
+        Find(mhd.create_response_from_buffer, "MHD_create_response_from_buffer");
+        Find(mhd.add_response_header, "MHD_add_response_header");
+        Find(mhd.queue_response, "MHD_queue_response");
+        Find(mhd.destroy_response, "MHD_destroy_response");
+        Find(mhd.lookup_connection_value, "MHD_lookup_connection_value");
+        Find(mhd.get_connection_values, "MHD_get_connection_values");
+        Find(mhd.suspend_connection, "MHD_suspend_connection");
+        Find(mhd.resume_connection, "MHD_resume_connection");
+        Find(mhd.quiesce_daemon, "MHD_quiesce_daemon");
+        Find(mhd.stop_daemon, "MHD_stop_daemon");
+        Find(mhd.start_daemon, "MHD_start_daemon");
+        Find(mhd.get_daemon_info, "MHD_get_daemon_info");
+        if (strProblem.empty())
+            pLoaded = &mhd;
+    });
+    if (!pLoaded)
+        throw std::runtime_error(strProblem);
+    return *pLoaded;
+}
 
 const char kContentType[] = "text/plain; charset=ISO-8859-1";
 
@@ -40,7 +102,7 @@ struct Exchange {
 
 std::string AddressOf(MHD_Connection* pConnection) {
     const MHD_ConnectionInfo* pInfo =
-        MHD_get_connection_info(pConnection, MHD_CONNECTION_INFO_CLIENT_ADDRESS);
+        Library().get_connection_info(pConnection, MHD_CONNECTION_INFO_CLIENT_ADDRESS);
     if (!pInfo || !pInfo->client_addr)
         return "";
     char szAddress[INET6_ADDRSTRLEN] = "";
@@ -55,28 +117,28 @@ std::string AddressOf(MHD_Connection* pConnection) {
 }
 
 MHD_Result Answer(MHD_Connection* pConnection, unsigned iStatus, const std::string& strBody) {
-    MHD_Response* pResponse = MHD_create_response_from_buffer(
+    MHD_Response* pResponse = Library().create_response_from_buffer(
         strBody.size(), const_cast<char*>(strBody.data()), MHD_RESPMEM_MUST_COPY);
     if (!pResponse)
         return MHD_NO;
-    MHD_add_response_header(pResponse, MHD_HTTP_HEADER_CONTENT_TYPE, kContentType);
-    MHD_add_response_header(pResponse, MHD_HTTP_HEADER_CONNECTION, "close");
-    MHD_Result result = MHD_queue_response(pConnection, iStatus, pResponse);
-    MHD_destroy_response(pResponse);
+    Library().add_response_header(pResponse, MHD_HTTP_HEADER_CONTENT_TYPE, kContentType);
+    Library().add_response_header(pResponse, MHD_HTTP_HEADER_CONNECTION, "close");
+    MHD_Result result = Library().queue_response(pConnection, iStatus, pResponse);
+    Library().destroy_response(pResponse);
     return result;
 }
 
 MHD_Result AnswerWeb(MHD_Connection* pConnection, const WebReply& reply) {
-    MHD_Response* pResponse = MHD_create_response_from_buffer(
+    MHD_Response* pResponse = Library().create_response_from_buffer(
         reply.strBody.size(), const_cast<char*>(reply.strBody.data()), MHD_RESPMEM_MUST_COPY);
     if (!pResponse)
         return MHD_NO;
     for (const auto& [strName, strValue] : reply.headers)
-        MHD_add_response_header(pResponse, strName.c_str(), strValue.c_str());
-    MHD_add_response_header(pResponse, MHD_HTTP_HEADER_CONNECTION, "close");
+        Library().add_response_header(pResponse, strName.c_str(), strValue.c_str());
+    Library().add_response_header(pResponse, MHD_HTTP_HEADER_CONNECTION, "close");
     MHD_Result result =
-        MHD_queue_response(pConnection, static_cast<unsigned>(reply.iStatus), pResponse);
-    MHD_destroy_response(pResponse);
+        Library().queue_response(pConnection, static_cast<unsigned>(reply.iStatus), pResponse);
+    Library().destroy_response(pResponse);
     return result;
 }
 
@@ -93,7 +155,7 @@ std::optional<std::string> WebSubPath(const std::string& strScript, const char* 
 }
 
 std::string HeaderValue(MHD_Connection* pConnection, const char* szName) {
-    const char* szValue = MHD_lookup_connection_value(pConnection, MHD_HEADER_KIND, szName);
+    const char* szValue = Library().lookup_connection_value(pConnection, MHD_HEADER_KIND, szName);
     return szValue ? szValue : "";
 }
 
@@ -227,7 +289,7 @@ struct StandaloneFront::Impl {
         Impl* self = static_cast<Impl*>(pSelf);
         if (code == MHD_CONNECTION_NOTIFY_STARTED) {
             const MHD_ConnectionInfo* pInfo =
-                MHD_get_connection_info(pConnection, MHD_CONNECTION_INFO_CONNECTION_FD);
+                Library().get_connection_info(pConnection, MHD_CONNECTION_INFO_CONNECTION_FD);
             if (pInfo)
                 self->watch.Opened(pConnection, pInfo->connect_fd);
         } else {
@@ -250,8 +312,8 @@ struct StandaloneFront::Impl {
             x = new Exchange;
             *ppContext = x;
             const char* szLength =
-                MHD_lookup_connection_value(pConnection, MHD_HEADER_KIND, "Content-Length");
-            if (MHD_get_connection_values(pConnection, MHD_HEADER_KIND, nullptr, nullptr) >
+                Library().lookup_connection_value(pConnection, MHD_HEADER_KIND, "Content-Length");
+            if (Library().get_connection_values(pConnection, MHD_HEADER_KIND, nullptr, nullptr) >
                 kMaxHeaderLines)
                 return Answer(pConnection, MHD_HTTP_REQUEST_HEADER_FIELDS_TOO_LARGE, "");
             if (szLength && std::strtoull(szLength, nullptr, 10) > kMaxUploadBytes)
@@ -273,7 +335,7 @@ struct StandaloneFront::Impl {
             else if (std::strcmp(szMethod, MHD_HTTP_METHOD_POST) != 0)
                 x->iStatus = MHD_HTTP_METHOD_NOT_ALLOWED;
             const char* szAgent =
-                MHD_lookup_connection_value(pConnection, MHD_HEADER_KIND, "User-Agent");
+                Library().lookup_connection_value(pConnection, MHD_HEADER_KIND, "User-Agent");
             x->strAgent = szAgent ? szAgent : "";
             x->strAddress = AddressOf(pConnection);
             return MHD_YES;
@@ -293,19 +355,19 @@ struct StandaloneFront::Impl {
             if (x->iStatus != MHD_HTTP_OK)
                 return Answer(pConnection, x->iStatus, "");
             x->state = Exchange::State::Working;
-            MHD_suspend_connection(pConnection);
+            Library().suspend_connection(pConnection);
             if (x->bWeb) {
                 self->pWorkers->Submit([self, x, pConnection] {
                     x->webReply = self->webHandler(x->web);
                     x->state = Exchange::State::Done;
-                    MHD_resume_connection(pConnection);
+                    Library().resume_connection(pConnection);
                 });
                 return MHD_YES;
             }
             self->pWorkers->Submit([self, x, pConnection] {
                 x->strReply = self->handler({x->strBody, x->strAgent, x->strAddress}).Body();
                 x->state = Exchange::State::Done;
-                MHD_resume_connection(pConnection);
+                Library().resume_connection(pConnection);
             });
             return MHD_YES;
         case Exchange::State::Working:
@@ -326,9 +388,9 @@ StandaloneFront::~StandaloneFront() {
     if (!m_pImpl->pDaemon)
         return;
     // No new connection; the requests with the workers are answered, then all is closed.
-    MHD_quiesce_daemon(m_pImpl->pDaemon);
+    Library().quiesce_daemon(m_pImpl->pDaemon);
     m_pImpl->pWorkers.reset();
-    MHD_stop_daemon(m_pImpl->pDaemon);
+    Library().stop_daemon(m_pImpl->pDaemon);
 }
 
 void StandaloneFront::ServeWeb(WebHandler handler) {
@@ -342,6 +404,7 @@ void StandaloneFront::UseTls(std::string strCertPem, std::string strKeyPem) {
 }
 
 int StandaloneFront::Start(const std::string& strHost, int iPort) {
+    Library(); // the reason it cannot be loaded, before anything else
     addrinfo hints{};
     hints.ai_socktype = SOCK_STREAM;
     hints.ai_flags = AI_PASSIVE | AI_NUMERICSERV;
@@ -366,7 +429,7 @@ int StandaloneFront::Start(const std::string& strHost, int iPort) {
     if (bTls) {
         // The certificate and key are tried first on a daemon without a socket, so that a bad
         // pair is told apart from an address that cannot be had.
-        MHD_Daemon* pProbe = MHD_start_daemon(
+        MHD_Daemon* pProbe = Library().start_daemon(
             MHD_USE_TLS | MHD_USE_ERROR_LOG | MHD_USE_NO_LISTEN_SOCKET, 0, nullptr, nullptr,
             &Impl::OnRequest, &impl, MHD_OPTION_EXTERNAL_LOGGER, &Impl::OnLog, &impl,
             MHD_OPTION_HTTPS_MEM_CERT, impl.strCertPem.c_str(), MHD_OPTION_HTTPS_MEM_KEY,
@@ -376,7 +439,7 @@ int StandaloneFront::Start(const std::string& strHost, int iPort) {
             throw std::runtime_error("the TLS certificate and key cannot be used" +
                                      (strReason.empty() ? "" : ": " + strReason));
         }
-        MHD_stop_daemon(pProbe);
+        Library().stop_daemon(pProbe);
     }
 
     impl.pWorkers = std::make_unique<WorkerPool>(impl.limits.nWorkers);
@@ -387,7 +450,7 @@ int StandaloneFront::Start(const std::string& strHost, int iPort) {
     if (bTls)
         iFlags |= MHD_USE_TLS;
     // The TLS options come last: without TLS they end the list early.
-    impl.pDaemon = MHD_start_daemon(
+    impl.pDaemon = Library().start_daemon(
         iFlags, static_cast<uint16_t>(iPort), nullptr, nullptr, &Impl::OnRequest, &impl,
         MHD_OPTION_EXTERNAL_LOGGER, &Impl::OnLog, &impl, MHD_OPTION_SOCK_ADDR,
         reinterpret_cast<sockaddr*>(&address), MHD_OPTION_LISTEN_BACKLOG_SIZE,
@@ -404,6 +467,6 @@ int StandaloneFront::Start(const std::string& strHost, int iPort) {
         throw std::runtime_error("cannot listen on " + strHost + ":" + strPort +
                                  (strReason.empty() ? "" : ": " + strReason));
     }
-    const MHD_DaemonInfo* pInfo = MHD_get_daemon_info(impl.pDaemon, MHD_DAEMON_INFO_BIND_PORT);
+    const MHD_DaemonInfo* pInfo = Library().get_daemon_info(impl.pDaemon, MHD_DAEMON_INFO_BIND_PORT);
     return pInfo ? pInfo->port : iPort;
 }
