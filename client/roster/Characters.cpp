@@ -52,6 +52,8 @@ void Characters::Forget() {
     m_followers.clear();
     m_settledRank.clear();
     m_bRanksStored = false;
+    m_listedBy.clear();
+    m_placeInList.clear();
 }
 
 Character& Characters::AddKeyed(qint16 nID, QString strName, qint16 nLevel, qint16 nRank,
@@ -262,7 +264,9 @@ QString Characters::LinkProblem() const {
     std::vector<std::pair<qint16, qint16>> links(nCount);
     for (std::size_t i = 0; i < nCount; ++i)
         links[i] = {m_records[i].nID, m_records[i].nPatronID};
-    std::vector<int> listedBy(nCount, -1);
+    std::vector<int>& listedBy = m_listedBy;
+    listedBy.assign(nCount, -1);
+    m_placeInList.assign(nCount, 0);
     const int* pVassals = m_vassals.data();
     for (std::size_t i = 0; i < nCount; ++i) {
         for (int k = m_vassalStart[i]; k < m_vassalStart[i + 1]; ++k) {
@@ -277,6 +281,7 @@ QString Characters::LinkProblem() const {
                 return QStringLiteral("%1 is listed under %2, who is not its patron")
                     .arg(m_records[iVassal].strName, m_records[i].strName);
             listedBy[iVassal] = static_cast<int>(i);
+            m_placeInList[iVassal] = k - m_vassalStart[i];
         }
     }
     std::vector<int> reached;
@@ -295,15 +300,27 @@ QString Characters::LinkProblem() const {
     return QString();
 }
 
+bool Characters::Sound() const {
+    EnsureVassals();
+    if (m_iSound < 0)
+        LinkProblem();
+    return m_iSound == 1;
+}
+
+int Characters::Followers(int i) const {
+    return FollowerCounts()[static_cast<std::size_t>(i)];
+}
+
 const std::vector<int>& Characters::FollowerCounts() const {
     if (m_followers.size() == m_records.size())
         return m_followers;
     // Each record comes after the one that lists it, so taken backwards a record's count is
     // settled by its vassals' before it is needed.
     m_followers.assign(m_records.size(), 0);
+    const VassalTable vassals = Vassals();
     for (auto it = m_order.rbegin(); it != m_order.rend(); ++it) {
         int nFollowers = 0;
-        for (int v : VassalIndexes(*it))
+        for (int v : vassals.Of(*it))
             nFollowers += 1 + m_followers[static_cast<std::size_t>(v)];
         m_followers[static_cast<std::size_t>(*it)] = nFollowers;
     }
@@ -341,9 +358,10 @@ void Characters::RankAll() const {
     // Every listed vassal exists and nothing loops, so taken backwards through the order each
     // record's vassals are ranked before it.
     m_settledRank.assign(m_records.size(), 0);
+    const VassalTable table = Vassals();
     for (auto it = m_order.rbegin(); it != m_order.rend(); ++it) {
         qint16 highest = 0, second = 0;
-        const IndexSpan vassals = VassalIndexes(*it);
+        const IndexSpan vassals = table.Of(*it);
         for (int v : vassals) {
             const qint16 r = m_settledRank[static_cast<std::size_t>(v)];
             if (r > highest) {

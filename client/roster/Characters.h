@@ -79,6 +79,19 @@ public:
     // The positions of a record's vassals, in its list's order; a piece naming no record is
     // -1. Read from the lists once and kept until the roster changes.
     IndexSpan VassalIndexes(int i) const;
+    // All of them at once, for a walk over many records: record i's vassals are
+    // pVassals[pStart[i] .. pStart[i + 1]).
+    struct VassalTable {
+        const int* pStart;
+        const int* pVassals;
+        IndexSpan Of(int i) const {
+            return {pVassals + pStart[i], pVassals + pStart[i + 1]};
+        }
+    };
+    VassalTable Vassals() const {
+        EnsureVassals();
+        return {m_vassalStart.data(), m_vassals.data()};
+    }
     // The vassal positions from ids a reader of the lists has taken from them already (the tree
     // parser reads them with the payload): record i's list holds counts[i] ids, in order, from
     // the front of `ids`; a count of -1 means its list is read from its text as VassalIndexes
@@ -88,6 +101,12 @@ public:
     // exist, be listed once, name the list's owner as its patron, and hang below a character
     // nobody lists; otherwise the lists would draw a node twice or loop.
     QString LinkProblem() const;
+    // Whether LinkProblem() is empty: the lists form a forest. Then, for record i: the position
+    // of the record that lists it (-1 for none), its place in that list, and its followers.
+    bool Sound() const;
+    int ListedBy(int i) const { return m_listedBy[static_cast<std::size_t>(i)]; }
+    int PlaceInList(int i) const { return m_placeInList[static_cast<std::size_t>(i)]; }
+    int Followers(int i) const;
 
     auto begin() const { return m_records.begin(); }
     auto end() const { return m_records.end(); }
@@ -124,6 +143,8 @@ private:
     // In a sound roster: every record once, each after the one that lists it.
     mutable std::vector<int> m_order;
     mutable std::vector<int> m_followers;
+    mutable std::vector<int> m_listedBy;    // by position; set by LinkProblem()
+    mutable std::vector<int> m_placeInList; // by position; set by LinkProblem()
     mutable std::vector<qint16> m_settledRank; // by position; 0 while not settled
     bool m_bRanksStored = false;               // every settled rank is in its record too
     std::vector<char> m_onPath; // CalculateRank's walk; all false between calls

@@ -1,5 +1,6 @@
 // The roster and the tree payload, without a window: the rank rule, follower counts, lookups,
 // the payload's reading rules and the payloads that must be refused.
+#include "AllegianceModel.h"
 #include "Characters.h"
 #include "ListBoxes.h"
 #include "Numbers.h"
@@ -9,6 +10,9 @@
 #include <QListWidget>
 
 #include <QTest>
+#include <algorithm>
+#include <map>
+#include <numeric>
 #include <random>
 
 namespace {
@@ -118,6 +122,7 @@ class tst_roster final : public QObject {
     Q_OBJECT
 
 private slots:
+    void treeModelAgreesWithItsDefinition();
     void rankRule_data();
     void rankRule();
     void followers();
@@ -507,6 +512,126 @@ void tst_roster::longChainIsSafe() {
     QCOMPARE(int(roster.CountFollowers("Char1")), 32766);
     QCOMPARE(int(roster.CalculateRank("Char1")), 1);
     QVERIFY(IsFollower(roster, 1, 32767));
+}
+
+namespace {
+
+// The tree a model must show, worked out the plain way: the records whose patron is the start id
+// at the top, in roster order; below each node its listed vassals in list order, except a
+// missing one and one placed already (a top-level one included). For each placed position: its
+// parent's position (-1 at the top) and its row.
+std::map<int, std::pair<int, int>> PlainTree(const Characters& roster, qint16 idStart,
+                                             std::vector<int>& tops) {
+    std::map<int, std::pair<int, int>> placed;
+    tops.clear();
+    for (int i = 0; i < roster.Count(); ++i)
+        if (roster.At(i).nPatronID == idStart) {
+            placed[i] = {-1, int(tops.size())};
+            tops.push_back(i);
+        }
+    for (int iTop : tops) {
+        std::vector<int> pending{iTop};
+        while (!pending.empty()) {
+            const int iNode = pending.back();
+            pending.pop_back();
+            int nRow = 0;
+            for (int iVassal : roster.VassalIndexes(iNode)) {
+                if (iVassal < 0 || placed.count(iVassal))
+                    continue;
+                placed[iVassal] = {iNode, nRow++};
+                pending.push_back(iVassal);
+            }
+        }
+    }
+    return placed;
+}
+
+// The same tree read back through the model's own interface, as a view reads it.
+void ModelTree(const AllegianceModel& model, const QModelIndex& parent,
+               std::map<int, std::pair<int, int>>& seen, QStringList& problems) {
+    for (int iRow = 0; iRow < model.rowCount(parent); ++iRow) {
+        const QModelIndex child = model.index(iRow, 0, parent);
+        const int iNode = int(child.internalId());
+        if (child.row() != iRow || model.parent(child) != parent)
+            problems << QStringLiteral("node %1 does not lead back to its parent").arg(iNode);
+        if (seen.count(iNode)) {
+            problems << QStringLiteral("node %1 shown twice").arg(iNode);
+            continue;
+        }
+        seen[iNode] = {parent.isValid() ? int(parent.internalId()) : -1, iRow};
+        ModelTree(model, child, seen, problems);
+    }
+}
+
+} // namespace
+
+void tst_roster::treeModelAgreesWithItsDefinition() {
+    // Sound lists are shown as they stand, anything else node by node; either way the model
+    // must show exactly the tree its definition gives, for the whole allegiance and for a
+    // character's own branch, and find, count and place every node as a view asks.
+    std::mt19937 random(612);
+    int nFromLists = 0;
+    for (int nCase = 0; nCase < 400; ++nCase) {
+        const int nRecords = 1 + int(random() % 30);
+        std::vector<int> patrons(std::size_t(nRecords) + 1, -1);
+        std::vector<QStringList> lists(std::size_t(nRecords) + 1);
+        for (int id = 1; id <= nRecords; ++id) {
+            const unsigned uKind = random() % 20;
+            if (uKind < 3) // a monarch
+                continue;
+            patrons[std::size_t(id)] = uKind == 3 ? 99 : 1 + int(random() % unsigned(nRecords));
+        }
+        for (int id = 1; id <= nRecords; ++id) {
+            const int iPatron = patrons[std::size_t(id)];
+            if (iPatron < 1 || iPatron > nRecords || iPatron == id)
+                continue;
+            if (random() % 25 != 0) // now and then a patron does not list a vassal
+                lists[std::size_t(iPatron)] << QString::number(id);
+            if (random() % 40 == 0) // or a second patron lists it too
+                lists[std::size_t(1 + random() % unsigned(nRecords))] << QString::number(id);
+        }
+        // Roster order is not id order.
+        std::vector<int> order(static_cast<std::size_t>(nRecords));
+        std::iota(order.begin(), order.end(), 1);
+        std::shuffle(order.begin(), order.end(), random);
+        Characters roster;
+        for (int id : order)
+            roster.Add(qint16(id), QStringLiteral("C%1").arg(id), 1, 0,
+                       qint16(patrons[std::size_t(id)]), lists[std::size_t(id)].join(','), 0, 0,
+                       0, CharKey(qint16(id)));
+        if (random() % 10 == 0) // a record whose id is the main tree's start id
+            roster.Add(-1, "Minus", 1, 0, qint16(order[0]), QString::number(order[0]), 0, 0, 0,
+                       CharKey(-1));
+        for (qint16 idStart : {qint16(-1), qint16(order[0]), qint16(1 + random() % unsigned(nRecords)),
+                               qint16(99)}) {
+            AllegianceModel model(roster);
+            model.Generate(idStart);
+            std::vector<int> tops;
+            const auto want = PlainTree(roster, idStart, tops);
+            std::map<int, std::pair<int, int>> seen;
+            QStringList problems;
+            ModelTree(model, QModelIndex(), seen, problems);
+            const QByteArray context = QByteArray("case ") + QByteArray::number(nCase) +
+                                       " from " + QByteArray::number(idStart) + ": ";
+            QVERIFY2(problems.isEmpty(), context + problems.join("; ").toUtf8());
+            QVERIFY2(seen == want, context + "the shown tree is not the defined one");
+            QCOMPARE(model.Count(), int(want.size()));
+            for (int i = 0; i < roster.Count(); ++i) {
+                const QModelIndex found = model.IndexOfKey(CharKey(roster.At(i).nID));
+                QCOMPARE(found.isValid(), want.count(i) == 1);
+                if (!found.isValid())
+                    continue;
+                QCOMPARE(int(found.internalId()), i);
+                QCOMPARE(found.row(), want.at(i).second);
+                int nDepth = 0;
+                for (int p = want.at(i).first; p >= 0; p = want.at(p).first)
+                    ++nDepth;
+                QCOMPARE(model.Depth(found), nDepth);
+            }
+            nFromLists += roster.Sound();
+        }
+    }
+    QVERIFY(nFromLists > 200); // most cases are sound lists
 }
 
 QTEST_MAIN(tst_roster)

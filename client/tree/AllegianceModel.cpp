@@ -13,6 +13,9 @@ AllegianceModel::AllegianceModel(const Characters& roster, QObject* pParent)
 void AllegianceModel::Clear() {
     beginResetModel();
     m_top.clear();
+    m_bFromLists = false;
+    m_topRow.clear();
+    m_in.clear();
     m_childList.clear();
     m_nodes.clear();
     m_nNodes = 0;
@@ -25,21 +28,40 @@ void AllegianceModel::Generate(qint16 idStart) {
     const int nCount = m_roster.Count();
     m_top.clear();
     m_childList.clear();
-    m_childList.reserve(static_cast<std::size_t>(nCount));
-    m_nodes.assign(static_cast<std::size_t>(nCount), Node());
+    m_nodes.clear();
+    m_in.clear();
     m_iHighlight = -1;
     // The top-level characters first, in roster order: the one pass that reads the records, so
-    // the walk below reads only positions. A placed node, top-level ones included, is never
-    // placed again.
+    // the rest reads only positions.
+    m_topRow.assign(static_cast<std::size_t>(nCount), -1);
     for (int i = 0; i < nCount; ++i)
         if (m_roster.At(i).nPatronID == idStart) {
-            m_nodes[static_cast<std::size_t>(i)].row = static_cast<int>(m_top.size());
+            m_topRow[static_cast<std::size_t>(i)] = static_cast<int>(m_top.size());
             m_top.push_back(i);
         }
+    // In a forest each node is listed once at most, so no branch holds a node twice; a
+    // top-level node could stand in a branch only as a vassal of the start id's own record,
+    // which is then no node of this tree.
+    m_bFromLists = m_roster.Sound();
+    const int iStart = m_roster.IndexOfId(idStart);
+    for (std::size_t k = 0; k < m_top.size() && m_bFromLists; ++k)
+        m_bFromLists = m_roster.ListedBy(m_top[k]) == iStart;
+    if (m_bFromLists) {
+        m_nNodes = -1; // counted when asked: a refresh has no need of the count
+        endResetModel();
+        return;
+    }
+    const auto nSlots = static_cast<std::size_t>(nCount);
+    m_childList.reserve(nSlots);
+    m_nodes.assign(nSlots, Node());
+    for (int iTop : m_top)
+        m_nodes[static_cast<std::size_t>(iTop)].row = m_topRow[static_cast<std::size_t>(iTop)];
     m_nNodes = static_cast<int>(m_top.size());
+    const Characters::VassalTable vassals = m_roster.Vassals();
     std::vector<int> pending;
     for (int iTop : m_top) {
-        // Depth first without recursion.
+        // Depth first without recursion; a placed node, top-level ones included, is never
+        // placed again.
         pending.assign(1, iTop);
         while (!pending.empty()) {
             Node& node = m_nodes[static_cast<std::size_t>(pending.back())];
@@ -47,7 +69,7 @@ void AllegianceModel::Generate(qint16 idStart) {
             pending.pop_back();
             node.firstChild = static_cast<int>(m_childList.size());
             int nChildren = 0;
-            for (int iVassal : m_roster.VassalIndexes(iNode)) {
+            for (int iVassal : vassals.Of(iNode)) {
                 if (iVassal < 0)
                     continue;
                 Node& vassal = m_nodes[static_cast<std::size_t>(iVassal)];
@@ -65,11 +87,63 @@ void AllegianceModel::Generate(qint16 idStart) {
     endResetModel();
 }
 
+int AllegianceModel::Count() const {
+    if (m_nNodes < 0) {
+        m_nNodes = static_cast<int>(m_top.size());
+        for (int iTop : m_top)
+            m_nNodes += m_roster.Followers(iTop);
+    }
+    return m_nNodes;
+}
+
+bool AllegianceModel::InTree(int iNode) const {
+    if (iNode < 0 || iNode >= static_cast<int>(m_topRow.size()))
+        return false;
+    if (!m_bFromLists)
+        return m_nodes[static_cast<std::size_t>(iNode)].row >= 0;
+    if (m_in.empty())
+        m_in.assign(m_topRow.size(), -1);
+    // Up the lists to a top-level node, a known node or a record nobody lists; everything
+    // passed on the way shares the answer, so each record is walked once at most.
+    int i = iNode;
+    signed char in = 0;
+    while (true) {
+        const auto k = static_cast<std::size_t>(i);
+        if (m_in[k] >= 0) {
+            in = m_in[k];
+            break;
+        }
+        if (m_topRow[k] >= 0) {
+            in = 1;
+            break;
+        }
+        i = m_roster.ListedBy(i);
+        if (i < 0)
+            break;
+    }
+    for (i = iNode; i >= 0 && m_in[static_cast<std::size_t>(i)] < 0;
+         i = m_topRow[static_cast<std::size_t>(i)] >= 0 ? -1 : m_roster.ListedBy(i))
+        m_in[static_cast<std::size_t>(i)] = in;
+    return in == 1;
+}
+
+int AllegianceModel::RowOf(int iNode) const {
+    if (!m_bFromLists)
+        return m_nodes[static_cast<std::size_t>(iNode)].row;
+    const int iTopRow = m_topRow[static_cast<std::size_t>(iNode)];
+    return iTopRow >= 0 ? iTopRow : m_roster.PlaceInList(iNode);
+}
+
+int AllegianceModel::ParentOf(int iNode) const {
+    if (!m_bFromLists)
+        return m_nodes[static_cast<std::size_t>(iNode)].parent;
+    return m_topRow[static_cast<std::size_t>(iNode)] >= 0 ? -1 : m_roster.ListedBy(iNode);
+}
+
 QModelIndex AllegianceModel::IndexOfNode(int iNode) const {
-    if (iNode < 0 || iNode >= static_cast<int>(m_nodes.size()) ||
-        m_nodes[static_cast<std::size_t>(iNode)].row < 0)
+    if (!InTree(iNode))
         return QModelIndex();
-    return createIndex(m_nodes[static_cast<std::size_t>(iNode)].row, 0, quintptr(iNode));
+    return createIndex(RowOf(iNode), 0, quintptr(iNode));
 }
 
 QModelIndex AllegianceModel::IndexOfKey(const QString& strKey) const {
@@ -86,8 +160,7 @@ int AllegianceModel::Depth(const QModelIndex& index) const {
     if (!index.isValid())
         return -1;
     int nDepth = 0;
-    for (int i = m_nodes[index.internalId()].parent; i >= 0;
-         i = m_nodes[static_cast<std::size_t>(i)].parent)
+    for (int i = ParentOf(static_cast<int>(index.internalId())); i >= 0; i = ParentOf(i))
         ++nDepth;
     return nDepth;
 }
@@ -117,6 +190,10 @@ AllegianceModel::Children AllegianceModel::ChildrenOf(const QModelIndex& parent)
     if (!parent.isValid())
         return {m_top.data(), static_cast<int>(m_top.size())};
     const std::size_t iNode = parent.internalId();
+    if (m_bFromLists) {
+        const IndexSpan vassals = m_roster.Vassals().Of(static_cast<int>(iNode));
+        return {vassals.pBegin, static_cast<int>(vassals.size())};
+    }
     const Node& node = m_nodes[iNode];
     return {m_childList.data() + node.firstChild, node.childCount};
 }
@@ -133,7 +210,7 @@ QModelIndex AllegianceModel::index(int iRow, int iColumn, const QModelIndex& par
 QModelIndex AllegianceModel::parent(const QModelIndex& index) const {
     if (!index.isValid())
         return QModelIndex();
-    return IndexOfNode(m_nodes[index.internalId()].parent);
+    return IndexOfNode(ParentOf(static_cast<int>(index.internalId())));
 }
 
 int AllegianceModel::rowCount(const QModelIndex& parent) const {

@@ -23,7 +23,7 @@ public:
     QModelIndex IndexOfKey(const QString& strKey) const;
     QModelIndex FirstNode() const { return m_top.empty() ? QModelIndex() : index(0, 0); }
     QString Key(const QModelIndex& index) const;
-    int Count() const { return m_nNodes; }
+    int Count() const;
     // Generations between the node and the top level (0 for a top-level node).
     int Depth(const QModelIndex& index) const;
 
@@ -47,6 +47,9 @@ private:
     };
     Children ChildrenOf(const QModelIndex& parent) const;
     QModelIndex IndexOfNode(int iNode) const;
+    int RowOf(int iNode) const;
+    int ParentOf(int iNode) const;
+    bool InTree(int iNode) const;
 
     // By roster position, side by side so that placing a node touches one cache line: its
     // children are m_childList[firstChild .. + childCount), contiguous because each node's
@@ -60,9 +63,17 @@ private:
 
     const Characters& m_roster;
     std::vector<int> m_top;
+    // When the vassal lists form a forest whose branches below the top-level nodes hold no
+    // top-level node, the tree is the roster's own lists: nothing is placed, and a node's
+    // children, parent and row are read from the roster as they are asked for. Otherwise every
+    // node is placed at Generate().
+    bool m_bFromLists = false;
+    std::vector<int> m_topRow;            // by position: row of a top-level node, or -1
+    mutable std::vector<signed char> m_in; // by position, from the lists: 1 in the tree, 0 not,
+                                           // -1 not yet known
     std::vector<int> m_childList;
     std::vector<Node> m_nodes;
-    int m_nNodes = 0;
+    mutable int m_nNodes = 0; // -1 until counted
     int m_iHighlight = -1;
     bool m_bUsePics = true;
 };

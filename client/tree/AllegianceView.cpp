@@ -15,6 +15,7 @@
 #include "frmFindChar.h"
 
 #include <QApplication>
+#include <QFont>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QStyle>
@@ -48,6 +49,11 @@ AllegianceView::AllegianceView(Session& session, Characters& roster,
     for (QTreeView* pTree : {controls.treTreeView, controls.treImmediateTree}) {
         pTree->setModel(ModelOf(pTree));
         pTree->setUniformRowHeights(true);
+        // Names in Latin-1 need no shaping, and shaping every row in view at each layout and
+        // each paint is most of what a large tree's refresh spends painting.
+        QFont font = pTree->font();
+        font.setStyleStrategy(QFont::PreferNoShaping);
+        pTree->setFont(font);
         if (m_pTreeStyle)
             pTree->setStyle(m_pTreeStyle);
         // The column is as wide as its widest shown name, so a deep branch scrolls sideways
