@@ -180,6 +180,12 @@ void tst_tree::shapeAndPictures() {
 
 void tst_tree::reselectionAfterRefresh() {
     Client& c = *m_client;
+    // The sheet's character keeps its branch through a refresh: Ann's two vassals.
+    QAbstractItemModel* pImmediate = c.window->views().sheet.treImmediateTree->model();
+    QTRY_COMPARE_WITH_TIMEOUT(pImmediate->rowCount(), 2, 20000);
+    QVERIFY(c.Refresh());
+    QCOMPARE(pImmediate->rowCount(), 2);
+
     c.View()->setCurrentIndex(c.Model().IndexOfKey("Char3"));
     QVERIFY(c.Refresh());
     QCOMPARE(c.CurrentKey(), QStringLiteral("Char3"));

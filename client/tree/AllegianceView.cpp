@@ -132,6 +132,7 @@ void AllegianceView::ParseTreeData() {
     QString strProblem = ParseTreePayload(m_session.cycle.HTTP.strHTTPData, m_roster);
     if (!strProblem.isEmpty()) {
         m_pMain->Clear();
+        m_pImmediate->Clear();
         m_pFlat->Clear();
         m_session.prompts.Inform(QStringLiteral("The allegiance tree the server sent cannot be "
                                                 "shown: ") +
@@ -139,6 +140,10 @@ void AllegianceView::ParseTreeData() {
         return;
     }
     GenerateTree(m_controls.treTreeView, -1);
+    // The sheet still shows its character: its branch comes back from the new roster, as the
+    // tree and the list do.
+    if (m_idImmediate)
+        m_pImmediate->Generate(*m_idImmediate);
     FillFlatList();
 }
 
@@ -148,6 +153,8 @@ void AllegianceView::GenerateTree(QTreeView* pTree, qint16 idStart) {
     // The computed ranks are worked out when a view first shows one, not here: the flat list
     // and the sheet ask the roster for them.
     Step([&] { pModel->Generate(idStart); });
+    if (pTree == m_controls.treImmediateTree)
+        m_idImmediate = idStart;
     Step([&] {
         QModelIndex node = m_pMain->IndexOfKey(strCurrentNodeKey);
         bool bSaved = node.isValid();

@@ -14,6 +14,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 
 class AllegianceModel;
 class Characters;
@@ -116,6 +117,7 @@ private:
     QTimer m_selectTimer;
     FoundDelegate* m_pFound;
     QStyle* m_pTreeStyle = nullptr;
+    std::optional<qint16> m_idImmediate; // whose branch the immediate tree shows
     QTimer m_fitTimer;        // gathers a burst of expansions into one fitting of the columns
     QSet<QTreeView*> m_toFit; // the trees that fitting waits for
     void FitLater(QTreeView* pTree);
