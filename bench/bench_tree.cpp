@@ -212,8 +212,16 @@ void BenchShape(const char* szShape) {
     for (int i = 0; i < 20; ++i)
         QApplication::processEvents();
     long lRssWindow = RssKiB();
+    // A user refreshes with a character on the sheet, whose branch the refresh brings back too.
     window.cycle().HTTP.strHTTPData = strPayload;
+    window.allegiance().ParseTreeData();
+    window.cycle().HTTP.strHTTPData = CharacterRecord(shape, 30000);
     window.allegiance().strCurrentNodeKey = QStringLiteral("Char30000");
+    window.sheet().DisplayCharInfo();
+    window.sheet().SetCharTabEnable(true);
+    for (int i = 0; i < 20; ++i)
+        QApplication::processEvents();
+    window.cycle().HTTP.strHTTPData = strPayload;
     std::vector<double> paints;
     double dRefresh = Median(7, [&] {
         window.allegiance().ParseTreeData();
