@@ -1,6 +1,6 @@
 // The client's tree payload parser (ParseTreePayload), then the walks the views make over a
-// roster it accepted: the ranks from the monarchs down, the vassal positions the tree model
-// places, the follower counts of the sheet and the acting-character test.
+// roster it accepted: the ranks from the monarchs down, the vassal positions and places in the
+// lists the tree model reads, the follower counts of the sheet and the acting-character test.
 //
 // The first byte chooses how the rest becomes text: even, Latin-1 as off the wire; odd, UTF-8,
 // which can hold characters Latin-1 cannot and so reaches the parser's second reading.
@@ -42,7 +42,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSi
                 std::abort();
             }
         }
+        // The tree model shows a sound roster straight from these: each record must stand at
+        // its place in its lister's list.
+        if (roster.Sound() && roster.ListedBy(i) >= 0) {
+            const IndexSpan siblings = roster.Vassals().Of(roster.ListedBy(i));
+            const auto iPlace = static_cast<std::size_t>(roster.PlaceInList(i));
+            if (iPlace >= siblings.size() || siblings[iPlace] != i) {
+                std::fprintf(stderr, "fuzz_tree: record %d is not at its place in its list\n", i);
+                std::abort();
+            }
+        }
         const Character& character = roster.At(i);
+        roster.ComputedRank(i);
         roster.CountFollowers(CharKey(character.nID));
         IsFollower(roster, character.nPatronID, character.nID);
         IsFollower(roster, character.nID, roster.At(0).nID);
