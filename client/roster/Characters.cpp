@@ -331,10 +331,7 @@ qint16 Characters::CountFollowers(const QString& strKey) const {
     int iStart = IndexOf(strKey);
     if (iStart < 0)
         return 0;
-    EnsureVassals();
-    if (m_iSound < 0)
-        LinkProblem();
-    if (m_iSound == 1)
+    if (Sound())
         return static_cast<qint16>(
             std::min(FollowerCounts()[static_cast<std::size_t>(iStart)], 32767));
     // Breadth first over the vassal lists; each record is counted at most once.
@@ -354,35 +351,46 @@ qint16 Characters::CountFollowers(const QString& strKey) const {
     return static_cast<qint16>(std::min(nCount, 32767));
 }
 
+namespace {
+
+// A record's rank from its vassals' ranks: with none, 1; otherwise the highest, one more (up to
+// 10) when two vassals share it.
+struct VassalRanks {
+    qint16 highest = 0;
+    qint16 second = 0;
+    void Add(qint16 r) {
+        if (r > highest) {
+            second = highest;
+            highest = r;
+        } else if (r > second) {
+            second = r;
+        }
+    }
+    qint16 Rank(bool bHasVassals) const {
+        if (!bHasVassals)
+            return 1;
+        return highest == second ? static_cast<qint16>(std::min(highest + 1, 10)) : highest;
+    }
+};
+
+} // namespace
+
 void Characters::RankAll() const {
     // Every listed vassal exists and nothing loops, so taken backwards through the order each
     // record's vassals are ranked before it.
     m_settledRank.assign(m_records.size(), 0);
     const VassalTable table = Vassals();
     for (auto it = m_order.rbegin(); it != m_order.rend(); ++it) {
-        qint16 highest = 0, second = 0;
+        VassalRanks ranks;
         const IndexSpan vassals = table.Of(*it);
-        for (int v : vassals) {
-            const qint16 r = m_settledRank[static_cast<std::size_t>(v)];
-            if (r > highest) {
-                second = highest;
-                highest = r;
-            } else if (r > second) {
-                second = r;
-            }
-        }
-        qint16 r = 1;
-        if (!vassals.empty())
-            r = highest == second ? static_cast<qint16>(std::min(highest + 1, 10)) : highest;
-        m_settledRank[static_cast<std::size_t>(*it)] = r;
+        for (int v : vassals)
+            ranks.Add(m_settledRank[static_cast<std::size_t>(v)]);
+        m_settledRank[static_cast<std::size_t>(*it)] = ranks.Rank(!vassals.empty());
     }
 }
 
 qint16 Characters::ComputedRank(int i) const {
-    EnsureVassals();
-    if (m_iSound < 0)
-        LinkProblem();
-    if (m_iSound != 1)
+    if (!Sound())
         return m_records[static_cast<std::size_t>(i)].iComputedRank;
     if (m_settledRank.size() != m_records.size())
         RankAll();
@@ -393,10 +401,7 @@ qint16 Characters::CalculateRank(const QString& strKey) {
     int iStart = IndexOf(strKey);
     if (iStart < 0)
         return 0;
-    EnsureVassals();
-    if (m_iSound < 0)
-        LinkProblem();
-    if (m_iSound == 1) {
+    if (Sound()) {
         const qint16 rank = ComputedRank(iStart);
         if (!m_bRanksStored) {
             for (std::size_t i = 0; i < m_records.size(); ++i)
@@ -419,22 +424,13 @@ qint16 Characters::CalculateRank(const QString& strKey) {
         int i;
         int next; // into m_vassals
         int end;
-        qint16 highest;
-        qint16 second;
+        VassalRanks ranks;
         bool bClean; // no missing vassal and no loop below
     };
     auto Push = [&](std::vector<Frame>& stack, int i) {
         m_onPath[static_cast<std::size_t>(i)] = 1;
         stack.push_back({i, m_vassalStart[static_cast<std::size_t>(i)],
-                         m_vassalStart[static_cast<std::size_t>(i) + 1], 0, 0, true});
-    };
-    auto Rank = [](Frame& frame, qint16 r) {
-        if (r > frame.highest) {
-            frame.second = frame.highest;
-            frame.highest = r;
-        } else if (r > frame.second) {
-            frame.second = r;
-        }
+                         m_vassalStart[static_cast<std::size_t>(i) + 1], VassalRanks(), true});
     };
     std::vector<Frame> stack;
     Push(stack, iStart);
@@ -446,17 +442,12 @@ qint16 Characters::CalculateRank(const QString& strKey) {
             if (iVassal < 0 || m_onPath[static_cast<std::size_t>(iVassal)])
                 top.bClean = false; // a missing record or a loop adds nothing
             else if (const qint16 r = m_settledRank[static_cast<std::size_t>(iVassal)]; r > 0)
-                Rank(top, r);
+                top.ranks.Add(r);
             else
                 Push(stack, iVassal);
             continue;
         }
-        qint16 r = 1;
-        if (top.end > m_vassalStart[static_cast<std::size_t>(top.i)]) {
-            r = top.highest;
-            if (top.highest == top.second)
-                r = static_cast<qint16>(std::min(top.highest + 1, 10));
-        }
+        const qint16 r = top.ranks.Rank(top.end > m_vassalStart[static_cast<std::size_t>(top.i)]);
         const std::size_t i = static_cast<std::size_t>(top.i);
         const bool bClean = top.bClean;
         m_records[i].iComputedRank = r;
@@ -466,7 +457,7 @@ qint16 Characters::CalculateRank(const QString& strKey) {
         stack.pop_back();
         rank = r;
         if (!stack.empty()) {
-            Rank(stack.back(), r);
+            stack.back().ranks.Add(r);
             stack.back().bClean = stack.back().bClean && bClean;
         }
     }

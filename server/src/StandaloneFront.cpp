@@ -23,23 +23,28 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// libmicrohttpd is loaded when a standalone front is made, not linked: it brings GnuTLS and its
+// libmicrohttpd is loaded when a standalone front starts, not linked: it brings GnuTLS and its
 // helpers, whose loading and set-up would cost every CGI request, which never uses them, a few
-// milliseconds of CPU.
+// milliseconds of CPU. These are the functions the front calls, named without the MHD_ prefix.
+#define ZORV_MHD_FUNCTIONS(X) \
+    X(get_connection_info) \
+    X(create_response_from_buffer) \
+    X(add_response_header) \
+    X(queue_response) \
+    X(destroy_response) \
+    X(lookup_connection_value) \
+    X(get_connection_values) \
+    X(suspend_connection) \
+    X(resume_connection) \
+    X(quiesce_daemon) \
+    X(stop_daemon) \
+    X(start_daemon) \
+    X(get_daemon_info)
+
 struct Mhd {
-    decltype(&::MHD_get_connection_info) get_connection_info = nullptr;
-    decltype(&::MHD_create_response_from_buffer) create_response_from_buffer = nullptr;
-    decltype(&::MHD_add_response_header) add_response_header = nullptr;
-    decltype(&::MHD_queue_response) queue_response = nullptr;
-    decltype(&::MHD_destroy_response) destroy_response = nullptr;
-    decltype(&::MHD_lookup_connection_value) lookup_connection_value = nullptr;
-    decltype(&::MHD_get_connection_values) get_connection_values = nullptr;
-    decltype(&::MHD_suspend_connection) suspend_connection = nullptr;
-    decltype(&::MHD_resume_connection) resume_connection = nullptr;
-    decltype(&::MHD_quiesce_daemon) quiesce_daemon = nullptr;
-    decltype(&::MHD_stop_daemon) stop_daemon = nullptr;
-    decltype(&::MHD_start_daemon) start_daemon = nullptr;
-    decltype(&::MHD_get_daemon_info) get_daemon_info = nullptr;
+#define ZORV_MHD_MEMBER(name) decltype(&::MHD_##name) name = nullptr;
+    ZORV_MHD_FUNCTIONS(ZORV_MHD_MEMBER)
+#undef ZORV_MHD_MEMBER
 };
 
 // The library's functions, or a std::runtime_error that names what is missing.
@@ -62,19 +67,9 @@ const Mhd& Library() {
             if (!pFunction && strProblem.empty())
                 strProblem = std::string(ZORV_MHD_SONAME " lacks ") + szName;
         };
-        Find(mhd.get_connection_info, "MHD_get_connection_info");
-        Find(mhd.create_response_from_buffer, "MHD_create_response_from_buffer");
-        Find(mhd.add_response_header, "MHD_add_response_header");
-        Find(mhd.queue_response, "MHD_queue_response");
-        Find(mhd.destroy_response, "MHD_destroy_response");
-        Find(mhd.lookup_connection_value, "MHD_lookup_connection_value");
-        Find(mhd.get_connection_values, "MHD_get_connection_values");
-        Find(mhd.suspend_connection, "MHD_suspend_connection");
-        Find(mhd.resume_connection, "MHD_resume_connection");
-        Find(mhd.quiesce_daemon, "MHD_quiesce_daemon");
-        Find(mhd.stop_daemon, "MHD_stop_daemon");
-        Find(mhd.start_daemon, "MHD_start_daemon");
-        Find(mhd.get_daemon_info, "MHD_get_daemon_info");
+#define ZORV_MHD_FIND(name) Find(mhd.name, "MHD_" #name);
+        ZORV_MHD_FUNCTIONS(ZORV_MHD_FIND)
+#undef ZORV_MHD_FIND
         if (strProblem.empty())
             pLoaded = &mhd;
     });
