@@ -91,6 +91,7 @@ void HTTPRequest::Connect(const QString& strHost, const QString& strPath, bool b
 
     DropSocket(); // a second Connect without Clear starts afresh
     bConnected = false;
+    m_bReachedTls = false;
     QString strRemote;
     quint16 nPort = 0;
     SplitHostPort(strHostName, strRemote, nPort, bSecure ? 443 : 80);
@@ -100,6 +101,7 @@ void HTTPRequest::Connect(const QString& strHost, const QString& strPath, bool b
         // On a certificate that does not verify the handshake waits, unanswered, until
         // wskData_SslErrors has decided outside of it.
         pSocket->setPauseMode(QAbstractSocket::PauseOnSslErrors);
+        connect(pSocket, &QSslSocket::connected, this, [this] { m_bReachedTls = true; });
         connect(pSocket, &QSslSocket::encrypted, this, &HTTPRequest::wskData_Connect);
         connect(pSocket, &QSslSocket::sslErrors, this, &HTTPRequest::wskData_SslErrors);
     } else {
@@ -146,6 +148,11 @@ void HTTPRequest::wskData_Error() {
     if (bConnected || !wskData)
         return;
     strConnectError = wskData->errorString();
+    // The server was reached but no TLS session came up. Whether the socket saw a plain server's
+    // reply (an SSL error) or only its close depends on timing; either way it is the handshake
+    // that failed, and the user is told so.
+    if (m_bReachedTls && wskData->error() != QAbstractSocket::SslHandshakeFailedError)
+        strConnectError = QStringLiteral("the TLS handshake failed (%1)").arg(strConnectError);
     DropSocket();
     emit ConnectFailed();
 }

@@ -82,4 +82,5 @@ private:
     // Counts exchanges, so that a handler which starts a new exchange ends the old one's work.
     quint64 m_nExchange = 0;
     QByteArray m_baAcceptedDigest;
+    bool m_bReachedTls = false; // the TCP connection of a TLS exchange came up
 };

@@ -66,7 +66,8 @@ const DumpColumn kCharacterColumns[] = {
     {"revision", Check::Whole, 1, kMaxSequence},
 };
 constexpr int kColumnCount = sizeof kCharacterColumns / sizeof kCharacterColumns[0];
-constexpr int kIdColumn = 0, kNameColumn = 1, kPatronColumn = 2, kHashColumn = 4;
+constexpr int kIdColumn = 0, kNameColumn = 1, kPatronColumn = 2, kHashColumn = 4,
+              kSecurityColumn = 5;
 // The revision is last, so that a row without it (every row of a first-version dump) is the
 // same row one field short; such a character starts at revision 1, as an upgraded file's do.
 constexpr int kRevisionColumn = kColumnCount - 1;
@@ -501,6 +502,17 @@ const std::string& RowName(const std::vector<std::string>& row) {
 
 int RowPatron(const std::vector<std::string>& row) {
     return std::stoi(row[kPatronColumn]);
+}
+
+std::string& RowSecurity(std::vector<std::string>& row) {
+    return row[kSecurityColumn];
+}
+
+std::string StoredValueFault(const std::string& strColumn, const std::string& strValue) {
+    for (const DumpColumn& column : kCharacterColumns)
+        if (strColumn == column.szName && column.check != Check::Hash)
+            return ColumnFault(column, strValue);
+    return "";
 }
 
 void InsertCharacterRows(Database& db, const std::vector<std::vector<std::string>>& rows) {

@@ -69,7 +69,8 @@ Reply Authenticate(Database& db, Store& store, CredentialCache* pCache, const Fo
     // The throttle comes before the record of verified credentials too: a hit there is a right
     // guess, and it would otherwise let a throttled address guess at the record's speed.
     LoginThrottle throttle(db);
-    if (long lWait = throttle.SecondsToWait(strKey, strAddress)) {
+    LoginThrottle::Turn turn;
+    if (long lWait = throttle.Admit(strKey, strAddress, turn)) {
         // The name comes back as sent, less any reply marker, which would cut the reply short.
         // Again until none is left: taking one out can join the pieces of another.
         std::string strShown = Trim(strName);
@@ -79,14 +80,16 @@ Reply Authenticate(Database& db, Store& store, CredentialCache* pCache, const Fo
         return {zorv::CodeLoginThrottled, zorv::JoinFields({strShown, std::to_string(lWait)})};
     }
     if (member && pCache && pCache->Knows(strKey, strPassword, strHash, &db)) {
+        if (!turn.rows.empty())
+            throttle.RecordSuccess(strKey, strAddress, turn);
         me = *member;
         return {0, ""};
     }
     if (!member || !VerifyPassword(strHash, strPassword)) {
-        throttle.RecordFailure(strKey, strAddress);
+        throttle.RecordFailure(strKey, strAddress, turn);
         return {member ? zorv::CodeWrongPassword : zorv::CodeUnknownName, ""};
     }
-    throttle.RecordSuccess(strKey, strAddress);
+    throttle.RecordSuccess(strKey, strAddress, turn);
     if (pCache)
         pCache->Remember(strKey, strPassword, strHash, &db);
     me = *member;

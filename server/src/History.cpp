@@ -274,6 +274,11 @@ std::vector<Change> UndoValues(Call& call, const StoredEntry& entry) {
                            " has been changed since"};
         if ((!pField || IsNumberColumn(*pField)) && !WholeNumber(change.strOld, 0, 32767))
             throw Conflict{"the entry holds no number for the " + change.strField};
+        // A restored history is read for its shape only: what goes back must be a value the
+        // member's record can hold, or the guild's next backup would not restore.
+        std::string strFault = StoredValueFault(szColumn, Utf8ToLatin1(change.strOld));
+        if (!strFault.empty())
+            throw Conflict{"the entry's old " + change.strField + " is not " + strFault};
         if (pField && pField->kind == SheetField::Kind::Name) {
             std::optional<Member> holder = call.store.FindByName(Utf8ToLatin1(change.strOld));
             if (holder && holder->id != member.id)
@@ -346,6 +351,10 @@ std::vector<Change> UndoRemove(Call& call, const StoredEntry& entry) {
         if (change.strField != "member" || change.strOld.empty())
             continue;
         rows.push_back(ParseCharacterRow(Utf8ToLatin1(change.strOld)));
+        // No hash was kept, so the record comes back on the default password, which every
+        // member knows: as an administrator it would be anyone's. It comes back as a member,
+        // to be raised again once it has a password of its own.
+        RowSecurity(rows.back()) = std::to_string(zorv::kSecurityNormal);
     }
     if (rows.empty())
         throw Conflict{"the entry holds no removed record"};
@@ -362,12 +371,15 @@ std::vector<Change> UndoRemove(Call& call, const StoredEntry& entry) {
     CheckPatronCanTake(call, RowPatron(rows.front()), entry.changes, RowName(rows.front()));
     InsertCharacterRows(call.db, rows);
     Statement unfree(call.db, "DELETE FROM freed_ids WHERE id = ?1");
-    std::vector<Change> applied;
-    for (const std::vector<std::string>& row : rows)
+    std::vector<int> ids;
+    for (const std::vector<std::string>& row : rows) {
         unfree.Bind(1, RowId(row)).Run();
-    for (const Change& change : entry.changes)
-        if (change.strField == "member")
-            applied.push_back({"member", "", change.strOld});
+        ids.push_back(RowId(row));
+    }
+    // The records as they came back, which is not always as they were removed.
+    std::vector<Change> applied;
+    for (const std::string& strRow : CharacterRowsWithoutHash(call.db, ids))
+        applied.push_back({"member", "", Latin1ToUtf8(strRow)});
     return applied;
 }
 

@@ -178,7 +178,8 @@ std::string AddressSubject(const std::string& strAddress) {
 
 } // namespace
 
-long LoginThrottle::SecondsToWait(const std::string& strNameKey, const std::string& strAddress) {
+LoginThrottle::Assessment LoginThrottle::Assess(const std::string& strNameKey,
+                                                const std::string& strAddress) {
     long lFree = 5;
     {
         Statement free(m_db, "SELECT value FROM settings WHERE key = 'throttle_free'");
@@ -192,6 +193,7 @@ long LoginThrottle::SecondsToWait(const std::string& strNameKey, const std::stri
                               " - ?2")
                                  .c_str());
     double dWait = 0;
+    bool bPastFree = false;
     const std::pair<std::string, long> subjects[] = {
         {PairSubject(strNameKey, strAddress), lFree},
         {AddressSubject(strAddress), lFree * 4},
@@ -201,6 +203,7 @@ long LoginThrottle::SecondsToWait(const std::string& strNameKey, const std::stri
         if (failures.Step()) {
             long lCount = static_cast<long>(failures.Int(0));
             if (lCount >= lSubjectFree && lCount > 0) {
+                bPastFree = true;
                 long lOver = std::min(lCount - lSubjectFree, 6L);
                 double dFull = std::min(kMaxWaitSeconds, 1L << lOver);
                 double dSince = failures.IsNull(1) ? 0 : failures.Double(1);
@@ -209,23 +212,65 @@ long LoginThrottle::SecondsToWait(const std::string& strNameKey, const std::stri
         }
         failures.Reset();
     }
-    return dWait > 0 ? static_cast<long>(std::ceil(dWait)) : 0;
+    return {dWait > 0 ? static_cast<long>(std::ceil(dWait)) : 0, bPastFree};
 }
 
-void LoginThrottle::RecordFailure(const std::string& strNameKey, const std::string& strAddress) {
+long LoginThrottle::SecondsToWait(const std::string& strNameKey, const std::string& strAddress) {
+    return Assess(strNameKey, strAddress).lWait;
+}
+
+long LoginThrottle::Admit(const std::string& strNameKey, const std::string& strAddress,
+                          Turn& turn) {
+    // Read first: within the free tries, as every member's every click is, nothing is written.
+    Assessment first = Assess(strNameKey, strAddress);
+    if (first.lWait || !first.bPastFree)
+        return first.lWait;
+    Transaction tx(m_db, Transaction::Kind::Write);
+    // Again under the write lock: a try beside this one may have taken the turn meanwhile.
+    if (long lWait = Assess(strNameKey, strAddress).lWait)
+        return lWait;
+    Statement insert(
+        m_db,
+        (std::string("INSERT INTO login_failures(subject, at) VALUES (?1, ") + kNow + ")").c_str());
+    for (const std::string& strSubject :
+         {PairSubject(strNameKey, strAddress), AddressSubject(strAddress)}) {
+        insert.Bind(1, strSubject).Run();
+        turn.rows.push_back(m_db.LastInsertId());
+    }
+    tx.Commit();
+    return 0;
+}
+
+void LoginThrottle::RecordFailure(const std::string& strNameKey, const std::string& strAddress,
+                                  const Turn& turn) {
     Transaction tx(m_db, Transaction::Kind::Write);
     Statement expire(
         m_db, (std::string("DELETE FROM login_failures WHERE at < ") + kNow + " - ?1").c_str());
     expire.Bind(1, std::int64_t(kWindowSeconds)).Run();
-    Statement insert(
-        m_db,
-        (std::string("INSERT INTO login_failures(subject, at) VALUES (?1, ") + kNow + ")").c_str());
-    insert.Bind(1, PairSubject(strNameKey, strAddress)).Run();
-    insert.Bind(1, AddressSubject(strAddress)).Run();
+    if (turn.rows.empty()) {
+        Statement insert(
+            m_db, (std::string("INSERT INTO login_failures(subject, at) VALUES (?1, ") + kNow + ")")
+                      .c_str());
+        insert.Bind(1, PairSubject(strNameKey, strAddress)).Run();
+        insert.Bind(1, AddressSubject(strAddress)).Run();
+    } else {
+        // The turn's failures become this one, counted from when it was found wrong.
+        Statement settle(
+            m_db,
+            (std::string("UPDATE login_failures SET at = ") + kNow + " WHERE rowid = ?1").c_str());
+        for (std::int64_t lRow : turn.rows)
+            settle.Bind(1, lRow).Run();
+    }
     tx.Commit();
 }
 
-void LoginThrottle::RecordSuccess(const std::string& strNameKey, const std::string& strAddress) {
+void LoginThrottle::RecordSuccess(const std::string& strNameKey, const std::string& strAddress,
+                                  const Turn& turn) {
+    if (!turn.rows.empty()) {
+        Statement give(m_db, "DELETE FROM login_failures WHERE rowid = ?1");
+        for (std::int64_t lRow : turn.rows)
+            give.Bind(1, lRow).Run();
+    }
     // Looked up first: a DELETE would take the write lock on every login, even with nothing
     // to delete.
     std::string strSubject = PairSubject(strNameKey, strAddress);

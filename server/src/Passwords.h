@@ -3,10 +3,12 @@
 // record of recently verified credentials, so that every click of a logged-in member does not
 // pay the full hash again, and the slowing down of repeated wrong passwords.
 #include <chrono>
+#include <cstdint>
 #include <map>
 #include <mutex>
 #include <optional>
 #include <string>
+#include <vector>
 
 class Database;
 
@@ -63,13 +65,31 @@ public:
     static constexpr long kMaxWaitSeconds = 60;
     static constexpr long kWindowSeconds = 15 * 60;
 
+    // The failures that stand for a try let through while it is being checked (see Admit).
+    struct Turn {
+        std::vector<std::int64_t> rows;
+    };
+
     explicit LoginThrottle(Database& db) : m_db(db) {}
     // Whole seconds until the name may be tried from the address again; 0 when it may now.
     long SecondsToWait(const std::string& strNameKey, const std::string& strAddress);
-    void RecordFailure(const std::string& strNameKey, const std::string& strAddress);
-    // A login that succeeded clears the name's failures at that address.
-    void RecordSuccess(const std::string& strNameKey, const std::string& strAddress);
+    // The same, for a try that goes on to be checked when it gets 0. Past the free tries, such a
+    // try takes its turn at once: it counts as a failure from now until its outcome is recorded,
+    // so that of the tries that arrive together when a wait runs out only one is let through.
+    long Admit(const std::string& strNameKey, const std::string& strAddress, Turn& turn);
+    void RecordFailure(const std::string& strNameKey, const std::string& strAddress,
+                       const Turn& turn = {});
+    // A login that succeeded clears the name's failures at that address, and gives back the
+    // address's turn.
+    void RecordSuccess(const std::string& strNameKey, const std::string& strAddress,
+                       const Turn& turn = {});
 
 private:
+    struct Assessment {
+        long lWait = 0;
+        bool bPastFree = false; // a count has used up its free tries
+    };
+    Assessment Assess(const std::string& strNameKey, const std::string& strAddress);
+
     Database& m_db;
 };

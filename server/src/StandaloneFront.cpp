@@ -351,23 +351,26 @@ struct StandaloneFront::Impl {
                 return Answer(pConnection, x->iStatus, "");
             x->state = Exchange::State::Working;
             Library().suspend_connection(pConnection);
-            if (x->bWeb) {
-                self->pWorkers->Submit([self, x, pConnection] {
-                    x->webReply = self->webHandler(x->web);
+            if (!self->pWorkers->Submit([self, x, pConnection] {
+                    if (x->bWeb)
+                        x->webReply = self->webHandler(x->web);
+                    else
+                        x->strReply =
+                            self->handler({x->strBody, x->strAgent, x->strAddress}).Body();
                     x->state = Exchange::State::Done;
                     Library().resume_connection(pConnection);
-                });
-                return MHD_YES;
-            }
-            self->pWorkers->Submit([self, x, pConnection] {
-                x->strReply = self->handler({x->strBody, x->strAgent, x->strAddress}).Body();
+                })) {
+                // The server is stopping: a body that was still arriving is not served.
+                x->iStatus = MHD_HTTP_SERVICE_UNAVAILABLE;
                 x->state = Exchange::State::Done;
                 Library().resume_connection(pConnection);
-            });
+            }
             return MHD_YES;
         case Exchange::State::Working:
             return MHD_YES;
         case Exchange::State::Done:
+            if (x->iStatus != MHD_HTTP_OK)
+                return Answer(pConnection, x->iStatus, "");
             if (x->bWeb)
                 return AnswerWeb(pConnection, x->webReply);
             return Answer(pConnection, MHD_HTTP_OK, x->strReply);
@@ -382,9 +385,11 @@ StandaloneFront::StandaloneFront(std::string strPath, FrontLimits limits, Handle
 StandaloneFront::~StandaloneFront() {
     if (!m_pImpl->pDaemon)
         return;
-    // No new connection; the requests with the workers are answered, then all is closed.
+    // No new connection; the requests with the workers are answered, then all is closed. The
+    // pool lives on until the daemon has stopped: its threads may still hand it a request
+    // whose body completes meanwhile, which it refuses.
     Library().quiesce_daemon(m_pImpl->pDaemon);
-    m_pImpl->pWorkers.reset();
+    m_pImpl->pWorkers->Drain();
     Library().stop_daemon(m_pImpl->pDaemon);
 }
 
@@ -462,6 +467,7 @@ int StandaloneFront::Start(const std::string& strHost, int iPort) {
         throw std::runtime_error("cannot listen on " + strHost + ":" + strPort +
                                  (strReason.empty() ? "" : ": " + strReason));
     }
-    const MHD_DaemonInfo* pInfo = Library().get_daemon_info(impl.pDaemon, MHD_DAEMON_INFO_BIND_PORT);
+    const MHD_DaemonInfo* pInfo =
+        Library().get_daemon_info(impl.pDaemon, MHD_DAEMON_INFO_BIND_PORT);
     return pInfo ? pInfo->port : iPort;
 }

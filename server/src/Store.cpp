@@ -182,6 +182,28 @@ INSERT INTO freed_ids(id, freed_seq)
     SELECT i, 0 FROM n WHERE NOT EXISTS (SELECT 1 FROM characters WHERE id = i);
 )sql";
 
+// After a restore: the mark is never lowered, and it covers every id the restored history names
+// (a removed member, at the top of its branch or below it), so that a save meant for someone
+// removed before the dump finds no one rather than a newcomer who was given the id. The ids
+// below the mark that nobody holds are freed, each as old as the last entry that names it.
+const char kFreedIdsAfterRestore[] = R"sql(
+INSERT OR REPLACE INTO server_state(key, value) SELECT 'id_high_water', min(32767, max(
+    coalesce((SELECT value FROM server_state WHERE key = 'id_high_water'), 0),
+    coalesce((SELECT max(id) FROM characters), 0),
+    coalesce((SELECT max(character_id) FROM history), 0),
+    coalesce((SELECT max(CAST(substr(v, 1, instr(v, '|') - 1) AS INTEGER)) FROM (
+        SELECT old AS v FROM history_values WHERE field = 'member' AND old <> ''
+        UNION ALL SELECT new FROM history_values WHERE field = 'member' AND new <> '')), 0)));
+DELETE FROM freed_ids;
+WITH RECURSIVE n(i) AS (
+    SELECT 1 WHERE (SELECT value FROM server_state WHERE key = 'id_high_water') > 0
+    UNION ALL SELECT i + 1 FROM n
+        WHERE i < (SELECT value FROM server_state WHERE key = 'id_high_water'))
+INSERT INTO freed_ids(id, freed_seq)
+    SELECT i, coalesce((SELECT max(seq) FROM history WHERE character_id = i), 0) FROM n
+        WHERE NOT EXISTS (SELECT 1 FROM characters WHERE id = i);
+)sql";
+
 int SchemaVersion(Database& db) {
     Statement version(db, "PRAGMA user_version");
     version.Step();
@@ -424,7 +446,7 @@ void Store::ReleaseIds(const std::vector<int>& ids) {
 }
 
 void Store::RebuildFreedIds(Database& db) {
-    db.Exec(kFreedIdsFromGaps);
+    db.Exec(kFreedIdsAfterRestore);
 }
 
 int Store::AddCharacter(int id, const std::string& strName, int iPatron, int iSecurity,

@@ -6,21 +6,29 @@ WorkerPool::WorkerPool(int nThreads) {
 }
 
 WorkerPool::~WorkerPool() {
+    Drain();
+}
+
+void WorkerPool::Drain() {
     {
         std::lock_guard<std::mutex> lock(m_mutex);
         m_bStopping = true;
     }
     m_wake.notify_all();
     for (std::thread& thread : m_threads)
-        thread.join();
+        if (thread.joinable())
+            thread.join();
 }
 
-void WorkerPool::Submit(std::function<void()> job) {
+bool WorkerPool::Submit(std::function<void()> job) {
     {
         std::lock_guard<std::mutex> lock(m_mutex);
+        if (m_bStopping)
+            return false;
         m_jobs.push_back(std::move(job));
     }
     m_wake.notify_one();
+    return true;
 }
 
 void WorkerPool::Work() {

@@ -204,7 +204,15 @@ int main(int argc, char** argv) {
         }
         if (strCommand == "backup") {
             Database db = OpenGuildDatabase(strDb, false);
-            std::cout << DumpDatabase(db) << std::flush;
+            // One read transaction, so that the dump is one moment of a guild that a running
+            // server goes on changing: else a change saved between the scans of the members and
+            // of the history leaves a dump that restore refuses.
+            std::string strDump;
+            {
+                Transaction snapshot(db, Transaction::Kind::Read);
+                strDump = DumpDatabase(db);
+            }
+            std::cout << strDump << std::flush;
             return 0;
         }
         if (strCommand == "restore") {

@@ -5,10 +5,12 @@
 
 #include <cerrno>
 #include <chrono>
+#include <csignal>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <poll.h>
 #include <sys/socket.h>
+#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -143,6 +145,46 @@ TEST_F(Front, HeaderFloodsAreRefusedAndTheMemoryComesBack) {
     std::string strRefusal = RawExchange(target->Port(), strMany);
     EXPECT_EQ(strRefusal.substr(9, 3), "431") << strRefusal;
     EXPECT_EQ(strRefusal.find("<START_HERE>"), std::string::npos);
+}
+
+// Told to stop, the server answers every request it has taken, and refuses one whose body
+// completes while it drains, rather than handing it to workers that are going.
+TEST_F(Front, AStopAnswersWhatItTookAndRefusesWhatCompletesAfter) {
+    auto target = Start({"--workers", "1"});
+    const std::string strBody = "charname=Self&password=defpw1&msgid=104";
+    int fd = ConnectLoopback(target->Port(), "127.0.0.3");
+    ASSERT_GE(fd, 0);
+    std::string strPart = std::string(kLoginHead) +
+                          "Content-length: " + std::to_string(strBody.size()) + "\r\n\r\n" +
+                          strBody.substr(0, strBody.size() - 1);
+    ASSERT_EQ(send(fd, strPart.data(), strPart.size(), MSG_NOSIGNAL),
+              static_cast<ssize_t>(strPart.size()));
+    // Wrong passwords, each a hash, from addresses of their own: a queue for the one worker.
+    std::vector<int> codes(24, -1);
+    std::vector<std::thread> guessers;
+    for (int i = 0; i < 24; ++i)
+        guessers.emplace_back([&, i] {
+            codes[i] =
+                target->Send("Other", "wrong", 104, {}, "127.0.1." + std::to_string(i + 1)).iCode;
+        });
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    kill(target->Pid(), SIGTERM);
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    send(fd, strBody.data() + strBody.size() - 1, 1, MSG_NOSIGNAL);
+    std::string strReply = ReadFor(fd, 20);
+    close(fd);
+    for (std::thread& guesser : guessers)
+        guesser.join();
+    EXPECT_EQ(target->Stop(), 0);
+    EXPECT_EQ(strReply.substr(0, 12), "HTTP/1.1 503") << strReply;
+    // A login still waiting to be accepted when the stop came gets no answer (-1); every one
+    // that was taken is answered.
+    int nAnswered = 0;
+    for (int iCode : codes) {
+        EXPECT_TRUE(iCode == 951 || iCode == -1) << iCode;
+        nAnswered += iCode == 951;
+    }
+    EXPECT_GE(nAnswered, 12) << "the queue the stop had to drain";
 }
 
 TEST_F(Front, MalformedRequestsAreAnsweredAtOnce) {

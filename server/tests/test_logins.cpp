@@ -6,6 +6,7 @@
 #include "Records.h"
 #include "Store.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <thread>
@@ -89,6 +90,37 @@ TEST_P(Logins, ParallelGuessersNeverKeepAnotherMemberOut) {
     // Tries that raced past the check before the failures were written are the most that get a
     // hash: each guesser's first, and the free ones.
     EXPECT_LE(nTried, nGuessers + 3);
+}
+
+// Past the free tries, the tries that arrive together when a wait runs out are let through one at
+// a time: the rest are told to wait, not all checked at once.
+TEST_P(Logins, WhenAWaitRunsOutOneTryOfManyIsChecked) {
+    const std::string D = "127.0.0.8";
+    auto Failures = [&] {
+        return SqlValue(m_strDb,
+                        "SELECT count(*) FROM login_failures WHERE subject = 'addr:" + D + "'");
+    };
+    for (int i = 0; i < 3; ++i)
+        ASSERT_EQ(Login("Self", "wrong", D).iCode, 951);
+    ASSERT_EQ(Login("Self", "wrong", D).iCode, 954);
+    for (int iRound = 0; iRound < 2; ++iRound) {
+        Sql(m_strDb, "UPDATE login_failures SET at = at - 100"); // the wait has run out
+        std::vector<int> codes(16);
+        std::vector<std::thread> guessers;
+        for (int i = 0; i < 16; ++i)
+            guessers.emplace_back([&, i] { codes[i] = Login("Self", "guess", D).iCode; });
+        for (auto& guesser : guessers)
+            guesser.join();
+        EXPECT_EQ(std::count(codes.begin(), codes.end(), 951), 1) << "round " << iRound;
+        EXPECT_EQ(std::count(codes.begin(), codes.end(), 954), 15) << "round " << iRound;
+    }
+    EXPECT_EQ(Failures(), "5");
+
+    // The right password in its turn gets in, and its turn is not left behind as a failure.
+    Sql(m_strDb, "UPDATE login_failures SET at = at - 100");
+    EXPECT_EQ(Login("Self", S::kDefaultPassword, D).iCode, 800);
+    EXPECT_EQ(Failures(), "5");
+    EXPECT_EQ(Login("Self", "wrong", D).iCode, 951) << "the name's failures were cleared";
 }
 
 TEST_P(Logins, VerifiedLoginsAreSharedThroughTheGuildFile) {
