@@ -252,7 +252,8 @@ void ChangeHistory::Undo(HistoryView& view) {
         strText += QStringLiteral("\nThis will ") + restored.join(QStringLiteral("\n")) + '\n';
     if (pEntry->strKind == QLatin1String("remove"))
         strText += QStringLiteral("\nNo password is kept with a removed member: those brought "
-                                  "back log in with the guild's default password.\n");
+                                  "back log in with the guild's default password, and an "
+                                  "administrator among them comes back as a member.\n");
     if (!m_session.prompts.Confirm(strText))
         return;
     m_session.cycle.StartOperation(zorv::OpUndo, QStringLiteral("Undoing Change"),
