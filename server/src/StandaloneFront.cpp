@@ -250,6 +250,9 @@ struct StandaloneFront::Impl {
     // connections, which the watch hears of.
     ArrivalWatch watch{limits};
     std::unique_ptr<WorkerPool> pWorkers;
+    // The web roster's pages have workers of their own: a flood of page requests, which
+    // anyone may send, waits on these and never in front of a member's request.
+    std::unique_ptr<WorkerPool> pWebWorkers;
     MHD_Daemon* pDaemon = nullptr;
     std::string strCertPem, strKeyPem; // both empty: plain HTTP
 
@@ -351,7 +354,7 @@ struct StandaloneFront::Impl {
                 return Answer(pConnection, x->iStatus, "");
             x->state = Exchange::State::Working;
             Library().suspend_connection(pConnection);
-            if (!self->pWorkers->Submit([self, x, pConnection] {
+            if (!(x->bWeb ? self->pWebWorkers : self->pWorkers)->Submit([self, x, pConnection] {
                     if (x->bWeb)
                         x->webReply = self->webHandler(x->web);
                     else
@@ -390,6 +393,7 @@ StandaloneFront::~StandaloneFront() {
     // whose body completes meanwhile, which it refuses.
     Library().quiesce_daemon(m_pImpl->pDaemon);
     m_pImpl->pWorkers->Drain();
+    m_pImpl->pWebWorkers->Drain();
     Library().stop_daemon(m_pImpl->pDaemon);
 }
 
@@ -443,6 +447,7 @@ int StandaloneFront::Start(const std::string& strHost, int iPort) {
     }
 
     impl.pWorkers = std::make_unique<WorkerPool>(impl.limits.nWorkers);
+    impl.pWebWorkers = std::make_unique<WorkerPool>(impl.limits.nWebWorkers);
     unsigned iFlags = MHD_USE_EPOLL | MHD_USE_INTERNAL_POLLING_THREAD | MHD_ALLOW_SUSPEND_RESUME |
                       MHD_USE_ERROR_LOG;
     if (bIPv6)

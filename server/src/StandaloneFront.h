@@ -24,6 +24,7 @@ struct FrontLimits {
     int nConnections = 1000;
     int nBacklog = 1024;
     int nWorkers = 8;
+    int nWebWorkers = 2; // for the web roster's pages alone
     int nIoThreads = 2; // each with its own epoll set; the connections are shared among them
 };
 

@@ -3,6 +3,7 @@
 // request from being answered, nor the server's memory from coming back.
 #include "Harness.h"
 
+#include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <csignal>
@@ -185,6 +186,36 @@ TEST_F(Front, AStopAnswersWhatItTookAndRefusesWhatCompletesAfter) {
         nAnswered += iCode == 951;
     }
     EXPECT_GE(nAnswered, 12) << "the queue the stop had to drain";
+}
+
+// Anyone may ask for the web roster's pages, and the monarch's branch of a large guild is a page
+// of megabytes, built for each request. A flood of them waits on the pages' own workers; a
+// member's request is run by the client's workers meanwhile, not queued behind the pages.
+TEST(FrontPages, AFloodOfPagesNeverQueuesInFrontOfAMember) {
+    TempDir dir;
+    const std::string strDb = dir.File("guild.db");
+    ASSERT_EQ(RunServerCommand({"seed", "--db", strDb, "--members", "32767", "--shape", "random"}),
+              0);
+    ServeTarget target(strDb);
+    auto Login = [&] { return target.Send("Seed Monarch", "seedpass1", 104).iCode; };
+    ASSERT_EQ(Login(), 800); // from now on the login costs no hash
+    const int nPages = 16;
+    std::atomic<int> nPagesDone{0};
+    std::vector<std::thread> readers;
+    for (int i = 0; i < nPages; ++i)
+        readers.emplace_back([&] {
+            std::string strPage =
+                RawExchange(target.Port(), "GET /zorv/branch/1 HTTP/1.0\r\nHost: x\r\n\r\n");
+            EXPECT_EQ(strPage.substr(0, 12), "HTTP/1.1 200");
+            ++nPagesDone;
+        });
+    std::this_thread::sleep_for(std::chrono::milliseconds(100)); // the pages are asked for first
+    EXPECT_EQ(Login(), 800);
+    int nBefore = nPagesDone;
+    for (std::thread& reader : readers)
+        reader.join();
+    // Queued behind the pages, the login would wait for about half of them to be served.
+    EXPECT_LT(nBefore, nPages / 4) << nBefore << " pages were served before the login";
 }
 
 TEST_F(Front, MalformedRequestsAreAnsweredAtOnce) {
