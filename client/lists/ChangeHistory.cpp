@@ -13,6 +13,7 @@
 #include <QHeaderView>
 #include <QLayout>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTabWidget>
 #include <QTimer>
 #include <QTreeWidget>
@@ -137,7 +138,14 @@ ChangeHistory::ChangeHistory(Session& session, AllegianceView& tree, CharacterSh
     frmRecentChanges->setWindowTitle(QStringLiteral("Recent Changes"));
     frmRecentChanges->resize(720, 460);
     pGuildView = new HistoryView(QStringLiteral("frameRecentChanges"), frmRecentChanges);
-    (new QVBoxLayout(frmRecentChanges))->addWidget(pGuildView);
+    auto* pWindowLayout = new QVBoxLayout(frmRecentChanges);
+    pWindowLayout->addWidget(pGuildView);
+    // Closed from the keyboard too, as every other window of the client is.
+    auto* pClose = Button("Close", "cmdRecentChangesClose", frmRecentChanges);
+    pWindowLayout->addWidget(pClose, 0, Qt::AlignRight);
+    connect(pClose, &QPushButton::clicked, frmRecentChanges, &QWidget::close);
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), frmRecentChanges), &QShortcut::activated,
+            frmRecentChanges, &QWidget::close);
     connect(pCharacterView->cmdRefresh, &QPushButton::clicked, this, [this] { LoadCharacter(); });
     connect(pCharacterView->cmdOlder, &QPushButton::clicked, this,
             [this] { LoadCharacter(pCharacterView->NextBefore()); });
@@ -242,14 +250,16 @@ void ChangeHistory::Undo(HistoryView& view) {
                                                 : QStringLiteral("bring back ") + value.strOld);
             continue;
         }
-        restored << FieldCaption(value.strField) + QStringLiteral(": back to ") +
+        restored << QStringLiteral("set ") + FieldCaption(value.strField) +
+                        QStringLiteral(" back to ") +
                         (value.strOld.isEmpty() ? QStringLiteral("(empty)") : value.strOld);
     }
     if (pEntry->strKind == QLatin1String("add"))
         restored = QStringList{QStringLiteral("remove ") + pEntry->strCharacter +
                                QStringLiteral(" from the guild")};
     if (!restored.isEmpty())
-        strText += QStringLiteral("\nThis will ") + restored.join(QStringLiteral("\n")) + '\n';
+        strText += QStringLiteral("\nThis will ") + restored.join(QStringLiteral(",\n")) +
+                   QStringLiteral(".\n");
     if (pEntry->strKind == QLatin1String("remove"))
         strText += QStringLiteral("\nNo password is kept with a removed member: those brought "
                                   "back log in with the guild's default password, and an "

@@ -367,7 +367,8 @@ void tst_admin::historyTabsAndUndo() {
     const QString strPosted = c.PostData();
     c.prompts->answers << Prompts::Answer::No;
     QTest::mouseClick(view.cmdUndo, Qt::LeftButton);
-    QVERIFY2(c.LastText().contains(QStringLiteral("Bio: back to ")), qPrintable(c.LastText()));
+    QVERIFY2(c.LastText().contains(QStringLiteral("This will set Bio back to ")),
+             qPrintable(c.LastText()));
     QCOMPARE(c.PostData(), strPosted);
     c.prompts->answers << Prompts::Answer::Yes;
     c.prompts->ExpectOk();
@@ -390,6 +391,13 @@ void tst_admin::historyTabsAndUndo() {
     QTRY_VERIFY_WITH_TIMEOUT(guild.twHistory->topLevelItemCount() >= 2, 20000);
     QVERIFY(guild.twHistory->topLevelItem(0)->text(2).startsWith("Undid change"));
     QVERIFY(guild.twHistory->topLevelItem(1)->text(2).contains("(undone by #"));
+    // Escape closes the window, as its Close button does.
+    QWidget& recent = *c.window->history().frmRecentChanges;
+    recent.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&recent));
+    QTest::keyClick(guild.twHistory, Qt::Key_Escape);
+    QVERIFY(!recent.isVisible());
+    recent.show();
 
     // A branch removed in the client comes back with an undo from the guild's view.
     QVERIFY(c.Show("Brenna Ashvale"));
