@@ -139,6 +139,7 @@ ChangeHistory::ChangeHistory(Session& session, AllegianceView& tree, CharacterSh
     frmRecentChanges->resize(720, 460);
     pGuildView = new HistoryView(QStringLiteral("frameRecentChanges"), frmRecentChanges);
     auto* pWindowLayout = new QVBoxLayout(frmRecentChanges);
+    pGuildView->layout()->setContentsMargins(0, 0, 0, 0); // the window's margins serve both
     pWindowLayout->addWidget(pGuildView);
     // Closed from the keyboard too, as every other window of the client is.
     auto* pClose = Button("Close", "cmdRecentChangesClose", frmRecentChanges);

@@ -512,7 +512,7 @@ std::string StoredValueFault(const std::string& strColumn, const std::string& st
     for (const DumpColumn& column : kCharacterColumns)
         if (strColumn == column.szName && column.check != Check::Hash)
             return ColumnFault(column, strValue);
-    return "";
+    return "a value of a column that can be put back";
 }
 
 void InsertCharacterRows(Database& db, const std::vector<std::vector<std::string>>& rows) {

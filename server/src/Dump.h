@@ -37,8 +37,8 @@ int RowId(const std::vector<std::string>& row);
 const std::string& RowName(const std::vector<std::string>& row);
 int RowPatron(const std::vector<std::string>& row);
 std::string& RowSecurity(std::vector<std::string>& row);
-// What is wrong with a Latin-1 value for the stored column named strColumn, by the rule a dump's
-// rows are read with: "" when the server could have stored it, or the column is none of these.
+// What is wrong with a Latin-1 value for the stored column named strColumn (any but the password
+// hash), by the rule a dump's rows are read with: "" when the server could have stored it.
 std::string StoredValueFault(const std::string& strColumn, const std::string& strValue);
 
 // A dump that was read and checked whole: every row is one the server could have written, the

@@ -272,10 +272,9 @@ std::vector<Change> UndoValues(Call& call, const StoredEntry& entry) {
         if (strNow != change.strNew)
             throw Conflict{"the " + change.strField + " of " + member.strName +
                            " has been changed since"};
-        if ((!pField || IsNumberColumn(*pField)) && !WholeNumber(change.strOld, 0, 32767))
-            throw Conflict{"the entry holds no number for the " + change.strField};
         // A restored history is read for its shape only: what goes back must be a value the
-        // member's record can hold, or the guild's next backup would not restore.
+        // member's record can hold (a number in its range, a name, a text within its length),
+        // or the guild's next backup would not restore. Every sheet column has its rule there.
         std::string strFault = StoredValueFault(szColumn, Utf8ToLatin1(change.strOld));
         if (!strFault.empty())
             throw Conflict{"the entry's old " + change.strField + " is not " + strFault};

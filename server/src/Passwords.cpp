@@ -229,16 +229,23 @@ long LoginThrottle::Admit(const std::string& strNameKey, const std::string& strA
     // Again under the write lock: a try beside this one may have taken the turn meanwhile.
     if (long lWait = Assess(strNameKey, strAddress).lWait)
         return lWait;
+    turn.rows = InsertFailure(strNameKey, strAddress);
+    tx.Commit();
+    return 0;
+}
+
+std::vector<std::int64_t> LoginThrottle::InsertFailure(const std::string& strNameKey,
+                                                       const std::string& strAddress) {
     Statement insert(
         m_db,
         (std::string("INSERT INTO login_failures(subject, at) VALUES (?1, ") + kNow + ")").c_str());
+    std::vector<std::int64_t> rows;
     for (const std::string& strSubject :
          {PairSubject(strNameKey, strAddress), AddressSubject(strAddress)}) {
         insert.Bind(1, strSubject).Run();
-        turn.rows.push_back(m_db.LastInsertId());
+        rows.push_back(m_db.LastInsertId());
     }
-    tx.Commit();
-    return 0;
+    return rows;
 }
 
 void LoginThrottle::RecordFailure(const std::string& strNameKey, const std::string& strAddress,
@@ -248,11 +255,7 @@ void LoginThrottle::RecordFailure(const std::string& strNameKey, const std::stri
         m_db, (std::string("DELETE FROM login_failures WHERE at < ") + kNow + " - ?1").c_str());
     expire.Bind(1, std::int64_t(kWindowSeconds)).Run();
     if (turn.rows.empty()) {
-        Statement insert(
-            m_db, (std::string("INSERT INTO login_failures(subject, at) VALUES (?1, ") + kNow + ")")
-                      .c_str());
-        insert.Bind(1, PairSubject(strNameKey, strAddress)).Run();
-        insert.Bind(1, AddressSubject(strAddress)).Run();
+        InsertFailure(strNameKey, strAddress);
     } else {
         // The turn's failures become this one, counted from when it was found wrong.
         Statement settle(

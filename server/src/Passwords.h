@@ -90,6 +90,9 @@ private:
         bool bPastFree = false; // a count has used up its free tries
     };
     Assessment Assess(const std::string& strNameKey, const std::string& strAddress);
+    // A failure now, for the name at the address and for the address: the two rows' ids.
+    std::vector<std::int64_t> InsertFailure(const std::string& strNameKey,
+                                            const std::string& strAddress);
 
     Database& m_db;
 };

@@ -171,22 +171,12 @@ CREATE TABLE IF NOT EXISTS history_values (
 ) WITHOUT ROWID;
 )sql";
 
-const char kFreedIdsFromGaps[] = R"sql(
-INSERT OR REPLACE INTO server_state(key, value)
-    SELECT 'id_high_water', coalesce(max(id), 0) FROM characters;
-DELETE FROM freed_ids;
-WITH RECURSIVE n(i) AS (
-    SELECT 1 WHERE EXISTS (SELECT 1 FROM characters)
-    UNION ALL SELECT i + 1 FROM n WHERE i < (SELECT max(id) FROM characters))
-INSERT INTO freed_ids(id, freed_seq)
-    SELECT i, 0 FROM n WHERE NOT EXISTS (SELECT 1 FROM characters WHERE id = i);
-)sql";
-
-// After a restore: the mark is never lowered, and it covers every id the restored history names
-// (a removed member, at the top of its branch or below it), so that a save meant for someone
-// removed before the dump finds no one rather than a newcomer who was given the id. The ids
-// below the mark that nobody holds are freed, each as old as the last entry that names it.
-const char kFreedIdsAfterRestore[] = R"sql(
+// The ids of a guild file whose members came in wholesale (a restore, or a file from before ids
+// were kept track of): the mark is never lowered, and it covers every id the history names (a
+// removed member, at the top of its branch or below it), so that a save meant for someone removed
+// finds no one rather than a newcomer who was given the id. The ids below the mark that nobody
+// holds are freed, each as old as the last entry that names it.
+const char kFreedIds[] = R"sql(
 INSERT OR REPLACE INTO server_state(key, value) SELECT 'id_high_water', min(32767, max(
     coalesce((SELECT value FROM server_state WHERE key = 'id_high_water'), 0),
     coalesce((SELECT max(id) FROM characters), 0),
@@ -235,16 +225,17 @@ void Store::PrepareSchema(Database& db) {
         db.Exec(kSchema);
     if (iVersion == 1 && !HasColumn(db, "characters", "revision"))
         db.Exec("ALTER TABLE characters ADD COLUMN revision INTEGER NOT NULL DEFAULT 1");
-    if (iVersion < 3) {
+    if (iVersion < 3)
         db.Exec(kVersion3Tables);
-        db.Exec(kFreedIdsFromGaps);
-    }
     if (iVersion < 4)
         db.Exec(kVersion4Tables);
     if (iVersion < 5)
         db.Exec(kVersion5Tables);
     if (iVersion < 6)
         db.Exec(kVersion6Tables);
+    // An older file gets the highest id it holds as the mark, and its gaps as freed long ago.
+    if (iVersion < 3)
+        RebuildFreedIds(db);
     db.Exec("PRAGMA user_version = " + std::to_string(kSchemaVersion));
     tx.Commit();
 }
@@ -446,7 +437,7 @@ void Store::ReleaseIds(const std::vector<int>& ids) {
 }
 
 void Store::RebuildFreedIds(Database& db) {
-    db.Exec(kFreedIdsAfterRestore);
+    db.Exec(kFreedIds);
 }
 
 int Store::AddCharacter(int id, const std::string& strName, int iPatron, int iSecurity,

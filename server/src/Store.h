@@ -79,9 +79,9 @@ public:
     int FreeId();
     // Records the ids of removed characters as freed, in this order of age.
     void ReleaseIds(const std::vector<int>& ids);
-    // After the characters and the history were replaced wholesale (a restore): the mark rises
-    // to the highest id present or named by the history, and every id below it not present
-    // counts as freed.
+    // After the characters and the history were replaced wholesale (a restore, an older file's
+    // upgrade): the mark rises to the highest id present or named by the history, and every id
+    // below it not present counts as freed.
     static void RebuildFreedIds(Database& db);
 
     // Inserts a character with an empty sheet on the default password.

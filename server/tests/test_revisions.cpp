@@ -122,9 +122,14 @@ TEST_P(Revisions, RefusalsAndTheirOrder) {
 
 TEST_P(Revisions, GuildFileWithoutRevisionsIsUpgradedOnOpen) {
     ASSERT_EQ(Save(S::Root, S::Self, {{"BIO", "before"}}).iCode, 800);
-    // What a server before revisions left: the same tables without the column, at version 1.
-    // Neither kind of server holds the file open between requests.
-    Sql(m_strDb, "ALTER TABLE characters DROP COLUMN revision; PRAGMA user_version = 1");
+    // What a server before revisions left: the same tables without the column, at version 1,
+    // with no record of ids and no history, and a gap where Vassal left. Neither kind of server
+    // holds the file open between requests.
+    Sql(m_strDb, "DELETE FROM characters WHERE id = 5; DROP TRIGGER tree_changed_by_insert; "
+                 "DROP TRIGGER tree_changed_by_delete; DROP TRIGGER tree_changed_by_update; "
+                 "DROP TABLE server_state; DROP TABLE freed_ids; DROP TABLE history_values; "
+                 "DROP TABLE history; ALTER TABLE characters DROP COLUMN revision; "
+                 "PRAGMA user_version = 1");
     ASSERT_EQ(SqlValue(m_strDb, "SELECT count(*) FROM pragma_table_info('characters') "
                                 "WHERE name = 'revision'"),
               "0");
@@ -138,6 +143,19 @@ TEST_P(Revisions, GuildFileWithoutRevisionsIsUpgradedOnOpen) {
         << "every existing character starts at 1";
     EXPECT_EQ(Save(S::Patron, S::Self, {{"revision", "1"}, {"BIO", "after"}}).iCode, 800);
     EXPECT_EQ(Save(S::Root, S::Self, {{"revision", "1"}}).iCode, 973);
+    // New ids come above the highest the file holds; its gap counts as freed long ago.
+    auto Add = [&](const char* szName) {
+        return As(T(), S::Root, 101,
+                  {{"charid", "1"},
+                   {"addtoid", "6"},
+                   {"vassalname", szName},
+                   {"vassallist", ""},
+                   {"patronid", "1"}})
+            .strPayload;
+    };
+    EXPECT_EQ(Add("Newcomer"), "8");
+    Sql(m_strDb, "UPDATE server_state SET value = 32767 WHERE key = 'id_high_water'");
+    EXPECT_EQ(SqlValue(m_strDb, "SELECT group_concat(id) FROM freed_ids"), "5");
 
     // A file of a later schema than this server knows is left alone.
     const std::string strLater = std::to_string(Store::kSchemaVersion + 1);
