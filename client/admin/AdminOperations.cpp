@@ -15,12 +15,35 @@
 #include <QLineEdit>
 #include <QSaveFile>
 
+namespace {
+
+// The server trims blanks, tabs and line breaks from the ends of the guild's texts.
+QString ServerTrimmed(const QString& strText) {
+    auto IsBlank = [](QChar c) {
+        return c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\r') ||
+               c == QLatin1Char('\n');
+    };
+    qsizetype iStart = 0, iEnd = strText.size();
+    while (iStart < iEnd && IsBlank(strText[iStart]))
+        ++iStart;
+    while (iEnd > iStart && IsBlank(strText[iEnd - 1]))
+        --iEnd;
+    return strText.mid(iStart, iEnd - iStart);
+}
+
+} // namespace
+
 AdminOperations::AdminOperations(Session& session, Characters& roster, AllegianceView& tree,
                                  frmNewServerSetup& setup, QWidget* pDialogParent)
     : QObject(pDialogParent), m_session(session), m_roster(roster), m_tree(tree), m_setup(setup),
       m_pSecLevel(std::make_unique<frmSecLevel>(pDialogParent)) {
     RequestCycle& cycle = session.cycle;
     cycle.Route(zorv::OpServerSetup, [this] {
+        m_session.strGuildName = m_sentSetup.strGuildName;
+        m_session.iUseRescueSquad = m_sentSetup.iUseRescueSquad;
+        m_session.strRescueSquadName = m_sentSetup.strRescueSquadName;
+        if (fnGuildChanged)
+            fnGuildChanged();
         m_session.prompts.Inform(QStringLiteral("The server has saved the new setup!"));
     });
     cycle.Route(zorv::OpResetPassword, [this] {
@@ -84,12 +107,9 @@ void AdminOperations::AdminServerSetup() {
         fields.emplace_back(QStringLiteral("resetpw"), QString::number(dlg.iResetExisting));
         cycle.StartOperation(zorv::OpServerSetup, QString(), fields);
     });
-    // At once, without waiting for the answer: what the client knows of the guild follows.
-    m_session.strGuildName = dlg.strGuildName;
-    m_session.iUseRescueSquad = dlg.iUseRescueSquad;
-    m_session.strRescueSquadName = dlg.strRescueSquadName;
-    if (fnGuildChanged)
-        fnGuildChanged();
+    // Taken over when the server answers that it stored them, as it stores them: trimmed.
+    m_sentSetup = {ServerTrimmed(dlg.strGuildName), dlg.iUseRescueSquad,
+                   ServerTrimmed(dlg.strRescueSquadName)};
 }
 
 void AdminOperations::AdminResetPass() {

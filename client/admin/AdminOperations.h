@@ -46,4 +46,10 @@ private:
     AllegianceView& m_tree;
     frmNewServerSetup& m_setup;
     std::unique_ptr<frmSecLevel> m_pSecLevel;
+    // The set-up sent last, which the client takes over only once the server has stored it.
+    struct SentSetup {
+        QString strGuildName;
+        int iUseRescueSquad = 0;
+        QString strRescueSquadName;
+    } m_sentSetup;
 };

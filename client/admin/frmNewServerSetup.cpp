@@ -1,6 +1,7 @@
 #include "frmNewServerSetup.h"
 
 #include "DialogButtons.h"
+#include "Latin1.h"
 #include "PasswordRules.h"
 #include "Prompts.h"
 
@@ -20,6 +21,7 @@ frmNewServerSetup::frmNewServerSetup(Prompts& prompts, QWidget* pParent)
     auto Edit = [this](const char* szName, bool bPassword) {
         auto* pEdit = new QLineEdit(this);
         pEdit->setObjectName(QLatin1String(szName));
+        AcceptLatin1Only(pEdit);
         if (bPassword)
             pEdit->setEchoMode(QLineEdit::Password);
         return pEdit;
@@ -123,6 +125,11 @@ void frmNewServerSetup::cmdOK_Click() {
 }
 
 void frmNewServerSetup::cmdCancel_Click() {
-    bHitCancel = true;
     reject();
+}
+
+void frmNewServerSetup::reject() {
+    bHitCancel = true;
+    bComplete = false;
+    QDialog::reject();
 }

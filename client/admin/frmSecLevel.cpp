@@ -45,6 +45,10 @@ void frmSecLevel::cmdOK_Click() {
 }
 
 void frmSecLevel::cmdCancel_Click() {
-    bHitCancel = true;
     reject();
+}
+
+void frmSecLevel::reject() {
+    bHitCancel = true;
+    QDialog::reject();
 }

@@ -60,7 +60,7 @@ void frmMain::Form_Load() {
     m_pPlayerSetup = std::make_unique<frmPlayerSetup>(*m_pPrompts, m_settings, this);
     m_pOptions = std::make_unique<frmOptions>(*m_pPrompts, m_settings, this);
     m_pNewServerSetup = std::make_unique<frmNewServerSetup>(*m_pPrompts, this);
-    m_pLogin = std::make_unique<frmLogin>(this);
+    m_pLogin = std::make_unique<frmLogin>(*m_pPrompts, this);
     m_pAbout = std::make_unique<frmAbout>(this);
 
     auto* pCentral = new QWidget(this);

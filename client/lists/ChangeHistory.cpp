@@ -162,6 +162,28 @@ ChangeHistory::ChangeHistory(Session& session, AllegianceView& tree, CharacterSh
             LoadCharacter();
     });
     connect(&sheet, &CharacterSheet::Displayed, this, &ChangeHistory::CharacterShown);
+    // A change made from this client makes both views out of date. Those that show the record
+    // again end in CharacterShown; the others are read again once their message is answered.
+    connect(&session.cycle, &RequestCycle::Answered, this, [this](qint16 msgid) {
+        switch (msgid) {
+        case zorv::OpAddVassal:
+        case zorv::OpRemoveVassal:
+        case zorv::OpChangePatron:
+        case zorv::OpSaveChar:
+            m_bGuildStale = true;
+            break;
+        case zorv::OpChangePassword:
+        case zorv::OpServerSetup:
+        case zorv::OpResetPassword:
+        case zorv::OpSecurityLevel:
+            m_bGuildStale = true;
+            m_iLoadedCharacter = -1;
+            QTimer::singleShot(0, this, &ChangeHistory::LoadStale);
+            break;
+        default:
+            break;
+        }
+    });
 
     RequestCycle& cycle = session.cycle;
     cycle.Route(zorv::OpCharacterHistory, [this] { Parse(*pCharacterView); });
@@ -186,13 +208,24 @@ void ChangeHistory::SetAdministrator(bool bAdmin) {
 }
 
 void ChangeHistory::CharacterShown() {
-    if (m_iLoadedCharacter == m_sheet.iCurDisplayCharID && !IsShown(pCharacterView))
-        return;
+    // The record was read again, after a click or after a change: its history may have grown.
     pCharacterView->Clear();
     m_iLoadedCharacter = -1;
     // After the record's reply is handled: one exchange at a time.
-    if (IsShown(pCharacterView))
-        QTimer::singleShot(0, this, [this] { LoadCharacter(); });
+    QTimer::singleShot(0, this, &ChangeHistory::LoadStale);
+}
+
+void ChangeHistory::LoadStale() {
+    // Whatever runs now was started after the change; the views follow when it is shown next.
+    if (m_session.cycle.IsBusy())
+        return;
+    const bool bCharacter =
+        m_iLoadedCharacter == -1 && m_sheet.iCurDisplayCharID != 0 && IsShown(pCharacterView);
+    const bool bGuild = m_bGuildStale && IsShown(pGuildView);
+    if (bCharacter && !m_session.cycle.StartAndWait([this] { LoadCharacter(); }))
+        return;
+    if (bGuild)
+        LoadGuild();
 }
 
 void ChangeHistory::LoadCharacter(qint64 lBefore) {
@@ -208,6 +241,8 @@ void ChangeHistory::LoadCharacter(qint64 lBefore) {
 
 void ChangeHistory::LoadGuild(qint64 lBefore) {
     m_bAppend = lBefore > 0;
+    if (lBefore == 0)
+        m_bGuildStale = false;
     std::vector<RequestCycle::Field> fields;
     if (lBefore > 0)
         fields.emplace_back(QStringLiteral("before"), QString::number(lBefore));

@@ -61,6 +61,8 @@ public:
     void SetAdministrator(bool bAdmin);
     // The sheet shows another character (or the same one again).
     void CharacterShown();
+    // Reads again the views that are shown and out of date, when no exchange is running.
+    void LoadStale();
     void LoadCharacter(qint64 lBefore = 0);
     void LoadGuild(qint64 lBefore = 0);
     // Shows the guild's window, read afresh.
@@ -80,4 +82,5 @@ private:
     QWidget* m_pHistoryPage;
     bool m_bAppend = false;
     qint16 m_iLoadedCharacter = -1; // whose entries the sheet's view holds; -1 none
+    bool m_bGuildStale = false;     // a change was made since the guild's view was read
 };

@@ -26,6 +26,7 @@ SkillSearch::SkillSearch(Session& session, const Skills& objSkills, const Search
     for (int i = 1; i <= 10; ++i)
         m_c.cmbSearchRank->addItem(QString::number(i));
     m_c.grdSearch->Model().SetHeaders({"Name", "Level", "Rank", "Race"});
+    m_c.grdSearchSkill->Model().SetCellCheck(1, SkillValueProblem);
     m_pEditor = new CellEditor(*m_c.grdSearchSkill, 1, session.prompts,
                                QStringLiteral("txtSearchSkillEdit"), IsValidSkillValue,
                                QStringLiteral("You can only use numbers for your skill value"));
@@ -70,6 +71,8 @@ QString SkillSearch::SkillCriteria() const {
 
 void SkillSearch::Search() {
     ProcedureGuard Step(m_session.prompts, "Search");
+    if (!m_pEditor->Commit()) // the value being typed is part of the search
+        return;
     RequestCycle& cycle = m_session.cycle;
     Step([&] {
         cycle.PrepareConnection();
@@ -97,6 +100,7 @@ void SkillSearch::ParseSearchData() {
 }
 
 void SkillSearch::cmdSearchReset_Click() {
+    m_pEditor->Abandon();
     m_c.cmbSearchRace->setCurrentIndex(0);
     m_c.cmbSearchRank->setCurrentIndex(0);
     GridModel& model = m_c.grdSearchSkill->Model();
@@ -120,6 +124,8 @@ void SkillSearch::SaveSearch() {
         m_session.prompts.Inform(QStringLiteral("Type a name for the search to save it under."));
         return;
     }
+    if (!m_pEditor->Commit())
+        return;
     SavedSearch search;
     search.strName = strName;
     search.iRace = m_c.cmbSearchRace->currentIndex();

@@ -143,12 +143,19 @@ std::optional<QString> ServerErrorText(int iCode) {
 }
 
 std::optional<QString> ServerErrorText(int iCode, const QString& strPayload) {
-    if (iCode != zorv::CodeLoginThrottled)
+    if (iCode != zorv::CodeLoginThrottled && iCode != zorv::CodeInvalidNumber &&
+        iCode != zorv::CodeInvalidText)
         return std::nullopt;
     QString strFields = strPayload;
     strFields.truncate(strFields.indexOf(QLatin1String(zorv::kStopMarker)));
     const zorv::Fields fields = zorv::UnescapedFields(strFields.toLatin1().toStdString());
     const QString strName = fields.empty() ? QString() : QString::fromLatin1(fields[0].c_str());
+    if (iCode != zorv::CodeLoginThrottled) {
+        // A newer server says which value it refused; an older one sends nothing.
+        if (strName.isEmpty())
+            return std::nullopt;
+        return *ServerErrorText(iCode) + QStringLiteral("\r\n\r\n") + strName;
+    }
     const QString strSeconds =
         fields.size() < 2 ? QString() : QString::fromLatin1(fields[1].c_str());
     return QStringLiteral("Too many wrong passwords for ") + strName +

@@ -201,12 +201,14 @@ void RequestCycle::HTTP_UntrustedCertificate() {
 
 void RequestCycle::HTTP_GotResults() {
     m_status.SetPanel(kPanelHTTP, QStringLiteral("Closing Connection"));
-    auto route = m_routes.find(iCurrentOp);
+    const qint16 msgid = iCurrentOp; // the handler may start another operation
+    auto route = m_routes.find(msgid);
     if (route != m_routes.end()) {
         // A copy: the handler may route anew or start nested exchanges.
         std::function<void()> handler = route->second;
         handler();
     }
+    emit Answered(msgid);
 }
 
 void RequestCycle::ErrorHandler(qint16 iCode) {

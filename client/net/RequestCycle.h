@@ -79,6 +79,9 @@ public:
 
     void SetTimeoutSeconds(int iSeconds);
     void ErrorHandler(qint16 iCode);
+    // An exchange is running, or a chained wait is pumping the event loop for one: starting
+    // another now would drop it.
+    bool IsBusy() const { return m_bBusy || bWaitForOp; }
 
     // The reply's result code as a signed 16-bit number.
     qint16 ResultCode() const;
@@ -86,6 +89,8 @@ public:
 signals:
     // A server error that sends the user back to the login.
     void LoginRequired();
+    // The successful reply to msgid has been handled by its route.
+    void Answered(qint16 msgid);
 
 private:
     void HTTP_TryConnection();

@@ -51,7 +51,11 @@ void frmAddVassal::cmdOKAddVassal_Click() {
 }
 
 void frmAddVassal::cmdCancel_Click() {
+    reject();
+}
+
+void frmAddVassal::reject() {
     strVassalName.clear();
     bHitCancel = true;
-    reject();
+    QDialog::reject();
 }

@@ -16,6 +16,8 @@ public:
 
     void cmdOKAddVassal_Click();
     void cmdCancel_Click();
+    // Escape, the window's close button and Cancel all end here: nothing goes ahead.
+    void reject() override;
 
     QLineEdit* txtVassalName;
     QPushButton* cmdOKAddVassal;

@@ -64,6 +64,11 @@ void frmChangePassword::cmdOK_Click() {
 }
 
 void frmChangePassword::cmdCancel_Click() {
-    bHitCancel = true;
     reject();
+}
+
+void frmChangePassword::reject() {
+    strPassword.clear();
+    bHitCancel = true;
+    QDialog::reject();
 }

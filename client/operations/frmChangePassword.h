@@ -18,6 +18,8 @@ public:
 
     void cmdOK_Click();
     void cmdCancel_Click();
+    // Escape, the window's close button and Cancel all end here: nothing goes ahead.
+    void reject() override;
 
     QLineEdit* txtNewPW;
     QLineEdit* txtConfirm;

@@ -63,3 +63,8 @@ void frmOptions::cmdOK_Click() {
 void frmOptions::cmdCancel_Click() {
     reject();
 }
+
+void frmOptions::reject() {
+    bHitCancel = true;
+    QDialog::reject();
+}

@@ -23,6 +23,8 @@ public:
     void Form_Activate();
     void cmdOK_Click();
     void cmdCancel_Click();
+    // Escape, the window's close button and Cancel all end here: nothing goes ahead.
+    void reject() override;
 
     QCheckBox* chkUsePics;
     QLineEdit* txtTimeout;

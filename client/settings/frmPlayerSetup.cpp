@@ -1,6 +1,7 @@
 #include "frmPlayerSetup.h"
 
 #include "DialogButtons.h"
+#include "Latin1.h"
 #include "PasswordRules.h"
 #include "Prompts.h"
 
@@ -28,6 +29,7 @@ frmPlayerSetup::frmPlayerSetup(Prompts& prompts, Settings& settings, QWidget* pP
     txtPassword = new QLineEdit(this);
     txtPassword->setObjectName(QStringLiteral("txtPassword"));
     txtPassword->setEchoMode(QLineEdit::Password);
+    AcceptLatin1Only(txtPassword);
 
     auto* pForm = new QFormLayout;
     pForm->addRow(QStringLiteral("Server Address:"), cmbServerAddress);
@@ -42,8 +44,10 @@ frmPlayerSetup::frmPlayerSetup(Prompts& prompts, Settings& settings, QWidget* pP
     // its list and the names change only when the user picks another address from the list.
     cmbServerAddress->setInsertPolicy(QComboBox::NoInsert);
     cmbCharName->setInsertPolicy(QComboBox::NoInsert);
-    for (QComboBox* pCombo : {cmbServerAddress, cmbCharName})
+    for (QComboBox* pCombo : {cmbServerAddress, cmbCharName}) {
         pCombo->lineEdit()->installEventFilter(this);
+        AcceptLatin1Only(pCombo->lineEdit());
+    }
     connect(cmbServerAddress, &QComboBox::activated, this, [this] { cmbServerAddress_Click(); });
     connect(cmdOK, &QPushButton::clicked, this, &frmPlayerSetup::cmdOK_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmPlayerSetup::cmdCancel_Click);
@@ -137,6 +141,10 @@ void frmPlayerSetup::cmdOK_Click() {
 }
 
 void frmPlayerSetup::cmdCancel_Click() {
-    bHitCancel = true;
     reject();
+}
+
+void frmPlayerSetup::reject() {
+    bHitCancel = true;
+    QDialog::reject();
 }

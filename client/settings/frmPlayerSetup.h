@@ -29,6 +29,8 @@ public:
     void cmbServerAddress_Click();
     void cmdOK_Click();
     void cmdCancel_Click();
+    // Escape, the window's close button and Cancel all end here: nothing goes ahead.
+    void reject() override;
 
     QComboBox* cmbServerAddress;
     QComboBox* cmbCharName;

@@ -1,6 +1,7 @@
 #include "CharacterSheet.h"
 
 #include "AllegianceView.h"
+#include "CellEditor.h"
 #include "CharacterPayload.h"
 #include "Characters.h"
 #include "Numbers.h"
@@ -253,5 +254,6 @@ void CharacterSheet::SetCharTabEnable(bool bEnabled) {
 }
 
 void CharacterSheet::cmdResetChanges_Click() {
+    m_pTraining->Editor().Abandon();
     m_tree.GetCharInfo();
 }

@@ -5,6 +5,7 @@
 
 #include "ActingCharacter.h"
 #include "AllegianceView.h"
+#include "CellEditor.h"
 #include "Characters.h"
 #include "CriticalError.h"
 #include "Numbers.h"
@@ -69,6 +70,10 @@ void CharacterSheet::AddCheckField(Fields& fields, const QString& strKey, QCheck
 }
 
 bool CharacterSheet::SaveCharChanges() {
+    // The value still in the skill grid's editor is part of the save (a key saves while it is
+    // open); a value the grid refuses keeps the save back with the editor open.
+    if (!m_pTraining->Editor().Commit())
+        return false;
     RequestCycle& cycle = m_session.cycle;
     // The record saved is the one on the sheet, even when the tree's selection has moved on.
     const QString strSelected = QString::number(iCurDisplayCharID);
@@ -149,12 +154,16 @@ bool CharacterSheet::StaleSave(qint16 iCode) {
         (strWhen.isEmpty() ? QString() : QStringLiteral(" on ") + strWhen) +
         QStringLiteral(" after you opened it, so your changes were not saved.  Do you want to "
                        "load the character as it is stored now?  Your changes will be lost.");
+    // The character the question names: when the save was made on the way to another node, the
+    // tree's selection has moved on already.
     if (m_session.prompts.Confirm(strText, Prompts::Icon::Exclamation))
-        m_tree.GetCharInfo();
+        m_tree.ShowCharacter(iCurDisplayCharID);
     return true;
 }
 
 bool CharacterSheet::MayLeave() {
+    if (!m_pTraining->Editor().Commit())
+        return false;
     if (!HasUnsavedEdits())
         return true;
     switch (m_session.prompts.Message(

@@ -93,6 +93,14 @@ QStringList RacialSkills(int iRace) {
     }
 }
 
+QString SkillValueProblem(const QString& strText) {
+    const QString strSent = QString(strText).remove(QLatin1Char(' '));
+    if (strSent.isEmpty() || zorv::ParseWholeNumber(strSent.toStdString()))
+        return QString();
+    return QStringLiteral("The server takes whole numbers only: '") + strText +
+           QStringLiteral("' will be refused.");
+}
+
 bool IsValidSkillValue(const QString& strText) {
     static const QRegularExpression kNumeric(
         QStringLiteral("^ *[+-]?(\\d+\\.?\\d*|\\.\\d+)([eE][+-]?\\d+)? *$"));

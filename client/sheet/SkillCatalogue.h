@@ -66,3 +66,6 @@ QStringList RacialSkills(int iRace);
 // A value the skill grid accepts: no ",", numeric as a whole (blanks around it allowed, sign,
 // digits, decimal point, exponent) and with a leading number inside the 16-bit range.
 bool IsValidSkillValue(const QString& strText);
+// The grid keeps such a value as typed and sends it so, but the server stores and compares whole
+// numbers only (an empty value counts as 0): the reason it will refuse the text, or empty.
+QString SkillValueProblem(const QString& strText);

@@ -16,6 +16,7 @@ SkillTraining::SkillTraining(SheetViews& views, Skills& objSkills, Prompts& prom
     Grid* pGrid = views.grdSkillGrid;
     pGrid->Model().SetHeaders({QStringLiteral("Skill"), QStringLiteral("Skill Value")});
     pGrid->Model().SetRows(QList<QStringList>(kSkillCount, QStringList{QString(), QString()}));
+    pGrid->Model().SetCellCheck(1, SkillValueProblem);
     m_pEditor =
         new CellEditor(*pGrid, 1, prompts, QStringLiteral("txtSkillGridEdit"), IsValidSkillValue,
                        QStringLiteral("You can only use numbers for your skill value"));

@@ -117,15 +117,35 @@ void tst_admin::init() {
 void tst_admin::serverSetupChanges() {
     Client c(m_server->Address(), "Aldric Stormwind", "lantern1");
     QVERIFY(c.bLoggedIn);
-    // The name alone: no defaultpw goes out; the caption follows at once.
-    c.QueueSetup("The Bright Lanterns", QString(), false);
+    const QString strCaption =
+        QStringLiteral("ZORV (The Silver Lanterns) - Logged in as Aldric Stormwind");
+    QCOMPARE(c.window->windowTitle(), strCaption);
+    // A name the server refuses (blanks only) leaves the caption as it was.
+    c.QueueSetup("   ", QString(), false);
     c.prompts->ExpectOk();
     c.Admin().AdminServerSetup();
-    QVERIFY(c.PostData().endsWith("&msgid=109&guildname=The Bright Lanterns&use_rescue_squad=1"
+    QCOMPARE(c.window->windowTitle(), strCaption);
+    QTRY_COMPARE_WITH_TIMEOUT(c.LastTitle(), QString("ZORV Error #1010"), 20000);
+    QCOMPARE(c.window->windowTitle(), strCaption);
+    QCOMPARE(c.window->session().strGuildName, QStringLiteral("The Silver Lanterns"));
+
+    // The name alone: no defaultpw goes out; the caption follows once the server stored the
+    // name, as it stores it (trimmed).
+    c.prompts->dialogs << [](QDialog& dlg) {
+        auto& setup = static_cast<frmNewServerSetup&>(dlg);
+        [&] { QCOMPARE(setup.txtGuildName->text(), QStringLiteral("The Silver Lanterns")); }();
+        setup.txtGuildName->setText(QStringLiteral("  The Bright Lanterns "));
+        setup.cmdOK_Click();
+        return setup.result();
+    };
+    c.prompts->ExpectOk();
+    c.Admin().AdminServerSetup();
+    QVERIFY(c.PostData().endsWith("&msgid=109&guildname=  The Bright Lanterns &use_rescue_squad=1"
                                   "&rescue_squad_name=Lantern Watch&resetpw=0"));
+    QCOMPARE(c.window->windowTitle(), strCaption);
+    QTRY_COMPARE_WITH_TIMEOUT(c.LastText(), QString("The server has saved the new setup!"), 20000);
     QCOMPARE(c.window->windowTitle(),
              QStringLiteral("ZORV (The Bright Lanterns) - Logged in as Aldric Stormwind"));
-    QTRY_COMPARE_WITH_TIMEOUT(c.LastText(), QString("The server has saved the new setup!"), 20000);
     QVERIFY(CanLogIn(*m_server, "Brenna Ashvale", "welcome1"));
 
     // A new default with the reset box: everyone still on the default moves to the new one;
@@ -230,6 +250,22 @@ void tst_admin::resetAndSecurityLevel() {
     QTRY_COMPARE_WITH_TIMEOUT(c.prompts->shown.last().strTitle, QString("ZORV Error #1042"), 20000);
     QCOMPARE(c.window->session().iCurSecurityLevel, qint16(3));
     QVERIFY(CanLogIn(*m_server, "Aldric Stormwind", "lantern1"));
+
+    // The level and set-up dialogs, used before, left by Escape or the close button: nothing is
+    // asked or sent.
+    QVERIFY(c.Show("Brenna Ashvale"));
+    const QString strLast = c.PostData();
+    const qsizetype nShown = c.prompts->shown.size();
+    using Dismissal = ScriptedPrompts::Dismissal;
+    for (Dismissal how : {Dismissal::Escape, Dismissal::CloseButton}) {
+        c.prompts->ExpectDismissed(how);
+        c.Admin().AdminChangeSec();
+        c.prompts->ExpectDismissed(how);
+        c.Admin().AdminServerSetup();
+    }
+    QCOMPARE(c.prompts->dialogs.size(), 0);
+    QCOMPARE(c.prompts->shown.size(), nShown);
+    QCOMPARE(c.PostData(), strLast);
 }
 
 void tst_admin::backupRestoresTheSameGuild() {

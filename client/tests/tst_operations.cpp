@@ -114,6 +114,7 @@ private slots:
     void changePatron();
     void changePassword();
     void passwordDialogChecks();
+    void dismissedDialogsSendNothing();
     void staleListsAreRefused();
 
 private:
@@ -342,6 +343,58 @@ void tst_operations::passwordDialogChecks() {
     QCOMPARE(dlg.txtNewPW->text(), QStringLiteral("1234567890"));
     dlg.cmdCancel_Click();
     QVERIFY(dlg.bHitCancel);
+}
+
+void tst_operations::dismissedDialogsSendNothing() {
+    // Each dialog is used once, so that it holds a name, a password and a patron from then on.
+    Client aldric(*m_server, "Aldric Stormwind", "lantern1");
+    QVERIFY(aldric.bLoggedIn);
+    aldric.QueueAddVassal("Zed Testone");
+    aldric.prompts->ExpectOk();
+    aldric.Ops().AddVassal();
+    QVERIFY(aldric.Succeeded("The new vassal has been added to the tree.  Hit OK to refresh the "
+                             "tree"));
+    aldric.QueuePassword("lantern2", "lantern2");
+    aldric.prompts->ExpectOk();
+    aldric.Ops().ChangePassword();
+    QTRY_COMPARE_WITH_TIMEOUT(aldric.LastText(),
+                              QString("Your password has been successfully changed!"), 20000);
+    QVERIFY(aldric.Show("Fiora Glenn"));
+    aldric.QueueFind("Corin Thale");
+    aldric.prompts->ExpectOk();
+    aldric.Ops().ChangePatron();
+    QVERIFY(aldric.Succeeded("You have been moved to your new patron."));
+    // The other character's login, confirmed once for a password change.
+    QVERIFY(aldric.Show("Jessa Quill"));
+    aldric.QueuePassword("jessa333", "jessa333");
+    aldric.QueueLogin("Jessa Quill", "welcome1");
+    aldric.prompts->ExpectOk();
+    aldric.Ops().ChangePassword();
+    QTRY_COMPARE_WITH_TIMEOUT(aldric.LastText(),
+                              QString("Your password has been successfully changed!"), 20000);
+
+    // Now Escape and the close button, on another character: nothing goes out, nothing is asked.
+    QVERIFY(aldric.Show("Brenna Ashvale"));
+    const QString strBefore = aldric.PostData();
+    const qsizetype nShown = aldric.prompts->shown.size();
+    using Dismissal = ScriptedPrompts::Dismissal;
+    for (Dismissal how : {Dismissal::Escape, Dismissal::CloseButton}) {
+        aldric.prompts->ExpectDismissed(how);
+        aldric.Ops().AddVassal();
+        aldric.prompts->ExpectDismissed(how);
+        aldric.Ops().ChangePassword();
+        aldric.prompts->ExpectDismissed(how);
+        aldric.Ops().ChangePatron();
+        aldric.QueuePassword("brenna99", "brenna99");
+        aldric.prompts->ExpectDismissed(how); // Brenna's login
+        aldric.Ops().ChangePassword();
+    }
+    QCOMPARE(aldric.prompts->dialogs.size(), 0);
+    QCOMPARE(aldric.PostData(), strBefore);
+    QCOMPARE(aldric.prompts->shown.size(), nShown);
+    QCOMPARE(aldric.Cycle().strCurPassword, QStringLiteral("lantern2"));
+    QCOMPARE(aldric.Roster().GetID("Zed Testone") > 0, true);
+    QCOMPARE(aldric.PatronOf("Brenna Ashvale"), QStringLiteral("Aldric Stormwind"));
 }
 
 void tst_operations::staleListsAreRefused() {

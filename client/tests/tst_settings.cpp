@@ -7,10 +7,12 @@
 #include "frmOptions.h"
 #include "frmPlayerSetup.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -453,11 +455,26 @@ void tst_settings::serverSetupValidation() {
 }
 
 void tst_settings::loginPromptActivation() {
-    frmLogin dlg;
+    ScriptedPrompts prompts;
+    frmLogin dlg(prompts);
     dlg.strCharName = "Bo";
     dlg.Form_Activate();
     QCOMPARE(dlg.txtCharName->text(), QStringLiteral("Bo"));
     QVERIFY(dlg.txtPassword->text().isEmpty());
+    // A blank password would send one's own under Bo's name: refused before anything goes out.
+    prompts.ExpectOk();
+    QTest::mouseClick(dlg.cmdOK, Qt::LeftButton);
+    QVERIFY(!dlg.bHitOk);
+    QCOMPARE(prompts.shown.size(), 1);
+    QCOMPARE(prompts.shown[0].strText,
+             QStringLiteral("You must enter the other character's name and password!"));
+    // Text outside Latin-1 cannot be typed in: the server would store something else.
+    QTest::keyClicks(dlg.txtPassword, "bos");
+    QKeyEvent sCaron(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(QChar(0x161)));
+    QApplication::sendEvent(dlg.txtPassword, &sCaron);
+    QTest::keyClicks(dlg.txtPassword, "pass");
+    QCOMPARE(dlg.txtPassword->text(), QStringLiteral("bospass"));
+    dlg.txtPassword->clear();
     dlg.txtPassword->setText("bospass");
     QTest::mouseClick(dlg.cmdOK, Qt::LeftButton);
     QVERIFY(dlg.bHitOk);

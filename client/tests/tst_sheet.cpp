@@ -149,6 +149,10 @@ private slots:
     void savedRecordComesBackFromTheServer();
     void nameSearchesTextLimitsAndTabs();
     void staleSaveBetweenTwoClients();
+    void keysActOnTheValueBeingTyped();
+    void staleSaveAnsweredYesLoadsTheNamedCharacter();
+    void everyWayOffTheSheetAsksFirst();
+    void treeReplyWhileTheQuestionIsOpen();
 };
 
 void tst_sheet::titles() {
@@ -424,8 +428,7 @@ void tst_sheet::gridEditingByKeys() {
         pEdit->setText(szBad);
         c.prompts->ExpectOk();
         QTest::keyClick(pEdit, Qt::Key_Return);
-        QCOMPARE(c.prompts->shown.last().strText,
-                 QStringLiteral("You can only use numbers for your skill value"));
+        QCOMPARE(c.LastText(), QStringLiteral("You can only use numbers for your skill value"));
         QVERIFY2(editor.IsOpen(), szBad);
         QCOMPARE(pGrid->TextMatrix(3, 1), QStringLiteral("10"));
         pEdit->setText("10");
@@ -489,7 +492,7 @@ void tst_sheet::saveRequestBody() {
                         "&NUMFOLLOWERS=-5&SKILLS=19,2,150&ISPK=1&ISRESCUE=0&ISPRIVATE=0"
                         "&CAN_SUMMON=1&revision=4"));
     QCOMPARE(strLevelSent, QStringLiteral("32000"));
-    QCOMPARE(c.prompts->shown.last().strText,
+    QCOMPARE(c.LastText(),
              QStringLiteral("The character's information has been updated.  If you changed the "
                             "name of the character you are logged in as, you'll have to login "
                             "again."));
@@ -581,8 +584,8 @@ void tst_sheet::unsavedEditsAreAskedFor() {
     c.prompts->answers << Prompts::Answer::Cancel;
     const int nBefore = c.peer.Connections();
     c.Click(3, Record(3));
-    QCOMPARE(c.prompts->shown.last().strText, QStringLiteral("Save changes to Bo?"));
-    QCOMPARE(c.prompts->shown.last().buttons, Prompts::Buttons::SaveDiscardCancel);
+    QCOMPARE(c.LastText(), QStringLiteral("Save changes to Bo?"));
+    QCOMPARE(c.prompts->shown.constLast().buttons, Prompts::Buttons::SaveDiscardCancel);
     QCOMPARE(c.window->allegiance().SelectedKey(), QStringLiteral("Char2"));
     QCOMPARE(v.txtClass->text(), QStringLiteral("Mage"));
     QTest::qWait(AllegianceView::kSelectPauseMs + 100);
@@ -613,7 +616,7 @@ void tst_sheet::unsavedEditsAreAskedFor() {
     c.prompts->ExpectOk(); // the refusal
     c.peer.queuedReplies << ScriptedPeer::Reply("992", "");
     c.Click(3, Record(3));
-    QCOMPARE(c.prompts->shown.last().strTitle, QStringLiteral("ZORV Error #992"));
+    QCOMPARE(c.LastTitle(), QStringLiteral("ZORV Error #992"));
     QCOMPARE(c.Sheet().iCurDisplayCharID, qint16(2));
     QVERIFY(c.Sheet().HasUnsavedEdits());
     c.peer.queuedReplies.clear();
@@ -791,6 +794,159 @@ void tst_sheet::staleSaveBetweenTwoClients() {
     QCOMPARE(second.prompts->shown[2].strTitle, Prompts::AppTitle());
     QCOMPARE(v.txtClass->text(), QStringLiteral("Healer"));
     QCOMPARE(v.txtLevel->text(), QStringLiteral("89"));
+}
+
+void tst_sheet::keysActOnTheValueBeingTyped() {
+    SheetClient c("0.3|2|Bo|1|Guild|1|Watch", Record(2, {{16, "19,2,150!29,2,40"}}));
+    QVERIFY(c.Shown(2));
+    c.window->show();
+    QVERIFY(QTest::qWaitForWindowActive(c.window.get()));
+    SheetViews& v = c.V();
+    v.tabCharInfo->setCurrentIndex(TabIndex(v.tabCharInfo, "Skills"));
+    v.tabSkills->setCurrentIndex(TabIndex(v.tabSkills, "Skill Values"));
+    Grid* pGrid = v.grdSkillGrid;
+    CellEditor& editor = c.Sheet().Training().Editor();
+    auto TypeInto = [&](int iRow, const char* szValue) {
+        pGrid->setFocus();
+        pGrid->setCurrentIndex(pGrid->model()->index(iRow, 1));
+        QTest::keyClick(pGrid, Qt::Key_Return);
+        editor.txtEdit->setText(QString::fromLatin1(szValue));
+        QVERIFY(editor.IsOpen());
+        QVERIFY(editor.txtEdit->hasFocus());
+    };
+
+    // Ctrl+S while the editor is open saves the value being typed.
+    TypeInto(0, "175");
+    const int i = c.peer.Connections();
+    c.peer.queuedReplies << ScriptedPeer::Reply("800", "") << Record(2, {{16, "19,2,175!29,2,40"}});
+    c.prompts->ExpectOk();
+    QTest::keyClick(editor.txtEdit, Qt::Key_S, Qt::ControlModifier);
+    QTRY_VERIFY(c.peer.RequestComplete(i));
+    QVERIFY2(Body(c.peer.Request(i)).contains("&SKILLS=19,2,175!29,2,40&"),
+             Body(c.peer.Request(i)).constData());
+    QTRY_VERIFY(c.LastText().startsWith("The character's information has been updated."));
+    QTRY_COMPARE(pGrid->TextMatrix(1, 1), QStringLiteral("175"));
+
+    // A value the grid refuses keeps the save back, with the editor open to mend it.
+    QTRY_VERIFY(!c.window->cycle().IsBusy());
+    TypeInto(1, "4,0");
+    const int nSent = c.peer.Connections();
+    c.prompts->ExpectOk();
+    v.cmdSaveChanges->click(); // Alt+S: the button, the focus left where it is
+    QCOMPARE(c.LastText(), QStringLiteral("You can only use numbers for your skill value"));
+    QVERIFY(editor.IsOpen());
+    QCOMPARE(c.peer.Connections(), nSent);
+
+    // Reset abandons the value being typed: the stored record comes back.
+    c.peer.queuedReplies << Record(2, {{16, "19,2,175!29,2,40"}});
+    editor.txtEdit->setText("41");
+    v.cmdResetChanges->click();
+    QVERIFY(!editor.IsOpen());
+    QTRY_COMPARE(c.peer.Connections(), nSent + 1);
+    QTRY_VERIFY(!c.window->cycle().IsBusy());
+    QCOMPARE(pGrid->TextMatrix(2, 1), QStringLiteral("40"));
+    QVERIFY(!c.Sheet().HasUnsavedEdits());
+
+    // F5 with the editor open asks about the value being typed.
+    TypeInto(1, "42");
+    c.prompts->answers << Prompts::Answer::Cancel;
+    QTest::keyClick(editor.txtEdit, Qt::Key_F5);
+    QCOMPARE(c.LastText(), QStringLiteral("Save changes to Bo?"));
+    QCOMPARE(pGrid->TextMatrix(2, 1), QStringLiteral("42"));
+    QCOMPARE(c.peer.Connections(), nSent + 1);
+
+    // The grid marks a value the server will not take, at the cell.
+    const QModelIndex cell = pGrid->model()->index(1, 1);
+    QCOMPARE(cell.data(Qt::ToolTipRole).toString(), QStringLiteral("42"));
+    pGrid->Model().SetText(1, 1, QStringLiteral("12.5"));
+    QCOMPARE(cell.data(Qt::ToolTipRole).toString(),
+             QStringLiteral("The server takes whole numbers only: '12.5' will be refused."));
+    QVERIFY(cell.data(Qt::BackgroundRole).isValid());
+    pGrid->Model().SetText(1, 1, QString()); // an empty value is stored as 0
+    QVERIFY(!cell.data(Qt::BackgroundRole).isValid());
+}
+
+void tst_sheet::staleSaveAnsweredYesLoadsTheNamedCharacter() {
+    SheetClient c;
+    QVERIFY(c.Shown(2));
+    SheetClient::Type(c.V().txtClass, "Mage");
+    // Leaving for Cy saves Bo, which someone else saved meanwhile.
+    c.prompts->answers << Prompts::Answer::Save << Prompts::Answer::Yes;
+    const int i = c.peer.Connections();
+    c.peer.queuedReplies << ScriptedPeer::Reply("973", "Ann|2026-12-01 11:41") << Record(2);
+    c.Click(3, Record(3));
+    QTRY_VERIFY(c.peer.RequestComplete(i + 1));
+    QVERIFY(c.LastText().startsWith("Bo was changed by Ann on 2026-12-01 11:41 after you opened"));
+    QVERIFY2(Body(c.peer.Request(i + 1)).endsWith("&msgid=107&getcharid=2"),
+             Body(c.peer.Request(i + 1)).constData());
+    QTRY_VERIFY(!c.window->cycle().IsBusy());
+    QCOMPARE(c.Sheet().iCurDisplayCharID, qint16(2));
+    QCOMPARE(c.window->allegiance().SelectedKey(), QStringLiteral("Char2"));
+    QCOMPARE(c.V().txtClass->text(), QString());
+    QVERIFY(!c.Sheet().HasUnsavedEdits());
+}
+
+void tst_sheet::everyWayOffTheSheetAsksFirst() {
+    SheetClient c;
+    QVERIFY(c.Shown(2));
+    MainViews& views = c.window->views();
+    // Each way of showing something else: Cancel keeps Bo's edit, and nothing is sent.
+    const std::vector<std::pair<const char*, std::function<void()>>> ways = {
+        {"a list's row", [&] { emit views.grdFlatList->RowActivated("Eve"); }},
+        {"Find in Tree",
+         [&] {
+             c.prompts->dialogs << [](QDialog& dlg) {
+                 auto& find = static_cast<frmFindChar&>(dlg);
+                 find.txtName->setText("Eve");
+                 find.cmdOK_Click();
+                 return int(QDialog::Accepted);
+             };
+             views.cmdFindInTree->click();
+         }},
+        {"Refresh", [&] { views.cmdTreeRefresh->click(); }},
+        {"the flat list's Refresh", [&] { views.cmdRefreshFlatList->click(); }},
+        {"a tree click", [&] { c.Click(5, Record(5)); }},
+    };
+    for (const auto& [szWay, fnWay] : ways) {
+        SheetClient::Type(c.V().txtClass, szWay);
+        const int nBefore = c.peer.Connections();
+        const qsizetype nShown = c.prompts->shown.size();
+        c.prompts->answers << Prompts::Answer::Cancel;
+        fnWay();
+        QVERIFY2(c.prompts->shown.size() == nShown + 1, szWay);
+        QCOMPARE(c.LastText(), QStringLiteral("Save changes to Bo?"));
+        QCOMPARE(c.V().txtClass->text(), QString::fromLatin1(szWay));
+        QCOMPARE(c.Sheet().iCurDisplayCharID, qint16(2));
+        QCOMPARE(c.window->objCharDB().Count(), 5);
+        QCOMPARE(c.peer.Connections(), nBefore);
+        c.peer.queuedReplies.clear();
+    }
+    QCOMPARE(c.prompts->dialogs.size(), 0);
+}
+
+void tst_sheet::treeReplyWhileTheQuestionIsOpen() {
+    SheetClient c;
+    QVERIFY(c.Shown(2));
+    c.window->show();
+    // A tree download is under way (a chained refresh) when the user, who edited Bo's record
+    // meanwhile, closes the window; the tree arrives while "Save changes to Bo?" is open.
+    SheetClient::Type(c.V().txtClass, "Mage");
+    const int i = c.peer.Connections();
+    c.window->allegiance().RefreshTree();
+    QTRY_VERIFY(c.peer.RequestComplete(i));
+    c.prompts->whileOpen << [&] {
+        c.peer.Send(i, kTree);
+        c.peer.Close(i);
+        QTRY_COMPARE(c.window->objCharDB().Count(), 5);
+    };
+    c.prompts->answers << Prompts::Answer::Save;
+    c.prompts->ExpectOk(); // the save's confirmation
+    c.peer.queuedReplies << ScriptedPeer::Reply("800", "") << Record(2);
+    c.window->close();
+    QVERIFY(!c.window->isVisible());
+    QTRY_VERIFY(c.peer.RequestComplete(i + 1));
+    QVERIFY(Body(c.peer.Request(i + 1)).contains("&updateid=2&msgid=106&CLASS=Mage&"));
+    QCOMPARE(c.window->allegiance().SelectedKey(), QStringLiteral("Char2"));
 }
 
 QTEST_MAIN(tst_sheet)

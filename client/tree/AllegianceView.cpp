@@ -234,9 +234,22 @@ void AllegianceView::cmdTreeRefresh_Click() {
         RefreshTree();
 }
 
+void AllegianceView::ShowCharacter(qint16 id) {
+    const QModelIndex node = m_pMain->IndexOfKey(CharKey(id));
+    if (node.isValid())
+        SelectNode(node, false);
+    strCurrentNodeKey = CharKey(id);
+    DownloadCharInfo();
+}
+
 void AllegianceView::GetCharInfo() {
     ProcedureGuard Step(m_session.prompts, "GetCharInfo");
     Step([&] { RememberSelectedNode(); });
+    DownloadCharInfo();
+}
+
+void AllegianceView::DownloadCharInfo() {
+    ProcedureGuard Step(m_session.prompts, "GetCharInfo");
     Step([&] {
         m_session.cycle.StartOperation(zorv::OpCharInfo,
                                        QStringLiteral("Downloading Character Info"),

@@ -60,6 +60,8 @@ public:
     void GenerateTree(QTreeView* pTree, qint16 idStart);
     void FillFlatList();
     void GetCharInfo();
+    // Selects a character's node and downloads that character's record, whatever was selected.
+    void ShowCharacter(qint16 id);
     void FindInTree(const QString& strName);
     void cmdFindInTree_Click();
     // The find dialog for a name field of the sheet; true with the name when the user chose OK.
@@ -90,6 +92,8 @@ protected:
     bool eventFilter(QObject* pWatched, QEvent* pEvent) override;
 
 private:
+    // Downloads the record of the character strCurrentNodeKey names.
+    void DownloadCharInfo();
     AllegianceModel* ModelOf(QTreeView* pTree) const;
     void RememberSelectedNode();
     // Selects a node, opens its ancestors as far as allowed and highlights it.

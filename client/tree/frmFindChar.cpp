@@ -75,3 +75,8 @@ void frmFindChar::cmdOK_Click() {
 void frmFindChar::cmdCancel_Click() {
     reject();
 }
+
+void frmFindChar::reject() {
+    bHitCancel = true;
+    QDialog::reject();
+}

@@ -23,6 +23,8 @@ public:
     void txtName_KeyUp();
     void cmdOK_Click();
     void cmdCancel_Click();
+    // Escape, the window's close button and Cancel all end here: nothing goes ahead.
+    void reject() override;
     QStringList Names() const;
 
     QLineEdit* txtName;

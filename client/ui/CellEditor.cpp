@@ -54,6 +54,25 @@ void CellEditor::Open() {
     txtEdit->setFocus();
 }
 
+bool CellEditor::Commit() {
+    if (!IsOpen())
+        return true;
+    if (txtEdit->text() != GridEditText && !m_fnValid(txtEdit->text())) {
+        m_bMessageShown = true;
+        m_prompts.Inform(m_strInvalidMessage);
+        m_bMessageShown = false;
+        txtEdit->setFocus();
+        return false;
+    }
+    LostFocus();
+    m_grid.setFocus();
+    return true;
+}
+
+void CellEditor::Abandon() {
+    txtEdit->hide();
+}
+
 void CellEditor::PlaceEditor() {
     txtEdit->setGeometry(m_grid.visualRect(m_grid.currentIndex()));
 }

@@ -31,6 +31,11 @@ public:
     // Opens the editor on the current cell, as a click does; nothing on another column.
     void Open();
     bool IsOpen() const;
+    // Ends an open edit as leaving the box does, before anything reads the grid: a changed valid
+    // value is stored. An invalid one gets the message and the box stays open; false then.
+    bool Commit();
+    // Ends an open edit without storing what was typed.
+    void Abandon();
 
 signals:
     // A cell's text was changed by the user: a valid value stored in the value column, or a cell

@@ -1,9 +1,11 @@
 #include "Grid.h"
 
+#include <QColor>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QMenu>
+#include <QMetaMethod>
 #include <algorithm>
 #include <numeric>
 
@@ -78,10 +80,37 @@ int GridModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(m_headers.size());
 }
 
+void GridModel::SetCellCheck(int iColumn, std::function<QString(const QString&)> fnProblem) {
+    m_iCheckedColumn = iColumn;
+    m_fnProblem = std::move(fnProblem);
+}
+
+QString GridModel::CellProblem(int iRow, int iColumn) const {
+    if (iColumn != m_iCheckedColumn || !m_fnProblem || iRow < 0 || iRow >= m_rows.size())
+        return QString();
+    return m_fnProblem(Text(iRow, iColumn));
+}
+
 QVariant GridModel::data(const QModelIndex& index, int iRole) const {
-    if (!index.isValid() || (iRole != Qt::DisplayRole && iRole != Qt::ToolTipRole))
+    if (!index.isValid())
         return QVariant();
-    return m_rows.at(index.row()).value(index.column());
+    switch (iRole) {
+    case Qt::DisplayRole:
+        return m_rows.at(index.row()).value(index.column());
+    case Qt::ToolTipRole:
+    case Qt::AccessibleDescriptionRole: {
+        const QString strProblem = CellProblem(index.row(), index.column());
+        if (!strProblem.isEmpty())
+            return strProblem;
+        return iRole == Qt::ToolTipRole ? m_rows.at(index.row()).value(index.column()) : QVariant();
+    }
+    case Qt::BackgroundRole:
+        if (!CellProblem(index.row(), index.column()).isEmpty())
+            return QColor(255, 214, 214);
+        return QVariant();
+    default:
+        return QVariant();
+    }
 }
 
 QVariant GridModel::headerData(int iSection, Qt::Orientation orientation, int iRole) const {
@@ -140,6 +169,9 @@ void Grid::SetCellGrid() {
 }
 
 void Grid::contextMenuEvent(QContextMenuEvent* pEvent) {
+    // Offered only where something exports the grid.
+    if (!isSignalConnected(QMetaMethod::fromSignal(&Grid::ExportRequested)))
+        return QTableView::contextMenuEvent(pEvent);
     QMenu menu(this);
     connect(menu.addAction(QStringLiteral("&Export List...")), &QAction::triggered, this,
             &Grid::ExportRequested);

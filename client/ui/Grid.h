@@ -6,6 +6,7 @@
 #include <QAbstractTableModel>
 #include <QStringList>
 #include <QTableView>
+#include <functional>
 
 // Generic order of two cells: both numbers by value, anything else as text.
 int CompareCells(const QString& strA, const QString& strB);
@@ -38,6 +39,10 @@ public:
     QStringList Headers() const override { return m_headers; }
     void SortByColumn(int iColumn, bool bAscending) override;
     QString Text(int iRow, int iColumn) const override;
+    // What is wrong with a cell of one column that the user should see before it is sent (empty
+    // when nothing is): the cell is marked and says it in its tool tip.
+    void SetCellCheck(int iColumn, std::function<QString(const QString&)> fnProblem);
+    QString CellProblem(int iRow, int iColumn) const;
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -47,6 +52,8 @@ public:
 private:
     QStringList m_headers;
     QList<QStringList> m_rows;
+    int m_iCheckedColumn = -1;
+    std::function<QString(const QString&)> m_fnProblem;
 };
 
 class Grid : public QTableView {

@@ -1,15 +1,17 @@
 #include "frmLogin.h"
 
 #include "DialogButtons.h"
+#include "Latin1.h"
+#include "Prompts.h"
+
 #include <QFormLayout>
 #include <QGroupBox>
-
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-frmLogin::frmLogin(QWidget* pParent) : QDialog(pParent) {
+frmLogin::frmLogin(Prompts& prompts, QWidget* pParent) : QDialog(pParent), m_prompts(prompts) {
     setObjectName(QStringLiteral("frmLogin"));
     setWindowTitle(QStringLiteral("Edit Other Character"));
     auto* pFrame = new QGroupBox(QStringLiteral("Other Character Login Info"), this);
@@ -18,6 +20,8 @@ frmLogin::frmLogin(QWidget* pParent) : QDialog(pParent) {
     txtPassword = new QLineEdit(pFrame);
     txtPassword->setObjectName(QStringLiteral("txtPassword"));
     txtPassword->setEchoMode(QLineEdit::Password);
+    AcceptLatin1Only(txtCharName);
+    AcceptLatin1Only(txtPassword);
     auto* pForm = new QFormLayout(pFrame);
     pForm->addRow(QStringLiteral("Character Name:"), txtCharName);
     pForm->addRow(QStringLiteral("Password:"), txtPassword);
@@ -47,6 +51,12 @@ void frmLogin::Form_Activate() {
 }
 
 void frmLogin::cmdOK_Click() {
+    // An empty name or password would make the request go out under one's own login.
+    if (txtCharName->text().trimmed().isEmpty() || txtPassword->text().isEmpty()) {
+        m_prompts.Inform(QStringLiteral("You must enter the other character's name and password!"));
+        (txtCharName->text().trimmed().isEmpty() ? txtCharName : txtPassword)->setFocus();
+        return;
+    }
     strCharName = txtCharName->text();
     strPass = txtPassword->text();
     bHitOk = true;
@@ -55,4 +65,9 @@ void frmLogin::cmdOK_Click() {
 
 void frmLogin::cmdCancel_Click() {
     reject();
+}
+
+void frmLogin::reject() {
+    bHitOk = false;
+    QDialog::reject();
 }

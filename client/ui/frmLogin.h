@@ -3,6 +3,7 @@
 // the dialog, then reads strCharName, strPass and bHitOk.
 #include <QDialog>
 
+class Prompts;
 class QLineEdit;
 class QPushButton;
 
@@ -10,7 +11,7 @@ class frmLogin final : public QDialog {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(frmLogin)
 public:
-    explicit frmLogin(QWidget* pParent = nullptr);
+    explicit frmLogin(Prompts& prompts, QWidget* pParent = nullptr);
 
     QString strCharName;
     QString strPass;
@@ -20,6 +21,8 @@ public:
     void Form_Activate();
     void cmdOK_Click();
     void cmdCancel_Click();
+    // Escape, the window's close button and Cancel all end here: nothing goes ahead.
+    void reject() override;
 
     QLineEdit* txtCharName;
     QLineEdit* txtPassword;
@@ -28,4 +31,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* pEvent) override;
+
+private:
+    Prompts& m_prompts;
 };

@@ -10,6 +10,8 @@ void ScriptedPrompts::Unexpected(const QString& strWhat) {
 Prompts::Answer ScriptedPrompts::Message(const QString& strText, Buttons buttons, Icon icon,
                                          const QString& strTitle) {
     shown.append({strText, strTitle, icon, buttons});
+    if (!whileOpen.isEmpty())
+        whileOpen.takeFirst()();
     if (answers.isEmpty()) {
         Unexpected(strTitle + QStringLiteral(": ") + strText);
         if (buttons == Buttons::Ok)
@@ -25,6 +27,21 @@ QString ScriptedPrompts::SaveFileName(const QString& strTitle, const QString&) {
         return QString();
     }
     return saveNames.takeFirst();
+}
+
+void ScriptedPrompts::ExpectDismissed(Dismissal how) {
+    dialogs << [how](QDialog& dlg) {
+        dlg.show();
+        if (how == Dismissal::Escape)
+            QTest::keyClick(dlg.focusWidget() ? dlg.focusWidget() : &dlg, Qt::Key_Escape);
+        else
+            dlg.close();
+        if (dlg.isVisible()) { // not dismissed: hide it as a test must not leave it open
+            QTest::qFail("the dialog stayed open", __FILE__, __LINE__);
+            dlg.hide();
+        }
+        return dlg.result();
+    };
 }
 
 int ScriptedPrompts::Exec(QDialog& dlg) {

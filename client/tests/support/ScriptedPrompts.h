@@ -20,8 +20,16 @@ public:
     QList<Answer> answers;                       // one per message box expected
     QList<QString> saveNames;                    // one per save-file dialog expected
     QList<std::function<int(QDialog&)>> dialogs; // one per modal dialog expected
-    QStringList dialogNames;                     // objectName of each dialog run
+    // Run while the next message box is open, before it is answered: a real box runs the event
+    // loop, so a reply, a timeout or a watch event can arrive meanwhile. A test waits here for
+    // what should arrive.
+    QList<std::function<void()>> whileOpen;
+    QStringList dialogNames; // objectName of each dialog run
     int nUnexpected = 0;
+
+    enum class Dismissal { Escape, CloseButton };
+    // Expects a modal dialog that the user leaves by Escape or by its window's close button.
+    void ExpectDismissed(Dismissal how);
 
     // Expects n message boxes answered with OK.
     void ExpectOk(int n = 1) {
