@@ -241,11 +241,14 @@ void frmMain::WireLists() {
     m_pSearch->fnShowFound = [this](const QList<qint16>& found) {
         m_pAllegiance->ShowFound(found);
     };
-    for (Grid* pGrid : ListGrids()) {
+    for (Grid* pGrid : ListGrids())
         connect(pGrid, &Grid::RowActivated, m_pAllegiance.get(), &AllegianceView::JumpToCharacter);
+    // The value grids export as the lists do: a character's skills, a search's criteria.
+    QList<Grid*> exported = ListGrids();
+    exported << m_pViews->sheet.grdSkillGrid << v.grdSearchSkill;
+    for (Grid* pGrid : exported)
         connect(pGrid, &Grid::ExportRequested, this,
                 [this, pGrid] { ExportGrid(*pGrid, *m_pPrompts); });
-    }
 }
 
 void frmMain::WireAdmin() {

@@ -13,6 +13,7 @@
 #include "frmAddVassal.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QFile>
 #include <QHeaderView>
 #include <QLabel>
@@ -23,6 +24,8 @@
 #include <QSplitter>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTimer>
 #include <QTreeView>
 
 namespace {
@@ -69,6 +72,7 @@ private slots:
     void viewsShowTheirControls();
     void sizesAndLayoutKeptBetweenRuns();
     void gridsShareTheirWidth();
+    void everyGridsMenuExports();
     void everyControlHasAName();
     void keyboardOnly();
 };
@@ -218,6 +222,42 @@ void tst_window::gridsShareTheirWidth() {
     w.resize(1100, 700);
     QTRY_VERIFY(Equal());
     QVERIFY(pGrid->columnWidth(0) > 150);
+}
+
+void tst_window::everyGridsMenuExports() {
+    TestClient c;
+    frmMain& w = *c.window;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    w.sheet().SetCharTabEnable(true); // as once a record is shown
+    QTemporaryDir dir;
+    const QList<Grid*> grids = w.findChildren<Grid*>();
+    QCOMPARE(grids.size(), 7);
+    for (Grid* pGrid : grids) {
+        // The grid's menu, as a right click opens it; its one item chosen.
+        const QString strFile = dir.filePath(pGrid->objectName() + ".csv");
+        c.prompts->saveNames << strFile;
+        bool bOffered = false;
+        QTimer::singleShot(0, [&] {
+            auto* pMenu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (pMenu && pMenu->actions().size() == 1 &&
+                pMenu->actions()[0]->text() == QStringLiteral("&Export List...")) {
+                bOffered = true;
+                pMenu->actions()[0]->trigger();
+            }
+            if (pMenu)
+                pMenu->close();
+        });
+        QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                pGrid->viewport()->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(pGrid->viewport(), &click);
+        QVERIFY2(bOffered, qPrintable(pGrid->objectName()));
+        QFile file(strFile);
+        QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(pGrid->objectName()));
+        QCOMPARE(file.readLine().trimmed(),
+                 pGrid->Table().Headers().join(QLatin1Char(',')).toUtf8());
+    }
+    QCOMPARE(c.prompts->saveNames.size(), 0);
 }
 
 void tst_window::everyControlHasAName() {
