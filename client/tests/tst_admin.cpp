@@ -376,6 +376,13 @@ void tst_admin::historyTabsAndUndo() {
     QVERIFY(c.bLoggedIn);
     QVERIFY(c.Show("Brenna Ashvale"));
     const SheetViews& sheet = c.window->views().sheet;
+    // The History tab seen once before the save: what it read then is out of date after it.
+    ChangeHistory& history = c.window->history();
+    HistoryView& view = *history.pCharacterView;
+    sheet.tabCharInfo->setCurrentIndex(TabIndex(sheet.tabCharInfo, "History"));
+    QTRY_VERIFY_WITH_TIMEOUT(!c.window->cycle().IsBusy(), 20000);
+    const int nBefore = view.twHistory->topLevelItemCount();
+    sheet.tabCharInfo->setCurrentIndex(TabIndex(sheet.tabCharInfo, "Basic Info"));
     const QString strBio = sheet.txtBio->toPlainText();
     sheet.txtBio->setPlainText(QStringLiteral("Edited by the officer"));
     c.prompts->ExpectOk();
@@ -385,10 +392,8 @@ void tst_admin::historyTabsAndUndo() {
     QTRY_COMPARE_WITH_TIMEOUT(sheet.txtBio->toPlainText(), QString("Edited by the officer"), 20000);
 
     // The sheet's History tab reads the shown character's changes when it comes into sight.
-    ChangeHistory& history = c.window->history();
-    HistoryView& view = *history.pCharacterView;
     sheet.tabCharInfo->setCurrentIndex(TabIndex(sheet.tabCharInfo, "History"));
-    QTRY_VERIFY_WITH_TIMEOUT(view.twHistory->topLevelItemCount() >= 1, 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(view.twHistory->topLevelItemCount() == nBefore + 1, 20000);
     QTreeWidgetItem* pSave = view.twHistory->topLevelItem(0);
     QCOMPARE(pSave->text(1), QStringLiteral("Aldric Stormwind"));
     QCOMPARE(pSave->text(2), QStringLiteral("Saved Brenna Ashvale"));
@@ -444,16 +449,26 @@ void tst_admin::historyTabsAndUndo() {
     c.window->operations().RemoveVassal();
     QTRY_COMPARE_WITH_TIMEOUT(c.window->objCharDB().GetID("Pella Rook"), qint16(-1), 20000);
     QTRY_COMPARE_WITH_TIMEOUT(c.window->sheet().iCurDisplayCharID, qint16(2), 20000);
-    QTest::mouseClick(guild.cmdRefresh, Qt::LeftButton);
+    // The open window follows the change by itself.
     QTRY_VERIFY_WITH_TIMEOUT(guild.twHistory->topLevelItemCount() > 0 &&
                                  guild.twHistory->topLevelItem(0)->text(2) ==
                                      "Removed Fiora Glenn and 5 followers from under Brenna "
                                      "Ashvale",
                              20000);
+    const QString strRemoval = guild.twHistory->topLevelItem(0)->toolTip(2).mid(8);
     guild.twHistory->setCurrentItem(guild.twHistory->topLevelItem(0)->child(2));
+    // The view is read again while the question is open (its selection goes): the undo still
+    // names the entry the question showed.
+    c.prompts->whileOpen << [&] {
+        QTest::mouseClick(guild.cmdRefresh, Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(!c.window->cycle().IsBusy(), 20000);
+        QVERIFY(!guild.Selected());
+    };
     c.prompts->answers << Prompts::Answer::Yes;
     c.prompts->ExpectOk();
     QTest::mouseClick(guild.cmdUndo, Qt::LeftButton);
+    QVERIFY2(c.PostData().endsWith("&msgid=119&charid=1&entry=" + strRemoval),
+             qPrintable(c.PostData()));
     QTRY_COMPARE_WITH_TIMEOUT(c.LastText(), QString("The change has been undone."), 20000);
     const QString strAsked = c.Texts().at(c.Texts().size() - 2);
     QVERIFY2(strAsked.contains("bring back Fiora Glenn (id 6)") &&
