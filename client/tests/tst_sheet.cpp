@@ -28,6 +28,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTreeView>
 #include <functional>
@@ -647,26 +648,51 @@ void tst_sheet::keyboardSelectionShowsTheRecordOnceItRests() {
 }
 
 void tst_sheet::savedRecordComesBackFromTheServer() {
+    // Every field a save sends, each with a value of its own, through the real server and back:
+    // into the sheet, and into the record's 33 fields as the server sends them.
     ServerProcess server;
     QVERIFY(server.Start("demo"));
     TestClient c;
     c.LogIn(server.Address(), "Aldric Stormwind", "lantern1");
     CharacterSheet& sheet = c.window->sheet();
     QTRY_VERIFY_WITH_TIMEOUT(sheet.iCurDisplayCharID == 1, 20000);
+    c.window->allegiance().FindInTree("Brenna Ashvale");
+    QTRY_VERIFY_WITH_TIMEOUT(sheet.iCurDisplayCharID == 2, 20000);
     SheetViews& v = c.window->views().sheet;
+    const QString strRevision = sheet.strCurRevision;
     auto Type = [](QLineEdit* pEdit, const QString& strText) { SheetClient::Type(pEdit, strText); };
-    Type(v.txtLevel, "77");
+    auto Pick = [](QComboBox* pCombo, int i) {
+        pCombo->setCurrentIndex(i);
+        emit pCombo->activated(i);
+    };
+    Type(v.txtName, "Brenna Ash");
+    Type(v.txtLevel, "61");
     Type(v.txtClass, QString::fromLatin1("M\xE4gier | \"Arcane\""));
-    Type(v.txtLifestone, "Holtburg & co!;");
-    v.txtBio->setPlainText(QString::fromLatin1("S\xF8ren's bio: a|b & c !; d"));
-    Type(v.txtEmail, "aldric@example.org");
-    v.txtAwards->setPlainText("Gold star");
     const int iRace = v.cmbRace->currentIndex() % 3 + 1; // another race than the stored one
-    v.cmbRace->setCurrentIndex(iRace);
-    emit v.cmbRace->activated(iRace);
-    v.chkPrivate->click();
-    const bool bWasPrivate = v.chkPrivate->isChecked();
-    // Raise the first skill of the lowest list that has one.
+    Pick(v.cmbRace, iRace);
+    const int iSex = v.cmbSex->currentIndex() == 1 ? 2 : 1;
+    Pick(v.cmbSex, iSex);
+    Pick(v.cmbRank, 4);
+    (v.optMuleYes->isChecked() ? v.optMuleNo : v.optMuleYes)->click();
+    const bool bMule = v.optMuleYes->isChecked();
+    Type(v.txtMuleFor, "Corin Thale");
+    Type(v.txtLifestone, "Holtburg & co!;");
+    Type(v.txtTieTo, "Cragstone");
+    v.txtBio->setPlainText(QString::fromLatin1("S\xF8ren's bio: a|b & c !; d"));
+    Type(v.txtNumFollowers, "9");
+    Type(v.txtRealName, "Bren A.");
+    Type(v.txtCityState, "Oslo, NO");
+    v.txtMiscRL->setPlainText("misc ! y");
+    Type(v.txtEmail, "brenna@example.org");
+    Type(v.txtICQ, "55501");
+    std::vector<bool> flags;
+    for (QCheckBox* pBox : {v.chkPK, v.chkRescue, v.chkPrivate, v.chkCanSummon}) {
+        pBox->click();
+        flags.push_back(pBox->isChecked());
+    }
+    Type(v.txtMainName, "Dara Whitmoor");
+    v.txtAwards->setPlainText("Silver leaf");
+    // Raise the first skill of the lowest list that has one, and give the first row a value.
     QListWidget* pFrom = nullptr;
     QPushButton* pRaise = nullptr;
     QListWidget* pTo = nullptr;
@@ -680,21 +706,64 @@ void tst_sheet::savedRecordComesBackFromTheServer() {
     pFrom->item(0)->setSelected(true);
     const QString strRaised = pFrom->item(0)->text();
     QTest::mouseClick(pRaise, Qt::LeftButton);
+    const QString strValued = v.grdSkillGrid->TextMatrix(1, 0);
+    v.grdSkillGrid->Model().SetText(0, 1, QStringLiteral("123"));
+    emit sheet.Training().Editor().CellEdited(1, 1, QStringLiteral("123"));
     c.prompts->ExpectOk();
     QVERIFY(sheet.SaveCharChanges());
+    for (const char* szField :
+         {"&NAME=",   "&LEVEL=",    "&CLASS=",     "&RACE=",       "&RANK=",      "&SEX=",
+          "&ISMULE=", "&MULEFOR=",  "&LSAT=",      "&TIEDTO=",     "&BIO=",       "&NUMFOLLOWERS=",
+          "&SKILLS=", "&REALNAME=", "&CITYSTATE=", "&MISCINFO=",   "&EMAIL=",     "&ICQ=",
+          "&ISPK=",   "&ISRESCUE=", "&ISPRIVATE=", "&CAN_SUMMON=", "&MAIN_CHAR=", "&ADMIN_ONLY="})
+        QVERIFY2(c.window->cycle().HTTP.strPostData.contains(szField), szField);
     QTRY_COMPARE_WITH_TIMEOUT(c.prompts->shown.size(), 1, 20000);
     QCOMPARE(c.prompts->shown[0].strTitle, Prompts::AppTitle());
+
     // The reload shows what the server stored.
-    QTRY_VERIFY_WITH_TIMEOUT(!sheet.HasUnsavedEdits() && v.txtLevel->text() == "77", 20000);
-    QTRY_COMPARE(v.txtClass->text(), QString::fromLatin1("M\xE4gier | \"Arcane\""));
-    QCOMPARE(v.txtLifestone->text(), QStringLiteral("Holtburg & co!;"));
-    QCOMPARE(v.txtBio->toPlainText(), QString::fromLatin1("S\xF8ren's bio: a|b & c !; d"));
-    QCOMPARE(v.txtEmail->text(), QStringLiteral("aldric@example.org"));
-    QCOMPARE(v.txtAwards->toPlainText(), QStringLiteral("Gold star"));
+    QTRY_VERIFY_WITH_TIMEOUT(!sheet.HasUnsavedEdits() && v.txtLevel->text() == "61", 20000);
+    QTRY_VERIFY(!c.window->cycle().IsBusy());
+    QCOMPARE(v.txtName->text(), QStringLiteral("Brenna Ash"));
+    QCOMPARE(v.txtClass->text(), QString::fromLatin1("M\xE4gier | \"Arcane\""));
     QCOMPARE(v.cmbRace->currentIndex(), iRace);
-    QCOMPARE(v.chkPrivate->isChecked(), bWasPrivate);
+    QCOMPARE(v.cmbSex->currentIndex(), iSex);
+    QCOMPARE(v.cmbRank->currentIndex(), 4);
+    QCOMPARE(v.optMuleYes->isChecked(), bMule);
+    QCOMPARE(v.txtMuleFor->text(), QStringLiteral("Corin Thale"));
+    QCOMPARE(v.txtLifestone->text(), QStringLiteral("Holtburg & co!;"));
+    QCOMPARE(v.txtTieTo->text(), QStringLiteral("Cragstone"));
+    QCOMPARE(v.txtBio->toPlainText(), QString::fromLatin1("S\xF8ren's bio: a|b & c !; d"));
+    QCOMPARE(v.txtNumFollowers->text(), QStringLiteral("9"));
+    QCOMPARE(v.txtRealName->text(), QStringLiteral("Bren A."));
+    QCOMPARE(v.txtCityState->text(), QStringLiteral("Oslo, NO"));
+    QCOMPARE(v.txtMiscRL->toPlainText(), QStringLiteral("misc ! y"));
+    QCOMPARE(v.txtEmail->text(), QStringLiteral("brenna@example.org"));
+    QCOMPARE(v.txtICQ->text(), QStringLiteral("55501"));
+    QCOMPARE(v.chkPK->isChecked(), flags[0]);
+    QCOMPARE(v.chkRescue->isChecked(), flags[1]);
+    QCOMPARE(v.chkPrivate->isChecked(), flags[2]);
+    QCOMPARE(v.chkCanSummon->isChecked(), flags[3]);
+    QCOMPARE(v.txtMainName->text(), QStringLiteral("Dara Whitmoor"));
+    QCOMPARE(v.txtAwards->toPlainText(), QStringLiteral("Silver leaf"));
     QVERIFY(Items(pTo).contains(strRaised));
+    QCOMPARE(sheet.Training().GetSkillValueFromGrid(strValued), QStringLiteral("123"));
+    QCOMPARE(v.lblPatron->text(), QStringLiteral("Aldric Stormwind"));
+    QCOMPARE(v.lblPathToMonarch->text(), QStringLiteral("Brenna Ash > Aldric Stormwind"));
     QVERIFY(v.lblLastModified->text().endsWith(" by Aldric Stormwind"));
+    QCOMPARE(sheet.strCurRevision.toInt(), strRevision.toInt() + 1);
+
+    // The fields the server computes, as it sends them.
+    const QStringList fields =
+        c.window->cycle().HTTP.strHTTPData.section("<STOP_HERE>", 0, 0).split(QLatin1Char('|'));
+    QCOMPARE(fields.size(), 33);
+    QCOMPARE(fields[0], QStringLiteral("2"));
+    QCOMPARE(fields[4], QStringLiteral("1"));
+    QCOMPARE(fields[5], QStringLiteral("6,10,14"));
+    QCOMPARE(fields[7], QStringLiteral("1"));
+    QVERIFY2(
+        QRegularExpression("^\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d$").match(fields[23]).hasMatch(),
+        qPrintable(fields[23]));
+    QCOMPARE(fields[31], QStringLiteral("1"));
 }
 
 void tst_sheet::nameSearchesTextLimitsAndTabs() {
