@@ -87,6 +87,8 @@ public:
     Answer Message(const QString& strText, Buttons buttons, Icon, const QString&) override {
         texts << strText;
         timerRan << (pTimer && pTimer->isActive());
+        if (whileOpen) // a real box runs the event loop until it is answered
+            std::exchange(whileOpen, nullptr)();
         if (answers.isEmpty())
             return buttons == Buttons::YesNo ? Answer::No : Answer::Ok;
         return answers.takeFirst();
@@ -94,7 +96,8 @@ public:
     QString SaveFileName(const QString&, const QString&) override { return QString(); }
     int Exec(QDialog&) override { return 0; }
 
-    const QTimer* pTimer = nullptr; // the request cycle's timer
+    const QTimer* pTimer = nullptr;  // the request cycle's timer
+    std::function<void()> whileOpen; // run once, while the next message is open
     QStringList texts;
     QList<bool> timerRan;
     QList<Answer> answers;
@@ -165,6 +168,7 @@ private slots:
     void questionThenRemembered();
     void exactBytesAndTimerOverTls();
     void failedHandshakeIsReportedAtOnce();
+    void questionOpenLongerThanTheTimeout();
 
 private:
     QTemporaryDir m_certs;
@@ -389,6 +393,30 @@ void tst_tls::exactBytesAndTimerOverTls() {
     QCOMPARE(prompts.texts.size(), 2);
     QCOMPARE(peer.requests.size(), 4);
     QCOMPARE(peer.requests[3], request);
+}
+
+void tst_tls::questionOpenLongerThanTheTimeout() {
+    // The user reads the certificate for longer than a request may take: no timeout comes in
+    // the meantime, and Yes still gets the reply.
+    TlsPeer peer(m_certs.filePath("alpha.pem"), m_certs.filePath("alpha.key"),
+                 ScriptedPeer::Reply("800", "3|Ann|50|1|-1||0|0|0!;"));
+    QVERIFY(peer.bReady);
+    ProbePrompts prompts;
+    StatusBar status;
+    status.AddPanel(RequestCycle::kPanelHTTP);
+    RequestCycle cycle(prompts, status, 1);
+    cycle.SetServer("https://" + peer.Address() + "/zorv");
+    cycle.strCurPlayer = "Ann";
+    cycle.strCurPassword = "pw1";
+    QTemporaryDir dir;
+    cycle.objKnownCertificates.SetFile(dir.filePath("certificates.ini"));
+    QSignalSpy results(&cycle.HTTP, &HTTPRequest::GotResults);
+    prompts.answers << Prompts::Answer::Yes;
+    prompts.whileOpen = [&] { QTest::qWait(cycle.timerTimeout.interval() + 500); };
+    cycle.StartOperation(100, "Downloading Tree Info");
+    QTRY_COMPARE(results.size(), 1);
+    QCOMPARE(prompts.texts.size(), 1); // the question, and no timeout message
+    QCOMPARE(cycle.HTTP.strHTTPData, QStringLiteral("3|Ann|50|1|-1||0|0|0!;"));
 }
 
 void tst_tls::failedHandshakeIsReportedAtOnce() {
