@@ -679,6 +679,28 @@ void tst_net::throttledLoginNamesTheWait() {
              QStringLiteral("Too many wrong passwords for Bo & Co; try again in 45 seconds"));
     QCOMPARE(prompts.shown[0].strTitle, QStringLiteral("ZORV Error #954"));
     QCOMPARE(prompts.shown[0].icon, Prompts::Icon::Critical);
+
+    // A refused value is named by a newer server, and not by an older one.
+    for (const auto& [code, payload] :
+         {std::pair{QByteArray("991"),
+                    QByteArray("The value '12.5' of Sword is not a whole number")},
+          std::pair{QByteArray("991"), QByteArray()},
+          std::pair{QByteArray("992"), QByteArray("The value of BIO is too long")}}) {
+        prompts.ExpectOk();
+        const qsizetype nShown = prompts.shown.size();
+        cycle.StartOperation(106, QString());
+        QTRY_COMPARE(peer.Connections(), int(nShown) + 1);
+        const int i = peer.Connections() - 1;
+        QTRY_VERIFY(peer.RequestComplete(i));
+        peer.Send(i, ScriptedPeer::Reply(code, payload));
+        peer.Close(i);
+        QTRY_COMPARE(prompts.shown.size(), nShown + 1);
+        QCOMPARE(prompts.shown.constLast().strTitle, "ZORV Error #" + QString(code));
+        const QString strTable = code == "991" ? "You entered invalid input for a numeric value."
+                                               : "You entered invalid input for a string value";
+        QCOMPARE(prompts.shown.constLast().strText,
+                 payload.isEmpty() ? strTable : strTable + "\r\n\r\n" + payload);
+    }
 }
 
 QTEST_MAIN(tst_net)
