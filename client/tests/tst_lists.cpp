@@ -263,9 +263,24 @@ void tst_lists::searchRequest() {
     }
     QCOMPARE(search.SkillCriteria(), QStringLiteral("17,150"));
 
-    // Reset: "Any" twice and 0 in every cell; the results stay.
+    // A search from the keyboard while the editor is open searches for what is being typed;
+    // a value the server compares as no whole number is marked at its cell.
+    pGrid->setCurrentIndex(pGrid->model()->index(16, 1));
+    QTest::keyClick(pGrid, Qt::Key_Return);
+    pEdit->setText("12.5");
+    v.cmdSearch->click();
+    QVERIFY(!search.Editor().IsOpen());
+    QVERIFY(c.window->cycle().HTTP.strPostData.endsWith("&skillsearch=17,12.5"));
+    QCOMPARE(pGrid->model()->index(16, 1).data(Qt::ToolTipRole).toString(),
+             QStringLiteral("The server takes whole numbers only: '12.5' will be refused."));
+
+    // Reset: "Any" twice and 0 in every cell, what is being typed dropped; the results stay.
     v.grdSearch->Model().SetRows({{"Kept", "1", "1", "Sho"}});
-    QTest::mouseClick(v.cmdSearchReset, Qt::LeftButton);
+    pGrid->setCurrentIndex(pGrid->model()->index(2, 1));
+    QTest::keyClick(pGrid, Qt::Key_Return);
+    pEdit->setText("77");
+    v.cmdSearchReset->click();
+    QVERIFY(!search.Editor().IsOpen());
     QCOMPARE(v.cmbSearchRace->currentIndex(), 0);
     QCOMPARE(v.cmbSearchRank->currentIndex(), 0);
     QCOMPARE(search.SkillCriteria(), defaults.join('!'));

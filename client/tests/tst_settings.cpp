@@ -438,6 +438,14 @@ void tst_settings::serverSetupValidation() {
     dlg.chkUseRescue->setChecked(rescue);
     QCOMPARE(dlg.txtRescueSquadName->isEnabled(), rescue);
     dlg.txtRescueSquadName->setText(squad);
+    // What Latin-1 cannot carry is not typed in: the server would store something else.
+    for (QLineEdit* pBox :
+         {dlg.txtGuildName, dlg.txtDefaultPW, dlg.txtConfirmPW, dlg.txtRescueSquadName}) {
+        QKeyEvent omega(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(QChar(0x3A9)));
+        const QString strBefore = pBox->text();
+        QApplication::sendEvent(pBox, &omega);
+        QCOMPARE(pBox->text(), strBefore);
+    }
     if (!message.isEmpty())
         prompts.ExpectOk();
     QTest::mouseClick(dlg.cmdOK, Qt::LeftButton);
