@@ -199,10 +199,10 @@ void tst_admin::resetAndSecurityLevel() {
     c.prompts->answers << Prompts::Answer::No;
     const QString strBefore = c.PostData();
     c.Admin().AdminResetPass();
-    QCOMPARE(c.prompts->shown.last().strText,
+    QCOMPARE(c.LastText(),
              QStringLiteral("Are you sure you want to reset Brenna Ashvale's password to the "
                             "default password?"));
-    QCOMPARE(c.prompts->shown.last().strTitle, QStringLiteral("Reset Password Confirmation"));
+    QCOMPARE(c.LastTitle(), QStringLiteral("Reset Password Confirmation"));
     QCOMPARE(c.PostData(), strBefore);
     c.prompts->answers << Prompts::Answer::Yes;
     c.prompts->ExpectOk();
@@ -227,11 +227,10 @@ void tst_admin::resetAndSecurityLevel() {
             c.prompts->ExpectOk(); // the answer's message, or the server's refusal
     };
     Level(1, Prompts::Answer::No);
-    QCOMPARE(c.prompts->shown.last().strText,
+    QCOMPARE(c.LastText(),
              QStringLiteral("Are you sure you want to change Brenna Ashvale's security level to "
                             "Administrator?"));
-    QCOMPARE(c.prompts->shown.last().strTitle,
-             QStringLiteral("Change Security Level Confirmation"));
+    QCOMPARE(c.LastTitle(), QStringLiteral("Change Security Level Confirmation"));
     QCOMPARE(c.PostData().endsWith("&newlevel=3"), false);
     Level(1, Prompts::Answer::Yes);
     QVERIFY(c.PostData().endsWith("&msgid=112&charid=1&changeid=2&newlevel=3"));
@@ -247,7 +246,7 @@ void tst_admin::resetAndSecurityLevel() {
     // The guild's last administrator cannot be made a normal user: the server's message.
     QVERIFY(c.Show("Aldric Stormwind"));
     Level(0, Prompts::Answer::Yes);
-    QTRY_COMPARE_WITH_TIMEOUT(c.prompts->shown.last().strTitle, QString("ZORV Error #1042"), 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(c.LastTitle(), QString("ZORV Error #1042"), 20000);
     QCOMPARE(c.window->session().iCurSecurityLevel, qint16(3));
     QVERIFY(CanLogIn(*m_server, "Aldric Stormwind", "lantern1"));
 
@@ -334,7 +333,7 @@ void tst_admin::backupFileBytesAndFailures() {
     QTRY_COMPARE(c.prompts->shown.size(), 2);
     QVERIFY(c.LastText().startsWith("The backup could not be written to " +
                                     QDir::toNativeSeparators(strOld)));
-    QCOMPARE(c.prompts->shown.last().icon, Prompts::Icon::Critical);
+    QCOMPARE(c.LastShown().icon, Prompts::Icon::Critical);
     QFile old(strOld);
     QVERIFY(old.open(QIODevice::ReadOnly));
     QCOMPARE(old.readAll(), QByteArray("the older backup\r\n"));

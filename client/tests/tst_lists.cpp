@@ -255,8 +255,7 @@ void tst_lists::searchRequest() {
         pEdit->setText(szBad);
         c.prompts->ExpectOk();
         QTest::keyClick(pEdit, Qt::Key_Return);
-        QCOMPARE(c.prompts->shown.last().strText,
-                 QStringLiteral("You can only use numbers for your skill value"));
+        QCOMPARE(c.LastText(), QStringLiteral("You can only use numbers for your skill value"));
         QVERIFY(search.Editor().IsOpen());
         pEdit->setText("150");
         QTest::keyClick(pEdit, Qt::Key_Return);
@@ -372,8 +371,8 @@ void tst_lists::csvExport() {
     prompts.saveNames << dir.filePath("missing/list.csv");
     prompts.ExpectOk();
     QVERIFY(!ExportGrid(grid, prompts));
-    QVERIFY(prompts.shown.last().strText.contains(
-        QDir::toNativeSeparators(dir.filePath("missing/list.csv"))));
+    QVERIFY(prompts.shown.value(prompts.shown.size() - 1)
+                .strText.contains(QDir::toNativeSeparators(dir.filePath("missing/list.csv"))));
 }
 
 void tst_lists::savedSearchesSurviveARestart() {

@@ -194,12 +194,12 @@ void tst_operations::removeVassal() {
     brenna.prompts->answers << Prompts::Answer::No;
     const QString strBefore = brenna.PostData();
     brenna.Ops().RemoveVassal();
-    QCOMPARE(brenna.prompts->shown.last().strTitle, QStringLiteral("Remove Vassal Confirmation"));
-    QCOMPARE(brenna.prompts->shown.last().strText,
+    QCOMPARE(brenna.LastTitle(), QStringLiteral("Remove Vassal Confirmation"));
+    QCOMPARE(brenna.LastText(),
              QStringLiteral("Are you sure you want to remove your vassal Fiora Glenn?\r\n"
                             "This will also remove all characters that are followers of Fiora "
                             "Glenn."));
-    QCOMPARE(brenna.prompts->shown.last().buttons, Prompts::Buttons::YesNo);
+    QCOMPARE(brenna.LastShown().buttons, Prompts::Buttons::YesNo);
     QCOMPARE(brenna.PostData(), strBefore);
 
     brenna.prompts->answers << Prompts::Answer::Yes;
@@ -234,7 +234,7 @@ void tst_operations::changePatron() {
     brenna.prompts->ExpectOk();
     const QString strBefore = brenna.PostData();
     brenna.Ops().ChangePatron();
-    QCOMPARE(brenna.prompts->shown.last().strText,
+    QCOMPARE(brenna.LastText(),
              QStringLiteral("You have entered a name that does not exist.  Please refresh the "
                             "tree."));
     QCOMPARE(brenna.PostData(), strBefore);
@@ -325,7 +325,7 @@ void tst_operations::passwordDialogChecks() {
             prompts.answers.clear();
             return QString();
         }
-        return prompts.shown.last().strText;
+        return prompts.shown.value(prompts.shown.size() - 1).strText;
     };
     QCOMPARE(Ok("12345", "12345"),
              QStringLiteral("Your new password must be at least six characters long!"));

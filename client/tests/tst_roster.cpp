@@ -455,8 +455,8 @@ void tst_roster::answersKeptUntilChange() {
     QCOMPARE(int(roster.CountFollowers("Char3")), 2);
     // Sound lists are ranked all at once, so a branch nobody asked for has its rank too; the
     // views read ranks without asking first.
-    Characters two = Roster({{1, -1, "2"}, {2, 1, ""}, {8, -1, "9"}, {9, 8, "10,11"},
-                             {10, 9, ""}, {11, 9, ""}});
+    Characters two =
+        Roster({{1, -1, "2"}, {2, 1, ""}, {8, -1, "9"}, {9, 8, "10,11"}, {10, 9, ""}, {11, 9, ""}});
     QCOMPARE(int(two.ComputedRank(two.IndexOf("Char8"))), 2);
     QCOMPARE(int(two.CalculateRank("Char1")), 1);
     QCOMPARE(int(two.Item("Char9")->iComputedRank), 2);
@@ -597,13 +597,13 @@ void tst_roster::treeModelAgreesWithItsDefinition() {
         Characters roster;
         for (int id : order)
             roster.Add(qint16(id), QStringLiteral("C%1").arg(id), 1, 0,
-                       qint16(patrons[std::size_t(id)]), lists[std::size_t(id)].join(','), 0, 0,
-                       0, CharKey(qint16(id)));
+                       qint16(patrons[std::size_t(id)]), lists[std::size_t(id)].join(','), 0, 0, 0,
+                       CharKey(qint16(id)));
         if (random() % 10 == 0) // a record whose id is the main tree's start id
             roster.Add(-1, "Minus", 1, 0, qint16(order[0]), QString::number(order[0]), 0, 0, 0,
                        CharKey(-1));
-        for (qint16 idStart : {qint16(-1), qint16(order[0]), qint16(1 + random() % unsigned(nRecords)),
-                               qint16(99)}) {
+        for (qint16 idStart : {qint16(-1), qint16(order[0]),
+                               qint16(1 + random() % unsigned(nRecords)), qint16(99)}) {
             AllegianceModel model(roster);
             model.Generate(idStart);
             std::vector<int> tops;
@@ -611,8 +611,8 @@ void tst_roster::treeModelAgreesWithItsDefinition() {
             std::map<int, std::pair<int, int>> seen;
             QStringList problems;
             ModelTree(model, QModelIndex(), seen, problems);
-            const QByteArray context = QByteArray("case ") + QByteArray::number(nCase) +
-                                       " from " + QByteArray::number(idStart) + ": ";
+            const QByteArray context = QByteArray("case ") + QByteArray::number(nCase) + " from " +
+                                       QByteArray::number(idStart) + ": ";
             QVERIFY2(problems.isEmpty(), context + problems.join("; ").toUtf8());
             QVERIFY2(seen == want, context + "the shown tree is not the defined one");
             QCOMPARE(model.Count(), int(want.size()));

@@ -350,6 +350,14 @@ void tst_settings::optionsTimeout() {
         QVERIFY(!dlg.bHitCancel);
         QCOMPARE(int(settings.iTimeoutTime), stored);
         QCOMPARE(settings.iUsePics, qint16(0));
+        // Used once, then left by Escape or the close button: a cancel.
+        for (auto how :
+             {ScriptedPrompts::Dismissal::Escape, ScriptedPrompts::Dismissal::CloseButton}) {
+            prompts.ExpectDismissed(how);
+            dlg.txtTimeout->setText("11");
+            dlg.Run();
+            QVERIFY(dlg.bHitCancel);
+        }
     } else {
         QCOMPARE(prompts.shown.size(), 1);
         QCOMPARE(prompts.shown[0].strText,

@@ -280,7 +280,7 @@ void tst_sheet::displayOfShortPayloadsAndMissingRecords() {
     c.prompts->ExpectOk();
     c.Click(3, ScriptedPeer::Reply("800", "3|Cy|31|2|2"));
     QVERIFY(c.Shown(3));
-    QCOMPARE(c.prompts->shown.last().strText, QStringLiteral("Error!"));
+    QCOMPARE(c.LastText(), QStringLiteral("Error!"));
     QCOMPARE(c.V().txtLevel->text(), QStringLiteral("31"));
     QCOMPARE(c.V().txtClass->text(), QString());
     QVERIFY(c.V().tabCharInfo->isEnabled());
@@ -554,7 +554,7 @@ void tst_sheet::actingCharacter() {
         c.peer.Send(i, ScriptedPeer::Reply("951", ""));
         c.peer.Close(i);
         QTRY_COMPARE(c.prompts->shown.size(), 1);
-        QCOMPARE(c.prompts->shown.last().strTitle, QStringLiteral("ZORV Error #951"));
+        QCOMPARE(c.LastTitle(), QStringLiteral("ZORV Error #951"));
         QCOMPARE(c.prompts->dialogNames.count("frmPlayerSetup"), 1); // only the first login
         QCOMPARE(c.window->cycle().strCurPlayer, QStringLiteral("Bo"));
     }

@@ -238,7 +238,7 @@ void tst_tree::findDialogAndSearch() {
 
     c.prompts->ExpectOk();
     c.Tree().FindInTree("Nobody");
-    QCOMPARE(c.prompts->shown.last().strText, QStringLiteral("That character does not exist!"));
+    QCOMPARE(c.LastText(), QStringLiteral("That character does not exist!"));
     QCOMPARE(c.CurrentKey(), QStringLiteral("Char5"));
 
     // A click on a node clears the highlight and asks for that record.

@@ -334,7 +334,8 @@ void tst_window::keyboardOnly() {
     QTest::keyClick(pMenu, Qt::Key_A);
     QVERIFY(reloaded.wait(20000));
     QVERIFY(w.objCharDB().GetID("Keyed Newcomer") > 0);
-    QCOMPARE(c.prompts->dialogNames.last(), QStringLiteral("frmAddVassal"));
+    QCOMPARE(c.prompts->dialogNames.value(c.prompts->dialogNames.size() - 1),
+             QStringLiteral("frmAddVassal"));
 }
 
 QTEST_MAIN(tst_window)

@@ -12,8 +12,8 @@ public:
     struct Shown {
         QString strText;
         QString strTitle;
-        Icon icon;
-        Buttons buttons;
+        Icon icon = Icon::None;
+        Buttons buttons = Buttons::Ok;
     };
 
     QList<Shown> shown;

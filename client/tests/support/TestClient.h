@@ -56,6 +56,10 @@ struct TestClient {
     QString LastText() const {
         return prompts->shown.isEmpty() ? QString() : prompts->shown.last().strText;
     }
+    // The last message shown, whole; an empty one when none was.
+    ScriptedPrompts::Shown LastShown() const {
+        return prompts->shown.value(prompts->shown.size() - 1);
+    }
     QString LastTitle() const {
         return prompts->shown.isEmpty() ? QString() : prompts->shown.last().strTitle;
     }
