@@ -75,7 +75,15 @@ void frmMain::Form_Load() {
     m_pSession = std::make_unique<Session>(*m_pPrompts, *m_pStatusBar, *m_pCycle);
     m_pSession->objCharDB = m_pRoster.get();
     m_pSession->objSkills = m_pSkills.get();
-    BuildMenus();
+    m_menus = BuildMainMenus(menuBar());
+    const std::pair<QAction*, void (frmMain::*)()> own[] = {
+        {m_menus.mnuLogin, &frmMain::mnuLogin_Click},
+        {m_menus.mnuFileExport, &frmMain::mnuFileExport_Click},
+        {m_menus.mnuFileExit, &frmMain::mnuFileExit_Click},
+        {m_menus.mnuOptions, &frmMain::mnuOptions_Click},
+        {m_menus.mnuAbout, &frmMain::mnuAbout_Click}};
+    for (const auto& [pAction, handler] : own)
+        connect(pAction, &QAction::triggered, this, handler);
     // 10140 x 9225 twips: 676 x 615 pixels at 96 dots an inch, more on a screen set to more.
     const qreal rScale = std::max<qreal>(1.0, logicalDpiX() / 96.0);
     setMinimumSize(qRound(676 * rScale), qRound(615 * rScale));
@@ -123,49 +131,6 @@ void frmMain::Form_Load() {
     });
 }
 
-void frmMain::BuildMenus() {
-    auto Item = [this](QMenu* pMenu, const char* szCaption, const char* szName,
-                       void (frmMain::*handler)() = nullptr) {
-        QAction* pAction = pMenu->addAction(QString::fromLatin1(szCaption));
-        pAction->setObjectName(QLatin1String(szName));
-        if (handler)
-            connect(pAction, &QAction::triggered, this, handler);
-        return pAction;
-    };
-    QMenuBar* pBar = menuBar();
-    QMenu* pFile = pBar->addMenu(QStringLiteral("&File"));
-    pFile->setObjectName(QStringLiteral("mnuFile"));
-    Item(pFile, "&Login", "mnuLogin", &frmMain::mnuLogin_Click);
-    Item(pFile, "E&xport List...", "mnuFileExport", &frmMain::mnuFileExport_Click);
-    Item(pFile, "&Exit", "mnuFileExit", &frmMain::mnuFileExit_Click);
-    QMenu* pPlayer = pBar->addMenu(QStringLiteral("Current &Player Functions"));
-    pPlayer->setObjectName(QStringLiteral("mnuPlayerFunctions"));
-    Item(pPlayer, "&Add Vassal", "mnuAddVassal");
-    Item(pPlayer, "&Change Patron", "mnuChangePatron");
-    Item(pPlayer, "Change &Password", "mnuChangePassword");
-    QMenu* pTree = pBar->addMenu(QStringLiteral("&Tree Operations"));
-    pTree->setObjectName(QStringLiteral("mnuTreeOperations"));
-    Item(pTree, "E&xpand Entire Tree", "mnuTreeOpExpandAll");
-    Item(pTree, "Expand Entire &Node", "mnuTreeOpExpandNode");
-    Item(pTree, "&Collapse Entire Tree", "mnuTreeOpCollapseAll");
-    Item(pTree, "Collapse Entire N&ode", "mnuTreeOpCollapseNode");
-    pTree->addSeparator();
-    Item(pTree, "&Recent Changes...", "mnuRecentChanges");
-    QAction* pOptions = pBar->addAction(QStringLiteral("&Options"));
-    pOptions->setObjectName(QStringLiteral("mnuOptions"));
-    connect(pOptions, &QAction::triggered, this, &frmMain::mnuOptions_Click);
-    mnuAdministrator = pBar->addMenu(QStringLiteral("&Administrator"));
-    mnuAdministrator->setObjectName(QStringLiteral("mnuAdministrator"));
-    Item(mnuAdministrator, "&Backup Database", "mnuAdminBackupDB");
-    Item(mnuAdministrator, "Change Character's Security &Level", "mnuAdminChangeSec");
-    Item(mnuAdministrator, "Reset Character's &Password", "mnuAdminResetCharPass");
-    Item(mnuAdministrator, "Server &Setup", "mnuAdminServerSetup");
-    mnuAdministrator->menuAction()->setVisible(false);
-    QMenu* pHelp = pBar->addMenu(QStringLiteral("&Help"));
-    pHelp->setObjectName(QStringLiteral("mnuHelp"));
-    Item(pHelp, "&About", "mnuAbout", &frmMain::mnuAbout_Click);
-}
-
 void frmMain::Start() {
     const WindowLayout layout = WindowLayout::Load(LayoutFile());
     if (!layout.geometry.isEmpty())
@@ -196,14 +161,14 @@ void frmMain::WireAllegiance() {
     connect(v.cmdRefreshFlatList, &QPushButton::clicked, pTree,
             &AllegianceView::cmdTreeRefresh_Click);
     connect(v.cmdFindInTree, &QPushButton::clicked, pTree, &AllegianceView::cmdFindInTree_Click);
-    auto Menu = [this](const char* szName, void (AllegianceView::*handler)()) {
-        connect(findChild<QAction*>(QLatin1String(szName)), &QAction::triggered,
-                m_pAllegiance.get(), handler);
-    };
-    Menu("mnuTreeOpExpandAll", &AllegianceView::mnuTreeOpExpandAll);
-    Menu("mnuTreeOpExpandNode", &AllegianceView::mnuTreeOpExpandNode);
-    Menu("mnuTreeOpCollapseAll", &AllegianceView::mnuTreeOpCollapseAll);
-    Menu("mnuTreeOpCollapseNode", &AllegianceView::mnuTreeOpCollapseNode);
+    connect(m_menus.mnuTreeOpExpandAll, &QAction::triggered, pTree,
+            &AllegianceView::mnuTreeOpExpandAll);
+    connect(m_menus.mnuTreeOpExpandNode, &QAction::triggered, pTree,
+            &AllegianceView::mnuTreeOpExpandNode);
+    connect(m_menus.mnuTreeOpCollapseAll, &QAction::triggered, pTree,
+            &AllegianceView::mnuTreeOpCollapseAll);
+    connect(m_menus.mnuTreeOpCollapseNode, &QAction::triggered, pTree,
+            &AllegianceView::mnuTreeOpCollapseNode);
 }
 
 void frmMain::WireSheet() {
@@ -219,12 +184,11 @@ void frmMain::WireSheet() {
     connect(v.cmdAddVassal, &QPushButton::clicked, pOps, &AllegianceOperations::AddVassal);
     connect(v.cmdRemoveVassal, &QPushButton::clicked, pOps, &AllegianceOperations::RemoveVassal);
     connect(v.cmdChangePatron, &QPushButton::clicked, pOps, &AllegianceOperations::ChangePatron);
-    auto Menu = [this, pOps](const char* szName, void (AllegianceOperations::*handler)()) {
-        connect(findChild<QAction*>(QLatin1String(szName)), &QAction::triggered, pOps, handler);
-    };
-    Menu("mnuAddVassal", &AllegianceOperations::AddVassal);
-    Menu("mnuChangePatron", &AllegianceOperations::ChangePatron);
-    Menu("mnuChangePassword", &AllegianceOperations::ChangePassword);
+    connect(m_menus.mnuAddVassal, &QAction::triggered, pOps, &AllegianceOperations::AddVassal);
+    connect(m_menus.mnuChangePatron, &QAction::triggered, pOps,
+            &AllegianceOperations::ChangePatron);
+    connect(m_menus.mnuChangePassword, &QAction::triggered, pOps,
+            &AllegianceOperations::ChangePassword);
 }
 
 void frmMain::WireLists() {
@@ -256,18 +220,18 @@ void frmMain::WireAdmin() {
                                                  *m_pNewServerSetup, this);
     m_pAdmin->fnGuildChanged = [this] { setWindowTitle(m_pSession->Caption()); };
     AdminOperations* pAdmin = m_pAdmin.get();
-    auto Menu = [this, pAdmin](const char* szName, void (AdminOperations::*handler)()) {
-        connect(findChild<QAction*>(QLatin1String(szName)), &QAction::triggered, pAdmin, handler);
-    };
-    Menu("mnuAdminBackupDB", &AdminOperations::AdminBackupDB);
-    Menu("mnuAdminChangeSec", &AdminOperations::AdminChangeSec);
-    Menu("mnuAdminResetCharPass", &AdminOperations::AdminResetPass);
-    Menu("mnuAdminServerSetup", &AdminOperations::AdminServerSetup);
+    connect(m_menus.mnuAdminBackupDB, &QAction::triggered, pAdmin, &AdminOperations::AdminBackupDB);
+    connect(m_menus.mnuAdminChangeSec, &QAction::triggered, pAdmin,
+            &AdminOperations::AdminChangeSec);
+    connect(m_menus.mnuAdminResetCharPass, &QAction::triggered, pAdmin,
+            &AdminOperations::AdminResetPass);
+    connect(m_menus.mnuAdminServerSetup, &QAction::triggered, pAdmin,
+            &AdminOperations::AdminServerSetup);
     m_pHistory = std::make_unique<ChangeHistory>(*m_pSession, *m_pAllegiance, *m_pSheet,
                                                  m_pViews->sheet.tabCharInfo,
                                                  m_pViews->sheet.pageHistory, this);
-    connect(findChild<QAction*>(QStringLiteral("mnuRecentChanges")), &QAction::triggered,
-            m_pHistory.get(), &ChangeHistory::ShowRecentChanges);
+    connect(m_menus.mnuRecentChanges, &QAction::triggered, m_pHistory.get(),
+            &ChangeHistory::ShowRecentChanges);
 }
 
 QList<Grid*> frmMain::ListGrids() const {

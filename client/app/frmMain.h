@@ -2,6 +2,7 @@
 // The main window: owns the prompts, the settings, the request cycle, the shared session, the
 // roster and one instance of every dialog for the program's whole life; builds the views, wires
 // the subsystems to them and dispatches each successful reply to the procedure that owns it.
+#include "MainMenus.h"
 #include "Prompts.h"
 #include "Settings.h"
 
@@ -89,7 +90,6 @@ protected:
 
 private:
     void Form_Load();
-    void BuildMenus();
     void WireAllegiance();
     void WireSheet();
     void WireLists();
@@ -127,7 +127,7 @@ private:
     std::unique_ptr<SkillSearch> m_pSearch;
     std::unique_ptr<AdminOperations> m_pAdmin;
     std::unique_ptr<ChangeHistory> m_pHistory;
-    QMenu* mnuAdministrator = nullptr;
+    MainMenus m_menus{};
     int m_iRescueTabIndex = -1;
     bool m_bSplitterPlaced = false; // moved by the user, or restored from the last run
 };

@@ -95,8 +95,8 @@ bool frmMain::DisplayLoginInfo() {
 
     Step([&] {
         s.iCurSecurityLevel = Number(Field(3));
-        mnuAdministrator->menuAction()->setVisible(s.iCurSecurityLevel ==
-                                                   zorv::kSecurityAdministrator);
+        m_menus.mnuAdministrator->menuAction()->setVisible(s.iCurSecurityLevel ==
+                                                           zorv::kSecurityAdministrator);
         m_pHistory->SetAdministrator(s.iCurSecurityLevel == zorv::kSecurityAdministrator);
     });
     Step([&] { s.strCurCharID = Field(1); });
