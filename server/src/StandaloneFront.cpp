@@ -3,13 +3,13 @@
 #include <microhttpd.h>
 
 #include <arpa/inet.h>
-#include <dlfcn.h>
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
+#include <dlfcn.h>
 #include <mutex>
 #include <netdb.h>
 #include <optional>
@@ -26,19 +26,19 @@ using Clock = std::chrono::steady_clock;
 // libmicrohttpd is loaded when a standalone front starts, not linked: it brings GnuTLS and its
 // helpers, whose loading and set-up would cost every CGI request, which never uses them, a few
 // milliseconds of CPU. These are the functions the front calls, named without the MHD_ prefix.
-#define ZORV_MHD_FUNCTIONS(X) \
-    X(get_connection_info) \
-    X(create_response_from_buffer) \
-    X(add_response_header) \
-    X(queue_response) \
-    X(destroy_response) \
-    X(lookup_connection_value) \
-    X(get_connection_values) \
-    X(suspend_connection) \
-    X(resume_connection) \
-    X(quiesce_daemon) \
-    X(stop_daemon) \
-    X(start_daemon) \
+#define ZORV_MHD_FUNCTIONS(X)                                                                      \
+    X(get_connection_info)                                                                         \
+    X(create_response_from_buffer)                                                                 \
+    X(add_response_header)                                                                         \
+    X(queue_response)                                                                              \
+    X(destroy_response)                                                                            \
+    X(lookup_connection_value)                                                                     \
+    X(get_connection_values)                                                                       \
+    X(suspend_connection)                                                                          \
+    X(resume_connection)                                                                           \
+    X(quiesce_daemon)                                                                              \
+    X(stop_daemon)                                                                                 \
+    X(start_daemon)                                                                                \
     X(get_daemon_info)
 
 struct Mhd {
@@ -79,6 +79,13 @@ const Mhd& Library() {
 }
 
 const char kContentType[] = "text/plain; charset=ISO-8859-1";
+
+// libmicrohttpd keeps a connection's header, its records of the header's fields, the body as it
+// arrives and the reply's header in one pool of this size; a header that leaves the reply no room
+// there gets no reply at all, or a 500. Four times the front's own limit keeps every header within
+// that limit well clear of the pool's end, and lets the front refuse a larger one with its own 431
+// up to about 60 KiB; past that libmicrohttpd refuses the header itself.
+constexpr std::size_t kConnectionMemory = 4 * StandaloneFront::kHeaderBytes;
 
 // One request from its header to its reply. Owned by libmicrohttpd's request context: made when
 // the header has arrived, deleted when the request ends.
@@ -147,6 +154,18 @@ std::optional<std::string> WebSubPath(const std::string& strScript, const char* 
     if (strUrl.compare(0, strPrefix.size(), strPrefix) == 0)
         return strUrl.substr(strPrefix.size());
     return std::nullopt;
+}
+
+// Whether the request line and the header pass the front's limits: kHeaderBytes counts every
+// byte before the body (the request line, each header line and the blank line that ends the
+// header, with their line ends), as libmicrohttpd read them; kMaxHeaderLines counts the header's
+// fields.
+bool HeaderTooLarge(MHD_Connection* pConnection) {
+    const MHD_ConnectionInfo* pSize =
+        Library().get_connection_info(pConnection, MHD_CONNECTION_INFO_REQUEST_HEADER_SIZE);
+    return !pSize || pSize->header_size > StandaloneFront::kHeaderBytes ||
+           Library().get_connection_values(pConnection, MHD_HEADER_KIND, nullptr, nullptr) >
+               StandaloneFront::kMaxHeaderLines;
 }
 
 std::string HeaderValue(MHD_Connection* pConnection, const char* szName) {
@@ -311,8 +330,7 @@ struct StandaloneFront::Impl {
             *ppContext = x;
             const char* szLength =
                 Library().lookup_connection_value(pConnection, MHD_HEADER_KIND, "Content-Length");
-            if (Library().get_connection_values(pConnection, MHD_HEADER_KIND, nullptr, nullptr) >
-                kMaxHeaderLines)
+            if (HeaderTooLarge(pConnection))
                 return Answer(pConnection, MHD_HTTP_REQUEST_HEADER_FIELDS_TOO_LARGE, "");
             if (szLength && std::strtoull(szLength, nullptr, 10) > kMaxUploadBytes)
                 return Answer(pConnection, MHD_HTTP_CONTENT_TOO_LARGE, "");
@@ -463,10 +481,11 @@ int StandaloneFront::Start(const std::string& strHost, int iPort) {
         static_cast<unsigned>(impl.limits.nConnections), MHD_OPTION_PER_IP_CONNECTION_LIMIT,
         static_cast<unsigned>(impl.limits.nPerAddress), MHD_OPTION_CONNECTION_TIMEOUT,
         static_cast<unsigned>(impl.limits.nIdleSeconds), MHD_OPTION_CONNECTION_MEMORY_LIMIT,
-        kHeaderBytes, MHD_OPTION_THREAD_POOL_SIZE, static_cast<unsigned>(impl.limits.nIoThreads),
-        MHD_OPTION_NOTIFY_CONNECTION, &Impl::OnConnection, &impl, MHD_OPTION_NOTIFY_COMPLETED,
-        &Impl::OnCompleted, &impl, bTls ? MHD_OPTION_HTTPS_MEM_CERT : MHD_OPTION_END,
-        impl.strCertPem.c_str(), MHD_OPTION_HTTPS_MEM_KEY, impl.strKeyPem.c_str(), MHD_OPTION_END);
+        kConnectionMemory, MHD_OPTION_THREAD_POOL_SIZE,
+        static_cast<unsigned>(impl.limits.nIoThreads), MHD_OPTION_NOTIFY_CONNECTION,
+        &Impl::OnConnection, &impl, MHD_OPTION_NOTIFY_COMPLETED, &Impl::OnCompleted, &impl,
+        bTls ? MHD_OPTION_HTTPS_MEM_CERT : MHD_OPTION_END, impl.strCertPem.c_str(),
+        MHD_OPTION_HTTPS_MEM_KEY, impl.strKeyPem.c_str(), MHD_OPTION_END);
     if (!impl.pDaemon) {
         std::string strReason = impl.TakeStartError();
         throw std::runtime_error("cannot listen on " + strHost + ":" + strPort +

@@ -4,7 +4,7 @@
 // ever holds a thread that others need. Limits: a request's header must arrive within
 // nHeaderSeconds of the connection and the whole request within nRequestSeconds (a watch thread
 // ends the connection otherwise, with 408 when no header came); at most kMaxHeaderLines header
-// lines and kHeaderBytes for the request line and the header together (431); nPerAddress open
+// fields and kHeaderBytes before the body, the header's blank line included (431); nPerAddress open
 // connections an address, nConnections in all; a listen backlog of nBacklog. With UseTls it
 // speaks HTTPS only (GnuTLS, through libmicrohttpd); the limits count the handshake as part of
 // the header's time.
@@ -25,7 +25,7 @@ struct FrontLimits {
     int nBacklog = 1024;
     int nWorkers = 8;
     int nWebWorkers = 2; // for the web roster's pages alone
-    int nIoThreads = 2; // each with its own epoll set; the connections are shared among them
+    int nIoThreads = 2;  // each with its own epoll set; the connections are shared among them
 };
 
 class StandaloneFront {

@@ -148,6 +148,31 @@ TEST_F(Front, HeaderFloodsAreRefusedAndTheMemoryComesBack) {
     EXPECT_EQ(strRefusal.find("<START_HERE>"), std::string::npos);
 }
 
+// The header's limits hold to the byte and to the line: a request whose bytes before the body come
+// to 16384, in a few header lines or in the 64 allowed, is answered by the guild, and so is one
+// that filled the room libmicrohttpd's bookkeeping once took; one byte or one line more is
+// refused with 431, never met with silence or a 500.
+TEST_F(Front, HeaderLimitsHoldToTheByteAndTheLine) {
+    auto target = Start();
+    const std::string strLogin = target->RequestBytes("Self", "defpw1", 104, {});
+    struct Case {
+        std::size_t nBytes;
+        int nLines;
+        bool bServed;
+    } cases[] = {{16100, 5, true},  {16384, 5, true},   {16385, 5, false}, {12200, 64, true},
+                 {16384, 64, true}, {16385, 64, false}, {2000, 65, false}, {40000, 5, false}};
+    for (const Case& c : cases) {
+        std::string strReply = RawExchange(target->Port(), PadHeader(strLogin, c.nBytes, c.nLines));
+        std::string strWhat = std::to_string(c.nBytes) + " bytes in " + std::to_string(c.nLines) +
+                              " lines: " + strReply.substr(0, 40);
+        if (c.bServed) {
+            EXPECT_NE(strReply.find("<START_HERE>800;"), std::string::npos) << strWhat;
+        } else {
+            EXPECT_EQ(strReply.substr(0, 12), "HTTP/1.1 431") << strWhat;
+        }
+    }
+}
+
 // Told to stop, the server answers every request it has taken, and refuses one whose body
 // completes while it drains, rather than handing it to workers that are going.
 TEST_F(Front, AStopAnswersWhatItTookAndRefusesWhatCompletesAfter) {
