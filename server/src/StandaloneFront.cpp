@@ -45,6 +45,9 @@ struct Mhd {
 #define ZORV_MHD_MEMBER(name) decltype(&::MHD_##name) name = nullptr;
     ZORV_MHD_FUNCTIONS(ZORV_MHD_MEMBER)
 #undef ZORV_MHD_MEMBER
+    // GnuTLS's gnutls_record_send, from the GnuTLS that libmicrohttpd loaded; null without one.
+    using RecordSend = ssize_t (*)(void* pSession, const void* pData, size_t nData);
+    RecordSend record_send = nullptr;
 };
 
 // The library's functions, or a std::runtime_error that names what is missing.
@@ -70,6 +73,7 @@ const Mhd& Library() {
 #define ZORV_MHD_FIND(name) Find(mhd.name, "MHD_" #name);
         ZORV_MHD_FUNCTIONS(ZORV_MHD_FIND)
 #undef ZORV_MHD_FIND
+        mhd.record_send = reinterpret_cast<Mhd::RecordSend>(dlsym(pLibrary, "gnutls_record_send"));
         if (strProblem.empty())
             pLoaded = &mhd;
     });
@@ -94,6 +98,7 @@ struct Exchange {
     State state = State::Reading;
     unsigned iStatus = MHD_HTTP_OK; // anything else is answered without the guild
     std::string strBody;            // at most kMaxBodyBytes + 1 bytes of it
+    std::size_t nBodyBytes = 0;     // all of it that has arrived
     std::string strAgent;
     std::string strAddress;
     std::string strReply;
@@ -128,6 +133,24 @@ MHD_Result Answer(MHD_Connection* pConnection, unsigned iStatus, const std::stri
     MHD_Result result = Library().queue_response(pConnection, iStatus, pResponse);
     Library().destroy_response(pResponse);
     return result;
+}
+
+// libmicrohttpd takes a reply only before a body or after it. A refusal in the middle of one is
+// written to the connection here, in the clear or as one TLS record, and the connection closed
+// (MHD_NO tells libmicrohttpd to close it).
+MHD_Result RefuseMidBody(MHD_Connection* pConnection, const char* szStatusLine) {
+    std::string strReply = std::string("HTTP/1.1 ") + szStatusLine +
+                           "\r\nConnection: close\r\nContent-Length: 0\r\n\r\n";
+    const MHD_ConnectionInfo* pTls =
+        Library().get_connection_info(pConnection, MHD_CONNECTION_INFO_GNUTLS_SESSION);
+    if (pTls && pTls->tls_session) {
+        if (Library().record_send)
+            Library().record_send(pTls->tls_session, strReply.data(), strReply.size());
+    } else if (const MHD_ConnectionInfo* pFd =
+                   Library().get_connection_info(pConnection, MHD_CONNECTION_INFO_CONNECTION_FD)) {
+        send(pFd->connect_fd, strReply.data(), strReply.size(), MSG_DONTWAIT | MSG_NOSIGNAL);
+    }
+    return MHD_NO;
 }
 
 MHD_Result AnswerWeb(MHD_Connection* pConnection, const WebReply& reply) {
@@ -357,6 +380,10 @@ struct StandaloneFront::Impl {
             return MHD_YES;
         }
         if (*pnData > 0) {
+            // A chunked body announces no length, so its cap is only seen as it passes.
+            x->nBodyBytes += *pnData;
+            if (x->nBodyBytes > kMaxUploadBytes)
+                return RefuseMidBody(pConnection, "413 Content Too Large");
             // Past the protocol's limit only one more byte is kept: enough for the guild to
             // refuse the body, without holding it.
             std::size_t nKeep = std::min(

@@ -33,7 +33,8 @@ public:
     static constexpr int kMaxHeaderLines = 64;
     static constexpr std::size_t kHeaderBytes = 16 * 1024;
     // A body larger than the protocol allows is still read, and answered by the guild (992), up
-    // to this; beyond it the request is refused (413) without being read.
+    // to this; beyond it the request is refused (413) without being read, or, when its length is
+    // not announced (chunked), as soon as it passes this.
     static constexpr std::size_t kMaxUploadBytes = 4 * 1024 * 1024;
 
     using Handler = std::function<Reply(const Request&)>;

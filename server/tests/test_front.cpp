@@ -3,10 +3,12 @@
 // request from being answered, nor the server's memory from coming back.
 #include "Harness.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <csignal>
+#include <cstdio>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <poll.h>
@@ -171,6 +173,41 @@ TEST_F(Front, HeaderLimitsHoldToTheByteAndTheLine) {
             EXPECT_EQ(strReply.substr(0, 12), "HTTP/1.1 431") << strWhat;
         }
     }
+}
+
+// A chunked body announces no length: it is held to the same 4 MiB as one that does. Up to the cap
+// it is read to its end and answered by the guild; one byte past it gets 413 at once, without the
+// rest of the body, which here never comes.
+TEST_F(Front, AChunkedBodyIsHeldToTheUploadCap) {
+    auto target = Start();
+    const std::string strHead = "POST /zorv HTTP/1.1\r\nHost: x\r\nUser-Agent: ZORV 0.3\r\n"
+                                "Transfer-Encoding: chunked\r\n\r\n";
+    auto Chunks = [](std::size_t nBytes) {
+        std::string strChunks;
+        for (std::size_t nLeft = nBytes; nLeft > 0;) {
+            std::size_t n = std::min<std::size_t>(nLeft, 64 * 1024);
+            char szSize[16];
+            std::snprintf(szSize, sizeof szSize, "%zx\r\n", n);
+            strChunks += szSize + std::string(n, 'a') + "\r\n";
+            nLeft -= n;
+        }
+        return strChunks;
+    };
+    const std::size_t nCap = 4u << 20;
+    std::string strAtCap = RawExchange(target->Port(), strHead + Chunks(nCap) + "0\r\n\r\n");
+    EXPECT_NE(strAtCap.find("<START_HERE>992;"), std::string::npos) << strAtCap.substr(0, 200);
+
+    int fd = ConnectLoopback(target->Port());
+    ASSERT_GE(fd, 0);
+    std::string strOver = strHead + Chunks(nCap + 1);
+    for (std::size_t nSent = 0; nSent < strOver.size();) {
+        ssize_t n = send(fd, strOver.data() + nSent, strOver.size() - nSent, MSG_NOSIGNAL);
+        ASSERT_GT(n, 0) << "the server closed after " << nSent << " bytes";
+        nSent += static_cast<std::size_t>(n);
+    }
+    std::string strReply = ReadFor(fd, 20); // the request's own deadline is 30 s
+    close(fd);
+    EXPECT_EQ(strReply.substr(0, 12), "HTTP/1.1 413") << strReply;
 }
 
 // Told to stop, the server answers every request it has taken, and refuses one whose body

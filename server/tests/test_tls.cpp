@@ -128,6 +128,20 @@ TEST_F(Tls, HeaderLimitsHoldInsideTls) {
     }
 }
 
+// A chunked body past the 4 MiB cap is refused in the middle of its TLS stream, with a 413 inside
+// the session, as in the clear.
+TEST_F(Tls, RefusesAChunkedBodyPastTheCapInsideTls) {
+    ServeTarget target(m_strDb, "/zorv", {"--tls-cert", Cert(), "--tls-key", Key()});
+    std::string strRequest = "POST /zorv HTTP/1.1\r\nHost: x\r\nUser-Agent: ZORV 0.3\r\n"
+                             "Transfer-Encoding: chunked\r\n\r\n";
+    for (int i = 0; i < 64; ++i)
+        strRequest += "10000\r\n" + std::string(0x10000, 'a') + "\r\n";
+    strRequest += "1\r\na\r\n"; // the cap's one byte over; the body never ends
+    std::string strErr;
+    std::string strReply = TlsExchange(target.Port(), strRequest, strErr, Cert());
+    EXPECT_EQ(strReply.substr(0, 12), "HTTP/1.1 413") << strReply << strErr;
+}
+
 // A client that connects and never starts the handshake is closed once the header's time is out,
 // without the clear-text 408 a plain connection gets, which would only garble the TLS stream.
 TEST_F(Tls, ClosesAStalledHandshakeWithoutClearText) {
