@@ -14,6 +14,7 @@
 #include <netdb.h>
 #include <optional>
 #include <stdexcept>
+#include <strings.h>
 #include <sys/socket.h>
 #include <thread>
 #include <type_traits>
@@ -191,6 +192,30 @@ bool HeaderTooLarge(MHD_Connection* pConnection) {
                StandaloneFront::kMaxHeaderLines;
 }
 
+// Whether the header gives the body's length twice, differently. libmicrohttpd would frame the
+// body by the first; a proxy in front of the server might have framed it by the other.
+bool LengthsDisagree(MHD_Connection* pConnection) {
+    struct Seen {
+        const char* szFirst = nullptr;
+        bool bDiffer = false;
+    } seen;
+    Library().get_connection_values(
+        pConnection, MHD_HEADER_KIND,
+        [](void* pSeen, MHD_ValueKind, const char* szKey, const char* szValue) {
+            Seen& seen = *static_cast<Seen*>(pSeen);
+            if (strcasecmp(szKey, MHD_HTTP_HEADER_CONTENT_LENGTH) == 0) {
+                const char* szLength = szValue ? szValue : "";
+                if (!seen.szFirst)
+                    seen.szFirst = szLength;
+                else
+                    seen.bDiffer = seen.bDiffer || std::strcmp(seen.szFirst, szLength) != 0;
+            }
+            return MHD_YES;
+        },
+        &seen);
+    return seen.bDiffer;
+}
+
 std::string HeaderValue(MHD_Connection* pConnection, const char* szName) {
     const char* szValue = Library().lookup_connection_value(pConnection, MHD_HEADER_KIND, szName);
     return szValue ? szValue : "";
@@ -355,6 +380,8 @@ struct StandaloneFront::Impl {
                 Library().lookup_connection_value(pConnection, MHD_HEADER_KIND, "Content-Length");
             if (HeaderTooLarge(pConnection))
                 return Answer(pConnection, MHD_HTTP_REQUEST_HEADER_FIELDS_TOO_LARGE, "");
+            if (LengthsDisagree(pConnection))
+                return Answer(pConnection, MHD_HTTP_BAD_REQUEST, "");
             if (szLength && std::strtoull(szLength, nullptr, 10) > kMaxUploadBytes)
                 return Answer(pConnection, MHD_HTTP_CONTENT_TOO_LARGE, "");
             bool bRead = !std::strcmp(szMethod, MHD_HTTP_METHOD_GET) ||

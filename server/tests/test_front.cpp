@@ -302,6 +302,41 @@ TEST_F(Front, MalformedRequestsAreAnsweredAtOnce) {
     EXPECT_EQ(As(*target, S::Self, 104).iCode, 800);
 }
 
+// Requests that two HTTP readers could take two ways are refused with 400 rather than read one of
+// them; the same request without the ambiguity is served.
+TEST_F(Front, AmbiguousRequestsAreRefusedWith400) {
+    auto target = Start();
+    const std::string strBody = "charname=Self&password=defpw1&msgid=104";
+    const std::string strLength = std::to_string(strBody.size());
+    auto Request = [&](const std::string& strTarget, const std::string& strLengths) {
+        return "POST " + strTarget + " HTTP/1.0\r\nHost: x\r\nUser-Agent: ZORV 0.3\r\n" +
+               strLengths + "\r\n" + strBody;
+    };
+    struct Case {
+        const char* szWhat;
+        std::string strRequest;
+        bool bServed;
+    } cases[] = {
+        {"two lengths that differ",
+         Request("/zorv", "Content-Length: " + strLength + "\r\ncontent-length: 5\r\n"), false},
+        {"two lengths, the body's second",
+         Request("/zorv", "Content-Length: 5\r\nContent-Length: " + strLength + "\r\n"), false},
+        {"the same length twice",
+         Request("/zorv",
+                 "Content-Length: " + strLength + "\r\nContent-length: " + strLength + "\r\n"),
+         true},
+    };
+    for (const Case& c : cases) {
+        std::string strReply = RawExchange(target->Port(), c.strRequest);
+        if (c.bServed) {
+            EXPECT_NE(strReply.find("<START_HERE>800;"), std::string::npos)
+                << c.szWhat << ": " << strReply;
+        } else {
+            EXPECT_EQ(strReply.substr(0, 12), "HTTP/1.1 400") << c.szWhat << ": " << strReply;
+        }
+    }
+}
+
 TEST_F(Front, OneAddressHoldsOnlyItsShareOfConnections) {
     auto target = Start({"--per-address", "4"});
     std::vector<int> held;
