@@ -92,11 +92,16 @@ const char kContentType[] = "text/plain; charset=ISO-8859-1";
 // up to about 60 KiB; past that libmicrohttpd refuses the header itself.
 constexpr std::size_t kConnectionMemory = 4 * StandaloneFront::kHeaderBytes;
 
-// One request from its header to its reply. Owned by libmicrohttpd's request context: made when
-// the header has arrived, deleted when the request ends.
+// One request from its request line to its reply. Owned by libmicrohttpd's request context: made
+// when the request line has arrived, deleted when the request ends.
 struct Exchange {
-    enum class State { Reading, Working, Done };
-    State state = State::Reading;
+    enum class State { Header, Reading, Working, Done };
+    State state = State::Header;
+    // The request target as it arrived, before libmicrohttpd split off the query and decoded the
+    // escapes in place; as a C string it ends at a NUL byte the target may hold.
+    const char* szTarget = nullptr;
+    std::size_t nTargetLength = 0;
+    bool bEscapedNul = false;       // the target holds %00
     unsigned iStatus = MHD_HTTP_OK; // anything else is answered without the guild
     std::string strBody;            // at most kMaxBodyBytes + 1 bytes of it
     std::size_t nBodyBytes = 0;     // all of it that has arrived
@@ -190,6 +195,14 @@ bool HeaderTooLarge(MHD_Connection* pConnection) {
     return !pSize || pSize->header_size > StandaloneFront::kHeaderBytes ||
            Library().get_connection_values(pConnection, MHD_HEADER_KIND, nullptr, nullptr) >
                StandaloneFront::kMaxHeaderLines;
+}
+
+// Whether the request target holds a NUL byte, raw or as %00; its path would end there, and
+// "/zorv\0x" be served as "/zorv". libmicrohttpd parses the request line in place, the version
+// starting one byte after the target, so a target whose text stops short of that held a NUL.
+bool TargetHoldsNul(const Exchange& x, const char* szUrl, const char* szVersion) {
+    return !x.szTarget || x.bEscapedNul || szUrl != x.szTarget ||
+           szVersion != szUrl + x.nTargetLength + 1;
 }
 
 // Whether the header gives the body's length twice, differently. libmicrohttpd would frame the
@@ -367,20 +380,34 @@ struct StandaloneFront::Impl {
         *ppContext = nullptr;
     }
 
+    // The request line has arrived: its exchange begins, with the target as it came.
+    static void* OnRequestLine(void*, const char* szTarget, MHD_Connection*) {
+        Exchange* x = new Exchange;
+        if (szTarget) {
+            x->szTarget = szTarget;
+            x->nTargetLength = std::strlen(szTarget);
+            x->bEscapedNul = std::strstr(szTarget, "%00") != nullptr;
+        }
+        return x;
+    }
+
     static MHD_Result OnRequest(void* pSelf, MHD_Connection* pConnection, const char* szUrl,
-                                const char* szMethod, const char*, const char* pData,
+                                const char* szMethod, const char* szVersion, const char* pData,
                                 size_t* pnData, void** ppContext) {
         Impl* self = static_cast<Impl*>(pSelf);
         Exchange* x = static_cast<Exchange*>(*ppContext);
-        if (!x) { // the header is complete
-            self->watch.HeaderArrived(pConnection);
+        if (!x) { // no request line was seen; its target is unknown and refused below
             x = new Exchange;
             *ppContext = x;
+        }
+        if (x->state == Exchange::State::Header) { // the header is complete
+            x->state = Exchange::State::Reading;
+            self->watch.HeaderArrived(pConnection);
             const char* szLength =
                 Library().lookup_connection_value(pConnection, MHD_HEADER_KIND, "Content-Length");
             if (HeaderTooLarge(pConnection))
                 return Answer(pConnection, MHD_HTTP_REQUEST_HEADER_FIELDS_TOO_LARGE, "");
-            if (LengthsDisagree(pConnection))
+            if (TargetHoldsNul(*x, szUrl, szVersion) || LengthsDisagree(pConnection))
                 return Answer(pConnection, MHD_HTTP_BAD_REQUEST, "");
             if (szLength && std::strtoull(szLength, nullptr, 10) > kMaxUploadBytes)
                 return Answer(pConnection, MHD_HTTP_CONTENT_TOO_LARGE, "");
@@ -441,6 +468,7 @@ struct StandaloneFront::Impl {
                 Library().resume_connection(pConnection);
             }
             return MHD_YES;
+        case Exchange::State::Header: // handled above
         case Exchange::State::Working:
             return MHD_YES;
         case Exchange::State::Done:
@@ -529,13 +557,13 @@ int StandaloneFront::Start(const std::string& strHost, int iPort) {
     // The TLS options come last: without TLS they end the list early.
     impl.pDaemon = Library().start_daemon(
         iFlags, static_cast<uint16_t>(iPort), nullptr, nullptr, &Impl::OnRequest, &impl,
-        MHD_OPTION_EXTERNAL_LOGGER, &Impl::OnLog, &impl, MHD_OPTION_SOCK_ADDR,
-        reinterpret_cast<sockaddr*>(&address), MHD_OPTION_LISTEN_BACKLOG_SIZE,
-        static_cast<unsigned>(impl.limits.nBacklog), MHD_OPTION_CONNECTION_LIMIT,
-        static_cast<unsigned>(impl.limits.nConnections), MHD_OPTION_PER_IP_CONNECTION_LIMIT,
-        static_cast<unsigned>(impl.limits.nPerAddress), MHD_OPTION_CONNECTION_TIMEOUT,
-        static_cast<unsigned>(impl.limits.nIdleSeconds), MHD_OPTION_CONNECTION_MEMORY_LIMIT,
-        kConnectionMemory, MHD_OPTION_THREAD_POOL_SIZE,
+        MHD_OPTION_EXTERNAL_LOGGER, &Impl::OnLog, &impl, MHD_OPTION_URI_LOG_CALLBACK,
+        &Impl::OnRequestLine, &impl, MHD_OPTION_SOCK_ADDR, reinterpret_cast<sockaddr*>(&address),
+        MHD_OPTION_LISTEN_BACKLOG_SIZE, static_cast<unsigned>(impl.limits.nBacklog),
+        MHD_OPTION_CONNECTION_LIMIT, static_cast<unsigned>(impl.limits.nConnections),
+        MHD_OPTION_PER_IP_CONNECTION_LIMIT, static_cast<unsigned>(impl.limits.nPerAddress),
+        MHD_OPTION_CONNECTION_TIMEOUT, static_cast<unsigned>(impl.limits.nIdleSeconds),
+        MHD_OPTION_CONNECTION_MEMORY_LIMIT, kConnectionMemory, MHD_OPTION_THREAD_POOL_SIZE,
         static_cast<unsigned>(impl.limits.nIoThreads), MHD_OPTION_NOTIFY_CONNECTION,
         &Impl::OnConnection, &impl, MHD_OPTION_NOTIFY_COMPLETED, &Impl::OnCompleted, &impl,
         bTls ? MHD_OPTION_HTTPS_MEM_CERT : MHD_OPTION_END, impl.strCertPem.c_str(),

@@ -312,6 +312,7 @@ TEST_F(Front, AmbiguousRequestsAreRefusedWith400) {
         return "POST " + strTarget + " HTTP/1.0\r\nHost: x\r\nUser-Agent: ZORV 0.3\r\n" +
                strLengths + "\r\n" + strBody;
     };
+    const std::string kLengthLine = "Content-Length: " + strLength + "\r\n";
     struct Case {
         const char* szWhat;
         std::string strRequest;
@@ -325,6 +326,11 @@ TEST_F(Front, AmbiguousRequestsAreRefusedWith400) {
          Request("/zorv",
                  "Content-Length: " + strLength + "\r\nContent-length: " + strLength + "\r\n"),
          true},
+        {"a NUL byte in the target", Request(std::string("/zorv\0x", 7), kLengthLine), false},
+        {"a NUL byte at the target's end", Request(std::string("/zorv\0", 6), kLengthLine), false},
+        {"an escaped NUL in the target", Request("/zorv%00x", kLengthLine), false},
+        {"an escaped NUL in the query", Request("/zorv?a=%00", kLengthLine), false},
+        {"the target alone", Request("/zorv", kLengthLine), true},
     };
     for (const Case& c : cases) {
         std::string strReply = RawExchange(target->Port(), c.strRequest);
