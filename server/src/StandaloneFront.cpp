@@ -37,6 +37,7 @@ using Clock = std::chrono::steady_clock;
     X(get_connection_values)                                                                       \
     X(suspend_connection)                                                                          \
     X(resume_connection)                                                                           \
+    X(set_connection_option)                                                                       \
     X(quiesce_daemon)                                                                              \
     X(stop_daemon)                                                                                 \
     X(start_daemon)                                                                                \
@@ -449,6 +450,10 @@ struct StandaloneFront::Impl {
         switch (x->state) {
         case Exchange::State::Reading:
             self->watch.Done(pConnection);
+            // From here libmicrohttpd's silence timeout guards the reply's writing; before, the
+            // watch's deadlines alone apply, so that a silent connection always gets its 408.
+            Library().set_connection_option(pConnection, MHD_CONNECTION_OPTION_TIMEOUT,
+                                            static_cast<unsigned>(self->limits.nIdleSeconds));
             if (x->iStatus != MHD_HTTP_OK)
                 return Answer(pConnection, x->iStatus, "");
             x->state = Exchange::State::Working;
@@ -562,12 +567,11 @@ int StandaloneFront::Start(const std::string& strHost, int iPort) {
         MHD_OPTION_LISTEN_BACKLOG_SIZE, static_cast<unsigned>(impl.limits.nBacklog),
         MHD_OPTION_CONNECTION_LIMIT, static_cast<unsigned>(impl.limits.nConnections),
         MHD_OPTION_PER_IP_CONNECTION_LIMIT, static_cast<unsigned>(impl.limits.nPerAddress),
-        MHD_OPTION_CONNECTION_TIMEOUT, static_cast<unsigned>(impl.limits.nIdleSeconds),
-        MHD_OPTION_CONNECTION_MEMORY_LIMIT, kConnectionMemory, MHD_OPTION_THREAD_POOL_SIZE,
-        static_cast<unsigned>(impl.limits.nIoThreads), MHD_OPTION_NOTIFY_CONNECTION,
-        &Impl::OnConnection, &impl, MHD_OPTION_NOTIFY_COMPLETED, &Impl::OnCompleted, &impl,
-        bTls ? MHD_OPTION_HTTPS_MEM_CERT : MHD_OPTION_END, impl.strCertPem.c_str(),
-        MHD_OPTION_HTTPS_MEM_KEY, impl.strKeyPem.c_str(), MHD_OPTION_END);
+        MHD_OPTION_CONNECTION_TIMEOUT, 0u, MHD_OPTION_CONNECTION_MEMORY_LIMIT, kConnectionMemory,
+        MHD_OPTION_THREAD_POOL_SIZE, static_cast<unsigned>(impl.limits.nIoThreads),
+        MHD_OPTION_NOTIFY_CONNECTION, &Impl::OnConnection, &impl, MHD_OPTION_NOTIFY_COMPLETED,
+        &Impl::OnCompleted, &impl, bTls ? MHD_OPTION_HTTPS_MEM_CERT : MHD_OPTION_END,
+        impl.strCertPem.c_str(), MHD_OPTION_HTTPS_MEM_KEY, impl.strKeyPem.c_str(), MHD_OPTION_END);
     if (!impl.pDaemon) {
         std::string strReason = impl.TakeStartError();
         throw std::runtime_error("cannot listen on " + strHost + ":" + strPort +

@@ -19,7 +19,7 @@
 struct FrontLimits {
     int nHeaderSeconds = 10;
     int nRequestSeconds = 30;
-    int nIdleSeconds = 10;
+    int nIdleSeconds = 10; // silence allowed once the request is whole, while the reply is written
     int nPerAddress = 32;
     int nConnections = 1000;
     int nBacklog = 1024;

@@ -109,6 +109,18 @@ TEST_F(Front, AHeaderThatTricklesIsEndedAtItsDeadline) {
     EXPECT_EQ(As(*target, S::Self, 104).iCode, 800);
 }
 
+// A connection that never sends a byte gets the 408 at its header deadline, also when that
+// deadline lies past the 10 s after which libmicrohttpd would close a silent connection on its
+// own, without a word.
+TEST_F(Front, ASilentConnectionGetsThe408AtItsDeadline) {
+    auto target = Start({"--header-seconds", "12"});
+    int fd = ConnectLoopback(target->Port());
+    ASSERT_GE(fd, 0);
+    std::string strReply = ReadFor(fd, 30);
+    close(fd);
+    EXPECT_EQ(strReply.substr(0, 12), "HTTP/1.1 408") << strReply;
+}
+
 TEST_F(Front, HeaderFloodsAreRefusedAndTheMemoryComesBack) {
     auto target = Start();
     EXPECT_EQ(As(*target, S::Self, 104).iCode, 800);
