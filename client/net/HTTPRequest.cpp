@@ -106,8 +106,15 @@ void HTTPRequest::Connect(const QString& strHost, const QString& strPath, bool b
         connect(pSocket, &QSslSocket::sslErrors, this, &HTTPRequest::wskData_SslErrors);
     } else {
         wskData = new QTcpSocket(this);
-        connect(wskData, &QTcpSocket::connected, this, &HTTPRequest::wskData_Connect);
     }
+    // Qt applies socket options only once the socket is connected; this runs before anything is
+    // written. Over TLS the handshake's last message and the request are two writes, and with
+    // Nagle's algorithm the request would wait for the server's delayed ACK of the first, some
+    // 40 ms.
+    connect(wskData, &QTcpSocket::connected, this,
+            [this] { wskData->setSocketOption(QAbstractSocket::LowDelayOption, 1); });
+    if (!bSecure)
+        connect(wskData, &QTcpSocket::connected, this, &HTTPRequest::wskData_Connect);
     connect(wskData, &QTcpSocket::readyRead, this, &HTTPRequest::wskData_DataArrival);
     connect(wskData, &QTcpSocket::disconnected, this, &HTTPRequest::wskData_Close);
     connect(wskData, &QTcpSocket::errorOccurred, this, &HTTPRequest::wskData_Error);

@@ -3,17 +3,18 @@
 #include <microhttpd.h>
 
 #include <arpa/inet.h>
-#include <dlfcn.h>
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
+#include <dlfcn.h>
 #include <mutex>
 #include <netdb.h>
 #include <optional>
 #include <stdexcept>
+#include <strings.h>
 #include <sys/socket.h>
 #include <thread>
 #include <type_traits>
@@ -26,25 +27,29 @@ using Clock = std::chrono::steady_clock;
 // libmicrohttpd is loaded when a standalone front starts, not linked: it brings GnuTLS and its
 // helpers, whose loading and set-up would cost every CGI request, which never uses them, a few
 // milliseconds of CPU. These are the functions the front calls, named without the MHD_ prefix.
-#define ZORV_MHD_FUNCTIONS(X) \
-    X(get_connection_info) \
-    X(create_response_from_buffer) \
-    X(add_response_header) \
-    X(queue_response) \
-    X(destroy_response) \
-    X(lookup_connection_value) \
-    X(get_connection_values) \
-    X(suspend_connection) \
-    X(resume_connection) \
-    X(quiesce_daemon) \
-    X(stop_daemon) \
-    X(start_daemon) \
+#define ZORV_MHD_FUNCTIONS(X)                                                                      \
+    X(get_connection_info)                                                                         \
+    X(create_response_from_buffer)                                                                 \
+    X(add_response_header)                                                                         \
+    X(queue_response)                                                                              \
+    X(destroy_response)                                                                            \
+    X(lookup_connection_value)                                                                     \
+    X(get_connection_values)                                                                       \
+    X(suspend_connection)                                                                          \
+    X(resume_connection)                                                                           \
+    X(set_connection_option)                                                                       \
+    X(quiesce_daemon)                                                                              \
+    X(stop_daemon)                                                                                 \
+    X(start_daemon)                                                                                \
     X(get_daemon_info)
 
 struct Mhd {
 #define ZORV_MHD_MEMBER(name) decltype(&::MHD_##name) name = nullptr;
     ZORV_MHD_FUNCTIONS(ZORV_MHD_MEMBER)
 #undef ZORV_MHD_MEMBER
+    // GnuTLS's gnutls_record_send, from the GnuTLS that libmicrohttpd loaded; null without one.
+    using RecordSend = ssize_t (*)(void* pSession, const void* pData, size_t nData);
+    RecordSend record_send = nullptr;
 };
 
 // The library's functions, or a std::runtime_error that names what is missing.
@@ -70,6 +75,7 @@ const Mhd& Library() {
 #define ZORV_MHD_FIND(name) Find(mhd.name, "MHD_" #name);
         ZORV_MHD_FUNCTIONS(ZORV_MHD_FIND)
 #undef ZORV_MHD_FIND
+        mhd.record_send = reinterpret_cast<Mhd::RecordSend>(dlsym(pLibrary, "gnutls_record_send"));
         if (strProblem.empty())
             pLoaded = &mhd;
     });
@@ -80,13 +86,26 @@ const Mhd& Library() {
 
 const char kContentType[] = "text/plain; charset=ISO-8859-1";
 
-// One request from its header to its reply. Owned by libmicrohttpd's request context: made when
-// the header has arrived, deleted when the request ends.
+// libmicrohttpd keeps a connection's header, its records of the header's fields, the body as it
+// arrives and the reply's header in one pool of this size; a header that leaves the reply no room
+// there gets no reply at all, or a 500. Four times the front's own limit keeps every header within
+// that limit well clear of the pool's end, and lets the front refuse a larger one with its own 431
+// up to about 60 KiB; past that libmicrohttpd refuses the header itself.
+constexpr std::size_t kConnectionMemory = 4 * StandaloneFront::kHeaderBytes;
+
+// One request from its request line to its reply. Owned by libmicrohttpd's request context: made
+// when the request line has arrived, deleted when the request ends.
 struct Exchange {
-    enum class State { Reading, Working, Done };
-    State state = State::Reading;
+    enum class State { Header, Reading, Working, Done };
+    State state = State::Header;
+    // The request target as it arrived, before libmicrohttpd split off the query and decoded the
+    // escapes in place; as a C string it ends at a NUL byte the target may hold.
+    const char* szTarget = nullptr;
+    std::size_t nTargetLength = 0;
+    bool bEscapedNul = false;       // the target holds %00
     unsigned iStatus = MHD_HTTP_OK; // anything else is answered without the guild
     std::string strBody;            // at most kMaxBodyBytes + 1 bytes of it
+    std::size_t nBodyBytes = 0;     // all of it that has arrived
     std::string strAgent;
     std::string strAddress;
     std::string strReply;
@@ -123,6 +142,24 @@ MHD_Result Answer(MHD_Connection* pConnection, unsigned iStatus, const std::stri
     return result;
 }
 
+// libmicrohttpd takes a reply only before a body or after it. A refusal in the middle of one is
+// written to the connection here, in the clear or as one TLS record, and the connection closed
+// (MHD_NO tells libmicrohttpd to close it).
+MHD_Result RefuseMidBody(MHD_Connection* pConnection, const char* szStatusLine) {
+    std::string strReply = std::string("HTTP/1.1 ") + szStatusLine +
+                           "\r\nConnection: close\r\nContent-Length: 0\r\n\r\n";
+    const MHD_ConnectionInfo* pTls =
+        Library().get_connection_info(pConnection, MHD_CONNECTION_INFO_GNUTLS_SESSION);
+    if (pTls && pTls->tls_session) {
+        if (Library().record_send)
+            Library().record_send(pTls->tls_session, strReply.data(), strReply.size());
+    } else if (const MHD_ConnectionInfo* pFd =
+                   Library().get_connection_info(pConnection, MHD_CONNECTION_INFO_CONNECTION_FD)) {
+        send(pFd->connect_fd, strReply.data(), strReply.size(), MSG_DONTWAIT | MSG_NOSIGNAL);
+    }
+    return MHD_NO;
+}
+
 MHD_Result AnswerWeb(MHD_Connection* pConnection, const WebReply& reply) {
     MHD_Response* pResponse = Library().create_response_from_buffer(
         reply.strBody.size(), const_cast<char*>(reply.strBody.data()), MHD_RESPMEM_MUST_COPY);
@@ -147,6 +184,50 @@ std::optional<std::string> WebSubPath(const std::string& strScript, const char* 
     if (strUrl.compare(0, strPrefix.size(), strPrefix) == 0)
         return strUrl.substr(strPrefix.size());
     return std::nullopt;
+}
+
+// Whether the request line and the header pass the front's limits: kHeaderBytes counts every
+// byte before the body (the request line, each header line and the blank line that ends the
+// header, with their line ends), as libmicrohttpd read them; kMaxHeaderLines counts the header's
+// fields.
+bool HeaderTooLarge(MHD_Connection* pConnection) {
+    const MHD_ConnectionInfo* pSize =
+        Library().get_connection_info(pConnection, MHD_CONNECTION_INFO_REQUEST_HEADER_SIZE);
+    return !pSize || pSize->header_size > StandaloneFront::kHeaderBytes ||
+           Library().get_connection_values(pConnection, MHD_HEADER_KIND, nullptr, nullptr) >
+               StandaloneFront::kMaxHeaderLines;
+}
+
+// Whether the request target holds a NUL byte, raw or as %00; its path would end there, and
+// "/zorv\0x" be served as "/zorv". libmicrohttpd parses the request line in place, the version
+// starting one byte after the target, so a target whose text stops short of that held a NUL.
+bool TargetHoldsNul(const Exchange& x, const char* szUrl, const char* szVersion) {
+    return !x.szTarget || x.bEscapedNul || szUrl != x.szTarget ||
+           szVersion != szUrl + x.nTargetLength + 1;
+}
+
+// Whether the header gives the body's length twice, differently. libmicrohttpd would frame the
+// body by the first; a proxy in front of the server might have framed it by the other.
+bool LengthsDisagree(MHD_Connection* pConnection) {
+    struct Seen {
+        const char* szFirst = nullptr;
+        bool bDiffer = false;
+    } seen;
+    Library().get_connection_values(
+        pConnection, MHD_HEADER_KIND,
+        [](void* pSeen, MHD_ValueKind, const char* szKey, const char* szValue) {
+            Seen& seen = *static_cast<Seen*>(pSeen);
+            if (strcasecmp(szKey, MHD_HTTP_HEADER_CONTENT_LENGTH) == 0) {
+                const char* szLength = szValue ? szValue : "";
+                if (!seen.szFirst)
+                    seen.szFirst = szLength;
+                else
+                    seen.bDiffer = seen.bDiffer || std::strcmp(seen.szFirst, szLength) != 0;
+            }
+            return MHD_YES;
+        },
+        &seen);
+    return seen.bDiffer;
 }
 
 std::string HeaderValue(MHD_Connection* pConnection, const char* szName) {
@@ -300,20 +381,35 @@ struct StandaloneFront::Impl {
         *ppContext = nullptr;
     }
 
+    // The request line has arrived: its exchange begins, with the target as it came.
+    static void* OnRequestLine(void*, const char* szTarget, MHD_Connection*) {
+        Exchange* x = new Exchange;
+        if (szTarget) {
+            x->szTarget = szTarget;
+            x->nTargetLength = std::strlen(szTarget);
+            x->bEscapedNul = std::strstr(szTarget, "%00") != nullptr;
+        }
+        return x;
+    }
+
     static MHD_Result OnRequest(void* pSelf, MHD_Connection* pConnection, const char* szUrl,
-                                const char* szMethod, const char*, const char* pData,
+                                const char* szMethod, const char* szVersion, const char* pData,
                                 size_t* pnData, void** ppContext) {
         Impl* self = static_cast<Impl*>(pSelf);
         Exchange* x = static_cast<Exchange*>(*ppContext);
-        if (!x) { // the header is complete
-            self->watch.HeaderArrived(pConnection);
+        if (!x) { // no request line was seen; its target is unknown and refused below
             x = new Exchange;
             *ppContext = x;
+        }
+        if (x->state == Exchange::State::Header) { // the header is complete
+            x->state = Exchange::State::Reading;
+            self->watch.HeaderArrived(pConnection);
             const char* szLength =
                 Library().lookup_connection_value(pConnection, MHD_HEADER_KIND, "Content-Length");
-            if (Library().get_connection_values(pConnection, MHD_HEADER_KIND, nullptr, nullptr) >
-                kMaxHeaderLines)
+            if (HeaderTooLarge(pConnection))
                 return Answer(pConnection, MHD_HTTP_REQUEST_HEADER_FIELDS_TOO_LARGE, "");
+            if (TargetHoldsNul(*x, szUrl, szVersion) || LengthsDisagree(pConnection))
+                return Answer(pConnection, MHD_HTTP_BAD_REQUEST, "");
             if (szLength && std::strtoull(szLength, nullptr, 10) > kMaxUploadBytes)
                 return Answer(pConnection, MHD_HTTP_CONTENT_TOO_LARGE, "");
             bool bRead = !std::strcmp(szMethod, MHD_HTTP_METHOD_GET) ||
@@ -339,6 +435,10 @@ struct StandaloneFront::Impl {
             return MHD_YES;
         }
         if (*pnData > 0) {
+            // A chunked body announces no length, so its cap is only seen as it passes.
+            x->nBodyBytes += *pnData;
+            if (x->nBodyBytes > kMaxUploadBytes)
+                return RefuseMidBody(pConnection, "413 Content Too Large");
             // Past the protocol's limit only one more byte is kept: enough for the guild to
             // refuse the body, without holding it.
             std::size_t nKeep = std::min(
@@ -350,6 +450,10 @@ struct StandaloneFront::Impl {
         switch (x->state) {
         case Exchange::State::Reading:
             self->watch.Done(pConnection);
+            // From here libmicrohttpd's silence timeout guards the reply's writing; before, the
+            // watch's deadlines alone apply, so that a silent connection always gets its 408.
+            Library().set_connection_option(pConnection, MHD_CONNECTION_OPTION_TIMEOUT,
+                                            static_cast<unsigned>(self->limits.nIdleSeconds));
             if (x->iStatus != MHD_HTTP_OK)
                 return Answer(pConnection, x->iStatus, "");
             x->state = Exchange::State::Working;
@@ -369,6 +473,7 @@ struct StandaloneFront::Impl {
                 Library().resume_connection(pConnection);
             }
             return MHD_YES;
+        case Exchange::State::Header: // handled above
         case Exchange::State::Working:
             return MHD_YES;
         case Exchange::State::Done:
@@ -457,13 +562,13 @@ int StandaloneFront::Start(const std::string& strHost, int iPort) {
     // The TLS options come last: without TLS they end the list early.
     impl.pDaemon = Library().start_daemon(
         iFlags, static_cast<uint16_t>(iPort), nullptr, nullptr, &Impl::OnRequest, &impl,
-        MHD_OPTION_EXTERNAL_LOGGER, &Impl::OnLog, &impl, MHD_OPTION_SOCK_ADDR,
-        reinterpret_cast<sockaddr*>(&address), MHD_OPTION_LISTEN_BACKLOG_SIZE,
-        static_cast<unsigned>(impl.limits.nBacklog), MHD_OPTION_CONNECTION_LIMIT,
-        static_cast<unsigned>(impl.limits.nConnections), MHD_OPTION_PER_IP_CONNECTION_LIMIT,
-        static_cast<unsigned>(impl.limits.nPerAddress), MHD_OPTION_CONNECTION_TIMEOUT,
-        static_cast<unsigned>(impl.limits.nIdleSeconds), MHD_OPTION_CONNECTION_MEMORY_LIMIT,
-        kHeaderBytes, MHD_OPTION_THREAD_POOL_SIZE, static_cast<unsigned>(impl.limits.nIoThreads),
+        MHD_OPTION_EXTERNAL_LOGGER, &Impl::OnLog, &impl, MHD_OPTION_URI_LOG_CALLBACK,
+        &Impl::OnRequestLine, &impl, MHD_OPTION_SOCK_ADDR, reinterpret_cast<sockaddr*>(&address),
+        MHD_OPTION_LISTEN_BACKLOG_SIZE, static_cast<unsigned>(impl.limits.nBacklog),
+        MHD_OPTION_CONNECTION_LIMIT, static_cast<unsigned>(impl.limits.nConnections),
+        MHD_OPTION_PER_IP_CONNECTION_LIMIT, static_cast<unsigned>(impl.limits.nPerAddress),
+        MHD_OPTION_CONNECTION_TIMEOUT, 0u, MHD_OPTION_CONNECTION_MEMORY_LIMIT, kConnectionMemory,
+        MHD_OPTION_THREAD_POOL_SIZE, static_cast<unsigned>(impl.limits.nIoThreads),
         MHD_OPTION_NOTIFY_CONNECTION, &Impl::OnConnection, &impl, MHD_OPTION_NOTIFY_COMPLETED,
         &Impl::OnCompleted, &impl, bTls ? MHD_OPTION_HTTPS_MEM_CERT : MHD_OPTION_END,
         impl.strCertPem.c_str(), MHD_OPTION_HTTPS_MEM_KEY, impl.strKeyPem.c_str(), MHD_OPTION_END);

@@ -4,7 +4,7 @@
 // ever holds a thread that others need. Limits: a request's header must arrive within
 // nHeaderSeconds of the connection and the whole request within nRequestSeconds (a watch thread
 // ends the connection otherwise, with 408 when no header came); at most kMaxHeaderLines header
-// lines and kHeaderBytes for the request line and the header together (431); nPerAddress open
+// fields and kHeaderBytes before the body, the header's blank line included (431); nPerAddress open
 // connections an address, nConnections in all; a listen backlog of nBacklog. With UseTls it
 // speaks HTTPS only (GnuTLS, through libmicrohttpd); the limits count the handshake as part of
 // the header's time.
@@ -19,13 +19,13 @@
 struct FrontLimits {
     int nHeaderSeconds = 10;
     int nRequestSeconds = 30;
-    int nIdleSeconds = 10;
+    int nIdleSeconds = 10; // silence allowed once the request is whole, while the reply is written
     int nPerAddress = 32;
     int nConnections = 1000;
     int nBacklog = 1024;
     int nWorkers = 8;
     int nWebWorkers = 2; // for the web roster's pages alone
-    int nIoThreads = 2; // each with its own epoll set; the connections are shared among them
+    int nIoThreads = 2;  // each with its own epoll set; the connections are shared among them
 };
 
 class StandaloneFront {
@@ -33,7 +33,8 @@ public:
     static constexpr int kMaxHeaderLines = 64;
     static constexpr std::size_t kHeaderBytes = 16 * 1024;
     // A body larger than the protocol allows is still read, and answered by the guild (992), up
-    // to this; beyond it the request is refused (413) without being read.
+    // to this; beyond it the request is refused (413) without being read, or, when its length is
+    // not announced (chunked), as soon as it passes this.
     static constexpr std::size_t kMaxUploadBytes = 4 * 1024 * 1024;
 
     using Handler = std::function<Reply(const Request&)>;

@@ -213,6 +213,24 @@ std::string RawExchange(int iPort, const std::string& strBytes, const std::strin
     return strReply;
 }
 
+std::string PadHeader(const std::string& strRequest, std::size_t nHeaderBytes, int nLines) {
+    std::size_t iEnd = strRequest.find("\r\n\r\n");
+    if (iEnd == std::string::npos)
+        throw std::runtime_error("PadHeader: no end of header");
+    std::string strHead = strRequest.substr(0, iEnd + 2); // up to the last line's CR LF
+    int nHave = -1;                                       // the request line is no header line
+    for (std::size_t i = 0; (i = strHead.find("\r\n", i)) != std::string::npos; i += 2)
+        ++nHave;
+    for (int i = nHave; i < nLines - 1; ++i)
+        strHead += "X-" + std::to_string(i) + ": y\r\n";
+    const std::string strPad = "X-Pad: \r\n";
+    if (nHave >= nLines || strHead.size() + strPad.size() + 2 > nHeaderBytes)
+        throw std::runtime_error("PadHeader: the request is already larger");
+    strHead += "X-Pad: " + std::string(nHeaderBytes - strHead.size() - strPad.size() - 2, 'a') +
+               "\r\n\r\n";
+    return strHead + strRequest.substr(iEnd + 4);
+}
+
 std::string Target::RequestBytes(const std::string& strName, const std::string& strPassword,
                                  int iMsgId, const Fields& fields,
                                  const std::string& strAgent) const {

@@ -38,6 +38,11 @@ std::string RawExchange(int iPort, const std::string& strBytes, const std::strin
 // A connection to 127.0.0.1:port from strFrom (or the default address); -1 when it fails.
 int ConnectLoopback(int iPort, const std::string& strFrom = "");
 
+// strRequest with filler lines added to its header, so that the bytes before its body (request
+// line, header lines and the blank line after them) come to exactly nHeaderBytes in nLines header
+// lines. Throws when the request is already larger than that.
+std::string PadHeader(const std::string& strRequest, std::size_t nHeaderBytes, int nLines);
+
 struct Answer {
     int iCode = -1;
     std::string strPayload;

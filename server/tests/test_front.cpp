@@ -3,10 +3,12 @@
 // request from being answered, nor the server's memory from coming back.
 #include "Harness.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <csignal>
+#include <cstdio>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <poll.h>
@@ -107,6 +109,18 @@ TEST_F(Front, AHeaderThatTricklesIsEndedAtItsDeadline) {
     EXPECT_EQ(As(*target, S::Self, 104).iCode, 800);
 }
 
+// A connection that never sends a byte gets the 408 at its header deadline, also when that
+// deadline lies past the 10 s after which libmicrohttpd would close a silent connection on its
+// own, without a word.
+TEST_F(Front, ASilentConnectionGetsThe408AtItsDeadline) {
+    auto target = Start({"--header-seconds", "12"});
+    int fd = ConnectLoopback(target->Port());
+    ASSERT_GE(fd, 0);
+    std::string strReply = ReadFor(fd, 30);
+    close(fd);
+    EXPECT_EQ(strReply.substr(0, 12), "HTTP/1.1 408") << strReply;
+}
+
 TEST_F(Front, HeaderFloodsAreRefusedAndTheMemoryComesBack) {
     auto target = Start();
     EXPECT_EQ(As(*target, S::Self, 104).iCode, 800);
@@ -146,6 +160,66 @@ TEST_F(Front, HeaderFloodsAreRefusedAndTheMemoryComesBack) {
     std::string strRefusal = RawExchange(target->Port(), strMany);
     EXPECT_EQ(strRefusal.substr(9, 3), "431") << strRefusal;
     EXPECT_EQ(strRefusal.find("<START_HERE>"), std::string::npos);
+}
+
+// The header's limits hold to the byte and to the line: a request whose bytes before the body come
+// to 16384, in a few header lines or in the 64 allowed, is answered by the guild, and so is one
+// that filled the room libmicrohttpd's bookkeeping once took; one byte or one line more is
+// refused with 431, never met with silence or a 500.
+TEST_F(Front, HeaderLimitsHoldToTheByteAndTheLine) {
+    auto target = Start();
+    const std::string strLogin = target->RequestBytes("Self", "defpw1", 104, {});
+    struct Case {
+        std::size_t nBytes;
+        int nLines;
+        bool bServed;
+    } cases[] = {{16100, 5, true},  {16384, 5, true},   {16385, 5, false}, {12200, 64, true},
+                 {16384, 64, true}, {16385, 64, false}, {2000, 65, false}, {40000, 5, false}};
+    for (const Case& c : cases) {
+        std::string strReply = RawExchange(target->Port(), PadHeader(strLogin, c.nBytes, c.nLines));
+        std::string strWhat = std::to_string(c.nBytes) + " bytes in " + std::to_string(c.nLines) +
+                              " lines: " + strReply.substr(0, 40);
+        if (c.bServed) {
+            EXPECT_NE(strReply.find("<START_HERE>800;"), std::string::npos) << strWhat;
+        } else {
+            EXPECT_EQ(strReply.substr(0, 12), "HTTP/1.1 431") << strWhat;
+        }
+    }
+}
+
+// A chunked body announces no length: it is held to the same 4 MiB as one that does. Up to the cap
+// it is read to its end and answered by the guild; one byte past it gets 413 at once, without the
+// rest of the body, which here never comes.
+TEST_F(Front, AChunkedBodyIsHeldToTheUploadCap) {
+    auto target = Start();
+    const std::string strHead = "POST /zorv HTTP/1.1\r\nHost: x\r\nUser-Agent: ZORV 0.3\r\n"
+                                "Transfer-Encoding: chunked\r\n\r\n";
+    auto Chunks = [](std::size_t nBytes) {
+        std::string strChunks;
+        for (std::size_t nLeft = nBytes; nLeft > 0;) {
+            std::size_t n = std::min<std::size_t>(nLeft, 64 * 1024);
+            char szSize[16];
+            std::snprintf(szSize, sizeof szSize, "%zx\r\n", n);
+            strChunks += szSize + std::string(n, 'a') + "\r\n";
+            nLeft -= n;
+        }
+        return strChunks;
+    };
+    const std::size_t nCap = 4u << 20;
+    std::string strAtCap = RawExchange(target->Port(), strHead + Chunks(nCap) + "0\r\n\r\n");
+    EXPECT_NE(strAtCap.find("<START_HERE>992;"), std::string::npos) << strAtCap.substr(0, 200);
+
+    int fd = ConnectLoopback(target->Port());
+    ASSERT_GE(fd, 0);
+    std::string strOver = strHead + Chunks(nCap + 1);
+    for (std::size_t nSent = 0; nSent < strOver.size();) {
+        ssize_t n = send(fd, strOver.data() + nSent, strOver.size() - nSent, MSG_NOSIGNAL);
+        ASSERT_GT(n, 0) << "the server closed after " << nSent << " bytes";
+        nSent += static_cast<std::size_t>(n);
+    }
+    std::string strReply = ReadFor(fd, 20); // the request's own deadline is 30 s
+    close(fd);
+    EXPECT_EQ(strReply.substr(0, 12), "HTTP/1.1 413") << strReply;
 }
 
 // Told to stop, the server answers every request it has taken, and refuses one whose body
@@ -238,6 +312,47 @@ TEST_F(Front, MalformedRequestsAreAnsweredAtOnce) {
     }
     // A body past what its length announces is not read as a second request.
     EXPECT_EQ(As(*target, S::Self, 104).iCode, 800);
+}
+
+// Requests that two HTTP readers could take two ways are refused with 400 rather than read one of
+// them; the same request without the ambiguity is served.
+TEST_F(Front, AmbiguousRequestsAreRefusedWith400) {
+    auto target = Start();
+    const std::string strBody = "charname=Self&password=defpw1&msgid=104";
+    const std::string strLength = std::to_string(strBody.size());
+    auto Request = [&](const std::string& strTarget, const std::string& strLengths) {
+        return "POST " + strTarget + " HTTP/1.0\r\nHost: x\r\nUser-Agent: ZORV 0.3\r\n" +
+               strLengths + "\r\n" + strBody;
+    };
+    const std::string kLengthLine = "Content-Length: " + strLength + "\r\n";
+    struct Case {
+        const char* szWhat;
+        std::string strRequest;
+        bool bServed;
+    } cases[] = {
+        {"two lengths that differ",
+         Request("/zorv", "Content-Length: " + strLength + "\r\ncontent-length: 5\r\n"), false},
+        {"two lengths, the body's second",
+         Request("/zorv", "Content-Length: 5\r\nContent-Length: " + strLength + "\r\n"), false},
+        {"the same length twice",
+         Request("/zorv",
+                 "Content-Length: " + strLength + "\r\nContent-length: " + strLength + "\r\n"),
+         true},
+        {"a NUL byte in the target", Request(std::string("/zorv\0x", 7), kLengthLine), false},
+        {"a NUL byte at the target's end", Request(std::string("/zorv\0", 6), kLengthLine), false},
+        {"an escaped NUL in the target", Request("/zorv%00x", kLengthLine), false},
+        {"an escaped NUL in the query", Request("/zorv?a=%00", kLengthLine), false},
+        {"the target alone", Request("/zorv", kLengthLine), true},
+    };
+    for (const Case& c : cases) {
+        std::string strReply = RawExchange(target->Port(), c.strRequest);
+        if (c.bServed) {
+            EXPECT_NE(strReply.find("<START_HERE>800;"), std::string::npos)
+                << c.szWhat << ": " << strReply;
+        } else {
+            EXPECT_EQ(strReply.substr(0, 12), "HTTP/1.1 400") << c.szWhat << ": " << strReply;
+        }
+    }
 }
 
 TEST_F(Front, OneAddressHoldsOnlyItsShareOfConnections) {

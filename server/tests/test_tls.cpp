@@ -104,6 +104,44 @@ TEST_F(Tls, ServesTheProtocolInsideTlsOnly) {
     EXPECT_EQ(strPlain.find("HTTP/"), std::string::npos) << strPlain;
 }
 
+// Inside TLS the header's limits hold to the byte and the line as in the clear: 16384 bytes before
+// the body, in few lines or in 64, are answered; one byte or one line more gets 431.
+TEST_F(Tls, HeaderLimitsHoldInsideTls) {
+    ServeTarget target(m_strDb, "/zorv", {"--tls-cert", Cert(), "--tls-key", Key()});
+    const std::string strLogin = target.RequestBytes("Root", Scene::kRootPassword, 104, {});
+    struct Case {
+        std::size_t nBytes;
+        int nLines;
+        const char* szStatus;
+    } cases[] = {{16384, 5, "200"},
+                 {16385, 5, "431"},
+                 {16384, 64, "200"},
+                 {16385, 64, "431"},
+                 {2000, 65, "431"}};
+    for (const Case& c : cases) {
+        std::string strErr;
+        std::string strReply =
+            TlsExchange(target.Port(), PadHeader(strLogin, c.nBytes, c.nLines), strErr, Cert());
+        EXPECT_EQ(strReply.substr(0, 12), std::string("HTTP/1.1 ") + c.szStatus)
+            << c.nBytes << " bytes in " << c.nLines << " lines: " << strReply.substr(0, 40)
+            << strErr;
+    }
+}
+
+// A chunked body past the 4 MiB cap is refused in the middle of its TLS stream, with a 413 inside
+// the session, as in the clear.
+TEST_F(Tls, RefusesAChunkedBodyPastTheCapInsideTls) {
+    ServeTarget target(m_strDb, "/zorv", {"--tls-cert", Cert(), "--tls-key", Key()});
+    std::string strRequest = "POST /zorv HTTP/1.1\r\nHost: x\r\nUser-Agent: ZORV 0.3\r\n"
+                             "Transfer-Encoding: chunked\r\n\r\n";
+    for (int i = 0; i < 64; ++i)
+        strRequest += "10000\r\n" + std::string(0x10000, 'a') + "\r\n";
+    strRequest += "1\r\na\r\n"; // the cap's one byte over; the body never ends
+    std::string strErr;
+    std::string strReply = TlsExchange(target.Port(), strRequest, strErr, Cert());
+    EXPECT_EQ(strReply.substr(0, 12), "HTTP/1.1 413") << strReply << strErr;
+}
+
 // A client that connects and never starts the handshake is closed once the header's time is out,
 // without the clear-text 408 a plain connection gets, which would only garble the TLS stream.
 TEST_F(Tls, ClosesAStalledHandshakeWithoutClearText) {
