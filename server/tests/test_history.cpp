@@ -320,6 +320,65 @@ TEST_P(History, UndoAPatronChangePutsTheBranchBackInItsPlace) {
     EXPECT_EQ(zorv::UnescapedFields(moved.strPayload)[0], "Vassal has moved again since");
 }
 
+// An addition's undo removes the member again, which only holds while the member is no more
+// than the addition made it: with vassals of its own, a saved record or an administrator's rights
+// it is refused, and the tree stays as it was.
+TEST_P(History, UndoOfAnAdditionIsRefusedOnceTheMemberIsMore) {
+    auto AddBelow = [&](int iPatron, const char* szName) {
+        Answer added = As(T(), S::Root, 101,
+                          {{"charid", "1"},
+                           {"addtoid", std::to_string(iPatron)},
+                           {"vassalname", szName},
+                           {"vassallist", Vassals(iPatron)},
+                           {"patronid", Column("patron_id", iPatron)}});
+        EXPECT_EQ(added.iCode, 800) << szName << ": " << added.strRaw;
+        return std::make_pair(std::stoi(added.strPayload), LastSeq());
+    };
+    const auto [iNewbie, strNewbie] = AddBelow(S::Vassal, "Newbie");
+    AddBelow(iNewbie, "Tiny");
+    const auto [iSaved, strSaved] = AddBelow(S::Vassal, "Saved");
+    ASSERT_EQ(Save(S::Root, iSaved, {{"BIO", "kept"}}).iCode, 800);
+    const auto [iRaised, strRaised] = AddBelow(S::Vassal, "Raised");
+    ASSERT_EQ(As(T(), S::Root, 112,
+                 {{"charid", "1"}, {"changeid", std::to_string(iRaised)}, {"newlevel", "3"}})
+                  .iCode,
+              800);
+
+    const struct {
+        std::string strEntry;
+        const char* szWhy;
+    } cases[] = {
+        {strNewbie, "Newbie has vassals now"},
+        {strSaved, "Saved's record has been saved since"},
+        {strRaised, "Raised has been made an administrator since"},
+    };
+    for (const auto& c : cases) {
+        const std::string strTree = As(T(), S::Root, 100).strPayload;
+        const std::string strGuild = Guild();
+        Answer undo = Undo(S::Keeper, c.strEntry);
+        EXPECT_EQ(undo.iCode, 1063) << c.szWhy;
+        EXPECT_EQ(zorv::UnescapedFields(undo.strPayload)[0], c.szWhy);
+        EXPECT_EQ(As(T(), S::Root, 100).strPayload, strTree) << c.szWhy;
+        EXPECT_EQ(Guild(), strGuild) << c.szWhy;
+    }
+}
+
+// Undoing a move whose old patron has since come to stand below the member would hang the member
+// under its own follower: a cycle that no backup of the guild restores.
+TEST_P(History, UndoOfAMoveIsRefusedWhenTheOldPatronIsNowBelow) {
+    ASSERT_EQ(Move(S::Root, S::Self, S::Other).iCode, 800);
+    const std::string strMove = LastSeq();
+    ASSERT_EQ(Move(S::Root, S::Patron, S::Vassal).iCode, 800);
+    const std::string strTree = As(T(), S::Root, 100).strPayload;
+    const std::string strGuild = Guild();
+    Answer undo = Undo(S::Root, strMove);
+    EXPECT_EQ(undo.iCode, 1063);
+    EXPECT_EQ(zorv::UnescapedFields(undo.strPayload)[0],
+              "the old patron is now among Self's followers");
+    EXPECT_EQ(As(T(), S::Root, 100).strPayload, strTree);
+    EXPECT_EQ(Guild(), strGuild);
+}
+
 TEST_P(History, UndoARemovalBringsBackEveryRecord) {
     ASSERT_EQ(Save(S::Self, S::Self, {{"BIO", "self's bio"}, {"EMAIL", "s@x.org"}}).iCode, 800);
     ASSERT_EQ(Save(S::Vassal, S::Vassal, {{"LEVEL", "12"}, {"SKILLS", "1,1,10"}}).iCode, 800);
