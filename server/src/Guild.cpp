@@ -6,7 +6,6 @@
 #include "ListOps.h"
 #include "TreeOps.h"
 
-#include "Escape.h"
 #include "Numbers.h"
 #include "Passwords.h"
 #include "Protocol.h"
@@ -72,12 +71,8 @@ Reply Authenticate(Database& db, Store& store, CredentialCache* pCache, const Fo
     LoginThrottle::Turn turn;
     if (long lWait = throttle.Admit(strKey, strAddress, turn)) {
         // The name comes back as sent, less any reply marker, which would cut the reply short.
-        // Again until none is left: taking one out can join the pieces of another.
-        std::string strShown = Trim(strName);
-        while (HoldsMarker(strShown))
-            strShown = zorv::ReplaceAll(zorv::ReplaceAll(strShown, zorv::kStartMarker, ""),
-                                        zorv::kStopMarker, "");
-        return {zorv::CodeLoginThrottled, zorv::JoinFields({strShown, std::to_string(lWait)})};
+        return {zorv::CodeLoginThrottled,
+                zorv::JoinFields({WithoutMarkers(Trim(strName)), std::to_string(lWait)})};
     }
     if (member && pCache && pCache->Knows(strKey, strPassword, strHash, &db)) {
         if (!turn.rows.empty())
