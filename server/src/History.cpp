@@ -579,25 +579,13 @@ void PrintRecent(Database& db, int nCount, std::FILE* pOut) {
         std::fprintf(pOut, "No changes recorded.\n");
 }
 
-void DumpRows(Database& db, std::string& strOut, std::string (*escape)(const std::string&),
-              int& nEntries, int& nValues) {
-    auto Rows = [&](const char* szTag, const char* szSql, int nColumns, int& nRows) {
-        Statement rows(db, szSql);
-        while (rows.Step()) {
-            strOut += szTag;
-            for (int i = 0; i < nColumns; ++i)
-                strOut += "|" + escape(Utf8ToLatin1(rows.Text(i)));
-            strOut += "\n";
-            ++nRows;
-        }
-    };
-    Rows("H",
-         "SELECT seq, at, at_epoch, kind, actor_id, actor_name, character_id, character_name, "
-         "undoes, undone_by FROM history ORDER BY seq",
-         10, nEntries);
-    Rows("V", "SELECT entry, ord, field, old, new FROM history_values ORDER BY entry, ord", 5,
-         nValues);
-}
+const DumpRowsQuery kDumpRows[2] = {
+    {"H",
+     "SELECT seq, at, at_epoch, kind, actor_id, actor_name, character_id, character_name, "
+     "undoes, undone_by FROM history ORDER BY seq",
+     10},
+    {"V", "SELECT entry, ord, field, old, new FROM history_values ORDER BY entry, ord", 5},
+};
 
 std::string EntryRowFault(const std::vector<std::string>& f) {
     if (f.size() != 10)

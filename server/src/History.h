@@ -49,10 +49,14 @@ Reply UndoOp(Call& call);
 // The newest nCount entries, a line each, for the server's console.
 void PrintRecent(Database& db, int nCount, std::FILE* pOut);
 
-// The dump's history rows: "H|" per entry, "V|" per value, escaped as the dump escapes (the
-// escape function is the dump's). Counts what it wrote.
-void DumpRows(Database& db, std::string& strOut, std::string (*escape)(const std::string&),
-              int& nEntries, int& nValues);
+// The queries that read the dump's history rows in dump order, one column a field: "H|" per
+// entry, then "V|" per value it records.
+struct DumpRowsQuery {
+    const char* szTag;
+    const char* szSql;
+    int nColumns;
+};
+extern const DumpRowsQuery kDumpRows[2];
 // A row's fields, unescaped, checked: the reason it cannot be restored, or an empty text.
 std::string EntryRowFault(const std::vector<std::string>& fields);
 std::string ValueRowFault(const std::vector<std::string>& fields);

@@ -7,9 +7,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <fstream>
+#include <sys/socket.h>
 #include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -550,6 +553,114 @@ TEST(HistoryBackup, ABackupTakenWhileMembersSaveAlwaysRestores) {
     bStop = true;
     writer.join();
     EXPECT_GT(nSaved.load(), 0);
+}
+
+namespace {
+
+void SendAll(int fd, const std::string& strBytes) {
+    for (std::size_t nSent = 0; nSent < strBytes.size();) {
+        ssize_t n = send(fd, strBytes.data() + nSent, strBytes.size() - nSent, MSG_NOSIGNAL);
+        ASSERT_GT(n, 0);
+        nSent += static_cast<std::size_t>(n);
+    }
+}
+
+// Reads into strIn until it holds strWords (or, with strWords empty, until the peer closes).
+void ReadUntil(int fd, std::string& strIn, const std::string& strWords = "") {
+    char buffer[65536];
+    while (strWords.empty() || strIn.find(strWords) == std::string::npos) {
+        ssize_t n = recv(fd, buffer, sizeof buffer, 0);
+        if (n <= 0)
+            return;
+        strIn.append(buffer, static_cast<std::size_t>(n));
+    }
+}
+
+// Where two long texts first differ, for a message that does not print megabytes.
+std::size_t FirstDifference(const std::string& a, const std::string& b) {
+    auto mismatch = std::mismatch(a.begin(), a.end(), b.begin(), b.end());
+    return static_cast<std::size_t>(mismatch.first - a.begin());
+}
+
+} // namespace
+
+// A backup is written as it is read, so that each one in progress costs the server a piece of the
+// dump, not the whole of a long history. Its reply is the dump the command line writes, byte for
+// byte, and it is the guild of the moment the backup began, however slowly the client reads
+// while members go on saving. A client that leaves halfway costs nothing further.
+TEST_P(History, ABackupIsWrittenAsItIsReadAndIsOneMoment) {
+    // Some 20 MB of history entries, more than the connection's buffers take in, so that the
+    // save below comes while the server is still reading them, and their values after it; with
+    // the characters the dump escapes.
+    Sql(m_strDb, "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 60000) "
+                 "INSERT INTO history(at, at_epoch, kind, actor_id, actor_name, character_id, "
+                 "character_name) SELECT '2026-01-01 00:00:00', 1767225600, 'save', 1, "
+                 "hex(randomblob(62)) || '|' || char(92) || char(10) || char(13), 4, "
+                 "hex(randomblob(62)) || '|' || char(92) || char(10) || char(13) FROM n");
+    std::string strDump;
+    ASSERT_EQ(RunServerCommand({"backup", "--db", m_strDb}, &strDump), 0);
+    ASSERT_GT(strDump.size(), 16000000u);
+    const std::string strExpected = "<START_HERE>800;" + strDump + "<STOP_HERE>";
+
+    int fd = ConnectLoopback(T().Port());
+    ASSERT_GE(fd, 0);
+    SendAll(fd, T().RequestBytes("Root", S::kRootPassword, 111, {{"charid", "1"}}));
+    std::string strReply;
+    ReadUntil(fd, strReply, "<START_HERE>800;ZORV DUMP 4\n");
+    // Saved while the backup is being read: not held up by it, and not in it.
+    ASSERT_EQ(Save(S::Self, S::Self, {{"BIO", "saved during the backup"}}).iCode, 800);
+    ReadUntil(fd, strReply);
+    close(fd);
+    std::size_t iBody = strReply.find("\r\n\r\n");
+    ASSERT_NE(iBody, std::string::npos);
+    const std::string strBody = strReply.substr(iBody + 4);
+    EXPECT_EQ(strBody.size(), strExpected.size());
+    EXPECT_TRUE(strBody == strExpected)
+        << "first difference at byte " << FirstDifference(strBody, strExpected);
+
+    // To a client that speaks HTTP/1.1 the standalone server sends it chunked, in chunks that a
+    // 16-bit chunk size can say.
+    if (GetParam() == "serve") {
+        std::string strRequest = T().RequestBytes("Root", S::kRootPassword, 111, {{"charid", "1"}});
+        strRequest.replace(strRequest.find("HTTP/1.0"), 8, "HTTP/1.1");
+        fd = ConnectLoopback(T().Port());
+        ASSERT_GE(fd, 0);
+        SendAll(fd, strRequest);
+        std::string strChunked;
+        ReadUntil(fd, strChunked);
+        close(fd);
+        ASSERT_NE(strChunked.find("Transfer-Encoding: chunked"), std::string::npos);
+        std::string strDechunked;
+        std::size_t nLargest = 0;
+        for (std::size_t i = strChunked.find("\r\n\r\n") + 4;;) {
+            std::size_t iLine = strChunked.find("\r\n", i);
+            ASSERT_NE(iLine, std::string::npos);
+            std::size_t nChunk = std::stoul(strChunked.substr(i, iLine - i), nullptr, 16);
+            if (nChunk == 0)
+                break;
+            nLargest = std::max(nLargest, nChunk);
+            strDechunked += strChunked.substr(iLine + 2, nChunk);
+            i = iLine + 2 + nChunk + 2;
+        }
+        EXPECT_LE(nLargest, 0x7FFFu);
+        std::string strNow;
+        ASSERT_EQ(RunServerCommand({"backup", "--db", m_strDb}, &strNow), 0);
+        EXPECT_TRUE(strDechunked == "<START_HERE>800;" + strNow + "<STOP_HERE>")
+            << "first difference at byte "
+            << FirstDifference(strDechunked, "<START_HERE>800;" + strNow + "<STOP_HERE>");
+    }
+
+    // A client that leaves after the first bytes: the server goes on answering, saves included.
+    fd = ConnectLoopback(T().Port());
+    ASSERT_GE(fd, 0);
+    SendAll(fd, T().RequestBytes("Root", S::kRootPassword, 111, {{"charid", "1"}}));
+    std::string strHead;
+    ReadUntil(fd, strHead, "ZORV DUMP 4\n");
+    close(fd);
+    ASSERT_EQ(Save(S::Self, S::Self, {{"BIO", "saved after a client left"}}).iCode, 800);
+    Answer whole = As(T(), S::Root, 111, {{"charid", "1"}});
+    EXPECT_EQ(whole.iCode, 800);
+    EXPECT_NE(whole.strPayload.find("saved after a client left"), std::string::npos);
 }
 
 TEST_P(History, SurvivesBackupAndRestoreAndRefusesPasswordMaterial) {
