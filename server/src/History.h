@@ -34,6 +34,12 @@ struct Entry {
 };
 
 // Writes the entry unless the call keeps no history; returns its number (0 when not written).
+// A member's saves of one character in a row are one entry, so that saving over and over costs
+// the history one entry: a save joins the newest entry about its character when that entry is a
+// save by the same member, not undone, at most kJoinSavesSeconds old. The entry then holds the
+// old value from before the first of them and the new one of the last, takes the last one's time
+// and moves to the top of the history (a new number, unless it was the newest entry already).
+inline constexpr std::int64_t kJoinSavesSeconds = 5 * 60;
 std::int64_t Record(Call& call, const Entry& entry);
 
 // Removes the entries older than nDays days.

@@ -175,8 +175,10 @@ TEST_P(History, EachChangeLeavesOneEntryAndARefusalNone) {
 }
 
 TEST_P(History, ReadByCharacterAndForTheGuildPageByPage) {
-    for (const char* szBio : {"one", "two", "three"})
-        ASSERT_EQ(Save(S::Self, S::Self, {{"BIO", szBio}}).iCode, 800);
+    // Saves by turns of two members, each an entry of its own.
+    ASSERT_EQ(Save(S::Self, S::Self, {{"BIO", "one"}}).iCode, 800);
+    ASSERT_EQ(Save(S::Patron, S::Self, {{"BIO", "two"}}).iCode, 800);
+    ASSERT_EQ(Save(S::Self, S::Self, {{"BIO", "three"}}).iCode, 800);
     Answer first = As(T(), S::Other, 117, {{"historyid", "4"}, {"count", "2"}});
     ASSERT_EQ(first.iCode, 800) << first.strRaw;
     std::vector<zorv::Fields> records = zorv::SplitRecords(first.strPayload);
@@ -271,6 +273,79 @@ TEST_P(History, UndoASaveAndALevel) {
     EXPECT_EQ(only.iCode, 1063);
     EXPECT_EQ(zorv::UnescapedFields(only.strPayload)[0], "Other is the guild's only administrator");
     EXPECT_EQ(Guild(), strGuild);
+}
+
+// Saving over and over costs the history one entry: a member's saves of one character in a row
+// are one entry, holding the values from before the first and those of the last, whose undo puts
+// back the character as it was before the first. Another change of the character, another
+// member's save or a pause of more than five minutes starts a new entry.
+TEST_P(History, AMembersSavesInARowAreOneEntry) {
+    const int nBefore = Entries();
+    ASSERT_EQ(Save(S::Self, S::Self, {{"BIO", "one"}, {"LEVEL", "5"}}).iCode, 800);
+    const std::string strFirst = LastSeq();
+    ASSERT_EQ(Save(S::Vassal, S::Vassal, {{"BIO", "another character"}}).iCode, 800);
+    const std::string strBetween = LastSeq();
+    for (int i = 0; i < 10; ++i)
+        ASSERT_EQ(Save(S::Self, S::Self, {{"BIO", "save " + std::to_string(i)}}).iCode, 800);
+    ASSERT_EQ(Save(S::Self, S::Self,
+                   {{"NAME", "Selma"}, {"BIO", "three"}, {"CLASS", "Mage"}, {"LEVEL", "0"}})
+                  .iCode,
+              800);
+    EXPECT_EQ(Entries(), nBefore + 2);
+    EXPECT_EQ(LastValues(), "bio:>three;name:Self>Selma;class:>Mage")
+        << "the level is back where it was";
+    EXPECT_EQ(Value("SELECT character_name FROM history ORDER BY seq DESC LIMIT 1"), "Selma");
+    EXPECT_GT(std::stoll(LastSeq()), std::stoll(strBetween)) << "on top, with the last save";
+    EXPECT_EQ(Undo(S::Keeper, strFirst).iCode, 1061) << "its first number is gone";
+    ASSERT_EQ(Undo(S::Keeper, LastSeq()).iCode, 800);
+    EXPECT_EQ(Column("name", S::Self) + "/" + Column("bio", S::Self) + "/" +
+                  Column("class", S::Self) + "/" + Column("level", S::Self),
+              "Self///0");
+
+    const struct {
+        const char* szWhat;
+        std::function<void()> between;
+        bool bJoins;
+    } cases[] = {
+        {"nothing", [] {}, true},
+        {"less than five minutes",
+         [&] {
+             Sql(m_strDb, "UPDATE history SET at_epoch = at_epoch - 290 WHERE seq = " + LastSeq());
+         },
+         true},
+        {"an undo", [&] { ASSERT_EQ(Undo(S::Keeper, LastSeq()).iCode, 800); }, false},
+        {"another member's save",
+         [&] {
+             ASSERT_EQ(Save(S::Patron, S::Self, {{"MISCINFO", "his"}}).iCode, 800);
+         },
+         false},
+        {"a new password",
+         [&] {
+             ASSERT_EQ(As(T(), S::Self, 108,
+                          {{"charid", "4"}, {"newpw", "defpw1"}, {"confirmpw", "defpw1"}})
+                           .iCode,
+                       800);
+         },
+         false},
+        {"five minutes and more",
+         [&] {
+             Sql(m_strDb, "UPDATE history SET at_epoch = at_epoch - 301 WHERE seq = " + LastSeq());
+         },
+         false},
+    };
+    int iCase = 0;
+    for (const auto& c : cases) {
+        const std::string strBio = "case " + std::to_string(++iCase);
+        ASSERT_EQ(Save(S::Self, S::Self, {{"BIO", strBio}}).iCode, 800) << c.szWhat;
+        c.between();
+        const int nEntries = Entries();
+        const std::string strOld = Column("bio", S::Self);
+        ASSERT_EQ(Save(S::Self, S::Self, {{"BIO", strBio + " again"}}).iCode, 800) << c.szWhat;
+        EXPECT_EQ(Entries(), c.bJoins ? nEntries : nEntries + 1) << c.szWhat;
+        if (!c.bJoins) {
+            EXPECT_EQ(LastValues(), "bio:" + strOld + ">" + strBio + " again") << c.szWhat;
+        }
+    }
 }
 
 TEST_P(History, UndoAPatronChangePutsTheBranchBackInItsPlace) {
@@ -740,8 +815,9 @@ TEST_P(History, ConcurrentChangesNeverInterleaveOrGetLost) {
     for (int iWriter = 0; iWriter < 4; ++iWriter) {
         writers.emplace_back([&, iWriter] {
             for (int i = 0; i < 6; ++i) {
+                // Two administrators by turns, so that no save joins the one before it.
                 Answer answer =
-                    Save(S::Root, 2 + iWriter,
+                    Save(i % 2 ? S::Keeper : S::Root, 2 + iWriter,
                          {{"BIO", "w" + std::to_string(iWriter) + "-" + std::to_string(i)},
                           {"LEVEL", std::to_string(i + 1)},
                           {"CLASS", "c" + std::to_string(i)}});
