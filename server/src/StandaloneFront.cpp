@@ -115,9 +115,9 @@ std::string AddressOf(MHD_Connection* pConnection) {
     return szAddress;
 }
 
-MHD_Result Answer(MHD_Connection* pConnection, unsigned iStatus, const std::string& strBody) {
-    MHD_Response* pResponse = Library().create_response_from_buffer(
-        strBody.size(), const_cast<char*>(strBody.data()), MHD_RESPMEM_MUST_COPY);
+// Queues a reply of the protocol (plain text, one exchange a connection) and lets go of it.
+MHD_Result QueueProtocolReply(MHD_Connection* pConnection, unsigned iStatus,
+                              MHD_Response* pResponse) {
     if (!pResponse)
         return MHD_NO;
     Library().add_response_header(pResponse, MHD_HTTP_HEADER_CONTENT_TYPE, kContentType);
@@ -125,6 +125,13 @@ MHD_Result Answer(MHD_Connection* pConnection, unsigned iStatus, const std::stri
     MHD_Result result = Library().queue_response(pConnection, iStatus, pResponse);
     Library().destroy_response(pResponse);
     return result;
+}
+
+MHD_Result Answer(MHD_Connection* pConnection, unsigned iStatus, const std::string& strBody) {
+    return QueueProtocolReply(
+        pConnection, iStatus,
+        Library().create_response_from_buffer(strBody.size(), const_cast<char*>(strBody.data()),
+                                              MHD_RESPMEM_MUST_COPY));
 }
 
 // A reply whose payload is streamed, as libmicrohttpd asks for it: the head, the stream's pieces
@@ -181,15 +188,9 @@ MHD_Result AnswerGuild(MHD_Connection* pConnection, Reply& reply) {
     MHD_Response* pResponse =
         Library().create_response_from_callback(MHD_SIZE_UNKNOWN, StreamedBody::kPieceBytes,
                                                 &StreamedBody::Read, pBody, &StreamedBody::Free);
-    if (!pResponse) {
+    if (!pResponse)
         delete pBody;
-        return MHD_NO;
-    }
-    Library().add_response_header(pResponse, MHD_HTTP_HEADER_CONTENT_TYPE, kContentType);
-    Library().add_response_header(pResponse, MHD_HTTP_HEADER_CONNECTION, "close");
-    MHD_Result result = Library().queue_response(pConnection, MHD_HTTP_OK, pResponse);
-    Library().destroy_response(pResponse);
-    return result;
+    return QueueProtocolReply(pConnection, MHD_HTTP_OK, pResponse);
 }
 
 MHD_Result AnswerWeb(MHD_Connection* pConnection, const WebReply& reply) {
