@@ -171,10 +171,29 @@ Reply ResetPasswordOp(Call& call) {
     return Ok();
 }
 
+namespace {
+
+// The dump as the reply is written: at most a piece and a row in memory at a time.
+class DumpStream final : public PayloadStream {
+public:
+    explicit DumpStream(Database& db) : m_reader(db) {}
+    bool Next(std::string& strOut) override { return m_reader.Next(strOut, kPieceBytes); }
+
+private:
+    static constexpr std::size_t kPieceBytes = 32 * 1024;
+    DumpReader m_reader;
+};
+
+} // namespace
+
 Reply BackupOp(Call& call) {
     if (!IsAdmin(call.me))
         return {zorv::CodeBackupNotAdmin, ""};
-    return Ok(DumpDatabase(call.db));
+    // Read from the operation's own read transaction, which the reply keeps open until the dump
+    // is written: the dump is the moment the caller was found an administrator.
+    Reply reply = Ok();
+    reply.pStream = std::make_unique<DumpStream>(call.db);
+    return reply;
 }
 
 Reply SecurityLevelOp(Call& call) {

@@ -22,38 +22,70 @@ Reply LoginOp(Call& call) {
 
 namespace {
 
-// The code a refused sheet value gets, or 0 when the value may be stored.
-int CheckSheetValue(const SheetField& field, const std::string& strValue) {
+// A refused value's reply: the code and one escaped field with the sentence that says which
+// value and why. Older clients show their message for the code and never read it.
+Reply RefuseValue(int iCode, const std::string& strWhy) {
+    return {iCode, zorv::JoinFields({strWhy})};
+}
+
+// A sheet field's value as the save stores it: the form's, except that a skill whose value the
+// member left empty counts as 0.
+std::string SentValue(const Form& form, const SheetField& field) {
+    const std::string& strValue = FormValue(form, field.szKey);
+    return field.kind == SheetField::Kind::Skills ? SkillStringAsSaved(strValue) : strValue;
+}
+
+// A refused sheet value's reply, or code 0 when the value may be stored.
+Reply CheckSheetValue(const SheetField& field, const std::string& strValue) {
     using K = SheetField::Kind;
     auto InRange = [&](long lLow, long lHigh) {
-        std::optional<long> lValue = zorv::ParseWholeNumber(Trim(strValue));
-        return lValue && *lValue >= lLow && *lValue <= lHigh;
+        std::string strFault = WholeNumberFault(strValue, "value", field.szShown, lLow, lHigh);
+        return strFault.empty() ? Reply{0, ""} : RefuseValue(zorv::CodeInvalidNumber, strFault);
     };
+    const std::string strThe =
+        std::string("The value ") + Quoted(strValue) + " of " + field.szShown;
     switch (field.kind) {
     case K::Name: {
         std::string strName = Trim(strValue);
-        return IsValidName(strName) && !IsReservedName(strName) ? 0 : zorv::CodeInvalidText;
+        if (!IsValidName(strName))
+            return RefuseValue(zorv::CodeInvalidText, strThe + " is not a valid name");
+        if (IsReservedName(strName))
+            return RefuseValue(zorv::CodeInvalidText, strThe + " is a reserved name");
+        return {0, ""};
     }
     case K::Text:
-        if (static_cast<int>(strValue.size()) > field.nMaxLength || HoldsMarker(strValue))
-            return zorv::CodeInvalidText;
-        return 0;
-    case K::Number:
-        return Trim(strValue).empty() || InRange(0, 32767) ? 0 : zorv::CodeInvalidNumber;
-    case K::Race:
-        return InRange(0, 3) ? 0 : zorv::CodeInvalidNumber;
-    case K::Sex:
-        return InRange(0, 2) ? 0 : zorv::CodeInvalidNumber;
-    case K::Rank:
-        return InRange(0, 10) ? 0 : zorv::CodeInvalidNumber;
-    case K::Flag:
-        return strValue == "0" || strValue == "1" ? 0 : zorv::CodeInvalidNumber;
-    case K::Skills:
         if (static_cast<int>(strValue.size()) > field.nMaxLength)
-            return zorv::CodeInvalidText;
-        return ParseSkillString(strValue) ? 0 : zorv::CodeInvalidNumber;
+            return RefuseValue(zorv::CodeInvalidText, strThe + " is longer than " +
+                                                          std::to_string(field.nMaxLength) +
+                                                          " bytes");
+        if (HoldsMarker(strValue))
+            return RefuseValue(zorv::CodeInvalidText, std::string("The value of ") + field.szShown +
+                                                          " holds a reply marker");
+        return {0, ""};
+    case K::Number:
+        return Trim(strValue).empty() ? Reply{0, ""} : InRange(0, 32767);
+    case K::Race:
+        return InRange(0, 3);
+    case K::Sex:
+        return InRange(0, 2);
+    case K::Rank:
+        return InRange(0, 10);
+    case K::Flag:
+        if (strValue == "0" || strValue == "1")
+            return {0, ""};
+        return RefuseValue(zorv::CodeInvalidNumber, strThe + " is not 0 or 1");
+    case K::Skills: {
+        if (static_cast<int>(strValue.size()) > field.nMaxLength)
+            return RefuseValue(zorv::CodeInvalidText,
+                               std::string("The value of ") + field.szShown + " is longer than " +
+                                   std::to_string(field.nMaxLength) + " bytes");
+        std::string strFault;
+        if (!ParseSkillString(strValue, &strFault, field.szShown))
+            return RefuseValue(zorv::CodeInvalidNumber, strFault);
+        return {0, ""};
     }
-    return zorv::CodeInvalidNumber;
+    }
+    return RefuseValue(zorv::CodeInvalidNumber, strThe + " is not acceptable");
 }
 
 // Who may save a sheet: the caller, writing under his own `charid`, on a character he may act
@@ -77,13 +109,18 @@ int CheckSaveRights(Call& call, Member& target) {
 // A save that names the revision its sheet was read at is refused once the record has been saved
 // since, with the last editor's name ("Unknown" when that character is gone) and the time as the
 // character payload shows it. A save without a revision, from an older client, is not checked.
-// 0, or the refusing code with strLastEdit filled for CodeSaveStale.
-int CheckRevision(Call& call, const Member& target, std::string& strLastEdit) {
+// 0, or the refusing code with strPayload filled: the last edit for CodeSaveStale, which value was
+// refused for CodeInvalidNumber.
+int CheckRevision(Call& call, const Member& target, std::string& strPayload) {
     if (!HasField(call.form, "revision"))
         return 0;
-    std::optional<long> lRevision = zorv::ParseWholeNumber(Trim(FormValue(call.form, "revision")));
-    if (!lRevision)
+    const std::string& strRevision = FormValue(call.form, "revision");
+    std::optional<long> lRevision = zorv::ParseWholeNumber(Trim(strRevision));
+    if (!lRevision) {
+        strPayload =
+            zorv::JoinFields({WholeNumberFault(strRevision, "value", "revision", 0, 999999999)});
         return zorv::CodeInvalidNumber;
+    }
     Statement stored(call.db,
                      "SELECT revision, modified_at, modified_by FROM characters WHERE id = ?1");
     stored.Bind(1, target.id).Step();
@@ -94,7 +131,7 @@ int CheckRevision(Call& call, const Member& target, std::string& strLastEdit) {
     if (*lRevision >= lStored)
         return 0;
     std::optional<Member> editor = call.store.FindById(iEditor);
-    strLastEdit = zorv::JoinFields({editor ? editor->strName : "Unknown", strWhen});
+    strPayload = zorv::JoinFields({editor ? editor->strName : "Unknown", strWhen});
     return zorv::CodeSaveStale;
 }
 
@@ -111,22 +148,23 @@ int CheckAwards(Call& call, const Member& target) {
     return strStored == FormValue(call.form, "ADMIN_ONLY") ? 0 : zorv::CodeSaveAdminOnly;
 }
 
-// The sheet fields the request carries, in the sheet's order. 0 with `sent` filled, or the code
-// of the first refused value.
-int CheckSheetValues(Call& call, const Member& target, std::vector<const SheetField*>& sent) {
+// The sheet fields the request carries, in the sheet's order. Code 0 with `sent` filled, or the
+// refusal of the first refused value.
+Reply CheckSheetValues(Call& call, const Member& target, std::vector<const SheetField*>& sent) {
     for (const SheetField& field : kSheetFields) {
         if (!HasField(call.form, field.szKey))
             continue;
-        if (int iCode = CheckSheetValue(field, FormValue(call.form, field.szKey)))
-            return iCode;
+        Reply refusal = CheckSheetValue(field, SentValue(call.form, field));
+        if (refusal.iCode)
+            return refusal;
         sent.push_back(&field);
     }
     if (HasField(call.form, "NAME")) {
         std::optional<Member> holder = call.store.FindByName(Trim(FormValue(call.form, "NAME")));
         if (holder && holder->id != target.id)
-            return zorv::CodeAddNameTaken; // the same "name already in the tree" as adding
+            return {zorv::CodeAddNameTaken, ""}; // the same "name already in the tree" as adding
     }
-    return 0;
+    return {0, ""};
 }
 
 // The values a save changes, old and new as the row holds them, before it is written.
@@ -144,7 +182,7 @@ std::vector<history::Change> SheetChanges(Call& call, int iTarget,
     for (std::size_t i = 0; i < sent.size(); ++i) {
         const SheetField* pField = sent[i];
         std::string strOld = stored.Text(static_cast<int>(i));
-        const std::string& strValue = FormValue(call.form, pField->szKey);
+        const std::string strValue = SentValue(call.form, *pField);
         std::string strNew;
         switch (pField->kind) {
         case SheetField::Kind::Name:
@@ -180,7 +218,7 @@ void WriteSheet(Call& call, int iTarget, const std::vector<const SheetField*>& s
     update.Bind(1, NowStamp()).Bind(2, call.me.id);
     iParam = 3;
     for (const SheetField* pField : sent) {
-        const std::string& strValue = FormValue(call.form, pField->szKey);
+        const std::string strValue = SentValue(call.form, *pField);
         switch (pField->kind) {
         case SheetField::Kind::Name:
             update.Bind(iParam++, Latin1ToUtf8(Trim(strValue)));
@@ -270,14 +308,15 @@ Reply SaveOp(Call& call) {
     // The revision comes once the caller may act on the character, since its refusal names who
     // edited it, and before the awards: a stale sheet carries the awards as they were before an
     // administrator changed them, which is a stale save, not an attempt to change them.
-    std::string strLastEdit;
-    if (int iCode = CheckRevision(call, target, strLastEdit))
-        return {iCode, strLastEdit};
+    std::string strPayload;
+    if (int iCode = CheckRevision(call, target, strPayload))
+        return {iCode, strPayload};
     if (int iCode = CheckAwards(call, target))
         return {iCode, ""};
     std::vector<const SheetField*> sent;
-    if (int iCode = CheckSheetValues(call, target, sent))
-        return {iCode, ""};
+    Reply refusal = CheckSheetValues(call, target, sent);
+    if (refusal.iCode)
+        return refusal;
     std::vector<history::Change> changes = SheetChanges(call, target.id, sent);
     WriteSheet(call, target.id, sent);
     history::Record(

@@ -72,6 +72,10 @@ public:
     ~Transaction();
     Transaction(const Transaction&) = delete;
     Transaction& operator=(const Transaction&) = delete;
+    // The open transaction changes hands (a reply that reads on after its operation returned).
+    Transaction(Transaction&& other) noexcept : m_db(other.m_db), m_bOpen(other.m_bOpen) {
+        other.m_bOpen = false;
+    }
     void Commit();
 
 private:

@@ -431,30 +431,78 @@ void CheckGuild(const ReadRows& rows) {
 
 } // namespace
 
-std::string DumpDatabase(Database& db) {
-    std::string strDump = std::string(kDumpHeader) + "\n";
-    int nSettings = 0, nCharacters = 0;
-    Statement settings(db, "SELECT key, value FROM settings ORDER BY key");
-    while (settings.Step()) {
-        strDump += "S|" + EscapeDump(Utf8ToLatin1(settings.Text(0))) + "|" +
-                   EscapeDump(Utf8ToLatin1(settings.Text(1))) + "\n";
-        ++nSettings;
-    }
-    Statement characters(db, ("SELECT " + ColumnList() + " FROM characters ORDER BY id").c_str());
-    while (characters.Step()) {
-        strDump += "C";
-        for (int i = 0; i < kColumnCount; ++i) {
-            std::string strValue =
-                characters.IsNull(i) ? kNoHash : Utf8ToLatin1(characters.Text(i));
-            strDump += "|" + EscapeDump(strValue);
+namespace {
+
+// The dump's rows after its header, in dump order: the settings, the characters (a member on the
+// default password has no hash, written "-"), then the history's entries and values.
+struct DumpPart {
+    const char* szTag;
+    std::string strSql;
+    int nColumns;
+    bool bNullIsNoHash;
+};
+
+const std::vector<DumpPart>& DumpParts() {
+    static const std::vector<DumpPart> parts = {
+        {"S", "SELECT key, value FROM settings ORDER BY key", 2, false},
+        {"C", "SELECT " + ColumnList() + " FROM characters ORDER BY id", kColumnCount, true},
+        {history::kDumpRows[0].szTag, history::kDumpRows[0].szSql, history::kDumpRows[0].nColumns,
+         false},
+        {history::kDumpRows[1].szTag, history::kDumpRows[1].szSql, history::kDumpRows[1].nColumns,
+         false},
+    };
+    return parts;
+}
+
+} // namespace
+
+DumpReader::DumpReader(Database& db) : m_db(db) {}
+
+DumpReader::~DumpReader() = default;
+
+bool DumpReader::Next(std::string& strOut, std::size_t nBytes) {
+    const std::vector<DumpPart>& parts = DumpParts();
+    const int iCountLine = static_cast<int>(parts.size()) + 1;
+    const std::size_t nStart = strOut.size();
+    while (strOut.size() - nStart < nBytes && m_iPart <= iCountLine) {
+        if (m_iPart == 0) {
+            strOut += std::string(kDumpHeader) + "\n";
+            ++m_iPart;
+        } else if (m_iPart == iCountLine) {
+            strOut += "E";
+            for (std::int64_t lCount : m_counts)
+                strOut += "|" + std::to_string(lCount);
+            strOut += "\n";
+            ++m_iPart;
+        } else {
+            const DumpPart& part = parts[m_iPart - 1];
+            if (!m_pRows)
+                m_pRows = std::make_unique<Statement>(m_db, part.strSql.c_str());
+            if (!m_pRows->Step()) {
+                m_pRows.reset();
+                ++m_iPart;
+                continue;
+            }
+            strOut += part.szTag;
+            for (int i = 0; i < part.nColumns; ++i) {
+                std::string strValue = part.bNullIsNoHash && m_pRows->IsNull(i)
+                                           ? kNoHash
+                                           : Utf8ToLatin1(m_pRows->Text(i));
+                strOut += "|" + EscapeDump(strValue);
+            }
+            strOut += "\n";
+            ++m_counts[m_iPart - 1];
         }
-        strDump += "\n";
-        ++nCharacters;
     }
-    int nEntries = 0, nValues = 0;
-    history::DumpRows(db, strDump, EscapeDump, nEntries, nValues);
-    return strDump + "E|" + std::to_string(nSettings) + "|" + std::to_string(nCharacters) + "|" +
-           std::to_string(nEntries) + "|" + std::to_string(nValues) + "\n";
+    return strOut.size() > nStart;
+}
+
+std::string DumpDatabase(Database& db) {
+    DumpReader reader(db);
+    std::string strDump;
+    while (reader.Next(strDump, std::string::npos)) {
+    }
+    return strDump;
 }
 
 std::vector<std::string> CharacterRowsWithoutHash(Database& db, const std::vector<int>& ids) {

@@ -10,6 +10,8 @@
 // and with "E|settings|characters". Versions 1 (rows without the revision) and 2 (rows with or
 // without it) have no count line; they restore when everything else checks. A dump without
 // history restores an empty history.
+#include <cstdint>
+#include <memory>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -17,9 +19,33 @@
 #include <vector>
 
 class Database;
+class Statement;
 
 inline constexpr const char* kDumpHeader = "ZORV DUMP 4";
 
+// The dump read a few rows at a time, so that writing out a guild with a long history never holds
+// the whole of it. The caller keeps one read transaction open on db from the first piece to the
+// last, so that the pieces are one moment of a guild that others go on changing; db outlives the
+// reader.
+class DumpReader {
+public:
+    explicit DumpReader(Database& db);
+    ~DumpReader();
+    DumpReader(const DumpReader&) = delete;
+    DumpReader& operator=(const DumpReader&) = delete;
+
+    // Appends whole rows to strOut until it has grown by at least nBytes or the dump is complete
+    // (its count line included); false when the dump was complete already and nothing was added.
+    bool Next(std::string& strOut, std::size_t nBytes);
+
+private:
+    Database& m_db;
+    int m_iPart = 0; // the header, the four kinds of rows, the count line
+    std::unique_ptr<Statement> m_pRows;
+    std::int64_t m_counts[4] = {};
+};
+
+// The whole dump at once: for guilds the caller knows to be small, and for tests.
 std::string DumpDatabase(Database& db);
 
 // Characters as a dump writes their rows (without the leading "C|"), with "-" for the password

@@ -3,6 +3,7 @@
 #include "Guild.h"
 #include "Numbers.h"
 #include "Passwords.h"
+#include "Protocol.h"
 #include "ResultCodes.h"
 #include "Store.h"
 
@@ -230,10 +231,30 @@ int ServeCgi() {
         }
         reply = guild.Handle({strBody, szAgent ? szAgent : "", szRemote ? szRemote : ""});
     }
-    std::string strBody = reply.Body();
-    std::cout << "Content-Type: " << kContentType << "\r\nContent-Length: " << strBody.size()
-              << "\r\n\r\n"
-              << strBody << std::flush;
+    if (!reply.pStream) {
+        std::string strBody = reply.Body();
+        std::cout << "Content-Type: " << kContentType << "\r\nContent-Length: " << strBody.size()
+                  << "\r\n\r\n"
+                  << strBody << std::flush;
+        return 0;
+    }
+    // Written as it is read, without a length: the web server ends the body when the program
+    // does, and a failure midway leaves it without the stop marker, which the client never takes
+    // for a whole reply.
+    std::cout << "Content-Type: " << kContentType << "\r\n\r\n" << reply.Head();
+    std::string strPiece;
+    try {
+        while (reply.pStream->Next(strPiece)) {
+            std::cout.write(strPiece.data(), static_cast<std::streamsize>(strPiece.size()));
+            strPiece.clear();
+        }
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "zorv-server: a streamed reply failed: %s\n", e.what());
+        std::cout << std::flush;
+        return 1;
+    }
+    reply.pStream.reset();
+    std::cout << zorv::kStopMarker << std::flush;
     return 0;
 }
 

@@ -6,7 +6,6 @@
 #include "ListOps.h"
 #include "TreeOps.h"
 
-#include "Escape.h"
 #include "Numbers.h"
 #include "Passwords.h"
 #include "Protocol.h"
@@ -18,9 +17,18 @@
 #include <stdexcept>
 #include <sys/stat.h>
 
-std::string Reply::Body() const {
-    return std::string(zorv::kStartMarker) + std::to_string(iCode) + ";" + strPayload +
-           zorv::kStopMarker;
+std::string Reply::Head() const {
+    return std::string(zorv::kStartMarker) + std::to_string(iCode) + ";" + strPayload;
+}
+
+std::string Reply::Body() {
+    std::string strBody = Head();
+    if (pStream) {
+        while (pStream->Next(strBody)) {
+        }
+        pStream.reset();
+    }
+    return strBody + zorv::kStopMarker;
 }
 
 Guild::Guild(std::string strDbPath, CredentialCache* pCache)
@@ -72,12 +80,8 @@ Reply Authenticate(Database& db, Store& store, CredentialCache* pCache, const Fo
     LoginThrottle::Turn turn;
     if (long lWait = throttle.Admit(strKey, strAddress, turn)) {
         // The name comes back as sent, less any reply marker, which would cut the reply short.
-        // Again until none is left: taking one out can join the pieces of another.
-        std::string strShown = Trim(strName);
-        while (HoldsMarker(strShown))
-            strShown = zorv::ReplaceAll(zorv::ReplaceAll(strShown, zorv::kStartMarker, ""),
-                                        zorv::kStopMarker, "");
-        return {zorv::CodeLoginThrottled, zorv::JoinFields({strShown, std::to_string(lWait)})};
+        return {zorv::CodeLoginThrottled,
+                zorv::JoinFields({WithoutMarkers(Trim(strName)), std::to_string(lWait)})};
     }
     if (member && pCache && pCache->Knows(strKey, strPassword, strHash, &db)) {
         if (!turn.rows.empty())
@@ -96,11 +100,28 @@ Reply Authenticate(Database& db, Store& store, CredentialCache* pCache, const Fo
     return {0, ""};
 }
 
+// A streamed payload's hold on what it reads: the operation's read transaction, so that the whole
+// payload is one moment of the guild, and the connection, out of the pool until the reply is
+// written. Destroyed in the reverse order: the stream, the transaction, the connection.
+class HeldStream final : public PayloadStream {
+public:
+    HeldStream(std::unique_ptr<Database> pDb, Transaction tx, std::unique_ptr<PayloadStream> pRead)
+        : m_pDb(std::move(pDb)), m_tx(std::move(tx)), m_pRead(std::move(pRead)) {}
+    bool Next(std::string& strOut) override { return m_pRead->Next(strOut); }
+
+private:
+    std::unique_ptr<Database> m_pDb;
+    Transaction m_tx;
+    std::unique_ptr<PayloadStream> m_pRead;
+};
+
 // nHistoryDays: how the guild keeps its history, -1 for ever, 0 not at all, else this many days.
 // Entries past their time go with the next change (an indexed delete that finds nothing costs
-// next to nothing).
-Reply Run(Database& db, Store& store, CredentialCache* pCache, TreeCache& treeCache,
-          const Form& form, int iMsgId, const std::string& strAddress, int nHistoryDays) {
+// next to nothing). A reply whose payload is streamed takes pDb with it.
+Reply Run(std::unique_ptr<Database>& pDb, Store& store, CredentialCache* pCache,
+          TreeCache& treeCache, const Form& form, int iMsgId, const std::string& strAddress,
+          int nHistoryDays) {
+    Database& db = *pDb;
     if (!store.IsSetUp()) {
         if (iMsgId == zorv::OpLogin)
             return {zorv::CodeServerUnset, ""};
@@ -214,6 +235,11 @@ Reply Run(Database& db, Store& store, CredentialCache* pCache, TreeCache& treeCa
     }
     if (zorv::IsSuccess(reply.iCode) && IsWriteOperation(iMsgId))
         history::Prune(db, nHistoryDays);
+    if (reply.pStream) { // a read: nothing to commit, and the stream reads on in it
+        reply.pStream =
+            std::make_unique<HeldStream>(std::move(pDb), std::move(tx), std::move(reply.pStream));
+        return reply;
+    }
     if (zorv::IsSuccess(reply.iCode))
         tx.Commit();
     if (treeToKeep)
@@ -247,9 +273,10 @@ Reply Guild::Handle(const Request& request) {
     }
     try {
         Store store(*db);
-        Reply reply = Run(*db, store, m_pCache, m_treeCache, form, iMsgId, request.strRemoteAddress,
+        Reply reply = Run(db, store, m_pCache, m_treeCache, form, iMsgId, request.strRemoteAddress,
                           m_nHistoryDays);
-        GiveBack(std::move(db));
+        if (db)
+            GiveBack(std::move(db));
         return reply;
     } catch (const std::exception& e) {
         std::fprintf(stderr, "zorv-server: msgid %d failed: %s\n", iMsgId, e.what());

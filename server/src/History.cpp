@@ -434,10 +434,66 @@ const char* KindName(Kind kind) {
     return "save";
 }
 
-std::int64_t Record(Call& call, const Entry& entry) {
+namespace {
+
+// A save that joins the entry of the same member's save of the same character just before it
+// (see Record): that entry's number, or 0 when the save is an entry of its own. It joins only the
+// newest entry about the character, so nothing else has changed the character since: every
+// change of it writes an entry about it. The name is the character's before this save.
+std::int64_t EntryToJoin(Call& call, const Entry& entry, const std::string& strName,
+                         std::time_t now) {
+    Statement newest(call.db,
+                     "SELECT seq FROM history WHERE seq = (SELECT max(seq) FROM history WHERE "
+                     "character_id = ?1) AND kind = 'save' AND undone_by = 0 AND actor_id = ?2 "
+                     "AND actor_name = ?3 AND character_name = ?4 AND at_epoch >= ?5");
+    newest.Bind(1, entry.iCharacter)
+        .Bind(2, call.me.id)
+        .Bind(3, Latin1ToUtf8(call.me.strName))
+        .Bind(4, Latin1ToUtf8(strName))
+        .Bind(5, std::int64_t(now) - kJoinSavesSeconds);
+    std::int64_t lSeq = newest.Step() ? newest.Int(0) : 0;
+    newest.Reset();
+    return lSeq;
+}
+
+// The values of two saves in a row as one: the first one's old value and the second one's new
+// one, a value that is back where it was left out.
+std::vector<Change> Joined(std::vector<Change> changes, const std::vector<Change>& later) {
+    for (const Change& change : later) {
+        auto same = std::find_if(changes.begin(), changes.end(), [&](const Change& earlier) {
+            return earlier.strField == change.strField;
+        });
+        if (same == changes.end())
+            changes.push_back(change);
+        else
+            same->strNew = change.strNew;
+    }
+    changes.erase(std::remove_if(changes.begin(), changes.end(),
+                                 [](const Change& c) { return c.strOld == c.strNew; }),
+                  changes.end());
+    return changes;
+}
+
+} // namespace
+
+std::int64_t Record(Call& call, const Entry& entryIn) {
     if (!call.bRecordHistory)
         return 0;
     std::time_t now = std::time(nullptr);
+    Entry entry = entryIn;
+    if (entry.kind == Kind::Save) {
+        const Change* pName = FindChange(entry.changes, "name");
+        std::string strName = pName ? Utf8ToLatin1(pName->strOld) : entry.strCharacter;
+        if (std::int64_t lJoined = EntryToJoin(call, entry, strName, now)) {
+            // The joined entry goes, and the two come back as one at the top of the history,
+            // stamped with this save's time.
+            entry.changes = Joined(ReadChanges(call.db, lJoined), entry.changes);
+            Statement values(call.db, "DELETE FROM history_values WHERE entry = ?1");
+            values.Bind(1, lJoined).Run();
+            Statement joined(call.db, "DELETE FROM history WHERE seq = ?1");
+            joined.Bind(1, lJoined).Run();
+        }
+    }
     Statement insert(call.db, "INSERT INTO history(at, at_epoch, kind, actor_id, actor_name, "
                               "character_id, character_name, undoes) "
                               "VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8)");
@@ -579,25 +635,13 @@ void PrintRecent(Database& db, int nCount, std::FILE* pOut) {
         std::fprintf(pOut, "No changes recorded.\n");
 }
 
-void DumpRows(Database& db, std::string& strOut, std::string (*escape)(const std::string&),
-              int& nEntries, int& nValues) {
-    auto Rows = [&](const char* szTag, const char* szSql, int nColumns, int& nRows) {
-        Statement rows(db, szSql);
-        while (rows.Step()) {
-            strOut += szTag;
-            for (int i = 0; i < nColumns; ++i)
-                strOut += "|" + escape(Utf8ToLatin1(rows.Text(i)));
-            strOut += "\n";
-            ++nRows;
-        }
-    };
-    Rows("H",
-         "SELECT seq, at, at_epoch, kind, actor_id, actor_name, character_id, character_name, "
-         "undoes, undone_by FROM history ORDER BY seq",
-         10, nEntries);
-    Rows("V", "SELECT entry, ord, field, old, new FROM history_values ORDER BY entry, ord", 5,
-         nValues);
-}
+const DumpRowsQuery kDumpRows[2] = {
+    {"H",
+     "SELECT seq, at, at_epoch, kind, actor_id, actor_name, character_id, character_name, "
+     "undoes, undone_by FROM history ORDER BY seq",
+     10},
+    {"V", "SELECT entry, ord, field, old, new FROM history_values ORDER BY entry, ord", 5},
+};
 
 std::string EntryRowFault(const std::vector<std::string>& f) {
     if (f.size() != 10)

@@ -34,6 +34,12 @@ struct Entry {
 };
 
 // Writes the entry unless the call keeps no history; returns its number (0 when not written).
+// A member's saves of one character in a row are one entry, so that saving over and over costs
+// the history one entry: a save joins the newest entry about its character when that entry is a
+// save by the same member, not undone, at most kJoinSavesSeconds old. The entry then holds the
+// old value from before the first of them and the new one of the last, takes the last one's time
+// and moves to the top of the history (a new number, unless it was the newest entry already).
+inline constexpr std::int64_t kJoinSavesSeconds = 5 * 60;
 std::int64_t Record(Call& call, const Entry& entry);
 
 // Removes the entries older than nDays days.
@@ -49,10 +55,14 @@ Reply UndoOp(Call& call);
 // The newest nCount entries, a line each, for the server's console.
 void PrintRecent(Database& db, int nCount, std::FILE* pOut);
 
-// The dump's history rows: "H|" per entry, "V|" per value, escaped as the dump escapes (the
-// escape function is the dump's). Counts what it wrote.
-void DumpRows(Database& db, std::string& strOut, std::string (*escape)(const std::string&),
-              int& nEntries, int& nValues);
+// The queries that read the dump's history rows in dump order, one column a field: "H|" per
+// entry, then "V|" per value it records.
+struct DumpRowsQuery {
+    const char* szTag;
+    const char* szSql;
+    int nColumns;
+};
+extern const DumpRowsQuery kDumpRows[2];
 // A row's fields, unescaped, checked: the reason it cannot be restored, or an empty text.
 std::string EntryRowFault(const std::vector<std::string>& fields);
 std::string ValueRowFault(const std::vector<std::string>& fields);

@@ -55,31 +55,48 @@ Reply TradeSkillsOp(Call& call) {
     return Ok(std::move(strPayload));
 }
 
+// A refused criterion names itself in one escaped field, e.g. "The minimum '12.5' of Sword is not
+// a whole number"; older clients read only the code.
 Reply SearchOp(Call& call) {
-    std::optional<long> lRace = zorv::ParseWholeNumber(Trim(FormValue(call.form, "race")));
-    std::optional<long> lRank = zorv::ParseWholeNumber(Trim(FormValue(call.form, "rank")));
-    if (!HasField(call.form, "race"))
-        lRace = 0;
-    if (!HasField(call.form, "rank"))
-        lRank = 0;
-    if (!lRace || *lRace < 0 || *lRace > 3 || !lRank || *lRank < 0 || *lRank > 10)
-        return {zorv::CodeInvalidNumber, ""};
+    auto Refuse = [](const std::string& strWhy) {
+        return Reply{zorv::CodeInvalidNumber, zorv::JoinFields({strWhy})};
+    };
+    long lCriteria[2] = {0, 0}; // race, rank; absent is 0, any
+    const struct {
+        const char* szField;
+        long lHigh;
+    } criteria[] = {{"race", 3}, {"rank", 10}};
+    for (int i = 0; i < 2; ++i) {
+        if (!HasField(call.form, criteria[i].szField))
+            continue;
+        const std::string& strValue = FormValue(call.form, criteria[i].szField);
+        std::string strFault =
+            WholeNumberFault(strValue, "value", criteria[i].szField, 0, criteria[i].lHigh);
+        if (!strFault.empty())
+            return Refuse(strFault);
+        lCriteria[i] = *zorv::ParseWholeNumber(Trim(strValue));
+    }
     std::vector<std::pair<int, long>> wanted; // skill number, minimum value
     for (const std::string& strEntry : SplitList(FormValue(call.form, "skillsearch"), '!')) {
         std::vector<std::string> parts = SplitList(strEntry, ',');
-        std::optional<long> lRow =
-            parts.size() == 2 ? zorv::ParseWholeNumber(Trim(parts[0])) : std::nullopt;
-        std::optional<long> lMin =
-            parts.size() == 2 ? zorv::ParseWholeNumber(Trim(parts[1])) : std::nullopt;
-        if (!lRow || *lRow < 1 || *lRow > kSkillCount || !lMin)
-            return {zorv::CodeInvalidNumber, ""};
-        if (*lMin != 0)
-            wanted.emplace_back(static_cast<int>(*lRow), *lMin);
+        if (parts.size() != 2)
+            return Refuse("The entry " + Quoted(strEntry) + " of skillsearch is not skill,minimum");
+        std::string strFault =
+            WholeNumberFault(parts[0], "skill number", "skillsearch", 1, kSkillCount);
+        if (strFault.empty())
+            strFault = WholeNumberFault(parts[1], "minimum",
+                                        SkillName(*zorv::ParseWholeNumber(Trim(parts[0]))),
+                                        -999999999, 999999999);
+        if (!strFault.empty())
+            return Refuse(strFault);
+        long lMin = *zorv::ParseWholeNumber(Trim(parts[1]));
+        if (lMin != 0)
+            wanted.emplace_back(static_cast<int>(*zorv::ParseWholeNumber(Trim(parts[0]))), lMin);
     }
     Statement query(call.db, "SELECT id, name, level, rank, race, skills FROM characters "
                              "WHERE (?1 = 0 OR race = ?1) AND (?2 = 0 OR rank = ?2) "
                              "ORDER BY name_key");
-    query.Bind(1, std::int64_t(*lRace)).Bind(2, std::int64_t(*lRank));
+    query.Bind(1, std::int64_t(lCriteria[0])).Bind(2, std::int64_t(lCriteria[1]));
     std::string strPayload;
     while (query.Step()) {
         if (!wanted.empty()) {

@@ -1,25 +1,58 @@
 #include "Skills.h"
 
+#include "Catalogue.h"
 #include "Numbers.h"
 #include "Text.h"
 
-std::optional<SkillMap> ParseSkillString(const std::string& strSkills) {
+static_assert(kSkillCount == zorv::kSkillCount, "the catalogue names every skill");
+
+std::optional<SkillMap> ParseSkillString(const std::string& strSkills, std::string* pFault,
+                                         const std::string& strField) {
+    auto Refuse = [&](std::string strWhy) -> std::optional<SkillMap> {
+        if (pFault)
+            *pFault = std::move(strWhy);
+        return std::nullopt;
+    };
     SkillMap skills;
     for (const std::string& strEntry : SplitList(strSkills, '!')) {
         std::vector<std::string> parts = SplitList(strEntry, ',');
         if (parts.size() != 3)
-            return std::nullopt;
+            return Refuse("The entry " + Quoted(strEntry) + " of " + strField +
+                          " is not skill,training,value");
         std::optional<long> lNumber = zorv::ParseWholeNumber(Trim(parts[0]));
         std::optional<long> lTraining = zorv::ParseWholeNumber(Trim(parts[1]));
         std::optional<long> lValue = zorv::ParseWholeNumber(Trim(parts[2]));
-        if (!lNumber || *lNumber < 1 || *lNumber > kSkillCount || !lTraining || *lTraining < 0 ||
-            *lTraining > 3 || !lValue)
-            return std::nullopt;
+        // The sentences are made only for a refusal: the lists read every member's string.
+        if (!lNumber || *lNumber < 1 || *lNumber > kSkillCount)
+            return Refuse(WholeNumberFault(parts[0], "skill number", strField, 1, kSkillCount));
+        if (!lTraining || *lTraining < 0 || *lTraining > 3)
+            return Refuse(WholeNumberFault(parts[1], "training", SkillName(*lNumber), 0, 3));
+        if (!lValue)
+            return Refuse(
+                WholeNumberFault(parts[2], "value", SkillName(*lNumber), -999999999, 999999999));
         if (!skills
                  .emplace(static_cast<int>(*lNumber),
                           SkillEntry{static_cast<int>(*lTraining), *lValue})
                  .second)
-            return std::nullopt;
+            return Refuse(SkillName(*lNumber) + " comes twice in " + strField);
     }
     return skills;
+}
+
+std::string SkillStringAsSaved(const std::string& strSkills) {
+    std::vector<std::string> entries = SplitList(strSkills, '!');
+    std::string strOut;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        std::vector<std::string> parts = SplitList(entries[i], ',');
+        if (parts.size() == 3 && Trim(parts[2]).empty())
+            entries[i] = parts[0] + "," + parts[1] + ",0";
+        strOut += (i ? "!" : "") + entries[i];
+    }
+    return strOut;
+}
+
+std::string SkillName(long lSkill) {
+    if (lSkill < 1 || lSkill > kSkillCount)
+        return std::to_string(lSkill);
+    return zorv::kSkillCatalogue[lSkill - 1].szName;
 }

@@ -19,4 +19,16 @@ using SkillMap = std::map<int, SkillEntry>;
 
 // nullopt for a malformed string: a number outside 1..35, a training code outside 0..3, a
 // value that is not a whole number, or a skill named twice. An empty string has no entries.
-std::optional<SkillMap> ParseSkillString(const std::string& strSkills);
+// pFault, when given, receives the first fault as a sentence for the member who typed it, the
+// skill called by the name the client shows ("The value '12.5' of Sword is not a whole number");
+// strField names the whole string in it.
+std::optional<SkillMap> ParseSkillString(const std::string& strSkills,
+                                         std::string* pFault = nullptr,
+                                         const std::string& strField = "SKILLS");
+
+// The string as a save stores it: an entry whose value is empty (the client's grid lets a cell be
+// cleared) gets the value 0. Anything else stays as sent.
+std::string SkillStringAsSaved(const std::string& strSkills);
+
+// The name the client shows for skill 1..kSkillCount; for any other number, the number.
+std::string SkillName(long lSkill);

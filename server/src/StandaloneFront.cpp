@@ -1,7 +1,10 @@
 #include "StandaloneFront.h"
 
+#include "Protocol.h"
+
 #include <microhttpd.h>
 
+#include <algorithm>
 #include <arpa/inet.h>
 #include <atomic>
 #include <chrono>
@@ -30,6 +33,7 @@ using Clock = std::chrono::steady_clock;
 #define ZORV_MHD_FUNCTIONS(X)                                                                      \
     X(get_connection_info)                                                                         \
     X(create_response_from_buffer)                                                                 \
+    X(create_response_from_callback)                                                               \
     X(add_response_header)                                                                         \
     X(queue_response)                                                                              \
     X(destroy_response)                                                                            \
@@ -108,7 +112,7 @@ struct Exchange {
     std::size_t nBodyBytes = 0;     // all of it that has arrived
     std::string strAgent;
     std::string strAddress;
-    std::string strReply;
+    Reply reply;
     bool bWeb = false; // a page of the web roster, not the protocol
     WebRequest web;
     WebReply webReply;
@@ -130,9 +134,9 @@ std::string AddressOf(MHD_Connection* pConnection) {
     return szAddress;
 }
 
-MHD_Result Answer(MHD_Connection* pConnection, unsigned iStatus, const std::string& strBody) {
-    MHD_Response* pResponse = Library().create_response_from_buffer(
-        strBody.size(), const_cast<char*>(strBody.data()), MHD_RESPMEM_MUST_COPY);
+// Queues a reply of the protocol (plain text, one exchange a connection) and lets go of it.
+MHD_Result QueueProtocolReply(MHD_Connection* pConnection, unsigned iStatus,
+                              MHD_Response* pResponse) {
     if (!pResponse)
         return MHD_NO;
     Library().add_response_header(pResponse, MHD_HTTP_HEADER_CONTENT_TYPE, kContentType);
@@ -158,6 +162,72 @@ MHD_Result RefuseMidBody(MHD_Connection* pConnection, const char* szStatusLine) 
         send(pFd->connect_fd, strReply.data(), strReply.size(), MSG_DONTWAIT | MSG_NOSIGNAL);
     }
     return MHD_NO;
+}
+
+MHD_Result Answer(MHD_Connection* pConnection, unsigned iStatus, const std::string& strBody) {
+    return QueueProtocolReply(
+        pConnection, iStatus,
+        Library().create_response_from_buffer(strBody.size(), const_cast<char*>(strBody.data()),
+                                              MHD_RESPMEM_MUST_COPY));
+}
+
+// A reply whose payload is streamed, as libmicrohttpd asks for it: the head, the stream's pieces
+// as the connection takes them, then the stop marker. Owned by the response; the stream, with the
+// connection and transaction it reads from, is let go as soon as it is drained.
+class StreamedBody {
+public:
+    explicit StreamedBody(Reply reply) : m_reply(std::move(reply)), m_strPending(m_reply.Head()) {}
+
+    // How much it is asked for at a time. An HTTP/1.1 client gets each as a chunk: older clients
+    // read chunk sizes as 16-bit numbers, and the connection's buffer (kHeaderBytes) keeps the
+    // pieces below that.
+    static constexpr std::size_t kPieceBytes = 16 * 1024;
+
+    static ssize_t Read(void* pSelf, uint64_t, char* pBuffer, size_t nMax) {
+        StreamedBody* self = static_cast<StreamedBody*>(pSelf);
+        while (self->m_iSent == self->m_strPending.size()) {
+            if (!self->m_reply.pStream)
+                return MHD_CONTENT_READER_END_OF_STREAM;
+            self->m_strPending.clear();
+            self->m_iSent = 0;
+            try {
+                if (!self->m_reply.pStream->Next(self->m_strPending)) {
+                    self->m_reply.pStream.reset();
+                    self->m_strPending = zorv::kStopMarker;
+                }
+            } catch (const std::exception& e) {
+                // The connection closes without the stop marker: the client never takes a cut
+                // payload for a whole one.
+                std::fprintf(stderr, "zorv-server: a streamed reply failed: %s\n", e.what());
+                self->m_reply.pStream.reset();
+                return MHD_CONTENT_READER_END_WITH_ERROR;
+            }
+        }
+        std::size_t n = std::min(nMax, self->m_strPending.size() - self->m_iSent);
+        std::memcpy(pBuffer, self->m_strPending.data() + self->m_iSent, n);
+        self->m_iSent += n;
+        return static_cast<ssize_t>(n);
+    }
+    static void Free(void* pSelf) { delete static_cast<StreamedBody*>(pSelf); }
+
+private:
+    Reply m_reply;
+    std::string m_strPending; // what is yet to be handed over from m_iSent on
+    std::size_t m_iSent = 0;
+};
+
+// The guild's reply: whole when it is built whole, else streamed without a length, the end of
+// the body being the end of the connection (or the last chunk, to an HTTP/1.1 client).
+MHD_Result AnswerGuild(MHD_Connection* pConnection, Reply& reply) {
+    if (!reply.pStream)
+        return Answer(pConnection, MHD_HTTP_OK, reply.Body());
+    auto* pBody = new StreamedBody(std::move(reply));
+    MHD_Response* pResponse =
+        Library().create_response_from_callback(MHD_SIZE_UNKNOWN, StreamedBody::kPieceBytes,
+                                                &StreamedBody::Read, pBody, &StreamedBody::Free);
+    if (!pResponse)
+        delete pBody;
+    return QueueProtocolReply(pConnection, MHD_HTTP_OK, pResponse);
 }
 
 MHD_Result AnswerWeb(MHD_Connection* pConnection, const WebReply& reply) {
@@ -462,8 +532,7 @@ struct StandaloneFront::Impl {
                     if (x->bWeb)
                         x->webReply = self->webHandler(x->web);
                     else
-                        x->strReply =
-                            self->handler({x->strBody, x->strAgent, x->strAddress}).Body();
+                        x->reply = self->handler({x->strBody, x->strAgent, x->strAddress});
                     x->state = Exchange::State::Done;
                     Library().resume_connection(pConnection);
                 })) {
@@ -481,7 +550,7 @@ struct StandaloneFront::Impl {
                 return Answer(pConnection, x->iStatus, "");
             if (x->bWeb)
                 return AnswerWeb(pConnection, x->webReply);
-            return Answer(pConnection, MHD_HTTP_OK, x->strReply);
+            return AnswerGuild(pConnection, x->reply);
         }
         return MHD_NO;
     }

@@ -11,13 +11,15 @@
 #include <vector>
 
 // One editable field of the character sheet: the form key the client saves it under, the
-// column that stores it, what it may hold and how long it may be.
+// column that stores it, what it may hold and how long it may be, and what a refused save calls
+// it: the sheet's caption where the field has a plain one of its own, else the form key.
 struct SheetField {
     enum class Kind { Name, Text, Number, Race, Sex, Rank, Flag, Skills };
     const char* szKey;
     const char* szColumn;
     Kind kind;
     int nMaxLength;
+    const char* szShown;
 };
 
 extern const std::vector<SheetField> kSheetFields;

@@ -1,9 +1,12 @@
 #include "Text.h"
 
 #include "Escape.h"
+#include "Numbers.h"
+#include "Protocol.h"
 
 #include <cctype>
 #include <ctime>
+#include <optional>
 
 std::string Latin1ToUtf8(std::string_view s) {
     std::string strOut;
@@ -86,6 +89,37 @@ bool IsValidName(std::string_view strName) {
 bool IsReservedName(std::string_view strName) {
     std::string strKey = NameKey(strName);
     return strKey == "unknown" || strKey == "none" || strKey == "none found!" || strKey == "blah";
+}
+
+std::string WithoutMarkers(std::string strText) {
+    // Again until none is left: taking one out can join the pieces of another.
+    while (strText.find(zorv::kStartMarker) != std::string::npos ||
+           strText.find(zorv::kStopMarker) != std::string::npos)
+        strText = zorv::ReplaceAll(zorv::ReplaceAll(strText, zorv::kStartMarker, ""),
+                                   zorv::kStopMarker, "");
+    return strText;
+}
+
+std::string Quoted(const std::string& strValue) {
+    constexpr std::size_t kShown = 40;
+    std::string strShown = WithoutMarkers(strValue);
+    if (strShown.size() > kShown)
+        strShown = strShown.substr(0, kShown) + "...";
+    return "'" + strShown + "'";
+}
+
+std::string WholeNumberFault(const std::string& strValue, const char* szWhat,
+                             const std::string& strOf, long lLow, long lHigh) {
+    std::string strNumber = Trim(strValue);
+    std::optional<long> lValue = zorv::ParseWholeNumber(strNumber);
+    std::size_t iDigits = !strNumber.empty() && (strNumber[0] == '-' || strNumber[0] == '+');
+    bool bDigits = iDigits < strNumber.size() &&
+                   strNumber.find_first_not_of("0123456789", iDigits) == std::string::npos;
+    if (lValue && *lValue >= lLow && *lValue <= lHigh)
+        return "";
+    return std::string("The ") + szWhat + " " + Quoted(strValue) + " of " + strOf +
+           (bDigits ? " is not between " + std::to_string(lLow) + " and " + std::to_string(lHigh)
+                    : std::string(" is not a whole number"));
 }
 
 std::vector<std::string> SplitList(std::string_view s, char cSeparator) {

@@ -21,6 +21,18 @@ bool IsValidName(std::string_view strName);
 // Names the client uses as markers of its own ("Unknown", "None", ...), in any case.
 bool IsReservedName(std::string_view strName);
 
+// The text less every reply marker ("<START_HERE>", "<STOP_HERE>"), which would cut a reply short
+// if a payload echoed it.
+std::string WithoutMarkers(std::string strText);
+// A value quoted in a sentence for the member who sent it: 'value', without reply markers, cut to
+// 40 bytes and "...".
+std::string Quoted(const std::string& strValue);
+// Why a value (blanks around it allowed) is not a whole number from lLow to lHigh, as a sentence
+// that names it, e.g. "The value '12.5' of Sword is not a whole number" (szWhat "value", strOf
+// "Sword"); an empty text when it is one.
+std::string WholeNumberFault(const std::string& strValue, const char* szWhat,
+                             const std::string& strOf, long lLow, long lHigh);
+
 // Splits "a,b,c" into its pieces; an empty text gives no piece.
 std::vector<std::string> SplitList(std::string_view strText, char cSeparator);
 

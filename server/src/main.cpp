@@ -207,14 +207,16 @@ int main(int argc, char** argv) {
             Database db = OpenGuildDatabase(strDb, false);
             // One read transaction, so that the dump is one moment of a guild that a running
             // server goes on changing: else a change saved between the scans of the members and
-            // of the history leaves a dump that restore refuses.
-            std::string strDump;
-            {
-                Transaction snapshot(db, Transaction::Kind::Read);
-                strDump = DumpDatabase(db);
+            // of the history leaves a dump that restore refuses. Written as it is read.
+            Transaction snapshot(db, Transaction::Kind::Read);
+            DumpReader reader(db);
+            std::string strPiece;
+            while (reader.Next(strPiece, 64 * 1024)) {
+                std::cout.write(strPiece.data(), static_cast<std::streamsize>(strPiece.size()));
+                strPiece.clear();
             }
-            std::cout << strDump << std::flush;
-            return 0;
+            std::cout << std::flush;
+            return std::cout ? 0 : Fail("cannot write the dump to standard output");
         }
         if (strCommand == "restore") {
             if (args.positional.size() != 1)

@@ -7,9 +7,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <fstream>
+#include <sys/socket.h>
 #include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -172,8 +175,10 @@ TEST_P(History, EachChangeLeavesOneEntryAndARefusalNone) {
 }
 
 TEST_P(History, ReadByCharacterAndForTheGuildPageByPage) {
-    for (const char* szBio : {"one", "two", "three"})
-        ASSERT_EQ(Save(S::Self, S::Self, {{"BIO", szBio}}).iCode, 800);
+    // Saves by turns of two members, each an entry of its own.
+    ASSERT_EQ(Save(S::Self, S::Self, {{"BIO", "one"}}).iCode, 800);
+    ASSERT_EQ(Save(S::Patron, S::Self, {{"BIO", "two"}}).iCode, 800);
+    ASSERT_EQ(Save(S::Self, S::Self, {{"BIO", "three"}}).iCode, 800);
     Answer first = As(T(), S::Other, 117, {{"historyid", "4"}, {"count", "2"}});
     ASSERT_EQ(first.iCode, 800) << first.strRaw;
     std::vector<zorv::Fields> records = zorv::SplitRecords(first.strPayload);
@@ -270,6 +275,79 @@ TEST_P(History, UndoASaveAndALevel) {
     EXPECT_EQ(Guild(), strGuild);
 }
 
+// Saving over and over costs the history one entry: a member's saves of one character in a row
+// are one entry, holding the values from before the first and those of the last, whose undo puts
+// back the character as it was before the first. Another change of the character, another
+// member's save or a pause of more than five minutes starts a new entry.
+TEST_P(History, AMembersSavesInARowAreOneEntry) {
+    const int nBefore = Entries();
+    ASSERT_EQ(Save(S::Self, S::Self, {{"BIO", "one"}, {"LEVEL", "5"}}).iCode, 800);
+    const std::string strFirst = LastSeq();
+    ASSERT_EQ(Save(S::Vassal, S::Vassal, {{"BIO", "another character"}}).iCode, 800);
+    const std::string strBetween = LastSeq();
+    for (int i = 0; i < 10; ++i)
+        ASSERT_EQ(Save(S::Self, S::Self, {{"BIO", "save " + std::to_string(i)}}).iCode, 800);
+    ASSERT_EQ(Save(S::Self, S::Self,
+                   {{"NAME", "Selma"}, {"BIO", "three"}, {"CLASS", "Mage"}, {"LEVEL", "0"}})
+                  .iCode,
+              800);
+    EXPECT_EQ(Entries(), nBefore + 2);
+    EXPECT_EQ(LastValues(), "bio:>three;name:Self>Selma;class:>Mage")
+        << "the level is back where it was";
+    EXPECT_EQ(Value("SELECT character_name FROM history ORDER BY seq DESC LIMIT 1"), "Selma");
+    EXPECT_GT(std::stoll(LastSeq()), std::stoll(strBetween)) << "on top, with the last save";
+    EXPECT_EQ(Undo(S::Keeper, strFirst).iCode, 1061) << "its first number is gone";
+    ASSERT_EQ(Undo(S::Keeper, LastSeq()).iCode, 800);
+    EXPECT_EQ(Column("name", S::Self) + "/" + Column("bio", S::Self) + "/" +
+                  Column("class", S::Self) + "/" + Column("level", S::Self),
+              "Self///0");
+
+    const struct {
+        const char* szWhat;
+        std::function<void()> between;
+        bool bJoins;
+    } cases[] = {
+        {"nothing", [] {}, true},
+        {"less than five minutes",
+         [&] {
+             Sql(m_strDb, "UPDATE history SET at_epoch = at_epoch - 290 WHERE seq = " + LastSeq());
+         },
+         true},
+        {"an undo", [&] { ASSERT_EQ(Undo(S::Keeper, LastSeq()).iCode, 800); }, false},
+        {"another member's save",
+         [&] {
+             ASSERT_EQ(Save(S::Patron, S::Self, {{"MISCINFO", "his"}}).iCode, 800);
+         },
+         false},
+        {"a new password",
+         [&] {
+             ASSERT_EQ(As(T(), S::Self, 108,
+                          {{"charid", "4"}, {"newpw", "defpw1"}, {"confirmpw", "defpw1"}})
+                           .iCode,
+                       800);
+         },
+         false},
+        {"five minutes and more",
+         [&] {
+             Sql(m_strDb, "UPDATE history SET at_epoch = at_epoch - 301 WHERE seq = " + LastSeq());
+         },
+         false},
+    };
+    int iCase = 0;
+    for (const auto& c : cases) {
+        const std::string strBio = "case " + std::to_string(++iCase);
+        ASSERT_EQ(Save(S::Self, S::Self, {{"BIO", strBio}}).iCode, 800) << c.szWhat;
+        c.between();
+        const int nEntries = Entries();
+        const std::string strOld = Column("bio", S::Self);
+        ASSERT_EQ(Save(S::Self, S::Self, {{"BIO", strBio + " again"}}).iCode, 800) << c.szWhat;
+        EXPECT_EQ(Entries(), c.bJoins ? nEntries : nEntries + 1) << c.szWhat;
+        if (!c.bJoins) {
+            EXPECT_EQ(LastValues(), "bio:" + strOld + ">" + strBio + " again") << c.szWhat;
+        }
+    }
+}
+
 TEST_P(History, UndoAPatronChangePutsTheBranchBackInItsPlace) {
     // Patron gets a second vassal after Self, so that Self's place among them shows.
     ASSERT_EQ(As(T(), S::Root, 101,
@@ -318,6 +396,65 @@ TEST_P(History, UndoAPatronChangePutsTheBranchBackInItsPlace) {
     Answer moved = Undo(S::Root, strVassalMove);
     EXPECT_EQ(moved.iCode, 1063);
     EXPECT_EQ(zorv::UnescapedFields(moved.strPayload)[0], "Vassal has moved again since");
+}
+
+// An addition's undo removes the member again, which only holds while the member is no more
+// than the addition made it: with vassals of its own, a saved record or an administrator's rights
+// it is refused, and the tree stays as it was.
+TEST_P(History, UndoOfAnAdditionIsRefusedOnceTheMemberIsMore) {
+    auto AddBelow = [&](int iPatron, const char* szName) {
+        Answer added = As(T(), S::Root, 101,
+                          {{"charid", "1"},
+                           {"addtoid", std::to_string(iPatron)},
+                           {"vassalname", szName},
+                           {"vassallist", Vassals(iPatron)},
+                           {"patronid", Column("patron_id", iPatron)}});
+        EXPECT_EQ(added.iCode, 800) << szName << ": " << added.strRaw;
+        return std::make_pair(std::stoi(added.strPayload), LastSeq());
+    };
+    const auto [iNewbie, strNewbie] = AddBelow(S::Vassal, "Newbie");
+    AddBelow(iNewbie, "Tiny");
+    const auto [iSaved, strSaved] = AddBelow(S::Vassal, "Saved");
+    ASSERT_EQ(Save(S::Root, iSaved, {{"BIO", "kept"}}).iCode, 800);
+    const auto [iRaised, strRaised] = AddBelow(S::Vassal, "Raised");
+    ASSERT_EQ(As(T(), S::Root, 112,
+                 {{"charid", "1"}, {"changeid", std::to_string(iRaised)}, {"newlevel", "3"}})
+                  .iCode,
+              800);
+
+    const struct {
+        std::string strEntry;
+        const char* szWhy;
+    } cases[] = {
+        {strNewbie, "Newbie has vassals now"},
+        {strSaved, "Saved's record has been saved since"},
+        {strRaised, "Raised has been made an administrator since"},
+    };
+    for (const auto& c : cases) {
+        const std::string strTree = As(T(), S::Root, 100).strPayload;
+        const std::string strGuild = Guild();
+        Answer undo = Undo(S::Keeper, c.strEntry);
+        EXPECT_EQ(undo.iCode, 1063) << c.szWhy;
+        EXPECT_EQ(zorv::UnescapedFields(undo.strPayload)[0], c.szWhy);
+        EXPECT_EQ(As(T(), S::Root, 100).strPayload, strTree) << c.szWhy;
+        EXPECT_EQ(Guild(), strGuild) << c.szWhy;
+    }
+}
+
+// Undoing a move whose old patron has since come to stand below the member would hang the member
+// under its own follower: a cycle that no backup of the guild restores.
+TEST_P(History, UndoOfAMoveIsRefusedWhenTheOldPatronIsNowBelow) {
+    ASSERT_EQ(Move(S::Root, S::Self, S::Other).iCode, 800);
+    const std::string strMove = LastSeq();
+    ASSERT_EQ(Move(S::Root, S::Patron, S::Vassal).iCode, 800);
+    const std::string strTree = As(T(), S::Root, 100).strPayload;
+    const std::string strGuild = Guild();
+    Answer undo = Undo(S::Root, strMove);
+    EXPECT_EQ(undo.iCode, 1063);
+    EXPECT_EQ(zorv::UnescapedFields(undo.strPayload)[0],
+              "the old patron is now among Self's followers");
+    EXPECT_EQ(As(T(), S::Root, 100).strPayload, strTree);
+    EXPECT_EQ(Guild(), strGuild);
 }
 
 TEST_P(History, UndoARemovalBringsBackEveryRecord) {
@@ -493,6 +630,114 @@ TEST(HistoryBackup, ABackupTakenWhileMembersSaveAlwaysRestores) {
     EXPECT_GT(nSaved.load(), 0);
 }
 
+namespace {
+
+void SendAll(int fd, const std::string& strBytes) {
+    for (std::size_t nSent = 0; nSent < strBytes.size();) {
+        ssize_t n = send(fd, strBytes.data() + nSent, strBytes.size() - nSent, MSG_NOSIGNAL);
+        ASSERT_GT(n, 0);
+        nSent += static_cast<std::size_t>(n);
+    }
+}
+
+// Reads into strIn until it holds strWords (or, with strWords empty, until the peer closes).
+void ReadUntil(int fd, std::string& strIn, const std::string& strWords = "") {
+    char buffer[65536];
+    while (strWords.empty() || strIn.find(strWords) == std::string::npos) {
+        ssize_t n = recv(fd, buffer, sizeof buffer, 0);
+        if (n <= 0)
+            return;
+        strIn.append(buffer, static_cast<std::size_t>(n));
+    }
+}
+
+// Where two long texts first differ, for a message that does not print megabytes.
+std::size_t FirstDifference(const std::string& a, const std::string& b) {
+    auto mismatch = std::mismatch(a.begin(), a.end(), b.begin(), b.end());
+    return static_cast<std::size_t>(mismatch.first - a.begin());
+}
+
+} // namespace
+
+// A backup is written as it is read, so that each one in progress costs the server a piece of the
+// dump, not the whole of a long history. Its reply is the dump the command line writes, byte for
+// byte, and it is the guild of the moment the backup began, however slowly the client reads
+// while members go on saving. A client that leaves halfway costs nothing further.
+TEST_P(History, ABackupIsWrittenAsItIsReadAndIsOneMoment) {
+    // Some 20 MB of history entries, more than the connection's buffers take in, so that the
+    // save below comes while the server is still reading them, and their values after it; with
+    // the characters the dump escapes.
+    Sql(m_strDb, "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 60000) "
+                 "INSERT INTO history(at, at_epoch, kind, actor_id, actor_name, character_id, "
+                 "character_name) SELECT '2026-01-01 00:00:00', 1767225600, 'save', 1, "
+                 "hex(randomblob(62)) || '|' || char(92) || char(10) || char(13), 4, "
+                 "hex(randomblob(62)) || '|' || char(92) || char(10) || char(13) FROM n");
+    std::string strDump;
+    ASSERT_EQ(RunServerCommand({"backup", "--db", m_strDb}, &strDump), 0);
+    ASSERT_GT(strDump.size(), 16000000u);
+    const std::string strExpected = "<START_HERE>800;" + strDump + "<STOP_HERE>";
+
+    int fd = ConnectLoopback(T().Port());
+    ASSERT_GE(fd, 0);
+    SendAll(fd, T().RequestBytes("Root", S::kRootPassword, 111, {{"charid", "1"}}));
+    std::string strReply;
+    ReadUntil(fd, strReply, "<START_HERE>800;ZORV DUMP 4\n");
+    // Saved while the backup is being read: not held up by it, and not in it.
+    ASSERT_EQ(Save(S::Self, S::Self, {{"BIO", "saved during the backup"}}).iCode, 800);
+    ReadUntil(fd, strReply);
+    close(fd);
+    std::size_t iBody = strReply.find("\r\n\r\n");
+    ASSERT_NE(iBody, std::string::npos);
+    const std::string strBody = strReply.substr(iBody + 4);
+    EXPECT_EQ(strBody.size(), strExpected.size());
+    EXPECT_TRUE(strBody == strExpected)
+        << "first difference at byte " << FirstDifference(strBody, strExpected);
+
+    // To a client that speaks HTTP/1.1 the standalone server sends it chunked, in chunks that a
+    // 16-bit chunk size can say.
+    if (GetParam() == "serve") {
+        std::string strRequest = T().RequestBytes("Root", S::kRootPassword, 111, {{"charid", "1"}});
+        strRequest.replace(strRequest.find("HTTP/1.0"), 8, "HTTP/1.1");
+        fd = ConnectLoopback(T().Port());
+        ASSERT_GE(fd, 0);
+        SendAll(fd, strRequest);
+        std::string strChunked;
+        ReadUntil(fd, strChunked);
+        close(fd);
+        ASSERT_NE(strChunked.find("Transfer-Encoding: chunked"), std::string::npos);
+        std::string strDechunked;
+        std::size_t nLargest = 0;
+        for (std::size_t i = strChunked.find("\r\n\r\n") + 4;;) {
+            std::size_t iLine = strChunked.find("\r\n", i);
+            ASSERT_NE(iLine, std::string::npos);
+            std::size_t nChunk = std::stoul(strChunked.substr(i, iLine - i), nullptr, 16);
+            if (nChunk == 0)
+                break;
+            nLargest = std::max(nLargest, nChunk);
+            strDechunked += strChunked.substr(iLine + 2, nChunk);
+            i = iLine + 2 + nChunk + 2;
+        }
+        EXPECT_LE(nLargest, 0x7FFFu);
+        std::string strNow;
+        ASSERT_EQ(RunServerCommand({"backup", "--db", m_strDb}, &strNow), 0);
+        EXPECT_TRUE(strDechunked == "<START_HERE>800;" + strNow + "<STOP_HERE>")
+            << "first difference at byte "
+            << FirstDifference(strDechunked, "<START_HERE>800;" + strNow + "<STOP_HERE>");
+    }
+
+    // A client that leaves after the first bytes: the server goes on answering, saves included.
+    fd = ConnectLoopback(T().Port());
+    ASSERT_GE(fd, 0);
+    SendAll(fd, T().RequestBytes("Root", S::kRootPassword, 111, {{"charid", "1"}}));
+    std::string strHead;
+    ReadUntil(fd, strHead, "ZORV DUMP 4\n");
+    close(fd);
+    ASSERT_EQ(Save(S::Self, S::Self, {{"BIO", "saved after a client left"}}).iCode, 800);
+    Answer whole = As(T(), S::Root, 111, {{"charid", "1"}});
+    EXPECT_EQ(whole.iCode, 800);
+    EXPECT_NE(whole.strPayload.find("saved after a client left"), std::string::npos);
+}
+
 TEST_P(History, SurvivesBackupAndRestoreAndRefusesPasswordMaterial) {
     ASSERT_EQ(Save(S::Self, S::Self, {{"BIO", "line one\nline|two"}}).iCode, 800);
     ASSERT_EQ(Remove(S::Root, S::Self).iCode, 800);
@@ -570,8 +815,9 @@ TEST_P(History, ConcurrentChangesNeverInterleaveOrGetLost) {
     for (int iWriter = 0; iWriter < 4; ++iWriter) {
         writers.emplace_back([&, iWriter] {
             for (int i = 0; i < 6; ++i) {
+                // Two administrators by turns, so that no save joins the one before it.
                 Answer answer =
-                    Save(S::Root, 2 + iWriter,
+                    Save(i % 2 ? S::Keeper : S::Root, 2 + iWriter,
                          {{"BIO", "w" + std::to_string(iWriter) + "-" + std::to_string(i)},
                           {"LEVEL", std::to_string(i + 1)},
                           {"CLASS", "c" + std::to_string(i)}});

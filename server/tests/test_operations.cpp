@@ -304,24 +304,65 @@ TEST_P(Operations, SaveAndRead) {
     EXPECT_EQ(Save(S::Other, "6", "4", {}), 988);
     EXPECT_EQ(Save(S::Self, "4", "4", {{"ADMIN_ONLY", "Hero of the realm"}}), 972);
     EXPECT_EQ(Save(S::Self, "4", "4", {{"ADMIN_ONLY", ""}}), 800) << "unchanged awards pass";
-    for (const Fields& bad : std::vector<Fields>{{{"LEVEL", "abc"}},
-                                                 {{"NUMFOLLOWERS", "-1"}},
-                                                 {{"RACE", "4"}},
-                                                 {{"SEX", "3"}},
-                                                 {{"RANK", "11"}},
-                                                 {{"RANK", "-1"}},
-                                                 {{"ISPK", "2"}},
-                                                 {{"CAN_SUMMON", ""}},
-                                                 {{"SKILLS", "36,2,10"}},
-                                                 {{"SKILLS", "1,2,ten"}}})
-        EXPECT_EQ(Save(S::Self, "4", "4", bad), 991) << bad[0].first << "=" << bad[0].second;
-    for (const Fields& bad : std::vector<Fields>{{{"CLASS", std::string(129, 'c')}},
-                                                 {{"BIO", std::string(4097, 'b')}},
-                                                 {{"BIO", "see <STOP_HERE> here"}},
-                                                 {{"NAME", "Self2"}},
-                                                 {{"NAME", ""}},
-                                                 {{"NAME", "Blah"}}})
-        EXPECT_EQ(Save(S::Self, "4", "4", bad), 992) << bad[0].first;
+    // A refused value is named, as sent, in the payload's one field: the member learns which of
+    // the sheet's values to mend, and an older client, which reads only the code, is unchanged.
+    const struct {
+        Fields fields;
+        int iCode;
+        std::string strWhy;
+    } refused[] = {
+        {{{"LEVEL", "abc"}}, 991, "The value 'abc' of Level is not a whole number"},
+        {{{"NUMFOLLOWERS", "-1"}},
+         991,
+         "The value '-1' of Number of Followers is not between 0 and 32767"},
+        {{{"RACE", "4"}}, 991, "The value '4' of Race is not between 0 and 3"},
+        {{{"SEX", "3"}}, 991, "The value '3' of SEX is not between 0 and 2"},
+        {{{"RANK", "11"}}, 991, "The value '11' of Rank is not between 0 and 10"},
+        {{{"RANK", "-1"}}, 991, "The value '-1' of Rank is not between 0 and 10"},
+        {{{"ISPK", "2"}}, 991, "The value '2' of Player Killer is not 0 or 1"},
+        {{{"CAN_SUMMON", ""}}, 991, "The value '' of Can Summon is not 0 or 1"},
+        {{{"revision", "two"}}, 991, "The value 'two' of revision is not a whole number"},
+        {{{"SKILLS", "36,2,10"}}, 991, "The skill number '36' of SKILLS is not between 1 and 35"},
+        {{{"SKILLS", "1,2,ten"}}, 991, "The value 'ten' of Alchemy is not a whole number"},
+        // What the client's grid takes and sends as typed: the first refused skill is named.
+        {{{"SKILLS", "19,2,150!32,2,12.5!10,1,1e3"}},
+         991,
+         "The value '12.5' of Sword is not a whole number"},
+        {{{"SKILLS", "10,1,1e3"}}, 991, "The value '1e3' of Bow is not a whole number"},
+        {{{"SKILLS", "28,1,5."}}, 991, "The value '5.' of Missle Defense is not a whole number"},
+        {{{"SKILLS", "32,4,10"}}, 991, "The training '4' of Sword is not between 0 and 3"},
+        {{{"SKILLS", "32,2,10!32,1,5"}}, 991, "Sword comes twice in SKILLS"},
+        {{{"SKILLS", "32,2"}}, 991, "The entry '32,2' of SKILLS is not skill,training,value"},
+        // The value goes back escaped as a payload field is, and never with a reply marker,
+        // which would cut the reply short.
+        {{{"LEVEL", "5|6&7!;"}}, 991, "The value '5|6&7!;' of Level is not a whole number"},
+        {{{"LEVEL", "<STO<STOP_HERE>P_HERE>8"}},
+         991,
+         "The value '8' of Level is not a whole number"},
+        {{{"CLASS", std::string(129, 'c')}},
+         992,
+         "The value '" + std::string(40, 'c') + "...' of Class is longer than 128 bytes"},
+        {{{"BIO", std::string(4097, 'b')}},
+         992,
+         "The value '" + std::string(40, 'b') + "...' of Bio is longer than 4096 bytes"},
+        {{{"BIO", "see <STOP_HERE> here"}}, 992, "The value of Bio holds a reply marker"},
+        {{{"SKILLS", std::string(1025, '1')}},
+         992,
+         "The value of SKILLS is longer than 1024 bytes"},
+        {{{"NAME", "Self2"}}, 992, "The value 'Self2' of Name is not a valid name"},
+        {{{"NAME", ""}}, 992, "The value '' of Name is not a valid name"},
+        {{{"NAME", "Blah"}}, 992, "The value 'Blah' of Name is a reserved name"},
+    };
+    for (const auto& bad : refused) {
+        Fields all = {{"charid", "4"}, {"updateid", "4"}};
+        all.insert(all.end(), bad.fields.begin(), bad.fields.end());
+        Answer answer = T().Send("Self", S::kDefaultPassword, 106, all);
+        EXPECT_EQ(answer.iCode, bad.iCode) << bad.strWhy;
+        EXPECT_EQ(zorv::SplitFields(answer.strPayload).size(), 1u) << answer.strPayload;
+        EXPECT_EQ(zorv::UnescapedFields(answer.strPayload)[0], bad.strWhy);
+        EXPECT_EQ(answer.strRaw.find("<STOP_HERE>"), answer.strRaw.rfind("<STOP_HERE>"))
+            << answer.strRaw;
+    }
     EXPECT_EQ(Save(S::Self, "4", "4", {{"NAME", "root"}}), 906);
 
     EXPECT_EQ(Save(S::Patron, "3", "4",
@@ -332,7 +373,7 @@ TEST_P(Operations, SaveAndRead) {
                     {"RANK", "4"},
                     {"ISMULE", "0"},
                     {"BIO", "a|b&c!;d\r\nline two"},
-                    {"SKILLS", "19,2,150!8,1,10"},
+                    {"SKILLS", "19,2,150!8,1,10!32,2, "},
                     {"ISPK", "1"},
                     {"ISRESCUE", "1"},
                     {"ISPRIVATE", "0"},
@@ -361,7 +402,7 @@ TEST_P(Operations, SaveAndRead) {
     EXPECT_EQ(f[9], "3");
     EXPECT_EQ(f[10], "2");
     EXPECT_EQ(f[15], "a(pipe)b(amp)c(end)d\r\nline two");
-    EXPECT_EQ(f[16], "19,2,150!8,1,10");
+    EXPECT_EQ(f[16], "19,2,150!8,1,10!32,2,0") << "a skill whose cell was cleared is 0";
     EXPECT_EQ(f[18], "K\xF6ln, \xC9vreux");
     EXPECT_EQ(f[20], "self@example.org");
     EXPECT_EQ(f[22], "6") << "the revision: five saves, none of the refused ones";
@@ -518,10 +559,24 @@ TEST_P(Operations, ListsAndSearch) {
     Answer none = Search({{"race", "2"}, {"rank", "0"}});
     EXPECT_EQ(none.iCode, 800);
     EXPECT_EQ(none.strPayload, "");
-    EXPECT_EQ(Search({{"race", "4"}, {"rank", "0"}}).iCode, 991);
-    EXPECT_EQ(Search({{"race", "0"}, {"rank", "11"}}).iCode, 991);
-    EXPECT_EQ(Search({{"race", "0"}, {"rank", "0"}, {"skillsearch", "36,1"}}).iCode, 991);
-    EXPECT_EQ(Search({{"race", "0"}, {"rank", "0"}, {"skillsearch", "1,x"}}).iCode, 991);
+    // A refused criterion is named in the payload's one field, as a save's value is.
+    const std::pair<Fields, std::string> refused[] = {
+        {{{"race", "4"}, {"rank", "0"}}, "The value '4' of race is not between 0 and 3"},
+        {{{"race", "0"}, {"rank", "11"}}, "The value '11' of rank is not between 0 and 10"},
+        {{{"race", "0"}, {"rank", "0"}, {"skillsearch", "36,1"}},
+         "The skill number '36' of skillsearch is not between 1 and 35"},
+        {{{"race", "0"}, {"rank", "0"}, {"skillsearch", "1,x"}},
+         "The minimum 'x' of Alchemy is not a whole number"},
+        {{{"race", "0"}, {"rank", "0"}, {"skillsearch", "19,90!32,12.5"}},
+         "The minimum '12.5' of Sword is not a whole number"},
+        {{{"race", "0"}, {"rank", "0"}, {"skillsearch", "32"}},
+         "The entry '32' of skillsearch is not skill,minimum"},
+    };
+    for (const auto& [fields, strWhy] : refused) {
+        Answer answer = Search(fields);
+        EXPECT_EQ(answer.iCode, 991) << strWhy;
+        EXPECT_EQ(zorv::UnescapedFields(answer.strPayload), zorv::Fields{strWhy});
+    }
 }
 
 TEST_P(Operations, UnknownOperations) {
