@@ -178,6 +178,15 @@ void AdminOperations::AdminBackupDB() {
 }
 
 bool AdminOperations::WriteBackupFile() {
+    // The server writes the dump as it reads it: a reply cut off on the way lacks its stop
+    // marker, and half a guild must never pass for its backup.
+    if (!m_session.cycle.HTTP.bStopSeen) {
+        m_session.prompts.Message(
+            QStringLiteral("The backup was cut off before its end; nothing was written to ") +
+                QDir::toNativeSeparators(strBackupFile) + QStringLiteral(".  Please try again."),
+            Prompts::Buttons::Ok, Prompts::Icon::Critical, Prompts::AppTitle());
+        return false;
+    }
     QString strPayload = m_session.cycle.HTTP.strHTTPData;
     strPayload.chop(1);
     // Written beside the target and renamed over it: a failed write leaves an older backup whole.

@@ -213,7 +213,7 @@ void HTTPRequest::ProcessReply() {
     if (nExchange != m_nExchange)
         return;
 
-    switch (FrameReply(strHTTPData, strHeaderData, strResultCode)) {
+    switch (FrameReply(strHTTPData, strHeaderData, strResultCode, &bStopSeen)) {
     case ReplyOutcome::FramingFault:
         return RaiseFramingFault();
     case ReplyOutcome::Error:

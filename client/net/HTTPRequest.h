@@ -29,6 +29,7 @@ public:
     QString strHTTPData; // the received text; after processing only the payload
     QString strHeaderData;
     QString strResultCode;
+    bool bStopSeen = false; // the last reply's payload ended in the stop marker
     bool bConnected = false;
     QTcpSocket* wskData = nullptr; // owned; replaced for every exchange; a QSslSocket over TLS
     QString strConnectError;       // why the last exchange could not reach the server

@@ -24,7 +24,10 @@ bool ReadChunkSize(const QString& strLine, qint64& lSize) {
 
 } // namespace
 
-ReplyOutcome FrameReply(QString& strHTTPData, QString& strHeaderData, QString& strResultCode) {
+ReplyOutcome FrameReply(QString& strHTTPData, QString& strHeaderData, QString& strResultCode,
+                        bool* pStopSeen) {
+    if (pStopSeen)
+        *pStopSeen = false;
     int iBlank = strHTTPData.indexOf(QStringLiteral("\r\n\r\n"));
     if (iBlank < 0) // a header without its blank line cannot be framed
         return ReplyOutcome::FramingFault;
@@ -56,6 +59,8 @@ ReplyOutcome FrameReply(QString& strHTTPData, QString& strHeaderData, QString& s
     int iStop = strHTTPData.indexOf(QLatin1String(zorv::kStopMarker));
     if (iStop >= 0)
         strHTTPData.truncate(iStop);
+    if (pStopSeen)
+        *pStopSeen = iStop >= 0;
     return ReplyOutcome::Results;
 }
 

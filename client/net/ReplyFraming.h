@@ -14,7 +14,10 @@ enum class ReplyOutcome {
 // strHTTPData holds the received text and is replaced by what follows the header, then by the
 // payload. strHeaderData and strResultCode are set only as far as the reply gets: a reply
 // without a blank line leaves the header as it was, and one without ";" keeps the code it had.
-ReplyOutcome FrameReply(QString& strHTTPData, QString& strHeaderData, QString& strResultCode);
+// bStopSeen tells whether the payload ended in the stop marker: a reply streamed by the server
+// lacks it when the server or the connection failed halfway.
+ReplyOutcome FrameReply(QString& strHTTPData, QString& strHeaderData, QString& strResultCode,
+                        bool* pStopSeen = nullptr);
 
 // Replaces a chunked body by its chunks joined; false (strHTTPData unchanged) for a body that
 // cannot be de-chunked: no size line, a size beyond 31 bits, or a chunk that runs past the end.

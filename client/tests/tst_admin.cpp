@@ -337,6 +337,17 @@ void tst_admin::backupFileBytesAndFailures() {
     QFile old(strOld);
     QVERIFY(old.open(QIODevice::ReadOnly));
     QCOMPARE(old.readAll(), QByteArray("the older backup\r\n"));
+
+    // A dump cut off on its way (the server writes it as it reads it) writes nothing.
+    c.prompts->saveNames << strFile;
+    c.prompts->ExpectOk();
+    peer.queuedReplies << "HTTP/1.0 200 OK\r\n\r\n<START_HERE>800;ZORV DUMP 4\nS|a|b\nC|1|An";
+    c.Admin().AdminBackupDB();
+    QTRY_COMPARE(c.prompts->shown.size(), 3);
+    QVERIFY2(c.LastText().startsWith("The backup was cut off before its end"),
+             qPrintable(c.LastText()));
+    QVERIFY(exact.seek(0));
+    QCOMPARE(exact.readAll(), QByteArray("ZORV DUMP 3\nS|a|b\r\n"));
 }
 
 void tst_admin::membersAreTurnedAway() {

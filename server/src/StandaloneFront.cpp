@@ -178,9 +178,8 @@ class StreamedBody {
 public:
     explicit StreamedBody(Reply reply) : m_reply(std::move(reply)), m_strPending(m_reply.Head()) {}
 
-    // How much it is asked for at a time. An HTTP/1.1 client gets each as a chunk: older clients
-    // read chunk sizes as 16-bit numbers, and the connection's buffer (kHeaderBytes) keeps the
-    // pieces below that.
+    // The most it hands over at a time. An HTTP/1.1 client gets each as a chunk, and older
+    // clients read chunk sizes as 16-bit numbers.
     static constexpr std::size_t kPieceBytes = 16 * 1024;
 
     static ssize_t Read(void* pSelf, uint64_t, char* pBuffer, size_t nMax) {
@@ -203,7 +202,8 @@ public:
                 return MHD_CONTENT_READER_END_WITH_ERROR;
             }
         }
-        std::size_t n = std::min(nMax, self->m_strPending.size() - self->m_iSent);
+        // Never more than a piece, however much room the connection's buffer offers.
+        std::size_t n = std::min({nMax, kPieceBytes, self->m_strPending.size() - self->m_iSent});
         std::memcpy(pBuffer, self->m_strPending.data() + self->m_iSent, n);
         self->m_iSent += n;
         return static_cast<ssize_t>(n);
