@@ -186,8 +186,16 @@ ChangeHistory::ChangeHistory(Session& session, AllegianceView& tree, CharacterSh
     });
 
     RequestCycle& cycle = session.cycle;
-    cycle.Route(zorv::OpCharacterHistory, [this] { Parse(*pCharacterView); });
-    cycle.Route(zorv::OpRecentChanges, [this] { Parse(*pGuildView); });
+    cycle.Route(zorv::OpCharacterHistory, [this] {
+        Parse(*pCharacterView);
+        if (m_bGuildStale && IsShown(pGuildView))
+            LoadGuild();
+    });
+    cycle.Route(zorv::OpRecentChanges, [this] {
+        if (!m_bAppend) // read from the newest: up to date until the next change
+            m_bGuildStale = false;
+        Parse(*pGuildView);
+    });
     cycle.Route(zorv::OpUndo, [this] { Undone(); });
     cycle.RouteError(zorv::OpUndo, [this](qint16 iCode) { return UndoRefused(iCode); });
 }
@@ -222,9 +230,10 @@ void ChangeHistory::LoadStale() {
     const bool bCharacter =
         m_iLoadedCharacter == -1 && m_sheet.iCurDisplayCharID != 0 && IsShown(pCharacterView);
     const bool bGuild = m_bGuildStale && IsShown(pGuildView);
-    if (bCharacter && !m_session.cycle.StartAndWait([this] { LoadCharacter(); }))
-        return;
-    if (bGuild)
+    // One exchange at a time: the guild's view follows the character's reply.
+    if (bCharacter)
+        LoadCharacter();
+    else if (bGuild)
         LoadGuild();
 }
 
@@ -241,8 +250,6 @@ void ChangeHistory::LoadCharacter(qint64 lBefore) {
 
 void ChangeHistory::LoadGuild(qint64 lBefore) {
     m_bAppend = lBefore > 0;
-    if (lBefore == 0)
-        m_bGuildStale = false;
     std::vector<RequestCycle::Field> fields;
     if (lBefore > 0)
         fields.emplace_back(QStringLiteral("before"), QString::number(lBefore));

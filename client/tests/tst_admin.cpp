@@ -9,6 +9,7 @@
 #include "Characters.h"
 #include "HTTPRequest.h"
 #include "MainViews.h"
+#include "Protocol.h"
 #include "RequestCycle.h"
 #include "ScriptedPeer.h"
 #include "ServerProcess.h"
@@ -29,6 +30,7 @@
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTextEdit>
+#include <QTimer>
 #include <QTreeView>
 #include <QTreeWidget>
 #include <optional>
@@ -493,6 +495,34 @@ void tst_admin::historyTabsAndUndo() {
                              20000);
     // Back in its place among Brenna's vassals.
     QCOMPARE(c.window->objCharDB().Item("Char2")->strVassalIDs, QStringLiteral("6,10,14"));
+
+    // Clicking on while the shown character's history is still on its way: the history of the
+    // character clicked last comes, and the open window follows.
+    QVERIFY(c.Show("Dara Whitmoor"));
+    sheet.txtBio->setPlainText(QStringLiteral("Dara's own"));
+    c.prompts->ExpectOk();
+    QVERIFY(c.window->sheet().SaveCharChanges());
+    QTRY_VERIFY_WITH_TIMEOUT(!c.window->sheet().HasUnsavedEdits(), 20000);
+    sheet.tabCharInfo->setCurrentIndex(TabIndex(sheet.tabCharInfo, "History"));
+    // Dara is clicked just after Corin's history was asked for.
+    qint16 iAsked = 0;
+    QMetaObject::Connection once;
+    once = QObject::connect(&c.window->sheet(), &CharacterSheet::Displayed, [&] {
+        QObject::disconnect(once);
+        QTimer::singleShot(0, [&] {
+            iAsked = c.window->cycle().iCurrentOp;
+            c.window->allegiance().FindInTree("Dara Whitmoor");
+        });
+    });
+    c.window->allegiance().FindInTree("Corin Thale");
+    QTRY_VERIFY_WITH_TIMEOUT(iAsked != 0, 20000);
+    QCOMPARE(iAsked, qint16(zorv::OpCharacterHistory));
+    QTRY_VERIFY_WITH_TIMEOUT(view.twHistory->topLevelItemCount() > 0 &&
+                                 view.twHistory->topLevelItem(0)->text(2) == "Saved Dara Whitmoor",
+                             20000);
+    QTRY_VERIFY_WITH_TIMEOUT(guild.twHistory->topLevelItemCount() > 0 &&
+                                 guild.twHistory->topLevelItem(0)->text(2) == "Saved Dara Whitmoor",
+                             20000);
 
     // A member sees the history but no Undo.
     Client brenna(m_server->Address(), "Brenna Ashvale", "welcome1");
