@@ -55,7 +55,11 @@ AdminOperations::AdminOperations(Session& session, Characters& roster, Allegianc
             QStringLiteral("The character's security level has been changed!"));
     });
     cycle.Route(zorv::OpBackup, [this] {
-        if (WriteBackupFile())
+        const bool bWritten = WriteBackupFile();
+        // The dump is the whole guild, two bytes a character as the reply holds it: let it go
+        // now rather than at the next exchange.
+        QString().swap(m_session.cycle.HTTP.strHTTPData);
+        if (bWritten)
             m_session.prompts.Inform(QStringLiteral("The character database has been backed up"));
     });
 }
