@@ -95,6 +95,8 @@ void AdminOperations::AdminServerSetup() {
         dlg.txtConfirmPW->clear();
         dlg.txtRescueSquadName->setText(m_session.strRescueSquadName);
         dlg.chkUseRescue->setChecked(m_session.iUseRescueSquad == 1);
+        // Moving everyone on the old default is asked for each time, never carried over.
+        dlg.chkResetExisting->setChecked(false);
         dlg.chkUseRescue_Click();
     });
     dlg.Run();

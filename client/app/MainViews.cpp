@@ -119,6 +119,8 @@ MainViews::MainViews(QWidget* pCentral)
     grdSearchSkill = new Grid(QStringLiteral("grdSearchSkill"), frameSearchFilter);
     cmdSearch = Button("Search", "cmdSearch", frameSearchFilter);
     cmdSearchReset = Button("Reset", "cmdSearchReset", frameSearchFilter);
+    // A click leaves the focus where it is, so that a value being typed is dropped, not stored.
+    cmdSearchReset->setFocusPolicy(Qt::TabFocus);
     auto* pFilterForm = new QFormLayout;
     pFilterForm->addRow(QStringLiteral("Race: "), cmbSearchRace);
     pFilterForm->addRow(QStringLiteral("Rank: "), cmbSearchRank);

@@ -162,34 +162,33 @@ ChangeHistory::ChangeHistory(Session& session, AllegianceView& tree, CharacterSh
             LoadCharacter();
     });
     connect(&sheet, &CharacterSheet::Displayed, this, &ChangeHistory::CharacterShown);
-    // A change made from this client makes both views out of date. Those that show the record
-    // again end in CharacterShown; the others are read again once their message is answered.
+    // A change made from this client makes both views out of date. After every answered
+    // request the views that are shown and out of date (or whose read another request dropped)
+    // are read again, one after the other, once nothing else runs.
     connect(&session.cycle, &RequestCycle::Answered, this, [this](qint16 msgid) {
         switch (msgid) {
         case zorv::OpAddVassal:
         case zorv::OpRemoveVassal:
         case zorv::OpChangePatron:
         case zorv::OpSaveChar:
-            m_bGuildStale = true;
-            break;
         case zorv::OpChangePassword:
         case zorv::OpServerSetup:
         case zorv::OpResetPassword:
         case zorv::OpSecurityLevel:
             m_bGuildStale = true;
             m_iLoadedCharacter = -1;
-            QTimer::singleShot(0, this, &ChangeHistory::LoadStale);
             break;
         default:
             break;
         }
+        QTimer::singleShot(0, this, &ChangeHistory::LoadStale);
     });
 
     RequestCycle& cycle = session.cycle;
     cycle.Route(zorv::OpCharacterHistory, [this] {
+        // Read only once its reply is here: another request may drop the read on its way.
+        m_iLoadedCharacter = m_iRequestedCharacter;
         Parse(*pCharacterView);
-        if (m_bGuildStale && IsShown(pGuildView))
-            LoadGuild();
     });
     cycle.Route(zorv::OpRecentChanges, [this] {
         if (!m_bAppend) // read from the newest: up to date until the next change
@@ -224,13 +223,13 @@ void ChangeHistory::CharacterShown() {
 }
 
 void ChangeHistory::LoadStale() {
-    // Whatever runs now was started after the change; the views follow when it is shown next.
+    // Whatever runs now was started later; its answer brings the views here again.
     if (m_session.cycle.IsBusy())
         return;
-    const bool bCharacter =
-        m_iLoadedCharacter == -1 && m_sheet.iCurDisplayCharID != 0 && IsShown(pCharacterView);
+    const bool bCharacter = m_iLoadedCharacter != m_sheet.iCurDisplayCharID &&
+                            m_sheet.iCurDisplayCharID != 0 && IsShown(pCharacterView);
     const bool bGuild = m_bGuildStale && IsShown(pGuildView);
-    // One exchange at a time: the guild's view follows the character's reply.
+    // One exchange at a time: the guild's view follows once the character's has arrived.
     if (bCharacter)
         LoadCharacter();
     else if (bGuild)
@@ -239,7 +238,7 @@ void ChangeHistory::LoadStale() {
 
 void ChangeHistory::LoadCharacter(qint64 lBefore) {
     m_bAppend = lBefore > 0;
-    m_iLoadedCharacter = m_sheet.iCurDisplayCharID;
+    m_iRequestedCharacter = m_sheet.iCurDisplayCharID;
     std::vector<RequestCycle::Field> fields = {
         {QStringLiteral("historyid"), QString::number(m_sheet.iCurDisplayCharID)}};
     if (lBefore > 0)

@@ -81,6 +81,7 @@ private:
     QTabWidget* m_tabCharInfo;
     QWidget* m_pHistoryPage;
     bool m_bAppend = false;
-    qint16 m_iLoadedCharacter = -1; // whose entries the sheet's view holds; -1 none
-    bool m_bGuildStale = false;     // a change was made since the guild's view was read
+    qint16 m_iLoadedCharacter = -1;    // whose entries the sheet's view holds; -1 none
+    qint16 m_iRequestedCharacter = -1; // whose entries were asked for last
+    bool m_bGuildStale = false;        // a change was made since the guild's view was read
 };

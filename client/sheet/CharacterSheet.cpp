@@ -117,6 +117,9 @@ QString CharacterSheet::DisplayedName() const {
 }
 
 void CharacterSheet::DisplayCharInfo() {
+    // A value still being typed belongs to the record shown before; it must not land in a row
+    // of this one.
+    m_pTraining->Editor().Abandon();
     const CharacterPayload c = ParseCharacterPayload(m_session.cycle.HTTP.strHTTPData);
     if (c.nFields != kCharacterFields)
         m_session.prompts.Inform(QStringLiteral("Error!"));

@@ -73,6 +73,8 @@ QHBoxLayout* WithButton(QWidget* pField, QPushButton* pButton) {
 SheetViews::SheetViews(QTabWidget* pTabs) : tabCharInfo(pTabs) {
     cmdSaveChanges = Button("&Save Changes", "cmdSaveChanges", tabCharInfo);
     cmdResetChanges = Button("R&eset Changes", "cmdResetChanges", tabCharInfo);
+    // A click leaves the focus where it is, so that a value being typed is dropped, not stored.
+    cmdResetChanges->setFocusPolicy(Qt::TabFocus);
 
     // "Basic Info": the labels' array runs Name (0) to Main Character Name (11).
     QWidget* pBasic = AddTab(tabCharInfo, QStringLiteral("Basic Info"));

@@ -155,7 +155,10 @@ void tst_admin::serverSetupChanges() {
     auto Default = [&](const char* szPassword, bool bReset) {
         c.prompts->dialogs << [=](QDialog& dlg) {
             auto& setup = static_cast<frmNewServerSetup&>(dlg);
-            [&] { QCOMPARE(setup.txtGuildName->text(), QStringLiteral("The Bright Lanterns")); }();
+            [&] {
+                QCOMPARE(setup.txtGuildName->text(), QStringLiteral("The Bright Lanterns"));
+                QVERIFY2(!setup.chkResetExisting->isChecked(), "carried over from a use before");
+            }();
             setup.txtDefaultPW->setText(szPassword);
             setup.txtConfirmPW->setText(szPassword);
             setup.chkResetExisting->setChecked(bReset);
@@ -522,6 +525,18 @@ void tst_admin::historyTabsAndUndo() {
                              20000);
     QTRY_VERIFY_WITH_TIMEOUT(guild.twHistory->topLevelItemCount() > 0 &&
                                  guild.twHistory->topLevelItem(0)->text(2) == "Saved Dara Whitmoor",
+                             20000);
+
+    // The history read dropped by another request on its way (the window's Refresh): it is
+    // asked for again.
+    QVERIFY(c.Show("Corin Thale"));
+    once = QObject::connect(&c.window->sheet(), &CharacterSheet::Displayed, [&] {
+        QObject::disconnect(once);
+        QTimer::singleShot(0, [&] { QTest::mouseClick(guild.cmdRefresh, Qt::LeftButton); });
+    });
+    c.window->allegiance().FindInTree("Dara Whitmoor");
+    QTRY_VERIFY_WITH_TIMEOUT(view.twHistory->topLevelItemCount() > 0 &&
+                                 view.twHistory->topLevelItem(0)->text(2) == "Saved Dara Whitmoor",
                              20000);
 
     // A member sees the history but no Undo.

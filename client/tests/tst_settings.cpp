@@ -505,6 +505,13 @@ void tst_settings::loginPromptActivation() {
     dlg.Form_Activate();
     QVERIFY(dlg.txtPassword->text().isEmpty());
     QCOMPARE(dlg.txtCharName->text(), QStringLiteral("Cy"));
+    // Cy's prompt cancelled and opened again: Bo's password is not offered for Cy.
+    dlg.cmdCancel_Click();
+    dlg.Form_Activate();
+    QVERIFY(dlg.txtPassword->text().isEmpty());
+    dlg.strCharName = "Bo";
+    dlg.Form_Activate();
+    QCOMPARE(dlg.txtPassword->text(), QStringLiteral("bospass"));
 }
 
 QTEST_MAIN(tst_settings)

@@ -39,7 +39,9 @@ void frmLogin::showEvent(QShowEvent* pEvent) {
 }
 
 void frmLogin::Form_Activate() {
-    if (strCharName != txtCharName->text()) {
+    // The password typed last is offered again only for the character it was confirmed for: a
+    // cancelled prompt leaves another name in the box.
+    if (strCharName != m_strPassFor) {
         txtPassword->clear();
         txtPassword->setFocus();
     } else {
@@ -59,6 +61,7 @@ void frmLogin::cmdOK_Click() {
     }
     strCharName = txtCharName->text();
     strPass = txtPassword->text();
+    m_strPassFor = strCharName;
     bHitOk = true;
     accept();
 }

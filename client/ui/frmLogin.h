@@ -34,4 +34,5 @@ protected:
 
 private:
     Prompts& m_prompts;
+    QString m_strPassFor; // the name strPass was confirmed for
 };
