@@ -404,6 +404,20 @@ ApacheTarget::ApacheTarget(const std::string& strDb, const std::string& strWorkD
                  << "SetEnv ZORV_DB \"" << strDb << "\"\n";
         },
         m_iPort);
+    // Apache says it resumes before mod_cgid's daemon has made its socket (the name gets the
+    // daemon's pid); a CGI request before that is answered 503.
+    auto CgidReady = [&] {
+        for (const auto& entry : std::filesystem::directory_iterator(strWorkDir))
+            if (entry.path().filename().string().rfind("cgid.sock", 0) == 0)
+                return true;
+        return false;
+    };
+    for (int i = 0; i < 1000 && !CgidReady(); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    if (!CgidReady()) {
+        StopProcess(m_pid);
+        throw std::runtime_error("apache2's CGI daemon made no socket; see " + strLog);
+    }
 }
 
 ApacheTarget::~ApacheTarget() {
