@@ -195,6 +195,16 @@ ChangeHistory::ChangeHistory(Session& session, AllegianceView& tree, CharacterSh
             m_bGuildStale = false;
         Parse(*pGuildView);
     });
+    // A refused read (a server without the history, say) is shown once, not again after every
+    // request that follows.
+    cycle.RouteError(zorv::OpCharacterHistory, [this](qint16) {
+        m_iLoadedCharacter = m_iRequestedCharacter;
+        return false;
+    });
+    cycle.RouteError(zorv::OpRecentChanges, [this](qint16) {
+        m_bGuildStale = false;
+        return false;
+    });
     cycle.Route(zorv::OpUndo, [this] { Undone(); });
     cycle.RouteError(zorv::OpUndo, [this](qint16 iCode) { return UndoRefused(iCode); });
 }

@@ -9,11 +9,13 @@
 #include "Characters.h"
 #include "Grid.h"
 #include "MainViews.h"
+#include "Protocol.h"
 #include "RankTitles.h"
 #include "RequestCycle.h"
 #include "ScriptedPeer.h"
 #include "ServerProcess.h"
 #include "SkillCatalogue.h"
+#include "SkillSearch.h"
 #include "SkillTraining.h"
 #include "TestClient.h"
 #include "frmFindChar.h"
@@ -154,6 +156,7 @@ private slots:
     void staleSaveAnsweredYesLoadsTheNamedCharacter();
     void everyWayOffTheSheetAsksFirst();
     void treeReplyWhileTheQuestionIsOpen();
+    void historyRefusedIsAskedOncePerRecord();
 };
 
 void tst_sheet::titles() {
@@ -1027,6 +1030,26 @@ void tst_sheet::treeReplyWhileTheQuestionIsOpen() {
     QTRY_VERIFY(c.peer.RequestComplete(i + 1));
     QVERIFY(Body(c.peer.Request(i + 1)).contains("&updateid=2&msgid=106&CLASS=Mage&"));
     QCOMPARE(c.window->allegiance().SelectedKey(), QStringLiteral("Char2"));
+}
+
+void tst_sheet::historyRefusedIsAskedOncePerRecord() {
+    // A server without the change history refuses its read: the message once, and the requests
+    // that follow do not ask again.
+    SheetClient c;
+    QVERIFY(c.Shown(2));
+    SheetViews& v = c.V();
+    c.peer.queuedReplies << ScriptedPeer::Reply("990", "");
+    c.prompts->ExpectOk();
+    v.tabCharInfo->setCurrentIndex(TabIndex(v.tabCharInfo, "History"));
+    QTRY_COMPARE(c.LastTitle(), QStringLiteral("ZORV Error #990"));
+    c.peer.queuedReplies << ScriptedPeer::Reply("800", "");
+    c.window->search().Search();
+    QTRY_COMPARE(c.window->cycle().iCurrentOp, qint16(zorv::OpSearch));
+    QTRY_VERIFY(!c.window->cycle().IsBusy());
+    QCoreApplication::processEvents(); // where a read would be asked for again
+    QCOMPARE(c.window->cycle().iCurrentOp, qint16(zorv::OpSearch));
+    QVERIFY(!c.window->cycle().IsBusy());
+    QCOMPARE(c.prompts->shown.size(), 1);
 }
 
 QTEST_MAIN(tst_sheet)
