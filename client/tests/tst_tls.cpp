@@ -193,21 +193,24 @@ void tst_tls::addressParts_data() {
     QTest::addColumn<bool>("tls");
     QTest::addColumn<QString>("server");
     QTest::addColumn<QString>("uri");
+    QTest::addColumn<QString>("host");
     QTest::addColumn<quint16>("port");
-    QTest::newRow("plain") << "guild.example.org/zorv" << false << "guild.example.org"
-                           << "/zorv" << quint16(80);
-    QTest::newRow("https, default port")
-        << "https://guild.example.org/cgi/zorv" << true << "guild.example.org"
-        << "/cgi/zorv" << quint16(443);
-    QTest::newRow("HTTPS in capitals, own port")
-        << "HTTPS://Guild.example.org:8443/zorv" << true << "Guild.example.org:8443"
-        << "/zorv" << quint16(8443);
-    QTest::newRow("https without a path") << "https://10.0.0.7" << true << "10.0.0.7"
-                                          << "/" << quint16(443);
-    QTest::newRow("https, IPv6") << "https://[::1]/zorv" << true << "[::1]"
-                                 << "/zorv" << quint16(443);
-    QTest::newRow("http:// dropped") << "http://host:8080/zorv" << false << "host:8080"
-                                     << "/zorv" << quint16(8080);
+    auto Row = [](const char* szName, const char* szAddress, bool bTls, const char* szServer,
+                  const char* szUri, const char* szHost, quint16 nPort) {
+        QTest::newRow(szName) << szAddress << bTls << szServer << szUri << szHost << nPort;
+    };
+    Row("plain", "guild.example.org/zorv", false, "guild.example.org", "/zorv", "guild.example.org",
+        80);
+    Row("https, default port", "https://guild.example.org/cgi/zorv", true, "guild.example.org",
+        "/cgi/zorv", "guild.example.org", 443);
+    Row("HTTPS in capitals, own port", "HTTPS://Guild.example.org:8443/zorv", true,
+        "Guild.example.org:8443", "/zorv", "Guild.example.org", 8443);
+    Row("https without a path", "https://10.0.0.7", true, "10.0.0.7", "/", "10.0.0.7", 443);
+    Row("https, IPv6", "https://[::1]/zorv", true, "[::1]", "/zorv", "::1", 443);
+    Row("IPv6 with a port", "[::1]:8080/zorv", false, "[::1]:8080", "/zorv", "::1", 8080);
+    Row("http:// dropped", "http://host:8080/zorv", false, "host:8080", "/zorv", "host", 8080);
+    Row("not a port", "host:http/zorv", false, "host:http", "/zorv", "host:http", 80);
+    Row("port 0 is none", "host:0/zorv", false, "host:0", "/zorv", "host:0", 80);
 }
 
 void tst_tls::addressParts() {
@@ -223,6 +226,7 @@ void tst_tls::addressParts() {
     QString strHost;
     quint16 nPort = 0;
     HTTPRequest::SplitHostPort(cycle.strCurServer, strHost, nPort, tls ? 443 : 80);
+    QTEST(strHost, "host");
     QTEST(nPort, "port");
 }
 
