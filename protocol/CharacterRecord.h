@@ -1,0 +1,131 @@
+#pragma once
+// The character record as both sides see it, written once: every field of the character payload
+// (the reply to operation 107, 33 escaped fields in this order) and every field the save
+// (operation 106) may carry, with its form key, what it may hold and how long it may be. The
+// server's columns and the client's controls are tables over this one; a new field is a row here,
+// a column there and a control on the sheet.
+#include <cstddef>
+
+namespace zorv {
+
+enum class RecordKind {
+    Id,        // a character id
+    Name,      // a character's name, kept unique in the guild
+    Number,    // a whole number
+    Text,      // free text up to the field's limit
+    Race,      // an index into the race list
+    Sex,       // an index into the sex list
+    Rank,      // an index into the rank titles
+    Flag,      // 0 or 1
+    Skills,    // the skill string
+    VassalIds, // computed: the vassals' ids, "7,3"
+    Patron,    // computed: the patron's name
+    Path,      // computed: "Self > Patron > ... > Monarch"
+};
+
+enum class RecordField {
+    Id,
+    Name,
+    Level,
+    Rank,
+    PatronId,
+    VassalIds,
+    NumFollowers,
+    SecurityLevel,
+    Class,
+    Race,
+    Sex,
+    IsMule,
+    MuleFor,
+    Lifestone,
+    TiedTo,
+    Bio,
+    Skills,
+    RealName,
+    CityState,
+    MiscInfo,
+    Email,
+    ICQ,
+    Revision,
+    ModifiedAt,
+    PatronName,
+    Path,
+    IsPK,
+    IsRescue,
+    IsPrivate,
+    CanSummon,
+    MainChar,
+    ModifiedBy,
+    Awards,
+    Count
+};
+
+struct RecordFieldInfo {
+    RecordField field;
+    int iPayload;          // position in the character payload
+    const char* szSaveKey; // the save's form key; null for a field the save never carries
+    RecordKind kind;
+    int nMaxLength;        // bytes, for Name, Text and Skills
+    const char* szShown;   // what a refused save calls it: its sheet caption, else the form key
+};
+
+// In payload order, so that kRecordFields[i].iPayload == i.
+inline constexpr RecordFieldInfo kRecordFields[] = {
+    {RecordField::Id, 0, nullptr, RecordKind::Id, 0, "ID"},
+    {RecordField::Name, 1, "NAME", RecordKind::Name, 24, "Name"},
+    {RecordField::Level, 2, "LEVEL", RecordKind::Number, 0, "Level"},
+    {RecordField::Rank, 3, "RANK", RecordKind::Rank, 0, "Rank"},
+    {RecordField::PatronId, 4, nullptr, RecordKind::Id, 0, "Patron"},
+    {RecordField::VassalIds, 5, nullptr, RecordKind::VassalIds, 0, "Vassals"},
+    {RecordField::NumFollowers, 6, "NUMFOLLOWERS", RecordKind::Number, 0, "Number of Followers"},
+    {RecordField::SecurityLevel, 7, nullptr, RecordKind::Number, 0, "Security Level"},
+    {RecordField::Class, 8, "CLASS", RecordKind::Text, 128, "Class"},
+    {RecordField::Race, 9, "RACE", RecordKind::Race, 0, "Race"},
+    {RecordField::Sex, 10, "SEX", RecordKind::Sex, 0, "SEX"},
+    {RecordField::IsMule, 11, "ISMULE", RecordKind::Flag, 0, "Is Mule"},
+    {RecordField::MuleFor, 12, "MULEFOR", RecordKind::Text, 128, "Mule for"},
+    {RecordField::Lifestone, 13, "LSAT", RecordKind::Text, 128, "Lifestoned At"},
+    {RecordField::TiedTo, 14, "TIEDTO", RecordKind::Text, 128, "Tied To"},
+    {RecordField::Bio, 15, "BIO", RecordKind::Text, 4096, "Bio"},
+    {RecordField::Skills, 16, "SKILLS", RecordKind::Skills, 1024, "SKILLS"},
+    {RecordField::RealName, 17, "REALNAME", RecordKind::Text, 128, "Real Name"},
+    {RecordField::CityState, 18, "CITYSTATE", RecordKind::Text, 128, "City, State, Country"},
+    {RecordField::MiscInfo, 19, "MISCINFO", RecordKind::Text, 4096, "MISCINFO"},
+    {RecordField::Email, 20, "EMAIL", RecordKind::Text, 128, "Email Address"},
+    {RecordField::ICQ, 21, "ICQ", RecordKind::Text, 128, "ICQ Number"},
+    // Beyond the original 22 fields: older servers send fewer, and older clients read fewer.
+    {RecordField::Revision, 22, nullptr, RecordKind::Number, 0, "Revision"},
+    {RecordField::ModifiedAt, 23, nullptr, RecordKind::Text, 64, "Last Modified"},
+    {RecordField::PatronName, 24, nullptr, RecordKind::Patron, 0, "Patron"},
+    {RecordField::Path, 25, nullptr, RecordKind::Path, 0, "Path to Monarch"},
+    {RecordField::IsPK, 26, "ISPK", RecordKind::Flag, 0, "Player Killer"},
+    {RecordField::IsRescue, 27, "ISRESCUE", RecordKind::Flag, 0, "Rescue Squad Member"},
+    {RecordField::IsPrivate, 28, "ISPRIVATE", RecordKind::Flag, 0, "Hide Info on Web"},
+    {RecordField::CanSummon, 29, "CAN_SUMMON", RecordKind::Flag, 0, "Can Summon"},
+    {RecordField::MainChar, 30, "MAIN_CHAR", RecordKind::Text, 128, "Main Character Name"},
+    {RecordField::ModifiedBy, 31, nullptr, RecordKind::Id, 0, "Modified By"},
+    {RecordField::Awards, 32, "ADMIN_ONLY", RecordKind::Text, 4096, "Awards"},
+};
+
+inline constexpr int kCharacterPayloadFields = static_cast<int>(RecordField::Count);
+static_assert(sizeof kRecordFields / sizeof kRecordFields[0] == kCharacterPayloadFields,
+              "one row for every field of the character payload");
+
+constexpr const RecordFieldInfo& FieldInfo(RecordField field) {
+    return kRecordFields[static_cast<int>(field)];
+}
+
+constexpr bool RowsInPayloadOrder() {
+    for (int i = 0; i < kCharacterPayloadFields; ++i) {
+        if (kRecordFields[i].iPayload != i || static_cast<int>(kRecordFields[i].field) != i)
+            return false;
+    }
+    return true;
+}
+static_assert(RowsInPayloadOrder(), "rows are in payload order, one per field");
+
+// The save's other form keys, which are not fields of the record.
+inline constexpr const char* kSaveTarget = "updateid";
+inline constexpr const char* kSaveRevision = "revision";
+
+} // namespace zorv
