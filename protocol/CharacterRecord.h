@@ -124,6 +124,30 @@ constexpr bool RowsInPayloadOrder() {
 }
 static_assert(RowsInPayloadOrder(), "rows are in payload order, one per field");
 
+// The order in which the save carries the fields it sends, and in which the server checks them:
+// the sheet's order.
+inline constexpr RecordField kSaveOrder[] = {
+    RecordField::Name,      RecordField::Level,     RecordField::Class,    RecordField::Race,
+    RecordField::Rank,      RecordField::Sex,       RecordField::IsMule,   RecordField::MuleFor,
+    RecordField::Lifestone, RecordField::TiedTo,    RecordField::Bio,      RecordField::NumFollowers,
+    RecordField::Skills,    RecordField::RealName,  RecordField::CityState, RecordField::MiscInfo,
+    RecordField::Email,     RecordField::ICQ,       RecordField::IsPK,     RecordField::IsRescue,
+    RecordField::IsPrivate, RecordField::CanSummon, RecordField::MainChar, RecordField::Awards,
+};
+
+constexpr bool SaveOrderComplete() {
+    int nSaved = 0;
+    for (const RecordFieldInfo& info : kRecordFields)
+        nSaved += info.szSaveKey ? 1 : 0;
+    if (nSaved != static_cast<int>(sizeof kSaveOrder / sizeof kSaveOrder[0]))
+        return false;
+    for (RecordField field : kSaveOrder)
+        if (!FieldInfo(field).szSaveKey)
+            return false;
+    return true;
+}
+static_assert(SaveOrderComplete(), "the save order holds every saved field once");
+
 // The save's other form keys, which are not fields of the record.
 inline constexpr const char* kSaveTarget = "updateid";
 inline constexpr const char* kSaveRevision = "revision";

@@ -3,7 +3,7 @@
 #include "Demo.h"
 #include "Dump.h"
 #include "Front.h"
-#include "History.h"
+#include "HistoryStore.h"
 #include "Store.h"
 
 #include <algorithm>
@@ -165,7 +165,7 @@ int main(int argc, char** argv) {
             }
             if (args.options.count("history-days")) {
                 bool bValid = true;
-                options.nHistoryDays = HistoryDays(args.options["history-days"], bValid);
+                options.guild.nHistoryDays = HistoryDays(args.options["history-days"], bValid);
                 if (!bValid)
                     return Fail("--history-days wants \"all\" or a whole number of days from 0");
             }

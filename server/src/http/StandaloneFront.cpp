@@ -1,5 +1,7 @@
 #include "StandaloneFront.h"
 
+#include "ArrivalWatch.h"
+
 #include "Protocol.h"
 
 #include <microhttpd.h>
@@ -307,88 +309,6 @@ std::string HeaderValue(MHD_Connection* pConnection, const char* szName) {
 
 } // namespace
 
-// Ends the connections whose request does not arrive in time. libmicrohttpd's own timeout counts
-// only silence, which a client that sends a byte now and then never lets run out. The watch runs
-// on its own thread; libmicrohttpd tells it of each connection closed before it closes the
-// socket, and both sides hold m_mutex, so a socket the watch ends is always still that
-// connection's.
-class ArrivalWatch {
-public:
-    explicit ArrivalWatch(const FrontLimits& limits) : m_limits(limits) {
-        m_thread = std::thread([this] { Watch(); });
-    }
-    // Under TLS a late connection is only closed: a plain 408 would be noise inside the session.
-    void SpeakTls() {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        m_bTls = true;
-    }
-    ~ArrivalWatch() {
-        {
-            std::lock_guard<std::mutex> lock(m_mutex);
-            m_bStopping = true;
-        }
-        m_wake.notify_all();
-        m_thread.join();
-    }
-
-    void Opened(MHD_Connection* pConnection, int fd) {
-        auto now = Clock::now();
-        std::lock_guard<std::mutex> lock(m_mutex);
-        m_entries[pConnection] = {fd, false, now + std::chrono::seconds(m_limits.nHeaderSeconds),
-                                  now + std::chrono::seconds(m_limits.nRequestSeconds)};
-    }
-    void HeaderArrived(MHD_Connection* pConnection) {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        auto entry = m_entries.find(pConnection);
-        if (entry != m_entries.end()) {
-            entry->second.bHeader = true;
-            entry->second.deadline = entry->second.requestDeadline;
-        }
-    }
-    // The request is whole (or the connection ended): what follows is the reply's business.
-    void Done(MHD_Connection* pConnection) {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        m_entries.erase(pConnection);
-    }
-
-private:
-    struct Entry {
-        int fd;
-        bool bHeader;
-        Clock::time_point deadline;
-        Clock::time_point requestDeadline;
-    };
-
-    void Watch() {
-        static const char k408[] = "HTTP/1.1 408 Request Timeout\r\nConnection: close\r\n"
-                                   "Content-Length: 0\r\n\r\n";
-        std::unique_lock<std::mutex> lock(m_mutex);
-        while (!m_bStopping) {
-            m_wake.wait_for(lock, std::chrono::milliseconds(200));
-            auto now = Clock::now();
-            for (auto it = m_entries.begin(); it != m_entries.end();) {
-                if (now < it->second.deadline) {
-                    ++it;
-                    continue;
-                }
-                // libmicrohttpd has written nothing on a connection whose header is incomplete.
-                if (!it->second.bHeader && !m_bTls)
-                    send(it->second.fd, k408, sizeof k408 - 1, MSG_DONTWAIT | MSG_NOSIGNAL);
-                shutdown(it->second.fd, SHUT_RDWR);
-                it = m_entries.erase(it);
-            }
-        }
-    }
-
-    const FrontLimits m_limits;
-    std::mutex m_mutex;
-    std::condition_variable m_wake;
-    bool m_bStopping = false;
-    bool m_bTls = false;
-    std::unordered_map<MHD_Connection*, Entry> m_entries;
-    std::thread m_thread;
-};
-
 struct StandaloneFront::Impl {
     Impl(std::string strPathIn, FrontLimits limitsIn, Handler handlerIn)
         : strPath(std::move(strPathIn)), limits(limitsIn), handler(std::move(handlerIn)) {}
@@ -399,7 +319,7 @@ struct StandaloneFront::Impl {
     WebHandler webHandler; // empty: GET is refused as any other method
     // Declared before the daemon, so that both outlive it: stopping the daemon closes
     // connections, which the watch hears of.
-    ArrivalWatch watch{limits};
+    ArrivalWatch watch{limits.nHeaderSeconds, limits.nRequestSeconds};
     std::unique_ptr<WorkerPool> pWorkers;
     // The web roster's pages have workers of their own: a flood of page requests, which
     // anyone may send, waits on these and never in front of a member's request.

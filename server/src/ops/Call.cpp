@@ -22,11 +22,6 @@ std::optional<int> IdField(const Form& form, const char* szName) {
     return static_cast<int>(*lValue);
 }
 
-bool HoldsMarker(const std::string& strText) {
-    return strText.find(zorv::kStartMarker) != std::string::npos ||
-           strText.find(zorv::kStopMarker) != std::string::npos;
-}
-
 bool IsAdmin(const Member& me) {
     return me.iSecurity == zorv::kSecurityAdministrator;
 }

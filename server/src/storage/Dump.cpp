@@ -1,8 +1,8 @@
 #include "Dump.h"
 
-#include "Call.h"
+#include "CharacterRows.h"
 #include "Database.h"
-#include "History.h"
+#include "HistoryStore.h"
 #include "Numbers.h"
 #include "Passwords.h"
 #include "Skills.h"
@@ -17,61 +17,12 @@
 
 namespace {
 
-// What a column of a character row may hold.
-enum class Check { Whole, Security, Name, Hash, Text, Skills };
-
-struct DumpColumn {
-    const char* szName;
-    Check check;
-    long long llLow = 0; // Whole: the range; Text: the longest text, in llHigh
-    long long llHigh = 0;
-};
-
-constexpr long long kMaxSequence = 999999999999LL;
-
-// Every stored column of a character, in dump order, with what the server could have stored in
-// it. The texts' lengths are the sheet's (kSheetFields).
-const DumpColumn kCharacterColumns[] = {
-    {"id", Check::Whole, 1, zorv::kMaxCharacters},
-    {"name", Check::Name},
-    {"patron_id", Check::Whole, zorv::kNoCharacter, zorv::kMaxCharacters},
-    {"join_seq", Check::Whole, 0, kMaxSequence},
-    {"password_hash", Check::Hash},
-    {"security_level", Check::Security},
-    {"level", Check::Whole, 0, 32767},
-    {"class", Check::Text},
-    {"race", Check::Whole, 0, 3},
-    {"rank", Check::Whole, 0, 10},
-    {"sex", Check::Whole, 0, 2},
-    {"is_mule", Check::Whole, 0, 1},
-    {"mule_for", Check::Text},
-    {"lifestone", Check::Text},
-    {"tied_to", Check::Text},
-    {"bio", Check::Text},
-    {"num_followers", Check::Whole, 0, 32767},
-    {"skills", Check::Skills},
-    {"real_name", Check::Text},
-    {"city_state", Check::Text},
-    {"misc_info", Check::Text},
-    {"email", Check::Text},
-    {"icq", Check::Text},
-    {"is_pk", Check::Whole, 0, 1},
-    {"is_rescue", Check::Whole, 0, 1},
-    {"is_private", Check::Whole, 0, 1},
-    {"can_summon", Check::Whole, 0, 1},
-    {"main_char", Check::Text},
-    {"awards", Check::Text},
-    {"modified_at", Check::Text, 0, 64},
-    {"modified_by", Check::Whole, 0, zorv::kMaxCharacters},
-    {"revision", Check::Whole, 1, kMaxSequence},
-};
-constexpr int kColumnCount = sizeof kCharacterColumns / sizeof kCharacterColumns[0];
+const int kColumnCount = static_cast<int>(CharacterColumns().size());
 constexpr int kIdColumn = 0, kNameColumn = 1, kPatronColumn = 2, kHashColumn = 4,
               kSecurityColumn = 5;
 // The revision is last, so that a row without it (every row of a first-version dump) is the
 // same row one field short; such a character starts at revision 1, as an upgraded file's do.
-constexpr int kRevisionColumn = kColumnCount - 1;
-const char kNoHash[] = "-"; // never a hash; stands for "still on the default password"
+const int kRevisionColumn = kColumnCount - 1;
 
 // The settings a guild may hold, and which of them the set-up always writes.
 enum class SettingCheck { Name, Hash, Flag, Cap, Count };
@@ -118,7 +69,7 @@ std::string EscapeDump(const std::string& s) {
 std::string ColumnList() {
     std::string strList;
     for (int i = 0; i < kColumnCount; ++i)
-        strList += std::string(i ? ", " : "") + kCharacterColumns[i].szName;
+        strList += std::string(i ? ", " : "") + CharacterColumns()[i].szName;
     return strList;
 }
 
@@ -157,63 +108,7 @@ std::string UnescapeDump(const std::string& s, int iLine) {
 
 } // namespace
 
-std::optional<long long> DumpNumber(const std::string& s) {
-    std::size_t i = !s.empty() && s[0] == '-' ? 1 : 0;
-    if (i == s.size() || s.size() - i > 12)
-        return std::nullopt;
-    long long llValue = 0;
-    for (; i < s.size(); ++i) {
-        if (s[i] < '0' || s[i] > '9')
-            return std::nullopt;
-        llValue = llValue * 10 + (s[i] - '0');
-    }
-    return s[0] == '-' ? -llValue : llValue;
-}
-
 namespace {
-
-int TextLimit(const char* szColumn) {
-    for (const SheetField& field : kSheetFields)
-        if (std::string(field.szColumn) == szColumn)
-            return field.nMaxLength;
-    return 0;
-}
-
-// Why a character column cannot hold the value, or an empty text when it can.
-std::string ColumnFault(const DumpColumn& column, const std::string& strValue) {
-    switch (column.check) {
-    case Check::Whole: {
-        std::optional<long long> llValue = DumpNumber(strValue);
-        if (!llValue || *llValue < column.llLow || *llValue > column.llHigh)
-            return "a whole number from " + std::to_string(column.llLow) + " to " +
-                   std::to_string(column.llHigh);
-        return "";
-    }
-    case Check::Security:
-        return strValue == std::to_string(zorv::kSecurityNormal) ||
-                       strValue == std::to_string(zorv::kSecurityAdministrator)
-                   ? ""
-                   : "1 (a member) or 3 (an administrator)";
-    case Check::Name:
-        if (strValue != Trim(strValue) || !IsValidName(strValue) || IsReservedName(strValue))
-            return "a valid name";
-        return "";
-    case Check::Hash:
-        return strValue == kNoHash || IsPasswordHash(strValue) ? "" : "\"-\" or an argon2id hash";
-    case Check::Text: {
-        long long llMax = column.llHigh ? column.llHigh : TextLimit(column.szName);
-        if (static_cast<long long>(strValue.size()) > llMax || HoldsMarker(strValue))
-            return "a text of up to " + std::to_string(llMax) + " bytes without a reply marker";
-        return "";
-    }
-    case Check::Skills:
-        if (strValue.size() > static_cast<std::size_t>(TextLimit(column.szName)) ||
-            !ParseSkillString(strValue))
-            return "a skill string";
-        return "";
-    }
-    return "a known value";
-}
 
 std::string SettingFault(SettingCheck check, const std::string& strValue) {
     switch (check) {
@@ -268,8 +163,8 @@ void ReadSetting(ReadRows& rows, const std::vector<std::string>& fields, int iLi
 
 void ReadCharacter(ReadRows& rows, const std::vector<std::string>& fields, int iLine) {
     std::size_t nValues = fields.size() - 1;
-    bool bFull = nValues == kColumnCount;
-    bool bShort = nValues == kColumnCount - 1;
+    bool bFull = nValues == static_cast<std::size_t>(kColumnCount);
+    bool bShort = nValues == static_cast<std::size_t>(kColumnCount) - 1;
     if (!(rows.dump.iVersion == 1 ? bShort : rows.dump.iVersion == 2 ? bFull || bShort : bFull))
         Refuse(iLine,
                "a character row of this version has " +
@@ -279,9 +174,9 @@ void ReadCharacter(ReadRows& rows, const std::vector<std::string>& fields, int i
     values.reserve(kColumnCount);
     for (int i = 0; i < kColumnCount; ++i) {
         values.push_back(i == kRevisionColumn && bShort ? "1" : UnescapeDump(fields[i + 1], iLine));
-        std::string strFault = ColumnFault(kCharacterColumns[i], values.back());
+        std::string strFault = ColumnFault(CharacterColumns()[i], values.back());
         if (!strFault.empty())
-            Refuse(iLine, std::string(kCharacterColumns[i].szName) + " must be " + strFault +
+            Refuse(iLine, std::string(CharacterColumns()[i].szName) + " must be " + strFault +
                               ", not \"" + values.back() + "\"");
     }
     rows.dump.characters.push_back(std::move(values));
@@ -524,7 +419,7 @@ std::vector<std::string> CharacterRowsWithoutHash(Database& db, const std::vecto
 
 std::vector<std::string> ParseCharacterRow(const std::string& strRow) {
     std::vector<std::string> fields = SplitList(strRow, '|');
-    if (fields.size() != kColumnCount)
+    if (fields.size() != static_cast<std::size_t>(kColumnCount))
         throw std::runtime_error("a record has " + std::to_string(kColumnCount) + " fields, not " +
                                  std::to_string(fields.size()));
     std::vector<std::string> values;
@@ -532,9 +427,9 @@ std::vector<std::string> ParseCharacterRow(const std::string& strRow) {
         values.push_back(UnescapeDump(fields[i], 0));
         std::string strFault = i == kHashColumn && values.back() != kNoHash
                                    ? "\"-\": no password hash is kept with a record"
-                                   : ColumnFault(kCharacterColumns[i], values.back());
+                                   : ColumnFault(CharacterColumns()[i], values.back());
         if (!strFault.empty())
-            throw std::runtime_error(std::string(kCharacterColumns[i].szName) + " must be " +
+            throw std::runtime_error(std::string(CharacterColumns()[i].szName) + " must be " +
                                      strFault);
     }
     return values;
@@ -556,13 +451,6 @@ std::string& RowSecurity(std::vector<std::string>& row) {
     return row[kSecurityColumn];
 }
 
-std::string StoredValueFault(const std::string& strColumn, const std::string& strValue) {
-    for (const DumpColumn& column : kCharacterColumns)
-        if (strColumn == column.szName && column.check != Check::Hash)
-            return ColumnFault(column, strValue);
-    return "a value of a column that can be put back";
-}
-
 void InsertCharacterRows(Database& db, const std::vector<std::vector<std::string>>& rows) {
     std::string strPlaceholders;
     for (int i = 1; i <= kColumnCount + 1; ++i)
@@ -574,8 +462,7 @@ void InsertCharacterRows(Database& db, const std::vector<std::vector<std::string
         for (int i = 0; i < kColumnCount; ++i) {
             if (i == kHashColumn && row[i] == kNoHash)
                 insert.BindNull(i + 1);
-            else if (kCharacterColumns[i].check == Check::Whole ||
-                     kCharacterColumns[i].check == Check::Security)
+            else if (IsNumberColumn(CharacterColumns()[i]))
                 insert.Bind(i + 1, std::int64_t(*DumpNumber(row[i])));
             else
                 insert.Bind(i + 1, Latin1ToUtf8(row[i]));

@@ -1,39 +1,29 @@
 #include "Store.h"
 
+#include "CharacterRows.h"
+
 #include "Protocol.h"
 #include "Text.h"
 
 #include <algorithm>
 #include <unordered_map>
 
-using K = SheetField::Kind;
+const std::vector<SheetField> kSheetFields = [] {
+    std::vector<SheetField> fields;
+    for (zorv::RecordField field : zorv::kSaveOrder) {
+        const zorv::RecordFieldInfo& info = zorv::FieldInfo(field);
+        fields.push_back(
+            {info.szSaveKey, ColumnOf(field)->szName, info.kind, info.nMaxLength, info.szShown});
+    }
+    return fields;
+}();
 
-const std::vector<SheetField> kSheetFields = {
-    {"NAME", "name", K::Name, 24, "Name"},
-    {"LEVEL", "level", K::Number, 0, "Level"},
-    {"CLASS", "class", K::Text, 128, "Class"},
-    {"RACE", "race", K::Race, 0, "Race"},
-    {"RANK", "rank", K::Rank, 0, "Rank"},
-    {"SEX", "sex", K::Sex, 0, "SEX"},
-    {"ISMULE", "is_mule", K::Flag, 0, "Is Mule"},
-    {"MULEFOR", "mule_for", K::Text, 128, "Mule for"},
-    {"LSAT", "lifestone", K::Text, 128, "Lifestoned At"},
-    {"TIEDTO", "tied_to", K::Text, 128, "Tied To"},
-    {"BIO", "bio", K::Text, 4096, "Bio"},
-    {"NUMFOLLOWERS", "num_followers", K::Number, 0, "Number of Followers"},
-    {"SKILLS", "skills", K::Skills, 1024, "SKILLS"},
-    {"REALNAME", "real_name", K::Text, 128, "Real Name"},
-    {"CITYSTATE", "city_state", K::Text, 128, "City, State, Country"},
-    {"MISCINFO", "misc_info", K::Text, 4096, "MISCINFO"},
-    {"EMAIL", "email", K::Text, 128, "Email Address"},
-    {"ICQ", "icq", K::Text, 128, "ICQ Number"},
-    {"ISPK", "is_pk", K::Flag, 0, "Player Killer"},
-    {"ISRESCUE", "is_rescue", K::Flag, 0, "Rescue Squad Member"},
-    {"ISPRIVATE", "is_private", K::Flag, 0, "Hide Info on Web"},
-    {"CAN_SUMMON", "can_summon", K::Flag, 0, "Can Summon"},
-    {"MAIN_CHAR", "main_char", K::Text, 128, "Main Character Name"},
-    {"ADMIN_ONLY", "awards", K::Text, 4096, "Awards"},
-};
+const SheetField* SheetFieldIn(const std::string& strColumn) {
+    for (const SheetField& field : kSheetFields)
+        if (strColumn == field.szColumn)
+            return &field;
+    return nullptr;
+}
 
 Database OpenGuildDatabase(const std::string& strPath, bool bCreate) {
     Database db(strPath, bCreate ? Database::Mode::Create : Database::Mode::OpenExisting);
@@ -145,7 +135,7 @@ BEGIN
 END;
 )sql";
 
-// Version 6: the change history (History.h): an entry per change, and the values it changed.
+// Version 6: the change history (HistoryStore.h): an entry per change, and the values it changed.
 const char kVersion6Tables[] = R"sql(
 CREATE TABLE IF NOT EXISTS history (
     seq INTEGER PRIMARY KEY,
@@ -211,6 +201,10 @@ bool HasColumn(Database& db, const char* szTable, const char* szColumn) {
 }
 
 } // namespace
+
+int Store::FileSchemaVersion(Database& db) {
+    return SchemaVersion(db);
+}
 
 void Store::PrepareSchema(Database& db) {
     int iVersion = SchemaVersion(db);

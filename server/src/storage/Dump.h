@@ -4,12 +4,14 @@
 // field "\" is written "\\", "|" "\p", LF "\n" and CR "\r", so a row is always one line.
 //
 // Version 4: the header, "S|key|value" per setting, "C|..." per character ending with its
-// revision, "H|..." per history entry and "V|..." per value it records (History.h), and last
+// revision, "H|..." per history entry and "V|..." per value it records (HistoryStore.h), and last
 // "E|settings|characters|entries|values", the number of rows of each kind, so that a dump cut
 // short at a line boundary is told from a whole one. Version 3 is the same without history rows
 // and with "E|settings|characters". Versions 1 (rows without the revision) and 2 (rows with or
 // without it) have no count line; they restore when everything else checks. A dump without
 // history restores an empty history.
+#include "CharacterRows.h"
+
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -51,8 +53,6 @@ std::string DumpDatabase(Database& db);
 // Characters as a dump writes their rows (without the leading "C|"), with "-" for the password
 // hash whatever it is: how the history keeps removed records. Ids not present give no row.
 std::vector<std::string> CharacterRowsWithoutHash(Database& db, const std::vector<int>& ids);
-// A number as a dump writes it: digits with an optional minus, at most 12 of them.
-std::optional<long long> DumpNumber(const std::string& strText);
 // Such a row read back and checked column by column, values unescaped; throws
 // std::runtime_error naming the column that is wrong.
 std::vector<std::string> ParseCharacterRow(const std::string& strRow);
@@ -63,10 +63,6 @@ int RowId(const std::vector<std::string>& row);
 const std::string& RowName(const std::vector<std::string>& row);
 int RowPatron(const std::vector<std::string>& row);
 std::string& RowSecurity(std::vector<std::string>& row);
-// What is wrong with a Latin-1 value for the stored column named strColumn (any but the password
-// hash), by the rule a dump's rows are read with: "" when the server could have stored it.
-std::string StoredValueFault(const std::string& strColumn, const std::string& strValue);
-
 // A dump that was read and checked whole: every row is one the server could have written, the
 // set-up is there, and the tree is sound. Values are Latin-1 and unescaped.
 struct GuildDump {

@@ -5,11 +5,9 @@
 #include "Call.h"
 #include "TreeCache.h"
 
-// The tree payload from the cache; one it had to build comes back in toKeep too, for
-// TreeCache::Keep once the transaction has ended.
-// The tree payload built afresh from the characters, as the caller's transaction sees them.
-std::string BuildTreePayload(Database& db);
-Reply TreeOp(Call& call, TreeCache& cache, std::optional<TreeCache::Built>& toKeep);
+// The tree payload from the call's cache; one it had to build comes back in call.treeToKeep
+// too, for TreeCache::Keep once the transaction has ended.
+Reply TreeOp(Call& call);
 Reply AddVassalOp(Call& call);
 Reply RemoveVassalOp(Call& call);
 Reply ChangePatronOp(Call& call);

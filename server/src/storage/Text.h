@@ -24,6 +24,9 @@ bool IsReservedName(std::string_view strName);
 // The text less every reply marker ("<START_HERE>", "<STOP_HERE>"), which would cut a reply short
 // if a payload echoed it.
 std::string WithoutMarkers(std::string strText);
+// Text that is stored and later sent inside a reply may hold neither marker: the client cuts the
+// payload out by them alone.
+bool HoldsMarker(const std::string& strText);
 // A value quoted in a sentence for the member who sent it: 'value', without reply markers, cut to
 // 40 bytes and "...".
 std::string Quoted(const std::string& strValue);

@@ -1,5 +1,6 @@
 #include "TreeOps.h"
 
+#include "CharacterRows.h"
 #include "Dump.h"
 #include "History.h"
 
@@ -34,44 +35,9 @@ bool SameList(const std::string& strClientList, const std::vector<int>& serverId
 
 } // namespace
 
-std::string BuildTreePayload(Database& db) {
-    Statement query(db, "SELECT id, name, level, rank, patron_id, is_mule, is_pk, is_rescue "
-                        "FROM characters ORDER BY patron_id, join_seq");
-    struct Row {
-        int id;
-        std::string strName;
-        int iLevel, iRank, iPatron, iMule, iPK, iRescue;
-    };
-    std::vector<Row> rows;
-    std::unordered_map<int, std::string> vassalLists;
-    while (query.Step()) {
-        Row row{static_cast<int>(query.Int(0)), Utf8ToLatin1(query.Text(1)),
-                static_cast<int>(query.Int(2)), static_cast<int>(query.Int(3)),
-                static_cast<int>(query.Int(4)), static_cast<int>(query.Int(5)),
-                static_cast<int>(query.Int(6)), static_cast<int>(query.Int(7))};
-        // Rows come grouped by patron in joining order, so appending keeps the vassal order.
-        std::string& strList = vassalLists[row.iPatron];
-        if (!strList.empty())
-            strList += ',';
-        strList += std::to_string(row.id);
-        rows.push_back(std::move(row));
-    }
-    std::string strPayload;
-    strPayload.reserve(rows.size() * 40);
-    for (const Row& row : rows) {
-        auto vassals = vassalLists.find(row.id);
-        strPayload += zorv::JoinRecord(
-            {std::to_string(row.id), row.strName, std::to_string(row.iLevel),
-             std::to_string(row.iRank), std::to_string(row.iPatron),
-             vassals == vassalLists.end() ? std::string() : vassals->second,
-             std::to_string(row.iMule), std::to_string(row.iPK), std::to_string(row.iRescue)});
-    }
-    return strPayload;
-}
-
-Reply TreeOp(Call& call, TreeCache& cache, std::optional<TreeCache::Built>& toKeep) {
-    return Ok(*cache.Payload(
-        call.db, [&call] { return BuildTreePayload(call.db); }, toKeep));
+Reply TreeOp(Call& call) {
+    return Ok(*call.pTreeCache->Payload(
+        call.db, [&call] { return BuildTreePayload(call.db); }, call.treeToKeep));
 }
 
 Reply AddVassalOp(Call& call) {
@@ -103,11 +69,11 @@ Reply AddVassalOp(Call& call) {
     if (id == 0)
         return {zorv::CodeAddGuildFull, ""};
     call.store.AddCharacter(id, strName, patron.id, zorv::kSecurityNormal, call.me.id);
-    history::Record(call, {history::Kind::Add,
+    call.changes.push_back({history::Kind::Add,
                            id,
                            strName,
                            {{"patron_id", "", std::to_string(patron.id)},
-                            {"patron_name", "", Latin1ToUtf8(patron.strName)}}});
+                            {"patron_name", "", patron.strName}}});
     return Ok(std::to_string(id));
 }
 
@@ -134,13 +100,11 @@ Reply RemoveVassalOp(Call& call) {
     // Nobody removes their own login, and the guild keeps at least one administrator.
     if (std::find(branch.begin(), branch.end(), call.me.id) != branch.end())
         return {zorv::CodeRemoveNotAllowed, ""};
-    Statement isAdmin(call.db, "SELECT security_level FROM characters WHERE id = ?1");
     int nRemovedAdmins = 0;
     for (int id : branch) {
-        isAdmin.Bind(1, id);
-        if (isAdmin.Step() && isAdmin.Int(0) == zorv::kSecurityAdministrator)
+        std::optional<Member> member = call.store.FindById(id);
+        if (member && IsAdmin(*member))
             ++nRemovedAdmins;
-        isAdmin.Reset();
     }
     if (nRemovedAdmins > 0 && nRemovedAdmins >= call.store.CountAdministrators())
         return {zorv::CodeRemoveNotAllowed, ""};
@@ -150,15 +114,14 @@ Reply RemoveVassalOp(Call& call) {
                          vassal.id,
                          vassal.strName,
                          {{"patron_id", std::to_string(vassal.iPatron), ""},
-                          {"patron_name", patron ? Latin1ToUtf8(patron->strName) : "", ""}}};
-    if (call.bRecordHistory)
+                          {"patron_name", patron ? patron->strName : "", ""}}};
+    if (call.options.RecordsHistory())
         for (const std::string& strRow : CharacterRowsWithoutHash(call.db, branch))
-            entry.changes.push_back({"member", Latin1ToUtf8(strRow), ""});
-    Statement remove(call.db, "DELETE FROM characters WHERE id = ?1");
+            entry.changes.push_back({"member", strRow, ""});
     for (int id : branch)
-        remove.Bind(1, id).Run();
+        RemoveCharacter(call.db, id);
     call.store.ReleaseIds(branch);
-    history::Record(call, entry);
+    call.changes.push_back(entry);
     return Ok();
 }
 
@@ -193,21 +156,16 @@ Reply ChangePatronOp(Call& call) {
         return {zorv::CodePatronStaleTree, ""};
     if (static_cast<int>(newVassals.size()) >= call.store.MaxVassals())
         return {zorv::CodePatronFull, ""};
-    Statement oldSeq(call.db, "SELECT join_seq FROM characters WHERE id = ?1");
-    oldSeq.Bind(1, mover->id).Step();
-    const std::int64_t lOldSeq = oldSeq.Int(0);
-    oldSeq.Reset();
+    const std::string strOldSeq = ReadColumn(call.db, mover->id, "join_seq");
     std::optional<Member> oldPatron = call.store.FindById(mover->iPatron);
     const std::int64_t lNewSeq = call.store.NextJoinSeq();
-    Statement move(call.db, "UPDATE characters SET patron_id = ?1, join_seq = ?2 WHERE id = ?3");
-    move.Bind(1, newPatron->id).Bind(2, lNewSeq).Bind(3, mover->id).Run();
-    history::Record(call,
-                    {history::Kind::Patron,
+    MoveCharacter(call.db, mover->id, newPatron->id, lNewSeq);
+    call.changes.push_back({history::Kind::Patron,
                      mover->id,
                      mover->strName,
                      {{"patron_id", std::to_string(mover->iPatron), std::to_string(newPatron->id)},
-                      {"patron_name", oldPatron ? Latin1ToUtf8(oldPatron->strName) : "",
-                       Latin1ToUtf8(newPatron->strName)},
-                      {"join_seq", std::to_string(lOldSeq), std::to_string(lNewSeq)}}});
+                      {"patron_name", oldPatron ? oldPatron->strName : "",
+                       newPatron->strName},
+                      {"join_seq", strOldSeq, std::to_string(lNewSeq)}}});
     return Ok();
 }

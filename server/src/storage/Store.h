@@ -2,6 +2,7 @@
 // The guild's storage: the schema, the server's settings, and the queries over the allegiance
 // tree that the operations share. Text handed in and out is Latin-1; the file holds UTF-8.
 // Tree walks are iterative and bounded by the guild's size, so no shape can exhaust the stack.
+#include "CharacterRecord.h"
 #include "Database.h"
 #include "Protocol.h"
 
@@ -12,9 +13,9 @@
 
 // One editable field of the character sheet: the form key the client saves it under, the
 // column that stores it, what it may hold and how long it may be, and what a refused save calls
-// it: the sheet's caption where the field has a plain one of its own, else the form key.
+// it. Made from the record's table (CharacterRecord.h) and the characters table's columns.
 struct SheetField {
-    enum class Kind { Name, Text, Number, Race, Sex, Rank, Flag, Skills };
+    using Kind = zorv::RecordKind;
     const char* szKey;
     const char* szColumn;
     Kind kind;
@@ -22,7 +23,10 @@ struct SheetField {
     const char* szShown;
 };
 
+// In the order the save carries them.
 extern const std::vector<SheetField> kSheetFields;
+// The sheet field stored in a column; null for a column the save does not write.
+const SheetField* SheetFieldIn(const std::string& strColumn);
 
 struct Member {
     int id = 0;
@@ -51,6 +55,8 @@ public:
     // together upgrade it once. A file of a later version is refused with DbError: this server
     // would write it without the rules its newer columns need.
     static void PrepareSchema(Database& db);
+    // The schema version the file holds now (another process may have upgraded it).
+    static int FileSchemaVersion(Database& db);
 
     std::optional<std::string> Setting(const std::string& strKey);
     void SetSetting(const std::string& strKey, const std::string& strValue);

@@ -1,5 +1,6 @@
 #include "CharacterOps.h"
 
+#include "CharacterRows.h"
 #include "History.h"
 
 #include "Numbers.h"
@@ -84,6 +85,8 @@ Reply CheckSheetValue(const SheetField& field, const std::string& strValue) {
             return RefuseValue(zorv::CodeInvalidNumber, strFault);
         return {0, ""};
     }
+    default: // the record's other fields are never saved
+        break;
     }
     return RefuseValue(zorv::CodeInvalidNumber, strThe + " is not acceptable");
 }
@@ -121,17 +124,13 @@ int CheckRevision(Call& call, const Member& target, std::string& strPayload) {
             zorv::JoinFields({WholeNumberFault(strRevision, "value", "revision", 0, 999999999)});
         return zorv::CodeInvalidNumber;
     }
-    Statement stored(call.db,
-                     "SELECT revision, modified_at, modified_by FROM characters WHERE id = ?1");
-    stored.Bind(1, target.id).Step();
-    std::int64_t lStored = stored.Int(0);
-    std::string strWhen = Utf8ToLatin1(stored.Text(1));
-    int iEditor = static_cast<int>(stored.Int(2));
-    stored.Reset();
-    if (*lRevision >= lStored)
+    std::vector<std::string> stored =
+        ReadColumns(call.db, target.id, {"revision", "modified_at", "modified_by"});
+    if (*lRevision >= DumpNumber(stored[0]).value_or(0))
         return 0;
-    std::optional<Member> editor = call.store.FindById(iEditor);
-    strPayload = zorv::JoinFields({editor ? editor->strName : "Unknown", strWhen});
+    std::optional<Member> editor =
+        call.store.FindById(static_cast<int>(DumpNumber(stored[2]).value_or(0)));
+    strPayload = zorv::JoinFields({editor ? editor->strName : "Unknown", stored[1]});
     return zorv::CodeSaveStale;
 }
 
@@ -140,11 +139,7 @@ int CheckRevision(Call& call, const Member& target, std::string& strPayload) {
 int CheckAwards(Call& call, const Member& target) {
     if (IsAdmin(call.me) || !HasField(call.form, "ADMIN_ONLY"))
         return 0;
-    Statement awards(call.db, "SELECT awards FROM characters WHERE id = ?1");
-    awards.Bind(1, target.id);
-    awards.Step();
-    std::string strStored = Utf8ToLatin1(awards.Text(0));
-    awards.Reset();
+    std::string strStored = ReadColumn(call.db, target.id, "awards");
     return strStored == FormValue(call.form, "ADMIN_ONLY") ? 0 : zorv::CodeSaveAdminOnly;
 }
 
@@ -167,126 +162,41 @@ Reply CheckSheetValues(Call& call, const Member& target, std::vector<const Sheet
     return {0, ""};
 }
 
-// The values a save changes, old and new as the row holds them, before it is written.
+// The values a save writes, as the row holds them.
+std::vector<ColumnValue> SheetValues(Call& call, const std::vector<const SheetField*>& sent) {
+    std::vector<ColumnValue> values;
+    for (const SheetField* pField : sent) {
+        const std::string strValue = SentValue(call.form, *pField);
+        std::string strStored;
+        switch (pField->kind) {
+        case SheetField::Kind::Name:
+            strStored = Trim(strValue);
+            break;
+        case SheetField::Kind::Text:
+        case SheetField::Kind::Skills:
+            strStored = strValue;
+            break;
+        default:
+            strStored = std::to_string(zorv::ParseWholeNumber(Trim(strValue)).value_or(0));
+        }
+        values.push_back({pField->szColumn, std::move(strStored)});
+    }
+    return values;
+}
+
+// The values a save changes, old and new, before it is written.
 std::vector<history::Change> SheetChanges(Call& call, int iTarget,
-                                          const std::vector<const SheetField*>& sent) {
+                                          const std::vector<ColumnValue>& values) {
+    std::vector<std::string> columns;
+    for (const ColumnValue& value : values)
+        columns.push_back(value.strColumn);
+    std::vector<std::string> old =
+        columns.empty() ? std::vector<std::string>() : ReadColumns(call.db, iTarget, columns);
     std::vector<history::Change> changes;
-    if (sent.empty())
-        return changes;
-    // One read of every sent column; the names come from our own table.
-    std::string strSql = "SELECT ";
-    for (std::size_t i = 0; i < sent.size(); ++i)
-        strSql += std::string(i ? ", " : "") + sent[i]->szColumn;
-    Statement stored(call.db, (strSql + " FROM characters WHERE id = ?1").c_str());
-    stored.Bind(1, iTarget).Step();
-    for (std::size_t i = 0; i < sent.size(); ++i) {
-        const SheetField* pField = sent[i];
-        std::string strOld = stored.Text(static_cast<int>(i));
-        const std::string strValue = SentValue(call.form, *pField);
-        std::string strNew;
-        switch (pField->kind) {
-        case SheetField::Kind::Name:
-            strNew = Latin1ToUtf8(Trim(strValue));
-            break;
-        case SheetField::Kind::Text:
-        case SheetField::Kind::Skills:
-            strNew = Latin1ToUtf8(strValue);
-            break;
-        default:
-            strNew = std::to_string(zorv::ParseWholeNumber(Trim(strValue)).value_or(0));
-        }
-        if (strOld != strNew)
-            changes.push_back({pField->szColumn, std::move(strOld), std::move(strNew)});
-    }
-    stored.Reset();
+    for (std::size_t i = 0; i < values.size(); ++i)
+        if (old[i] != values[i].strValue)
+            changes.push_back({values[i].strColumn, old[i], values[i].strValue});
     return changes;
-}
-
-// One UPDATE of the fields sent, stamped with the time and the editor, and the next revision.
-// Column names come from our own table; every value is bound.
-void WriteSheet(Call& call, int iTarget, const std::vector<const SheetField*>& sent) {
-    std::string strSql =
-        "UPDATE characters SET modified_at = ?1, modified_by = ?2, revision = revision + 1";
-    int iParam = 3;
-    for (const SheetField* pField : sent) {
-        strSql += std::string(", ") + pField->szColumn + " = ?" + std::to_string(iParam++);
-        if (pField->kind == SheetField::Kind::Name)
-            strSql += ", name_key = ?" + std::to_string(iParam++);
-    }
-    strSql += " WHERE id = ?" + std::to_string(iParam);
-    Statement update(call.db, strSql.c_str());
-    update.Bind(1, NowStamp()).Bind(2, call.me.id);
-    iParam = 3;
-    for (const SheetField* pField : sent) {
-        const std::string strValue = SentValue(call.form, *pField);
-        switch (pField->kind) {
-        case SheetField::Kind::Name:
-            update.Bind(iParam++, Latin1ToUtf8(Trim(strValue)));
-            update.Bind(iParam++, Latin1ToUtf8(NameKey(Trim(strValue))));
-            break;
-        case SheetField::Kind::Text:
-        case SheetField::Kind::Skills:
-            update.Bind(iParam++, Latin1ToUtf8(strValue));
-            break;
-        default:
-            update.Bind(iParam++, std::int64_t(zorv::ParseWholeNumber(Trim(strValue)).value_or(0)));
-        }
-    }
-    update.Bind(iParam, iTarget).Run();
-}
-
-// The character payload, field by field in the order the client reads it: a column of the row
-// (as a number or as text), or a value worked out from the tree.
-enum class Source { Number, Text, VassalIds, PatronName, PathToMonarch };
-struct PayloadField {
-    const char* szColumn; // null for a value that is not a column
-    Source source;
-};
-const PayloadField kCharacterPayload[] = {
-    {"id", Source::Number},
-    {"name", Source::Text},
-    {"level", Source::Number},
-    {"rank", Source::Number},
-    {"patron_id", Source::Number},
-    {nullptr, Source::VassalIds},
-    {"num_followers", Source::Number},
-    {"security_level", Source::Number},
-    {"class", Source::Text},
-    {"race", Source::Number},
-    {"sex", Source::Number},
-    {"is_mule", Source::Number},
-    {"mule_for", Source::Text},
-    {"lifestone", Source::Text},
-    {"tied_to", Source::Text},
-    {"bio", Source::Text},
-    {"skills", Source::Text},
-    {"real_name", Source::Text},
-    {"city_state", Source::Text},
-    {"misc_info", Source::Text},
-    {"email", Source::Text},
-    {"icq", Source::Text},
-    {"revision", Source::Number}, // a field older clients do not read
-    {"modified_at", Source::Text},
-    {nullptr, Source::PatronName},
-    {nullptr, Source::PathToMonarch},
-    {"is_pk", Source::Number},
-    {"is_rescue", Source::Number},
-    {"is_private", Source::Number},
-    {"can_summon", Source::Number},
-    {"main_char", Source::Text},
-    {"modified_by", Source::Number},
-    {"awards", Source::Text},
-};
-static_assert(std::size(kCharacterPayload) == 33, "the client reads exactly 33 fields");
-
-// The columns of kCharacterPayload, in its order.
-std::string CharacterQuery() {
-    std::string strColumns;
-    for (const PayloadField& field : kCharacterPayload) {
-        if (field.szColumn)
-            strColumns += (strColumns.empty() ? "" : ", ") + std::string(field.szColumn);
-    }
-    return "SELECT " + strColumns + " FROM characters WHERE id = ?1";
 }
 
 // "Self > Patron > ... > Monarch"; a monarch's path is its own name.
@@ -317,10 +227,10 @@ Reply SaveOp(Call& call) {
     Reply refusal = CheckSheetValues(call, target, sent);
     if (refusal.iCode)
         return refusal;
-    std::vector<history::Change> changes = SheetChanges(call, target.id, sent);
-    WriteSheet(call, target.id, sent);
-    history::Record(
-        call, {history::Kind::Save, target.id,
+    std::vector<ColumnValue> values = SheetValues(call, sent);
+    std::vector<history::Change> changes = SheetChanges(call, target.id, values);
+    WriteColumns(call.db, target.id, values, call.me.id);
+    call.changes.push_back({history::Kind::Save, target.id,
                HasField(call.form, "NAME") ? Trim(FormValue(call.form, "NAME")) : target.strName,
                std::move(changes)});
     return Ok();
@@ -338,30 +248,17 @@ Reply CharacterOp(Call& call) {
     std::string strPatronName = patron ? patron->strName : "None";
     std::string strPath = PathToMonarch(call.store, character.id, character.strName);
 
-    static const std::string strQuery = CharacterQuery();
-    Statement row(call.db, strQuery.c_str());
-    row.Bind(1, character.id).Step();
-    zorv::Fields fields;
-    int iColumn = 0;
-    for (const PayloadField& field : kCharacterPayload) {
-        switch (field.source) {
-        case Source::Number:
-            fields.push_back(std::to_string(row.Int(iColumn++)));
-            break;
-        case Source::Text:
-            fields.push_back(Utf8ToLatin1(row.Text(iColumn++)));
-            break;
-        case Source::VassalIds:
-            fields.push_back(strVassalIds);
-            break;
-        case Source::PatronName:
-            fields.push_back(strPatronName);
-            break;
-        case Source::PathToMonarch:
-            fields.push_back(strPath);
-            break;
-        }
+    zorv::Fields fields = ReadRecord(call.db, character.id);
+    if (fields.empty())
+        return {zorv::CodeCharacterNotFound, ""};
+    for (const zorv::RecordFieldInfo& field : zorv::kRecordFields) {
+        std::string& strField = fields[field.iPayload];
+        if (field.kind == zorv::RecordKind::VassalIds)
+            strField = strVassalIds;
+        else if (field.kind == zorv::RecordKind::Patron)
+            strField = strPatronName;
+        else if (field.kind == zorv::RecordKind::Path)
+            strField = strPath;
     }
-    row.Reset();
     return Ok(zorv::JoinFields(fields));
 }

@@ -14,6 +14,12 @@
 
 class Database;
 
+// The tree payload built afresh from the characters, as the caller's transaction sees them.
+std::string BuildTreePayload(Database& db);
+
+// The guild file's count of changes to the tree; -1 for a file without it.
+std::int64_t TreeGeneration(Database& db);
+
 class TreeCache {
 public:
     struct Built {

@@ -30,6 +30,8 @@ public:
     void Exec(const std::string& strSql);
     sqlite3* Handle() const { return m_pDb; }
     std::int64_t LastInsertId() const;
+    // Moves whenever another connection commits a change to the file.
+    long long DataVersion();
     int Changes() const;
 
 private:

@@ -31,29 +31,63 @@ std::string Reply::Body() {
     return strBody + zorv::kStopMarker;
 }
 
-Guild::Guild(std::string strDbPath, CredentialCache* pCache)
-    : m_strDbPath(std::move(strDbPath)), m_pCache(pCache) {}
+Guild::Guild(std::string strDbPath, CredentialCache* pCache, GuildOptions options)
+    : m_strDbPath(std::move(strDbPath)), m_pCache(pCache), m_options(options) {}
 
 namespace {
 
-// A changing operation takes the write lock at its start, so that what it checks still holds when
-// it writes; readers run alongside.
-bool IsWriteOperation(int iMsgId) {
-    switch (iMsgId) {
-    case zorv::OpAddVassal:
-    case zorv::OpRemoveVassal:
-    case zorv::OpChangePatron:
-    case zorv::OpInitServer:
-    case zorv::OpSaveChar:
-    case zorv::OpChangePassword:
-    case zorv::OpServerSetup:
-    case zorv::OpResetPassword:
-    case zorv::OpSecurityLevel:
-    case zorv::OpUndo:
-        return true;
-    default:
-        return false;
-    }
+// Every operation: what runs it, whether it changes the guild (it then takes the write lock at
+// its start, so that what it checks still holds when it writes; readers run alongside), who may
+// run it, and the password field hashed before the lock is taken.
+struct Operation {
+    zorv::Op op;
+    Reply (*run)(Call&); // null for the first set-up, which runs before anyone can log in
+    bool bWrites;
+    // The code that refuses a caller who is no administrator, checked before the operation runs;
+    // 0 when every member may run it (or it checks for itself, after checks of its own).
+    int iAdminsOnly;
+    const char* szHashed;                        // the form field hashed, or null
+    int (*hashCheck)(const Form&, const Member&); // 0 when the field is to be hashed
+    // A guild file that cannot be opened is reported as the settings' store rather than the tree's.
+    bool bSettings;
+};
+
+int NewPasswordCheck(const Form& form, const Member&) {
+    return NewPasswordCode(form);
+}
+
+const Operation kOperations[] = {
+    {zorv::OpTree, TreeOp, false, 0, nullptr, nullptr, false},
+    {zorv::OpAddVassal, AddVassalOp, true, 0, nullptr, nullptr, false},
+    {zorv::OpRemoveVassal, RemoveVassalOp, true, 0, nullptr, nullptr, false},
+    {zorv::OpChangePatron, ChangePatronOp, true, 0, nullptr, nullptr, false},
+    {zorv::OpLogin, LoginOp, false, 0, nullptr, nullptr, true},
+    {zorv::OpInitServer, nullptr, true, 0, nullptr, nullptr, true},
+    {zorv::OpSaveChar, SaveOp, true, 0, nullptr, nullptr, false},
+    {zorv::OpCharInfo, CharacterOp, false, 0, nullptr, nullptr, false},
+    {zorv::OpChangePassword, ChangePasswordOp, true, 0, "newpw", NewPasswordCheck, false},
+    {zorv::OpServerSetup, ServerSetupOp, true, zorv::CodeSetupNotAdmin, "defaultpw",
+     ServerSetupHashCode, true},
+    {zorv::OpResetPassword, ResetPasswordOp, true, zorv::CodeResetNotAdmin, nullptr, nullptr,
+     false},
+    {zorv::OpBackup, BackupOp, false, zorv::CodeBackupNotAdmin, nullptr, nullptr, false},
+    {zorv::OpSecurityLevel, SecurityLevelOp, true, zorv::CodeSecurityViolation, nullptr, nullptr,
+     false},
+    {zorv::OpRescueList, RescueListOp, false, 0, nullptr, nullptr, false},
+    {zorv::OpPortalList, PortalListOp, false, 0, nullptr, nullptr, false},
+    {zorv::OpTradeSkills, TradeSkillsOp, false, 0, nullptr, nullptr, false},
+    {zorv::OpSearch, SearchOp, false, 0, nullptr, nullptr, false},
+    {zorv::OpCharacterHistory, history::CharacterHistoryOp, false, 0, nullptr, nullptr, false},
+    {zorv::OpRecentChanges, history::RecentChangesOp, false, 0, nullptr, nullptr, false},
+    // The undo checks the caller's own id before its rights.
+    {zorv::OpUndo, history::UndoOp, true, 0, nullptr, nullptr, false},
+};
+
+const Operation* FindOperation(long lMsgId) {
+    for (const Operation& operation : kOperations)
+        if (operation.op == lMsgId)
+            return &operation;
+    return nullptr;
 }
 
 bool IsZorvClient(const std::string& strUserAgent) {
@@ -115,17 +149,17 @@ private:
     std::unique_ptr<PayloadStream> m_pRead;
 };
 
-// nHistoryDays: how the guild keeps its history, -1 for ever, 0 not at all, else this many days.
-// Entries past their time go with the next change (an indexed delete that finds nothing costs
-// next to nothing). A reply whose payload is streamed takes pDb with it.
+// How long the history is kept comes from the options: entries past their time go with the next
+// change (an indexed delete that finds nothing costs next to nothing). A reply whose payload is
+// streamed takes pDb with it.
 Reply Run(std::unique_ptr<Database>& pDb, Store& store, CredentialCache* pCache,
-          TreeCache& treeCache, const Form& form, int iMsgId, const std::string& strAddress,
-          int nHistoryDays) {
+          TreeCache& treeCache, const Form& form, const Operation& operation,
+          const std::string& strAddress, const GuildOptions& options) {
     Database& db = *pDb;
     if (!store.IsSetUp()) {
-        if (iMsgId == zorv::OpLogin)
+        if (operation.op == zorv::OpLogin)
             return {zorv::CodeServerUnset, ""};
-        if (iMsgId == zorv::OpInitServer) {
+        if (operation.op == zorv::OpInitServer) {
             // Members without a set-up are a damaged guild, not a new one: whoever set it up
             // now would become the administrator over them.
             if (store.CountCharacters() > 0)
@@ -135,13 +169,12 @@ Reply Run(std::unique_ptr<Database>& pDb, Store& store, CredentialCache* pCache,
             std::string strOwnHash = HashPassword(FormValue(form, "password"));
             std::string strDefaultHash = HashPassword(FormValue(form, "defaultpw"));
             Transaction tx(db, Transaction::Kind::Write);
-            Reply reply =
-                InitServerOp(db, store, form, strOwnHash, strDefaultHash, nHistoryDays != 0);
+            Reply reply = InitServerOp(db, store, form, strOwnHash, strDefaultHash, options);
             if (zorv::IsSuccess(reply.iCode))
                 tx.Commit();
             return reply;
         }
-    } else if (iMsgId == zorv::OpInitServer) {
+    } else if (operation.op == zorv::OpInitServer) {
         return {zorv::CodeSetupNotAdmin, ""};
     }
 
@@ -151,90 +184,28 @@ Reply Run(std::unique_ptr<Database>& pDb, Store& store, CredentialCache* pCache,
         return refusal;
 
     // Slow hashing happens before the write lock is taken.
-    int iPasswordCode = 0;
-    std::string strNewHash;
-    if (iMsgId == zorv::OpChangePassword) {
-        iPasswordCode = NewPasswordCode(form);
-        if (iPasswordCode == 0)
-            strNewHash = HashPassword(FormValue(form, "newpw"));
-    } else if (iMsgId == zorv::OpServerSetup && me.iSecurity == zorv::kSecurityAdministrator &&
-               ServerSetupCode(form) == 0 && !FormValue(form, "defaultpw").empty()) {
-        strNewHash = HashPassword(FormValue(form, "defaultpw"));
+    int iHashCode = 0;
+    std::string strHash;
+    if (operation.szHashed) {
+        iHashCode = operation.hashCheck(form, me);
+        if (iHashCode == 0)
+            strHash = HashPassword(FormValue(form, operation.szHashed));
     }
 
-    Transaction tx(db,
-                   IsWriteOperation(iMsgId) ? Transaction::Kind::Write : Transaction::Kind::Read);
+    Transaction tx(db, operation.bWrites ? Transaction::Kind::Write : Transaction::Kind::Read);
     // The caller may have been removed or demoted while the password was checked.
     std::optional<Member> current = store.FindById(me.id);
     if (!current)
         return {zorv::CodeUnknownName, ""};
     me = *current;
-    Call call{db, store, form, me, nHistoryDays != 0};
-    Reply reply;
-    std::optional<TreeCache::Built> treeToKeep;
-    switch (iMsgId) {
-    case zorv::OpTree:
-        reply = TreeOp(call, treeCache, treeToKeep);
-        break;
-    case zorv::OpAddVassal:
-        reply = AddVassalOp(call);
-        break;
-    case zorv::OpRemoveVassal:
-        reply = RemoveVassalOp(call);
-        break;
-    case zorv::OpChangePatron:
-        reply = ChangePatronOp(call);
-        break;
-    case zorv::OpLogin:
-        reply = LoginOp(call);
-        break;
-    case zorv::OpSaveChar:
-        reply = SaveOp(call);
-        break;
-    case zorv::OpCharInfo:
-        reply = CharacterOp(call);
-        break;
-    case zorv::OpChangePassword:
-        reply = ChangePasswordOp(call, iPasswordCode, strNewHash);
-        break;
-    case zorv::OpServerSetup:
-        reply = ServerSetupOp(call, strNewHash);
-        break;
-    case zorv::OpResetPassword:
-        reply = ResetPasswordOp(call);
-        break;
-    case zorv::OpBackup:
-        reply = BackupOp(call);
-        break;
-    case zorv::OpSecurityLevel:
-        reply = SecurityLevelOp(call);
-        break;
-    case zorv::OpRescueList:
-        reply = RescueListOp(call);
-        break;
-    case zorv::OpPortalList:
-        reply = PortalListOp(call);
-        break;
-    case zorv::OpTradeSkills:
-        reply = TradeSkillsOp(call);
-        break;
-    case zorv::OpSearch:
-        reply = SearchOp(call);
-        break;
-    case zorv::OpCharacterHistory:
-        reply = history::CharacterHistoryOp(call);
-        break;
-    case zorv::OpRecentChanges:
-        reply = history::RecentChangesOp(call);
-        break;
-    case zorv::OpUndo:
-        reply = history::UndoOp(call);
-        break;
-    default:
-        reply = {zorv::CodeInvalidCharacter, ""};
+    if (operation.iAdminsOnly && !IsAdmin(me))
+        return {operation.iAdminsOnly, ""};
+    Call call{db, store, form, me, options, std::move(strHash), iHashCode, &treeCache, {}, {}};
+    Reply reply = operation.run(call);
+    if (zorv::IsSuccess(reply.iCode) && operation.bWrites) {
+        history::WriteChanges(call);
+        history::Prune(db, options.nHistoryDays);
     }
-    if (zorv::IsSuccess(reply.iCode) && IsWriteOperation(iMsgId))
-        history::Prune(db, nHistoryDays);
     if (reply.pStream) { // a read: nothing to commit, and the stream reads on in it
         reply.pStream =
             std::make_unique<HeldStream>(std::move(pDb), std::move(tx), std::move(reply.pStream));
@@ -242,8 +213,8 @@ Reply Run(std::unique_ptr<Database>& pDb, Store& store, CredentialCache* pCache,
     }
     if (zorv::IsSuccess(reply.iCode))
         tx.Commit();
-    if (treeToKeep)
-        TreeCache::Keep(db, *treeToKeep);
+    if (call.treeToKeep)
+        TreeCache::Keep(db, *call.treeToKeep);
     return reply;
 }
 
@@ -256,7 +227,8 @@ Reply Guild::Handle(const Request& request) {
         return {zorv::CodeInvalidClient, ""};
     Form form = ParseForm(request.strBody);
     std::optional<long> lMsgId = zorv::ParseWholeNumber(Trim(FormValue(form, "msgid")));
-    if (!lMsgId || *lMsgId < zorv::OpTree || *lMsgId > zorv::OpUndo)
+    const Operation* pOperation = lMsgId ? FindOperation(*lMsgId) : nullptr;
+    if (!pOperation)
         return {zorv::CodeInvalidCharacter, ""};
     int iMsgId = static_cast<int>(*lMsgId);
 
@@ -267,14 +239,12 @@ Reply Guild::Handle(const Request& request) {
         db = TakeConnection();
     } catch (const std::exception& e) {
         std::fprintf(stderr, "zorv-server: %s\n", e.what());
-        bool bSetup = iMsgId == zorv::OpLogin || iMsgId == zorv::OpInitServer ||
-                      iMsgId == zorv::OpServerSetup;
-        return {bSetup ? zorv::CodeSettingsStore : zorv::CodeTreeStore, ""};
+        return {pOperation->bSettings ? zorv::CodeSettingsStore : zorv::CodeTreeStore, ""};
     }
     try {
         Store store(*db);
-        Reply reply = Run(db, store, m_pCache, m_treeCache, form, iMsgId, request.strRemoteAddress,
-                          m_nHistoryDays);
+        Reply reply = Run(db, store, m_pCache, m_treeCache, form, *pOperation,
+                          request.strRemoteAddress, m_options);
         if (db)
             GiveBack(std::move(db));
         return reply;
@@ -310,11 +280,8 @@ std::unique_ptr<Database> Guild::TakeConnection() {
             m_pool.pop_back();
         }
         // Another process may have changed the schema since (a newer server, or an upgrade).
-        Statement version(*db, "PRAGMA user_version");
-        if (version.Step() && version.Int(0) == Store::kSchemaVersion) {
-            version.Reset();
+        if (Store::FileSchemaVersion(*db) == Store::kSchemaVersion)
             return db;
-        }
     }
     std::unique_ptr<Database> db =
         std::make_unique<Database>(OpenGuildDatabase(m_strDbPath, false));

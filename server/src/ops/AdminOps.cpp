@@ -1,5 +1,6 @@
 #include "AdminOps.h"
 
+#include "CharacterRows.h"
 #include "Dump.h"
 #include "History.h"
 #include "Numbers.h"
@@ -28,19 +29,17 @@ bool FitsSetting(const std::string& strText) {
 
 } // namespace
 
-Reply ChangePasswordOp(Call& call, int iPasswordCode, const std::string& strNewHash) {
+Reply ChangePasswordOp(Call& call) {
     Member target;
     if (int iCode = FindByIdField(call, "charid", zorv::CodeInvalidCharacter,
                                   zorv::CodeInvalidCharacter, target))
         return {iCode, ""};
     if (target.id != call.me.id && !IsAdmin(call.me))
         return {zorv::CodeSecurityViolation, ""};
-    if (iPasswordCode)
-        return {iPasswordCode, ""};
-    Statement update(call.db, "UPDATE characters SET password_hash = ?1 WHERE id = ?2");
-    update.Bind(1, strNewHash).Bind(2, target.id).Run();
-    history::Record(call,
-                    {history::Kind::Password, target.id, target.strName, {{"password", "", ""}}});
+    if (call.iHashCode)
+        return {call.iHashCode, ""};
+    SetPasswordHash(call.db, target.id, call.strHash);
+    call.changes.push_back({history::Kind::Password, target.id, target.strName, {{"password", "", ""}}});
     return Ok();
 }
 
@@ -80,9 +79,16 @@ int ServerSetupCode(const Form& form) {
     return 0;
 }
 
-Reply ServerSetupOp(Call& call, const std::string& strNewDefaultHash) {
-    if (!IsAdmin(call.me))
-        return {zorv::CodeSetupNotAdmin, ""};
+int ServerSetupHashCode(const Form& form, const Member& me) {
+    if (!IsAdmin(me))
+        return zorv::CodeSetupNotAdmin;
+    if (int iCode = ServerSetupCode(form))
+        return iCode;
+    return FormValue(form, "defaultpw").empty() ? zorv::CodeSetupInvalidDefault : 0;
+}
+
+Reply ServerSetupOp(Call& call) {
+    const std::string& strNewDefaultHash = call.strHash;
     if (int iCode = ServerSetupCode(call.form))
         return {iCode, ""};
     history::Entry entry{history::Kind::Setup, zorv::kNoCharacter, "", {}};
@@ -94,20 +100,18 @@ Reply ServerSetupOp(Call& call, const std::string& strNewDefaultHash) {
     for (const auto& [szKey, strNew] : settings) {
         std::string strOld = call.store.Setting(szKey).value_or("");
         if (strOld != strNew)
-            entry.changes.push_back({szKey, Latin1ToUtf8(strOld), Latin1ToUtf8(strNew)});
+            entry.changes.push_back({szKey, strOld, strNew});
     }
     if (!strNewDefaultHash.empty())
         entry.changes.push_back({"default_password", "", ""});
-    history::Record(call, entry);
+    call.changes.push_back(entry);
     call.store.SetSetting("guild_name", Trim(FormValue(call.form, "guildname")));
     call.store.SetSetting("use_rescue_squad", FormValue(call.form, "use_rescue_squad"));
     call.store.SetSetting("rescue_squad_name", Trim(FormValue(call.form, "rescue_squad_name")));
     if (!strNewDefaultHash.empty()) {
         if (FormValue(call.form, "resetpw") != "1") {
             // Members still on the old default keep it: they get a copy of the old hash.
-            Statement keep(call.db, "UPDATE characters SET password_hash = ?1 "
-                                    "WHERE password_hash IS NULL");
-            keep.Bind(1, call.store.DefaultHash()).Run();
+            KeepDefaultHash(call.db, call.store.DefaultHash());
         }
         call.store.SetSetting("default_password_hash", strNewDefaultHash);
     }
@@ -132,7 +136,7 @@ int InitServerCode(const Form& form) {
 }
 
 Reply InitServerOp(Database& db, Store& store, const Form& form, const std::string& strOwnHash,
-                   const std::string& strDefaultHash, bool bRecordHistory) {
+                   const std::string& strDefaultHash, const GuildOptions& options) {
     // Another caller may have set it up while the passwords were hashed.
     if (store.IsSetUp() || store.CountCharacters() > 0)
         return {zorv::CodeSetupNotAdmin, ""};
@@ -144,30 +148,26 @@ Reply InitServerOp(Database& db, Store& store, const Form& form, const std::stri
     int id = store.FreeId();
     store.AddCharacter(id, Trim(FormValue(form, "charname")), zorv::kNoCharacter,
                        zorv::kSecurityAdministrator, id);
-    Statement own(db, "UPDATE characters SET password_hash = ?1 WHERE id = ?2");
-    own.Bind(1, strOwnHash).Bind(2, id).Run();
+    SetPasswordHash(db, id, strOwnHash);
     // Written last: the guild name is what marks the server as set up.
     store.SetSetting("guild_name", Trim(FormValue(form, "guildname")));
     Member founder = *store.FindById(id);
-    Call call{db, store, form, founder, bRecordHistory};
-    history::Record(call, {history::Kind::Init,
+    Call call{db, store, form, founder, options, {}, 0, nullptr, {}, {}};
+    call.changes.push_back({history::Kind::Init,
                            id,
                            founder.strName,
-                           {{"guild_name", "", Latin1ToUtf8(Trim(FormValue(form, "guildname")))}}});
+                           {{"guild_name", "", Trim(FormValue(form, "guildname"))}}});
+    history::WriteChanges(call);
     return Ok();
 }
 
 Reply ResetPasswordOp(Call& call) {
-    if (!IsAdmin(call.me))
-        return {zorv::CodeResetNotAdmin, ""};
     Member target;
     if (int iCode = FindByIdField(call, "resetid", zorv::CodeInvalidCharacter,
                                   zorv::CodeResetNoSuchCharacter, target))
         return {iCode, ""};
-    Statement reset(call.db, "UPDATE characters SET password_hash = NULL WHERE id = ?1");
-    reset.Bind(1, target.id).Run();
-    history::Record(call,
-                    {history::Kind::Reset, target.id, target.strName, {{"password", "", ""}}});
+    SetPasswordHash(call.db, target.id, std::nullopt);
+    call.changes.push_back({history::Kind::Reset, target.id, target.strName, {{"password", "", ""}}});
     return Ok();
 }
 
@@ -187,8 +187,6 @@ private:
 } // namespace
 
 Reply BackupOp(Call& call) {
-    if (!IsAdmin(call.me))
-        return {zorv::CodeBackupNotAdmin, ""};
     // Read from the operation's own read transaction, which the reply keeps open until the dump
     // is written: the dump is the moment the caller was found an administrator.
     Reply reply = Ok();
@@ -197,8 +195,6 @@ Reply BackupOp(Call& call) {
 }
 
 Reply SecurityLevelOp(Call& call) {
-    if (!IsAdmin(call.me))
-        return {zorv::CodeSecurityViolation, ""};
     Member target;
     if (int iCode = FindByIdField(call, "changeid", zorv::CodeLevelInvalidId,
                                   zorv::CodeLevelNoSuchCharacter, target))
@@ -210,10 +206,8 @@ Reply SecurityLevelOp(Call& call) {
     if (iLevel != zorv::kSecurityAdministrator &&
         target.iSecurity == zorv::kSecurityAdministrator && call.store.CountAdministrators() <= 1)
         return {zorv::CodeLevelInvalid, ""};
-    Statement update(call.db, "UPDATE characters SET security_level = ?1 WHERE id = ?2");
-    update.Bind(1, iLevel).Bind(2, target.id).Run();
-    history::Record(
-        call, {history::Kind::Level,
+    SetSecurityLevel(call.db, target.id, iLevel);
+    call.changes.push_back({history::Kind::Level,
                target.id,
                target.strName,
                {{"security_level", std::to_string(target.iSecurity), std::to_string(iLevel)}}});

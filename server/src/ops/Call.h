@@ -3,8 +3,10 @@
 // operation runs inside the transaction Guild opened for it and returns the reply; the caller is
 // already authenticated (except the first set-up). The operations live by family: TreeOps,
 // CharacterOps, AdminOps and ListOps.
-#include "Guild.h"
+#include "HistoryStore.h"
+#include "Reply.h"
 #include "Store.h"
+#include "TreeCache.h"
 
 #include <map>
 #include <optional>
@@ -17,19 +19,32 @@ const std::string& FormValue(const Form& form, const char* szName);
 bool HasField(const Form& form, const char* szName);
 // An id field: a whole number in the 16-bit range, blanks around it allowed.
 std::optional<int> IdField(const Form& form, const char* szName);
-// Text that is stored and later sent inside a reply may hold neither marker: the client cuts the
-// payload out by them alone.
-bool HoldsMarker(const std::string& strText);
 
-// What every operation gets: the store, the form, and who is asking.
+// How a guild is kept, as the server's command line or environment sets it.
+struct GuildOptions {
+    // Days of change history to keep: -1 keeps all, 0 records none.
+    int nHistoryDays = -1;
+    bool RecordsHistory() const { return nHistoryDays != 0; }
+};
+
+// What every operation gets: the store, the form, who is asking, and how the guild is kept.
 struct Call {
     Database& db;
     Store& store;
     const Form& form;
     const Member& me;
-    // Whether changes are written to the history (History.h); off only when the server keeps
-    // none.
-    bool bRecordHistory = true;
+    const GuildOptions& options;
+    // The hash of the operation's password field, made before the write lock was taken; empty
+    // when iHashCode (the field's own check) refused to have it made.
+    std::string strHash;
+    int iHashCode = 0;
+    // The tree download's cache; a payload it had to build, for the cache once the transaction
+    // has ended.
+    TreeCache* pTreeCache = nullptr;
+    std::optional<TreeCache::Built> treeToKeep;
+    // What the operation changed, an entry for the history each: written by the dispatcher once
+    // the operation has succeeded, unless the guild keeps no history (history::WriteChanges).
+    std::vector<history::Entry> changes;
 };
 
 bool IsAdmin(const Member& me);

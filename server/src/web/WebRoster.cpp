@@ -1,5 +1,6 @@
 #include "WebRoster.h"
 
+#include "CharacterRows.h"
 #include "Database.h"
 #include "Escape.h"
 #include "Numbers.h"
@@ -7,7 +8,6 @@
 #include "Skills.h"
 #include "Store.h"
 #include "Text.h"
-#include "TreeOps.h"
 #include "WebAssets.h"
 #include "WebPages.h"
 
@@ -46,11 +46,6 @@ std::uint64_t Fnv1a(std::string_view strText) {
     return lHash;
 }
 
-// Text from the guild file, made valid UTF-8 whatever was written into it by hand.
-std::string Clean(const std::string& strUtf8) {
-    return Latin1ToUtf8(Utf8ToLatin1(strUtf8));
-}
-
 std::optional<int> MemberId(std::string_view strText) {
     if (strText.empty() || strText.size() > 5 || strText[0] == '0')
         return std::nullopt;
@@ -61,13 +56,6 @@ std::optional<int> MemberId(std::string_view strText) {
         id = id * 10 + (c - '0');
     }
     return id <= 32767 ? std::optional<int>(id) : std::nullopt;
-}
-
-std::int64_t TreeGeneration(Database& db) {
-    Statement generation(db, "SELECT value FROM server_state WHERE key = 'tree_generation'");
-    std::int64_t lGeneration = generation.Step() ? generation.Int(0) : -1;
-    generation.Reset();
-    return lGeneration;
 }
 
 // The guild's names as the pages show them, and a digest of them for the ETags.
@@ -136,14 +124,15 @@ bool ListsTag(const std::string& strIfNoneMatch, const std::string& strTag) {
 
 std::vector<ListRow> ListRows(Database& db, WebList list) {
     std::vector<ListRow> rows;
+    CharacterFilter shown;
+    shown.bPublic = true;
     if (list == WebList::TradeSkills) {
-        Statement query(db, "SELECT id, skills FROM characters WHERE skills <> '' "
-                            "AND is_private <> 1 ORDER BY name_key");
-        while (query.Step()) {
-            std::optional<SkillMap> skills = ParseSkillString(Utf8ToLatin1(query.Text(1)));
+        shown.bWithSkills = true;
+        ForEachCharacter(db, {"id", "skills"}, shown, [&](const std::vector<std::string>& values) {
+            std::optional<SkillMap> skills = ParseSkillString(values[1]);
             if (!skills)
-                continue;
-            ListRow row{static_cast<int>(query.Int(0)), "", {}};
+                return;
+            ListRow row{std::stoi(values[0]), "", {}};
             bool bTrained = false;
             for (int iSkill : {kSkillAlchemy, kSkillCooking, kSkillFletching}) {
                 auto entry = skills->find(iSkill);
@@ -154,24 +143,22 @@ std::vector<ListRow> ListRows(Database& db, WebList list) {
             }
             if (bTrained)
                 rows.push_back(std::move(row));
-        }
+        });
         return rows;
     }
-    const char* szQuery =
-        list == WebList::Rescue
-            ? "SELECT id, lifestone, tied_to, can_summon, main_char FROM characters "
-              "WHERE is_rescue = 1 AND is_private <> 1 ORDER BY name_key"
-            : "SELECT id, tied_to, lifestone FROM characters "
-              "WHERE can_summon = 1 AND is_private <> 1 ORDER BY name_key";
-    Statement query(db, szQuery);
-    while (query.Step()) {
-        ListRow row{static_cast<int>(query.Int(0)), "", {}};
-        row.cells = {Clean(query.Text(1)), Clean(query.Text(2))};
+    shown.szFlag = list == WebList::Rescue ? "is_rescue" : "can_summon";
+    std::vector<std::string> columns = list == WebList::Rescue
+                                           ? std::vector<std::string>{"id", "lifestone", "tied_to",
+                                                                      "can_summon", "main_char"}
+                                           : std::vector<std::string>{"id", "tied_to", "lifestone"};
+    ForEachCharacter(db, columns, shown, [&](const std::vector<std::string>& values) {
+        ListRow row{std::stoi(values[0]), "", {}};
+        row.cells = {Latin1ToUtf8(values[1]), Latin1ToUtf8(values[2])};
         if (list == WebList::Rescue)
             row.cells.insert(row.cells.end(),
-                             {query.Int(3) == 1 ? "Yes" : "No", Clean(query.Text(4))});
+                             {values[3] == "1" ? "Yes" : "No", Latin1ToUtf8(values[4])});
         rows.push_back(std::move(row));
-    }
+    });
     return rows;
 }
 
@@ -236,9 +223,7 @@ std::shared_ptr<WebRoster::Snapshot> WebRoster::Current() {
     Database& db = Connection();
     // Changes by any other connection, in this process or another, move data_version; this
     // connection itself only reads the characters.
-    Statement version(db, "PRAGMA data_version");
-    long long lVersion = version.Step() ? version.Int(0) : -1;
-    version.Reset();
+    long long lVersion = db.DataVersion();
     if (m_pSnapshot && lVersion == m_lDataVersion)
         return m_pSnapshot;
 
@@ -249,14 +234,14 @@ std::shared_ptr<WebRoster::Snapshot> WebRoster::Current() {
         // Revisions only grow, and a member joining or leaving moves the tree's generation, so
         // the sum of the revisions with the generation changes whenever a page could.
         std::unordered_map<int, Extra> extras;
-        Statement rows(db, "SELECT id, race, sex, is_private, revision FROM characters");
         std::int64_t lRevisions = 0;
-        while (rows.Step()) {
-            extras.emplace(static_cast<int>(rows.Int(0)),
-                           Extra{static_cast<int>(rows.Int(1)), static_cast<int>(rows.Int(2)),
-                                 rows.Int(3) == 1});
-            lRevisions += rows.Int(4);
-        }
+        ForEachCharacter(db, {"id", "race", "sex", "is_private", "revision"}, {},
+                         [&](const std::vector<std::string>& values) {
+                             extras.emplace(std::stoi(values[0]),
+                                            Extra{std::stoi(values[1]), std::stoi(values[2]),
+                                                  values[3] == "1"});
+                             lRevisions += std::stoll(values[4]);
+                         });
         Names names = ReadNames(db);
         std::string strKey = std::to_string(TreeGeneration(db)) + "." + std::to_string(lRevisions) +
                              "." + std::to_string(extras.size()) + "." + names.Digest();
@@ -316,34 +301,35 @@ std::optional<WebReply> WebRoster::MemberReply(const WebRequest& request, int id
     {
         Transaction tx(db, Transaction::Kind::Read);
         // Only the columns a page may show are read: real-life and contact details never are.
-        Statement row(db, "SELECT revision, is_private, race, sex, rank, class, mule_for, "
-                          "lifestone, tied_to, bio, main_char, awards, can_summon, "
-                          "num_followers, modified_at, skills FROM characters WHERE id = ?1");
-        row.Bind(1, id);
-        if (!row.Step())
+        std::vector<std::string> row = ReadColumns(
+            db, id,
+            {"revision", "is_private", "race", "sex", "rank", "class", "mule_for", "lifestone",
+             "tied_to", "bio", "main_char", "awards", "can_summon", "num_followers", "modified_at",
+             "skills"});
+        if (row.empty())
             return std::nullopt;
+        auto Int = [&row](int i) { return std::stoi(row[i]); };
         // The page shows the member's own row, and names and ranks from the tree.
-        strTag = "m" + std::to_string(id) + "-" + std::to_string(row.Int(0)) + "-" +
+        strTag = "m" + std::to_string(id) + "-" + row[0] + "-" +
                  std::to_string(TreeGeneration(db)) + "-" + ReadNames(db).Digest();
-        bPrivate = row.Int(1) == 1;
-        iRace = static_cast<int>(row.Int(2));
-        iSex = static_cast<int>(row.Int(3));
-        sheet.iRank = static_cast<int>(row.Int(4));
-        sheet.strClass = Clean(row.Text(5));
-        sheet.strMuleFor = Clean(row.Text(6));
-        sheet.strLifestone = Clean(row.Text(7));
-        sheet.strTiedTo = Clean(row.Text(8));
-        sheet.strBio = Clean(row.Text(9));
-        sheet.strMainChar = Clean(row.Text(10));
-        sheet.strAwards = Clean(row.Text(11));
-        sheet.bCanSummon = row.Int(12) == 1;
-        sheet.nFollowersEntered = static_cast<int>(row.Int(13));
-        sheet.strModifiedAt = Clean(row.Text(14));
-        if (std::optional<SkillMap> skills = ParseSkillString(Utf8ToLatin1(row.Text(15))))
+        bPrivate = Int(1) == 1;
+        iRace = Int(2);
+        iSex = Int(3);
+        sheet.iRank = Int(4);
+        sheet.strClass = Latin1ToUtf8(row[5]);
+        sheet.strMuleFor = Latin1ToUtf8(row[6]);
+        sheet.strLifestone = Latin1ToUtf8(row[7]);
+        sheet.strTiedTo = Latin1ToUtf8(row[8]);
+        sheet.strBio = Latin1ToUtf8(row[9]);
+        sheet.strMainChar = Latin1ToUtf8(row[10]);
+        sheet.strAwards = Latin1ToUtf8(row[11]);
+        sheet.bCanSummon = Int(12) == 1;
+        sheet.nFollowersEntered = Int(13);
+        sheet.strModifiedAt = Latin1ToUtf8(row[14]);
+        if (std::optional<SkillMap> skills = ParseSkillString(row[15]))
             for (const auto& [iSkill, entry] : *skills)
                 if (entry.iTraining >= 1)
                     sheet.skills.push_back({iSkill, {entry.iTraining, entry.lValue}});
-        row.Reset();
     }
     Page page{strTag, nullptr, nullptr};
     if (ListsTag(request.strIfNoneMatch, "\"" + strTag + "\"") ||

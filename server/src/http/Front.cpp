@@ -128,8 +128,7 @@ int Serve(const ServeOptions& options) {
     }
     try { // refuse to start on a database that is missing or unreadable
         Database db = OpenGuildDatabase(options.strDbPath, false);
-        Statement check(db, "SELECT count(*) FROM sqlite_master");
-        check.Step();
+        Store::FileSchemaVersion(db);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "zorv-server: %s\n", e.what());
         return 1;
@@ -153,8 +152,7 @@ int Serve(const ServeOptions& options) {
         cache.emplace(*strKey, std::chrono::seconds(300));
     else
         cache.emplace(); // still remembered in memory, not shared with the CGI program
-    Guild guild(options.strDbPath, &*cache);
-    guild.KeepHistoryDays(options.nHistoryDays);
+    Guild guild(options.strDbPath, &*cache, options.guild);
     // Made before the front, so that it outlives the requests the front's workers still answer.
     std::unique_ptr<WebRoster> pWeb;
     if (options.bWeb)
@@ -224,11 +222,12 @@ int ServeCgi() {
         std::optional<CredentialCache> cache;
         if (strKey)
             cache.emplace(*strKey, std::chrono::seconds(300));
-        Guild guild(strDb, cache ? &*cache : nullptr);
+        GuildOptions guildOptions;
         if (const char* szDays = std::getenv("ZORV_HISTORY_DAYS")) {
             bool bValid = true;
-            guild.KeepHistoryDays(HistoryDays(szDays, bValid));
+            guildOptions.nHistoryDays = HistoryDays(szDays, bValid);
         }
+        Guild guild(strDb, cache ? &*cache : nullptr, guildOptions);
         reply = guild.Handle({strBody, szAgent ? szAgent : "", szRemote ? szRemote : ""});
     }
     if (!reply.pStream) {

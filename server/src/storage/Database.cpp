@@ -121,3 +121,10 @@ void Transaction::Commit() {
     m_db.Exec("COMMIT");
     m_bOpen = false;
 }
+
+long long Database::DataVersion() {
+    Statement version(*this, "PRAGMA data_version");
+    long long lVersion = version.Step() ? version.Int(0) : -1;
+    version.Reset();
+    return lVersion;
+}

@@ -161,3 +161,8 @@ std::string UtcStamp(std::time_t at, bool bSeconds) {
 std::string NowStamp() {
     return UtcStamp(std::time(nullptr), false);
 }
+
+bool HoldsMarker(const std::string& strText) {
+    return strText.find(zorv::kStartMarker) != std::string::npos ||
+           strText.find(zorv::kStopMarker) != std::string::npos;
+}

@@ -12,8 +12,7 @@ struct ServeOptions {
     std::string strTlsCert;
     std::string strTlsKey;
     FrontLimits limits;
-    // Days of change history to keep: -1 keeps all, 0 records none.
-    int nHistoryDays = -1;
+    GuildOptions guild;
     bool bWeb = true; // the public web roster at the script path (GET); --no-web turns it off
 };
 

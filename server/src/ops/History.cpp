@@ -1,0 +1,342 @@
+#include "History.h"
+
+#include "CharacterRows.h"
+#include "Dump.h"
+#include "Numbers.h"
+#include "Protocol.h"
+#include "Records.h"
+#include "ResultCodes.h"
+#include "Text.h"
+
+#include <algorithm>
+#include <ctime>
+#include <optional>
+#include <set>
+
+namespace history {
+
+namespace {
+
+bool Undoable(const StoredEntry& entry) {
+    switch (entry.kind) {
+    case Kind::Add:
+    case Kind::Remove:
+    case Kind::Patron:
+    case Kind::Save:
+    case Kind::Level:
+    case Kind::Setup:
+        return entry.lUndoneBy == 0;
+    default:
+        return false;
+    }
+}
+
+// Paging: `before` (an entry number, none for the newest) and `count` (1 to 200, 50 unless
+// given). False when either is not such a number.
+bool PageFields(const Form& form, std::int64_t& lBefore, int& nCount) {
+    lBefore = 0;
+    nCount = 50;
+    if (!Trim(FormValue(form, "before")).empty()) {
+        std::optional<long> lValue = zorv::ParseWholeNumber(Trim(FormValue(form, "before")));
+        if (!lValue || *lValue < 0)
+            return false;
+        lBefore = *lValue;
+    }
+    if (!Trim(FormValue(form, "count")).empty()) {
+        std::optional<long> lValue = zorv::ParseWholeNumber(Trim(FormValue(form, "count")));
+        if (!lValue || *lValue < 1 || *lValue > 200)
+            return false;
+        nCount = static_cast<int>(*lValue);
+    }
+    return true;
+}
+
+// One page of entries as records: "E|..." per entry followed by a "V|field|old|new" per value,
+// and last "M|n" when older entries remain, n being the `before` of the next page.
+std::string Page(Database& db, std::optional<int> iCharacter, std::int64_t lBefore, int nCount) {
+    std::vector<StoredEntry> entries = ReadPage(db, iCharacter, lBefore, nCount + 1);
+    bool bMore = static_cast<int>(entries.size()) > nCount;
+    if (bMore)
+        entries.pop_back();
+    std::string strPayload;
+    for (StoredEntry& entry : entries) {
+        strPayload += zorv::JoinRecord(
+            {"E", std::to_string(entry.lSeq), entry.strAt, KindName(entry.kind),
+             std::to_string(entry.iActor), entry.strActor, std::to_string(entry.iCharacter),
+             entry.strCharacter, std::to_string(entry.lUndoes), std::to_string(entry.lUndoneBy),
+             Undoable(entry) ? "1" : "0"});
+        for (const Change& change : ReadChanges(db, entry.lSeq))
+            strPayload += zorv::JoinRecord({"V", change.strField, ShownValue(change, change.strOld),
+                                            ShownValue(change, change.strNew)});
+    }
+    if (bMore)
+        strPayload += zorv::JoinRecord({"M", std::to_string(entries.back().lSeq)});
+    return strPayload;
+}
+
+// Why an undo cannot apply; thrown inside the undo before anything is written.
+struct Conflict {
+    std::string strWhy; // Latin-1
+};
+
+// A number as the dump writes numbers, within a range.
+bool WholeNumber(const std::string& s, long long llLow, long long llHigh) {
+    std::optional<long long> llValue = DumpNumber(s);
+    return llValue && *llValue >= llLow && *llValue <= llHigh;
+}
+// The character an entry is about, still under the name the entry left it with.
+Member Subject(Call& call, const StoredEntry& entry) {
+    std::optional<Member> member = call.store.FindById(entry.iCharacter);
+    if (!member)
+        throw Conflict{entry.strCharacter + " is no longer in the guild"};
+    // Renamed since, or the id is another member's now: either way not the entry's character.
+    if (NameKey(member->strName) != NameKey(entry.strCharacter))
+        throw Conflict{entry.strCharacter + " is now " + member->strName};
+    return *member;
+}
+
+void CheckPatronCanTake(Call& call, int iPatron, const std::vector<Change>& changes,
+                        const std::string& strWho) {
+    if (iPatron == zorv::kNoCharacter)
+        return;
+    const Change* pName = FindChange(changes, "patron_name");
+    std::optional<Member> patron = call.store.FindById(iPatron);
+    std::string strPatron = pName ? pName->strOld : std::string("the patron");
+    if (!patron || (pName && NameKey(patron->strName) != NameKey(strPatron)))
+        throw Conflict{strPatron + ", " + strWho + "'s patron, is no longer in the guild"};
+    int nVassals = static_cast<int>(call.store.VassalIds(iPatron).size());
+    if (nVassals >= call.store.MaxVassals())
+        throw Conflict{patron->strName + " has " + std::to_string(nVassals) +
+                       " vassals, the most the guild allows"};
+}
+
+std::vector<Change> Reversed(const std::vector<Change>& changes) {
+    std::vector<Change> reversed;
+    for (const Change& change : changes)
+        reversed.push_back({change.strField, change.strNew, change.strOld});
+    return reversed;
+}
+
+// Puts the sheet values (and the security level) back: each must still hold what the entry
+// wrote.
+std::vector<Change> UndoValues(Call& call, const StoredEntry& entry) {
+    Member member = Subject(call, entry);
+    std::vector<Change> applied;
+    for (const Change& change : entry.changes) {
+        const SheetField* pField = SheetFieldIn(change.strField);
+        const char* szColumn = pField                                ? pField->szColumn
+                               : change.strField == "security_level" ? "security_level"
+                                                                     : nullptr;
+        if (!szColumn)
+            continue;
+        std::string strNow = ReadColumn(call.db, member.id, szColumn);
+        if (strNow != change.strNew)
+            throw Conflict{"the " + change.strField + " of " + member.strName +
+                           " has been changed since"};
+        // A restored history is read for its shape only: what goes back must be a value the
+        // member's record can hold (a number in its range, a name, a text within its length),
+        // or the guild's next backup would not restore. Every sheet column has its rule there.
+        std::string strFault = StoredValueFault(szColumn, change.strOld);
+        if (!strFault.empty())
+            throw Conflict{"the entry's old " + change.strField + " is not " + strFault};
+        if (pField && pField->kind == SheetField::Kind::Name) {
+            std::optional<Member> holder = call.store.FindByName(change.strOld);
+            if (holder && holder->id != member.id)
+                throw Conflict{"the name " + holder->strName + " has been taken since"};
+        }
+        applied.push_back({szColumn, change.strNew, change.strOld});
+    }
+    const Change* pLevel = FindChange(applied, "security_level");
+    if (pLevel && pLevel->strNew != std::to_string(zorv::kSecurityAdministrator) &&
+        member.iSecurity == zorv::kSecurityAdministrator && call.store.CountAdministrators() <= 1)
+        throw Conflict{member.strName + " is the guild's only administrator"};
+    if (applied.empty())
+        throw Conflict{"the entry changed nothing that can be put back"};
+    std::vector<ColumnValue> values;
+    for (const Change& change : applied)
+        values.push_back({change.strField, change.strNew});
+    WriteColumns(call.db, member.id, values,
+                 entry.kind == Kind::Save ? std::optional<int>(call.me.id) : std::nullopt);
+    return applied;
+}
+
+std::vector<Change> UndoAdd(Call& call, const StoredEntry& entry) {
+    Member member = Subject(call, entry);
+    if (member.id == call.me.id)
+        throw Conflict{"nobody removes their own login"};
+    const Change* pPatron = FindChange(entry.changes, "patron_id");
+    if (!pPatron || std::to_string(member.iPatron) != pPatron->strNew)
+        throw Conflict{member.strName + " has moved to another patron since"};
+    if (!call.store.VassalIds(member.id).empty())
+        throw Conflict{member.strName + " has vassals now"};
+    if (ReadColumn(call.db, member.id, "revision") != "1")
+        throw Conflict{member.strName + "'s record has been saved since"};
+    if (member.iSecurity == zorv::kSecurityAdministrator)
+        throw Conflict{member.strName + " has been made an administrator since"};
+    std::vector<Change> applied;
+    for (const std::string& strRow : CharacterRowsWithoutHash(call.db, {member.id}))
+        applied.push_back({"member", strRow, ""});
+    RemoveCharacter(call.db, member.id);
+    call.store.ReleaseIds({member.id});
+    return applied;
+}
+
+std::vector<Change> UndoRemove(Call& call, const StoredEntry& entry) {
+    std::vector<std::vector<std::string>> rows;
+    for (const Change& change : entry.changes) {
+        if (change.strField != "member" || change.strOld.empty())
+            continue;
+        rows.push_back(ParseCharacterRow(change.strOld));
+        // No hash was kept, so the record comes back on the default password, which every
+        // member knows: as an administrator it would be anyone's. It comes back as a member,
+        // to be raised again once it has a password of its own.
+        RowSecurity(rows.back()) = std::to_string(zorv::kSecurityNormal);
+    }
+    if (rows.empty())
+        throw Conflict{"the entry holds no removed record"};
+    if (call.store.CountCharacters() + static_cast<int>(rows.size()) > zorv::kMaxCharacters)
+        throw Conflict{"the guild has no room for " + std::to_string(rows.size()) + " members"};
+    for (const std::vector<std::string>& row : rows) {
+        if (std::optional<Member> holder = call.store.FindById(RowId(row)))
+            throw Conflict{"the id " + std::to_string(RowId(row)) + " of " + RowName(row) +
+                           " belongs to " + holder->strName + " now"};
+        if (std::optional<Member> holder = call.store.FindByName(RowName(row)))
+            throw Conflict{"the name " + holder->strName + " has been taken since"};
+    }
+    // The first record is the branch's top; the others hang below it.
+    CheckPatronCanTake(call, RowPatron(rows.front()), entry.changes, RowName(rows.front()));
+    InsertCharacterRows(call.db, rows);
+    std::vector<int> ids;
+    for (const std::vector<std::string>& row : rows)
+        ids.push_back(RowId(row));
+    ReclaimIds(call.db, ids);
+    // The records as they came back, which is not always as they were removed.
+    std::vector<Change> applied;
+    for (const std::string& strRow : CharacterRowsWithoutHash(call.db, ids))
+        applied.push_back({"member", "", strRow});
+    return applied;
+}
+
+std::vector<Change> UndoPatron(Call& call, const StoredEntry& entry) {
+    Member member = Subject(call, entry);
+    const Change* pPatron = FindChange(entry.changes, "patron_id");
+    const Change* pSeq = FindChange(entry.changes, "join_seq");
+    if (!pPatron || !pSeq)
+        throw Conflict{"the entry does not say where " + member.strName + " was"};
+    if (std::to_string(member.iPatron) != pPatron->strNew ||
+        ReadColumn(call.db, member.id, "join_seq") != pSeq->strNew)
+        throw Conflict{member.strName + " has moved again since"};
+    constexpr long long kMaxSeq = 999999999999LL;
+    if (!WholeNumber(pPatron->strOld, zorv::kNoCharacter, zorv::kMaxCharacters) ||
+        !WholeNumber(pSeq->strOld, 0, kMaxSeq))
+        throw Conflict{"the entry does not say where " + member.strName + " was"};
+    int iOld = std::stoi(pPatron->strOld);
+    if (iOld != zorv::kNoCharacter && (iOld == member.id || call.store.IsAbove(member.id, iOld)))
+        throw Conflict{"the old patron is now among " + member.strName + "'s followers"};
+    CheckPatronCanTake(call, iOld, entry.changes, member.strName);
+    MoveCharacter(call.db, member.id, iOld, std::stoll(pSeq->strOld));
+    return Reversed(entry.changes);
+}
+
+std::vector<Change> UndoSetup(Call& call, const StoredEntry& entry) {
+    std::vector<Change> applied;
+    for (const Change& change : entry.changes) {
+        if (change.strField == "default_password")
+            continue; // the default password is not kept, so it cannot come back
+        std::string strNow = call.store.Setting(change.strField).value_or("");
+        if (strNow != change.strNew)
+            throw Conflict{"the setting " + change.strField + " has been changed since"};
+        applied.push_back({change.strField, change.strNew, change.strOld});
+    }
+    if (applied.empty())
+        throw Conflict{"a new default password cannot be undone"};
+    for (const Change& change : applied)
+        call.store.SetSetting(change.strField, change.strNew);
+    return applied;
+}
+
+} // namespace
+
+void WriteChanges(const Call& call) {
+    if (call.options.RecordsHistory())
+        for (const Entry& entry : call.changes)
+            WriteEntry(call.db, call.me.id, call.me.strName, entry);
+}
+
+Reply CharacterHistoryOp(Call& call) {
+    std::optional<int> id = IdField(call.form, "historyid");
+    std::int64_t lBefore = 0;
+    int nCount = 0;
+    if (!id || !PageFields(call.form, lBefore, nCount))
+        return {zorv::CodeHistoryInvalid, ""};
+    return Ok(Page(call.db, *id, lBefore, nCount));
+}
+
+Reply RecentChangesOp(Call& call) {
+    std::int64_t lBefore = 0;
+    int nCount = 0;
+    if (!PageFields(call.form, lBefore, nCount))
+        return {zorv::CodeHistoryInvalid, ""};
+    return Ok(Page(call.db, std::nullopt, lBefore, nCount));
+}
+
+Reply UndoOp(Call& call) {
+    if (int iCode = CheckCharId(call))
+        return {iCode, ""};
+    if (!IsAdmin(call.me))
+        return {zorv::CodeUndoNotAdmin, ""};
+    std::optional<long> lSeq = zorv::ParseWholeNumber(Trim(FormValue(call.form, "entry")));
+    std::optional<StoredEntry> entry = lSeq ? FindEntry(call.db, *lSeq) : std::nullopt;
+    if (!entry)
+        return {zorv::CodeUndoNoSuchEntry, ""};
+    if (entry->lUndoneBy != 0) {
+        std::optional<StoredEntry> undo = FindEntry(call.db, entry->lUndoneBy);
+        return {zorv::CodeUndoNotPossible,
+                zorv::JoinFields(
+                    {"it was undone " + (undo ? "by " + undo->strActor + " on " + undo->strAt
+                                              : std::string("before"))})};
+    }
+    if (!Undoable(*entry)) {
+        const char* szWhy = entry->kind == Kind::Undo ? "an undo cannot itself be undone"
+                            : entry->kind == Kind::Init
+                                ? "the guild's first set-up cannot be undone"
+                                : "no password is kept, so a password change cannot be undone";
+        return {zorv::CodeUndoNotPossible, zorv::JoinFields({szWhy})};
+    }
+    std::vector<Change> applied;
+    try {
+        switch (entry->kind) {
+        case Kind::Save:
+        case Kind::Level:
+            applied = UndoValues(call, *entry);
+            break;
+        case Kind::Add:
+            applied = UndoAdd(call, *entry);
+            break;
+        case Kind::Remove:
+            applied = UndoRemove(call, *entry);
+            break;
+        case Kind::Patron:
+            applied = UndoPatron(call, *entry);
+            break;
+        case Kind::Setup:
+            applied = UndoSetup(call, *entry);
+            break;
+        default:
+            break;
+        }
+    } catch (const Conflict& conflict) {
+        return {zorv::CodeUndoConflict, zorv::JoinFields({conflict.strWhy})};
+    }
+    // The undo's own entry is written here rather than by the dispatcher: its number is the
+    // reply.
+    std::int64_t lUndo = call.options.RecordsHistory()
+                             ? WriteEntry(call.db, call.me.id, call.me.strName,
+                                          {Kind::Undo, entry->iCharacter, entry->strCharacter,
+                                           applied, entry->lSeq})
+                             : 0;
+    MarkUndone(call.db, entry->lSeq, lUndo);
+    return Ok(zorv::JoinFields({std::to_string(lUndo), KindName(entry->kind)}));
+}
+
+} // namespace history

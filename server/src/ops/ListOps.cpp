@@ -1,0 +1,121 @@
+#include "ListOps.h"
+
+#include "CharacterRows.h"
+
+#include "Numbers.h"
+#include "Records.h"
+#include "ResultCodes.h"
+#include "Skills.h"
+#include "Text.h"
+
+namespace {
+
+// Every character the filter lets through, one record each of the named columns.
+std::string ListOf(Call& call, const std::vector<std::string>& columns,
+                   const CharacterFilter& filter) {
+    std::string strPayload;
+    ForEachCharacter(call.db, columns, filter, [&](const std::vector<std::string>& values) {
+        strPayload += zorv::JoinRecord(values);
+    });
+    return strPayload;
+}
+
+} // namespace
+
+Reply RescueListOp(Call& call) {
+    CharacterFilter rescuers;
+    rescuers.szFlag = "is_rescue";
+    return Ok(ListOf(call,
+                     {"id", "name", "level", "lifestone", "tied_to", "can_summon", "main_char",
+                      "email", "icq"},
+                     rescuers));
+}
+
+Reply PortalListOp(Call& call) {
+    CharacterFilter summoners;
+    summoners.szFlag = "can_summon";
+    return Ok(ListOf(call, {"id", "name", "level", "tied_to", "lifestone"}, summoners));
+}
+
+Reply TradeSkillsOp(Call& call) {
+    CharacterFilter trained;
+    trained.bWithSkills = true;
+    std::string strPayload;
+    ForEachCharacter(call.db, {"id", "name", "level", "skills"}, trained, [&](const auto& row) {
+        std::optional<SkillMap> skills = ParseSkillString(row[3]);
+        if (!skills)
+            return;
+        bool bTrained = false;
+        zorv::Fields fields = {row[0], row[1], row[2]};
+        for (int iSkill : {kSkillAlchemy, kSkillCooking, kSkillFletching}) {
+            auto entry = skills->find(iSkill);
+            if (entry != skills->end() && entry->second.iTraining >= kTrained)
+                bTrained = true;
+            fields.push_back(std::to_string(entry == skills->end() ? 0 : entry->second.lValue));
+        }
+        if (bTrained)
+            strPayload += zorv::JoinRecord(fields);
+    });
+    return Ok(std::move(strPayload));
+}
+
+// A refused criterion names itself in one escaped field, e.g. "The minimum '12.5' of Sword is not
+// a whole number"; older clients read only the code.
+Reply SearchOp(Call& call) {
+    auto Refuse = [](const std::string& strWhy) {
+        return Reply{zorv::CodeInvalidNumber, zorv::JoinFields({strWhy})};
+    };
+    long lCriteria[2] = {0, 0}; // race, rank; absent is 0, any
+    const struct {
+        const char* szField;
+        long lHigh;
+    } criteria[] = {{"race", 3}, {"rank", 10}};
+    for (int i = 0; i < 2; ++i) {
+        if (!HasField(call.form, criteria[i].szField))
+            continue;
+        const std::string& strValue = FormValue(call.form, criteria[i].szField);
+        std::string strFault =
+            WholeNumberFault(strValue, "value", criteria[i].szField, 0, criteria[i].lHigh);
+        if (!strFault.empty())
+            return Refuse(strFault);
+        lCriteria[i] = *zorv::ParseWholeNumber(Trim(strValue));
+    }
+    std::vector<std::pair<int, long>> wanted; // skill number, minimum value
+    for (const std::string& strEntry : SplitList(FormValue(call.form, "skillsearch"), '!')) {
+        std::vector<std::string> parts = SplitList(strEntry, ',');
+        if (parts.size() != 2)
+            return Refuse("The entry " + Quoted(strEntry) + " of skillsearch is not skill,minimum");
+        std::string strFault =
+            WholeNumberFault(parts[0], "skill number", "skillsearch", 1, kSkillCount);
+        if (strFault.empty())
+            strFault = WholeNumberFault(parts[1], "minimum",
+                                        SkillName(*zorv::ParseWholeNumber(Trim(parts[0]))),
+                                        -999999999, 999999999);
+        if (!strFault.empty())
+            return Refuse(strFault);
+        long lMin = *zorv::ParseWholeNumber(Trim(parts[1]));
+        if (lMin != 0)
+            wanted.emplace_back(static_cast<int>(*zorv::ParseWholeNumber(Trim(parts[0]))), lMin);
+    }
+    CharacterFilter matching;
+    matching.lRace = lCriteria[0];
+    matching.lRank = lCriteria[1];
+    std::string strPayload;
+    ForEachCharacter(call.db, {"id", "name", "level", "rank", "race", "skills"}, matching,
+                     [&](const auto& row) {
+                         if (!wanted.empty()) {
+                             std::optional<SkillMap> skills = ParseSkillString(row[5]);
+                             bool bMatch = skills.has_value();
+                             for (const auto& [iSkill, lMin] : wanted) {
+                                 if (!bMatch)
+                                     break;
+                                 auto entry = skills->find(iSkill);
+                                 bMatch = entry != skills->end() && entry->second.lValue >= lMin;
+                             }
+                             if (!bMatch)
+                                 return;
+                         }
+                         strPayload += zorv::JoinRecord({row[0], row[1], row[2], row[3], row[4]});
+                     });
+    return Ok(std::move(strPayload));
+}

@@ -1,0 +1,27 @@
+#pragma once
+// What an operation answers: a result code and a payload, which the fronts frame for the wire.
+#include <memory>
+#include <string>
+
+// The rest of a payload too large to build whole (the backup's dump of a guild with a long
+// history), read piece by piece while the reply is written. It holds what it reads from (a
+// connection and its read transaction) until it is destroyed, so it should not outlive the reply.
+class PayloadStream {
+public:
+    virtual ~PayloadStream() = default;
+    // Appends the next piece to strOut; false when the payload was complete and nothing was
+    // added. Throws when the guild file cannot be read, and the reply is then cut short.
+    virtual bool Next(std::string& strOut) = 0;
+};
+
+struct Reply {
+    int iCode = 0;
+    std::string strPayload; // Latin-1, fields already escaped
+    // When set, the payload goes on with what it yields, after strPayload.
+    std::unique_ptr<PayloadStream> pStream = nullptr;
+
+    // "<START_HERE>" code ";" and strPayload: what a reply writes first.
+    std::string Head() const;
+    // Head, the stream drained and released, and "<STOP_HERE>": the whole body at once.
+    std::string Body();
+};

@@ -1,0 +1,93 @@
+#include "TreeCache.h"
+
+#include "Database.h"
+#include "Records.h"
+#include "Text.h"
+
+#include <unordered_map>
+#include <sqlite3.h>
+
+std::int64_t TreeGeneration(Database& db) {
+    Statement generation(db, "SELECT value FROM server_state WHERE key = 'tree_generation'");
+    std::int64_t lGeneration = generation.Step() ? generation.Int(0) : -1;
+    generation.Reset();
+    return lGeneration;
+}
+
+std::shared_ptr<const std::string> TreeCache::Payload(Database& db,
+                                                      const std::function<std::string()>& build,
+                                                      std::optional<Built>& toKeep) {
+    std::optional<std::int64_t> lGeneration;
+    if (std::int64_t lStored = TreeGeneration(db); lStored >= 0)
+        lGeneration = lStored;
+    if (!lGeneration) // a file without the counter: nothing can be cached safely
+        return std::make_shared<const std::string>(build());
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        if (m_memory.pPayload && m_memory.lGeneration == *lGeneration)
+            return m_memory.pPayload;
+    }
+    std::shared_ptr<const std::string> pPayload;
+    Statement stored(db, "SELECT payload FROM tree_cache WHERE slot = 1 AND generation = ?1");
+    stored.Bind(1, *lGeneration);
+    if (stored.Step())
+        pPayload = std::make_shared<const std::string>(stored.Text(0));
+    stored.Reset();
+    if (!pPayload) {
+        pPayload = std::make_shared<const std::string>(build());
+        toKeep = Built{*lGeneration, pPayload};
+    }
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_memory = {*lGeneration, pPayload};
+    return pPayload;
+}
+
+void TreeCache::Keep(Database& db, const Built& built) {
+    sqlite3_busy_timeout(db.Handle(), 0);
+    try {
+        Transaction tx(db, Transaction::Kind::Write);
+        Statement keep(db, "INSERT OR REPLACE INTO tree_cache(slot, generation, payload) "
+                           "SELECT 1, ?1, ?2 WHERE (SELECT value FROM server_state "
+                           "WHERE key = 'tree_generation') = ?1");
+        keep.Bind(1, built.lGeneration).Bind(2, *built.pPayload).Run();
+        tx.Commit();
+    } catch (const DbError&) {
+        // Busy: another process writes; the next reader builds the payload again.
+    }
+    sqlite3_busy_timeout(db.Handle(), Database::kBusyTimeoutMs);
+}
+
+std::string BuildTreePayload(Database& db) {
+    Statement query(db, "SELECT id, name, level, rank, patron_id, is_mule, is_pk, is_rescue "
+                        "FROM characters ORDER BY patron_id, join_seq");
+    struct Row {
+        int id;
+        std::string strName;
+        int iLevel, iRank, iPatron, iMule, iPK, iRescue;
+    };
+    std::vector<Row> rows;
+    std::unordered_map<int, std::string> vassalLists;
+    while (query.Step()) {
+        Row row{static_cast<int>(query.Int(0)), Utf8ToLatin1(query.Text(1)),
+                static_cast<int>(query.Int(2)), static_cast<int>(query.Int(3)),
+                static_cast<int>(query.Int(4)), static_cast<int>(query.Int(5)),
+                static_cast<int>(query.Int(6)), static_cast<int>(query.Int(7))};
+        // Rows come grouped by patron in joining order, so appending keeps the vassal order.
+        std::string& strList = vassalLists[row.iPatron];
+        if (!strList.empty())
+            strList += ',';
+        strList += std::to_string(row.id);
+        rows.push_back(std::move(row));
+    }
+    std::string strPayload;
+    strPayload.reserve(rows.size() * 40);
+    for (const Row& row : rows) {
+        auto vassals = vassalLists.find(row.id);
+        strPayload += zorv::JoinRecord(
+            {std::to_string(row.id), row.strName, std::to_string(row.iLevel),
+             std::to_string(row.iRank), std::to_string(row.iPatron),
+             vassals == vassalLists.end() ? std::string() : vassals->second,
+             std::to_string(row.iMule), std::to_string(row.iPK), std::to_string(row.iRescue)});
+    }
+    return strPayload;
+}
