@@ -42,45 +42,48 @@ namespace {
 struct Operation {
     zorv::Op op;
     Reply (*run)(Call&); // null for the first set-up, which runs before anyone can log in
-    bool bWrites;
+    enum class Lock { Read, Write } lock;
     // The code that refuses a caller who is no administrator, checked before the operation runs;
     // 0 when every member may run it (or it checks for itself, after checks of its own).
     int iAdminsOnly;
     const char* szHashed;                        // the form field hashed, or null
     int (*hashCheck)(const Form&, const Member&); // 0 when the field is to be hashed
-    // A guild file that cannot be opened is reported as the settings' store rather than the tree's.
-    bool bSettings;
+    // The store a guild file that cannot be opened is reported as.
+    enum class Store { Tree, Settings } store;
 };
 
 int NewPasswordCheck(const Form& form, const Member&) {
     return NewPasswordCode(form);
 }
 
+constexpr Operation::Lock R = Operation::Lock::Read, W = Operation::Lock::Write;
+constexpr Operation::Store Tree = Operation::Store::Tree, Settings = Operation::Store::Settings;
+
 const Operation kOperations[] = {
-    {zorv::OpTree, TreeOp, false, 0, nullptr, nullptr, false},
-    {zorv::OpAddVassal, AddVassalOp, true, 0, nullptr, nullptr, false},
-    {zorv::OpRemoveVassal, RemoveVassalOp, true, 0, nullptr, nullptr, false},
-    {zorv::OpChangePatron, ChangePatronOp, true, 0, nullptr, nullptr, false},
-    {zorv::OpLogin, LoginOp, false, 0, nullptr, nullptr, true},
-    {zorv::OpInitServer, nullptr, true, 0, nullptr, nullptr, true},
-    {zorv::OpSaveChar, SaveOp, true, 0, nullptr, nullptr, false},
-    {zorv::OpCharInfo, CharacterOp, false, 0, nullptr, nullptr, false},
-    {zorv::OpChangePassword, ChangePasswordOp, true, 0, "newpw", NewPasswordCheck, false},
-    {zorv::OpServerSetup, ServerSetupOp, true, zorv::CodeSetupNotAdmin, "defaultpw",
-     ServerSetupHashCode, true},
-    {zorv::OpResetPassword, ResetPasswordOp, true, zorv::CodeResetNotAdmin, nullptr, nullptr,
-     false},
-    {zorv::OpBackup, BackupOp, false, zorv::CodeBackupNotAdmin, nullptr, nullptr, false},
-    {zorv::OpSecurityLevel, SecurityLevelOp, true, zorv::CodeSecurityViolation, nullptr, nullptr,
-     false},
-    {zorv::OpRescueList, RescueListOp, false, 0, nullptr, nullptr, false},
-    {zorv::OpPortalList, PortalListOp, false, 0, nullptr, nullptr, false},
-    {zorv::OpTradeSkills, TradeSkillsOp, false, 0, nullptr, nullptr, false},
-    {zorv::OpSearch, SearchOp, false, 0, nullptr, nullptr, false},
-    {zorv::OpCharacterHistory, history::CharacterHistoryOp, false, 0, nullptr, nullptr, false},
-    {zorv::OpRecentChanges, history::RecentChangesOp, false, 0, nullptr, nullptr, false},
+    {zorv::OpTree, TreeOp, R, 0, nullptr, nullptr, Tree},
+    {zorv::OpAddVassal, AddVassalOp, W, 0, nullptr, nullptr, Tree},
+    {zorv::OpRemoveVassal, RemoveVassalOp, W, 0, nullptr, nullptr, Tree},
+    {zorv::OpChangePatron, ChangePatronOp, W, 0, nullptr, nullptr, Tree},
+    {zorv::OpLogin, LoginOp, R, 0, nullptr, nullptr, Settings},
+    {zorv::OpInitServer, nullptr, W, 0, nullptr, nullptr, Settings},
+    {zorv::OpSaveChar, SaveOp, W, 0, nullptr, nullptr, Tree},
+    {zorv::OpCharInfo, CharacterOp, R, 0, nullptr, nullptr, Tree},
+    {zorv::OpChangePassword, ChangePasswordOp, W, 0, "newpw", NewPasswordCheck, Tree},
+    {zorv::OpServerSetup, ServerSetupOp, W, zorv::CodeSetupNotAdmin, "defaultpw",
+     ServerSetupHashCode, Settings},
+    {zorv::OpResetPassword, ResetPasswordOp, W, zorv::CodeResetNotAdmin, nullptr, nullptr,
+     Tree},
+    {zorv::OpBackup, BackupOp, R, zorv::CodeBackupNotAdmin, nullptr, nullptr, Tree},
+    {zorv::OpSecurityLevel, SecurityLevelOp, W, zorv::CodeSecurityViolation, nullptr, nullptr,
+     Tree},
+    {zorv::OpRescueList, RescueListOp, R, 0, nullptr, nullptr, Tree},
+    {zorv::OpPortalList, PortalListOp, R, 0, nullptr, nullptr, Tree},
+    {zorv::OpTradeSkills, TradeSkillsOp, R, 0, nullptr, nullptr, Tree},
+    {zorv::OpSearch, SearchOp, R, 0, nullptr, nullptr, Tree},
+    {zorv::OpCharacterHistory, history::CharacterHistoryOp, R, 0, nullptr, nullptr, Tree},
+    {zorv::OpRecentChanges, history::RecentChangesOp, R, 0, nullptr, nullptr, Tree},
     // The undo checks the caller's own id before its rights.
-    {zorv::OpUndo, history::UndoOp, true, 0, nullptr, nullptr, false},
+    {zorv::OpUndo, history::UndoOp, W, 0, nullptr, nullptr, Tree},
 };
 
 const Operation* FindOperation(long lMsgId) {
@@ -192,7 +195,7 @@ Reply Run(std::unique_ptr<Database>& pDb, Store& store, CredentialCache* pCache,
             strHash = HashPassword(FormValue(form, operation.szHashed));
     }
 
-    Transaction tx(db, operation.bWrites ? Transaction::Kind::Write : Transaction::Kind::Read);
+    Transaction tx(db, operation.lock == Operation::Lock::Write ? Transaction::Kind::Write : Transaction::Kind::Read);
     // The caller may have been removed or demoted while the password was checked.
     std::optional<Member> current = store.FindById(me.id);
     if (!current)
@@ -202,7 +205,7 @@ Reply Run(std::unique_ptr<Database>& pDb, Store& store, CredentialCache* pCache,
         return {operation.iAdminsOnly, ""};
     Call call{db, store, form, me, options, std::move(strHash), iHashCode, &treeCache, {}, {}};
     Reply reply = operation.run(call);
-    if (zorv::IsSuccess(reply.iCode) && operation.bWrites) {
+    if (zorv::IsSuccess(reply.iCode) && operation.lock == Operation::Lock::Write) {
         history::WriteChanges(call);
         history::Prune(db, options.nHistoryDays);
     }
@@ -239,7 +242,7 @@ Reply Guild::Handle(const Request& request) {
         db = TakeConnection();
     } catch (const std::exception& e) {
         std::fprintf(stderr, "zorv-server: %s\n", e.what());
-        return {pOperation->bSettings ? zorv::CodeSettingsStore : zorv::CodeTreeStore, ""};
+        return {pOperation->store == Operation::Store::Settings ? zorv::CodeSettingsStore : zorv::CodeTreeStore, ""};
     }
     try {
         Store store(*db);
