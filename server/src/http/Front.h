@@ -1,5 +1,6 @@
 #pragma once
 // The two ways the server meets HTTP: standalone, and as a CGI program under a web server.
+#include "GuildOptions.h"
 #include "StandaloneFront.h"
 
 #include <string>

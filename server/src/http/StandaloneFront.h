@@ -8,8 +8,8 @@
 // connections an address, nConnections in all; a listen backlog of nBacklog. With UseTls it
 // speaks HTTPS only (GnuTLS, through libmicrohttpd); the limits count the handshake as part of
 // the header's time.
-#include "Guild.h"
-#include "WebRoster.h"
+#include "Reply.h"
+#include "WebExchange.h"
 #include "WorkerPool.h"
 
 #include <functional>

@@ -3,6 +3,7 @@
 // operation runs inside the transaction Guild opened for it and returns the reply; the caller is
 // already authenticated (except the first set-up). The operations live by family: TreeOps,
 // CharacterOps, AdminOps and ListOps.
+#include "GuildOptions.h"
 #include "HistoryStore.h"
 #include "Reply.h"
 #include "Store.h"
@@ -19,13 +20,6 @@ const std::string& FormValue(const Form& form, const char* szName);
 bool HasField(const Form& form, const char* szName);
 // An id field: a whole number in the 16-bit range, blanks around it allowed.
 std::optional<int> IdField(const Form& form, const char* szName);
-
-// How a guild is kept, as the server's command line or environment sets it.
-struct GuildOptions {
-    // Days of change history to keep: -1 keeps all, 0 records none.
-    int nHistoryDays = -1;
-    bool RecordsHistory() const { return nHistoryDays != 0; }
-};
 
 // What every operation gets: the store, the form, who is asking, and how the guild is kept.
 struct Call {

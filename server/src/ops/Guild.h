@@ -18,13 +18,6 @@
 
 class CredentialCache;
 
-struct Request {
-    std::string strBody;
-    std::string strUserAgent;
-    std::string strRemoteAddress;
-};
-
-inline constexpr std::size_t kMaxBodyBytes = 64 * 1024;
 
 class Guild {
 public:

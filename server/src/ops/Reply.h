@@ -1,7 +1,18 @@
 #pragma once
-// What an operation answers: a result code and a payload, which the fronts frame for the wire.
+// What the server is asked and what it answers, as the fronts and the dispatcher share them: a
+// client's request (a form body, its user agent and address) and a result code with a payload,
+// which the fronts frame for the wire.
+#include <cstddef>
 #include <memory>
 #include <string>
+
+struct Request {
+    std::string strBody;
+    std::string strUserAgent;
+    std::string strRemoteAddress;
+};
+
+inline constexpr std::size_t kMaxBodyBytes = 64 * 1024;
 
 // The rest of a payload too large to build whole (the backup's dump of a guild with a long
 // history), read piece by piece while the reply is written. It holds what it reads from (a

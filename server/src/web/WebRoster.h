@@ -6,6 +6,7 @@
 // data_version on a connection of its own, so an unchanged roster costs one pragma. Each page
 // has an ETag, and a request that names it gets 304. Thread-safe.
 #include "TreeCache.h"
+#include "WebExchange.h"
 
 #include <memory>
 #include <mutex>
@@ -16,19 +17,6 @@
 
 class Database;
 struct WebGuild;
-
-struct WebRequest {
-    std::string strMethod;  // "GET" or "HEAD"; anything else gets 405
-    std::string strSubPath; // the path after the script path: "", "/", "/members", ...
-    std::string strIfNoneMatch;
-    std::string strAcceptEncoding;
-};
-
-struct WebReply {
-    int iStatus = 200;
-    std::vector<std::pair<std::string, std::string>> headers; // Content-Type among them
-    std::string strBody;                                      // empty for HEAD and 304
-};
 
 class WebRoster {
 public:

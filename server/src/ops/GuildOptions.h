@@ -1,0 +1,7 @@
+#pragma once
+// How a guild is kept, as the server's command line or environment sets it.
+struct GuildOptions {
+    // Days of change history to keep: -1 keeps all, 0 records none.
+    int nHistoryDays = -1;
+    bool RecordsHistory() const { return nHistoryDays != 0; }
+};
