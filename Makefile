@@ -3,7 +3,7 @@ PRESET_RUN  ?= debug
 PRESET_TEST ?= asan
 
 .PHONY: run test deps build-run build-test build-package package screenshots bench clean \
-        build-fuzz fuzz
+        build-fuzz fuzz build-server
 
 deps:
 	@scripts/install-deps
@@ -30,9 +30,17 @@ build-fuzz: deps
 	@cmake --preset fuzz >/dev/null
 	@cmake --build --preset fuzz
 
-test: build-test build-package build-fuzz
+# The server alone, configured without the client: it must build, and its tests run, with no Qt.
+build-server: deps
+	@cmake --preset server >/dev/null
+	@! grep -qi '^Qt6' build/server/CMakeCache.txt || { echo "the server build looked for Qt"; exit 1; }
+	@cmake --build --preset server --target zorv-server zorv_server_tests
+
+test: build-test build-package build-fuzz build-server
 	@ctest --preset $(PRESET_TEST) -j2
 	@ctest --preset fuzz
+	@ctest --preset server -R '^Record\.'
+
 
 # Each fuzz target for FUZZ_SECONDS, one after another, growing its corpus in
 # build/fuzz/fuzz/corpus; a finding stops the run and lands in build/fuzz/fuzz/findings.
