@@ -3,6 +3,8 @@
 // keeps the rank titles in step with race and sex, tracks what the user edited since the record
 // was shown, and saves it back (operation 106) under the acting-character rule. The record shown
 // last is the only copy of the user's edits, so leaving it with edits unsaved asks first.
+#include "SheetFields.h"
+
 #include <QObject>
 #include <QSet>
 #include <QString>
@@ -63,6 +65,7 @@ signals:
 
 private:
     void WireEdits();
+    void ShowField(const SheetField& row, const QString& strValue);
     void MarkChanged(QObject* pControl);
     void ClearEdits();
     void SelectComputedRank();
@@ -72,7 +75,6 @@ private:
     void AddTextField(Fields& fields, const QString& strKey, QObject* pControl,
                       bool bInteger = false);
     void AddComboField(Fields& fields, const QString& strKey, QComboBox* cmbBox);
-    static void AddCheckField(Fields& fields, const QString& strKey, QCheckBox* chkBox);
     QString DisplayedName() const;
 
     Session& m_session;
@@ -82,6 +84,7 @@ private:
     AllegianceView& m_tree;
     frmLogin& m_login;
     SkillTraining* m_pTraining;
+    std::vector<SheetField> m_fields;
     QSet<QObject*> m_changed; // text boxes and lists the user edited since the display
     bool m_bEdited = false;   // anything at all edited since the display
     bool m_bDisplaying = false;

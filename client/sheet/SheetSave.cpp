@@ -14,14 +14,14 @@
 #include "Records.h"
 #include "RequestCycle.h"
 #include "Session.h"
+#include "SheetFields.h"
 #include "SheetViews.h"
 #include "SkillTraining.h"
 
-#include <QCheckBox>
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QRadioButton>
 #include <utility>
 #include <vector>
 
@@ -65,10 +65,6 @@ void CharacterSheet::AddComboField(Fields& fields, const QString& strKey, QCombo
         fields.emplace_back(strKey, QString::number(cmbBox->currentIndex()));
 }
 
-void CharacterSheet::AddCheckField(Fields& fields, const QString& strKey, QCheckBox* chkBox) {
-    fields.emplace_back(strKey, chkBox->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
-}
-
 bool CharacterSheet::SaveCharChanges() {
     // The value still in the skill grid's editor is part of the save (a key saves while it is
     // open); a value the grid refuses keeps the save back with the editor open.
@@ -86,37 +82,26 @@ bool CharacterSheet::SaveCharChanges() {
     Fields fields;
     try {
         fields.emplace_back(QStringLiteral("charid"), acting.strCharID.trimmed());
-        fields.emplace_back(QStringLiteral("updateid"), strSelected.trimmed());
+        fields.emplace_back(QLatin1String(zorv::kSaveTarget), strSelected.trimmed());
         fields.emplace_back(QStringLiteral("msgid"), QString::number(zorv::OpSaveChar));
-        AddTextField(fields, QStringLiteral("NAME"), m_v.txtName);
-        AddTextField(fields, QStringLiteral("LEVEL"), m_v.txtLevel, true);
-        AddTextField(fields, QStringLiteral("CLASS"), m_v.txtClass);
-        AddComboField(fields, QStringLiteral("RACE"), m_v.cmbRace);
-        AddComboField(fields, QStringLiteral("RANK"), m_v.cmbRank);
-        AddComboField(fields, QStringLiteral("SEX"), m_v.cmbSex);
-        fields.emplace_back(QStringLiteral("ISMULE"), m_v.optMuleYes->isChecked()
-                                                          ? QStringLiteral("1")
-                                                          : QStringLiteral("0"));
-        AddTextField(fields, QStringLiteral("MULEFOR"), m_v.txtMuleFor);
-        AddTextField(fields, QStringLiteral("LSAT"), m_v.txtLifestone);
-        AddTextField(fields, QStringLiteral("TIEDTO"), m_v.txtTieTo);
-        AddTextField(fields, QStringLiteral("BIO"), m_v.txtBio);
-        AddTextField(fields, QStringLiteral("NUMFOLLOWERS"), m_v.txtNumFollowers, true);
-        fields.emplace_back(QStringLiteral("SKILLS"), m_pTraining->UpdateSkills());
-        AddTextField(fields, QStringLiteral("REALNAME"), m_v.txtRealName);
-        AddTextField(fields, QStringLiteral("CITYSTATE"), m_v.txtCityState);
-        AddTextField(fields, QStringLiteral("MISCINFO"), m_v.txtMiscRL);
-        AddTextField(fields, QStringLiteral("EMAIL"), m_v.txtEmail);
-        AddTextField(fields, QStringLiteral("ICQ"), m_v.txtICQ);
-        AddCheckField(fields, QStringLiteral("ISPK"), m_v.chkPK);
-        AddCheckField(fields, QStringLiteral("ISRESCUE"), m_v.chkRescue);
-        AddCheckField(fields, QStringLiteral("ISPRIVATE"), m_v.chkPrivate);
-        AddCheckField(fields, QStringLiteral("CAN_SUMMON"), m_v.chkCanSummon);
-        AddTextField(fields, QStringLiteral("MAIN_CHAR"), m_v.txtMainName);
-        AddTextField(fields, QStringLiteral("ADMIN_ONLY"), m_v.txtAwards);
+        for (const SheetField& row : m_fields) {
+            const zorv::RecordFieldInfo& info = zorv::FieldInfo(row.field);
+            if (!info.szSaveKey)
+                continue;
+            const QString strKey = QString::fromLatin1(info.szSaveKey);
+            if (info.kind == zorv::RecordKind::Skills)
+                fields.emplace_back(strKey, m_pTraining->UpdateSkills());
+            else if (auto* pCombo = qobject_cast<QComboBox*>(row.pControl))
+                AddComboField(fields, strKey, pCombo);
+            else if (auto* pButton = qobject_cast<QAbstractButton*>(row.pControl))
+                fields.emplace_back(strKey, pButton->isChecked() ? QStringLiteral("1")
+                                                                 : QStringLiteral("0"));
+            else
+                AddTextField(fields, strKey, row.pControl, info.kind == zorv::RecordKind::Number);
+        }
         // The record as it was shown: the server refuses the save if someone saved it since.
         if (!strCurRevision.isEmpty())
-            fields.emplace_back(QStringLiteral("revision"), strCurRevision);
+            fields.emplace_back(QLatin1String(zorv::kSaveRevision), strCurRevision);
     } catch (...) {
         ReportCriticalError(m_session.prompts, QStringLiteral("SaveCharChanges"),
                             std::current_exception());
