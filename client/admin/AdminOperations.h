@@ -12,6 +12,7 @@ class Characters;
 class frmNewServerSetup;
 class frmSecLevel;
 class QWidget;
+struct Reply;
 struct Session;
 
 class AdminOperations final : public QObject {
@@ -32,7 +33,7 @@ public:
     void AdminChangeSec();
     void AdminBackupDB();
     // Writes the backup payload, less its last character, then CR LF; whole or not at all.
-    bool WriteBackupFile();
+    bool WriteBackupFile(const Reply& reply);
 
     frmSecLevel& SecLevelDialog() { return *m_pSecLevel; }
 

@@ -10,6 +10,8 @@
 #include <functional>
 #include <memory>
 
+struct Reply;
+
 class AdminOperations;
 class ChangeHistory;
 class AllegianceOperations;
@@ -71,7 +73,7 @@ public:
     void ShowLoginForm();
     void Login();
     // False when the program is to end (a version mismatch).
-    bool DisplayLoginInfo();
+    bool DisplayLoginInfo(const QString& strPayload);
     void mnuLogin_Click();
     void mnuOptions_Click();
     void mnuFileExit_Click();
@@ -96,7 +98,7 @@ private:
     void WireAdmin();
     QList<Grid*> ListGrids() const;
     void Form_Unload();
-    void LoginReply();
+    void LoginReply(const Reply& reply);
     void SetupNewServer();
     void ApplyTreeStyle(bool bUsePics);
     void ApplyRescueSquad();

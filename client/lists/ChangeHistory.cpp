@@ -30,8 +30,7 @@ QPushButton* Button(const char* szCaption, const char* szName, QWidget* pParent)
 }
 
 // The reply's text up to the stop marker.
-QString ReplyText(const RequestCycle& cycle) {
-    QString strPayload = cycle.HTTP.strHTTPData;
+QString ReplyText(QString strPayload) {
     const qsizetype iStop = strPayload.indexOf(QLatin1String(zorv::kStopMarker));
     if (iStop >= 0)
         strPayload.truncate(iStop);
@@ -185,28 +184,28 @@ ChangeHistory::ChangeHistory(Session& session, AllegianceView& tree, CharacterSh
     });
 
     RequestCycle& cycle = session.cycle;
-    cycle.Route(zorv::OpCharacterHistory, [this] {
+    cycle.Route(zorv::OpCharacterHistory, [this](const Reply& reply) {
         // Read only once its reply is here: another request may drop the read on its way.
         m_iLoadedCharacter = m_iRequestedCharacter;
-        Parse(*pCharacterView);
+        Parse(*pCharacterView, reply.strPayload);
     });
-    cycle.Route(zorv::OpRecentChanges, [this] {
+    cycle.Route(zorv::OpRecentChanges, [this](const Reply& reply) {
         if (!m_bAppend) // read from the newest: up to date until the next change
             m_bGuildStale = false;
-        Parse(*pGuildView);
+        Parse(*pGuildView, reply.strPayload);
     });
     // A refused read (a server without the history, say) is shown once, not again after every
     // request that follows.
-    cycle.RouteError(zorv::OpCharacterHistory, [this](qint16) {
+    cycle.RouteError(zorv::OpCharacterHistory, [this](const Reply&) {
         m_iLoadedCharacter = m_iRequestedCharacter;
         return false;
     });
-    cycle.RouteError(zorv::OpRecentChanges, [this](qint16) {
+    cycle.RouteError(zorv::OpRecentChanges, [this](const Reply&) {
         m_bGuildStale = false;
         return false;
     });
-    cycle.Route(zorv::OpUndo, [this] { Undone(); });
-    cycle.RouteError(zorv::OpUndo, [this](qint16 iCode) { return UndoRefused(iCode); });
+    cycle.Route(zorv::OpUndo, [this](const Reply&) { Undone(); });
+    cycle.RouteError(zorv::OpUndo, [this](const Reply& reply) { return UndoRefused(reply); });
 }
 
 bool ChangeHistory::IsShown(HistoryView* pView) const {
@@ -273,9 +272,9 @@ void ChangeHistory::ShowRecentChanges() {
     LoadGuild();
 }
 
-void ChangeHistory::Parse(HistoryView& view) {
-    view.Show(ParseHistoryPayload(ReplyText(m_session.cycle)), m_bAppend);
-    m_session.cycle.bWaitForOp = false;
+void ChangeHistory::Parse(HistoryView& view, const QString& strPayload) {
+    view.Show(ParseHistoryPayload(ReplyText(strPayload)), m_bAppend);
+    m_session.cycle.EndWait();
 }
 
 void ChangeHistory::Undo(HistoryView& view) {
@@ -324,7 +323,7 @@ void ChangeHistory::Undo(HistoryView& view) {
 }
 
 void ChangeHistory::Undone() {
-    m_session.cycle.bWaitForOp = false;
+    m_session.cycle.EndWait();
     m_session.prompts.Inform(QStringLiteral("The change has been undone."));
     const bool bGuild = IsShown(pGuildView);
     // The tree and the record come again, as after the change it reverses; the record's own
@@ -337,11 +336,12 @@ void ChangeHistory::Undone() {
     m_tree.GetCharInfo();
 }
 
-bool ChangeHistory::UndoRefused(qint16 iCode) {
+bool ChangeHistory::UndoRefused(const Reply& reply) {
+    const qint16 iCode = reply.iCode;
     if (iCode != zorv::CodeUndoNotPossible && iCode != zorv::CodeUndoConflict)
         return false;
     const zorv::Fields why =
-        zorv::UnescapedFields(ReplyText(m_session.cycle).toLatin1().toStdString());
+        zorv::UnescapedFields(ReplyText(reply.strPayload).toLatin1().toStdString());
     QString strWhy = why.empty() ? QString() : QString::fromLatin1(why[0].c_str());
     m_session.prompts.Inform(
         QStringLiteral("The change cannot be undone") +

@@ -56,17 +56,23 @@ void RequestCycle::PrepareConnection(const QString& strCharName, const QString& 
     SetBusy(true);
 }
 
+void RequestCycle::StartOperation(const Request& request) {
+    PrepareConnection(request.strCharName, request.strPass);
+    for (const Field& field : request.head)
+        HTTP.AddPostData(field.first, field.second);
+    HTTP.AddPostData(QStringLiteral("msgid"), QString::number(request.msgid));
+    for (const Field& field : request.fields)
+        HTTP.AddPostData(field.first, field.second);
+    if (!request.strStatus.isEmpty())
+        m_status.SetPanel(kPanelOp, request.strStatus);
+    m_iCurrentOp = request.msgid;
+    Send();
+}
+
 void RequestCycle::StartOperation(qint16 msgid, const QString& strStatus,
                                   const std::vector<Field>& fields, const QString& strCharName,
                                   const QString& strPass) {
-    PrepareConnection(strCharName, strPass);
-    HTTP.AddPostData(QStringLiteral("msgid"), QString::number(msgid));
-    for (const Field& field : fields)
-        HTTP.AddPostData(field.first, field.second);
-    if (!strStatus.isEmpty())
-        m_status.SetPanel(kPanelOp, strStatus);
-    iCurrentOp = msgid;
-    Send();
+    StartOperation(Request{msgid, strStatus, fields, {}, strCharName, strPass});
 }
 
 void RequestCycle::Send() {
@@ -74,21 +80,25 @@ void RequestCycle::Send() {
                  bCurTls ? objKnownCertificates.Digest(CertificateKey()) : QByteArray());
 }
 
-void RequestCycle::Route(qint16 msgid, std::function<void()> handler) {
+void RequestCycle::Route(qint16 msgid, std::function<void(const Reply&)> handler) {
     m_routes[msgid] = std::move(handler);
 }
 
-void RequestCycle::RouteError(qint16 msgid, std::function<bool(qint16)> handler) {
+void RequestCycle::RouteError(qint16 msgid, std::function<bool(const Reply&)> handler) {
     m_errorRoutes[msgid] = std::move(handler);
 }
 
 bool RequestCycle::StartAndWait(const std::function<void()>& start) {
-    bWaitForOp = true;
+    m_bWaitForOp = true;
     m_bWaitFailed = false;
     start();
-    while (bWaitForOp)
+    while (m_bWaitForOp)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     return !m_bWaitFailed;
+}
+
+void RequestCycle::ReleaseReply() {
+    QString().swap(HTTP.strHTTPData);
 }
 
 void RequestCycle::Abandon() {
@@ -99,9 +109,9 @@ void RequestCycle::Abandon() {
 }
 
 void RequestCycle::FailWait() {
-    if (bWaitForOp) {
+    if (m_bWaitForOp) {
         m_bWaitFailed = true;
-        bWaitForOp = false;
+        m_bWaitForOp = false;
     }
 }
 
@@ -146,10 +156,10 @@ void RequestCycle::HTTP_ConnectionClosed() {
 void RequestCycle::HTTP_Error() {
     FailWait(); // a failed exchange ends a chained wait instead of leaving it hanging
     const qint16 iCode = ResultCode();
-    auto route = m_errorRoutes.find(iCurrentOp);
+    auto route = m_errorRoutes.find(m_iCurrentOp);
     if (route != m_errorRoutes.end()) {
-        std::function<bool(qint16)> handler = route->second; // it may start another exchange
-        if (handler(iCode))
+        std::function<bool(const Reply&)> handler = route->second; // it may start another exchange
+        if (handler(Reply{m_iCurrentOp, iCode, HTTP.strHTTPData, HTTP.bStopSeen}))
             return;
     }
     ErrorHandler(iCode);
@@ -201,12 +211,13 @@ void RequestCycle::HTTP_UntrustedCertificate() {
 
 void RequestCycle::HTTP_GotResults() {
     m_status.SetPanel(kPanelHTTP, QStringLiteral("Closing Connection"));
-    const qint16 msgid = iCurrentOp; // the handler may start another operation
+    const qint16 msgid = m_iCurrentOp; // the handler may start another operation
+    const Reply reply{msgid, ResultCode(), HTTP.strHTTPData, HTTP.bStopSeen};
     auto route = m_routes.find(msgid);
     if (route != m_routes.end()) {
         // A copy: the handler may route anew or start nested exchanges.
-        std::function<void()> handler = route->second;
-        handler();
+        std::function<void(const Reply&)> handler = route->second;
+        handler(reply);
     }
     emit Answered(msgid);
 }

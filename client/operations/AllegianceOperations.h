@@ -16,6 +16,7 @@ class frmChangePassword;
 class frmLogin;
 class QWidget;
 struct ActingLogin;
+struct Request;
 struct Session;
 struct SheetViews;
 
@@ -40,9 +41,9 @@ public:
 private:
     // The id text of the selected node ("Char" left off).
     QString SelectedId() const;
-    // Opens the request of operation msgid under the acting character's login, with its status
-    // text (none when empty); false when nothing is to be sent.
-    bool Open(const ActingLogin& acting, qint16 msgid, const QString& strStatus);
+    // The request of operation msgid under the acting character's login, with its status text
+    // (none when empty).
+    static Request Open(const ActingLogin& acting, qint16 msgid, const QString& strStatus);
     // After a success: its message, a new tree, the wait for it, then the record again.
     void Reload(const QString& strMessage);
 

@@ -68,12 +68,12 @@ CharacterSheet::CharacterSheet(Session& session, Characters& roster, Skills& obj
     WireEdits();
 
     RequestCycle& cycle = session.cycle;
-    cycle.Route(zorv::OpCharInfo, [this] {
-        DisplayCharInfo();
+    cycle.Route(zorv::OpCharInfo, [this](const Reply& reply) {
+        DisplayCharInfo(reply.strPayload);
         SetCharTabEnable(true);
     });
-    cycle.Route(zorv::OpSaveChar, [this] { SaveReply(); });
-    cycle.RouteError(zorv::OpSaveChar, [this](qint16 iCode) { return StaleSave(iCode); });
+    cycle.Route(zorv::OpSaveChar, [this](const Reply&) { SaveReply(); });
+    cycle.RouteError(zorv::OpSaveChar, [this](const Reply& reply) { return StaleSave(reply); });
 }
 
 CharacterSheet::~CharacterSheet() = default;
@@ -119,11 +119,11 @@ QString CharacterSheet::DisplayedName() const {
     return pShown ? pShown->strName : m_v.txtName->text();
 }
 
-void CharacterSheet::DisplayCharInfo() {
+void CharacterSheet::DisplayCharInfo(const QString& strPayload) {
     // A value still being typed belongs to the record shown before; it must not land in a row
     // of this one.
     m_pTraining->Editor().Abandon();
-    const CharacterPayload c = ParseCharacterPayload(m_session.cycle.HTTP.strHTTPData);
+    const CharacterPayload c = ParseCharacterPayload(strPayload);
     if (c.nFields != zorv::kCharacterPayloadFields)
         m_session.prompts.Inform(QStringLiteral("Error!"));
     // What the display writes is not the user's editing.

@@ -18,6 +18,7 @@ class QCheckBox;
 class Skills;
 class SkillTraining;
 class frmLogin;
+struct Reply;
 struct Session;
 struct SheetViews;
 
@@ -34,8 +35,8 @@ public:
     // The revision of the shown record, as the server sent it; empty from an older server.
     QString strCurRevision;
 
-    // Fills the sheet from the reply to 107 and enables it.
-    void DisplayCharInfo();
+    // Fills the sheet from the reply to 107.
+    void DisplayCharInfo(const QString& strPayload);
     void FillVassalList(qint16 id);
     // Fills cmbBox with the titles for a race and sex given as list positions in text.
     void FillRankCombo(const QString& strRace, const QString& strSex, QComboBox* cmbBox);
@@ -70,7 +71,7 @@ private:
     void ClearEdits();
     void SelectComputedRank();
     void SaveReply();
-    bool StaleSave(qint16 iCode);
+    bool StaleSave(const Reply& reply);
     using Fields = std::vector<std::pair<QString, QString>>;
     void AddTextField(Fields& fields, const QString& strKey, QObject* pControl,
                       bool bInteger = false);

@@ -70,7 +70,6 @@ bool CharacterSheet::SaveCharChanges() {
     // open); a value the grid refuses keeps the save back with the editor open.
     if (!m_pTraining->Editor().Commit())
         return false;
-    RequestCycle& cycle = m_session.cycle;
     // The record saved is the one on the sheet, even when the tree's selection has moved on.
     const QString strSelected = QString::number(iCurDisplayCharID);
     const ActingLogin acting = ChooseActingCharacter(m_session, m_roster, m_login, strSelected);
@@ -79,11 +78,13 @@ bool CharacterSheet::SaveCharChanges() {
 
     // Gathered whole before anything is sent: a failure stops the save, so half an edit is
     // never stored.
-    Fields fields;
+    Request request{zorv::OpSaveChar};
+    request.strCharName = acting.strCharName;
+    request.strPass = acting.strPass;
+    request.head = {{QStringLiteral("charid"), acting.strCharID.trimmed()},
+                    {QLatin1String(zorv::kSaveTarget), strSelected.trimmed()}};
+    Fields& fields = request.fields;
     try {
-        fields.emplace_back(QStringLiteral("charid"), acting.strCharID.trimmed());
-        fields.emplace_back(QLatin1String(zorv::kSaveTarget), strSelected.trimmed());
-        fields.emplace_back(QStringLiteral("msgid"), QString::number(zorv::OpSaveChar));
         for (const SheetField& row : m_fields) {
             const zorv::RecordFieldInfo& info = zorv::FieldInfo(row.field);
             if (!info.szSaveKey)
@@ -108,11 +109,7 @@ bool CharacterSheet::SaveCharChanges() {
         return false;
     }
 
-    cycle.PrepareConnection(acting.strCharName, acting.strPass);
-    for (const auto& [strKey, strValue] : fields)
-        cycle.HTTP.AddPostData(strKey, strValue);
-    cycle.iCurrentOp = zorv::OpSaveChar;
-    cycle.Send();
+    m_session.cycle.StartOperation(request);
     return true;
 }
 
@@ -120,15 +117,15 @@ void CharacterSheet::SaveReply() {
     m_session.prompts.Inform(
         QStringLiteral("The character's information has been updated.  If you changed the name "
                        "of the character you are logged in as, you'll have to login again."));
-    ClearEdits(); // stored: the reload below shows them as the server keeps them
-    m_session.cycle.bWaitForOp = false; // a save made before leaving the sheet is done
+    ClearEdits();              // stored: the reload below shows them as the server keeps them
+    m_session.cycle.EndWait(); // a save made before leaving the sheet is done
     m_tree.GetCharInfo();
 }
 
-bool CharacterSheet::StaleSave(qint16 iCode) {
-    if (iCode != zorv::CodeSaveStale)
+bool CharacterSheet::StaleSave(const Reply& reply) {
+    if (reply.iCode != zorv::CodeSaveStale)
         return false;
-    QString strPayload = m_session.cycle.HTTP.strHTTPData;
+    QString strPayload = reply.strPayload;
     strPayload.truncate(strPayload.indexOf(QLatin1String(zorv::kStopMarker)));
     const zorv::Fields who = zorv::UnescapedFields(strPayload.toLatin1().toStdString());
     const QString strEditor = who.empty() ? QString() : QString::fromLatin1(who[0].c_str());
@@ -162,7 +159,7 @@ bool CharacterSheet::MayLeave() {
         const bool bDone = m_session.cycle.StartAndWait([&] {
             bSent = SaveCharChanges();
             if (!bSent)
-                m_session.cycle.bWaitForOp = false;
+                m_session.cycle.EndWait();
         });
         // Only a save the server took lets the user go on; a refusal keeps the edits here.
         return bSent && bDone && !m_bEdited;

@@ -112,7 +112,7 @@ void tst_net::requestBytes() {
                                         "\r\n"
                                         "charname=Al&password=p&msgid=100\r\n"));
     QCOMPARE(status.Panel(RequestCycle::kPanelOp), QStringLiteral("Downloading Tree Info"));
-    QCOMPARE(cycle.iCurrentOp, qint16(100));
+    QCOMPARE(cycle.CurrentOp(), qint16(100));
 
     // Another character's credentials replace the own ones; fields follow msgid, escaped.
     cycle.StartOperation(101, QString(), {{"newvassal", "a|b&c!;d"}, {"note", "x=y z"}},
@@ -290,8 +290,8 @@ void tst_net::statusTextsAndByteTotal() {
     CycleBench bench;
     auto& [prompts, status, peer, cycle] = bench;
     QStringList handled;
-    cycle.Route(107, [&] { handled << cycle.HTTP.strHTTPData; });
-    QSignalSpy received(&cycle.HTTP, &HTTPRequest::ReceivingData);
+    cycle.Route(107, [&](const Reply& reply) { handled << reply.strPayload; });
+    QSignalSpy received(&cycle.Exchange(), &HTTPRequest::ReceivingData);
 
     cycle.StartOperation(107, QStringLiteral("Downloading Character Info"), {{"charid", "5"}});
     QCOMPARE(status.Panel(RequestCycle::kPanelHTTP), QStringLiteral("Connecting to Server"));
@@ -323,8 +323,8 @@ void tst_net::onlyNewestReplyIsHandled() {
     CycleBench bench;
     auto& [prompts, status, peer, cycle] = bench;
     QStringList handled;
-    cycle.Route(113, [&] { handled << QStringLiteral("113:") + cycle.HTTP.strHTTPData; });
-    cycle.Route(114, [&] { handled << QStringLiteral("114:") + cycle.HTTP.strHTTPData; });
+    cycle.Route(113, [&](const Reply& reply) { handled << "113:" + reply.strPayload; });
+    cycle.Route(114, [&](const Reply& reply) { handled << "114:" + reply.strPayload; });
 
     cycle.StartOperation(113, QStringLiteral("Downloading Rescue Squad List"));
     QTRY_VERIFY(peer.RequestComplete(0));
@@ -343,8 +343,8 @@ void tst_net::timeoutShowsOnceAndAbandons() {
     // A connection closed without any byte raises nothing; only the timeout reports it.
     CycleBench bench;
     auto& [prompts, status, peer, cycle] = bench;
-    QSignalSpy errors(&cycle.HTTP, &HTTPRequest::Error);
-    QSignalSpy results(&cycle.HTTP, &HTTPRequest::GotResults);
+    QSignalSpy errors(&cycle.Exchange(), &HTTPRequest::Error);
+    QSignalSpy results(&cycle.Exchange(), &HTTPRequest::GotResults);
     prompts.ExpectOk();
 
     cycle.StartOperation(100, QStringLiteral("Downloading Tree Info"));
@@ -361,7 +361,7 @@ void tst_net::timeoutShowsOnceAndAbandons() {
                             "- Your internet connection is down\r\n"
                             "- Or this program is gimpy"));
     QVERIFY(!cycle.timerTimeout.isActive());
-    QVERIFY(cycle.HTTP.wskData == nullptr);
+    QVERIFY(cycle.Exchange().wskData == nullptr);
     QCOMPARE(errors.count(), 0);
     QCOMPARE(results.count(), 0);
 

@@ -86,7 +86,7 @@ struct Client : TestClient {
     QTreeView* View() { return window->views().treTreeView; }
     QString CurrentKey() { return Model().Key(View()->currentIndex()); }
     // The last request's msgid is the awaited operation once the exchange is under way.
-    bool Waiting(qint16 op) { return window->cycle().iCurrentOp == op; }
+    bool Waiting(qint16 op) { return window->cycle().CurrentOp() == op; }
     // Refreshes and waits until the new tree is drawn.
     bool Refresh() {
         Tree().RefreshTree();
@@ -199,7 +199,7 @@ void tst_tree::reselectionAfterRefresh() {
     TestClient other;
     other.LogIn(server.Address(), "ann", "welcome1");
     QTRY_VERIFY_WITH_TIMEOUT(other.window->objCharDB().Count() == 7, 20000);
-    QSignalSpy removed(&other.window->cycle().HTTP, &HTTPRequest::GotResults);
+    QSignalSpy removed(&other.window->cycle().Exchange(), &HTTPRequest::GotResults);
     other.prompts->ExpectOk(); // "The vassal has been successfully removed."
     other.window->cycle().StartOperation(102, QString(),
                                          {{"charid", "1"},
@@ -234,7 +234,7 @@ void tst_tree::findDialogAndSearch() {
     QCOMPARE(c.CurrentKey(), QStringLiteral("Char5"));
     QCOMPARE(c.Model().Key(c.Model().Highlighted()), QStringLiteral("Char5"));
     QVERIFY(c.View()->isExpanded(c.Model().IndexOfKey("Char2")));
-    QVERIFY(c.window->cycle().HTTP.strPostData.endsWith("&msgid=107&getcharid=5"));
+    QVERIFY(c.window->cycle().Exchange().strPostData.endsWith("&msgid=107&getcharid=5"));
 
     c.prompts->ExpectOk();
     c.Tree().FindInTree("Nobody");
@@ -246,7 +246,7 @@ void tst_tree::findDialogAndSearch() {
     c.View()->setCurrentIndex(bo);
     QTest::mouseClick(c.View()->viewport(), Qt::LeftButton, {}, c.View()->visualRect(bo).center());
     QVERIFY(!c.Model().Highlighted().isValid());
-    QVERIFY(c.window->cycle().HTTP.strPostData.endsWith("&msgid=107&getcharid=2"));
+    QVERIFY(c.window->cycle().Exchange().strPostData.endsWith("&msgid=107&getcharid=2"));
 }
 
 void tst_tree::collapseThenExpand() {
@@ -306,7 +306,7 @@ void tst_tree::flatListSortAndJump() {
     emit pGrid->doubleClicked(danCell);
     QCOMPARE(c.CurrentKey(), QStringLiteral("Char7"));
     QCOMPARE(c.Model().Key(c.Model().Highlighted()), QStringLiteral("Char7"));
-    QVERIFY(c.window->cycle().HTTP.strPostData.endsWith("&msgid=107&getcharid=7"));
+    QVERIFY(c.window->cycle().Exchange().strPostData.endsWith("&msgid=107&getcharid=7"));
     QCOMPARE(c.window->views().tabMainTab->currentIndex(), 1);
     QTRY_COMPARE(c.window->views().tabMainTab->currentIndex(), 0);
 }
@@ -332,7 +332,7 @@ void tst_tree::chainOf32767() {
     QString strDeepest = roster.Item("Char32767")->strName;
     c.Tree().FindInTree(strDeepest.toUpper());
     QCOMPARE(c.CurrentKey(), QStringLiteral("Char32767"));
-    QVERIFY(c.window->cycle().HTTP.strPostData.endsWith("&getcharid=32767"));
+    QVERIFY(c.window->cycle().Exchange().strPostData.endsWith("&getcharid=32767"));
 
     // Shown on screen, the view lays out the thousand open generations and scrolls down to the
     // deepest row it shows (its text is cut: the column keeps the view's width).

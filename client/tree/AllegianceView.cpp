@@ -128,8 +128,8 @@ void AllegianceView::RefreshTree() {
     });
 }
 
-void AllegianceView::ParseTreeData() {
-    QString strProblem = ParseTreePayload(m_session.cycle.HTTP.strHTTPData, m_roster);
+void AllegianceView::ParseTreeData(const QString& strPayload) {
+    QString strProblem = ParseTreePayload(strPayload, m_roster);
     if (!strProblem.isEmpty()) {
         m_pMain->Clear();
         m_pImmediate->Clear();
