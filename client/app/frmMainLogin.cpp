@@ -10,6 +10,7 @@
 #include "LoginReply.h"
 #include "MainViews.h"
 #include "Numbers.h"
+#include "Prompts.h"
 #include "Protocol.h"
 #include "RequestCycle.h"
 #include "ServerSetup.h"

@@ -3,6 +3,7 @@
 #include "CriticalError.h"
 #include "Grid.h"
 #include "ListPayloads.h"
+#include "Prompts.h"
 #include "Protocol.h"
 #include "RequestCycle.h"
 #include "Session.h"

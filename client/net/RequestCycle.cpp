@@ -2,16 +2,13 @@
 
 #include "ErrorTable.h"
 #include "Numbers.h"
-#include "Prompts.h"
-#include "StatusBar.h"
-
-#include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QEventLoop>
 
-RequestCycle::RequestCycle(Prompts& prompts, StatusBar& stsStatusBar, int iTimeoutSeconds,
+RequestCycle::RequestCycle(MessagePrompts& prompts, ProgressDisplay& progress, int iTimeoutSeconds,
                            QObject* pParent)
-    : QObject(pParent), m_prompts(prompts), m_status(stsStatusBar) {
+    : QObject(pParent), m_prompts(prompts), m_status(progress) {
     SetTimeoutSeconds(iTimeoutSeconds);
     connect(&HTTP, &HTTPRequest::TryConnection, this, &RequestCycle::HTTP_TryConnection);
     connect(&HTTP, &HTTPRequest::Connected, this, &RequestCycle::HTTP_Connected);
@@ -127,10 +124,7 @@ void RequestCycle::SetBusy(bool bBusy) {
     if (bBusy == m_bBusy)
         return;
     m_bBusy = bBusy;
-    if (bBusy)
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-    else
-        QApplication::restoreOverrideCursor();
+    m_status.ShowBusy(bBusy);
 }
 
 void RequestCycle::HTTP_TryConnection() {
@@ -172,7 +166,7 @@ void RequestCycle::HTTP_ConnectFailed() {
     m_status.SetPanel(kPanelHTTP, QStringLiteral("Not Connected"));
     m_prompts.Message(QStringLiteral("The ZORV server at ") + HTTP.strHostName +
                           QStringLiteral(" could not be reached: ") + HTTP.strConnectError,
-                      Prompts::Buttons::Ok, Prompts::Icon::Critical,
+                      MessagePrompts::Buttons::Ok, MessagePrompts::Icon::Critical,
                       QStringLiteral("Connection Error"));
 }
 
@@ -185,10 +179,10 @@ void RequestCycle::HTTP_UntrustedCertificate() {
     const QByteArray baDigest = KnownCertificates::Sha256(HTTP.certUntrusted);
     const bool bChanged = !objKnownCertificates.Digest(strKey).isEmpty();
     const QString strRequest = HTTP.strHeader;
-    const bool bAccepted =
-        m_prompts.Confirm(KnownCertificates::Question(HTTP.strHostName, HTTP.certUntrusted,
-                                                      HTTP.untrustedErrors, bChanged),
-                          Prompts::Icon::Exclamation, QStringLiteral("Untrusted Certificate"));
+    const bool bAccepted = m_prompts.Confirm(
+        KnownCertificates::Question(HTTP.strHostName, HTTP.certUntrusted, HTTP.untrustedErrors,
+                                    bChanged),
+        MessagePrompts::Icon::Exclamation, QStringLiteral("Untrusted Certificate"));
     // The window may have dropped this exchange, or started another, while the question was open.
     if (HTTP.wskData || HTTP.strHeader != strRequest)
         return;
@@ -202,7 +196,7 @@ void RequestCycle::HTTP_UntrustedCertificate() {
                               QDir::toNativeSeparators(objKnownCertificates.File()) +
                               QStringLiteral(".  It is accepted for now; you will be asked "
                                              "again next time."),
-                          Prompts::Buttons::Ok, Prompts::Icon::Exclamation,
+                          MessagePrompts::Buttons::Ok, MessagePrompts::Icon::Exclamation,
                           QStringLiteral("Untrusted Certificate"));
     // The same request again, on a new connection: the server may have given up on this one
     // while the question was open.
@@ -227,7 +221,7 @@ void RequestCycle::ErrorHandler(qint16 iCode) {
     if (!strText)
         strText = ServerErrorText(iCode);
     if (strText) {
-        m_prompts.Message(*strText, Prompts::Buttons::Ok, Prompts::Icon::Critical,
+        m_prompts.Message(*strText, MessagePrompts::Buttons::Ok, MessagePrompts::Icon::Critical,
                           QStringLiteral("ZORV Error #") + QString::number(iCode));
         if (ErrorReturnsToLogin(iCode, bLoginAsDifferent))
             emit LoginRequired();
@@ -243,11 +237,11 @@ void RequestCycle::timerTimeout_Timer() {
     SetBusy(false);
     FailWait();
     const QString strCrLf = QStringLiteral("\r\n");
-    m_prompts.Message(QStringLiteral("A timeout error has occured!  This can mean manys things: ") +
-                          strCrLf +
-                          QStringLiteral("- The ZORV server is setup incorrectly or is down") +
-                          strCrLf + QStringLiteral("- The server address you used is incorrect") +
-                          strCrLf + QStringLiteral("- Your internet connection is down") + strCrLf +
-                          QStringLiteral("- Or this program is gimpy"),
-                      Prompts::Buttons::Ok, Prompts::Icon::Critical, QStringLiteral("Timeout!"));
+    m_prompts.Message(
+        QStringLiteral("A timeout error has occured!  This can mean manys things: ") + strCrLf +
+            QStringLiteral("- The ZORV server is setup incorrectly or is down") + strCrLf +
+            QStringLiteral("- The server address you used is incorrect") + strCrLf +
+            QStringLiteral("- Your internet connection is down") + strCrLf +
+            QStringLiteral("- Or this program is gimpy"),
+        MessagePrompts::Buttons::Ok, MessagePrompts::Icon::Critical, QStringLiteral("Timeout!"));
 }

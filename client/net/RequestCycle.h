@@ -5,6 +5,8 @@
 // procedure that owns the operation. The main window owns one and wires it to its views.
 #include "HTTPRequest.h"
 #include "KnownCertificates.h"
+#include "MessagePrompts.h"
+#include "ProgressDisplay.h"
 
 #include <QObject>
 #include <QTimer>
@@ -12,9 +14,6 @@
 #include <map>
 #include <utility>
 #include <vector>
-
-class Prompts;
-class StatusBar;
 
 // One operation to send: its number, its fields and the login it goes out under. The request
 // text is "charname", "password", the head fields, "msgid", then the fields, in that order.
@@ -48,7 +47,7 @@ public:
     static inline const QString kPanelHTTP = QStringLiteral("HTTP Status");
     static inline const QString kPanelData = QStringLiteral("Data Received");
 
-    RequestCycle(Prompts& prompts, StatusBar& stsStatusBar, int iTimeoutSeconds,
+    RequestCycle(MessagePrompts& prompts, ProgressDisplay& progress, int iTimeoutSeconds,
                  QObject* pParent = nullptr);
     // Gives the busy pointer back if an exchange was still running.
     ~RequestCycle() override;
@@ -136,8 +135,8 @@ private:
     HTTPRequest HTTP;
     qint16 m_iCurrentOp = 0;
     bool m_bWaitForOp = false;
-    Prompts& m_prompts;
-    StatusBar& m_status;
+    MessagePrompts& m_prompts;
+    ProgressDisplay& m_status;
     std::map<qint16, std::function<void(const Reply&)>> m_routes;
     std::map<qint16, std::function<bool(const Reply&)>> m_errorRoutes;
     bool m_bBusy = false;
