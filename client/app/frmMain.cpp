@@ -8,6 +8,7 @@
 #include "CharacterSheet.h"
 #include "Characters.h"
 #include "CsvExport.h"
+#include "CurrentCharacter.h"
 #include "Grid.h"
 #include "GuildLists.h"
 #include "MainViews.h"
@@ -75,6 +76,8 @@ void frmMain::Form_Load() {
     m_pSession = std::make_unique<Session>(*m_pPrompts, *m_pStatusBar, *m_pCycle);
     m_pSession->objCharDB = m_pRoster.get();
     m_pSession->objSkills = m_pSkills.get();
+    m_pCurrentChar = std::make_unique<CurrentCharacter>();
+    m_pSession->objCurrentChar = m_pCurrentChar.get();
     m_menus = BuildMainMenus(menuBar());
     const std::pair<QAction*, void (frmMain::*)()> own[] = {
         {m_menus.mnuLogin, &frmMain::mnuLogin_Click},

@@ -18,6 +18,7 @@ class AllegianceOperations;
 class AllegianceView;
 class CharacterSheet;
 class Characters;
+class CurrentCharacter;
 class Skills;
 class Grid;
 class GuildLists;
@@ -115,6 +116,7 @@ private:
     std::unique_ptr<MainViews> m_pViews;
     std::unique_ptr<RequestCycle> m_pCycle;
     std::unique_ptr<Characters> m_pRoster;
+    std::unique_ptr<CurrentCharacter> m_pCurrentChar;
     std::unique_ptr<Skills> m_pSkills;
     std::unique_ptr<Session> m_pSession;
     std::unique_ptr<frmPlayerSetup> m_pPlayerSetup;

@@ -2,6 +2,7 @@
 
 #include "AllegianceView.h"
 #include "CharacterSheet.h"
+#include "CurrentCharacter.h"
 #include "Prompts.h"
 #include "Protocol.h"
 #include "Records.h"
@@ -157,7 +158,7 @@ ChangeHistory::ChangeHistory(Session& session, AllegianceView& tree, CharacterSh
     connect(pGuildView->cmdUndo, &QPushButton::clicked, this, [this] { Undo(*pGuildView); });
     // A view is read when it comes into sight, not with every click in the tree.
     connect(tabCharInfo, &QTabWidget::currentChanged, this, [this] {
-        if (IsShown(pCharacterView) && m_iLoadedCharacter != m_sheet.iCurDisplayCharID)
+        if (IsShown(pCharacterView) && m_iLoadedCharacter != m_session.objCurrentChar->Id())
             LoadCharacter();
     });
     connect(&sheet, &CharacterSheet::Displayed, this, &ChangeHistory::CharacterShown);
@@ -235,8 +236,8 @@ void ChangeHistory::LoadStale() {
     // Whatever runs now was started later; its answer brings the views here again.
     if (m_session.cycle.IsBusy())
         return;
-    const bool bCharacter = m_iLoadedCharacter != m_sheet.iCurDisplayCharID &&
-                            m_sheet.iCurDisplayCharID != 0 && IsShown(pCharacterView);
+    const bool bCharacter = m_iLoadedCharacter != m_session.objCurrentChar->Id() &&
+                            m_session.objCurrentChar->Id() != 0 && IsShown(pCharacterView);
     const bool bGuild = m_bGuildStale && IsShown(pGuildView);
     // One exchange at a time: the guild's view follows once the character's has arrived.
     if (bCharacter)
@@ -247,9 +248,9 @@ void ChangeHistory::LoadStale() {
 
 void ChangeHistory::LoadCharacter(qint64 lBefore) {
     m_bAppend = lBefore > 0;
-    m_iRequestedCharacter = m_sheet.iCurDisplayCharID;
+    m_iRequestedCharacter = m_session.objCurrentChar->Id();
     std::vector<RequestCycle::Field> fields = {
-        {QStringLiteral("historyid"), QString::number(m_sheet.iCurDisplayCharID)}};
+        {QStringLiteral("historyid"), QString::number(m_session.objCurrentChar->Id())}};
     if (lBefore > 0)
         fields.emplace_back(QStringLiteral("before"), QString::number(lBefore));
     m_session.cycle.StartOperation(zorv::OpCharacterHistory,
@@ -333,7 +334,7 @@ void ChangeHistory::Undone() {
     if (bGuild && !m_session.cycle.StartAndWait([this] { LoadGuild(); }))
         return;
     m_iLoadedCharacter = -1;
-    m_tree.GetCharInfo();
+    m_session.objCurrentChar->Reload();
 }
 
 bool ChangeHistory::UndoRefused(const Reply& reply) {

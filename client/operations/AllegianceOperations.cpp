@@ -5,6 +5,7 @@
 #include "CharacterSheet.h"
 #include "Characters.h"
 #include "CriticalError.h"
+#include "CurrentCharacter.h"
 #include "Prompts.h"
 #include "Protocol.h"
 #include "RequestCycle.h"
@@ -67,7 +68,7 @@ void AllegianceOperations::Reload(const QString& strMessage) {
     m_session.prompts.Inform(strMessage);
     // The selected node's key is kept by the refresh, so the same character comes back.
     if (m_session.cycle.StartAndWait([this] { m_tree.RefreshTree(); }))
-        m_tree.GetCharInfo();
+        m_session.objCurrentChar->Reload();
 }
 
 void AllegianceOperations::AddVassal() {

@@ -4,6 +4,7 @@
 #include "CellEditor.h"
 #include "CharacterPayload.h"
 #include "Characters.h"
+#include "CurrentCharacter.h"
 #include "Numbers.h"
 #include "Prompts.h"
 #include "Protocol.h"
@@ -150,6 +151,7 @@ void CharacterSheet::DisplayCharInfo(const QString& strPayload) {
                                       QString::number(nMissing) + QLatin1Char(')'));
     m_bDisplaying = false;
     ClearEdits();
+    m_session.objCurrentChar->Arrived(iCurDisplayCharID, strCurRevision);
     emit Displayed();
 }
 
@@ -258,5 +260,5 @@ void CharacterSheet::SetCharTabEnable(bool bEnabled) {
 
 void CharacterSheet::cmdResetChanges_Click() {
     m_pTraining->Editor().Abandon();
-    m_tree.GetCharInfo();
+    m_session.objCurrentChar->Reload();
 }

@@ -8,6 +8,7 @@
 #include "CellEditor.h"
 #include "Characters.h"
 #include "CriticalError.h"
+#include "CurrentCharacter.h"
 #include "Numbers.h"
 #include "Prompts.h"
 #include "Protocol.h"
@@ -119,7 +120,7 @@ void CharacterSheet::SaveReply() {
                        "of the character you are logged in as, you'll have to login again."));
     ClearEdits();              // stored: the reload below shows them as the server keeps them
     m_session.cycle.EndWait(); // a save made before leaving the sheet is done
-    m_tree.GetCharInfo();
+    m_session.objCurrentChar->Reload();
 }
 
 bool CharacterSheet::StaleSave(const Reply& reply) {
@@ -139,7 +140,7 @@ bool CharacterSheet::StaleSave(const Reply& reply) {
     // The character the question names: when the save was made on the way to another node, the
     // tree's selection has moved on already.
     if (m_session.prompts.Confirm(strText, Prompts::Icon::Exclamation))
-        m_tree.ShowCharacter(iCurDisplayCharID);
+        m_session.objCurrentChar->Load(iCurDisplayCharID);
     return true;
 }
 
