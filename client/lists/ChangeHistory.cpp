@@ -161,7 +161,8 @@ ChangeHistory::ChangeHistory(Session& session, AllegianceView& tree, CharacterSh
         if (IsShown(pCharacterView) && m_iLoadedCharacter != m_session.objCurrentChar->Id())
             LoadCharacter();
     });
-    connect(&sheet, &CharacterSheet::Displayed, this, &ChangeHistory::CharacterShown);
+    connect(session.objCurrentChar, &CurrentCharacter::Changed, this,
+            &ChangeHistory::CharacterShown);
     // A change made from this client makes both views out of date. After every answered
     // request the views that are shown and out of date (or whose read another request dropped)
     // are read again, one after the other, once nothing else runs.

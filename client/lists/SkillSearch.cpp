@@ -10,7 +10,6 @@
 #include "RequestCycle.h"
 #include "Session.h"
 #include "SkillCatalogue.h"
-#include "StatusBar.h"
 
 #include <QComboBox>
 #include <QDir>

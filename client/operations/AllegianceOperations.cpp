@@ -11,7 +11,6 @@
 #include "RequestCycle.h"
 #include "Session.h"
 #include "SheetViews.h"
-#include "StatusBar.h"
 #include "frmAddVassal.h"
 #include "frmChangePassword.h"
 #include "frmFindChar.h"
