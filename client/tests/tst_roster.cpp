@@ -124,7 +124,6 @@ private slots:
     void refusedPayloads();
     void treeNumbers_data();
     void treeNumbers();
-    void vassalListsAsText();
     void agreesWithPlainReading();
     void rankRule_data();
     void rankRule();
@@ -233,42 +232,6 @@ void tst_roster::treeNumbers() {
     QFETCH(int, value);
     QCOMPARE(int(ReadTreeNumber(field)), value);
     QCOMPARE(int(ReadTreeNumber(field)), int(zorv::ReadInt16(field.toLatin1().toStdString())));
-}
-
-void tst_roster::vassalListsAsText() {
-    // Lists the parser does not read itself (a blank, a sign, a leading zero) name the records
-    // that the text names, as in a roster filled without the parser: "+3" names the record
-    // whose id was written +3, "04" the one written 04.
-    const QString strPayload = "1|A|1|1|-1|2, +3,04|0|0|0!;2|B|1|1|1|5,6|0|0|0!;"
-                               "+3|C|1|1|1||0|0|0!;04|D|1|1|1||0|0|0!;5|E|1|1|2||0|0|0!;"
-                               "6|F|1|1|2||0|0|0!;";
-    Characters parsed;
-    QCOMPARE(ParseTreePayload(strPayload, parsed), QString());
-    Characters added;
-    added.Add(1, "A", 1, 1, -1, "2, +3,04", 0, 0, 0, "Char1");
-    added.Add(2, "B", 1, 1, 1, "5,6", 0, 0, 0, "Char2");
-    added.Add(3, "C", 1, 1, 1, "", 0, 0, 0, "Char+3");
-    added.Add(4, "D", 1, 1, 1, "", 0, 0, 0, "Char04");
-    added.Add(5, "E", 1, 1, 2, "", 0, 0, 0, "Char5");
-    added.Add(6, "F", 1, 1, 2, "", 0, 0, 0, "Char6");
-    QCOMPARE(parsed.Count(), added.Count());
-    for (int i = 0; i < added.Count(); ++i) {
-        const IndexSpan want = added.VassalIndexes(i);
-        const IndexSpan got = parsed.VassalIndexes(i);
-        QCOMPARE(std::vector<int>(got.begin(), got.end()),
-                 std::vector<int>(want.begin(), want.end()));
-    }
-    QCOMPARE(std::vector<int>(parsed.VassalIndexes(0).begin(), parsed.VassalIndexes(0).end()),
-             (std::vector<int>{1, 2, 3}));
-    QCOMPARE(int(parsed.CountFollowers("Char1")), 5);
-    QCOMPARE(int(parsed.CalculateRank("Char1")), 2);
-    QVERIFY(parsed.Item("Char+3") != nullptr && parsed.Item("Char3") == nullptr);
-    // A plain id with six digits, or beyond 16 bits, names no record, as its text would.
-    QVERIFY(ParseTreePayload("1|A|1|1|-1|000002|0|0|0!;2|B|1|1|1||0|0|0!;", parsed)
-                .contains("missing"));
-    QVERIFY(ParseTreePayload("1|A|1|1|-1|40000|0|0|0!;", parsed).contains("missing"));
-    QVERIFY(
-        ParseTreePayload("1|A|1|1|-1|2,|0|0|0!;2|B|1|1|1||0|0|0!;", parsed).contains("missing"));
 }
 
 void tst_roster::agreesWithPlainReading() {
