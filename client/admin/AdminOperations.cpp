@@ -33,7 +33,7 @@ QString ServerTrimmed(const QString& strText) {
 
 } // namespace
 
-AdminOperations::AdminOperations(Session& session, Characters& roster, AllegianceView& tree,
+AdminOperations::AdminOperations(Session& session, const Characters& roster, AllegianceView& tree,
                                  frmNewServerSetup& setup, QWidget* pDialogParent)
     : QObject(pDialogParent), m_session(session), m_roster(roster), m_tree(tree), m_setup(setup),
       m_pSecLevel(std::make_unique<frmSecLevel>(pDialogParent)) {

@@ -19,7 +19,7 @@ class AdminOperations final : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(AdminOperations)
 public:
-    AdminOperations(Session& session, Characters& roster, AllegianceView& tree,
+    AdminOperations(Session& session, const Characters& roster, AllegianceView& tree,
                     frmNewServerSetup& setup, QWidget* pDialogParent);
     ~AdminOperations() override;
 
@@ -43,7 +43,7 @@ private:
     const struct Character* Selected(const QString& strNoSelection);
 
     Session& m_session;
-    Characters& m_roster;
+    const Characters& m_roster;
     AllegianceView& m_tree;
     frmNewServerSetup& m_setup;
     std::unique_ptr<frmSecLevel> m_pSecLevel;

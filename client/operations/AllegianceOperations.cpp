@@ -19,7 +19,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 
-AllegianceOperations::AllegianceOperations(Session& session, Characters& roster,
+AllegianceOperations::AllegianceOperations(Session& session, const Characters& roster,
                                            AllegianceView& tree, CharacterSheet& sheet,
                                            SheetViews& views, frmLogin& login,
                                            QWidget* pDialogParent)

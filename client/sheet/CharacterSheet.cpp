@@ -38,7 +38,7 @@ qint16 Leading(const QString& strText) {
 
 } // namespace
 
-CharacterSheet::CharacterSheet(Session& session, Characters& roster, Skills& objSkills,
+CharacterSheet::CharacterSheet(Session& session, const Characters& roster, Skills& objSkills,
                                SheetViews& views, AllegianceView& tree, frmLogin& login,
                                QObject* pParent)
     : QObject(pParent), m_session(session), m_roster(roster), m_skills(objSkills), m_v(views),
