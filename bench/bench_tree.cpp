@@ -170,10 +170,10 @@ double Baseline(const Shape& shape) {
 // A 107 reply handled as the request cycle routes it, with the tree's node of that character
 // selected as a click leaves it, until the sheet has painted.
 double ShowSheet(frmMain& window, const Shape& shape, int id) {
-    window.cycle().HTTP.strHTTPData = CharacterRecord(shape, id);
+    const QString strRecord = CharacterRecord(shape, id);
     window.allegiance().strCurrentNodeKey = CharKey(static_cast<qint16>(id));
     return Median(9, [&] {
-        window.sheet().DisplayCharInfo();
+        window.sheet().DisplayCharInfo(strRecord);
         window.sheet().SetCharTabEnable(true);
         QApplication::processEvents();
     });
@@ -213,18 +213,15 @@ void BenchShape(const char* szShape) {
         QApplication::processEvents();
     long lRssWindow = RssKiB();
     // A user refreshes with a character on the sheet, whose branch the refresh brings back too.
-    window.cycle().HTTP.strHTTPData = strPayload;
-    window.allegiance().ParseTreeData();
-    window.cycle().HTTP.strHTTPData = CharacterRecord(shape, 30000);
+    window.allegiance().ParseTreeData(strPayload);
     window.allegiance().strCurrentNodeKey = QStringLiteral("Char30000");
-    window.sheet().DisplayCharInfo();
+    window.sheet().DisplayCharInfo(CharacterRecord(shape, 30000));
     window.sheet().SetCharTabEnable(true);
     for (int i = 0; i < 20; ++i)
         QApplication::processEvents();
-    window.cycle().HTTP.strHTTPData = strPayload;
     std::vector<double> paints;
     double dRefresh = Median(7, [&] {
-        window.allegiance().ParseTreeData();
+        window.allegiance().ParseTreeData(strPayload);
         QElapsedTimer paint;
         paint.start();
         QApplication::processEvents(); // the tree and the list lay out and paint
@@ -263,8 +260,8 @@ void BenchShape(const char* szShape) {
     std::printf("%-6s parse %5.1f ms | refresh %5.1f ms (generate %.1f, paint %.1f, show %.1f) | "
                 "QTreeWidget baseline %5.1f ms | refresh/baseline %.2f | sheet monarch %.1f ms, "
                 "leaf %.1f ms | memory +%.1f MB (window %.1f MB)%s\n",
-                szShape, dParse, dRefresh, dGenerate, dPaint, dShow, dBaseline, dRatio, dMonarch, dLeaf,
-                (lRssAfter - lRssWindow) / 1024.0, (lRssWindow - lRssBefore) / 1024.0,
+                szShape, dParse, dRefresh, dGenerate, dPaint, dShow, dBaseline, dRatio, dMonarch,
+                dLeaf, (lRssAfter - lRssWindow) / 1024.0, (lRssWindow - lRssBefore) / 1024.0,
                 qPrintable(strMissed));
 }
 
@@ -288,8 +285,8 @@ double LoginToOwnRecord() {
     window.playerSetup().strName = QStringLiteral("Seed Monarch");
     window.playerSetup().strPassword = QStringLiteral("seedpass1");
     bool bDone = false;
-    QObject::connect(&window.cycle().HTTP, &HTTPRequest::GotResults, [&] {
-        if (window.cycle().iCurrentOp == 107)
+    QObject::connect(&window.cycle(), &RequestCycle::Answered, [&](qint16 msgid) {
+        if (msgid == 107)
             bDone = true;
     });
     QElapsedTimer timer;

@@ -29,19 +29,22 @@ void ReadAsTheSheetDoes(const CharacterPayload& c) {
         AddSkills(skills);
         return skills;
     }();
-    for (const QString* pNumber : {&c.strID, &c.strLevel, &c.strRank, &c.strNumFollowers,
-                                   &c.strRace, &c.strSex, &c.strIsMule, &c.strIsPK, &c.strIsRescue,
-                                   &c.strIsPrivate, &c.strCanSummon, &c.strModifiedBy})
-        zorv::ReadInt16(pNumber->toStdString());
-    zorv::ReadInt32(c.strRevision.toStdString());
-    const QStringList titles = RankTitles(c.strRace, c.strSex);
-    const int iPosition = ComboPosition(c.strRank, static_cast<int>(titles.size()));
+    using zorv::RecordField;
+    for (RecordField field :
+         {RecordField::Id, RecordField::Level, RecordField::Rank, RecordField::NumFollowers,
+          RecordField::Race, RecordField::Sex, RecordField::IsMule, RecordField::IsPK,
+          RecordField::IsRescue, RecordField::IsPrivate, RecordField::CanSummon,
+          RecordField::ModifiedBy})
+        zorv::ReadInt16(c[field].toStdString());
+    zorv::ReadInt32(c[RecordField::Revision].toStdString());
+    const QStringList titles = RankTitles(c[RecordField::Race], c[RecordField::Sex]);
+    const int iPosition = ComboPosition(c[RecordField::Rank], static_cast<int>(titles.size()));
     if (iPosition < 0 || iPosition >= std::max<int>(1, static_cast<int>(titles.size()))) {
         std::fprintf(stderr, "fuzz_character: rank \"%s\" selects %d of %d titles\n",
-                     qPrintable(c.strRank), iPosition, static_cast<int>(titles.size()));
+                     qPrintable(c[RecordField::Rank]), iPosition, static_cast<int>(titles.size()));
         std::abort();
     }
-    for (const SkillEntry& entry : SkillEntries(c.strSkills, catalogue)) {
+    for (const SkillEntry& entry : SkillEntries(c[RecordField::Skills], catalogue)) {
         catalogue.Item(entry.iNumber);
         TrainingOf(entry.strTraining);
     }
@@ -69,13 +72,14 @@ void RoundTrip(const std::string& strInput) {
                      c.nFields);
         std::abort();
     }
-    const std::pair<std::size_t, const QString*> places[] = {
-        {0, &c.strID}, {1, &c.strName}, {15, &c.strBio}, {16, &c.strSkills}, {32, &c.strAwards}};
-    for (const auto& [i, pRead] : places)
+    // Every field of the record comes back at the place the record's table gives it.
+    for (const zorv::RecordFieldInfo& info : zorv::kRecordFields) {
+        const std::size_t i = static_cast<std::size_t>(info.iPayload);
         if (i < fields.size() &&
             QString::fromLatin1(fields[i].data(), static_cast<qsizetype>(fields[i].size())) !=
-                *pRead)
-            Lost(i, fields[i], *pRead);
+                c[info.field])
+            Lost(i, fields[i], c[info.field]);
+    }
 }
 
 } // namespace

@@ -33,12 +33,12 @@ QString ServerTrimmed(const QString& strText) {
 
 } // namespace
 
-AdminOperations::AdminOperations(Session& session, Characters& roster, AllegianceView& tree,
+AdminOperations::AdminOperations(Session& session, const Characters& roster, AllegianceView& tree,
                                  frmNewServerSetup& setup, QWidget* pDialogParent)
     : QObject(pDialogParent), m_session(session), m_roster(roster), m_tree(tree), m_setup(setup),
       m_pSecLevel(std::make_unique<frmSecLevel>(pDialogParent)) {
     RequestCycle& cycle = session.cycle;
-    cycle.Route(zorv::OpServerSetup, [this] {
+    cycle.Route(zorv::OpServerSetup, [this](const Reply&) {
         m_session.strGuildName = m_sentSetup.strGuildName;
         m_session.iUseRescueSquad = m_sentSetup.iUseRescueSquad;
         m_session.strRescueSquadName = m_sentSetup.strRescueSquadName;
@@ -46,19 +46,18 @@ AdminOperations::AdminOperations(Session& session, Characters& roster, Allegianc
             fnGuildChanged();
         m_session.prompts.Inform(QStringLiteral("The server has saved the new setup!"));
     });
-    cycle.Route(zorv::OpResetPassword, [this] {
+    cycle.Route(zorv::OpResetPassword, [this](const Reply&) {
         m_session.prompts.Inform(
             QStringLiteral("The character's password has been reset to the default password."));
     });
-    cycle.Route(zorv::OpSecurityLevel, [this] {
+    cycle.Route(zorv::OpSecurityLevel, [this](const Reply&) {
         m_session.prompts.Inform(
             QStringLiteral("The character's security level has been changed!"));
     });
-    cycle.Route(zorv::OpBackup, [this] {
-        const bool bWritten = WriteBackupFile();
-        // The dump is the whole guild, two bytes a character as the reply holds it: let it go
-        // now rather than at the next exchange.
-        QString().swap(m_session.cycle.HTTP.strHTTPData);
+    cycle.Route(zorv::OpBackup, [this](const Reply& reply) {
+        const bool bWritten = WriteBackupFile(reply);
+        // The dump is the whole guild, two bytes a character as the reply holds it.
+        m_session.cycle.ReleaseReply();
         if (bWritten)
             m_session.prompts.Inform(QStringLiteral("The character database has been backed up"));
     });
@@ -183,17 +182,17 @@ void AdminOperations::AdminBackupDB() {
     });
 }
 
-bool AdminOperations::WriteBackupFile() {
+bool AdminOperations::WriteBackupFile(const Reply& reply) {
     // The server writes the dump as it reads it: a reply cut off on the way lacks its stop
     // marker, and half a guild must never pass for its backup.
-    if (!m_session.cycle.HTTP.bStopSeen) {
+    if (!reply.bStopSeen) {
         m_session.prompts.Message(
             QStringLiteral("The backup was cut off before its end; nothing was written to ") +
                 QDir::toNativeSeparators(strBackupFile) + QStringLiteral(".  Please try again."),
             Prompts::Buttons::Ok, Prompts::Icon::Critical, Prompts::AppTitle());
         return false;
     }
-    QString strPayload = m_session.cycle.HTTP.strHTTPData;
+    QString strPayload = reply.strPayload;
     strPayload.chop(1);
     // Written beside the target and renamed over it: a failed write leaves an older backup whole.
     QSaveFile file(strBackupFile);

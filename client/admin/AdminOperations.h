@@ -12,13 +12,14 @@ class Characters;
 class frmNewServerSetup;
 class frmSecLevel;
 class QWidget;
+struct Reply;
 struct Session;
 
 class AdminOperations final : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(AdminOperations)
 public:
-    AdminOperations(Session& session, Characters& roster, AllegianceView& tree,
+    AdminOperations(Session& session, const Characters& roster, AllegianceView& tree,
                     frmNewServerSetup& setup, QWidget* pDialogParent);
     ~AdminOperations() override;
 
@@ -32,7 +33,7 @@ public:
     void AdminChangeSec();
     void AdminBackupDB();
     // Writes the backup payload, less its last character, then CR LF; whole or not at all.
-    bool WriteBackupFile();
+    bool WriteBackupFile(const Reply& reply);
 
     frmSecLevel& SecLevelDialog() { return *m_pSecLevel; }
 
@@ -42,7 +43,7 @@ private:
     const struct Character* Selected(const QString& strNoSelection);
 
     Session& m_session;
-    Characters& m_roster;
+    const Characters& m_roster;
     AllegianceView& m_tree;
     frmNewServerSetup& m_setup;
     std::unique_ptr<frmSecLevel> m_pSecLevel;

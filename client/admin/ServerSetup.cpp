@@ -1,6 +1,7 @@
 #include "ServerSetup.h"
 
 #include "CriticalError.h"
+#include "Prompts.h"
 #include "Protocol.h"
 #include "RequestCycle.h"
 #include "Session.h"

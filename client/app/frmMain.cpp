@@ -8,6 +8,7 @@
 #include "CharacterSheet.h"
 #include "Characters.h"
 #include "CsvExport.h"
+#include "CurrentCharacter.h"
 #include "Grid.h"
 #include "GuildLists.h"
 #include "MainViews.h"
@@ -75,6 +76,8 @@ void frmMain::Form_Load() {
     m_pSession = std::make_unique<Session>(*m_pPrompts, *m_pStatusBar, *m_pCycle);
     m_pSession->objCharDB = m_pRoster.get();
     m_pSession->objSkills = m_pSkills.get();
+    m_pCurrentChar = std::make_unique<CurrentCharacter>();
+    m_pSession->objCurrentChar = m_pCurrentChar.get();
     m_menus = BuildMainMenus(menuBar());
     const std::pair<QAction*, void (frmMain::*)()> own[] = {
         {m_menus.mnuLogin, &frmMain::mnuLogin_Click},
@@ -123,8 +126,8 @@ void frmMain::Form_Load() {
     NameControlsAfterLabels(this);
 
     connect(m_pCycle.get(), &RequestCycle::LoginRequired, this, &frmMain::ShowLoginForm);
-    m_pCycle->Route(zorv::OpLogin, [this] { LoginReply(); });
-    m_pCycle->Route(zorv::OpInitServer, [this] {
+    m_pCycle->Route(zorv::OpLogin, [this](const Reply& reply) { LoginReply(reply); });
+    m_pCycle->Route(zorv::OpInitServer, [this](const Reply&) {
         m_pPrompts->Inform(QStringLiteral("Congratulations!  The new ZORV server is setup.  I hope "
                                           "you and your guild enjoy the program!"));
         Login();
@@ -153,9 +156,9 @@ void frmMain::WireAllegiance() {
         [this](bool bEnabled) { SetCharTabEnable(bEnabled); }, this);
     ApplyTreeStyle(true);
     AllegianceView* pTree = m_pAllegiance.get();
-    m_pCycle->Route(zorv::OpTree, [this] {
-        m_pAllegiance->ParseTreeData();
-        m_pCycle->bWaitForOp = false;
+    m_pCycle->Route(zorv::OpTree, [this](const Reply& reply) {
+        m_pAllegiance->ParseTreeData(reply.strPayload);
+        m_pCycle->EndWait();
     });
     connect(v.cmdTreeRefresh, &QPushButton::clicked, pTree, &AllegianceView::cmdTreeRefresh_Click);
     connect(v.cmdRefreshFlatList, &QPushButton::clicked, pTree,

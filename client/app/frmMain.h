@@ -10,12 +10,15 @@
 #include <functional>
 #include <memory>
 
+struct Reply;
+
 class AdminOperations;
 class ChangeHistory;
 class AllegianceOperations;
 class AllegianceView;
 class CharacterSheet;
 class Characters;
+class CurrentCharacter;
 class Skills;
 class Grid;
 class GuildLists;
@@ -71,7 +74,7 @@ public:
     void ShowLoginForm();
     void Login();
     // False when the program is to end (a version mismatch).
-    bool DisplayLoginInfo();
+    bool DisplayLoginInfo(const QString& strPayload);
     void mnuLogin_Click();
     void mnuOptions_Click();
     void mnuFileExit_Click();
@@ -96,7 +99,7 @@ private:
     void WireAdmin();
     QList<Grid*> ListGrids() const;
     void Form_Unload();
-    void LoginReply();
+    void LoginReply(const Reply& reply);
     void SetupNewServer();
     void ApplyTreeStyle(bool bUsePics);
     void ApplyRescueSquad();
@@ -113,6 +116,7 @@ private:
     std::unique_ptr<MainViews> m_pViews;
     std::unique_ptr<RequestCycle> m_pCycle;
     std::unique_ptr<Characters> m_pRoster;
+    std::unique_ptr<CurrentCharacter> m_pCurrentChar;
     std::unique_ptr<Skills> m_pSkills;
     std::unique_ptr<Session> m_pSession;
     std::unique_ptr<frmPlayerSetup> m_pPlayerSetup;

@@ -10,6 +10,7 @@
 #include "LoginReply.h"
 #include "MainViews.h"
 #include "Numbers.h"
+#include "Prompts.h"
 #include "Protocol.h"
 #include "RequestCycle.h"
 #include "ServerSetup.h"
@@ -48,13 +49,13 @@ void frmMain::Login() {
     m_pCycle->StartOperation(zorv::OpLogin, QString());
 }
 
-void frmMain::LoginReply() {
-    switch (m_pCycle->ResultCode()) {
+void frmMain::LoginReply(const Reply& reply) {
+    switch (reply.iCode) {
     case zorv::CodeServerUnset:
         SetupNewServer();
         break;
     case zorv::CodeOk: {
-        if (!DisplayLoginInfo())
+        if (!DisplayLoginInfo(reply.strPayload))
             break;
         // The own character is found once the tree is there; a failed download says so itself.
         bool bTree = m_pCycle->StartAndWait([this] { m_pAllegiance->RefreshTree(); });
@@ -79,10 +80,10 @@ void frmMain::SetupNewServer() {
     InitServer(*m_pSession, dlg);
 }
 
-bool frmMain::DisplayLoginInfo() {
+bool frmMain::DisplayLoginInfo(const QString& strPayload) {
     ProcedureGuard Step(*m_pPrompts, "DisplayLoginInfo");
     Session& s = *m_pSession;
-    const QStringList fields = LoginReplyFields(m_pCycle->HTTP.strHTTPData);
+    const QStringList fields = LoginReplyFields(strPayload);
     if (fields.size() != kLoginReplyFields)
         m_pPrompts->Inform(QStringLiteral("Error!  The server is returning invalid info."));
     // A missing field fails its step, which is reported; the later steps still run.

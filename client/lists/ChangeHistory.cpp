@@ -2,6 +2,7 @@
 
 #include "AllegianceView.h"
 #include "CharacterSheet.h"
+#include "CurrentCharacter.h"
 #include "Prompts.h"
 #include "Protocol.h"
 #include "Records.h"
@@ -30,8 +31,7 @@ QPushButton* Button(const char* szCaption, const char* szName, QWidget* pParent)
 }
 
 // The reply's text up to the stop marker.
-QString ReplyText(const RequestCycle& cycle) {
-    QString strPayload = cycle.HTTP.strHTTPData;
+QString ReplyText(QString strPayload) {
     const qsizetype iStop = strPayload.indexOf(QLatin1String(zorv::kStopMarker));
     if (iStop >= 0)
         strPayload.truncate(iStop);
@@ -158,10 +158,11 @@ ChangeHistory::ChangeHistory(Session& session, AllegianceView& tree, CharacterSh
     connect(pGuildView->cmdUndo, &QPushButton::clicked, this, [this] { Undo(*pGuildView); });
     // A view is read when it comes into sight, not with every click in the tree.
     connect(tabCharInfo, &QTabWidget::currentChanged, this, [this] {
-        if (IsShown(pCharacterView) && m_iLoadedCharacter != m_sheet.iCurDisplayCharID)
+        if (IsShown(pCharacterView) && m_iLoadedCharacter != m_session.objCurrentChar->Id())
             LoadCharacter();
     });
-    connect(&sheet, &CharacterSheet::Displayed, this, &ChangeHistory::CharacterShown);
+    connect(session.objCurrentChar, &CurrentCharacter::Changed, this,
+            &ChangeHistory::CharacterShown);
     // A change made from this client makes both views out of date. After every answered
     // request the views that are shown and out of date (or whose read another request dropped)
     // are read again, one after the other, once nothing else runs.
@@ -185,28 +186,28 @@ ChangeHistory::ChangeHistory(Session& session, AllegianceView& tree, CharacterSh
     });
 
     RequestCycle& cycle = session.cycle;
-    cycle.Route(zorv::OpCharacterHistory, [this] {
+    cycle.Route(zorv::OpCharacterHistory, [this](const Reply& reply) {
         // Read only once its reply is here: another request may drop the read on its way.
         m_iLoadedCharacter = m_iRequestedCharacter;
-        Parse(*pCharacterView);
+        Parse(*pCharacterView, reply.strPayload);
     });
-    cycle.Route(zorv::OpRecentChanges, [this] {
+    cycle.Route(zorv::OpRecentChanges, [this](const Reply& reply) {
         if (!m_bAppend) // read from the newest: up to date until the next change
             m_bGuildStale = false;
-        Parse(*pGuildView);
+        Parse(*pGuildView, reply.strPayload);
     });
     // A refused read (a server without the history, say) is shown once, not again after every
     // request that follows.
-    cycle.RouteError(zorv::OpCharacterHistory, [this](qint16) {
+    cycle.RouteError(zorv::OpCharacterHistory, [this](const Reply&) {
         m_iLoadedCharacter = m_iRequestedCharacter;
         return false;
     });
-    cycle.RouteError(zorv::OpRecentChanges, [this](qint16) {
+    cycle.RouteError(zorv::OpRecentChanges, [this](const Reply&) {
         m_bGuildStale = false;
         return false;
     });
-    cycle.Route(zorv::OpUndo, [this] { Undone(); });
-    cycle.RouteError(zorv::OpUndo, [this](qint16 iCode) { return UndoRefused(iCode); });
+    cycle.Route(zorv::OpUndo, [this](const Reply&) { Undone(); });
+    cycle.RouteError(zorv::OpUndo, [this](const Reply& reply) { return UndoRefused(reply); });
 }
 
 bool ChangeHistory::IsShown(HistoryView* pView) const {
@@ -236,8 +237,8 @@ void ChangeHistory::LoadStale() {
     // Whatever runs now was started later; its answer brings the views here again.
     if (m_session.cycle.IsBusy())
         return;
-    const bool bCharacter = m_iLoadedCharacter != m_sheet.iCurDisplayCharID &&
-                            m_sheet.iCurDisplayCharID != 0 && IsShown(pCharacterView);
+    const bool bCharacter = m_iLoadedCharacter != m_session.objCurrentChar->Id() &&
+                            m_session.objCurrentChar->Id() != 0 && IsShown(pCharacterView);
     const bool bGuild = m_bGuildStale && IsShown(pGuildView);
     // One exchange at a time: the guild's view follows once the character's has arrived.
     if (bCharacter)
@@ -248,9 +249,9 @@ void ChangeHistory::LoadStale() {
 
 void ChangeHistory::LoadCharacter(qint64 lBefore) {
     m_bAppend = lBefore > 0;
-    m_iRequestedCharacter = m_sheet.iCurDisplayCharID;
+    m_iRequestedCharacter = m_session.objCurrentChar->Id();
     std::vector<RequestCycle::Field> fields = {
-        {QStringLiteral("historyid"), QString::number(m_sheet.iCurDisplayCharID)}};
+        {QStringLiteral("historyid"), QString::number(m_session.objCurrentChar->Id())}};
     if (lBefore > 0)
         fields.emplace_back(QStringLiteral("before"), QString::number(lBefore));
     m_session.cycle.StartOperation(zorv::OpCharacterHistory,
@@ -273,9 +274,9 @@ void ChangeHistory::ShowRecentChanges() {
     LoadGuild();
 }
 
-void ChangeHistory::Parse(HistoryView& view) {
-    view.Show(ParseHistoryPayload(ReplyText(m_session.cycle)), m_bAppend);
-    m_session.cycle.bWaitForOp = false;
+void ChangeHistory::Parse(HistoryView& view, const QString& strPayload) {
+    view.Show(ParseHistoryPayload(ReplyText(strPayload)), m_bAppend);
+    m_session.cycle.EndWait();
 }
 
 void ChangeHistory::Undo(HistoryView& view) {
@@ -324,7 +325,7 @@ void ChangeHistory::Undo(HistoryView& view) {
 }
 
 void ChangeHistory::Undone() {
-    m_session.cycle.bWaitForOp = false;
+    m_session.cycle.EndWait();
     m_session.prompts.Inform(QStringLiteral("The change has been undone."));
     const bool bGuild = IsShown(pGuildView);
     // The tree and the record come again, as after the change it reverses; the record's own
@@ -334,14 +335,15 @@ void ChangeHistory::Undone() {
     if (bGuild && !m_session.cycle.StartAndWait([this] { LoadGuild(); }))
         return;
     m_iLoadedCharacter = -1;
-    m_tree.GetCharInfo();
+    m_session.objCurrentChar->Reload();
 }
 
-bool ChangeHistory::UndoRefused(qint16 iCode) {
+bool ChangeHistory::UndoRefused(const Reply& reply) {
+    const qint16 iCode = reply.iCode;
     if (iCode != zorv::CodeUndoNotPossible && iCode != zorv::CodeUndoConflict)
         return false;
     const zorv::Fields why =
-        zorv::UnescapedFields(ReplyText(m_session.cycle).toLatin1().toStdString());
+        zorv::UnescapedFields(ReplyText(reply.strPayload).toLatin1().toStdString());
     QString strWhy = why.empty() ? QString() : QString::fromLatin1(why[0].c_str());
     m_session.prompts.Inform(
         QStringLiteral("The change cannot be undone") +

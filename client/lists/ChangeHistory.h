@@ -10,6 +10,8 @@
 
 #include <functional>
 
+struct Reply;
+
 class AllegianceView;
 class CharacterSheet;
 class QPushButton;
@@ -70,9 +72,9 @@ public:
     void Undo(HistoryView& view);
 
 private:
-    void Parse(HistoryView& view);
+    void Parse(HistoryView& view, const QString& strPayload);
     void Undone();
-    bool UndoRefused(qint16 iCode);
+    bool UndoRefused(const Reply& reply);
     bool IsShown(HistoryView* pView) const;
 
     Session& m_session;

@@ -3,6 +3,7 @@
 #include "CriticalError.h"
 #include "Grid.h"
 #include "ListPayloads.h"
+#include "Prompts.h"
 #include "Protocol.h"
 #include "RequestCycle.h"
 #include "Session.h"
@@ -24,9 +25,12 @@ GuildLists::GuildLists(Session& session, const ListControls& controls, QObject* 
     connect(controls.cmdGetTradeSkills, &QPushButton::clicked, this,
             &GuildLists::RefreshTradeSkillsList);
     RequestCycle& cycle = session.cycle;
-    cycle.Route(zorv::OpRescueList, [this] { ParseRescueListData(); });
-    cycle.Route(zorv::OpPortalList, [this] { ParsePortalListData(); });
-    cycle.Route(zorv::OpTradeSkills, [this] { ParseTradeSkillsData(); });
+    cycle.Route(zorv::OpRescueList,
+                [this](const Reply& reply) { ParseRescueListData(reply.strPayload); });
+    cycle.Route(zorv::OpPortalList,
+                [this](const Reply& reply) { ParsePortalListData(reply.strPayload); });
+    cycle.Route(zorv::OpTradeSkills,
+                [this](const Reply& reply) { ParseTradeSkillsData(reply.strPayload); });
 }
 
 void GuildLists::RefreshRescueSquad() {
@@ -55,16 +59,14 @@ void GuildLists::RefreshTradeSkillsList() {
 }
 
 // A refresh shows the server's order; each grid's sort state stays for its next header click.
-void GuildLists::ParseRescueListData() {
-    m_controls.grdRescueSquad->Model().SetRows(ParseRescueRows(m_session.cycle.HTTP.strHTTPData));
+void GuildLists::ParseRescueListData(const QString& strPayload) {
+    m_controls.grdRescueSquad->Model().SetRows(ParseRescueRows(strPayload));
 }
 
-void GuildLists::ParsePortalListData() {
-    m_controls.grdPortalList->Model().SetRows(
-        ParseListRows(m_session.cycle.HTTP.strHTTPData, kPortalColumns));
+void GuildLists::ParsePortalListData(const QString& strPayload) {
+    m_controls.grdPortalList->Model().SetRows(ParseListRows(strPayload, kPortalColumns));
 }
 
-void GuildLists::ParseTradeSkillsData() {
-    m_controls.grdTradeSkills->Model().SetRows(
-        ParseListRows(m_session.cycle.HTTP.strHTTPData, kTradeSkillColumns));
+void GuildLists::ParseTradeSkillsData(const QString& strPayload) {
+    m_controls.grdTradeSkills->Model().SetRows(ParseListRows(strPayload, kTradeSkillColumns));
 }

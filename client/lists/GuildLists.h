@@ -25,9 +25,9 @@ public:
     void RefreshRescueSquad();
     void RefreshPortalList();
     void RefreshTradeSkillsList();
-    void ParseRescueListData();
-    void ParsePortalListData();
-    void ParseTradeSkillsData();
+    void ParseRescueListData(const QString& strPayload);
+    void ParsePortalListData(const QString& strPayload);
+    void ParseTradeSkillsData(const QString& strPayload);
 
 private:
     Session& m_session;

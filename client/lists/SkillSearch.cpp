@@ -10,7 +10,6 @@
 #include "RequestCycle.h"
 #include "Session.h"
 #include "SkillCatalogue.h"
-#include "StatusBar.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -40,7 +39,8 @@ SkillSearch::SkillSearch(Session& session, const Skills& objSkills, const Search
     m_c.cmbSavedSearch->setEditable(true);
     m_c.cmbSavedSearch->setInsertPolicy(QComboBox::NoInsert);
     connect(m_c.cmbSavedSearch, &QComboBox::textActivated, this, &SkillSearch::RecallSearch);
-    session.cycle.Route(zorv::OpSearch, [this] { ParseSearchData(); });
+    session.cycle.Route(zorv::OpSearch,
+                        [this](const Reply& reply) { ParseSearchData(reply.strPayload); });
 
     QString strError;
     if (!m_saved.Load(strError))
@@ -74,29 +74,26 @@ void SkillSearch::Search() {
     if (!m_pEditor->Commit()) // the value being typed is part of the search
         return;
     RequestCycle& cycle = m_session.cycle;
+    Request request{zorv::OpSearch, QStringLiteral("Searching")};
     Step([&] {
-        cycle.PrepareConnection();
-        cycle.HTTP.AddPostData(QStringLiteral("msgid"), QString::number(zorv::OpSearch));
-        m_session.stsStatusBar.SetPanel(RequestCycle::kPanelOp, QStringLiteral("Searching"));
-        cycle.iCurrentOp = zorv::OpSearch;
-        cycle.HTTP.AddPostData(QStringLiteral("race"),
-                               QString::number(m_c.cmbSearchRace->currentIndex()));
-        cycle.HTTP.AddPostData(QStringLiteral("rank"),
-                               QString::number(m_c.cmbSearchRank->currentIndex()));
+        request.fields.emplace_back(QStringLiteral("race"),
+                                    QString::number(m_c.cmbSearchRace->currentIndex()));
+        request.fields.emplace_back(QStringLiteral("rank"),
+                                    QString::number(m_c.cmbSearchRank->currentIndex()));
         const QString strCriteria = SkillCriteria();
         if (!strCriteria.isEmpty())
-            cycle.HTTP.AddPostData(QStringLiteral("skillsearch"), strCriteria);
+            request.fields.emplace_back(QStringLiteral("skillsearch"), strCriteria);
     });
     Step([&] {
         m_c.grdSearch->Model().Clear();
         if (fnShowFound) // the last search's members are no longer what was found
             fnShowFound({});
     });
-    Step([&] { cycle.Send(); });
+    Step([&] { cycle.StartOperation(request); });
 }
 
-void SkillSearch::ParseSearchData() {
-    m_c.grdSearch->Model().SetRows(ParseSearchRows(m_session.cycle.HTTP.strHTTPData));
+void SkillSearch::ParseSearchData(const QString& strPayload) {
+    m_c.grdSearch->Model().SetRows(ParseSearchRows(strPayload));
 }
 
 void SkillSearch::cmdSearchReset_Click() {

@@ -40,7 +40,7 @@ public:
 
     void FillSkillSearchGrid();
     void Search();
-    void ParseSearchData();
+    void ParseSearchData(const QString& strPayload);
     void cmdSearchReset_Click();
     // The criteria as the request carries them: "row,value" for every non-empty cell, joined
     // by "!".

@@ -1,6 +1,6 @@
 #include "CriticalError.h"
 
-#include "Prompts.h"
+#include "MessagePrompts.h"
 
 #include <new>
 
@@ -39,7 +39,7 @@ void Classify(std::exception_ptr pError, int& iNumber, QString& strText) {
 
 } // namespace
 
-void ReportCriticalError(Prompts& prompts, const QString& strProcedure, int iNumber,
+void ReportCriticalError(MessagePrompts& prompts, const QString& strProcedure, int iNumber,
                          const QString& strDescription) {
     const QString strCrLf = QStringLiteral("\r\n");
     QString strText = QStringLiteral("A critical error has occured!") + strCrLf +
@@ -48,11 +48,12 @@ void ReportCriticalError(Prompts& prompts, const QString& strProcedure, int iNum
                       QLatin1Char(' ') + strDescription + strCrLf +
                       QStringLiteral("Please send an email with this information to ") +
                       QLatin1String(kSupportAddress);
-    prompts.Message(strText, Prompts::Buttons::Ok, Prompts::Icon::Critical,
+    prompts.Message(strText, MessagePrompts::Buttons::Ok, MessagePrompts::Icon::Critical,
                     QStringLiteral("Critical Error!"));
 }
 
-void ReportCriticalError(Prompts& prompts, const QString& strProcedure, std::exception_ptr pError) {
+void ReportCriticalError(MessagePrompts& prompts, const QString& strProcedure,
+                         std::exception_ptr pError) {
     int iNumber = 0;
     QString strText;
     Classify(pError, iNumber, strText);

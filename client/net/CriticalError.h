@@ -11,7 +11,7 @@
 #include <exception>
 #include <stdexcept>
 
-class Prompts;
+class MessagePrompts;
 
 // A failure raised deliberately by our own code, with a number of our own table.
 class ZorvFailure : public std::runtime_error {
@@ -23,15 +23,16 @@ public:
 
 inline constexpr const char* kSupportAddress = "zorv-support@zorv.example";
 
-void ReportCriticalError(Prompts& prompts, const QString& strProcedure, int iNumber,
+void ReportCriticalError(MessagePrompts& prompts, const QString& strProcedure, int iNumber,
                          const QString& strDescription);
 
 // Reports an exception caught while running strProcedure.
-void ReportCriticalError(Prompts& prompts, const QString& strProcedure, std::exception_ptr pError);
+void ReportCriticalError(MessagePrompts& prompts, const QString& strProcedure,
+                         std::exception_ptr pError);
 
 class ProcedureGuard {
 public:
-    ProcedureGuard(Prompts& prompts, const char* szProcedure)
+    ProcedureGuard(MessagePrompts& prompts, const char* szProcedure)
         : m_prompts(prompts), m_szProcedure(szProcedure) {}
 
     template <typename Step> void operator()(Step&& step) noexcept {
@@ -44,6 +45,6 @@ public:
     }
 
 private:
-    Prompts& m_prompts;
+    MessagePrompts& m_prompts;
     const char* m_szProcedure;
 };

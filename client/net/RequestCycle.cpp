@@ -2,16 +2,13 @@
 
 #include "ErrorTable.h"
 #include "Numbers.h"
-#include "Prompts.h"
-#include "StatusBar.h"
-
-#include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QEventLoop>
 
-RequestCycle::RequestCycle(Prompts& prompts, StatusBar& stsStatusBar, int iTimeoutSeconds,
+RequestCycle::RequestCycle(MessagePrompts& prompts, ProgressDisplay& progress, int iTimeoutSeconds,
                            QObject* pParent)
-    : QObject(pParent), m_prompts(prompts), m_status(stsStatusBar) {
+    : QObject(pParent), m_prompts(prompts), m_status(progress) {
     SetTimeoutSeconds(iTimeoutSeconds);
     connect(&HTTP, &HTTPRequest::TryConnection, this, &RequestCycle::HTTP_TryConnection);
     connect(&HTTP, &HTTPRequest::Connected, this, &RequestCycle::HTTP_Connected);
@@ -56,17 +53,23 @@ void RequestCycle::PrepareConnection(const QString& strCharName, const QString& 
     SetBusy(true);
 }
 
+void RequestCycle::StartOperation(const Request& request) {
+    PrepareConnection(request.strCharName, request.strPass);
+    for (const Field& field : request.head)
+        HTTP.AddPostData(field.first, field.second);
+    HTTP.AddPostData(QStringLiteral("msgid"), QString::number(request.msgid));
+    for (const Field& field : request.fields)
+        HTTP.AddPostData(field.first, field.second);
+    if (!request.strStatus.isEmpty())
+        m_status.SetPanel(kPanelOp, request.strStatus);
+    m_iCurrentOp = request.msgid;
+    Send();
+}
+
 void RequestCycle::StartOperation(qint16 msgid, const QString& strStatus,
                                   const std::vector<Field>& fields, const QString& strCharName,
                                   const QString& strPass) {
-    PrepareConnection(strCharName, strPass);
-    HTTP.AddPostData(QStringLiteral("msgid"), QString::number(msgid));
-    for (const Field& field : fields)
-        HTTP.AddPostData(field.first, field.second);
-    if (!strStatus.isEmpty())
-        m_status.SetPanel(kPanelOp, strStatus);
-    iCurrentOp = msgid;
-    Send();
+    StartOperation(Request{msgid, strStatus, fields, {}, strCharName, strPass});
 }
 
 void RequestCycle::Send() {
@@ -74,21 +77,25 @@ void RequestCycle::Send() {
                  bCurTls ? objKnownCertificates.Digest(CertificateKey()) : QByteArray());
 }
 
-void RequestCycle::Route(qint16 msgid, std::function<void()> handler) {
+void RequestCycle::Route(qint16 msgid, std::function<void(const Reply&)> handler) {
     m_routes[msgid] = std::move(handler);
 }
 
-void RequestCycle::RouteError(qint16 msgid, std::function<bool(qint16)> handler) {
+void RequestCycle::RouteError(qint16 msgid, std::function<bool(const Reply&)> handler) {
     m_errorRoutes[msgid] = std::move(handler);
 }
 
 bool RequestCycle::StartAndWait(const std::function<void()>& start) {
-    bWaitForOp = true;
+    m_bWaitForOp = true;
     m_bWaitFailed = false;
     start();
-    while (bWaitForOp)
+    while (m_bWaitForOp)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     return !m_bWaitFailed;
+}
+
+void RequestCycle::ReleaseReply() {
+    QString().swap(HTTP.strHTTPData);
 }
 
 void RequestCycle::Abandon() {
@@ -99,9 +106,9 @@ void RequestCycle::Abandon() {
 }
 
 void RequestCycle::FailWait() {
-    if (bWaitForOp) {
+    if (m_bWaitForOp) {
         m_bWaitFailed = true;
-        bWaitForOp = false;
+        m_bWaitForOp = false;
     }
 }
 
@@ -117,10 +124,7 @@ void RequestCycle::SetBusy(bool bBusy) {
     if (bBusy == m_bBusy)
         return;
     m_bBusy = bBusy;
-    if (bBusy)
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-    else
-        QApplication::restoreOverrideCursor();
+    m_status.ShowBusy(bBusy);
 }
 
 void RequestCycle::HTTP_TryConnection() {
@@ -146,10 +150,10 @@ void RequestCycle::HTTP_ConnectionClosed() {
 void RequestCycle::HTTP_Error() {
     FailWait(); // a failed exchange ends a chained wait instead of leaving it hanging
     const qint16 iCode = ResultCode();
-    auto route = m_errorRoutes.find(iCurrentOp);
+    auto route = m_errorRoutes.find(m_iCurrentOp);
     if (route != m_errorRoutes.end()) {
-        std::function<bool(qint16)> handler = route->second; // it may start another exchange
-        if (handler(iCode))
+        std::function<bool(const Reply&)> handler = route->second; // it may start another exchange
+        if (handler(Reply{m_iCurrentOp, iCode, HTTP.strHTTPData, HTTP.bStopSeen}))
             return;
     }
     ErrorHandler(iCode);
@@ -162,7 +166,7 @@ void RequestCycle::HTTP_ConnectFailed() {
     m_status.SetPanel(kPanelHTTP, QStringLiteral("Not Connected"));
     m_prompts.Message(QStringLiteral("The ZORV server at ") + HTTP.strHostName +
                           QStringLiteral(" could not be reached: ") + HTTP.strConnectError,
-                      Prompts::Buttons::Ok, Prompts::Icon::Critical,
+                      MessagePrompts::Buttons::Ok, MessagePrompts::Icon::Critical,
                       QStringLiteral("Connection Error"));
 }
 
@@ -175,10 +179,10 @@ void RequestCycle::HTTP_UntrustedCertificate() {
     const QByteArray baDigest = KnownCertificates::Sha256(HTTP.certUntrusted);
     const bool bChanged = !objKnownCertificates.Digest(strKey).isEmpty();
     const QString strRequest = HTTP.strHeader;
-    const bool bAccepted =
-        m_prompts.Confirm(KnownCertificates::Question(HTTP.strHostName, HTTP.certUntrusted,
-                                                      HTTP.untrustedErrors, bChanged),
-                          Prompts::Icon::Exclamation, QStringLiteral("Untrusted Certificate"));
+    const bool bAccepted = m_prompts.Confirm(
+        KnownCertificates::Question(HTTP.strHostName, HTTP.certUntrusted, HTTP.untrustedErrors,
+                                    bChanged),
+        MessagePrompts::Icon::Exclamation, QStringLiteral("Untrusted Certificate"));
     // The window may have dropped this exchange, or started another, while the question was open.
     if (HTTP.wskData || HTTP.strHeader != strRequest)
         return;
@@ -192,7 +196,7 @@ void RequestCycle::HTTP_UntrustedCertificate() {
                               QDir::toNativeSeparators(objKnownCertificates.File()) +
                               QStringLiteral(".  It is accepted for now; you will be asked "
                                              "again next time."),
-                          Prompts::Buttons::Ok, Prompts::Icon::Exclamation,
+                          MessagePrompts::Buttons::Ok, MessagePrompts::Icon::Exclamation,
                           QStringLiteral("Untrusted Certificate"));
     // The same request again, on a new connection: the server may have given up on this one
     // while the question was open.
@@ -201,12 +205,13 @@ void RequestCycle::HTTP_UntrustedCertificate() {
 
 void RequestCycle::HTTP_GotResults() {
     m_status.SetPanel(kPanelHTTP, QStringLiteral("Closing Connection"));
-    const qint16 msgid = iCurrentOp; // the handler may start another operation
+    const qint16 msgid = m_iCurrentOp; // the handler may start another operation
+    const Reply reply{msgid, ResultCode(), HTTP.strHTTPData, HTTP.bStopSeen};
     auto route = m_routes.find(msgid);
     if (route != m_routes.end()) {
         // A copy: the handler may route anew or start nested exchanges.
-        std::function<void()> handler = route->second;
-        handler();
+        std::function<void(const Reply&)> handler = route->second;
+        handler(reply);
     }
     emit Answered(msgid);
 }
@@ -216,7 +221,7 @@ void RequestCycle::ErrorHandler(qint16 iCode) {
     if (!strText)
         strText = ServerErrorText(iCode);
     if (strText) {
-        m_prompts.Message(*strText, Prompts::Buttons::Ok, Prompts::Icon::Critical,
+        m_prompts.Message(*strText, MessagePrompts::Buttons::Ok, MessagePrompts::Icon::Critical,
                           QStringLiteral("ZORV Error #") + QString::number(iCode));
         if (ErrorReturnsToLogin(iCode, bLoginAsDifferent))
             emit LoginRequired();
@@ -232,11 +237,11 @@ void RequestCycle::timerTimeout_Timer() {
     SetBusy(false);
     FailWait();
     const QString strCrLf = QStringLiteral("\r\n");
-    m_prompts.Message(QStringLiteral("A timeout error has occured!  This can mean manys things: ") +
-                          strCrLf +
-                          QStringLiteral("- The ZORV server is setup incorrectly or is down") +
-                          strCrLf + QStringLiteral("- The server address you used is incorrect") +
-                          strCrLf + QStringLiteral("- Your internet connection is down") + strCrLf +
-                          QStringLiteral("- Or this program is gimpy"),
-                      Prompts::Buttons::Ok, Prompts::Icon::Critical, QStringLiteral("Timeout!"));
+    m_prompts.Message(
+        QStringLiteral("A timeout error has occured!  This can mean manys things: ") + strCrLf +
+            QStringLiteral("- The ZORV server is setup incorrectly or is down") + strCrLf +
+            QStringLiteral("- The server address you used is incorrect") + strCrLf +
+            QStringLiteral("- Your internet connection is down") + strCrLf +
+            QStringLiteral("- Or this program is gimpy"),
+        MessagePrompts::Buttons::Ok, MessagePrompts::Icon::Critical, QStringLiteral("Timeout!"));
 }

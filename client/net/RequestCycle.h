@@ -5,6 +5,8 @@
 // procedure that owns the operation. The main window owns one and wires it to its views.
 #include "HTTPRequest.h"
 #include "KnownCertificates.h"
+#include "MessagePrompts.h"
+#include "ProgressDisplay.h"
 
 #include <QObject>
 #include <QTimer>
@@ -13,25 +15,43 @@
 #include <utility>
 #include <vector>
 
-class Prompts;
-class StatusBar;
+// One operation to send: its number, its fields and the login it goes out under. The request
+// text is "charname", "password", the head fields, "msgid", then the fields, in that order.
+struct Request {
+    using Field = std::pair<QString, QString>;
+
+    qint16 msgid = 0;
+    QString strStatus;         // the "Current Op" panel while it runs; empty leaves the panel
+    std::vector<Field> fields; // after the msgid
+    // Before the msgid: the save names the acting character and the record saved first.
+    std::vector<Field> head;
+    QString strCharName; // the login it goes out under; empty for the own login
+    QString strPass;
+};
+
+// A reply as its route receives it.
+struct Reply {
+    qint16 msgid = 0;
+    qint16 iCode = 0;       // the result code, signed
+    QString strPayload;     // the text after the result code, the stop marker included
+    bool bStopSeen = false; // the payload ended in the stop marker: it arrived whole
+};
 
 class RequestCycle final : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(RequestCycle)
 public:
-    using Field = std::pair<QString, QString>;
+    using Field = Request::Field;
 
     static inline const QString kPanelOp = QStringLiteral("Current Op");
     static inline const QString kPanelHTTP = QStringLiteral("HTTP Status");
     static inline const QString kPanelData = QStringLiteral("Data Received");
 
-    RequestCycle(Prompts& prompts, StatusBar& stsStatusBar, int iTimeoutSeconds,
+    RequestCycle(MessagePrompts& prompts, ProgressDisplay& progress, int iTimeoutSeconds,
                  QObject* pParent = nullptr);
     // Gives the busy pointer back if an exchange was still running.
     ~RequestCycle() override;
 
-    HTTPRequest HTTP;
     QTimer timerTimeout;
 
     QString strCurServer; // host part of the server address of the current login
@@ -42,37 +62,35 @@ public:
     QString strCurPlayer;
     QString strCurPassword;
     QString strNewPassword; // requested by the last change-password operation
-    qint16 iCurrentOp = 0;
-    bool bWaitForOp = false;
     bool bLoginAsDifferent = false;
 
     // Takes the parts of a server address "[https://]host[:port][/path]" (a leading "http://"
     // is dropped; no path means "/").
     void SetServer(const QString& strAddress);
 
-    // Clears the exchange and adds charname and password; empty arguments mean the own login.
-    void PrepareConnection(const QString& strCharName = QString(),
-                           const QString& strPass = QString());
-    // Starts operation msgid: credentials, msgid, the operation's fields, the status text, the
-    // awaited operation, then the connection.
+    // Starts an operation, dropping any exchange still running: the credentials, the fields,
+    // the status text, the awaited operation, then the connection. The only way to send.
+    void StartOperation(const Request& request);
     void StartOperation(qint16 msgid, const QString& strStatus,
                         const std::vector<Field>& fields = {},
                         const QString& strCharName = QString(), const QString& strPass = QString());
 
-    // Sends the request built since PrepareConnection, for an operation whose fields do not
-    // follow the msgid (the save): the caller has set iCurrentOp.
-    void Send();
-
     // The procedure that handles a successful reply to msgid.
-    void Route(qint16 msgid, std::function<void()> handler);
+    void Route(qint16 msgid, std::function<void(const Reply&)> handler);
     // A procedure that handles some error codes of msgid itself; it returns false for the codes
     // the error table is to show.
-    void RouteError(qint16 msgid, std::function<bool(qint16 iCode)> handler);
+    void RouteError(qint16 msgid, std::function<bool(const Reply&)> handler);
 
-    // Starts an operation and pumps the event loop until its reply clears bWaitForOp. The wait
-    // also ends when the exchange fails (an error code or the timeout) or is abandoned; returns
-    // false then.
+    // Starts an operation and pumps the event loop until a route ends the wait (EndWait) with
+    // the reply it was waiting for. The wait also ends when the exchange fails (an error code
+    // or the timeout) or is abandoned; returns false then.
     bool StartAndWait(const std::function<void()>& start);
+    // Ends a chained wait as done: the reply it waited for has been handled.
+    void EndWait() { m_bWaitForOp = false; }
+    bool IsWaiting() const { return m_bWaitForOp; }
+    // Lets the last reply's text go now rather than at the next exchange; the reply its route
+    // holds goes once the route returns.
+    void ReleaseReply();
     // Drops the running exchange, stops the timer and ends a chained wait as failed: the window
     // is closing.
     void Abandon();
@@ -81,10 +99,11 @@ public:
     void ErrorHandler(qint16 iCode);
     // An exchange is running, or a chained wait is pumping the event loop for one: starting
     // another now would drop it.
-    bool IsBusy() const { return m_bBusy || bWaitForOp; }
-
-    // The reply's result code as a signed 16-bit number.
-    qint16 ResultCode() const;
+    bool IsBusy() const { return m_bBusy || m_bWaitForOp; }
+    // The operation whose reply is awaited, or was last.
+    qint16 CurrentOp() const { return m_iCurrentOp; }
+    // The exchange, for watching its events.
+    const HTTPRequest& Exchange() const { return HTTP; }
 
 signals:
     // A server error that sends the user back to the login.
@@ -93,6 +112,12 @@ signals:
     void Answered(qint16 msgid);
 
 private:
+    // Clears the exchange and adds charname and password; empty arguments mean the own login.
+    void PrepareConnection(const QString& strCharName, const QString& strPass);
+    // Sends the request built since PrepareConnection.
+    void Send();
+    // The reply's result code as a signed 16-bit number.
+    qint16 ResultCode() const;
     void HTTP_TryConnection();
     void HTTP_Connected();
     void HTTP_ReceivingData(qint32 lBytesTotal);
@@ -107,10 +132,13 @@ private:
     // "host:port" of the current server, as the accepted certificates are keyed.
     QString CertificateKey() const;
 
-    Prompts& m_prompts;
-    StatusBar& m_status;
-    std::map<qint16, std::function<void()>> m_routes;
-    std::map<qint16, std::function<bool(qint16)>> m_errorRoutes;
+    HTTPRequest HTTP;
+    qint16 m_iCurrentOp = 0;
+    bool m_bWaitForOp = false;
+    MessagePrompts& m_prompts;
+    ProgressDisplay& m_status;
+    std::map<qint16, std::function<void(const Reply&)>> m_routes;
+    std::map<qint16, std::function<bool(const Reply&)>> m_errorRoutes;
     bool m_bBusy = false;
     bool m_bWaitFailed = false;
 };

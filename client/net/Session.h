@@ -5,6 +5,7 @@
 #include <QString>
 
 class Characters;
+class CurrentCharacter;
 class Skills;
 class Prompts;
 class RequestCycle;
@@ -31,6 +32,7 @@ struct Session {
                strCurCharName;
     }
 
-    Characters* objCharDB = nullptr; // the roster, once the tree is downloaded
-    Skills* objSkills = nullptr;     // the skill catalogue
+    Characters* objCharDB = nullptr;            // the roster, once the tree is downloaded
+    Skills* objSkills = nullptr;                // the skill catalogue
+    CurrentCharacter* objCurrentChar = nullptr; // the character whose record the sheet shows
 };

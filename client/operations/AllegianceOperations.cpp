@@ -5,12 +5,12 @@
 #include "CharacterSheet.h"
 #include "Characters.h"
 #include "CriticalError.h"
+#include "CurrentCharacter.h"
 #include "Prompts.h"
 #include "Protocol.h"
 #include "RequestCycle.h"
 #include "Session.h"
 #include "SheetViews.h"
-#include "StatusBar.h"
 #include "frmAddVassal.h"
 #include "frmChangePassword.h"
 #include "frmFindChar.h"
@@ -19,7 +19,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 
-AllegianceOperations::AllegianceOperations(Session& session, Characters& roster,
+AllegianceOperations::AllegianceOperations(Session& session, const Characters& roster,
                                            AllegianceView& tree, CharacterSheet& sheet,
                                            SheetViews& views, frmLogin& login,
                                            QWidget* pDialogParent)
@@ -27,15 +27,17 @@ AllegianceOperations::AllegianceOperations(Session& session, Characters& roster,
       m_views(views), m_login(login), m_pAddVassal(std::make_unique<frmAddVassal>(pDialogParent)),
       m_pChangePassword(std::make_unique<frmChangePassword>(session.prompts, pDialogParent)) {
     RequestCycle& cycle = session.cycle;
-    cycle.Route(zorv::OpAddVassal, [this] {
+    cycle.Route(zorv::OpAddVassal, [this](const Reply&) {
         Reload(QStringLiteral("The new vassal has been added to the tree.  Hit OK to refresh the "
                               "tree"));
     });
-    cycle.Route(zorv::OpRemoveVassal,
-                [this] { Reload(QStringLiteral("The vassal has been successfully removed.")); });
-    cycle.Route(zorv::OpChangePatron,
-                [this] { Reload(QStringLiteral("You have been moved to your new patron.")); });
-    cycle.Route(zorv::OpChangePassword, [this] {
+    cycle.Route(zorv::OpRemoveVassal, [this](const Reply&) {
+        Reload(QStringLiteral("The vassal has been successfully removed."));
+    });
+    cycle.Route(zorv::OpChangePatron, [this](const Reply&) {
+        Reload(QStringLiteral("You have been moved to your new patron."));
+    });
+    cycle.Route(zorv::OpChangePassword, [this](const Reply&) {
         m_session.prompts.Inform(QStringLiteral("Your password has been successfully changed!"));
         // One's own new password carries every request from now on; another character's
         // change leaves the own login as it was.
@@ -53,23 +55,19 @@ QString AllegianceOperations::SelectedId() const {
     return strKey.mid(4);
 }
 
-bool AllegianceOperations::Open(const ActingLogin& acting, qint16 msgid, const QString& strStatus) {
-    if (acting.bCancelled)
-        return false;
-    RequestCycle& cycle = m_session.cycle;
-    cycle.PrepareConnection(acting.strCharName, acting.strPass);
-    if (!strStatus.isEmpty())
-        m_session.stsStatusBar.SetPanel(RequestCycle::kPanelOp, strStatus);
-    cycle.HTTP.AddPostData(QStringLiteral("msgid"), QString::number(msgid));
-    cycle.iCurrentOp = msgid;
-    return true;
+Request AllegianceOperations::Open(const ActingLogin& acting, qint16 msgid,
+                                   const QString& strStatus) {
+    Request request{msgid, strStatus};
+    request.strCharName = acting.strCharName;
+    request.strPass = acting.strPass;
+    return request;
 }
 
 void AllegianceOperations::Reload(const QString& strMessage) {
     m_session.prompts.Inform(strMessage);
     // The selected node's key is kept by the refresh, so the same character comes back.
     if (m_session.cycle.StartAndWait([this] { m_tree.RefreshTree(); }))
-        m_tree.GetCharInfo();
+        m_session.objCurrentChar->Reload();
 }
 
 void AllegianceOperations::AddVassal() {
@@ -82,20 +80,22 @@ void AllegianceOperations::AddVassal() {
         return;
     const QString strTarget = SelectedId();
     const ActingLogin acting = ChooseActingCharacter(m_session, m_roster, m_login, strTarget);
-    if (!Open(acting, zorv::OpAddVassal, QStringLiteral("Adding Vassal")))
+    if (acting.bCancelled)
         return;
-    RequestCycle& cycle = m_session.cycle;
+    Request request = Open(acting, zorv::OpAddVassal, QStringLiteral("Adding Vassal"));
     const Character* pTarget = m_roster.Item(QStringLiteral("Char") + strTarget);
     Step([&] {
         if (!pTarget)
             throw ZorvFailure(91, "Object variable not set");
-        cycle.HTTP.AddPostData(QStringLiteral("charid"), acting.strCharID);
-        cycle.HTTP.AddPostData(QStringLiteral("addtoid"), QString::number(pTarget->nID));
-        cycle.HTTP.AddPostData(QStringLiteral("vassalname"), dlg.strVassalName);
-        cycle.HTTP.AddPostData(QStringLiteral("vassallist"), pTarget->strVassalIDs);
-        cycle.HTTP.AddPostData(QStringLiteral("patronid"), QString::number(pTarget->nPatronID));
+        request.fields = {
+            {QStringLiteral("charid"), acting.strCharID},
+            {QStringLiteral("addtoid"), QString::number(pTarget->nID)},
+            {QStringLiteral("vassalname"), dlg.strVassalName},
+            {QStringLiteral("vassallist"), pTarget->strVassalIDs},
+            {QStringLiteral("patronid"), QString::number(pTarget->nPatronID)},
+        };
     });
-    cycle.Send();
+    m_session.cycle.StartOperation(request);
 }
 
 void AllegianceOperations::RemoveVassal() {
@@ -114,21 +114,22 @@ void AllegianceOperations::RemoveVassal() {
     if (!bYes || !m_sheet.MayLeave())
         return;
     const ActingLogin acting = ChooseActingCharacter(m_session, m_roster, m_login, SelectedId());
-    if (!Open(acting, zorv::OpRemoveVassal, QString()))
+    if (acting.bCancelled)
         return;
-    RequestCycle& cycle = m_session.cycle;
-    cycle.HTTP.AddPostData(QStringLiteral("charid"), acting.strCharID);
+    Request request = Open(acting, zorv::OpRemoveVassal, QString());
+    request.fields.emplace_back(QStringLiteral("charid"), acting.strCharID);
     Step([&] {
         const Character* pVassal = m_roster.Item(CharKey(idVassal));
         const Character* pPatron = pVassal ? m_roster.Item(CharKey(pVassal->nPatronID)) : nullptr;
         if (!pVassal || !pPatron)
             throw ZorvFailure(91, "Object variable not set");
-        cycle.HTTP.AddPostData(QStringLiteral("patronid"), QString::number(pVassal->nPatronID));
-        cycle.HTTP.AddPostData(QStringLiteral("vassalid"), QString::number(idVassal));
-        cycle.HTTP.AddPostData(QStringLiteral("vassalname"), strName);
-        cycle.HTTP.AddPostData(QStringLiteral("vassallist"), pPatron->strVassalIDs);
+        request.fields.insert(request.fields.end(),
+                              {{QStringLiteral("patronid"), QString::number(pVassal->nPatronID)},
+                               {QStringLiteral("vassalid"), QString::number(idVassal)},
+                               {QStringLiteral("vassalname"), strName},
+                               {QStringLiteral("vassallist"), pPatron->strVassalIDs}});
     });
-    cycle.Send();
+    m_session.cycle.StartOperation(request);
 }
 
 void AllegianceOperations::ChangePatron() {
@@ -152,9 +153,9 @@ void AllegianceOperations::ChangePatron() {
         return;
     const QString strMover = SelectedId();
     const ActingLogin acting = ChooseActingCharacter(m_session, m_roster, m_login, strMover);
-    if (!Open(acting, zorv::OpChangePatron, QStringLiteral("Changing Patrons")))
+    if (acting.bCancelled)
         return;
-    RequestCycle& cycle = m_session.cycle;
+    Request request = Open(acting, zorv::OpChangePatron, QStringLiteral("Changing Patrons"));
     Step([&] {
         const Character* pMover = m_roster.Item(QStringLiteral("Char") + strMover);
         if (!pMover)
@@ -171,47 +172,44 @@ void AllegianceOperations::ChangePatron() {
             strOldName = pOld->strName;
             strOldList = pOld->strVassalIDs;
         }
-        cycle.HTTP.AddPostData(QStringLiteral("moveid"), QString::number(pMover->nID));
-        cycle.HTTP.AddPostData(QStringLiteral("charid"), acting.strCharID);
-        cycle.HTTP.AddPostData(QStringLiteral("oldpatronid"), strOldId);
-        cycle.HTTP.AddPostData(QStringLiteral("oldpatronname"), strOldName);
-        cycle.HTTP.AddPostData(QStringLiteral("oldpatronvassallist"), strOldList);
-        cycle.HTTP.AddPostData(QStringLiteral("newpatronid"), QString::number(pNew->nID));
-        cycle.HTTP.AddPostData(QStringLiteral("newpatronname"), pNew->strName);
-        cycle.HTTP.AddPostData(QStringLiteral("newpatronvassallist"), pNew->strVassalIDs);
+        request.fields = {
+            {QStringLiteral("moveid"), QString::number(pMover->nID)},
+            {QStringLiteral("charid"), acting.strCharID},
+            {QStringLiteral("oldpatronid"), strOldId},
+            {QStringLiteral("oldpatronname"), strOldName},
+            {QStringLiteral("oldpatronvassallist"), strOldList},
+            {QStringLiteral("newpatronid"), QString::number(pNew->nID)},
+            {QStringLiteral("newpatronname"), pNew->strName},
+            {QStringLiteral("newpatronvassallist"), pNew->strVassalIDs},
+        };
     });
-    cycle.Send();
+    m_session.cycle.StartOperation(request);
 }
 
 void AllegianceOperations::ChangePassword() {
-    ProcedureGuard Step(m_session.prompts, "ChangePassword");
     frmChangePassword& dlg = *m_pChangePassword;
     m_session.prompts.Exec(dlg);
     if (dlg.bHitCancel)
         return;
     RequestCycle& cycle = m_session.cycle;
     const QString strTarget = SelectedId();
+    Request request{zorv::OpChangePassword,
+                    QStringLiteral("Changing Password"),
+                    {{QStringLiteral("charid"), strTarget},
+                     {QStringLiteral("newpw"), dlg.strPassword},
+                     {QStringLiteral("confirmpw"), dlg.strPassword}}};
     // Stricter than the other operations: only one's own character spares the other login.
     if (strTarget != m_session.strCurCharID) {
         m_login.strCharName = m_roster.GetName(QStringLiteral("Char") + strTarget);
         m_session.prompts.Exec(m_login);
         if (!m_login.bHitOk)
             return;
-        cycle.PrepareConnection(m_login.strCharName, m_login.strPass);
+        request.strCharName = m_login.strCharName;
+        request.strPass = m_login.strPass;
         cycle.bLoginAsDifferent = true;
     } else {
-        cycle.PrepareConnection();
         cycle.bLoginAsDifferent = false;
     }
-    Step([&] {
-        m_session.stsStatusBar.SetPanel(RequestCycle::kPanelOp,
-                                        QStringLiteral("Changing Password"));
-    });
-    cycle.HTTP.AddPostData(QStringLiteral("msgid"), QString::number(zorv::OpChangePassword));
-    cycle.iCurrentOp = zorv::OpChangePassword;
-    cycle.HTTP.AddPostData(QStringLiteral("charid"), strTarget);
-    cycle.HTTP.AddPostData(QStringLiteral("newpw"), dlg.strPassword);
-    cycle.HTTP.AddPostData(QStringLiteral("confirmpw"), dlg.strPassword);
     cycle.strNewPassword = dlg.strPassword;
-    cycle.Send();
+    cycle.StartOperation(request);
 }

@@ -16,6 +16,7 @@ class frmChangePassword;
 class frmLogin;
 class QWidget;
 struct ActingLogin;
+struct Request;
 struct Session;
 struct SheetViews;
 
@@ -24,7 +25,7 @@ class AllegianceOperations final : public QObject {
     Q_DISABLE_COPY_MOVE(AllegianceOperations)
 public:
     // The dialogs are parented to pDialogParent for their placement and owned here.
-    AllegianceOperations(Session& session, Characters& roster, AllegianceView& tree,
+    AllegianceOperations(Session& session, const Characters& roster, AllegianceView& tree,
                          CharacterSheet& sheet, SheetViews& views, frmLogin& login,
                          QWidget* pDialogParent);
     ~AllegianceOperations() override;
@@ -40,14 +41,14 @@ public:
 private:
     // The id text of the selected node ("Char" left off).
     QString SelectedId() const;
-    // Opens the request of operation msgid under the acting character's login, with its status
-    // text (none when empty); false when nothing is to be sent.
-    bool Open(const ActingLogin& acting, qint16 msgid, const QString& strStatus);
+    // The request of operation msgid under the acting character's login, with its status text
+    // (none when empty).
+    static Request Open(const ActingLogin& acting, qint16 msgid, const QString& strStatus);
     // After a success: its message, a new tree, the wait for it, then the record again.
     void Reload(const QString& strMessage);
 
     Session& m_session;
-    Characters& m_roster;
+    const Characters& m_roster;
     AllegianceView& m_tree;
     CharacterSheet& m_sheet;
     SheetViews& m_views;

@@ -4,12 +4,14 @@
 #include "CellEditor.h"
 #include "CharacterPayload.h"
 #include "Characters.h"
+#include "CurrentCharacter.h"
 #include "Numbers.h"
 #include "Prompts.h"
 #include "Protocol.h"
 #include "RankTitles.h"
 #include "RequestCycle.h"
 #include "Session.h"
+#include "SheetFields.h"
 #include "SheetViews.h"
 #include "SkillCatalogue.h"
 #include "SkillTraining.h"
@@ -28,22 +30,21 @@
 
 namespace {
 
+using zorv::RecordField;
+
 qint16 Leading(const QString& strText) {
     return zorv::ReadInt16(strText.toStdString());
 }
 
-void SetCheckbox(QCheckBox* chkBox, qint16 iValue) {
-    chkBox->setChecked(iValue == 1);
-}
-
 } // namespace
 
-CharacterSheet::CharacterSheet(Session& session, Characters& roster, Skills& objSkills,
+CharacterSheet::CharacterSheet(Session& session, const Characters& roster, Skills& objSkills,
                                SheetViews& views, AllegianceView& tree, frmLogin& login,
                                QObject* pParent)
     : QObject(pParent), m_session(session), m_roster(roster), m_skills(objSkills), m_v(views),
       m_tree(tree), m_login(login) {
     m_pTraining = new SkillTraining(views, objSkills, session.prompts, this);
+    m_fields = SheetFieldTable(views);
     m_v.cmbSex->addItems({"Unknown", "Male", "Female"});
     m_v.cmbRace->addItems({"Unknown", "Aluvian", "Gharu'ndim", "Sho"});
     // Until a character is shown, the computed rank reads with the titles of an unknown race
@@ -68,33 +69,36 @@ CharacterSheet::CharacterSheet(Session& session, Characters& roster, Skills& obj
     WireEdits();
 
     RequestCycle& cycle = session.cycle;
-    cycle.Route(zorv::OpCharInfo, [this] {
-        DisplayCharInfo();
+    cycle.Route(zorv::OpCharInfo, [this](const Reply& reply) {
+        DisplayCharInfo(reply.strPayload);
         SetCharTabEnable(true);
     });
-    cycle.Route(zorv::OpSaveChar, [this] { SaveReply(); });
-    cycle.RouteError(zorv::OpSaveChar, [this](qint16 iCode) { return StaleSave(iCode); });
+    cycle.Route(zorv::OpSaveChar, [this](const Reply&) { SaveReply(); });
+    cycle.RouteError(zorv::OpSaveChar, [this](const Reply& reply) { return StaleSave(reply); });
 }
 
 CharacterSheet::~CharacterSheet() = default;
 
 void CharacterSheet::WireEdits() {
-    for (QLineEdit* pEdit : {m_v.txtName, m_v.txtLevel, m_v.txtClass, m_v.txtMuleFor,
-                             m_v.txtLifestone, m_v.txtTieTo, m_v.txtNumFollowers, m_v.txtRealName,
-                             m_v.txtCityState, m_v.txtEmail, m_v.txtICQ, m_v.txtMainName})
-        connect(pEdit, &QLineEdit::textEdited, this, [this, pEdit] { MarkChanged(pEdit); });
-    for (QPlainTextEdit* pEdit : {m_v.txtBio, m_v.txtMiscRL, m_v.txtAwards})
-        connect(pEdit, &QPlainTextEdit::textChanged, this, [this, pEdit] {
-            if (!m_bDisplaying)
-                MarkChanged(pEdit);
-        });
-    for (QComboBox* pCombo : {m_v.cmbRace, m_v.cmbRank, m_v.cmbSex})
-        connect(pCombo, &QComboBox::activated, this, [this, pCombo] { MarkChanged(pCombo); });
-    for (QAbstractButton* pButton :
-         std::initializer_list<QAbstractButton*>{m_v.optMuleYes, m_v.optMuleNo, m_v.chkPK,
-                                                 m_v.chkRescue, m_v.chkPrivate, m_v.chkCanSummon})
-        connect(pButton, &QAbstractButton::clicked, this, [this] { m_bEdited = true; });
-    connect(m_pTraining, &SkillTraining::Edited, this, [this] { m_bEdited = true; });
+    for (const SheetField& row : m_fields) {
+        if (zorv::FieldInfo(row.field).kind == zorv::RecordKind::Skills) {
+            connect(m_pTraining, &SkillTraining::Edited, this, [this] { m_bEdited = true; });
+        } else if (auto* pLine = qobject_cast<QLineEdit*>(row.pControl)) {
+            connect(pLine, &QLineEdit::textEdited, this, [this, pLine] { MarkChanged(pLine); });
+        } else if (auto* pText = qobject_cast<QPlainTextEdit*>(row.pControl)) {
+            connect(pText, &QPlainTextEdit::textChanged, this, [this, pText] {
+                if (!m_bDisplaying)
+                    MarkChanged(pText);
+            });
+        } else if (auto* pCombo = qobject_cast<QComboBox*>(row.pControl)) {
+            connect(pCombo, &QComboBox::activated, this, [this, pCombo] { MarkChanged(pCombo); });
+        } else if (auto* pButton = qobject_cast<QAbstractButton*>(row.pControl)) {
+            // Buttons are sent every time; a click only counts as an edit.
+            for (QAbstractButton* p : {pButton, row.pOff})
+                if (p)
+                    connect(p, &QAbstractButton::clicked, this, [this] { m_bEdited = true; });
+        }
+    }
 }
 
 void CharacterSheet::MarkChanged(QObject* pControl) {
@@ -116,47 +120,25 @@ QString CharacterSheet::DisplayedName() const {
     return pShown ? pShown->strName : m_v.txtName->text();
 }
 
-void CharacterSheet::DisplayCharInfo() {
+void CharacterSheet::DisplayCharInfo(const QString& strPayload) {
     // A value still being typed belongs to the record shown before; it must not land in a row
     // of this one.
     m_pTraining->Editor().Abandon();
-    const CharacterPayload c = ParseCharacterPayload(m_session.cycle.HTTP.strHTTPData);
-    if (c.nFields != kCharacterFields)
+    const CharacterPayload c = ParseCharacterPayload(strPayload);
+    if (c.nFields != zorv::kCharacterPayloadFields)
         m_session.prompts.Inform(QStringLiteral("Error!"));
     // What the display writes is not the user's editing.
     m_bDisplaying = true;
-    iCurDisplayCharID = Leading(c.strID);
-    strCurRevision = c.strRevision;
-    m_v.txtName->setText(c.strName);
-    m_v.txtLevel->setText(c.strLevel);
-    m_v.txtNumFollowers->setText(c.strNumFollowers);
-    m_v.txtClass->setText(c.strClass);
-    SetComboIndex(m_v.cmbRace, c.strRace);
-    SetComboIndex(m_v.cmbSex, c.strSex);
-    (c.strIsMule == QLatin1String("1") ? m_v.optMuleYes : m_v.optMuleNo)->setChecked(true);
-    m_v.txtMuleFor->setText(c.strMuleFor);
-    m_v.txtLifestone->setText(c.strLifestone);
-    m_v.txtTieTo->setText(c.strTiedTo);
-    m_v.txtBio->setPlainText(c.strBio);
-    m_pTraining->ParseSkillData(c.strSkills);
-    m_v.txtRealName->setText(c.strRealName);
-    m_v.txtCityState->setText(c.strCityState);
-    m_v.txtMiscRL->setPlainText(c.strMiscInfo);
-    m_v.txtEmail->setText(c.strEmail);
-    m_v.txtICQ->setText(c.strICQ);
-    m_v.lblLastModified->setText(QStringLiteral("Last Modified: ") + c.strModifiedAt +
-                                 QStringLiteral(" by ") +
-                                 m_roster.GetName(QStringLiteral("Char") + c.strModifiedBy));
-    m_v.lblPatron->setText(c.strPatron);
-    m_v.lblPathToMonarch->setText(c.strPath);
-    SetCheckbox(m_v.chkPK, Leading(c.strIsPK));
-    SetCheckbox(m_v.chkRescue, Leading(c.strIsRescue));
-    SetCheckbox(m_v.chkPrivate, Leading(c.strIsPrivate));
-    SetCheckbox(m_v.chkCanSummon, Leading(c.strCanSummon));
-    m_v.txtMainName->setText(c.strMainChar);
-    m_v.txtAwards->setPlainText(c.strAwards);
-    FillRankCombo(c.strRace, c.strSex, m_v.cmbRank);
-    SetComboIndex(m_v.cmbRank, c.strRank);
+    iCurDisplayCharID = Leading(c[RecordField::Id]);
+    strCurRevision = c[RecordField::Revision];
+    for (const SheetField& row : m_fields)
+        ShowField(row, c[row.field]);
+    m_v.lblLastModified->setText(
+        QStringLiteral("Last Modified: ") + c[RecordField::ModifiedAt] + QStringLiteral(" by ") +
+        m_roster.GetName(QStringLiteral("Char") + c[RecordField::ModifiedBy]));
+    // The rank's titles depend on race and sex, which the rows above may have changed.
+    FillRankCombo(c[RecordField::Race], c[RecordField::Sex], m_v.cmbRank);
+    SetComboIndex(m_v.cmbRank, c[RecordField::Rank]);
     FillVassalList(iCurDisplayCharID);
     m_tree.GenerateTree(m_v.treImmediateTree, iCurDisplayCharID);
     m_pTraining->FillSkillGrid();
@@ -169,7 +151,27 @@ void CharacterSheet::DisplayCharInfo() {
                                       QString::number(nMissing) + QLatin1Char(')'));
     m_bDisplaying = false;
     ClearEdits();
+    m_session.objCurrentChar->Arrived(iCurDisplayCharID, strCurRevision);
     emit Displayed();
+}
+
+void CharacterSheet::ShowField(const SheetField& row, const QString& strValue) {
+    QObject* pControl = row.pControl;
+    if (zorv::FieldInfo(row.field).kind == zorv::RecordKind::Skills)
+        m_pTraining->ParseSkillData(strValue);
+    else if (auto* pLine = qobject_cast<QLineEdit*>(pControl))
+        pLine->setText(strValue);
+    else if (auto* pText = qobject_cast<QPlainTextEdit*>(pControl))
+        pText->setPlainText(strValue);
+    else if (auto* pCombo = qobject_cast<QComboBox*>(pControl))
+        SetComboIndex(pCombo, strValue);
+    else if (row.pOff)
+        (strValue == QLatin1String("1") ? qobject_cast<QAbstractButton*>(pControl) : row.pOff)
+            ->setChecked(true);
+    else if (auto* pCheck = qobject_cast<QCheckBox*>(pControl))
+        pCheck->setChecked(Leading(strValue) == 1);
+    else if (auto* pLabel = qobject_cast<QLabel*>(pControl))
+        pLabel->setText(strValue);
 }
 
 void CharacterSheet::FillVassalList(qint16 id) {
@@ -258,5 +260,5 @@ void CharacterSheet::SetCharTabEnable(bool bEnabled) {
 
 void CharacterSheet::cmdResetChanges_Click() {
     m_pTraining->Editor().Abandon();
-    m_tree.GetCharInfo();
+    m_session.objCurrentChar->Reload();
 }

@@ -3,6 +3,8 @@
 // keeps the rank titles in step with race and sex, tracks what the user edited since the record
 // was shown, and saves it back (operation 106) under the acting-character rule. The record shown
 // last is the only copy of the user's edits, so leaving it with edits unsaved asks first.
+#include "SheetFields.h"
+
 #include <QObject>
 #include <QSet>
 #include <QString>
@@ -16,6 +18,7 @@ class QCheckBox;
 class Skills;
 class SkillTraining;
 class frmLogin;
+struct Reply;
 struct Session;
 struct SheetViews;
 
@@ -23,7 +26,7 @@ class CharacterSheet final : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(CharacterSheet)
 public:
-    CharacterSheet(Session& session, Characters& roster, Skills& objSkills, SheetViews& views,
+    CharacterSheet(Session& session, const Characters& roster, Skills& objSkills, SheetViews& views,
                    AllegianceView& tree, frmLogin& login, QObject* pParent = nullptr);
     ~CharacterSheet() override;
 
@@ -32,8 +35,8 @@ public:
     // The revision of the shown record, as the server sent it; empty from an older server.
     QString strCurRevision;
 
-    // Fills the sheet from the reply to 107 and enables it.
-    void DisplayCharInfo();
+    // Fills the sheet from the reply to 107.
+    void DisplayCharInfo(const QString& strPayload);
     void FillVassalList(qint16 id);
     // Fills cmbBox with the titles for a race and sex given as list positions in text.
     void FillRankCombo(const QString& strRace, const QString& strSex, QComboBox* cmbBox);
@@ -63,25 +66,26 @@ signals:
 
 private:
     void WireEdits();
+    void ShowField(const SheetField& row, const QString& strValue);
     void MarkChanged(QObject* pControl);
     void ClearEdits();
     void SelectComputedRank();
     void SaveReply();
-    bool StaleSave(qint16 iCode);
+    bool StaleSave(const Reply& reply);
     using Fields = std::vector<std::pair<QString, QString>>;
     void AddTextField(Fields& fields, const QString& strKey, QObject* pControl,
                       bool bInteger = false);
     void AddComboField(Fields& fields, const QString& strKey, QComboBox* cmbBox);
-    static void AddCheckField(Fields& fields, const QString& strKey, QCheckBox* chkBox);
     QString DisplayedName() const;
 
     Session& m_session;
-    Characters& m_roster;
+    const Characters& m_roster;
     Skills& m_skills;
     SheetViews& m_v;
     AllegianceView& m_tree;
     frmLogin& m_login;
     SkillTraining* m_pTraining;
+    std::vector<SheetField> m_fields;
     QSet<QObject*> m_changed; // text boxes and lists the user edited since the display
     bool m_bEdited = false;   // anything at all edited since the display
     bool m_bDisplaying = false;

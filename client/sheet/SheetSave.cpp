@@ -8,20 +8,22 @@
 #include "CellEditor.h"
 #include "Characters.h"
 #include "CriticalError.h"
+#include "CurrentCharacter.h"
 #include "Numbers.h"
 #include "Prompts.h"
 #include "Protocol.h"
 #include "Records.h"
 #include "RequestCycle.h"
 #include "Session.h"
+#include "SheetFields.h"
 #include "SheetViews.h"
 #include "SkillTraining.h"
 
-#include <QCheckBox>
+#include <algorithm>
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QRadioButton>
 #include <utility>
 #include <vector>
 
@@ -65,16 +67,11 @@ void CharacterSheet::AddComboField(Fields& fields, const QString& strKey, QCombo
         fields.emplace_back(strKey, QString::number(cmbBox->currentIndex()));
 }
 
-void CharacterSheet::AddCheckField(Fields& fields, const QString& strKey, QCheckBox* chkBox) {
-    fields.emplace_back(strKey, chkBox->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
-}
-
 bool CharacterSheet::SaveCharChanges() {
     // The value still in the skill grid's editor is part of the save (a key saves while it is
     // open); a value the grid refuses keeps the save back with the editor open.
     if (!m_pTraining->Editor().Commit())
         return false;
-    RequestCycle& cycle = m_session.cycle;
     // The record saved is the one on the sheet, even when the tree's selection has moved on.
     const QString strSelected = QString::number(iCurDisplayCharID);
     const ActingLogin acting = ChooseActingCharacter(m_session, m_roster, m_login, strSelected);
@@ -83,51 +80,42 @@ bool CharacterSheet::SaveCharChanges() {
 
     // Gathered whole before anything is sent: a failure stops the save, so half an edit is
     // never stored.
-    Fields fields;
+    Request request{zorv::OpSaveChar};
+    request.strCharName = acting.strCharName;
+    request.strPass = acting.strPass;
+    request.head = {{QStringLiteral("charid"), acting.strCharID.trimmed()},
+                    {QLatin1String(zorv::kSaveTarget), strSelected.trimmed()}};
+    Fields& fields = request.fields;
     try {
-        fields.emplace_back(QStringLiteral("charid"), acting.strCharID.trimmed());
-        fields.emplace_back(QStringLiteral("updateid"), strSelected.trimmed());
-        fields.emplace_back(QStringLiteral("msgid"), QString::number(zorv::OpSaveChar));
-        AddTextField(fields, QStringLiteral("NAME"), m_v.txtName);
-        AddTextField(fields, QStringLiteral("LEVEL"), m_v.txtLevel, true);
-        AddTextField(fields, QStringLiteral("CLASS"), m_v.txtClass);
-        AddComboField(fields, QStringLiteral("RACE"), m_v.cmbRace);
-        AddComboField(fields, QStringLiteral("RANK"), m_v.cmbRank);
-        AddComboField(fields, QStringLiteral("SEX"), m_v.cmbSex);
-        fields.emplace_back(QStringLiteral("ISMULE"), m_v.optMuleYes->isChecked()
-                                                          ? QStringLiteral("1")
-                                                          : QStringLiteral("0"));
-        AddTextField(fields, QStringLiteral("MULEFOR"), m_v.txtMuleFor);
-        AddTextField(fields, QStringLiteral("LSAT"), m_v.txtLifestone);
-        AddTextField(fields, QStringLiteral("TIEDTO"), m_v.txtTieTo);
-        AddTextField(fields, QStringLiteral("BIO"), m_v.txtBio);
-        AddTextField(fields, QStringLiteral("NUMFOLLOWERS"), m_v.txtNumFollowers, true);
-        fields.emplace_back(QStringLiteral("SKILLS"), m_pTraining->UpdateSkills());
-        AddTextField(fields, QStringLiteral("REALNAME"), m_v.txtRealName);
-        AddTextField(fields, QStringLiteral("CITYSTATE"), m_v.txtCityState);
-        AddTextField(fields, QStringLiteral("MISCINFO"), m_v.txtMiscRL);
-        AddTextField(fields, QStringLiteral("EMAIL"), m_v.txtEmail);
-        AddTextField(fields, QStringLiteral("ICQ"), m_v.txtICQ);
-        AddCheckField(fields, QStringLiteral("ISPK"), m_v.chkPK);
-        AddCheckField(fields, QStringLiteral("ISRESCUE"), m_v.chkRescue);
-        AddCheckField(fields, QStringLiteral("ISPRIVATE"), m_v.chkPrivate);
-        AddCheckField(fields, QStringLiteral("CAN_SUMMON"), m_v.chkCanSummon);
-        AddTextField(fields, QStringLiteral("MAIN_CHAR"), m_v.txtMainName);
-        AddTextField(fields, QStringLiteral("ADMIN_ONLY"), m_v.txtAwards);
+        // In the order the save carries its fields, whatever the order of the sheet's table.
+        for (zorv::RecordField field : zorv::kSaveOrder) {
+            auto found = std::find_if(m_fields.begin(), m_fields.end(),
+                                      [field](const SheetField& row) { return row.field == field; });
+            if (found == m_fields.end())
+                continue;
+            const SheetField& row = *found;
+            const zorv::RecordFieldInfo& info = zorv::FieldInfo(field);
+            const QString strKey = QString::fromLatin1(info.szSaveKey);
+            if (info.kind == zorv::RecordKind::Skills)
+                fields.emplace_back(strKey, m_pTraining->UpdateSkills());
+            else if (auto* pCombo = qobject_cast<QComboBox*>(row.pControl))
+                AddComboField(fields, strKey, pCombo);
+            else if (auto* pButton = qobject_cast<QAbstractButton*>(row.pControl))
+                fields.emplace_back(strKey, pButton->isChecked() ? QStringLiteral("1")
+                                                                 : QStringLiteral("0"));
+            else
+                AddTextField(fields, strKey, row.pControl, info.kind == zorv::RecordKind::Number);
+        }
         // The record as it was shown: the server refuses the save if someone saved it since.
         if (!strCurRevision.isEmpty())
-            fields.emplace_back(QStringLiteral("revision"), strCurRevision);
+            fields.emplace_back(QLatin1String(zorv::kSaveRevision), strCurRevision);
     } catch (...) {
         ReportCriticalError(m_session.prompts, QStringLiteral("SaveCharChanges"),
                             std::current_exception());
         return false;
     }
 
-    cycle.PrepareConnection(acting.strCharName, acting.strPass);
-    for (const auto& [strKey, strValue] : fields)
-        cycle.HTTP.AddPostData(strKey, strValue);
-    cycle.iCurrentOp = zorv::OpSaveChar;
-    cycle.Send();
+    m_session.cycle.StartOperation(request);
     return true;
 }
 
@@ -135,15 +123,15 @@ void CharacterSheet::SaveReply() {
     m_session.prompts.Inform(
         QStringLiteral("The character's information has been updated.  If you changed the name "
                        "of the character you are logged in as, you'll have to login again."));
-    ClearEdits(); // stored: the reload below shows them as the server keeps them
-    m_session.cycle.bWaitForOp = false; // a save made before leaving the sheet is done
-    m_tree.GetCharInfo();
+    ClearEdits();              // stored: the reload below shows them as the server keeps them
+    m_session.cycle.EndWait(); // a save made before leaving the sheet is done
+    m_session.objCurrentChar->Reload();
 }
 
-bool CharacterSheet::StaleSave(qint16 iCode) {
-    if (iCode != zorv::CodeSaveStale)
+bool CharacterSheet::StaleSave(const Reply& reply) {
+    if (reply.iCode != zorv::CodeSaveStale)
         return false;
-    QString strPayload = m_session.cycle.HTTP.strHTTPData;
+    QString strPayload = reply.strPayload;
     strPayload.truncate(strPayload.indexOf(QLatin1String(zorv::kStopMarker)));
     const zorv::Fields who = zorv::UnescapedFields(strPayload.toLatin1().toStdString());
     const QString strEditor = who.empty() ? QString() : QString::fromLatin1(who[0].c_str());
@@ -157,7 +145,7 @@ bool CharacterSheet::StaleSave(qint16 iCode) {
     // The character the question names: when the save was made on the way to another node, the
     // tree's selection has moved on already.
     if (m_session.prompts.Confirm(strText, Prompts::Icon::Exclamation))
-        m_tree.ShowCharacter(iCurDisplayCharID);
+        m_session.objCurrentChar->Load(iCurDisplayCharID);
     return true;
 }
 
@@ -177,7 +165,7 @@ bool CharacterSheet::MayLeave() {
         const bool bDone = m_session.cycle.StartAndWait([&] {
             bSent = SaveCharChanges();
             if (!bSent)
-                m_session.cycle.bWaitForOp = false;
+                m_session.cycle.EndWait();
         });
         // Only a save the server took lets the user go on; a refusal keeps the edits here.
         return bSent && bDone && !m_bEdited;

@@ -43,7 +43,7 @@ struct Client : TestClient {
         bLoggedIn = QTest::qWaitFor([&] { return window->sheet().iCurDisplayCharID != 0; }, 20000);
     }
     AdminOperations& Admin() { return window->admin(); }
-    QString PostData() { return window->cycle().HTTP.strPostData; }
+    QString PostData() { return window->cycle().Exchange().strPostData; }
     // The set-up dialog, filled and confirmed.
     void QueueSetup(const QString& strGuild, const QString& strPassword, bool bReset) {
         prompts->dialogs << [=](QDialog& dlg) {
@@ -513,7 +513,7 @@ void tst_admin::historyTabsAndUndo() {
     once = QObject::connect(&c.window->sheet(), &CharacterSheet::Displayed, [&] {
         QObject::disconnect(once);
         QTimer::singleShot(0, [&] {
-            iAsked = c.window->cycle().iCurrentOp;
+            iAsked = c.window->cycle().CurrentOp();
             c.window->allegiance().FindInTree("Dara Whitmoor");
         });
     });

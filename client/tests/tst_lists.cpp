@@ -194,7 +194,7 @@ void tst_lists::listsAndSearchAgainstTheServer() {
     v.grdSearchSkill->Model().SetText(0, 1, "999");
     v.grdSearchSkill->Model().SetText(10, 1, "800");
     QVERIFY(c.Refresh(v.cmdSearch, v.grdSearch));
-    QVERIFY(c.window->cycle().HTTP.strPostData.endsWith("&race=3&rank=0&skillsearch=1,999!11,800"));
+    QVERIFY(c.window->cycle().Exchange().strPostData.endsWith("&race=3&rank=0&skillsearch=1,999!11,800"));
     QCOMPARE(Column(v.grdSearch, 0), QStringList{"Brenna Ashvale"});
     const QStringList found = Row(v.grdSearch, "Brenna Ashvale");
     QCOMPARE(found.value(1), QStringLiteral("71"));
@@ -223,7 +223,7 @@ void tst_lists::searchRequest() {
         defaults << QString::number(iRow) + ",0";
     QCOMPARE(search.SkillCriteria(), defaults.join('!'));
     search.Search();
-    QVERIFY(c.window->cycle().HTTP.strPostData.endsWith("&msgid=116&race=0&rank=0&skillsearch=" +
+    QVERIFY(c.window->cycle().Exchange().strPostData.endsWith("&msgid=116&race=0&rank=0&skillsearch=" +
                                                         defaults.join('!')));
     QCOMPARE(c.window->stsStatusBar().Panel(RequestCycle::kPanelOp), QStringLiteral("Searching"));
 
@@ -236,7 +236,7 @@ void tst_lists::searchRequest() {
     v.cmbSearchRace->setCurrentIndex(3);
     v.cmbSearchRank->setCurrentIndex(7);
     search.Search();
-    QVERIFY(c.window->cycle().HTTP.strPostData.endsWith("&msgid=116&race=3&rank=7"));
+    QVERIFY(c.window->cycle().Exchange().strPostData.endsWith("&msgid=116&race=3&rank=7"));
 
     // Typing works as in the sheet's grid and never touches the catalogue; 1,5 and a value
     // beyond 16 bits are refused.
@@ -269,7 +269,7 @@ void tst_lists::searchRequest() {
     pEdit->setText("12.5");
     v.cmdSearch->click();
     QVERIFY(!search.Editor().IsOpen());
-    QVERIFY(c.window->cycle().HTTP.strPostData.endsWith("&skillsearch=17,12.5"));
+    QVERIFY(c.window->cycle().Exchange().strPostData.endsWith("&skillsearch=17,12.5"));
     QCOMPARE(pGrid->model()->index(16, 1).data(Qt::ToolTipRole).toString(),
              QStringLiteral("The server takes whole numbers only: '12.5' will be refused."));
 
@@ -328,13 +328,13 @@ void tst_lists::sortingAndJumping() {
     QCOMPARE(
         c.window->allegiance().MainModel().Key(c.window->allegiance().MainModel().Highlighted()),
         QStringLiteral("Char1"));
-    QVERIFY(c.window->cycle().HTTP.strPostData.endsWith("&msgid=107&getcharid=1"));
+    QVERIFY(c.window->cycle().Exchange().strPostData.endsWith("&msgid=107&getcharid=1"));
     QTRY_COMPARE(TabKey(v.tabMainTab, v.tabMainTab->currentIndex()),
                  QStringLiteral("Allegiance Tree"));
     pPortal->Model().SetRows({{"Nobody", "1", "", ""}});
-    const QString strBefore = c.window->cycle().HTTP.strPostData;
+    const QString strBefore = c.window->cycle().Exchange().strPostData;
     emit pPortal->doubleClicked(pPortal->model()->index(0, 0));
-    QCOMPARE(c.window->cycle().HTTP.strPostData, strBefore);
+    QCOMPARE(c.window->cycle().Exchange().strPostData, strBefore);
 }
 
 void tst_lists::csvExport() {

@@ -47,7 +47,7 @@ struct WaitWatchdog {
         timer.setSingleShot(true);
         QObject::connect(&timer, &QTimer::timeout, [this, &cycle] {
             bFired = true;
-            cycle.bWaitForOp = false;
+            cycle.EndWait();
         });
         timer.start(20000);
     }
@@ -321,8 +321,8 @@ void tst_login::cancelledLoginKeepsRunning() {
     c.ExpectLoginDialogCancelled();
     c.window->Start();
     QVERIFY(c.window->isVisible());
-    QCOMPARE(c.window->cycle().iCurrentOp, qint16(0));
-    QCOMPARE(c.window->cycle().HTTP.wskData, nullptr);
+    QCOMPARE(c.window->cycle().CurrentOp(), qint16(0));
+    QCOMPARE(c.window->cycle().Exchange().wskData, nullptr);
     QCOMPARE(c.window->cycle().timerTimeout.interval(), 30000); // the settings still apply
     c.window->mnuFileExit_Click();
     QVERIFY(!c.window->isVisible());
@@ -358,7 +358,7 @@ void tst_login::failedTreeDownloadEndsTheLoginWait() {
     peer.queuedReplies << LoginReply("0.3|3|Ann|1|Guild|0|") << ScriptedPeer::Reply("998", "");
     c.window->Start();
     QTRY_COMPARE(c.prompts->shown.size(), 1);
-    QTRY_VERIFY(!c.window->cycle().bWaitForOp);
+    QTRY_VERIFY(!c.window->cycle().IsWaiting());
     QVERIFY2(!watchdog.bFired, "the login kept waiting after its tree download failed");
     QCOMPARE(c.prompts->shown[0].strTitle, QStringLiteral("ZORV Error #998"));
     QCOMPARE(peer.Connections(), 2); // no record is asked for without a tree
@@ -402,7 +402,7 @@ void tst_login::closingDuringTheTreeWait() {
     WaitWatchdog watchdog(c->window->cycle());
     c->window->Start();
     QTRY_VERIFY(!c->window->isVisible());
-    QTRY_VERIFY(!c->window->cycle().bWaitForOp);
+    QTRY_VERIFY(!c->window->cycle().IsWaiting());
     QVERIFY2(!watchdog.bFired, "closing the window left the login waiting");
     watchdog.timer.stop();
     QTRY_VERIFY(!peer.Open(1));

@@ -96,7 +96,7 @@ struct Client : TestClient {
         };
     }
     // The request built last, as the exchange holds it until the next one.
-    QString PostData() { return Cycle().HTTP.strPostData; }
+    QString PostData() { return Cycle().Exchange().strPostData; }
 
     bool bLoggedIn = false;
     int nDisplays = 0;
@@ -150,7 +150,7 @@ void tst_operations::addVassal() {
     brenna.QueueLogin("Aldric Stormwind", QString());
     brenna.Ops().AddVassal();
     QCOMPARE(brenna.PostData(), strBefore);
-    QCOMPARE(brenna.Cycle().iCurrentOp, qint16(107));
+    QCOMPARE(brenna.Cycle().CurrentOp(), qint16(107));
     // Cancel in the name dialog sends nothing either.
     brenna.prompts->dialogs << [](QDialog& dlg) {
         static_cast<frmAddVassal&>(dlg).cmdCancel_Click();

@@ -719,7 +719,7 @@ void tst_sheet::savedRecordComesBackFromTheServer() {
           "&ISMULE=", "&MULEFOR=",  "&LSAT=",      "&TIEDTO=",     "&BIO=",       "&NUMFOLLOWERS=",
           "&SKILLS=", "&REALNAME=", "&CITYSTATE=", "&MISCINFO=",   "&EMAIL=",     "&ICQ=",
           "&ISPK=",   "&ISRESCUE=", "&ISPRIVATE=", "&CAN_SUMMON=", "&MAIN_CHAR=", "&ADMIN_ONLY="})
-        QVERIFY2(c.window->cycle().HTTP.strPostData.contains(szField), szField);
+        QVERIFY2(c.window->cycle().Exchange().strPostData.contains(szField), szField);
     QTRY_COMPARE_WITH_TIMEOUT(c.prompts->shown.size(), 1, 20000);
     QCOMPARE(c.prompts->shown[0].strTitle, Prompts::AppTitle());
 
@@ -756,8 +756,10 @@ void tst_sheet::savedRecordComesBackFromTheServer() {
     QCOMPARE(sheet.strCurRevision.toInt(), strRevision.toInt() + 1);
 
     // The fields the server computes, as it sends them.
-    const QStringList fields =
-        c.window->cycle().HTTP.strHTTPData.section("<STOP_HERE>", 0, 0).split(QLatin1Char('|'));
+    const QStringList fields = c.window->cycle()
+                                   .Exchange()
+                                   .strHTTPData.section("<STOP_HERE>", 0, 0)
+                                   .split(QLatin1Char('|'));
     QCOMPARE(fields.size(), 33);
     QCOMPARE(fields[0], QStringLiteral("2"));
     QCOMPARE(fields[4], QStringLiteral("1"));
@@ -1044,10 +1046,10 @@ void tst_sheet::historyRefusedIsAskedOncePerRecord() {
     QTRY_COMPARE(c.LastTitle(), QStringLiteral("ZORV Error #990"));
     c.peer.queuedReplies << ScriptedPeer::Reply("800", "");
     c.window->search().Search();
-    QTRY_COMPARE(c.window->cycle().iCurrentOp, qint16(zorv::OpSearch));
+    QTRY_COMPARE(c.window->cycle().CurrentOp(), qint16(zorv::OpSearch));
     QTRY_VERIFY(!c.window->cycle().IsBusy());
     QCoreApplication::processEvents(); // where a read would be asked for again
-    QCOMPARE(c.window->cycle().iCurrentOp, qint16(zorv::OpSearch));
+    QCOMPARE(c.window->cycle().CurrentOp(), qint16(zorv::OpSearch));
     QVERIFY(!c.window->cycle().IsBusy());
     QCOMPARE(c.prompts->shown.size(), 1);
 }

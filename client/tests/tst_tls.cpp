@@ -371,7 +371,7 @@ void tst_tls::exactBytesAndTimerOverTls() {
     cycle.strCurPassword = "pw1";
     QTemporaryDir dir;
     cycle.objKnownCertificates.SetFile(dir.filePath("certificates.ini"));
-    QSignalSpy results(&cycle.HTTP, &HTTPRequest::GotResults);
+    QSignalSpy results(&cycle.Exchange(), &HTTPRequest::GotResults);
 
     prompts.answers << Prompts::Answer::No;
     QVERIFY(!cycle.StartAndWait([&] { cycle.StartOperation(100, "Downloading Tree Info"); }));
@@ -394,7 +394,7 @@ void tst_tls::exactBytesAndTimerOverTls() {
     QCOMPARE(peer.requests.size(), 3);
     QCOMPARE(peer.requests[1], QByteArray()); // the connection the question ended
     QCOMPARE(peer.requests[2], request);
-    QCOMPARE(cycle.HTTP.strHTTPData, QStringLiteral("3|Ann|50|1|-1||0|0|0!;"));
+    QCOMPARE(cycle.Exchange().strHTTPData, QStringLiteral("3|Ann|50|1|-1||0|0|0!;"));
 
     cycle.StartOperation(100, "Downloading Tree Info");
     QTRY_COMPARE(results.size(), 2);
@@ -412,7 +412,7 @@ void tst_tls::exactBytesAndTimerOverTls() {
     cycle.StartOperation(100, "Downloading Tree Info");
     QTRY_COMPARE(results.size(), 3);
     QCOMPARE(prompts.texts.size(), 3); // the question, and no timeout message
-    QCOMPARE(cycle.HTTP.strHTTPData, QStringLiteral("3|Ann|50|1|-1||0|0|0!;"));
+    QCOMPARE(cycle.Exchange().strHTTPData, QStringLiteral("3|Ann|50|1|-1||0|0|0!;"));
 }
 
 void tst_tls::failedHandshakeIsReportedAtOnce() {

@@ -5,6 +5,7 @@
 #include "Characters.h"
 #include "FlatListModel.h"
 #include "Grid.h"
+#include "ListBoxes.h"
 #include "MainViews.h"
 #include "RequestCycle.h"
 #include "ScriptedPrompts.h"
@@ -20,12 +21,17 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QListView>
+#include <QListWidget>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeView>
+#include <algorithm>
+#include <map>
+#include <numeric>
+#include <random>
 
 namespace {
 
@@ -86,7 +92,7 @@ struct Client : TestClient {
     QTreeView* View() { return window->views().treTreeView; }
     QString CurrentKey() { return Model().Key(View()->currentIndex()); }
     // The last request's msgid is the awaited operation once the exchange is under way.
-    bool Waiting(qint16 op) { return window->cycle().iCurrentOp == op; }
+    bool Waiting(qint16 op) { return window->cycle().CurrentOp() == op; }
     // Refreshes and waits until the new tree is drawn.
     bool Refresh() {
         Tree().RefreshTree();
@@ -116,6 +122,8 @@ private slots:
     void findDialogAndSearch();
     void flatListSortAndJump();
     void chainOf32767();
+    void treeModelAgreesWithItsDefinition();
+    void setAsSelected();
 
 private:
     QByteArray m_guildDump;
@@ -130,7 +138,9 @@ void tst_tree::initTestCase() {
 }
 
 void tst_tree::init() {
-    if (QTest::currentTestFunction() == QByteArray("chainOf32767"))
+    const QByteArray slot = QTest::currentTestFunction();
+    if (slot == "chainOf32767" || slot == "treeModelAgreesWithItsDefinition" ||
+        slot == "setAsSelected")
         return;
     m_server = std::make_unique<ServerProcess>();
     QVERIFY(ServeDump(*m_server, m_guildDump));
@@ -199,7 +209,7 @@ void tst_tree::reselectionAfterRefresh() {
     TestClient other;
     other.LogIn(server.Address(), "ann", "welcome1");
     QTRY_VERIFY_WITH_TIMEOUT(other.window->objCharDB().Count() == 7, 20000);
-    QSignalSpy removed(&other.window->cycle().HTTP, &HTTPRequest::GotResults);
+    QSignalSpy removed(&other.window->cycle().Exchange(), &HTTPRequest::GotResults);
     other.prompts->ExpectOk(); // "The vassal has been successfully removed."
     other.window->cycle().StartOperation(102, QString(),
                                          {{"charid", "1"},
@@ -234,7 +244,7 @@ void tst_tree::findDialogAndSearch() {
     QCOMPARE(c.CurrentKey(), QStringLiteral("Char5"));
     QCOMPARE(c.Model().Key(c.Model().Highlighted()), QStringLiteral("Char5"));
     QVERIFY(c.View()->isExpanded(c.Model().IndexOfKey("Char2")));
-    QVERIFY(c.window->cycle().HTTP.strPostData.endsWith("&msgid=107&getcharid=5"));
+    QVERIFY(c.window->cycle().Exchange().strPostData.endsWith("&msgid=107&getcharid=5"));
 
     c.prompts->ExpectOk();
     c.Tree().FindInTree("Nobody");
@@ -246,7 +256,7 @@ void tst_tree::findDialogAndSearch() {
     c.View()->setCurrentIndex(bo);
     QTest::mouseClick(c.View()->viewport(), Qt::LeftButton, {}, c.View()->visualRect(bo).center());
     QVERIFY(!c.Model().Highlighted().isValid());
-    QVERIFY(c.window->cycle().HTTP.strPostData.endsWith("&msgid=107&getcharid=2"));
+    QVERIFY(c.window->cycle().Exchange().strPostData.endsWith("&msgid=107&getcharid=2"));
 }
 
 void tst_tree::collapseThenExpand() {
@@ -306,7 +316,7 @@ void tst_tree::flatListSortAndJump() {
     emit pGrid->doubleClicked(danCell);
     QCOMPARE(c.CurrentKey(), QStringLiteral("Char7"));
     QCOMPARE(c.Model().Key(c.Model().Highlighted()), QStringLiteral("Char7"));
-    QVERIFY(c.window->cycle().HTTP.strPostData.endsWith("&msgid=107&getcharid=7"));
+    QVERIFY(c.window->cycle().Exchange().strPostData.endsWith("&msgid=107&getcharid=7"));
     QCOMPARE(c.window->views().tabMainTab->currentIndex(), 1);
     QTRY_COMPARE(c.window->views().tabMainTab->currentIndex(), 0);
 }
@@ -332,7 +342,7 @@ void tst_tree::chainOf32767() {
     QString strDeepest = roster.Item("Char32767")->strName;
     c.Tree().FindInTree(strDeepest.toUpper());
     QCOMPARE(c.CurrentKey(), QStringLiteral("Char32767"));
-    QVERIFY(c.window->cycle().HTTP.strPostData.endsWith("&getcharid=32767"));
+    QVERIFY(c.window->cycle().Exchange().strPostData.endsWith("&getcharid=32767"));
 
     // Shown on screen, the view lays out the thousand open generations and scrolls down to the
     // deepest row it shows (its text is cut: the column keeps the view's width).
@@ -347,6 +357,143 @@ void tst_tree::chainOf32767() {
     c.Tree().mnuTreeOpCollapseAll();
     QVERIFY(!c.View()->isExpanded(c.Model().IndexOfKey("Char1")));
     QCOMPARE(c.View()->visualRect(deepestOpen), QRect());
+}
+
+namespace {
+
+// The tree a model must show, worked out the plain way: the records whose patron is the start id
+// at the top, in roster order; below each node its listed vassals in list order, except a
+// missing one and one placed already (a top-level one included). For each placed position: its
+// parent's position (-1 at the top) and its row.
+std::map<int, std::pair<int, int>> PlainTree(const Characters& roster, qint16 idStart,
+                                             std::vector<int>& tops) {
+    std::map<int, std::pair<int, int>> placed;
+    tops.clear();
+    for (int i = 0; i < roster.Count(); ++i)
+        if (roster.At(i).nPatronID == idStart) {
+            placed[i] = {-1, int(tops.size())};
+            tops.push_back(i);
+        }
+    for (int iTop : tops) {
+        std::vector<int> pending{iTop};
+        while (!pending.empty()) {
+            const int iNode = pending.back();
+            pending.pop_back();
+            int nRow = 0;
+            for (int iVassal : roster.VassalIndexes(iNode)) {
+                if (iVassal < 0 || placed.count(iVassal))
+                    continue;
+                placed[iVassal] = {iNode, nRow++};
+                pending.push_back(iVassal);
+            }
+        }
+    }
+    return placed;
+}
+
+// The same tree read back through the model's own interface, as a view reads it.
+void ModelTree(const AllegianceModel& model, const QModelIndex& parent,
+               std::map<int, std::pair<int, int>>& seen, QStringList& problems) {
+    for (int iRow = 0; iRow < model.rowCount(parent); ++iRow) {
+        const QModelIndex child = model.index(iRow, 0, parent);
+        const int iNode = int(child.internalId());
+        if (child.row() != iRow || model.parent(child) != parent)
+            problems << QStringLiteral("node %1 does not lead back to its parent").arg(iNode);
+        if (seen.count(iNode)) {
+            problems << QStringLiteral("node %1 shown twice").arg(iNode);
+            continue;
+        }
+        seen[iNode] = {parent.isValid() ? int(parent.internalId()) : -1, iRow};
+        ModelTree(model, child, seen, problems);
+    }
+}
+
+} // namespace
+
+void tst_tree::treeModelAgreesWithItsDefinition() {
+    // Sound lists are shown as they stand, anything else node by node; either way the model
+    // must show exactly the tree its definition gives, for the whole allegiance and for a
+    // character's own branch, and find, count and place every node as a view asks.
+    std::mt19937 random(612);
+    int nFromLists = 0;
+    for (int nCase = 0; nCase < 400; ++nCase) {
+        const int nRecords = 1 + int(random() % 30);
+        std::vector<int> patrons(std::size_t(nRecords) + 1, -1);
+        std::vector<QStringList> lists(std::size_t(nRecords) + 1);
+        for (int id = 1; id <= nRecords; ++id) {
+            const unsigned uKind = random() % 20;
+            if (uKind < 3) // a monarch
+                continue;
+            patrons[std::size_t(id)] = uKind == 3 ? 99 : 1 + int(random() % unsigned(nRecords));
+        }
+        for (int id = 1; id <= nRecords; ++id) {
+            const int iPatron = patrons[std::size_t(id)];
+            if (iPatron < 1 || iPatron > nRecords || iPatron == id)
+                continue;
+            if (random() % 25 != 0) // now and then a patron does not list a vassal
+                lists[std::size_t(iPatron)] << QString::number(id);
+            if (random() % 40 == 0) // or a second patron lists it too
+                lists[std::size_t(1 + random() % unsigned(nRecords))] << QString::number(id);
+        }
+        // Roster order is not id order.
+        std::vector<int> order(static_cast<std::size_t>(nRecords));
+        std::iota(order.begin(), order.end(), 1);
+        std::shuffle(order.begin(), order.end(), random);
+        Characters roster;
+        for (int id : order)
+            roster.Add(qint16(id), QStringLiteral("C%1").arg(id), 1, 0,
+                       qint16(patrons[std::size_t(id)]), lists[std::size_t(id)].join(','), 0, 0, 0,
+                       CharKey(qint16(id)));
+        if (random() % 10 == 0) // a record whose id is the main tree's start id
+            roster.Add(-1, "Minus", 1, 0, qint16(order[0]), QString::number(order[0]), 0, 0, 0,
+                       CharKey(-1));
+        for (qint16 idStart : {qint16(-1), qint16(order[0]),
+                               qint16(1 + random() % unsigned(nRecords)), qint16(99)}) {
+            AllegianceModel model(roster);
+            model.Generate(idStart);
+            std::vector<int> tops;
+            const auto want = PlainTree(roster, idStart, tops);
+            std::map<int, std::pair<int, int>> seen;
+            QStringList problems;
+            ModelTree(model, QModelIndex(), seen, problems);
+            const QByteArray context = QByteArray("case ") + QByteArray::number(nCase) + " from " +
+                                       QByteArray::number(idStart) + ": ";
+            QVERIFY2(problems.isEmpty(), context + problems.join("; ").toUtf8());
+            QVERIFY2(seen == want, context + "the shown tree is not the defined one");
+            QCOMPARE(model.Count(), int(want.size()));
+            for (int i = 0; i < roster.Count(); ++i) {
+                const QModelIndex found = model.IndexOfKey(CharKey(roster.At(i).nID));
+                QCOMPARE(found.isValid(), want.count(i) == 1);
+                if (!found.isValid())
+                    continue;
+                QCOMPARE(int(found.internalId()), i);
+                QCOMPARE(found.row(), want.at(i).second);
+                int nDepth = 0;
+                for (int p = want.at(i).first; p >= 0; p = want.at(p).first)
+                    ++nDepth;
+                QCOMPARE(model.Depth(found), nDepth);
+            }
+            nFromLists += roster.Sound();
+        }
+    }
+    QVERIFY(nFromLists > 200); // most cases are sound lists
+}
+
+void tst_tree::setAsSelected() {
+    QListWidget list;
+    list.setSelectionMode(QAbstractItemView::ExtendedSelection);
+    list.addItems({"Dagger", "dagger", "Sword", "Dagger"});
+    SetAsSelected(&list, "dagger");
+    QCOMPARE(list.selectedItems().size(), 1);
+    QCOMPARE(list.row(list.selectedItems().first()), 1);
+    QCOMPARE(list.currentRow(), 1);
+    SetAsSelected(&list, "Dagger");
+    QCOMPARE(list.selectedItems().size(), 2); // the first exact match only, added to the rest
+    QVERIFY(list.item(0)->isSelected() && !list.item(3)->isSelected());
+    QCOMPARE(list.currentRow(), 0); // and it becomes the current item
+    SetAsSelected(&list, "Spear");
+    QCOMPARE(list.selectedItems().size(), 2);
+    QCOMPARE(list.currentRow(), 0);
 }
 
 QTEST_MAIN(tst_tree)

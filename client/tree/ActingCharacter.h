@@ -18,6 +18,6 @@ struct ActingLogin {
 
 // Applies the rule to the character with id strTargetId and records in the request cycle whether
 // the request acts as someone else (so a wrong password there keeps the user's own login). The
-// caller passes strCharName and strPass on to PrepareConnection.
+// caller puts strCharName and strPass into its Request.
 ActingLogin ChooseActingCharacter(Session& session, const Characters& roster, frmLogin& login,
                                   const QString& strTargetId);

@@ -3,6 +3,7 @@
 #include "AllegianceModel.h"
 #include "Characters.h"
 #include "CriticalError.h"
+#include "CurrentCharacter.h"
 #include "FlatListModel.h"
 #include "FoundDelegate.h"
 #include "Prompts.h"
@@ -44,6 +45,12 @@ AllegianceView::AllegianceView(Session& session, Characters& roster,
     m_pTreeStyle = QStyleFactory::create(QStringLiteral("Windows"));
     if (m_pTreeStyle)
         m_pTreeStyle->setParent(this);
+    // The record shown is asked for through the current character; the tree's selection says
+    // which one a reload means, and the download is the tree's.
+    connect(session.objCurrentChar, &CurrentCharacter::LoadRequested, this,
+            &AllegianceView::ShowCharacter);
+    connect(session.objCurrentChar, &CurrentCharacter::ReloadRequested, this,
+            &AllegianceView::GetCharInfo);
     m_fitTimer.setSingleShot(true);
     connect(&m_fitTimer, &QTimer::timeout, this, &AllegianceView::FitColumns);
     for (QTreeView* pTree : {controls.treTreeView, controls.treImmediateTree}) {
@@ -128,8 +135,8 @@ void AllegianceView::RefreshTree() {
     });
 }
 
-void AllegianceView::ParseTreeData() {
-    QString strProblem = ParseTreePayload(m_session.cycle.HTTP.strHTTPData, m_roster);
+void AllegianceView::ParseTreeData(const QString& strPayload) {
+    QString strProblem = ParseTreePayload(strPayload, m_roster);
     if (!strProblem.isEmpty()) {
         m_pMain->Clear();
         m_pImmediate->Clear();

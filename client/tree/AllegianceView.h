@@ -56,7 +56,7 @@ public:
     void RefreshTree();
     // The refresh buttons: a new tree, once the shown character may be left.
     void cmdTreeRefresh_Click();
-    void ParseTreeData();
+    void ParseTreeData(const QString& strPayload);
     void GenerateTree(QTreeView* pTree, qint16 idStart);
     void FillFlatList();
     void GetCharInfo();

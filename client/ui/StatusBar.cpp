@@ -1,5 +1,6 @@
 #include "StatusBar.h"
 
+#include <QApplication>
 #include <QLabel>
 
 StatusBar::StatusBar(QWidget* pParent) : QStatusBar(pParent) {
@@ -23,6 +24,13 @@ void StatusBar::AddSpace(int iStretch) {
 void StatusBar::SetPanel(const QString& strKey, const QString& strText) {
     if (QLabel* pLabel = m_panels.value(strKey))
         pLabel->setText(strText);
+}
+
+void StatusBar::ShowBusy(bool bBusy) {
+    if (bBusy)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
 }
 
 QString StatusBar::Panel(const QString& strKey) const {

@@ -1,6 +1,7 @@
 #pragma once
 // The roster: the client's copy of the whole allegiance as the last tree download delivered
-// it, one Character per member, in payload order and keyed "Char" + id. The tree algorithms
+// it, one Character per member, in payload order and keyed "Char" + id. Nothing takes a member
+// out again: the roster changes only when the next download is read into it. The tree algorithms
 // here are iterative, so any shape up to 32767 members (one long chain included) is safe.
 #include <QHash>
 #include <QString>
@@ -54,8 +55,6 @@ public:
     const Character* Item(const QString& strKey) const;
     Character* Item(int iPosition);
     qint32 Count() const { return static_cast<qint32>(m_records.size()); }
-    void Remove(const QString& strKey);
-    void Remove(int iPosition);
     void Clear();
 
     qint16 GetID(const QString& strName) const;

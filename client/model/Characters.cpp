@@ -136,32 +136,6 @@ Character* Characters::Item(int iPosition) {
     return &m_records[static_cast<std::size_t>(iPosition - 1)];
 }
 
-void Characters::Remove(const QString& strKey) {
-    int i = IndexOf(strKey);
-    if (i >= 0)
-        Remove(i + 1);
-}
-
-void Characters::Remove(int iPosition) {
-    if (iPosition < 1 || iPosition > Count())
-        return;
-    int iGone = iPosition - 1;
-    m_records.erase(m_records.begin() + iGone);
-    auto Shift = [iGone](int& i) {
-        if (i == iGone)
-            i = -1;
-        else if (i > iGone)
-            --i;
-    };
-    for (int& i : m_byId)
-        Shift(i);
-    for (auto it = m_otherKeys.begin(); it != m_otherKeys.end();) {
-        Shift(it.value());
-        it = it.value() < 0 ? m_otherKeys.erase(it) : std::next(it);
-    }
-    Forget();
-}
-
 void Characters::Clear() {
     m_records.clear();
     std::fill(m_byId.begin(), m_byId.end(), -1);
