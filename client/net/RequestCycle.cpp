@@ -69,7 +69,10 @@ void RequestCycle::StartOperation(const Request& request) {
 void RequestCycle::StartOperation(qint16 msgid, const QString& strStatus,
                                   const std::vector<Field>& fields, const QString& strCharName,
                                   const QString& strPass) {
-    StartOperation(Request{msgid, strStatus, fields, {}, strCharName, strPass});
+    Request request(msgid, strStatus, fields);
+    request.strCharName = strCharName;
+    request.strPass = strPass;
+    StartOperation(request);
 }
 
 void RequestCycle::Send() {

@@ -20,6 +20,11 @@
 struct Request {
     using Field = std::pair<QString, QString>;
 
+    Request() = default;
+    explicit Request(qint16 iMsgId, QString strStatusText = QString(),
+                     std::vector<Field> operationFields = {})
+        : msgid(iMsgId), strStatus(std::move(strStatusText)), fields(std::move(operationFields)) {}
+
     qint16 msgid = 0;
     QString strStatus;         // the "Current Op" panel while it runs; empty leaves the panel
     std::vector<Field> fields; // after the msgid
