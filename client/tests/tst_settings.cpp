@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <tuple>
 
 namespace {
 
@@ -170,38 +171,21 @@ void tst_settings::playerSetupValidation_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("password");
     QTest::addColumn<QString>("message");
-    QTest::newRow("no address") << ""
-                                << "Ann"
-                                << "secret1"
-                                << "Please type in the address of the ZORV server";
-    QTest::newRow("no name") << "host/zorv"
-                             << ""
-                             << "secret1"
-                             << "Please type in your character's name";
-    QTest::newRow("no password") << "host/zorv"
-                                 << "Ann"
-                                 << ""
-                                 << "Please type in your password";
-    QTest::newRow("5") << "host/zorv"
-                       << "Ann"
-                       << "12345"
-                       << "Your password is too short!  It must be at least 6 characters long.";
-    QTest::newRow("6") << "host/zorv"
-                       << "Ann"
-                       << "123456"
-                       << "";
-    QTest::newRow("10") << "host/zorv"
-                        << "Ann"
-                        << "1234567890"
-                        << "";
-    QTest::newRow("11") << "host/zorv"
-                        << "Ann"
-                        << "12345678901"
-                        << "Your password is too long!  It can be at most 10 characters long.";
-    QTest::newRow("address first") << ""
-                                   << ""
-                                   << ""
-                                   << "Please type in the address of the ZORV server";
+    const QString strShort = "Your password is too short!  It must be at least 6 characters long.";
+    const QString strLong = "Your password is too long!  It can be at most 10 characters long.";
+    const QString strNoAddress = "Please type in the address of the ZORV server";
+    const std::tuple<const char*, const char*, const char*, const char*, QString> rows[] = {
+        {"no address", "", "Ann", "secret1", strNoAddress},
+        {"no name", "host/zorv", "", "secret1", "Please type in your character's name"},
+        {"no password", "host/zorv", "Ann", "", "Please type in your password"},
+        {"5", "host/zorv", "Ann", "12345", strShort},
+        {"6", "host/zorv", "Ann", "123456", ""},
+        {"10", "host/zorv", "Ann", "1234567890", ""},
+        {"11", "host/zorv", "Ann", "12345678901", strLong},
+        {"address first", "", "", "", strNoAddress}};
+    for (const auto& [szRow, szServer, szName, szPassword, strMessage] : rows)
+        QTest::newRow(szRow) << QString(szServer) << QString(szName) << QString(szPassword)
+                             << strMessage;
 }
 
 void tst_settings::playerSetupValidation() {
@@ -378,52 +362,31 @@ void tst_settings::serverSetupValidation_data() {
     QTest::addColumn<bool>("rescue");
     QTest::addColumn<QString>("squad");
     QTest::addColumn<QString>("message");
-    const QString ok;
-    QTest::newRow("1 guild") << true << ""
-                             << "secret1"
-                             << "secret1" << false << ""
-                             << "You must enter your guild's name!";
-    QTest::newRow("2 default") << true << "G"
-                               << ""
-                               << "" << false << ""
-                               << "You must enter the default password for your server!";
-    QTest::newRow("3 confirm") << false << "G"
-                               << "secret1"
-                               << "" << false << ""
-                               << "You must confirm the password you entered for the default "
-                                  "password!";
-    QTest::newRow("4 mismatch") << true << "G"
-                                << "secret1"
-                                << "secret2" << false << ""
-                                << "The confirmation password does not match the password you "
-                                   "entered!";
-    QTest::newRow("4 exact case") << true << "G"
-                                  << "secret1"
-                                  << "Secret1" << false << ""
-                                  << "The confirmation password does not match the password you "
-                                     "entered!";
-    QTest::newRow("5 short") << true << "G"
-                             << "12345"
-                             << "12345" << false << ""
-                             << "Your password is too short!  It must be at least 6 characters "
-                                "long.";
-    QTest::newRow("6 long") << true << "G"
-                            << "12345678901"
-                            << "12345678901" << false << ""
-                            << "Your password is too long!  It can be at most 10 characters long.";
-    QTest::newRow("7 squad") << true << "G"
-                             << "secret1"
-                             << "secret1" << true << ""
-                             << "You must specify the name of your rescue squad!";
-    QTest::newRow("new server ok") << true << "G"
-                                   << "123456"
-                                   << "123456" << true << "Watch" << ok;
-    QTest::newRow("change without password") << false << "G"
-                                             << ""
-                                             << "" << false << "" << ok;
-    QTest::newRow("10 chars") << false << "G"
-                              << "1234567890"
-                              << "1234567890" << false << "" << ok;
+    const QString strMismatch =
+        "The confirmation password does not match the password you entered!";
+    const std::tuple<const char*, bool, const char*, const char*, const char*, bool, const char*,
+                     QString>
+        rows[] = {{"1 guild", true, "", "secret1", "secret1", false, "",
+                   "You must enter your guild's name!"},
+                  {"2 default", true, "G", "", "", false, "",
+                   "You must enter the default password for your server!"},
+                  {"3 confirm", false, "G", "secret1", "", false, "",
+                   "You must confirm the password you entered for the default password!"},
+                  {"4 mismatch", true, "G", "secret1", "secret2", false, "", strMismatch},
+                  {"4 exact case", true, "G", "secret1", "Secret1", false, "", strMismatch},
+                  {"5 short", true, "G", "12345", "12345", false, "",
+                   "Your password is too short!  It must be at least 6 characters long."},
+                  {"6 long", true, "G", "12345678901", "12345678901", false, "",
+                   "Your password is too long!  It can be at most 10 characters long."},
+                  {"7 squad", true, "G", "secret1", "secret1", true, "",
+                   "You must specify the name of your rescue squad!"},
+                  {"new server ok", true, "G", "123456", "123456", true, "Watch", ""},
+                  {"change without password", false, "G", "", "", false, "", ""},
+                  {"10 chars", false, "G", "1234567890", "1234567890", false, "", ""}};
+    for (const auto& [szRow, bNew, szGuild, szPassword, szConfirm, bRescue, szSquad, strMessage] :
+         rows)
+        QTest::newRow(szRow) << bNew << QString(szGuild) << QString(szPassword)
+                             << QString(szConfirm) << bRescue << QString(szSquad) << strMessage;
 }
 
 void tst_settings::serverSetupValidation() {

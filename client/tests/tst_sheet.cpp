@@ -1,25 +1,17 @@
-// The character sheet: the display of a record played by the scripted peer, rank titles, the
-// training lists and the skill string, the value grid driven by keys, the save's exact request
-// under the acting-character rule, the question before unsaved edits are left, and a record
-// saved to a real zorv-server and read back.
-#include "AllegianceModel.h"
-#include "AllegianceView.h"
+// The character sheet as it shows a record: the display of a record played by the scripted peer,
+// rank titles, the training lists and the skill string, the value grid driven by keys, the name
+// searches and text limits, and the selection that asks for a record once it rests. Saving is
+// tst_sheet_save.cpp.
 #include "CellEditor.h"
-#include "CharacterSheet.h"
-#include "Characters.h"
 #include "Grid.h"
-#include "MainViews.h"
 #include "Protocol.h"
 #include "RankTitles.h"
 #include "RequestCycle.h"
-#include "ScriptedPeer.h"
-#include "ServerProcess.h"
+#include "SheetClient.h"
 #include "SkillCatalogue.h"
 #include "SkillSearch.h"
 #include "SkillTraining.h"
-#include "TestClient.h"
 #include "frmFindChar.h"
-#include "frmLogin.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -30,109 +22,8 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QRadioButton>
-#include <QRegularExpression>
-#include <QSignalSpy>
-#include <QTreeView>
-#include <functional>
-#include <tuple>
 
-namespace {
-
-// Ann (1) is a monarch with Bo (2), who has Cy (3); Dan (4) is another monarch with Eve (5).
-const QByteArray kTree = ScriptedPeer::Reply("800", "1|Ann|50|2|-1|2|0|0|0!;2|Bo|40|1|1|3|0|0|0!;"
-                                                    "3|Cy|30|1|2||0|0|0!;4|Dan|20|1|-1|5|0|0|0!;"
-                                                    "5|Eve|10|1|4||0|0|0!;");
-
-// A character record as operation 107 answers it: 33 fields, the given ones set, the others plain.
-QByteArray Record(int id, std::map<int, QByteArray> fields = {}) {
-    QList<QByteArray> all(33);
-    all[0] = QByteArray::number(id);
-    all[1] = QList<QByteArray>{"", "Ann", "Bo", "Cy", "Dan", "Eve"}.value(id, "Nobody");
-    all[2] = "30";
-    all[3] = "1";
-    all[9] = "1";
-    all[10] = "1";
-    all[11] = "0";
-    all[22] = "4";
-    all[23] = "2026-12-01 10:00";
-    all[31] = "1";
-    for (const auto& [i, value] : fields)
-        all[i] = value;
-    return ScriptedPeer::Reply("800", all.join('|'));
-}
-
-// The body of a request as the peer received it.
-QByteArray Body(const QByteArray& request) {
-    return request.mid(request.indexOf("\r\n\r\n") + 4).chopped(2);
-}
-
-// A client logged in to the scripted peer, as Bo (a member) unless told otherwise, showing its
-// own record.
-struct SheetClient : TestClient {
-    explicit SheetClient(QByteArray loginFields = "0.3|2|Bo|1|Guild|1|Watch",
-                         QByteArray own = Record(2)) {
-        peer.queuedReplies << ScriptedPeer::Reply("800", loginFields) << kTree << own;
-        LogIn(peer.Address() + "/zorv", "Bo", "secret1");
-    }
-    bool Shown(qint16 id) {
-        return QTest::qWaitFor([&] { return Sheet().iCurDisplayCharID == id; }, 10000);
-    }
-    SheetViews& V() { return window->views().sheet; }
-    CharacterSheet& Sheet() { return window->sheet(); }
-    // Clicks a character's node as the user does, with its record queued.
-    void Click(qint16 id, const QByteArray& record) {
-        peer.queuedReplies << record;
-        QTreeView* pTree = window->views().treTreeView;
-        QModelIndex node = window->allegiance().MainModel().IndexOfKey(CharKey(id));
-        pTree->setCurrentIndex(node);
-        emit pTree->clicked(node);
-    }
-    // Types into a line box as the user does, replacing its text (Latin-1 letters are put in
-    // whole, as a paste would).
-    static void Type(QLineEdit* pEdit, const QString& strText) {
-        pEdit->selectAll();
-        QTest::keyClick(pEdit, Qt::Key_Delete);
-        for (QChar ch : strText) {
-            if (ch.unicode() < 0x80) {
-                QTest::keyClicks(pEdit, QString(ch));
-            } else {
-                pEdit->insert(QString(ch));
-                emit pEdit->textEdited(pEdit->text());
-            }
-        }
-    }
-    // The request the save sent, once it arrived; the reload after it gets `stored`.
-    // `sent` runs at once after the save is sent, before any reply.
-    QByteArray SaveBody(const QByteArray& stored, const std::function<void()>& sent = {}) {
-        const int i = peer.Connections();
-        peer.queuedReplies << ScriptedPeer::Reply("800", "") << stored;
-        prompts->ExpectOk(); // the save's confirmation
-        Sheet().SaveCharChanges();
-        if (sent)
-            sent();
-        [&] { QTRY_VERIFY(peer.RequestComplete(i)); }();
-        return Body(peer.Request(i));
-    }
-
-    ScriptedPeer peer;
-};
-
-QStringList Items(const QListWidget* pList) {
-    QStringList items;
-    for (int i = 0; i < pList->count(); ++i)
-        items << pList->item(i)->text();
-    return items;
-}
-
-QStringList Selected(const QListWidget* pList) {
-    QStringList items;
-    for (int i = 0; i < pList->count(); ++i)
-        if (pList->item(i)->isSelected())
-            items << pList->item(i)->text();
-    return items;
-}
-
-} // namespace
+using namespace sheet_test;
 
 class tst_sheet final : public QObject {
     Q_OBJECT
@@ -145,39 +36,15 @@ private slots:
     void skillListsAndMoves();
     void racialSkillsOnARaceChange();
     void gridEditingByKeys();
-    void saveRequestBody();
-    void actingCharacter();
-    void unsavedEditsAreAskedFor();
     void keyboardSelectionShowsTheRecordOnceItRests();
-    void savedRecordComesBackFromTheServer();
     void nameSearchesTextLimitsAndTabs();
-    void staleSaveBetweenTwoClients();
     void keysActOnTheValueBeingTyped();
-    void staleSaveAnsweredYesLoadsTheNamedCharacter();
-    void everyWayOffTheSheetAsksFirst();
-    void treeReplyWhileTheQuestionIsOpen();
     void historyRefusedIsAskedOncePerRecord();
 };
 
 void tst_sheet::titles() {
-    const QStringList aluvianMale = RankTitles("1", "1");
-    QCOMPARE(aluvianMale.size(), 11);
-    QCOMPARE(aluvianMale[0], QStringLiteral("Unknown"));
-    QCOMPARE(aluvianMale[2], QStringLiteral("Baronet(2)"));
-    struct Column {
-        const char *szRace, *szSex, *sz3, *sz7, *sz9, *sz10;
-    };
-    for (const Column& c :
-         {Column{"1", "1", "Baron (3)", "Duke (7)", "King (9)", "High King (10)"},
-          Column{"1", "2", "Baroness (3)", "Duchess (7)", "Queen (9)", "High Queen (10)"},
-          Column{"2", "1", "Maulan (3)", "Mushir (7)", "Malik (9)", "Sultan (10)"},
-          Column{"2", "2", "Maulana (3)", "Mushira (7)", "Malika (9)", "Sultana (10)"},
-          Column{"3", "1", "Nan-chueh (3)", "Kou (7)", "Ou (9)", "Koutei (10)"},
-          Column{"3", "2", "Nan-chueh (3)", "Kou (7)", "Jo-ou (9)", "Koutei (10)"}}) {
-        const QStringList list = RankTitles(c.szRace, c.szSex);
-        QCOMPARE(list.mid(3, 1) + list.mid(7, 1) + list.mid(9, 2),
-                 (QStringList{c.sz3, c.sz7, c.sz9, c.sz10}));
-    }
+    // Each list leads with "Unknown"; the display below shows a title from another race's list.
+    QCOMPARE(RankTitles("1", "1").mid(0, 3), (QStringList{"Unknown", "Yeoman (1)", "Baronet(2)"}));
     // Unknown race or sex reads as Aluvian or male; values no list holds leave "Unknown" alone.
     QCOMPARE(RankTitles("0", "2")[9], QStringLiteral("Queen (9)"));
     QCOMPARE(RankTitles("", "2")[9], QStringLiteral("Queen (9)"));
@@ -194,34 +61,12 @@ void tst_sheet::titles() {
 
 void tst_sheet::displayFillsEveryControl() {
     // Bo's stated 3 followers against the 1 (Cy) in the tree.
-    SheetClient c("0.3|2|Bo|1|Guild|1|Watch", Record(2, {{1, "J\xF6rg (pipe) Bo"},
-                                                         {2, "45"},
-                                                         {3, "7"},
-                                                         {6, "3"},
-                                                         {8, "Archer"},
-                                                         {9, "2"},
-                                                         {10, "2"},
-                                                         {11, "1"},
-                                                         {12, "Ann"},
-                                                         {13, "Town"},
-                                                         {14, "Hill"},
-                                                         {15, "a(pipe)b(amp)c(end)d"},
-                                                         {16, "19,3,150!8,1,10"},
-                                                         {17, "Real"},
-                                                         {18, "City, ST"},
-                                                         {19, "Misc"},
-                                                         {20, "j@example.org"},
-                                                         {21, "12345"},
-                                                         {23, "2026-11-30 09:15"},
-                                                         {24, "Ann"},
-                                                         {25, "Bo > Ann"},
-                                                         {26, "1.0"},
-                                                         {27, " 1"},
-                                                         {28, "yes"},
-                                                         {29, "2"},
-                                                         {30, "Main"},
-                                                         {31, "3"},
-                                                         {32, "Medal"}}));
+    SheetClient c("0.3|2|Bo|1|Guild|1|Watch",
+                  ScriptedPeer::Reply("800",
+                                      "2|J\xF6rg (pipe) Bo|45|7|||3||Archer|2|2|1|Ann|Town|Hill|"
+                                      "a(pipe)b(amp)c(end)d|19,3,150!8,1,10|Real|City, ST|"
+                                      "Misc|j@example.org|12345|4|2026-11-30 09:15|Ann|"
+                                      "Bo > Ann|1.0| 1|yes|2|Main|3|Medal"));
     QVERIFY(c.Shown(2));
     SheetViews& v = c.V();
     QCOMPARE(v.txtName->text(), QString::fromLatin1("J\xF6rg | Bo"));
@@ -316,21 +161,14 @@ void tst_sheet::titlesFollowRaceAndSex() {
 }
 
 void tst_sheet::skillListsAndMoves() {
-    Skills skills;
-    AddSkills(skills);
-    QCOMPARE(skills.Count(), kSkillCount);
-    QCOMPARE(skills.Item(28)->Key, QStringLiteral("Missle Defense"));
-
     SheetClient c; // Bo's record has no skills: the default string
     QVERIFY(c.Shown(2));
     SheetViews& v = c.V();
     QCOMPARE(Items(v.lstSpecSkills), QStringList());
     QCOMPARE(Items(v.lstTrainedSkills), (QStringList{"Jump", "Loyalty", "Magic Defense", "Run"}));
-    QCOMPARE(Items(v.lstUnusableSkills),
-             (QStringList{"Alchemy", "Cooking", "Creature Enchantment", "Fletching", "Healing",
-                          "Item Enchantment", "Life Magic", "Lockpick", "Mana Conversion",
-                          "War Magic"}));
+    QCOMPARE(v.lstUnusableSkills->count(), 10);
     QCOMPARE(v.lstUntrainedSkills->count(), 21);
+    QCOMPARE(c.window->objSkills().Item(28)->Key, QStringLiteral("Missle Defense")); // as spelt
 
     // Three untrained skills raised at once all move and stay selected, beside what was.
     v.lstTrainedSkills->item(0)->setSelected(true); // Jump
@@ -469,171 +307,6 @@ void tst_sheet::gridEditingByKeys() {
     QVERIFY(c.Sheet().HasUnsavedEdits());
 }
 
-void tst_sheet::saveRequestBody() {
-    const QByteArray bo = Record(2, {{16, "19,2,150"}, {26, "1"}, {29, "0"}});
-    SheetClient c("0.3|2|Bo|1|Guild|1|Watch", bo);
-    QVERIFY(c.Shown(2));
-    SheetViews& v = c.V();
-    // Nothing touched: the ids, the mule option, the skills and the four flags; the revision.
-    QCOMPARE(c.SaveBody(bo), QByteArray("charname=Bo&password=secret1&charid=2&updateid=2&msgid=106"
-                                        "&ISMULE=0&SKILLS=19,2,150&ISPK=1&ISRESCUE=0&ISPRIVATE=0"
-                                        "&CAN_SUMMON=0&revision=4"));
-    QVERIFY(c.Shown(2));
-
-    // Edited fields only, in the table's order; 45000 is cut to 32000 in its box, -5 is not.
-    SheetClient::Type(v.txtNumFollowers, "-5");
-    SheetClient::Type(v.txtLevel, "45000");
-    v.txtBio->setPlainText("Line|one & two");
-    SheetClient::Type(v.txtName, "Bo Tall");
-    v.cmbSex->setCurrentIndex(2);
-    emit v.cmbSex->activated(2);
-    v.optMuleYes->click();
-    v.chkCanSummon->click();
-    QString strLevelSent;
-    QCOMPARE(c.SaveBody(bo, [&] { strLevelSent = v.txtLevel->text(); }),
-             QByteArray("charname=Bo&password=secret1&charid=2&updateid=2&msgid=106"
-                        "&NAME=Bo Tall&LEVEL=32000&SEX=2&ISMULE=1&BIO=Line(pipe)one (amp) two"
-                        "&NUMFOLLOWERS=-5&SKILLS=19,2,150&ISPK=1&ISRESCUE=0&ISPRIVATE=0"
-                        "&CAN_SUMMON=1&revision=4"));
-    QCOMPARE(strLevelSent, QStringLiteral("32000"));
-    QCOMPARE(c.LastText(),
-             QStringLiteral("The character's information has been updated.  If you changed the "
-                            "name of the character you are logged in as, you'll have to login "
-                            "again."));
-    // The reload after the save shows the record as stored, with no edits left.
-    QTRY_COMPARE(v.txtLevel->text(), QStringLiteral("30"));
-    QVERIFY(!c.Sheet().HasUnsavedEdits());
-}
-
-void tst_sheet::actingCharacter() {
-    auto SaveStart = [](SheetClient& c) {
-        const int i = c.peer.Connections();
-        c.Sheet().SaveCharChanges();
-        return i;
-    };
-    {
-        SheetClient c; // Bo, a member
-        QVERIFY(c.Shown(2));
-        // A follower goes out under Bo's own login.
-        c.Click(3, Record(3));
-        QVERIFY(c.Shown(3));
-        int i = SaveStart(c);
-        QTRY_VERIFY(c.peer.RequestComplete(i));
-        QVERIFY(Body(c.peer.Request(i))
-                    .startsWith("charname=Bo&password=secret1&charid=2&"
-                                "updateid=3&msgid=106&"));
-        QCOMPARE(c.prompts->dialogNames.count("frmLogin"), 0);
-
-        // His own patron asks for Ann's login; Cancel sends nothing.
-        c.Click(1, Record(1));
-        QVERIFY(c.Shown(1));
-        c.prompts->dialogs << [](QDialog& dlg) {
-            auto& login = static_cast<frmLogin&>(dlg);
-            [&] { QCOMPARE(login.strCharName, QStringLiteral("Ann")); }();
-            login.cmdCancel_Click();
-            return int(QDialog::Rejected);
-        };
-        const int nBefore = c.peer.Connections();
-        QVERIFY(!c.Sheet().SaveCharChanges());
-        QTest::qWait(50);
-        QCOMPARE(c.peer.Connections(), nBefore);
-        QVERIFY(!c.window->cycle().bLoginAsDifferent);
-
-        // With her password it goes out as Ann, and a wrong password keeps Bo logged in.
-        c.prompts->dialogs << [](QDialog& dlg) {
-            auto& login = static_cast<frmLogin&>(dlg);
-            login.Form_Activate(); // as its showing does
-            login.txtPassword->setText("annpass");
-            login.cmdOK_Click();
-            return int(QDialog::Accepted);
-        };
-        i = SaveStart(c);
-        QTRY_VERIFY(c.peer.RequestComplete(i));
-        QVERIFY(Body(c.peer.Request(i))
-                    .startsWith("charname=Ann&password=annpass&charid=1&"
-                                "updateid=1&msgid=106&"));
-        QVERIFY(c.window->cycle().bLoginAsDifferent);
-        c.prompts->ExpectOk();
-        c.peer.Send(i, ScriptedPeer::Reply("951", ""));
-        c.peer.Close(i);
-        QTRY_COMPARE(c.prompts->shown.size(), 1);
-        QCOMPARE(c.LastTitle(), QStringLiteral("ZORV Error #951"));
-        QCOMPARE(c.prompts->dialogNames.count("frmPlayerSetup"), 1); // only the first login
-        QCOMPARE(c.window->cycle().strCurPlayer, QStringLiteral("Bo"));
-    }
-    {
-        // An administrator saves anyone under the own login.
-        SheetClient c("0.3|2|Bo|3|Guild|1|Watch");
-        QVERIFY(c.Shown(2));
-        c.Click(4, Record(4));
-        QVERIFY(c.Shown(4));
-        const int i = SaveStart(c);
-        QTRY_VERIFY(c.peer.RequestComplete(i));
-        QVERIFY(Body(c.peer.Request(i))
-                    .startsWith("charname=Bo&password=secret1&charid=2&"
-                                "updateid=4&"));
-        QCOMPARE(c.prompts->dialogNames.count("frmLogin"), 0);
-    }
-}
-
-void tst_sheet::unsavedEditsAreAskedFor() {
-    SheetClient c;
-    QVERIFY(c.Shown(2));
-    SheetViews& v = c.V();
-    QTreeView* pTree = c.window->views().treTreeView;
-    auto Edit = [&] { SheetClient::Type(v.txtClass, "Mage"); };
-
-    // Cancel: Bo stays shown and selected, with his edit.
-    Edit();
-    c.prompts->answers << Prompts::Answer::Cancel;
-    const int nBefore = c.peer.Connections();
-    c.Click(3, Record(3));
-    QCOMPARE(c.LastText(), QStringLiteral("Save changes to Bo?"));
-    QCOMPARE(c.prompts->shown.constLast().buttons, Prompts::Buttons::SaveDiscardCancel);
-    QCOMPARE(c.window->allegiance().SelectedKey(), QStringLiteral("Char2"));
-    QCOMPARE(v.txtClass->text(), QStringLiteral("Mage"));
-    QTest::qWait(AllegianceView::kSelectPauseMs + 100);
-    QCOMPARE(c.peer.Connections(), nBefore);
-    c.peer.queuedReplies.clear();
-
-    // Save: the save goes out for Bo, then Cy is shown.
-    c.prompts->answers << Prompts::Answer::Save;
-    c.prompts->ExpectOk(); // the save's confirmation
-    c.peer.queuedReplies << ScriptedPeer::Reply("800", "") << Record(3);
-    c.Click(3, Record(3));
-    QVERIFY(c.Shown(3));
-    c.peer.queuedReplies.clear();
-    QVERIFY(Body(c.peer.Request(nBefore)).contains("&updateid=2&msgid=106&CLASS=Mage&"));
-    QVERIFY(!c.Sheet().HasUnsavedEdits());
-
-    // Discard: nothing is sent for the edit.
-    Edit();
-    c.prompts->answers << Prompts::Answer::Discard;
-    const int nDiscard = c.peer.Connections();
-    c.Click(2, Record(2));
-    QVERIFY(c.Shown(2));
-    QVERIFY(Body(c.peer.Request(nDiscard)).contains("&msgid=107&"));
-
-    // A refused save keeps the edits and the character; so does closing with Cancel.
-    Edit();
-    c.prompts->answers << Prompts::Answer::Save;
-    c.prompts->ExpectOk(); // the refusal
-    c.peer.queuedReplies << ScriptedPeer::Reply("992", "");
-    c.Click(3, Record(3));
-    QCOMPARE(c.LastTitle(), QStringLiteral("ZORV Error #992"));
-    QCOMPARE(c.Sheet().iCurDisplayCharID, qint16(2));
-    QVERIFY(c.Sheet().HasUnsavedEdits());
-    c.peer.queuedReplies.clear();
-    c.window->show();
-    c.prompts->answers << Prompts::Answer::Cancel;
-    c.window->close();
-    QVERIFY(c.window->isVisible());
-    c.prompts->answers << Prompts::Answer::Discard;
-    c.window->close();
-    QVERIFY(!c.window->isVisible());
-    Q_UNUSED(pTree);
-}
-
 void tst_sheet::keyboardSelectionShowsTheRecordOnceItRests() {
     SheetClient c;
     QVERIFY(c.Shown(2));
@@ -648,127 +321,6 @@ void tst_sheet::keyboardSelectionShowsTheRecordOnceItRests() {
     QVERIFY(c.Shown(5));
     QCOMPARE(c.peer.Connections(), nBefore + 1);
     QVERIFY(Body(c.peer.Request(nBefore)).endsWith("&msgid=107&getcharid=5"));
-}
-
-void tst_sheet::savedRecordComesBackFromTheServer() {
-    // Every field a save sends, each with a value of its own, through the real server and back:
-    // into the sheet, and into the record's 33 fields as the server sends them.
-    ServerProcess server;
-    QVERIFY(server.Start("demo"));
-    TestClient c;
-    c.LogIn(server.Address(), "Aldric Stormwind", "lantern1");
-    CharacterSheet& sheet = c.window->sheet();
-    QTRY_VERIFY_WITH_TIMEOUT(sheet.iCurDisplayCharID == 1, 20000);
-    c.window->allegiance().FindInTree("Brenna Ashvale");
-    QTRY_VERIFY_WITH_TIMEOUT(sheet.iCurDisplayCharID == 2, 20000);
-    SheetViews& v = c.window->views().sheet;
-    const QString strRevision = sheet.strCurRevision;
-    auto Type = [](QLineEdit* pEdit, const QString& strText) { SheetClient::Type(pEdit, strText); };
-    auto Pick = [](QComboBox* pCombo, int i) {
-        pCombo->setCurrentIndex(i);
-        emit pCombo->activated(i);
-    };
-    Type(v.txtName, "Brenna Ash");
-    Type(v.txtLevel, "61");
-    Type(v.txtClass, QString::fromLatin1("M\xE4gier | \"Arcane\""));
-    const int iRace = v.cmbRace->currentIndex() % 3 + 1; // another race than the stored one
-    Pick(v.cmbRace, iRace);
-    const int iSex = v.cmbSex->currentIndex() == 1 ? 2 : 1;
-    Pick(v.cmbSex, iSex);
-    Pick(v.cmbRank, 4);
-    (v.optMuleYes->isChecked() ? v.optMuleNo : v.optMuleYes)->click();
-    const bool bMule = v.optMuleYes->isChecked();
-    Type(v.txtMuleFor, "Corin Thale");
-    Type(v.txtLifestone, "Holtburg & co!;");
-    Type(v.txtTieTo, "Cragstone");
-    v.txtBio->setPlainText(QString::fromLatin1("S\xF8ren's bio: a|b & c !; d"));
-    Type(v.txtNumFollowers, "9");
-    Type(v.txtRealName, "Bren A.");
-    Type(v.txtCityState, "Oslo, NO");
-    v.txtMiscRL->setPlainText("misc ! y");
-    Type(v.txtEmail, "brenna@example.org");
-    Type(v.txtICQ, "55501");
-    std::vector<bool> flags;
-    for (QCheckBox* pBox : {v.chkPK, v.chkRescue, v.chkPrivate, v.chkCanSummon}) {
-        pBox->click();
-        flags.push_back(pBox->isChecked());
-    }
-    Type(v.txtMainName, "Dara Whitmoor");
-    v.txtAwards->setPlainText("Silver leaf");
-    // Raise the first skill of the lowest list that has one, and give the first row a value.
-    QListWidget* pFrom = nullptr;
-    QPushButton* pRaise = nullptr;
-    QListWidget* pTo = nullptr;
-    for (auto [pList, pButton, pDest] :
-         {std::tuple{v.lstUnusableSkills, v.cmdRUnusable, v.lstTrainedSkills},
-          std::tuple{v.lstUntrainedSkills, v.cmdRUntrained, v.lstTrainedSkills},
-          std::tuple{v.lstTrainedSkills, v.cmdRTrained, v.lstSpecSkills}})
-        if (!pFrom && pList->count() > 0 && pList->item(0)->text() != RacialSkills(iRace).first())
-            std::tie(pFrom, pRaise, pTo) = std::tuple{pList, pButton, pDest};
-    QVERIFY(pFrom);
-    pFrom->item(0)->setSelected(true);
-    const QString strRaised = pFrom->item(0)->text();
-    QTest::mouseClick(pRaise, Qt::LeftButton);
-    const QString strValued = v.grdSkillGrid->TextMatrix(1, 0);
-    v.grdSkillGrid->Model().SetText(0, 1, QStringLiteral("123"));
-    emit sheet.Training().Editor().CellEdited(1, 1, QStringLiteral("123"));
-    c.prompts->ExpectOk();
-    QVERIFY(sheet.SaveCharChanges());
-    for (const char* szField :
-         {"&NAME=",   "&LEVEL=",    "&CLASS=",     "&RACE=",       "&RANK=",      "&SEX=",
-          "&ISMULE=", "&MULEFOR=",  "&LSAT=",      "&TIEDTO=",     "&BIO=",       "&NUMFOLLOWERS=",
-          "&SKILLS=", "&REALNAME=", "&CITYSTATE=", "&MISCINFO=",   "&EMAIL=",     "&ICQ=",
-          "&ISPK=",   "&ISRESCUE=", "&ISPRIVATE=", "&CAN_SUMMON=", "&MAIN_CHAR=", "&ADMIN_ONLY="})
-        QVERIFY2(c.window->cycle().Exchange().strPostData.contains(szField), szField);
-    QTRY_COMPARE_WITH_TIMEOUT(c.prompts->shown.size(), 1, 20000);
-    QCOMPARE(c.prompts->shown[0].strTitle, Prompts::AppTitle());
-
-    // The reload shows what the server stored.
-    QTRY_VERIFY_WITH_TIMEOUT(!sheet.HasUnsavedEdits() && v.txtLevel->text() == "61", 20000);
-    QTRY_VERIFY(!c.window->cycle().IsBusy());
-    QCOMPARE(v.txtName->text(), QStringLiteral("Brenna Ash"));
-    QCOMPARE(v.txtClass->text(), QString::fromLatin1("M\xE4gier | \"Arcane\""));
-    QCOMPARE(v.cmbRace->currentIndex(), iRace);
-    QCOMPARE(v.cmbSex->currentIndex(), iSex);
-    QCOMPARE(v.cmbRank->currentIndex(), 4);
-    QCOMPARE(v.optMuleYes->isChecked(), bMule);
-    QCOMPARE(v.txtMuleFor->text(), QStringLiteral("Corin Thale"));
-    QCOMPARE(v.txtLifestone->text(), QStringLiteral("Holtburg & co!;"));
-    QCOMPARE(v.txtTieTo->text(), QStringLiteral("Cragstone"));
-    QCOMPARE(v.txtBio->toPlainText(), QString::fromLatin1("S\xF8ren's bio: a|b & c !; d"));
-    QCOMPARE(v.txtNumFollowers->text(), QStringLiteral("9"));
-    QCOMPARE(v.txtRealName->text(), QStringLiteral("Bren A."));
-    QCOMPARE(v.txtCityState->text(), QStringLiteral("Oslo, NO"));
-    QCOMPARE(v.txtMiscRL->toPlainText(), QStringLiteral("misc ! y"));
-    QCOMPARE(v.txtEmail->text(), QStringLiteral("brenna@example.org"));
-    QCOMPARE(v.txtICQ->text(), QStringLiteral("55501"));
-    QCOMPARE(v.chkPK->isChecked(), flags[0]);
-    QCOMPARE(v.chkRescue->isChecked(), flags[1]);
-    QCOMPARE(v.chkPrivate->isChecked(), flags[2]);
-    QCOMPARE(v.chkCanSummon->isChecked(), flags[3]);
-    QCOMPARE(v.txtMainName->text(), QStringLiteral("Dara Whitmoor"));
-    QCOMPARE(v.txtAwards->toPlainText(), QStringLiteral("Silver leaf"));
-    QVERIFY(Items(pTo).contains(strRaised));
-    QCOMPARE(sheet.Training().GetSkillValueFromGrid(strValued), QStringLiteral("123"));
-    QCOMPARE(v.lblPatron->text(), QStringLiteral("Aldric Stormwind"));
-    QCOMPARE(v.lblPathToMonarch->text(), QStringLiteral("Brenna Ash > Aldric Stormwind"));
-    QVERIFY(v.lblLastModified->text().endsWith(" by Aldric Stormwind"));
-    QCOMPARE(sheet.strCurRevision.toInt(), strRevision.toInt() + 1);
-
-    // The fields the server computes, as it sends them.
-    const QStringList fields = c.window->cycle()
-                                   .Exchange()
-                                   .strHTTPData.section("<STOP_HERE>", 0, 0)
-                                   .split(QLatin1Char('|'));
-    QCOMPARE(fields.size(), 33);
-    QCOMPARE(fields[0], QStringLiteral("2"));
-    QCOMPARE(fields[4], QStringLiteral("1"));
-    QCOMPARE(fields[5], QStringLiteral("6,10,14"));
-    QCOMPARE(fields[7], QStringLiteral("1"));
-    QVERIFY2(
-        QRegularExpression("^\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d$").match(fields[23]).hasMatch(),
-        qPrintable(fields[23]));
-    QCOMPARE(fields[31], QStringLiteral("1"));
 }
 
 void tst_sheet::nameSearchesTextLimitsAndTabs() {
@@ -817,57 +369,6 @@ void tst_sheet::nameSearchesTextLimitsAndTabs() {
     pMain->setCurrentIndex(TabIndex(pMain, "Flat Listing"));
     pMain->setCurrentIndex(TabIndex(pMain, "Allegiance Tree"));
     QCOMPARE(TabKey(v.tabCharInfo, v.tabCharInfo->currentIndex()), QStringLiteral("Skills"));
-}
-
-void tst_sheet::staleSaveBetweenTwoClients() {
-    ServerProcess server;
-    QVERIFY(server.Start("demo"));
-    // Two officers open Brenna's record; the first saves, then the second.
-    TestClient first, second;
-    for (TestClient* pClient : {&first, &second}) {
-        pClient->LogIn(server.Address(), "Aldric Stormwind", "lantern1");
-        QTRY_VERIFY_WITH_TIMEOUT(pClient->window->sheet().iCurDisplayCharID == 1, 20000);
-        pClient->window->allegiance().FindInTree("Brenna Ashvale");
-        QTRY_VERIFY_WITH_TIMEOUT(pClient->window->sheet().iCurDisplayCharID == 2, 20000);
-    }
-    SheetClient::Type(first.window->views().sheet.txtLevel, "88");
-    first.prompts->ExpectOk();
-    QVERIFY(first.window->sheet().SaveCharChanges());
-    QTRY_VERIFY_WITH_TIMEOUT(!first.window->sheet().HasUnsavedEdits(), 20000);
-
-    // The second save is refused and says who changed the record; No keeps the edit.
-    SheetViews& v = second.window->views().sheet;
-    SheetClient::Type(v.txtClass, "Healer");
-    second.prompts->answers << Prompts::Answer::No;
-    QVERIFY(second.window->sheet().SaveCharChanges());
-    QTRY_COMPARE_WITH_TIMEOUT(second.prompts->shown.size(), 1, 20000);
-    const auto& refusal = second.prompts->shown[0];
-    QVERIFY2(refusal.strText.startsWith("Brenna Ashvale was changed by Aldric Stormwind on "),
-             qPrintable(refusal.strText));
-    QCOMPARE(refusal.buttons, Prompts::Buttons::YesNo);
-    QCOMPARE(v.txtClass->text(), QStringLiteral("Healer"));
-    QVERIFY(second.window->sheet().HasUnsavedEdits());
-    // Saving again is refused again; Yes loads the stored record.
-    second.prompts->answers << Prompts::Answer::Yes;
-    QVERIFY(second.window->sheet().SaveCharChanges());
-    QTRY_COMPARE_WITH_TIMEOUT(v.txtLevel->text(), QString("88"), 20000);
-    QVERIFY(!second.window->sheet().HasUnsavedEdits());
-
-    // A client that sends no revision (an older one) overwrites, as before.
-    SheetClient::Type(v.txtClass, "Healer");
-    second.window->sheet().strCurRevision.clear();
-    SheetClient::Type(first.window->views().sheet.txtLevel, "89");
-    first.prompts->ExpectOk();
-    QVERIFY(first.window->sheet().SaveCharChanges());
-    QTRY_VERIFY_WITH_TIMEOUT(!first.window->sheet().HasUnsavedEdits(), 20000);
-    second.prompts->ExpectOk();
-    QSignalSpy reloaded(&second.window->sheet(), &CharacterSheet::Displayed);
-    QVERIFY(second.window->sheet().SaveCharChanges());
-    QTRY_COMPARE_WITH_TIMEOUT(reloaded.count(), 1, 20000);
-    QCOMPARE(second.prompts->shown.size(), 3);
-    QCOMPARE(second.prompts->shown[2].strTitle, Prompts::AppTitle());
-    QCOMPARE(v.txtClass->text(), QStringLiteral("Healer"));
-    QCOMPARE(v.txtLevel->text(), QStringLiteral("89"));
 }
 
 void tst_sheet::keysActOnTheValueBeingTyped() {
@@ -949,89 +450,6 @@ void tst_sheet::keysActOnTheValueBeingTyped() {
     QVERIFY(cell.data(Qt::BackgroundRole).isValid());
     pGrid->Model().SetText(1, 1, QString()); // an empty value is stored as 0
     QVERIFY(!cell.data(Qt::BackgroundRole).isValid());
-}
-
-void tst_sheet::staleSaveAnsweredYesLoadsTheNamedCharacter() {
-    SheetClient c;
-    QVERIFY(c.Shown(2));
-    SheetClient::Type(c.V().txtClass, "Mage");
-    // Leaving for Cy saves Bo, which someone else saved meanwhile.
-    c.prompts->answers << Prompts::Answer::Save << Prompts::Answer::Yes;
-    const int i = c.peer.Connections();
-    c.peer.queuedReplies << ScriptedPeer::Reply("973", "Ann|2026-12-01 11:41") << Record(2);
-    c.Click(3, Record(3));
-    QTRY_VERIFY(c.peer.RequestComplete(i + 1));
-    QVERIFY(c.LastText().startsWith("Bo was changed by Ann on 2026-12-01 11:41 after you opened"));
-    QVERIFY2(Body(c.peer.Request(i + 1)).endsWith("&msgid=107&getcharid=2"),
-             Body(c.peer.Request(i + 1)).constData());
-    QTRY_VERIFY(!c.window->cycle().IsBusy());
-    QCOMPARE(c.Sheet().iCurDisplayCharID, qint16(2));
-    QCOMPARE(c.window->allegiance().SelectedKey(), QStringLiteral("Char2"));
-    QCOMPARE(c.V().txtClass->text(), QString());
-    QVERIFY(!c.Sheet().HasUnsavedEdits());
-}
-
-void tst_sheet::everyWayOffTheSheetAsksFirst() {
-    SheetClient c;
-    QVERIFY(c.Shown(2));
-    MainViews& views = c.window->views();
-    // Each way of showing something else: Cancel keeps Bo's edit, and nothing is sent.
-    const std::vector<std::pair<const char*, std::function<void()>>> ways = {
-        {"a list's row", [&] { emit views.grdFlatList->RowActivated("Eve"); }},
-        {"Find in Tree",
-         [&] {
-             c.prompts->dialogs << [](QDialog& dlg) {
-                 auto& find = static_cast<frmFindChar&>(dlg);
-                 find.txtName->setText("Eve");
-                 find.cmdOK_Click();
-                 return int(QDialog::Accepted);
-             };
-             views.cmdFindInTree->click();
-         }},
-        {"Refresh", [&] { views.cmdTreeRefresh->click(); }},
-        {"the flat list's Refresh", [&] { views.cmdRefreshFlatList->click(); }},
-        {"a tree click", [&] { c.Click(5, Record(5)); }},
-    };
-    for (const auto& [szWay, fnWay] : ways) {
-        SheetClient::Type(c.V().txtClass, szWay);
-        const int nBefore = c.peer.Connections();
-        const qsizetype nShown = c.prompts->shown.size();
-        c.prompts->answers << Prompts::Answer::Cancel;
-        fnWay();
-        QVERIFY2(c.prompts->shown.size() == nShown + 1, szWay);
-        QCOMPARE(c.LastText(), QStringLiteral("Save changes to Bo?"));
-        QCOMPARE(c.V().txtClass->text(), QString::fromLatin1(szWay));
-        QCOMPARE(c.Sheet().iCurDisplayCharID, qint16(2));
-        QCOMPARE(c.window->objCharDB().Count(), 5);
-        QCOMPARE(c.peer.Connections(), nBefore);
-        c.peer.queuedReplies.clear();
-    }
-    QCOMPARE(c.prompts->dialogs.size(), 0);
-}
-
-void tst_sheet::treeReplyWhileTheQuestionIsOpen() {
-    SheetClient c;
-    QVERIFY(c.Shown(2));
-    c.window->show();
-    // A tree download is under way (a chained refresh) when the user, who edited Bo's record
-    // meanwhile, closes the window; the tree arrives while "Save changes to Bo?" is open.
-    SheetClient::Type(c.V().txtClass, "Mage");
-    const int i = c.peer.Connections();
-    c.window->allegiance().RefreshTree();
-    QTRY_VERIFY(c.peer.RequestComplete(i));
-    c.prompts->whileOpen << [&] {
-        c.peer.Send(i, kTree);
-        c.peer.Close(i);
-        QTRY_COMPARE(c.window->objCharDB().Count(), 5);
-    };
-    c.prompts->answers << Prompts::Answer::Save;
-    c.prompts->ExpectOk(); // the save's confirmation
-    c.peer.queuedReplies << ScriptedPeer::Reply("800", "") << Record(2);
-    c.window->close();
-    QVERIFY(!c.window->isVisible());
-    QTRY_VERIFY(c.peer.RequestComplete(i + 1));
-    QVERIFY(Body(c.peer.Request(i + 1)).contains("&updateid=2&msgid=106&CLASS=Mage&"));
-    QCOMPARE(c.window->allegiance().SelectedKey(), QStringLiteral("Char2"));
 }
 
 void tst_sheet::historyRefusedIsAskedOncePerRecord() {

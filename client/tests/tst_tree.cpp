@@ -172,13 +172,6 @@ void tst_tree::shapeAndPictures() {
     QCOMPARE(model.IndexOfKey("Char6").data(AllegianceModel::KeyRole).toString(),
              QStringLiteral("Char6"));
 
-    Characters& roster = m_client->window->objCharDB();
-    QVERIFY(IsFollower(roster, 1, 6));
-    QVERIFY(!IsFollower(roster, 6, 1));
-    QVERIFY(!IsFollower(roster, 1, 1));
-    QCOMPARE(roster.ComputedRank(roster.IndexOf("Char1")), qint16(2));
-    QCOMPARE(roster.CountFollowers("Char1"), qint16(3));
-
     // Both monarchs open with "Expand Entire Tree".
     m_client->Tree().mnuTreeOpExpandAll();
     QVERIFY(m_client->View()->isExpanded(model.IndexOfKey("Char1")));

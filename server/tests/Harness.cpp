@@ -4,6 +4,7 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <arpa/inet.h>
 #include <cerrno>
 #include <chrono>
@@ -229,6 +230,18 @@ std::string PadHeader(const std::string& strRequest, std::size_t nHeaderBytes, i
     strHead += "X-Pad: " + std::string(nHeaderBytes - strHead.size() - strPad.size() - 2, 'a') +
                "\r\n\r\n";
     return strHead + strRequest.substr(iEnd + 4);
+}
+
+Fields Form(const std::string& strBody) {
+    Fields fields;
+    for (std::size_t i = 0; i <= strBody.size();) {
+        std::size_t iEnd = std::min(strBody.find('&', i), strBody.size());
+        std::size_t iEquals = strBody.find('=', i);
+        fields.emplace_back(strBody.substr(i, iEquals - i),
+                            strBody.substr(iEquals + 1, iEnd - iEquals - 1));
+        i = iEnd + 1;
+    }
+    return fields;
 }
 
 std::string Target::RequestBytes(const std::string& strName, const std::string& strPassword,

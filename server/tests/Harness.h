@@ -50,6 +50,9 @@ struct Answer {
 };
 
 using Fields = std::vector<std::pair<std::string, std::string>>;
+// Fields written as a form body, "name=value&name=value", for values that hold neither "&" nor
+// "=".
+Fields Form(const std::string& strBody);
 
 // A running server of either kind.
 class Target {

@@ -7,10 +7,13 @@
 #include <atomic>
 #include <cerrno>
 #include <chrono>
+#include <condition_variable>
 #include <csignal>
 #include <cstdio>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <map>
+#include <mutex>
 #include <poll.h>
 #include <sys/socket.h>
 #include <thread>
@@ -39,6 +42,48 @@ std::string ReadFor(int fd, double dSeconds) {
             break;
         strReply.append(buffer, static_cast<std::size_t>(n));
     }
+    return strReply;
+}
+
+// What the threads of a test report, counted, so that the test waits for a count rather than
+// for a time.
+class Counts {
+public:
+    void Add(const std::string& strWhat) {
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            ++m_counts[strWhat];
+        }
+        m_changed.notify_all();
+    }
+    int Of(const std::string& strWhat) {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        return m_counts[strWhat];
+    }
+    // False when a minute passes first.
+    bool WaitFor(const std::string& strWhat, int n) {
+        std::unique_lock<std::mutex> lock(m_mutex);
+        return m_changed.wait_for(lock, std::chrono::minutes(1),
+                                  [&] { return m_counts[strWhat] >= n; });
+    }
+
+private:
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    std::map<std::string, int> m_counts;
+};
+
+// Sends strRequest from strFrom, counts it as "sent" once the bytes are out, and returns all the
+// server says until it closes (empty when the connection failed).
+std::string SendCounted(int iPort, const std::string& strRequest, const std::string& strFrom,
+                        Counts& counts) {
+    int fd = ConnectLoopback(iPort, strFrom);
+    bool bSent = fd >= 0 && send(fd, strRequest.data(), strRequest.size(), MSG_NOSIGNAL) ==
+                                static_cast<ssize_t>(strRequest.size());
+    counts.Add("sent");
+    std::string strReply = bSent ? ReadFor(fd, 60) : "";
+    if (fd >= 0)
+        close(fd);
     return strReply;
 }
 
@@ -237,14 +282,24 @@ TEST_F(Front, AStopAnswersWhatItTookAndRefusesWhatCompletesAfter) {
     // Wrong passwords, each a hash, from addresses of their own: a queue for the one worker.
     std::vector<int> codes(24, -1);
     std::vector<std::thread> guessers;
+    Counts counts;
+    const std::string strGuess = target->RequestBytes("Other", "wrong", 104, {});
     for (int i = 0; i < 24; ++i)
         guessers.emplace_back([&, i] {
-            codes[i] =
-                target->Send("Other", "wrong", 104, {}, "127.0.1." + std::to_string(i + 1)).iCode;
+            std::string strReply =
+                SendCounted(target->Port(), strGuess, "127.0.1." + std::to_string(i + 1), counts);
+            std::size_t iStart = strReply.find("<START_HERE>");
+            if (iStart != std::string::npos) {
+                codes[i] = std::atoi(strReply.c_str() + iStart + 12);
+                counts.Add("answered");
+            }
         });
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    // Every guess is out and the worker has answered one: the others wait in its queue.
+    EXPECT_TRUE(counts.WaitFor("sent", 24));
+    EXPECT_TRUE(counts.WaitFor("answered", 1));
     kill(target->Pid(), SIGTERM);
-    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    // Two more answers after the stop: the server is draining its queue.
+    EXPECT_TRUE(counts.WaitFor("answered", counts.Of("answered") + 2));
     send(fd, strBody.data() + strBody.size() - 1, 1, MSG_NOSIGNAL);
     std::string strReply = ReadFor(fd, 20);
     close(fd);
@@ -276,14 +331,15 @@ TEST(FrontPages, AFloodOfPagesNeverQueuesInFrontOfAMember) {
     const int nPages = 16;
     std::atomic<int> nPagesDone{0};
     std::vector<std::thread> readers;
+    Counts counts;
     for (int i = 0; i < nPages; ++i)
         readers.emplace_back([&] {
-            std::string strPage =
-                RawExchange(target.Port(), "GET /zorv/branch/1 HTTP/1.0\r\nHost: x\r\n\r\n");
+            std::string strPage = SendCounted(
+                target.Port(), "GET /zorv/branch/1 HTTP/1.0\r\nHost: x\r\n\r\n", "", counts);
             EXPECT_EQ(strPage.substr(0, 12), "HTTP/1.1 200");
             ++nPagesDone;
         });
-    std::this_thread::sleep_for(std::chrono::milliseconds(100)); // the pages are asked for first
+    EXPECT_TRUE(counts.WaitFor("sent", nPages)); // the pages are asked for first
     EXPECT_EQ(Login(), 800);
     int nBefore = nPagesDone;
     for (std::thread& reader : readers)

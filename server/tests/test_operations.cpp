@@ -1,5 +1,5 @@
-// The black-box suite: every operation and every error code the server chooses, run once
-// against the standalone server and once through lighttpd's CGI.
+// The black-box suite: every operation and every error code the server chooses, run against the
+// standalone server and through lighttpd's and Apache's CGI. Who may call what is test_rights.cpp.
 #include "Harness.h"
 #include "Records.h"
 
@@ -59,8 +59,6 @@ TEST_P(Operations, FirstSetUpThenLogin) {
     Answer login = T().Send("rOOT", "rootpw1", 104);
     EXPECT_EQ(login.iCode, 800);
     EXPECT_EQ(login.strPayload, "0.3|1|Root|3|Guild (pipe) One|0|");
-    EXPECT_EQ(T().Send("Root", "rootpw2", 104).iCode, 951);
-    EXPECT_EQ(T().Send("Nobody", "rootpw1", 104).iCode, 950);
 }
 
 TEST_P(Operations, FirstSetUpRefusedOnAGuildThatHasMembers) {
@@ -68,13 +66,11 @@ TEST_P(Operations, FirstSetUpRefusedOnAGuildThatHasMembers) {
     // him the administrator over them.
     Build();
     Sql(m_strDb, "DELETE FROM settings WHERE key = 'guild_name'");
-    EXPECT_EQ(T().Send("Mallory", "mallory1", 105,
-                       {{"guildname", "Taken"},
-                        {"defaultpw", "defpw2"},
-                        {"use_rescue_squad", "0"},
-                        {"rescue_squad_name", ""}})
-                  .iCode,
-              1014);
+    EXPECT_EQ(
+        T().Send("Mallory", "mallory1", 105,
+                 Form("guildname=Taken&defaultpw=defpw2&use_rescue_squad=0&rescue_squad_name="))
+            .iCode,
+        1014);
     EXPECT_EQ(SqlValue(m_strDb, "SELECT count(*) FROM characters"), "7");
     EXPECT_EQ(SqlValue(m_strDb, "SELECT count(*) FROM characters WHERE name = 'Mallory'"), "0");
     EXPECT_EQ(SqlValue(m_strDb, "SELECT count(*) FROM settings WHERE key = 'guild_name'"), "0");
@@ -102,15 +98,10 @@ TEST_P(Operations, AddVassal) {
     EXPECT_EQ(Add(S::Self, "4", "oTHER", "5", "3"), 906);
     EXPECT_EQ(Add(S::Self, "4", "Newbie", "", "3"), 904);
     EXPECT_EQ(Add(S::Self, "4", "Newbie", "5", "2"), 904);
-    EXPECT_EQ(Add(S::Vassal, "4", "Newbie", "5", "3"), 988);
-    EXPECT_EQ(As(T(), S::Self, 101,
-                 {{"charid", "1"},
-                  {"addtoid", "4"},
-                  {"vassalname", "Newbie"},
-                  {"vassallist", "5"},
-                  {"patronid", "3"}})
-                  .iCode,
-              988)
+    EXPECT_EQ(
+        As(T(), S::Self, 101, Form("charid=1&addtoid=4&vassalname=Newbie&vassallist=5&patronid=3"))
+            .iCode,
+        988)
         << "charid must be the caller's own id";
 
     EXPECT_EQ(Add(S::Self, "4", " Newbie ", "5", "3"), 800);
@@ -126,8 +117,6 @@ TEST_P(Operations, AddVassal) {
 TEST_P(Operations, RemoveVassal) {
     Build();
     EXPECT_EQ(Remove(S::Patron, "99", "3", "4", "Self"), 917);
-    EXPECT_EQ(Remove(S::Other, "4", "3", "4", "Self"), 920) << "only from above";
-    EXPECT_EQ(Remove(S::Self, "4", "3", "4", "Self"), 920) << "nobody removes himself";
     EXPECT_EQ(Remove(S::Patron, "4", "2", "4", "Self"), 912);
     EXPECT_EQ(Remove(S::Patron, "4", "3", "4,9", "Self"), 912);
     EXPECT_EQ(Remove(S::Patron, "4", "3", "4", "Vassal"), 912);
@@ -220,7 +209,6 @@ TEST_P(Operations, ChangePatron) {
     EXPECT_EQ(Move(S::Self, S::Self, S::High, "3", S::Other, ""), 932);
     EXPECT_EQ(Move(S::Self, S::Self, S::Patron, "", S::Other, ""), 932);
     EXPECT_EQ(Move(S::Self, S::Self, S::Patron, "4", S::Other, "9"), 932);
-    EXPECT_EQ(Move(S::Other, S::Self, S::Patron, "4", S::Other, ""), 988);
     Sql(m_strDb, "INSERT OR REPLACE INTO settings(key, value) VALUES ('max_vassals', '1')");
     EXPECT_EQ(Move(S::Self, S::Self, S::Patron, "4", S::High, "3"), 939);
     Sql(m_strDb, "UPDATE settings SET value = '12' WHERE key = 'max_vassals'");
@@ -263,24 +251,14 @@ TEST_P(Operations, TreeIsServedFromItsCacheUntilItChanges) {
     std::vector<std::string> self = TreeRecord(S::Self);
     EXPECT_EQ(std::vector<std::string>(self.begin() + 6, self.end()),
               (std::vector<std::string>{"1", "1", "1"}));
-    ASSERT_EQ(As(T(), S::Root, 101,
-                 {{"charid", "1"},
-                  {"addtoid", "6"},
-                  {"vassalname", "Late"},
-                  {"vassallist", ""},
-                  {"patronid", "1"}})
-                  .iCode,
-              800);
+    ASSERT_EQ(
+        As(T(), S::Root, 101, Form("charid=1&addtoid=6&vassalname=Late&vassallist=&patronid=1"))
+            .iCode,
+        800);
     EXPECT_EQ(TreeRecord(S::Other)[5], "8");
     ASSERT_EQ(As(T(), S::Root, 103,
-                 {{"moveid", "8"},
-                  {"charid", "1"},
-                  {"oldpatronid", "6"},
-                  {"oldpatronname", "Other"},
-                  {"oldpatronvassallist", "8"},
-                  {"newpatronid", "7"},
-                  {"newpatronname", "Keeper"},
-                  {"newpatronvassallist", ""}})
+                 Form("moveid=8&charid=1&oldpatronid=6&oldpatronname=Other&oldpatronvassallist=8&"
+                      "newpatronid=7&newpatronname=Keeper&newpatronvassallist="))
                   .iCode,
               800);
     EXPECT_EQ(TreeRecord(8)[4], "7");
@@ -301,7 +279,6 @@ TEST_P(Operations, SaveAndRead) {
     EXPECT_EQ(Save(S::Self, "4", "99", {}), 970);
     EXPECT_EQ(Save(S::Self, "98", "4", {}), 971);
     EXPECT_EQ(Save(S::Self, "4", "x", {}), 990);
-    EXPECT_EQ(Save(S::Other, "6", "4", {}), 988);
     EXPECT_EQ(Save(S::Self, "4", "4", {{"ADMIN_ONLY", "Hero of the realm"}}), 972);
     EXPECT_EQ(Save(S::Self, "4", "4", {{"ADMIN_ONLY", ""}}), 800) << "unchanged awards pass";
     // A refused value is named, as sent, in the payload's one field: the member learns which of
@@ -391,29 +368,18 @@ TEST_P(Operations, SaveAndRead) {
     ASSERT_EQ(info.iCode, 800);
     zorv::Fields f = zorv::SplitFields(info.strPayload);
     ASSERT_EQ(f.size(), 33u);
-    EXPECT_EQ(f[0], "4");
-    EXPECT_EQ(f[1], "Selfie");
-    EXPECT_EQ(f[2], "57");
-    EXPECT_EQ(f[3], "4");
-    EXPECT_EQ(f[4], "3");
-    EXPECT_EQ(f[5], "5");
-    EXPECT_EQ(f[7], "1");
-    EXPECT_EQ(f[8], "Archer");
-    EXPECT_EQ(f[9], "3");
-    EXPECT_EQ(f[10], "2");
-    EXPECT_EQ(f[15], "a(pipe)b(amp)c(end)d\r\nline two");
-    EXPECT_EQ(f[16], "19,2,150!8,1,10!32,2,0") << "a skill whose cell was cleared is 0";
-    EXPECT_EQ(f[18], "K\xF6ln, \xC9vreux");
-    EXPECT_EQ(f[20], "self@example.org");
-    EXPECT_EQ(f[22], "6") << "the revision: five saves, none of the refused ones";
+    // "*": a field this test leaves alone. The revision (22) counts five saves, none of the
+    // refused ones; a skill whose cell was cleared is 0; the last editor (31) is Self.
+    const zorv::Fields expected = zorv::SplitFields(
+        "4|Selfie|57|4|3|5|*|1|Archer|3|2|*|*|*|*|a(pipe)b(amp)c(end)d\r\nline two|"
+        "19,2,150!8,1,10!32,2,0|*|K\xF6ln, \xC9vreux|*|self@example.org|*|6|*|Patron|"
+        "Selfie > Patron > High > Root|1|1|*|1|*|4|Slayer of the Olthoi Queen");
+    ASSERT_EQ(expected.size(), 33u);
+    for (std::size_t i = 0; i < expected.size(); ++i)
+        if (expected[i] != "*") {
+            EXPECT_EQ(f[i], expected[i]) << "field " << i;
+        }
     EXPECT_EQ(f[23].size(), 16u) << "YYYY-MM-DD HH:MM: " << f[23];
-    EXPECT_EQ(f[24], "Patron");
-    EXPECT_EQ(f[25], "Selfie > Patron > High > Root");
-    EXPECT_EQ(f[26], "1");
-    EXPECT_EQ(f[27], "1");
-    EXPECT_EQ(f[29], "1");
-    EXPECT_EQ(f[31], "4") << "the last editor";
-    EXPECT_EQ(f[32], "Slayer of the Olthoi Queen");
     EXPECT_NE(As(T(), S::Other, 107, {{"getcharid", "1"}}).strPayload.find("|None|Root|"),
               std::string::npos)
         << "a monarch's patron is None and its path is itself";
@@ -436,7 +402,6 @@ TEST_P(Operations, ChangePassword) {
     EXPECT_EQ(Change(S::Self, "4", "five5", "five5"), 995);
     EXPECT_EQ(Change(S::Self, "4", "secret1", ""), 1001);
     EXPECT_EQ(Change(S::Self, "4", "secret1", "secret2"), 1000);
-    EXPECT_EQ(Change(S::Patron, "4", "secret1", "secret1"), 988);
     EXPECT_EQ(Change(S::Self, "4", "secret1", "secret1"), 800);
     EXPECT_EQ(T().Send("Self", S::kDefaultPassword, 104).iCode, 951);
     EXPECT_EQ(T().Send("Self", "secret1", 104).iCode, 800);
@@ -448,11 +413,7 @@ TEST_P(Operations, ChangePassword) {
 TEST_P(Operations, Administration) {
     Build();
     auto Setup = [&](int iActor, Fields fields) { return As(T(), iActor, 109, fields).iCode; };
-    Fields good = {{"guildname", "Renamed"},
-                   {"use_rescue_squad", "0"},
-                   {"rescue_squad_name", ""},
-                   {"resetpw", "0"}};
-    EXPECT_EQ(Setup(S::Self, good), 1014);
+    Fields good = Form("guildname=Renamed&use_rescue_squad=0&rescue_squad_name=&resetpw=0");
     EXPECT_EQ(Setup(S::Keeper, {{"guildname", ""}, {"use_rescue_squad", "0"}}), 1010);
     EXPECT_EQ(Setup(S::Keeper, {{"guildname", "G"}, {"defaultpw", "x"}, {"use_rescue_squad", "0"}}),
               1011);
@@ -468,14 +429,10 @@ TEST_P(Operations, Administration) {
     newDefault.push_back({"defaultpw", "newdef1"});
     EXPECT_EQ(Setup(S::Keeper, newDefault), 800);
     EXPECT_EQ(T().Send("Self", S::kDefaultPassword, 104).iCode, 800);
-    EXPECT_EQ(As(T(), S::Root, 101,
-                 {{"charid", "1"},
-                  {"addtoid", "6"},
-                  {"vassalname", "Fresh"},
-                  {"vassallist", ""},
-                  {"patronid", "1"}})
-                  .iCode,
-              800);
+    EXPECT_EQ(
+        As(T(), S::Root, 101, Form("charid=1&addtoid=6&vassalname=Fresh&vassallist=&patronid=1"))
+            .iCode,
+        800);
     EXPECT_EQ(T().Send("Fresh", "newdef1", 104).iCode, 800);
     EXPECT_EQ(T().Send("Fresh", S::kDefaultPassword, 104).iCode, 951);
     // With reset, everyone on the current default moves to the next one.
@@ -491,13 +448,11 @@ TEST_P(Operations, Administration) {
         As(T(), S::Self, 108, {{"charid", "4"}, {"newpw", "mine123"}, {"confirmpw", "mine123"}})
             .iCode,
         800);
-    EXPECT_EQ(As(T(), S::High, 110, {{"charid", "2"}, {"resetid", "4"}}).iCode, 1020);
     EXPECT_EQ(As(T(), S::Keeper, 110, {{"charid", "7"}, {"resetid", "99"}}).iCode, 1022);
     EXPECT_EQ(As(T(), S::Keeper, 110, {{"charid", "7"}, {"resetid", "4"}}).iCode, 800);
     EXPECT_EQ(T().Send("Self", "third33", 104).iCode, 800) << "back on the guild's default";
 
     // Backup.
-    EXPECT_EQ(T().Send("Self", "third33", 111, {{"charid", "4"}}).iCode, 1030);
     Answer backup = As(T(), S::Keeper, 111, {{"charid", "7"}});
     EXPECT_EQ(backup.iCode, 800);
     ASSERT_FALSE(backup.strPayload.empty());
@@ -511,7 +466,6 @@ TEST_P(Operations, Administration) {
                   {{"charid", std::to_string(iActor)}, {"changeid", strId}, {"newlevel", strLevel}})
             .iCode;
     };
-    EXPECT_EQ(Level(S::High, "4", "3"), 988);
     EXPECT_EQ(Level(S::Keeper, "x", "3"), 1040);
     EXPECT_EQ(Level(S::Keeper, "99", "3"), 1041);
     EXPECT_EQ(Level(S::Keeper, "4", "2"), 1042);
@@ -528,17 +482,9 @@ TEST_P(Operations, ListsAndSearch) {
         all.insert(all.end(), fields.begin(), fields.end());
         ASSERT_EQ(As(T(), S::Root, 106, all).iCode, 800);
     };
-    Save(S::Self, {{"LEVEL", "80"},
-                   {"RACE", "3"},
-                   {"RANK", "5"},
-                   {"ISRESCUE", "1"},
-                   {"CAN_SUMMON", "1"},
-                   {"LSAT", "Holtburg"},
-                   {"TIEDTO", "Yaraq"},
-                   {"MAIN_CHAR", "Selfmain"},
-                   {"EMAIL", "s@x.org"},
-                   {"ICQ", "12345"},
-                   {"SKILLS", "1,3,250!11,1,40!19,2,150"}});
+    Save(S::Self,
+         Form("LEVEL=80&RACE=3&RANK=5&ISRESCUE=1&CAN_SUMMON=1&LSAT=Holtburg&TIEDTO=Yaraq&MAIN_CHAR="
+              "Selfmain&EMAIL=s@x.org&ICQ=12345&SKILLS=1,3,250!11,1,40!19,2,150"));
     Save(S::Other, {{"LEVEL", "30"}, {"RACE", "1"}, {"RANK", "5"}, {"SKILLS", "16,2,90!19,2,90"}});
     Save(S::High, {{"LEVEL", "60"}, {"RACE", "3"}, {"RANK", "2"}, {"SKILLS", "11,0,300"}});
 

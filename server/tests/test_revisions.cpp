@@ -108,11 +108,7 @@ TEST_P(Revisions, RefusalsAndTheirOrder) {
     ASSERT_EQ(Save(S::Keeper, S::Self, {{"revision", "4"}, {"BIO", "by Keeper"}}).iCode, 800);
     std::string strWhen = Stored("modified_at", S::Self);
     ASSERT_EQ(As(T(), S::Root, 102,
-                 {{"charid", "1"},
-                  {"patronid", "1"},
-                  {"vassalid", "7"},
-                  {"vassalname", "Keeper"},
-                  {"vassallist", "2,6,7"}})
+                 Form("charid=1&patronid=1&vassalid=7&vassalname=Keeper&vassallist=2,6,7"))
                   .iCode,
               800);
     stale = Save(S::Self, S::Self, {{"revision", "4"}});

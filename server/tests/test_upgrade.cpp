@@ -106,12 +106,9 @@ TEST_P(UpgradeTest, ServesLoginsTheTreeAndNewMembers) {
 
     // A new member takes an id above every one the file knows was used, never Edric's nor, where
     // the file kept it, Ivo's.
-    Answer added = server.Send("Aldric Stone", "monarch1", 101,
-                               {{"charid", "1"},
-                                {"addtoid", "8"},
-                                {"vassalname", "Jory Wells"},
-                                {"vassallist", ""},
-                                {"patronid", "3"}});
+    Answer added =
+        server.Send("Aldric Stone", "monarch1", 101,
+                    Form("charid=1&addtoid=8&vassalname=Jory Wells&vassallist=&patronid=3"));
     ASSERT_EQ(added.iCode, 800) << added.strRaw;
     EXPECT_EQ(added.strPayload, GetParam() >= 3 ? "10" : "9");
 }

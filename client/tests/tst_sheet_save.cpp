@@ -1,0 +1,446 @@
+// Saving the character sheet: the save's exact request under the acting-character rule, the
+// question before unsaved edits are left (by every way off the sheet), stale saves, and a record
+// saved to a real zorv-server and read back.
+#include "CellEditor.h"
+#include "Grid.h"
+#include "MainViews.h"
+#include "RequestCycle.h"
+#include "ServerProcess.h"
+#include "SheetClient.h"
+#include "SkillCatalogue.h"
+#include "SkillTraining.h"
+#include "frmFindChar.h"
+#include "frmLogin.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTreeView>
+#include <functional>
+#include <tuple>
+
+using namespace sheet_test;
+
+class tst_sheet_save final : public QObject {
+    Q_OBJECT
+
+private slots:
+    void saveRequestBody();
+    void actingCharacter();
+    void unsavedEditsAreAskedFor();
+    void savedRecordComesBackFromTheServer();
+    void staleSaveBetweenTwoClients();
+    void staleSaveAnsweredYesLoadsTheNamedCharacter();
+    void everyWayOffTheSheetAsksFirst();
+    void treeReplyWhileTheQuestionIsOpen();
+};
+
+void tst_sheet_save::saveRequestBody() {
+    const QByteArray bo = Record(2, {{16, "19,2,150"}, {26, "1"}, {29, "0"}});
+    SheetClient c("0.3|2|Bo|1|Guild|1|Watch", bo);
+    QVERIFY(c.Shown(2));
+    SheetViews& v = c.V();
+    // Nothing touched: the ids, the mule option, the skills and the four flags; the revision.
+    QCOMPARE(c.SaveBody(bo), QByteArray("charname=Bo&password=secret1&charid=2&updateid=2&msgid=106"
+                                        "&ISMULE=0&SKILLS=19,2,150&ISPK=1&ISRESCUE=0&ISPRIVATE=0"
+                                        "&CAN_SUMMON=0&revision=4"));
+    QTRY_VERIFY(!c.window->cycle().IsBusy()); // the reload after the save, done
+
+    // Edited fields only, in the table's order; 32001 is cut to 32000 in its box, -5 is not.
+    SheetClient::Type(v.txtNumFollowers, "-5");
+    SheetClient::Type(v.txtLevel, "32001");
+    v.txtBio->setPlainText("Line|one & two");
+    SheetClient::Type(v.txtName, "Bo Tall");
+    v.cmbSex->setCurrentIndex(2);
+    emit v.cmbSex->activated(2);
+    v.optMuleYes->click();
+    v.chkCanSummon->click();
+    QString strLevelSent;
+    QCOMPARE(c.SaveBody(bo, [&] { strLevelSent = v.txtLevel->text(); }),
+             QByteArray("charname=Bo&password=secret1&charid=2&updateid=2&msgid=106"
+                        "&NAME=Bo Tall&LEVEL=32000&SEX=2&ISMULE=1&BIO=Line(pipe)one (amp) two"
+                        "&NUMFOLLOWERS=-5&SKILLS=19,2,150&ISPK=1&ISRESCUE=0&ISPRIVATE=0"
+                        "&CAN_SUMMON=1&revision=4"));
+    QCOMPARE(strLevelSent, QStringLiteral("32000"));
+    QTRY_COMPARE(c.LastText(),
+                 QStringLiteral("The character's information has been updated.  If you changed "
+                                "the name of the character you are logged in as, you'll have to "
+                                "login again."));
+    // The reload after the save shows the record as stored, with no edits left.
+    QTRY_COMPARE(v.txtLevel->text(), QStringLiteral("30"));
+    QVERIFY(!c.Sheet().HasUnsavedEdits());
+}
+
+void tst_sheet_save::actingCharacter() {
+    auto SaveStart = [](SheetClient& c) {
+        const int i = c.peer.Connections();
+        c.Sheet().SaveCharChanges();
+        return i;
+    };
+    {
+        SheetClient c; // Bo, a member
+        QVERIFY(c.Shown(2));
+        // A follower goes out under Bo's own login.
+        c.Click(3, Record(3));
+        QVERIFY(c.Shown(3));
+        int i = SaveStart(c);
+        QTRY_VERIFY(c.peer.RequestComplete(i));
+        QVERIFY(Body(c.peer.Request(i))
+                    .startsWith("charname=Bo&password=secret1&charid=2&"
+                                "updateid=3&msgid=106&"));
+        QCOMPARE(c.prompts->dialogNames.count("frmLogin"), 0);
+
+        // His own patron asks for Ann's login; Cancel sends nothing.
+        c.Click(1, Record(1));
+        QVERIFY(c.Shown(1));
+        c.prompts->dialogs << [](QDialog& dlg) {
+            auto& login = static_cast<frmLogin&>(dlg);
+            [&] { QCOMPARE(login.strCharName, QStringLiteral("Ann")); }();
+            login.cmdCancel_Click();
+            return int(QDialog::Rejected);
+        };
+        const int nBefore = c.peer.Connections();
+        QVERIFY(!c.Sheet().SaveCharChanges());
+        QVERIFY(!c.window->cycle().bLoginAsDifferent);
+
+        // With her password it goes out as Ann, and a wrong password keeps Bo logged in.
+        c.prompts->dialogs << [](QDialog& dlg) {
+            auto& login = static_cast<frmLogin&>(dlg);
+            login.Form_Activate(); // as its showing does
+            login.txtPassword->setText("annpass");
+            login.cmdOK_Click();
+            return int(QDialog::Accepted);
+        };
+        i = SaveStart(c);
+        QCOMPARE(i, nBefore); // the cancelled save opened no connection before this one
+        QTRY_VERIFY(c.peer.RequestComplete(i));
+        QVERIFY(Body(c.peer.Request(i))
+                    .startsWith("charname=Ann&password=annpass&charid=1&"
+                                "updateid=1&msgid=106&"));
+        QVERIFY(c.window->cycle().bLoginAsDifferent);
+        c.prompts->ExpectOk();
+        c.peer.Send(i, ScriptedPeer::Reply("951", ""));
+        c.peer.Close(i);
+        QTRY_COMPARE(c.prompts->shown.size(), 1);
+        QCOMPARE(c.LastTitle(), QStringLiteral("ZORV Error #951"));
+        QCOMPARE(c.prompts->dialogNames.count("frmPlayerSetup"), 1); // only the first login
+        QCOMPARE(c.window->cycle().strCurPlayer, QStringLiteral("Bo"));
+    }
+    {
+        // An administrator saves anyone under the own login.
+        SheetClient c("0.3|2|Bo|3|Guild|1|Watch");
+        QVERIFY(c.Shown(2));
+        c.Click(4, Record(4));
+        QVERIFY(c.Shown(4));
+        const int i = SaveStart(c);
+        QTRY_VERIFY(c.peer.RequestComplete(i));
+        QVERIFY(Body(c.peer.Request(i))
+                    .startsWith("charname=Bo&password=secret1&charid=2&"
+                                "updateid=4&"));
+        QCOMPARE(c.prompts->dialogNames.count("frmLogin"), 0);
+    }
+}
+
+void tst_sheet_save::unsavedEditsAreAskedFor() {
+    SheetClient c;
+    QVERIFY(c.Shown(2));
+    SheetViews& v = c.V();
+    auto Edit = [&] { SheetClient::Type(v.txtClass, "Mage"); };
+
+    // Cancel: Bo stays shown and selected, with his edit.
+    Edit();
+    c.prompts->answers << Prompts::Answer::Cancel;
+    const int nBefore = c.peer.Connections();
+    c.Click(3, Record(3));
+    QCOMPARE(c.LastText(), QStringLiteral("Save changes to Bo?"));
+    QCOMPARE(c.prompts->shown.constLast().buttons, Prompts::Buttons::SaveDiscardCancel);
+    QCOMPARE(c.window->allegiance().SelectedKey(), QStringLiteral("Char2"));
+    QCOMPARE(v.txtClass->text(), QStringLiteral("Mage"));
+    // The selection is back on Bo, the one shown, so its pause asks for nothing; the save below
+    // is the next request the peer sees.
+    QCOMPARE(c.window->allegiance().strCurrentNodeKey, QStringLiteral("Char2"));
+    c.peer.queuedReplies.clear();
+
+    // Save: the save goes out for Bo, then Cy is shown.
+    c.prompts->answers << Prompts::Answer::Save;
+    c.prompts->ExpectOk(); // the save's confirmation
+    c.peer.queuedReplies << ScriptedPeer::Reply("800", "") << Record(3);
+    c.Click(3, Record(3));
+    QVERIFY(c.Shown(3));
+    c.peer.queuedReplies.clear();
+    QVERIFY(Body(c.peer.Request(nBefore)).contains("&updateid=2&msgid=106&CLASS=Mage&"));
+    QVERIFY(!c.Sheet().HasUnsavedEdits());
+
+    // Discard: nothing is sent for the edit.
+    Edit();
+    c.prompts->answers << Prompts::Answer::Discard;
+    const int nDiscard = c.peer.Connections();
+    c.Click(2, Record(2));
+    QVERIFY(c.Shown(2));
+    QVERIFY(Body(c.peer.Request(nDiscard)).contains("&msgid=107&"));
+
+    // A refused save keeps the edits and the character; so does closing with Cancel.
+    Edit();
+    c.prompts->answers << Prompts::Answer::Save;
+    c.prompts->ExpectOk(); // the refusal
+    c.peer.queuedReplies << ScriptedPeer::Reply("992", "");
+    c.Click(3, Record(3));
+    QCOMPARE(c.LastTitle(), QStringLiteral("ZORV Error #992"));
+    QCOMPARE(c.Sheet().iCurDisplayCharID, qint16(2));
+    QVERIFY(c.Sheet().HasUnsavedEdits());
+    c.peer.queuedReplies.clear();
+    c.window->show();
+    c.prompts->answers << Prompts::Answer::Cancel;
+    c.window->close();
+    QVERIFY(c.window->isVisible());
+    c.prompts->answers << Prompts::Answer::Discard;
+    c.window->close();
+    QVERIFY(!c.window->isVisible());
+}
+
+void tst_sheet_save::savedRecordComesBackFromTheServer() {
+    // Every field a save sends, each with a value of its own, through the real server and back:
+    // into the sheet, and into the record's 33 fields as the server sends them.
+    ServerProcess server;
+    QVERIFY(server.Start("demo"));
+    TestClient c;
+    c.LogIn(server.Address(), "Aldric Stormwind", "lantern1");
+    QTRY_VERIFY_WITH_TIMEOUT(c.window->sheet().iCurDisplayCharID == 1, 20000);
+    QVERIFY(c.Show("Brenna Ashvale"));
+    CharacterSheet& sheet = c.window->sheet();
+    SheetViews& v = c.window->views().sheet;
+    const QString strRevision = sheet.strCurRevision;
+    const std::vector<std::pair<QLineEdit*, QString>> texts = {
+        {v.txtName, "Brenna Ash"},
+        {v.txtLevel, "61"},
+        {v.txtClass, QString::fromLatin1("M\xE4gier | \"Arcane\"")},
+        {v.txtMuleFor, "Corin Thale"},
+        {v.txtLifestone, "Holtburg & co!;"},
+        {v.txtTieTo, "Cragstone"},
+        {v.txtNumFollowers, "9"},
+        {v.txtRealName, "Bren A."},
+        {v.txtCityState, "Oslo, NO"},
+        {v.txtEmail, "brenna@example.org"},
+        {v.txtICQ, "55501"},
+        {v.txtMainName, "Dara Whitmoor"}};
+    const std::vector<std::pair<QPlainTextEdit*, QString>> notes = {
+        {v.txtBio, QString::fromLatin1("S\xF8ren's bio: a|b & c !; d")},
+        {v.txtMiscRL, "misc ! y"},
+        {v.txtAwards, "Silver leaf"}};
+    for (const auto& [pEdit, strText] : texts)
+        SheetClient::Type(pEdit, strText);
+    for (const auto& [pEdit, strText] : notes)
+        pEdit->setPlainText(strText);
+    // Another race, sex, rank, mule option and flag than the stored ones.
+    const std::vector<std::pair<QComboBox*, int>> picks = {
+        {v.cmbRace, v.cmbRace->currentIndex() % 3 + 1},
+        {v.cmbSex, v.cmbSex->currentIndex() == 1 ? 2 : 1},
+        {v.cmbRank, 4}};
+    for (const auto& [pCombo, i] : picks) {
+        pCombo->setCurrentIndex(i);
+        emit pCombo->activated(i);
+    }
+    const int iRace = picks[0].second;
+    (v.optMuleYes->isChecked() ? v.optMuleNo : v.optMuleYes)->click();
+    const bool bMule = v.optMuleYes->isChecked();
+    std::vector<std::pair<QCheckBox*, bool>> flags;
+    for (QCheckBox* pBox : {v.chkPK, v.chkRescue, v.chkPrivate, v.chkCanSummon}) {
+        pBox->click();
+        flags.emplace_back(pBox, pBox->isChecked());
+    }
+    // Raise the first skill of the lowest list that has one, and give the first row a value.
+    QListWidget* pFrom = nullptr;
+    QPushButton* pRaise = nullptr;
+    QListWidget* pTo = nullptr;
+    for (auto [pList, pButton, pDest] :
+         {std::tuple{v.lstUnusableSkills, v.cmdRUnusable, v.lstTrainedSkills},
+          std::tuple{v.lstUntrainedSkills, v.cmdRUntrained, v.lstTrainedSkills},
+          std::tuple{v.lstTrainedSkills, v.cmdRTrained, v.lstSpecSkills}})
+        if (!pFrom && pList->count() > 0 && pList->item(0)->text() != RacialSkills(iRace).first())
+            std::tie(pFrom, pRaise, pTo) = std::tuple{pList, pButton, pDest};
+    QVERIFY(pFrom);
+    pFrom->item(0)->setSelected(true);
+    const QString strRaised = pFrom->item(0)->text();
+    QTest::mouseClick(pRaise, Qt::LeftButton);
+    const QString strValued = v.grdSkillGrid->TextMatrix(1, 0);
+    v.grdSkillGrid->Model().SetText(0, 1, QStringLiteral("123"));
+    emit sheet.Training().Editor().CellEdited(1, 1, QStringLiteral("123"));
+    c.prompts->ExpectOk();
+    QVERIFY(sheet.SaveCharChanges());
+    QTRY_COMPARE_WITH_TIMEOUT(c.prompts->shown.size(), 1, 20000);
+    QCOMPARE(c.prompts->shown[0].strTitle, Prompts::AppTitle());
+
+    // The reload shows what the server stored.
+    QTRY_VERIFY_WITH_TIMEOUT(!sheet.HasUnsavedEdits() && v.txtLevel->text() == "61", 20000);
+    QTRY_VERIFY(!c.window->cycle().IsBusy());
+    for (const auto& [pEdit, strText] : texts)
+        QCOMPARE(pEdit->text(), strText);
+    for (const auto& [pEdit, strText] : notes)
+        QCOMPARE(pEdit->toPlainText(), strText);
+    for (const auto& [pCombo, i] : picks)
+        QCOMPARE(pCombo->currentIndex(), i);
+    QCOMPARE(v.optMuleYes->isChecked(), bMule);
+    for (const auto& [pBox, bChecked] : flags)
+        QCOMPARE(pBox->isChecked(), bChecked);
+    QVERIFY(Items(pTo).contains(strRaised));
+    QCOMPARE(sheet.Training().GetSkillValueFromGrid(strValued), QStringLiteral("123"));
+    QCOMPARE(v.lblPatron->text(), QStringLiteral("Aldric Stormwind"));
+    QCOMPARE(v.lblPathToMonarch->text(), QStringLiteral("Brenna Ash > Aldric Stormwind"));
+    QVERIFY(v.lblLastModified->text().endsWith(" by Aldric Stormwind"));
+    QCOMPARE(sheet.strCurRevision.toInt(), strRevision.toInt() + 1);
+
+    // The fields the server computes, as it sends them.
+    const QStringList fields =
+        c.window->cycle().Exchange().strHTTPData.section("<STOP_HERE>", 0, 0).split(QLatin1Char('|'));
+    QCOMPARE(fields.size(), 33);
+    QCOMPARE(fields[0], QStringLiteral("2"));
+    QCOMPARE(fields[4], QStringLiteral("1"));
+    QCOMPARE(fields[5], QStringLiteral("6,10,14"));
+    QCOMPARE(fields[7], QStringLiteral("1"));
+    QVERIFY2(
+        QRegularExpression("^\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d$").match(fields[23]).hasMatch(),
+        qPrintable(fields[23]));
+    QCOMPARE(fields[31], QStringLiteral("1"));
+}
+
+void tst_sheet_save::staleSaveBetweenTwoClients() {
+    ServerProcess server;
+    QVERIFY(server.Start("demo"));
+    // Two officers open Brenna's record; the first saves, then the second.
+    TestClient first, second;
+    for (TestClient* pClient : {&first, &second}) {
+        pClient->LogIn(server.Address(), "Aldric Stormwind", "lantern1");
+        QTRY_VERIFY_WITH_TIMEOUT(pClient->window->sheet().iCurDisplayCharID == 1, 20000);
+        QVERIFY(pClient->Show("Brenna Ashvale"));
+    }
+    SheetClient::Type(first.window->views().sheet.txtLevel, "88");
+    first.prompts->ExpectOk();
+    QVERIFY(first.window->sheet().SaveCharChanges());
+    QTRY_VERIFY_WITH_TIMEOUT(!first.window->sheet().HasUnsavedEdits(), 20000);
+
+    // The second save is refused and says who changed the record; No keeps the edit.
+    SheetViews& v = second.window->views().sheet;
+    SheetClient::Type(v.txtClass, "Healer");
+    second.prompts->answers << Prompts::Answer::No;
+    QVERIFY(second.window->sheet().SaveCharChanges());
+    QTRY_COMPARE_WITH_TIMEOUT(second.prompts->shown.size(), 1, 20000);
+    const auto& refusal = second.prompts->shown[0];
+    QVERIFY2(refusal.strText.startsWith("Brenna Ashvale was changed by Aldric Stormwind on "),
+             qPrintable(refusal.strText));
+    QCOMPARE(refusal.buttons, Prompts::Buttons::YesNo);
+    QCOMPARE(v.txtClass->text(), QStringLiteral("Healer"));
+    QVERIFY(second.window->sheet().HasUnsavedEdits());
+    // Saving again is refused again; Yes loads the stored record.
+    second.prompts->answers << Prompts::Answer::Yes;
+    QVERIFY(second.window->sheet().SaveCharChanges());
+    QTRY_COMPARE_WITH_TIMEOUT(v.txtLevel->text(), QString("88"), 20000);
+    QVERIFY(!second.window->sheet().HasUnsavedEdits());
+
+    // A client that sends no revision (an older one) overwrites, as before.
+    SheetClient::Type(v.txtClass, "Healer");
+    second.window->sheet().strCurRevision.clear();
+    SheetClient::Type(first.window->views().sheet.txtLevel, "89");
+    first.prompts->ExpectOk();
+    QVERIFY(first.window->sheet().SaveCharChanges());
+    QTRY_VERIFY_WITH_TIMEOUT(!first.window->sheet().HasUnsavedEdits(), 20000);
+    second.prompts->ExpectOk();
+    QSignalSpy reloaded(&second.window->sheet(), &CharacterSheet::Displayed);
+    QVERIFY(second.window->sheet().SaveCharChanges());
+    QTRY_COMPARE_WITH_TIMEOUT(reloaded.count(), 1, 20000);
+    QCOMPARE(second.prompts->shown.size(), 3);
+    QCOMPARE(second.prompts->shown[2].strTitle, Prompts::AppTitle());
+    QCOMPARE(v.txtClass->text(), QStringLiteral("Healer"));
+    QCOMPARE(v.txtLevel->text(), QStringLiteral("89"));
+}
+
+void tst_sheet_save::staleSaveAnsweredYesLoadsTheNamedCharacter() {
+    SheetClient c;
+    QVERIFY(c.Shown(2));
+    SheetClient::Type(c.V().txtClass, "Mage");
+    // Leaving for Cy saves Bo, which someone else saved meanwhile.
+    c.prompts->answers << Prompts::Answer::Save << Prompts::Answer::Yes;
+    const int i = c.peer.Connections();
+    c.peer.queuedReplies << ScriptedPeer::Reply("973", "Ann|2026-12-01 11:41") << Record(2);
+    c.Click(3, Record(3));
+    QTRY_VERIFY(c.peer.RequestComplete(i + 1));
+    QVERIFY(c.LastText().startsWith("Bo was changed by Ann on 2026-12-01 11:41 after you opened"));
+    QVERIFY2(Body(c.peer.Request(i + 1)).endsWith("&msgid=107&getcharid=2"),
+             Body(c.peer.Request(i + 1)).constData());
+    QTRY_VERIFY(!c.window->cycle().IsBusy());
+    QCOMPARE(c.Sheet().iCurDisplayCharID, qint16(2));
+    QCOMPARE(c.window->allegiance().SelectedKey(), QStringLiteral("Char2"));
+    QCOMPARE(c.V().txtClass->text(), QString());
+    QVERIFY(!c.Sheet().HasUnsavedEdits());
+}
+
+void tst_sheet_save::everyWayOffTheSheetAsksFirst() {
+    SheetClient c;
+    QVERIFY(c.Shown(2));
+    MainViews& views = c.window->views();
+    // Each way of showing something else: Cancel keeps Bo's edit, and nothing is sent.
+    const std::vector<std::pair<const char*, std::function<void()>>> ways = {
+        {"a list's row", [&] { emit views.grdFlatList->RowActivated("Eve"); }},
+        {"Find in Tree",
+         [&] {
+             c.prompts->dialogs << [](QDialog& dlg) {
+                 auto& find = static_cast<frmFindChar&>(dlg);
+                 find.txtName->setText("Eve");
+                 find.cmdOK_Click();
+                 return int(QDialog::Accepted);
+             };
+             views.cmdFindInTree->click();
+         }},
+        {"Refresh", [&] { views.cmdTreeRefresh->click(); }},
+        {"the flat list's Refresh", [&] { views.cmdRefreshFlatList->click(); }},
+        {"a tree click", [&] { c.Click(5, Record(5)); }},
+    };
+    for (const auto& [szWay, fnWay] : ways) {
+        SheetClient::Type(c.V().txtClass, szWay);
+        const int nBefore = c.peer.Connections();
+        const qsizetype nShown = c.prompts->shown.size();
+        c.prompts->answers << Prompts::Answer::Cancel;
+        fnWay();
+        QVERIFY2(c.prompts->shown.size() == nShown + 1, szWay);
+        QCOMPARE(c.LastText(), QStringLiteral("Save changes to Bo?"));
+        QCOMPARE(c.V().txtClass->text(), QString::fromLatin1(szWay));
+        QCOMPARE(c.Sheet().iCurDisplayCharID, qint16(2));
+        QCOMPARE(c.window->objCharDB().Count(), 5);
+        QCOMPARE(c.peer.Connections(), nBefore);
+        c.peer.queuedReplies.clear();
+    }
+    QCOMPARE(c.prompts->dialogs.size(), 0);
+}
+
+void tst_sheet_save::treeReplyWhileTheQuestionIsOpen() {
+    SheetClient c;
+    QVERIFY(c.Shown(2));
+    c.window->show();
+    // A tree download is under way (a chained refresh) when the user, who edited Bo's record
+    // meanwhile, closes the window; the tree arrives while "Save changes to Bo?" is open.
+    SheetClient::Type(c.V().txtClass, "Mage");
+    const int i = c.peer.Connections();
+    c.window->allegiance().RefreshTree();
+    QTRY_VERIFY(c.peer.RequestComplete(i));
+    c.prompts->whileOpen << [&] {
+        c.peer.Send(i, kTree);
+        c.peer.Close(i);
+        QTRY_COMPARE(c.window->objCharDB().Count(), 5);
+    };
+    c.prompts->answers << Prompts::Answer::Save;
+    c.prompts->ExpectOk(); // the save's confirmation
+    c.peer.queuedReplies << ScriptedPeer::Reply("800", "") << Record(2);
+    c.window->close();
+    QVERIFY(!c.window->isVisible());
+    QTRY_VERIFY(c.peer.RequestComplete(i + 1));
+    QVERIFY(Body(c.peer.Request(i + 1)).contains("&updateid=2&msgid=106&CLASS=Mage&"));
+    QCOMPARE(c.window->allegiance().SelectedKey(), QStringLiteral("Char2"));
+}
+
+QTEST_MAIN(tst_sheet_save)
+#include "tst_sheet_save.moc"
