@@ -2,6 +2,7 @@
 // malformed requests and one address opening many connections must never keep a member's
 // request from being answered, nor the server's memory from coming back.
 #include "Harness.h"
+#include "StandaloneFront.h"
 
 #include <algorithm>
 #include <atomic>
@@ -9,6 +10,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <csignal>
+#include <filesystem>
 #include <cstdio>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -434,6 +436,24 @@ TEST_F(Front, OneAddressHoldsOnlyItsShareOfConnections) {
     while (again.iCode != 800 && std::chrono::steady_clock::now() < deadline)
         again = target->Send("Self", "defpw1", 104, {}, "127.0.0.3");
     EXPECT_EQ(again.iCode, 800);
+}
+
+// A front that stops gives back everything it held, its listening socket included: a process
+// that starts and stops fronts (the benchmarks, a test) does not run out of descriptors.
+TEST(StandaloneFrontLife, StoppingReleasesTheListeningSocket) {
+    auto OpenDescriptors = [] {
+        return std::distance(std::filesystem::directory_iterator("/proc/self/fd"),
+                             std::filesystem::directory_iterator());
+    };
+    auto Cycle = [] {
+        StandaloneFront front("/zorv", FrontLimits{}, [](const Request&) { return Reply{800, ""}; });
+        front.Start("127.0.0.1", 0);
+    };
+    Cycle(); // the library loaded and its threads' first resources made
+    const auto nBefore = OpenDescriptors();
+    for (int i = 0; i < 5; ++i)
+        Cycle();
+    EXPECT_EQ(OpenDescriptors(), nBefore);
 }
 
 } // namespace

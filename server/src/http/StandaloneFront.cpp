@@ -23,6 +23,7 @@
 #include <sys/socket.h>
 #include <thread>
 #include <type_traits>
+#include <unistd.h>
 #include <unordered_map>
 
 namespace {
@@ -485,10 +486,14 @@ StandaloneFront::~StandaloneFront() {
     // No new connection; the requests with the workers are answered, then all is closed. The
     // pool lives on until the daemon has stopped: its threads may still hand it a request
     // whose body completes meanwhile, which it refuses.
-    Library().quiesce_daemon(m_pImpl->pDaemon);
+    // The listening socket comes back to us; the daemon's threads may still look at it until it
+    // has stopped, so it is closed after that.
+    MHD_socket listening = Library().quiesce_daemon(m_pImpl->pDaemon);
     m_pImpl->pWorkers->Drain();
     m_pImpl->pWebWorkers->Drain();
     Library().stop_daemon(m_pImpl->pDaemon);
+    if (listening != MHD_INVALID_SOCKET)
+        close(listening);
 }
 
 void StandaloneFront::ServeWeb(WebHandler handler) {
