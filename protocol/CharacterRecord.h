@@ -65,8 +65,8 @@ struct RecordFieldInfo {
     int iPayload;          // position in the character payload
     const char* szSaveKey; // the save's form key; null for a field the save never carries
     RecordKind kind;
-    int nMaxLength;        // bytes, for Name, Text and Skills
-    const char* szShown;   // what a refused save calls it: its sheet caption, else the form key
+    int nMaxLength;      // bytes, for Name, Text and Skills
+    const char* szShown; // what a refused save calls it: its sheet caption, else the form key
 };
 
 // In payload order, so that kRecordFields[i].iPayload == i.
@@ -127,12 +127,14 @@ static_assert(RowsInPayloadOrder(), "rows are in payload order, one per field");
 // The order in which the save carries the fields it sends, and in which the server checks them:
 // the sheet's order.
 inline constexpr RecordField kSaveOrder[] = {
-    RecordField::Name,      RecordField::Level,     RecordField::Class,    RecordField::Race,
-    RecordField::Rank,      RecordField::Sex,       RecordField::IsMule,   RecordField::MuleFor,
-    RecordField::Lifestone, RecordField::TiedTo,    RecordField::Bio,      RecordField::NumFollowers,
-    RecordField::Skills,    RecordField::RealName,  RecordField::CityState, RecordField::MiscInfo,
-    RecordField::Email,     RecordField::ICQ,       RecordField::IsPK,     RecordField::IsRescue,
-    RecordField::IsPrivate, RecordField::CanSummon, RecordField::MainChar, RecordField::Awards,
+    RecordField::Name,      RecordField::Level,    RecordField::Class,
+    RecordField::Race,      RecordField::Rank,     RecordField::Sex,
+    RecordField::IsMule,    RecordField::MuleFor,  RecordField::Lifestone,
+    RecordField::TiedTo,    RecordField::Bio,      RecordField::NumFollowers,
+    RecordField::Skills,    RecordField::RealName, RecordField::CityState,
+    RecordField::MiscInfo,  RecordField::Email,    RecordField::ICQ,
+    RecordField::IsPK,      RecordField::IsRescue, RecordField::IsPrivate,
+    RecordField::CanSummon, RecordField::MainChar, RecordField::Awards,
 };
 
 constexpr bool SaveOrderComplete() {

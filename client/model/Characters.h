@@ -83,9 +83,7 @@ public:
     struct VassalTable {
         const int* pStart;
         const int* pVassals;
-        IndexSpan Of(int i) const {
-            return {pVassals + pStart[i], pVassals + pStart[i + 1]};
-        }
+        IndexSpan Of(int i) const { return {pVassals + pStart[i], pVassals + pStart[i + 1]}; }
     };
     VassalTable Vassals() const {
         EnsureVassals();
@@ -142,11 +140,11 @@ private:
     // In a sound roster: every record once, each after the one that lists it.
     mutable std::vector<int> m_order;
     mutable std::vector<int> m_followers;
-    mutable std::vector<int> m_listedBy;    // by position; set by LinkProblem()
-    mutable std::vector<int> m_placeInList; // by position; set by LinkProblem()
+    mutable std::vector<int> m_listedBy;       // by position; set by LinkProblem()
+    mutable std::vector<int> m_placeInList;    // by position; set by LinkProblem()
     mutable std::vector<qint16> m_settledRank; // by position; 0 while not settled
     bool m_bRanksStored = false;               // every settled rank is in its record too
-    std::vector<char> m_onPath; // CalculateRank's walk; all false between calls
+    std::vector<char> m_onPath;                // CalculateRank's walk; all false between calls
 };
 
 // True when iPatronID is the patron, or a patron further up, of iFollowerID. Bounded by the

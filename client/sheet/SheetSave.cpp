@@ -19,11 +19,11 @@
 #include "SheetViews.h"
 #include "SkillTraining.h"
 
-#include <algorithm>
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -89,8 +89,9 @@ bool CharacterSheet::SaveCharChanges() {
     try {
         // In the order the save carries its fields, whatever the order of the sheet's table.
         for (zorv::RecordField field : zorv::kSaveOrder) {
-            auto found = std::find_if(m_fields.begin(), m_fields.end(),
-                                      [field](const SheetField& row) { return row.field == field; });
+            auto found =
+                std::find_if(m_fields.begin(), m_fields.end(),
+                             [field](const SheetField& row) { return row.field == field; });
             if (found == m_fields.end())
                 continue;
             const SheetField& row = *found;

@@ -39,7 +39,8 @@ Reply ChangePasswordOp(Call& call) {
     if (call.iHashCode)
         return {call.iHashCode, ""};
     SetPasswordHash(call.db, target.id, call.strHash);
-    call.changes.push_back({history::Kind::Password, target.id, target.strName, {{"password", "", ""}}});
+    call.changes.push_back(
+        {history::Kind::Password, target.id, target.strName, {{"password", "", ""}}});
     return Ok();
 }
 
@@ -154,9 +155,9 @@ Reply InitServerOp(Database& db, Store& store, const Form& form, const std::stri
     Member founder = *store.FindById(id);
     Call call{db, store, form, founder, options, {}, 0, nullptr, {}, {}};
     call.changes.push_back({history::Kind::Init,
-                           id,
-                           founder.strName,
-                           {{"guild_name", "", Trim(FormValue(form, "guildname"))}}});
+                            id,
+                            founder.strName,
+                            {{"guild_name", "", Trim(FormValue(form, "guildname"))}}});
     history::WriteChanges(call);
     return Ok();
 }
@@ -167,7 +168,8 @@ Reply ResetPasswordOp(Call& call) {
                                   zorv::CodeResetNoSuchCharacter, target))
         return {iCode, ""};
     SetPasswordHash(call.db, target.id, std::nullopt);
-    call.changes.push_back({history::Kind::Reset, target.id, target.strName, {{"password", "", ""}}});
+    call.changes.push_back(
+        {history::Kind::Reset, target.id, target.strName, {{"password", "", ""}}});
     return Ok();
 }
 
@@ -207,9 +209,10 @@ Reply SecurityLevelOp(Call& call) {
         target.iSecurity == zorv::kSecurityAdministrator && call.store.CountAdministrators() <= 1)
         return {zorv::CodeLevelInvalid, ""};
     SetSecurityLevel(call.db, target.id, iLevel);
-    call.changes.push_back({history::Kind::Level,
-               target.id,
-               target.strName,
-               {{"security_level", std::to_string(target.iSecurity), std::to_string(iLevel)}}});
+    call.changes.push_back(
+        {history::Kind::Level,
+         target.id,
+         target.strName,
+         {{"security_level", std::to_string(target.iSecurity), std::to_string(iLevel)}}});
     return Ok();
 }

@@ -23,6 +23,9 @@ Reply LoginOp(Call& call) {
 
 namespace {
 
+const char* const kNameKey = zorv::FieldInfo(zorv::RecordField::Name).szSaveKey;
+const char* const kAwardsKey = zorv::FieldInfo(zorv::RecordField::Awards).szSaveKey;
+
 // A refused value's reply: the code and one escaped field with the sentence that says which
 // value and why. Older clients show their message for the code and never read it.
 Reply RefuseValue(int iCode, const std::string& strWhy) {
@@ -94,7 +97,7 @@ Reply CheckSheetValue(const SheetField& field, const std::string& strValue) {
 // Who may save a sheet: the caller, writing under his own `charid`, on a character he may act
 // on. 0 with `target` filled, or the refusing code.
 int CheckSaveRights(Call& call, Member& target) {
-    std::optional<int> iUpdate = IdField(call.form, "updateid");
+    std::optional<int> iUpdate = IdField(call.form, zorv::kSaveTarget);
     std::optional<int> iCharId = IdField(call.form, "charid");
     if (!iUpdate || !iCharId)
         return zorv::CodeInvalidCharacter;
@@ -115,13 +118,13 @@ int CheckSaveRights(Call& call, Member& target) {
 // 0, or the refusing code with strPayload filled: the last edit for CodeSaveStale, which value was
 // refused for CodeInvalidNumber.
 int CheckRevision(Call& call, const Member& target, std::string& strPayload) {
-    if (!HasField(call.form, "revision"))
+    if (!HasField(call.form, zorv::kSaveRevision))
         return 0;
-    const std::string& strRevision = FormValue(call.form, "revision");
+    const std::string& strRevision = FormValue(call.form, zorv::kSaveRevision);
     std::optional<long> lRevision = zorv::ParseWholeNumber(Trim(strRevision));
     if (!lRevision) {
-        strPayload =
-            zorv::JoinFields({WholeNumberFault(strRevision, "value", "revision", 0, 999999999)});
+        strPayload = zorv::JoinFields(
+            {WholeNumberFault(strRevision, "value", zorv::kSaveRevision, 0, 999999999)});
         return zorv::CodeInvalidNumber;
     }
     std::vector<std::string> stored =
@@ -137,10 +140,10 @@ int CheckRevision(Call& call, const Member& target, std::string& strPayload) {
 // The awards only an administrator changes. The client sends them back with every save, so only
 // a changed text is refused.
 int CheckAwards(Call& call, const Member& target) {
-    if (IsAdmin(call.me) || !HasField(call.form, "ADMIN_ONLY"))
+    if (IsAdmin(call.me) || !HasField(call.form, kAwardsKey))
         return 0;
     std::string strStored = ReadColumn(call.db, target.id, "awards");
-    return strStored == FormValue(call.form, "ADMIN_ONLY") ? 0 : zorv::CodeSaveAdminOnly;
+    return strStored == FormValue(call.form, kAwardsKey) ? 0 : zorv::CodeSaveAdminOnly;
 }
 
 // The sheet fields the request carries, in the sheet's order. Code 0 with `sent` filled, or the
@@ -154,8 +157,8 @@ Reply CheckSheetValues(Call& call, const Member& target, std::vector<const Sheet
             return refusal;
         sent.push_back(&field);
     }
-    if (HasField(call.form, "NAME")) {
-        std::optional<Member> holder = call.store.FindByName(Trim(FormValue(call.form, "NAME")));
+    if (HasField(call.form, kNameKey)) {
+        std::optional<Member> holder = call.store.FindByName(Trim(FormValue(call.form, kNameKey)));
         if (holder && holder->id != target.id)
             return {zorv::CodeAddNameTaken, ""}; // the same "name already in the tree" as adding
     }
@@ -230,9 +233,10 @@ Reply SaveOp(Call& call) {
     std::vector<ColumnValue> values = SheetValues(call, sent);
     std::vector<history::Change> changes = SheetChanges(call, target.id, values);
     WriteColumns(call.db, target.id, values, call.me.id);
-    call.changes.push_back({history::Kind::Save, target.id,
-               HasField(call.form, "NAME") ? Trim(FormValue(call.form, "NAME")) : target.strName,
-               std::move(changes)});
+    call.changes.push_back(
+        {history::Kind::Save, target.id,
+         HasField(call.form, kNameKey) ? Trim(FormValue(call.form, kNameKey)) : target.strName,
+         std::move(changes)});
     return Ok();
 }
 

@@ -46,7 +46,7 @@ struct Operation {
     // The code that refuses a caller who is no administrator, checked before the operation runs;
     // 0 when every member may run it (or it checks for itself, after checks of its own).
     int iAdminsOnly;
-    const char* szHashed;                        // the form field hashed, or null
+    const char* szHashed;                         // the form field hashed, or null
     int (*hashCheck)(const Form&, const Member&); // 0 when the field is to be hashed
     // The store a guild file that cannot be opened is reported as.
     enum class Store { Tree, Settings } store;
@@ -71,8 +71,7 @@ const Operation kOperations[] = {
     {zorv::OpChangePassword, ChangePasswordOp, W, 0, "newpw", NewPasswordCheck, Tree},
     {zorv::OpServerSetup, ServerSetupOp, W, zorv::CodeSetupNotAdmin, "defaultpw",
      ServerSetupHashCode, Settings},
-    {zorv::OpResetPassword, ResetPasswordOp, W, zorv::CodeResetNotAdmin, nullptr, nullptr,
-     Tree},
+    {zorv::OpResetPassword, ResetPasswordOp, W, zorv::CodeResetNotAdmin, nullptr, nullptr, Tree},
     {zorv::OpBackup, BackupOp, R, zorv::CodeBackupNotAdmin, nullptr, nullptr, Tree},
     {zorv::OpSecurityLevel, SecurityLevelOp, W, zorv::CodeSecurityViolation, nullptr, nullptr,
      Tree},
@@ -195,7 +194,8 @@ Reply Run(std::unique_ptr<Database>& pDb, Store& store, CredentialCache* pCache,
             strHash = HashPassword(FormValue(form, operation.szHashed));
     }
 
-    Transaction tx(db, operation.lock == Operation::Lock::Write ? Transaction::Kind::Write : Transaction::Kind::Read);
+    Transaction tx(db, operation.lock == Operation::Lock::Write ? Transaction::Kind::Write
+                                                                : Transaction::Kind::Read);
     // The caller may have been removed or demoted while the password was checked.
     std::optional<Member> current = store.FindById(me.id);
     if (!current)
@@ -242,7 +242,9 @@ Reply Guild::Handle(const Request& request) {
         db = TakeConnection();
     } catch (const std::exception& e) {
         std::fprintf(stderr, "zorv-server: %s\n", e.what());
-        return {pOperation->store == Operation::Store::Settings ? zorv::CodeSettingsStore : zorv::CodeTreeStore, ""};
+        return {pOperation->store == Operation::Store::Settings ? zorv::CodeSettingsStore
+                                                                : zorv::CodeTreeStore,
+                ""};
     }
     try {
         Store store(*db);

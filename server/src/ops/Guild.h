@@ -18,7 +18,6 @@
 
 class CredentialCache;
 
-
 class Guild {
 public:
     // pCache, when not null, is the record of verified logins (kept in the guild file too).

@@ -330,11 +330,11 @@ Reply UndoOp(Call& call) {
     }
     // The undo's own entry is written here rather than by the dispatcher: its number is the
     // reply.
-    std::int64_t lUndo = call.options.RecordsHistory()
-                             ? WriteEntry(call.db, call.me.id, call.me.strName,
-                                          {Kind::Undo, entry->iCharacter, entry->strCharacter,
-                                           applied, entry->lSeq})
-                             : 0;
+    std::int64_t lUndo =
+        call.options.RecordsHistory()
+            ? WriteEntry(call.db, call.me.id, call.me.strName,
+                         {Kind::Undo, entry->iCharacter, entry->strCharacter, applied, entry->lSeq})
+            : 0;
     MarkUndone(call.db, entry->lSeq, lUndo);
     return Ok(zorv::JoinFields({std::to_string(lUndo), KindName(entry->kind)}));
 }

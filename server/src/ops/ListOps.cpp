@@ -25,10 +25,10 @@ std::string ListOf(Call& call, const std::vector<std::string>& columns,
 Reply RescueListOp(Call& call) {
     CharacterFilter rescuers;
     rescuers.szFlag = "is_rescue";
-    return Ok(ListOf(call,
-                     {"id", "name", "level", "lifestone", "tied_to", "can_summon", "main_char",
-                      "email", "icq"},
-                     rescuers));
+    return Ok(ListOf(
+        call,
+        {"id", "name", "level", "lifestone", "tied_to", "can_summon", "main_char", "email", "icq"},
+        rescuers));
 }
 
 Reply PortalListOp(Call& call) {

@@ -69,11 +69,11 @@ Reply AddVassalOp(Call& call) {
     if (id == 0)
         return {zorv::CodeAddGuildFull, ""};
     call.store.AddCharacter(id, strName, patron.id, zorv::kSecurityNormal, call.me.id);
-    call.changes.push_back({history::Kind::Add,
-                           id,
-                           strName,
-                           {{"patron_id", "", std::to_string(patron.id)},
-                            {"patron_name", "", patron.strName}}});
+    call.changes.push_back(
+        {history::Kind::Add,
+         id,
+         strName,
+         {{"patron_id", "", std::to_string(patron.id)}, {"patron_name", "", patron.strName}}});
     return Ok(std::to_string(id));
 }
 
@@ -160,12 +160,12 @@ Reply ChangePatronOp(Call& call) {
     std::optional<Member> oldPatron = call.store.FindById(mover->iPatron);
     const std::int64_t lNewSeq = call.store.NextJoinSeq();
     MoveCharacter(call.db, mover->id, newPatron->id, lNewSeq);
-    call.changes.push_back({history::Kind::Patron,
-                     mover->id,
-                     mover->strName,
-                     {{"patron_id", std::to_string(mover->iPatron), std::to_string(newPatron->id)},
-                      {"patron_name", oldPatron ? oldPatron->strName : "",
-                       newPatron->strName},
-                      {"join_seq", strOldSeq, std::to_string(lNewSeq)}}});
+    call.changes.push_back(
+        {history::Kind::Patron,
+         mover->id,
+         mover->strName,
+         {{"patron_id", std::to_string(mover->iPatron), std::to_string(newPatron->id)},
+          {"patron_name", oldPatron ? oldPatron->strName : "", newPatron->strName},
+          {"join_seq", strOldSeq, std::to_string(lNewSeq)}}});
     return Ok();
 }

@@ -15,38 +15,38 @@ constexpr long long kMaxSequence = 999999999999LL;
 // from it at start-up find it made.
 const std::vector<CharacterColumn>& Columns() {
     static const std::vector<CharacterColumn> columns = {
-    {"id", F::Id, C::Whole, 1, zorv::kMaxCharacters},
-    {"name", F::Name, C::Name},
-    {"patron_id", F::PatronId, C::Whole, zorv::kNoCharacter, zorv::kMaxCharacters},
-    {"join_seq", F::Count, C::Whole, 0, kMaxSequence},
-    {"password_hash", F::Count, C::Hash},
-    {"security_level", F::SecurityLevel, C::Security},
-    {"level", F::Level, C::Whole, 0, 32767},
-    {"class", F::Class, C::Text},
-    {"race", F::Race, C::Whole, 0, 3},
-    {"rank", F::Rank, C::Whole, 0, 10},
-    {"sex", F::Sex, C::Whole, 0, 2},
-    {"is_mule", F::IsMule, C::Whole, 0, 1},
-    {"mule_for", F::MuleFor, C::Text},
-    {"lifestone", F::Lifestone, C::Text},
-    {"tied_to", F::TiedTo, C::Text},
-    {"bio", F::Bio, C::Text},
-    {"num_followers", F::NumFollowers, C::Whole, 0, 32767},
-    {"skills", F::Skills, C::Skills},
-    {"real_name", F::RealName, C::Text},
-    {"city_state", F::CityState, C::Text},
-    {"misc_info", F::MiscInfo, C::Text},
-    {"email", F::Email, C::Text},
-    {"icq", F::ICQ, C::Text},
-    {"is_pk", F::IsPK, C::Whole, 0, 1},
-    {"is_rescue", F::IsRescue, C::Whole, 0, 1},
-    {"is_private", F::IsPrivate, C::Whole, 0, 1},
-    {"can_summon", F::CanSummon, C::Whole, 0, 1},
-    {"main_char", F::MainChar, C::Text},
-    {"awards", F::Awards, C::Text},
-    {"modified_at", F::ModifiedAt, C::Text},
-    {"modified_by", F::ModifiedBy, C::Whole, 0, zorv::kMaxCharacters},
-    {"revision", F::Revision, C::Whole, 1, kMaxSequence},
+        {"id", F::Id, C::Whole, 1, zorv::kMaxCharacters},
+        {"name", F::Name, C::Name},
+        {"patron_id", F::PatronId, C::Whole, zorv::kNoCharacter, zorv::kMaxCharacters},
+        {"join_seq", F::Count, C::Whole, 0, kMaxSequence},
+        {"password_hash", F::Count, C::Hash},
+        {"security_level", F::SecurityLevel, C::Security},
+        {"level", F::Level, C::Whole, 0, 32767},
+        {"class", F::Class, C::Text},
+        {"race", F::Race, C::Whole, 0, 3},
+        {"rank", F::Rank, C::Whole, 0, 10},
+        {"sex", F::Sex, C::Whole, 0, 2},
+        {"is_mule", F::IsMule, C::Whole, 0, 1},
+        {"mule_for", F::MuleFor, C::Text},
+        {"lifestone", F::Lifestone, C::Text},
+        {"tied_to", F::TiedTo, C::Text},
+        {"bio", F::Bio, C::Text},
+        {"num_followers", F::NumFollowers, C::Whole, 0, 32767},
+        {"skills", F::Skills, C::Skills},
+        {"real_name", F::RealName, C::Text},
+        {"city_state", F::CityState, C::Text},
+        {"misc_info", F::MiscInfo, C::Text},
+        {"email", F::Email, C::Text},
+        {"icq", F::ICQ, C::Text},
+        {"is_pk", F::IsPK, C::Whole, 0, 1},
+        {"is_rescue", F::IsRescue, C::Whole, 0, 1},
+        {"is_private", F::IsPrivate, C::Whole, 0, 1},
+        {"can_summon", F::CanSummon, C::Whole, 0, 1},
+        {"main_char", F::MainChar, C::Text},
+        {"awards", F::Awards, C::Text},
+        {"modified_at", F::ModifiedAt, C::Text},
+        {"modified_by", F::ModifiedBy, C::Whole, 0, zorv::kMaxCharacters},
+        {"revision", F::Revision, C::Whole, 1, kMaxSequence},
     };
     return columns;
 }
@@ -139,7 +139,8 @@ std::string StoredValueFault(const std::string& strColumn, const std::string& st
     return ColumnFault(*pColumn, strValue);
 }
 
-std::vector<std::string> ReadColumns(Database& db, int id, const std::vector<std::string>& columns) {
+std::vector<std::string> ReadColumns(Database& db, int id,
+                                     const std::vector<std::string>& columns) {
     std::string strSql = "SELECT ";
     for (std::size_t i = 0; i < columns.size(); ++i)
         strSql += (i ? ", " : "") + Known(columns[i]);
@@ -273,8 +274,8 @@ void ForEachCharacter(Database& db, const std::vector<std::string>& columns,
     while (query.Step()) {
         for (std::size_t i = 0; i < columns.size(); ++i) {
             int iColumn = static_cast<int>(i);
-            values[i] = numbers[i] ? std::to_string(query.Int(iColumn))
-                                   : Utf8ToLatin1(query.Text(iColumn));
+            values[i] =
+                numbers[i] ? std::to_string(query.Int(iColumn)) : Utf8ToLatin1(query.Text(iColumn));
         }
         onRow(values);
     }

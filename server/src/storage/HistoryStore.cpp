@@ -164,12 +164,11 @@ namespace {
 // (see Record): that entry's number, or 0 when the save is an entry of its own. It joins only the
 // newest entry about the character, so nothing else has changed the character since: every
 // change of it writes an entry about it. The name is the character's before this save.
-std::int64_t EntryToJoin(Database& db, int iActor, const std::string& strActor, const Entry& entry, const std::string& strName,
-                         std::time_t now) {
-    Statement newest(db,
-                     "SELECT seq FROM history WHERE seq = (SELECT max(seq) FROM history WHERE "
-                     "character_id = ?1) AND kind = 'save' AND undone_by = 0 AND actor_id = ?2 "
-                     "AND actor_name = ?3 AND character_name = ?4 AND at_epoch >= ?5");
+std::int64_t EntryToJoin(Database& db, int iActor, const std::string& strActor, const Entry& entry,
+                         const std::string& strName, std::time_t now) {
+    Statement newest(db, "SELECT seq FROM history WHERE seq = (SELECT max(seq) FROM history WHERE "
+                         "character_id = ?1) AND kind = 'save' AND undone_by = 0 AND actor_id = ?2 "
+                         "AND actor_name = ?3 AND character_name = ?4 AND at_epoch >= ?5");
     newest.Bind(1, entry.iCharacter)
         .Bind(2, iActor)
         .Bind(3, Latin1ToUtf8(strActor))
@@ -200,7 +199,8 @@ std::vector<Change> Joined(std::vector<Change> changes, const std::vector<Change
 
 } // namespace
 
-std::int64_t WriteEntry(Database& db, int iActor, const std::string& strActor, const Entry& entryIn) {
+std::int64_t WriteEntry(Database& db, int iActor, const std::string& strActor,
+                        const Entry& entryIn) {
     std::time_t now = std::time(nullptr);
     Entry entry = entryIn;
     if (entry.kind == Kind::Save) {
@@ -217,8 +217,8 @@ std::int64_t WriteEntry(Database& db, int iActor, const std::string& strActor, c
         }
     }
     Statement insert(db, "INSERT INTO history(at, at_epoch, kind, actor_id, actor_name, "
-                              "character_id, character_name, undoes) "
-                              "VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8)");
+                         "character_id, character_name, undoes) "
+                         "VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8)");
     insert.Bind(1, UtcStamp(now, true))
         .Bind(2, std::int64_t(now))
         .Bind(3, std::string(KindName(entry.kind)))
@@ -230,8 +230,7 @@ std::int64_t WriteEntry(Database& db, int iActor, const std::string& strActor, c
         .Run();
     std::int64_t lSeq = db.LastInsertId();
     Statement value(
-        db,
-        "INSERT INTO history_values(entry, ord, field, old, new) VALUES (?1, ?2, ?3, ?4, ?5)");
+        db, "INSERT INTO history_values(entry, ord, field, old, new) VALUES (?1, ?2, ?3, ?4, ?5)");
     int iOrd = 0;
     for (const Change& change : entry.changes)
         value.Bind(1, lSeq)

@@ -65,8 +65,8 @@ std::optional<StoredEntry> FindEntry(Database& db, std::int64_t lSeq);
 std::vector<Change> ReadChanges(Database& db, std::int64_t lSeq);
 // Up to nCount entries before entry lBefore (0: the newest), newest first, of one character or
 // of the whole guild; their values are not read.
-std::vector<StoredEntry> ReadPage(Database& db, std::optional<int> iCharacter,
-                                  std::int64_t lBefore, int nCount);
+std::vector<StoredEntry> ReadPage(Database& db, std::optional<int> iCharacter, std::int64_t lBefore,
+                                  int nCount);
 // A value as a member reads it: a removed record by its name and id, anything else as stored.
 std::string ShownValue(const Change& change, const std::string& strValue);
 // The newest nCount entries, a line each, for the server's console.

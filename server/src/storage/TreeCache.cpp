@@ -4,8 +4,8 @@
 #include "Records.h"
 #include "Text.h"
 
-#include <unordered_map>
 #include <sqlite3.h>
+#include <unordered_map>
 
 std::int64_t TreeGeneration(Database& db) {
     Statement generation(db, "SELECT value FROM server_state WHERE key = 'tree_generation'");

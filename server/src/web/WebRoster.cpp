@@ -147,10 +147,10 @@ std::vector<ListRow> ListRows(Database& db, WebList list) {
         return rows;
     }
     shown.szFlag = list == WebList::Rescue ? "is_rescue" : "can_summon";
-    std::vector<std::string> columns = list == WebList::Rescue
-                                           ? std::vector<std::string>{"id", "lifestone", "tied_to",
-                                                                      "can_summon", "main_char"}
-                                           : std::vector<std::string>{"id", "tied_to", "lifestone"};
+    std::vector<std::string> columns =
+        list == WebList::Rescue
+            ? std::vector<std::string>{"id", "lifestone", "tied_to", "can_summon", "main_char"}
+            : std::vector<std::string>{"id", "tied_to", "lifestone"};
     ForEachCharacter(db, columns, shown, [&](const std::vector<std::string>& values) {
         ListRow row{std::stoi(values[0]), "", {}};
         row.cells = {Latin1ToUtf8(values[1]), Latin1ToUtf8(values[2])};
@@ -235,13 +235,13 @@ std::shared_ptr<WebRoster::Snapshot> WebRoster::Current() {
         // the sum of the revisions with the generation changes whenever a page could.
         std::unordered_map<int, Extra> extras;
         std::int64_t lRevisions = 0;
-        ForEachCharacter(db, {"id", "race", "sex", "is_private", "revision"}, {},
-                         [&](const std::vector<std::string>& values) {
-                             extras.emplace(std::stoi(values[0]),
-                                            Extra{std::stoi(values[1]), std::stoi(values[2]),
-                                                  values[3] == "1"});
-                             lRevisions += std::stoll(values[4]);
-                         });
+        ForEachCharacter(
+            db, {"id", "race", "sex", "is_private", "revision"}, {},
+            [&](const std::vector<std::string>& values) {
+                extras.emplace(std::stoi(values[0]),
+                               Extra{std::stoi(values[1]), std::stoi(values[2]), values[3] == "1"});
+                lRevisions += std::stoll(values[4]);
+            });
         Names names = ReadNames(db);
         std::string strKey = std::to_string(TreeGeneration(db)) + "." + std::to_string(lRevisions) +
                              "." + std::to_string(extras.size()) + "." + names.Digest();
@@ -301,11 +301,11 @@ std::optional<WebReply> WebRoster::MemberReply(const WebRequest& request, int id
     {
         Transaction tx(db, Transaction::Kind::Read);
         // Only the columns a page may show are read: real-life and contact details never are.
-        std::vector<std::string> row = ReadColumns(
-            db, id,
-            {"revision", "is_private", "race", "sex", "rank", "class", "mule_for", "lifestone",
-             "tied_to", "bio", "main_char", "awards", "can_summon", "num_followers", "modified_at",
-             "skills"});
+        std::vector<std::string> row =
+            ReadColumns(db, id,
+                        {"revision", "is_private", "race", "sex", "rank", "class", "mule_for",
+                         "lifestone", "tied_to", "bio", "main_char", "awards", "can_summon",
+                         "num_followers", "modified_at", "skills"});
         if (row.empty())
             return std::nullopt;
         auto Int = [&row](int i) { return std::stoi(row[i]); };
