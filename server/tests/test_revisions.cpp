@@ -142,11 +142,8 @@ TEST_P(Revisions, GuildFileWithoutRevisionsIsUpgradedOnOpen) {
     // New ids come above the highest the file holds; its gap counts as freed long ago.
     auto Add = [&](const char* szName) {
         return As(T(), S::Root, 101,
-                  {{"charid", "1"},
-                   {"addtoid", "6"},
-                   {"vassalname", szName},
-                   {"vassallist", ""},
-                   {"patronid", "1"}})
+                  Form(std::string("charid=1&addtoid=6&vassalname=") + szName +
+                       "&vassallist=&patronid=1"))
             .strPayload;
     };
     EXPECT_EQ(Add("Newcomer"), "8");
