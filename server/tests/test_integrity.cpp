@@ -299,24 +299,18 @@ TEST(Integrity, BackupRestoresToTheSameDump) {
     ASSERT_NE(iRow, std::string::npos);
     EXPECT_EQ(strDump.substr(strDump.find('\n', iRow + 1) - 2, 2), "|3")
         << "the revision ends the row";
-    { std::ofstream(dir.File("dump.txt"), std::ios::binary) << strDump; }
-    ASSERT_EQ(RunServerCommand({"restore", "--db", dir.File("copy.db"), dir.File("dump.txt")}), 0);
-    std::string strAgain;
-    ASSERT_EQ(RunServerCommand({"backup", "--db", dir.File("copy.db")}, &strAgain), 0);
-    EXPECT_EQ(strAgain, strDump);
-
-    // The operation's payload is the same dump; the file the client saves from it (the payload
-    // less its last character, then CR LF) restores too.
+    // The file the client saves from the operation's payload (the payload less its last
+    // character, then CR LF) restores to the same dump.
     ServeTarget target(strDemo);
     Answer backup = target.Send("Aldric Stormwind", "lantern1", 111, {{"charid", "1"}});
     ASSERT_EQ(backup.iCode, 800);
-    EXPECT_EQ(backup.strPayload, strDump);
     {
         std::ofstream(dir.File("client.dat"), std::ios::binary)
             << backup.strPayload.substr(0, backup.strPayload.size() - 1) << "\r\n";
     }
     ASSERT_EQ(RunServerCommand({"restore", "--db", dir.File("client.db"), dir.File("client.dat")}),
               0);
+    std::string strAgain;
     ASSERT_EQ(RunServerCommand({"backup", "--db", dir.File("client.db")}, &strAgain), 0);
     EXPECT_EQ(strAgain, strDump);
 
