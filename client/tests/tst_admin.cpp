@@ -43,16 +43,20 @@ struct Client : TestClient {
     }
     AdminOperations& Admin() { return window->admin(); }
     QString PostData() { return window->cycle().Exchange().strPostData; }
-    // The set-up dialog, filled and confirmed.
-    void QueueSetup(const QString& strGuild, const QString& strPassword, bool bReset) {
+    // The set-up dialog: checks what it shows (the guild's name strShown, the squad, no default
+    // password and no reset ticked, none carried over from a use before), then is filled and
+    // confirmed.
+    void QueueSetup(const QString& strShown, const QString& strGuild, const QString& strPassword,
+                    bool bReset) {
         prompts->dialogs << [=](QDialog& dlg) {
             auto& setup = static_cast<frmNewServerSetup&>(dlg);
             [&] {
                 QVERIFY(setup.cmdCancel->isEnabled()); // not a new server
-                QCOMPARE(setup.txtGuildName->text(), QStringLiteral("The Silver Lanterns"));
+                QCOMPARE(setup.txtGuildName->text(), strShown);
                 QCOMPARE(setup.txtDefaultPW->text(), QString());
                 QVERIFY(setup.chkUseRescue->isChecked());
                 QCOMPARE(setup.txtRescueSquadName->text(), QStringLiteral("Lantern Watch"));
+                QVERIFY(!setup.chkResetExisting->isChecked());
             }();
             setup.txtGuildName->setText(strGuild);
             setup.txtDefaultPW->setText(strPassword);
@@ -61,6 +65,13 @@ struct Client : TestClient {
             setup.cmdOK_Click();
             return setup.result();
         };
+    }
+    // Runs the set-up with the dialog queued; true once its answer was shown.
+    bool Setup() {
+        const qsizetype nShown = prompts->shown.size();
+        prompts->ExpectOk();
+        Admin().AdminServerSetup();
+        return QTest::qWaitFor([&] { return prompts->shown.size() == nShown + 1; }, 20000);
     }
     bool bLoggedIn = false;
 };
@@ -95,23 +106,15 @@ void tst_admin::serverSetupChanges() {
         QStringLiteral("ZORV (The Silver Lanterns) - Logged in as Aldric Stormwind");
     QCOMPARE(c.window->windowTitle(), strCaption);
     // A name the server refuses (blanks only) leaves the caption as it was.
-    c.QueueSetup("   ", QString(), false);
-    c.prompts->ExpectOk();
-    c.Admin().AdminServerSetup();
-    QCOMPARE(c.window->windowTitle(), strCaption);
-    QTRY_COMPARE_WITH_TIMEOUT(c.LastTitle(), QString("ZORV Error #1010"), 20000);
+    c.QueueSetup("The Silver Lanterns", "   ", QString(), false);
+    QVERIFY(c.Setup());
+    QCOMPARE(c.LastTitle(), QStringLiteral("ZORV Error #1010"));
     QCOMPARE(c.window->windowTitle(), strCaption);
     QCOMPARE(c.window->session().strGuildName, QStringLiteral("The Silver Lanterns"));
 
     // The name alone: no defaultpw goes out; the caption follows once the server stored the
     // name, as it stores it (trimmed).
-    c.prompts->dialogs << [](QDialog& dlg) {
-        auto& setup = static_cast<frmNewServerSetup&>(dlg);
-        [&] { QCOMPARE(setup.txtGuildName->text(), QStringLiteral("The Silver Lanterns")); }();
-        setup.txtGuildName->setText(QStringLiteral("  The Bright Lanterns "));
-        setup.cmdOK_Click();
-        return setup.result();
-    };
+    c.QueueSetup("The Silver Lanterns", "  The Bright Lanterns ", QString(), false);
     c.prompts->ExpectOk();
     c.Admin().AdminServerSetup();
     QVERIFY(c.PostData().endsWith("&msgid=109&guildname=  The Bright Lanterns &use_rescue_squad=1"
@@ -123,29 +126,12 @@ void tst_admin::serverSetupChanges() {
 
     // A new default with the reset box, then without it (what each does to the members'
     // passwords is the server's, and its tests').
-    auto Default = [&](const char* szPassword, bool bReset) {
-        c.prompts->dialogs << [=](QDialog& dlg) {
-            auto& setup = static_cast<frmNewServerSetup&>(dlg);
-            [&] {
-                QCOMPARE(setup.txtGuildName->text(), QStringLiteral("The Bright Lanterns"));
-                QVERIFY2(!setup.chkResetExisting->isChecked(), "carried over from a use before");
-            }();
-            setup.txtDefaultPW->setText(szPassword);
-            setup.txtConfirmPW->setText(szPassword);
-            setup.chkResetExisting->setChecked(bReset);
-            setup.cmdOK_Click();
-            return setup.result();
-        };
-        const int nShown = int(c.prompts->shown.size());
-        c.prompts->ExpectOk();
-        c.Admin().AdminServerSetup();
-        return QTest::qWaitFor([&] { return c.prompts->shown.size() == nShown + 1; }, 20000);
-    };
-    QVERIFY(Default("fresh123", true));
+    c.QueueSetup("The Bright Lanterns", "The Bright Lanterns", "fresh123", true);
+    QVERIFY(c.Setup());
     QVERIFY(c.PostData().endsWith("&defaultpw=fresh123&use_rescue_squad=1"
                                   "&rescue_squad_name=Lantern Watch&resetpw=1"));
-
-    QVERIFY(Default("newest12", false));
+    c.QueueSetup("The Bright Lanterns", "The Bright Lanterns", "newest12", false);
+    QVERIFY(c.Setup());
     QVERIFY(c.PostData().endsWith("&defaultpw=newest12&use_rescue_squad=1"
                                   "&rescue_squad_name=Lantern Watch&resetpw=0"));
 

@@ -26,6 +26,9 @@
 
 namespace {
 
+const QString kAdded =
+    QStringLiteral("The new vassal has been added to the tree.  Hit OK to refresh the tree");
+
 struct Client : TestClient {
     Client(const ServerProcess& server, const QString& strName, const QString& strPassword) {
         QObject::connect(&Sheet(), &CharacterSheet::Displayed, [this] { ++nDisplays; });
@@ -137,8 +140,7 @@ void tst_operations::addVassal() {
     QCOMPARE(brenna.PostData(), QStringLiteral("charname=Brenna Ashvale&password=welcome1&msgid=101"
                                                "&charid=2&addtoid=16&vassalname=Newcomer"
                                                "&vassallist=31&patronid=6"));
-    QVERIFY(brenna.Succeeded("The new vassal has been added to the tree.  Hit OK to refresh the "
-                             "tree"));
+    QVERIFY(brenna.Succeeded(kAdded));
     QCOMPARE(brenna.window->allegiance().SelectedKey(), QStringLiteral("Char16"));
     QCOMPARE(brenna.Vassals(), (QStringList{"Eamon Gray", "Newcomer"}));
     QCOMPARE(brenna.PatronOf("Newcomer"), QStringLiteral("Pella Rook"));
@@ -168,16 +170,14 @@ void tst_operations::addVassal() {
     aldric.Ops().AddVassal();
     QVERIFY(aldric.PostData().endsWith("&charid=1&addtoid=1&vassalname=Monarchs Man"
                                        "&vassallist=2,3,4,5&patronid=-1"));
-    QVERIFY(aldric.Succeeded("The new vassal has been added to the tree.  Hit OK to refresh the "
-                             "tree"));
+    QVERIFY(aldric.Succeeded(kAdded));
     QVERIFY(aldric.Vassals().contains("Monarchs Man"));
     QVERIFY(aldric.Show("Hesta Marr")); // Dara's vassal, nobody Aldric follows
     aldric.QueueAddVassal("Hestas Own");
     aldric.prompts->ExpectOk();
     aldric.Ops().AddVassal();
     QVERIFY(aldric.PostData().contains("&charid=1&addtoid=8&"));
-    QVERIFY(aldric.Succeeded("The new vassal has been added to the tree.  Hit OK to refresh the "
-                             "tree"));
+    QVERIFY(aldric.Succeeded(kAdded));
     QCOMPARE(aldric.PatronOf("Hestas Own"), QStringLiteral("Hesta Marr"));
     QCOMPARE(aldric.prompts->dialogNames.count("frmLogin"), 0);
 }
@@ -352,8 +352,7 @@ void tst_operations::dismissedDialogsSendNothing() {
     aldric.QueueAddVassal("Zed Testone");
     aldric.prompts->ExpectOk();
     aldric.Ops().AddVassal();
-    QVERIFY(aldric.Succeeded("The new vassal has been added to the tree.  Hit OK to refresh the "
-                             "tree"));
+    QVERIFY(aldric.Succeeded(kAdded));
     aldric.QueuePassword("lantern2", "lantern2");
     aldric.prompts->ExpectOk();
     aldric.Ops().ChangePassword();
@@ -407,8 +406,7 @@ void tst_operations::staleListsAreRefused() {
     aldric.QueueAddVassal("First Come");
     aldric.prompts->ExpectOk();
     aldric.Ops().AddVassal();
-    QVERIFY(aldric.Succeeded("The new vassal has been added to the tree.  Hit OK to refresh the "
-                             "tree"));
+    QVERIFY(aldric.Succeeded(kAdded));
 
     // Brenna's add goes out with the list she saw: refused, nothing refreshed or added.
     brenna.QueueAddVassal("Second Come");

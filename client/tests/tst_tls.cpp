@@ -57,30 +57,15 @@ QByteArray FileText(const QString& strPath) {
 }
 
 // One run of the program on a settings folder that outlives it, as the user's does.
-struct Run {
-    explicit Run(const QString& strFolder) {
-        auto pPrompts = std::make_unique<ScriptedPrompts>();
-        prompts = pPrompts.get();
-        window = std::make_unique<frmMain>(std::move(pPrompts), strFolder);
-        window->fnEndProgram = [] {};
-    }
+struct Run : TestClient {
+    explicit Run(const QString& strFolder) : TestClient(strFolder) {}
     void LogIn(const QString& strAddress) {
-        prompts->dialogs << [=](QDialog& dlg) {
-            auto& setup = static_cast<frmPlayerSetup&>(dlg);
-            setup.cmbServerAddress->setEditText(strAddress);
-            setup.cmbCharName->setEditText("Aldric Stormwind");
-            setup.txtPassword->setText("lantern1");
-            QTest::mouseClick(setup.cmdOK, Qt::LeftButton);
-            return setup.result();
-        };
-        window->Start();
+        TestClient::LogIn(strAddress, "Aldric Stormwind", "lantern1");
     }
     bool LoggedIn() const {
         return window->windowTitle() ==
                QStringLiteral("ZORV (The Silver Lanterns) - Logged in as Aldric Stormwind");
     }
-    ScriptedPrompts* prompts = nullptr; // owned by the window
-    std::unique_ptr<frmMain> window;
 };
 
 // Prompts that note, at each message, whether the request timer runs, and answer from a queue

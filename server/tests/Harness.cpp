@@ -504,10 +504,8 @@ void Scene::Build(const Target& target) {
                                      ": " + answer.strRaw);
     };
     Expect(target.Send("Root", kRootPassword, 105,
-                       {{"guildname", "Test Guild"},
-                        {"defaultpw", kDefaultPassword},
-                        {"use_rescue_squad", "1"},
-                        {"rescue_squad_name", "Lifeguards"}}),
+                       Form(std::string("guildname=Test Guild&defaultpw=") + kDefaultPassword +
+                            "&use_rescue_squad=1&rescue_squad_name=Lifeguards")),
            "set-up");
     struct Add {
         int iTo;
@@ -520,11 +518,8 @@ void Scene::Build(const Target& target) {
                         {Root, "Other", "2", "-1"}, {Root, "Keeper", "2,6", "-1"}};
     for (const Add& add : adds) {
         Expect(As(target, Root, 101,
-                  {{"charid", "1"},
-                   {"addtoid", std::to_string(add.iTo)},
-                   {"vassalname", add.szName},
-                   {"vassallist", add.szList},
-                   {"patronid", add.szPatron}}),
+                  Form("charid=1&addtoid=" + std::to_string(add.iTo) + "&vassalname=" + add.szName +
+                       "&vassallist=" + add.szList + "&patronid=" + add.szPatron)),
                add.szName);
     }
     Expect(As(target, Root, 112, {{"charid", "1"}, {"changeid", "7"}, {"newlevel", "3"}}),

@@ -197,16 +197,6 @@ TEST_F(Front, HeaderFloodsAreRefusedAndTheMemoryComesBack) {
     EXPECT_LT(lAfter - lBefore, 8 * 1024)
         << "KiB resident before " << lBefore << ", after " << lAfter;
     EXPECT_EQ(As(*target, S::Self, 104).iCode, 800);
-
-    // Too many header lines, each one short: refused as well.
-    std::string strMany = kLoginHead;
-    for (int i = 0; i < 100; ++i)
-        strMany += "X-" + std::to_string(i) + ": y\r\n";
-    std::string strBody = "charname=Self&password=defpw1&msgid=104";
-    strMany += "Content-length: " + std::to_string(strBody.size()) + "\r\n\r\n" + strBody;
-    std::string strRefusal = RawExchange(target->Port(), strMany);
-    EXPECT_EQ(strRefusal.substr(9, 3), "431") << strRefusal;
-    EXPECT_EQ(strRefusal.find("<START_HERE>"), std::string::npos);
 }
 
 // The header's limits hold to the byte and to the line: a request whose bytes before the body come

@@ -23,6 +23,7 @@ protected:
         ServerTest::SetUp();
         Scene::Build(T());
     }
+    static std::string N(int i) { return std::to_string(i); }
     std::string Value(const std::string& strQuery) { return SqlValue(m_strDb, strQuery); }
     int Entries() { return std::stoi(Value("SELECT count(*) FROM history")); }
     std::string LastKind() { return Value("SELECT kind FROM history ORDER BY seq DESC LIMIT 1"); }
@@ -50,35 +51,30 @@ protected:
     Answer Remove(int iActor, int id) {
         std::string strPatron = Column("patron_id", id);
         return As(T(), iActor, 102,
-                  {{"charid", std::to_string(iActor)},
-                   {"vassalid", std::to_string(id)},
-                   {"patronid", strPatron},
-                   {"vassallist", Vassals(std::stoi(strPatron))}});
+                  Form("charid=" + N(iActor) + "&vassalid=" + N(id) + "&patronid=" + strPatron +
+                       "&vassallist=" + Vassals(std::stoi(strPatron))));
     }
     Answer Move(int iActor, int id, int iNew) {
         std::string strOld = Column("patron_id", id);
         return As(T(), iActor, 103,
-                  {{"charid", std::to_string(iActor)},
-                   {"moveid", std::to_string(id)},
-                   {"newpatronid", std::to_string(iNew)},
-                   {"oldpatronid", strOld},
-                   {"oldpatronvassallist", Vassals(std::stoi(strOld))},
-                   {"newpatronvassallist", Vassals(iNew)}});
+                  Form("charid=" + N(iActor) + "&moveid=" + N(id) + "&newpatronid=" + N(iNew) +
+                       "&oldpatronid=" + strOld + "&oldpatronvassallist=" +
+                       Vassals(std::stoi(strOld)) + "&newpatronvassallist=" + Vassals(iNew)));
     }
     // iActor adds strName below iTo, with iTo's patron and vassals as they stand.
     Answer Add(int iActor, int iTo, const std::string& strName) {
         return As(T(), iActor, 101,
-                  {{"charid", std::to_string(iActor)},
-                   {"addtoid", std::to_string(iTo)},
-                   {"vassalname", strName},
-                   {"vassallist", Vassals(iTo)},
-                   {"patronid", Column("patron_id", iTo)}});
+                  Form("charid=" + N(iActor) + "&addtoid=" + N(iTo) + "&vassalname=" + strName +
+                       "&vassallist=" + Vassals(iTo) + "&patronid=" + Column("patron_id", iTo)));
     }
     Answer Level(int iActor, int id, const char* szLevel) {
         return As(T(), iActor, 112,
-                  {{"charid", std::to_string(iActor)},
-                   {"changeid", std::to_string(id)},
-                   {"newlevel", szLevel}});
+                  Form("charid=" + N(iActor) + "&changeid=" + N(id) + "&newlevel=" + szLevel));
+    }
+    // id sets its own password.
+    Answer Password(int id, const std::string& strNew) {
+        return As(T(), id, 108,
+                  Form("charid=" + N(id) + "&newpw=" + strNew + "&confirmpw=" + strNew));
     }
     Answer Undo(int iActor, const std::string& strEntry) {
         return As(T(), iActor, 119, {{"charid", std::to_string(iActor)}, {"entry", strEntry}});
@@ -110,16 +106,8 @@ TEST_P(History, EachChangeLeavesOneEntryAndARefusalNone) {
         {"add", [&] { return Add(S::Self, S::Self, "Newbie"); }, "patron_id:>4;patron_name:>Self"},
         {"patron", [&] { return Move(S::Root, S::Self, S::Other); }, ""},
         {"level", [&] { return Level(S::Root, S::Other, "3"); }, "security_level:1>3"},
-        {"password",
-         [&] {
-             return As(T(), S::Self, 108,
-                       {{"charid", "4"}, {"newpw", "mine123"}, {"confirmpw", "mine123"}});
-         },
-         "password:>"},
-        {"reset",
-         [&] {
-             return As(T(), S::Keeper, 110, {{"charid", "7"}, {"resetid", "4"}});
-         },
+        {"password", [&] { return Password(S::Self, "mine123"); }, "password:>"},
+        {"reset", [&] { return As(T(), S::Keeper, 110, Form("charid=7&resetid=4")); },
          "password:>"},
         {"setup",
          [&] {
@@ -207,9 +195,7 @@ TEST_P(History, ReadByCharacterAndForTheGuildPageByPage) {
 }
 
 TEST_P(History, UndoASaveAndALevel) {
-    ASSERT_EQ(Save(S::Patron, S::Self,
-                   {{"NAME", "Selfish"}, {"BIO", "new bio"}, {"LEVEL", "50"}, {"ISPK", "1"}})
-                  .iCode,
+    ASSERT_EQ(Save(S::Patron, S::Self, Form("NAME=Selfish&BIO=new bio&LEVEL=50&ISPK=1")).iCode,
               800);
     std::string strSave = LastSeq();
     std::string strRevision = Column("revision", S::Self);
@@ -278,10 +264,7 @@ TEST_P(History, AMembersSavesInARowAreOneEntry) {
     const std::string strBetween = LastSeq();
     for (int i = 0; i < 10; ++i)
         ASSERT_EQ(Save(S::Self, S::Self, {{"BIO", "save " + std::to_string(i)}}).iCode, 800);
-    ASSERT_EQ(Save(S::Self, S::Self,
-                   {{"NAME", "Selma"}, {"BIO", "three"}, {"CLASS", "Mage"}, {"LEVEL", "0"}})
-                  .iCode,
-              800);
+    ASSERT_EQ(Save(S::Self, S::Self, Form("NAME=Selma&BIO=three&CLASS=Mage&LEVEL=0")).iCode, 800);
     EXPECT_EQ(Entries(), nBefore + 2);
     EXPECT_EQ(LastValues(), "bio:>three;name:Self>Selma;class:>Mage")
         << "the level is back where it was";
@@ -310,14 +293,7 @@ TEST_P(History, AMembersSavesInARowAreOneEntry) {
              ASSERT_EQ(Save(S::Patron, S::Self, {{"MISCINFO", "his"}}).iCode, 800);
          },
          false},
-        {"a new password",
-         [&] {
-             ASSERT_EQ(As(T(), S::Self, 108,
-                          {{"charid", "4"}, {"newpw", "defpw1"}, {"confirmpw", "defpw1"}})
-                           .iCode,
-                       800);
-         },
-         false},
+        {"a new password", [&] { ASSERT_EQ(Password(S::Self, "defpw1").iCode, 800); }, false},
         {"five minutes and more",
          [&] {
              Sql(m_strDb, "UPDATE history SET at_epoch = at_epoch - 301 WHERE seq = " + LastSeq());
@@ -436,10 +412,7 @@ TEST_P(History, UndoOfAMoveIsRefusedWhenTheOldPatronIsNowBelow) {
 TEST_P(History, UndoARemovalBringsBackEveryRecord) {
     ASSERT_EQ(Save(S::Self, S::Self, {{"BIO", "self's bio"}, {"EMAIL", "s@x.org"}}).iCode, 800);
     ASSERT_EQ(Save(S::Vassal, S::Vassal, {{"LEVEL", "12"}, {"SKILLS", "1,1,10"}}).iCode, 800);
-    ASSERT_EQ(
-        As(T(), S::Vassal, 108, {{"charid", "5"}, {"newpw", "vass123"}, {"confirmpw", "vass123"}})
-            .iCode,
-        800);
+    ASSERT_EQ(Password(S::Vassal, "vass123").iCode, 800);
     // High gets another vassal after Patron: Patron's place is first.
     ASSERT_EQ(Add(S::Root, S::High, "Second").iCode, 800);
     const std::string strGuild = Guild();
@@ -493,11 +466,9 @@ TEST_P(History, ConcurrentChangesNeverInterleaveOrGetLost) {
         writers.emplace_back([&, iWriter] {
             for (int i = 0; i < 6; ++i) {
                 // Two administrators by turns, so that no save joins the one before it.
-                Answer answer =
-                    Save(i % 2 ? S::Keeper : S::Root, 2 + iWriter,
-                         {{"BIO", "w" + std::to_string(iWriter) + "-" + std::to_string(i)},
-                          {"LEVEL", std::to_string(i + 1)},
-                          {"CLASS", "c" + std::to_string(i)}});
+                Answer answer = Save(i % 2 ? S::Keeper : S::Root, 2 + iWriter,
+                                     Form("BIO=w" + N(iWriter) + "-" + N(i) + "&LEVEL=" + N(i + 1) +
+                                          "&CLASS=c" + N(i)));
                 nSaved += answer.iCode == 800;
             }
         });
@@ -523,10 +494,8 @@ TEST_P(History, ConcurrentChangesNeverInterleaveOrGetLost) {
 TEST_P(History, UndoTheSetupNamesButNeverTheDefaultPassword) {
     auto Setup = [&](const char* szGuild, const char* szDefault) {
         return As(T(), S::Keeper, 109,
-                  {{"guildname", szGuild},
-                   {"defaultpw", szDefault},
-                   {"use_rescue_squad", "1"},
-                   {"rescue_squad_name", "Lifeguards"}})
+                  Form(std::string("guildname=") + szGuild + "&defaultpw=" + szDefault +
+                       "&use_rescue_squad=1&rescue_squad_name=Lifeguards"))
             .iCode;
     };
     const char kDefault[] = "SELECT value FROM settings WHERE key = 'default_password_hash'";

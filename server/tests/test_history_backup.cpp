@@ -35,10 +35,8 @@ protected:
     Answer Remove(int id) {
         const std::string strPatron = id == S::Patron ? "2" : "3";
         return As(T(), S::Root, 102,
-                  {{"charid", "1"},
-                   {"vassalid", std::to_string(id)},
-                   {"patronid", strPatron},
-                   {"vassallist", std::to_string(id)}});
+                  Form("charid=1&vassalid=" + std::to_string(id) + "&patronid=" + strPatron +
+                       "&vassallist=" + std::to_string(id)));
     }
     std::string Backup() {
         Answer backup = As(T(), S::Root, 111, {{"charid", "1"}});
@@ -105,8 +103,7 @@ TEST(HistoryBackup, ABackupTakenWhileMembersSaveAlwaysRestores) {
     std::atomic<int> nSaved{0};
     std::thread writer([&] {
         for (int i = 0; !bStop; ++i)
-            nSaved += As(server, S::Root, 106,
-                         {{"charid", "1"}, {"updateid", "4"}, {"BIO", std::to_string(i)}})
+            nSaved += As(server, S::Root, 106, Form("charid=1&updateid=4&BIO=" + std::to_string(i)))
                           .iCode == 800;
     });
     for (int i = 0; i < 4; ++i) {
@@ -114,9 +111,9 @@ TEST(HistoryBackup, ABackupTakenWhileMembersSaveAlwaysRestores) {
         EXPECT_EQ(RunServerCommand({"backup", "--db", strDb}, &strDump), 0);
         std::ofstream(dir.File("guild.dump"), std::ios::binary | std::ios::trunc) << strDump;
         std::string strErr;
-        EXPECT_EQ(RunServerCommand({"restore", "--db", dir.File("copy" + std::to_string(i) + ".db"),
-                                    dir.File("guild.dump")},
-                                   nullptr, &strErr),
+        const std::string strCopy = dir.File("copy" + std::to_string(i) + ".db");
+        EXPECT_EQ(RunServerCommand({"restore", "--db", strCopy, dir.File("guild.dump")}, nullptr,
+                                   &strErr),
                   0)
             << strErr;
     }
@@ -290,11 +287,8 @@ TEST_P(HistoryDump, AnUndoPutsBackOnlyWhatARecordCanHold) {
 TEST_P(HistoryDump, ARestoreNeverHandsOutARemovedId) {
     auto Add = [](const Target& target, int iTo, const char* szName, const char* szPatron) {
         return As(target, S::Root, 101,
-                  {{"charid", "1"},
-                   {"addtoid", std::to_string(iTo)},
-                   {"vassalname", szName},
-                   {"vassallist", ""},
-                   {"patronid", szPatron}});
+                  Form("charid=1&addtoid=" + std::to_string(iTo) + "&vassalname=" + szName +
+                       "&vassallist=&patronid=" + szPatron));
     };
     // Deep, the highest id, leaves below the top of a removed branch.
     ASSERT_EQ(Add(T(), S::Vassal, "Deep", "4").strPayload, "8");
@@ -303,9 +297,7 @@ TEST_P(HistoryDump, ARestoreNeverHandsOutARemovedId) {
     {
         ServeTarget copy(Restore(strDump));
         EXPECT_EQ(Add(copy, S::Other, "Newcomer", "1").strPayload, "9");
-        EXPECT_EQ(
-            As(copy, S::Root, 106, {{"charid", "1"}, {"updateid", "8"}, {"BIO", "late"}}).iCode,
-            970);
+        EXPECT_EQ(As(copy, S::Root, 106, Form("charid=1&updateid=8&BIO=late")).iCode, 970);
     }
     ASSERT_EQ(RunServerCommand({"restore", "--db", m_strDb, m_other.File("guild.dump")}), 0);
     EXPECT_EQ(Add(T(), S::Other, "Newcomer", "1").strPayload, "9");

@@ -23,11 +23,9 @@ protected:
     int Remove(int iActor, const std::string& strVassal, const std::string& strPatron,
                const std::string& strList, const std::string& strName) {
         return As(T(), iActor, 102,
-                  {{"charid", std::to_string(iActor)},
-                   {"patronid", strPatron},
-                   {"vassalid", strVassal},
-                   {"vassalname", strName},
-                   {"vassallist", strList}})
+                  Form("charid=" + std::to_string(iActor) + "&patronid=" + strPatron +
+                       "&vassalid=" + strVassal + "&vassalname=" + strName +
+                       "&vassallist=" + strList))
             .iCode;
     }
 };
@@ -41,10 +39,8 @@ TEST_P(Operations, FirstSetUpThenLogin) {
     auto Setup = [&](const char* szGuild, const char* szDefault, const char* szOwn) {
         return T()
             .Send("Root", szOwn, 105,
-                  {{"guildname", szGuild},
-                   {"defaultpw", szDefault},
-                   {"use_rescue_squad", "0"},
-                   {"rescue_squad_name", ""}})
+                  Form(std::string("guildname=") + szGuild + "&defaultpw=" + szDefault +
+                       "&use_rescue_squad=0&rescue_squad_name="))
             .iCode;
     };
     EXPECT_EQ(Setup("  ", "defpw1", "rootpw1"), 960);
@@ -81,11 +77,8 @@ TEST_P(Operations, AddVassal) {
     auto Add = [&](int iActor, const std::string& strTo, const std::string& strName,
                    const std::string& strList, const std::string& strPatron) {
         return As(T(), iActor, 101,
-                  {{"charid", std::to_string(iActor)},
-                   {"addtoid", strTo},
-                   {"vassalname", strName},
-                   {"vassallist", strList},
-                   {"patronid", strPatron}})
+                  Form("charid=" + std::to_string(iActor) + "&addtoid=" + strTo + "&vassalname=" +
+                       strName + "&vassallist=" + strList + "&patronid=" + strPatron))
             .iCode;
     };
     EXPECT_EQ(Add(S::Self, "99", "Newbie", "", "4"), 903);
@@ -136,11 +129,8 @@ TEST_P(Operations, RemovedIdsAreNotHandedOutAgain) {
     Build();
     auto Add = [&](const std::string& strName, const std::string& strList) {
         return As(T(), S::Root, 101,
-                  {{"charid", "1"},
-                   {"addtoid", "1"},
-                   {"vassalname", strName},
-                   {"vassallist", strList},
-                   {"patronid", "-1"}});
+                  Form("charid=1&addtoid=1&vassalname=" + strName + "&vassallist=" + strList +
+                       "&patronid=-1"));
     };
     // The member with the highest id leaves and a newcomer joins: a save meant for the one who
     // left, sent late, must find no one rather than overwrite the newcomer.
@@ -191,15 +181,12 @@ TEST_P(Operations, ChangePatron) {
     Build();
     auto Move = [&](int iActor, int iMover, int iOld, const std::string& strOldList, int iNew,
                     const std::string& strNewList) {
+        auto N = [](int i) { return std::to_string(i); };
         return As(T(), iActor, 103,
-                  {{"moveid", std::to_string(iMover)},
-                   {"charid", std::to_string(iActor)},
-                   {"oldpatronid", std::to_string(iOld)},
-                   {"oldpatronname", S::Name(iOld)},
-                   {"oldpatronvassallist", strOldList},
-                   {"newpatronid", std::to_string(iNew)},
-                   {"newpatronname", S::Name(iNew)},
-                   {"newpatronvassallist", strNewList}})
+                  Form("moveid=" + N(iMover) + "&charid=" + N(iActor) + "&oldpatronid=" + N(iOld) +
+                       "&oldpatronname=" + S::Name(iOld) + "&oldpatronvassallist=" + strOldList +
+                       "&newpatronid=" + N(iNew) + "&newpatronname=" + S::Name(iNew) +
+                       "&newpatronvassallist=" + strNewList))
             .iCode;
     };
     EXPECT_EQ(Move(S::Self, S::Self, S::Patron, "4", S::Self, "5"), 941);
@@ -342,21 +329,10 @@ TEST_P(Operations, SaveAndRead) {
     }
     EXPECT_EQ(Save(S::Self, "4", "4", {{"NAME", "root"}}), 906);
 
-    EXPECT_EQ(Save(S::Patron, "3", "4",
-                   {{"LEVEL", "57"},
-                    {"CLASS", "Archer"},
-                    {"RACE", "3"},
-                    {"SEX", "2"},
-                    {"RANK", "4"},
-                    {"ISMULE", "0"},
-                    {"BIO", "a|b&c!;d\r\nline two"},
-                    {"SKILLS", "19,2,150!8,1,10!32,2, "},
-                    {"ISPK", "1"},
-                    {"ISRESCUE", "1"},
-                    {"ISPRIVATE", "0"},
-                    {"CAN_SUMMON", "1"},
-                    {"EMAIL", "self@example.org"}}),
-              800);
+    Fields sheet = Form("LEVEL=57&CLASS=Archer&RACE=3&SEX=2&RANK=4&ISMULE=0&SKILLS=19,2,150!8,1,10!"
+                        "32,2, &ISPK=1&ISRESCUE=1&ISPRIVATE=0&CAN_SUMMON=1&EMAIL=self@example.org");
+    sheet.push_back({"BIO", "a|b&c!;d\r\nline two"});
+    EXPECT_EQ(Save(S::Patron, "3", "4", sheet), 800);
     EXPECT_EQ(Save(S::Keeper, "7", "4", {{"ADMIN_ONLY", "Slayer of the Olthoi Queen"}}), 800);
     // Latin-1 on the wire, UTF-8 in the file, Latin-1 back out.
     EXPECT_EQ(Save(S::Self, "4", "4", {{"CITYSTATE", "K\xF6ln, \xC9vreux"}}), 800);

@@ -1,9 +1,8 @@
 // Two officers on one character sheet: the second save of the same revision is refused with who
-// saved it and when, an older client's save (without a revision) still overwrites, and a guild
-// file from before revisions is upgraded when the server opens it. Standalone and under CGI.
+// saved it and when, and an older client's save (without a revision) still overwrites.
+// Standalone and under CGI.
 #include "Harness.h"
 #include "Records.h"
-#include "Store.h"
 
 #include <gtest/gtest.h>
 
@@ -114,50 +113,6 @@ TEST_P(Revisions, RefusalsAndTheirOrder) {
     stale = Save(S::Self, S::Self, {{"revision", "4"}});
     EXPECT_EQ(stale.iCode, 973);
     EXPECT_EQ(stale.strPayload, "Unknown|" + strWhen);
-}
-
-TEST_P(Revisions, GuildFileWithoutRevisionsIsUpgradedOnOpen) {
-    ASSERT_EQ(Save(S::Root, S::Self, {{"BIO", "before"}}).iCode, 800);
-    // What a server before revisions left: the same tables without the column, at version 1,
-    // with no record of ids and no history, and a gap where Vassal left. Neither kind of server
-    // holds the file open between requests.
-    Sql(m_strDb, "DELETE FROM characters WHERE id = 5; DROP TRIGGER tree_changed_by_insert; "
-                 "DROP TRIGGER tree_changed_by_delete; DROP TRIGGER tree_changed_by_update; "
-                 "DROP TABLE server_state; DROP TABLE freed_ids; DROP TABLE history_values; "
-                 "DROP TABLE history; ALTER TABLE characters DROP COLUMN revision; "
-                 "PRAGMA user_version = 1");
-    ASSERT_EQ(SqlValue(m_strDb, "SELECT count(*) FROM pragma_table_info('characters') "
-                                "WHERE name = 'revision'"),
-              "0");
-
-    zorv::Fields self = Read(S::Other, S::Self);
-    ASSERT_EQ(self.size(), 33u);
-    EXPECT_EQ(self[22], "1");
-    EXPECT_EQ(self[15], "before") << "the upgrade keeps the data";
-    EXPECT_EQ(SqlValue(m_strDb, "PRAGMA user_version"), std::to_string(Store::kSchemaVersion));
-    EXPECT_EQ(SqlValue(m_strDb, "SELECT group_concat(DISTINCT revision) FROM characters"), "1")
-        << "every existing character starts at 1";
-    EXPECT_EQ(Save(S::Patron, S::Self, {{"revision", "1"}, {"BIO", "after"}}).iCode, 800);
-    EXPECT_EQ(Save(S::Root, S::Self, {{"revision", "1"}}).iCode, 973);
-    // New ids come above the highest the file holds; its gap counts as freed long ago.
-    auto Add = [&](const char* szName) {
-        return As(T(), S::Root, 101,
-                  {{"charid", "1"},
-                   {"addtoid", "6"},
-                   {"vassalname", szName},
-                   {"vassallist", ""},
-                   {"patronid", "1"}})
-            .strPayload;
-    };
-    EXPECT_EQ(Add("Newcomer"), "8");
-    Sql(m_strDb, "UPDATE server_state SET value = 32767 WHERE key = 'id_high_water'");
-    EXPECT_EQ(SqlValue(m_strDb, "SELECT group_concat(id) FROM freed_ids"), "5");
-
-    // A file of a later schema than this server knows is left alone.
-    const std::string strLater = std::to_string(Store::kSchemaVersion + 1);
-    Sql(m_strDb, "PRAGMA user_version = " + strLater);
-    EXPECT_EQ(As(T(), S::Self, 107, {{"getcharid", "4"}}).iCode, 998);
-    EXPECT_EQ(SqlValue(m_strDb, "PRAGMA user_version"), strLater);
 }
 
 INSTANTIATE_TEST_SUITE_P(Server, Revisions, ::testing::Values("serve", "cgi"));

@@ -77,13 +77,12 @@ TEST_F(Tls, ServesTheProtocolInsideTlsOnly) {
     // The first set-up and a login, byte for byte as the client sends them: the guild answers
     // inside TLS exactly as it does in the clear.
     std::string strErr;
-    std::string strReply = TlsExchange(target.Port(),
-                                       target.RequestBytes("Root", Scene::kRootPassword, 105,
-                                                           {{"guildname", "Test Guild"},
-                                                            {"defaultpw", Scene::kDefaultPassword},
-                                                            {"use_rescue_squad", "0"},
-                                                            {"rescue_squad_name", ""}}),
-                                       strErr, Cert());
+    std::string strReply =
+        TlsExchange(target.Port(),
+                    target.RequestBytes("Root", Scene::kRootPassword, 105,
+                                        Form("guildname=Test Guild&defaultpw=defpw1&"
+                                             "use_rescue_squad=0&rescue_squad_name=")),
+                    strErr, Cert());
     EXPECT_EQ(strReply.rfind("HTTP/1.1 200", 0), 0u) << strReply << strErr;
     EXPECT_NE(strReply.find("<START_HERE>800;<STOP_HERE>"), std::string::npos) << strReply;
     strReply = TlsExchange(

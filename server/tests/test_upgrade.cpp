@@ -113,6 +113,19 @@ TEST_P(UpgradeTest, ServesLoginsTheTreeAndNewMembers) {
     EXPECT_EQ(added.strPayload, GetParam() >= 3 ? "10" : "9");
 }
 
+// A file that turns out to be of a later schema than this server knows is left alone, and its
+// requests refused.
+TEST(Upgrade, LeavesAFileOfALaterSchemaAlone) {
+    TempDir dir;
+    const std::string strDb = dir.File("guild.db");
+    std::filesystem::copy_file(DataFile("guild-v1.db"), strDb);
+    ServeTarget server(strDb);
+    const std::string strLater = std::to_string(Store::kSchemaVersion + 1);
+    Sql(strDb, "PRAGMA user_version = " + strLater);
+    EXPECT_EQ(server.Send("Fenna Holt", "welcome1", 107, {{"getcharid", "4"}}).iCode, 998);
+    EXPECT_EQ(SqlValue(strDb, "PRAGMA user_version"), strLater);
+}
+
 // Every version before this server's: a new version comes with the file of the one it follows.
 INSTANTIATE_TEST_SUITE_P(SchemaVersions, UpgradeTest, ::testing::Range(1, Store::kSchemaVersion),
                          [](const ::testing::TestParamInfo<int>& info) {

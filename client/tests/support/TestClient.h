@@ -16,10 +16,13 @@
 #include <memory>
 
 struct TestClient {
-    TestClient() {
+    // strFolder, when given, holds the settings instead of a folder of the client's own: one that
+    // outlives it, as the user's does between runs.
+    explicit TestClient(const QString& strFolder = QString()) {
         auto pPrompts = std::make_unique<ScriptedPrompts>();
         prompts = pPrompts.get();
-        window = std::make_unique<frmMain>(std::move(pPrompts), settings.path());
+        window = std::make_unique<frmMain>(std::move(pPrompts),
+                                           strFolder.isEmpty() ? settings.path() : strFolder);
         window->fnEndProgram = [this] { ++nEnded; };
     }
 
