@@ -36,8 +36,7 @@ bool SameList(const std::string& strClientList, const std::vector<int>& serverId
 } // namespace
 
 Reply TreeOp(Call& call) {
-    return Ok(*call.pTreeCache->Payload(
-        call.db, [&call] { return BuildTreePayload(call.db); }, call.treeToKeep));
+    return Ok(*call.pTreeCache->Payload(call.db, call.treeToKeep));
 }
 
 Reply AddVassalOp(Call& call) {

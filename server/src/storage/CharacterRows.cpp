@@ -62,6 +62,14 @@ const std::string& Known(const std::string& strColumn) {
     return strColumn;
 }
 
+// "SELECT a, b FROM characters" for the named columns.
+std::string SelectColumns(const std::vector<std::string>& columns) {
+    std::string strSql = "SELECT ";
+    for (std::size_t i = 0; i < columns.size(); ++i)
+        strSql += (i ? ", " : "") + Known(columns[i]);
+    return strSql + " FROM characters";
+}
+
 } // namespace
 
 const std::vector<CharacterColumn>& CharacterColumns() {
@@ -141,10 +149,7 @@ std::string StoredValueFault(const std::string& strColumn, const std::string& st
 
 std::vector<std::string> ReadColumns(Database& db, int id,
                                      const std::vector<std::string>& columns) {
-    std::string strSql = "SELECT ";
-    for (std::size_t i = 0; i < columns.size(); ++i)
-        strSql += (i ? ", " : "") + Known(columns[i]);
-    Statement query(db, (strSql + " FROM characters WHERE id = ?1").c_str());
+    Statement query(db, (SelectColumns(columns) + " WHERE id = ?1").c_str());
     query.Bind(1, id);
     std::vector<std::string> values;
     if (query.Step())
@@ -255,10 +260,8 @@ void ReclaimIds(Database& db, const std::vector<int>& ids) {
 void ForEachCharacter(Database& db, const std::vector<std::string>& columns,
                       const CharacterFilter& filter,
                       const std::function<void(const std::vector<std::string>&)>& onRow) {
-    std::string strSql = "SELECT ";
-    for (std::size_t i = 0; i < columns.size(); ++i)
-        strSql += (i ? ", " : "") + Known(columns[i]);
-    strSql += " FROM characters WHERE (?1 = 0 OR race = ?1) AND (?2 = 0 OR rank = ?2)";
+    std::string strSql =
+        SelectColumns(columns) + " WHERE (?1 = 0 OR race = ?1) AND (?2 = 0 OR rank = ?2)";
     if (filter.szFlag)
         strSql += " AND " + Known(filter.szFlag) + " = 1";
     if (filter.bWithSkills)

@@ -14,14 +14,12 @@ std::int64_t TreeGeneration(Database& db) {
     return lGeneration;
 }
 
-std::shared_ptr<const std::string> TreeCache::Payload(Database& db,
-                                                      const std::function<std::string()>& build,
-                                                      std::optional<Built>& toKeep) {
+std::shared_ptr<const std::string> TreeCache::Payload(Database& db, std::optional<Built>& toKeep) {
     std::optional<std::int64_t> lGeneration;
     if (std::int64_t lStored = TreeGeneration(db); lStored >= 0)
         lGeneration = lStored;
     if (!lGeneration) // a file without the counter: nothing can be cached safely
-        return std::make_shared<const std::string>(build());
+        return std::make_shared<const std::string>(BuildTreePayload(db));
     {
         std::lock_guard<std::mutex> lock(m_mutex);
         if (m_memory.pPayload && m_memory.lGeneration == *lGeneration)
@@ -34,7 +32,7 @@ std::shared_ptr<const std::string> TreeCache::Payload(Database& db,
         pPayload = std::make_shared<const std::string>(stored.Text(0));
     stored.Reset();
     if (!pPayload) {
-        pPayload = std::make_shared<const std::string>(build());
+        pPayload = std::make_shared<const std::string>(BuildTreePayload(db));
         toKeep = Built{*lGeneration, pPayload};
     }
     std::lock_guard<std::mutex> lock(m_mutex);

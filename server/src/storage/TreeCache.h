@@ -6,7 +6,6 @@
 // generation is kept in the guild file (table tree_cache), so that the CGI program's processes
 // share it, and in memory for a long-running server. Thread-safe.
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -28,10 +27,9 @@ public:
     };
 
     // The payload of the tree as the caller's open transaction sees it: from memory, from the
-    // guild file, or from build(). A payload that had to be built comes back in toKeep as well,
-    // for Keep once the transaction has ended.
-    std::shared_ptr<const std::string>
-    Payload(Database& db, const std::function<std::string()>& build, std::optional<Built>& toKeep);
+    // guild file, or built (BuildTreePayload). A payload that had to be built comes back in
+    // toKeep as well, for Keep once the transaction has ended.
+    std::shared_ptr<const std::string> Payload(Database& db, std::optional<Built>& toKeep);
 
     // Stores a built payload in the guild file for other processes, unless the tree changed
     // since or the file is busy: the cache is worth no wait.

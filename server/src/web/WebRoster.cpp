@@ -249,8 +249,7 @@ std::shared_ptr<WebRoster::Snapshot> WebRoster::Current() {
             m_lDataVersion = lVersion;
             return m_pSnapshot;
         }
-        std::shared_ptr<const std::string> pPayload = m_treeCache.Payload(
-            db, [&db] { return BuildTreePayload(db); }, toKeep);
+        std::shared_ptr<const std::string> pPayload = m_treeCache.Payload(db, toKeep);
         auto pGuild = std::make_shared<WebGuild>();
         pGuild->strGuildName = names.strGuild;
         pGuild->strSquadName = names.strSquad;
