@@ -33,7 +33,7 @@ QString ServerTrimmed(const QString& strText) {
 
 } // namespace
 
-AdminOperations::AdminOperations(Session& session, const Characters& roster, AllegianceView& tree,
+AdminOperations::AdminOperations(Session& session, const Roster& roster, AllegianceView& tree,
                                  frmNewServerSetup& setup, QWidget* pDialogParent)
     : QObject(pDialogParent), m_session(session), m_roster(roster), m_tree(tree), m_setup(setup),
       m_pSecLevel(std::make_unique<frmSecLevel>(pDialogParent)) {
@@ -73,7 +73,7 @@ bool AdminOperations::LevelGuard() {
 }
 
 const Character* AdminOperations::Selected(const QString& strNoSelection) {
-    const Character* pRecord = m_roster.Item(m_tree.SelectedKey());
+    const Character* pRecord = m_roster->Item(m_tree.SelectedKey());
     if (!pRecord)
         m_session.prompts.Message(strNoSelection, Prompts::Buttons::Ok, Prompts::Icon::Critical,
                                   Prompts::AppTitle());
@@ -149,7 +149,7 @@ void AdminOperations::AdminChangeSec() {
     m_session.prompts.Exec(dlg);
     if (dlg.bHitCancel)
         return;
-    const Character* pTarget = m_roster.Item(m_tree.SelectedKey());
+    const Character* pTarget = m_roster->Item(m_tree.SelectedKey());
     if (!pTarget)
         return;
     if (!m_session.prompts.Confirm(

@@ -8,7 +8,7 @@
 #include <memory>
 
 class AllegianceView;
-class Characters;
+class Roster;
 class frmNewServerSetup;
 class frmSecLevel;
 class QWidget;
@@ -19,7 +19,7 @@ class AdminOperations final : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(AdminOperations)
 public:
-    AdminOperations(Session& session, const Characters& roster, AllegianceView& tree,
+    AdminOperations(Session& session, const Roster& roster, AllegianceView& tree,
                     frmNewServerSetup& setup, QWidget* pDialogParent);
     ~AdminOperations() override;
 
@@ -43,7 +43,7 @@ private:
     const struct Character* Selected(const QString& strNoSelection);
 
     Session& m_session;
-    const Characters& m_roster;
+    const Roster& m_roster;
     AllegianceView& m_tree;
     frmNewServerSetup& m_setup;
     std::unique_ptr<frmSecLevel> m_pSecLevel;

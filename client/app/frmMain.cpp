@@ -70,7 +70,7 @@ void frmMain::Form_Load() {
     m_pStatusBar = new StatusBar(this);
     setStatusBar(m_pStatusBar);
     m_pCycle = std::make_unique<RequestCycle>(*m_pPrompts, *m_pStatusBar, m_settings.iTimeoutTime);
-    m_pRoster = std::make_unique<Characters>();
+    m_pRoster = std::make_unique<Roster>();
     m_pSkills = std::make_unique<Skills>();
     AddSkills(*m_pSkills);
     m_pSession = std::make_unique<Session>(*m_pPrompts, *m_pStatusBar, *m_pCycle);

@@ -2,6 +2,7 @@
 // The main window: owns the prompts, the settings, the request cycle, the shared session, the
 // roster and one instance of every dialog for the program's whole life; builds the views, wires
 // the subsystems to them and dispatches each successful reply to the procedure that owns it.
+#include "Characters.h"
 #include "MainMenus.h"
 #include "Prompts.h"
 #include "Settings.h"
@@ -17,7 +18,6 @@ class ChangeHistory;
 class AllegianceOperations;
 class AllegianceView;
 class CharacterSheet;
-class Characters;
 class CurrentCharacter;
 class Skills;
 class Grid;
@@ -55,7 +55,8 @@ public:
     frmOptions& options() { return *m_pOptions; }
     frmNewServerSetup& newServerSetup() { return *m_pNewServerSetup; }
     frmLogin& login() { return *m_pLogin; }
-    Characters& objCharDB() { return *m_pRoster; }
+    const Characters& objCharDB() const { return **m_pRoster; }
+    Roster& roster() { return *m_pRoster; }
     AllegianceView& allegiance() { return *m_pAllegiance; }
     CharacterSheet& sheet() { return *m_pSheet; }
     AllegianceOperations& operations() { return *m_pOperations; }
@@ -115,7 +116,7 @@ private:
     StatusBar* m_pStatusBar = nullptr;
     std::unique_ptr<MainViews> m_pViews;
     std::unique_ptr<RequestCycle> m_pCycle;
-    std::unique_ptr<Characters> m_pRoster;
+    std::unique_ptr<Roster> m_pRoster;
     std::unique_ptr<CurrentCharacter> m_pCurrentChar;
     std::unique_ptr<Skills> m_pSkills;
     std::unique_ptr<Session> m_pSession;

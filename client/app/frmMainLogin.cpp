@@ -59,7 +59,7 @@ void frmMain::LoginReply(const Reply& reply) {
             break;
         // The own character is found once the tree is there; a failed download says so itself.
         bool bTree = m_pCycle->StartAndWait([this] { m_pAllegiance->RefreshTree(); });
-        if (bTree && m_pRoster->Count() > 0)
+        if (bTree && (*m_pRoster)->Count() > 0)
             m_pAllegiance->FindInTree(m_pCycle->strCurPlayer);
         break;
     }

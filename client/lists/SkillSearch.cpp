@@ -170,7 +170,7 @@ void SkillSearch::ShowInTree() {
     QList<qint16> found;
     const Grid* pGrid = m_c.grdSearch;
     for (int iRow = 1; iRow <= pGrid->DataRows(); ++iRow) {
-        const qint16 id = m_session.objCharDB->GetID(pGrid->TextMatrix(iRow, 0));
+        const qint16 id = (*m_session.objCharDB)->GetID(pGrid->TextMatrix(iRow, 0));
         if (id != zorv::kNoCharacter)
             found << id;
     }

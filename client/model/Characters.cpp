@@ -41,6 +41,54 @@ QString CharKey(qint16 nID) {
 
 Characters::Characters() : m_byId(kIdSlots, -1) {}
 
+const RosterSnapshot& Characters::Empty() {
+    static const RosterSnapshot empty = std::make_shared<const Characters>();
+    return empty;
+}
+
+RosterSnapshot Characters::WithChanges(const std::vector<Character>& changed,
+                                       const std::vector<qint16>& removed,
+                                       QString& strProblem) const {
+    // Each id's fate, by id + kIdOffset: -2 leaves, k >= 0 becomes changed[k], -1 stays.
+    std::vector<int> fate(kIdSlots, -1);
+    for (qint16 id : removed)
+        fate[static_cast<std::size_t>(id + kIdOffset)] = -2;
+    for (std::size_t k = 0; k < changed.size(); ++k)
+        fate[static_cast<std::size_t>(changed[k].nID + kIdOffset)] = static_cast<int>(k);
+    // Keys not written by the convention stay with their records.
+    QHash<int, QString> otherKeyAt;
+    for (auto it = m_otherKeys.cbegin(); it != m_otherKeys.cend(); ++it)
+        otherKeyAt.insert(it.value(), it.key());
+    auto next = std::make_shared<Characters>();
+    next->Reserve(Count() + static_cast<int>(changed.size()));
+    auto Put = [&](const Character& c, const QString& strOtherKey) {
+        if (strOtherKey.isEmpty())
+            next->AddKeyed(c.nID, c.strName, c.nLevel, c.nRank, c.nPatronID, c.strVassalIDs,
+                           c.iIsMule, c.iIsPK, c.iIsRescueSquadMember);
+        else
+            next->Add(c.nID, c.strName, c.nLevel, c.nRank, c.nPatronID, c.strVassalIDs, c.iIsMule,
+                      c.iIsPK, c.iIsRescueSquadMember, strOtherKey);
+    };
+    for (int i = 0; i < Count(); ++i) {
+        const Character& c = At(i);
+        const QString strOtherKey = otherKeyAt.value(i);
+        int& f = fate[static_cast<std::size_t>(c.nID + kIdOffset)];
+        if (!strOtherKey.isEmpty() || f == -1) {
+            Put(c, strOtherKey);
+        } else if (f >= 0) {
+            Put(changed[static_cast<std::size_t>(f)], QString());
+            f = -3; // placed
+        }
+    }
+    for (const Character& c : changed) // the ones that join
+        if (fate[static_cast<std::size_t>(c.nID + kIdOffset)] >= 0)
+            Put(c, QString());
+    strProblem = next->LinkProblem();
+    if (!strProblem.isEmpty())
+        return nullptr;
+    return next;
+}
+
 void Characters::Forget() {
     if (!m_bVassalsKnown) // nothing derived from the lists is kept without them
         return;
@@ -50,8 +98,7 @@ void Characters::Forget() {
     m_iSound = -1;
     m_order.clear();
     m_followers.clear();
-    m_settledRank.clear();
-    m_bRanksStored = false;
+    m_ranks.clear();
     m_listedBy.clear();
     m_placeInList.clear();
 }
@@ -69,7 +116,7 @@ Character& Characters::Append(qint16 nID, QString strName, qint16 nLevel, qint16
                               qint16 iIsRescueSquadMember) {
     Forget();
     return m_records.emplace_back(Character{nID, std::move(strName), nLevel, nRank, nPatronID,
-                                            std::move(strVassalIDs), 0, iIsMule, iIsPK,
+                                            std::move(strVassalIDs), iIsMule, iIsPK,
                                             iIsRescueSquadMember, 0});
 }
 
@@ -120,40 +167,9 @@ int Characters::IndexOfPiece(QStringView piece) const {
     return IndexOf(QStringLiteral("Char") + piece.toString());
 }
 
-Character* Characters::Item(const QString& strKey) {
-    int i = IndexOf(strKey);
-    return i < 0 ? nullptr : &m_records[static_cast<std::size_t>(i)];
-}
-
 const Character* Characters::Item(const QString& strKey) const {
     int i = IndexOf(strKey);
     return i < 0 ? nullptr : &m_records[static_cast<std::size_t>(i)];
-}
-
-Character* Characters::Item(int iPosition) {
-    if (iPosition < 1 || iPosition > Count())
-        return nullptr;
-    return &m_records[static_cast<std::size_t>(iPosition - 1)];
-}
-
-void Characters::Clear() {
-    m_records.clear();
-    std::fill(m_byId.begin(), m_byId.end(), -1);
-    m_otherKeys.clear();
-    Forget();
-}
-
-std::vector<Character> Characters::TakeRecords() {
-    std::vector<Character> records;
-    records.swap(m_records);
-    m_records.swap(m_spare);
-    Clear();
-    return records;
-}
-
-void Characters::GiveBack(std::vector<Character> records) {
-    records.clear();
-    m_spare = std::move(records);
 }
 
 qint16 Characters::GetID(const QString& strName) const {
@@ -302,27 +318,10 @@ const std::vector<int>& Characters::FollowerCounts() const {
 }
 
 qint16 Characters::CountFollowers(const QString& strKey) const {
-    int iStart = IndexOf(strKey);
-    if (iStart < 0)
+    int i = IndexOf(strKey);
+    if (i < 0 || !Sound())
         return 0;
-    if (Sound())
-        return static_cast<qint16>(
-            std::min(FollowerCounts()[static_cast<std::size_t>(iStart)], 32767));
-    // Breadth first over the vassal lists; each record is counted at most once.
-    std::vector<int> pending{iStart};
-    std::vector<bool> seen(m_records.size(), false);
-    seen[static_cast<std::size_t>(iStart)] = true;
-    int nCount = 0;
-    for (std::size_t k = 0; k < pending.size(); ++k) {
-        for (int iVassal : VassalIndexes(pending[k])) {
-            ++nCount;
-            if (iVassal >= 0 && !seen[static_cast<std::size_t>(iVassal)]) {
-                seen[static_cast<std::size_t>(iVassal)] = true;
-                pending.push_back(iVassal);
-            }
-        }
-    }
-    return static_cast<qint16>(std::min(nCount, 32767));
+    return static_cast<qint16>(std::min(FollowerCounts()[static_cast<std::size_t>(i)], 32767));
 }
 
 namespace {
@@ -352,90 +351,28 @@ struct VassalRanks {
 void Characters::RankAll() const {
     // Every listed vassal exists and nothing loops, so taken backwards through the order each
     // record's vassals are ranked before it.
-    m_settledRank.assign(m_records.size(), 0);
+    m_ranks.assign(m_records.size(), 0);
     const VassalTable table = Vassals();
     for (auto it = m_order.rbegin(); it != m_order.rend(); ++it) {
         VassalRanks ranks;
         const IndexSpan vassals = table.Of(*it);
         for (int v : vassals)
-            ranks.Add(m_settledRank[static_cast<std::size_t>(v)]);
-        m_settledRank[static_cast<std::size_t>(*it)] = ranks.Rank(!vassals.empty());
+            ranks.Add(m_ranks[static_cast<std::size_t>(v)]);
+        m_ranks[static_cast<std::size_t>(*it)] = ranks.Rank(!vassals.empty());
     }
 }
 
 qint16 Characters::ComputedRank(int i) const {
     if (!Sound())
-        return m_records[static_cast<std::size_t>(i)].iComputedRank;
-    if (m_settledRank.size() != m_records.size())
+        return 0;
+    if (m_ranks.size() != m_records.size())
         RankAll();
-    return m_settledRank[static_cast<std::size_t>(i)];
+    return m_ranks[static_cast<std::size_t>(i)];
 }
 
-qint16 Characters::CalculateRank(const QString& strKey) {
-    int iStart = IndexOf(strKey);
-    if (iStart < 0)
-        return 0;
-    if (Sound()) {
-        const qint16 rank = ComputedRank(iStart);
-        if (!m_bRanksStored) {
-            for (std::size_t i = 0; i < m_records.size(); ++i)
-                m_records[i].iComputedRank = m_settledRank[i];
-            m_bRanksStored = true;
-        }
-        return rank;
-    }
-    // Lists that share a vassal, name a missing one or loop: the branch is walked from here,
-    // and only what no such fault touched is kept.
-    const std::size_t nCount = m_records.size();
-    if (m_settledRank.size() != nCount)
-        m_settledRank.assign(nCount, 0);
-    if (m_onPath.size() != nCount)
-        m_onPath.assign(nCount, 0);
-    if (m_settledRank[static_cast<std::size_t>(iStart)] > 0)
-        return m_settledRank[static_cast<std::size_t>(iStart)];
-    // Post-order without recursion: a record's rank is settled once all its vassals' are.
-    struct Frame {
-        int i;
-        int next; // into m_vassals
-        int end;
-        VassalRanks ranks;
-        bool bClean; // no missing vassal and no loop below
-    };
-    auto Push = [&](std::vector<Frame>& stack, int i) {
-        m_onPath[static_cast<std::size_t>(i)] = 1;
-        stack.push_back({i, m_vassalStart[static_cast<std::size_t>(i)],
-                         m_vassalStart[static_cast<std::size_t>(i) + 1], VassalRanks(), true});
-    };
-    std::vector<Frame> stack;
-    Push(stack, iStart);
-    qint16 rank = 1;
-    while (!stack.empty()) {
-        Frame& top = stack.back();
-        if (top.next < top.end) {
-            const int iVassal = m_vassals[static_cast<std::size_t>(top.next++)];
-            if (iVassal < 0 || m_onPath[static_cast<std::size_t>(iVassal)])
-                top.bClean = false; // a missing record or a loop adds nothing
-            else if (const qint16 r = m_settledRank[static_cast<std::size_t>(iVassal)]; r > 0)
-                top.ranks.Add(r);
-            else
-                Push(stack, iVassal);
-            continue;
-        }
-        const qint16 r = top.ranks.Rank(top.end > m_vassalStart[static_cast<std::size_t>(top.i)]);
-        const std::size_t i = static_cast<std::size_t>(top.i);
-        const bool bClean = top.bClean;
-        m_records[i].iComputedRank = r;
-        m_onPath[i] = 0;
-        if (bClean)
-            m_settledRank[i] = r;
-        stack.pop_back();
-        rank = r;
-        if (!stack.empty()) {
-            stack.back().ranks.Add(r);
-            stack.back().bClean = stack.back().bClean && bClean;
-        }
-    }
-    return rank;
+qint16 Characters::CalculateRank(const QString& strKey) const {
+    int i = IndexOf(strKey);
+    return i < 0 ? 0 : ComputedRank(i);
 }
 
 bool IsFollower(const Characters& roster, qint16 iPatronID, qint16 iFollowerID) {

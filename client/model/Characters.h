@@ -1,10 +1,15 @@
 #pragma once
-// The roster: the client's copy of the whole allegiance as the last tree download delivered
-// it, one Character per member, in payload order and keyed "Char" + id. Nothing takes a member
-// out again: the roster changes only when the next download is read into it. The tree algorithms
-// here are iterative, so any shape up to 32767 members (one long chain included) is safe.
+// The roster: the client's copy of the whole allegiance as one tree download delivered it, one
+// Character per member, in payload order and keyed "Char" + id, with the allegiance index worked
+// out from it (vassal positions, links, ranks, followers). A roster is built once and then only
+// read: it is handed about as a RosterSnapshot, a pointer to a const roster, and the next download
+// (or a set of changed records, through WithChanges) makes a new one. A view therefore keeps the
+// snapshot it was built from, whole and consistent, for as long as it shows it. Every snapshot is
+// a forest: the parser and WithChanges refuse lists that are not. The tree algorithms here are
+// iterative, so any shape up to 32767 members (one long chain included) is safe.
 #include <QHash>
 #include <QString>
+#include <memory>
 #include <vector>
 
 struct Character {
@@ -14,7 +19,6 @@ struct Character {
     qint16 nRank = 0;
     qint16 nPatronID = 0;
     QString strVassalIDs;
-    qint16 iComputedRank = 0;
     qint16 iIsMule = 0;
     qint16 iIsPK = 0;
     qint16 iIsRescueSquadMember = 0;
@@ -34,10 +38,23 @@ struct IndexSpan {
     int operator[](std::size_t i) const { return pBegin[i]; }
 };
 
+class Characters;
+using RosterSnapshot = std::shared_ptr<const Characters>;
+
 class Characters {
 public:
     Characters();
 
+    // The snapshot of no members, before the first download and while one is on its way.
+    static const RosterSnapshot& Empty();
+    // This roster with `changed` records in place of those of the same ids (a new id joins at
+    // the end) and the records of `removed` ids taken out; the others are shared with this one,
+    // not read again. nullptr, with the reason in strProblem, when the lists that result are not
+    // a forest: then only a whole download can say what the tree is.
+    RosterSnapshot WithChanges(const std::vector<Character>& changed,
+                               const std::vector<qint16>& removed, QString& strProblem) const;
+
+    // Building, before a roster is handed out as a snapshot.
     Character& Add(qint16 nID, const QString& strName, qint16 nLevel, qint16 nRank,
                    qint16 nPatronID, const QString& strVassalIDs, qint16 iIsMule, qint16 iIsPK,
                    qint16 iIsRescueSquadMember, const QString& sKey = QString());
@@ -46,26 +63,20 @@ public:
                         QString strVassalIDs, qint16 iIsMule, qint16 iIsPK,
                         qint16 iIsRescueSquadMember);
     void Reserve(int nRecords) { m_records.reserve(static_cast<std::size_t>(nRecords)); }
-    // Clear(), handing over the records it held; GiveBack() returns their room for the next
-    // time, so that a roster read again and again does not allocate its records each time.
-    std::vector<Character> TakeRecords();
-    void GiveBack(std::vector<Character> records);
-    // nullptr when there is no such record; positions are 1-based.
-    Character* Item(const QString& strKey);
+
+    // nullptr when there is no such record.
     const Character* Item(const QString& strKey) const;
-    Character* Item(int iPosition);
     qint32 Count() const { return static_cast<qint32>(m_records.size()); }
-    void Clear();
 
     qint16 GetID(const QString& strName) const;
     qint16 GetIDFromDecalPos(qint32 iPos) const;
     QString GetName(const QString& strKey) const;
+    // These two are answered from the forest (0 for a roster whose lists are not one): every
+    // record's count and rank are worked out at the first question and kept.
     qint16 CountFollowers(const QString& strKey) const;
-    // Works out the rank of a record's branch and stores it in iComputedRank: in a roster whose
-    // lists form a forest, every record's at once; otherwise along the branch walked.
-    qint16 CalculateRank(const QString& strKey);
-    // The rank of record i's branch (0-based), worked out at the first question when the lists
-    // form a forest; otherwise what CalculateRank last stored.
+    // The rank of a record's branch by the allegiance rank rule; 0 for no such record.
+    qint16 CalculateRank(const QString& strKey) const;
+    // The same for record i (0-based).
     qint16 ComputedRank(int i) const;
 
     // The 0-based position of a key, or -1.
@@ -73,7 +84,6 @@ public:
     // The 0-based position of the record keyed "Char" + id, or -1.
     int IndexOfId(int id) const;
     const Character& At(int i) const { return m_records[static_cast<std::size_t>(i)]; }
-    Character& At(int i) { return m_records[static_cast<std::size_t>(i)]; }
 
     // The positions of a record's vassals, in its list's order; a piece naming no record is
     // -1. Read from the lists once and kept until the roster changes.
@@ -123,7 +133,6 @@ private:
     const std::vector<int>& FollowerCounts() const;
 
     std::vector<Character> m_records;
-    std::vector<Character> m_spare; // empty; room for the records once they are taken
     // Keys "Char" + id as the convention writes them are found through m_byId; any other key
     // through m_otherKeys.
     std::vector<int> m_byId; // by id + 32768
@@ -133,20 +142,31 @@ private:
     mutable std::vector<int> m_vassalStart;
     mutable std::vector<int> m_vassals;
     mutable bool m_bVassalsKnown = false;
-    // Kept with the lists, and dropped with them when the roster changes. A record's rank is
-    // settled once its whole branch has been ranked without meeting a missing vassal or a loop:
-    // asking again changes nothing.
+    // Worked out from the lists at the first question, and dropped with them while a roster is
+    // built.
     mutable int m_iSound = -1; // whether LinkProblem() is empty; -1 until it is asked
     // In a sound roster: every record once, each after the one that lists it.
     mutable std::vector<int> m_order;
     mutable std::vector<int> m_followers;
-    mutable std::vector<int> m_listedBy;       // by position; set by LinkProblem()
-    mutable std::vector<int> m_placeInList;    // by position; set by LinkProblem()
-    mutable std::vector<qint16> m_settledRank; // by position; 0 while not settled
-    bool m_bRanksStored = false;               // every settled rank is in its record too
-    std::vector<char> m_onPath;                // CalculateRank's walk; all false between calls
+    mutable std::vector<int> m_listedBy;    // by position; set by LinkProblem()
+    mutable std::vector<int> m_placeInList; // by position; set by LinkProblem()
+    mutable std::vector<qint16> m_ranks;    // by position, once ranked
 };
 
 // True when iPatronID is the patron, or a patron further up, of iFollowerID. Bounded by the
 // roster's size, so a cycle in the links can never hang it.
 bool IsFollower(const Characters& roster, qint16 iPatronID, qint16 iFollowerID);
+
+// The roster the client shows now: the last snapshot read, replaced whole by the next. Whoever
+// asks about "the roster" asks here; a view that must see one roster from its start to its end
+// keeps the snapshot it was built from instead.
+class Roster {
+public:
+    const Characters& operator*() const { return *m_now; }
+    const Characters* operator->() const { return m_now.get(); }
+    const RosterSnapshot& Now() const { return m_now; }
+    void Replace(RosterSnapshot now) { m_now = now ? std::move(now) : Characters::Empty(); }
+
+private:
+    RosterSnapshot m_now = Characters::Empty();
+};

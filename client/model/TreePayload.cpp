@@ -206,22 +206,22 @@ struct Cursor {
 };
 
 // A text the record at the same place held before the download when it reads the same: a
-// refresh mostly brings back what was there, and taking over the old text spares an
-// allocation and a release per name and per vassal list.
-QString Again(std::vector<Character>& before, std::size_t i, QString Character::*text, Span now) {
-    if (i < before.size() && before[i].*text == now.View())
-        return std::move(before[i].*text);
+// refresh mostly brings back what was there, and sharing the old text spares an allocation per
+// name and per vassal list.
+QString Again(const Characters& before, int i, QString Character::*text, Span now) {
+    if (i < before.Count() && before.At(i).*text == now.View())
+        return before.At(i).*text;
     return now.Text();
 }
 
 // The records into the roster, and every character read, or'ed, into uSeen.
-QString ReadRecords(const QString& strPayload, Characters& roster, char16_t& uSeen) {
+QString ReadRecords(const QString& strPayload, const Characters& before, Characters& roster,
+                    char16_t& uSeen) {
     Cursor in{reinterpret_cast<const char16_t*>(strPayload.utf16()), nullptr};
     in.pEnd = in.p + strPayload.size();
     // A record takes at least eleven characters, and there are 65536 ids: room reserved and
     // never written costs no memory.
     const auto nMost = std::min<qsizetype>(strPayload.size() / 11 + 1, 65536);
-    std::vector<Character> before = roster.TakeRecords();
     std::vector<int> vassalCounts;
     vassalCounts.reserve(static_cast<std::size_t>(nMost));
     std::vector<qint16> vassalIds;
@@ -261,7 +261,7 @@ QString ReadRecords(const QString& strPayload, Characters& roster, char16_t& uSe
         if ((bConventional ? roster.IndexOfId(nID) : roster.IndexOf(strKey)) >= 0)
             return QStringLiteral("the id %1 comes twice").arg(idText.View());
         vassalCounts.push_back(bPlainList ? static_cast<int>(vassalIds.size() - nIds) : -1);
-        const auto iAt = static_cast<std::size_t>(nRecord - 1);
+        const int iAt = nRecord - 1;
         QString strName = Again(before, iAt, &Character::strName, name);
         QString strList = Again(before, iAt, &Character::strVassalIDs, list);
         if (bConventional)
@@ -272,7 +272,6 @@ QString ReadRecords(const QString& strPayload, Characters& roster, char16_t& uSe
                        strKey);
     }
     uSeen = in.uAll;
-    roster.GiveBack(std::move(before));
     roster.AdoptVassalIds(vassalCounts, vassalIds);
     return roster.LinkProblem();
 }
@@ -284,14 +283,18 @@ qint16 ReadTreeNumber(QStringView field) {
     return ReadNumber({p, p + field.size()});
 }
 
-QString ParseTreePayload(const QString& strPayload, Characters& roster) {
+RosterSnapshot ParseTreePayload(const QString& strPayload, QString& strProblem,
+                                const Characters& before) {
     char16_t uSeen = 0;
-    QString strProblem = ReadRecords(strPayload, roster, uSeen);
+    auto roster = std::make_shared<Characters>();
+    strProblem = ReadRecords(strPayload, before, *roster, uSeen);
     if (uSeen > 0xFF) {
         // Wire text is Latin-1: what it cannot carry reads as "?", as it would on the wire.
-        strProblem = ReadRecords(QString::fromLatin1(strPayload.toLatin1()), roster, uSeen);
+        roster = std::make_shared<Characters>();
+        strProblem =
+            ReadRecords(QString::fromLatin1(strPayload.toLatin1()), before, *roster, uSeen);
     }
     if (!strProblem.isEmpty())
-        roster.Clear();
-    return strProblem;
+        return Characters::Empty();
+    return roster;
 }

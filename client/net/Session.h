@@ -4,7 +4,7 @@
 // exchange and the credentials of the current login) and what the login reply told us.
 #include <QString>
 
-class Characters;
+class Roster;
 class CurrentCharacter;
 class Skills;
 class Prompts;
@@ -32,7 +32,7 @@ struct Session {
                strCurCharName;
     }
 
-    Characters* objCharDB = nullptr;            // the roster, once the tree is downloaded
+    const Roster* objCharDB = nullptr;          // the roster, once the tree is downloaded
     Skills* objSkills = nullptr;                // the skill catalogue
     CurrentCharacter* objCurrentChar = nullptr; // the character whose record the sheet shows
 };

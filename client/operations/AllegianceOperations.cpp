@@ -19,7 +19,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 
-AllegianceOperations::AllegianceOperations(Session& session, const Characters& roster,
+AllegianceOperations::AllegianceOperations(Session& session, const Roster& roster,
                                            AllegianceView& tree, CharacterSheet& sheet,
                                            SheetViews& views, frmLogin& login,
                                            QWidget* pDialogParent)
@@ -83,7 +83,7 @@ void AllegianceOperations::AddVassal() {
     if (acting.bCancelled)
         return;
     Request request = Open(acting, zorv::OpAddVassal, QStringLiteral("Adding Vassal"));
-    const Character* pTarget = m_roster.Item(QStringLiteral("Char") + strTarget);
+    const Character* pTarget = m_roster->Item(QStringLiteral("Char") + strTarget);
     Step([&] {
         if (!pTarget)
             throw ZorvFailure(91, "Object variable not set");
@@ -104,7 +104,7 @@ void AllegianceOperations::RemoveVassal() {
     if (!pItem || !pItem->isSelected())
         return;
     const QString strName = pItem->text();
-    const qint16 idVassal = m_roster.GetID(strName);
+    const qint16 idVassal = m_roster->GetID(strName);
     const bool bYes = m_session.prompts.Confirm(
         QStringLiteral("Are you sure you want to remove your vassal ") + strName +
             QStringLiteral("?\r\nThis will also remove all characters that are followers of ") +
@@ -119,8 +119,8 @@ void AllegianceOperations::RemoveVassal() {
     Request request = Open(acting, zorv::OpRemoveVassal, QString());
     request.fields.emplace_back(QStringLiteral("charid"), acting.strCharID);
     Step([&] {
-        const Character* pVassal = m_roster.Item(CharKey(idVassal));
-        const Character* pPatron = pVassal ? m_roster.Item(CharKey(pVassal->nPatronID)) : nullptr;
+        const Character* pVassal = m_roster->Item(CharKey(idVassal));
+        const Character* pPatron = pVassal ? m_roster->Item(CharKey(pVassal->nPatronID)) : nullptr;
         if (!pVassal || !pPatron)
             throw ZorvFailure(91, "Object variable not set");
         request.fields.insert(request.fields.end(),
@@ -139,7 +139,7 @@ void AllegianceOperations::ChangePatron() {
         return;
     // Exactly as typed: the list offers names in any case, the roster holds one spelling.
     const Character* pNew = nullptr;
-    for (const Character& character : m_roster)
+    for (const Character& character : *m_roster)
         if (character.strName == strNewPatron) {
             pNew = &character;
             break;
@@ -157,7 +157,7 @@ void AllegianceOperations::ChangePatron() {
         return;
     Request request = Open(acting, zorv::OpChangePatron, QStringLiteral("Changing Patrons"));
     Step([&] {
-        const Character* pMover = m_roster.Item(QStringLiteral("Char") + strMover);
+        const Character* pMover = m_roster->Item(QStringLiteral("Char") + strMover);
         if (!pMover)
             throw ZorvFailure(91, "Object variable not set");
         // A monarch has no patron; the request carries a placeholder in its place.
@@ -165,7 +165,7 @@ void AllegianceOperations::ChangePatron() {
         QString strOldName = QStringLiteral("blah");
         QString strOldList = QStringLiteral("blah");
         if (pMover->nPatronID != zorv::kNoCharacter) {
-            const Character* pOld = m_roster.Item(CharKey(pMover->nPatronID));
+            const Character* pOld = m_roster->Item(CharKey(pMover->nPatronID));
             if (!pOld)
                 throw ZorvFailure(91, "Object variable not set");
             strOldId = QString::number(pOld->nID);
@@ -200,7 +200,7 @@ void AllegianceOperations::ChangePassword() {
                      {QStringLiteral("confirmpw"), dlg.strPassword}}};
     // Stricter than the other operations: only one's own character spares the other login.
     if (strTarget != m_session.strCurCharID) {
-        m_login.strCharName = m_roster.GetName(QStringLiteral("Char") + strTarget);
+        m_login.strCharName = m_roster->GetName(QStringLiteral("Char") + strTarget);
         m_session.prompts.Exec(m_login);
         if (!m_login.bHitOk)
             return;

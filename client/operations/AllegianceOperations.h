@@ -10,7 +10,7 @@
 
 class AllegianceView;
 class CharacterSheet;
-class Characters;
+class Roster;
 class frmAddVassal;
 class frmChangePassword;
 class frmLogin;
@@ -25,7 +25,7 @@ class AllegianceOperations final : public QObject {
     Q_DISABLE_COPY_MOVE(AllegianceOperations)
 public:
     // The dialogs are parented to pDialogParent for their placement and owned here.
-    AllegianceOperations(Session& session, const Characters& roster, AllegianceView& tree,
+    AllegianceOperations(Session& session, const Roster& roster, AllegianceView& tree,
                          CharacterSheet& sheet, SheetViews& views, frmLogin& login,
                          QWidget* pDialogParent);
     ~AllegianceOperations() override;
@@ -48,7 +48,7 @@ private:
     void Reload(const QString& strMessage);
 
     Session& m_session;
-    const Characters& m_roster;
+    const Roster& m_roster;
     AllegianceView& m_tree;
     CharacterSheet& m_sheet;
     SheetViews& m_views;

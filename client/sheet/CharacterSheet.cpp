@@ -38,7 +38,7 @@ qint16 Leading(const QString& strText) {
 
 } // namespace
 
-CharacterSheet::CharacterSheet(Session& session, const Characters& roster, Skills& objSkills,
+CharacterSheet::CharacterSheet(Session& session, const Roster& roster, Skills& objSkills,
                                SheetViews& views, AllegianceView& tree, frmLogin& login,
                                QObject* pParent)
     : QObject(pParent), m_session(session), m_roster(roster), m_skills(objSkills), m_v(views),
@@ -116,7 +116,7 @@ bool CharacterSheet::HasUnsavedEdits() const {
 }
 
 QString CharacterSheet::DisplayedName() const {
-    const Character* pShown = m_roster.Item(CharKey(iCurDisplayCharID));
+    const Character* pShown = m_roster->Item(CharKey(iCurDisplayCharID));
     return pShown ? pShown->strName : m_v.txtName->text();
 }
 
@@ -135,7 +135,7 @@ void CharacterSheet::DisplayCharInfo(const QString& strPayload) {
         ShowField(row, c[row.field]);
     m_v.lblLastModified->setText(
         QStringLiteral("Last Modified: ") + c[RecordField::ModifiedAt] + QStringLiteral(" by ") +
-        m_roster.GetName(QStringLiteral("Char") + c[RecordField::ModifiedBy]));
+        m_roster->GetName(QStringLiteral("Char") + c[RecordField::ModifiedBy]));
     // The rank's titles depend on race and sex, which the rows above may have changed.
     FillRankCombo(c[RecordField::Race], c[RecordField::Sex], m_v.cmbRank);
     SetComboIndex(m_v.cmbRank, c[RecordField::Rank]);
@@ -144,7 +144,7 @@ void CharacterSheet::DisplayCharInfo(const QString& strPayload) {
     m_pTraining->FillSkillGrid();
     SelectComputedRank();
     const QString strKey = CharKey(iCurDisplayCharID);
-    const qint16 nCounted = m_roster.CountFollowers(strKey);
+    const qint16 nCounted = m_roster->CountFollowers(strKey);
     const int nMissing = Leading(m_v.txtNumFollowers->text()) - nCounted;
     m_v.lblNumCountFollowers->setText(QString::number(nCounted) +
                                       QStringLiteral(" (Number Missing: ") +
@@ -176,11 +176,11 @@ void CharacterSheet::ShowField(const SheetField& row, const QString& strValue) {
 
 void CharacterSheet::FillVassalList(qint16 id) {
     m_v.lstVassals->clear();
-    const Character* pRecord = m_roster.Item(CharKey(id));
+    const Character* pRecord = m_roster->Item(CharKey(id));
     if (!pRecord || pRecord->strVassalIDs.isEmpty())
         return;
     for (const QString& strPiece : pRecord->strVassalIDs.split(QLatin1Char(','))) {
-        if (const Character* pVassal = m_roster.Item(QStringLiteral("Char") + strPiece.trimmed()))
+        if (const Character* pVassal = m_roster->Item(QStringLiteral("Char") + strPiece.trimmed()))
             m_v.lstVassals->addItem(pVassal->strName);
     }
 }
@@ -196,9 +196,9 @@ void CharacterSheet::SetComboIndex(QComboBox* cmbBox, const QString& strValue) {
 }
 
 void CharacterSheet::SelectComputedRank() {
-    const int iShown = m_roster.IndexOf(CharKey(iCurDisplayCharID));
+    const int iShown = m_roster->IndexOf(CharKey(iCurDisplayCharID));
     SetComboIndex(m_v.cmbComputedRank,
-                  QString::number(iShown < 0 ? 0 : m_roster.ComputedRank(iShown)));
+                  QString::number(iShown < 0 ? 0 : m_roster->ComputedRank(iShown)));
 }
 
 void CharacterSheet::cmbSex_Click() {

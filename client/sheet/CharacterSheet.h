@@ -12,7 +12,7 @@
 #include <vector>
 
 class AllegianceView;
-class Characters;
+class Roster;
 class QComboBox;
 class QCheckBox;
 class Skills;
@@ -26,7 +26,7 @@ class CharacterSheet final : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(CharacterSheet)
 public:
-    CharacterSheet(Session& session, const Characters& roster, Skills& objSkills, SheetViews& views,
+    CharacterSheet(Session& session, const Roster& roster, Skills& objSkills, SheetViews& views,
                    AllegianceView& tree, frmLogin& login, QObject* pParent = nullptr);
     ~CharacterSheet() override;
 
@@ -79,7 +79,7 @@ private:
     QString DisplayedName() const;
 
     Session& m_session;
-    const Characters& m_roster;
+    const Roster& m_roster;
     Skills& m_skills;
     SheetViews& m_v;
     AllegianceView& m_tree;

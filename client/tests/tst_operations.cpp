@@ -37,7 +37,7 @@ struct Client : TestClient {
     }
     CharacterSheet& Sheet() { return window->sheet(); }
     AllegianceOperations& Ops() { return window->operations(); }
-    Characters& Roster() { return window->objCharDB(); }
+    const Characters& Roster() { return window->objCharDB(); }
     RequestCycle& Cycle() { return window->cycle(); }
     SheetViews& V() { return window->views().sheet; }
     // The vassals the sheet lists for the shown character.

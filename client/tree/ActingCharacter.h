@@ -4,7 +4,7 @@
 // administrator; otherwise it goes out under that character's own login, asked for with frmLogin.
 #include <QString>
 
-class Characters;
+class Roster;
 class frmLogin;
 struct Session;
 
@@ -19,5 +19,5 @@ struct ActingLogin {
 // Applies the rule to the character with id strTargetId and records in the request cycle whether
 // the request acts as someone else (so a wrong password there keeps the user's own login). The
 // caller puts strCharName and strPass into its Request.
-ActingLogin ChooseActingCharacter(Session& session, const Characters& roster, frmLogin& login,
+ActingLogin ChooseActingCharacter(Session& session, const Roster& roster, frmLogin& login,
                                   const QString& strTargetId);

@@ -7,11 +7,12 @@
 #include <QFont>
 #include <QPalette>
 
-AllegianceModel::AllegianceModel(const Characters& roster, QObject* pParent)
+AllegianceModel::AllegianceModel(const Roster& roster, QObject* pParent)
     : QAbstractItemModel(pParent), m_roster(roster) {}
 
 void AllegianceModel::Clear() {
     beginResetModel();
+    m_shown = Characters::Empty();
     m_top.clear();
     m_bFromLists = false;
     m_topRow.clear();
@@ -25,7 +26,8 @@ void AllegianceModel::Clear() {
 
 void AllegianceModel::Generate(qint16 idStart) {
     beginResetModel();
-    const int nCount = m_roster.Count();
+    m_shown = m_roster.Now();
+    const int nCount = m_shown->Count();
     m_top.clear();
     m_childList.clear();
     m_nodes.clear();
@@ -35,17 +37,17 @@ void AllegianceModel::Generate(qint16 idStart) {
     // the rest reads only positions.
     m_topRow.assign(static_cast<std::size_t>(nCount), -1);
     for (int i = 0; i < nCount; ++i)
-        if (m_roster.At(i).nPatronID == idStart) {
+        if (m_shown->At(i).nPatronID == idStart) {
             m_topRow[static_cast<std::size_t>(i)] = static_cast<int>(m_top.size());
             m_top.push_back(i);
         }
     // In a forest each node is listed once at most, so no branch holds a node twice; a
     // top-level node could stand in a branch only as a vassal of the start id's own record,
     // which is then no node of this tree.
-    m_bFromLists = m_roster.Sound();
-    const int iStart = m_roster.IndexOfId(idStart);
+    m_bFromLists = m_shown->Sound();
+    const int iStart = m_shown->IndexOfId(idStart);
     for (std::size_t k = 0; k < m_top.size() && m_bFromLists; ++k)
-        m_bFromLists = m_roster.ListedBy(m_top[k]) == iStart;
+        m_bFromLists = m_shown->ListedBy(m_top[k]) == iStart;
     if (m_bFromLists) {
         m_nNodes = -1; // counted when asked: a refresh has no need of the count
         endResetModel();
@@ -57,7 +59,7 @@ void AllegianceModel::Generate(qint16 idStart) {
     for (int iTop : m_top)
         m_nodes[static_cast<std::size_t>(iTop)].row = m_topRow[static_cast<std::size_t>(iTop)];
     m_nNodes = static_cast<int>(m_top.size());
-    const Characters::VassalTable vassals = m_roster.Vassals();
+    const Characters::VassalTable vassals = m_shown->Vassals();
     std::vector<int> pending;
     for (int iTop : m_top) {
         // Depth first without recursion; a placed node, top-level ones included, is never
@@ -91,7 +93,7 @@ int AllegianceModel::Count() const {
     if (m_nNodes < 0) {
         m_nNodes = static_cast<int>(m_top.size());
         for (int iTop : m_top)
-            m_nNodes += m_roster.Followers(iTop);
+            m_nNodes += m_shown->Followers(iTop);
     }
     return m_nNodes;
 }
@@ -117,12 +119,12 @@ bool AllegianceModel::InTree(int iNode) const {
             in = 1;
             break;
         }
-        i = m_roster.ListedBy(i);
+        i = m_shown->ListedBy(i);
         if (i < 0)
             break;
     }
     for (i = iNode; i >= 0 && m_in[static_cast<std::size_t>(i)] < 0;
-         i = m_topRow[static_cast<std::size_t>(i)] >= 0 ? -1 : m_roster.ListedBy(i))
+         i = m_topRow[static_cast<std::size_t>(i)] >= 0 ? -1 : m_shown->ListedBy(i))
         m_in[static_cast<std::size_t>(i)] = in;
     return in == 1;
 }
@@ -131,13 +133,13 @@ int AllegianceModel::RowOf(int iNode) const {
     if (!m_bFromLists)
         return m_nodes[static_cast<std::size_t>(iNode)].row;
     const int iTopRow = m_topRow[static_cast<std::size_t>(iNode)];
-    return iTopRow >= 0 ? iTopRow : m_roster.PlaceInList(iNode);
+    return iTopRow >= 0 ? iTopRow : m_shown->PlaceInList(iNode);
 }
 
 int AllegianceModel::ParentOf(int iNode) const {
     if (!m_bFromLists)
         return m_nodes[static_cast<std::size_t>(iNode)].parent;
-    return m_topRow[static_cast<std::size_t>(iNode)] >= 0 ? -1 : m_roster.ListedBy(iNode);
+    return m_topRow[static_cast<std::size_t>(iNode)] >= 0 ? -1 : m_shown->ListedBy(iNode);
 }
 
 QModelIndex AllegianceModel::IndexOfNode(int iNode) const {
@@ -147,13 +149,13 @@ QModelIndex AllegianceModel::IndexOfNode(int iNode) const {
 }
 
 QModelIndex AllegianceModel::IndexOfKey(const QString& strKey) const {
-    return IndexOfNode(m_roster.IndexOf(strKey));
+    return IndexOfNode(m_shown->IndexOf(strKey));
 }
 
 QString AllegianceModel::Key(const QModelIndex& index) const {
     if (!index.isValid())
         return QString();
-    return CharKey(m_roster.At(static_cast<int>(index.internalId())).nID);
+    return CharKey(m_shown->At(static_cast<int>(index.internalId())).nID);
 }
 
 int AllegianceModel::Depth(const QModelIndex& index) const {
@@ -191,7 +193,7 @@ AllegianceModel::Children AllegianceModel::ChildrenOf(const QModelIndex& parent)
         return {m_top.data(), static_cast<int>(m_top.size())};
     const std::size_t iNode = parent.internalId();
     if (m_bFromLists) {
-        const IndexSpan vassals = m_roster.Vassals().Of(static_cast<int>(iNode));
+        const IndexSpan vassals = m_shown->Vassals().Of(static_cast<int>(iNode));
         return {vassals.pBegin, static_cast<int>(vassals.size())};
     }
     const Node& node = m_nodes[iNode];
@@ -231,7 +233,7 @@ QVariant AllegianceModel::data(const QModelIndex& index, int iRole) const {
     if (!index.isValid())
         return QVariant();
     const int iNode = static_cast<int>(index.internalId());
-    const Character& character = m_roster.At(iNode);
+    const Character& character = m_shown->At(iNode);
     switch (iRole) {
     case Qt::DisplayRole:
         return character.strName + QStringLiteral(" - Level ") + QString::number(character.nLevel);

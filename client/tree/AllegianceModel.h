@@ -2,11 +2,12 @@
 // An allegiance tree over the roster, for a tree view: one node per character reachable from
 // the characters whose patron is the start id, children in their patron's vassal-list order.
 // Nodes are addressed by roster position; their keys are the roster keys ("Char" + id). The
-// roster must outlive the model and must not change between Generate() calls.
+// model keeps the snapshot it was generated from, so the roster may be replaced meanwhile: the
+// nodes follow the new one at the next Generate().
 #include <QAbstractItemModel>
 #include <vector>
 
-class Characters;
+#include "Characters.h"
 
 class AllegianceModel final : public QAbstractItemModel {
     Q_OBJECT
@@ -14,9 +15,9 @@ class AllegianceModel final : public QAbstractItemModel {
 public:
     static constexpr int KeyRole = Qt::UserRole + 1;
 
-    explicit AllegianceModel(const Characters& roster, QObject* pParent = nullptr);
+    explicit AllegianceModel(const Roster& roster, QObject* pParent = nullptr);
 
-    // Rebuilds the nodes from the roster; every node starts collapsed.
+    // Rebuilds the nodes from the roster now; every node starts collapsed.
     void Generate(qint16 idStart);
     void Clear();
 
@@ -61,14 +62,15 @@ private:
         int row = -1;    // row under the parent; -1: not in this tree
     };
 
-    const Characters& m_roster;
+    const Roster& m_roster;
+    RosterSnapshot m_shown = Characters::Empty(); // the roster these rows were made from
     std::vector<int> m_top;
     // When the vassal lists form a forest whose branches below the top-level nodes hold no
     // top-level node, the tree is the roster's own lists: nothing is placed, and a node's
     // children, parent and row are read from the roster as they are asked for. Otherwise every
     // node is placed at Generate().
     bool m_bFromLists = false;
-    std::vector<int> m_topRow;            // by position: row of a top-level node, or -1
+    std::vector<int> m_topRow;             // by position: row of a top-level node, or -1
     mutable std::vector<signed char> m_in; // by position, from the lists: 1 in the tree, 0 not,
                                            // -1 not yet known
     std::vector<int> m_childList;

@@ -31,8 +31,7 @@ const QString kTooDeep = QStringLiteral("That branch is too deep to show whole: 
                                         "generations down");
 } // namespace
 
-AllegianceView::AllegianceView(Session& session, Characters& roster,
-                               const AllegianceControls& controls,
+AllegianceView::AllegianceView(Session& session, Roster& roster, const AllegianceControls& controls,
                                std::function<void(bool)> SetCharTabEnable, QWidget* pDialogParent)
     : QObject(pDialogParent), m_session(session), m_roster(roster), m_controls(controls),
       m_SetCharTabEnable(std::move(SetCharTabEnable)) {
@@ -128,7 +127,7 @@ void AllegianceView::RefreshTree() {
         m_pMain->Clear();
         m_pImmediate->Clear();
         m_pFlat->Clear();
-        m_roster.Clear();
+        m_roster.Replace(Characters::Empty());
     });
     Step([&] {
         m_session.cycle.StartOperation(zorv::OpTree, QStringLiteral("Downloading Tree Info"));
@@ -136,7 +135,8 @@ void AllegianceView::RefreshTree() {
 }
 
 void AllegianceView::ParseTreeData(const QString& strPayload) {
-    QString strProblem = ParseTreePayload(strPayload, m_roster);
+    QString strProblem;
+    m_roster.Replace(ParseTreePayload(strPayload, strProblem, *m_roster));
     if (!strProblem.isEmpty()) {
         m_pMain->Clear();
         m_pImmediate->Clear();
@@ -265,7 +265,7 @@ void AllegianceView::DownloadCharInfo() {
 }
 
 void AllegianceView::FindInTree(const QString& strName) {
-    qint16 id = m_roster.GetID(strName);
+    qint16 id = m_roster->GetID(strName);
     if (id == -1) {
         m_session.prompts.Inform(QStringLiteral("That character does not exist!"));
         return;
@@ -337,13 +337,13 @@ void AllegianceView::ExpandCollapseNodes(const QString& strNodeName, bool bExpan
 }
 
 void AllegianceView::mnuTreeOpExpandAll() {
-    for (const Character& character : m_roster)
+    for (const Character& character : *m_roster)
         if (character.nPatronID == -1)
             return ExpandCollapseNodes(CharKey(character.nID), true);
 }
 
 void AllegianceView::mnuTreeOpCollapseAll() {
-    for (const Character& character : m_roster)
+    for (const Character& character : *m_roster)
         if (character.nPatronID == -1)
             return ExpandCollapseNodes(CharKey(character.nID), false);
 }
@@ -372,7 +372,7 @@ void AllegianceView::FillFlatList() {
 }
 
 void AllegianceView::JumpToCharacter(const QString& strName) {
-    qint16 id = m_roster.GetID(strName);
+    qint16 id = m_roster->GetID(strName);
     if (id == -1 || !MayLeaveCharacter())
         return;
     QApplication::setOverrideCursor(Qt::WaitCursor);

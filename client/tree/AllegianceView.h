@@ -17,7 +17,7 @@
 #include <optional>
 
 class AllegianceModel;
-class Characters;
+class Roster;
 class FlatListModel;
 class Grid;
 class QModelIndex;
@@ -41,7 +41,7 @@ class AllegianceView final : public QObject {
 public:
     static constexpr int kMaxExpandDepth = 1000;
 
-    AllegianceView(Session& session, Characters& roster, const AllegianceControls& controls,
+    AllegianceView(Session& session, Roster& roster, const AllegianceControls& controls,
                    std::function<void(bool)> SetCharTabEnable, QWidget* pDialogParent);
     ~AllegianceView() override;
 
@@ -108,7 +108,7 @@ private:
     void FitColumns();
 
     Session& m_session;
-    Characters& m_roster;
+    Roster& m_roster;
     AllegianceControls m_controls;
     std::function<void(bool)> m_SetCharTabEnable;
     AllegianceModel* m_pMain;

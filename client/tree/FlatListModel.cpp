@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <numeric>
 
-FlatListModel::FlatListModel(const Characters& roster, QObject* pParent)
+FlatListModel::FlatListModel(const Roster& roster, QObject* pParent)
     : SortableModel(pParent), m_roster(roster) {}
 
 QStringList FlatListModel::Headers() const {
@@ -14,13 +14,15 @@ QStringList FlatListModel::Headers() const {
 
 void FlatListModel::Fill() {
     beginResetModel();
-    m_order.resize(static_cast<std::size_t>(m_roster.Count()));
+    m_shown = m_roster.Now();
+    m_order.resize(static_cast<std::size_t>(m_shown->Count()));
     std::iota(m_order.begin(), m_order.end(), 0);
     endResetModel();
 }
 
 void FlatListModel::Clear() {
     beginResetModel();
+    m_shown = Characters::Empty();
     m_order.clear();
     endResetModel();
 }
@@ -29,7 +31,7 @@ QString FlatListModel::Text(int iRow, int iColumn) const {
     if (iRow < 0 || iRow >= static_cast<int>(m_order.size()))
         return QString();
     const int iRecord = m_order[static_cast<std::size_t>(iRow)];
-    const Character& c = m_roster.At(iRecord);
+    const Character& c = m_shown->At(iRecord);
     switch (iColumn) {
     case 0:
         return c.strName;
@@ -38,12 +40,12 @@ QString FlatListModel::Text(int iRow, int iColumn) const {
     case 2:
         return QString::number(c.nRank);
     case 3:
-        return QString::number(m_roster.ComputedRank(iRecord));
+        return QString::number(m_shown->ComputedRank(iRecord));
     case 4: {
         if (c.nPatronID == -1)
             return QStringLiteral("None");
-        int iPatron = m_roster.IndexOfId(c.nPatronID); // no key text on this hot path
-        return iPatron < 0 ? QStringLiteral("Unknown") : m_roster.At(iPatron).strName;
+        int iPatron = m_shown->IndexOfId(c.nPatronID); // no key text on this hot path
+        return iPatron < 0 ? QStringLiteral("Unknown") : m_shown->At(iPatron).strName;
     }
     case 5:
         return c.iIsMule == 1 ? QStringLiteral("Yes") : QStringLiteral("No");

@@ -6,15 +6,15 @@
 
 #include <vector>
 
-class Characters;
+#include "Characters.h"
 
 class FlatListModel final : public SortableModel {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(FlatListModel)
 public:
-    explicit FlatListModel(const Characters& roster, QObject* pParent = nullptr);
+    explicit FlatListModel(const Roster& roster, QObject* pParent = nullptr);
 
-    // Rebuilds the rows from the roster, in roster order.
+    // Rebuilds the rows from the roster now, in roster order; the rows keep that snapshot.
     void Fill();
     void Clear();
 
@@ -28,6 +28,7 @@ public:
     QVariant headerData(int iSection, Qt::Orientation orientation, int iRole) const override;
 
 private:
-    const Characters& m_roster;
-    std::vector<int> m_order; // roster positions, in display order
+    const Roster& m_roster;
+    RosterSnapshot m_shown = Characters::Empty(); // the roster these rows were made from
+    std::vector<int> m_order;                     // roster positions, in display order
 };

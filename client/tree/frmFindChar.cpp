@@ -56,7 +56,7 @@ void frmFindChar::txtName_KeyUp() {
     QStringList names;
     if (objCharDB) {
         const QString strPrefix = txtName->text();
-        for (const Character& character : *objCharDB)
+        for (const Character& character : **objCharDB)
             if (character.strName.startsWith(strPrefix, Qt::CaseInsensitive))
                 names << character.strName;
     }

@@ -3,7 +3,7 @@
 // with what is typed (any letter case). The caller gives the roster and reads txtName after OK.
 #include <QDialog>
 
-class Characters;
+class Roster;
 class QLineEdit;
 class QListView;
 class QPushButton;
@@ -15,7 +15,7 @@ class frmFindChar final : public QDialog {
 public:
     explicit frmFindChar(QWidget* pParent = nullptr);
 
-    const Characters* objCharDB = nullptr;
+    const Roster* objCharDB = nullptr;
     bool bHitCancel = true;
 
     // Called on every showing: an empty name box and every name of the roster.
