@@ -42,6 +42,9 @@ enum Op : std::int16_t {
     OpCharacterHistory = 117,
     OpRecentChanges = 118,
     OpUndo = 119,
+    // The change feed: what changed in the tree since a generation the client holds, held open
+    // for a while under `serve` when nothing has yet.
+    OpTreeChanges = 120,
 };
 
 // Security levels; every administrator function needs kSecurityAdministrator.

@@ -111,6 +111,9 @@ enum Code : int {
     CodeUndoNoSuchEntry = 1061,
     CodeUndoNotPossible = 1062,
     CodeUndoConflict = 1063,
+
+    // The change feed cannot answer from the generation asked for: download the whole tree.
+    CodeFeedTooOld = 1070,
 };
 
 inline constexpr int kFirstSuccess = 800;
