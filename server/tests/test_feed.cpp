@@ -49,7 +49,8 @@ struct Changes {
     int iCode = -1;
     std::int64_t lGeneration = -1;
     std::vector<int> left;
-    std::vector<std::pair<int, std::string>> records;
+    std::vector<std::pair<int, std::string>> records; // as operation 100 shows them
+    std::map<int, std::string> revisions;             // the tenth field of each
 };
 
 Changes AskFeed(const Target& target, const std::string& strSince, const std::string& strWait = "",
@@ -69,6 +70,11 @@ Changes AskFeed(const Target& target, const std::string& strSince, const std::st
     for (const std::string& strId : SplitList(header.at(1), ','))
         changes.left.push_back(std::stoi(strId));
     AddRecords(std::string_view(answer.strPayload).substr(iHeaderEnd + 2), changes.records);
+    for (auto& [id, strRecord] : changes.records) {
+        EXPECT_EQ(zorv::SplitFields(strRecord).size(), 10u) << strRecord;
+        changes.revisions[id] = strRecord.substr(strRecord.rfind('|') + 1);
+        strRecord.erase(strRecord.rfind('|'));
+    }
     return changes;
 }
 
@@ -113,7 +119,7 @@ TEST_P(Feed, ChangesBringATreeToWhatAFreshDownloadShows) {
         const Tree now = Download(T());
         const int iSome = now.order[random() % now.order.size()];
         const std::string strSome = std::to_string(iSome);
-        switch (random() % 6) {
+        switch (random() % 7) {
         case 0: // a newcomer, under anyone
             Sql(m_strDb, "INSERT INTO characters(id, name, name_key, patron_id, password_hash, "
                          "join_seq) VALUES (" +
@@ -147,7 +153,14 @@ TEST_P(Feed, ChangesBringATreeToWhatAFreshDownloadShows) {
             }
             break;
         }
-        case 4: // a field the tree does not show: no change at all
+        case 6: // a save of the sheet alone: the feed brings its record, with the new revision
+            EXPECT_EQ(
+                As(T(), S::Root, 106,
+                   Form("charid=1&updateid=" + strSome + "&BIO=Step " + std::to_string(nStep)))
+                    .iCode,
+                800);
+            break;
+        case 4: // a field the tree does not show, written by hand: no change at all
             Sql(m_strDb, "UPDATE characters SET class = 'Mage' WHERE id = " + strSome);
             break;
         case 5: // the flags
@@ -173,6 +186,9 @@ TEST_P(Feed, ChangesBringATreeToWhatAFreshDownloadShows) {
         EXPECT_EQ(sent, inFresh) << "at step " << nStep;
         for (int id : changes.left)
             EXPECT_FALSE(fresh.records.count(id)) << id;
+        for (const auto& [id, strRevision] : changes.revisions)
+            EXPECT_EQ(strRevision, SqlValue(m_strDb, "SELECT revision FROM characters WHERE id = " +
+                                                         std::to_string(id)));
         lHeld = changes.lGeneration;
         held.order = fresh.order;
     }
@@ -218,8 +234,17 @@ TEST_P(Feed, AWaitIsHeldUntilAChangeOnlyUnderServe) {
     const Changes quiet = AskFeed(T(), strNow, "1");
     EXPECT_EQ(quiet.iCode, 800);
     EXPECT_TRUE(quiet.records.empty() && quiet.left.empty());
+    // A save of a sheet alone wakes a waiter with its record, for a client showing that sheet.
+    auto saved = std::async(std::launch::async, [&] { return AskFeed(T(), strNow, "30"); });
+    ASSERT_EQ(As(T(), S::Self, 106, Form("charid=4&updateid=4&BIO=Back soon")).iCode, 800);
+    const Changes bio = saved.get();
+    ASSERT_EQ(bio.records.size(), 1u);
+    EXPECT_EQ(bio.records[0].first, S::Self);
+    EXPECT_EQ(bio.revisions.at(S::Self),
+              SqlValue(m_strDb, "SELECT revision FROM characters WHERE id = 4"));
     // A change by another process wakes the waiter with it.
-    auto waiting = std::async(std::launch::async, [&] { return AskFeed(T(), strNow, "30"); });
+    const std::string strAfterBio = std::to_string(bio.lGeneration);
+    auto waiting = std::async(std::launch::async, [&] { return AskFeed(T(), strAfterBio, "30"); });
     Sql(m_strDb, "UPDATE characters SET name = 'Woken' WHERE id = 5");
     const Changes woken = waiting.get();
     ASSERT_EQ(woken.iCode, 800);

@@ -406,20 +406,21 @@ TEST_F(Front, AmbiguousRequestsAreRefusedWith400) {
 TEST_F(Front, OneAddressHoldsOnlyItsShareOfConnections) {
     auto target = Start({"--per-address", "4"});
     std::vector<int> held;
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < 5; ++i) {
         held.push_back(ConnectLoopback(target->Port(), "127.0.0.3"));
         ASSERT_GE(held.back(), 0);
     }
-    // The fifth from that address is closed at once; another address is served.
-    int fd = ConnectLoopback(target->Port(), "127.0.0.3");
-    ASSERT_GE(fd, 0);
-    std::string strRequest = target->RequestBytes("Self", "defpw1", 104, {});
-    send(fd, strRequest.data(), strRequest.size(), MSG_NOSIGNAL);
-    EXPECT_EQ(ReadFor(fd, 5).find("<START_HERE>"), std::string::npos);
-    close(fd);
+    // Another address is served meanwhile; of the five from that address, the one the server
+    // took last (the threads that take them may do so in any order) was closed at once.
     EXPECT_EQ(target->Send("Self", "defpw1", 104, {}, "127.0.0.4").iCode, 800);
-    for (int h : held)
-        close(h);
+    const std::string strRequest = target->RequestBytes("Self", "defpw1", 104, {});
+    int nAnswered = 0;
+    for (int fd : held) {
+        send(fd, strRequest.data(), strRequest.size(), MSG_NOSIGNAL);
+        nAnswered += ReadFor(fd, 5).find("<START_HERE>") != std::string::npos;
+        close(fd);
+    }
+    EXPECT_EQ(nAnswered, 4);
     // Once the server has seen them go, the address is served again.
     Answer again;
     auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);

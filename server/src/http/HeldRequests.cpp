@@ -96,3 +96,30 @@ void HeldRequests::Watch() {
         lock.lock();
     }
 }
+
+bool ConnectionShares::TryAccept(const std::string& strAddress, int nHeld, int nOrdinary) {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    int& nOpen = m_open[strAddress];
+    if (nOpen - nHeld >= nOrdinary) {
+        if (nOpen == 0)
+            m_open.erase(strAddress);
+        return false;
+    }
+    ++nOpen;
+    return true;
+}
+
+void ConnectionShares::Started(const void* pConnection, const std::string& strAddress) {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_address[pConnection] = strAddress;
+}
+
+void ConnectionShares::Closed(const void* pConnection) {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    auto found = m_address.find(pConnection);
+    if (found == m_address.end())
+        return;
+    if (--m_open[found->second] <= 0)
+        m_open.erase(found->second);
+    m_address.erase(found);
+}

@@ -1,6 +1,6 @@
 #pragma once
 // Requests the standalone front holds open without a thread: change-feed requests that found
-// nothing new (Reply::hold). Each waits, its connection suspended, until the tree's generation is
+// nothing new (Reply::hold). Each waits, its connection suspended, until the feed's generation is
 // no longer the one it saw or its time runs out; then its wake function runs (the front asks the
 // guild again and answers). The generation is read on this registry's own thread a few times a
 // second while anything is held, so that a change committed by any process (a CGI request, a
@@ -57,4 +57,22 @@ private:
     std::list<Entry> m_entries;
     std::unordered_map<std::string, int> m_perAddress;
     std::thread m_thread;
+};
+
+// Each address's open connections, counted from their acceptance to their end, so that an
+// address's held requests do not use up its ordinary share. Counted at acceptance, under one
+// lock, so that connections accepted at once on several threads are never all let in.
+class ConnectionShares {
+public:
+    // Counts in a connection being accepted from strAddress, unless the address's connections
+    // other than its nHeld held ones reach nOrdinary already.
+    bool TryAccept(const std::string& strAddress, int nHeld, int nOrdinary);
+    // The accepted connection, for Closed.
+    void Started(const void* pConnection, const std::string& strAddress);
+    void Closed(const void* pConnection);
+
+private:
+    std::mutex m_mutex;
+    std::unordered_map<std::string, int> m_open;
+    std::unordered_map<const void*, std::string> m_address;
 };

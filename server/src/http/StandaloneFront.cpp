@@ -272,41 +272,18 @@ struct StandaloneFront::Impl {
     MHD_Daemon* pDaemon = nullptr;
     std::string strCertPem, strKeyPem;           // both empty: plain HTTP
     std::function<std::int64_t()> generationNow; // empty: nothing is held
+    std::atomic<int> nWithWorkers{0};            // requests handed on and not yet completed
     std::unique_ptr<HeldRequests> pHeld;
-    // While requests may be held, the front counts each address's connections itself, so that
-    // its held ones do not use up its ordinary share.
-    std::mutex openMutex;
-    std::unordered_map<std::string, int> openPerAddress;
-    std::unordered_map<MHD_Connection*, std::string> openAddress;
+    // While requests may be held, the front counts each address's connections itself.
+    ConnectionShares shares;
 
     static MHD_Result OnAccept(void* pSelf, const sockaddr* pAddress, socklen_t) {
         Impl* self = static_cast<Impl*>(pSelf);
         const std::string strAddress = AddressText(pAddress);
-        int nOpen = 0;
-        {
-            std::lock_guard<std::mutex> lock(self->openMutex);
-            auto found = self->openPerAddress.find(strAddress);
-            nOpen = found == self->openPerAddress.end() ? 0 : found->second;
-        }
-        return nOpen - self->pHeld->HeldFrom(strAddress) < self->limits.nPerAddress ? MHD_YES
-                                                                                    : MHD_NO;
-    }
-    void Counted(MHD_Connection* pConnection, bool bOpened) {
-        if (!pHeld)
-            return;
-        std::lock_guard<std::mutex> lock(openMutex);
-        if (bOpened) {
-            const std::string strAddress = AddressOf(pConnection);
-            ++openPerAddress[strAddress];
-            openAddress[pConnection] = strAddress;
-            return;
-        }
-        auto found = openAddress.find(pConnection);
-        if (found == openAddress.end())
-            return;
-        if (--openPerAddress[found->second] == 0)
-            openPerAddress.erase(found->second);
-        openAddress.erase(found);
+        return self->shares.TryAccept(strAddress, self->pHeld->HeldFrom(strAddress),
+                                      self->limits.nPerAddress)
+                   ? MHD_YES
+                   : MHD_NO;
     }
 
     // The guild's answer to a protocol request, on a worker; a feed request with nothing new is
@@ -369,15 +346,20 @@ struct StandaloneFront::Impl {
                 Library().get_connection_info(pConnection, MHD_CONNECTION_INFO_CONNECTION_FD);
             if (pInfo)
                 self->watch.Opened(pConnection, pInfo->connect_fd);
-            self->Counted(pConnection, true);
+            if (self->pHeld)
+                self->shares.Started(pConnection, AddressOf(pConnection));
         } else {
             self->watch.Done(pConnection);
-            self->Counted(pConnection, false);
+            self->shares.Closed(pConnection);
         }
     }
 
-    static void OnCompleted(void*, MHD_Connection*, void** ppContext, MHD_RequestTerminationCode) {
-        delete static_cast<Exchange*>(*ppContext);
+    static void OnCompleted(void* pSelf, MHD_Connection*, void** ppContext,
+                            MHD_RequestTerminationCode) {
+        Exchange* x = static_cast<Exchange*>(*ppContext);
+        if (x && x->state >= Exchange::State::Working)
+            --static_cast<Impl*>(pSelf)->nWithWorkers;
+        delete x;
         *ppContext = nullptr;
     }
 
@@ -457,6 +439,7 @@ struct StandaloneFront::Impl {
             if (x->iStatus != MHD_HTTP_OK)
                 return Answer(pConnection, x->iStatus, "");
             x->state = Exchange::State::Working;
+            ++self->nWithWorkers;
             Library().suspend_connection(pConnection);
             if (!(x->bWeb ? self->pWebWorkers : self->pWorkers)->Submit([self, x, pConnection] {
                     if (!x->bWeb)
@@ -502,6 +485,10 @@ StandaloneFront::~StandaloneFront() {
         m_pImpl->pHeld->Stop();
     m_pImpl->pWorkers->Drain();
     m_pImpl->pWebWorkers->Drain();
+    // Their replies are written before the connections close (a client that reads none is
+    // given up on after a while).
+    for (int i = 0; i < 600 && m_pImpl->nWithWorkers > 0; ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
     Library().stop_daemon(m_pImpl->pDaemon);
     if (listening != MHD_INVALID_SOCKET)
         close(listening);

@@ -4,6 +4,7 @@
 #include "CharacterOps.h"
 #include "History.h"
 #include "ListOps.h"
+#include "TreeFeed.h"
 #include "TreeOps.h"
 
 #include "Numbers.h"
@@ -273,12 +274,12 @@ std::optional<std::pair<dev_t, ino_t>> FileIdentity(const std::string& strPath) 
 
 } // namespace
 
-std::int64_t Guild::TreeGenerationNow() {
+std::int64_t Guild::FeedGenerationNow() {
     std::unique_ptr<Database> db = TakeConnection();
     std::int64_t lGeneration = 0;
     {
         Transaction tx(*db, Transaction::Kind::Read);
-        lGeneration = TreeGeneration(*db);
+        lGeneration = FeedGeneration(*db);
     }
     GiveBack(std::move(db));
     return lGeneration;

@@ -23,9 +23,9 @@ public:
     // pCache, when not null, is the record of verified logins (kept in the guild file too).
     Guild(std::string strDbPath, CredentialCache* pCache, GuildOptions options = {});
     Reply Handle(const Request& request);
-    // The tree's generation now (TreeGeneration), for the front's held requests; throws when the
-    // guild file cannot be read.
-    std::int64_t TreeGenerationNow();
+    // The change feed's generation now (FeedGeneration), for the front's held requests; throws when
+    // the guild file cannot be read.
+    std::int64_t FeedGenerationNow();
 
 private:
     static constexpr std::size_t kPooledConnections = 16;

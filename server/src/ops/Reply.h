@@ -36,7 +36,7 @@ struct Reply {
     // When set, the payload goes on with what it yields, after strPayload.
     std::unique_ptr<PayloadStream> pStream = nullptr;
     // The change feed had nothing yet for a caller who may wait: the front holds the request
-    // until the tree's generation is no longer lGeneration or nSeconds have passed, then asks
+    // until the feed's generation is no longer lGeneration or nSeconds have passed, then asks
     // again with bMayHold false. Only for a request that had bMayHold.
     struct Hold {
         int nSeconds;

@@ -55,15 +55,15 @@ Reply TreeChangesOp(Call& call) {
         !strWait.empty() && !strFault.empty())
         return RefuseValue(zorv::CodeInvalidNumber, strFault);
     if (!lSince)
-        return Ok(zorv::JoinRecord({std::to_string(TreeGeneration(call.db)), ""}));
+        return Ok(zorv::JoinRecord({std::to_string(FeedGeneration(call.db)), ""}));
     TreeChanges changes = ReadTreeChanges(call.db, *lSince);
     if (changes.bTooOld)
         return {zorv::CodeFeedTooOld, ""};
     const long lWait = strWait.empty() ? 0 : *zorv::ParseWholeNumber(strWait);
     if (lWait > 0 && call.bMayHold && changes.left.empty() && changes.strRecords.empty()) {
         Reply held = Ok();
-        held.hold = Reply::Hold{static_cast<int>(std::min<long>(lWait, kMaxFeedWait)),
-                                changes.lGeneration};
+        held.hold =
+            Reply::Hold{static_cast<int>(std::min<long>(lWait, kMaxFeedWait)), changes.lGeneration};
         return held;
     }
     std::string strLeft;

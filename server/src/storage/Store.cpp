@@ -184,11 +184,13 @@ INSERT INTO freed_ids(id, freed_seq)
         WHERE NOT EXISTS (SELECT 1 FROM characters WHERE id = i);
 )sql";
 
-// Version 7: the record of changes to the tree (TreeFeed.h), kept by the same triggers that raise
-// its generation: for each raise, the ids whose tree records it changed (a character, and the
-// patrons whose vassal lists it changed). The record is complete for every generation above
-// `tree_changes_from`; it keeps about the last kTreeChangesKept rows, the oldest generations going
-// whole, so that trimming it only ever makes an answer "too old", never a wrong one.
+// Version 7: the change feed (TreeFeed.h). `feed_generation` counts what the feed reports: every
+// change of the tree (as `tree_generation` does) and every save of a character (its revision
+// moves), so that a client showing a sheet hears of another's save of it. For each count the
+// record of changes holds the ids whose records it touched: the character, and, when it joins,
+// leaves or moves, the patrons whose vassal lists changed. The record is complete for every count
+// above `tree_changes_from`; it keeps about the last 100 000 rows, the oldest counts going whole,
+// so that trimming it only ever makes an answer "too old", never a wrong one.
 const char kVersion7Tables[] = R"sql(
 CREATE TABLE IF NOT EXISTS tree_changes (
     seq INTEGER PRIMARY KEY,
@@ -197,20 +199,24 @@ CREATE TABLE IF NOT EXISTS tree_changes (
 );
 CREATE INDEX IF NOT EXISTS tree_changes_by_generation ON tree_changes(generation);
 INSERT OR IGNORE INTO server_state(key, value)
-    SELECT 'tree_changes_from', value FROM server_state WHERE key = 'tree_generation';
+    SELECT 'feed_generation', value FROM server_state WHERE key = 'tree_generation';
+INSERT OR IGNORE INTO server_state(key, value)
+    SELECT 'tree_changes_from', value FROM server_state WHERE key = 'feed_generation';
 DROP TRIGGER IF EXISTS tree_changed_by_insert;
 DROP TRIGGER IF EXISTS tree_changed_by_delete;
 DROP TRIGGER IF EXISTS tree_changed_by_update;
 CREATE TRIGGER tree_changed_by_insert AFTER INSERT ON characters BEGIN
-    UPDATE server_state SET value = value + 1 WHERE key = 'tree_generation';
+    UPDATE server_state SET value = value + 1
+        WHERE key IN ('tree_generation', 'feed_generation');
     INSERT INTO tree_changes(generation, id)
-        SELECT (SELECT value FROM server_state WHERE key = 'tree_generation'), x
+        SELECT (SELECT value FROM server_state WHERE key = 'feed_generation'), x
         FROM (SELECT NEW.id AS x UNION SELECT NEW.patron_id) WHERE x <> -1;
 END;
 CREATE TRIGGER tree_changed_by_delete AFTER DELETE ON characters BEGIN
-    UPDATE server_state SET value = value + 1 WHERE key = 'tree_generation';
+    UPDATE server_state SET value = value + 1
+        WHERE key IN ('tree_generation', 'feed_generation');
     INSERT INTO tree_changes(generation, id)
-        SELECT (SELECT value FROM server_state WHERE key = 'tree_generation'), x
+        SELECT (SELECT value FROM server_state WHERE key = 'feed_generation'), x
         FROM (SELECT OLD.id AS x UNION SELECT OLD.patron_id) WHERE x <> -1;
 END;
 CREATE TRIGGER tree_changed_by_update AFTER UPDATE ON characters
@@ -219,15 +225,26 @@ WHEN OLD.id IS NOT NEW.id OR OLD.name IS NOT NEW.name OR OLD.level IS NOT NEW.le
     OR OLD.join_seq IS NOT NEW.join_seq OR OLD.is_mule IS NOT NEW.is_mule
     OR OLD.is_pk IS NOT NEW.is_pk OR OLD.is_rescue IS NOT NEW.is_rescue
 BEGIN
-    UPDATE server_state SET value = value + 1 WHERE key = 'tree_generation';
+    UPDATE server_state SET value = value + 1
+        WHERE key IN ('tree_generation', 'feed_generation');
     INSERT INTO tree_changes(generation, id)
-        SELECT (SELECT value FROM server_state WHERE key = 'tree_generation'), x
+        SELECT (SELECT value FROM server_state WHERE key = 'feed_generation'), x
         FROM (SELECT NEW.id AS x UNION SELECT OLD.id
               UNION SELECT OLD.patron_id WHERE OLD.patron_id IS NOT NEW.patron_id
                   OR OLD.join_seq IS NOT NEW.join_seq OR OLD.id IS NOT NEW.id
               UNION SELECT NEW.patron_id WHERE OLD.patron_id IS NOT NEW.patron_id
                   OR OLD.join_seq IS NOT NEW.join_seq OR OLD.id IS NOT NEW.id)
         WHERE x <> -1;
+END;
+CREATE TRIGGER IF NOT EXISTS sheet_saved AFTER UPDATE OF revision ON characters
+WHEN OLD.revision IS NOT NEW.revision AND OLD.id IS NEW.id AND OLD.name IS NEW.name
+    AND OLD.level IS NEW.level AND OLD.rank IS NEW.rank AND OLD.patron_id IS NEW.patron_id
+    AND OLD.join_seq IS NEW.join_seq AND OLD.is_mule IS NEW.is_mule AND OLD.is_pk IS NEW.is_pk
+    AND OLD.is_rescue IS NEW.is_rescue
+BEGIN
+    UPDATE server_state SET value = value + 1 WHERE key = 'feed_generation';
+    INSERT INTO tree_changes(generation, id)
+        SELECT value, NEW.id FROM server_state WHERE key = 'feed_generation';
 END;
 CREATE TRIGGER IF NOT EXISTS tree_changes_bounded AFTER INSERT ON tree_changes
 WHEN NEW.seq % 1000 = 0 AND EXISTS (SELECT 1 FROM tree_changes WHERE seq <= NEW.seq - 100000)

@@ -28,8 +28,10 @@ struct TreeRow {
 inline constexpr const char kTreeRowColumns[] =
     "SELECT id, name, level, rank, patron_id, is_mule, is_pk, is_rescue";
 TreeRow ReadTreeRow(Statement& query);
-// The row's record of the payload, with its vassal list ("4,9,12").
-std::string TreeRecord(const TreeRow& row, const std::string& strVassals);
+// The row's record of the payload, with its vassal list ("4,9,12"); with a revision (0 or more)
+// as a tenth field, as the change feed sends it.
+std::string TreeRecord(const TreeRow& row, const std::string& strVassals,
+                       std::int64_t lRevision = -1);
 
 // The guild file's count of changes to the tree; -1 for a file without it.
 std::int64_t TreeGeneration(Database& db);

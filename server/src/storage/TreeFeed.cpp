@@ -18,9 +18,13 @@ std::int64_t StateValue(Database& db, const char* szKey) {
 
 } // namespace
 
+std::int64_t FeedGeneration(Database& db) {
+    return StateValue(db, "feed_generation");
+}
+
 TreeChanges ReadTreeChanges(Database& db, std::int64_t lSince) {
     TreeChanges changes;
-    changes.lGeneration = TreeGeneration(db);
+    changes.lGeneration = FeedGeneration(db);
     const std::int64_t lFrom = StateValue(db, "tree_changes_from");
     // A generation above the file's own was handed out by another file (one restored over this
     // one from a copy, say), and one below the record's start cannot be answered.
@@ -38,7 +42,7 @@ TreeChanges ReadTreeChanges(Database& db, std::int64_t lSince) {
     changed.Reset();
 
     static const std::string strRowSql =
-        std::string(kTreeRowColumns) + ", join_seq FROM characters WHERE id = ?1";
+        std::string(kTreeRowColumns) + ", join_seq, revision FROM characters WHERE id = ?1";
     Statement row(db, strRowSql.c_str());
     Statement vassals(db, "SELECT id FROM characters WHERE patron_id = ?1 ORDER BY join_seq");
     // The payload's order: by patron, then joining order.
@@ -52,6 +56,7 @@ TreeChanges ReadTreeChanges(Database& db, std::int64_t lSince) {
         }
         TreeRow tree = ReadTreeRow(row);
         const std::int64_t lJoinSeq = row.Int(8);
+        const std::int64_t lRevision = row.Int(9);
         row.Reset();
         std::string strList;
         vassals.Bind(1, id);
@@ -61,7 +66,7 @@ TreeChanges ReadTreeChanges(Database& db, std::int64_t lSince) {
             strList += std::to_string(vassals.Int(0));
         }
         vassals.Reset();
-        records.emplace_back(tree.iPatron, lJoinSeq, TreeRecord(tree, strList));
+        records.emplace_back(tree.iPatron, lJoinSeq, TreeRecord(tree, strList, lRevision));
     }
     std::sort(changes.left.begin(), changes.left.end());
     std::sort(records.begin(), records.end(), [](const auto& a, const auto& b) {
@@ -75,5 +80,5 @@ TreeChanges ReadTreeChanges(Database& db, std::int64_t lSince) {
 void RestartTreeChanges(Database& db) {
     db.Exec("DELETE FROM tree_changes; "
             "UPDATE server_state SET value = (SELECT value FROM server_state "
-            "WHERE key = 'tree_generation') WHERE key = 'tree_changes_from';");
+            "WHERE key = 'feed_generation') WHERE key = 'tree_changes_from';");
 }

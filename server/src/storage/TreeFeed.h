@@ -1,8 +1,10 @@
 #pragma once
-// The change feed: what changed in the tree since a generation the caller holds, from the record
-// of changes that the guild file's own triggers keep (Store.cpp, version 7). It answers exactly or
-// not at all: a generation the record no longer reaches back to (trimmed, a restore) or one the
-// file never had is "too old", and the caller downloads the whole tree.
+// The change feed: what changed in the tree, and whose sheets were saved, since a generation the
+// caller holds, from the record of changes that the guild file's own triggers keep (Store.cpp,
+// version 7). Its generation is its own count (`feed_generation`): every change of the tree and
+// every save. It answers exactly or not at all: a generation the record no longer reaches back to
+// (trimmed, a restore) or one the file never had is "too old", and the caller downloads the whole
+// tree.
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -10,11 +12,16 @@
 class Database;
 
 struct TreeChanges {
-    std::int64_t lGeneration = -1; // the tree's generation as the caller's transaction sees it
+    std::int64_t lGeneration = -1; // the feed's generation as the caller's transaction sees it
     bool bTooOld = false;
-    std::vector<int> left;  // ids of the characters that left, ascending
-    std::string strRecords; // the tree records of those that joined or changed, in payload order
+    std::vector<int> left; // ids of the characters that left, ascending
+    // The tree records of those that joined, changed or were saved, in payload order, each with
+    // the character's revision as a tenth field.
+    std::string strRecords;
 };
+
+// The feed's generation now; -1 for a file without it.
+std::int64_t FeedGeneration(Database& db);
 
 // What changed after lSince, read in the caller's open transaction.
 TreeChanges ReadTreeChanges(Database& db, std::int64_t lSince);
