@@ -550,7 +550,7 @@ int main() {
         Guild guild(strDb, &cache);
         FrontLimits limits;
         StandaloneFront front("/zorv", limits, [&](const ::Request& r) { return guild.Handle(r); });
-        front.HoldFeedRequests([&guild] { return guild.TreeGenerationNow(); });
+        front.HoldFeedRequests([&guild] { return guild.FeedGenerationNow(); });
         int iPort = front.Start("127.0.0.1", 0);
         UnderAttack(iPort, 10, rows);
         TreeFromCache(guild, strDb, iPort, rows);
