@@ -42,6 +42,8 @@ enum Op : std::int16_t {
     OpCharacterHistory = 117,
     OpRecentChanges = 118,
     OpUndo = 119,
+    // The tree's changes since a generation the client holds, held open until one comes.
+    OpTreeChanges = 120,
 };
 
 // Security levels; every administrator function needs kSecurityAdministrator.

@@ -111,6 +111,10 @@ enum Code : int {
     CodeUndoNoSuchEntry = 1061,
     CodeUndoNotPossible = 1062,
     CodeUndoConflict = 1063,
+
+    // The tree's changes: the server cannot tell them from the generation given, so the client
+    // downloads the whole tree instead.
+    CodeFeedTooOld = 1070,
 };
 
 inline constexpr int kFirstSuccess = 800;

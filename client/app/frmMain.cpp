@@ -18,6 +18,7 @@
 #include "SkillCatalogue.h"
 #include "SkillSearch.h"
 #include "StatusBar.h"
+#include "TreeFeed.h"
 #include "WindowLayout.h"
 #include "frmAbout.h"
 #include "frmLogin.h"
@@ -101,7 +102,8 @@ void frmMain::Form_Load() {
     m_pStatusBar->AddPanel(RequestCycle::kPanelOp, 3);
     m_pStatusBar->AddPanel(RequestCycle::kPanelHTTP, 2);
     m_pStatusBar->AddPanel(RequestCycle::kPanelData, 2);
-    m_pStatusBar->AddSpace(3);
+    // What keeps the tree up to date says here when it cannot.
+    m_pStatusBar->AddPanel(TreeFeed::kPanel, 3);
     v.tabMainTab->setCurrentIndex(0);
 
     WireAllegiance();
@@ -155,6 +157,7 @@ void frmMain::WireAllegiance() {
         AllegianceControls{v.treTreeView, v.sheet.treImmediateTree, v.grdFlatList, v.tabMainTab},
         [this](bool bEnabled) { SetCharTabEnable(bEnabled); }, this);
     ApplyTreeStyle(true);
+    m_pFeed = std::make_unique<TreeFeed>(*m_pSession, *m_pRoster, *m_pAllegiance);
     AllegianceView* pTree = m_pAllegiance.get();
     m_pCycle->Route(zorv::OpTree, [this](const Reply& reply) {
         m_pAllegiance->ParseTreeData(reply.strPayload);
@@ -315,4 +318,5 @@ void frmMain::Form_Unload() {
         pDialog->close();
     // A chained wait still pumping events must end, or the program could never quit.
     m_pCycle->Abandon();
+    m_pFeed->Stop();
 }

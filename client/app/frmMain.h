@@ -23,6 +23,7 @@ class Skills;
 class Grid;
 class GuildLists;
 class SkillSearch;
+class TreeFeed;
 class frmAbout;
 class frmLogin;
 class frmNewServerSetup;
@@ -58,6 +59,7 @@ public:
     const Characters& objCharDB() const { return **m_pRoster; }
     Roster& roster() { return *m_pRoster; }
     AllegianceView& allegiance() { return *m_pAllegiance; }
+    TreeFeed& feed() { return *m_pFeed; }
     CharacterSheet& sheet() { return *m_pSheet; }
     AllegianceOperations& operations() { return *m_pOperations; }
     GuildLists& lists() { return *m_pLists; }
@@ -126,6 +128,7 @@ private:
     std::unique_ptr<frmLogin> m_pLogin;
     std::unique_ptr<frmAbout> m_pAbout;
     std::unique_ptr<AllegianceView> m_pAllegiance;
+    std::unique_ptr<TreeFeed> m_pFeed;
     std::unique_ptr<CharacterSheet> m_pSheet;
     std::unique_ptr<AllegianceOperations> m_pOperations;
     std::unique_ptr<GuildLists> m_pLists;

@@ -80,10 +80,16 @@ public:
                         const std::vector<Field>& fields = {},
                         const QString& strCharName = QString(), const QString& strPass = QString());
 
+    // Sends a request on an exchange of the caller's own, under the current login, to the current
+    // server: no status text, busy pointer or timeout, and no route; its events are the caller's.
+    // For a watch that runs beside the user's operations without dropping or delaying them.
+    void StartOnChannel(HTTPRequest& channel, const Request& request) const;
+
     // The procedure that handles a successful reply to msgid.
     void Route(qint16 msgid, std::function<void(const Reply&)> handler);
     // A procedure that handles some error codes of msgid itself; it returns false for the codes
-    // the error table is to show.
+    // the error table is to show. A chained wait fails with the error, unless the procedure
+    // handled it by starting another operation: the wait then goes on for that one.
     void RouteError(qint16 msgid, std::function<bool(const Reply&)> handler);
 
     // Starts an operation and pumps the event loop until a route ends the wait (EndWait) with

@@ -60,6 +60,14 @@ public:
 
     SkillTraining& Training() { return *m_pTraining; }
 
+    // Someone else changed the record shown: without edits it is shown again; with edits a bar
+    // over the sheet says that a save will be refused, and offers to reload.
+    void RecordChangedElsewhere();
+    // The character shown has left the allegiance: the sheet shows nobody.
+    void RecordLeft();
+    // Empties every field and disables the sheet.
+    void ClearSheet();
+
 signals:
     // A record was shown.
     void Displayed();

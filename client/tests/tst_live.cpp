@@ -1,0 +1,277 @@
+// The live allegiance: the watch beside the user's requests, changes made elsewhere reaching the
+// tree, the flat list and the sheet, and the fall-backs to a whole download. A scripted server
+// answers by operation and holds the watch's polls until the test answers them.
+#include "AllegianceModel.h"
+#include "AllegianceView.h"
+#include "CharacterSheet.h"
+#include "Characters.h"
+#include "FlatListModel.h"
+#include "MainViews.h"
+#include "RequestCycle.h"
+#include "ScriptedPeer.h"
+#include "StatusBar.h"
+#include "TestClient.h"
+#include "TreeFeed.h"
+#include "TreePayload.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeView>
+
+namespace {
+
+// Ann's allegiance, as the server sends it: by patron id, then in list order.
+const QString kTree = "1|Ann|50|2|-1|2,3|0|0|0!;2|Bo|40|1|1|4|0|0|0!;3|Cy|31|1|1||0|0|0!;"
+                      "4|Dee|20|1|2||0|0|0!;";
+
+// A server scripted by operation: the login, the tree and the records at once, the generation
+// for an empty `since` at once, and every other request for changes held for the test.
+struct Server {
+    ScriptedPeer peer;
+    QString strTree = kTree;
+    QString strGeneration = QStringLiteral("5");
+    struct Seen {
+        int i;
+        QMap<QString, QString> fields;
+    };
+    QList<Seen> seen;
+    QList<int> held;
+
+    Server() {
+        QObject::connect(&peer, &ScriptedPeer::RequestArrived, &peer, [this](int i) {
+            QMap<QString, QString> fields;
+            const QByteArray request = peer.Request(i);
+            const QByteArray body = request.mid(request.indexOf("\r\n\r\n") + 4).trimmed();
+            for (const QByteArray& pair : body.split('&'))
+                fields.insert(QString::fromLatin1(pair.left(pair.indexOf('='))),
+                              QString::fromLatin1(pair.mid(pair.indexOf('=') + 1)));
+            seen << Seen{i, fields};
+            const QString msgid = fields.value("msgid");
+            if (msgid == "104")
+                Answer(i, "800", "0.3|1|Ann|1|Guild|0|");
+            else if (msgid == "100")
+                Answer(i, "800", strTree);
+            else if (msgid == "107")
+                Answer(i, "800",
+                       fields.value("getcharid") + "|" + Name(fields.value("getcharid")) +
+                           QString(31, '|'));
+            else if (msgid == "120" && fields.value("since").isEmpty())
+                Answer(i, "800", strGeneration + "|!;");
+            else
+                held << i;
+        });
+    }
+    QString Name(const QString& strId) const {
+        QString strProblem;
+        return ParseTreePayload(strTree, strProblem)->GetName("Char" + strId);
+    }
+    void Answer(int i, const QByteArray& code, const QString& strPayload) {
+        peer.Send(i, ScriptedPeer::Reply(code, strPayload.toLatin1()));
+        peer.Close(i);
+    }
+    // Answers the request held longest.
+    void AnswerHeld(const QByteArray& code, const QString& strPayload) {
+        Answer(held.takeFirst(), code, strPayload);
+    }
+    // The fields of the request on connection i.
+    QMap<QString, QString> Fields(int i) const {
+        for (const Seen& s : seen)
+            if (s.i == i)
+                return s.fields;
+        return {};
+    }
+    // Each request as "msgid" or "msgid:since", in the order they arrived.
+    QStringList Requests() const {
+        QStringList requests;
+        for (const Seen& s : seen)
+            requests << s.fields.value("msgid") +
+                            (s.fields.value("msgid") == "120" ? ":" + s.fields.value("since") : "");
+        return requests;
+    }
+    int Count(const QString& strRequest) const { return Requests().count(strRequest); }
+};
+
+// Every node's text in pre-order, with its depth.
+QStringList Nodes(const AllegianceModel& model, const QModelIndex& parent = QModelIndex(),
+                  int iDepth = 0) {
+    QStringList nodes;
+    for (int iRow = 0; iRow < model.rowCount(parent); ++iRow) {
+        const QModelIndex node = model.index(iRow, 0, parent);
+        nodes << QString(iDepth, '-') + node.data().toString();
+        nodes << Nodes(model, node, iDepth + 1);
+    }
+    return nodes;
+}
+
+QStringList Rows(const FlatListModel& list) {
+    QStringList rows;
+    for (int iRow = 0; iRow < list.rowCount(); ++iRow) {
+        QStringList cells;
+        for (int iColumn = 0; iColumn < list.columnCount(); ++iColumn)
+            cells << list.Text(iRow, iColumn);
+        rows << cells.join('|');
+    }
+    return rows;
+}
+
+// Logs in with the feed on and waits for the own record and the watch's first poll.
+bool LogIn(TestClient& client, Server& server) {
+    client.window->feed().SetEnabled(true);
+    client.LogIn(server.peer.Address(), "Ann", "secret1");
+    return QTest::qWaitFor(
+        [&] { return client.window->sheet().iCurDisplayCharID == 1 && server.held.size() == 1; },
+        20000);
+}
+
+} // namespace
+
+class tst_live : public QObject {
+    Q_OBJECT
+
+private slots:
+    void watchFollowsChangesElsewhere();
+    void sheetWithEditsAndDepartures();
+    void fallsBackAndRetries();
+};
+
+void tst_live::watchFollowsChangesElsewhere() {
+    Server server;
+    TestClient client;
+    QVERIFY(LogIn(client, server));
+    // The generation is learned before the tree is asked for, so nothing committed between the
+    // two can be missed; the watch then waits from it on a connection of its own.
+    QStringList requests = server.Requests();
+    QCOMPARE(requests.mid(0, 3), QStringList({"104", "120:", "100"}));
+    requests = requests.mid(3); // two connections: either may arrive first
+    requests.sort();
+    QCOMPARE(requests, QStringList({"107", "120:5"}));
+    const int iPoll = server.held.first();
+    QCOMPARE(server.Fields(iPoll).value("wait"), QString("25"));
+    QVERIFY(server.peer.Open(iPoll));
+
+    // The user's own requests go on while the poll is held, and nothing shows the watch as busy.
+    MainViews& v = client.window->views();
+    QVERIFY(client.Show("Bo"));
+    QVERIFY(server.peer.Open(iPoll));
+    QCOMPARE(QApplication::overrideCursor(), nullptr);
+    AllegianceModel& model = client.window->allegiance().MainModel();
+    v.treTreeView->expand(model.IndexOfKey("Char2"));
+    v.grdFlatList->HeaderSort(1); // by level
+
+    const int nLoads = server.Count("107");
+    // Elsewhere: Cy leaves, Bo is renamed and takes Eve as a second vassal.
+    const QString strAfter = "1|Ann|50|2|-1|2|0|0|0!;2|Bob|41|1|1|4,5|0|0|0!;"
+                             "4|Dee|20|1|2||0|0|0!;5|Eve|10|1|2||0|0|0!;";
+    server.strTree = strAfter;
+    server.AnswerHeld("800", "6|3!;1|Ann|50|2|-1|2|0|0|0!;2|Bob|41|1|1|4,5|0|0|0!;"
+                             "5|Eve|10|1|2||0|0|0!;");
+    QTRY_VERIFY(server.Requests().contains("120:6"));
+
+    // The views equal a fresh download of the same tree, and keep what the user had open.
+    Roster fresh;
+    QString strProblem;
+    fresh.Replace(ParseTreePayload(strAfter, strProblem));
+    AllegianceModel freshTree(fresh);
+    freshTree.Generate(-1);
+    FlatListModel freshList(fresh);
+    freshList.Fill();
+    freshList.SortByColumn(1, true);
+    QCOMPARE(Nodes(model), Nodes(freshTree));
+    QCOMPARE(Rows(client.window->allegiance().FlatList()), Rows(freshList));
+    QVERIFY(v.treTreeView->isExpanded(model.IndexOfKey("Char2")));
+    QCOMPARE(client.window->allegiance().SelectedKey(), QString("Char2"));
+    QCOMPARE(client.window->objCharDB().CalculateRank("Char1"), qint16(2));
+
+    // Bo's record changed under the sheet, which held no edits: it is shown again.
+    QTRY_COMPARE(client.window->views().sheet.txtName->text(), QString("Bob"));
+    QCOMPARE(server.Count("107"), nLoads + 1);
+}
+
+void tst_live::sheetWithEditsAndDepartures() {
+    Server server;
+    TestClient client;
+    QVERIFY(LogIn(client, server));
+    QVERIFY(client.Show("Bo"));
+    SheetViews& s = client.window->views().sheet;
+    QTest::keyClicks(s.txtLevel, "9");
+    QVERIFY(client.window->sheet().HasUnsavedEdits());
+
+    // Bo changed elsewhere while the user edits him: a bar says so, nothing is reloaded.
+    const int nLoads = server.Count("107");
+    server.strTree.replace("2|Bo|40|", "2|Bo|41|");
+    server.AnswerHeld("800", "6|!;2|Bo|41|1|1|4|0|0|0!;");
+    QTRY_VERIFY(s.frameRecordChanged->isVisible());
+    QVERIFY(s.lblRecordChanged->text().startsWith("Bo was changed by someone else"));
+    QCOMPARE(server.Count("107"), nLoads);
+    QTest::mouseClick(s.cmdKeepEditing, Qt::LeftButton);
+    QVERIFY(!s.frameRecordChanged->isVisible());
+    QCOMPARE(s.txtLevel->text(), QString("9"));
+
+    // Changed again: this time the user reloads, and the edits give way to the stored record.
+    QTRY_COMPARE(server.held.size(), 1);
+    server.strTree.replace("2|Bo|41|", "2|Bo|42|");
+    server.AnswerHeld("800", "7|!;2|Bo|42|1|1|4|0|0|0!;");
+    QTRY_VERIFY(s.frameRecordChanged->isVisible());
+    QTest::mouseClick(s.cmdReloadRecord, Qt::LeftButton);
+    QTRY_COMPARE(server.Count("107"), nLoads + 1);
+    QTRY_VERIFY(!client.window->sheet().HasUnsavedEdits());
+    QVERIFY(!s.frameRecordChanged->isVisible());
+
+    // The character on the sheet leaves: the sheet empties and the status bar says why.
+    QVERIFY(client.Show("Cy"));
+    QTRY_COMPARE(server.held.size(), 1);
+    server.AnswerHeld("800", "8|3!;1|Ann|50|2|-1|2|0|0|0!;");
+    QTRY_COMPARE(client.window->sheet().iCurDisplayCharID, qint16(0));
+    QCOMPARE(s.txtName->text(), QString());
+    QVERIFY(!s.cmdSaveChanges->isEnabled());
+    QCOMPARE(client.window->stsStatusBar().Panel(RequestCycle::kPanelOp),
+             QString("Cy has left the allegiance"));
+    QVERIFY(!client.window->allegiance().MainModel().IndexOfKey("Char3").isValid());
+}
+
+void tst_live::fallsBackAndRetries() {
+    Server server;
+    TestClient client;
+    QVERIFY(LogIn(client, server));
+    StatusBar& status = client.window->stsStatusBar();
+
+    // A server error on the watch: no message box, a word in the status bar, a retry after a
+    // pause that doubles, and the word gone once the server answers again.
+    server.AnswerHeld("987", "");
+    QTRY_COMPARE(client.window->feed().RetrySeconds(), TreeFeed::kFirstRetrySeconds);
+    QVERIFY(status.Panel(TreeFeed::kPanel).contains("error #987"));
+    QTRY_COMPARE_WITH_TIMEOUT(server.held.size(), 1, 10000);
+    server.AnswerHeld("987", "");
+    QTRY_COMPARE(client.window->feed().RetrySeconds(), 2 * TreeFeed::kFirstRetrySeconds);
+    QTRY_COMPARE_WITH_TIMEOUT(server.held.size(), 1, 10000);
+    server.AnswerHeld("800", "5|!;");
+    QTRY_COMPARE(client.window->feed().RetrySeconds(), 0);
+    QCOMPARE(status.Panel(TreeFeed::kPanel), QString());
+
+    // The user's own refresh asks the feed; when the server cannot answer from the generation
+    // held, the tree comes whole, its generation learned first. (The watch, answered at once
+    // with nothing, now asks only every kPollSeconds.)
+    QVERIFY(server.held.isEmpty());
+    const int nBefore = server.seen.size();
+    QTest::mouseClick(client.window->views().cmdTreeRefresh, Qt::LeftButton);
+    QTRY_COMPARE(server.held.size(), 1);
+    QCOMPARE(server.Requests().value(nBefore), QString("120:5"));
+    QVERIFY(!server.Fields(server.held.first()).contains("wait"));
+    server.strGeneration = "9";
+    server.AnswerHeld("1070", "");
+    QTRY_COMPARE(server.Requests().mid(nBefore), QStringList({"120:5", "120:", "100", "120:9"}));
+    QCOMPARE(client.window->feed().Generation(), qint64(9));
+
+    // The same from the watch: the whole tree, once the user's requests are done.
+    server.strGeneration = "12";
+    server.AnswerHeld("1070", "");
+    QTRY_COMPARE(server.Requests().mid(nBefore + 4), QStringList({"120:", "100", "120:12"}));
+    QCOMPARE(client.prompts->shown.size(), 0);
+}
+
+QTEST_MAIN(tst_live)
+#include "tst_live.moc"
