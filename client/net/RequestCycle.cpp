@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QEventLoop>
+#include <utility>
 
 RequestCycle::RequestCycle(MessagePrompts& prompts, ProgressDisplay& progress, int iTimeoutSeconds,
                            QObject* pParent)
@@ -172,14 +173,14 @@ void RequestCycle::HTTP_Error() {
     auto route = m_errorRoutes.find(m_iCurrentOp);
     if (route != m_errorRoutes.end()) {
         std::function<bool(const Reply&)> handler = route->second; // it may start another exchange
-        if (handler(Reply{m_iCurrentOp, iCode, HTTP.strHTTPData, HTTP.bStopSeen})) {
-            // Handled by going on with another exchange: the wait is for that one now.
-            if (bWaiting && m_bBusy && !m_bWaitForOp) {
-                m_bWaitForOp = true;
-                m_bWaitFailed = false;
-            }
-            return;
+        m_bKeepWaiting = false;
+        const bool bHandled = handler(Reply{m_iCurrentOp, iCode, HTTP.strHTTPData, HTTP.bStopSeen});
+        if (std::exchange(m_bKeepWaiting, false) && bWaiting && !m_bWaitForOp) {
+            m_bWaitForOp = true;
+            m_bWaitFailed = false;
         }
+        if (bHandled)
+            return;
     }
     ErrorHandler(iCode);
 }

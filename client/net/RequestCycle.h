@@ -89,7 +89,7 @@ public:
     void Route(qint16 msgid, std::function<void(const Reply&)> handler);
     // A procedure that handles some error codes of msgid itself; it returns false for the codes
     // the error table is to show. A chained wait fails with the error, unless the procedure
-    // handled it by starting another operation: the wait then goes on for that one.
+    // goes on with another operation and calls KeepWaiting: the wait is then for that one.
     void RouteError(qint16 msgid, std::function<bool(const Reply&)> handler);
 
     // Starts an operation and pumps the event loop until a route ends the wait (EndWait) with
@@ -98,6 +98,8 @@ public:
     bool StartAndWait(const std::function<void()>& start);
     // Ends a chained wait as done: the reply it waited for has been handled.
     void EndWait() { m_bWaitForOp = false; }
+    // From an error route that has started the operation a chained wait is to wait for instead.
+    void KeepWaiting() { m_bKeepWaiting = true; }
     bool IsWaiting() const { return m_bWaitForOp; }
     // Lets the last reply's text go now rather than at the next exchange; the reply its route
     // holds goes once the route returns.
@@ -152,4 +154,5 @@ private:
     std::map<qint16, std::function<bool(const Reply&)>> m_errorRoutes;
     bool m_bBusy = false;
     bool m_bWaitFailed = false;
+    bool m_bKeepWaiting = false;
 };

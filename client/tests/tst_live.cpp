@@ -34,6 +34,7 @@ struct Server {
     ScriptedPeer peer;
     QString strTree = kTree;
     QString strGeneration = QStringLiteral("5");
+    bool bFeed = true; // false: a server from before the feed
     struct Seen {
         int i;
         QMap<QString, QString> fields;
@@ -59,6 +60,8 @@ struct Server {
                 Answer(i, "800",
                        fields.value("getcharid") + "|" + Name(fields.value("getcharid")) +
                            QString(31, '|'));
+            else if (msgid == "120" && !bFeed)
+                Answer(i, "989", "");
             else if (msgid == "120" && fields.value("since").isEmpty())
                 Answer(i, "800", strGeneration + "|!;");
             else
@@ -136,6 +139,7 @@ private slots:
     void watchFollowsChangesElsewhere();
     void sheetWithEditsAndDepartures();
     void fallsBackAndRetries();
+    void serverWithoutFeed();
 };
 
 void tst_live::watchFollowsChangesElsewhere() {
@@ -270,6 +274,23 @@ void tst_live::fallsBackAndRetries() {
     server.strGeneration = "12";
     server.AnswerHeld("1070", "");
     QTRY_COMPARE(server.Requests().mid(nBefore + 4), QStringList({"120:", "100", "120:12"}));
+    QCOMPARE(client.prompts->shown.size(), 0);
+}
+
+void tst_live::serverWithoutFeed() {
+    // The login's wait for the tree goes on through the whole download, silently, and nothing is
+    // watched; later refreshes download the whole tree straight away.
+    Server server;
+    server.bFeed = false;
+    TestClient client;
+    client.window->feed().SetEnabled(true);
+    client.LogIn(server.peer.Address(), "Ann", "secret1");
+    QTRY_COMPARE(client.window->sheet().iCurDisplayCharID, qint16(1));
+    QCOMPARE(server.Requests(), QStringList({"104", "120:", "100", "107"}));
+    QVERIFY(!client.window->feed().Watching());
+    QTest::mouseClick(client.window->views().cmdTreeRefresh, Qt::LeftButton);
+    QTRY_COMPARE(server.Requests().size(), 5);
+    QCOMPARE(server.Requests().last(), QString("100"));
     QCOMPARE(client.prompts->shown.size(), 0);
 }
 

@@ -127,10 +127,12 @@ bool TreeFeed::CycleError(const Reply& reply) {
         if (reply.iCode != zorv::CodeFeedTooOld)
             m_bOffered = false;
         m_tree.DownloadWholeTree();
+        m_session.cycle.KeepWaiting();
         return true;
     }
     if (asked == Asked::Changes && reply.iCode == zorv::CodeFeedTooOld) {
         DownloadWhole();
+        m_session.cycle.KeepWaiting();
         return true;
     }
     return false;
