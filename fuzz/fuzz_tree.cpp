@@ -21,18 +21,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSi
     const QString strPayload =
         pData[0] % 2 ? QString::fromUtf8(pText, nText) : QString::fromLatin1(pText, nText);
 
-    // One roster for every input, as the client keeps one and refills it at every download.
-    static Characters roster;
-    if (!ParseTreePayload(strPayload, roster).isEmpty()) {
+    // Each input read against the roster the last one made, as the client reads each download.
+    static RosterSnapshot last = Characters::Empty();
+    QString strProblem;
+    const RosterSnapshot next = ParseTreePayload(strPayload, strProblem, *last);
+    const Characters& roster = *next;
+    if (!strProblem.isEmpty()) {
         if (roster.Count() != 0) {
             std::fprintf(stderr, "fuzz_tree: a refused payload left %d records\n", roster.Count());
             std::abort();
         }
         return 0;
     }
-    for (const Character& character : roster)
-        if (character.nPatronID == -1)
-            roster.CalculateRank(CharKey(character.nID));
+    last = next;
+    if (!roster.Sound()) {
+        std::fprintf(stderr, "fuzz_tree: an accepted roster is not a forest\n");
+        std::abort();
+    }
     for (int i = 0; i < roster.Count(); ++i) {
         // The tree model indexes its tables with these.
         for (int iVassal : roster.VassalIndexes(i)) {
@@ -44,7 +49,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSi
         }
         // The tree model shows a sound roster straight from these: each record must stand at
         // its place in its lister's list.
-        if (roster.Sound() && roster.ListedBy(i) >= 0) {
+        if (roster.ListedBy(i) >= 0) {
             const IndexSpan siblings = roster.Vassals().Of(roster.ListedBy(i));
             const auto iPlace = static_cast<std::size_t>(roster.PlaceInList(i));
             if (iPlace >= siblings.size() || siblings[iPlace] != i) {
@@ -54,6 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSi
         }
         const Character& character = roster.At(i);
         roster.ComputedRank(i);
+        roster.CalculateRank(CharKey(character.nID));
         roster.CountFollowers(CharKey(character.nID));
         IsFollower(roster, character.nPatronID, character.nID);
         IsFollower(roster, character.nID, roster.At(0).nID);

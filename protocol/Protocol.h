@@ -42,7 +42,8 @@ enum Op : std::int16_t {
     OpCharacterHistory = 117,
     OpRecentChanges = 118,
     OpUndo = 119,
-    // The tree's changes since a generation the client holds, held open until one comes.
+    // The change feed: what changed in the tree since a generation the client holds, held open
+    // for a while under `serve` when nothing has yet.
     OpTreeChanges = 120,
 };
 

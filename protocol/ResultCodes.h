@@ -112,8 +112,7 @@ enum Code : int {
     CodeUndoNotPossible = 1062,
     CodeUndoConflict = 1063,
 
-    // The tree's changes: the server cannot tell them from the generation given, so the client
-    // downloads the whole tree instead.
+    // The change feed cannot answer from the generation asked for: download the whole tree.
     CodeFeedTooOld = 1070,
 };
 

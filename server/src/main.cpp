@@ -23,8 +23,8 @@ const char kUsage[] =
     "\n"
     "commands:\n"
     "  serve   --db FILE [--listen HOST:PORT] [--path /zorv] [--header-seconds 10]\n"
-    "          [--per-address 32] [--workers 8] [--tls-cert FILE --tls-key FILE]\n"
-    "          [--history-days all|N] [--no-web]\n"
+    "          [--per-address 32] [--held-per-address 256] [--workers 8]\n"
+    "          [--tls-cert FILE --tls-key FILE] [--history-days all|N] [--no-web]\n"
     "          answer the client over HTTP (default 127.0.0.1:8080, path /zorv), or\n"
     "          over HTTPS with a certificate and key; browsers get the guild's web\n"
     "          roster at the same path unless --no-web\n"
@@ -44,12 +44,15 @@ const char kUsage[] =
 const std::map<std::string, std::string> kCommandHelp = {
     {"serve", "usage: zorv-server serve --db FILE [--listen HOST:PORT] [--path /zorv]\n"
               "                         [--header-seconds 10] [--per-address 32] [--workers 8]\n"
+              "                         [--held-per-address 256]\n"
               "                         [--tls-cert FILE --tls-key FILE] [--no-web]\n"
               "Answers the ZORV client over HTTP until SIGINT or SIGTERM. Port 0 picks a free\n"
               "port; the first line printed names the address. A request's header must arrive\n"
               "within --header-seconds of its connection; one address holds at most\n"
               "--per-address connections; --workers threads run the requests (two more\n"
-              "serve the web roster's pages).\n"
+              "serve the web roster's pages). A client watching the tree for changes is held\n"
+              "open without a thread until one comes; an address may have --held-per-address\n"
+              "of those besides its --per-address connections.\n"
               "With --tls-cert (a PEM certificate, its chain after it) and --tls-key (its\n"
               "unencrypted PEM private key) it speaks HTTPS only; give both or neither.\n"
               "--history-days keeps that many days of change history (\"all\", the default,\n"
@@ -155,6 +158,7 @@ int main(int argc, char** argv) {
                 {"header-seconds", &options.limits.nHeaderSeconds},
                 {"per-address", &options.limits.nPerAddress},
                 {"workers", &options.limits.nWorkers},
+                {"held-per-address", &options.limits.nHeldPerAddress},
             };
             for (const auto& [szOption, pValue] : limits) {
                 if (!args.options.count(szOption))

@@ -162,6 +162,7 @@ int Serve(const ServeOptions& options) {
                               [&](const Request& request) { return guild.Handle(request); });
         if (pWeb)
             front.ServeWeb([&pWeb](const WebRequest& request) { return pWeb->Handle(request); });
+        front.HoldFeedRequests([&guild] { return guild.TreeGenerationNow(); });
         if (bTls)
             front.UseTls(std::move(strCertPem), std::move(strKeyPem));
         int iBound = 0;

@@ -1,6 +1,7 @@
 #include "StandaloneFront.h"
 
 #include "ArrivalWatch.h"
+#include "HeldRequests.h"
 
 #include "Protocol.h"
 
@@ -121,13 +122,10 @@ struct Exchange {
     WebReply webReply;
 };
 
-std::string AddressOf(MHD_Connection* pConnection) {
-    const MHD_ConnectionInfo* pInfo =
-        Library().get_connection_info(pConnection, MHD_CONNECTION_INFO_CLIENT_ADDRESS);
-    if (!pInfo || !pInfo->client_addr)
+std::string AddressText(const sockaddr* pAddress) {
+    if (!pAddress)
         return "";
     char szAddress[INET6_ADDRSTRLEN] = "";
-    const sockaddr* pAddress = pInfo->client_addr;
     if (pAddress->sa_family == AF_INET)
         inet_ntop(AF_INET, &reinterpret_cast<const sockaddr_in*>(pAddress)->sin_addr, szAddress,
                   sizeof szAddress);
@@ -135,6 +133,12 @@ std::string AddressOf(MHD_Connection* pConnection) {
         inet_ntop(AF_INET6, &reinterpret_cast<const sockaddr_in6*>(pAddress)->sin6_addr, szAddress,
                   sizeof szAddress);
     return szAddress;
+}
+
+std::string AddressOf(MHD_Connection* pConnection) {
+    const MHD_ConnectionInfo* pInfo =
+        Library().get_connection_info(pConnection, MHD_CONNECTION_INFO_CLIENT_ADDRESS);
+    return pInfo ? AddressText(pInfo->client_addr) : "";
 }
 
 // Queues a reply of the protocol (plain text, one exchange a connection) and lets go of it.
@@ -326,7 +330,70 @@ struct StandaloneFront::Impl {
     // anyone may send, waits on these and never in front of a member's request.
     std::unique_ptr<WorkerPool> pWebWorkers;
     MHD_Daemon* pDaemon = nullptr;
-    std::string strCertPem, strKeyPem; // both empty: plain HTTP
+    std::string strCertPem, strKeyPem;           // both empty: plain HTTP
+    std::function<std::int64_t()> generationNow; // empty: nothing is held
+    std::unique_ptr<HeldRequests> pHeld;
+    // While requests may be held, the front counts each address's connections itself, so that
+    // its held ones do not use up its ordinary share.
+    std::mutex openMutex;
+    std::unordered_map<std::string, int> openPerAddress;
+    std::unordered_map<MHD_Connection*, std::string> openAddress;
+
+    static MHD_Result OnAccept(void* pSelf, const sockaddr* pAddress, socklen_t) {
+        Impl* self = static_cast<Impl*>(pSelf);
+        const std::string strAddress = AddressText(pAddress);
+        int nOpen = 0;
+        {
+            std::lock_guard<std::mutex> lock(self->openMutex);
+            auto found = self->openPerAddress.find(strAddress);
+            nOpen = found == self->openPerAddress.end() ? 0 : found->second;
+        }
+        return nOpen - self->pHeld->HeldFrom(strAddress) < self->limits.nPerAddress ? MHD_YES
+                                                                                    : MHD_NO;
+    }
+    void Counted(MHD_Connection* pConnection, bool bOpened) {
+        if (!pHeld)
+            return;
+        std::lock_guard<std::mutex> lock(openMutex);
+        if (bOpened) {
+            const std::string strAddress = AddressOf(pConnection);
+            ++openPerAddress[strAddress];
+            openAddress[pConnection] = strAddress;
+            return;
+        }
+        auto found = openAddress.find(pConnection);
+        if (found == openAddress.end())
+            return;
+        if (--openPerAddress[found->second] == 0)
+            openPerAddress.erase(found->second);
+        openAddress.erase(found);
+    }
+
+    // The guild's answer to a protocol request, on a worker; a feed request with nothing new is
+    // held instead, and asked again when it wakes.
+    void Work(Exchange* x, MHD_Connection* pConnection) {
+        x->reply = handler({x->strBody, x->strAgent, x->strAddress, pHeld != nullptr});
+        if (x->reply.hold) {
+            const Reply::Hold hold = *x->reply.hold;
+            if (pHeld->Hold(x->strAddress, hold.lGeneration, hold.nSeconds,
+                            [this, x, pConnection] { Wake(x, pConnection); }))
+                return;
+            x->reply = handler({x->strBody, x->strAgent, x->strAddress, false});
+        }
+        x->state = Exchange::State::Done;
+        Library().resume_connection(pConnection);
+    }
+    void Wake(Exchange* x, MHD_Connection* pConnection) {
+        if (!pWorkers->Submit([this, x, pConnection] {
+                x->reply = handler({x->strBody, x->strAgent, x->strAddress, false});
+                x->state = Exchange::State::Done;
+                Library().resume_connection(pConnection);
+            })) {
+            x->iStatus = MHD_HTTP_SERVICE_UNAVAILABLE;
+            x->state = Exchange::State::Done;
+            Library().resume_connection(pConnection);
+        }
+    }
 
     // libmicrohttpd's first complaint while a daemon starts, for the exception; later ones (a
     // client's failed handshake, say) are the client's affair and are dropped.
@@ -362,8 +429,10 @@ struct StandaloneFront::Impl {
                 Library().get_connection_info(pConnection, MHD_CONNECTION_INFO_CONNECTION_FD);
             if (pInfo)
                 self->watch.Opened(pConnection, pInfo->connect_fd);
+            self->Counted(pConnection, true);
         } else {
             self->watch.Done(pConnection);
+            self->Counted(pConnection, false);
         }
     }
 
@@ -450,10 +519,9 @@ struct StandaloneFront::Impl {
             x->state = Exchange::State::Working;
             Library().suspend_connection(pConnection);
             if (!(x->bWeb ? self->pWebWorkers : self->pWorkers)->Submit([self, x, pConnection] {
-                    if (x->bWeb)
-                        x->webReply = self->webHandler(x->web);
-                    else
-                        x->reply = self->handler({x->strBody, x->strAgent, x->strAddress});
+                    if (!x->bWeb)
+                        return self->Work(x, pConnection);
+                    x->webReply = self->webHandler(x->web);
                     x->state = Exchange::State::Done;
                     Library().resume_connection(pConnection);
                 })) {
@@ -489,6 +557,9 @@ StandaloneFront::~StandaloneFront() {
     // The listening socket comes back to us; the daemon's threads may still look at it until it
     // has stopped, so it is closed after that.
     MHD_socket listening = Library().quiesce_daemon(m_pImpl->pDaemon);
+    // Held requests are asked again now, and answered with the rest.
+    if (m_pImpl->pHeld)
+        m_pImpl->pHeld->Stop();
     m_pImpl->pWorkers->Drain();
     m_pImpl->pWebWorkers->Drain();
     Library().stop_daemon(m_pImpl->pDaemon);
@@ -498,6 +569,10 @@ StandaloneFront::~StandaloneFront() {
 
 void StandaloneFront::ServeWeb(WebHandler handler) {
     m_pImpl->webHandler = std::move(handler);
+}
+
+void StandaloneFront::HoldFeedRequests(std::function<std::int64_t()> generationNow) {
+    m_pImpl->generationNow = std::move(generationNow);
 }
 
 void StandaloneFront::UseTls(std::string strCertPem, std::string strKeyPem) {
@@ -547,6 +622,13 @@ int StandaloneFront::Start(const std::string& strHost, int iPort) {
 
     impl.pWorkers = std::make_unique<WorkerPool>(impl.limits.nWorkers);
     impl.pWebWorkers = std::make_unique<WorkerPool>(impl.limits.nWebWorkers);
+    if (impl.generationNow)
+        impl.pHeld =
+            std::make_unique<HeldRequests>(impl.limits.nHeldPerAddress, impl.generationNow);
+    // With requests held, libmicrohttpd's own limit an address covers its held ones too, and the
+    // front keeps the ordinary share (OnAccept).
+    const unsigned nPerAddressAll = static_cast<unsigned>(
+        impl.limits.nPerAddress + (impl.pHeld ? impl.limits.nHeldPerAddress : 0));
     unsigned iFlags = MHD_USE_EPOLL | MHD_USE_INTERNAL_POLLING_THREAD | MHD_ALLOW_SUSPEND_RESUME |
                       MHD_USE_ERROR_LOG;
     if (bIPv6)
@@ -555,17 +637,18 @@ int StandaloneFront::Start(const std::string& strHost, int iPort) {
         iFlags |= MHD_USE_TLS;
     // The TLS options come last: without TLS they end the list early.
     impl.pDaemon = Library().start_daemon(
-        iFlags, static_cast<uint16_t>(iPort), nullptr, nullptr, &Impl::OnRequest, &impl,
-        MHD_OPTION_EXTERNAL_LOGGER, &Impl::OnLog, &impl, MHD_OPTION_URI_LOG_CALLBACK,
-        &Impl::OnRequestLine, &impl, MHD_OPTION_SOCK_ADDR, reinterpret_cast<sockaddr*>(&address),
-        MHD_OPTION_LISTEN_BACKLOG_SIZE, static_cast<unsigned>(impl.limits.nBacklog),
-        MHD_OPTION_CONNECTION_LIMIT, static_cast<unsigned>(impl.limits.nConnections),
-        MHD_OPTION_PER_IP_CONNECTION_LIMIT, static_cast<unsigned>(impl.limits.nPerAddress),
-        MHD_OPTION_CONNECTION_TIMEOUT, 0u, MHD_OPTION_CONNECTION_MEMORY_LIMIT, kConnectionMemory,
-        MHD_OPTION_THREAD_POOL_SIZE, static_cast<unsigned>(impl.limits.nIoThreads),
-        MHD_OPTION_NOTIFY_CONNECTION, &Impl::OnConnection, &impl, MHD_OPTION_NOTIFY_COMPLETED,
-        &Impl::OnCompleted, &impl, bTls ? MHD_OPTION_HTTPS_MEM_CERT : MHD_OPTION_END,
-        impl.strCertPem.c_str(), MHD_OPTION_HTTPS_MEM_KEY, impl.strKeyPem.c_str(), MHD_OPTION_END);
+        iFlags, static_cast<uint16_t>(iPort), impl.pHeld ? &Impl::OnAccept : nullptr, &impl,
+        &Impl::OnRequest, &impl, MHD_OPTION_EXTERNAL_LOGGER, &Impl::OnLog, &impl,
+        MHD_OPTION_URI_LOG_CALLBACK, &Impl::OnRequestLine, &impl, MHD_OPTION_SOCK_ADDR,
+        reinterpret_cast<sockaddr*>(&address), MHD_OPTION_LISTEN_BACKLOG_SIZE,
+        static_cast<unsigned>(impl.limits.nBacklog), MHD_OPTION_CONNECTION_LIMIT,
+        static_cast<unsigned>(impl.limits.nConnections), MHD_OPTION_PER_IP_CONNECTION_LIMIT,
+        nPerAddressAll, MHD_OPTION_CONNECTION_TIMEOUT, 0u, MHD_OPTION_CONNECTION_MEMORY_LIMIT,
+        kConnectionMemory, MHD_OPTION_THREAD_POOL_SIZE,
+        static_cast<unsigned>(impl.limits.nIoThreads), MHD_OPTION_NOTIFY_CONNECTION,
+        &Impl::OnConnection, &impl, MHD_OPTION_NOTIFY_COMPLETED, &Impl::OnCompleted, &impl,
+        bTls ? MHD_OPTION_HTTPS_MEM_CERT : MHD_OPTION_END, impl.strCertPem.c_str(),
+        MHD_OPTION_HTTPS_MEM_KEY, impl.strKeyPem.c_str(), MHD_OPTION_END);
     if (!impl.pDaemon) {
         std::string strReason = impl.TakeStartError();
         throw std::runtime_error("cannot listen on " + strHost + ":" + strPort +

@@ -7,11 +7,14 @@
 // fields and kHeaderBytes before the body, the header's blank line included (431); nPerAddress open
 // connections an address, nConnections in all; a listen backlog of nBacklog. With UseTls it
 // speaks HTTPS only (GnuTLS, through libmicrohttpd); the limits count the handshake as part of
-// the header's time.
+// the header's time. Change-feed requests that find nothing new are held without a thread
+// (HeldRequests) once HoldFeedRequests is called: nHeldPerAddress of them an address, apart from
+// its nPerAddress ordinary connections.
 #include "Reply.h"
 #include "WebExchange.h"
 #include "WorkerPool.h"
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -21,6 +24,7 @@ struct FrontLimits {
     int nRequestSeconds = 30;
     int nIdleSeconds = 10; // silence allowed once the request is whole, while the reply is written
     int nPerAddress = 32;
+    int nHeldPerAddress = 256;
     int nConnections = 1000;
     int nBacklog = 1024;
     int nWorkers = 8;
@@ -47,6 +51,10 @@ public:
     // Before Start: answer GET and HEAD at the script path and below it with these pages.
     using WebHandler = std::function<WebReply(const WebRequest&)>;
     void ServeWeb(WebHandler handler);
+
+    // Before Start: hold the change feed's requests that have nothing yet (Reply::hold), waking
+    // them when generationNow() moves on.
+    void HoldFeedRequests(std::function<std::int64_t()> generationNow);
 
     // Before Start: serve HTTPS with this PEM certificate (chain) and its unencrypted PEM key.
     void UseTls(std::string strCertPem, std::string strKeyPem);

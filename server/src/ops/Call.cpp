@@ -2,6 +2,7 @@
 
 #include "Numbers.h"
 #include "Protocol.h"
+#include "Records.h"
 #include "ResultCodes.h"
 #include "Text.h"
 
@@ -50,4 +51,8 @@ int CheckCharId(Call& call) {
 
 Reply Ok(std::string strPayload) {
     return {zorv::CodeOk, std::move(strPayload)};
+}
+
+Reply RefuseValue(int iCode, const std::string& strWhy) {
+    return {iCode, zorv::JoinFields({strWhy})};
 }

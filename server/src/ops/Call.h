@@ -39,6 +39,8 @@ struct Call {
     // What the operation changed, an entry for the history each: written by the dispatcher once
     // the operation has succeeded, unless the guild keeps no history (history::WriteChanges).
     std::vector<history::Entry> changes;
+    // The front may hold this request until the tree changes (Request::bMayHold).
+    bool bMayHold = false;
 };
 
 bool IsAdmin(const Member& me);
@@ -52,3 +54,6 @@ int FindByIdField(Call& call, const char* szField, int iNotAnId, int iNotFound, 
 int CheckCharId(Call& call);
 
 Reply Ok(std::string strPayload = std::string());
+// A refused value's reply: the code and one escaped field with the sentence that says which
+// value and why. Older clients show their message for the code and never read it.
+Reply RefuseValue(int iCode, const std::string& strWhy);

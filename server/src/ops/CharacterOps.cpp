@@ -26,12 +26,6 @@ namespace {
 const char* const kNameKey = zorv::FieldInfo(zorv::RecordField::Name).szSaveKey;
 const char* const kAwardsKey = zorv::FieldInfo(zorv::RecordField::Awards).szSaveKey;
 
-// A refused value's reply: the code and one escaped field with the sentence that says which
-// value and why. Older clients show their message for the code and never read it.
-Reply RefuseValue(int iCode, const std::string& strWhy) {
-    return {iCode, zorv::JoinFields({strWhy})};
-}
-
 // A sheet field's value as the save stores it: the form's, except that a skill whose value the
 // member left empty counts as 0.
 std::string SentValue(const Form& form, const SheetField& field) {

@@ -61,6 +61,7 @@ constexpr Operation::Store Tree = Operation::Store::Tree, Settings = Operation::
 
 const Operation kOperations[] = {
     {zorv::OpTree, TreeOp, R, 0, nullptr, nullptr, Tree},
+    {zorv::OpTreeChanges, TreeChangesOp, R, 0, nullptr, nullptr, Tree},
     {zorv::OpAddVassal, AddVassalOp, W, 0, nullptr, nullptr, Tree},
     {zorv::OpRemoveVassal, RemoveVassalOp, W, 0, nullptr, nullptr, Tree},
     {zorv::OpChangePatron, ChangePatronOp, W, 0, nullptr, nullptr, Tree},
@@ -156,7 +157,8 @@ private:
 // streamed takes pDb with it.
 Reply Run(std::unique_ptr<Database>& pDb, Store& store, CredentialCache* pCache,
           TreeCache& treeCache, const Form& form, const Operation& operation,
-          const std::string& strAddress, const GuildOptions& options) {
+          const Request& request, const GuildOptions& options) {
+    const std::string& strAddress = request.strRemoteAddress;
     Database& db = *pDb;
     if (!store.IsSetUp()) {
         if (operation.op == zorv::OpLogin)
@@ -203,7 +205,8 @@ Reply Run(std::unique_ptr<Database>& pDb, Store& store, CredentialCache* pCache,
     me = *current;
     if (operation.iAdminsOnly && !IsAdmin(me))
         return {operation.iAdminsOnly, ""};
-    Call call{db, store, form, me, options, std::move(strHash), iHashCode, &treeCache, {}, {}};
+    Call call{db,        store,      form, me, options,         std::move(strHash),
+              iHashCode, &treeCache, {},   {}, request.bMayHold};
     Reply reply = operation.run(call);
     if (zorv::IsSuccess(reply.iCode) && operation.lock == Operation::Lock::Write) {
         history::WriteChanges(call);
@@ -248,8 +251,7 @@ Reply Guild::Handle(const Request& request) {
     }
     try {
         Store store(*db);
-        Reply reply = Run(db, store, m_pCache, m_treeCache, form, *pOperation,
-                          request.strRemoteAddress, m_options);
+        Reply reply = Run(db, store, m_pCache, m_treeCache, form, *pOperation, request, m_options);
         if (db)
             GiveBack(std::move(db));
         return reply;
@@ -270,6 +272,17 @@ std::optional<std::pair<dev_t, ino_t>> FileIdentity(const std::string& strPath) 
 }
 
 } // namespace
+
+std::int64_t Guild::TreeGenerationNow() {
+    std::unique_ptr<Database> db = TakeConnection();
+    std::int64_t lGeneration = 0;
+    {
+        Transaction tx(*db, Transaction::Kind::Read);
+        lGeneration = TreeGeneration(*db);
+    }
+    GiveBack(std::move(db));
+    return lGeneration;
+}
 
 std::unique_ptr<Database> Guild::TakeConnection() {
     std::optional<std::pair<dev_t, ino_t>> identity = FileIdentity(m_strDbPath);

@@ -23,6 +23,9 @@ public:
     // pCache, when not null, is the record of verified logins (kept in the guild file too).
     Guild(std::string strDbPath, CredentialCache* pCache, GuildOptions options = {});
     Reply Handle(const Request& request);
+    // The tree's generation now (TreeGeneration), for the front's held requests; throws when the
+    // guild file cannot be read.
+    std::int64_t TreeGenerationNow();
 
 private:
     static constexpr std::size_t kPooledConnections = 16;

@@ -3,13 +3,18 @@
 // client's request (a form body, its user agent and address) and a result code with a payload,
 // which the fronts frame for the wire.
 #include <cstddef>
+#include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 struct Request {
     std::string strBody;
     std::string strUserAgent;
     std::string strRemoteAddress;
+    // The front can hold this request without a thread until the tree changes (Reply::hold);
+    // false under CGI, and when a held request is asked again.
+    bool bMayHold = false;
 };
 
 inline constexpr std::size_t kMaxBodyBytes = 64 * 1024;
@@ -30,6 +35,14 @@ struct Reply {
     std::string strPayload; // Latin-1, fields already escaped
     // When set, the payload goes on with what it yields, after strPayload.
     std::unique_ptr<PayloadStream> pStream = nullptr;
+    // The change feed had nothing yet for a caller who may wait: the front holds the request
+    // until the tree's generation is no longer lGeneration or nSeconds have passed, then asks
+    // again with bMayHold false. Only for a request that had bMayHold.
+    struct Hold {
+        int nSeconds;
+        std::int64_t lGeneration;
+    };
+    std::optional<Hold> hold = std::nullopt;
 
     // "<START_HERE>" code ";" and strPayload: what a reply writes first.
     std::string Head() const;

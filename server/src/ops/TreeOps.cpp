@@ -3,6 +3,7 @@
 #include "CharacterRows.h"
 #include "Dump.h"
 #include "History.h"
+#include "TreeFeed.h"
 
 #include "Numbers.h"
 #include "Protocol.h"
@@ -37,6 +38,39 @@ bool SameList(const std::string& strClientList, const std::vector<int>& serverId
 
 Reply TreeOp(Call& call) {
     return Ok(*call.pTreeCache->Payload(call.db, call.treeToKeep));
+}
+
+Reply TreeChangesOp(Call& call) {
+    const std::string strSince = Trim(FormValue(call.form, "since"));
+    const std::string strWait = Trim(FormValue(call.form, "wait"));
+    // Generations run past the nine digits of the protocol's other numbers.
+    std::optional<std::int64_t> lSince;
+    if (!strSince.empty() && strSince.size() <= 18 &&
+        strSince.find_first_not_of("0123456789") == std::string::npos)
+        lSince = std::stoll(strSince);
+    if (!strSince.empty() && !lSince)
+        return RefuseValue(zorv::CodeInvalidNumber,
+                           "The value " + Quoted(strSince) + " of since is not a whole number");
+    if (std::string strFault = WholeNumberFault(strWait, "value", "wait", 0, 999999999);
+        !strWait.empty() && !strFault.empty())
+        return RefuseValue(zorv::CodeInvalidNumber, strFault);
+    if (!lSince)
+        return Ok(zorv::JoinRecord({std::to_string(TreeGeneration(call.db)), ""}));
+    TreeChanges changes = ReadTreeChanges(call.db, *lSince);
+    if (changes.bTooOld)
+        return {zorv::CodeFeedTooOld, ""};
+    const long lWait = strWait.empty() ? 0 : *zorv::ParseWholeNumber(strWait);
+    if (lWait > 0 && call.bMayHold && changes.left.empty() && changes.strRecords.empty()) {
+        Reply held = Ok();
+        held.hold = Reply::Hold{static_cast<int>(std::min<long>(lWait, kMaxFeedWait)),
+                                changes.lGeneration};
+        return held;
+    }
+    std::string strLeft;
+    for (int id : changes.left)
+        strLeft += (strLeft.empty() ? "" : ",") + std::to_string(id);
+    return Ok(zorv::JoinRecord({std::to_string(changes.lGeneration), strLeft}) +
+              changes.strRecords);
 }
 
 Reply AddVassalOp(Call& call) {

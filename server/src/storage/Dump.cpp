@@ -8,6 +8,7 @@
 #include "Skills.h"
 #include "Store.h"
 #include "Text.h"
+#include "TreeFeed.h"
 
 #include <algorithm>
 #include <map>
@@ -532,5 +533,7 @@ void RestoreDump(Database& db, const GuildDump& dump) {
     InsertCharacterRows(db, dump.characters);
     history::Restore(db, dump.historyEntries, dump.historyValues);
     Store::RebuildFreedIds(db);
+    // The rows went out and came back: no client's tree can be brought up to date from before.
+    RestartTreeChanges(db);
     tx.Commit();
 }

@@ -184,6 +184,62 @@ INSERT INTO freed_ids(id, freed_seq)
         WHERE NOT EXISTS (SELECT 1 FROM characters WHERE id = i);
 )sql";
 
+// Version 7: the record of changes to the tree (TreeFeed.h), kept by the same triggers that raise
+// its generation: for each raise, the ids whose tree records it changed (a character, and the
+// patrons whose vassal lists it changed). The record is complete for every generation above
+// `tree_changes_from`; it keeps about the last kTreeChangesKept rows, the oldest generations going
+// whole, so that trimming it only ever makes an answer "too old", never a wrong one.
+const char kVersion7Tables[] = R"sql(
+CREATE TABLE IF NOT EXISTS tree_changes (
+    seq INTEGER PRIMARY KEY,
+    generation INTEGER NOT NULL,
+    id INTEGER NOT NULL
+);
+CREATE INDEX IF NOT EXISTS tree_changes_by_generation ON tree_changes(generation);
+INSERT OR IGNORE INTO server_state(key, value)
+    SELECT 'tree_changes_from', value FROM server_state WHERE key = 'tree_generation';
+DROP TRIGGER IF EXISTS tree_changed_by_insert;
+DROP TRIGGER IF EXISTS tree_changed_by_delete;
+DROP TRIGGER IF EXISTS tree_changed_by_update;
+CREATE TRIGGER tree_changed_by_insert AFTER INSERT ON characters BEGIN
+    UPDATE server_state SET value = value + 1 WHERE key = 'tree_generation';
+    INSERT INTO tree_changes(generation, id)
+        SELECT (SELECT value FROM server_state WHERE key = 'tree_generation'), x
+        FROM (SELECT NEW.id AS x UNION SELECT NEW.patron_id) WHERE x <> -1;
+END;
+CREATE TRIGGER tree_changed_by_delete AFTER DELETE ON characters BEGIN
+    UPDATE server_state SET value = value + 1 WHERE key = 'tree_generation';
+    INSERT INTO tree_changes(generation, id)
+        SELECT (SELECT value FROM server_state WHERE key = 'tree_generation'), x
+        FROM (SELECT OLD.id AS x UNION SELECT OLD.patron_id) WHERE x <> -1;
+END;
+CREATE TRIGGER tree_changed_by_update AFTER UPDATE ON characters
+WHEN OLD.id IS NOT NEW.id OR OLD.name IS NOT NEW.name OR OLD.level IS NOT NEW.level
+    OR OLD.rank IS NOT NEW.rank OR OLD.patron_id IS NOT NEW.patron_id
+    OR OLD.join_seq IS NOT NEW.join_seq OR OLD.is_mule IS NOT NEW.is_mule
+    OR OLD.is_pk IS NOT NEW.is_pk OR OLD.is_rescue IS NOT NEW.is_rescue
+BEGIN
+    UPDATE server_state SET value = value + 1 WHERE key = 'tree_generation';
+    INSERT INTO tree_changes(generation, id)
+        SELECT (SELECT value FROM server_state WHERE key = 'tree_generation'), x
+        FROM (SELECT NEW.id AS x UNION SELECT OLD.id
+              UNION SELECT OLD.patron_id WHERE OLD.patron_id IS NOT NEW.patron_id
+                  OR OLD.join_seq IS NOT NEW.join_seq OR OLD.id IS NOT NEW.id
+              UNION SELECT NEW.patron_id WHERE OLD.patron_id IS NOT NEW.patron_id
+                  OR OLD.join_seq IS NOT NEW.join_seq OR OLD.id IS NOT NEW.id)
+        WHERE x <> -1;
+END;
+CREATE TRIGGER IF NOT EXISTS tree_changes_bounded AFTER INSERT ON tree_changes
+WHEN NEW.seq % 1000 = 0 AND EXISTS (SELECT 1 FROM tree_changes WHERE seq <= NEW.seq - 100000)
+BEGIN
+    UPDATE server_state SET value = max(value,
+        (SELECT max(generation) FROM tree_changes WHERE seq <= NEW.seq - 100000))
+        WHERE key = 'tree_changes_from';
+    DELETE FROM tree_changes
+        WHERE generation <= (SELECT value FROM server_state WHERE key = 'tree_changes_from');
+END;
+)sql";
+
 int SchemaVersion(Database& db) {
     Statement version(db, "PRAGMA user_version");
     version.Step();
@@ -227,6 +283,8 @@ void Store::PrepareSchema(Database& db) {
         db.Exec(kVersion5Tables);
     if (iVersion < 6)
         db.Exec(kVersion6Tables);
+    if (iVersion < 7)
+        db.Exec(kVersion7Tables);
     // An older file gets the highest id it holds as the mark, and its gaps as freed long ago.
     if (iVersion < 3)
         RebuildFreedIds(db);

@@ -55,21 +55,28 @@ void TreeCache::Keep(Database& db, const Built& built) {
     sqlite3_busy_timeout(db.Handle(), Database::kBusyTimeoutMs);
 }
 
+std::string TreeRecord(const TreeRow& row, const std::string& strVassals) {
+    return zorv::JoinRecord({std::to_string(row.id), Utf8ToLatin1(row.strName),
+                             std::to_string(row.iLevel), std::to_string(row.iRank),
+                             std::to_string(row.iPatron), strVassals, std::to_string(row.iMule),
+                             std::to_string(row.iPK), std::to_string(row.iRescue)});
+}
+
+TreeRow ReadTreeRow(Statement& query) {
+    return {static_cast<int>(query.Int(0)), query.Text(1),
+            static_cast<int>(query.Int(2)), static_cast<int>(query.Int(3)),
+            static_cast<int>(query.Int(4)), static_cast<int>(query.Int(5)),
+            static_cast<int>(query.Int(6)), static_cast<int>(query.Int(7))};
+}
+
 std::string BuildTreePayload(Database& db) {
-    Statement query(db, "SELECT id, name, level, rank, patron_id, is_mule, is_pk, is_rescue "
-                        "FROM characters ORDER BY patron_id, join_seq");
-    struct Row {
-        int id;
-        std::string strName;
-        int iLevel, iRank, iPatron, iMule, iPK, iRescue;
-    };
-    std::vector<Row> rows;
+    static const std::string strSql =
+        std::string(kTreeRowColumns) + " FROM characters ORDER BY patron_id, join_seq";
+    Statement query(db, strSql.c_str());
+    std::vector<TreeRow> rows;
     std::unordered_map<int, std::string> vassalLists;
     while (query.Step()) {
-        Row row{static_cast<int>(query.Int(0)), Utf8ToLatin1(query.Text(1)),
-                static_cast<int>(query.Int(2)), static_cast<int>(query.Int(3)),
-                static_cast<int>(query.Int(4)), static_cast<int>(query.Int(5)),
-                static_cast<int>(query.Int(6)), static_cast<int>(query.Int(7))};
+        TreeRow row = ReadTreeRow(query);
         // Rows come grouped by patron in joining order, so appending keeps the vassal order.
         std::string& strList = vassalLists[row.iPatron];
         if (!strList.empty())
@@ -79,13 +86,10 @@ std::string BuildTreePayload(Database& db) {
     }
     std::string strPayload;
     strPayload.reserve(rows.size() * 40);
-    for (const Row& row : rows) {
+    for (const TreeRow& row : rows) {
         auto vassals = vassalLists.find(row.id);
-        strPayload += zorv::JoinRecord(
-            {std::to_string(row.id), row.strName, std::to_string(row.iLevel),
-             std::to_string(row.iRank), std::to_string(row.iPatron),
-             vassals == vassalLists.end() ? std::string() : vassals->second,
-             std::to_string(row.iMule), std::to_string(row.iPK), std::to_string(row.iRescue)});
+        strPayload +=
+            TreeRecord(row, vassals == vassalLists.end() ? std::string() : vassals->second);
     }
     return strPayload;
 }

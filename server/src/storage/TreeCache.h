@@ -13,8 +13,23 @@
 
 class Database;
 
+class Statement;
+
 // The tree payload built afresh from the characters, as the caller's transaction sees them.
 std::string BuildTreePayload(Database& db);
+
+// One character's fields as the tree payload shows them, read by kTreeRowColumns (name in UTF-8,
+// as stored).
+struct TreeRow {
+    int id;
+    std::string strName;
+    int iLevel, iRank, iPatron, iMule, iPK, iRescue;
+};
+inline constexpr const char kTreeRowColumns[] =
+    "SELECT id, name, level, rank, patron_id, is_mule, is_pk, is_rescue";
+TreeRow ReadTreeRow(Statement& query);
+// The row's record of the payload, with its vassal list ("4,9,12").
+std::string TreeRecord(const TreeRow& row, const std::string& strVassals);
 
 // The guild file's count of changes to the tree; -1 for a file without it.
 std::int64_t TreeGeneration(Database& db);

@@ -1,0 +1,98 @@
+#include "HeldRequests.h"
+
+#include <cstdio>
+#include <exception>
+
+HeldRequests::HeldRequests(int nPerAddress, std::function<std::int64_t()> generationNow)
+    : m_nPerAddress(nPerAddress), m_generationNow(std::move(generationNow)),
+      m_thread([this] { Watch(); }) {}
+
+HeldRequests::~HeldRequests() {
+    Stop();
+}
+
+bool HeldRequests::Hold(const std::string& strAddress, std::int64_t lGeneration, int nSeconds,
+                        std::function<void()> wake) {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    int& nHeld = m_perAddress[strAddress];
+    if (m_bStopping || nHeld >= m_nPerAddress) {
+        if (nHeld == 0)
+            m_perAddress.erase(strAddress);
+        return false;
+    }
+    ++nHeld;
+    m_entries.push_back(
+        {strAddress, lGeneration, Clock::now() + std::chrono::seconds(nSeconds), std::move(wake)});
+    m_wake.notify_one();
+    return true;
+}
+
+int HeldRequests::HeldFrom(const std::string& strAddress) {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    auto found = m_perAddress.find(strAddress);
+    return found == m_perAddress.end() ? 0 : found->second;
+}
+
+void HeldRequests::Stop() {
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        if (m_bStopping && !m_thread.joinable())
+            return;
+        m_bStopping = true;
+    }
+    m_wake.notify_one();
+    if (m_thread.joinable())
+        m_thread.join();
+    std::list<Entry> all = TakeDue([](const Entry&) { return true; });
+    Release(all);
+}
+
+std::list<HeldRequests::Entry>
+HeldRequests::TakeDue(const std::function<bool(const Entry&)>& bDue) {
+    std::list<Entry> due;
+    std::lock_guard<std::mutex> lock(m_mutex);
+    for (auto it = m_entries.begin(); it != m_entries.end();) {
+        auto next = std::next(it);
+        if (bDue(*it)) {
+            if (--m_perAddress[it->strAddress] == 0)
+                m_perAddress.erase(it->strAddress);
+            due.splice(due.end(), m_entries, it);
+        }
+        it = next;
+    }
+    return due;
+}
+
+void HeldRequests::Release(std::list<Entry>& due) {
+    for (Entry& entry : due)
+        entry.wake();
+}
+
+void HeldRequests::Watch() {
+    std::unique_lock<std::mutex> lock(m_mutex);
+    while (!m_bStopping) {
+        if (m_entries.empty()) {
+            m_wake.wait(lock, [this] { return m_bStopping || !m_entries.empty(); });
+            continue;
+        }
+        m_wake.wait_for(lock, kLookEvery, [this] { return m_bStopping; });
+        if (m_bStopping)
+            break;
+        lock.unlock();
+        // The guild file is read without the lock, so that holding a request never waits on it.
+        std::int64_t lNow = -1;
+        try {
+            lNow = m_generationNow();
+        } catch (const std::exception& e) {
+            std::fprintf(stderr, "zorv-server: the tree's generation cannot be read: %s\n",
+                         e.what());
+        }
+        const Clock::time_point now = Clock::now();
+        // A generation that cannot be read wakes everyone: the guild answers each as it can.
+        std::list<Entry> due = TakeDue([&](const Entry& entry) {
+            return lNow < 0 || entry.lGeneration != lNow || entry.deadline <= now;
+        });
+        Release(due);
+        lock.lock();
+    }
+}

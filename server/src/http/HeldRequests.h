@@ -1,0 +1,60 @@
+#pragma once
+// Requests the standalone front holds open without a thread: change-feed requests that found
+// nothing new (Reply::hold). Each waits, its connection suspended, until the tree's generation is
+// no longer the one it saw or its time runs out; then its wake function runs (the front asks the
+// guild again and answers). The generation is read on this registry's own thread a few times a
+// second while anything is held, so that a change committed by any process (a CGI request, a
+// restore from the command line) wakes the waiters as well as one committed by this server.
+// An address holds at most nPerAddress at once; those are apart from its ordinary connections.
+#include <chrono>
+#include <condition_variable>
+#include <cstdint>
+#include <functional>
+#include <list>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <unordered_map>
+
+class HeldRequests {
+public:
+    using Clock = std::chrono::steady_clock;
+    static constexpr std::chrono::milliseconds kLookEvery{100};
+
+    HeldRequests(int nPerAddress, std::function<std::int64_t()> generationNow);
+    // Wakes whatever is still held.
+    ~HeldRequests();
+    HeldRequests(const HeldRequests&) = delete;
+    HeldRequests& operator=(const HeldRequests&) = delete;
+
+    // Holds a request from strAddress that saw lGeneration, until it changes or nSeconds pass;
+    // false, and nothing held, when the address holds its share already or the registry is
+    // stopping: the caller answers at once.
+    [[nodiscard]] bool Hold(const std::string& strAddress, std::int64_t lGeneration, int nSeconds,
+                            std::function<void()> wake);
+    // How many requests strAddress has held now.
+    int HeldFrom(const std::string& strAddress);
+    // Wakes everything held and takes no more; the thread ends. Idempotent.
+    void Stop();
+
+private:
+    struct Entry {
+        std::string strAddress;
+        std::int64_t lGeneration;
+        Clock::time_point deadline;
+        std::function<void()> wake;
+    };
+    void Watch();
+    // Takes out the entries for which bDue says so, under the lock.
+    std::list<Entry> TakeDue(const std::function<bool(const Entry&)>& bDue);
+    void Release(std::list<Entry>& due);
+
+    const int m_nPerAddress;
+    const std::function<std::int64_t()> m_generationNow;
+    std::mutex m_mutex;
+    std::condition_variable m_wake;
+    bool m_bStopping = false;
+    std::list<Entry> m_entries;
+    std::unordered_map<std::string, int> m_perAddress;
+    std::thread m_thread;
+};

@@ -1,0 +1,79 @@
+#include "TreeFeed.h"
+
+#include "Database.h"
+#include "TreeCache.h"
+
+#include <algorithm>
+#include <tuple>
+
+namespace {
+
+std::int64_t StateValue(Database& db, const char* szKey) {
+    Statement query(db, "SELECT value FROM server_state WHERE key = ?1");
+    query.Bind(1, std::string(szKey));
+    std::int64_t lValue = query.Step() ? query.Int(0) : -1;
+    query.Reset();
+    return lValue;
+}
+
+} // namespace
+
+TreeChanges ReadTreeChanges(Database& db, std::int64_t lSince) {
+    TreeChanges changes;
+    changes.lGeneration = TreeGeneration(db);
+    const std::int64_t lFrom = StateValue(db, "tree_changes_from");
+    // A generation above the file's own was handed out by another file (one restored over this
+    // one from a copy, say), and one below the record's start cannot be answered.
+    if (changes.lGeneration < 0 || lFrom < 0 || lSince < lFrom || lSince > changes.lGeneration) {
+        changes.bTooOld = true;
+        return changes;
+    }
+    if (lSince == changes.lGeneration)
+        return changes;
+    Statement changed(db, "SELECT DISTINCT id FROM tree_changes WHERE generation > ?1");
+    changed.Bind(1, lSince);
+    std::vector<int> ids;
+    while (changed.Step())
+        ids.push_back(static_cast<int>(changed.Int(0)));
+    changed.Reset();
+
+    static const std::string strRowSql =
+        std::string(kTreeRowColumns) + ", join_seq FROM characters WHERE id = ?1";
+    Statement row(db, strRowSql.c_str());
+    Statement vassals(db, "SELECT id FROM characters WHERE patron_id = ?1 ORDER BY join_seq");
+    // The payload's order: by patron, then joining order.
+    std::vector<std::tuple<int, std::int64_t, std::string>> records;
+    for (int id : ids) {
+        row.Bind(1, id);
+        if (!row.Step()) {
+            row.Reset();
+            changes.left.push_back(id);
+            continue;
+        }
+        TreeRow tree = ReadTreeRow(row);
+        const std::int64_t lJoinSeq = row.Int(8);
+        row.Reset();
+        std::string strList;
+        vassals.Bind(1, id);
+        while (vassals.Step()) {
+            if (!strList.empty())
+                strList += ',';
+            strList += std::to_string(vassals.Int(0));
+        }
+        vassals.Reset();
+        records.emplace_back(tree.iPatron, lJoinSeq, TreeRecord(tree, strList));
+    }
+    std::sort(changes.left.begin(), changes.left.end());
+    std::sort(records.begin(), records.end(), [](const auto& a, const auto& b) {
+        return std::tie(std::get<0>(a), std::get<1>(a)) < std::tie(std::get<0>(b), std::get<1>(b));
+    });
+    for (const auto& record : records)
+        changes.strRecords += std::get<2>(record);
+    return changes;
+}
+
+void RestartTreeChanges(Database& db) {
+    db.Exec("DELETE FROM tree_changes; "
+            "UPDATE server_state SET value = (SELECT value FROM server_state "
+            "WHERE key = 'tree_generation') WHERE key = 'tree_changes_from';");
+}

@@ -1,0 +1,286 @@
+// The change feed (operation 120): a tree brought up to date through it is the tree a fresh
+// download gives, whoever changed the guild file and however; a generation it cannot answer from
+// is "too old"; under `serve` a request with nothing new is held, without a worker, until a
+// change or its wait's end; under CGI it is answered at once.
+#include "Harness.h"
+#include "Records.h"
+#include "Text.h"
+
+#include <algorithm>
+#include <fstream>
+#include <future>
+#include <map>
+#include <random>
+
+namespace {
+
+using S = Scene;
+
+// A tree as the client holds it: its records by id, and their order.
+struct Tree {
+    std::map<int, std::string> records;
+    std::vector<int> order;
+    bool operator==(const Tree& other) const {
+        return records == other.records && order == other.order;
+    }
+};
+
+void AddRecords(std::string_view strPayload, std::vector<std::pair<int, std::string>>& out) {
+    zorv::ForEachRecord(strPayload, [&](std::string_view record) {
+        out.emplace_back(std::stoi(std::string(record.substr(0, record.find('|')))),
+                         std::string(record));
+    });
+}
+
+Tree Download(const Target& target) {
+    Answer answer = As(target, S::Root, 100);
+    EXPECT_EQ(answer.iCode, 800);
+    std::vector<std::pair<int, std::string>> records;
+    AddRecords(answer.strPayload, records);
+    Tree tree;
+    for (auto& [id, strRecord] : records) {
+        tree.order.push_back(id);
+        tree.records[id] = strRecord;
+    }
+    return tree;
+}
+
+struct Changes {
+    int iCode = -1;
+    std::int64_t lGeneration = -1;
+    std::vector<int> left;
+    std::vector<std::pair<int, std::string>> records;
+};
+
+Changes AskFeed(const Target& target, const std::string& strSince, const std::string& strWait = "",
+                const std::string& strFrom = "") {
+    Fields fields{{"since", strSince}};
+    if (!strWait.empty())
+        fields.emplace_back("wait", strWait);
+    Answer answer = target.Send(S::Name(S::Other), S::Password(S::Other), 120, fields, strFrom);
+    Changes changes;
+    changes.iCode = answer.iCode;
+    if (answer.iCode != 800)
+        return changes;
+    const std::size_t iHeaderEnd = answer.strPayload.find("!;");
+    zorv::Fields header = zorv::SplitFields(answer.strPayload.substr(0, iHeaderEnd));
+    EXPECT_EQ(header.size(), 2u) << answer.strPayload;
+    changes.lGeneration = std::stoll(header.at(0));
+    for (const std::string& strId : SplitList(header.at(1), ','))
+        changes.left.push_back(std::stoi(strId));
+    AddRecords(std::string_view(answer.strPayload).substr(iHeaderEnd + 2), changes.records);
+    return changes;
+}
+
+std::int64_t Generation(const Target& target) {
+    Changes now = AskFeed(target, "");
+    EXPECT_EQ(now.iCode, 800);
+    EXPECT_TRUE(now.records.empty() && now.left.empty());
+    return now.lGeneration;
+}
+
+// The changes applied as the client applies them: each record replaces the one of its id or
+// joins, the ones that left go; the order is then the payload's (the server sends the records in
+// it, so the test takes it from a fresh download rather than working it out).
+void Apply(Tree& tree, const Changes& changes) {
+    for (int id : changes.left)
+        tree.records.erase(id);
+    for (const auto& [id, strRecord] : changes.records)
+        tree.records[id] = strRecord;
+}
+
+class Feed : public ServerTest {};
+
+TEST_P(Feed, ChangesBringATreeToWhatAFreshDownloadShows) {
+    S::Build(T());
+    EXPECT_EQ(AskFeed(T(), "x").iCode, 991);
+    EXPECT_EQ(AskFeed(T(), "1", "-1").iCode, 991);
+    const std::int64_t lStart = Generation(T());
+    Tree held = Download(T());
+    EXPECT_EQ(AskFeed(T(), std::to_string(lStart + 1)).iCode, 1070)
+        << "a generation never handed out";
+    const Changes none = AskFeed(T(), std::to_string(lStart));
+    EXPECT_EQ(none.lGeneration, lStart);
+    EXPECT_TRUE(none.records.empty() && none.left.empty());
+
+    // Changes of every kind, by the operations and by hand on the file: whoever writes, the
+    // file's own triggers record them. Now and then the held tree catches up from the
+    // generation it last learnt, and its records must be those of a fresh download.
+    std::mt19937 random(2026);
+    std::int64_t lHeld = lStart;
+    int nextId = 100;
+    for (int nStep = 1; nStep <= 60; ++nStep) {
+        const Tree now = Download(T());
+        const int iSome = now.order[random() % now.order.size()];
+        const std::string strSome = std::to_string(iSome);
+        switch (random() % 6) {
+        case 0: // a newcomer, under anyone
+            Sql(m_strDb, "INSERT INTO characters(id, name, name_key, patron_id, password_hash, "
+                         "join_seq) VALUES (" +
+                             std::to_string(nextId) + ", 'New " + std::to_string(nextId) +
+                             "', 'new " + std::to_string(nextId) + "', " + strSome +
+                             ", '', (SELECT max(join_seq) + 1 FROM characters))");
+            ++nextId;
+            break;
+        case 1: // a leaf leaves
+            if (iSome > S::Keeper)
+                Sql(m_strDb, "DELETE FROM characters WHERE id = " + strSome +
+                                 " AND NOT EXISTS (SELECT 1 FROM characters WHERE patron_id = " +
+                                 strSome + ")");
+            break;
+        case 2: // a move to the end of the monarch's list
+            if (iSome > S::Root)
+                Sql(m_strDb,
+                    "UPDATE characters SET patron_id = 1, join_seq = (SELECT max(join_seq) "
+                    "+ 1 FROM characters) WHERE id = " +
+                        strSome + " AND NOT EXISTS (SELECT 1 FROM characters WHERE patron_id = " +
+                        strSome + ")");
+            break;
+        case 3: { // a save through the protocol: level and name as the tree shows them
+            const std::string strName = {'R', 'e', 'n', char('a' + nStep % 26),
+                                         char('a' + nStep / 26)};
+            const Fields save =
+                Form("charid=1&updateid=" + strSome + "&LEVEL=" + std::to_string(random() % 200) +
+                     "&NAME=" + strName);
+            if (iSome != S::Root && iSome != S::Other) { // their names are the tests' logins
+                EXPECT_EQ(As(T(), S::Root, 106, save).iCode, 800);
+            }
+            break;
+        }
+        case 4: // a field the tree does not show: no change at all
+            Sql(m_strDb, "UPDATE characters SET class = 'Mage' WHERE id = " + strSome);
+            break;
+        case 5: // the flags
+            Sql(m_strDb, "UPDATE characters SET is_pk = 1 - is_pk, is_mule = 1 - is_mule "
+                         "WHERE id = " +
+                             strSome);
+            break;
+        }
+        if (nStep % 7 != 0 && nStep != 60)
+            continue;
+        const Changes changes = AskFeed(T(), std::to_string(lHeld));
+        ASSERT_EQ(changes.iCode, 800);
+        Apply(held, changes);
+        const Tree fresh = Download(T());
+        EXPECT_EQ(held.records, fresh.records) << "at step " << nStep;
+        // The changed records come in the payload's own order.
+        std::vector<int> sent, inFresh;
+        for (const auto& record : changes.records)
+            sent.push_back(record.first);
+        for (int id : fresh.order)
+            if (std::count(sent.begin(), sent.end(), id))
+                inFresh.push_back(id);
+        EXPECT_EQ(sent, inFresh) << "at step " << nStep;
+        for (int id : changes.left)
+            EXPECT_FALSE(fresh.records.count(id)) << id;
+        lHeld = changes.lGeneration;
+        held.order = fresh.order;
+    }
+    EXPECT_EQ(Generation(T()), lHeld);
+}
+
+TEST_P(Feed, GapsItCannotBridgeAreTooOld) {
+    S::Build(T());
+    const std::int64_t lBefore = Generation(T());
+    // The record is bounded: past its length the oldest generations go whole, and asking from
+    // one of them is "too old", never a partial answer.
+    Sql(m_strDb, "UPDATE characters SET level = level + 1 WHERE id = 5");
+    const std::int64_t lAfterOne = Generation(T());
+    Sql(m_strDb, "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 102000) "
+                 "INSERT INTO tree_changes(generation, id) SELECT (SELECT value FROM server_state "
+                 "WHERE key = 'tree_generation'), 5 FROM n");
+    EXPECT_LE(std::stoi(SqlValue(m_strDb, "SELECT count(*) FROM tree_changes")), 101000);
+    EXPECT_EQ(AskFeed(T(), std::to_string(lBefore)).iCode, 1070);
+    Sql(m_strDb, "UPDATE characters SET level = level + 1 WHERE id = 6");
+    EXPECT_EQ(AskFeed(T(), std::to_string(lAfterOne)).records.size(), 1u) << "6 alone";
+
+    // A restore puts every row back: nothing from before it can be brought up to date.
+    const std::int64_t lRestored = Generation(T());
+    const std::string strDump = m_dir.File("guild.dump");
+    std::string strBackup;
+    ASSERT_EQ(RunServerCommand({"backup", "--db", m_strDb}, &strBackup), 0);
+    std::ofstream(strDump, std::ios::binary) << strBackup;
+    ASSERT_EQ(RunServerCommand({"restore", "--db", m_strDb, strDump}), 0);
+    EXPECT_EQ(AskFeed(T(), std::to_string(lRestored)).iCode, 1070);
+    EXPECT_EQ(AskFeed(T(), std::to_string(Generation(T()))).iCode, 800);
+}
+
+TEST_P(Feed, AWaitIsHeldUntilAChangeOnlyUnderServe) {
+    S::Build(T());
+    const std::string strNow = std::to_string(Generation(T()));
+    if (GetParam() == "cgi") { // never held: nothing changes, and a long wait comes back at once
+        const Changes now = AskFeed(T(), strNow, "30");
+        EXPECT_EQ(now.iCode, 800);
+        EXPECT_TRUE(now.records.empty());
+        return;
+    }
+    // Nothing changes: the wait runs out with no record.
+    const Changes quiet = AskFeed(T(), strNow, "1");
+    EXPECT_EQ(quiet.iCode, 800);
+    EXPECT_TRUE(quiet.records.empty() && quiet.left.empty());
+    // A change by another process wakes the waiter with it.
+    auto waiting = std::async(std::launch::async, [&] { return AskFeed(T(), strNow, "30"); });
+    Sql(m_strDb, "UPDATE characters SET name = 'Woken' WHERE id = 5");
+    const Changes woken = waiting.get();
+    ASSERT_EQ(woken.iCode, 800);
+    ASSERT_EQ(woken.records.size(), 1u);
+    EXPECT_NE(woken.records[0].second.find("|Woken|"), std::string::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(Server, Feed, ::testing::Values("serve", "cgi"));
+
+// Seven waits from one address whose held share is six: once one of them has come back at once,
+// the other six are known to be held.
+std::vector<std::future<Changes>> HoldSix(const Target& target, const std::string& strSince) {
+    std::vector<std::future<Changes>> waits;
+    for (int i = 0; i < 7; ++i)
+        waits.push_back(std::async(
+            std::launch::async, [&target, strSince] { return AskFeed(target, strSince, "30"); }));
+    while (true) {
+        for (auto it = waits.begin(); it != waits.end(); ++it) {
+            if (it->wait_for(std::chrono::milliseconds(5)) == std::future_status::ready) {
+                const Changes over = it->get();
+                EXPECT_EQ(over.iCode, 800);
+                EXPECT_TRUE(over.records.empty());
+                waits.erase(it);
+                return waits;
+            }
+        }
+    }
+}
+
+TEST(FeedHolding, HeldRequestsNeitherTakeWorkersNorTheAddresssShare) {
+    TempDir dir;
+    const std::string strDb = dir.File("guild.db");
+    Scene::CreateEmpty(strDb);
+    ServeTarget target(strDb, "/zorv",
+                       {"--workers", "2", "--per-address", "8", "--held-per-address", "6"});
+    Scene::Build(target);
+    std::vector<std::future<Changes>> held = HoldSix(target, std::to_string(Generation(target)));
+    // Six held from one address, more than the workers and more than its ordinary share: its
+    // ordinary requests still go through, as many at once as its share, before any held one
+    // comes back.
+    std::vector<std::future<int>> ordinary;
+    for (int i = 0; i < 8; ++i)
+        ordinary.push_back(std::async(std::launch::async, [&] {
+            return As(target, S::Self, 107, {{"getcharid", "4"}}).iCode;
+        }));
+    for (auto& one : ordinary)
+        EXPECT_EQ(one.get(), 800);
+    for (auto& one : held)
+        EXPECT_EQ(one.wait_for(std::chrono::seconds(0)), std::future_status::timeout);
+    // One change wakes them all, with it.
+    Sql(strDb, "UPDATE characters SET level = 77 WHERE id = 6");
+    for (auto& one : held) {
+        const Changes changes = one.get();
+        ASSERT_EQ(changes.records.size(), 1u);
+        EXPECT_EQ(changes.records[0].first, 6);
+    }
+    // Stopping answers whatever is still held.
+    held = HoldSix(target, std::to_string(Generation(target)));
+    EXPECT_EQ(target.Stop(), 0);
+    for (auto& one : held)
+        EXPECT_EQ(one.get().iCode, 800);
+}
+
+} // namespace
