@@ -2,6 +2,7 @@
 // tree, the flat list and the sheet, and the fall-backs to a whole download. A scripted server
 // answers by operation and holds the watch's polls until the test answers them.
 #include "AllegianceModel.h"
+#include "AllegianceOperations.h"
 #include "AllegianceView.h"
 #include "CharacterSheet.h"
 #include "Characters.h"
@@ -9,16 +10,19 @@
 #include "MainViews.h"
 #include "RequestCycle.h"
 #include "ScriptedPeer.h"
+#include "ServerProcess.h"
 #include "StatusBar.h"
 #include "TestClient.h"
 #include "TreeFeed.h"
 #include "TreePayload.h"
+#include "frmAddVassal.h"
 
 #include <QApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTreeView>
 
@@ -136,11 +140,56 @@ class tst_live : public QObject {
     Q_OBJECT
 
 private slots:
+    void realServerFollowsAnotherClient();
     void watchFollowsChangesElsewhere();
     void sheetWithEditsAndDepartures();
     void fallsBackAndRetries();
     void serverWithoutFeed();
 };
+
+void tst_live::realServerFollowsAnotherClient() {
+    ServerProcess server;
+    QVERIFY(server.Start("demo"));
+    TestClient watching, other;
+    watching.window->feed().SetEnabled(true);
+    QSignalSpy answered(&watching.window->cycle(), &RequestCycle::Answered);
+    watching.LogIn(server.Address(), "Brenna Ashvale", "welcome1");
+    QTRY_VERIFY_WITH_TIMEOUT(watching.window->sheet().iCurDisplayCharID != 0, 20000);
+    QVERIFY(watching.window->feed().Watching());
+    AllegianceModel& model = watching.window->allegiance().MainModel();
+    QTreeView* pTree = watching.window->views().treTreeView;
+    const QModelIndex pella =
+        model.IndexOfKey(CharKey(watching.window->objCharDB().GetID("Pella Rook")));
+    pTree->expand(pella);
+    pTree->setCurrentIndex(pella);
+    answered.clear();
+
+    // Another member adds a vassal under Pella and downloads the whole tree after it.
+    other.LogIn(server.Address(), "Brenna Ashvale", "welcome1");
+    QTRY_VERIFY_WITH_TIMEOUT(other.window->sheet().iCurDisplayCharID != 0, 20000);
+    QVERIFY(other.Show("Pella Rook"));
+    other.prompts->dialogs << [](QDialog& dlg) {
+        auto& add = static_cast<frmAddVassal&>(dlg);
+        add.show();
+        add.txtVassalName->setText("Newcomer");
+        QTest::keyClick(add.txtVassalName, Qt::Key_Return);
+        return add.result();
+    };
+    other.prompts->ExpectOk();
+    other.window->operations().AddVassal();
+    QTRY_VERIFY_WITH_TIMEOUT(other.window->objCharDB().GetID("Newcomer") != -1, 20000);
+
+    // The watching client has the change without a request of its own, and its views equal the
+    // other's fresh download.
+    QTRY_VERIFY_WITH_TIMEOUT(watching.window->objCharDB().GetID("Newcomer") != -1, 20000);
+    QCOMPARE(answered.count(), 0);
+    QCOMPARE(Nodes(model), Nodes(other.window->allegiance().MainModel()));
+    QCOMPARE(Rows(watching.window->allegiance().FlatList()),
+             Rows(other.window->allegiance().FlatList()));
+    QVERIFY(pTree->isExpanded(
+        model.IndexOfKey(CharKey(watching.window->objCharDB().GetID("Pella Rook")))));
+    QCOMPARE(model.Key(pTree->currentIndex()), model.Key(pella));
+}
 
 void tst_live::watchFollowsChangesElsewhere() {
     Server server;

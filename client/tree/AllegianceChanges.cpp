@@ -29,16 +29,17 @@ TreeState SaveTree(const QTreeView& tree, const AllegianceModel& model) {
     state.strHighlight = model.Key(model.Highlighted());
     state.strTop = model.Key(tree.indexAt(QPoint(0, 0)));
     state.iHorizontal = tree.horizontalScrollBar()->value();
-    // Only open branches are walked: a closed one keeps nothing open below it that shows.
+    // Branches open under a closed one count too: they show again when it opens.
     std::vector<QModelIndex> pending;
     for (int iRow = model.rowCount(); iRow-- > 0;)
         pending.push_back(model.index(iRow, 0));
     while (!pending.empty()) {
         const QModelIndex node = pending.back();
         pending.pop_back();
-        if (!tree.isExpanded(node))
+        if (!model.hasChildren(node))
             continue;
-        state.expanded.push_back(model.Key(node));
+        if (tree.isExpanded(node))
+            state.expanded.push_back(model.Key(node));
         for (int iRow = model.rowCount(node); iRow-- > 0;)
             pending.push_back(model.index(iRow, 0, node));
     }
