@@ -180,6 +180,7 @@ void frmMain::WireAllegiance() {
 void frmMain::WireSheet() {
     m_pSheet = std::make_unique<CharacterSheet>(*m_pSession, *m_pRoster, *m_pSkills,
                                                 m_pViews->sheet, *m_pAllegiance, *m_pLogin);
+    connect(m_pFeed.get(), &TreeFeed::Applied, m_pSheet.get(), &CharacterSheet::ShowTreeFigures);
     // Showing another character, or a new tree, must not throw away unsaved edits unasked.
     m_pAllegiance->fnMayLeaveCharacter = [this] { return m_pSheet->MayLeave(); };
 

@@ -154,12 +154,7 @@ void CharacterSheet::DisplayCharInfo(const QString& strPayload) {
     m_tree.GenerateTree(m_v.treImmediateTree, iCurDisplayCharID);
     m_pTraining->FillSkillGrid();
     SelectComputedRank();
-    const QString strKey = CharKey(iCurDisplayCharID);
-    const qint16 nCounted = m_roster->CountFollowers(strKey);
-    const int nMissing = Leading(m_v.txtNumFollowers->text()) - nCounted;
-    m_v.lblNumCountFollowers->setText(QString::number(nCounted) +
-                                      QStringLiteral(" (Number Missing: ") +
-                                      QString::number(nMissing) + QLatin1Char(')'));
+    ShowFollowers();
     m_bDisplaying = false;
     ClearEdits();
     m_v.frameRecordChanged->hide();
@@ -273,6 +268,22 @@ void CharacterSheet::SetCharTabEnable(bool bEnabled) {
 void CharacterSheet::cmdResetChanges_Click() {
     m_pTraining->Editor().Abandon();
     m_session.objCurrentChar->Reload();
+}
+
+void CharacterSheet::ShowFollowers() {
+    const qint16 nCounted = m_roster->CountFollowers(CharKey(iCurDisplayCharID));
+    const int nMissing = Leading(m_v.txtNumFollowers->text()) - nCounted;
+    m_v.lblNumCountFollowers->setText(QString::number(nCounted) +
+                                      QStringLiteral(" (Number Missing: ") +
+                                      QString::number(nMissing) + QLatin1Char(')'));
+}
+
+void CharacterSheet::ShowTreeFigures() {
+    if (iCurDisplayCharID == 0)
+        return;
+    FillVassalList(iCurDisplayCharID);
+    SelectComputedRank();
+    ShowFollowers();
 }
 
 void CharacterSheet::RecordChangedElsewhere() {

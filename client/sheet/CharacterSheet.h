@@ -60,6 +60,9 @@ public:
 
     SkillTraining& Training() { return *m_pTraining; }
 
+    // What the sheet reads from the roster (the vassals' names, the computed rank, the followers
+    // counted) again, after the roster changed below the character shown.
+    void ShowTreeFigures();
     // Someone else changed the record shown: without edits it is shown again; with edits a bar
     // over the sheet says that a save will be refused, and offers to reload.
     void RecordChangedElsewhere();
@@ -78,6 +81,7 @@ private:
     void MarkChanged(QObject* pControl);
     void ClearEdits();
     void SelectComputedRank();
+    void ShowFollowers();
     void SaveReply();
     bool StaleSave(const Reply& reply);
     using Fields = std::vector<std::pair<QString, QString>>;

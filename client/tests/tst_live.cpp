@@ -125,6 +125,16 @@ QStringList Rows(const FlatListModel& list) {
     return rows;
 }
 
+void QueueAddVassal(TestClient& client, const QString& strName) {
+    client.prompts->dialogs << [strName](QDialog& dlg) {
+        auto& add = static_cast<frmAddVassal&>(dlg);
+        add.show();
+        add.txtVassalName->setText(strName);
+        QTest::keyClick(add.txtVassalName, Qt::Key_Return);
+        return add.result();
+    };
+}
+
 // Logs in with the feed on and waits for the own record and the watch's first poll.
 bool LogIn(TestClient& client, Server& server) {
     client.window->feed().SetEnabled(true);
@@ -161,20 +171,19 @@ void tst_live::realServerFollowsAnotherClient() {
     const QModelIndex pella =
         model.IndexOfKey(CharKey(watching.window->objCharDB().GetID("Pella Rook")));
     pTree->expand(pella);
-    pTree->setCurrentIndex(pella);
+    const QString strSelected = watching.window->allegiance().SelectedKey();
+    auto Followers = [&] {
+        return watching.window->views().sheet.lblNumCountFollowers->text().section(' ', 0, 0);
+    };
+    const int nFollowers = Followers().toInt();
+    QVERIFY(nFollowers > 0);
     answered.clear();
 
     // Another member adds a vassal under Pella and downloads the whole tree after it.
     other.LogIn(server.Address(), "Brenna Ashvale", "welcome1");
     QTRY_VERIFY_WITH_TIMEOUT(other.window->sheet().iCurDisplayCharID != 0, 20000);
     QVERIFY(other.Show("Pella Rook"));
-    other.prompts->dialogs << [](QDialog& dlg) {
-        auto& add = static_cast<frmAddVassal&>(dlg);
-        add.show();
-        add.txtVassalName->setText("Newcomer");
-        QTest::keyClick(add.txtVassalName, Qt::Key_Return);
-        return add.result();
-    };
+    QueueAddVassal(other, "Newcomer");
     other.prompts->ExpectOk();
     other.window->operations().AddVassal();
     QTRY_VERIFY_WITH_TIMEOUT(other.window->objCharDB().GetID("Newcomer") != -1, 20000);
@@ -188,7 +197,30 @@ void tst_live::realServerFollowsAnotherClient() {
              Rows(other.window->allegiance().FlatList()));
     QVERIFY(pTree->isExpanded(
         model.IndexOfKey(CharKey(watching.window->objCharDB().GetID("Pella Rook")))));
-    QCOMPARE(model.Key(pTree->currentIndex()), model.Key(pella));
+    QCOMPARE(watching.window->allegiance().SelectedKey(), strSelected);
+    // Brenna, on the sheet, has one follower more, though her own record did not change.
+    QCOMPARE(Followers().toInt(), nFollowers + 1);
+
+    // The watching client's own operation refreshes through the feed, not by a whole download.
+    QVERIFY(watching.Show("Pella Rook"));
+    answered.clear();
+    QueueAddVassal(watching, "Second");
+    watching.prompts->ExpectOk();
+    watching.window->operations().AddVassal();
+    QTRY_VERIFY_WITH_TIMEOUT(!watching.window->cycle().IsBusy() && answered.count() >= 3, 20000);
+    QList<int> ops;
+    for (const QList<QVariant>& signal : answered)
+        ops << signal.at(0).toInt();
+    // Each is answered once its route is done: the refresh inside the add's route.
+    QCOMPARE(ops.mid(0, 3), QList<int>({120, 101, 107}));
+    QVERIFY(!ops.contains(100));
+    QCOMPARE(
+        watching.window->objCharDB().GetName(CharKey(watching.window->sheet().iCurDisplayCharID)),
+        QString("Pella Rook"));
+    QVERIFY(other.window->cycle().StartAndWait([&] { other.window->allegiance().RefreshTree(); }));
+    QCOMPARE(Nodes(model), Nodes(other.window->allegiance().MainModel()));
+    QCOMPARE(Rows(watching.window->allegiance().FlatList()),
+             Rows(other.window->allegiance().FlatList()));
 }
 
 void tst_live::watchFollowsChangesElsewhere() {
