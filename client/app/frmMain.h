@@ -5,6 +5,7 @@
 #include "Characters.h"
 #include "MainMenus.h"
 #include "Prompts.h"
+#include "SavedTrees.h"
 #include "Settings.h"
 
 #include <QMainWindow>
@@ -106,6 +107,9 @@ private:
     void SetupNewServer();
     void ApplyTreeStyle(bool bUsePics);
     void ApplyRescueSquad();
+    // Keeps the tree shown for the next login of the same character on the same server.
+    void SaveTree();
+    QString ServerKey() const;
     // The file that keeps the window's size and the splitter between runs.
     QString LayoutFile() const;
 
@@ -115,6 +119,7 @@ private:
     // outlive every member.
     std::unique_ptr<Prompts> m_pPrompts;
     Settings m_settings;
+    SavedTrees m_savedTrees;
     StatusBar* m_pStatusBar = nullptr;
     std::unique_ptr<MainViews> m_pViews;
     std::unique_ptr<RequestCycle> m_pCycle;

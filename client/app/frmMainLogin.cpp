@@ -42,6 +42,7 @@ void frmMain::mnuLogin_Click() {
 }
 
 void frmMain::Login() {
+    SaveTree();
     m_pFeed->Reset(); // what it knew belongs to the last login's tree
     m_pCycle->SetServer(m_pPlayerSetup->strServer);
     // Read again at each login: another run of the program may have accepted a certificate.

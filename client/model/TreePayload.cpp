@@ -315,3 +315,16 @@ std::vector<Character> ReadTreeRecords(const QString& strPayload, QString& strPr
         return {};
     return std::vector<Character>(read.begin(), read.end());
 }
+
+QString TreePayloadOf(const Characters& roster) {
+    QString strPayload;
+    strPayload.reserve(roster.Count() * 32);
+    const QChar bar = QLatin1Char('|');
+    for (const Character& c : roster)
+        strPayload += QString::number(c.nID) + bar + c.strName + bar + QString::number(c.nLevel) +
+                      bar + QString::number(c.nRank) + bar + QString::number(c.nPatronID) + bar +
+                      c.strVassalIDs + bar + QString::number(c.iIsMule) + bar +
+                      QString::number(c.iIsPK) + bar + QString::number(c.iIsRescueSquadMember) +
+                      QLatin1String("!;");
+    return strPayload;
+}

@@ -20,6 +20,9 @@ RosterSnapshot ParseTreePayload(const QString& strPayload, QString& strProblem,
 // than nine fields or an id twice (an empty list, with strProblem saying why).
 std::vector<Character> ReadTreeRecords(const QString& strPayload, QString& strProblem);
 
+// The payload that reads back as this roster, record for record, in roster order.
+QString TreePayloadOf(const Characters& roster);
+
 // A numeric field of the payload: the general leading-number rule (zorv::ReadInt16) on the
 // field's Latin-1 text, with plain decimal read directly.
 qint16 ReadTreeNumber(QStringView field);

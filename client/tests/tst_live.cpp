@@ -16,13 +16,17 @@
 #include "TreeFeed.h"
 #include "TreePayload.h"
 #include "frmAddVassal.h"
+#include "frmOptions.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTreeView>
 
@@ -39,6 +43,9 @@ struct Server {
     QString strTree = kTree;
     QString strGeneration = QStringLiteral("5");
     bool bFeed = true; // false: a server from before the feed
+    // When set, the answer to a request for changes without a wait: the login waits for it
+    // inside its own handler, where the test cannot step in.
+    QString strCatchUp;
     struct Seen {
         int i;
         QMap<QString, QString> fields;
@@ -68,6 +75,8 @@ struct Server {
                 Answer(i, "989", "");
             else if (msgid == "120" && fields.value("since").isEmpty())
                 Answer(i, "800", strGeneration + "|!;");
+            else if (msgid == "120" && !fields.contains("wait") && !strCatchUp.isEmpty())
+                Answer(i, "800", strCatchUp);
             else
                 held << i;
         });
@@ -155,6 +164,7 @@ private slots:
     void sheetWithEditsAndDepartures();
     void fallsBackAndRetries();
     void serverWithoutFeed();
+    void savedTreeAtNextLogin();
 };
 
 void tst_live::realServerFollowsAnotherClient() {
@@ -374,6 +384,55 @@ void tst_live::serverWithoutFeed() {
     QTRY_COMPARE(server.Requests().size(), 5);
     QCOMPARE(server.Requests().last(), QString("100"));
     QCOMPARE(client.prompts->shown.size(), 0);
+}
+
+void tst_live::savedTreeAtNextLogin() {
+    Server server;
+    QTemporaryDir folder; // the user's, kept between the two runs
+    const QString strChanged = "1|Ann|50|2|-1|2,3|0|0|0!;2|Bo|44|1|1|4|0|0|0!;3|Cy|31|1|1||0|0|0!;"
+                               "4|Dee|20|1|2||0|0|0!;";
+    {
+        TestClient first(folder.path());
+        QVERIFY(LogIn(first, server));
+        server.strTree = strChanged;
+        server.AnswerHeld("800", "6|!;2|Bo|44|1|1|4|0|0|0!;");
+        QTRY_VERIFY(server.Requests().contains("120:6"));
+    } // the window closes
+    const QStringList files = QDir(folder.path() + "/cache").entryList(QDir::Files);
+    QCOMPARE(files.size(), 1);
+    const QFile::Permissions perms = QFile::permissions(folder.path() + "/cache/" + files[0]);
+    QCOMPARE(perms & (QFile::ReadGroup | QFile::ReadOther | QFile::WriteGroup | QFile::WriteOther),
+             QFile::Permissions());
+
+    // The next run shows the kept tree at once and asks only what changed since; the whole
+    // tree is never downloaded.
+    TestClient second(folder.path());
+    second.window->feed().SetEnabled(true);
+    const int nBefore = server.seen.size();
+    QStringList shownFirst, requestsThen;
+    QObject::connect(&second.window->allegiance(), &AllegianceView::TreeDownloaded, [&] {
+        shownFirst = Nodes(second.window->allegiance().MainModel());
+        requestsThen = server.Requests().mid(nBefore);
+    });
+    server.strCatchUp = "7|!;4|Dee|21|1|2||0|0|0!;";
+    second.LogIn(server.peer.Address(), "Ann", "secret1");
+    QTRY_COMPARE(second.window->sheet().iCurDisplayCharID, qint16(1));
+    Roster kept;
+    QString strProblem;
+    kept.Replace(ParseTreePayload(strChanged, strProblem));
+    AllegianceModel keptTree(kept);
+    keptTree.Generate(-1);
+    QCOMPARE(shownFirst, Nodes(keptTree));
+    QCOMPARE(requestsThen, QStringList({"104"}));
+    QTRY_VERIFY(server.Requests().contains("120:7"));
+    QCOMPARE(server.Requests().mid(nBefore, 2), QStringList({"104", "120:6"}));
+    QVERIFY(!server.Requests().mid(nBefore).contains("100"));
+    QCOMPARE(second.window->objCharDB().Item("Char4")->nLevel, qint16(21));
+
+    // The options can throw the kept trees away.
+    second.prompts->ExpectOk();
+    QTest::mouseClick(second.window->options().cmdClearCache, Qt::LeftButton);
+    QCOMPARE(QDir(folder.path() + "/cache").entryList(QDir::Files), QStringList());
 }
 
 QTEST_MAIN(tst_live)

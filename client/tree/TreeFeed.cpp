@@ -8,6 +8,7 @@
 #include "RequestCycle.h"
 #include "Session.h"
 #include "StatusBar.h"
+#include "TreePayload.h"
 
 #include <QApplication>
 #include <algorithm>
@@ -66,6 +67,7 @@ void TreeFeed::Reset() {
     m_lLearned = -1;
     m_asked = Asked::Nothing;
     m_bOffered = true;
+    m_bSavedTreeAsked = false;
     m_bPolling = false;
     m_iRetrySeconds = 0;
     m_whenIdle.clear();
@@ -83,13 +85,28 @@ void TreeFeed::Stop() {
 bool TreeFeed::Refresh() {
     if (!m_bEnabled || !m_bOffered)
         return false;
-    if (m_lGeneration < 0) {
+    if (m_lGeneration < 0 && !ShowSavedTree()) {
         DownloadWhole();
         return true;
     }
     m_asked = Asked::Changes;
     m_session.cycle.StartOperation(
         Request(zorv::OpTreeChanges, kTreeStatus, {{"since", QString::number(m_lGeneration)}}));
+    return true;
+}
+
+bool TreeFeed::ShowSavedTree() {
+    if (!fnSavedTree || std::exchange(m_bSavedTreeAsked, true))
+        return false;
+    qint64 lGeneration = -1;
+    QString strPayload;
+    if (!fnSavedTree(lGeneration, strPayload) || lGeneration < 0)
+        return false;
+    QString strProblem;
+    if (ParseTreePayload(strPayload, strProblem)->Count() == 0)
+        return false; // unreadable, or empty: the server always sends at least the own character
+    m_tree.ParseTreeData(strPayload);
+    m_lGeneration = lGeneration; // what it showed; the catch-up asks from here
     return true;
 }
 
@@ -130,7 +147,8 @@ bool TreeFeed::CycleError(const Reply& reply) {
         m_session.cycle.KeepWaiting();
         return true;
     }
-    if (asked == Asked::Changes && reply.iCode == zorv::CodeFeedTooOld) {
+    if (asked == Asked::Changes) {
+        // Too old, or a kept tree's server that no longer answers from it: the whole tree.
         DownloadWhole();
         m_session.cycle.KeepWaiting();
         return true;

@@ -48,6 +48,10 @@ public:
     TreeFeed(Session& session, Roster& roster, AllegianceView& tree, QObject* pParent = nullptr);
     ~TreeFeed() override;
 
+    // The tree kept from the last run of this login, if any: its generation and payload. Asked
+    // once per login, at its first refresh, which then shows it and only catches up.
+    std::function<bool(qint64& lGeneration, QString& strPayload)> fnSavedTree;
+
     // Off, every refresh is a whole download and nothing is watched.
     void SetEnabled(bool bEnabled);
     // A new login: the generation held so far means nothing for it.
@@ -75,6 +79,8 @@ private:
     bool Refresh();
     // The generation first, then the whole tree, both in the request cycle.
     void DownloadWhole();
+    // Shows the tree kept from the last run, once per login; false when there is none to show.
+    bool ShowSavedTree();
     void CycleReply(const Reply& reply);
     bool CycleError(const Reply& reply);
     void TreeDownloaded();
@@ -101,6 +107,7 @@ private:
     AllegianceView& m_tree;
     bool m_bEnabled = true;
     bool m_bOffered = true; // false once the server has shown it has no feed
+    bool m_bSavedTreeAsked = false;
     qint64 m_lGeneration = -1;
     qint64 m_lLearned = -1; // learned for the whole download under way
     Asked m_asked = Asked::Nothing;
