@@ -53,6 +53,7 @@ TreeFeed::TreeFeed(Session& session, Roster& roster, AllegianceView& tree, QObje
 
 TreeFeed::~TreeFeed() {
     Stop();
+    m_tree.fnRefreshThroughFeed = nullptr;
 }
 
 void TreeFeed::SetEnabled(bool bEnabled) {
