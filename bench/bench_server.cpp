@@ -6,6 +6,8 @@
 //     second at 16 clients;
 //   - the web roster page of the same guild: server time and bytes, plain and gzipped, against
 //     operation 100;
+//   - the same members beside 500 clients watching the tree through the change feed, and the
+//     time from a change's commit to each watcher's answer;
 //   - the CGI program: server CPU of a repeated login;
 //   - add, save and remove with the change history and without it, and the 50 newest of 100 000
 //     history entries (operation 118).
@@ -18,6 +20,8 @@
 #include "StandaloneFront.h"
 #include "WebRoster.h"
 
+#include "BenchLoad.h"
+
 #include <algorithm>
 #include <arpa/inet.h>
 #include <atomic>
@@ -28,15 +32,17 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <map>
+#include <mutex>
 #include <netinet/in.h>
 #include <optional>
 #include <random>
+#include <signal.h>
+#include <spawn.h>
 #include <sstream>
 #include <string>
-#include <spawn.h>
 #include <sys/resource.h>
 #include <sys/socket.h>
-#include <signal.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -44,52 +50,8 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using namespace bench;
 namespace fs = std::filesystem;
-
-double Milliseconds(Clock::duration d) {
-    return std::chrono::duration<double, std::milli>(d).count();
-}
-
-int Connect(int iPort, const std::string& strFrom) {
-    int fd = socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in source{};
-    source.sin_family = AF_INET;
-    inet_pton(AF_INET, strFrom.c_str(), &source.sin_addr);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_port = htons(static_cast<uint16_t>(iPort));
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    if (bind(fd, reinterpret_cast<sockaddr*>(&source), sizeof source) != 0 ||
-        connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) {
-        close(fd);
-        return -1;
-    }
-    return fd;
-}
-
-std::string RequestBytes(const std::string& strBody) {
-    return "POST /zorv HTTP/1.0\r\nHost: 127.0.0.1\r\nConnection: close\r\nUser-Agent: ZORV "
-           "0.3\r\nContent-length: " +
-           std::to_string(strBody.size()) + "\r\n\r\n" + strBody + "\r\n";
-}
-
-// One exchange; the result code, or -1 when the connection failed or the reply had none.
-int Exchange(int iPort, const std::string& strFrom, const std::string& strBody) {
-    int fd = Connect(iPort, strFrom);
-    if (fd < 0)
-        return -1;
-    std::string strRequest = RequestBytes(strBody);
-    send(fd, strRequest.data(), strRequest.size(), MSG_NOSIGNAL);
-    std::string strReply;
-    char buffer[65536];
-    ssize_t n;
-    while ((n = recv(fd, buffer, sizeof buffer, 0)) > 0)
-        strReply.append(buffer, static_cast<std::size_t>(n));
-    close(fd);
-    std::size_t iStart = strReply.find("<START_HERE>");
-    return iStart == std::string::npos ? -1 : std::atoi(strReply.c_str() + iStart + 12);
-}
 
 long ListenOverflows() {
     std::ifstream netstat("/proc/net/netstat");
@@ -106,29 +68,87 @@ long ListenOverflows() {
     return -1;
 }
 
-double Percentile(std::vector<double> values, double dFraction) {
-    if (values.empty())
-        return 0;
-    std::sort(values.begin(), values.end());
-    return values[std::min(values.size() - 1, static_cast<std::size_t>(dFraction * values.size()))];
-}
-
-struct Row {
-    std::string strFigure, strTarget, strMeasured;
-    bool bMet;
-};
-
-void PrintTable(const std::vector<Row>& rows) {
-    std::printf("%-58s %-14s %-22s %s\n", "figure", "target", "measured", "");
-    for (const Row& row : rows)
-        std::printf("%-58s %-14s %-22s %s\n", row.strFigure.c_str(), row.strTarget.c_str(),
-                    row.strMeasured.c_str(), row.bMet ? "met" : "MISSED");
-}
-
-std::string Format(const char* szFormat, double dValue) {
-    char szText[64];
-    std::snprintf(szText, sizeof szText, szFormat, dValue);
-    return szText;
+// 500 members watch the tree through the change feed (wait 25 s), held by the front at four
+// addresses, while the 64 members of MemberLatencies work beside them. Then 100 changes are
+// committed, one every 100 ms, each timed from its commit to every watcher's answer with it.
+void BesideWatchers(const std::string& strDb, int iPort, std::vector<Row>& rows) {
+    const std::string strAuth = "charname=Seed Monarch&password=seedpass1&msgid=120";
+    auto GenerationOf = [](const std::string& strReply) -> long long {
+        std::size_t i = strReply.find("<START_HERE>800;");
+        return i == std::string::npos ? -1 : std::atoll(strReply.c_str() + i + 16);
+    };
+    const long long lStart = GenerationOf(ExchangeText(iPort, "127.0.5.1", strAuth + "&since="));
+    std::mutex mutex;
+    std::map<long long, Clock::time_point> committed; // generation: when its commit began
+    std::vector<double> delivery;
+    std::atomic<long> nEarly{0};
+    std::atomic<bool> bIdle{true}, bRunning{true};
+    std::vector<std::thread> watchers;
+    for (int i = 0; i < 500; ++i) {
+        // Clients come one after another, as members open their windows: a connection counts
+        // as ordinary until its request is held.
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        watchers.emplace_back([&, i] {
+            const std::string strFrom = "127.0.5." + std::to_string(1 + i % 4);
+            long long lSince = lStart;
+            while (bRunning) {
+                const std::string strReply = ExchangeText(
+                    iPort, strFrom, strAuth + "&since=" + std::to_string(lSince) + "&wait=25");
+                const auto arrived = Clock::now();
+                const long long lNow = GenerationOf(strReply);
+                if (lNow < 0) { // refused while the others were still arriving: again
+                    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+                    continue;
+                }
+                if (bIdle)
+                    ++nEarly;
+                std::lock_guard<std::mutex> lock(mutex);
+                for (long long g = lSince + 1; g <= lNow; ++g)
+                    if (auto found = committed.find(g); found != committed.end())
+                        delivery.push_back(Milliseconds(arrived - found->second));
+                lSince = lNow;
+            }
+        });
+    }
+    std::this_thread::sleep_for(std::chrono::seconds(1)); // every watcher held
+    std::atomic<long> nFailed{0};
+    std::vector<double> all = MemberLatencies(iPort, 10, nFailed);
+    bIdle = false;
+    const long nIdleReplies = nEarly.load();
+    {
+        Database db(strDb, Database::Mode::OpenExisting);
+        for (int k = 0; k < 100; ++k) {
+            {
+                std::lock_guard<std::mutex> lock(mutex);
+                committed[lStart + 1 + k] = Clock::now();
+            }
+            db.Exec("UPDATE characters SET level = level % 126 + 1 WHERE id = " +
+                    std::to_string(2 + k));
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        }
+    }
+    std::this_thread::sleep_for(std::chrono::seconds(1)); // the last change delivered
+    bRunning = false;
+    {
+        // One change more ends every watcher's wait.
+        Database db(strDb, Database::Mode::OpenExisting);
+        db.Exec("UPDATE characters SET level = level % 126 + 1 WHERE id = 1");
+    }
+    for (auto& watcher : watchers)
+        watcher.join();
+    const double dP99 = Percentile(all, 0.99);
+    rows.push_back({"64 members beside 500 held watchers: p99", "<= 50 ms",
+                    Format("%.1f ms", dP99) + Format(" (p50 %.1f)", Percentile(all, 0.5)) +
+                        (nFailed ? " " + std::to_string(nFailed.load()) + " failed" : ""),
+                    dP99 <= 50 && nFailed == 0});
+    rows.push_back({"  watchers answered while nothing changed (10 s)", "0",
+                    std::to_string(nIdleReplies), nIdleReplies == 0});
+    const double dDelivery = Percentile(delivery, 0.99);
+    rows.push_back({"change committed to a watcher's answer: p99", "<= 1000 ms",
+                    Format("%.0f ms", dDelivery) +
+                        Format(" (p50 %.0f, ", Percentile(delivery, 0.5)) +
+                        std::to_string(delivery.size()) + " deliveries)",
+                    dDelivery <= 1000 && delivery.size() >= 500 * 100});
 }
 
 // 64 members log in and read characters, each from its own address, for dSeconds; beside them
@@ -167,36 +187,12 @@ void UnderAttack(int iPort, double dSeconds, std::vector<Row>& rows) {
         });
     std::this_thread::sleep_for(std::chrono::milliseconds(500)); // let the attack settle in
     long lOverflowsBefore = ListenOverflows();
-    std::vector<std::vector<double>> latencies(64);
     std::atomic<long> nFailed{0};
-    std::vector<std::thread> members;
-    auto end = Clock::now() + std::chrono::milliseconds(static_cast<long>(dSeconds * 1000));
-    for (int i = 0; i < 64; ++i)
-        members.emplace_back([&, i] {
-            std::mt19937 random(i);
-            std::string strFrom = "127.0.1." + std::to_string(i + 1);
-            std::string strAuth = "charname=Seed Monarch&password=seedpass1";
-            for (int n = 0; Clock::now() < end; ++n) {
-                std::string strBody =
-                    n % 2
-                        ? strAuth + "&msgid=104"
-                        : strAuth + "&msgid=107&getcharid=" + std::to_string(1 + random() % 32767);
-                auto start = Clock::now();
-                int iCode = Exchange(iPort, strFrom, strBody);
-                latencies[i].push_back(Milliseconds(Clock::now() - start));
-                if (iCode != 800)
-                    ++nFailed;
-            }
-        });
-    for (auto& member : members)
-        member.join();
+    std::vector<double> all = MemberLatencies(iPort, dSeconds, nFailed);
     long lOverflows = ListenOverflows() - lOverflowsBefore;
     bRunning = false;
     for (auto& thread : threads)
         thread.join();
-    std::vector<double> all;
-    for (auto& one : latencies)
-        all.insert(all.end(), one.begin(), one.end());
     double dP99 = Percentile(all, 0.99);
     rows.push_back({"64 members, logins + 107, under attack: p99", "<= 50 ms",
                     Format("%.1f ms", dP99) + Format(" (p50 %.1f)", Percentile(all, 0.5)),
@@ -305,10 +301,9 @@ void CgiLogin(const std::string& strServer, const std::string& strDb, std::vecto
     // Spawned without copying this process: a web server is small, and tearing down a copy of
     // this large process at exec would be counted as the program's own time.
     const std::string strLength = std::to_string(strBody.size());
-    std::vector<std::string> environment = {"GATEWAY_INTERFACE=CGI/1.1", "REQUEST_METHOD=POST",
-                                            "CONTENT_LENGTH=" + strLength,
-                                            "HTTP_USER_AGENT=ZORV 0.3", "REMOTE_ADDR=127.0.0.1",
-                                            "ZORV_DB=" + strDb};
+    std::vector<std::string> environment = {
+        "GATEWAY_INTERFACE=CGI/1.1", "REQUEST_METHOD=POST",   "CONTENT_LENGTH=" + strLength,
+        "HTTP_USER_AGENT=ZORV 0.3",  "REMOTE_ADDR=127.0.0.1", "ZORV_DB=" + strDb};
     std::vector<char*> envp;
     for (std::string& strVariable : environment)
         envp.push_back(strVariable.data());
@@ -378,8 +373,8 @@ void LighttpdLogin(const std::string& strServer, const std::string& strDb, const
                    std::vector<Row>& rows) {
     const std::string strLighttpd = "/usr/sbin/lighttpd";
     if (!fs::exists(strLighttpd)) {
-        rows.push_back({"CGI under lighttpd, repeated login: server CPU", "<= 10 ms",
-                        "no lighttpd", false});
+        rows.push_back(
+            {"CGI under lighttpd, repeated login: server CPU", "<= 10 ms", "no lighttpd", false});
         return;
     }
     int iPort = 0;
@@ -457,7 +452,7 @@ void HistoryCost(CredentialCache& cache, const std::string& strDb, std::vector<R
                 "INSERT INTO freed_ids(id, freed_seq) SELECT id, 0 FROM leaving;");
     }
     const std::string strLeaf = Sql("SELECT id FROM characters c WHERE NOT EXISTS (SELECT 1 FROM "
-                                     "characters v WHERE v.patron_id = c.id) ORDER BY id LIMIT 1");
+                                    "characters v WHERE v.patron_id = c.id) ORDER BY id LIMIT 1");
     const std::string strPatron = Sql("SELECT patron_id FROM characters WHERE id = " + strLeaf);
     const std::string strLogin = "charname=Seed Monarch&password=seedpass1&charid=1&msgid=";
     auto Handle = [&](const std::string& strForm) {
@@ -479,9 +474,9 @@ void HistoryCost(CredentialCache& cache, const std::string& strDb, std::vector<R
             times.add.push_back(Milliseconds(Clock::now() - start));
             const std::string strId = added.strPayload;
             start = Clock::now();
-            Reply saved = Handle("106&updateid=" + strId +
-                                 "&BIO=Came over from the old guild&LEVEL=" +
-                                 std::to_string(i % 126 + 1));
+            Reply saved =
+                Handle("106&updateid=" + strId +
+                       "&BIO=Came over from the old guild&LEVEL=" + std::to_string(i % 126 + 1));
             times.save.push_back(Milliseconds(Clock::now() - start));
             start = Clock::now();
             Reply removed =
@@ -511,8 +506,8 @@ void HistoryCost(CredentialCache& cache, const std::string& strDb, std::vector<R
                             Format(" / %.2f ms)", dWithout),
                         dWith <= 1.2 * dWithout});
     };
-    rows.push_back({"  changes refused during those runs", "0", std::to_string(nRefused),
-                    nRefused == 0});
+    rows.push_back(
+        {"  changes refused during those runs", "0", std::to_string(nRefused), nRefused == 0});
     Compare("add", with.add, without.add);
     Compare("save", with.save, without.save);
     Compare("remove", with.remove, without.remove);
@@ -555,11 +550,13 @@ int main() {
         Guild guild(strDb, &cache);
         FrontLimits limits;
         StandaloneFront front("/zorv", limits, [&](const ::Request& r) { return guild.Handle(r); });
+        front.HoldFeedRequests([&guild] { return guild.TreeGenerationNow(); });
         int iPort = front.Start("127.0.0.1", 0);
         UnderAttack(iPort, 10, rows);
         TreeFromCache(guild, strDb, iPort, rows);
         WebRosterPage(guild, strDb, rows);
         HistoryCost(cache, strDb, rows);
+        BesideWatchers(strDb, iPort, rows);
     }
     if (fs::exists(strServer)) {
         CgiLogin(strServer, strDb, rows);

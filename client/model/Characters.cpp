@@ -41,11 +41,65 @@ QString CharKey(qint16 nID) {
     return QStringLiteral("Char") + QString::number(nID);
 }
 
-Characters::Characters() : m_byId(kIdSlots, -1) {}
+namespace {
+
+// Room that rosters let go of, for the next ones built on the same thread. A refresh of 32767
+// members builds a new snapshot beside the old one, a few MB of vectors each; the allocator hands
+// blocks that large back to the system when they are freed, and faulting fresh pages in again
+// for the next snapshot cost more than reading the payload. Never destroyed: a roster may be let
+// go of after the thread's own objects are gone.
+struct SpareRoom {
+    std::vector<std::vector<int>> ints;
+    std::vector<std::vector<qint16>> shorts;
+    std::vector<std::vector<Character>> records;
+};
+
+SpareRoom& Spare() {
+    thread_local SpareRoom* pRoom = new SpareRoom;
+    return *pRoom;
+}
+
+template <typename T> std::vector<T> TakeRoom(std::vector<std::vector<T>>& pool) {
+    if (pool.empty())
+        return {};
+    std::vector<T> room = std::move(pool.back());
+    pool.pop_back();
+    return room;
+}
+
+template <typename T> void GiveRoom(std::vector<std::vector<T>>& pool, std::vector<T>& v) {
+    constexpr std::size_t kWorthKeeping = 4096; // below this the allocator keeps it anyway
+    constexpr std::size_t kMostKept = 24;       // two rosters' worth of each kind
+    if (v.capacity() < kWorthKeeping || pool.size() >= kMostKept)
+        return;
+    v.clear();
+    pool.push_back(std::move(v));
+}
+
+} // namespace
+
+Characters::Characters()
+    : m_records(TakeRoom(Spare().records)), m_byId(TakeRoom(Spare().ints)),
+      m_vassalStart(TakeRoom(Spare().ints)), m_vassals(TakeRoom(Spare().ints)),
+      m_order(TakeRoom(Spare().ints)), m_followers(TakeRoom(Spare().ints)),
+      m_listedBy(TakeRoom(Spare().ints)), m_placeInList(TakeRoom(Spare().ints)),
+      m_ranks(TakeRoom(Spare().shorts)) {
+    m_byId.assign(kIdSlots, -1);
+}
+
+Characters::~Characters() {
+    SpareRoom& room = Spare();
+    GiveRoom(room.records, m_records);
+    for (std::vector<int>* pInts :
+         {&m_byId, &m_vassalStart, &m_vassals, &m_order, &m_followers, &m_listedBy, &m_placeInList})
+        GiveRoom(room.ints, *pInts);
+    GiveRoom(room.shorts, m_ranks);
+}
 
 const RosterSnapshot& Characters::Empty() {
-    static const RosterSnapshot empty = std::make_shared<const Characters>();
-    return empty;
+    // Never destroyed, like the spare room it would give back to.
+    static const RosterSnapshot* pEmpty = new RosterSnapshot(std::make_shared<const Characters>());
+    return *pEmpty;
 }
 
 namespace {
@@ -291,10 +345,18 @@ QString Characters::LinkProblem() const {
     const std::size_t nCount = m_records.size();
     m_iSound = 0;
     // Ids and patrons side by side, read in one pass, so that the checks below, which jump
-    // about the roster, touch only them.
-    std::vector<std::pair<qint16, qint16>> links(nCount);
-    for (std::size_t i = 0; i < nCount; ++i)
-        links[i] = {m_records[i].nID, m_records[i].nPatronID};
+    // about the roster, touch only them: record i's at 2i and 2i + 1. The follower counts' room
+    // holds them meanwhile (they are worked out later, and only for a forest).
+    std::vector<int>& links = m_followers;
+    links.resize(2 * nCount);
+    struct Scratch {
+        std::vector<int>& v;
+        ~Scratch() { v.clear(); }
+    } scratch{links};
+    for (std::size_t i = 0; i < nCount; ++i) {
+        links[2 * i] = m_records[i].nID;
+        links[2 * i + 1] = m_records[i].nPatronID;
+    }
     std::vector<int>& listedBy = m_listedBy;
     listedBy.assign(nCount, -1);
     m_placeInList.assign(nCount, 0);
@@ -308,14 +370,15 @@ QString Characters::LinkProblem() const {
             if (listedBy[iVassal] >= 0)
                 return QStringLiteral("%1 is listed as a vassal twice")
                     .arg(m_records[iVassal].strName);
-            if (links[iVassal].second != links[i].first)
+            if (links[2 * iVassal + 1] != links[2 * i])
                 return QStringLiteral("%1 is listed under %2, who is not its patron")
                     .arg(m_records[iVassal].strName, m_records[i].strName);
             listedBy[iVassal] = static_cast<int>(i);
             m_placeInList[iVassal] = k - m_vassalStart[i];
         }
     }
-    std::vector<int> reached;
+    std::vector<int>& reached = m_order; // the order, once every record is reached
+    reached.clear();
     reached.reserve(nCount);
     for (std::size_t i = 0; i < nCount; ++i)
         if (listedBy[i] < 0)
@@ -324,10 +387,11 @@ QString Characters::LinkProblem() const {
         const auto i = static_cast<std::size_t>(reached[k]);
         reached.insert(reached.end(), pVassals + m_vassalStart[i], pVassals + m_vassalStart[i + 1]);
     }
-    if (reached.size() != nCount)
+    if (reached.size() != nCount) {
+        m_order.clear();
         return QStringLiteral("the patron links form a cycle");
+    }
     m_iSound = 1;
-    m_order.swap(reached);
     return QString();
 }
 

@@ -44,6 +44,12 @@ using RosterSnapshot = std::shared_ptr<const Characters>;
 class Characters {
 public:
     Characters();
+    // Its room goes to the next roster built on this thread (see Characters.cpp).
+    ~Characters();
+    Characters(const Characters&) = default;
+    Characters(Characters&&) = default;
+    Characters& operator=(const Characters&) = default;
+    Characters& operator=(Characters&&) = default;
 
     // The snapshot of no members, before the first download and while one is on its way.
     static const RosterSnapshot& Empty();

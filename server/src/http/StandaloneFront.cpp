@@ -2,6 +2,7 @@
 
 #include "ArrivalWatch.h"
 #include "HeldRequests.h"
+#include "MhdLibrary.h"
 
 #include "Protocol.h"
 
@@ -30,67 +31,6 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-// libmicrohttpd is loaded when a standalone front starts, not linked: it brings GnuTLS and its
-// helpers, whose loading and set-up would cost every CGI request, which never uses them, a few
-// milliseconds of CPU. These are the functions the front calls, named without the MHD_ prefix.
-#define ZORV_MHD_FUNCTIONS(X)                                                                      \
-    X(get_connection_info)                                                                         \
-    X(create_response_from_buffer)                                                                 \
-    X(create_response_from_callback)                                                               \
-    X(add_response_header)                                                                         \
-    X(queue_response)                                                                              \
-    X(destroy_response)                                                                            \
-    X(lookup_connection_value)                                                                     \
-    X(get_connection_values)                                                                       \
-    X(suspend_connection)                                                                          \
-    X(resume_connection)                                                                           \
-    X(set_connection_option)                                                                       \
-    X(quiesce_daemon)                                                                              \
-    X(stop_daemon)                                                                                 \
-    X(start_daemon)                                                                                \
-    X(get_daemon_info)
-
-struct Mhd {
-#define ZORV_MHD_MEMBER(name) decltype(&::MHD_##name) name = nullptr;
-    ZORV_MHD_FUNCTIONS(ZORV_MHD_MEMBER)
-#undef ZORV_MHD_MEMBER
-    // GnuTLS's gnutls_record_send, from the GnuTLS that libmicrohttpd loaded; null without one.
-    using RecordSend = ssize_t (*)(void* pSession, const void* pData, size_t nData);
-    RecordSend record_send = nullptr;
-};
-
-// The library's functions, or a std::runtime_error that names what is missing.
-const Mhd& Library() {
-    static const Mhd* pLoaded = nullptr;
-    static std::string strProblem;
-    static std::once_flag once;
-    std::call_once(once, [] {
-        void* pLibrary = dlopen(ZORV_MHD_SONAME, RTLD_NOW | RTLD_LOCAL);
-        if (!pLibrary) {
-            const char* szError = dlerror();
-            strProblem = std::string("cannot load " ZORV_MHD_SONAME) +
-                         (szError ? std::string(": ") + szError : std::string());
-            return;
-        }
-        static Mhd mhd;
-        auto Find = [&](auto& pFunction, const char* szName) {
-            pFunction = reinterpret_cast<std::remove_reference_t<decltype(pFunction)>>(
-                dlsym(pLibrary, szName));
-            if (!pFunction && strProblem.empty())
-                strProblem = std::string(ZORV_MHD_SONAME " lacks ") + szName;
-        };
-#define ZORV_MHD_FIND(name) Find(mhd.name, "MHD_" #name);
-        ZORV_MHD_FUNCTIONS(ZORV_MHD_FIND)
-#undef ZORV_MHD_FIND
-        mhd.record_send = reinterpret_cast<Mhd::RecordSend>(dlsym(pLibrary, "gnutls_record_send"));
-        if (strProblem.empty())
-            pLoaded = &mhd;
-    });
-    if (!pLoaded)
-        throw std::runtime_error(strProblem);
-    return *pLoaded;
-}
 
 const char kContentType[] = "text/plain; charset=ISO-8859-1";
 
