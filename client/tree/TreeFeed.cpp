@@ -126,6 +126,8 @@ void TreeFeed::CycleReply(const Reply& reply) {
     QString strProblem;
     const bool bRead = ParseTreeChanges(reply.strPayload, changes, strProblem);
     if (asked == Asked::Generation) {
+        // A reply without a generation is no feed's: the tree comes whole from now on.
+        m_bOffered = bRead;
         m_lLearned = bRead ? changes.lGeneration : -1;
         m_tree.DownloadWholeTree();
         return;
