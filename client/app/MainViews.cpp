@@ -87,6 +87,7 @@ MainViews::MainViews(QWidget* pCentral)
     auto* pSheetSide = new QWidget(splitTreeSheet);
     auto* pSheet = new QVBoxLayout(pSheetSide);
     pSheet->setContentsMargins(0, 0, 0, 0);
+    pSheet->addWidget(sheet.frameRecordChanged);
     pSheet->addWidget(tabCharInfo);
     pSheet->addLayout(pSheetButtons);
     splitTreeSheet->addWidget(frameAllegianceTree);

@@ -18,6 +18,8 @@
 #include "SkillCatalogue.h"
 #include "SkillSearch.h"
 #include "StatusBar.h"
+#include "TreeFeed.h"
+#include "TreePayload.h"
 #include "WindowLayout.h"
 #include "frmAbout.h"
 #include "frmLogin.h"
@@ -49,6 +51,9 @@ frmMain::frmMain(std::unique_ptr<Prompts> pPrompts, const QString& strSettingsFo
     m_settings.SetFolder(strSettingsFolder.isEmpty()
                              ? QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)
                              : strSettingsFolder);
+    m_savedTrees.SetFolder(strSettingsFolder.isEmpty()
+                               ? QStandardPaths::writableLocation(QStandardPaths::CacheLocation)
+                               : strSettingsFolder + QStringLiteral("/cache"));
     Form_Load();
 }
 
@@ -60,6 +65,7 @@ void frmMain::Form_Load() {
     // One instance of each dialog, kept for the program's life.
     m_pPlayerSetup = std::make_unique<frmPlayerSetup>(*m_pPrompts, m_settings, this);
     m_pOptions = std::make_unique<frmOptions>(*m_pPrompts, m_settings, this);
+    m_pOptions->pSavedTrees = &m_savedTrees;
     m_pNewServerSetup = std::make_unique<frmNewServerSetup>(*m_pPrompts, this);
     m_pLogin = std::make_unique<frmLogin>(*m_pPrompts, this);
     m_pAbout = std::make_unique<frmAbout>(this);
@@ -101,7 +107,8 @@ void frmMain::Form_Load() {
     m_pStatusBar->AddPanel(RequestCycle::kPanelOp, 3);
     m_pStatusBar->AddPanel(RequestCycle::kPanelHTTP, 2);
     m_pStatusBar->AddPanel(RequestCycle::kPanelData, 2);
-    m_pStatusBar->AddSpace(3);
+    // What keeps the tree up to date says here when it cannot.
+    m_pStatusBar->AddPanel(TreeFeed::kPanel, 3);
     v.tabMainTab->setCurrentIndex(0);
 
     WireAllegiance();
@@ -155,6 +162,16 @@ void frmMain::WireAllegiance() {
         AllegianceControls{v.treTreeView, v.sheet.treImmediateTree, v.grdFlatList, v.tabMainTab},
         [this](bool bEnabled) { SetCharTabEnable(bEnabled); }, this);
     ApplyTreeStyle(true);
+    m_pFeed = std::make_unique<TreeFeed>(*m_pSession, *m_pRoster, *m_pAllegiance);
+    m_pFeed->fnSavedTree = [this](qint64& lGeneration, QString& strPayload) {
+        const std::optional<SavedTree> saved =
+            m_savedTrees.Load(ServerKey(), m_pCycle->strCurPlayer);
+        if (!saved)
+            return false;
+        lGeneration = saved->lGeneration;
+        strPayload = saved->strPayload;
+        return true;
+    };
     AllegianceView* pTree = m_pAllegiance.get();
     m_pCycle->Route(zorv::OpTree, [this](const Reply& reply) {
         m_pAllegiance->ParseTreeData(reply.strPayload);
@@ -177,6 +194,7 @@ void frmMain::WireAllegiance() {
 void frmMain::WireSheet() {
     m_pSheet = std::make_unique<CharacterSheet>(*m_pSession, *m_pRoster, *m_pSkills,
                                                 m_pViews->sheet, *m_pAllegiance, *m_pLogin);
+    connect(m_pFeed.get(), &TreeFeed::Applied, m_pSheet.get(), &CharacterSheet::ShowTreeFigures);
     // Showing another character, or a new tree, must not throw away unsaved edits unasked.
     m_pAllegiance->fnMayLeaveCharacter = [this] { return m_pSheet->MayLeave(); };
 
@@ -315,4 +333,19 @@ void frmMain::Form_Unload() {
         pDialog->close();
     // A chained wait still pumping events must end, or the program could never quit.
     m_pCycle->Abandon();
+    m_pFeed->Stop();
+    SaveTree();
+}
+
+void frmMain::SaveTree() {
+    // Only a tree whose generation is known: the next login catches up from it.
+    if (m_pFeed->Generation() < 0 || (*m_pRoster)->Count() == 0)
+        return;
+    m_savedTrees.Save(ServerKey(), m_pCycle->strCurPlayer,
+                      SavedTree{m_pFeed->Generation(), TreePayloadOf(**m_pRoster)});
+}
+
+QString frmMain::ServerKey() const {
+    return (m_pCycle->bCurTls ? QStringLiteral("https://") : QString()) + m_pCycle->strCurServer +
+           m_pCycle->strCurURI;
 }

@@ -5,6 +5,7 @@
 #include "Characters.h"
 #include "MainMenus.h"
 #include "Prompts.h"
+#include "SavedTrees.h"
 #include "Settings.h"
 
 #include <QMainWindow>
@@ -23,6 +24,7 @@ class Skills;
 class Grid;
 class GuildLists;
 class SkillSearch;
+class TreeFeed;
 class frmAbout;
 class frmLogin;
 class frmNewServerSetup;
@@ -58,6 +60,7 @@ public:
     const Characters& objCharDB() const { return **m_pRoster; }
     Roster& roster() { return *m_pRoster; }
     AllegianceView& allegiance() { return *m_pAllegiance; }
+    TreeFeed& feed() { return *m_pFeed; }
     CharacterSheet& sheet() { return *m_pSheet; }
     AllegianceOperations& operations() { return *m_pOperations; }
     GuildLists& lists() { return *m_pLists; }
@@ -104,6 +107,9 @@ private:
     void SetupNewServer();
     void ApplyTreeStyle(bool bUsePics);
     void ApplyRescueSquad();
+    // Keeps the tree shown for the next login of the same character on the same server.
+    void SaveTree();
+    QString ServerKey() const;
     // The file that keeps the window's size and the splitter between runs.
     QString LayoutFile() const;
 
@@ -113,6 +119,7 @@ private:
     // outlive every member.
     std::unique_ptr<Prompts> m_pPrompts;
     Settings m_settings;
+    SavedTrees m_savedTrees;
     StatusBar* m_pStatusBar = nullptr;
     std::unique_ptr<MainViews> m_pViews;
     std::unique_ptr<RequestCycle> m_pCycle;
@@ -126,6 +133,7 @@ private:
     std::unique_ptr<frmLogin> m_pLogin;
     std::unique_ptr<frmAbout> m_pAbout;
     std::unique_ptr<AllegianceView> m_pAllegiance;
+    std::unique_ptr<TreeFeed> m_pFeed;
     std::unique_ptr<CharacterSheet> m_pSheet;
     std::unique_ptr<AllegianceOperations> m_pOperations;
     std::unique_ptr<GuildLists> m_pLists;

@@ -15,6 +15,7 @@
 #include "RequestCycle.h"
 #include "ServerSetup.h"
 #include "Session.h"
+#include "TreeFeed.h"
 #include "frmNewServerSetup.h"
 #include "frmPlayerSetup.h"
 
@@ -41,6 +42,8 @@ void frmMain::mnuLogin_Click() {
 }
 
 void frmMain::Login() {
+    SaveTree();
+    m_pFeed->Reset(); // what it knew belongs to the last login's tree
     m_pCycle->SetServer(m_pPlayerSetup->strServer);
     // Read again at each login: another run of the program may have accepted a certificate.
     m_pCycle->objKnownCertificates.SetFile(m_settings.strPath + QStringLiteral("certificates.ini"));

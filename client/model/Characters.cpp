@@ -2,6 +2,8 @@
 
 #include <QStringView>
 #include <algorithm>
+#include <limits>
+#include <numeric>
 
 namespace {
 
@@ -100,6 +102,27 @@ const RosterSnapshot& Characters::Empty() {
     return *pEmpty;
 }
 
+namespace {
+
+// Copies a record into a roster being built, under the key it had.
+void Put(Characters& roster, const Character& c, const QString& strOtherKey) {
+    if (strOtherKey.isEmpty())
+        roster.AddKeyed(c.nID, c.strName, c.nLevel, c.nRank, c.nPatronID, c.strVassalIDs, c.iIsMule,
+                        c.iIsPK, c.iIsRescueSquadMember);
+    else
+        roster.Add(c.nID, c.strName, c.nLevel, c.nRank, c.nPatronID, c.strVassalIDs, c.iIsMule,
+                   c.iIsPK, c.iIsRescueSquadMember, strOtherKey);
+}
+
+} // namespace
+
+QHash<int, QString> Characters::OtherKeysByPosition() const {
+    QHash<int, QString> byPosition;
+    for (auto it = m_otherKeys.cbegin(); it != m_otherKeys.cend(); ++it)
+        byPosition.insert(it.value(), it.key());
+    return byPosition;
+}
+
 RosterSnapshot Characters::WithChanges(const std::vector<Character>& changed,
                                        const std::vector<qint16>& removed,
                                        QString& strProblem) const {
@@ -110,37 +133,55 @@ RosterSnapshot Characters::WithChanges(const std::vector<Character>& changed,
     for (std::size_t k = 0; k < changed.size(); ++k)
         fate[static_cast<std::size_t>(changed[k].nID + kIdOffset)] = static_cast<int>(k);
     // Keys not written by the convention stay with their records.
-    QHash<int, QString> otherKeyAt;
-    for (auto it = m_otherKeys.cbegin(); it != m_otherKeys.cend(); ++it)
-        otherKeyAt.insert(it.value(), it.key());
+    const QHash<int, QString> otherKeyAt = OtherKeysByPosition();
     auto next = std::make_shared<Characters>();
     next->Reserve(Count() + static_cast<int>(changed.size()));
-    auto Put = [&](const Character& c, const QString& strOtherKey) {
-        if (strOtherKey.isEmpty())
-            next->AddKeyed(c.nID, c.strName, c.nLevel, c.nRank, c.nPatronID, c.strVassalIDs,
-                           c.iIsMule, c.iIsPK, c.iIsRescueSquadMember);
-        else
-            next->Add(c.nID, c.strName, c.nLevel, c.nRank, c.nPatronID, c.strVassalIDs, c.iIsMule,
-                      c.iIsPK, c.iIsRescueSquadMember, strOtherKey);
-    };
     for (int i = 0; i < Count(); ++i) {
         const Character& c = At(i);
         const QString strOtherKey = otherKeyAt.value(i);
         int& f = fate[static_cast<std::size_t>(c.nID + kIdOffset)];
         if (!strOtherKey.isEmpty() || f == -1) {
-            Put(c, strOtherKey);
+            Put(*next, c, strOtherKey);
         } else if (f >= 0) {
-            Put(changed[static_cast<std::size_t>(f)], QString());
+            Put(*next, changed[static_cast<std::size_t>(f)], QString());
             f = -3; // placed
         }
     }
     for (const Character& c : changed) // the ones that join
         if (fate[static_cast<std::size_t>(c.nID + kIdOffset)] >= 0)
-            Put(c, QString());
+            Put(*next, c, QString());
     strProblem = next->LinkProblem();
     if (!strProblem.isEmpty())
         return nullptr;
+    if (auto sorted = next->InDownloadOrder())
+        return sorted;
     return next;
+}
+
+std::shared_ptr<Characters> Characters::InDownloadOrder() const {
+    // The server sends the tree by patron id, and under one patron in the order of its vassal
+    // list. Members their patron does not list (the monarchs among them) have no place in any
+    // list: they keep the order they had, which is the order they joined in, the newest last.
+    std::vector<int> order(m_records.size());
+    std::iota(order.begin(), order.end(), 0);
+    auto Place = [this](int i) {
+        return ListedBy(i) >= 0 ? PlaceInList(i) : std::numeric_limits<int>::max();
+    };
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+        const qint16 nPatronA = At(a).nPatronID, nPatronB = At(b).nPatronID;
+        if (nPatronA != nPatronB)
+            return nPatronA < nPatronB;
+        return Place(a) < Place(b);
+    });
+    if (std::is_sorted(order.begin(), order.end()))
+        return nullptr;
+    auto sorted = std::make_shared<Characters>();
+    const QHash<int, QString> otherKeyAt = OtherKeysByPosition();
+    sorted->Reserve(Count());
+    for (int i : order)
+        Put(*sorted, At(i), otherKeyAt.value(i));
+    sorted->LinkProblem(); // sound, as the same lists were; worked out before anyone asks
+    return sorted;
 }
 
 void Characters::Forget() {

@@ -53,10 +53,12 @@ public:
 
     // The snapshot of no members, before the first download and while one is on its way.
     static const RosterSnapshot& Empty();
-    // This roster with `changed` records in place of those of the same ids (a new id joins at
-    // the end) and the records of `removed` ids taken out; the others are shared with this one,
-    // not read again. nullptr, with the reason in strProblem, when the lists that result are not
-    // a forest: then only a whole download can say what the tree is.
+    // This roster with `changed` records in place of those of the same ids and the records of
+    // `removed` ids taken out, in the order a whole download of the result would give
+    // (by patron id, and under one patron in the order of its vassal list; members no list
+    // places keep their relative order, a new one last). nullptr, with the reason
+    // in strProblem, when the lists that result are not a forest: then only a whole download can
+    // say what the tree is.
     RosterSnapshot WithChanges(const std::vector<Character>& changed,
                                const std::vector<qint16>& removed, QString& strProblem) const;
 
@@ -130,6 +132,9 @@ private:
                       QString strVassalIDs, qint16 iIsMule, qint16 iIsPK,
                       qint16 iIsRescueSquadMember);
     int IndexOfPiece(QStringView piece) const;
+    QHash<int, QString> OtherKeysByPosition() const;
+    // This sound roster in the order a download sends it; nullptr when it is in that order.
+    std::shared_ptr<Characters> InDownloadOrder() const;
     void ReadList(std::size_t k) const;
     void EnsureVassals() const;
     void Forget();

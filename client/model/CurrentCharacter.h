@@ -2,7 +2,8 @@
 // The character the client is on: the one whose record the sheet shows. The tree, the sheet, the
 // operations and the lists share this one object instead of calling each other: whoever wants a
 // record shown asks here (Load, Reload), the tree's download answers those requests, and the
-// sheet reports each record that arrives (Arrived), which everyone watching hears as Changed.
+// sheet reports each record that arrives (Arrived), which everyone watching hears as Changed. The
+// tree's feed reports changes made by others to the record shown, which the sheet hears.
 #include <QObject>
 #include <QString>
 
@@ -28,10 +29,17 @@ public:
         emit Changed();
     }
 
+    // The tree's changes show that someone else changed the record shown, or that its character
+    // has left the allegiance.
+    void ChangedElsewhere() { emit RecordChangedElsewhere(); }
+    void LeftElsewhere() { emit RecordLeft(); }
+
 signals:
     void LoadRequested(qint16 id);
     void ReloadRequested();
     void Changed();
+    void RecordChangedElsewhere();
+    void RecordLeft();
 
 private:
     qint16 m_id = 0;

@@ -214,9 +214,10 @@ QString Again(const Characters& before, int i, QString Character::*text, Span no
     return now.Text();
 }
 
-// The records into the roster, and every character read, or'ed, into uSeen.
+// The records into the roster, and every character read, or'ed, into uSeen. With bLinks the
+// vassal lists are read as well and must form a forest; without, the records stand alone.
 QString ReadRecords(const QString& strPayload, const Characters& before, Characters& roster,
-                    char16_t& uSeen) {
+                    char16_t& uSeen, bool bLinks = true) {
     Cursor in{reinterpret_cast<const char16_t*>(strPayload.utf16()), nullptr};
     in.pEnd = in.p + strPayload.size();
     // A record takes at least eleven characters, and there are 65536 ids: room reserved and
@@ -272,6 +273,8 @@ QString ReadRecords(const QString& strPayload, const Characters& before, Charact
                        strKey);
     }
     uSeen = in.uAll;
+    if (!bLinks)
+        return QString();
     roster.AdoptVassalIds(vassalCounts, vassalIds);
     return roster.LinkProblem();
 }
@@ -297,4 +300,31 @@ RosterSnapshot ParseTreePayload(const QString& strPayload, QString& strProblem,
     if (!strProblem.isEmpty())
         return Characters::Empty();
     return roster;
+}
+
+std::vector<Character> ReadTreeRecords(const QString& strPayload, QString& strProblem) {
+    char16_t uSeen = 0;
+    Characters read;
+    strProblem = ReadRecords(strPayload, *Characters::Empty(), read, uSeen, false);
+    if (uSeen > 0xFF) {
+        read = Characters();
+        strProblem = ReadRecords(QString::fromLatin1(strPayload.toLatin1()), *Characters::Empty(),
+                                 read, uSeen, false);
+    }
+    if (!strProblem.isEmpty())
+        return {};
+    return std::vector<Character>(read.begin(), read.end());
+}
+
+QString TreePayloadOf(const Characters& roster) {
+    QString strPayload;
+    strPayload.reserve(roster.Count() * 32);
+    const QChar bar = QLatin1Char('|');
+    for (const Character& c : roster)
+        strPayload += QString::number(c.nID) + bar + c.strName + bar + QString::number(c.nLevel) +
+                      bar + QString::number(c.nRank) + bar + QString::number(c.nPatronID) + bar +
+                      c.strVassalIDs + bar + QString::number(c.iIsMule) + bar +
+                      QString::number(c.iIsPK) + bar + QString::number(c.iIsRescueSquadMember) +
+                      QLatin1String("!;");
+    return strPayload;
 }

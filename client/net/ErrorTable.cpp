@@ -130,6 +130,9 @@ const ErrorRange kTable[] = {
     {CodeUndoNoSuchEntry, CodeUndoNoSuchEntry,
      "There was an error undoing the change.  The server no longer keeps that change."},
     {CodeUndoNotPossible, CodeUndoConflict, "The change cannot be undone."},
+    {CodeFeedTooOld, CodeFeedTooOld,
+     "The server cannot tell what changed in the tree since it was downloaded.  Please refresh "
+     "the tree."},
 };
 
 } // namespace

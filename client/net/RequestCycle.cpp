@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QEventLoop>
+#include <utility>
 
 RequestCycle::RequestCycle(MessagePrompts& prompts, ProgressDisplay& progress, int iTimeoutSeconds,
                            QObject* pParent)
@@ -73,6 +74,21 @@ void RequestCycle::StartOperation(qint16 msgid, const QString& strStatus,
     request.strCharName = strCharName;
     request.strPass = strPass;
     StartOperation(request);
+}
+
+void RequestCycle::StartOnChannel(HTTPRequest& channel, const Request& request) const {
+    channel.Clear();
+    channel.AddPostData(QStringLiteral("charname"),
+                        request.strCharName.isEmpty() ? strCurPlayer : request.strCharName);
+    channel.AddPostData(QStringLiteral("password"),
+                        request.strPass.isEmpty() ? strCurPassword : request.strPass);
+    for (const Field& field : request.head)
+        channel.AddPostData(field.first, field.second);
+    channel.AddPostData(QStringLiteral("msgid"), QString::number(request.msgid));
+    for (const Field& field : request.fields)
+        channel.AddPostData(field.first, field.second);
+    channel.Connect(strCurServer, strCurURI, bCurTls,
+                    bCurTls ? objKnownCertificates.Digest(CertificateKey()) : QByteArray());
 }
 
 void RequestCycle::Send() {
@@ -151,12 +167,19 @@ void RequestCycle::HTTP_ConnectionClosed() {
 }
 
 void RequestCycle::HTTP_Error() {
+    const bool bWaiting = m_bWaitForOp;
     FailWait(); // a failed exchange ends a chained wait instead of leaving it hanging
     const qint16 iCode = ResultCode();
     auto route = m_errorRoutes.find(m_iCurrentOp);
     if (route != m_errorRoutes.end()) {
         std::function<bool(const Reply&)> handler = route->second; // it may start another exchange
-        if (handler(Reply{m_iCurrentOp, iCode, HTTP.strHTTPData, HTTP.bStopSeen}))
+        m_bKeepWaiting = false;
+        const bool bHandled = handler(Reply{m_iCurrentOp, iCode, HTTP.strHTTPData, HTTP.bStopSeen});
+        if (std::exchange(m_bKeepWaiting, false) && bWaiting && !m_bWaitForOp) {
+            m_bWaitForOp = true;
+            m_bWaitFailed = false;
+        }
+        if (bHandled)
             return;
     }
     ErrorHandler(iCode);

@@ -80,10 +80,16 @@ public:
                         const std::vector<Field>& fields = {},
                         const QString& strCharName = QString(), const QString& strPass = QString());
 
+    // Sends a request on an exchange of the caller's own, under the current login, to the current
+    // server: no status text, busy pointer or timeout, and no route; its events are the caller's.
+    // For a watch that runs beside the user's operations without dropping or delaying them.
+    void StartOnChannel(HTTPRequest& channel, const Request& request) const;
+
     // The procedure that handles a successful reply to msgid.
     void Route(qint16 msgid, std::function<void(const Reply&)> handler);
     // A procedure that handles some error codes of msgid itself; it returns false for the codes
-    // the error table is to show.
+    // the error table is to show. A chained wait fails with the error, unless the procedure
+    // goes on with another operation and calls KeepWaiting: the wait is then for that one.
     void RouteError(qint16 msgid, std::function<bool(const Reply&)> handler);
 
     // Starts an operation and pumps the event loop until a route ends the wait (EndWait) with
@@ -92,6 +98,8 @@ public:
     bool StartAndWait(const std::function<void()>& start);
     // Ends a chained wait as done: the reply it waited for has been handled.
     void EndWait() { m_bWaitForOp = false; }
+    // From an error route that has started the operation a chained wait is to wait for instead.
+    void KeepWaiting() { m_bKeepWaiting = true; }
     bool IsWaiting() const { return m_bWaitForOp; }
     // Lets the last reply's text go now rather than at the next exchange; the reply its route
     // holds goes once the route returns.
@@ -146,4 +154,5 @@ private:
     std::map<qint16, std::function<bool(const Reply&)>> m_errorRoutes;
     bool m_bBusy = false;
     bool m_bWaitFailed = false;
+    bool m_bKeepWaiting = false;
 };

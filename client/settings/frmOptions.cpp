@@ -3,6 +3,7 @@
 #include "DialogButtons.h"
 #include "Numbers.h"
 #include "Prompts.h"
+#include "SavedTrees.h"
 #include "Settings.h"
 
 #include <QCheckBox>
@@ -22,9 +23,14 @@ frmOptions::frmOptions(Prompts& prompts, Settings& settings, QWidget* pParent)
     txtTimeout = new QLineEdit(this);
     txtTimeout->setObjectName(QStringLiteral("txtTimeout"));
 
+    cmdClearCache = new QPushButton(QStringLiteral("C&lear Cached Data"), this);
+    cmdClearCache->setObjectName(QStringLiteral("cmdClearCache"));
+    cmdClearCache->setAutoDefault(false);
+
     auto* pForm = new QFormLayout;
     pForm->addRow(QStringLiteral("Timeout (seconds):"), txtTimeout);
     pForm->addRow(chkUsePics);
+    pForm->addRow(cmdClearCache);
     QHBoxLayout* pButtons = DialogButtons(this, cmdOK, cmdCancel);
     auto* pLayout = new QVBoxLayout(this);
     pLayout->addLayout(pForm);
@@ -32,6 +38,15 @@ frmOptions::frmOptions(Prompts& prompts, Settings& settings, QWidget* pParent)
 
     connect(cmdOK, &QPushButton::clicked, this, &frmOptions::cmdOK_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmOptions::cmdCancel_Click);
+    connect(cmdClearCache, &QPushButton::clicked, this, &frmOptions::cmdClearCache_Click);
+}
+
+void frmOptions::cmdClearCache_Click() {
+    if (!pSavedTrees || pSavedTrees->Clear())
+        m_prompts.Inform(QStringLiteral("The cached data has been cleared."));
+    else
+        m_prompts.Inform(QStringLiteral("Some of the cached data could not be deleted from ") +
+                         pSavedTrees->Folder() + QLatin1Char('.'));
 }
 
 void frmOptions::Run() {

@@ -1,9 +1,11 @@
 #pragma once
 // The options dialog: the network timeout (10 to 30 seconds) and pictures in the tree views. It
-// edits the settings in place, and only when confirmed with a valid timeout.
+// edits the settings in place, and only when confirmed with a valid timeout. "Clear Cached Data"
+// deletes the trees kept between runs at once, whatever the dialog's end.
 #include <QDialog>
 
 class Prompts;
+class SavedTrees;
 struct Settings;
 class QCheckBox;
 class QLineEdit;
@@ -17,17 +19,21 @@ public:
     frmOptions(Prompts& prompts, Settings& settings, QWidget* pParent = nullptr);
 
     bool bHitCancel = true;
+    // The trees kept between runs; the caller's, set before the dialog is used.
+    SavedTrees* pSavedTrees = nullptr;
 
     // Shows the dialog modally through the prompts.
     void Run();
     void Form_Activate();
     void cmdOK_Click();
     void cmdCancel_Click();
+    void cmdClearCache_Click();
     // Escape, the window's close button and Cancel all end here: nothing goes ahead.
     void reject() override;
 
     QCheckBox* chkUsePics;
     QLineEdit* txtTimeout;
+    QPushButton* cmdClearCache;
     QPushButton* cmdOK;
     QPushButton* cmdCancel;
 

@@ -15,10 +15,12 @@
 #include "SheetViews.h"
 #include "SkillCatalogue.h"
 #include "SkillTraining.h"
+#include "StatusBar.h"
 #include "frmLogin.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -67,6 +69,15 @@ CharacterSheet::CharacterSheet(Session& session, const Roster& roster, Skills& o
     Pick(m_v.cmdMuleForSearch, m_v.txtMuleFor);
     Pick(m_v.cmdMainNameSearchFor, m_v.txtMainName);
     WireEdits();
+    connect(session.objCurrentChar, &CurrentCharacter::RecordChangedElsewhere, this,
+            &CharacterSheet::RecordChangedElsewhere);
+    connect(session.objCurrentChar, &CurrentCharacter::RecordLeft, this,
+            &CharacterSheet::RecordLeft);
+    connect(m_v.cmdReloadRecord, &QPushButton::clicked, this, [this] {
+        m_v.frameRecordChanged->hide();
+        cmdResetChanges_Click();
+    });
+    connect(m_v.cmdKeepEditing, &QPushButton::clicked, m_v.frameRecordChanged, &QWidget::hide);
 
     RequestCycle& cycle = session.cycle;
     cycle.Route(zorv::OpCharInfo, [this](const Reply& reply) {
@@ -143,14 +154,10 @@ void CharacterSheet::DisplayCharInfo(const QString& strPayload) {
     m_tree.GenerateTree(m_v.treImmediateTree, iCurDisplayCharID);
     m_pTraining->FillSkillGrid();
     SelectComputedRank();
-    const QString strKey = CharKey(iCurDisplayCharID);
-    const qint16 nCounted = m_roster->CountFollowers(strKey);
-    const int nMissing = Leading(m_v.txtNumFollowers->text()) - nCounted;
-    m_v.lblNumCountFollowers->setText(QString::number(nCounted) +
-                                      QStringLiteral(" (Number Missing: ") +
-                                      QString::number(nMissing) + QLatin1Char(')'));
+    ShowFollowers();
     m_bDisplaying = false;
     ClearEdits();
+    m_v.frameRecordChanged->hide();
     m_session.objCurrentChar->Arrived(iCurDisplayCharID, strCurRevision);
     emit Displayed();
 }
@@ -261,4 +268,59 @@ void CharacterSheet::SetCharTabEnable(bool bEnabled) {
 void CharacterSheet::cmdResetChanges_Click() {
     m_pTraining->Editor().Abandon();
     m_session.objCurrentChar->Reload();
+}
+
+void CharacterSheet::ShowFollowers() {
+    const qint16 nCounted = m_roster->CountFollowers(CharKey(iCurDisplayCharID));
+    const int nMissing = Leading(m_v.txtNumFollowers->text()) - nCounted;
+    m_v.lblNumCountFollowers->setText(QString::number(nCounted) +
+                                      QStringLiteral(" (Number Missing: ") +
+                                      QString::number(nMissing) + QLatin1Char(')'));
+}
+
+void CharacterSheet::ShowTreeFigures() {
+    if (iCurDisplayCharID == 0)
+        return;
+    FillVassalList(iCurDisplayCharID);
+    SelectComputedRank();
+    ShowFollowers();
+}
+
+void CharacterSheet::RecordChangedElsewhere() {
+    if (!HasUnsavedEdits())
+        return m_session.objCurrentChar->Reload();
+    m_v.lblRecordChanged->setText(
+        DisplayedName() +
+        QStringLiteral(" was changed by someone else while you were editing.  Saving your "
+                       "changes will be refused; reload to see the record as it is stored now."));
+    m_v.frameRecordChanged->show();
+}
+
+void CharacterSheet::RecordLeft() {
+    const QString strName = m_v.txtName->text();
+    ClearSheet();
+    m_session.stsStatusBar.SetPanel(RequestCycle::kPanelOp,
+                                    strName + QStringLiteral(" has left the allegiance"));
+}
+
+void CharacterSheet::ClearSheet() {
+    m_pTraining->Editor().Abandon();
+    m_bDisplaying = true;
+    iCurDisplayCharID = 0;
+    strCurRevision.clear();
+    for (const SheetField& row : m_fields)
+        ShowField(row, QString());
+    m_v.lblLastModified->setText(QStringLiteral("Last Modified:"));
+    FillRankCombo(QStringLiteral("0"), QStringLiteral("0"), m_v.cmbRank);
+    SetComboIndex(m_v.cmbRank, QString());
+    SelectComputedRank();
+    m_v.lstVassals->clear();
+    m_tree.ClearImmediateTree();
+    m_pTraining->FillSkillGrid();
+    m_v.lblNumCountFollowers->clear();
+    m_bDisplaying = false;
+    ClearEdits();
+    SetCharTabEnable(false);
+    m_v.frameRecordChanged->hide();
+    m_session.objCurrentChar->Arrived(0, QString());
 }

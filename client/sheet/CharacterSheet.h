@@ -60,6 +60,17 @@ public:
 
     SkillTraining& Training() { return *m_pTraining; }
 
+    // What the sheet reads from the roster (the vassals' names, the computed rank, the followers
+    // counted) again, after the roster changed below the character shown.
+    void ShowTreeFigures();
+    // Someone else changed the record shown: without edits it is shown again; with edits a bar
+    // over the sheet says that a save will be refused, and offers to reload.
+    void RecordChangedElsewhere();
+    // The character shown has left the allegiance: the sheet shows nobody.
+    void RecordLeft();
+    // Empties every field and disables the sheet.
+    void ClearSheet();
+
 signals:
     // A record was shown.
     void Displayed();
@@ -70,6 +81,7 @@ private:
     void MarkChanged(QObject* pControl);
     void ClearEdits();
     void SelectComputedRank();
+    void ShowFollowers();
     void SaveReply();
     bool StaleSave(const Reply& reply);
     using Fields = std::vector<std::pair<QString, QString>>;

@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
+#include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -75,6 +76,20 @@ SheetViews::SheetViews(QTabWidget* pTabs) : tabCharInfo(pTabs) {
     cmdResetChanges = Button("R&eset Changes", "cmdResetChanges", tabCharInfo);
     // A click leaves the focus where it is, so that a value being typed is dropped, not stored.
     cmdResetChanges->setFocusPolicy(Qt::TabFocus);
+    // Not modal: the user reads it and goes on editing, or reloads.
+    frameRecordChanged = Named(new QFrame, "frameRecordChanged");
+    frameRecordChanged->setFrameShape(QFrame::StyledPanel);
+    frameRecordChanged->setAutoFillBackground(true);
+    frameRecordChanged->setBackgroundRole(QPalette::ToolTipBase);
+    lblRecordChanged = Named(new QLabel(frameRecordChanged), "lblRecordChanged");
+    lblRecordChanged->setWordWrap(true);
+    cmdReloadRecord = Button("Reloa&d", "cmdReloadRecord", frameRecordChanged);
+    cmdKeepEditing = Button("&Keep Editing", "cmdKeepEditing", frameRecordChanged);
+    auto* pChangedRow = new QHBoxLayout(frameRecordChanged);
+    pChangedRow->addWidget(lblRecordChanged, 1);
+    pChangedRow->addWidget(cmdReloadRecord);
+    pChangedRow->addWidget(cmdKeepEditing);
+    frameRecordChanged->hide();
 
     // "Basic Info": the labels' array runs Name (0) to Main Character Name (11).
     QWidget* pBasic = AddTab(tabCharInfo, QStringLiteral("Basic Info"));

@@ -6,6 +6,7 @@
 class Grid;
 class QCheckBox;
 class QComboBox;
+class QFrame;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -25,6 +26,11 @@ struct SheetViews {
     // Shown with the tabs; the caller lays them out beside them.
     QPushButton* cmdSaveChanges;
     QPushButton* cmdResetChanges;
+    // Over the tabs, hidden until someone else changes the record while the user edits it.
+    QFrame* frameRecordChanged;
+    QLabel* lblRecordChanged;
+    QPushButton* cmdReloadRecord;
+    QPushButton* cmdKeepEditing;
 
     // "Basic Info"
     QGroupBox* frameBasicInfo;

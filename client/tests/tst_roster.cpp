@@ -5,6 +5,7 @@
 #include "Characters.h"
 #include "Numbers.h"
 #include "Records.h"
+#include "TreeChanges.h"
 #include "TreePayload.h"
 
 #include <QTest>
@@ -136,6 +137,7 @@ private slots:
     void rankRule();
     void followersAndLinks();
     void snapshotsWithChanges();
+    void changesAgreeWithDownload();
     void longChainIsSafe();
     void characterPayload();
 };
@@ -373,6 +375,69 @@ void tst_roster::snapshotsWithChanges() {
     QVERIFY(strProblem.contains("missing"));
     QVERIFY(!before->WithChanges({Character{4, "Four", 1, 1, 2, "1", 0, 0, 0, 0}}, {}, strProblem));
     QVERIFY(strProblem.contains("cycle") || strProblem.contains("not its patron"));
+}
+
+// Each record as the payload writes it, in roster order.
+QStringList Records(const Characters& roster) {
+    QStringList records;
+    for (const Character& c : roster)
+        records << QStringLiteral("%1|%2|%3|%4|%5|%6|%7|%8|%9")
+                       .arg(c.nID)
+                       .arg(c.strName)
+                       .arg(c.nLevel)
+                       .arg(c.nRank)
+                       .arg(c.nPatronID)
+                       .arg(c.strVassalIDs)
+                       .arg(c.iIsMule)
+                       .arg(c.iIsPK)
+                       .arg(c.iIsRescueSquadMember);
+    return records;
+}
+
+void tst_roster::changesAgreeWithDownload() {
+    // Two monarchs, 5 before 1 as they joined; the rest by patron id, then list order.
+    const QString strBefore = "5|M5|9|1|-1|3,8|0|0|0!;1|M1|9|1|-1|2,4|0|0|0!;2|A|1|1|1|6|0|0|0!;"
+                              "4|B|1|1|1||0|0|0!;6|C|1|1|2||0|0|0!;3|D|1|1|5||0|0|0!;"
+                              "8|E|1|1|5||0|0|0!;";
+    // 4 moves from 1 to the end of 5's list, 6 leaves, 2 is renamed, 9 founds a third
+    // allegiance and 7 swears to 3; 8 is untouched. The download afterwards:
+    const QString strAfter = "5|M5|9|1|-1|3,8,4|0|0|0!;1|M1|9|1|-1|2|0|0|0!;9|New|1|1|-1||0|0|1!;"
+                             "2|Renamed|1|1|1||0|0|0!;7|G|2|1|3||1|0|0!;3|D|1|1|5|7|0|0|0!;"
+                             "8|E|1|1|5||0|0|0!;4|B|1|1|5||0|0|0!;";
+    // The changes: every record but 8's, in the download's order, after the header.
+    QString strFeed = "42|6!;" + strAfter;
+    strFeed.remove("8|E|1|1|5||0|0|0!;");
+    strFeed += "<STOP_HERE>";
+    QString strProblem;
+    const RosterSnapshot before = ParseTreePayload(strBefore, strProblem);
+    const RosterSnapshot fresh = ParseTreePayload(strAfter, strProblem);
+    QCOMPARE(strProblem, QString());
+    TreeChanges changes;
+    QVERIFY2(ParseTreeChanges(strFeed, changes, strProblem), qPrintable(strProblem));
+    QCOMPARE(changes.lGeneration, qint64(42));
+    QCOMPARE(changes.left, std::vector<qint16>{6});
+    QCOMPARE(int(changes.changed.size()), 7);
+
+    RosterSnapshot after = before->WithChanges(changes.changed, changes.left, strProblem);
+    QVERIFY2(after, qPrintable(strProblem));
+    QCOMPARE(Records(*after), Records(*fresh));
+    QCOMPARE(after->IndexOf("Char9"), fresh->IndexOf("Char9"));
+    QCOMPARE(int(after->CalculateRank("Char5")), int(fresh->CalculateRank("Char5")));
+    // Written out, as a tree kept between runs is, it reads back the same.
+    QCOMPARE(Records(*ParseTreePayload(TreePayloadOf(*after), strProblem)), Records(*fresh));
+    // The same changes again, as they come after a download that already holds them, change
+    // nothing.
+    after = after->WithChanges(changes.changed, changes.left, strProblem);
+    QVERIFY(after);
+    QCOMPARE(Records(*after), Records(*fresh));
+
+    // A reply without its header, or with a record cut short, is not read at all.
+    QVERIFY(!ParseTreeChanges("1|Ann|50|6|-1||0|0|1", changes, strProblem));
+    QVERIFY(!ParseTreeChanges("x|!;", changes, strProblem));
+    QVERIFY(!ParseTreeChanges("7|!;1|Ann|50!;", changes, strProblem));
+    QVERIFY(strProblem.contains("fewer than nine"));
+    QVERIFY(ParseTreeChanges("7|!;<STOP_HERE>", changes, strProblem));
+    QVERIFY(changes.Empty());
 }
 
 void tst_roster::longChainIsSafe() {

@@ -122,6 +122,15 @@ void AllegianceView::RememberSelectedNode() {
 void AllegianceView::RefreshTree() {
     ProcedureGuard Step(m_session.prompts, "RefreshTree");
     Step([&] { RememberSelectedNode(); });
+    bool bThroughFeed = false;
+    Step([&] { bThroughFeed = fnRefreshThroughFeed && fnRefreshThroughFeed(); });
+    if (!bThroughFeed)
+        DownloadWholeTree();
+}
+
+void AllegianceView::DownloadWholeTree() {
+    ProcedureGuard Step(m_session.prompts, "RefreshTree");
+    Step([&] { RememberSelectedNode(); });
     // The views read the roster, so they empty with it until the download is parsed.
     Step([&] {
         m_pMain->Clear();
@@ -152,6 +161,7 @@ void AllegianceView::ParseTreeData(const QString& strPayload) {
     if (m_idImmediate)
         m_pImmediate->Generate(*m_idImmediate);
     FillFlatList();
+    emit TreeDownloaded();
 }
 
 void AllegianceView::GenerateTree(QTreeView* pTree, qint16 idStart) {

@@ -15,8 +15,10 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class AllegianceModel;
+struct Character;
 class Roster;
 class FlatListModel;
 class Grid;
@@ -53,7 +55,21 @@ public:
     // How long the selection must rest after a keyboard move before its record is asked for.
     static constexpr int kSelectPauseMs = 300;
 
+    // A new tree: through the feed when one is set and watching (fnRefreshThroughFeed), else a
+    // whole download.
     void RefreshTree();
+    // The whole tree again; the views are empty until it is parsed (TreeDownloaded).
+    void DownloadWholeTree();
+    // Set by the feed: takes a refresh over and returns true, or returns false and leaves it to
+    // a whole download.
+    std::function<bool()> fnRefreshThroughFeed;
+    // The roster with changed records in place and the members who left taken out; the tree, the
+    // immediate tree and the flat list follow it keeping their selection, open branches, sort
+    // and scroll position. False, with nothing changed, when the result is not a sound tree:
+    // only a whole download can say what the tree is then.
+    bool ApplyChanges(const std::vector<Character>& changed, const std::vector<qint16>& left);
+    // The immediate tree shows nobody: its character has left.
+    void ClearImmediateTree();
     // The refresh buttons: a new tree, once the shown character may be left.
     void cmdTreeRefresh_Click();
     void ParseTreeData(const QString& strPayload);
@@ -87,6 +103,10 @@ public:
     frmFindChar& FindDialog() { return *m_pFind; }
     // The selected node's key, or an empty text.
     QString SelectedKey() const;
+
+signals:
+    // A whole download has been parsed and shown.
+    void TreeDownloaded();
 
 protected:
     bool eventFilter(QObject* pWatched, QEvent* pEvent) override;

@@ -13,11 +13,32 @@ QStringList FlatListModel::Headers() const {
 }
 
 void FlatListModel::Fill() {
+    m_iSortColumn = -1;
     beginResetModel();
     m_shown = m_roster.Now();
     m_order.resize(static_cast<std::size_t>(m_shown->Count()));
     std::iota(m_order.begin(), m_order.end(), 0);
     endResetModel();
+}
+
+void FlatListModel::Refill() {
+    const int iColumn = m_iSortColumn;
+    const bool bAscending = m_bSortAscending;
+    Fill();
+    if (iColumn >= 0)
+        SortByColumn(iColumn, bAscending);
+}
+
+qint16 FlatListModel::IdAt(int iRow) const {
+    if (iRow < 0 || iRow >= static_cast<int>(m_order.size()))
+        return 0;
+    return m_shown->At(m_order[static_cast<std::size_t>(iRow)]).nID;
+}
+
+int FlatListModel::RowOfId(qint16 id) const {
+    const int iRecord = m_shown->IndexOfId(id);
+    const auto it = std::find(m_order.begin(), m_order.end(), iRecord);
+    return iRecord < 0 || it == m_order.end() ? -1 : static_cast<int>(it - m_order.begin());
 }
 
 void FlatListModel::Clear() {
@@ -57,6 +78,8 @@ QString FlatListModel::Text(int iRow, int iColumn) const {
 }
 
 void FlatListModel::SortByColumn(int iColumn, bool bAscending) {
+    m_iSortColumn = iColumn;
+    m_bSortAscending = bAscending;
     // The keys once per row, not once per comparison.
     std::vector<QString> keys(m_order.size());
     std::vector<int> rows(m_order.size());

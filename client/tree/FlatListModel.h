@@ -16,6 +16,12 @@ public:
 
     // Rebuilds the rows from the roster now, in roster order; the rows keep that snapshot.
     void Fill();
+    // The same, sorted again as the user last sorted the rows shown: the roster changed under
+    // the user's eyes, and rows should not jump back to roster order for that.
+    void Refill();
+    // The id of the member on a row (0-based), and the row of a member (-1 for none).
+    qint16 IdAt(int iRow) const;
+    int RowOfId(qint16 id) const;
     void Clear();
 
     QStringList Headers() const override;
@@ -31,4 +37,6 @@ private:
     const Roster& m_roster;
     RosterSnapshot m_shown = Characters::Empty(); // the roster these rows were made from
     std::vector<int> m_order;                     // roster positions, in display order
+    int m_iSortColumn = -1;                       // the rows' sort since the last fill, if any
+    bool m_bSortAscending = true;
 };

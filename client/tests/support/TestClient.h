@@ -5,6 +5,7 @@
 #include "CharacterSheet.h"
 #include "Characters.h"
 #include "ScriptedPrompts.h"
+#include "TreeFeed.h"
 #include "frmMain.h"
 #include "frmPlayerSetup.h"
 
@@ -24,6 +25,9 @@ struct TestClient {
         window = std::make_unique<frmMain>(std::move(pPrompts),
                                            strFolder.isEmpty() ? settings.path() : strFolder);
         window->fnEndProgram = [this] { ++nEnded; };
+        // Scripted replies follow the requests of a window without the tree's feed; the tests of
+        // the feed turn it on.
+        window->feed().SetEnabled(false);
     }
 
     // The next time the server and character dialog shows, it is filled and confirmed.

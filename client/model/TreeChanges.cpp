@@ -1,0 +1,36 @@
+#include "TreeChanges.h"
+
+#include "TreePayload.h"
+
+bool ParseTreeChanges(const QString& strPayload, TreeChanges& changes, QString& strProblem) {
+    changes = TreeChanges();
+    const qsizetype iEnd = strPayload.indexOf(QLatin1String("!;"));
+    if (iEnd < 0) {
+        strProblem = QStringLiteral("the changes carry no generation");
+        return false;
+    }
+    const QStringView header = QStringView(strPayload).left(iEnd).trimmed();
+    const qsizetype iBar = header.indexOf(QLatin1Char('|'));
+    bool bOk = false;
+    // Generations count every change the guild ever made, so they are not held in 16 bits.
+    changes.lGeneration = header.left(iBar).trimmed().toLongLong(&bOk);
+    if (!bOk || changes.lGeneration < 0) {
+        strProblem = QStringLiteral("the changes carry no generation");
+        return false;
+    }
+    if (iBar >= 0) {
+        for (QStringView piece : header.mid(iBar + 1).split(QLatin1Char(','))) {
+            piece = piece.trimmed();
+            if (piece.isEmpty())
+                continue;
+            const int id = piece.toInt(&bOk);
+            if (!bOk || id < -32768 || id > 32767) {
+                strProblem = QStringLiteral("a member who left has no readable id");
+                return false;
+            }
+            changes.left.push_back(static_cast<qint16>(id));
+        }
+    }
+    changes.changed = ReadTreeRecords(strPayload.mid(iEnd + 2), strProblem);
+    return strProblem.isEmpty();
+}

@@ -1,0 +1,439 @@
+// The live allegiance: the watch beside the user's requests, changes made elsewhere reaching the
+// tree, the flat list and the sheet, and the fall-backs to a whole download. A scripted server
+// answers by operation and holds the watch's polls until the test answers them.
+#include "AllegianceModel.h"
+#include "AllegianceOperations.h"
+#include "AllegianceView.h"
+#include "CharacterSheet.h"
+#include "Characters.h"
+#include "FlatListModel.h"
+#include "MainViews.h"
+#include "RequestCycle.h"
+#include "ScriptedPeer.h"
+#include "ServerProcess.h"
+#include "StatusBar.h"
+#include "TestClient.h"
+#include "TreeFeed.h"
+#include "TreePayload.h"
+#include "frmAddVassal.h"
+#include "frmOptions.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeView>
+
+namespace {
+
+// Ann's allegiance, as the server sends it: by patron id, then in list order.
+const QString kTree = "1|Ann|50|2|-1|2,3|0|0|0!;2|Bo|40|1|1|4|0|0|0!;3|Cy|31|1|1||0|0|0!;"
+                      "4|Dee|20|1|2||0|0|0!;";
+
+// A server scripted by operation: the login, the tree and the records at once, the generation
+// for an empty `since` at once, and every other request for changes held for the test.
+struct Server {
+    ScriptedPeer peer;
+    QString strTree = kTree;
+    QString strGeneration = QStringLiteral("5");
+    bool bFeed = true; // false: a server from before the feed
+    // When set, the answer to a request for changes without a wait: the login waits for it
+    // inside its own handler, where the test cannot step in.
+    QString strCatchUp;
+    struct Seen {
+        int i;
+        QMap<QString, QString> fields;
+    };
+    QList<Seen> seen;
+    QList<int> held;
+
+    Server() {
+        QObject::connect(&peer, &ScriptedPeer::RequestArrived, &peer, [this](int i) {
+            QMap<QString, QString> fields;
+            const QByteArray request = peer.Request(i);
+            const QByteArray body = request.mid(request.indexOf("\r\n\r\n") + 4).trimmed();
+            for (const QByteArray& pair : body.split('&'))
+                fields.insert(QString::fromLatin1(pair.left(pair.indexOf('='))),
+                              QString::fromLatin1(pair.mid(pair.indexOf('=') + 1)));
+            seen << Seen{i, fields};
+            const QString msgid = fields.value("msgid");
+            if (msgid == "104")
+                Answer(i, "800", "0.3|1|Ann|1|Guild|0|");
+            else if (msgid == "100")
+                Answer(i, "800", strTree);
+            else if (msgid == "107")
+                Answer(i, "800",
+                       fields.value("getcharid") + "|" + Name(fields.value("getcharid")) +
+                           QString(31, '|'));
+            else if (msgid == "120" && !bFeed)
+                Answer(i, "989", "");
+            else if (msgid == "120" && fields.value("since").isEmpty())
+                Answer(i, "800", strGeneration + "|!;");
+            else if (msgid == "120" && !fields.contains("wait") && !strCatchUp.isEmpty())
+                Answer(i, "800", strCatchUp);
+            else
+                held << i;
+        });
+    }
+    QString Name(const QString& strId) const {
+        QString strProblem;
+        return ParseTreePayload(strTree, strProblem)->GetName("Char" + strId);
+    }
+    void Answer(int i, const QByteArray& code, const QString& strPayload) {
+        peer.Send(i, ScriptedPeer::Reply(code, strPayload.toLatin1()));
+        peer.Close(i);
+    }
+    // Answers the request held longest.
+    void AnswerHeld(const QByteArray& code, const QString& strPayload) {
+        Answer(held.takeFirst(), code, strPayload);
+    }
+    // The fields of the request on connection i.
+    QMap<QString, QString> Fields(int i) const {
+        for (const Seen& s : seen)
+            if (s.i == i)
+                return s.fields;
+        return {};
+    }
+    // Each request as "msgid" or "msgid:since", in the order they arrived.
+    QStringList Requests() const {
+        QStringList requests;
+        for (const Seen& s : seen)
+            requests << s.fields.value("msgid") +
+                            (s.fields.value("msgid") == "120" ? ":" + s.fields.value("since") : "");
+        return requests;
+    }
+    int Count(const QString& strRequest) const { return Requests().count(strRequest); }
+};
+
+// Every node's text in pre-order, with its depth.
+QStringList Nodes(const AllegianceModel& model, const QModelIndex& parent = QModelIndex(),
+                  int iDepth = 0) {
+    QStringList nodes;
+    for (int iRow = 0; iRow < model.rowCount(parent); ++iRow) {
+        const QModelIndex node = model.index(iRow, 0, parent);
+        nodes << QString(iDepth, '-') + node.data().toString();
+        nodes << Nodes(model, node, iDepth + 1);
+    }
+    return nodes;
+}
+
+QStringList Rows(const FlatListModel& list) {
+    QStringList rows;
+    for (int iRow = 0; iRow < list.rowCount(); ++iRow) {
+        QStringList cells;
+        for (int iColumn = 0; iColumn < list.columnCount(); ++iColumn)
+            cells << list.Text(iRow, iColumn);
+        rows << cells.join('|');
+    }
+    return rows;
+}
+
+void QueueAddVassal(TestClient& client, const QString& strName) {
+    client.prompts->dialogs << [strName](QDialog& dlg) {
+        auto& add = static_cast<frmAddVassal&>(dlg);
+        add.show();
+        add.txtVassalName->setText(strName);
+        QTest::keyClick(add.txtVassalName, Qt::Key_Return);
+        return add.result();
+    };
+}
+
+// Logs in with the feed on and waits for the own record and the watch's first poll.
+bool LogIn(TestClient& client, Server& server) {
+    client.window->feed().SetEnabled(true);
+    client.LogIn(server.peer.Address(), "Ann", "secret1");
+    return QTest::qWaitFor(
+        [&] { return client.window->sheet().iCurDisplayCharID == 1 && server.held.size() == 1; },
+        20000);
+}
+
+} // namespace
+
+class tst_live : public QObject {
+    Q_OBJECT
+
+private slots:
+    void realServerFollowsAnotherClient();
+    void watchFollowsChangesElsewhere();
+    void sheetWithEditsAndDepartures();
+    void fallsBackAndRetries();
+    void serverWithoutFeed();
+    void savedTreeAtNextLogin();
+};
+
+void tst_live::realServerFollowsAnotherClient() {
+    ServerProcess server;
+    QVERIFY(server.Start("demo"));
+    TestClient watching, other;
+    watching.window->feed().SetEnabled(true);
+    QSignalSpy answered(&watching.window->cycle(), &RequestCycle::Answered);
+    watching.LogIn(server.Address(), "Brenna Ashvale", "welcome1");
+    QTRY_VERIFY_WITH_TIMEOUT(watching.window->sheet().iCurDisplayCharID != 0, 20000);
+    QVERIFY(watching.window->feed().Watching());
+    AllegianceModel& model = watching.window->allegiance().MainModel();
+    QTreeView* pTree = watching.window->views().treTreeView;
+    const QModelIndex pella =
+        model.IndexOfKey(CharKey(watching.window->objCharDB().GetID("Pella Rook")));
+    pTree->expand(pella);
+    const QString strSelected = watching.window->allegiance().SelectedKey();
+    auto Followers = [&] {
+        return watching.window->views().sheet.lblNumCountFollowers->text().section(' ', 0, 0);
+    };
+    const int nFollowers = Followers().toInt();
+    QVERIFY(nFollowers > 0);
+    answered.clear();
+
+    // Another member adds a vassal under Pella and downloads the whole tree after it.
+    other.LogIn(server.Address(), "Brenna Ashvale", "welcome1");
+    QTRY_VERIFY_WITH_TIMEOUT(other.window->sheet().iCurDisplayCharID != 0, 20000);
+    QVERIFY(other.Show("Pella Rook"));
+    QueueAddVassal(other, "Newcomer");
+    other.prompts->ExpectOk();
+    other.window->operations().AddVassal();
+    QTRY_VERIFY_WITH_TIMEOUT(other.window->objCharDB().GetID("Newcomer") != -1, 20000);
+
+    // The watching client has the change without a request of its own, and its views equal the
+    // other's fresh download.
+    QTRY_VERIFY_WITH_TIMEOUT(watching.window->objCharDB().GetID("Newcomer") != -1, 20000);
+    QCOMPARE(answered.count(), 0);
+    QCOMPARE(Nodes(model), Nodes(other.window->allegiance().MainModel()));
+    QCOMPARE(Rows(watching.window->allegiance().FlatList()),
+             Rows(other.window->allegiance().FlatList()));
+    QVERIFY(pTree->isExpanded(
+        model.IndexOfKey(CharKey(watching.window->objCharDB().GetID("Pella Rook")))));
+    QCOMPARE(watching.window->allegiance().SelectedKey(), strSelected);
+    // Brenna, on the sheet, has one follower more, though her own record did not change.
+    QCOMPARE(Followers().toInt(), nFollowers + 1);
+
+    // The watching client's own operation refreshes through the feed, not by a whole download.
+    QVERIFY(watching.Show("Pella Rook"));
+    answered.clear();
+    QueueAddVassal(watching, "Second");
+    watching.prompts->ExpectOk();
+    watching.window->operations().AddVassal();
+    QTRY_VERIFY_WITH_TIMEOUT(!watching.window->cycle().IsBusy() && answered.count() >= 3, 20000);
+    QList<int> ops;
+    for (const QList<QVariant>& signal : answered)
+        ops << signal.at(0).toInt();
+    // Each is answered once its route is done: the refresh inside the add's route.
+    QCOMPARE(ops.mid(0, 3), QList<int>({120, 101, 107}));
+    QVERIFY(!ops.contains(100));
+    QCOMPARE(
+        watching.window->objCharDB().GetName(CharKey(watching.window->sheet().iCurDisplayCharID)),
+        QString("Pella Rook"));
+    QVERIFY(other.window->cycle().StartAndWait([&] { other.window->allegiance().RefreshTree(); }));
+    QCOMPARE(Nodes(model), Nodes(other.window->allegiance().MainModel()));
+    QCOMPARE(Rows(watching.window->allegiance().FlatList()),
+             Rows(other.window->allegiance().FlatList()));
+}
+
+void tst_live::watchFollowsChangesElsewhere() {
+    Server server;
+    TestClient client;
+    QVERIFY(LogIn(client, server));
+    // The generation is learned before the tree is asked for, so nothing committed between the
+    // two can be missed; the watch then waits from it on a connection of its own.
+    QStringList requests = server.Requests();
+    QCOMPARE(requests.mid(0, 3), QStringList({"104", "120:", "100"}));
+    requests = requests.mid(3); // two connections: either may arrive first
+    requests.sort();
+    QCOMPARE(requests, QStringList({"107", "120:5"}));
+    const int iPoll = server.held.first();
+    QCOMPARE(server.Fields(iPoll).value("wait"), QString("25"));
+    QVERIFY(server.peer.Open(iPoll));
+
+    // The user's own requests go on while the poll is held, and nothing shows the watch as busy.
+    MainViews& v = client.window->views();
+    QVERIFY(client.Show("Bo"));
+    QVERIFY(server.peer.Open(iPoll));
+    QCOMPARE(QApplication::overrideCursor(), nullptr);
+    AllegianceModel& model = client.window->allegiance().MainModel();
+    v.treTreeView->expand(model.IndexOfKey("Char2"));
+    v.grdFlatList->HeaderSort(1); // by level
+
+    const int nLoads = server.Count("107");
+    // Elsewhere: Cy leaves, Bo is renamed and takes Eve as a second vassal.
+    const QString strAfter = "1|Ann|50|2|-1|2|0|0|0!;2|Bob|41|1|1|4,5|0|0|0!;"
+                             "4|Dee|20|1|2||0|0|0!;5|Eve|10|1|2||0|0|0!;";
+    server.strTree = strAfter;
+    server.AnswerHeld("800", "6|3!;1|Ann|50|2|-1|2|0|0|0!;2|Bob|41|1|1|4,5|0|0|0!;"
+                             "5|Eve|10|1|2||0|0|0!;");
+    QTRY_VERIFY(server.Requests().contains("120:6"));
+
+    // The views equal a fresh download of the same tree, and keep what the user had open.
+    Roster fresh;
+    QString strProblem;
+    fresh.Replace(ParseTreePayload(strAfter, strProblem));
+    AllegianceModel freshTree(fresh);
+    freshTree.Generate(-1);
+    FlatListModel freshList(fresh);
+    freshList.Fill();
+    freshList.SortByColumn(1, true);
+    QCOMPARE(Nodes(model), Nodes(freshTree));
+    QCOMPARE(Rows(client.window->allegiance().FlatList()), Rows(freshList));
+    QVERIFY(v.treTreeView->isExpanded(model.IndexOfKey("Char2")));
+    QCOMPARE(client.window->allegiance().SelectedKey(), QString("Char2"));
+    QCOMPARE(client.window->objCharDB().CalculateRank("Char1"), qint16(2));
+
+    // Bo's record changed under the sheet, which held no edits: it is shown again.
+    QTRY_COMPARE(client.window->views().sheet.txtName->text(), QString("Bob"));
+    QCOMPARE(server.Count("107"), nLoads + 1);
+}
+
+void tst_live::sheetWithEditsAndDepartures() {
+    Server server;
+    TestClient client;
+    QVERIFY(LogIn(client, server));
+    QVERIFY(client.Show("Bo"));
+    SheetViews& s = client.window->views().sheet;
+    QTest::keyClicks(s.txtLevel, "9");
+    QVERIFY(client.window->sheet().HasUnsavedEdits());
+
+    // Bo changed elsewhere while the user edits him: a bar says so, nothing is reloaded.
+    const int nLoads = server.Count("107");
+    server.strTree.replace("2|Bo|40|", "2|Bo|41|");
+    server.AnswerHeld("800", "6|!;2|Bo|41|1|1|4|0|0|0!;");
+    QTRY_VERIFY(s.frameRecordChanged->isVisible());
+    QVERIFY(s.lblRecordChanged->text().startsWith("Bo was changed by someone else"));
+    QCOMPARE(server.Count("107"), nLoads);
+    QTest::mouseClick(s.cmdKeepEditing, Qt::LeftButton);
+    QVERIFY(!s.frameRecordChanged->isVisible());
+    QCOMPARE(s.txtLevel->text(), QString("9"));
+
+    // Changed again: this time the user reloads, and the edits give way to the stored record.
+    QTRY_COMPARE(server.held.size(), 1);
+    server.strTree.replace("2|Bo|41|", "2|Bo|42|");
+    server.AnswerHeld("800", "7|!;2|Bo|42|1|1|4|0|0|0!;");
+    QTRY_VERIFY(s.frameRecordChanged->isVisible());
+    QTest::mouseClick(s.cmdReloadRecord, Qt::LeftButton);
+    QTRY_COMPARE(server.Count("107"), nLoads + 1);
+    QTRY_VERIFY(!client.window->sheet().HasUnsavedEdits());
+    QVERIFY(!s.frameRecordChanged->isVisible());
+
+    // The character on the sheet leaves: the sheet empties and the status bar says why.
+    QVERIFY(client.Show("Cy"));
+    QTRY_COMPARE(server.held.size(), 1);
+    server.AnswerHeld("800", "8|3!;1|Ann|50|2|-1|2|0|0|0!;");
+    QTRY_COMPARE(client.window->sheet().iCurDisplayCharID, qint16(0));
+    QCOMPARE(s.txtName->text(), QString());
+    QVERIFY(!s.cmdSaveChanges->isEnabled());
+    QCOMPARE(client.window->stsStatusBar().Panel(RequestCycle::kPanelOp),
+             QString("Cy has left the allegiance"));
+    QVERIFY(!client.window->allegiance().MainModel().IndexOfKey("Char3").isValid());
+}
+
+void tst_live::fallsBackAndRetries() {
+    Server server;
+    TestClient client;
+    QVERIFY(LogIn(client, server));
+    StatusBar& status = client.window->stsStatusBar();
+
+    // A server error on the watch: no message box, a word in the status bar, a retry after a
+    // pause that doubles, and the word gone once the server answers again.
+    server.AnswerHeld("987", "");
+    QTRY_COMPARE(client.window->feed().RetrySeconds(), TreeFeed::kFirstRetrySeconds);
+    QVERIFY(status.Panel(TreeFeed::kPanel).contains("error #987"));
+    QTRY_COMPARE_WITH_TIMEOUT(server.held.size(), 1, 10000);
+    server.AnswerHeld("987", "");
+    QTRY_COMPARE(client.window->feed().RetrySeconds(), 2 * TreeFeed::kFirstRetrySeconds);
+    QTRY_COMPARE_WITH_TIMEOUT(server.held.size(), 1, 10000);
+    server.AnswerHeld("800", "5|!;");
+    QTRY_COMPARE(client.window->feed().RetrySeconds(), 0);
+    QCOMPARE(status.Panel(TreeFeed::kPanel), QString());
+
+    // The user's own refresh asks the feed; when the server cannot answer from the generation
+    // held, the tree comes whole, its generation learned first. (The watch, answered at once
+    // with nothing, now asks only every kPollSeconds.)
+    QVERIFY(server.held.isEmpty());
+    const int nBefore = server.seen.size();
+    QTest::mouseClick(client.window->views().cmdTreeRefresh, Qt::LeftButton);
+    QTRY_COMPARE(server.held.size(), 1);
+    QCOMPARE(server.Requests().value(nBefore), QString("120:5"));
+    QVERIFY(!server.Fields(server.held.first()).contains("wait"));
+    server.strGeneration = "9";
+    server.AnswerHeld("1070", "");
+    QTRY_COMPARE(server.Requests().mid(nBefore), QStringList({"120:5", "120:", "100", "120:9"}));
+    QCOMPARE(client.window->feed().Generation(), qint64(9));
+
+    // The same from the watch: the whole tree, once the user's requests are done.
+    server.strGeneration = "12";
+    server.AnswerHeld("1070", "");
+    QTRY_COMPARE(server.Requests().mid(nBefore + 4), QStringList({"120:", "100", "120:12"}));
+    QCOMPARE(client.prompts->shown.size(), 0);
+}
+
+void tst_live::serverWithoutFeed() {
+    // The login's wait for the tree goes on through the whole download, silently, and nothing is
+    // watched; later refreshes download the whole tree straight away.
+    Server server;
+    server.bFeed = false;
+    TestClient client;
+    client.window->feed().SetEnabled(true);
+    client.LogIn(server.peer.Address(), "Bo", "secret1");
+    // Bo, not the first node: the login found him after the tree came.
+    QTRY_COMPARE(client.window->sheet().iCurDisplayCharID, qint16(2));
+    QCOMPARE(server.Requests(), QStringList({"104", "120:", "100", "107"}));
+    QVERIFY(!client.window->feed().Watching());
+    QTest::mouseClick(client.window->views().cmdTreeRefresh, Qt::LeftButton);
+    QTRY_COMPARE(server.Requests().size(), 5);
+    QCOMPARE(server.Requests().last(), QString("100"));
+    QCOMPARE(client.prompts->shown.size(), 0);
+}
+
+void tst_live::savedTreeAtNextLogin() {
+    Server server;
+    QTemporaryDir folder; // the user's, kept between the two runs
+    const QString strChanged = "1|Ann|50|2|-1|2,3|0|0|0!;2|Bo|44|1|1|4|0|0|0!;3|Cy|31|1|1||0|0|0!;"
+                               "4|Dee|20|1|2||0|0|0!;";
+    {
+        TestClient first(folder.path());
+        QVERIFY(LogIn(first, server));
+        server.strTree = strChanged;
+        server.AnswerHeld("800", "6|!;2|Bo|44|1|1|4|0|0|0!;");
+        QTRY_VERIFY(server.Requests().contains("120:6"));
+    } // the window closes
+    const QStringList files = QDir(folder.path() + "/cache").entryList(QDir::Files);
+    QCOMPARE(files.size(), 1);
+    const QFile::Permissions perms = QFile::permissions(folder.path() + "/cache/" + files[0]);
+    QCOMPARE(perms & (QFile::ReadGroup | QFile::ReadOther | QFile::WriteGroup | QFile::WriteOther),
+             QFile::Permissions());
+
+    // The next run shows the kept tree at once and asks only what changed since; the whole
+    // tree is never downloaded.
+    TestClient second(folder.path());
+    second.window->feed().SetEnabled(true);
+    const int nBefore = server.seen.size();
+    QStringList shownFirst, requestsThen;
+    QObject::connect(&second.window->allegiance(), &AllegianceView::TreeDownloaded, [&] {
+        shownFirst = Nodes(second.window->allegiance().MainModel());
+        requestsThen = server.Requests().mid(nBefore);
+    });
+    server.strCatchUp = "7|!;4|Dee|21|1|2||0|0|0!;";
+    second.LogIn(server.peer.Address(), "Ann", "secret1");
+    QTRY_COMPARE(second.window->sheet().iCurDisplayCharID, qint16(1));
+    Roster kept;
+    QString strProblem;
+    kept.Replace(ParseTreePayload(strChanged, strProblem));
+    AllegianceModel keptTree(kept);
+    keptTree.Generate(-1);
+    QCOMPARE(shownFirst, Nodes(keptTree));
+    QCOMPARE(requestsThen, QStringList({"104"}));
+    QTRY_VERIFY(server.Requests().contains("120:7"));
+    QCOMPARE(server.Requests().mid(nBefore, 2), QStringList({"104", "120:6"}));
+    QVERIFY(!server.Requests().mid(nBefore).contains("100"));
+    QCOMPARE(second.window->objCharDB().Item("Char4")->nLevel, qint16(21));
+
+    // The options can throw the kept trees away.
+    second.prompts->ExpectOk();
+    QTest::mouseClick(second.window->options().cmdClearCache, Qt::LeftButton);
+    QCOMPARE(QDir(folder.path() + "/cache").entryList(QDir::Files), QStringList());
+}
+
+QTEST_MAIN(tst_live)
+#include "tst_live.moc"
