@@ -31,6 +31,17 @@ bool ParseTreeChanges(const QString& strPayload, TreeChanges& changes, QString& 
             changes.left.push_back(static_cast<qint16>(id));
         }
     }
-    changes.changed = ReadTreeRecords(strPayload.mid(iEnd + 2), strProblem);
-    return strProblem.isEmpty();
+    const QString strRecords = strPayload.mid(iEnd + 2);
+    changes.changed = ReadTreeRecords(strRecords, strProblem);
+    if (!strProblem.isEmpty())
+        return false;
+    // The revisions, record by record as the reader took them: text after the last "!;" is
+    // none.
+    const QList<QStringView> records = QStringView(strRecords).split(u"!;");
+    for (qsizetype i = 0; i + 1 < records.size(); ++i) {
+        const QList<QStringView> fields = records[i].split(QLatin1Char('|'));
+        changes.revisions.push_back(fields.size() > 9 ? fields[9].trimmed().toString() : QString());
+    }
+    changes.revisions.resize(changes.changed.size());
+    return true;
 }

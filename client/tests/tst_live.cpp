@@ -42,7 +42,8 @@ struct Server {
     ScriptedPeer peer;
     QString strTree = kTree;
     QString strGeneration = QStringLiteral("5");
-    bool bFeed = true; // false: a server from before the feed
+    QString strRevision = QStringLiteral("3"); // of every record 107 gives
+    bool bFeed = true;                         // false: a server from before the feed
     // When set, the answer to a request for changes without a wait: the login waits for it
     // inside its own handler, where the test cannot step in.
     QString strCatchUp;
@@ -70,7 +71,7 @@ struct Server {
             else if (msgid == "107")
                 Answer(i, "800",
                        fields.value("getcharid") + "|" + Name(fields.value("getcharid")) +
-                           QString(31, '|'));
+                           QString(21, '|') + strRevision + QString(10, '|'));
             else if (msgid == "120" && !bFeed)
                 Answer(i, "989", "");
             else if (msgid == "120" && fields.value("since").isEmpty())
@@ -284,6 +285,15 @@ void tst_live::watchFollowsChangesElsewhere() {
     // Bo's record changed under the sheet, which held no edits: it is shown again.
     QTRY_COMPARE(client.window->views().sheet.txtName->text(), QString("Bob"));
     QCOMPARE(server.Count("107"), nLoads + 1);
+    QCOMPARE(client.window->sheet().strCurRevision, QString("3"));
+
+    // Bob's sheet saved elsewhere, his tree fields as they were: the revision the feed gives
+    // with his record says so, and he is shown again as stored.
+    QTRY_COMPARE(server.held.size(), 1);
+    server.strRevision = "4";
+    server.AnswerHeld("800", "7|!;2|Bob|41|1|1|4,5|0|0|0|4!;");
+    QTRY_COMPARE(client.window->sheet().strCurRevision, QString("4"));
+    QCOMPARE(server.Count("107"), nLoads + 2);
 }
 
 void tst_live::sheetWithEditsAndDepartures() {

@@ -258,8 +258,15 @@ void TreeFeed::TellSheet(const TreeChanges& changes, const Character* pBefore) {
         return current.LeftElsewhere();
     const auto it = std::find_if(changes.changed.begin(), changes.changed.end(),
                                  [id](const Character& c) { return c.nID == id; });
-    // Records come again after a download that holds them already; those changed nothing.
-    if (it == changes.changed.end() || SameRecord(*it, *pBefore))
+    if (it == changes.changed.end())
+        return;
+    // Records come again after a download that holds them already; those changed nothing. A
+    // save shows in the revision, whatever it changed.
+    const QString& strRevision =
+        changes.revisions[static_cast<std::size_t>(it - changes.changed.begin())];
+    const bool bSaved = !strRevision.isEmpty() && !current.Revision().isEmpty() &&
+                        strRevision != current.Revision();
+    if (!bSaved && SameRecord(*it, *pBefore))
         return;
     // Told once the user's own requests are done; a record shown meanwhile is newer already.
     WhenIdle([this, id, nShown = m_nShown] {
