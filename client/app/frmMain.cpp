@@ -172,6 +172,12 @@ void frmMain::WireAllegiance() {
         strPayload = saved->strPayload;
         return true;
     };
+    m_saveTreeTimer.setSingleShot(true);
+    m_saveTreeTimer.setInterval(5000);
+    connect(&m_saveTreeTimer, &QTimer::timeout, this, &frmMain::SaveTree);
+    connect(m_pFeed.get(), &TreeFeed::Applied, &m_saveTreeTimer, qOverload<>(&QTimer::start));
+    connect(m_pAllegiance.get(), &AllegianceView::TreeDownloaded, &m_saveTreeTimer,
+            qOverload<>(&QTimer::start));
     AllegianceView* pTree = m_pAllegiance.get();
     m_pCycle->Route(zorv::OpTree, [this](const Reply& reply) {
         m_pAllegiance->ParseTreeData(reply.strPayload);

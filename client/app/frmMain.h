@@ -9,6 +9,7 @@
 #include "Settings.h"
 
 #include <QMainWindow>
+#include <QTimer>
 #include <functional>
 #include <memory>
 
@@ -120,6 +121,9 @@ private:
     std::unique_ptr<Prompts> m_pPrompts;
     Settings m_settings;
     SavedTrees m_savedTrees;
+    // The tree is kept for the next login a few seconds after it last changed: a burst of changes
+    // is written once, and a crash loses no more than those seconds.
+    QTimer m_saveTreeTimer;
     StatusBar* m_pStatusBar = nullptr;
     std::unique_ptr<MainViews> m_pViews;
     std::unique_ptr<RequestCycle> m_pCycle;

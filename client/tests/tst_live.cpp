@@ -402,12 +402,22 @@ void tst_live::savedTreeAtNextLogin() {
     const QString strChanged = "1|Ann|50|2|-1|2,3|0|0|0!;2|Bo|44|1|1|4|0|0|0!;3|Cy|31|1|1||0|0|0!;"
                                "4|Dee|20|1|2||0|0|0!;";
     {
+        // Kept soon after the download and again soon after each change, before the window
+        // closes: a crash would not lose them.
+        auto Kept = [&] {
+            const QDir cache(folder.path() + "/cache");
+            const QStringList kept = cache.entryList(QDir::Files);
+            QFile file(kept.isEmpty() ? QString() : cache.filePath(kept[0]));
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        };
         TestClient first(folder.path());
         QVERIFY(LogIn(first, server));
+        QTRY_VERIFY_WITH_TIMEOUT(Kept().contains("2|Bo|40|"), 20000);
         server.strTree = strChanged;
         server.AnswerHeld("800", "6|!;2|Bo|44|1|1|4|0|0|0!;");
         QTRY_VERIFY(server.Requests().contains("120:6"));
-    } // the window closes
+        QTRY_VERIFY_WITH_TIMEOUT(Kept().contains("2|Bo|44|"), 20000);
+    } // the window closes, and keeps it again
     const QStringList files = QDir(folder.path() + "/cache").entryList(QDir::Files);
     QCOMPARE(files.size(), 1);
     const QFile::Permissions perms = QFile::permissions(folder.path() + "/cache/" + files[0]);
