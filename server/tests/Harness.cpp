@@ -531,3 +531,23 @@ void ServerTest::SetUp() {
     Scene::CreateEmpty(m_strDb);
     m_target = MakeTarget(GetParam(), m_strDb, m_dir.Path());
 }
+
+void SceneTest::SetUp() {
+    ServerTest::SetUp();
+    Scene::Build(T());
+}
+
+namespace {
+
+std::string EmptyGuild(const TempDir& dir) {
+    const std::string strDb = dir.File("guild.db");
+    Scene::CreateEmpty(strDb);
+    return strDb;
+}
+
+} // namespace
+
+ServedScene::ServedScene(const std::vector<std::string>& extraArgs)
+    : strDb(EmptyGuild(dir)), target(strDb, "/zorv", extraArgs) {
+    Scene::Build(target);
+}

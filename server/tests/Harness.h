@@ -154,3 +154,17 @@ protected:
     std::string m_strDb;
     std::unique_ptr<Target> m_target;
 };
+
+// The same, with the scene built.
+class SceneTest : public ServerTest {
+protected:
+    void SetUp() override;
+};
+
+// A fresh guild file with the scene built, served by `serve` with extraArgs.
+struct ServedScene {
+    explicit ServedScene(const std::vector<std::string>& extraArgs = {});
+    TempDir dir;
+    const std::string strDb;
+    ServeTarget target;
+};

@@ -95,10 +95,9 @@ void Apply(Tree& tree, const Changes& changes) {
         tree.records[id] = strRecord;
 }
 
-class Feed : public ServerTest {};
+class Feed : public SceneTest {};
 
 TEST_P(Feed, ChangesBringATreeToWhatAFreshDownloadShows) {
-    S::Build(T());
     EXPECT_EQ(AskFeed(T(), "x").iCode, 991);
     EXPECT_EQ(AskFeed(T(), "1", "-1").iCode, 991);
     const std::int64_t lStart = Generation(T());
@@ -196,7 +195,6 @@ TEST_P(Feed, ChangesBringATreeToWhatAFreshDownloadShows) {
 }
 
 TEST_P(Feed, GapsItCannotBridgeAreTooOld) {
-    S::Build(T());
     const std::int64_t lBefore = Generation(T());
     // The record is bounded: past its length the oldest generations go whole, and asking from
     // one of them is "too old", never a partial answer.
@@ -222,7 +220,6 @@ TEST_P(Feed, GapsItCannotBridgeAreTooOld) {
 }
 
 TEST_P(Feed, AWaitIsHeldUntilAChangeOnlyUnderServe) {
-    S::Build(T());
     const std::string strNow = std::to_string(Generation(T()));
     if (GetParam() == "cgi") { // never held: nothing changes, and a long wait comes back at once
         const Changes now = AskFeed(T(), strNow, "30");
@@ -275,12 +272,9 @@ std::vector<std::future<Changes>> HoldSix(const Target& target, const std::strin
 }
 
 TEST(FeedHolding, HeldRequestsNeitherTakeWorkersNorTheAddresssShare) {
-    TempDir dir;
-    const std::string strDb = dir.File("guild.db");
-    Scene::CreateEmpty(strDb);
-    ServeTarget target(strDb, "/zorv",
-                       {"--workers", "2", "--per-address", "8", "--held-per-address", "6"});
-    Scene::Build(target);
+    ServedScene served({"--workers", "2", "--per-address", "8", "--held-per-address", "6"});
+    const std::string& strDb = served.strDb;
+    ServeTarget& target = served.target;
     std::vector<std::future<Changes>> held = HoldSix(target, std::to_string(Generation(target)));
     // Six held from one address, more than the workers and more than its ordinary share: its
     // ordinary requests still go through, as many at once as its share, before any held one

@@ -10,8 +10,8 @@
 #include <chrono>
 #include <condition_variable>
 #include <csignal>
-#include <filesystem>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <map>
@@ -437,7 +437,9 @@ TEST(StandaloneFrontLife, StoppingReleasesTheListeningSocket) {
                              std::filesystem::directory_iterator());
     };
     auto Cycle = [] {
-        StandaloneFront front("/zorv", FrontLimits{}, [](const Request&) { return Reply{800, ""}; });
+        StandaloneFront front("/zorv", FrontLimits{}, [](const Request&) {
+            return Reply{800, ""};
+        });
         front.Start("127.0.0.1", 0);
     };
     Cycle(); // the library loaded and its threads' first resources made

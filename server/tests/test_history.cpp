@@ -17,12 +17,8 @@ namespace {
 
 using S = Scene;
 
-class History : public ServerTest {
+class History : public SceneTest {
 protected:
-    void SetUp() override {
-        ServerTest::SetUp();
-        Scene::Build(T());
-    }
     static std::string N(int i) { return std::to_string(i); }
     std::string Value(const std::string& strQuery) { return SqlValue(m_strDb, strQuery); }
     int Entries() { return std::stoi(Value("SELECT count(*) FROM history")); }

@@ -18,12 +18,8 @@ namespace {
 
 using S = Scene;
 
-class HistoryDump : public ServerTest {
+class HistoryDump : public SceneTest {
 protected:
-    void SetUp() override {
-        ServerTest::SetUp();
-        Scene::Build(T());
-    }
     std::string Value(const std::string& strQuery) { return SqlValue(m_strDb, strQuery); }
     std::string LastSeq() { return Value("SELECT max(seq) FROM history"); }
     Answer Save(int id, const Fields& fields) {
@@ -86,11 +82,10 @@ std::size_t FirstDifference(const std::string& a, const std::string& b) {
 // between its reading of the history's entries and of their values would otherwise give a dump
 // that restore refuses.
 TEST(HistoryBackup, ABackupTakenWhileMembersSaveAlwaysRestores) {
-    TempDir dir;
-    const std::string strDb = dir.File("guild.db");
-    Scene::CreateEmpty(strDb);
-    ServeTarget server(strDb);
-    Scene::Build(server);
+    ServedScene served;
+    const std::string& strDb = served.strDb;
+    ServeTarget& server = served.target;
+    const TempDir& dir = served.dir;
     // A long history, so that reading its values takes a while.
     Sql(strDb, "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 20000) "
                "INSERT INTO history(at, at_epoch, kind, actor_id, actor_name, character_id, "

@@ -98,11 +98,9 @@ Answer Move(const Target& target, std::map<int, TreeNode>& tree, int iMoved, int
 }
 
 TEST(Integrity, ConcurrentOfficersKeepTheTreeSound) {
-    TempDir dir;
-    std::string strDb = dir.File("guild.db");
-    Scene::CreateEmpty(strDb);
-    ServeTarget target(strDb);
-    Scene::Build(target);
+    ServedScene served;
+    const std::string& strDb = served.strDb;
+    ServeTarget& target = served.target;
 
     // Owners each add and remove within a branch of their own and must find exactly their model
     // at the end; movers shuffle a shared branch at random, racing each other into refusals.
@@ -388,11 +386,9 @@ TEST(Integrity, DumpWithoutRevisionsRestoresAtRevisionOne) {
 }
 
 TEST(Integrity, OneRevisionLetsOneOfManySavesThrough) {
-    TempDir dir;
-    std::string strDb = dir.File("guild.db");
-    Scene::CreateEmpty(strDb);
-    ServeTarget target(strDb);
-    Scene::Build(target);
+    ServedScene served;
+    const std::string& strDb = served.strDb;
+    ServeTarget& target = served.target;
 
     // Each round, officers who all read the same revision save at once: exactly one gets
     // through, and the others are told the record is stale (not a server fault).

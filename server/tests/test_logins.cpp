@@ -15,11 +15,10 @@ namespace {
 
 using S = Scene;
 
-class Logins : public ServerTest {
+class Logins : public SceneTest {
 protected:
     void SetUp() override {
-        ServerTest::SetUp();
-        Scene::Build(T());
+        SceneTest::SetUp();
         Sql(m_strDb, "UPDATE settings SET value = '3' WHERE key = 'throttle_free'");
     }
     Answer Login(const std::string& strName, const std::string& strPassword,

@@ -39,11 +39,8 @@ TEST(Record, TheTableHoldsAColumnForEveryColumnOfTheColumnTable) {
 }
 
 TEST(Record, EverySavedFieldComesBackAtItsPayloadPosition) {
-    TempDir dir;
-    const std::string strDb = dir.File("guild.db");
-    Scene::CreateEmpty(strDb);
-    ServeTarget target(strDb);
-    Scene::Build(target);
+    ServedScene served;
+    ServeTarget& target = served.target;
     Fields save = {{"charid", "1"}, {zorv::kSaveTarget, "4"}};
     std::map<int, std::string> expected; // payload position, value
     int iDistinct = 0;

@@ -10,12 +10,8 @@ namespace {
 
 using S = Scene;
 
-class Revisions : public ServerTest {
+class Revisions : public SceneTest {
 protected:
-    void SetUp() override {
-        ServerTest::SetUp();
-        Scene::Build(T());
-    }
     // The character payload of id as iReader reads it, fields still escaped.
     zorv::Fields Read(int iReader, int id) {
         Answer answer = As(T(), iReader, 107, {{"getcharid", std::to_string(id)}});

@@ -2,8 +2,8 @@
 // data/guild-vN.db was made by data/make-guild with the zorv-server of the commit that brought in
 // version N, and data/guild-vN.dump is what this server's backup printed of it once upgraded,
 // read line by line when it was stored: every member, name, patron, sheet, revision and password
-// hash carried over, and no history before version 6. The guild is the same in every file: Aldric Stone (1,
-// administrator, own password) over Brenna Ashvale (2, own password) and Corwin Marsh (3,
+// hash carried over, and no history before version 6. The guild is the same in every file: Aldric
+// Stone (1, administrator, own password) over Brenna Ashvale (2, own password) and Corwin Marsh (3,
 // administrator, own password); Brenna over Dunstan Reed (4, reset to the default password);
 // Dunstan over Fenna Holt (6) and Gilda Thorn (7, moved from Corwin); Corwin over Hale Winter (8);
 // Edric Vale (5) and then Ivo Brand (9, under Hale) removed.

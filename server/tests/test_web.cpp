@@ -75,12 +75,8 @@ std::string RowOf(const std::string& strBody, int id) {
     return iAt == std::string::npos ? "" : strBody.substr(iAt, strBody.find("</tr>", iAt) - iAt);
 }
 
-class Web : public ServerTest {
+class Web : public SceneTest {
 protected:
-    void SetUp() override {
-        ServerTest::SetUp();
-        Scene::Build(T());
-    }
     std::vector<std::string> AllPages() const {
         std::vector<std::string> pages = {"/zorv",         "/zorv/members",     "/zorv/rescue",
                                           "/zorv/portals", "/zorv/tradeskills", "/zorv/branch/1"};
