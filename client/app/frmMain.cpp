@@ -172,6 +172,14 @@ void frmMain::WireAllegiance() {
         strPayload = saved->strPayload;
         return true;
     };
+    m_pCycle->fnUnreachable = [this](qint16 msgid, const QString& strWhy) {
+        return msgid == zorv::OpLogin && OfferOffline(strWhy);
+    };
+    connect(m_pFeed.get(), &TreeFeed::ServerBack, this, [this] {
+        // The login the server could not take before, now through the request cycle.
+        SetReadOnly(false);
+        Login();
+    });
     m_saveTreeTimer.setSingleShot(true);
     m_saveTreeTimer.setInterval(5000);
     connect(&m_saveTreeTimer, &QTimer::timeout, this, &frmMain::SaveTree);
@@ -344,11 +352,12 @@ void frmMain::Form_Unload() {
 }
 
 void frmMain::SaveTree() {
-    // Only a tree whose generation is known: the next login catches up from it.
-    if (m_pFeed->Generation() < 0 || (*m_pRoster)->Count() == 0)
+    // Only a tree whose generation is known: the next login catches up from it. A copy shown
+    // offline is already kept, and keeps the date it was made.
+    if (m_pFeed->Generation() < 0 || (*m_pRoster)->Count() == 0 || m_pFeed->Offline())
         return;
     m_savedTrees.Save(ServerKey(), m_pCycle->strCurPlayer,
-                      SavedTree{m_pFeed->Generation(), TreePayloadOf(**m_pRoster)});
+                      SavedTree{m_pFeed->Generation(), TreePayloadOf(**m_pRoster), {}});
 }
 
 QString frmMain::ServerKey() const {

@@ -110,6 +110,11 @@ private:
     void ApplyRescueSquad();
     // Keeps the tree shown for the next login of the same character on the same server.
     void SaveTree();
+    // The login's server cannot be reached: offers the tree kept for this login, read-only;
+    // false when there is none to offer.
+    bool OfferOffline(const QString& strWhy);
+    // Changing actions off while a kept tree is shown without its server.
+    void SetReadOnly(bool bReadOnly);
     QString ServerKey() const;
     // The file that keeps the window's size and the splitter between runs.
     QString LayoutFile() const;

@@ -15,12 +15,14 @@
 #include "RequestCycle.h"
 #include "ServerSetup.h"
 #include "Session.h"
+#include "StatusBar.h"
 #include "TreeFeed.h"
 #include "frmNewServerSetup.h"
 #include "frmPlayerSetup.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QLocale>
 #include <QMenu>
 #include <QTabWidget>
 #include <stdexcept>
@@ -161,4 +163,47 @@ void frmMain::ApplyRescueSquad() {
     v.sheet.chkRescue->setEnabled(true);
     v.sheet.chkRescue->setVisible(true);
     v.frameRescueSquad->setTitle(s.strRescueSquadName);
+}
+
+bool frmMain::OfferOffline(const QString& strWhy) {
+    const std::optional<SavedTree> saved = m_savedTrees.Load(ServerKey(), m_pCycle->strCurPlayer);
+    if (!saved)
+        return false;
+    const QString strWhen = QLocale().toString(saved->savedAt, QLocale::ShortFormat);
+    const QString strCrLf = QStringLiteral("\r\n");
+    if (!m_pPrompts->Confirm(
+            QStringLiteral("The ZORV server at ") + m_pCycle->strCurServer +
+                QStringLiteral(" could not be reached: ") + strWhy + strCrLf + strCrLf +
+                QStringLiteral("Open the tree kept from ") + strWhen +
+                QStringLiteral(" read-only?  Nothing can be changed until the server answers; "
+                               "ZORV keeps trying, and logs in by itself when it does."),
+            MessagePrompts::Icon::Exclamation, QStringLiteral("Connection Error")))
+        return true;
+    m_pSheet->ClearSheet();
+    if (!m_pFeed->OpenOffline(saved->lGeneration, saved->strPayload)) {
+        m_pPrompts->Inform(QStringLiteral("The tree kept from ") + strWhen +
+                           QStringLiteral(" cannot be read."));
+        return true;
+    }
+    const QString strCopy = QStringLiteral("Read-only copy from ") + strWhen;
+    m_pCycle->SetOffline(strCopy + QStringLiteral(": the server cannot be reached"));
+    SetReadOnly(true);
+    setWindowTitle(QStringLiteral("ZORV - ") + m_pCycle->strCurPlayer + QStringLiteral(" - ") +
+                   strCopy + QStringLiteral(" (the server cannot be reached)"));
+    m_pStatusBar->SetPanel(RequestCycle::kPanelOp, strCopy);
+    return true;
+}
+
+void frmMain::SetReadOnly(bool bReadOnly) {
+    for (QAction* pAction :
+         {m_menus.mnuAddVassal, m_menus.mnuChangePatron, m_menus.mnuChangePassword})
+        pAction->setEnabled(!bReadOnly);
+    if (bReadOnly) {
+        // The login that ends it decides who sees the administrators' menu.
+        m_menus.mnuAdministrator->menuAction()->setVisible(false);
+        // The sheet holds nothing until a record arrives, which enables it again.
+        SetCharTabEnable(false);
+    } else {
+        m_pCycle->SetOffline(QString());
+    }
 }

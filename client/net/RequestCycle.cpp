@@ -55,6 +55,11 @@ void RequestCycle::PrepareConnection(const QString& strCharName, const QString& 
 }
 
 void RequestCycle::StartOperation(const Request& request) {
+    if (IsOffline()) {
+        m_status.SetPanel(kPanelOp, m_strOffline);
+        FailWait();
+        return;
+    }
     PrepareConnection(request.strCharName, request.strPass);
     for (const Field& field : request.head)
         HTTP.AddPostData(field.first, field.second);
@@ -190,6 +195,8 @@ void RequestCycle::HTTP_ConnectFailed() {
     SetBusy(false);
     FailWait();
     m_status.SetPanel(kPanelHTTP, QStringLiteral("Not Connected"));
+    if (fnUnreachable && fnUnreachable(m_iCurrentOp, HTTP.strConnectError))
+        return;
     m_prompts.Message(QStringLiteral("The ZORV server at ") + HTTP.strHostName +
                           QStringLiteral(" could not be reached: ") + HTTP.strConnectError,
                       MessagePrompts::Buttons::Ok, MessagePrompts::Icon::Critical,
@@ -262,6 +269,8 @@ void RequestCycle::timerTimeout_Timer() {
     HTTP.Clear();
     SetBusy(false);
     FailWait();
+    if (fnUnreachable && fnUnreachable(m_iCurrentOp, QStringLiteral("it did not answer in time")))
+        return;
     const QString strCrLf = QStringLiteral("\r\n");
     m_prompts.Message(
         QStringLiteral("A timeout error has occured!  This can mean manys things: ") + strCrLf +

@@ -73,6 +73,14 @@ public:
     // is dropped; no path means "/").
     void SetServer(const QString& strAddress);
 
+    // Asked when an operation's server cannot be reached (refused, not found, timed out), with
+    // the reason, before the connection error is shown; true when it has told the user itself.
+    std::function<bool(qint16 msgid, const QString& strWhy)> fnUnreachable;
+    // While set, the window shows a copy kept from an earlier run and nothing is sent: each
+    // operation only puts this text in the status bar, and a chained wait fails at once.
+    void SetOffline(const QString& strWhy) { m_strOffline = strWhy; }
+    bool IsOffline() const { return !m_strOffline.isEmpty(); }
+
     // Starts an operation, dropping any exchange still running: the credentials, the fields,
     // the status text, the awaited operation, then the connection. The only way to send.
     void StartOperation(const Request& request);
@@ -155,4 +163,5 @@ private:
     bool m_bBusy = false;
     bool m_bWaitFailed = false;
     bool m_bKeepWaiting = false;
+    QString m_strOffline;
 };

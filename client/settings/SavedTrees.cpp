@@ -48,6 +48,7 @@ std::optional<SavedTree> SavedTrees::Load(const QString& strServer,
     if (!bOk || tree.lGeneration < 0)
         return std::nullopt;
     tree.strPayload = QString::fromLatin1(file.readAll());
+    tree.savedAt = file.fileTime(QFileDevice::FileModificationTime);
     return tree;
 }
 

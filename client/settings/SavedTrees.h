@@ -2,12 +2,14 @@
 // The last tree each login showed, kept between runs so that the next login shows it at once
 // and then only catches up on what changed since its generation. One file per server and
 // character; the files hold the guild's roster, so only the user may read them.
+#include <QDateTime>
 #include <QString>
 #include <optional>
 
 struct SavedTree {
     qint64 lGeneration = -1;
     QString strPayload; // in the tree payload's form
+    QDateTime savedAt;  // when it was written, as loaded
 };
 
 class SavedTrees {

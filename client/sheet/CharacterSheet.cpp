@@ -78,6 +78,7 @@ CharacterSheet::CharacterSheet(Session& session, const Roster& roster, Skills& o
         cmdResetChanges_Click();
     });
     connect(m_v.cmdKeepEditing, &QPushButton::clicked, m_v.frameRecordChanged, &QWidget::hide);
+    connect(&m_peek, &HTTPRequest::GotResults, this, &CharacterSheet::PeekAnswered);
 
     RequestCycle& cycle = session.cycle;
     cycle.Route(zorv::OpCharInfo, [this](const Reply& reply) {
@@ -158,6 +159,15 @@ void CharacterSheet::DisplayCharInfo(const QString& strPayload) {
     m_bDisplaying = false;
     ClearEdits();
     m_v.frameRecordChanged->hide();
+    if (const qint16 idTold = std::exchange(m_idTellWho, 0);
+        idTold != 0 && idTold == iCurDisplayCharID) {
+        const QString strWho = ChangedBy(c);
+        m_session.stsStatusBar.SetPanel(
+            RequestCycle::kPanelOp,
+            (strWho.isEmpty() ? DisplayedName() + QStringLiteral(" was changed elsewhere")
+                              : strWho) +
+                QStringLiteral("; shown as stored now"));
+    }
     m_session.objCurrentChar->Arrived(iCurDisplayCharID, strCurRevision);
     emit Displayed();
 }
@@ -286,14 +296,47 @@ void CharacterSheet::ShowTreeFigures() {
     ShowFollowers();
 }
 
+namespace {
+
+const QString kRefusedSave = QStringLiteral(
+    " while you were editing.  Saving your changes will be refused; reload to see the record as "
+    "it is stored now.");
+
+} // namespace
+
 void CharacterSheet::RecordChangedElsewhere() {
-    if (!HasUnsavedEdits())
+    if (!HasUnsavedEdits()) {
+        m_idTellWho = iCurDisplayCharID;
         return m_session.objCurrentChar->Reload();
-    m_v.lblRecordChanged->setText(
-        DisplayedName() +
-        QStringLiteral(" was changed by someone else while you were editing.  Saving your "
-                       "changes will be refused; reload to see the record as it is stored now."));
+    }
+    // Said at once; who and when follow as soon as the stored record names them.
+    m_v.lblRecordChanged->setText(DisplayedName() + QStringLiteral(" was changed by someone else") +
+                                  kRefusedSave);
     m_v.frameRecordChanged->show();
+    m_session.cycle.StartOnChannel(
+        m_peek,
+        Request(zorv::OpCharInfo, QString(), {{"getcharid", QString::number(iCurDisplayCharID)}}));
+}
+
+void CharacterSheet::PeekAnswered() {
+    const CharacterPayload c = ParseCharacterPayload(m_peek.strHTTPData);
+    m_peek.Clear();
+    const QString strWho = ChangedBy(c);
+    if (Leading(c[RecordField::Id]) != iCurDisplayCharID || !m_v.frameRecordChanged->isVisible() ||
+        strWho.isEmpty())
+        return;
+    m_v.lblRecordChanged->setText(strWho + kRefusedSave);
+}
+
+QString CharacterSheet::ChangedBy(const CharacterPayload& c) const {
+    if (c[RecordField::ModifiedAt].isEmpty())
+        return QString();
+    // Whoever changed it may have left the allegiance since.
+    const qint16 idWho = Leading(c[RecordField::ModifiedBy]);
+    const QString strWho = m_roster->IndexOfId(idWho) >= 0 ? m_roster->GetName(CharKey(idWho))
+                                                          : QStringLiteral("someone else");
+    return DisplayedName() + QStringLiteral(" was changed by ") + strWho + QStringLiteral(" at ") +
+           c[RecordField::ModifiedAt];
 }
 
 void CharacterSheet::RecordLeft() {

@@ -3,6 +3,7 @@
 // keeps the rank titles in step with race and sex, tracks what the user edited since the record
 // was shown, and saves it back (operation 106) under the acting-character rule. The record shown
 // last is the only copy of the user's edits, so leaving it with edits unsaved asks first.
+#include "HTTPRequest.h"
 #include "SheetFields.h"
 
 #include <QObject>
@@ -18,6 +19,7 @@ class QCheckBox;
 class Skills;
 class SkillTraining;
 class frmLogin;
+struct CharacterPayload;
 struct Reply;
 struct Session;
 struct SheetViews;
@@ -89,6 +91,9 @@ private:
                       bool bInteger = false);
     void AddComboField(Fields& fields, const QString& strKey, QComboBox* cmbBox);
     QString DisplayedName() const;
+    // "NAME was changed by WHO at TIME" from a record as stored; empty when it names nobody.
+    QString ChangedBy(const CharacterPayload& c) const;
+    void PeekAnswered();
 
     Session& m_session;
     const Roster& m_roster;
@@ -101,4 +106,8 @@ private:
     QSet<QObject*> m_changed; // text boxes and lists the user edited since the display
     bool m_bEdited = false;   // anything at all edited since the display
     bool m_bDisplaying = false;
+    // The record as stored, asked for beside the user's requests when it changed under edits,
+    // to name who changed it without showing it.
+    HTTPRequest m_peek;
+    qint16 m_idTellWho = 0; // reloaded because it changed elsewhere: say who changed it
 };

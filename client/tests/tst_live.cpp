@@ -18,6 +18,7 @@
 #include "frmAddVassal.h"
 #include "frmOptions.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -42,8 +43,10 @@ struct Server {
     ScriptedPeer peer;
     QString strTree = kTree;
     QString strGeneration = QStringLiteral("5");
-    QString strRevision = QStringLiteral("3"); // of every record 107 gives
-    bool bFeed = true;                         // false: a server from before the feed
+    QString strRevision = QStringLiteral("3");                     // of every record 107 gives
+    QString strModified = QStringLiteral("2026-12-07 09:30:00|3"); // when, and by whom (an id)
+    bool bFeed = true;           // false: a server from before the feed
+    QByteArray treeCode = "800"; // what 100 is answered with
     // When set, the answer to a request for changes without a wait: the login waits for it
     // inside its own handler, where the test cannot step in.
     QString strCatchUp;
@@ -67,11 +70,12 @@ struct Server {
             if (msgid == "104")
                 Answer(i, "800", "0.3|1|Ann|1|Guild|0|");
             else if (msgid == "100")
-                Answer(i, "800", strTree);
+                Answer(i, treeCode, strTree);
             else if (msgid == "107")
                 Answer(i, "800",
                        fields.value("getcharid") + "|" + Name(fields.value("getcharid")) +
-                           QString(21, '|') + strRevision + QString(10, '|'));
+                           QString(21, '|') + strRevision + "|" + strModified.section('|', 0, 0) +
+                           QString(8, '|') + strModified.section('|', 1) + "|");
             else if (msgid == "120" && !bFeed)
                 Answer(i, "989", "");
             else if (msgid == "120" && fields.value("since").isEmpty())
@@ -166,6 +170,7 @@ private slots:
     void fallsBackAndRetries();
     void serverWithoutFeed();
     void savedTreeAtNextLogin();
+    void offlineUntilTheServerAnswers();
 };
 
 void tst_live::realServerFollowsAnotherClient() {
@@ -286,6 +291,9 @@ void tst_live::watchFollowsChangesElsewhere() {
     QTRY_COMPARE(client.window->views().sheet.txtName->text(), QString("Bob"));
     QCOMPARE(server.Count("107"), nLoads + 1);
     QCOMPARE(client.window->sheet().strCurRevision, QString("3"));
+    QCOMPARE(
+        client.window->stsStatusBar().Panel(RequestCycle::kPanelOp),
+        QString("Bob was changed by someone else at 2026-12-07 09:30:00; shown as stored now"));
 
     // Bob's sheet saved elsewhere, his tree fields as they were: the revision the feed gives
     // with his record says so, and he is shown again as stored.
@@ -305,13 +313,18 @@ void tst_live::sheetWithEditsAndDepartures() {
     QTest::keyClicks(s.txtLevel, "9");
     QVERIFY(client.window->sheet().HasUnsavedEdits());
 
-    // Bo changed elsewhere while the user edits him: a bar says so, nothing is reloaded.
+    // Bo changed elsewhere while the user edits him: a bar says so at once, and then who did it
+    // and when, from the stored record asked for beside the sheet; nothing is reloaded.
     const int nLoads = server.Count("107");
     server.strTree.replace("2|Bo|40|", "2|Bo|41|");
+    server.strModified = "2026-12-07 09:45:00|1";
     server.AnswerHeld("800", "6|!;2|Bo|41|1|1|4|0|0|0!;");
     QTRY_VERIFY(s.frameRecordChanged->isVisible());
-    QVERIFY(s.lblRecordChanged->text().startsWith("Bo was changed by someone else"));
-    QCOMPARE(server.Count("107"), nLoads);
+    QTRY_VERIFY(s.lblRecordChanged->text().startsWith(
+        "Bo was changed by Ann at 2026-12-07 09:45:00 while you were editing."));
+    QCOMPARE(server.Count("107"), nLoads + 1);
+    QCOMPARE(s.txtLevel->text(), QString("9"));
+    QVERIFY(client.window->sheet().HasUnsavedEdits());
     QTest::mouseClick(s.cmdKeepEditing, Qt::LeftButton);
     QVERIFY(!s.frameRecordChanged->isVisible());
     QCOMPARE(s.txtLevel->text(), QString("9"));
@@ -322,7 +335,7 @@ void tst_live::sheetWithEditsAndDepartures() {
     server.AnswerHeld("800", "7|!;2|Bo|42|1|1|4|0|0|0!;");
     QTRY_VERIFY(s.frameRecordChanged->isVisible());
     QTest::mouseClick(s.cmdReloadRecord, Qt::LeftButton);
-    QTRY_COMPARE(server.Count("107"), nLoads + 1);
+    QTRY_COMPARE(server.Count("107"), nLoads + 3);
     QTRY_VERIFY(!client.window->sheet().HasUnsavedEdits());
     QVERIFY(!s.frameRecordChanged->isVisible());
 
@@ -376,6 +389,18 @@ void tst_live::fallsBackAndRetries() {
     server.AnswerHeld("1070", "");
     QTRY_COMPARE(server.Requests().mid(nBefore + 4), QStringList({"120:", "100", "120:12"}));
     QCOMPARE(client.prompts->shown.size(), 0);
+
+    // A whole download the watch needed fails: it is asked for again, until the tree arrives
+    // and the watch goes on from it.
+    server.treeCode = "987";
+    client.prompts->ExpectOk();
+    server.AnswerHeld("1070", "");
+    QTRY_COMPARE(server.Requests().mid(nBefore + 7), QStringList({"120:", "100"}));
+    QTRY_COMPARE(client.prompts->shown.size(), 1);
+    server.treeCode = "800";
+    QTRY_COMPARE_WITH_TIMEOUT(server.Requests().mid(nBefore + 7),
+                              QStringList({"120:", "100", "120:", "100", "120:12"}), 10000);
+    QCOMPARE(client.window->objCharDB().Count(), 4);
 }
 
 void tst_live::serverWithoutFeed() {
@@ -407,7 +432,9 @@ void tst_live::savedTreeAtNextLogin() {
         auto Kept = [&] {
             const QDir cache(folder.path() + "/cache");
             const QStringList kept = cache.entryList(QDir::Files);
-            QFile file(kept.isEmpty() ? QString() : cache.filePath(kept[0]));
+            if (kept.isEmpty())
+                return QByteArray();
+            QFile file(cache.filePath(kept[0]));
             return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
         };
         TestClient first(folder.path());
@@ -453,6 +480,65 @@ void tst_live::savedTreeAtNextLogin() {
     second.prompts->ExpectOk();
     QTest::mouseClick(second.window->options().cmdClearCache, Qt::LeftButton);
     QCOMPARE(QDir(folder.path() + "/cache").entryList(QDir::Files), QStringList());
+}
+
+void tst_live::offlineUntilTheServerAnswers() {
+    Server server;
+    QTemporaryDir folder;
+    {
+        TestClient first(folder.path());
+        QVERIFY(LogIn(first, server));
+    } // the window closes, and keeps the tree
+
+    // The server is gone at the next login: the kept tree is offered, and opened read-only.
+    server.peer.StopListening();
+    TestClient client(folder.path());
+    client.window->feed().SetEnabled(true);
+    client.prompts->answers << MessagePrompts::Answer::Yes;
+    const int nBefore = server.seen.size();
+    client.LogIn(server.peer.Address(), "Ann", "secret1");
+    QTRY_VERIFY(client.window->feed().Offline());
+    QCOMPARE(client.prompts->shown.size(), 1);
+    QVERIFY(client.prompts->shown[0].strText.contains("could not be reached"));
+    QVERIFY(client.prompts->shown[0].strText.contains("read-only"));
+    Roster kept;
+    QString strProblem;
+    kept.Replace(ParseTreePayload(kTree, strProblem));
+    AllegianceModel keptTree(kept);
+    keptTree.Generate(-1);
+    const AllegianceModel& model = client.window->allegiance().MainModel();
+    QCOMPARE(Nodes(model), Nodes(keptTree));
+    QVERIFY(client.window->windowTitle().contains("Read-only copy from "));
+    QVERIFY(client.window->stsStatusBar().Panel(RequestCycle::kPanelOp).startsWith("Read-only"));
+    auto Action = [&](const char* pName) { return client.window->findChild<QAction*>(pName); };
+    for (const char* pName : {"mnuAddVassal", "mnuChangePatron", "mnuChangePassword"})
+        QVERIFY2(!Action(pName)->isEnabled(), pName);
+    SheetViews& s = client.window->views().sheet;
+    QVERIFY(!s.cmdSaveChanges->isEnabled());
+
+    // Choosing a character sends nothing and shows no box: the status bar says why.
+    client.window->allegiance().FindInTree("Bo");
+    QVERIFY(client.window->stsStatusBar()
+                .Panel(RequestCycle::kPanelOp)
+                .endsWith(": the server cannot be reached"));
+    QCOMPARE(s.txtName->text(), QString());
+
+    // The watch keeps trying, backing off; when the server answers again the client logs in by
+    // itself, catches up from the kept tree's generation and is live: nothing downloaded whole.
+    QTRY_VERIFY(client.window->stsStatusBar()
+                    .Panel(TreeFeed::kPanel)
+                    .startsWith("Read-only copy: the server cannot be reached"));
+    QVERIFY(server.peer.ListenAgain());
+    server.strCatchUp = "7|!;4|Dee|21|1|2||0|0|0!;";
+    QTRY_COMPARE_WITH_TIMEOUT(client.window->sheet().iCurDisplayCharID, qint16(1), 20000);
+    QVERIFY(!client.window->feed().Offline());
+    QCOMPARE(client.window->windowTitle(), QString("ZORV (Guild) - Logged in as Ann"));
+    for (const char* pName : {"mnuAddVassal", "mnuChangePatron", "mnuChangePassword"})
+        QVERIFY2(Action(pName)->isEnabled(), pName);
+    QVERIFY(s.cmdSaveChanges->isEnabled());
+    QCOMPARE(client.window->objCharDB().Item("Char4")->nLevel, qint16(21));
+    QVERIFY(!server.Requests().mid(nBefore).contains("100"));
+    QCOMPARE(client.prompts->shown.size(), 1);
 }
 
 QTEST_MAIN(tst_live)

@@ -40,6 +40,15 @@ TreeFeed::TreeFeed(Session& session, Roster& roster, AllegianceView& tree, QObje
             [this] { PollFailed(QStringLiteral("the server does not answer")); });
     m_nextPoll.setSingleShot(true);
     connect(&m_nextPoll, &QTimer::timeout, this, &TreeFeed::Poll);
+    m_recover.setSingleShot(true);
+    connect(&m_recover, &QTimer::timeout, this, [this] {
+        if (m_lGeneration >= 0)
+            return;
+        if (m_asked != Asked::Nothing || m_session.cycle.IsBusy())
+            return m_recover.start(); // still on its way
+        SetStatus(QStringLiteral("Tree updates paused: the tree could not be downloaded"));
+        Recover();
+    });
     m_idle.setInterval(200);
     connect(&m_idle, &QTimer::timeout, this, &TreeFeed::RunIdle);
 
@@ -64,6 +73,8 @@ void TreeFeed::SetEnabled(bool bEnabled) {
 
 void TreeFeed::Reset() {
     Stop();
+    m_recover.stop();
+    m_bOffline = false;
     m_lGeneration = -1;
     m_lLearned = -1;
     m_asked = Asked::Nothing;
@@ -84,6 +95,11 @@ void TreeFeed::Stop() {
 }
 
 bool TreeFeed::Refresh() {
+    if (m_bOffline) {
+        // Nothing can be downloaded: the user's refresh tries the server now.
+        Watch();
+        return true;
+    }
     if (!m_bEnabled || !m_bOffered)
         return false;
     if (m_lGeneration < 0 && !ShowSavedTree()) {
@@ -93,6 +109,18 @@ bool TreeFeed::Refresh() {
     m_asked = Asked::Changes;
     m_session.cycle.StartOperation(
         Request(zorv::OpTreeChanges, kTreeStatus, {{"since", QString::number(m_lGeneration)}}));
+    return true;
+}
+
+bool TreeFeed::OpenOffline(qint64 lGeneration, const QString& strPayload) {
+    Reset();
+    QString strProblem;
+    if (lGeneration < 0 || ParseTreePayload(strPayload, strProblem)->Count() == 0)
+        return false;
+    m_tree.ParseTreeData(strPayload);
+    m_lGeneration = lGeneration;
+    m_bOffline = true;
+    Watch();
     return true;
 }
 
@@ -160,6 +188,7 @@ bool TreeFeed::CycleError(const Reply& reply) {
 }
 
 void TreeFeed::TreeDownloaded() {
+    m_recover.stop();
     m_lGeneration = std::exchange(m_lLearned, -1);
     if (m_lGeneration >= 0)
         Watch();
@@ -168,7 +197,7 @@ void TreeFeed::TreeDownloaded() {
 }
 
 void TreeFeed::Watch() {
-    if (!m_bEnabled || m_lGeneration < 0)
+    if ((!m_bEnabled && !m_bOffline) || m_lGeneration < 0)
         return;
     Stop();
     m_bWatching = true;
@@ -176,9 +205,11 @@ void TreeFeed::Watch() {
 }
 
 void TreeFeed::Poll() {
-    m_session.cycle.StartOnChannel(m_channel, Request(zorv::OpTreeChanges, QString(),
-                                                      {{"since", QString::number(m_lGeneration)},
-                                                       {"wait", QString::number(kWaitSeconds)}}));
+    // Offline, the first answer is all that is wanted, at once.
+    Request request(zorv::OpTreeChanges, QString(), {{"since", QString::number(m_lGeneration)}});
+    if (!m_bOffline)
+        request.fields.emplace_back("wait", QString::number(kWaitSeconds));
+    m_session.cycle.StartOnChannel(m_channel, request);
     m_sent.start();
     m_guard.start(kWaitSeconds * 1000 + m_session.cycle.timerTimeout.interval());
 }
@@ -189,6 +220,8 @@ void TreeFeed::PollLater(int iSeconds) {
 
 void TreeFeed::PollAnswered() {
     m_guard.stop();
+    if (m_bOffline)
+        return BackOnline();
     const bool bHeld = m_sent.elapsed() >= kWaitSeconds * 1000 / 2;
     TreeChanges changes;
     QString strProblem;
@@ -199,7 +232,7 @@ void TreeFeed::PollAnswered() {
     }
     if (!bRead || !Apply(changes)) {
         Stop();
-        WhenIdle([this] { DownloadWhole(); });
+        Recover();
         return;
     }
     // A server that answers at nothing at once does not hold requests: ask now and then.
@@ -210,10 +243,13 @@ void TreeFeed::PollAnswered() {
 
 void TreeFeed::PollRefused() {
     m_guard.stop();
+    // Whatever it says, even that the password is wrong, is for the login to hear.
+    if (m_bOffline)
+        return BackOnline();
     const qint16 iCode = zorv::ReadInt16(m_channel.strResultCode.toStdString());
     if (iCode == zorv::CodeFeedTooOld) {
         Stop();
-        WhenIdle([this] { DownloadWhole(); });
+        Recover();
         return;
     }
     PollFailed(QStringLiteral("the server answered error #%1").arg(iCode));
@@ -224,10 +260,31 @@ void TreeFeed::PollFailed(const QString& strWhy) {
     m_channel.Clear();
     m_iRetrySeconds =
         m_iRetrySeconds == 0 ? kFirstRetrySeconds : std::min(2 * m_iRetrySeconds, kMaxRetrySeconds);
-    SetStatus(QStringLiteral("Tree updates paused: %1; trying again in %2 s")
+    SetStatus((m_bOffline ? QStringLiteral("Read-only copy: %1; trying again in %2 s")
+                          : QStringLiteral("Tree updates paused: %1; trying again in %2 s"))
                   .arg(strWhy)
                   .arg(m_iRetrySeconds));
     PollLater(m_iRetrySeconds);
+}
+
+void TreeFeed::Recover() {
+    Stop();
+    WhenIdle([this] {
+        DownloadWhole();
+        // A download that fails leaves no generation to watch from: tried again, backing off,
+        // until one arrives (TreeDownloaded watches from it).
+        m_iRetrySeconds = m_iRetrySeconds == 0 ? kFirstRetrySeconds
+                                               : std::min(2 * m_iRetrySeconds, kMaxRetrySeconds);
+        m_recover.start(m_iRetrySeconds * 1000);
+    });
+}
+
+void TreeFeed::BackOnline() {
+    Stop();
+    m_bOffline = false;
+    m_iRetrySeconds = 0;
+    SetStatus(QString());
+    emit ServerBack();
 }
 
 void TreeFeed::SetStatus(const QString& strText) {

@@ -58,6 +58,11 @@ public:
     void Reset();
     // Stops the watch (the window is closing).
     void Stop();
+    // Shows a tree kept from an earlier run while its server cannot be reached, and keeps asking
+    // the server for changes since it, backing off, until it answers: then ServerBack. False when
+    // the copy cannot be read.
+    bool OpenOffline(qint64 lGeneration, const QString& strPayload);
+    bool Offline() const { return m_bOffline; }
 
     // The generation the roster shown holds; -1 when none is known.
     qint64 Generation() const { return m_lGeneration; }
@@ -71,6 +76,8 @@ public:
 signals:
     // A set of changes has been applied to the roster shown.
     void Applied();
+    // The server of a tree shown offline has answered: the login can be made now.
+    void ServerBack();
 
 private:
     enum class Asked { Nothing, Generation, Changes };
@@ -91,6 +98,10 @@ private:
     void PollRefused();
     void PollFailed(const QString& strWhy);
     void PollLater(int iSeconds);
+    void BackOnline();
+    // The feed cannot go on from the roster shown: the whole tree, once the user's requests are
+    // done, and again until it arrives.
+    void Recover();
     void SetStatus(const QString& strText);
 
     // Applies changes newer than the roster's; false when they cannot be applied.
@@ -108,6 +119,7 @@ private:
     bool m_bEnabled = true;
     bool m_bOffered = true; // false once the server has shown it has no feed
     bool m_bSavedTreeAsked = false;
+    bool m_bOffline = false;
     qint64 m_lGeneration = -1;
     qint64 m_lLearned = -1; // learned for the whole download under way
     Asked m_asked = Asked::Nothing;
@@ -120,6 +132,7 @@ private:
     QTimer m_nextPoll;
     QTimer m_guard; // a poll that neither answers nor fails within its wait and the timeout
     QTimer m_idle;
+    QTimer m_recover; // a download made to recover has not arrived
     std::vector<std::function<void()>> m_whenIdle;
     int m_nShown = 0; // records shown on the sheet, to tell a reload already made
 };

@@ -4,6 +4,7 @@
 
 ScriptedPeer::ScriptedPeer(QObject* pParent) : QObject(pParent) {
     m_server.listen(QHostAddress::LocalHost, 0);
+    m_nPort = m_server.serverPort();
     connect(&m_server, &QTcpServer::newConnection, this, [this] {
         while (QTcpSocket* pSocket = m_server.nextPendingConnection()) {
             int i = static_cast<int>(m_connections.size());
@@ -25,7 +26,7 @@ ScriptedPeer::ScriptedPeer(QObject* pParent) : QObject(pParent) {
 }
 
 QString ScriptedPeer::Address() const {
-    return QStringLiteral("127.0.0.1:") + QString::number(m_server.serverPort());
+    return QStringLiteral("127.0.0.1:") + QString::number(m_nPort);
 }
 
 QByteArray ScriptedPeer::Request(int i) const {

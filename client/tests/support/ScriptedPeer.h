@@ -18,6 +18,10 @@ public:
     QString Address() const;
     quint16 Port() const { return m_server.serverPort(); }
 
+    // A server gone and back: connections are refused until it listens again on the same port.
+    void StopListening() { m_server.close(); }
+    bool ListenAgain() { return m_server.listen(QHostAddress::LocalHost, m_nPort); }
+
     int Connections() const { return static_cast<int>(m_connections.size()); }
     // The bytes received on connection i (0-based, in order of acceptance).
     QByteArray Request(int i = 0) const;
@@ -47,6 +51,7 @@ signals:
 
 private:
     QTcpServer m_server;
+    quint16 m_nPort = 0;
     QList<QTcpSocket*> m_connections;
     QList<QByteArray> m_requests;
 };
