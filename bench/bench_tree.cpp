@@ -277,6 +277,25 @@ void BenchShape(const char* szShape) {
         window.allegiance().ApplyChanges(changed, {});
         QApplication::processEvents();
     });
+    // The tree's shape changing: a member leaving, then joining again, in turns.
+    const auto idLeaf = static_cast<qint16>(Leaf(shape));
+    const Character leaf = window.objCharDB().At(window.objCharDB().IndexOfId(idLeaf));
+    bool bGone = false;
+    double dJoinLeave = Median(8, [&] {
+        Character patron = window.objCharDB().At(window.objCharDB().IndexOfId(leaf.nPatronID));
+        QStringList vassals = patron.strVassalIDs.split(',', Qt::SkipEmptyParts);
+        if (bGone) {
+            vassals << QString::number(idLeaf);
+            patron.strVassalIDs = vassals.join(',');
+            window.allegiance().ApplyChanges({patron, leaf}, {});
+        } else {
+            vassals.removeAll(QString::number(idLeaf));
+            patron.strVassalIDs = vassals.join(',');
+            window.allegiance().ApplyChanges({patron}, {idLeaf});
+        }
+        bGone = !bGone;
+        QApplication::processEvents();
+    });
     double dMonarch = ShowSheet(window, shape, 1);
     double dLeaf = ShowSheet(window, shape, Leaf(shape));
     double dBaseline = Baseline(shape);
@@ -298,10 +317,10 @@ void BenchShape(const char* szShape) {
     std::printf(
         "%-6s parse %5.1f ms | refresh %5.1f ms (generate %.1f, paint %.1f, show %.1f) | "
         "QTreeWidget baseline %5.1f ms | refresh/baseline %.2f | changes applied: 1 %.1f ms, "
-        "100 %.1f ms | "
+        "100 %.1f ms, a join or departure %.1f ms | "
         "sheet monarch %.1f ms, leaf %.1f ms | memory +%.1f MB (window %.1f MB)%s\n",
         szShape, dParse, dRefresh, dGenerate, dPaint, dShow, dBaseline, dRatio, dApply, dApply100,
-        dMonarch, dLeaf, (lRssAfter - lRssWindow) / 1024.0, (lRssWindow - lRssBefore) / 1024.0,
+        dJoinLeave, dMonarch, dLeaf, (lRssAfter - lRssWindow) / 1024.0, (lRssWindow - lRssBefore) / 1024.0,
         qPrintable(strMissed));
 }
 

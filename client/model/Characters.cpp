@@ -87,6 +87,10 @@ Characters::Characters()
     m_byId.assign(kIdSlots, -1);
 }
 
+Characters::Characters(const Characters& other) : Characters() {
+    *this = other; // copy-assigned vectors fill the capacity they have
+}
+
 Characters::~Characters() {
     SpareRoom& room = Spare();
     GiveRoom(room.records, m_records);
@@ -126,6 +130,18 @@ QHash<int, QString> Characters::OtherKeysByPosition() const {
 RosterSnapshot Characters::WithChanges(const std::vector<Character>& changed,
                                        const std::vector<qint16>& removed,
                                        QString& strProblem) const {
+    strProblem.clear();
+    if (removed.empty() && KeepsShape(changed)) {
+        // Nothing moves: the copy keeps every place and all that was worked out from the lists.
+        auto next = std::make_shared<Characters>(*this);
+        for (const Character& c : changed) {
+            Character& record = next->m_records[static_cast<std::size_t>(IndexOfId(c.nID))];
+            const qint32 iDecalChoicePos = record.iDecalChoicePos;
+            record = c;
+            record.iDecalChoicePos = iDecalChoicePos;
+        }
+        return next;
+    }
     // Each id's fate, by id + kIdOffset: -2 leaves, k >= 0 becomes changed[k], -1 stays.
     std::vector<int> fate(kIdSlots, -1);
     for (qint16 id : removed)
@@ -156,6 +172,17 @@ RosterSnapshot Characters::WithChanges(const std::vector<Character>& changed,
     if (auto sorted = next->InDownloadOrder())
         return sorted;
     return next;
+}
+
+bool Characters::KeepsShape(const std::vector<Character>& changed) const {
+    if (!m_otherKeys.isEmpty() || !Sound())
+        return false;
+    for (const Character& c : changed) {
+        const int i = IndexOfId(c.nID);
+        if (i < 0 || At(i).nPatronID != c.nPatronID || At(i).strVassalIDs != c.strVassalIDs)
+            return false;
+    }
+    return true;
 }
 
 std::shared_ptr<Characters> Characters::InDownloadOrder() const {

@@ -46,7 +46,8 @@ public:
     Characters();
     // Its room goes to the next roster built on this thread (see Characters.cpp).
     ~Characters();
-    Characters(const Characters&) = default;
+    // Into room taken as a new roster takes it.
+    Characters(const Characters& other);
     Characters(Characters&&) = default;
     Characters& operator=(const Characters&) = default;
     Characters& operator=(Characters&&) = default;
@@ -61,6 +62,9 @@ public:
     // say what the tree is.
     RosterSnapshot WithChanges(const std::vector<Character>& changed,
                                const std::vector<qint16>& removed, QString& strProblem) const;
+    // Whether `changed` leaves the tree's shape as it is: every id is here already, under the
+    // same patron and with the same vassal list. WithChanges then keeps every record's place.
+    bool KeepsShape(const std::vector<Character>& changed) const;
 
     // Building, before a roster is handed out as a snapshot.
     Character& Add(qint16 nID, const QString& strName, qint16 nLevel, qint16 nRank,

@@ -15,6 +15,7 @@
 #include "TestClient.h"
 #include "TreeFeed.h"
 #include "TreePayload.h"
+#include "ViewRows.h"
 #include "frmAddVassal.h"
 #include "frmOptions.h"
 
@@ -115,29 +116,6 @@ struct Server {
     }
     int Count(const QString& strRequest) const { return Requests().count(strRequest); }
 };
-
-// Every node's text in pre-order, with its depth.
-QStringList Nodes(const AllegianceModel& model, const QModelIndex& parent = QModelIndex(),
-                  int iDepth = 0) {
-    QStringList nodes;
-    for (int iRow = 0; iRow < model.rowCount(parent); ++iRow) {
-        const QModelIndex node = model.index(iRow, 0, parent);
-        nodes << QString(iDepth, '-') + node.data().toString();
-        nodes << Nodes(model, node, iDepth + 1);
-    }
-    return nodes;
-}
-
-QStringList Rows(const FlatListModel& list) {
-    QStringList rows;
-    for (int iRow = 0; iRow < list.rowCount(); ++iRow) {
-        QStringList cells;
-        for (int iColumn = 0; iColumn < list.columnCount(); ++iColumn)
-            cells << list.Text(iRow, iColumn);
-        rows << cells.join('|');
-    }
-    return rows;
-}
 
 void QueueAddVassal(TestClient& client, const QString& strName) {
     client.prompts->dialogs << [strName](QDialog& dlg) {

@@ -68,9 +68,22 @@ void RestoreTree(QTreeView& tree, AllegianceModel& model, const TreeState& state
 bool AllegianceView::ApplyChanges(const std::vector<Character>& changed,
                                   const std::vector<qint16>& left) {
     QString strProblem;
+    const bool bSameShape = left.empty() && m_roster->KeepsShape(changed);
     RosterSnapshot next = m_roster->WithChanges(changed, left, strProblem);
     if (!next)
         return false;
+    if (bSameShape) {
+        // Every node stays where it is: only the changed rows are drawn again.
+        std::vector<int> positions;
+        for (const Character& c : changed)
+            positions.push_back(next->IndexOfId(c.nID));
+        m_roster.Replace(std::move(next));
+        m_pMain->Follow(positions);
+        if (m_idImmediate)
+            m_pImmediate->Follow(positions);
+        m_pFlat->Follow(positions);
+        return true;
+    }
     QTreeView& main = *m_controls.treTreeView;
     QTreeView& immediate = *m_controls.treImmediateTree;
     const TreeState mainState = SaveTree(main, *m_pMain);

@@ -98,6 +98,15 @@ int AllegianceModel::Count() const {
     return m_nNodes;
 }
 
+void AllegianceModel::Follow(const std::vector<int>& positions) {
+    m_shown = m_roster.Now();
+    for (int iNode : positions) {
+        const QModelIndex node = IndexOfNode(iNode);
+        if (node.isValid())
+            emit dataChanged(node, node);
+    }
+}
+
 bool AllegianceModel::InTree(int iNode) const {
     if (iNode < 0 || iNode >= static_cast<int>(m_topRow.size()))
         return false;

@@ -20,6 +20,9 @@ public:
     // Rebuilds the nodes from the roster now; every node starts collapsed.
     void Generate(qint16 idStart);
     void Clear();
+    // The roster now differs from the one shown only in the records at these positions, which
+    // keep their places (Characters::KeepsShape): their rows change, and nothing else does.
+    void Follow(const std::vector<int>& positions);
 
     QModelIndex IndexOfKey(const QString& strKey) const;
     QModelIndex FirstNode() const { return m_top.empty() ? QModelIndex() : index(0, 0); }

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <numeric>
+#include <utility>
 
 FlatListModel::FlatListModel(const Roster& roster, QObject* pParent)
     : SortableModel(pParent), m_roster(roster) {}
@@ -29,6 +30,67 @@ void FlatListModel::Refill() {
         SortByColumn(iColumn, bAscending);
 }
 
+void FlatListModel::Follow(const std::vector<int>& positions) {
+    const RosterSnapshot before = std::exchange(m_shown, m_roster.Now());
+    // A renamed patron's name shows on its vassals' rows.
+    std::vector<int> touched;
+    for (int i : positions) {
+        touched.push_back(i);
+        if (before->At(i).strName != m_shown->At(i).strName)
+            for (int iVassal : m_shown->VassalIndexes(i))
+                touched.push_back(iVassal);
+    }
+    std::sort(touched.begin(), touched.end());
+    touched.erase(std::unique(touched.begin(), touched.end()), touched.end());
+    std::vector<int> moved;
+    if (m_iSortColumn >= 0)
+        for (int i : touched)
+            if (CellText(*before, i, m_iSortColumn) != CellText(*m_shown, i, m_iSortColumn))
+                moved.push_back(i);
+    if (moved.empty()) {
+        const std::vector<int> rows = RowsByRecord();
+        for (int i : touched) {
+            const int iRow = rows[static_cast<std::size_t>(i)];
+            emit dataChanged(index(iRow, 0), index(iRow, columnCount() - 1));
+        }
+        return;
+    }
+    // Rows whose sort key changed leave their places and go where the sort puts them now: after
+    // the rows of a lesser key, and among equal keys in roster order, as sorting the whole list
+    // would place them.
+    emit layoutAboutToBeChanged();
+    const QModelIndexList persistent = persistentIndexList();
+    std::vector<int> records;
+    for (const QModelIndex& index : persistent)
+        records.push_back(m_order[static_cast<std::size_t>(index.row())]);
+    for (int i : moved)
+        m_order.erase(std::find(m_order.begin(), m_order.end(), i));
+    for (int i : moved) {
+        const QString strKey = CellText(*m_shown, i, m_iSortColumn);
+        const auto at = std::partition_point(m_order.begin(), m_order.end(), [&](int iRecord) {
+            const int iOrder = CompareCells(CellText(*m_shown, iRecord, m_iSortColumn), strKey);
+            if (iOrder != 0)
+                return m_bSortAscending ? iOrder < 0 : iOrder > 0;
+            return iRecord < i;
+        });
+        m_order.insert(at, i);
+    }
+    const std::vector<int> rows = RowsByRecord();
+    QModelIndexList now;
+    for (std::size_t k = 0; k < records.size(); ++k)
+        now << index(rows[static_cast<std::size_t>(records[k])],
+                     persistent[static_cast<int>(k)].column());
+    changePersistentIndexList(persistent, now);
+    emit layoutChanged();
+}
+
+std::vector<int> FlatListModel::RowsByRecord() const {
+    std::vector<int> rows(m_order.size());
+    for (std::size_t iRow = 0; iRow < m_order.size(); ++iRow)
+        rows[static_cast<std::size_t>(m_order[iRow])] = static_cast<int>(iRow);
+    return rows;
+}
+
 qint16 FlatListModel::IdAt(int iRow) const {
     if (iRow < 0 || iRow >= static_cast<int>(m_order.size()))
         return 0;
@@ -51,8 +113,11 @@ void FlatListModel::Clear() {
 QString FlatListModel::Text(int iRow, int iColumn) const {
     if (iRow < 0 || iRow >= static_cast<int>(m_order.size()))
         return QString();
-    const int iRecord = m_order[static_cast<std::size_t>(iRow)];
-    const Character& c = m_shown->At(iRecord);
+    return CellText(*m_shown, m_order[static_cast<std::size_t>(iRow)], iColumn);
+}
+
+QString FlatListModel::CellText(const Characters& roster, int iRecord, int iColumn) {
+    const Character& c = roster.At(iRecord);
     switch (iColumn) {
     case 0:
         return c.strName;
@@ -61,12 +126,12 @@ QString FlatListModel::Text(int iRow, int iColumn) const {
     case 2:
         return QString::number(c.nRank);
     case 3:
-        return QString::number(m_shown->ComputedRank(iRecord));
+        return QString::number(roster.ComputedRank(iRecord));
     case 4: {
         if (c.nPatronID == -1)
             return QStringLiteral("None");
-        int iPatron = m_shown->IndexOfId(c.nPatronID); // no key text on this hot path
-        return iPatron < 0 ? QStringLiteral("Unknown") : m_shown->At(iPatron).strName;
+        int iPatron = roster.IndexOfId(c.nPatronID); // no key text on this hot path
+        return iPatron < 0 ? QStringLiteral("Unknown") : roster.At(iPatron).strName;
     }
     case 5:
         return c.iIsMule == 1 ? QStringLiteral("Yes") : QStringLiteral("No");

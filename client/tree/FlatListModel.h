@@ -19,6 +19,10 @@ public:
     // The same, sorted again as the user last sorted the rows shown: the roster changed under
     // the user's eyes, and rows should not jump back to roster order for that.
     void Refill();
+    // The roster now differs from the one shown only in the records at these positions, which
+    // keep their places (Characters::KeepsShape): their rows, and the rows naming them as
+    // patron, change, and move only as far as the sort shown asks.
+    void Follow(const std::vector<int>& positions);
     // The id of the member on a row (0-based), and the row of a member (-1 for none).
     qint16 IdAt(int iRow) const;
     int RowOfId(qint16 id) const;
@@ -34,6 +38,10 @@ public:
     QVariant headerData(int iSection, Qt::Orientation orientation, int iRole) const override;
 
 private:
+    static QString CellText(const Characters& roster, int iRecord, int iColumn);
+    // By roster position: the row showing it.
+    std::vector<int> RowsByRecord() const;
+
     const Roster& m_roster;
     RosterSnapshot m_shown = Characters::Empty(); // the roster these rows were made from
     std::vector<int> m_order;                     // roster positions, in display order

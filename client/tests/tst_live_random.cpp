@@ -1,0 +1,262 @@
+// The live tree against a real server, through a few hundred random changes made by another
+// member: after each run of changes, the watching client's roster, both trees and its sorted flat
+// list equal those a whole download of the same moment gives.
+#include "AllegianceModel.h"
+#include "AllegianceView.h"
+#include "Characters.h"
+#include "FlatListModel.h"
+#include "HTTPRequest.h"
+#include "MainViews.h"
+#include "RequestCycle.h"
+#include "ServerProcess.h"
+#include "TestClient.h"
+#include "TreeFeed.h"
+#include "TreePayload.h"
+#include "ViewRows.h"
+
+#include <QFile>
+#include <QRandomGenerator>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeView>
+#include <utility>
+#include <vector>
+
+namespace {
+
+using Fields = std::vector<std::pair<QString, QString>>;
+
+// Another member of the guild, acting by requests of its own, each answered before the next is
+// sent.
+class Member {
+public:
+    Member(const QString& strAddress, QString strName, QString strPassword)
+        : m_strHost(strAddress.section('/', 0, 0)), m_strURI("/" + strAddress.section('/', 1)),
+          m_strName(std::move(strName)), m_strPassword(std::move(strPassword)) {}
+
+    // The result code and the payload; an empty code when no reply came.
+    std::pair<QString, QString> Post(qint16 msgid, const Fields& fields) const {
+        HTTPRequest http;
+        http.AddPostData("charname", m_strName);
+        http.AddPostData("password", m_strPassword);
+        http.AddPostData("msgid", QString::number(msgid));
+        for (const auto& [strKey, strValue] : fields)
+            http.AddPostData(strKey, strValue);
+        bool bDone = false;
+        QObject::connect(&http, &HTTPRequest::GotResults, [&] { bDone = true; });
+        QObject::connect(&http, &HTTPRequest::Error, [&] { bDone = true; });
+        QObject::connect(&http, &HTTPRequest::ConnectFailed, [&] { bDone = true; });
+        http.Connect(m_strHost, m_strURI);
+        if (!QTest::qWaitFor([&] { return bDone; }, 30000))
+            return {};
+        return {http.strResultCode, http.strHTTPData};
+    }
+
+    QString Tree() const { return Post(100, {}).second; }
+    qint64 Generation() const {
+        return Post(120, {{"since", ""}}).second.section('|', 0, 0).toLongLong();
+    }
+
+private:
+    QString m_strHost;
+    QString m_strURI;
+    QString m_strName;
+    QString m_strPassword;
+};
+
+// Makes one random change through the member; true when the server took it.
+class RandomChanges {
+public:
+    // The member acts as idSelf and leaves idKept (who logs in by name) where it is, as named.
+    RandomChanges(const Member& member, qint16 idSelf, qint16 idKept)
+        : m_member(member), m_idSelf(idSelf), m_idKept(idKept) {}
+
+    bool Step() {
+        QString strProblem;
+        const auto [strCode, strTree] = m_member.Post(100, {});
+        m_tree = ParseTreePayload(strTree, strProblem);
+        if (strCode != "800" || m_tree->Count() < 3)
+            return false;
+        const quint32 r = m_rng.bounded(100);
+        if (r < 22)
+            return Add();
+        if (r < 32)
+            return Remove();
+        if (r < 50)
+            return Move();
+        if (r < 85)
+            return Save();
+        if (r < 92)
+            return Post(112, {{"changeid", QString::number(Anyone(true).nID)},
+                              {"newlevel", m_rng.bounded(2) ? "3" : "1"}});
+        return Undo();
+    }
+
+private:
+    const Character& Anyone(bool bNotSelf) {
+        while (true) {
+            const Character& c = m_tree->At(static_cast<int>(m_rng.bounded(m_tree->Count())));
+            if (!bNotSelf || (c.nID != m_idSelf && c.nID != m_idKept))
+                return c;
+        }
+    }
+    const Character& PatronOf(const Character& c) { return *m_tree->Item(CharKey(c.nPatronID)); }
+    bool Full(const Character& c) {
+        return m_tree->VassalIndexes(m_tree->IndexOfId(c.nID)).size() >= 12;
+    }
+    bool Post(qint16 msgid, Fields fields) {
+        fields.insert(fields.begin(), {"charid", QString::number(m_idSelf)});
+        return m_member.Post(msgid, fields).first == "800";
+    }
+
+    bool Add() {
+        const Character& patron = Anyone(false);
+        if (Full(patron))
+            return false;
+        return Post(101, {{"addtoid", QString::number(patron.nID)},
+                          {"vassalname", QStringLiteral("Recruit %1").arg(++m_nNames)},
+                          {"vassallist", patron.strVassalIDs},
+                          {"patronid", QString::number(patron.nPatronID)}});
+    }
+    bool Remove() {
+        const Character& c = Anyone(true);
+        // Not a monarch, not a branch holding the member's own character, and a small branch,
+        // so that the guild keeps its size.
+        if (c.nPatronID == -1 || m_tree->Followers(m_tree->IndexOfId(c.nID)) > 2 ||
+            IsFollower(*m_tree, c.nID, m_idSelf) || IsFollower(*m_tree, c.nID, m_idKept))
+            return false;
+        const Character& patron = PatronOf(c);
+        return Post(102, {{"patronid", QString::number(patron.nID)},
+                          {"vassalid", QString::number(c.nID)},
+                          {"vassalname", c.strName},
+                          {"vassallist", patron.strVassalIDs}});
+    }
+    bool Move() {
+        const Character& c = Anyone(false);
+        const Character& to = Anyone(false);
+        if (c.nPatronID == -1 || to.nID == c.nID || to.nID == c.nPatronID || Full(to) ||
+            IsFollower(*m_tree, c.nID, to.nID))
+            return false;
+        const Character& from = PatronOf(c);
+        return Post(103, {{"moveid", QString::number(c.nID)},
+                          {"oldpatronid", QString::number(from.nID)},
+                          {"oldpatronname", from.strName},
+                          {"oldpatronvassallist", from.strVassalIDs},
+                          {"newpatronid", QString::number(to.nID)},
+                          {"newpatronname", to.strName},
+                          {"newpatronvassallist", to.strVassalIDs}});
+    }
+    bool Save() {
+        const Character& c = Anyone(true);
+        const QStringList record =
+            m_member.Post(107, {{"getcharid", QString::number(c.nID)}}).second.split('|');
+        if (record.size() < 33)
+            return false;
+        Fields fields{{"updateid", QString::number(c.nID)},
+                      {"LEVEL", QString::number(1 + m_rng.bounded(275))},
+                      {"SKILLS", record[16]}};
+        const int flags[] = {11, 26, 27, 28, 29};
+        const char* keys[] = {"ISMULE", "ISPK", "ISRESCUE", "ISPRIVATE", "CAN_SUMMON"};
+        for (int k = 0; k < 5; ++k)
+            fields.emplace_back(keys[k], m_rng.bounded(4) == 0 ? QString::number(m_rng.bounded(2))
+                                                               : record[flags[k]]);
+        if (m_rng.bounded(3) == 0)
+            fields.emplace_back("NAME", QStringLiteral("Renamed %1").arg(++m_nNames));
+        if (m_rng.bounded(3) == 0)
+            fields.emplace_back("RANK", QString::number(m_rng.bounded(11)));
+        return Post(106, fields);
+    }
+    bool Undo() {
+        // The newest entry that can still be undone, if the server agrees it still applies.
+        const QStringList records = m_member.Post(118, {{"count", "20"}}).second.split("!;");
+        for (const QString& strRecord : records) {
+            const QStringList entry = strRecord.split('|');
+            if (entry.size() >= 12 && entry[0] == "E" && entry[11] == "1")
+                return Post(119, {{"entry", entry[1]}});
+        }
+        return false;
+    }
+
+    const Member& m_member;
+    qint16 m_idSelf;
+    qint16 m_idKept;
+    QRandomGenerator m_rng{20261207};
+    RosterSnapshot m_tree = Characters::Empty();
+    int m_nNames = 0;
+};
+
+} // namespace
+
+class tst_live_random : public QObject {
+    Q_OBJECT
+
+private slots:
+    void randomChangesAgreeWithDownload();
+};
+
+void tst_live_random::randomChangesAgreeWithDownload() {
+    ServerProcess server;
+    QVERIFY(server.Start("demo"));
+    const Member aldric(server.Address(), "Aldric Stormwind", "lantern1");
+    const QString strBackup = aldric.Post(111, {{"charid", "1"}}).second;
+    QVERIFY2(strBackup.startsWith("ZORV DUMP"), qPrintable(strBackup.left(200)));
+
+    TestClient watching;
+    watching.window->feed().SetEnabled(true);
+    watching.LogIn(server.Address(), "Brenna Ashvale", "welcome1");
+    QTRY_VERIFY_WITH_TIMEOUT(watching.window->sheet().iCurDisplayCharID != 0, 20000);
+    // What the user has open: every branch, and the flat list by level, highest first.
+    watching.window->views().treTreeView->expandAll();
+    FlatListModel& list = watching.window->allegiance().FlatList();
+    list.SortByColumn(1, false);
+    QSignalSpy downloads(&watching.window->allegiance(), &AllegianceView::TreeDownloaded);
+
+    RandomChanges changes(aldric, 1, watching.window->sheet().iCurDisplayCharID);
+    int nTaken = 0;
+    for (int iStep = 0; iStep < 300; ++iStep) {
+        nTaken += changes.Step() ? 1 : 0;
+        const bool bRestore = iStep == 150;
+        if (bRestore) {
+            // The guild restored from the backup: every generation before it is too old.
+            QTemporaryDir dir;
+            QFile dump(dir.filePath("guild.dump"));
+            QVERIFY(dump.open(QIODevice::WriteOnly));
+            dump.write(strBackup.toLatin1());
+            dump.close();
+            server.Command({"restore", dump.fileName()});
+        }
+        // Each change, once the watch has it, leaves the views as a whole download would.
+        const qint64 lGeneration = aldric.Generation();
+        QTRY_VERIFY_WITH_TIMEOUT(watching.window->feed().Generation() >= lGeneration &&
+                                     !watching.window->cycle().IsBusy(),
+                                 60000);
+        const QString strTree = aldric.Tree();
+        QCOMPARE(aldric.Generation(), watching.window->feed().Generation());
+        QCOMPARE(TreePayloadOf(watching.window->objCharDB()), strTree);
+        Roster fresh;
+        QString strProblem;
+        fresh.Replace(ParseTreePayload(strTree, strProblem));
+        AllegianceModel freshTree(fresh);
+        freshTree.Generate(-1);
+        QCOMPARE(Nodes(watching.window->allegiance().MainModel()), Nodes(freshTree));
+        for (int i = 0; i < fresh->Count(); ++i)
+            QCOMPARE(watching.window->objCharDB().ComputedRank(i), fresh->ComputedRank(i));
+        // Changes keep the user's sort of the list; a whole download, which only the restore
+        // needs, fills it in roster order.
+        QCOMPARE(downloads.count(), bRestore ? 1 : 0);
+        FlatListModel freshList(fresh);
+        freshList.Fill();
+        if (!bRestore)
+            freshList.SortByColumn(1, false);
+        QCOMPARE(Rows(list), Rows(freshList));
+        if (bRestore)
+            list.SortByColumn(1, false);
+        downloads.clear();
+    }
+    // Most of the random changes were ones the server could take.
+    QVERIFY2(nTaken >= 150, qPrintable(QString::number(nTaken)));
+}
+
+QTEST_MAIN(tst_live_random)
+#include "tst_live_random.moc"
