@@ -320,8 +320,8 @@ void BenchShape(const char* szShape) {
         "100 %.1f ms, a join or departure %.1f ms | "
         "sheet monarch %.1f ms, leaf %.1f ms | memory +%.1f MB (window %.1f MB)%s\n",
         szShape, dParse, dRefresh, dGenerate, dPaint, dShow, dBaseline, dRatio, dApply, dApply100,
-        dJoinLeave, dMonarch, dLeaf, (lRssAfter - lRssWindow) / 1024.0, (lRssWindow - lRssBefore) / 1024.0,
-        qPrintable(strMissed));
+        dJoinLeave, dMonarch, dLeaf, (lRssAfter - lRssWindow) / 1024.0,
+        (lRssWindow - lRssBefore) / 1024.0, qPrintable(strMissed));
 }
 
 double LoginToOwnRecord() {
