@@ -267,6 +267,8 @@ void frmMain::WireAdmin() {
                                                  m_pViews->sheet.pageHistory, this);
     connect(m_menus.mnuRecentChanges, &QAction::triggered, m_pHistory.get(),
             &ChangeHistory::ShowRecentChanges);
+    connect(m_pFeed.get(), &TreeFeed::Applied, m_pHistory.get(),
+            &ChangeHistory::ChangedElsewhere);
 }
 
 QList<Grid*> frmMain::ListGrids() const {

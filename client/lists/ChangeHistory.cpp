@@ -233,6 +233,13 @@ void ChangeHistory::CharacterShown() {
     QTimer::singleShot(0, this, &ChangeHistory::LoadStale);
 }
 
+void ChangeHistory::ChangedElsewhere(const QList<qint16>& ids) {
+    m_bGuildStale = true;
+    if (ids.contains(m_session.objCurrentChar->Id()))
+        m_iLoadedCharacter = -1;
+    QTimer::singleShot(0, this, &ChangeHistory::LoadStale);
+}
+
 void ChangeHistory::LoadStale() {
     // Whatever runs now was started later; its answer brings the views here again.
     if (m_session.cycle.IsBusy())

@@ -6,6 +6,7 @@
 // reverses.
 #include "HistoryPayload.h"
 
+#include <QList>
 #include <QWidget>
 
 #include <functional>
@@ -63,6 +64,9 @@ public:
     void SetAdministrator(bool bAdmin);
     // The sheet shows another character (or the same one again).
     void CharacterShown();
+    // Others changed these characters: the guild's view and, when it shows one of them, the
+    // character's view are out of date.
+    void ChangedElsewhere(const QList<qint16>& ids);
     // Reads again the views that are shown and out of date, when no exchange is running.
     void LoadStale();
     void LoadCharacter(qint64 lBefore = 0);

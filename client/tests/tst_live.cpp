@@ -4,6 +4,7 @@
 #include "AllegianceModel.h"
 #include "AllegianceOperations.h"
 #include "AllegianceView.h"
+#include "ChangeHistory.h"
 #include "CharacterSheet.h"
 #include "Characters.h"
 #include "FlatListModel.h"
@@ -28,6 +29,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeView>
@@ -77,6 +79,8 @@ struct Server {
                        fields.value("getcharid") + "|" + Name(fields.value("getcharid")) +
                            QString(21, '|') + strRevision + "|" + strModified.section('|', 0, 0) +
                            QString(8, '|') + strModified.section('|', 1) + "|");
+            else if (msgid == "117" || msgid == "118")
+                Answer(i, "800", ""); // no history kept
             else if (msgid == "120" && !bFeed)
                 Answer(i, "989", "");
             else if (msgid == "120" && fields.value("since").isEmpty())
@@ -149,6 +153,7 @@ private slots:
     void serverWithoutFeed();
     void savedTreeAtNextLogin();
     void offlineUntilTheServerAnswers();
+    void historyFollowsChanges();
 };
 
 void tst_live::realServerFollowsAnotherClient() {
@@ -517,6 +522,31 @@ void tst_live::offlineUntilTheServerAnswers() {
     QCOMPARE(client.window->objCharDB().Item("Char4")->nLevel, qint16(21));
     QVERIFY(!server.Requests().mid(nBefore).contains("100"));
     QCOMPARE(client.prompts->shown.size(), 1);
+}
+
+void tst_live::historyFollowsChanges() {
+    Server server;
+    TestClient client;
+    QVERIFY(LogIn(client, server));
+    // The Recent Changes window open, and Ann's History tab in view.
+    client.window->history().ShowRecentChanges();
+    QTRY_COMPARE(server.Count("118"), 1);
+    QTabWidget& tabs = *client.window->views().sheet.tabCharInfo;
+    tabs.setCurrentWidget(client.window->views().sheet.pageHistory);
+    QTRY_COMPARE(server.Count("117"), 1);
+
+    // Dee changes elsewhere: the guild's changes are read again, Ann's history is not.
+    server.AnswerHeld("800", "6|!;4|Dee|21|1|2||0|0|0!;");
+    QTRY_COMPARE(server.Count("118"), 2);
+    QTRY_VERIFY(server.Requests().contains("120:6"));
+    QCOMPARE(server.Count("117"), 1);
+
+    // Ann changes elsewhere: both are read again.
+    QTRY_COMPARE(server.held.size(), 1);
+    server.AnswerHeld("800", "7|!;1|Ann|51|2|-1|2,3|0|0|0!;");
+    QTRY_COMPARE(server.Count("117"), 2);
+    QTRY_COMPARE(server.Count("118"), 3);
+    QCOMPARE(client.prompts->shown.size(), 0);
 }
 
 QTEST_MAIN(tst_live)

@@ -300,7 +300,10 @@ bool TreeFeed::Apply(const TreeChanges& changes) {
         if (!m_tree.ApplyChanges(changes.changed, changes.left))
             return false;
         TellSheet(changes, before->Item(CharKey(m_session.objCurrentChar->Id())));
-        emit Applied();
+        QList<qint16> ids(changes.left.begin(), changes.left.end());
+        for (const Character& c : changes.changed)
+            ids << c.nID;
+        emit Applied(ids);
     }
     m_lGeneration = changes.lGeneration;
     return true;

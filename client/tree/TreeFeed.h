@@ -22,6 +22,7 @@
 #include "TreeChanges.h"
 
 #include <QElapsedTimer>
+#include <QList>
 #include <QObject>
 #include <QString>
 #include <QTimer>
@@ -74,8 +75,9 @@ public:
     int RetrySeconds() const { return m_iRetrySeconds; }
 
 signals:
-    // A set of changes has been applied to the roster shown.
-    void Applied();
+    // A set of changes has been applied to the roster shown: the ids of the characters that
+    // joined, changed or left.
+    void Applied(const QList<qint16>& ids);
     // The server of a tree shown offline has answered: the login can be made now.
     void ServerBack();
 
