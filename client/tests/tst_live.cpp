@@ -541,11 +541,17 @@ void tst_live::historyFollowsChanges() {
     QTRY_VERIFY(server.Requests().contains("120:6"));
     QCOMPARE(server.Count("117"), 1);
 
-    // Ann changes elsewhere: both are read again.
+    // Ann changes elsewhere while the user edits her sheet, which is therefore not shown again:
+    // both views are read again all the same.
+    tabs.setCurrentIndex(0);
+    QTest::keyClicks(client.window->views().sheet.txtLevel, "9");
+    QVERIFY(client.window->sheet().HasUnsavedEdits());
+    tabs.setCurrentWidget(client.window->views().sheet.pageHistory);
     QTRY_COMPARE(server.held.size(), 1);
     server.AnswerHeld("800", "7|!;1|Ann|51|2|-1|2,3|0|0|0!;");
     QTRY_COMPARE(server.Count("117"), 2);
     QTRY_COMPARE(server.Count("118"), 3);
+    QTRY_VERIFY(client.window->views().sheet.frameRecordChanged->isVisibleTo(client.window.get()));
     QCOMPARE(client.prompts->shown.size(), 0);
 }
 
