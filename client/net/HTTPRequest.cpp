@@ -190,10 +190,13 @@ void HTTPRequest::wskData_Close() {
         wskData_DataArrival();
     if (bNeedData && !strHTTPData.isEmpty())
         bNeedData = false;
-    if (!bNeedData && !strHTTPData.isEmpty())
+    if (!bNeedData && !strHTTPData.isEmpty()) {
         ProcessReply();
-    else
+    } else {
         bNeedData = true;
+        if (strHTTPData.isEmpty())
+            emit ClosedWithoutReply();
+    }
 }
 
 void HTTPRequest::RaiseError(const QString& strCode) {

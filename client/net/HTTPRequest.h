@@ -66,6 +66,9 @@ signals:
     // closed before anything was sent, certUntrusted and untrustedErrors say what it was.
     // Nothing else of the exchange arrives afterwards; a new Connect may try again.
     void UntrustedCertificate();
+    // The server closed the connection without a byte of reply (it stopped, say). Nothing else
+    // of the exchange arrives; the request cycle leaves it to its timeout.
+    void ClosedWithoutReply();
 
 private:
     void wskData_Connect();

@@ -154,6 +154,7 @@ private slots:
     void savedTreeAtNextLogin();
     void offlineUntilTheServerAnswers();
     void historyFollowsChanges();
+    void serverGoneMidWatch();
 };
 
 void tst_live::realServerFollowsAnotherClient() {
@@ -552,6 +553,32 @@ void tst_live::historyFollowsChanges() {
     QTRY_COMPARE(server.Count("117"), 2);
     QTRY_COMPARE(server.Count("118"), 3);
     QTRY_VERIFY(client.window->views().sheet.frameRecordChanged->isVisibleTo(client.window.get()));
+    QCOMPARE(client.prompts->shown.size(), 0);
+}
+
+void tst_live::serverGoneMidWatch() {
+    Server server;
+    TestClient client;
+    QVERIFY(LogIn(client, server));
+    StatusBar& status = client.window->stsStatusBar();
+
+    // The server goes away with the watch's poll held, and stays away for a while: the watch
+    // says so and keeps trying, backing off, without a message box.
+    server.peer.StopListening();
+    server.peer.Close(server.held.takeFirst());
+    QTRY_VERIFY2(status.Panel(TreeFeed::kPanel).startsWith("Tree updates paused"), qPrintable(status.Panel(TreeFeed::kPanel)));
+    QTRY_COMPARE_WITH_TIMEOUT(client.window->feed().RetrySeconds(),
+                              2 * TreeFeed::kFirstRetrySeconds, 10000);
+
+    // Back, with a change made meanwhile: the watch asks from where it was and catches up.
+    server.strTree.replace("4|Dee|20|", "4|Dee|22|");
+    QVERIFY(server.peer.ListenAgain());
+    QTRY_COMPARE_WITH_TIMEOUT(server.held.size(), 1, 15000);
+    QCOMPARE(server.Fields(server.held.first()).value("since"), QString("5"));
+    server.AnswerHeld("800", "6|!;4|Dee|22|1|2||0|0|0!;");
+    QTRY_COMPARE(client.window->objCharDB().Item("Char4")->nLevel, qint16(22));
+    QTRY_COMPARE(status.Panel(TreeFeed::kPanel), QString());
+    QCOMPARE(client.window->feed().Generation(), qint64(6));
     QCOMPARE(client.prompts->shown.size(), 0);
 }
 

@@ -33,6 +33,8 @@ TreeFeed::TreeFeed(Session& session, Roster& roster, AllegianceView& tree, QObje
     connect(&m_channel, &HTTPRequest::Error, this, &TreeFeed::PollRefused);
     connect(&m_channel, &HTTPRequest::ConnectFailed, this,
             [this] { PollFailed(QStringLiteral("the server cannot be reached")); });
+    connect(&m_channel, &HTTPRequest::ClosedWithoutReply, this,
+            [this] { PollFailed(QStringLiteral("the server closed the connection")); });
     connect(&m_channel, &HTTPRequest::UntrustedCertificate, this,
             [this] { PollFailed(QStringLiteral("the server's certificate is not trusted")); });
     m_guard.setSingleShot(true);
