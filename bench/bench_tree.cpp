@@ -2,9 +2,9 @@
 // growth is its own: the payload parser alone; the whole refresh from payload to a shown,
 // reselected tree and a filled flat list; as the baseline, a plain QTreeWidget filled with the
 // same node texts in the same shape; and the time from a character reply to a shown sheet, for
-// the monarch (whose immediate tree is the whole allegiance) and for a leaf. `bench_tree login`
-// times the login to the own record against a seeded zorv-server instead. Prints one line per
-// figure group, with the targets it misses.
+// the monarch (whose immediate tree is the whole allegiance) and for a leaf; and changes applied
+// as the live tree applies them. Prints one line per figure group, with the targets it misses.
+// (The login against a real server is bench_live's.)
 #include "AllegianceModel.h"
 #include "AllegianceView.h"
 #include "CharacterSheet.h"
@@ -20,7 +20,6 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QProcess>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTreeView>
@@ -324,55 +323,17 @@ void BenchShape(const char* szShape) {
         (lRssWindow - lRssBefore) / 1024.0, qPrintable(strMissed));
 }
 
-double LoginToOwnRecord() {
-    QTemporaryDir dir;
-    QString strDb = dir.filePath(QStringLiteral("seed.db"));
-    QProcess seed;
-    seed.setProcessChannelMode(QProcess::ForwardedErrorChannel); // its report is not a figure
-    seed.start(QStringLiteral(ZORV_SERVER_BIN),
-               {"seed", "--db", strDb, "--members", "32767", "--shape", "random"});
-    seed.waitForFinished(120000);
-    QProcess server;
-    server.start(QStringLiteral(ZORV_SERVER_BIN),
-                 {"serve", "--db", strDb, "--listen", "127.0.0.1:0"});
-    server.waitForReadyRead(10000);
-    QString strLine = QString::fromLocal8Bit(server.readLine()).trimmed();
-    QString strAddress = strLine.section(QStringLiteral("http://"), 1);
-    frmMain window(nullptr, dir.path());
-    window.show();
-    window.playerSetup().strServer = strAddress;
-    window.playerSetup().strName = QStringLiteral("Seed Monarch");
-    window.playerSetup().strPassword = QStringLiteral("seedpass1");
-    bool bDone = false;
-    QObject::connect(&window.cycle(), &RequestCycle::Answered, [&](qint16 msgid) {
-        if (msgid == 107)
-            bDone = true;
-    });
-    QElapsedTimer timer;
-    timer.start();
-    window.Login();
-    while (!bDone && timer.elapsed() < 60000)
-        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    double dMs = static_cast<double>(timer.nsecsElapsed()) / 1e6;
-    server.terminate();
-    server.waitForFinished();
-    return bDone ? dMs : -1;
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
     const char* szWhat = argc > 1 ? argv[1] : "";
     if (std::strcmp(szWhat, "random") != 0 && std::strcmp(szWhat, "wide") != 0 &&
-        std::strcmp(szWhat, "chain") != 0 && std::strcmp(szWhat, "login") != 0) {
-        std::fprintf(stderr, "usage: bench_tree random|wide|chain|login\n");
+        std::strcmp(szWhat, "chain") != 0) {
+        std::fprintf(stderr, "usage: bench_tree random|wide|chain\n");
         return 2;
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    if (std::strcmp(szWhat, "login") == 0)
-        std::printf("login to own record, 32767 members: %.1f ms\n", LoginToOwnRecord());
-    else
-        BenchShape(szWhat);
+    BenchShape(szWhat);
     return 0;
 }
