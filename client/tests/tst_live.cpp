@@ -1,8 +1,8 @@
-// The live allegiance: the watch beside the user's requests, changes made elsewhere reaching the
-// tree, the flat list and the sheet, and the fall-backs to a whole download. A scripted server
-// answers by operation and holds the watch's polls until the test answers them.
+// The live allegiance against a scripted server, which answers by operation and holds the watch's
+// polls until the test answers them: the watch beside the user's requests, changes made elsewhere
+// reaching the tree, the flat list, the sheet and the history, the fall-backs to a whole
+// download, the kept tree and the read-only copy. tst_live_server has the real servers.
 #include "AllegianceModel.h"
-#include "AllegianceOperations.h"
 #include "AllegianceView.h"
 #include "ChangeHistory.h"
 #include "CharacterSheet.h"
@@ -11,13 +11,11 @@
 #include "MainViews.h"
 #include "RequestCycle.h"
 #include "ScriptedPeer.h"
-#include "ServerProcess.h"
 #include "StatusBar.h"
 #include "TestClient.h"
 #include "TreeFeed.h"
 #include "TreePayload.h"
 #include "ViewRows.h"
-#include "frmAddVassal.h"
 #include "frmOptions.h"
 
 #include <QAction>
@@ -28,7 +26,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -121,16 +118,6 @@ struct Server {
     int Count(const QString& strRequest) const { return Requests().count(strRequest); }
 };
 
-void QueueAddVassal(TestClient& client, const QString& strName) {
-    client.prompts->dialogs << [strName](QDialog& dlg) {
-        auto& add = static_cast<frmAddVassal&>(dlg);
-        add.show();
-        add.txtVassalName->setText(strName);
-        QTest::keyClick(add.txtVassalName, Qt::Key_Return);
-        return add.result();
-    };
-}
-
 // Logs in with the feed on and waits for the own record and the watch's first poll.
 bool LogIn(TestClient& client, Server& server) {
     client.window->feed().SetEnabled(true);
@@ -146,7 +133,6 @@ class tst_live : public QObject {
     Q_OBJECT
 
 private slots:
-    void realServerFollowsAnotherClient();
     void watchFollowsChangesElsewhere();
     void sheetWithEditsAndDepartures();
     void fallsBackAndRetries();
@@ -156,72 +142,6 @@ private slots:
     void historyFollowsChanges();
     void serverGoneMidWatch();
 };
-
-void tst_live::realServerFollowsAnotherClient() {
-    ServerProcess server;
-    QVERIFY(server.Start("demo"));
-    TestClient watching, other;
-    watching.window->feed().SetEnabled(true);
-    QSignalSpy answered(&watching.window->cycle(), &RequestCycle::Answered);
-    watching.LogIn(server.Address(), "Brenna Ashvale", "welcome1");
-    QTRY_VERIFY_WITH_TIMEOUT(watching.window->sheet().iCurDisplayCharID != 0, 20000);
-    QVERIFY(watching.window->feed().Watching());
-    AllegianceModel& model = watching.window->allegiance().MainModel();
-    QTreeView* pTree = watching.window->views().treTreeView;
-    const QModelIndex pella =
-        model.IndexOfKey(CharKey(watching.window->objCharDB().GetID("Pella Rook")));
-    pTree->expand(pella);
-    const QString strSelected = watching.window->allegiance().SelectedKey();
-    auto Followers = [&] {
-        return watching.window->views().sheet.lblNumCountFollowers->text().section(' ', 0, 0);
-    };
-    const int nFollowers = Followers().toInt();
-    QVERIFY(nFollowers > 0);
-    answered.clear();
-
-    // Another member adds a vassal under Pella and downloads the whole tree after it.
-    other.LogIn(server.Address(), "Brenna Ashvale", "welcome1");
-    QTRY_VERIFY_WITH_TIMEOUT(other.window->sheet().iCurDisplayCharID != 0, 20000);
-    QVERIFY(other.Show("Pella Rook"));
-    QueueAddVassal(other, "Newcomer");
-    other.prompts->ExpectOk();
-    other.window->operations().AddVassal();
-    QTRY_VERIFY_WITH_TIMEOUT(other.window->objCharDB().GetID("Newcomer") != -1, 20000);
-
-    // The watching client has the change without a request of its own, and its views equal the
-    // other's fresh download.
-    QTRY_VERIFY_WITH_TIMEOUT(watching.window->objCharDB().GetID("Newcomer") != -1, 20000);
-    QCOMPARE(answered.count(), 0);
-    QCOMPARE(Nodes(model), Nodes(other.window->allegiance().MainModel()));
-    QCOMPARE(Rows(watching.window->allegiance().FlatList()),
-             Rows(other.window->allegiance().FlatList()));
-    QVERIFY(pTree->isExpanded(
-        model.IndexOfKey(CharKey(watching.window->objCharDB().GetID("Pella Rook")))));
-    QCOMPARE(watching.window->allegiance().SelectedKey(), strSelected);
-    // Brenna, on the sheet, has one follower more, though her own record did not change.
-    QCOMPARE(Followers().toInt(), nFollowers + 1);
-
-    // The watching client's own operation refreshes through the feed, not by a whole download.
-    QVERIFY(watching.Show("Pella Rook"));
-    answered.clear();
-    QueueAddVassal(watching, "Second");
-    watching.prompts->ExpectOk();
-    watching.window->operations().AddVassal();
-    QTRY_VERIFY_WITH_TIMEOUT(!watching.window->cycle().IsBusy() && answered.count() >= 3, 20000);
-    QList<int> ops;
-    for (const QList<QVariant>& signal : answered)
-        ops << signal.at(0).toInt();
-    // Each is answered once its route is done: the refresh inside the add's route.
-    QCOMPARE(ops.mid(0, 3), QList<int>({120, 101, 107}));
-    QVERIFY(!ops.contains(100));
-    QCOMPARE(
-        watching.window->objCharDB().GetName(CharKey(watching.window->sheet().iCurDisplayCharID)),
-        QString("Pella Rook"));
-    QVERIFY(other.window->cycle().StartAndWait([&] { other.window->allegiance().RefreshTree(); }));
-    QCOMPARE(Nodes(model), Nodes(other.window->allegiance().MainModel()));
-    QCOMPARE(Rows(watching.window->allegiance().FlatList()),
-             Rows(other.window->allegiance().FlatList()));
-}
 
 void tst_live::watchFollowsChangesElsewhere() {
     Server server;
@@ -566,7 +486,8 @@ void tst_live::serverGoneMidWatch() {
     // says so and keeps trying, backing off, without a message box.
     server.peer.StopListening();
     server.peer.Close(server.held.takeFirst());
-    QTRY_VERIFY2(status.Panel(TreeFeed::kPanel).startsWith("Tree updates paused"), qPrintable(status.Panel(TreeFeed::kPanel)));
+    QTRY_VERIFY2(status.Panel(TreeFeed::kPanel).startsWith("Tree updates paused"),
+                 qPrintable(status.Panel(TreeFeed::kPanel)));
     QTRY_COMPARE_WITH_TIMEOUT(client.window->feed().RetrySeconds(),
                               2 * TreeFeed::kFirstRetrySeconds, 10000);
 

@@ -69,6 +69,8 @@ public:
     qint64 Generation() const { return m_lGeneration; }
     // The watch has a request out, or one planned.
     bool Watching() const { return m_bWatching; }
+    // The server answers the watch at once (CGI, or too many waiting): it asks every kPollSeconds.
+    bool Polling() const { return m_bPolling; }
     // The watch's exchange, for watching its events.
     const HTTPRequest& Channel() const { return m_channel; }
     // How long the watch waits before it tries again after a failure; 0 while all is well.

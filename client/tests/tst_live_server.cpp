@@ -1,18 +1,23 @@
-// The live tree against a real server, through a few hundred random changes made by another
-// member: after each run of changes, the watching client's roster, both trees and its sorted flat
-// list equal those a whole download of the same moment gives.
+// The live allegiance against real servers: another client's operations reaching a watching one;
+// a few hundred random changes made by another member, after each of which the watching client's
+// roster, both trees and its sorted flat list equal those a whole download of the same moment
+// gives; a server restarted under a watch; and a server under CGI, where the client polls.
 #include "AllegianceModel.h"
+#include "AllegianceOperations.h"
 #include "AllegianceView.h"
+#include "CharacterSheet.h"
 #include "Characters.h"
 #include "FlatListModel.h"
 #include "HTTPRequest.h"
 #include "MainViews.h"
 #include "RequestCycle.h"
 #include "ServerProcess.h"
+#include "StatusBar.h"
 #include "TestClient.h"
 #include "TreeFeed.h"
 #include "TreePayload.h"
 #include "ViewRows.h"
+#include "frmAddVassal.h"
 
 #include <QFile>
 #include <QRandomGenerator>
@@ -186,16 +191,120 @@ private:
     int m_nNames = 0;
 };
 
+void QueueAddVassal(TestClient& client, const QString& strName) {
+    client.prompts->dialogs << [strName](QDialog& dlg) {
+        auto& add = static_cast<frmAddVassal&>(dlg);
+        add.show();
+        add.txtVassalName->setText(strName);
+        QTest::keyClick(add.txtVassalName, Qt::Key_Return);
+        return add.result();
+    };
+}
+
+// Saves a character's level as the member idSelf, the rest of the sheet as stored; true when the
+// server took it.
+bool SaveLevel(const Member& member, qint16 idSelf, qint16 id, int iLevel) {
+    const QStringList record =
+        member.Post(107, {{"getcharid", QString::number(id)}}).second.split('|');
+    if (record.size() < 33)
+        return false;
+    return member
+               .Post(106, {{"charid", QString::number(idSelf)},
+                           {"updateid", QString::number(id)},
+                           {"LEVEL", QString::number(iLevel)},
+                           {"SKILLS", record[16]},
+                           {"ISMULE", record[11]},
+                           {"ISPK", record[26]},
+                           {"ISRESCUE", record[27]},
+                           {"ISPRIVATE", record[28]},
+                           {"CAN_SUMMON", record[29]}})
+               .first == "800";
+}
+
+// Logs a watching client in as Brenna, a member, and waits for her record.
+bool WatchAsBrenna(TestClient& watching, const ServerProcess& server) {
+    watching.window->feed().SetEnabled(true);
+    watching.LogIn(server.Address(), "Brenna Ashvale", "welcome1");
+    return QTest::qWaitFor([&] { return watching.window->sheet().iCurDisplayCharID != 0; }, 20000);
+}
+
 } // namespace
 
-class tst_live_random : public QObject {
+class tst_live_server : public QObject {
     Q_OBJECT
 
 private slots:
+    void realServerFollowsAnotherClient();
     void randomChangesAgreeWithDownload();
+    void restartUnderTheWatch();
+    void pollsUnderCgi();
 };
 
-void tst_live_random::randomChangesAgreeWithDownload() {
+void tst_live_server::realServerFollowsAnotherClient() {
+    ServerProcess server;
+    QVERIFY(server.Start("demo"));
+    TestClient watching, other;
+    QSignalSpy answered(&watching.window->cycle(), &RequestCycle::Answered);
+    QVERIFY(WatchAsBrenna(watching, server));
+    QVERIFY(watching.window->feed().Watching());
+    AllegianceModel& model = watching.window->allegiance().MainModel();
+    QTreeView* pTree = watching.window->views().treTreeView;
+    const QModelIndex pella =
+        model.IndexOfKey(CharKey(watching.window->objCharDB().GetID("Pella Rook")));
+    pTree->expand(pella);
+    const QString strSelected = watching.window->allegiance().SelectedKey();
+    auto Followers = [&] {
+        return watching.window->views().sheet.lblNumCountFollowers->text().section(' ', 0, 0);
+    };
+    const int nFollowers = Followers().toInt();
+    QVERIFY(nFollowers > 0);
+    answered.clear();
+
+    // Another member adds a vassal under Pella and downloads the whole tree after it.
+    other.LogIn(server.Address(), "Brenna Ashvale", "welcome1");
+    QTRY_VERIFY_WITH_TIMEOUT(other.window->sheet().iCurDisplayCharID != 0, 20000);
+    QVERIFY(other.Show("Pella Rook"));
+    QueueAddVassal(other, "Newcomer");
+    other.prompts->ExpectOk();
+    other.window->operations().AddVassal();
+    QTRY_VERIFY_WITH_TIMEOUT(other.window->objCharDB().GetID("Newcomer") != -1, 20000);
+
+    // The watching client has the change without a request of its own, and its views equal the
+    // other's fresh download.
+    QTRY_VERIFY_WITH_TIMEOUT(watching.window->objCharDB().GetID("Newcomer") != -1, 20000);
+    QCOMPARE(answered.count(), 0);
+    QCOMPARE(Nodes(model), Nodes(other.window->allegiance().MainModel()));
+    QCOMPARE(Rows(watching.window->allegiance().FlatList()),
+             Rows(other.window->allegiance().FlatList()));
+    QVERIFY(pTree->isExpanded(
+        model.IndexOfKey(CharKey(watching.window->objCharDB().GetID("Pella Rook")))));
+    QCOMPARE(watching.window->allegiance().SelectedKey(), strSelected);
+    // Brenna, on the sheet, has one follower more, though her own record did not change.
+    QCOMPARE(Followers().toInt(), nFollowers + 1);
+
+    // The watching client's own operation refreshes through the feed, not by a whole download.
+    QVERIFY(watching.Show("Pella Rook"));
+    answered.clear();
+    QueueAddVassal(watching, "Second");
+    watching.prompts->ExpectOk();
+    watching.window->operations().AddVassal();
+    QTRY_VERIFY_WITH_TIMEOUT(!watching.window->cycle().IsBusy() && answered.count() >= 3, 20000);
+    QList<int> ops;
+    for (const QList<QVariant>& signal : answered)
+        ops << signal.at(0).toInt();
+    // Each is answered once its route is done: the refresh inside the add's route.
+    QCOMPARE(ops.mid(0, 3), QList<int>({120, 101, 107}));
+    QVERIFY(!ops.contains(100));
+    QCOMPARE(
+        watching.window->objCharDB().GetName(CharKey(watching.window->sheet().iCurDisplayCharID)),
+        QString("Pella Rook"));
+    QVERIFY(other.window->cycle().StartAndWait([&] { other.window->allegiance().RefreshTree(); }));
+    QCOMPARE(Nodes(model), Nodes(other.window->allegiance().MainModel()));
+    QCOMPARE(Rows(watching.window->allegiance().FlatList()),
+             Rows(other.window->allegiance().FlatList()));
+}
+
+void tst_live_server::randomChangesAgreeWithDownload() {
     ServerProcess server;
     QVERIFY(server.Start("demo"));
     const Member aldric(server.Address(), "Aldric Stormwind", "lantern1");
@@ -203,9 +312,7 @@ void tst_live_random::randomChangesAgreeWithDownload() {
     QVERIFY2(strBackup.startsWith("ZORV DUMP"), qPrintable(strBackup.left(200)));
 
     TestClient watching;
-    watching.window->feed().SetEnabled(true);
-    watching.LogIn(server.Address(), "Brenna Ashvale", "welcome1");
-    QTRY_VERIFY_WITH_TIMEOUT(watching.window->sheet().iCurDisplayCharID != 0, 20000);
+    QVERIFY(WatchAsBrenna(watching, server));
     // What the user has open: every branch, and the flat list by level, highest first.
     watching.window->views().treTreeView->expandAll();
     FlatListModel& list = watching.window->allegiance().FlatList();
@@ -258,5 +365,46 @@ void tst_live_random::randomChangesAgreeWithDownload() {
     QVERIFY2(nTaken >= 150, qPrintable(QString::number(nTaken)));
 }
 
-QTEST_MAIN(tst_live_random)
-#include "tst_live_random.moc"
+void tst_live_server::restartUnderTheWatch() {
+    ServerProcess server;
+    QVERIFY(server.Start("demo"));
+    const QString strListen = "127.0.0.1:" + server.Address().section(':', 1).section('/', 0, 0);
+    TestClient watching;
+    QVERIFY(WatchAsBrenna(watching, server));
+    QVERIFY(watching.window->feed().Watching());
+    StatusBar& status = watching.window->stsStatusBar();
+
+    // The server stops under the held watch, and comes back on the same address; a change made
+    // then reaches the watching client, which has shown no message box.
+    server.Stop();
+    QTRY_VERIFY_WITH_TIMEOUT(status.Panel(TreeFeed::kPanel).startsWith("Tree updates paused"),
+                             10000);
+    QVERIFY(server.Start("", {"--listen", strListen}));
+    const Member aldric(server.Address(), "Aldric Stormwind", "lantern1");
+    const qint16 idDara = watching.window->objCharDB().GetID("Dara Whitmoor");
+    QVERIFY(SaveLevel(aldric, 1, idDara, 48));
+    QTRY_COMPARE_WITH_TIMEOUT(watching.window->objCharDB().Item(CharKey(idDara))->nLevel,
+                              qint16(48), 30000);
+    QTRY_COMPARE(status.Panel(TreeFeed::kPanel), QString());
+    QCOMPARE(watching.prompts->shown.size(), 0);
+}
+
+void tst_live_server::pollsUnderCgi() {
+    // Under a web server the watch's wait is answered at once: the client polls instead, and a
+    // change made elsewhere shows within one poll's interval.
+    ServerProcess server;
+    QVERIFY(server.StartUnderLighttpd("demo"));
+    TestClient watching;
+    QVERIFY(WatchAsBrenna(watching, server));
+    QTRY_VERIFY_WITH_TIMEOUT(watching.window->feed().Polling(), 10000);
+    const Member aldric(server.Address(), "Aldric Stormwind", "lantern1");
+    const qint16 idDara = watching.window->objCharDB().GetID("Dara Whitmoor");
+    QVERIFY(SaveLevel(aldric, 1, idDara, 49));
+    QTRY_COMPARE_WITH_TIMEOUT(watching.window->objCharDB().Item(CharKey(idDara))->nLevel,
+                              qint16(49), (TreeFeed::kPollSeconds + 10) * 1000);
+    QVERIFY(watching.window->feed().Polling());
+    QCOMPARE(watching.prompts->shown.size(), 0);
+}
+
+QTEST_MAIN(tst_live_server)
+#include "tst_live_server.moc"
