@@ -1,0 +1,319 @@
+#include "ChartLayout.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// The tidy-tree walk over nodes numbered level by level, so that a node's children are one run
+// of numbers after it and siblings are neighbours. Node 0 stands above the top boxes and is not
+// drawn; it lets several monarchs be placed side by side like the vassals of one patron.
+// Positions are in sibling pitches: two neighbours on one level stand at least 1 apart.
+class TidyTree {
+public:
+    TidyTree(const std::vector<int>& parent, const std::vector<int>& first,
+             const std::vector<int>& count)
+        : m_parent(parent), m_first(first), m_count(count), m_prelim(parent.size(), 0.0),
+          m_mod(parent.size(), 0.0), m_shift(parent.size(), 0.0), m_change(parent.size(), 0.0),
+          m_thread(parent.size(), -1), m_ancestor(parent.size()) {
+        for (std::size_t k = 0; k < m_ancestor.size(); ++k)
+            m_ancestor[k] = static_cast<int>(k);
+    }
+
+    // The x of every node. Children are numbered after their parent, so walking the numbers
+    // downwards finishes every branch before the patron above it: the first walk without
+    // recursion. Branches side by side do not touch each other until their common patron is
+    // reached, so the order among them does not matter.
+    std::vector<double> Place() {
+        const int nNodes = static_cast<int>(m_parent.size());
+        for (int p = nNodes - 1; p >= 0; --p) {
+            if (Count(p) == 0)
+                continue;
+            int iDefault = First(p);
+            for (int v = First(p); v < First(p) + Count(p); ++v) {
+                const bool bLeftmost = v == First(p);
+                if (Count(v) == 0) {
+                    Prelim(v) = bLeftmost ? 0.0 : Prelim(v - 1) + 1.0;
+                } else {
+                    const double dMid = (Prelim(First(v)) + Prelim(Last(v))) / 2;
+                    if (bLeftmost) {
+                        Prelim(v) = dMid;
+                    } else {
+                        Prelim(v) = Prelim(v - 1) + 1.0;
+                        Mod(v) = Prelim(v) - dMid;
+                    }
+                }
+                iDefault = Apportion(v, iDefault);
+            }
+            ExecuteShifts(p);
+        }
+        // The second walk: a node's x is its own place plus the modifiers of all above it.
+        std::vector<double> x(static_cast<std::size_t>(nNodes), 0.0);
+        std::vector<double> above(static_cast<std::size_t>(nNodes), 0.0);
+        for (int v = 1; v < nNodes; ++v) {
+            const int p = m_parent[static_cast<std::size_t>(v)];
+            above[static_cast<std::size_t>(v)] = above[static_cast<std::size_t>(p)] + Mod(p);
+            x[static_cast<std::size_t>(v)] = Prelim(v) + above[static_cast<std::size_t>(v)];
+        }
+        return x;
+    }
+
+private:
+    int First(int v) const { return m_first[static_cast<std::size_t>(v)]; }
+    int Count(int v) const { return m_count[static_cast<std::size_t>(v)]; }
+    int Last(int v) const { return First(v) + Count(v) - 1; }
+    double& Prelim(int v) { return m_prelim[static_cast<std::size_t>(v)]; }
+    double& Mod(int v) { return m_mod[static_cast<std::size_t>(v)]; }
+    int& Thread(int v) { return m_thread[static_cast<std::size_t>(v)]; }
+    // The next node down the left and the right contour of a branch, or -1.
+    int NextLeft(int v) { return Count(v) > 0 ? First(v) : Thread(v); }
+    int NextRight(int v) { return Count(v) > 0 ? Last(v) : Thread(v); }
+
+    // Pushes v's branch right of its left siblings' branches, level by level down both
+    // contours, and spreads the push over the siblings in between.
+    int Apportion(int v, int iDefault) {
+        const int p = m_parent[static_cast<std::size_t>(v)];
+        if (v == First(p))
+            return iDefault;
+        int vir = v, vor = v; // inside and outside right contour
+        int vil = v - 1;      // inside left: the right contour of the left neighbour
+        int vol = First(p);   // outside left: the left contour of the leftmost sibling
+        double sir = Mod(v), sor = Mod(v), sil = Mod(vil), sol = Mod(vol);
+        while (NextRight(vil) >= 0 && NextLeft(vir) >= 0) {
+            vil = NextRight(vil);
+            vir = NextLeft(vir);
+            vol = NextLeft(vol);
+            vor = NextRight(vor);
+            m_ancestor[static_cast<std::size_t>(vor)] = v;
+            const double dShift = (Prelim(vil) + sil) - (Prelim(vir) + sir) + 1.0;
+            if (dShift > 0) {
+                MoveSubtree(Ancestor(vil, v, iDefault), v, dShift);
+                sir += dShift;
+                sor += dShift;
+            }
+            sil += Mod(vil);
+            sir += Mod(vir);
+            sol += Mod(vol);
+            sor += Mod(vor);
+        }
+        // The shorter side's contour goes on along the taller side's by a thread.
+        if (NextRight(vil) >= 0 && NextRight(vor) < 0) {
+            Thread(vor) = NextRight(vil);
+            Mod(vor) += sil - sor;
+        }
+        if (NextLeft(vir) >= 0 && NextLeft(vol) < 0) {
+            Thread(vol) = NextLeft(vir);
+            Mod(vol) += sir - sol;
+            iDefault = v;
+        }
+        return iDefault;
+    }
+
+    // The left sibling of v whose branch holds vil, or the default one.
+    int Ancestor(int vil, int v, int iDefault) const {
+        const int a = m_ancestor[static_cast<std::size_t>(vil)];
+        return m_parent[static_cast<std::size_t>(a)] == m_parent[static_cast<std::size_t>(v)]
+                   ? a
+                   : iDefault;
+    }
+
+    void MoveSubtree(int wl, int wr, double dShift) {
+        const double dPer = dShift / (wr - wl); // siblings are numbered side by side
+        m_change[static_cast<std::size_t>(wr)] -= dPer;
+        m_shift[static_cast<std::size_t>(wr)] += dShift;
+        m_change[static_cast<std::size_t>(wl)] += dPer;
+        Prelim(wr) += dShift;
+        Mod(wr) += dShift;
+    }
+
+    void ExecuteShifts(int p) {
+        double dShift = 0, dChange = 0;
+        for (int w = Last(p); w >= First(p); --w) {
+            Prelim(w) += dShift;
+            Mod(w) += dShift;
+            dChange += m_change[static_cast<std::size_t>(w)];
+            dShift += m_shift[static_cast<std::size_t>(w)] + dChange;
+        }
+    }
+
+    const std::vector<int>& m_parent;
+    const std::vector<int>& m_first;
+    const std::vector<int>& m_count;
+    std::vector<double> m_prelim;
+    std::vector<double> m_mod;
+    std::vector<double> m_shift;
+    std::vector<double> m_change;
+    std::vector<int> m_thread;
+    std::vector<int> m_ancestor;
+};
+
+} // namespace
+
+ChartLayout::ChartLayout() : m_roster(Characters::Empty()), m_levelStart{0}, m_familyStart{0} {}
+
+ChartLayout ChartLayout::Make(RosterSnapshot roster, qint16 idStart, int nLevels,
+                              const ChartMetrics& metrics) {
+    ChartLayout chart;
+    chart.m_roster = roster ? std::move(roster) : Characters::Empty();
+    chart.m_metrics = metrics;
+    chart.m_idStart = idStart;
+    chart.m_nLevelLimit = std::max(nLevels, 0);
+    const Characters& members = *chart.m_roster;
+    const int nRecords = members.Count();
+
+    // The nodes level by level: node 0 above the tops, node k + 1 for box k.
+    std::vector<int> record{-1}, parent{-1}, first, count, level{-1};
+    std::vector<char> placed(static_cast<std::size_t>(nRecords), 0);
+    std::vector<int> tops;
+    if (idStart == -1) {
+        for (int i = 0; i < nRecords; ++i)
+            if (members.At(i).nPatronID == -1)
+                tops.push_back(i);
+    } else if (const int i = members.IndexOfId(idStart); i >= 0) {
+        tops.push_back(i);
+    }
+    record.reserve(static_cast<std::size_t>(nRecords) + 1);
+    const Characters::VassalTable vassals = members.Vassals();
+    auto Place = [&](int iRecord, int k) {
+        placed[static_cast<std::size_t>(iRecord)] = 1;
+        record.push_back(iRecord);
+        parent.push_back(k);
+        level.push_back(level[static_cast<std::size_t>(k)] + 1);
+    };
+    for (int i : tops)
+        placed[static_cast<std::size_t>(i)] = 1;
+    for (std::size_t k = 0; k < record.size(); ++k) {
+        first.push_back(static_cast<int>(record.size()));
+        const int iLevel = level[k];
+        if (k == 0) {
+            for (int i : tops)
+                Place(i, 0);
+        } else if (chart.m_nLevelLimit == kAllLevels || iLevel + 1 < chart.m_nLevelLimit) {
+            // A member listed twice, or a list that loops, is drawn once: the first place wins.
+            for (int iVassal : vassals.Of(record[k]))
+                if (iVassal >= 0 && !placed[static_cast<std::size_t>(iVassal)])
+                    Place(iVassal, static_cast<int>(k));
+        }
+        count.push_back(static_cast<int>(record.size()) - first.back());
+    }
+
+    const std::vector<double> x = TidyTree(parent, first, count).Place();
+
+    const std::size_t nBoxes = record.size() - 1;
+    const qreal rPitch = metrics.rBoxWidth + metrics.rSiblingGap;
+    double dMin = 0, dMax = 0;
+    if (nBoxes > 0) {
+        const auto [itMin, itMax] = std::minmax_element(x.begin() + 1, x.end());
+        dMin = *itMin;
+        dMax = *itMax;
+    }
+    chart.m_record.assign(record.begin() + 1, record.end());
+    chart.m_parent.resize(nBoxes);
+    chart.m_firstChild.resize(nBoxes);
+    chart.m_childCount.assign(count.begin() + 1, count.end());
+    chart.m_left.resize(nBoxes);
+    chart.m_boxOfRecord.assign(static_cast<std::size_t>(nRecords), -1);
+    chart.m_levelStart.assign(1, 0);
+    for (std::size_t b = 0; b < nBoxes; ++b) {
+        chart.m_parent[b] = parent[b + 1] - 1;
+        chart.m_firstChild[b] = first[b + 1] - 1;
+        chart.m_left[b] = static_cast<qreal>(x[b + 1] - dMin) * rPitch;
+        chart.m_boxOfRecord[static_cast<std::size_t>(chart.m_record[b])] = static_cast<int>(b);
+        if (b > 0 && level[b + 1] != level[b])
+            chart.m_levelStart.push_back(static_cast<int>(b));
+    }
+    if (nBoxes > 0)
+        chart.m_levelStart.push_back(static_cast<int>(nBoxes));
+    // A level's families are the boxes of the level above that have vassals drawn.
+    chart.m_familyStart.assign(1, 0);
+    for (int iLevel = 0; iLevel < chart.Levels(); ++iLevel) {
+        if (iLevel > 0)
+            for (int b = chart.LevelBegin(iLevel - 1); b < chart.LevelEnd(iLevel - 1); ++b)
+                if (chart.ChildCount(b) > 0)
+                    chart.m_families.push_back(b);
+        chart.m_familyStart.push_back(static_cast<int>(chart.m_families.size()));
+    }
+    const int nLevelsDrawn = chart.Levels();
+    chart.m_bounds =
+        nBoxes == 0 ? QRectF()
+                    : QRectF(0, 0, static_cast<qreal>(dMax - dMin) * rPitch + metrics.rBoxWidth,
+                             nLevelsDrawn * chart.LevelPitch() - metrics.rLevelGap);
+    return chart;
+}
+
+int ChartLayout::LevelOf(int iBox) const {
+    const auto it = std::upper_bound(m_levelStart.begin(), m_levelStart.end(), iBox);
+    return static_cast<int>(it - m_levelStart.begin()) - 1;
+}
+
+int ChartLayout::BoxOfRecord(int iRecord) const {
+    if (iRecord < 0 || iRecord >= static_cast<int>(m_boxOfRecord.size()))
+        return -1;
+    return m_boxOfRecord[static_cast<std::size_t>(iRecord)];
+}
+
+int ChartLayout::BoxOfId(qint16 id) const {
+    return BoxOfRecord(m_roster->IndexOfId(id));
+}
+
+QRectF ChartLayout::Box(int iBox) const {
+    return QRectF(m_left[static_cast<std::size_t>(iBox)], LevelOf(iBox) * LevelPitch(),
+                  m_metrics.rBoxWidth, m_metrics.rBoxHeight);
+}
+
+qreal ChartLayout::JoinY(int iLevel) const {
+    return iLevel * LevelPitch() - m_metrics.rLevelGap / 2;
+}
+
+ChartLayout::Range ChartLayout::BoxesAcross(int iLevel, qreal rLeft, qreal rRight) const {
+    if (iLevel < 0 || iLevel >= Levels())
+        return {0, 0};
+    const auto itBegin = m_left.begin() + LevelBegin(iLevel);
+    const auto itEnd = m_left.begin() + LevelEnd(iLevel);
+    const auto itFirst = std::lower_bound(itBegin, itEnd, rLeft - m_metrics.rBoxWidth);
+    const auto itLast = std::upper_bound(itFirst, itEnd, rRight);
+    return {static_cast<int>(itFirst - m_left.begin()), static_cast<int>(itLast - m_left.begin())};
+}
+
+ChartLayout::Range ChartLayout::LevelsAcross(qreal rTop, qreal rBottom) const {
+    const qreal rPitch = LevelPitch();
+    const int iFirst =
+        std::max(0, static_cast<int>(std::ceil((rTop - m_metrics.rBoxHeight) / rPitch)));
+    const int iLast = std::min(
+        Levels() - 1, static_cast<int>(std::floor((rBottom + m_metrics.rLevelGap) / rPitch)));
+    return iFirst > iLast ? Range{0, 0} : Range{iFirst, iLast + 1};
+}
+
+ChartLayout::Family ChartLayout::FamilyAt(int iLevel, int iFamily) const {
+    const int iPatron = m_families[static_cast<std::size_t>(
+        m_familyStart[static_cast<std::size_t>(iLevel)] + iFamily)];
+    return {iPatron, FirstChild(iPatron), FirstChild(iPatron) + ChildCount(iPatron) - 1};
+}
+
+ChartLayout::Range ChartLayout::FamiliesAcross(int iLevel, qreal rLeft, qreal rRight) const {
+    if (iLevel <= 0 || iLevel >= Levels())
+        return {0, 0};
+    const int nFamilies = m_familyStart[static_cast<std::size_t>(iLevel) + 1] -
+                          m_familyStart[static_cast<std::size_t>(iLevel)];
+    // The lines across of one level are apart and in order, so their right ends are sorted.
+    int iLow = 0, iHigh = nFamilies;
+    while (iLow < iHigh) {
+        const int iMid = (iLow + iHigh) / 2;
+        if (CentreX(FamilyAt(iLevel, iMid).iLast) < rLeft)
+            iLow = iMid + 1;
+        else
+            iHigh = iMid;
+    }
+    int iEnd = iLow;
+    while (iEnd < nFamilies && CentreX(FamilyAt(iLevel, iEnd).iFirst) <= rRight)
+        ++iEnd;
+    return {iLow, iEnd};
+}
+
+int ChartLayout::BoxAt(const QPointF& point) const {
+    const int iLevel = static_cast<int>(std::floor(point.y() / LevelPitch()));
+    if (iLevel < 0 || iLevel >= Levels() || point.y() > Box(LevelBegin(iLevel)).bottom())
+        return -1;
+    const Range boxes = BoxesAcross(iLevel, point.x(), point.x());
+    return boxes.iBegin < boxes.iEnd ? boxes.iBegin : -1;
+}
