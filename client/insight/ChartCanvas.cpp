@@ -1,0 +1,172 @@
+#include "ChartCanvas.h"
+
+#include "ChartLayout.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QWheelEvent>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+constexpr qreal kMargin = 20;    // around the chart, in view pixels, when it is fitted
+constexpr qreal kArrowStep = 60; // view pixels per arrow key
+} // namespace
+
+ChartCanvas::ChartCanvas(QWidget* pParent) : QWidget(pParent) {
+    setObjectName(QStringLiteral("picChart"));
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setCursor(Qt::OpenHandCursor);
+    setMinimumSize(200, 150);
+    m_style = ChartStyle::FromPalette(palette(), font());
+}
+
+ChartCanvas::~ChartCanvas() = default;
+
+void ChartCanvas::SetChart(const ChartLayout* pChart, qint16 idMarked, bool bCentreOnMarked) {
+    m_pChart = pChart;
+    m_idMarked = idMarked;
+    if (bCentreOnMarked && m_pChart && m_pChart->Count() > 0) {
+        int iBox = idMarked >= 0 ? m_pChart->BoxOfId(idMarked) : -1;
+        if (iBox < 0)
+            iBox = 0;
+        m_rZoom = 1.0;
+        const QRectF box = m_pChart->Box(iBox);
+        m_centre = QPointF(box.center().x(), box.top() - kMargin + height() / 2.0);
+    }
+    update();
+    emit ZoomChanged();
+}
+
+qreal ChartCanvas::FitZoom() const {
+    if (!m_pChart || m_pChart->Count() == 0)
+        return 1.0;
+    const QRectF bounds = m_pChart->Bounds();
+    const qreal rFit = std::min((width() - 2 * kMargin) / std::max<qreal>(bounds.width(), 1),
+                                (height() - 2 * kMargin) / std::max<qreal>(bounds.height(), 1));
+    return std::max<qreal>(rFit, 1e-6);
+}
+
+qreal ChartCanvas::MinZoom() const {
+    return std::min<qreal>(FitZoom(), 0.1);
+}
+
+void ChartCanvas::SetZoom(qreal rZoom, const QPointF& anchor) {
+    rZoom = std::clamp(rZoom, MinZoom(), kMaxZoom);
+    const QPointF scene = ToScene(anchor);
+    m_rZoom = rZoom;
+    // The same chart point under the anchor as before.
+    m_centre += scene - ToScene(anchor);
+    update();
+    emit ZoomChanged();
+}
+
+void ChartCanvas::Fit() {
+    if (!m_pChart || m_pChart->Count() == 0)
+        return;
+    m_rZoom = std::min<qreal>(1.0, FitZoom());
+    m_centre = m_pChart->Bounds().center();
+    update();
+    emit ZoomChanged();
+}
+
+void ChartCanvas::CentreOn(const QPointF& scene) {
+    m_centre = scene;
+    update();
+}
+
+QPointF ChartCanvas::ToView(const QPointF& scene) const {
+    return (scene - m_centre) * m_rZoom + QPointF(width() / 2.0, height() / 2.0);
+}
+
+QPointF ChartCanvas::ToScene(const QPointF& view) const {
+    return (view - QPointF(width() / 2.0, height() / 2.0)) / m_rZoom + m_centre;
+}
+
+QRectF ChartCanvas::SceneInView() const {
+    return QRectF(ToScene(QPointF(0, 0)), ToScene(QPointF(width(), height())));
+}
+
+void ChartCanvas::paintEvent(QPaintEvent* pEvent) {
+    QPainter painter(this);
+    painter.fillRect(pEvent->rect(), m_style.background);
+    if (!m_pChart)
+        return;
+    painter.translate(width() / 2.0, height() / 2.0);
+    painter.scale(m_rZoom, m_rZoom);
+    painter.translate(-m_centre);
+    const QRectF scene(ToScene(pEvent->rect().topLeft()),
+                       ToScene(QPointF(pEvent->rect().right() + 1, pEvent->rect().bottom() + 1)));
+    ChartPainter(*m_pChart, m_style).Paint(painter, scene, m_idMarked);
+}
+
+void ChartCanvas::changeEvent(QEvent* pEvent) {
+    // A change between a light and a dark desktop, or of its font, shows at once.
+    if (pEvent->type() == QEvent::PaletteChange || pEvent->type() == QEvent::FontChange) {
+        m_style = ChartStyle::FromPalette(palette(), font());
+        update();
+    }
+    QWidget::changeEvent(pEvent);
+}
+
+void ChartCanvas::wheelEvent(QWheelEvent* pEvent) {
+    const qreal rSteps = pEvent->angleDelta().y() / 120.0;
+    if (rSteps != 0)
+        SetZoom(m_rZoom * std::pow(kZoomStep, rSteps), pEvent->position());
+    pEvent->accept();
+}
+
+void ChartCanvas::mousePressEvent(QMouseEvent* pEvent) {
+    if (pEvent->button() != Qt::LeftButton)
+        return QWidget::mousePressEvent(pEvent);
+    m_bDragging = true;
+    m_dragFrom = pEvent->position();
+    setCursor(Qt::ClosedHandCursor);
+}
+
+void ChartCanvas::mouseMoveEvent(QMouseEvent* pEvent) {
+    if (!m_bDragging)
+        return QWidget::mouseMoveEvent(pEvent);
+    m_centre -= (pEvent->position() - m_dragFrom) / m_rZoom;
+    m_dragFrom = pEvent->position();
+    update();
+}
+
+void ChartCanvas::mouseReleaseEvent(QMouseEvent* pEvent) {
+    if (pEvent->button() != Qt::LeftButton)
+        return QWidget::mouseReleaseEvent(pEvent);
+    m_bDragging = false;
+    setCursor(Qt::OpenHandCursor);
+}
+
+void ChartCanvas::mouseDoubleClickEvent(QMouseEvent* pEvent) {
+    if (!m_pChart || pEvent->button() != Qt::LeftButton)
+        return;
+    const int iBox = m_pChart->BoxAt(ToScene(pEvent->position()));
+    if (iBox >= 0)
+        emit BoxActivated(iBox);
+}
+
+void ChartCanvas::keyPressEvent(QKeyEvent* pEvent) {
+    QPointF step;
+    switch (pEvent->key()) {
+    case Qt::Key_Left:
+        step = QPointF(-kArrowStep, 0);
+        break;
+    case Qt::Key_Right:
+        step = QPointF(kArrowStep, 0);
+        break;
+    case Qt::Key_Up:
+        step = QPointF(0, -kArrowStep);
+        break;
+    case Qt::Key_Down:
+        step = QPointF(0, kArrowStep);
+        break;
+    default:
+        return QWidget::keyPressEvent(pEvent);
+    }
+    CentreOn(m_centre + step / m_rZoom);
+}
