@@ -19,6 +19,7 @@ struct MainMenus {
     QAction* mnuTreeOpExpandNode;
     QAction* mnuTreeOpCollapseAll;
     QAction* mnuTreeOpCollapseNode;
+    QAction* mnuTreeOpChart;
     QAction* mnuRecentChanges;
     QAction* mnuOptions;
     // Administrator: shown to administrators only.

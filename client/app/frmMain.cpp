@@ -22,6 +22,7 @@
 #include "TreePayload.h"
 #include "WindowLayout.h"
 #include "frmAbout.h"
+#include "frmAllegianceChart.h"
 #include "frmLogin.h"
 #include "frmNewServerSetup.h"
 #include "frmOptions.h"
@@ -115,6 +116,7 @@ void frmMain::Form_Load() {
     WireSheet();
     WireLists();
     WireAdmin();
+    WireInsight();
     SetCharTabEnable(false);
     connect(v.splitTreeSheet, &QSplitter::splitterMoved, this,
             [this] { m_bSplitterPlaced = true; });
@@ -261,6 +263,29 @@ void frmMain::WireAdmin() {
             &ChangeHistory::ShowRecentChanges);
 }
 
+void frmMain::WireInsight() {
+    m_pChart = std::make_unique<frmAllegianceChart>(*m_pPrompts, *m_pRoster, this);
+    m_pChart->fnShowCharacter = [this](const QString& strName) {
+        m_pAllegiance->JumpToCharacter(strName);
+        raise();
+        activateWindow();
+    };
+    // The chart follows the roster shown, whichever way it was replaced.
+    frmAllegianceChart* pChart = m_pChart.get();
+    connect(m_pFeed.get(), &TreeFeed::Applied, pChart, &frmAllegianceChart::RosterChanged);
+    connect(m_pAllegiance.get(), &AllegianceView::TreeDownloaded, pChart,
+            &frmAllegianceChart::RosterChanged);
+    connect(m_menus.mnuTreeOpChart, &QAction::triggered, this, &frmMain::mnuTreeOpChart_Click);
+}
+
+void frmMain::mnuTreeOpChart_Click() {
+    QString strKey = m_pAllegiance->SelectedKey();
+    if (strKey.isEmpty())
+        strKey = m_pAllegiance->strCurrentNodeKey;
+    const int iRecord = (*m_pRoster)->IndexOf(strKey);
+    m_pChart->ShowFor(iRecord >= 0 ? (*m_pRoster)->At(iRecord).nID : qint16(-1));
+}
+
 QList<Grid*> frmMain::ListGrids() const {
     const MainViews& v = *m_pViews;
     return {v.grdFlatList, v.grdRescueSquad, v.grdPortalList, v.grdTradeSkills, v.grdSearch};
@@ -337,6 +362,8 @@ void frmMain::Form_Unload() {
          std::initializer_list<QDialog*>{m_pAbout.get(), m_pLogin.get(), m_pNewServerSetup.get(),
                                          m_pPlayerSetup.get(), m_pOptions.get()})
         pDialog->close();
+    if (m_pChart)
+        m_pChart->close();
     // A chained wait still pumping events must end, or the program could never quit.
     m_pCycle->Abandon();
     m_pFeed->Stop();
