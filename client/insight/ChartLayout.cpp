@@ -47,15 +47,16 @@ public:
             }
             ExecuteShifts(p);
         }
-        // The second walk: a node's x is its own place plus the modifiers of all above it.
-        std::vector<double> x(static_cast<std::size_t>(nNodes), 0.0);
-        std::vector<double> above(static_cast<std::size_t>(nNodes), 0.0);
+        // The second walk: a node's x is its own place plus the modifiers of all above it,
+        // parents before children; the shifts are spent, so their room holds those sums.
+        std::vector<double>& above = m_shift;
+        above[0] = 0;
         for (int v = 1; v < nNodes; ++v) {
             const int p = m_parent[static_cast<std::size_t>(v)];
             above[static_cast<std::size_t>(v)] = above[static_cast<std::size_t>(p)] + Mod(p);
-            x[static_cast<std::size_t>(v)] = Prelim(v) + above[static_cast<std::size_t>(v)];
+            Prelim(v) += above[static_cast<std::size_t>(v)];
         }
-        return x;
+        return std::move(m_prelim);
     }
 
 private:
@@ -161,9 +162,7 @@ ChartLayout ChartLayout::Make(RosterSnapshot roster, qint16 idStart, int nLevels
     const Characters& members = *chart.m_roster;
     const int nRecords = members.Count();
 
-    // The nodes level by level: node 0 above the tops, node k + 1 for box k.
-    std::vector<int> record{-1}, parent{-1}, first, count, level{-1};
-    std::vector<char> placed(static_cast<std::size_t>(nRecords), 0);
+    // The nodes level by level: node 0 above the tops, node b + 1 for box b.
     std::vector<int> tops;
     if (idStart == -1) {
         for (int i = 0; i < nRecords; ++i)
@@ -172,34 +171,50 @@ ChartLayout ChartLayout::Make(RosterSnapshot roster, qint16 idStart, int nLevels
     } else if (const int i = members.IndexOfId(idStart); i >= 0) {
         tops.push_back(i);
     }
-    record.reserve(static_cast<std::size_t>(nRecords) + 1);
-    const Characters::VassalTable vassals = members.Vassals();
-    auto Place = [&](int iRecord, int k) {
-        placed[static_cast<std::size_t>(iRecord)] = 1;
+    std::vector<int>& record = chart.m_record;
+    std::vector<int>& parent = chart.m_parent;
+    std::vector<int>& first = chart.m_firstChild;
+    std::vector<int>& count = chart.m_childCount;
+    for (std::vector<int>* pColumn : {&record, &parent, &first, &count})
+        pColumn->reserve(static_cast<std::size_t>(nRecords) + 1);
+    record.push_back(-1);
+    parent.push_back(-1);
+    chart.m_boxOfRecord.assign(static_cast<std::size_t>(nRecords), -1);
+    // A member listed twice, or a list that loops, is drawn once: the first place wins.
+    auto Place = [&](int iRecord, std::size_t k) {
+        int& iBox = chart.m_boxOfRecord[static_cast<std::size_t>(iRecord)];
+        if (iBox >= 0)
+            return;
+        iBox = static_cast<int>(record.size()) - 1;
         record.push_back(iRecord);
-        parent.push_back(k);
-        level.push_back(level[static_cast<std::size_t>(k)] + 1);
+        parent.push_back(static_cast<int>(k));
     };
-    for (int i : tops)
-        placed[static_cast<std::size_t>(i)] = 1;
+    const Characters::VassalTable vassals = members.Vassals();
+    chart.m_levelStart.clear();
+    int iNodeLevel = -1;       // of node k
+    std::size_t kLevelEnd = 1; // the first node of the next level
     for (std::size_t k = 0; k < record.size(); ++k) {
+        if (k == kLevelEnd) {
+            ++iNodeLevel;
+            chart.m_levelStart.push_back(static_cast<int>(k) - 1);
+            kLevelEnd = record.size();
+        }
         first.push_back(static_cast<int>(record.size()));
-        const int iLevel = level[k];
         if (k == 0) {
             for (int i : tops)
                 Place(i, 0);
-        } else if (chart.m_nLevelLimit == kAllLevels || iLevel + 1 < chart.m_nLevelLimit) {
-            // A member listed twice, or a list that loops, is drawn once: the first place wins.
+        } else if (chart.m_nLevelLimit == kAllLevels || iNodeLevel + 1 < chart.m_nLevelLimit) {
             for (int iVassal : vassals.Of(record[k]))
-                if (iVassal >= 0 && !placed[static_cast<std::size_t>(iVassal)])
-                    Place(iVassal, static_cast<int>(k));
+                if (iVassal >= 0)
+                    Place(iVassal, k);
         }
         count.push_back(static_cast<int>(record.size()) - first.back());
     }
+    const std::size_t nBoxes = record.size() - 1;
+    chart.m_levelStart.push_back(static_cast<int>(nBoxes));
 
     const std::vector<double> x = TidyTree(parent, first, count).Place();
 
-    const std::size_t nBoxes = record.size() - 1;
     const qreal rPitch = metrics.rBoxWidth + metrics.rSiblingGap;
     double dMin = 0, dMax = 0;
     if (nBoxes > 0) {
@@ -207,23 +222,9 @@ ChartLayout ChartLayout::Make(RosterSnapshot roster, qint16 idStart, int nLevels
         dMin = *itMin;
         dMax = *itMax;
     }
-    chart.m_record.assign(record.begin() + 1, record.end());
-    chart.m_parent.resize(nBoxes);
-    chart.m_firstChild.resize(nBoxes);
-    chart.m_childCount.assign(count.begin() + 1, count.end());
     chart.m_left.resize(nBoxes);
-    chart.m_boxOfRecord.assign(static_cast<std::size_t>(nRecords), -1);
-    chart.m_levelStart.assign(1, 0);
-    for (std::size_t b = 0; b < nBoxes; ++b) {
-        chart.m_parent[b] = parent[b + 1] - 1;
-        chart.m_firstChild[b] = first[b + 1] - 1;
+    for (std::size_t b = 0; b < nBoxes; ++b)
         chart.m_left[b] = static_cast<qreal>(x[b + 1] - dMin) * rPitch;
-        chart.m_boxOfRecord[static_cast<std::size_t>(chart.m_record[b])] = static_cast<int>(b);
-        if (b > 0 && level[b + 1] != level[b])
-            chart.m_levelStart.push_back(static_cast<int>(b));
-    }
-    if (nBoxes > 0)
-        chart.m_levelStart.push_back(static_cast<int>(nBoxes));
     // A level's families are the boxes of the level above that have vassals drawn.
     chart.m_familyStart.assign(1, 0);
     for (int iLevel = 0; iLevel < chart.Levels(); ++iLevel) {
@@ -233,11 +234,10 @@ ChartLayout ChartLayout::Make(RosterSnapshot roster, qint16 idStart, int nLevels
                     chart.m_families.push_back(b);
         chart.m_familyStart.push_back(static_cast<int>(chart.m_families.size()));
     }
-    const int nLevelsDrawn = chart.Levels();
     chart.m_bounds =
         nBoxes == 0 ? QRectF()
                     : QRectF(0, 0, static_cast<qreal>(dMax - dMin) * rPitch + metrics.rBoxWidth,
-                             nLevelsDrawn * chart.LevelPitch() - metrics.rLevelGap);
+                             chart.Levels() * chart.LevelPitch() - metrics.rLevelGap);
     return chart;
 }
 

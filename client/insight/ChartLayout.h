@@ -43,7 +43,7 @@ public:
     qint16 StartId() const { return m_idStart; }
     int LevelLimit() const { return m_nLevelLimit; }
 
-    int Count() const { return static_cast<int>(m_record.size()); }
+    int Count() const { return static_cast<int>(m_left.size()); }
     // Levels drawn; level 0 holds the top boxes.
     int Levels() const { return static_cast<int>(m_levelStart.size()) - 1; }
     // Boxes [LevelBegin(L), LevelEnd(L)) make level L, left to right.
@@ -52,13 +52,13 @@ public:
     int LevelOf(int iBox) const;
 
     // The roster position a box shows.
-    int Record(int iBox) const { return m_record[static_cast<std::size_t>(iBox)]; }
+    int Record(int iBox) const { return m_record[Node(iBox)]; }
     const Character& CharacterOf(int iBox) const { return m_roster->At(Record(iBox)); }
     // The box of the patron above, or -1 for a top box.
-    int Parent(int iBox) const { return m_parent[static_cast<std::size_t>(iBox)]; }
+    int Parent(int iBox) const { return m_parent[Node(iBox)] - 1; }
     // The vassals' boxes are [FirstChild(i), FirstChild(i) + ChildCount(i)).
-    int FirstChild(int iBox) const { return m_firstChild[static_cast<std::size_t>(iBox)]; }
-    int ChildCount(int iBox) const { return m_childCount[static_cast<std::size_t>(iBox)]; }
+    int FirstChild(int iBox) const { return m_firstChild[Node(iBox)] - 1; }
+    int ChildCount(int iBox) const { return m_childCount[Node(iBox)]; }
     // The box of a roster position, or -1 when it is not drawn.
     int BoxOfRecord(int iRecord) const;
     int BoxOfId(qint16 id) const;
@@ -92,6 +92,8 @@ public:
     Family FamilyAt(int iLevel, int iFamily) const;
 
 private:
+    // The layout's nodes are the boxes after node 0, which stands above the top boxes.
+    static std::size_t Node(int iBox) { return static_cast<std::size_t>(iBox) + 1; }
     qreal HalfWidth() const { return m_metrics.rBoxWidth / 2; }
     qreal LevelPitch() const { return m_metrics.rBoxHeight + m_metrics.rLevelGap; }
 
@@ -99,12 +101,12 @@ private:
     ChartMetrics m_metrics;
     qint16 m_idStart = -1;
     int m_nLevelLimit = kAllLevels;
-    // By box.
+    // By node: the roster position, the parent node, the first child node, the child count.
     std::vector<int> m_record;
     std::vector<int> m_parent;
     std::vector<int> m_firstChild;
     std::vector<int> m_childCount;
-    std::vector<qreal> m_left;
+    std::vector<qreal> m_left;     // by box
     std::vector<int> m_levelStart; // one more than the levels: the end of the last
     // The families of level L are m_families[m_familyStart[L] .. m_familyStart[L + 1]): the
     // boxes of level L - 1 that have vassals drawn, left to right.
