@@ -195,24 +195,27 @@ struct PaintCounter : QObject {
 };
 
 // The chart of the whole allegiance at every level, as the menu opens it on a window made
-// beforehand (the program makes it once, at start): its layout, then the first paint.
+// beforehand (the program makes it once, at start): its layout, then the first paint. One chart
+// window at a time, as in the program: a window left open from the run before would be
+// repainted as the new one takes the focus from it.
 double ChartFirstPaint(frmMain& window, bool& bPainted) {
-    std::vector<std::unique_ptr<frmAllegianceChart>> charts;
+    std::unique_ptr<frmAllegianceChart> pChart;
     PaintCounter counter;
-    bPainted = true;
     double dMs = Median(
         7,
         [&] {
-            charts.push_back(
-                std::make_unique<frmAllegianceChart>(window.prompts(), window.roster(), &window));
-            charts.back()->Canvas()->installEventFilter(&counter);
+            pChart.reset();
+            QApplication::processEvents();
+            pChart =
+                std::make_unique<frmAllegianceChart>(window.prompts(), window.roster(), &window);
+            pChart->Canvas()->installEventFilter(&counter);
             counter.nPaints = 0;
         },
         [&] {
-            charts.back()->ShowFor(-1);
+            pChart->ShowFor(-1);
             QApplication::processEvents();
         });
-    bPainted = counter.nPaints > 0 && charts.back()->Chart().Count() == kMembers;
+    bPainted = counter.nPaints > 0 && pChart->Chart().Count() == kMembers;
     return dMs;
 }
 
