@@ -20,6 +20,7 @@ struct MainMenus {
     QAction* mnuTreeOpCollapseAll;
     QAction* mnuTreeOpCollapseNode;
     QAction* mnuTreeOpChart;
+    QAction* mnuTreeOpStatistics;
     QAction* mnuRecentChanges;
     QAction* mnuOptions;
     // Administrator: shown to administrators only.

@@ -23,6 +23,7 @@
 #include "WindowLayout.h"
 #include "frmAbout.h"
 #include "frmAllegianceChart.h"
+#include "frmGuildStatistics.h"
 #include "frmLogin.h"
 #include "frmNewServerSetup.h"
 #include "frmOptions.h"
@@ -270,20 +271,35 @@ void frmMain::WireInsight() {
         raise();
         activateWindow();
     };
-    // The chart follows the roster shown, whichever way it was replaced.
+    m_pStatistics = std::make_unique<frmGuildStatistics>(*m_pPrompts, *m_pRoster, this);
+    // Both follow the roster shown, whichever way it was replaced.
     frmAllegianceChart* pChart = m_pChart.get();
+    frmGuildStatistics* pStatistics = m_pStatistics.get();
     connect(m_pFeed.get(), &TreeFeed::Applied, pChart, &frmAllegianceChart::RosterChanged);
+    connect(m_pFeed.get(), &TreeFeed::Applied, pStatistics, &frmGuildStatistics::RosterChanged);
     connect(m_pAllegiance.get(), &AllegianceView::TreeDownloaded, pChart,
             &frmAllegianceChart::RosterChanged);
+    connect(m_pAllegiance.get(), &AllegianceView::TreeDownloaded, pStatistics,
+            &frmGuildStatistics::RosterChanged);
     connect(m_menus.mnuTreeOpChart, &QAction::triggered, this, &frmMain::mnuTreeOpChart_Click);
+    connect(m_menus.mnuTreeOpStatistics, &QAction::triggered, this,
+            &frmMain::mnuTreeOpStatistics_Click);
 }
 
-void frmMain::mnuTreeOpChart_Click() {
+qint16 frmMain::SelectedId() const {
     QString strKey = m_pAllegiance->SelectedKey();
     if (strKey.isEmpty())
         strKey = m_pAllegiance->strCurrentNodeKey;
     const int iRecord = (*m_pRoster)->IndexOf(strKey);
-    m_pChart->ShowFor(iRecord >= 0 ? (*m_pRoster)->At(iRecord).nID : qint16(-1));
+    return iRecord >= 0 ? (*m_pRoster)->At(iRecord).nID : qint16(-1);
+}
+
+void frmMain::mnuTreeOpChart_Click() {
+    m_pChart->ShowFor(SelectedId());
+}
+
+void frmMain::mnuTreeOpStatistics_Click() {
+    m_pStatistics->ShowFor(SelectedId());
 }
 
 QList<Grid*> frmMain::ListGrids() const {
@@ -364,6 +380,8 @@ void frmMain::Form_Unload() {
         pDialog->close();
     if (m_pChart)
         m_pChart->close();
+    if (m_pStatistics)
+        m_pStatistics->close();
     // A chained wait still pumping events must end, or the program could never quit.
     m_pCycle->Abandon();
     m_pFeed->Stop();

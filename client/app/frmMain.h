@@ -28,6 +28,7 @@ class SkillSearch;
 class TreeFeed;
 class frmAbout;
 class frmAllegianceChart;
+class frmGuildStatistics;
 class frmLogin;
 class frmNewServerSetup;
 class frmOptions;
@@ -69,6 +70,7 @@ public:
     AdminOperations& admin() { return *m_pAdmin; }
     ChangeHistory& history() { return *m_pHistory; }
     frmAllegianceChart& chart() { return *m_pChart; }
+    frmGuildStatistics& statistics() { return *m_pStatistics; }
     SkillSearch& search() { return *m_pSearch; }
     Skills& objSkills() { return *m_pSkills; }
 
@@ -88,6 +90,8 @@ public:
     void mnuAbout_Click();
     // The chart of the selected character's branch, or of the whole allegiance when none is.
     void mnuTreeOpChart_Click();
+    // The figures of the selected character's branch, or of the whole guild when none is.
+    void mnuTreeOpStatistics_Click();
     // Saves the list of the view shown as CSV.
     void mnuFileExport_Click();
     // Enables or disables the character tabs and their Save and Reset buttons.
@@ -107,6 +111,8 @@ private:
     void WireLists();
     void WireAdmin();
     void WireInsight();
+    // The id of the character selected in the tree, or of the one shown last; -1 for none.
+    qint16 SelectedId() const;
     QList<Grid*> ListGrids() const;
     void Form_Unload();
     void LoginReply(const Reply& reply);
@@ -150,6 +156,7 @@ private:
     std::unique_ptr<AdminOperations> m_pAdmin;
     std::unique_ptr<ChangeHistory> m_pHistory;
     std::unique_ptr<frmAllegianceChart> m_pChart;
+    std::unique_ptr<frmGuildStatistics> m_pStatistics;
     MainMenus m_menus{};
     int m_iRescueTabIndex = -1;
     bool m_bSplitterPlaced = false; // moved by the user, or restored from the last run
