@@ -17,6 +17,7 @@ constexpr qreal kArrowStep = 60; // view pixels per arrow key
 
 ChartCanvas::ChartCanvas(QWidget* pParent) : QWidget(pParent) {
     setObjectName(QStringLiteral("picChart"));
+    setAccessibleName(QStringLiteral("Allegiance chart"));
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setCursor(Qt::OpenHandCursor);

@@ -1,5 +1,6 @@
 #include "frmAllegianceChart.h"
 
+#include "Accessibility.h"
 #include "ChartCanvas.h"
 #include "ChartExport.h"
 #include "Prompts.h"
@@ -98,6 +99,7 @@ frmAllegianceChart::frmAllegianceChart(Prompts& prompts, const Roster& roster, Q
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_0), this), &QShortcut::activated, this,
             [this] { picChart->SetChart(&m_chart, m_idMarked, true); });
     connect(picChart, &ChartCanvas::ZoomChanged, this, &frmAllegianceChart::ShowInfo);
+    NameControlsAfterLabels(this);
     resize(960, 640);
 }
 

@@ -1,5 +1,6 @@
 #include "frmGuildStatistics.h"
 
+#include "Accessibility.h"
 #include "Prompts.h"
 
 #include <QApplication>
@@ -95,14 +96,17 @@ frmGuildStatistics::frmGuildStatistics(Prompts& prompts, const Roster& roster, Q
     lblStatsInfo->setObjectName(QStringLiteral("lblStatsInfo"));
     tabStatistics = new QTabWidget(this);
     tabStatistics->setObjectName(QStringLiteral("tabStatistics"));
+    tabStatistics->setAccessibleName(QStringLiteral("Figures"));
     for (int iPage = 0; iPage < kPages; ++iPage) {
         auto* pPage = new QWidget;
         auto* pView = new QChartView(pPage);
         pView->setObjectName(QStringLiteral("cht") + QLatin1String(kPageNames[iPage]));
         pView->setRenderHint(QPainter::Antialiasing);
+        pView->setAccessibleName(QStringLiteral("Chart of ") + QLatin1String(kPageNames[iPage]));
         auto* pGrid = new QTableWidget(0, 2, pPage);
         pGrid->setObjectName(QStringLiteral("grdStats") + QLatin1String(kPageNames[iPage]));
         pGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        pGrid->setAccessibleName(QStringLiteral("Table of ") + QLatin1String(kPageNames[iPage]));
         pGrid->verticalHeader()->hide();
         pGrid->horizontalHeader()->setStretchLastSection(true);
         pGrid->setMinimumWidth(200);
@@ -126,6 +130,7 @@ frmGuildStatistics::frmGuildStatistics(Prompts& prompts, const Roster& roster, Q
     pLayout->addWidget(lblStatsInfo);
     connect(cmbStatsScope, &QComboBox::currentIndexChanged, this, &frmGuildStatistics::Recount);
     connect(cmdStatsSave, &QPushButton::clicked, this, &frmGuildStatistics::cmdStatsSave_Click);
+    NameControlsAfterLabels(this);
     resize(900, 560);
 }
 
