@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPalette>
 #include <QVarLengthArray>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -154,8 +155,11 @@ void ChartPainter::PaintBox(QPainter& painter, int iBox, bool bWords, bool bMark
 void ChartPainter::PaintRuns(QPainter& painter, const QRectF& rScene, qreal rScale) const {
     // Boxes less than a pixel apart on the device make one run: a level costs one rectangle
     // per gap that shows, not one per member.
+    // A run is a device pixel high and wide at least, so that a chart far wider than high, or
+    // far higher than wide, still shows.
     const qreal rTouch = 1.0 / rScale;
-    const qreal rWidth = m_chart.Metrics().rBoxWidth;
+    const qreal rWidth = std::max(m_chart.Metrics().rBoxWidth, rTouch);
+    const qreal rHeight = std::max(m_chart.Metrics().rBoxHeight, rTouch);
     const ChartLayout::Range levels = m_chart.LevelsAcross(rScene.top(), rScene.bottom());
     painter.setPen(Qt::NoPen);
     painter.setBrush(m_style.border);
@@ -164,6 +168,7 @@ void ChartPainter::PaintRuns(QPainter& painter, const QRectF& rScene, qreal rSca
         if (boxes.iBegin == boxes.iEnd)
             continue;
         QRectF run = m_chart.Box(boxes.iBegin);
+        run.setSize(QSizeF(rWidth, rHeight));
         for (int iBox = boxes.iBegin + 1; iBox < boxes.iEnd; ++iBox) {
             const qreal rLeft = m_chart.CentreX(iBox) - rWidth / 2;
             if (rLeft - run.right() <= rTouch) {
