@@ -1,7 +1,9 @@
 // The allegiance chart's layout without a window: its rules (no overlap, the lists' order,
 // patrons centred, equal branches alike, the depth) on generated shapes up to a chain of 32767,
-// its spatial index against a plain search, and a chart too large for one page or picture.
+// its spatial index against a plain search, a chart too large for one page or picture, and the
+// whole of a 32767-member allegiance on screen.
 #include "Characters.h"
+#include "ChartCanvas.h"
 #include "ChartExport.h"
 #include "ChartLayout.h"
 #include "ChartShapes.h"
@@ -9,6 +11,7 @@
 #include "frmAllegianceChart.h"
 
 #include <QComboBox>
+#include <QImage>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
@@ -42,6 +45,7 @@ private slots:
     void equalBranchesAlike();
     void indexFindsWhatMeetsARectangle();
     void largeChartOnPages();
+    void wholeAllegianceOnScreen();
 };
 
 void tst_chart::layoutKeepsItsRules_data() {
@@ -218,9 +222,51 @@ void tst_chart::largeChartOnPages() {
     QVERIFY(prompts.shown.last().strText.contains(QString::number(nAll)));
     QVERIFY(!QFile::exists(dir.filePath("all.pdf")));
     // A picture of a chart too large for one is drawn smaller, and the user is told.
-    const ChartLayout chain = ChartLayout::Make(MakeRoster(Chain(2000)), -1, 0);
-    QVERIFY(ChartExport::PictureScale(chain) < 1.0);
-    QVERIFY(ChartExport::PictureSize(chain).height() <= ChartExport::kMaxPictureSide);
+    shown.Replace(MakeRoster(Chain(2000)));
+    chart.RosterChanged();
+    QCOMPARE(chart.Chart().Count(), 2000);
+    QVERIFY(ChartExport::PictureScale(chart.Chart()) < 1.0);
+    prompts.ExpectOk();
+    QVERIFY(chart.ExportTo(dir.filePath("chain.png")));
+    QVERIFY(prompts.shown.last().strText.contains(QStringLiteral("too large")));
+    QCOMPARE(QImage(dir.filePath("chain.png")).height(), ChartExport::kMaxPictureSide);
+    QCOMPARE(prompts.nUnexpected, 0);
+}
+
+void tst_chart::wholeAllegianceOnScreen() {
+    // 32767 members fitted in view are drawn as each level's runs of boxes; at 100 % the boxes
+    // in view are drawn with their words, however deep they stand.
+    ScriptedPrompts prompts;
+    Roster shown;
+    shown.Replace(MakeRoster(Random(32767, 1, 21)));
+    frmAllegianceChart chart(prompts, shown, nullptr);
+    chart.ShowFor(-1);
+    QVERIFY(QTest::qWaitForWindowExposed(&chart));
+    ChartCanvas& canvas = *chart.Canvas();
+    auto Ink = [&] {
+        const QImage image = canvas.grab().toImage();
+        const QRgb background = image.pixel(0, 0);
+        int nInk = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                nInk += image.pixel(x, y) != background ? 1 : 0;
+        return nInk;
+    };
+    for (const std::vector<int>& patrons : {Random(32767, 1, 21), Chain(32767)}) {
+        shown.Replace(MakeRoster(patrons));
+        chart.RosterChanged();
+        QCOMPARE(chart.Chart().Count(), 32767);
+        canvas.Fit();
+        QVERIFY(canvas.SceneInView().contains(chart.Chart().Bounds()));
+        QVERIFY(Ink() > 20);
+        canvas.SetZoom(1.0);
+        const int iDeepest = chart.Chart().Count() - 1;
+        canvas.CentreOn(chart.Chart().Box(iDeepest).center());
+        QVERIFY(Ink() > 200);
+        QCOMPARE(chart.Chart().BoxAt(
+                     canvas.ToScene(QPointF(canvas.width() / 2.0, canvas.height() / 2.0))),
+                 iDeepest);
+    }
     QCOMPARE(prompts.nUnexpected, 0);
 }
 
