@@ -31,7 +31,7 @@ GuildStatistics GuildStatistics::Count(const Characters& roster, qint16 idStart)
     stats.nMembers = static_cast<int>(members.size());
     stats.byLevel = {QStringLiteral("Members by level"), QStringLiteral("Level"), {}, {}};
     stats.byRank = {QStringLiteral("Members by rank"), QStringLiteral("Rank"), {}, {}};
-    stats.bySlots = {QStringLiteral("Patrons by vassals sworn"), QStringLiteral("Vassals"), {}, {}};
+    stats.bySlots = {QStringLiteral("Vassal slots in use"), QStringLiteral("Vassals"), {}, {}};
 
     // Bands of ten from 1-10 up to the highest band held; a level below 1 counts in the first.
     std::vector<int> levels;
