@@ -4,6 +4,7 @@
 #include "ChartCanvas.h"
 #include "ChartExport.h"
 #include "Prompts.h"
+#include "ScopeChoice.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -16,7 +17,6 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QShortcut>
-#include <QSignalBlocker>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -106,17 +106,8 @@ frmAllegianceChart::frmAllegianceChart(Prompts& prompts, const Roster& roster, Q
 frmAllegianceChart::~frmAllegianceChart() = default;
 
 void frmAllegianceChart::ShowFor(qint16 idCharacter) {
-    const int iRecord = idCharacter >= 0 ? m_roster->IndexOfId(idCharacter) : -1;
-    m_idBranch = iRecord >= 0 ? idCharacter : -1;
+    m_idBranch = ChooseBranch(*cmbChartScope, *m_roster, idCharacter);
     m_idMarked = m_idBranch;
-    {
-        const QSignalBlocker blocker(cmbChartScope);
-        cmbChartScope->setItemText(0, iRecord >= 0 ? QStringLiteral("Branch of ") +
-                                                         m_roster->At(iRecord).strName
-                                                   : QStringLiteral("Branch"));
-        cmbChartScope->setCurrentIndex(m_idBranch >= 0 ? 0 : 1);
-        cmbChartScope->setEnabled(m_idBranch >= 0);
-    }
     show();
     Relayout(true);
     raise();

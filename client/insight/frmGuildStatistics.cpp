@@ -2,6 +2,7 @@
 
 #include "Accessibility.h"
 #include "Prompts.h"
+#include "ScopeChoice.h"
 
 #include <QApplication>
 #include <QBarCategoryAxis>
@@ -20,7 +21,6 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QSaveFile>
-#include <QSignalBlocker>
 #include <QSvgGenerator>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -141,16 +141,7 @@ const StatisticsTable& frmGuildStatistics::Table(int iPage) const {
 }
 
 void frmGuildStatistics::ShowFor(qint16 idCharacter) {
-    const int iRecord = idCharacter >= 0 ? m_roster->IndexOfId(idCharacter) : -1;
-    m_idBranch = iRecord >= 0 ? idCharacter : -1;
-    {
-        const QSignalBlocker blocker(cmbStatsScope);
-        cmbStatsScope->setItemText(0, iRecord >= 0 ? QStringLiteral("Branch of ") +
-                                                         m_roster->At(iRecord).strName
-                                                   : QStringLiteral("Branch"));
-        cmbStatsScope->setCurrentIndex(m_idBranch >= 0 ? 0 : 1);
-        cmbStatsScope->setEnabled(m_idBranch >= 0);
-    }
+    m_idBranch = ChooseBranch(*cmbStatsScope, *m_roster, idCharacter);
     show();
     Recount();
     raise();
