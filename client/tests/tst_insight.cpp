@@ -16,7 +16,6 @@
 #include "TestClient.h"
 #include "TreeFeed.h"
 #include "TreePayload.h"
-#include "frmAddVassal.h"
 #include "frmAllegianceChart.h"
 #include "frmGuildStatistics.h"
 
@@ -26,35 +25,15 @@
 #include <QComboBox>
 #include <QFile>
 #include <QImage>
-#include <QLineEdit>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QProcess>
-#include <QSet>
-#include <QStandardPaths>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QXmlStreamReader>
 #include <algorithm>
-#include <map>
-#include <random>
+#include <memory>
 
 using namespace chart_shapes;
-
-namespace {
-
-void QueueAddVassal(TestClient& client, const QString& strName) {
-    client.prompts->dialogs << [strName](QDialog& dlg) {
-        auto& add = static_cast<frmAddVassal&>(dlg);
-        add.show();
-        add.txtVassalName->setText(strName);
-        QTest::keyClick(add.txtVassalName, Qt::Key_Return);
-        return add.result();
-    };
-}
-
-} // namespace
 
 class tst_insight : public QObject {
     Q_OBJECT
@@ -65,14 +44,33 @@ private slots:
     void exports();
     void statisticsFigures();
     void statisticsWindow();
+    void init();
+    void cleanup();
+
+private:
+    // The slots that start from the demo guild get it served, logged in as its monarch.
+    std::unique_ptr<ServerProcess> m_server;
+    std::unique_ptr<TestClient> m_client;
 };
 
+void tst_insight::init() {
+    const QByteArray slot = QTest::currentTestFunction();
+    if (slot == "followsTheRosterShown" || slot == "statisticsFigures")
+        return;
+    m_server = std::make_unique<ServerProcess>();
+    QVERIFY(m_server->Start("demo"));
+    m_client = std::make_unique<TestClient>();
+    m_client->LogIn(m_server->Address(), "Aldric Stormwind", "lantern1");
+    QTRY_VERIFY_WITH_TIMEOUT(m_client->window->sheet().iCurDisplayCharID != 0, 20000);
+}
+
+void tst_insight::cleanup() {
+    m_client.reset();
+    m_server.reset();
+}
+
 void tst_insight::windowOnTheDemoGuild() {
-    ServerProcess server;
-    QVERIFY(server.Start("demo"));
-    TestClient c;
-    c.LogIn(server.Address(), "Aldric Stormwind", "lantern1");
-    QTRY_VERIFY_WITH_TIMEOUT(c.window->sheet().iCurDisplayCharID != 0, 20000);
+    TestClient& c = *m_client;
     QVERIFY(c.Show("Brenna Ashvale"));
     const Characters& roster = c.window->objCharDB();
     const qint16 idBrenna = roster.GetID("Brenna Ashvale");
@@ -172,7 +170,7 @@ void tst_insight::followsTheRosterShown() {
     other.LogIn(server.Address(), "Brenna Ashvale", "welcome1");
     QTRY_VERIFY_WITH_TIMEOUT(other.window->sheet().iCurDisplayCharID != 0, 20000);
     QVERIFY(other.Show("Pella Rook"));
-    QueueAddVassal(other, "Newcomer");
+    other.ExpectAddVassalDialog("Newcomer");
     other.prompts->ExpectOk();
     other.window->operations().AddVassal();
     QTRY_VERIFY_WITH_TIMEOUT(Drawn("Newcomer"), 20000);
@@ -183,7 +181,7 @@ void tst_insight::followsTheRosterShown() {
 
     // Hidden, the chart waits; shown again, it draws the roster shown then.
     chart.hide();
-    QueueAddVassal(other, "Latecomer");
+    other.ExpectAddVassalDialog("Latecomer");
     other.prompts->ExpectOk();
     other.window->operations().AddVassal();
     QTRY_VERIFY_WITH_TIMEOUT(watching.window->objCharDB().GetID("Latecomer") != -1, 20000);
@@ -193,7 +191,7 @@ void tst_insight::followsTheRosterShown() {
 
     // A whole download redraws it too.
     watching.window->feed().SetEnabled(false);
-    QueueAddVassal(other, "Thirdcomer");
+    other.ExpectAddVassalDialog("Thirdcomer");
     other.prompts->ExpectOk();
     other.window->operations().AddVassal();
     QTRY_VERIFY_WITH_TIMEOUT(other.window->objCharDB().GetID("Thirdcomer") != -1, 20000);
@@ -207,11 +205,7 @@ void tst_insight::followsTheRosterShown() {
 }
 
 void tst_insight::exports() {
-    ServerProcess server;
-    QVERIFY(server.Start("demo"));
-    TestClient c;
-    c.LogIn(server.Address(), "Aldric Stormwind", "lantern1");
-    QTRY_VERIFY_WITH_TIMEOUT(c.window->sheet().iCurDisplayCharID != 0, 20000);
+    TestClient& c = *m_client;
     c.window->findChild<QAction*>("mnuTreeOpChart")->trigger();
     frmAllegianceChart& chart = c.window->chart();
     chart.cmbChartDepth->setCurrentIndex(1); // three levels: not the whole guild
@@ -339,11 +333,7 @@ void tst_insight::statisticsFigures() {
 }
 
 void tst_insight::statisticsWindow() {
-    ServerProcess server;
-    QVERIFY(server.Start("demo"));
-    TestClient c;
-    c.LogIn(server.Address(), "Aldric Stormwind", "lantern1");
-    QTRY_VERIFY_WITH_TIMEOUT(c.window->sheet().iCurDisplayCharID != 0, 20000);
+    TestClient& c = *m_client;
     QVERIFY(c.Show("Brenna Ashvale"));
     const Characters& roster = c.window->objCharDB();
     c.window->findChild<QAction*>("mnuTreeOpStatistics")->trigger();
