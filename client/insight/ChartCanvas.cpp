@@ -21,7 +21,7 @@ ChartCanvas::ChartCanvas(QWidget* pParent) : QWidget(pParent) {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setCursor(Qt::OpenHandCursor);
-    setMinimumSize(200, 150);
+    setMinimumSize(320, 200);
     m_style = ChartStyle::FromPalette(palette(), font());
 }
 

@@ -46,6 +46,7 @@ frmAllegianceChart::frmAllegianceChart(Prompts& prompts, const Roster& roster, Q
     cmbChartScope = new QComboBox(this);
     cmbChartScope->setObjectName(QStringLiteral("cmbChartScope"));
     cmbChartScope->addItems({QString(), QStringLiteral("Whole allegiance")});
+    cmbChartScope->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     cmbChartDepth = new QComboBox(this);
     cmbChartDepth->setObjectName(QStringLiteral("cmbChartDepth"));
     for (int nLevels : kDepths)

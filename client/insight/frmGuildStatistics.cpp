@@ -31,7 +31,7 @@
 
 namespace {
 
-const char* const kPageCaptions[] = {"&Levels", "&Ranks", "&Vassals"};
+// The tabs' captions, which are their keys as the main window's are, and the controls' names.
 const char* const kPageNames[] = {"Levels", "Ranks", "Vassals"};
 
 // The ticks of a count axis fall on whole numbers: 1, 2 or 5 times a power of ten, eight
@@ -89,6 +89,7 @@ frmGuildStatistics::frmGuildStatistics(Prompts& prompts, const Roster& roster, Q
     cmbStatsScope = new QComboBox(this);
     cmbStatsScope->setObjectName(QStringLiteral("cmbStatsScope"));
     cmbStatsScope->addItems({QString(), QStringLiteral("Whole guild")});
+    cmbStatsScope->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     cmdStatsSave = new QPushButton(QStringLiteral("&Save Chart..."), this);
     cmdStatsSave->setObjectName(QStringLiteral("cmdStatsSave"));
     cmdStatsSave->setAutoDefault(false);
@@ -102,18 +103,20 @@ frmGuildStatistics::frmGuildStatistics(Prompts& prompts, const Roster& roster, Q
         auto* pView = new QChartView(pPage);
         pView->setObjectName(QStringLiteral("cht") + QLatin1String(kPageNames[iPage]));
         pView->setRenderHint(QPainter::Antialiasing);
+        pView->setMinimumSize(380, 280); // below this the axes crowd the bars out
         pView->setAccessibleName(QStringLiteral("Chart of ") + QLatin1String(kPageNames[iPage]));
         auto* pGrid = new QTableWidget(0, 2, pPage);
         pGrid->setObjectName(QStringLiteral("grdStats") + QLatin1String(kPageNames[iPage]));
         pGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
         pGrid->setAccessibleName(QStringLiteral("Table of ") + QLatin1String(kPageNames[iPage]));
         pGrid->verticalHeader()->hide();
+        pGrid->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
         pGrid->horizontalHeader()->setStretchLastSection(true);
         pGrid->setMinimumWidth(200);
         auto* pLayout = new QHBoxLayout(pPage);
         pLayout->addWidget(pView, 3);
         pLayout->addWidget(pGrid, 1);
-        tabStatistics->addTab(pPage, QString::fromLatin1(kPageCaptions[iPage]));
+        tabStatistics->addTab(pPage, QString::fromLatin1(kPageNames[iPage]));
         m_views[static_cast<std::size_t>(iPage)] = pView;
         m_grids[static_cast<std::size_t>(iPage)] = pGrid;
     }
