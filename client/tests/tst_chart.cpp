@@ -46,6 +46,7 @@ private slots:
     void indexFindsWhatMeetsARectangle();
     void largeChartOnPages();
     void wholeAllegianceOnScreen();
+    void emptyAllegiance();
 };
 
 void tst_chart::layoutKeepsItsRules_data() {
@@ -267,6 +268,29 @@ void tst_chart::wholeAllegianceOnScreen() {
                      canvas.ToScene(QPointF(canvas.width() / 2.0, canvas.height() / 2.0))),
                  iDeepest);
     }
+    QCOMPARE(prompts.nUnexpected, 0);
+}
+
+void tst_chart::emptyAllegiance() {
+    // Before the first download: nothing to draw, export or print, and no step of the window
+    // trips over the empty chart.
+    ScriptedPrompts prompts;
+    Roster shown;
+    frmAllegianceChart chart(prompts, shown, nullptr);
+    chart.ShowFor(5);
+    QCOMPARE(chart.BranchId(), qint16(-1));
+    QVERIFY(!chart.cmbChartScope->isEnabled());
+    QCOMPARE(chart.Chart().Count(), 0);
+    QCOMPARE(chart.Chart().Levels(), 0);
+    QCOMPARE(chart.Chart().BoxAt(QPointF(0, 0)), -1);
+    chart.Canvas()->Fit();
+    chart.Canvas()->ZoomOut();
+    QVERIFY(!chart.Canvas()->grab().isNull());
+    prompts.ExpectOk(2);
+    chart.cmdChartExport_Click();
+    chart.cmdChartPrint_Click();
+    QCOMPARE(prompts.shown.size(), 2);
+    QVERIFY(prompts.shown[0].strText.contains(QStringLiteral("no chart")));
     QCOMPARE(prompts.nUnexpected, 0);
 }
 
