@@ -22,6 +22,9 @@ ChartCanvas::ChartCanvas(QWidget* pParent) : QWidget(pParent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setCursor(Qt::OpenHandCursor);
     setMinimumSize(320, 200);
+    setToolTip(QStringLiteral("Drag to move the chart, turn the wheel to zoom, double-click a box "
+                              "to show that member.  Alt and the arrow keys move the mark from "
+                              "box to box; Enter shows the marked member."));
     m_style = ChartStyle::FromPalette(palette(), font());
 }
 
@@ -147,27 +150,63 @@ void ChartCanvas::mouseDoubleClickEvent(QMouseEvent* pEvent) {
     if (!m_pChart || pEvent->button() != Qt::LeftButton)
         return;
     const int iBox = m_pChart->BoxAt(ToScene(pEvent->position()));
-    if (iBox >= 0)
-        emit BoxActivated(iBox);
+    if (iBox < 0)
+        return;
+    MoveMark(iBox);
+    emit BoxActivated(iBox);
+}
+
+void ChartCanvas::MoveMark(int iBox) {
+    m_idMarked = m_pChart->CharacterOf(iBox).nID;
+    const QRectF box = m_pChart->Box(iBox);
+    if (!SceneInView().contains(box))
+        m_centre = box.center();
+    update();
+}
+
+int ChartCanvas::Neighbour(int iBox, int iKey) const {
+    const int iLevel = m_pChart->LevelOf(iBox);
+    switch (iKey) {
+    case Qt::Key_Up:
+        return m_pChart->Parent(iBox);
+    case Qt::Key_Down:
+        return m_pChart->ChildCount(iBox) > 0 ? m_pChart->FirstChild(iBox) : -1;
+    case Qt::Key_Left:
+        return iBox > m_pChart->LevelBegin(iLevel) ? iBox - 1 : -1;
+    case Qt::Key_Right:
+        return iBox + 1 < m_pChart->LevelEnd(iLevel) ? iBox + 1 : -1;
+    default:
+        return -1;
+    }
 }
 
 void ChartCanvas::keyPressEvent(QKeyEvent* pEvent) {
-    QPointF step;
-    switch (pEvent->key()) {
-    case Qt::Key_Left:
-        step = QPointF(-kArrowStep, 0);
-        break;
-    case Qt::Key_Right:
-        step = QPointF(kArrowStep, 0);
-        break;
-    case Qt::Key_Up:
-        step = QPointF(0, -kArrowStep);
-        break;
-    case Qt::Key_Down:
-        step = QPointF(0, kArrowStep);
-        break;
-    default:
-        return QWidget::keyPressEvent(pEvent);
+    const int iKey = pEvent->key();
+    const bool bArrow =
+        iKey == Qt::Key_Left || iKey == Qt::Key_Right || iKey == Qt::Key_Up || iKey == Qt::Key_Down;
+    const bool bDrawn = m_pChart && m_pChart->Count() > 0;
+    const int iMarked = bDrawn ? m_pChart->BoxOfId(m_idMarked) : -1;
+    // With Alt the arrows move the mark from box to box, and Enter shows the marked member, as
+    // a double click on its box does.
+    if (bArrow && (pEvent->modifiers() & Qt::AltModifier)) {
+        if (bDrawn) {
+            const int iNext = iMarked < 0 ? 0 : Neighbour(iMarked, iKey);
+            if (iNext >= 0)
+                MoveMark(iNext);
+        }
+        return;
     }
+    if ((iKey == Qt::Key_Return || iKey == Qt::Key_Enter) && iMarked >= 0) {
+        emit BoxActivated(iMarked);
+        return;
+    }
+    if (!bArrow)
+        return QWidget::keyPressEvent(pEvent);
+    const QPointF step(iKey == Qt::Key_Left    ? -kArrowStep
+                       : iKey == Qt::Key_Right ? kArrowStep
+                                               : 0,
+                       iKey == Qt::Key_Up     ? -kArrowStep
+                       : iKey == Qt::Key_Down ? kArrowStep
+                                              : 0);
     CentreOn(m_centre + step / m_rZoom);
 }

@@ -43,7 +43,7 @@ public:
     QRectF SceneInView() const;
 
 signals:
-    // A double click on a box.
+    // A double click on a box, or Enter on the marked one; the box is marked first.
     void BoxActivated(int iBox);
     void ZoomChanged();
 
@@ -62,6 +62,11 @@ private:
     qreal FitZoom() const;
     // The least zoom: the whole chart in view, or a tenth, whichever is less.
     qreal MinZoom() const;
+    // Marks a box and brings it into view.
+    void MoveMark(int iBox);
+    // The box an arrow key leads to from a box: its patron, its first vassal, or its neighbour
+    // on its level; -1 for none.
+    int Neighbour(int iBox, int iKey) const;
 
     const ChartLayout* m_pChart = nullptr;
     ChartStyle m_style;

@@ -98,7 +98,7 @@ frmAllegianceChart::frmAllegianceChart(Prompts& prompts, const Roster& roster, Q
     for (const auto& [key, zoom] : keys)
         connect(new QShortcut(key, this), &QShortcut::activated, picChart, zoom);
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_0), this), &QShortcut::activated, this,
-            [this] { picChart->SetChart(&m_chart, m_idMarked, true); });
+            [this] { picChart->SetChart(&m_chart, picChart->Marked(), true); });
     connect(picChart, &ChartCanvas::ZoomChanged, this, &frmAllegianceChart::ShowInfo);
     NameControlsAfterLabels(this);
     resize(960, 640);
@@ -108,7 +108,7 @@ frmAllegianceChart::~frmAllegianceChart() = default;
 
 void frmAllegianceChart::ShowFor(qint16 idCharacter) {
     m_idBranch = ChooseBranch(*cmbChartScope, *m_roster, idCharacter);
-    m_idMarked = m_idBranch;
+    picChart->SetChart(&m_chart, m_idBranch, false);
     show();
     Relayout(true);
     raise();
@@ -136,11 +136,12 @@ void frmAllegianceChart::Relayout(bool bCentre) {
     const qint16 idStart = cmbChartScope->currentIndex() == 0 ? m_idBranch : qint16(-1);
     const int nLevels = kDepths[std::clamp(cmbChartDepth->currentIndex(), 0, 3)];
     // The marked box stays where it was in the view, if it was drawn and still is.
-    const int iOld = m_chart.BoxOfId(m_idMarked);
+    const qint16 idMarked = picChart->Marked();
+    const int iOld = m_chart.BoxOfId(idMarked);
     const QPointF before = iOld >= 0 ? picChart->ToView(m_chart.Box(iOld).topLeft()) : QPointF();
     m_chart = ChartLayout::Make(m_roster.Now(), idStart, nLevels);
-    const int iNew = m_chart.BoxOfId(m_idMarked);
-    picChart->SetChart(&m_chart, m_idMarked, bCentre || iOld < 0);
+    const int iNew = m_chart.BoxOfId(idMarked);
+    picChart->SetChart(&m_chart, idMarked, bCentre || iOld < 0);
     if (!bCentre && iOld >= 0 && iNew >= 0)
         picChart->CentreOn(picChart->Centre() + m_chart.Box(iNew).topLeft() -
                            picChart->ToScene(before));
@@ -163,11 +164,8 @@ void frmAllegianceChart::ShowInfo() {
 }
 
 void frmAllegianceChart::BoxActivated(int iBox) {
-    const Character& member = m_chart.CharacterOf(iBox);
-    m_idMarked = member.nID;
-    picChart->SetChart(&m_chart, m_idMarked, false);
     if (fnShowCharacter)
-        fnShowCharacter(member.strName);
+        fnShowCharacter(m_chart.CharacterOf(iBox).strName);
 }
 
 bool frmAllegianceChart::MayUsePages(int nPages) {
@@ -207,11 +205,11 @@ bool frmAllegianceChart::ExportTo(const QString& strFile) {
     {
         BusyPointer busy;
         if (strSuffix == QLatin1String("svg"))
-            bDone = ChartExport::WriteSvg(m_chart, m_idMarked, strFile, strProblem);
+            bDone = ChartExport::WriteSvg(m_chart, picChart->Marked(), strFile, strProblem);
         else if (strSuffix == QLatin1String("pdf"))
-            bDone = ChartExport::WritePdf(m_chart, m_idMarked, strFile, strProblem);
+            bDone = ChartExport::WritePdf(m_chart, picChart->Marked(), strFile, strProblem);
         else
-            bDone = ChartExport::WritePng(m_chart, m_idMarked, strFile, strProblem);
+            bDone = ChartExport::WritePng(m_chart, picChart->Marked(), strFile, strProblem);
     }
     if (!bDone) {
         m_prompts.Inform(QStringLiteral("The chart could not be saved to ") +
@@ -242,6 +240,6 @@ void frmAllegianceChart::cmdChartPrint_Click() {
     if (!MayUsePages(ChartExport::PageCount(m_chart, printer.pageLayout(), printer.resolution())))
         return;
     BusyPointer busy;
-    if (!ChartExport::PaintPages(m_chart, m_idMarked, printer, printer.resolution()))
+    if (!ChartExport::PaintPages(m_chart, picChart->Marked(), printer, printer.resolution()))
         m_prompts.Inform(QStringLiteral("The chart could not be printed."));
 }

@@ -71,6 +71,5 @@ private:
     ChartLayout m_chart;
     ChartCanvas* picChart;
     qint16 m_idBranch = -1; // the member asked for when the window was opened
-    qint16 m_idMarked = -1; // the member whose box stands out
     bool m_bStale = false;  // the roster changed while the window was hidden
 };
