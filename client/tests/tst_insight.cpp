@@ -143,6 +143,16 @@ void tst_insight::windowOnTheDemoGuild() {
     QCOMPARE(c.window->allegiance().SelectedKey(), CharKey(idVassal));
     QTRY_COMPARE_WITH_TIMEOUT(c.window->sheet().iCurDisplayCharID, idVassal, 20000);
     QCOMPARE(canvas.Marked(), idVassal);
+
+    // From the keyboard: Alt and the arrows move the mark, Enter shows the marked member.
+    QTest::keyClick(&canvas, Qt::Key_Up, Qt::AltModifier);
+    QCOMPARE(canvas.Marked(), idBrenna);
+    QTest::keyClick(&canvas, Qt::Key_Right, Qt::AltModifier);
+    const qint16 idNext = chart.Chart().CharacterOf(chart.Chart().BoxOfId(idBrenna) + 1).nID;
+    QCOMPARE(canvas.Marked(), idNext);
+    QTest::keyClick(&canvas, Qt::Key_Return);
+    QCOMPARE(c.window->allegiance().SelectedKey(), CharKey(idNext));
+    QTRY_COMPARE_WITH_TIMEOUT(c.window->sheet().iCurDisplayCharID, idNext, 20000);
     QCOMPARE(c.prompts->nUnexpected, 0);
 }
 
