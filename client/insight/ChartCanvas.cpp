@@ -2,6 +2,7 @@
 
 #include "ChartLayout.h"
 
+#include <QFontInfo>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -13,6 +14,8 @@
 namespace {
 constexpr qreal kMargin = 20;    // around the chart, in view pixels, when it is fitted
 constexpr qreal kArrowStep = 60; // view pixels per arrow key
+// The size of the desktop's text that the chart's words match at 100 %.
+constexpr qreal kPlainTextPixels = 12;
 } // namespace
 
 ChartCanvas::ChartCanvas(QWidget* pParent) : QWidget(pParent) {
@@ -25,10 +28,16 @@ ChartCanvas::ChartCanvas(QWidget* pParent) : QWidget(pParent) {
     setToolTip(QStringLiteral("Drag to move the chart, turn the wheel to zoom, double-click a box "
                               "to show that member.  Alt and the arrow keys move the mark from "
                               "box to box; Enter shows the marked member."));
-    m_style = ChartStyle::FromPalette(palette(), font());
+    FollowDesktop();
 }
 
 ChartCanvas::~ChartCanvas() = default;
+
+void ChartCanvas::FollowDesktop() {
+    m_style = ChartStyle::FromPalette(palette(), font());
+    // A desktop set to larger text gets a larger chart at 100 %, never a smaller one.
+    m_rBase = std::max<qreal>(1.0, QFontInfo(font()).pixelSize() / kPlainTextPixels);
+}
 
 void ChartCanvas::SetChart(const ChartLayout* pChart, qint16 idMarked, bool bCentreOnMarked) {
     m_pChart = pChart;
@@ -39,7 +48,7 @@ void ChartCanvas::SetChart(const ChartLayout* pChart, qint16 idMarked, bool bCen
             iBox = 0;
         m_rZoom = 1.0;
         const QRectF box = m_pChart->Box(iBox);
-        m_centre = QPointF(box.center().x(), box.top() - kMargin + height() / 2.0);
+        m_centre = QPointF(box.center().x(), box.top() + (height() / 2.0 - kMargin) / Scale());
     }
     update();
     emit ZoomChanged();
@@ -51,7 +60,7 @@ qreal ChartCanvas::FitZoom() const {
     const QRectF bounds = m_pChart->Bounds();
     const qreal rFit = std::min((width() - 2 * kMargin) / std::max<qreal>(bounds.width(), 1),
                                 (height() - 2 * kMargin) / std::max<qreal>(bounds.height(), 1));
-    return std::max<qreal>(rFit, 1e-6);
+    return std::max<qreal>(rFit / m_rBase, 1e-6);
 }
 
 qreal ChartCanvas::MinZoom() const {
@@ -83,11 +92,11 @@ void ChartCanvas::CentreOn(const QPointF& scene) {
 }
 
 QPointF ChartCanvas::ToView(const QPointF& scene) const {
-    return (scene - m_centre) * m_rZoom + QPointF(width() / 2.0, height() / 2.0);
+    return (scene - m_centre) * Scale() + QPointF(width() / 2.0, height() / 2.0);
 }
 
 QPointF ChartCanvas::ToScene(const QPointF& view) const {
-    return (view - QPointF(width() / 2.0, height() / 2.0)) / m_rZoom + m_centre;
+    return (view - QPointF(width() / 2.0, height() / 2.0)) / Scale() + m_centre;
 }
 
 QRectF ChartCanvas::SceneInView() const {
@@ -100,7 +109,7 @@ void ChartCanvas::paintEvent(QPaintEvent* pEvent) {
     if (!m_pChart)
         return;
     painter.translate(width() / 2.0, height() / 2.0);
-    painter.scale(m_rZoom, m_rZoom);
+    painter.scale(Scale(), Scale());
     painter.translate(-m_centre);
     const QRectF scene(ToScene(pEvent->rect().topLeft()),
                        ToScene(QPointF(pEvent->rect().right() + 1, pEvent->rect().bottom() + 1)));
@@ -110,7 +119,7 @@ void ChartCanvas::paintEvent(QPaintEvent* pEvent) {
 void ChartCanvas::changeEvent(QEvent* pEvent) {
     // A change between a light and a dark desktop, or of its font, shows at once.
     if (pEvent->type() == QEvent::PaletteChange || pEvent->type() == QEvent::FontChange) {
-        m_style = ChartStyle::FromPalette(palette(), font());
+        FollowDesktop();
         update();
     }
     QWidget::changeEvent(pEvent);
@@ -134,7 +143,7 @@ void ChartCanvas::mousePressEvent(QMouseEvent* pEvent) {
 void ChartCanvas::mouseMoveEvent(QMouseEvent* pEvent) {
     if (!m_bDragging)
         return QWidget::mouseMoveEvent(pEvent);
-    m_centre -= (pEvent->position() - m_dragFrom) / m_rZoom;
+    m_centre -= (pEvent->position() - m_dragFrom) / Scale();
     m_dragFrom = pEvent->position();
     update();
 }
@@ -208,5 +217,5 @@ void ChartCanvas::keyPressEvent(QKeyEvent* pEvent) {
                        iKey == Qt::Key_Up     ? -kArrowStep
                        : iKey == Qt::Key_Down ? kArrowStep
                                               : 0);
-    CentreOn(m_centre + step / m_rZoom);
+    CentreOn(m_centre + step / Scale());
 }

@@ -25,7 +25,10 @@ public:
     void SetChart(const ChartLayout* pChart, qint16 idMarked, bool bCentreOnMarked);
     qint16 Marked() const { return m_idMarked; }
 
+    // The zoom the user chose: 1 is 100 %.
     qreal Zoom() const { return m_rZoom; }
+    // View pixels per chart unit: the zoom, on a desktop set to larger text made larger.
+    qreal Scale() const { return m_rBase * m_rZoom; }
     // Zooms about a point of the view, keeping the chart's point under it in place.
     void SetZoom(qreal rZoom, const QPointF& anchor);
     void SetZoom(qreal rZoom) { SetZoom(rZoom, QPointF(width() / 2.0, height() / 2.0)); }
@@ -58,6 +61,8 @@ protected:
     void keyPressEvent(QKeyEvent* pEvent) override;
 
 private:
+    // Takes the desktop's colours and text size.
+    void FollowDesktop();
     // The zoom that puts the whole chart in view.
     qreal FitZoom() const;
     // The least zoom: the whole chart in view, or a tenth, whichever is less.
@@ -72,6 +77,7 @@ private:
     ChartStyle m_style;
     qint16 m_idMarked = -1;
     qreal m_rZoom = 1.0;
+    qreal m_rBase = 1.0; // the scale of 100 %
     QPointF m_centre;
     QPointF m_dragFrom; // view position of the last drag step
     bool m_bDragging = false;
