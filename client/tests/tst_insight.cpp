@@ -120,7 +120,15 @@ void tst_insight::windowOnTheDemoGuild() {
                      Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&canvas, &move);
     QTest::mouseRelease(&canvas, Qt::LeftButton, {}, QPoint(160, 130));
-    QCOMPARE(canvas.Centre(), centre - QPointF(60, 30));
+    QCOMPARE(canvas.Centre(), centre - QPointF(60, 30) / canvas.Scale());
+    // A desktop set to larger text draws the chart larger at 100 %.
+    const QFont plain = canvas.font();
+    QFont large = plain;
+    large.setPixelSize(24);
+    canvas.setFont(large);
+    QCOMPARE(canvas.Zoom(), 1.0);
+    QCOMPARE(canvas.Scale(), 2.0);
+    canvas.setFont(plain);
 
     // The chart takes the desktop's colours: a dark palette paints a dark chart.
     QTest::mouseClick(chart.cmdChartFit, Qt::LeftButton);
