@@ -13,18 +13,19 @@ class TidyTree {
 public:
     TidyTree(const std::vector<int>& parent, const std::vector<int>& first,
              const std::vector<int>& count)
-        : m_parent(parent), m_first(first), m_count(count), m_prelim(parent.size(), 0.0),
-          m_mod(parent.size(), 0.0), m_shift(parent.size(), 0.0), m_change(parent.size(), 0.0),
-          m_thread(parent.size(), -1), m_ancestor(parent.size()) {
-        for (std::size_t k = 0; k < m_ancestor.size(); ++k)
-            m_ancestor[k] = static_cast<int>(k);
+        : m_parent(parent), m_first(first), m_count(count), m_nodes(parent.size()) {
+        for (std::size_t k = 0; k < m_nodes.size(); ++k)
+            m_nodes[k].ancestor = static_cast<int>(k);
     }
 
-    // The x of every node. Children are numbered after their parent, so walking the numbers
+    // A node's x, once placed.
+    double X(int v) const { return m_nodes[static_cast<std::size_t>(v)].prelim; }
+
+    // Places every node. Children are numbered after their parent, so walking the numbers
     // downwards finishes every branch before the patron above it: the first walk without
     // recursion. Branches side by side do not touch each other until their common patron is
     // reached, so the order among them does not matter.
-    std::vector<double> Place() {
+    void Place() {
         const int nNodes = static_cast<int>(m_parent.size());
         for (int p = nNodes - 1; p >= 0; --p) {
             if (Count(p) == 0)
@@ -49,23 +50,22 @@ public:
         }
         // The second walk: a node's x is its own place plus the modifiers of all above it,
         // parents before children; the shifts are spent, so their room holds those sums.
-        std::vector<double>& above = m_shift;
-        above[0] = 0;
+        m_nodes[0].shift = 0;
         for (int v = 1; v < nNodes; ++v) {
-            const int p = m_parent[static_cast<std::size_t>(v)];
-            above[static_cast<std::size_t>(v)] = above[static_cast<std::size_t>(p)] + Mod(p);
-            Prelim(v) += above[static_cast<std::size_t>(v)];
+            Node& node = m_nodes[static_cast<std::size_t>(v)];
+            const Node& parent = m_nodes[static_cast<std::size_t>(m_parent[std::size_t(v)])];
+            node.shift = parent.shift + parent.mod;
+            node.prelim += node.shift;
         }
-        return std::move(m_prelim);
     }
 
 private:
     int First(int v) const { return m_first[static_cast<std::size_t>(v)]; }
     int Count(int v) const { return m_count[static_cast<std::size_t>(v)]; }
     int Last(int v) const { return First(v) + Count(v) - 1; }
-    double& Prelim(int v) { return m_prelim[static_cast<std::size_t>(v)]; }
-    double& Mod(int v) { return m_mod[static_cast<std::size_t>(v)]; }
-    int& Thread(int v) { return m_thread[static_cast<std::size_t>(v)]; }
+    double& Prelim(int v) { return m_nodes[static_cast<std::size_t>(v)].prelim; }
+    double& Mod(int v) { return m_nodes[static_cast<std::size_t>(v)].mod; }
+    int& Thread(int v) { return m_nodes[static_cast<std::size_t>(v)].thread; }
     // The next node down the left and the right contour of a branch, or -1.
     int NextLeft(int v) { return Count(v) > 0 ? First(v) : Thread(v); }
     int NextRight(int v) { return Count(v) > 0 ? Last(v) : Thread(v); }
@@ -85,7 +85,7 @@ private:
             vir = NextLeft(vir);
             vol = NextLeft(vol);
             vor = NextRight(vor);
-            m_ancestor[static_cast<std::size_t>(vor)] = v;
+            m_nodes[static_cast<std::size_t>(vor)].ancestor = v;
             const double dShift = (Prelim(vil) + sil) - (Prelim(vir) + sir) + 1.0;
             if (dShift > 0) {
                 MoveSubtree(Ancestor(vil, v, iDefault), v, dShift);
@@ -112,7 +112,7 @@ private:
 
     // The left sibling of v whose branch holds vil, or the default one.
     int Ancestor(int vil, int v, int iDefault) const {
-        const int a = m_ancestor[static_cast<std::size_t>(vil)];
+        const int a = m_nodes[static_cast<std::size_t>(vil)].ancestor;
         return m_parent[static_cast<std::size_t>(a)] == m_parent[static_cast<std::size_t>(v)]
                    ? a
                    : iDefault;
@@ -120,9 +120,9 @@ private:
 
     void MoveSubtree(int wl, int wr, double dShift) {
         const double dPer = dShift / (wr - wl); // siblings are numbered side by side
-        m_change[static_cast<std::size_t>(wr)] -= dPer;
-        m_shift[static_cast<std::size_t>(wr)] += dShift;
-        m_change[static_cast<std::size_t>(wl)] += dPer;
+        m_nodes[static_cast<std::size_t>(wr)].change -= dPer;
+        m_nodes[static_cast<std::size_t>(wr)].shift += dShift;
+        m_nodes[static_cast<std::size_t>(wl)].change += dPer;
         Prelim(wr) += dShift;
         Mod(wr) += dShift;
     }
@@ -132,20 +132,24 @@ private:
         for (int w = Last(p); w >= First(p); --w) {
             Prelim(w) += dShift;
             Mod(w) += dShift;
-            dChange += m_change[static_cast<std::size_t>(w)];
-            dShift += m_shift[static_cast<std::size_t>(w)] + dChange;
+            dChange += m_nodes[static_cast<std::size_t>(w)].change;
+            dShift += m_nodes[static_cast<std::size_t>(w)].shift + dChange;
         }
     }
 
     const std::vector<int>& m_parent;
     const std::vector<int>& m_first;
     const std::vector<int>& m_count;
-    std::vector<double> m_prelim;
-    std::vector<double> m_mod;
-    std::vector<double> m_shift;
-    std::vector<double> m_change;
-    std::vector<int> m_thread;
-    std::vector<int> m_ancestor;
+    // A node's walk figures side by side, so that a step along a contour reads one cache line.
+    struct Node {
+        double prelim = 0;
+        double mod = 0;
+        double shift = 0;
+        double change = 0;
+        int thread = -1;
+        int ancestor = 0;
+    };
+    std::vector<Node> m_nodes;
 };
 
 } // namespace
@@ -165,8 +169,11 @@ ChartLayout ChartLayout::Make(RosterSnapshot roster, qint16 idStart, int nLevels
     // The nodes level by level: node 0 above the tops, node b + 1 for box b.
     std::vector<int> tops;
     if (idStart == -1) {
+        // In a forest a member whose patron id is -1 is in nobody's list, so only those are
+        // read.
+        const bool bSound = members.Sound();
         for (int i = 0; i < nRecords; ++i)
-            if (members.At(i).nPatronID == -1)
+            if ((!bSound || members.ListedBy(i) < 0) && members.At(i).nPatronID == -1)
                 tops.push_back(i);
     } else if (const int i = members.IndexOfId(idStart); i >= 0) {
         tops.push_back(i);
@@ -213,18 +220,20 @@ ChartLayout ChartLayout::Make(RosterSnapshot roster, qint16 idStart, int nLevels
     const std::size_t nBoxes = record.size() - 1;
     chart.m_levelStart.push_back(static_cast<int>(nBoxes));
 
-    const std::vector<double> x = TidyTree(parent, first, count).Place();
+    TidyTree tree(parent, first, count);
+    tree.Place();
 
     const qreal rPitch = metrics.rBoxWidth + metrics.rSiblingGap;
-    double dMin = 0, dMax = 0;
-    if (nBoxes > 0) {
-        const auto [itMin, itMax] = std::minmax_element(x.begin() + 1, x.end());
-        dMin = *itMin;
-        dMax = *itMax;
+    const int nNodes = static_cast<int>(nBoxes) + 1;
+    double dMin = nBoxes > 0 ? tree.X(1) : 0, dMax = dMin;
+    for (int v = 2; v < nNodes; ++v) {
+        dMin = std::min(dMin, tree.X(v));
+        dMax = std::max(dMax, tree.X(v));
     }
     chart.m_left.resize(nBoxes);
-    for (std::size_t b = 0; b < nBoxes; ++b)
-        chart.m_left[b] = static_cast<qreal>(x[b + 1] - dMin) * rPitch;
+    for (int v = 1; v < nNodes; ++v)
+        chart.m_left[static_cast<std::size_t>(v) - 1] =
+            static_cast<qreal>(tree.X(v) - dMin) * rPitch;
     // A level's families are the boxes of the level above that have vassals drawn.
     chart.m_familyStart.assign(1, 0);
     for (int iLevel = 0; iLevel < chart.Levels(); ++iLevel) {
