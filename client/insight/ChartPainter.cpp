@@ -55,18 +55,25 @@ ChartStyle ChartStyle::Paper(const QFont& font) {
     return style;
 }
 
-ChartPainter::ChartPainter(const ChartLayout& chart, const ChartStyle& style)
-    : m_chart(chart), m_style(style), m_titles(RankTitles(QString(), QString())) {
-    // The tree download holds no race or sex, so the titles are those the sheet shows for a
-    // character whose race and sex are unknown.
-    m_nameFont.setFamily(style.strFontFamily);
-    m_nameFont.setPixelSize(static_cast<int>(kNamePixels));
-    m_nameFont.setBold(true);
-    m_detailFont.setFamily(style.strFontFamily);
-    m_detailFont.setPixelSize(static_cast<int>(kDetailPixels));
-    for (QFont* pFont : {&m_nameFont, &m_detailFont})
-        pFont->setStyleStrategy(QFont::PreferNoShaping);
+namespace {
+
+QFont ChartFont(const QString& strFamily, qreal rPixels, bool bBold) {
+    QFont font(strFamily);
+    font.setPixelSize(static_cast<int>(rPixels));
+    font.setBold(bBold);
+    // Names in Latin-1 need no shaping.
+    font.setStyleStrategy(QFont::PreferNoShaping);
+    return font;
 }
+
+} // namespace
+
+// The tree download holds no race or sex, so the titles are those the sheet shows for a
+// character whose race and sex are unknown.
+ChartPainter::ChartPainter(const ChartLayout& chart, const ChartStyle& style)
+    : m_chart(chart), m_style(style), m_nameFont(ChartFont(style.strFontFamily, kNamePixels, true)),
+      m_detailFont(ChartFont(style.strFontFamily, kDetailPixels, false)), m_nameMetrics(m_nameFont),
+      m_detailMetrics(m_detailFont), m_titles(RankTitles(QString(), QString())) {}
 
 QString ChartPainter::RankTitle(int nRank) const {
     return nRank >= 0 && nRank < m_titles.size() ? m_titles[nRank] : m_titles[0];
@@ -141,15 +148,14 @@ void ChartPainter::PaintBox(QPainter& painter, int iBox, bool bWords, bool bMark
     const qreal rLine = inner.height() / 3;
     const QRectF nameLine(inner.left(), inner.top(), inner.width(), rLine);
     painter.setFont(m_nameFont);
-    painter.drawText(
-        nameLine, Qt::AlignCenter,
-        QFontMetricsF(m_nameFont).elidedText(member.strName, Qt::ElideRight, inner.width()));
+    painter.drawText(nameLine, Qt::AlignCenter,
+                     m_nameMetrics.elidedText(member.strName, Qt::ElideRight, inner.width()));
     painter.setFont(m_detailFont);
     painter.drawText(nameLine.translated(0, rLine), Qt::AlignCenter,
                      QStringLiteral("Level %1").arg(member.nLevel));
-    painter.drawText(nameLine.translated(0, 2 * rLine), Qt::AlignCenter,
-                     QFontMetricsF(m_detailFont)
-                         .elidedText(RankTitle(member.nRank), Qt::ElideRight, inner.width()));
+    painter.drawText(
+        nameLine.translated(0, 2 * rLine), Qt::AlignCenter,
+        m_detailMetrics.elidedText(RankTitle(member.nRank), Qt::ElideRight, inner.width()));
 }
 
 void ChartPainter::PaintRuns(QPainter& painter, const QRectF& rScene, qreal rScale) const {

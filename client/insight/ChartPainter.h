@@ -6,6 +6,7 @@
 // boxes and the words are left out.
 #include <QColor>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QRectF>
 #include <QStringList>
 
@@ -52,5 +53,7 @@ private:
     ChartStyle m_style;
     QFont m_nameFont;
     QFont m_detailFont;
+    QFontMetricsF m_nameMetrics;
+    QFontMetricsF m_detailMetrics;
     QStringList m_titles;
 };
