@@ -109,6 +109,7 @@ frmAllegianceChart::~frmAllegianceChart() = default;
 void frmAllegianceChart::ShowFor(qint16 idCharacter) {
     m_idBranch = ChooseBranch(*cmbChartScope, *m_roster, idCharacter);
     picChart->SetChart(&m_chart, m_idBranch, false);
+    m_bStale = false; // laid out below, once
     show();
     Relayout(true);
     raise();

@@ -145,6 +145,7 @@ const StatisticsTable& frmGuildStatistics::Table(int iPage) const {
 
 void frmGuildStatistics::ShowFor(qint16 idCharacter) {
     m_idBranch = ChooseBranch(*cmbStatsScope, *m_roster, idCharacter);
+    m_bStale = false; // counted below, once
     show();
     Recount();
     raise();
