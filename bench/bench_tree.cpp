@@ -208,6 +208,8 @@ double ChartFirstPaint(frmMain& window, bool& bPainted) {
             QApplication::processEvents();
             pChart =
                 std::make_unique<frmAllegianceChart>(window.prompts(), window.roster(), &window);
+            // As in the program, the window was made before the roster it will show.
+            pChart->RosterChanged();
             pChart->Canvas()->installEventFilter(&counter);
             counter.nPaints = 0;
         },
