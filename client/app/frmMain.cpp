@@ -271,6 +271,7 @@ void frmMain::WireInsight() {
         raise();
         activateWindow();
     };
+    m_pChart->fnGuildName = [this] { return m_pSession->strGuildName; };
     m_pStatistics = std::make_unique<frmGuildStatistics>(*m_pPrompts, *m_pRoster, this);
     // Both follow the roster shown, whichever way it was replaced.
     frmAllegianceChart* pChart = m_pChart.get();

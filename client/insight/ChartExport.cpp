@@ -4,6 +4,7 @@
 #include "ChartPainter.h"
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPageLayout>
@@ -20,10 +21,43 @@ namespace {
 // The smallest name on paper, in points.
 constexpr qreal kLeastNamePoints = 5;
 constexpr qreal kCaptionPoints = 9;
+constexpr int kTitlePixels = 18;
 
-QRectF WithMargin(const ChartLayout& chart) {
-    return chart.Bounds().adjusted(-ChartExport::kMargin, -ChartExport::kMargin,
-                                   ChartExport::kMargin, ChartExport::kMargin);
+using ChartExport::Contents;
+using ChartExport::kMargin;
+using ChartExport::kTitleBand;
+
+QFont TitleFont() {
+    QFont font = QGuiApplication::font();
+    font.setPixelSize(kTitlePixels);
+    font.setBold(true);
+    return font;
+}
+
+// Where the title stands: over the chart's left edge, in the band above it.
+QRectF TitleRect(const Contents& contents) {
+    if (contents.strTitle.isEmpty())
+        return QRectF();
+    const qreal rWidth = QFontMetricsF(TitleFont()).horizontalAdvance(contents.strTitle);
+    return QRectF(contents.chart.Bounds().left(), -kTitleBand, rWidth, kTitleBand / 2.0);
+}
+
+// The chart, its title and the margin around them.
+QRectF Whole(const Contents& contents) {
+    return contents.chart.Bounds()
+        .united(TitleRect(contents))
+        .adjusted(-kMargin, -kMargin, kMargin, kMargin);
+}
+
+void Paint(QPainter& painter, const Contents& contents, const ChartPainter& chartPainter,
+           const QRectF& rScene) {
+    chartPainter.Paint(painter, rScene, contents.idMarked);
+    const QRectF title = TitleRect(contents);
+    if (title.isEmpty() || !title.intersects(rScene))
+        return;
+    painter.setFont(TitleFont());
+    painter.setPen(Qt::black);
+    painter.drawText(title, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextDontClip, contents.strTitle);
 }
 
 // How the chart is cut into pages.
@@ -40,9 +74,9 @@ struct PagePlan {
     }
 };
 
-PagePlan Plan(const ChartLayout& chart, const QPageLayout& layout, int iResolution) {
+PagePlan Plan(const Contents& contents, const QPageLayout& layout, int iResolution) {
     PagePlan plan;
-    plan.whole = WithMargin(chart);
+    plan.whole = Whole(contents);
     const QRect page = layout.paintRectPixels(iResolution);
     const qreal rFit =
         std::min(page.width() / plan.whole.width(), page.height() / plan.whole.height());
@@ -61,8 +95,11 @@ PagePlan Plan(const ChartLayout& chart, const QPageLayout& layout, int iResoluti
     return plan;
 }
 
-// Whether a box or a line of the chart meets the rectangle.
-bool AnythingIn(const ChartLayout& chart, const QRectF& rect) {
+// Whether a box or a line of the chart, or the title, meets the rectangle.
+bool AnythingIn(const Contents& contents, const QRectF& rect) {
+    const ChartLayout& chart = contents.chart;
+    if (TitleRect(contents).intersects(rect))
+        return true;
     const ChartLayout::Range levels = chart.LevelsAcross(rect.top(), rect.bottom());
     for (int iLevel = levels.iBegin; iLevel < levels.iEnd; ++iLevel) {
         const ChartLayout::Range boxes = chart.BoxesAcross(iLevel, rect.left(), rect.right());
@@ -89,23 +126,22 @@ bool Commit(QSaveFile& file, bool bWritten, QString& strProblem) {
 
 namespace ChartExport {
 
-double PictureScale(const ChartLayout& chart) {
-    const QRectF whole = WithMargin(chart);
+double PictureScale(const Contents& contents) {
+    const QRectF whole = Whole(contents);
     const double dPixels = whole.width() * whole.height();
     return std::min({1.0, kMaxPictureSide / whole.width(), kMaxPictureSide / whole.height(),
                      std::sqrt(static_cast<double>(kMaxPicturePixels) / dPixels)});
 }
 
-QSize PictureSize(const ChartLayout& chart) {
-    const QRectF whole = WithMargin(chart);
-    const double dScale = PictureScale(chart);
+QSize PictureSize(const Contents& contents) {
+    const QRectF whole = Whole(contents);
+    const double dScale = PictureScale(contents);
     return QSize(static_cast<int>(std::ceil(whole.width() * dScale)),
                  static_cast<int>(std::ceil(whole.height() * dScale)));
 }
 
-bool WritePng(const ChartLayout& chart, qint16 idMarked, const QString& strFile,
-              QString& strProblem) {
-    QImage image(PictureSize(chart), QImage::Format_RGB32);
+bool WritePng(const Contents& contents, const QString& strFile, QString& strProblem) {
+    QImage image(PictureSize(contents), QImage::Format_RGB32);
     if (image.isNull()) {
         strProblem = QStringLiteral("there is not enough memory for the picture");
         return false;
@@ -116,28 +152,28 @@ bool WritePng(const ChartLayout& chart, qint16 idMarked, const QString& strFile,
         QPainter painter(&image);
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setRenderHint(QPainter::TextAntialiasing);
-        const double dScale = PictureScale(chart);
+        const double dScale = PictureScale(contents);
         painter.scale(dScale, dScale);
-        const QRectF whole = WithMargin(chart);
+        const QRectF whole = Whole(contents);
         painter.translate(-whole.topLeft());
-        ChartPainter(chart, style).Paint(painter, whole, idMarked);
+        Paint(painter, contents, ChartPainter(contents.chart, style), whole);
     }
     QSaveFile file(strFile);
     return Commit(file, file.open(QIODevice::WriteOnly) && image.save(&file, "PNG"), strProblem);
 }
 
-bool WriteSvg(const ChartLayout& chart, qint16 idMarked, const QString& strFile,
-              QString& strProblem) {
+bool WriteSvg(const Contents& contents, const QString& strFile, QString& strProblem) {
     QSaveFile file(strFile);
     if (!file.open(QIODevice::WriteOnly))
         return Commit(file, false, strProblem);
-    const QRectF whole = WithMargin(chart);
+    const QRectF whole = Whole(contents);
     QSvgGenerator svg;
     svg.setOutputDevice(&file);
     svg.setSize(whole.size().toSize());
     svg.setViewBox(QRectF(QPointF(0, 0), whole.size()));
     svg.setResolution(96);
-    svg.setTitle(QStringLiteral("Allegiance chart"));
+    svg.setTitle(contents.strTitle.isEmpty() ? QStringLiteral("Allegiance chart")
+                                             : contents.strTitle);
     QPainter painter;
     if (!painter.begin(&svg)) {
         strProblem = QStringLiteral("the drawing could not be started");
@@ -147,13 +183,12 @@ bool WriteSvg(const ChartLayout& chart, qint16 idMarked, const QString& strFile,
     const ChartStyle style = PaperStyle();
     painter.fillRect(QRectF(QPointF(0, 0), whole.size()), style.background);
     painter.translate(-whole.topLeft());
-    ChartPainter(chart, style).Paint(painter, whole, idMarked);
+    Paint(painter, contents, ChartPainter(contents.chart, style), whole);
     painter.end();
     return Commit(file, true, strProblem);
 }
 
-bool WritePdf(const ChartLayout& chart, qint16 idMarked, const QString& strFile,
-              QString& strProblem) {
+bool WritePdf(const Contents& contents, const QString& strFile, QString& strProblem) {
     QSaveFile file(strFile);
     if (!file.open(QIODevice::WriteOnly))
         return Commit(file, false, strProblem);
@@ -161,10 +196,11 @@ bool WritePdf(const ChartLayout& chart, qint16 idMarked, const QString& strFile,
     {
         QPdfWriter pdf(&file);
         pdf.setResolution(kPdfResolution);
-        pdf.setTitle(QStringLiteral("Allegiance chart"));
+        pdf.setTitle(contents.strTitle.isEmpty() ? QStringLiteral("Allegiance chart")
+                                                 : contents.strTitle);
         pdf.setCreator(QStringLiteral("ZORV"));
-        pdf.setPageLayout(PdfPageLayout(chart));
-        bPainted = PaintPages(chart, idMarked, pdf, pdf.resolution());
+        pdf.setPageLayout(PdfPageLayout(contents));
+        bPainted = PaintPages(contents, pdf, pdf.resolution());
     }
     if (!bPainted) {
         strProblem = QStringLiteral("the document could not be started");
@@ -174,42 +210,41 @@ bool WritePdf(const ChartLayout& chart, qint16 idMarked, const QString& strFile,
     return Commit(file, true, strProblem);
 }
 
-QPageLayout PdfPageLayout(const ChartLayout& chart) {
-    const QRectF whole = WithMargin(chart);
+QPageLayout PdfPageLayout(const Contents& contents) {
+    const QRectF whole = Whole(contents);
     return QPageLayout(QPageSize(QPageSize::A4),
                        whole.width() > whole.height() ? QPageLayout::Landscape
                                                       : QPageLayout::Portrait,
                        QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter);
 }
 
-int PageCount(const ChartLayout& chart, const QPageLayout& page, int iResolution) {
-    const PagePlan plan = Plan(chart, page, iResolution);
+int PageCount(const Contents& contents, const QPageLayout& page, int iResolution) {
+    const PagePlan plan = Plan(contents, page, iResolution);
     if (plan.nRows == 1 && plan.nColumns == 1)
         return 1;
     int nPages = 0;
     for (int iRow = 0; iRow < plan.nRows; ++iRow)
         for (int iColumn = 0; iColumn < plan.nColumns; ++iColumn)
-            nPages += AnythingIn(chart, plan.Tile(iRow, iColumn)) ? 1 : 0;
+            nPages += AnythingIn(contents, plan.Tile(iRow, iColumn)) ? 1 : 0;
     return nPages;
 }
 
-bool PaintPages(const ChartLayout& chart, qint16 idMarked, QPagedPaintDevice& device,
-                int iResolution) {
-    const PagePlan plan = Plan(chart, device.pageLayout(), iResolution);
+bool PaintPages(const Contents& contents, QPagedPaintDevice& device, int iResolution) {
+    const PagePlan plan = Plan(contents, device.pageLayout(), iResolution);
     const bool bCut = plan.nRows > 1 || plan.nColumns > 1;
     QPainter painter;
     if (!painter.begin(&device))
         return false;
     painter.setRenderHint(QPainter::Antialiasing);
     const ChartStyle style = PaperStyle();
-    const ChartPainter chartPainter(chart, style);
+    const ChartPainter chartPainter(contents.chart, style);
     QFont caption = QGuiApplication::font();
     caption.setPointSizeF(kCaptionPoints);
     bool bFirst = true;
     for (int iRow = 0; iRow < plan.nRows; ++iRow) {
         for (int iColumn = 0; iColumn < plan.nColumns; ++iColumn) {
             const QRectF tile = plan.Tile(iRow, iColumn);
-            if (bCut && !AnythingIn(chart, tile))
+            if (bCut && !AnythingIn(contents, tile))
                 continue;
             if (!bFirst)
                 device.newPage();
@@ -219,17 +254,19 @@ bool PaintPages(const ChartLayout& chart, qint16 idMarked, QPagedPaintDevice& de
                 painter.setFont(caption);
                 painter.setPen(style.text);
                 painter.drawText(QPointF(0, plan.rCaption * 0.6),
-                                 QStringLiteral("Allegiance chart: row %1 of %2, column %3 of %4")
-                                     .arg(iRow + 1)
-                                     .arg(plan.nRows)
-                                     .arg(iColumn + 1)
-                                     .arg(plan.nColumns));
+                                 (contents.strTitle.isEmpty() ? QStringLiteral("Allegiance chart")
+                                                              : contents.strTitle) +
+                                     QStringLiteral(": row %1 of %2, column %3 of %4")
+                                         .arg(iRow + 1)
+                                         .arg(plan.nRows)
+                                         .arg(iColumn + 1)
+                                         .arg(plan.nColumns));
                 painter.translate(0, plan.rCaption);
             }
             painter.scale(plan.rScale, plan.rScale);
             painter.translate(-tile.topLeft());
             painter.setClipRect(tile);
-            chartPainter.Paint(painter, tile, idMarked);
+            Paint(painter, contents, chartPainter, tile);
             painter.restore();
         }
     }

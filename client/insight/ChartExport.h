@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <QPageLayout>
+#include <QString>
 
 class ChartLayout;
 class QPagedPaintDevice;
@@ -20,29 +21,34 @@ namespace ChartExport {
 // drawn smaller.
 constexpr int kMaxPictureSide = 16384;
 constexpr qint64 kMaxPicturePixels = 64LL * 1024 * 1024;
-// Around the chart, in chart units.
+// Around the chart, and the band above it that a title takes, in chart units.
 constexpr int kMargin = 24;
+constexpr int kTitleBand = 40;
+
+// What is exported: the chart, the member whose box stands out, and a line above the chart that
+// says what it shows (none when empty).
+struct Contents {
+    const ChartLayout& chart;
+    qint16 idMarked = -1;
+    QString strTitle;
+};
 
 // The picture's scale: 1 unless the chart is too large for one picture.
-double PictureScale(const ChartLayout& chart);
+double PictureScale(const Contents& contents);
 // The picture's size in pixels.
-QSize PictureSize(const ChartLayout& chart);
+QSize PictureSize(const Contents& contents);
 
 // Each writes the whole file or, with the reason in strProblem, nothing.
-bool WritePng(const ChartLayout& chart, qint16 idMarked, const QString& strFile,
-              QString& strProblem);
-bool WriteSvg(const ChartLayout& chart, qint16 idMarked, const QString& strFile,
-              QString& strProblem);
-bool WritePdf(const ChartLayout& chart, qint16 idMarked, const QString& strFile,
-              QString& strProblem);
+bool WritePng(const Contents& contents, const QString& strFile, QString& strProblem);
+bool WriteSvg(const Contents& contents, const QString& strFile, QString& strProblem);
+bool WritePdf(const Contents& contents, const QString& strFile, QString& strProblem);
 
 // A PDF's pages: A4 with 12 mm margins, turned the way the chart is longer.
-QPageLayout PdfPageLayout(const ChartLayout& chart);
+QPageLayout PdfPageLayout(const Contents& contents);
 constexpr int kPdfResolution = 300;
 // How many pages the chart takes with this page layout and resolution.
-int PageCount(const ChartLayout& chart, const QPageLayout& page, int iResolution);
+int PageCount(const Contents& contents, const QPageLayout& page, int iResolution);
 // Draws the chart on the device's pages; false when the device cannot be painted on.
-bool PaintPages(const ChartLayout& chart, qint16 idMarked, QPagedPaintDevice& device,
-                int iResolution);
+bool PaintPages(const Contents& contents, QPagedPaintDevice& device, int iResolution);
 
 } // namespace ChartExport

@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDate>
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -169,6 +170,15 @@ void frmAllegianceChart::BoxActivated(int iBox) {
         fnShowCharacter(m_chart.CharacterOf(iBox).strName);
 }
 
+ChartExport::Contents frmAllegianceChart::Exported() const {
+    QStringList parts;
+    if (fnGuildName && !fnGuildName().isEmpty())
+        parts << fnGuildName();
+    parts << cmbChartScope->currentText() << cmbChartDepth->currentText()
+          << QDate::currentDate().toString(Qt::ISODate);
+    return {m_chart, picChart->Marked(), parts.join(QStringLiteral(", "))};
+}
+
 bool frmAllegianceChart::MayUsePages(int nPages) {
     return nPages <= kManyPages ||
            m_prompts.Confirm(QStringLiteral("The chart takes %1 pages at the smallest size that "
@@ -197,7 +207,7 @@ void frmAllegianceChart::cmdChartExport_Click() {
 bool frmAllegianceChart::ExportTo(const QString& strFile) {
     const QString strSuffix = QFileInfo(strFile).suffix().toLower();
     if (strSuffix == QLatin1String("pdf")) {
-        if (!MayUsePages(ChartExport::PageCount(m_chart, ChartExport::PdfPageLayout(m_chart),
+        if (!MayUsePages(ChartExport::PageCount(Exported(), ChartExport::PdfPageLayout(Exported()),
                                                 ChartExport::kPdfResolution)))
             return false;
     }
@@ -206,22 +216,22 @@ bool frmAllegianceChart::ExportTo(const QString& strFile) {
     {
         BusyPointer busy;
         if (strSuffix == QLatin1String("svg"))
-            bDone = ChartExport::WriteSvg(m_chart, picChart->Marked(), strFile, strProblem);
+            bDone = ChartExport::WriteSvg(Exported(), strFile, strProblem);
         else if (strSuffix == QLatin1String("pdf"))
-            bDone = ChartExport::WritePdf(m_chart, picChart->Marked(), strFile, strProblem);
+            bDone = ChartExport::WritePdf(Exported(), strFile, strProblem);
         else
-            bDone = ChartExport::WritePng(m_chart, picChart->Marked(), strFile, strProblem);
+            bDone = ChartExport::WritePng(Exported(), strFile, strProblem);
     }
     if (!bDone) {
         m_prompts.Inform(QStringLiteral("The chart could not be saved to ") +
                          QDir::toNativeSeparators(strFile) + QStringLiteral(": ") + strProblem);
         return false;
     }
-    if (strSuffix == QLatin1String("png") && ChartExport::PictureScale(m_chart) < 1.0)
+    if (strSuffix == QLatin1String("png") && ChartExport::PictureScale(Exported()) < 1.0)
         m_prompts.Inform(QStringLiteral("The chart is too large for one picture at full size, so "
                                         "it was saved at %1 %.  An SVG or PDF file keeps it "
                                         "whole.")
-                             .arg(ChartExport::PictureScale(m_chart) * 100, 0, 'g', 2));
+                             .arg(ChartExport::PictureScale(Exported()) * 100, 0, 'g', 2));
     return true;
 }
 
@@ -238,9 +248,10 @@ void frmAllegianceChart::cmdChartPrint_Click() {
     dlg.setObjectName(QStringLiteral("dlgChartPrint"));
     if (m_prompts.Exec(dlg) != QDialog::Accepted)
         return;
-    if (!MayUsePages(ChartExport::PageCount(m_chart, printer.pageLayout(), printer.resolution())))
+    if (!MayUsePages(
+            ChartExport::PageCount(Exported(), printer.pageLayout(), printer.resolution())))
         return;
     BusyPointer busy;
-    if (!ChartExport::PaintPages(m_chart, picChart->Marked(), printer, printer.resolution()))
+    if (!ChartExport::PaintPages(Exported(), printer, printer.resolution()))
         m_prompts.Inform(QStringLiteral("The chart could not be printed."));
 }

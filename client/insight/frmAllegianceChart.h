@@ -4,6 +4,7 @@
 // follows the roster shown: a new download or a set of changes redraws it (RosterChanged), and
 // while the window is hidden the new layout waits until it shows again. A double click on a box
 // asks the main window to show that member (fnShowCharacter).
+#include "ChartExport.h"
 #include "ChartLayout.h"
 
 #include <QWidget>
@@ -34,6 +35,11 @@ public:
     void RosterChanged();
     // Asked with the name of the member whose box was double-clicked.
     std::function<void(const QString& strName)> fnShowCharacter;
+    // The guild's name, for the title of what is exported or printed.
+    std::function<QString()> fnGuildName;
+    // What an export or a printout draws: the whole chart, its mark, and a title that says
+    // whose chart it is, how deep, and when it was made.
+    ChartExport::Contents Exported() const;
 
     const ChartLayout& Chart() const { return m_chart; }
     ChartCanvas* Canvas() const { return picChart; }
