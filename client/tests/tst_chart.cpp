@@ -205,8 +205,9 @@ void tst_chart::largeChartOnPages() {
     frmAllegianceChart chart(prompts, shown, nullptr);
     chart.ShowFor(-1);
     chart.cmbChartDepth->setCurrentIndex(1);
-    const int nPages = ChartExport::PageCount(
-        chart.Chart(), ChartExport::PdfPageLayout(chart.Chart()), ChartExport::kPdfResolution);
+    const int nPages =
+        ChartExport::PageCount(chart.Exported(), ChartExport::PdfPageLayout(chart.Exported()),
+                               ChartExport::kPdfResolution);
     QVERIFY2(nPages > 1 && nPages <= frmAllegianceChart::kManyPages,
              qPrintable(QString::number(nPages)));
     QTemporaryDir dir;
@@ -215,8 +216,9 @@ void tst_chart::largeChartOnPages() {
     QCOMPARE(RenderedPages(dir.filePath("cut.pdf"), rendered.path()), nPages);
 
     chart.cmbChartDepth->setCurrentIndex(3);
-    const int nAll = ChartExport::PageCount(
-        chart.Chart(), ChartExport::PdfPageLayout(chart.Chart()), ChartExport::kPdfResolution);
+    const int nAll =
+        ChartExport::PageCount(chart.Exported(), ChartExport::PdfPageLayout(chart.Exported()),
+                               ChartExport::kPdfResolution);
     QVERIFY2(nAll > frmAllegianceChart::kManyPages, qPrintable(QString::number(nAll)));
     prompts.answers << MessagePrompts::Answer::No;
     QVERIFY(!chart.ExportTo(dir.filePath("all.pdf")));
@@ -226,7 +228,7 @@ void tst_chart::largeChartOnPages() {
     shown.Replace(MakeRoster(Chain(2000)));
     chart.RosterChanged();
     QCOMPARE(chart.Chart().Count(), 2000);
-    QVERIFY(ChartExport::PictureScale(chart.Chart()) < 1.0);
+    QVERIFY(ChartExport::PictureScale(chart.Exported()) < 1.0);
     prompts.ExpectOk();
     QVERIFY(chart.ExportTo(dir.filePath("chain.png")));
     QVERIFY(prompts.shown.last().strText.contains(QStringLiteral("too large")));

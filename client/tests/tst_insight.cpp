@@ -23,6 +23,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
+#include <QDate>
 #include <QFile>
 #include <QImage>
 #include <QPrintDialog>
@@ -238,13 +239,15 @@ void tst_insight::exports() {
     c.prompts->saveNames << dir.filePath("chart.PNG");
     chart.cmdChartExport_Click();
     const QImage picture(dir.filePath("chart.PNG"));
-    QCOMPARE(picture.size(),
-             (layout.Bounds().size() + QSizeF(2, 2) * ChartExport::kMargin).toSize());
+    QCOMPARE(picture.size(), (layout.Bounds().size() + QSizeF(2, 2) * ChartExport::kMargin +
+                              QSizeF(0, ChartExport::kTitleBand))
+                                 .toSize());
     // The top box holds its words in black.
-    const QRect top = layout.Box(0)
-                          .translated(ChartExport::kMargin, ChartExport::kMargin)
-                          .adjusted(6, 6, -6, -6)
-                          .toRect();
+    const QRect top =
+        layout.Box(0)
+            .translated(ChartExport::kMargin, ChartExport::kMargin + ChartExport::kTitleBand)
+            .adjusted(6, 6, -6, -6)
+            .toRect();
     int nInk = 0;
     for (int y = top.top(); y <= top.bottom(); ++y)
         for (int x = top.left(); x <= top.right(); ++x)
@@ -267,6 +270,11 @@ void tst_insight::exports() {
         QVERIFY2(texts.count(strName) == 1, qPrintable(strName));
     for (const QString& strName : notDrawn)
         QVERIFY2(!texts.contains(strName), qPrintable(strName));
+    // Above the chart, what it shows: the guild, the branch, the depth and the day.
+    QVERIFY2(texts.contains(QStringLiteral("The Silver Lanterns, Branch of Aldric Stormwind, "
+                                           "3 levels, ") +
+                            QDate::currentDate().toString(Qt::ISODate)),
+             qPrintable(texts.join('|')));
 
     // PDF: a document that pdftoppm renders, on one page.
     c.prompts->saveNames << dir.filePath("chart.pdf");
