@@ -11,6 +11,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
+#include <QDate>
 #include <QDir>
 #include <QFileInfo>
 #include <QGraphicsScene>
@@ -43,11 +44,11 @@ int TickStep(int nMax) {
                 return nStep * nPower;
 }
 
-QChart* MakeChart(const StatisticsTable& table, QChart::ChartTheme theme) {
+QChart* MakeChart(const StatisticsTable& table, QChart::ChartTheme theme, const QString& strTitle) {
     auto* pChart = new QChart;
     pChart->setTheme(theme);
     pChart->setAnimationOptions(QChart::NoAnimation);
-    pChart->setTitle(table.strTitle);
+    pChart->setTitle(strTitle);
     pChart->legend()->hide();
     auto* pSet = new QBarSet(QStringLiteral("Members"));
     for (int nCount : table.counts)
@@ -189,7 +190,8 @@ void frmGuildStatistics::Fill() {
         const StatisticsTable& table = Table(iPage);
         QChartView* pView = View(iPage);
         QChart* pOld = pView->chart();
-        pView->setChart(MakeChart(table, bDark ? QChart::ChartThemeDark : QChart::ChartThemeLight));
+        pView->setChart(MakeChart(table, bDark ? QChart::ChartThemeDark : QChart::ChartThemeLight,
+                                  table.strTitle));
         delete pOld;
         QTableWidget* pGrid = Grid(iPage);
         pGrid->setHorizontalHeaderLabels({table.strCategory, QStringLiteral("Members")});
@@ -216,7 +218,11 @@ void frmGuildStatistics::PaintPicture(QPainter& painter, int iPage) const {
                      Qt::white);
     {
         QGraphicsScene scene;
-        QChart* pChart = MakeChart(table, QChart::ChartThemeLight);
+        // A picture says whose figures it shows, and when.
+        QChart* pChart = MakeChart(table, QChart::ChartThemeLight,
+                                   QStringList{table.strTitle, cmbStatsScope->currentText(),
+                                               QDate::currentDate().toString(Qt::ISODate)}
+                                       .join(QStringLiteral(", ")));
         scene.addItem(pChart); // the scene owns it
         pChart->setGeometry(chartArea);
         // The chart lays itself out when asked, which a scene never shown does not do.
