@@ -404,6 +404,8 @@ void tst_insight::statisticsWindow() {
     int nRects = 0;
     QVERIFY(SvgTexts(dir.filePath("levels.svg"), texts, nRects));
     QVERIFY(texts.contains(QStringLiteral("Total")));
+    QVERIFY(texts.contains(QStringLiteral("Members by level, Whole guild, ") +
+                           QDate::currentDate().toString(Qt::ISODate)));
     QVERIFY(texts.contains(QString::number(roster.Count())));
     for (const QString& strBand : stats.Table(0).labels)
         QVERIFY2(texts.count(strBand) >= 2, qPrintable(strBand)); // on the axis and in the table
