@@ -1,9 +1,10 @@
 #pragma once
 // The organisation chart of an allegiance, laid out without a widget: one box per member shown,
 // top-down, a patron centred over its vassals, vassals in the order of their patron's list,
-// no two boxes overlapping, and equal branches drawn alike (the tidy-tree layout of Walker, in
-// Buchheim, Juenger and Leipert's linear-time form). Nothing is recursive, so one chain of 32767
-// generations is laid out like any other shape.
+// no two boxes overlapping, and equal branches drawn alike: a tidy-tree layout in linear time,
+// where the contours of neighbouring branches are followed by threads and a push between two
+// branches is spread over the smaller ones between them. Nothing is recursive, so one chain of
+// 32767 generations is laid out like any other shape.
 //
 // Boxes are numbered level by level, left to right: the boxes of one level are one run of
 // numbers in the order they are drawn, and a patron's vassals are one run within the next level.
