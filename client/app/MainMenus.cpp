@@ -36,6 +36,8 @@ MainMenus BuildMainMenus(QMenuBar* pBar) {
     m.mnuTreeOpCollapseAll = Item(pTree, "&Collapse Entire Tree", "mnuTreeOpCollapseAll");
     m.mnuTreeOpCollapseNode = Item(pTree, "Collapse Entire N&ode", "mnuTreeOpCollapseNode");
     pTree->addSeparator();
+    m.mnuTreeOpChart = Item(pTree, "&Allegiance Chart...", "mnuTreeOpChart");
+    m.mnuTreeOpStatistics = Item(pTree, "Guild &Statistics...", "mnuTreeOpStatistics");
     m.mnuRecentChanges = Item(pTree, "&Recent Changes...", "mnuRecentChanges");
     m.mnuOptions = pBar->addAction(QStringLiteral("&Options"));
     m.mnuOptions->setObjectName(QStringLiteral("mnuOptions"));

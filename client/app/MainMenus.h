@@ -19,6 +19,8 @@ struct MainMenus {
     QAction* mnuTreeOpExpandNode;
     QAction* mnuTreeOpCollapseAll;
     QAction* mnuTreeOpCollapseNode;
+    QAction* mnuTreeOpChart;
+    QAction* mnuTreeOpStatistics;
     QAction* mnuRecentChanges;
     QAction* mnuOptions;
     // Administrator: shown to administrators only.

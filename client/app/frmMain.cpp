@@ -22,6 +22,8 @@
 #include "TreePayload.h"
 #include "WindowLayout.h"
 #include "frmAbout.h"
+#include "frmAllegianceChart.h"
+#include "frmGuildStatistics.h"
 #include "frmLogin.h"
 #include "frmNewServerSetup.h"
 #include "frmOptions.h"
@@ -115,6 +117,7 @@ void frmMain::Form_Load() {
     WireSheet();
     WireLists();
     WireAdmin();
+    WireInsight();
     SetCharTabEnable(false);
     connect(v.splitTreeSheet, &QSplitter::splitterMoved, this,
             [this] { m_bSplitterPlaced = true; });
@@ -271,6 +274,45 @@ void frmMain::WireAdmin() {
             &ChangeHistory::ChangedElsewhere);
 }
 
+void frmMain::WireInsight() {
+    m_pChart = std::make_unique<frmAllegianceChart>(*m_pPrompts, *m_pRoster, this);
+    m_pChart->fnShowCharacter = [this](const QString& strName) {
+        m_pAllegiance->JumpToCharacter(strName);
+        raise();
+        activateWindow();
+    };
+    m_pChart->fnGuildName = [this] { return m_pSession->strGuildName; };
+    m_pStatistics = std::make_unique<frmGuildStatistics>(*m_pPrompts, *m_pRoster, this);
+    // Both follow the roster shown, whichever way it was replaced.
+    frmAllegianceChart* pChart = m_pChart.get();
+    frmGuildStatistics* pStatistics = m_pStatistics.get();
+    connect(m_pFeed.get(), &TreeFeed::Applied, pChart, &frmAllegianceChart::RosterChanged);
+    connect(m_pFeed.get(), &TreeFeed::Applied, pStatistics, &frmGuildStatistics::RosterChanged);
+    connect(m_pAllegiance.get(), &AllegianceView::TreeDownloaded, pChart,
+            &frmAllegianceChart::RosterChanged);
+    connect(m_pAllegiance.get(), &AllegianceView::TreeDownloaded, pStatistics,
+            &frmGuildStatistics::RosterChanged);
+    connect(m_menus.mnuTreeOpChart, &QAction::triggered, this, &frmMain::mnuTreeOpChart_Click);
+    connect(m_menus.mnuTreeOpStatistics, &QAction::triggered, this,
+            &frmMain::mnuTreeOpStatistics_Click);
+}
+
+qint16 frmMain::SelectedId() const {
+    QString strKey = m_pAllegiance->SelectedKey();
+    if (strKey.isEmpty())
+        strKey = m_pAllegiance->strCurrentNodeKey;
+    const int iRecord = (*m_pRoster)->IndexOf(strKey);
+    return iRecord >= 0 ? (*m_pRoster)->At(iRecord).nID : qint16(-1);
+}
+
+void frmMain::mnuTreeOpChart_Click() {
+    m_pChart->ShowFor(SelectedId());
+}
+
+void frmMain::mnuTreeOpStatistics_Click() {
+    m_pStatistics->ShowFor(SelectedId());
+}
+
 QList<Grid*> frmMain::ListGrids() const {
     const MainViews& v = *m_pViews;
     return {v.grdFlatList, v.grdRescueSquad, v.grdPortalList, v.grdTradeSkills, v.grdSearch};
@@ -347,6 +389,10 @@ void frmMain::Form_Unload() {
          std::initializer_list<QDialog*>{m_pAbout.get(), m_pLogin.get(), m_pNewServerSetup.get(),
                                          m_pPlayerSetup.get(), m_pOptions.get()})
         pDialog->close();
+    if (m_pChart)
+        m_pChart->close();
+    if (m_pStatistics)
+        m_pStatistics->close();
     // A chained wait still pumping events must end, or the program could never quit.
     m_pCycle->Abandon();
     m_pFeed->Stop();

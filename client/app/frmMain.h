@@ -27,6 +27,8 @@ class GuildLists;
 class SkillSearch;
 class TreeFeed;
 class frmAbout;
+class frmAllegianceChart;
+class frmGuildStatistics;
 class frmLogin;
 class frmNewServerSetup;
 class frmOptions;
@@ -67,6 +69,8 @@ public:
     GuildLists& lists() { return *m_pLists; }
     AdminOperations& admin() { return *m_pAdmin; }
     ChangeHistory& history() { return *m_pHistory; }
+    frmAllegianceChart& chart() { return *m_pChart; }
+    frmGuildStatistics& statistics() { return *m_pStatistics; }
     SkillSearch& search() { return *m_pSearch; }
     Skills& objSkills() { return *m_pSkills; }
 
@@ -84,6 +88,10 @@ public:
     void mnuOptions_Click();
     void mnuFileExit_Click();
     void mnuAbout_Click();
+    // The chart of the selected character's branch, or of the whole allegiance when none is.
+    void mnuTreeOpChart_Click();
+    // The figures of the selected character's branch, or of the whole guild when none is.
+    void mnuTreeOpStatistics_Click();
     // Saves the list of the view shown as CSV.
     void mnuFileExport_Click();
     // Enables or disables the character tabs and their Save and Reset buttons.
@@ -102,6 +110,9 @@ private:
     void WireSheet();
     void WireLists();
     void WireAdmin();
+    void WireInsight();
+    // The id of the character selected in the tree, or of the one shown last; -1 for none.
+    qint16 SelectedId() const;
     QList<Grid*> ListGrids() const;
     void Form_Unload();
     void LoginReply(const Reply& reply);
@@ -149,6 +160,8 @@ private:
     std::unique_ptr<SkillSearch> m_pSearch;
     std::unique_ptr<AdminOperations> m_pAdmin;
     std::unique_ptr<ChangeHistory> m_pHistory;
+    std::unique_ptr<frmAllegianceChart> m_pChart;
+    std::unique_ptr<frmGuildStatistics> m_pStatistics;
     MainMenus m_menus{};
     int m_iRescueTabIndex = -1;
     bool m_bSplitterPlaced = false; // moved by the user, or restored from the last run

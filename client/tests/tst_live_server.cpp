@@ -17,7 +17,6 @@
 #include "TreeFeed.h"
 #include "TreePayload.h"
 #include "ViewRows.h"
-#include "frmAddVassal.h"
 
 #include <QFile>
 #include <QRandomGenerator>
@@ -191,16 +190,6 @@ private:
     int m_nNames = 0;
 };
 
-void QueueAddVassal(TestClient& client, const QString& strName) {
-    client.prompts->dialogs << [strName](QDialog& dlg) {
-        auto& add = static_cast<frmAddVassal&>(dlg);
-        add.show();
-        add.txtVassalName->setText(strName);
-        QTest::keyClick(add.txtVassalName, Qt::Key_Return);
-        return add.result();
-    };
-}
-
 // Saves a character's level as the member idSelf, the rest of the sheet as stored; true when the
 // server took it.
 bool SaveLevel(const Member& member, qint16 idSelf, qint16 id, int iLevel) {
@@ -264,7 +253,7 @@ void tst_live_server::realServerFollowsAnotherClient() {
     other.LogIn(server.Address(), "Brenna Ashvale", "welcome1");
     QTRY_VERIFY_WITH_TIMEOUT(other.window->sheet().iCurDisplayCharID != 0, 20000);
     QVERIFY(other.Show("Pella Rook"));
-    QueueAddVassal(other, "Newcomer");
+    other.ExpectAddVassalDialog("Newcomer");
     other.prompts->ExpectOk();
     other.window->operations().AddVassal();
     QTRY_VERIFY_WITH_TIMEOUT(other.window->objCharDB().GetID("Newcomer") != -1, 20000);
@@ -285,7 +274,7 @@ void tst_live_server::realServerFollowsAnotherClient() {
     // The watching client's own operation refreshes through the feed, not by a whole download.
     QVERIFY(watching.Show("Pella Rook"));
     answered.clear();
-    QueueAddVassal(watching, "Second");
+    watching.ExpectAddVassalDialog("Second");
     watching.prompts->ExpectOk();
     watching.window->operations().AddVassal();
     QTRY_VERIFY_WITH_TIMEOUT(!watching.window->cycle().IsBusy() && answered.count() >= 3, 20000);

@@ -57,15 +57,6 @@ struct Client : TestClient {
         return QTest::qWaitFor([&] { return LastText() == strMessage && nDisplays > nBefore; },
                                20000);
     }
-    void QueueAddVassal(const QString& strName) {
-        prompts->dialogs << [strName](QDialog& dlg) {
-            auto& add = static_cast<frmAddVassal&>(dlg);
-            add.show();
-            add.txtVassalName->setText(strName);
-            QTest::keyClick(add.txtVassalName, Qt::Key_Return); // Enter adds
-            return add.result();
-        };
-    }
     void QueueFind(const QString& strName) {
         prompts->dialogs << [strName](QDialog& dlg) {
             auto& find = static_cast<frmFindChar&>(dlg);
@@ -134,7 +125,7 @@ void tst_operations::addVassal() {
     QVERIFY(brenna.bLoggedIn);
     // A follower two levels down (Pella, under Fiora) goes out under Brenna's own login.
     QVERIFY(brenna.Show("Pella Rook"));
-    brenna.QueueAddVassal("Newcomer");
+    brenna.ExpectAddVassalDialog("Newcomer");
     brenna.prompts->ExpectOk();
     brenna.Ops().AddVassal();
     QCOMPARE(brenna.PostData(), QStringLiteral("charname=Brenna Ashvale&password=welcome1&msgid=101"
@@ -148,7 +139,7 @@ void tst_operations::addVassal() {
     // Her own patron asks for his login; Cancel sends nothing.
     QVERIFY(brenna.Show("Aldric Stormwind"));
     const QString strBefore = brenna.PostData();
-    brenna.QueueAddVassal("Another");
+    brenna.ExpectAddVassalDialog("Another");
     brenna.QueueLogin("Aldric Stormwind", QString());
     brenna.Ops().AddVassal();
     QCOMPARE(brenna.PostData(), strBefore);
@@ -165,7 +156,7 @@ void tst_operations::addVassal() {
     // The administrator adds under anyone with his own login; a monarch sends patron -1.
     Client aldric(*m_server, "Aldric Stormwind", "lantern1");
     QVERIFY(aldric.bLoggedIn);
-    aldric.QueueAddVassal("Monarchs Man");
+    aldric.ExpectAddVassalDialog("Monarchs Man");
     aldric.prompts->ExpectOk();
     aldric.Ops().AddVassal();
     QVERIFY(aldric.PostData().endsWith("&charid=1&addtoid=1&vassalname=Monarchs Man"
@@ -173,7 +164,7 @@ void tst_operations::addVassal() {
     QVERIFY(aldric.Succeeded(kAdded));
     QVERIFY(aldric.Vassals().contains("Monarchs Man"));
     QVERIFY(aldric.Show("Hesta Marr")); // Dara's vassal, nobody Aldric follows
-    aldric.QueueAddVassal("Hestas Own");
+    aldric.ExpectAddVassalDialog("Hestas Own");
     aldric.prompts->ExpectOk();
     aldric.Ops().AddVassal();
     QVERIFY(aldric.PostData().contains("&charid=1&addtoid=8&"));
@@ -349,7 +340,7 @@ void tst_operations::dismissedDialogsSendNothing() {
     // Each dialog is used once, so that it holds a name, a password and a patron from then on.
     Client aldric(*m_server, "Aldric Stormwind", "lantern1");
     QVERIFY(aldric.bLoggedIn);
-    aldric.QueueAddVassal("Zed Testone");
+    aldric.ExpectAddVassalDialog("Zed Testone");
     aldric.prompts->ExpectOk();
     aldric.Ops().AddVassal();
     QVERIFY(aldric.Succeeded(kAdded));
@@ -403,13 +394,13 @@ void tst_operations::staleListsAreRefused() {
     Client aldric(*m_server, "Aldric Stormwind", "lantern1");
     QVERIFY(aldric.bLoggedIn);
     QVERIFY(aldric.Show("Brenna Ashvale"));
-    aldric.QueueAddVassal("First Come");
+    aldric.ExpectAddVassalDialog("First Come");
     aldric.prompts->ExpectOk();
     aldric.Ops().AddVassal();
     QVERIFY(aldric.Succeeded(kAdded));
 
     // Brenna's add goes out with the list she saw: refused, nothing refreshed or added.
-    brenna.QueueAddVassal("Second Come");
+    brenna.ExpectAddVassalDialog("Second Come");
     brenna.prompts->ExpectOk();
     brenna.Ops().AddVassal();
     QVERIFY(brenna.PostData().contains("&vassallist=6,10,14&"));

@@ -24,6 +24,7 @@
 #include "Tabs.h"
 #include "TestClient.h"
 
+#include <QAction>
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
@@ -108,6 +109,14 @@ public:
 
     void Window(QMainWindow* pWindow) {
         QList<QWidget*> parts{pWindow->menuBar(), pWindow->centralWidget(), pWindow->statusBar()};
+        Siblings(pWindow, parts);
+        for (QWidget* pPart : parts)
+            Enter(pPart);
+    }
+
+    // A window of the program's own class that lays its controls out itself.
+    void OwnWindow(QWidget* pWindow) {
+        const QList<QWidget*> parts = pWindow->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
         Siblings(pWindow, parts);
         for (QWidget* pPart : parts)
             Enter(pPart);
@@ -239,6 +248,8 @@ private slots:
     void initTestCase();
     void views_data();
     void views();
+    void insightWindows_data();
+    void insightWindows();
 
 private:
     std::unique_ptr<ServerProcess> m_server;
@@ -308,6 +319,43 @@ void tst_screenshots::views() {
 
     LayoutCheck check;
     check.Window(&window);
+    QCOMPARE(check.faults.join(QLatin1Char('\n')), QString());
+}
+
+void tst_screenshots::insightWindows_data() {
+    QTest::addColumn<QString>("strMenu");
+    QTest::addColumn<bool>("bLeast");
+    for (const char* szMenu : {"mnuTreeOpChart", "mnuTreeOpStatistics"})
+        for (bool bLeast : {true, false})
+            QTest::addRow("%s %s", szMenu, bLeast ? "least" : "1280x900")
+                << QString::fromLatin1(szMenu) << bLeast;
+}
+
+// The allegiance chart and the guild statistics, at the least size their layouts allow and at a
+// large one, by the same rule as the main window's views.
+void tst_screenshots::insightWindows() {
+    QFETCH(QString, strMenu);
+    QFETCH(bool, bLeast);
+    frmMain& window = *m_client->window;
+    window.findChild<QAction*>(strMenu)->trigger();
+    QWidget* pShown = QApplication::activeWindow();
+    for (QWidget* pTop : QApplication::topLevelWidgets())
+        if (pTop->isVisible() && pTop != &window && pTop->parentWidget() == &window)
+            pShown = pTop;
+    QVERIFY(pShown && pShown != &window);
+    pShown->resize(bLeast ? pShown->minimumSizeHint() : QSize(1280, 900));
+    Settle();
+
+    const QString strFolder = qEnvironmentVariable("ZORV_SCREENSHOTS");
+    if (!strFolder.isEmpty()) {
+        const QString strFile =
+            QDir(strFolder).filePath(Slug(QString::fromLatin1(QTest::currentDataTag())) + ".png");
+        QVERIFY2(pShown->grab().save(strFile, "PNG", 0), qPrintable(strFile));
+    }
+
+    LayoutCheck check;
+    check.OwnWindow(pShown);
+    pShown->close();
     QCOMPARE(check.faults.join(QLatin1Char('\n')), QString());
 }
 

@@ -6,6 +6,7 @@
 #include "Characters.h"
 #include "ScriptedPrompts.h"
 #include "TreeFeed.h"
+#include "frmAddVassal.h"
 #include "frmMain.h"
 #include "frmPlayerSetup.h"
 
@@ -46,6 +47,16 @@ struct TestClient {
         prompts->dialogs << [](QDialog& dlg) {
             static_cast<frmPlayerSetup&>(dlg).cmdCancel_Click();
             return int(QDialog::Rejected);
+        };
+    }
+    // The next time the add-vassal dialog shows, the name is typed and Return pressed.
+    void ExpectAddVassalDialog(const QString& strName) {
+        prompts->dialogs << [strName](QDialog& dlg) {
+            auto& add = static_cast<frmAddVassal&>(dlg);
+            add.show();
+            add.txtVassalName->setText(strName);
+            QTest::keyClick(add.txtVassalName, Qt::Key_Return);
+            return add.result();
         };
     }
     // Starts the program's way: the window shows and the login dialog, scripted, confirms.

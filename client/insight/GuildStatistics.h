@@ -1,0 +1,31 @@
+#pragma once
+// The guild's figures, counted from the roster the client holds, without a widget: members by
+// level in bands of ten, by rank, and how many vassals each patron has. For the whole guild or
+// for one member's branch (the member and every follower). Race, sex and the joins and leaves
+// over time are not in the tree download, so they are not counted here.
+#include "Characters.h"
+
+#include <QString>
+#include <vector>
+
+struct StatisticsTable {
+    QString strTitle;    // the chart's title
+    QString strCategory; // what a row counts by: "Level", "Rank", "Vassals"
+    QStringList labels;  // one per row, in the chart's order
+    std::vector<int> counts;
+    int Total() const;
+};
+
+struct GuildStatistics {
+    // Vassal counts above this make one last row ("13 or more"), when there are any.
+    static constexpr int kUsualMaxVassals = 12;
+
+    int nMembers = 0;
+    StatisticsTable byLevel;
+    StatisticsTable byRank;
+    StatisticsTable bySlots;
+
+    // The figures of the branch of the member with id idStart, or of the whole roster for -1;
+    // a start the roster does not hold counts nobody.
+    static GuildStatistics Count(const Characters& roster, qint16 idStart);
+};

@@ -1,0 +1,257 @@
+#include "frmAllegianceChart.h"
+
+#include "Accessibility.h"
+#include "ChartCanvas.h"
+#include "ChartExport.h"
+#include "Prompts.h"
+#include "ScopeChoice.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDate>
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QKeySequence>
+#include <QLabel>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QShortcut>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace {
+
+QPushButton* Button(const char* szCaption, const char* szName, QWidget* pParent) {
+    auto* pButton = new QPushButton(QString::fromLatin1(szCaption), pParent);
+    pButton->setObjectName(QLatin1String(szName));
+    pButton->setAutoDefault(false);
+    return pButton;
+}
+
+// Keeps the busy pointer up while a file is written or pages are printed.
+struct BusyPointer {
+    BusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyPointer() { QApplication::restoreOverrideCursor(); }
+    BusyPointer(const BusyPointer&) = delete;
+    BusyPointer& operator=(const BusyPointer&) = delete;
+};
+
+} // namespace
+
+frmAllegianceChart::frmAllegianceChart(Prompts& prompts, const Roster& roster, QWidget* pParent)
+    : QWidget(pParent, Qt::Window), m_prompts(prompts), m_roster(roster) {
+    setObjectName(QStringLiteral("frmAllegianceChart"));
+    setWindowTitle(QStringLiteral("Allegiance Chart"));
+    cmbChartScope = new QComboBox(this);
+    cmbChartScope->setObjectName(QStringLiteral("cmbChartScope"));
+    cmbChartScope->addItems({QString(), QStringLiteral("Whole allegiance")});
+    cmbChartScope->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    cmbChartDepth = new QComboBox(this);
+    cmbChartDepth->setObjectName(QStringLiteral("cmbChartDepth"));
+    for (int nLevels : kDepths)
+        cmbChartDepth->addItem(nLevels == ChartLayout::kAllLevels
+                                   ? QStringLiteral("All levels")
+                                   : QStringLiteral("%1 levels").arg(nLevels));
+    cmbChartDepth->setCurrentIndex(cmbChartDepth->count() - 1);
+    cmdChartFit = Button("&Fit", "cmdChartFit", this);
+    cmdChartZoomIn = Button("Zoom &In", "cmdChartZoomIn", this);
+    cmdChartZoomOut = Button("Zoom &Out", "cmdChartZoomOut", this);
+    cmdChartExport = Button("&Export...", "cmdChartExport", this);
+    cmdChartPrint = Button("&Print...", "cmdChartPrint", this);
+    lblChartInfo = new QLabel(this);
+    lblChartInfo->setObjectName(QStringLiteral("lblChartInfo"));
+    picChart = new ChartCanvas(this);
+
+    auto* pShowLabel = new QLabel(QStringLiteral("&Show:"), this);
+    pShowLabel->setBuddy(cmbChartScope);
+    auto* pDepthLabel = new QLabel(QStringLiteral("&Depth:"), this);
+    pDepthLabel->setBuddy(cmbChartDepth);
+    auto* pBar = new QHBoxLayout;
+    pBar->addWidget(pShowLabel);
+    pBar->addWidget(cmbChartScope);
+    pBar->addWidget(pDepthLabel);
+    pBar->addWidget(cmbChartDepth);
+    pBar->addSpacing(12);
+    for (QPushButton* pButton :
+         {cmdChartFit, cmdChartZoomIn, cmdChartZoomOut, cmdChartExport, cmdChartPrint})
+        pBar->addWidget(pButton);
+    pBar->addStretch();
+    auto* pLayout = new QVBoxLayout(this);
+    pLayout->addLayout(pBar);
+    pLayout->addWidget(picChart, 1);
+    pLayout->addWidget(lblChartInfo);
+
+    connect(cmbChartScope, &QComboBox::currentIndexChanged, this, [this] { Relayout(true); });
+    connect(cmbChartDepth, &QComboBox::currentIndexChanged, this, [this] { Relayout(false); });
+    connect(cmdChartFit, &QPushButton::clicked, picChart, &ChartCanvas::Fit);
+    connect(cmdChartZoomIn, &QPushButton::clicked, picChart, &ChartCanvas::ZoomIn);
+    connect(cmdChartZoomOut, &QPushButton::clicked, picChart, &ChartCanvas::ZoomOut);
+    connect(cmdChartExport, &QPushButton::clicked, this, &frmAllegianceChart::cmdChartExport_Click);
+    connect(cmdChartPrint, &QPushButton::clicked, this, &frmAllegianceChart::cmdChartPrint_Click);
+    connect(picChart, &ChartCanvas::BoxActivated, this, &frmAllegianceChart::BoxActivated);
+    // Ctrl and + is Ctrl, Shift and = on most keyboards: both zoom in.
+    const std::pair<QKeySequence, void (ChartCanvas::*)()> keys[] = {
+        {QKeySequence::ZoomIn, &ChartCanvas::ZoomIn},
+        {QKeySequence(Qt::CTRL | Qt::Key_Equal), &ChartCanvas::ZoomIn},
+        {QKeySequence::ZoomOut, &ChartCanvas::ZoomOut}};
+    for (const auto& [key, zoom] : keys)
+        connect(new QShortcut(key, this), &QShortcut::activated, picChart, zoom);
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_0), this), &QShortcut::activated, this,
+            [this] { picChart->SetChart(&m_chart, picChart->Marked(), true); });
+    connect(picChart, &ChartCanvas::ZoomChanged, this, &frmAllegianceChart::ShowInfo);
+    NameControlsAfterLabels(this);
+    resize(960, 640);
+}
+
+frmAllegianceChart::~frmAllegianceChart() = default;
+
+void frmAllegianceChart::ShowFor(qint16 idCharacter) {
+    m_idBranch = ChooseBranch(*cmbChartScope, *m_roster, idCharacter);
+    picChart->SetChart(&m_chart, m_idBranch, false);
+    m_bStale = false; // laid out below, once
+    show();
+    Relayout(true);
+    raise();
+    activateWindow();
+}
+
+void frmAllegianceChart::RosterChanged() {
+    if (m_roster.Now() == m_chart.Snapshot())
+        return;
+    if (!isVisible()) {
+        m_bStale = true;
+        return;
+    }
+    Relayout(false);
+}
+
+void frmAllegianceChart::showEvent(QShowEvent* pEvent) {
+    QWidget::showEvent(pEvent);
+    if (m_bStale && m_roster.Now() != m_chart.Snapshot())
+        Relayout(false);
+}
+
+void frmAllegianceChart::Relayout(bool bCentre) {
+    m_bStale = false;
+    const qint16 idStart = cmbChartScope->currentIndex() == 0 ? m_idBranch : qint16(-1);
+    const int nLevels = kDepths[std::clamp(cmbChartDepth->currentIndex(), 0, 3)];
+    // The marked box stays where it was in the view, if it was drawn and still is.
+    const qint16 idMarked = picChart->Marked();
+    const int iOld = m_chart.BoxOfId(idMarked);
+    const QPointF before = iOld >= 0 ? picChart->ToView(m_chart.Box(iOld).topLeft()) : QPointF();
+    m_chart = ChartLayout::Make(m_roster.Now(), idStart, nLevels);
+    const int iNew = m_chart.BoxOfId(idMarked);
+    picChart->SetChart(&m_chart, idMarked, bCentre || iOld < 0);
+    if (!bCentre && iOld >= 0 && iNew >= 0)
+        picChart->CentreOn(picChart->Centre() + m_chart.Box(iNew).topLeft() -
+                           picChart->ToScene(before));
+    ShowInfo();
+}
+
+void frmAllegianceChart::ShowInfo() {
+    QString strInfo;
+    if (m_chart.Count() == 0)
+        strInfo = m_idBranch >= 0 && cmbChartScope->currentIndex() == 0
+                      ? QStringLiteral("That member is no longer in the allegiance.")
+                      : QStringLiteral("The allegiance is empty.");
+    else
+        strInfo = QStringLiteral("%1 members on %2 levels. Zoom %3 %. Double-click a box to "
+                                 "show that member.")
+                      .arg(m_chart.Count())
+                      .arg(m_chart.Levels())
+                      .arg(qRound(picChart->Zoom() * 100));
+    lblChartInfo->setText(strInfo);
+}
+
+void frmAllegianceChart::BoxActivated(int iBox) {
+    if (fnShowCharacter)
+        fnShowCharacter(m_chart.CharacterOf(iBox).strName);
+}
+
+ChartExport::Contents frmAllegianceChart::Exported() const {
+    QStringList parts;
+    if (fnGuildName && !fnGuildName().isEmpty())
+        parts << fnGuildName();
+    parts << cmbChartScope->currentText() << cmbChartDepth->currentText()
+          << QDate::currentDate().toString(Qt::ISODate);
+    return {m_chart, picChart->Marked(), parts.join(QStringLiteral(", "))};
+}
+
+bool frmAllegianceChart::MayUsePages(int nPages) {
+    return nPages <= kManyPages ||
+           m_prompts.Confirm(QStringLiteral("The chart takes %1 pages at the smallest size that "
+                                            "can be read.  Choose fewer levels or a branch for "
+                                            "fewer pages.  Go on with all %1?")
+                                 .arg(nPages));
+}
+
+void frmAllegianceChart::cmdChartExport_Click() {
+    if (m_chart.Count() == 0) {
+        m_prompts.Inform(QStringLiteral("There is no chart to export."));
+        return;
+    }
+    QString strFile = m_prompts.SaveFileName(
+        QStringLiteral("Export Allegiance Chart"),
+        QStringLiteral("PNG Pictures (*.png);;SVG Drawings (*.svg);;PDF Documents (*.pdf)"));
+    if (strFile.isEmpty())
+        return;
+    const QString strSuffix = QFileInfo(strFile).suffix().toLower();
+    if (strSuffix != QLatin1String("png") && strSuffix != QLatin1String("svg") &&
+        strSuffix != QLatin1String("pdf"))
+        strFile += QStringLiteral(".png");
+    ExportTo(strFile);
+}
+
+bool frmAllegianceChart::ExportTo(const QString& strFile) {
+    const QString strSuffix = QFileInfo(strFile).suffix().toLower();
+    if (strSuffix == QLatin1String("pdf")) {
+        if (!MayUsePages(ChartExport::PageCount(Exported(), ChartExport::PdfPageLayout(Exported()),
+                                                ChartExport::kPdfResolution)))
+            return false;
+    }
+    QString strProblem;
+    bool bDone = false;
+    {
+        BusyPointer busy;
+        if (strSuffix == QLatin1String("svg"))
+            bDone = ChartExport::WriteSvg(Exported(), strFile, strProblem);
+        else if (strSuffix == QLatin1String("pdf"))
+            bDone = ChartExport::WritePdf(Exported(), strFile, strProblem);
+        else
+            bDone = ChartExport::WritePng(Exported(), strFile, strProblem);
+    }
+    if (!bDone) {
+        m_prompts.Inform(QStringLiteral("The chart could not be saved to ") +
+                         QDir::toNativeSeparators(strFile) + QStringLiteral(": ") + strProblem);
+        return false;
+    }
+    if (strSuffix == QLatin1String("png") && ChartExport::PictureScale(Exported()) < 1.0)
+        m_prompts.Inform(QStringLiteral("The chart is too large for one picture at full size, so "
+                                        "it was saved at %1 %.  An SVG or PDF file keeps it "
+                                        "whole.")
+                             .arg(ChartExport::PictureScale(Exported()) * 100, 0, 'g', 2));
+    return true;
+}
+
+void frmAllegianceChart::cmdChartPrint_Click() {
+    if (m_chart.Count() == 0) {
+        m_prompts.Inform(QStringLiteral("There is no chart to print."));
+        return;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    const QRectF bounds = m_chart.Bounds();
+    printer.setPageOrientation(bounds.width() > bounds.height() ? QPageLayout::Landscape
+                                                                : QPageLayout::Portrait);
+    QPrintDialog dlg(&printer, this);
+    dlg.setObjectName(QStringLiteral("dlgChartPrint"));
+    if (m_prompts.Exec(dlg) != QDialog::Accepted)
+        return;
+    if (!MayUsePages(
+            ChartExport::PageCount(Exported(), printer.pageLayout(), printer.resolution())))
+        return;
+    BusyPointer busy;
+    if (!ChartExport::PaintPages(Exported(), printer, printer.resolution()))
+        m_prompts.Inform(QStringLiteral("The chart could not be printed."));
+}

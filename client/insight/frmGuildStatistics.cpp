@@ -1,0 +1,304 @@
+#include "frmGuildStatistics.h"
+
+#include "Accessibility.h"
+#include "Prompts.h"
+#include "ScopeChoice.h"
+
+#include <QApplication>
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
+#include <QDate>
+#include <QDir>
+#include <QFileInfo>
+#include <QGraphicsScene>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QImage>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QSvgGenerator>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <QValueAxis>
+#include <algorithm>
+#include <numeric>
+
+namespace {
+
+// The tabs' captions, which are their keys as the main window's are, and the controls' names.
+const char* const kPageNames[] = {"Levels", "Ranks", "Vassals"};
+
+// The ticks of a count axis fall on whole numbers: 1, 2 or 5 times a power of ten, eight
+// intervals at most.
+int TickStep(int nMax) {
+    for (int nPower = 1;; nPower *= 10)
+        for (int nStep : {1, 2, 5})
+            if (nStep * nPower * 8 >= nMax)
+                return nStep * nPower;
+}
+
+QChart* MakeChart(const StatisticsTable& table, QChart::ChartTheme theme, const QString& strTitle) {
+    auto* pChart = new QChart;
+    pChart->setTheme(theme);
+    pChart->setAnimationOptions(QChart::NoAnimation);
+    pChart->setTitle(strTitle);
+    pChart->legend()->hide();
+    auto* pSet = new QBarSet(QStringLiteral("Members"));
+    for (int nCount : table.counts)
+        *pSet << nCount;
+    auto* pSeries = new QBarSeries;
+    pSeries->append(pSet);
+    pSeries->setLabelsVisible(true);
+    pChart->addSeries(pSeries);
+    auto* pCategories = new QBarCategoryAxis;
+    pCategories->append(table.labels);
+    pCategories->setTitleText(table.strCategory);
+    // Many bars leave each label too little room across: slanted, and never cut short.
+    pCategories->setTruncateLabels(false);
+    if (table.labels.size() > 8)
+        pCategories->setLabelsAngle(-90);
+    pChart->addAxis(pCategories, Qt::AlignBottom);
+    pSeries->attachAxis(pCategories);
+    auto* pCounts = new QValueAxis;
+    const int nMax = std::accumulate(table.counts.begin(), table.counts.end(), 1,
+                                     [](int a, int b) { return std::max(a, b); });
+    const int nStep = TickStep(nMax);
+    pCounts->setRange(0, (nMax + nStep - 1) / nStep * nStep);
+    pCounts->setTickType(QValueAxis::TicksDynamic);
+    pCounts->setTickAnchor(0);
+    pCounts->setTickInterval(nStep);
+    pCounts->setLabelFormat(QStringLiteral("%d"));
+    pCounts->setTitleText(QStringLiteral("Members"));
+    pChart->addAxis(pCounts, Qt::AlignLeft);
+    pSeries->attachAxis(pCounts);
+    return pChart;
+}
+
+} // namespace
+
+frmGuildStatistics::frmGuildStatistics(Prompts& prompts, const Roster& roster, QWidget* pParent)
+    : QWidget(pParent, Qt::Window), m_prompts(prompts), m_roster(roster) {
+    setObjectName(QStringLiteral("frmGuildStatistics"));
+    setWindowTitle(QStringLiteral("Guild Statistics"));
+    cmbStatsScope = new QComboBox(this);
+    cmbStatsScope->setObjectName(QStringLiteral("cmbStatsScope"));
+    cmbStatsScope->addItems({QString(), QStringLiteral("Whole guild")});
+    cmbStatsScope->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    cmdStatsSave = new QPushButton(QStringLiteral("&Save Chart..."), this);
+    cmdStatsSave->setObjectName(QStringLiteral("cmdStatsSave"));
+    cmdStatsSave->setAutoDefault(false);
+    lblStatsInfo = new QLabel(this);
+    lblStatsInfo->setObjectName(QStringLiteral("lblStatsInfo"));
+    tabStatistics = new QTabWidget(this);
+    tabStatistics->setObjectName(QStringLiteral("tabStatistics"));
+    tabStatistics->setAccessibleName(QStringLiteral("Figures"));
+    for (int iPage = 0; iPage < kPages; ++iPage) {
+        auto* pPage = new QWidget;
+        auto* pView = new QChartView(pPage);
+        pView->setObjectName(QStringLiteral("cht") + QLatin1String(kPageNames[iPage]));
+        pView->setRenderHint(QPainter::Antialiasing);
+        pView->setMinimumSize(380, 280); // below this the axes crowd the bars out
+        pView->setAccessibleName(QStringLiteral("Chart of ") + QLatin1String(kPageNames[iPage]));
+        auto* pGrid = new QTableWidget(0, 2, pPage);
+        pGrid->setObjectName(QStringLiteral("grdStats") + QLatin1String(kPageNames[iPage]));
+        pGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        pGrid->setAccessibleName(QStringLiteral("Table of ") + QLatin1String(kPageNames[iPage]));
+        pGrid->verticalHeader()->hide();
+        pGrid->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+        pGrid->horizontalHeader()->setStretchLastSection(true);
+        pGrid->setMinimumWidth(200);
+        auto* pLayout = new QHBoxLayout(pPage);
+        pLayout->addWidget(pView, 3);
+        pLayout->addWidget(pGrid, 1);
+        tabStatistics->addTab(pPage, QString::fromLatin1(kPageNames[iPage]));
+        m_views[static_cast<std::size_t>(iPage)] = pView;
+        m_grids[static_cast<std::size_t>(iPage)] = pGrid;
+    }
+    auto* pShowLabel = new QLabel(QStringLiteral("S&how:"), this);
+    pShowLabel->setBuddy(cmbStatsScope);
+    auto* pBar = new QHBoxLayout;
+    pBar->addWidget(pShowLabel);
+    pBar->addWidget(cmbStatsScope);
+    pBar->addStretch();
+    pBar->addWidget(cmdStatsSave);
+    auto* pLayout = new QVBoxLayout(this);
+    pLayout->addLayout(pBar);
+    pLayout->addWidget(tabStatistics, 1);
+    pLayout->addWidget(lblStatsInfo);
+    connect(cmbStatsScope, &QComboBox::currentIndexChanged, this, &frmGuildStatistics::Recount);
+    connect(cmdStatsSave, &QPushButton::clicked, this, &frmGuildStatistics::cmdStatsSave_Click);
+    NameControlsAfterLabels(this);
+    resize(900, 560);
+}
+
+frmGuildStatistics::~frmGuildStatistics() = default;
+
+const StatisticsTable& frmGuildStatistics::Table(int iPage) const {
+    return iPage == 0 ? m_stats.byLevel : iPage == 1 ? m_stats.byRank : m_stats.bySlots;
+}
+
+void frmGuildStatistics::ShowFor(qint16 idCharacter) {
+    m_idBranch = ChooseBranch(*cmbStatsScope, *m_roster, idCharacter);
+    m_bStale = false; // counted below, once
+    show();
+    Recount();
+    raise();
+    activateWindow();
+}
+
+void frmGuildStatistics::RosterChanged() {
+    if (m_roster.Now() == m_counted)
+        return;
+    if (!isVisible()) {
+        m_bStale = true;
+        return;
+    }
+    Recount();
+}
+
+void frmGuildStatistics::showEvent(QShowEvent* pEvent) {
+    QWidget::showEvent(pEvent);
+    if (m_bStale && m_roster.Now() != m_counted)
+        Recount();
+}
+
+void frmGuildStatistics::changeEvent(QEvent* pEvent) {
+    // The charts take the desktop's light or dark colours.
+    if (pEvent->type() == QEvent::PaletteChange && m_counted)
+        Fill();
+    QWidget::changeEvent(pEvent);
+}
+
+void frmGuildStatistics::Recount() {
+    m_bStale = false;
+    m_counted = m_roster.Now();
+    const qint16 idStart = cmbStatsScope->currentIndex() == 0 ? m_idBranch : qint16(-1);
+    m_stats = GuildStatistics::Count(*m_counted, idStart);
+    Fill();
+}
+
+void frmGuildStatistics::Fill() {
+    const bool bDark = palette().color(QPalette::Window).lightness() < 128;
+    for (int iPage = 0; iPage < kPages; ++iPage) {
+        const StatisticsTable& table = Table(iPage);
+        QChartView* pView = View(iPage);
+        QChart* pOld = pView->chart();
+        pView->setChart(MakeChart(table, bDark ? QChart::ChartThemeDark : QChart::ChartThemeLight,
+                                  table.strTitle));
+        delete pOld;
+        QTableWidget* pGrid = Grid(iPage);
+        pGrid->setHorizontalHeaderLabels({table.strCategory, QStringLiteral("Members")});
+        pGrid->setRowCount(static_cast<int>(table.counts.size()) + 1);
+        for (int iRow = 0; iRow <= static_cast<int>(table.counts.size()); ++iRow) {
+            const bool bTotal = iRow == static_cast<int>(table.counts.size());
+            auto* pLabel =
+                new QTableWidgetItem(bTotal ? QStringLiteral("Total") : table.labels[iRow]);
+            auto* pCount = new QTableWidgetItem(QString::number(
+                bTotal ? table.Total() : table.counts[static_cast<std::size_t>(iRow)]));
+            pCount->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            pGrid->setItem(iRow, 0, pLabel);
+            pGrid->setItem(iRow, 1, pCount);
+        }
+    }
+    lblStatsInfo->setText(
+        QStringLiteral("%1 members counted from the tree shown.").arg(m_stats.nMembers));
+}
+
+void frmGuildStatistics::PaintPicture(QPainter& painter, int iPage) const {
+    const StatisticsTable& table = Table(iPage);
+    const QRectF chartArea(0, 0, kPictureChartWidth, kPictureHeight);
+    painter.fillRect(QRectF(0, 0, kPictureChartWidth + kPictureTableWidth, kPictureHeight),
+                     Qt::white);
+    {
+        QGraphicsScene scene;
+        // A picture says whose figures it shows, and when.
+        QChart* pChart = MakeChart(table, QChart::ChartThemeLight,
+                                   QStringList{table.strTitle, cmbStatsScope->currentText(),
+                                               QDate::currentDate().toString(Qt::ISODate)}
+                                       .join(QStringLiteral(", ")));
+        scene.addItem(pChart); // the scene owns it
+        pChart->setGeometry(chartArea);
+        // The chart lays itself out when asked, which a scene never shown does not do.
+        QApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        scene.render(&painter, chartArea, chartArea);
+    }
+    // The numbers beside it: a header, a row per bar, the total.
+    const int nRows = static_cast<int>(table.counts.size()) + 2;
+    const qreal rRow = std::min<qreal>(22, (kPictureHeight - 40.0) / nRows);
+    QFont font = QApplication::font();
+    font.setPixelSize(static_cast<int>(std::max<qreal>(8, rRow * 0.6)));
+    painter.setPen(Qt::black);
+    const qreal rLeft = kPictureChartWidth + 12;
+    const qreal rWidth = kPictureTableWidth - 24;
+    for (int iRow = 0; iRow < nRows; ++iRow) {
+        const QRectF row(rLeft, 20 + iRow * rRow, rWidth, rRow);
+        const bool bHeader = iRow == 0;
+        const bool bTotal = iRow == nRows - 1;
+        font.setBold(bHeader || bTotal);
+        painter.setFont(font);
+        const QString strLabel = bHeader  ? table.strCategory
+                                 : bTotal ? QStringLiteral("Total")
+                                          : table.labels[iRow - 1];
+        const QString strCount =
+            bHeader ? QStringLiteral("Members")
+                    : QString::number(bTotal ? table.Total()
+                                             : table.counts[static_cast<std::size_t>(iRow - 1)]);
+        painter.drawText(row.adjusted(4, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, strLabel);
+        painter.drawText(row.adjusted(0, 0, -4, 0), Qt::AlignRight | Qt::AlignVCenter, strCount);
+        if (bHeader || iRow == nRows - 2)
+            painter.drawLine(row.bottomLeft(), row.bottomRight());
+    }
+}
+
+void frmGuildStatistics::cmdStatsSave_Click() {
+    QString strFile = m_prompts.SaveFileName(QStringLiteral("Save Chart"),
+                                             QStringLiteral("PNG Pictures (*.png);;SVG Drawings "
+                                                            "(*.svg)"));
+    if (strFile.isEmpty())
+        return;
+    const QString strSuffix = QFileInfo(strFile).suffix().toLower();
+    if (strSuffix != QLatin1String("png") && strSuffix != QLatin1String("svg"))
+        strFile += QStringLiteral(".png");
+    SaveTo(tabStatistics->currentIndex(), strFile);
+}
+
+bool frmGuildStatistics::SaveTo(int iPage, const QString& strFile) {
+    const QSize size(kPictureChartWidth + kPictureTableWidth, kPictureHeight);
+    QSaveFile file(strFile);
+    bool bWritten = file.open(QIODevice::WriteOnly);
+    if (bWritten && QFileInfo(strFile).suffix().toLower() == QLatin1String("svg")) {
+        QSvgGenerator svg;
+        svg.setOutputDevice(&file);
+        svg.setSize(size);
+        svg.setViewBox(QRect(QPoint(0, 0), size));
+        svg.setTitle(Table(iPage).strTitle);
+        QPainter painter;
+        bWritten = painter.begin(&svg);
+        if (bWritten) {
+            PaintPicture(painter, iPage);
+            bWritten = painter.end();
+        }
+    } else if (bWritten) {
+        QImage image(size, QImage::Format_RGB32);
+        {
+            QPainter painter(&image);
+            painter.setRenderHint(QPainter::Antialiasing);
+            PaintPicture(painter, iPage);
+        }
+        bWritten = image.save(&file, "PNG");
+    }
+    if (bWritten && file.commit())
+        return true;
+    const QString strProblem = file.errorString();
+    file.cancelWriting();
+    m_prompts.Inform(QStringLiteral("The chart could not be saved to ") +
+                     QDir::toNativeSeparators(strFile) + QStringLiteral(": ") + strProblem);
+    return false;
+}

@@ -1,0 +1,425 @@
+// The allegiance chart and the guild statistics against a real zorv-server with the demo guild:
+// the branch and depth chosen, following the roster shown, the double click, zoom and pan, the
+// exported PNG, SVG and PDF files and the printout; and the guild statistics, their figures
+// counted on generated shapes and their window, tables and pictures on the demo guild.
+#include "AllegianceOperations.h"
+#include "AllegianceView.h"
+#include "CharacterSheet.h"
+#include "Characters.h"
+#include "ChartCanvas.h"
+#include "ChartExport.h"
+#include "ChartLayout.h"
+#include "ChartShapes.h"
+#include "GuildStatistics.h"
+#include "RequestCycle.h"
+#include "ServerProcess.h"
+#include "TestClient.h"
+#include "TreeFeed.h"
+#include "TreePayload.h"
+#include "frmAllegianceChart.h"
+#include "frmGuildStatistics.h"
+
+#include <QAction>
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
+#include <QDate>
+#include <QFile>
+#include <QImage>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <algorithm>
+#include <memory>
+
+using namespace chart_shapes;
+
+class tst_insight : public QObject {
+    Q_OBJECT
+
+private slots:
+    void windowOnTheDemoGuild();
+    void followsTheRosterShown();
+    void exports();
+    void statisticsFigures();
+    void statisticsWindow();
+    void init();
+    void cleanup();
+
+private:
+    // The slots that start from the demo guild get it served, logged in as its monarch.
+    std::unique_ptr<ServerProcess> m_server;
+    std::unique_ptr<TestClient> m_client;
+};
+
+void tst_insight::init() {
+    const QByteArray slot = QTest::currentTestFunction();
+    if (slot == "followsTheRosterShown" || slot == "statisticsFigures")
+        return;
+    m_server = std::make_unique<ServerProcess>();
+    QVERIFY(m_server->Start("demo"));
+    m_client = std::make_unique<TestClient>();
+    m_client->LogIn(m_server->Address(), "Aldric Stormwind", "lantern1");
+    QTRY_VERIFY_WITH_TIMEOUT(m_client->window->sheet().iCurDisplayCharID != 0, 20000);
+}
+
+void tst_insight::cleanup() {
+    m_client.reset();
+    m_server.reset();
+}
+
+void tst_insight::windowOnTheDemoGuild() {
+    TestClient& c = *m_client;
+    QVERIFY(c.Show("Brenna Ashvale"));
+    const Characters& roster = c.window->objCharDB();
+    const qint16 idBrenna = roster.GetID("Brenna Ashvale");
+    QAction* pMenu = c.window->findChild<QAction*>("mnuTreeOpChart");
+    QVERIFY(pMenu);
+    pMenu->trigger();
+    frmAllegianceChart& chart = c.window->chart();
+    QVERIFY(chart.isVisible());
+    QCOMPARE(chart.BranchId(), idBrenna);
+    QCOMPARE(chart.Chart().CharacterOf(0).nID, idBrenna);
+    QCOMPARE(chart.Chart().Count(), 1 + roster.CountFollowers(CharKey(idBrenna)));
+    QVERIFY(Problem(chart.Chart(), idBrenna, 0).isEmpty());
+    // Two levels: Brenna and her vassals.
+    chart.cmbChartDepth->setCurrentIndex(0);
+    QCOMPARE(chart.Chart().Count(),
+             1 + int(roster.VassalIndexes(roster.IndexOfId(idBrenna)).size()));
+    chart.cmbChartScope->setCurrentIndex(1);
+    QCOMPARE(chart.Chart().StartId(), qint16(-1));
+    QVERIFY(Problem(chart.Chart(), -1, 2).isEmpty());
+    chart.cmbChartDepth->setCurrentIndex(3);
+    QCOMPARE(chart.Chart().Count(), roster.Count());
+    QVERIFY(Problem(chart.Chart(), -1, 0).isEmpty());
+
+    // Fit shows the whole chart; the wheel zooms about the pointer, keeping the point under it.
+    ChartCanvas& canvas = *chart.Canvas();
+    QVERIFY(QTest::qWaitForWindowExposed(&chart));
+    QTest::mouseClick(chart.cmdChartFit, Qt::LeftButton);
+    QVERIFY(canvas.SceneInView().contains(chart.Chart().Bounds()));
+    const QPointF pointer(canvas.width() / 3.0, canvas.height() / 3.0);
+    const QPointF under = canvas.ToScene(pointer);
+    const qreal rZoom = canvas.Zoom();
+    QWheelEvent wheel(pointer, canvas.mapToGlobal(pointer), QPoint(), QPoint(0, 120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&canvas, &wheel);
+    QVERIFY(std::abs(canvas.Zoom() - rZoom * ChartCanvas::kZoomStep) < kEpsilon);
+    QVERIFY((canvas.ToScene(pointer) - under).manhattanLength() < 1e-3);
+    QTest::keyClick(&chart, Qt::Key_0, Qt::ControlModifier);
+    QCOMPARE(canvas.Zoom(), 1.0);
+    QTest::keyClick(&chart, Qt::Key_Equal, Qt::ControlModifier);
+    QCOMPARE(canvas.Zoom(), ChartCanvas::kZoomStep);
+    QTest::keyClick(&chart, Qt::Key_Minus, Qt::ControlModifier);
+    QCOMPARE(canvas.Zoom(), 1.0);
+    // A drag moves the chart with the pointer.
+    const QPointF centre = canvas.Centre();
+    QTest::mousePress(&canvas, Qt::LeftButton, {}, QPoint(100, 100));
+    QMouseEvent move(QEvent::MouseMove, QPointF(160, 130), canvas.mapToGlobal(QPointF(160, 130)),
+                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&canvas, &move);
+    QTest::mouseRelease(&canvas, Qt::LeftButton, {}, QPoint(160, 130));
+    QCOMPARE(canvas.Centre(), centre - QPointF(60, 30) / canvas.Scale());
+    // A desktop set to larger text draws the chart larger at 100 %.
+    const QFont plain = canvas.font();
+    QFont large = plain;
+    large.setPixelSize(24);
+    canvas.setFont(large);
+    QCOMPARE(canvas.Zoom(), 1.0);
+    QCOMPARE(canvas.Scale(), 2.0);
+    canvas.setFont(plain);
+
+    // The chart takes the desktop's colours: a dark palette paints a dark chart.
+    QTest::mouseClick(chart.cmdChartFit, Qt::LeftButton);
+    QPalette dark = canvas.palette();
+    dark.setColor(QPalette::Window, QColor(0x20, 0x20, 0x20));
+    dark.setColor(QPalette::Base, QColor(0x30, 0x30, 0x30));
+    dark.setColor(QPalette::Text, QColor(0xee, 0xee, 0xee));
+    canvas.setPalette(dark);
+    QCOMPARE(canvas.grab().toImage().pixelColor(0, 0), QColor(0x20, 0x20, 0x20));
+
+    // A double click on a box selects that member in the main tree and shows the sheet.
+    chart.cmbChartDepth->setCurrentIndex(1);
+    QTest::keyClick(&chart, Qt::Key_0, Qt::ControlModifier);
+    const int iVassal = chart.Chart().FirstChild(chart.Chart().BoxOfId(idBrenna));
+    const qint16 idVassal = chart.Chart().CharacterOf(iVassal).nID;
+    QVERIFY(idVassal != c.window->sheet().iCurDisplayCharID);
+    const QPoint at = canvas.ToView(chart.Chart().Box(iVassal).center()).toPoint();
+    QVERIFY(canvas.rect().contains(at));
+    QTest::mouseDClick(&canvas, Qt::LeftButton, {}, at);
+    QCOMPARE(c.window->allegiance().SelectedKey(), CharKey(idVassal));
+    QTRY_COMPARE_WITH_TIMEOUT(c.window->sheet().iCurDisplayCharID, idVassal, 20000);
+    QCOMPARE(canvas.Marked(), idVassal);
+
+    // From the keyboard: Alt and the arrows move the mark, Enter shows the marked member.
+    QTest::keyClick(&canvas, Qt::Key_Up, Qt::AltModifier);
+    QCOMPARE(canvas.Marked(), idBrenna);
+    QTest::keyClick(&canvas, Qt::Key_Right, Qt::AltModifier);
+    const qint16 idNext = chart.Chart().CharacterOf(chart.Chart().BoxOfId(idBrenna) + 1).nID;
+    QCOMPARE(canvas.Marked(), idNext);
+    QTest::keyClick(&canvas, Qt::Key_Return);
+    QCOMPARE(c.window->allegiance().SelectedKey(), CharKey(idNext));
+    QTRY_COMPARE_WITH_TIMEOUT(c.window->sheet().iCurDisplayCharID, idNext, 20000);
+    QCOMPARE(c.prompts->nUnexpected, 0);
+}
+
+void tst_insight::followsTheRosterShown() {
+    ServerProcess server;
+    QVERIFY(server.Start("demo"));
+    TestClient watching, other;
+    watching.window->feed().SetEnabled(true);
+    watching.LogIn(server.Address(), "Brenna Ashvale", "welcome1");
+    QTRY_VERIFY_WITH_TIMEOUT(watching.window->sheet().iCurDisplayCharID != 0, 20000);
+    QVERIFY(watching.window->feed().Watching());
+    QVERIFY(watching.Show("Pella Rook"));
+    watching.window->findChild<QAction*>("mnuTreeOpChart")->trigger();
+    watching.window->findChild<QAction*>("mnuTreeOpStatistics")->trigger();
+    frmAllegianceChart& chart = watching.window->chart();
+    frmGuildStatistics& statistics = watching.window->statistics();
+    const int nBefore = chart.Chart().Count();
+    QCOMPARE(statistics.Statistics().nMembers, nBefore);
+    auto Drawn = [&](const QString& strName) {
+        const qint16 id = watching.window->objCharDB().GetID(strName);
+        return id != -1 && chart.Chart().BoxOfId(id) >= 0;
+    };
+
+    // Another member adds a vassal under Pella: the watch brings it and the chart draws it.
+    other.LogIn(server.Address(), "Brenna Ashvale", "welcome1");
+    QTRY_VERIFY_WITH_TIMEOUT(other.window->sheet().iCurDisplayCharID != 0, 20000);
+    QVERIFY(other.Show("Pella Rook"));
+    other.ExpectAddVassalDialog("Newcomer");
+    other.prompts->ExpectOk();
+    other.window->operations().AddVassal();
+    QTRY_VERIFY_WITH_TIMEOUT(Drawn("Newcomer"), 20000);
+    QCOMPARE(chart.Chart().Count(), nBefore + 1);
+    QCOMPARE(statistics.Statistics().nMembers, nBefore + 1);
+    QCOMPARE(chart.Chart().Snapshot(), watching.window->roster().Now());
+    QVERIFY(Problem(chart.Chart(), chart.BranchId(), 0).isEmpty());
+
+    // Hidden, the chart waits; shown again, it draws the roster shown then.
+    chart.hide();
+    other.ExpectAddVassalDialog("Latecomer");
+    other.prompts->ExpectOk();
+    other.window->operations().AddVassal();
+    QTRY_VERIFY_WITH_TIMEOUT(watching.window->objCharDB().GetID("Latecomer") != -1, 20000);
+    QVERIFY(!Drawn("Latecomer"));
+    chart.show();
+    QVERIFY(Drawn("Latecomer"));
+
+    // A whole download redraws it too.
+    watching.window->feed().SetEnabled(false);
+    other.ExpectAddVassalDialog("Thirdcomer");
+    other.prompts->ExpectOk();
+    other.window->operations().AddVassal();
+    QTRY_VERIFY_WITH_TIMEOUT(other.window->objCharDB().GetID("Thirdcomer") != -1, 20000);
+    QVERIFY(watching.window->cycle().StartAndWait(
+        [&] { watching.window->allegiance().RefreshTree(); }));
+    QVERIFY(Drawn("Thirdcomer"));
+    QCOMPARE(chart.Chart().Count(), nBefore + 3);
+    QCOMPARE(statistics.Statistics().nMembers, nBefore + 3);
+    QCOMPARE(watching.prompts->nUnexpected, 0);
+    QCOMPARE(other.prompts->nUnexpected, 0);
+}
+
+void tst_insight::exports() {
+    TestClient& c = *m_client;
+    c.window->findChild<QAction*>("mnuTreeOpChart")->trigger();
+    frmAllegianceChart& chart = c.window->chart();
+    chart.cmbChartDepth->setCurrentIndex(1); // three levels: not the whole guild
+    const ChartLayout& layout = chart.Chart();
+    const Characters& roster = c.window->objCharDB();
+    QVERIFY(layout.Count() > 5 && layout.Count() < roster.Count());
+    // Zoomed in on a corner: an export is the whole chart all the same.
+    chart.Canvas()->SetZoom(3.0);
+    QTemporaryDir dir;
+
+    // PNG: the chart's size and its margin.
+    c.prompts->saveNames << dir.filePath("chart.PNG");
+    chart.cmdChartExport_Click();
+    const QImage picture(dir.filePath("chart.PNG"));
+    QCOMPARE(picture.size(), (layout.Bounds().size() + QSizeF(2, 2) * ChartExport::kMargin +
+                              QSizeF(0, ChartExport::kTitleBand))
+                                 .toSize());
+    // The top box holds its words in black.
+    const QRect top =
+        layout.Box(0)
+            .translated(ChartExport::kMargin, ChartExport::kMargin + ChartExport::kTitleBand)
+            .adjusted(6, 6, -6, -6)
+            .toRect();
+    int nInk = 0;
+    for (int y = top.top(); y <= top.bottom(); ++y)
+        for (int x = top.left(); x <= top.right(); ++x)
+            nInk += picture.pixelColor(x, y).lightness() < 100 ? 1 : 0;
+    QVERIFY(nInk > 50);
+
+    // SVG: well-formed, one box and one name for each member drawn, none for those not drawn.
+    c.prompts->saveNames << dir.filePath("chart");
+    chart.cmdChartExport_Click();
+    QVERIFY(QFile::exists(dir.filePath("chart.png"))); // no known suffix: a picture
+    QVERIFY(chart.ExportTo(dir.filePath("chart.svg")));
+    QStringList texts;
+    int nRects = 0;
+    QVERIFY(SvgTexts(dir.filePath("chart.svg"), texts, nRects));
+    QCOMPARE(nRects, layout.Count() + 1); // and the background
+    QStringList drawn, notDrawn;
+    for (int i = 0; i < roster.Count(); ++i)
+        (layout.BoxOfRecord(i) >= 0 ? drawn : notDrawn) << roster.At(i).strName;
+    for (const QString& strName : drawn)
+        QVERIFY2(texts.count(strName) == 1, qPrintable(strName));
+    for (const QString& strName : notDrawn)
+        QVERIFY2(!texts.contains(strName), qPrintable(strName));
+    // Above the chart, what it shows: the guild, the branch, the depth and the day.
+    QVERIFY2(texts.contains(QStringLiteral("The Silver Lanterns, Branch of Aldric Stormwind, "
+                                           "3 levels, ") +
+                            QDate::currentDate().toString(Qt::ISODate)),
+             qPrintable(texts.join('|')));
+
+    // PDF: a document that pdftoppm renders, on one page.
+    c.prompts->saveNames << dir.filePath("chart.pdf");
+    chart.cmdChartExport_Click();
+    QFile pdf(dir.filePath("chart.pdf"));
+    QVERIFY(pdf.open(QIODevice::ReadOnly));
+    QCOMPARE(pdf.read(5), QByteArray("%PDF-"));
+    QTemporaryDir pages;
+    QCOMPARE(RenderedPages(pdf.fileName(), pages.path()), 1);
+
+    // Printing, to a PDF file chosen in the print dialog.
+    c.prompts->dialogs << [&](QDialog& dlg) {
+        auto& print = static_cast<QPrintDialog&>(dlg);
+        print.printer()->setOutputFormat(QPrinter::PdfFormat);
+        print.printer()->setOutputFileName(dir.filePath("printed.pdf"));
+        return int(QDialog::Accepted);
+    };
+    chart.cmdChartPrint_Click();
+    QCOMPARE(c.prompts->dialogNames.last(), QStringLiteral("dlgChartPrint"));
+    QTemporaryDir printedPages;
+    QCOMPARE(RenderedPages(dir.filePath("printed.pdf"), printedPages.path()), 1);
+
+    // A file that cannot be written: nothing is left, and the message names the file.
+    c.prompts->ExpectOk();
+    QVERIFY(!chart.ExportTo(dir.filePath("missing/chart.svg")));
+    QVERIFY(c.LastText().contains(QDir::toNativeSeparators(dir.filePath("missing/chart.svg"))));
+    QCOMPARE(c.prompts->nUnexpected, 0);
+}
+
+void tst_insight::statisticsFigures() {
+    // Generated members: level 1 + id % 126, rank id % 11 (0: not known).
+    const int n = 3000;
+    const RosterSnapshot roster = MakeRoster(Random(n, 3, 7));
+    const GuildStatistics whole = GuildStatistics::Count(*roster, -1);
+    QCOMPARE(whole.nMembers, n);
+    for (const StatisticsTable* pTable : {&whole.byLevel, &whole.byRank, &whole.bySlots}) {
+        QCOMPARE(pTable->Total(), n);
+        QCOMPARE(pTable->labels.size(), qsizetype(pTable->counts.size()));
+    }
+    std::vector<int> bands(13, 0), ranks(11, 0);
+    for (int id = 1; id <= n; ++id) {
+        ++bands[static_cast<std::size_t>((1 + id % 126 - 1) / 10)];
+        ++ranks[static_cast<std::size_t>(id % 11)];
+    }
+    QCOMPARE(whole.byLevel.counts, bands);
+    QCOMPARE(whole.byLevel.labels.first(), QStringLiteral("1-10"));
+    QCOMPARE(whole.byLevel.labels.last(), QStringLiteral("121-130"));
+    QCOMPARE(whole.byRank.counts.back(), ranks[0]); // "Unknown", after rank 10
+    QCOMPARE(whole.byRank.counts.front(), ranks[1]);
+    // Every member but a monarch is one patron's vassal once.
+    auto Sworn = [](const StatisticsTable& table) {
+        int nSworn = 0;
+        for (std::size_t k = 0; k < table.counts.size(); ++k)
+            nSworn += static_cast<int>(k) * table.counts[k];
+        return nSworn;
+    };
+    QCOMPARE(Sworn(whole.bySlots), n - 3);
+    QCOMPARE(whole.bySlots.labels.size(), GuildStatistics::kUsualMaxVassals + 1);
+
+    // A branch: the member and its followers, each sworn within it but the member.
+    const GuildStatistics branch = GuildStatistics::Count(*roster, 7);
+    QCOMPARE(branch.nMembers, 1 + roster->CountFollowers(QStringLiteral("Char7")));
+    QCOMPARE(Sworn(branch.bySlots), branch.nMembers - 1);
+    QCOMPARE(branch.byRank.Total(), branch.nMembers);
+    QCOMPARE(GuildStatistics::Count(*roster, 9999).nMembers, 0);
+
+    // The band edges, a level not known, and a patron beyond the usual twelve vassals.
+    QString strPayload = QStringLiteral("1|A|10|0|-1|2,3,4,5,6,7,8,9,10,11,12,13,14,15|0|0|0!;"
+                                        "2|B|0|12|1||0|0|0!;3|C|11|10|1||0|0|0!;");
+    for (int id = 4; id <= 15; ++id)
+        strPayload += QStringLiteral("%1|M%1|20|1|1||0|0|0!;").arg(id);
+    QString strProblem;
+    const GuildStatistics edges =
+        GuildStatistics::Count(*ParseTreePayload(strPayload, strProblem), -1);
+    QVERIFY(strProblem.isEmpty());
+    QCOMPARE(edges.byLevel.counts, (std::vector<int>{2, 13}));
+    QCOMPARE(edges.byRank.counts[9], 1);     // rank 10
+    QCOMPARE(edges.byRank.counts.back(), 2); // 0 and 12: not known
+    QCOMPARE(edges.bySlots.labels.last(), QStringLiteral("13 or more"));
+    QCOMPARE(edges.bySlots.counts.back(), 1);
+    QCOMPARE(edges.bySlots.counts.front(), 14);
+}
+
+void tst_insight::statisticsWindow() {
+    TestClient& c = *m_client;
+    QVERIFY(c.Show("Brenna Ashvale"));
+    const Characters& roster = c.window->objCharDB();
+    c.window->findChild<QAction*>("mnuTreeOpStatistics")->trigger();
+    frmGuildStatistics& stats = c.window->statistics();
+    QVERIFY(stats.isVisible());
+    QCOMPARE(stats.Statistics().nMembers, 1 + roster.CountFollowers(QStringLiteral("Char2")));
+    stats.cmbStatsScope->setCurrentIndex(1);
+    QCOMPARE(stats.Statistics().nMembers, roster.Count());
+    // Each chart's table: a row per bar and the total.
+    for (int iPage = 0; iPage < frmGuildStatistics::kPages; ++iPage) {
+        const StatisticsTable& table = stats.Table(iPage);
+        QTableWidget* pGrid = stats.Grid(iPage);
+        QCOMPARE(pGrid->rowCount(), qsizetype(table.counts.size()) + 1);
+        for (int iRow = 0; iRow < pGrid->rowCount() - 1; ++iRow) {
+            QCOMPARE(pGrid->item(iRow, 0)->text(), table.labels[iRow]);
+            QCOMPARE(pGrid->item(iRow, 1)->text().toInt(), table.counts[std::size_t(iRow)]);
+        }
+        QCOMPARE(pGrid->item(pGrid->rowCount() - 1, 1)->text().toInt(), roster.Count());
+        QCOMPARE(stats.View(iPage)->chart()->series().size(), 1);
+    }
+
+    // Saved: a PNG with the chart and, beside it, the table's words; an SVG that parses.
+    QTemporaryDir dir;
+    stats.tabStatistics->setCurrentIndex(2);
+    c.prompts->saveNames << dir.filePath("vassals");
+    QTest::mouseClick(stats.cmdStatsSave, Qt::LeftButton);
+    const QImage picture(dir.filePath("vassals.png"));
+    QCOMPARE(picture.size(),
+             QSize(frmGuildStatistics::kPictureChartWidth + frmGuildStatistics::kPictureTableWidth,
+                   frmGuildStatistics::kPictureHeight));
+    auto Ink = [&](int iLeft, int iRight) {
+        int nInk = 0;
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = iLeft; x < iRight; ++x)
+                nInk += picture.pixelColor(x, y).lightness() < 128 ? 1 : 0;
+        return nInk;
+    };
+    QVERIFY(Ink(0, frmGuildStatistics::kPictureChartWidth) > 200);
+    QVERIFY(Ink(frmGuildStatistics::kPictureChartWidth, picture.width()) > 200);
+    QVERIFY(stats.SaveTo(0, dir.filePath("levels.svg")));
+    QStringList texts;
+    int nRects = 0;
+    QVERIFY(SvgTexts(dir.filePath("levels.svg"), texts, nRects));
+    QVERIFY(texts.contains(QStringLiteral("Total")));
+    QVERIFY(texts.contains(QStringLiteral("Members by level, Whole guild, ") +
+                           QDate::currentDate().toString(Qt::ISODate)));
+    QVERIFY(texts.contains(QString::number(roster.Count())));
+    for (const QString& strBand : stats.Table(0).labels)
+        QVERIFY2(texts.count(strBand) >= 2, qPrintable(strBand)); // on the axis and in the table
+
+    // A dark desktop gets dark charts.
+    QPalette dark = stats.palette();
+    dark.setColor(QPalette::Window, QColor(0x20, 0x20, 0x20));
+    stats.setPalette(dark);
+    QCOMPARE(stats.View(0)->chart()->theme(), QChart::ChartThemeDark);
+    c.prompts->ExpectOk();
+    QVERIFY(!stats.SaveTo(0, dir.filePath("missing/levels.png")));
+    QVERIFY(c.LastText().contains(QStringLiteral("levels.png")));
+    QCOMPARE(c.prompts->nUnexpected, 0);
+}
+
+QTEST_MAIN(tst_insight)
+#include "tst_insight.moc"
