@@ -273,10 +273,15 @@ void tst_live::fallsBackAndRetries() {
     server.AnswerHeld("800", "5|!;");
     QTRY_COMPARE(client.window->feed().RetrySeconds(), 0);
     QCOMPARE(status.Panel(TreeFeed::kPanel), QString());
+    // Answered at once with nothing, it asks again at once (a server stopping does that too);
+    // answered so twice, it only asks every kPollSeconds.
+    QTRY_COMPARE(server.held.size(), 1);
+    QVERIFY(!client.window->feed().Polling());
+    server.AnswerHeld("800", "5|!;");
+    QTRY_VERIFY(client.window->feed().Polling());
 
     // The user's own refresh asks the feed; when the server cannot answer from the generation
-    // held, the tree comes whole, its generation learned first. (The watch, answered at once
-    // with nothing, now asks only every kPollSeconds.)
+    // held, the tree comes whole, its generation learned first.
     QVERIFY(server.held.isEmpty());
     const int nBefore = server.seen.size();
     QTest::mouseClick(client.window->views().cmdTreeRefresh, Qt::LeftButton);

@@ -19,6 +19,7 @@
 #include "ViewRows.h"
 
 #include <QFile>
+#include <QLabel>
 #include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTemporaryDir>

@@ -83,6 +83,7 @@ void TreeFeed::Reset() {
     m_bOffered = true;
     m_bSavedTreeAsked = false;
     m_bPolling = false;
+    m_nAnsweredAtOnce = 0;
     m_iRetrySeconds = 0;
     m_whenIdle.clear();
     m_idle.stop();
@@ -238,8 +239,13 @@ void TreeFeed::PollAnswered() {
         return;
     }
     // A server that answers at nothing at once does not hold requests: ask now and then.
-    if (changes.Empty())
-        m_bPolling = !bHeld;
+    // A server that answers at once with nothing does not hold requests: ask now and then. Told
+    // twice, since a server that is stopping answers its held requests at once too, and the
+    // watch should find that out now, not a poll's interval later.
+    if (changes.Empty()) {
+        m_nAnsweredAtOnce = bHeld ? 0 : m_nAnsweredAtOnce + 1;
+        m_bPolling = m_nAnsweredAtOnce >= 2;
+    }
     PollLater(m_bPolling ? kPollSeconds : 0);
 }
 

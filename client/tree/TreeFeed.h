@@ -131,6 +131,7 @@ private:
     HTTPRequest m_channel;
     bool m_bWatching = false;
     bool m_bPolling = false; // the server answers at once: poll instead of waiting
+    int m_nAnsweredAtOnce = 0; // empty answers in a row that the server did not hold
     int m_iRetrySeconds = 0;
     QElapsedTimer m_sent;
     QTimer m_nextPoll;
