@@ -188,10 +188,7 @@ void tst_insight::followsTheRosterShown() {
     // Another member adds a vassal under Pella: the watch brings it and the chart draws it.
     other.LogIn(server.Address(), "Brenna Ashvale", "welcome1");
     QTRY_VERIFY_WITH_TIMEOUT(other.window->sheet().iCurDisplayCharID != 0, 20000);
-    QVERIFY(other.Show("Pella Rook"));
-    other.ExpectAddVassalDialog("Newcomer");
-    other.prompts->ExpectOk();
-    other.window->operations().AddVassal();
+    QVERIFY(other.StartAddingVassal("Pella Rook", "Newcomer"));
     QTRY_VERIFY_WITH_TIMEOUT(Drawn("Newcomer"), 20000);
     QCOMPARE(chart.Chart().Count(), nBefore + 1);
     QCOMPARE(statistics.Statistics().nMembers, nBefore + 1);
@@ -200,9 +197,7 @@ void tst_insight::followsTheRosterShown() {
 
     // Hidden, the chart waits; shown again, it draws the roster shown then.
     chart.hide();
-    other.ExpectAddVassalDialog("Latecomer");
-    other.prompts->ExpectOk();
-    other.window->operations().AddVassal();
+    QVERIFY(other.StartAddingVassal("Pella Rook", "Latecomer"));
     QTRY_VERIFY_WITH_TIMEOUT(watching.window->objCharDB().GetID("Latecomer") != -1, 20000);
     QVERIFY(!Drawn("Latecomer"));
     chart.show();
@@ -210,9 +205,7 @@ void tst_insight::followsTheRosterShown() {
 
     // A whole download redraws it too.
     watching.window->feed().SetEnabled(false);
-    other.ExpectAddVassalDialog("Thirdcomer");
-    other.prompts->ExpectOk();
-    other.window->operations().AddVassal();
+    QVERIFY(other.StartAddingVassal("Pella Rook", "Thirdcomer"));
     QTRY_VERIFY_WITH_TIMEOUT(other.window->objCharDB().GetID("Thirdcomer") != -1, 20000);
     QVERIFY(watching.window->cycle().StartAndWait(
         [&] { watching.window->allegiance().RefreshTree(); }));

@@ -253,10 +253,7 @@ void tst_live_server::realServerFollowsAnotherClient() {
     // Another member adds a vassal under Pella and downloads the whole tree after it.
     other.LogIn(server.Address(), "Brenna Ashvale", "welcome1");
     QTRY_VERIFY_WITH_TIMEOUT(other.window->sheet().iCurDisplayCharID != 0, 20000);
-    QVERIFY(other.Show("Pella Rook"));
-    other.ExpectAddVassalDialog("Newcomer");
-    other.prompts->ExpectOk();
-    other.window->operations().AddVassal();
+    QVERIFY(other.StartAddingVassal("Pella Rook", "Newcomer"));
     QTRY_VERIFY_WITH_TIMEOUT(other.window->objCharDB().GetID("Newcomer") != -1, 20000);
 
     // The watching client has the change without a request of its own, and its views equal the

@@ -1,6 +1,7 @@
 #pragma once
 // The main window as a test drives it: scripted prompts, a settings folder of its own, an end of
 // program that only counts, and the server and character dialog filled from the script.
+#include "AllegianceOperations.h"
 #include "AllegianceView.h"
 #include "CharacterSheet.h"
 #include "Characters.h"
@@ -63,6 +64,16 @@ struct TestClient {
     void LogIn(const QString& strAddress, const QString& strName, const QString& strPassword) {
         ExpectLoginDialog(strAddress, strName, strPassword);
         window->Start();
+    }
+    // Adds a vassal through the sheet of its patron, the dialog scripted and the success
+    // message answered; returns once the request is sent.
+    bool StartAddingVassal(const QString& strPatron, const QString& strName) {
+        if (!Show(strPatron))
+            return false;
+        ExpectAddVassalDialog(strName);
+        prompts->ExpectOk();
+        window->operations().AddVassal();
+        return true;
     }
     // Selects a character by name in the tree and waits for its record.
     bool Show(const QString& strName) {
