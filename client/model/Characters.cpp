@@ -169,8 +169,7 @@ RosterSnapshot Characters::WithChanges(const std::vector<Character>& changed,
     strProblem = next->LinkProblem();
     if (!strProblem.isEmpty())
         return nullptr;
-    if (auto sorted = next->InDownloadOrder())
-        return sorted;
+    next->PutInDownloadOrder();
     return next;
 }
 
@@ -185,7 +184,7 @@ bool Characters::KeepsShape(const std::vector<Character>& changed) const {
     return true;
 }
 
-std::shared_ptr<Characters> Characters::InDownloadOrder() const {
+void Characters::PutInDownloadOrder() {
     // The server sends the tree by patron id, and under one patron in the order of its vassal
     // list. Members their patron does not list (the monarchs among them) have no place in any
     // list: they keep the order they had, which is the order they joined in, the newest last.
@@ -201,14 +200,26 @@ std::shared_ptr<Characters> Characters::InDownloadOrder() const {
         return Place(a) < Place(b);
     });
     if (std::is_sorted(order.begin(), order.end()))
-        return nullptr;
-    auto sorted = std::make_shared<Characters>();
+        return;
+    // The records move to their places, and their keys with them.
     const QHash<int, QString> otherKeyAt = OtherKeysByPosition();
-    sorted->Reserve(Count());
+    std::vector<Character> records = TakeRoom(Spare().records);
+    records.reserve(m_records.size());
     for (int i : order)
-        Put(*sorted, At(i), otherKeyAt.value(i));
-    sorted->LinkProblem(); // sound, as the same lists were; worked out before anyone asks
-    return sorted;
+        records.push_back(std::move(m_records[static_cast<std::size_t>(i)]));
+    m_records.swap(records);
+    GiveRoom(Spare().records, records);
+    m_byId.assign(kIdSlots, -1);
+    m_otherKeys.clear();
+    for (std::size_t k = 0; k < order.size(); ++k) {
+        const QString strKey = otherKeyAt.value(order[k]);
+        if (strKey.isEmpty())
+            m_byId[static_cast<std::size_t>(m_records[k].nID + kIdOffset)] = static_cast<int>(k);
+        else
+            m_otherKeys.insert(strKey, static_cast<int>(k));
+    }
+    Forget();
+    LinkProblem(); // sound, as the same lists were; worked out before anyone asks
 }
 
 void Characters::Forget() {

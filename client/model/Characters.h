@@ -137,8 +137,8 @@ private:
                       qint16 iIsRescueSquadMember);
     int IndexOfPiece(QStringView piece) const;
     QHash<int, QString> OtherKeysByPosition() const;
-    // This sound roster in the order a download sends it; nullptr when it is in that order.
-    std::shared_ptr<Characters> InDownloadOrder() const;
+    // Puts this sound roster, still being built, in the order a download sends it.
+    void PutInDownloadOrder();
     void ReadList(std::size_t k) const;
     void EnsureVassals() const;
     void Forget();
