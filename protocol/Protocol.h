@@ -45,6 +45,8 @@ enum Op : std::int16_t {
     // The change feed: what changed in the tree since a generation the client holds, held open
     // for a while under `serve` when nothing has yet.
     OpTreeChanges = 120,
+    // The guild's joins and departures per week, counted from the change history.
+    OpGuildActivity = 122,
 };
 
 // Security levels; every administrator function needs kSecurityAdministrator.

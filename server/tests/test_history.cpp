@@ -443,6 +443,43 @@ TEST_P(History, UndoARemovalBringsBackEveryRecord) {
     EXPECT_EQ(T().Send("Vassal", "vass123", 104).iCode, 951);
 }
 
+TEST_P(History, WeeklyJoinsAndDeparturesCountWhatStillHolds) {
+    // The scene's six members joined through additions this week.
+    ASSERT_EQ(Value("SELECT count(*) FROM history WHERE kind = 'add'"), "6");
+    ASSERT_EQ(Add(S::Root, S::Other, "Alpha").iCode, 800);
+    const std::string strAlpha = LastSeq();
+    ASSERT_EQ(Add(S::Root, S::Other, "Beta").iCode, 800);
+    ASSERT_EQ(Remove(S::Root, S::Patron).iCode, 800); // Patron, Self and Vassal go
+    ASSERT_EQ(Add(S::Root, S::Other, "Gamma").iCode, 800);
+    ASSERT_EQ(Undo(S::Keeper, LastSeq()).iCode, 800); // Gamma never counts
+    // Alpha joined ten weeks ago.
+    Value("UPDATE history SET at_epoch = at_epoch - 70 * 86400 WHERE seq = " + strAlpha);
+
+    // Any member reads it: the history kept, and the last 26 weeks, the current one last.
+    const Answer answer = As(T(), S::Other, 122, {});
+    ASSERT_EQ(answer.iCode, 800) << answer.strRaw;
+    const std::vector<zorv::Fields> records = zorv::SplitRecords(answer.strPayload);
+    ASSERT_EQ(records.size(), 27u);
+    EXPECT_EQ(records[0][0], "all");
+    EXPECT_EQ(records[0][1], Value("SELECT date(min(at_epoch), 'unixepoch') FROM history"));
+    std::vector<std::string> counts;
+    for (std::size_t i = 1; i < records.size(); ++i) {
+        ASSERT_EQ(records[i].size(), 3u);
+        if (records[i][1] != "0" || records[i][2] != "0")
+            counts.push_back(std::to_string(i) + ":" + records[i][1] + "/" + records[i][2]);
+    }
+    EXPECT_EQ(counts, std::vector<std::string>({"16:1/0", "26:7/3"}));
+    // Weeks start on Mondays, seven days apart, and the last one holds today.
+    EXPECT_EQ(Value("SELECT strftime('%w', '" + records[1][0] + "')"), "1");
+    EXPECT_EQ(Value("SELECT julianday('" + records[26][0] + "') - julianday('" + records[1][0] +
+                    "')"),
+              "175.0");
+    EXPECT_EQ(Value("SELECT julianday('now') - julianday('" + records[26][0] + "') < 7"), "1");
+    // A server that keeps no history says so.
+    ServeTarget none(m_strDb, "/zorv", {"--history-days", "0"});
+    EXPECT_EQ(zorv::SplitRecords(As(none, S::Other, 122, {}).strPayload).at(0).at(0), "none");
+}
+
 TEST_P(History, ARemovedAdministratorComesBackAsAMember) {
     ASSERT_EQ(Remove(S::Root, S::Keeper).iCode, 800);
     ASSERT_EQ(Undo(S::Root, LastSeq()).iCode, 800);

@@ -83,6 +83,7 @@ const Operation kOperations[] = {
     {zorv::OpSearch, SearchOp, R, 0, nullptr, nullptr, Tree},
     {zorv::OpCharacterHistory, history::CharacterHistoryOp, R, 0, nullptr, nullptr, Tree},
     {zorv::OpRecentChanges, history::RecentChangesOp, R, 0, nullptr, nullptr, Tree},
+    {zorv::OpGuildActivity, history::GuildActivityOp, R, 0, nullptr, nullptr, Tree},
     // The undo checks the caller's own id before its rights.
     {zorv::OpUndo, history::UndoOp, W, 0, nullptr, nullptr, Tree},
 };

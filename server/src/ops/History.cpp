@@ -280,6 +280,17 @@ Reply RecentChangesOp(Call& call) {
     return Ok(Page(call.db, std::nullopt, lBefore, nCount));
 }
 
+Reply GuildActivityOp(Call& call) {
+    const int nDays = call.options.nHistoryDays;
+    std::string strPayload = zorv::JoinRecord(
+        {nDays < 0 ? "all" : nDays == 0 ? "none" : std::to_string(nDays), OldestEntryDay(call.db)});
+    for (const WeekActivity& week :
+         WeeklyActivity(call.db, std::int64_t(std::time(nullptr)), kActivityWeeks))
+        strPayload += zorv::JoinRecord(
+            {week.strWeek, std::to_string(week.nJoined), std::to_string(week.nLeft)});
+    return Ok(strPayload);
+}
+
 Reply UndoOp(Call& call) {
     if (int iCode = CheckCharId(call))
         return {iCode, ""};

@@ -19,5 +19,9 @@ Reply CharacterHistoryOp(Call& call);
 Reply RecentChangesOp(Call& call);
 // Operation 119: an administrator undoes one entry.
 Reply UndoOp(Call& call);
+// Operation 122: the guild's joins and departures per week over the last kActivityWeeks weeks,
+// with how much history the guild keeps.
+inline constexpr int kActivityWeeks = 26;
+Reply GuildActivityOp(Call& call);
 
 } // namespace history

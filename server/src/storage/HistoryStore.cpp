@@ -253,6 +253,55 @@ void Prune(Database& db, int nDays) {
     entries.Bind(1, lCutoff).Run();
 }
 
+namespace {
+
+std::string Day(std::int64_t lEpoch) {
+    const std::time_t t = static_cast<std::time_t>(lEpoch);
+    std::tm tm{};
+    gmtime_r(&t, &tm);
+    char szDay[16];
+    std::strftime(szDay, sizeof szDay, "%Y-%m-%d", &tm);
+    return szDay;
+}
+
+} // namespace
+
+std::vector<WeekActivity> WeeklyActivity(Database& db, std::int64_t lNow, int nWeeks) {
+    constexpr std::int64_t kDay = 86400, kWeek = 7 * kDay;
+    // 1 January 1970 was a Thursday: three days after a Monday.
+    const std::int64_t lDays = lNow / kDay;
+    const std::int64_t lFirst = (lDays - (lDays + 3) % 7) * kDay - (nWeeks - 1) * kWeek;
+    std::vector<WeekActivity> weeks(static_cast<std::size_t>(nWeeks));
+    for (int i = 0; i < nWeeks; ++i)
+        weeks[static_cast<std::size_t>(i)].strWeek = Day(lFirst + i * kWeek);
+    auto Week = [&](std::int64_t lAt) -> WeekActivity* {
+        const std::int64_t i = (lAt - lFirst) / kWeek;
+        return lAt >= lFirst && i < nWeeks ? &weeks[static_cast<std::size_t>(i)] : nullptr;
+    };
+    Statement joins(db, "SELECT at_epoch FROM history "
+                        "WHERE kind = 'add' AND undone_by = 0 AND at_epoch >= ?1");
+    joins.Bind(1, lFirst);
+    while (joins.Step())
+        if (WeekActivity* pWeek = Week(joins.Int(0)))
+            ++pWeek->nJoined;
+    Statement departures(db, "SELECT h.at_epoch, count(*) FROM history h "
+                             "JOIN history_values v ON v.entry = h.seq AND v.field = 'member' "
+                             "WHERE h.kind = 'remove' AND h.undone_by = 0 AND h.at_epoch >= ?1 "
+                             "GROUP BY h.seq");
+    departures.Bind(1, lFirst);
+    while (departures.Step())
+        if (WeekActivity* pWeek = Week(departures.Int(0)))
+            pWeek->nLeft += static_cast<int>(departures.Int(1));
+    return weeks;
+}
+
+std::string OldestEntryDay(Database& db) {
+    Statement oldest(db, "SELECT min(at_epoch) FROM history");
+    if (!oldest.Step() || oldest.IsNull(0))
+        return "";
+    return Day(oldest.Int(0));
+}
+
 void PrintRecent(Database& db, int nCount, std::FILE* pOut) {
     Statement query(db, (std::string(kEntryColumns) + "ORDER BY seq DESC LIMIT ?1").c_str());
     query.Bind(1, nCount);

@@ -69,6 +69,18 @@ std::vector<StoredEntry> ReadPage(Database& db, std::optional<int> iCharacter, s
                                   int nCount);
 // A value as a member reads it: a removed record by its name and id, anything else as stored.
 std::string ShownValue(const Change& change, const std::string& strValue);
+// Members joined and members gone in one week, from Monday 00:00 UTC.
+struct WeekActivity {
+    std::string strWeek; // YYYY-MM-DD, the Monday
+    int nJoined = 0;     // additions
+    int nLeft = 0;       // records a removal took, the top of the branch and its followers
+};
+// The nWeeks weeks up to the one holding lNow, oldest first. An addition or a removal that was
+// undone since counts as neither.
+std::vector<WeekActivity> WeeklyActivity(Database& db, std::int64_t lNow, int nWeeks);
+// The day (YYYY-MM-DD, UTC) of the oldest entry kept; empty when none is.
+std::string OldestEntryDay(Database& db);
+
 // The newest nCount entries, a line each, for the server's console.
 void PrintRecent(Database& db, int nCount, std::FILE* pOut);
 
