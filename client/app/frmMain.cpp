@@ -1,6 +1,7 @@
 #include "frmMain.h"
 
 #include "Accessibility.h"
+#include "ActivityPage.h"
 #include "AdminOperations.h"
 #include "AllegianceOperations.h"
 #include "AllegianceView.h"
@@ -270,8 +271,7 @@ void frmMain::WireAdmin() {
                                                  m_pViews->sheet.pageHistory, this);
     connect(m_menus.mnuRecentChanges, &QAction::triggered, m_pHistory.get(),
             &ChangeHistory::ShowRecentChanges);
-    connect(m_pFeed.get(), &TreeFeed::Applied, m_pHistory.get(),
-            &ChangeHistory::ChangedElsewhere);
+    connect(m_pFeed.get(), &TreeFeed::Applied, m_pHistory.get(), &ChangeHistory::ChangedElsewhere);
 }
 
 void frmMain::WireInsight() {
@@ -292,6 +292,17 @@ void frmMain::WireInsight() {
             &frmAllegianceChart::RosterChanged);
     connect(m_pAllegiance.get(), &AllegianceView::TreeDownloaded, pStatistics,
             &frmGuildStatistics::RosterChanged);
+    m_pCycle->Route(zorv::OpGuildActivity, [this](const Reply& reply) {
+        m_pStatistics->Activity().Show(reply.strPayload);
+    });
+    // A server from before the count answers that it has no such operation: said in the page,
+    // not in a box.
+    m_pCycle->RouteError(zorv::OpGuildActivity, [this](const Reply& reply) {
+        m_pStatistics->Activity().ShowProblem(
+            QStringLiteral("The server did not count joins and departures (error #%1).")
+                .arg(reply.iCode));
+        return true;
+    });
     connect(m_menus.mnuTreeOpChart, &QAction::triggered, this, &frmMain::mnuTreeOpChart_Click);
     connect(m_menus.mnuTreeOpStatistics, &QAction::triggered, this,
             &frmMain::mnuTreeOpStatistics_Click);
@@ -311,6 +322,13 @@ void frmMain::mnuTreeOpChart_Click() {
 
 void frmMain::mnuTreeOpStatistics_Click() {
     m_pStatistics->ShowFor(SelectedId());
+    // The joins and departures come from the server's history, read afresh at each opening.
+    if (m_pCycle->IsOffline())
+        return m_pStatistics->Activity().ShowProblem(
+            QStringLiteral("Joins and departures need the server, which cannot be reached."));
+    m_pStatistics->Activity().ShowProblem(QStringLiteral("Asking the server…"));
+    m_pCycle->StartOperation(
+        Request(zorv::OpGuildActivity, QStringLiteral("Downloading Joins and Departures")));
 }
 
 QList<Grid*> frmMain::ListGrids() const {

@@ -1,6 +1,7 @@
 #include "frmGuildStatistics.h"
 
 #include "Accessibility.h"
+#include "ActivityPage.h"
 #include "Prompts.h"
 #include "ScopeChoice.h"
 
@@ -121,6 +122,8 @@ frmGuildStatistics::frmGuildStatistics(Prompts& prompts, const Roster& roster, Q
         m_views[static_cast<std::size_t>(iPage)] = pView;
         m_grids[static_cast<std::size_t>(iPage)] = pGrid;
     }
+    m_pActivity = new ActivityPage;
+    tabStatistics->addTab(m_pActivity, QStringLiteral("Joins and Departures"));
     auto* pShowLabel = new QLabel(QStringLiteral("S&how:"), this);
     pShowLabel->setBuddy(cmbStatsScope);
     auto* pBar = new QHBoxLayout;
@@ -186,6 +189,7 @@ void frmGuildStatistics::Recount() {
 
 void frmGuildStatistics::Fill() {
     const bool bDark = palette().color(QPalette::Window).lightness() < 128;
+    m_pActivity->SetDark(bDark);
     for (int iPage = 0; iPage < kPages; ++iPage) {
         const StatisticsTable& table = Table(iPage);
         QChartView* pView = View(iPage);
@@ -212,6 +216,10 @@ void frmGuildStatistics::Fill() {
 }
 
 void frmGuildStatistics::PaintPicture(QPainter& painter, int iPage) const {
+    if (iPage == kPages)
+        return m_pActivity->PaintPicture(painter,
+                                         QStringLiteral("Members joining and leaving the guild, %1")
+                                             .arg(QDate::currentDate().toString(Qt::ISODate)));
     const StatisticsTable& table = Table(iPage);
     const QRectF chartArea(0, 0, kPictureChartWidth, kPictureHeight);
     painter.fillRect(QRectF(0, 0, kPictureChartWidth + kPictureTableWidth, kPictureHeight),
@@ -266,7 +274,10 @@ void frmGuildStatistics::cmdStatsSave_Click() {
     const QString strSuffix = QFileInfo(strFile).suffix().toLower();
     if (strSuffix != QLatin1String("png") && strSuffix != QLatin1String("svg"))
         strFile += QStringLiteral(".png");
-    SaveTo(tabStatistics->currentIndex(), strFile);
+    const int iPage = tabStatistics->currentIndex();
+    if (iPage == kPages && !m_pActivity->HasFigures())
+        return m_prompts.Inform(QStringLiteral("There are no joins and departures to save."));
+    SaveTo(iPage, strFile);
 }
 
 bool frmGuildStatistics::SaveTo(int iPage, const QString& strFile) {
@@ -278,7 +289,8 @@ bool frmGuildStatistics::SaveTo(int iPage, const QString& strFile) {
         svg.setOutputDevice(&file);
         svg.setSize(size);
         svg.setViewBox(QRect(QPoint(0, 0), size));
-        svg.setTitle(Table(iPage).strTitle);
+        svg.setTitle(iPage == kPages ? QStringLiteral("Members joining and leaving")
+                                     : Table(iPage).strTitle);
         QPainter painter;
         bWritten = painter.begin(&svg);
         if (bWritten) {

@@ -2,8 +2,11 @@
 // The guild statistics window: for the whole guild or the selected member's branch, a bar chart
 // and its table of numbers for members by level (bands of ten), by rank and by vassals sworn to
 // them, counted from the roster shown (GuildStatistics) and following it as the chart window
-// does. Each chart is saved as a PNG or SVG picture with its table drawn beside it.
+// does; and the whole guild's joins and departures per week (ActivityPage). Each chart is saved
+// as a PNG or SVG picture with its table drawn beside it.
 #include "GuildStatistics.h"
+
+class ActivityPage;
 
 #include <QWidget>
 #include <array>
@@ -41,6 +44,9 @@ public:
     const StatisticsTable& Table(int iPage) const;
     QChartView* View(int iPage) const { return m_views[static_cast<std::size_t>(iPage)]; }
     QTableWidget* Grid(int iPage) const { return m_grids[static_cast<std::size_t>(iPage)]; }
+    // The page after the others: the whole guild's joins and departures per week, from the
+    // server's change history, which the window's opener asks for.
+    ActivityPage& Activity() const { return *m_pActivity; }
 
     // Saves the chart of the page shown, asking for the file.
     void cmdStatsSave_Click();
@@ -71,4 +77,5 @@ private:
     bool m_bStale = false;
     std::array<QChartView*, kPages> m_views{};
     std::array<QTableWidget*, kPages> m_grids{};
+    ActivityPage* m_pActivity;
 };

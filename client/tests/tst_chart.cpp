@@ -2,6 +2,7 @@
 // patrons centred, equal branches alike, the depth) on generated shapes up to a chain of 32767,
 // its spatial index against a plain search, a chart too large for one page or picture, and the
 // whole of a 32767-member allegiance on screen.
+#include "ActivityPage.h"
 #include "Characters.h"
 #include "ChartCanvas.h"
 #include "ChartExport.h"
@@ -10,9 +11,13 @@
 #include "ScriptedPrompts.h"
 #include "frmAllegianceChart.h"
 
+#include <QChartView>
 #include <QComboBox>
+#include <QDate>
 #include <QImage>
+#include <QLabel>
 #include <QSet>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -47,6 +52,7 @@ private slots:
     void largeChartOnPages();
     void wholeAllegianceOnScreen();
     void emptyAllegiance();
+    void activityWithoutHistory();
 };
 
 void tst_chart::layoutKeepsItsRules_data() {
@@ -294,6 +300,29 @@ void tst_chart::emptyAllegiance() {
     QCOMPARE(prompts.shown.size(), 2);
     QVERIFY(prompts.shown[0].strText.contains(QStringLiteral("no chart")));
     QCOMPARE(prompts.nUnexpected, 0);
+}
+
+// The joins and departures page says what the history cannot tell instead of drawing zeros,
+// and refuses an answer it cannot read.
+void tst_chart::activityWithoutHistory() {
+    QString strWeeks;
+    for (int i = 0; i < 26; ++i)
+        strWeeks += QDate(2026, 6, 8).addDays(7 * i).toString(Qt::ISODate) + "|0|0!;";
+    ActivityPage page;
+    page.show();
+    page.Show("none|!;" + strWeeks);
+    QVERIFY(!page.HasFigures());
+    QVERIFY(!page.chtActivity->isVisible());
+    QVERIFY(page.lblActivity->text().contains("keeps no change history"));
+    page.Show("30|2026-11-02!;" + strWeeks.replace("2026-11-30|0|0", "2026-11-30|3|1"));
+    QVERIFY(page.HasFigures());
+    QVERIFY(page.chtActivity->isVisible());
+    QVERIFY(page.lblActivity->text().contains("reaches back to 2026-11-02 only"));
+    QCOMPARE(page.grdStatsActivity->item(25, 1)->text(), QString("3"));
+    QCOMPARE(page.grdStatsActivity->item(25, 2)->text(), QString("1"));
+    page.Show("all|2026-01-01!;2026-11-30|3!;");
+    QVERIFY(!page.HasFigures());
+    QVERIFY(page.lblActivity->text().contains("cannot be read"));
 }
 
 QTEST_MAIN(tst_chart)

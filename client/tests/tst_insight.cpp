@@ -2,6 +2,7 @@
 // the branch and depth chosen, following the roster shown, the double click, zoom and pan, the
 // exported PNG, SVG and PDF files and the printout; and the guild statistics, their figures
 // counted on generated shapes and their window, tables and pictures on the demo guild.
+#include "ActivityPage.h"
 #include "AllegianceOperations.h"
 #include "AllegianceView.h"
 #include "CharacterSheet.h"
@@ -411,6 +412,28 @@ void tst_insight::statisticsWindow() {
     c.prompts->ExpectOk();
     QVERIFY(!stats.SaveTo(0, dir.filePath("missing/levels.png")));
     QVERIFY(c.LastText().contains(QStringLiteral("levels.png")));
+
+    // Joins and departures: the server's counts for 26 weeks, the current one last, asked again
+    // at each opening; saved like the others.
+    ActivityPage& activity = stats.Activity();
+    QTRY_VERIFY_WITH_TIMEOUT(activity.HasFigures(), 20000);
+    QCOMPARE(activity.Activity().weeks.size(), std::size_t(26));
+    QCOMPARE(activity.grdStatsActivity->rowCount(), 26);
+    auto ThisWeek = [&] {
+        const auto& weeks = activity.Activity().weeks;
+        return weeks.empty() ? -1 : weeks.back().nJoined; // empty while the page asks
+    };
+    const int nJoined = ThisWeek();
+    QVERIFY(c.StartAddingVassal("Brenna Ashvale", "Weekly Newcomer"));
+    QTRY_VERIFY_WITH_TIMEOUT(c.window->objCharDB().GetID("Weekly Newcomer") != -1, 20000);
+    c.window->findChild<QAction*>("mnuTreeOpStatistics")->trigger();
+    QTRY_COMPARE_WITH_TIMEOUT(ThisWeek(), nJoined + 1, 20000);
+    QCOMPARE(activity.grdStatsActivity->item(25, 1)->text().toInt(), nJoined + 1);
+    stats.tabStatistics->setCurrentWidget(&activity);
+    c.prompts->saveNames << dir.filePath("activity");
+    QTest::mouseClick(stats.cmdStatsSave, Qt::LeftButton);
+    QCOMPARE(QImage(dir.filePath("activity.png")).size(),
+             QSize(ActivityPage::kPictureWidth, ActivityPage::kPictureHeight));
     QCOMPARE(c.prompts->nUnexpected, 0);
 }
 
