@@ -23,6 +23,7 @@
 #include "WindowLayout.h"
 #include "frmAbout.h"
 #include "frmAllegianceChart.h"
+#include "frmAttentionReport.h"
 #include "frmGuildStatistics.h"
 #include "frmLogin.h"
 #include "frmNewServerSetup.h"
@@ -295,6 +296,14 @@ void frmMain::WireInsight() {
     connect(m_menus.mnuTreeOpChart, &QAction::triggered, this, &frmMain::mnuTreeOpChart_Click);
     connect(m_menus.mnuTreeOpStatistics, &QAction::triggered, this,
             &frmMain::mnuTreeOpStatistics_Click);
+    m_pAttention = std::make_unique<frmAttentionReport>(*m_pSession, *m_pRoster, this);
+    m_pAttention->fnShowCharacter = m_pChart->fnShowCharacter;
+    frmAttentionReport* pAttention = m_pAttention.get();
+    connect(m_pFeed.get(), &TreeFeed::Applied, pAttention, &frmAttentionReport::RosterChanged);
+    connect(m_pAllegiance.get(), &AllegianceView::TreeDownloaded, pAttention,
+            &frmAttentionReport::RosterChanged);
+    connect(m_menus.mnuTreeOpAttention, &QAction::triggered, pAttention,
+            &frmAttentionReport::ShowReport);
 }
 
 qint16 frmMain::SelectedId() const {
@@ -393,6 +402,8 @@ void frmMain::Form_Unload() {
         m_pChart->close();
     if (m_pStatistics)
         m_pStatistics->close();
+    if (m_pAttention)
+        m_pAttention->close();
     // A chained wait still pumping events must end, or the program could never quit.
     m_pCycle->Abandon();
     m_pFeed->Stop();

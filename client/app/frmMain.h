@@ -29,6 +29,7 @@ class TreeFeed;
 class frmAbout;
 class frmAllegianceChart;
 class frmGuildStatistics;
+class frmAttentionReport;
 class frmLogin;
 class frmNewServerSetup;
 class frmOptions;
@@ -71,6 +72,7 @@ public:
     ChangeHistory& history() { return *m_pHistory; }
     frmAllegianceChart& chart() { return *m_pChart; }
     frmGuildStatistics& statistics() { return *m_pStatistics; }
+    frmAttentionReport& attention() { return *m_pAttention; }
     SkillSearch& search() { return *m_pSearch; }
     Skills& objSkills() { return *m_pSkills; }
 
@@ -162,6 +164,7 @@ private:
     std::unique_ptr<ChangeHistory> m_pHistory;
     std::unique_ptr<frmAllegianceChart> m_pChart;
     std::unique_ptr<frmGuildStatistics> m_pStatistics;
+    std::unique_ptr<frmAttentionReport> m_pAttention;
     MainMenus m_menus{};
     int m_iRescueTabIndex = -1;
     bool m_bSplitterPlaced = false; // moved by the user, or restored from the last run
