@@ -10,6 +10,7 @@
 #include "CsvExport.h"
 #include "CurrentCharacter.h"
 #include "Grid.h"
+#include "GuildFactsSource.h"
 #include "GuildLists.h"
 #include "MainViews.h"
 #include "Protocol.h"
@@ -271,8 +272,7 @@ void frmMain::WireAdmin() {
                                                  m_pViews->sheet.pageHistory, this);
     connect(m_menus.mnuRecentChanges, &QAction::triggered, m_pHistory.get(),
             &ChangeHistory::ShowRecentChanges);
-    connect(m_pFeed.get(), &TreeFeed::Applied, m_pHistory.get(),
-            &ChangeHistory::ChangedElsewhere);
+    connect(m_pFeed.get(), &TreeFeed::Applied, m_pHistory.get(), &ChangeHistory::ChangedElsewhere);
 }
 
 void frmMain::WireInsight() {
@@ -283,7 +283,9 @@ void frmMain::WireInsight() {
         activateWindow();
     };
     m_pChart->fnGuildName = [this] { return m_pSession->strGuildName; };
-    m_pStatistics = std::make_unique<frmGuildStatistics>(*m_pPrompts, *m_pRoster, this);
+    m_pFacts = std::make_unique<GuildFactsSource>(*m_pSession);
+    m_pStatistics =
+        std::make_unique<frmGuildStatistics>(*m_pPrompts, *m_pRoster, m_pFacts.get(), this);
     // Both follow the roster shown, whichever way it was replaced.
     frmAllegianceChart* pChart = m_pChart.get();
     frmGuildStatistics* pStatistics = m_pStatistics.get();
@@ -296,7 +298,7 @@ void frmMain::WireInsight() {
     connect(m_menus.mnuTreeOpChart, &QAction::triggered, this, &frmMain::mnuTreeOpChart_Click);
     connect(m_menus.mnuTreeOpStatistics, &QAction::triggered, this,
             &frmMain::mnuTreeOpStatistics_Click);
-    m_pAttention = std::make_unique<frmAttentionReport>(*m_pSession, *m_pRoster, this);
+    m_pAttention = std::make_unique<frmAttentionReport>(*m_pSession, *m_pFacts, *m_pRoster, this);
     m_pAttention->fnShowCharacter = m_pChart->fnShowCharacter;
     frmAttentionReport* pAttention = m_pAttention.get();
     connect(m_pFeed.get(), &TreeFeed::Applied, pAttention, &frmAttentionReport::RosterChanged);

@@ -30,6 +30,7 @@ class frmAbout;
 class frmAllegianceChart;
 class frmGuildStatistics;
 class frmAttentionReport;
+class GuildFactsSource;
 class frmLogin;
 class frmNewServerSetup;
 class frmOptions;
@@ -163,6 +164,7 @@ private:
     std::unique_ptr<AdminOperations> m_pAdmin;
     std::unique_ptr<ChangeHistory> m_pHistory;
     std::unique_ptr<frmAllegianceChart> m_pChart;
+    std::unique_ptr<GuildFactsSource> m_pFacts; // before the windows that use it
     std::unique_ptr<frmGuildStatistics> m_pStatistics;
     std::unique_ptr<frmAttentionReport> m_pAttention;
     MainMenus m_menus{};

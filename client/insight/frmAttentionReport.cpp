@@ -1,12 +1,10 @@
 #include "frmAttentionReport.h"
 
 #include "Accessibility.h"
-#include "CriticalError.h"
 #include "CsvExport.h"
 #include "Grid.h"
+#include "GuildFactsSource.h"
 #include "Prompts.h"
-#include "Protocol.h"
-#include "RequestCycle.h"
 #include "Session.h"
 
 #include <QDateTime>
@@ -25,8 +23,9 @@ const char* const kGridNames[] = {"grdAttentionSlots", "grdAttentionMissing", "g
 
 } // namespace
 
-frmAttentionReport::frmAttentionReport(Session& session, const Roster& roster, QWidget* pParent)
-    : QWidget(pParent, Qt::Window), m_session(session), m_roster(roster) {
+frmAttentionReport::frmAttentionReport(Session& session, GuildFactsSource& facts,
+                                       const Roster& roster, QWidget* pParent)
+    : QWidget(pParent, Qt::Window), m_session(session), m_facts(facts), m_roster(roster) {
     setObjectName(QStringLiteral("frmAttentionReport"));
     setWindowTitle(QStringLiteral("Attention Report"));
     spnAttentionDays = new QSpinBox(this);
@@ -78,16 +77,12 @@ frmAttentionReport::frmAttentionReport(Session& session, const Roster& roster, Q
         ExportGrid(*m_grids[static_cast<std::size_t>(tabAttention->currentIndex())],
                    m_session.prompts);
     });
-    m_session.cycle.Route(zorv::OpGuildFacts, [this](const Reply& reply) { FactsReply(reply); });
+    connect(&facts, &GuildFactsSource::Arrived, this, &frmAttentionReport::Recompute);
     NameControlsAfterLabels(this);
     resize(720, 480);
 }
 
 frmAttentionReport::~frmAttentionReport() = default;
-
-bool frmAttentionReport::IsAdministrator() const {
-    return m_session.iCurSecurityLevel == zorv::kSecurityAdministrator;
-}
 
 void frmAttentionReport::ShowReport() {
     show();
@@ -97,35 +92,19 @@ void frmAttentionReport::ShowReport() {
 }
 
 void frmAttentionReport::RefreshReport() {
-    ProcedureGuard Step(m_session.prompts, "RefreshAttentionReport");
-    Step([&] {
-        std::vector<Request::Field> fields;
-        if (IsAdministrator())
-            fields.emplace_back(QStringLiteral("admin"), QStringLiteral("1"));
-        m_session.cycle.StartOperation(
-            Request(zorv::OpGuildFacts, QStringLiteral("Downloading Guild Facts"), fields));
-    });
-}
-
-void frmAttentionReport::FactsReply(const Reply& reply) {
-    std::optional<GuildFacts> facts = GuildFacts::Parse(reply.strPayload, IsAdministrator());
-    if (!facts) {
-        m_session.prompts.Inform(QStringLiteral("The server's answer could not be read."));
-        return;
-    }
-    m_facts = std::move(facts);
-    Recompute();
+    m_facts.Ask();
 }
 
 void frmAttentionReport::RosterChanged() {
-    if (m_facts && isVisible())
+    if (isVisible())
         Recompute();
 }
 
 void frmAttentionReport::Recompute() {
-    if (!m_facts)
+    if (!m_facts.Facts())
         return;
-    m_report = AttentionReport::Make(*m_roster, *m_facts, spnAttentionDays->value(),
+    const GuildFacts& facts = *m_facts.Facts();
+    m_report = AttentionReport::Make(*m_roster, facts, spnAttentionDays->value(),
                                      QDateTime::currentDateTimeUtc());
     for (int iSection = 0; iSection < AttentionReport::kSections; ++iSection) {
         Grid* pGrid = m_grids[static_cast<std::size_t>(iSection)];
@@ -135,7 +114,6 @@ void frmAttentionReport::Recompute() {
         tabAttention->setTabText(iSection, m_report.tables[iSection].strTitle +
                                                QStringLiteral(" (%1)").arg(pGrid->DataRows()));
     }
-    lblAttentionInfo->setText(QStringLiteral("%1 members; vassal cap %2.")
-                                  .arg(m_roster->Count())
-                                  .arg(m_facts->nVassalCap));
+    lblAttentionInfo->setText(
+        QStringLiteral("%1 members; vassal cap %2.").arg(m_roster->Count()).arg(facts.nVassalCap));
 }

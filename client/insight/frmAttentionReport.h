@@ -12,18 +12,19 @@
 #include <functional>
 
 class Grid;
+class GuildFactsSource;
 class QLabel;
 class QPushButton;
 class QSpinBox;
 class QTabWidget;
-struct Reply;
 struct Session;
 
 class frmAttentionReport final : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(frmAttentionReport)
 public:
-    frmAttentionReport(Session& session, const Roster& roster, QWidget* pParent);
+    frmAttentionReport(Session& session, GuildFactsSource& facts, const Roster& roster,
+                       QWidget* pParent);
     ~frmAttentionReport() override;
 
     // Shows the window and asks the server for the guild's facts.
@@ -45,13 +46,11 @@ public:
     QLabel* lblAttentionInfo;
 
 private:
-    void FactsReply(const Reply& reply);
     void Recompute();
-    bool IsAdministrator() const;
 
     Session& m_session;
+    GuildFactsSource& m_facts;
     const Roster& m_roster;
-    std::optional<GuildFacts> m_facts;
     AttentionReport m_report;
     std::array<Grid*, AttentionReport::kSections> m_grids{};
 };

@@ -358,6 +358,15 @@ void tst_insight::statisticsFigures() {
     QCOMPARE(edges.bySlots.labels.last(), QStringLiteral("13 or more"));
     QCOMPARE(edges.bySlots.counts.back(), 1);
     QCOMPARE(edges.bySlots.counts.front(), 14);
+
+    // Race and sex from the facts; a member they do not cover, or a code no race has, is unknown.
+    const std::optional<GuildFacts> facts =
+        GuildFacts::Parse("12!;2|3|2|0|0||!;3|1|1|0|0||!;4|7|0|0|0||!;", false);
+    QVERIFY(facts);
+    const GuildStatistics kinds = GuildStatistics::Count(*roster, -1, &*facts);
+    QCOMPARE(kinds.byRace.counts, (std::vector<int>{1, 0, 1, n - 2}));
+    QCOMPARE(kinds.bySex.counts, (std::vector<int>{1, 1, n - 2}));
+    QCOMPARE(GuildStatistics::Count(*roster, -1).byRace.counts.back(), n);
 }
 
 void tst_insight::statisticsWindow() {
@@ -370,6 +379,9 @@ void tst_insight::statisticsWindow() {
     QCOMPARE(stats.Statistics().nMembers, 1 + roster.CountFollowers(QStringLiteral("Char2")));
     stats.cmbStatsScope->setCurrentIndex(1);
     QCOMPARE(stats.Statistics().nMembers, roster.Count());
+    // Race and sex follow once the server's facts arrive: the demo's by its ids.
+    QTRY_COMPARE_WITH_TIMEOUT(stats.Table(3).counts, (std::vector<int>{14, 14, 15, 7}), 20000);
+    QCOMPARE(stats.Table(4).counts, (std::vector<int>{23, 23, 4}));
     // Each chart's table: a row per bar and the total.
     for (int iPage = 0; iPage < frmGuildStatistics::kPages; ++iPage) {
         const StatisticsTable& table = stats.Table(iPage);
