@@ -276,16 +276,16 @@ void frmMain::WireAdmin() {
 }
 
 void frmMain::WireInsight() {
-    m_pChart = std::make_unique<frmAllegianceChart>(*m_pPrompts, *m_pRoster, this);
+    m_pFacts = std::make_unique<GuildFactsSource>(*m_pSession);
+    m_pChart = std::make_unique<frmAllegianceChart>(*m_pPrompts, *m_pRoster, this, m_pFacts.get());
     m_pChart->fnShowCharacter = [this](const QString& strName) {
         m_pAllegiance->JumpToCharacter(strName);
         raise();
         activateWindow();
     };
     m_pChart->fnGuildName = [this] { return m_pSession->strGuildName; };
-    m_pFacts = std::make_unique<GuildFactsSource>(*m_pSession);
     m_pStatistics =
-        std::make_unique<frmGuildStatistics>(*m_pPrompts, *m_pRoster, m_pFacts.get(), this);
+        std::make_unique<frmGuildStatistics>(*m_pPrompts, *m_pRoster, this, m_pFacts.get());
     // Both follow the roster shown, whichever way it was replaced.
     frmAllegianceChart* pChart = m_pChart.get();
     frmGuildStatistics* pStatistics = m_pStatistics.get();

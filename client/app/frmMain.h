@@ -163,8 +163,8 @@ private:
     std::unique_ptr<SkillSearch> m_pSearch;
     std::unique_ptr<AdminOperations> m_pAdmin;
     std::unique_ptr<ChangeHistory> m_pHistory;
-    std::unique_ptr<frmAllegianceChart> m_pChart;
     std::unique_ptr<GuildFactsSource> m_pFacts; // before the windows that use it
+    std::unique_ptr<frmAllegianceChart> m_pChart;
     std::unique_ptr<frmGuildStatistics> m_pStatistics;
     std::unique_ptr<frmAttentionReport> m_pAttention;
     MainMenus m_menus{};

@@ -26,12 +26,17 @@ void GuildFactsSource::Ask() {
     });
 }
 
+void GuildFactsSource::AskIfIdle() {
+    if (!m_session.cycle.IsBusy())
+        Ask();
+}
+
 void GuildFactsSource::FactsReply(const Reply& reply) {
     std::optional<GuildFacts> facts = GuildFacts::Parse(reply.strPayload, IsAdministrator());
     if (!facts) {
         m_session.prompts.Inform(QStringLiteral("The server's answer could not be read."));
         return;
     }
-    m_facts = std::move(facts);
+    m_facts = std::make_shared<const GuildFacts>(std::move(*facts));
     emit Arrived();
 }

@@ -1,11 +1,12 @@
 #pragma once
-// The guild's facts (operation 121) for the windows that need them: the attention report and the
-// statistics by race and sex. One route for the operation, the last facts received, and a word
-// when new ones arrive. An administrator asks for the administrators' part as well, so that one
-// window's request never leaves the other without it.
+// The guild's facts (operation 121) for the windows that need them: the attention report, the
+// statistics by race and sex, and the chart's rank titles. One route for the operation, the last
+// facts received, and a word when new ones arrive. An administrator asks for the administrators'
+// part as well, so that one window's request never leaves the other without it.
 #include "GuildFacts.h"
 
 #include <QObject>
+#include <memory>
 
 struct Reply;
 struct Session;
@@ -18,8 +19,12 @@ public:
 
     // Sends the request through the request cycle; Arrived follows its answer.
     void Ask();
-    // The facts last received; none before the first answer.
-    const std::optional<GuildFacts>& Facts() const { return m_facts; }
+    // The same unless another request is under way, which a request of its own would drop: for
+    // the windows that only add to what they show with the facts.
+    void AskIfIdle();
+    // The facts last received; none before the first answer. Shared, so that a chart keeps the
+    // facts it was drawn with.
+    const std::shared_ptr<const GuildFacts>& Facts() const { return m_facts; }
 
 signals:
     void Arrived();
@@ -29,5 +34,5 @@ private:
     bool IsAdministrator() const;
 
     Session& m_session;
-    std::optional<GuildFacts> m_facts;
+    std::shared_ptr<const GuildFacts> m_facts;
 };

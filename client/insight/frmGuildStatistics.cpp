@@ -84,8 +84,8 @@ QChart* MakeChart(const StatisticsTable& table, QChart::ChartTheme theme, const 
 
 } // namespace
 
-frmGuildStatistics::frmGuildStatistics(Prompts& prompts, const Roster& roster,
-                                       GuildFactsSource* pFacts, QWidget* pParent)
+frmGuildStatistics::frmGuildStatistics(Prompts& prompts, const Roster& roster, QWidget* pParent,
+                                       GuildFactsSource* pFacts)
     : QWidget(pParent, Qt::Window), m_prompts(prompts), m_roster(roster), m_pFacts(pFacts) {
     setObjectName(QStringLiteral("frmGuildStatistics"));
     setWindowTitle(QStringLiteral("Guild Statistics"));
@@ -162,7 +162,7 @@ void frmGuildStatistics::ShowFor(qint16 idCharacter) {
     activateWindow();
     // Race and sex are counted again once the facts arrive.
     if (m_pFacts)
-        m_pFacts->Ask();
+        m_pFacts->AskIfIdle();
 }
 
 void frmGuildStatistics::RosterChanged() {
@@ -192,8 +192,8 @@ void frmGuildStatistics::Recount() {
     m_bStale = false;
     m_counted = m_roster.Now();
     const qint16 idStart = cmbStatsScope->currentIndex() == 0 ? m_idBranch : qint16(-1);
-    m_stats = GuildStatistics::Count(*m_counted, idStart,
-                                     m_pFacts && m_pFacts->Facts() ? &*m_pFacts->Facts() : nullptr);
+    m_stats =
+        GuildStatistics::Count(*m_counted, idStart, m_pFacts ? m_pFacts->Facts().get() : nullptr);
     Fill();
 }
 

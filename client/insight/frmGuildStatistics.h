@@ -31,8 +31,8 @@ public:
     static constexpr int kPictureHeight = 460;
 
     // Without a source of facts, race and sex count every member as unknown.
-    frmGuildStatistics(Prompts& prompts, const Roster& roster, GuildFactsSource* pFacts,
-                       QWidget* pParent);
+    frmGuildStatistics(Prompts& prompts, const Roster& roster, QWidget* pParent,
+                       GuildFactsSource* pFacts = nullptr);
     ~frmGuildStatistics() override;
 
     // Shows the figures of the branch of the member with this id, or of the whole guild for -1

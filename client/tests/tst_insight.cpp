@@ -10,9 +10,11 @@
 #include "ChartCanvas.h"
 #include "ChartExport.h"
 #include "ChartLayout.h"
+#include "ChartPainter.h"
 #include "ChartShapes.h"
 #include "Grid.h"
 #include "GuildStatistics.h"
+#include "RankTitles.h"
 #include "RequestCycle.h"
 #include "ServerProcess.h"
 #include "TestClient.h"
@@ -92,6 +94,14 @@ void tst_insight::windowOnTheDemoGuild() {
     QCOMPARE(chart.BranchId(), idBrenna);
     QCOMPARE(chart.Chart().CharacterOf(0).nID, idBrenna);
     QCOMPARE(chart.Chart().Count(), 1 + roster.CountFollowers(CharKey(idBrenna)));
+    // Once the guild's facts arrive, a box's rank title is that of its member's race and sex
+    // (Brenna is a Sho man), and one of no known race keeps the unknown titles.
+    const qint16 nRank = roster.At(roster.IndexOfId(idBrenna)).nRank;
+    const ChartStyle paper = ChartStyle::Paper(chart.font());
+    QTRY_COMPARE_WITH_TIMEOUT(ChartPainter(chart.Chart(), paper).RankTitle(nRank, idBrenna),
+                              RankTitles("3", "1")[nRank], 20000);
+    QVERIFY(RankTitles("3", "1")[nRank] != RankTitles("", "")[nRank]);
+    QCOMPARE(ChartPainter(chart.Chart(), paper).RankTitle(nRank, 7), RankTitles("", "")[nRank]);
     QVERIFY(Problem(chart.Chart(), idBrenna, 0).isEmpty());
     // Two levels: Brenna and her vassals.
     chart.cmbChartDepth->setCurrentIndex(0);
