@@ -45,6 +45,9 @@ enum Op : std::int16_t {
     // The change feed: what changed in the tree since a generation the client holds, held open
     // for a while under `serve` when nothing has yet.
     OpTreeChanges = 120,
+    // What the tree payload leaves out and the attention report and statistics need, for the
+    // whole guild in one reply; with admin=1, an administrator's part as well.
+    OpGuildFacts = 121,
     // The guild's joins and departures per week, counted from the change history.
     OpGuildActivity = 122,
 };

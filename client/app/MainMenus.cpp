@@ -38,6 +38,7 @@ MainMenus BuildMainMenus(QMenuBar* pBar) {
     pTree->addSeparator();
     m.mnuTreeOpChart = Item(pTree, "&Allegiance Chart...", "mnuTreeOpChart");
     m.mnuTreeOpStatistics = Item(pTree, "Guild &Statistics...", "mnuTreeOpStatistics");
+    m.mnuTreeOpAttention = Item(pTree, "A&ttention Report...", "mnuTreeOpAttention");
     m.mnuRecentChanges = Item(pTree, "&Recent Changes...", "mnuRecentChanges");
     m.mnuOptions = pBar->addAction(QStringLiteral("&Options"));
     m.mnuOptions->setObjectName(QStringLiteral("mnuOptions"));

@@ -21,6 +21,7 @@ struct MainMenus {
     QAction* mnuTreeOpCollapseNode;
     QAction* mnuTreeOpChart;
     QAction* mnuTreeOpStatistics;
+    QAction* mnuTreeOpAttention;
     QAction* mnuRecentChanges;
     QAction* mnuOptions;
     // Administrator: shown to administrators only.

@@ -11,6 +11,7 @@
 #include "CsvExport.h"
 #include "CurrentCharacter.h"
 #include "Grid.h"
+#include "GuildFactsSource.h"
 #include "GuildLists.h"
 #include "MainViews.h"
 #include "Protocol.h"
@@ -24,6 +25,7 @@
 #include "WindowLayout.h"
 #include "frmAbout.h"
 #include "frmAllegianceChart.h"
+#include "frmAttentionReport.h"
 #include "frmGuildStatistics.h"
 #include "frmLogin.h"
 #include "frmNewServerSetup.h"
@@ -275,14 +277,16 @@ void frmMain::WireAdmin() {
 }
 
 void frmMain::WireInsight() {
-    m_pChart = std::make_unique<frmAllegianceChart>(*m_pPrompts, *m_pRoster, this);
+    m_pFacts = std::make_unique<GuildFactsSource>(*m_pSession);
+    m_pChart = std::make_unique<frmAllegianceChart>(*m_pPrompts, *m_pRoster, this, m_pFacts.get());
     m_pChart->fnShowCharacter = [this](const QString& strName) {
         m_pAllegiance->JumpToCharacter(strName);
         raise();
         activateWindow();
     };
     m_pChart->fnGuildName = [this] { return m_pSession->strGuildName; };
-    m_pStatistics = std::make_unique<frmGuildStatistics>(*m_pPrompts, *m_pRoster, this);
+    m_pStatistics =
+        std::make_unique<frmGuildStatistics>(*m_pPrompts, *m_pRoster, this, m_pFacts.get());
     // Both follow the roster shown, whichever way it was replaced.
     frmAllegianceChart* pChart = m_pChart.get();
     frmGuildStatistics* pStatistics = m_pStatistics.get();
@@ -292,6 +296,8 @@ void frmMain::WireInsight() {
             &frmAllegianceChart::RosterChanged);
     connect(m_pAllegiance.get(), &AllegianceView::TreeDownloaded, pStatistics,
             &frmGuildStatistics::RosterChanged);
+    connect(m_pCycle.get(), &RequestCycle::Answered, this,
+            [this] { QTimer::singleShot(0, this, &frmMain::AskActivity); });
     m_pCycle->Route(zorv::OpGuildActivity, [this](const Reply& reply) {
         m_pStatistics->Activity().Show(reply.strPayload);
     });
@@ -306,6 +312,14 @@ void frmMain::WireInsight() {
     connect(m_menus.mnuTreeOpChart, &QAction::triggered, this, &frmMain::mnuTreeOpChart_Click);
     connect(m_menus.mnuTreeOpStatistics, &QAction::triggered, this,
             &frmMain::mnuTreeOpStatistics_Click);
+    m_pAttention = std::make_unique<frmAttentionReport>(*m_pSession, *m_pFacts, *m_pRoster, this);
+    m_pAttention->fnShowCharacter = m_pChart->fnShowCharacter;
+    frmAttentionReport* pAttention = m_pAttention.get();
+    connect(m_pFeed.get(), &TreeFeed::Applied, pAttention, &frmAttentionReport::RosterChanged);
+    connect(m_pAllegiance.get(), &AllegianceView::TreeDownloaded, pAttention,
+            &frmAttentionReport::RosterChanged);
+    connect(m_menus.mnuTreeOpAttention, &QAction::triggered, pAttention,
+            &frmAttentionReport::ShowReport);
 }
 
 qint16 frmMain::SelectedId() const {
@@ -327,6 +341,15 @@ void frmMain::mnuTreeOpStatistics_Click() {
         return m_pStatistics->Activity().ShowProblem(
             QStringLiteral("Joins and departures need the server, which cannot be reached."));
     m_pStatistics->Activity().ShowProblem(QStringLiteral("Asking the server…"));
+    m_bActivityWanted = true;
+    AskActivity();
+}
+
+void frmMain::AskActivity() {
+    // After the request the window may have started for its facts, which this one would drop.
+    if (!m_bActivityWanted || m_pCycle->IsBusy())
+        return;
+    m_bActivityWanted = false;
     m_pCycle->StartOperation(
         Request(zorv::OpGuildActivity, QStringLiteral("Downloading Joins and Departures")));
 }
@@ -411,6 +434,8 @@ void frmMain::Form_Unload() {
         m_pChart->close();
     if (m_pStatistics)
         m_pStatistics->close();
+    if (m_pAttention)
+        m_pAttention->close();
     // A chained wait still pumping events must end, or the program could never quit.
     m_pCycle->Abandon();
     m_pFeed->Stop();

@@ -29,6 +29,8 @@ class TreeFeed;
 class frmAbout;
 class frmAllegianceChart;
 class frmGuildStatistics;
+class frmAttentionReport;
+class GuildFactsSource;
 class frmLogin;
 class frmNewServerSetup;
 class frmOptions;
@@ -71,6 +73,7 @@ public:
     ChangeHistory& history() { return *m_pHistory; }
     frmAllegianceChart& chart() { return *m_pChart; }
     frmGuildStatistics& statistics() { return *m_pStatistics; }
+    frmAttentionReport& attention() { return *m_pAttention; }
     SkillSearch& search() { return *m_pSearch; }
     Skills& objSkills() { return *m_pSkills; }
 
@@ -92,6 +95,8 @@ public:
     void mnuTreeOpChart_Click();
     // The figures of the selected character's branch, or of the whole guild when none is.
     void mnuTreeOpStatistics_Click();
+    // Asks for the statistics' joins and departures once the request cycle is free.
+    void AskActivity();
     // Saves the list of the view shown as CSV.
     void mnuFileExport_Click();
     // Enables or disables the character tabs and their Save and Reset buttons.
@@ -160,9 +165,12 @@ private:
     std::unique_ptr<SkillSearch> m_pSearch;
     std::unique_ptr<AdminOperations> m_pAdmin;
     std::unique_ptr<ChangeHistory> m_pHistory;
+    std::unique_ptr<GuildFactsSource> m_pFacts; // before the windows that use it
     std::unique_ptr<frmAllegianceChart> m_pChart;
     std::unique_ptr<frmGuildStatistics> m_pStatistics;
+    std::unique_ptr<frmAttentionReport> m_pAttention;
     MainMenus m_menus{};
     int m_iRescueTabIndex = -1;
     bool m_bSplitterPlaced = false; // moved by the user, or restored from the last run
+    bool m_bActivityWanted = false; // the statistics window waits for its joins and departures
 };

@@ -14,6 +14,7 @@
 // A layout keeps the roster snapshot it was made from; the roster shown may be replaced
 // meanwhile, and the chart follows it only when it is laid out again.
 #include "Characters.h"
+#include "GuildFacts.h"
 
 #include <QRectF>
 #include <vector>
@@ -40,6 +41,9 @@ public:
                             const ChartMetrics& metrics = ChartMetrics());
 
     const RosterSnapshot& Snapshot() const { return m_roster; }
+    // The guild's facts that give each box its member's race and sex; none: unknown.
+    void SetFacts(std::shared_ptr<const GuildFacts> facts) { m_facts = std::move(facts); }
+    const GuildFacts* Facts() const { return m_facts.get(); }
     const ChartMetrics& Metrics() const { return m_metrics; }
     qint16 StartId() const { return m_idStart; }
     int LevelLimit() const { return m_nLevelLimit; }
@@ -99,6 +103,7 @@ private:
     qreal LevelPitch() const { return m_metrics.rBoxHeight + m_metrics.rLevelGap; }
 
     RosterSnapshot m_roster;
+    std::shared_ptr<const GuildFacts> m_facts;
     ChartMetrics m_metrics;
     qint16 m_idStart = -1;
     int m_nLevelLimit = kAllLevels;

@@ -68,15 +68,28 @@ QFont ChartFont(const QString& strFamily, qreal rPixels, bool bBold) {
 
 } // namespace
 
-// The tree download holds no race or sex, so the titles are those the sheet shows for a
-// character whose race and sex are unknown.
+// The tree download holds no race or sex: without the guild's facts the titles are those the
+// sheet shows for a character whose race and sex are unknown.
 ChartPainter::ChartPainter(const ChartLayout& chart, const ChartStyle& style)
     : m_chart(chart), m_style(style), m_nameFont(ChartFont(style.strFontFamily, kNamePixels, true)),
       m_detailFont(ChartFont(style.strFontFamily, kDetailPixels, false)), m_nameMetrics(m_nameFont),
-      m_detailMetrics(m_detailFont), m_titles(RankTitles(QString(), QString())) {}
+      m_detailMetrics(m_detailFont), m_titles(RankTitles(QString(), QString())) {
+    if (chart.Facts())
+        for (int iRace = 1; iRace <= 3; ++iRace)
+            for (int iSex = 1; iSex <= 2; ++iSex)
+                m_kindTitles[iRace - 1][iSex - 1] =
+                    RankTitles(QString::number(iRace), QString::number(iSex));
+}
 
-QString ChartPainter::RankTitle(int nRank) const {
-    return nRank >= 0 && nRank < m_titles.size() ? m_titles[nRank] : m_titles[0];
+QString ChartPainter::RankTitle(int nRank, qint16 id) const {
+    const QStringList* pTitles = &m_titles;
+    if (const GuildFacts* pFacts = m_chart.Facts()) {
+        const auto found = pFacts->members.constFind(id);
+        if (found != pFacts->members.cend() && found->nRace >= 1 && found->nRace <= 3 &&
+            found->nSex >= 1 && found->nSex <= 2)
+            pTitles = &m_kindTitles[found->nRace - 1][found->nSex - 1];
+    }
+    return nRank >= 0 && nRank < pTitles->size() ? (*pTitles)[nRank] : (*pTitles)[0];
 }
 
 void ChartPainter::Paint(QPainter& painter, const QRectF& rScene, qint16 idMarked) const {
@@ -153,9 +166,9 @@ void ChartPainter::PaintBox(QPainter& painter, int iBox, bool bWords, bool bMark
     painter.setFont(m_detailFont);
     painter.drawText(nameLine.translated(0, rLine), Qt::AlignCenter,
                      QStringLiteral("Level %1").arg(member.nLevel));
-    painter.drawText(
-        nameLine.translated(0, 2 * rLine), Qt::AlignCenter,
-        m_detailMetrics.elidedText(RankTitle(member.nRank), Qt::ElideRight, inner.width()));
+    painter.drawText(nameLine.translated(0, 2 * rLine), Qt::AlignCenter,
+                     m_detailMetrics.elidedText(RankTitle(member.nRank, member.nID), Qt::ElideRight,
+                                                inner.width()));
 }
 
 void ChartPainter::PaintRuns(QPainter& painter, const QRectF& rScene, qreal rScale) const {

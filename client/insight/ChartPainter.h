@@ -41,8 +41,9 @@ public:
     // Draws what of the chart meets rScene (in chart units) with the painter's transform; the
     // box of idMarked, if drawn, stands out.
     void Paint(QPainter& painter, const QRectF& rScene, qint16 idMarked) const;
-    // The title that a box shows for a rank.
-    QString RankTitle(int nRank) const;
+    // The title that the box of the member with this id shows for a rank: by the member's race
+    // and sex where the chart's facts know them, else those of an unknown race and sex.
+    QString RankTitle(int nRank, qint16 id = -1) const;
 
 private:
     void PaintRuns(QPainter& painter, const QRectF& rScene, qreal rScale) const;
@@ -56,4 +57,5 @@ private:
     QFontMetricsF m_nameMetrics;
     QFontMetricsF m_detailMetrics;
     QStringList m_titles;
+    QStringList m_kindTitles[3][2]; // by race and sex, each 1-based less one
 };

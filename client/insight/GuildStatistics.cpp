@@ -7,7 +7,8 @@ int StatisticsTable::Total() const {
     return std::accumulate(counts.begin(), counts.end(), 0);
 }
 
-GuildStatistics GuildStatistics::Count(const Characters& roster, qint16 idStart) {
+GuildStatistics GuildStatistics::Count(const Characters& roster, qint16 idStart,
+                                       const GuildFacts* pFacts) {
     // The members counted: the whole roster, or the branch found down the vassal lists without
     // recursion, each member once however the lists read.
     std::vector<int> members;
@@ -32,6 +33,16 @@ GuildStatistics GuildStatistics::Count(const Characters& roster, qint16 idStart)
     stats.byLevel = {QStringLiteral("Members by level"), QStringLiteral("Level"), {}, {}};
     stats.byRank = {QStringLiteral("Members by rank"), QStringLiteral("Rank"), {}, {}};
     stats.bySlots = {QStringLiteral("Vassal slots in use"), QStringLiteral("Vassals"), {}, {}};
+    // The sheet's names, in its lists' order, the unknown last.
+    stats.byRace = {QStringLiteral("Members by race"),
+                    QStringLiteral("Race"),
+                    {QStringLiteral("Aluvian"), QStringLiteral("Gharu'ndim"), QStringLiteral("Sho"),
+                     QStringLiteral("Unknown")},
+                    std::vector<int>(4, 0)};
+    stats.bySex = {QStringLiteral("Members by sex"),
+                   QStringLiteral("Sex"),
+                   {QStringLiteral("Male"), QStringLiteral("Female"), QStringLiteral("Unknown")},
+                   std::vector<int>(3, 0)};
 
     // Bands of ten from 1-10 up to the highest band held; a level below 1 counts in the first.
     std::vector<int> levels;
@@ -48,6 +59,15 @@ GuildStatistics GuildStatistics::Count(const Characters& roster, qint16 idStart)
         const auto nVassals = static_cast<int>(std::count_if(
             vassals.Of(i).begin(), vassals.Of(i).end(), [](int v) { return v >= 0; }));
         ++sworn[static_cast<std::size_t>(std::min(nVassals, kUsualMaxVassals + 1))];
+        int iRace = 0, iSex = 0;
+        if (pFacts)
+            if (const auto found = pFacts->members.constFind(c.nID);
+                found != pFacts->members.cend()) {
+                iRace = found->nRace;
+                iSex = found->nSex;
+            }
+        ++stats.byRace.counts[static_cast<std::size_t>(iRace >= 1 && iRace <= 3 ? iRace - 1 : 3)];
+        ++stats.bySex.counts[static_cast<std::size_t>(iSex >= 1 && iSex <= 2 ? iSex - 1 : 2)];
     }
     for (std::size_t band = 0; band < levels.size(); ++band) {
         stats.byLevel.labels << QStringLiteral("%1-%2").arg(band * 10 + 1).arg(band * 10 + 10);

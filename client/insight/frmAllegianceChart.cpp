@@ -3,6 +3,7 @@
 #include "Accessibility.h"
 #include "ChartCanvas.h"
 #include "ChartExport.h"
+#include "GuildFactsSource.h"
 #include "Prompts.h"
 #include "ScopeChoice.h"
 
@@ -40,8 +41,9 @@ struct BusyPointer {
 
 } // namespace
 
-frmAllegianceChart::frmAllegianceChart(Prompts& prompts, const Roster& roster, QWidget* pParent)
-    : QWidget(pParent, Qt::Window), m_prompts(prompts), m_roster(roster) {
+frmAllegianceChart::frmAllegianceChart(Prompts& prompts, const Roster& roster, QWidget* pParent,
+                                       GuildFactsSource* pFacts)
+    : QWidget(pParent, Qt::Window), m_prompts(prompts), m_roster(roster), m_pFacts(pFacts) {
     setObjectName(QStringLiteral("frmAllegianceChart"));
     setWindowTitle(QStringLiteral("Allegiance Chart"));
     cmbChartScope = new QComboBox(this);
@@ -101,6 +103,11 @@ frmAllegianceChart::frmAllegianceChart(Prompts& prompts, const Roster& roster, Q
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_0), this), &QShortcut::activated, this,
             [this] { picChart->SetChart(&m_chart, picChart->Marked(), true); });
     connect(picChart, &ChartCanvas::ZoomChanged, this, &frmAllegianceChart::ShowInfo);
+    if (pFacts)
+        connect(pFacts, &GuildFactsSource::Arrived, this, [this] {
+            m_chart.SetFacts(m_pFacts->Facts());
+            picChart->update();
+        });
     NameControlsAfterLabels(this);
     resize(960, 640);
 }
@@ -115,6 +122,8 @@ void frmAllegianceChart::ShowFor(qint16 idCharacter) {
     Relayout(true);
     raise();
     activateWindow();
+    if (m_pFacts)
+        m_pFacts->AskIfIdle();
 }
 
 void frmAllegianceChart::RosterChanged() {
@@ -142,6 +151,8 @@ void frmAllegianceChart::Relayout(bool bCentre) {
     const int iOld = m_chart.BoxOfId(idMarked);
     const QPointF before = iOld >= 0 ? picChart->ToView(m_chart.Box(iOld).topLeft()) : QPointF();
     m_chart = ChartLayout::Make(m_roster.Now(), idStart, nLevels);
+    if (m_pFacts)
+        m_chart.SetFacts(m_pFacts->Facts());
     const int iNew = m_chart.BoxOfId(idMarked);
     picChart->SetChart(&m_chart, idMarked, bCentre || iOld < 0);
     if (!bCentre && iOld >= 0 && iNew >= 0)

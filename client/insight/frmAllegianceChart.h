@@ -11,6 +11,7 @@
 #include <functional>
 
 class ChartCanvas;
+class GuildFactsSource;
 class Prompts;
 class QComboBox;
 class QLabel;
@@ -25,7 +26,10 @@ public:
     // An export or a printout of more pages than this asks first.
     static constexpr int kManyPages = 50;
 
-    frmAllegianceChart(Prompts& prompts, const Roster& roster, QWidget* pParent);
+    // With a source of the guild's facts, the boxes' rank titles follow each member's race and
+    // sex once the facts arrive (asked for when the window is shown).
+    frmAllegianceChart(Prompts& prompts, const Roster& roster, QWidget* pParent,
+                       GuildFactsSource* pFacts = nullptr);
     ~frmAllegianceChart() override;
 
     // Shows the window with the branch of the member with this id, or the whole allegiance for
@@ -74,6 +78,7 @@ private:
 
     Prompts& m_prompts;
     const Roster& m_roster;
+    GuildFactsSource* m_pFacts;
     ChartLayout m_chart;
     ChartCanvas* picChart;
     qint16 m_idBranch = -1; // the member asked for when the window was opened

@@ -2,6 +2,7 @@
 
 #include "Accessibility.h"
 #include "ActivityPage.h"
+#include "GuildFactsSource.h"
 #include "Prompts.h"
 #include "ScopeChoice.h"
 
@@ -34,7 +35,7 @@
 namespace {
 
 // The tabs' captions, which are their keys as the main window's are, and the controls' names.
-const char* const kPageNames[] = {"Levels", "Ranks", "Vassals"};
+const char* const kPageNames[] = {"Levels", "Ranks", "Vassals", "Races", "Sexes"};
 
 // The ticks of a count axis fall on whole numbers: 1, 2 or 5 times a power of ten, eight
 // intervals at most.
@@ -84,8 +85,9 @@ QChart* MakeChart(const StatisticsTable& table, QChart::ChartTheme theme, const 
 
 } // namespace
 
-frmGuildStatistics::frmGuildStatistics(Prompts& prompts, const Roster& roster, QWidget* pParent)
-    : QWidget(pParent, Qt::Window), m_prompts(prompts), m_roster(roster) {
+frmGuildStatistics::frmGuildStatistics(Prompts& prompts, const Roster& roster, QWidget* pParent,
+                                       GuildFactsSource* pFacts)
+    : QWidget(pParent, Qt::Window), m_prompts(prompts), m_roster(roster), m_pFacts(pFacts) {
     setObjectName(QStringLiteral("frmGuildStatistics"));
     setWindowTitle(QStringLiteral("Guild Statistics"));
     cmbStatsScope = new QComboBox(this);
@@ -137,6 +139,11 @@ frmGuildStatistics::frmGuildStatistics(Prompts& prompts, const Roster& roster, Q
     pLayout->addWidget(lblStatsInfo);
     connect(cmbStatsScope, &QComboBox::currentIndexChanged, this, &frmGuildStatistics::Recount);
     connect(cmdStatsSave, &QPushButton::clicked, this, &frmGuildStatistics::cmdStatsSave_Click);
+    if (pFacts)
+        connect(pFacts, &GuildFactsSource::Arrived, this, [this] {
+            if (isVisible())
+                Recount();
+        });
     NameControlsAfterLabels(this);
     resize(900, 560);
 }
@@ -144,7 +151,9 @@ frmGuildStatistics::frmGuildStatistics(Prompts& prompts, const Roster& roster, Q
 frmGuildStatistics::~frmGuildStatistics() = default;
 
 const StatisticsTable& frmGuildStatistics::Table(int iPage) const {
-    return iPage == 0 ? m_stats.byLevel : iPage == 1 ? m_stats.byRank : m_stats.bySlots;
+    const StatisticsTable* tables[kPages] = {&m_stats.byLevel, &m_stats.byRank, &m_stats.bySlots,
+                                             &m_stats.byRace, &m_stats.bySex};
+    return *tables[iPage >= 0 && iPage < kPages ? iPage : 0];
 }
 
 void frmGuildStatistics::ShowFor(qint16 idCharacter) {
@@ -154,6 +163,9 @@ void frmGuildStatistics::ShowFor(qint16 idCharacter) {
     Recount();
     raise();
     activateWindow();
+    // Race and sex are counted again once the facts arrive.
+    if (m_pFacts)
+        m_pFacts->AskIfIdle();
 }
 
 void frmGuildStatistics::RosterChanged() {
@@ -183,7 +195,8 @@ void frmGuildStatistics::Recount() {
     m_bStale = false;
     m_counted = m_roster.Now();
     const qint16 idStart = cmbStatsScope->currentIndex() == 0 ? m_idBranch : qint16(-1);
-    m_stats = GuildStatistics::Count(*m_counted, idStart);
+    m_stats =
+        GuildStatistics::Count(*m_counted, idStart, m_pFacts ? m_pFacts->Facts().get() : nullptr);
     Fill();
 }
 

@@ -1,9 +1,10 @@
 #pragma once
 // The guild statistics window: for the whole guild or the selected member's branch, a bar chart
-// and its table of numbers for members by level (bands of ten), by rank and by vassals sworn to
-// them, counted from the roster shown (GuildStatistics) and following it as the chart window
-// does; and the whole guild's joins and departures per week (ActivityPage). Each chart is saved
-// as a PNG or SVG picture with its table drawn beside it.
+// and its table of numbers for members by level (bands of ten), by rank, by vassals sworn to
+// them, by race and by sex, counted from the roster shown (GuildStatistics) and following it as
+// the chart window does; race and sex come from the guild's facts, asked for when it is shown;
+// and the whole guild's joins and departures per week (ActivityPage). Each chart is saved as a
+// PNG or SVG picture with its table drawn beside it.
 #include "GuildStatistics.h"
 
 class ActivityPage;
@@ -11,6 +12,7 @@ class ActivityPage;
 #include <QWidget>
 #include <array>
 
+class GuildFactsSource;
 class Prompts;
 class QChart;
 class QChartView;
@@ -25,13 +27,15 @@ class frmGuildStatistics final : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(frmGuildStatistics)
 public:
-    static constexpr int kPages = 3; // levels, ranks, vassals
+    static constexpr int kPages = 5; // levels, ranks, vassals, races, sexes
     // A saved picture: the chart, and the table beside it.
     static constexpr int kPictureChartWidth = 640;
     static constexpr int kPictureTableWidth = 260;
     static constexpr int kPictureHeight = 460;
 
-    frmGuildStatistics(Prompts& prompts, const Roster& roster, QWidget* pParent);
+    // Without a source of facts, race and sex count every member as unknown.
+    frmGuildStatistics(Prompts& prompts, const Roster& roster, QWidget* pParent,
+                       GuildFactsSource* pFacts = nullptr);
     ~frmGuildStatistics() override;
 
     // Shows the figures of the branch of the member with this id, or of the whole guild for -1
@@ -71,6 +75,7 @@ private:
 
     Prompts& m_prompts;
     const Roster& m_roster;
+    GuildFactsSource* m_pFacts;
     RosterSnapshot m_counted = Characters::Empty(); // the roster the figures come from
     GuildStatistics m_stats;
     qint16 m_idBranch = -1;

@@ -199,7 +199,12 @@ void tst_admin::resetAndSecurityLevel() {
     QVERIFY(c.PostData().endsWith("&changeid=2&newlevel=1"));
     QTRY_COMPARE_WITH_TIMEOUT(c.prompts->shown.size(), 8, 20000); // its message arrived
 
-    // The guild's last administrator cannot be made a normal user: the server's message.
+    // Once the demo's other administrator, Edrin, is a normal user, Aldric is the guild's last,
+    // and he cannot be made one: the server's message.
+    QVERIFY(c.Show("Edrin Falk"));
+    Level(0, Prompts::Answer::Yes);
+    QVERIFY(c.PostData().endsWith("&changeid=5&newlevel=1"));
+    QTRY_COMPARE_WITH_TIMEOUT(c.prompts->shown.size(), 10, 20000);
     QVERIFY(c.Show("Aldric Stormwind"));
     Level(0, Prompts::Answer::Yes);
     QTRY_COMPARE_WITH_TIMEOUT(c.LastTitle(), QString("ZORV Error #1042"), 20000);

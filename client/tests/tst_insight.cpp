@@ -5,19 +5,24 @@
 #include "ActivityPage.h"
 #include "AllegianceOperations.h"
 #include "AllegianceView.h"
+#include "AttentionReport.h"
 #include "CharacterSheet.h"
 #include "Characters.h"
 #include "ChartCanvas.h"
 #include "ChartExport.h"
 #include "ChartLayout.h"
+#include "ChartPainter.h"
 #include "ChartShapes.h"
+#include "Grid.h"
 #include "GuildStatistics.h"
+#include "RankTitles.h"
 #include "RequestCycle.h"
 #include "ServerProcess.h"
 #include "TestClient.h"
 #include "TreeFeed.h"
 #include "TreePayload.h"
 #include "frmAllegianceChart.h"
+#include "frmAttentionReport.h"
 #include "frmGuildStatistics.h"
 
 #include <QAction>
@@ -29,9 +34,12 @@
 #include <QImage>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QSpinBox>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimeZone>
 #include <algorithm>
 #include <memory>
 
@@ -46,6 +54,8 @@ private slots:
     void exports();
     void statisticsFigures();
     void statisticsWindow();
+    void attentionSections();
+    void attentionWindow();
     void init();
     void cleanup();
 
@@ -57,7 +67,8 @@ private:
 
 void tst_insight::init() {
     const QByteArray slot = QTest::currentTestFunction();
-    if (slot == "followsTheRosterShown" || slot == "statisticsFigures")
+    if (slot == "followsTheRosterShown" || slot == "statisticsFigures" ||
+        slot == "attentionSections")
         return;
     m_server = std::make_unique<ServerProcess>();
     QVERIFY(m_server->Start("demo"));
@@ -84,6 +95,14 @@ void tst_insight::windowOnTheDemoGuild() {
     QCOMPARE(chart.BranchId(), idBrenna);
     QCOMPARE(chart.Chart().CharacterOf(0).nID, idBrenna);
     QCOMPARE(chart.Chart().Count(), 1 + roster.CountFollowers(CharKey(idBrenna)));
+    // Once the guild's facts arrive, a box's rank title is that of its member's race and sex
+    // (Brenna is a Sho man), and one of no known race keeps the unknown titles.
+    const qint16 nRank = roster.At(roster.IndexOfId(idBrenna)).nRank;
+    const ChartStyle paper = ChartStyle::Paper(chart.font());
+    QTRY_COMPARE_WITH_TIMEOUT(ChartPainter(chart.Chart(), paper).RankTitle(nRank, idBrenna),
+                              RankTitles("3", "1")[nRank], 20000);
+    QVERIFY(RankTitles("3", "1")[nRank] != RankTitles("", "")[nRank]);
+    QCOMPARE(ChartPainter(chart.Chart(), paper).RankTitle(nRank, 7), RankTitles("", "")[nRank]);
     QVERIFY(Problem(chart.Chart(), idBrenna, 0).isEmpty());
     // Two levels: Brenna and her vassals.
     chart.cmbChartDepth->setCurrentIndex(0);
@@ -350,6 +369,15 @@ void tst_insight::statisticsFigures() {
     QCOMPARE(edges.bySlots.labels.last(), QStringLiteral("13 or more"));
     QCOMPARE(edges.bySlots.counts.back(), 1);
     QCOMPARE(edges.bySlots.counts.front(), 14);
+
+    // Race and sex from the facts; a member they do not cover, or a code no race has, is unknown.
+    const std::optional<GuildFacts> facts =
+        GuildFacts::Parse("12!;2|3|2|0|0||!;3|1|1|0|0||!;4|7|0|0|0||!;", false);
+    QVERIFY(facts);
+    const GuildStatistics kinds = GuildStatistics::Count(*roster, -1, &*facts);
+    QCOMPARE(kinds.byRace.counts, (std::vector<int>{1, 0, 1, n - 2}));
+    QCOMPARE(kinds.bySex.counts, (std::vector<int>{1, 1, n - 2}));
+    QCOMPARE(GuildStatistics::Count(*roster, -1).byRace.counts.back(), n);
 }
 
 void tst_insight::statisticsWindow() {
@@ -362,6 +390,9 @@ void tst_insight::statisticsWindow() {
     QCOMPARE(stats.Statistics().nMembers, 1 + roster.CountFollowers(QStringLiteral("Char2")));
     stats.cmbStatsScope->setCurrentIndex(1);
     QCOMPARE(stats.Statistics().nMembers, roster.Count());
+    // Race and sex follow once the server's facts arrive: the demo's by its ids.
+    QTRY_COMPARE_WITH_TIMEOUT(stats.Table(3).counts, (std::vector<int>{14, 14, 15, 7}), 20000);
+    QCOMPARE(stats.Table(4).counts, (std::vector<int>{23, 23, 4}));
     // Each chart's table: a row per bar and the total.
     for (int iPage = 0; iPage < frmGuildStatistics::kPages; ++iPage) {
         const StatisticsTable& table = stats.Table(iPage);
@@ -435,6 +466,127 @@ void tst_insight::statisticsWindow() {
     QCOMPARE(QImage(dir.filePath("activity.png")).size(),
              QSize(ActivityPage::kPictureWidth, ActivityPage::kPictureHeight));
     QCOMPARE(c.prompts->nUnexpected, 0);
+}
+
+void tst_insight::attentionSections() {
+    // Anna over Bert and Cara; Bert over Dov, Eve and Finn (at the cap of 3); Cara over Gail, whom
+    // the facts do not cover (she joined since); id 9 has left.
+    QString strProblem;
+    const RosterSnapshot roster = ParseTreePayload(
+        "1|Anna|50|3|-1|2,3|0|0|0!;2|Bert|40|2|1|4,5,6|0|0|0!;3|Cara|30|1|1|7|0|0|0!;"
+        "4|Dov|5|1|2||1|0|0!;5|Eve|5|1|2||1|0|0!;6|Finn|5|1|2||1|0|0!;7|Gail|9|1|3||0|0|0!;",
+        strProblem);
+    QVERIFY(strProblem.isEmpty());
+    std::optional<GuildFacts> facts = GuildFacts::Parse(
+        "3!;1|1|1|6|0||2026-09-08 12:00!;2|2|2|5|0||2026-09-08 11:59!;3|1|1|2|0|Nobody|!;"
+        "4|1|1|0|1| ANNA |2026-12-01 00:00!;5|1|1|0|1||2026-12-06 00:00!;"
+        "6|1|1|0|1|Ghost|2020-01-01 00:00!;9|1|1|40|1||!;"
+        "D|2!;D|9!;L|1|2026-09-08 12:00!;L|2|!;L|3|2026-12-07 11:00!;<STOP_HERE>",
+        true);
+    QVERIFY(facts);
+    const QDateTime now(QDate(2026, 12, 7), QTime(12, 0), QTimeZone::utc());
+    const AttentionReport report = AttentionReport::Make(*roster, *facts, 90, now);
+    auto Rows = [&](int iSection) { return report.tables[iSection].rows; };
+    using L = QList<QStringList>;
+    // By free slots under the server's cap, at the cap first, then by name.
+    QCOMPARE(Rows(AttentionReport::Slots), (L{{"Bert", "3", "0"},
+                                              {"Anna", "2", "1"},
+                                              {"Cara", "1", "2"},
+                                              {"Dov", "0", "3"},
+                                              {"Eve", "0", "3"},
+                                              {"Finn", "0", "3"},
+                                              {"Gail", "0", "3"}}));
+    // Entered against every follower below (Anna's six are all there), most missing first.
+    QCOMPARE(Rows(AttentionReport::Missing), (L{{"Bert", "5", "3", "2"}, {"Cara", "2", "1", "1"}}));
+    // Dov's main is Anna in other letters; Cara names nobody but is no mule.
+    QCOMPARE(Rows(AttentionReport::LostMules), (L{{"Eve", ""}, {"Finn", "Ghost"}}));
+    // More than 90 days to the minute: Anna's exactly 90 are not; never changed first.
+    QCOMPARE(Rows(AttentionReport::StaleRecords), (L{{"Cara", "Never", ""},
+                                                     {"Finn", "2020-01-01 00:00", "2532"},
+                                                     {"Bert", "2026-09-08 11:59", "90"}}));
+    QCOMPARE(Rows(AttentionReport::DefaultPassword), (L{{"Bert"}}));
+    // 90 days without a login are enough; none noted counts as never.
+    QCOMPARE(Rows(AttentionReport::IdleAdmins),
+             (L{{"Bert", "Never", ""}, {"Anna", "2026-09-08 12:00", "90"}}));
+    QCOMPARE(AttentionReport::Make(*roster, *facts, 3, now)
+                 .tables[AttentionReport::StaleRecords]
+                 .rows.size(),
+             5); // Anna's and Dov's as well
+
+    // Payloads the server would not write are refused whole.
+    for (const char* szBad : {"", "x!;1|1|1|0|0||!;", "3!;1|1|1|0|0|!;", "3!;D|zz!;", "0!;"})
+        QVERIFY2(!GuildFacts::Parse(QString::fromLatin1(szBad), true), szBad);
+}
+
+void tst_insight::attentionWindow() {
+    TestClient& c = *m_client;
+    const Characters& roster = c.window->objCharDB();
+    QAction* pMenu = c.window->findChild<QAction*>("mnuTreeOpAttention");
+    QVERIFY(pMenu);
+    pMenu->trigger();
+    frmAttentionReport& report = c.window->attention();
+    QVERIFY(report.isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(report.Report().bAdminPart, 20000);
+    // The demo holds a case of each section; the founder alone has a password of his own, and
+    // Edrin, the other administrator, has never logged in.
+    auto Names = [&](int iSection) {
+        QStringList names;
+        for (const QStringList& row : report.Report().tables[iSection].rows)
+            names << row[0];
+        return names;
+    };
+    QCOMPARE(Names(AttentionReport::Slots).size(), roster.Count());
+    QCOMPARE(Names(AttentionReport::Missing), QStringList{"Una Briar"});
+    QCOMPARE(Names(AttentionReport::LostMules), QStringList{"Zara Mule-Wright"});
+    QCOMPARE(Names(AttentionReport::StaleRecords), (QStringList{"Yorick Dunn", "Willa Ford"}));
+    QCOMPARE(Names(AttentionReport::DefaultPassword).size(), roster.Count() - 1);
+    QVERIFY(!Names(AttentionReport::DefaultPassword).contains("Aldric Stormwind"));
+    QCOMPARE(Names(AttentionReport::IdleAdmins), QStringList{"Edrin Falk"});
+    for (int iSection = 0; iSection < AttentionReport::kSections; ++iSection)
+        QVERIFY(report.tabAttention->isTabVisible(iSection));
+    // More days: Willa's 200 are no longer enough.
+    report.spnAttentionDays->setValue(300);
+    QCOMPARE(Names(AttentionReport::StaleRecords), QStringList{"Yorick Dunn"});
+
+    // A double click shows the member in the tree; the list exports as CSV.
+    Grid* pMules = report.SectionGrid(AttentionReport::LostMules);
+    report.tabAttention->setCurrentIndex(AttentionReport::LostMules);
+    QVERIFY(QTest::qWaitForWindowExposed(&report));
+    const QModelIndex first = pMules->model()->index(0, 0);
+    QTRY_VERIFY(pMules->isVisible() && !pMules->visualRect(first).isEmpty() &&
+                pMules->viewport()->rect().contains(pMules->visualRect(first).center()));
+    const QRect cell = pMules->visualRect(first);
+    // A view takes a double click on the row its press went to.
+    QTest::mouseClick(pMules->viewport(), Qt::LeftButton, {}, cell.center());
+    QTest::mouseDClick(pMules->viewport(), Qt::LeftButton, {}, cell.center());
+    QCOMPARE(c.window->allegiance().SelectedKey(), CharKey(roster.GetID("Zara Mule-Wright")));
+    QTemporaryDir dir;
+    c.prompts->saveNames << dir.filePath("mules.csv");
+    QTest::mouseClick(report.cmdAttentionExport, Qt::LeftButton);
+    QFile csv(dir.filePath("mules.csv"));
+    QVERIFY(csv.open(QIODevice::ReadOnly));
+    const QString strCsv = QString::fromUtf8(csv.readAll());
+    QVERIFY2(strCsv.contains("Name") && strCsv.contains("Zara Mule-Wright") &&
+                 strCsv.contains("Zara Wright"),
+             qPrintable(strCsv));
+    QCOMPARE(c.prompts->nUnexpected, 0);
+
+    // A member is not sent the administrators' part, and does not ask for it.
+    TestClient member;
+    member.LogIn(m_server->Address(), "Brenna Ashvale", "welcome1");
+    QTRY_VERIFY_WITH_TIMEOUT(member.window->sheet().iCurDisplayCharID != 0, 20000);
+    member.window->findChild<QAction*>("mnuTreeOpAttention")->trigger();
+    frmAttentionReport& theirs = member.window->attention();
+    QTRY_COMPARE_WITH_TIMEOUT(theirs.Report().tables[AttentionReport::Slots].rows.size(),
+                              qsizetype(roster.Count()), 20000);
+    const QString strSent = member.window->cycle().Exchange().strPostData;
+    QVERIFY2(strSent.contains("msgid=121") && !strSent.contains("admin="), qPrintable(strSent));
+    QVERIFY(!theirs.Report().bAdminPart);
+    QVERIFY(theirs.Report().tables[AttentionReport::DefaultPassword].rows.isEmpty());
+    QVERIFY(theirs.tabAttention->isTabVisible(AttentionReport::StaleRecords));
+    QVERIFY(!theirs.tabAttention->isTabVisible(AttentionReport::DefaultPassword));
+    QVERIFY(!theirs.tabAttention->isTabVisible(AttentionReport::IdleAdmins));
+    QCOMPARE(member.prompts->nUnexpected, 0);
 }
 
 QTEST_MAIN(tst_insight)

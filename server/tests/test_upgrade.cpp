@@ -11,6 +11,7 @@
 #include "Store.h"
 #include "Text.h"
 
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -92,6 +93,13 @@ TEST_P(UpgradeTest, ServesLoginsTheTreeAndNewMembers) {
     ASSERT_EQ(corwin.iCode, 800);
     EXPECT_EQ(corwin.strPayload.substr(corwin.strPayload.find('|')),
               "|3|Corwin Marsh|3|Old Oak Guild|1|Wardens");
+    // Who is on the default password comes from the hashes the old server kept, and the logins
+    // above are noted in the column the upgrade added.
+    Answer facts = server.Send("Aldric Stone", "monarch1", 121, {{"admin", "1"}});
+    ASSERT_EQ(facts.iCode, 800);
+    const std::string strToday = UtcStamp(std::time(nullptr), false).substr(0, 10);
+    EXPECT_NE(facts.strPayload.find("D|4!;D|6!;D|7!;D|8!;L|1|" + strToday), std::string::npos)
+        << facts.strPayload;
 
     // The tree of the upgraded file, whether built afresh or the one a version-5 server cached.
     Answer tree = server.Send("Fenna Holt", "welcome1", 100);

@@ -2,6 +2,7 @@
 
 #include "AdminOps.h"
 #include "CharacterOps.h"
+#include "CharacterRows.h"
 #include "History.h"
 #include "ListOps.h"
 #include "TreeFeed.h"
@@ -63,6 +64,8 @@ constexpr Operation::Store Tree = Operation::Store::Tree, Settings = Operation::
 const Operation kOperations[] = {
     {zorv::OpTree, TreeOp, R, 0, nullptr, nullptr, Tree},
     {zorv::OpTreeChanges, TreeChangesOp, R, 0, nullptr, nullptr, Tree},
+    // A member's request for the administrators' part is refused by the operation itself.
+    {zorv::OpGuildFacts, GuildFactsOp, R, 0, nullptr, nullptr, Tree},
     {zorv::OpAddVassal, AddVassalOp, W, 0, nullptr, nullptr, Tree},
     {zorv::OpRemoveVassal, RemoveVassalOp, W, 0, nullptr, nullptr, Tree},
     {zorv::OpChangePatron, ChangePatronOp, W, 0, nullptr, nullptr, Tree},
@@ -223,6 +226,16 @@ Reply Run(std::unique_ptr<Database>& pDb, Store& store, CredentialCache* pCache,
         tx.Commit();
     if (call.treeToKeep)
         TreeCache::Keep(db, *call.treeToKeep);
+    // The administrators' report shows when each last logged in. The login is answered whether
+    // or not the note could be written (a guild file locked for longer than the busy wait).
+    if (operation.op == zorv::OpLogin && zorv::IsSuccess(reply.iCode)) {
+        try {
+            NoteLogin(db, me.id);
+        } catch (const DbError& e) {
+            std::fprintf(stderr, "zorv-server: the login of %d was not noted: %s\n", me.id,
+                         e.what());
+        }
+    }
     return reply;
 }
 

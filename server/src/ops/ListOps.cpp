@@ -119,3 +119,19 @@ Reply SearchOp(Call& call) {
                      });
     return Ok(std::move(strPayload));
 }
+
+Reply GuildFactsOp(Call& call) {
+    const bool bAdminPart = Trim(FormValue(call.form, "admin")) == "1";
+    if (bAdminPart && !IsAdmin(call.me))
+        return {zorv::CodeSecurityViolation, ""};
+    std::string strPayload = zorv::JoinRecord({std::to_string(call.store.MaxVassals())});
+    strPayload += ListOf(
+        call, {"id", "race", "sex", "num_followers", "is_mule", "main_char", "modified_at"}, {});
+    if (bAdminPart) {
+        for (int id : OnDefaultPassword(call.db))
+            strPayload += zorv::JoinRecord({"D", std::to_string(id)});
+        for (const auto& [id, strLastLogin] : AdministratorLogins(call.db))
+            strPayload += zorv::JoinRecord({"L", std::to_string(id), strLastLogin});
+    }
+    return Ok(std::move(strPayload));
+}

@@ -241,6 +241,49 @@ void SetSecurityLevel(Database& db, int id, int iLevel) {
     update.Bind(1, iLevel).Bind(2, id).Run();
 }
 
+std::vector<int> OnDefaultPassword(Database& db) {
+    Statement query(db, "SELECT id FROM characters WHERE password_hash IS NULL ORDER BY id");
+    std::vector<int> ids;
+    while (query.Step())
+        ids.push_back(static_cast<int>(query.Int(0)));
+    return ids;
+}
+
+std::vector<std::pair<int, std::string>> AdministratorLogins(Database& db) {
+    Statement query(db, "SELECT id, last_login_at FROM characters WHERE security_level = ?1 "
+                        "ORDER BY id");
+    query.Bind(1, zorv::kSecurityAdministrator);
+    std::vector<std::pair<int, std::string>> logins;
+    while (query.Step())
+        logins.emplace_back(static_cast<int>(query.Int(0)), Utf8ToLatin1(query.Text(1)));
+    return logins;
+}
+
+void NoteLogin(Database& db, int id) {
+    const std::string strNow = NowStamp();
+    const std::string strToday = strNow.substr(0, 10);
+    auto NotedToday = [&] {
+        Statement query(db, "SELECT substr(last_login_at, 1, 10) = ?1 FROM characters "
+                            "WHERE id = ?2");
+        query.Bind(1, strToday).Bind(2, id);
+        // A character that is gone needs no note.
+        bool bNoted = !query.Step() || query.Int(0) == 1;
+        query.Reset();
+        return bNoted;
+    };
+    {
+        Transaction read(db, Transaction::Kind::Read);
+        if (NotedToday())
+            return;
+    }
+    Transaction write(db, Transaction::Kind::Write);
+    if (NotedToday()) // another login of the same character got there first
+        return;
+    Statement update(db, "UPDATE characters SET last_login_at = ?1 WHERE id = ?2");
+    update.Bind(1, strNow).Bind(2, id).Run();
+    write.Commit();
+}
+
 void MoveCharacter(Database& db, int id, int iPatron, std::int64_t lJoinSeq) {
     Statement move(db, "UPDATE characters SET patron_id = ?1, join_seq = ?2 WHERE id = ?3");
     move.Bind(1, iPatron).Bind(2, lJoinSeq).Bind(3, id).Run();

@@ -63,6 +63,15 @@ void SetPasswordHash(Database& db, int id, const std::optional<std::string>& str
 // Members still on the default password keep this one (the default's hash before it changes).
 void KeepDefaultHash(Database& db, const std::string& strHash);
 void SetSecurityLevel(Database& db, int id, int iLevel);
+// The ids of the members with no password of their own, who log in with the guild's default one
+// (a new vassal, a reset, a restore without a hash, a default changed with resetpw), ascending.
+std::vector<int> OnDefaultPassword(Database& db);
+// Each administrator's id and last login ("" when none was noted), ascending by id.
+std::vector<std::pair<int, std::string>> AdministratorLogins(Database& db);
+// Notes a login of the character now. The time is written at most once a UTC day, in a write
+// transaction of its own and only then, so that a login stays a read on other days; call it
+// outside any transaction.
+void NoteLogin(Database& db, int id);
 void MoveCharacter(Database& db, int id, int iPatron, std::int64_t lJoinSeq);
 void RemoveCharacter(Database& db, int id);
 // Ids that come back into use (an undone removal): no longer among the freed.

@@ -5,6 +5,7 @@
 #include "Store.h"
 #include "Text.h"
 
+#include <ctime>
 #include <random>
 #include <stdexcept>
 #include <sys/stat.h>
@@ -112,6 +113,21 @@ GuildLogin CreateDemoGuild(const std::string& strPath) {
         std::optional<Member> patron = store.FindById(member->iPatron);
         mule.Bind(1, Latin1ToUtf8(patron->strName)).Bind(2, id).Run();
     }
+    // Something for each part of the attention report: a member who counts followers the tree
+    // does not hold, a mule whose main left the guild, and records left alone for months. Every
+    // member but the founder is still on the default password, among them a second administrator
+    // who has not logged in yet.
+    Statement second(db, "UPDATE characters SET security_level = ?1 WHERE id = 5");
+    second.Bind(1, zorv::kSecurityAdministrator).Run();
+    Statement claimed(db, "UPDATE characters SET num_followers = 2 WHERE id = 46");
+    claimed.Run();
+    Statement lost(db, "UPDATE characters SET main_char = 'Zara Wright' WHERE id = 50");
+    lost.Run();
+    Statement old(db, "UPDATE characters SET modified_at = ?1 WHERE id = ?2");
+    for (int id : {48, 49})
+        old.Bind(1, UtcStamp(std::time(nullptr) - (id == 48 ? 200 : 400) * 86400L, false))
+            .Bind(2, id)
+            .Run();
     Statement own(db, "UPDATE characters SET password_hash = ?1, bio = ?2 WHERE id = 1");
     own.Bind(1, HashPassword(login.strPassword))
         .Bind(2, std::string("Founder of the Silver Lanterns."))

@@ -257,6 +257,12 @@ BEGIN
 END;
 )sql";
 
+// Version 8: when each character last logged in (operation 104), "YYYY-MM-DD HH:MM" UTC, empty
+// for no login since the upgrade. Not part of the record: no trigger watches it, and neither the
+// dump nor the history carries it.
+const char kVersion8Column[] =
+    "ALTER TABLE characters ADD COLUMN last_login_at TEXT NOT NULL DEFAULT ''";
+
 int SchemaVersion(Database& db) {
     Statement version(db, "PRAGMA user_version");
     version.Step();
@@ -302,6 +308,8 @@ void Store::PrepareSchema(Database& db) {
         db.Exec(kVersion6Tables);
     if (iVersion < 7)
         db.Exec(kVersion7Tables);
+    if (iVersion < 8 && !HasColumn(db, "characters", "last_login_at"))
+        db.Exec(kVersion8Column);
     // An older file gets the highest id it holds as the mark, and its gaps as freed long ago.
     if (iVersion < 3)
         RebuildFreedIds(db);

@@ -1,0 +1,124 @@
+#include "AttentionReport.h"
+
+#include <QSet>
+#include <QTimeZone>
+#include <algorithm>
+
+std::optional<qint64> SecondsSince(const QString& strStamp, const QDateTime& now) {
+    QDateTime at = QDateTime::fromString(strStamp.trimmed(), QStringLiteral("yyyy-MM-dd HH:mm"));
+    if (!at.isValid())
+        return std::nullopt;
+    at.setTimeZone(QTimeZone::utc());
+    return std::max<qint64>(at.secsTo(now), 0);
+}
+
+namespace {
+
+constexpr qint64 kDay = 86400;
+
+QString Number(qint64 n) {
+    return QString::number(n);
+}
+
+// The when and days cells of a time: "Never" and no days for none (or one that cannot be read).
+QStringList WhenCells(const QString& strName, const QString& strStamp,
+                      const std::optional<qint64>& lSeconds) {
+    if (!lSeconds)
+        return {strName, strStamp.trimmed().isEmpty() ? QStringLiteral("Never") : strStamp,
+                QString()};
+    return {strName, strStamp.trimmed(), Number(*lSeconds / kDay)};
+}
+
+// Rows by one numeric column, then by name; ascending or descending in the number.
+void SortRows(QList<QStringList>& rows, int iColumn, bool bAscending) {
+    std::stable_sort(rows.begin(), rows.end(), [&](const QStringList& a, const QStringList& b) {
+        const qint64 lA = a[iColumn].toLongLong(), lB = b[iColumn].toLongLong();
+        if (lA != lB)
+            return bAscending ? lA < lB : lA > lB;
+        return a[0].compare(b[0], Qt::CaseInsensitive) < 0;
+    });
+}
+
+} // namespace
+
+AttentionReport AttentionReport::Make(const Characters& roster, const GuildFacts& facts, int nDays,
+                                      const QDateTime& now) {
+    AttentionReport report;
+    report.bAdminPart = facts.bAdminPart;
+    AttentionTable* t = report.tables;
+    t[Slots] = {QStringLiteral("Vassal Slots"),
+                {QStringLiteral("Name"), QStringLiteral("Vassals"), QStringLiteral("Free Slots")},
+                {}};
+    t[Missing] = {QStringLiteral("Missing Followers"),
+                  {QStringLiteral("Name"), QStringLiteral("Followers Entered"),
+                   QStringLiteral("In the Tree"), QStringLiteral("Number Missing")},
+                  {}};
+    t[LostMules] = {QStringLiteral("Mules Without a Main"),
+                    {QStringLiteral("Name"), QStringLiteral("Main Character Name")},
+                    {}};
+    t[StaleRecords] = {
+        QStringLiteral("Records Not Changed"),
+        {QStringLiteral("Name"), QStringLiteral("Last Changed (UTC)"), QStringLiteral("Days")},
+        {}};
+    t[DefaultPassword] = {QStringLiteral("On the Default Password"), {QStringLiteral("Name")}, {}};
+    t[IdleAdmins] = {
+        QStringLiteral("Administrators Not Logged In"),
+        {QStringLiteral("Name"), QStringLiteral("Last Login (UTC)"), QStringLiteral("Days")},
+        {}};
+
+    QSet<QString> names;
+    for (const Character& c : roster)
+        names.insert(c.strName.trimmed().toCaseFolded());
+    const Characters::VassalTable vassals = roster.Vassals();
+    for (int i = 0; i < roster.Count(); ++i) {
+        const Character& c = roster.At(i);
+        const auto nVassals = static_cast<int>(std::count_if(
+            vassals.Of(i).begin(), vassals.Of(i).end(), [](int v) { return v >= 0; }));
+        t[Slots].rows << QStringList{c.strName, Number(nVassals),
+                                     Number(std::max(facts.nVassalCap - nVassals, 0))};
+        const auto found = facts.members.constFind(c.nID);
+        if (found == facts.members.cend())
+            continue;
+        const MemberFacts& member = *found;
+        const int nCounted = roster.Followers(i);
+        if (member.nFollowersEntered > nCounted)
+            t[Missing].rows << QStringList{c.strName, Number(member.nFollowersEntered),
+                                           Number(nCounted),
+                                           Number(member.nFollowersEntered - nCounted)};
+        if (member.bMule && !names.contains(member.strMainChar.trimmed().toCaseFolded()))
+            t[LostMules].rows << QStringList{c.strName, member.strMainChar};
+        const std::optional<qint64> lSeconds = SecondsSince(member.strModifiedAt, now);
+        if (!lSeconds || *lSeconds > nDays * kDay)
+            t[StaleRecords].rows << WhenCells(c.strName, member.strModifiedAt, lSeconds);
+    }
+    // Names from the roster shown: an id it does not hold (left since) is not reported.
+    auto NameOf = [&roster](qint16 id) {
+        const int i = roster.IndexOfId(id);
+        return i >= 0 ? roster.At(i).strName : QString();
+    };
+    for (qint16 id : facts.onDefaultPassword)
+        if (const QString strName = NameOf(id); !strName.isEmpty())
+            t[DefaultPassword].rows << QStringList{strName};
+    for (const auto& [id, strLogin] : facts.adminLogins) {
+        const QString strName = NameOf(id);
+        const std::optional<qint64> lSeconds = SecondsSince(strLogin, now);
+        if (!strName.isEmpty() && (!lSeconds || *lSeconds >= nDays * kDay))
+            t[IdleAdmins].rows << WhenCells(strName, strLogin, lSeconds);
+    }
+
+    SortRows(t[Slots].rows, 2, true);
+    SortRows(t[Missing].rows, 3, false);
+    std::sort(t[LostMules].rows.begin(), t[LostMules].rows.end(),
+              [](const QStringList& a, const QStringList& b) {
+                  return a[0].compare(b[0], Qt::CaseInsensitive) < 0;
+              });
+    // Never changed first, then the oldest.
+    for (Section s : {StaleRecords, IdleAdmins})
+        std::stable_sort(t[s].rows.begin(), t[s].rows.end(),
+                         [](const QStringList& a, const QStringList& b) {
+                             if (a[2].isEmpty() != b[2].isEmpty())
+                                 return a[2].isEmpty();
+                             return a[2].toLongLong() > b[2].toLongLong();
+                         });
+    return report;
+}

@@ -1,0 +1,119 @@
+#include "frmAttentionReport.h"
+
+#include "Accessibility.h"
+#include "CsvExport.h"
+#include "Grid.h"
+#include "GuildFactsSource.h"
+#include "Prompts.h"
+#include "Session.h"
+
+#include <QDateTime>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+// The controls' names, one per section.
+const char* const kGridNames[] = {"grdAttentionSlots", "grdAttentionMissing", "grdAttentionMules",
+                                  "grdAttentionStale", "grdAttentionDefault", "grdAttentionAdmins"};
+
+} // namespace
+
+frmAttentionReport::frmAttentionReport(Session& session, GuildFactsSource& facts,
+                                       const Roster& roster, QWidget* pParent)
+    : QWidget(pParent, Qt::Window), m_session(session), m_facts(facts), m_roster(roster) {
+    setObjectName(QStringLiteral("frmAttentionReport"));
+    setWindowTitle(QStringLiteral("Attention Report"));
+    spnAttentionDays = new QSpinBox(this);
+    spnAttentionDays->setObjectName(QStringLiteral("spnAttentionDays"));
+    spnAttentionDays->setRange(1, 3650);
+    spnAttentionDays->setValue(AttentionReport::kDefaultDays);
+    cmdAttentionRefresh = new QPushButton(QStringLiteral("&Refresh"), this);
+    cmdAttentionRefresh->setObjectName(QStringLiteral("cmdAttentionRefresh"));
+    cmdAttentionRefresh->setAutoDefault(false);
+    cmdAttentionExport = new QPushButton(QStringLiteral("&Export List..."), this);
+    cmdAttentionExport->setObjectName(QStringLiteral("cmdAttentionExport"));
+    cmdAttentionExport->setAutoDefault(false);
+    lblAttentionInfo = new QLabel(this);
+    lblAttentionInfo->setObjectName(QStringLiteral("lblAttentionInfo"));
+    tabAttention = new QTabWidget(this);
+    tabAttention->setObjectName(QStringLiteral("tabAttention"));
+    tabAttention->setAccessibleName(QStringLiteral("Sections"));
+    m_report = AttentionReport::Make(Characters(), GuildFacts(), AttentionReport::kDefaultDays,
+                                     QDateTime::currentDateTimeUtc());
+    for (int iSection = 0; iSection < AttentionReport::kSections; ++iSection) {
+        auto* pGrid = new Grid(QLatin1String(kGridNames[iSection]));
+        pGrid->setAccessibleName(m_report.tables[iSection].strTitle);
+        pGrid->Model().SetHeaders(m_report.tables[iSection].headers);
+        connect(pGrid, &Grid::RowActivated, this, [this](const QString& strName) {
+            if (fnShowCharacter)
+                fnShowCharacter(strName);
+        });
+        connect(pGrid, &Grid::ExportRequested, this,
+                [this, pGrid] { ExportGrid(*pGrid, m_session.prompts); });
+        tabAttention->addTab(pGrid, m_report.tables[iSection].strTitle);
+        tabAttention->setTabVisible(iSection, iSection < AttentionReport::DefaultPassword);
+        m_grids[static_cast<std::size_t>(iSection)] = pGrid;
+    }
+    auto* pDaysLabel = new QLabel(QStringLiteral("&Days without a change or a login:"), this);
+    pDaysLabel->setBuddy(spnAttentionDays);
+    auto* pBar = new QHBoxLayout;
+    pBar->addWidget(pDaysLabel);
+    pBar->addWidget(spnAttentionDays);
+    pBar->addStretch();
+    pBar->addWidget(cmdAttentionRefresh);
+    pBar->addWidget(cmdAttentionExport);
+    auto* pLayout = new QVBoxLayout(this);
+    pLayout->addLayout(pBar);
+    pLayout->addWidget(tabAttention, 1);
+    pLayout->addWidget(lblAttentionInfo);
+    connect(spnAttentionDays, &QSpinBox::valueChanged, this, &frmAttentionReport::Recompute);
+    connect(cmdAttentionRefresh, &QPushButton::clicked, this, &frmAttentionReport::RefreshReport);
+    connect(cmdAttentionExport, &QPushButton::clicked, this, [this] {
+        ExportGrid(*m_grids[static_cast<std::size_t>(tabAttention->currentIndex())],
+                   m_session.prompts);
+    });
+    connect(&facts, &GuildFactsSource::Arrived, this, &frmAttentionReport::Recompute);
+    NameControlsAfterLabels(this);
+    resize(720, 480);
+}
+
+frmAttentionReport::~frmAttentionReport() = default;
+
+void frmAttentionReport::ShowReport() {
+    show();
+    raise();
+    activateWindow();
+    RefreshReport();
+}
+
+void frmAttentionReport::RefreshReport() {
+    m_facts.Ask();
+}
+
+void frmAttentionReport::RosterChanged() {
+    if (isVisible())
+        Recompute();
+}
+
+void frmAttentionReport::Recompute() {
+    if (!m_facts.Facts())
+        return;
+    const GuildFacts& facts = *m_facts.Facts();
+    m_report = AttentionReport::Make(*m_roster, facts, spnAttentionDays->value(),
+                                     QDateTime::currentDateTimeUtc());
+    for (int iSection = 0; iSection < AttentionReport::kSections; ++iSection) {
+        Grid* pGrid = m_grids[static_cast<std::size_t>(iSection)];
+        pGrid->Model().SetRows(m_report.tables[iSection].rows);
+        const bool bShown = iSection < AttentionReport::DefaultPassword || m_report.bAdminPart;
+        tabAttention->setTabVisible(iSection, bShown);
+        tabAttention->setTabText(iSection, m_report.tables[iSection].strTitle +
+                                               QStringLiteral(" (%1)").arg(pGrid->DataRows()));
+    }
+    lblAttentionInfo->setText(
+        QStringLiteral("%1 members; vassal cap %2.").arg(m_roster->Count()).arg(facts.nVassalCap));
+}
