@@ -43,6 +43,8 @@ frmAttentionReport::frmAttentionReport(Session& session, GuildFactsSource& facts
     tabAttention = new QTabWidget(this);
     tabAttention->setObjectName(QStringLiteral("tabAttention"));
     tabAttention->setAccessibleName(QStringLiteral("Sections"));
+    // Every section's tab shows whole: the window is never narrower than the row of them.
+    tabAttention->setUsesScrollButtons(false);
     m_report = AttentionReport::Make(Characters(), GuildFacts(), AttentionReport::kDefaultDays,
                                      QDateTime::currentDateTimeUtc());
     for (int iSection = 0; iSection < AttentionReport::kSections; ++iSection) {

@@ -325,7 +325,7 @@ void tst_screenshots::views() {
 void tst_screenshots::insightWindows_data() {
     QTest::addColumn<QString>("strMenu");
     QTest::addColumn<bool>("bLeast");
-    for (const char* szMenu : {"mnuTreeOpChart", "mnuTreeOpStatistics"})
+    for (const char* szMenu : {"mnuTreeOpChart", "mnuTreeOpStatistics", "mnuTreeOpAttention"})
         for (bool bLeast : {true, false})
             QTest::addRow("%s %s", szMenu, bLeast ? "least" : "1280x900")
                 << QString::fromLatin1(szMenu) << bLeast;
