@@ -13,6 +13,8 @@
 #include "Characters.h"
 #include "ChartCanvas.h"
 #include "ChartLayout.h"
+#include "GuildFacts.h"
+#include "GuildStatistics.h"
 #include "MainViews.h"
 #include "RequestCycle.h"
 #include "SheetViews.h"
@@ -341,6 +343,16 @@ void BenchShape(const char* szShape) {
         ChartLayout chart = ChartLayout::Make(window.roster().Now(), -1, ChartLayout::kAllLevels);
         (void)chart;
     });
+    // The guild statistics with race and sex: the facts' reply read, and everything counted.
+    QString strFacts = QStringLiteral("12!;");
+    for (int id = 1; id <= kMembers; ++id)
+        strFacts +=
+            QStringLiteral("%1|%2|%3|0|0||2026-01-01 00:00!;").arg(id).arg(id % 4).arg(id % 3);
+    double dStatistics = Median(7, [&] {
+        const std::optional<GuildFacts> facts = GuildFacts::Parse(strFacts, false);
+        const GuildStatistics stats = GuildStatistics::Count(*window.roster().Now(), -1, &*facts);
+        (void)stats;
+    });
     bool bChartPainted = false;
     double dChartPaint = ChartFirstPaint(window, bChartPainted);
     double dMonarch = ShowSheet(window, shape, 1);
@@ -365,6 +377,8 @@ void BenchShape(const char* szShape) {
         strMissed += QStringLiteral("  [chart layout above 100 ms]");
     if (dChartPaint > 0.5 * dRefresh)
         strMissed += QStringLiteral("  [chart first paint above 0.5 x refresh]");
+    if (dStatistics > 20)
+        strMissed += QStringLiteral("  [statistics above 20 ms]");
     if (!bChartPainted)
         strMissed += QStringLiteral("  [chart paint FAILED]");
     std::printf(
@@ -372,9 +386,9 @@ void BenchShape(const char* szShape) {
         "QTreeWidget baseline %5.1f ms | refresh/baseline %.2f | changes applied: 1 %.1f ms, "
         "100 %.1f ms, a join or departure %.1f ms | "
         "sheet monarch %.1f ms, leaf %.1f ms | chart layout %.1f ms, first paint %.1f ms "
-        "(%.2f x refresh) | memory +%.1f MB (window %.1f MB)%s\n",
+        "(%.2f x refresh) | statistics %.1f ms | memory +%.1f MB (window %.1f MB)%s\n",
         szShape, dParse, dRefresh, dGenerate, dPaint, dShow, dBaseline, dRatio, dApply, dApply100,
-        dJoinLeave, dMonarch, dLeaf, dLayout, dChartPaint, dChartPaint / dRefresh,
+        dJoinLeave, dMonarch, dLeaf, dLayout, dChartPaint, dChartPaint / dRefresh, dStatistics,
         (lRssAfter - lRssWindow) / 1024.0, (lRssWindow - lRssBefore) / 1024.0,
         qPrintable(strMissed));
 }
