@@ -7,7 +7,6 @@
 #include "ChangeHistory.h"
 #include "CharacterSheet.h"
 #include "Characters.h"
-#include "FlatListModel.h"
 #include "MainViews.h"
 #include "RequestCycle.h"
 #include "ScriptedPeer.h"
@@ -176,17 +175,9 @@ void tst_live::watchFollowsChangesElsewhere() {
                              "5|Eve|10|1|2||0|0|0!;");
     QTRY_VERIFY(server.Requests().contains("120:6"));
 
-    // The views equal a fresh download of the same tree, and keep what the user had open.
-    Roster fresh;
-    QString strProblem;
-    fresh.Replace(ParseTreePayload(strAfter, strProblem));
-    AllegianceModel freshTree(fresh);
-    freshTree.Generate(-1);
-    FlatListModel freshList(fresh);
-    freshList.Fill();
-    freshList.SortByColumn(1, true);
-    QCOMPARE(Nodes(model), Nodes(freshTree));
-    QCOMPARE(Rows(client.window->allegiance().FlatList()), Rows(freshList));
+    // The views keep what the user had open (that they equal a fresh download is
+    // tst_live_server's, change by change).
+    QCOMPARE(client.window->objCharDB().Count(), 4);
     QVERIFY(v.treTreeView->isExpanded(model.IndexOfKey("Char2")));
     QCOMPARE(client.window->allegiance().SelectedKey(), QString("Char2"));
     QCOMPARE(client.window->objCharDB().CalculateRank("Char1"), qint16(2));
