@@ -183,7 +183,7 @@ void frmMain::WireAllegiance() {
     };
     connect(m_pFeed.get(), &TreeFeed::ServerBack, this, [this] {
         // The login the server could not take before, now through the request cycle.
-        SetReadOnly(false);
+        SetReadOnly(QString());
         Login();
     });
     m_saveTreeTimer.setSingleShot(true);

@@ -129,8 +129,9 @@ private:
     // The login's server cannot be reached: offers the tree kept for this login, read-only;
     // false when there is none to offer.
     bool OfferOffline(const QString& strWhy);
-    // Changing actions off while a kept tree is shown without its server.
-    void SetReadOnly(bool bReadOnly);
+    // Changing actions off, and nothing sent, while a kept tree is shown without its server
+    // (strWhy says so in the status bar); an empty strWhy ends it.
+    void SetReadOnly(const QString& strWhy);
     QString ServerKey() const;
     // The file that keeps the window's size and the splitter between runs.
     QString LayoutFile() const;

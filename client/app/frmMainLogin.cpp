@@ -186,15 +186,16 @@ bool frmMain::OfferOffline(const QString& strWhy) {
         return true;
     }
     const QString strCopy = QStringLiteral("Read-only copy from ") + strWhen;
-    m_pCycle->SetOffline(strCopy + QStringLiteral(": the server cannot be reached"));
-    SetReadOnly(true);
+    SetReadOnly(strCopy + QStringLiteral(": the server cannot be reached"));
     setWindowTitle(QStringLiteral("ZORV - ") + m_pCycle->strCurPlayer + QStringLiteral(" - ") +
                    strCopy + QStringLiteral(" (the server cannot be reached)"));
     m_pStatusBar->SetPanel(RequestCycle::kPanelOp, strCopy);
     return true;
 }
 
-void frmMain::SetReadOnly(bool bReadOnly) {
+void frmMain::SetReadOnly(const QString& strWhy) {
+    const bool bReadOnly = !strWhy.isEmpty();
+    m_pCycle->SetOffline(strWhy);
     for (QAction* pAction :
          {m_menus.mnuAddVassal, m_menus.mnuChangePatron, m_menus.mnuChangePassword})
         pAction->setEnabled(!bReadOnly);
@@ -203,7 +204,5 @@ void frmMain::SetReadOnly(bool bReadOnly) {
         m_menus.mnuAdministrator->menuAction()->setVisible(false);
         // The sheet holds nothing until a record arrives, which enables it again.
         SetCharTabEnable(false);
-    } else {
-        m_pCycle->SetOffline(QString());
     }
 }

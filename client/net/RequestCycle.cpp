@@ -46,12 +46,22 @@ QString RequestCycle::CertificateKey() const {
     return KnownCertificates::ServerKey(strHost, nPort);
 }
 
-void RequestCycle::PrepareConnection(const QString& strCharName, const QString& strPass) {
-    HTTP.Clear();
-    HTTP.AddPostData(QStringLiteral("charname"),
-                     strCharName.isEmpty() ? strCurPlayer : strCharName);
-    HTTP.AddPostData(QStringLiteral("password"), strPass.isEmpty() ? strCurPassword : strPass);
-    SetBusy(true);
+void RequestCycle::Compose(HTTPRequest& exchange, const Request& request) const {
+    exchange.Clear();
+    exchange.AddPostData(QStringLiteral("charname"),
+                         request.strCharName.isEmpty() ? strCurPlayer : request.strCharName);
+    exchange.AddPostData(QStringLiteral("password"),
+                         request.strPass.isEmpty() ? strCurPassword : request.strPass);
+    for (const Field& field : request.head)
+        exchange.AddPostData(field.first, field.second);
+    exchange.AddPostData(QStringLiteral("msgid"), QString::number(request.msgid));
+    for (const Field& field : request.fields)
+        exchange.AddPostData(field.first, field.second);
+}
+
+void RequestCycle::Connect(HTTPRequest& exchange) const {
+    exchange.Connect(strCurServer, strCurURI, bCurTls,
+                     bCurTls ? objKnownCertificates.Digest(CertificateKey()) : QByteArray());
 }
 
 void RequestCycle::StartOperation(const Request& request) {
@@ -60,12 +70,8 @@ void RequestCycle::StartOperation(const Request& request) {
         FailWait();
         return;
     }
-    PrepareConnection(request.strCharName, request.strPass);
-    for (const Field& field : request.head)
-        HTTP.AddPostData(field.first, field.second);
-    HTTP.AddPostData(QStringLiteral("msgid"), QString::number(request.msgid));
-    for (const Field& field : request.fields)
-        HTTP.AddPostData(field.first, field.second);
+    Compose(HTTP, request);
+    SetBusy(true);
     if (!request.strStatus.isEmpty())
         m_status.SetPanel(kPanelOp, request.strStatus);
     m_iCurrentOp = request.msgid;
@@ -82,23 +88,12 @@ void RequestCycle::StartOperation(qint16 msgid, const QString& strStatus,
 }
 
 void RequestCycle::StartOnChannel(HTTPRequest& channel, const Request& request) const {
-    channel.Clear();
-    channel.AddPostData(QStringLiteral("charname"),
-                        request.strCharName.isEmpty() ? strCurPlayer : request.strCharName);
-    channel.AddPostData(QStringLiteral("password"),
-                        request.strPass.isEmpty() ? strCurPassword : request.strPass);
-    for (const Field& field : request.head)
-        channel.AddPostData(field.first, field.second);
-    channel.AddPostData(QStringLiteral("msgid"), QString::number(request.msgid));
-    for (const Field& field : request.fields)
-        channel.AddPostData(field.first, field.second);
-    channel.Connect(strCurServer, strCurURI, bCurTls,
-                    bCurTls ? objKnownCertificates.Digest(CertificateKey()) : QByteArray());
+    Compose(channel, request);
+    Connect(channel);
 }
 
 void RequestCycle::Send() {
-    HTTP.Connect(strCurServer, strCurURI, bCurTls,
-                 bCurTls ? objKnownCertificates.Digest(CertificateKey()) : QByteArray());
+    Connect(HTTP);
 }
 
 void RequestCycle::Route(qint16 msgid, std::function<void(const Reply&)> handler) {

@@ -133,9 +133,12 @@ signals:
     void Answered(qint16 msgid);
 
 private:
-    // Clears the exchange and adds charname and password; empty arguments mean the own login.
-    void PrepareConnection(const QString& strCharName, const QString& strPass);
-    // Sends the request built since PrepareConnection.
+    // Clears the exchange and writes the request's form into it: the credentials (empty ones
+    // mean the own login), the head, the msgid, the fields.
+    void Compose(HTTPRequest& exchange, const Request& request) const;
+    // Sends what an exchange holds to the current server.
+    void Connect(HTTPRequest& exchange) const;
+    // Sends the user's exchange as composed.
     void Send();
     // The reply's result code as a signed 16-bit number.
     qint16 ResultCode() const;
