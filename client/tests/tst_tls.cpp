@@ -294,7 +294,7 @@ void tst_tls::questionThenRemembered() {
         run.prompts->answers << Prompts::Answer::Yes;
         run.LogIn(server.Address());
         QTRY_VERIFY_WITH_TIMEOUT(run.LoggedIn(), 20000);
-        QTRY_COMPARE_WITH_TIMEOUT(run.window->objCharDB().Count(), 50, 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(run.window->objCharDB().Count(), 62, 20000);
         QCOMPARE(run.prompts->shown.size(), 1);
         QCOMPARE(FileText(strCertificates), "[Certificates]\r\n" + strKey.toLatin1() + " = " +
                                                 m_strFingerprintA.toLatin1() + "\r\n");
@@ -307,7 +307,7 @@ void tst_tls::questionThenRemembered() {
         Run run(settings.path());
         run.LogIn(server.Address());
         QTRY_VERIFY_WITH_TIMEOUT(run.LoggedIn(), 20000);
-        QTRY_COMPARE_WITH_TIMEOUT(run.window->objCharDB().Count(), 50, 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(run.window->objCharDB().Count(), 62, 20000);
         QCOMPARE(run.prompts->shown.size(), 0);
     }
 

@@ -61,14 +61,14 @@ std::string Backup(const std::string& strDb) {
 }
 
 // The demo guild's dump: line 1 the header, lines 2-6 the settings (default password hash, guild
-// name, vassal cap 12, squad name, squad flag), then character k on line 6 + k (50 of them; the
-// monarch, 1, has the four vassals 2 to 5; 6 is 2's vassal), and the count line last, line 57.
+// name, vassal cap 12, squad name, squad flag), then character k on line 6 + k (62 of them; the
+// monarch, 1, has the four vassals 2 to 5; 6 is 2's vassal), and the count line last, line 69.
 class DumpTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_EQ(RunServerCommand({"demo", "--db", m_dir.File("demo.db")}), 0);
         m_strGood = Backup(m_dir.File("demo.db"));
-        ASSERT_EQ(Lines(m_strGood).size(), 57u);
+        ASSERT_EQ(Lines(m_strGood).size(), 69u);
     }
 
     TempDir m_dir;
@@ -91,8 +91,8 @@ TEST_F(DumpTest, BadDumpsAreRefusedWithTheirLineAndChangeNothing) {
         {"no set-up and no member", "ZORV DUMP 3\nE|0|0\n", "guild_name"},
         {"a set-up without members", "ZORV DUMP 3\n" + strSettings + "E|5|0\n", "no character"},
         {"cut at a line boundary", FirstLines(d, 30), "cut short"},
-        {"cut, with the count line of the whole", FirstLines(d, 30) + "E|5|50\n", "line 31:"},
-        {"no set-up", "ZORV DUMP 3\n" + strCharacters + "E|0|50\n", "guild_name"},
+        {"cut, with the count line of the whole", FirstLines(d, 30) + "E|5|62\n", "line 31:"},
+        {"no set-up", "ZORV DUMP 3\n" + strCharacters + "E|0|62\n", "guild_name"},
         {"no default password", WithLine(d, 2, "S|throttle_free|5"), "default_password_hash"},
         {"an orphan", WithField(d, 8, 3, "999"), "line 8:"},
         {"a cycle through the monarch", WithField(d, 7, 3, "6"), "line 7:"},
@@ -128,9 +128,9 @@ TEST_F(DumpTest, BadDumpsAreRefusedWithTheirLineAndChangeNothing) {
         {"a squad flag of 2", WithLine(d, 6, "S|use_rescue_squad|2"), "line 6:"},
         {"a default password in clear", WithLine(d, 2, "S|default_password_hash|welcome1"),
          "line 2:"},
-        {"counts that differ", WithLine(d, 57, "E|5|51"), "line 57:"},
-        {"a count line that is no count", WithLine(d, 57, "E|5"), "line 57:"},
-        {"a row after the count line", d + lines[7] + "\n", "line 58:"},
+        {"counts that differ", WithLine(d, 69, "E|5|63"), "line 69:"},
+        {"a count line that is no count", WithLine(d, 69, "E|5"), "line 69:"},
+        {"a row after the count line", d + lines[7] + "\n", "line 70:"},
         {"an unknown escape", WithField(d, 16, 15, "a\\qb"), "line 16:"},
         {"another header", WithLine(d, 1, "ZORV DUMP 9"), "line 1:"},
     };
@@ -182,12 +182,12 @@ TEST_F(DumpTest, EarlierVersionsWithoutCountsRestoreOnlyWhenSound) {
         1);
     EXPECT_NE(strErr.find("line 8:"), std::string::npos) << strErr;
     // A count line is this version's; an older dump that carries one is not what it claims.
-    Write(m_dir.File("counted.txt"), strOld + "E|5|50\n");
+    Write(m_dir.File("counted.txt"), strOld + "E|5|62\n");
     EXPECT_EQ(
         RunServerCommand({"restore", "--db", m_dir.File("counted.db"), m_dir.File("counted.txt")},
                          nullptr, &strErr),
         1);
-    EXPECT_NE(strErr.find("line 57:"), std::string::npos) << strErr;
+    EXPECT_NE(strErr.find("line 69:"), std::string::npos) << strErr;
     // The current header promises the count line: without it the dump counts as cut.
     lines.front() = "ZORV DUMP 3";
     Write(m_dir.File("uncounted.txt"), Join(lines));

@@ -6,6 +6,7 @@
 #include "Text.h"
 
 #include <ctime>
+#include <iterator>
 #include <random>
 #include <stdexcept>
 #include <sys/stat.h>
@@ -39,8 +40,14 @@ const char* const kDemoNames[] = {
     "Jorah Kent",       "Kira Vane",      "Lorcan Pyle",   "Mira Holt",     "Nils Barrow",
     "Odessa Lark",      "Piet Anvil",     "Rowan O'Dell",  "Sable Frost",   "Tobin Ash",
     "Una Briar",        "Vico Stirling",  "Willa Ford",    "Yorick Dunn",   "Zara Mule-Wright",
+    "Alba Quarry",      "Benno Lusk",     "Cyra Holm",     "Dorin Mace",    "Elsa Brook",
+    "Fenn Harlow",      "Greta Moss",     "Hugo Penn",     "Ines Carrow",   "Jory Flint",
+    "Kesta Rune",       "Lyle Parrish",
 };
-const int kGeneration[] = {1, 4, 10, 15, 12, 8}; // 50 members over six generations
+// 50 members over six generations, each sworn in turn to the generation above; then Tobin Ash's
+// full company, a patron at the vassal cap.
+const int kGeneration[] = {1, 4, 10, 15, 12, 8};
+const int kCompanyPatron = 45;
 
 const char* const kClasses[] = {"Swordsman", "Archer", "War Mage", "Life Mage", "Tinker", "Thief"};
 const char* const kTowns[] = {"Holtburg", "Yaraq", "Shoushi", "Rithwic", "Arwic", "Cragstone"};
@@ -70,6 +77,9 @@ GuildLogin CreateDemoGuild(const std::string& strPath) {
         previous.swap(current);
         current.clear();
     }
+    static_assert(std::size(kDemoNames) == 50 + kDefaultMaxVassals);
+    for (int i = 0; i < kDefaultMaxVassals; ++i, ++iName)
+        store.AddCharacter(iName + 1, kDemoNames[iName], kCompanyPatron, zorv::kSecurityNormal, 1);
     // The sheets: every race and sex, mules with their mains, PKs, the rescue squad, summoners.
     Statement sheet(db, "UPDATE characters SET level = ?1, rank = ?2, race = ?3, sex = ?4, "
                         "class = ?5, lifestone = ?6, tied_to = ?7, skills = ?8, is_pk = ?9, "
@@ -113,10 +123,10 @@ GuildLogin CreateDemoGuild(const std::string& strPath) {
         std::optional<Member> patron = store.FindById(member->iPatron);
         mule.Bind(1, Latin1ToUtf8(patron->strName)).Bind(2, id).Run();
     }
-    // Something for each part of the attention report: a member who counts followers the tree
-    // does not hold, a mule whose main left the guild, and records left alone for months. Every
-    // member but the founder is still on the default password, among them a second administrator
-    // who has not logged in yet.
+    // Something for each part of the attention report: a patron at the cap (above), a member who
+    // counts followers the tree does not hold, a mule whose main left the guild, and records left
+    // alone for months. Every member but the founder is still on the default password, among
+    // them a second administrator who has not logged in yet.
     Statement second(db, "UPDATE characters SET security_level = ?1 WHERE id = 5");
     second.Bind(1, zorv::kSecurityAdministrator).Run();
     Statement claimed(db, "UPDATE characters SET num_followers = 2 WHERE id = 46");
