@@ -29,7 +29,9 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPalette>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -325,17 +327,52 @@ void tst_screenshots::views() {
 void tst_screenshots::insightWindows_data() {
     QTest::addColumn<QString>("strMenu");
     QTest::addColumn<bool>("bLeast");
+    QTest::addColumn<bool>("bDark");
     for (const char* szMenu : {"mnuTreeOpChart", "mnuTreeOpStatistics", "mnuTreeOpAttention"})
         for (bool bLeast : {true, false})
-            QTest::addRow("%s %s", szMenu, bLeast ? "least" : "1280x900")
-                << QString::fromLatin1(szMenu) << bLeast;
+            for (bool bDark : {false, true})
+                QTest::addRow("%s %s%s", szMenu, bLeast ? "least" : "1280x900",
+                              bDark ? " dark" : "")
+                    << QString::fromLatin1(szMenu) << bLeast << bDark;
 }
+
+namespace {
+
+// A dark desktop's colours, as a dark theme gives them.
+QPalette DarkPalette() {
+    QPalette dark;
+    const QColor window(45, 45, 48), base(30, 30, 32), text(230, 230, 230);
+    for (auto [role, colour] : {std::pair{QPalette::Window, window}, {QPalette::Base, base},
+                                {QPalette::AlternateBase, window.lighter(115)},
+                                {QPalette::Button, window}, {QPalette::WindowText, text},
+                                {QPalette::Text, text}, {QPalette::ButtonText, text},
+                                {QPalette::Highlight, QColor(42, 130, 218)},
+                                {QPalette::HighlightedText, Qt::white}})
+        dark.setColor(role, colour);
+    return dark;
+}
+
+// The mean lightness of a picture, 0 (black) to 255 (white), from a sample of its pixels.
+int MeanLightness(const QImage& image) {
+    long lSum = 0, lCount = 0;
+    for (int y = 0; y < image.height(); y += 7)
+        for (int x = 0; x < image.width(); x += 7, ++lCount)
+            lSum += QColor(image.pixel(x, y)).lightness();
+    return lCount ? int(lSum / lCount) : 0;
+}
+
+} // namespace
 
 // The allegiance chart and the guild statistics, at the least size their layouts allow and at a
 // large one, by the same rule as the main window's views.
 void tst_screenshots::insightWindows() {
     QFETCH(QString, strMenu);
     QFETCH(bool, bLeast);
+    QFETCH(bool, bDark);
+    const QPalette light = QApplication::palette();
+    if (bDark)
+        QApplication::setPalette(DarkPalette());
+    auto restore = qScopeGuard([&] { QApplication::setPalette(light); });
     frmMain& window = *m_client->window;
     window.findChild<QAction*>(strMenu)->trigger();
     QWidget* pShown = QApplication::activeWindow();
@@ -352,6 +389,9 @@ void tst_screenshots::insightWindows() {
             QDir(strFolder).filePath(Slug(QString::fromLatin1(QTest::currentDataTag())) + ".png");
         QVERIFY2(pShown->grab().save(strFile, "PNG", 0), qPrintable(strFile));
     }
+    // Every part follows the desktop: no chart or table left light on a dark desktop.
+    const int iLightness = MeanLightness(pShown->grab().toImage());
+    QVERIFY2(bDark ? iLightness < 100 : iLightness > 150, qPrintable(QString::number(iLightness)));
 
     LayoutCheck check;
     check.OwnWindow(pShown);
