@@ -114,6 +114,13 @@ enum Code : int {
 
     // The change feed cannot answer from the generation asked for: download the whole tree.
     CodeFeedTooOld = 1070,
+
+    // Chat notifications (the test's refusal carries the reason as its payload).
+    CodeNotifyInvalidUrl = 1080,
+    CodeNotifyInvalidFormat = 1081,
+    CodeNotifyInvalidKinds = 1082,
+    CodeNotifyNoSuchTarget = 1083,
+    CodeNotifyTestFailed = 1084,
 };
 
 inline constexpr int kFirstSuccess = 800;

@@ -49,6 +49,8 @@ MainMenus BuildMainMenus(QMenuBar* pBar) {
     m.mnuAdminResetCharPass =
         Item(m.mnuAdministrator, "Reset Character's &Password", "mnuAdminResetCharPass");
     m.mnuAdminServerSetup = Item(m.mnuAdministrator, "Server &Setup", "mnuAdminServerSetup");
+    m.mnuAdminNotifications =
+        Item(m.mnuAdministrator, "&Notifications...", "mnuAdminNotifications");
     m.mnuAdministrator->menuAction()->setVisible(false);
     QMenu* pHelp = Menu(pBar, "&Help", "mnuHelp");
     m.mnuAbout = Item(pHelp, "&About", "mnuAbout");

@@ -30,6 +30,7 @@ struct MainMenus {
     QAction* mnuAdminChangeSec;
     QAction* mnuAdminResetCharPass;
     QAction* mnuAdminServerSetup;
+    QAction* mnuAdminNotifications;
     // Help
     QAction* mnuAbout;
 };

@@ -26,6 +26,7 @@
 #include "frmAbout.h"
 #include "frmAllegianceChart.h"
 #include "frmAttentionReport.h"
+#include "frmNotifications.h"
 #include "frmGuildStatistics.h"
 #include "frmLogin.h"
 #include "frmNewServerSetup.h"
@@ -268,6 +269,9 @@ void frmMain::WireAdmin() {
             &AdminOperations::AdminResetPass);
     connect(m_menus.mnuAdminServerSetup, &QAction::triggered, pAdmin,
             &AdminOperations::AdminServerSetup);
+    m_pNotifications = std::make_unique<frmNotifications>(*m_pSession, this);
+    connect(m_menus.mnuAdminNotifications, &QAction::triggered, m_pNotifications.get(),
+            &frmNotifications::ShowAndRefresh);
     m_pHistory = std::make_unique<ChangeHistory>(*m_pSession, *m_pAllegiance, *m_pSheet,
                                                  m_pViews->sheet.tabCharInfo,
                                                  m_pViews->sheet.pageHistory, this);
@@ -436,6 +440,8 @@ void frmMain::Form_Unload() {
         m_pStatistics->close();
     if (m_pAttention)
         m_pAttention->close();
+    if (m_pNotifications)
+        m_pNotifications->close();
     // A chained wait still pumping events must end, or the program could never quit.
     m_pCycle->Abandon();
     m_pFeed->Stop();

@@ -30,6 +30,7 @@ class frmAbout;
 class frmAllegianceChart;
 class frmGuildStatistics;
 class frmAttentionReport;
+class frmNotifications;
 class GuildFactsSource;
 class frmLogin;
 class frmNewServerSetup;
@@ -74,6 +75,7 @@ public:
     frmAllegianceChart& chart() { return *m_pChart; }
     frmGuildStatistics& statistics() { return *m_pStatistics; }
     frmAttentionReport& attention() { return *m_pAttention; }
+    frmNotifications& notifications() { return *m_pNotifications; }
     SkillSearch& search() { return *m_pSearch; }
     Skills& objSkills() { return *m_pSkills; }
 
@@ -170,6 +172,7 @@ private:
     std::unique_ptr<frmAllegianceChart> m_pChart;
     std::unique_ptr<frmGuildStatistics> m_pStatistics;
     std::unique_ptr<frmAttentionReport> m_pAttention;
+    std::unique_ptr<frmNotifications> m_pNotifications;
     MainMenus m_menus{};
     int m_iRescueTabIndex = -1;
     bool m_bSplitterPlaced = false; // moved by the user, or restored from the last run

@@ -18,6 +18,7 @@
 #include "StatusBar.h"
 #include "TreeFeed.h"
 #include "frmNewServerSetup.h"
+#include "frmNotifications.h"
 #include "frmPlayerSetup.h"
 
 #include <QCheckBox>
@@ -104,6 +105,9 @@ bool frmMain::DisplayLoginInfo(const QString& strPayload) {
         m_menus.mnuAdministrator->menuAction()->setVisible(s.iCurSecurityLevel ==
                                                            zorv::kSecurityAdministrator);
         m_pHistory->SetAdministrator(s.iCurSecurityLevel == zorv::kSecurityAdministrator);
+        // A member logged in after an administrator sees none of the administrators' windows.
+        if (s.iCurSecurityLevel != zorv::kSecurityAdministrator)
+            m_pNotifications->close();
     });
     Step([&] { s.strCurCharID = Field(1); });
     bool bEnd = false;
