@@ -242,6 +242,11 @@ void frmNotifications::Done(const QString& strNote) {
 }
 
 void frmNotifications::ShowAndRefresh() {
+    // The administrators' menu is hidden from members; the window checks for itself all the same.
+    if (m_session.iCurSecurityLevel != zorv::kSecurityAdministrator) {
+        m_session.prompts.Inform(QStringLiteral("You security level is not high enough!"));
+        return;
+    }
     show();
     raise();
     activateWindow();

@@ -1,12 +1,14 @@
 // The administrator's operations against a real zorv-server with the demo guild: the set-up
 // change with and without a new default password, password reset, security level, and the
-// backup's request and file (that the file restores is the server's tests'); and the level guard.
+// backup's request and file (that the file restores is the server's tests'); the level guard; and
+// the chat notifications' window.
 #include "AdminOperations.h"
 #include "AllegianceOperations.h"
 #include "AllegianceView.h"
 #include "ChangeHistory.h"
 #include "CharacterSheet.h"
 #include "Characters.h"
+#include "Grid.h"
 #include "HTTPRequest.h"
 #include "MainViews.h"
 #include "Protocol.h"
@@ -17,14 +19,17 @@
 #include "Tabs.h"
 #include "TestClient.h"
 #include "frmNewServerSetup.h"
+#include "frmNotifications.h"
 #include "frmSecLevel.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -89,6 +94,7 @@ private slots:
     void backupFileBytesAndFailures();
     void membersAreTurnedAway();
     void historyTabsAndUndo();
+    void notifications();
 
 private:
     std::unique_ptr<ServerProcess> m_server;
@@ -493,6 +499,95 @@ void tst_admin::historyTabsAndUndo() {
     brenna.window->findChild<QAction*>(QStringLiteral("mnuRecentChanges"))->trigger();
     QTRY_VERIFY_WITH_TIMEOUT(
         brenna.window->history().pGuildView->twHistory->topLevelItemCount() >= 2, 20000);
+}
+
+// The chat notifications' window against a real server, with a scripted chat service: a target
+// added through the dialog (whose refusals and Escape send nothing), its address never shown
+// back whole, a test message delivered and one refused, the target removed after a question.
+void tst_admin::notifications() {
+    ScriptedPeer chat;
+    chat.bBodyEndsWithCrLf = false;
+    chat.queuedReplies << "HTTP/1.1 204 No Content\r\nContent-Length: 0\r\n\r\n"
+                       << "HTTP/1.1 500 Internal Server Error\r\nContent-Length: 0\r\n\r\n";
+    Client c(m_server->Address(), "Aldric Stormwind", "lantern1");
+    QVERIFY(c.bLoggedIn);
+    frmNotifications& n = c.window->notifications();
+    c.window->findChild<QAction*>(QStringLiteral("mnuAdminNotifications"))->trigger();
+    QVERIFY(n.isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(n.lblNotifyInfo->text().contains("sent nowhere yet"), 20000);
+    QVERIFY(!n.cmdNotifyTest->isEnabled() && !n.cmdNotifyRemove->isEnabled());
+
+    const QString strPosted = c.PostData();
+    c.prompts->ExpectDismissed(ScriptedPrompts::Dismissal::Escape);
+    QTest::mouseClick(n.cmdNotifyAdd, Qt::LeftButton);
+    QCOMPARE(c.PostData(), strPosted);
+    const QString strUrl = QStringLiteral("http://127.0.0.1:%1/hooks/secret-token").arg(chat.Port());
+    c.prompts->dialogs << [&](QDialog& dlg) {
+        auto& add = static_cast<frmNotifyTarget&>(dlg);
+        add.show();
+        for (const QString& strBad : {QStringLiteral("ftp://127.0.0.1/x"),
+                                      QStringLiteral("http://guild.example.org/hook"),
+                                      QStringLiteral("https://")}) {
+            add.txtNotifyUrl->setText(strBad);
+            add.accept();
+            if (!add.isVisible() || add.lblNotifyProblem->text().isEmpty())
+                QTest::qFail(qPrintable("accepted " + strBad), __FILE__, __LINE__);
+        }
+        add.txtNotifyUrl->setText(strUrl);
+        for (QCheckBox* pKind : add.chkNotifyKind)
+            pKind->setChecked(false);
+        add.accept();
+        if (!add.isVisible())
+            QTest::qFail("accepted without a kind of change", __FILE__, __LINE__);
+        add.chkNotifyKind[0]->setChecked(true);
+        add.chkNotifyKind[2]->setChecked(true);
+        add.cmbNotifyFormat->setCurrentIndex(add.cmbNotifyFormat->findData("json"));
+        add.accept();
+        return add.result();
+    };
+    QTest::mouseClick(n.cmdNotifyAdd, Qt::LeftButton);
+    QVERIFY(c.PostData().contains("&msgid=124&"));
+    QTRY_COMPARE_WITH_TIMEOUT(n.Targets().size(), 1, 20000);
+    const NotifyTarget target = n.Targets().front();
+    QCOMPARE(target.strFormat, QStringLiteral("json"));
+    QCOMPARE(target.kinds, QStringList({"joins", "moves"}));
+    QVERIFY2(target.strShownUrl.contains("127.0.0.1") && !target.strShownUrl.contains("secret"),
+             qPrintable(target.strShownUrl));
+    QCOMPARE(n.grdNotifyTargets->TextMatrix(0, 3), QStringLiteral("Joins, Patron changes"));
+    QVERIFY(n.lblNotifyInfo->text().startsWith("Notifications added."));
+
+    // The test message reaches the chat service; its refusal is said in the window, not a box.
+    QTest::mouseClick(n.cmdNotifyTest, Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(n.lblNotifyInfo->text().startsWith("The test message was delivered"),
+                             20000);
+    QVERIFY(chat.Request(0).startsWith("POST /hooks/secret-token HTTP/1.1\r\n"));
+    QTest::mouseClick(n.cmdNotifyTest, Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        n.lblNotifyInfo->text().startsWith("The test message could not be delivered: "), 20000);
+    QVERIFY2(n.lblNotifyInfo->text().contains("500"), qPrintable(n.lblNotifyInfo->text()));
+    QCOMPARE(chat.Connections(), 2);
+
+    // Removing asks first; No sends nothing.
+    QTRY_VERIFY_WITH_TIMEOUT(!c.window->cycle().IsBusy(), 20000);
+    const QString strBeforeRemove = c.PostData();
+    c.prompts->answers << Prompts::Answer::No;
+    QTest::mouseClick(n.cmdNotifyRemove, Qt::LeftButton);
+    QCOMPARE(c.PostData(), strBeforeRemove);
+    c.prompts->answers << Prompts::Answer::Yes;
+    QTest::mouseClick(n.cmdNotifyRemove, Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(n.Targets().isEmpty() && !c.window->cycle().IsBusy(), 20000);
+    QCOMPARE(c.prompts->nUnexpected, 0);
+
+    // A member has no such menu, and the window will not open for one.
+    Client brenna(m_server->Address(), "Brenna Ashvale", "welcome1");
+    QVERIFY(brenna.bLoggedIn);
+    QVERIFY(!brenna.window->findChild<QMenu*>(QStringLiteral("mnuAdministrator"))
+                 ->menuAction()
+                 ->isVisible());
+    brenna.prompts->ExpectOk();
+    brenna.window->notifications().ShowAndRefresh();
+    QVERIFY(!brenna.window->notifications().isVisible());
+    QCOMPARE(brenna.LastText(), QStringLiteral("You security level is not high enough!"));
 }
 
 QTEST_MAIN(tst_admin)

@@ -38,12 +38,12 @@ bool ScriptedPeer::RequestComplete(int i) const {
     int iBlank = request.indexOf("\r\n\r\n");
     if (iBlank < 0)
         return false;
-    int iLength = request.indexOf("Content-length: ");
-    if (iLength < 0 || iLength > iBlank)
+    int iLength = request.left(iBlank).toLower().indexOf("content-length: ");
+    if (iLength < 0)
         return false;
     int iEol = request.indexOf("\r\n", iLength);
     int nBody = request.mid(iLength + 16, iEol - iLength - 16).toInt();
-    return request.size() >= iBlank + 4 + nBody + 2;
+    return request.size() >= iBlank + 4 + nBody + (bBodyEndsWithCrLf ? 2 : 0);
 }
 
 bool ScriptedPeer::Open(int i) const {

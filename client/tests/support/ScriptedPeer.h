@@ -25,8 +25,10 @@ public:
     int Connections() const { return static_cast<int>(m_connections.size()); }
     // The bytes received on connection i (0-based, in order of acceptance).
     QByteArray Request(int i = 0) const;
-    // True once connection i has sent its headers, its Content-length body and the CR LF.
+    // True once connection i has sent its headers, its Content-length body and the CR LF that
+    // the client's requests end with (none for other clients: bBodyEndsWithCrLf false).
     bool RequestComplete(int i = 0) const;
+    bool bBodyEndsWithCrLf = true;
 
     // False once either side has closed connection i.
     bool Open(int i) const;
