@@ -50,6 +50,12 @@ enum Op : std::int16_t {
     OpGuildFacts = 121,
     // The guild's joins and departures per week, counted from the change history.
     OpGuildActivity = 122,
+    // The chat notifications' targets, administrators only: the list, adding one, removing one,
+    // and a test message sent at once.
+    OpNotifyTargets = 123,
+    OpNotifyAdd = 124,
+    OpNotifyRemove = 125,
+    OpNotifyTest = 126,
 };
 
 // Security levels; every administrator function needs kSecurityAdministrator.

@@ -114,6 +114,13 @@ enum Code : int {
 
     // The change feed cannot answer from the generation asked for: download the whole tree.
     CodeFeedTooOld = 1070,
+
+    // The chat notifications' targets (a refused URL and a failed test carry the reason).
+    CodeNotifyInvalidUrl = 1080,
+    CodeNotifyInvalidFormat = 1081,
+    CodeNotifyInvalidKinds = 1082,
+    CodeNotifyNoSuchTarget = 1083,
+    CodeNotifyTestFailed = 1084,
 };
 
 inline constexpr int kFirstSuccess = 800;

@@ -1,5 +1,6 @@
 #include "Front.h"
 
+#include "Courier.h"
 #include "Guild.h"
 #include "Numbers.h"
 #include "Passwords.h"
@@ -152,7 +153,11 @@ int Serve(const ServeOptions& options) {
         cache.emplace(*strKey, std::chrono::seconds(300));
     else
         cache.emplace(); // still remembered in memory, not shared with the CGI program
-    Guild guild(options.strDbPath, &*cache, options.guild);
+    // Made before the guild, whose operations wake it, so that it outlives them.
+    notify::Courier courier(options.strDbPath);
+    GuildOptions guildOptions = options.guild;
+    guildOptions.onNotices = [&courier] { courier.Wake(); };
+    Guild guild(options.strDbPath, &*cache, guildOptions);
     // Made before the front, so that it outlives the requests the front's workers still answer.
     std::unique_ptr<WebRoster> pWeb;
     if (options.bWeb)

@@ -1,0 +1,236 @@
+#include "Delivery.h"
+
+#include "NotifyStore.h"
+#include "Protocol.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <curl/curl.h>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+namespace notify {
+
+namespace {
+
+constexpr std::size_t kKeptAnswer = 200;
+constexpr std::int64_t kFirstRetrySeconds = 5;
+constexpr std::int64_t kLongestBackoffSeconds = 600;
+constexpr std::int64_t kLongestRetryAfterSeconds = 3600;
+
+struct Exchange {
+    std::string strAnswer;
+    std::optional<std::int64_t> lRetryAfter;
+    const std::atomic<bool>* pbAbort = nullptr;
+};
+
+std::size_t KeepAnswer(char* pData, std::size_t nSize, std::size_t nCount, void* pUser) {
+    Exchange& exchange = *static_cast<Exchange*>(pUser);
+    const std::size_t nBytes = nSize * nCount;
+    // Only the start is kept: enough for a reason and a rate limit's retry_after.
+    exchange.strAnswer.append(
+        pData,
+        std::min(nBytes, kKeptAnswer * 4 - std::min(exchange.strAnswer.size(), kKeptAnswer * 4)));
+    return nBytes;
+}
+
+std::optional<std::int64_t> Seconds(const char* szText) {
+    while (*szText == ' ' || *szText == '\t' || *szText == ':')
+        ++szText;
+    char* pEnd = nullptr;
+    double dValue = std::strtod(szText, &pEnd);
+    if (pEnd == szText || !(dValue >= 0) || dValue > 1e9)
+        return std::nullopt;
+    return static_cast<std::int64_t>(dValue + 0.999); // a fraction waits the whole second
+}
+
+std::size_t ReadHeader(char* pData, std::size_t nSize, std::size_t nCount, void* pUser) {
+    Exchange& exchange = *static_cast<Exchange*>(pUser);
+    const std::size_t nBytes = nSize * nCount;
+    std::string strLine(pData, nBytes);
+    const char kName[] = "retry-after:";
+    if (strLine.size() > sizeof kName &&
+        strncasecmp(strLine.c_str(), kName, sizeof kName - 1) == 0) {
+        std::string strValue = strLine.substr(sizeof kName - 1);
+        if (std::optional<std::int64_t> lSeconds = Seconds(strValue.c_str())) {
+            exchange.lRetryAfter = lSeconds;
+        } else {
+            time_t at = curl_getdate(strValue.c_str(), nullptr);
+            if (at > 0)
+                exchange.lRetryAfter = std::max<std::int64_t>(0, at - std::time(nullptr));
+        }
+    }
+    return nBytes;
+}
+
+int Progress(void* pUser, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
+    const Exchange& exchange = *static_cast<const Exchange*>(pUser);
+    return exchange.pbAbort && exchange.pbAbort->load() ? 1 : 0;
+}
+
+std::string Printable(const std::string& strText) {
+    std::string strOut;
+    for (char c : strText) {
+        if (strOut.size() >= kKeptAnswer)
+            break;
+        strOut += (c >= 0x20 && c < 0x7f) ? c : ' ';
+    }
+    while (!strOut.empty() && strOut.back() == ' ')
+        strOut.pop_back();
+    return strOut;
+}
+
+} // namespace
+
+PostResult Post(const std::string& strUrl, const std::string& strBody,
+                const std::string& strDeliveryId, PostLimits limits,
+                const std::atomic<bool>* pbAbort) {
+    PostResult result;
+    CURL* pCurl = curl_easy_init();
+    if (!pCurl) {
+        result.strError = "libcurl could not start";
+        return result;
+    }
+    Exchange exchange;
+    exchange.pbAbort = pbAbort;
+    curl_slist* pHeaders = nullptr;
+    pHeaders = curl_slist_append(pHeaders, "Content-Type: application/json");
+    pHeaders = curl_slist_append(pHeaders, ("X-ZORV-Delivery: " + strDeliveryId).c_str());
+    pHeaders = curl_slist_append(pHeaders, "Expect:");
+    char szError[CURL_ERROR_SIZE] = "";
+    curl_easy_setopt(pCurl, CURLOPT_URL, strUrl.c_str());
+    curl_easy_setopt(pCurl, CURLOPT_PROTOCOLS_STR, "http,https");
+    curl_easy_setopt(pCurl, CURLOPT_FOLLOWLOCATION, 0L);
+    curl_easy_setopt(pCurl, CURLOPT_SSL_VERIFYPEER, 1L);
+    curl_easy_setopt(pCurl, CURLOPT_SSL_VERIFYHOST, 2L);
+    curl_easy_setopt(pCurl, CURLOPT_NOSIGNAL, 1L);
+    curl_easy_setopt(pCurl, CURLOPT_CONNECTTIMEOUT, static_cast<long>(limits.nConnectSeconds));
+    curl_easy_setopt(pCurl, CURLOPT_TIMEOUT, static_cast<long>(limits.nTotalSeconds));
+    curl_easy_setopt(pCurl, CURLOPT_USERAGENT,
+                     (std::string("zorv-server/") + zorv::kVersion).c_str());
+    curl_easy_setopt(pCurl, CURLOPT_HTTPHEADER, pHeaders);
+    curl_easy_setopt(pCurl, CURLOPT_POSTFIELDS, strBody.c_str());
+    curl_easy_setopt(pCurl, CURLOPT_POSTFIELDSIZE_LARGE, static_cast<curl_off_t>(strBody.size()));
+    curl_easy_setopt(pCurl, CURLOPT_WRITEFUNCTION, KeepAnswer);
+    curl_easy_setopt(pCurl, CURLOPT_WRITEDATA, &exchange);
+    curl_easy_setopt(pCurl, CURLOPT_HEADERFUNCTION, ReadHeader);
+    curl_easy_setopt(pCurl, CURLOPT_HEADERDATA, &exchange);
+    curl_easy_setopt(pCurl, CURLOPT_XFERINFOFUNCTION, Progress);
+    curl_easy_setopt(pCurl, CURLOPT_XFERINFODATA, &exchange);
+    curl_easy_setopt(pCurl, CURLOPT_NOPROGRESS, 0L);
+    curl_easy_setopt(pCurl, CURLOPT_ERRORBUFFER, szError);
+    CURLcode code = curl_easy_perform(pCurl);
+    if (code == CURLE_OK) {
+        curl_easy_getinfo(pCurl, CURLINFO_RESPONSE_CODE, &result.lStatus);
+    } else {
+        result.strError = Printable(*szError ? szError : curl_easy_strerror(code));
+    }
+    curl_slist_free_all(pHeaders);
+    curl_easy_cleanup(pCurl);
+    result.strAnswer = Printable(exchange.strAnswer);
+    result.lRetryAfter = exchange.lRetryAfter;
+    // Discord says how long to wait in the body of its 429, in seconds with a fraction.
+    const std::size_t iAt = exchange.strAnswer.find("\"retry_after\"");
+    if (result.lStatus == 429 && iAt != std::string::npos)
+        if (std::optional<std::int64_t> lSeconds =
+                Seconds(exchange.strAnswer.c_str() + iAt + std::strlen("\"retry_after\"")))
+            result.lRetryAfter = std::max(result.lRetryAfter.value_or(0), *lSeconds);
+    return result;
+}
+
+std::string Describe(const PostResult& result) {
+    if (result.lStatus == 0)
+        return "no answer: " + result.strError;
+    std::string strText = "HTTP " + std::to_string(result.lStatus);
+    if (result.lStatus >= 300 && result.lStatus < 400)
+        strText += " (redirects are not followed)";
+    if (!result.strAnswer.empty() && (result.lStatus < 200 || result.lStatus >= 300))
+        strText += ": " + result.strAnswer;
+    return strText;
+}
+
+Outcome Classify(const PostResult& result) {
+    const long s = result.lStatus;
+    if (s >= 200 && s < 300)
+        return Outcome::Delivered;
+    // The receiver is there and says this message can never be taken; anything else may be the
+    // target's trouble (a webhook removed or not yet allowed, a server down) and the message
+    // waits for it to mend.
+    if (s == 400 || s == 413 || s == 415 || s == 422)
+        return Outcome::Refused;
+    return Outcome::Retry;
+}
+
+std::int64_t RetryDelay(const PostResult& result, int nAttempts) {
+    if (result.lRetryAfter && (result.lStatus == 429 || result.lStatus == 503))
+        return std::clamp<std::int64_t>(*result.lRetryAfter, 1, kLongestRetryAfterSeconds);
+    std::int64_t lDelay = kFirstRetrySeconds;
+    for (int i = 1; i < nAttempts && lDelay < kLongestBackoffSeconds; ++i)
+        lDelay *= 2;
+    return std::min(lDelay, kLongestBackoffSeconds);
+}
+
+int DeliverDue(Database& db, PostLimits limits, const std::atomic<bool>* pbStop) {
+    int nDelivered = 0;
+    while (!(pbStop && pbStop->load())) {
+        std::vector<Message> due;
+        std::vector<Target> targets;
+        {
+            Transaction tx(db, Transaction::Kind::Read);
+            due = DueMessages(db, std::time(nullptr));
+            if (!due.empty())
+                targets = ListTargets(db);
+        }
+        if (due.empty())
+            break;
+        for (const Message& message : due) {
+            if (pbStop && pbStop->load())
+                break;
+            auto target = std::find_if(targets.begin(), targets.end(),
+                                       [&](const Target& t) { return t.id == message.iTarget; });
+            if (target == targets.end())
+                continue;
+            PostResult result =
+                Post(target->strUrl, message.strBody, std::to_string(message.lId), limits, pbStop);
+            const std::int64_t lNow = std::time(nullptr);
+            Transaction tx(db, Transaction::Kind::Write);
+            switch (Classify(result)) {
+            case Outcome::Delivered:
+                Delivered(db, message, Describe(result), lNow);
+                ++nDelivered;
+                break;
+            case Outcome::Refused:
+                Refused(db, message, Describe(result));
+                break;
+            case Outcome::Retry:
+                // A second more, as the clock's seconds are whole: never sooner than asked.
+                Postponed(db, message, Describe(result), lNow,
+                          lNow + 1 + RetryDelay(result, message.nAttempts + 1));
+                break;
+            }
+            tx.Commit();
+        }
+    }
+    return nDelivered;
+}
+
+DeliveryLock::DeliveryLock(const std::string& strDbPath, bool bWait) {
+    m_fd = ::open((strDbPath + "-notify.lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0660);
+    if (m_fd < 0)
+        return;
+    while (::flock(m_fd, LOCK_EX | (bWait ? 0 : LOCK_NB)) != 0) {
+        if (errno != EINTR)
+            return;
+    }
+    m_bHeld = true;
+}
+
+DeliveryLock::~DeliveryLock() {
+    if (m_fd >= 0)
+        ::close(m_fd); // lets the lock go
+}
+
+} // namespace notify

@@ -1,0 +1,65 @@
+#pragma once
+// The chat notifications as the guild file keeps them: the targets an administrator set up and
+// the outbox of messages not yet delivered to them. Messages are written in the transaction of
+// the change they tell of and removed only once their target answered 2xx; a target's messages
+// go out oldest first, one at a time. Times are seconds since the epoch, UTC. URLs and bodies are
+// kept as given (bodies are UTF-8 JSON, ready to send).
+#include "Database.h"
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace notify {
+
+// A target's queue holds at most this many messages; the schema's trigger keeps the same number.
+inline constexpr int kMaxQueued = 10000;
+
+struct Target {
+    int id = 0;
+    std::string strUrl;
+    std::string strFormat; // discord, slack or json
+    std::string strKinds;  // comma-separated
+    std::string strCreated;
+    std::int64_t lFailingSince = 0; // the first failure since the last delivery; 0 none
+    std::string strLastResult;
+    std::int64_t lLastDeliveredAt = 0;
+    std::int64_t nQueued = 0;
+    std::int64_t nDropped = 0;
+};
+
+struct Message {
+    std::int64_t lId = 0; // the delivery id
+    int iTarget = 0;
+    std::string strBody;
+    int nAttempts = 0;
+};
+
+std::vector<Target> ListTargets(Database& db);
+std::optional<Target> FindTarget(Database& db, int id);
+int AddTarget(Database& db, const std::string& strUrl, const std::string& strFormat,
+              const std::string& strKinds);
+// Removes the target and its queued messages; false when there is no such target.
+bool RemoveTarget(Database& db, int id);
+
+// A message for the target, its body made once its delivery id is known.
+void Enqueue(Database& db, int iTarget, std::int64_t lNow,
+             const std::function<std::string(std::int64_t lId)>& makeBody);
+
+// The oldest message of every target whose turn has come (next attempt at or before lNow).
+std::vector<Message> DueMessages(Database& db, std::int64_t lNow);
+// When the next message falls due; nullopt when the outbox is empty.
+std::optional<std::int64_t> NextDue(Database& db);
+// A message its target took: gone, and the target no longer failing.
+void Delivered(Database& db, const Message& message, const std::string& strResult,
+               std::int64_t lNow);
+// A message its target refused for good (the receiver is there, but will never take this one):
+// gone and counted with the dropped ones.
+void Refused(Database& db, const Message& message, const std::string& strResult);
+// A message to try again at lRetryAt; the target is failing from its first failure on.
+void Postponed(Database& db, const Message& message, const std::string& strResult,
+               std::int64_t lNow, std::int64_t lRetryAt);
+
+} // namespace notify
