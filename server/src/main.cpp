@@ -14,7 +14,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
-#include <curl/curl.h>
 #include <fstream>
 #include <iostream>
 #include <map>
@@ -230,7 +229,6 @@ void PrintLogin(const GuildLogin& login) {
 int main(int argc, char** argv) {
     if (std::getenv("GATEWAY_INTERFACE"))
         return ServeCgi();
-    curl_global_init(CURL_GLOBAL_DEFAULT); // before serve starts a thread
     if (argc < 2 || !std::strcmp(argv[1], "--help") || !std::strcmp(argv[1], "-h")) {
         std::cout << kUsage;
         return argc < 2 ? 2 : 0;

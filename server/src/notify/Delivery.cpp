@@ -1,5 +1,7 @@
 #include "Delivery.h"
 
+#include "CurlLibrary.h"
+
 #include "NotifyStore.h"
 #include "Protocol.h"
 
@@ -7,7 +9,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
-#include <curl/curl.h>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
@@ -58,7 +59,7 @@ std::size_t ReadHeader(char* pData, std::size_t nSize, std::size_t nCount, void*
         if (std::optional<std::int64_t> lSeconds = Seconds(strValue.c_str())) {
             exchange.lRetryAfter = lSeconds;
         } else {
-            time_t at = curl_getdate(strValue.c_str(), nullptr);
+            time_t at = CurlLibrary().getdate(strValue.c_str(), nullptr);
             if (at > 0)
                 exchange.lRetryAfter = std::max<std::int64_t>(0, at - std::time(nullptr));
         }
@@ -89,7 +90,15 @@ PostResult Post(const std::string& strUrl, const std::string& strBody,
                 const std::string& strDeliveryId, PostLimits limits,
                 const std::atomic<bool>* pbAbort) {
     PostResult result;
-    CURL* pCurl = curl_easy_init();
+    const Curl* pLib = nullptr;
+    try {
+        pLib = &CurlLibrary();
+    } catch (const std::exception& e) {
+        result.strError = e.what();
+        return result;
+    }
+    const Curl& lib = *pLib;
+    CURL* pCurl = lib.easy_init();
     if (!pCurl) {
         result.strError = "libcurl could not start";
         return result;
@@ -97,39 +106,39 @@ PostResult Post(const std::string& strUrl, const std::string& strBody,
     Exchange exchange;
     exchange.pbAbort = pbAbort;
     curl_slist* pHeaders = nullptr;
-    pHeaders = curl_slist_append(pHeaders, "Content-Type: application/json");
-    pHeaders = curl_slist_append(pHeaders, ("X-ZORV-Delivery: " + strDeliveryId).c_str());
-    pHeaders = curl_slist_append(pHeaders, "Expect:");
+    pHeaders = lib.slist_append(pHeaders, "Content-Type: application/json");
+    pHeaders = lib.slist_append(pHeaders, ("X-ZORV-Delivery: " + strDeliveryId).c_str());
+    pHeaders = lib.slist_append(pHeaders, "Expect:");
     char szError[CURL_ERROR_SIZE] = "";
-    curl_easy_setopt(pCurl, CURLOPT_URL, strUrl.c_str());
-    curl_easy_setopt(pCurl, CURLOPT_PROTOCOLS_STR, "http,https");
-    curl_easy_setopt(pCurl, CURLOPT_FOLLOWLOCATION, 0L);
-    curl_easy_setopt(pCurl, CURLOPT_SSL_VERIFYPEER, 1L);
-    curl_easy_setopt(pCurl, CURLOPT_SSL_VERIFYHOST, 2L);
-    curl_easy_setopt(pCurl, CURLOPT_NOSIGNAL, 1L);
-    curl_easy_setopt(pCurl, CURLOPT_CONNECTTIMEOUT, static_cast<long>(limits.nConnectSeconds));
-    curl_easy_setopt(pCurl, CURLOPT_TIMEOUT, static_cast<long>(limits.nTotalSeconds));
-    curl_easy_setopt(pCurl, CURLOPT_USERAGENT,
-                     (std::string("zorv-server/") + zorv::kVersion).c_str());
-    curl_easy_setopt(pCurl, CURLOPT_HTTPHEADER, pHeaders);
-    curl_easy_setopt(pCurl, CURLOPT_POSTFIELDS, strBody.c_str());
-    curl_easy_setopt(pCurl, CURLOPT_POSTFIELDSIZE_LARGE, static_cast<curl_off_t>(strBody.size()));
-    curl_easy_setopt(pCurl, CURLOPT_WRITEFUNCTION, KeepAnswer);
-    curl_easy_setopt(pCurl, CURLOPT_WRITEDATA, &exchange);
-    curl_easy_setopt(pCurl, CURLOPT_HEADERFUNCTION, ReadHeader);
-    curl_easy_setopt(pCurl, CURLOPT_HEADERDATA, &exchange);
-    curl_easy_setopt(pCurl, CURLOPT_XFERINFOFUNCTION, Progress);
-    curl_easy_setopt(pCurl, CURLOPT_XFERINFODATA, &exchange);
-    curl_easy_setopt(pCurl, CURLOPT_NOPROGRESS, 0L);
-    curl_easy_setopt(pCurl, CURLOPT_ERRORBUFFER, szError);
-    CURLcode code = curl_easy_perform(pCurl);
+    lib.easy_setopt(pCurl, CURLOPT_URL, strUrl.c_str());
+    lib.easy_setopt(pCurl, CURLOPT_PROTOCOLS_STR, "http,https");
+    lib.easy_setopt(pCurl, CURLOPT_FOLLOWLOCATION, 0L);
+    lib.easy_setopt(pCurl, CURLOPT_SSL_VERIFYPEER, 1L);
+    lib.easy_setopt(pCurl, CURLOPT_SSL_VERIFYHOST, 2L);
+    lib.easy_setopt(pCurl, CURLOPT_NOSIGNAL, 1L);
+    lib.easy_setopt(pCurl, CURLOPT_CONNECTTIMEOUT, static_cast<long>(limits.nConnectSeconds));
+    lib.easy_setopt(pCurl, CURLOPT_TIMEOUT, static_cast<long>(limits.nTotalSeconds));
+    lib.easy_setopt(pCurl, CURLOPT_USERAGENT,
+                    (std::string("zorv-server/") + zorv::kVersion).c_str());
+    lib.easy_setopt(pCurl, CURLOPT_HTTPHEADER, pHeaders);
+    lib.easy_setopt(pCurl, CURLOPT_POSTFIELDS, strBody.c_str());
+    lib.easy_setopt(pCurl, CURLOPT_POSTFIELDSIZE_LARGE, static_cast<curl_off_t>(strBody.size()));
+    lib.easy_setopt(pCurl, CURLOPT_WRITEFUNCTION, KeepAnswer);
+    lib.easy_setopt(pCurl, CURLOPT_WRITEDATA, &exchange);
+    lib.easy_setopt(pCurl, CURLOPT_HEADERFUNCTION, ReadHeader);
+    lib.easy_setopt(pCurl, CURLOPT_HEADERDATA, &exchange);
+    lib.easy_setopt(pCurl, CURLOPT_XFERINFOFUNCTION, Progress);
+    lib.easy_setopt(pCurl, CURLOPT_XFERINFODATA, &exchange);
+    lib.easy_setopt(pCurl, CURLOPT_NOPROGRESS, 0L);
+    lib.easy_setopt(pCurl, CURLOPT_ERRORBUFFER, szError);
+    CURLcode code = lib.easy_perform(pCurl);
     if (code == CURLE_OK) {
-        curl_easy_getinfo(pCurl, CURLINFO_RESPONSE_CODE, &result.lStatus);
+        lib.easy_getinfo(pCurl, CURLINFO_RESPONSE_CODE, &result.lStatus);
     } else {
-        result.strError = Printable(*szError ? szError : curl_easy_strerror(code));
+        result.strError = Printable(*szError ? szError : lib.easy_strerror(code));
     }
-    curl_slist_free_all(pHeaders);
-    curl_easy_cleanup(pCurl);
+    lib.slist_free_all(pHeaders);
+    lib.easy_cleanup(pCurl);
     result.strAnswer = Printable(exchange.strAnswer);
     result.lRetryAfter = exchange.lRetryAfter;
     // Discord says how long to wait in the body of its 429, in seconds with a fraction.
