@@ -95,7 +95,7 @@ const std::map<std::string, std::string> kCommandHelp = {
      "last answered, and since when it has failed when it has failed for a day. test\n"
      "sends a test message at once and prints the answer. deliver sends whatever is due\n"
      "and exits: `serve` delivers by itself, and under a web server the packaged\n"
-     "zorv-server-notify.timer runs it every minute (ZORV_DB names the file then).\n"},
+     "zorv-server-notify.timer runs it every minute.\n"},
     {"backup",
      "usage: zorv-server backup --db FILE\nWrites the guild's dump to standard output.\n"},
     {"restore",
