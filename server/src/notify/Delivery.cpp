@@ -19,7 +19,11 @@ namespace {
 
 constexpr std::size_t kKeptAnswer = 200;
 constexpr std::int64_t kFirstRetrySeconds = 5;
-constexpr std::int64_t kLongestBackoffSeconds = 600;
+// A receiver that is down or overloaded is tried at least every half minute, so that a queue is
+// on its way soon after it comes back; one that answers that the target is wrong (a webhook
+// removed, no rights) is not pressed more than every ten minutes.
+constexpr std::int64_t kLongestBackoffSeconds = 30;
+constexpr std::int64_t kLongestBackoffForTargetSeconds = 600;
 constexpr std::int64_t kLongestRetryAfterSeconds = 3600;
 
 struct Exchange {
@@ -176,10 +180,14 @@ Outcome Classify(const PostResult& result) {
 std::int64_t RetryDelay(const PostResult& result, int nAttempts) {
     if (result.lRetryAfter && (result.lStatus == 429 || result.lStatus == 503))
         return std::clamp<std::int64_t>(*result.lRetryAfter, 1, kLongestRetryAfterSeconds);
+    const long s = result.lStatus;
+    const std::int64_t lLongest = s >= 300 && s < 500 && s != 408 && s != 429
+                                      ? kLongestBackoffForTargetSeconds
+                                      : kLongestBackoffSeconds;
     std::int64_t lDelay = kFirstRetrySeconds;
-    for (int i = 1; i < nAttempts && lDelay < kLongestBackoffSeconds; ++i)
+    for (int i = 1; i < nAttempts && lDelay < lLongest; ++i)
         lDelay *= 2;
-    return std::min(lDelay, kLongestBackoffSeconds);
+    return std::min(lDelay, lLongest);
 }
 
 int DeliverDue(Database& db, PostLimits limits, const std::atomic<bool>* pbStop) {

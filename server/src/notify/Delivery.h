@@ -36,7 +36,9 @@ std::string Describe(const PostResult& result);
 enum class Outcome { Delivered, Retry, Refused };
 Outcome Classify(const PostResult& result);
 // Seconds to wait before the next attempt after nAttempts failed ones (the one just made
-// included): 5 s doubling up to 10 minutes, or what the receiver asked for, up to an hour.
+// included): what a 429 or 503 asked for, up to an hour; else 5 s doubling up to half a minute
+// while the receiver is down or failing (no answer, 408, 429, 5xx), or up to ten minutes while it
+// says the target itself is wrong (3xx, other 4xx).
 std::int64_t RetryDelay(const PostResult& result, int nAttempts);
 
 // Sends every message that is due, a target's oldest first, until none is due or pbStop is set;

@@ -110,14 +110,17 @@ std::string Iso(std::time_t at) {
 std::string Body(const std::string& strFormat, const Notice& notice, const std::string& strGuild,
                  std::time_t at, std::int64_t lId) {
     const std::string strWhen = " (" + UtcStamp(at, false) + " UTC)";
+    // A test message names the guild in its sentence already.
+    const bool bTest = std::string(notice.szKind) == "test";
     if (strFormat == "discord")
         return "{\"content\":" +
-               Json("**" + DiscordName(strGuild) + "**: " + Sentence(notice, DiscordName) +
-                    strWhen) +
+               Json((bTest ? "" : "**" + DiscordName(strGuild) + "**: ") +
+                    Sentence(notice, DiscordName) + strWhen) +
                ",\"allowed_mentions\":{\"parse\":[]}}";
     if (strFormat == "slack")
         return "{\"text\":" +
-               Json(SlackText(strGuild) + ": " + Sentence(notice, SlackText) + strWhen) +
+               Json((bTest ? "" : SlackText(strGuild) + ": ") + Sentence(notice, SlackText) +
+                    strWhen) +
                ",\"mrkdwn\":false}";
     std::string strBody = "{\"id\":" + std::to_string(lId) + ",\"guild\":" + Json(strGuild) +
                           ",\"kind\":" + Json(notice.szKind) + ",\"at\":" + Json(Iso(at)) +
