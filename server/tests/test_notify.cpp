@@ -403,6 +403,32 @@ TEST(Notify, NamesArriveEscapedAndNothingPrivateLeaves) {
                 << szSecret << " in " << arrival.strBody;
 }
 
+// An undo is told as the reverse of the change it undid.
+TEST(Notify, AnUndoIsToldAsTheReverseOfWhatItUndid) {
+    ServedScene scene;
+    Receiver receiver;
+    AddTarget(scene.target, receiver.Url("/hook"), "json", "joins,departures");
+    ASSERT_EQ(As(scene.target, S::Root, 102,
+                 {{"charid", "1"},
+                  {"vassalid", "4"},
+                  {"patronid", "3"},
+                  {"vassallist", "4"},
+                  {"vassalname", "Self"}})
+                  .iCode,
+              800);
+    const std::string strEntry = SqlValue(scene.strDb, "SELECT max(seq) FROM history");
+    ASSERT_EQ(As(scene.target, S::Keeper, 119, {{"charid", "7"}, {"entry", strEntry}}).iCode, 800);
+    std::vector<Receiver::Arrival> arrivals = receiver.WaitFor(2);
+    ASSERT_EQ(arrivals.size(), 2u);
+    EXPECT_NE(arrivals[0].strBody.find(R"("kind":"departures")"), std::string::npos);
+    EXPECT_NE(
+        WithoutTimes(arrivals[1].strBody)
+            .find(
+                R"j("kind":"joins","at":"T","actor":"Keeper","subject":"Self","text":"Keeper undid Root's removal of Self and 1 follower","undid":"Root","followers":1})j"),
+        std::string::npos)
+        << arrivals[1].strBody;
+}
+
 // Past the cap the oldest message goes, and the target counts it.
 TEST(Notify, TheCapDropsTheOldestAndCountsThem) {
     ServedScene scene;

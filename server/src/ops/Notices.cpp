@@ -164,6 +164,58 @@ const char* SettingShown(const std::string& strKey) {
     return nullptr;
 }
 
+// An undo is told as the reverse of what it undid: the undoing of an addition is a departure, of
+// a removal a join (with the followers that came back).
+template <typename Wanted>
+std::optional<Notice> UndoNotice(Call& call, const history::Entry& entry, Notice notice,
+                                 const Wanted& wanted) {
+    std::optional<history::StoredEntry> undone = history::FindEntry(call.db, entry.lUndoes);
+    if (!undone)
+        return std::nullopt;
+    const std::string strWho = Latin1ToUtf8(undone->strActor);
+    const int nMembers = static_cast<int>(
+        std::count_if(entry.changes.begin(), entry.changes.end(),
+                      [](const history::Change& change) { return change.strField == "member"; }));
+    std::string strWhat;
+    switch (undone->kind) {
+    case history::Kind::Add:
+        notice.szKind = "departures";
+        strWhat = "addition of ";
+        break;
+    case history::Kind::Remove:
+        notice.szKind = "joins";
+        strWhat = "removal of ";
+        break;
+    case history::Kind::Patron:
+        notice.szKind = "moves";
+        strWhat = "move of ";
+        break;
+    case history::Kind::Level:
+        notice.szKind = "security";
+        strWhat = "security level change of ";
+        break;
+    case history::Kind::Setup:
+        notice.szKind = "setup";
+        notice.strSubject.clear();
+        strWhat = "change of the guild's set-up";
+        break;
+    default:
+        return std::nullopt;
+    }
+    if (!wanted(notice.szKind))
+        return std::nullopt;
+    notice.pieces = {
+        {true, notice.strActor}, {false, " undid "}, {true, strWho}, {false, "'s " + strWhat}};
+    if (!notice.strSubject.empty())
+        notice.pieces.push_back({true, notice.strSubject});
+    if (undone->kind == history::Kind::Remove) {
+        notice.pieces.push_back({false, Followers(nMembers - 1)});
+        notice.numbers = {{"followers", std::max(0, nMembers - 1)}};
+    }
+    notice.strings = {{"undid", strWho}};
+    return notice;
+}
+
 // The notice of one change, or none when it is of no kind a chat hears of. What it says of a
 // member is what the web roster shows of anyone: the name, and the level.
 std::optional<Notice> NoticeOf(Call& call, const history::Entry& entry,
@@ -267,6 +319,8 @@ std::optional<Notice> NoticeOf(Call& call, const history::Entry& entry,
         notice.strings = {{"settings", strSettings}};
         return notice;
     }
+    case history::Kind::Undo:
+        return UndoNotice(call, entry, notice, wanted);
     default:
         return std::nullopt;
     }
@@ -360,7 +414,7 @@ std::string MaskedUrl(const std::string& strUrl) {
 }
 
 int WriteNotices(Call& call) {
-    if (call.changes.empty())
+    if (call.changes.empty() && call.undone.empty())
         return 0;
     const std::vector<Target> targets = ListTargets(call.db);
     if (targets.empty())
@@ -368,19 +422,21 @@ int WriteNotices(Call& call) {
     const std::time_t at = std::time(nullptr);
     std::string strGuild;
     int nWritten = 0;
-    for (const history::Entry& entry : call.changes) {
-        std::optional<Notice> notice = NoticeOf(call, entry, targets);
-        if (!notice)
-            continue;
-        if (strGuild.empty())
-            strGuild = GuildName(call); // after a set-up, its new name
-        for (const Target& target : targets) {
-            if (!Wants(target, notice->szKind))
+    for (const std::vector<history::Entry>* pEntries : {&call.changes, &call.undone}) {
+        for (const history::Entry& entry : *pEntries) {
+            std::optional<Notice> notice = NoticeOf(call, entry, targets);
+            if (!notice)
                 continue;
-            Enqueue(call.db, target.id, at, [&](std::int64_t lId) {
-                return Body(target.strFormat, *notice, strGuild, at, lId);
-            });
-            ++nWritten;
+            if (strGuild.empty())
+                strGuild = GuildName(call); // after a set-up, its new name
+            for (const Target& target : targets) {
+                if (!Wants(target, notice->szKind))
+                    continue;
+                Enqueue(call.db, target.id, at, [&](std::int64_t lId) {
+                    return Body(target.strFormat, *notice, strGuild, at, lId);
+                });
+                ++nWritten;
+            }
         }
     }
     return nWritten;
