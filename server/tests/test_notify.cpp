@@ -449,9 +449,19 @@ TEST(Notify, TheCapDropsTheOldestAndCountsThem) {
     EXPECT_NE(SqlValue(scene.strDb, "SELECT body FROM notify_outbox ORDER BY id DESC LIMIT 1")
                   .find("Newest"),
               std::string::npos);
+    // Failing for a day shows, with when it began; failing for less does not.
+    const std::string strNow = SqlValue(scene.strDb, "SELECT strftime('%s', 'now')");
+    Sql(scene.strDb, "UPDATE notify_targets SET failing_since = " + strNow + " - 86000");
+    EXPECT_EQ(zorv::SplitRecords(As(scene.target, S::Root, 123).strPayload).at(0).at(4), "");
+    Sql(scene.strDb, "UPDATE notify_targets SET failing_since = 1");
+    EXPECT_EQ(As(scene.target, S::Root, 123).strPayload, "1|json|joins|" +
+                                                             strUrl.substr(0, strUrl.size() - 5) +
+                                                             "/...|1970-01-01 00:00:01|10000|1|!;");
     std::string strOut;
     ASSERT_EQ(RunServerCommand({"notify", "list", "--db", scene.strDb}, &strOut), 0);
-    EXPECT_NE(strOut.find("10000 queued, 1 dropped"), std::string::npos) << strOut;
+    EXPECT_NE(strOut.find("10000 queued, 1 dropped, FAILING since 1970-01-01 00:00:01"),
+              std::string::npos)
+        << strOut;
 }
 
 // Keeping targets, under serve and as a CGI program: administrators only, the URL checked, the

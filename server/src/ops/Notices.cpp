@@ -421,25 +421,26 @@ int WriteNotices(Call& call) {
         return 0;
     const std::time_t at = std::time(nullptr);
     std::string strGuild;
-    int nWritten = 0;
+    std::vector<NewMessage> messages;
+    std::int64_t lNextId = 0;
     for (const std::vector<history::Entry>* pEntries : {&call.changes, &call.undone}) {
         for (const history::Entry& entry : *pEntries) {
             std::optional<Notice> notice = NoticeOf(call, entry, targets);
             if (!notice)
                 continue;
-            if (strGuild.empty())
-                strGuild = GuildName(call); // after a set-up, its new name
+            if (lNextId == 0) // the guild's name as it is after the change (a set-up's new one)
+                lNextId = NextMessageId(call.db, strGuild);
             for (const Target& target : targets) {
                 if (!Wants(target, notice->szKind))
                     continue;
-                Enqueue(call.db, target.id, at, [&](std::int64_t lId) {
-                    return Body(target.strFormat, *notice, strGuild, at, lId);
-                });
-                ++nWritten;
+                messages.push_back(
+                    {lNextId, target.id, Body(target.strFormat, *notice, strGuild, at, lNextId)});
+                ++lNextId;
             }
         }
     }
-    return nWritten;
+    Enqueue(call.db, messages, at);
+    return static_cast<int>(messages.size());
 }
 
 std::string TestBody(const std::string& strFormat, const std::string& strGuild) {

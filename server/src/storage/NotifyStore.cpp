@@ -2,6 +2,8 @@
 
 #include "Text.h"
 
+#include <algorithm>
+
 namespace notify {
 
 namespace {
@@ -66,14 +68,56 @@ bool RemoveTarget(Database& db, int id) {
     return db.Changes() > 0;
 }
 
-void Enqueue(Database& db, int iTarget, std::int64_t lNow,
-             const std::function<std::string(std::int64_t lId)>& makeBody) {
-    Statement insert(db, "INSERT INTO notify_outbox(target_id, body, created_at, next_attempt_at) "
-                         "VALUES (?1, '', ?2, ?2)");
-    insert.Bind(1, iTarget).Bind(2, lNow).Run();
-    const std::int64_t lId = db.LastInsertId();
-    Statement body(db, "UPDATE notify_outbox SET body = ?2 WHERE id = ?1");
-    body.Bind(1, lId).Bind(2, makeBody(lId)).Run();
+std::int64_t NextMessageId(Database& db, std::string& strGuild) {
+    // The file's own count of the ids handed out, so that an id is never handed out twice, even
+    // once every message has gone. One query for both: a change with targets costs it a little.
+    Statement query(db, "SELECT max(coalesce((SELECT seq FROM sqlite_sequence "
+                        "WHERE name = 'notify_outbox'), 0), "
+                        "coalesce((SELECT max(id) FROM notify_outbox), 0)) + 1, "
+                        "(SELECT value FROM settings WHERE key = 'guild_name')");
+    query.Step();
+    std::int64_t lId = query.Int(0);
+    strGuild = query.IsNull(1) ? std::string() : query.Text(1);
+    query.Reset();
+    return lId;
+}
+
+void Enqueue(Database& db, const std::vector<NewMessage>& messages, std::int64_t lNow) {
+    // A statement for many of them at once: preparing it is most of what writing them costs.
+    constexpr std::size_t kPerStatement = 100;
+    for (std::size_t iFirst = 0; iFirst < messages.size(); iFirst += kPerStatement) {
+        const std::size_t nCount = std::min(kPerStatement, messages.size() - iFirst);
+        std::string strSql = "INSERT INTO notify_outbox(id, target_id, body, created_at, "
+                             "next_attempt_at) VALUES ";
+        for (std::size_t i = 0; i < nCount; ++i) {
+            const std::size_t iParameter = 2 + 3 * i;
+            strSql += (i ? ", (?" : "(?") + std::to_string(iParameter) + ", ?" +
+                      std::to_string(iParameter + 1) + ", ?" + std::to_string(iParameter + 2) +
+                      ", ?1, ?1)";
+        }
+        Statement insert(db, strSql.c_str());
+        insert.Bind(1, lNow);
+        for (std::size_t i = 0; i < nCount; ++i) {
+            const NewMessage& message = messages[iFirst + i];
+            const int iParameter = static_cast<int>(2 + 3 * i);
+            insert.Bind(iParameter, message.lId)
+                .Bind(iParameter + 1, message.iTarget)
+                .Bind(iParameter + 2, message.strBody);
+        }
+        insert.Run();
+    }
+    Statement over(db, "SELECT id, queued - ?1 FROM notify_targets WHERE queued > ?1");
+    over.Bind(1, kMaxQueued);
+    std::vector<std::pair<int, std::int64_t>> full;
+    while (over.Step())
+        full.push_back({static_cast<int>(over.Int(0)), over.Int(1)});
+    for (const auto& [iTarget, nOver] : full) {
+        Statement drop(db, "DELETE FROM notify_outbox WHERE id IN (SELECT id FROM notify_outbox "
+                           "WHERE target_id = ?1 ORDER BY id LIMIT ?2)");
+        drop.Bind(1, iTarget).Bind(2, nOver).Run();
+        Statement count(db, "UPDATE notify_targets SET dropped = dropped + ?2 WHERE id = ?1");
+        count.Bind(1, iTarget).Bind(2, nOver).Run();
+    }
 }
 
 std::vector<Message> DueMessages(Database& db, std::int64_t lNow) {

@@ -7,14 +7,13 @@
 #include "Database.h"
 
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace notify {
 
-// A target's queue holds at most this many messages; the schema's trigger keeps the same number.
+// A target's queue holds at most this many messages: past it, the oldest are dropped and counted.
 inline constexpr int kMaxQueued = 10000;
 
 struct Target {
@@ -44,9 +43,17 @@ int AddTarget(Database& db, const std::string& strUrl, const std::string& strFor
 // Removes the target and its queued messages; false when there is no such target.
 bool RemoveTarget(Database& db, int id);
 
-// A message for the target, its body made once its delivery id is known.
-void Enqueue(Database& db, int iTarget, std::int64_t lNow,
-             const std::function<std::string(std::int64_t lId)>& makeBody);
+// The id the next message written will have (the messages of one change are written together,
+// with ids from it in order, so that their bodies can carry them), and the guild's name (UTF-8),
+// which every message carries.
+std::int64_t NextMessageId(Database& db, std::string& strGuild);
+struct NewMessage {
+    std::int64_t lId;
+    int iTarget;
+    std::string strBody;
+};
+// Writes the messages, then drops the oldest of any queue they took past kMaxQueued.
+void Enqueue(Database& db, const std::vector<NewMessage>& messages, std::int64_t lNow);
 
 // The oldest message of every target whose turn has come (next attempt at or before lNow).
 std::vector<Message> DueMessages(Database& db, std::int64_t lNow);

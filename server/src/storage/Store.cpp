@@ -267,8 +267,7 @@ const char kVersion8Column[] =
 // names are sent; it is a secret (its URL carries the webhook's key), kept out of the dump and the
 // web roster. The outbox holds each message until its target answered 2xx: its id, never handed
 // out twice, is the delivery id a receiver drops repeats by. The file keeps each target's count of
-// queued messages and, past 10 000 (notify::kMaxQueued), drops the oldest and counts it, so that a
-// target that is down for long holds the newest 10 000 and no more.
+// queued messages, which notify::Enqueue holds to notify::kMaxQueued.
 const char kVersion9Tables[] = R"sql(
 CREATE TABLE IF NOT EXISTS notify_targets (
     id INTEGER PRIMARY KEY AUTOINCREMENT,
@@ -293,11 +292,6 @@ CREATE TABLE IF NOT EXISTS notify_outbox (
 CREATE INDEX IF NOT EXISTS notify_outbox_by_target ON notify_outbox(target_id, id);
 CREATE TRIGGER IF NOT EXISTS notify_queued AFTER INSERT ON notify_outbox BEGIN
     UPDATE notify_targets SET queued = queued + 1 WHERE id = NEW.target_id;
-    UPDATE notify_targets SET dropped = dropped + queued - 10000
-        WHERE id = NEW.target_id AND queued > 10000;
-    DELETE FROM notify_outbox WHERE id IN (SELECT id FROM notify_outbox
-        WHERE target_id = NEW.target_id ORDER BY id
-        LIMIT max(0, (SELECT queued FROM notify_targets WHERE id = NEW.target_id) - 10000));
 END;
 CREATE TRIGGER IF NOT EXISTS notify_unqueued AFTER DELETE ON notify_outbox BEGIN
     UPDATE notify_targets SET queued = queued - 1 WHERE id = OLD.target_id;
