@@ -6,10 +6,12 @@
 #include "Protocol.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <fcntl.h>
+#include <strings.h>
 #include <sys/file.h>
 #include <unistd.h>
 

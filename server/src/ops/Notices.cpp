@@ -11,6 +11,7 @@
 #include "Text.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <ctime>
 #include <utility>
 
