@@ -147,12 +147,9 @@ int NotifyCommand(const std::string& strDb, Arguments& args) {
         iTarget = std::stoi(strId);
     }
     if (strAction == "deliver") {
-        // Waits for a running server's round to end rather than sending beside it.
-        notify::DeliveryLock lock(strDb, true);
-        if (!lock.Held())
-            return Fail("cannot take the delivery lock beside " + strDb);
+        // A target that a running server is delivering is left to it.
+        int nDelivered = notify::DeliverDue(strDb, {});
         Database db = OpenGuildDatabase(strDb, false);
-        int nDelivered = notify::DeliverDue(db, {});
         Transaction tx(db, Transaction::Kind::Read);
         std::int64_t nWaiting = 0;
         for (const notify::Target& target : notify::ListTargets(db))

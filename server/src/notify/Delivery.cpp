@@ -4,16 +4,19 @@
 
 #include "NotifyStore.h"
 #include "Protocol.h"
+#include "Store.h"
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <fcntl.h>
 #include <strings.h>
-#include <sys/file.h>
+#include <thread>
 #include <unistd.h>
+#include <vector>
 
 namespace notify {
 
@@ -192,59 +195,101 @@ std::int64_t RetryDelay(const PostResult& result, int nAttempts) {
     return std::min(lDelay, lLongest);
 }
 
-int DeliverDue(Database& db, PostLimits limits, const std::atomic<bool>* pbStop) {
+namespace {
+
+int DeliverLoop(Database& db, int iTarget, PostLimits limits, const std::atomic<bool>* pbStop) {
     int nDelivered = 0;
     while (!(pbStop && pbStop->load())) {
-        std::vector<Message> due;
-        std::vector<Target> targets;
+        std::optional<Message> message;
+        std::optional<Target> target;
         {
             Transaction tx(db, Transaction::Kind::Read);
-            due = DueMessages(db, std::time(nullptr));
-            if (!due.empty())
-                targets = ListTargets(db);
+            message = DueMessage(db, iTarget, std::time(nullptr));
+            if (message)
+                target = FindTarget(db, iTarget);
         }
-        if (due.empty())
+        if (!message || !target)
             break;
-        for (const Message& message : due) {
-            if (pbStop && pbStop->load())
-                break;
-            auto target = std::find_if(targets.begin(), targets.end(),
-                                       [&](const Target& t) { return t.id == message.iTarget; });
-            if (target == targets.end())
-                continue;
-            PostResult result =
-                Post(target->strUrl, message.strBody, std::to_string(message.lId), limits, pbStop);
-            const std::int64_t lNow = std::time(nullptr);
-            Transaction tx(db, Transaction::Kind::Write);
-            switch (Classify(result)) {
-            case Outcome::Delivered:
-                Delivered(db, message, Describe(result), lNow);
-                ++nDelivered;
-                break;
-            case Outcome::Refused:
-                Refused(db, message, Describe(result));
-                break;
-            case Outcome::Retry:
-                // A second more, as the clock's seconds are whole: never sooner than asked.
-                Postponed(db, message, Describe(result), lNow,
-                          lNow + 1 + RetryDelay(result, message.nAttempts + 1));
-                break;
-            }
-            tx.Commit();
+        PostResult result =
+            Post(target->strUrl, message->strBody, std::to_string(message->lId), limits, pbStop);
+        const std::int64_t lNow = std::time(nullptr);
+        Transaction tx(db, Transaction::Kind::Write);
+        switch (Classify(result)) {
+        case Outcome::Delivered:
+            Delivered(db, *message, Describe(result), lNow);
+            ++nDelivered;
+            break;
+        case Outcome::Refused:
+            Refused(db, *message, Describe(result));
+            break;
+        case Outcome::Retry:
+            // A second more, as the clock's seconds are whole: never sooner than asked.
+            Postponed(db, *message, Describe(result), lNow,
+                      lNow + 1 + RetryDelay(result, message->nAttempts + 1));
+            break;
         }
+        tx.Commit();
     }
     return nDelivered;
 }
 
-DeliveryLock::DeliveryLock(const std::string& strDbPath, bool bWait) {
-    m_fd = ::open((strDbPath + "-notify.lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0660);
-    if (m_fd < 0)
-        return;
-    while (::flock(m_fd, LOCK_EX | (bWait ? 0 : LOCK_NB)) != 0) {
-        if (errno != EINTR)
-            return;
+} // namespace
+
+int DeliverTarget(const std::string& strDbPath, int iTarget, PostLimits limits,
+                  const std::atomic<bool>* pbStop) {
+    DeliveryLock lock(strDbPath, iTarget);
+    if (!lock.Held())
+        return 0;
+    Database db = OpenGuildDatabase(strDbPath, false);
+    return DeliverLoop(db, iTarget, limits, pbStop);
+}
+
+std::vector<int> TargetsDue(const std::string& strDbPath) {
+    Database db = OpenGuildDatabase(strDbPath, false);
+    Transaction tx(db, Transaction::Kind::Read);
+    std::vector<int> targets;
+    for (const Message& message : DueMessages(db, std::time(nullptr)))
+        targets.push_back(message.iTarget);
+    return targets;
+}
+
+int DeliverDue(const std::string& strDbPath, PostLimits limits) {
+    std::atomic<int> nDelivered{0};
+    std::vector<std::thread> senders;
+    for (int iTarget : TargetsDue(strDbPath)) {
+        senders.emplace_back([&, iTarget] {
+            try {
+                nDelivered += DeliverTarget(strDbPath, iTarget, limits);
+            } catch (const std::exception& e) {
+                std::fprintf(stderr, "zorv-server: the notifications of target %d wait: %s\n",
+                             iTarget, e.what());
+            }
+        });
     }
-    m_bHeld = true;
+    for (std::thread& sender : senders)
+        sender.join();
+    return nDelivered;
+}
+
+DeliveryLock::DeliveryLock(const std::string& strDbPath, int iTarget) {
+    const std::string strLock = strDbPath + "-notify.lock";
+    m_fd = ::open(strLock.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0660);
+    if (m_fd < 0) {
+        // Better to deliver without it than never: only a second deliverer could repeat a
+        // message meanwhile.
+        std::fprintf(stderr, "zorv-server: cannot open %s (%s): delivering without the lock\n",
+                     strLock.c_str(), std::strerror(errno));
+        m_bHeld = true;
+        return;
+    }
+    // An open file description's lock: each holder opens the file for itself, so that a lock is
+    // not let go when another thread closes its own descriptor of the file.
+    struct flock range {};
+    range.l_type = F_WRLCK;
+    range.l_whence = SEEK_SET;
+    range.l_start = iTarget;
+    range.l_len = 1;
+    m_bHeld = ::fcntl(m_fd, F_OFD_SETLK, &range) == 0;
 }
 
 DeliveryLock::~DeliveryLock() {

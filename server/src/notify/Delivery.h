@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace notify {
 
@@ -41,17 +42,25 @@ Outcome Classify(const PostResult& result);
 // says the target itself is wrong (3xx, other 4xx).
 std::int64_t RetryDelay(const PostResult& result, int nAttempts);
 
-// Sends every message that is due, a target's oldest first, until none is due or pbStop is set;
-// how many were delivered. The caller holds the guild's delivery lock (DeliveryLock).
-int DeliverDue(Database& db, PostLimits limits, const std::atomic<bool>* pbStop = nullptr);
+// Sends one target's messages, oldest first, on a connection of its own, until none is due or
+// pbStop is set; how many were delivered. Sends nothing while another thread or process delivers
+// that target (DeliveryLock). Throws when the file cannot be read.
+int DeliverTarget(const std::string& strDbPath, int iTarget, PostLimits limits,
+                  const std::atomic<bool>* pbStop = nullptr);
+// The targets whose oldest message is due.
+std::vector<int> TargetsDue(const std::string& strDbPath);
+// Every target that is due, each on a thread of its own, so that one that hangs holds up no
+// other; returns once all are done, with how many were delivered.
+int DeliverDue(const std::string& strDbPath, PostLimits limits);
 
-// One deliverer at a time for a guild file, across processes (serve's thread, the timer's
-// `notify deliver`): an advisory lock on FILE-notify.lock beside it, let go by the system when
-// its holder dies, so that a message never goes out twice at once nor out of order.
+// One deliverer at a time for each target of a guild file, across threads and processes (serve's
+// courier, the timer's `notify deliver`): a lock on the target's byte of FILE-notify.lock beside
+// it, let go by the system when its holder dies, so that a message never goes out twice at once
+// nor out of order.
 class DeliveryLock {
 public:
-    // bWait: wait for the lock, else give up at once when another holds it.
-    DeliveryLock(const std::string& strDbPath, bool bWait);
+    // Takes the lock, or gives up at once when another holds it.
+    DeliveryLock(const std::string& strDbPath, int iTarget);
     ~DeliveryLock();
     DeliveryLock(const DeliveryLock&) = delete;
     DeliveryLock& operator=(const DeliveryLock&) = delete;

@@ -133,16 +133,28 @@ std::vector<Message> DueMessages(Database& db, std::int64_t lNow) {
     return messages;
 }
 
-std::optional<std::int64_t> NextDue(Database& db) {
-    Statement query(db, "SELECT min(o.next_attempt_at) FROM notify_targets t "
+std::optional<Message> DueMessage(Database& db, int iTarget, std::int64_t lNow) {
+    Statement query(db, "SELECT id, target_id, body, attempts, next_attempt_at FROM notify_outbox "
+                        "WHERE target_id = ?1 ORDER BY id LIMIT 1");
+    query.Bind(1, iTarget);
+    if (!query.Step())
+        return std::nullopt;
+    std::optional<Message> message;
+    if (query.Int(4) <= lNow)
+        message = Message{query.Int(0), static_cast<int>(query.Int(1)), query.Text(2),
+                          static_cast<int>(query.Int(3))};
+    query.Reset();
+    return message;
+}
+
+std::vector<std::pair<int, std::int64_t>> DueTimes(Database& db) {
+    Statement query(db, "SELECT t.id, o.next_attempt_at FROM notify_targets t "
                         "JOIN notify_outbox o ON o.id = (SELECT min(id) FROM notify_outbox "
                         "WHERE target_id = t.id)");
-    query.Step();
-    std::optional<std::int64_t> lAt;
-    if (!query.IsNull(0))
-        lAt = query.Int(0);
-    query.Reset();
-    return lAt;
+    std::vector<std::pair<int, std::int64_t>> times;
+    while (query.Step())
+        times.push_back({static_cast<int>(query.Int(0)), query.Int(1)});
+    return times;
 }
 
 void Delivered(Database& db, const Message& message, const std::string& strResult,

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace notify {
@@ -57,8 +58,10 @@ void Enqueue(Database& db, const std::vector<NewMessage>& messages, std::int64_t
 
 // The oldest message of every target whose turn has come (next attempt at or before lNow).
 std::vector<Message> DueMessages(Database& db, std::int64_t lNow);
-// When the next message falls due; nullopt when the outbox is empty.
-std::optional<std::int64_t> NextDue(Database& db);
+// The target's oldest message when its turn has come.
+std::optional<Message> DueMessage(Database& db, int iTarget, std::int64_t lNow);
+// Each target with messages, and when its oldest falls due.
+std::vector<std::pair<int, std::int64_t>> DueTimes(Database& db);
 // A message its target took: gone, and the target no longer failing.
 void Delivered(Database& db, const Message& message, const std::string& strResult,
                std::int64_t lNow);
