@@ -50,8 +50,8 @@ enum Op : std::int16_t {
     OpGuildFacts = 121,
     // The guild's joins and departures per week, counted from the change history.
     OpGuildActivity = 122,
-    // The guild's chat notifications, administrators only: the targets, adding one, removing
-    // one, and a test message sent at once.
+    // The chat notifications' targets, administrators only: the list, adding one, removing one,
+    // and a test message sent at once.
     OpNotifyTargets = 123,
     OpNotifyAdd = 124,
     OpNotifyRemove = 125,

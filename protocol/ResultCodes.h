@@ -115,7 +115,7 @@ enum Code : int {
     // The change feed cannot answer from the generation asked for: download the whole tree.
     CodeFeedTooOld = 1070,
 
-    // Chat notifications (the test's refusal carries the reason as its payload).
+    // The chat notifications' targets (a refused URL and a failed test carry the reason).
     CodeNotifyInvalidUrl = 1080,
     CodeNotifyInvalidFormat = 1081,
     CodeNotifyInvalidKinds = 1082,

@@ -1,17 +1,23 @@
 // zorv-server: the guild's server. Run standalone with `serve`, or let a web server start it as
 // a CGI program (GATEWAY_INTERFACE set; the database named by ZORV_DB).
+#include "Delivery.h"
 #include "Demo.h"
 #include "Dump.h"
 #include "Front.h"
 #include "HistoryStore.h"
+#include "Notices.h"
+#include "NotifyStore.h"
 #include "Store.h"
+#include "Text.h"
 
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <fstream>
 #include <iostream>
 #include <map>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -36,6 +42,10 @@ const char kUsage[] =
     "  restore --db FILE DUMP       rebuild the guild in FILE from a dump file\n"
     "  history --db FILE [--count 50]\n"
     "          print the guild's most recent changes\n"
+    "  notify  list|add|remove|test|deliver --db FILE\n"
+    "          the chat channels (Discord, Slack, any JSON receiver) told of the\n"
+    "          guild's changes; deliver sends what is due (a timer runs it under a\n"
+    "          web server; serve delivers by itself)\n"
     "\n"
     "Started by a web server (GATEWAY_INTERFACE set), it answers one request as a CGI\n"
     "program, on the database that ZORV_DB names (ZORV_NO_WEB=1: no web roster).\n"
@@ -68,6 +78,24 @@ const std::map<std::string, std::string> kCommandHelp = {
     {"history", "usage: zorv-server history --db FILE [--count 50]\n"
                 "Prints the guild's most recent changes, newest first: when (UTC), who, what,\n"
                 "and each value old -> new.\n"},
+    {"notify",
+     "usage: zorv-server notify list --db FILE\n"
+     "       zorv-server notify add --db FILE --url URL --format discord|slack|json\n"
+     "                          --kinds joins,departures,moves,security,setup\n"
+     "       zorv-server notify remove --db FILE --target ID\n"
+     "       zorv-server notify test --db FILE --target ID\n"
+     "       zorv-server notify deliver --db FILE\n"
+     "Keeps the targets that hear of the guild's changes: a Discord or Slack webhook URL,\n"
+     "or any https:// receiver of plain JSON (http:// only to 127.0.0.1, localhost or\n"
+     "[::1]), and the kinds of change each hears of: joins, departures (with the branch\n"
+     "that left), moves (patron changes), security (administrators made or unmade) and\n"
+     "setup. A message is written with its change and kept until its target takes it;\n"
+     "each carries an id (header X-ZORV-Delivery) that a receiver drops repeats by.\n"
+     "list shows each target with its URL masked but for the host, its queue, what it\n"
+     "last answered, and since when it has failed when it has failed for a day. test\n"
+     "sends a test message at once and prints the answer. deliver sends whatever is due\n"
+     "and exits: `serve` delivers by itself, and under a web server the packaged\n"
+     "zorv-server-notify.timer runs it every minute.\n"},
     {"backup",
      "usage: zorv-server backup --db FILE\nWrites the guild's dump to standard output.\n"},
     {"restore",
@@ -106,6 +134,85 @@ bool Parse(int argc, char** argv, Arguments& args) {
 int Fail(const std::string& strMessage) {
     std::cerr << "zorv-server: " << strMessage << "\n";
     return 1;
+}
+
+int NotifyCommand(const std::string& strDb, Arguments& args) {
+    const std::string strAction = args.positional.empty() ? "" : args.positional[0];
+    std::optional<int> iTarget;
+    if (strAction == "remove" || strAction == "test") {
+        const std::string& strId = args.options["target"];
+        if (strId.empty() || strId.find_first_not_of("0123456789") != std::string::npos ||
+            strId.size() > 9)
+            return Fail(strAction + " needs --target ID (a number that list shows)");
+        iTarget = std::stoi(strId);
+    }
+    if (strAction == "deliver") {
+        // A target that a running server is delivering is left to it.
+        int nDelivered = notify::DeliverDue(strDb, {});
+        Database db = OpenGuildDatabase(strDb, false);
+        Transaction tx(db, Transaction::Kind::Read);
+        std::int64_t nWaiting = 0;
+        for (const notify::Target& target : notify::ListTargets(db))
+            nWaiting += target.nQueued;
+        std::cout << nDelivered << " delivered, " << nWaiting << " waiting\n";
+        return 0;
+    }
+    Database db = OpenGuildDatabase(strDb, false);
+    if (strAction == "list") {
+        Transaction tx(db, Transaction::Kind::Read);
+        const std::int64_t lNow = std::time(nullptr);
+        for (const notify::Target& target : notify::ListTargets(db)) {
+            std::cout << target.id << "  " << target.strFormat << "  " << target.strKinds << "  "
+                      << notify::MaskedUrl(target.strUrl) << "\n    " << target.nQueued
+                      << " queued, " << target.nDropped << " dropped";
+            if (target.lFailingSince > 0 && lNow - target.lFailingSince >= 86400)
+                std::cout << ", FAILING since "
+                          << UtcStamp(static_cast<std::time_t>(target.lFailingSince), true);
+            if (!target.strLastResult.empty())
+                std::cout << ", last answer: " << target.strLastResult;
+            std::cout << "\n";
+        }
+        return 0;
+    }
+    if (strAction == "add") {
+        const std::string strUrl = args.options["url"];
+        const std::string strFormat = args.options["format"];
+        const std::string strKinds = notify::CheckedKinds(args.options["kinds"]);
+        if (std::string strFault = notify::UrlFault(strUrl); !strFault.empty())
+            return Fail("--url: " + strFault);
+        if (!notify::IsFormat(strFormat))
+            return Fail("--format wants discord, slack or json");
+        if (strKinds.empty())
+            return Fail("--kinds wants one or more of joins,departures,moves,security,setup");
+        Transaction tx(db, Transaction::Kind::Write);
+        int id = notify::AddTarget(db, strUrl, strFormat, strKinds);
+        tx.Commit();
+        std::cout << id << "\n";
+        return 0;
+    }
+    if (strAction == "remove") {
+        Transaction tx(db, Transaction::Kind::Write);
+        if (!notify::RemoveTarget(db, *iTarget))
+            return Fail("no target " + std::to_string(*iTarget));
+        tx.Commit();
+        return 0;
+    }
+    if (strAction == "test") {
+        std::optional<notify::Target> target;
+        std::string strGuild;
+        {
+            Transaction tx(db, Transaction::Kind::Read);
+            target = notify::FindTarget(db, *iTarget);
+            strGuild = Latin1ToUtf8(Store(db).Setting("guild_name").value_or(""));
+        }
+        if (!target)
+            return Fail("no target " + std::to_string(*iTarget));
+        notify::PostResult result = notify::Post(
+            target->strUrl, notify::TestBody(target->strFormat, strGuild), "test", {5, 10});
+        std::cout << notify::Describe(result) << "\n";
+        return notify::Classify(result) == notify::Outcome::Delivered ? 0 : 1;
+    }
+    return Fail("notify wants list, add, remove, test or deliver");
 }
 
 void PrintLogin(const GuildLogin& login) {
@@ -207,6 +314,8 @@ int main(int argc, char** argv) {
             history::PrintRecent(db, nCount, stdout);
             return 0;
         }
+        if (strCommand == "notify")
+            return NotifyCommand(strDb, args);
         if (strCommand == "backup") {
             Database db = OpenGuildDatabase(strDb, false);
             // One read transaction, so that the dump is one moment of a guild that a running

@@ -503,7 +503,7 @@ TEST_P(Operations, ListsAndSearch) {
 
 TEST_P(Operations, UnknownOperations) {
     Build();
-    EXPECT_EQ(As(T(), S::Self, 123).iCode, 990);
+    EXPECT_EQ(As(T(), S::Self, 127).iCode, 990);
     EXPECT_EQ(As(T(), S::Self, 99).iCode, 990);
     EXPECT_EQ(T().Send("Self", S::kDefaultPassword, 0, {}).iCode, 990);
 }

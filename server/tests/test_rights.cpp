@@ -64,6 +64,13 @@ const Row kRows[] = {
     {116, {{"race", "0"}, {"rank", "0"}}, {800, 800, 800, 800, 800, 800, 951, 950}},
     {121, {}, {800, 800, 800, 800, 800, 800, 951, 950}},
     {121, {{"admin", "1"}}, {988, 988, 988, 988, 988, 800, 951, 950}},
+    // The chat targets: an administrator's answer names no target that exists, past the rights.
+    {123, {}, {988, 988, 988, 988, 988, 800, 951, 950}},
+    {124,
+     {{"url", "https://chat.example/hook"}, {"format", "json"}, {"kinds", "joins"}},
+     {988, 988, 988, 988, 988, 800, 951, 950}},
+    {125, {{"target", "9"}}, {988, 988, 988, 988, 988, 1083, 951, 950}},
+    {126, {{"target", "9"}}, {988, 988, 988, 988, 988, 1083, 951, 950}},
 };
 
 TEST(Rights, EveryOperationByEveryCaller) {

@@ -1,5 +1,7 @@
 #include "Front.h"
 
+#include "Courier.h"
+#include "CurlLibrary.h"
 #include "Guild.h"
 #include "Numbers.h"
 #include "Passwords.h"
@@ -152,7 +154,17 @@ int Serve(const ServeOptions& options) {
         cache.emplace(*strKey, std::chrono::seconds(300));
     else
         cache.emplace(); // still remembered in memory, not shared with the CGI program
-    Guild guild(options.strDbPath, &*cache, options.guild);
+    // libcurl is set up before a second thread can call it. Made before the guild, whose
+    // operations wake it, so that it outlives them.
+    try {
+        notify::CurlLibrary();
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "zorv-server: no chat notifications: %s\n", e.what());
+    }
+    notify::Courier courier(options.strDbPath);
+    GuildOptions guildOptions = options.guild;
+    guildOptions.onNotices = [&courier] { courier.Wake(); };
+    Guild guild(options.strDbPath, &*cache, guildOptions);
     // Made before the front, so that it outlives the requests the front's workers still answer.
     std::unique_ptr<WebRoster> pWeb;
     if (options.bWeb)

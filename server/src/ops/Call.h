@@ -41,6 +41,9 @@ struct Call {
     std::vector<history::Entry> changes;
     // The front may hold this request until the tree changes (Request::bMayHold).
     bool bMayHold = false;
+    // An undo's own entry, which the undo writes to the history itself: for the chat
+    // notifications, which tell it as the reverse of the change it undid.
+    std::vector<history::Entry> undone;
 };
 
 bool IsAdmin(const Member& me);

@@ -5,6 +5,7 @@
 #include "CharacterRows.h"
 #include "History.h"
 #include "ListOps.h"
+#include "Notices.h"
 #include "TreeFeed.h"
 #include "TreeOps.h"
 
@@ -89,6 +90,15 @@ const Operation kOperations[] = {
     {zorv::OpGuildActivity, history::GuildActivityOp, R, 0, nullptr, nullptr, Tree},
     // The undo checks the caller's own id before its rights.
     {zorv::OpUndo, history::UndoOp, W, 0, nullptr, nullptr, Tree},
+    {zorv::OpNotifyTargets, notify::NotifyTargetsOp, R, zorv::CodeSecurityViolation, nullptr,
+     nullptr, Settings},
+    {zorv::OpNotifyAdd, notify::NotifyAddOp, W, zorv::CodeSecurityViolation, nullptr, nullptr,
+     Settings},
+    {zorv::OpNotifyRemove, notify::NotifyRemoveOp, W, zorv::CodeSecurityViolation, nullptr, nullptr,
+     Settings},
+    // The test waits on the network, so it holds no write lock.
+    {zorv::OpNotifyTest, notify::NotifyTestOp, R, zorv::CodeSecurityViolation, nullptr, nullptr,
+     Settings},
 };
 
 const Operation* FindOperation(long lMsgId) {
@@ -213,17 +223,24 @@ Reply Run(std::unique_ptr<Database>& pDb, Store& store, CredentialCache* pCache,
     Call call{db,        store,      form, me, options,         std::move(strHash),
               iHashCode, &treeCache, {},   {}, request.bMayHold};
     Reply reply = operation.run(call);
+    int nNotices = 0;
     if (zorv::IsSuccess(reply.iCode) && operation.lock == Operation::Lock::Write) {
         history::WriteChanges(call);
         history::Prune(db, options.nHistoryDays);
+        // In the change's own transaction: the chat hears of every change that was made, and
+        // of none that was not.
+        nNotices = notify::WriteNotices(call);
     }
     if (reply.pStream) { // a read: nothing to commit, and the stream reads on in it
         reply.pStream =
             std::make_unique<HeldStream>(std::move(pDb), std::move(tx), std::move(reply.pStream));
         return reply;
     }
-    if (zorv::IsSuccess(reply.iCode))
+    if (zorv::IsSuccess(reply.iCode)) {
         tx.Commit();
+        if (nNotices > 0 && options.onNotices)
+            options.onNotices();
+    }
     if (call.treeToKeep)
         TreeCache::Keep(db, *call.treeToKeep);
     // The administrators' report shows when each last logged in. The login is answered whether

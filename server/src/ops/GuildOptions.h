@@ -1,7 +1,12 @@
 #pragma once
 // How a guild is kept, as the server's command line or environment sets it.
+#include <functional>
+
 struct GuildOptions {
     // Days of change history to keep: -1 keeps all, 0 records none.
     int nHistoryDays = -1;
     bool RecordsHistory() const { return nHistoryDays != 0; }
+    // Called, when set, once an operation has committed messages to the notifications' outbox
+    // (serve's sender); it must return at once.
+    std::function<void()> onNotices;
 };

@@ -347,6 +347,8 @@ Reply UndoOp(Call& call) {
                          {Kind::Undo, entry->iCharacter, entry->strCharacter, applied, entry->lSeq})
             : 0;
     MarkUndone(call.db, entry->lSeq, lUndo);
+    call.undone.push_back(
+        {Kind::Undo, entry->iCharacter, entry->strCharacter, applied, entry->lSeq});
     return Ok(zorv::JoinFields({std::to_string(lUndo), KindName(entry->kind)}));
 }
 

@@ -151,6 +151,7 @@ Reply RemoveVassalOp(Call& call) {
     if (call.options.RecordsHistory())
         for (const std::string& strRow : CharacterRowsWithoutHash(call.db, branch))
             entry.changes.push_back({"member", strRow, ""});
+    entry.nFollowers = static_cast<int>(branch.size()) - 1;
     for (int id : branch)
         RemoveCharacter(call.db, id);
     call.store.ReleaseIds(branch);

@@ -527,6 +527,9 @@ void RestoreDump(Database& db, const GuildDump& dump) {
     // the guild before the restore matches the guild after it.
     db.Exec("DELETE FROM characters; DELETE FROM settings; DELETE FROM login_failures; "
             "DELETE FROM verified_logins; DELETE FROM tree_cache;");
+    // The chat targets are no part of a dump (their URLs are secrets): a restored guild has none,
+    // and nothing of the old one waits to be told.
+    db.Exec("DELETE FROM notify_outbox; DELETE FROM notify_targets;");
     Store store(db);
     for (const auto& [strKey, strValue] : dump.settings)
         store.SetSetting(strKey, strValue);

@@ -31,6 +31,9 @@ struct Entry {
     std::string strCharacter; // Latin-1
     std::vector<Change> changes;
     std::int64_t lUndoes = 0; // an undo: the entry it reverses
+    // A removal's followers that left with it, for the chat notifications; not written to the
+    // history, which keeps the removed records themselves when it keeps anything.
+    int nFollowers = 0;
 };
 
 // An entry as read back.

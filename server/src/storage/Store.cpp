@@ -263,6 +263,41 @@ END;
 const char kVersion8Column[] =
     "ALTER TABLE characters ADD COLUMN last_login_at TEXT NOT NULL DEFAULT ''";
 
+// Version 9: the chat notifications (NotifyStore.h). A target is where the changes of the kinds it
+// names are sent; it is a secret (its URL carries the webhook's key), kept out of the dump and the
+// web roster. The outbox holds each message until its target answered 2xx: its id, never handed
+// out twice, is the delivery id a receiver drops repeats by. The file keeps each target's count of
+// queued messages, which notify::Enqueue holds to notify::kMaxQueued.
+const char kVersion9Tables[] = R"sql(
+CREATE TABLE IF NOT EXISTS notify_targets (
+    id INTEGER PRIMARY KEY AUTOINCREMENT,
+    url TEXT NOT NULL,
+    format TEXT NOT NULL CHECK (format IN ('discord', 'slack', 'json')),
+    kinds TEXT NOT NULL,
+    created TEXT NOT NULL,
+    failing_since INTEGER NOT NULL DEFAULT 0,
+    last_result TEXT NOT NULL DEFAULT '',
+    last_delivered_at INTEGER NOT NULL DEFAULT 0,
+    queued INTEGER NOT NULL DEFAULT 0,
+    dropped INTEGER NOT NULL DEFAULT 0
+);
+CREATE TABLE IF NOT EXISTS notify_outbox (
+    id INTEGER PRIMARY KEY AUTOINCREMENT,
+    target_id INTEGER NOT NULL,
+    body TEXT NOT NULL,
+    created_at INTEGER NOT NULL,
+    attempts INTEGER NOT NULL DEFAULT 0,
+    next_attempt_at INTEGER NOT NULL
+);
+CREATE INDEX IF NOT EXISTS notify_outbox_by_target ON notify_outbox(target_id, id);
+CREATE TRIGGER IF NOT EXISTS notify_queued AFTER INSERT ON notify_outbox BEGIN
+    UPDATE notify_targets SET queued = queued + 1 WHERE id = NEW.target_id;
+END;
+CREATE TRIGGER IF NOT EXISTS notify_unqueued AFTER DELETE ON notify_outbox BEGIN
+    UPDATE notify_targets SET queued = queued - 1 WHERE id = OLD.target_id;
+END;
+)sql";
+
 int SchemaVersion(Database& db) {
     Statement version(db, "PRAGMA user_version");
     version.Step();
@@ -310,6 +345,8 @@ void Store::PrepareSchema(Database& db) {
         db.Exec(kVersion7Tables);
     if (iVersion < 8 && !HasColumn(db, "characters", "last_login_at"))
         db.Exec(kVersion8Column);
+    if (iVersion < 9)
+        db.Exec(kVersion9Tables);
     // An older file gets the highest id it holds as the mark, and its gaps as freed long ago.
     if (iVersion < 3)
         RebuildFreedIds(db);

@@ -1,0 +1,500 @@
+#include "Notices.h"
+
+#include "CharacterRows.h"
+#include "Delivery.h"
+#include "NotifyStore.h"
+
+#include "Numbers.h"
+#include "Protocol.h"
+#include "Records.h"
+#include "ResultCodes.h"
+#include "Text.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <ctime>
+#include <utility>
+
+namespace notify {
+
+namespace {
+
+const char* const kKinds[] = {"joins", "departures", "moves", "security", "setup"};
+
+// One change as a message tells it. Texts are UTF-8.
+struct Notice {
+    const char* szKind;
+    std::string strActor;
+    std::string strSubject;
+    // The sentence's pieces: plain words of ours, and names, which each format escapes.
+    std::vector<std::pair<bool, std::string>> pieces;         // (is a name, text)
+    std::vector<std::pair<std::string, std::string>> strings; // more JSON fields
+    std::vector<std::pair<std::string, std::int64_t>> numbers;
+};
+
+std::string Json(const std::string& strUtf8) {
+    std::string strOut = "\"";
+    for (unsigned char c : strUtf8) {
+        if (c == '"' || c == '\\') {
+            strOut += '\\';
+            strOut += static_cast<char>(c);
+        } else if (c < 0x20) {
+            const char kHex[] = "0123456789abcdef";
+            strOut += "\\u00";
+            strOut += kHex[c >> 4];
+            strOut += kHex[c & 15];
+        } else {
+            strOut += static_cast<char>(c);
+        }
+    }
+    return strOut + "\"";
+}
+
+const char kZeroWidthSpace[] = "\xe2\x80\x8b";
+
+// A name in Discord's markdown: every character that formats, quotes, spoils or links is
+// escaped, "@" is kept from ever starting a mention and "://" from making a link; a line break
+// would start a heading or a quote, so there is none.
+std::string DiscordName(const std::string& strUtf8) {
+    std::string strOut;
+    for (std::size_t i = 0; i < strUtf8.size(); ++i) {
+        const char c = strUtf8[i];
+        if (c == '\r' || c == '\n') {
+            strOut += ' ';
+        } else if (std::string_view("\\*_~`|>[]()#<:").find(c) != std::string_view::npos) {
+            strOut += '\\';
+            strOut += c;
+        } else {
+            strOut += c;
+        }
+        if (c == '@' || (c == ':' && strUtf8.compare(i + 1, 2, "//") == 0))
+            strOut += kZeroWidthSpace;
+    }
+    return strOut;
+}
+
+// Slack reads "&", "<" and ">" as its own control sequences (links, mentions); the message is
+// sent with markdown off, so that nothing else in a name formats.
+std::string SlackText(const std::string& strUtf8) {
+    std::string strOut;
+    for (char c : strUtf8) {
+        if (c == '&')
+            strOut += "&amp;";
+        else if (c == '<')
+            strOut += "&lt;";
+        else if (c == '>')
+            strOut += "&gt;";
+        else if (c == '\r' || c == '\n')
+            strOut += ' ';
+        else
+            strOut += c;
+    }
+    return strOut;
+}
+
+std::string Sentence(const Notice& notice, std::string (*escape)(const std::string&)) {
+    std::string strText;
+    for (const auto& [bName, strPiece] : notice.pieces)
+        strText += bName && escape ? escape(strPiece) : strPiece;
+    return strText;
+}
+
+std::string Iso(std::time_t at) {
+    std::tm tmAt{};
+    gmtime_r(&at, &tmAt);
+    char szBuffer[32];
+    std::strftime(szBuffer, sizeof szBuffer, "%Y-%m-%dT%H:%M:%SZ", &tmAt);
+    return szBuffer;
+}
+
+// The body for one format. A JSON message carries its delivery id.
+std::string Body(const std::string& strFormat, const Notice& notice, const std::string& strGuild,
+                 std::time_t at, std::int64_t lId) {
+    const std::string strWhen = " (" + UtcStamp(at, false) + " UTC)";
+    // A test message names the guild in its sentence already.
+    const bool bTest = std::string(notice.szKind) == "test";
+    if (strFormat == "discord")
+        return "{\"content\":" +
+               Json((bTest ? "" : "**" + DiscordName(strGuild) + "**: ") +
+                    Sentence(notice, DiscordName) + strWhen) +
+               ",\"allowed_mentions\":{\"parse\":[]}}";
+    if (strFormat == "slack")
+        return "{\"text\":" +
+               Json((bTest ? "" : SlackText(strGuild) + ": ") + Sentence(notice, SlackText) +
+                    strWhen) +
+               ",\"mrkdwn\":false}";
+    std::string strBody = "{\"id\":" + std::to_string(lId) + ",\"guild\":" + Json(strGuild) +
+                          ",\"kind\":" + Json(notice.szKind) + ",\"at\":" + Json(Iso(at)) +
+                          ",\"actor\":" + Json(notice.strActor) +
+                          ",\"subject\":" + Json(notice.strSubject) +
+                          ",\"text\":" + Json(Sentence(notice, nullptr));
+    for (const auto& [strKey, strValue] : notice.strings)
+        strBody += "," + Json(strKey) + ":" + Json(strValue);
+    for (const auto& [strKey, lValue] : notice.numbers)
+        strBody += "," + Json(strKey) + ":" + std::to_string(lValue);
+    return strBody + "}";
+}
+
+bool Wants(const Target& target, const char* szKind) {
+    for (const std::string& strKind : SplitList(target.strKinds, ','))
+        if (strKind == szKind)
+            return true;
+    return false;
+}
+
+std::string Followers(int n) {
+    return n == 1 ? " and 1 follower" : n > 1 ? " and " + std::to_string(n) + " followers" : "";
+}
+
+std::string Old(const history::Entry& entry, const char* szField) {
+    const history::Change* pChange = history::FindChange(entry.changes, szField);
+    return pChange ? Latin1ToUtf8(pChange->strOld) : std::string();
+}
+std::string New(const history::Entry& entry, const char* szField) {
+    const history::Change* pChange = history::FindChange(entry.changes, szField);
+    return pChange ? Latin1ToUtf8(pChange->strNew) : std::string();
+}
+
+const char* SettingShown(const std::string& strKey) {
+    if (strKey == "guild_name")
+        return "the guild's name";
+    if (strKey == "use_rescue_squad")
+        return "the rescue squad";
+    if (strKey == "rescue_squad_name")
+        return "the rescue squad's name";
+    return nullptr;
+}
+
+// An undo is told as the reverse of what it undid: the undoing of an addition is a departure, of
+// a removal a join (with the followers that came back).
+template <typename Wanted>
+std::optional<Notice> UndoNotice(Call& call, const history::Entry& entry, Notice notice,
+                                 const Wanted& wanted) {
+    std::optional<history::StoredEntry> undone = history::FindEntry(call.db, entry.lUndoes);
+    if (!undone)
+        return std::nullopt;
+    const std::string strWho = Latin1ToUtf8(undone->strActor);
+    const int nMembers = static_cast<int>(
+        std::count_if(entry.changes.begin(), entry.changes.end(),
+                      [](const history::Change& change) { return change.strField == "member"; }));
+    std::string strWhat;
+    switch (undone->kind) {
+    case history::Kind::Add:
+        notice.szKind = "departures";
+        strWhat = "addition of ";
+        break;
+    case history::Kind::Remove:
+        notice.szKind = "joins";
+        strWhat = "removal of ";
+        break;
+    case history::Kind::Patron:
+        notice.szKind = "moves";
+        strWhat = "move of ";
+        break;
+    case history::Kind::Level:
+        notice.szKind = "security";
+        strWhat = "security level change of ";
+        break;
+    case history::Kind::Setup:
+        notice.szKind = "setup";
+        notice.strSubject.clear();
+        strWhat = "change of the guild's set-up";
+        break;
+    default:
+        return std::nullopt;
+    }
+    if (!wanted(notice.szKind))
+        return std::nullopt;
+    notice.pieces = {
+        {true, notice.strActor}, {false, " undid "}, {true, strWho}, {false, "'s " + strWhat}};
+    if (!notice.strSubject.empty())
+        notice.pieces.push_back({true, notice.strSubject});
+    if (undone->kind == history::Kind::Remove) {
+        notice.pieces.push_back({false, Followers(nMembers - 1)});
+        notice.numbers = {{"followers", std::max(0, nMembers - 1)}};
+    }
+    notice.strings = {{"undid", strWho}};
+    return notice;
+}
+
+// The notice of one change, or none when it is of no kind a chat hears of. What it says of a
+// member is what the web roster shows of anyone: the name, and the level.
+std::optional<Notice> NoticeOf(Call& call, const history::Entry& entry,
+                               const std::vector<Target>& targets) {
+    const std::string strActor = Latin1ToUtf8(call.me.strName);
+    const std::string strSubject = Latin1ToUtf8(entry.strCharacter);
+    auto wanted = [&](const char* szKind) {
+        return std::any_of(targets.begin(), targets.end(),
+                           [&](const Target& target) { return Wants(target, szKind); });
+    };
+    Notice notice{nullptr, strActor, strSubject, {}, {}, {}};
+    switch (entry.kind) {
+    case history::Kind::Add: {
+        if (!wanted("joins"))
+            return std::nullopt;
+        const std::string strPatron = New(entry, "patron_name");
+        std::optional<long> lPatron = zorv::ParseWholeNumber(New(entry, "patron_id"));
+        const std::string strLevel =
+            lPatron ? ReadColumn(call.db, static_cast<int>(*lPatron), "level") : "0";
+        notice.szKind = "joins";
+        notice.pieces = {{true, strActor},   {false, " added "},
+                         {true, strSubject}, {false, " as vassal of "},
+                         {true, strPatron},  {false, " (level " + strLevel + ")"}};
+        notice.strings = {{"patron", strPatron}};
+        notice.numbers = {{"patron_level", std::atoll(strLevel.c_str())}};
+        return notice;
+    }
+    case history::Kind::Remove: {
+        if (!wanted("departures"))
+            return std::nullopt;
+        const std::string strPatron = Old(entry, "patron_name");
+        notice.szKind = "departures";
+        notice.pieces = {{true, strActor}, {false, " removed "}, {true, strSubject}};
+        if (!strPatron.empty())
+            notice.pieces.insert(notice.pieces.end(),
+                                 {{false, ", vassal of "}, {true, strPatron}, {false, ","}});
+        notice.pieces.push_back({false, Followers(entry.nFollowers) + " from the guild"});
+        notice.strings = {{"patron", strPatron}};
+        notice.numbers = {{"followers", entry.nFollowers}};
+        return notice;
+    }
+    case history::Kind::Patron: {
+        if (!wanted("moves"))
+            return std::nullopt;
+        const std::string strFrom = Old(entry, "patron_name");
+        const std::string strTo = New(entry, "patron_name");
+        const int nFollowers = static_cast<int>(call.store.Branch(entry.iCharacter).size()) - 1;
+        notice.szKind = "moves";
+        notice.pieces = {{true, strActor},
+                         {false, " moved "},
+                         {true, strSubject},
+                         {false, Followers(nFollowers) + " from "}};
+        notice.pieces.push_back(strFrom.empty() ? std::pair<bool, std::string>{false, "no patron"}
+                                                : std::pair<bool, std::string>{true, strFrom});
+        notice.pieces.insert(notice.pieces.end(), {{false, " to "}, {true, strTo}});
+        notice.strings = {{"from", strFrom}, {"to", strTo}};
+        notice.numbers = {{"followers", nFollowers}};
+        return notice;
+    }
+    case history::Kind::Level: {
+        const std::string strOld = Old(entry, "security_level");
+        const std::string strNew = New(entry, "security_level");
+        if (strOld == strNew || !wanted("security"))
+            return std::nullopt;
+        const bool bAdmin = strNew == std::to_string(zorv::kSecurityAdministrator);
+        notice.szKind = "security";
+        notice.pieces = {
+            {true, strActor},
+            {false, " made "},
+            {true, strSubject},
+            {false, bAdmin ? " an administrator" : " a member (no longer an administrator)"}};
+        notice.strings = {{"level", bAdmin ? "administrator" : "member"}};
+        return notice;
+    }
+    case history::Kind::Setup: {
+        if (!wanted("setup") || entry.changes.empty())
+            return std::nullopt;
+        notice.szKind = "setup";
+        notice.strSubject.clear();
+        notice.pieces = {{true, strActor}, {false, " changed the guild's set-up:"}};
+        std::string strSettings;
+        for (const history::Change& change : entry.changes) {
+            strSettings += (strSettings.empty() ? "" : ",") + change.strField;
+            notice.pieces.push_back({false, notice.pieces.size() > 2 ? ";" : ""});
+            if (change.strField == "default_password") {
+                notice.pieces.push_back({false, " a new default password"});
+            } else if (change.strField == "use_rescue_squad") {
+                notice.pieces.push_back({false, change.strNew == "1" ? " the rescue squad on"
+                                                                     : " the rescue squad off"});
+            } else if (const char* szShown = SettingShown(change.strField)) {
+                notice.pieces.insert(notice.pieces.end(),
+                                     {{false, std::string(" ") + szShown + " from \""},
+                                      {true, Latin1ToUtf8(change.strOld)},
+                                      {false, "\" to \""},
+                                      {true, Latin1ToUtf8(change.strNew)},
+                                      {false, "\""}});
+            } else {
+                notice.pieces.push_back({false, " " + change.strField});
+            }
+        }
+        notice.strings = {{"settings", strSettings}};
+        return notice;
+    }
+    case history::Kind::Undo:
+        return UndoNotice(call, entry, notice, wanted);
+    default:
+        return std::nullopt;
+    }
+}
+
+std::string Host(const std::string& strUrl, std::string* pScheme = nullptr) {
+    const std::size_t iScheme = strUrl.find("://");
+    if (iScheme == std::string::npos)
+        return "";
+    if (pScheme)
+        *pScheme = strUrl.substr(0, iScheme);
+    const std::size_t iStart = iScheme + 3;
+    const std::size_t iEnd = strUrl.find_first_of("/?#", iStart);
+    return strUrl.substr(iStart, iEnd == std::string::npos ? std::string::npos : iEnd - iStart);
+}
+
+// The host without its port: "[::1]" stays bracketed.
+std::string HostName(const std::string& strHost) {
+    if (!strHost.empty() && strHost[0] == '[') {
+        const std::size_t iClose = strHost.find(']');
+        return iClose == std::string::npos ? strHost : strHost.substr(0, iClose + 1);
+    }
+    return strHost.substr(0, strHost.find(':'));
+}
+
+bool IsLoopback(const std::string& strName) {
+    if (strName == "localhost" || strName == "[::1]")
+        return true;
+    if (strName.compare(0, 4, "127.") != 0)
+        return false;
+    return strName.find_first_not_of("0123456789.") == std::string::npos;
+}
+
+std::string GuildName(Call& call) {
+    return Latin1ToUtf8(call.store.Setting("guild_name").value_or(""));
+}
+
+std::string Shown(std::int64_t lEpoch) {
+    return lEpoch > 0 ? UtcStamp(static_cast<std::time_t>(lEpoch), true) : std::string();
+}
+
+} // namespace
+
+std::string CheckedKinds(const std::string& strKinds) {
+    std::vector<std::string> kinds;
+    for (const std::string& strPiece : SplitList(Trim(strKinds), ',')) {
+        const std::string strKind = Trim(strPiece);
+        if (std::find(std::begin(kKinds), std::end(kKinds), strKind) == std::end(kKinds))
+            return "";
+        if (std::find(kinds.begin(), kinds.end(), strKind) == kinds.end())
+            kinds.push_back(strKind);
+    }
+    std::string strOut;
+    for (const std::string& strKind : kinds)
+        strOut += (strOut.empty() ? "" : ",") + strKind;
+    return strOut;
+}
+
+bool IsFormat(const std::string& strFormat) {
+    return strFormat == "discord" || strFormat == "slack" || strFormat == "json";
+}
+
+std::string UrlFault(const std::string& strUrl) {
+    if (strUrl.empty())
+        return "no URL";
+    if (strUrl.size() > kMaxUrlLength)
+        return "the URL is longer than " + std::to_string(kMaxUrlLength) + " characters";
+    for (unsigned char c : strUrl)
+        if (c <= 0x20 || c >= 0x7f)
+            return "the URL holds a blank, a control character or a letter outside ASCII";
+    std::string strScheme;
+    const std::string strHost = Host(strUrl, &strScheme);
+    if (strScheme != "https" && strScheme != "http")
+        return "the URL must begin with https://";
+    if (HostName(strHost).empty())
+        return "the URL names no host";
+    if (strHost.find('@') != std::string::npos)
+        return "the URL must not carry a user name or password";
+    if (strScheme == "http" && !IsLoopback(HostName(strHost)))
+        return "http:// is for a receiver on this machine only (127.0.0.1, localhost, [::1]); "
+               "use https://";
+    return "";
+}
+
+std::string MaskedUrl(const std::string& strUrl) {
+    std::string strScheme;
+    const std::string strHost = Host(strUrl, &strScheme);
+    if (strHost.empty() || strHost.find('@') != std::string::npos)
+        return "..."; // nothing of a URL that would not be taken
+    return strScheme + "://" + strHost + "/...";
+}
+
+int WriteNotices(Call& call) {
+    if (call.changes.empty() && call.undone.empty())
+        return 0;
+    const std::vector<Target> targets = ListTargets(call.db);
+    if (targets.empty())
+        return 0;
+    const std::time_t at = std::time(nullptr);
+    std::string strGuild;
+    std::vector<NewMessage> messages;
+    std::int64_t lNextId = 0;
+    for (const std::vector<history::Entry>* pEntries : {&call.changes, &call.undone}) {
+        for (const history::Entry& entry : *pEntries) {
+            std::optional<Notice> notice = NoticeOf(call, entry, targets);
+            if (!notice)
+                continue;
+            if (lNextId == 0) // the guild's name as it is after the change (a set-up's new one)
+                lNextId = NextMessageId(call.db, strGuild);
+            for (const Target& target : targets) {
+                if (!Wants(target, notice->szKind))
+                    continue;
+                messages.push_back(
+                    {lNextId, target.id, Body(target.strFormat, *notice, strGuild, at, lNextId)});
+                ++lNextId;
+            }
+        }
+    }
+    Enqueue(call.db, messages, at);
+    return static_cast<int>(messages.size());
+}
+
+std::string TestBody(const std::string& strFormat, const std::string& strGuild) {
+    Notice notice{"test", "", "", {{false, "Test message from ZORV for "}, {true, strGuild}},
+                  {},     {}};
+    return Body(strFormat, notice, strGuild, std::time(nullptr), 0);
+}
+
+Reply NotifyTargetsOp(Call& call) {
+    const std::int64_t lNow = std::time(nullptr);
+    std::string strPayload;
+    for (const Target& target : ListTargets(call.db)) {
+        const bool bFailing = target.lFailingSince > 0 && lNow - target.lFailingSince >= 86400;
+        strPayload += zorv::JoinRecord(
+            {std::to_string(target.id), target.strFormat, target.strKinds,
+             Utf8ToLatin1(MaskedUrl(target.strUrl)), bFailing ? Shown(target.lFailingSince) : "",
+             std::to_string(target.nQueued), std::to_string(target.nDropped),
+             Utf8ToLatin1(target.strLastResult)});
+    }
+    return Ok(strPayload);
+}
+
+Reply NotifyAddOp(Call& call) {
+    const std::string strUrl = Trim(FormValue(call.form, "url"));
+    const std::string strFormat = Trim(FormValue(call.form, "format"));
+    const std::string strKinds = CheckedKinds(FormValue(call.form, "kinds"));
+    if (std::string strFault = UrlFault(strUrl); !strFault.empty())
+        return RefuseValue(zorv::CodeNotifyInvalidUrl, strFault);
+    if (!IsFormat(strFormat))
+        return {zorv::CodeNotifyInvalidFormat, ""};
+    if (strKinds.empty())
+        return {zorv::CodeNotifyInvalidKinds, ""};
+    return Ok(std::to_string(AddTarget(call.db, strUrl, strFormat, strKinds)));
+}
+
+Reply NotifyRemoveOp(Call& call) {
+    std::optional<int> id = IdField(call.form, "target");
+    if (!id || !RemoveTarget(call.db, *id))
+        return {zorv::CodeNotifyNoSuchTarget, ""};
+    return Ok();
+}
+
+Reply NotifyTestOp(Call& call) {
+    std::optional<int> id = IdField(call.form, "target");
+    std::optional<Target> target = id ? FindTarget(call.db, *id) : std::nullopt;
+    if (!target)
+        return {zorv::CodeNotifyNoSuchTarget, ""};
+    PostResult result =
+        Post(target->strUrl, TestBody(target->strFormat, GuildName(call)), "test", {5, 10});
+    const std::string strWhat = Utf8ToLatin1(Describe(result));
+    if (Classify(result) != Outcome::Delivered)
+        return RefuseValue(zorv::CodeNotifyTestFailed, strWhat);
+    return Ok(zorv::JoinFields({strWhat}));
+}
+
+} // namespace notify

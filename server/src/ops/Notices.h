@@ -1,0 +1,39 @@
+#pragma once
+// The guild's changes told to its chat channels: which change is of which kind, the sentence that
+// tells it in the guild's words, and its body in each target's format. A message names members
+// by what the web roster shows of anyone, private or not (name and level), and never carries a
+// password, a hash, an e-mail address or any other real-life detail. Operations 123 to 126 let
+// an administrator keep the targets; the sender is notify/Courier.h.
+#include "Call.h"
+
+#include <cstdint>
+#include <string>
+
+namespace notify {
+
+// "joins,moves" as a target keeps its kinds: known kinds, each once, in the order given; empty
+// when strKinds names an unknown kind or none.
+std::string CheckedKinds(const std::string& strKinds);
+bool IsFormat(const std::string& strFormat);
+// Why a URL cannot be a target (empty when it can): https:// to any host, or http:// to this
+// machine's loopback only (a local receiver), at most kMaxUrlLength characters, no user name,
+// no blank or control character.
+inline constexpr std::size_t kMaxUrlLength = 1000;
+std::string UrlFault(const std::string& strUrl);
+// The URL as anyone but the file may see it: scheme and host, the rest (the webhook's key) hidden.
+std::string MaskedUrl(const std::string& strUrl);
+
+// The messages of the call's changes, one per target that asked for the kind, written to the
+// outbox in the call's transaction; how many.
+int WriteNotices(Call& call);
+
+// A message to a target that says only that it works, in the target's format.
+std::string TestBody(const std::string& strFormat, const std::string& strGuild);
+
+// Operations 123 to 126, administrators only.
+Reply NotifyTargetsOp(Call& call);
+Reply NotifyAddOp(Call& call);
+Reply NotifyRemoveOp(Call& call);
+Reply NotifyTestOp(Call& call);
+
+} // namespace notify

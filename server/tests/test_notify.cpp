@@ -1,0 +1,552 @@
+// The guild's changes told to its chat channels: what each format carries for each kind of
+// change, delivery through failures, rate limits and a killed server, and who may keep targets.
+// A receiver on a free loopback port records every request's exact body and plays scripted
+// answers.
+#include "Harness.h"
+
+#include "Records.h"
+
+#include <algorithm>
+#include <arpa/inet.h>
+#include <chrono>
+#include <condition_variable>
+#include <deque>
+#include <gtest/gtest.h>
+#include <mutex>
+#include <netinet/in.h>
+#include <optional>
+#include <poll.h>
+#include <regex>
+#include <sys/socket.h>
+#include <thread>
+#include <unistd.h>
+
+namespace {
+
+using S = Scene;
+using Clock = std::chrono::steady_clock;
+
+class Receiver {
+public:
+    struct Arrival {
+        std::string strPath;
+        std::string strDelivery; // the X-ZORV-Delivery header
+        std::string strBody;
+        Clock::time_point at;
+    };
+    struct Reply {
+        int iStatus = 200;
+        std::string strHeaders; // whole lines, each ending in \r\n
+        std::string strBody;
+        bool bHang = false; // answer (200) only once Release() is called
+    };
+
+    Receiver() {
+        m_fd = socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t nLength = sizeof address;
+        if (bind(m_fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
+            listen(m_fd, 16) != 0 ||
+            getsockname(m_fd, reinterpret_cast<sockaddr*>(&address), &nLength) != 0)
+            throw std::runtime_error("the receiver cannot listen");
+        m_iPort = ntohs(address.sin_port);
+        m_thread = std::thread([this] { Run(); });
+    }
+    ~Receiver() {
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            m_bStop = m_bReleased = true;
+        }
+        m_changed.notify_all();
+        m_thread.join();
+        close(m_fd);
+    }
+
+    std::string Url(const std::string& strPath) const {
+        return "http://127.0.0.1:" + std::to_string(m_iPort) + strPath;
+    }
+    // The next requests' answers, in turn; 200 once they are used up.
+    void Script(std::vector<Reply> replies) {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_script.assign(replies.begin(), replies.end());
+    }
+    void Release() {
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            m_bReleased = true;
+        }
+        m_changed.notify_all();
+    }
+    // The arrivals once there are at least n, or after a minute, whatever came.
+    std::vector<Arrival> WaitFor(std::size_t n) {
+        std::unique_lock<std::mutex> lock(m_mutex);
+        m_changed.wait_for(lock, std::chrono::seconds(60), [&] { return m_arrivals.size() >= n; });
+        EXPECT_GE(m_arrivals.size(), n);
+        return m_arrivals;
+    }
+    std::size_t Count() {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        return m_arrivals.size();
+    }
+
+private:
+    void Run() {
+        while (true) {
+            pollfd waiting{m_fd, POLLIN, 0};
+            if (poll(&waiting, 1, 50) <= 0) {
+                std::lock_guard<std::mutex> lock(m_mutex);
+                if (m_bStop)
+                    return;
+                continue;
+            }
+            int fd = accept(m_fd, nullptr, nullptr);
+            if (fd >= 0)
+                Answer(fd);
+        }
+    }
+
+    void Answer(int fd) {
+        std::string strIn;
+        char buffer[4096];
+        std::size_t iBody = std::string::npos, nLength = 0;
+        while (iBody == std::string::npos || strIn.size() < iBody + nLength) {
+            ssize_t n = recv(fd, buffer, sizeof buffer, 0);
+            if (n <= 0) {
+                close(fd);
+                return;
+            }
+            strIn.append(buffer, static_cast<std::size_t>(n));
+            if (iBody == std::string::npos && strIn.find("\r\n\r\n") != std::string::npos) {
+                iBody = strIn.find("\r\n\r\n") + 4;
+                nLength = std::stoul(Header(strIn.substr(0, iBody), "content-length", "0"));
+            }
+        }
+        const std::string strHead = strIn.substr(0, iBody);
+        Arrival arrival{
+            strHead.substr(strHead.find(' ') + 1,
+                           strHead.find(' ', strHead.find(' ') + 1) - strHead.find(' ') - 1),
+            Header(strHead, "x-zorv-delivery", ""), strIn.substr(iBody, nLength), Clock::now()};
+        Reply reply;
+        {
+            std::unique_lock<std::mutex> lock(m_mutex);
+            m_arrivals.push_back(arrival);
+            if (!m_script.empty()) {
+                reply = m_script.front();
+                m_script.pop_front();
+            }
+            m_changed.notify_all();
+            if (reply.bHang)
+                m_changed.wait(lock, [&] { return m_bReleased; });
+        }
+        std::string strOut = "HTTP/1.1 " + std::to_string(reply.iStatus) + " Scripted\r\n" +
+                             reply.strHeaders +
+                             "Content-Length: " + std::to_string(reply.strBody.size()) +
+                             "\r\nConnection: close\r\n\r\n" + reply.strBody;
+        send(fd, strOut.data(), strOut.size(), MSG_NOSIGNAL);
+        close(fd);
+    }
+
+    static std::string Header(const std::string& strHead, const std::string& strName,
+                              const std::string& strDefault) {
+        std::string strLower;
+        for (char c : strHead)
+            strLower += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        std::size_t iAt = strLower.find("\r\n" + strName + ":");
+        if (iAt == std::string::npos)
+            return strDefault;
+        iAt += strName.size() + 3;
+        std::string strValue = strHead.substr(iAt, strHead.find("\r\n", iAt) - iAt);
+        return strValue.substr(strValue.find_first_not_of(' '));
+    }
+
+    int m_fd = -1;
+    int m_iPort = 0;
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    std::deque<Reply> m_script;
+    std::vector<Arrival> m_arrivals;
+    bool m_bStop = false;
+    bool m_bReleased = false;
+    std::thread m_thread;
+};
+
+std::string AddTarget(const Target& target, const std::string& strUrl, const char* szFormat,
+                      const char* szKinds = "joins,departures,moves,security,setup") {
+    Answer answer =
+        As(target, S::Root, 124, {{"url", strUrl}, {"format", szFormat}, {"kinds", szKinds}});
+    EXPECT_EQ(answer.iCode, 800) << answer.strRaw;
+    return answer.strPayload;
+}
+
+// Adds a vassal under Self, whose vassal list the scene leaves at "5".
+Answer AddUnderSelf(const Target& target, const std::string& strName,
+                    const std::string& strList = "5") {
+    return As(target, S::Root, 101,
+              {{"charid", "1"},
+               {"addtoid", "4"},
+               {"vassalname", strName},
+               {"vassallist", strList},
+               {"patronid", "3"}});
+}
+
+// Times written as "YYYY-MM-DD HH:MM" or "YYYY-MM-DDTHH:MM:SSZ" become "T".
+std::string WithoutTimes(const std::string& strBody) {
+    static const std::regex kTime(R"j(\d{4}-\d\d-\d\d[ T]\d\d:\d\d(:\d\dZ)?)j");
+    return std::regex_replace(strBody, kTime, "T");
+}
+
+std::vector<std::string> Ids(const std::vector<Receiver::Arrival>& arrivals) {
+    std::vector<std::string> ids;
+    for (const Receiver::Arrival& arrival : arrivals)
+        ids.push_back(arrival.strDelivery);
+    return ids;
+}
+
+// The receiver has its request before the sender has its answer: the outbox empties a moment
+// after the last arrival.
+bool OutboxEmpties(const std::string& strDb) {
+    for (int i = 0; i < 200; ++i) {
+        if (SqlValue(strDb, "SELECT count(*) FROM notify_outbox") == "0")
+            return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    return false;
+}
+
+// Every kind in every format, with the history kept for no day: the messages come from the
+// changes themselves, not from the history's record of them.
+TEST(Notify, EachFormatTellsEachKindOfChange) {
+    ServedScene scene({"--history-days", "0"});
+    Receiver receiver;
+    for (const char* szFormat : {"discord", "slack", "json"})
+        AddTarget(scene.target, receiver.Url(std::string("/") + szFormat), szFormat);
+    Sql(scene.strDb, "UPDATE characters SET level = 71 WHERE id = 4");
+
+    ASSERT_EQ(AddUnderSelf(scene.target, "Quill Newcomb").iCode, 800); // id 8
+    // Patron (with Self, Vassal and Quill below) moves from High to Other.
+    ASSERT_EQ(As(scene.target, S::Root, 103,
+                 {{"charid", "1"},
+                  {"moveid", "3"},
+                  {"oldpatronid", "2"},
+                  {"oldpatronvassallist", "3"},
+                  {"newpatronid", "6"},
+                  {"newpatronvassallist", ""}})
+                  .iCode,
+              800);
+    ASSERT_EQ(As(scene.target, S::Root, 102,
+                 {{"charid", "1"},
+                  {"vassalid", "6"},
+                  {"patronid", "1"},
+                  {"vassallist", "2,6,7"},
+                  {"vassalname", "Other"}})
+                  .iCode,
+              800);
+    ASSERT_EQ(
+        As(scene.target, S::Root, 112, {{"charid", "1"}, {"changeid", "2"}, {"newlevel", "3"}})
+            .iCode,
+        800);
+    ASSERT_EQ(As(scene.target, S::Root, 109,
+                 {{"charid", "1"},
+                  {"guildname", "Test Guild"},
+                  {"use_rescue_squad", "1"},
+                  {"rescue_squad_name", "Wardens"},
+                  {"defaultpw", "newdef1"}})
+                  .iCode,
+              800);
+
+    struct Kind {
+        const char* szSentence;
+        const char* szJson; // the JSON format's fields after "text"
+    };
+    const Kind kinds[] = {
+        {"Root added Quill Newcomb as vassal of Self (level 71)",
+         R"("patron":"Self","patron_level":71)"},
+        {"Root moved Patron and 3 followers from High to Other",
+         R"("from":"High","to":"Other","followers":3)"},
+        {"Root removed Other, vassal of Root, and 4 followers from the guild",
+         R"("patron":"Root","followers":4)"},
+        {"Root made High an administrator", R"("level":"administrator")"},
+        {"Root changed the guild's set-up: the rescue squad's name from \"Lifeguards\" to "
+         "\"Wardens\"; a new default password",
+         R"("settings":"rescue_squad_name,default_password")"},
+    };
+    const char* const kKindNames[] = {"joins", "moves", "departures", "security", "setup"};
+    const char* const kSubjects[] = {"Quill Newcomb", "Patron", "Other", "High", ""};
+    std::vector<Receiver::Arrival> arrivals = receiver.WaitFor(15);
+    ASSERT_EQ(arrivals.size(), 15u);
+    // Each target hears of the changes in their order, with ids that rise; the targets are sent
+    // to side by side.
+    std::map<std::string, std::vector<Receiver::Arrival>> byTarget;
+    for (const Receiver::Arrival& arrival : arrivals)
+        byTarget[arrival.strPath].push_back(arrival);
+    for (const auto& [strPath, heard] : byTarget) {
+        ASSERT_EQ(heard.size(), 5u) << strPath;
+        for (int i = 0; i < 5; ++i) {
+            const std::string strQuoted =
+                std::regex_replace(std::string(kinds[i].szSentence), std::regex("\""), "\\\"");
+            std::string strExpected =
+                strPath == "/discord" ? R"j({"content":"**Test Guild**: )j" + strQuoted +
+                                            R"j( (T UTC)","allowed_mentions":{"parse":[]}})j"
+                : strPath == "/slack"
+                    ? R"j({"text":"Test Guild: )j" + strQuoted + R"j( (T UTC)","mrkdwn":false})j"
+                    : R"({"id":)" + heard[i].strDelivery + R"(,"guild":"Test Guild","kind":")" +
+                          kKindNames[i] + R"(","at":"T","actor":"Root","subject":")" +
+                          kSubjects[i] + R"(","text":")" + strQuoted + "\"," + kinds[i].szJson +
+                          "}";
+            EXPECT_EQ(WithoutTimes(heard[i].strBody), strExpected) << strPath;
+            if (i > 0)
+                EXPECT_LT(std::stol(heard[i - 1].strDelivery), std::stol(heard[i].strDelivery));
+        }
+    }
+}
+
+// A failure and two rate limits are waited out, and the later message never overtakes.
+TEST(Notify, RetriesInOrderAndWaitsOutRateLimits) {
+    ServedScene scene;
+    Receiver receiver;
+    receiver.Script({{500, "", "busy"},
+                     {429, "Retry-After: 1\r\n", ""},
+                     {429, "", R"({"message":"You are being rate limited.","retry_after":0.4})"}});
+    AddTarget(scene.target, receiver.Url("/hook"), "json", "joins");
+    ASSERT_EQ(AddUnderSelf(scene.target, "Ann").iCode, 800);
+    ASSERT_EQ(AddUnderSelf(scene.target, "Bea", "5,8").iCode, 800);
+
+    std::vector<Receiver::Arrival> arrivals = receiver.WaitFor(5);
+    ASSERT_EQ(arrivals.size(), 5u);
+    const std::string strFirst = arrivals[0].strDelivery;
+    EXPECT_EQ(Ids(arrivals), (std::vector<std::string>{strFirst, strFirst, strFirst, strFirst,
+                                                       std::to_string(std::stol(strFirst) + 1)}));
+    EXPECT_NE(arrivals[0].strBody.find("\"subject\":\"Ann\""), std::string::npos);
+    EXPECT_NE(arrivals[4].strBody.find("\"subject\":\"Bea\""), std::string::npos);
+    EXPECT_GE(arrivals[2].at - arrivals[1].at, std::chrono::milliseconds(950));
+    EXPECT_GE(arrivals[3].at - arrivals[2].at, std::chrono::milliseconds(950));
+
+    // The target shows what it answered last and that it no longer fails.
+    ASSERT_TRUE(OutboxEmpties(scene.strDb));
+    Answer listed = As(scene.target, S::Root, 123);
+    ASSERT_EQ(listed.iCode, 800);
+    EXPECT_EQ(listed.strPayload, "1|json|joins|" + receiver.Url("/...") + "||0|0|HTTP 200!;");
+}
+
+// Kill the server while the receiver holds a message: operations were answered all the while,
+// another target was told at once, and after the restart every message arrives, in order, the
+// held one once more.
+TEST(Notify, AKilledServerDeliversTheRestAfterItsRestart) {
+    TempDir dir;
+    const std::string strDb = dir.File("guild.db");
+    Scene::CreateEmpty(strDb);
+    auto server = std::make_unique<ServeTarget>(strDb);
+    Scene::Build(*server);
+    Receiver receiver;
+    receiver.Script({{200, "", "", true}});
+    AddTarget(*server, receiver.Url("/hook"), "json", "joins");
+    Receiver other;
+    AddTarget(*server, other.Url("/hook"), "json", "joins");
+
+    ASSERT_EQ(AddUnderSelf(*server, "Ann").iCode, 800);
+    receiver.WaitFor(1);
+    ASSERT_EQ(AddUnderSelf(*server, "Bea", "5,8").iCode, 800);
+    ASSERT_EQ(AddUnderSelf(*server, "Cid", "5,8,9").iCode, 800);
+    EXPECT_EQ(other.WaitFor(3).size(), 3u);
+    EXPECT_EQ(receiver.Count(), 1u) << "the receiver answered no one meanwhile";
+    server->Kill();
+    receiver.Release();
+
+    server = std::make_unique<ServeTarget>(strDb);
+    std::vector<Receiver::Arrival> arrivals = receiver.WaitFor(4);
+    ASSERT_EQ(arrivals.size(), 4u);
+    const long lFirst = std::stol(arrivals[0].strDelivery);
+    // The other target's messages have the ids between.
+    EXPECT_EQ(Ids(arrivals),
+              (std::vector<std::string>{std::to_string(lFirst), std::to_string(lFirst),
+                                        std::to_string(lFirst + 2), std::to_string(lFirst + 4)}));
+    EXPECT_NE(arrivals[3].strBody.find("\"subject\":\"Cid\""), std::string::npos);
+    EXPECT_TRUE(OutboxEmpties(strDb));
+}
+
+// Names carry no markdown, mention or link into a chat, and nothing private leaves.
+TEST(Notify, NamesArriveEscapedAndNothingPrivateLeaves) {
+    ServedScene scene;
+    Receiver receiver;
+    for (const char* szFormat : {"discord", "slack", "json"})
+        AddTarget(scene.target, receiver.Url(std::string("/") + szFormat), szFormat, "joins");
+    // A name from a file the server did not write (its own rules allow no such name), private,
+    // with real-life details.
+    Sql(scene.strDb, "UPDATE characters SET name = 'Zed *x* @here [a](https://evil.example)', "
+                     "name_key = 'zed', is_private = 1, email = 'zed@mail.example', "
+                     "real_name = 'Zachary Real', icq = '5551234', city_state = 'Hometown' "
+                     "WHERE id = 4");
+    ASSERT_EQ(As(scene.target, S::Root, 109,
+                 {{"charid", "1"},
+                  {"guildname", "<@12> ~G~ |s| `c`"},
+                  {"use_rescue_squad", "0"},
+                  {"rescue_squad_name", ""}})
+                  .iCode,
+              800);
+    ASSERT_EQ(AddUnderSelf(scene.target, "Quill").iCode, 800);
+
+    std::vector<Receiver::Arrival> arrivals = receiver.WaitFor(3);
+    ASSERT_EQ(arrivals.size(), 3u);
+    // The targets are told side by side: discord, json, slack.
+    std::sort(arrivals.begin(), arrivals.end(),
+              [](const Receiver::Arrival& a, const Receiver::Arrival& b) {
+                  return a.strPath < b.strPath;
+              });
+    std::swap(arrivals[1], arrivals[2]);
+    const std::string z = "\xe2\x80\x8b"; // a zero-width space
+    EXPECT_EQ(WithoutTimes(arrivals[0].strBody),
+              R"j({"content":"**\\<@)j" + z +
+                  R"j(12\\> \\~G\\~ \\|s\\| \\`c\\`**: Root added Quill )j"
+                  R"j(as vassal of Zed \\*x\\* @)j" +
+                  z + R"j(here \\[a\\]\\(https\\:)j" + z +
+                  R"j(//evil.example\\) (level 0) (T UTC)","allowed_mentions":{"parse":[]}})j");
+    EXPECT_EQ(WithoutTimes(arrivals[1].strBody),
+              R"j({"text":"&lt;@12&gt; ~G~ |s| `c`: Root added Quill as vassal of Zed *x* )j"
+              R"j(@here [a](https://evil.example) (level 0) (T UTC)","mrkdwn":false})j");
+    EXPECT_NE(arrivals[2].strBody.find(
+                  R"j("patron":"Zed *x* @here [a](https://evil.example)","patron_level":0})j"),
+              std::string::npos)
+        << arrivals[2].strBody;
+    for (const Receiver::Arrival& arrival : arrivals)
+        for (const char* szSecret :
+             {"zed@", "Zachary", "5551234", "Hometown", "rootpw1", "defpw1", "$argon2"})
+            EXPECT_EQ(arrival.strBody.find(szSecret), std::string::npos)
+                << szSecret << " in " << arrival.strBody;
+}
+
+// An undo is told as the reverse of the change it undid.
+TEST(Notify, AnUndoIsToldAsTheReverseOfWhatItUndid) {
+    ServedScene scene;
+    Receiver receiver;
+    AddTarget(scene.target, receiver.Url("/hook"), "json", "joins,departures");
+    ASSERT_EQ(As(scene.target, S::Root, 102,
+                 {{"charid", "1"},
+                  {"vassalid", "4"},
+                  {"patronid", "3"},
+                  {"vassallist", "4"},
+                  {"vassalname", "Self"}})
+                  .iCode,
+              800);
+    const std::string strEntry = SqlValue(scene.strDb, "SELECT max(seq) FROM history");
+    ASSERT_EQ(As(scene.target, S::Keeper, 119, {{"charid", "7"}, {"entry", strEntry}}).iCode, 800);
+    std::vector<Receiver::Arrival> arrivals = receiver.WaitFor(2);
+    ASSERT_EQ(arrivals.size(), 2u);
+    EXPECT_NE(arrivals[0].strBody.find(R"("kind":"departures")"), std::string::npos);
+    EXPECT_NE(
+        WithoutTimes(arrivals[1].strBody)
+            .find(
+                R"j("kind":"joins","at":"T","actor":"Keeper","subject":"Self","text":"Keeper undid Root's removal of Self and 1 follower","undid":"Root","followers":1})j"),
+        std::string::npos)
+        << arrivals[1].strBody;
+}
+
+// Past the cap the oldest message goes, and the target counts it.
+TEST(Notify, TheCapDropsTheOldestAndCountsThem) {
+    ServedScene scene;
+    // A receiver that is not there: its port was free a moment ago and nobody listens on it.
+    std::string strUrl;
+    {
+        Receiver gone;
+        strUrl = gone.Url("/hook");
+    }
+    AddTarget(scene.target, strUrl, "json", "joins");
+    Sql(scene.strDb, "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < "
+                     "10000) INSERT INTO notify_outbox(target_id, body, created_at, "
+                     "next_attempt_at) SELECT 1, 'old ' || i, 0, 4000000000 FROM n");
+    ASSERT_EQ(AddUnderSelf(scene.target, "Newest").iCode, 800);
+    EXPECT_EQ(SqlValue(scene.strDb, "SELECT queued || ' ' || dropped FROM notify_targets"),
+              "10000 1");
+    EXPECT_EQ(SqlValue(scene.strDb, "SELECT body FROM notify_outbox ORDER BY id LIMIT 1"), "old 2");
+    EXPECT_NE(SqlValue(scene.strDb, "SELECT body FROM notify_outbox ORDER BY id DESC LIMIT 1")
+                  .find("Newest"),
+              std::string::npos);
+    // Failing for a day shows, with when it began; failing for less does not.
+    const std::string strNow = SqlValue(scene.strDb, "SELECT strftime('%s', 'now')");
+    Sql(scene.strDb, "UPDATE notify_targets SET failing_since = " + strNow + " - 86000");
+    EXPECT_EQ(zorv::SplitRecords(As(scene.target, S::Root, 123).strPayload).at(0).at(4), "");
+    Sql(scene.strDb, "UPDATE notify_targets SET failing_since = 1");
+    EXPECT_EQ(As(scene.target, S::Root, 123).strPayload, "1|json|joins|" +
+                                                             strUrl.substr(0, strUrl.size() - 5) +
+                                                             "/...|1970-01-01 00:00:01|10000|1|!;");
+    std::string strOut;
+    ASSERT_EQ(RunServerCommand({"notify", "list", "--db", scene.strDb}, &strOut), 0);
+    EXPECT_NE(strOut.find("10000 queued, 1 dropped, FAILING since 1970-01-01 00:00:01"),
+              std::string::npos)
+        << strOut;
+}
+
+// Keeping targets, under serve and as a CGI program: administrators only, the URL checked, the
+// test message sent at once, and the CGI program's messages delivered by `notify deliver`.
+class NotifyTargets : public SceneTest {};
+
+TEST_P(NotifyTargets, OnlyAdministratorsKeepTargets) {
+    Receiver receiver;
+    const std::string strUrl = receiver.Url("/hook");
+    EXPECT_EQ(As(T(), S::Self, 123).iCode, 988);
+    EXPECT_EQ(
+        As(T(), S::Self, 124, {{"url", strUrl}, {"format", "json"}, {"kinds", "joins"}}).iCode,
+        988);
+    struct Refusal {
+        const char* szUrl;
+        const char* szFormat;
+        const char* szKinds;
+        int iCode;
+    };
+    const Refusal refusals[] = {
+        {"http://chat.example/hook", "json", "joins", 1080}, // plain HTTP leaves the machine
+        {"https://me:pw@chat.example/hook", "json", "joins", 1080},
+        {"ftp://chat.example/hook", "json", "joins", 1080},
+        {"https://chat.example/a b", "json", "joins", 1080},
+        {"https://chat.example/hook", "xml", "joins", 1081},
+        {"https://chat.example/hook", "json", "joins,parties", 1082},
+        {"https://chat.example/hook", "json", "", 1082},
+    };
+    for (const Refusal& refusal : refusals)
+        EXPECT_EQ(
+            As(T(), S::Root, 124,
+               {{"url", refusal.szUrl}, {"format", refusal.szFormat}, {"kinds", refusal.szKinds}})
+                .iCode,
+            refusal.iCode)
+            << refusal.szUrl << " " << refusal.szFormat << " " << refusal.szKinds;
+
+    EXPECT_EQ(AddTarget(T(), strUrl, "json", "departures,joins,joins"), "1");
+    EXPECT_EQ(As(T(), S::Root, 123).strPayload,
+              "1|json|departures,joins|" + strUrl.substr(0, strUrl.size() - 5) + "/...||0|0|!;");
+    // The web roster never shows it.
+    EXPECT_EQ(RawExchange(T().Port(), "GET " + T().Path() + " HTTP/1.0\r\n\r\n").find("/hook"),
+              std::string::npos);
+
+    Answer tested = As(T(), S::Root, 126, {{"target", "1"}});
+    EXPECT_EQ(tested.iCode, 800) << tested.strRaw;
+    EXPECT_EQ(zorv::UnescapedFields(tested.strPayload), zorv::Fields{"HTTP 200"});
+    receiver.Script({{404, "", R"({"message": "Unknown Webhook", "code": 10015})"}});
+    tested = As(T(), S::Root, 126, {{"target", "1"}});
+    EXPECT_EQ(tested.iCode, 1084);
+    EXPECT_EQ(zorv::UnescapedFields(tested.strPayload),
+              zorv::Fields{R"(HTTP 404: {"message": "Unknown Webhook", "code": 10015})"});
+    std::vector<Receiver::Arrival> arrivals = receiver.WaitFor(2);
+    EXPECT_EQ(arrivals[0].strDelivery, "test");
+    EXPECT_EQ(WithoutTimes(arrivals[0].strBody),
+              R"({"id":0,"guild":"Test Guild","kind":"test","at":"T","actor":"","subject":"",)"
+              R"("text":"Test message from ZORV for Test Guild"})");
+
+    ASSERT_EQ(AddUnderSelf(T(), "Quill").iCode, 800);
+    if (GetParam() != "serve") {
+        std::string strOut;
+        EXPECT_EQ(RunServerCommand({"notify", "deliver", "--db", m_strDb}, &strOut), 0);
+        EXPECT_EQ(strOut, "1 delivered, 0 waiting\n");
+    }
+    arrivals = receiver.WaitFor(3);
+    EXPECT_NE(arrivals.back().strBody.find("\"subject\":\"Quill\""), std::string::npos);
+
+    EXPECT_EQ(As(T(), S::Self, 125, {{"target", "1"}}).iCode, 988);
+    EXPECT_EQ(As(T(), S::Root, 125, {{"target", "1"}}).iCode, 800);
+    EXPECT_EQ(As(T(), S::Root, 125, {{"target", "1"}}).iCode, 1083);
+    EXPECT_EQ(As(T(), S::Root, 123).strPayload, "");
+}
+
+INSTANTIATE_TEST_SUITE_P(Server, NotifyTargets, ::testing::Values("serve", "cgi"));
+
+} // namespace
