@@ -57,37 +57,39 @@ bool IsLoopbackHost(const QString& strHost) {
 
 const int kMaxUrlLength = 1000;
 
+// A reply's payload as Latin-1 bytes without the stop marker that an error's payload still holds.
+QByteArray PayloadBytes(const QString& strPayload) {
+    const qsizetype iStop = strPayload.indexOf(QLatin1String(zorv::kStopMarker));
+    return (iStop < 0 ? strPayload : strPayload.left(iStop)).toLatin1();
+}
+
 } // namespace
 
 std::optional<QList<NotifyTarget>> NotifyTarget::Parse(const QString& strPayload) {
-    QString strRecords = strPayload;
-    strRecords.truncate(strRecords.indexOf(QLatin1String(zorv::kStopMarker)));
-    const QByteArray latin1 = strRecords.toLatin1();
+    const QByteArray latin1 = PayloadBytes(strPayload);
     QList<NotifyTarget> targets;
     bool bGood = true;
-    zorv::ForEachRecord(std::string_view(latin1.constData(), latin1.size()),
-                        [&](std::string_view strRecord) {
-                            const zorv::Fields fields = zorv::UnescapedFields(strRecord);
-                            if (fields.size() != 8) {
-                                bGood = false;
-                                return;
-                            }
-                            auto Text = [&](int i) {
-                                return QString::fromLatin1(fields[std::size_t(i)].c_str());
-                            };
-                            NotifyTarget target;
-                            target.strId = Text(0);
-                            target.strFormat = Text(1);
-                            target.kinds = Text(2).split(QLatin1Char(','), Qt::SkipEmptyParts);
-                            target.strShownUrl = Text(3);
-                            target.strFailingSince = Text(4);
-                            bool bQueued = false, bDropped = false;
-                            target.nQueued = Text(5).toInt(&bQueued);
-                            target.nDropped = Text(6).toInt(&bDropped);
-                            target.strLastResult = Text(7);
-                            bGood = bGood && bQueued && bDropped && !target.strId.isEmpty();
-                            targets << target;
-                        });
+    zorv::ForEachRecord(
+        std::string_view(latin1.constData(), latin1.size()), [&](std::string_view strRecord) {
+            const zorv::Fields fields = zorv::UnescapedFields(strRecord);
+            if (fields.size() != 8) {
+                bGood = false;
+                return;
+            }
+            auto Text = [&](int i) { return QString::fromLatin1(fields[std::size_t(i)].c_str()); };
+            NotifyTarget target;
+            target.strId = Text(0);
+            target.strFormat = Text(1);
+            target.kinds = Text(2).split(QLatin1Char(','), Qt::SkipEmptyParts);
+            target.strShownUrl = Text(3);
+            target.strFailingSince = Text(4);
+            bool bQueued = false, bDropped = false;
+            target.nQueued = Text(5).toInt(&bQueued);
+            target.nDropped = Text(6).toInt(&bDropped);
+            target.strLastResult = Text(7);
+            bGood = bGood && bQueued && bDropped && !target.strId.isEmpty();
+            targets << target;
+        });
     if (!bGood)
         return std::nullopt;
     return targets;
@@ -167,11 +169,10 @@ frmNotifications::frmNotifications(Session& session, QWidget* pParent)
     setWindowTitle(QStringLiteral("Notifications"));
     grdNotifyTargets = new Grid(QStringLiteral("grdNotifyTargets"));
     grdNotifyTargets->setAccessibleName(QStringLiteral("Notification targets"));
-    grdNotifyTargets->Model().SetHeaders({QStringLiteral("Target"), QStringLiteral("Address"),
-                                          QStringLiteral("Format"), QStringLiteral("Sends"),
-                                          QStringLiteral("State"), QStringLiteral("Queued"),
-                                          QStringLiteral("Dropped"),
-                                          QStringLiteral("Last Answer")});
+    grdNotifyTargets->Model().SetHeaders(
+        {QStringLiteral("Target"), QStringLiteral("Address"), QStringLiteral("Format"),
+         QStringLiteral("Sends"), QStringLiteral("State"), QStringLiteral("Queued"),
+         QStringLiteral("Dropped"), QStringLiteral("Last Answer")});
     auto Button = [this](const char* szText, const char* szName) {
         auto* pButton = new QPushButton(QString::fromLatin1(szText), this);
         pButton->setObjectName(QString::fromLatin1(szName));
@@ -203,12 +204,10 @@ frmNotifications::frmNotifications(Session& session, QWidget* pParent)
 
     RequestCycle& cycle = session.cycle;
     cycle.Route(zorv::OpNotifyTargets, [this](const Reply& reply) { TargetsReply(reply); });
-    cycle.Route(zorv::OpNotifyAdd, [this](const Reply&) {
-        Done(QStringLiteral("Notifications added."));
-    });
-    cycle.Route(zorv::OpNotifyRemove, [this](const Reply&) {
-        Done(QStringLiteral("Notifications removed."));
-    });
+    cycle.Route(zorv::OpNotifyAdd,
+                [this](const Reply&) { Done(QStringLiteral("Notifications added.")); });
+    cycle.Route(zorv::OpNotifyRemove,
+                [this](const Reply&) { Done(QStringLiteral("Notifications removed.")); });
     cycle.Route(zorv::OpNotifyTest, [this](const Reply& reply) {
         const QString strAnswer = FirstField(reply);
         Done(QStringLiteral("The test message was delivered") +
@@ -230,9 +229,7 @@ frmNotifications::frmNotifications(Session& session, QWidget* pParent)
 }
 
 QString frmNotifications::FirstField(const Reply& reply) {
-    QString strPayload = reply.strPayload;
-    strPayload.truncate(strPayload.indexOf(QLatin1String(zorv::kStopMarker)));
-    const zorv::Fields fields = zorv::UnescapedFields(strPayload.toLatin1().toStdString());
+    const zorv::Fields fields = zorv::UnescapedFields(PayloadBytes(reply.strPayload).toStdString());
     return fields.empty() ? QString() : QString::fromLatin1(fields[0].c_str());
 }
 
@@ -294,8 +291,9 @@ void frmNotifications::ShowTargets() {
     grdNotifyTargets->Model().SetRows(rows);
     QString strInfo =
         m_targets.isEmpty()
-            ? QStringLiteral("The guild's changes are sent nowhere yet. Add a chat channel's webhook "
-                             "to send them there.")
+            ? QStringLiteral(
+                  "The guild's changes are sent nowhere yet. Add a chat channel's webhook "
+                  "to send them there.")
             : QString::number(m_targets.size()) + QStringLiteral(" targets.");
     if (nFailing)
         strInfo += QStringLiteral(" ") + QString::number(nFailing) +
@@ -312,7 +310,7 @@ void frmNotifications::ShowTargets() {
 const NotifyTarget* frmNotifications::Selected() {
     const QModelIndex current = grdNotifyTargets->currentIndex();
     if (current.isValid()) {
-        const QString strId = grdNotifyTargets->TextMatrix(current.row(), 0);
+        const QString strId = grdNotifyTargets->TextMatrix(current.row() + 1, 0);
         for (const NotifyTarget& target : m_targets)
             if (target.strId == strId)
                 return &target;

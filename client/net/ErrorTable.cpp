@@ -133,8 +133,7 @@ const ErrorRange kTable[] = {
     {CodeFeedTooOld, CodeFeedTooOld,
      "The server cannot tell what changed in the tree since it was downloaded.  Please refresh "
      "the tree."},
-    {CodeNotifyInvalidUrl, CodeNotifyInvalidUrl,
-     "The server refused the address.  Give a webhook address that begins with https://."},
+    {CodeNotifyInvalidUrl, CodeNotifyInvalidUrl, "The server refused the notification's address."},
     {CodeNotifyInvalidFormat, CodeNotifyInvalidKinds,
      "The server refused the notification's format or kinds of change.  Please try again."},
     {CodeNotifyNoSuchTarget, CodeNotifyNoSuchTarget,
@@ -154,15 +153,18 @@ std::optional<QString> ServerErrorText(int iCode) {
 
 std::optional<QString> ServerErrorText(int iCode, const QString& strPayload) {
     if (iCode != zorv::CodeLoginThrottled && iCode != zorv::CodeInvalidNumber &&
-        iCode != zorv::CodeInvalidText && iCode != zorv::CodeNotifyTestFailed)
+        iCode != zorv::CodeInvalidText && iCode != zorv::CodeNotifyInvalidUrl &&
+        iCode != zorv::CodeNotifyTestFailed)
         return std::nullopt;
     QString strFields = strPayload;
-    strFields.truncate(strFields.indexOf(QLatin1String(zorv::kStopMarker)));
+    // A reply cut off before its stop marker keeps what came.
+    if (const qsizetype iStop = strFields.indexOf(QLatin1String(zorv::kStopMarker)); iStop >= 0)
+        strFields.truncate(iStop);
     const zorv::Fields fields = zorv::UnescapedFields(strFields.toLatin1().toStdString());
     const QString strName = fields.empty() ? QString() : QString::fromLatin1(fields[0].c_str());
     if (iCode != zorv::CodeLoginThrottled) {
-        // A newer server says which value it refused, and the chat service's answer to a test
-        // message; an older one sends nothing.
+        // A newer server says which value it refused and why an address is refused, and the
+        // chat service's answer to a test message; an older one sends nothing.
         if (strName.isEmpty())
             return std::nullopt;
         return *ServerErrorText(iCode) + QStringLiteral("\r\n\r\n") + strName;

@@ -521,13 +521,14 @@ void tst_admin::notifications() {
     c.prompts->ExpectDismissed(ScriptedPrompts::Dismissal::Escape);
     QTest::mouseClick(n.cmdNotifyAdd, Qt::LeftButton);
     QCOMPARE(c.PostData(), strPosted);
-    const QString strUrl = QStringLiteral("http://127.0.0.1:%1/hooks/secret-token").arg(chat.Port());
+    const QString strUrl =
+        QStringLiteral("http://127.0.0.1:%1/hooks/secret-token").arg(chat.Port());
     c.prompts->dialogs << [&](QDialog& dlg) {
         auto& add = static_cast<frmNotifyTarget&>(dlg);
         add.show();
-        for (const QString& strBad : {QStringLiteral("ftp://127.0.0.1/x"),
-                                      QStringLiteral("http://guild.example.org/hook"),
-                                      QStringLiteral("https://")}) {
+        for (const QString& strBad :
+             {QStringLiteral("ftp://127.0.0.1/x"), QStringLiteral("http://guild.example.org/hook"),
+              QStringLiteral("https://")}) {
             add.txtNotifyUrl->setText(strBad);
             add.accept();
             if (!add.isVisible() || add.lblNotifyProblem->text().isEmpty())
@@ -553,29 +554,44 @@ void tst_admin::notifications() {
     QCOMPARE(target.kinds, QStringList({"joins", "moves"}));
     QVERIFY2(target.strShownUrl.contains("127.0.0.1") && !target.strShownUrl.contains("secret"),
              qPrintable(target.strShownUrl));
-    QCOMPARE(n.grdNotifyTargets->TextMatrix(0, 3), QStringLiteral("Joins, Patron changes"));
+    QCOMPARE(n.grdNotifyTargets->TextMatrix(1, 4), QStringLiteral("Up to date"));
     QVERIFY(n.lblNotifyInfo->text().startsWith("Notifications added."));
+    // A second target, added by another administrator on the server's command line, comes with
+    // Refresh; the buttons act on the row selected.
+    m_server->Command({"notify", "add", "--db", m_server->Database(), "--url",
+                       "https://hooks.slack.example/services/T0/B0/other", "--format", "slack",
+                       "--kinds", "departures"});
+    QTest::mouseClick(n.cmdNotifyRefresh, Qt::LeftButton);
+    QTRY_COMPARE_WITH_TIMEOUT(n.Targets().size(), 2, 20000);
+    QCOMPARE(n.grdNotifyTargets->TextMatrix(1, 3), QStringLiteral("Joins, Patron changes"));
+    QCOMPARE(n.grdNotifyTargets->TextMatrix(2, 3), QStringLiteral("Departures"));
+    n.grdNotifyTargets->setCurrentIndex(n.grdNotifyTargets->model()->index(0, 0));
 
     // The test message reaches the chat service; its refusal is said in the window, not a box.
     QTest::mouseClick(n.cmdNotifyTest, Qt::LeftButton);
     QTRY_VERIFY_WITH_TIMEOUT(n.lblNotifyInfo->text().startsWith("The test message was delivered"),
                              20000);
     QVERIFY(chat.Request(0).startsWith("POST /hooks/secret-token HTTP/1.1\r\n"));
+    n.grdNotifyTargets->setCurrentIndex(n.grdNotifyTargets->model()->index(0, 0));
     QTest::mouseClick(n.cmdNotifyTest, Qt::LeftButton);
     QTRY_VERIFY_WITH_TIMEOUT(
         n.lblNotifyInfo->text().startsWith("The test message could not be delivered: "), 20000);
     QVERIFY2(n.lblNotifyInfo->text().contains("500"), qPrintable(n.lblNotifyInfo->text()));
     QCOMPARE(chat.Connections(), 2);
 
-    // Removing asks first; No sends nothing.
+    // Removing asks first; No sends nothing. Yes removes the selected target, the other stays.
     QTRY_VERIFY_WITH_TIMEOUT(!c.window->cycle().IsBusy(), 20000);
+    n.grdNotifyTargets->setCurrentIndex(n.grdNotifyTargets->model()->index(1, 0));
     const QString strBeforeRemove = c.PostData();
     c.prompts->answers << Prompts::Answer::No;
     QTest::mouseClick(n.cmdNotifyRemove, Qt::LeftButton);
     QCOMPARE(c.PostData(), strBeforeRemove);
+    QVERIFY2(c.LastText().contains("hooks.slack.example") && !c.LastText().contains("B0"),
+             qPrintable(c.LastText()));
     c.prompts->answers << Prompts::Answer::Yes;
     QTest::mouseClick(n.cmdNotifyRemove, Qt::LeftButton);
-    QTRY_VERIFY_WITH_TIMEOUT(n.Targets().isEmpty() && !c.window->cycle().IsBusy(), 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(n.Targets().size() == 1 && !c.window->cycle().IsBusy(), 20000);
+    QCOMPARE(n.Targets().front().strFormat, QStringLiteral("json"));
     QCOMPARE(c.prompts->nUnexpected, 0);
 
     // A member has no such menu, and the window will not open for one.

@@ -342,10 +342,13 @@ namespace {
 QPalette DarkPalette() {
     QPalette dark;
     const QColor window(45, 45, 48), base(30, 30, 32), text(230, 230, 230);
-    for (auto [role, colour] : {std::pair{QPalette::Window, window}, {QPalette::Base, base},
+    for (auto [role, colour] : {std::pair{QPalette::Window, window},
+                                {QPalette::Base, base},
                                 {QPalette::AlternateBase, window.lighter(115)},
-                                {QPalette::Button, window}, {QPalette::WindowText, text},
-                                {QPalette::Text, text}, {QPalette::ButtonText, text},
+                                {QPalette::Button, window},
+                                {QPalette::WindowText, text},
+                                {QPalette::Text, text},
+                                {QPalette::ButtonText, text},
                                 {QPalette::Highlight, QColor(42, 130, 218)},
                                 {QPalette::HighlightedText, Qt::white}})
         dark.setColor(role, colour);

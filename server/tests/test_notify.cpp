@@ -296,8 +296,9 @@ TEST(Notify, EachFormatTellsEachKindOfChange) {
                           kSubjects[i] + R"(","text":")" + strQuoted + "\"," + kinds[i].szJson +
                           "}";
             EXPECT_EQ(WithoutTimes(heard[i].strBody), strExpected) << strPath;
-            if (i > 0)
+            if (i > 0) {
                 EXPECT_LT(std::stol(heard[i - 1].strDelivery), std::stol(heard[i].strDelivery));
+            }
         }
     }
 }

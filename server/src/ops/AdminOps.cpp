@@ -153,7 +153,7 @@ Reply InitServerOp(Database& db, Store& store, const Form& form, const std::stri
     // Written last: the guild name is what marks the server as set up.
     store.SetSetting("guild_name", Trim(FormValue(form, "guildname")));
     Member founder = *store.FindById(id);
-    Call call{db, store, form, founder, options, {}, 0, nullptr, {}, {}};
+    Call call{db, store, form, founder, options, {}, 0, nullptr, {}, {}, false, {}};
     call.changes.push_back({history::Kind::Init,
                             id,
                             founder.strName,

@@ -220,8 +220,8 @@ Reply Run(std::unique_ptr<Database>& pDb, Store& store, CredentialCache* pCache,
     me = *current;
     if (operation.iAdminsOnly && !IsAdmin(me))
         return {operation.iAdminsOnly, ""};
-    Call call{db,        store,      form, me, options,         std::move(strHash),
-              iHashCode, &treeCache, {},   {}, request.bMayHold};
+    Call call{db,        store,      form, me, options,          std::move(strHash),
+              iHashCode, &treeCache, {},   {}, request.bMayHold, {}};
     Reply reply = operation.run(call);
     int nNotices = 0;
     if (zorv::IsSuccess(reply.iCode) && operation.lock == Operation::Lock::Write) {
