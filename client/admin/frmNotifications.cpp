@@ -1,6 +1,7 @@
 #include "frmNotifications.h"
 
 #include "CriticalError.h"
+#include "CsvExport.h"
 #include "Grid.h"
 #include "Prompts.h"
 #include "Protocol.h"
@@ -183,9 +184,15 @@ frmNotifications::frmNotifications(Session& session, QWidget* pParent)
     cmdNotifyTest = Button("Send &Test Message", "cmdNotifyTest");
     cmdNotifyRemove = Button("&Remove", "cmdNotifyRemove");
     cmdNotifyRefresh = Button("Re&fresh", "cmdNotifyRefresh");
+    // Until the server has listed a target, there is none to test or remove.
+    cmdNotifyTest->setEnabled(false);
+    cmdNotifyRemove->setEnabled(false);
     lblNotifyInfo = new QLabel(this);
     lblNotifyInfo->setObjectName(QStringLiteral("lblNotifyInfo"));
     lblNotifyInfo->setWordWrap(true);
+    // Room for three lines: what was done, the chat service's answer, the targets' state.
+    lblNotifyInfo->setMinimumHeight(fontMetrics().lineSpacing() * 3);
+    lblNotifyInfo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     auto* pBar = new QHBoxLayout;
     for (QPushButton* pButton : {cmdNotifyAdd, cmdNotifyTest, cmdNotifyRemove})
         pBar->addWidget(pButton);
@@ -195,8 +202,12 @@ frmNotifications::frmNotifications(Session& session, QWidget* pParent)
     pLayout->addLayout(pBar);
     pLayout->addWidget(grdNotifyTargets, 1);
     pLayout->addWidget(lblNotifyInfo);
+    // Wide enough for every column of the list to show its header whole.
+    setMinimumSize(fontMetrics().averageCharWidth() * 110, fontMetrics().height() * 18);
     resize(860, 360);
 
+    connect(grdNotifyTargets, &Grid::ExportRequested, this,
+            [this] { ExportGrid(*grdNotifyTargets, m_session.prompts); });
     connect(cmdNotifyAdd, &QPushButton::clicked, this, &frmNotifications::AddTarget);
     connect(cmdNotifyTest, &QPushButton::clicked, this, &frmNotifications::TestTarget);
     connect(cmdNotifyRemove, &QPushButton::clicked, this, &frmNotifications::RemoveTarget);
@@ -220,7 +231,7 @@ frmNotifications::frmNotifications(Session& session, QWidget* pParent)
         const bool bTestFailed = reply.iCode == zorv::CodeNotifyTestFailed;
         if (bTestFailed)
             m_strNote = QStringLiteral("The test message could not be delivered: ") +
-                        FirstField(reply) + QLatin1Char('.');
+                        FirstField(reply).left(160) + QLatin1Char('.');
         QTimer::singleShot(0, this, &frmNotifications::RefreshTargets);
         return bTestFailed;
     };

@@ -328,7 +328,8 @@ void tst_screenshots::insightWindows_data() {
     QTest::addColumn<QString>("strMenu");
     QTest::addColumn<bool>("bLeast");
     QTest::addColumn<bool>("bDark");
-    for (const char* szMenu : {"mnuTreeOpChart", "mnuTreeOpStatistics", "mnuTreeOpAttention"})
+    for (const char* szMenu :
+         {"mnuTreeOpChart", "mnuTreeOpStatistics", "mnuTreeOpAttention", "mnuAdminNotifications"})
         for (bool bLeast : {true, false})
             for (bool bDark : {false, true})
                 QTest::addRow("%s %s%s", szMenu, bLeast ? "least" : "1280x900",
