@@ -185,6 +185,8 @@ int NotifyCommand(const std::string& strDb, Arguments& args) {
         if (strKinds.empty())
             return Fail("--kinds wants one or more of joins,departures,moves,security,setup");
         Transaction tx(db, Transaction::Kind::Write);
+        if (std::string strFault = notify::FullFault(db); !strFault.empty())
+            return Fail(strFault);
         int id = notify::AddTarget(db, strUrl, strFormat, strKinds);
         tx.Commit();
         std::cout << id << "\n";

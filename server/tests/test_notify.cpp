@@ -546,6 +546,25 @@ TEST_P(NotifyTargets, OnlyAdministratorsKeepTargets) {
     EXPECT_EQ(As(T(), S::Root, 125, {{"target", "1"}}).iCode, 800);
     EXPECT_EQ(As(T(), S::Root, 125, {{"target", "1"}}).iCode, 1083);
     EXPECT_EQ(As(T(), S::Root, 123).strPayload, "");
+
+    // At most twenty targets, whether added by an administrator or on the command line.
+    for (int i = 0; i < 19; ++i)
+        ASSERT_EQ(
+            As(T(), S::Root, 124, {{"url", strUrl}, {"format", "json"}, {"kinds", "joins"}}).iCode,
+            800);
+    std::string strErr;
+    ASSERT_EQ(RunServerCommand({"notify", "add", "--db", m_strDb, "--url", strUrl, "--format",
+                                "slack", "--kinds", "joins"}),
+              0);
+    EXPECT_EQ(RunServerCommand({"notify", "add", "--db", m_strDb, "--url", strUrl, "--format",
+                                "slack", "--kinds", "joins"},
+                               nullptr, &strErr),
+              1);
+    EXPECT_NE(strErr.find("at most 20"), std::string::npos) << strErr;
+    Answer full = As(T(), S::Root, 124, {{"url", strUrl}, {"format", "json"}, {"kinds", "joins"}});
+    EXPECT_EQ(full.iCode, 1080);
+    EXPECT_EQ(zorv::UnescapedFields(full.strPayload)[0],
+              "the guild sends to at most 20 targets; remove one first");
 }
 
 INSTANTIATE_TEST_SUITE_P(Server, NotifyTargets, ::testing::Values("serve", "cgi"));

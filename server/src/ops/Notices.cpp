@@ -464,6 +464,13 @@ Reply NotifyTargetsOp(Call& call) {
     return Ok(strPayload);
 }
 
+std::string FullFault(Database& db) {
+    if (CountTargets(db) < kMaxTargets)
+        return std::string();
+    return "the guild sends to at most " + std::to_string(kMaxTargets) +
+           " targets; remove one first";
+}
+
 Reply NotifyAddOp(Call& call) {
     const std::string strUrl = Trim(FormValue(call.form, "url"));
     const std::string strFormat = Trim(FormValue(call.form, "format"));
@@ -474,6 +481,8 @@ Reply NotifyAddOp(Call& call) {
         return {zorv::CodeNotifyInvalidFormat, ""};
     if (strKinds.empty())
         return {zorv::CodeNotifyInvalidKinds, ""};
+    if (std::string strFault = FullFault(call.db); !strFault.empty())
+        return RefuseValue(zorv::CodeNotifyInvalidUrl, strFault);
     return Ok(std::to_string(AddTarget(call.db, strUrl, strFormat, strKinds)));
 }
 

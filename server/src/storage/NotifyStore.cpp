@@ -60,6 +60,12 @@ int AddTarget(Database& db, const std::string& strUrl, const std::string& strFor
     return static_cast<int>(db.LastInsertId());
 }
 
+int CountTargets(Database& db) {
+    Statement count(db, "SELECT count(*) FROM notify_targets");
+    count.Step();
+    return static_cast<int>(count.Int(0));
+}
+
 bool RemoveTarget(Database& db, int id) {
     Statement messages(db, "DELETE FROM notify_outbox WHERE target_id = ?1");
     messages.Bind(1, id).Run();

@@ -41,6 +41,7 @@ std::vector<Target> ListTargets(Database& db);
 std::optional<Target> FindTarget(Database& db, int id);
 int AddTarget(Database& db, const std::string& strUrl, const std::string& strFormat,
               const std::string& strKinds);
+int CountTargets(Database& db);
 // Removes the target and its queued messages; false when there is no such target.
 bool RemoveTarget(Database& db, int id);
 
