@@ -1,10 +1,10 @@
 #include "CurlLibrary.h"
 
-#include <dlfcn.h>
+#include "LoadedLibrary.h"
+
 #include <mutex>
 #include <stdexcept>
 #include <string>
-#include <type_traits>
 
 namespace notify {
 
@@ -13,23 +13,12 @@ const Curl& CurlLibrary() {
     static std::string strProblem;
     static std::once_flag once;
     std::call_once(once, [] {
-        void* pLibrary = dlopen(ZORV_CURL_SONAME, RTLD_NOW | RTLD_LOCAL);
-        if (!pLibrary) {
-            const char* szError = dlerror();
-            strProblem = std::string("cannot load " ZORV_CURL_SONAME) +
-                         (szError ? std::string(": ") + szError : std::string());
-            return;
-        }
+        LoadedLibrary library(ZORV_CURL_SONAME);
         static Curl curl;
-        auto Find = [&](auto& pFunction, const char* szName) {
-            pFunction = reinterpret_cast<std::remove_reference_t<decltype(pFunction)>>(
-                dlsym(pLibrary, szName));
-            if (!pFunction && strProblem.empty())
-                strProblem = std::string(ZORV_CURL_SONAME " lacks ") + szName;
-        };
-#define ZORV_CURL_FIND(name) Find(curl.name, "curl_" #name);
+#define ZORV_CURL_FIND(name) library.Find(curl.name, "curl_" #name);
         ZORV_CURL_FUNCTIONS(ZORV_CURL_FIND)
 #undef ZORV_CURL_FIND
+        strProblem = library.strProblem;
         if (strProblem.empty() && curl.global_init(CURL_GLOBAL_DEFAULT) != CURLE_OK)
             strProblem = ZORV_CURL_SONAME " could not be set up";
         if (strProblem.empty())
