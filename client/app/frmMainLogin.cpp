@@ -105,9 +105,9 @@ bool frmMain::DisplayLoginInfo(const QString& strPayload) {
         m_menus.mnuAdministrator->menuAction()->setVisible(s.iCurSecurityLevel ==
                                                            zorv::kSecurityAdministrator);
         m_pHistory->SetAdministrator(s.iCurSecurityLevel == zorv::kSecurityAdministrator);
-        // A member logged in after an administrator sees none of the administrators' windows.
-        if (s.iCurSecurityLevel != zorv::kSecurityAdministrator)
-            m_pNotifications->close();
+        // A login shows no administrators' window of the one before: not to a member, and not
+        // another server's targets to an administrator.
+        m_pNotifications->close();
     });
     Step([&] { s.strCurCharID = Field(1); });
     bool bEnd = false;
