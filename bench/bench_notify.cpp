@@ -12,95 +12,16 @@
 #include "Passwords.h"
 
 #include "BenchLoad.h"
+#include "Receiver.h"
 
-#include <arpa/inet.h>
 #include <filesystem>
-#include <mutex>
-#include <netinet/in.h>
 #include <optional>
-#include <poll.h>
-#include <sys/socket.h>
 #include <thread>
-#include <unistd.h>
 
 namespace {
 
 using namespace bench;
 namespace fs = std::filesystem;
-
-// A receiver bound to a loopback port at once, listening only once Open() is called: until then
-// a connection to it is refused, as to a receiver that is down. It answers 204 and keeps each
-// request's X-ZORV-Delivery.
-class Receiver {
-public:
-    Receiver() {
-        m_fd = socket(AF_INET, SOCK_STREAM, 0);
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        socklen_t nLength = sizeof address;
-        bind(m_fd, reinterpret_cast<sockaddr*>(&address), sizeof address);
-        getsockname(m_fd, reinterpret_cast<sockaddr*>(&address), &nLength);
-        m_iPort = ntohs(address.sin_port);
-    }
-    ~Receiver() {
-        m_bStop = true;
-        if (m_thread.joinable())
-            m_thread.join();
-        close(m_fd);
-    }
-    int Port() const { return m_iPort; }
-    void Open() {
-        listen(m_fd, 64);
-        m_thread = std::thread([this] { Run(); });
-    }
-    std::vector<long> Ids() {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        return m_ids;
-    }
-
-private:
-    void Run() {
-        while (!m_bStop) {
-            pollfd waiting{m_fd, POLLIN, 0};
-            if (poll(&waiting, 1, 50) <= 0)
-                continue;
-            int fd = accept(m_fd, nullptr, nullptr);
-            if (fd < 0)
-                continue;
-            std::string strIn;
-            char buffer[4096];
-            ssize_t n;
-            std::size_t iBody = std::string::npos;
-            long nLength = 0;
-            while ((n = recv(fd, buffer, sizeof buffer, 0)) > 0) {
-                strIn.append(buffer, static_cast<std::size_t>(n));
-                if (iBody == std::string::npos && strIn.find("\r\n\r\n") != std::string::npos) {
-                    iBody = strIn.find("\r\n\r\n") + 4;
-                    std::size_t i = strIn.find("Content-Length: ");
-                    nLength = i < iBody ? std::atol(strIn.c_str() + i + 16) : 0;
-                }
-                if (iBody != std::string::npos && strIn.size() >= iBody + nLength)
-                    break;
-            }
-            std::size_t i = strIn.find("X-ZORV-Delivery: ");
-            if (i != std::string::npos) {
-                std::lock_guard<std::mutex> lock(m_mutex);
-                m_ids.push_back(std::atol(strIn.c_str() + i + 17));
-            }
-            const char kAnswer[] = "HTTP/1.1 204 No Content\r\nConnection: close\r\n\r\n";
-            send(fd, kAnswer, sizeof kAnswer - 1, MSG_NOSIGNAL);
-            close(fd);
-        }
-    }
-
-    int m_fd = -1;
-    int m_iPort = 0;
-    std::atomic<bool> m_bStop{false};
-    std::mutex m_mutex;
-    std::vector<long> m_ids;
-    std::thread m_thread;
-};
 
 struct Changes {
     Guild& guild;
@@ -200,11 +121,10 @@ int main(int argc, char** argv) {
 
     if (!bCostOnly) {
         Exec(strDb, "DELETE FROM notify_outbox; DELETE FROM notify_targets");
-        Receiver receiver;
+        Receiver receiver(false);
         Exec(strDb, "INSERT INTO notify_targets(url, format, kinds, created) VALUES "
-                    "('http://127.0.0.1:" +
-                        std::to_string(receiver.Port()) +
-                        "/hook', 'json', 'joins,departures', '')");
+                    "('" +
+                        receiver.Url("/hook") + "', 'json', 'joins,departures', '')");
         GuildOptions options;
         notify::Courier courier(strDb);
         options.onNotices = [&courier] { courier.Wake(); };
@@ -221,7 +141,9 @@ int main(int argc, char** argv) {
         std::vector<long> ids;
         std::optional<Clock::time_point> first;
         while (Clock::now() - back < std::chrono::seconds(120)) {
-            ids = receiver.Ids();
+            ids.clear();
+            for (const Receiver::Arrival& arrival : receiver.Arrivals())
+                ids.push_back(std::atol(arrival.strDelivery.c_str()));
             if (!ids.empty() && !first)
                 first = Clock::now();
             if (ids.size() >= 1000)
