@@ -204,7 +204,7 @@ frmNotifications::frmNotifications(Session& session, QWidget* pParent)
     pLayout->addWidget(lblNotifyInfo);
     // Wide enough for every column of the list to show its header whole.
     setMinimumSize(fontMetrics().averageCharWidth() * 110, fontMetrics().height() * 18);
-    resize(860, 360);
+    resize(1150, 380);
 
     connect(grdNotifyTargets, &Grid::ExportRequested, this,
             [this] { ExportGrid(*grdNotifyTargets, m_session.prompts); });
@@ -300,6 +300,8 @@ void frmNotifications::ShowTargets() {
                             target.strLastResult};
     }
     grdNotifyTargets->Model().SetRows(rows);
+    // The address, kinds and last answer are what an officer reads: none cut to equal columns.
+    grdNotifyTargets->FitColumnsToContents();
     QString strInfo =
         m_targets.isEmpty()
             ? QStringLiteral(

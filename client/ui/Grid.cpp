@@ -168,6 +168,12 @@ void Grid::SetCellGrid() {
     setSelectionBehavior(QAbstractItemView::SelectItems);
 }
 
+void Grid::FitColumnsToContents() {
+    m_bUserSized = true; // no longer made equal on a resize
+    horizontalHeader()->setStretchLastSection(true);
+    resizeColumnsToContents();
+}
+
 void Grid::contextMenuEvent(QContextMenuEvent* pEvent) {
     // Offered only where something exports the grid.
     if (!isSignalConnected(QMetaMethod::fromSignal(&Grid::ExportRequested)))

@@ -80,6 +80,9 @@ public:
     void HeaderSort(int iColumn);
     // A grid of values edited in place is neither sorted by its header nor selected by rows.
     void SetCellGrid();
+    // Columns as wide as their contents, the last taking what is left, instead of equal ones:
+    // for a list whose columns differ much in width. Called again after the rows change.
+    void FitColumnsToContents();
 
 signals:
     // A double click on a data row: the name in its first column.
