@@ -6,6 +6,7 @@
 #include "Prompts.h"
 #include "Protocol.h"
 #include "Records.h"
+#include "ReplyFraming.h"
 #include "RequestCycle.h"
 #include "Session.h"
 
@@ -60,8 +61,7 @@ const int kMaxUrlLength = 1000;
 
 // A reply's payload as Latin-1 bytes without the stop marker that an error's payload still holds.
 QByteArray PayloadBytes(const QString& strPayload) {
-    const qsizetype iStop = strPayload.indexOf(QLatin1String(zorv::kStopMarker));
-    return (iStop < 0 ? strPayload : strPayload.left(iStop)).toLatin1();
+    return PayloadText(strPayload).toLatin1();
 }
 
 } // namespace

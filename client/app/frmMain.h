@@ -123,6 +123,9 @@ private:
     QList<Grid*> ListGrids() const;
     void Form_Unload();
     void LoginReply(const Reply& reply);
+    // After a login: true when the own record may be shown over the sheet, whose edits from
+    // before the login were saved, discarded or cannot be kept.
+    bool KeepEditsAcrossLogin();
     void SetupNewServer();
     void ApplyTreeStyle(bool bUsePics);
     void ApplyRescueSquad();
@@ -177,4 +180,5 @@ private:
     int m_iRescueTabIndex = -1;
     bool m_bSplitterPlaced = false; // moved by the user, or restored from the last run
     bool m_bActivityWanted = false; // the statistics window waits for its joins and departures
+    bool m_bSameServer = false;     // the last login went to the server of the one before
 };

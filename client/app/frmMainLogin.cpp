@@ -23,6 +23,7 @@
 
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
 #include <QTabWidget>
@@ -47,7 +48,9 @@ void frmMain::mnuLogin_Click() {
 void frmMain::Login() {
     SaveTree();
     m_pFeed->Reset(); // what it knew belongs to the last login's tree
+    const QString strLastServer = ServerKey();
     m_pCycle->SetServer(m_pPlayerSetup->strServer);
+    m_bSameServer = ServerKey() == strLastServer;
     // Read again at each login: another run of the program may have accepted a certificate.
     m_pCycle->objKnownCertificates.SetFile(m_settings.strPath + QStringLiteral("certificates.ini"));
     m_pCycle->strCurPlayer = m_pPlayerSetup->strName;
@@ -65,13 +68,27 @@ void frmMain::LoginReply(const Reply& reply) {
             break;
         // The own character is found once the tree is there; a failed download says so itself.
         bool bTree = m_pCycle->StartAndWait([this] { m_pAllegiance->RefreshTree(); });
-        if (bTree && (*m_pRoster)->Count() > 0)
+        if (bTree && (*m_pRoster)->Count() > 0 && KeepEditsAcrossLogin())
             m_pAllegiance->FindInTree(m_pCycle->strCurPlayer);
         break;
     }
     default:
         break;
     }
+}
+
+bool frmMain::KeepEditsAcrossLogin() {
+    // Edits are still on the sheet when the server sent the user back to the login (a wrong
+    // password on the save, say): the new login offers to save them before it shows anything.
+    CharacterSheet& sheet = *m_pSheet;
+    if (!sheet.HasUnsavedEdits())
+        return true;
+    if (m_bSameServer && (*m_pRoster)->IndexOfId(sheet.iCurDisplayCharID) >= 0)
+        return sheet.MayLeave();
+    m_pPrompts->Inform(QStringLiteral("Your changes to ") + m_pViews->sheet.txtName->text() +
+                       QStringLiteral(" were not saved: they belong to the guild you logged in "
+                                      "to before."));
+    return true;
 }
 
 void frmMain::SetupNewServer() {

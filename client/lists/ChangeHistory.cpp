@@ -6,6 +6,7 @@
 #include "Prompts.h"
 #include "Protocol.h"
 #include "Records.h"
+#include "ReplyFraming.h"
 #include "RequestCycle.h"
 #include "Session.h"
 #include "StatusBar.h"
@@ -28,14 +29,6 @@ QPushButton* Button(const char* szCaption, const char* szName, QWidget* pParent)
     auto* pButton = new QPushButton(QString::fromLatin1(szCaption), pParent);
     pButton->setObjectName(QString::fromLatin1(szName));
     return pButton;
-}
-
-// The reply's text up to the stop marker.
-QString ReplyText(QString strPayload) {
-    const qsizetype iStop = strPayload.indexOf(QLatin1String(zorv::kStopMarker));
-    if (iStop >= 0)
-        strPayload.truncate(iStop);
-    return strPayload;
 }
 
 } // namespace
@@ -282,7 +275,7 @@ void ChangeHistory::ShowRecentChanges() {
 }
 
 void ChangeHistory::Parse(HistoryView& view, const QString& strPayload) {
-    view.Show(ParseHistoryPayload(ReplyText(strPayload)), m_bAppend);
+    view.Show(ParseHistoryPayload(PayloadText(strPayload)), m_bAppend);
     m_session.cycle.EndWait();
 }
 
@@ -350,7 +343,7 @@ bool ChangeHistory::UndoRefused(const Reply& reply) {
     if (iCode != zorv::CodeUndoNotPossible && iCode != zorv::CodeUndoConflict)
         return false;
     const zorv::Fields why =
-        zorv::UnescapedFields(ReplyText(reply.strPayload).toLatin1().toStdString());
+        zorv::UnescapedFields(PayloadText(reply.strPayload).toLatin1().toStdString());
     QString strWhy = why.empty() ? QString() : QString::fromLatin1(why[0].c_str());
     m_session.prompts.Inform(
         QStringLiteral("The change cannot be undone") +

@@ -2,6 +2,7 @@
 
 #include "Protocol.h"
 #include "Records.h"
+#include "ReplyFraming.h"
 #include "ResultCodes.h"
 
 namespace {
@@ -156,10 +157,8 @@ std::optional<QString> ServerErrorText(int iCode, const QString& strPayload) {
         iCode != zorv::CodeInvalidText && iCode != zorv::CodeNotifyInvalidUrl &&
         iCode != zorv::CodeNotifyTestFailed)
         return std::nullopt;
-    QString strFields = strPayload;
     // A reply cut off before its stop marker keeps what came.
-    if (const qsizetype iStop = strFields.indexOf(QLatin1String(zorv::kStopMarker)); iStop >= 0)
-        strFields.truncate(iStop);
+    const QString strFields = PayloadText(strPayload);
     const zorv::Fields fields = zorv::UnescapedFields(strFields.toLatin1().toStdString());
     const QString strName = fields.empty() ? QString() : QString::fromLatin1(fields[0].c_str());
     if (iCode != zorv::CodeLoginThrottled) {

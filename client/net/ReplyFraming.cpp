@@ -87,3 +87,8 @@ bool DeChunkMessage(QString& strHTTPData) {
     strHTTPData = strOut;
     return true;
 }
+
+QString PayloadText(const QString& strPayload) {
+    const qsizetype iStop = strPayload.indexOf(QLatin1String(zorv::kStopMarker));
+    return iStop < 0 ? strPayload : strPayload.left(iStop);
+}

@@ -22,3 +22,7 @@ ReplyOutcome FrameReply(QString& strHTTPData, QString& strHeaderData, QString& s
 // Replaces a chunked body by its chunks joined; false (strHTTPData unchanged) for a body that
 // cannot be de-chunked: no size line, a size beyond 31 bits, or a chunk that runs past the end.
 bool DeChunkMessage(QString& strHTTPData);
+
+// A reply's payload without the stop marker that it may still hold; a payload cut short before
+// the marker is kept whole.
+QString PayloadText(const QString& strPayload);

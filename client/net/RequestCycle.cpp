@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QEventLoop>
+#include <algorithm>
 #include <utility>
 
 RequestCycle::RequestCycle(MessagePrompts& prompts, ProgressDisplay& progress, int iTimeoutSeconds,
@@ -67,9 +68,15 @@ void RequestCycle::Connect(HTTPRequest& exchange) const {
 void RequestCycle::StartOperation(const Request& request) {
     if (IsOffline()) {
         m_status.SetPanel(kPanelOp, m_strOffline);
-        FailWait();
+        EndWaitOf(m_nInChain, true);
         return;
     }
+    // An operation from outside a chain drops the chain's exchange, and so ends its wait.
+    if (const quint64 nDropped = ExchangeOver(); nDropped != m_nInChain)
+        EndWaitOf(nDropped, true);
+    if (std::any_of(m_waits.begin(), m_waits.end(),
+                    [this](const Wait& wait) { return wait.nId == m_nInChain && wait.bOpen; }))
+        m_nExchangeWait = m_nInChain;
     Compose(HTTP, request);
     SetBusy(true);
     if (!request.strStatus.isEmpty())
@@ -105,12 +112,46 @@ void RequestCycle::RouteError(qint16 msgid, std::function<bool(const Reply&)> ha
 }
 
 bool RequestCycle::StartAndWait(const std::function<void()>& start) {
-    m_bWaitForOp = true;
-    m_bWaitFailed = false;
-    start();
-    while (m_bWaitForOp)
+    const quint64 nWait = ++m_nWaits;
+    m_waits.push_back(Wait{nWait});
+    auto Find = [this, nWait] {
+        return std::find_if(m_waits.begin(), m_waits.end(),
+                            [nWait](const Wait& wait) { return wait.nId == nWait; });
+    };
+    {
+        const quint64 nOuter = std::exchange(m_nInChain, nWait);
+        start();
+        m_nInChain = nOuter;
+    }
+    // Nothing started, nothing to wait for.
+    if (m_nExchangeWait != nWait)
+        EndWaitOf(nWait, true);
+    while (Find()->bOpen)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    return !m_bWaitFailed;
+    const bool bFailed = Find()->bFailed;
+    m_waits.erase(Find());
+    return !bFailed;
+}
+
+void RequestCycle::EndWait() {
+    EndWaitOf(m_nInChain, false);
+}
+
+bool RequestCycle::IsWaiting() const {
+    return std::any_of(m_waits.begin(), m_waits.end(), [](const Wait& wait) { return wait.bOpen; });
+}
+
+void RequestCycle::EndWaitOf(quint64 nWait, bool bFailed) {
+    for (Wait& wait : m_waits)
+        if (wait.nId == nWait && wait.bOpen) {
+            wait.bOpen = false;
+            wait.bFailed = bFailed;
+        }
+}
+
+void RequestCycle::AfterChainRoute(quint64 nWait, bool bFailed) {
+    if (nWait != 0 && m_nExchangeWait != nWait)
+        EndWaitOf(nWait, bFailed);
 }
 
 void RequestCycle::ReleaseReply() {
@@ -121,14 +162,9 @@ void RequestCycle::Abandon() {
     HTTP.Clear();
     timerTimeout.stop();
     SetBusy(false);
-    FailWait();
-}
-
-void RequestCycle::FailWait() {
-    if (m_bWaitForOp) {
-        m_bWaitFailed = true;
-        m_bWaitForOp = false;
-    }
+    m_nExchangeWait = 0;
+    for (Wait& wait : m_waits)
+        EndWaitOf(wait.nId, true);
 }
 
 void RequestCycle::SetTimeoutSeconds(int iSeconds) {
@@ -167,28 +203,28 @@ void RequestCycle::HTTP_ConnectionClosed() {
 }
 
 void RequestCycle::HTTP_Error() {
-    const bool bWaiting = m_bWaitForOp;
-    FailWait(); // a failed exchange ends a chained wait instead of leaving it hanging
+    const quint64 nChain = ExchangeOver();
     const qint16 iCode = ResultCode();
+    bool bHandled = false;
     auto route = m_errorRoutes.find(m_iCurrentOp);
     if (route != m_errorRoutes.end()) {
         std::function<bool(const Reply&)> handler = route->second; // it may start another exchange
         m_bKeepWaiting = false;
-        const bool bHandled = handler(Reply{m_iCurrentOp, iCode, HTTP.strHTTPData, HTTP.bStopSeen});
-        if (std::exchange(m_bKeepWaiting, false) && bWaiting && !m_bWaitForOp) {
-            m_bWaitForOp = true;
-            m_bWaitFailed = false;
-        }
-        if (bHandled)
-            return;
+        const quint64 nOuter = std::exchange(m_nInChain, nChain);
+        bHandled = handler(Reply{m_iCurrentOp, iCode, HTTP.strHTTPData, HTTP.bStopSeen});
+        m_nInChain = nOuter;
     }
-    ErrorHandler(iCode);
+    // A failed exchange ends its chain, unless the route went on with another operation of it.
+    if (!std::exchange(m_bKeepWaiting, false) || m_nExchangeWait != nChain)
+        EndWaitOf(nChain, true);
+    if (!bHandled)
+        ErrorHandler(iCode);
 }
 
 void RequestCycle::HTTP_ConnectFailed() {
     timerTimeout.stop();
     SetBusy(false);
-    FailWait();
+    EndWaitOf(ExchangeOver(), true);
     m_status.SetPanel(kPanelHTTP, QStringLiteral("Not Connected"));
     if (fnUnreachable && fnUnreachable(m_iCurrentOp, HTTP.strConnectError))
         return;
@@ -215,7 +251,7 @@ void RequestCycle::HTTP_UntrustedCertificate() {
     if (HTTP.wskData || HTTP.strHeader != strRequest)
         return;
     if (!bAccepted) {
-        FailWait();
+        EndWaitOf(ExchangeOver(), true);
         m_status.SetPanel(kPanelHTTP, QStringLiteral("Not Connected"));
         return;
     }
@@ -235,12 +271,16 @@ void RequestCycle::HTTP_GotResults() {
     m_status.SetPanel(kPanelHTTP, QStringLiteral("Closing Connection"));
     const qint16 msgid = m_iCurrentOp; // the handler may start another operation
     const Reply reply{msgid, ResultCode(), HTTP.strHTTPData, HTTP.bStopSeen};
+    const quint64 nChain = ExchangeOver();
     auto route = m_routes.find(msgid);
     if (route != m_routes.end()) {
         // A copy: the handler may route anew or start nested exchanges.
         std::function<void(const Reply&)> handler = route->second;
+        const quint64 nOuter = std::exchange(m_nInChain, nChain);
         handler(reply);
+        m_nInChain = nOuter;
     }
+    AfterChainRoute(nChain, false);
     emit Answered(msgid);
 }
 
@@ -263,7 +303,7 @@ void RequestCycle::timerTimeout_Timer() {
     timerTimeout.stop();
     HTTP.Clear();
     SetBusy(false);
-    FailWait();
+    EndWaitOf(ExchangeOver(), true);
     if (fnUnreachable && fnUnreachable(m_iCurrentOp, QStringLiteral("it did not answer in time")))
         return;
     const QString strCrLf = QStringLiteral("\r\n");

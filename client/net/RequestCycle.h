@@ -100,27 +100,30 @@ public:
     // goes on with another operation and calls KeepWaiting: the wait is then for that one.
     void RouteError(qint16 msgid, std::function<bool(const Reply&)> handler);
 
-    // Starts an operation and pumps the event loop until a route ends the wait (EndWait) with
-    // the reply it was waiting for. The wait also ends when the exchange fails (an error code
-    // or the timeout) or is abandoned; returns false then.
+    // A chained wait: starts an operation (start) and pumps the event loop until its chain ends.
+    // The chain is the exchanges that start, and the routes of the chain's replies, begin; it
+    // ends as done when a route of it calls EndWait or returns without starting another, and as
+    // failed when its exchange fails (an error code, the timeout, no connection), is dropped by
+    // an operation from outside the chain, or when nothing was started. Only the chain itself
+    // can end its wait; returns false when it failed. Waits may nest.
     bool StartAndWait(const std::function<void()>& start);
-    // Ends a chained wait as done: the reply it waited for has been handled.
-    void EndWait() { m_bWaitForOp = false; }
-    // From an error route that has started the operation a chained wait is to wait for instead.
+    // From the chain's own code: the wait is done, whatever the route starts next.
+    void EndWait();
+    // From an error route that has started the operation the chain is to go on with instead.
     void KeepWaiting() { m_bKeepWaiting = true; }
-    bool IsWaiting() const { return m_bWaitForOp; }
+    bool IsWaiting() const;
     // Lets the last reply's text go now rather than at the next exchange; the reply its route
     // holds goes once the route returns.
     void ReleaseReply();
-    // Drops the running exchange, stops the timer and ends a chained wait as failed: the window
-    // is closing.
+    // Drops the running exchange, stops the timer and ends every chained wait as failed: the
+    // window is closing.
     void Abandon();
 
     void SetTimeoutSeconds(int iSeconds);
     void ErrorHandler(qint16 iCode);
     // An exchange is running, or a chained wait is pumping the event loop for one: starting
     // another now would drop it.
-    bool IsBusy() const { return m_bBusy || m_bWaitForOp; }
+    bool IsBusy() const { return m_bBusy || IsWaiting(); }
     // The operation whose reply is awaited, or was last.
     qint16 CurrentOp() const { return m_iCurrentOp; }
     // The exchange, for watching its events.
@@ -152,19 +155,31 @@ private:
     void HTTP_GotResults();
     void timerTimeout_Timer();
     void SetBusy(bool bBusy);
-    void FailWait();
+    // Ends the wait with this id (none: 0) as done or failed; a wait already ended stays so.
+    void EndWaitOf(quint64 nWait, bool bFailed);
+    // The running exchange is over: the wait it belonged to, if any.
+    quint64 ExchangeOver() { return std::exchange(m_nExchangeWait, 0); }
+    // After a route of the chain nWait has returned: the chain ends unless it goes on.
+    void AfterChainRoute(quint64 nWait, bool bFailed);
     // "host:port" of the current server, as the accepted certificates are keyed.
     QString CertificateKey() const;
 
+    struct Wait {
+        quint64 nId = 0;
+        bool bOpen = true;
+        bool bFailed = false;
+    };
     HTTPRequest HTTP;
     qint16 m_iCurrentOp = 0;
-    bool m_bWaitForOp = false;
     MessagePrompts& m_prompts;
     ProgressDisplay& m_status;
     std::map<qint16, std::function<void(const Reply&)>> m_routes;
     std::map<qint16, std::function<bool(const Reply&)>> m_errorRoutes;
     bool m_bBusy = false;
-    bool m_bWaitFailed = false;
     bool m_bKeepWaiting = false;
+    std::vector<Wait> m_waits;   // the chained waits pumping the event loop, innermost last
+    quint64 m_nWaits = 0;        // ids given to waits so far
+    quint64 m_nInChain = 0;      // the wait whose chain's code runs now (start or a route)
+    quint64 m_nExchangeWait = 0; // the wait the running exchange belongs to
     QString m_strOffline;
 };

@@ -78,7 +78,6 @@ CharacterSheet::CharacterSheet(Session& session, const Roster& roster, Skills& o
         cmdResetChanges_Click();
     });
     connect(m_v.cmdKeepEditing, &QPushButton::clicked, m_v.frameRecordChanged, &QWidget::hide);
-    connect(&m_peek, &HTTPRequest::GotResults, this, &CharacterSheet::PeekAnswered);
 
     RequestCycle& cycle = session.cycle;
     cycle.Route(zorv::OpCharInfo, [this](const Reply& reply) {
@@ -127,6 +126,10 @@ bool CharacterSheet::HasUnsavedEdits() const {
     return m_bEdited && iCurDisplayCharID != 0;
 }
 
+bool CharacterSheet::Editing() const {
+    return HasUnsavedEdits() || (iCurDisplayCharID != 0 && m_pTraining->Editor().IsOpen());
+}
+
 QString CharacterSheet::DisplayedName() const {
     const Character* pShown = m_roster->Item(CharKey(iCurDisplayCharID));
     return pShown ? pShown->strName : m_v.txtName->text();
@@ -139,25 +142,12 @@ void CharacterSheet::DisplayCharInfo(const QString& strPayload) {
     const CharacterPayload c = ParseCharacterPayload(strPayload);
     if (c.nFields != zorv::kCharacterPayloadFields)
         m_session.prompts.Inform(QStringLiteral("Error!"));
-    // What the display writes is not the user's editing.
-    m_bDisplaying = true;
     iCurDisplayCharID = Leading(c[RecordField::Id]);
     strCurRevision = c[RecordField::Revision];
-    for (const SheetField& row : m_fields)
-        ShowField(row, c[row.field]);
-    m_v.lblLastModified->setText(
-        QStringLiteral("Last Modified: ") + c[RecordField::ModifiedAt] + QStringLiteral(" by ") +
-        m_roster->GetName(QStringLiteral("Char") + c[RecordField::ModifiedBy]));
-    // The rank's titles depend on race and sex, which the rows above may have changed.
-    FillRankCombo(c[RecordField::Race], c[RecordField::Sex], m_v.cmbRank);
-    SetComboIndex(m_v.cmbRank, c[RecordField::Rank]);
+    m_shown = c;
+    ShowValues(c);
     FillVassalList(iCurDisplayCharID);
     m_tree.GenerateTree(m_v.treImmediateTree, iCurDisplayCharID);
-    m_pTraining->FillSkillGrid();
-    SelectComputedRank();
-    ShowFollowers();
-    m_bDisplaying = false;
-    ClearEdits();
     m_v.frameRecordChanged->hide();
     if (const qint16 idTold = std::exchange(m_idTellWho, 0);
         idTold != 0 && idTold == iCurDisplayCharID) {
@@ -170,6 +160,30 @@ void CharacterSheet::DisplayCharInfo(const QString& strPayload) {
     }
     m_session.objCurrentChar->Arrived(iCurDisplayCharID, strCurRevision);
     emit Displayed();
+}
+
+void CharacterSheet::ShowValues(const CharacterPayload& c) {
+    // What the display writes is not the user's editing.
+    m_bDisplaying = true;
+    for (const SheetField& row : m_fields)
+        ShowField(row, c[row.field]);
+    m_v.lblLastModified->setText(
+        QStringLiteral("Last Modified: ") + c[RecordField::ModifiedAt] + QStringLiteral(" by ") +
+        m_roster->GetName(QStringLiteral("Char") + c[RecordField::ModifiedBy]));
+    // The rank's titles depend on race and sex, which the rows above may have changed.
+    FillRankCombo(c[RecordField::Race], c[RecordField::Sex], m_v.cmbRank);
+    SetComboIndex(m_v.cmbRank, c[RecordField::Rank]);
+    m_pTraining->FillSkillGrid();
+    SelectComputedRank();
+    ShowFollowers();
+    m_bDisplaying = false;
+    ClearEdits();
+}
+
+void CharacterSheet::ShowStoredAgain() {
+    m_pTraining->Editor().Abandon();
+    if (iCurDisplayCharID != 0)
+        ShowValues(m_shown);
 }
 
 void CharacterSheet::ShowField(const SheetField& row, const QString& strValue) {
@@ -305,7 +319,8 @@ const QString kRefusedSave = QStringLiteral(
 } // namespace
 
 void CharacterSheet::RecordChangedElsewhere() {
-    if (!HasUnsavedEdits()) {
+    // A value still in the skill grid's editor is an edit too, stored or not.
+    if (!Editing()) {
         m_idTellWho = iCurDisplayCharID;
         return m_session.objCurrentChar->Reload();
     }
@@ -313,14 +328,17 @@ void CharacterSheet::RecordChangedElsewhere() {
     m_v.lblRecordChanged->setText(DisplayedName() + QStringLiteral(" was changed by someone else") +
                                   kRefusedSave);
     m_v.frameRecordChanged->show();
-    m_session.cycle.StartOnChannel(
-        m_peek,
-        Request(zorv::OpCharInfo, QString(), {{"getcharid", QString::number(iCurDisplayCharID)}}));
+    m_peek.Start(
+        m_session.cycle,
+        Request(zorv::OpCharInfo, QString(), {{"getcharid", QString::number(iCurDisplayCharID)}}),
+        m_session.cycle.timerTimeout.interval(), [this](const BackgroundRequest::Outcome& outcome) {
+            if (outcome.Ok())
+                PeekAnswered(outcome.strPayload);
+        });
 }
 
-void CharacterSheet::PeekAnswered() {
-    const CharacterPayload c = ParseCharacterPayload(m_peek.strHTTPData);
-    m_peek.Clear();
+void CharacterSheet::PeekAnswered(const QString& strPayload) {
+    const CharacterPayload c = ParseCharacterPayload(strPayload);
     const QString strWho = ChangedBy(c);
     if (Leading(c[RecordField::Id]) != iCurDisplayCharID || !m_v.frameRecordChanged->isVisible() ||
         strWho.isEmpty())
@@ -334,7 +352,7 @@ QString CharacterSheet::ChangedBy(const CharacterPayload& c) const {
     // Whoever changed it may have left the allegiance since.
     const qint16 idWho = Leading(c[RecordField::ModifiedBy]);
     const QString strWho = m_roster->IndexOfId(idWho) >= 0 ? m_roster->GetName(CharKey(idWho))
-                                                          : QStringLiteral("someone else");
+                                                           : QStringLiteral("someone else");
     return DisplayedName() + QStringLiteral(" was changed by ") + strWho + QStringLiteral(" at ") +
            c[RecordField::ModifiedAt];
 }
@@ -365,5 +383,6 @@ void CharacterSheet::ClearSheet() {
     ClearEdits();
     SetCharTabEnable(false);
     m_v.frameRecordChanged->hide();
+    m_shown = CharacterPayload{};
     m_session.objCurrentChar->Arrived(0, QString());
 }

@@ -3,7 +3,8 @@
 // keeps the rank titles in step with race and sex, tracks what the user edited since the record
 // was shown, and saves it back (operation 106) under the acting-character rule. The record shown
 // last is the only copy of the user's edits, so leaving it with edits unsaved asks first.
-#include "HTTPRequest.h"
+#include "BackgroundRequest.h"
+#include "CharacterPayload.h"
 #include "SheetFields.h"
 
 #include <QObject>
@@ -19,7 +20,6 @@ class QCheckBox;
 class Skills;
 class SkillTraining;
 class frmLogin;
-struct CharacterPayload;
 struct Reply;
 struct Session;
 struct SheetViews;
@@ -56,8 +56,11 @@ public:
 
     // True when the user changed the shown record since it was shown.
     bool HasUnsavedEdits() const;
+    // Unsaved edits, or a value open in the skill grid's editor, stored there or not.
+    bool Editing() const;
     // Before the sheet shows something else: with unsaved edits, asks whether to save them.
-    // True when the caller may go on (saved, discarded, or nothing to save).
+    // True when the caller may go on: saved; discarded, and the sheet shows the record as it was
+    // shown again; or nothing to save.
     bool MayLeave();
 
     SkillTraining& Training() { return *m_pTraining; }
@@ -79,6 +82,10 @@ signals:
 
 private:
     void WireEdits();
+    // The record's values in every field, as shown or stored: no edits afterwards.
+    void ShowValues(const CharacterPayload& c);
+    // The record last shown, in place of whatever the user changed since.
+    void ShowStoredAgain();
     void ShowField(const SheetField& row, const QString& strValue);
     void MarkChanged(QObject* pControl);
     void ClearEdits();
@@ -93,7 +100,7 @@ private:
     QString DisplayedName() const;
     // "NAME was changed by WHO at TIME" from a record as stored; empty when it names nobody.
     QString ChangedBy(const CharacterPayload& c) const;
-    void PeekAnswered();
+    void PeekAnswered(const QString& strPayload);
 
     Session& m_session;
     const Roster& m_roster;
@@ -108,6 +115,7 @@ private:
     bool m_bDisplaying = false;
     // The record as stored, asked for beside the user's requests when it changed under edits,
     // to name who changed it without showing it.
-    HTTPRequest m_peek;
-    qint16 m_idTellWho = 0; // reloaded because it changed elsewhere: say who changed it
+    BackgroundRequest m_peek;
+    CharacterPayload m_shown; // the record as last shown, for a discard
+    qint16 m_idTellWho = 0;   // reloaded because it changed elsewhere: say who changed it
 };

@@ -13,6 +13,7 @@
 #include "Prompts.h"
 #include "Protocol.h"
 #include "Records.h"
+#include "ReplyFraming.h"
 #include "RequestCycle.h"
 #include "Session.h"
 #include "SheetFields.h"
@@ -71,6 +72,9 @@ bool CharacterSheet::SaveCharChanges() {
     // The value still in the skill grid's editor is part of the save (a key saves while it is
     // open); a value the grid refuses keeps the save back with the editor open.
     if (!m_pTraining->Editor().Commit())
+        return false;
+    // A sheet that shows nobody (its character left meanwhile) has nothing to save.
+    if (iCurDisplayCharID == 0)
         return false;
     // The record saved is the one on the sheet, even when the tree's selection has moved on.
     const QString strSelected = QString::number(iCurDisplayCharID);
@@ -132,9 +136,9 @@ void CharacterSheet::SaveReply() {
 bool CharacterSheet::StaleSave(const Reply& reply) {
     if (reply.iCode != zorv::CodeSaveStale)
         return false;
-    QString strPayload = reply.strPayload;
-    strPayload.truncate(strPayload.indexOf(QLatin1String(zorv::kStopMarker)));
-    const zorv::Fields who = zorv::UnescapedFields(strPayload.toLatin1().toStdString());
+    // A reply cut short still names who changed the record and when, as far as it came.
+    const zorv::Fields who =
+        zorv::UnescapedFields(PayloadText(reply.strPayload).toLatin1().toStdString());
     const QString strEditor = who.empty() ? QString() : QString::fromLatin1(who[0].c_str());
     const QString strWhen = who.size() < 2 ? QString() : QString::fromLatin1(who[1].c_str());
     const QString strText =
@@ -159,7 +163,9 @@ bool CharacterSheet::MayLeave() {
         QStringLiteral("Save changes to ") + DisplayedName() + QLatin1Char('?'),
         Prompts::Buttons::SaveDiscardCancel, Prompts::Icon::Question, Prompts::AppTitle())) {
     case Prompts::Answer::Discard:
-        ClearEdits();
+        // Whatever the caller shows next, if anything: a later save sends only what the user
+        // changes after this.
+        ShowStoredAgain();
         return true;
     case Prompts::Answer::Save: {
         bool bSent = false;

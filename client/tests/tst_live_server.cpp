@@ -1,14 +1,18 @@
 // The live allegiance against real servers: another client's operations reaching a watching one;
 // a few hundred random changes made by another member, after each of which the watching client's
 // roster, both trees and its sorted flat list equal those a whole download of the same moment
-// gives; a server restarted under a watch; and a server under CGI, where the client polls.
+// gives; a server restarted under a watch; a server under CGI, where the client polls; and an
+// officer's day through a relay that delays every request, near and far.
 #include "AllegianceModel.h"
 #include "AllegianceOperations.h"
 #include "AllegianceView.h"
 #include "CharacterSheet.h"
 #include "Characters.h"
+#include "DelayProxy.h"
 #include "FlatListModel.h"
+#include "Grid.h"
 #include "HTTPRequest.h"
+#include "ListPayloads.h"
 #include "MainViews.h"
 #include "RequestCycle.h"
 #include "ServerProcess.h"
@@ -20,11 +24,16 @@
 
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
 #include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeView>
+#include <algorithm>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -218,6 +227,107 @@ bool WatchAsBrenna(TestClient& watching, const ServerProcess& server) {
     return QTest::qWaitFor([&] { return watching.window->sheet().iCurDisplayCharID != 0; }, 20000);
 }
 
+// Adds a vassal under strPatron as the member idSelf, with the patron's list as stored now; true
+// when the server took it.
+bool AddVassal(const Member& member, qint16 idSelf, const QString& strPatron,
+               const QString& strName) {
+    QString strProblem;
+    const RosterSnapshot tree = ParseTreePayload(member.Tree(), strProblem);
+    const Character* pPatron = tree->Item(CharKey(tree->GetID(strPatron)));
+    if (!pPatron)
+        return false;
+    return member
+               .Post(101, {{"charid", QString::number(idSelf)},
+                           {"addtoid", QString::number(pPatron->nID)},
+                           {"vassalname", strName},
+                           {"vassallist", pPatron->strVassalIDs},
+                           {"patronid", QString::number(pPatron->nPatronID)}})
+               .first == "800";
+}
+
+// The first place two listings part, with both sides; empty when they agree.
+QString Difference(const QString& strWhat, const QStringList& shown, const QStringList& fresh) {
+    if (shown == fresh)
+        return QString();
+    for (qsizetype i = 0; i < std::min(shown.size(), fresh.size()); ++i)
+        if (shown[i] != fresh[i])
+            return QStringLiteral("%1, item %2: shown \"%3\", a download gives \"%4\"")
+                .arg(strWhat)
+                .arg(i)
+                .arg(shown[i], fresh[i]);
+    return QStringLiteral("%1: %2 items shown, a download gives %3")
+        .arg(strWhat)
+        .arg(shown.size())
+        .arg(fresh.size());
+}
+
+// What an officer expects once a step is over: no request of the user's left running, the live
+// tree watching from the server's generation, the roster, the tree, the ranks and the flat list
+// as a whole download made now gives them, the sheet on idShown, and exactly the message boxes
+// `texts` shown so far, each with its scripted answer. Empty when all hold; else the first that
+// does not.
+QString Unsettled(TestClient& c, const Member& member, qint16 idShown, const QStringList& texts) {
+    frmMain& w = *c.window;
+    const qint64 lGeneration = member.Generation();
+    const bool bSettled = QTest::qWaitFor(
+        [&] {
+            return !w.cycle().IsBusy() && w.feed().Generation() >= lGeneration &&
+                   w.sheet().iCurDisplayCharID == idShown &&
+                   c.prompts->shown.size() >= texts.size();
+        },
+        60000);
+    if (!bSettled)
+        return QStringLiteral("not settled in 60 s: request cycle %1, generation %2 of the "
+                              "server's %3, sheet on %4 (expected %5), %6 of %7 message boxes")
+            .arg(w.cycle().IsBusy() ? "busy" : "idle")
+            .arg(w.feed().Generation())
+            .arg(lGeneration)
+            .arg(w.sheet().iCurDisplayCharID)
+            .arg(idShown)
+            .arg(c.prompts->shown.size())
+            .arg(texts.size());
+    if (!w.feed().Watching())
+        return QStringLiteral("the tree is not watched for changes");
+    const QString strTree = member.Tree();
+    if (member.Generation() != w.feed().Generation())
+        return QStringLiteral("the client holds generation %1, the server is at %2")
+            .arg(w.feed().Generation())
+            .arg(member.Generation());
+    Roster fresh;
+    QString strProblem;
+    fresh.Replace(ParseTreePayload(strTree, strProblem));
+    AllegianceModel freshTree(fresh);
+    freshTree.Generate(-1);
+    FlatListModel freshList(fresh);
+    freshList.Fill();
+    QStringList shownRanks, freshRanks;
+    for (int i = 0; i < fresh->Count(); ++i) {
+        shownRanks << QString::number(w.objCharDB().ComputedRank(i));
+        freshRanks << QString::number(fresh->ComputedRank(i));
+    }
+    for (const QString& strDifference :
+         {Difference("roster", TreePayloadOf(w.objCharDB()).split("!;"), strTree.split("!;")),
+          Difference("tree", Nodes(w.allegiance().MainModel()), Nodes(freshTree)),
+          Difference("ranks", shownRanks, freshRanks),
+          Difference("flat list", Rows(w.allegiance().FlatList()), Rows(freshList)),
+          Difference("message boxes", c.Texts(), texts)})
+        if (!strDifference.isEmpty())
+            return strDifference;
+    if (c.prompts->nUnexpected > 0 || !c.prompts->answers.isEmpty() ||
+        !c.prompts->dialogs.isEmpty())
+        return QStringLiteral("%1 unexpected prompts; %2 answers and %3 dialogs scripted but "
+                              "not asked for")
+            .arg(c.prompts->nUnexpected)
+            .arg(c.prompts->answers.size())
+            .arg(c.prompts->dialogs.size());
+    return QString();
+}
+
+// The level a record holds on the server now.
+QString StoredLevel(const Member& member, qint16 id) {
+    return member.Post(107, {{"getcharid", QString::number(id)}}).second.section('|', 2, 2);
+}
+
 } // namespace
 
 class tst_live_server : public QObject {
@@ -228,6 +338,8 @@ private slots:
     void randomChangesAgreeWithDownload();
     void restartUnderTheWatch();
     void pollsUnderCgi();
+    void atAnyDistance_data();
+    void atAnyDistance();
 };
 
 void tst_live_server::realServerFollowsAnotherClient() {
@@ -392,6 +504,122 @@ void tst_live_server::pollsUnderCgi() {
                               qint16(49), (TreeFeed::kPollSeconds + 10) * 1000);
     QVERIFY(watching.window->feed().Polling());
     QCOMPARE(watching.prompts->shown.size(), 0);
+}
+
+void tst_live_server::atAnyDistance_data() {
+    QTest::addColumn<int>("msDelay");
+    QTest::newRow("next door") << 0;
+    QTest::newRow("400 ms away") << 400;
+    QTest::newRow("1500 ms away") << 1500;
+}
+
+// Brenna, who keeps a branch of the guild, through a relay that holds each of her requests for
+// msDelay; Aldric acts on the server directly. Whatever the distance, each step leaves her client
+// as a whole download would, quietly, with the sheet where she left it.
+void tst_live_server::atAnyDistance() {
+    QFETCH(int, msDelay);
+    ServerProcess server;
+    QVERIFY(server.Start("demo"));
+    DelayProxy proxy("127.0.0.1", server.Address().section(':', 1).section('/', 0, 0).toUShort());
+    QVERIFY(proxy.Listen());
+    proxy.SetDelayMs(msDelay);
+    const Member aldric(server.Address(), "Aldric Stormwind", "lantern1");
+    const qint16 idBrenna = 2;
+    QTemporaryDir folder; // Brenna's settings and kept trees, between her two runs
+    QStringList texts;    // the message boxes she has seen so far, in order
+
+    auto brenna = std::make_unique<TestClient>(folder.path());
+    brenna->window->feed().SetEnabled(true);
+    brenna->LogIn(proxy.Address("zorv"), "Brenna Ashvale", "welcome1");
+    QString strProblem = Unsettled(*brenna, aldric, idBrenna, texts);
+    QVERIFY2(strProblem.isEmpty(), qPrintable("first login: " + strProblem));
+    QVERIFY(proxy.Connections() >= 3); // the login, the generation and the tree came through it
+    frmMain& w = *brenna->window;
+    SheetViews& s = w.views().sheet;
+    QSignalSpy answered(&w.cycle(), &RequestCycle::Answered);
+
+    // Her own refresh: asked through the feed, answered, nothing changed.
+    QTest::mouseClick(w.views().cmdTreeRefresh, Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(!answered.isEmpty(), 30000);
+    QCOMPARE(answered.first().at(0).toInt(), 120);
+    strProblem = Unsettled(*brenna, aldric, idBrenna, texts);
+    QVERIFY2(strProblem.isEmpty(), qPrintable("refresh: " + strProblem));
+
+    // Her own level, saved: the sheet shows it as stored, with no edits left.
+    const QString strLevel = s.txtLevel->text() == "77" ? "78" : "77";
+    s.txtLevel->selectAll();
+    QTest::keyClicks(s.txtLevel, strLevel);
+    QVERIFY(w.sheet().HasUnsavedEdits());
+    brenna->prompts->ExpectOk();
+    QTest::mouseClick(s.cmdSaveChanges, Qt::LeftButton);
+    texts << "The character's information has been updated.  If you changed the name of the "
+             "character you are logged in as, you'll have to login again.";
+    strProblem = Unsettled(*brenna, aldric, idBrenna, texts);
+    QVERIFY2(strProblem.isEmpty(), qPrintable("sheet save: " + strProblem));
+    QCOMPARE(StoredLevel(aldric, idBrenna), strLevel);
+    QTRY_COMPARE_WITH_TIMEOUT(s.txtLevel->text(), strLevel, 30000);
+    QVERIFY(!w.sheet().HasUnsavedEdits());
+
+    // A vassal sworn to her, and removed again; she is on the sheet after each.
+    QVERIFY(brenna->StartAddingVassal("Brenna Ashvale", "Lantern Recruit"));
+    texts << "The new vassal has been added to the tree.  Hit OK to refresh the tree";
+    strProblem = Unsettled(*brenna, aldric, idBrenna, texts);
+    QVERIFY2(strProblem.isEmpty(), qPrintable("adding a vassal: " + strProblem));
+    const qint16 idRecruit = w.objCharDB().GetID("Lantern Recruit");
+    QVERIFY(idRecruit > 0);
+    QCOMPARE(w.objCharDB().Item(CharKey(idRecruit))->nPatronID, idBrenna);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        !s.lstVassals->findItems("Lantern Recruit", Qt::MatchExactly).isEmpty(), 30000);
+
+    s.lstVassals->setCurrentItem(s.lstVassals->findItems("Lantern Recruit", Qt::MatchExactly)[0]);
+    brenna->prompts->answers << Prompts::Answer::Yes;
+    brenna->prompts->ExpectOk();
+    w.operations().RemoveVassal();
+    texts << "Are you sure you want to remove your vassal Lantern Recruit?\r\nThis will also "
+             "remove all characters that are followers of Lantern Recruit."
+          << "The vassal has been successfully removed.";
+    strProblem = Unsettled(*brenna, aldric, idBrenna, texts);
+    QVERIFY2(strProblem.isEmpty(), qPrintable("removing the vassal: " + strProblem));
+    QCOMPARE(w.objCharDB().GetID("Lantern Recruit"), qint16(-1));
+
+    // The trade skills list, as the server gives it now.
+    QTest::mouseClick(w.views().cmdGetTradeSkills, Qt::LeftButton);
+    const ListRows trade =
+        ParseListRows(aldric.Post(115, {{"charid", "1"}}).second, kTradeSkillColumns);
+    QVERIFY(!trade.isEmpty());
+    QTRY_COMPARE_WITH_TIMEOUT(w.views().grdTradeSkills->Model().Rows(), trade, 30000);
+    strProblem = Unsettled(*brenna, aldric, idBrenna, texts);
+    QVERIFY2(strProblem.isEmpty(), qPrintable("trade skills: " + strProblem));
+
+    // Aldric swears a vassal to Corin and sets Brenna's level: both reach her without a request
+    // of hers, and her sheet, which held no edits, shows her record as stored.
+    QVERIFY(AddVassal(aldric, 1, "Corin Thale", "Far Recruit"));
+    QVERIFY(SaveLevel(aldric, 1, idBrenna, 88));
+    QTRY_VERIFY_WITH_TIMEOUT(w.objCharDB().GetID("Far Recruit") > 0, 60000);
+    QTRY_COMPARE_WITH_TIMEOUT(s.txtLevel->text(), QString("88"), 60000);
+    strProblem = Unsettled(*brenna, aldric, idBrenna, texts);
+    QVERIFY2(strProblem.isEmpty(), qPrintable("change made elsewhere: " + strProblem));
+
+    // Her next run, after one more change made while she was away: the kept tree is shown and
+    // only what changed since is asked for; then the watch follows Aldric again.
+    brenna.reset();                       // the window closes, and keeps its tree
+    QVERIFY(SaveLevel(aldric, 1, 4, 49)); // Dara
+    brenna = std::make_unique<TestClient>(folder.path());
+    brenna->window->feed().SetEnabled(true);
+    QSignalSpy again(&brenna->window->cycle(), &RequestCycle::Answered);
+    brenna->LogIn(proxy.Address("zorv"), "Brenna Ashvale", "welcome1");
+    strProblem = Unsettled(*brenna, aldric, idBrenna, {});
+    QVERIFY2(strProblem.isEmpty(), qPrintable("second login: " + strProblem));
+    QStringList ops;
+    for (const QList<QVariant>& signal : again)
+        ops << QString::number(signal.at(0).toInt());
+    QVERIFY2(!ops.contains("100"), qPrintable("operations answered: " + ops.join(',')));
+    QCOMPARE(brenna->window->views().sheet.txtLevel->text(), QString("88"));
+    QVERIFY(SaveLevel(aldric, 1, 4, 50));
+    QTRY_COMPARE_WITH_TIMEOUT(brenna->window->objCharDB().Item(CharKey(4))->nLevel, qint16(50),
+                              60000);
+    strProblem = Unsettled(*brenna, aldric, idBrenna, {});
+    QVERIFY2(strProblem.isEmpty(), qPrintable("watch after the second login: " + strProblem));
 }
 
 QTEST_MAIN(tst_live_server)

@@ -86,11 +86,16 @@ AllegianceView::AllegianceView(Session& session, Roster& roster, const Allegianc
     connect(controls.treTreeView, &QTreeView::clicked, this,
             &AllegianceView::treTreeView_NodeClick);
     // Moving through the tree with the keys shows each character once the selection rests, so
-    // holding an arrow key does not send a request per row.
+    // holding an arrow key does not send a request per row. Only the user's keys and mouse arm
+    // it: a node the program selects (a new tree, a search, a jump) loads what it means itself.
     m_selectTimer.setSingleShot(true);
     m_selectTimer.setInterval(kSelectPauseMs);
-    connect(controls.treTreeView->selectionModel(), &QItemSelectionModel::currentChanged,
-            &m_selectTimer, qOverload<>(&QTimer::start));
+    controls.treTreeView->installEventFilter(this);
+    connect(controls.treTreeView->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this] {
+                if (std::exchange(m_bUserMoving, false))
+                    m_selectTimer.start();
+            });
     connect(&m_selectTimer, &QTimer::timeout, this, &AllegianceView::SelectionRested);
     m_pFound = new FoundDelegate(this);
     controls.treTreeView->setItemDelegate(m_pFound);
@@ -145,8 +150,9 @@ void AllegianceView::DownloadWholeTree() {
 
 void AllegianceView::ParseTreeData(const QString& strPayload) {
     QString strProblem;
-    m_roster.Replace(ParseTreePayload(strPayload, strProblem, *m_roster));
+    RosterSnapshot parsed = ParseTreePayload(strPayload, strProblem, *m_roster);
     if (!strProblem.isEmpty()) {
+        m_roster.Replace(std::move(parsed));
         m_pMain->Clear();
         m_pImmediate->Clear();
         m_pFlat->Clear();
@@ -155,6 +161,11 @@ void AllegianceView::ParseTreeData(const QString& strPayload) {
                                  strProblem + QStringLiteral(".  Please refresh the tree."));
         return;
     }
+    ShowTree(std::move(parsed));
+}
+
+void AllegianceView::ShowTree(RosterSnapshot tree) {
+    m_roster.Replace(std::move(tree));
     GenerateTree(m_controls.treTreeView, -1);
     // The sheet still shows its character: its branch comes back from the new roster, as the
     // tree and the list do.
@@ -396,6 +407,21 @@ void AllegianceView::JumpToCharacter(const QString& strName) {
 }
 
 bool AllegianceView::eventFilter(QObject* pWatched, QEvent* pEvent) {
+    QTreeView* pMain = m_controls.treTreeView;
+    if (pWatched == pMain || pWatched == pMain->viewport()) {
+        switch (pEvent->type()) {
+        case QEvent::KeyPress:
+        case QEvent::MouseButtonPress:
+            m_bUserMoving = true; // the selection this event moves is the user's
+            break;
+        case QEvent::KeyRelease:
+        case QEvent::MouseButtonRelease:
+            m_bUserMoving = false;
+            break;
+        default:
+            break;
+        }
+    }
     if (pEvent->type() == QEvent::Resize)
         for (QTreeView* pTree : {m_controls.treTreeView, m_controls.treImmediateTree})
             if (pWatched == pTree->viewport())

@@ -6,6 +6,8 @@
 // Qt's tree view lays out expanded branches recursively, one call per generation, so no path is
 // ever expanded deeper than kMaxExpandDepth generations; the status bar says so when a branch
 // is too deep to open whole.
+#include "Characters.h"
+
 #include <QList>
 #include <QObject>
 #include <QSet>
@@ -18,8 +20,6 @@
 #include <vector>
 
 class AllegianceModel;
-struct Character;
-class Roster;
 class FlatListModel;
 class Grid;
 class QModelIndex;
@@ -73,6 +73,8 @@ public:
     // The refresh buttons: a new tree, once the shown character may be left.
     void cmdTreeRefresh_Click();
     void ParseTreeData(const QString& strPayload);
+    // Shows a whole tree read already (a sound one), as a download's is shown.
+    void ShowTree(RosterSnapshot tree);
     void GenerateTree(QTreeView* pTree, qint16 idStart);
     void FillFlatList();
     void GetCharInfo();
@@ -139,6 +141,7 @@ private:
     std::unique_ptr<frmFindChar> m_pFind;
     QTimer m_jumpTimer;
     QTimer m_selectTimer;
+    bool m_bUserMoving = false; // a key or mouse press on the tree is being handled
     FoundDelegate* m_pFound;
     QStyle* m_pTreeStyle = nullptr;
     std::optional<qint16> m_idImmediate; // whose branch the immediate tree shows

@@ -6,6 +6,7 @@
 #include "Numbers.h"
 #include "Protocol.h"
 #include "RequestCycle.h"
+#include "ResultCodes.h"
 #include "Session.h"
 #include "StatusBar.h"
 #include "TreePayload.h"
@@ -18,6 +19,16 @@ namespace {
 
 const QString kTreeStatus = QStringLiteral("Downloading Tree Info");
 
+// The server refused the credentials the request went out under (or throttles them).
+bool RefusesLogin(qint16 iCode) {
+    return iCode >= zorv::CodeUnknownName && iCode <= zorv::CodeLoginThrottled;
+}
+
+// A server from before the feed does not know the operation.
+bool WithoutFeed(qint16 iCode) {
+    return iCode == zorv::CodeInvalidClient || iCode == zorv::CodeInvalidCharacter;
+}
+
 bool SameRecord(const Character& a, const Character& b) {
     return a.nID == b.nID && a.strName == b.strName && a.nLevel == b.nLevel && a.nRank == b.nRank &&
            a.nPatronID == b.nPatronID && a.strVassalIDs == b.strVassalIDs &&
@@ -29,28 +40,15 @@ bool SameRecord(const Character& a, const Character& b) {
 
 TreeFeed::TreeFeed(Session& session, Roster& roster, AllegianceView& tree, QObject* pParent)
     : QObject(pParent), m_session(session), m_roster(roster), m_tree(tree) {
-    connect(&m_channel, &HTTPRequest::GotResults, this, &TreeFeed::PollAnswered);
-    connect(&m_channel, &HTTPRequest::Error, this, &TreeFeed::PollRefused);
-    connect(&m_channel, &HTTPRequest::ConnectFailed, this,
-            [this] { PollFailed(QStringLiteral("the server cannot be reached")); });
-    connect(&m_channel, &HTTPRequest::ClosedWithoutReply, this,
-            [this] { PollFailed(QStringLiteral("the server closed the connection")); });
-    connect(&m_channel, &HTTPRequest::UntrustedCertificate, this,
-            [this] { PollFailed(QStringLiteral("the server's certificate is not trusted")); });
-    m_guard.setSingleShot(true);
-    connect(&m_guard, &QTimer::timeout, this,
-            [this] { PollFailed(QStringLiteral("the server does not answer")); });
     m_nextPoll.setSingleShot(true);
     connect(&m_nextPoll, &QTimer::timeout, this, &TreeFeed::Poll);
-    m_recover.setSingleShot(true);
-    connect(&m_recover, &QTimer::timeout, this, [this] {
-        if (m_lGeneration >= 0)
-            return;
-        if (m_asked != Asked::Nothing || m_session.cycle.IsBusy())
-            return m_recover.start(); // still on its way
-        SetStatus(QStringLiteral("Tree updates paused: the tree could not be downloaded"));
-        Recover();
-    });
+    m_recoverLater.setSingleShot(true);
+    connect(&m_recoverLater, &QTimer::timeout, this, &TreeFeed::Recover);
+    m_applyLater.setSingleShot(true);
+    m_applyLater.setInterval(200);
+    connect(&m_applyLater, &QTimer::timeout, this, &TreeFeed::ApplyRecovered);
+    m_checkDownload.setInterval(kFirstRetrySeconds * 1000);
+    connect(&m_checkDownload, &QTimer::timeout, this, &TreeFeed::CheckDownload);
     m_idle.setInterval(200);
     connect(&m_idle, &QTimer::timeout, this, &TreeFeed::RunIdle);
 
@@ -75,8 +73,8 @@ void TreeFeed::SetEnabled(bool bEnabled) {
 
 void TreeFeed::Reset() {
     Stop();
-    m_recover.stop();
     m_bOffline = false;
+    m_bLoginRefused = false;
     m_lGeneration = -1;
     m_lLearned = -1;
     m_asked = Asked::Nothing;
@@ -91,10 +89,22 @@ void TreeFeed::Reset() {
 }
 
 void TreeFeed::Stop() {
+    StopWatch();
+    StopRecovery();
+    m_checkDownload.stop();
+}
+
+void TreeFeed::StopWatch() {
     m_bWatching = false;
     m_nextPoll.stop();
-    m_guard.stop();
-    m_channel.Clear();
+    m_watch.Stop();
+}
+
+void TreeFeed::StopRecovery() {
+    m_recovery.Stop();
+    m_recoverLater.stop();
+    m_applyLater.stop();
+    m_pending.reset();
 }
 
 bool TreeFeed::Refresh() {
@@ -112,6 +122,10 @@ bool TreeFeed::Refresh() {
     m_asked = Asked::Changes;
     m_session.cycle.StartOperation(
         Request(zorv::OpTreeChanges, kTreeStatus, {{"since", QString::number(m_lGeneration)}}));
+    // Beside it, from the same generation: if another click drops the user's request, the
+    // watch still catches up, and whichever answer comes second changes nothing.
+    if (!Recovering())
+        Watch();
     return true;
 }
 
@@ -143,12 +157,28 @@ bool TreeFeed::ShowSavedTree() {
 }
 
 void TreeFeed::DownloadWhole() {
-    // Nothing is watched while the roster is empty for the download.
-    Stop();
+    // Nothing is watched while the roster is empty for the download, and the user's download
+    // makes any recovery under way needless.
+    StopWatch();
+    StopRecovery();
     m_lGeneration = -1;
     m_lLearned = -1;
     m_asked = Asked::Generation;
     m_session.cycle.StartOperation(Request(zorv::OpTreeChanges, kTreeStatus, {{"since", ""}}));
+    m_checkDownload.start();
+}
+
+void TreeFeed::CheckDownload() {
+    if (m_lGeneration >= 0 || !m_bEnabled || !m_bOffered || m_bLoginRefused) {
+        m_checkDownload.stop();
+        return;
+    }
+    const qint16 iOp = m_session.cycle.CurrentOp();
+    if (m_session.cycle.IsBusy() && (iOp == zorv::OpTreeChanges || iOp == zorv::OpTree))
+        return; // still on its way
+    // Dropped by another click, refused or timed out: the tree comes beside the user's requests.
+    m_checkDownload.stop();
+    Recover();
 }
 
 void TreeFeed::CycleReply(const Reply& reply) {
@@ -167,44 +197,51 @@ void TreeFeed::CycleReply(const Reply& reply) {
         return;
     if (!bRead || !Apply(changes))
         return DownloadWhole();
+    StopRecovery();
     Watch(); // from the generation just reached; a poll still out would only repeat it
     m_session.cycle.EndWait();
 }
 
 bool TreeFeed::CycleError(const Reply& reply) {
     const Asked asked = std::exchange(m_asked, Asked::Nothing);
+    // A refused login is the user's to hear, as on any of the user's requests.
+    if (asked == Asked::Nothing || RefusesLogin(reply.iCode))
+        return false;
     if (asked == Asked::Generation) {
-        // A server without the feed: the tree comes whole, as it always did.
-        if (reply.iCode != zorv::CodeFeedTooOld)
+        // A server without the feed: the tree comes whole, as it always did. Any other refusal
+        // leaves the download without a generation, which the feed learns afterwards itself.
+        if (WithoutFeed(reply.iCode))
             m_bOffered = false;
         m_tree.DownloadWholeTree();
         m_session.cycle.KeepWaiting();
         return true;
     }
-    if (asked == Asked::Changes) {
-        // Too old, or a kept tree's server that no longer answers from it: the whole tree.
-        DownloadWhole();
-        m_session.cycle.KeepWaiting();
-        return true;
-    }
-    return false;
+    // Too old, or a kept tree's server that no longer answers from it: the whole tree.
+    DownloadWhole();
+    m_session.cycle.KeepWaiting();
+    return true;
 }
 
 void TreeFeed::TreeDownloaded() {
-    m_recover.stop();
+    m_checkDownload.stop();
+    StopRecovery();
     m_lGeneration = std::exchange(m_lLearned, -1);
     if (m_lGeneration >= 0)
         Watch();
     else
-        Stop();
+        StopWatch();
 }
 
 void TreeFeed::Watch() {
-    if ((!m_bEnabled && !m_bOffline) || m_lGeneration < 0)
+    if ((!m_bEnabled && !m_bOffline) || m_lGeneration < 0 || m_bLoginRefused)
         return;
-    Stop();
+    StopWatch();
     m_bWatching = true;
     Poll();
+}
+
+int TreeFeed::DeadlineMs(int iWaitSeconds) const {
+    return iWaitSeconds * 1000 + m_session.cycle.timerTimeout.interval();
 }
 
 void TreeFeed::Poll() {
@@ -212,33 +249,33 @@ void TreeFeed::Poll() {
     Request request(zorv::OpTreeChanges, QString(), {{"since", QString::number(m_lGeneration)}});
     if (!m_bOffline)
         request.fields.emplace_back("wait", QString::number(kWaitSeconds));
-    m_session.cycle.StartOnChannel(m_channel, request);
     m_sent.start();
-    m_guard.start(kWaitSeconds * 1000 + m_session.cycle.timerTimeout.interval());
+    m_watch.Start(m_session.cycle, request, DeadlineMs(m_bOffline ? 0 : kWaitSeconds),
+                  [this](const Outcome& outcome) { PollAnswered(outcome); });
 }
 
-void TreeFeed::PollLater(int iSeconds) {
-    m_nextPoll.start(iSeconds * 1000);
-}
-
-void TreeFeed::PollAnswered() {
-    m_guard.stop();
+void TreeFeed::PollAnswered(const Outcome& outcome) {
+    if (!outcome.bAnswered)
+        return PollFailed(outcome.strWhy);
+    // Whatever it says, even that the password is wrong, is for the login to hear.
     if (m_bOffline)
         return BackOnline();
+    if (RefusesLogin(outcome.iCode))
+        return StopForLogin(outcome.iCode);
+    if (outcome.iCode == zorv::CodeFeedTooOld)
+        return Recover();
+    if (!outcome.Ok())
+        return PollFailed(QStringLiteral("the server answered error #%1").arg(outcome.iCode));
     const bool bHeld = m_sent.elapsed() >= kWaitSeconds * 1000 / 2;
     TreeChanges changes;
     QString strProblem;
-    const bool bRead = ParseTreeChanges(m_channel.strHTTPData, changes, strProblem);
+    const bool bRead = ParseTreeChanges(outcome.strPayload, changes, strProblem);
     if (m_iRetrySeconds > 0) {
         m_iRetrySeconds = 0;
         SetStatus(QString());
     }
-    if (!bRead || !Apply(changes)) {
-        Stop();
-        Recover();
-        return;
-    }
-    // A server that answers at nothing at once does not hold requests: ask now and then.
+    if (!bRead || !Apply(changes))
+        return Recover();
     // A server that answers at once with nothing does not hold requests: ask now and then. Told
     // twice, since a server that is stopping answers its held requests at once too, and the
     // watch should find that out now, not a poll's interval later.
@@ -246,49 +283,104 @@ void TreeFeed::PollAnswered() {
         m_nAnsweredAtOnce = bHeld ? 0 : m_nAnsweredAtOnce + 1;
         m_bPolling = m_nAnsweredAtOnce >= 2;
     }
-    PollLater(m_bPolling ? kPollSeconds : 0);
+    m_nextPoll.start(m_bPolling ? kPollSeconds * 1000 : 0);
 }
 
-void TreeFeed::PollRefused() {
-    m_guard.stop();
-    // Whatever it says, even that the password is wrong, is for the login to hear.
-    if (m_bOffline)
-        return BackOnline();
-    const qint16 iCode = zorv::ReadInt16(m_channel.strResultCode.toStdString());
-    if (iCode == zorv::CodeFeedTooOld) {
-        Stop();
-        Recover();
-        return;
-    }
-    PollFailed(QStringLiteral("the server answered error #%1").arg(iCode));
+int TreeFeed::NextRetrySeconds() {
+    m_iRetrySeconds =
+        m_iRetrySeconds == 0 ? kFirstRetrySeconds : std::min(2 * m_iRetrySeconds, kMaxRetrySeconds);
+    return m_iRetrySeconds;
 }
 
 void TreeFeed::PollFailed(const QString& strWhy) {
-    m_guard.stop();
-    m_channel.Clear();
-    m_iRetrySeconds =
-        m_iRetrySeconds == 0 ? kFirstRetrySeconds : std::min(2 * m_iRetrySeconds, kMaxRetrySeconds);
+    const int iSeconds = NextRetrySeconds();
     SetStatus((m_bOffline ? QStringLiteral("Read-only copy: %1; trying again in %2 s")
                           : QStringLiteral("Tree updates paused: %1; trying again in %2 s"))
                   .arg(strWhy)
-                  .arg(m_iRetrySeconds));
-    PollLater(m_iRetrySeconds);
+                  .arg(iSeconds));
+    m_nextPoll.start(iSeconds * 1000);
 }
 
 void TreeFeed::Recover() {
+    StopWatch();
+    StopRecovery();
+    m_checkDownload.stop();
+    if (!m_bEnabled || m_bLoginRefused)
+        return;
+    m_recovery.Start(m_session.cycle,
+                     Request(zorv::OpTreeChanges, QString(), {{"since", QString()}}), DeadlineMs(0),
+                     [this](const Outcome& outcome) { RecoveryGeneration(outcome); });
+}
+
+void TreeFeed::RecoveryGeneration(const Outcome& outcome) {
+    if (!outcome.bAnswered)
+        return RecoveryFailed(outcome.strWhy);
+    if (RefusesLogin(outcome.iCode))
+        return StopForLogin(outcome.iCode);
+    TreeChanges changes;
+    QString strProblem;
+    qint64 lLearned = -1;
+    if (outcome.Ok() && ParseTreeChanges(outcome.strPayload, changes, strProblem))
+        lLearned = changes.lGeneration;
+    else if (outcome.Ok() || WithoutFeed(outcome.iCode))
+        m_bOffered = false; // the tree comes whole, and nothing is watched
+    else
+        return RecoveryFailed(QStringLiteral("the server answered error #%1").arg(outcome.iCode));
+    m_recovery.Start(m_session.cycle, Request(zorv::OpTree), DeadlineMs(0),
+                     [this, lLearned](const Outcome& tree) { RecoveryTree(tree, lLearned); });
+}
+
+void TreeFeed::RecoveryTree(const Outcome& outcome, qint64 lLearned) {
+    if (!outcome.bAnswered)
+        return RecoveryFailed(outcome.strWhy);
+    if (RefusesLogin(outcome.iCode))
+        return StopForLogin(outcome.iCode);
+    if (!outcome.Ok())
+        return RecoveryFailed(QStringLiteral("the server answered error #%1").arg(outcome.iCode));
+    QString strProblem;
+    RosterSnapshot tree = ParseTreePayload(outcome.strPayload, strProblem, *m_roster);
+    if (!strProblem.isEmpty() || tree->Count() == 0)
+        return RecoveryFailed(QStringLiteral("the tree the server sent cannot be shown"));
+    m_pending = Recovered{lLearned, std::move(tree)};
+    ApplyRecovered();
+}
+
+void TreeFeed::RecoveryFailed(const QString& strWhy) {
+    const int iSeconds = NextRetrySeconds();
+    SetStatus(
+        QStringLiteral("Tree updates paused: %1; trying again in %2 s").arg(strWhy).arg(iSeconds));
+    m_recoverLater.start(iSeconds * 1000);
+}
+
+void TreeFeed::ApplyRecovered() {
+    if (!m_pending)
+        return;
+    // Not under a dialog that reads the roster shown, or asks about the sheet.
+    if (QApplication::activeModalWidget())
+        return m_applyLater.start();
+    const Recovered recovered = std::move(*m_pending);
+    m_pending.reset();
+    std::optional<Character> before;
+    if (const Character* pShown = m_roster->Item(CharKey(m_session.objCurrentChar->Id())))
+        before = *pShown;
+    m_iRetrySeconds = 0;
+    SetStatus(QString());
+    m_lLearned = recovered.lGeneration;
+    m_tree.ShowTree(recovered.tree); // TreeDownloaded: the watch goes on from its generation
+    TellSheetAfterWhole(before);
+}
+
+void TreeFeed::StopForLogin(qint16 iCode) {
     Stop();
-    WhenIdle([this] {
-        DownloadWhole();
-        // A download that fails leaves no generation to watch from: tried again, backing off,
-        // until one arrives (TreeDownloaded watches from it).
-        m_iRetrySeconds = m_iRetrySeconds == 0 ? kFirstRetrySeconds
-                                               : std::min(2 * m_iRetrySeconds, kMaxRetrySeconds);
-        m_recover.start(m_iRetrySeconds * 1000);
-    });
+    m_bLoginRefused = true;
+    m_iRetrySeconds = 0;
+    SetStatus(QStringLiteral("Tree updates stopped: the server refused this login (error #%1); "
+                             "they go on after the next login")
+                  .arg(iCode));
 }
 
 void TreeFeed::BackOnline() {
-    Stop();
+    StopWatch();
     m_bOffline = false;
     m_iRetrySeconds = 0;
     SetStatus(QString());
@@ -300,8 +392,9 @@ void TreeFeed::SetStatus(const QString& strText) {
 }
 
 bool TreeFeed::Apply(const TreeChanges& changes) {
-    // Made before the roster shown: a reply that crossed a newer one on the way.
-    if (changes.lGeneration < m_lGeneration)
+    // Made no later than the roster shown: a reply that crossed a newer one on the way, or the
+    // second answer to the same question.
+    if (changes.lGeneration <= m_lGeneration)
         return true;
     if (!changes.Empty()) {
         const RosterSnapshot before = m_roster.Now();
@@ -323,7 +416,7 @@ void TreeFeed::TellSheet(const TreeChanges& changes, const Character* pBefore) {
     if (id == 0 || !pBefore)
         return;
     if (m_roster->IndexOfId(id) < 0)
-        return current.LeftElsewhere();
+        return TellLeft(id);
     const auto it = std::find_if(changes.changed.begin(), changes.changed.end(),
                                  [id](const Character& c) { return c.nID == id; });
     if (it == changes.changed.end())
@@ -340,6 +433,30 @@ void TreeFeed::TellSheet(const TreeChanges& changes, const Character* pBefore) {
     WhenIdle([this, id, nShown = m_nShown] {
         if (m_session.objCurrentChar->Id() == id && m_nShown == nShown)
             m_session.objCurrentChar->ChangedElsewhere();
+    });
+}
+
+void TreeFeed::TellSheetAfterWhole(const std::optional<Character>& before) {
+    const qint16 id = m_session.objCurrentChar->Id();
+    if (id == 0 || !before || before->nID != id)
+        return;
+    const Character* pNow = m_roster->Item(CharKey(id));
+    if (!pNow)
+        return TellLeft(id);
+    if (SameRecord(*pNow, *before))
+        return; // a save that changed nothing of the tree shows at the next change
+    WhenIdle([this, id, nShown = m_nShown] {
+        if (m_session.objCurrentChar->Id() == id && m_nShown == nShown)
+            m_session.objCurrentChar->ChangedElsewhere();
+    });
+}
+
+void TreeFeed::TellLeft(qint16 id) {
+    // Not under a question about the sheet's edits: the sheet must still hold them when it is
+    // answered.
+    WhenIdle([this, id] {
+        if (m_session.objCurrentChar->Id() == id && m_roster->IndexOfId(id) < 0)
+            m_session.objCurrentChar->LeftElsewhere();
     });
 }
 

@@ -12,13 +12,18 @@
 //
 // Two ways in. The watch runs on an exchange of its own, beside the user's request cycle: a
 // long poll (`wait`) that the server holds until a change is committed; when the server answers
-// at once with nothing (CGI, or too many waiting requests), a poll every kPollSeconds. It never
-// shows the busy pointer or a message box: when the server cannot be reached it says so in its
-// status panel and tries again, waiting twice as long each time up to kMaxRetrySeconds. The
-// user's own refresh (and the refresh after the user's own operations) asks the feed through
-// the request cycle instead, so that it keeps its place among the user's requests. Either way a
-// reply the server cannot give (CodeFeedTooOld) or changes that do not make a sound tree lead to
-// a whole download, through the request cycle and only while it is idle.
+// at once with nothing (CGI, or too many waiting requests), a poll every kPollSeconds. The user's
+// own refresh (and the refresh after the user's own operations) asks the feed through the request
+// cycle instead, so that it keeps its place among the user's requests, and sets the watch going
+// again beside it, so that a refresh the user drops with another click loses nothing.
+//
+// Nothing the user did not start goes through the request cycle: when the watch cannot go on
+// from the roster shown (CodeFeedTooOld, or changes that do not make a sound tree) the feed
+// recovers on an exchange of its own too (the generation, then the whole tree) and shows the
+// tree once no dialog is open. None of it shows the busy pointer or a message box, drops or
+// delays a user's request, or is dropped by one; each step ends in a reply or a deadline, a
+// failure is said in the status panel and tried again, waiting twice as long each time up to
+// kMaxRetrySeconds. A refused login (950-954) stops it all until the user's next login.
 #include "TreeChanges.h"
 
 #include <QElapsedTimer>
@@ -27,9 +32,11 @@
 #include <QString>
 #include <QTimer>
 #include <functional>
+#include <optional>
 #include <vector>
 
-#include "HTTPRequest.h"
+#include "BackgroundRequest.h"
+#include "Characters.h"
 
 class AllegianceView;
 class Roster;
@@ -69,11 +76,17 @@ public:
     qint64 Generation() const { return m_lGeneration; }
     // The watch has a request out, or one planned.
     bool Watching() const { return m_bWatching; }
+    // The whole tree is being fetched, or waits to be shown, beside the user's requests.
+    bool Recovering() const {
+        return m_recovery.Running() || m_recoverLater.isActive() || m_pending.has_value();
+    }
+    // The server refused the login the watch goes out under: nothing is asked until a new one.
+    bool StoppedForLogin() const { return m_bLoginRefused; }
     // The server answers the watch at once (CGI, or too many waiting): it asks every kPollSeconds.
     bool Polling() const { return m_bPolling; }
     // The watch's exchange, for watching its events.
-    const HTTPRequest& Channel() const { return m_channel; }
-    // How long the watch waits before it tries again after a failure; 0 while all is well.
+    const HTTPRequest& Channel() const { return m_watch.Channel(); }
+    // How long the feed waits before it tries again after a failure; 0 while all is well.
     int RetrySeconds() const { return m_iRetrySeconds; }
 
 signals:
@@ -85,27 +98,40 @@ signals:
 
 private:
     enum class Asked { Nothing, Generation, Changes };
+    using Outcome = BackgroundRequest::Outcome;
 
     // RefreshTree through the feed: true when the feed took it over.
     bool Refresh();
-    // The generation first, then the whole tree, both in the request cycle.
+    // The user's whole download: the generation first, then the whole tree, both in the request
+    // cycle.
     void DownloadWhole();
     // Shows the tree kept from the last run, once per login; false when there is none to show.
     bool ShowSavedTree();
     void CycleReply(const Reply& reply);
     bool CycleError(const Reply& reply);
     void TreeDownloaded();
+    // The user's whole download has not arrived and is no longer under way: recover.
+    void CheckDownload();
 
     void Watch();
+    void StopWatch();
     void Poll();
-    void PollAnswered();
-    void PollRefused();
+    void PollAnswered(const Outcome& outcome);
     void PollFailed(const QString& strWhy);
-    void PollLater(int iSeconds);
     void BackOnline();
-    // The feed cannot go on from the roster shown: the whole tree, once the user's requests are
-    // done, and again until it arrives.
+    // The feed cannot go on from the roster shown: the whole tree, on the feed's own exchange.
     void Recover();
+    void RecoveryGeneration(const Outcome& outcome);
+    void RecoveryTree(const Outcome& outcome, qint64 lLearned);
+    void RecoveryFailed(const QString& strWhy);
+    // Shows the tree recovered once no dialog is open.
+    void ApplyRecovered();
+    void StopRecovery();
+    // The server refused the login: the watch and the recovery stop until the next login.
+    void StopForLogin(qint16 iCode);
+    // Twice the last wait before a retry, from kFirstRetrySeconds up to kMaxRetrySeconds.
+    int NextRetrySeconds();
+    int DeadlineMs(int iWaitSeconds) const;
     void SetStatus(const QString& strText);
 
     // Applies changes newer than the roster's; false when they cannot be applied.
@@ -113,9 +139,18 @@ private:
     // The changes touch the record on the sheet: the sheet hears of it once the user's
     // requests are done.
     void TellSheet(const TreeChanges& changes, const Character* pBefore);
+    // A whole tree replaced the one the sheet's character was read from.
+    void TellSheetAfterWhole(const std::optional<Character>& before);
+    // Tells the sheet, once idle, that the character id left while it was shown.
+    void TellLeft(qint16 id);
     // Runs fn once the request cycle is idle and no dialog is open.
     void WhenIdle(std::function<void()> fn);
     void RunIdle();
+
+    struct Recovered {
+        qint64 lGeneration = -1;
+        RosterSnapshot tree;
+    };
 
     Session& m_session;
     Roster& m_roster;
@@ -124,20 +159,24 @@ private:
     bool m_bOffered = true; // false once the server has shown it has no feed
     bool m_bSavedTreeAsked = false;
     bool m_bOffline = false;
+    bool m_bLoginRefused = false;
     qint64 m_lGeneration = -1;
     qint64 m_lLearned = -1; // learned for the whole download under way
     Asked m_asked = Asked::Nothing;
 
-    HTTPRequest m_channel;
+    BackgroundRequest m_watch;
     bool m_bWatching = false;
-    bool m_bPolling = false; // the server answers at once: poll instead of waiting
+    bool m_bPolling = false;   // the server answers at once: poll instead of waiting
     int m_nAnsweredAtOnce = 0; // empty answers in a row that the server did not hold
     int m_iRetrySeconds = 0;
     QElapsedTimer m_sent;
     QTimer m_nextPoll;
-    QTimer m_guard; // a poll that neither answers nor fails within its wait and the timeout
+    BackgroundRequest m_recovery;
+    QTimer m_recoverLater;
+    std::optional<Recovered> m_pending; // recovered, shown once no dialog is open
+    QTimer m_applyLater;
+    QTimer m_checkDownload; // the user's whole download, until it arrives
     QTimer m_idle;
-    QTimer m_recover; // a download made to recover has not arrived
     std::vector<std::function<void()>> m_whenIdle;
     int m_nShown = 0; // records shown on the sheet, to tell a reload already made
 };
