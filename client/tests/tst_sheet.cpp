@@ -313,11 +313,15 @@ void tst_sheet::keyboardSelectionShowsTheRecordOnceItRests() {
     QTreeView* pTree = c.window->views().treTreeView;
     AllegianceModel& model = c.window->allegiance().MainModel();
     const int nBefore = c.peer.Connections();
-    // Three moves in quick succession ask for one record: the last.
+    // Moves by the keys in quick succession ask for one record: the last.
     c.peer.queuedReplies << Record(5);
-    pTree->setCurrentIndex(model.IndexOfKey("Char1"));
-    pTree->setCurrentIndex(model.IndexOfKey("Char4"));
-    pTree->setCurrentIndex(model.IndexOfKey("Char5"));
+    pTree->setFocus();
+    QCOMPARE(pTree->currentIndex(), model.IndexOfKey("Char2"));
+    QTest::keyClick(pTree, Qt::Key_Down);  // Cy
+    QTest::keyClick(pTree, Qt::Key_Down);  // Dan
+    QTest::keyClick(pTree, Qt::Key_Right); // opens Dan
+    QTest::keyClick(pTree, Qt::Key_Down);  // Eve
+    QCOMPARE(pTree->currentIndex(), model.IndexOfKey("Char5"));
     QVERIFY(c.Shown(5));
     QCOMPARE(c.peer.Connections(), nBefore + 1);
     QVERIFY(Body(c.peer.Request(nBefore)).endsWith("&msgid=107&getcharid=5"));

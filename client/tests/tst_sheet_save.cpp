@@ -37,6 +37,8 @@ private slots:
     void staleSaveAsksToLoadTheStoredRecord();
     void everyWayOffTheSheetAsksFirst();
     void treeReplyWhileTheQuestionIsOpen();
+    void discardShowsTheRecordAgain();
+    void editsOutliveARefusedLogin();
 };
 
 void tst_sheet_save::saveRequestBody() {
@@ -294,8 +296,10 @@ void tst_sheet_save::savedRecordComesBackFromTheServer() {
     QCOMPARE(sheet.strCurRevision.toInt(), strRevision.toInt() + 1);
 
     // The fields the server computes, as it sends them.
-    const QStringList fields =
-        c.window->cycle().Exchange().strHTTPData.section("<STOP_HERE>", 0, 0).split(QLatin1Char('|'));
+    const QStringList fields = c.window->cycle()
+                                   .Exchange()
+                                   .strHTTPData.section("<STOP_HERE>", 0, 0)
+                                   .split(QLatin1Char('|'));
     QCOMPARE(fields.size(), 33);
     QCOMPARE(fields[0], QStringLiteral("2"));
     QCOMPARE(fields[4], QStringLiteral("1"));
@@ -311,12 +315,15 @@ void tst_sheet_save::staleSaveAsksToLoadTheStoredRecord() {
     SheetClient c;
     QVERIFY(c.Shown(2));
     SheetClient::Type(c.V().txtClass, "Mage");
-    // Someone else saved Bo meanwhile: No keeps the edit and loads nothing.
+    // Someone else saved Bo meanwhile: No keeps the edit and loads nothing. The refusal was cut
+    // short before its stop marker, and still names who changed Bo and when.
     c.prompts->answers << Prompts::Answer::No;
     const int iNo = c.peer.Connections();
-    c.peer.queuedReplies << ScriptedPeer::Reply("973", "Ann|2026-12-01 11:41");
+    c.peer.queuedReplies << "HTTP/1.0 200 OK\r\n\r\n<START_HERE>973;Ann|2026-12-01 11:41";
     QVERIFY(c.Sheet().SaveCharChanges());
     QTRY_COMPARE(c.prompts->shown.size(), 1);
+    QVERIFY2(c.LastText().startsWith("Bo was changed by Ann on 2026-12-01 11:41 after"),
+             qPrintable(c.LastText()));
     QCOMPARE(c.prompts->shown[0].buttons, Prompts::Buttons::YesNo);
     QTRY_VERIFY(!c.window->cycle().IsBusy());
     QCOMPARE(c.peer.Connections(), iNo + 1);
@@ -400,6 +407,93 @@ void tst_sheet_save::treeReplyWhileTheQuestionIsOpen() {
     QTRY_VERIFY(c.peer.RequestComplete(i + 1));
     QVERIFY(Body(c.peer.Request(i + 1)).contains("&updateid=2&msgid=106&CLASS=Mage&"));
     QCOMPARE(c.window->allegiance().SelectedKey(), QStringLiteral("Char2"));
+}
+
+void tst_sheet_save::discardShowsTheRecordAgain() {
+    SheetClient c;
+    QVERIFY(c.Shown(2));
+    SheetViews& v = c.V();
+    MainViews& views = c.window->views();
+    const bool bStoredPK = v.chkPK->isChecked();
+    // Each way that asks and then loads no record: after Discard the sheet shows Bo as stored.
+    const std::vector<std::pair<const char*, std::function<void()>>> ways = {
+        {"Refresh",
+         [&] {
+             c.peer.queuedReplies << kTree;
+             views.cmdTreeRefresh->click();
+         }},
+        {"Find for a name not in the roster",
+         [&] {
+             c.prompts->dialogs << [](QDialog& dlg) {
+                 auto& find = static_cast<frmFindChar&>(dlg);
+                 find.txtName->setText("Nobody");
+                 find.cmdOK_Click();
+                 return int(QDialog::Accepted);
+             };
+             c.prompts->ExpectOk(); // "That character does not exist!"
+             views.cmdFindInTree->click();
+         }},
+        {"a cancelled login",
+         [&] {
+             c.ExpectLoginDialogCancelled();
+             c.window->mnuLogin_Click();
+         }},
+        {"a cancelled Add Vassal",
+         [&] {
+             c.prompts->ExpectDismissed(ScriptedPrompts::Dismissal::Escape);
+             v.cmdAddVassal->click();
+         }},
+    };
+    for (const auto& [szWay, fnWay] : ways) {
+        v.chkPK->click();
+        SheetClient::Type(v.txtClass, szWay);
+        QVERIFY(c.Sheet().HasUnsavedEdits());
+        c.prompts->answers << Prompts::Answer::Discard;
+        fnWay();
+        QTRY_VERIFY2(!c.window->cycle().IsBusy(), szWay);
+        QVERIFY2(c.prompts->answers.isEmpty() && c.prompts->dialogs.isEmpty(), szWay);
+        QCOMPARE(c.Sheet().iCurDisplayCharID, qint16(2));
+        QVERIFY2(v.chkPK->isChecked() == bStoredPK, szWay);
+        QCOMPARE(v.txtClass->text(), QString());
+        QVERIFY2(!c.Sheet().HasUnsavedEdits(), szWay);
+        c.peer.queuedReplies.clear();
+    }
+    // A later save sends only what is changed after the discard; the flag as stored.
+    SheetClient::Type(v.txtLevel, "31");
+    const QByteArray body = c.SaveBody(Record(2));
+    QVERIFY2(!body.contains("CLASS="), body.constData());
+    QVERIFY2(body.contains(bStoredPK ? "ISPK=1" : "ISPK=0"), body.constData());
+    QVERIFY(body.contains("LEVEL=31"));
+}
+
+void tst_sheet_save::editsOutliveARefusedLogin() {
+    SheetClient c;
+    QVERIFY(c.Shown(2));
+    // The own password was changed elsewhere: the save is refused and the login asked for again.
+    // The new login offers to save the edits before it shows the own record over them.
+    SheetClient::Type(c.V().txtClass, "Mage");
+    const int i = c.peer.Connections();
+    c.prompts->ExpectOk(); // "ZORV Error #951"
+    c.ExpectLoginDialog(c.peer.Address() + "/zorv", "Bo", "secret2");
+    c.prompts->answers << Prompts::Answer::Save;
+    c.prompts->ExpectOk(); // the save's confirmation
+    c.peer.queuedReplies << ScriptedPeer::Reply("951", "")
+                         << ScriptedPeer::Reply("800", "0.3|2|Bo|1|Guild|1|Watch") << kTree
+                         << ScriptedPeer::Reply("800", "") << Record(2, {{8, "Mage"}})
+                         << Record(2, {{8, "Mage"}});
+    QVERIFY(c.Sheet().SaveCharChanges());
+    QTRY_VERIFY(c.peer.RequestComplete(i + 3));
+    QCOMPARE(c.prompts->shown[0].strTitle, QStringLiteral("ZORV Error #951"));
+    QCOMPARE(c.prompts->shown[1].strText, QStringLiteral("Save changes to Bo?"));
+    const QByteArray resaved = Body(c.peer.Request(i + 3));
+    QVERIFY2(resaved.startsWith("charname=Bo&password=secret2&") &&
+                 resaved.contains("&updateid=2&msgid=106&CLASS=Mage&"),
+             resaved.constData());
+    // Then the own record, as stored with the edit.
+    QTRY_VERIFY(!c.window->cycle().IsBusy());
+    QTRY_COMPARE(c.V().txtClass->text(), QStringLiteral("Mage"));
+    QCOMPARE(c.Sheet().iCurDisplayCharID, qint16(2));
+    QVERIFY(!c.Sheet().HasUnsavedEdits());
 }
 
 QTEST_MAIN(tst_sheet_save)

@@ -1,6 +1,7 @@
 #include "ScriptedPrompts.h"
 
 #include <QTest>
+#include <QTimer>
 
 void ScriptedPrompts::Unexpected(const QString& strWhat) {
     ++nUnexpected;
@@ -10,6 +11,22 @@ void ScriptedPrompts::Unexpected(const QString& strWhat) {
 Prompts::Answer ScriptedPrompts::Message(const QString& strText, Buttons buttons, Icon icon,
                                          const QString& strTitle) {
     shown.append({strText, strTitle, icon, buttons});
+    if (!bModal)
+        return Answered(strText, buttons, strTitle);
+    QDialog box;
+    box.setWindowTitle(strTitle);
+    box.setModal(true);
+    Answer answer = Answer::Cancel;
+    QTimer::singleShot(0, &box, [&] {
+        answer = Answered(strText, buttons, strTitle);
+        box.done(0);
+    });
+    box.exec();
+    return answer;
+}
+
+Prompts::Answer ScriptedPrompts::Answered(const QString& strText, Buttons buttons,
+                                          const QString& strTitle) {
     if (!whileOpen.isEmpty())
         whileOpen.takeFirst()();
     if (answers.isEmpty()) {

@@ -26,6 +26,9 @@ public:
     QList<std::function<void()>> whileOpen;
     QStringList dialogNames; // objectName of each dialog run
     int nUnexpected = 0;
+    // Message boxes open as real modal dialogs, each running its own event loop until it is
+    // answered, so that code which must wait while a dialog is open sees one.
+    bool bModal = false;
 
     enum class Dismissal { Escape, CloseButton };
     // Expects a modal dialog that the user leaves by Escape or by its window's close button.
@@ -44,4 +47,6 @@ public:
 
 private:
     void Unexpected(const QString& strWhat);
+    // The answer for a box shown now; the hook for it runs first.
+    Answer Answered(const QString& strText, Buttons buttons, const QString& strTitle);
 };
