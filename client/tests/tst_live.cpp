@@ -4,12 +4,15 @@
 // download, the kept tree and the read-only copy. tst_live_server has the real servers.
 #include "AllegianceModel.h"
 #include "AllegianceView.h"
+#include "CellEditor.h"
 #include "ChangeHistory.h"
 #include "CharacterSheet.h"
 #include "Characters.h"
+#include "Grid.h"
 #include "MainViews.h"
 #include "RequestCycle.h"
 #include "ScriptedPeer.h"
+#include "SkillTraining.h"
 #include "StatusBar.h"
 #include "TestClient.h"
 #include "TreeFeed.h"
@@ -28,6 +31,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QTreeView>
 
 namespace {
@@ -46,6 +50,8 @@ struct Server {
     QString strModified = QStringLiteral("2026-12-07 09:30:00|3"); // when, and by whom (an id)
     bool bFeed = true;           // false: a server from before the feed
     QByteArray treeCode = "800"; // what 100 is answered with
+    int iDelayMs = 0;            // every answer waits this long, as from a server far away
+    QStringList holdOps;         // operations held for the test, as the watch's polls are
     // When set, the answer to a request for changes without a wait: the login waits for it
     // inside its own handler, where the test cannot step in.
     QString strCatchUp;
@@ -66,15 +72,14 @@ struct Server {
                               QString::fromLatin1(pair.mid(pair.indexOf('=') + 1)));
             seen << Seen{i, fields};
             const QString msgid = fields.value("msgid");
-            if (msgid == "104")
+            if (holdOps.contains(msgid))
+                held << i;
+            else if (msgid == "104")
                 Answer(i, "800", "0.3|1|Ann|1|Guild|0|");
             else if (msgid == "100")
                 Answer(i, treeCode, strTree);
             else if (msgid == "107")
-                Answer(i, "800",
-                       fields.value("getcharid") + "|" + Name(fields.value("getcharid")) +
-                           QString(21, '|') + strRevision + "|" + strModified.section('|', 0, 0) +
-                           QString(8, '|') + strModified.section('|', 1) + "|");
+                Answer(i, "800", Record(fields.value("getcharid")));
             else if (msgid == "117" || msgid == "118")
                 Answer(i, "800", ""); // no history kept
             else if (msgid == "120" && !bFeed)
@@ -87,17 +92,43 @@ struct Server {
                 held << i;
         });
     }
+    // The record 107 answers for an id.
+    QString Record(const QString& strId) const {
+        return strId + "|" + Name(strId) + QString(21, '|') + strRevision + "|" +
+               strModified.section('|', 0, 0) + QString(8, '|') + strModified.section('|', 1) + "|";
+    }
     QString Name(const QString& strId) const {
         QString strProblem;
         return ParseTreePayload(strTree, strProblem)->GetName("Char" + strId);
     }
     void Answer(int i, const QByteArray& code, const QString& strPayload) {
-        peer.Send(i, ScriptedPeer::Reply(code, strPayload.toLatin1()));
-        peer.Close(i);
+        const QByteArray reply = ScriptedPeer::Reply(code, strPayload.toLatin1());
+        QTimer::singleShot(iDelayMs, &peer, [this, i, reply] {
+            peer.Send(i, reply);
+            peer.Close(i);
+        });
     }
-    // Answers the request held longest.
-    void AnswerHeld(const QByteArray& code, const QString& strPayload) {
-        Answer(held.takeFirst(), code, strPayload);
+    // The requests held and still open: the client drops a poll it no longer needs.
+    int Held() {
+        held.removeIf([this](int i) { return !peer.Open(i); });
+        return static_cast<int>(held.size());
+    }
+    // The msgid and `since` of the request held at position iHeld, as "msgid:since", with
+    // "+wait" for a watch's poll.
+    QString HeldRequest(int iHeld) {
+        const QMap<QString, QString> fields = Fields(held.value(iHeld));
+        return fields.value("msgid") + ":" + fields.value("since") +
+               (fields.contains("wait") ? "+wait" : "");
+    }
+    // Answers the request held longest, or the one that HeldRequest names strRequest.
+    void AnswerHeld(const QByteArray& code, const QString& strPayload,
+                    const QString& strRequest = QString()) {
+        Held();
+        int iHeld = 0;
+        while (!strRequest.isEmpty() && iHeld < held.size() && HeldRequest(iHeld) != strRequest)
+            ++iHeld;
+        QVERIFY2(iHeld < held.size(), qPrintable("nothing held as " + strRequest));
+        Answer(held.takeAt(iHeld), code, strPayload);
     }
     // The fields of the request on connection i.
     QMap<QString, QString> Fields(int i) const {
@@ -122,8 +153,7 @@ bool LogIn(TestClient& client, Server& server) {
     client.window->feed().SetEnabled(true);
     client.LogIn(server.peer.Address(), "Ann", "secret1");
     return QTest::qWaitFor(
-        [&] { return client.window->sheet().iCurDisplayCharID == 1 && server.held.size() == 1; },
-        20000);
+        [&] { return client.window->sheet().iCurDisplayCharID == 1 && server.Held() == 1; }, 20000);
 }
 
 } // namespace
@@ -135,6 +165,12 @@ private slots:
     void watchFollowsChangesElsewhere();
     void sheetWithEditsAndDepartures();
     void fallsBackAndRetries();
+    void recoveryBesideTheUser();
+    void keptTreeAtADistance_data();
+    void keptTreeAtADistance();
+    void cellEditorIsAnEdit();
+    void watchStopsOnARefusedLogin();
+    void departureUnderAnOpenQuestion();
     void serverWithoutFeed();
     void savedTreeAtNextLogin();
     void offlineUntilTheServerAnswers();
@@ -167,12 +203,13 @@ void tst_live::watchFollowsChangesElsewhere() {
     v.grdFlatList->HeaderSort(1); // by level
 
     const int nLoads = server.Count("107");
-    // Elsewhere: Cy leaves, Bo is renamed and takes Eve as a second vassal.
+    // Elsewhere: Cy leaves, Bo is renamed and takes Eve as a second vassal, Dee levels up past
+    // Bob.
     const QString strAfter = "1|Ann|50|2|-1|2|0|0|0!;2|Bob|41|1|1|4,5|0|0|0!;"
-                             "4|Dee|20|1|2||0|0|0!;5|Eve|10|1|2||0|0|0!;";
+                             "4|Dee|45|1|2||0|0|0!;5|Eve|10|1|2||0|0|0!;";
     server.strTree = strAfter;
     server.AnswerHeld("800", "6|3!;1|Ann|50|2|-1|2|0|0|0!;2|Bob|41|1|1|4,5|0|0|0!;"
-                             "5|Eve|10|1|2||0|0|0!;");
+                             "4|Dee|45|1|2||0|0|0!;5|Eve|10|1|2||0|0|0!;");
     QTRY_VERIFY(server.Requests().contains("120:6"));
 
     // The views keep what the user had open (that they equal a fresh download is
@@ -181,6 +218,14 @@ void tst_live::watchFollowsChangesElsewhere() {
     QVERIFY(v.treTreeView->isExpanded(model.IndexOfKey("Char2")));
     QCOMPARE(client.window->allegiance().SelectedKey(), QString("Char2"));
     QCOMPARE(client.window->objCharDB().CalculateRank("Char1"), qint16(2));
+    // The flat list keeps its sort by level: the rows that joined or changed are in their places.
+    Roster fresh;
+    QString strProblem;
+    fresh.Replace(ParseTreePayload(strAfter, strProblem));
+    FlatListModel freshList(fresh);
+    freshList.Fill();
+    freshList.SortByColumn(1, true);
+    QCOMPARE(Rows(client.window->allegiance().FlatList()), Rows(freshList));
 
     // Bo's record changed under the sheet, which held no edits: it is shown again.
     QTRY_COMPARE(client.window->views().sheet.txtName->text(), QString("Bob"));
@@ -192,7 +237,7 @@ void tst_live::watchFollowsChangesElsewhere() {
 
     // Bob's sheet saved elsewhere, his tree fields as they were: the revision the feed gives
     // with his record says so, and he is shown again as stored.
-    QTRY_COMPARE(server.held.size(), 1);
+    QTRY_COMPARE(server.Held(), 1);
     server.strRevision = "4";
     server.AnswerHeld("800", "7|!;2|Bob|41|1|1|4,5|0|0|0|4!;");
     QTRY_COMPARE(client.window->sheet().strCurRevision, QString("4"));
@@ -225,7 +270,7 @@ void tst_live::sheetWithEditsAndDepartures() {
     QCOMPARE(s.txtLevel->text(), QString("9"));
 
     // Changed again: this time the user reloads, and the edits give way to the stored record.
-    QTRY_COMPARE(server.held.size(), 1);
+    QTRY_COMPARE(server.Held(), 1);
     server.strTree.replace("2|Bo|41|", "2|Bo|42|");
     server.AnswerHeld("800", "7|!;2|Bo|42|1|1|4|0|0|0!;");
     QTRY_VERIFY(s.frameRecordChanged->isVisible());
@@ -236,7 +281,7 @@ void tst_live::sheetWithEditsAndDepartures() {
 
     // The character on the sheet leaves: the sheet empties and the status bar says why.
     QVERIFY(client.Show("Cy"));
-    QTRY_COMPARE(server.held.size(), 1);
+    QTRY_COMPARE(server.Held(), 1);
     server.AnswerHeld("800", "8|3!;1|Ann|50|2|-1|2|0|0|0!;");
     QTRY_COMPARE(client.window->sheet().iCurDisplayCharID, qint16(0));
     QCOMPARE(s.txtName->text(), QString());
@@ -257,50 +302,213 @@ void tst_live::fallsBackAndRetries() {
     server.AnswerHeld("987", "");
     QTRY_COMPARE(client.window->feed().RetrySeconds(), TreeFeed::kFirstRetrySeconds);
     QVERIFY(status.Panel(TreeFeed::kPanel).contains("error #987"));
-    QTRY_COMPARE_WITH_TIMEOUT(server.held.size(), 1, 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(server.Held(), 1, 10000);
     server.AnswerHeld("987", "");
     QTRY_COMPARE(client.window->feed().RetrySeconds(), 2 * TreeFeed::kFirstRetrySeconds);
-    QTRY_COMPARE_WITH_TIMEOUT(server.held.size(), 1, 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(server.Held(), 1, 10000);
     server.AnswerHeld("800", "5|!;");
     QTRY_COMPARE(client.window->feed().RetrySeconds(), 0);
     QCOMPARE(status.Panel(TreeFeed::kPanel), QString());
     // Answered at once with nothing, it asks again at once (a server stopping does that too);
     // answered so twice, it only asks every kPollSeconds.
-    QTRY_COMPARE(server.held.size(), 1);
+    QTRY_COMPARE(server.Held(), 1);
     QVERIFY(!client.window->feed().Polling());
     server.AnswerHeld("800", "5|!;");
     QTRY_VERIFY(client.window->feed().Polling());
 
-    // The user's own refresh asks the feed; when the server cannot answer from the generation
-    // held, the tree comes whole, its generation learned first.
-    QVERIFY(server.held.isEmpty());
+    // The user's own refresh asks the feed through the request cycle, and sets the watch going
+    // beside it from the same generation.
+    QCOMPARE(server.Held(), 0);
+    QTest::mouseClick(client.window->views().cmdTreeRefresh, Qt::LeftButton);
+    QTRY_COMPARE(server.Held(), 2);
+    QStringList asked{server.HeldRequest(0), server.HeldRequest(1)};
+    asked.sort();
+    QCOMPARE(asked, QStringList({"120:5", "120:5+wait"}));
+    // Their answers cross: the watch's, the newer, comes first; the user's, made before it,
+    // changes nothing afterwards.
+    server.AnswerHeld("800", "7|!;4|Dee|23|1|2||0|0|0!;", "120:5+wait");
+    QTRY_COMPARE(client.window->feed().Generation(), qint64(7));
+    server.AnswerHeld("800", "6|!;4|Dee|22|1|2||0|0|0!;", "120:5");
+    QTRY_VERIFY(!client.window->cycle().IsBusy());
+    QCOMPARE(client.window->objCharDB().Item("Char4")->nLevel, qint16(23));
+    QCOMPARE(client.window->feed().Generation(), qint64(7));
+
+    // When the server cannot answer the user's refresh from the generation held, the tree comes
+    // whole through the request cycle, its generation learned first.
+    QTRY_COMPARE(server.Held(), 1);
+    QCOMPARE(server.HeldRequest(0), QString("120:7+wait"));
     const int nBefore = server.seen.size();
     QTest::mouseClick(client.window->views().cmdTreeRefresh, Qt::LeftButton);
-    QTRY_COMPARE(server.held.size(), 1);
-    QCOMPARE(server.Requests().value(nBefore), QString("120:5"));
-    QVERIFY(!server.Fields(server.held.first()).contains("wait"));
+    QTRY_COMPARE(server.Held(), 2);
     server.strGeneration = "9";
-    server.AnswerHeld("1070", "");
-    QTRY_COMPARE(server.Requests().mid(nBefore), QStringList({"120:5", "120:", "100", "120:9"}));
+    server.AnswerHeld("1070", "", "120:7");
+    QTRY_COMPARE(server.Requests().mid(nBefore + 2), QStringList({"120:", "100", "120:9"}));
     QCOMPARE(client.window->feed().Generation(), qint64(9));
+    QTRY_VERIFY(!client.window->cycle().IsBusy());
+    QCOMPARE(client.prompts->shown.size(), 0);
+}
 
-    // The same from the watch: the whole tree, once the user's requests are done.
+void tst_live::recoveryBesideTheUser() {
+    Server server;
+    TestClient client;
+    QVERIFY(LogIn(client, server));
+    StatusBar& status = client.window->stsStatusBar();
+    // The watch hears that the server cannot answer from the generation held: the tree comes
+    // whole on exchanges of the feed's own, beside the user's requests, with no busy pointer.
+    server.holdOps = QStringList{"100", "107"};
     server.strGeneration = "12";
+    server.strTree.replace("4|Dee|20|", "4|Dee|25|");
+    const int nBefore = server.seen.size();
     server.AnswerHeld("1070", "");
-    QTRY_COMPARE(server.Requests().mid(nBefore + 4), QStringList({"120:", "100", "120:12"}));
+    QTRY_COMPARE(server.Held(), 1);
+    QCOMPARE(server.Requests().mid(nBefore), QStringList({"120:", "100"}));
+    QVERIFY(client.window->feed().Recovering());
+    QVERIFY(!client.window->cycle().IsBusy());
+    QCOMPARE(QApplication::overrideCursor(), nullptr);
+
+    // The user asks for Bo meanwhile; the download fails while the user's request runs: no box,
+    // a word in the panel, and the user's request goes on.
+    client.window->allegiance().FindInTree("Bo");
+    QTRY_COMPARE(server.Held(), 2);
+    server.AnswerHeld("987", "", "100:");
+    QTRY_VERIFY(status.Panel(TreeFeed::kPanel).contains("error #987"));
+    QVERIFY(client.window->cycle().IsBusy());
+    server.AnswerHeld("800", server.Record("2"), "107:");
+    QTRY_COMPARE(client.window->sheet().iCurDisplayCharID, qint16(2));
+
+    // Tried again, backing off: the tree arrives, keeps the user's place, and the watch goes on
+    // from its generation.
+    QTRY_COMPARE_WITH_TIMEOUT(server.Held(), 1, 10000);
+    QCOMPARE(server.HeldRequest(0), QString("100:"));
+    server.AnswerHeld("800", server.strTree, "100:");
+    QTRY_COMPARE(client.window->feed().Generation(), qint64(12));
+    QCOMPARE(client.window->objCharDB().Item("Char4")->nLevel, qint16(25));
+    QCOMPARE(client.window->allegiance().SelectedKey(), QString("Char2"));
+    QCOMPARE(client.window->sheet().iCurDisplayCharID, qint16(2));
+    QTRY_COMPARE(server.Held(), 1);
+    QCOMPARE(server.HeldRequest(0), QString("120:12+wait"));
+    QCOMPARE(status.Panel(TreeFeed::kPanel), QString());
+    QVERIFY(!client.window->feed().Recovering());
+    QCOMPARE(client.prompts->shown.size(), 0);
+}
+
+void tst_live::keptTreeAtADistance_data() {
+    QTest::addColumn<int>("iDelayMs");
+    QTest::newRow("at once") << 0;
+    QTest::newRow("400 ms") << 400;
+    QTest::newRow("1.5 s") << 1500;
+}
+
+void tst_live::keptTreeAtADistance() {
+    QFETCH(int, iDelayMs);
+    Server server;
+    QTemporaryDir folder;
+    {
+        TestClient first(folder.path());
+        QVERIFY(LogIn(first, server));
+    } // the window closes, and keeps the tree of generation 5
+
+    // The next run, with every answer a while on its way: the kept tree shows at once, the
+    // catch-up arrives, and the watch goes on from it. Nothing but the own record is loaded.
+    server.iDelayMs = iDelayMs;
+    server.strCatchUp = "7|!;4|Dee|21|1|2||0|0|0!;";
+    const int nBefore = server.seen.size();
+    TestClient client(folder.path());
+    client.window->feed().SetEnabled(true);
+    client.LogIn(server.peer.Address(), "Ann", "secret1");
+    QTRY_COMPARE_WITH_TIMEOUT(client.window->sheet().iCurDisplayCharID, qint16(1), 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(client.window->objCharDB().Item("Char4")->nLevel, qint16(21), 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(client.window->feed().Generation(), qint64(7), 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(server.Held() == 1 && server.HeldRequest(0) == "120:7+wait", 20000);
+    QTRY_VERIFY(!client.window->cycle().IsBusy());
+    QCOMPARE(server.Requests().mid(nBefore).count("107"), 1);
+    QVERIFY(!server.Requests().mid(nBefore).contains("100"));
+
+    // A change made afterwards reaches the tree, however long its answer takes.
+    server.strCatchUp.clear();
+    server.AnswerHeld("800", "8|!;2|Bo|41|1|1|4|0|0|0!;");
+    QTRY_COMPARE_WITH_TIMEOUT(client.window->objCharDB().Item("Char2")->nLevel, qint16(41), 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(server.Held() == 1 && server.HeldRequest(0) == "120:8+wait", 20000);
+    QCOMPARE(client.prompts->shown.size(), 0);
+}
+
+void tst_live::cellEditorIsAnEdit() {
+    Server server;
+    TestClient client;
+    QVERIFY(LogIn(client, server));
+    SheetViews& s = client.window->views().sheet;
+    // A skill value is being typed on Ann's sheet, not stored yet.
+    Grid* pGrid = s.grdSkillGrid;
+    CellEditor& editor = client.window->sheet().Training().Editor();
+    pGrid->setCurrentIndex(pGrid->model()->index(0, 1));
+    pGrid->setFocus();
+    QTest::keyClick(pGrid, Qt::Key_7);
+    QVERIFY(editor.IsOpen());
+    QVERIFY(!client.window->sheet().HasUnsavedEdits());
+
+    // Ann changed elsewhere: the bar says so, and the value stays where it is being typed.
+    const int nLoads = server.Count("107");
+    server.AnswerHeld("800", "6|!;1|Ann|51|2|-1|2,3|0|0|0!;");
+    QTRY_VERIFY(s.frameRecordChanged->isVisibleTo(client.window.get()));
+    QVERIFY(editor.IsOpen());
+    QCOMPARE(editor.txtEdit->text(), QString("7"));
+    QCOMPARE(server.Count("107"), nLoads + 1); // who changed it, asked beside the sheet
+}
+
+void tst_live::watchStopsOnARefusedLogin() {
+    Server server;
+    TestClient client;
+    QVERIFY(LogIn(client, server));
+    StatusBar& status = client.window->stsStatusBar();
+    // Ann's password was reset by an administrator: the watch stops at once rather than keep a
+    // throttle on her name engaged, and says why.
+    server.AnswerHeld("951", "");
+    QTRY_VERIFY(client.window->feed().StoppedForLogin());
+    QVERIFY(!client.window->feed().Watching());
+    QVERIFY(!client.window->feed().Recovering());
+    QVERIFY(status.Panel(TreeFeed::kPanel).contains("refused this login (error #951)"));
     QCOMPARE(client.prompts->shown.size(), 0);
 
-    // A whole download the watch needed fails: it is asked for again, until the tree arrives
-    // and the watch goes on from it.
-    server.treeCode = "987";
-    client.prompts->ExpectOk();
-    server.AnswerHeld("1070", "");
-    QTRY_COMPARE(server.Requests().mid(nBefore + 7), QStringList({"120:", "100"}));
-    QTRY_COMPARE(client.prompts->shown.size(), 1);
-    server.treeCode = "800";
-    QTRY_COMPARE_WITH_TIMEOUT(server.Requests().mid(nBefore + 7),
-                              QStringList({"120:", "100", "120:", "100", "120:12"}), 10000);
-    QCOMPARE(client.window->objCharDB().Count(), 4);
+    // The user's next login sets it going again, from the tree it keeps.
+    server.strCatchUp = "5|!;";
+    client.ExpectLoginDialog(server.peer.Address(), "Ann", "secret2");
+    client.window->mnuLogin_Click();
+    QTRY_VERIFY(client.window->feed().Watching());
+    QTRY_COMPARE(server.Held(), 1);
+    QVERIFY(!client.window->feed().StoppedForLogin());
+    QCOMPARE(status.Panel(TreeFeed::kPanel), QString());
+    QVERIFY(server.Fields(server.held.first()).value("password") == "secret2");
+}
+
+void tst_live::departureUnderAnOpenQuestion() {
+    Server server;
+    TestClient client;
+    QVERIFY(LogIn(client, server));
+    QVERIFY(client.Show("Cy"));
+    SheetViews& s = client.window->views().sheet;
+    QTest::keyClicks(s.txtLevel, "9");
+    // The user clicks Bo, and "Save changes to Cy?" opens, a real modal dialog; meanwhile the
+    // watch hears that Cy has left. The sheet keeps Cy and the edit while the question is open.
+    client.prompts->bModal = true;
+    client.prompts->whileOpen << [&] {
+        QVERIFY(QApplication::activeModalWidget());
+        server.AnswerHeld("800", "6|3!;1|Ann|50|2|-1|2|0|0|0!;");
+        QTRY_VERIFY(!client.window->allegiance().MainModel().IndexOfKey("Char3").isValid());
+        QCOMPARE(client.window->sheet().iCurDisplayCharID, qint16(3));
+        QCOMPARE(s.txtLevel->text(), QString("9"));
+    };
+    client.prompts->answers << Prompts::Answer::Cancel;
+    QTreeView* pTree = client.window->views().treTreeView;
+    const QModelIndex bo = client.window->allegiance().MainModel().IndexOfKey("Char2");
+    pTree->setCurrentIndex(bo);
+    emit pTree->clicked(bo);
+    QCOMPARE(client.prompts->shown.size(), 1);
+    QCOMPARE(client.LastText(), QString("Save changes to Cy?"));
+    // Once it is answered, the sheet hears of the departure.
+    QTRY_COMPARE(client.window->sheet().iCurDisplayCharID, qint16(0));
+    QCOMPARE(client.window->stsStatusBar().Panel(RequestCycle::kPanelOp),
+             QString("Cy has left the allegiance"));
+    QVERIFY(!client.window->sheet().SaveCharChanges());
 }
 
 void tst_live::serverWithoutFeed() {
@@ -464,7 +672,7 @@ void tst_live::historyFollowsChanges() {
     QTest::keyClicks(client.window->views().sheet.txtLevel, "9");
     QVERIFY(client.window->sheet().HasUnsavedEdits());
     tabs.setCurrentWidget(client.window->views().sheet.pageHistory);
-    QTRY_COMPARE(server.held.size(), 1);
+    QTRY_COMPARE(server.Held(), 1);
     server.AnswerHeld("800", "7|!;1|Ann|51|2|-1|2,3|0|0|0!;");
     QTRY_COMPARE(server.Count("117"), 2);
     QTRY_COMPARE(server.Count("118"), 3);
@@ -490,7 +698,7 @@ void tst_live::serverGoneMidWatch() {
     // Back, with a change made meanwhile: the watch asks from where it was and catches up.
     server.strTree.replace("4|Dee|20|", "4|Dee|22|");
     QVERIFY(server.peer.ListenAgain());
-    QTRY_COMPARE_WITH_TIMEOUT(server.held.size(), 1, 15000);
+    QTRY_COMPARE_WITH_TIMEOUT(server.Held(), 1, 15000);
     QCOMPARE(server.Fields(server.held.first()).value("since"), QString("5"));
     server.AnswerHeld("800", "6|!;4|Dee|22|1|2||0|0|0!;");
     QTRY_COMPARE(client.window->objCharDB().Item("Char4")->nLevel, qint16(22));
