@@ -17,6 +17,7 @@
 #include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -91,6 +92,7 @@ private slots:
     void loginReplyFields();
     void unreachableServerIsReportedAtOnce();
     void throttledLoginNamesTheWait();
+    void chainedWaitEndsWithItsOwnChain();
 };
 
 void tst_net::requestBytes() {
@@ -590,6 +592,62 @@ void tst_net::throttledLoginNamesTheWait() {
         QCOMPARE(prompts.shown.constLast().strText,
                  payload.isEmpty() ? strTable : strTable + "\r\n\r\n" + payload);
     }
+}
+
+void tst_net::chainedWaitEndsWithItsOwnChain() {
+    CycleBench bench;
+    auto& [prompts, status, peer, cycle] = bench;
+    // A chain of two: the route of the first reply goes on with the second; only the second's
+    // reply ends the wait, and an unrelated route's EndWait meanwhile does not.
+    cycle.Route(120, [&](const Reply&) { cycle.StartOperation(100, QString()); });
+    bool bTreeShown = false;
+    cycle.Route(100, [&](const Reply&) { bTreeShown = true; });
+    cycle.Route(107, [&](const Reply&) { cycle.EndWait(); });
+    bool bDone = cycle.StartAndWait([&] {
+        cycle.StartOperation(120, QString());
+        // Meanwhile another part of the window runs a route of its own that says it is done.
+        QTimer::singleShot(0, &cycle, [&] {
+            QTRY_VERIFY(peer.RequestComplete(0));
+            peer.Send(0, ScriptedPeer::Reply("800", "5|!;"));
+            peer.Close(0);
+            QTRY_VERIFY(peer.RequestComplete(1));
+            QVERIFY(cycle.IsWaiting());
+            peer.Send(1, ScriptedPeer::Reply("800", "1|Ann|50|2|-1||0|0|0!;"));
+            peer.Close(1);
+        });
+    });
+    QVERIFY(bDone);
+    QVERIFY(bTreeShown);
+    QVERIFY(!cycle.IsBusy());
+
+    // An operation from outside the chain drops its exchange: the wait ends as failed at once,
+    // and the outside operation's own reply is handled as usual, nothing left waiting.
+    bool bRecordShown = false;
+    cycle.Route(107, [&](const Reply&) {
+        bRecordShown = true;
+        cycle.EndWait(); // no chain's: it ends nothing
+    });
+    const int iChain = peer.Connections();
+    bDone = cycle.StartAndWait([&] {
+        cycle.StartOperation(120, QString());
+        QTimer::singleShot(0, &cycle, [&] {
+            QTRY_VERIFY(peer.RequestComplete(iChain));
+            cycle.StartOperation(107, QStringLiteral("Downloading Character Info"));
+        });
+    });
+    QVERIFY(!bDone);
+    QVERIFY(!cycle.IsWaiting());
+    QTRY_VERIFY(peer.RequestComplete(iChain + 1));
+    peer.Send(iChain + 1, ScriptedPeer::Reply("800", "2|Bo"));
+    peer.Close(iChain + 1);
+    QTRY_VERIFY(bRecordShown);
+    QTRY_VERIFY(!cycle.IsBusy());
+
+    // A start that sends nothing (the window is read-only) fails the wait at once.
+    cycle.SetOffline(QStringLiteral("Read-only copy"));
+    QVERIFY(!cycle.StartAndWait([&] { cycle.StartOperation(100, QString()); }));
+    QVERIFY(!cycle.IsBusy());
+    QCOMPARE(prompts.shown.size(), 0);
 }
 
 QTEST_MAIN(tst_net)
