@@ -222,15 +222,43 @@ void ChangeHistory::CharacterShown() {
     // The record was read again, after a click or after a change: its history may have grown.
     pCharacterView->Clear();
     m_iLoadedCharacter = -1;
-    // After the record's reply is handled: one exchange at a time.
-    QTimer::singleShot(0, this, &ChangeHistory::LoadStale);
+    FollowBeside();
 }
 
 void ChangeHistory::ChangedElsewhere(const QList<qint16>& ids) {
     m_bGuildStale = true;
     if (ids.contains(m_session.objCurrentChar->Id()))
         m_iLoadedCharacter = -1;
-    QTimer::singleShot(0, this, &ChangeHistory::LoadStale);
+    FollowBeside();
+}
+
+void ChangeHistory::FollowBeside() {
+    // Nobody asked for these reads, so they go beside the user's requests: no busy pointer, no
+    // box; a read that fails leaves the view as it was, stale, for the next read the user makes.
+    const qint16 id = m_session.objCurrentChar->Id();
+    const bool bCharacter = m_iLoadedCharacter != id && id != 0 && IsShown(pCharacterView);
+    const bool bGuild = m_bGuildStale && IsShown(pGuildView);
+    const int iDeadline = m_session.cycle.timerTimeout.interval();
+    if (bCharacter) {
+        const Request request(zorv::OpCharacterHistory, QString(),
+                              {{QStringLiteral("historyid"), QString::number(id)}});
+        m_follow.Start(m_session.cycle, request, iDeadline, [this, id](const Outcome& outcome) {
+            if (!outcome.Ok() || m_session.objCurrentChar->Id() != id)
+                return;
+            m_iLoadedCharacter = id;
+            pCharacterView->Show(ParseHistoryPayload(PayloadText(outcome.strPayload)), false);
+            FollowBeside();
+        });
+    } else if (bGuild) {
+        m_follow.Start(m_session.cycle, Request(zorv::OpRecentChanges), iDeadline,
+                       [this](const Outcome& outcome) {
+                           if (!outcome.Ok())
+                               return;
+                           m_bGuildStale = false;
+                           pGuildView->Show(ParseHistoryPayload(PayloadText(outcome.strPayload)),
+                                            false);
+                       });
+    }
 }
 
 void ChangeHistory::LoadStale() {

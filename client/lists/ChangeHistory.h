@@ -4,6 +4,7 @@
 // each newest first, a page at a time, with "Undo" for administrators. An undo asks first, saying
 // what it will put back, and afterwards the tree and the record come again as after the change it
 // reverses.
+#include "BackgroundRequest.h"
 #include "HistoryPayload.h"
 
 #include <QList>
@@ -76,6 +77,9 @@ public:
     void Undo(HistoryView& view);
 
 private:
+    using Outcome = BackgroundRequest::Outcome;
+    // Reads the views that a change elsewhere made stale, on an exchange of their own.
+    void FollowBeside();
     void Parse(HistoryView& view, const QString& strPayload);
     void Undone();
     bool UndoRefused(const Reply& reply);
@@ -90,4 +94,5 @@ private:
     qint16 m_iLoadedCharacter = -1;    // whose entries the sheet's view holds; -1 none
     qint16 m_iRequestedCharacter = -1; // whose entries were asked for last
     bool m_bGuildStale = false;        // a change was made since the guild's view was read
+    BackgroundRequest m_follow;        // the reads after a change elsewhere
 };

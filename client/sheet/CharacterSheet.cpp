@@ -158,6 +158,7 @@ void CharacterSheet::DisplayCharInfo(const QString& strPayload) {
                               : strWho) +
                 QStringLiteral("; shown as stored now"));
     }
+    ++m_nShown;
     m_session.objCurrentChar->Arrived(iCurDisplayCharID, strCurRevision);
     emit Displayed();
 }
@@ -320,21 +321,32 @@ const QString kRefusedSave = QStringLiteral(
 
 void CharacterSheet::RecordChangedElsewhere() {
     // A value still in the skill grid's editor is an edit too, stored or not.
+    const qint16 id = iCurDisplayCharID;
+    const int iDeadline = m_session.cycle.timerTimeout.interval();
+    const Request request(zorv::OpCharInfo, QString(), {{"getcharid", QString::number(id)}});
     if (!Editing()) {
-        m_idTellWho = iCurDisplayCharID;
-        return m_session.objCurrentChar->Reload();
+        // Shown again as stored, read beside the user's requests; a record shown meanwhile, or
+        // edits begun, keep the sheet as it is.
+        m_peek.Start(m_session.cycle, request, iDeadline,
+                     [this, id, nShown = m_nShown](const BackgroundRequest::Outcome& outcome) {
+                         if (!outcome.Ok() || iCurDisplayCharID != id || m_nShown != nShown ||
+                             Editing())
+                             return;
+                         m_idTellWho = id;
+                         DisplayCharInfo(outcome.strPayload);
+                         SetCharTabEnable(true);
+                     });
+        return;
     }
     // Said at once; who and when follow as soon as the stored record names them.
     m_v.lblRecordChanged->setText(DisplayedName() + QStringLiteral(" was changed by someone else") +
                                   kRefusedSave);
     m_v.frameRecordChanged->show();
-    m_peek.Start(
-        m_session.cycle,
-        Request(zorv::OpCharInfo, QString(), {{"getcharid", QString::number(iCurDisplayCharID)}}),
-        m_session.cycle.timerTimeout.interval(), [this](const BackgroundRequest::Outcome& outcome) {
-            if (outcome.Ok())
-                PeekAnswered(outcome.strPayload);
-        });
+    m_peek.Start(m_session.cycle, request, iDeadline,
+                 [this](const BackgroundRequest::Outcome& outcome) {
+                     if (outcome.Ok())
+                         PeekAnswered(outcome.strPayload);
+                 });
 }
 
 void CharacterSheet::PeekAnswered(const QString& strPayload) {

@@ -118,4 +118,5 @@ private:
     BackgroundRequest m_peek;
     CharacterPayload m_shown; // the record as last shown, for a discard
     qint16 m_idTellWho = 0;   // reloaded because it changed elsewhere: say who changed it
+    int m_nShown = 0;         // records displayed, to tell one shown since a read began
 };

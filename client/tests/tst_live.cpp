@@ -48,10 +48,11 @@ struct Server {
     QString strGeneration = QStringLiteral("5");
     QString strRevision = QStringLiteral("3");                     // of every record 107 gives
     QString strModified = QStringLiteral("2026-12-07 09:30:00|3"); // when, and by whom (an id)
-    bool bFeed = true;           // false: a server from before the feed
-    QByteArray treeCode = "800"; // what 100 is answered with
-    int iDelayMs = 0;            // every answer waits this long, as from a server far away
-    QStringList holdOps;         // operations held for the test, as the watch's polls are
+    bool bFeed = true;                 // false: a server from before the feed
+    QByteArray treeCode = "800";       // what 100 is answered with
+    QByteArray generationCode = "800"; // what 120 with an empty `since` is answered with
+    int iDelayMs = 0;                  // every answer waits this long, as from a server far away
+    QStringList holdOps;               // operations held for the test, as the watch's polls are
     // When set, the answer to a request for changes without a wait: the login waits for it
     // inside its own handler, where the test cannot step in.
     QString strCatchUp;
@@ -85,7 +86,7 @@ struct Server {
             else if (msgid == "120" && !bFeed)
                 Answer(i, "989", "");
             else if (msgid == "120" && fields.value("since").isEmpty())
-                Answer(i, "800", strGeneration + "|!;");
+                Answer(i, generationCode, generationCode == "800" ? strGeneration + "|!;" : "");
             else if (msgid == "120" && !fields.contains("wait") && !strCatchUp.isEmpty())
                 Answer(i, "800", strCatchUp);
             else
@@ -344,6 +345,21 @@ void tst_live::fallsBackAndRetries() {
     server.AnswerHeld("1070", "", "120:7");
     QTRY_COMPARE(server.Requests().mid(nBefore + 2), QStringList({"120:", "100", "120:9"}));
     QCOMPARE(client.window->feed().Generation(), qint64(9));
+    QTRY_VERIFY(!client.window->cycle().IsBusy());
+
+    // A passing fault where that refresh learns the generation: the tree still comes whole, and
+    // the feed then learns one by itself, beside the user's requests, and watches from it; it is
+    // not switched off for the rest of the login.
+    QTRY_COMPARE(server.Held(), 1);
+    server.generationCode = "987";
+    QTest::mouseClick(client.window->views().cmdTreeRefresh, Qt::LeftButton);
+    QTRY_COMPARE(server.Held(), 2);
+    server.AnswerHeld("1070", "", "120:9");
+    QTRY_VERIFY(client.window->feed().Recovering());
+    server.generationCode = "800";
+    server.strGeneration = "14";
+    QTRY_COMPARE_WITH_TIMEOUT(client.window->feed().Generation(), qint64(14), 10000);
+    QTRY_VERIFY(server.Held() == 1 && server.HeldRequest(0) == "120:14+wait");
     QTRY_VERIFY(!client.window->cycle().IsBusy());
     QCOMPARE(client.prompts->shown.size(), 0);
 }

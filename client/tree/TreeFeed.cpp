@@ -134,7 +134,7 @@ bool TreeFeed::OpenOffline(qint64 lGeneration, const QString& strPayload) {
     QString strProblem;
     if (lGeneration < 0 || ParseTreePayload(strPayload, strProblem)->Count() == 0)
         return false;
-    m_tree.ParseTreeData(strPayload);
+    ShowCopy(strPayload);
     m_lGeneration = lGeneration;
     m_bOffline = true;
     Watch();
@@ -151,9 +151,17 @@ bool TreeFeed::ShowSavedTree() {
     QString strProblem;
     if (ParseTreePayload(strPayload, strProblem)->Count() == 0)
         return false; // unreadable, or empty: the server always sends at least the own character
-    m_tree.ParseTreeData(strPayload);
+    ShowCopy(strPayload);
     m_lGeneration = lGeneration; // what it showed; the catch-up asks from here
     return true;
+}
+
+void TreeFeed::ShowCopy(const QString& strPayload) {
+    StopRecovery();
+    m_checkDownload.stop();
+    m_bShowingCopy = true;
+    m_tree.ParseTreeData(strPayload);
+    m_bShowingCopy = false;
 }
 
 void TreeFeed::DownloadWhole() {
@@ -223,13 +231,18 @@ bool TreeFeed::CycleError(const Reply& reply) {
 }
 
 void TreeFeed::TreeDownloaded() {
+    if (m_bShowingCopy)
+        return; // a kept tree: whoever shows it knows its generation
     m_checkDownload.stop();
     StopRecovery();
     m_lGeneration = std::exchange(m_lLearned, -1);
     if (m_lGeneration >= 0)
-        Watch();
-    else
-        StopWatch();
+        return Watch();
+    StopWatch();
+    // A download whose generation could not be learned (a passing server fault, say): the feed
+    // learns one with a whole tree of its own, beside the user's requests.
+    if (m_bEnabled && m_bOffered && !m_bLoginRefused && !m_bOffline)
+        Recover();
 }
 
 void TreeFeed::Watch() {

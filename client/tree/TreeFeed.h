@@ -107,6 +107,8 @@ private:
     void DownloadWhole();
     // Shows the tree kept from the last run, once per login; false when there is none to show.
     bool ShowSavedTree();
+    // Shows a tree kept from an earlier run, whose generation the caller sets.
+    void ShowCopy(const QString& strPayload);
     void CycleReply(const Reply& reply);
     bool CycleError(const Reply& reply);
     void TreeDownloaded();
@@ -160,6 +162,7 @@ private:
     bool m_bSavedTreeAsked = false;
     bool m_bOffline = false;
     bool m_bLoginRefused = false;
+    bool m_bShowingCopy = false;
     qint64 m_lGeneration = -1;
     qint64 m_lLearned = -1; // learned for the whole download under way
     Asked m_asked = Asked::Nothing;
