@@ -600,6 +600,30 @@ void tst_live::savedTreeAtNextLogin() {
     QVERIFY(!server.Requests().mid(nBefore).contains("100"));
     QCOMPARE(second.window->objCharDB().Item("Char4")->nLevel, qint16(21));
 
+    // Kept for one server and one character: another server, or another character of the same
+    // one, starts with a whole download and never shows it.
+    Server other;
+    other.strTree = "1|Ann|50|2|-1||0|0|0!;";
+    for (const auto& [pServer, strName] :
+         {std::pair<Server*, QString>{&other, "Ann"}, std::pair<Server*, QString>{&server, "Bo"}}) {
+        TestClient third(folder.path());
+        third.window->feed().SetEnabled(true);
+        const int nFrom = pServer->seen.size();
+        QStringList firstShown;
+        QObject::connect(&third.window->allegiance(), &AllegianceView::TreeDownloaded, [&] {
+            if (firstShown.isEmpty())
+                firstShown = Nodes(third.window->allegiance().MainModel());
+        });
+        third.LogIn(pServer->peer.Address(), strName, "secret1");
+        QTRY_VERIFY(third.window->feed().Watching());
+        QCOMPARE(pServer->Requests().mid(nFrom, 3), QStringList({"104", "120:", "100"}));
+        Roster shown;
+        shown.Replace(ParseTreePayload(pServer->strTree, strProblem));
+        AllegianceModel shownTree(shown);
+        shownTree.Generate(-1);
+        QCOMPARE(firstShown, Nodes(shownTree));
+    }
+
     // The options can throw the kept trees away.
     second.prompts->ExpectOk();
     QTest::mouseClick(second.window->options().cmdClearCache, Qt::LeftButton);

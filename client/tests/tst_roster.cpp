@@ -407,6 +407,9 @@ void tst_roster::changesAgreeWithDownload() {
     // The changes: every record but 8's, in the download's order, after the header.
     QString strFeed = "42|6!;" + strAfter;
     strFeed.remove("8|E|1|1|5||0|0|0!;");
+    // Saved sheets carry their revision in a tenth field, which the tree's readers skip.
+    strFeed.replace("2|Renamed|1|1|1||0|0|0!;", "2|Renamed|1|1|1||0|0|0|17!;");
+    strFeed.replace("7|G|2|1|3||1|0|0!;", "7|G|2|1|3||1|0|0|3!;");
     strFeed += "<STOP_HERE>";
     QString strProblem;
     const RosterSnapshot before = ParseTreePayload(strBefore, strProblem);
@@ -417,6 +420,13 @@ void tst_roster::changesAgreeWithDownload() {
     QCOMPARE(changes.lGeneration, qint64(42));
     QCOMPARE(changes.left, std::vector<qint16>{6});
     QCOMPARE(int(changes.changed.size()), 7);
+    QCOMPARE(changes.revisions.size(), changes.changed.size());
+    for (std::size_t i = 0; i < changes.changed.size(); ++i) {
+        const qint16 id = changes.changed[i].nID;
+        QCOMPARE(changes.revisions[i], id == 2   ? QString("17")
+                                       : id == 7 ? QString("3")
+                                                 : QString());
+    }
 
     RosterSnapshot after = before->WithChanges(changes.changed, changes.left, strProblem);
     QVERIFY2(after, qPrintable(strProblem));
