@@ -174,6 +174,7 @@ private slots:
     void departureUnderAnOpenQuestion();
     void serverWithoutFeed();
     void savedTreeAtNextLogin();
+    void offlineUntilTheServerAnswers_data();
     void offlineUntilTheServerAnswers();
     void historyFollowsChanges();
     void serverGoneMidWatch();
@@ -630,7 +631,12 @@ void tst_live::savedTreeAtNextLogin() {
     QCOMPARE(QDir(folder.path() + "/cache").entryList(QDir::Files), QStringList());
 }
 
+void tst_live::offlineUntilTheServerAnswers_data() {
+    keptTreeAtADistance_data();
+}
+
 void tst_live::offlineUntilTheServerAnswers() {
+    QFETCH(int, iDelayMs);
     Server server;
     QTemporaryDir folder;
     {
@@ -677,15 +683,19 @@ void tst_live::offlineUntilTheServerAnswers() {
                     .Panel(TreeFeed::kPanel)
                     .startsWith("Read-only copy: the server cannot be reached"));
     QVERIFY(server.peer.ListenAgain());
+    server.iDelayMs = iDelayMs; // and far away
     server.strCatchUp = "7|!;4|Dee|21|1|2||0|0|0!;";
-    QTRY_COMPARE_WITH_TIMEOUT(client.window->sheet().iCurDisplayCharID, qint16(1), 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(client.window->sheet().iCurDisplayCharID, qint16(1), 30000);
     QVERIFY(!client.window->feed().Offline());
     QCOMPARE(client.window->windowTitle(), QString("ZORV (Guild) - Logged in as Ann"));
     for (const char* pName : {"mnuAddVassal", "mnuChangePatron", "mnuChangePassword"})
         QVERIFY2(Action(pName)->isEnabled(), pName);
     QVERIFY(s.cmdSaveChanges->isEnabled());
-    QCOMPARE(client.window->objCharDB().Item("Char4")->nLevel, qint16(21));
+    QTRY_COMPARE_WITH_TIMEOUT(client.window->objCharDB().Item("Char4")->nLevel, qint16(21), 20000);
     QVERIFY(!server.Requests().mid(nBefore).contains("100"));
+    QCOMPARE(server.Requests().mid(nBefore).count("107"), 1);
+    QTRY_VERIFY_WITH_TIMEOUT(server.Held() == 1 && server.HeldRequest(0) == "120:7+wait", 20000);
+    QTRY_VERIFY(!client.window->cycle().IsBusy());
     QCOMPARE(client.prompts->shown.size(), 1);
 }
 
