@@ -89,8 +89,8 @@ public:
                         const QString& strCharName = QString(), const QString& strPass = QString());
 
     // Sends a request on an exchange of the caller's own, under the current login, to the current
-    // server: no status text, busy pointer or timeout, and no route; its events are the caller's.
-    // For a watch that runs beside the user's operations without dropping or delaying them.
+    // server: no status text, busy pointer or timeout, and no route; its events are the caller's
+    // (BackgroundRequest's, for work that runs beside the user's operations).
     void StartOnChannel(HTTPRequest& channel, const Request& request) const;
 
     // The procedure that handles a successful reply to msgid.
