@@ -244,6 +244,18 @@ void tst_live::watchFollowsChangesElsewhere() {
     server.AnswerHeld("800", "7|!;2|Bob|41|1|1|4,5|0|0|0|4!;");
     QTRY_COMPARE(client.window->sheet().strCurRevision, QString("4"));
     QCOMPARE(server.Count("107"), nLoads + 2);
+
+    // Dee drops to level 5: nobody moves in the tree, so the change is applied in place, and the
+    // sorted list moves her row to its new place.
+    QTRY_COMPARE(server.Held(), 1);
+    server.strTree.replace("4|Dee|45|", "4|Dee|5|");
+    server.AnswerHeld("800", "8|!;4|Dee|5|1|2||0|0|0!;");
+    QTRY_COMPARE(client.window->objCharDB().Item("Char4")->nLevel, qint16(5));
+    fresh.Replace(ParseTreePayload(server.strTree, strProblem));
+    FlatListModel resorted(fresh);
+    resorted.Fill();
+    resorted.SortByColumn(1, true);
+    QCOMPARE(Rows(client.window->allegiance().FlatList()), Rows(resorted));
 }
 
 void tst_live::sheetWithEditsAndDepartures() {
