@@ -381,6 +381,7 @@ void TreeFeed::ApplyRecovered() {
     m_lLearned = recovered.lGeneration;
     m_tree.ShowTree(recovered.tree); // TreeDownloaded: the watch goes on from its generation
     TellSheetAfterWhole(before);
+    emit Applied({}); // what the guild's history shows may have grown too
 }
 
 void TreeFeed::StopForLogin(qint16 iCode) {

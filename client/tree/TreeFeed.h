@@ -91,7 +91,7 @@ public:
 
 signals:
     // A set of changes has been applied to the roster shown: the ids of the characters that
-    // joined, changed or left.
+    // joined, changed or left; none when a whole tree the feed recovered replaced it.
     void Applied(const QList<qint16>& ids);
     // The server of a tree shown offline has answered: the login can be made now.
     void ServerBack();
