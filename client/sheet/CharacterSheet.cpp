@@ -329,8 +329,12 @@ void CharacterSheet::RecordChangedElsewhere() {
         // edits begun, keep the sheet as it is.
         m_peek.Start(m_session.cycle, request, iDeadline,
                      [this, id, nShown = m_nShown](const BackgroundRequest::Outcome& outcome) {
+                         // A record that cannot be read is no reason for a box nobody
+                         // asked for: the sheet stays as it was.
                          if (!outcome.Ok() || iCurDisplayCharID != id || m_nShown != nShown ||
-                             Editing())
+                             Editing() ||
+                             ParseCharacterPayload(outcome.strPayload).nFields !=
+                                 zorv::kCharacterPayloadFields)
                              return;
                          m_idTellWho = id;
                          DisplayCharInfo(outcome.strPayload);
