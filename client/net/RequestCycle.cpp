@@ -149,11 +149,6 @@ void RequestCycle::EndWaitOf(quint64 nWait, bool bFailed) {
         }
 }
 
-void RequestCycle::AfterChainRoute(quint64 nWait, bool bFailed) {
-    if (nWait != 0 && m_nExchangeWait != nWait)
-        EndWaitOf(nWait, bFailed);
-}
-
 void RequestCycle::ReleaseReply() {
     QString().swap(HTTP.strHTTPData);
 }
@@ -280,7 +275,9 @@ void RequestCycle::HTTP_GotResults() {
         handler(reply);
         m_nInChain = nOuter;
     }
-    AfterChainRoute(nChain, false);
+    // A route of the chain that starts nothing more ends it as done.
+    if (m_nExchangeWait != nChain)
+        EndWaitOf(nChain, false);
     emit Answered(msgid);
 }
 

@@ -159,8 +159,6 @@ private:
     void EndWaitOf(quint64 nWait, bool bFailed);
     // The running exchange is over: the wait it belonged to, if any.
     quint64 ExchangeOver() { return std::exchange(m_nExchangeWait, 0); }
-    // After a route of the chain nWait has returned: the chain ends unless it goes on.
-    void AfterChainRoute(quint64 nWait, bool bFailed);
     // "host:port" of the current server, as the accepted certificates are keyed.
     QString CertificateKey() const;
 
