@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <limits>
 #include <numeric>
+#include <tuple>
+#include <utility>
 
 namespace {
 
@@ -148,6 +150,9 @@ RosterSnapshot Characters::WithChanges(const std::vector<Character>& changed,
         fate[static_cast<std::size_t>(id + kIdOffset)] = -2;
     for (std::size_t k = 0; k < changed.size(); ++k)
         fate[static_cast<std::size_t>(changed[k].nID + kIdOffset)] = static_cast<int>(k);
+    RosterSnapshot reordered;
+    if (ReorderedWith(changed, fate, reordered, strProblem))
+        return reordered;
     // Keys not written by the convention stay with their records.
     const QHash<int, QString> otherKeyAt = OtherKeysByPosition();
     auto next = std::make_shared<Characters>();
@@ -163,14 +168,218 @@ RosterSnapshot Characters::WithChanges(const std::vector<Character>& changed,
             f = -3; // placed
         }
     }
-    for (const Character& c : changed) // the ones that join
-        if (fate[static_cast<std::size_t>(c.nID + kIdOffset)] >= 0)
-            Put(*next, c, QString());
+    for (const Character& c : changed) { // the ones that join, each once however often named
+        int& f = fate[static_cast<std::size_t>(c.nID + kIdOffset)];
+        if (f >= 0) {
+            Put(*next, changed[static_cast<std::size_t>(f)], QString());
+            f = -3;
+        }
+    }
     strProblem = next->LinkProblem();
     if (!strProblem.isEmpty())
         return nullptr;
     next->PutInDownloadOrder();
     return next;
+}
+
+namespace {
+
+// The id a vassal list's piece names when it is written as the server writes ids, or as a key's
+// digits ("Char" + piece); false when it names no id that way.
+bool PieceId(QStringView piece, int& id) {
+    piece = piece.trimmed();
+    bool bPlain = !piece.isEmpty() && piece.size() <= 5 &&
+                  (piece.size() == 1 || piece[0] != QLatin1Char('0'));
+    int iValue = 0;
+    for (QChar c : piece) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9')) {
+            bPlain = false;
+            break;
+        }
+        if (bPlain) // at most five digits: no overflow
+            iValue = iValue * 10 + (c.unicode() - '0');
+    }
+    if (bPlain && iValue <= 32767) {
+        id = iValue;
+        return true;
+    }
+    return ConventionalId(QString(QStringLiteral("Char") + piece.toString()), id);
+}
+
+template <typename F> void ForEachPiece(const QString& strList, F&& f) {
+    QStringView list(strList);
+    if (list.isEmpty())
+        return;
+    qsizetype iStart = 0;
+    while (true) {
+        const qsizetype iComma = list.indexOf(QLatin1Char(','), iStart);
+        f(list.mid(iStart, iComma < 0 ? -1 : iComma - iStart));
+        if (iComma < 0)
+            return;
+        iStart = iComma + 1;
+    }
+}
+
+constexpr int kUnlisted = std::numeric_limits<int>::max();
+
+} // namespace
+
+std::pair<int, int> Characters::DownloadKey(int i) const {
+    return {At(i).nPatronID, ListedBy(i) >= 0 ? PlaceInList(i) : kUnlisted};
+}
+
+bool Characters::ReorderedWith(const std::vector<Character>& changed, const std::vector<int>& fate,
+                               RosterSnapshot& result, QString& strProblem) const {
+    const int nCount = Count();
+    if (!m_otherKeys.isEmpty() || !Sound())
+        return false;
+    for (int i = 1; i < nCount; ++i)
+        if (DownloadKey(i) < DownloadKey(i - 1))
+            return false;
+    auto FateOf = [&](int id) { return fate[static_cast<std::size_t>(id + kIdOffset)]; };
+    // A record keeps its key unless it changed, left, or stands in a list that changed: the
+    // lists of changed records, as they were and as they are now, and those of members who left.
+    constexpr char kKeeps = 0, kPlacedAgain = 1, kGone = 2;
+    std::vector<char> state(static_cast<std::size_t>(nCount), kKeeps);
+    // Where a changed list places a member now, by id + kIdOffset (first mention).
+    std::vector<int> newPlace;
+    std::vector<int> joiners; // indexes into changed, in their order, each id once
+    for (int i = 0; i < nCount; ++i) {
+        const int f = FateOf(At(i).nID);
+        if (f == -1)
+            continue;
+        state[static_cast<std::size_t>(i)] = f == -2 ? kGone : kPlacedAgain;
+        for (int v : VassalIndexes(i)) // whoever left or changed, its list is not what it was
+            if (state[static_cast<std::size_t>(v)] == kKeeps)
+                state[static_cast<std::size_t>(v)] = kPlacedAgain;
+    }
+    for (std::size_t k = 0; k < changed.size(); ++k) {
+        const Character& c = changed[k];
+        if (FateOf(c.nID) != static_cast<int>(k))
+            continue; // named again later: the later one counts
+        if (IndexOfId(c.nID) < 0)
+            joiners.push_back(static_cast<int>(k));
+        int nPlace = 0;
+        ForEachPiece(c.strVassalIDs, [&](QStringView piece) {
+            int id = 0;
+            const int nAt = nPlace++;
+            if (!PieceId(piece, id))
+                return; // names nobody: the lists' check below says so
+            if (newPlace.empty())
+                newPlace.assign(kIdSlots, -1);
+            int& place = newPlace[static_cast<std::size_t>(id + kIdOffset)];
+            if (place < 0)
+                place = nAt;
+            const int i = IndexOfId(id);
+            if (i >= 0 && state[static_cast<std::size_t>(i)] == kKeeps)
+                state[static_cast<std::size_t>(i)] = kPlacedAgain;
+        });
+    }
+    // The keys of the records placed again, as the lists will give them: by a changed list, or
+    // by the unchanged list that held them, or by none. Ties go by the order before sorting:
+    // the records as they stood, then the ones that join.
+    struct Placed {
+        int patron;
+        int place;
+        int sequence;
+        bool operator<(const Placed& o) const {
+            return std::tie(patron, place, sequence) < std::tie(o.patron, o.place, o.sequence);
+        }
+    };
+    auto PlaceOf = [&](int id, int iOld) {
+        const int nChangedPlace =
+            newPlace.empty() ? -1 : newPlace[static_cast<std::size_t>(id + kIdOffset)];
+        if (nChangedPlace >= 0)
+            return nChangedPlace;
+        const int iLister = iOld >= 0 ? ListedBy(iOld) : -1;
+        if (iLister >= 0 && FateOf(At(iLister).nID) == -1)
+            return PlaceInList(iOld);
+        return kUnlisted;
+    };
+    std::vector<Placed> placed;
+    for (int i = 0; i < nCount; ++i) {
+        if (state[static_cast<std::size_t>(i)] != kPlacedAgain)
+            continue;
+        const int f = FateOf(At(i).nID);
+        const int patron =
+            f >= 0 ? changed[static_cast<std::size_t>(f)].nPatronID : At(i).nPatronID;
+        placed.push_back({patron, PlaceOf(At(i).nID, i), i});
+    }
+    for (std::size_t j = 0; j < joiners.size(); ++j) {
+        const Character& c = changed[static_cast<std::size_t>(joiners[j])];
+        placed.push_back({c.nPatronID, PlaceOf(c.nID, -1), nCount + static_cast<int>(j)});
+    }
+    std::sort(placed.begin(), placed.end());
+
+    // The records that keep their keys are in order already: the others merge into them. The
+    // order first, as old positions (the j-th joiner is nCount + j).
+    std::vector<int> sources = TakeRoom(Spare().ints);
+    sources.reserve(static_cast<std::size_t>(nCount) + joiners.size());
+    std::size_t iPlaced = 0;
+    for (int i = 0; i < nCount; ++i) {
+        if (state[static_cast<std::size_t>(i)] != kKeeps)
+            continue;
+        const Placed mine{At(i).nPatronID, DownloadKey(i).second, i};
+        for (; iPlaced < placed.size() && placed[iPlaced] < mine; ++iPlaced)
+            sources.push_back(placed[iPlaced].sequence);
+        sources.push_back(i);
+    }
+    for (; iPlaced < placed.size(); ++iPlaced)
+        sources.push_back(placed[iPlaced].sequence);
+    // Then the records: copied whole, which is the quickest way through their texts, and moved
+    // to their places.
+    auto next = std::make_shared<Characters>();
+    std::vector<Character> copy = TakeRoom(Spare().records);
+    copy = m_records;
+    next->m_records.reserve(sources.size());
+    std::vector<int> oldToNew(static_cast<std::size_t>(nCount), -1);
+    std::vector<int> fromOld; // by new position: the old one, or -1 for a changed record
+    fromOld.reserve(sources.size());
+    for (int iSource : sources) {
+        const int iNew = static_cast<int>(next->m_records.size());
+        if (iSource >= nCount) {
+            next->m_records.push_back(changed[static_cast<std::size_t>(
+                joiners[static_cast<std::size_t>(iSource - nCount)])]);
+            fromOld.push_back(-1);
+        } else {
+            Character& record = copy[static_cast<std::size_t>(iSource)];
+            const int f =
+                state[static_cast<std::size_t>(iSource)] == kKeeps ? -1 : FateOf(record.nID);
+            if (f >= 0) {
+                const qint32 iDecalChoicePos = record.iDecalChoicePos;
+                record = changed[static_cast<std::size_t>(f)];
+                record.iDecalChoicePos = iDecalChoicePos;
+            }
+            oldToNew[static_cast<std::size_t>(iSource)] = iNew;
+            next->m_records.push_back(std::move(record));
+            fromOld.push_back(f >= 0 ? -1 : iSource);
+        }
+        next->m_byId[static_cast<std::size_t>(next->m_records.back().nID + kIdOffset)] = iNew;
+    }
+    GiveRoom(Spare().records, copy);
+    GiveRoom(Spare().ints, sources);
+
+    // The lists: an unchanged record's as it was read, its vassals at their new places (one
+    // that left is -1, missing); a changed one's read from its text.
+    const auto nNew = next->m_records.size();
+    next->m_vassalStart.assign(nNew + 1, 0);
+    next->m_vassals.clear();
+    next->m_vassals.reserve(m_vassals.size() + changed.size());
+    for (std::size_t j = 0; j < nNew; ++j) {
+        next->m_vassalStart[j] = static_cast<int>(next->m_vassals.size());
+        if (fromOld[j] < 0) {
+            next->ReadList(j);
+            continue;
+        }
+        for (int v : VassalIndexes(fromOld[j]))
+            next->m_vassals.push_back(oldToNew[static_cast<std::size_t>(v)]);
+    }
+    next->m_vassalStart[nNew] = static_cast<int>(next->m_vassals.size());
+    next->m_bVassalsKnown = true;
+    strProblem = next->LinkProblem();
+    if (strProblem.isEmpty())
+        result = std::move(next);
+    return true;
 }
 
 bool Characters::KeepsShape(const std::vector<Character>& changed) const {

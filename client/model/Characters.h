@@ -10,6 +10,7 @@
 #include <QHash>
 #include <QString>
 #include <memory>
+#include <utility>
 #include <vector>
 
 struct Character {
@@ -136,6 +137,14 @@ private:
                       QString strVassalIDs, qint16 iIsMule, qint16 iIsPK,
                       qint16 iIsRescueSquadMember);
     int IndexOfPiece(QStringView piece) const;
+    // WithChanges for a roster in download order whose lists form a forest: the records that
+    // keep their sort keys keep their relative order, and only the others are placed again.
+    // False when this roster is not such a one (then nothing is set).
+    bool ReorderedWith(const std::vector<Character>& changed, const std::vector<int>& fate,
+                       RosterSnapshot& next, QString& strProblem) const;
+    // The sort key of record i in a download: its patron id, then its place in that patron's
+    // list (members nobody lists last).
+    std::pair<int, int> DownloadKey(int i) const;
     QHash<int, QString> OtherKeysByPosition() const;
     // Puts this sound roster, still being built, in the order a download sends it.
     void PutInDownloadOrder();

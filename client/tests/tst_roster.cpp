@@ -10,8 +10,11 @@
 
 #include <QTest>
 #include <algorithm>
+#include <climits>
 #include <functional>
+#include <map>
 #include <random>
+#include <set>
 
 namespace {
 
@@ -138,6 +141,7 @@ private slots:
     void followersAndLinks();
     void snapshotsWithChanges();
     void changesAgreeWithDownload();
+    void changesFollowAGuild();
     void longChainIsSafe();
     void characterPayload();
 };
@@ -448,6 +452,134 @@ void tst_roster::changesAgreeWithDownload() {
     QVERIFY(strProblem.contains("fewer than nine"));
     QVERIFY(ParseTreeChanges("7|!;<STOP_HERE>", changes, strProblem));
     QVERIFY(changes.Empty());
+}
+
+namespace {
+
+// A guild as the server holds it, changed at random the ways members change it (joining,
+// leaving with their vassals freed, swearing to another patron, renaming), to check a roster
+// following the changes against the download of the same guild.
+struct Guild {
+    struct Member {
+        int patron = -1;
+        QList<int> vassals;
+        QString strName;
+    };
+    std::map<int, Member> members;
+    std::mt19937 random{7};
+
+    int Any() {
+        auto it = members.begin();
+        std::advance(it, int(random() % unsigned(members.size())));
+        return it->first;
+    }
+    bool Below(int id, int patron) const { // whether patron stands above id
+        for (int p = members.at(id).patron; p != -1; p = members.at(p).patron)
+            if (p == patron)
+                return true;
+        return false;
+    }
+    void Swear(int id, int patron, std::set<int>& touched) {
+        Member& m = members[id];
+        if (m.patron != -1) {
+            members[m.patron].vassals.removeOne(id);
+            touched.insert(m.patron);
+        }
+        m.patron = patron;
+        if (patron != -1) {
+            QList<int>& list = members[patron].vassals;
+            list.insert(int(random() % unsigned(list.size() + 1)), id);
+            touched.insert(patron);
+        }
+        touched.insert(id);
+    }
+    // One change set: touched members' records, and the ids that left.
+    void Change(std::set<int>& touched, std::vector<qint16>& left) {
+        for (int n = 1 + int(random() % 3); n-- > 0;) {
+            const unsigned what = random() % 4;
+            if (what == 0 || members.size() < 3) {
+                int id = 1;
+                while (members.count(id))
+                    id = 1 + int(random() % 200);
+                const int patron = members.empty() || random() % 5 == 0 ? -1 : Any();
+                members[id].strName = QStringLiteral("J%1").arg(id);
+                Swear(id, patron, touched);
+            } else if (what == 1) {
+                const int id = Any();
+                for (int v : QList<int>(members[id].vassals))
+                    Swear(v, -1, touched);
+                Swear(id, -1, touched);
+                members.erase(id);
+                touched.erase(id);
+                left.push_back(qint16(id));
+            } else if (what == 2) {
+                const int id = Any(), patron = random() % 4 == 0 ? -1 : Any();
+                if (patron != id && (patron == -1 || !Below(patron, id)))
+                    Swear(id, patron, touched);
+            } else {
+                const int id = Any();
+                members[id].strName += QLatin1Char('+');
+                touched.insert(id);
+            }
+        }
+    }
+    Character CharacterOf(int id) const {
+        const Member& m = members.at(id);
+        QStringList vassals;
+        for (int v : m.vassals)
+            vassals << QString::number(v);
+        return Character{qint16(id),        m.strName, 1, 0, qint16(m.patron),
+                         vassals.join(','), 0,         0, 0, 0};
+    }
+    // The download: by patron id, under one patron in list order; monarchs in the order they
+    // stood in the roster before, new ones last.
+    QString Download(const Characters& before) const {
+        std::vector<std::tuple<int, int, int, int>> order;
+        int nNew = 0;
+        for (const auto& [id, m] : members) {
+            const int place =
+                m.patron == -1 ? INT_MAX : int(members.at(m.patron).vassals.indexOf(id));
+            const int i = before.IndexOfId(id);
+            order.emplace_back(m.patron, place, i >= 0 ? i : 100000 + nNew++, id);
+        }
+        std::sort(order.begin(), order.end());
+        Characters download;
+        for (const auto& entry : order) {
+            const Character c = CharacterOf(std::get<3>(entry));
+            download.AddKeyed(c.nID, c.strName, c.nLevel, c.nRank, c.nPatronID, c.strVassalIDs,
+                              c.iIsMule, c.iIsPK, c.iIsRescueSquadMember);
+        }
+        return TreePayloadOf(download);
+    }
+};
+
+} // namespace
+
+void tst_roster::changesFollowAGuild() {
+    Guild guild;
+    QString strProblem;
+    RosterSnapshot roster = Characters::Empty();
+    for (int nRound = 0; nRound < 400; ++nRound) {
+        std::set<int> touched;
+        std::vector<qint16> left;
+        guild.Change(touched, left);
+        std::vector<Character> changed;
+        for (int id : touched)
+            changed.push_back(guild.CharacterOf(id));
+        std::shuffle(changed.begin(), changed.end(), guild.random);
+        const QString strDownload = guild.Download(*roster);
+        roster = roster->WithChanges(changed, left, strProblem);
+        QVERIFY2(roster, qPrintable(QStringLiteral("round %1: %2").arg(nRound).arg(strProblem)));
+        QCOMPARE(Records(*roster), Records(*ParseTreePayload(strDownload, strProblem)));
+        for (const Character& c : *roster)
+            if (nRound % 20 == 0)
+                QCOMPARE(roster->Followers(roster->IndexOfId(c.nID)), [&] {
+                    int n = 0;
+                    for (const auto& entry : guild.members)
+                        n += guild.Below(entry.first, c.nID);
+                    return n;
+                }());
+    }
 }
 
 void tst_roster::longChainIsSafe() {
