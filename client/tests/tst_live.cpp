@@ -216,20 +216,22 @@ void tst_live::watchFollowsChangesElsewhere() {
     v.grdFlatList->HeaderSort(1); // by level
 
     const int nLoads = server.Count("107");
-    // Elsewhere: Cy leaves, Bo is renamed and takes Eve as a second vassal, Dee levels up past
-    // Bob.
-    const QString strAfter = "1|Ann|50|2|-1|2|0|0|0!;2|Bob|41|1|1|4,5|0|0|0!;"
-                             "4|Dee|45|1|2||0|0|0!;5|Eve|10|1|2||0|0|0!;";
+    // Elsewhere: Cy leaves, Fay joins Ann ahead of Bo, who is renamed and takes Eve as a second
+    // vassal, and Dee levels up past Bob.
+    const QString strAfter = "1|Ann|50|2|-1|6,2|0|0|0!;6|Fay|20|1|1||0|0|0!;"
+                             "2|Bob|41|1|1|4,5|0|0|0!;4|Dee|45|1|2||0|0|0!;5|Eve|10|1|2||0|0|0!;";
     server.strTree = strAfter;
-    server.AnswerHeld("800", "6|3!;1|Ann|50|2|-1|2|0|0|0!;2|Bob|41|1|1|4,5|0|0|0!;"
-                             "4|Dee|45|1|2||0|0|0!;5|Eve|10|1|2||0|0|0!;");
+    server.AnswerHeld("800", "6|3!;" + strAfter);
     QTRY_VERIFY(server.Requests().contains("120:6"));
 
     // The views keep what the user had open (that they equal a fresh download is
     // tst_live_server's, change by change).
-    QCOMPARE(client.window->objCharDB().Count(), 4);
+    QCOMPARE(client.window->objCharDB().Count(), 5);
+    QCOMPARE(model.IndexOfKey("Char2").row(), 1);
     QVERIFY(v.treTreeView->isExpanded(model.IndexOfKey("Char2")));
+    QVERIFY(!v.treTreeView->isExpanded(model.IndexOfKey("Char6")));
     QCOMPARE(client.window->allegiance().SelectedKey(), QString("Char2"));
+    QCOMPARE(model.Key(model.Highlighted()), QString("Char2"));
     QCOMPARE(client.window->objCharDB().CalculateRank("Char1"), qint16(2));
     // The flat list keeps its sort by level: the rows that joined or changed are in their places.
     Roster fresh;

@@ -389,14 +389,14 @@ void ModelTree(const AllegianceModel& model, const QModelIndex& parent,
                std::map<int, std::pair<int, int>>& seen, QStringList& problems) {
     for (int iRow = 0; iRow < model.rowCount(parent); ++iRow) {
         const QModelIndex child = model.index(iRow, 0, parent);
-        const int iNode = int(child.internalId());
+        const int iNode = model.Position(child);
         if (child.row() != iRow || model.parent(child) != parent)
             problems << QStringLiteral("node %1 does not lead back to its parent").arg(iNode);
         if (seen.count(iNode)) {
             problems << QStringLiteral("node %1 shown twice").arg(iNode);
             continue;
         }
-        seen[iNode] = {parent.isValid() ? int(parent.internalId()) : -1, iRow};
+        seen[iNode] = {model.Position(parent), iRow};
         ModelTree(model, child, seen, problems);
     }
 }
@@ -462,7 +462,7 @@ void tst_tree::treeModelAgreesWithItsDefinition() {
                 QCOMPARE(found.isValid(), want.count(i) == 1);
                 if (!found.isValid())
                     continue;
-                QCOMPARE(int(found.internalId()), i);
+                QCOMPARE(model.Position(found), i);
                 QCOMPARE(found.row(), want.at(i).second);
                 int nDepth = 0;
                 for (int p = want.at(i).first; p >= 0; p = want.at(p).first)

@@ -1,6 +1,6 @@
 // The allegiance views following a set of changes to the roster, instead of a new tree: what the
 // user sees of each view (the selected and highlighted node, the open branches, the first row in
-// view, the list's sort and row) is kept by key across the views' new generation.
+// view, the list's sort and row) is kept across the change.
 #include "AllegianceView.h"
 
 #include "AllegianceModel.h"
@@ -14,53 +14,16 @@
 
 namespace {
 
-// A tree view's state by node keys, which outlive the model's indexes.
-struct TreeState {
-    QString strCurrent;
-    QString strHighlight;
-    QString strTop; // the node at the top of the view
-    int iHorizontal = 0;
-    std::vector<QString> expanded; // parents before their children
-};
-
-TreeState SaveTree(const QTreeView& tree, const AllegianceModel& model) {
-    TreeState state;
-    state.strCurrent = model.Key(tree.currentIndex());
-    state.strHighlight = model.Key(model.Highlighted());
-    state.strTop = model.Key(tree.indexAt(QPoint(0, 0)));
-    state.iHorizontal = tree.horizontalScrollBar()->value();
-    // Branches open under a closed one count too: they show again when it opens.
-    std::vector<QModelIndex> pending;
-    for (int iRow = model.rowCount(); iRow-- > 0;)
-        pending.push_back(model.index(iRow, 0));
-    while (!pending.empty()) {
-        const QModelIndex node = pending.back();
-        pending.pop_back();
-        if (!model.hasChildren(node))
-            continue;
-        if (tree.isExpanded(node))
-            state.expanded.push_back(model.Key(node));
-        for (int iRow = model.rowCount(node); iRow-- > 0;)
-            pending.push_back(model.index(iRow, 0, node));
-    }
-    return state;
+// The node at the top of a tree view, by key: rows that join or leave above it must not scroll
+// the rows the user was reading away.
+QString TopKey(const QTreeView& tree, const AllegianceModel& model) {
+    return model.Key(tree.indexAt(QPoint(0, 0)));
 }
 
-void RestoreTree(QTreeView& tree, AllegianceModel& model, const TreeState& state) {
-    // Children first, so that the rows are laid out once, when the topmost branch opens.
-    for (auto it = state.expanded.rbegin(); it != state.expanded.rend(); ++it) {
-        const QModelIndex node = model.IndexOfKey(*it);
-        if (node.isValid())
-            tree.expand(node);
-    }
-    const QModelIndex current = model.IndexOfKey(state.strCurrent);
-    if (current.isValid())
-        tree.setCurrentIndex(current);
-    model.SetHighlighted(model.IndexOfKey(state.strHighlight));
-    const QModelIndex top = model.IndexOfKey(state.strTop);
+void ScrollToKey(QTreeView& tree, const AllegianceModel& model, const QString& strTop) {
+    const QModelIndex top = model.IndexOfKey(strTop);
     if (top.isValid())
         tree.scrollTo(top, QAbstractItemView::PositionAtTop);
-    tree.horizontalScrollBar()->setValue(state.iHorizontal);
 }
 
 } // namespace
@@ -84,10 +47,12 @@ bool AllegianceView::ApplyChanges(const std::vector<Character>& changed,
         m_pFlat->Follow(positions);
         return true;
     }
+    // The trees follow in place: their open branches, selection and highlight are kept by
+    // the views themselves, and only the node at the top is looked for again.
     QTreeView& main = *m_controls.treTreeView;
     QTreeView& immediate = *m_controls.treImmediateTree;
-    const TreeState mainState = SaveTree(main, *m_pMain);
-    const TreeState immediateState = SaveTree(immediate, *m_pImmediate);
+    const QString strMainTop = TopKey(main, *m_pMain);
+    const QString strImmediateTop = TopKey(immediate, *m_pImmediate);
     Grid& list = *m_controls.grdFlatList;
     const bool bListed = list.currentIndex().isValid();
     const qint16 idListed = m_pFlat->IdAt(list.currentIndex().row());
@@ -96,11 +61,11 @@ bool AllegianceView::ApplyChanges(const std::vector<Character>& changed,
     const int iListLeft = list.horizontalScrollBar()->value();
 
     m_roster.Replace(std::move(next));
-    m_pMain->Generate(-1);
-    RestoreTree(main, *m_pMain, mainState);
+    m_pMain->FollowShape();
+    ScrollToKey(main, *m_pMain, strMainTop);
     if (m_idImmediate && m_roster->IndexOfId(*m_idImmediate) >= 0) {
-        m_pImmediate->Generate(*m_idImmediate);
-        RestoreTree(immediate, *m_pImmediate, immediateState);
+        m_pImmediate->FollowShape();
+        ScrollToKey(immediate, *m_pImmediate, strImmediateTop);
     } else if (m_idImmediate) {
         ClearImmediateTree();
     }

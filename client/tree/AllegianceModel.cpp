@@ -7,6 +7,10 @@
 #include <QFont>
 #include <QPalette>
 
+namespace {
+constexpr quintptr kIdSlots = 65536;
+}
+
 AllegianceModel::AllegianceModel(const Roster& roster, QObject* pParent)
     : QAbstractItemModel(pParent), m_roster(roster) {}
 
@@ -20,19 +24,44 @@ void AllegianceModel::Clear() {
     m_childList.clear();
     m_nodes.clear();
     m_nNodes = 0;
-    m_iHighlight = -1;
+    m_highlight = kNoSlot;
     endResetModel();
 }
 
 void AllegianceModel::Generate(qint16 idStart) {
     beginResetModel();
+    m_highlight = kNoSlot;
+    Build(idStart);
+    endResetModel();
+}
+
+void AllegianceModel::FollowShape() {
+    emit layoutAboutToBeChanged();
+    const QModelIndexList before = persistentIndexList();
+    Build(m_idStart);
+    // Each kept index names its member by id, whatever its place now; a record reached by
+    // position only cannot be followed, as its place may name another now.
+    QModelIndexList from, to;
+    for (const QModelIndex& index : before) {
+        const quintptr slot = index.internalId();
+        const QModelIndex now = slot < kIdSlots ? IndexOfNode(NodeOfSlot(slot)) : QModelIndex();
+        if (now != index) {
+            from << index;
+            to << now;
+        }
+    }
+    changePersistentIndexList(from, to);
+    emit layoutChanged();
+}
+
+void AllegianceModel::Build(qint16 idStart) {
+    m_idStart = idStart;
     m_shown = m_roster.Now();
     const int nCount = m_shown->Count();
     m_top.clear();
     m_childList.clear();
     m_nodes.clear();
     m_in.clear();
-    m_iHighlight = -1;
     // The top-level characters first, in roster order: the one pass that reads the records, so
     // the rest reads only positions.
     m_topRow.assign(static_cast<std::size_t>(nCount), -1);
@@ -50,7 +79,6 @@ void AllegianceModel::Generate(qint16 idStart) {
         m_bFromLists = m_shown->ListedBy(m_top[k]) == iStart;
     if (m_bFromLists) {
         m_nNodes = -1; // counted when asked: a refresh has no need of the count
-        endResetModel();
         return;
     }
     const auto nSlots = static_cast<std::size_t>(nCount);
@@ -86,7 +114,6 @@ void AllegianceModel::Generate(qint16 idStart) {
             m_nNodes += nChildren;
         }
     }
-    endResetModel();
 }
 
 int AllegianceModel::Count() const {
@@ -151,10 +178,29 @@ int AllegianceModel::ParentOf(int iNode) const {
     return m_topRow[static_cast<std::size_t>(iNode)] >= 0 ? -1 : m_shown->ListedBy(iNode);
 }
 
+quintptr AllegianceModel::Slot(int iNode) const {
+    const qint16 id = m_shown->At(iNode).nID;
+    if (m_shown->IndexOfId(id) == iNode)
+        return quintptr(id + 32768);
+    return kIdSlots + quintptr(iNode);
+}
+
+int AllegianceModel::NodeOfSlot(quintptr slot) const {
+    if (slot < kIdSlots)
+        return m_shown->IndexOfId(static_cast<int>(slot) - 32768);
+    if (slot == kNoSlot || slot - kIdSlots >= static_cast<quintptr>(m_shown->Count()))
+        return -1;
+    return static_cast<int>(slot - kIdSlots);
+}
+
+int AllegianceModel::Position(const QModelIndex& index) const {
+    return index.isValid() ? NodeOfSlot(index.internalId()) : -1;
+}
+
 QModelIndex AllegianceModel::IndexOfNode(int iNode) const {
     if (!InTree(iNode))
         return QModelIndex();
-    return createIndex(RowOf(iNode), 0, quintptr(iNode));
+    return createIndex(RowOf(iNode), 0, Slot(iNode));
 }
 
 QModelIndex AllegianceModel::IndexOfKey(const QString& strKey) const {
@@ -162,23 +208,22 @@ QModelIndex AllegianceModel::IndexOfKey(const QString& strKey) const {
 }
 
 QString AllegianceModel::Key(const QModelIndex& index) const {
-    if (!index.isValid())
-        return QString();
-    return CharKey(m_shown->At(static_cast<int>(index.internalId())).nID);
+    const int iNode = Position(index);
+    return iNode < 0 ? QString() : CharKey(m_shown->At(iNode).nID);
 }
 
 int AllegianceModel::Depth(const QModelIndex& index) const {
     if (!index.isValid())
         return -1;
     int nDepth = 0;
-    for (int i = ParentOf(static_cast<int>(index.internalId())); i >= 0; i = ParentOf(i))
+    for (int i = ParentOf(Position(index)); i >= 0; i = ParentOf(i))
         ++nDepth;
     return nDepth;
 }
 
 void AllegianceModel::SetHighlighted(const QModelIndex& index) {
     QModelIndex old = Highlighted();
-    m_iHighlight = index.isValid() ? static_cast<int>(index.internalId()) : -1;
+    m_highlight = index.isValid() ? index.internalId() : kNoSlot;
     if (old.isValid())
         emit dataChanged(old, old);
     if (index.isValid())
@@ -186,7 +231,7 @@ void AllegianceModel::SetHighlighted(const QModelIndex& index) {
 }
 
 QModelIndex AllegianceModel::Highlighted() const {
-    return IndexOfNode(m_iHighlight);
+    return IndexOfNode(NodeOfSlot(m_highlight));
 }
 
 void AllegianceModel::SetUsePics(bool bUsePics) {
@@ -200,12 +245,14 @@ void AllegianceModel::SetUsePics(bool bUsePics) {
 AllegianceModel::Children AllegianceModel::ChildrenOf(const QModelIndex& parent) const {
     if (!parent.isValid())
         return {m_top.data(), static_cast<int>(m_top.size())};
-    const std::size_t iNode = parent.internalId();
+    const int iNode = Position(parent);
+    if (iNode < 0)
+        return {nullptr, 0};
     if (m_bFromLists) {
-        const IndexSpan vassals = m_shown->Vassals().Of(static_cast<int>(iNode));
+        const IndexSpan vassals = m_shown->Vassals().Of(iNode);
         return {vassals.pBegin, static_cast<int>(vassals.size())};
     }
-    const Node& node = m_nodes[iNode];
+    const Node& node = m_nodes[static_cast<std::size_t>(iNode)];
     return {m_childList.data() + node.firstChild, node.childCount};
 }
 
@@ -215,13 +262,14 @@ QModelIndex AllegianceModel::index(int iRow, int iColumn, const QModelIndex& par
     const Children children = ChildrenOf(parent);
     if (iRow >= children.nCount)
         return QModelIndex();
-    return createIndex(iRow, 0, quintptr(children.pBegin[iRow]));
+    return createIndex(iRow, 0, Slot(children.pBegin[iRow]));
 }
 
 QModelIndex AllegianceModel::parent(const QModelIndex& index) const {
     if (!index.isValid())
         return QModelIndex();
-    return IndexOfNode(ParentOf(static_cast<int>(index.internalId())));
+    const int iNode = Position(index);
+    return iNode < 0 ? QModelIndex() : IndexOfNode(ParentOf(iNode));
 }
 
 int AllegianceModel::rowCount(const QModelIndex& parent) const {
@@ -239,9 +287,9 @@ bool AllegianceModel::hasChildren(const QModelIndex& parent) const {
 }
 
 QVariant AllegianceModel::data(const QModelIndex& index, int iRole) const {
-    if (!index.isValid())
+    const int iNode = Position(index);
+    if (iNode < 0)
         return QVariant();
-    const int iNode = static_cast<int>(index.internalId());
     const Character& character = m_shown->At(iNode);
     switch (iRole) {
     case Qt::DisplayRole:
@@ -259,14 +307,14 @@ QVariant AllegianceModel::data(const QModelIndex& index, int iRole) const {
     case KeyRole:
         return CharKey(character.nID);
     case Qt::FontRole:
-        if (iNode == m_iHighlight) {
+        if (index.internalId() == m_highlight) {
             QFont font = QApplication::font();
             font.setBold(true);
             return font;
         }
         return QVariant();
     case Qt::BackgroundRole:
-        if (iNode == m_iHighlight)
+        if (index.internalId() == m_highlight)
             return QApplication::palette().brush(QPalette::Inactive, QPalette::Highlight);
         return QVariant();
     default:

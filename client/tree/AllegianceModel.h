@@ -1,9 +1,10 @@
 #pragma once
 // An allegiance tree over the roster, for a tree view: one node per character reachable from
 // the characters whose patron is the start id, children in their patron's vassal-list order.
-// Nodes are addressed by roster position; their keys are the roster keys ("Char" + id). The
-// model keeps the snapshot it was generated from, so the roster may be replaced meanwhile: the
-// nodes follow the new one at the next Generate().
+// A node's index carries its character's id, so indexes kept by a view (its open branches, its
+// selection) name the same member in the next snapshot; its keys are the roster keys ("Char" +
+// id). The model keeps the snapshot it was generated from, so the roster may be replaced
+// meanwhile: the nodes follow the new one at the next Generate(), Follow() or FollowShape().
 #include <QAbstractItemModel>
 #include <vector>
 
@@ -23,11 +24,17 @@ public:
     // The roster now differs from the one shown only in the records at these positions, which
     // keep their places (Characters::KeepsShape): their rows change, and nothing else does.
     void Follow(const std::vector<int>& positions);
+    // The roster now differs from the one shown in the tree's shape (members joined, left or
+    // moved): the nodes follow it in place, and every index a view keeps (open branches,
+    // selection, current node) still names its member, at its new place, or none when it left.
+    void FollowShape();
 
     QModelIndex IndexOfKey(const QString& strKey) const;
     QModelIndex FirstNode() const { return m_top.empty() ? QModelIndex() : index(0, 0); }
     QString Key(const QModelIndex& index) const;
     int Count() const;
+    // The roster position of a node of the snapshot shown, or -1.
+    int Position(const QModelIndex& index) const;
     // Generations between the node and the top level (0 for a top-level node).
     int Depth(const QModelIndex& index) const;
 
@@ -51,6 +58,11 @@ private:
     };
     Children ChildrenOf(const QModelIndex& parent) const;
     QModelIndex IndexOfNode(int iNode) const;
+    // What an index carries for the record at a position: its id, or, for a record its id does
+    // not reach (a key of another form), its position past the ids; and back.
+    quintptr Slot(int iNode) const;
+    int NodeOfSlot(quintptr slot) const;
+    void Build(qint16 idStart);
     int RowOf(int iNode) const;
     int ParentOf(int iNode) const;
     bool InTree(int iNode) const;
@@ -79,6 +91,8 @@ private:
     std::vector<int> m_childList;
     std::vector<Node> m_nodes;
     mutable int m_nNodes = 0; // -1 until counted
-    int m_iHighlight = -1;
+    qint16 m_idStart = -1;
+    static constexpr quintptr kNoSlot = ~quintptr(0);
+    quintptr m_highlight = kNoSlot;
     bool m_bUsePics = true;
 };
