@@ -361,7 +361,7 @@ void BenchShape(const char* szShape) {
 
     const double dRatio = dRefresh / dBaseline;
     QString strMissed;
-    if (std::strcmp(szShape, "random") == 0 && dRatio > 0.25)
+    if (dRatio > 0.25)
         strMissed += QStringLiteral("  [refresh/baseline above 0.25]");
     if (dMonarch > 0.25 * dRefresh)
         strMissed += QStringLiteral("  [monarch sheet above 0.25 x refresh]");
@@ -371,6 +371,8 @@ void BenchShape(const char* szShape) {
         strMissed += QStringLiteral("  [reselection FAILED]");
     if (dApply > 2)
         strMissed += QStringLiteral("  [one change above 2 ms]");
+    if (dJoinLeave > 2)
+        strMissed += QStringLiteral("  [a join or departure above 2 ms]");
     if (dApply100 > 10)
         strMissed += QStringLiteral("  [100 changes above 10 ms]");
     if (dLayout > 100)
