@@ -31,6 +31,7 @@ const char kUsage[] =
     "  serve   --db FILE [--listen HOST:PORT] [--path /zorv] [--header-seconds 10]\n"
     "          [--per-address 32] [--held-per-address 256] [--workers 8]\n"
     "          [--tls-cert FILE --tls-key FILE] [--history-days all|N] [--no-web]\n"
+    "          [--loopback-receivers]\n"
     "          answer the client over HTTP (default 127.0.0.1:8080, path /zorv), or\n"
     "          over HTTPS with a certificate and key; browsers get the guild's web\n"
     "          roster at the same path unless --no-web\n"
@@ -56,6 +57,7 @@ const std::map<std::string, std::string> kCommandHelp = {
               "                         [--header-seconds 10] [--per-address 32] [--workers 8]\n"
               "                         [--held-per-address 256]\n"
               "                         [--tls-cert FILE --tls-key FILE] [--no-web]\n"
+              "                         [--loopback-receivers]\n"
               "Answers the ZORV client over HTTP until SIGINT or SIGTERM. Port 0 picks a free\n"
               "port; the first line printed names the address. A request's header must arrive\n"
               "within --header-seconds of its connection; one address holds at most\n"
@@ -69,7 +71,11 @@ const std::map<std::string, std::string> kCommandHelp = {
               "keeps everything; 0 records none). Under a web server, ZORV_HISTORY_DAYS does\n"
               "the same.\n"
               "A browser that asks for the path (GET) gets the guild's read-only web roster;\n"
-              "--no-web refuses it, as the CGI program does with ZORV_NO_WEB=1.\n"},
+              "--no-web refuses it, as the CGI program does with ZORV_NO_WEB=1.\n"
+              "--loopback-receivers lets administrators add and test chat receivers in plain\n"
+              "http:// on this machine (127.x.y.z, localhost, [::1]); without it they may use\n"
+              "https:// only, as such a receiver could be any local service. Under a web\n"
+              "server, ZORV_LOOPBACK_RECEIVERS=1 does the same. `notify add` always may.\n"},
     {"init", "usage: zorv-server init --db FILE\nCreates a new, empty guild database.\n"},
     {"demo", "usage: zorv-server demo --db FILE\n"
              "Creates a set-up demo guild of 50 members and prints how to log in.\n"},
@@ -118,6 +124,8 @@ bool Parse(int argc, char** argv, Arguments& args) {
             args.bHelp = true;
         } else if (strArg == "--no-web") {
             args.options["no-web"] = "1";
+        } else if (strArg == "--loopback-receivers") {
+            args.options["loopback-receivers"] = "1";
         } else if (strArg.rfind("--", 0) == 0) {
             if (i + 1 >= argc) {
                 std::cerr << "zorv-server: " << strArg << " needs a value\n";
@@ -178,7 +186,7 @@ int NotifyCommand(const std::string& strDb, Arguments& args) {
         const std::string strUrl = args.options["url"];
         const std::string strFormat = args.options["format"];
         const std::string strKinds = notify::CheckedKinds(args.options["kinds"]);
-        if (std::string strFault = notify::UrlFault(strUrl); !strFault.empty())
+        if (std::string strFault = notify::UrlFault(strUrl, true); !strFault.empty())
             return Fail("--url: " + strFault);
         if (!notify::IsFormat(strFormat))
             return Fail("--format wants discord, slack or json");
@@ -259,6 +267,7 @@ int main(int argc, char** argv) {
             if (options.strPath.empty() || options.strPath[0] != '/')
                 return Fail("--path must begin with \"/\"");
             options.bWeb = !args.options.count("no-web");
+            options.guild.bPlainLoopback = args.options.count("loopback-receivers") > 0;
             options.strTlsCert = args.options["tls-cert"];
             options.strTlsKey = args.options["tls-key"];
             if (options.strTlsCert.empty() != options.strTlsKey.empty())

@@ -274,13 +274,15 @@ Answer Target::Send(const std::string& strName, const std::string& strPassword, 
 }
 
 ServeTarget::ServeTarget(const std::string& strDb, const std::string& strPath,
-                         const std::vector<std::string>& extraArgs)
+                         const std::vector<std::string>& extraArgs, bool bLoopbackReceivers)
     : m_strPath(strPath) {
     int outFd = -1, errFd = -1;
     std::vector<std::string> args{ZORV_SERVER_BIN, "serve",    "--db",
                                   strDb,           "--listen", "127.0.0.1:0"};
     if (strPath != "/zorv")
         args.insert(args.end(), {"--path", strPath});
+    if (bLoopbackReceivers)
+        args.push_back("--loopback-receivers");
     args.insert(args.end(), extraArgs.begin(), extraArgs.end());
     m_pid = Spawn(args, &outFd, &errFd);
     // The first line names the port; block until it arrives.
@@ -377,7 +379,8 @@ CgiTarget::CgiTarget(const std::string& strDb, const std::string& strWorkDir) {
                  << "server.modules = (\"mod_alias\", \"mod_setenv\", \"mod_cgi\")\n"
                  << "alias.url = (\"/zorv\" => \"" << ZORV_SERVER_BIN << "\")\n"
                  << "cgi.assign = (\"/zorv-server\" => \"\")\n"
-                 << "setenv.add-environment = (\"ZORV_DB\" => \"" << strDb << "\")\n";
+                 << "setenv.add-environment = (\"ZORV_DB\" => \"" << strDb
+                 << "\", \"ZORV_LOOPBACK_RECEIVERS\" => \"1\")\n";
         },
         m_iPort);
 }
@@ -414,7 +417,8 @@ ApacheTarget::ApacheTarget(const std::string& strDb, const std::string& strWorkD
                  << "DocumentRoot \"" << strWorkDir << "\"\n"
                  << "<Location \"/\">\n    Require all granted\n</Location>\n"
                  << "ScriptAlias /zorv \"" << ZORV_SERVER_BIN << "\"\n"
-                 << "SetEnv ZORV_DB \"" << strDb << "\"\n";
+                 << "SetEnv ZORV_DB \"" << strDb << "\"\n"
+                 << "SetEnv ZORV_LOOPBACK_RECEIVERS 1\n";
         },
         m_iPort);
     // Apache says it resumes before mod_cgid's daemon has made its socket (the name gets the
@@ -547,7 +551,7 @@ std::string EmptyGuild(const TempDir& dir) {
 
 } // namespace
 
-ServedScene::ServedScene(const std::vector<std::string>& extraArgs)
-    : strDb(EmptyGuild(dir)), target(strDb, "/zorv", extraArgs) {
+ServedScene::ServedScene(const std::vector<std::string>& extraArgs, bool bLoopbackReceivers)
+    : strDb(EmptyGuild(dir)), target(strDb, "/zorv", extraArgs, bLoopbackReceivers) {
     Scene::Build(target);
 }

@@ -70,9 +70,12 @@ public:
 
 class ServeTarget final : public Target {
 public:
-    // strPath is passed as --path when it is not the default; extraArgs follow the others.
+    // strPath is passed as --path when it is not the default; extraArgs follow the others. The
+    // tests' chat receivers listen on loopback, so administrators may add them (as under the
+    // web servers here) unless bLoopbackReceivers says otherwise.
     explicit ServeTarget(const std::string& strDb, const std::string& strPath = "/zorv",
-                         const std::vector<std::string>& extraArgs = {});
+                         const std::vector<std::string>& extraArgs = {},
+                         bool bLoopbackReceivers = true);
     ~ServeTarget() override;
     int Port() const override { return m_iPort; }
     std::string Path() const override { return m_strPath; }
@@ -163,7 +166,8 @@ protected:
 
 // A fresh guild file with the scene built, served by `serve` with extraArgs.
 struct ServedScene {
-    explicit ServedScene(const std::vector<std::string>& extraArgs = {});
+    explicit ServedScene(const std::vector<std::string>& extraArgs = {},
+                         bool bLoopbackReceivers = true);
     TempDir dir;
     const std::string strDb;
     ServeTarget target;

@@ -62,6 +62,13 @@ TEST_P(Facts, EveryMemberReadsTheRecordsFactsButNotTheAdministratorsPart) {
     EXPECT_EQ(member.members["4"], "4|2|1|9|1|Nobody Here|2025-01-02 03:04");
     EXPECT_EQ(member.strDefault, "");
     EXPECT_TRUE(member.logins.empty());
+    // Kept between askings only until the next save (which raises the record's revision), and
+    // the cap always as it is now.
+    Sql(m_strDb, "UPDATE characters SET race = 3, revision = revision + 1 WHERE id = 4");
+    Sql(m_strDb, "UPDATE settings SET value = '7' WHERE key = 'max_vassals'");
+    member = Ask(S::Vassal, false);
+    EXPECT_EQ(member.members["4"], "4|3|1|9|1|Nobody Here|2025-01-02 03:04");
+    EXPECT_EQ(member.strCap, "7");
 }
 
 // Who is on the default password follows every way a password is given or taken.

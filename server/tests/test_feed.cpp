@@ -208,6 +208,21 @@ TEST_P(Feed, GapsItCannotBridgeAreTooOld) {
     Sql(m_strDb, "UPDATE characters SET level = level + 1 WHERE id = 6");
     EXPECT_EQ(AskFeed(T(), std::to_string(lAfterOne)).records.size(), 1u) << "6 alone";
 
+    // So many changes since that reading them costs more than the tree the server keeps ready
+    // (past 512 in a guild this small): too old as well, however far the record reaches back.
+    const std::int64_t lBeforeMany = Generation(T());
+    auto Saves = [&](int n) {
+        Sql(m_strDb, "UPDATE characters SET level = level + 1 WHERE id = 7");
+        Sql(m_strDb, "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < " +
+                         std::to_string(n - 1) +
+                         ") INSERT INTO tree_changes(generation, id) SELECT (SELECT value FROM "
+                         "server_state WHERE key = 'feed_generation'), 7 FROM n");
+    };
+    Saves(512);
+    EXPECT_EQ(AskFeed(T(), std::to_string(lBeforeMany)).records.size(), 1u) << "7 alone";
+    Saves(1);
+    EXPECT_EQ(AskFeed(T(), std::to_string(lBeforeMany)).iCode, 1070);
+
     // A restore puts every row back: nothing from before it can be brought up to date.
     const std::int64_t lRestored = Generation(T());
     const std::string strDump = m_dir.File("guild.dump");

@@ -471,10 +471,14 @@ TEST_P(History, WeeklyJoinsAndDeparturesCountWhatStillHolds) {
     EXPECT_EQ(counts, std::vector<std::string>({"16:1/0", "26:7/3"}));
     // Weeks start on Mondays, seven days apart, and the last one holds today.
     EXPECT_EQ(Value("SELECT strftime('%w', '" + records[1][0] + "')"), "1");
-    EXPECT_EQ(Value("SELECT julianday('" + records[26][0] + "') - julianday('" + records[1][0] +
-                    "')"),
-              "175.0");
+    EXPECT_EQ(
+        Value("SELECT julianday('" + records[26][0] + "') - julianday('" + records[1][0] + "')"),
+        "175.0");
     EXPECT_EQ(Value("SELECT julianday('now') - julianday('" + records[26][0] + "') < 7"), "1");
+    // The next join counts at the next asking.
+    ASSERT_EQ(Add(S::Root, S::Other, "Delta").iCode, 800);
+    EXPECT_EQ(zorv::SplitRecords(As(T(), S::Other, 122, {}).strPayload).at(26),
+              (zorv::Fields{records[26][0], "8", "3"}));
     // A server that keeps no history says so.
     ServeTarget none(m_strDb, "/zorv", {"--history-days", "0"});
     EXPECT_EQ(zorv::SplitRecords(As(none, S::Other, 122, {}).strPayload).at(0).at(0), "none");

@@ -325,6 +325,55 @@ TEST(Notify, TheCapDropsTheOldestAndCountsThem) {
         << strOut;
 }
 
+// A receiver whose error page repeats the address it was asked at: the webhook's secret path
+// and token are kept nowhere and shown to no one, the operator included.
+TEST(Notify, AnAnswerNeverShowsTheSecret) {
+    ServedScene scene;
+    Receiver receiver;
+    receiver.Script(
+        {{404, "", "Cannot POST /api/webhooks/914/S3CR3TKEY?token=T0KEN99 (no route)"}});
+    AddTarget(scene.target, receiver.Url("/api/webhooks/914/S3CR3TKEY?token=T0KEN99"), "json",
+              "joins");
+    ASSERT_EQ(AddUnderSelf(scene.target, "Ann").iCode, 800);
+    ASSERT_EQ(receiver.WaitFor(1).size(), 1u);
+    std::string strListed;
+    for (int i = 0; i < 100 && strListed.find("last answer") == std::string::npos; ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        strListed.clear();
+        RunServerCommand({"notify", "list", "--db", scene.strDb}, &strListed);
+    }
+    EXPECT_NE(strListed.find("last answer: HTTP 404: Cannot POST ... (no route)"),
+              std::string::npos)
+        << strListed;
+    const std::string strKept =
+        SqlValue(scene.strDb, "SELECT group_concat(last_result, ' ') FROM notify_targets");
+    for (const std::string& strShown :
+         {strListed, strKept, As(scene.target, S::Root, 123).strRaw}) {
+        EXPECT_EQ(strShown.find("S3CR3T"), std::string::npos) << strShown;
+        EXPECT_EQ(strShown.find("T0KEN"), std::string::npos) << strShown;
+    }
+    EXPECT_NE(As(scene.target, S::Root, 123).strPayload.find("|HTTP 404!;"), std::string::npos);
+}
+
+// Without the operator's leave, an administrator can neither add nor test a plain http://
+// receiver on the server's machine, which could be any local service; the command line can.
+TEST(Notify, LoopbackReceiversAreTheOperatorsToAllow) {
+    ServedScene scene({}, false);
+    Receiver receiver;
+    const std::string strUrl = receiver.Url("/hook");
+    Answer refused =
+        As(scene.target, S::Root, 124, {{"url", strUrl}, {"format", "json"}, {"kinds", "joins"}});
+    EXPECT_EQ(refused.iCode, 1080);
+    EXPECT_NE(zorv::UnescapedFields(refused.strPayload)[0].find("no http:// receivers"),
+              std::string::npos);
+    ASSERT_EQ(RunServerCommand({"notify", "add", "--db", scene.strDb, "--url", strUrl, "--format",
+                                "json", "--kinds", "joins"}),
+              0);
+    Answer tested = As(scene.target, S::Root, 126, {{"target", "1"}});
+    EXPECT_EQ(tested.iCode, 1084);
+    EXPECT_EQ(receiver.Count(), 0u); // the refusal came before any request
+}
+
 // Keeping targets, under serve and as a CGI program: administrators only, the URL checked, the
 // test message sent at once, and the CGI program's messages delivered by `notify deliver`.
 class NotifyTargets : public SceneTest {};
@@ -344,6 +393,18 @@ TEST_P(NotifyTargets, OnlyAdministratorsKeepTargets) {
     };
     const Refusal refusals[] = {
         {"http://chat.example/hook", "json", "joins", 1080}, // plain HTTP leaves the machine
+        // Names a resolver could answer for, however much they look like loopback.
+        {"http://127.0.0.1.chat.example/hook", "json", "joins", 1080},
+        {"http://127.0.0.1.1:9/x", "json", "joins", 1080},
+        {"http://127.256.0.1:9/x", "json", "joins", 1080},
+        {"http://127.999999999/x", "json", "joins", 1080},
+        {"http://127./x", "json", "joins", 1080},
+        {"http://127.0.0.1.:9/x", "json", "joins", 1080},
+        {"http://127.0.0.01:9/x", "json", "joins", 1080},
+        {"https://chat.example:99999/hook", "json", "joins", 1080},
+        {"https://chat.example:0/hook", "json", "joins", 1080},
+        {"http://127.0.0.1:-1/x", "json", "joins", 1080},
+        {"https://chat.example:/hook", "json", "joins", 1080},
         {"https://me:pw@chat.example/hook", "json", "joins", 1080},
         {"ftp://chat.example/hook", "json", "joins", 1080},
         {"https://chat.example/a b", "json", "joins", 1080},
@@ -369,11 +430,11 @@ TEST_P(NotifyTargets, OnlyAdministratorsKeepTargets) {
     Answer tested = As(T(), S::Root, 126, {{"target", "1"}});
     EXPECT_EQ(tested.iCode, 800) << tested.strRaw;
     EXPECT_EQ(zorv::UnescapedFields(tested.strPayload), zorv::Fields{"HTTP 200"});
+    // Of a receiver's answer the administrator sees its status, never its body.
     receiver.Script({{404, "", R"({"message": "Unknown Webhook", "code": 10015})"}});
     tested = As(T(), S::Root, 126, {{"target", "1"}});
     EXPECT_EQ(tested.iCode, 1084);
-    EXPECT_EQ(zorv::UnescapedFields(tested.strPayload),
-              zorv::Fields{R"(HTTP 404: {"message": "Unknown Webhook", "code": 10015})"});
+    EXPECT_EQ(zorv::UnescapedFields(tested.strPayload), zorv::Fields{"HTTP 404"});
     std::vector<Receiver::Arrival> arrivals = receiver.WaitFor(2);
     EXPECT_EQ(arrivals[0].strDelivery, "test");
     EXPECT_EQ(WithoutTimes(arrivals[0].strBody),

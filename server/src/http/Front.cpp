@@ -236,6 +236,8 @@ int ServeCgi() {
         if (strKey)
             cache.emplace(*strKey, std::chrono::seconds(300));
         GuildOptions guildOptions;
+        const char* szLoopback = std::getenv("ZORV_LOOPBACK_RECEIVERS");
+        guildOptions.bPlainLoopback = szLoopback && std::string(szLoopback) == "1";
         if (const char* szDays = std::getenv("ZORV_HISTORY_DAYS")) {
             bool bValid = true;
             guildOptions.nHistoryDays = HistoryDays(szDays, bValid);

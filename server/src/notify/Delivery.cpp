@@ -93,6 +93,34 @@ std::string Printable(const std::string& strText) {
     return strOut;
 }
 
+// The answer without the target's path and query, whole or in pieces: a receiver's error page
+// often repeats the address it was asked at, and there the webhook's secret stands.
+std::string WithoutSecrets(std::string strText, const std::string& strUrl) {
+    const std::size_t iScheme = strUrl.find("://");
+    const std::size_t iPath =
+        iScheme == std::string::npos ? std::string::npos : strUrl.find_first_of("/?#", iScheme + 3);
+    if (iPath == std::string::npos)
+        return strText;
+    std::vector<std::string> secrets{strUrl.substr(iPath)};
+    std::string strPiece;
+    for (char c : strUrl.substr(iPath) + "/") {
+        if (c == '/' || c == '?' || c == '&' || c == '=' || c == '#') {
+            if (strPiece.size() >= 3)
+                secrets.push_back(strPiece);
+            strPiece.clear();
+        } else {
+            strPiece += c;
+        }
+    }
+    std::sort(secrets.begin(), secrets.end(),
+              [](const std::string& a, const std::string& b) { return a.size() > b.size(); });
+    for (const std::string& strSecret : secrets)
+        for (std::size_t iAt = strText.find(strSecret); iAt != std::string::npos;
+             iAt = strText.find(strSecret, iAt + 3))
+            strText.replace(iAt, strSecret.size(), "...");
+    return strText;
+}
+
 } // namespace
 
 PostResult Post(const std::string& strUrl, const std::string& strBody,
@@ -144,11 +172,12 @@ PostResult Post(const std::string& strUrl, const std::string& strBody,
     if (code == CURLE_OK) {
         lib.easy_getinfo(pCurl, CURLINFO_RESPONSE_CODE, &result.lStatus);
     } else {
-        result.strError = Printable(*szError ? szError : lib.easy_strerror(code));
+        result.strError =
+            Printable(WithoutSecrets(*szError ? szError : lib.easy_strerror(code), strUrl));
     }
     lib.slist_free_all(pHeaders);
     lib.easy_cleanup(pCurl);
-    result.strAnswer = Printable(exchange.strAnswer);
+    result.strAnswer = Printable(WithoutSecrets(exchange.strAnswer, strUrl));
     result.lRetryAfter = exchange.lRetryAfter;
     // Discord says how long to wait in the body of its 429, in seconds with a fraction.
     const std::size_t iAt = exchange.strAnswer.find("\"retry_after\"");

@@ -9,4 +9,8 @@ struct GuildOptions {
     // Called, when set, once an operation has committed messages to the notifications' outbox
     // (serve's sender); it must return at once.
     std::function<void()> onNotices;
+    // Whether administrators may add and test chat receivers in plain http:// on this machine's
+    // loopback: only the server's operator allows it (serve --loopback-receivers, or
+    // ZORV_LOOPBACK_RECEIVERS=1 under a web server), as such a receiver can be any local service.
+    bool bPlainLoopback = false;
 };

@@ -7,6 +7,7 @@
 #include "Records.h"
 #include "ResultCodes.h"
 #include "Text.h"
+#include "TreeFeed.h"
 
 #include <algorithm>
 #include <ctime>
@@ -282,13 +283,23 @@ Reply RecentChangesOp(Call& call) {
 
 Reply GuildActivityOp(Call& call) {
     const int nDays = call.options.nHistoryDays;
-    std::string strPayload = zorv::JoinRecord(
-        {nDays < 0 ? "all" : nDays == 0 ? "none" : std::to_string(nDays), OldestEntryDay(call.db)});
-    for (const WeekActivity& week :
-         WeeklyActivity(call.db, std::int64_t(std::time(nullptr)), kActivityWeeks))
-        strPayload += zorv::JoinRecord(
-            {week.strWeek, std::to_string(week.nJoined), std::to_string(week.nLeft)});
-    return Ok(strPayload);
+    const std::int64_t lNow = std::time(nullptr);
+    // Joins and departures are changes, and the weeks turn with the day: built once per feed
+    // generation and day (a generation too large to share the number with the day is not kept).
+    const std::int64_t lGeneration = FeedGeneration(call.db);
+    const std::int64_t lState = lGeneration >= 0 && lGeneration < (std::int64_t(1) << 40)
+                                    ? (lGeneration << 20) | (lNow / 86400 % (1 << 20))
+                                    : -1;
+    return Ok(*call.pTreeCache->Answer("activity", lState, [&] {
+        std::string strPayload = zorv::JoinRecord({nDays < 0    ? "all"
+                                                   : nDays == 0 ? "none"
+                                                                : std::to_string(nDays),
+                                                   OldestEntryDay(call.db)});
+        for (const WeekActivity& week : WeeklyActivity(call.db, lNow, kActivityWeeks))
+            strPayload += zorv::JoinRecord(
+                {week.strWeek, std::to_string(week.nJoined), std::to_string(week.nLeft)});
+        return strPayload;
+    }));
 }
 
 Reply UndoOp(Call& call) {

@@ -7,6 +7,7 @@
 #include "ResultCodes.h"
 #include "Skills.h"
 #include "Text.h"
+#include "TreeFeed.h"
 
 namespace {
 
@@ -124,9 +125,13 @@ Reply GuildFactsOp(Call& call) {
     const bool bAdminPart = Trim(FormValue(call.form, "admin")) == "1";
     if (bAdminPart && !IsAdmin(call.me))
         return {zorv::CodeSecurityViolation, ""};
+    // The members' records change only with a change or a save: built once per feed generation.
     std::string strPayload = zorv::JoinRecord({std::to_string(call.store.MaxVassals())});
-    strPayload += ListOf(
-        call, {"id", "race", "sex", "num_followers", "is_mule", "main_char", "modified_at"}, {});
+    strPayload += *call.pTreeCache->Answer("facts", FeedGeneration(call.db), [&] {
+        return ListOf(call,
+                      {"id", "race", "sex", "num_followers", "is_mule", "main_char", "modified_at"},
+                      {});
+    });
     if (bAdminPart) {
         for (int id : OnDefaultPassword(call.db))
             strPayload += zorv::JoinRecord({"D", std::to_string(id)});

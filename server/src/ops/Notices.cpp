@@ -347,12 +347,41 @@ std::string HostName(const std::string& strHost) {
     return strHost.substr(0, strHost.find(':'));
 }
 
+// Whether what follows the host name is no port, or a port from 1 to 65535.
+bool SoundPort(const std::string& strHost) {
+    const std::string strRest = strHost.substr(HostName(strHost).size());
+    if (strRest.empty())
+        return true;
+    const std::string strPort = strRest.substr(1);
+    if (strRest[0] != ':' || strPort.empty() || strPort.size() > 5 ||
+        strPort.find_first_not_of("0123456789") != std::string::npos)
+        return false;
+    const int nPort = std::stoi(strPort);
+    return nPort >= 1 && nPort <= 65535;
+}
+
+// A loopback address as an address, never a name a resolver could answer for: 127.0.0.0/8 in
+// its four dotted decimal parts (no leading zeros, none above 255), localhost, or [::1].
 bool IsLoopback(const std::string& strName) {
     if (strName == "localhost" || strName == "[::1]")
         return true;
-    if (strName.compare(0, 4, "127.") != 0)
+    std::vector<std::string> parts;
+    std::size_t iStart = 0;
+    while (true) {
+        const std::size_t iDot = strName.find('.', iStart);
+        parts.push_back(strName.substr(iStart, iDot == std::string::npos ? iDot : iDot - iStart));
+        if (iDot == std::string::npos)
+            break;
+        iStart = iDot + 1;
+    }
+    if (parts.size() != 4 || parts[0] != "127")
         return false;
-    return strName.find_first_not_of("0123456789.") == std::string::npos;
+    for (const std::string& strPart : parts)
+        if (strPart.empty() || strPart.size() > 3 ||
+            strPart.find_first_not_of("0123456789") != std::string::npos ||
+            (strPart.size() > 1 && strPart[0] == '0') || std::stoi(strPart) > 255)
+            return false;
+    return true;
 }
 
 std::string GuildName(Call& call) {
@@ -384,7 +413,13 @@ bool IsFormat(const std::string& strFormat) {
     return strFormat == "discord" || strFormat == "slack" || strFormat == "json";
 }
 
-std::string UrlFault(const std::string& strUrl) {
+bool IsPlainHttp(const std::string& strUrl) {
+    std::string strScheme;
+    Host(strUrl, &strScheme);
+    return strScheme == "http";
+}
+
+std::string UrlFault(const std::string& strUrl, bool bPlainLoopback) {
     if (strUrl.empty())
         return "no URL";
     if (strUrl.size() > kMaxUrlLength)
@@ -400,10 +435,25 @@ std::string UrlFault(const std::string& strUrl) {
         return "the URL names no host";
     if (strHost.find('@') != std::string::npos)
         return "the URL must not carry a user name or password";
+    if (!SoundPort(strHost))
+        return "the URL's port must be a number from 1 to 65535";
     if (strScheme == "http" && !IsLoopback(HostName(strHost)))
         return "http:// is for a receiver on this machine only (127.0.0.1, localhost, [::1]); "
                "use https://";
+    if (strScheme == "http" && !bPlainLoopback)
+        return "this server takes no http:// receivers; use https:// (its operator may allow "
+               "receivers on its own machine)";
     return "";
+}
+
+std::string StatusOnly(const std::string& strResult) {
+    if (strResult.rfind("HTTP ", 0) != 0)
+        return strResult; // no answer, and why
+    const std::size_t iEnd = strResult.find_first_of(":(");
+    std::string strStatus = strResult.substr(0, iEnd);
+    while (!strStatus.empty() && strStatus.back() == ' ')
+        strStatus.pop_back();
+    return strStatus;
 }
 
 std::string MaskedUrl(const std::string& strUrl) {
@@ -459,7 +509,7 @@ Reply NotifyTargetsOp(Call& call) {
             {std::to_string(target.id), target.strFormat, target.strKinds,
              Utf8ToLatin1(MaskedUrl(target.strUrl)), bFailing ? Shown(target.lFailingSince) : "",
              std::to_string(target.nQueued), std::to_string(target.nDropped),
-             Utf8ToLatin1(target.strLastResult)});
+             Utf8ToLatin1(StatusOnly(target.strLastResult))});
     }
     return Ok(strPayload);
 }
@@ -475,7 +525,7 @@ Reply NotifyAddOp(Call& call) {
     const std::string strUrl = Trim(FormValue(call.form, "url"));
     const std::string strFormat = Trim(FormValue(call.form, "format"));
     const std::string strKinds = CheckedKinds(FormValue(call.form, "kinds"));
-    if (std::string strFault = UrlFault(strUrl); !strFault.empty())
+    if (std::string strFault = UrlFault(strUrl, call.options.bPlainLoopback); !strFault.empty())
         return RefuseValue(zorv::CodeNotifyInvalidUrl, strFault);
     if (!IsFormat(strFormat))
         return {zorv::CodeNotifyInvalidFormat, ""};
@@ -498,9 +548,15 @@ Reply NotifyTestOp(Call& call) {
     std::optional<Target> target = id ? FindTarget(call.db, *id) : std::nullopt;
     if (!target)
         return {zorv::CodeNotifyNoSuchTarget, ""};
+    // A receiver on this machine in plain http:// is any local service: an administrator may
+    // reach one only where the operator allows it, and sees no more of any answer than its
+    // status.
+    if (IsPlainHttp(target->strUrl) && !call.options.bPlainLoopback)
+        return RefuseValue(zorv::CodeNotifyTestFailed,
+                           "this server takes no http:// receivers; use https://");
     PostResult result =
         Post(target->strUrl, TestBody(target->strFormat, GuildName(call)), "test", {5, 10});
-    const std::string strWhat = Utf8ToLatin1(Describe(result));
+    const std::string strWhat = Utf8ToLatin1(StatusOnly(Describe(result)));
     if (Classify(result) != Outcome::Delivered)
         return RefuseValue(zorv::CodeNotifyTestFailed, strWhat);
     return Ok(zorv::JoinFields({strWhat}));

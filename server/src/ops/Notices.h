@@ -16,10 +16,14 @@ namespace notify {
 std::string CheckedKinds(const std::string& strKinds);
 bool IsFormat(const std::string& strFormat);
 // Why a URL cannot be a target (empty when it can): https:// to any host, or http:// to this
-// machine's loopback only (a local receiver), at most kMaxUrlLength characters, no user name,
-// no blank or control character.
+// machine's loopback only (a local receiver: 127.x.y.z written as an address, localhost or
+// [::1]) and only where bPlainLoopback says the server's operator allows those; a port, when
+// given, from 1 to 65535; at most kMaxUrlLength characters, no user name, no blank or control
+// character.
 inline constexpr std::size_t kMaxUrlLength = 1000;
-std::string UrlFault(const std::string& strUrl);
+std::string UrlFault(const std::string& strUrl, bool bPlainLoopback);
+// Whether a URL sends in plain http://.
+bool IsPlainHttp(const std::string& strUrl);
 // A guild sends to at most this many targets: each that is due has a thread of its own while it
 // is delivered.
 inline constexpr int kMaxTargets = 20;
@@ -27,6 +31,9 @@ inline constexpr int kMaxTargets = 20;
 std::string FullFault(Database& db);
 // The URL as anyone but the file may see it: scheme and host, the rest (the webhook's key) hidden.
 std::string MaskedUrl(const std::string& strUrl);
+// What the client is shown of a receiver's answer: its status ("HTTP 404"), or why none came;
+// never the body, which is the receiver's to keep.
+std::string StatusOnly(const std::string& strResult);
 
 // The messages of the call's changes, one per target that asked for the kind, written to the
 // outbox in the call's transaction; how many.

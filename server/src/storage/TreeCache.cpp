@@ -14,6 +14,24 @@ std::int64_t TreeGeneration(Database& db) {
     return lGeneration;
 }
 
+std::shared_ptr<const std::string> TreeCache::Answer(const std::string& strKey, std::int64_t lState,
+                                                     const std::function<std::string()>& Build) {
+    if (lState >= 0) {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        const auto found = m_answers.find(strKey);
+        if (found != m_answers.end() && found->second.lGeneration == lState)
+            return found->second.pPayload;
+    }
+    auto pAnswer = std::make_shared<const std::string>(Build());
+    if (lState >= 0) {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        Built& kept = m_answers[strKey];
+        if (kept.lGeneration <= lState) // never over a newer one another thread built
+            kept = {lState, pAnswer};
+    }
+    return pAnswer;
+}
+
 std::shared_ptr<const std::string> TreeCache::Payload(Database& db, std::optional<Built>& toKeep) {
     std::optional<std::int64_t> lGeneration;
     if (std::int64_t lStored = TreeGeneration(db); lStored >= 0)

@@ -4,8 +4,12 @@
 // table raise `tree_generation` whenever a character joins, leaves, or changes a field the
 // payload shows, whoever writes it (an operation, a restore, or SQL by hand). The payload of a
 // generation is kept in the guild file (table tree_cache), so that the CGI program's processes
-// share it, and in memory for a long-running server. Thread-safe.
+// share it, and in memory for a long-running server. Other answers that change only with the
+// guild's changes (the guild's facts, its weekly activity) are kept in memory beside it, each
+// for the feed generation it was built at. Thread-safe.
 #include <cstdint>
+#include <functional>
+#include <map>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -52,7 +56,14 @@ public:
     // since or the file is busy: the cache is worth no wait.
     static void Keep(Database& db, const Built& built);
 
+    // The answer kept under strKey for lState (a feed generation, which every change and every
+    // save raises), or the one Build makes, kept for the next caller; Build runs without the
+    // cache's lock, in the caller's transaction. A negative lState keeps nothing.
+    std::shared_ptr<const std::string> Answer(const std::string& strKey, std::int64_t lState,
+                                              const std::function<std::string()>& Build);
+
 private:
     std::mutex m_mutex;
     Built m_memory{-1, nullptr};
+    std::map<std::string, Built> m_answers;
 };

@@ -34,6 +34,22 @@ TreeChanges ReadTreeChanges(Database& db, std::int64_t lSince) {
     }
     if (lSince == changes.lGeneration)
         return changes;
+    // Reading the changes costs about a download's worth for every few thousand of them: past
+    // an eighth of the guild (and a few hundred), the cached whole tree is the cheaper answer.
+    Statement members(db, "SELECT count(*) FROM characters");
+    const std::int64_t lMembers = members.Step() ? members.Int(0) : 0;
+    members.Reset();
+    Statement many(db, "SELECT count(*) FROM (SELECT 1 FROM tree_changes WHERE generation > ?1 "
+                       "LIMIT ?2)");
+    const std::int64_t lMost = std::max<std::int64_t>(kFewestFeedRows, lMembers / 8);
+    many.Bind(1, lSince);
+    many.Bind(2, lMost + 1);
+    const bool bTooMany = many.Step() && many.Int(0) > lMost;
+    many.Reset();
+    if (bTooMany) {
+        changes.bTooOld = true;
+        return changes;
+    }
     Statement changed(db, "SELECT DISTINCT id FROM tree_changes WHERE generation > ?1");
     changed.Bind(1, lSince);
     std::vector<int> ids;

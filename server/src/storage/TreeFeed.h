@@ -3,8 +3,8 @@
 // caller holds, from the record of changes that the guild file's own triggers keep (Store.cpp,
 // version 7). Its generation is its own count (`feed_generation`): every change of the tree and
 // every save. It answers exactly or not at all: a generation the record no longer reaches back to
-// (trimmed, a restore) or one the file never had is "too old", and the caller downloads the whole
-// tree.
+// (trimmed, a restore), one the file never had, or one so far back that its changes would cost
+// more than the tree is "too old", and the caller downloads the whole tree.
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -23,7 +23,10 @@ struct TreeChanges {
 // The feed's generation now; -1 for a file without it.
 std::int64_t FeedGeneration(Database& db);
 
-// What changed after lSince, read in the caller's open transaction.
+// What changed after lSince, read in the caller's open transaction. More changes than an eighth
+// of the guild's members (and more than kFewestFeedRows) are "too old" too: the whole tree,
+// which the server keeps ready, costs less than reading them one by one.
+inline constexpr std::int64_t kFewestFeedRows = 512;
 TreeChanges ReadTreeChanges(Database& db, std::int64_t lSince);
 
 // After a restore: the record starts again at the current generation, so that every generation
