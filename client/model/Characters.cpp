@@ -184,8 +184,8 @@ RosterSnapshot Characters::WithChanges(const std::vector<Character>& changed,
 
 namespace {
 
-// The id a vassal list's piece names when it is written as the server writes ids, or as a key's
-// digits ("Char" + piece); false when it names no id that way.
+// The id a vassal list's piece names when it is written as the server writes ids (plain digits
+// need no key text), or as a key's digits ("Char" + piece); false when it names no id that way.
 bool PieceId(QStringView piece, int& id) {
     piece = piece.trimmed();
     bool bPlain = !piece.isEmpty() && piece.size() <= 5 &&
@@ -491,22 +491,10 @@ int Characters::IndexOf(const QString& strKey) const {
 }
 
 int Characters::IndexOfPiece(QStringView piece) const {
-    piece = piece.trimmed();
-    // Plain digits, as the server writes them, need no key text.
-    bool bPlain = !piece.isEmpty() && piece.size() <= 5 &&
-                  (piece.size() == 1 || piece[0] != QLatin1Char('0'));
     int id = 0;
-    for (QChar c : piece) {
-        if (c < QLatin1Char('0') || c > QLatin1Char('9')) {
-            bPlain = false;
-            break;
-        }
-        if (bPlain) // at most five digits: no overflow
-            id = id * 10 + (c.unicode() - '0');
-    }
-    if (bPlain && id <= 32767)
+    if (PieceId(piece, id))
         return m_byId[static_cast<std::size_t>(id + kIdOffset)];
-    return IndexOf(QStringLiteral("Char") + piece.toString());
+    return m_otherKeys.value(QStringLiteral("Char") + piece.trimmed().toString(), -1);
 }
 
 const Character* Characters::Item(const QString& strKey) const {
