@@ -102,7 +102,8 @@ private:
 
 void tst_admin::init() {
     m_server = std::make_unique<ServerProcess>();
-    QVERIFY(m_server->Start("demo"));
+    // The chat receiver the notifications test scripts listens on loopback.
+    QVERIFY(m_server->Start("demo", {QStringLiteral("--loopback-receivers")}));
 }
 
 void tst_admin::serverSetupChanges() {
