@@ -522,17 +522,8 @@ QString Characters::GetName(const QString& strKey) const {
 }
 
 void Characters::ReadList(std::size_t k) const {
-    QStringView list(m_records[k].strVassalIDs);
-    if (list.isEmpty())
-        return;
-    qsizetype iStart = 0;
-    while (true) {
-        qsizetype iComma = list.indexOf(QLatin1Char(','), iStart);
-        m_vassals.push_back(IndexOfPiece(list.mid(iStart, iComma < 0 ? -1 : iComma - iStart)));
-        if (iComma < 0)
-            break;
-        iStart = iComma + 1;
-    }
+    ForEachPiece(m_records[k].strVassalIDs,
+                 [this](QStringView piece) { m_vassals.push_back(IndexOfPiece(piece)); });
 }
 
 void Characters::EnsureVassals() const {

@@ -365,15 +365,7 @@ bool SoundPort(const std::string& strHost) {
 bool IsLoopback(const std::string& strName) {
     if (strName == "localhost" || strName == "[::1]")
         return true;
-    std::vector<std::string> parts;
-    std::size_t iStart = 0;
-    while (true) {
-        const std::size_t iDot = strName.find('.', iStart);
-        parts.push_back(strName.substr(iStart, iDot == std::string::npos ? iDot : iDot - iStart));
-        if (iDot == std::string::npos)
-            break;
-        iStart = iDot + 1;
-    }
+    const std::vector<std::string> parts = SplitList(strName, '.');
     if (parts.size() != 4 || parts[0] != "127")
         return false;
     for (const std::string& strPart : parts)
@@ -448,12 +440,8 @@ std::string UrlFault(const std::string& strUrl, bool bPlainLoopback) {
 
 std::string StatusOnly(const std::string& strResult) {
     if (strResult.rfind("HTTP ", 0) != 0)
-        return strResult; // no answer, and why
-    const std::size_t iEnd = strResult.find_first_of(":(");
-    std::string strStatus = strResult.substr(0, iEnd);
-    while (!strStatus.empty() && strStatus.back() == ' ')
-        strStatus.pop_back();
-    return strStatus;
+        return strResult;                             // no answer, and why
+    return strResult.substr(0, strResult.find(": ")); // Describe's status, and its note
 }
 
 std::string MaskedUrl(const std::string& strUrl) {
