@@ -29,7 +29,7 @@ const char kUsage[] =
     "\n"
     "commands:\n"
     "  serve   --db FILE [--listen HOST:PORT] [--path /zorv] [--header-seconds 10]\n"
-    "          [--per-address 32] [--held-per-address 256] [--workers 8]\n"
+    "          [--per-address 32] [--held-per-address 256] [--held-in-all 600] [--workers 8]\n"
     "          [--tls-cert FILE --tls-key FILE] [--history-days all|N] [--no-web]\n"
     "          [--loopback-receivers]\n"
     "          answer the client over HTTP (default 127.0.0.1:8080, path /zorv), or\n"
@@ -55,7 +55,7 @@ const char kUsage[] =
 const std::map<std::string, std::string> kCommandHelp = {
     {"serve", "usage: zorv-server serve --db FILE [--listen HOST:PORT] [--path /zorv]\n"
               "                         [--header-seconds 10] [--per-address 32] [--workers 8]\n"
-              "                         [--held-per-address 256]\n"
+              "                         [--held-per-address 256] [--held-in-all 600]\n"
               "                         [--tls-cert FILE --tls-key FILE] [--no-web]\n"
               "                         [--loopback-receivers]\n"
               "Answers the ZORV client over HTTP until SIGINT or SIGTERM. Port 0 picks a free\n"
@@ -64,7 +64,9 @@ const std::map<std::string, std::string> kCommandHelp = {
               "--per-address connections; --workers threads run the requests (two more\n"
               "serve the web roster's pages). A client watching the tree for changes is held\n"
               "open without a thread until one comes; an address may have --held-per-address\n"
-              "of those besides its --per-address connections.\n"
+              "of those besides its --per-address connections, and the server --held-in-all\n"
+              "(below its 1000 connections, so that held watches never take the ones others\n"
+              "need); a watch over either is answered at once and asks again later.\n"
               "With --tls-cert (a PEM certificate, its chain after it) and --tls-key (its\n"
               "unencrypted PEM private key) it speaks HTTPS only; give both or neither.\n"
               "--history-days keeps that many days of change history (\"all\", the default,\n"
@@ -277,6 +279,7 @@ int main(int argc, char** argv) {
                 {"per-address", &options.limits.nPerAddress},
                 {"workers", &options.limits.nWorkers},
                 {"held-per-address", &options.limits.nHeldPerAddress},
+                {"held-in-all", &options.limits.nHeldInAll},
             };
             for (const auto& [szOption, pValue] : limits) {
                 if (!args.options.count(szOption))
@@ -285,6 +288,11 @@ int main(int argc, char** argv) {
                 if (*pValue < 1 || *pValue > 1000)
                     return Fail(std::string("--") + szOption + " wants a number from 1 to 1000");
             }
+            if (options.limits.nHeldInAll > options.limits.nConnections - 100)
+                return Fail("--held-in-all must leave at least 100 of the server's " +
+                            std::to_string(options.limits.nConnections) +
+                            " connections to others: at most " +
+                            std::to_string(options.limits.nConnections - 100));
             if (args.options.count("history-days")) {
                 bool bValid = true;
                 options.guild.nHistoryDays = HistoryDays(args.options["history-days"], bValid);

@@ -317,4 +317,15 @@ TEST(FeedHolding, HeldRequestsNeitherTakeWorkersNorTheAddresssShare) {
         EXPECT_EQ(one.get().iCode, 800);
 }
 
+// However many addresses ask, the server holds no more than its cap in all: the one over it is
+// answered at once, as one over an address's share is.
+TEST(FeedHolding, TheServerHoldsNoMoreThanItsCap) {
+    ServedScene served({"--held-per-address", "100", "--held-in-all", "6"});
+    std::vector<std::future<Changes>> held =
+        HoldSix(served.target, std::to_string(Generation(served.target)));
+    for (auto& one : held)
+        EXPECT_EQ(one.wait_for(std::chrono::seconds(0)), std::future_status::timeout);
+    EXPECT_EQ(served.target.Stop(), 0);
+}
+
 } // namespace

@@ -3,9 +3,9 @@
 #include <cstdio>
 #include <exception>
 
-HeldRequests::HeldRequests(int nPerAddress, std::function<std::int64_t()> generationNow)
-    : m_nPerAddress(nPerAddress), m_generationNow(std::move(generationNow)),
-      m_thread([this] { Watch(); }) {}
+HeldRequests::HeldRequests(int nPerAddress, int nInAll, std::function<std::int64_t()> generationNow)
+    : m_nPerAddress(nPerAddress), m_nInAll(static_cast<std::size_t>(nInAll)),
+      m_generationNow(std::move(generationNow)), m_thread([this] { Watch(); }) {}
 
 HeldRequests::~HeldRequests() {
     Stop();
@@ -15,7 +15,7 @@ bool HeldRequests::Hold(const std::string& strAddress, std::int64_t lGeneration,
                         std::function<void()> wake) {
     std::lock_guard<std::mutex> lock(m_mutex);
     int& nHeld = m_perAddress[strAddress];
-    if (m_bStopping || nHeld >= m_nPerAddress) {
+    if (m_bStopping || nHeld >= m_nPerAddress || m_entries.size() >= m_nInAll) {
         if (nHeld == 0)
             m_perAddress.erase(strAddress);
         return false;

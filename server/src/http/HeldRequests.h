@@ -5,7 +5,9 @@
 // guild again and answers). The generation is read on this registry's own thread a few times a
 // second while anything is held, so that a change committed by any process (a CGI request, a
 // restore from the command line) wakes the waiters as well as one committed by this server.
-// An address holds at most nPerAddress at once; those are apart from its ordinary connections.
+// An address holds at most nPerAddress at once, and the server nInAll; those are apart from its
+// ordinary connections, and the cap in all keeps held requests from taking the connections that
+// everyone else needs.
 #include <chrono>
 #include <condition_variable>
 #include <cstdint>
@@ -21,15 +23,15 @@ public:
     using Clock = std::chrono::steady_clock;
     static constexpr std::chrono::milliseconds kLookEvery{100};
 
-    HeldRequests(int nPerAddress, std::function<std::int64_t()> generationNow);
+    HeldRequests(int nPerAddress, int nInAll, std::function<std::int64_t()> generationNow);
     // Wakes whatever is still held.
     ~HeldRequests();
     HeldRequests(const HeldRequests&) = delete;
     HeldRequests& operator=(const HeldRequests&) = delete;
 
     // Holds a request from strAddress that saw lGeneration, until it changes or nSeconds pass;
-    // false, and nothing held, when the address holds its share already or the registry is
-    // stopping: the caller answers at once.
+    // false, and nothing held, when the address holds its share already, the server holds as many
+    // as it may, or the registry is stopping: the caller answers at once.
     [[nodiscard]] bool Hold(const std::string& strAddress, std::int64_t lGeneration, int nSeconds,
                             std::function<void()> wake);
     // How many requests strAddress has held now.
@@ -50,6 +52,7 @@ private:
     void Release(std::list<Entry>& due);
 
     const int m_nPerAddress;
+    const std::size_t m_nInAll;
     const std::function<std::int64_t()> m_generationNow;
     std::mutex m_mutex;
     std::condition_variable m_wake;

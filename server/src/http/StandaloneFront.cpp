@@ -550,8 +550,8 @@ int StandaloneFront::Start(const std::string& strHost, int iPort) {
     impl.pWorkers = std::make_unique<WorkerPool>(impl.limits.nWorkers);
     impl.pWebWorkers = std::make_unique<WorkerPool>(impl.limits.nWebWorkers);
     if (impl.generationNow)
-        impl.pHeld =
-            std::make_unique<HeldRequests>(impl.limits.nHeldPerAddress, impl.generationNow);
+        impl.pHeld = std::make_unique<HeldRequests>(impl.limits.nHeldPerAddress,
+                                                    impl.limits.nHeldInAll, impl.generationNow);
     // With requests held, libmicrohttpd's own limit an address covers its held ones too, and the
     // front keeps the ordinary share (OnAccept).
     const unsigned nPerAddressAll = static_cast<unsigned>(

@@ -9,7 +9,8 @@
 // speaks HTTPS only (GnuTLS, through libmicrohttpd); the limits count the handshake as part of
 // the header's time. Change-feed requests that find nothing new are held without a thread
 // (HeldRequests) once HoldFeedRequests is called: nHeldPerAddress of them an address, apart from
-// its nPerAddress ordinary connections.
+// its nPerAddress ordinary connections, and nHeldInAll in all, well below nConnections, so that
+// held requests never take the connections that everyone else needs.
 #include "Reply.h"
 #include "WebExchange.h"
 #include "WorkerPool.h"
@@ -25,6 +26,7 @@ struct FrontLimits {
     int nIdleSeconds = 10; // silence allowed once the request is whole, while the reply is written
     int nPerAddress = 32;
     int nHeldPerAddress = 256;
+    int nHeldInAll = 600;
     int nConnections = 1000;
     int nBacklog = 1024;
     int nWorkers = 8;
