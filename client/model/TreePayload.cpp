@@ -281,11 +281,6 @@ QString ReadRecords(const QString& strPayload, const Characters& before, Charact
 
 } // namespace
 
-qint16 ReadTreeNumber(QStringView field) {
-    const auto* p = reinterpret_cast<const char16_t*>(field.utf16());
-    return ReadNumber({p, p + field.size()});
-}
-
 RosterSnapshot ParseTreePayload(const QString& strPayload, QString& strProblem,
                                 const Characters& before) {
     char16_t uSeen = 0;

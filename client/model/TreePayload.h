@@ -22,7 +22,3 @@ std::vector<Character> ReadTreeRecords(const QString& strPayload, QString& strPr
 
 // The payload that reads back as this roster, record for record, in roster order.
 QString TreePayloadOf(const Characters& roster);
-
-// A numeric field of the payload: the general leading-number rule (zorv::ReadInt16) on the
-// field's Latin-1 text, with plain decimal read directly.
-qint16 ReadTreeNumber(QStringView field);

@@ -1,5 +1,5 @@
-// Start-up and login: against a real zorv-server (first set-up, administrators and members,
-// a wrong password) and against the scripted peer (version handshake, malformed replies).
+// Start-up and login: against a real zorv-server (first set-up, administrators and members) and
+// against the scripted peer (version handshake, malformed replies).
 #include "Grid.h"
 #include "MainViews.h"
 #include "RequestCycle.h"
@@ -71,7 +71,6 @@ private slots:
     void startUpState();
     void firstLoginSetsUpTheServer();
     void administratorThenMember();
-    void wrongPasswordReturnsToTheDialog();
     void versionHandshake_data();
     void versionHandshake();
     void malformedLoginReply();
@@ -174,22 +173,6 @@ void tst_login::administratorThenMember() {
     QVERIFY(!c.AdminMenuVisible());
     QCOMPARE(c.window->session().strCurCharID, QStringLiteral("2"));
     QCOMPARE(c.prompts->shown.size(), 0);
-}
-
-void tst_login::wrongPasswordReturnsToTheDialog() {
-    ServerProcess server;
-    QVERIFY(server.Start("demo"));
-    Client c;
-    QSignalSpy shown(c.window.get(), &frmMain::LoginFormShown);
-    c.ExpectLoginDialog(server.Address(), "Brenna Ashvale", "wrong12");
-    c.prompts->ExpectOk();
-    c.ExpectLoginDialogCancelled();
-    c.window->Start();
-    QTRY_COMPARE(shown.count(), 2);
-    QCOMPARE(c.prompts->shown.size(), 1);
-    QCOMPARE(c.prompts->shown[0].strTitle, QStringLiteral("ZORV Error #951"));
-    QCOMPARE(c.window->windowTitle(), QStringLiteral("ZORV"));
-    QCOMPARE(c.prompts->dialogNames, (QStringList{"frmPlayerSetup", "frmPlayerSetup"}));
 }
 
 void tst_login::versionHandshake_data() {

@@ -76,8 +76,6 @@ class tst_net final : public QObject {
 
 private slots:
     void requestBytes();
-    void escapes_data();
-    void escapes();
     void replies_data();
     void replies();
     void needDataUntilTheEndMarkerOrTheClose();
@@ -124,27 +122,6 @@ void tst_net::requestBytes() {
                       "&note=x=y z";
     QVERIFY(peer.Request(1).endsWith("Content-length: " + QByteArray::number(body.size()) +
                                      "\r\n\r\n" + body + "\r\n"));
-}
-
-void tst_net::escapes_data() {
-    QTest::addColumn<QString>("value");
-    QTest::addColumn<QString>("sent");
-    QTest::newRow("nothing else escaped") << "x=y z+%"
-                                          << "x=y z+%";
-    // "!" and ";" apart are not the record end.
-    QTest::newRow("separate ! and ;") << "a!b;c"
-                                      << "a!b;c";
-    QTest::newRow("pipe before end") << "|!;"
-                                     << "(pipe)(end)";
-}
-
-void tst_net::escapes() {
-    QFETCH(QString, value);
-    QFETCH(QString, sent);
-    HTTPRequest http;
-    http.AddPostData(QStringLiteral("a"), QStringLiteral("1"));
-    http.AddPostData(QStringLiteral("v"), value);
-    QCOMPARE(http.strPostData, QStringLiteral("a=1&v=") + sent);
 }
 
 void tst_net::replies_data() {

@@ -79,9 +79,36 @@ QString AwkwardPayload(std::mt19937& random, bool bSound) {
     auto Pick = [&](const QStringList& choices) {
         return choices[int(random() % unsigned(choices.size()))];
     };
-    const QStringList numbers{"50",    "50abc", " 7",     "7 ",  "1.5",  "2.5", "-0",     "99999",
-                              "+3",    "",      "1e2",    "-1",  "0",    "1",   "-32768", "123456",
-                              "00012", "-",     "\u00e9", "12|", "3e-1", ".5",  "1.",     "-2.5"};
+    const QStringList numbers{"50",
+                              "50abc",
+                              " 7",
+                              "7 ",
+                              "1.5",
+                              "2.5",
+                              "-0",
+                              "99999",
+                              "+3",
+                              "",
+                              "1e2",
+                              "-1",
+                              "0",
+                              "1",
+                              "-32768",
+                              "123456",
+                              "00012",
+                              "-",
+                              "\u00e9",
+                              "12|",
+                              "3e-1",
+                              ".5",
+                              "1.",
+                              "-2.5",
+                              "-99999",
+                              "abc",
+                              "2e",
+                              ".6",
+                              "123456789012345",
+                              QString(QChar(0x100)) + "5"};
     const QStringList names{"Ann", " Old Tom ", "a!b", "", "Zo\u00eb", "x!", "!y", "  "};
     const int nRecords = 1 + int(random() % 12);
     std::vector<int> patrons(std::size_t(nRecords) + 1, -1);
@@ -133,8 +160,6 @@ private slots:
     void parsing();
     void refusedPayloads_data();
     void refusedPayloads();
-    void treeNumbers_data();
-    void treeNumbers();
     void agreesWithPlainReading();
     void rankRule_data();
     void rankRule();
@@ -195,37 +220,6 @@ void tst_roster::refusedPayloads() {
     QString strProblem;
     QCOMPARE(ParseTreePayload(payload, strProblem, *Snapshot({{99, -1, ""}}))->Count(), 0);
     QVERIFY2(strProblem.contains(reason), qPrintable(strProblem));
-}
-
-void tst_roster::treeNumbers_data() {
-    QTest::addColumn<QString>("field");
-    QTest::addColumn<int>("value");
-    QTest::newRow("trailing letters") << "50abc" << 50;
-    QTest::newRow("leading blank") << " 7" << 7;
-    QTest::newRow("trailing blank") << "7 " << 7;
-    QTest::newRow("1.5 to even") << "1.5" << 2;
-    QTest::newRow("-2.5 to even") << "-2.5" << -2;
-    QTest::newRow("minus zero") << "-0" << 0;
-    QTest::newRow("leading zeros") << "00012" << 12;
-    QTest::newRow("saturates up") << "99999" << 32767;
-    QTest::newRow("saturates down") << "-99999" << -32768;
-    QTest::newRow("long digits saturate") << "123456789012345" << 32767;
-    QTest::newRow("plus sign") << "+3" << 3;
-    QTest::newRow("empty") << "" << 0;
-    QTest::newRow("sign alone") << "-" << 0;
-    QTest::newRow("word") << "abc" << 0;
-    QTest::newRow("exponent") << "1e2" << 100;
-    QTest::newRow("exponent without digits") << "2e" << 2;
-    QTest::newRow("fraction only") << ".6" << 1;
-    QTest::newRow("not Latin-1") << QString(QChar(0x100)) + "5" << 0;
-}
-
-void tst_roster::treeNumbers() {
-    // The direct reading of plain decimal must never part from the general rule.
-    QFETCH(QString, field);
-    QFETCH(int, value);
-    QCOMPARE(int(ReadTreeNumber(field)), value);
-    QCOMPARE(int(ReadTreeNumber(field)), int(zorv::ReadInt16(field.toLatin1().toStdString())));
 }
 
 void tst_roster::agreesWithPlainReading() {
