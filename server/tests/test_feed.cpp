@@ -11,6 +11,9 @@
 #include <future>
 #include <map>
 #include <random>
+#include <sys/socket.h>
+#include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -315,6 +318,37 @@ TEST(FeedHolding, HeldRequestsNeitherTakeWorkersNorTheAddresssShare) {
     EXPECT_EQ(target.Stop(), 0);
     for (auto& one : held)
         EXPECT_EQ(one.get().iCode, 800);
+}
+
+// A client that hangs up while its watch is held gives its place back at once, not when the
+// wait ends.
+TEST(FeedHolding, AWatcherThatHangsUpGivesItsPlaceBack) {
+    ServedScene served({"--held-per-address", "1"});
+    ServeTarget& target = served.target;
+    const std::string strSince = std::to_string(Generation(target));
+    const int fd = ConnectLoopback(target.Port());
+    ASSERT_GE(fd, 0);
+    const std::string strBytes = target.RequestBytes(S::Name(S::Other), S::Password(S::Other), 120,
+                                                     {{"since", strSince}, {"wait", "30"}});
+    ASSERT_EQ(send(fd, strBytes.data(), strBytes.size(), 0), ssize_t(strBytes.size()));
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    auto Ask = [&] {
+        return std::async(std::launch::async, [&] { return AskFeed(target, strSince, "30"); });
+    };
+    // Held: the address's one place is taken, so the next watch is answered at once.
+    std::future<Changes> next = Ask();
+    ASSERT_EQ(next.wait_for(std::chrono::seconds(10)), std::future_status::ready);
+    close(fd);
+    // The place comes back: a watch is held again, until a change.
+    bool bHeld = false;
+    for (int i = 0; i < 50 && !bHeld; ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        next = Ask();
+        bHeld = next.wait_for(std::chrono::milliseconds(300)) == std::future_status::timeout;
+    }
+    ASSERT_TRUE(bHeld);
+    Sql(served.strDb, "UPDATE characters SET level = 78 WHERE id = 6");
+    EXPECT_EQ(next.get().records.size(), 1u);
 }
 
 // However many addresses ask, the server holds no more than its cap in all: the one over it is

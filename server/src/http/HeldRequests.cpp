@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <exception>
+#include <poll.h>
 
 HeldRequests::HeldRequests(int nPerAddress, int nInAll, std::function<std::int64_t()> generationNow)
     : m_nPerAddress(nPerAddress), m_nInAll(static_cast<std::size_t>(nInAll)),
@@ -12,7 +13,7 @@ HeldRequests::~HeldRequests() {
 }
 
 bool HeldRequests::Hold(const std::string& strAddress, std::int64_t lGeneration, int nSeconds,
-                        std::function<void()> wake) {
+                        int fd, std::function<void()> wake) {
     std::lock_guard<std::mutex> lock(m_mutex);
     int& nHeld = m_perAddress[strAddress];
     if (m_bStopping || nHeld >= m_nPerAddress || m_entries.size() >= m_nInAll) {
@@ -21,8 +22,8 @@ bool HeldRequests::Hold(const std::string& strAddress, std::int64_t lGeneration,
         return false;
     }
     ++nHeld;
-    m_entries.push_back(
-        {strAddress, lGeneration, Clock::now() + std::chrono::seconds(nSeconds), std::move(wake)});
+    m_entries.push_back({strAddress, lGeneration, Clock::now() + std::chrono::seconds(nSeconds), fd,
+                         std::move(wake)});
     m_wake.notify_one();
     return true;
 }
@@ -87,14 +88,40 @@ void HeldRequests::Watch() {
             std::fprintf(stderr, "zorv-server: the tree's generation cannot be read: %s\n",
                          e.what());
         }
+        std::vector<int> fds;
+        {
+            std::lock_guard<std::mutex> guard(m_mutex);
+            for (const Entry& entry : m_entries)
+                if (entry.fd >= 0)
+                    fds.push_back(entry.fd);
+        }
+        const std::vector<int> hungUp = HungUp(fds);
+        const std::unordered_set<int> gone(hungUp.begin(), hungUp.end());
         const Clock::time_point now = Clock::now();
         // A generation that cannot be read wakes everyone: the guild answers each as it can.
         std::list<Entry> due = TakeDue([&](const Entry& entry) {
-            return lNow < 0 || entry.lGeneration != lNow || entry.deadline <= now;
+            return lNow < 0 || entry.lGeneration != lNow || entry.deadline <= now ||
+                   gone.count(entry.fd) > 0;
         });
         Release(due);
         lock.lock();
     }
+}
+
+std::vector<int> HeldRequests::HungUp(const std::vector<int>& fds) const {
+    // The client's end of the connection closed: POLLRDHUP without reading what it sent, and
+    // for TLS as for plain HTTP, since the socket is the same.
+    std::vector<pollfd> polled;
+    polled.reserve(fds.size());
+    for (int fd : fds)
+        polled.push_back({fd, POLLRDHUP, 0});
+    std::vector<int> hungUp;
+    if (polled.empty() || poll(polled.data(), polled.size(), 0) <= 0)
+        return hungUp;
+    for (const pollfd& one : polled)
+        if (one.revents & (POLLRDHUP | POLLHUP | POLLERR))
+            hungUp.push_back(one.fd);
+    return hungUp;
 }
 
 bool ConnectionShares::TryAccept(const std::string& strAddress, int nHeld, int nOrdinary) {

@@ -4,7 +4,9 @@
 // no longer the one it saw or its time runs out; then its wake function runs (the front asks the
 // guild again and answers). The generation is read on this registry's own thread a few times a
 // second while anything is held, so that a change committed by any process (a CGI request, a
-// restore from the command line) wakes the waiters as well as one committed by this server.
+// restore from the command line) wakes the waiters as well as one committed by this server. A
+// request whose client hangs up is woken at the same look, so that its connection and its place
+// in the shares are let go at once.
 // An address holds at most nPerAddress at once, and the server nInAll; those are apart from its
 // ordinary connections, and the cap in all keeps held requests from taking the connections that
 // everyone else needs.
@@ -17,6 +19,8 @@
 #include <string>
 #include <thread>
 #include <unordered_map>
+#include <unordered_set>
+#include <vector>
 
 class HeldRequests {
 public:
@@ -32,8 +36,9 @@ public:
     // Holds a request from strAddress that saw lGeneration, until it changes or nSeconds pass;
     // false, and nothing held, when the address holds its share already, the server holds as many
     // as it may, or the registry is stopping: the caller answers at once.
+    // fd, when not -1, is the request's socket, watched for the client's hang-up.
     [[nodiscard]] bool Hold(const std::string& strAddress, std::int64_t lGeneration, int nSeconds,
-                            std::function<void()> wake);
+                            int fd, std::function<void()> wake);
     // How many requests strAddress has held now.
     int HeldFrom(const std::string& strAddress);
     // Wakes everything held and takes no more; the thread ends. Idempotent.
@@ -44,9 +49,12 @@ private:
         std::string strAddress;
         std::int64_t lGeneration;
         Clock::time_point deadline;
+        int fd;
         std::function<void()> wake;
     };
     void Watch();
+    // The sockets of held requests whose clients have hung up; read without the lock.
+    std::vector<int> HungUp(const std::vector<int>& fds) const;
     // Takes out the entries for which bDue says so, under the lock.
     std::list<Entry> TakeDue(const std::function<bool(const Entry&)>& bDue);
     void Release(std::list<Entry>& due);

@@ -292,7 +292,10 @@ struct StandaloneFront::Impl {
         x->reply = handler({x->strBody, x->strAgent, x->strAddress, pHeld != nullptr});
         if (x->reply.hold) {
             const Reply::Hold hold = *x->reply.hold;
+            const MHD_ConnectionInfo* pFd =
+                Library().get_connection_info(pConnection, MHD_CONNECTION_INFO_CONNECTION_FD);
             if (pHeld->Hold(x->strAddress, hold.lGeneration, hold.nSeconds,
+                            pFd ? pFd->connect_fd : -1,
                             [this, x, pConnection] { Wake(x, pConnection); }))
                 return;
             x->reply = handler({x->strBody, x->strAgent, x->strAddress, false});
