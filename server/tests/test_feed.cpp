@@ -115,6 +115,7 @@ TEST_P(Feed, ChangesBringATreeToWhatAFreshDownloadShows) {
     // file's own triggers record them. Now and then the held tree catches up from the
     // generation it last learnt, and its records must be those of a fresh download.
     std::mt19937 random(2026);
+    const Tree start = held;
     std::int64_t lHeld = lStart;
     int nextId = 100;
     for (int nStep = 1; nStep <= 60; ++nStep) {
@@ -191,6 +192,11 @@ TEST_P(Feed, ChangesBringATreeToWhatAFreshDownloadShows) {
         for (const auto& [id, strRevision] : changes.revisions)
             EXPECT_EQ(strRevision, SqlValue(m_strDb, "SELECT revision FROM characters WHERE id = " +
                                                          std::to_string(id)));
+        // From the start as well, at the same generation: each asker gets what changed since
+        // its own generation, however many ask at once.
+        Tree fromStart = start;
+        Apply(fromStart, AskFeed(T(), std::to_string(lStart)));
+        EXPECT_EQ(fromStart.records, fresh.records) << "from the start, at step " << nStep;
         lHeld = changes.lGeneration;
         held.order = fresh.order;
     }

@@ -54,23 +54,38 @@ Reply TreeChangesOp(Call& call) {
     if (std::string strFault = WholeNumberFault(strWait, "value", "wait", 0, 999999999);
         !strWait.empty() && !strFault.empty())
         return RefuseValue(zorv::CodeInvalidNumber, strFault);
+    const std::int64_t lNow = FeedGeneration(call.db);
     if (!lSince)
-        return Ok(zorv::JoinRecord({std::to_string(FeedGeneration(call.db)), ""}));
+        return Ok(zorv::JoinRecord({std::to_string(lNow), ""}));
+    if (*lSince != lNow) {
+        // Every watcher a change wakes asks from the same generation at the same moment: the
+        // answer is read once and shared.
+        const std::shared_ptr<const std::string> pAnswer =
+            call.pTreeCache->Answer("feed " + std::to_string(*lSince), lNow, [&] {
+                const TreeChanges changes = ReadTreeChanges(call.db, *lSince);
+                if (changes.bTooOld)
+                    return std::string();
+                std::string strLeft;
+                for (int id : changes.left)
+                    strLeft += (strLeft.empty() ? "" : ",") + std::to_string(id);
+                return zorv::JoinRecord({std::to_string(changes.lGeneration), strLeft}) +
+                       changes.strRecords;
+            });
+        if (pAnswer->empty())
+            return {zorv::CodeFeedTooOld, ""};
+        return Ok(*pAnswer);
+    }
     TreeChanges changes = ReadTreeChanges(call.db, *lSince);
     if (changes.bTooOld)
         return {zorv::CodeFeedTooOld, ""};
     const long lWait = strWait.empty() ? 0 : *zorv::ParseWholeNumber(strWait);
-    if (lWait > 0 && call.bMayHold && changes.left.empty() && changes.strRecords.empty()) {
+    if (lWait > 0 && call.bMayHold) {
         Reply held = Ok();
         held.hold =
             Reply::Hold{static_cast<int>(std::min<long>(lWait, kMaxFeedWait)), changes.lGeneration};
         return held;
     }
-    std::string strLeft;
-    for (int id : changes.left)
-        strLeft += (strLeft.empty() ? "" : ",") + std::to_string(id);
-    return Ok(zorv::JoinRecord({std::to_string(changes.lGeneration), strLeft}) +
-              changes.strRecords);
+    return Ok(zorv::JoinRecord({std::to_string(changes.lGeneration), ""}));
 }
 
 Reply AddVassalOp(Call& call) {

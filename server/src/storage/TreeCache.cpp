@@ -25,6 +25,12 @@ std::shared_ptr<const std::string> TreeCache::Answer(const std::string& strKey, 
     auto pAnswer = std::make_shared<const std::string>(Build());
     if (lState >= 0) {
         std::lock_guard<std::mutex> lock(m_mutex);
+        // Answers for states gone by are let go once there are many: the feed keeps one for each
+        // generation asked from.
+        constexpr std::size_t kMostAnswers = 64;
+        if (m_answers.size() >= kMostAnswers && !m_answers.count(strKey))
+            for (auto it = m_answers.begin(); it != m_answers.end();)
+                it = it->second.lGeneration < lState ? m_answers.erase(it) : std::next(it);
         Built& kept = m_answers[strKey];
         if (kept.lGeneration <= lState) // never over a newer one another thread built
             kept = {lState, pAnswer};

@@ -5,8 +5,9 @@
 // payload shows, whoever writes it (an operation, a restore, or SQL by hand). The payload of a
 // generation is kept in the guild file (table tree_cache), so that the CGI program's processes
 // share it, and in memory for a long-running server. Other answers that change only with the
-// guild's changes (the guild's facts, its weekly activity) are kept in memory beside it, each
-// for the feed generation it was built at. Thread-safe.
+// guild's changes (the guild's facts, its weekly activity, the change feed's answer from each
+// generation asked from) are kept in memory beside it, each for the feed generation it was built
+// at. Thread-safe.
 #include <cstdint>
 #include <functional>
 #include <map>
