@@ -434,7 +434,12 @@ void LighttpdLogin(const std::string& strServer, const std::string& strDb, const
 // Add, save and remove, each timed in this process, with the history kept and with none; then
 // the guild's 50 newest changes among 100 000.
 void HistoryCost(CredentialCache& cache, const std::string& strDb, std::vector<Row>& rows) {
-    Guild keepsAll(strDb, &cache, GuildOptions{-1}), keepsNone(strDb, &cache, GuildOptions{0});
+    auto Keeping = [](int nDays) {
+        GuildOptions options;
+        options.nHistoryDays = nDays;
+        return options;
+    };
+    Guild keepsAll(strDb, &cache, Keeping(-1)), keepsNone(strDb, &cache, Keeping(0));
     Guild* pGuild = &keepsAll;
     auto Sql = [&](const std::string& strQuery) {
         Database db(strDb, Database::Mode::OpenExisting);
