@@ -258,6 +258,8 @@ TEST_P(Feed, AWaitIsHeldUntilAChangeOnlyUnderServe) {
     // A save of a sheet alone wakes a waiter with its record, for a client showing that sheet.
     auto saved = std::async(std::launch::async, [&] { return AskFeed(T(), strNow, "30"); });
     ASSERT_EQ(As(T(), S::Self, 106, Form("charid=4&updateid=4&BIO=Back soon")).iCode, 800);
+    // Woken by the change, well before its own wait would have ended.
+    ASSERT_EQ(saved.wait_for(std::chrono::seconds(20)), std::future_status::ready);
     const Changes bio = saved.get();
     ASSERT_EQ(bio.records.size(), 1u);
     EXPECT_EQ(bio.records[0].first, S::Self);
@@ -267,6 +269,7 @@ TEST_P(Feed, AWaitIsHeldUntilAChangeOnlyUnderServe) {
     const std::string strAfterBio = std::to_string(bio.lGeneration);
     auto waiting = std::async(std::launch::async, [&] { return AskFeed(T(), strAfterBio, "30"); });
     Sql(m_strDb, "UPDATE characters SET name = 'Woken' WHERE id = 5");
+    ASSERT_EQ(waiting.wait_for(std::chrono::seconds(20)), std::future_status::ready);
     const Changes woken = waiting.get();
     ASSERT_EQ(woken.iCode, 800);
     ASSERT_EQ(woken.records.size(), 1u);

@@ -5,6 +5,7 @@
 #include "Harness.h"
 #include "Receiver.h"
 
+#include "Delivery.h"
 #include "Records.h"
 
 #include <algorithm>
@@ -323,6 +324,45 @@ TEST(Notify, TheCapDropsTheOldestAndCountsThem) {
     EXPECT_NE(strOut.find("10000 queued, 1 dropped, FAILING since 1970-01-01 00:00:01"),
               std::string::npos)
         << strOut;
+}
+
+// What becomes of a message after each kind of answer: only a 2xx delivers it (a redirect is not
+// followed, and a webhook missing for a while keeps its queue); a rate limit's Retry-After is
+// waited out as asked, up to an hour, and other failures back off.
+TEST(Notify, EachAnswerDecidesTheMessagesFate) {
+    auto Answered = [](long lStatus, std::optional<std::int64_t> lRetryAfter = std::nullopt) {
+        notify::PostResult result;
+        result.lStatus = lStatus;
+        result.lRetryAfter = lRetryAfter;
+        return result;
+    };
+    using notify::Outcome;
+    for (long lStatus : {200L, 204L})
+        EXPECT_EQ(notify::Classify(Answered(lStatus)), Outcome::Delivered) << lStatus;
+    for (long lStatus : {0L, 301L, 302L, 401L, 404L, 408L, 429L, 500L, 503L})
+        EXPECT_EQ(notify::Classify(Answered(lStatus)), Outcome::Retry) << lStatus;
+    for (long lStatus : {400L, 413L, 415L, 422L})
+        EXPECT_EQ(notify::Classify(Answered(lStatus)), Outcome::Refused) << lStatus;
+    EXPECT_EQ(notify::RetryDelay(Answered(429, 1), 3), 1);
+    EXPECT_EQ(notify::RetryDelay(Answered(503, 90), 1), 90);
+    EXPECT_EQ(notify::RetryDelay(Answered(429, 7200), 1), 3600);
+    EXPECT_EQ(notify::RetryDelay(Answered(500, 90), 1), 5); // only 429 and 503 ask for a wait
+    EXPECT_EQ(notify::RetryDelay(Answered(500), 3), 20);
+    EXPECT_EQ(notify::RetryDelay(Answered(0), 9), 30);
+    EXPECT_EQ(notify::RetryDelay(Answered(404), 9), 600);
+}
+
+// The messages are written in the change's own transaction: a change whose message cannot be
+// written is refused, and not made.
+TEST(Notify, AChangeWhoseMessageCannotBeWrittenIsNotMade) {
+    ServedScene scene;
+    Receiver receiver;
+    AddTarget(scene.target, receiver.Url("/hook"), "json", "joins");
+    Sql(scene.strDb, "CREATE TRIGGER outbox_full BEFORE INSERT ON notify_outbox "
+                     "BEGIN SELECT RAISE(ABORT, 'the outbox is full'); END");
+    EXPECT_NE(AddUnderSelf(scene.target, "Ann").iCode, 800);
+    EXPECT_EQ(SqlValue(scene.strDb, "SELECT count(*) FROM characters WHERE name = 'Ann'"), "0");
+    EXPECT_EQ(receiver.Count(), 0u);
 }
 
 // A receiver whose error page repeats the address it was asked at: the webhook's secret path
