@@ -7,6 +7,7 @@
 #include "Text.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <future>
 #include <map>
@@ -327,6 +328,42 @@ TEST(FeedHolding, HeldRequestsNeitherTakeWorkersNorTheAddresssShare) {
     EXPECT_EQ(target.Stop(), 0);
     for (auto& one : held)
         EXPECT_EQ(one.get().iCode, 800);
+}
+
+// A guild file put back from an older copy (a file or disk snapshot): the generations the
+// clients followed belong to another history, and every one of them is too old however far the
+// copy's own changes go, while the copy's own feed works from its first answer on.
+TEST(FeedHistory, AFileCopiedBackAnswersNoGenerationOfTheOtherHistory) {
+    ServedScene served;
+    const std::string& strDb = served.strDb;
+    ASSERT_EQ(served.target.Stop(), 0);
+    auto Copy = [&](const std::string& strFrom, const std::string& strTo) {
+        for (const char* szPart : {"", "-wal", "-shm"}) {
+            std::filesystem::remove(strTo + szPart);
+            if (std::filesystem::exists(strFrom + szPart))
+                std::filesystem::copy_file(strFrom + szPart, strTo + szPart);
+        }
+    };
+    Copy(strDb, served.dir.File("copy.db"));
+    std::int64_t lFollowed = -1;
+    {
+        ServeTarget followed(strDb);
+        for (int i = 0; i < 5; ++i)
+            Sql(strDb, "UPDATE characters SET level = level + 1 WHERE id = 5");
+        lFollowed = Generation(followed);
+        ASSERT_EQ(followed.Stop(), 0);
+    }
+    Copy(served.dir.File("copy.db"), strDb);
+    ServeTarget copy(strDb);
+    const std::int64_t lCopy = Generation(copy);
+    EXPECT_GT(lCopy, lFollowed);
+    for (int i = 0; i < 10; ++i)
+        Sql(strDb, "UPDATE characters SET level = level + 1 WHERE id = 6");
+    EXPECT_EQ(AskFeed(copy, std::to_string(lFollowed)).iCode, 1070);
+    const Changes since = AskFeed(copy, std::to_string(lCopy));
+    ASSERT_EQ(since.iCode, 800);
+    ASSERT_EQ(since.records.size(), 1u);
+    EXPECT_EQ(since.records[0].first, 6);
 }
 
 // A client that hangs up while its watch is held gives its place back at once, not when the

@@ -286,6 +286,18 @@ Reply Guild::Handle(const Request& request) {
         Reply reply = Run(db, store, m_pCache, m_treeCache, form, *pOperation, request, m_options);
         if (db)
             GiveBack(std::move(db));
+        // The generation a feed answer hands out is its first field (past the nine digits of the
+        // protocol's other numbers).
+        if (iMsgId == zorv::OpTreeChanges && zorv::IsSuccess(reply.iCode) && !reply.hold) {
+            const std::string strGeneration =
+                reply.strPayload.substr(0, reply.strPayload.find('|'));
+            if (!strGeneration.empty() && strGeneration.size() <= 18 &&
+                strGeneration.find_first_not_of("0123456789") == std::string::npos &&
+                std::stoll(strGeneration) > m_lServed) {
+                m_lServed = std::stoll(strGeneration);
+                NoteServedGeneration(m_strDbPath, m_lServed);
+            }
+        }
         return reply;
     } catch (const std::exception& e) {
         std::fprintf(stderr, "zorv-server: msgid %d failed: %s\n", iMsgId, e.what());
@@ -335,6 +347,14 @@ std::unique_ptr<Database> Guild::TakeConnection() {
     }
     std::unique_ptr<Database> db =
         std::make_unique<Database>(OpenGuildDatabase(m_strDbPath, false));
+    // A file opened anew may be an older copy put back: the feed must not answer from a history
+    // the clients did not follow.
+    if (const std::int64_t lServed = ServedGeneration(m_strDbPath);
+        lServed >= 0 && FeedGeneration(*db) < lServed) {
+        Transaction tx(*db, Transaction::Kind::Write);
+        if (ContinuePastServed(*db, lServed))
+            tx.Commit();
+    }
     std::lock_guard<std::mutex> lock(m_poolMutex);
     if (m_poolIdentity != identity) {
         m_pool.clear();

@@ -7,6 +7,7 @@
 #include "Reply.h"
 #include "TreeCache.h"
 
+#include <atomic>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -43,4 +44,6 @@ private:
     std::mutex m_poolMutex;
     std::vector<std::unique_ptr<Database>> m_pool;
     std::optional<std::pair<dev_t, ino_t>> m_poolIdentity;
+    // The highest feed generation this process has noted as handed out (ServedGeneration).
+    std::atomic<std::int64_t> m_lServed{-1};
 };

@@ -3,7 +3,12 @@
 #include "Database.h"
 #include "TreeCache.h"
 
+#include <unistd.h>
+
 #include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <string>
 #include <tuple>
 
 namespace {
@@ -97,4 +102,49 @@ void RestartTreeChanges(Database& db) {
     db.Exec("DELETE FROM tree_changes; "
             "UPDATE server_state SET value = (SELECT value FROM server_state "
             "WHERE key = 'feed_generation') WHERE key = 'tree_changes_from';");
+}
+
+namespace {
+
+std::string ServedPath(const std::string& strDbPath) {
+    return strDbPath + "-served";
+}
+
+} // namespace
+
+std::int64_t ServedGeneration(const std::string& strDbPath) {
+    std::ifstream in(ServedPath(strDbPath));
+    std::int64_t lServed = -1;
+    if (!(in >> lServed))
+        return -1;
+    return lServed;
+}
+
+void NoteServedGeneration(const std::string& strDbPath, std::int64_t lGeneration) {
+    if (lGeneration <= ServedGeneration(strDbPath))
+        return;
+    // Written beside and renamed over, so that a reader never sees half a number. Two processes
+    // noting at once may leave the lower of their two: what was handed out earlier still stands
+    // below the file's generation, and only a file gone back in time falls under it.
+    const std::string strTemp = ServedPath(strDbPath) + ".tmp" + std::to_string(getpid());
+    {
+        std::ofstream out(strTemp, std::ios::trunc);
+        out << lGeneration << "\n";
+        if (!out)
+            return;
+    }
+    if (std::rename(strTemp.c_str(), ServedPath(strDbPath).c_str()) != 0)
+        std::remove(strTemp.c_str());
+}
+
+bool ContinuePastServed(Database& db, std::int64_t lServed) {
+    const std::int64_t lNow = FeedGeneration(db);
+    if (lNow < 0 || lServed < 0 || lNow >= lServed)
+        return false;
+    Statement past(db, "UPDATE server_state SET value = ?1 WHERE key = 'feed_generation'");
+    past.Bind(1, lServed + 1);
+    past.Step();
+    past.Reset();
+    RestartTreeChanges(db);
+    return true;
 }

@@ -32,3 +32,15 @@ TreeChanges ReadTreeChanges(Database& db, std::int64_t lSince);
 // After a restore: the record starts again at the current generation, so that every generation
 // handed out before it is too old.
 void RestartTreeChanges(Database& db);
+
+// The highest generation the feed has handed out from the guild file at strDbPath, kept beside it
+// (FILE-served, outside the file, so that a copy of the file put back over it does not carry it
+// back); -1 when none is known.
+std::int64_t ServedGeneration(const std::string& strDbPath);
+// Notes lGeneration as handed out, when it is higher than what is noted.
+void NoteServedGeneration(const std::string& strDbPath, std::int64_t lGeneration);
+// A file whose generation is below one already handed out was put back from an older copy: its
+// history is not the one the clients followed. The feed then moves past every generation handed
+// out and starts its record again, so that any of them is too old. In the caller's write
+// transaction; true when it did.
+bool ContinuePastServed(Database& db, std::int64_t lServed);
