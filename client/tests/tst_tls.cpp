@@ -302,14 +302,6 @@ void tst_tls::questionThenRemembered() {
         QVERIFY2(ini.contains("[" + server.Address().toLatin1() + "]"), ini.constData());
         QVERIFY(!ini.contains(m_strFingerprintA.toLatin1()));
     }
-    {
-        // The next run: accepted without a word.
-        Run run(settings.path());
-        run.LogIn(server.Address());
-        QTRY_VERIFY_WITH_TIMEOUT(run.LoggedIn(), 20000);
-        QTRY_COMPARE_WITH_TIMEOUT(run.window->objCharDB().Count(), 62, 20000);
-        QCOMPARE(run.prompts->shown.size(), 0);
-    }
 
     // Another certificate at the same address.
     server.Stop();

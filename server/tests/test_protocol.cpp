@@ -60,14 +60,6 @@ TEST_P(RawHttp, RefusedRequests) {
               "<START_HERE>990;<STOP_HERE>");
 }
 
-TEST_P(RawHttp, OtherPathsAreNotTheScript) {
-    std::string strReply =
-        RawExchange(T().Port(), "POST /elsewhere HTTP/1.0\r\nHost: x\r\nUser-Agent: ZORV "
-                                "0.3\r\nContent-length: 8\r\n\r\nmsgid=104");
-    EXPECT_NE(strReply.find(" 404 "), std::string::npos) << strReply;
-    EXPECT_EQ(strReply.find("<START_HERE>"), std::string::npos);
-}
-
 INSTANTIATE_TEST_SUITE_P(Server, RawHttp, ::testing::Values("serve", "cgi", "apache"));
 
 TEST(ScriptPath, IsMatchedExactly) {
