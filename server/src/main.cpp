@@ -29,7 +29,8 @@ const char kUsage[] =
     "\n"
     "commands:\n"
     "  serve   --db FILE [--listen HOST:PORT] [--path /zorv] [--header-seconds 10]\n"
-    "          [--per-address 32] [--held-per-address 256] [--held-in-all 600] [--workers 8]\n"
+    "          [--per-address 32] [--held-per-address 256] [--held-in-all 1200]\n"
+    "          [--connections 2000] [--workers 8]\n"
     "          [--tls-cert FILE --tls-key FILE] [--history-days all|N] [--no-web]\n"
     "          [--loopback-receivers]\n"
     "          answer the client over HTTP (default 127.0.0.1:8080, path /zorv), or\n"
@@ -55,7 +56,8 @@ const char kUsage[] =
 const std::map<std::string, std::string> kCommandHelp = {
     {"serve", "usage: zorv-server serve --db FILE [--listen HOST:PORT] [--path /zorv]\n"
               "                         [--header-seconds 10] [--per-address 32] [--workers 8]\n"
-              "                         [--held-per-address 256] [--held-in-all 600]\n"
+              "                         [--held-per-address 256] [--held-in-all 1200]\n"
+              "                         [--connections 2000]\n"
               "                         [--tls-cert FILE --tls-key FILE] [--no-web]\n"
               "                         [--loopback-receivers]\n"
               "Answers the ZORV client over HTTP until SIGINT or SIGTERM. Port 0 picks a free\n"
@@ -65,8 +67,10 @@ const std::map<std::string, std::string> kCommandHelp = {
               "serve the web roster's pages). A client watching the tree for changes is held\n"
               "open without a thread until one comes; an address may have --held-per-address\n"
               "of those besides its --per-address connections, and the server --held-in-all\n"
-              "(below its 1000 connections, so that held watches never take the ones others\n"
-              "need); a watch over either is answered at once and asks again later.\n"
+              "(at least 100 below its --connections in all, so that held watches never take\n"
+              "the ones others need); a watch over either is answered at once and asks again\n"
+              "later. A connection past an address's --per-address is let in only for a watch:\n"
+              "it must send its request within 3 s, and any other request gets 503.\n"
               "With --tls-cert (a PEM certificate, its chain after it) and --tls-key (its\n"
               "unencrypted PEM private key) it speaks HTTPS only; give both or neither.\n"
               "--history-days keeps that many days of change history (\"all\", the default,\n"
@@ -274,20 +278,29 @@ int main(int argc, char** argv) {
             options.strTlsKey = args.options["tls-key"];
             if (options.strTlsCert.empty() != options.strTlsKey.empty())
                 return Fail("--tls-cert and --tls-key go together: give both or neither");
-            const std::pair<const char*, int*> limits[] = {
-                {"header-seconds", &options.limits.nHeaderSeconds},
-                {"per-address", &options.limits.nPerAddress},
-                {"workers", &options.limits.nWorkers},
-                {"held-per-address", &options.limits.nHeldPerAddress},
-                {"held-in-all", &options.limits.nHeldInAll},
+            const struct {
+                const char* szOption;
+                int* pValue;
+                int nLeast, nMost;
+            } limits[] = {
+                {"header-seconds", &options.limits.nHeaderSeconds, 1, 1000},
+                {"per-address", &options.limits.nPerAddress, 1, 1000},
+                {"workers", &options.limits.nWorkers, 1, 1000},
+                {"held-per-address", &options.limits.nHeldPerAddress, 1, 1000},
+                {"held-in-all", &options.limits.nHeldInAll, 1, 64000},
+                {"connections", &options.limits.nConnections, 200, 64000},
             };
-            for (const auto& [szOption, pValue] : limits) {
+            for (const auto& [szOption, pValue, nLeast, nMost] : limits) {
                 if (!args.options.count(szOption))
                     continue;
                 *pValue = std::atoi(args.options[szOption].c_str());
-                if (*pValue < 1 || *pValue > 1000)
-                    return Fail(std::string("--") + szOption + " wants a number from 1 to 1000");
+                if (*pValue < nLeast || *pValue > nMost)
+                    return Fail(std::string("--") + szOption + " wants a number from " +
+                                std::to_string(nLeast) + " to " + std::to_string(nMost));
             }
+            if (!args.options.count("held-in-all"))
+                options.limits.nHeldInAll =
+                    std::min(options.limits.nHeldInAll, options.limits.nConnections - 100);
             if (options.limits.nHeldInAll > options.limits.nConnections - 100)
                 return Fail("--held-in-all must leave at least 100 of the server's " +
                             std::to_string(options.limits.nConnections) +

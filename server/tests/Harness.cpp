@@ -101,6 +101,19 @@ int FreePort() {
 
 } // namespace
 
+std::string ReadFor(int fd, double dSeconds) {
+    std::string strReply;
+    pollfd poll_fd{fd, POLLIN, 0};
+    char buffer[4096];
+    while (poll(&poll_fd, 1, static_cast<int>(dSeconds * 1000)) == 1) {
+        ssize_t n = recv(fd, buffer, sizeof buffer, 0);
+        if (n <= 0)
+            break;
+        strReply.append(buffer, static_cast<std::size_t>(n));
+    }
+    return strReply;
+}
+
 int ConnectLoopback(int iPort, const std::string& strFrom) {
     int fd = socket(AF_INET, SOCK_STREAM, 0);
     if (!strFrom.empty()) {

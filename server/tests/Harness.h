@@ -37,6 +37,8 @@ int RunServerCommand(const std::vector<std::string>& args, std::string* pOut = n
 std::string RawExchange(int iPort, const std::string& strBytes, const std::string& strFrom = "");
 // A connection to 127.0.0.1:port from strFrom (or the default address); -1 when it fails.
 int ConnectLoopback(int iPort, const std::string& strFrom = "");
+// Waits up to dSeconds for the server to answer or close, and returns what it sent.
+std::string ReadFor(int fd, double dSeconds);
 
 // strRequest with filler lines added to its header, so that the bytes before its body (request
 // line, header lines and the blank line after them) come to exactly nHeaderBytes in nLines header

@@ -408,4 +408,43 @@ TEST(FeedHolding, TheServerHoldsNoMoreThanItsCap) {
     EXPECT_EQ(served.target.Stop(), 0);
 }
 
+// Every client behind one address asks again at once after each change: a burst of watches far
+// past the address's ordinary share is held whole, none closed unanswered. Past the share an
+// ordinary request is refused with an answer, and a connection that sends nothing is ended at
+// its short probation, well before the header's own deadline.
+TEST(FeedHolding, ABurstOfWatchesPastTheOrdinaryShareIsHeld) {
+    ServedScene served({"--per-address", "4", "--held-per-address", "40", "--header-seconds", "60"});
+    ServeTarget& target = served.target;
+    const std::string strSince = std::to_string(Generation(target));
+    std::vector<std::future<Changes>> waits;
+    for (int i = 0; i < 30; ++i)
+        waits.push_back(std::async(std::launch::async,
+                                   [&target, strSince] { return AskFeed(target, strSince, "30"); }));
+    EXPECT_EQ(waits.front().wait_for(std::chrono::seconds(1)), std::future_status::timeout);
+    std::vector<int> silent;
+    for (int i = 0; i < 4; ++i)
+        silent.push_back(ConnectLoopback(target.Port()));
+
+    const std::string strBusy =
+        RawExchange(target.Port(), target.RequestBytes("Hero", "heropass1", 104, {}));
+    EXPECT_EQ(strBusy.substr(0, 12), "HTTP/1.1 503") << strBusy;
+    EXPECT_NE(strBusy.find("Retry-After: 1"), std::string::npos) << strBusy;
+    const int fdLate = ConnectLoopback(target.Port());
+    const std::string strLate = ReadFor(fdLate, 30);
+    close(fdLate);
+    EXPECT_EQ(strLate.substr(0, 12), "HTTP/1.1 408") << strLate;
+    for (int fd : silent) {
+        EXPECT_TRUE(ReadFor(fd, 0).empty()) << "an ordinary connection was ended at probation";
+        close(fd);
+    }
+
+    Sql(served.strDb, "UPDATE characters SET level = 77 WHERE id = 6");
+    for (auto& one : waits) {
+        const Changes changes = one.get();
+        EXPECT_EQ(changes.iCode, 800);
+        EXPECT_EQ(changes.records.size(), 1u);
+    }
+    EXPECT_EQ(As(target, S::Self, 104).iCode, 800);
+}
+
 } // namespace

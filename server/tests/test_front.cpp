@@ -3,6 +3,7 @@
 // request from being answered, nor the server's memory from coming back.
 #include "Harness.h"
 #include "StandaloneFront.h"
+#include "WorkerPool.h"
 
 #include <algorithm>
 #include <atomic>
@@ -13,10 +14,12 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <future>
 #include <gtest/gtest.h>
 #include <map>
 #include <mutex>
 #include <poll.h>
+#include <sys/resource.h>
 #include <sys/socket.h>
 #include <thread>
 #include <unistd.h>
@@ -31,20 +34,6 @@ const char kLoginHead[] = "POST /zorv HTTP/1.0\r\nHost: x\r\nUser-Agent: ZORV 0.
 bool PeerSpoke(int fd) {
     pollfd poll_fd{fd, POLLIN, 0};
     return poll(&poll_fd, 1, 0) == 1;
-}
-
-// Waits up to dSeconds for the server to answer or close, and returns what it sent.
-std::string ReadFor(int fd, double dSeconds) {
-    std::string strReply;
-    pollfd poll_fd{fd, POLLIN, 0};
-    char buffer[4096];
-    while (poll(&poll_fd, 1, static_cast<int>(dSeconds * 1000)) == 1) {
-        ssize_t n = recv(fd, buffer, sizeof buffer, 0);
-        if (n <= 0)
-            break;
-        strReply.append(buffer, static_cast<std::size_t>(n));
-    }
-    return strReply;
 }
 
 // What the threads of a test report, counted, so that the test waits for a count rather than
@@ -410,16 +399,23 @@ TEST_F(Front, OneAddressHoldsOnlyItsShareOfConnections) {
         held.push_back(ConnectLoopback(target->Port(), "127.0.0.3"));
         ASSERT_GE(held.back(), 0);
     }
-    // Another address is served meanwhile; of the five from that address, the one the server
-    // took last (the threads that take them may do so in any order) was closed at once.
+    // Another address is served meanwhile. Of the five from that address, the one the server
+    // took last (the threads that take them may do so in any order) is on probation, and ended
+    // at its deadline, long before the header's own; the other four are served.
     EXPECT_EQ(target->Send("Self", "defpw1", 104, {}, "127.0.0.4").iCode, 800);
+    std::this_thread::sleep_for(std::chrono::seconds(4));
     const std::string strRequest = target->RequestBytes("Self", "defpw1", 104, {});
-    int nAnswered = 0;
+    int nAnswered = 0, nEnded = 0;
     for (int fd : held) {
-        send(fd, strRequest.data(), strRequest.size(), MSG_NOSIGNAL);
-        nAnswered += ReadFor(fd, 5).find("<START_HERE>") != std::string::npos;
+        if (ReadFor(fd, 0).substr(0, 12) == "HTTP/1.1 408") {
+            ++nEnded;
+        } else {
+            send(fd, strRequest.data(), strRequest.size(), MSG_NOSIGNAL);
+            nAnswered += ReadFor(fd, 5).find("<START_HERE>") != std::string::npos;
+        }
         close(fd);
     }
+    EXPECT_EQ(nEnded, 1);
     EXPECT_EQ(nAnswered, 4);
     // Once the server has seen them go, the address is served again.
     Answer again;
@@ -427,6 +423,118 @@ TEST_F(Front, OneAddressHoldsOnlyItsShareOfConnections) {
     while (again.iCode != 800 && std::chrono::steady_clock::now() < deadline)
         again = target->Send("Self", "defpw1", 104, {}, "127.0.0.3");
     EXPECT_EQ(again.iCode, 800);
+}
+
+// Every connection the server may keep is a descriptor: serve raises its soft limit of open files
+// to fit them, and refuses to start, saying why, when the hard limit is too low.
+TEST_F(Front, TheServerOpensAsManyFilesAsItsConnectionsNeed) {
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_NOFILE, &saved), 0);
+    ASSERT_GE(saved.rlim_max, 3000u) << "this machine cannot raise the limit far enough";
+    rlimit low = saved;
+    low.rlim_cur = 1024; // Debian's default, which the children inherit
+    ASSERT_EQ(setrlimit(RLIMIT_NOFILE, &low), 0);
+    auto target = Start({"--connections", "2700"});
+    std::string strErr;
+    const int iRefused = RunProgram({"/bin/sh", "-c",
+                                     "ulimit -Hn 1500 && exec " ZORV_SERVER_BIN " serve --db " +
+                                         m_strDb + " --listen 127.0.0.1:0 --connections 2000"},
+                                    "", nullptr, &strErr);
+    setrlimit(RLIMIT_NOFILE, &saved);
+    EXPECT_EQ(iRefused, 1);
+    EXPECT_NE(strErr.find("lower --connections"), std::string::npos) << strErr;
+
+    std::ifstream limits("/proc/" + std::to_string(target->Pid()) + "/limits");
+    std::string strLine;
+    long lSoft = -1;
+    while (std::getline(limits, strLine))
+        if (strLine.rfind("Max open files", 0) == 0)
+            lSoft = std::atol(strLine.c_str() + 26);
+    EXPECT_GE(lSoft, 2700) << "the server kept a soft limit of " << lSoft;
+    EXPECT_EQ(As(*target, S::Self, 104).iCode, 800);
+}
+
+// A change wakes thousands of watches at once: they run behind the members' requests, on a
+// quarter of the threads at most, yet are never starved by a steady stream of others.
+TEST(WorkerPoolOrder, BackgroundJobsWaitBehindOthersOnAQuarterOfTheThreads) {
+    std::mutex mutex;
+    std::vector<std::string> order;
+    int nRunning = 0, nMostRunning = 0;
+    {
+        std::promise<void> release;
+        std::shared_future<void> released = release.get_future().share();
+        WorkerPool pool(4);
+        struct Releasing { // however the block ends, before the pool drains
+            std::promise<void>& release;
+            ~Releasing() {
+                try {
+                    release.set_value();
+                } catch (const std::future_error&) {
+                }
+            }
+        } releasing{release};
+        for (int i = 0; i < 40; ++i)
+            ASSERT_TRUE(pool.Submit(
+                [&, i] {
+                    {
+                        std::lock_guard<std::mutex> lock(mutex);
+                        nMostRunning = std::max(nMostRunning, ++nRunning);
+                        order.push_back("watch " + std::to_string(i));
+                    }
+                    released.wait();
+                    std::this_thread::sleep_for(std::chrono::milliseconds(2));
+                    std::lock_guard<std::mutex> lock(mutex);
+                    --nRunning;
+                },
+                WorkerPool::Kind::Background));
+        for (int i = 0; i < 20; ++i)
+            ASSERT_TRUE(pool.Submit([&, i] {
+                std::lock_guard<std::mutex> lock(mutex);
+                order.push_back("member " + std::to_string(i));
+            }));
+        // The members are answered while a watch still runs and the others wait.
+        for (int n = 0; n < 500; ++n) {
+            {
+                std::lock_guard<std::mutex> lock(mutex);
+                if (order.size() == 21)
+                    break;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        {
+            std::lock_guard<std::mutex> lock(mutex);
+            ASSERT_EQ(order.size(), 21u);
+            EXPECT_EQ(nMostRunning, 1);
+        }
+    }
+    EXPECT_EQ(order.size(), 60u);
+
+    // Under a steady stream of members' requests a watch is still taken now and then.
+    std::atomic<int> nWatches{0};
+    std::atomic<bool> bFlooding{true};
+    std::atomic<int> nQueued{0};
+    WorkerPool pool(4);
+    std::thread flood([&] { // always a thousand members' requests waiting
+        while (bFlooding) {
+            if (nQueued >= 1000) {
+                std::this_thread::yield();
+                continue;
+            }
+            ++nQueued;
+            if (!pool.Submit([&] {
+                    std::this_thread::sleep_for(std::chrono::microseconds(100));
+                    --nQueued;
+                }))
+                break;
+        }
+    });
+    for (int i = 0; i < 3; ++i)
+        ASSERT_TRUE(pool.Submit([&] { ++nWatches; }, WorkerPool::Kind::Background));
+    for (int n = 0; n < 500 && nWatches < 3; ++n)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    bFlooding = false;
+    flood.join();
+    EXPECT_EQ(nWatches, 3);
 }
 
 // A front that stops gives back everything it held, its listening socket included: a process

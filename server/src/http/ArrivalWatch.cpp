@@ -1,9 +1,11 @@
 #include "ArrivalWatch.h"
 
+#include <algorithm>
 #include <sys/socket.h>
 
-ArrivalWatch::ArrivalWatch(int nHeaderSeconds, int nRequestSeconds)
-    : m_headerTime(nHeaderSeconds), m_requestTime(nRequestSeconds) {
+ArrivalWatch::ArrivalWatch(int nHeaderSeconds, int nRequestSeconds, int nProbationSeconds)
+    : m_headerTime(nHeaderSeconds), m_requestTime(nRequestSeconds),
+      m_probationTime(nProbationSeconds) {
     m_thread = std::thread([this] { Watch(); });
 }
 
@@ -21,10 +23,15 @@ void ArrivalWatch::SpeakTls() {
     m_bTls = true;
 }
 
-void ArrivalWatch::Opened(MHD_Connection* pConnection, int fd) {
+void ArrivalWatch::Opened(MHD_Connection* pConnection, int fd, bool bProbation) {
     auto now = Clock::now();
+    auto header = m_headerTime, request = m_requestTime;
+    if (bProbation) {
+        header = std::min(header, m_probationTime);
+        request = std::min(request, m_probationTime);
+    }
     std::lock_guard<std::mutex> lock(m_mutex);
-    m_entries[pConnection] = {fd, false, now + m_headerTime, now + m_requestTime};
+    m_entries[pConnection] = {fd, false, now + header, now + request};
 }
 
 void ArrivalWatch::HeaderArrived(MHD_Connection* pConnection) {

@@ -15,15 +15,15 @@ struct MHD_Connection;
 class ArrivalWatch {
 public:
     // A connection's header must arrive within nHeaderSeconds, its whole request within
-    // nRequestSeconds.
-    ArrivalWatch(int nHeaderSeconds, int nRequestSeconds);
+    // nRequestSeconds; one on probation must send both within nProbationSeconds.
+    ArrivalWatch(int nHeaderSeconds, int nRequestSeconds, int nProbationSeconds);
     ~ArrivalWatch();
     ArrivalWatch(const ArrivalWatch&) = delete;
     ArrivalWatch& operator=(const ArrivalWatch&) = delete;
     // Under TLS a late connection is only closed: a plain 408 would be noise inside the session.
     void SpeakTls();
 
-    void Opened(MHD_Connection* pConnection, int fd);
+    void Opened(MHD_Connection* pConnection, int fd, bool bProbation);
     void HeaderArrived(MHD_Connection* pConnection);
     // The request is whole (or the connection ended): what follows is the reply's business.
     void Done(MHD_Connection* pConnection);
@@ -41,6 +41,7 @@ private:
 
     const std::chrono::seconds m_headerTime;
     const std::chrono::seconds m_requestTime;
+    const std::chrono::seconds m_probationTime;
     std::mutex m_mutex;
     std::condition_variable m_wake;
     bool m_bStopping = false;

@@ -23,6 +23,7 @@
 #include <optional>
 #include <pthread.h>
 #include <sstream>
+#include <sys/resource.h>
 
 namespace {
 
@@ -118,6 +119,26 @@ int ServeCgiWeb(const char* szMethod) {
     return 0;
 }
 
+// Every connection is a descriptor, and the guild file, its journal and the workers take some
+// more: the process's soft limit is raised to fit (Debian's default of 1024 does not).
+bool RaiseDescriptorLimit(int nConnections) {
+    const rlim_t nNeeded = static_cast<rlim_t>(nConnections) + 256;
+    rlimit limit{};
+    if (getrlimit(RLIMIT_NOFILE, &limit) != 0 || limit.rlim_cur >= nNeeded)
+        return true;
+    if (limit.rlim_max != RLIM_INFINITY && limit.rlim_max < nNeeded) {
+        std::fprintf(stderr,
+                     "zorv-server: %d connections need %llu open files, and this process may "
+                     "have only %llu (ulimit -Hn; LimitNOFILE= under systemd): lower "
+                     "--connections\n",
+                     nConnections, static_cast<unsigned long long>(nNeeded),
+                     static_cast<unsigned long long>(limit.rlim_max));
+        return false;
+    }
+    limit.rlim_cur = nNeeded;
+    return setrlimit(RLIMIT_NOFILE, &limit) == 0;
+}
+
 } // namespace
 
 int Serve(const ServeOptions& options) {
@@ -138,6 +159,8 @@ int Serve(const ServeOptions& options) {
     bool bTls = !options.strTlsCert.empty();
     std::string strCertPem, strKeyPem;
     if (bTls && !ReadTlsFiles(options, strCertPem, strKeyPem))
+        return 1;
+    if (!RaiseDescriptorLimit(options.limits.nConnections))
         return 1;
 
     // The signals are blocked before any thread starts, so that every thread inherits the mask

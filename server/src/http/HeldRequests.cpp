@@ -28,12 +28,6 @@ bool HeldRequests::Hold(const std::string& strAddress, std::int64_t lGeneration,
     return true;
 }
 
-int HeldRequests::HeldFrom(const std::string& strAddress) {
-    std::lock_guard<std::mutex> lock(m_mutex);
-    auto found = m_perAddress.find(strAddress);
-    return found == m_perAddress.end() ? 0 : found->second;
-}
-
 void HeldRequests::Stop() {
     {
         std::lock_guard<std::mutex> lock(m_mutex);
@@ -124,29 +118,47 @@ std::vector<int> HeldRequests::HungUp(const std::vector<int>& fds) const {
     return hungUp;
 }
 
-bool ConnectionShares::TryAccept(const std::string& strAddress, int nHeld, int nOrdinary) {
+bool ConnectionShares::Started(const void* pConnection, const std::string& strAddress) {
     std::lock_guard<std::mutex> lock(m_mutex);
-    int& nOpen = m_open[strAddress];
-    if (nOpen - nHeld >= nOrdinary) {
-        if (nOpen == 0)
-            m_open.erase(strAddress);
-        return false;
-    }
-    ++nOpen;
-    return true;
+    Counts& counts = m_counts[strAddress];
+    const bool bOrdinary = counts.nOrdinary < m_nOrdinary;
+    counts.nOrdinary += bOrdinary;
+    m_connections[pConnection] = {strAddress, bOrdinary, counts.nOpen >= m_nAll};
+    ++counts.nOpen;
+    return !bOrdinary;
 }
 
-void ConnectionShares::Started(const void* pConnection, const std::string& strAddress) {
+bool ConnectionShares::RequestArrived(const void* pConnection, bool bWatch) {
     std::lock_guard<std::mutex> lock(m_mutex);
-    m_address[pConnection] = strAddress;
+    auto found = m_connections.find(pConnection);
+    if (found == m_connections.end())
+        return true;
+    Connection& connection = found->second;
+    if (connection.bOver)
+        return false;
+    if (bWatch == !connection.bOrdinary)
+        return true;
+    int& nOrdinary = m_counts[connection.strAddress].nOrdinary;
+    if (bWatch) {
+        connection.bOrdinary = false;
+        --nOrdinary;
+        return true;
+    }
+    if (nOrdinary >= m_nOrdinary)
+        return false;
+    ++nOrdinary;
+    connection.bOrdinary = true;
+    return true;
 }
 
 void ConnectionShares::Closed(const void* pConnection) {
     std::lock_guard<std::mutex> lock(m_mutex);
-    auto found = m_address.find(pConnection);
-    if (found == m_address.end())
+    auto found = m_connections.find(pConnection);
+    if (found == m_connections.end())
         return;
-    if (--m_open[found->second] <= 0)
-        m_open.erase(found->second);
-    m_address.erase(found);
+    auto counts = m_counts.find(found->second.strAddress);
+    counts->second.nOrdinary -= found->second.bOrdinary;
+    if (--counts->second.nOpen <= 0)
+        m_counts.erase(counts);
+    m_connections.erase(found);
 }

@@ -39,8 +39,6 @@ public:
     // fd, when not -1, is the request's socket, watched for the client's hang-up.
     [[nodiscard]] bool Hold(const std::string& strAddress, std::int64_t lGeneration, int nSeconds,
                             int fd, std::function<void()> wake);
-    // How many requests strAddress has held now.
-    int HeldFrom(const std::string& strAddress);
     // Wakes everything held and takes no more; the thread ends. Idempotent.
     void Stop();
 
@@ -70,20 +68,38 @@ private:
     std::thread m_thread;
 };
 
-// Each address's open connections, counted from their acceptance to their end, so that an
-// address's held requests do not use up its ordinary share. Counted at acceptance, under one
-// lock, so that connections accepted at once on several threads are never all let in.
+// Each address's connections, counted from their start to their end. Every connection is
+// accepted up to twice the address's whole share (ordinary and held; libmicrohttpd closes the
+// rest), since nothing tells a watch from another request before its request has come, and an
+// address's clients that ask again at once after a change may briefly overlap the connections
+// they just ended. One past the address's ordinary share is on probation (it must send its
+// request soon); once its request is whole, a watch takes its place in the held share while any
+// other request needs an ordinary place, and one past the whole share gets none. So a burst of
+// watches from behind one address is never closed unanswered, and every request past the shares
+// is refused with an answer.
 class ConnectionShares {
 public:
-    // Counts in a connection being accepted from strAddress, unless the address's connections
-    // other than its nHeld held ones reach nOrdinary already.
-    bool TryAccept(const std::string& strAddress, int nHeld, int nOrdinary);
-    // The accepted connection, for Closed.
-    void Started(const void* pConnection, const std::string& strAddress);
+    ConnectionShares(int nOrdinary, int nHeld) : m_nOrdinary(nOrdinary), m_nAll(nOrdinary + nHeld) {}
+    // A connection accepted from strAddress; true when it is past the address's ordinary share.
+    bool Started(const void* pConnection, const std::string& strAddress);
+    // The connection's request is whole. A watch leaves the ordinary share; another request keeps
+    // its ordinary place or takes one. False: no place is left for it.
+    bool RequestArrived(const void* pConnection, bool bWatch);
     void Closed(const void* pConnection);
 
 private:
+    struct Connection {
+        std::string strAddress;
+        bool bOrdinary;
+        bool bOver; // past the address's whole share when it came
+    };
+    struct Counts {
+        int nOpen = 0;
+        int nOrdinary = 0;
+    };
+    const int m_nOrdinary;
+    const int m_nAll;
     std::mutex m_mutex;
-    std::unordered_map<std::string, int> m_open;
-    std::unordered_map<const void*, std::string> m_address;
+    std::unordered_map<std::string, Counts> m_counts;
+    std::unordered_map<const void*, Connection> m_connections;
 };

@@ -1,6 +1,7 @@
 #include "StandaloneFront.h"
 
 #include "ArrivalWatch.h"
+#include "Guild.h"
 #include "HeldRequests.h"
 #include "MhdLibrary.h"
 
@@ -116,6 +117,15 @@ MHD_Result Answer(MHD_Connection* pConnection, unsigned iStatus, const std::stri
         pConnection, iStatus,
         Library().create_response_from_buffer(strBody.size(), const_cast<char*>(strBody.data()),
                                               MHD_RESPMEM_MUST_COPY));
+}
+
+// An ordinary request past its address's share: the client may ask again in a moment.
+MHD_Result AnswerBusy(MHD_Connection* pConnection) {
+    MHD_Response* pResponse =
+        Library().create_response_from_buffer(0, nullptr, MHD_RESPMEM_PERSISTENT);
+    if (pResponse)
+        Library().add_response_header(pResponse, "Retry-After", "1");
+    return QueueProtocolReply(pConnection, MHD_HTTP_SERVICE_UNAVAILABLE, pResponse);
 }
 
 // A reply whose payload is streamed, as libmicrohttpd asks for it: the head, the stream's pieces
@@ -264,7 +274,7 @@ struct StandaloneFront::Impl {
     WebHandler webHandler; // empty: GET is refused as any other method
     // Declared before the daemon, so that both outlive it: stopping the daemon closes
     // connections, which the watch hears of.
-    ArrivalWatch watch{limits.nHeaderSeconds, limits.nRequestSeconds};
+    ArrivalWatch watch{limits.nHeaderSeconds, limits.nRequestSeconds, limits.nProbationSeconds};
     std::unique_ptr<WorkerPool> pWorkers;
     // The web roster's pages have workers of their own: a flood of page requests, which
     // anyone may send, waits on these and never in front of a member's request.
@@ -274,17 +284,8 @@ struct StandaloneFront::Impl {
     std::function<std::int64_t()> generationNow; // empty: nothing is held
     std::atomic<int> nWithWorkers{0};            // requests handed on and not yet completed
     std::unique_ptr<HeldRequests> pHeld;
-    // While requests may be held, the front counts each address's connections itself.
-    ConnectionShares shares;
-
-    static MHD_Result OnAccept(void* pSelf, const sockaddr* pAddress, socklen_t) {
-        Impl* self = static_cast<Impl*>(pSelf);
-        const std::string strAddress = AddressText(pAddress);
-        return self->shares.TryAccept(strAddress, self->pHeld->HeldFrom(strAddress),
-                                      self->limits.nPerAddress)
-                   ? MHD_YES
-                   : MHD_NO;
-    }
+    // While requests may be held, the front counts each address's ordinary connections itself.
+    ConnectionShares shares{limits.nPerAddress, limits.nHeldPerAddress};
 
     // The guild's answer to a protocol request, on a worker; a feed request with nothing new is
     // held instead, and asked again when it wakes.
@@ -303,12 +304,15 @@ struct StandaloneFront::Impl {
         x->state = Exchange::State::Done;
         Library().resume_connection(pConnection);
     }
+    // A change wakes every watcher at once: their answers wait behind the members' requests.
     void Wake(Exchange* x, MHD_Connection* pConnection) {
-        if (!pWorkers->Submit([this, x, pConnection] {
-                x->reply = handler({x->strBody, x->strAgent, x->strAddress, false});
-                x->state = Exchange::State::Done;
-                Library().resume_connection(pConnection);
-            })) {
+        if (!pWorkers->Submit(
+                [this, x, pConnection] {
+                    x->reply = handler({x->strBody, x->strAgent, x->strAddress, false});
+                    x->state = Exchange::State::Done;
+                    Library().resume_connection(pConnection);
+                },
+                WorkerPool::Kind::Background)) {
             x->iStatus = MHD_HTTP_SERVICE_UNAVAILABLE;
             x->state = Exchange::State::Done;
             Library().resume_connection(pConnection);
@@ -345,12 +349,12 @@ struct StandaloneFront::Impl {
                              MHD_ConnectionNotificationCode code) {
         Impl* self = static_cast<Impl*>(pSelf);
         if (code == MHD_CONNECTION_NOTIFY_STARTED) {
+            const bool bProbation =
+                self->pHeld && self->shares.Started(pConnection, AddressOf(pConnection));
             const MHD_ConnectionInfo* pInfo =
                 Library().get_connection_info(pConnection, MHD_CONNECTION_INFO_CONNECTION_FD);
             if (pInfo)
-                self->watch.Opened(pConnection, pInfo->connect_fd);
-            if (self->pHeld)
-                self->shares.Started(pConnection, AddressOf(pConnection));
+                self->watch.Opened(pConnection, pInfo->connect_fd, bProbation);
         } else {
             self->watch.Done(pConnection);
             self->shares.Closed(pConnection);
@@ -433,7 +437,7 @@ struct StandaloneFront::Impl {
             return MHD_YES;
         }
         switch (x->state) {
-        case Exchange::State::Reading:
+        case Exchange::State::Reading: {
             self->watch.Done(pConnection);
             // From here libmicrohttpd's silence timeout guards the reply's writing; before, the
             // watch's deadlines alone apply, so that a silent connection always gets its 408.
@@ -441,22 +445,29 @@ struct StandaloneFront::Impl {
                                             static_cast<unsigned>(self->limits.nIdleSeconds));
             if (x->iStatus != MHD_HTTP_OK)
                 return Answer(pConnection, x->iStatus, "");
+            const bool bWatch = self->pHeld && !x->bWeb && IsWatch(x->strBody);
+            if (self->pHeld && !x->bWeb && !self->shares.RequestArrived(pConnection, bWatch))
+                return AnswerBusy(pConnection);
             x->state = Exchange::State::Working;
             ++self->nWithWorkers;
             Library().suspend_connection(pConnection);
-            if (!(x->bWeb ? self->pWebWorkers : self->pWorkers)->Submit([self, x, pConnection] {
-                    if (!x->bWeb)
-                        return self->Work(x, pConnection);
-                    x->webReply = self->webHandler(x->web);
-                    x->state = Exchange::State::Done;
-                    Library().resume_connection(pConnection);
-                })) {
+            if (!(x->bWeb ? self->pWebWorkers : self->pWorkers)
+                     ->Submit(
+                         [self, x, pConnection] {
+                             if (!x->bWeb)
+                                 return self->Work(x, pConnection);
+                             x->webReply = self->webHandler(x->web);
+                             x->state = Exchange::State::Done;
+                             Library().resume_connection(pConnection);
+                         },
+                         bWatch ? WorkerPool::Kind::Background : WorkerPool::Kind::Ordinary)) {
                 // The server is stopping: a body that was still arriving is not served.
                 x->iStatus = MHD_HTTP_SERVICE_UNAVAILABLE;
                 x->state = Exchange::State::Done;
                 Library().resume_connection(pConnection);
             }
             return MHD_YES;
+        }
         case Exchange::State::Header: // handled above
         case Exchange::State::Working:
             return MHD_YES;
@@ -555,10 +566,11 @@ int StandaloneFront::Start(const std::string& strHost, int iPort) {
     if (impl.generationNow)
         impl.pHeld = std::make_unique<HeldRequests>(impl.limits.nHeldPerAddress,
                                                     impl.limits.nHeldInAll, impl.generationNow);
-    // With requests held, libmicrohttpd's own limit an address covers its held ones too, and the
-    // front keeps the ordinary share (OnAccept).
+    // With requests held, libmicrohttpd's own limit an address is twice its shares, and the front
+    // keeps the shares (ConnectionShares), answering what is past them.
     const unsigned nPerAddressAll = static_cast<unsigned>(
-        impl.limits.nPerAddress + (impl.pHeld ? impl.limits.nHeldPerAddress : 0));
+        impl.pHeld ? 2 * (impl.limits.nPerAddress + impl.limits.nHeldPerAddress)
+                   : impl.limits.nPerAddress);
     unsigned iFlags = MHD_USE_EPOLL | MHD_USE_INTERNAL_POLLING_THREAD | MHD_ALLOW_SUSPEND_RESUME |
                       MHD_USE_ERROR_LOG;
     if (bIPv6)
@@ -567,7 +579,7 @@ int StandaloneFront::Start(const std::string& strHost, int iPort) {
         iFlags |= MHD_USE_TLS;
     // The TLS options come last: without TLS they end the list early.
     impl.pDaemon = Library().start_daemon(
-        iFlags, static_cast<uint16_t>(iPort), impl.pHeld ? &Impl::OnAccept : nullptr, &impl,
+        iFlags, static_cast<uint16_t>(iPort), nullptr, nullptr,
         &Impl::OnRequest, &impl, MHD_OPTION_EXTERNAL_LOGGER, &Impl::OnLog, &impl,
         MHD_OPTION_URI_LOG_CALLBACK, &Impl::OnRequestLine, &impl, MHD_OPTION_SOCK_ADDR,
         reinterpret_cast<sockaddr*>(&address), MHD_OPTION_LISTEN_BACKLOG_SIZE,

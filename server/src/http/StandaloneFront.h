@@ -10,7 +10,10 @@
 // the header's time. Change-feed requests that find nothing new are held without a thread
 // (HeldRequests) once HoldFeedRequests is called: nHeldPerAddress of them an address, apart from
 // its nPerAddress ordinary connections, and nHeldInAll in all, well below nConnections, so that
-// held requests never take the connections that everyone else needs.
+// held requests never take the connections that everyone else needs. A connection past its
+// address's ordinary share is accepted on probation (ConnectionShares): a watch joins the held
+// share, another request is answered 503 with Retry-After, and one that does not come within
+// nProbationSeconds gets the 408.
 #include "Reply.h"
 #include "WebExchange.h"
 #include "WorkerPool.h"
@@ -24,10 +27,13 @@ struct FrontLimits {
     int nHeaderSeconds = 10;
     int nRequestSeconds = 30;
     int nIdleSeconds = 10; // silence allowed once the request is whole, while the reply is written
+    // A connection past its address's ordinary share (while requests are held) must bring its
+    // whole request within this: a watch joins the held share, anything else gets 503.
+    int nProbationSeconds = 3;
     int nPerAddress = 32;
     int nHeldPerAddress = 256;
-    int nHeldInAll = 600;
-    int nConnections = 1000;
+    int nHeldInAll = 1200;
+    int nConnections = 2000;
     int nBacklog = 1024;
     int nWorkers = 8;
     int nWebWorkers = 2; // for the web roster's pages alone

@@ -1,6 +1,8 @@
 #include "WorkerPool.h"
 
-WorkerPool::WorkerPool(int nThreads) {
+#include <algorithm>
+
+WorkerPool::WorkerPool(int nThreads) : m_nBackgroundAtOnce(std::max(1, nThreads / 4)) {
     for (int i = 0; i < nThreads; ++i)
         m_threads.emplace_back([this] { Work(); });
 }
@@ -20,12 +22,12 @@ void WorkerPool::Drain() {
             thread.join();
 }
 
-bool WorkerPool::Submit(std::function<void()> job) {
+bool WorkerPool::Submit(std::function<void()> job, Kind kind) {
     {
         std::lock_guard<std::mutex> lock(m_mutex);
         if (m_bStopping)
             return false;
-        m_jobs.push_back(std::move(job));
+        (kind == Kind::Background ? m_background : m_jobs).push_back(std::move(job));
     }
     m_wake.notify_one();
     return true;
@@ -34,14 +36,34 @@ bool WorkerPool::Submit(std::function<void()> job) {
 void WorkerPool::Work() {
     while (true) {
         std::function<void()> job;
+        bool bBackground = false;
         {
             std::unique_lock<std::mutex> lock(m_mutex);
-            m_wake.wait(lock, [this] { return m_bStopping || !m_jobs.empty(); });
-            if (m_jobs.empty())
+            auto BackgroundMayRun = [this] {
+                return !m_background.empty() &&
+                       (m_nBackgroundRunning < m_nBackgroundAtOnce || m_bStopping);
+            };
+            m_wake.wait(lock, [&] {
+                return !m_jobs.empty() || BackgroundMayRun() ||
+                       (m_bStopping && m_background.empty());
+            });
+            if (m_jobs.empty() && m_background.empty())
                 return;
-            job = std::move(m_jobs.front());
-            m_jobs.pop_front();
+            bBackground = BackgroundMayRun() &&
+                          (m_jobs.empty() || m_nSinceBackground >= kBackgroundEvery);
+            std::deque<std::function<void()>>& from = bBackground ? m_background : m_jobs;
+            m_nSinceBackground = bBackground || m_background.empty() ? 0 : m_nSinceBackground + 1;
+            job = std::move(from.front());
+            from.pop_front();
+            m_nBackgroundRunning += bBackground;
         }
         job();
+        if (bBackground) {
+            {
+                std::lock_guard<std::mutex> lock(m_mutex);
+                --m_nBackgroundRunning;
+            }
+            m_wake.notify_one();
+        }
     }
 }

@@ -258,6 +258,15 @@ Reply Run(std::unique_ptr<Database>& pDb, Store& store, CredentialCache* pCache,
 
 } // namespace
 
+bool IsWatch(std::string_view strBody) {
+    if (strBody.size() > kMaxBodyBytes)
+        return false;
+    const Form form = ParseForm(strBody);
+    const std::string strWait = Trim(FormValue(form, "wait"));
+    return zorv::ParseWholeNumber(Trim(FormValue(form, "msgid"))) == zorv::OpTreeChanges &&
+           !strWait.empty() && strWait.find_first_not_of('0') != std::string::npos;
+}
+
 Reply Guild::Handle(const Request& request) {
     if (request.strBody.size() > kMaxBodyBytes)
         return {zorv::CodeInvalidText, ""};

@@ -13,11 +13,15 @@
 #include <mutex>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <sys/types.h>
 #include <utility>
 #include <vector>
 
 class CredentialCache;
+
+// A change-feed request that asks to wait for a change: one the standalone front may hold.
+bool IsWatch(std::string_view strBody);
 
 class Guild {
 public:
