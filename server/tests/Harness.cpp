@@ -205,6 +205,19 @@ int RunProgram(const std::vector<std::string>& argv, const std::string& strInput
     return WIFEXITED(iStatus) ? WEXITSTATUS(iStatus) : 128 + WTERMSIG(iStatus);
 }
 
+std::string AsVersion4Dump(const std::string& strDump) {
+    std::string strOut = "ZORV DUMP 4\n";
+    std::size_t iStart = strDump.find('\n') + 1;
+    while (iStart < strDump.size()) {
+        std::size_t iEnd = strDump.find('\n', iStart);
+        iEnd = iEnd == std::string::npos ? strDump.size() : iEnd + 1;
+        if (strDump.compare(iStart, 2, "N|") != 0)
+            strOut.append(strDump, iStart, iEnd - iStart);
+        iStart = iEnd;
+    }
+    return strOut;
+}
+
 int RunServerCommand(const std::vector<std::string>& args, std::string* pOut, std::string* pErr) {
     std::vector<std::string> argv{ZORV_SERVER_BIN};
     argv.insert(argv.end(), args.begin(), args.end());

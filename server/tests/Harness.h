@@ -27,6 +27,9 @@ private:
 int RunProgram(const std::vector<std::string>& argv, const std::string& strInput,
                std::string* pOut = nullptr, std::string* pErr = nullptr);
 
+// A dump as the version before the named columns wrote it: "ZORV DUMP 4", no column lines.
+std::string AsVersion4Dump(const std::string& strDump);
+
 // Runs zorv-server with the arguments; returns its exit code and what it printed.
 int RunServerCommand(const std::vector<std::string>& args, std::string* pOut = nullptr,
                      std::string* pErr = nullptr);

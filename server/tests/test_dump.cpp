@@ -1,9 +1,11 @@
 // Restoring a guild from its dump: a bad dump is refused with the line it is wrong on, before
-// anything is written, and dumps of the earlier versions still restore when they are sound.
+// anything is written, dumps of the earlier versions still restore when they are sound, and a
+// dump that names its columns restores whatever columns were added since it was written.
 #include "Harness.h"
 #include "Passwords.h"
 #include "Text.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -60,18 +62,22 @@ std::string Backup(const std::string& strDb) {
     return strDump;
 }
 
-// The demo guild's dump: line 1 the header, lines 2-6 the settings (default password hash, guild
-// name, vassal cap 12, squad name, squad flag), then character k on line 6 + k (62 of them; the
+// The demo guild's dump in the version 4 form (the rows line for line as today's, without the
+// column lines): line 1 the header, lines 2-6 the settings (default password hash, guild name,
+// vassal cap 12, squad name, squad flag), then character k on line 6 + k (62 of them; the
 // monarch, 1, has the four vassals 2 to 5; 6 is 2's vassal), and the count line last, line 69.
+// m_strCurrent is the same guild's dump as this server writes it.
 class DumpTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_EQ(RunServerCommand({"demo", "--db", m_dir.File("demo.db")}), 0);
-        m_strGood = Backup(m_dir.File("demo.db"));
+        m_strCurrent = Backup(m_dir.File("demo.db"));
+        m_strGood = AsVersion4Dump(m_strCurrent);
         ASSERT_EQ(Lines(m_strGood).size(), 69u);
     }
 
     TempDir m_dir;
+    std::string m_strCurrent;
     std::string m_strGood;
 };
 
@@ -141,7 +147,7 @@ TEST_F(DumpTest, BadDumpsAreRefusedWithTheirLineAndChangeNothing) {
     Write(m_dir.File("good.txt"), d);
     ASSERT_EQ(RunServerCommand({"restore", "--db", strLive, m_dir.File("good.txt")}), 0);
     std::string strBefore = Backup(strLive);
-    ASSERT_EQ(strBefore, d);
+    ASSERT_EQ(strBefore, m_strCurrent);
     int iCase = 0;
     for (const Case& c : cases) {
         std::string strFile = m_dir.File("bad" + std::to_string(++iCase) + ".txt");
@@ -172,7 +178,7 @@ TEST_F(DumpTest, EarlierVersionsWithoutCountsRestoreOnlyWhenSound) {
               0)
         << strErr;
     EXPECT_NE(strErr.find("no record counts"), std::string::npos) << strErr;
-    EXPECT_EQ(Backup(m_dir.File("old.db")), m_strGood);
+    EXPECT_EQ(Backup(m_dir.File("old.db")), m_strCurrent);
 
     // Every other check still holds for it.
     Write(m_dir.File("orphan.txt"), WithField(strOld, 8, 3, "999"));
@@ -196,6 +202,84 @@ TEST_F(DumpTest, EarlierVersionsWithoutCountsRestoreOnlyWhenSound) {
                   nullptr, &strErr),
               1);
     EXPECT_NE(strErr.find("cut short"), std::string::npos) << strErr;
+}
+
+// A dump names its columns, so that one written before a column was added restores, the column
+// taking its default, and one from a later version, whose column this server would lose, is
+// refused; the columns may come in any order.
+TEST_F(DumpTest, NamedColumnsRestoreInAnyOrderAndWithoutAColumnAddedSince) {
+    std::vector<std::string> lines = Lines(m_strCurrent);
+    ASSERT_EQ(lines[1].rfind("N|C|id|name|", 0), 0u) << lines[1];
+    const std::vector<std::string> columns = SplitList(lines[1], '|');
+    // Where a column's value stands in a character row ("C|" is field 0), and its name in the
+    // column line one further.
+    const auto Where = [&](const std::string& strColumn) {
+        return static_cast<std::size_t>(std::find(columns.begin(), columns.end(), strColumn) -
+                                        columns.begin()) -
+               1;
+    };
+    // Each character row without its biography, and with its level and class swapped, as the
+    // column line says.
+    auto Reshaped = [&](const std::string& strLine, std::size_t iFirst) {
+        std::vector<std::string> fields = SplitList(strLine, '|');
+        std::swap(fields[iFirst + Where("level")], fields[iFirst + Where("class")]);
+        fields.erase(fields.begin() + static_cast<std::ptrdiff_t>(iFirst + Where("bio")));
+        std::string strRow;
+        for (std::size_t i = 0; i < fields.size(); ++i)
+            strRow += (i ? "|" : "") + fields[i];
+        return strRow;
+    };
+    std::vector<std::string> older;
+    for (const std::string& strLine : lines)
+        older.push_back(strLine.rfind("N|C|", 0) == 0 ? Reshaped(strLine, 1)
+                        : strLine.rfind("C|", 0) == 0 ? Reshaped(strLine, 0)
+                                                      : strLine);
+    ASSERT_EQ(Lines(m_strCurrent).size(), older.size());
+    // The demo's members have biographies: those are all that differs after the restore.
+    std::vector<std::string> expected;
+    for (const std::string& strLine : lines) {
+        std::vector<std::string> fields = SplitList(strLine, '|');
+        if (fields[0] == "C")
+            fields[Where("bio")].clear();
+        std::string strRow;
+        for (std::size_t i = 0; i < fields.size(); ++i)
+            strRow += (i ? "|" : "") + fields[i];
+        expected.push_back(strRow);
+    }
+    ASSERT_NE(Join(expected), m_strCurrent) << "no demo member has a biography to lose";
+    Write(m_dir.File("older.txt"), Join(older));
+    std::string strErr;
+    ASSERT_EQ(RunServerCommand({"restore", "--db", m_dir.File("older.db"), m_dir.File("older.txt")},
+                               nullptr, &strErr),
+              0)
+        << strErr;
+    EXPECT_EQ(Backup(m_dir.File("older.db")), Join(expected));
+
+    std::vector<std::string> later = lines;
+    later[1] += "|renown";
+    for (std::string& strLine : later)
+        if (strLine.rfind("C|", 0) == 0)
+            strLine += "|7";
+    Write(m_dir.File("later.txt"), Join(later));
+    EXPECT_EQ(RunServerCommand({"restore", "--db", m_dir.File("later.db"), m_dir.File("later.txt")},
+                               nullptr, &strErr),
+              1);
+    EXPECT_NE(strErr.find("line 2: the column renown is unknown"), std::string::npos) << strErr;
+
+    // A row before its column line, and a column line that repeats a column, are refused.
+    std::swap(lines[1], lines[9]);
+    Write(m_dir.File("early.txt"), Join(lines));
+    EXPECT_EQ(RunServerCommand({"restore", "--db", m_dir.File("early.db"), m_dir.File("early.txt")},
+                               nullptr, &strErr),
+              1);
+    EXPECT_NE(strErr.find("line 2: a character row before"), std::string::npos) << strErr;
+    std::swap(lines[1], lines[9]);
+    lines[1] += "|bio";
+    Write(m_dir.File("twice.txt"), Join(lines));
+    EXPECT_EQ(RunServerCommand({"restore", "--db", m_dir.File("twice.db"), m_dir.File("twice.txt")},
+                               nullptr, &strErr),
+              1);
+    EXPECT_NE(strErr.find("line 2: a column named twice"), std::string::npos) << strErr;
 }
 
 } // namespace

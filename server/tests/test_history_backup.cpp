@@ -141,7 +141,7 @@ TEST_P(HistoryDump, ABackupIsWrittenAsItIsReadAndIsOneMoment) {
     ASSERT_GE(fd, 0);
     SendAll(fd, strRequest);
     std::string strReply;
-    ReadUntil(fd, strReply, "<START_HERE>800;ZORV DUMP 4\n");
+    ReadUntil(fd, strReply, "<START_HERE>800;ZORV DUMP 5\n");
     // Saved while the backup is being read: not held up by it, and not in it.
     ASSERT_EQ(Save(S::Self, {{"BIO", "saved during the backup"}}).iCode, 800);
     ReadUntil(fd, strReply);
@@ -190,7 +190,7 @@ TEST_P(HistoryDump, ABackupIsWrittenAsItIsReadAndIsOneMoment) {
     ASSERT_GE(fd, 0);
     SendAll(fd, strRequest);
     std::string strHead;
-    ReadUntil(fd, strHead, "ZORV DUMP 4\n");
+    ReadUntil(fd, strHead, "ZORV DUMP 5\n");
     close(fd);
     ASSERT_EQ(Save(S::Self, {{"BIO", "saved after a client left"}}).iCode, 800);
     EXPECT_NE(Backup().find("saved after a client left"), std::string::npos);
@@ -200,7 +200,7 @@ TEST_P(HistoryDump, SurvivesBackupAndRestoreAndRefusesPasswordMaterial) {
     ASSERT_EQ(Save(S::Self, {{"BIO", "line one\nline|two"}}).iCode, 800);
     ASSERT_EQ(Remove(S::Self).iCode, 800);
     const std::string strDump = Backup();
-    EXPECT_EQ(strDump.rfind("ZORV DUMP 4\n", 0), 0u);
+    EXPECT_EQ(strDump.rfind("ZORV DUMP 5\n", 0), 0u);
     EXPECT_NE(strDump.find("\nH|"), std::string::npos);
 
     const std::string strCopy = Restore(strDump);

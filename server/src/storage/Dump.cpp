@@ -41,7 +41,24 @@ const DumpSetting kSettings[] = {
     {"throttle_free", SettingCheck::Count, false},
 };
 
-const char* const kHeaders[] = {"ZORV DUMP 1", "ZORV DUMP 2", "ZORV DUMP 3", kDumpHeader};
+const char* const kHeaders[] = {"ZORV DUMP 1", "ZORV DUMP 2", "ZORV DUMP 3", "ZORV DUMP 4",
+                                kDumpHeader};
+constexpr int kNamedVersion = 5; // the first version whose dumps name their columns
+
+// The columns of the dumps that did not name them, as those versions wrote them (a version 1 row
+// lacks the revision, and a version 2 row may). These lists never change: a column added later
+// is missing from such dumps and restores as its default.
+const std::vector<std::string> kUnnamedCharacterColumns = {
+    "id",          "name",       "patron_id",  "join_seq",  "password_hash", "security_level",
+    "level",       "class",      "race",       "rank",      "sex",           "is_mule",
+    "mule_for",    "lifestone",  "tied_to",    "bio",       "num_followers", "skills",
+    "real_name",   "city_state", "misc_info",  "email",     "icq",           "is_pk",
+    "is_rescue",   "is_private", "can_summon", "main_char", "awards",        "modified_at",
+    "modified_by", "revision"};
+const std::vector<std::string> kUnnamedEntryColumns = {
+    "seq",        "at",           "at_epoch",       "kind",   "actor_id",
+    "actor_name", "character_id", "character_name", "undoes", "undone_by"};
+const std::vector<std::string> kUnnamedValueColumns = {"entry", "ord", "field", "old", "new"};
 constexpr int kHeaderCount = sizeof kHeaders / sizeof kHeaders[0];
 
 std::string EscapeDump(const std::string& s) {
@@ -134,11 +151,87 @@ std::string SettingFault(SettingCheck check, const std::string& strValue) {
 }
 
 // The rows of a dump as read, with where each came from, before the checks across rows.
+// A kind of row's columns as the dump writes them: for each of today's columns, where the dump
+// has it (-1: the dump lacks it, and it takes its default).
+struct Layout {
+    std::size_t nFields = 0;
+    std::vector<int> from;
+    bool bKnown = false;
+};
+
+// Where today's columns stand among a dump's, by name; a column today lacks is refused, since
+// its values would be lost.
+Layout LayoutOf(const std::vector<std::string>& dumpColumns,
+                const std::vector<std::string>& columns, int iLine) {
+    Layout layout;
+    layout.nFields = dumpColumns.size();
+    layout.bKnown = true;
+    for (const std::string& strColumn : dumpColumns)
+        if (std::find(columns.begin(), columns.end(), strColumn) == columns.end())
+            Refuse(iLine, "the column " + strColumn +
+                              " is unknown to this zorv-server: the dump is from a later version");
+    for (const std::string& strColumn : columns) {
+        auto found = std::find(dumpColumns.begin(), dumpColumns.end(), strColumn);
+        layout.from.push_back(
+            found == dumpColumns.end() ? -1 : static_cast<int>(found - dumpColumns.begin()));
+    }
+    return layout;
+}
+
+std::vector<std::string> ColumnNames(const std::vector<CharacterColumn>& columns) {
+    std::vector<std::string> names;
+    for (const CharacterColumn& column : columns)
+        names.push_back(column.szName);
+    return names;
+}
+
+std::vector<std::string> ColumnNames(const history::DumpRowsQuery& rows) {
+    return SplitList(rows.szColumns, ',');
+}
+
 struct ReadRows {
     GuildDump dump;
     std::vector<int> settingLines, characterLines, valueLines;
     int iLastLine = 0;
+    Layout characters, entries, values;
+    Layout shortRows; // version 2: character rows without the revision
 };
+
+// What a column a dump lacks holds once restored: what a new character or an upgraded file holds.
+std::string DefaultValue(const CharacterColumn& column, int iLine) {
+    switch (column.check) {
+    case ColumnCheck::Whole:
+        return std::to_string(std::max(column.llLow, 0LL));
+    case ColumnCheck::Security:
+        return std::to_string(zorv::kSecurityNormal);
+    case ColumnCheck::Hash:
+        return kNoHash;
+    case ColumnCheck::Text:
+    case ColumnCheck::Skills:
+        return "";
+    case ColumnCheck::Name:
+        break;
+    }
+    Refuse(iLine, std::string("the dump has no column ") + column.szName);
+}
+
+// The row's fields in today's order, with the defaults of the columns the dump lacks.
+template <typename Default>
+std::vector<std::string> InTodaysOrder(const Layout& layout, const std::vector<std::string>& fields,
+                                       const char* szWhat, int iLine, Default defaultOf) {
+    if (fields.size() - 1 != layout.nFields)
+        Refuse(iLine, std::string("a ") + szWhat + " row of this dump has " +
+                          std::to_string(layout.nFields) + " fields after the " + fields[0] +
+                          ", not " + std::to_string(fields.size() - 1));
+    std::vector<std::string> values;
+    values.reserve(layout.from.size());
+    for (std::size_t i = 0; i < layout.from.size(); ++i)
+        values.push_back(
+            layout.from[i] < 0
+                ? defaultOf(i)
+                : UnescapeDump(fields[static_cast<std::size_t>(layout.from[i]) + 1], iLine));
+    return values;
+}
 
 void ReadSetting(ReadRows& rows, const std::vector<std::string>& fields, int iLine) {
     if (fields.size() != 3)
@@ -163,25 +256,54 @@ void ReadSetting(ReadRows& rows, const std::vector<std::string>& fields, int iLi
 }
 
 void ReadCharacter(ReadRows& rows, const std::vector<std::string>& fields, int iLine) {
-    std::size_t nValues = fields.size() - 1;
-    bool bFull = nValues == static_cast<std::size_t>(kColumnCount);
-    bool bShort = nValues == static_cast<std::size_t>(kColumnCount) - 1;
-    if (!(rows.dump.iVersion == 1 ? bShort : rows.dump.iVersion == 2 ? bFull || bShort : bFull))
-        Refuse(iLine,
-               "a character row of this version has " +
-                   std::to_string(rows.dump.iVersion == 1 ? kColumnCount - 1 : kColumnCount) +
-                   " fields after the C, not " + std::to_string(nValues));
-    std::vector<std::string> values;
-    values.reserve(kColumnCount);
+    if (!rows.characters.bKnown)
+        Refuse(iLine, "a character row before the line naming the characters' columns");
+    // A version 2 row may lack the revision.
+    const Layout& layout = rows.dump.iVersion == 2 && fields.size() - 1 == rows.shortRows.nFields
+                               ? rows.shortRows
+                               : rows.characters;
+    std::vector<std::string> values =
+        InTodaysOrder(layout, fields, "character", iLine,
+                      [&](std::size_t i) { return DefaultValue(CharacterColumns()[i], iLine); });
     for (int i = 0; i < kColumnCount; ++i) {
-        values.push_back(i == kRevisionColumn && bShort ? "1" : UnescapeDump(fields[i + 1], iLine));
-        std::string strFault = ColumnFault(CharacterColumns()[i], values.back());
+        std::string strFault = ColumnFault(CharacterColumns()[i], values[i]);
         if (!strFault.empty())
             Refuse(iLine, std::string(CharacterColumns()[i].szName) + " must be " + strFault +
-                              ", not \"" + values.back() + "\"");
+                              ", not \"" + values[i] + "\"");
     }
     rows.dump.characters.push_back(std::move(values));
     rows.characterLines.push_back(iLine);
+}
+
+// "N|C|id|name|...": the columns of the rows tagged C, H or V that follow, by name.
+void ReadColumnNames(ReadRows& rows, const std::vector<std::string>& fields, int iLine) {
+    if (fields.size() < 3)
+        Refuse(iLine, "a column line names a kind of row and its columns");
+    std::vector<std::string> dumpColumns;
+    for (std::size_t i = 2; i < fields.size(); ++i)
+        dumpColumns.push_back(UnescapeDump(fields[i], iLine));
+    std::set<std::string> distinct(dumpColumns.begin(), dumpColumns.end());
+    if (distinct.size() != dumpColumns.size())
+        Refuse(iLine, "a column named twice");
+    const struct {
+        const char* szTag;
+        Layout ReadRows::*pLayout;
+        std::vector<std::string> columns;
+    } kinds[] = {
+        {"C", &ReadRows::characters, ColumnNames(CharacterColumns())},
+        {history::kDumpRows[0].szTag, &ReadRows::entries, ColumnNames(history::kDumpRows[0])},
+        {history::kDumpRows[1].szTag, &ReadRows::values, ColumnNames(history::kDumpRows[1])},
+    };
+    for (const auto& kind : kinds) {
+        if (fields[1] != kind.szTag)
+            continue;
+        Layout& layout = rows.*kind.pLayout;
+        if (layout.bKnown)
+            Refuse(iLine, "the columns of " + fields[1] + " rows named again");
+        layout = LayoutOf(dumpColumns, kind.columns, iLine);
+        return;
+    }
+    Refuse(iLine, "columns named for unknown rows \"" + fields[1] + "\"");
 }
 
 // The count line: "E|settings|characters" (version 3) or "E|settings|characters|entries|values"
@@ -217,10 +339,14 @@ void ReadCounts(const ReadRows& rows, const std::vector<std::string>& fields, in
 
 // A history row ("H|..." or "V|..."), unescaped and checked.
 void ReadHistory(ReadRows& rows, const std::vector<std::string>& fields, int iLine) {
-    std::vector<std::string> values;
-    for (std::size_t i = 1; i < fields.size(); ++i)
-        values.push_back(UnescapeDump(fields[i], iLine));
     const bool bEntry = fields[0] == "H";
+    const Layout& layout = bEntry ? rows.entries : rows.values;
+    if (!layout.bKnown)
+        Refuse(iLine, "a history row before the line naming its columns");
+    // A history column a dump lacks is empty; the row's check says whether it may be.
+    std::vector<std::string> values =
+        InTodaysOrder(layout, fields, bEntry ? "history entry" : "history value", iLine,
+                      [](std::size_t) { return std::string(); });
     std::string strFault = bEntry ? history::EntryRowFault(values) : history::ValueRowFault(values);
     if (!strFault.empty())
         Refuse(iLine, strFault);
@@ -336,16 +462,23 @@ struct DumpPart {
     std::string strSql;
     int nColumns;
     bool bNullIsNoHash;
+    std::vector<std::string> columns; // named in the dump's head; the settings are key and value
 };
+
+DumpPart HistoryPart(const history::DumpRowsQuery& rows) {
+    std::vector<std::string> columns = ColumnNames(rows);
+    const int nColumns = static_cast<int>(columns.size());
+    return {rows.szTag, "SELECT " + std::string(rows.szColumns) + " FROM " + rows.szFrom, nColumns,
+            false, std::move(columns)};
+}
 
 const std::vector<DumpPart>& DumpParts() {
     static const std::vector<DumpPart> parts = {
-        {"S", "SELECT key, value FROM settings ORDER BY key", 2, false},
-        {"C", "SELECT " + ColumnList() + " FROM characters ORDER BY id", kColumnCount, true},
-        {history::kDumpRows[0].szTag, history::kDumpRows[0].szSql, history::kDumpRows[0].nColumns,
-         false},
-        {history::kDumpRows[1].szTag, history::kDumpRows[1].szSql, history::kDumpRows[1].nColumns,
-         false},
+        {"S", "SELECT key, value FROM settings ORDER BY key", 2, false, {}},
+        {"C", "SELECT " + ColumnList() + " FROM characters ORDER BY id", kColumnCount, true,
+         ColumnNames(CharacterColumns())},
+        HistoryPart(history::kDumpRows[0]),
+        HistoryPart(history::kDumpRows[1]),
     };
     return parts;
 }
@@ -363,6 +496,14 @@ bool DumpReader::Next(std::string& strOut, std::size_t nBytes) {
     while (strOut.size() - nStart < nBytes && m_iPart <= iCountLine) {
         if (m_iPart == 0) {
             strOut += std::string(kDumpHeader) + "\n";
+            for (const DumpPart& part : parts) {
+                if (part.columns.empty())
+                    continue;
+                strOut += std::string("N|") + part.szTag;
+                for (const std::string& strColumn : part.columns)
+                    strOut += "|" + EscapeDump(strColumn);
+                strOut += "\n";
+            }
             ++m_iPart;
         } else if (m_iPart == iCountLine) {
             strOut += "E";
@@ -419,16 +560,24 @@ std::vector<std::string> CharacterRowsWithoutHash(Database& db, const std::vecto
 }
 
 std::vector<std::string> ParseCharacterRow(const std::string& strRow) {
+    // A removed member's row, kept in the history: today's columns, or, written before a column
+    // was added, those of the dumps that did not name theirs.
     std::vector<std::string> fields = SplitList(strRow, '|');
-    if (fields.size() != static_cast<std::size_t>(kColumnCount))
+    const bool bToday = fields.size() == static_cast<std::size_t>(kColumnCount);
+    if (!bToday && fields.size() != kUnnamedCharacterColumns.size())
         throw std::runtime_error("a record has " + std::to_string(kColumnCount) + " fields, not " +
                                  std::to_string(fields.size()));
-    std::vector<std::string> values;
+    fields.insert(fields.begin(), "C");
+    const Layout layout =
+        LayoutOf(bToday ? ColumnNames(CharacterColumns()) : kUnnamedCharacterColumns,
+                 ColumnNames(CharacterColumns()), 0);
+    std::vector<std::string> values =
+        InTodaysOrder(layout, fields, "character", 0,
+                      [](std::size_t i) { return DefaultValue(CharacterColumns()[i], 0); });
     for (int i = 0; i < kColumnCount; ++i) {
-        values.push_back(UnescapeDump(fields[i], 0));
-        std::string strFault = i == kHashColumn && values.back() != kNoHash
+        std::string strFault = i == kHashColumn && values[i] != kNoHash
                                    ? "\"-\": no password hash is kept with a record"
-                                   : ColumnFault(CharacterColumns()[i], values.back());
+                                   : ColumnFault(CharacterColumns()[i], values[i]);
         if (!strFault.empty())
             throw std::runtime_error(std::string(CharacterColumns()[i].szName) + " must be " +
                                      strFault);
@@ -495,12 +644,28 @@ GuildDump ReadDump(const std::string& strDump) {
             if (rows.dump.iVersion == 0)
                 Refuse(iLine, "not a ZORV dump (the first line is not \"" +
                                   std::string(kDumpHeader) + "\" or an earlier version's)");
+            if (rows.dump.iVersion < kNamedVersion) {
+                std::vector<std::string> withoutRevision = kUnnamedCharacterColumns;
+                withoutRevision.pop_back();
+                rows.characters =
+                    LayoutOf(rows.dump.iVersion == 1 ? withoutRevision : kUnnamedCharacterColumns,
+                             ColumnNames(CharacterColumns()), iLine);
+                if (rows.dump.iVersion == 2)
+                    rows.shortRows =
+                        LayoutOf(withoutRevision, ColumnNames(CharacterColumns()), iLine);
+                rows.entries =
+                    LayoutOf(kUnnamedEntryColumns, ColumnNames(history::kDumpRows[0]), iLine);
+                rows.values =
+                    LayoutOf(kUnnamedValueColumns, ColumnNames(history::kDumpRows[1]), iLine);
+            }
             continue;
         }
         if (bCounted)
             Refuse(iLine, "a row after the count line, which ends the dump");
         std::vector<std::string> fields = SplitList(strLine, '|');
-        if (fields[0] == "S")
+        if (fields[0] == "N" && rows.dump.iVersion >= kNamedVersion)
+            ReadColumnNames(rows, fields, iLine);
+        else if (fields[0] == "S")
             ReadSetting(rows, fields, iLine);
         else if (fields[0] == "C")
             ReadCharacter(rows, fields, iLine);

@@ -3,10 +3,14 @@
 // commands' file. One line a row, fields separated by "|", Latin-1, ending with "\n". Within a
 // field "\" is written "\\", "|" "\p", LF "\n" and CR "\r", so a row is always one line.
 //
-// Version 4: the header, "S|key|value" per setting, "C|..." per character ending with its
-// revision, "H|..." per history entry and "V|..." per value it records (HistoryStore.h), and last
-// "E|settings|characters|entries|values", the number of rows of each kind, so that a dump cut
-// short at a line boundary is told from a whole one. Version 3 is the same without history rows
+// Version 5: the header, "N|C|id|name|..." naming the columns of the character rows, and
+// "N|H|..." and "N|V|..." those of the history's, then "S|key|value" per setting, "C|..." per
+// character, "H|..." per history entry and "V|..." per value it records (HistoryStore.h), and
+// last "E|settings|characters|entries|values", the number of rows of each kind, so that a dump
+// cut short at a line boundary is told from a whole one. The reader takes the columns by name: a
+// column the dump lacks (it was added since) restores as its default, and one this server does
+// not know (a dump from a later version) is refused. Version 4 is the same without the column
+// lines, its columns those of kUnnamedCharacterColumns (Dump.cpp) and the history's of then. Version 3 is the same without history rows
 // and with "E|settings|characters". Versions 1 (rows without the revision) and 2 (rows with or
 // without it) have no count line; they restore when everything else checks. A dump without
 // history restores an empty history.
@@ -23,7 +27,7 @@
 class Database;
 class Statement;
 
-inline constexpr const char* kDumpHeader = "ZORV DUMP 4";
+inline constexpr const char* kDumpHeader = "ZORV DUMP 5";
 
 // The dump read a few rows at a time, so that writing out a guild with a long history never holds
 // the whole of it. The caller keeps one read transaction open on db from the first piece to the

@@ -334,11 +334,9 @@ void PrintRecent(Database& db, int nCount, std::FILE* pOut) {
 }
 
 const DumpRowsQuery kDumpRows[2] = {
-    {"H",
-     "SELECT seq, at, at_epoch, kind, actor_id, actor_name, character_id, character_name, "
-     "undoes, undone_by FROM history ORDER BY seq",
-     10},
-    {"V", "SELECT entry, ord, field, old, new FROM history_values ORDER BY entry, ord", 5},
+    {"H", "seq,at,at_epoch,kind,actor_id,actor_name,character_id,character_name,undoes,undone_by",
+     "history ORDER BY seq"},
+    {"V", "entry,ord,field,old,new", "history_values ORDER BY entry, ord"},
 };
 
 std::string EntryRowFault(const std::vector<std::string>& f) {

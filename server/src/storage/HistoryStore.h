@@ -91,8 +91,8 @@ void PrintRecent(Database& db, int nCount, std::FILE* pOut);
 // entry, then "V|" per value it records.
 struct DumpRowsQuery {
     const char* szTag;
-    const char* szSql;
-    int nColumns;
+    const char* szColumns; // "a,b,c": selected, and named in the dump, in this order
+    const char* szFrom;    // the table and the rows' order
 };
 extern const DumpRowsQuery kDumpRows[2];
 // A row's fields, unescaped, checked: the reason it cannot be restored, or an empty text.
