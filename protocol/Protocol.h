@@ -4,6 +4,7 @@
 // result codes are in ResultCodes.h.
 #include "ResultCodes.h"
 
+#include <cstddef>
 #include <cstdint>
 
 namespace zorv {
@@ -57,6 +58,29 @@ enum Op : std::int16_t {
     OpNotifyRemove = 125,
     OpNotifyTest = 126,
 };
+
+// Every operation, in number order: what the server's dispatch table, the rights test and the
+// request fuzzer's dictionary are checked against or made from.
+inline constexpr Op kEveryOp[] = {
+    OpTree,          OpAddVassal,  OpRemoveVassal,     OpChangePatron,   OpLogin,
+    OpInitServer,    OpSaveChar,   OpCharInfo,         OpChangePassword, OpServerSetup,
+    OpResetPassword, OpBackup,     OpSecurityLevel,    OpRescueList,     OpPortalList,
+    OpTradeSkills,   OpSearch,     OpCharacterHistory, OpRecentChanges,  OpUndo,
+    OpTreeChanges,   OpGuildFacts, OpGuildActivity,    OpNotifyTargets,  OpNotifyAdd,
+    OpNotifyRemove,  OpNotifyTest};
+inline constexpr std::size_t kOpCount = sizeof kEveryOp / sizeof kEveryOp[0];
+// No operation has this number: the one past the last.
+inline constexpr int kNoSuchOp = kEveryOp[kOpCount - 1] + 1;
+
+namespace detail {
+constexpr bool EveryOpOnceInOrder() {
+    for (std::size_t i = 1; i < kOpCount; ++i)
+        if (kEveryOp[i] != kEveryOp[i - 1] + 1)
+            return false;
+    return kEveryOp[0] == OpTree;
+}
+static_assert(EveryOpOnceInOrder(), "kEveryOp lists every operation number once, in order");
+} // namespace detail
 
 // Security levels; every administrator function needs kSecurityAdministrator.
 inline constexpr int kSecurityNormal = 1;

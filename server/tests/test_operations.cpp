@@ -1,6 +1,7 @@
 // The black-box suite: every operation and every error code the server chooses, run against the
 // standalone server and through lighttpd's and Apache's CGI. Who may call what is test_rights.cpp.
 #include "Harness.h"
+#include "Protocol.h"
 #include "Records.h"
 
 #include <gtest/gtest.h>
@@ -503,7 +504,7 @@ TEST_P(Operations, ListsAndSearch) {
 
 TEST_P(Operations, UnknownOperations) {
     Build();
-    EXPECT_EQ(As(T(), S::Self, 127).iCode, 990);
+    EXPECT_EQ(As(T(), S::Self, zorv::kNoSuchOp).iCode, 990);
     EXPECT_EQ(As(T(), S::Self, 99).iCode, 990);
     EXPECT_EQ(T().Send("Self", S::kDefaultPassword, 0, {}).iCode, 990);
 }

@@ -62,7 +62,7 @@ int NewPasswordCheck(const Form& form, const Member&) {
 constexpr Operation::Lock R = Operation::Lock::Read, W = Operation::Lock::Write;
 constexpr Operation::Store Tree = Operation::Store::Tree, Settings = Operation::Store::Settings;
 
-const Operation kOperations[] = {
+constexpr Operation kOperations[] = {
     {zorv::OpTree, TreeOp, R, 0, nullptr, nullptr, Tree},
     {zorv::OpTreeChanges, TreeChangesOp, R, 0, nullptr, nullptr, Tree},
     // A member's request for the administrators' part is refused by the operation itself.
@@ -100,6 +100,21 @@ const Operation kOperations[] = {
     {zorv::OpNotifyTest, notify::NotifyTestOp, R, zorv::CodeSecurityViolation, nullptr, nullptr,
      Settings},
 };
+
+// The table and the protocol's list of operations agree, entry for entry.
+constexpr bool EveryOpDispatched() {
+    if (sizeof kOperations / sizeof kOperations[0] != zorv::kOpCount)
+        return false;
+    for (zorv::Op op : zorv::kEveryOp) {
+        int nFound = 0;
+        for (const Operation& operation : kOperations)
+            nFound += operation.op == op;
+        if (nFound != 1)
+            return false;
+    }
+    return true;
+}
+static_assert(EveryOpDispatched(), "kOperations has one entry for each of zorv::kEveryOp");
 
 const Operation* FindOperation(long lMsgId) {
     for (const Operation& operation : kOperations)

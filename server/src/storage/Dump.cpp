@@ -21,9 +21,6 @@ namespace {
 const int kColumnCount = static_cast<int>(CharacterColumns().size());
 constexpr int kIdColumn = 0, kNameColumn = 1, kPatronColumn = 2, kHashColumn = 4,
               kSecurityColumn = 5;
-// The revision is last, so that a row without it (every row of a first-version dump) is the
-// same row one field short; such a character starts at revision 1, as an upgraded file's do.
-const int kRevisionColumn = kColumnCount - 1;
 
 // The settings a guild may hold, and which of them the set-up always writes.
 enum class SettingCheck { Name, Hash, Flag, Cap, Count };
