@@ -103,13 +103,15 @@ void AdminOperations::AdminServerSetup() {
         return;
     RequestCycle& cycle = m_session.cycle;
     Step([&] {
-        std::vector<RequestCycle::Field> fields{{QStringLiteral("guildname"), dlg.strGuildName}};
+        std::vector<RequestCycle::Field> fields{
+            {FormKey(zorv::form::kGuildName), dlg.strGuildName}};
         if (!dlg.strDefaultPW.isEmpty())
-            fields.emplace_back(QStringLiteral("defaultpw"), dlg.strDefaultPW);
-        fields.emplace_back(QStringLiteral("use_rescue_squad"),
+            fields.emplace_back(FormKey(zorv::form::kDefaultPassword), dlg.strDefaultPW);
+        fields.emplace_back(FormKey(zorv::form::kUseRescueSquad),
                             QString::number(dlg.iUseRescueSquad));
-        fields.emplace_back(QStringLiteral("rescue_squad_name"), dlg.strRescueSquadName);
-        fields.emplace_back(QStringLiteral("resetpw"), QString::number(dlg.iResetExisting));
+        fields.emplace_back(FormKey(zorv::form::kRescueSquadName), dlg.strRescueSquadName);
+        fields.emplace_back(FormKey(zorv::form::kResetPasswords),
+                            QString::number(dlg.iResetExisting));
         cycle.StartOperation(zorv::OpServerSetup, QString(), fields);
     });
     // Taken over when the server answers that it stored them, as it stores them: trimmed.
@@ -132,9 +134,10 @@ void AdminOperations::AdminResetPass() {
         return;
     const qint16 idTarget = pTarget->nID;
     Step([&] {
-        m_session.cycle.StartOperation(zorv::OpResetPassword, QString(),
-                                       {{QStringLiteral("charid"), m_session.strCurCharID},
-                                        {QStringLiteral("resetid"), QString::number(idTarget)}});
+        m_session.cycle.StartOperation(
+            zorv::OpResetPassword, QString(),
+            {{FormKey(zorv::form::kCharId), m_session.strCurCharID},
+             {FormKey(zorv::form::kResetId), QString::number(idTarget)}});
     });
 }
 
@@ -161,9 +164,9 @@ void AdminOperations::AdminChangeSec() {
     Step([&] {
         m_session.cycle.StartOperation(
             zorv::OpSecurityLevel, QString(),
-            {{QStringLiteral("charid"), m_session.strCurCharID},
-             {QStringLiteral("changeid"), QString::number(idTarget)},
-             {QStringLiteral("newlevel"), QString::number(dlg.iSecLevel)}});
+            {{FormKey(zorv::form::kCharId), m_session.strCurCharID},
+             {FormKey(zorv::form::kChangeId), QString::number(idTarget)},
+             {FormKey(zorv::form::kNewLevel), QString::number(dlg.iSecLevel)}});
     });
 }
 
@@ -178,7 +181,7 @@ void AdminOperations::AdminBackupDB() {
     strBackupFile = strFile;
     Step([&] {
         m_session.cycle.StartOperation(zorv::OpBackup, QString(),
-                                       {{QStringLiteral("charid"), m_session.strCurCharID}});
+                                       {{FormKey(zorv::form::kCharId), m_session.strCurCharID}});
     });
 }
 

@@ -10,10 +10,11 @@
 void InitServer(Session& session, const frmNewServerSetup& dlg) {
     ProcedureGuard Step(session.prompts, "InitServer");
     Step([&] {
-        session.cycle.StartOperation(zorv::OpInitServer, QString(),
-                                     {{"guildname", dlg.strGuildName},
-                                      {"defaultpw", dlg.strDefaultPW},
-                                      {"use_rescue_squad", QString::number(dlg.iUseRescueSquad)},
-                                      {"rescue_squad_name", dlg.strRescueSquadName}});
+        session.cycle.StartOperation(
+            zorv::OpInitServer, QString(),
+            {{FormKey(zorv::form::kGuildName), dlg.strGuildName},
+             {FormKey(zorv::form::kDefaultPassword), dlg.strDefaultPW},
+             {FormKey(zorv::form::kUseRescueSquad), QString::number(dlg.iUseRescueSquad)},
+             {FormKey(zorv::form::kRescueSquadName), dlg.strRescueSquadName}});
     });
 }

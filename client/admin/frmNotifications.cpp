@@ -343,9 +343,9 @@ void frmNotifications::AddTarget() {
     Step([&] {
         m_session.cycle.StartOperation(
             Request(zorv::OpNotifyAdd, QStringLiteral("Adding Notifications"),
-                    {{QStringLiteral("url"), dlg.txtNotifyUrl->text().trimmed()},
-                     {QStringLiteral("format"), dlg.Format()},
-                     {QStringLiteral("kinds"), dlg.Kinds()}}));
+                    {{FormKey(zorv::form::kUrl), dlg.txtNotifyUrl->text().trimmed()},
+                     {FormKey(zorv::form::kFormat), dlg.Format()},
+                     {FormKey(zorv::form::kKinds), dlg.Kinds()}}));
     });
 }
 
@@ -364,7 +364,7 @@ void frmNotifications::RemoveTarget() {
     Step([&] {
         m_session.cycle.StartOperation(Request(zorv::OpNotifyRemove,
                                                QStringLiteral("Removing Notifications"),
-                                               {{QStringLiteral("target"), strId}}));
+                                               {{FormKey(zorv::form::kTarget), strId}}));
     });
 }
 
@@ -376,6 +376,6 @@ void frmNotifications::TestTarget() {
     Step([&] {
         m_session.cycle.StartOperation(Request(zorv::OpNotifyTest,
                                                QStringLiteral("Sending a Test Message"),
-                                               {{QStringLiteral("target"), pTarget->strId}}));
+                                               {{FormKey(zorv::form::kTarget), pTarget->strId}}));
     });
 }

@@ -20,7 +20,7 @@ void GuildFactsSource::Ask() {
     Step([&] {
         std::vector<Request::Field> fields;
         if (IsAdministrator())
-            fields.emplace_back(QStringLiteral("admin"), QStringLiteral("1"));
+            fields.emplace_back(FormKey(zorv::form::kAdminPart), QStringLiteral("1"));
         m_session.cycle.StartOperation(
             Request(zorv::OpGuildFacts, QStringLiteral("Downloading Guild Facts"), fields));
     });

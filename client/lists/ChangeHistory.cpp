@@ -241,7 +241,7 @@ void ChangeHistory::FollowBeside() {
     const int iDeadline = m_session.cycle.timerTimeout.interval();
     if (bCharacter) {
         const Request request(zorv::OpCharacterHistory, QString(),
-                              {{QStringLiteral("historyid"), QString::number(id)}});
+                              {{FormKey(zorv::form::kHistoryId), QString::number(id)}});
         m_follow.Start(m_session.cycle, request, iDeadline, [this, id](const Outcome& outcome) {
             if (!outcome.Ok() || m_session.objCurrentChar->Id() != id)
                 return;
@@ -279,9 +279,9 @@ void ChangeHistory::LoadCharacter(qint64 lBefore) {
     m_bAppend = lBefore > 0;
     m_iRequestedCharacter = m_session.objCurrentChar->Id();
     std::vector<RequestCycle::Field> fields = {
-        {QStringLiteral("historyid"), QString::number(m_session.objCurrentChar->Id())}};
+        {FormKey(zorv::form::kHistoryId), QString::number(m_session.objCurrentChar->Id())}};
     if (lBefore > 0)
-        fields.emplace_back(QStringLiteral("before"), QString::number(lBefore));
+        fields.emplace_back(FormKey(zorv::form::kBefore), QString::number(lBefore));
     m_session.cycle.StartOperation(zorv::OpCharacterHistory,
                                    QStringLiteral("Downloading Change History"), fields);
 }
@@ -290,7 +290,7 @@ void ChangeHistory::LoadGuild(qint64 lBefore) {
     m_bAppend = lBefore > 0;
     std::vector<RequestCycle::Field> fields;
     if (lBefore > 0)
-        fields.emplace_back(QStringLiteral("before"), QString::number(lBefore));
+        fields.emplace_back(FormKey(zorv::form::kBefore), QString::number(lBefore));
     m_session.cycle.StartOperation(zorv::OpRecentChanges,
                                    QStringLiteral("Downloading Recent Changes"), fields);
 }
@@ -348,8 +348,8 @@ void ChangeHistory::Undo(HistoryView& view) {
     if (!m_session.prompts.Confirm(strText))
         return;
     m_session.cycle.StartOperation(zorv::OpUndo, QStringLiteral("Undoing Change"),
-                                   {{QStringLiteral("charid"), m_session.strCurCharID},
-                                    {QStringLiteral("entry"), QString::number(pEntry->lSeq)}});
+                                   {{FormKey(zorv::form::kCharId), m_session.strCurCharID},
+                                    {FormKey(zorv::form::kEntry), QString::number(pEntry->lSeq)}});
 }
 
 void ChangeHistory::Undone() {

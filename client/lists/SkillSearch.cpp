@@ -76,13 +76,13 @@ void SkillSearch::Search() {
     RequestCycle& cycle = m_session.cycle;
     Request request{zorv::OpSearch, QStringLiteral("Searching")};
     Step([&] {
-        request.fields.emplace_back(QStringLiteral("race"),
+        request.fields.emplace_back(FormKey(zorv::form::kRace),
                                     QString::number(m_c.cmbSearchRace->currentIndex()));
-        request.fields.emplace_back(QStringLiteral("rank"),
+        request.fields.emplace_back(FormKey(zorv::form::kRank),
                                     QString::number(m_c.cmbSearchRank->currentIndex()));
         const QString strCriteria = SkillCriteria();
         if (!strCriteria.isEmpty())
-            request.fields.emplace_back(QStringLiteral("skillsearch"), strCriteria);
+            request.fields.emplace_back(FormKey(zorv::form::kSkillSearch), strCriteria);
     });
     Step([&] {
         m_c.grdSearch->Model().Clear();

@@ -49,13 +49,13 @@ QString RequestCycle::CertificateKey() const {
 
 void RequestCycle::Compose(HTTPRequest& exchange, const Request& request) const {
     exchange.Clear();
-    exchange.AddPostData(QStringLiteral("charname"),
+    exchange.AddPostData(FormKey(zorv::form::kCharName),
                          request.strCharName.isEmpty() ? strCurPlayer : request.strCharName);
-    exchange.AddPostData(QStringLiteral("password"),
+    exchange.AddPostData(FormKey(zorv::form::kPassword),
                          request.strPass.isEmpty() ? strCurPassword : request.strPass);
     for (const Field& field : request.head)
         exchange.AddPostData(field.first, field.second);
-    exchange.AddPostData(QStringLiteral("msgid"), QString::number(request.msgid));
+    exchange.AddPostData(FormKey(zorv::form::kMsgId), QString::number(request.msgid));
     for (const Field& field : request.fields)
         exchange.AddPostData(field.first, field.second);
 }

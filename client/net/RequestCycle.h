@@ -3,6 +3,7 @@
 // way an operation is started, which operation a reply belongs to, the status texts while an
 // exchange runs, the timeout, the error messages, and the routing of successful replies to the
 // procedure that owns the operation. The main window owns one and wires it to its views.
+#include "FormKeys.h"
 #include "HTTPRequest.h"
 #include "KnownCertificates.h"
 #include "MessagePrompts.h"
@@ -14,6 +15,11 @@
 #include <map>
 #include <utility>
 #include <vector>
+
+// A form key of the protocol's table, as a field's name.
+inline QString FormKey(const char* szKey) {
+    return QLatin1String(szKey);
+}
 
 // One operation to send: its number, its fields and the login it goes out under. The request
 // text is "charname", "password", the head fields, "msgid", then the fields, in that order.

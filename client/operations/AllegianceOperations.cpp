@@ -88,11 +88,11 @@ void AllegianceOperations::AddVassal() {
         if (!pTarget)
             throw ZorvFailure(91, "Object variable not set");
         request.fields = {
-            {QStringLiteral("charid"), acting.strCharID},
-            {QStringLiteral("addtoid"), QString::number(pTarget->nID)},
-            {QStringLiteral("vassalname"), dlg.strVassalName},
-            {QStringLiteral("vassallist"), pTarget->strVassalIDs},
-            {QStringLiteral("patronid"), QString::number(pTarget->nPatronID)},
+            {FormKey(zorv::form::kCharId), acting.strCharID},
+            {FormKey(zorv::form::kAddToId), QString::number(pTarget->nID)},
+            {FormKey(zorv::form::kVassalName), dlg.strVassalName},
+            {FormKey(zorv::form::kVassalList), pTarget->strVassalIDs},
+            {FormKey(zorv::form::kPatronId), QString::number(pTarget->nPatronID)},
         };
     });
     m_session.cycle.StartOperation(request);
@@ -117,17 +117,18 @@ void AllegianceOperations::RemoveVassal() {
     if (acting.bCancelled)
         return;
     Request request = Open(acting, zorv::OpRemoveVassal, QString());
-    request.fields.emplace_back(QStringLiteral("charid"), acting.strCharID);
+    request.fields.emplace_back(FormKey(zorv::form::kCharId), acting.strCharID);
     Step([&] {
         const Character* pVassal = m_roster->Item(CharKey(idVassal));
         const Character* pPatron = pVassal ? m_roster->Item(CharKey(pVassal->nPatronID)) : nullptr;
         if (!pVassal || !pPatron)
             throw ZorvFailure(91, "Object variable not set");
-        request.fields.insert(request.fields.end(),
-                              {{QStringLiteral("patronid"), QString::number(pVassal->nPatronID)},
-                               {QStringLiteral("vassalid"), QString::number(idVassal)},
-                               {QStringLiteral("vassalname"), strName},
-                               {QStringLiteral("vassallist"), pPatron->strVassalIDs}});
+        request.fields.insert(
+            request.fields.end(),
+            {{FormKey(zorv::form::kPatronId), QString::number(pVassal->nPatronID)},
+             {FormKey(zorv::form::kVassalId), QString::number(idVassal)},
+             {FormKey(zorv::form::kVassalName), strName},
+             {FormKey(zorv::form::kVassalList), pPatron->strVassalIDs}});
     });
     m_session.cycle.StartOperation(request);
 }
@@ -173,14 +174,14 @@ void AllegianceOperations::ChangePatron() {
             strOldList = pOld->strVassalIDs;
         }
         request.fields = {
-            {QStringLiteral("moveid"), QString::number(pMover->nID)},
-            {QStringLiteral("charid"), acting.strCharID},
-            {QStringLiteral("oldpatronid"), strOldId},
-            {QStringLiteral("oldpatronname"), strOldName},
-            {QStringLiteral("oldpatronvassallist"), strOldList},
-            {QStringLiteral("newpatronid"), QString::number(pNew->nID)},
-            {QStringLiteral("newpatronname"), pNew->strName},
-            {QStringLiteral("newpatronvassallist"), pNew->strVassalIDs},
+            {FormKey(zorv::form::kMoveId), QString::number(pMover->nID)},
+            {FormKey(zorv::form::kCharId), acting.strCharID},
+            {FormKey(zorv::form::kOldPatronId), strOldId},
+            {FormKey(zorv::form::kOldPatronName), strOldName},
+            {FormKey(zorv::form::kOldPatronVassalList), strOldList},
+            {FormKey(zorv::form::kNewPatronId), QString::number(pNew->nID)},
+            {FormKey(zorv::form::kNewPatronName), pNew->strName},
+            {FormKey(zorv::form::kNewPatronVassalList), pNew->strVassalIDs},
         };
     });
     m_session.cycle.StartOperation(request);
@@ -195,9 +196,9 @@ void AllegianceOperations::ChangePassword() {
     const QString strTarget = SelectedId();
     Request request{zorv::OpChangePassword,
                     QStringLiteral("Changing Password"),
-                    {{QStringLiteral("charid"), strTarget},
-                     {QStringLiteral("newpw"), dlg.strPassword},
-                     {QStringLiteral("confirmpw"), dlg.strPassword}}};
+                    {{FormKey(zorv::form::kCharId), strTarget},
+                     {FormKey(zorv::form::kNewPassword), dlg.strPassword},
+                     {FormKey(zorv::form::kConfirmPassword), dlg.strPassword}}};
     // Stricter than the other operations: only one's own character spares the other login.
     if (strTarget != m_session.strCurCharID) {
         m_login.strCharName = m_roster->GetName(QStringLiteral("Char") + strTarget);

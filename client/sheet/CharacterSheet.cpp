@@ -323,7 +323,8 @@ void CharacterSheet::RecordChangedElsewhere() {
     // A value still in the skill grid's editor is an edit too, stored or not.
     const qint16 id = iCurDisplayCharID;
     const int iDeadline = m_session.cycle.timerTimeout.interval();
-    const Request request(zorv::OpCharInfo, QString(), {{"getcharid", QString::number(id)}});
+    const Request request(zorv::OpCharInfo, QString(),
+                          {{FormKey(zorv::form::kGetCharId), QString::number(id)}});
     if (!Editing()) {
         // Shown again as stored, read beside the user's requests; a record shown meanwhile, or
         // edits begun, keep the sheet as it is.

@@ -87,7 +87,7 @@ bool CharacterSheet::SaveCharChanges() {
     Request request{zorv::OpSaveChar};
     request.strCharName = acting.strCharName;
     request.strPass = acting.strPass;
-    request.head = {{QStringLiteral("charid"), acting.strCharID.trimmed()},
+    request.head = {{FormKey(zorv::form::kCharId), acting.strCharID.trimmed()},
                     {QLatin1String(zorv::kSaveTarget), strSelected.trimmed()}};
     Fields& fields = request.fields;
     try {

@@ -279,9 +279,9 @@ void AllegianceView::GetCharInfo() {
 void AllegianceView::DownloadCharInfo() {
     ProcedureGuard Step(m_session.prompts, "GetCharInfo");
     Step([&] {
-        m_session.cycle.StartOperation(zorv::OpCharInfo,
-                                       QStringLiteral("Downloading Character Info"),
-                                       {{"getcharid", strCurrentNodeKey.mid(4)}});
+        m_session.cycle.StartOperation(
+            zorv::OpCharInfo, QStringLiteral("Downloading Character Info"),
+            {{FormKey(zorv::form::kGetCharId), strCurrentNodeKey.mid(4)}});
     });
 }
 

@@ -121,7 +121,8 @@ bool TreeFeed::Refresh() {
     }
     m_asked = Asked::Changes;
     m_session.cycle.StartOperation(
-        Request(zorv::OpTreeChanges, kTreeStatus, {{"since", QString::number(m_lGeneration)}}));
+        Request(zorv::OpTreeChanges, kTreeStatus,
+                {{FormKey(zorv::form::kSince), QString::number(m_lGeneration)}}));
     // Beside it, from the same generation: if another click drops the user's request, the
     // watch still catches up, and whichever answer comes second changes nothing.
     if (!Recovering())
@@ -172,7 +173,8 @@ void TreeFeed::DownloadWhole() {
     m_lGeneration = -1;
     m_lLearned = -1;
     m_asked = Asked::Generation;
-    m_session.cycle.StartOperation(Request(zorv::OpTreeChanges, kTreeStatus, {{"since", ""}}));
+    m_session.cycle.StartOperation(
+        Request(zorv::OpTreeChanges, kTreeStatus, {{FormKey(zorv::form::kSince), ""}}));
     m_checkDownload.start();
 }
 
@@ -259,9 +261,10 @@ int TreeFeed::DeadlineMs(int iWaitSeconds) const {
 
 void TreeFeed::Poll() {
     // Offline, the first answer is all that is wanted, at once.
-    Request request(zorv::OpTreeChanges, QString(), {{"since", QString::number(m_lGeneration)}});
+    Request request(zorv::OpTreeChanges, QString(),
+                    {{FormKey(zorv::form::kSince), QString::number(m_lGeneration)}});
     if (!m_bOffline)
-        request.fields.emplace_back("wait", QString::number(kWaitSeconds));
+        request.fields.emplace_back(FormKey(zorv::form::kWait), QString::number(kWaitSeconds));
     m_sent.start();
     m_watch.Start(m_session.cycle, request, DeadlineMs(m_bOffline ? 0 : kWaitSeconds),
                   [this](const Outcome& outcome) { PollAnswered(outcome); });
@@ -320,9 +323,10 @@ void TreeFeed::Recover() {
     m_checkDownload.stop();
     if (!m_bEnabled || m_bLoginRefused)
         return;
-    m_recovery.Start(m_session.cycle,
-                     Request(zorv::OpTreeChanges, QString(), {{"since", QString()}}), DeadlineMs(0),
-                     [this](const Outcome& outcome) { RecoveryGeneration(outcome); });
+    m_recovery.Start(
+        m_session.cycle,
+        Request(zorv::OpTreeChanges, QString(), {{FormKey(zorv::form::kSince), QString()}}),
+        DeadlineMs(0), [this](const Outcome& outcome) { RecoveryGeneration(outcome); });
 }
 
 void TreeFeed::RecoveryGeneration(const Outcome& outcome) {

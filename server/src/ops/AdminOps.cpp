@@ -31,7 +31,7 @@ bool FitsSetting(const std::string& strText) {
 
 Reply ChangePasswordOp(Call& call) {
     Member target;
-    if (int iCode = FindByIdField(call, "charid", zorv::CodeInvalidCharacter,
+    if (int iCode = FindByIdField(call, zorv::form::kCharId, zorv::CodeInvalidCharacter,
                                   zorv::CodeInvalidCharacter, target))
         return {iCode, ""};
     if (target.id != call.me.id && !IsAdmin(call.me))
@@ -45,8 +45,8 @@ Reply ChangePasswordOp(Call& call) {
 }
 
 int NewPasswordCode(const Form& form) {
-    const std::string& strNew = FormValue(form, "newpw");
-    const std::string& strConfirm = FormValue(form, "confirmpw");
+    const std::string& strNew = FormValue(form, zorv::form::kNewPassword);
+    const std::string& strConfirm = FormValue(form, zorv::form::kConfirmPassword);
     auto Printable = [](const std::string& s) {
         return std::all_of(s.begin(), s.end(), [](char c) {
             unsigned char u = static_cast<unsigned char>(c);
@@ -63,16 +63,16 @@ int NewPasswordCode(const Form& form) {
 }
 
 int ServerSetupCode(const Form& form) {
-    std::string strGuild = Trim(FormValue(form, "guildname"));
+    std::string strGuild = Trim(FormValue(form, zorv::form::kGuildName));
     if (strGuild.empty() || !FitsSetting(strGuild))
         return zorv::CodeSetupInvalidGuild;
-    const std::string& strDefault = FormValue(form, "defaultpw");
+    const std::string& strDefault = FormValue(form, zorv::form::kDefaultPassword);
     if (!strDefault.empty() && PasswordLengthCode(strDefault))
         return zorv::CodeSetupInvalidDefault;
-    const std::string& strUse = FormValue(form, "use_rescue_squad");
+    const std::string& strUse = FormValue(form, zorv::form::kUseRescueSquad);
     if (strUse != "0" && strUse != "1")
         return zorv::CodeSetupInvalidRescueFlag;
-    std::string strSquad = Trim(FormValue(form, "rescue_squad_name"));
+    std::string strSquad = Trim(FormValue(form, zorv::form::kRescueSquadName));
     if (strUse == "1" && strSquad.empty())
         return zorv::CodeSetupInvalidRescueName;
     if (!FitsSetting(strSquad))
@@ -85,7 +85,8 @@ int ServerSetupHashCode(const Form& form, const Member& me) {
         return zorv::CodeSetupNotAdmin;
     if (int iCode = ServerSetupCode(form))
         return iCode;
-    return FormValue(form, "defaultpw").empty() ? zorv::CodeSetupInvalidDefault : 0;
+    return FormValue(form, zorv::form::kDefaultPassword).empty() ? zorv::CodeSetupInvalidDefault
+                                                                 : 0;
 }
 
 Reply ServerSetupOp(Call& call) {
@@ -94,9 +95,9 @@ Reply ServerSetupOp(Call& call) {
         return {iCode, ""};
     history::Entry entry{history::Kind::Setup, zorv::kNoCharacter, "", {}};
     const std::pair<const char*, std::string> settings[] = {
-        {"guild_name", Trim(FormValue(call.form, "guildname"))},
-        {"use_rescue_squad", FormValue(call.form, "use_rescue_squad")},
-        {"rescue_squad_name", Trim(FormValue(call.form, "rescue_squad_name"))},
+        {"guild_name", Trim(FormValue(call.form, zorv::form::kGuildName))},
+        {"use_rescue_squad", FormValue(call.form, zorv::form::kUseRescueSquad)},
+        {"rescue_squad_name", Trim(FormValue(call.form, zorv::form::kRescueSquadName))},
     };
     for (const auto& [szKey, strNew] : settings) {
         std::string strOld = call.store.Setting(szKey).value_or("");
@@ -106,11 +107,12 @@ Reply ServerSetupOp(Call& call) {
     if (!strNewDefaultHash.empty())
         entry.changes.push_back({"default_password", "", ""});
     call.changes.push_back(entry);
-    call.store.SetSetting("guild_name", Trim(FormValue(call.form, "guildname")));
-    call.store.SetSetting("use_rescue_squad", FormValue(call.form, "use_rescue_squad"));
-    call.store.SetSetting("rescue_squad_name", Trim(FormValue(call.form, "rescue_squad_name")));
+    call.store.SetSetting("guild_name", Trim(FormValue(call.form, zorv::form::kGuildName)));
+    call.store.SetSetting("use_rescue_squad", FormValue(call.form, zorv::form::kUseRescueSquad));
+    call.store.SetSetting("rescue_squad_name",
+                          Trim(FormValue(call.form, zorv::form::kRescueSquadName)));
     if (!strNewDefaultHash.empty()) {
-        if (FormValue(call.form, "resetpw") != "1") {
+        if (FormValue(call.form, zorv::form::kResetPasswords) != "1") {
             // Members still on the old default keep it: they get a copy of the old hash.
             KeepDefaultHash(call.db, call.store.DefaultHash());
         }
@@ -120,17 +122,17 @@ Reply ServerSetupOp(Call& call) {
 }
 
 int InitServerCode(const Form& form) {
-    std::string strGuild = Trim(FormValue(form, "guildname"));
+    std::string strGuild = Trim(FormValue(form, zorv::form::kGuildName));
     if (strGuild.empty() || !FitsSetting(strGuild))
         return zorv::CodeInitInvalidGuild;
-    if (PasswordLengthCode(FormValue(form, "defaultpw")))
+    if (PasswordLengthCode(FormValue(form, zorv::form::kDefaultPassword)))
         return zorv::CodeInitInvalidDefault;
-    if (int iCode = PasswordLengthCode(FormValue(form, "password")))
+    if (int iCode = PasswordLengthCode(FormValue(form, zorv::form::kPassword)))
         return iCode;
-    std::string strName = Trim(FormValue(form, "charname"));
+    std::string strName = Trim(FormValue(form, zorv::form::kCharName));
     if (!IsValidName(strName) || IsReservedName(strName))
         return zorv::CodeInvalidText;
-    std::string strSquad = Trim(FormValue(form, "rescue_squad_name"));
+    std::string strSquad = Trim(FormValue(form, zorv::form::kRescueSquadName));
     if (!FitsSetting(strSquad))
         return zorv::CodeInvalidText;
     return 0;
@@ -142,29 +144,30 @@ Reply InitServerOp(Database& db, Store& store, const Form& form, const std::stri
     if (store.IsSetUp() || store.CountCharacters() > 0)
         return {zorv::CodeSetupNotAdmin, ""};
     store.SetSetting("default_password_hash", strDefaultHash);
-    store.SetSetting("use_rescue_squad", FormValue(form, "use_rescue_squad") == "1" ? "1" : "0");
-    store.SetSetting("rescue_squad_name", Trim(FormValue(form, "rescue_squad_name")));
+    store.SetSetting("use_rescue_squad",
+                     FormValue(form, zorv::form::kUseRescueSquad) == "1" ? "1" : "0");
+    store.SetSetting("rescue_squad_name", Trim(FormValue(form, zorv::form::kRescueSquadName)));
     if (!store.Setting("max_vassals"))
         store.SetSetting("max_vassals", std::to_string(kDefaultMaxVassals));
     int id = store.FreeId();
-    store.AddCharacter(id, Trim(FormValue(form, "charname")), zorv::kNoCharacter,
+    store.AddCharacter(id, Trim(FormValue(form, zorv::form::kCharName)), zorv::kNoCharacter,
                        zorv::kSecurityAdministrator, id);
     SetPasswordHash(db, id, strOwnHash);
     // Written last: the guild name is what marks the server as set up.
-    store.SetSetting("guild_name", Trim(FormValue(form, "guildname")));
+    store.SetSetting("guild_name", Trim(FormValue(form, zorv::form::kGuildName)));
     Member founder = *store.FindById(id);
     Call call{db, store, form, founder, options, {}, 0, nullptr, {}, {}, false, {}};
     call.changes.push_back({history::Kind::Init,
                             id,
                             founder.strName,
-                            {{"guild_name", "", Trim(FormValue(form, "guildname"))}}});
+                            {{"guild_name", "", Trim(FormValue(form, zorv::form::kGuildName))}}});
     history::WriteChanges(call);
     return Ok();
 }
 
 Reply ResetPasswordOp(Call& call) {
     Member target;
-    if (int iCode = FindByIdField(call, "resetid", zorv::CodeInvalidCharacter,
+    if (int iCode = FindByIdField(call, zorv::form::kResetId, zorv::CodeInvalidCharacter,
                                   zorv::CodeResetNoSuchCharacter, target))
         return {iCode, ""};
     SetPasswordHash(call.db, target.id, std::nullopt);
@@ -198,10 +201,10 @@ Reply BackupOp(Call& call) {
 
 Reply SecurityLevelOp(Call& call) {
     Member target;
-    if (int iCode = FindByIdField(call, "changeid", zorv::CodeLevelInvalidId,
+    if (int iCode = FindByIdField(call, zorv::form::kChangeId, zorv::CodeLevelInvalidId,
                                   zorv::CodeLevelNoSuchCharacter, target))
         return {iCode, ""};
-    const std::string strLevel = Trim(FormValue(call.form, "newlevel"));
+    const std::string strLevel = Trim(FormValue(call.form, zorv::form::kNewLevel));
     if (strLevel != "1" && strLevel != "3")
         return {zorv::CodeLevelInvalid, ""};
     int iLevel = strLevel == "3" ? zorv::kSecurityAdministrator : zorv::kSecurityNormal;

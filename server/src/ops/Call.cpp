@@ -43,7 +43,7 @@ int FindByIdField(Call& call, const char* szField, int iNotAnId, int iNotFound, 
 }
 
 int CheckCharId(Call& call) {
-    std::optional<int> iCharId = IdField(call.form, "charid");
+    std::optional<int> iCharId = IdField(call.form, zorv::form::kCharId);
     if (!iCharId)
         return zorv::CodeInvalidCharacter;
     return *iCharId == call.me.id ? 0 : zorv::CodeSecurityViolation;

@@ -3,6 +3,7 @@
 // operation runs inside the transaction Guild opened for it and returns the reply; the caller is
 // already authenticated (except the first set-up). The operations live by family: TreeOps,
 // CharacterOps, AdminOps and ListOps.
+#include "FormKeys.h"
 #include "GuildOptions.h"
 #include "HistoryStore.h"
 #include "Reply.h"

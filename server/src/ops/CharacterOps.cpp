@@ -92,7 +92,7 @@ Reply CheckSheetValue(const SheetField& field, const std::string& strValue) {
 // on. 0 with `target` filled, or the refusing code.
 int CheckSaveRights(Call& call, Member& target) {
     std::optional<int> iUpdate = IdField(call.form, zorv::kSaveTarget);
-    std::optional<int> iCharId = IdField(call.form, "charid");
+    std::optional<int> iCharId = IdField(call.form, zorv::form::kCharId);
     if (!iUpdate || !iCharId)
         return zorv::CodeInvalidCharacter;
     std::optional<Member> found = call.store.FindById(*iUpdate);
@@ -236,7 +236,7 @@ Reply SaveOp(Call& call) {
 
 Reply CharacterOp(Call& call) {
     Member character;
-    if (int iCode = FindByIdField(call, "getcharid", zorv::CodeInvalidCharacter,
+    if (int iCode = FindByIdField(call, zorv::form::kGetCharId, zorv::CodeInvalidCharacter,
                                   zorv::CodeCharacterNotFound, character))
         return {iCode, ""};
     std::optional<Member> patron = character.iPatron == zorv::kNoCharacter

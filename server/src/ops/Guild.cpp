@@ -74,8 +74,9 @@ constexpr Operation kOperations[] = {
     {zorv::OpInitServer, nullptr, W, 0, nullptr, nullptr, Settings},
     {zorv::OpSaveChar, SaveOp, W, 0, nullptr, nullptr, Tree},
     {zorv::OpCharInfo, CharacterOp, R, 0, nullptr, nullptr, Tree},
-    {zorv::OpChangePassword, ChangePasswordOp, W, 0, "newpw", NewPasswordCheck, Tree},
-    {zorv::OpServerSetup, ServerSetupOp, W, zorv::CodeSetupNotAdmin, "defaultpw",
+    {zorv::OpChangePassword, ChangePasswordOp, W, 0, zorv::form::kNewPassword, NewPasswordCheck,
+     Tree},
+    {zorv::OpServerSetup, ServerSetupOp, W, zorv::CodeSetupNotAdmin, zorv::form::kDefaultPassword,
      ServerSetupHashCode, Settings},
     {zorv::OpResetPassword, ResetPasswordOp, W, zorv::CodeResetNotAdmin, nullptr, nullptr, Tree},
     {zorv::OpBackup, BackupOp, R, zorv::CodeBackupNotAdmin, nullptr, nullptr, Tree},
@@ -136,8 +137,8 @@ bool IsZorvClient(const std::string& strUserAgent) {
 // so that a guesser costs neither a hash nor a waiting worker.
 Reply Authenticate(Database& db, Store& store, CredentialCache* pCache, const Form& form,
                    const std::string& strAddress, Member& me) {
-    const std::string& strName = FormValue(form, "charname");
-    const std::string& strPassword = FormValue(form, "password");
+    const std::string& strName = FormValue(form, zorv::form::kCharName);
+    const std::string& strPassword = FormValue(form, zorv::form::kPassword);
     std::string strKey = NameKey(Trim(strName));
     std::optional<Member> member = store.FindByName(strName);
     std::string strHash = member ? store.HashOf(*member) : std::string();
@@ -200,8 +201,9 @@ Reply Run(std::unique_ptr<Database>& pDb, Store& store, CredentialCache* pCache,
                 return {zorv::CodeSetupNotAdmin, ""};
             if (int iCode = InitServerCode(form))
                 return {iCode, ""};
-            std::string strOwnHash = HashPassword(FormValue(form, "password"));
-            std::string strDefaultHash = HashPassword(FormValue(form, "defaultpw"));
+            std::string strOwnHash = HashPassword(FormValue(form, zorv::form::kPassword));
+            std::string strDefaultHash =
+                HashPassword(FormValue(form, zorv::form::kDefaultPassword));
             Transaction tx(db, Transaction::Kind::Write);
             Reply reply = InitServerOp(db, store, form, strOwnHash, strDefaultHash, options);
             if (zorv::IsSuccess(reply.iCode))
@@ -277,8 +279,9 @@ bool IsWatch(std::string_view strBody) {
     if (strBody.size() > kMaxBodyBytes)
         return false;
     const Form form = ParseForm(strBody);
-    const std::string strWait = Trim(FormValue(form, "wait"));
-    return zorv::ParseWholeNumber(Trim(FormValue(form, "msgid"))) == zorv::OpTreeChanges &&
+    const std::string strWait = Trim(FormValue(form, zorv::form::kWait));
+    return zorv::ParseWholeNumber(Trim(FormValue(form, zorv::form::kMsgId))) ==
+               zorv::OpTreeChanges &&
            !strWait.empty() && strWait.find_first_not_of('0') != std::string::npos;
 }
 
@@ -288,7 +291,7 @@ Reply Guild::Handle(const Request& request) {
     if (!IsZorvClient(request.strUserAgent))
         return {zorv::CodeInvalidClient, ""};
     Form form = ParseForm(request.strBody);
-    std::optional<long> lMsgId = zorv::ParseWholeNumber(Trim(FormValue(form, "msgid")));
+    std::optional<long> lMsgId = zorv::ParseWholeNumber(Trim(FormValue(form, zorv::form::kMsgId)));
     const Operation* pOperation = lMsgId ? FindOperation(*lMsgId) : nullptr;
     if (!pOperation)
         return {zorv::CodeInvalidCharacter, ""};

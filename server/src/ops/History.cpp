@@ -37,14 +37,16 @@ bool Undoable(const StoredEntry& entry) {
 bool PageFields(const Form& form, std::int64_t& lBefore, int& nCount) {
     lBefore = 0;
     nCount = 50;
-    if (!Trim(FormValue(form, "before")).empty()) {
-        std::optional<long> lValue = zorv::ParseWholeNumber(Trim(FormValue(form, "before")));
+    if (!Trim(FormValue(form, zorv::form::kBefore)).empty()) {
+        std::optional<long> lValue =
+            zorv::ParseWholeNumber(Trim(FormValue(form, zorv::form::kBefore)));
         if (!lValue || *lValue < 0)
             return false;
         lBefore = *lValue;
     }
-    if (!Trim(FormValue(form, "count")).empty()) {
-        std::optional<long> lValue = zorv::ParseWholeNumber(Trim(FormValue(form, "count")));
+    if (!Trim(FormValue(form, zorv::form::kCount)).empty()) {
+        std::optional<long> lValue =
+            zorv::ParseWholeNumber(Trim(FormValue(form, zorv::form::kCount)));
         if (!lValue || *lValue < 1 || *lValue > 200)
             return false;
         nCount = static_cast<int>(*lValue);
@@ -265,7 +267,7 @@ void WriteChanges(const Call& call) {
 }
 
 Reply CharacterHistoryOp(Call& call) {
-    std::optional<int> id = IdField(call.form, "historyid");
+    std::optional<int> id = IdField(call.form, zorv::form::kHistoryId);
     std::int64_t lBefore = 0;
     int nCount = 0;
     if (!id || !PageFields(call.form, lBefore, nCount))
@@ -307,7 +309,8 @@ Reply UndoOp(Call& call) {
         return {iCode, ""};
     if (!IsAdmin(call.me))
         return {zorv::CodeUndoNotAdmin, ""};
-    std::optional<long> lSeq = zorv::ParseWholeNumber(Trim(FormValue(call.form, "entry")));
+    std::optional<long> lSeq =
+        zorv::ParseWholeNumber(Trim(FormValue(call.form, zorv::form::kEntry)));
     std::optional<StoredEntry> entry = lSeq ? FindEntry(call.db, *lSeq) : std::nullopt;
     if (!entry)
         return {zorv::CodeUndoNoSuchEntry, ""};

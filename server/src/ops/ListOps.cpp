@@ -82,12 +82,13 @@ Reply SearchOp(Call& call) {
         lCriteria[i] = *zorv::ParseWholeNumber(Trim(strValue));
     }
     std::vector<std::pair<int, long>> wanted; // skill number, minimum value
-    for (const std::string& strEntry : SplitList(FormValue(call.form, "skillsearch"), '!')) {
+    for (const std::string& strEntry :
+         SplitList(FormValue(call.form, zorv::form::kSkillSearch), '!')) {
         std::vector<std::string> parts = SplitList(strEntry, ',');
         if (parts.size() != 2)
             return Refuse("The entry " + Quoted(strEntry) + " of skillsearch is not skill,minimum");
         std::string strFault =
-            WholeNumberFault(parts[0], "skill number", "skillsearch", 1, kSkillCount);
+            WholeNumberFault(parts[0], "skill number", zorv::form::kSkillSearch, 1, kSkillCount);
         if (strFault.empty())
             strFault = WholeNumberFault(parts[1], "minimum",
                                         SkillName(*zorv::ParseWholeNumber(Trim(parts[0]))),
@@ -122,7 +123,7 @@ Reply SearchOp(Call& call) {
 }
 
 Reply GuildFactsOp(Call& call) {
-    const bool bAdminPart = Trim(FormValue(call.form, "admin")) == "1";
+    const bool bAdminPart = Trim(FormValue(call.form, zorv::form::kAdminPart)) == "1";
     if (bAdminPart && !IsAdmin(call.me))
         return {zorv::CodeSecurityViolation, ""};
     // The members' records change only with a change or a save: built once per feed generation.

@@ -510,9 +510,9 @@ std::string FullFault(Database& db) {
 }
 
 Reply NotifyAddOp(Call& call) {
-    const std::string strUrl = Trim(FormValue(call.form, "url"));
-    const std::string strFormat = Trim(FormValue(call.form, "format"));
-    const std::string strKinds = CheckedKinds(FormValue(call.form, "kinds"));
+    const std::string strUrl = Trim(FormValue(call.form, zorv::form::kUrl));
+    const std::string strFormat = Trim(FormValue(call.form, zorv::form::kFormat));
+    const std::string strKinds = CheckedKinds(FormValue(call.form, zorv::form::kKinds));
     if (std::string strFault = UrlFault(strUrl, call.options.bPlainLoopback); !strFault.empty())
         return RefuseValue(zorv::CodeNotifyInvalidUrl, strFault);
     if (!IsFormat(strFormat))
@@ -525,14 +525,14 @@ Reply NotifyAddOp(Call& call) {
 }
 
 Reply NotifyRemoveOp(Call& call) {
-    std::optional<int> id = IdField(call.form, "target");
+    std::optional<int> id = IdField(call.form, zorv::form::kTarget);
     if (!id || !RemoveTarget(call.db, *id))
         return {zorv::CodeNotifyNoSuchTarget, ""};
     return Ok();
 }
 
 Reply NotifyTestOp(Call& call) {
-    std::optional<int> id = IdField(call.form, "target");
+    std::optional<int> id = IdField(call.form, zorv::form::kTarget);
     std::optional<Target> target = id ? FindTarget(call.db, *id) : std::nullopt;
     if (!target)
         return {zorv::CodeNotifyNoSuchTarget, ""};

@@ -41,8 +41,8 @@ Reply TreeOp(Call& call) {
 }
 
 Reply TreeChangesOp(Call& call) {
-    const std::string strSince = Trim(FormValue(call.form, "since"));
-    const std::string strWait = Trim(FormValue(call.form, "wait"));
+    const std::string strSince = Trim(FormValue(call.form, zorv::form::kSince));
+    const std::string strWait = Trim(FormValue(call.form, zorv::form::kWait));
     // Generations run past the nine digits of the protocol's other numbers.
     std::optional<std::int64_t> lSince;
     if (!strSince.empty() && strSince.size() <= 18 &&
@@ -51,7 +51,7 @@ Reply TreeChangesOp(Call& call) {
     if (!strSince.empty() && !lSince)
         return RefuseValue(zorv::CodeInvalidNumber,
                            "The value " + Quoted(strSince) + " of since is not a whole number");
-    if (std::string strFault = WholeNumberFault(strWait, "value", "wait", 0, 999999999);
+    if (std::string strFault = WholeNumberFault(strWait, "value", zorv::form::kWait, 0, 999999999);
         !strWait.empty() && !strFault.empty())
         return RefuseValue(zorv::CodeInvalidNumber, strFault);
     const std::int64_t lNow = FeedGeneration(call.db);
@@ -92,12 +92,12 @@ Reply AddVassalOp(Call& call) {
     if (int iCode = CheckCharId(call))
         return {iCode, ""};
     Member patron;
-    if (int iCode = FindByIdField(call, "addtoid", zorv::CodeInvalidCharacter,
+    if (int iCode = FindByIdField(call, zorv::form::kAddToId, zorv::CodeInvalidCharacter,
                                   zorv::CodeAddNoSuchPatron, patron))
         return {iCode, ""};
     if (!MayActOn(call.store, call.me, patron.id))
         return {zorv::CodeSecurityViolation, ""};
-    std::string strName = Trim(FormValue(call.form, "vassalname"));
+    std::string strName = Trim(FormValue(call.form, zorv::form::kVassalName));
     if (strName.empty())
         return {zorv::CodeAddInvalidName, ""};
     if (IsReservedName(strName))
@@ -107,8 +107,8 @@ Reply AddVassalOp(Call& call) {
     if (call.store.FindByName(strName))
         return {zorv::CodeAddNameTaken, ""};
     std::vector<int> vassals = call.store.VassalIds(patron.id);
-    std::optional<int> iPatronId = IdField(call.form, "patronid");
-    if (!SameList(FormValue(call.form, "vassallist"), vassals) || !iPatronId ||
+    std::optional<int> iPatronId = IdField(call.form, zorv::form::kPatronId);
+    if (!SameList(FormValue(call.form, zorv::form::kVassalList), vassals) || !iPatronId ||
         *iPatronId != patron.iPatron)
         return {zorv::CodeAddStaleTree, ""};
     if (static_cast<int>(vassals.size()) >= call.store.MaxVassals())
@@ -129,18 +129,19 @@ Reply RemoveVassalOp(Call& call) {
     if (int iCode = CheckCharId(call))
         return {iCode, ""};
     Member vassal;
-    if (int iCode = FindByIdField(call, "vassalid", zorv::CodeInvalidCharacter,
+    if (int iCode = FindByIdField(call, zorv::form::kVassalId, zorv::CodeInvalidCharacter,
                                   zorv::CodeRemoveNotFound, vassal))
         return {iCode, ""};
     if (!IsAdmin(call.me) && !call.store.IsAbove(call.me.id, vassal.id))
         return {zorv::CodeRemoveNotAllowed, ""};
-    std::optional<int> iPatronId = IdField(call.form, "patronid");
+    std::optional<int> iPatronId = IdField(call.form, zorv::form::kPatronId);
     if (!iPatronId || *iPatronId != vassal.iPatron)
         return {zorv::CodeRemoveStaleTree, ""};
     if (vassal.iPatron != zorv::kNoCharacter &&
-        !SameList(FormValue(call.form, "vassallist"), call.store.VassalIds(vassal.iPatron)))
+        !SameList(FormValue(call.form, zorv::form::kVassalList),
+                  call.store.VassalIds(vassal.iPatron)))
         return {zorv::CodeRemoveStaleTree, ""};
-    const std::string& strName = FormValue(call.form, "vassalname");
+    const std::string& strName = FormValue(call.form, zorv::form::kVassalName);
     if (!strName.empty() && NameKey(Trim(strName)) != NameKey(vassal.strName))
         return {zorv::CodeRemoveStaleTree, ""};
 
@@ -175,9 +176,9 @@ Reply RemoveVassalOp(Call& call) {
 }
 
 Reply ChangePatronOp(Call& call) {
-    std::optional<int> iMover = IdField(call.form, "moveid");
-    std::optional<int> iNew = IdField(call.form, "newpatronid");
-    std::optional<int> iOld = IdField(call.form, "oldpatronid");
+    std::optional<int> iMover = IdField(call.form, zorv::form::kMoveId);
+    std::optional<int> iNew = IdField(call.form, zorv::form::kNewPatronId);
+    std::optional<int> iOld = IdField(call.form, zorv::form::kOldPatronId);
     if (!iMover || !iNew || !iOld)
         return {zorv::CodeInvalidCharacter, ""};
     if (int iCode = CheckCharId(call))
@@ -197,11 +198,11 @@ Reply ChangePatronOp(Call& call) {
     if (*iOld != mover->iPatron)
         return {zorv::CodePatronStaleTree, ""};
     if (mover->iPatron != zorv::kNoCharacter &&
-        !SameList(FormValue(call.form, "oldpatronvassallist"),
+        !SameList(FormValue(call.form, zorv::form::kOldPatronVassalList),
                   call.store.VassalIds(mover->iPatron)))
         return {zorv::CodePatronStaleTree, ""};
     std::vector<int> newVassals = call.store.VassalIds(newPatron->id);
-    if (!SameList(FormValue(call.form, "newpatronvassallist"), newVassals))
+    if (!SameList(FormValue(call.form, zorv::form::kNewPatronVassalList), newVassals))
         return {zorv::CodePatronStaleTree, ""};
     if (static_cast<int>(newVassals.size()) >= call.store.MaxVassals())
         return {zorv::CodePatronFull, ""};
