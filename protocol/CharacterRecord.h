@@ -67,22 +67,26 @@ struct RecordFieldInfo {
     RecordKind kind;
     int nMaxLength;      // bytes, for Name, Text and Skills
     const char* szShown; // what a refused save calls it: its sheet caption, else the form key
+    // The values a member may give it, for Number, Race, Sex, Rank and Flag; both 0 for the rest.
+    int nLow = 0;
+    int nHigh = 0;
 };
 
 // In payload order, so that kRecordFields[i].iPayload == i.
 inline constexpr RecordFieldInfo kRecordFields[] = {
     {RecordField::Id, 0, nullptr, RecordKind::Id, 0, "ID"},
     {RecordField::Name, 1, "NAME", RecordKind::Name, 24, "Name"},
-    {RecordField::Level, 2, "LEVEL", RecordKind::Number, 0, "Level"},
-    {RecordField::Rank, 3, "RANK", RecordKind::Rank, 0, "Rank"},
+    {RecordField::Level, 2, "LEVEL", RecordKind::Number, 0, "Level", 0, 32767},
+    {RecordField::Rank, 3, "RANK", RecordKind::Rank, 0, "Rank", 0, 10},
     {RecordField::PatronId, 4, nullptr, RecordKind::Id, 0, "Patron"},
     {RecordField::VassalIds, 5, nullptr, RecordKind::VassalIds, 0, "Vassals"},
-    {RecordField::NumFollowers, 6, "NUMFOLLOWERS", RecordKind::Number, 0, "Number of Followers"},
+    {RecordField::NumFollowers, 6, "NUMFOLLOWERS", RecordKind::Number, 0, "Number of Followers", 0,
+     32767},
     {RecordField::SecurityLevel, 7, nullptr, RecordKind::Number, 0, "Security Level"},
     {RecordField::Class, 8, "CLASS", RecordKind::Text, 128, "Class"},
-    {RecordField::Race, 9, "RACE", RecordKind::Race, 0, "Race"},
-    {RecordField::Sex, 10, "SEX", RecordKind::Sex, 0, "SEX"},
-    {RecordField::IsMule, 11, "ISMULE", RecordKind::Flag, 0, "Is Mule"},
+    {RecordField::Race, 9, "RACE", RecordKind::Race, 0, "Race", 0, 3},
+    {RecordField::Sex, 10, "SEX", RecordKind::Sex, 0, "SEX", 0, 2},
+    {RecordField::IsMule, 11, "ISMULE", RecordKind::Flag, 0, "Is Mule", 0, 1},
     {RecordField::MuleFor, 12, "MULEFOR", RecordKind::Text, 128, "Mule for"},
     {RecordField::Lifestone, 13, "LSAT", RecordKind::Text, 128, "Lifestoned At"},
     {RecordField::TiedTo, 14, "TIEDTO", RecordKind::Text, 128, "Tied To"},
@@ -98,10 +102,10 @@ inline constexpr RecordFieldInfo kRecordFields[] = {
     {RecordField::ModifiedAt, 23, nullptr, RecordKind::Text, 64, "Last Modified"},
     {RecordField::PatronName, 24, nullptr, RecordKind::Patron, 0, "Patron"},
     {RecordField::Path, 25, nullptr, RecordKind::Path, 0, "Path to Monarch"},
-    {RecordField::IsPK, 26, "ISPK", RecordKind::Flag, 0, "Player Killer"},
-    {RecordField::IsRescue, 27, "ISRESCUE", RecordKind::Flag, 0, "Rescue Squad Member"},
-    {RecordField::IsPrivate, 28, "ISPRIVATE", RecordKind::Flag, 0, "Hide Info on Web"},
-    {RecordField::CanSummon, 29, "CAN_SUMMON", RecordKind::Flag, 0, "Can Summon"},
+    {RecordField::IsPK, 26, "ISPK", RecordKind::Flag, 0, "Player Killer", 0, 1},
+    {RecordField::IsRescue, 27, "ISRESCUE", RecordKind::Flag, 0, "Rescue Squad Member", 0, 1},
+    {RecordField::IsPrivate, 28, "ISPRIVATE", RecordKind::Flag, 0, "Hide Info on Web", 0, 1},
+    {RecordField::CanSummon, 29, "CAN_SUMMON", RecordKind::Flag, 0, "Can Summon", 0, 1},
     {RecordField::MainChar, 30, "MAIN_CHAR", RecordKind::Text, 128, "Main Character Name"},
     {RecordField::ModifiedBy, 31, nullptr, RecordKind::Id, 0, "Modified By"},
     {RecordField::Awards, 32, "ADMIN_ONLY", RecordKind::Text, 4096, "Awards"},
@@ -123,6 +127,22 @@ constexpr bool RowsInPayloadOrder() {
     return true;
 }
 static_assert(RowsInPayloadOrder(), "rows are in payload order, one per field");
+
+// The names of the race and sex numbers, by number (0: not given).
+inline constexpr const char* kRaceNames[] = {"Unknown", "Aluvian", "Gharu'ndim", "Sho"};
+inline constexpr const char* kSexNames[] = {"Unknown", "Male", "Female"};
+static_assert(sizeof kRaceNames / sizeof kRaceNames[0] == FieldInfo(RecordField::Race).nHigh + 1,
+              "a name for each race number");
+static_assert(sizeof kSexNames / sizeof kSexNames[0] == FieldInfo(RecordField::Sex).nHigh + 1,
+              "a name for each sex number");
+// The name of a race or sex number; "Unknown" for one out of range.
+constexpr const char* RaceName(long lRace) {
+    return lRace >= 0 && lRace <= FieldInfo(RecordField::Race).nHigh ? kRaceNames[lRace]
+                                                                     : kRaceNames[0];
+}
+constexpr const char* SexName(long lSex) {
+    return lSex >= 0 && lSex <= FieldInfo(RecordField::Sex).nHigh ? kSexNames[lSex] : kSexNames[0];
+}
 
 // The order in which the save carries the fields it sends, and in which the server checks them:
 // the sheet's order.

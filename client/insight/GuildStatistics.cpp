@@ -1,7 +1,22 @@
 #include "GuildStatistics.h"
 
+#include "CharacterRecord.h"
+
 #include <algorithm>
+#include <iterator>
 #include <numeric>
+
+namespace {
+
+// Where a race or sex number counts in a table that lists 1 and up, then the unknown (0 and
+// anything out of range).
+std::size_t UnknownLastIndex(int iNumber, std::size_t nNames) {
+    return iNumber >= 1 && static_cast<std::size_t>(iNumber) < nNames
+               ? static_cast<std::size_t>(iNumber) - 1
+               : nNames - 1;
+}
+
+} // namespace
 
 int StatisticsTable::Total() const {
     return std::accumulate(counts.begin(), counts.end(), 0);
@@ -34,15 +49,18 @@ GuildStatistics GuildStatistics::Count(const Characters& roster, qint16 idStart,
     stats.byRank = {QStringLiteral("Members by rank"), QStringLiteral("Rank"), {}, {}};
     stats.bySlots = {QStringLiteral("Vassal slots in use"), QStringLiteral("Vassals"), {}, {}};
     // The sheet's names, in its lists' order, the unknown last.
-    stats.byRace = {QStringLiteral("Members by race"),
-                    QStringLiteral("Race"),
-                    {QStringLiteral("Aluvian"), QStringLiteral("Gharu'ndim"), QStringLiteral("Sho"),
-                     QStringLiteral("Unknown")},
-                    std::vector<int>(4, 0)};
-    stats.bySex = {QStringLiteral("Members by sex"),
-                   QStringLiteral("Sex"),
-                   {QStringLiteral("Male"), QStringLiteral("Female"), QStringLiteral("Unknown")},
-                   std::vector<int>(3, 0)};
+    // The names of numbers 1 and up, then the unknown (0).
+    auto UnknownLast = [](const auto& names) {
+        QStringList ordered;
+        for (std::size_t i = 1; i < std::size(names); ++i)
+            ordered << QLatin1String(names[i]);
+        return ordered << QLatin1String(names[0]);
+    };
+    stats.byRace = {QStringLiteral("Members by race"), QStringLiteral("Race"),
+                    UnknownLast(zorv::kRaceNames),
+                    std::vector<int>(std::size(zorv::kRaceNames), 0)};
+    stats.bySex = {QStringLiteral("Members by sex"), QStringLiteral("Sex"),
+                   UnknownLast(zorv::kSexNames), std::vector<int>(std::size(zorv::kSexNames), 0)};
 
     // Bands of ten from 1-10 up to the highest band held; a level below 1 counts in the first.
     std::vector<int> levels;
@@ -66,8 +84,8 @@ GuildStatistics GuildStatistics::Count(const Characters& roster, qint16 idStart,
                 iRace = found->nRace;
                 iSex = found->nSex;
             }
-        ++stats.byRace.counts[static_cast<std::size_t>(iRace >= 1 && iRace <= 3 ? iRace - 1 : 3)];
-        ++stats.bySex.counts[static_cast<std::size_t>(iSex >= 1 && iSex <= 2 ? iSex - 1 : 2)];
+        ++stats.byRace.counts[UnknownLastIndex(iRace, std::size(zorv::kRaceNames))];
+        ++stats.bySex.counts[UnknownLastIndex(iSex, std::size(zorv::kSexNames))];
     }
     for (std::size_t band = 0; band < levels.size(); ++band) {
         stats.byLevel.labels << QStringLiteral("%1-%2").arg(band * 10 + 1).arg(band * 10 + 10);

@@ -12,12 +12,9 @@
 
 GuildLists::GuildLists(Session& session, const ListControls& controls, QObject* pParent)
     : QObject(pParent), m_session(session), m_controls(controls) {
-    controls.grdRescueSquad->Model().SetHeaders({"Name", "Level", "Lifestone", "Tied To",
-                                                 "Can Summon", "Main Character Name",
-                                                 "Email Address", "ICQ Number"});
-    controls.grdPortalList->Model().SetHeaders({"Name", "Level", "Tied To", "Lifestone"});
-    controls.grdTradeSkills->Model().SetHeaders(
-        {"Name", "Level", "Alchemy", "Cooking", "Fletching"});
+    controls.grdRescueSquad->Model().SetHeaders(ListHeaders(zorv::kRescueList));
+    controls.grdPortalList->Model().SetHeaders(ListHeaders(zorv::kPortalList));
+    controls.grdTradeSkills->Model().SetHeaders(ListHeaders(zorv::kTradeSkillList));
     connect(controls.cmdRefreshRescueSquad, &QPushButton::clicked, this,
             &GuildLists::RefreshRescueSquad);
     connect(controls.cmdPortalListRefresh, &QPushButton::clicked, this,

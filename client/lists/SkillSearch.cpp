@@ -1,6 +1,7 @@
 #include "SkillSearch.h"
 
 #include "CellEditor.h"
+#include "CharacterRecord.h"
 #include "Characters.h"
 #include "CriticalError.h"
 #include "Grid.h"
@@ -15,12 +16,16 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
+#include <iterator>
 
 SkillSearch::SkillSearch(Session& session, const Skills& objSkills, const SearchControls& controls,
                          const QString& strSavedFile, QObject* pParent)
     : QObject(pParent), m_session(session), m_skills(objSkills), m_c(controls),
       m_saved(strSavedFile) {
-    m_c.cmbSearchRace->addItems({"Any", "Aluvian", "Gharu'ndim", "Sho"});
+    // Race 0 is "any" to the search: the other names are the sheet's.
+    m_c.cmbSearchRace->addItem(QStringLiteral("Any"));
+    for (std::size_t i = 1; i < std::size(zorv::kRaceNames); ++i)
+        m_c.cmbSearchRace->addItem(QLatin1String(zorv::kRaceNames[i]));
     m_c.cmbSearchRank->addItem(QStringLiteral("Any"));
     for (int i = 1; i <= 10; ++i)
         m_c.cmbSearchRank->addItem(QString::number(i));

@@ -1,5 +1,6 @@
 #include "ListPayloads.h"
 
+#include "CharacterRecord.h"
 #include "Escape.h"
 #include "Numbers.h"
 #include "Records.h"
@@ -33,14 +34,27 @@ ListRows Rows(const QString& strPayload, int nColumns) {
 
 } // namespace
 
+QStringList ListHeaders(const zorv::GuildList& list) {
+    QStringList headers{QStringLiteral("Name"), QStringLiteral("Level")};
+    for (std::size_t i = 0; i < list.nColumns; ++i)
+        headers << QLatin1String(list.pColumns[i].szCaption);
+    return headers;
+}
+
 ListRows ParseListRows(const QString& strPayload, int nColumns) {
     return Rows(strPayload, nColumns);
 }
 
 ListRows ParseRescueRows(const QString& strPayload) {
     ListRows rows = ParseListRows(strPayload, kRescueColumns);
-    for (QStringList& row : rows)
-        row[4] = row[4] == QLatin1String("1") ? QStringLiteral("Yes") : QStringLiteral("No");
+    for (std::size_t i = 0; i < zorv::kRescueList.nColumns; ++i) {
+        if (zorv::FieldInfo(zorv::kRescueList.pColumns[i].field).kind != zorv::RecordKind::Flag)
+            continue;
+        for (QStringList& row : rows) {
+            QString& strFlag = row[2 + static_cast<qsizetype>(i)];
+            strFlag = strFlag == QLatin1String("1") ? QStringLiteral("Yes") : QStringLiteral("No");
+        }
+    }
     return rows;
 }
 
@@ -48,8 +62,12 @@ ListRows ParseSearchRows(const QString& strPayload) {
     if (strPayload.isEmpty())
         return {QStringList{QStringLiteral("None Found!"), QString(), QString(), QString()}};
     ListRows rows = ParseListRows(strPayload, kSearchColumns);
-    static const QStringList kRaces{"Unknown", "Aluvian", "Gharu'ndim", "Sho"};
-    for (QStringList& row : rows)
-        row[3] = kRaces.value(zorv::ReadInt16(row[3].toStdString()));
+    for (QStringList& row : rows) {
+        // A code that no race has shows as nothing, not as "Unknown" (race 0).
+        const qint16 iRace = zorv::ReadInt16(row[3].toStdString());
+        row[3] = iRace >= 0 && static_cast<std::size_t>(iRace) < std::size(zorv::kRaceNames)
+                     ? QLatin1String(zorv::kRaceNames[iRace])
+                     : QString();
+    }
     return rows;
 }

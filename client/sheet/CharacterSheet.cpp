@@ -3,6 +3,7 @@
 #include "AllegianceView.h"
 #include "CellEditor.h"
 #include "CharacterPayload.h"
+#include "CharacterRecord.h"
 #include "Characters.h"
 #include "CurrentCharacter.h"
 #include "Numbers.h"
@@ -47,8 +48,10 @@ CharacterSheet::CharacterSheet(Session& session, const Roster& roster, Skills& o
       m_tree(tree), m_login(login) {
     m_pTraining = new SkillTraining(views, objSkills, session.prompts, this);
     m_fields = SheetFieldTable(views);
-    m_v.cmbSex->addItems({"Unknown", "Male", "Female"});
-    m_v.cmbRace->addItems({"Unknown", "Aluvian", "Gharu'ndim", "Sho"});
+    for (const char* szSex : zorv::kSexNames)
+        m_v.cmbSex->addItem(QLatin1String(szSex));
+    for (const char* szRace : zorv::kRaceNames)
+        m_v.cmbRace->addItem(QLatin1String(szRace));
     // Until a character is shown, the computed rank reads with the titles of an unknown race
     // and sex.
     FillRankCombo(QStringLiteral("0"), QStringLiteral("0"), m_v.cmbComputedRank);

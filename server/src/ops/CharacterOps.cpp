@@ -61,13 +61,11 @@ Reply CheckSheetValue(const SheetField& field, const std::string& strValue) {
                                                           " holds a reply marker");
         return {0, ""};
     case K::Number:
-        return Trim(strValue).empty() ? Reply{0, ""} : InRange(0, 32767);
+        return Trim(strValue).empty() ? Reply{0, ""} : InRange(field.nLow, field.nHigh);
     case K::Race:
-        return InRange(0, 3);
     case K::Sex:
-        return InRange(0, 2);
     case K::Rank:
-        return InRange(0, 10);
+        return InRange(field.nLow, field.nHigh);
     case K::Flag:
         if (strValue == "0" || strValue == "1")
             return {0, ""};

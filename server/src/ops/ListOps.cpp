@@ -1,6 +1,7 @@
 #include "ListOps.h"
 
 #include "CharacterRows.h"
+#include "ListTables.h"
 
 #include "Numbers.h"
 #include "Records.h"
@@ -23,19 +24,26 @@ std::string ListOf(Call& call, const std::vector<std::string>& columns,
 
 } // namespace
 
+namespace {
+
+// A flagged list: id, name, level and the list's columns of every member with its flag.
+Reply FlaggedList(Call& call, const zorv::GuildList& list) {
+    CharacterFilter flagged;
+    flagged.szFlag = ColumnOf(list.flag)->szName;
+    std::vector<std::string> columns = {"id", "name", "level"};
+    for (std::size_t i = 0; i < list.nColumns; ++i)
+        columns.push_back(ColumnOf(list.pColumns[i].field)->szName);
+    return Ok(ListOf(call, columns, flagged));
+}
+
+} // namespace
+
 Reply RescueListOp(Call& call) {
-    CharacterFilter rescuers;
-    rescuers.szFlag = "is_rescue";
-    return Ok(ListOf(
-        call,
-        {"id", "name", "level", "lifestone", "tied_to", "can_summon", "main_char", "email", "icq"},
-        rescuers));
+    return FlaggedList(call, zorv::kRescueList);
 }
 
 Reply PortalListOp(Call& call) {
-    CharacterFilter summoners;
-    summoners.szFlag = "can_summon";
-    return Ok(ListOf(call, {"id", "name", "level", "tied_to", "lifestone"}, summoners));
+    return FlaggedList(call, zorv::kPortalList);
 }
 
 Reply TradeSkillsOp(Call& call) {
@@ -43,19 +51,13 @@ Reply TradeSkillsOp(Call& call) {
     trained.bWithSkills = true;
     std::string strPayload;
     ForEachCharacter(call.db, {"id", "name", "level", "skills"}, trained, [&](const auto& row) {
-        std::optional<SkillMap> skills = ParseSkillString(row[3]);
-        if (!skills)
+        std::optional<std::vector<long>> values = TradeSkillListValues(row[3]);
+        if (!values)
             return;
-        bool bTrained = false;
         zorv::Fields fields = {row[0], row[1], row[2]};
-        for (int iSkill : {kSkillAlchemy, kSkillCooking, kSkillFletching}) {
-            auto entry = skills->find(iSkill);
-            if (entry != skills->end() && entry->second.iTraining >= kTrained)
-                bTrained = true;
-            fields.push_back(std::to_string(entry == skills->end() ? 0 : entry->second.lValue));
-        }
-        if (bTrained)
-            strPayload += zorv::JoinRecord(fields);
+        for (long lValue : *values)
+            fields.push_back(std::to_string(lValue));
+        strPayload += zorv::JoinRecord(fields);
     });
     return Ok(std::move(strPayload));
 }

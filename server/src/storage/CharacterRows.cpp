@@ -11,6 +11,14 @@ using F = zorv::RecordField;
 using C = ColumnCheck;
 constexpr long long kMaxSequence = 999999999999LL;
 
+// A member's values of a field, as the record's table gives them.
+constexpr long long Low(zorv::RecordField field) {
+    return zorv::FieldInfo(field).nLow;
+}
+constexpr long long High(zorv::RecordField field) {
+    return zorv::FieldInfo(field).nHigh;
+}
+
 // The texts' lengths are the record's. A function's own, so that tables of other units made
 // from it at start-up find it made.
 const std::vector<CharacterColumn>& Columns() {
@@ -21,27 +29,27 @@ const std::vector<CharacterColumn>& Columns() {
         {"join_seq", F::Count, C::Whole, 0, kMaxSequence},
         {"password_hash", F::Count, C::Hash},
         {"security_level", F::SecurityLevel, C::Security},
-        {"level", F::Level, C::Whole, 0, 32767},
+        {"level", F::Level, C::Whole, Low(F::Level), High(F::Level)},
         {"class", F::Class, C::Text},
-        {"race", F::Race, C::Whole, 0, 3},
-        {"rank", F::Rank, C::Whole, 0, 10},
-        {"sex", F::Sex, C::Whole, 0, 2},
-        {"is_mule", F::IsMule, C::Whole, 0, 1},
+        {"race", F::Race, C::Whole, Low(F::Race), High(F::Race)},
+        {"rank", F::Rank, C::Whole, Low(F::Rank), High(F::Rank)},
+        {"sex", F::Sex, C::Whole, Low(F::Sex), High(F::Sex)},
+        {"is_mule", F::IsMule, C::Whole, Low(F::IsMule), High(F::IsMule)},
         {"mule_for", F::MuleFor, C::Text},
         {"lifestone", F::Lifestone, C::Text},
         {"tied_to", F::TiedTo, C::Text},
         {"bio", F::Bio, C::Text},
-        {"num_followers", F::NumFollowers, C::Whole, 0, 32767},
+        {"num_followers", F::NumFollowers, C::Whole, Low(F::NumFollowers), High(F::NumFollowers)},
         {"skills", F::Skills, C::Skills},
         {"real_name", F::RealName, C::Text},
         {"city_state", F::CityState, C::Text},
         {"misc_info", F::MiscInfo, C::Text},
         {"email", F::Email, C::Text},
         {"icq", F::ICQ, C::Text},
-        {"is_pk", F::IsPK, C::Whole, 0, 1},
-        {"is_rescue", F::IsRescue, C::Whole, 0, 1},
-        {"is_private", F::IsPrivate, C::Whole, 0, 1},
-        {"can_summon", F::CanSummon, C::Whole, 0, 1},
+        {"is_pk", F::IsPK, C::Whole, Low(F::IsPK), High(F::IsPK)},
+        {"is_rescue", F::IsRescue, C::Whole, Low(F::IsRescue), High(F::IsRescue)},
+        {"is_private", F::IsPrivate, C::Whole, Low(F::IsPrivate), High(F::IsPrivate)},
+        {"can_summon", F::CanSummon, C::Whole, Low(F::CanSummon), High(F::CanSummon)},
         {"main_char", F::MainChar, C::Text},
         {"awards", F::Awards, C::Text},
         {"modified_at", F::ModifiedAt, C::Text},

@@ -1,6 +1,7 @@
 #include "Skills.h"
 
 #include "Catalogue.h"
+#include "ListTables.h"
 #include "Numbers.h"
 #include "Text.h"
 
@@ -55,4 +56,21 @@ std::string SkillName(long lSkill) {
     if (lSkill < 1 || lSkill > kSkillCount)
         return std::to_string(lSkill);
     return zorv::kSkillCatalogue[lSkill - 1].szName;
+}
+
+std::optional<std::vector<long>> TradeSkillListValues(const std::string& strSkills) {
+    std::optional<SkillMap> skills = ParseSkillString(strSkills);
+    if (!skills)
+        return std::nullopt;
+    bool bTrained = false;
+    std::vector<long> values;
+    for (const zorv::ListColumn& column : zorv::kTradeSkillListColumns) {
+        auto entry = skills->find(column.iSkill);
+        if (entry != skills->end() && entry->second.iTraining >= zorv::kListTraining)
+            bTrained = true;
+        values.push_back(entry == skills->end() ? 0 : entry->second.lValue);
+    }
+    if (!bTrained)
+        return std::nullopt;
+    return values;
 }

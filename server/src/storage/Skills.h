@@ -3,12 +3,9 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <vector>
 
 inline constexpr int kSkillCount = 35;
-inline constexpr int kSkillAlchemy = 1;
-inline constexpr int kSkillCooking = 11;
-inline constexpr int kSkillFletching = 16;
-inline constexpr int kTrained = 2;
 
 struct SkillEntry {
     int iTraining = 0; // 3 specialized, 2 trained, 1 untrained, 0 unusable
@@ -29,6 +26,11 @@ std::optional<SkillMap> ParseSkillString(const std::string& strSkills,
 // The string as a save stores it: an entry whose value is empty (the client's grid lets a cell be
 // cleared) gets the value 0. Anything else stays as sent.
 std::string SkillStringAsSaved(const std::string& strSkills);
+
+// A member's values of the trade skill list's skills, in its columns' order (0 for a skill not
+// held), when the member is on the list: at least trained in one of them. nullopt otherwise, or
+// for a malformed string.
+std::optional<std::vector<long>> TradeSkillListValues(const std::string& strSkills);
 
 // The name the client shows for skill 1..kSkillCount; for any other number, the number.
 std::string SkillName(long lSkill);

@@ -12,8 +12,8 @@ const std::vector<SheetField> kSheetFields = [] {
     std::vector<SheetField> fields;
     for (zorv::RecordField field : zorv::kSaveOrder) {
         const zorv::RecordFieldInfo& info = zorv::FieldInfo(field);
-        fields.push_back(
-            {info.szSaveKey, ColumnOf(field)->szName, info.kind, info.nMaxLength, info.szShown});
+        fields.push_back({info.szSaveKey, ColumnOf(field)->szName, info.kind, info.nMaxLength,
+                          info.szShown, info.nLow, info.nHigh});
     }
     return fields;
 }();

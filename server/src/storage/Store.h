@@ -21,6 +21,8 @@ struct SheetField {
     Kind kind;
     int nMaxLength;
     const char* szShown;
+    int nLow; // the record's range, for the numbers
+    int nHigh;
 };
 
 // In the order the save carries them.

@@ -1,6 +1,7 @@
 #include "WebPages.h"
 
 #include "Catalogue.h"
+#include "CharacterRecord.h"
 
 #include <algorithm>
 #include <unordered_set>
@@ -30,7 +31,7 @@ int Picture(const WebMember& member) {
 }
 
 std::string_view SexName(int iSex) {
-    return iSex == 1 ? "Male" : iSex == 2 ? "Female" : "Unknown";
+    return zorv::SexName(iSex);
 }
 
 const char* YesNo(bool b) {
@@ -82,8 +83,7 @@ std::string RankTitle(int iRace, int iSex, int iRank) {
 }
 
 std::string_view RaceName(int iRace) {
-    static const char* const kRaces[] = {"Unknown", "Aluvian", "Gharu'ndim", "Sho"};
-    return iRace >= 0 && iRace <= 3 ? kRaces[iRace] : "Unknown";
+    return zorv::RaceName(iRace);
 }
 
 const WebMember* WebGuild::Find(int id) const {
@@ -279,35 +279,44 @@ std::string MemberListPage(const WebGuild& guild, const std::string& strBase) {
     return WebPage(guild, strBase, "Members", "members", strOut);
 }
 
+const zorv::GuildList& TableOf(WebList list) {
+    switch (list) {
+    case WebList::Rescue:
+        return zorv::kRescueList;
+    case WebList::Portals:
+        return zorv::kPortalList;
+    case WebList::TradeSkills:
+        break;
+    }
+    return zorv::kTradeSkillList;
+}
+
 std::string ListPage(const WebGuild& guild, const std::string& strBase, WebList list,
                      const std::vector<ListRow>& rows) {
     struct Column {
         const char* szKey;
         const char* szHeader;
-        bool bNumber;
+        bool bNumber; // a skill's value
     };
     std::vector<Column> columns;
+    const zorv::GuildList& table = TableOf(list);
+    for (std::size_t i = 0; i < table.nColumns; ++i)
+        if (const zorv::ListColumn& column = table.pColumns[i]; column.szWebKey)
+            columns.push_back(
+                {column.szWebKey, column.szCaption, column.field == zorv::RecordField::Count});
     std::string strTitle, strCurrent;
     switch (list) {
     case WebList::Rescue:
         strTitle = SquadTitle(guild);
         strCurrent = "rescue";
-        columns = {{"lifestone", "Lifestone", false},
-                   {"tiedto", "Tied To", false},
-                   {"cansummon", "Can Summon", false},
-                   {"main", "Main Character Name", false}};
         break;
     case WebList::Portals:
         strTitle = "Summonable Portal List";
         strCurrent = "portals";
-        columns = {{"tiedto", "Tied To", false}, {"lifestone", "Lifestone", false}};
         break;
     case WebList::TradeSkills:
         strTitle = "Trade Skill List";
         strCurrent = "tradeskills";
-        columns = {{"alchemy", "Alchemy", true},
-                   {"cooking", "Cooking", true},
-                   {"fletching", "Fletching", true}};
         break;
     }
     std::string strOut = "<h2>" + HtmlEscape(strTitle) +

@@ -5,6 +5,8 @@
 // name, level and place in the tree: the ordinary picture in the tree, no rank title or race in
 // the member list, no row in the three lists. Real-life and contact details are never handed to
 // these functions at all.
+#include "ListTables.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -66,6 +68,8 @@ struct ListRow {
     std::vector<std::string> cells;
 };
 enum class WebList { Rescue, Portals, TradeSkills };
+// The list's table: its members and columns; the page shows the columns with a web key.
+const zorv::GuildList& TableOf(WebList list);
 std::string ListPage(const WebGuild& guild, const std::string& strBase, WebList list,
                      const std::vector<ListRow>& rows);
 

@@ -126,37 +126,34 @@ std::vector<ListRow> ListRows(Database& db, WebList list) {
     std::vector<ListRow> rows;
     CharacterFilter shown;
     shown.bPublic = true;
-    if (list == WebList::TradeSkills) {
+    const zorv::GuildList& table = TableOf(list);
+    if (table.flag == zorv::RecordField::Count) { // the trade skills
         shown.bWithSkills = true;
         ForEachCharacter(db, {"id", "skills"}, shown, [&](const std::vector<std::string>& values) {
-            std::optional<SkillMap> skills = ParseSkillString(values[1]);
+            std::optional<std::vector<long>> skills = TradeSkillListValues(values[1]);
             if (!skills)
                 return;
             ListRow row{std::stoi(values[0]), "", {}};
-            bool bTrained = false;
-            for (int iSkill : {kSkillAlchemy, kSkillCooking, kSkillFletching}) {
-                auto entry = skills->find(iSkill);
-                if (entry != skills->end() && entry->second.iTraining >= kTrained)
-                    bTrained = true;
-                row.cells.push_back(
-                    std::to_string(entry == skills->end() ? 0 : entry->second.lValue));
-            }
-            if (bTrained)
-                rows.push_back(std::move(row));
+            for (std::size_t i = 0; i < table.nColumns; ++i)
+                if (table.pColumns[i].szWebKey)
+                    row.cells.push_back(std::to_string((*skills)[i]));
+            rows.push_back(std::move(row));
         });
         return rows;
     }
-    shown.szFlag = list == WebList::Rescue ? "is_rescue" : "can_summon";
-    std::vector<std::string> columns =
-        list == WebList::Rescue
-            ? std::vector<std::string>{"id", "lifestone", "tied_to", "can_summon", "main_char"}
-            : std::vector<std::string>{"id", "tied_to", "lifestone"};
+    shown.szFlag = ColumnOf(table.flag)->szName;
+    std::vector<std::string> columns = {"id"};
+    std::vector<bool> flags; // of each column after the id: a flag shown as Yes or No
+    for (std::size_t i = 0; i < table.nColumns; ++i)
+        if (const zorv::ListColumn& column = table.pColumns[i]; column.szWebKey) {
+            columns.push_back(ColumnOf(column.field)->szName);
+            flags.push_back(zorv::FieldInfo(column.field).kind == zorv::RecordKind::Flag);
+        }
     ForEachCharacter(db, columns, shown, [&](const std::vector<std::string>& values) {
         ListRow row{std::stoi(values[0]), "", {}};
-        row.cells = {Latin1ToUtf8(values[1]), Latin1ToUtf8(values[2])};
-        if (list == WebList::Rescue)
-            row.cells.insert(row.cells.end(),
-                             {values[3] == "1" ? "Yes" : "No", Latin1ToUtf8(values[4])});
+        for (std::size_t i = 1; i < values.size(); ++i)
+            row.cells.push_back(flags[i - 1] ? (values[i] == "1" ? "Yes" : "No")
+                                             : Latin1ToUtf8(values[i]));
         rows.push_back(std::move(row));
     });
     return rows;
