@@ -1,5 +1,7 @@
 #include "Characters.h"
 
+#include "Ranks.h"
+
 #include <QStringView>
 #include <algorithm>
 #include <limits>
@@ -655,41 +657,16 @@ qint16 Characters::CountFollowers(const QString& strKey) const {
     return static_cast<qint16>(std::min(FollowerCounts()[static_cast<std::size_t>(i)], 32767));
 }
 
-namespace {
-
-// A record's rank from its vassals' ranks: with none, 1; otherwise the highest, one more (up to
-// 10) when two vassals share it.
-struct VassalRanks {
-    qint16 highest = 0;
-    qint16 second = 0;
-    void Add(qint16 r) {
-        if (r > highest) {
-            second = highest;
-            highest = r;
-        } else if (r > second) {
-            second = r;
-        }
-    }
-    qint16 Rank(bool bHasVassals) const {
-        if (!bHasVassals)
-            return 1;
-        return highest == second ? static_cast<qint16>(std::min(highest + 1, 10)) : highest;
-    }
-};
-
-} // namespace
-
 void Characters::RankAll() const {
     // Every listed vassal exists and nothing loops, so taken backwards through the order each
     // record's vassals are ranked before it.
     m_ranks.assign(m_records.size(), 0);
     const VassalTable table = Vassals();
     for (auto it = m_order.rbegin(); it != m_order.rend(); ++it) {
-        VassalRanks ranks;
-        const IndexSpan vassals = table.Of(*it);
-        for (int v : vassals)
-            ranks.Add(m_ranks[static_cast<std::size_t>(v)]);
-        m_ranks[static_cast<std::size_t>(*it)] = ranks.Rank(!vassals.empty());
+        zorv::domain::Allegiance allegiance;
+        for (int v : table.Of(*it))
+            allegiance.AddVassal(m_ranks[static_cast<std::size_t>(v)], 0);
+        m_ranks[static_cast<std::size_t>(*it)] = static_cast<qint16>(allegiance.Rank());
     }
 }
 

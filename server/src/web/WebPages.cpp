@@ -2,6 +2,7 @@
 
 #include "Catalogue.h"
 #include "CharacterRecord.h"
+#include "Ranks.h"
 
 #include <algorithm>
 #include <unordered_set>
@@ -119,25 +120,14 @@ void WebGuild::Complete() {
                 stack.emplace_back(iVassal, 0);
                 continue;
             }
-            int iHighest = 0, iSecond = 0, nFollowers = 0;
+            zorv::domain::Allegiance allegiance;
             for (int idVassal : member.vassals) {
                 const WebMember* pVassal = Find(idVassal);
-                if (!pVassal || pVassal->iPatron != member.id)
-                    continue;
-                int c = pVassal->iComputedRank;
-                if (c > iHighest) {
-                    iSecond = iHighest;
-                    iHighest = c;
-                } else if (c > iSecond) {
-                    iSecond = c;
-                }
-                nFollowers += 1 + pVassal->nFollowers;
+                if (pVassal && pVassal->iPatron == member.id)
+                    allegiance.AddVassal(pVassal->iComputedRank, pVassal->nFollowers);
             }
-            int iRank = member.vassals.empty() ? 1 : iHighest;
-            if (!member.vassals.empty() && iHighest == iSecond)
-                iRank = std::min(iHighest + 1, 10);
-            member.iComputedRank = std::max(iRank, 1);
-            member.nFollowers = nFollowers;
+            member.iComputedRank = allegiance.Rank();
+            member.nFollowers = allegiance.Followers();
             stack.pop_back();
         }
     };
