@@ -26,10 +26,10 @@
 #include "frmAbout.h"
 #include "frmAllegianceChart.h"
 #include "frmAttentionReport.h"
-#include "frmNotifications.h"
 #include "frmGuildStatistics.h"
 #include "frmLogin.h"
 #include "frmNewServerSetup.h"
+#include "frmNotifications.h"
 #include "frmOptions.h"
 #include "frmPlayerSetup.h"
 
@@ -105,9 +105,7 @@ void frmMain::Form_Load() {
 
     MainViews& v = *m_pViews;
 
-    m_pCycle->strCurPassword.clear();
-    m_pCycle->strCurPlayer.clear();
-    m_pCycle->strCurServer.clear();
+    m_pCycle->ForgetLogin();
 
     // 30 %, 20 % and 20 % of the bar.
     m_pStatusBar->AddPanel(RequestCycle::kPanelOp, 3);
@@ -172,7 +170,7 @@ void frmMain::WireAllegiance() {
     m_pFeed = std::make_unique<TreeFeed>(*m_pSession, *m_pRoster, *m_pAllegiance);
     m_pFeed->fnSavedTree = [this](qint64& lGeneration, QString& strPayload) {
         const std::optional<SavedTree> saved =
-            m_savedTrees.Load(ServerKey(), m_pCycle->strCurPlayer);
+            m_savedTrees.Load(ServerKey(), m_pCycle->CurrentLogin().strPlayer);
         if (!saved)
             return false;
         lGeneration = saved->lGeneration;
@@ -401,8 +399,10 @@ void frmMain::mnuFileExit_Click() {
 
 void frmMain::mnuAbout_Click() {
     const bool bLoggedIn = !m_pSession->strCurCharID.isEmpty();
-    const QString strScheme = m_pCycle->bCurTls ? QStringLiteral("https://") : QString();
-    m_pAbout->SetLogin(bLoggedIn ? strScheme + m_pCycle->strCurServer + m_pCycle->strCurURI
+    const QString strScheme =
+        m_pCycle->CurrentLogin().bTls ? QStringLiteral("https://") : QString();
+    m_pAbout->SetLogin(bLoggedIn ? strScheme + m_pCycle->CurrentLogin().strServer +
+                                       m_pCycle->CurrentLogin().strURI
                                  : QString(),
                        bLoggedIn ? m_pSession->strGuildName : QString());
     m_pPrompts->Exec(*m_pAbout);
@@ -453,11 +453,11 @@ void frmMain::SaveTree() {
     // offline is already kept, and keeps the date it was made.
     if (m_pFeed->Generation() < 0 || (*m_pRoster)->Count() == 0 || m_pFeed->Offline())
         return;
-    m_savedTrees.Save(ServerKey(), m_pCycle->strCurPlayer,
+    m_savedTrees.Save(ServerKey(), m_pCycle->CurrentLogin().strPlayer,
                       SavedTree{m_pFeed->Generation(), TreePayloadOf(**m_pRoster), {}});
 }
 
 QString frmMain::ServerKey() const {
-    return (m_pCycle->bCurTls ? QStringLiteral("https://") : QString()) + m_pCycle->strCurServer +
-           m_pCycle->strCurURI;
+    return (m_pCycle->CurrentLogin().bTls ? QStringLiteral("https://") : QString()) +
+           m_pCycle->CurrentLogin().strServer + m_pCycle->CurrentLogin().strURI;
 }

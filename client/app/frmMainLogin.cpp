@@ -53,8 +53,7 @@ void frmMain::Login() {
     m_bSameServer = ServerKey() == strLastServer;
     // Read again at each login: another run of the program may have accepted a certificate.
     m_pCycle->objKnownCertificates.SetFile(m_settings.strPath + QStringLiteral("certificates.ini"));
-    m_pCycle->strCurPlayer = m_pPlayerSetup->strName;
-    m_pCycle->strCurPassword = m_pPlayerSetup->strPassword;
+    m_pCycle->SetPlayer(m_pPlayerSetup->strName, m_pPlayerSetup->strPassword);
     m_pCycle->StartOperation(zorv::OpLogin, QString());
 }
 
@@ -69,7 +68,7 @@ void frmMain::LoginReply(const Reply& reply) {
         // The own character is found once the tree is there; a failed download says so itself.
         bool bTree = m_pCycle->StartAndWait([this] { m_pAllegiance->RefreshTree(); });
         if (bTree && (*m_pRoster)->Count() > 0 && KeepEditsAcrossLogin())
-            m_pAllegiance->FindInTree(m_pCycle->strCurPlayer);
+            m_pAllegiance->FindInTree(m_pCycle->CurrentLogin().strPlayer);
         break;
     }
     default:
@@ -187,13 +186,14 @@ void frmMain::ApplyRescueSquad() {
 }
 
 bool frmMain::OfferOffline(const QString& strWhy) {
-    const std::optional<SavedTree> saved = m_savedTrees.Load(ServerKey(), m_pCycle->strCurPlayer);
+    const std::optional<SavedTree> saved =
+        m_savedTrees.Load(ServerKey(), m_pCycle->CurrentLogin().strPlayer);
     if (!saved)
         return false;
     const QString strWhen = QLocale().toString(saved->savedAt, QLocale::ShortFormat);
     const QString strCrLf = QStringLiteral("\r\n");
     if (!m_pPrompts->Confirm(
-            QStringLiteral("The ZORV server at ") + m_pCycle->strCurServer +
+            QStringLiteral("The ZORV server at ") + m_pCycle->CurrentLogin().strServer +
                 QStringLiteral(" could not be reached: ") + strWhy + strCrLf + strCrLf +
                 QStringLiteral("Open the tree kept from ") + strWhen +
                 QStringLiteral(" read-only?  Nothing can be changed until the server answers; "
@@ -208,8 +208,9 @@ bool frmMain::OfferOffline(const QString& strWhy) {
     }
     const QString strCopy = QStringLiteral("Read-only copy from ") + strWhen;
     SetReadOnly(strCopy + QStringLiteral(": the server cannot be reached"));
-    setWindowTitle(QStringLiteral("ZORV - ") + m_pCycle->strCurPlayer + QStringLiteral(" - ") +
-                   strCopy + QStringLiteral(" (the server cannot be reached)"));
+    setWindowTitle(QStringLiteral("ZORV - ") + m_pCycle->CurrentLogin().strPlayer +
+                   QStringLiteral(" - ") + strCopy +
+                   QStringLiteral(" (the server cannot be reached)"));
     m_pStatusBar->SetPanel(RequestCycle::kPanelOp, strCopy);
     return true;
 }

@@ -30,29 +30,34 @@ RequestCycle::~RequestCycle() {
 
 void RequestCycle::SetServer(const QString& strAddress) {
     QString strRest = strAddress;
-    bCurTls = strRest.startsWith(QStringLiteral("https://"), Qt::CaseInsensitive);
-    if (bCurTls)
+    m_login.bTls = strRest.startsWith(QStringLiteral("https://"), Qt::CaseInsensitive);
+    if (m_login.bTls)
         strRest = strRest.mid(8);
     else if (strRest.startsWith(QStringLiteral("http://"), Qt::CaseInsensitive))
         strRest = strRest.mid(7);
     int iSlash = strRest.indexOf(QLatin1Char('/'));
-    strCurServer = iSlash < 0 ? strRest : strRest.left(iSlash);
-    strCurURI = iSlash < 0 ? QStringLiteral("/") : strRest.mid(iSlash);
+    m_login.strServer = iSlash < 0 ? strRest : strRest.left(iSlash);
+    m_login.strURI = iSlash < 0 ? QStringLiteral("/") : strRest.mid(iSlash);
+}
+
+void RequestCycle::SetPlayer(const QString& strPlayer, const QString& strPassword) {
+    m_login.strPlayer = strPlayer;
+    m_login.strPassword = strPassword;
 }
 
 QString RequestCycle::CertificateKey() const {
     QString strHost;
     quint16 nPort = 0;
-    HTTPRequest::SplitHostPort(strCurServer, strHost, nPort, 443);
+    HTTPRequest::SplitHostPort(m_login.strServer, strHost, nPort, 443);
     return KnownCertificates::ServerKey(strHost, nPort);
 }
 
 void RequestCycle::Compose(HTTPRequest& exchange, const Request& request) const {
     exchange.Clear();
     exchange.AddPostData(FormKey(zorv::form::kCharName),
-                         request.strCharName.isEmpty() ? strCurPlayer : request.strCharName);
+                         request.strCharName.isEmpty() ? m_login.strPlayer : request.strCharName);
     exchange.AddPostData(FormKey(zorv::form::kPassword),
-                         request.strPass.isEmpty() ? strCurPassword : request.strPass);
+                         request.strPass.isEmpty() ? m_login.strPassword : request.strPass);
     for (const Field& field : request.head)
         exchange.AddPostData(field.first, field.second);
     exchange.AddPostData(FormKey(zorv::form::kMsgId), QString::number(request.msgid));
@@ -61,8 +66,8 @@ void RequestCycle::Compose(HTTPRequest& exchange, const Request& request) const 
 }
 
 void RequestCycle::Connect(HTTPRequest& exchange) const {
-    exchange.Connect(strCurServer, strCurURI, bCurTls,
-                     bCurTls ? objKnownCertificates.Digest(CertificateKey()) : QByteArray());
+    exchange.Connect(m_login.strServer, m_login.strURI, m_login.bTls,
+                     m_login.bTls ? objKnownCertificates.Digest(CertificateKey()) : QByteArray());
 }
 
 void RequestCycle::StartOperation(const Request& request) {
@@ -82,6 +87,7 @@ void RequestCycle::StartOperation(const Request& request) {
     if (!request.strStatus.isEmpty())
         m_status.SetPanel(kPanelOp, request.strStatus);
     m_iCurrentOp = request.msgid;
+    m_bCurrentAsOther = !request.strCharName.isEmpty();
     Send();
 }
 
@@ -288,7 +294,7 @@ void RequestCycle::ErrorHandler(qint16 iCode) {
     if (strText) {
         m_prompts.Message(*strText, MessagePrompts::Buttons::Ok, MessagePrompts::Icon::Critical,
                           QStringLiteral("ZORV Error #") + QString::number(iCode));
-        if (ErrorReturnsToLogin(iCode, bLoginAsDifferent))
+        if (ErrorReturnsToLogin(iCode, m_bCurrentAsOther))
             emit LoginRequired();
     } else {
         m_prompts.Inform(QStringLiteral("Error #") + QString::number(iCode));

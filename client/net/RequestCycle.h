@@ -65,19 +65,26 @@ public:
 
     QTimer timerTimeout;
 
-    QString strCurServer; // host part of the server address of the current login
-    QString strCurURI;    // script path of the current login
-    bool bCurTls = false; // the address began with "https://"
     // The certificates accepted for servers whose own do not verify; the login names the file.
     KnownCertificates objKnownCertificates;
-    QString strCurPlayer;
-    QString strCurPassword;
-    QString strNewPassword; // requested by the last change-password operation
-    bool bLoginAsDifferent = false;
 
+    // Where requests go and whose login they carry unless a request names another.
+    struct Login {
+        QString strServer; // host part of the server address
+        QString strURI;    // script path
+        bool bTls = false; // the address began with "https://"
+        QString strPlayer;
+        QString strPassword;
+    };
+    const Login& CurrentLogin() const { return m_login; }
     // Takes the parts of a server address "[https://]host[:port][/path]" (a leading "http://"
     // is dropped; no path means "/").
     void SetServer(const QString& strAddress);
+    void SetPlayer(const QString& strPlayer, const QString& strPassword);
+    // One's own password was changed: the requests from now on carry the new one.
+    void SetPassword(const QString& strPassword) { m_login.strPassword = strPassword; }
+    // No login: the window is back at its start.
+    void ForgetLogin() { m_login = Login(); }
 
     // Asked when an operation's server cannot be reached (refused, not found, timed out), with
     // the reason, before the connection error is shown; true when it has told the user itself.
@@ -132,6 +139,8 @@ public:
     bool IsBusy() const { return m_bBusy || IsWaiting(); }
     // The operation whose reply is awaited, or was last.
     qint16 CurrentOp() const { return m_iCurrentOp; }
+    // That operation went out under another character's login than the own.
+    bool CurrentOpAsOther() const { return m_bCurrentAsOther; }
     // The exchange, for watching its events.
     const HTTPRequest& Exchange() const { return HTTP; }
 
@@ -174,6 +183,8 @@ private:
         bool bFailed = false;
     };
     HTTPRequest HTTP;
+    Login m_login;
+    bool m_bCurrentAsOther = false;
     qint16 m_iCurrentOp = 0;
     MessagePrompts& m_prompts;
     ProgressDisplay& m_status;

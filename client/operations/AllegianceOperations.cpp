@@ -41,8 +41,8 @@ AllegianceOperations::AllegianceOperations(Session& session, const Roster& roste
         m_session.prompts.Inform(QStringLiteral("Your password has been successfully changed!"));
         // One's own new password carries every request from now on; another character's
         // change leaves the own login as it was.
-        if (!m_session.cycle.bLoginAsDifferent)
-            m_session.cycle.strCurPassword = m_session.cycle.strNewPassword;
+        if (!m_session.cycle.CurrentOpAsOther())
+            m_session.cycle.SetPassword(m_strNewPassword);
     });
 }
 
@@ -110,7 +110,6 @@ void AllegianceOperations::RemoveVassal() {
             QStringLiteral("?\r\nThis will also remove all characters that are followers of ") +
             strName + QLatin1Char('.'),
         Prompts::Icon::Question, QStringLiteral("Remove Vassal Confirmation"));
-    m_session.cycle.bLoginAsDifferent = false;
     if (!bYes || !m_sheet.MayLeave())
         return;
     const ActingLogin acting = ChooseActingCharacter(m_session, m_roster, m_login, SelectedId());
@@ -207,10 +206,7 @@ void AllegianceOperations::ChangePassword() {
             return;
         request.strCharName = m_login.strCharName;
         request.strPass = m_login.strPass;
-        cycle.bLoginAsDifferent = true;
-    } else {
-        cycle.bLoginAsDifferent = false;
     }
-    cycle.strNewPassword = dlg.strPassword;
+    m_strNewPassword = dlg.strPassword;
     cycle.StartOperation(request);
 }

@@ -55,4 +55,5 @@ private:
     frmLogin& m_login;
     std::unique_ptr<frmAddVassal> m_pAddVassal;
     std::unique_ptr<frmChangePassword> m_pChangePassword;
+    QString m_strNewPassword; // asked for by the last change of password
 };

@@ -148,7 +148,7 @@ void tst_login::firstLoginSetsUpTheServer() {
                           "guild enjoy the program!"}));
     QVERIFY(c.AdminMenuVisible());
     QCOMPARE(c.window->session().strCurCharID, QStringLiteral("1"));
-    QCOMPARE(c.window->cycle().strCurURI, QStringLiteral("/zorv"));
+    QCOMPARE(c.window->cycle().CurrentLogin().strURI, QStringLiteral("/zorv"));
     QCOMPARE(TabKey(c.window->views().tabMainTab, 2), QStringLiteral("Howlers"));
     QCOMPARE(c.window->views().sheet.chkRescue->text(), QStringLiteral("Howlers Member"));
     QCOMPARE(c.prompts->dialogs.size(), 0);

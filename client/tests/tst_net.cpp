@@ -60,8 +60,7 @@ struct CycleBench {
         for (const QString& strPanel :
              {RequestCycle::kPanelOp, RequestCycle::kPanelHTTP, RequestCycle::kPanelData})
             status.AddPanel(strPanel);
-        cycle.strCurServer = peer.Address();
-        cycle.strCurURI = QStringLiteral("/");
+        cycle.SetServer(peer.Address() + QStringLiteral("/"));
     }
     ScriptedPrompts prompts;
     StatusBar status;
@@ -97,9 +96,8 @@ void tst_net::requestBytes() {
     // Guards the request text letter for letter: header order, case, the uncounted CR LF.
     CycleBench bench;
     auto& [prompts, status, peer, cycle] = bench;
-    cycle.strCurURI = QStringLiteral("/zorv/zorv.cgi");
-    cycle.strCurPlayer = QStringLiteral("Al");
-    cycle.strCurPassword = QStringLiteral("p");
+    cycle.SetServer(cycle.CurrentLogin().strServer + QStringLiteral("/zorv/zorv.cgi"));
+    cycle.SetPlayer(QStringLiteral("Al"), QStringLiteral("p"));
     cycle.StartOperation(100, QStringLiteral("Downloading Tree Info"));
     QTRY_VERIFY(peer.RequestComplete());
     QCOMPARE(peer.Request(), QByteArray("POST /zorv/zorv.cgi HTTP/1.0\r\n"
@@ -413,7 +411,6 @@ void tst_net::errorTable() {
     // Shown with its code in the title; an unknown code plainly.
     CycleBench bench;
     auto& [prompts, status, peer, cycle] = bench;
-    cycle.bLoginAsDifferent = true; // keeps 951 from asking for the login here
     prompts.ExpectOk(2);
     cycle.ErrorHandler(1042);
     cycle.ErrorHandler(1043);
@@ -451,11 +448,12 @@ void tst_net::loginCodesReachLoginForm() {
     QSignalSpy loginShown(&window, &frmMain::LoginFormShown);
     ScriptedPeer peer;
     RequestCycle& cycle = window.cycle();
-    cycle.strCurServer = peer.Address();
-    cycle.strCurURI = QStringLiteral("/zorv");
-    cycle.bLoginAsDifferent = asDifferent;
+    cycle.SetServer(peer.Address() + QStringLiteral("/zorv"));
     prompts.ExpectOk();
-    cycle.StartOperation(107, QStringLiteral("Downloading Character Info"));
+    // Another character's login goes in the request itself.
+    cycle.StartOperation(107, QStringLiteral("Downloading Character Info"), {},
+                         asDifferent ? QStringLiteral("Bo") : QString(),
+                         asDifferent ? QStringLiteral("bopass1") : QString());
     QTRY_VERIFY(peer.RequestComplete());
     peer.Send(ScriptedPeer::Reply(code, ""));
     peer.Close();
@@ -508,7 +506,7 @@ void tst_net::unreachableServerIsReportedAtOnce() {
     QVERIFY(probe.listen(QHostAddress::LocalHost, 0));
     const QString strAddress = QStringLiteral("127.0.0.1:") + QString::number(probe.serverPort());
     probe.close();
-    cycle.strCurServer = strAddress;
+    cycle.SetServer(strAddress);
     prompts.ExpectOk();
     const bool bDone = cycle.StartAndWait(
         [&] { cycle.StartOperation(100, QStringLiteral("Downloading Tree Info")); });
@@ -524,7 +522,7 @@ void tst_net::unreachableServerIsReportedAtOnce() {
     QVERIFY(QApplication::overrideCursor() == nullptr);
 
     // A name no server answers to.
-    cycle.strCurServer = QStringLiteral("no-such-host.invalid");
+    cycle.SetServer(QStringLiteral("no-such-host.invalid"));
     prompts.ExpectOk();
     QVERIFY(!cycle.StartAndWait(
         [&] { cycle.StartOperation(100, QStringLiteral("Downloading Tree Info")); }));
@@ -536,7 +534,6 @@ void tst_net::unreachableServerIsReportedAtOnce() {
 void tst_net::throttledLoginNamesTheWait() {
     CycleBench bench;
     auto& [prompts, status, peer, cycle] = bench;
-    cycle.bLoginAsDifferent = true; // keeps the login dialog out of this test
     prompts.ExpectOk();
     cycle.StartOperation(107, QString());
     QTRY_VERIFY(peer.RequestComplete());

@@ -266,7 +266,7 @@ void tst_operations::changePassword() {
     QVERIFY(brenna.PostData().endsWith("&msgid=108&charid=2&newpw=brenna22&confirmpw=brenna22"));
     QTRY_COMPARE_WITH_TIMEOUT(brenna.LastText(),
                               QString("Your password has been successfully changed!"), 20000);
-    QCOMPARE(brenna.Cycle().strCurPassword, QStringLiteral("brenna22"));
+    QCOMPARE(brenna.Cycle().CurrentLogin().strPassword, QStringLiteral("brenna22"));
     // The next request goes out with the new password and the server takes it.
     QVERIFY(brenna.Show("Jessa Quill"));
     QVERIFY(brenna.PostData().startsWith("charname=Brenna Ashvale&password=brenna22&"));
@@ -281,7 +281,7 @@ void tst_operations::changePassword() {
     QVERIFY(brenna.PostData().startsWith("charname=Jessa Quill&password=welcome1&msgid=108"
                                          "&charid=10&newpw=jessa333"));
     QTRY_COMPARE_WITH_TIMEOUT(brenna.prompts->shown.size(), 2, 20000);
-    QCOMPARE(brenna.Cycle().strCurPassword, QStringLiteral("brenna22"));
+    QCOMPARE(brenna.Cycle().CurrentLogin().strPassword, QStringLiteral("brenna22"));
     Client aldric(*m_server, "Aldric Stormwind", "lantern1");
     QVERIFY(aldric.bLoggedIn);
     QVERIFY(aldric.Show("Jessa Quill"));
@@ -374,7 +374,7 @@ void tst_operations::dismissedDialogsSendNothing() {
     QCOMPARE(aldric.prompts->dialogs.size(), 0);
     QCOMPARE(aldric.PostData(), strBefore);
     QCOMPARE(aldric.prompts->shown.size(), nShown);
-    QCOMPARE(aldric.Cycle().strCurPassword, QStringLiteral("lantern2"));
+    QCOMPARE(aldric.Cycle().CurrentLogin().strPassword, QStringLiteral("lantern2"));
     QCOMPARE(aldric.Roster().GetID("Zed Testone") > 0, true);
     QCOMPARE(aldric.PatronOf("Brenna Ashvale"), QStringLiteral("Aldric Stormwind"));
 }

@@ -102,7 +102,6 @@ void tst_sheet_save::actingCharacter() {
         };
         const int nBefore = c.peer.Connections();
         QVERIFY(!c.Sheet().SaveCharChanges());
-        QVERIFY(!c.window->cycle().bLoginAsDifferent);
 
         // With her password it goes out as Ann, and a wrong password keeps Bo logged in.
         c.prompts->dialogs << [](QDialog& dlg) {
@@ -118,14 +117,14 @@ void tst_sheet_save::actingCharacter() {
         QVERIFY(Body(c.peer.Request(i))
                     .startsWith("charname=Ann&password=annpass&charid=1&"
                                 "updateid=1&msgid=106&"));
-        QVERIFY(c.window->cycle().bLoginAsDifferent);
+        QVERIFY(c.window->cycle().CurrentOpAsOther());
         c.prompts->ExpectOk();
         c.peer.Send(i, ScriptedPeer::Reply("951", ""));
         c.peer.Close(i);
         QTRY_COMPARE(c.prompts->shown.size(), 1);
         QCOMPARE(c.LastTitle(), QStringLiteral("ZORV Error #951"));
         QCOMPARE(c.prompts->dialogNames.count("frmPlayerSetup"), 1); // only the first login
-        QCOMPARE(c.window->cycle().strCurPlayer, QStringLiteral("Bo"));
+        QCOMPARE(c.window->cycle().CurrentLogin().strPlayer, QStringLiteral("Bo"));
     }
     {
         // An administrator saves anyone under the own login.

@@ -206,12 +206,12 @@ void tst_tls::addressParts() {
     StatusBar status;
     RequestCycle cycle(prompts, status, kDefaultTimeoutSeconds);
     cycle.SetServer(address);
-    QCOMPARE(cycle.bCurTls, tls);
-    QTEST(cycle.strCurServer, "server");
-    QTEST(cycle.strCurURI, "uri");
+    QCOMPARE(cycle.CurrentLogin().bTls, tls);
+    QTEST(cycle.CurrentLogin().strServer, "server");
+    QTEST(cycle.CurrentLogin().strURI, "uri");
     QString strHost;
     quint16 nPort = 0;
-    HTTPRequest::SplitHostPort(cycle.strCurServer, strHost, nPort, tls ? 443 : 80);
+    HTTPRequest::SplitHostPort(cycle.CurrentLogin().strServer, strHost, nPort, tls ? 443 : 80);
     QTEST(strHost, "host");
     QTEST(nPort, "port");
 }
@@ -346,8 +346,7 @@ void tst_tls::exactBytesAndTimerOverTls() {
     RequestCycle cycle(prompts, status, kDefaultTimeoutSeconds);
     prompts.pTimer = &cycle.timerTimeout;
     cycle.SetServer("https://" + peer.Address() + "/zorv");
-    cycle.strCurPlayer = "Ann";
-    cycle.strCurPassword = "pw1";
+    cycle.SetPlayer(QStringLiteral("Ann"), QStringLiteral("pw1"));
     QTemporaryDir dir;
     cycle.objKnownCertificates.SetFile(dir.filePath("certificates.ini"));
     QSignalSpy results(&cycle.Exchange(), &HTTPRequest::GotResults);

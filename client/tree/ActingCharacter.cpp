@@ -13,7 +13,6 @@
 ActingLogin ChooseActingCharacter(Session& session, const Roster& roster, frmLogin& login,
                                   const QString& strTargetId) {
     ActingLogin acting;
-    session.cycle.bLoginAsDifferent = false;
     const qint16 iOwn = zorv::ReadInt16(session.strCurCharID.toStdString());
     const qint16 iTarget = zorv::ReadInt16(strTargetId.toStdString());
     const bool bOwnLogin = strTargetId == session.strCurCharID ||
@@ -33,6 +32,5 @@ ActingLogin ChooseActingCharacter(Session& session, const Roster& roster, frmLog
     acting.bLoginAsDifferent = true;
     acting.strCharName = login.strCharName;
     acting.strPass = login.strPass;
-    session.cycle.bLoginAsDifferent = true;
     return acting;
 }
