@@ -1,6 +1,7 @@
 #include "HistoryPayload.h"
 
 #include "Escape.h"
+#include "HistoryVocabulary.h"
 #include "Records.h"
 
 #include <string>
@@ -53,16 +54,16 @@ HistoryPage ParseHistoryPayload(const QString& strPayload) {
 
 QString DescribeEntry(const HistoryEntry& entry) {
     const QString& who = entry.strCharacter;
-    const HistoryValue* pPatron = Find(entry, "patron_name");
-    if (entry.strKind == QLatin1String("init"))
+    const HistoryValue* pPatron = Find(entry, zorv::history::kPatronNameField);
+    if (entry.strKind == QLatin1String(zorv::history::kInit))
         return QStringLiteral("Set up the guild");
-    if (entry.strKind == QLatin1String("add"))
+    if (entry.strKind == QLatin1String(zorv::history::kAdd))
         return QStringLiteral("Added ") + who +
                (pPatron ? QStringLiteral(" under ") + pPatron->strNew : QString());
-    if (entry.strKind == QLatin1String("remove")) {
+    if (entry.strKind == QLatin1String(zorv::history::kRemove)) {
         int nMembers = 0;
         for (const HistoryValue& value : entry.values)
-            nMembers += value.strField == QLatin1String("member");
+            nMembers += value.strField == QLatin1String(zorv::history::kMemberField);
         QString strText = QStringLiteral("Removed ") + who;
         if (nMembers > 1)
             strText +=
@@ -71,80 +72,44 @@ QString DescribeEntry(const HistoryEntry& entry) {
                               ? QStringLiteral(" from under ") + pPatron->strOld
                               : QString());
     }
-    if (entry.strKind == QLatin1String("patron"))
+    if (entry.strKind == QLatin1String(zorv::history::kPatron))
         return QStringLiteral("Moved ") + who +
                (pPatron ? QStringLiteral(" from ") +
                               (pPatron->strOld.isEmpty() ? QStringLiteral("the top")
                                                          : pPatron->strOld) +
                               QStringLiteral(" to ") + pPatron->strNew
                         : QString());
-    if (entry.strKind == QLatin1String("save"))
+    if (entry.strKind == QLatin1String(zorv::history::kSave))
         return QStringLiteral("Saved ") + who;
-    if (entry.strKind == QLatin1String("password"))
+    if (entry.strKind == QLatin1String(zorv::history::kPassword))
         return QStringLiteral("Changed the password of ") + who;
-    if (entry.strKind == QLatin1String("reset"))
+    if (entry.strKind == QLatin1String(zorv::history::kReset))
         return QStringLiteral("Reset the password of ") + who;
-    if (entry.strKind == QLatin1String("level")) {
+    if (entry.strKind == QLatin1String(zorv::history::kLevel)) {
         const HistoryValue* pLevel = Find(entry, "security_level");
         return pLevel && pLevel->strNew == QLatin1String("3")
                    ? QStringLiteral("Made ") + who + QStringLiteral(" an administrator")
                    : QStringLiteral("Made ") + who + QStringLiteral(" a normal user");
     }
-    if (entry.strKind == QLatin1String("setup"))
+    if (entry.strKind == QLatin1String(zorv::history::kSetup))
         return QStringLiteral("Changed the server setup");
-    if (entry.strKind == QLatin1String("undo"))
+    if (entry.strKind == QLatin1String(zorv::history::kUndo))
         return QStringLiteral("Undid change #%1 (%2)").arg(entry.lUndoes).arg(who);
     return entry.strKind + QLatin1Char(' ') + who;
 }
 
 QString FieldCaption(const QString& strField) {
-    static const std::pair<const char*, const char*> kCaptions[] = {
-        {"name", "Name"},
-        {"level", "Level"},
-        {"class", "Class"},
-        {"race", "Race"},
-        {"rank", "Rank"},
-        {"sex", "Sex"},
-        {"is_mule", "Mule"},
-        {"mule_for", "Mule For"},
-        {"lifestone", "Lifestone"},
-        {"tied_to", "Tied To"},
-        {"bio", "Bio"},
-        {"num_followers", "Number of Followers"},
-        {"skills", "Skills"},
-        {"real_name", "Real Name"},
-        {"city_state", "City/State"},
-        {"misc_info", "Other Info"},
-        {"email", "Email"},
-        {"icq", "ICQ"},
-        {"is_pk", "Player Killer"},
-        {"is_rescue", "Rescue Squad"},
-        {"is_private", "Hide Info on Web"},
-        {"can_summon", "Can Summon"},
-        {"main_char", "Main Character"},
-        {"awards", "Awards"},
-        {"patron_id", "Patron Id"},
-        {"patron_name", "Patron"},
-        {"join_seq", "Place among Vassals"},
-        {"security_level", "Security Level"},
-        {"member", "Member"},
-        {"password", "Password"},
-        {"default_password", "Default Password"},
-        {"guild_name", "Guild Name"},
-        {"use_rescue_squad", "Use Rescue Squad"},
-        {"rescue_squad_name", "Rescue Squad Name"},
-    };
-    for (const auto& [szField, szCaption] : kCaptions)
-        if (strField == QLatin1String(szField))
-            return QString::fromLatin1(szCaption);
+    for (const zorv::history::Field& field : zorv::history::kFields)
+        if (strField == QLatin1String(field.szName))
+            return QString::fromLatin1(field.szCaption);
     return strField;
 }
 
 QString DescribeValue(const HistoryValue& value) {
-    if (value.strField == QLatin1String("password") ||
-        value.strField == QLatin1String("default_password"))
+    if (value.strField == QLatin1String(zorv::history::kPasswordField) ||
+        value.strField == QLatin1String(zorv::history::kDefaultPasswordField))
         return QStringLiteral("changed");
-    if (value.strField == QLatin1String("member"))
+    if (value.strField == QLatin1String(zorv::history::kMemberField))
         return value.strOld.isEmpty() ? QStringLiteral("brought back: ") + value.strNew
                                       : QStringLiteral("removed: ") + value.strOld;
     auto Shown = [](const QString& s) {

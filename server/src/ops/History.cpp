@@ -2,6 +2,7 @@
 
 #include "CharacterRows.h"
 #include "Dump.h"
+#include "HistoryVocabulary.h"
 #include "Numbers.h"
 #include "Protocol.h"
 #include "Records.h"
@@ -102,7 +103,7 @@ void CheckPatronCanTake(Call& call, int iPatron, const std::vector<Change>& chan
                         const std::string& strWho) {
     if (iPatron == zorv::kNoCharacter)
         return;
-    const Change* pName = FindChange(changes, "patron_name");
+    const Change* pName = FindChange(changes, zorv::history::kPatronNameField);
     std::optional<Member> patron = call.store.FindById(iPatron);
     std::string strPatron = pName ? pName->strOld : std::string("the patron");
     if (!patron || (pName && NameKey(patron->strName) != NameKey(strPatron)))
@@ -178,7 +179,7 @@ std::vector<Change> UndoAdd(Call& call, const StoredEntry& entry) {
         throw Conflict{member.strName + " has been made an administrator since"};
     std::vector<Change> applied;
     for (const std::string& strRow : CharacterRowsWithoutHash(call.db, {member.id}))
-        applied.push_back({"member", strRow, ""});
+        applied.push_back({zorv::history::kMemberField, strRow, ""});
     RemoveCharacter(call.db, member.id);
     call.store.ReleaseIds({member.id});
     return applied;
@@ -187,7 +188,7 @@ std::vector<Change> UndoAdd(Call& call, const StoredEntry& entry) {
 std::vector<Change> UndoRemove(Call& call, const StoredEntry& entry) {
     std::vector<std::vector<std::string>> rows;
     for (const Change& change : entry.changes) {
-        if (change.strField != "member" || change.strOld.empty())
+        if (change.strField != zorv::history::kMemberField || change.strOld.empty())
             continue;
         rows.push_back(ParseCharacterRow(change.strOld));
         // No hash was kept, so the record comes back on the default password, which every
@@ -216,7 +217,7 @@ std::vector<Change> UndoRemove(Call& call, const StoredEntry& entry) {
     // The records as they came back, which is not always as they were removed.
     std::vector<Change> applied;
     for (const std::string& strRow : CharacterRowsWithoutHash(call.db, ids))
-        applied.push_back({"member", "", strRow});
+        applied.push_back({zorv::history::kMemberField, "", strRow});
     return applied;
 }
 
@@ -244,7 +245,7 @@ std::vector<Change> UndoPatron(Call& call, const StoredEntry& entry) {
 std::vector<Change> UndoSetup(Call& call, const StoredEntry& entry) {
     std::vector<Change> applied;
     for (const Change& change : entry.changes) {
-        if (change.strField == "default_password")
+        if (change.strField == zorv::history::kDefaultPasswordField)
             continue; // the default password is not kept, so it cannot come back
         std::string strNow = call.store.Setting(change.strField).value_or("");
         if (strNow != change.strNew)

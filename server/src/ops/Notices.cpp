@@ -4,6 +4,7 @@
 #include "Delivery.h"
 #include "NotifyStore.h"
 
+#include "HistoryVocabulary.h"
 #include "Numbers.h"
 #include "Protocol.h"
 #include "Records.h"
@@ -174,9 +175,10 @@ std::optional<Notice> UndoNotice(Call& call, const history::Entry& entry, Notice
     if (!undone)
         return std::nullopt;
     const std::string strWho = Latin1ToUtf8(undone->strActor);
-    const int nMembers = static_cast<int>(
-        std::count_if(entry.changes.begin(), entry.changes.end(),
-                      [](const history::Change& change) { return change.strField == "member"; }));
+    const int nMembers = static_cast<int>(std::count_if(
+        entry.changes.begin(), entry.changes.end(), [](const history::Change& change) {
+            return change.strField == zorv::history::kMemberField;
+        }));
     std::string strWhat;
     switch (undone->kind) {
     case history::Kind::Add:
@@ -232,7 +234,7 @@ std::optional<Notice> NoticeOf(Call& call, const history::Entry& entry,
     case history::Kind::Add: {
         if (!wanted("joins"))
             return std::nullopt;
-        const std::string strPatron = New(entry, "patron_name");
+        const std::string strPatron = New(entry, zorv::history::kPatronNameField);
         std::optional<long> lPatron = zorv::ParseWholeNumber(New(entry, "patron_id"));
         const std::string strLevel =
             lPatron ? ReadColumn(call.db, static_cast<int>(*lPatron), "level") : "0";
@@ -247,7 +249,7 @@ std::optional<Notice> NoticeOf(Call& call, const history::Entry& entry,
     case history::Kind::Remove: {
         if (!wanted("departures"))
             return std::nullopt;
-        const std::string strPatron = Old(entry, "patron_name");
+        const std::string strPatron = Old(entry, zorv::history::kPatronNameField);
         notice.szKind = "departures";
         notice.pieces = {{true, strActor}, {false, " removed "}, {true, strSubject}};
         if (!strPatron.empty())
@@ -261,8 +263,8 @@ std::optional<Notice> NoticeOf(Call& call, const history::Entry& entry,
     case history::Kind::Patron: {
         if (!wanted("moves"))
             return std::nullopt;
-        const std::string strFrom = Old(entry, "patron_name");
-        const std::string strTo = New(entry, "patron_name");
+        const std::string strFrom = Old(entry, zorv::history::kPatronNameField);
+        const std::string strTo = New(entry, zorv::history::kPatronNameField);
         const int nFollowers = static_cast<int>(call.store.Branch(entry.iCharacter).size()) - 1;
         notice.szKind = "moves";
         notice.pieces = {{true, strActor},
@@ -301,7 +303,7 @@ std::optional<Notice> NoticeOf(Call& call, const history::Entry& entry,
         for (const history::Change& change : entry.changes) {
             strSettings += (strSettings.empty() ? "" : ",") + change.strField;
             notice.pieces.push_back({false, notice.pieces.size() > 2 ? ";" : ""});
-            if (change.strField == "default_password") {
+            if (change.strField == zorv::history::kDefaultPasswordField) {
                 notice.pieces.push_back({false, " a new default password"});
             } else if (change.strField == "use_rescue_squad") {
                 notice.pieces.push_back({false, change.strNew == "1" ? " the rescue squad on"

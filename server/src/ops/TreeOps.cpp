@@ -5,6 +5,7 @@
 #include "History.h"
 #include "TreeFeed.h"
 
+#include "HistoryVocabulary.h"
 #include "Numbers.h"
 #include "Protocol.h"
 #include "Records.h"
@@ -117,11 +118,11 @@ Reply AddVassalOp(Call& call) {
     if (id == 0)
         return {zorv::CodeAddGuildFull, ""};
     call.store.AddCharacter(id, strName, patron.id, zorv::kSecurityNormal, call.me.id);
-    call.changes.push_back(
-        {history::Kind::Add,
-         id,
-         strName,
-         {{"patron_id", "", std::to_string(patron.id)}, {"patron_name", "", patron.strName}}});
+    call.changes.push_back({history::Kind::Add,
+                            id,
+                            strName,
+                            {{"patron_id", "", std::to_string(patron.id)},
+                             {zorv::history::kPatronNameField, "", patron.strName}}});
     return Ok(std::to_string(id));
 }
 
@@ -163,10 +164,10 @@ Reply RemoveVassalOp(Call& call) {
                          vassal.id,
                          vassal.strName,
                          {{"patron_id", std::to_string(vassal.iPatron), ""},
-                          {"patron_name", patron ? patron->strName : "", ""}}};
+                          {zorv::history::kPatronNameField, patron ? patron->strName : "", ""}}};
     if (call.options.RecordsHistory())
         for (const std::string& strRow : CharacterRowsWithoutHash(call.db, branch))
-            entry.changes.push_back({"member", strRow, ""});
+            entry.changes.push_back({zorv::history::kMemberField, strRow, ""});
     entry.nFollowers = static_cast<int>(branch.size()) - 1;
     for (int id : branch)
         RemoveCharacter(call.db, id);
@@ -215,7 +216,8 @@ Reply ChangePatronOp(Call& call) {
          mover->id,
          mover->strName,
          {{"patron_id", std::to_string(mover->iPatron), std::to_string(newPatron->id)},
-          {"patron_name", oldPatron ? oldPatron->strName : "", newPatron->strName},
+          {zorv::history::kPatronNameField, oldPatron ? oldPatron->strName : "",
+           newPatron->strName},
           {"join_seq", strOldSeq, std::to_string(lNewSeq)}}});
     return Ok();
 }

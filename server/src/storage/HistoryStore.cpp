@@ -1,6 +1,7 @@
 #include "HistoryStore.h"
 
 #include "Dump.h"
+#include "HistoryVocabulary.h"
 #include "Numbers.h"
 #include "Protocol.h"
 #include "Store.h"
@@ -19,11 +20,13 @@ struct KindInfo {
     Kind kind;
     const char* szName;
 };
+namespace words = zorv::history;
 const KindInfo kKinds[] = {
-    {Kind::Init, "init"},     {Kind::Add, "add"},     {Kind::Remove, "remove"},
-    {Kind::Patron, "patron"}, {Kind::Save, "save"},   {Kind::Password, "password"},
-    {Kind::Reset, "reset"},   {Kind::Level, "level"}, {Kind::Setup, "setup"},
-    {Kind::Undo, "undo"},
+    {Kind::Init, words::kInit},     {Kind::Add, words::kAdd},
+    {Kind::Remove, words::kRemove}, {Kind::Patron, words::kPatron},
+    {Kind::Save, words::kSave},     {Kind::Password, words::kPassword},
+    {Kind::Reset, words::kReset},   {Kind::Level, words::kLevel},
+    {Kind::Setup, words::kSetup},   {Kind::Undo, words::kUndo},
 };
 
 } // namespace
@@ -39,27 +42,19 @@ const char* KindName(Kind kind) {
     for (const KindInfo& info : kKinds)
         if (info.kind == kind)
             return info.szName;
-    return "save";
+    return zorv::history::kSave;
 }
 
 namespace {
 
-// What a recorded value may be about, besides the sheet's columns.
-const char* const kOtherFields[] = {
-    "patron_id",      // the patron's id (add, patron change)
-    "patron_name",    // the patron's name then, to tell a patron gone from an id used again
-    "join_seq",       // the place among the patron's vassals
-    "security_level", //
-    "member",         // a whole record, as the dump writes it without its hash
-    "password",       // an event: both values always empty
-    "default_password", "guild_name", "use_rescue_squad", "rescue_squad_name",
-};
-
+// What a recorded value may be about: the sheet's columns and the history's other fields.
 bool KnownField(const std::string& strField) {
     if (SheetFieldIn(strField))
         return true;
-    return std::any_of(std::begin(kOtherFields), std::end(kOtherFields),
-                       [&](const char* sz) { return strField == sz; });
+    return std::any_of(std::begin(zorv::history::kFields), std::end(zorv::history::kFields),
+                       [&](const zorv::history::Field& field) {
+                           return !field.bSheet && strField == field.szName;
+                       });
 }
 
 // A number as the dump writes numbers, within a range.
@@ -317,7 +312,8 @@ void PrintRecent(Database& db, int nCount, std::FILE* pOut) {
         if (entry.lUndoneBy)
             strLine += " (undone by #" + std::to_string(entry.lUndoneBy) + ")";
         for (const Change& change : ReadChanges(db, entry.lSeq)) {
-            if (change.strField == "password" || change.strField == "default_password") {
+            if (change.strField == zorv::history::kPasswordField ||
+                change.strField == zorv::history::kDefaultPasswordField) {
                 strLine += "\n      " + change.strField + " changed";
                 continue;
             }
@@ -368,12 +364,13 @@ std::string ValueRowFault(const std::vector<std::string>& f) {
         return "a history value's entry and place must be whole numbers";
     if (!KnownField(f[2]))
         return "unknown field \"" + f[2] + "\" in a history value";
-    if ((f[2] == "password" || f[2] == "default_password") && (!f[3].empty() || !f[4].empty()))
+    if ((f[2] == zorv::history::kPasswordField || f[2] == zorv::history::kDefaultPasswordField) &&
+        (!f[3].empty() || !f[4].empty()))
         return "a password event holds no value";
     for (const std::string* pValue : {&f[3], &f[4]}) {
         if (!ShortText(*pValue, 64 * 1024))
             return "a history value must be a text of up to 64 KiB without a reply marker";
-        if (f[2] == "member" && !pValue->empty()) {
+        if (f[2] == zorv::history::kMemberField && !pValue->empty()) {
             try {
                 ParseCharacterRow(*pValue);
             } catch (const std::exception& e) {
