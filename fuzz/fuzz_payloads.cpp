@@ -5,9 +5,8 @@
 // the payload as the server would send it.
 //
 // Besides the sanitizers, an input fails when a reader gives what it promises never to give: a
-// feed that was read with a member whose id is out of range or without a revision for each
-// record it has revisions for, facts whose default-password list is out of order, or a week
-// with negative counts.
+// feed read without a revision for each record when it has revisions for some, facts naming a member by an id below 1, or a week with negative
+// counts.
 #include "GuildActivity.h"
 #include "GuildFacts.h"
 #include "HistoryPayload.h"
@@ -35,9 +34,6 @@ void ReadFeed(const QString& strPayload) {
         return;
     if (!changes.revisions.empty() && changes.revisions.size() != changes.changed.size())
         Fail("a feed with revisions for some of its records only");
-    for (qint16 id : changes.left)
-        if (id < 1)
-            Fail("a member who left with an id below 1");
 }
 
 void ReadFacts(const QString& strPayload, bool bAdminPart) {
@@ -46,9 +42,12 @@ void ReadFacts(const QString& strPayload, bool bAdminPart) {
         return;
     if (!bAdminPart && facts->bAdminPart)
         Fail("an administrators' part read from facts that did not ask for one");
-    for (qsizetype i = 1; i < facts->onDefaultPassword.size(); ++i)
-        if (facts->onDefaultPassword[i - 1] >= facts->onDefaultPassword[i])
-            Fail("the default-password list out of order");
+    for (qint16 id : facts->onDefaultPassword)
+        if (id < 1)
+            Fail("a member on the default password with an id below 1");
+    for (const auto& login : facts->adminLogins)
+        if (login.first < 1)
+            Fail("an administrator's login with an id below 1");
 }
 
 void ReadActivity(const QString& strPayload) {

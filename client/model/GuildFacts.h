@@ -22,7 +22,7 @@ struct GuildFacts {
     QHash<qint16, MemberFacts> members; // by id
     // The administrators' part, when it was asked for and given.
     bool bAdminPart = false;
-    QList<qint16> onDefaultPassword;           // ascending ids
+    QList<qint16> onDefaultPassword; // ids, in the payload's order (the server's: ascending)
     QList<QPair<qint16, QString>> adminLogins; // id, last login ("" for none noted)
 
     // A payload as the server writes it; nothing for one that is not (no cap first, a record of
