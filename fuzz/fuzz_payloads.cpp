@@ -5,8 +5,8 @@
 // the payload as the server would send it.
 //
 // Besides the sanitizers, an input fails when a reader gives what it promises never to give: a
-// feed read without a revision for each record when it has revisions for some, facts naming a member by an id below 1, or a week with negative
-// counts.
+// feed read without a revision for each record when it has revisions for some, facts naming a
+// member by an id below 1, or a week with negative counts.
 #include "GuildActivity.h"
 #include "GuildFacts.h"
 #include "HistoryPayload.h"
