@@ -1,6 +1,8 @@
 #include "Harness.h"
 
+#include "Dump.h"
 #include "Escape.h"
+#include "Text.h"
 
 #include <sqlite3.h>
 
@@ -17,6 +19,7 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <map>
 #include <netinet/in.h>
 #include <poll.h>
 #include <stdexcept>
@@ -206,14 +209,36 @@ int RunProgram(const std::vector<std::string>& argv, const std::string& strInput
 }
 
 std::string AsVersion4Dump(const std::string& strDump) {
+    // Each kind of row's values taken by the names of its column line, in version 4's order.
+    std::map<std::string, std::vector<std::string>> named;
     std::string strOut = "ZORV DUMP 4\n";
     std::size_t iStart = strDump.find('\n') + 1;
     while (iStart < strDump.size()) {
         std::size_t iEnd = strDump.find('\n', iStart);
-        iEnd = iEnd == std::string::npos ? strDump.size() : iEnd + 1;
-        if (strDump.compare(iStart, 2, "N|") != 0)
-            strOut.append(strDump, iStart, iEnd - iStart);
-        iStart = iEnd;
+        iEnd = iEnd == std::string::npos ? strDump.size() : iEnd;
+        std::vector<std::string> fields = SplitList(strDump.substr(iStart, iEnd - iStart), '|');
+        iStart = iEnd + 1;
+        if (fields[0] == "N") {
+            named[fields[1]].assign(fields.begin() + 2, fields.end());
+            continue;
+        }
+        const std::vector<std::string>& columns = Version4Columns(fields[0]);
+        auto found = named.find(fields[0]);
+        if (columns.empty() || found == named.end()) {
+            for (std::size_t i = 0; i < fields.size(); ++i)
+                strOut += (i ? "|" : "") + fields[i];
+        } else {
+            strOut += fields[0];
+            for (const std::string& strColumn : columns) {
+                auto at = std::find(found->second.begin(), found->second.end(), strColumn);
+                strOut +=
+                    "|" +
+                    (at == found->second.end()
+                         ? std::string()
+                         : fields.at(1 + static_cast<std::size_t>(at - found->second.begin())));
+            }
+        }
+        strOut += "\n";
     }
     return strOut;
 }

@@ -1,6 +1,7 @@
 // Two officers on one character sheet: the second save of the same revision is refused with who
 // saved it and when, and an older client's save (without a revision) still overwrites.
 // Standalone and under CGI.
+#include "CharacterRecord.h"
 #include "Harness.h"
 #include "Records.h"
 
@@ -34,7 +35,7 @@ TEST_P(Revisions, SecondOfTwoOfficersGetsWhoSavedAndWhen) {
     // Patron and Keeper (an administrator) both open Self's sheet.
     zorv::Fields patronView = Read(S::Patron, S::Self);
     zorv::Fields keeperView = Read(S::Keeper, S::Self);
-    ASSERT_EQ(patronView.size(), 33u);
+    ASSERT_EQ(patronView.size(), std::size_t(zorv::kCharacterPayloadFields));
     EXPECT_EQ(patronView[22], "1") << "a character starts at revision 1";
     EXPECT_EQ(keeperView, patronView);
 
@@ -43,7 +44,7 @@ TEST_P(Revisions, SecondOfTwoOfficersGetsWhoSavedAndWhen) {
     EXPECT_EQ(stale.iCode, 973);
 
     zorv::Fields now = Read(S::Keeper, S::Self);
-    ASSERT_EQ(now.size(), 33u) << "the field count stays";
+    ASSERT_EQ(now.size(), std::size_t(zorv::kCharacterPayloadFields)) << "the field count stays";
     EXPECT_EQ(now[23].size(), 16u) << now[23];
     EXPECT_EQ(zorv::UnescapedFields(stale.strPayload), (zorv::Fields{"Patron", now[23]}))
         << "the last editor's name and the time as the sheet shows it";

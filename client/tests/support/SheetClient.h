@@ -3,6 +3,7 @@
 // answers them, and a client logged in to the scripted peer showing its own record.
 #include "AllegianceModel.h"
 #include "AllegianceView.h"
+#include "CharacterRecord.h"
 #include "CharacterSheet.h"
 #include "Characters.h"
 #include "MainViews.h"
@@ -23,19 +24,22 @@ inline const QByteArray kTree =
                                "3|Cy|30|1|2||0|0|0!;4|Dan|20|1|-1|5|0|0|0!;"
                                "5|Eve|10|1|4||0|0|0!;");
 
-// A character record as operation 107 answers it: 33 fields, the given ones set, the others plain.
+// A character record as operation 107 answers it: every field of the record, the given ones
+// (by payload position) set, the others plain.
 inline QByteArray Record(int id, std::map<int, QByteArray> fields = {}) {
-    QList<QByteArray> all(33);
-    all[0] = QByteArray::number(id);
-    all[1] = QList<QByteArray>{"", "Ann", "Bo", "Cy", "Dan", "Eve"}.value(id, "Nobody");
-    all[2] = "30";
-    all[3] = "1";
-    all[9] = "1";
-    all[10] = "1";
-    all[11] = "0";
-    all[22] = "4";
-    all[23] = "2026-12-01 10:00";
-    all[31] = "1";
+    using F = zorv::RecordField;
+    auto At = [](F field) { return zorv::FieldInfo(field).iPayload; };
+    QList<QByteArray> all(zorv::kCharacterPayloadFields);
+    all[At(F::Id)] = QByteArray::number(id);
+    all[At(F::Name)] = QList<QByteArray>{"", "Ann", "Bo", "Cy", "Dan", "Eve"}.value(id, "Nobody");
+    all[At(F::Level)] = "30";
+    all[At(F::Rank)] = "1";
+    all[At(F::Race)] = "1";
+    all[At(F::Sex)] = "1";
+    all[At(F::IsMule)] = "0";
+    all[At(F::Revision)] = "4";
+    all[At(F::ModifiedAt)] = "2026-12-01 10:00";
+    all[At(F::ModifiedBy)] = "1";
     for (const auto& [i, value] : fields)
         all[i] = value;
     return ScriptedPeer::Reply("800", all.join('|'));

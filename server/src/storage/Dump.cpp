@@ -539,6 +539,14 @@ std::string DumpDatabase(Database& db) {
     return strDump;
 }
 
+const std::vector<std::string>& Version4Columns(const std::string& strTag) {
+    static const std::vector<std::string> kNone;
+    return strTag == "C"   ? kUnnamedCharacterColumns
+           : strTag == "H" ? kUnnamedEntryColumns
+           : strTag == "V" ? kUnnamedValueColumns
+                           : kNone;
+}
+
 std::vector<std::string> CharacterRowsWithoutHash(Database& db, const std::vector<int>& ids) {
     Statement row(db, ("SELECT " + ColumnList() + " FROM characters WHERE id = ?1").c_str());
     std::vector<std::string> rows;

@@ -10,10 +10,10 @@
 // cut short at a line boundary is told from a whole one. The reader takes the columns by name: a
 // column the dump lacks (it was added since) restores as its default, and one this server does
 // not know (a dump from a later version) is refused. Version 4 is the same without the column
-// lines, its columns those of kUnnamedCharacterColumns (Dump.cpp) and the history's of then. Version 3 is the same without history rows
-// and with "E|settings|characters". Versions 1 (rows without the revision) and 2 (rows with or
-// without it) have no count line; they restore when everything else checks. A dump without
-// history restores an empty history.
+// lines, its columns those of kUnnamedCharacterColumns (Dump.cpp) and the history's of then.
+// Version 3 is the same without history rows and with "E|settings|characters". Versions 1 (rows
+// without the revision) and 2 (rows with or without it) have no count line; they restore when
+// everything else checks. A dump without history restores an empty history.
 #include "CharacterRows.h"
 
 #include <cstdint>
@@ -28,6 +28,10 @@ class Database;
 class Statement;
 
 inline constexpr const char* kDumpHeader = "ZORV DUMP 5";
+
+// The columns of the rows tagged strTag ("C", "H" or "V") in a version 4 dump, which did not
+// name them; empty for another tag.
+const std::vector<std::string>& Version4Columns(const std::string& strTag);
 
 // The dump read a few rows at a time, so that writing out a guild with a long history never holds
 // the whole of it. The caller keeps one read transaction open on db from the first piece to the
