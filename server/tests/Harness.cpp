@@ -208,39 +208,71 @@ int RunProgram(const std::vector<std::string>& argv, const std::string& strInput
     return WIFEXITED(iStatus) ? WEXITSTATUS(iStatus) : 128 + WTERMSIG(iStatus);
 }
 
-std::string AsVersion4Dump(const std::string& strDump) {
-    // Each kind of row's values taken by the names of its column line, in version 4's order.
-    std::map<std::string, std::vector<std::string>> named;
-    std::string strOut = "ZORV DUMP 4\n";
-    std::size_t iStart = strDump.find('\n') + 1;
-    while (iStart < strDump.size()) {
-        std::size_t iEnd = strDump.find('\n', iStart);
-        iEnd = iEnd == std::string::npos ? strDump.size() : iEnd;
-        std::vector<std::string> fields = SplitList(strDump.substr(iStart, iEnd - iStart), '|');
-        iStart = iEnd + 1;
-        if (fields[0] == "N") {
-            named[fields[1]].assign(fields.begin() + 2, fields.end());
+namespace {
+
+using ColumnLines = std::map<std::string, std::vector<std::string>>; // by the rows' tag
+
+ColumnLines ColumnLinesOf(const std::string& strDump) {
+    ColumnLines named;
+    for (const std::string& strLine : SplitList(strDump, '\n'))
+        if (strLine.rfind("N|", 0) == 0) {
+            std::vector<std::string> fields = SplitList(strLine, '|');
+            named[fields.at(1)].assign(fields.begin() + 2, fields.end());
+        }
+    return named;
+}
+
+// The dump under strHeader, each named kind of row's values taken by the names of its column
+// line in the order of wanted (empty for a column the dump lacks), with wanted's column lines
+// when bNamed.
+std::string Projected(const std::string& strDump, const std::string& strHeader,
+                      const std::function<std::vector<std::string>(const std::string&)>& wanted,
+                      bool bNamed) {
+    const ColumnLines named = ColumnLinesOf(strDump);
+    std::string strOut = strHeader + "\n";
+    if (bNamed)
+        for (const char* szTag : {"C", "H", "V"}) {
+            strOut += std::string("N|") + szTag;
+            for (const std::string& strColumn : wanted(szTag))
+                strOut += "|" + strColumn;
+            strOut += "\n";
+        }
+    std::vector<std::string> lines = SplitList(strDump, '\n');
+    if (!lines.empty() && lines.back().empty())
+        lines.pop_back();
+    for (std::size_t iLine = 1; iLine < lines.size(); ++iLine) {
+        std::vector<std::string> fields = SplitList(lines[iLine], '|');
+        if (fields[0] == "N")
+            continue;
+        auto found = named.find(fields[0]);
+        if (found == named.end()) {
+            strOut += lines[iLine] + "\n";
             continue;
         }
-        const std::vector<std::string>& columns = Version4Columns(fields[0]);
-        auto found = named.find(fields[0]);
-        if (columns.empty() || found == named.end()) {
-            for (std::size_t i = 0; i < fields.size(); ++i)
-                strOut += (i ? "|" : "") + fields[i];
-        } else {
-            strOut += fields[0];
-            for (const std::string& strColumn : columns) {
-                auto at = std::find(found->second.begin(), found->second.end(), strColumn);
-                strOut +=
-                    "|" +
-                    (at == found->second.end()
-                         ? std::string()
-                         : fields.at(1 + static_cast<std::size_t>(at - found->second.begin())));
-            }
+        strOut += fields[0];
+        for (const std::string& strColumn : wanted(fields[0])) {
+            auto at = std::find(found->second.begin(), found->second.end(), strColumn);
+            strOut +=
+                "|" + (at == found->second.end()
+                           ? std::string()
+                           : fields.at(1 + static_cast<std::size_t>(at - found->second.begin())));
         }
         strOut += "\n";
     }
     return strOut;
+}
+
+} // namespace
+
+std::string AsVersion4Dump(const std::string& strDump) {
+    return Projected(strDump, "ZORV DUMP 4", Version4Columns, false);
+}
+
+std::string InColumnsOf(const std::string& strDump, const std::string& strModel) {
+    const ColumnLines model = ColumnLinesOf(strModel);
+    return Projected(
+        strDump, strModel.substr(0, strModel.find('\n')),
+        [&model](const std::string& strTag) { return model.at(strTag); }, true);
 }
 
 int RunServerCommand(const std::vector<std::string>& args, std::string* pOut, std::string* pErr) {

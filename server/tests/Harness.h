@@ -29,6 +29,9 @@ int RunProgram(const std::vector<std::string>& argv, const std::string& strInput
 
 // A dump as the version before the named columns wrote it: "ZORV DUMP 4", no column lines.
 std::string AsVersion4Dump(const std::string& strDump);
+// A dump in the columns strModel names, in its order: what an older expected dump can be
+// compared with once columns were added.
+std::string InColumnsOf(const std::string& strDump, const std::string& strModel);
 
 // Runs zorv-server with the arguments; returns its exit code and what it printed.
 int RunServerCommand(const std::vector<std::string>& args, std::string* pOut = nullptr,

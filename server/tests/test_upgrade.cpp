@@ -60,14 +60,16 @@ TEST_P(UpgradeTest, KeepsEveryMemberSheetAndPassword) {
     std::string strDump, strErr;
     ASSERT_EQ(RunServerCommand({"backup", "--db", m_strDb}, &strDump, &strErr), 0) << strErr;
     EXPECT_EQ(SqlValue(m_strDb, "PRAGMA user_version"), std::to_string(Store::kSchemaVersion));
-    EXPECT_EQ(strDump, m_strExpectedDump);
+    // The expected dumps were written with the columns of their day: a column added since is
+    // its default (the dump test's business), and the rest is compared whole.
+    EXPECT_EQ(InColumnsOf(strDump, m_strExpectedDump), m_strExpectedDump);
     // The same guild's dump as the version before the named columns wrote it restores as it was.
     const std::string strOld = m_dir.File("v4.txt"), strRestored = m_dir.File("restored.db");
     std::ofstream(strOld, std::ios::binary) << AsVersion4Dump(m_strExpectedDump);
     ASSERT_EQ(RunServerCommand({"restore", "--db", strRestored, strOld}, nullptr, &strErr), 0)
         << strErr;
     ASSERT_EQ(RunServerCommand({"backup", "--db", strRestored}, &strDump, &strErr), 0) << strErr;
-    EXPECT_EQ(strDump, m_strExpectedDump);
+    EXPECT_EQ(InColumnsOf(strDump, m_strExpectedDump), m_strExpectedDump);
 
     // The removed ids: a file from before version 3 kept no record of them, so the upgrade frees
     // the gap below the highest id held and cannot know Ivo's; a later file keeps its own.
