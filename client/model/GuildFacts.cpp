@@ -45,12 +45,13 @@ std::optional<GuildFacts> GuildFacts::Parse(const QString& strPayload, bool bAdm
                                 bCapSeen = true;
                                 return;
                             }
-                            std::optional<qint16> id =
-                                fields.size() > 1 ? Id(fields[1]) : std::nullopt;
+                            // 0: no id (an id is 1 to 32767).
+                            const qint16 id =
+                                fields.size() > 1 ? Id(fields[1]).value_or(qint16(0)) : 0;
                             if (fields[0] == "D" && fields.size() == 2 && id) {
-                                facts.onDefaultPassword << *id;
+                                facts.onDefaultPassword << id;
                             } else if (fields[0] == "L" && fields.size() == 3 && id) {
-                                facts.adminLogins << qMakePair(*id, Field(fields[2]));
+                                facts.adminLogins << qMakePair(id, Field(fields[2]));
                             } else if (fields.size() == 7 && Id(fields[0])) {
                                 MemberFacts& member = facts.members[*Id(fields[0])];
                                 member.nRace = static_cast<qint16>(Number(fields[1]).value_or(0));
