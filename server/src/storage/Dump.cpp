@@ -56,6 +56,7 @@ const std::vector<std::string> kUnnamedEntryColumns = {
     "seq",        "at",           "at_epoch",       "kind",   "actor_id",
     "actor_name", "character_id", "character_name", "undoes", "undone_by"};
 const std::vector<std::string> kUnnamedValueColumns = {"entry", "ord", "field", "old", "new"};
+
 constexpr int kHeaderCount = sizeof kHeaders / sizeof kHeaders[0];
 
 std::string EscapeDump(const std::string& s) {
