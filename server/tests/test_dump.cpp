@@ -255,30 +255,32 @@ TEST_F(DumpTest, NamedColumnsRestoreInAnyOrderAndWithoutAColumnAddedSince) {
         << strErr;
     EXPECT_EQ(Backup(m_dir.File("older.db")), Join(expected));
 
+    // What restoring these lines says, when it refuses them.
+    auto Refusal = [&](const std::string& strName, const std::vector<std::string>& dump) {
+        Write(m_dir.File(strName + ".txt"), Join(dump));
+        std::string strRefusal;
+        EXPECT_EQ(RunServerCommand({"restore", "--db", m_dir.File(strName + ".db"),
+                                    m_dir.File(strName + ".txt")},
+                                   nullptr, &strRefusal),
+                  1)
+            << strName;
+        return strRefusal;
+    };
     std::vector<std::string> later = lines;
     later[1] += "|renown";
     for (std::string& strLine : later)
         if (strLine.rfind("C|", 0) == 0)
             strLine += "|7";
-    Write(m_dir.File("later.txt"), Join(later));
-    EXPECT_EQ(RunServerCommand({"restore", "--db", m_dir.File("later.db"), m_dir.File("later.txt")},
-                               nullptr, &strErr),
-              1);
+    strErr = Refusal("later", later);
     EXPECT_NE(strErr.find("line 2: the column renown is unknown"), std::string::npos) << strErr;
 
     // A row before its column line, and a column line that repeats a column, are refused.
-    std::swap(lines[1], lines[9]);
-    Write(m_dir.File("early.txt"), Join(lines));
-    EXPECT_EQ(RunServerCommand({"restore", "--db", m_dir.File("early.db"), m_dir.File("early.txt")},
-                               nullptr, &strErr),
-              1);
+    std::vector<std::string> early = lines;
+    std::swap(early[1], early[9]);
+    strErr = Refusal("early", early);
     EXPECT_NE(strErr.find("line 2: a character row before"), std::string::npos) << strErr;
-    std::swap(lines[1], lines[9]);
     lines[1] += "|bio";
-    Write(m_dir.File("twice.txt"), Join(lines));
-    EXPECT_EQ(RunServerCommand({"restore", "--db", m_dir.File("twice.db"), m_dir.File("twice.txt")},
-                               nullptr, &strErr),
-              1);
+    strErr = Refusal("twice", lines);
     EXPECT_NE(strErr.find("line 2: a column named twice"), std::string::npos) << strErr;
 }
 
