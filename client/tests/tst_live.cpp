@@ -448,7 +448,7 @@ void tst_live::cellEditorIsAnEdit() {
     QTRY_VERIFY(s.frameRecordChanged->isVisibleTo(client.window.get()));
     QVERIFY(editor.IsOpen());
     QCOMPARE(editor.txtEdit->text(), QString("7"));
-    QCOMPARE(server.Count("107"), nLoads + 1); // who changed it, asked beside the sheet
+    QTRY_COMPARE(server.Count("107"), nLoads + 1); // who changed it, asked beside the sheet
 }
 
 void tst_live::watchStopsOnARefusedLogin() {
