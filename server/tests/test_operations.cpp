@@ -429,14 +429,6 @@ TEST_P(Operations, Administration) {
     EXPECT_EQ(As(T(), S::Keeper, 110, {{"charid", "7"}, {"resetid", "4"}}).iCode, 800);
     EXPECT_EQ(T().Send("Self", "third33", 104).iCode, 800) << "back on the guild's default";
 
-    // Backup.
-    Answer backup = As(T(), S::Keeper, 111, {{"charid", "7"}});
-    EXPECT_EQ(backup.iCode, 800);
-    ASSERT_FALSE(backup.strPayload.empty());
-    EXPECT_EQ(backup.strPayload.back(), '\n');
-    EXPECT_EQ(backup.strPayload.find("rootpw1"), std::string::npos) << "no password in clear";
-    EXPECT_NE(backup.strPayload.find("$argon2id$"), std::string::npos);
-
     // Security levels.
     auto Level = [&](int iActor, const std::string& strId, const std::string& strLevel) {
         return As(T(), iActor, 112,
