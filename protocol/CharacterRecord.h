@@ -65,7 +65,7 @@ struct RecordFieldInfo {
     int iPayload;          // position in the character payload
     const char* szSaveKey; // the save's form key; null for a field the save never carries
     RecordKind kind;
-    int nMaxLength;      // bytes, for Name, Text and Skills
+    int nMaxLength;      // characters (the wire's bytes), for Name, Text and Skills
     const char* szShown; // what a refused save calls it: its sheet caption, else the form key
     // The values a member may give it, for Number, Race, Sex, Rank and Flag; both 0 for the rest.
     int nLow = 0;

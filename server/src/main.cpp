@@ -5,6 +5,7 @@
 #include "Dump.h"
 #include "Front.h"
 #include "HistoryStore.h"
+#include "Latin1.h"
 #include "Notices.h"
 #include "NotifyStore.h"
 #include "Store.h"
@@ -219,7 +220,7 @@ int NotifyCommand(const std::string& strDb, Arguments& args) {
         {
             Transaction tx(db, Transaction::Kind::Read);
             target = notify::FindTarget(db, *iTarget);
-            strGuild = Latin1ToUtf8(Store(db).Setting("guild_name").value_or(""));
+            strGuild = Store(db).Setting("guild_name").value_or("");
         }
         if (!target)
             return Fail("no target " + std::to_string(*iTarget));
@@ -355,9 +356,11 @@ int main(int argc, char** argv) {
             // of the history leaves a dump that restore refuses. Written as it is read.
             Transaction snapshot(db, Transaction::Kind::Read);
             DumpReader reader(db);
+            // The file is the backup operation's payload: Latin-1, as the wire carries it.
             std::string strPiece;
             while (reader.Next(strPiece, 64 * 1024)) {
-                std::cout.write(strPiece.data(), static_cast<std::streamsize>(strPiece.size()));
+                const std::string strBytes = Utf8ToLatin1(strPiece);
+                std::cout.write(strBytes.data(), static_cast<std::streamsize>(strBytes.size()));
                 strPiece.clear();
             }
             std::cout << std::flush;
@@ -373,7 +376,7 @@ int main(int argc, char** argv) {
             content << file.rdbuf();
             // Read and checked whole before the guild file is opened: a refused dump leaves it
             // as it was, or does not create it.
-            GuildDump dump = ReadDump(content.str());
+            GuildDump dump = ReadDump(Latin1ToUtf8(content.str()));
             if (dump.iVersion < 3)
                 std::cerr << "zorv-server: note: a version " << dump.iVersion
                           << " dump carries no record counts, so a cut at a line boundary "

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <sodium.h>
 #include <sys/stat.h>
 #include <thread>
 
@@ -161,6 +162,32 @@ TEST_P(Logins, VerifiedLoginsAreSharedThroughTheGuildFile) {
         800);
     EXPECT_EQ(Login("Self", "planted1", "127.0.0.7").iCode, 951);
     EXPECT_EQ(Login("Self", "newpw12", "127.0.0.7").iCode, 800);
+}
+
+// A password is hashed over the bytes the wire carries it in (Latin-1), as it always was: a hash
+// stored before still lets its member in, a new one is taken over the same bytes, and the
+// length limits count those bytes.
+TEST_P(Logins, PasswordsAreHashedOverTheWiresBytes) {
+    ASSERT_GE(sodium_init(), 0);
+    const std::string strOld = "p\xE4sswd";
+    char szHash[crypto_pwhash_STRBYTES];
+    ASSERT_EQ(crypto_pwhash_str_alg(
+                  szHash, strOld.data(), strOld.size(), crypto_pwhash_OPSLIMIT_INTERACTIVE,
+                  crypto_pwhash_MEMLIMIT_INTERACTIVE, crypto_pwhash_ALG_ARGON2ID13),
+              0);
+    Sql(m_strDb,
+        "UPDATE characters SET password_hash = '" + std::string(szHash) + "' WHERE id = 4");
+    EXPECT_EQ(Login("Self", strOld, "127.0.0.7").iCode, 800);
+
+    const std::string strNew(10, '\xFC');
+    ASSERT_EQ(
+        T().Send("Self", strOld, 108, {{"charid", "4"}, {"newpw", strNew}, {"confirmpw", strNew}})
+            .iCode,
+        800);
+    const std::string strStored =
+        SqlValue(m_strDb, "SELECT password_hash FROM characters WHERE id = 4");
+    EXPECT_EQ(crypto_pwhash_str_verify(strStored.c_str(), strNew.data(), strNew.size()), 0);
+    EXPECT_EQ(Login("Self", strNew, "127.0.0.7").iCode, 800);
 }
 
 INSTANTIATE_TEST_SUITE_P(Server, Logins, ::testing::Values("serve", "cgi"));

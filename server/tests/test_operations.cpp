@@ -1,8 +1,10 @@
 // The black-box suite: every operation and every error code the server chooses, run against the
 // standalone server and through lighttpd's and Apache's CGI. Who may call what is test_rights.cpp.
+#include "CharacterRecord.h"
 #include "Harness.h"
 #include "Protocol.h"
 #include "Records.h"
+#include "ResultCodes.h"
 
 #include <gtest/gtest.h>
 
@@ -87,6 +89,9 @@ TEST_P(Operations, AddVassal) {
     EXPECT_EQ(Add(S::Self, "4", "   ", "5", "3"), 902);
     EXPECT_EQ(Add(S::Self, "4", "Bob2", "5", "3"), 902);
     EXPECT_EQ(Add(S::Self, "4", std::string(25, 'a'), "5", "3"), 902);
+    // 24 characters are the limit, whatever bytes the file holds them in.
+    const std::string strNewbie = "Newbie \xC6r\xF8sk\xF8" "bing \xC5\xC5\xC5\xC5\xC5\xC5";
+    EXPECT_EQ(Add(S::Self, "4", strNewbie + "\xC5", "5", "3"), 902);
     EXPECT_EQ(Add(S::Self, "4", "None Found!", "5", "3"), 909);
     EXPECT_EQ(Add(S::Self, "4", "unknown", "5", "3"), 909);
     EXPECT_EQ(Add(S::Self, "4", "oTHER", "5", "3"), 906);
@@ -98,11 +103,14 @@ TEST_P(Operations, AddVassal) {
         988)
         << "charid must be the caller's own id";
 
-    EXPECT_EQ(Add(S::Self, "4", " Newbie ", "5", "3"), 800);
+    EXPECT_EQ(Add(S::Self, "4", " " + strNewbie + " ", "5", "3"), 800);
     EXPECT_EQ(TreeRecord(S::Self)[5], "5,8") << "vassals in the order they joined";
-    EXPECT_EQ(TreeRecord(8)[1], "Newbie");
-    EXPECT_EQ(T().Send("newbie", S::kDefaultPassword, 104).iCode, 800)
-        << "a new vassal starts on the default password";
+    EXPECT_EQ(TreeRecord(8)[1], strNewbie);
+    EXPECT_EQ(
+        T().Send("newbie \xE6r\xF8sk\xF8" "bing \xE5\xE5\xE5\xE5\xE5\xE5", S::kDefaultPassword, 104)
+            .iCode,
+        800)
+        << "a new vassal starts on the default password, and names are found in any case";
 
     Sql(m_strDb, "INSERT OR REPLACE INTO settings(key, value) VALUES ('max_vassals', '2')");
     EXPECT_EQ(Add(S::Self, "4", "Third", "5,8", "3"), 907);
@@ -335,6 +343,12 @@ TEST_P(Operations, SaveAndRead) {
     sheet.push_back({"BIO", "a|b&c!;d\r\nline two"});
     EXPECT_EQ(Save(S::Patron, "3", "4", sheet), 800);
     EXPECT_EQ(Save(S::Keeper, "7", "4", {{"ADMIN_ONLY", "Slayer of the Olthoi Queen"}}), 800);
+    // Limits count characters, the wire's bytes, though the file holds two bytes for each of
+    // these: a text at its limit is taken whole, one more is refused.
+    const std::size_t nCity = zorv::FieldInfo(zorv::RecordField::CityState).nMaxLength;
+    EXPECT_EQ(Save(S::Self, "4", "4", {{"CITYSTATE", std::string(nCity, '\xE9')}}), 800);
+    EXPECT_EQ(Save(S::Self, "4", "4", {{"CITYSTATE", std::string(nCity + 1, '\xE9')}}),
+              zorv::CodeInvalidText);
     // Latin-1 on the wire, UTF-8 in the file, Latin-1 back out.
     EXPECT_EQ(Save(S::Self, "4", "4", {{"CITYSTATE", "K\xF6ln, \xC9vreux"}}), 800);
     EXPECT_EQ(SqlValue(m_strDb, "SELECT city_state FROM characters WHERE id = 4"),
@@ -345,11 +359,11 @@ TEST_P(Operations, SaveAndRead) {
     ASSERT_EQ(info.iCode, 800);
     zorv::Fields f = zorv::SplitFields(info.strPayload);
     ASSERT_EQ(f.size(), 33u);
-    // "*": a field this test leaves alone. The revision (22) counts five saves, none of the
+    // "*": a field this test leaves alone. The revision (22) counts six saves, none of the
     // refused ones; a skill whose cell was cleared is 0; the last editor (31) is Self.
     const zorv::Fields expected = zorv::SplitFields(
         "4|Selfie|57|4|3|5|*|1|Archer|3|2|*|*|*|*|a(pipe)b(amp)c(end)d\r\nline two|"
-        "19,2,150!8,1,10!32,2,0|*|K\xF6ln, \xC9vreux|*|self@example.org|*|6|*|Patron|"
+        "19,2,150!8,1,10!32,2,0|*|K\xF6ln, \xC9vreux|*|self@example.org|*|7|*|Patron|"
         "Selfie > Patron > High > Root|1|1|*|1|*|4|Slayer of the Olthoi Queen");
     ASSERT_EQ(expected.size(), 33u);
     for (std::size_t i = 0; i < expected.size(); ++i)

@@ -2,6 +2,7 @@
 // info and of one who does not, escaping, revalidation and compression, and the switches that
 // turn it off.
 #include "Harness.h"
+#include "Records.h"
 
 #include <cstdlib>
 #include <gtest/gtest.h>
@@ -167,6 +168,21 @@ TEST_P(Web, TextIsEscapedEverywhere) {
     EXPECT_NE(strPolicy.find("default-src 'none'"), std::string::npos);
     EXPECT_NE(strPolicy.find("script-src 'self'"), std::string::npos);
     EXPECT_EQ(strPolicy.find("unsafe"), std::string::npos);
+}
+
+// Text is UTF-8 from the guild file to the page: what Latin-1 lacks shows on the web as stored,
+// while the client, whose wire is Latin-1, reads "?" for each such character.
+TEST_P(Web, TextBeyondLatin1ShowsAsStored) {
+    Sql(m_strDb, "UPDATE characters SET lifestone = 'Caf\xC3\xA9 \xE2\x82\xAC', can_summon = 1, "
+                 "revision = revision + 1 WHERE id = 6");
+    Sql(m_strDb, "UPDATE settings SET value = 'K\xC3\xB6ln \xE2\x9A\x94' WHERE key = 'guild_name'");
+    const std::string strPortals = Get(T(), "/zorv/portals").strBody;
+    EXPECT_NE(strPortals.find("<td>Caf\xC3\xA9 \xE2\x82\xAC</td>"), std::string::npos)
+        << strPortals;
+    EXPECT_NE(strPortals.find("<h1>K\xC3\xB6ln \xE2\x9A\x94</h1>"), std::string::npos);
+    Answer record = As(T(), Scene::Other, 107, {{"getcharid", "6"}});
+    ASSERT_EQ(record.iCode, 800);
+    EXPECT_EQ(zorv::SplitFields(record.strPayload).at(13), "Caf\xE9 ?");
 }
 
 TEST_P(Web, UnchangedPagesCost304AndASaveChangesTheirTags) {

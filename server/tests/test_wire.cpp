@@ -1,5 +1,6 @@
 // The shared wire vocabulary and the server's text rules, without a server running.
 #include "Escape.h"
+#include "Latin1.h"
 #include "Numbers.h"
 #include "Records.h"
 #include "Skills.h"
@@ -60,19 +61,31 @@ TEST(Wire, SingleRecordPayloadsAreUnescaped) {
 TEST(ServerText, NamesAndTheirKeys) {
     EXPECT_TRUE(IsValidName("Rowan O'Dell"));
     EXPECT_TRUE(IsValidName("Zara Mule-Wright"));
-    EXPECT_TRUE(IsValidName("J\xF6rg")); // Latin-1 letters count
+    // Inside the server names are UTF-8: Latin-1 letters count, characters past them do not, and
+    // the limit is 24 characters, not bytes.
+    EXPECT_TRUE(IsValidName("J\xC3\xB6rg \xC3\x98stergaard"));
+    EXPECT_TRUE(IsValidName(std::string(12, 'a') + std::string(12, 'e').replace(0, 1, "\xC3\xA9")));
+    EXPECT_FALSE(IsValidName("\xC3\xA9" + std::string(24, 'a')));
+    EXPECT_FALSE(IsValidName("Euro \xE2\x82\xAC"));
+    EXPECT_FALSE(IsValidName("Times \xC3\x97")); // U+00D7, the multiplication sign
     EXPECT_FALSE(IsValidName(""));
     EXPECT_FALSE(IsValidName("' -"));
     EXPECT_FALSE(IsValidName("Bob2"));
     EXPECT_FALSE(IsValidName("A|B"));
     EXPECT_FALSE(IsValidName(std::string(25, 'a')));
     EXPECT_TRUE(IsValidName(std::string(24, 'a')));
-    EXPECT_EQ(NameKey("J\xD6RG Smith"), "j\xF6rg smith");
+    EXPECT_EQ(NameKey("J\xC3\x96RG \xC3\x97 Smith \xC3\x9F"),
+              "j\xC3\xB6rg \xC3\x97 smith \xC3\x9F");
     for (const char* sz : {"Unknown", "NONE", "none found!", "Blah"})
         EXPECT_TRUE(IsReservedName(sz)) << sz;
     EXPECT_FALSE(IsReservedName("Nonesuch"));
     EXPECT_EQ(Latin1ToUtf8("J\xF6rg"), "J\xC3\xB6rg");
-    EXPECT_EQ(Utf8ToLatin1("J\xC3\xB6rg \xE2\x82\xAC"), "J\xF6rg ?");
+    EXPECT_EQ(Utf8ToLatin1("J\xC3\xB6rg \xE2\x82\xAC \xC3"), "J\xF6rg ? ?");
+    // A cut never splits a character, so the wire never gets half of one.
+    EXPECT_EQ(CutText("\xC3\xA9t\xC3\xA9", 2), "\xC3\xA9t");
+    EXPECT_EQ(TextLength("\xC3\xA9t\xC3\xA9"), 3u);
+    EXPECT_EQ(Quoted(std::string(39, 'a') + "\xC3\xA9\xC3\xA9"),
+              "'" + std::string(39, 'a') + "\xC3\xA9...'");
 }
 
 TEST(ServerText, SkillStrings) {
@@ -86,7 +99,8 @@ TEST(ServerText, SkillStrings) {
 }
 
 TEST(ServerText, FormBodies) {
-    auto form = ParseForm("charname=Al&password=a=b&msgid=100&bio=x(amp)y(pipe)z(end)");
+    auto form = ParseForm("charname=J\xF6rg&password=a=b&msgid=100&bio=x(amp)y(pipe)z(end)");
+    EXPECT_EQ(form["charname"], "J\xC3\xB6rg"); // the wire's Latin-1, read into UTF-8
     EXPECT_EQ(form["password"], "a=b");
     EXPECT_EQ(form["bio"], "x&y|z!;");
     EXPECT_EQ(form.count("missing"), 0u);

@@ -281,7 +281,7 @@ int ServeCgi() {
     std::cout << "Content-Type: " << kContentType << "\r\n\r\n" << reply.Head();
     std::string strPiece;
     try {
-        while (reply.pStream->Next(strPiece)) {
+        while (reply.NextPiece(strPiece)) {
             std::cout.write(strPiece.data(), static_cast<std::streamsize>(strPiece.size()));
             strPiece.clear();
         }
@@ -290,7 +290,6 @@ int ServeCgi() {
         std::cout << std::flush;
         return 1;
     }
-    reply.pStream.reset();
     std::cout << zorv::kStopMarker << std::flush;
     return 0;
 }

@@ -147,10 +147,8 @@ public:
             self->m_strPending.clear();
             self->m_iSent = 0;
             try {
-                if (!self->m_reply.pStream->Next(self->m_strPending)) {
-                    self->m_reply.pStream.reset();
+                if (!self->m_reply.NextPiece(self->m_strPending))
                     self->m_strPending = zorv::kStopMarker;
-                }
             } catch (const std::exception& e) {
                 // The connection closes without the stop marker: the client never takes a cut
                 // payload for a whole one.
@@ -579,14 +577,13 @@ int StandaloneFront::Start(const std::string& strHost, int iPort) {
         iFlags |= MHD_USE_TLS;
     // The TLS options come last: without TLS they end the list early.
     impl.pDaemon = Library().start_daemon(
-        iFlags, static_cast<uint16_t>(iPort), nullptr, nullptr,
-        &Impl::OnRequest, &impl, MHD_OPTION_EXTERNAL_LOGGER, &Impl::OnLog, &impl,
-        MHD_OPTION_URI_LOG_CALLBACK, &Impl::OnRequestLine, &impl, MHD_OPTION_SOCK_ADDR,
-        reinterpret_cast<sockaddr*>(&address), MHD_OPTION_LISTEN_BACKLOG_SIZE,
-        static_cast<unsigned>(impl.limits.nBacklog), MHD_OPTION_CONNECTION_LIMIT,
-        static_cast<unsigned>(impl.limits.nConnections), MHD_OPTION_PER_IP_CONNECTION_LIMIT,
-        nPerAddressAll, MHD_OPTION_CONNECTION_TIMEOUT, 0u, MHD_OPTION_CONNECTION_MEMORY_LIMIT,
-        kConnectionMemory, MHD_OPTION_THREAD_POOL_SIZE,
+        iFlags, static_cast<uint16_t>(iPort), nullptr, nullptr, &Impl::OnRequest, &impl,
+        MHD_OPTION_EXTERNAL_LOGGER, &Impl::OnLog, &impl, MHD_OPTION_URI_LOG_CALLBACK,
+        &Impl::OnRequestLine, &impl, MHD_OPTION_SOCK_ADDR, reinterpret_cast<sockaddr*>(&address),
+        MHD_OPTION_LISTEN_BACKLOG_SIZE, static_cast<unsigned>(impl.limits.nBacklog),
+        MHD_OPTION_CONNECTION_LIMIT, static_cast<unsigned>(impl.limits.nConnections),
+        MHD_OPTION_PER_IP_CONNECTION_LIMIT, nPerAddressAll, MHD_OPTION_CONNECTION_TIMEOUT, 0u,
+        MHD_OPTION_CONNECTION_MEMORY_LIMIT, kConnectionMemory, MHD_OPTION_THREAD_POOL_SIZE,
         static_cast<unsigned>(impl.limits.nIoThreads), MHD_OPTION_NOTIFY_CONNECTION,
         &Impl::OnConnection, &impl, MHD_OPTION_NOTIFY_COMPLETED, &Impl::OnCompleted, &impl,
         bTls ? MHD_OPTION_HTTPS_MEM_CERT : MHD_OPTION_END, impl.strCertPem.c_str(),

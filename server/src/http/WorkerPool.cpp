@@ -49,8 +49,8 @@ void WorkerPool::Work() {
             });
             if (m_jobs.empty() && m_background.empty())
                 return;
-            bBackground = BackgroundMayRun() &&
-                          (m_jobs.empty() || m_nSinceBackground >= kBackgroundEvery);
+            bBackground =
+                BackgroundMayRun() && (m_jobs.empty() || m_nSinceBackground >= kBackgroundEvery);
             std::deque<std::function<void()>>& from = bBackground ? m_background : m_jobs;
             m_nSinceBackground = bBackground || m_background.empty() ? 0 : m_nSinceBackground + 1;
             job = std::move(from.front());

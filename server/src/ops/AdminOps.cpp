@@ -15,16 +15,16 @@ namespace {
 // Password rules shared by the set-up and the password change: 0 when acceptable, else
 // CodePasswordTooLong or CodePasswordTooShort.
 int PasswordLengthCode(const std::string& strPassword) {
-    if (strPassword.size() > static_cast<std::size_t>(zorv::kMaxPasswordLength))
+    if (TextLength(strPassword) > static_cast<std::size_t>(zorv::kMaxPasswordLength))
         return zorv::CodePasswordTooLong;
-    if (strPassword.size() < static_cast<std::size_t>(zorv::kMinPasswordLength))
+    if (TextLength(strPassword) < static_cast<std::size_t>(zorv::kMinPasswordLength))
         return zorv::CodePasswordTooShort;
     return 0;
 }
 
 // The guild's and the rescue squad's names: short, and sent back in every login reply.
 bool FitsSetting(const std::string& strText) {
-    return strText.size() <= 128 && !HoldsMarker(strText);
+    return TextLength(strText) <= 128 && !HoldsMarker(strText);
 }
 
 } // namespace

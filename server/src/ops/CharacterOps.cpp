@@ -52,7 +52,7 @@ Reply CheckSheetValue(const SheetField& field, const std::string& strValue) {
         return {0, ""};
     }
     case K::Text:
-        if (static_cast<int>(strValue.size()) > field.nMaxLength)
+        if (static_cast<int>(TextLength(strValue)) > field.nMaxLength)
             return RefuseValue(zorv::CodeInvalidText, strThe + " is longer than " +
                                                           std::to_string(field.nMaxLength) +
                                                           " bytes");
@@ -71,7 +71,7 @@ Reply CheckSheetValue(const SheetField& field, const std::string& strValue) {
             return {0, ""};
         return RefuseValue(zorv::CodeInvalidNumber, strThe + " is not 0 or 1");
     case K::Skills: {
-        if (static_cast<int>(strValue.size()) > field.nMaxLength)
+        if (static_cast<int>(TextLength(strValue)) > field.nMaxLength)
             return RefuseValue(zorv::CodeInvalidText,
                                std::string("The value of ") + field.szShown + " is longer than " +
                                    std::to_string(field.nMaxLength) + " bytes");

@@ -9,6 +9,7 @@
 #include "TreeFeed.h"
 #include "TreeOps.h"
 
+#include "Latin1.h"
 #include "Numbers.h"
 #include "Passwords.h"
 #include "Protocol.h"
@@ -20,16 +21,39 @@
 #include <stdexcept>
 #include <sys/stat.h>
 
+namespace {
+
+// The wire's Latin-1 for a text of the server's; nearly every reply is ASCII, which needs no
+// copy.
+void AppendWireText(std::string& strOut, std::string&& strText) {
+    if (IsAscii(strText))
+        strOut += strText;
+    else
+        strOut += Utf8ToLatin1(strText);
+}
+
+} // namespace
+
 std::string Reply::Head() const {
-    return std::string(zorv::kStartMarker) + std::to_string(iCode) + ";" + strPayload;
+    std::string strHead = std::string(zorv::kStartMarker) + std::to_string(iCode) + ";";
+    if (IsAscii(strPayload))
+        return strHead + strPayload;
+    return strHead + Utf8ToLatin1(strPayload);
+}
+
+bool Reply::NextPiece(std::string& strOut) {
+    std::string strPiece;
+    if (!pStream || !pStream->Next(strPiece)) {
+        pStream.reset();
+        return false;
+    }
+    AppendWireText(strOut, std::move(strPiece));
+    return true;
 }
 
 std::string Reply::Body() {
     std::string strBody = Head();
-    if (pStream) {
-        while (pStream->Next(strBody)) {
-        }
-        pStream.reset();
+    while (NextPiece(strBody)) {
     }
     return strBody + zorv::kStopMarker;
 }

@@ -80,7 +80,7 @@ std::string Page(Database& db, std::optional<int> iCharacter, std::int64_t lBefo
 
 // Why an undo cannot apply; thrown inside the undo before anything is written.
 struct Conflict {
-    std::string strWhy; // Latin-1
+    std::string strWhy;
 };
 
 // A number as the dump writes numbers, within a range.

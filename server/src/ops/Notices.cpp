@@ -149,11 +149,11 @@ std::string Followers(int n) {
 
 std::string Old(const history::Entry& entry, const char* szField) {
     const history::Change* pChange = history::FindChange(entry.changes, szField);
-    return pChange ? Latin1ToUtf8(pChange->strOld) : std::string();
+    return pChange ? pChange->strOld : std::string();
 }
 std::string New(const history::Entry& entry, const char* szField) {
     const history::Change* pChange = history::FindChange(entry.changes, szField);
-    return pChange ? Latin1ToUtf8(pChange->strNew) : std::string();
+    return pChange ? pChange->strNew : std::string();
 }
 
 const char* SettingShown(const std::string& strKey) {
@@ -174,7 +174,7 @@ std::optional<Notice> UndoNotice(Call& call, const history::Entry& entry, Notice
     std::optional<history::StoredEntry> undone = history::FindEntry(call.db, entry.lUndoes);
     if (!undone)
         return std::nullopt;
-    const std::string strWho = Latin1ToUtf8(undone->strActor);
+    const std::string strWho = undone->strActor;
     const int nMembers = static_cast<int>(std::count_if(
         entry.changes.begin(), entry.changes.end(), [](const history::Change& change) {
             return change.strField == zorv::history::kMemberField;
@@ -223,8 +223,8 @@ std::optional<Notice> UndoNotice(Call& call, const history::Entry& entry, Notice
 // member is what the web roster shows of anyone: the name, and the level.
 std::optional<Notice> NoticeOf(Call& call, const history::Entry& entry,
                                const std::vector<Target>& targets) {
-    const std::string strActor = Latin1ToUtf8(call.me.strName);
-    const std::string strSubject = Latin1ToUtf8(entry.strCharacter);
+    const std::string strActor = call.me.strName;
+    const std::string strSubject = entry.strCharacter;
     auto wanted = [&](const char* szKind) {
         return std::any_of(targets.begin(), targets.end(),
                            [&](const Target& target) { return Wants(target, szKind); });
@@ -311,9 +311,9 @@ std::optional<Notice> NoticeOf(Call& call, const history::Entry& entry,
             } else if (const char* szShown = SettingShown(change.strField)) {
                 notice.pieces.insert(notice.pieces.end(),
                                      {{false, std::string(" ") + szShown + " from \""},
-                                      {true, Latin1ToUtf8(change.strOld)},
+                                      {true, change.strOld},
                                       {false, "\" to \""},
-                                      {true, Latin1ToUtf8(change.strNew)},
+                                      {true, change.strNew},
                                       {false, "\""}});
             } else {
                 notice.pieces.push_back({false, " " + change.strField});
@@ -379,7 +379,7 @@ bool IsLoopback(const std::string& strName) {
 }
 
 std::string GuildName(Call& call) {
-    return Latin1ToUtf8(call.store.Setting("guild_name").value_or(""));
+    return call.store.Setting("guild_name").value_or("");
 }
 
 std::string Shown(std::int64_t lEpoch) {
@@ -496,10 +496,9 @@ Reply NotifyTargetsOp(Call& call) {
     for (const Target& target : ListTargets(call.db)) {
         const bool bFailing = target.lFailingSince > 0 && lNow - target.lFailingSince >= 86400;
         strPayload += zorv::JoinRecord(
-            {std::to_string(target.id), target.strFormat, target.strKinds,
-             Utf8ToLatin1(MaskedUrl(target.strUrl)), bFailing ? Shown(target.lFailingSince) : "",
-             std::to_string(target.nQueued), std::to_string(target.nDropped),
-             Utf8ToLatin1(StatusOnly(target.strLastResult))});
+            {std::to_string(target.id), target.strFormat, target.strKinds, MaskedUrl(target.strUrl),
+             bFailing ? Shown(target.lFailingSince) : "", std::to_string(target.nQueued),
+             std::to_string(target.nDropped), StatusOnly(target.strLastResult)});
     }
     return Ok(strPayload);
 }
@@ -546,7 +545,7 @@ Reply NotifyTestOp(Call& call) {
                            "this server takes no http:// receivers; use https://");
     PostResult result =
         Post(target->strUrl, TestBody(target->strFormat, GuildName(call)), "test", {5, 10});
-    const std::string strWhat = Utf8ToLatin1(StatusOnly(Describe(result)));
+    const std::string strWhat = StatusOnly(Describe(result));
     if (Classify(result) != Outcome::Delivered)
         return RefuseValue(zorv::CodeNotifyTestFailed, strWhat);
     return Ok(zorv::JoinFields({strWhat}));

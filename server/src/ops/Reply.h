@@ -32,7 +32,7 @@ public:
 
 struct Reply {
     int iCode = 0;
-    std::string strPayload; // Latin-1, fields already escaped
+    std::string strPayload; // UTF-8, fields already escaped
     // When set, the payload goes on with what it yields, after strPayload.
     std::unique_ptr<PayloadStream> pStream = nullptr;
     // The change feed had nothing yet for a caller who may wait: the front holds the request
@@ -44,8 +44,12 @@ struct Reply {
     };
     std::optional<Hold> hold = std::nullopt;
 
-    // "<START_HERE>" code ";" and strPayload: what a reply writes first.
+    // The wire's bytes (Latin-1) of what a reply writes first: "<START_HERE>" code ";" and
+    // strPayload.
     std::string Head() const;
+    // The stream's next piece in the wire's bytes, appended to strOut; false when it was drained
+    // and nothing was added (the stream is then released). Throws as PayloadStream::Next does.
+    bool NextPiece(std::string& strOut);
     // Head, the stream drained and released, and "<STOP_HERE>": the whole body at once.
     std::string Body();
 };

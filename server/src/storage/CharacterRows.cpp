@@ -136,12 +136,12 @@ std::string ColumnFault(const CharacterColumn& column, const std::string& strVal
     case C::Hash:
         return strValue == kNoHash || IsPasswordHash(strValue) ? "" : "\"-\" or an argon2id hash";
     case C::Text:
-        if (strValue.size() > TextLimit(column) || HoldsMarker(strValue))
+        if (TextLength(strValue) > TextLimit(column) || HoldsMarker(strValue))
             return "a text of up to " + std::to_string(TextLimit(column)) +
                    " bytes without a reply marker";
         return "";
     case C::Skills:
-        if (strValue.size() > TextLimit(column) || !ParseSkillString(strValue))
+        if (TextLength(strValue) > TextLimit(column) || !ParseSkillString(strValue))
             return "a skill string";
         return "";
     }
@@ -162,7 +162,7 @@ std::vector<std::string> ReadColumns(Database& db, int id,
     std::vector<std::string> values;
     if (query.Step())
         for (std::size_t i = 0; i < columns.size(); ++i)
-            values.push_back(Utf8ToLatin1(query.Text(static_cast<int>(i))));
+            values.push_back(query.Text(static_cast<int>(i)));
     query.Reset();
     return values;
 }
@@ -196,9 +196,9 @@ void WriteColumns(Database& db, int id, const std::vector<ColumnValue>& values,
         if (IsNumberColumn(*ColumnNamed(value.strColumn)))
             update.Bind(iParam++, std::int64_t(DumpNumber(value.strValue).value_or(0)));
         else
-            update.Bind(iParam++, Latin1ToUtf8(value.strValue));
+            update.Bind(iParam++, value.strValue);
         if (value.strColumn == "name")
-            update.Bind(iParam++, Latin1ToUtf8(NameKey(value.strValue)));
+            update.Bind(iParam++, NameKey(value.strValue));
     }
     update.Bind(iParam, id).Run();
 }
@@ -224,7 +224,7 @@ std::vector<std::string> ReadRecord(Database& db, int id) {
         else if (IsNumberColumn(*pColumn))
             fields.push_back(std::to_string(row.Int(iColumn++)));
         else
-            fields.push_back(Utf8ToLatin1(row.Text(iColumn++)));
+            fields.push_back(row.Text(iColumn++));
     }
     row.Reset();
     return fields;
@@ -263,7 +263,7 @@ std::vector<std::pair<int, std::string>> AdministratorLogins(Database& db) {
     query.Bind(1, zorv::kSecurityAdministrator);
     std::vector<std::pair<int, std::string>> logins;
     while (query.Step())
-        logins.emplace_back(static_cast<int>(query.Int(0)), Utf8ToLatin1(query.Text(1)));
+        logins.emplace_back(static_cast<int>(query.Int(0)), query.Text(1));
     return logins;
 }
 
@@ -328,8 +328,7 @@ void ForEachCharacter(Database& db, const std::vector<std::string>& columns,
     while (query.Step()) {
         for (std::size_t i = 0; i < columns.size(); ++i) {
             int iColumn = static_cast<int>(i);
-            values[i] =
-                numbers[i] ? std::to_string(query.Int(iColumn)) : Utf8ToLatin1(query.Text(iColumn));
+            values[i] = numbers[i] ? std::to_string(query.Int(iColumn)) : query.Text(iColumn);
         }
         onRow(values);
     }

@@ -1,8 +1,8 @@
 #pragma once
 // The characters table, over the record's fields (CharacterRecord.h): one table of its columns
 // that the dump, the save, the character payload, the web roster and the undo all loop over, and
-// the one writer of a character's values. Values handed in and out are Latin-1 text and numbers
-// as decimal text; the file holds UTF-8.
+// the one writer of a character's values. Values handed in and out are text and numbers as
+// decimal text.
 #include "CharacterRecord.h"
 #include "Database.h"
 
@@ -35,7 +35,7 @@ bool IsNumberColumn(const CharacterColumn& column);
 
 // A number as a dump writes it: digits with an optional minus, at most 12 of them.
 std::optional<long long> DumpNumber(const std::string& strText);
-// What is wrong with a Latin-1 value for the column, by the rule a dump's rows are read with: ""
+// What is wrong with a value for the column, by the rule a dump's rows are read with: ""
 // when the server could have stored it, else what it must be ("a whole number from 0 to 3").
 std::string ColumnFault(const CharacterColumn& column, const std::string& strValue);
 // The same by the column's name (any but the password hash).

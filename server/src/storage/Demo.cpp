@@ -121,7 +121,7 @@ GuildLogin CreateDemoGuild(const std::string& strPath) {
     for (int id : {44, 47, 50}) {
         std::optional<Member> member = store.FindById(id);
         std::optional<Member> patron = store.FindById(member->iPatron);
-        mule.Bind(1, Latin1ToUtf8(patron->strName)).Bind(2, id).Run();
+        mule.Bind(1, patron->strName).Bind(2, id).Run();
     }
     // Something for each part of the attention report: a patron at the cap (above), a member who
     // counts followers the tree does not hold, a mule whose main left the guild, and records left

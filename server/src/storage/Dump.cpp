@@ -129,7 +129,8 @@ namespace {
 std::string SettingFault(SettingCheck check, const std::string& strValue) {
     switch (check) {
     case SettingCheck::Name:
-        return strValue.size() <= 128 && !HoldsMarker(strValue) ? "" : "a text of up to 128 bytes";
+        return TextLength(strValue) <= 128 && !HoldsMarker(strValue) ? ""
+                                                                     : "a text of up to 128 bytes";
     case SettingCheck::Hash:
         return IsPasswordHash(strValue) ? "" : "an argon2id hash";
     case SettingCheck::Flag:
@@ -520,9 +521,8 @@ bool DumpReader::Next(std::string& strOut, std::size_t nBytes) {
             }
             strOut += part.szTag;
             for (int i = 0; i < part.nColumns; ++i) {
-                std::string strValue = part.bNullIsNoHash && m_pRows->IsNull(i)
-                                           ? kNoHash
-                                           : Utf8ToLatin1(m_pRows->Text(i));
+                std::string strValue =
+                    part.bNullIsNoHash && m_pRows->IsNull(i) ? kNoHash : m_pRows->Text(i);
                 strOut += "|" + EscapeDump(strValue);
             }
             strOut += "\n";
@@ -557,8 +557,7 @@ std::vector<std::string> CharacterRowsWithoutHash(Database& db, const std::vecto
             continue;
         std::string strRow;
         for (int i = 0; i < kColumnCount; ++i)
-            strRow +=
-                (i ? "|" : "") + EscapeDump(i == kHashColumn ? kNoHash : Utf8ToLatin1(row.Text(i)));
+            strRow += (i ? "|" : "") + EscapeDump(i == kHashColumn ? kNoHash : row.Text(i));
         row.Reset();
         rows.push_back(std::move(strRow));
     }
@@ -621,9 +620,9 @@ void InsertCharacterRows(Database& db, const std::vector<std::vector<std::string
             else if (IsNumberColumn(CharacterColumns()[i]))
                 insert.Bind(i + 1, std::int64_t(*DumpNumber(row[i])));
             else
-                insert.Bind(i + 1, Latin1ToUtf8(row[i]));
+                insert.Bind(i + 1, row[i]);
         }
-        insert.Bind(kColumnCount + 1, Latin1ToUtf8(NameKey(row[kNameColumn])));
+        insert.Bind(kColumnCount + 1, NameKey(row[kNameColumn]));
         insert.Run();
     }
 }

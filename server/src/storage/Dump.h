@@ -1,7 +1,8 @@
 #pragma once
 // The text dump of a whole guild: the backup operation's payload and the backup/restore
-// commands' file. One line a row, fields separated by "|", Latin-1, ending with "\n". Within a
-// field "\" is written "\\", "|" "\p", LF "\n" and CR "\r", so a row is always one line.
+// commands' file. One line a row, fields separated by "|", ending with "\n"; UTF-8 here, and
+// Latin-1 in the file and on the wire, as every payload is. Within a field "\" is written "\\",
+// "|" "\p", LF "\n" and CR "\r", so a row is always one line.
 //
 // Version 5: the header, "N|C|id|name|..." naming the columns of the character rows, and
 // "N|H|..." and "N|V|..." those of the history's, then "S|key|value" per setting, "C|..." per
@@ -72,7 +73,7 @@ const std::string& RowName(const std::vector<std::string>& row);
 int RowPatron(const std::vector<std::string>& row);
 std::string& RowSecurity(std::vector<std::string>& row);
 // A dump that was read and checked whole: every row is one the server could have written, the
-// set-up is there, and the tree is sound. Values are Latin-1 and unescaped.
+// set-up is there, and the tree is sound. Values are unescaped.
 struct GuildDump {
     int iVersion = 0;
     std::vector<std::pair<std::string, std::string>> settings;

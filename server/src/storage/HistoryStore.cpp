@@ -64,7 +64,7 @@ bool WholeNumber(const std::string& s, long long llLow, long long llHigh) {
 }
 
 bool ShortText(const std::string& s, std::size_t nMax) {
-    return s.size() <= nMax && !HoldsMarker(s);
+    return TextLength(s) <= nMax && !HoldsMarker(s);
 }
 
 } // namespace
@@ -80,9 +80,9 @@ StoredEntry ReadEntry(const Statement& row) {
     entry.strAt = row.Text(1);
     entry.kind = KindNamed(row.Text(2)).value_or(Kind::Save);
     entry.iActor = static_cast<int>(row.Int(3));
-    entry.strActor = Utf8ToLatin1(row.Text(4));
+    entry.strActor = row.Text(4);
     entry.iCharacter = static_cast<int>(row.Int(5));
-    entry.strCharacter = Utf8ToLatin1(row.Text(6));
+    entry.strCharacter = row.Text(6);
     entry.lUndoes = row.Int(7);
     entry.lUndoneBy = row.Int(8);
     return entry;
@@ -103,8 +103,7 @@ std::vector<Change> ReadChanges(Database& db, std::int64_t lSeq) {
     values.Bind(1, lSeq);
     std::vector<Change> changes;
     while (values.Step())
-        changes.push_back(
-            {values.Text(0), Utf8ToLatin1(values.Text(1)), Utf8ToLatin1(values.Text(2))});
+        changes.push_back({values.Text(0), values.Text(1), values.Text(2)});
     return changes;
 }
 
@@ -166,8 +165,8 @@ std::int64_t EntryToJoin(Database& db, int iActor, const std::string& strActor, 
                          "AND actor_name = ?3 AND character_name = ?4 AND at_epoch >= ?5");
     newest.Bind(1, entry.iCharacter)
         .Bind(2, iActor)
-        .Bind(3, Latin1ToUtf8(strActor))
-        .Bind(4, Latin1ToUtf8(strName))
+        .Bind(3, strActor)
+        .Bind(4, strName)
         .Bind(5, std::int64_t(now) - kJoinSavesSeconds);
     std::int64_t lSeq = newest.Step() ? newest.Int(0) : 0;
     newest.Reset();
@@ -218,9 +217,9 @@ std::int64_t WriteEntry(Database& db, int iActor, const std::string& strActor,
         .Bind(2, std::int64_t(now))
         .Bind(3, std::string(KindName(entry.kind)))
         .Bind(4, iActor)
-        .Bind(5, Latin1ToUtf8(strActor))
+        .Bind(5, strActor)
         .Bind(6, entry.iCharacter)
-        .Bind(7, Latin1ToUtf8(entry.strCharacter))
+        .Bind(7, entry.strCharacter)
         .Bind(8, entry.lUndoes)
         .Run();
     std::int64_t lSeq = db.LastInsertId();
@@ -231,8 +230,8 @@ std::int64_t WriteEntry(Database& db, int iActor, const std::string& strActor,
         value.Bind(1, lSeq)
             .Bind(2, iOrd++)
             .Bind(3, change.strField)
-            .Bind(4, Latin1ToUtf8(change.strOld))
-            .Bind(5, Latin1ToUtf8(change.strNew))
+            .Bind(4, change.strOld)
+            .Bind(5, change.strNew)
             .Run();
     return lSeq;
 }
@@ -319,11 +318,12 @@ void PrintRecent(Database& db, int nCount, std::FILE* pOut) {
             }
             std::string strOld = ShownValue(change, change.strOld);
             std::string strNew = ShownValue(change, change.strNew);
-            auto Cut = [](std::string s) { return s.size() > 60 ? s.substr(0, 57) + "..." : s; };
+            auto Cut = [](std::string s) {
+                return TextLength(s) > 60 ? CutText(s, 57) + "..." : s;
+            };
             strLine += "\n      " + change.strField + ": " + Cut(strOld) + " -> " + Cut(strNew);
         }
-        // The console reads UTF-8.
-        std::fprintf(pOut, "%s\n", Latin1ToUtf8(strLine).c_str());
+        std::fprintf(pOut, "%s\n", strLine.c_str());
     }
     if (entries.empty())
         std::fprintf(pOut, "No changes recorded.\n");
@@ -393,7 +393,7 @@ void Restore(Database& db, const std::vector<std::vector<std::string>>& entries,
             if (numeric.count(i))
                 entry.Bind(i + 1, std::int64_t(std::stoll(row[i])));
             else
-                entry.Bind(i + 1, Latin1ToUtf8(row[i]));
+                entry.Bind(i + 1, row[i]);
         }
         entry.Run();
     }
@@ -403,8 +403,8 @@ void Restore(Database& db, const std::vector<std::vector<std::string>>& entries,
         value.Bind(1, std::int64_t(std::stoll(row[0])))
             .Bind(2, std::int64_t(std::stoll(row[1])))
             .Bind(3, row[2])
-            .Bind(4, Latin1ToUtf8(row[3]))
-            .Bind(5, Latin1ToUtf8(row[4]))
+            .Bind(4, row[3])
+            .Bind(5, row[4])
             .Run();
 }
 

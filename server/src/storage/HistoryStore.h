@@ -2,8 +2,8 @@
 // The guild's change history as the file keeps it: one entry for every successful change (when,
 // who acted, on which character) and each value it changed, old and new. A removal keeps every
 // removed record (without its password hash); password changes and resets are events without any
-// password material. Values are handed in and out as Latin-1 text (numbers as decimal text) and
-// kept in the file as UTF-8. The operations that read it and the undo are in ops/History.h.
+// password material. Values are handed in and out as text (numbers as decimal
+// text). The operations that read it and the undo are in ops/History.h.
 #include "Database.h"
 
 #include <cstdint>
@@ -27,8 +27,8 @@ struct Change {
 
 struct Entry {
     Kind kind;
-    int iCharacter;           // kNoCharacter for the guild's set-up
-    std::string strCharacter; // Latin-1
+    int iCharacter; // kNoCharacter for the guild's set-up
+    std::string strCharacter;
     std::vector<Change> changes;
     std::int64_t lUndoes = 0; // an undo: the entry it reverses
     // A removal's followers that left with it, for the chat notifications; not written to the
@@ -42,9 +42,9 @@ struct StoredEntry {
     std::string strAt;
     Kind kind = Kind::Save;
     int iActor = 0;
-    std::string strActor; // Latin-1
+    std::string strActor;
     int iCharacter = 0;
-    std::string strCharacter; // Latin-1
+    std::string strCharacter;
     std::int64_t lUndoes = 0;
     std::int64_t lUndoneBy = 0;
     std::vector<Change> changes;
@@ -52,7 +52,7 @@ struct StoredEntry {
 
 const Change* FindChange(const std::vector<Change>& changes, const char* szField);
 
-// Writes the entry for the actor (Latin-1 name) and returns its number. A member's saves of one
+// Writes the entry for the actor (by name) and returns its number. A member's saves of one
 // character in a row are one entry, so that saving over and over costs the history one entry: a
 // save joins the newest entry about its character when that entry is a save by the same member,
 // not undone, at most kJoinSavesSeconds old. The entry then holds the old value from before the

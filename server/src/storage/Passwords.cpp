@@ -1,6 +1,7 @@
 #include "Passwords.h"
 
 #include "Database.h"
+#include "Latin1.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -21,13 +22,29 @@ void EnsureSodium() {
         throw std::runtime_error("libsodium cannot be initialised");
 }
 
+// A password as it is hashed: the bytes the wire carries it in (Latin-1), so that a stored
+// hash stays valid whatever the server holds text in. Wiped when it goes.
+class HashedBytes {
+public:
+    explicit HashedBytes(const std::string& strPassword) : m_strBytes(Utf8ToLatin1(strPassword)) {}
+    ~HashedBytes() { sodium_memzero(m_strBytes.data(), m_strBytes.size()); }
+    HashedBytes(const HashedBytes&) = delete;
+    HashedBytes& operator=(const HashedBytes&) = delete;
+    const char* Data() const { return m_strBytes.data(); }
+    std::size_t Size() const { return m_strBytes.size(); }
+
+private:
+    std::string m_strBytes;
+};
+
 } // namespace
 
 std::string HashPassword(const std::string& strPassword) {
     EnsureSodium();
+    const HashedBytes bytes(strPassword);
     char szHash[crypto_pwhash_STRBYTES];
     if (crypto_pwhash_str_alg(
-            szHash, strPassword.data(), strPassword.size(), crypto_pwhash_OPSLIMIT_INTERACTIVE,
+            szHash, bytes.Data(), bytes.Size(), crypto_pwhash_OPSLIMIT_INTERACTIVE,
             crypto_pwhash_MEMLIMIT_INTERACTIVE, crypto_pwhash_ALG_ARGON2ID13) != 0)
         throw std::runtime_error("out of memory while hashing a password");
     return szHash;
@@ -37,7 +54,8 @@ bool VerifyPassword(const std::string& strHash, const std::string& strPassword) 
     EnsureSodium();
     if (strHash.empty() || strHash.size() >= crypto_pwhash_STRBYTES)
         return false;
-    return crypto_pwhash_str_verify(strHash.c_str(), strPassword.data(), strPassword.size()) == 0;
+    const HashedBytes bytes(strPassword);
+    return crypto_pwhash_str_verify(strHash.c_str(), bytes.Data(), bytes.Size()) == 0;
 }
 
 bool IsPasswordHash(const std::string& strHash) {

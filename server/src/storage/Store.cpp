@@ -359,7 +359,7 @@ std::optional<std::string> Store::Setting(const std::string& strKey) {
     query.Bind(1, strKey);
     if (!query.Step())
         return std::nullopt;
-    std::string strValue = Utf8ToLatin1(query.Text(0));
+    std::string strValue = query.Text(0);
     query.Reset();
     return strValue;
 }
@@ -367,7 +367,7 @@ std::optional<std::string> Store::Setting(const std::string& strKey) {
 void Store::SetSetting(const std::string& strKey, const std::string& strValue) {
     Statement upsert(m_db, "INSERT INTO settings(key, value) VALUES (?1, ?2) "
                            "ON CONFLICT(key) DO UPDATE SET value = excluded.value");
-    upsert.Bind(1, strKey).Bind(2, Latin1ToUtf8(strValue)).Run();
+    upsert.Bind(1, strKey).Bind(2, strValue).Run();
 }
 
 bool Store::IsSetUp() {
@@ -392,7 +392,7 @@ const char kMemberColumns[] = "SELECT id, name, patron_id, password_hash, securi
 Member ReadMember(const Statement& row) {
     Member member;
     member.id = static_cast<int>(row.Int(0));
-    member.strName = Utf8ToLatin1(row.Text(1));
+    member.strName = row.Text(1);
     member.iPatron = static_cast<int>(row.Int(2));
     if (!row.IsNull(3))
         member.strOwnHash = row.Text(3);
@@ -404,7 +404,7 @@ Member ReadMember(const Statement& row) {
 
 std::optional<Member> Store::FindByName(const std::string& strName) {
     Statement query(m_db, (std::string(kMemberColumns) + "WHERE name_key = ?1").c_str());
-    query.Bind(1, Latin1ToUtf8(NameKey(Trim(strName))));
+    query.Bind(1, NameKey(Trim(strName)));
     if (!query.Step())
         return std::nullopt;
     Member member = ReadMember(query);
@@ -560,8 +560,8 @@ int Store::AddCharacter(int id, const std::string& strName, int iPatron, int iSe
                            "security_level, modified_at, modified_by) "
                            "VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8)");
     insert.Bind(1, id)
-        .Bind(2, Latin1ToUtf8(strName))
-        .Bind(3, Latin1ToUtf8(NameKey(strName)))
+        .Bind(2, strName)
+        .Bind(3, NameKey(strName))
         .Bind(4, iPatron)
         .Bind(5, NextJoinSeq())
         .Bind(6, iSecurity)

@@ -1,6 +1,6 @@
 #pragma once
 // The guild's storage: the schema, the server's settings, and the queries over the allegiance
-// tree that the operations share. Text handed in and out is Latin-1; the file holds UTF-8.
+// tree that the operations share. Text is UTF-8, as the file holds it.
 // Tree walks are iterative and bounded by the guild's size, so no shape can exhaust the stack.
 #include "CharacterRecord.h"
 #include "Database.h"
@@ -32,7 +32,7 @@ const SheetField* SheetFieldIn(const std::string& strColumn);
 
 struct Member {
     int id = 0;
-    std::string strName; // Latin-1
+    std::string strName;
     int iPatron = zorv::kNoCharacter;
     std::optional<std::string> strOwnHash; // nullopt: still on the guild's default password
     int iSecurity = zorv::kSecurityNormal;

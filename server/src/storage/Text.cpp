@@ -1,6 +1,7 @@
 #include "Text.h"
 
 #include "Escape.h"
+#include "Latin1.h"
 #include "Numbers.h"
 #include "Protocol.h"
 
@@ -8,38 +9,28 @@
 #include <ctime>
 #include <optional>
 
-std::string Latin1ToUtf8(std::string_view s) {
-    std::string strOut;
-    strOut.reserve(s.size());
-    for (unsigned char c : s) {
-        if (c < 0x80) {
-            strOut += static_cast<char>(c);
-        } else {
-            strOut += static_cast<char>(0xC0 | (c >> 6));
-            strOut += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
-    return strOut;
+namespace {
+
+bool IsContinuation(unsigned char c) {
+    return (c & 0xC0) == 0x80;
 }
 
-std::string Utf8ToLatin1(std::string_view s) {
-    std::string strOut;
-    strOut.reserve(s.size());
-    for (std::size_t i = 0; i < s.size();) {
-        unsigned char c = static_cast<unsigned char>(s[i]);
-        if (c < 0x80) {
-            strOut += static_cast<char>(c);
-            ++i;
-            continue;
-        }
-        int nLength = (c >= 0xF0) ? 4 : (c >= 0xE0) ? 3 : (c >= 0xC0) ? 2 : 1;
-        if ((c == 0xC2 || c == 0xC3) && i + 1 < s.size())
-            strOut += static_cast<char>(((c & 0x03) << 6) | (s[i + 1] & 0x3F));
-        else
-            strOut += '?';
-        i += nLength;
+} // namespace
+
+std::size_t TextLength(std::string_view s) {
+    std::size_t n = 0;
+    for (unsigned char c : s)
+        n += !IsContinuation(c);
+    return n;
+}
+
+std::string CutText(std::string_view s, std::size_t nCharacters) {
+    std::size_t i = 0;
+    for (std::size_t n = 0; i < s.size(); ++i) {
+        if (!IsContinuation(static_cast<unsigned char>(s[i])) && n++ == nCharacters)
+            break;
     }
-    return strOut;
+    return std::string(s.substr(0, i));
 }
 
 std::string Trim(std::string_view s) {
@@ -50,38 +41,40 @@ std::string Trim(std::string_view s) {
     return std::string(s.substr(iStart, iEnd - iStart + 1));
 }
 
-namespace {
-
-bool IsLatin1Letter(unsigned char c) {
-    if (std::isalpha(c))
-        return true;
-    return c >= 0xC0 && c != 0xD7 && c != 0xF7;
-}
-
-} // namespace
-
 std::string NameKey(std::string_view s) {
-    std::string strKey;
-    strKey.reserve(s.size());
-    for (unsigned char c : s) {
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<unsigned char>(c + 32);
-        else if (c >= 0xC0 && c <= 0xDE && c != 0xD7)
-            c = static_cast<unsigned char>(c + 32);
-        strKey += static_cast<char>(c);
+    std::string strKey(s);
+    for (std::size_t i = 0; i < strKey.size(); ++i) {
+        unsigned char c = static_cast<unsigned char>(strKey[i]);
+        if (c >= 'A' && c <= 'Z') {
+            strKey[i] = static_cast<char>(c + 32);
+        } else if (c == 0xC3 && i + 1 < strKey.size()) {
+            // U+00C0 to U+00DE are C3 80 to C3 9E; their small letters are 32 further.
+            unsigned char d = static_cast<unsigned char>(strKey[i + 1]);
+            if (d >= 0x80 && d <= 0x9E && d != 0x97)
+                strKey[i + 1] = static_cast<char>(d + 32);
+            ++i;
+        }
     }
     return strKey;
 }
 
 bool IsValidName(std::string_view strName) {
-    if (strName.empty() || strName.size() > 24)
+    if (strName.empty() || TextLength(strName) > 24)
         return false;
     bool bLetter = false;
-    for (unsigned char c : strName) {
-        if (IsLatin1Letter(c))
+    for (std::size_t i = 0; i < strName.size(); ++i) {
+        unsigned char c = static_cast<unsigned char>(strName[i]);
+        if (std::isalpha(c)) {
             bLetter = true;
-        else if (c != ' ' && c != '\'' && c != '-')
+        } else if (c == 0xC3 && i + 1 < strName.size()) {
+            // The Latin-1 letters: U+00C0 to U+00FF but the multiplication and division signs.
+            unsigned char d = static_cast<unsigned char>(strName[++i]);
+            if (!IsContinuation(d) || d == 0x97 || d == 0xB7)
+                return false;
+            bLetter = true;
+        } else if (c != ' ' && c != '\'' && c != '-') {
             return false;
+        }
     }
     return bLetter;
 }
@@ -103,8 +96,8 @@ std::string WithoutMarkers(std::string strText) {
 std::string Quoted(const std::string& strValue) {
     constexpr std::size_t kShown = 40;
     std::string strShown = WithoutMarkers(strValue);
-    if (strShown.size() > kShown)
-        strShown = strShown.substr(0, kShown) + "...";
+    if (TextLength(strShown) > kShown)
+        strShown = CutText(strShown, kShown) + "...";
     return "'" + strShown + "'";
 }
 
@@ -144,7 +137,8 @@ std::map<std::string, std::string> ParseForm(std::string_view strBody) {
         if (iEq == std::string::npos)
             form[strPair] = std::string();
         else
-            form[strPair.substr(0, iEq)] = zorv::UnescapeValue(strPair.substr(iEq + 1));
+            form[strPair.substr(0, iEq)] =
+                Latin1ToUtf8(zorv::UnescapeValue(strPair.substr(iEq + 1)));
     }
     return form;
 }

@@ -1,22 +1,29 @@
 #pragma once
-// Text helpers for the server. Request and reply text is Latin-1 (one byte a character); the
-// database holds UTF-8. Names are compared without regard to case through NameKey.
+// Text helpers for the server. Inside the server every text is UTF-8: the database's, the
+// operations', the web's and the notifications'. The wire's Latin-1 (one byte a character) is
+// met only at the borders, where Latin1.h converts: the request form and the reply
+// (ops/Guild.cpp), the dump file (main.cpp) and the password hash (Passwords.cpp). A text that came
+// from the wire holds no character past U+00FF, so its length in characters is its length in the
+// wire's bytes. Names are compared without regard to case through NameKey.
+#include <cstddef>
 #include <ctime>
 #include <map>
 #include <string>
 #include <string_view>
 #include <vector>
 
-std::string Latin1ToUtf8(std::string_view strLatin1);
-// Characters beyond Latin-1 become "?".
-std::string Utf8ToLatin1(std::string_view strUtf8);
+// The number of characters of a UTF-8 text: the bytes it takes on the wire.
+std::size_t TextLength(std::string_view strText);
+// Its first nCharacters characters, never cutting one in two.
+std::string CutText(std::string_view strText, std::size_t nCharacters);
 
 std::string Trim(std::string_view strText);
-// The lower-case form of a Latin-1 name, for lookups that ignore case.
-std::string NameKey(std::string_view strLatin1);
+// The lower-case form of a name, for lookups that ignore case: A to Z and the Latin-1 capitals
+// (U+00C0 to U+00DE but the multiplication sign) are lowered, nothing else.
+std::string NameKey(std::string_view strName);
 
 // A character name: 1 to 24 characters, letters (Latin-1 letters included), blanks,
-// apostrophes and hyphens, not blank. strName is Latin-1, already trimmed.
+// apostrophes and hyphens, not blank. strName is already trimmed.
 bool IsValidName(std::string_view strName);
 // Names the client uses as markers of its own ("Unknown", "None", ...), in any case.
 bool IsReservedName(std::string_view strName);
@@ -28,7 +35,7 @@ std::string WithoutMarkers(std::string strText);
 // payload out by them alone.
 bool HoldsMarker(const std::string& strText);
 // A value quoted in a sentence for the member who sent it: 'value', without reply markers, cut to
-// 40 bytes and "...".
+// 40 characters and "...".
 std::string Quoted(const std::string& strValue);
 // Why a value (blanks around it allowed) is not a whole number from lLow to lHigh, as a sentence
 // that names it, e.g. "The value '12.5' of Sword is not a whole number" (szWhat "value", strOf
@@ -39,7 +46,8 @@ std::string WholeNumberFault(const std::string& strValue, const char* szWhat,
 // Splits "a,b,c" into its pieces; an empty text gives no piece.
 std::vector<std::string> SplitList(std::string_view strText, char cSeparator);
 
-// The request body "name=value&..." with each value unescaped; a later duplicate wins.
+// The request body "name=value&..." with each value unescaped and read as Latin-1 into UTF-8; a
+// later duplicate wins.
 std::map<std::string, std::string> ParseForm(std::string_view strBody);
 
 // The current UTC time as "YYYY-MM-DD HH:MM".

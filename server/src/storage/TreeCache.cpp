@@ -80,10 +80,11 @@ void TreeCache::Keep(Database& db, const Built& built) {
 }
 
 std::string TreeRecord(const TreeRow& row, const std::string& strVassals, std::int64_t lRevision) {
-    zorv::Fields fields{
-        std::to_string(row.id),    Utf8ToLatin1(row.strName),   std::to_string(row.iLevel),
-        std::to_string(row.iRank), std::to_string(row.iPatron), strVassals,
-        std::to_string(row.iMule), std::to_string(row.iPK),     std::to_string(row.iRescue)};
+    zorv::Fields fields{std::to_string(row.id),      row.strName,
+                        std::to_string(row.iLevel),  std::to_string(row.iRank),
+                        std::to_string(row.iPatron), strVassals,
+                        std::to_string(row.iMule),   std::to_string(row.iPK),
+                        std::to_string(row.iRescue)};
     if (lRevision >= 0)
         fields.push_back(std::to_string(lRevision));
     return zorv::JoinRecord(fields);

@@ -23,8 +23,7 @@ class Statement;
 // The tree payload built afresh from the characters, as the caller's transaction sees them.
 std::string BuildTreePayload(Database& db);
 
-// One character's fields as the tree payload shows them, read by kTreeRowColumns (name in UTF-8,
-// as stored).
+// One character's fields as the tree payload shows them, read by kTreeRowColumns.
 struct TreeRow {
     int id;
     std::string strName;

@@ -70,8 +70,8 @@ struct Names {
 Names ReadNames(Database& db) {
     Store store(db);
     Names names;
-    names.strGuild = Latin1ToUtf8(store.Setting("guild_name").value_or(""));
-    names.strSquad = Latin1ToUtf8(store.Setting("rescue_squad_name").value_or(""));
+    names.strGuild = store.Setting("guild_name").value_or("");
+    names.strSquad = store.Setting("rescue_squad_name").value_or("");
     names.bSquad = store.Setting("use_rescue_squad").value_or("") == "1";
     return names;
 }
@@ -91,7 +91,7 @@ void ReadPayload(const std::string& strPayload, const std::unordered_map<int, Ex
             return;
         WebMember member;
         member.id = zorv::ReadInt16(std::string(fields[0]));
-        member.strName = Latin1ToUtf8(zorv::UnescapeValue(fields[1]));
+        member.strName = zorv::UnescapeValue(fields[1]);
         member.iLevel = zorv::ReadInt16(std::string(fields[2]));
         member.iPatron = zorv::ReadInt16(std::string(fields[4]));
         for (const std::string& strId : SplitList(fields[5], ','))
@@ -152,8 +152,7 @@ std::vector<ListRow> ListRows(Database& db, WebList list) {
     ForEachCharacter(db, columns, shown, [&](const std::vector<std::string>& values) {
         ListRow row{std::stoi(values[0]), "", {}};
         for (std::size_t i = 1; i < values.size(); ++i)
-            row.cells.push_back(flags[i - 1] ? (values[i] == "1" ? "Yes" : "No")
-                                             : Latin1ToUtf8(values[i]));
+            row.cells.push_back(flags[i - 1] ? (values[i] == "1" ? "Yes" : "No") : values[i]);
         rows.push_back(std::move(row));
     });
     return rows;
@@ -312,16 +311,16 @@ std::optional<WebReply> WebRoster::MemberReply(const WebRequest& request, int id
         iRace = Int(2);
         iSex = Int(3);
         sheet.iRank = Int(4);
-        sheet.strClass = Latin1ToUtf8(row[5]);
-        sheet.strMuleFor = Latin1ToUtf8(row[6]);
-        sheet.strLifestone = Latin1ToUtf8(row[7]);
-        sheet.strTiedTo = Latin1ToUtf8(row[8]);
-        sheet.strBio = Latin1ToUtf8(row[9]);
-        sheet.strMainChar = Latin1ToUtf8(row[10]);
-        sheet.strAwards = Latin1ToUtf8(row[11]);
+        sheet.strClass = row[5];
+        sheet.strMuleFor = row[6];
+        sheet.strLifestone = row[7];
+        sheet.strTiedTo = row[8];
+        sheet.strBio = row[9];
+        sheet.strMainChar = row[10];
+        sheet.strAwards = row[11];
         sheet.bCanSummon = Int(12) == 1;
         sheet.nFollowersEntered = Int(13);
-        sheet.strModifiedAt = Latin1ToUtf8(row[14]);
+        sheet.strModifiedAt = row[14];
         if (std::optional<SkillMap> skills = ParseSkillString(row[15]))
             for (const auto& [iSkill, entry] : *skills)
                 if (entry.iTraining >= 1)
