@@ -5,6 +5,7 @@
 #include "Harness.h"
 #include "Records.h"
 #include "Text.h"
+#include "TreeRecord.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -366,6 +367,40 @@ TEST(FeedHistory, AFileCopiedBackAnswersNoGenerationOfTheOtherHistory) {
     EXPECT_EQ(since.records[0].first, 6);
 }
 
+// Whatever writes a column that the tree record shows, the feed reports it: the file's triggers
+// watch every column of the record's table, and the order of a patron's vassals.
+TEST(FeedTriggers, EveryColumnOfTheTreeRecordIsWatched) {
+    ServedScene served;
+    Tree held = Download(served.target);
+    std::int64_t lHeld = Generation(served.target);
+    std::vector<std::string> changes;
+    for (const zorv::TreeFieldInfo& field : zorv::kTreeFields) {
+        const std::string strColumn = field.szColumn ? field.szColumn : "";
+        if (field.field == zorv::TreeField::Name)
+            changes.push_back("name = 'Renamed', name_key = 'renamed'");
+        else if (field.field == zorv::TreeField::Id)
+            changes.push_back("id = 77");
+        else if (field.field == zorv::TreeField::Patron)
+            changes.push_back("patron_id = 2");
+        else if (!strColumn.empty() && field.field != zorv::TreeField::Revision)
+            changes.push_back(strColumn + " = CASE " + strColumn + " WHEN 0 THEN 1 ELSE 0 END");
+    }
+    changes.push_back(std::string(zorv::kVassalOrderColumn) + " = 0");
+    int id = S::Vassal; // a leaf whose name is no test's login
+    for (const std::string& strChange : changes) {
+        Sql(served.strDb,
+            "UPDATE characters SET " + strChange + " WHERE id = " + std::to_string(id));
+        if (strChange == "id = 77")
+            id = 77;
+        const Changes feed = AskFeed(served.target, std::to_string(lHeld));
+        ASSERT_EQ(feed.iCode, 800);
+        EXPECT_GT(feed.lGeneration, lHeld) << strChange;
+        Apply(held, feed);
+        EXPECT_EQ(held.records, Download(served.target).records) << strChange;
+        lHeld = feed.lGeneration;
+    }
+}
+
 // A client that hangs up while its watch is held gives its place back at once, not when the
 // wait ends.
 TEST(FeedHolding, AWatcherThatHangsUpGivesItsPlaceBack) {
@@ -414,7 +449,8 @@ TEST(FeedHolding, TheServerHoldsNoMoreThanItsCap) {
 // its short probation, well before the header's own deadline. A watch that came on an ordinary
 // connection gives its place back once its request is read.
 TEST(FeedHolding, ABurstOfWatchesPastTheOrdinaryShareIsHeld) {
-    ServedScene served({"--per-address", "4", "--held-per-address", "40", "--header-seconds", "60"});
+    ServedScene served(
+        {"--per-address", "4", "--held-per-address", "40", "--header-seconds", "60"});
     ServeTarget& target = served.target;
     const std::string strSince = std::to_string(Generation(target));
     const std::string strAsk = target.RequestBytes("Hero", "heropass1", 104, {});
@@ -435,8 +471,8 @@ TEST(FeedHolding, ABurstOfWatchesPastTheOrdinaryShareIsHeld) {
     ASSERT_EQ(silent.size(), 4u);
     std::vector<std::future<Changes>> waits;
     for (int i = 0; i < 30; ++i)
-        waits.push_back(std::async(std::launch::async,
-                                   [&target, strSince] { return AskFeed(target, strSince, "30"); }));
+        waits.push_back(std::async(
+            std::launch::async, [&target, strSince] { return AskFeed(target, strSince, "30"); }));
 
     const std::string strBusy = RawExchange(target.Port(), strAsk);
     EXPECT_EQ(strBusy.substr(0, 12), "HTTP/1.1 503") << strBusy;

@@ -1,9 +1,10 @@
 #include "Store.h"
 
 #include "CharacterRows.h"
-
+#include "Escape.h"
 #include "Protocol.h"
 #include "Text.h"
+#include "TreeCache.h"
 
 #include <algorithm>
 #include <unordered_map>
@@ -190,7 +191,8 @@ INSERT INTO freed_ids(id, freed_seq)
 // record of changes holds the ids whose records it touched: the character, and, when it joins,
 // leaves or moves, the patrons whose vassal lists changed. The record is complete for every count
 // above `tree_changes_from`; it keeps about the last 100 000 rows, the oldest counts going whole,
-// so that trimming it only ever makes an answer "too old", never a wrong one.
+// so that trimming it only ever makes an answer "too old", never a wrong one. Which changes of a
+// row change the tree is the tree record's table (TreeColumnsDiffer).
 const char kVersion7Tables[] = R"sql(
 CREATE TABLE IF NOT EXISTS tree_changes (
     seq INTEGER PRIMARY KEY,
@@ -220,10 +222,7 @@ CREATE TRIGGER tree_changed_by_delete AFTER DELETE ON characters BEGIN
         FROM (SELECT OLD.id AS x UNION SELECT OLD.patron_id) WHERE x <> -1;
 END;
 CREATE TRIGGER tree_changed_by_update AFTER UPDATE ON characters
-WHEN OLD.id IS NOT NEW.id OR OLD.name IS NOT NEW.name OR OLD.level IS NOT NEW.level
-    OR OLD.rank IS NOT NEW.rank OR OLD.patron_id IS NOT NEW.patron_id
-    OR OLD.join_seq IS NOT NEW.join_seq OR OLD.is_mule IS NOT NEW.is_mule
-    OR OLD.is_pk IS NOT NEW.is_pk OR OLD.is_rescue IS NOT NEW.is_rescue
+WHEN @TREE_CHANGED@
 BEGIN
     UPDATE server_state SET value = value + 1
         WHERE key IN ('tree_generation', 'feed_generation');
@@ -237,10 +236,7 @@ BEGIN
         WHERE x <> -1;
 END;
 CREATE TRIGGER IF NOT EXISTS sheet_saved AFTER UPDATE OF revision ON characters
-WHEN OLD.revision IS NOT NEW.revision AND OLD.id IS NEW.id AND OLD.name IS NEW.name
-    AND OLD.level IS NEW.level AND OLD.rank IS NEW.rank AND OLD.patron_id IS NEW.patron_id
-    AND OLD.join_seq IS NEW.join_seq AND OLD.is_mule IS NEW.is_mule AND OLD.is_pk IS NEW.is_pk
-    AND OLD.is_rescue IS NEW.is_rescue
+WHEN OLD.revision IS NOT NEW.revision AND @TREE_SAME@
 BEGIN
     UPDATE server_state SET value = value + 1 WHERE key = 'feed_generation';
     INSERT INTO tree_changes(generation, id)
@@ -342,7 +338,9 @@ void Store::PrepareSchema(Database& db) {
     if (iVersion < 6)
         db.Exec(kVersion6Tables);
     if (iVersion < 7)
-        db.Exec(kVersion7Tables);
+        db.Exec(zorv::ReplaceAll(
+            zorv::ReplaceAll(kVersion7Tables, "@TREE_CHANGED@", TreeColumnsDiffer(false)),
+            "@TREE_SAME@", TreeColumnsDiffer(true)));
     if (iVersion < 8 && !HasColumn(db, "characters", "last_login_at"))
         db.Exec(kVersion8Column);
     if (iVersion < 9)

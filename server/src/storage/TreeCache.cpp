@@ -3,7 +3,9 @@
 #include "Database.h"
 #include "Records.h"
 #include "Text.h"
+#include "TreeRecord.h"
 
+#include <array>
 #include <sqlite3.h>
 #include <unordered_map>
 
@@ -79,32 +81,77 @@ void TreeCache::Keep(Database& db, const Built& built) {
     sqlite3_busy_timeout(db.Handle(), Database::kBusyTimeoutMs);
 }
 
-std::string TreeRecord(const TreeRow& row, const std::string& strVassals, std::int64_t lRevision) {
-    zorv::Fields fields{std::to_string(row.id),      row.strName,
-                        std::to_string(row.iLevel),  std::to_string(row.iRank),
-                        std::to_string(row.iPatron), strVassals,
-                        std::to_string(row.iMule),   std::to_string(row.iPK),
-                        std::to_string(row.iRescue)};
-    if (lRevision >= 0)
-        fields.push_back(std::to_string(lRevision));
-    return zorv::JoinRecord(fields);
+namespace {
+
+std::size_t RowFields(bool bFeed) {
+    return bFeed ? zorv::kFeedFieldCount : zorv::kTreeFieldCount;
 }
 
-TreeRow ReadTreeRow(Statement& query) {
-    return {static_cast<int>(query.Int(0)), query.Text(1),
-            static_cast<int>(query.Int(2)), static_cast<int>(query.Int(3)),
-            static_cast<int>(query.Int(4)), static_cast<int>(query.Int(5)),
-            static_cast<int>(query.Int(6)), static_cast<int>(query.Int(7))};
+} // namespace
+
+const std::string& TreeRowSelect(bool bFeed) {
+    static const std::array<std::string, 2> strSelect = [] {
+        std::string strColumns[2];
+        for (std::size_t i = 0; i < zorv::kFeedFieldCount; ++i) {
+            if (!zorv::kTreeFields[i].szColumn)
+                continue;
+            for (bool bFeed : {false, true})
+                if (i < RowFields(bFeed))
+                    strColumns[bFeed] += (strColumns[bFeed].empty() ? "SELECT " : ", ") +
+                                         std::string(zorv::kTreeFields[i].szColumn);
+        }
+        return std::array<std::string, 2>{strColumns[0], strColumns[1]};
+    }();
+    return strSelect[bFeed];
+}
+
+int TreeRowColumns(bool bFeed) {
+    int nColumns = 0;
+    for (std::size_t i = 0; i < RowFields(bFeed); ++i)
+        nColumns += zorv::kTreeFields[i].szColumn != nullptr;
+    return nColumns;
+}
+
+TreeRow ReadTreeRow(Statement& query, bool bFeed) {
+    TreeRow row;
+    row.fields.resize(RowFields(bFeed));
+    int iColumn = 0;
+    for (std::size_t i = 0; i < row.fields.size(); ++i)
+        if (zorv::kTreeFields[i].szColumn)
+            row.fields[i] = query.Text(iColumn++);
+    row.id = std::stoi(row.fields[zorv::At(zorv::TreeField::Id)]);
+    row.iPatron = std::stoi(row.fields[zorv::At(zorv::TreeField::Patron)]);
+    return row;
+}
+
+std::string TreeRecord(TreeRow& row, const std::string& strVassals) {
+    row.fields[zorv::At(zorv::TreeField::Vassals)] = strVassals;
+    return zorv::JoinRecord(row.fields);
+}
+
+std::string TreeColumnsDiffer(bool bSame) {
+    std::string strTest;
+    auto Add = [&](const char* szColumn) {
+        strTest += std::string(strTest.empty() ? ""
+                               : bSame         ? " AND "
+                                               : " OR ") +
+                   "OLD." + szColumn + (bSame ? " IS NEW." : " IS NOT NEW.") + szColumn;
+    };
+    for (std::size_t i = 0; i < zorv::kTreeFieldCount; ++i)
+        if (zorv::kTreeFields[i].szColumn)
+            Add(zorv::kTreeFields[i].szColumn);
+    Add(zorv::kVassalOrderColumn);
+    return strTest;
 }
 
 std::string BuildTreePayload(Database& db) {
     static const std::string strSql =
-        std::string(kTreeRowColumns) + " FROM characters ORDER BY patron_id, join_seq";
+        TreeRowSelect(false) + " FROM characters ORDER BY patron_id, join_seq";
     Statement query(db, strSql.c_str());
     std::vector<TreeRow> rows;
     std::unordered_map<int, std::string> vassalLists;
     while (query.Step()) {
-        TreeRow row = ReadTreeRow(query);
+        TreeRow row = ReadTreeRow(query, false);
         // Rows come grouped by patron in joining order, so appending keeps the vassal order.
         std::string& strList = vassalLists[row.iPatron];
         if (!strList.empty())
@@ -114,7 +161,7 @@ std::string BuildTreePayload(Database& db) {
     }
     std::string strPayload;
     strPayload.reserve(rows.size() * 40);
-    for (const TreeRow& row : rows) {
+    for (TreeRow& row : rows) {
         auto vassals = vassalLists.find(row.id);
         strPayload +=
             TreeRecord(row, vassals == vassalLists.end() ? std::string() : vassals->second);

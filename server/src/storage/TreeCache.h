@@ -8,6 +8,8 @@
 // guild's changes (the guild's facts, its weekly activity, the change feed's answer from each
 // generation asked from) are kept in memory beside it, each for the feed generation it was built
 // at. Thread-safe.
+#include "Records.h"
+
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -23,19 +25,24 @@ class Statement;
 // The tree payload built afresh from the characters, as the caller's transaction sees them.
 std::string BuildTreePayload(Database& db);
 
-// One character's fields as the tree payload shows them, read by kTreeRowColumns.
+// One character's record as the tree payload shows it (zorv::kTreeFields), its fields in record
+// order, the vassal list left empty; with bFeed, the revision after them, as the change feed
+// sends it.
 struct TreeRow {
-    int id;
-    std::string strName;
-    int iLevel, iRank, iPatron, iMule, iPK, iRescue;
+    int id = 0;
+    int iPatron = 0;
+    zorv::Fields fields;
 };
-inline constexpr const char kTreeRowColumns[] =
-    "SELECT id, name, level, rank, patron_id, is_mule, is_pk, is_rescue";
-TreeRow ReadTreeRow(Statement& query);
-// The row's record of the payload, with its vassal list ("4,9,12"); with a revision (0 or more)
-// as a tenth field, as the change feed sends it.
-std::string TreeRecord(const TreeRow& row, const std::string& strVassals,
-                       std::int64_t lRevision = -1);
+// "SELECT " and the record's columns in record order, for ReadTreeRow; the caller adds what
+// follows them (the first at TreeRowColumns(bFeed)) and its FROM.
+const std::string& TreeRowSelect(bool bFeed);
+int TreeRowColumns(bool bFeed);
+TreeRow ReadTreeRow(Statement& query, bool bFeed);
+// The row's record of the payload, with its vassal list ("4,9,12").
+std::string TreeRecord(TreeRow& row, const std::string& strVassals);
+// For a trigger on `characters`: whether a change of OLD into NEW changes the tree payload, or
+// with bSame, whether it leaves it as it was; the feed's revision counts as neither.
+std::string TreeColumnsDiffer(bool bSame);
 
 // The guild file's count of changes to the tree; -1 for a file without it.
 std::int64_t TreeGeneration(Database& db);

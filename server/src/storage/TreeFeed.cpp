@@ -2,6 +2,7 @@
 
 #include "Database.h"
 #include "TreeCache.h"
+#include "TreeRecord.h"
 
 #include <unistd.h>
 
@@ -63,7 +64,7 @@ TreeChanges ReadTreeChanges(Database& db, std::int64_t lSince) {
     changed.Reset();
 
     static const std::string strRowSql =
-        std::string(kTreeRowColumns) + ", join_seq, revision FROM characters WHERE id = ?1";
+        TreeRowSelect(true) + ", " + zorv::kVassalOrderColumn + " FROM characters WHERE id = ?1";
     Statement row(db, strRowSql.c_str());
     Statement vassals(db, "SELECT id FROM characters WHERE patron_id = ?1 ORDER BY join_seq");
     // The payload's order: by patron, then joining order.
@@ -75,9 +76,8 @@ TreeChanges ReadTreeChanges(Database& db, std::int64_t lSince) {
             changes.left.push_back(id);
             continue;
         }
-        TreeRow tree = ReadTreeRow(row);
-        const std::int64_t lJoinSeq = row.Int(8);
-        const std::int64_t lRevision = row.Int(9);
+        TreeRow tree = ReadTreeRow(row, true);
+        const std::int64_t lJoinSeq = row.Int(TreeRowColumns(true));
         row.Reset();
         std::string strList;
         vassals.Bind(1, id);
@@ -87,7 +87,7 @@ TreeChanges ReadTreeChanges(Database& db, std::int64_t lSince) {
             strList += std::to_string(vassals.Int(0));
         }
         vassals.Reset();
-        records.emplace_back(tree.iPatron, lJoinSeq, TreeRecord(tree, strList, lRevision));
+        records.emplace_back(tree.iPatron, lJoinSeq, TreeRecord(tree, strList));
     }
     std::sort(changes.left.begin(), changes.left.end());
     std::sort(records.begin(), records.end(), [](const auto& a, const auto& b) {

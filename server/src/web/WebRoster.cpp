@@ -8,6 +8,7 @@
 #include "Skills.h"
 #include "Store.h"
 #include "Text.h"
+#include "TreeRecord.h"
 #include "WebAssets.h"
 #include "WebPages.h"
 
@@ -87,18 +88,22 @@ void ReadPayload(const std::string& strPayload, const std::unordered_map<int, Ex
     std::vector<std::string_view> fields;
     zorv::ForEachRecord(strPayload, [&](std::string_view strRecord) {
         zorv::FieldViews(strRecord, fields);
-        if (fields.size() < 9)
+        if (fields.size() < zorv::kTreeFieldCount)
             return;
+        auto Field = [&](zorv::TreeField field) { return fields[zorv::At(field)]; };
+        auto Number = [&](zorv::TreeField field) {
+            return zorv::ReadInt16(std::string(Field(field)));
+        };
         WebMember member;
-        member.id = zorv::ReadInt16(std::string(fields[0]));
-        member.strName = zorv::UnescapeValue(fields[1]);
-        member.iLevel = zorv::ReadInt16(std::string(fields[2]));
-        member.iPatron = zorv::ReadInt16(std::string(fields[4]));
-        for (const std::string& strId : SplitList(fields[5], ','))
+        member.id = Number(zorv::TreeField::Id);
+        member.strName = zorv::UnescapeValue(Field(zorv::TreeField::Name));
+        member.iLevel = Number(zorv::TreeField::Level);
+        member.iPatron = Number(zorv::TreeField::Patron);
+        for (const std::string& strId : SplitList(Field(zorv::TreeField::Vassals), ','))
             member.vassals.push_back(zorv::ReadInt16(strId));
-        member.bMule = fields[6] == "1";
-        member.bPK = fields[7] == "1";
-        member.bRescue = fields[8] == "1";
+        member.bMule = Field(zorv::TreeField::Mule) == "1";
+        member.bPK = Field(zorv::TreeField::PK) == "1";
+        member.bRescue = Field(zorv::TreeField::Rescue) == "1";
         auto extra = extras.find(member.id);
         if (extra != extras.end()) {
             member.iRace = extra->second.iRace;
