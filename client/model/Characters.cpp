@@ -115,11 +115,9 @@ namespace {
 // Copies a record into a roster being built, under the key it had.
 void Put(Characters& roster, const Character& c, const QString& strOtherKey) {
     if (strOtherKey.isEmpty())
-        roster.AddKeyed(c.nID, c.strName, c.nLevel, c.nRank, c.nPatronID, c.strVassalIDs, c.iIsMule,
-                        c.iIsPK, c.iIsRescueSquadMember);
+        roster.AddKeyed(c);
     else
-        roster.Add(c.nID, c.strName, c.nLevel, c.nRank, c.nPatronID, c.strVassalIDs, c.iIsMule,
-                   c.iIsPK, c.iIsRescueSquadMember, strOtherKey);
+        roster.Add(c, strOtherKey);
 }
 
 } // namespace
@@ -447,21 +445,15 @@ void Characters::Forget() {
     m_placeInList.clear();
 }
 
-Character& Characters::AddKeyed(qint16 nID, QString strName, qint16 nLevel, qint16 nRank,
-                                qint16 nPatronID, QString strVassalIDs, qint16 iIsMule,
-                                qint16 iIsPK, qint16 iIsRescueSquadMember) {
-    m_byId[static_cast<std::size_t>(nID + kIdOffset)] = static_cast<int>(m_records.size());
-    return Append(nID, std::move(strName), nLevel, nRank, nPatronID, std::move(strVassalIDs),
-                  iIsMule, iIsPK, iIsRescueSquadMember);
+Character& Characters::AddKeyed(Character record) {
+    m_byId[static_cast<std::size_t>(record.nID + kIdOffset)] = static_cast<int>(m_records.size());
+    return Append(std::move(record));
 }
 
-Character& Characters::Append(qint16 nID, QString strName, qint16 nLevel, qint16 nRank,
-                              qint16 nPatronID, QString strVassalIDs, qint16 iIsMule, qint16 iIsPK,
-                              qint16 iIsRescueSquadMember) {
+Character& Characters::Append(Character record) {
     Forget();
-    return m_records.emplace_back(Character{nID, std::move(strName), nLevel, nRank, nPatronID,
-                                            std::move(strVassalIDs), iIsMule, iIsPK,
-                                            iIsRescueSquadMember, 0});
+    record.iDecalChoicePos = 0;
+    return m_records.emplace_back(std::move(record));
 }
 
 int Characters::IndexOfId(int id) const {
@@ -470,9 +462,7 @@ int Characters::IndexOfId(int id) const {
     return m_byId[static_cast<std::size_t>(id + kIdOffset)];
 }
 
-Character& Characters::Add(qint16 nID, const QString& strName, qint16 nLevel, qint16 nRank,
-                           qint16 nPatronID, const QString& strVassalIDs, qint16 iIsMule,
-                           qint16 iIsPK, qint16 iIsRescueSquadMember, const QString& sKey) {
+Character& Characters::Add(Character record, const QString& sKey) {
     int i = static_cast<int>(m_records.size());
     int id = 0;
     if (!sKey.isEmpty()) { // without a key the record is reached by position only
@@ -481,8 +471,7 @@ Character& Characters::Add(qint16 nID, const QString& strName, qint16 nLevel, qi
         else
             m_otherKeys.insert(sKey, i);
     }
-    return Append(nID, strName, nLevel, nRank, nPatronID, strVassalIDs, iIsMule, iIsPK,
-                  iIsRescueSquadMember);
+    return Append(std::move(record));
 }
 
 int Characters::IndexOf(const QString& strKey) const {

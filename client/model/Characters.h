@@ -67,14 +67,11 @@ public:
     // same patron and with the same vassal list. WithChanges then keeps every record's place.
     bool KeepsShape(const std::vector<Character>& changed) const;
 
-    // Building, before a roster is handed out as a snapshot.
-    Character& Add(qint16 nID, const QString& strName, qint16 nLevel, qint16 nRank,
-                   qint16 nPatronID, const QString& strVassalIDs, qint16 iIsMule, qint16 iIsPK,
-                   qint16 iIsRescueSquadMember, const QString& sKey = QString());
-    // The same, keyed "Char" + nID as the convention writes it.
-    Character& AddKeyed(qint16 nID, QString strName, qint16 nLevel, qint16 nRank, qint16 nPatronID,
-                        QString strVassalIDs, qint16 iIsMule, qint16 iIsPK,
-                        qint16 iIsRescueSquadMember);
+    // Building, before a roster is handed out as a snapshot: the record under sKey (none: it is
+    // reached by position only).
+    Character& Add(Character record, const QString& sKey);
+    // The same, keyed "Char" + its id as the convention writes it.
+    Character& AddKeyed(Character record);
     void Reserve(int nRecords) { m_records.reserve(static_cast<std::size_t>(nRecords)); }
 
     // nullptr when there is no such record.
@@ -133,9 +130,7 @@ public:
 
 private:
     // Appends a record without keying it.
-    Character& Append(qint16 nID, QString strName, qint16 nLevel, qint16 nRank, qint16 nPatronID,
-                      QString strVassalIDs, qint16 iIsMule, qint16 iIsPK,
-                      qint16 iIsRescueSquadMember);
+    Character& Append(Character record);
     int IndexOfPiece(QStringView piece) const;
     // WithChanges for a roster in download order whose lists form a forest: the records that
     // keep their sort keys keep their relative order, and only the others are placed again.

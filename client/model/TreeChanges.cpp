@@ -1,6 +1,7 @@
 #include "TreeChanges.h"
 
 #include "TreePayload.h"
+#include "TreeRecord.h"
 
 bool ParseTreeChanges(const QString& strPayload, TreeChanges& changes, QString& strProblem) {
     changes = TreeChanges();
@@ -40,7 +41,10 @@ bool ParseTreeChanges(const QString& strPayload, TreeChanges& changes, QString& 
     const QList<QStringView> records = QStringView(strRecords).split(u"!;");
     for (qsizetype i = 0; i + 1 < records.size(); ++i) {
         const QList<QStringView> fields = records[i].split(QLatin1Char('|'));
-        changes.revisions.push_back(fields.size() > 9 ? fields[9].trimmed().toString() : QString());
+        constexpr std::size_t iRevision = zorv::At(zorv::TreeField::Revision);
+        changes.revisions.push_back(fields.size() > qsizetype(iRevision)
+                                        ? fields[qsizetype(iRevision)].trimmed().toString()
+                                        : QString());
     }
     changes.revisions.resize(changes.changed.size());
     return true;

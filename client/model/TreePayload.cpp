@@ -2,6 +2,7 @@
 
 #include "Characters.h"
 #include "Numbers.h"
+#include "TreeRecord.h"
 
 #include <algorithm>
 #include <charconv>
@@ -9,6 +10,20 @@
 #include <vector>
 
 namespace {
+
+// The order ReadRecords reads a record's fields in and TreePayloadOf writes them, held to the
+// record's table.
+constexpr zorv::TreeField kReadOrder[] = {
+    zorv::TreeField::Id,   zorv::TreeField::Name,   zorv::TreeField::Level,
+    zorv::TreeField::Rank, zorv::TreeField::Patron, zorv::TreeField::Vassals,
+    zorv::TreeField::Mule, zorv::TreeField::PK,     zorv::TreeField::Rescue};
+constexpr bool InRecordOrder() {
+    for (std::size_t i = 0; i < std::size(kReadOrder); ++i)
+        if (zorv::kTreeFields[i].field != kReadOrder[i])
+            return false;
+    return std::size(kReadOrder) == zorv::kTreeFieldCount;
+}
+static_assert(InRecordOrder(), "the reader takes the tree record's fields in their order");
 
 // The framing is read here, in one run over the characters, rather than through
 // zorv::ForEachRecord and FieldViews: the benchmark shows it pays.
@@ -230,12 +245,13 @@ QString ReadRecords(const QString& strPayload, const Characters& before, Charact
     roster.Reserve(static_cast<int>(nMost));
     for (int nRecord = 1; in.p < in.pEnd; ++nRecord) {
         Span idText{}, name{}, list{};
-        qint16 nID = 0, nLevel = 0, nRank = 0, nPatronID = 0, iIsMule = 0, iIsPK = 0, iIsRescue = 0;
+        Character c;
         bool bConventional = true, bPlainList = true;
         const std::size_t nIds = vassalIds.size();
-        // Each step runs only while the fields before it ended at a bar.
-        End end = in.Id(idText, nID, bConventional);
-        int nFields = 1;
+        // The fields in the record's order (kReadOrder), each step only while the fields before
+        // it ended at a bar.
+        End end = in.Id(idText, c.nID, bConventional);
+        std::size_t nFields = 1;
         auto Next = [&](auto read) {
             if (end == End::Bar) {
                 end = read();
@@ -243,34 +259,32 @@ QString ReadRecords(const QString& strPayload, const Characters& before, Charact
             }
         };
         Next([&] { return in.Field(name); });
-        Next([&] { return in.Number(nLevel); });
-        Next([&] { return in.Number(nRank); });
-        Next([&] { return in.Number(nPatronID); });
+        Next([&] { return in.Number(c.nLevel); });
+        Next([&] { return in.Number(c.nRank); });
+        Next([&] { return in.Number(c.nPatronID); });
         Next([&] { return in.List(list, vassalIds, bPlainList); });
-        Next([&] { return in.Number(iIsMule); });
-        Next([&] { return in.Number(iIsPK); });
-        Next([&] { return in.Number(iIsRescue); });
+        Next([&] { return in.Number(c.iIsMule); });
+        Next([&] { return in.Number(c.iIsPK); });
+        Next([&] { return in.Number(c.iIsRescueSquadMember); });
         if (end == End::Bar)
             end = in.SkipFields();
         if (end == End::Payload)
             break; // text after the last "!;" is not a record
         uSeen = in.uAll;
-        if (nFields < 9)
+        if (nFields < zorv::kTreeFieldCount)
             return QStringLiteral("record %1 has fewer than nine fields").arg(nRecord);
         const QString strKey =
             bConventional ? QString() : QStringLiteral("Char") + idText.View().toString();
-        if ((bConventional ? roster.IndexOfId(nID) : roster.IndexOf(strKey)) >= 0)
+        if ((bConventional ? roster.IndexOfId(c.nID) : roster.IndexOf(strKey)) >= 0)
             return QStringLiteral("the id %1 comes twice").arg(idText.View());
         vassalCounts.push_back(bPlainList ? static_cast<int>(vassalIds.size() - nIds) : -1);
         const int iAt = nRecord - 1;
-        QString strName = Again(before, iAt, &Character::strName, name);
-        QString strList = Again(before, iAt, &Character::strVassalIDs, list);
+        c.strName = Again(before, iAt, &Character::strName, name);
+        c.strVassalIDs = Again(before, iAt, &Character::strVassalIDs, list);
         if (bConventional)
-            roster.AddKeyed(nID, std::move(strName), nLevel, nRank, nPatronID, std::move(strList),
-                            iIsMule, iIsPK, iIsRescue);
+            roster.AddKeyed(std::move(c));
         else
-            roster.Add(nID, strName, nLevel, nRank, nPatronID, strList, iIsMule, iIsPK, iIsRescue,
-                       strKey);
+            roster.Add(std::move(c), strKey);
     }
     uSeen = in.uAll;
     if (!bLinks)
@@ -315,6 +329,7 @@ QString TreePayloadOf(const Characters& roster) {
     QString strPayload;
     strPayload.reserve(roster.Count() * 32);
     const QChar bar = QLatin1Char('|');
+    // In kReadOrder, as the reader takes them.
     for (const Character& c : roster)
         strPayload += QString::number(c.nID) + bar + c.strName + bar + QString::number(c.nLevel) +
                       bar + QString::number(c.nRank) + bar + QString::number(c.nPatronID) + bar +

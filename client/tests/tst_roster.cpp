@@ -5,8 +5,10 @@
 #include "Characters.h"
 #include "Numbers.h"
 #include "Records.h"
+#include "RosterRecords.h"
 #include "TreeChanges.h"
 #include "TreePayload.h"
+#include "TreeRecord.h"
 
 #include <QTest>
 #include <algorithm>
@@ -62,9 +64,19 @@ QString PlainParse(const QString& strPayload, Characters& roster) {
                 strProblem = QStringLiteral("the id %1 comes twice").arg(Text(id));
                 return;
             }
-            auto Number = [&](int k) { return zorv::ReadInt16(fields[k]); };
-            roster.Add(zorv::ReadInt16(id), Text(fields[1]), Number(2), Number(3), Number(4),
-                       Text(fields[5]), Number(6), Number(7), Number(8), strKey);
+            using F = zorv::TreeField;
+            auto Number = [&](F field) { return zorv::ReadInt16(fields[zorv::At(field)]); };
+            Character c;
+            c.nID = zorv::ReadInt16(id);
+            c.strName = Text(fields[zorv::At(F::Name)]);
+            c.nLevel = Number(F::Level);
+            c.nRank = Number(F::Rank);
+            c.nPatronID = Number(F::Patron);
+            c.strVassalIDs = Text(fields[zorv::At(F::Vassals)]);
+            c.iIsMule = Number(F::Mule);
+            c.iIsPK = Number(F::PK);
+            c.iIsRescueSquadMember = Number(F::Rescue);
+            roster.Add(std::move(c), strKey);
         });
     if (strProblem.isEmpty())
         strProblem = roster.LinkProblem();
@@ -292,14 +304,14 @@ void tst_roster::rankRule() {
         if (r > 1)
             for (int k = 0; k < 2; ++k)
                 vassals << QString::number(Build(r - 1, id));
-        roster.Add(qint16(id), QString::number(id), 1, 0, qint16(patron), vassals.join(','), 0, 0,
-                   0, CharKey(qint16(id)));
+        roster.Add(RosterRecord(qint16(id), QString::number(id), qint16(patron), vassals.join(',')),
+                   CharKey(qint16(id)));
         return id;
     };
     QStringList top;
     for (int r : vassalRanks)
         top << QString::number(Build(r, 0));
-    roster.Add(0, "Top", 1, 0, -1, top.join(','), 0, 0, 0, CharKey(0));
+    roster.Add(RosterRecord(0, "Top", -1, top.join(',')), CharKey(0));
     QCOMPARE(roster.LinkProblem(), QString());
     QCOMPARE(int(roster.CalculateRank(CharKey(0))), rank);
 }
@@ -323,8 +335,8 @@ void tst_roster::followersAndLinks() {
     QCOMPARE(names->GetName("Char9"), QStringLiteral("Unknown"));
     // Links built by hand that loop: no answer from the forest, and the walk up still ends.
     Characters loop;
-    loop.Add(1, "A", 1, 1, 2, "2", 0, 0, 0, "Char1");
-    loop.Add(2, "B", 1, 1, 1, "1", 0, 0, 0, "Char2");
+    loop.Add(RosterRecord(1, "A", 2, "2"), "Char1");
+    loop.Add(RosterRecord(2, "B", 1, "1"), "Char2");
     QVERIFY(!IsFollower(loop, 5, 1));
     QCOMPARE(int(loop.CalculateRank("Char1")), 0);
     QCOMPARE(int(loop.CountFollowers("Char1")), 0);
@@ -540,8 +552,7 @@ struct Guild {
         Characters download;
         for (const auto& entry : order) {
             const Character c = CharacterOf(std::get<3>(entry));
-            download.AddKeyed(c.nID, c.strName, c.nLevel, c.nRank, c.nPatronID, c.strVassalIDs,
-                              c.iIsMule, c.iIsPK, c.iIsRescueSquadMember);
+            download.AddKeyed(c);
         }
         return TreePayloadOf(download);
     }

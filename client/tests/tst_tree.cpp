@@ -8,6 +8,7 @@
 #include "ListBoxes.h"
 #include "MainViews.h"
 #include "RequestCycle.h"
+#include "RosterRecords.h"
 #include "ScriptedPrompts.h"
 #include "ServerProcess.h"
 #include "StatusBar.h"
@@ -434,11 +435,12 @@ void tst_tree::treeModelAgreesWithItsDefinition() {
         std::shuffle(order.begin(), order.end(), random);
         Characters roster;
         for (int id : order)
-            roster.Add(qint16(id), QStringLiteral("C%1").arg(id), 1, 0,
-                       qint16(patrons[std::size_t(id)]), lists[std::size_t(id)].join(','), 0, 0, 0,
+            roster.Add(RosterRecord(qint16(id), QStringLiteral("C%1").arg(id),
+                                    qint16(patrons[std::size_t(id)]),
+                                    lists[std::size_t(id)].join(',')),
                        CharKey(qint16(id)));
         if (random() % 10 == 0) // a record whose id is the main tree's start id
-            roster.Add(-1, "Minus", 1, 0, qint16(order[0]), QString::number(order[0]), 0, 0, 0,
+            roster.Add(RosterRecord(-1, "Minus", qint16(order[0]), QString::number(order[0])),
                        CharKey(-1));
         // Built by hand, so the lists need not be a forest: the model must still show the tree.
         Roster shown;
