@@ -65,8 +65,10 @@ struct RecordFieldInfo {
     int iPayload;          // position in the character payload
     const char* szSaveKey; // the save's form key; null for a field the save never carries
     RecordKind kind;
-    int nMaxLength;      // characters (the wire's bytes), for Name, Text and Skills
-    const char* szShown; // what a refused save calls it: its sheet caption, else the form key
+    int nMaxLength; // characters (the wire's bytes), for Name, Text and Skills
+    // The field's one caption: the sheet's label without its colon, the history's name for it,
+    // and what a refused save calls it.
+    const char* szCaption;
     // The values a member may give it, for Number, Race, Sex, Rank and Flag; both 0 for the rest.
     int nLow = 0;
     int nHigh = 0;
@@ -85,16 +87,16 @@ inline constexpr RecordFieldInfo kRecordFields[] = {
     {RecordField::SecurityLevel, 7, nullptr, RecordKind::Number, 0, "Security Level"},
     {RecordField::Class, 8, "CLASS", RecordKind::Text, 128, "Class"},
     {RecordField::Race, 9, "RACE", RecordKind::Race, 0, "Race", 0, 3},
-    {RecordField::Sex, 10, "SEX", RecordKind::Sex, 0, "SEX", 0, 2},
+    {RecordField::Sex, 10, "SEX", RecordKind::Sex, 0, "Sex", 0, 2},
     {RecordField::IsMule, 11, "ISMULE", RecordKind::Flag, 0, "Is Mule", 0, 1},
     {RecordField::MuleFor, 12, "MULEFOR", RecordKind::Text, 128, "Mule for"},
     {RecordField::Lifestone, 13, "LSAT", RecordKind::Text, 128, "Lifestoned At"},
     {RecordField::TiedTo, 14, "TIEDTO", RecordKind::Text, 128, "Tied To"},
     {RecordField::Bio, 15, "BIO", RecordKind::Text, 4096, "Bio"},
-    {RecordField::Skills, 16, "SKILLS", RecordKind::Skills, 1024, "SKILLS"},
+    {RecordField::Skills, 16, "SKILLS", RecordKind::Skills, 1024, "Skills"},
     {RecordField::RealName, 17, "REALNAME", RecordKind::Text, 128, "Real Name"},
     {RecordField::CityState, 18, "CITYSTATE", RecordKind::Text, 128, "City, State, Country"},
-    {RecordField::MiscInfo, 19, "MISCINFO", RecordKind::Text, 4096, "MISCINFO"},
+    {RecordField::MiscInfo, 19, "MISCINFO", RecordKind::Text, 4096, "Other Info"},
     {RecordField::Email, 20, "EMAIL", RecordKind::Text, 128, "Email Address"},
     {RecordField::ICQ, 21, "ICQ", RecordKind::Text, 128, "ICQ Number"},
     // Beyond the original 22 fields: older servers send fewer, and older clients read fewer.

@@ -13,7 +13,8 @@ inline constexpr const char* kCharId = "charid"; // the acting character
 // 101 add a vassal.
 inline constexpr const char* kAddToId = "addtoid";
 inline constexpr const char* kVassalName = "vassalname";
-inline constexpr const char* kVassalList = "vassallist"; // the patron's vassals as the client saw them
+inline constexpr const char* kVassalList =
+    "vassallist"; // the patron's vassals as the client saw them
 inline constexpr const char* kPatronId = "patronid";
 // 102 remove a vassal (with kPatronId, kVassalName and kVassalList).
 inline constexpr const char* kVassalId = "vassalid";

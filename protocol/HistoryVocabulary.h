@@ -1,7 +1,9 @@
 #pragma once
 // The change history's words, as the server stores and sends them (operations 117 and 118) and
 // the client reads them: the kinds of change, and the fields a recorded value is about, each
-// with the caption the client shows.
+// with the caption the client shows (a sheet's field has the record's caption).
+#include "CharacterRecord.h"
+
 namespace zorv::history {
 
 inline constexpr const char* kInit = "init"; // the first set-up
@@ -21,31 +23,35 @@ struct Field {
     bool bSheet; // a column of the sheet that a save writes
 };
 
+constexpr Field SheetField(const char* szColumn, RecordField field) {
+    return {szColumn, FieldInfo(field).szCaption, true};
+}
+
 inline constexpr Field kFields[] = {
-    {"name", "Name", true},
-    {"level", "Level", true},
-    {"class", "Class", true},
-    {"race", "Race", true},
-    {"rank", "Rank", true},
-    {"sex", "Sex", true},
-    {"is_mule", "Mule", true},
-    {"mule_for", "Mule For", true},
-    {"lifestone", "Lifestone", true},
-    {"tied_to", "Tied To", true},
-    {"bio", "Bio", true},
-    {"num_followers", "Number of Followers", true},
-    {"skills", "Skills", true},
-    {"real_name", "Real Name", true},
-    {"city_state", "City/State", true},
-    {"misc_info", "Other Info", true},
-    {"email", "Email", true},
-    {"icq", "ICQ", true},
-    {"is_pk", "Player Killer", true},
-    {"is_rescue", "Rescue Squad", true},
-    {"is_private", "Hide Info on Web", true},
-    {"can_summon", "Can Summon", true},
-    {"main_char", "Main Character", true},
-    {"awards", "Awards", true},
+    SheetField("name", RecordField::Name),
+    SheetField("level", RecordField::Level),
+    SheetField("class", RecordField::Class),
+    SheetField("race", RecordField::Race),
+    SheetField("rank", RecordField::Rank),
+    SheetField("sex", RecordField::Sex),
+    SheetField("is_mule", RecordField::IsMule),
+    SheetField("mule_for", RecordField::MuleFor),
+    SheetField("lifestone", RecordField::Lifestone),
+    SheetField("tied_to", RecordField::TiedTo),
+    SheetField("bio", RecordField::Bio),
+    SheetField("num_followers", RecordField::NumFollowers),
+    SheetField("skills", RecordField::Skills),
+    SheetField("real_name", RecordField::RealName),
+    SheetField("city_state", RecordField::CityState),
+    SheetField("misc_info", RecordField::MiscInfo),
+    SheetField("email", RecordField::Email),
+    SheetField("icq", RecordField::ICQ),
+    SheetField("is_pk", RecordField::IsPK),
+    SheetField("is_rescue", RecordField::IsRescue),
+    SheetField("is_private", RecordField::IsPrivate),
+    SheetField("can_summon", RecordField::CanSummon),
+    SheetField("main_char", RecordField::MainChar),
+    SheetField("awards", RecordField::Awards),
     // Not the sheet's.
     {"patron_id", "Patron Id", false}, // the patron's id (add, patron change)
     {"patron_name", "Patron", false},  // the patron's name then, to tell a patron gone from

@@ -2,6 +2,7 @@
 
 #include "Accessibility.h"
 #include "Build.h"
+#include "CharacterRecord.h"
 #include "Grid.h"
 #include "Latin1.h"
 
@@ -51,6 +52,16 @@ QPlainTextEdit* Text(const char* szName, QWidget* pParent) {
 
 QLabel* Label(const char* szCaption, const char* szName, QWidget* pParent) {
     return Named(new QLabel(QString::fromLatin1(szCaption), pParent), szName);
+}
+
+using F = zorv::RecordField;
+
+// A field's caption from the record's table, as a label writes it: followed by a colon.
+QString Caption(F field, const char* szAfter = "") {
+    return QString::fromLatin1(zorv::FieldInfo(field).szCaption) + QLatin1String(szAfter);
+}
+QString LabelOf(F field) {
+    return Caption(field, ":");
 }
 
 QListWidget* TrainingList(const char* szName, QWidget* pParent) {
@@ -111,11 +122,11 @@ SheetViews::SheetViews(QTabWidget* pTabs) : tabCharInfo(pTabs) {
     txtTieTo = Edit("txtTieTo", f);
     txtMainName = Edit("txtMainName", f);
     cmdMainNameSearchFor = Button("...", "cmdMainNameSearchFor", f);
-    chkCanSummon = Named(new QCheckBox(QStringLiteral("Can Summon"), f), "chkCanSummon");
-    chkPrivate = Named(new QCheckBox(QStringLiteral("Hide Info on Web"), f), "chkPrivate");
-    chkRescue = Named(new QCheckBox(QStringLiteral("Rescue Squad Member"), f), "chkRescue");
-    chkPK = Named(new QCheckBox(QStringLiteral("Player Killer"), f), "chkPK");
-    lblLastModified = Label("Last Modified:", "lblBasic10", f);
+    chkCanSummon = Named(new QCheckBox(Caption(F::CanSummon), f), "chkCanSummon");
+    chkPrivate = Named(new QCheckBox(Caption(F::IsPrivate), f), "chkPrivate");
+    chkRescue = Named(new QCheckBox(Caption(F::IsRescue), f), "chkRescue");
+    chkPK = Named(new QCheckBox(Caption(F::IsPK), f), "chkPK");
+    lblLastModified = Named(new QLabel(LabelOf(F::ModifiedAt), f), "lblBasic10");
     lblLastModified->setWordWrap(true);
 
     auto* pRaceSex = new QHBoxLayout;
@@ -131,28 +142,29 @@ SheetViews::SheetViews(QTabWidget* pTabs) : tabCharInfo(pTabs) {
     pFlags->addWidget(chkRescue, 1, 0);
     pFlags->addWidget(chkPK, 1, 1);
     auto* pForm = new QFormLayout(f);
-    auto Row = [&](const char* szCaption, const char* szName, auto* pField) {
-        QLabel* pLabel = Label(szCaption, szName, f);
+    auto Row = [&](const QString& strCaption, const char* szName, auto* pField) {
+        QLabel* pLabel = Named(new QLabel(strCaption, f), szName);
         pForm->addRow(pLabel, pField);
         if constexpr (std::is_base_of_v<QWidget, std::remove_pointer_t<decltype(pField)>>)
             pLabel->setBuddy(pField);
         return pLabel;
     };
-    Row("Name:", "lblBasic0", txtName);
-    Row("Level:", "lblBasic1", txtLevel);
-    Row("Rank:", "lblBasic2", cmbRank);
-    Row("Computed Rank:", "lblBasic9", cmbComputedRank);
-    Row("Class:", "lblBasic3", txtClass);
-    Row("Race:", "lblBasic4", pRaceSex)->setBuddy(cmbRace);
-    Row("Is Mule:", "lblBasic5", pMule)->setBuddy(optMuleYes);
-    Row("Mule for:", "lblBasic6", WithButton(txtMuleFor, cmdMuleForSearch))->setBuddy(txtMuleFor);
-    Row("Lifestoned At:", "lblBasic7", txtLifestone);
-    Row("Tied To:", "lblBasic8", txtTieTo);
-    Row("Main Character Name: ", "lblBasic11", WithButton(txtMainName, cmdMainNameSearchFor))
+    Row(LabelOf(F::Name), "lblBasic0", txtName);
+    Row(LabelOf(F::Level), "lblBasic1", txtLevel);
+    Row(LabelOf(F::Rank), "lblBasic2", cmbRank);
+    Row(QStringLiteral("Computed Rank:"), "lblBasic9", cmbComputedRank);
+    Row(LabelOf(F::Class), "lblBasic3", txtClass);
+    Row(LabelOf(F::Race), "lblBasic4", pRaceSex)->setBuddy(cmbRace);
+    Row(LabelOf(F::IsMule), "lblBasic5", pMule)->setBuddy(optMuleYes);
+    Row(LabelOf(F::MuleFor), "lblBasic6", WithButton(txtMuleFor, cmdMuleForSearch))
+        ->setBuddy(txtMuleFor);
+    Row(LabelOf(F::Lifestone), "lblBasic7", txtLifestone);
+    Row(LabelOf(F::TiedTo), "lblBasic8", txtTieTo);
+    Row(Caption(F::MainChar, ": "), "lblBasic11", WithButton(txtMainName, cmdMainNameSearchFor))
         ->setBuddy(txtMainName);
     pForm->addRow(pFlags);
     pForm->addRow(lblLastModified);
-    frameBio = Frame("Bio", "frameBio", pBasic);
+    frameBio = Frame(zorv::FieldInfo(F::Bio).szCaption, "frameBio", pBasic);
     txtBio = Text("txtBio", frameBio);
     txtBio->setMinimumHeight(txtBio->fontMetrics().lineSpacing() * 3);
     (new QVBoxLayout(frameBio))->addWidget(txtBio);
@@ -188,10 +200,10 @@ SheetViews::SheetViews(QTabWidget* pTabs) : tabCharInfo(pTabs) {
     lblPathToMonarch = Label("", "lblPathToMonarch", a);
     lblPathToMonarch->setWordWrap(true);
     auto* pAllegianceForm = new QFormLayout;
-    pAllegianceForm->addRow(QStringLiteral("Patron:"), WithButton(lblPatron, cmdChangePatron));
-    pAllegianceForm->addRow(QStringLiteral("Number of Followers:"), txtNumFollowers);
+    pAllegianceForm->addRow(LabelOf(F::PatronName), WithButton(lblPatron, cmdChangePatron));
+    pAllegianceForm->addRow(LabelOf(F::NumFollowers), txtNumFollowers);
     pAllegianceForm->addRow(QStringLiteral("Number of Followers in Tree:"), lblNumCountFollowers);
-    pAllegianceForm->addRow(QStringLiteral("Path to Monarch:"), lblPathToMonarch);
+    pAllegianceForm->addRow(LabelOf(F::Path), lblPathToMonarch);
     frameVassals = Frame("Vassals", "frameVassals", a);
     lstVassals = Named(new QListWidget(frameVassals), "lstVassals");
     cmdAddVassal = Button("Add Vassal", "cmdAddVassal", frameVassals);
@@ -271,9 +283,10 @@ SheetViews::SheetViews(QTabWidget* pTabs) : tabCharInfo(pTabs) {
     txtMiscRL = Text("txtMiscRL", frameRealLife);
     auto* pRealLifeLayout = new QVBoxLayout(frameRealLife);
     auto* pRealLifeForm = new QFormLayout;
-    pRealLifeForm->addRow(QStringLiteral("Real Name:"), txtRealName);
-    pRealLifeForm->addRow(QStringLiteral("City, State, Country:"), txtCityState);
+    pRealLifeForm->addRow(LabelOf(F::RealName), txtRealName);
+    pRealLifeForm->addRow(LabelOf(F::CityState), txtCityState);
     pRealLifeLayout->addLayout(pRealLifeForm);
+    // The sheet asks for this field in a sentence of its own, rather than by its caption.
     pRealLifeLayout->addWidget(new QLabel(
         QStringLiteral("Anything else you want others to know about you:"), frameRealLife));
     pRealLifeLayout->addWidget(txtMiscRL, 1);
@@ -281,8 +294,8 @@ SheetViews::SheetViews(QTabWidget* pTabs) : tabCharInfo(pTabs) {
     txtEmail = Edit("txtEmail", frameContactInfo);
     txtICQ = Edit("txtICQ", frameContactInfo);
     auto* pContact = new QFormLayout(frameContactInfo);
-    pContact->addRow(QStringLiteral("Email Address:"), txtEmail);
-    pContact->addRow(QStringLiteral("ICQ Number:"), txtICQ);
+    pContact->addRow(LabelOf(F::Email), txtEmail);
+    pContact->addRow(LabelOf(F::ICQ), txtICQ);
     auto* pRealLifePage = new QVBoxLayout(pRealLife);
     pRealLifePage->addWidget(frameRealLife, 1);
     pRealLifePage->addWidget(frameContactInfo);

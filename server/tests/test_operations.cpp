@@ -321,7 +321,7 @@ TEST_P(Operations, SaveAndRead) {
         {{{"BIO", "see <STOP_HERE> here"}}, 992, "The value of Bio holds a reply marker"},
         {{{"SKILLS", std::string(1025, '1')}},
          992,
-         "The value of SKILLS is longer than 1024 bytes"},
+         "The value of Skills is longer than 1024 bytes"},
         {{{"NAME", "Self2"}}, 992, "The value 'Self2' of Name is not a valid name"},
         {{{"NAME", ""}}, 992, "The value '' of Name is not a valid name"},
         {{{"NAME", "Blah"}}, 992, "The value 'Blah' of Name is a reserved name"},

@@ -36,7 +36,7 @@ TEST(Record, TheTableHoldsAColumnForEveryColumnOfTheColumnTable) {
         bool bComputed = info.kind == zorv::RecordKind::VassalIds ||
                          info.kind == zorv::RecordKind::Patron ||
                          info.kind == zorv::RecordKind::Path;
-        EXPECT_EQ(ColumnOf(info.field) == nullptr, bComputed) << info.szShown;
+        EXPECT_EQ(ColumnOf(info.field) == nullptr, bComputed) << info.szCaption;
     }
 }
 
@@ -79,7 +79,7 @@ TEST(Record, EverySavedFieldComesBackAtItsPayloadPosition) {
     zorv::Fields fields = zorv::UnescapedFields(info.strPayload);
     ASSERT_EQ(static_cast<int>(fields.size()), zorv::kCharacterPayloadFields);
     for (const auto& [iPosition, strValue] : expected)
-        EXPECT_EQ(fields[iPosition], strValue) << zorv::kRecordFields[iPosition].szShown;
+        EXPECT_EQ(fields[iPosition], strValue) << zorv::kRecordFields[iPosition].szCaption;
     EXPECT_EQ(fields[static_cast<int>(zorv::RecordField::Revision)], "2");
     EXPECT_EQ(fields[static_cast<int>(zorv::RecordField::ModifiedBy)], "1");
     EXPECT_EQ(fields[static_cast<int>(zorv::RecordField::Path)],

@@ -37,11 +37,11 @@ std::string SentValue(const Form& form, const SheetField& field) {
 Reply CheckSheetValue(const SheetField& field, const std::string& strValue) {
     using K = SheetField::Kind;
     auto InRange = [&](long lLow, long lHigh) {
-        std::string strFault = WholeNumberFault(strValue, "value", field.szShown, lLow, lHigh);
+        std::string strFault = WholeNumberFault(strValue, "value", field.szCaption, lLow, lHigh);
         return strFault.empty() ? Reply{0, ""} : RefuseValue(zorv::CodeInvalidNumber, strFault);
     };
     const std::string strThe =
-        std::string("The value ") + Quoted(strValue) + " of " + field.szShown;
+        std::string("The value ") + Quoted(strValue) + " of " + field.szCaption;
     switch (field.kind) {
     case K::Name: {
         std::string strName = Trim(strValue);
@@ -57,7 +57,7 @@ Reply CheckSheetValue(const SheetField& field, const std::string& strValue) {
                                                           std::to_string(field.nMaxLength) +
                                                           " bytes");
         if (HoldsMarker(strValue))
-            return RefuseValue(zorv::CodeInvalidText, std::string("The value of ") + field.szShown +
+            return RefuseValue(zorv::CodeInvalidText, std::string("The value of ") + field.szCaption +
                                                           " holds a reply marker");
         return {0, ""};
     case K::Number:
@@ -73,10 +73,10 @@ Reply CheckSheetValue(const SheetField& field, const std::string& strValue) {
     case K::Skills: {
         if (static_cast<int>(TextLength(strValue)) > field.nMaxLength)
             return RefuseValue(zorv::CodeInvalidText,
-                               std::string("The value of ") + field.szShown + " is longer than " +
+                               std::string("The value of ") + field.szCaption + " is longer than " +
                                    std::to_string(field.nMaxLength) + " bytes");
         std::string strFault;
-        if (!ParseSkillString(strValue, &strFault, field.szShown))
+        if (!ParseSkillString(strValue, &strFault, field.szCaption))
             return RefuseValue(zorv::CodeInvalidNumber, strFault);
         return {0, ""};
     }

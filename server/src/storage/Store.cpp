@@ -14,7 +14,7 @@ const std::vector<SheetField> kSheetFields = [] {
     for (zorv::RecordField field : zorv::kSaveOrder) {
         const zorv::RecordFieldInfo& info = zorv::FieldInfo(field);
         fields.push_back({info.szSaveKey, ColumnOf(field)->szName, info.kind, info.nMaxLength,
-                          info.szShown, info.nLow, info.nHigh});
+                          info.szCaption, info.nLow, info.nHigh});
     }
     return fields;
 }();

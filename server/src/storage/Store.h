@@ -20,7 +20,7 @@ struct SheetField {
     const char* szColumn;
     Kind kind;
     int nMaxLength;
-    const char* szShown;
+    const char* szCaption;
     int nLow; // the record's range, for the numbers
     int nHigh;
 };
