@@ -90,7 +90,8 @@ TEST_P(Operations, AddVassal) {
     EXPECT_EQ(Add(S::Self, "4", "Bob2", "5", "3"), 902);
     EXPECT_EQ(Add(S::Self, "4", std::string(25, 'a'), "5", "3"), 902);
     // 24 characters are the limit, whatever bytes the file holds them in.
-    const std::string strNewbie = "Newbie \xC6r\xF8sk\xF8" "bing \xC5\xC5\xC5\xC5\xC5\xC5";
+    const std::string strNewbie = "Newbie \xC6r\xF8sk\xF8"
+                                  "bing \xC5\xC5\xC5\xC5\xC5\xC5";
     EXPECT_EQ(Add(S::Self, "4", strNewbie + "\xC5", "5", "3"), 902);
     EXPECT_EQ(Add(S::Self, "4", "None Found!", "5", "3"), 909);
     EXPECT_EQ(Add(S::Self, "4", "unknown", "5", "3"), 909);
@@ -106,10 +107,11 @@ TEST_P(Operations, AddVassal) {
     EXPECT_EQ(Add(S::Self, "4", " " + strNewbie + " ", "5", "3"), 800);
     EXPECT_EQ(TreeRecord(S::Self)[5], "5,8") << "vassals in the order they joined";
     EXPECT_EQ(TreeRecord(8)[1], strNewbie);
-    EXPECT_EQ(
-        T().Send("newbie \xE6r\xF8sk\xF8" "bing \xE5\xE5\xE5\xE5\xE5\xE5", S::kDefaultPassword, 104)
-            .iCode,
-        800)
+    EXPECT_EQ(T().Send("newbie \xE6r\xF8sk\xF8"
+                       "bing \xE5\xE5\xE5\xE5\xE5\xE5",
+                       S::kDefaultPassword, 104)
+                  .iCode,
+              800)
         << "a new vassal starts on the default password, and names are found in any case";
 
     Sql(m_strDb, "INSERT OR REPLACE INTO settings(key, value) VALUES ('max_vassals', '2')");
@@ -289,13 +291,13 @@ TEST_P(Operations, SaveAndRead) {
          991,
          "The value '-1' of Number of Followers is not between 0 and 32767"},
         {{{"RACE", "4"}}, 991, "The value '4' of Race is not between 0 and 3"},
-        {{{"SEX", "3"}}, 991, "The value '3' of SEX is not between 0 and 2"},
+        {{{"SEX", "3"}}, 991, "The value '3' of Sex is not between 0 and 2"},
         {{{"RANK", "11"}}, 991, "The value '11' of Rank is not between 0 and 10"},
         {{{"RANK", "-1"}}, 991, "The value '-1' of Rank is not between 0 and 10"},
         {{{"ISPK", "2"}}, 991, "The value '2' of Player Killer is not 0 or 1"},
         {{{"CAN_SUMMON", ""}}, 991, "The value '' of Can Summon is not 0 or 1"},
         {{{"revision", "two"}}, 991, "The value 'two' of revision is not a whole number"},
-        {{{"SKILLS", "36,2,10"}}, 991, "The skill number '36' of SKILLS is not between 1 and 35"},
+        {{{"SKILLS", "36,2,10"}}, 991, "The skill number '36' of Skills is not between 1 and 35"},
         {{{"SKILLS", "1,2,ten"}}, 991, "The value 'ten' of Alchemy is not a whole number"},
         // What the client's grid takes and sends as typed: the first refused skill is named.
         {{{"SKILLS", "19,2,150!32,2,12.5!10,1,1e3"}},
@@ -304,8 +306,8 @@ TEST_P(Operations, SaveAndRead) {
         {{{"SKILLS", "10,1,1e3"}}, 991, "The value '1e3' of Bow is not a whole number"},
         {{{"SKILLS", "28,1,5."}}, 991, "The value '5.' of Missle Defense is not a whole number"},
         {{{"SKILLS", "32,4,10"}}, 991, "The training '4' of Sword is not between 0 and 3"},
-        {{{"SKILLS", "32,2,10!32,1,5"}}, 991, "Sword comes twice in SKILLS"},
-        {{{"SKILLS", "32,2"}}, 991, "The entry '32,2' of SKILLS is not skill,training,value"},
+        {{{"SKILLS", "32,2,10!32,1,5"}}, 991, "Sword comes twice in Skills"},
+        {{{"SKILLS", "32,2"}}, 991, "The entry '32,2' of Skills is not skill,training,value"},
         // The value goes back escaped as a payload field is, and never with a reply marker,
         // which would cut the reply short.
         {{{"LEVEL", "5|6&7!;"}}, 991, "The value '5|6&7!;' of Level is not a whole number"},
