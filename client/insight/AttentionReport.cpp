@@ -1,5 +1,7 @@
 #include "AttentionReport.h"
 
+#include "Attention.h"
+
 #include <QSet>
 #include <QTimeZone>
 #include <algorithm>
@@ -14,7 +16,7 @@ std::optional<qint64> SecondsSince(const QString& strStamp, const QDateTime& now
 
 namespace {
 
-constexpr qint64 kDay = 86400;
+using namespace zorv::domain;
 
 QString Number(qint64 n) {
     return QString::number(n);
@@ -26,7 +28,7 @@ QStringList WhenCells(const QString& strName, const QString& strStamp,
     if (!lSeconds)
         return {strName, strStamp.trimmed().isEmpty() ? QStringLiteral("Never") : strStamp,
                 QString()};
-    return {strName, strStamp.trimmed(), Number(*lSeconds / kDay)};
+    return {strName, strStamp.trimmed(), Number(WholeDays(*lSeconds))};
 }
 
 // Rows by one numeric column, then by name; ascending or descending in the number.
@@ -75,20 +77,19 @@ AttentionReport AttentionReport::Make(const Characters& roster, const GuildFacts
         const auto nVassals = static_cast<int>(std::count_if(
             vassals.Of(i).begin(), vassals.Of(i).end(), [](int v) { return v >= 0; }));
         t[Slots].rows << QStringList{c.strName, Number(nVassals),
-                                     Number(std::max(facts.nVassalCap - nVassals, 0))};
+                                     Number(FreeSlots(facts.nVassalCap, nVassals))};
         const auto found = facts.members.constFind(c.nID);
         if (found == facts.members.cend())
             continue;
         const MemberFacts& member = *found;
         const int nCounted = roster.Followers(i);
-        if (member.nFollowersEntered > nCounted)
+        if (const int nMissing = MissingFollowers(member.nFollowersEntered, nCounted))
             t[Missing].rows << QStringList{c.strName, Number(member.nFollowersEntered),
-                                           Number(nCounted),
-                                           Number(member.nFollowersEntered - nCounted)};
-        if (member.bMule && !names.contains(member.strMainChar.trimmed().toCaseFolded()))
+                                           Number(nCounted), Number(nMissing)};
+        if (IsLostMule(member.bMule, names.contains(member.strMainChar.trimmed().toCaseFolded())))
             t[LostMules].rows << QStringList{c.strName, member.strMainChar};
         const std::optional<qint64> lSeconds = SecondsSince(member.strModifiedAt, now);
-        if (!lSeconds || *lSeconds > nDays * kDay)
+        if (IsStale(lSeconds, nDays))
             t[StaleRecords].rows << WhenCells(c.strName, member.strModifiedAt, lSeconds);
     }
     // Names from the roster shown: an id it does not hold (left since) is not reported.
@@ -102,7 +103,7 @@ AttentionReport AttentionReport::Make(const Characters& roster, const GuildFacts
     for (const auto& [id, strLogin] : facts.adminLogins) {
         const QString strName = NameOf(id);
         const std::optional<qint64> lSeconds = SecondsSince(strLogin, now);
-        if (!strName.isEmpty() && (!lSeconds || *lSeconds >= nDays * kDay))
+        if (!strName.isEmpty() && IsIdle(lSeconds, nDays))
             t[IdleAdmins].rows << WhenCells(strName, strLogin, lSeconds);
     }
 

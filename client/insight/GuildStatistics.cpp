@@ -1,22 +1,11 @@
 #include "GuildStatistics.h"
 
 #include "CharacterRecord.h"
+#include "Statistics.h"
 
 #include <algorithm>
 #include <iterator>
 #include <numeric>
-
-namespace {
-
-// Where a race or sex number counts in a table that lists 1 and up, then the unknown (0 and
-// anything out of range).
-std::size_t UnknownLastIndex(int iNumber, std::size_t nNames) {
-    return iNumber >= 1 && static_cast<std::size_t>(iNumber) < nNames
-               ? static_cast<std::size_t>(iNumber) - 1
-               : nNames - 1;
-}
-
-} // namespace
 
 int StatisticsTable::Total() const {
     return std::accumulate(counts.begin(), counts.end(), 0);
@@ -62,21 +51,22 @@ GuildStatistics GuildStatistics::Count(const Characters& roster, qint16 idStart,
     stats.bySex = {QStringLiteral("Members by sex"), QStringLiteral("Sex"),
                    UnknownLast(zorv::kSexNames), std::vector<int>(std::size(zorv::kSexNames), 0)};
 
-    // Bands of ten from 1-10 up to the highest band held; a level below 1 counts in the first.
+    // Bands of ten from the first up to the highest band held.
+    using namespace zorv::domain;
     std::vector<int> levels;
-    std::vector<int> ranks(11, 0);
+    std::vector<int> ranks(kMaxRank + 1, 0);
     std::vector<int> sworn(kUsualMaxVassals + 2, 0);
     const Characters::VassalTable vassals = roster.Vassals();
     for (int i : members) {
         const Character& c = roster.At(i);
-        const auto band = static_cast<std::size_t>(std::max(c.nLevel - 1, 0) / 10);
+        const auto band = static_cast<std::size_t>(LevelBand(c.nLevel));
         if (levels.size() <= band)
             levels.resize(band + 1, 0);
         ++levels[band];
-        ++ranks[c.nRank >= 1 && c.nRank <= 10 ? static_cast<std::size_t>(c.nRank) : 0];
+        ++ranks[static_cast<std::size_t>(RankRow(c.nRank))];
         const auto nVassals = static_cast<int>(std::count_if(
             vassals.Of(i).begin(), vassals.Of(i).end(), [](int v) { return v >= 0; }));
-        ++sworn[static_cast<std::size_t>(std::min(nVassals, kUsualMaxVassals + 1))];
+        ++sworn[static_cast<std::size_t>(VassalsRow(nVassals))];
         int iRace = 0, iSex = 0;
         if (pFacts)
             if (const auto found = pFacts->members.constFind(c.nID);
@@ -84,15 +74,17 @@ GuildStatistics GuildStatistics::Count(const Characters& roster, qint16 idStart,
                 iRace = found->nRace;
                 iSex = found->nSex;
             }
-        ++stats.byRace.counts[UnknownLastIndex(iRace, std::size(zorv::kRaceNames))];
-        ++stats.bySex.counts[UnknownLastIndex(iSex, std::size(zorv::kSexNames))];
+        ++stats.byRace.counts[UnknownLastRow(iRace, std::size(zorv::kRaceNames))];
+        ++stats.bySex.counts[UnknownLastRow(iSex, std::size(zorv::kSexNames))];
     }
     for (std::size_t band = 0; band < levels.size(); ++band) {
-        stats.byLevel.labels << QStringLiteral("%1-%2").arg(band * 10 + 1).arg(band * 10 + 10);
+        stats.byLevel.labels << QStringLiteral("%1-%2")
+                                    .arg(BandLowest(static_cast<int>(band)))
+                                    .arg(BandHighest(static_cast<int>(band)));
         stats.byLevel.counts.push_back(levels[band]);
     }
     // Rank 1 to 10, then those whose rank is not known.
-    for (int nRank = 1; nRank <= 10; ++nRank) {
+    for (int nRank = 1; nRank <= kMaxRank; ++nRank) {
         stats.byRank.labels << QString::number(nRank);
         stats.byRank.counts.push_back(ranks[static_cast<std::size_t>(nRank)]);
     }

@@ -19,9 +19,6 @@ struct StatisticsTable {
 };
 
 struct GuildStatistics {
-    // Vassal counts above this make one last row ("13 or more"), when there are any.
-    static constexpr int kUsualMaxVassals = 12;
-
     int nMembers = 0;
     StatisticsTable byLevel;
     StatisticsTable byRank;

@@ -18,6 +18,7 @@
 #include "RankTitles.h"
 #include "RequestCycle.h"
 #include "ServerProcess.h"
+#include "Statistics.h"
 #include "TestClient.h"
 #include "TreeFeed.h"
 #include "TreePayload.h"
@@ -336,7 +337,7 @@ void tst_insight::statisticsFigures() {
         return nSworn;
     };
     QCOMPARE(Sworn(whole.bySlots), n - 3);
-    QCOMPARE(whole.bySlots.labels.size(), GuildStatistics::kUsualMaxVassals + 1);
+    QCOMPARE(whole.bySlots.labels.size(), zorv::domain::kUsualMaxVassals + 1);
 
     // A branch: the member and its followers, each sworn within it but the member.
     const GuildStatistics branch = GuildStatistics::Count(*roster, 7);
@@ -518,8 +519,8 @@ void tst_insight::attentionWindow() {
     frmAttentionReport& report = c.window->attention();
     QVERIFY(report.isVisible());
     QTRY_VERIFY_WITH_TIMEOUT(report.Report().bAdminPart, 20000);
-    // The demo holds a case of each section (Tobin Ash's company fills the cap); the founder alone has a password of his own, and
-    // Edrin, the other administrator, has never logged in.
+    // The demo holds a case of each section (Tobin Ash's company fills the cap); the founder alone
+    // has a password of his own, and Edrin, the other administrator, has never logged in.
     auto Names = [&](int iSection) {
         QStringList names;
         for (const QStringList& row : report.Report().tables[iSection].rows)
