@@ -86,10 +86,7 @@ void frmMain::Form_Load() {
     m_pSkills = std::make_unique<Skills>();
     AddSkills(*m_pSkills);
     m_pSession = std::make_unique<Session>(*m_pPrompts, *m_pStatusBar, *m_pCycle);
-    m_pSession->objCharDB = m_pRoster.get();
-    m_pSession->objSkills = m_pSkills.get();
     m_pCurrentChar = std::make_unique<CurrentCharacter>();
-    m_pSession->objCurrentChar = m_pCurrentChar.get();
     m_menus = BuildMainMenus(menuBar());
     const std::pair<QAction*, void (frmMain::*)()> own[] = {
         {m_menus.mnuLogin, &frmMain::mnuLogin_Click},
@@ -163,11 +160,11 @@ QString frmMain::LayoutFile() const {
 void frmMain::WireAllegiance() {
     MainViews& v = *m_pViews;
     m_pAllegiance = std::make_unique<AllegianceView>(
-        *m_pSession, *m_pRoster,
+        *m_pSession, *m_pCurrentChar, *m_pRoster,
         AllegianceControls{v.treTreeView, v.sheet.treImmediateTree, v.grdFlatList, v.tabMainTab},
         [this](bool bEnabled) { SetCharTabEnable(bEnabled); }, this);
     ApplyTreeStyle(true);
-    m_pFeed = std::make_unique<TreeFeed>(*m_pSession, *m_pRoster, *m_pAllegiance);
+    m_pFeed = std::make_unique<TreeFeed>(*m_pSession, *m_pCurrentChar, *m_pRoster, *m_pAllegiance);
     m_pFeed->fnSavedTree = [this](qint64& lGeneration, QString& strPayload) {
         const std::optional<SavedTree> saved =
             m_savedTrees.Load(ServerKey(), m_pCycle->CurrentLogin().strPlayer);
@@ -211,14 +208,16 @@ void frmMain::WireAllegiance() {
 }
 
 void frmMain::WireSheet() {
-    m_pSheet = std::make_unique<CharacterSheet>(*m_pSession, *m_pRoster, *m_pSkills,
-                                                m_pViews->sheet, *m_pAllegiance, *m_pLogin);
+    m_pSheet =
+        std::make_unique<CharacterSheet>(*m_pSession, *m_pCurrentChar, *m_pRoster, *m_pSkills,
+                                         m_pViews->sheet, *m_pAllegiance, *m_pLogin);
     connect(m_pFeed.get(), &TreeFeed::Applied, m_pSheet.get(), &CharacterSheet::ShowTreeFigures);
     // Showing another character, or a new tree, must not throw away unsaved edits unasked.
     m_pAllegiance->fnMayLeaveCharacter = [this] { return m_pSheet->MayLeave(); };
 
-    m_pOperations = std::make_unique<AllegianceOperations>(
-        *m_pSession, *m_pRoster, *m_pAllegiance, *m_pSheet, m_pViews->sheet, *m_pLogin, this);
+    m_pOperations = std::make_unique<AllegianceOperations>(*m_pSession, *m_pCurrentChar, *m_pRoster,
+                                                           *m_pAllegiance, *m_pSheet,
+                                                           m_pViews->sheet, *m_pLogin, this);
     AllegianceOperations* pOps = m_pOperations.get();
     const SheetViews& v = m_pViews->sheet;
     connect(v.cmdAddVassal, &QPushButton::clicked, pOps, &AllegianceOperations::AddVassal);
@@ -237,7 +236,7 @@ void frmMain::WireLists() {
         *m_pSession, ListControls{v.grdRescueSquad, v.cmdRefreshRescueSquad, v.grdPortalList,
                                   v.cmdPortalListRefresh, v.grdTradeSkills, v.cmdGetTradeSkills});
     m_pSearch = std::make_unique<SkillSearch>(
-        *m_pSession, *m_pSkills,
+        *m_pSession, *m_pRoster, *m_pSkills,
         SearchControls{v.cmbSearchRace, v.cmbSearchRank, v.grdSearchSkill, v.cmdSearch,
                        v.cmdSearchReset, v.grdSearch, v.cmbSavedSearch, v.cmdSaveSearch,
                        v.cmdDeleteSearch, v.cmdShowInTree},
@@ -270,8 +269,8 @@ void frmMain::WireAdmin() {
     m_pNotifications = std::make_unique<frmNotifications>(*m_pSession, this);
     connect(m_menus.mnuAdminNotifications, &QAction::triggered, m_pNotifications.get(),
             &frmNotifications::ShowAndRefresh);
-    m_pHistory = std::make_unique<ChangeHistory>(*m_pSession, *m_pAllegiance, *m_pSheet,
-                                                 m_pViews->sheet.tabCharInfo,
+    m_pHistory = std::make_unique<ChangeHistory>(*m_pSession, *m_pCurrentChar, *m_pAllegiance,
+                                                 *m_pSheet, m_pViews->sheet.tabCharInfo,
                                                  m_pViews->sheet.pageHistory, this);
     connect(m_menus.mnuRecentChanges, &QAction::triggered, m_pHistory.get(),
             &ChangeHistory::ShowRecentChanges);

@@ -117,10 +117,10 @@ void HistoryView::UpdateButtons() {
     cmdUndo->setEnabled(m_bAdmin && pEntry && pEntry->bUndoable);
 }
 
-ChangeHistory::ChangeHistory(Session& session, AllegianceView& tree, CharacterSheet& sheet,
-                             QTabWidget* tabCharInfo, QWidget* pHistoryPage, QWidget* pMainWindow,
-                             QObject* pParent)
-    : QObject(pParent), m_session(session), m_tree(tree), m_sheet(sheet),
+ChangeHistory::ChangeHistory(Session& session, CurrentCharacter& current, AllegianceView& tree,
+                             CharacterSheet& sheet, QTabWidget* tabCharInfo, QWidget* pHistoryPage,
+                             QWidget* pMainWindow, QObject* pParent)
+    : QObject(pParent), m_session(session), m_current(current), m_tree(tree), m_sheet(sheet),
       m_tabCharInfo(tabCharInfo), m_pHistoryPage(pHistoryPage) {
     pCharacterView = new HistoryView(QStringLiteral("frameCharHistory"), pHistoryPage);
     pHistoryPage->layout()->addWidget(pCharacterView);
@@ -151,11 +151,10 @@ ChangeHistory::ChangeHistory(Session& session, AllegianceView& tree, CharacterSh
     connect(pGuildView->cmdUndo, &QPushButton::clicked, this, [this] { Undo(*pGuildView); });
     // A view is read when it comes into sight, not with every click in the tree.
     connect(tabCharInfo, &QTabWidget::currentChanged, this, [this] {
-        if (IsShown(pCharacterView) && m_iLoadedCharacter != m_session.objCurrentChar->Id())
+        if (IsShown(pCharacterView) && m_iLoadedCharacter != m_current.Id())
             LoadCharacter();
     });
-    connect(session.objCurrentChar, &CurrentCharacter::Changed, this,
-            &ChangeHistory::CharacterShown);
+    connect(&current, &CurrentCharacter::Changed, this, &ChangeHistory::CharacterShown);
     // A change made from this client makes both views out of date. After every answered
     // request the views that are shown and out of date (or whose read another request dropped)
     // are read again, one after the other, once nothing else runs.
@@ -227,7 +226,7 @@ void ChangeHistory::CharacterShown() {
 
 void ChangeHistory::ChangedElsewhere(const QList<qint16>& ids) {
     m_bGuildStale = true;
-    if (ids.contains(m_session.objCurrentChar->Id()))
+    if (ids.contains(m_current.Id()))
         m_iLoadedCharacter = -1;
     FollowBeside();
 }
@@ -235,7 +234,7 @@ void ChangeHistory::ChangedElsewhere(const QList<qint16>& ids) {
 void ChangeHistory::FollowBeside() {
     // Nobody asked for these reads, so they go beside the user's requests: no busy pointer, no
     // box; a read that fails leaves the view as it was, stale, for the next read the user makes.
-    const qint16 id = m_session.objCurrentChar->Id();
+    const qint16 id = m_current.Id();
     const bool bCharacter = m_iLoadedCharacter != id && id != 0 && IsShown(pCharacterView);
     const bool bGuild = m_bGuildStale && IsShown(pGuildView);
     const int iDeadline = m_session.cycle.timerTimeout.interval();
@@ -243,7 +242,7 @@ void ChangeHistory::FollowBeside() {
         const Request request(zorv::OpCharacterHistory, QString(),
                               {{FormKey(zorv::form::kHistoryId), QString::number(id)}});
         m_follow.Start(m_session.cycle, request, iDeadline, [this, id](const Outcome& outcome) {
-            if (!outcome.Ok() || m_session.objCurrentChar->Id() != id)
+            if (!outcome.Ok() || m_current.Id() != id)
                 return;
             m_iLoadedCharacter = id;
             pCharacterView->Show(ParseHistoryPayload(PayloadText(outcome.strPayload)), false);
@@ -265,8 +264,8 @@ void ChangeHistory::LoadStale() {
     // Whatever runs now was started later; its answer brings the views here again.
     if (m_session.cycle.IsBusy())
         return;
-    const bool bCharacter = m_iLoadedCharacter != m_session.objCurrentChar->Id() &&
-                            m_session.objCurrentChar->Id() != 0 && IsShown(pCharacterView);
+    const bool bCharacter =
+        m_iLoadedCharacter != m_current.Id() && m_current.Id() != 0 && IsShown(pCharacterView);
     const bool bGuild = m_bGuildStale && IsShown(pGuildView);
     // One exchange at a time: the guild's view follows once the character's has arrived.
     if (bCharacter)
@@ -277,9 +276,9 @@ void ChangeHistory::LoadStale() {
 
 void ChangeHistory::LoadCharacter(qint64 lBefore) {
     m_bAppend = lBefore > 0;
-    m_iRequestedCharacter = m_session.objCurrentChar->Id();
+    m_iRequestedCharacter = m_current.Id();
     std::vector<RequestCycle::Field> fields = {
-        {FormKey(zorv::form::kHistoryId), QString::number(m_session.objCurrentChar->Id())}};
+        {FormKey(zorv::form::kHistoryId), QString::number(m_current.Id())}};
     if (lBefore > 0)
         fields.emplace_back(FormKey(zorv::form::kBefore), QString::number(lBefore));
     m_session.cycle.StartOperation(zorv::OpCharacterHistory,
@@ -363,7 +362,7 @@ void ChangeHistory::Undone() {
     if (bGuild && !m_session.cycle.StartAndWait([this] { LoadGuild(); }))
         return;
     m_iLoadedCharacter = -1;
-    m_session.objCurrentChar->Reload();
+    m_current.Reload();
 }
 
 bool ChangeHistory::UndoRefused(const Reply& reply) {

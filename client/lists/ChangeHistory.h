@@ -14,6 +14,7 @@
 
 struct Reply;
 
+class CurrentCharacter;
 class AllegianceView;
 class CharacterSheet;
 class QPushButton;
@@ -53,9 +54,9 @@ class ChangeHistory final : public QObject {
 public:
     // The sheet's view goes into pHistoryPage, a page of tabCharInfo; the guild's into a window
     // of pMainWindow's.
-    ChangeHistory(Session& session, AllegianceView& tree, CharacterSheet& sheet,
-                  QTabWidget* tabCharInfo, QWidget* pHistoryPage, QWidget* pMainWindow,
-                  QObject* pParent = nullptr);
+    ChangeHistory(Session& session, CurrentCharacter& current, AllegianceView& tree,
+                  CharacterSheet& sheet, QTabWidget* tabCharInfo, QWidget* pHistoryPage,
+                  QWidget* pMainWindow, QObject* pParent = nullptr);
 
     HistoryView* pCharacterView; // on the character sheet, tab "History"
     HistoryView* pGuildView;     // in the window "Recent Changes"
@@ -86,6 +87,7 @@ private:
     bool IsShown(HistoryView* pView) const;
 
     Session& m_session;
+    CurrentCharacter& m_current;
     AllegianceView& m_tree;
     CharacterSheet& m_sheet;
     QTabWidget* m_tabCharInfo;

@@ -18,9 +18,10 @@
 #include <QPushButton>
 #include <iterator>
 
-SkillSearch::SkillSearch(Session& session, const Skills& objSkills, const SearchControls& controls,
-                         const QString& strSavedFile, QObject* pParent)
-    : QObject(pParent), m_session(session), m_skills(objSkills), m_c(controls),
+SkillSearch::SkillSearch(Session& session, const Roster& roster, const Skills& objSkills,
+                         const SearchControls& controls, const QString& strSavedFile,
+                         QObject* pParent)
+    : QObject(pParent), m_session(session), m_roster(roster), m_skills(objSkills), m_c(controls),
       m_saved(strSavedFile) {
     // Race 0 is "any" to the search: the other names are the sheet's.
     m_c.cmbSearchRace->addItem(QStringLiteral("Any"));
@@ -170,12 +171,12 @@ void SkillSearch::DeleteSearch() {
 }
 
 void SkillSearch::ShowInTree() {
-    if (!fnShowFound || !m_session.objCharDB)
+    if (!fnShowFound)
         return;
     QList<qint16> found;
     const Grid* pGrid = m_c.grdSearch;
     for (int iRow = 1; iRow <= pGrid->DataRows(); ++iRow) {
-        const qint16 id = (*m_session.objCharDB)->GetID(pGrid->TextMatrix(iRow, 0));
+        const qint16 id = m_roster->GetID(pGrid->TextMatrix(iRow, 0));
         if (id != zorv::kNoCharacter)
             found << id;
     }

@@ -7,6 +7,7 @@
 #include <QObject>
 #include <functional>
 
+class Roster;
 class CellEditor;
 class Grid;
 class QComboBox;
@@ -32,8 +33,9 @@ class SkillSearch final : public QObject {
     Q_DISABLE_COPY_MOVE(SkillSearch)
 public:
     // strSavedFile: where the named searches are kept.
-    SkillSearch(Session& session, const Skills& objSkills, const SearchControls& controls,
-                const QString& strSavedFile, QObject* pParent = nullptr);
+    SkillSearch(Session& session, const Roster& roster, const Skills& objSkills,
+                const SearchControls& controls, const QString& strSavedFile,
+                QObject* pParent = nullptr);
 
     // Shows the ids of the found members in the tree, or none.
     std::function<void(const QList<qint16>&)> fnShowFound;
@@ -58,6 +60,7 @@ private:
     void FillSavedList();
 
     Session& m_session;
+    const Roster& m_roster;
     const Skills& m_skills;
     SearchControls m_c;
     CellEditor* m_pEditor;

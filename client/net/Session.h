@@ -1,12 +1,11 @@
 #pragma once
 // The state the procedures of every subsystem share, owned by the main window for its whole
 // life and handed to each subsystem: the prompts, the status bar, the request cycle (with the
-// exchange and the credentials of the current login) and what the login reply told us.
+// exchange and the credentials of the current login) and what the login reply told us. The
+// model's objects (the roster, the character shown, the skills) are handed to those that need
+// them, not carried here.
 #include <QString>
 
-class Roster;
-class CurrentCharacter;
-class Skills;
 class Prompts;
 class RequestCycle;
 class StatusBar;
@@ -31,8 +30,4 @@ struct Session {
         return QStringLiteral("ZORV (") + strGuildName + QStringLiteral(") - Logged in as ") +
                strCurCharName;
     }
-
-    const Roster* objCharDB = nullptr;          // the roster, once the tree is downloaded
-    Skills* objSkills = nullptr;                // the skill catalogue
-    CurrentCharacter* objCurrentChar = nullptr; // the character whose record the sheet shows
 };

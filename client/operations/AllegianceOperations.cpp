@@ -19,12 +19,13 @@
 #include <QLineEdit>
 #include <QListWidget>
 
-AllegianceOperations::AllegianceOperations(Session& session, const Roster& roster,
-                                           AllegianceView& tree, CharacterSheet& sheet,
-                                           SheetViews& views, frmLogin& login,
-                                           QWidget* pDialogParent)
-    : QObject(pDialogParent), m_session(session), m_roster(roster), m_tree(tree), m_sheet(sheet),
-      m_views(views), m_login(login), m_pAddVassal(std::make_unique<frmAddVassal>(pDialogParent)),
+AllegianceOperations::AllegianceOperations(Session& session, CurrentCharacter& current,
+                                           const Roster& roster, AllegianceView& tree,
+                                           CharacterSheet& sheet, SheetViews& views,
+                                           frmLogin& login, QWidget* pDialogParent)
+    : QObject(pDialogParent), m_session(session), m_current(current), m_roster(roster),
+      m_tree(tree), m_sheet(sheet), m_views(views), m_login(login),
+      m_pAddVassal(std::make_unique<frmAddVassal>(pDialogParent)),
       m_pChangePassword(std::make_unique<frmChangePassword>(session.prompts, pDialogParent)) {
     RequestCycle& cycle = session.cycle;
     cycle.Route(zorv::OpAddVassal, [this](const Reply&) {
@@ -67,7 +68,7 @@ void AllegianceOperations::Reload(const QString& strMessage) {
     m_session.prompts.Inform(strMessage);
     // The selected node's key is kept by the refresh, so the same character comes back.
     if (m_session.cycle.StartAndWait([this] { m_tree.RefreshTree(); }))
-        m_session.objCurrentChar->Reload();
+        m_current.Reload();
 }
 
 void AllegianceOperations::AddVassal() {

@@ -8,6 +8,7 @@
 #include <QString>
 #include <memory>
 
+class CurrentCharacter;
 class AllegianceView;
 class CharacterSheet;
 class Roster;
@@ -25,9 +26,9 @@ class AllegianceOperations final : public QObject {
     Q_DISABLE_COPY_MOVE(AllegianceOperations)
 public:
     // The dialogs are parented to pDialogParent for their placement and owned here.
-    AllegianceOperations(Session& session, const Roster& roster, AllegianceView& tree,
-                         CharacterSheet& sheet, SheetViews& views, frmLogin& login,
-                         QWidget* pDialogParent);
+    AllegianceOperations(Session& session, CurrentCharacter& current, const Roster& roster,
+                         AllegianceView& tree, CharacterSheet& sheet, SheetViews& views,
+                         frmLogin& login, QWidget* pDialogParent);
     ~AllegianceOperations() override;
 
     void AddVassal();
@@ -48,6 +49,7 @@ private:
     void Reload(const QString& strMessage);
 
     Session& m_session;
+    CurrentCharacter& m_current;
     const Roster& m_roster;
     AllegianceView& m_tree;
     CharacterSheet& m_sheet;

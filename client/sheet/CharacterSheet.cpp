@@ -41,11 +41,11 @@ qint16 Leading(const QString& strText) {
 
 } // namespace
 
-CharacterSheet::CharacterSheet(Session& session, const Roster& roster, Skills& objSkills,
-                               SheetViews& views, AllegianceView& tree, frmLogin& login,
-                               QObject* pParent)
-    : QObject(pParent), m_session(session), m_roster(roster), m_skills(objSkills), m_v(views),
-      m_tree(tree), m_login(login) {
+CharacterSheet::CharacterSheet(Session& session, CurrentCharacter& current, const Roster& roster,
+                               Skills& objSkills, SheetViews& views, AllegianceView& tree,
+                               frmLogin& login, QObject* pParent)
+    : QObject(pParent), m_session(session), m_current(current), m_roster(roster),
+      m_skills(objSkills), m_v(views), m_tree(tree), m_login(login) {
     m_pTraining = new SkillTraining(views, objSkills, session.prompts, this);
     m_fields = SheetFieldTable(views);
     for (const char* szSex : zorv::kSexNames)
@@ -72,10 +72,9 @@ CharacterSheet::CharacterSheet(Session& session, const Roster& roster, Skills& o
     Pick(m_v.cmdMuleForSearch, m_v.txtMuleFor);
     Pick(m_v.cmdMainNameSearchFor, m_v.txtMainName);
     WireEdits();
-    connect(session.objCurrentChar, &CurrentCharacter::RecordChangedElsewhere, this,
+    connect(&current, &CurrentCharacter::RecordChangedElsewhere, this,
             &CharacterSheet::RecordChangedElsewhere);
-    connect(session.objCurrentChar, &CurrentCharacter::RecordLeft, this,
-            &CharacterSheet::RecordLeft);
+    connect(&current, &CurrentCharacter::RecordLeft, this, &CharacterSheet::RecordLeft);
     connect(m_v.cmdReloadRecord, &QPushButton::clicked, this, [this] {
         m_v.frameRecordChanged->hide();
         cmdResetChanges_Click();
@@ -162,7 +161,7 @@ void CharacterSheet::DisplayCharInfo(const QString& strPayload) {
                 QStringLiteral("; shown as stored now"));
     }
     ++m_nShown;
-    m_session.objCurrentChar->Arrived(iCurDisplayCharID, strCurRevision);
+    m_current.Arrived(iCurDisplayCharID, strCurRevision);
     emit Displayed();
 }
 
@@ -295,7 +294,7 @@ void CharacterSheet::SetCharTabEnable(bool bEnabled) {
 
 void CharacterSheet::cmdResetChanges_Click() {
     m_pTraining->Editor().Abandon();
-    m_session.objCurrentChar->Reload();
+    m_current.Reload();
 }
 
 void CharacterSheet::ShowFollowers() {
@@ -404,5 +403,5 @@ void CharacterSheet::ClearSheet() {
     SetCharTabEnable(false);
     m_v.frameRecordChanged->hide();
     m_shown = CharacterPayload{};
-    m_session.objCurrentChar->Arrived(0, QString());
+    m_current.Arrived(0, QString());
 }

@@ -13,6 +13,7 @@
 #include <utility>
 #include <vector>
 
+class CurrentCharacter;
 class AllegianceView;
 class Roster;
 class QComboBox;
@@ -28,8 +29,9 @@ class CharacterSheet final : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(CharacterSheet)
 public:
-    CharacterSheet(Session& session, const Roster& roster, Skills& objSkills, SheetViews& views,
-                   AllegianceView& tree, frmLogin& login, QObject* pParent = nullptr);
+    CharacterSheet(Session& session, CurrentCharacter& current, const Roster& roster,
+                   Skills& objSkills, SheetViews& views, AllegianceView& tree, frmLogin& login,
+                   QObject* pParent = nullptr);
     ~CharacterSheet() override;
 
     // The character now shown; 0 until the first display.
@@ -103,6 +105,7 @@ private:
     void PeekAnswered(const QString& strPayload);
 
     Session& m_session;
+    CurrentCharacter& m_current;
     const Roster& m_roster;
     Skills& m_skills;
     SheetViews& m_v;

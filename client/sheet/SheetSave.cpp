@@ -130,7 +130,7 @@ void CharacterSheet::SaveReply() {
                        "of the character you are logged in as, you'll have to login again."));
     ClearEdits();              // stored: the reload below shows them as the server keeps them
     m_session.cycle.EndWait(); // a save made before leaving the sheet is done
-    m_session.objCurrentChar->Reload();
+    m_current.Reload();
 }
 
 bool CharacterSheet::StaleSave(const Reply& reply) {
@@ -150,7 +150,7 @@ bool CharacterSheet::StaleSave(const Reply& reply) {
     // The character the question names: when the save was made on the way to another node, the
     // tree's selection has moved on already.
     if (m_session.prompts.Confirm(strText, Prompts::Icon::Exclamation))
-        m_session.objCurrentChar->Load(iCurDisplayCharID);
+        m_current.Load(iCurDisplayCharID);
     return true;
 }
 

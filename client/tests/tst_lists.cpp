@@ -192,7 +192,8 @@ void tst_lists::listsAndSearchAgainstTheServer() {
     v.grdSearchSkill->Model().SetText(0, 1, "999");
     v.grdSearchSkill->Model().SetText(10, 1, "800");
     QVERIFY(c.Refresh(v.cmdSearch, v.grdSearch));
-    QVERIFY(c.window->cycle().Exchange().strPostData.endsWith("&race=3&rank=0&skillsearch=1,999!11,800"));
+    QVERIFY(c.window->cycle().Exchange().strPostData.endsWith(
+        "&race=3&rank=0&skillsearch=1,999!11,800"));
     QCOMPARE(Column(v.grdSearch, 0), QStringList{"Brenna Ashvale"});
     const QStringList found = Row(v.grdSearch, "Brenna Ashvale");
     QCOMPARE(found.value(1), QStringLiteral("71"));
@@ -221,8 +222,8 @@ void tst_lists::searchRequest() {
         defaults << QString::number(iRow) + ",0";
     QCOMPARE(search.SkillCriteria(), defaults.join('!'));
     search.Search();
-    QVERIFY(c.window->cycle().Exchange().strPostData.endsWith("&msgid=116&race=0&rank=0&skillsearch=" +
-                                                        defaults.join('!')));
+    QVERIFY(c.window->cycle().Exchange().strPostData.endsWith(
+        "&msgid=116&race=0&rank=0&skillsearch=" + defaults.join('!')));
     QCOMPARE(c.window->stsStatusBar().Panel(RequestCycle::kPanelOp), QStringLiteral("Searching"));
 
     // Delete clears cells by key; with every cell empty no skillsearch goes out.

@@ -31,7 +31,8 @@ const QString kTooDeep = QStringLiteral("That branch is too deep to show whole: 
                                         "generations down");
 } // namespace
 
-AllegianceView::AllegianceView(Session& session, Roster& roster, const AllegianceControls& controls,
+AllegianceView::AllegianceView(Session& session, CurrentCharacter& current, Roster& roster,
+                               const AllegianceControls& controls,
                                std::function<void(bool)> SetCharTabEnable, QWidget* pDialogParent)
     : QObject(pDialogParent), m_session(session), m_roster(roster), m_controls(controls),
       m_SetCharTabEnable(std::move(SetCharTabEnable)) {
@@ -46,10 +47,8 @@ AllegianceView::AllegianceView(Session& session, Roster& roster, const Allegianc
         m_pTreeStyle->setParent(this);
     // The record shown is asked for through the current character; the tree's selection says
     // which one a reload means, and the download is the tree's.
-    connect(session.objCurrentChar, &CurrentCharacter::LoadRequested, this,
-            &AllegianceView::ShowCharacter);
-    connect(session.objCurrentChar, &CurrentCharacter::ReloadRequested, this,
-            &AllegianceView::GetCharInfo);
+    connect(&current, &CurrentCharacter::LoadRequested, this, &AllegianceView::ShowCharacter);
+    connect(&current, &CurrentCharacter::ReloadRequested, this, &AllegianceView::GetCharInfo);
     m_fitTimer.setSingleShot(true);
     connect(&m_fitTimer, &QTimer::timeout, this, &AllegianceView::FitColumns);
     for (QTreeView* pTree : {controls.treTreeView, controls.treImmediateTree}) {

@@ -19,6 +19,7 @@
 #include <optional>
 #include <vector>
 
+class CurrentCharacter;
 class AllegianceModel;
 class FlatListModel;
 class Grid;
@@ -43,8 +44,9 @@ class AllegianceView final : public QObject {
 public:
     static constexpr int kMaxExpandDepth = 1000;
 
-    AllegianceView(Session& session, Roster& roster, const AllegianceControls& controls,
-                   std::function<void(bool)> SetCharTabEnable, QWidget* pDialogParent);
+    AllegianceView(Session& session, CurrentCharacter& current, Roster& roster,
+                   const AllegianceControls& controls, std::function<void(bool)> SetCharTabEnable,
+                   QWidget* pDialogParent);
     ~AllegianceView() override;
 
     // The key of the node to select again after the next tree generation.

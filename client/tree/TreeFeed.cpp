@@ -38,8 +38,9 @@ bool SameRecord(const Character& a, const Character& b) {
 
 } // namespace
 
-TreeFeed::TreeFeed(Session& session, Roster& roster, AllegianceView& tree, QObject* pParent)
-    : QObject(pParent), m_session(session), m_roster(roster), m_tree(tree) {
+TreeFeed::TreeFeed(Session& session, CurrentCharacter& current, Roster& roster,
+                   AllegianceView& tree, QObject* pParent)
+    : QObject(pParent), m_session(session), m_current(current), m_roster(roster), m_tree(tree) {
     m_nextPoll.setSingleShot(true);
     connect(&m_nextPoll, &QTimer::timeout, this, &TreeFeed::Poll);
     m_recoverLater.setSingleShot(true);
@@ -57,7 +58,7 @@ TreeFeed::TreeFeed(Session& session, Roster& roster, AllegianceView& tree, QObje
     cycle.RouteError(zorv::OpTreeChanges, [this](const Reply& reply) { return CycleError(reply); });
     tree.fnRefreshThroughFeed = [this] { return Refresh(); };
     connect(&tree, &AllegianceView::TreeDownloaded, this, &TreeFeed::TreeDownloaded);
-    connect(session.objCurrentChar, &CurrentCharacter::Changed, this, [this] { ++m_nShown; });
+    connect(&current, &CurrentCharacter::Changed, this, [this] { ++m_nShown; });
 }
 
 TreeFeed::~TreeFeed() {
@@ -378,7 +379,7 @@ void TreeFeed::ApplyRecovered() {
     const Recovered recovered = std::move(*m_pending);
     m_pending.reset();
     std::optional<Character> before;
-    if (const Character* pShown = m_roster->Item(CharKey(m_session.objCurrentChar->Id())))
+    if (const Character* pShown = m_roster->Item(CharKey(m_current.Id())))
         before = *pShown;
     m_iRetrySeconds = 0;
     SetStatus(QString());
@@ -418,7 +419,7 @@ bool TreeFeed::Apply(const TreeChanges& changes) {
         const RosterSnapshot before = m_roster.Now();
         if (!m_tree.ApplyChanges(changes.changed, changes.left))
             return false;
-        TellSheet(changes, before->Item(CharKey(m_session.objCurrentChar->Id())));
+        TellSheet(changes, before->Item(CharKey(m_current.Id())));
         QList<qint16> ids(changes.left.begin(), changes.left.end());
         for (const Character& c : changes.changed)
             ids << c.nID;
@@ -429,7 +430,7 @@ bool TreeFeed::Apply(const TreeChanges& changes) {
 }
 
 void TreeFeed::TellSheet(const TreeChanges& changes, const Character* pBefore) {
-    CurrentCharacter& current = *m_session.objCurrentChar;
+    CurrentCharacter& current = m_current;
     const qint16 id = current.Id();
     if (id == 0 || !pBefore)
         return;
@@ -449,13 +450,13 @@ void TreeFeed::TellSheet(const TreeChanges& changes, const Character* pBefore) {
         return;
     // Told once the user's own requests are done; a record shown meanwhile is newer already.
     WhenIdle([this, id, nShown = m_nShown] {
-        if (m_session.objCurrentChar->Id() == id && m_nShown == nShown)
-            m_session.objCurrentChar->ChangedElsewhere();
+        if (m_current.Id() == id && m_nShown == nShown)
+            m_current.ChangedElsewhere();
     });
 }
 
 void TreeFeed::TellSheetAfterWhole(const std::optional<Character>& before) {
-    const qint16 id = m_session.objCurrentChar->Id();
+    const qint16 id = m_current.Id();
     if (id == 0 || !before || before->nID != id)
         return;
     const Character* pNow = m_roster->Item(CharKey(id));
@@ -464,8 +465,8 @@ void TreeFeed::TellSheetAfterWhole(const std::optional<Character>& before) {
     if (SameRecord(*pNow, *before))
         return; // a save that changed nothing of the tree shows at the next change
     WhenIdle([this, id, nShown = m_nShown] {
-        if (m_session.objCurrentChar->Id() == id && m_nShown == nShown)
-            m_session.objCurrentChar->ChangedElsewhere();
+        if (m_current.Id() == id && m_nShown == nShown)
+            m_current.ChangedElsewhere();
     });
 }
 
@@ -473,8 +474,8 @@ void TreeFeed::TellLeft(qint16 id) {
     // Not under a question about the sheet's edits: the sheet must still hold them when it is
     // answered.
     WhenIdle([this, id] {
-        if (m_session.objCurrentChar->Id() == id && m_roster->IndexOfId(id) < 0)
-            m_session.objCurrentChar->LeftElsewhere();
+        if (m_current.Id() == id && m_roster->IndexOfId(id) < 0)
+            m_current.LeftElsewhere();
     });
 }
 

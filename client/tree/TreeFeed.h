@@ -38,6 +38,7 @@
 #include "BackgroundRequest.h"
 #include "Characters.h"
 
+class CurrentCharacter;
 class AllegianceView;
 class Roster;
 struct Reply;
@@ -53,7 +54,8 @@ public:
     static constexpr int kMaxRetrySeconds = 60;
     static inline const QString kPanel = QStringLiteral("Tree Updates");
 
-    TreeFeed(Session& session, Roster& roster, AllegianceView& tree, QObject* pParent = nullptr);
+    TreeFeed(Session& session, CurrentCharacter& current, Roster& roster, AllegianceView& tree,
+             QObject* pParent = nullptr);
     ~TreeFeed() override;
 
     // The tree kept from the last run of this login, if any: its generation and payload. Asked
@@ -155,6 +157,7 @@ private:
     };
 
     Session& m_session;
+    CurrentCharacter& m_current;
     Roster& m_roster;
     AllegianceView& m_tree;
     bool m_bEnabled = true;
