@@ -286,8 +286,8 @@ void frmMain::WireInsight() {
         activateWindow();
     };
     m_pChart->fnGuildName = [this] { return m_pSession->strGuildName; };
-    m_pStatistics =
-        std::make_unique<frmGuildStatistics>(*m_pPrompts, *m_pRoster, this, m_pFacts.get());
+    m_pStatistics = std::make_unique<frmGuildStatistics>(*m_pPrompts, *m_pRoster, this,
+                                                         m_pFacts.get(), m_pCycle.get());
     // Both follow the roster shown, whichever way it was replaced.
     frmAllegianceChart* pChart = m_pChart.get();
     frmGuildStatistics* pStatistics = m_pStatistics.get();
@@ -297,19 +297,6 @@ void frmMain::WireInsight() {
             &frmAllegianceChart::RosterChanged);
     connect(m_pAllegiance.get(), &AllegianceView::TreeDownloaded, pStatistics,
             &frmGuildStatistics::RosterChanged);
-    connect(m_pCycle.get(), &RequestCycle::Answered, this,
-            [this] { QTimer::singleShot(0, this, &frmMain::AskActivity); });
-    m_pCycle->Route(zorv::OpGuildActivity, [this](const Reply& reply) {
-        m_pStatistics->Activity().Show(reply.strPayload);
-    });
-    // A server from before the count answers that it has no such operation: said in the page,
-    // not in a box.
-    m_pCycle->RouteError(zorv::OpGuildActivity, [this](const Reply& reply) {
-        m_pStatistics->Activity().ShowProblem(
-            QStringLiteral("The server did not count joins and departures (error #%1).")
-                .arg(reply.iCode));
-        return true;
-    });
     connect(m_menus.mnuTreeOpChart, &QAction::triggered, this, &frmMain::mnuTreeOpChart_Click);
     connect(m_menus.mnuTreeOpStatistics, &QAction::triggered, this,
             &frmMain::mnuTreeOpStatistics_Click);
@@ -336,23 +323,7 @@ void frmMain::mnuTreeOpChart_Click() {
 }
 
 void frmMain::mnuTreeOpStatistics_Click() {
-    m_pStatistics->ShowFor(SelectedId());
-    // The joins and departures come from the server's history, read afresh at each opening.
-    if (m_pCycle->IsOffline())
-        return m_pStatistics->Activity().ShowProblem(
-            QStringLiteral("Joins and departures need the server, which cannot be reached."));
-    m_pStatistics->Activity().ShowProblem(QStringLiteral("Asking the server…"));
-    m_bActivityWanted = true;
-    AskActivity();
-}
-
-void frmMain::AskActivity() {
-    // After the request the window may have started for its facts, which this one would drop.
-    if (!m_bActivityWanted || m_pCycle->IsBusy())
-        return;
-    m_bActivityWanted = false;
-    m_pCycle->StartOperation(
-        Request(zorv::OpGuildActivity, QStringLiteral("Downloading Joins and Departures")));
+    m_pStatistics->ShowWithActivity(SelectedId());
 }
 
 QList<Grid*> frmMain::ListGrids() const {

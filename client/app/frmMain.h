@@ -97,8 +97,6 @@ public:
     void mnuTreeOpChart_Click();
     // The figures of the selected character's branch, or of the whole guild when none is.
     void mnuTreeOpStatistics_Click();
-    // Asks for the statistics' joins and departures once the request cycle is free.
-    void AskActivity();
     // Saves the list of the view shown as CSV.
     void mnuFileExport_Click();
     // Enables or disables the character tabs and their Save and Reset buttons.
@@ -179,6 +177,5 @@ private:
     MainMenus m_menus{};
     int m_iRescueTabIndex = -1;
     bool m_bSplitterPlaced = false; // moved by the user, or restored from the last run
-    bool m_bActivityWanted = false; // the statistics window waits for its joins and departures
     bool m_bSameServer = false;     // the last login went to the server of the one before
 };

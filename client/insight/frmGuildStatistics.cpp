@@ -4,6 +4,8 @@
 #include "ActivityPage.h"
 #include "GuildFactsSource.h"
 #include "Prompts.h"
+#include "Protocol.h"
+#include "RequestCycle.h"
 #include "ScopeChoice.h"
 
 #include <QApplication>
@@ -27,6 +29,7 @@
 #include <QSvgGenerator>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QValueAxis>
 #include <algorithm>
@@ -86,8 +89,9 @@ QChart* MakeChart(const StatisticsTable& table, QChart::ChartTheme theme, const 
 } // namespace
 
 frmGuildStatistics::frmGuildStatistics(Prompts& prompts, const Roster& roster, QWidget* pParent,
-                                       GuildFactsSource* pFacts)
-    : QWidget(pParent, Qt::Window), m_prompts(prompts), m_roster(roster), m_pFacts(pFacts) {
+                                       GuildFactsSource* pFacts, RequestCycle* pCycle)
+    : QWidget(pParent, Qt::Window), m_prompts(prompts), m_roster(roster), m_pFacts(pFacts),
+      m_pCycle(pCycle) {
     setObjectName(QStringLiteral("frmGuildStatistics"));
     setWindowTitle(QStringLiteral("Guild Statistics"));
     cmbStatsScope = new QComboBox(this);
@@ -144,8 +148,43 @@ frmGuildStatistics::frmGuildStatistics(Prompts& prompts, const Roster& roster, Q
             if (isVisible())
                 Recount();
         });
+    if (pCycle) {
+        connect(pCycle, &RequestCycle::Answered, this,
+                [this] { QTimer::singleShot(0, this, &frmGuildStatistics::AskActivity); });
+        pCycle->Route(zorv::OpGuildActivity,
+                      [this](const Reply& reply) { m_pActivity->Show(reply.strPayload); });
+        // A server from before the count answers that it has no such operation: said in the
+        // page, not in a box.
+        pCycle->RouteError(zorv::OpGuildActivity, [this](const Reply& reply) {
+            m_pActivity->ShowProblem(
+                QStringLiteral("The server did not count joins and departures (error #%1).")
+                    .arg(reply.iCode));
+            return true;
+        });
+    }
     NameControlsAfterLabels(this);
     resize(900, 560);
+}
+
+void frmGuildStatistics::ShowWithActivity(qint16 idCharacter) {
+    ShowFor(idCharacter);
+    if (!m_pCycle)
+        return;
+    if (m_pCycle->IsOffline())
+        return m_pActivity->ShowProblem(
+            QStringLiteral("Joins and departures need the server, which cannot be reached."));
+    m_pActivity->ShowProblem(QStringLiteral("Asking the server…"));
+    m_bActivityWanted = true;
+    AskActivity();
+}
+
+void frmGuildStatistics::AskActivity() {
+    // After the request the window may have started for its facts, which this one would drop.
+    if (!m_bActivityWanted || m_pCycle->IsBusy())
+        return;
+    m_bActivityWanted = false;
+    m_pCycle->StartOperation(
+        Request(zorv::OpGuildActivity, QStringLiteral("Downloading Joins and Departures")));
 }
 
 frmGuildStatistics::~frmGuildStatistics() = default;

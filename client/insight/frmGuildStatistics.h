@@ -14,6 +14,7 @@ class ActivityPage;
 
 class GuildFactsSource;
 class Prompts;
+class RequestCycle;
 class QChart;
 class QChartView;
 class QComboBox;
@@ -33,14 +34,18 @@ public:
     static constexpr int kPictureTableWidth = 260;
     static constexpr int kPictureHeight = 460;
 
-    // Without a source of facts, race and sex count every member as unknown.
+    // Without a source of facts, race and sex count every member as unknown; without a request
+    // cycle, the joins and departures are never asked for.
     frmGuildStatistics(Prompts& prompts, const Roster& roster, QWidget* pParent,
-                       GuildFactsSource* pFacts = nullptr);
+                       GuildFactsSource* pFacts = nullptr, RequestCycle* pCycle = nullptr);
     ~frmGuildStatistics() override;
 
     // Shows the figures of the branch of the member with this id, or of the whole guild for -1
     // (or an id the roster does not hold).
     void ShowFor(qint16 idCharacter);
+    // ShowFor, and the joins and departures asked for afresh from the server's history, once the
+    // request cycle is free (not to drop a request that another window started).
+    void ShowWithActivity(qint16 idCharacter);
     // The roster shown may have been replaced: the figures follow it.
     void RosterChanged();
 
@@ -49,7 +54,7 @@ public:
     QChartView* View(int iPage) const { return m_views[static_cast<std::size_t>(iPage)]; }
     QTableWidget* Grid(int iPage) const { return m_grids[static_cast<std::size_t>(iPage)]; }
     // The page after the others: the whole guild's joins and departures per week, from the
-    // server's change history, which the window's opener asks for.
+    // server's change history.
     ActivityPage& Activity() const { return *m_pActivity; }
 
     // Saves the chart of the page shown, asking for the file.
@@ -68,6 +73,7 @@ protected:
     void changeEvent(QEvent* pEvent) override;
 
 private:
+    void AskActivity();
     void Recount();
     void Fill();
     // Draws a page's chart and table into the rectangle (0, 0, picture width, height).
@@ -76,6 +82,8 @@ private:
     Prompts& m_prompts;
     const Roster& m_roster;
     GuildFactsSource* m_pFacts;
+    RequestCycle* m_pCycle;
+    bool m_bActivityWanted = false;                 // asked for, and waiting for the request cycle
     RosterSnapshot m_counted = Characters::Empty(); // the roster the figures come from
     GuildStatistics m_stats;
     qint16 m_idBranch = -1;
