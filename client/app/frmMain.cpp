@@ -13,6 +13,7 @@
 #include "Grid.h"
 #include "GuildFactsSource.h"
 #include "GuildLists.h"
+#include "LoginFlow.h"
 #include "MainViews.h"
 #include "Protocol.h"
 #include "RequestCycle.h"
@@ -134,13 +135,30 @@ void frmMain::Form_Load() {
     Key(QKeySequence::Save, v.sheet.cmdSaveChanges);
     NameControlsAfterLabels(this);
 
-    connect(m_pCycle.get(), &RequestCycle::LoginRequired, this, &frmMain::ShowLoginForm);
-    m_pCycle->Route(zorv::OpLogin, [this](const Reply& reply) { LoginReply(reply); });
-    m_pCycle->Route(zorv::OpInitServer, [this](const Reply&) {
-        m_pPrompts->Inform(QStringLiteral("Congratulations!  The new ZORV server is setup.  I hope "
-                                          "you and your guild enjoy the program!"));
-        Login();
-    });
+    m_pLoginFlow = std::make_unique<LoginFlow>(
+        LoginParts{*this, *m_pSession, m_settings, m_savedTrees, v, m_menus, *m_pRoster,
+                   *m_pPlayerSetup, *m_pNewServerSetup, *m_pAllegiance, *m_pFeed, *m_pSheet,
+                   *m_pHistory, *m_pNotifications,
+                   [this](bool bUsePics) { ApplyTreeStyle(bUsePics); }, fnEndProgram},
+        this);
+    connect(m_pLoginFlow.get(), &LoginFlow::LoginFormShown, this, &frmMain::LoginFormShown);
+}
+
+void frmMain::ShowLoginForm() {
+    m_pLoginFlow->ShowLoginForm();
+}
+
+void frmMain::Login() {
+    m_pLoginFlow->Login();
+}
+
+bool frmMain::DisplayLoginInfo(const QString& strPayload) {
+    return m_pLoginFlow->DisplayLoginInfo(strPayload);
+}
+
+void frmMain::mnuLogin_Click() {
+    if (m_pSheet->MayLeave())
+        ShowLoginForm();
 }
 
 void frmMain::Start() {
@@ -165,29 +183,6 @@ void frmMain::WireAllegiance() {
         [this](bool bEnabled) { SetCharTabEnable(bEnabled); }, this);
     ApplyTreeStyle(true);
     m_pFeed = std::make_unique<TreeFeed>(*m_pSession, *m_pCurrentChar, *m_pRoster, *m_pAllegiance);
-    m_pFeed->fnSavedTree = [this](qint64& lGeneration, QString& strPayload) {
-        const std::optional<SavedTree> saved =
-            m_savedTrees.Load(ServerKey(), m_pCycle->CurrentLogin().strPlayer);
-        if (!saved)
-            return false;
-        lGeneration = saved->lGeneration;
-        strPayload = saved->strPayload;
-        return true;
-    };
-    m_pCycle->fnUnreachable = [this](qint16 msgid, const QString& strWhy) {
-        return msgid == zorv::OpLogin && OfferOffline(strWhy);
-    };
-    connect(m_pFeed.get(), &TreeFeed::ServerBack, this, [this] {
-        // The login the server could not take before, now through the request cycle.
-        SetReadOnly(QString());
-        Login();
-    });
-    m_saveTreeTimer.setSingleShot(true);
-    m_saveTreeTimer.setInterval(5000);
-    connect(&m_saveTreeTimer, &QTimer::timeout, this, &frmMain::SaveTree);
-    connect(m_pFeed.get(), &TreeFeed::Applied, &m_saveTreeTimer, qOverload<>(&QTimer::start));
-    connect(m_pAllegiance.get(), &AllegianceView::TreeDownloaded, &m_saveTreeTimer,
-            qOverload<>(&QTimer::start));
     AllegianceView* pTree = m_pAllegiance.get();
     m_pCycle->Route(zorv::OpTree, [this](const Reply& reply) {
         m_pAllegiance->ParseTreeData(reply.strPayload);
@@ -415,19 +410,5 @@ void frmMain::Form_Unload() {
     // A chained wait still pumping events must end, or the program could never quit.
     m_pCycle->Abandon();
     m_pFeed->Stop();
-    SaveTree();
-}
-
-void frmMain::SaveTree() {
-    // Only a tree whose generation is known: the next login catches up from it. A copy shown
-    // offline is already kept, and keeps the date it was made.
-    if (m_pFeed->Generation() < 0 || (*m_pRoster)->Count() == 0 || m_pFeed->Offline())
-        return;
-    m_savedTrees.Save(ServerKey(), m_pCycle->CurrentLogin().strPlayer,
-                      SavedTree{m_pFeed->Generation(), TreePayloadOf(**m_pRoster), {}});
-}
-
-QString frmMain::ServerKey() const {
-    return (m_pCycle->CurrentLogin().bTls ? QStringLiteral("https://") : QString()) +
-           m_pCycle->CurrentLogin().strServer + m_pCycle->CurrentLogin().strURI;
+    m_pLoginFlow->SaveTree();
 }

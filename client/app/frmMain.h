@@ -24,6 +24,7 @@ class CurrentCharacter;
 class Skills;
 class Grid;
 class GuildLists;
+class LoginFlow;
 class SkillSearch;
 class TreeFeed;
 class frmAbout;
@@ -84,7 +85,8 @@ public:
 
     // The end of the start-up: shows the window and asks for the login.
     void Start();
-    // Server and character choice, then the login; also after a "back to the login" error.
+    // Server and character choice, then the login (LoginFlow); also after a "back to the login"
+    // error.
     void ShowLoginForm();
     void Login();
     // False when the program is to end (a version mismatch).
@@ -120,22 +122,7 @@ private:
     qint16 SelectedId() const;
     QList<Grid*> ListGrids() const;
     void Form_Unload();
-    void LoginReply(const Reply& reply);
-    // After a login: true when the own record may be shown over the sheet, whose edits from
-    // before the login were saved, discarded or cannot be kept.
-    bool KeepEditsAcrossLogin();
-    void SetupNewServer();
     void ApplyTreeStyle(bool bUsePics);
-    void ApplyRescueSquad();
-    // Keeps the tree shown for the next login of the same character on the same server.
-    void SaveTree();
-    // The login's server cannot be reached: offers the tree kept for this login, read-only;
-    // false when there is none to offer.
-    bool OfferOffline(const QString& strWhy);
-    // Changing actions off, and nothing sent, while a kept tree is shown without its server
-    // (strWhy says so in the status bar); an empty strWhy ends it.
-    void SetReadOnly(const QString& strWhy);
-    QString ServerKey() const;
     // The file that keeps the window's size and the splitter between runs.
     QString LayoutFile() const;
 
@@ -146,9 +133,6 @@ private:
     std::unique_ptr<Prompts> m_pPrompts;
     Settings m_settings;
     SavedTrees m_savedTrees;
-    // The tree is kept for the next login a few seconds after it last changed: a burst of changes
-    // is written once, and a crash loses no more than those seconds.
-    QTimer m_saveTreeTimer;
     StatusBar* m_pStatusBar = nullptr;
     std::unique_ptr<MainViews> m_pViews;
     std::unique_ptr<RequestCycle> m_pCycle;
@@ -174,8 +158,7 @@ private:
     std::unique_ptr<frmGuildStatistics> m_pStatistics;
     std::unique_ptr<frmAttentionReport> m_pAttention;
     std::unique_ptr<frmNotifications> m_pNotifications;
+    std::unique_ptr<LoginFlow> m_pLoginFlow;
     MainMenus m_menus{};
-    int m_iRescueTabIndex = -1;
     bool m_bSplitterPlaced = false; // moved by the user, or restored from the last run
-    bool m_bSameServer = false;     // the last login went to the server of the one before
 };
