@@ -341,21 +341,25 @@ std::string MemberPage(const WebGuild& guild, const std::string& strBase, const 
             strOut += "<dt>" + HtmlEscape(strLabel) + "</dt><dd class=\"text\">" +
                       HtmlEscape(strText) + "</dd>";
     };
-    Row("Level", std::to_string(member.iLevel));
+    // The record's fields under their one caption; what the record does not hold (the computed
+    // rank, the followers in the tree, the branch) under its own.
+    using F = zorv::RecordField;
+    auto Caption = [](F field) { return std::string_view(zorv::FieldInfo(field).szCaption); };
+    Row(Caption(F::Level), std::to_string(member.iLevel));
     const WebMember* pPatron = member.iPatron == -1 ? nullptr : guild.Find(member.iPatron);
-    Row("Patron", pPatron ? MemberLink(*pPatron) : "None");
+    Row(Caption(F::PatronName), pPatron ? MemberLink(*pPatron) : "None");
     // The path up to the monarch, bounded by the guild's size against a damaged file.
     std::string strPath = HtmlEscape(member.strName);
     std::unordered_set<int> seen{member.id};
     for (const WebMember* p = pPatron; p && seen.insert(p->id).second;
          p = p->iPatron == -1 ? nullptr : guild.Find(p->iPatron))
         strPath += " &gt; " + MemberLink(*p);
-    Row("Path to Monarch", strPath);
+    Row(Caption(F::Path), strPath);
     std::string strVassals;
     for (int idVassal : member.vassals)
         if (const WebMember* pVassal = guild.Find(idVassal))
             strVassals += (strVassals.empty() ? "" : ", ") + MemberLink(*pVassal);
-    Row("Vassals", strVassals.empty() ? "None" : strVassals);
+    Row(Caption(F::VassalIds), strVassals.empty() ? "None" : strVassals);
     if (!member.vassals.empty())
         Row("Branch", "<a href=\"branch/" + std::to_string(member.id) + "\">" +
                           std::to_string(member.nFollowers) + " followers</a>");
@@ -363,25 +367,25 @@ std::string MemberPage(const WebGuild& guild, const std::string& strBase, const 
         strOut += "</dl>\n<p class=\"note\">This member hides their info on the web.</p>\n";
         return WebPage(guild, strBase, member.strName, "", strOut);
     }
-    Row("Rank", HtmlEscape(RankTitle(member.iRace, member.iSex, sheet->iRank)));
+    Row(Caption(F::Rank), HtmlEscape(RankTitle(member.iRace, member.iSex, sheet->iRank)));
     Row("Computed Rank", HtmlEscape(RankTitle(member.iRace, member.iSex, member.iComputedRank)));
     Row("Followers", std::to_string(member.nFollowers) +
                          " (entered: " + std::to_string(sheet->nFollowersEntered) + ")");
-    TextRow("Class", sheet->strClass);
-    Row("Race", HtmlEscape(RaceName(member.iRace)));
-    Row("Sex", std::string(SexName(member.iSex)));
-    Row("Mule", YesNo(member.bMule));
-    TextRow("Mule for", sheet->strMuleFor);
-    TextRow("Main Character Name", sheet->strMainChar);
-    Row("PK", YesNo(member.bPK));
+    TextRow(Caption(F::Class), sheet->strClass);
+    Row(Caption(F::Race), HtmlEscape(RaceName(member.iRace)));
+    Row(Caption(F::Sex), std::string(SexName(member.iSex)));
+    Row(Caption(F::IsMule), YesNo(member.bMule));
+    TextRow(Caption(F::MuleFor), sheet->strMuleFor);
+    TextRow(Caption(F::MainChar), sheet->strMainChar);
+    Row(Caption(F::IsPK), YesNo(member.bPK));
     if (guild.bRescueSquad)
         Row(SquadTitle(guild), YesNo(member.bRescue));
-    Row("Can Summon", YesNo(sheet->bCanSummon));
-    TextRow("Lifestone", sheet->strLifestone);
-    TextRow("Tied To", sheet->strTiedTo);
-    TextRow("Biography", sheet->strBio);
-    TextRow("Awards", sheet->strAwards);
-    TextRow("Last Modified", sheet->strModifiedAt);
+    Row(Caption(F::CanSummon), YesNo(sheet->bCanSummon));
+    TextRow(Caption(F::Lifestone), sheet->strLifestone);
+    TextRow(Caption(F::TiedTo), sheet->strTiedTo);
+    TextRow(Caption(F::Bio), sheet->strBio);
+    TextRow(Caption(F::Awards), sheet->strAwards);
+    TextRow(Caption(F::ModifiedAt), sheet->strModifiedAt);
     strOut += "</dl>\n";
     if (!sheet->skills.empty()) {
         strOut += "<h2>Skills</h2>\n<table class=\"sortable\" id=\"skills\"><thead><tr>"
