@@ -166,10 +166,25 @@ protected:
     std::unique_ptr<Target> m_target;
 };
 
-// The same, with the scene built.
+// The same, with the scene built, and the scene's operations sent with the lists and patrons
+// as the guild file holds them now (a test of stale lists writes its own).
 class SceneTest : public ServerTest {
 protected:
     void SetUp() override;
+    std::string Value(const std::string& strQuery) const { return SqlValue(m_strDb, strQuery); }
+    std::string Column(const char* szColumn, int id) const;
+    // id's vassals in joining order: "5,8".
+    std::string Vassals(int id) const;
+    // iActor saves id's sheet fields under his own charid.
+    Answer Save(int iActor, int id, const Fields& fields) const;
+    // iActor adds strName below iTo.
+    Answer Add(int iActor, int iTo, const std::string& strName) const;
+    Answer Remove(int iActor, int id) const;
+    Answer Move(int iActor, int id, int iNewPatron) const;
+    Answer Level(int iActor, int id, const std::string& strLevel) const;
+    // id sets his own password.
+    Answer Password(int id, const std::string& strNew) const;
+    Answer Undo(int iActor, const std::string& strEntry) const;
 };
 
 // A fresh guild file with the scene built, served by `serve` with extraArgs.

@@ -259,7 +259,7 @@ TEST_P(Feed, AWaitIsHeldUntilAChangeOnlyUnderServe) {
     EXPECT_TRUE(quiet.records.empty() && quiet.left.empty());
     // A save of a sheet alone wakes a waiter with its record, for a client showing that sheet.
     auto saved = std::async(std::launch::async, [&] { return AskFeed(T(), strNow, "30"); });
-    ASSERT_EQ(As(T(), S::Self, 106, Form("charid=4&updateid=4&BIO=Back soon")).iCode, 800);
+    ASSERT_EQ(Save(S::Self, S::Self, {{"BIO", "Back soon"}}).iCode, 800);
     // Woken by the change, well before its own wait would have ended.
     ASSERT_EQ(saved.wait_for(std::chrono::seconds(20)), std::future_status::ready);
     const Changes bio = saved.get();

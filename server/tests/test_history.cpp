@@ -20,7 +20,6 @@ using S = Scene;
 class History : public SceneTest {
 protected:
     static std::string N(int i) { return std::to_string(i); }
-    std::string Value(const std::string& strQuery) { return SqlValue(m_strDb, strQuery); }
     int Entries() { return std::stoi(Value("SELECT count(*) FROM history")); }
     std::string LastKind() { return Value("SELECT kind FROM history ORDER BY seq DESC LIMIT 1"); }
     std::string LastSeq() { return Value("SELECT max(seq) FROM history"); }
@@ -29,51 +28,6 @@ protected:
         return Value("SELECT group_concat(field || ':' || old || '>' || new, ';') FROM "
                      "(SELECT * FROM history_values WHERE entry = (SELECT max(seq) FROM history) "
                      "ORDER BY ord)");
-    }
-    std::string Column(const char* szColumn, int id) {
-        return Value(std::string("SELECT ") + szColumn +
-                     " FROM characters WHERE id = " + std::to_string(id));
-    }
-    std::string Vassals(int id) {
-        return Value("SELECT coalesce(group_concat(id), '') FROM (SELECT id FROM characters "
-                     "WHERE patron_id = " +
-                     std::to_string(id) + " ORDER BY join_seq)");
-    }
-    Answer Save(int iActor, int id, const Fields& fields) {
-        Fields all = {{"charid", std::to_string(iActor)}, {"updateid", std::to_string(id)}};
-        all.insert(all.end(), fields.begin(), fields.end());
-        return As(T(), iActor, 106, all);
-    }
-    Answer Remove(int iActor, int id) {
-        std::string strPatron = Column("patron_id", id);
-        return As(T(), iActor, 102,
-                  Form("charid=" + N(iActor) + "&vassalid=" + N(id) + "&patronid=" + strPatron +
-                       "&vassallist=" + Vassals(std::stoi(strPatron))));
-    }
-    Answer Move(int iActor, int id, int iNew) {
-        std::string strOld = Column("patron_id", id);
-        return As(T(), iActor, 103,
-                  Form("charid=" + N(iActor) + "&moveid=" + N(id) + "&newpatronid=" + N(iNew) +
-                       "&oldpatronid=" + strOld + "&oldpatronvassallist=" +
-                       Vassals(std::stoi(strOld)) + "&newpatronvassallist=" + Vassals(iNew)));
-    }
-    // iActor adds strName below iTo, with iTo's patron and vassals as they stand.
-    Answer Add(int iActor, int iTo, const std::string& strName) {
-        return As(T(), iActor, 101,
-                  Form("charid=" + N(iActor) + "&addtoid=" + N(iTo) + "&vassalname=" + strName +
-                       "&vassallist=" + Vassals(iTo) + "&patronid=" + Column("patron_id", iTo)));
-    }
-    Answer Level(int iActor, int id, const char* szLevel) {
-        return As(T(), iActor, 112,
-                  Form("charid=" + N(iActor) + "&changeid=" + N(id) + "&newlevel=" + szLevel));
-    }
-    // id sets its own password.
-    Answer Password(int id, const std::string& strNew) {
-        return As(T(), id, 108,
-                  Form("charid=" + N(id) + "&newpw=" + strNew + "&confirmpw=" + strNew));
-    }
-    Answer Undo(int iActor, const std::string& strEntry) {
-        return As(T(), iActor, 119, {{"charid", std::to_string(iActor)}, {"entry", strEntry}});
     }
     // Everything the guild holds but the history and the bookkeeping, to show a refusal changed
     // nothing.

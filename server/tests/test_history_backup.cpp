@@ -20,20 +20,7 @@ using S = Scene;
 
 class HistoryDump : public SceneTest {
 protected:
-    std::string Value(const std::string& strQuery) { return SqlValue(m_strDb, strQuery); }
     std::string LastSeq() { return Value("SELECT max(seq) FROM history"); }
-    Answer Save(int id, const Fields& fields) {
-        Fields all = {{"charid", std::to_string(id)}, {"updateid", std::to_string(id)}};
-        all.insert(all.end(), fields.begin(), fields.end());
-        return As(T(), id, 106, all);
-    }
-    // Root removes one of the scene's members below High (Patron) or Patron (Self).
-    Answer Remove(int id) {
-        const std::string strPatron = id == S::Patron ? "2" : "3";
-        return As(T(), S::Root, 102,
-                  Form("charid=1&vassalid=" + std::to_string(id) + "&patronid=" + strPatron +
-                       "&vassallist=" + std::to_string(id)));
-    }
     std::string Backup() {
         Answer backup = As(T(), S::Root, 111, {{"charid", "1"}});
         EXPECT_EQ(backup.iCode, 800);
@@ -143,7 +130,7 @@ TEST_P(HistoryDump, ABackupIsWrittenAsItIsReadAndIsOneMoment) {
     std::string strReply;
     ReadUntil(fd, strReply, "<START_HERE>800;ZORV DUMP 5\n");
     // Saved while the backup is being read: not held up by it, and not in it.
-    ASSERT_EQ(Save(S::Self, {{"BIO", "saved during the backup"}}).iCode, 800);
+    ASSERT_EQ(Save(S::Self, S::Self, {{"BIO", "saved during the backup"}}).iCode, 800);
     ReadUntil(fd, strReply);
     close(fd);
     std::size_t iBody = strReply.find("\r\n\r\n");
@@ -192,13 +179,13 @@ TEST_P(HistoryDump, ABackupIsWrittenAsItIsReadAndIsOneMoment) {
     std::string strHead;
     ReadUntil(fd, strHead, "ZORV DUMP 5\n");
     close(fd);
-    ASSERT_EQ(Save(S::Self, {{"BIO", "saved after a client left"}}).iCode, 800);
+    ASSERT_EQ(Save(S::Self, S::Self, {{"BIO", "saved after a client left"}}).iCode, 800);
     EXPECT_NE(Backup().find("saved after a client left"), std::string::npos);
 }
 
 TEST_P(HistoryDump, SurvivesBackupAndRestoreAndRefusesPasswordMaterial) {
-    ASSERT_EQ(Save(S::Self, {{"BIO", "line one\nline|two"}}).iCode, 800);
-    ASSERT_EQ(Remove(S::Self).iCode, 800);
+    ASSERT_EQ(Save(S::Self, S::Self, {{"BIO", "line one\nline|two"}}).iCode, 800);
+    ASSERT_EQ(Remove(S::Root, S::Self).iCode, 800);
     const std::string strDump = Backup();
     EXPECT_EQ(strDump.rfind("ZORV DUMP 5\n", 0), 0u);
     EXPECT_NE(strDump.find("\nH|"), std::string::npos);
@@ -260,7 +247,7 @@ TEST_P(HistoryDump, SurvivesBackupAndRestoreAndRefusesPasswordMaterial) {
 // A restore reads the history for its shape; an undo puts back only what a record can hold, so
 // that the guild's next backup still restores.
 TEST_P(HistoryDump, AnUndoPutsBackOnlyWhatARecordCanHold) {
-    ASSERT_EQ(Save(S::Self, {{"RACE", "2"}}).iCode, 800);
+    ASSERT_EQ(Save(S::Self, S::Self, {{"RACE", "2"}}).iCode, 800);
     std::string strSave = LastSeq();
     std::string strDump = Backup();
     const std::string strValue = "\nV|" + strSave + "|0|race|0|2\n";
@@ -287,7 +274,7 @@ TEST_P(HistoryDump, ARestoreNeverHandsOutARemovedId) {
     };
     // Deep, the highest id, leaves below the top of a removed branch.
     ASSERT_EQ(Add(T(), S::Vassal, "Deep", "4").strPayload, "8");
-    ASSERT_EQ(Remove(S::Patron).iCode, 800);
+    ASSERT_EQ(Remove(S::Root, S::Patron).iCode, 800);
     const std::string strDump = Backup();
     {
         ServeTarget copy(Restore(strDump));

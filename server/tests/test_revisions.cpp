@@ -19,16 +19,6 @@ protected:
         EXPECT_EQ(answer.iCode, 800) << answer.strRaw;
         return zorv::SplitFields(answer.strPayload);
     }
-    // A save of id by iActor under his own charid, with the sheet fields given.
-    Answer Save(int iActor, int id, const Fields& fields) {
-        Fields all = {{"charid", std::to_string(iActor)}, {"updateid", std::to_string(id)}};
-        all.insert(all.end(), fields.begin(), fields.end());
-        return As(T(), iActor, 106, all);
-    }
-    std::string Stored(const char* szColumn, int id) {
-        return SqlValue(m_strDb, std::string("SELECT ") + szColumn +
-                                     " FROM characters WHERE id = " + std::to_string(id));
-    }
 };
 
 TEST_P(Revisions, SecondOfTwoOfficersGetsWhoSavedAndWhen) {
@@ -80,8 +70,8 @@ TEST_P(Revisions, RefusalsAndTheirOrder) {
         Answer answer = Save(S::Self, S::Self, {{"revision", szRevision}, {"BIO", "lost"}});
         EXPECT_EQ(answer.iCode, 991) << "\"" << szRevision << "\"";
     }
-    EXPECT_EQ(Stored("bio", S::Self), "kept");
-    EXPECT_EQ(Stored("revision", S::Self), "2");
+    EXPECT_EQ(Column("bio", S::Self), "kept");
+    EXPECT_EQ(Column("revision", S::Self), "2");
 
     // A caller who may not edit the character learns nothing of who did.
     Answer outsider = Save(S::Other, S::Self, {{"revision", "1"}});
@@ -102,7 +92,7 @@ TEST_P(Revisions, RefusalsAndTheirOrder) {
 
     // The last editor removed from the guild: the refusal names "Unknown".
     ASSERT_EQ(Save(S::Keeper, S::Self, {{"revision", "4"}, {"BIO", "by Keeper"}}).iCode, 800);
-    std::string strWhen = Stored("modified_at", S::Self);
+    std::string strWhen = Column("modified_at", S::Self);
     ASSERT_EQ(As(T(), S::Root, 102,
                  Form("charid=1&patronid=1&vassalid=7&vassalname=Keeper&vassallist=2,6,7"))
                   .iCode,
