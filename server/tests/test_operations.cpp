@@ -233,37 +233,11 @@ TEST_P(Operations, TreeIsServedFromItsCacheUntilItChanges) {
               800);
     EXPECT_EQ(Tree().strPayload, strPlanted);
 
-    // Every change of what the tree shows gives a fresh one, whoever makes it.
-    auto Save = [&](const char* szKey, const char* szValue) {
-        return As(T(), S::Root, 106, {{"charid", "1"}, {"updateid", "4"}, {szKey, szValue}}).iCode;
-    };
-    ASSERT_EQ(Save("LEVEL", "42"), 800);
-    EXPECT_EQ(TreeRecord(S::Self)[2], "42");
-    ASSERT_EQ(Save("NAME", "Selma"), 800);
-    EXPECT_EQ(TreeRecord(S::Self)[1], "Selma");
-    ASSERT_EQ(Save("RANK", "7"), 800);
-    EXPECT_EQ(TreeRecord(S::Self)[3], "7");
-    ASSERT_EQ(Save("ISMULE", "1"), 800);
-    ASSERT_EQ(Save("ISPK", "1"), 800);
-    ASSERT_EQ(Save("ISRESCUE", "1"), 800);
-    std::vector<std::string> self = TreeRecord(S::Self);
-    EXPECT_EQ(std::vector<std::string>(self.begin() + 6, self.end()),
-              (std::vector<std::string>{"1", "1", "1"}));
-    ASSERT_EQ(
-        As(T(), S::Root, 101, Form("charid=1&addtoid=6&vassalname=Late&vassallist=&patronid=1"))
-            .iCode,
-        800);
-    EXPECT_EQ(TreeRecord(S::Other)[5], "8");
-    ASSERT_EQ(As(T(), S::Root, 103,
-                 Form("moveid=8&charid=1&oldpatronid=6&oldpatronname=Other&oldpatronvassallist=8&"
-                      "newpatronid=7&newpatronname=Keeper&newpatronvassallist="))
-                  .iCode,
+    // A change of what the tree shows gives a fresh one. (That every column of the tree record,
+    // written by anyone, does so is FeedTriggers' test.)
+    ASSERT_EQ(As(T(), S::Root, 106, {{"charid", "1"}, {"updateid", "4"}, {"LEVEL", "42"}}).iCode,
               800);
-    EXPECT_EQ(TreeRecord(8)[4], "7");
-    ASSERT_EQ(Remove(S::Root, "8", "7", "8", "Late"), 800);
-    EXPECT_TRUE(TreeRecord(8).empty());
-    Sql(m_strDb, "UPDATE characters SET level = 77 WHERE id = 2");
-    EXPECT_EQ(TreeRecord(S::High)[2], "77") << "a change made beside the server";
+    EXPECT_EQ(TreeRecord(S::Self)[2], "42");
 }
 
 TEST_P(Operations, SaveAndRead) {
