@@ -23,9 +23,9 @@
 
 namespace {
 
-// The wire's Latin-1 for a text of the server's; nearly every reply is ASCII, which needs no
-// copy.
-void AppendWireText(std::string& strOut, std::string&& strText) {
+// Appends a text of the server's in the wire's Latin-1. Nearly every reply is ASCII, which reads
+// the same in both and is appended as it is.
+void AppendWireText(std::string& strOut, const std::string& strText) {
     if (IsAscii(strText))
         strOut += strText;
     else
@@ -36,9 +36,8 @@ void AppendWireText(std::string& strOut, std::string&& strText) {
 
 std::string Reply::Head() const {
     std::string strHead = std::string(zorv::kStartMarker) + std::to_string(iCode) + ";";
-    if (IsAscii(strPayload))
-        return strHead + strPayload;
-    return strHead + Utf8ToLatin1(strPayload);
+    AppendWireText(strHead, strPayload);
+    return strHead;
 }
 
 bool Reply::NextPiece(std::string& strOut) {
@@ -47,7 +46,7 @@ bool Reply::NextPiece(std::string& strOut) {
         pStream.reset();
         return false;
     }
-    AppendWireText(strOut, std::move(strPiece));
+    AppendWireText(strOut, strPiece);
     return true;
 }
 
