@@ -81,6 +81,13 @@ TEST(ServerText, NamesAndTheirKeys) {
     EXPECT_FALSE(IsReservedName("Nonesuch"));
     EXPECT_EQ(Latin1ToUtf8("J\xF6rg"), "J\xC3\xB6rg");
     EXPECT_EQ(Utf8ToLatin1("J\xC3\xB6rg \xE2\x82\xAC \xC3"), "J\xF6rg ? ?");
+    // A reply is sent as it is only when no byte of it, wherever it stands, is past ASCII.
+    for (std::size_t i = 0; i < 200; ++i) {
+        std::string strText(200, 'a');
+        EXPECT_TRUE(IsAscii(strText.substr(0, i)));
+        strText[i] = '\xC3';
+        EXPECT_FALSE(IsAscii(strText)) << i;
+    }
     // A cut never splits a character, so the wire never gets half of one.
     EXPECT_EQ(CutText("\xC3\xA9t\xC3\xA9", 2), "\xC3\xA9t");
     EXPECT_EQ(TextLength("\xC3\xA9t\xC3\xA9"), 3u);
