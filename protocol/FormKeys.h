@@ -2,6 +2,8 @@
 // The keys of the request forms (docs/protocol.md): every request is "charname", "password",
 // "msgid" and then its operation's own fields, each "key=value" joined by "&". Both programs
 // name a key only through these; the sheet's save keys are the record's (CharacterRecord.h).
+#include "CharacterRecord.h"
+
 namespace zorv::form {
 
 // Every request.
@@ -60,5 +62,76 @@ inline constexpr const char* kUrl = "url";
 inline constexpr const char* kFormat = "format";
 inline constexpr const char* kKinds = "kinds";
 inline constexpr const char* kTarget = "target";
+
+// Each operation's own keys, as the client sends them, and whether the server refuses a request
+// without one; a key not required takes its default when it is missing (no name to compare, an
+// empty list, "any", no wait). The save (106) takes as well the save key of each sheet field
+// (CharacterRecord.h), every one of them optional.
+struct OperationKey {
+    int iOp;
+    const char* szKey;
+    bool bRequired;
+};
+
+inline constexpr OperationKey kOperationKeys[] = {
+    {101, kCharId, true},
+    {101, kAddToId, true},
+    {101, kVassalName, true},
+    {101, kVassalList, true},
+    {101, kPatronId, true},
+    {102, kCharId, true},
+    {102, kPatronId, true},
+    {102, kVassalId, true},
+    {102, kVassalName, false}, // when given, it must still name the vassal
+    {102, kVassalList, true},
+    {103, kCharId, true},
+    {103, kMoveId, true},
+    {103, kOldPatronId, true},
+    {103, kOldPatronName, false},
+    {103, kOldPatronVassalList, true},
+    {103, kNewPatronId, true},
+    {103, kNewPatronName, false},
+    {103, kNewPatronVassalList, true}, // missing reads as empty: a new patron without vassals
+    {105, kGuildName, true}, // the first administrator is the request's own name and password
+    {105, kUseRescueSquad, false},
+    {105, kRescueSquadName, false},
+    {105, kDefaultPassword, true},
+    {106, kCharId, true},
+    {106, kSaveTarget, true},
+    {106, kSaveRevision, false}, // the revision the sheet shows, when it asks to be told of another
+    {107, kGetCharId, true},
+    {108, kCharId, true},
+    {108, kNewPassword, true},
+    {108, kConfirmPassword, true},
+    {109, kGuildName, true},
+    {109, kUseRescueSquad, true},
+    {109, kRescueSquadName, false},
+    {109, kDefaultPassword, false}, // none: the default password stays
+    {109, kResetPasswords, false},
+    {110, kCharId, false}, // sent, not read: the login names who acts
+    {110, kResetId, true},
+    {111, kCharId, false},
+    {112, kCharId, false},
+    {112, kChangeId, true},
+    {112, kNewLevel, true},
+    {116, kRace, false},
+    {116, kRank, false},
+    {116, kSkillSearch, false},
+    {117, kHistoryId, true},
+    {117, kBefore, false},
+    {117, kCount, false},
+    {118, kBefore, false},
+    {118, kCount, false},
+    {119, kCharId, true},
+    {119, kEntry, true},
+    {120, kSince, false}, // none: the whole tree's worth of changes is too old
+    {120, kWait, false},
+    {121, kAdminPart, false},
+    {124, kUrl, true},
+    {124, kFormat, true},
+    {124, kKinds, true},
+    {125, kTarget, true},
+    {126, kTarget, true},
+};
 
 } // namespace zorv::form

@@ -1,10 +1,14 @@
-// Who may do what: every operation against one character (Self), asked by each kind of caller.
+// Who may do what: every operation against one character (Self), asked by each kind of caller;
+// and which of each operation's keys it cannot do without.
+#include "CharacterRecord.h"
+#include "FormKeys.h"
 #include "Harness.h"
 #include "Protocol.h"
 
 #include <algorithm>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <memory>
 
 namespace {
 
@@ -83,41 +87,88 @@ const Row kRows[] = {
     {105, {}, {1014, 1014, 1014, 1014, 1014, 1014, 1014, 1014}},
 };
 
-TEST(Rights, EveryOperationByEveryCaller) {
-    TempDir dir;
-    std::string strBase = dir.File("base.db");
-    std::string strDb = dir.File("guild.db");
-    Scene::CreateEmpty(strBase);
-    {
-        ServeTarget builder(strBase);
-        Scene::Build(builder);
+// The scene's guild, put back before each request: the server holds no connection between
+// requests, so the file can be replaced underneath it.
+class SceneCopy {
+public:
+    SceneCopy() : m_strBase(m_dir.File("base.db")), m_strDb(m_dir.File("guild.db")) {
+        Scene::CreateEmpty(m_strBase);
+        {
+            ServeTarget builder(m_strBase);
+            Scene::Build(builder);
+        }
+        Sql(m_strBase, "PRAGMA wal_checkpoint(TRUNCATE)");
+        std::filesystem::copy_file(m_strBase, m_strDb);
+        m_pTarget = std::make_unique<ServeTarget>(m_strDb);
     }
-    Sql(strBase, "PRAGMA wal_checkpoint(TRUNCATE)");
+    // The row's request by caller, with fields in place of the row's own.
+    int Send(const Row& row, int caller, Fields fields) {
+        for (const char* szSuffix : {"", "-wal", "-shm"})
+            std::filesystem::remove(m_strDb + szSuffix);
+        std::filesystem::copy_file(m_strBase, m_strDb);
+        const int id = kCallerIds[caller];
+        for (auto& field : fields)
+            if (field.second == "$")
+                field.second = std::to_string(id);
+        const std::string strName = caller == Unknown ? "Stranger" : S::Name(id);
+        const std::string strPassword = caller == WrongPassword ? "wrong99" : S::Password(id);
+        return m_pTarget->Send(strName, strPassword, row.iMsgId, fields).iCode;
+    }
 
-    std::filesystem::copy_file(strBase, strDb);
-    ServeTarget target(strDb);
+private:
+    TempDir m_dir;
+    std::string m_strBase;
+    std::string m_strDb;
+    std::unique_ptr<ServeTarget> m_pTarget;
+};
+
+TEST(Rights, EveryOperationByEveryCaller) {
+    SceneCopy guild;
     for (zorv::Op op : zorv::kEveryOp)
         EXPECT_TRUE(std::any_of(std::begin(kRows), std::end(kRows),
                                 [op](const Row& row) { return row.iMsgId == op; }))
             << "no caller is tried on operation " << op;
-    for (const Row& row : kRows) {
-        for (int caller = Itself; caller <= Unknown; ++caller) {
-            // Each case starts from the same guild: the server holds no connection between
-            // requests, so the file can be put back underneath it.
-            for (const char* szSuffix : {"", "-wal", "-shm"})
-                std::filesystem::remove(strDb + szSuffix);
-            std::filesystem::copy_file(strBase, strDb);
-
-            int id = kCallerIds[caller];
-            Fields fields = row.fields;
-            for (auto& field : fields)
-                if (field.second == "$")
-                    field.second = std::to_string(id);
-            std::string strName = caller == Unknown ? "Stranger" : S::Name(id);
-            std::string strPassword = caller == WrongPassword ? "wrong99" : S::Password(id);
-            Answer answer = target.Send(strName, strPassword, row.iMsgId, fields);
-            EXPECT_EQ(answer.iCode, row.codes[caller])
+    for (const Row& row : kRows)
+        for (int caller = Itself; caller <= Unknown; ++caller)
+            EXPECT_EQ(guild.Send(row, caller, row.fields), row.codes[caller])
                 << "msgid " << row.iMsgId << " by " << kCallerNames[caller];
+}
+
+// Each operation's keys (kOperationKeys) against the server: every key a request here sends is
+// in its operation's table, and of a request that succeeds, the one without a required key is
+// refused while the one without an optional key still succeeds.
+TEST(Rights, EachOperationsKeysAreAsItsTableSays) {
+    SceneCopy guild;
+    auto KeyOf = [](int iOp, const std::string& strKey) -> const zorv::form::OperationKey* {
+        for (const zorv::form::OperationKey& key : zorv::form::kOperationKeys)
+            if (key.iOp == iOp && strKey == key.szKey)
+                return &key;
+        return nullptr;
+    };
+    auto IsSheetKey = [](const std::string& strKey) {
+        return std::any_of(std::begin(zorv::kRecordFields), std::end(zorv::kRecordFields),
+                           [&](const zorv::RecordFieldInfo& info) {
+                               return info.szSaveKey && strKey == info.szSaveKey;
+                           });
+    };
+    for (const Row& row : kRows) {
+        const int* pSucceeds = std::find(row.codes, row.codes + Admin + 1, 800);
+        for (std::size_t k = 0; k < row.fields.size(); ++k) {
+            const std::string& strKey = row.fields[k].first;
+            const zorv::form::OperationKey* pKey = KeyOf(row.iMsgId, strKey);
+            EXPECT_TRUE(pKey || (row.iMsgId == zorv::OpSaveChar && IsSheetKey(strKey)))
+                << "msgid " << row.iMsgId << " sends " << strKey << ", which its table lacks";
+            // A key sent empty reads as missing already.
+            if (!pKey || row.fields[k].second.empty() || pSucceeds == row.codes + Admin + 1)
+                continue;
+            Fields without = row.fields;
+            without.erase(without.begin() + static_cast<std::ptrdiff_t>(k));
+            const int iCode = guild.Send(row, static_cast<int>(pSucceeds - row.codes), without);
+            if (pKey->bRequired) {
+                EXPECT_NE(iCode, 800) << "msgid " << row.iMsgId << " without " << strKey;
+            } else {
+                EXPECT_EQ(iCode, 800) << "msgid " << row.iMsgId << " without " << strKey;
+            }
         }
     }
 }
