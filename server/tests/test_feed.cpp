@@ -455,18 +455,22 @@ TEST(FeedHolding, ABurstOfWatchesPastTheOrdinaryShareIsHeld) {
     const std::string strSince = std::to_string(Generation(target));
     const std::string strAsk = target.RequestBytes("Hero", "heropass1", 104, {});
     // The silent connections fill the ordinary share, and every watch of the burst comes past
-    // it. Two threads accept, so a later connection may be counted before an earlier one: the
-    // share is known full only once an ordinary request is refused.
+    // it. Two threads accept, so a later connection may be counted before an earlier one, and
+    // connections just closed may still be counted: the share is known to be theirs once all
+    // four outlive the probation (one counted past the share would have been ended) and an
+    // ordinary request is refused.
     std::vector<int> silent;
-    for (int iTry = 0; iTry < 20 && silent.empty(); ++iTry) {
+    for (int iTry = 0; iTry < 5 && silent.empty(); ++iTry) {
         for (int i = 0; i < 4; ++i)
             silent.push_back(ConnectLoopback(target.Port()));
-        if (RawExchange(target.Port(), strAsk).substr(0, 12) == "HTTP/1.1 503")
+        std::this_thread::sleep_for(std::chrono::milliseconds(3500));
+        const bool bAllOpen = std::all_of(silent.begin(), silent.end(),
+                                          [](int fd) { return ReadFor(fd, 0).empty(); });
+        if (bAllOpen && RawExchange(target.Port(), strAsk).substr(0, 12) == "HTTP/1.1 503")
             break;
         for (int fd : silent)
             close(fd);
         silent.clear();
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
     }
     ASSERT_EQ(silent.size(), 4u);
     std::vector<std::future<Changes>> waits;
