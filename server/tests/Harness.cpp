@@ -622,27 +622,28 @@ void ServerTest::SetUp() {
 void SceneTest::SetUp() {
     ServerTest::SetUp();
     Scene::Build(T());
+    Bind(T(), m_strDb);
 }
 
-std::string SceneTest::Column(const char* szColumn, int id) const {
+std::string SceneOps::Column(const char* szColumn, int id) const {
     return Value(std::string("SELECT ") + szColumn +
                  " FROM characters WHERE id = " + std::to_string(id));
 }
 
-std::string SceneTest::Vassals(int id) const {
+std::string SceneOps::Vassals(int id) const {
     return Value("SELECT coalesce(group_concat(id), '') FROM (SELECT id FROM characters "
                  "WHERE patron_id = " +
                  std::to_string(id) + " ORDER BY join_seq)");
 }
 
-Answer SceneTest::Save(int iActor, int id, const Fields& fields) const {
+Answer SceneOps::Save(int iActor, int id, const Fields& fields) const {
     Fields all = {{"charid", std::to_string(iActor)}, {"updateid", std::to_string(id)}};
     all.insert(all.end(), fields.begin(), fields.end());
-    return As(T(), iActor, 106, all);
+    return As(*m_pTarget, iActor, 106, all);
 }
 
-Answer SceneTest::Add(int iActor, int iTo, const std::string& strName) const {
-    return As(T(), iActor, 101,
+Answer SceneOps::Add(int iActor, int iTo, const std::string& strName) const {
+    return As(*m_pTarget, iActor, 101,
               {{"charid", std::to_string(iActor)},
                {"addtoid", std::to_string(iTo)},
                {"vassalname", strName},
@@ -650,18 +651,18 @@ Answer SceneTest::Add(int iActor, int iTo, const std::string& strName) const {
                {"patronid", Column("patron_id", iTo)}});
 }
 
-Answer SceneTest::Remove(int iActor, int id) const {
+Answer SceneOps::Remove(int iActor, int id) const {
     const std::string strPatron = Column("patron_id", id);
-    return As(T(), iActor, 102,
+    return As(*m_pTarget, iActor, 102,
               {{"charid", std::to_string(iActor)},
                {"vassalid", std::to_string(id)},
                {"patronid", strPatron},
                {"vassallist", Vassals(std::stoi(strPatron))}});
 }
 
-Answer SceneTest::Move(int iActor, int id, int iNewPatron) const {
+Answer SceneOps::Move(int iActor, int id, int iNewPatron) const {
     const std::string strOld = Column("patron_id", id);
-    return As(T(), iActor, 103,
+    return As(*m_pTarget, iActor, 103,
               {{"charid", std::to_string(iActor)},
                {"moveid", std::to_string(id)},
                {"newpatronid", std::to_string(iNewPatron)},
@@ -670,20 +671,26 @@ Answer SceneTest::Move(int iActor, int id, int iNewPatron) const {
                {"newpatronvassallist", Vassals(iNewPatron)}});
 }
 
-Answer SceneTest::Level(int iActor, int id, const std::string& strLevel) const {
-    return As(T(), iActor, 112,
+Answer SceneOps::Level(int iActor, int id, const std::string& strLevel) const {
+    return As(*m_pTarget, iActor, 112,
               {{"charid", std::to_string(iActor)},
                {"changeid", std::to_string(id)},
                {"newlevel", strLevel}});
 }
 
-Answer SceneTest::Password(int id, const std::string& strNew) const {
-    return As(T(), id, 108,
+Answer SceneOps::Password(int id, const std::string& strNew) const {
+    return As(*m_pTarget, id, 108,
               {{"charid", std::to_string(id)}, {"newpw", strNew}, {"confirmpw", strNew}});
 }
 
-Answer SceneTest::Undo(int iActor, const std::string& strEntry) const {
-    return As(T(), iActor, 119, {{"charid", std::to_string(iActor)}, {"entry", strEntry}});
+Answer SceneOps::Undo(int iActor, const std::string& strEntry) const {
+    return As(*m_pTarget, iActor, 119, {{"charid", std::to_string(iActor)}, {"entry", strEntry}});
+}
+
+Answer SceneOps::Setup(const Fields& fields) const {
+    Fields all = {{"charid", "1"}};
+    all.insert(all.end(), fields.begin(), fields.end());
+    return As(*m_pTarget, Scene::Root, 109, all);
 }
 
 namespace {
@@ -699,4 +706,5 @@ std::string EmptyGuild(const TempDir& dir) {
 ServedScene::ServedScene(const std::vector<std::string>& extraArgs, bool bLoopbackReceivers)
     : strDb(EmptyGuild(dir)), target(strDb, "/zorv", extraArgs, bLoopbackReceivers) {
     Scene::Build(target);
+    Bind(target, strDb);
 }

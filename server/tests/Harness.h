@@ -1,14 +1,26 @@
 #pragma once
 // What the server tests run against: a real zorv-server, standalone on a free loopback port or
 // as a CGI program under lighttpd, fed with the same bytes the client sends.
+// It also brings what most suites use, so that each includes only what is its own.
+#include "CharacterRecord.h"
+#include "Records.h"
+#include "Text.h"
+
+#include <algorithm>
+#include <atomic>
+#include <filesystem>
+#include <fstream>
 #include <map>
 #include <memory>
 #include <string>
+#include <thread>
 #include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
+#include <sys/socket.h>
 #include <sys/types.h>
+#include <unistd.h>
 
 // A fresh temporary folder, removed with everything in it at destruction.
 class TempDir {
@@ -166,12 +178,13 @@ protected:
     std::unique_ptr<Target> m_target;
 };
 
-// The same, with the scene built, and the scene's operations sent with the lists and patrons
-// as the guild file holds them now (a test of stale lists writes its own).
-class SceneTest : public ServerTest {
-protected:
-    void SetUp() override;
-    std::string Value(const std::string& strQuery) const { return SqlValue(m_strDb, strQuery); }
+// The scene's operations, sent with the lists and patrons as the guild file holds them now (a
+// test of stale lists writes its own).
+class SceneOps {
+public:
+    SceneOps() = default;
+    SceneOps(const Target& target, const std::string& strDb) { Bind(target, strDb); }
+    std::string Value(const std::string& strQuery) const { return SqlValue(m_strFile, strQuery); }
     std::string Column(const char* szColumn, int id) const;
     // id's vassals in joining order: "5,8".
     std::string Vassals(int id) const;
@@ -185,10 +198,28 @@ protected:
     // id sets his own password.
     Answer Password(int id, const std::string& strNew) const;
     Answer Undo(int iActor, const std::string& strEntry) const;
+    // Root's server set-up (109) with these fields.
+    Answer Setup(const Fields& fields) const;
+
+protected:
+    void Bind(const Target& target, const std::string& strDb) {
+        m_pTarget = &target;
+        m_strFile = strDb;
+    }
+
+private:
+    const Target* m_pTarget = nullptr;
+    std::string m_strFile;
+};
+
+// A ServerTest with the scene built.
+class SceneTest : public ServerTest, public SceneOps {
+protected:
+    void SetUp() override;
 };
 
 // A fresh guild file with the scene built, served by `serve` with extraArgs.
-struct ServedScene {
+struct ServedScene : SceneOps {
     explicit ServedScene(const std::vector<std::string>& extraArgs = {},
                          bool bLoopbackReceivers = true);
     TempDir dir;

@@ -5,8 +5,6 @@
 #include "Harness.h"
 
 #include <cstdlib>
-#include <filesystem>
-#include <gtest/gtest.h>
 #include <regex>
 
 namespace {

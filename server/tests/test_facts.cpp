@@ -2,11 +2,7 @@
 // server keeps track of who is on the default password and when administrators last logged in.
 #include "Harness.h"
 
-#include "Records.h"
-#include "Text.h"
-
 #include <ctime>
-#include <gtest/gtest.h>
 
 namespace {
 

@@ -3,19 +3,10 @@
 // is "too old"; under `serve` a request with nothing new is held, without a worker, until a
 // change or its wait's end; under CGI it is answered at once.
 #include "Harness.h"
-#include "Records.h"
-#include "Text.h"
 #include "TreeRecord.h"
 
-#include <algorithm>
-#include <filesystem>
-#include <fstream>
 #include <future>
-#include <map>
 #include <random>
-#include <sys/socket.h>
-#include <thread>
-#include <unistd.h>
 
 namespace {
 

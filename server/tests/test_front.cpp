@@ -5,24 +5,15 @@
 #include "StandaloneFront.h"
 #include "WorkerPool.h"
 
-#include <algorithm>
-#include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <condition_variable>
 #include <csignal>
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <future>
-#include <gtest/gtest.h>
-#include <map>
 #include <mutex>
 #include <poll.h>
 #include <sys/resource.h>
-#include <sys/socket.h>
-#include <thread>
-#include <unistd.h>
 
 namespace {
 

@@ -4,13 +4,8 @@
 // writers. Standalone and under CGI. The history through backup and restore is
 // test_history_backup.cpp.
 #include "Harness.h"
-#include "Records.h"
 
-#include <gtest/gtest.h>
-
-#include <atomic>
 #include <functional>
-#include <thread>
 #include <tuple>
 
 namespace {

@@ -3,16 +3,6 @@
 // carries password material or names what it does not hold is refused, a restore hands out no
 // removed id, and the retention switch. Standalone and under CGI.
 #include "Harness.h"
-#include "Records.h"
-
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <atomic>
-#include <fstream>
-#include <sys/socket.h>
-#include <thread>
-#include <unistd.h>
 
 namespace {
 
@@ -267,22 +257,18 @@ TEST_P(HistoryDump, AnUndoPutsBackOnlyWhatARecordCanHold) {
 // A late save meant for a removed member must find no one after a restore too, whether into the
 // same guild file or a new one: the dump's history names every id that was removed.
 TEST_P(HistoryDump, ARestoreNeverHandsOutARemovedId) {
-    auto Add = [](const Target& target, int iTo, const char* szName, const char* szPatron) {
-        return As(target, S::Root, 101,
-                  Form("charid=1&addtoid=" + std::to_string(iTo) + "&vassalname=" + szName +
-                       "&vassallist=&patronid=" + szPatron));
-    };
     // Deep, the highest id, leaves below the top of a removed branch.
-    ASSERT_EQ(Add(T(), S::Vassal, "Deep", "4").strPayload, "8");
+    ASSERT_EQ(Add(S::Root, S::Vassal, "Deep").strPayload, "8");
     ASSERT_EQ(Remove(S::Root, S::Patron).iCode, 800);
     const std::string strDump = Backup();
     {
-        ServeTarget copy(Restore(strDump));
-        EXPECT_EQ(Add(copy, S::Other, "Newcomer", "1").strPayload, "9");
+        const std::string strCopy = Restore(strDump);
+        ServeTarget copy(strCopy);
+        EXPECT_EQ(SceneOps(copy, strCopy).Add(S::Root, S::Other, "Newcomer").strPayload, "9");
         EXPECT_EQ(As(copy, S::Root, 106, Form("charid=1&updateid=8&BIO=late")).iCode, 970);
     }
     ASSERT_EQ(RunServerCommand({"restore", "--db", m_strDb, m_other.File("guild.dump")}), 0);
-    EXPECT_EQ(Add(T(), S::Other, "Newcomer", "1").strPayload, "9");
+    EXPECT_EQ(Add(S::Root, S::Other, "Newcomer").strPayload, "9");
 }
 
 INSTANTIATE_TEST_SUITE_P(Server, HistoryDump, ::testing::Values("serve", "cgi"));

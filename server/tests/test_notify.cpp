@@ -6,14 +6,10 @@
 #include "Receiver.h"
 
 #include "Delivery.h"
-#include "Records.h"
 
-#include <algorithm>
 #include <chrono>
-#include <gtest/gtest.h>
 #include <optional>
 #include <regex>
-#include <thread>
 
 namespace {
 
@@ -26,17 +22,6 @@ std::string AddTarget(const Target& target, const std::string& strUrl, const cha
         As(target, S::Root, 124, {{"url", strUrl}, {"format", szFormat}, {"kinds", szKinds}});
     EXPECT_EQ(answer.iCode, 800) << answer.strRaw;
     return answer.strPayload;
-}
-
-// Adds a vassal under Self, whose vassal list the scene leaves at "5".
-Answer AddUnderSelf(const Target& target, const std::string& strName,
-                    const std::string& strList = "5") {
-    return As(target, S::Root, 101,
-              {{"charid", "1"},
-               {"addtoid", "4"},
-               {"vassalname", strName},
-               {"vassallist", strList},
-               {"patronid", "3"}});
 }
 
 // Times written as "YYYY-MM-DD HH:MM" or "YYYY-MM-DDTHH:MM:SSZ" become "T".
@@ -72,35 +57,13 @@ TEST(Notify, EachFormatTellsEachKindOfChange) {
         AddTarget(scene.target, receiver.Url(std::string("/") + szFormat), szFormat);
     Sql(scene.strDb, "UPDATE characters SET level = 71 WHERE id = 4");
 
-    ASSERT_EQ(AddUnderSelf(scene.target, "Quill Newcomb").iCode, 800); // id 8
+    ASSERT_EQ(scene.Add(S::Root, S::Self, "Quill Newcomb").iCode, 800); // id 8
     // Patron (with Self, Vassal and Quill below) moves from High to Other.
-    ASSERT_EQ(As(scene.target, S::Root, 103,
-                 {{"charid", "1"},
-                  {"moveid", "3"},
-                  {"oldpatronid", "2"},
-                  {"oldpatronvassallist", "3"},
-                  {"newpatronid", "6"},
-                  {"newpatronvassallist", ""}})
-                  .iCode,
-              800);
-    ASSERT_EQ(As(scene.target, S::Root, 102,
-                 {{"charid", "1"},
-                  {"vassalid", "6"},
-                  {"patronid", "1"},
-                  {"vassallist", "2,6,7"},
-                  {"vassalname", "Other"}})
-                  .iCode,
-              800);
-    ASSERT_EQ(
-        As(scene.target, S::Root, 112, {{"charid", "1"}, {"changeid", "2"}, {"newlevel", "3"}})
-            .iCode,
-        800);
-    ASSERT_EQ(As(scene.target, S::Root, 109,
-                 {{"charid", "1"},
-                  {"guildname", "Test Guild"},
-                  {"use_rescue_squad", "1"},
-                  {"rescue_squad_name", "Wardens"},
-                  {"defaultpw", "newdef1"}})
+    ASSERT_EQ(scene.Move(S::Root, S::Patron, S::Other).iCode, 800);
+    ASSERT_EQ(scene.Remove(S::Root, S::Other).iCode, 800);
+    ASSERT_EQ(scene.Level(S::Root, S::High, "3").iCode, 800);
+    ASSERT_EQ(scene.Setup(Form("guildname=Test Guild&use_rescue_squad=1&"
+                               "rescue_squad_name=Wardens&defaultpw=newdef1"))
                   .iCode,
               800);
 
@@ -159,8 +122,8 @@ TEST(Notify, RetriesInOrderAndWaitsOutRateLimits) {
                      {429, "Retry-After: 1\r\n", ""},
                      {429, "", R"({"message":"You are being rate limited.","retry_after":0.4})"}});
     AddTarget(scene.target, receiver.Url("/hook"), "json", "joins");
-    ASSERT_EQ(AddUnderSelf(scene.target, "Ann").iCode, 800);
-    ASSERT_EQ(AddUnderSelf(scene.target, "Bea", "5,8").iCode, 800);
+    ASSERT_EQ(scene.Add(S::Root, S::Self, "Ann").iCode, 800);
+    ASSERT_EQ(scene.Add(S::Root, S::Self, "Bea").iCode, 800);
 
     std::vector<Receiver::Arrival> arrivals = receiver.WaitFor(5);
     ASSERT_EQ(arrivals.size(), 5u);
@@ -188,16 +151,17 @@ TEST(Notify, AKilledServerDeliversTheRestAfterItsRestart) {
     Scene::CreateEmpty(strDb);
     auto server = std::make_unique<ServeTarget>(strDb);
     Scene::Build(*server);
+    const SceneOps scene(*server, strDb);
     Receiver receiver;
     receiver.Script({{200, "", "", true}});
     AddTarget(*server, receiver.Url("/hook"), "json", "joins");
     Receiver other;
     AddTarget(*server, other.Url("/hook"), "json", "joins");
 
-    ASSERT_EQ(AddUnderSelf(*server, "Ann").iCode, 800);
+    ASSERT_EQ(scene.Add(S::Root, S::Self, "Ann").iCode, 800);
     receiver.WaitFor(1);
-    ASSERT_EQ(AddUnderSelf(*server, "Bea", "5,8").iCode, 800);
-    ASSERT_EQ(AddUnderSelf(*server, "Cid", "5,8,9").iCode, 800);
+    ASSERT_EQ(scene.Add(S::Root, S::Self, "Bea").iCode, 800);
+    ASSERT_EQ(scene.Add(S::Root, S::Self, "Cid").iCode, 800);
     EXPECT_EQ(other.WaitFor(3).size(), 3u);
     EXPECT_EQ(receiver.Count(), 1u) << "the receiver answered no one meanwhile";
     server->Kill();
@@ -227,14 +191,10 @@ TEST(Notify, NamesArriveEscapedAndNothingPrivateLeaves) {
                      "name_key = 'zed', is_private = 1, email = 'zed@mail.example', "
                      "real_name = 'Zachary Real', icq = '5551234', city_state = 'Hometown' "
                      "WHERE id = 4");
-    ASSERT_EQ(As(scene.target, S::Root, 109,
-                 {{"charid", "1"},
-                  {"guildname", "<@12> ~G~ |s| `c`"},
-                  {"use_rescue_squad", "0"},
-                  {"rescue_squad_name", ""}})
+    ASSERT_EQ(scene.Setup(Form("guildname=<@12> ~G~ |s| `c`&use_rescue_squad=0&rescue_squad_name="))
                   .iCode,
               800);
-    ASSERT_EQ(AddUnderSelf(scene.target, "Quill").iCode, 800);
+    ASSERT_EQ(scene.Add(S::Root, S::Self, "Quill").iCode, 800);
 
     std::vector<Receiver::Arrival> arrivals = receiver.WaitFor(3);
     ASSERT_EQ(arrivals.size(), 3u);
@@ -270,16 +230,8 @@ TEST(Notify, AnUndoIsToldAsTheReverseOfWhatItUndid) {
     ServedScene scene;
     Receiver receiver;
     AddTarget(scene.target, receiver.Url("/hook"), "json", "joins,departures");
-    ASSERT_EQ(As(scene.target, S::Root, 102,
-                 {{"charid", "1"},
-                  {"vassalid", "4"},
-                  {"patronid", "3"},
-                  {"vassallist", "4"},
-                  {"vassalname", "Self"}})
-                  .iCode,
-              800);
-    const std::string strEntry = SqlValue(scene.strDb, "SELECT max(seq) FROM history");
-    ASSERT_EQ(As(scene.target, S::Keeper, 119, {{"charid", "7"}, {"entry", strEntry}}).iCode, 800);
+    ASSERT_EQ(scene.Remove(S::Root, S::Self).iCode, 800);
+    ASSERT_EQ(scene.Undo(S::Keeper, scene.Value("SELECT max(seq) FROM history")).iCode, 800);
     std::vector<Receiver::Arrival> arrivals = receiver.WaitFor(2);
     ASSERT_EQ(arrivals.size(), 2u);
     EXPECT_NE(arrivals[0].strBody.find(R"("kind":"departures")"), std::string::npos);
@@ -304,7 +256,7 @@ TEST(Notify, TheCapDropsTheOldestAndCountsThem) {
     Sql(scene.strDb, "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < "
                      "10000) INSERT INTO notify_outbox(target_id, body, created_at, "
                      "next_attempt_at) SELECT 1, 'old ' || i, 0, 4000000000 FROM n");
-    ASSERT_EQ(AddUnderSelf(scene.target, "Newest").iCode, 800);
+    ASSERT_EQ(scene.Add(S::Root, S::Self, "Newest").iCode, 800);
     EXPECT_EQ(SqlValue(scene.strDb, "SELECT queued || ' ' || dropped FROM notify_targets"),
               "10000 1");
     EXPECT_EQ(SqlValue(scene.strDb, "SELECT body FROM notify_outbox ORDER BY id LIMIT 1"), "old 2");
@@ -360,7 +312,7 @@ TEST(Notify, AChangeWhoseMessageCannotBeWrittenIsNotMade) {
     AddTarget(scene.target, receiver.Url("/hook"), "json", "joins");
     Sql(scene.strDb, "CREATE TRIGGER outbox_full BEFORE INSERT ON notify_outbox "
                      "BEGIN SELECT RAISE(ABORT, 'the outbox is full'); END");
-    EXPECT_NE(AddUnderSelf(scene.target, "Ann").iCode, 800);
+    EXPECT_NE(scene.Add(S::Root, S::Self, "Ann").iCode, 800);
     EXPECT_EQ(SqlValue(scene.strDb, "SELECT count(*) FROM characters WHERE name = 'Ann'"), "0");
     EXPECT_EQ(receiver.Count(), 0u);
 }
@@ -374,7 +326,7 @@ TEST(Notify, AnAnswerNeverShowsTheSecret) {
         {{404, "", "Cannot POST /api/webhooks/914/S3CR3TKEY?token=T0KEN99 (no route)"}});
     AddTarget(scene.target, receiver.Url("/api/webhooks/914/S3CR3TKEY?token=T0KEN99"), "json",
               "joins");
-    ASSERT_EQ(AddUnderSelf(scene.target, "Ann").iCode, 800);
+    ASSERT_EQ(scene.Add(S::Root, S::Self, "Ann").iCode, 800);
     ASSERT_EQ(receiver.WaitFor(1).size(), 1u);
     std::string strListed;
     for (int i = 0; i < 100 && strListed.find("last answer") == std::string::npos; ++i) {
@@ -481,7 +433,7 @@ TEST_P(NotifyTargets, OnlyAdministratorsKeepTargets) {
               R"({"id":0,"guild":"Test Guild","kind":"test","at":"T","actor":"","subject":"",)"
               R"("text":"Test message from ZORV for Test Guild"})");
 
-    ASSERT_EQ(AddUnderSelf(T(), "Quill").iCode, 800);
+    ASSERT_EQ(Add(S::Root, S::Self, "Quill").iCode, 800);
     if (GetParam() != "serve") {
         std::string strOut;
         EXPECT_EQ(RunServerCommand({"notify", "deliver", "--db", m_strDb}, &strOut), 0);

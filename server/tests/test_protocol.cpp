@@ -2,8 +2,6 @@
 // must refuse before it looks at the guild.
 #include "Harness.h"
 
-#include <gtest/gtest.h>
-
 namespace {
 
 class RawHttp : public ServerTest {

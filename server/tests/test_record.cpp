@@ -1,12 +1,8 @@
 // The character record written once: the characters table holds a column for every field of the
 // column table, and every field the save carries comes back from the character payload at the
 // position the record's table gives it, whatever the field's kind.
-#include "CharacterRecord.h"
 #include "CharacterRows.h"
 #include "Harness.h"
-#include "Records.h"
-
-#include <gtest/gtest.h>
 
 #include <set>
 
@@ -67,8 +63,8 @@ TEST(Record, EverySavedFieldComesBackAtItsPayloadPosition) {
         case zorv::RecordKind::Number:
             strValue = std::to_string(100 + ++iDistinct);
             break;
-        default:
-            strValue = std::string("Text of ") + info.szSaveKey;
+        default: // escapes and a line break come back as they went
+            strValue = std::string("a|b&c!;d\r\n") + info.szSaveKey;
         }
         save.emplace_back(info.szSaveKey, strValue);
         expected[info.iPayload] = strValue;
@@ -84,6 +80,10 @@ TEST(Record, EverySavedFieldComesBackAtItsPayloadPosition) {
     EXPECT_EQ(fields[static_cast<int>(zorv::RecordField::ModifiedBy)], "1");
     EXPECT_EQ(fields[static_cast<int>(zorv::RecordField::Path)],
               "Renamed Self > Patron > High > Root");
+    EXPECT_EQ(fields[static_cast<int>(zorv::RecordField::PatronId)], "3");
+    EXPECT_EQ(fields[static_cast<int>(zorv::RecordField::VassalIds)], "5");
+    EXPECT_EQ(fields[static_cast<int>(zorv::RecordField::SecurityLevel)], "1");
+    EXPECT_EQ(fields[static_cast<int>(zorv::RecordField::PatronName)], "Patron");
 }
 
 } // namespace

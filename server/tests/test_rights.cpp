@@ -1,14 +1,8 @@
 // Who may do what: every operation against one character (Self), asked by each kind of caller;
 // and which of each operation's keys it cannot do without.
-#include "CharacterRecord.h"
 #include "FormKeys.h"
 #include "Harness.h"
 #include "Protocol.h"
-
-#include <algorithm>
-#include <filesystem>
-#include <gtest/gtest.h>
-#include <memory>
 
 namespace {
 

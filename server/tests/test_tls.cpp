@@ -3,11 +3,7 @@
 // The TLS peer is the openssl command, a TLS stack other than the server's.
 #include "Harness.h"
 
-#include <fstream>
-#include <gtest/gtest.h>
 #include <iterator>
-#include <sys/socket.h>
-#include <unistd.h>
 
 namespace {
 

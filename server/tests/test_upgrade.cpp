@@ -9,12 +9,8 @@
 // Edric Vale (5) and then Ivo Brand (9, under Hale) removed.
 #include "Harness.h"
 #include "Store.h"
-#include "Text.h"
 
 #include <ctime>
-#include <filesystem>
-#include <fstream>
-#include <gtest/gtest.h>
 #include <sstream>
 
 namespace {

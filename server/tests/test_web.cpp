@@ -2,10 +2,8 @@
 // info and of one who does not, escaping, revalidation and compression, and the switches that
 // turn it off.
 #include "Harness.h"
-#include "Records.h"
 
 #include <cstdlib>
-#include <gtest/gtest.h>
 #include <zlib.h>
 
 namespace {
