@@ -183,9 +183,9 @@ TEST_F(DumpTest, EarlierVersionsWithoutCountsRestoreOnlyWhenSound) {
         shortRows.front() = std::string("ZORV DUMP ") + szVersion;
         Write(m_dir.File("short.txt"), Join(shortRows));
         const std::string strDb = m_dir.File(std::string("short") + szVersion + ".db");
-        ASSERT_EQ(RunServerCommand({"restore", "--db", strDb, m_dir.File("short.txt")}, nullptr,
-                                   &strErr),
-                  0)
+        ASSERT_EQ(
+            RunServerCommand({"restore", "--db", strDb, m_dir.File("short.txt")}, nullptr, &strErr),
+            0)
             << szVersion << ": " << strErr;
         EXPECT_EQ(Backup(strDb), m_strCurrent) << szVersion;
     }

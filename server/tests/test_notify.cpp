@@ -62,8 +62,9 @@ TEST(Notify, EachFormatTellsEachKindOfChange) {
     ASSERT_EQ(scene.Move(S::Root, S::Patron, S::Other).iCode, 800);
     ASSERT_EQ(scene.Remove(S::Root, S::Other).iCode, 800);
     ASSERT_EQ(scene.Level(S::Root, S::High, "3").iCode, 800);
-    ASSERT_EQ(scene.Setup(Form("guildname=Test Guild&use_rescue_squad=1&"
-                               "rescue_squad_name=Wardens&defaultpw=newdef1"))
+    ASSERT_EQ(scene
+                  .Setup(Form("guildname=Test Guild&use_rescue_squad=1&"
+                              "rescue_squad_name=Wardens&defaultpw=newdef1"))
                   .iCode,
               800);
 
