@@ -326,10 +326,11 @@ TEST_P(Operations, SaveAndRead) {
               "K\xC3\xB6ln, \xC3\x89vreux");
     EXPECT_EQ(Save(S::Self, "4", "4", {{"NAME", "Selfie"}}), 800);
     zorv::Fields f = zorv::UnescapedFields(As(T(), S::Other, 107, {{"getcharid", "4"}}).strPayload);
-    ASSERT_EQ(f.size(), 33u);
+    ASSERT_EQ(f.size(), std::size_t(zorv::kCharacterPayloadFields));
     EXPECT_EQ(f[18], "K\xF6ln, \xC9vreux");
     EXPECT_EQ(f[16], "32,2,0");
     EXPECT_EQ(f[32], "Slayer of the Olthoi Queen");
+    EXPECT_EQ(f[22], "6") << "the revision counts five saves, none of the refused ones";
     EXPECT_NE(As(T(), S::Other, 107, {{"getcharid", "1"}}).strPayload.find("|None|Root|"),
               std::string::npos)
         << "a monarch's patron is None and its path is itself";
