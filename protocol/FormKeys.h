@@ -4,6 +4,8 @@
 // name a key only through these; the sheet's save keys are the record's (CharacterRecord.h).
 #include "CharacterRecord.h"
 
+#include <string_view>
+
 namespace zorv::form {
 
 // Every request.
@@ -133,5 +135,18 @@ inline constexpr OperationKey kOperationKeys[] = {
     {125, kTarget, true},
     {126, kTarget, true},
 };
+
+// Whether a request of iOp may carry key: one of the operation's own, or for the save a sheet
+// field's save key.
+constexpr bool IsKeyOf(int iOp, std::string_view key) {
+    for (const OperationKey& own : kOperationKeys)
+        if (own.iOp == iOp && key == own.szKey)
+            return true;
+    if (iOp == 106)
+        for (const RecordFieldInfo& info : kRecordFields)
+            if (info.szSaveKey && key == info.szSaveKey)
+                return true;
+    return false;
+}
 
 } // namespace zorv::form

@@ -52,7 +52,24 @@ QString RequestCycle::CertificateKey() const {
     return KnownCertificates::ServerKey(strHost, nPort);
 }
 
+namespace {
+
+// A request with a key its operation does not take is a fault of this program: the server
+// would pass over the value without a word. Debug builds stop at it.
+void AssertKeysOfTheTable([[maybe_unused]] const Request& request) {
+#ifndef NDEBUG
+    for (const auto* pFields : {&request.head, &request.fields})
+        for (const Request::Field& field : *pFields)
+            Q_ASSERT_X(
+                zorv::form::IsKeyOf(request.msgid, field.first.toStdString()), "RequestCycle",
+                qPrintable(QStringLiteral("%1 sent to %2").arg(field.first).arg(request.msgid)));
+#endif
+}
+
+} // namespace
+
 void RequestCycle::Compose(HTTPRequest& exchange, const Request& request) const {
+    AssertKeysOfTheTable(request);
     exchange.Clear();
     exchange.AddPostData(FormKey(zorv::form::kCharName),
                          request.strCharName.isEmpty() ? m_login.strPlayer : request.strCharName);

@@ -113,11 +113,11 @@ void tst_net::requestBytes() {
     QCOMPARE(cycle.CurrentOp(), qint16(100));
 
     // Another character's credentials replace the own ones; fields follow msgid, escaped.
-    cycle.StartOperation(101, QString(), {{"newvassal", "a|b&c!;d"}, {"note", "x=y z"}},
+    cycle.StartOperation(101, QString(), {{"vassalname", "a|b&c!;d"}, {"vassallist", "x=y z"}},
                          QStringLiteral("Bo"), QStringLiteral("secret"));
     QTRY_VERIFY(peer.RequestComplete(1));
-    QByteArray body = "charname=Bo&password=secret&msgid=101&newvassal=a(pipe)b(amp)c(end)d"
-                      "&note=x=y z";
+    QByteArray body = "charname=Bo&password=secret&msgid=101&vassalname=a(pipe)b(amp)c(end)d"
+                      "&vassallist=x=y z";
     QVERIFY(peer.Request(1).endsWith("Content-length: " + QByteArray::number(body.size()) +
                                      "\r\n\r\n" + body + "\r\n"));
 }
@@ -265,7 +265,7 @@ void tst_net::statusTextsAndByteTotal() {
     cycle.Route(107, [&](const Reply& reply) { handled << reply.strPayload; });
     QSignalSpy received(&cycle.Exchange(), &HTTPRequest::ReceivingData);
 
-    cycle.StartOperation(107, QStringLiteral("Downloading Character Info"), {{"charid", "5"}});
+    cycle.StartOperation(107, QStringLiteral("Downloading Character Info"), {{"getcharid", "5"}});
     QCOMPARE(status.Panel(RequestCycle::kPanelHTTP), QStringLiteral("Connecting to Server"));
     QVERIFY(cycle.timerTimeout.isActive());
     QTRY_COMPARE(status.Panel(RequestCycle::kPanelHTTP), QStringLiteral("Connected to Server"));
