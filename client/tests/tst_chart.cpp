@@ -99,7 +99,7 @@ void tst_chart::layoutKeepsItsRules() {
 void tst_chart::equalBranchesAlike() {
     // Under the monarch: a deep branch, two small ones and the deep one's twin. The small ones
     // stand evenly between the deep ones, and the twins are drawn alike.
-    std::vector<int> patrons(1, 0);
+    std::vector<int> patrons(1, 0); // index 0 unused
     auto Add = [&](int iPatron) {
         patrons.push_back(iPatron);
         return static_cast<int>(patrons.size()) - 1;
@@ -119,21 +119,8 @@ void tst_chart::equalBranchesAlike() {
     const int small2 = Add(monarch);
     const int twin = Deep();
     // Vassal lists in id order here: the twins' lists must be alike.
-    QString strPayload;
-    for (int id = 1; id < static_cast<int>(patrons.size()); ++id) {
-        QStringList vassals;
-        for (int v = 1; v < static_cast<int>(patrons.size()); ++v)
-            if (patrons[v] == id)
-                vassals << QString::number(v);
-        strPayload += QStringLiteral("%1|M%1|1|1|%2|%3|0|0|0!;")
-                          .arg(id)
-                          .arg(patrons[id])
-                          .arg(vassals.join(','));
-    }
-    QString strProblem;
-    const ChartLayout chart = ChartLayout::Make(ParseTreePayload(strPayload, strProblem), -1, 0);
-    QVERIFY(strProblem.isEmpty());
-    strProblem = Problem(chart, -1, 0);
+    const ChartLayout chart = ChartLayout::Make(MakeRoster(patrons, 1, false), -1, 0);
+    const QString strProblem = Problem(chart, -1, 0);
     QVERIFY2(strProblem.isEmpty(), qPrintable(strProblem));
     QCOMPARE(Shape(chart, chart.BoxOfId(qint16(first))), Shape(chart, chart.BoxOfId(qint16(twin))));
     const qreal x1 = chart.CentreX(chart.BoxOfId(qint16(first)));

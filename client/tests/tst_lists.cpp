@@ -1,62 +1,18 @@
 // The guild lists and the skill search: the payload parsers, the lists and a search against a
 // real zorv-server after members were saved, the search request, sorting, the jump to the tree,
 // CSV export read back by a standard reader, and saved searches across a restart.
-#include "AllegianceModel.h"
-#include "AllegianceView.h"
-#include "CellEditor.h"
-#include "CharacterSheet.h"
-#include "Characters.h"
 #include "CsvExport.h"
-#include "Grid.h"
 #include "GuildLists.h"
-#include "ListPayloads.h"
-#include "MainViews.h"
-#include "RequestCycle.h"
-#include "ScriptedPeer.h"
-#include "ServerProcess.h"
-#include "SkillCatalogue.h"
-#include "SkillSearch.h"
-#include "SkillTraining.h"
-#include "StatusBar.h"
 #include "TestClient.h"
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QFile>
-#include <QLineEdit>
 #include <QProcess>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QSignalSpy>
-#include <QTabWidget>
-#include <QTreeView>
 
 namespace {
 
-QStringList Column(const Grid* pGrid, int iColumn) {
-    QStringList cells;
-    for (int iRow = 1; iRow <= pGrid->DataRows(); ++iRow)
-        cells << pGrid->TextMatrix(iRow, iColumn);
-    return cells;
-}
-
-QStringList Row(const Grid* pGrid, const QString& strName) {
-    for (int iRow = 1; iRow <= pGrid->DataRows(); ++iRow)
-        if (pGrid->TextMatrix(iRow, 0) == strName) {
-            QStringList cells;
-            for (int c = 0; c < pGrid->model()->columnCount(); ++c)
-                cells << pGrid->TextMatrix(iRow, c);
-            return cells;
-        }
-    return {};
-}
-
 // A client logged in as the demo's administrator.
 struct AdminClient : TestClient {
-    explicit AdminClient(const ServerProcess& server) {
-        LogIn(server.Address(), "Aldric Stormwind", "lantern1");
-        bReady = QTest::qWaitFor([&] { return window->sheet().iCurDisplayCharID == 1; }, 20000);
-    }
+    explicit AdminClient(const ServerProcess& server)
+        : bReady(LogInAndWait(server.Address(), "Aldric Stormwind", "lantern1")) {}
     MainViews& V() { return window->views(); }
     // Shows a member, lets `edit` change the sheet, saves and waits for the stored record.
     bool SaveMember(const QString& strName, const std::function<void(SheetViews&)>& edit) {
@@ -76,7 +32,7 @@ struct AdminClient : TestClient {
         QTest::mouseClick(pButton, Qt::LeftButton);
         return reset.wait(20000);
     }
-    bool bReady = false;
+    bool bReady;
 };
 
 // Types into a line box as a user does.
@@ -171,16 +127,16 @@ void tst_lists::listsAndSearchAgainstTheServer() {
     QVERIFY(c.Refresh(v.cmdRefreshRescueSquad, v.grdRescueSquad));
     QCOMPARE(c.window->stsStatusBar().Panel(RequestCycle::kPanelOp),
              QStringLiteral("Downloading Lantern Watch Info"));
-    QCOMPARE(Row(v.grdRescueSquad, "Brenna Ashvale"),
+    QCOMPARE(GridRow(v.grdRescueSquad, "Brenna Ashvale"),
              (QStringList{"Brenna Ashvale", "71", "Arwic, north", "Holtburg \"Inn\"", "Yes",
                           "Aldric Stormwind", "brenna@example.org", "4242"}));
     QVERIFY(c.Refresh(v.cmdPortalListRefresh, v.grdPortalList));
-    QCOMPARE(Row(v.grdPortalList, "Brenna Ashvale"),
+    QCOMPARE(GridRow(v.grdPortalList, "Brenna Ashvale"),
              (QStringList{"Brenna Ashvale", "71", "Holtburg \"Inn\"", "Arwic, north"}));
     QVERIFY(c.Refresh(v.cmdGetTradeSkills, v.grdTradeSkills));
-    QCOMPARE(Row(v.grdTradeSkills, "Brenna Ashvale"),
+    QCOMPARE(GridRow(v.grdTradeSkills, "Brenna Ashvale"),
              (QStringList{"Brenna Ashvale", "71", "1000", "900", "7"}));
-    QCOMPARE(Row(v.grdTradeSkills, "Corin Thale"),
+    QCOMPARE(GridRow(v.grdTradeSkills, "Corin Thale"),
              (QStringList{"Corin Thale", "20", "1000", "100", "5"}));
 
     // Sho with Alchemy 999 and Cooking 800 at least: Brenna alone.
@@ -192,10 +148,9 @@ void tst_lists::listsAndSearchAgainstTheServer() {
     v.grdSearchSkill->Model().SetText(0, 1, "999");
     v.grdSearchSkill->Model().SetText(10, 1, "800");
     QVERIFY(c.Refresh(v.cmdSearch, v.grdSearch));
-    QVERIFY(c.window->cycle().Exchange().strPostData.endsWith(
-        "&race=3&rank=0&skillsearch=1,999!11,800"));
-    QCOMPARE(Column(v.grdSearch, 0), QStringList{"Brenna Ashvale"});
-    const QStringList found = Row(v.grdSearch, "Brenna Ashvale");
+    QVERIFY(c.PostData().endsWith("&race=3&rank=0&skillsearch=1,999!11,800"));
+    QCOMPARE(GridColumn(v.grdSearch, 0), QStringList{"Brenna Ashvale"});
+    const QStringList found = GridRow(v.grdSearch, "Brenna Ashvale");
     QCOMPARE(found.value(1), QStringLiteral("71"));
     QCOMPARE(found.value(3), QStringLiteral("Sho"));
     // Show in Tree marks her and shows the tree.
@@ -206,7 +161,7 @@ void tst_lists::listsAndSearchAgainstTheServer() {
     // Nobody has 30000: "None Found!"; the next search cleared the marks.
     v.grdSearchSkill->Model().SetText(0, 1, "30000");
     QVERIFY(c.Refresh(v.cmdSearch, v.grdSearch));
-    QCOMPARE(Column(v.grdSearch, 0), QStringList{"None Found!"});
+    QCOMPARE(GridColumn(v.grdSearch, 0), QStringList{"None Found!"});
     QVERIFY(c.window->allegiance().Found().isEmpty());
     QCOMPARE(c.prompts->shown.size(), 3); // the three saves' confirmations
 }
@@ -222,8 +177,7 @@ void tst_lists::searchRequest() {
         defaults << QString::number(iRow) + ",0";
     QCOMPARE(search.SkillCriteria(), defaults.join('!'));
     search.Search();
-    QVERIFY(c.window->cycle().Exchange().strPostData.endsWith(
-        "&msgid=116&race=0&rank=0&skillsearch=" + defaults.join('!')));
+    QVERIFY(c.PostData().endsWith("&msgid=116&race=0&rank=0&skillsearch=" + defaults.join('!')));
     QCOMPARE(c.window->stsStatusBar().Panel(RequestCycle::kPanelOp), QStringLiteral("Searching"));
 
     // Delete clears cells by key; with every cell empty no skillsearch goes out.
@@ -235,7 +189,7 @@ void tst_lists::searchRequest() {
     v.cmbSearchRace->setCurrentIndex(3);
     v.cmbSearchRank->setCurrentIndex(7);
     search.Search();
-    QVERIFY(c.window->cycle().Exchange().strPostData.endsWith("&msgid=116&race=3&rank=7"));
+    QVERIFY(c.PostData().endsWith("&msgid=116&race=3&rank=7"));
 
     // Typing works as in the sheet's grid and never touches the catalogue; 1,5 and a value
     // beyond 16 bits are refused.
@@ -268,7 +222,7 @@ void tst_lists::searchRequest() {
     pEdit->setText("12.5");
     v.cmdSearch->click();
     QVERIFY(!search.Editor().IsOpen());
-    QVERIFY(c.window->cycle().Exchange().strPostData.endsWith("&skillsearch=17,12.5"));
+    QVERIFY(c.PostData().endsWith("&skillsearch=17,12.5"));
     QCOMPARE(pGrid->model()->index(16, 1).data(Qt::ToolTipRole).toString(),
              QStringLiteral("The server takes whole numbers only: '12.5' will be refused."));
 
@@ -305,18 +259,18 @@ void tst_lists::sortingAndJumping() {
     lists.RefreshPortalList();
     QTRY_COMPARE(pPortal->DataRows(), 3);
     pPortal->HeaderSort(1);
-    QCOMPARE(Column(pPortal, 1), (QStringList{"9", "50", "100"})); // by number, not text
+    QCOMPARE(GridColumn(pPortal, 1), (QStringList{"9", "50", "100"})); // by number, not text
     pPortal->HeaderSort(1);
-    QCOMPARE(Column(pPortal, 1), (QStringList{"100", "50", "9"}));
+    QCOMPARE(GridColumn(pPortal, 1), (QStringList{"100", "50", "9"}));
     pPortal->HeaderSort(0);
-    QCOMPARE(Column(pPortal, 0), (QStringList{"Ann", "Bo", "Cy"}));
+    QCOMPARE(GridColumn(pPortal, 0), (QStringList{"Ann", "Bo", "Cy"}));
     pPortal->HeaderSort(1);
     // A refresh shows the server's order and keeps the direction: the next click descends.
     peer.queuedReplies << ScriptedPeer::Reply("800", "1|Ann|50|H|L!;2|Bo|9|H|L!;3|Cy|100|H|L!;");
     lists.RefreshPortalList();
-    QTRY_COMPARE(Column(pPortal, 0), (QStringList{"Ann", "Bo", "Cy"}));
+    QTRY_COMPARE(GridColumn(pPortal, 0), (QStringList{"Ann", "Bo", "Cy"}));
     pPortal->HeaderSort(1);
-    QCOMPARE(Column(pPortal, 1), (QStringList{"100", "50", "9"}));
+    QCOMPARE(GridColumn(pPortal, 1), (QStringList{"100", "50", "9"}));
     QCOMPARE(pTrade->iLastSort, 0); // grids keep their own state
 
     // A double click on a row lands on the node, asks for the record and then shows the tree;
@@ -327,13 +281,13 @@ void tst_lists::sortingAndJumping() {
     QCOMPARE(
         c.window->allegiance().MainModel().Key(c.window->allegiance().MainModel().Highlighted()),
         QStringLiteral("Char1"));
-    QVERIFY(c.window->cycle().Exchange().strPostData.endsWith("&msgid=107&getcharid=1"));
+    QVERIFY(c.PostData().endsWith("&msgid=107&getcharid=1"));
     QTRY_COMPARE(TabKey(v.tabMainTab, v.tabMainTab->currentIndex()),
                  QStringLiteral("Allegiance Tree"));
     pPortal->Model().SetRows({{"Nobody", "1", "", ""}});
-    const QString strBefore = c.window->cycle().Exchange().strPostData;
+    const QString strBefore = c.PostData();
     emit pPortal->doubleClicked(pPortal->model()->index(0, 0));
-    QCOMPARE(c.window->cycle().Exchange().strPostData, strBefore);
+    QCOMPARE(c.PostData(), strBefore);
 }
 
 void tst_lists::csvExport() {

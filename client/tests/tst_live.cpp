@@ -2,155 +2,16 @@
 // polls until the test answers them: the watch beside the user's requests, changes made elsewhere
 // reaching the tree, the flat list, the sheet and the history, the fall-backs to a whole
 // download, the kept tree and the read-only copy. tst_live_server has the real servers.
-#include "AllegianceModel.h"
-#include "AllegianceView.h"
-#include "CellEditor.h"
-#include "ChangeHistory.h"
-#include "CharacterSheet.h"
-#include "Characters.h"
-#include "Grid.h"
-#include "MainViews.h"
-#include "RequestCycle.h"
-#include "ScriptedPeer.h"
-#include "SkillTraining.h"
-#include "StatusBar.h"
+#include "ScriptedGuild.h"
 #include "TestClient.h"
-#include "TreeFeed.h"
-#include "TreePayload.h"
-#include "ViewRows.h"
 #include "frmOptions.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QFrame>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTabWidget>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
-#include <QTreeView>
 
 namespace {
 
-// Ann's allegiance, as the server sends it: by patron id, then in list order.
-const QString kTree = "1|Ann|50|2|-1|2,3|0|0|0!;2|Bo|40|1|1|4|0|0|0!;3|Cy|31|1|1||0|0|0!;"
-                      "4|Dee|20|1|2||0|0|0!;";
-
-// A server scripted by operation: the login, the tree and the records at once, the generation
-// for an empty `since` at once, and every other request for changes held for the test.
-struct Server {
-    ScriptedPeer peer;
-    QString strTree = kTree;
-    QString strGeneration = QStringLiteral("5");
-    QString strRevision = QStringLiteral("3");                     // of every record 107 gives
-    QString strModified = QStringLiteral("2026-12-07 09:30:00|3"); // when, and by whom (an id)
-    bool bFeed = true;                 // false: a server from before the feed
-    QByteArray treeCode = "800";       // what 100 is answered with
-    QByteArray generationCode = "800"; // what 120 with an empty `since` is answered with
-    int iDelayMs = 0;                  // every answer waits this long, as from a server far away
-    QStringList holdOps;               // operations held for the test, as the watch's polls are
-    // When set, the answer to a request for changes without a wait: the login waits for it
-    // inside its own handler, where the test cannot step in.
-    QString strCatchUp;
-    struct Seen {
-        int i;
-        QMap<QString, QString> fields;
-    };
-    QList<Seen> seen;
-    QList<int> held;
-
-    Server() {
-        QObject::connect(&peer, &ScriptedPeer::RequestArrived, &peer, [this](int i) {
-            QMap<QString, QString> fields;
-            const QByteArray request = peer.Request(i);
-            const QByteArray body = request.mid(request.indexOf("\r\n\r\n") + 4).trimmed();
-            for (const QByteArray& pair : body.split('&'))
-                fields.insert(QString::fromLatin1(pair.left(pair.indexOf('='))),
-                              QString::fromLatin1(pair.mid(pair.indexOf('=') + 1)));
-            seen << Seen{i, fields};
-            const QString msgid = fields.value("msgid");
-            if (holdOps.contains(msgid))
-                held << i;
-            else if (msgid == "104")
-                Answer(i, "800", "0.3|1|Ann|1|Guild|0|");
-            else if (msgid == "100")
-                Answer(i, treeCode, strTree);
-            else if (msgid == "107")
-                Answer(i, "800", Record(fields.value("getcharid")));
-            else if (msgid == "117" || msgid == "118")
-                Answer(i, "800", ""); // no history kept
-            else if (msgid == "120" && !bFeed)
-                Answer(i, "989", "");
-            else if (msgid == "120" && fields.value("since").isEmpty())
-                Answer(i, generationCode, generationCode == "800" ? strGeneration + "|!;" : "");
-            else if (msgid == "120" && !fields.contains("wait") && !strCatchUp.isEmpty())
-                Answer(i, "800", strCatchUp);
-            else
-                held << i;
-        });
-    }
-    // The record 107 answers for an id.
-    QString Record(const QString& strId) const {
-        return strId + "|" + Name(strId) + QString(21, '|') + strRevision + "|" +
-               strModified.section('|', 0, 0) + QString(8, '|') + strModified.section('|', 1) + "|";
-    }
-    QString Name(const QString& strId) const {
-        QString strProblem;
-        return ParseTreePayload(strTree, strProblem)->GetName("Char" + strId);
-    }
-    void Answer(int i, const QByteArray& code, const QString& strPayload) {
-        const QByteArray reply = ScriptedPeer::Reply(code, strPayload.toLatin1());
-        QTimer::singleShot(iDelayMs, &peer, [this, i, reply] {
-            peer.Send(i, reply);
-            peer.Close(i);
-        });
-    }
-    // The requests held and still open: the client drops a poll it no longer needs.
-    int Held() {
-        held.removeIf([this](int i) { return !peer.Open(i); });
-        return static_cast<int>(held.size());
-    }
-    // The msgid and `since` of the request held at position iHeld, as "msgid:since", with
-    // "+wait" for a watch's poll.
-    QString HeldRequest(int iHeld) {
-        const QMap<QString, QString> fields = Fields(held.value(iHeld));
-        return fields.value("msgid") + ":" + fields.value("since") +
-               (fields.contains("wait") ? "+wait" : "");
-    }
-    // Answers the request held longest, or the one that HeldRequest names strRequest.
-    void AnswerHeld(const QByteArray& code, const QString& strPayload,
-                    const QString& strRequest = QString()) {
-        Held();
-        int iHeld = 0;
-        while (!strRequest.isEmpty() && iHeld < held.size() && HeldRequest(iHeld) != strRequest)
-            ++iHeld;
-        QVERIFY2(iHeld < held.size(), qPrintable("nothing held as " + strRequest));
-        Answer(held.takeAt(iHeld), code, strPayload);
-    }
-    // The fields of the request on connection i.
-    QMap<QString, QString> Fields(int i) const {
-        for (const Seen& s : seen)
-            if (s.i == i)
-                return s.fields;
-        return {};
-    }
-    // Each request as "msgid" or "msgid:since", in the order they arrived.
-    QStringList Requests() const {
-        QStringList requests;
-        for (const Seen& s : seen)
-            requests << s.fields.value("msgid") +
-                            (s.fields.value("msgid") == "120" ? ":" + s.fields.value("since") : "");
-        return requests;
-    }
-    int Count(const QString& strRequest) const { return Requests().count(strRequest); }
-};
-
 // Logs in with the feed on and waits for the own record and the watch's first poll.
-bool LogIn(TestClient& client, Server& server) {
+bool LogIn(TestClient& client, ScriptedGuild& server) {
     client.window->feed().SetEnabled(true);
     client.LogIn(server.peer.Address(), "Ann", "secret1");
     return QTest::qWaitFor(
@@ -159,7 +20,7 @@ bool LogIn(TestClient& client, Server& server) {
 
 // The client has settled at lGeneration: the roster holds it, the watch's one poll asks from it,
 // the request cycle is idle, and no message box beyond nBoxes was shown.
-bool Settled(TestClient& client, Server& server, qint64 lGeneration, int nBoxes = 0) {
+bool Settled(TestClient& client, ScriptedGuild& server, qint64 lGeneration, int nBoxes = 0) {
     const QString strPoll = QString("120:%1+wait").arg(lGeneration);
     return QTest::qWaitFor(
                [&] {
@@ -192,7 +53,7 @@ private slots:
 };
 
 void tst_live::watchFollowsChangesElsewhere() {
-    Server server;
+    ScriptedGuild server;
     TestClient client;
     QVERIFY(LogIn(client, server));
     // The generation is learned before the tree is asked for, so nothing committed between the
@@ -234,13 +95,7 @@ void tst_live::watchFollowsChangesElsewhere() {
     QCOMPARE(model.Key(model.Highlighted()), QString("Char2"));
     QCOMPARE(client.window->objCharDB().CalculateRank("Char1"), qint16(2));
     // The flat list keeps its sort by level: the rows that joined or changed are in their places.
-    Roster fresh;
-    QString strProblem;
-    fresh.Replace(ParseTreePayload(strAfter, strProblem));
-    FlatListModel freshList(fresh);
-    freshList.Fill();
-    freshList.SortByColumn(1, true);
-    QCOMPARE(Rows(client.window->allegiance().FlatList()), Rows(freshList));
+    QCOMPARE(Rows(client.window->allegiance().FlatList()), FlatRowsOf(strAfter, 1));
 
     // Bo's record changed under the sheet, which held no edits: it is shown again.
     QTRY_COMPARE(client.window->views().sheet.txtName->text(), QString("Bob"));
@@ -264,15 +119,11 @@ void tst_live::watchFollowsChangesElsewhere() {
     server.strTree.replace("4|Dee|45|", "4|Dee|5|");
     server.AnswerHeld("800", "8|!;4|Dee|5|1|2||0|0|0!;");
     QTRY_COMPARE(client.window->objCharDB().Item("Char4")->nLevel, qint16(5));
-    fresh.Replace(ParseTreePayload(server.strTree, strProblem));
-    FlatListModel resorted(fresh);
-    resorted.Fill();
-    resorted.SortByColumn(1, true);
-    QCOMPARE(Rows(client.window->allegiance().FlatList()), Rows(resorted));
+    QCOMPARE(Rows(client.window->allegiance().FlatList()), FlatRowsOf(server.strTree, 1));
 }
 
 void tst_live::sheetWithEditsAndDepartures() {
-    Server server;
+    ScriptedGuild server;
     TestClient client;
     QVERIFY(LogIn(client, server));
     QVERIFY(client.Show("Bo"));
@@ -319,7 +170,7 @@ void tst_live::sheetWithEditsAndDepartures() {
 }
 
 void tst_live::fallsBackAndRetries() {
-    Server server;
+    ScriptedGuild server;
     TestClient client;
     QVERIFY(LogIn(client, server));
     StatusBar& status = client.window->stsStatusBar();
@@ -388,7 +239,7 @@ void tst_live::fallsBackAndRetries() {
 }
 
 void tst_live::recoveryBesideTheUser() {
-    Server server;
+    ScriptedGuild server;
     TestClient client;
     QVERIFY(LogIn(client, server));
     StatusBar& status = client.window->stsStatusBar();
@@ -429,7 +280,7 @@ void tst_live::recoveryBesideTheUser() {
 }
 
 void tst_live::cellEditorIsAnEdit() {
-    Server server;
+    ScriptedGuild server;
     TestClient client;
     QVERIFY(LogIn(client, server));
     SheetViews& s = client.window->views().sheet;
@@ -452,7 +303,7 @@ void tst_live::cellEditorIsAnEdit() {
 }
 
 void tst_live::watchStopsOnARefusedLogin() {
-    Server server;
+    ScriptedGuild server;
     TestClient client;
     QVERIFY(LogIn(client, server));
     StatusBar& status = client.window->stsStatusBar();
@@ -477,7 +328,7 @@ void tst_live::watchStopsOnARefusedLogin() {
 }
 
 void tst_live::departureUnderAnOpenQuestion() {
-    Server server;
+    ScriptedGuild server;
     TestClient client;
     QVERIFY(LogIn(client, server));
     QVERIFY(client.Show("Cy"));
@@ -510,7 +361,7 @@ void tst_live::departureUnderAnOpenQuestion() {
 void tst_live::serverWithoutFeed() {
     // The login's wait for the tree goes on through the whole download, silently, and nothing is
     // watched; later refreshes download the whole tree straight away.
-    Server server;
+    ScriptedGuild server;
     server.bFeed = false;
     TestClient client;
     client.window->feed().SetEnabled(true);
@@ -534,7 +385,7 @@ void tst_live::savedTreeAtNextLogin_data() {
 
 void tst_live::savedTreeAtNextLogin() {
     QFETCH(int, iDelayMs);
-    Server server;
+    ScriptedGuild server;
     QTemporaryDir folder; // the user's, kept between the two runs
     const QString strChanged = "1|Ann|50|2|-1|2,3|0|0|0!;2|Bo|44|1|1|4|0|0|0!;3|Cy|31|1|1||0|0|0!;"
                                "4|Dee|20|1|2||0|0|0!;";
@@ -544,18 +395,15 @@ void tst_live::savedTreeAtNextLogin() {
         auto Kept = [&] {
             const QDir cache(folder.path() + "/cache");
             const QStringList kept = cache.entryList(QDir::Files);
-            if (kept.isEmpty())
-                return QByteArray();
-            QFile file(cache.filePath(kept[0]));
-            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+            return kept.isEmpty() ? QByteArray() : FileBytes(cache.filePath(kept[0]));
         };
         TestClient first(folder.path());
         QVERIFY(LogIn(first, server));
-        QTRY_VERIFY_WITH_TIMEOUT(Kept().contains("2|Bo|40|"), 20000);
+        ZORV_TRY(Kept().contains("2|Bo|40|"));
         server.strTree = strChanged;
         server.AnswerHeld("800", "6|!;2|Bo|44|1|1|4|0|0|0!;");
         QTRY_VERIFY(server.Requests().contains("120:6"));
-        QTRY_VERIFY_WITH_TIMEOUT(Kept().contains("2|Bo|44|"), 20000);
+        ZORV_TRY(Kept().contains("2|Bo|44|"));
     } // the window closes, and keeps it again
     const QStringList files = QDir(folder.path() + "/cache").entryList(QDir::Files);
     QCOMPARE(files.size(), 1);
@@ -577,13 +425,8 @@ void tst_live::savedTreeAtNextLogin() {
     });
     server.strCatchUp = "7|!;4|Dee|21|1|2||0|0|0!;";
     second.LogIn(server.peer.Address(), "Ann", "secret1");
-    QTRY_COMPARE_WITH_TIMEOUT(second.window->sheet().iCurDisplayCharID, qint16(1), 20000);
-    Roster kept;
-    QString strProblem;
-    kept.Replace(ParseTreePayload(strChanged, strProblem));
-    AllegianceModel keptTree(kept);
-    keptTree.Generate(-1);
-    QCOMPARE(shownFirst, Nodes(keptTree));
+    ZORV_TRY_COMPARE(second.window->sheet().iCurDisplayCharID, qint16(1));
+    QCOMPARE(shownFirst, TreeNodesOf(strChanged));
     QCOMPARE(requestsThen, QStringList({"104"}));
     QVERIFY(Settled(second, server, 7));
     QCOMPARE(server.Requests().mid(nBefore, 2), QStringList({"104", "120:6"}));
@@ -593,16 +436,16 @@ void tst_live::savedTreeAtNextLogin() {
     // A change made afterwards reaches the tree, however long its answer takes.
     server.strCatchUp.clear();
     server.AnswerHeld("800", "8|!;2|Bo|41|1|1|4|0|0|0!;");
-    QTRY_COMPARE_WITH_TIMEOUT(second.window->objCharDB().Item("Char2")->nLevel, qint16(41), 20000);
+    ZORV_TRY_COMPARE(second.window->objCharDB().Item("Char2")->nLevel, qint16(41));
     QCOMPARE(second.prompts->shown.size(), 0);
     server.iDelayMs = 0;
 
     // Kept for one server and one character: another server, or another character of the same
     // one, starts with a whole download and never shows it.
-    Server other;
+    ScriptedGuild other;
     other.strTree = "1|Ann|50|2|-1||0|0|0!;";
     for (const auto& [pServer, strName] :
-         {std::pair<Server*, QString>{&other, "Ann"}, std::pair<Server*, QString>{&server, "Bo"}}) {
+         {std::pair<ScriptedGuild*, QString>{&other, "Ann"}, std::pair<ScriptedGuild*, QString>{&server, "Bo"}}) {
         TestClient third(folder.path());
         third.window->feed().SetEnabled(true);
         const int nFrom = pServer->seen.size();
@@ -614,11 +457,7 @@ void tst_live::savedTreeAtNextLogin() {
         third.LogIn(pServer->peer.Address(), strName, "secret1");
         QTRY_VERIFY(third.window->feed().Watching());
         QCOMPARE(pServer->Requests().mid(nFrom, 3), QStringList({"104", "120:", "100"}));
-        Roster shown;
-        shown.Replace(ParseTreePayload(pServer->strTree, strProblem));
-        AllegianceModel shownTree(shown);
-        shownTree.Generate(-1);
-        QCOMPARE(firstShown, Nodes(shownTree));
+        QCOMPARE(firstShown, TreeNodesOf(pServer->strTree));
     }
 
     // The options can throw the kept trees away.
@@ -633,7 +472,7 @@ void tst_live::offlineUntilTheServerAnswers_data() {
 
 void tst_live::offlineUntilTheServerAnswers() {
     QFETCH(int, iDelayMs);
-    Server server;
+    ScriptedGuild server;
     QTemporaryDir folder;
     {
         TestClient first(folder.path());
@@ -651,13 +490,7 @@ void tst_live::offlineUntilTheServerAnswers() {
     QCOMPARE(client.prompts->shown.size(), 1);
     QVERIFY(client.prompts->shown[0].strText.contains("could not be reached"));
     QVERIFY(client.prompts->shown[0].strText.contains("read-only"));
-    Roster kept;
-    QString strProblem;
-    kept.Replace(ParseTreePayload(kTree, strProblem));
-    AllegianceModel keptTree(kept);
-    keptTree.Generate(-1);
-    const AllegianceModel& model = client.window->allegiance().MainModel();
-    QCOMPARE(Nodes(model), Nodes(keptTree));
+    QCOMPARE(Nodes(client.window->allegiance().MainModel()), TreeNodesOf(ScriptedGuild::kTree));
     QVERIFY(client.window->windowTitle().contains("Read-only copy from "));
     QVERIFY(client.window->stsStatusBar().Panel(RequestCycle::kPanelOp).startsWith("Read-only"));
     auto Action = [&](const char* pName) { return client.window->findChild<QAction*>(pName); };
@@ -694,7 +527,7 @@ void tst_live::offlineUntilTheServerAnswers() {
 }
 
 void tst_live::historyFollowsChanges() {
-    Server server;
+    ScriptedGuild server;
     TestClient client;
     QVERIFY(LogIn(client, server));
     // The Recent Changes window open, and Ann's History tab in view.

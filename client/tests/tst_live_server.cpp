@@ -1,33 +1,9 @@
 // The live allegiance against real servers: another client's operations reaching a watching one;
 // a server restarted under a watch; a server under CGI, where the client polls; and an officer's
 // day through a relay that delays every request, near and far.
-#include "AllegianceModel.h"
-#include "AllegianceOperations.h"
-#include "AllegianceView.h"
-#include "CharacterSheet.h"
-#include "Characters.h"
 #include "DelayProxy.h"
-#include "FlatListModel.h"
-#include "Grid.h"
-#include "HTTPRequest.h"
-#include "ListPayloads.h"
-#include "MainViews.h"
-#include "RequestCycle.h"
-#include "ServerProcess.h"
-#include "StatusBar.h"
 #include "TestClient.h"
-#include "TreeFeed.h"
-#include "TreePayload.h"
-#include "ViewRows.h"
 
-#include <QLabel>
-#include <QListWidget>
-#include <QSignalSpy>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
-#include <QTreeView>
-#include <memory>
 #include <utility>
 #include <vector>
 
@@ -96,8 +72,7 @@ bool SaveLevel(const Member& member, qint16 idSelf, qint16 id, int iLevel) {
 // Logs a watching client in as Brenna, a member, and waits for her record.
 bool WatchAsBrenna(TestClient& watching, const ServerProcess& server) {
     watching.window->feed().SetEnabled(true);
-    watching.LogIn(server.Address(), "Brenna Ashvale", "welcome1");
-    return QTest::qWaitFor([&] { return watching.window->sheet().iCurDisplayCharID != 0; }, 20000);
+    return watching.LogInAndWait(server.Address(), "Brenna Ashvale", "welcome1");
 }
 
 // Adds a vassal under strPatron as the member idSelf, with the patron's list as stored now; true
@@ -182,13 +157,8 @@ QString Unsettled(TestClient& c, const Member& member, qint16 idShown, const QSt
         return QStringLiteral("the client holds generation %1, the server is at %2")
             .arg(w.feed().Generation())
             .arg(member.Generation());
-    Roster fresh;
     QString strProblem;
-    fresh.Replace(ParseTreePayload(strTree, strProblem));
-    AllegianceModel freshTree(fresh);
-    freshTree.Generate(-1);
-    FlatListModel freshList(fresh);
-    freshList.Fill();
+    const RosterSnapshot fresh = ParseTreePayload(strTree, strProblem);
     QStringList shownRanks, freshRanks;
     for (int i = 0; i < fresh->Count(); ++i) {
         shownRanks << QString::number(w.objCharDB().ComputedRank(i));
@@ -196,9 +166,9 @@ QString Unsettled(TestClient& c, const Member& member, qint16 idShown, const QSt
     }
     for (const QString& strDifference :
          {Difference("roster", TreePayloadOf(w.objCharDB()).split("!;"), strTree.split("!;")),
-          Difference("tree", Nodes(w.allegiance().MainModel()), Nodes(freshTree)),
+          Difference("tree", Nodes(w.allegiance().MainModel()), TreeNodesOf(strTree)),
           Difference("ranks", shownRanks, freshRanks),
-          Difference("flat list", Rows(w.allegiance().FlatList()), Rows(freshList)),
+          Difference("flat list", Rows(w.allegiance().FlatList()), FlatRowsOf(strTree)),
           Difference("message boxes", c.Texts(), texts)})
         if (!strDifference.isEmpty())
             return strDifference;
@@ -251,14 +221,13 @@ void tst_live_server::realServerFollowsAnotherClient() {
     answered.clear();
 
     // Another member adds a vassal under Pella and downloads the whole tree after it.
-    other.LogIn(server.Address(), "Brenna Ashvale", "welcome1");
-    QTRY_VERIFY_WITH_TIMEOUT(other.window->sheet().iCurDisplayCharID != 0, 20000);
+    QVERIFY(other.LogInAndWait(server.Address(), "Brenna Ashvale", "welcome1"));
     QVERIFY(other.StartAddingVassal("Pella Rook", "Newcomer"));
-    QTRY_VERIFY_WITH_TIMEOUT(other.window->objCharDB().GetID("Newcomer") != -1, 20000);
+    ZORV_TRY(other.window->objCharDB().GetID("Newcomer") != -1);
 
     // The watching client has the change without a request of its own, and its views equal the
     // other's fresh download.
-    QTRY_VERIFY_WITH_TIMEOUT(watching.window->objCharDB().GetID("Newcomer") != -1, 20000);
+    ZORV_TRY(watching.window->objCharDB().GetID("Newcomer") != -1);
     QCOMPARE(answered.count(), 0);
     QCOMPARE(Nodes(model), Nodes(other.window->allegiance().MainModel()));
     QCOMPARE(Rows(watching.window->allegiance().FlatList()),
@@ -275,7 +244,7 @@ void tst_live_server::realServerFollowsAnotherClient() {
     watching.ExpectAddVassalDialog("Second");
     watching.prompts->ExpectOk();
     watching.window->operations().AddVassal();
-    QTRY_VERIFY_WITH_TIMEOUT(!watching.window->cycle().IsBusy() && answered.count() >= 3, 20000);
+    ZORV_TRY(!watching.window->cycle().IsBusy() && answered.count() >= 3);
     QList<int> ops;
     for (const QList<QVariant>& signal : answered)
         ops << signal.at(0).toInt();

@@ -1,44 +1,8 @@
 // Start-up and login: against a real zorv-server (first set-up, administrators and members) and
 // against the scripted peer (version handshake, malformed replies).
-#include "Grid.h"
-#include "MainViews.h"
-#include "RequestCycle.h"
-#include "ScriptedPeer.h"
-#include "ScriptedPrompts.h"
-#include "ServerProcess.h"
-#include "Session.h"
-#include "StatusBar.h"
 #include "TestClient.h"
-#include "frmMain.h"
-#include "frmNewServerSetup.h"
-#include "frmPlayerSetup.h"
-
-#include "AllegianceView.h"
-#include "Characters.h"
-
-#include <QAction>
-#include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QGroupBox>
-#include <QLineEdit>
-#include <QMenu>
-#include <QPushButton>
-#include <QSignalSpy>
-#include <QTabWidget>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
-#include <QTreeView>
 
 namespace {
-
-// The main window as these tests use it.
-struct Client : TestClient {
-    bool AdminMenuVisible() {
-        return window->findChild<QMenu*>("mnuAdministrator")->menuAction()->isVisible();
-    }
-};
 
 // Ends a chained wait that outlives its cause, so that such a fault fails the test instead of
 // hanging it.
@@ -61,6 +25,21 @@ QByteArray LoginReply(const QByteArray& payload) {
 
 // The tree a login downloads after its reply.
 const QByteArray kTree = ScriptedPeer::Reply("800", "3|Ann|50|1|-1||0|0|0!;");
+
+// The main window as these tests use it.
+struct Client : TestClient {
+    bool AdminMenuVisible() {
+        return window->findChild<QMenu*>("mnuAdministrator")->menuAction()->isVisible();
+    }
+    // Starts the program and logs in to the peer as Ann, the login answered with loginFields and
+    // the request after it with `then`.
+    void StartAgainst(ScriptedPeer& peer, const QByteArray& loginFields,
+                      const QByteArray& then = kTree) {
+        ExpectLoginDialog(peer.Address() + "/zorv", "Ann", "secret1");
+        peer.queuedReplies << LoginReply(loginFields) << then;
+        window->Start();
+    }
+};
 
 } // namespace
 
@@ -192,11 +171,9 @@ void tst_login::versionHandshake() {
     QFETCH(QString, message);
     ScriptedPeer peer;
     Client c;
-    c.ExpectLoginDialog(peer.Address() + "/zorv", "Ann", "secret1");
     if (!message.isEmpty())
         c.prompts->ExpectOk();
-    peer.queuedReplies << LoginReply(version + "|3|Ann|1|Guild|1|Watch") << kTree;
-    c.window->Start();
+    c.StartAgainst(peer, version + "|3|Ann|1|Guild|1|Watch");
     QTRY_VERIFY(peer.RequestComplete());
     QVERIFY(peer.Request().startsWith("POST /zorv HTTP/1.0\r\n"));
     QVERIFY(peer.Request().endsWith("charname=Ann&password=secret1&msgid=104\r\n"));
@@ -220,10 +197,8 @@ void tst_login::malformedLoginReply() {
     // others still run.
     ScriptedPeer peer;
     Client c;
-    c.ExpectLoginDialog(peer.Address() + "/zorv", "Ann", "secret1");
     c.prompts->ExpectOk(2);
-    peer.queuedReplies << LoginReply("0.3|3|Ann|3|Guild|1") << kTree;
-    c.window->Start();
+    c.StartAgainst(peer, "0.3|3|Ann|3|Guild|1");
     QTRY_COMPARE(c.prompts->shown.size(), 2);
     QCOMPARE(c.prompts->shown[0].strText,
              QStringLiteral("Error!  The server is returning invalid info."));
@@ -237,9 +212,7 @@ void tst_login::rescueSquadFollowsTheGuild() {
     ScriptedPeer peer;
     Client c;
     MainViews& v = c.window->views();
-    c.ExpectLoginDialog(peer.Address() + "/zorv", "Ann", "secret1");
-    peer.queuedReplies << LoginReply("0.3|3|Ann|1|Guild|0|") << kTree;
-    c.window->Start();
+    c.StartAgainst(peer, "0.3|3|Ann|1|Guild|0|");
     QTRY_COMPARE(v.tabMainTab->count(), 5);
     QCOMPARE(TabIndex(v.tabMainTab, "Rescue Squad List"), -1);
     QVERIFY(v.sheet.chkRescue->isHidden());
@@ -300,10 +273,8 @@ void tst_login::failedTreeDownloadEndsTheLoginWait() {
     ScriptedPeer peer;
     Client c;
     WaitWatchdog watchdog(c.window->cycle());
-    c.ExpectLoginDialog(peer.Address() + "/zorv", "Ann", "secret1");
     c.prompts->ExpectOk();
-    peer.queuedReplies << LoginReply("0.3|3|Ann|1|Guild|0|") << ScriptedPeer::Reply("998", "");
-    c.window->Start();
+    c.StartAgainst(peer, "0.3|3|Ann|1|Guild|0|", ScriptedPeer::Reply("998", ""));
     QTRY_COMPARE(c.prompts->shown.size(), 1);
     QTRY_VERIFY(!c.window->cycle().IsWaiting());
     QVERIFY2(!watchdog.bFired, "the login kept waiting after its tree download failed");

@@ -17,30 +17,17 @@
 // controls. Two things inside are checked all the same, because the user would miss them: every
 // tab of a visible tab bar shows whole, without scroll buttons or a cut caption, and a scroll
 // area's content passes its viewport only in a direction the area can scroll.
-#include "CharacterSheet.h"
-#include "Grid.h"
-#include "MainViews.h"
-#include "ServerProcess.h"
-#include "Tabs.h"
 #include "TestClient.h"
 
-#include <QAction>
-#include <QDir>
-#include <QGroupBox>
-#include <QLabel>
-#include <QMenuBar>
 #include <QPalette>
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QSignalSpy>
-#include <QSplitter>
 #include <QSplitterHandle>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QStyle>
-#include <QTabBar>
 
 namespace {
 
@@ -263,8 +250,7 @@ void tst_screenshots::initTestCase() {
     m_server = std::make_unique<ServerProcess>();
     QVERIFY(m_server->Start("demo"));
     m_client = std::make_unique<TestClient>();
-    m_client->LogIn(m_server->Address(), "Aldric Stormwind", "lantern1");
-    QTRY_COMPARE_WITH_TIMEOUT(m_client->window->sheet().iCurDisplayCharID, qint16(1), 20000);
+    QVERIFY(m_client->LogInAndWait(m_server->Address(), "Aldric Stormwind", "lantern1"));
     MainViews& v = m_client->window->views();
     QCOMPARE(v.tabMainTab->count(), 6);
     for (auto [pButton, pGrid] :

@@ -21,12 +21,6 @@
 
 namespace {
 
-QByteArray ReadBytes(const QString& strFile) {
-    QFile file(strFile);
-    file.open(QIODevice::ReadOnly);
-    return file.readAll();
-}
-
 void WriteBytes(const QString& strFile, const QByteArray& bytes) {
     QFile file(strFile);
     file.open(QIODevice::WriteOnly);
@@ -86,7 +80,7 @@ void tst_settings::writtenFileIsExact() {
     settings.objServers.Add("127.0.0.1:8080/zorv").objPlayers.Add("Cy");
     QString strFile = dir.filePath("zorv.ini");
     QVERIFY(WriteIniFile(strFile, settings));
-    QCOMPARE(ReadBytes(strFile), QByteArray("Version = \r\n"
+    QCOMPARE(FileBytes(strFile), QByteArray("Version = \r\n"
                                             "Timeout = 15\r\n"
                                             "UsePics = 0\r\n"
                                             "LastServerUsed = guild.example.org/zorv\r\n"
@@ -127,7 +121,7 @@ void tst_settings::readingIsForgiving() {
     QCOMPARE(settings.strIniVersion, QStringLiteral("2"));
     // Written back, the version line is empty whatever was read.
     QVERIFY(WriteIniFile(strFile, settings));
-    QVERIFY(ReadBytes(strFile).startsWith("Version = \r\nTimeout = 30\r\n"));
+    QVERIFY(FileBytes(strFile).startsWith("Version = \r\nTimeout = 30\r\n"));
     QCOMPARE(settings.objServers.Count(), 2);
     QCOMPARE(settings.objServers.Item(1).Key, QStringLiteral("host/a"));
     QCOMPARE(settings.objServers.Item(1).objPlayers.Item(1).strName, QStringLiteral("Ann"));
@@ -153,7 +147,7 @@ void tst_settings::rememberedPairs() {
     QVERIFY(Confirm(dlg, "guild.example.org/zorv", "Bo", "secret1"));
     QVERIFY(Confirm(dlg, "guild.example.org/zorv", "Ann", "secret1"));
     QVERIFY(Confirm(dlg, "GUILD.example.org/zorv", "ann", "secret1"));
-    QByteArray file = ReadBytes(settings.strINIFile);
+    QByteArray file = FileBytes(settings.strINIFile);
     QCOMPARE(file.count("[guild.example.org/zorv]"), 1);
     QCOMPARE(file.count("Player = "), 2);
     QVERIFY(!file.contains("secret1"));
@@ -162,7 +156,7 @@ void tst_settings::rememberedPairs() {
     // Cancel keeps the file as it was.
     QTest::mouseClick(dlg.cmdCancel, Qt::LeftButton);
     QVERIFY(dlg.bHitCancel);
-    QCOMPARE(ReadBytes(settings.strINIFile), file);
+    QCOMPARE(FileBytes(settings.strINIFile), file);
     QCOMPARE(prompts.shown.size(), 0);
 }
 

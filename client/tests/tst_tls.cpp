@@ -3,24 +3,14 @@
 // verify, its answer remembered per server in certificates.ini; a scripted TLS peer for the exact
 // bytes; a handshake that fails reported at once.
 #include "KnownCertificates.h"
-#include "Protocol.h"
-#include "RequestCycle.h"
-#include "ScriptedPeer.h"
-#include "ScriptedPrompts.h"
-#include "ServerProcess.h"
 #include "Settings.h"
-#include "StatusBar.h"
 #include "TestClient.h"
 
 #include <QElapsedTimer>
-#include <QFile>
 #include <QProcess>
-#include <QSignalSpy>
 #include <QSslKey>
 #include <QSslServer>
 #include <QSslSocket>
-#include <QTemporaryDir>
-#include <QTest>
 #include <netinet/in.h>
 #include <netinet/tcp.h>
 #include <sys/socket.h>
@@ -49,11 +39,6 @@ QString MakeCertificate(const QString& strFolder, const QString& strName) {
 QStringList TlsArgs(const QString& strFolder, const QString& strName) {
     return {"--tls-cert", strFolder + "/" + strName + ".pem", "--tls-key",
             strFolder + "/" + strName + ".key"};
-}
-
-QByteArray FileText(const QString& strPath) {
-    QFile file(strPath);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // One run of the program on a settings folder that outlives it, as the user's does.
@@ -228,12 +213,12 @@ void tst_tls::knownCertificatesFile() {
     QVERIFY(known.Accept("Host.Example:443", a));
     QVERIFY(known.Accept("other:8443", b));
     QVERIFY(known.Accept("host.example:443", b));
-    QCOMPARE(FileText(strFile), QByteArray("[Certificates]\r\n"
-                                           "host.example:443 = " +
-                                           KnownCertificates::Fingerprint(b).toLatin1() +
-                                           "\r\n"
-                                           "other:8443 = " +
-                                           KnownCertificates::Fingerprint(b).toLatin1() + "\r\n"));
+    QCOMPARE(FileBytes(strFile), QByteArray("[Certificates]\r\n"
+                                            "host.example:443 = " +
+                                            KnownCertificates::Fingerprint(b).toLatin1() +
+                                            "\r\n"
+                                            "other:8443 = " +
+                                            KnownCertificates::Fingerprint(b).toLatin1() + "\r\n"));
 
     QFile file(strFile);
     QVERIFY(file.open(QIODevice::Append));
@@ -293,12 +278,12 @@ void tst_tls::questionThenRemembered() {
         Run run(settings.path());
         run.prompts->answers << Prompts::Answer::Yes;
         run.LogIn(server.Address());
-        QTRY_VERIFY_WITH_TIMEOUT(run.LoggedIn(), 20000);
-        QTRY_COMPARE_WITH_TIMEOUT(run.window->objCharDB().Count(), 62, 20000);
+        ZORV_TRY(run.LoggedIn());
+        ZORV_TRY_COMPARE(run.window->objCharDB().Count(), 62);
         QCOMPARE(run.prompts->shown.size(), 1);
-        QCOMPARE(FileText(strCertificates), "[Certificates]\r\n" + strKey.toLatin1() + " = " +
-                                                m_strFingerprintA.toLatin1() + "\r\n");
-        const QByteArray ini = FileText(run.window->settings().strINIFile);
+        QCOMPARE(FileBytes(strCertificates), "[Certificates]\r\n" + strKey.toLatin1() + " = " +
+                                                 m_strFingerprintA.toLatin1() + "\r\n");
+        const QByteArray ini = FileBytes(run.window->settings().strINIFile);
         QVERIFY2(ini.contains("[" + server.Address().toLatin1() + "]"), ini.constData());
         QVERIFY(!ini.contains(m_strFingerprintA.toLatin1()));
     }
@@ -319,15 +304,15 @@ void tst_tls::questionThenRemembered() {
         QVERIFY(!run.LoggedIn());
         QVERIFY(!run.window->cycle().timerTimeout.isActive());
         // The refusal leaves the earlier acceptance as it was.
-        QVERIFY(FileText(strCertificates).contains(m_strFingerprintA.toLatin1()));
+        QVERIFY(FileBytes(strCertificates).contains(m_strFingerprintA.toLatin1()));
     }
     {
         Run run(settings.path());
         run.prompts->answers << Prompts::Answer::Yes;
         run.LogIn(server.Address());
-        QTRY_VERIFY_WITH_TIMEOUT(run.LoggedIn(), 20000);
-        QCOMPARE(FileText(strCertificates), "[Certificates]\r\n" + strKey.toLatin1() + " = " +
-                                                m_strFingerprintB.toLatin1() + "\r\n");
+        ZORV_TRY(run.LoggedIn());
+        QCOMPARE(FileBytes(strCertificates), "[Certificates]\r\n" + strKey.toLatin1() + " = " +
+                                                 m_strFingerprintB.toLatin1() + "\r\n");
     }
 }
 
@@ -453,7 +438,7 @@ void tst_tls::requestsLeaveWithoutNagle() {
                  QSslCertificate::fromPath(m_certs.filePath("alpha.pem"))
                      .value(0)
                      .digest(QCryptographicHash::Sha256));
-    QTRY_COMPARE_WITH_TIMEOUT(results.size(), 1, 20000);
+    ZORV_TRY_COMPARE(results.size(), 1);
     QCOMPARE(http.strResultCode, QStringLiteral("800"));
     QCOMPARE(iNoDelay, 1);
 }

@@ -1,34 +1,13 @@
-// The allegiance views against a real zorv-server: the tree's shape, pictures and reselection,
-// the find dialog, expanding and collapsing, the flat listing, and a 32767-member chain.
-#include "AllegianceModel.h"
-#include "AllegianceView.h"
-#include "Characters.h"
-#include "FlatListModel.h"
-#include "Grid.h"
+// The allegiance views: the tree's shape, pictures and reselection, the find dialog, expanding
+// and collapsing, the flat listing, against a scripted guild; and a 32767-member chain against a
+// real zorv-server.
 #include "ListBoxes.h"
-#include "MainViews.h"
-#include "RequestCycle.h"
 #include "RosterRecords.h"
-#include "ScriptedPrompts.h"
-#include "ServerProcess.h"
-#include "StatusBar.h"
+#include "ScriptedGuild.h"
 #include "TestClient.h"
 #include "TreeIcons.h"
-#include "frmFindChar.h"
-#include "frmMain.h"
-#include "frmPlayerSetup.h"
 
-#include <QComboBox>
-#include <QFile>
-#include <QLineEdit>
 #include <QListView>
-#include <QListWidget>
-#include <QPushButton>
-#include <QSignalSpy>
-#include <QTabWidget>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTreeView>
 #include <algorithm>
 #include <map>
 #include <numeric>
@@ -36,56 +15,11 @@
 
 namespace {
 
-struct Member {
-    int id;
-    const char* szName;
-    int iPatron;
-    int iSeq; // joining order among its patron's vassals
-    int iLevel;
-    int iMule, iPK, iRescue;
-};
-
-// The scene: two monarchs; Ann's vassals joined as 7 then 3; every picture rule once.
-const Member kGuild[] = {
-    {1, "Ann", -1, 1, 50, 0, 0, 0}, {2, "Bo", -1, 3, 40, 0, 0, 0},  {7, "Dan", 1, 2, 30, 0, 1, 1},
-    {3, "Cy", 1, 5, 31, 1, 0, 1},   {4, "ANDY", 2, 6, 20, 0, 1, 0}, {5, "anna", 2, 7, 21, 0, 0, 0},
-    {6, "Eve", 3, 8, 12, 0, 0, 0},
-};
-
-// The dump of a guild with the demo's settings (and so its default password, welcome1) and the
-// given members, all on that default.
-QByteArray GuildDump(const QList<Member>& members) {
-    ServerProcess demo;
-    demo.Command({"demo"});
-    // Written as the first dump format: its rows are short and it carries no record counts,
-    // which the server still reads as long as every row and the tree check out.
-    QString strOut = QStringLiteral("ZORV DUMP 1\n");
-    for (const QString& strLine : demo.Command({"backup"}).split('\n'))
-        if (strLine.startsWith("S|"))
-            strOut += strLine + '\n';
-    for (const Member& m : members)
-        strOut += QStringLiteral("C|%1|%2|%3|%4|-|1|%5||0|0|0|%6|||||0|||||||%7|%8|0|0|||"
-                                 "2026-01-01 00:00|1\n")
-                      .arg(m.id)
-                      .arg(QString::fromLatin1(m.szName))
-                      .arg(m.iPatron)
-                      .arg(m.iSeq)
-                      .arg(m.iLevel)
-                      .arg(m.iMule)
-                      .arg(m.iPK)
-                      .arg(m.iRescue);
-    return strOut.toLatin1();
-}
-
-// Restores the dump into the server's guild file and starts serving it.
-bool ServeDump(ServerProcess& server, const QByteArray& dump) {
-    QFile file(server.Folder() + "/guild.dump");
-    if (!file.open(QIODevice::WriteOnly) || file.write(dump) != dump.size())
-        return false;
-    file.close();
-    server.Command({"restore", file.fileName()});
-    return server.Start(QString());
-}
+// The scene, as the server sends it: two monarchs; Ann's vassals joined as Dan then Cy; every
+// picture rule once.
+const QString kGuild = "1|Ann|50|1|-1|7,3|0|0|0!;2|Bo|40|1|-1|4,5|0|0|0!;7|Dan|30|1|1||0|1|1!;"
+                       "3|Cy|31|1|1|6|1|0|1!;4|ANDY|20|1|2||0|1|0!;5|anna|21|1|2||0|0|0!;"
+                       "6|Eve|12|1|3||0|0|0!;";
 
 struct Client : TestClient {
     AllegianceView& Tree() { return window->allegiance(); }
@@ -114,7 +48,6 @@ class tst_tree final : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void init();
     void cleanup();
     void shapeAndPictures();
@@ -127,27 +60,21 @@ private slots:
     void setAsSelected();
 
 private:
-    QByteArray m_guildDump;
-    // Every slot but the long chain starts on its own copy of the scene, logged in as Ann.
-    std::unique_ptr<ServerProcess> m_server;
+    // Every slot of the views starts on its own copy of the scene, logged in as Ann.
+    std::unique_ptr<ScriptedGuild> m_server;
     std::unique_ptr<Client> m_client;
 };
-
-void tst_tree::initTestCase() {
-    m_guildDump = GuildDump(QList<Member>(std::begin(kGuild), std::end(kGuild)));
-    QVERIFY(m_guildDump.contains("C|7|Dan|"));
-}
 
 void tst_tree::init() {
     const QByteArray slot = QTest::currentTestFunction();
     if (slot == "chainOf32767" || slot == "treeModelAgreesWithItsDefinition" ||
         slot == "setAsSelected")
         return;
-    m_server = std::make_unique<ServerProcess>();
-    QVERIFY(ServeDump(*m_server, m_guildDump));
+    m_server = std::make_unique<ScriptedGuild>();
+    m_server->strTree = kGuild;
     m_client = std::make_unique<Client>();
-    m_client->LogIn(m_server->Address(), "ann", "welcome1");
-    QTRY_VERIFY_WITH_TIMEOUT(m_client->Model().Count() == 7 && m_client->Waiting(107), 20000);
+    m_client->LogIn(m_server->peer.Address(), "Ann", "secret1");
+    ZORV_TRY(m_client->Model().Count() == 7 && m_client->Waiting(107));
     QCOMPARE(m_client->CurrentKey(), QStringLiteral("Char1")); // the own character
 }
 
@@ -186,7 +113,7 @@ void tst_tree::reselectionAfterRefresh() {
     Client& c = *m_client;
     // The sheet's character keeps its branch through a refresh: Ann's two vassals.
     QAbstractItemModel* pImmediate = c.window->views().sheet.treImmediateTree->model();
-    QTRY_COMPARE_WITH_TIMEOUT(pImmediate->rowCount(), 2, 20000);
+    ZORV_TRY_COMPARE(pImmediate->rowCount(), 2);
     QVERIFY(c.Refresh());
     QCOMPARE(pImmediate->rowCount(), 2);
 
@@ -197,21 +124,10 @@ void tst_tree::reselectionAfterRefresh() {
     QCOMPARE(c.Model().Key(c.Model().Highlighted()), QStringLiteral("Char3"));
     QVERIFY2(c.View()->isExpanded(c.Model().IndexOfKey("Char1")), "shown, so its patron opens");
 
-    // Cy leaves (another officer removes her): the next tree has no node for the saved key, so
-    // the first node is selected instead, without a message.
-    ServerProcess& server = *m_server;
-    TestClient other;
-    other.LogIn(server.Address(), "ann", "welcome1");
-    QTRY_VERIFY_WITH_TIMEOUT(other.window->objCharDB().Count() == 7, 20000);
-    QSignalSpy removed(&other.window->cycle().Exchange(), &HTTPRequest::GotResults);
-    other.prompts->ExpectOk(); // "The vassal has been successfully removed."
-    other.window->cycle().StartOperation(102, QString(),
-                                         {{"charid", "1"},
-                                          {"patronid", "1"},
-                                          {"vassalid", "3"},
-                                          {"vassalname", "Cy"},
-                                          {"vassallist", "7,3"}});
-    QTRY_VERIFY_WITH_TIMEOUT(other.prompts->shown.size() == 1, 20000);
+    // Cy leaves with Eve (another officer removes her): the next tree has no node for the saved
+    // key, so the first node is selected instead, without a message.
+    m_server->strTree.remove("3|Cy|31|1|1|6|1|0|1!;").remove("6|Eve|12|1|3||0|0|0!;");
+    m_server->strTree.replace("|7,3|", "|7|");
     QVERIFY(c.Refresh());
     QCOMPARE(c.Model().Count(), 5);
     QCOMPARE(c.CurrentKey(), QStringLiteral("Char1"));
@@ -238,7 +154,7 @@ void tst_tree::findDialogAndSearch() {
     QCOMPARE(c.CurrentKey(), QStringLiteral("Char5"));
     QCOMPARE(c.Model().Key(c.Model().Highlighted()), QStringLiteral("Char5"));
     QVERIFY(c.View()->isExpanded(c.Model().IndexOfKey("Char2")));
-    QVERIFY(c.window->cycle().Exchange().strPostData.endsWith("&msgid=107&getcharid=5"));
+    QVERIFY(c.PostData().endsWith("&msgid=107&getcharid=5"));
 
     c.prompts->ExpectOk();
     c.Tree().FindInTree("Nobody");
@@ -250,7 +166,7 @@ void tst_tree::findDialogAndSearch() {
     c.View()->setCurrentIndex(bo);
     QTest::mouseClick(c.View()->viewport(), Qt::LeftButton, {}, c.View()->visualRect(bo).center());
     QVERIFY(!c.Model().Highlighted().isValid());
-    QVERIFY(c.window->cycle().Exchange().strPostData.endsWith("&msgid=107&getcharid=2"));
+    QVERIFY(c.PostData().endsWith("&msgid=107&getcharid=2"));
 }
 
 void tst_tree::collapseThenExpand() {
@@ -274,12 +190,7 @@ void tst_tree::collapseThenExpand() {
 void tst_tree::flatListSortAndJump() {
     Client& c = *m_client;
     Grid* pGrid = c.window->views().grdFlatList;
-    auto Column = [&](int iColumn) {
-        QStringList cells;
-        for (int iRow = 1; iRow <= pGrid->DataRows(); ++iRow)
-            cells << pGrid->TextMatrix(iRow, iColumn);
-        return cells;
-    };
+    auto Column = [&](int iColumn) { return GridColumn(pGrid, iColumn); };
     const QStringList payloadOrder = Column(0);
     QCOMPARE(payloadOrder, (QStringList{"Ann", "Bo", "Dan", "Cy", "ANDY", "anna", "Eve"}));
     QCOMPARE(Column(4), (QStringList{"None", "None", "Ann", "Ann", "Bo", "Bo", "Cy"}));
@@ -310,7 +221,7 @@ void tst_tree::flatListSortAndJump() {
     emit pGrid->doubleClicked(danCell);
     QCOMPARE(c.CurrentKey(), QStringLiteral("Char7"));
     QCOMPARE(c.Model().Key(c.Model().Highlighted()), QStringLiteral("Char7"));
-    QVERIFY(c.window->cycle().Exchange().strPostData.endsWith("&msgid=107&getcharid=7"));
+    QVERIFY(c.PostData().endsWith("&msgid=107&getcharid=7"));
     QCOMPARE(c.window->views().tabMainTab->currentIndex(), 1);
     QTRY_COMPARE(c.window->views().tabMainTab->currentIndex(), 0);
 }
@@ -336,7 +247,7 @@ void tst_tree::chainOf32767() {
     QString strDeepest = roster.Item("Char32767")->strName;
     c.Tree().FindInTree(strDeepest.toUpper());
     QCOMPARE(c.CurrentKey(), QStringLiteral("Char32767"));
-    QVERIFY(c.window->cycle().Exchange().strPostData.endsWith("&getcharid=32767"));
+    QVERIFY(c.PostData().endsWith("&getcharid=32767"));
 
     // Shown on screen, the view lays out the thousand open generations and scrolls down to the
     // deepest row it shows (its text is cut: the column keeps the view's width).

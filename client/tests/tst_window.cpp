@@ -1,32 +1,10 @@
 // The main window as a whole: which controls each view and character tab shows, the window's
 // smallest size, the splitter and the layout kept between runs, the grids' shared column
 // widths, names for screen readers, and a login, a save and an added vassal done with keys.
-#include "AllegianceView.h"
-#include "CharacterSheet.h"
-#include "Characters.h"
-#include "Grid.h"
-#include "MainViews.h"
-#include "RequestCycle.h"
-#include "ServerProcess.h"
-#include "StatusBar.h"
 #include "TestClient.h"
-#include "frmAddVassal.h"
 
-#include <QApplication>
 #include <QContextMenuEvent>
-#include <QFile>
 #include <QHeaderView>
-#include <QLabel>
-#include <QMenu>
-#include <QMenuBar>
-#include <QPushButton>
-#include <QSignalSpy>
-#include <QSplitter>
-#include <QTabBar>
-#include <QTabWidget>
-#include <QTemporaryDir>
-#include <QTimer>
-#include <QTreeView>
 
 namespace {
 
@@ -289,7 +267,7 @@ void tst_window::keyboardOnly() {
         return dlg.result();
     };
     w.Start();
-    QTRY_VERIFY_WITH_TIMEOUT(w.sheet().iCurDisplayCharID == 1, 20000);
+    ZORV_TRY(w.sheet().iCurDisplayCharID == 1);
     w.activateWindow(); // the login dialog had the keyboard
     QVERIFY(QTest::qWaitForWindowActive(&w));
 

@@ -20,8 +20,10 @@ namespace chart_shapes {
 inline constexpr qreal kEpsilon = 1e-6;
 
 // A roster read from a download of members 1..n with these patrons (index = id, -1 for a
-// monarch; index 0 unused). Each vassal list is shuffled, so that a list's order is not the ids'.
-inline RosterSnapshot MakeRoster(const std::vector<int>& patrons, unsigned seed = 1) {
+// monarch; index 0 unused). Each vassal list is shuffled, so that a list's order is not the ids',
+// unless bShuffle is false.
+inline RosterSnapshot MakeRoster(const std::vector<int>& patrons, unsigned seed = 1,
+                                 bool bShuffle = true) {
     const int n = static_cast<int>(patrons.size()) - 1;
     std::vector<std::vector<int>> vassals(patrons.size());
     for (int id = 1; id <= n; ++id)
@@ -30,7 +32,8 @@ inline RosterSnapshot MakeRoster(const std::vector<int>& patrons, unsigned seed 
     std::mt19937 random(seed);
     QString strPayload;
     for (int id = 1; id <= n; ++id) {
-        std::shuffle(vassals[id].begin(), vassals[id].end(), random);
+        if (bShuffle)
+            std::shuffle(vassals[id].begin(), vassals[id].end(), random);
         QStringList list;
         for (int v : vassals[id])
             list << QString::number(v);

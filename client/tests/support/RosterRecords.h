@@ -4,7 +4,7 @@
 #include "Characters.h"
 
 inline Character RosterRecord(qint16 nID, const QString& strName, qint16 nPatronID,
-                        const QString& strVassalIDs) {
+                              const QString& strVassalIDs) {
     Character c;
     c.nID = nID;
     c.strName = strName;

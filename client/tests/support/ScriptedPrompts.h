@@ -4,6 +4,7 @@
 #include "Prompts.h"
 
 #include <QDialog>
+#include <QFile>
 #include <QList>
 #include <functional>
 
@@ -50,3 +51,9 @@ private:
     // The answer for a box shown now; the hook for it runs first.
     Answer Answered(const QString& strText, Buttons buttons, const QString& strTitle);
 };
+
+// A file's bytes, as a test reads back what was saved; empty when it cannot be read.
+inline QByteArray FileBytes(const QString& strPath) {
+    QFile file(strPath);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}

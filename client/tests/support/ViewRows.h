@@ -1,8 +1,10 @@
 #pragma once
 // What the allegiance views show, as text a test can compare: a tree's nodes in pre-order with
-// their depth, and a list's rows.
+// their depth, a list's rows, a grid's cells; and what a fresh download of a tree shows.
 #include "AllegianceModel.h"
 #include "FlatListModel.h"
+#include "Grid.h"
+#include "TreePayload.h"
 
 #include <QStringList>
 
@@ -26,4 +28,42 @@ inline QStringList Rows(const FlatListModel& list) {
         rows << cells.join('|');
     }
     return rows;
+}
+
+// A grid's column, top to bottom, and the cells of the row whose first cell is strName.
+inline QStringList GridColumn(const Grid* pGrid, int iColumn) {
+    QStringList cells;
+    for (int iRow = 1; iRow <= pGrid->DataRows(); ++iRow)
+        cells << pGrid->TextMatrix(iRow, iColumn);
+    return cells;
+}
+
+inline QStringList GridRow(const Grid* pGrid, const QString& strName) {
+    const int iRow = static_cast<int>(GridColumn(pGrid, 0).indexOf(strName)) + 1;
+    QStringList cells;
+    for (int iColumn = 0; iRow > 0 && iColumn < pGrid->model()->columnCount(); ++iColumn)
+        cells << pGrid->TextMatrix(iRow, iColumn);
+    return cells;
+}
+
+// The tree and the flat list (sorted ascending by iSortColumn, unless -1) that a fresh download
+// of strPayload shows.
+inline QStringList TreeNodesOf(const QString& strPayload) {
+    Roster roster;
+    QString strProblem;
+    roster.Replace(ParseTreePayload(strPayload, strProblem));
+    AllegianceModel model(roster);
+    model.Generate(-1);
+    return Nodes(model);
+}
+
+inline QStringList FlatRowsOf(const QString& strPayload, int iSortColumn = -1) {
+    Roster roster;
+    QString strProblem;
+    roster.Replace(ParseTreePayload(strPayload, strProblem));
+    FlatListModel list(roster);
+    list.Fill();
+    if (iSortColumn >= 0)
+        list.SortByColumn(iSortColumn, true);
+    return Rows(list);
 }
