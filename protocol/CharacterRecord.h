@@ -4,6 +4,8 @@
 // (operation 106) may carry, with its form key, what it may hold and how long it may be. The
 // server's columns and the client's controls are tables over this one; a new field is a row here,
 // a column there and a control on the sheet.
+#include "Texts.h"
+
 #include <cstddef>
 
 namespace zorv {
@@ -76,41 +78,50 @@ struct RecordFieldInfo {
 
 // In payload order, so that kRecordFields[i].iPayload == i.
 inline constexpr RecordFieldInfo kRecordFields[] = {
-    {RecordField::Id, 0, nullptr, RecordKind::Id, 0, "ID"},
-    {RecordField::Name, 1, "NAME", RecordKind::Name, 24, "Name"},
-    {RecordField::Level, 2, "LEVEL", RecordKind::Number, 0, "Level", 0, 32767},
-    {RecordField::Rank, 3, "RANK", RecordKind::Rank, 0, "Rank", 0, 10},
-    {RecordField::PatronId, 4, nullptr, RecordKind::Id, 0, "Patron"},
-    {RecordField::VassalIds, 5, nullptr, RecordKind::VassalIds, 0, "Vassals"},
-    {RecordField::NumFollowers, 6, "NUMFOLLOWERS", RecordKind::Number, 0, "Number of Followers", 0,
-     32767},
-    {RecordField::SecurityLevel, 7, nullptr, RecordKind::Number, 0, "Security Level"},
-    {RecordField::Class, 8, "CLASS", RecordKind::Text, 128, "Class"},
-    {RecordField::Race, 9, "RACE", RecordKind::Race, 0, "Race", 0, 3},
-    {RecordField::Sex, 10, "SEX", RecordKind::Sex, 0, "Sex", 0, 2},
-    {RecordField::IsMule, 11, "ISMULE", RecordKind::Flag, 0, "Is Mule", 0, 1},
-    {RecordField::MuleFor, 12, "MULEFOR", RecordKind::Text, 128, "Mule for"},
-    {RecordField::Lifestone, 13, "LSAT", RecordKind::Text, 128, "Lifestoned At"},
-    {RecordField::TiedTo, 14, "TIEDTO", RecordKind::Text, 128, "Tied To"},
-    {RecordField::Bio, 15, "BIO", RecordKind::Text, 4096, "Bio"},
-    {RecordField::Skills, 16, "SKILLS", RecordKind::Skills, 1024, "Skills"},
-    {RecordField::RealName, 17, "REALNAME", RecordKind::Text, 128, "Real Name"},
-    {RecordField::CityState, 18, "CITYSTATE", RecordKind::Text, 128, "City, State, Country"},
-    {RecordField::MiscInfo, 19, "MISCINFO", RecordKind::Text, 4096, "Other Info"},
-    {RecordField::Email, 20, "EMAIL", RecordKind::Text, 128, "Email Address"},
-    {RecordField::ICQ, 21, "ICQ", RecordKind::Text, 128, "ICQ Number"},
+    {RecordField::Id, 0, nullptr, RecordKind::Id, 0, ZORV_TEXT("Field", "ID")},
+    {RecordField::Name, 1, "NAME", RecordKind::Name, 24, ZORV_TEXT("Field", "Name")},
+    {RecordField::Level, 2, "LEVEL", RecordKind::Number, 0, ZORV_TEXT("Field", "Level"), 0, 32767},
+    {RecordField::Rank, 3, "RANK", RecordKind::Rank, 0, ZORV_TEXT("Field", "Rank"), 0, 10},
+    {RecordField::PatronId, 4, nullptr, RecordKind::Id, 0, ZORV_TEXT("Field", "Patron")},
+    {RecordField::VassalIds, 5, nullptr, RecordKind::VassalIds, 0, ZORV_TEXT("Field", "Vassals")},
+    {RecordField::NumFollowers, 6, "NUMFOLLOWERS", RecordKind::Number, 0,
+     ZORV_TEXT("Field", "Number of Followers"), 0, 32767},
+    {RecordField::SecurityLevel, 7, nullptr, RecordKind::Number, 0,
+     ZORV_TEXT("Field", "Security Level")},
+    {RecordField::Class, 8, "CLASS", RecordKind::Text, 128, ZORV_TEXT("Field", "Class")},
+    {RecordField::Race, 9, "RACE", RecordKind::Race, 0, ZORV_TEXT("Field", "Race"), 0, 3},
+    {RecordField::Sex, 10, "SEX", RecordKind::Sex, 0, ZORV_TEXT("Field", "Sex"), 0, 2},
+    {RecordField::IsMule, 11, "ISMULE", RecordKind::Flag, 0, ZORV_TEXT("Field", "Is Mule"), 0, 1},
+    {RecordField::MuleFor, 12, "MULEFOR", RecordKind::Text, 128, ZORV_TEXT("Field", "Mule for")},
+    {RecordField::Lifestone, 13, "LSAT", RecordKind::Text, 128,
+     ZORV_TEXT("Field", "Lifestoned At")},
+    {RecordField::TiedTo, 14, "TIEDTO", RecordKind::Text, 128, ZORV_TEXT("Field", "Tied To")},
+    {RecordField::Bio, 15, "BIO", RecordKind::Text, 4096, ZORV_TEXT("Field", "Bio")},
+    {RecordField::Skills, 16, "SKILLS", RecordKind::Skills, 1024, ZORV_TEXT("Field", "Skills")},
+    {RecordField::RealName, 17, "REALNAME", RecordKind::Text, 128, ZORV_TEXT("Field", "Real Name")},
+    {RecordField::CityState, 18, "CITYSTATE", RecordKind::Text, 128,
+     ZORV_TEXT("Field", "City, State, Country")},
+    {RecordField::MiscInfo, 19, "MISCINFO", RecordKind::Text, 4096,
+     ZORV_TEXT("Field", "Other Info")},
+    {RecordField::Email, 20, "EMAIL", RecordKind::Text, 128, ZORV_TEXT("Field", "Email Address")},
+    {RecordField::ICQ, 21, "ICQ", RecordKind::Text, 128, ZORV_TEXT("Field", "ICQ Number")},
     // Beyond the original 22 fields: older servers send fewer, and older clients read fewer.
-    {RecordField::Revision, 22, nullptr, RecordKind::Number, 0, "Revision"},
-    {RecordField::ModifiedAt, 23, nullptr, RecordKind::Text, 64, "Last Modified"},
-    {RecordField::PatronName, 24, nullptr, RecordKind::Patron, 0, "Patron"},
-    {RecordField::Path, 25, nullptr, RecordKind::Path, 0, "Path to Monarch"},
-    {RecordField::IsPK, 26, "ISPK", RecordKind::Flag, 0, "Player Killer", 0, 1},
-    {RecordField::IsRescue, 27, "ISRESCUE", RecordKind::Flag, 0, "Rescue Squad Member", 0, 1},
-    {RecordField::IsPrivate, 28, "ISPRIVATE", RecordKind::Flag, 0, "Hide Info on Web", 0, 1},
-    {RecordField::CanSummon, 29, "CAN_SUMMON", RecordKind::Flag, 0, "Can Summon", 0, 1},
-    {RecordField::MainChar, 30, "MAIN_CHAR", RecordKind::Text, 128, "Main Character Name"},
-    {RecordField::ModifiedBy, 31, nullptr, RecordKind::Id, 0, "Modified By"},
-    {RecordField::Awards, 32, "ADMIN_ONLY", RecordKind::Text, 4096, "Awards"},
+    {RecordField::Revision, 22, nullptr, RecordKind::Number, 0, ZORV_TEXT("Field", "Revision")},
+    {RecordField::ModifiedAt, 23, nullptr, RecordKind::Text, 64,
+     ZORV_TEXT("Field", "Last Modified")},
+    {RecordField::PatronName, 24, nullptr, RecordKind::Patron, 0, ZORV_TEXT("Field", "Patron")},
+    {RecordField::Path, 25, nullptr, RecordKind::Path, 0, ZORV_TEXT("Field", "Path to Monarch")},
+    {RecordField::IsPK, 26, "ISPK", RecordKind::Flag, 0, ZORV_TEXT("Field", "Player Killer"), 0, 1},
+    {RecordField::IsRescue, 27, "ISRESCUE", RecordKind::Flag, 0,
+     ZORV_TEXT("Field", "Rescue Squad Member"), 0, 1},
+    {RecordField::IsPrivate, 28, "ISPRIVATE", RecordKind::Flag, 0,
+     ZORV_TEXT("Field", "Hide Info on Web"), 0, 1},
+    {RecordField::CanSummon, 29, "CAN_SUMMON", RecordKind::Flag, 0,
+     ZORV_TEXT("Field", "Can Summon"), 0, 1},
+    {RecordField::MainChar, 30, "MAIN_CHAR", RecordKind::Text, 128,
+     ZORV_TEXT("Field", "Main Character Name")},
+    {RecordField::ModifiedBy, 31, nullptr, RecordKind::Id, 0, ZORV_TEXT("Field", "Modified By")},
+    {RecordField::Awards, 32, "ADMIN_ONLY", RecordKind::Text, 4096, ZORV_TEXT("Field", "Awards")},
 };
 
 inline constexpr int kCharacterPayloadFields = static_cast<int>(RecordField::Count);
@@ -131,8 +142,11 @@ constexpr bool RowsInPayloadOrder() {
 static_assert(RowsInPayloadOrder(), "rows are in payload order, one per field");
 
 // The names of the race and sex numbers, by number (0: not given).
-inline constexpr const char* kRaceNames[] = {"Unknown", "Aluvian", "Gharu'ndim", "Sho"};
-inline constexpr const char* kSexNames[] = {"Unknown", "Male", "Female"};
+inline constexpr const char* kRaceNames[] = {
+    ZORV_TEXT("Race", "Unknown"), ZORV_TEXT("Race", "Aluvian"), ZORV_TEXT("Race", "Gharu'ndim"),
+    ZORV_TEXT("Race", "Sho")};
+inline constexpr const char* kSexNames[] = {ZORV_TEXT("Sex", "Unknown"), ZORV_TEXT("Sex", "Male"),
+                                            ZORV_TEXT("Sex", "Female")};
 static_assert(sizeof kRaceNames / sizeof kRaceNames[0] == FieldInfo(RecordField::Race).nHigh + 1,
               "a name for each race number");
 static_assert(sizeof kSexNames / sizeof kSexNames[0] == FieldInfo(RecordField::Sex).nHigh + 1,

@@ -53,17 +53,18 @@ inline constexpr Field kFields[] = {
     SheetField("main_char", RecordField::MainChar),
     SheetField("awards", RecordField::Awards),
     // Not the sheet's.
-    {"patron_id", "Patron Id", false}, // the patron's id (add, patron change)
-    {"patron_name", "Patron", false},  // the patron's name then, to tell a patron gone from
-                                       // an id used again
-    {"join_seq", "Place among Vassals", false},
-    {"security_level", "Security Level", false},
-    {"member", "Member", false},     // a whole record, as the dump writes it without its hash
-    {"password", "Password", false}, // an event: both values always empty
-    {"default_password", "Default Password", false},
-    {"guild_name", "Guild Name", false},
-    {"use_rescue_squad", "Use Rescue Squad", false},
-    {"rescue_squad_name", "Rescue Squad Name", false},
+    {"patron_id", ZORV_TEXT("Field", "Patron Id"), false}, // the patron's id (add, patron change)
+    {"patron_name", ZORV_TEXT("Field", "Patron"), false},  // the patron's name then, to tell a
+                                                          // patron gone from an id used again
+    {"join_seq", ZORV_TEXT("Field", "Place among Vassals"), false},
+    {"security_level", ZORV_TEXT("Field", "Security Level"), false},
+    {"member", ZORV_TEXT("Field", "Member"),
+     false}, // a whole record, as the dump writes it without its hash
+    {"password", ZORV_TEXT("Field", "Password"), false}, // an event: both values always empty
+    {"default_password", ZORV_TEXT("Field", "Default Password"), false},
+    {"guild_name", ZORV_TEXT("Field", "Guild Name"), false},
+    {"use_rescue_squad", ZORV_TEXT("Field", "Use Rescue Squad"), false},
+    {"rescue_squad_name", ZORV_TEXT("Field", "Rescue Squad Name"), false},
 };
 
 // The fields whose values are events without a value.

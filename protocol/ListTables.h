@@ -30,16 +30,16 @@ struct GuildList {
 inline constexpr int kListTraining = 2; // a skill's training from "trained" up
 
 inline constexpr ListColumn kRescueListColumns[] = {
-    {"Lifestone", RecordField::Lifestone, 0, "lifestone"},
-    {"Tied To", RecordField::TiedTo, 0, "tiedto"},
-    {"Can Summon", RecordField::CanSummon, 0, "cansummon"},
-    {"Main Character Name", RecordField::MainChar, 0, "main"},
-    {"Email Address", RecordField::Email, 0, nullptr},
-    {"ICQ Number", RecordField::ICQ, 0, nullptr},
+    {ZORV_TEXT("Field", "Lifestone"), RecordField::Lifestone, 0, "lifestone"},
+    {ZORV_TEXT("Field", "Tied To"), RecordField::TiedTo, 0, "tiedto"},
+    {ZORV_TEXT("Field", "Can Summon"), RecordField::CanSummon, 0, "cansummon"},
+    {ZORV_TEXT("Field", "Main Character Name"), RecordField::MainChar, 0, "main"},
+    {ZORV_TEXT("Field", "Email Address"), RecordField::Email, 0, nullptr},
+    {ZORV_TEXT("Field", "ICQ Number"), RecordField::ICQ, 0, nullptr},
 };
 inline constexpr ListColumn kPortalListColumns[] = {
-    {"Tied To", RecordField::TiedTo, 0, "tiedto"},
-    {"Lifestone", RecordField::Lifestone, 0, "lifestone"},
+    {ZORV_TEXT("Field", "Tied To"), RecordField::TiedTo, 0, "tiedto"},
+    {ZORV_TEXT("Field", "Lifestone"), RecordField::Lifestone, 0, "lifestone"},
 };
 inline constexpr ListColumn kTradeSkillListColumns[] = {
     {"Alchemy", RecordField::Count, 1, "alchemy"},

@@ -1,0 +1,6 @@
+#pragma once
+// The texts of the protocol's tables that people read: ZORV_TEXT("Context", "text") is "text" to
+// the compiler, and marks it for the translators' tools (lupdate, told to read it as
+// QT_TRANSLATE_NOOP), under its context. The client shows each through its context's
+// translation; the server's English sentences take it as it stands.
+#define ZORV_TEXT(context, text) text
