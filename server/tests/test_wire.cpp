@@ -92,7 +92,7 @@ TEST(ServerText, NamesAndTheirKeys) {
     EXPECT_EQ(CutText("\xC3\xA9t\xC3\xA9", 2), "\xC3\xA9t");
     EXPECT_EQ(TextLength("\xC3\xA9t\xC3\xA9"), 3u);
     EXPECT_EQ(Quoted(std::string(39, 'a') + "\xC3\xA9\xC3\xA9"),
-              "'" + std::string(39, 'a') + "\xC3\xA9...'");
+              std::string(39, 'a') + "\xC3\xA9...");
 }
 
 TEST(ServerText, SkillStrings) {

@@ -53,6 +53,12 @@ Reply Ok(std::string strPayload) {
     return {zorv::CodeOk, std::move(strPayload)};
 }
 
+Reply RefuseValue(int iCode, const Fault& fault) {
+    std::vector<std::string> fields{English(fault), std::to_string(static_cast<int>(fault.why))};
+    fields.insert(fields.end(), fault.params.begin(), fault.params.end());
+    return {iCode, zorv::JoinFields(fields)};
+}
+
 Reply RefuseValue(int iCode, const std::string& strWhy) {
     return {iCode, zorv::JoinFields({strWhy})};
 }

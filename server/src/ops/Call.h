@@ -8,6 +8,7 @@
 #include "HistoryStore.h"
 #include "Reply.h"
 #include "Store.h"
+#include "Text.h"
 #include "TreeCache.h"
 
 #include <map>
@@ -58,6 +59,9 @@ int FindByIdField(Call& call, const char* szField, int iNotAnId, int iNotFound, 
 int CheckCharId(Call& call);
 
 Reply Ok(std::string strPayload = std::string());
-// A refused value's reply: the code and one escaped field with the sentence that says which
-// value and why. Older clients show their message for the code and never read it.
+// A refused value's reply: the code and the escaped fields "sentence|refusal|parameter|...": the
+// English sentence that says which value and why, then what a client composes it from in its
+// user's language (Refusals.h). The oldest clients show their message for the code alone.
+Reply RefuseValue(int iCode, const Fault& fault);
+// A refusal in one English sentence, for the refusals the table does not hold.
 Reply RefuseValue(int iCode, const std::string& strWhy);

@@ -36,29 +36,32 @@ std::string SentValue(const Form& form, const SheetField& field) {
 // A refused sheet value's reply, or code 0 when the value may be stored.
 Reply CheckSheetValue(const SheetField& field, const std::string& strValue) {
     using K = SheetField::Kind;
+    using R = zorv::Refusal;
     auto InRange = [&](long lLow, long lHigh) {
-        std::string strFault = WholeNumberFault(strValue, "value", field.szCaption, lLow, lHigh);
-        return strFault.empty() ? Reply{0, ""} : RefuseValue(zorv::CodeInvalidNumber, strFault);
+        std::optional<Fault> fault =
+            WholeNumberFault(strValue, Quantity::Value, field.szCaption, lLow, lHigh);
+        return fault ? RefuseValue(zorv::CodeInvalidNumber, *fault) : Reply{0, ""};
     };
-    const std::string strThe =
-        std::string("The value ") + Quoted(strValue) + " of " + field.szCaption;
+    auto Refuse = [&](int iCode, R why, std::vector<std::string> more = {}) {
+        std::vector<std::string> params{Quoted(strValue), field.szCaption};
+        params.insert(params.end(), more.begin(), more.end());
+        return RefuseValue(iCode, Fault{why, std::move(params)});
+    };
+    const std::string strLimit = std::to_string(field.nMaxLength);
     switch (field.kind) {
     case K::Name: {
         std::string strName = Trim(strValue);
         if (!IsValidName(strName))
-            return RefuseValue(zorv::CodeInvalidText, strThe + " is not a valid name");
+            return Refuse(zorv::CodeInvalidText, R::NotAName);
         if (IsReservedName(strName))
-            return RefuseValue(zorv::CodeInvalidText, strThe + " is a reserved name");
+            return Refuse(zorv::CodeInvalidText, R::ReservedName);
         return {0, ""};
     }
     case K::Text:
         if (static_cast<int>(TextLength(strValue)) > field.nMaxLength)
-            return RefuseValue(zorv::CodeInvalidText, strThe + " is longer than " +
-                                                          std::to_string(field.nMaxLength) +
-                                                          " bytes");
+            return Refuse(zorv::CodeInvalidText, R::TextTooLong, {strLimit});
         if (HoldsMarker(strValue))
-            return RefuseValue(zorv::CodeInvalidText, std::string("The value of ") + field.szCaption +
-                                                          " holds a reply marker");
+            return RefuseValue(zorv::CodeInvalidText, Fault{R::HoldsMarker, {field.szCaption}});
         return {0, ""};
     case K::Number:
         return Trim(strValue).empty() ? Reply{0, ""} : InRange(field.nLow, field.nHigh);
@@ -69,21 +72,20 @@ Reply CheckSheetValue(const SheetField& field, const std::string& strValue) {
     case K::Flag:
         if (strValue == "0" || strValue == "1")
             return {0, ""};
-        return RefuseValue(zorv::CodeInvalidNumber, strThe + " is not 0 or 1");
+        return Refuse(zorv::CodeInvalidNumber, R::NotAFlag);
     case K::Skills: {
         if (static_cast<int>(TextLength(strValue)) > field.nMaxLength)
             return RefuseValue(zorv::CodeInvalidText,
-                               std::string("The value of ") + field.szCaption + " is longer than " +
-                                   std::to_string(field.nMaxLength) + " bytes");
-        std::string strFault;
-        if (!ParseSkillString(strValue, &strFault, field.szCaption))
-            return RefuseValue(zorv::CodeInvalidNumber, strFault);
+                               Fault{R::ListTooLong, {field.szCaption, strLimit}});
+        Fault fault{};
+        if (!ParseSkillString(strValue, &fault, field.szCaption))
+            return RefuseValue(zorv::CodeInvalidNumber, fault);
         return {0, ""};
     }
     default: // the record's other fields are never saved
         break;
     }
-    return RefuseValue(zorv::CodeInvalidNumber, strThe + " is not acceptable");
+    return Refuse(zorv::CodeInvalidNumber, R::NotAcceptable);
 }
 
 // Who may save a sheet: the caller, writing under his own `charid`, on a character he may act
@@ -115,9 +117,11 @@ int CheckRevision(Call& call, const Member& target, std::string& strPayload) {
     const std::string& strRevision = FormValue(call.form, zorv::kSaveRevision);
     std::optional<long> lRevision = zorv::ParseWholeNumber(Trim(strRevision));
     if (!lRevision) {
-        strPayload = zorv::JoinFields(
-            {WholeNumberFault(strRevision, "value", zorv::kSaveRevision, 0, 999999999)});
-        return zorv::CodeInvalidNumber;
+        Reply refusal = RefuseValue(
+            zorv::CodeInvalidNumber,
+            *WholeNumberFault(strRevision, Quantity::Value, zorv::kSaveRevision, 0, 999999999));
+        strPayload = std::move(refusal.strPayload);
+        return refusal.iCode;
     }
     std::vector<std::string> stored =
         ReadColumns(call.db, target.id, {"revision", "modified_at", "modified_by"});

@@ -65,9 +65,7 @@ Reply TradeSkillsOp(Call& call) {
 // A refused criterion names itself in one escaped field, e.g. "The minimum '12.5' of Sword is not
 // a whole number"; older clients read only the code.
 Reply SearchOp(Call& call) {
-    auto Refuse = [](const std::string& strWhy) {
-        return Reply{zorv::CodeInvalidNumber, zorv::JoinFields({strWhy})};
-    };
+    auto Refuse = [](const Fault& fault) { return RefuseValue(zorv::CodeInvalidNumber, fault); };
     long lCriteria[2] = {0, 0}; // race, rank; absent is 0, any
     const struct {
         const char* szField;
@@ -77,10 +75,9 @@ Reply SearchOp(Call& call) {
         if (!HasField(call.form, criteria[i].szField))
             continue;
         const std::string& strValue = FormValue(call.form, criteria[i].szField);
-        std::string strFault =
-            WholeNumberFault(strValue, "value", criteria[i].szField, 0, criteria[i].lHigh);
-        if (!strFault.empty())
-            return Refuse(strFault);
+        if (std::optional<Fault> fault = WholeNumberFault(
+                strValue, Quantity::Value, criteria[i].szField, 0, criteria[i].lHigh))
+            return Refuse(*fault);
         lCriteria[i] = *zorv::ParseWholeNumber(Trim(strValue));
     }
     std::vector<std::pair<int, long>> wanted; // skill number, minimum value
@@ -88,15 +85,16 @@ Reply SearchOp(Call& call) {
          SplitList(FormValue(call.form, zorv::form::kSkillSearch), '!')) {
         std::vector<std::string> parts = SplitList(strEntry, ',');
         if (parts.size() != 2)
-            return Refuse("The entry " + Quoted(strEntry) + " of skillsearch is not skill,minimum");
-        std::string strFault =
-            WholeNumberFault(parts[0], "skill number", zorv::form::kSkillSearch, 1, kSkillCount);
-        if (strFault.empty())
-            strFault = WholeNumberFault(parts[1], "minimum",
-                                        SkillName(*zorv::ParseWholeNumber(Trim(parts[0]))),
-                                        -999999999, 999999999);
-        if (!strFault.empty())
-            return Refuse(strFault);
+            return Refuse(Fault{zorv::Refusal::NotASearchEntry,
+                                {Quoted(strEntry), zorv::form::kSkillSearch}});
+        std::optional<Fault> fault = WholeNumberFault(parts[0], Quantity::SkillNumber,
+                                                      zorv::form::kSkillSearch, 1, kSkillCount);
+        if (!fault)
+            fault = WholeNumberFault(parts[1], Quantity::Minimum,
+                                     SkillName(*zorv::ParseWholeNumber(Trim(parts[0]))), -999999999,
+                                     999999999);
+        if (fault)
+            return Refuse(*fault);
         long lMin = *zorv::ParseWholeNumber(Trim(parts[1]));
         if (lMin != 0)
             wanted.emplace_back(static_cast<int>(*zorv::ParseWholeNumber(Trim(parts[0]))), lMin);

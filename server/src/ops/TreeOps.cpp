@@ -50,11 +50,12 @@ Reply TreeChangesOp(Call& call) {
         strSince.find_first_not_of("0123456789") == std::string::npos)
         lSince = std::stoll(strSince);
     if (!strSince.empty() && !lSince)
-        return RefuseValue(zorv::CodeInvalidNumber,
-                           "The value " + Quoted(strSince) + " of since is not a whole number");
-    if (std::string strFault = WholeNumberFault(strWait, "value", zorv::form::kWait, 0, 999999999);
-        !strWait.empty() && !strFault.empty())
-        return RefuseValue(zorv::CodeInvalidNumber, strFault);
+        return RefuseValue(zorv::CodeInvalidNumber, Fault{zorv::Refusal::ValueNotWhole,
+                                                          {Quoted(strSince), zorv::form::kSince}});
+    if (std::optional<Fault> fault =
+            WholeNumberFault(strWait, Quantity::Value, zorv::form::kWait, 0, 999999999);
+        !strWait.empty() && fault)
+        return RefuseValue(zorv::CodeInvalidNumber, *fault);
     const std::int64_t lNow = FeedGeneration(call.db);
     if (!lSince)
         return Ok(zorv::JoinRecord({std::to_string(lNow), ""}));

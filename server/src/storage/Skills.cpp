@@ -7,35 +7,36 @@
 
 static_assert(kSkillCount == zorv::kSkillCount, "the catalogue names every skill");
 
-std::optional<SkillMap> ParseSkillString(const std::string& strSkills, std::string* pFault,
+std::optional<SkillMap> ParseSkillString(const std::string& strSkills, Fault* pFault,
                                          const std::string& strField) {
-    auto Refuse = [&](std::string strWhy) -> std::optional<SkillMap> {
-        if (pFault)
-            *pFault = std::move(strWhy);
+    auto Refuse = [&](std::optional<Fault> fault) -> std::optional<SkillMap> {
+        if (pFault && fault)
+            *pFault = std::move(*fault);
         return std::nullopt;
     };
     SkillMap skills;
     for (const std::string& strEntry : SplitList(strSkills, '!')) {
         std::vector<std::string> parts = SplitList(strEntry, ',');
         if (parts.size() != 3)
-            return Refuse("The entry " + Quoted(strEntry) + " of " + strField +
-                          " is not skill,training,value");
+            return Refuse(Fault{zorv::Refusal::NotASkillEntry, {Quoted(strEntry), strField}});
         std::optional<long> lNumber = zorv::ParseWholeNumber(Trim(parts[0]));
         std::optional<long> lTraining = zorv::ParseWholeNumber(Trim(parts[1]));
         std::optional<long> lValue = zorv::ParseWholeNumber(Trim(parts[2]));
         // The sentences are made only for a refusal: the lists read every member's string.
         if (!lNumber || *lNumber < 1 || *lNumber > kSkillCount)
-            return Refuse(WholeNumberFault(parts[0], "skill number", strField, 1, kSkillCount));
-        if (!lTraining || *lTraining < 0 || *lTraining > 3)
-            return Refuse(WholeNumberFault(parts[1], "training", SkillName(*lNumber), 0, 3));
-        if (!lValue)
             return Refuse(
-                WholeNumberFault(parts[2], "value", SkillName(*lNumber), -999999999, 999999999));
+                WholeNumberFault(parts[0], Quantity::SkillNumber, strField, 1, kSkillCount));
+        if (!lTraining || *lTraining < 0 || *lTraining > 3)
+            return Refuse(
+                WholeNumberFault(parts[1], Quantity::Training, SkillName(*lNumber), 0, 3));
+        if (!lValue)
+            return Refuse(WholeNumberFault(parts[2], Quantity::Value, SkillName(*lNumber),
+                                           -999999999, 999999999));
         if (!skills
                  .emplace(static_cast<int>(*lNumber),
                           SkillEntry{static_cast<int>(*lTraining), *lValue})
                  .second)
-            return Refuse(SkillName(*lNumber) + " comes twice in " + strField);
+            return Refuse(Fault{zorv::Refusal::SkillTwice, {SkillName(*lNumber), strField}});
     }
     return skills;
 }

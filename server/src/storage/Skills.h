@@ -1,5 +1,7 @@
 #pragma once
 // The skill string a character's sheet stores: entries "number,training,value" joined by "!".
+#include "Text.h"
+
 #include <map>
 #include <optional>
 #include <string>
@@ -16,11 +18,10 @@ using SkillMap = std::map<int, SkillEntry>;
 
 // nullopt for a malformed string: a number outside 1..35, a training code outside 0..3, a
 // value that is not a whole number, or a skill named twice. An empty string has no entries.
-// pFault, when given, receives the first fault as a sentence for the member who typed it, the
-// skill called by the name the client shows ("The value '12.5' of Sword is not a whole number");
-// strField names the whole string in it.
-std::optional<SkillMap> ParseSkillString(const std::string& strSkills,
-                                         std::string* pFault = nullptr,
+// pFault, when given, receives the first fault, for the member who typed it, the skill called by
+// the name the client shows ("The value '12.5' of Sword is not a whole number"); strField names
+// the whole string in it.
+std::optional<SkillMap> ParseSkillString(const std::string& strSkills, Fault* pFault = nullptr,
                                          const std::string& strField = "SKILLS");
 
 // The string as a save stores it: an entry whose value is empty (the client's grid lets a cell be

@@ -98,21 +98,33 @@ std::string Quoted(const std::string& strValue) {
     std::string strShown = WithoutMarkers(strValue);
     if (TextLength(strShown) > kShown)
         strShown = CutText(strShown, kShown) + "...";
-    return "'" + strShown + "'";
+    return strShown;
 }
 
-std::string WholeNumberFault(const std::string& strValue, const char* szWhat,
-                             const std::string& strOf, long lLow, long lHigh) {
+std::string English(const Fault& fault) {
+    const zorv::RefusalText* pText = zorv::FindRefusal(static_cast<long>(fault.why));
+    return pText ? zorv::FillTemplate(pText->szEnglish, fault.params) : std::string();
+}
+
+std::optional<Fault> WholeNumberFault(const std::string& strValue, Quantity what,
+                                      const std::string& strOf, long lLow, long lHigh) {
     std::string strNumber = Trim(strValue);
     std::optional<long> lValue = zorv::ParseWholeNumber(strNumber);
     std::size_t iDigits = !strNumber.empty() && (strNumber[0] == '-' || strNumber[0] == '+');
     bool bDigits = iDigits < strNumber.size() &&
                    strNumber.find_first_not_of("0123456789", iDigits) == std::string::npos;
     if (lValue && *lValue >= lLow && *lValue <= lHigh)
-        return "";
-    return std::string("The ") + szWhat + " " + Quoted(strValue) + " of " + strOf +
-           (bDigits ? " is not between " + std::to_string(lLow) + " and " + std::to_string(lHigh)
-                    : std::string(" is not a whole number"));
+        return std::nullopt;
+    using R = zorv::Refusal;
+    static constexpr R kNotWhole[] = {R::ValueNotWhole, R::SkillNumberNotWhole, R::TrainingNotWhole,
+                                      R::MinimumNotWhole};
+    static constexpr R kNotBetween[] = {R::ValueNotBetween, R::SkillNumberNotBetween,
+                                        R::TrainingNotBetween, R::MinimumNotBetween};
+    const auto iWhat = static_cast<std::size_t>(what);
+    if (!bDigits)
+        return Fault{kNotWhole[iWhat], {Quoted(strValue), strOf}};
+    return Fault{kNotBetween[iWhat],
+                 {Quoted(strValue), strOf, std::to_string(lLow), std::to_string(lHigh)}};
 }
 
 std::vector<std::string> SplitList(std::string_view s, char cSeparator) {

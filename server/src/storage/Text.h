@@ -5,9 +5,12 @@
 // (ops/Guild.cpp), the dump file (main.cpp) and the password hash (Passwords.cpp). A text that came
 // from the wire holds no character past U+00FF, so its length in characters is its length in the
 // wire's bytes. Names are compared without regard to case through NameKey.
+#include "Refusals.h"
+
 #include <cstddef>
 #include <ctime>
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,14 +37,24 @@ std::string WithoutMarkers(std::string strText);
 // Text that is stored and later sent inside a reply may hold neither marker: the client cuts the
 // payload out by them alone.
 bool HoldsMarker(const std::string& strText);
-// A value quoted in a sentence for the member who sent it: 'value', without reply markers, cut to
-// 40 characters and "...".
+// A value as a sentence for the member who sent it quotes it: without reply markers, cut to 40
+// characters and "...".
 std::string Quoted(const std::string& strValue);
-// Why a value (blanks around it allowed) is not a whole number from lLow to lHigh, as a sentence
-// that names it, e.g. "The value '12.5' of Sword is not a whole number" (szWhat "value", strOf
-// "Sword"); an empty text when it is one.
-std::string WholeNumberFault(const std::string& strValue, const char* szWhat,
-                             const std::string& strOf, long lLow, long lHigh);
+
+// A refused value: why, and the parameters its sentence names (Refusals.h).
+struct Fault {
+    zorv::Refusal why;
+    std::vector<std::string> params;
+};
+// The fault's sentence in English, e.g. "The value '12.5' of Sword is not a whole number".
+std::string English(const Fault& fault);
+
+// Which number of a request a fault names.
+enum class Quantity { Value, SkillNumber, Training, Minimum };
+// Why a value (blanks around it allowed) is not a whole number from lLow to lHigh: the fault that
+// names it as the `what` of strOf (Value of "Sword"), or nothing when it is one.
+std::optional<Fault> WholeNumberFault(const std::string& strValue, Quantity what,
+                                      const std::string& strOf, long lLow, long lHigh);
 
 // Splits "a,b,c" into its pieces; an empty text gives no piece.
 std::vector<std::string> SplitList(std::string_view strText, char cSeparator);
