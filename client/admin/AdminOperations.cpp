@@ -44,22 +44,22 @@ AdminOperations::AdminOperations(Session& session, const Roster& roster, Allegia
         m_session.strRescueSquadName = m_sentSetup.strRescueSquadName;
         if (fnGuildChanged)
             fnGuildChanged();
-        m_session.prompts.Inform(QStringLiteral("The server has saved the new setup!"));
+        m_session.prompts.Inform(tr("The server has saved the new setup!"));
     });
     cycle.Route(zorv::OpResetPassword, [this](const Reply&) {
+        //: The default password: the guild's password for new members
         m_session.prompts.Inform(
-            QStringLiteral("The character's password has been reset to the default password."));
+            tr("The character's password has been reset to the default password."));
     });
     cycle.Route(zorv::OpSecurityLevel, [this](const Reply&) {
-        m_session.prompts.Inform(
-            QStringLiteral("The character's security level has been changed!"));
+        m_session.prompts.Inform(tr("The character's security level has been changed!"));
     });
     cycle.Route(zorv::OpBackup, [this](const Reply& reply) {
         const bool bWritten = WriteBackupFile(reply);
         // The dump is the whole guild, two bytes a character as the reply holds it.
         m_session.cycle.ReleaseReply();
         if (bWritten)
-            m_session.prompts.Inform(QStringLiteral("The character database has been backed up"));
+            m_session.prompts.Inform(tr("The character database has been backed up"));
     });
 }
 
@@ -68,7 +68,7 @@ AdminOperations::~AdminOperations() = default;
 bool AdminOperations::LevelGuard() {
     if (m_session.iCurSecurityLevel == zorv::kSecurityAdministrator)
         return true;
-    m_session.prompts.Inform(QStringLiteral("You security level is not high enough!"));
+    m_session.prompts.Inform(tr("You security level is not high enough!"));
     return false;
 }
 
@@ -123,14 +123,17 @@ void AdminOperations::AdminResetPass() {
     ProcedureGuard Step(m_session.prompts, "AdminResetPass");
     if (!LevelGuard())
         return;
-    const Character* pTarget = Selected(QStringLiteral(
-        "You must select the character whose password you want to reset from the tree!"));
+    const Character* pTarget =
+        Selected(tr("You must select the character whose password you want to reset from the "
+                    "tree!"));
     if (!pTarget)
         return;
     if (!m_session.prompts.Confirm(
-            QStringLiteral("Are you sure you want to reset ") + pTarget->strName +
-                QStringLiteral("'s password to the default password?"),
-            Prompts::Icon::Question, QStringLiteral("Reset Password Confirmation")))
+            //: %1 is the character's name; the default password is the guild's password for new
+            //: members
+            tr("Are you sure you want to reset %1's password to the default password?")
+                .arg(pTarget->strName),
+            Prompts::Icon::Question, tr("Reset Password Confirmation")))
         return;
     const qint16 idTarget = pTarget->nID;
     Step([&] {
@@ -145,8 +148,7 @@ void AdminOperations::AdminChangeSec() {
     ProcedureGuard Step(m_session.prompts, "AdminChangeSec");
     if (!LevelGuard())
         return;
-    if (!Selected(QStringLiteral(
-            "You must select the character whose security level you want to change!")))
+    if (!Selected(tr("You must select the character whose security level you want to change!")))
         return;
     frmSecLevel& dlg = *m_pSecLevel;
     m_session.prompts.Exec(dlg);
@@ -156,9 +158,10 @@ void AdminOperations::AdminChangeSec() {
     if (!pTarget)
         return;
     if (!m_session.prompts.Confirm(
-            QStringLiteral("Are you sure you want to change ") + pTarget->strName +
-                QStringLiteral("'s security level to ") + dlg.strSecLevel + QLatin1Char('?'),
-            Prompts::Icon::Question, QStringLiteral("Change Security Level Confirmation")))
+            //: %1 is the character's name, %2 the chosen level: "Normal User" or "Administrator"
+            tr("Are you sure you want to change %1's security level to %2?")
+                .arg(pTarget->strName, dlg.strSecLevel),
+            Prompts::Icon::Question, tr("Change Security Level Confirmation")))
         return;
     const qint16 idTarget = pTarget->nID;
     Step([&] {
@@ -174,8 +177,10 @@ void AdminOperations::AdminBackupDB() {
     ProcedureGuard Step(m_session.prompts, "AdminBackupDB");
     if (!LevelGuard())
         return;
-    const QString strFile = m_session.prompts.SaveFileName(
-        QStringLiteral("Backup Database"), QStringLiteral("Tree Data Files (*.dat)"));
+    //: Title of the file dialog that saves a backup of the guild
+    const QString strFile = m_session.prompts.SaveFileName(tr("Backup Database"),
+                                                           //: File-dialog filter
+                                                           tr("Tree Data Files (*.dat)"));
     if (strFile.isEmpty())
         return; // cancelled: silently
     strBackupFile = strFile;
@@ -190,8 +195,10 @@ bool AdminOperations::WriteBackupFile(const Reply& reply) {
     // marker, and half a guild must never pass for its backup.
     if (!reply.bStopSeen) {
         m_session.prompts.Message(
-            QStringLiteral("The backup was cut off before its end; nothing was written to ") +
-                QDir::toNativeSeparators(strBackupFile) + QStringLiteral(".  Please try again."),
+            //: %1 is the backup file's path
+            tr("The backup was cut off before its end; nothing was written to %1.  Please try "
+               "again.")
+                .arg(QDir::toNativeSeparators(strBackupFile)),
             Prompts::Buttons::Ok, Prompts::Icon::Critical, Prompts::AppTitle());
         return false;
     }
@@ -202,9 +209,9 @@ bool AdminOperations::WriteBackupFile(const Reply& reply) {
     if (file.open(QIODevice::WriteOnly) && file.write(strPayload.toLatin1() + "\r\n") >= 0 &&
         file.commit())
         return true;
-    m_session.prompts.Message(QStringLiteral("The backup could not be written to ") +
-                                  QDir::toNativeSeparators(strBackupFile) + QStringLiteral(": ") +
-                                  file.errorString(),
+    //: %1 is the backup file's path, %2 the reason
+    m_session.prompts.Message(tr("The backup could not be written to %1: %2")
+                                  .arg(QDir::toNativeSeparators(strBackupFile), file.errorString()),
                               Prompts::Buttons::Ok, Prompts::Icon::Critical, Prompts::AppTitle());
     return false;
 }

@@ -17,7 +17,8 @@
 frmNewServerSetup::frmNewServerSetup(Prompts& prompts, QWidget* pParent)
     : QDialog(pParent), m_prompts(prompts) {
     setObjectName(QStringLiteral("frmNewServerSetup"));
-    setWindowTitle(QStringLiteral("Setup ZORV Server"));
+    //: Window title; ZORV is the program's name
+    setWindowTitle(tr("Setup ZORV Server"));
     auto Edit = [this](const char* szName, bool bPassword) {
         auto* pEdit = new QLineEdit(this);
         pEdit->setObjectName(QLatin1String(szName));
@@ -30,36 +31,41 @@ frmNewServerSetup::frmNewServerSetup(Prompts& prompts, QWidget* pParent)
     txtDefaultPW = Edit("txtDefaultPW", true);
     txtConfirmPW = Edit("txtConfirmPW", true);
     txtRescueSquadName = Edit("txtRescueSquadName", false);
+    //: The default password: the guild's password for new members
     chkResetExisting = new QCheckBox(
-        QStringLiteral("Reset all users with current default password to new default password"),
-        this);
+        tr("Reset all users with current default password to new default password"), this);
     chkResetExisting->setObjectName(QStringLiteral("chkResetExisting"));
-    chkUseRescue = new QCheckBox(QStringLiteral("Use Rescue Squad"), this);
+    //: The rescue squad: the guild's members who come to the help of others
+    chkUseRescue = new QCheckBox(tr("Use Rescue Squad"), this);
     chkUseRescue->setObjectName(QStringLiteral("chkUseRescue"));
 
     auto* pGuild = new QFormLayout;
-    pGuild->addRow(QStringLiteral("Guild Name:"), txtGuildName);
-    auto* pPasswordFrame = new QGroupBox(QStringLiteral("Default Password"), this);
+    pGuild->addRow(tr("Guild Name:"), txtGuildName);
+    //: Frame caption: the guild's password for new members
+    auto* pPasswordFrame = new QGroupBox(tr("Default Password"), this);
     auto* pPassword = new QFormLayout(pPasswordFrame);
     auto* pNote = new QLabel(
-        QStringLiteral("The default password is the password that all new members will start "
-                       "out with.  Make sure to encourage new members to change their passwords "
-                       "from the default to their own personal password ASAP."),
+        tr("The default password is the password that all new members will start out with.  Make "
+           "sure to encourage new members to change their passwords from the default to their own "
+           "personal password ASAP."),
         pPasswordFrame);
     pNote->setWordWrap(true);
     pPassword->addRow(pNote);
-    pPassword->addRow(QStringLiteral("Default Password:"), txtDefaultPW);
-    pPassword->addRow(QStringLiteral("Confirm Default Password:"), txtConfirmPW);
+    pPassword->addRow(tr("Default Password:"), txtDefaultPW);
+    pPassword->addRow(tr("Confirm Default Password:"), txtConfirmPW);
     pPassword->addRow(chkResetExisting);
-    auto* pRescueFrame = new QGroupBox(QStringLiteral("Rescue Squad"), this);
+    //: Frame caption: the guild's members who come to the help of others
+    auto* pRescueFrame = new QGroupBox(tr("Rescue Squad"), this);
     auto* pRescue = new QFormLayout(pRescueFrame);
-    auto* pRescueNote = new QLabel(QStringLiteral("If you are enabling/disabling the Rescue Squad "
-                                                  "Feature, you must exit ZORV and re-enter to see "
-                                                  "the changes"),
+    //: ZORV is the program's name; the rescue squad: the guild's members who come to the help of
+    //: others
+    auto* pRescueNote = new QLabel(tr("If you are enabling/disabling the Rescue Squad Feature, you "
+                                      "must exit ZORV and re-enter to see the changes"),
                                    pRescueFrame);
     pRescueNote->setWordWrap(true);
     pRescue->addRow(chkUseRescue);
-    pRescue->addRow(QStringLiteral("Rescue Squad Name:"), txtRescueSquadName);
+    //: The guild's own name for its rescue squad
+    pRescue->addRow(tr("Rescue Squad Name:"), txtRescueSquadName);
     pRescue->addRow(pRescueNote);
     QHBoxLayout* pButtons = DialogButtons(this, cmdOK, cmdCancel);
     auto* pLayout = new QVBoxLayout(this);
@@ -97,19 +103,18 @@ void frmNewServerSetup::cmdOK_Click() {
     const QString strSquad = txtRescueSquadName->text();
     QString strMessage;
     if (strGuild.isEmpty())
-        strMessage = QStringLiteral("You must enter your guild's name!");
+        strMessage = tr("You must enter your guild's name!");
     else if (strDefault.isEmpty() && bNewServer)
-        strMessage = QStringLiteral("You must enter the default password for your server!");
+        strMessage = tr("You must enter the default password for your server!");
     else if (strConfirm.isEmpty() && (!strDefault.isEmpty() || bNewServer))
-        strMessage =
-            QStringLiteral("You must confirm the password you entered for the default password!");
+        strMessage = tr("You must confirm the password you entered for the default password!");
     else if (strConfirm != strDefault)
-        strMessage =
-            QStringLiteral("The confirmation password does not match the password you entered!");
+        strMessage = tr("The confirmation password does not match the password you entered!");
     else if (!strDefault.isEmpty() && !PasswordLengthProblem(strDefault).isEmpty())
         strMessage = PasswordLengthProblem(strDefault);
     else if (chkUseRescue->isChecked() && strSquad.isEmpty())
-        strMessage = QStringLiteral("You must specify the name of your rescue squad!");
+        //: The rescue squad: the guild's members who come to the help of others
+        strMessage = tr("You must specify the name of your rescue squad!");
     if (!strMessage.isEmpty()) {
         m_prompts.Inform(strMessage);
         return;

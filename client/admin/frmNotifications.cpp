@@ -12,6 +12,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -29,15 +30,22 @@ struct NotifyFormat {
     const char* szCaption;
 };
 const NotifyFormat kFormats[] = {
-    {"discord", "Discord webhook"},
-    {"slack", "Slack incoming webhook"},
-    {"json", "Plain JSON"},
+    //: The form of the messages: those a Discord channel's webhook takes
+    {"discord", QT_TRANSLATE_NOOP("NotifyFormat", "Discord webhook")},
+    //: The form of the messages: those a Slack channel's incoming webhook takes
+    {"slack", QT_TRANSLATE_NOOP("NotifyFormat", "Slack incoming webhook")},
+    //: The form of the messages: plain JSON, for a receiver of one's own
+    {"json", QT_TRANSLATE_NOOP("NotifyFormat", "Plain JSON")},
 };
+
+QString Caption(const NotifyFormat& format) {
+    return QCoreApplication::translate("NotifyFormat", format.szCaption);
+}
 
 QString FormatCaption(const QString& strKey) {
     for (const NotifyFormat& format : kFormats)
         if (strKey == QLatin1String(format.szKey))
-            return QString::fromLatin1(format.szCaption);
+            return Caption(format);
     return strKey;
 }
 
@@ -46,10 +54,12 @@ QString KindsCaption(const QStringList& kinds) {
     QStringList shown;
     for (const NotifyKind& kind : kNotifyKinds)
         if (kinds.contains(QLatin1String(kind.szKey))) {
-            QString strCaption = QString::fromLatin1(kind.szCaption).remove(QLatin1Char('&'));
+            QString strCaption =
+                QCoreApplication::translate("NotifyKind", kind.szCaption).remove(QLatin1Char('&'));
             shown << strCaption.left(strCaption.indexOf(QLatin1String(" (")));
         }
-    return shown.join(QStringLiteral(", "));
+    //: Separates the kinds of change a target is sent, in the list of targets
+    return shown.join(QCoreApplication::translate("frmNotifications", ", "));
 }
 
 bool IsLoopbackHost(const QString& strHost) {
@@ -98,7 +108,8 @@ std::optional<QList<NotifyTarget>> NotifyTarget::Parse(const QString& strPayload
 
 frmNotifyTarget::frmNotifyTarget(QWidget* pParent) : QDialog(pParent) {
     setObjectName(QStringLiteral("frmNotifyTarget"));
-    setWindowTitle(QStringLiteral("Add Notifications"));
+    //: Window title: adding a chat channel that is sent the guild's changes
+    setWindowTitle(tr("Add Notifications"));
     txtNotifyUrl = new QLineEdit(this);
     txtNotifyUrl->setObjectName(QStringLiteral("txtNotifyUrl"));
     txtNotifyUrl->setMaxLength(kMaxUrlLength);
@@ -107,20 +118,23 @@ frmNotifyTarget::frmNotifyTarget(QWidget* pParent) : QDialog(pParent) {
     cmbNotifyFormat = new QComboBox(this);
     cmbNotifyFormat->setObjectName(QStringLiteral("cmbNotifyFormat"));
     for (const NotifyFormat& format : kFormats)
-        cmbNotifyFormat->addItem(QString::fromLatin1(format.szCaption),
-                                 QString::fromLatin1(format.szKey));
+        cmbNotifyFormat->addItem(Caption(format), QString::fromLatin1(format.szKey));
     auto* pForm = new QFormLayout;
-    pForm->addRow(QStringLiteral("&Address:"), txtNotifyUrl);
-    pForm->addRow(QStringLiteral("&Format:"), cmbNotifyFormat);
+    //: The webhook's web address
+    pForm->addRow(tr("&Address:"), txtNotifyUrl);
+    //: The form of the messages (Discord, Slack, JSON)
+    pForm->addRow(tr("&Format:"), cmbNotifyFormat);
     auto* pKinds = new QVBoxLayout;
     for (std::size_t i = 0; i < std::size(kNotifyKinds); ++i) {
-        chkNotifyKind[i] = new QCheckBox(QString::fromLatin1(kNotifyKinds[i].szCaption), this);
+        chkNotifyKind[i] = new QCheckBox(
+            QCoreApplication::translate("NotifyKind", kNotifyKinds[i].szCaption), this);
         chkNotifyKind[i]->setObjectName(QStringLiteral("chkNotify") +
                                         QString::fromLatin1(kNotifyKinds[i].szKey));
         chkNotifyKind[i]->setChecked(true);
         pKinds->addWidget(chkNotifyKind[i]);
     }
-    pForm->addRow(QStringLiteral("Send:"), pKinds);
+    //: Before the kinds of change to send to the channel
+    pForm->addRow(tr("Send:"), pKinds);
     lblNotifyProblem = new QLabel(this);
     lblNotifyProblem->setObjectName(QStringLiteral("lblNotifyProblem"));
     lblNotifyProblem->setWordWrap(true);
@@ -150,10 +164,10 @@ QString frmNotifyTarget::Problem() const {
     const bool bHttps = url.scheme() == QLatin1String("https");
     const bool bLocal = url.scheme() == QLatin1String("http") && IsLoopbackHost(url.host());
     if (!url.isValid() || url.host().isEmpty() || !(bHttps || bLocal))
-        return QStringLiteral("Give the webhook's whole address, beginning with https:// (http:// "
-                              "only for a receiver on this computer).");
+        return tr("Give the webhook's whole address, beginning with https:// (http:// only for a "
+                  "receiver on this computer).");
     if (Kinds().isEmpty())
-        return QStringLiteral("Choose at least one kind of change to send.");
+        return tr("Choose at least one kind of change to send.");
     return QString();
 }
 
@@ -167,23 +181,40 @@ void frmNotifyTarget::accept() {
 frmNotifications::frmNotifications(Session& session, QWidget* pParent)
     : QWidget(pParent, Qt::Window), m_session(session) {
     setObjectName(QStringLiteral("frmNotifications"));
-    setWindowTitle(QStringLiteral("Notifications"));
+    //: Window title: the chat channels the guild's changes are sent to
+    setWindowTitle(tr("Notifications"));
     grdNotifyTargets = new Grid(QStringLiteral("grdNotifyTargets"));
-    grdNotifyTargets->setAccessibleName(QStringLiteral("Notification targets"));
+    grdNotifyTargets->setAccessibleName(tr("Notification targets"));
     grdNotifyTargets->Model().SetHeaders(
-        {QStringLiteral("Target"), QStringLiteral("Address"), QStringLiteral("Format"),
-         QStringLiteral("Sends"), QStringLiteral("State"), QStringLiteral("Queued"),
-         QStringLiteral("Dropped"), QStringLiteral("Last Answer")});
-    auto Button = [this](const char* szText, const char* szName) {
-        auto* pButton = new QPushButton(QString::fromLatin1(szText), this);
+        {//: Column header: the target's number on the server
+         tr("Target"),
+         //: Column header: the webhook's address (its host only)
+         tr("Address"),
+         //: Column header: the form of the messages (Discord, Slack, JSON)
+         tr("Format"),
+         //: Column header: the kinds of change sent there
+         tr("Sends"),
+         //: Column header: whether the messages are delivered
+         tr("State"),
+         //: Column header: the number of messages waiting to be delivered
+         tr("Queued"),
+         //: Column header: the number of messages given up
+         tr("Dropped"),
+         //: Column header: what the chat service answered last
+         tr("Last Answer")});
+    auto Button = [this](const QString& strText, const char* szName) {
+        auto* pButton = new QPushButton(strText, this);
         pButton->setObjectName(QString::fromLatin1(szName));
         pButton->setAutoDefault(false);
         return pButton;
     };
-    cmdNotifyAdd = Button("&Add...", "cmdNotifyAdd");
-    cmdNotifyTest = Button("Send &Test Message", "cmdNotifyTest");
-    cmdNotifyRemove = Button("&Remove", "cmdNotifyRemove");
-    cmdNotifyRefresh = Button("Re&fresh", "cmdNotifyRefresh");
+    //: Button: adds a target
+    cmdNotifyAdd = Button(tr("&Add..."), "cmdNotifyAdd");
+    cmdNotifyTest = Button(tr("Send &Test Message"), "cmdNotifyTest");
+    //: Button: removes the selected target
+    cmdNotifyRemove = Button(tr("&Remove"), "cmdNotifyRemove");
+    //: Button: lists the targets again
+    cmdNotifyRefresh = Button(tr("Re&fresh"), "cmdNotifyRefresh");
     // Until the server has listed a target, there is none to test or remove.
     cmdNotifyTest->setEnabled(false);
     cmdNotifyRemove->setEnabled(false);
@@ -215,23 +246,22 @@ frmNotifications::frmNotifications(Session& session, QWidget* pParent)
 
     RequestCycle& cycle = session.cycle;
     cycle.Route(zorv::OpNotifyTargets, [this](const Reply& reply) { TargetsReply(reply); });
-    cycle.Route(zorv::OpNotifyAdd,
-                [this](const Reply&) { Done(QStringLiteral("Notifications added.")); });
-    cycle.Route(zorv::OpNotifyRemove,
-                [this](const Reply&) { Done(QStringLiteral("Notifications removed.")); });
+    cycle.Route(zorv::OpNotifyAdd, [this](const Reply&) { Done(tr("Notifications added.")); });
+    cycle.Route(zorv::OpNotifyRemove, [this](const Reply&) { Done(tr("Notifications removed.")); });
     cycle.Route(zorv::OpNotifyTest, [this](const Reply& reply) {
         const QString strAnswer = FirstField(reply);
-        Done(QStringLiteral("The test message was delivered") +
-             (strAnswer.isEmpty() ? QString() : QStringLiteral(" (") + strAnswer + ')') +
-             QLatin1Char('.'));
+        Done(strAnswer.isEmpty() ? tr("The test message was delivered.")
+                                 //: %1 is the chat service's answer, as it gave it
+                                 : tr("The test message was delivered (%1).").arg(strAnswer));
     });
     // A failed test is said in the window, with the chat service's answer; a target removed
     // meanwhile by another administrator is said in a box, and the list shown again either way.
     auto Refused = [this](const Reply& reply) {
         const bool bTestFailed = reply.iCode == zorv::CodeNotifyTestFailed;
         if (bTestFailed)
-            m_strNote = QStringLiteral("The test message could not be delivered: ") +
-                        FirstField(reply).left(160) + QLatin1Char('.');
+            //: %1 is the chat service's answer, or the reason it could not be reached
+            m_strNote =
+                tr("The test message could not be delivered: %1.").arg(FirstField(reply).left(160));
         QTimer::singleShot(0, this, &frmNotifications::RefreshTargets);
         return bTestFailed;
     };
@@ -252,7 +282,7 @@ void frmNotifications::Done(const QString& strNote) {
 void frmNotifications::ShowAndRefresh() {
     // The administrators' menu is hidden from members; the window checks for itself all the same.
     if (m_session.iCurSecurityLevel != zorv::kSecurityAdministrator) {
-        m_session.prompts.Inform(QStringLiteral("You security level is not high enough!"));
+        m_session.prompts.Inform(tr("You security level is not high enough!"));
         return;
     }
     show();
@@ -265,14 +295,14 @@ void frmNotifications::RefreshTargets() {
     ProcedureGuard Step(m_session.prompts, "GetNotifyTargets");
     Step([&] {
         m_session.cycle.StartOperation(
-            Request(zorv::OpNotifyTargets, QStringLiteral("Downloading Notifications")));
+            Request(zorv::OpNotifyTargets, tr("Downloading Notifications")));
     });
 }
 
 void frmNotifications::TargetsReply(const Reply& reply) {
     std::optional<QList<NotifyTarget>> targets = NotifyTarget::Parse(reply.strPayload);
     if (!targets) {
-        m_session.prompts.Inform(QStringLiteral("The server's answer could not be read."));
+        m_session.prompts.Inform(tr("The server's answer could not be read."));
         return;
     }
     m_targets = std::move(*targets);
@@ -285,10 +315,15 @@ void frmNotifications::ShowTargets() {
     for (const NotifyTarget& target : m_targets) {
         QString strState;
         if (!target.strFailingSince.isEmpty()) {
-            strState = QStringLiteral("Failing since ") + target.strFailingSince;
+            //: A target's state; %1 is the date and time of the first failed delivery
+            strState = tr("Failing since %1").arg(target.strFailingSince);
             ++nFailing;
         } else {
-            strState = target.nQueued ? QStringLiteral("Delivering") : QStringLiteral("Up to date");
+            strState = target.nQueued
+                           //: A target's state: messages are on their way
+                           ? tr("Delivering")
+                           //: A target's state: every message was delivered
+                           : tr("Up to date");
         }
         rows << QStringList{target.strId,
                             target.strShownUrl,
@@ -304,14 +339,15 @@ void frmNotifications::ShowTargets() {
     grdNotifyTargets->FitColumnsToContents();
     QString strInfo =
         m_targets.isEmpty()
-            ? QStringLiteral(
-                  "The guild's changes are sent nowhere yet. Add a chat channel's webhook "
-                  "to send them there.")
-            : QString::number(m_targets.size()) + QStringLiteral(" targets.");
+            ? tr("The guild's changes are sent nowhere yet. Add a chat channel's webhook to send "
+                 "them there.")
+            //: The number of chat channels the guild's changes are sent to
+            : tr("%n targets.", nullptr, static_cast<int>(m_targets.size()));
     if (nFailing)
-        strInfo += QStringLiteral(" ") + QString::number(nFailing) +
-                   QStringLiteral(" failing: their messages wait and are sent once the chat "
-                                  "service answers again.");
+        //: Follows "%n targets."; %n is how many of them fail
+        strInfo += QLatin1Char(' ') + tr("%n failing: their messages wait and are sent once the "
+                                         "chat service answers again.",
+                                         nullptr, nFailing);
     if (!m_strNote.isEmpty())
         strInfo = m_strNote + QLatin1Char(' ') + strInfo;
     m_strNote.clear();
@@ -330,7 +366,7 @@ const NotifyTarget* frmNotifications::Selected() {
     }
     if (m_targets.size() == 1)
         return &m_targets.front();
-    lblNotifyInfo->setText(QStringLiteral("Select a target in the list first."));
+    lblNotifyInfo->setText(tr("Select a target in the list first."));
     return nullptr;
 }
 
@@ -342,7 +378,7 @@ void frmNotifications::AddTarget() {
     ProcedureGuard Step(m_session.prompts, "AddNotifyTarget");
     Step([&] {
         m_session.cycle.StartOperation(
-            Request(zorv::OpNotifyAdd, QStringLiteral("Adding Notifications"),
+            Request(zorv::OpNotifyAdd, tr("Adding Notifications"),
                     {{FormKey(zorv::form::kUrl), dlg.txtNotifyUrl->text().trimmed()},
                      {FormKey(zorv::form::kFormat), dlg.Format()},
                      {FormKey(zorv::form::kKinds), dlg.Kinds()}}));
@@ -355,15 +391,16 @@ void frmNotifications::RemoveTarget() {
         return;
     const QString strId = pTarget->strId;
     if (m_session.prompts.Message(
-            QStringLiteral("Stop sending the guild's changes to ") + pTarget->strShownUrl +
-                QStringLiteral("?  Messages not yet delivered there are dropped."),
+            //: %1 is the target's address (its host only)
+            tr("Stop sending the guild's changes to %1?  Messages not yet delivered there are "
+               "dropped.")
+                .arg(pTarget->strShownUrl),
             MessagePrompts::Buttons::YesNo, MessagePrompts::Icon::Question,
-            QStringLiteral("Remove Notifications")) != MessagePrompts::Answer::Yes)
+            tr("Remove Notifications")) != MessagePrompts::Answer::Yes)
         return;
     ProcedureGuard Step(m_session.prompts, "RemoveNotifyTarget");
     Step([&] {
-        m_session.cycle.StartOperation(Request(zorv::OpNotifyRemove,
-                                               QStringLiteral("Removing Notifications"),
+        m_session.cycle.StartOperation(Request(zorv::OpNotifyRemove, tr("Removing Notifications"),
                                                {{FormKey(zorv::form::kTarget), strId}}));
     });
 }
@@ -374,8 +411,7 @@ void frmNotifications::TestTarget() {
         return;
     ProcedureGuard Step(m_session.prompts, "TestNotifyTarget");
     Step([&] {
-        m_session.cycle.StartOperation(Request(zorv::OpNotifyTest,
-                                               QStringLiteral("Sending a Test Message"),
+        m_session.cycle.StartOperation(Request(zorv::OpNotifyTest, tr("Sending a Test Message"),
                                                {{FormKey(zorv::form::kTarget), pTarget->strId}}));
     });
 }

@@ -36,17 +36,25 @@ struct NotifyTarget {
     static std::optional<QList<NotifyTarget>> Parse(const QString& strPayload);
 };
 
-// The kinds of change, as the protocol names them and as the window shows them.
+// The kinds of change, as the protocol names them and as the window shows them. The captions
+// are shown through their translation under the context "NotifyKind".
 struct NotifyKind {
     const char* szKey;
     const char* szCaption;
 };
 inline constexpr NotifyKind kNotifyKinds[] = {
-    {"joins", "&Joins"},
-    {"departures", "&Departures (with the branch that left)"},
-    {"moves", "&Patron changes"},
-    {"security", "&Security level changes"},
-    {"setup", "Server set-&up changes"},
+    //: A kind of change to send to a chat channel: members who join the guild
+    {"joins", QT_TRANSLATE_NOOP("NotifyKind", "&Joins")},
+    //: A kind of change to send: members who leave, with their vassals below them; the list of
+    //: targets shows it without the part in brackets
+    {"departures", QT_TRANSLATE_NOOP("NotifyKind", "&Departures (with the branch that left)")},
+    //: A kind of change to send: members moved to another patron (the character one is sworn
+    //: to)
+    {"moves", QT_TRANSLATE_NOOP("NotifyKind", "&Patron changes")},
+    //: A kind of change to send: members made administrators or normal users
+    {"security", QT_TRANSLATE_NOOP("NotifyKind", "&Security level changes")},
+    //: A kind of change to send: the guild's server set-up (its name, its rescue squad)
+    {"setup", QT_TRANSLATE_NOOP("NotifyKind", "Server set-&up changes")},
 };
 
 // The add dialog: an address, a format and the kinds of change; it checks what it can before the

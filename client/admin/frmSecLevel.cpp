@@ -12,13 +12,18 @@
 
 frmSecLevel::frmSecLevel(QWidget* pParent) : QDialog(pParent) {
     setObjectName(QStringLiteral("frmSecLevel"));
-    setWindowTitle(QStringLiteral("Change Security Level"));
-    auto* pFrame = new QGroupBox(QStringLiteral("Security Level"), this);
+    setWindowTitle(tr("Change Security Level"));
+    //: Frame caption: a member's rights in the client
+    auto* pFrame = new QGroupBox(tr("Security Level"), this);
     cmbSecLevel = new QComboBox(pFrame);
     cmbSecLevel->setObjectName(QStringLiteral("cmbSecLevel"));
-    cmbSecLevel->addItems({QStringLiteral("Normal User"), QStringLiteral("Administrator")});
+    cmbSecLevel->addItems({//: Security level: a member who changes only characters of their own
+                           tr("Normal User"),
+                           //: Security level: a member who may change every character and the
+                           //: guild's set-up
+                           tr("Administrator")});
     cmbSecLevel->setCurrentIndex(0);
-    auto* pLabel = new QLabel(QStringLiteral("Please choose the security level:"), pFrame);
+    auto* pLabel = new QLabel(tr("Please choose the security level:"), pFrame);
     pLabel->setBuddy(cmbSecLevel);
     auto* pFrameLayout = new QVBoxLayout(pFrame);
     pFrameLayout->addWidget(pLabel);
@@ -39,8 +44,9 @@ void frmSecLevel::showEvent(QShowEvent* pEvent) {
 void frmSecLevel::cmdOK_Click() {
     bHitCancel = false;
     strSecLevel = cmbSecLevel->currentText();
-    iSecLevel = strSecLevel == QLatin1String("Administrator") ? zorv::kSecurityAdministrator
-                                                              : zorv::kSecurityNormal;
+    // By place, not by the shown text, which is translated: Administrator is the second.
+    iSecLevel =
+        cmbSecLevel->currentIndex() == 1 ? zorv::kSecurityAdministrator : zorv::kSecurityNormal;
     accept();
 }
 

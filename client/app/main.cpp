@@ -1,6 +1,9 @@
+#include "Settings.h"
+#include "Translations.h"
 #include "frmMain.h"
 
 #include <QApplication>
+#include <QLocale>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -9,6 +12,9 @@ int main(int argc, char* argv[]) {
     // by this name, as the window's app id.
     QApplication::setApplicationName(QStringLiteral("zorv"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.zorv.zorv"));
+    // Every text is translated as its window is built: the language comes first.
+    InstallTranslations(
+        ChosenLanguage(SavedLanguage(DefaultSettingsFolder()), QLocale::system().uiLanguages()));
     frmMain window;
     window.Start();
     return app.exec();

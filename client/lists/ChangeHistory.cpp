@@ -25,8 +25,8 @@ namespace {
 
 constexpr int kEntryRole = Qt::UserRole + 1; // the entry's place in the view's list
 
-QPushButton* Button(const char* szCaption, const char* szName, QWidget* pParent) {
-    auto* pButton = new QPushButton(QString::fromLatin1(szCaption), pParent);
+QPushButton* Button(const QString& strCaption, const char* szName, QWidget* pParent) {
+    auto* pButton = new QPushButton(strCaption, pParent);
     pButton->setObjectName(QString::fromLatin1(szName));
     return pButton;
 }
@@ -37,15 +37,23 @@ HistoryView::HistoryView(const QString& strName, QWidget* pParent) : QWidget(pPa
     setObjectName(strName);
     twHistory = new QTreeWidget(this);
     twHistory->setObjectName(QStringLiteral("twHistory"));
-    twHistory->setHeaderLabels({"Date (UTC)", "By", "Change"});
-    twHistory->setAccessibleName(QStringLiteral("Change History"));
+    twHistory->setHeaderLabels({//: Column header: when the change was made
+                                tr("Date (UTC)"),
+                                //: Column header: the member who made the change
+                                tr("By"),
+                                //: Column header: what the change was
+                                tr("Change")});
+    twHistory->setAccessibleName(tr("Change History"));
     twHistory->setRootIsDecorated(true);
     twHistory->setUniformRowHeights(true);
     twHistory->header()->setSectionResizeMode(QHeaderView::Interactive);
     twHistory->header()->setStretchLastSection(true);
-    cmdRefresh = Button("Refresh", "cmdHistoryRefresh", this);
-    cmdOlder = Button("Older Changes", "cmdHistoryOlder", this);
-    cmdUndo = Button("Undo...", "cmdHistoryUndo", this);
+    //: Button: reads the history again
+    cmdRefresh = Button(tr("Refresh"), "cmdHistoryRefresh", this);
+    //: Button: reads the page of changes before those shown
+    cmdOlder = Button(tr("Older Changes"), "cmdHistoryOlder", this);
+    //: Button: undoes the selected change, after asking
+    cmdUndo = Button(tr("Undo..."), "cmdHistoryUndo", this);
     cmdUndo->setVisible(false);
     auto* pButtons = new QHBoxLayout;
     pButtons->addWidget(cmdRefresh);
@@ -67,10 +75,12 @@ void HistoryView::Show(const HistoryPage& page, bool bAppend) {
         m_entries.push_back(entry);
         QString strWhat = DescribeEntry(entry);
         if (entry.lUndoneBy)
-            strWhat += QStringLiteral("  (undone by #%1)").arg(entry.lUndoneBy);
+            //: %1 is the description of a change, %2 the number of the later change that undid it
+            strWhat = tr("%1  (undone by #%2)").arg(strWhat, QString::number(entry.lUndoneBy));
         auto* pItem = new QTreeWidgetItem(twHistory, {entry.strAt, entry.strActor, strWhat});
         pItem->setData(0, kEntryRole, iIndex);
-        pItem->setToolTip(2, QStringLiteral("Change #%1").arg(entry.lSeq));
+        //: %1 is the change's number in the guild's history
+        pItem->setToolTip(2, tr("Change #%1").arg(entry.lSeq));
         for (const HistoryValue& value : entry.values) {
             // Where in the tree a change happened is said by the entry's own line.
             if (value.strField == QLatin1String("patron_id") ||
@@ -128,14 +138,15 @@ ChangeHistory::ChangeHistory(Session& session, CurrentCharacter& current, Allegi
     // window.
     frmRecentChanges = new QWidget(pMainWindow, Qt::Window);
     frmRecentChanges->setObjectName(QStringLiteral("frmRecentChanges"));
-    frmRecentChanges->setWindowTitle(QStringLiteral("Recent Changes"));
+    //: Window title: the guild's latest changes
+    frmRecentChanges->setWindowTitle(tr("Recent Changes"));
     frmRecentChanges->resize(720, 460);
     pGuildView = new HistoryView(QStringLiteral("frameRecentChanges"), frmRecentChanges);
     auto* pWindowLayout = new QVBoxLayout(frmRecentChanges);
     pGuildView->layout()->setContentsMargins(0, 0, 0, 0); // the window's margins serve both
     pWindowLayout->addWidget(pGuildView);
     // Closed from the keyboard too, as every other window of the client is.
-    auto* pClose = Button("Close", "cmdRecentChangesClose", frmRecentChanges);
+    auto* pClose = Button(tr("Close"), "cmdRecentChangesClose", frmRecentChanges);
     pWindowLayout->addWidget(pClose, 0, Qt::AlignRight);
     connect(pClose, &QPushButton::clicked, frmRecentChanges, &QWidget::close);
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), frmRecentChanges), &QShortcut::activated,
@@ -281,8 +292,8 @@ void ChangeHistory::LoadCharacter(qint64 lBefore) {
         {FormKey(zorv::form::kHistoryId), QString::number(m_current.Id())}};
     if (lBefore > 0)
         fields.emplace_back(FormKey(zorv::form::kBefore), QString::number(lBefore));
-    m_session.cycle.StartOperation(zorv::OpCharacterHistory,
-                                   QStringLiteral("Downloading Change History"), fields);
+    m_session.cycle.StartOperation(zorv::OpCharacterHistory, tr("Downloading Change History"),
+                                   fields);
 }
 
 void ChangeHistory::LoadGuild(qint64 lBefore) {
@@ -290,8 +301,7 @@ void ChangeHistory::LoadGuild(qint64 lBefore) {
     std::vector<RequestCycle::Field> fields;
     if (lBefore > 0)
         fields.emplace_back(FormKey(zorv::form::kBefore), QString::number(lBefore));
-    m_session.cycle.StartOperation(zorv::OpRecentChanges,
-                                   QStringLiteral("Downloading Recent Changes"), fields);
+    m_session.cycle.StartOperation(zorv::OpRecentChanges, tr("Downloading Recent Changes"), fields);
 }
 
 void ChangeHistory::ShowRecentChanges() {
@@ -316,7 +326,9 @@ void ChangeHistory::Undo(HistoryView& view) {
     // The undo reloads the record, which would drop edits not saved yet.
     if (!m_sheet.MayLeave())
         return;
-    QString strText = QStringLiteral("Undo change #%1 of %2 by %3?\n\n%4\n")
+    //: %1 is the change's number, %2 its date and time, %3 the member who made it, %4 what it
+    //: changed
+    QString strText = tr("Undo change #%1 of %2 by %3?\n\n%4\n")
                           .arg(pEntry->lSeq)
                           .arg(pEntry->strAt, pEntry->strActor, DescribeEntry(*pEntry));
     QStringList restored;
@@ -326,34 +338,48 @@ void ChangeHistory::Undo(HistoryView& view) {
             value.strField == QLatin1String("default_password"))
             continue;
         if (value.strField == QLatin1String("member")) {
-            restored << (value.strOld.isEmpty() ? QStringLiteral("remove ") + value.strNew
-                                                : QStringLiteral("bring back ") + value.strOld);
+            restored << (value.strOld.isEmpty()
+                             //: One of the things an undo does, in "This will %1.": %1 is a
+                             //: character's name, taken off the guild's roster
+                             ? tr("remove %1").arg(value.strNew)
+                             //: One of the things an undo does, in "This will %1.": %1 is a
+                             //: removed character's name, put back on the guild's roster
+                             : tr("bring back %1").arg(value.strOld));
             continue;
         }
-        restored << QStringLiteral("set ") + FieldCaption(value.strField) +
-                        QStringLiteral(" back to ") +
-                        (value.strOld.isEmpty() ? QStringLiteral("(empty)") : value.strOld);
+        //: One of the things an undo does, in "This will %1.": %1 is a field of the record, %2
+        //: its former value
+        restored << tr("set %1 back to %2")
+                        .arg(FieldCaption(value.strField),
+                             //: The former value of a field that was empty
+                             value.strOld.isEmpty() ? tr("(empty)") : value.strOld);
     }
     if (pEntry->strKind == QLatin1String("add"))
-        restored = QStringList{QStringLiteral("remove ") + pEntry->strCharacter +
-                               QStringLiteral(" from the guild")};
+        //: What undoing the addition of a character does, in "This will %1.": %1 is its name
+        restored = QStringList{tr("remove %1 from the guild").arg(pEntry->strCharacter)};
     if (!restored.isEmpty())
-        strText += QStringLiteral("\nThis will ") + restored.join(QStringLiteral(",\n")) +
-                   QStringLiteral(".\n");
+        //: %1 is the list of what the undo does, such as "set Level back to 12"
+        strText += QLatin1Char('\n') +
+                   tr("This will %1.")
+                       //: Separates the things an undo does in the list of "This will %1."
+                       .arg(restored.join(tr(",\n"))) +
+                   QLatin1Char('\n');
     if (pEntry->strKind == QLatin1String("remove"))
-        strText += QStringLiteral("\nNo password is kept with a removed member: those brought "
-                                  "back log in with the guild's default password, and an "
-                                  "administrator among them comes back as a member.\n");
+        strText += QLatin1Char('\n') +
+                   tr("No password is kept with a removed member: those brought back log in with "
+                      "the guild's default password, and an administrator among them comes back "
+                      "as a member.") +
+                   QLatin1Char('\n');
     if (!m_session.prompts.Confirm(strText))
         return;
-    m_session.cycle.StartOperation(zorv::OpUndo, QStringLiteral("Undoing Change"),
+    m_session.cycle.StartOperation(zorv::OpUndo, tr("Undoing Change"),
                                    {{FormKey(zorv::form::kCharId), m_session.strCurCharID},
                                     {FormKey(zorv::form::kEntry), QString::number(pEntry->lSeq)}});
 }
 
 void ChangeHistory::Undone() {
     m_session.cycle.EndWait();
-    m_session.prompts.Inform(QStringLiteral("The change has been undone."));
+    m_session.prompts.Inform(tr("The change has been undone."));
     const bool bGuild = IsShown(pGuildView);
     // The tree and the record come again, as after the change it reverses; the record's own
     // history follows it when its tab is shown.
@@ -372,9 +398,13 @@ bool ChangeHistory::UndoRefused(const Reply& reply) {
     const zorv::Fields why =
         zorv::UnescapedFields(PayloadText(reply.strPayload).toLatin1().toStdString());
     QString strWhy = why.empty() ? QString() : QString::fromLatin1(why[0].c_str());
-    m_session.prompts.Inform(
-        QStringLiteral("The change cannot be undone") +
-        (strWhy.isEmpty() ? QStringLiteral(".") : QStringLiteral(": ") + strWhy + '.') +
-        (iCode == zorv::CodeUndoConflict ? QStringLiteral("  Nothing was changed.") : QString()));
+    QString strText = strWhy.isEmpty() ? tr("The change cannot be undone.")
+                                       //: %1 is the server's reason, in English
+                                       : tr("The change cannot be undone: %1.").arg(strWhy);
+    if (iCode == zorv::CodeUndoConflict)
+        //: Follows "The change cannot be undone." when the record was changed meanwhile; keep
+        //: the two spaces before it
+        strText += tr("  Nothing was changed.");
+    m_session.prompts.Inform(strText);
     return true;
 }

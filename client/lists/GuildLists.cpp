@@ -33,25 +33,26 @@ GuildLists::GuildLists(Session& session, const ListControls& controls, QObject* 
 void GuildLists::RefreshRescueSquad() {
     ProcedureGuard Step(m_session.prompts, "RefreshRescueSquad");
     Step([&] {
-        m_session.cycle.StartOperation(zorv::OpRescueList, QStringLiteral("Downloading ") +
-                                                               m_session.strRescueSquadName +
-                                                               QStringLiteral(" Info"));
+        //: Status bar; %1 is the guild's name for its rescue squad (the members who come to the
+        //: help of others), "Rescue Squad" unless the guild named it otherwise
+        m_session.cycle.StartOperation(zorv::OpRescueList,
+                                       tr("Downloading %1 Info").arg(m_session.strRescueSquadName));
     });
 }
 
 void GuildLists::RefreshPortalList() {
     ProcedureGuard Step(m_session.prompts, "RefreshPortalList");
     Step([&] {
+        //: Status bar; the list of members who can summon a portal
         m_session.cycle.StartOperation(zorv::OpPortalList,
-                                       QStringLiteral("Downloading Summonable Portal Info"));
+                                       tr("Downloading Summonable Portal Info"));
     });
 }
 
 void GuildLists::RefreshTradeSkillsList() {
     ProcedureGuard Step(m_session.prompts, "RefreshTradeSkillsList");
     Step([&] {
-        m_session.cycle.StartOperation(zorv::OpTradeSkills,
-                                       QStringLiteral("Downloading Trade Skill Info"));
+        m_session.cycle.StartOperation(zorv::OpTradeSkills, tr("Downloading Trade Skill Info"));
     });
 }
 

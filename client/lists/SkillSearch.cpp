@@ -13,6 +13,7 @@
 #include "SkillCatalogue.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
@@ -24,17 +25,28 @@ SkillSearch::SkillSearch(Session& session, const Roster& roster, const Skills& o
     : QObject(pParent), m_session(session), m_roster(roster), m_skills(objSkills), m_c(controls),
       m_saved(strSavedFile) {
     // Race 0 is "any" to the search: the other names are the sheet's.
-    m_c.cmbSearchRace->addItem(QStringLiteral("Any"));
+    //: Search choice: a member of any race
+    m_c.cmbSearchRace->addItem(tr("Any", "race"));
     for (std::size_t i = 1; i < std::size(zorv::kRaceNames); ++i)
-        m_c.cmbSearchRace->addItem(QLatin1String(zorv::kRaceNames[i]));
-    m_c.cmbSearchRank->addItem(QStringLiteral("Any"));
+        m_c.cmbSearchRace->addItem(
+            QCoreApplication::translate("Race", zorv::RaceName(static_cast<long>(i))));
+    //: Search choice: a member of any rank in the allegiance
+    m_c.cmbSearchRank->addItem(tr("Any", "rank"));
     for (int i = 1; i <= 10; ++i)
         m_c.cmbSearchRank->addItem(QString::number(i));
-    m_c.grdSearch->Model().SetHeaders({"Name", "Level", "Rank", "Race"});
+    m_c.grdSearch->Model().SetHeaders(
+        {//: Column header: the character's name
+         tr("Name"),
+         //: Column header: the character's level (a number)
+         tr("Level"),
+         //: Column header: the character's rank in the allegiance (a number)
+         tr("Rank"),
+         //: Column header: the character's race
+         tr("Race")});
     m_c.grdSearchSkill->Model().SetCellCheck(1, SkillValueProblem);
     m_pEditor = new CellEditor(*m_c.grdSearchSkill, 1, session.prompts,
                                QStringLiteral("txtSearchSkillEdit"), IsValidSkillValue,
-                               QStringLiteral("You can only use numbers for your skill value"));
+                               tr("You can only use numbers for your skill value"));
     FillSkillSearchGrid();
 
     connect(m_c.cmdSearch, &QPushButton::clicked, this, &SkillSearch::Search);
@@ -50,9 +62,9 @@ SkillSearch::SkillSearch(Session& session, const Roster& roster, const Skills& o
 
     QString strError;
     if (!m_saved.Load(strError))
-        session.prompts.Inform(QStringLiteral("The saved searches in ") +
-                               QDir::toNativeSeparators(m_saved.File()) +
-                               QStringLiteral(" could not be read: ") + strError);
+        //: %1 is the file's path, %2 the reason
+        session.prompts.Inform(tr("The saved searches in %1 could not be read: %2")
+                                   .arg(QDir::toNativeSeparators(m_saved.File()), strError));
     FillSavedList();
 }
 
@@ -60,7 +72,11 @@ void SkillSearch::FillSkillSearchGrid() {
     QList<QStringList> rows;
     for (const Skill& skill : m_skills)
         rows << QStringList{skill.Key, QStringLiteral("0")};
-    m_c.grdSearchSkill->Model().SetHeaders({"Skill", "Skill Value"});
+    m_c.grdSearchSkill->Model().SetHeaders(
+        {//: Column header: the skill's name
+         tr("Skill"),
+         //: Column header: the least value of the skill to search for
+         tr("Skill Value")});
     m_c.grdSearchSkill->Model().SetRows(rows);
 }
 
@@ -80,7 +96,8 @@ void SkillSearch::Search() {
     if (!m_pEditor->Commit()) // the value being typed is part of the search
         return;
     RequestCycle& cycle = m_session.cycle;
-    Request request{zorv::OpSearch, QStringLiteral("Searching")};
+    //: Status bar, while the server searches the guild
+    Request request{zorv::OpSearch, tr("Searching")};
     Step([&] {
         request.fields.emplace_back(FormKey(zorv::form::kRace),
                                     QString::number(m_c.cmbSearchRace->currentIndex()));
@@ -124,7 +141,7 @@ void SkillSearch::FillSavedList() {
 void SkillSearch::SaveSearch() {
     const QString strName = m_c.cmbSavedSearch->currentText().trimmed();
     if (strName.isEmpty()) {
-        m_session.prompts.Inform(QStringLiteral("Type a name for the search to save it under."));
+        m_session.prompts.Inform(tr("Type a name for the search to save it under."));
         return;
     }
     if (!m_pEditor->Commit())
@@ -138,9 +155,9 @@ void SkillSearch::SaveSearch() {
     m_saved.Put(search);
     QString strError;
     if (!m_saved.Save(strError))
-        m_session.prompts.Inform(QStringLiteral("The search could not be saved to ") +
-                                 QDir::toNativeSeparators(m_saved.File()) + QStringLiteral(": ") +
-                                 strError);
+        //: %1 is the file's path, %2 the reason
+        m_session.prompts.Inform(tr("The search could not be saved to %1: %2")
+                                     .arg(QDir::toNativeSeparators(m_saved.File()), strError));
     FillSavedList();
     m_c.cmbSavedSearch->setEditText(strName);
 }
@@ -163,9 +180,9 @@ void SkillSearch::DeleteSearch() {
     m_saved.Remove(strName);
     QString strError;
     if (!m_saved.Save(strError))
-        m_session.prompts.Inform(QStringLiteral("The saved searches could not be written to ") +
-                                 QDir::toNativeSeparators(m_saved.File()) + QStringLiteral(": ") +
-                                 strError);
+        //: %1 is the file's path, %2 the reason
+        m_session.prompts.Inform(tr("The saved searches could not be written to %1: %2")
+                                     .arg(QDir::toNativeSeparators(m_saved.File()), strError));
     m_c.cmbSavedSearch->setEditText(QString());
     FillSavedList();
 }

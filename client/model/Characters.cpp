@@ -2,6 +2,7 @@
 
 #include "Ranks.h"
 
+#include <QCoreApplication>
 #include <QStringView>
 #include <algorithm>
 #include <limits>
@@ -582,13 +583,21 @@ QString Characters::LinkProblem() const {
         for (int k = m_vassalStart[i]; k < m_vassalStart[i + 1]; ++k) {
             const int v = pVassals[k];
             if (v < 0)
-                return QStringLiteral("a vassal of %1 is missing").arg(m_records[i].strName);
+                //: Why a downloaded tree is refused (it follows a colon); %1 is a character's
+                //: name. Game word: a vassal is a character sworn to another, its patron.
+                return QCoreApplication::translate("Characters", "a vassal of %1 is missing")
+                    .arg(m_records[i].strName);
             const auto iVassal = static_cast<std::size_t>(v);
             if (listedBy[iVassal] >= 0)
-                return QStringLiteral("%1 is listed as a vassal twice")
+                //: Why a downloaded tree is refused (it follows a colon); %1 is a character's
+                //: name. Game word: a vassal is a character sworn to another, its patron.
+                return QCoreApplication::translate("Characters", "%1 is listed as a vassal twice")
                     .arg(m_records[iVassal].strName);
             if (links[2 * iVassal + 1] != links[2 * i])
-                return QStringLiteral("%1 is listed under %2, who is not its patron")
+                //: Why a downloaded tree is refused (it follows a colon); %1 and %2 are
+                //: characters' names. Game word: a patron is the character a vassal is sworn to.
+                return QCoreApplication::translate("Characters",
+                                                   "%1 is listed under %2, who is not its patron")
                     .arg(m_records[iVassal].strName, m_records[i].strName);
             listedBy[iVassal] = static_cast<int>(i);
             m_placeInList[iVassal] = k - m_vassalStart[i];
@@ -606,7 +615,9 @@ QString Characters::LinkProblem() const {
     }
     if (reached.size() != nCount) {
         m_order.clear();
-        return QStringLiteral("the patron links form a cycle");
+        //: Why a downloaded tree is refused (it follows a colon). Game word: a patron is the
+        //: character a vassal is sworn to; here, following the patrons leads back round.
+        return QCoreApplication::translate("Characters", "the patron links form a cycle");
     }
     m_iSound = 1;
     return QString();

@@ -5,6 +5,8 @@
 #include "Numbers.h"
 #include "Records.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 // Fields 1.. of each record, unescaped: the server writes "|", "!;" and "&" inside a field as
@@ -35,9 +37,12 @@ ListRows Rows(const QString& strPayload, int nColumns) {
 } // namespace
 
 QStringList ListHeaders(const zorv::GuildList& list) {
-    QStringList headers{QStringLiteral("Name"), QStringLiteral("Level")};
+    QStringList headers{//: A column of a guild list: the character's name.
+                        QCoreApplication::translate("Field", "Name"),
+                        //: A column of a guild list: the character's level, a number.
+                        QCoreApplication::translate("Field", "Level")};
     for (std::size_t i = 0; i < list.nColumns; ++i)
-        headers << QLatin1String(list.pColumns[i].szCaption);
+        headers << QCoreApplication::translate("Field", list.pColumns[i].szCaption);
     return headers;
 }
 
@@ -52,7 +57,12 @@ ListRows ParseRescueRows(const QString& strPayload) {
             continue;
         for (QStringList& row : rows) {
             QString& strFlag = row[2 + static_cast<qsizetype>(i)];
-            strFlag = strFlag == QLatin1String("1") ? QStringLiteral("Yes") : QStringLiteral("No");
+            strFlag = strFlag == QLatin1String("1")
+                          //: A cell of the rescue squad list (game word: the members who come
+                          //: to rescue the guild's characters): the flag of its column is set.
+                          ? QCoreApplication::translate("ListPayloads", "Yes")
+                          //: A cell of the rescue squad list: the flag of its column is not set.
+                          : QCoreApplication::translate("ListPayloads", "No");
         }
     }
     return rows;
@@ -60,13 +70,15 @@ ListRows ParseRescueRows(const QString& strPayload) {
 
 ListRows ParseSearchRows(const QString& strPayload) {
     if (strPayload.isEmpty())
-        return {QStringList{QStringLiteral("None Found!"), QString(), QString(), QString()}};
+        //: The only row of the skill search's results when no character matches.
+        return {QStringList{QCoreApplication::translate("ListPayloads", "None Found!"), QString(),
+                            QString(), QString()}};
     ListRows rows = ParseListRows(strPayload, kSearchColumns);
     for (QStringList& row : rows) {
         // A code that no race has shows as nothing, not as "Unknown" (race 0).
         const qint16 iRace = zorv::ReadInt16(row[3].toStdString());
         row[3] = iRace >= 0 && static_cast<std::size_t>(iRace) < std::size(zorv::kRaceNames)
-                     ? QLatin1String(zorv::kRaceNames[iRace])
+                     ? QCoreApplication::translate("Race", zorv::kRaceNames[iRace])
                      : QString();
     }
     return rows;

@@ -4,6 +4,8 @@
 
 #include "Numbers.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 int Leading(const QString& strValue) {
@@ -21,7 +23,8 @@ int RaceOrSex(const QString& strValue) {
 } // namespace
 
 QStringList RankTitles(const QString& strRace, const QString& strSex) {
-    QStringList titles{QStringLiteral("Unknown")};
+    //: The rank title shown for rank 0, for which no title is known.
+    QStringList titles{QCoreApplication::translate("RankTitles", "Unknown")};
     const int iRace = RaceOrSex(strRace);
     const int iSex = RaceOrSex(strSex);
     if (iRace < 1 || iRace > 3 || iSex < 1 || iSex > 2)

@@ -4,6 +4,7 @@
 
 #include "Numbers.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <cmath>
 
@@ -97,8 +98,10 @@ QString SkillValueProblem(const QString& strText) {
     const QString strSent = QString(strText).remove(QLatin1Char(' '));
     if (strSent.isEmpty() || zorv::ParseWholeNumber(strSent.toStdString()))
         return QString();
-    return QStringLiteral("The server takes whole numbers only: '") + strText +
-           QStringLiteral("' will be refused.");
+    //: The tool tip of a skill value the server will refuse; %1 is the value as typed.
+    return QCoreApplication::translate("SkillCatalogue",
+                                       "The server takes whole numbers only: '%1' will be refused.")
+        .arg(strText);
 }
 
 bool IsValidSkillValue(const QString& strText) {

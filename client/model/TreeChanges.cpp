@@ -3,11 +3,15 @@
 #include "TreePayload.h"
 #include "TreeRecord.h"
 
+#include <QCoreApplication>
+
 bool ParseTreeChanges(const QString& strPayload, TreeChanges& changes, QString& strProblem) {
     changes = TreeChanges();
     const qsizetype iEnd = strPayload.indexOf(QLatin1String("!;"));
     if (iEnd < 0) {
-        strProblem = QStringLiteral("the changes carry no generation");
+        //: Why the changes the server sent are refused (it follows a colon); a generation
+        //: numbers the states of the tree.
+        strProblem = QCoreApplication::translate("TreeChanges", "the changes carry no generation");
         return false;
     }
     const QStringView header = QStringView(strPayload).left(iEnd).trimmed();
@@ -16,7 +20,9 @@ bool ParseTreeChanges(const QString& strPayload, TreeChanges& changes, QString& 
     // Generations count every change the guild ever made, so they are not held in 16 bits.
     changes.lGeneration = header.left(iBar).trimmed().toLongLong(&bOk);
     if (!bOk || changes.lGeneration < 0) {
-        strProblem = QStringLiteral("the changes carry no generation");
+        //: Why the changes the server sent are refused (it follows a colon); a generation
+        //: numbers the states of the tree.
+        strProblem = QCoreApplication::translate("TreeChanges", "the changes carry no generation");
         return false;
     }
     if (iBar >= 0) {
@@ -26,7 +32,9 @@ bool ParseTreeChanges(const QString& strPayload, TreeChanges& changes, QString& 
                 continue;
             const int id = piece.toInt(&bOk);
             if (!bOk || id < -32768 || id > 32767) {
-                strProblem = QStringLiteral("a member who left has no readable id");
+                //: Why the changes the server sent are refused (it follows a colon).
+                strProblem = QCoreApplication::translate("TreeChanges",
+                                                         "a member who left has no readable id");
                 return false;
             }
             changes.left.push_back(static_cast<qint16>(id));

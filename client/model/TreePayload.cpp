@@ -4,6 +4,7 @@
 #include "Numbers.h"
 #include "TreeRecord.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <charconv>
 #include <string>
@@ -272,11 +273,16 @@ QString ReadRecords(const QString& strPayload, const Characters& before, Charact
             break; // text after the last "!;" is not a record
         uSeen = in.uAll;
         if (nFields < zorv::kTreeFieldCount)
-            return QStringLiteral("record %1 has fewer than nine fields").arg(nRecord);
+            //: Why a downloaded tree is refused (it follows a colon); %1 is the record's number.
+            return QCoreApplication::translate("TreePayload",
+                                               "record %1 has fewer than nine fields")
+                .arg(nRecord);
         const QString strKey =
             bConventional ? QString() : QStringLiteral("Char") + idText.View().toString();
         if ((bConventional ? roster.IndexOfId(c.nID) : roster.IndexOf(strKey)) >= 0)
-            return QStringLiteral("the id %1 comes twice").arg(idText.View());
+            //: Why a downloaded tree is refused (it follows a colon); %1 is a character's id.
+            return QCoreApplication::translate("TreePayload", "the id %1 comes twice")
+                .arg(idText.View());
         vassalCounts.push_back(bPlainList ? static_cast<int>(vassalIds.size() - nIds) : -1);
         const int iAt = nRecord - 1;
         c.strName = Again(before, iAt, &Character::strName, name);

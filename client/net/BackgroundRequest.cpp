@@ -12,14 +12,26 @@ BackgroundRequest::BackgroundRequest(QObject* pParent) : QObject(pParent) {
         outcome.strWhy = strWhy;
         Finish(std::move(outcome));
     };
-    connect(&m_deadline, &QTimer::timeout, this,
-            [Failed] { Failed(QStringLiteral("the server does not answer")); });
-    connect(&m_http, &HTTPRequest::ConnectFailed, this,
-            [Failed] { Failed(QStringLiteral("the server cannot be reached")); });
-    connect(&m_http, &HTTPRequest::ClosedWithoutReply, this,
-            [Failed] { Failed(QStringLiteral("the server closed the connection")); });
-    connect(&m_http, &HTTPRequest::UntrustedCertificate, this,
-            [Failed] { Failed(QStringLiteral("the server's certificate is not trusted")); });
+    connect(&m_deadline, &QTimer::timeout, this, [Failed] {
+        //: Why a request made in the background failed; it ends a sentence of the
+        //: status bar, after a colon, so it begins in lower case.
+        Failed(tr("the server does not answer"));
+    });
+    connect(&m_http, &HTTPRequest::ConnectFailed, this, [Failed] {
+        //: Why a request made in the background failed; it ends a sentence of the
+        //: status bar, after a colon, so it begins in lower case.
+        Failed(tr("the server cannot be reached"));
+    });
+    connect(&m_http, &HTTPRequest::ClosedWithoutReply, this, [Failed] {
+        //: Why a request made in the background failed; it ends a sentence of the
+        //: status bar, after a colon, so it begins in lower case.
+        Failed(tr("the server closed the connection"));
+    });
+    connect(&m_http, &HTTPRequest::UntrustedCertificate, this, [Failed] {
+        //: Why a request made in the background failed; it ends a sentence of the
+        //: status bar, after a colon, so it begins in lower case.
+        Failed(tr("the server's certificate is not trusted"));
+    });
     auto Answered = [this] {
         Outcome outcome;
         outcome.bAnswered = true;

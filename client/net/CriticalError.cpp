@@ -2,6 +2,7 @@
 
 #include "MessagePrompts.h"
 
+#include <QCoreApplication>
 #include <new>
 
 namespace {
@@ -15,25 +16,28 @@ void Classify(std::exception_ptr pError, int& iNumber, QString& strText) {
         strText = QString::fromUtf8(e.what());
     } catch (const std::bad_alloc&) {
         iNumber = 7;
-        strText = QStringLiteral("Out of memory");
+        strText = QCoreApplication::translate("CriticalError", "Out of memory");
     } catch (const std::out_of_range&) {
         iNumber = 9;
-        strText = QStringLiteral("Subscript out of range");
+        strText = QCoreApplication::translate("CriticalError", "Subscript out of range");
     } catch (const std::overflow_error&) {
         iNumber = 6;
-        strText = QStringLiteral("Overflow");
+        strText = QCoreApplication::translate("CriticalError", "Overflow");
     } catch (const std::range_error&) {
         iNumber = 6;
-        strText = QStringLiteral("Overflow");
+        strText = QCoreApplication::translate("CriticalError", "Overflow");
     } catch (const std::invalid_argument&) {
         iNumber = 5;
-        strText = QStringLiteral("Invalid procedure call or argument");
+        strText =
+            QCoreApplication::translate("CriticalError", "Invalid procedure call or argument");
     } catch (const std::exception& e) {
         iNumber = 1000;
-        strText = QStringLiteral("Application-defined error: ") + QString::fromUtf8(e.what());
+        //: %1 is the description the failure carries.
+        strText = QCoreApplication::translate("CriticalError", "Application-defined error: %1")
+                      .arg(QString::fromUtf8(e.what()));
     } catch (...) {
         iNumber = 1001;
-        strText = QStringLiteral("Unknown failure");
+        strText = QCoreApplication::translate("CriticalError", "Unknown failure");
     }
 }
 
@@ -41,15 +45,17 @@ void Classify(std::exception_ptr pError, int& iNumber, QString& strText) {
 
 void ReportCriticalError(MessagePrompts& prompts, const QString& strProcedure, int iNumber,
                          const QString& strDescription) {
-    const QString strCrLf = QStringLiteral("\r\n");
-    QString strText = QStringLiteral("A critical error has occured!") + strCrLf +
-                      QStringLiteral("Occurred in: ") + strProcedure + strCrLf +
-                      QStringLiteral("Description: ") + QString::number(iNumber) +
-                      QLatin1Char(' ') + strDescription + strCrLf +
-                      QStringLiteral("Please send an email with this information to ") +
-                      QLatin1String(kSupportAddress);
+    //: %1 is the name of the procedure that failed, %2 the failure's number and %3 its
+    //: description, %4 the support address.
+    const QString strText = QCoreApplication::translate(
+                                "CriticalError", "A critical error has occured!\r\n"
+                                                 "Occurred in: %1\r\n"
+                                                 "Description: %2 %3\r\n"
+                                                 "Please send an email with this information to %4")
+                                .arg(strProcedure, QString::number(iNumber), strDescription,
+                                     QLatin1String(kSupportAddress));
     prompts.Message(strText, MessagePrompts::Buttons::Ok, MessagePrompts::Icon::Critical,
-                    QStringLiteral("Critical Error!"));
+                    QCoreApplication::translate("CriticalError", "Critical Error!"));
 }
 
 void ReportCriticalError(MessagePrompts& prompts, const QString& strProcedure,

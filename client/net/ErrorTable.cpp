@@ -1,9 +1,13 @@
 #include "ErrorTable.h"
 
+#include "Numbers.h"
 #include "Protocol.h"
 #include "Records.h"
+#include "Refusals.h"
 #include "ReplyFraming.h"
 #include "ResultCodes.h"
+
+#include <QCoreApplication>
 
 namespace {
 
@@ -15,131 +19,200 @@ struct ErrorRange {
     const char* szText;
 };
 
-const char kAddVassal[] =
-    "There was an error while trying to add the vassal.  Please refresh the tree and try again.";
+//: A vassal is a character sworn to another, its patron, in the guild's allegiance.
+const char kAddVassal[] = QT_TRANSLATE_NOOP(
+    "ErrorTable",
+    "There was an error while trying to add the vassal.  Please refresh the tree and try again.");
+//: A vassal is a character sworn to another, its patron, in the guild's allegiance.
 const char kRemoveVassal[] =
-    "There was an error while trying to remove the vassal.  Please refresh the tree and try again.";
-const char kNotFound[] = "The name you entered was not found in the database.  Please check your "
-                         "spelling and make sure your patron has added you.";
-const char kNoSuchChar[] =
-    "There was an error updating a character's information.  That character does not exist.";
-const char kCfg[] = "There was an error trying to open the file zorv.cfg on the server.  Make "
-                    "sure it is chmoded to 777.";
-const char kTree[] = "There was an error trying to open the file tree.dat on the server.  Make "
-                     "sure it is chmoded to 777.";
-const char kSetup[] = "There was an error trying to change the server setup.  Please try again.";
-const char kSecId[] =
-    "There was an error changing the security level! An invalid character ID was given!";
+    QT_TRANSLATE_NOOP("ErrorTable", "There was an error while trying to remove the vassal.  Please "
+                                    "refresh the tree and try again.");
+//: A patron is the character a vassal is sworn to in the guild's allegiance.
+const char kNotFound[] =
+    QT_TRANSLATE_NOOP("ErrorTable", "The name you entered was not found in the database.  Please "
+                                    "check your spelling and make sure your patron has added you.");
+const char kNoSuchChar[] = QT_TRANSLATE_NOOP(
+    "ErrorTable",
+    "There was an error updating a character's information.  That character does not exist.");
+const char kCfg[] =
+    QT_TRANSLATE_NOOP("ErrorTable", "There was an error trying to open the file zorv.cfg on the "
+                                    "server.  Make sure it is chmoded to 777.");
+const char kTree[] =
+    QT_TRANSLATE_NOOP("ErrorTable", "There was an error trying to open the file tree.dat on the "
+                                    "server.  Make sure it is chmoded to 777.");
+const char kSetup[] = QT_TRANSLATE_NOOP(
+    "ErrorTable", "There was an error trying to change the server setup.  Please try again.");
+const char kSecId[] = QT_TRANSLATE_NOOP(
+    "ErrorTable",
+    "There was an error changing the security level! An invalid character ID was given!");
 
 const ErrorRange kTable[] = {
     {CodeAddFailed, CodeAddFailed, kAddVassal},
+    //: A vassal is a character sworn to another, its patron, in the guild's allegiance.
     {CodeAddInvalidName, CodeAddInvalidName,
-     "There was an error while trying to add the vassal.  You provided an invalid name.  Please "
-     "enter a legal name."},
+     QT_TRANSLATE_NOOP("ErrorTable", "There was an error while trying to add the vassal.  You "
+                                     "provided an invalid name.  Please enter a legal name.")},
     {CodeAddNoSuchPatron, CodeAddFailed5, kAddVassal},
+    //: A vassal is a character sworn to another, its patron, in the guild's allegiance.
     {CodeAddNameTaken, CodeAddNameTaken,
-     "There was an error while trying to add the vassal.  The name you provided for the new "
-     "vassal already exists in the tree.  Please refresh the tree."},
+     QT_TRANSLATE_NOOP("ErrorTable",
+                       "There was an error while trying to add the vassal.  The name you provided "
+                       "for the new vassal already exists in the tree.  Please refresh the tree.")},
+    //: A vassal is a character sworn to another, its patron, in the guild's allegiance.
     {CodeAddPatronFull, CodeAddPatronFull,
-     "There was an error while trying to add the vassal.  The patron already has the maxium "
-     "number of possible vassals."},
+     QT_TRANSLATE_NOOP("ErrorTable", "There was an error while trying to add the vassal.  The "
+                                     "patron already has the maxium number of possible vassals.")},
     {CodeAddGuildFull, CodeAddGuildFull, kAddVassal},
+    //: A vassal is a character sworn to another, its patron, in the guild's allegiance.
     {CodeAddReservedName, CodeAddReservedName,
-     "There was an error while trying to add the vassal.  The name you provided for the new "
-     "vassal was illegal.  Please refresh the tree."},
+     QT_TRANSLATE_NOOP("ErrorTable",
+                       "There was an error while trying to add the vassal.  The name you provided "
+                       "for the new vassal was illegal.  Please refresh the tree.")},
     {CodeRemoveFailed, CodeRemoveFailed6, kRemoveVassal},
+    //: A vassal is a character sworn to another, its patron, in the guild's allegiance.
     {CodeRemoveNotFound, CodeRemoveNotFound,
-     "There was an error while trying to remove the vassal.  The vassal you tried to remove could "
-     "not be found in the tree."},
+     QT_TRANSLATE_NOOP("ErrorTable", "There was an error while trying to remove the vassal.  The "
+                                     "vassal you tried to remove could not be found in the tree.")},
     {CodeRemoveFailed8, CodeRemoveFailed9, kRemoveVassal},
+    //: A vassal is a character sworn to another, its patron, in the guild's allegiance.
     {CodeRemoveNotAllowed, CodeRemoveNotAllowed,
-     "There was an error while trying to remove the character.  The character you tried to remove "
-     "was not your vassal.  You can only remove your own vassals."},
+     QT_TRANSLATE_NOOP(
+         "ErrorTable",
+         "There was an error while trying to remove the character.  The character you tried to "
+         "remove was not your vassal.  You can only remove your own vassals.")},
+    //: A patron is the character a vassal is sworn to in the guild's allegiance.
     {CodePatronFailed, CodePatronFailed8,
-     "There was an error while trying to change patrons.  Please refresh the tree and try again."},
+     QT_TRANSLATE_NOOP("ErrorTable", "There was an error while trying to change patrons.  Please "
+                                     "refresh the tree and try again.")},
+    //: A vassal is a character sworn to another, its patron, in the guild's allegiance.
     {CodePatronFull, CodePatronFull,
-     "There was an error while trying to change patrons.  The new patron already mas the maximum "
-     "number of possible vassals."},
+     QT_TRANSLATE_NOOP("ErrorTable", "There was an error while trying to change patrons.  The new "
+                                     "patron already mas the maximum number of possible vassals.")},
+    //: A patron is the character a vassal is sworn to in the guild's allegiance; to pledge is to
+    //: swear to a patron; one's followers are all the characters below one in the allegiance.
     {CodePatronIsFollower, CodePatronIsFollower,
-     "There was an error while trying to change patrons.  You can not pledge to one of your "
-     "followers."},
+     QT_TRANSLATE_NOOP("ErrorTable", "There was an error while trying to change patrons.  You can "
+                                     "not pledge to one of your followers.")},
+    //: A patron is the character a vassal is sworn to in the guild's allegiance; to pledge is to
+    //: swear to a patron.
     {CodePatronIsSelf, CodePatronIsSelf,
-     "There was an error while trying to change patrons.  You can not pledge to yourself."},
+     QT_TRANSLATE_NOOP(
+         "ErrorTable",
+         "There was an error while trying to change patrons.  You can not pledge to yourself.")},
     {CodeUnknownName, CodeUnknownName, kNotFound},
     {CodeWrongPassword, CodeWrongPassword,
-     "You have entered an incorrect password.  If this is the first time you've logged in, make "
-     "sure you use the default password."},
+     QT_TRANSLATE_NOOP("ErrorTable",
+                       "You have entered an incorrect password.  If this is the first time you've "
+                       "logged in, make sure you use the default password.")},
     {CodeUnknownName2, CodeUnknownName3, kNotFound},
     {CodeInitInvalidGuild, CodeInitInvalidGuild,
-     "There was an error setting up the new server.  The guild name was invalid."},
+     QT_TRANSLATE_NOOP(
+         "ErrorTable",
+         "There was an error setting up the new server.  The guild name was invalid.")},
     {CodeInitInvalidDefault, CodeInitInvalidDefault,
-     "There was an error setting up the new server.  The default password was invalid."},
+     QT_TRANSLATE_NOOP(
+         "ErrorTable",
+         "There was an error setting up the new server.  The default password was invalid.")},
     {CodeSaveNoSuchCharacter, CodeSaveNoSuchEditor, kNoSuchChar},
     {CodeSaveAdminOnly, CodeSaveAdminOnly,
-     "There was an error updating the character info.  You attempted to edit a field that only "
-     "admins are allowed to edit."},
+     QT_TRANSLATE_NOOP("ErrorTable",
+                       "There was an error updating the character info.  You attempted to edit a "
+                       "field that only admins are allowed to edit.")},
     {CodeSaveStale, CodeSaveStale,
-     "There was an error updating the character info.  Someone else changed the character after "
-     "you opened it.  Please reload it and make your changes again."},
+     QT_TRANSLATE_NOOP(
+         "ErrorTable",
+         "There was an error updating the character info.  Someone else changed the character "
+         "after you opened it.  Please reload it and make your changes again.")},
     {CodeCharacterNotFound, CodeCharacterNotFound,
-     "There was an error retreiving a character's information.  That character does not exist."},
+     QT_TRANSLATE_NOOP("ErrorTable", "There was an error retreiving a character's information.  "
+                                     "That character does not exist.")},
     {CodeServerFault, CodeServerFault,
-     "There was a serious error with the server.  Please have the admin visit ZORV's webpage and "
-     "download the newest version of the server."},
-    {CodeSecurityViolation, CodeSecurityViolation, "Secuirty Voliation!"},
+     QT_TRANSLATE_NOOP("ErrorTable",
+                       "There was a serious error with the server.  Please have the admin visit "
+                       "ZORV's webpage and download the newest version of the server.")},
+    {CodeSecurityViolation, CodeSecurityViolation,
+     QT_TRANSLATE_NOOP("ErrorTable", "Secuirty Voliation!")},
     {CodeInvalidClient, CodeInvalidClient,
-     "You are using an invalid client.  Please go to the ZORV website and upgrade."},
+     QT_TRANSLATE_NOOP(
+         "ErrorTable",
+         "You are using an invalid client.  Please go to the ZORV website and upgrade.")},
     {CodeInvalidCharacter, CodeInvalidCharacter,
-     "The operation you attempted referenced an invalid character.  Please refresh your tree and "
-     "try again."},
-    {CodeInvalidNumber, CodeInvalidNumber, "You entered invalid input for a numeric value."},
-    {CodeInvalidText, CodeInvalidText, "You entered invalid input for a string value"},
-    {CodeMissingScript, CodeMissingScript, "There was an error accessing the ZORV server."},
+     QT_TRANSLATE_NOOP("ErrorTable", "The operation you attempted referenced an invalid character. "
+                                     " Please refresh your tree and try again.")},
+    {CodeInvalidNumber, CodeInvalidNumber,
+     QT_TRANSLATE_NOOP("ErrorTable", "You entered invalid input for a numeric value.")},
+    {CodeInvalidText, CodeInvalidText,
+     QT_TRANSLATE_NOOP("ErrorTable", "You entered invalid input for a string value")},
+    {CodeMissingScript, CodeMissingScript,
+     QT_TRANSLATE_NOOP("ErrorTable", "There was an error accessing the ZORV server.")},
     {CodePasswordTooLong, CodePasswordTooLong,
-     "Your password is too long, it can only be 10 characters long."},
+     QT_TRANSLATE_NOOP("ErrorTable",
+                       "Your password is too long, it can only be 10 characters long.")},
     {CodePasswordTooShort, CodePasswordTooShort,
-     "Your password is too short, it has to be at least 6 characters long."},
+     QT_TRANSLATE_NOOP("ErrorTable",
+                       "Your password is too short, it has to be at least 6 characters long.")},
     {CodeSettingsStore, CodeSettingsStore2, kCfg},
     {CodeTreeStore, CodeTreeStore2, kTree},
     {CodePasswordMismatch, CodePasswordMismatch,
-     "There was an error changing the character's password.  The new password and the "
-     "confirmation password do not match."},
+     QT_TRANSLATE_NOOP("ErrorTable", "There was an error changing the character's password.  The "
+                                     "new password and the confirmation password do not match.")},
     {CodeInvalidConfirmation, CodeInvalidConfirmation,
-     "There was an error changing the character's password.  The confirmation password is "
-     "invalid."},
+     QT_TRANSLATE_NOOP("ErrorTable", "There was an error changing the character's password.  The "
+                                     "confirmation password is invalid.")},
     {CodeInvalidNewPassword, CodeInvalidNewPassword,
-     "There was an error changing the character's password.  The new password is invalid."},
+     QT_TRANSLATE_NOOP(
+         "ErrorTable",
+         "There was an error changing the character's password.  The new password is invalid.")},
     {CodeSetupInvalidGuild, CodeSetupInvalidRescueName, kSetup},
     {CodeSetupNotAdmin, CodeSetupNotAdmin,
-     "There was an error trying to change the server setup.  You are not an admin, what are you "
-     "trying to do?"},
+     QT_TRANSLATE_NOOP("ErrorTable", "There was an error trying to change the server setup.  You "
+                                     "are not an admin, what are you trying to do?")},
     {CodeResetNotAdmin, CodeResetNotAdmin,
-     "There was an error trying to reset the password. Your security level was not high enough."},
+     QT_TRANSLATE_NOOP("ErrorTable", "There was an error trying to reset the password. Your "
+                                     "security level was not high enough.")},
     {CodeResetFailed, CodeResetFailed,
-     "There was an error trying to reset the password. Please try again."},
+     QT_TRANSLATE_NOOP("ErrorTable",
+                       "There was an error trying to reset the password. Please try again.")},
     {CodeResetNoSuchCharacter, CodeResetNoSuchCharacter,
-     "There was an error trying to reset the password. That character does not exist."},
+     QT_TRANSLATE_NOOP(
+         "ErrorTable",
+         "There was an error trying to reset the password. That character does not exist.")},
     {CodeBackupNotAdmin, CodeBackupNotAdmin,
-     "There was an error trying to backup the server.  Your security level is not high enough."},
+     QT_TRANSLATE_NOOP("ErrorTable", "There was an error trying to backup the server.  Your "
+                                     "security level is not high enough.")},
     {CodeLevelInvalidId, CodeLevelNoSuchCharacter, kSecId},
     {CodeLevelInvalid, CodeLevelInvalid,
-     "There was an error changing the security level! The new security level was invalid"},
+     QT_TRANSLATE_NOOP(
+         "ErrorTable",
+         "There was an error changing the security level! The new security level was invalid")},
     {CodeHistoryInvalid, CodeHistoryInvalid,
-     "There was an error reading the change history.  Please try again."},
+     QT_TRANSLATE_NOOP("ErrorTable",
+                       "There was an error reading the change history.  Please try again.")},
     {CodeUndoNotAdmin, CodeUndoNotAdmin,
-     "There was an error undoing the change.  Only an administrator can undo a change."},
+     QT_TRANSLATE_NOOP(
+         "ErrorTable",
+         "There was an error undoing the change.  Only an administrator can undo a change.")},
     {CodeUndoNoSuchEntry, CodeUndoNoSuchEntry,
-     "There was an error undoing the change.  The server no longer keeps that change."},
-    {CodeUndoNotPossible, CodeUndoConflict, "The change cannot be undone."},
+     QT_TRANSLATE_NOOP(
+         "ErrorTable",
+         "There was an error undoing the change.  The server no longer keeps that change.")},
+    {CodeUndoNotPossible, CodeUndoConflict,
+     QT_TRANSLATE_NOOP("ErrorTable", "The change cannot be undone.")},
     {CodeFeedTooOld, CodeFeedTooOld,
-     "The server cannot tell what changed in the tree since it was downloaded.  Please refresh "
-     "the tree."},
-    {CodeNotifyInvalidUrl, CodeNotifyInvalidUrl, "The server refused the notification's address."},
+     QT_TRANSLATE_NOOP("ErrorTable", "The server cannot tell what changed in the tree since it was "
+                                     "downloaded.  Please refresh the tree.")},
+    {CodeNotifyInvalidUrl, CodeNotifyInvalidUrl,
+     QT_TRANSLATE_NOOP("ErrorTable", "The server refused the notification's address.")},
     {CodeNotifyInvalidFormat, CodeNotifyInvalidKinds,
-     "The server refused the notification's format or kinds of change.  Please try again."},
+     QT_TRANSLATE_NOOP(
+         "ErrorTable",
+         "The server refused the notification's format or kinds of change.  Please try again.")},
     {CodeNotifyNoSuchTarget, CodeNotifyNoSuchTarget,
-     "The server no longer sends notifications there.  The list is shown again."},
-    {CodeNotifyTestFailed, CodeNotifyTestFailed, "The test message could not be delivered."},
+     QT_TRANSLATE_NOOP(
+         "ErrorTable",
+         "The server no longer sends notifications there.  The list is shown again.")},
+    {CodeNotifyTestFailed, CodeNotifyTestFailed,
+     QT_TRANSLATE_NOOP("ErrorTable", "The test message could not be delivered.")},
 };
 
 } // namespace
@@ -147,10 +220,35 @@ const ErrorRange kTable[] = {
 std::optional<QString> ServerErrorText(int iCode) {
     for (const ErrorRange& range : kTable) {
         if (iCode >= range.iFirst && iCode <= range.iLast)
-            return QString::fromLatin1(range.szText);
+            return QCoreApplication::translate("ErrorTable", range.szText);
     }
     return std::nullopt;
 }
+
+namespace {
+
+// A refusal's sentence in the user's language, composed from the refusal and parameters that
+// follow the server's English sentence; the English sentence itself when the server sent none
+// (an older server) or a refusal this client does not know (a newer one).
+QString ComposedRefusal(const zorv::Fields& fields) {
+    const QString strEnglish = QString::fromLatin1(fields[0].c_str());
+    const std::optional<long> lRefusal =
+        fields.size() < 2 ? std::nullopt : zorv::ParseWholeNumber(fields[1]);
+    const zorv::RefusalText* pText = lRefusal ? zorv::FindRefusal(*lRefusal) : nullptr;
+    if (!pText)
+        return strEnglish;
+    std::vector<std::string> params;
+    for (std::size_t i = 2; i < fields.size(); ++i) {
+        const bool bCaption = static_cast<int>(i) - 1 == pText->iCaption;
+        const QString strParam = bCaption ? QCoreApplication::translate("Field", fields[i].c_str())
+                                          : QString::fromLatin1(fields[i].c_str());
+        params.push_back(strParam.toStdString());
+    }
+    const QByteArray sentence = QCoreApplication::translate("Refusal", pText->szEnglish).toUtf8();
+    return QString::fromStdString(zorv::FillTemplate(sentence.toStdString(), params));
+}
+
+} // namespace
 
 std::optional<QString> ServerErrorText(int iCode, const QString& strPayload) {
     if (iCode != zorv::CodeLoginThrottled && iCode != zorv::CodeInvalidNumber &&
@@ -166,12 +264,14 @@ std::optional<QString> ServerErrorText(int iCode, const QString& strPayload) {
         // chat service's answer to a test message; an older one sends nothing.
         if (strName.isEmpty())
             return std::nullopt;
-        return *ServerErrorText(iCode) + QStringLiteral("\r\n\r\n") + strName;
+        return *ServerErrorText(iCode) + QStringLiteral("\r\n\r\n") + ComposedRefusal(fields);
     }
     const QString strSeconds =
         fields.size() < 2 ? QString() : QString::fromLatin1(fields[1].c_str());
-    return QStringLiteral("Too many wrong passwords for ") + strName +
-           QStringLiteral("; try again in ") + strSeconds + QStringLiteral(" seconds");
+    //: %1 is the character's name, %2 the number of seconds to wait, as the server sent it.
+    return QCoreApplication::translate("ErrorTable",
+                                       "Too many wrong passwords for %1; try again in %2 seconds")
+        .arg(strName, strSeconds);
 }
 
 bool ErrorReturnsToLogin(int iCode, bool bLoginAsDifferent) {

@@ -159,7 +159,9 @@ void HTTPRequest::wskData_Error() {
     // reply (an SSL error) or only its close depends on timing; either way it is the handshake
     // that failed, and the user is told so.
     if (m_bReachedTls && wskData->error() != QAbstractSocket::SslHandshakeFailedError)
-        strConnectError = QStringLiteral("the TLS handshake failed (%1)").arg(strConnectError);
+        //: Why the server could not be reached; it ends a sentence, after a colon. %1 is the
+        //: connection's own error text.
+        strConnectError = tr("the TLS handshake failed (%1)").arg(strConnectError);
     DropSocket();
     emit ConnectFailed();
 }

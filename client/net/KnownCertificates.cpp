@@ -1,5 +1,6 @@
 #include "KnownCertificates.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDateTime>
 #include <QFile>
@@ -21,7 +22,9 @@ QString DistinguishedName(const QSslCertificate& cert, bool bIssuer) {
         for (const QString& strValue : values)
             parts << QString::fromLatin1(attribute) + QLatin1Char('=') + strValue;
     }
-    return parts.isEmpty() ? QStringLiteral("(none)") : parts.join(QStringLiteral(", "));
+    //: Shown for a certificate that names no owner or issuer.
+    return parts.isEmpty() ? QCoreApplication::translate("KnownCertificates", "(none)")
+                           : parts.join(QStringLiteral(", "));
 }
 
 QString UtcTime(const QDateTime& time) {
@@ -82,22 +85,37 @@ QByteArray KnownCertificates::Sha256(const QSslCertificate& cert) {
 
 QString KnownCertificates::Question(const QString& strServer, const QSslCertificate& cert,
                                     const QList<QSslError>& errors, bool bChanged) {
-    QString strText = QStringLiteral("The ZORV server at ") + strServer +
-                      QStringLiteral(" sent a certificate that cannot be verified:\n");
+    //: %1 is the server's address.
+    QString strText = QCoreApplication::translate(
+                          "KnownCertificates",
+                          "The ZORV server at %1 sent a certificate that cannot be verified:")
+                          .arg(strServer) +
+                      QLatin1Char('\n');
     for (const QSslError& error : errors)
         strText += QStringLiteral("- ") + error.errorString() + QLatin1Char('\n');
-    strText += QStringLiteral("\nSubject: ") + DistinguishedName(cert, false) +
-               QStringLiteral("\nIssuer: ") + DistinguishedName(cert, true) +
-               QStringLiteral("\nValid from ") + UtcTime(cert.effectiveDate()) +
-               QStringLiteral(" to ") + UtcTime(cert.expiryDate()) +
-               QStringLiteral("\nSHA-256 fingerprint: ") + Fingerprint(Sha256(cert)) +
+    //: %1 and %2 name the certificate's owner and issuer, %3 and %4 are dates, %5 the
+    //: certificate's digest.
+    strText += QLatin1Char('\n') +
+               QCoreApplication::translate("KnownCertificates",
+                                           "Subject: %1\nIssuer: %2\nValid from %3 to %4\n"
+                                           "SHA-256 fingerprint: %5")
+                   .arg(DistinguishedName(cert, false), DistinguishedName(cert, true),
+                        UtcTime(cert.effectiveDate()), UtcTime(cert.expiryDate()),
+                        Fingerprint(Sha256(cert))) +
                QLatin1Char('\n');
     if (bChanged)
-        strText += QStringLiteral("\nThis is not the certificate you accepted for this server "
-                                  "before.  A server's certificate changes when it is renewed, "
-                                  "but also when someone else answers in its place.\n");
-    strText += QStringLiteral("\nAccept this certificate for this server?  Answer Yes only if you "
-                              "know the fingerprint is the server's own; it will then be accepted "
-                              "without asking until it changes.");
+        strText += QLatin1Char('\n') +
+                   QCoreApplication::translate(
+                       "KnownCertificates",
+                       "This is not the certificate you accepted for this server before.  A "
+                       "server's certificate changes when it is renewed, but also when someone "
+                       "else answers in its place.") +
+                   QLatin1Char('\n');
+    strText += QLatin1Char('\n') +
+               QCoreApplication::translate(
+                   "KnownCertificates",
+                   "Accept this certificate for this server?  Answer Yes only if you know the "
+                   "fingerprint is the server's own; it will then be accepted without asking "
+                   "until it changes.");
     return strText;
 }

@@ -201,18 +201,22 @@ void RequestCycle::SetBusy(bool bBusy) {
 }
 
 void RequestCycle::HTTP_TryConnection() {
-    m_status.SetPanel(kPanelHTTP, QStringLiteral("Connecting to Server"));
+    //: Connection status, shown in a panel of the status bar.
+    m_status.SetPanel(kPanelHTTP, tr("Connecting to Server"));
     SetBusy(true);
     timerTimeout.start();
 }
 
 void RequestCycle::HTTP_Connected() {
-    m_status.SetPanel(kPanelHTTP, QStringLiteral("Connected to Server"));
+    //: Connection status, shown in a panel of the status bar.
+    m_status.SetPanel(kPanelHTTP, tr("Connected to Server"));
 }
 
 void RequestCycle::HTTP_ReceivingData(qint32 lBytesTotal) {
-    m_status.SetPanel(kPanelHTTP, QStringLiteral("Receiving Data"));
-    m_status.SetPanel(kPanelData, QString::number(lBytesTotal) + QStringLiteral(" bytes received"));
+    //: Connection status, shown in a panel of the status bar.
+    m_status.SetPanel(kPanelHTTP, tr("Receiving Data"));
+    //: Shown in a panel of the status bar; %1 is the number of bytes of the reply so far.
+    m_status.SetPanel(kPanelData, tr("%1 bytes received").arg(lBytesTotal));
 }
 
 void RequestCycle::HTTP_ConnectionClosed() {
@@ -243,50 +247,55 @@ void RequestCycle::HTTP_ConnectFailed() {
     timerTimeout.stop();
     SetBusy(false);
     EndWaitOf(ExchangeOver(), true);
-    m_status.SetPanel(kPanelHTTP, QStringLiteral("Not Connected"));
+    //: Connection status, shown in a panel of the status bar.
+    m_status.SetPanel(kPanelHTTP, tr("Not Connected"));
     if (fnUnreachable && fnUnreachable(m_iCurrentOp, HTTP.strConnectError))
         return;
-    m_prompts.Message(QStringLiteral("The ZORV server at ") + HTTP.strHostName +
-                          QStringLiteral(" could not be reached: ") + HTTP.strConnectError,
+    //: %1 is the server's address, %2 why it could not be reached.
+    m_prompts.Message(tr("The ZORV server at %1 could not be reached: %2")
+                          .arg(HTTP.strHostName, HTTP.strConnectError),
                       MessagePrompts::Buttons::Ok, MessagePrompts::Icon::Critical,
-                      QStringLiteral("Connection Error"));
+                      tr("Connection Error"));
 }
 
 void RequestCycle::HTTP_UntrustedCertificate() {
     // Nothing was sent; the exchange waits for the user, not for the timer.
     timerTimeout.stop();
     SetBusy(false);
-    m_status.SetPanel(kPanelHTTP, QStringLiteral("Certificate Not Trusted"));
+    //: Connection status, shown in a panel of the status bar.
+    m_status.SetPanel(kPanelHTTP, tr("Certificate Not Trusted"));
     const QString strKey = CertificateKey();
     const QByteArray baDigest = KnownCertificates::Sha256(HTTP.certUntrusted);
     const bool bChanged = !objKnownCertificates.Digest(strKey).isEmpty();
     const QString strRequest = HTTP.strHeader;
-    const bool bAccepted = m_prompts.Confirm(
-        KnownCertificates::Question(HTTP.strHostName, HTTP.certUntrusted, HTTP.untrustedErrors,
-                                    bChanged),
-        MessagePrompts::Icon::Exclamation, QStringLiteral("Untrusted Certificate"));
+    const bool bAccepted =
+        m_prompts.Confirm(KnownCertificates::Question(HTTP.strHostName, HTTP.certUntrusted,
+                                                      HTTP.untrustedErrors, bChanged),
+                          MessagePrompts::Icon::Exclamation, tr("Untrusted Certificate"));
     // The window may have dropped this exchange, or started another, while the question was open.
     if (HTTP.wskData || HTTP.strHeader != strRequest)
         return;
     if (!bAccepted) {
         EndWaitOf(ExchangeOver(), true);
-        m_status.SetPanel(kPanelHTTP, QStringLiteral("Not Connected"));
+        //: Connection status, shown in a panel of the status bar.
+        m_status.SetPanel(kPanelHTTP, tr("Not Connected"));
         return;
     }
     if (!objKnownCertificates.Accept(strKey, baDigest))
-        m_prompts.Message(QStringLiteral("The certificate could not be remembered in ") +
-                              QDir::toNativeSeparators(objKnownCertificates.File()) +
-                              QStringLiteral(".  It is accepted for now; you will be asked "
-                                             "again next time."),
+        //: %1 is the file that keeps the accepted certificates.
+        m_prompts.Message(tr("The certificate could not be remembered in %1.  It is accepted for "
+                             "now; you will be asked again next time.")
+                              .arg(QDir::toNativeSeparators(objKnownCertificates.File())),
                           MessagePrompts::Buttons::Ok, MessagePrompts::Icon::Exclamation,
-                          QStringLiteral("Untrusted Certificate"));
+                          tr("Untrusted Certificate"));
     // The same request again, on a new connection: the server may have given up on this one
     // while the question was open.
     Send();
 }
 
 void RequestCycle::HTTP_GotResults() {
-    m_status.SetPanel(kPanelHTTP, QStringLiteral("Closing Connection"));
+    //: Connection status, shown in a panel of the status bar.
+    m_status.SetPanel(kPanelHTTP, tr("Closing Connection"));
     const qint16 msgid = m_iCurrentOp; // the handler may start another operation
     const Reply reply{msgid, ResultCode(), HTTP.strHTTPData, HTTP.bStopSeen};
     const quint64 nChain = ExchangeOver();
@@ -310,11 +319,13 @@ void RequestCycle::ErrorHandler(qint16 iCode) {
         strText = ServerErrorText(iCode);
     if (strText) {
         m_prompts.Message(*strText, MessagePrompts::Buttons::Ok, MessagePrompts::Icon::Critical,
-                          QStringLiteral("ZORV Error #") + QString::number(iCode));
+                          //: The title of a server error's message; %1 is its code.
+                          tr("ZORV Error #%1").arg(iCode));
         if (ErrorReturnsToLogin(iCode, m_bCurrentAsOther))
             emit LoginRequired();
     } else {
-        m_prompts.Inform(QStringLiteral("Error #") + QString::number(iCode));
+        //: %1 is the code of a server error that has no message of its own.
+        m_prompts.Inform(tr("Error #%1").arg(iCode));
     }
 }
 
@@ -324,14 +335,13 @@ void RequestCycle::timerTimeout_Timer() {
     HTTP.Clear();
     SetBusy(false);
     EndWaitOf(ExchangeOver(), true);
-    if (fnUnreachable && fnUnreachable(m_iCurrentOp, QStringLiteral("it did not answer in time")))
+    //: Why the server could not be reached; it ends a sentence, after a colon.
+    if (fnUnreachable && fnUnreachable(m_iCurrentOp, tr("it did not answer in time")))
         return;
-    const QString strCrLf = QStringLiteral("\r\n");
-    m_prompts.Message(
-        QStringLiteral("A timeout error has occured!  This can mean manys things: ") + strCrLf +
-            QStringLiteral("- The ZORV server is setup incorrectly or is down") + strCrLf +
-            QStringLiteral("- The server address you used is incorrect") + strCrLf +
-            QStringLiteral("- Your internet connection is down") + strCrLf +
-            QStringLiteral("- Or this program is gimpy"),
-        MessagePrompts::Buttons::Ok, MessagePrompts::Icon::Critical, QStringLiteral("Timeout!"));
+    m_prompts.Message(tr("A timeout error has occured!  This can mean manys things: \r\n"
+                         "- The ZORV server is setup incorrectly or is down\r\n"
+                         "- The server address you used is incorrect\r\n"
+                         "- Your internet connection is down\r\n"
+                         "- Or this program is gimpy"),
+                      MessagePrompts::Buttons::Ok, MessagePrompts::Icon::Critical, tr("Timeout!"));
 }

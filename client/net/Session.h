@@ -4,6 +4,7 @@
 // exchange and the credentials of the current login) and what the login reply told us. The
 // model's objects (the roster, the character shown, the skills) are handed to those that need
 // them, not carried here.
+#include <QCoreApplication>
 #include <QString>
 
 class Prompts;
@@ -27,7 +28,8 @@ struct Session {
 
     // The main window's caption for the current login.
     QString Caption() const {
-        return QStringLiteral("ZORV (") + strGuildName + QStringLiteral(") - Logged in as ") +
-               strCurCharName;
+        //: The main window's title; %1 is the guild's name, %2 the character logged in.
+        return QCoreApplication::translate("Session", "ZORV (%1) - Logged in as %2")
+            .arg(strGuildName, strCurCharName);
     }
 };

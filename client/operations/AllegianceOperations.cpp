@@ -16,8 +16,18 @@
 #include "frmFindChar.h"
 #include "frmLogin.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QListWidget>
+
+namespace {
+
+// The failure of a step that finds a character of the tree missing from the roster.
+std::string ObjectNotSet() {
+    return QCoreApplication::translate("CriticalError", "Object variable not set").toStdString();
+}
+
+} // namespace
 
 AllegianceOperations::AllegianceOperations(Session& session, CurrentCharacter& current,
                                            const Roster& roster, AllegianceView& tree,
@@ -29,17 +39,19 @@ AllegianceOperations::AllegianceOperations(Session& session, CurrentCharacter& c
       m_pChangePassword(std::make_unique<frmChangePassword>(session.prompts, pDialogParent)) {
     RequestCycle& cycle = session.cycle;
     cycle.Route(zorv::OpAddVassal, [this](const Reply&) {
-        Reload(QStringLiteral("The new vassal has been added to the tree.  Hit OK to refresh the "
-                              "tree"));
+        //: After adding a vassal (a character sworn to a patron) to the allegiance tree
+        Reload(tr("The new vassal has been added to the tree.  Hit OK to refresh the tree"));
     });
     cycle.Route(zorv::OpRemoveVassal, [this](const Reply&) {
-        Reload(QStringLiteral("The vassal has been successfully removed."));
+        //: A vassal: a character sworn to a patron in the allegiance
+        Reload(tr("The vassal has been successfully removed."));
     });
     cycle.Route(zorv::OpChangePatron, [this](const Reply&) {
-        Reload(QStringLiteral("You have been moved to your new patron."));
+        //: The patron: the character one is sworn to in the allegiance
+        Reload(tr("You have been moved to your new patron."));
     });
     cycle.Route(zorv::OpChangePassword, [this](const Reply&) {
-        m_session.prompts.Inform(QStringLiteral("Your password has been successfully changed!"));
+        m_session.prompts.Inform(tr("Your password has been successfully changed!"));
         // One's own new password carries every request from now on; another character's
         // change leaves the own login as it was.
         if (!m_session.cycle.CurrentOpAsOther())
@@ -83,11 +95,12 @@ void AllegianceOperations::AddVassal() {
     const ActingLogin acting = ChooseActingCharacter(m_session, m_roster, m_login, strTarget);
     if (acting.bCancelled)
         return;
-    Request request = Open(acting, zorv::OpAddVassal, QStringLiteral("Adding Vassal"));
+    //: Status bar, while the server adds a vassal (a character sworn to a patron)
+    Request request = Open(acting, zorv::OpAddVassal, tr("Adding Vassal"));
     const Character* pTarget = m_roster->Item(QStringLiteral("Char") + strTarget);
     Step([&] {
         if (!pTarget)
-            throw ZorvFailure(91, "Object variable not set");
+            throw ZorvFailure(91, ObjectNotSet());
         request.fields = {
             {FormKey(zorv::form::kCharId), acting.strCharID},
             {FormKey(zorv::form::kAddToId), QString::number(pTarget->nID)},
@@ -107,10 +120,13 @@ void AllegianceOperations::RemoveVassal() {
     const QString strName = pItem->text();
     const qint16 idVassal = m_roster->GetID(strName);
     const bool bYes = m_session.prompts.Confirm(
-        QStringLiteral("Are you sure you want to remove your vassal ") + strName +
-            QStringLiteral("?\r\nThis will also remove all characters that are followers of ") +
-            strName + QLatin1Char('.'),
-        Prompts::Icon::Question, QStringLiteral("Remove Vassal Confirmation"));
+        //: %1 is the vassal's character name; a vassal is a character sworn to a patron, its
+        //: followers are the vassals below it in the allegiance
+        tr("Are you sure you want to remove your vassal %1?\r\nThis will also remove all "
+           "characters that are followers of %1.")
+            .arg(strName),
+        //: Title of the box asking to remove a vassal from the allegiance
+        Prompts::Icon::Question, tr("Remove Vassal Confirmation"));
     if (!bYes || !m_sheet.MayLeave())
         return;
     const ActingLogin acting = ChooseActingCharacter(m_session, m_roster, m_login, SelectedId());
@@ -122,7 +138,7 @@ void AllegianceOperations::RemoveVassal() {
         const Character* pVassal = m_roster->Item(CharKey(idVassal));
         const Character* pPatron = pVassal ? m_roster->Item(CharKey(pVassal->nPatronID)) : nullptr;
         if (!pVassal || !pPatron)
-            throw ZorvFailure(91, "Object variable not set");
+            throw ZorvFailure(91, ObjectNotSet());
         request.fields.insert(
             request.fields.end(),
             {{FormKey(zorv::form::kPatronId), QString::number(pVassal->nPatronID)},
@@ -146,8 +162,8 @@ void AllegianceOperations::ChangePatron() {
             break;
         }
     if (!pNew) {
-        m_session.prompts.Inform(QStringLiteral("You have entered a name that does not exist.  "
-                                                "Please refresh the tree."));
+        m_session.prompts.Inform(tr("You have entered a name that does not exist.  "
+                                    "Please refresh the tree."));
         return;
     }
     if (!m_sheet.MayLeave())
@@ -156,11 +172,12 @@ void AllegianceOperations::ChangePatron() {
     const ActingLogin acting = ChooseActingCharacter(m_session, m_roster, m_login, strMover);
     if (acting.bCancelled)
         return;
-    Request request = Open(acting, zorv::OpChangePatron, QStringLiteral("Changing Patrons"));
+    //: Status bar, while the server moves a character to a new patron in the allegiance
+    Request request = Open(acting, zorv::OpChangePatron, tr("Changing Patrons"));
     Step([&] {
         const Character* pMover = m_roster->Item(QStringLiteral("Char") + strMover);
         if (!pMover)
-            throw ZorvFailure(91, "Object variable not set");
+            throw ZorvFailure(91, ObjectNotSet());
         // A monarch has no patron; the request carries a placeholder in its place.
         QString strOldId = QStringLiteral("-1");
         QString strOldName = QStringLiteral("blah");
@@ -168,7 +185,7 @@ void AllegianceOperations::ChangePatron() {
         if (pMover->nPatronID != zorv::kNoCharacter) {
             const Character* pOld = m_roster->Item(CharKey(pMover->nPatronID));
             if (!pOld)
-                throw ZorvFailure(91, "Object variable not set");
+                throw ZorvFailure(91, ObjectNotSet());
             strOldId = QString::number(pOld->nID);
             strOldName = pOld->strName;
             strOldList = pOld->strVassalIDs;
@@ -195,7 +212,7 @@ void AllegianceOperations::ChangePassword() {
     RequestCycle& cycle = m_session.cycle;
     const QString strTarget = SelectedId();
     Request request{zorv::OpChangePassword,
-                    QStringLiteral("Changing Password"),
+                    tr("Changing Password"),
                     {{FormKey(zorv::form::kCharId), strTarget},
                      {FormKey(zorv::form::kNewPassword), dlg.strPassword},
                      {FormKey(zorv::form::kConfirmPassword), dlg.strPassword}}};

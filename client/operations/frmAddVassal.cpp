@@ -11,22 +11,25 @@
 
 frmAddVassal::frmAddVassal(QWidget* pParent) : QDialog(pParent) {
     setObjectName(QStringLiteral("frmAddVassal"));
-    setWindowTitle(QStringLiteral("Add A Vassal"));
+    //: Window title; a vassal is a character sworn to a patron in the allegiance
+    setWindowTitle(tr("Add A Vassal"));
     txtVassalName = new QLineEdit(this);
     txtVassalName->setObjectName(QStringLiteral("txtVassalName"));
     AcceptLatin1Only(txtVassalName);
-    auto* pNote = new QLabel(QStringLiteral("This will add a new vassal to the tree.  The new "
-                                            "vassal's password will be set to the default "
-                                            "password for the tree. "),
+    //: A vassal is a character sworn to a patron; the tree is the allegiance tree
+    auto* pNote = new QLabel(tr("This will add a new vassal to the tree.  The new vassal's "
+                                "password will be set to the default password for the tree. "),
                              this);
     pNote->setWordWrap(true);
-    cmdOKAddVassal = new QPushButton(QStringLiteral("Add"), this);
+    //: Button: adds the vassal
+    cmdOKAddVassal = new QPushButton(tr("Add"), this);
     cmdOKAddVassal->setObjectName(QStringLiteral("cmdOKAddVassal"));
     cmdOKAddVassal->setDefault(true); // Enter adds
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdCancel = new QPushButton(tr("Cancel"), this);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     auto* pForm = new QFormLayout;
-    pForm->addRow(QStringLiteral("Vassal Name"), txtVassalName);
+    //: The new vassal's character name
+    pForm->addRow(tr("Vassal Name"), txtVassalName);
     auto* pButtons = new QHBoxLayout;
     pButtons->addStretch();
     pButtons->addWidget(cmdOKAddVassal);

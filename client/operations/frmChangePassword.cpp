@@ -15,8 +15,8 @@
 frmChangePassword::frmChangePassword(Prompts& prompts, QWidget* pParent)
     : QDialog(pParent), m_prompts(prompts) {
     setObjectName(QStringLiteral("frmChangePassword"));
-    setWindowTitle(QStringLiteral("Change Password"));
-    auto* pFrame = new QGroupBox(QStringLiteral("Change Password"), this);
+    setWindowTitle(tr("Change Password"));
+    auto* pFrame = new QGroupBox(tr("Change Password"), this);
     auto Box = [&](const char* szName) {
         auto* pEdit = new QLineEdit(pFrame);
         pEdit->setObjectName(QLatin1String(szName));
@@ -28,8 +28,8 @@ frmChangePassword::frmChangePassword(Prompts& prompts, QWidget* pParent)
     txtNewPW = Box("txtNewPW");
     txtConfirm = Box("txtConfirm");
     auto* pForm = new QFormLayout(pFrame);
-    pForm->addRow(QStringLiteral("New Password:"), txtNewPW);
-    pForm->addRow(QStringLiteral("Confirm New Password:"), txtConfirm);
+    pForm->addRow(tr("New Password:"), txtNewPW);
+    pForm->addRow(tr("Confirm New Password:"), txtConfirm);
     QHBoxLayout* pButtons = DialogButtons(this, cmdOK, cmdCancel);
     auto* pLayout = new QVBoxLayout(this);
     pLayout->addWidget(pFrame);
@@ -48,12 +48,12 @@ void frmChangePassword::cmdOK_Click() {
     const QString strConfirm = txtConfirm->text();
     QString strProblem;
     if (strNew.size() < zorv::kMinPasswordLength || strConfirm.size() < zorv::kMinPasswordLength)
-        strProblem = QStringLiteral("Your new password must be at least six characters long!");
+        strProblem = tr("Your new password must be at least six characters long!");
     else if (strNew.size() > zorv::kMaxPasswordLength ||
              strConfirm.size() > zorv::kMaxPasswordLength)
-        strProblem = QStringLiteral("Your new password can be ten characters long at max!");
+        strProblem = tr("Your new password can be ten characters long at max!");
     else if (strNew != strConfirm)
-        strProblem = QStringLiteral("Your confirmation password did not match your new password!");
+        strProblem = tr("Your confirmation password did not match your new password!");
     if (!strProblem.isEmpty()) {
         m_prompts.Inform(strProblem);
         return;

@@ -55,6 +55,8 @@ bool ReadIniFile(const QString& strFile, Settings& settings) {
             settings.iTimeoutTime = Number(Rest("Timeout = "));
         } else if (strLine.startsWith(QLatin1String("UsePics = "))) {
             settings.iUsePics = Number(Rest("UsePics = "));
+        } else if (strLine.startsWith(QLatin1String("Language = "))) {
+            settings.strLanguage = Value(Rest("Language = "));
         }
     }
     return true;
@@ -67,6 +69,9 @@ bool WriteIniFile(const QString& strFile, const Settings& settings) {
     Line(QStringLiteral("Version = "));
     Line(QStringLiteral("Timeout = ") + QString::number(settings.iTimeoutTime));
     Line(QStringLiteral("UsePics = ") + QString::number(settings.iUsePics));
+    // Only a language the user chose: the system's is the default, and older files name none.
+    if (!settings.strLanguage.isEmpty())
+        Line(QStringLiteral("Language = ") + settings.strLanguage);
     Line(QStringLiteral("LastServerUsed = ") + settings.strLastServer);
     Line(QStringLiteral("LastPlayerUsed = ") + settings.strLastPlayer);
     for (const ServerInfo& server : settings.objServers) {

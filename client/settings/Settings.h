@@ -18,6 +18,7 @@ struct Settings {
     qint16 iUsePics = kDefaultUsePics; // 1: the tree views show pictures
     QString strLastServer;
     QString strLastPlayer;
+    QString strLanguage; // "de", "fr", ...: the client's language; empty for the system's
     Servers objServers;
 
     QString strPath;    // the settings folder, ending with "/"
@@ -28,6 +29,11 @@ struct Settings {
 };
 
 class Prompts;
+
+// The folder the settings file is in when the program is not told another.
+QString DefaultSettingsFolder();
+// The language the settings file in strFolder names; empty when it names none (the system's).
+QString SavedLanguage(const QString& strFolder);
 
 // Reads the settings file into settings when it exists; says so when it exists but cannot be
 // read. False only in that case.

@@ -5,31 +5,48 @@
 #include "Prompts.h"
 #include "SavedTrees.h"
 #include "Settings.h"
+#include "Translations.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 frmOptions::frmOptions(Prompts& prompts, Settings& settings, QWidget* pParent)
     : QDialog(pParent), m_prompts(prompts), m_settings(settings) {
     setObjectName(QStringLiteral("frmOptions"));
-    setWindowTitle(QStringLiteral("Options"));
-    chkUsePics = new QCheckBox(QStringLiteral("Show pictures in the tree"), this);
+    setWindowTitle(tr("Options"));
+    chkUsePics = new QCheckBox(tr("Show pictures in the tree"), this);
     chkUsePics->setObjectName(QStringLiteral("chkUsePics"));
     txtTimeout = new QLineEdit(this);
     txtTimeout->setObjectName(QStringLiteral("txtTimeout"));
 
-    cmdClearCache = new QPushButton(QStringLiteral("C&lear Cached Data"), this);
+    cmbLanguage = new QComboBox(this);
+    cmbLanguage->setObjectName(QStringLiteral("cmbLanguage"));
+    cmbLanguage->addItem(tr("The system's language"), QString());
+    for (const ClientLanguage& language : kClientLanguages)
+        cmbLanguage->addItem(QString::fromUtf8(language.szName),
+                             QString::fromLatin1(language.szCode));
+    auto* pLanguageNote = new QLabel(tr("The language changes when ZORV starts next."), this);
+    pLanguageNote->setObjectName(QStringLiteral("lblLanguageNote"));
+    pLanguageNote->setWordWrap(true);
+
+    cmdClearCache = new QPushButton(tr("C&lear Cached Data"), this);
     cmdClearCache->setObjectName(QStringLiteral("cmdClearCache"));
     cmdClearCache->setAutoDefault(false);
 
     auto* pForm = new QFormLayout;
-    pForm->addRow(QStringLiteral("Timeout (seconds):"), txtTimeout);
+    //: How long to wait for the server's answer.
+    pForm->addRow(tr("Timeout (seconds):"), txtTimeout);
     pForm->addRow(chkUsePics);
+    pForm->addRow(tr("&Language:"), cmbLanguage);
+    pForm->addRow(pLanguageNote);
     pForm->addRow(cmdClearCache);
     QHBoxLayout* pButtons = DialogButtons(this, cmdOK, cmdCancel);
     auto* pLayout = new QVBoxLayout(this);
@@ -43,10 +60,11 @@ frmOptions::frmOptions(Prompts& prompts, Settings& settings, QWidget* pParent)
 
 void frmOptions::cmdClearCache_Click() {
     if (!pSavedTrees || pSavedTrees->Clear())
-        m_prompts.Inform(QStringLiteral("The cached data has been cleared."));
+        m_prompts.Inform(tr("The cached data has been cleared."));
     else
-        m_prompts.Inform(QStringLiteral("Some of the cached data could not be deleted from ") +
-                         pSavedTrees->Folder() + QLatin1Char('.'));
+        //: %1 is the folder that holds the cached data.
+        m_prompts.Inform(
+            tr("Some of the cached data could not be deleted from %1.").arg(pSavedTrees->Folder()));
 }
 
 void frmOptions::Run() {
@@ -58,20 +76,23 @@ void frmOptions::Form_Activate() {
     bHitCancel = true;
     chkUsePics->setChecked(m_settings.iUsePics == 1);
     txtTimeout->setText(QString::number(m_settings.iTimeoutTime));
+    cmbLanguage->setCurrentIndex(std::max(0, cmbLanguage->findData(m_settings.strLanguage)));
 }
 
 void frmOptions::cmdOK_Click() {
     std::optional<double> dTimeout = zorv::LeadingNumber(txtTimeout->text().toStdString());
     double dValue = dTimeout.value_or(0);
     if (dValue < kMinTimeoutSeconds || dValue > kMaxTimeoutSeconds) {
-        m_prompts.Inform(QStringLiteral("The timeout time must be a number between ") +
-                         QString::number(kMinTimeoutSeconds) + QStringLiteral(" and ") +
-                         QString::number(kMaxTimeoutSeconds));
+        //: %1 and %2 are the least and greatest number of seconds allowed.
+        m_prompts.Inform(tr("The timeout time must be a number between %1 and %2")
+                             .arg(kMinTimeoutSeconds)
+                             .arg(kMaxTimeoutSeconds));
         return;
     }
     bHitCancel = false;
     m_settings.iUsePics = chkUsePics->isChecked() ? 1 : 0;
     m_settings.iTimeoutTime = static_cast<qint16>(std::nearbyint(dValue));
+    m_settings.strLanguage = cmbLanguage->currentData().toString();
     accept();
 }
 

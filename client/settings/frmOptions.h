@@ -1,13 +1,15 @@
 #pragma once
-// The options dialog: the network timeout (10 to 30 seconds) and pictures in the tree views. It
-// edits the settings in place, and only when confirmed with a valid timeout. "Clear Cached Data"
-// deletes the trees kept between runs at once, whatever the dialog's end.
+// The options dialog: the network timeout (10 to 30 seconds), pictures in the tree views and the
+// client's language, which takes effect at the next start. It edits the settings in place, and only
+// when confirmed with a valid timeout. "Clear Cached Data" deletes the trees kept between runs at
+// once, whatever the dialog's end.
 #include <QDialog>
 
 class Prompts;
 class SavedTrees;
 struct Settings;
 class QCheckBox;
+class QComboBox;
 class QLineEdit;
 class QPushButton;
 
@@ -32,6 +34,7 @@ public:
     void reject() override;
 
     QCheckBox* chkUsePics;
+    QComboBox* cmbLanguage; // the system's language first, then each language by its own name
     QLineEdit* txtTimeout;
     QPushButton* cmdClearCache;
     QPushButton* cmdOK;

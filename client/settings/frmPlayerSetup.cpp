@@ -17,7 +17,7 @@
 frmPlayerSetup::frmPlayerSetup(Prompts& prompts, Settings& settings, QWidget* pParent)
     : QDialog(pParent), m_prompts(prompts), m_settings(settings) {
     setObjectName(QStringLiteral("frmPlayerSetup"));
-    setWindowTitle(QStringLiteral("Select Server and Character"));
+    setWindowTitle(tr("Select Server and Character"));
 
     cmbServerAddress = new QComboBox(this);
     cmbServerAddress->setObjectName(QStringLiteral("cmbServerAddress"));
@@ -32,9 +32,9 @@ frmPlayerSetup::frmPlayerSetup(Prompts& prompts, Settings& settings, QWidget* pP
     AcceptLatin1Only(txtPassword);
 
     auto* pForm = new QFormLayout;
-    pForm->addRow(QStringLiteral("Server Address:"), cmbServerAddress);
-    pForm->addRow(QStringLiteral("Character Name:"), cmbCharName);
-    pForm->addRow(QStringLiteral("Password:"), txtPassword);
+    pForm->addRow(tr("Server Address:"), cmbServerAddress);
+    pForm->addRow(tr("Character Name:"), cmbCharName);
+    pForm->addRow(tr("Password:"), txtPassword);
     QHBoxLayout* pButtons = DialogButtons(this, cmdOK, cmdCancel);
     auto* pLayout = new QVBoxLayout(this);
     pLayout->addLayout(pForm);
@@ -76,7 +76,8 @@ void frmPlayerSetup::Run() {
 void frmPlayerSetup::Form_Load() {
     m_bLoaded = true;
     if (!QDir().mkpath(m_settings.strPath)) {
-        m_prompts.Inform(QStringLiteral("Directory Error!"));
+        //: The settings folder could not be made.
+        m_prompts.Inform(tr("Directory Error!"));
         return;
     }
     LoadSettings(m_settings, m_prompts);
@@ -109,11 +110,11 @@ void frmPlayerSetup::cmdOK_Click() {
     QString strChar = cmbCharName->currentText().trimmed();
     QString strPass = txtPassword->text();
     if (strAddress.isEmpty())
-        return m_prompts.Inform(QStringLiteral("Please type in the address of the ZORV server"));
+        return m_prompts.Inform(tr("Please type in the address of the ZORV server"));
     if (strChar.isEmpty())
-        return m_prompts.Inform(QStringLiteral("Please type in your character's name"));
+        return m_prompts.Inform(tr("Please type in your character's name"));
     if (strPass.isEmpty())
-        return m_prompts.Inform(QStringLiteral("Please type in your password"));
+        return m_prompts.Inform(tr("Please type in your password"));
     if (QString strProblem = PasswordLengthProblem(strPass); !strProblem.isEmpty())
         return m_prompts.Inform(strProblem);
     if (strAddress.startsWith(QStringLiteral("HTTP://"), Qt::CaseInsensitive)) {

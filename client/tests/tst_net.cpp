@@ -12,6 +12,8 @@
 #include "StatusBar.h"
 #include "frmMain.h"
 
+#include <QTranslator>
+
 #include <QApplication>
 #include <QSignalSpy>
 #include <QTcpServer>
@@ -83,6 +85,7 @@ private slots:
     void onlyNewestReplyIsHandled();
     void timeoutShowsOnceAndAbandons();
     void errorTable();
+    void refusalsInTheUsersLanguage();
     void loginCodesReachLoginForm_data();
     void loginCodesReachLoginForm();
     void criticalErrorGoesOn();
@@ -421,6 +424,43 @@ void tst_net::errorTable() {
     QCOMPARE(prompts.shown[1].strText, QStringLiteral("Error #1043"));
     QCOMPARE(prompts.shown[1].icon, Prompts::Icon::None);
     QCOMPARE(prompts.shown[1].strTitle, Prompts::AppTitle());
+}
+
+// A refused value's sentence is composed from the refusal and parameters after the server's
+// English one, in the user's language: the template and the caption translated, the value as
+// sent, a parameter that holds a placeholder left as it is.
+void tst_net::refusalsInTheUsersLanguage() {
+    class German final : public QTranslator {
+    public:
+        QString translate(const char* szContext, const char* szSource, const char*,
+                          int) const override {
+            const QString strKey =
+                QLatin1String(szContext) + QLatin1Char('/') + QLatin1String(szSource);
+            if (strKey == QLatin1String("Refusal/The value '%1' of %2 is not a whole number"))
+                return QStringLiteral("%2: \u201E%1\u201C ist keine ganze Zahl");
+            if (strKey == QLatin1String("Field/Level"))
+                return QStringLiteral("Stufe");
+            return QString();
+        }
+        bool isEmpty() const override { return false; }
+    } german;
+    auto Shown = [](const QByteArray& payload) {
+        return ServerErrorText(991, QString::fromLatin1(payload + "<STOP_HERE>"))
+            ->section(QStringLiteral("\r\n\r\n"), 1);
+    };
+    const QByteArray refused =
+        "The value 'a(pipe)%2' of Level is not a whole number|1|a(pipe)%2|Level";
+    QCOMPARE(Shown(refused), QStringLiteral("The value 'a|%2' of Level is not a whole number"));
+    QCoreApplication::installTranslator(&german);
+    QCOMPARE(Shown(refused), QStringLiteral("Stufe: \u201Ea|%2\u201C ist keine ganze Zahl"));
+    // A skill's name is no caption of the table's: it stays.
+    QCOMPARE(Shown("The value 'x' of Sword is not a whole number|1|x|Sword"),
+             QStringLiteral("Sword: \u201Ex\u201C ist keine ganze Zahl"));
+    // An older server's sentence alone, and a newer server's refusal, show as they came.
+    QCOMPARE(Shown("The value 'x' of Level is not a whole number"),
+             QStringLiteral("The value 'x' of Level is not a whole number"));
+    QCOMPARE(Shown("Something new|999|x"), QStringLiteral("Something new"));
+    QCoreApplication::removeTranslator(&german);
 }
 
 void tst_net::loginCodesReachLoginForm_data() {

@@ -15,7 +15,8 @@ CellEditor::CellEditor(Grid& grid, int iValueColumn, Prompts& prompts, const QSt
     grid.SetCellGrid();
     txtEdit = new QLineEdit(grid.viewport());
     txtEdit->setObjectName(strEditName);
-    txtEdit->setAccessibleName(grid.Model().Headers().value(iValueColumn, QStringLiteral("Value")));
+    //: The name a screen reader gives the box that edits a cell of a grid without a header.
+    txtEdit->setAccessibleName(grid.Model().Headers().value(iValueColumn, tr("Value")));
     txtEdit->setFrame(false);
     txtEdit->hide();
     grid.installEventFilter(this);

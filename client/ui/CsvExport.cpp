@@ -3,6 +3,7 @@
 #include "Grid.h"
 #include "Prompts.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QSaveFile>
 
@@ -38,15 +39,18 @@ QByteArray CsvDocument(const QAbstractItemModel& model) {
 }
 
 bool ExportGrid(const Grid& grid, Prompts& prompts) {
+    //: The title of the file dialog that saves a list.
     const QString strFile =
-        prompts.SaveFileName(QStringLiteral("Export List"), QStringLiteral("CSV Files (*.csv)"));
+        prompts.SaveFileName(QCoreApplication::translate("CsvExport", "Export List"),
+                             QCoreApplication::translate("CsvExport", "CSV Files (*.csv)"));
     if (strFile.isEmpty())
         return false;
     QSaveFile file(strFile);
     if (file.open(QIODevice::WriteOnly) && file.write(CsvDocument(*grid.model())) >= 0 &&
         file.commit())
         return true;
-    prompts.Inform(QStringLiteral("The list could not be saved to ") +
-                   QDir::toNativeSeparators(strFile) + QStringLiteral(": ") + file.errorString());
+    //: %1 is the file chosen, %2 why it could not be written.
+    prompts.Inform(QCoreApplication::translate("CsvExport", "The list could not be saved to %1: %2")
+                       .arg(QDir::toNativeSeparators(strFile), file.errorString()));
     return false;
 }

@@ -1,14 +1,17 @@
 #include "DialogButtons.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QHBoxLayout>
 #include <QPushButton>
 
 QHBoxLayout* DialogButtons(QDialog* pDialog, QPushButton*& cmdOK, QPushButton*& cmdCancel) {
-    cmdOK = new QPushButton(QStringLiteral("OK"), pDialog);
+    //: A button that ends a dialog, taking what was entered.
+    cmdOK = new QPushButton(QCoreApplication::translate("DialogButtons", "OK"), pDialog);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setDefault(true);
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), pDialog);
+    //: A button that ends a dialog, dropping what was entered.
+    cmdCancel = new QPushButton(QCoreApplication::translate("DialogButtons", "Cancel"), pDialog);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     auto* pRow = new QHBoxLayout;
     pRow->addStretch();

@@ -179,7 +179,7 @@ void Grid::contextMenuEvent(QContextMenuEvent* pEvent) {
     if (!isSignalConnected(QMetaMethod::fromSignal(&Grid::ExportRequested)))
         return QTableView::contextMenuEvent(pEvent);
     QMenu menu(this);
-    connect(menu.addAction(QStringLiteral("&Export List...")), &QAction::triggered, this,
+    connect(menu.addAction(tr("&Export List...")), &QAction::triggered, this,
             &Grid::ExportRequested);
     menu.exec(pEvent->globalPos());
 }

@@ -2,12 +2,20 @@
 
 #include "Protocol.h"
 
+#include <QCoreApplication>
+
 QString PasswordLengthProblem(const QString& strPassword) {
     if (strPassword.size() < zorv::kMinPasswordLength)
-        return QStringLiteral("Your password is too short!  It must be at least ") +
-               QString::number(zorv::kMinPasswordLength) + QStringLiteral(" characters long.");
+        //: %1 is the least number of characters a password takes.
+        return QCoreApplication::translate(
+                   "PasswordRules",
+                   "Your password is too short!  It must be at least %1 characters long.")
+            .arg(zorv::kMinPasswordLength);
     if (strPassword.size() > zorv::kMaxPasswordLength)
-        return QStringLiteral("Your password is too long!  It can be at most ") +
-               QString::number(zorv::kMaxPasswordLength) + QStringLiteral(" characters long.");
+        //: %1 is the greatest number of characters a password takes.
+        return QCoreApplication::translate(
+                   "PasswordRules",
+                   "Your password is too long!  It can be at most %1 characters long.")
+            .arg(zorv::kMaxPasswordLength);
     return QString();
 }

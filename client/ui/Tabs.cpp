@@ -1,6 +1,8 @@
 #include "Tabs.h"
 
+#include <QStringList>
 #include <QTabWidget>
+#include <QVariant>
 
 int TabIndex(const QTabWidget* pTabs, const QString& strKey) {
     for (int i = 0; i < pTabs->count(); ++i)
@@ -10,5 +12,11 @@ int TabIndex(const QTabWidget* pTabs, const QString& strKey) {
 }
 
 QString TabKey(const QTabWidget* pTabs, int iIndex) {
-    return pTabs->tabText(iIndex).replace(QLatin1String("&&"), QLatin1String("&"));
+    const QString strText = pTabs->tabText(iIndex);
+    if (const QWidget* pPage = pTabs->widget(iIndex)) {
+        const QStringList keyAndCaption = pPage->property(kTabKeyProperty).toStringList();
+        if (keyAndCaption.size() == 2 && keyAndCaption[1] == strText)
+            return keyAndCaption[0];
+    }
+    return QString(strText).replace(QLatin1String("&&"), QLatin1String("&"));
 }

@@ -13,8 +13,8 @@
 
 frmLogin::frmLogin(Prompts& prompts, QWidget* pParent) : QDialog(pParent), m_prompts(prompts) {
     setObjectName(QStringLiteral("frmLogin"));
-    setWindowTitle(QStringLiteral("Edit Other Character"));
-    auto* pFrame = new QGroupBox(QStringLiteral("Other Character Login Info"), this);
+    setWindowTitle(tr("Edit Other Character"));
+    auto* pFrame = new QGroupBox(tr("Other Character Login Info"), this);
     txtCharName = new QLineEdit(pFrame);
     txtCharName->setObjectName(QStringLiteral("txtCharName"));
     txtPassword = new QLineEdit(pFrame);
@@ -23,8 +23,8 @@ frmLogin::frmLogin(Prompts& prompts, QWidget* pParent) : QDialog(pParent), m_pro
     AcceptLatin1Only(txtCharName);
     AcceptLatin1Only(txtPassword);
     auto* pForm = new QFormLayout(pFrame);
-    pForm->addRow(QStringLiteral("Character Name:"), txtCharName);
-    pForm->addRow(QStringLiteral("Password:"), txtPassword);
+    pForm->addRow(tr("Character Name:"), txtCharName);
+    pForm->addRow(tr("Password:"), txtPassword);
     QHBoxLayout* pButtons = DialogButtons(this, cmdOK, cmdCancel);
     auto* pLayout = new QVBoxLayout(this);
     pLayout->addWidget(pFrame);
@@ -55,7 +55,7 @@ void frmLogin::Form_Activate() {
 void frmLogin::cmdOK_Click() {
     // An empty name or password would make the request go out under one's own login.
     if (txtCharName->text().trimmed().isEmpty() || txtPassword->text().isEmpty()) {
-        m_prompts.Inform(QStringLiteral("You must enter the other character's name and password!"));
+        m_prompts.Inform(tr("You must enter the other character's name and password!"));
         (txtCharName->text().trimmed().isEmpty() ? txtCharName : txtPassword)->setFocus();
         return;
     }

@@ -1,7 +1,22 @@
 #include "ScriptedPrompts.h"
 
+#include "Translations.h"
+
+#include <QCoreApplication>
 #include <QTest>
 #include <QTimer>
+
+namespace {
+
+// The tests read the client's English as a user who chose English does: its plural forms come
+// from its translation file.
+void InstallEnglish() {
+    InstallTranslations(QStringLiteral("en"));
+}
+
+} // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(InstallEnglish)
 
 void ScriptedPrompts::Unexpected(const QString& strWhat) {
     ++nUnexpected;
