@@ -68,6 +68,7 @@ AdminOperations::~AdminOperations() = default;
 bool AdminOperations::LevelGuard() {
     if (m_session.iCurSecurityLevel == zorv::kSecurityAdministrator)
         return true;
+    //: "You" stands for "Your"
     m_session.prompts.Inform(tr("You security level is not high enough!"));
     return false;
 }

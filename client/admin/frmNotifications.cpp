@@ -250,9 +250,11 @@ frmNotifications::frmNotifications(Session& session, QWidget* pParent)
     cycle.Route(zorv::OpNotifyRemove, [this](const Reply&) { Done(tr("Notifications removed.")); });
     cycle.Route(zorv::OpNotifyTest, [this](const Reply& reply) {
         const QString strAnswer = FirstField(reply);
-        Done(strAnswer.isEmpty() ? tr("The test message was delivered.")
-                                 //: %1 is the chat service's answer, as it gave it
-                                 : tr("The test message was delivered (%1).").arg(strAnswer));
+        if (strAnswer.isEmpty())
+            Done(tr("The test message was delivered."));
+        else
+            //: %1 is the chat service's answer, as it gave it
+            Done(tr("The test message was delivered (%1).").arg(strAnswer));
     });
     // A failed test is said in the window, with the chat service's answer; a target removed
     // meanwhile by another administrator is said in a box, and the list shown again either way.
@@ -282,6 +284,7 @@ void frmNotifications::Done(const QString& strNote) {
 void frmNotifications::ShowAndRefresh() {
     // The administrators' menu is hidden from members; the window checks for itself all the same.
     if (m_session.iCurSecurityLevel != zorv::kSecurityAdministrator) {
+        //: "You" stands for "Your"
         m_session.prompts.Inform(tr("You security level is not high enough!"));
         return;
     }
@@ -318,12 +321,12 @@ void frmNotifications::ShowTargets() {
             //: A target's state; %1 is the date and time of the first failed delivery
             strState = tr("Failing since %1").arg(target.strFailingSince);
             ++nFailing;
+        } else if (target.nQueued) {
+            //: A target's state: messages are on their way
+            strState = tr("Delivering");
         } else {
-            strState = target.nQueued
-                           //: A target's state: messages are on their way
-                           ? tr("Delivering")
-                           //: A target's state: every message was delivered
-                           : tr("Up to date");
+            //: A target's state: every message was delivered
+            strState = tr("Up to date");
         }
         rows << QStringList{target.strId,
                             target.strShownUrl,
@@ -337,12 +340,13 @@ void frmNotifications::ShowTargets() {
     grdNotifyTargets->Model().SetRows(rows);
     // The address, kinds and last answer are what an officer reads: none cut to equal columns.
     grdNotifyTargets->FitColumnsToContents();
-    QString strInfo =
-        m_targets.isEmpty()
-            ? tr("The guild's changes are sent nowhere yet. Add a chat channel's webhook to send "
-                 "them there.")
-            //: The number of chat channels the guild's changes are sent to
-            : tr("%n targets.", nullptr, static_cast<int>(m_targets.size()));
+    QString strInfo;
+    if (m_targets.isEmpty())
+        strInfo = tr("The guild's changes are sent nowhere yet. Add a chat channel's webhook to "
+                     "send them there.");
+    else
+        //: The number of chat channels the guild's changes are sent to
+        strInfo = tr("%n targets.", nullptr, static_cast<int>(m_targets.size()));
     if (nFailing)
         //: Follows "%n targets."; %n is how many of them fail
         strInfo += QLatin1Char(' ') + tr("%n failing: their messages wait and are sent once the "

@@ -37,9 +37,9 @@ LoginFlow::LoginFlow(LoginParts parts, QObject* pParent) : QObject(pParent), m_(
     connect(&cycle, &RequestCycle::LoginRequired, this, &LoginFlow::ShowLoginForm);
     cycle.Route(zorv::OpLogin, [this](const Reply& reply) { LoginReply(reply); });
     cycle.Route(zorv::OpInitServer, [this](const Reply&) {
-        m_.session.prompts.Inform(
-            QStringLiteral("Congratulations!  The new ZORV server is setup.  I hope you and your "
-                           "guild enjoy the program!"));
+        //: ZORV is the program's name
+        m_.session.prompts.Inform(tr("Congratulations!  The new ZORV server is setup.  I hope you "
+                                     "and your guild enjoy the program!"));
         Login();
     });
     m_.feed.fnSavedTree = [this](qint64& lGeneration, QString& strPayload) {
@@ -117,10 +117,10 @@ bool LoginFlow::KeepEditsAcrossLogin() {
         return true;
     if (m_bSameServer && m_.roster->IndexOfId(sheet.iCurDisplayCharID) >= 0)
         return sheet.MayLeave();
-    m_.session.prompts.Inform(
-        QStringLiteral("Your changes to ") + m_.views.sheet.txtName->text() +
-        QStringLiteral(" were not saved: they belong to the guild you logged in "
-                       "to before."));
+    //: %1 is the name of the character whose record was being edited
+    m_.session.prompts.Inform(tr("Your changes to %1 were not saved: they belong to the guild you "
+                                 "logged in to before.")
+                                  .arg(m_.views.sheet.txtName->text()));
     return true;
 }
 
@@ -130,7 +130,7 @@ void LoginFlow::SetupNewServer() {
     dlg.bComplete = false;
     dlg.Run();
     while (!dlg.bComplete) {
-        m_.session.prompts.Inform(QStringLiteral("You must provide all the information here!"));
+        m_.session.prompts.Inform(tr("You must provide all the information here!"));
         dlg.Run();
     }
     InitServer(m_.session, dlg);
@@ -141,7 +141,7 @@ bool LoginFlow::DisplayLoginInfo(const QString& strPayload) {
     Session& s = m_.session;
     const QStringList fields = LoginReplyFields(strPayload);
     if (fields.size() != kLoginReplyFields)
-        m_.session.prompts.Inform(QStringLiteral("Error!  The server is returning invalid info."));
+        m_.session.prompts.Inform(tr("Error!  The server is returning invalid info."));
     // A missing field fails its step, which is reported; the later steps still run.
     auto Field = [&](int i) -> const QString& {
         if (i >= fields.size())
@@ -164,16 +164,15 @@ bool LoginFlow::DisplayLoginInfo(const QString& strPayload) {
     Step([&] {
         switch (CompareVersion(Field(0))) {
         case VersionMatch::ServerOlder:
-            m_.session.prompts.Inform(QStringLiteral(
-                "Error! This version of the ZORV client is for use on a newer server. Please "
-                "contact your ZORV server admin."));
+            //: ZORV is the program's name
+            m_.session.prompts.Inform(tr("Error! This version of the ZORV client is for use on a "
+                                         "newer server. Please contact your ZORV server admin."));
             bEnd = true;
             break;
         case VersionMatch::ServerNewer:
-            m_.session.prompts.Inform(
-                QStringLiteral("Error! This client is too old for this ZORV "
-                               "server.  You must download a new version of the "
-                               "client"));
+            //: ZORV is the program's name
+            m_.session.prompts.Inform(tr("Error! This client is too old for this ZORV server.  You "
+                                         "must download a new version of the client"));
             bEnd = true;
             break;
         case VersionMatch::Same:
@@ -214,7 +213,9 @@ void LoginFlow::ApplyRescueSquad() {
                                        v.pageRescueSquad, QString());
     QString strCaption = s.strRescueSquadName;
     v.tabMainTab->setTabText(iTab, strCaption.replace(QLatin1Char('&'), QLatin1String("&&")));
-    v.sheet.chkRescue->setText(s.strRescueSquadName + QStringLiteral(" Member"));
+    //: Check box on the sheet: the character belongs to the rescue squad (the members who come
+    //: to the help of others); %1 is the guild's name for its squad, such as "Rescue Squad"
+    v.sheet.chkRescue->setText(tr("%1 Member").arg(s.strRescueSquadName));
     v.sheet.chkRescue->setEnabled(true);
     v.sheet.chkRescue->setVisible(true);
     v.frameRescueSquad->setTitle(s.strRescueSquadName);
@@ -226,26 +227,28 @@ bool LoginFlow::OfferOffline(const QString& strWhy) {
     if (!saved)
         return false;
     const QString strWhen = QLocale().toString(saved->savedAt, QLocale::ShortFormat);
-    const QString strCrLf = QStringLiteral("\r\n");
     if (!m_.session.prompts.Confirm(
-            QStringLiteral("The ZORV server at ") + m_.session.cycle.CurrentLogin().strServer +
-                QStringLiteral(" could not be reached: ") + strWhy + strCrLf + strCrLf +
-                QStringLiteral("Open the tree kept from ") + strWhen +
-                QStringLiteral(" read-only?  Nothing can be changed until the server answers; "
-                               "ZORV keeps trying, and logs in by itself when it does."),
-            MessagePrompts::Icon::Exclamation, QStringLiteral("Connection Error")))
+            //: %1 is the server's address, %2 why it could not be reached, %3 the date and time
+            //: the tree was kept; ZORV is the program's name
+            tr("The ZORV server at %1 could not be reached: %2\r\n\r\nOpen the tree kept from %3 "
+               "read-only?  Nothing can be changed until the server answers; ZORV keeps trying, "
+               "and logs in by itself when it does.")
+                .arg(m_.session.cycle.CurrentLogin().strServer, strWhy, strWhen),
+            MessagePrompts::Icon::Exclamation, tr("Connection Error")))
         return true;
     m_.sheet.ClearSheet();
     if (!m_.feed.OpenOffline(saved->lGeneration, saved->strPayload)) {
-        m_.session.prompts.Inform(QStringLiteral("The tree kept from ") + strWhen +
-                                  QStringLiteral(" cannot be read."));
+        //: %1 is the date and time the tree was kept
+        m_.session.prompts.Inform(tr("The tree kept from %1 cannot be read.").arg(strWhen));
         return true;
     }
-    const QString strCopy = QStringLiteral("Read-only copy from ") + strWhen;
-    SetReadOnly(strCopy + QStringLiteral(": the server cannot be reached"));
-    m_.window.setWindowTitle(QStringLiteral("ZORV - ") + m_.session.cycle.CurrentLogin().strPlayer +
-                             QStringLiteral(" - ") + strCopy +
-                             QStringLiteral(" (the server cannot be reached)"));
+    //: Status bar: the tree shown is the one kept; %1 is the date and time it was kept
+    const QString strCopy = tr("Read-only copy from %1").arg(strWhen);
+    //: Status bar: %1 is the date and time the tree shown was kept
+    SetReadOnly(tr("Read-only copy from %1: the server cannot be reached").arg(strWhen));
+    //: Window title; %1 is the character logged in, %2 the date and time the tree shown was kept
+    m_.window.setWindowTitle(tr("ZORV - %1 - Read-only copy from %2 (the server cannot be reached)")
+                                 .arg(m_.session.cycle.CurrentLogin().strPlayer, strWhen));
     m_.session.stsStatusBar.SetPanel(RequestCycle::kPanelOp, strCopy);
     return true;
 }

@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -21,11 +22,12 @@
 namespace {
 
 // A list view: its frame holding the grid and, centred below it, the refresh button.
-QGroupBox* ListView(QWidget* pPage, const char* szFrame, const char* szFrameName, Grid*& pGrid,
+QGroupBox* ListView(QWidget* pPage, const QString& strFrame, const char* szFrameName, Grid*& pGrid,
                     const char* szGrid, QPushButton*& pRefresh, const char* szButton) {
-    auto* pFrame = Frame(szFrame, szFrameName, pPage);
+    auto* pFrame = Frame(strFrame, szFrameName, pPage);
     pGrid = new Grid(QLatin1String(szGrid), pFrame);
-    pRefresh = Button("Refresh List", szButton, pFrame);
+    //: Button: downloads the list again
+    pRefresh = Button(QCoreApplication::translate("MainViews", "Refresh List"), szButton, pFrame);
     auto* pLayout = new QVBoxLayout(pFrame);
     pLayout->addWidget(pGrid);
     pLayout->addWidget(pRefresh, 0, Qt::AlignHCenter);
@@ -57,12 +59,17 @@ MainViews::MainViews(QWidget* pCentral)
     pCentralLayout->addWidget(tabMainTab);
 
     // "Allegiance Tree": the tree on the left (40 %), the character tabs on the right (60 %).
-    QWidget* pTreePage = AddTab(tabMainTab, QStringLiteral("Allegiance Tree"));
-    frameAllegianceTree = Frame("Allegiance Tree", "frameAllegianceTree", pTreePage);
+    // The tabs keep their English captions as their keys.
+    //: Tab and frame: the allegiance, each member under the patron it is sworn to
+    const QString strTree = QCoreApplication::translate("MainViews", "Allegiance Tree");
+    QWidget* pTreePage = AddTab(tabMainTab, QStringLiteral("Allegiance Tree"), strTree);
+    frameAllegianceTree = Frame(strTree, "frameAllegianceTree", pTreePage);
     treTreeView = Named(new QTreeView(frameAllegianceTree), "treTreeView");
     treTreeView->setHeaderHidden(true);
-    cmdTreeRefresh = Button("&Refresh Tree", "cmdTreeRefresh", frameAllegianceTree);
-    cmdFindInTree = Button("F&ind Character", "cmdFindInTree", frameAllegianceTree);
+    cmdTreeRefresh = Button(QCoreApplication::translate("MainViews", "&Refresh Tree"),
+                            "cmdTreeRefresh", frameAllegianceTree);
+    cmdFindInTree = Button(QCoreApplication::translate("MainViews", "F&ind Character"),
+                           "cmdFindInTree", frameAllegianceTree);
     // Side by side, or one above the other when the tree is given little room (the window's
     // smallest size leaves the sheet's tabs most of it).
     layTreeButtons = new QBoxLayout(QBoxLayout::LeftToRight);
@@ -98,36 +105,67 @@ MainViews::MainViews(QWidget* pCentral)
     (new QHBoxLayout(pTreePage))->addWidget(splitTreeSheet);
 
     // The list views.
-    frameFlatList =
-        ListView(AddTab(tabMainTab, QStringLiteral("Flat Listing")), "Flat List", "frameFlatList",
-                 grdFlatList, "grdFlatList", cmdRefreshFlatList, "cmdRefreshFlatList");
-    pageRescueSquad = AddTab(tabMainTab, QStringLiteral("Rescue Squad List"));
-    frameRescueSquad = ListView(pageRescueSquad, "Rescue Squad", "frameRescueSquad", grdRescueSquad,
+    //: Tab: every member in one list
+    const QString strFlatListing = QCoreApplication::translate("MainViews", "Flat Listing");
+    //: Frame and list: every member in one list
+    const QString strFlatList = QCoreApplication::translate("MainViews", "Flat List");
+    frameFlatList = ListView(AddTab(tabMainTab, QStringLiteral("Flat Listing"), strFlatListing),
+                             strFlatList, "frameFlatList", grdFlatList, "grdFlatList",
+                             cmdRefreshFlatList, "cmdRefreshFlatList");
+    //: Tab: the members of the rescue squad (the members who come to the help of others), until
+    //: the login gives the guild's own name for it
+    pageRescueSquad = AddTab(tabMainTab, QStringLiteral("Rescue Squad List"),
+                             QCoreApplication::translate("MainViews", "Rescue Squad List"));
+    //: Frame and list: the members who come to the help of others, until the login gives the
+    //: guild's own name for them
+    const QString strRescueSquad = QCoreApplication::translate("MainViews", "Rescue Squad");
+    frameRescueSquad = ListView(pageRescueSquad, strRescueSquad, "frameRescueSquad", grdRescueSquad,
                                 "grdRescueSquad", cmdRefreshRescueSquad, "cmdRefreshRescueSquad");
-    framePortalList = ListView(AddTab(tabMainTab, QStringLiteral("Summonable Portal List")),
-                               "Summonable Portal List", "framePortalList", grdPortalList,
-                               "grdPortalList", cmdPortalListRefresh, "cmdPortalListRefresh");
-    frameTradeSkills = ListView(AddTab(tabMainTab, QStringLiteral("Trade Skills List")),
-                                "Trade Skill List", "frameTradeSkills", grdTradeSkills,
-                                "grdTradeSkills", cmdGetTradeSkills, "cmdGetTradeSkills");
+    //: Tab, frame and list: the members who can summon a portal (a gateway to another place)
+    const QString strPortals = QCoreApplication::translate("MainViews", "Summonable Portal List");
+    framePortalList =
+        ListView(AddTab(tabMainTab, QStringLiteral("Summonable Portal List"), strPortals),
+                 strPortals, "framePortalList", grdPortalList, "grdPortalList",
+                 cmdPortalListRefresh, "cmdPortalListRefresh");
+    //: Tab: the members trained in the trade skills
+    const QString strTradeSkills = QCoreApplication::translate("MainViews", "Trade Skills List");
+    //: Frame and list: the members trained in the trade skills
+    const QString strTradeSkill = QCoreApplication::translate("MainViews", "Trade Skill List");
+    frameTradeSkills =
+        ListView(AddTab(tabMainTab, QStringLiteral("Trade Skills List"), strTradeSkills),
+                 strTradeSkill, "frameTradeSkills", grdTradeSkills, "grdTradeSkills",
+                 cmdGetTradeSkills, "cmdGetTradeSkills");
 
     // "Search": the filter on the left (40 %), the results on the right.
-    QWidget* pSearchPage = AddTab(tabMainTab, QStringLiteral("Search"));
-    frameSearch = Frame("Search", "frameSearch", pSearchPage);
-    frameSearchFilter = Frame("Search Filter", "frameSearchFilter", frameSearch);
+    //: Tab and frame: searching the members by race, rank and skills
+    const QString strSearch = QCoreApplication::translate("MainViews", "Search");
+    QWidget* pSearchPage = AddTab(tabMainTab, QStringLiteral("Search"), strSearch);
+    frameSearch = Frame(strSearch, "frameSearch", pSearchPage);
+    frameSearchFilter = Frame(QCoreApplication::translate("MainViews", "Search Filter"),
+                              "frameSearchFilter", frameSearch);
     cmbSearchRace = Named(new QComboBox(frameSearchFilter), "cmbSearchRace");
     cmbSearchRank = Named(new QComboBox(frameSearchFilter), "cmbSearchRank");
     grdSearchSkill = new Grid(QStringLiteral("grdSearchSkill"), frameSearchFilter);
-    cmdSearch = Button("Search", "cmdSearch", frameSearchFilter);
-    cmdSearchReset = Button("Reset", "cmdSearchReset", frameSearchFilter);
+    //: Button: starts the search
+    cmdSearch = Button(QCoreApplication::translate("MainViews", "Search", "button"), "cmdSearch",
+                       frameSearchFilter);
+    //: Button: sets the search's choices back to any race, any rank and no skills
+    cmdSearchReset = Button(QCoreApplication::translate("MainViews", "Reset"), "cmdSearchReset",
+                            frameSearchFilter);
     // A click leaves the focus where it is, so that a value being typed is dropped, not stored.
     cmdSearchReset->setFocusPolicy(Qt::TabFocus);
     auto* pFilterForm = new QFormLayout;
-    pFilterForm->addRow(QStringLiteral("Race: "), cmbSearchRace);
-    pFilterForm->addRow(QStringLiteral("Rank: "), cmbSearchRank);
+    //: Label of the race to search for; keep the space at the end
+    pFilterForm->addRow(QCoreApplication::translate("MainViews", "Race: "), cmbSearchRace);
+    //: Label of the rank in the allegiance to search for; keep the space at the end
+    pFilterForm->addRow(QCoreApplication::translate("MainViews", "Rank: "), cmbSearchRank);
     cmbSavedSearch = Named(new QComboBox(frameSearchFilter), "cmbSavedSearch");
-    cmdSaveSearch = Button("Sa&ve", "cmdSaveSearch", frameSearchFilter);
-    cmdDeleteSearch = Button("De&lete", "cmdDeleteSearch", frameSearchFilter);
+    //: Button: keeps the search under the name typed beside it
+    cmdSaveSearch = Button(QCoreApplication::translate("MainViews", "Sa&ve"), "cmdSaveSearch",
+                           frameSearchFilter);
+    //: Button: deletes the saved search named beside it
+    cmdDeleteSearch = Button(QCoreApplication::translate("MainViews", "De&lete"), "cmdDeleteSearch",
+                             frameSearchFilter);
     auto* pSearchButtons = new QHBoxLayout;
     pSearchButtons->addWidget(cmdSearch);
     pSearchButtons->addWidget(cmdSearchReset);
@@ -140,10 +178,13 @@ MainViews::MainViews(QWidget* pCentral)
     pFilterLayout->addLayout(pFilterForm);
     pFilterLayout->addWidget(grdSearchSkill);
     pFilterLayout->addLayout(pSearchButtons);
-    pFilterLayout->addWidget(new QLabel(QStringLiteral("Saved searches:"), frameSearchFilter));
+    pFilterLayout->addWidget(
+        new QLabel(QCoreApplication::translate("MainViews", "Saved searches:"), frameSearchFilter));
     pFilterLayout->addLayout(pSaved);
     grdSearch = new Grid(QStringLiteral("grdSearch"), frameSearch);
-    cmdShowInTree = Button("Show in &Tree", "cmdShowInTree", frameSearch);
+    //: Button: marks the members found in the allegiance tree
+    cmdShowInTree = Button(QCoreApplication::translate("MainViews", "Show in &Tree"),
+                           "cmdShowInTree", frameSearch);
     auto* pResults = new QVBoxLayout;
     pResults->addWidget(grdSearch);
     pResults->addWidget(cmdShowInTree, 0, Qt::AlignHCenter);
@@ -153,13 +194,16 @@ MainViews::MainViews(QWidget* pCentral)
     (new QVBoxLayout(pSearchPage))->addWidget(frameSearch);
 
     // What a screen reader says for the views' controls that no label stands for.
-    tabMainTab->setAccessibleName(QStringLiteral("Views"));
-    treTreeView->setAccessibleName(QStringLiteral("Allegiance Tree"));
-    grdFlatList->setAccessibleName(QStringLiteral("Flat List"));
-    grdRescueSquad->setAccessibleName(QStringLiteral("Rescue Squad"));
-    grdPortalList->setAccessibleName(QStringLiteral("Summonable Portal List"));
-    grdTradeSkills->setAccessibleName(QStringLiteral("Trade Skill List"));
-    grdSearchSkill->setAccessibleName(QStringLiteral("Search Skill Values"));
-    grdSearch->setAccessibleName(QStringLiteral("Search Results"));
-    cmbSavedSearch->setAccessibleName(QStringLiteral("Saved searches"));
+    //: The main window's tabs
+    tabMainTab->setAccessibleName(QCoreApplication::translate("MainViews", "Views"));
+    treTreeView->setAccessibleName(strTree);
+    grdFlatList->setAccessibleName(strFlatList);
+    grdRescueSquad->setAccessibleName(strRescueSquad);
+    grdPortalList->setAccessibleName(strPortals);
+    grdTradeSkills->setAccessibleName(strTradeSkill);
+    //: The grid of the least skill values to search for
+    grdSearchSkill->setAccessibleName(
+        QCoreApplication::translate("MainViews", "Search Skill Values"));
+    grdSearch->setAccessibleName(QCoreApplication::translate("MainViews", "Search Results"));
+    cmbSavedSearch->setAccessibleName(QCoreApplication::translate("MainViews", "Saved searches"));
 }

@@ -55,9 +55,7 @@ frmMain::frmMain(std::unique_ptr<Prompts> pPrompts, const QString& strSettingsFo
     if (!m_pPrompts)
         m_pPrompts = std::make_unique<QtPrompts>(this);
     fnEndProgram = [] { std::exit(0); };
-    m_settings.SetFolder(strSettingsFolder.isEmpty()
-                             ? QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)
-                             : strSettingsFolder);
+    m_settings.SetFolder(strSettingsFolder.isEmpty() ? DefaultSettingsFolder() : strSettingsFolder);
     m_savedTrees.SetFolder(strSettingsFolder.isEmpty()
                                ? QStandardPaths::writableLocation(QStandardPaths::CacheLocation)
                                : strSettingsFolder + QStringLiteral("/cache"));
@@ -332,7 +330,7 @@ void frmMain::mnuFileExport_Click() {
     for (Grid* pGrid : ListGrids())
         if (pPage && pPage->isAncestorOf(pGrid))
             return void(ExportGrid(*pGrid, *m_pPrompts));
-    m_pPrompts->Inform(QStringLiteral("Choose a list or the search results to export."));
+    m_pPrompts->Inform(tr("Choose a list or the search results to export."));
 }
 
 void frmMain::SetCharTabEnable(bool bEnabled) {

@@ -23,9 +23,9 @@ QChart* MakeChart(const GuildActivity& activity, bool bDark, const QString& strT
     pChart->setAnimationOptions(QChart::NoAnimation);
     pChart->setTitle(strTitle);
     auto* pJoined = new QLineSeries;
-    pJoined->setName(QStringLiteral("Joined"));
+    pJoined->setName(ActivityPage::tr("Joined"));
     auto* pLeft = new QLineSeries;
-    pLeft->setName(QStringLiteral("Left"));
+    pLeft->setName(ActivityPage::tr("Left"));
     pLeft->setPen(QPen(pLeft->pen().color(), 2, Qt::DashLine)); // told apart in black and white
     int nMax = 1;
     for (std::size_t i = 0; i < activity.weeks.size(); ++i) {
@@ -37,7 +37,8 @@ QChart* MakeChart(const GuildActivity& activity, bool bDark, const QString& strT
     pChart->addSeries(pJoined);
     pChart->addSeries(pLeft);
     auto* pWeeks = new QCategoryAxis;
-    pWeeks->setTitleText(QStringLiteral("Week starting"));
+    //: Axis title: the weeks, each by the Monday it starts on
+    pWeeks->setTitleText(ActivityPage::tr("Week starting"));
     pWeeks->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
     pWeeks->setRange(0, std::max<qreal>(1, static_cast<qreal>(activity.weeks.size()) - 1));
     for (std::size_t i = 0; i < activity.weeks.size(); i += 4)
@@ -47,7 +48,8 @@ QChart* MakeChart(const GuildActivity& activity, bool bDark, const QString& strT
     pCounts->setRange(0, nMax);
     pCounts->setLabelFormat(QStringLiteral("%d"));
     pCounts->setTickCount(std::min(nMax, 8) + 1);
-    pCounts->setTitleText(QStringLiteral("Members"));
+    //: Axis title: numbers of members
+    pCounts->setTitleText(ActivityPage::tr("Members"));
     pChart->addAxis(pWeeks, Qt::AlignBottom);
     pChart->addAxis(pCounts, Qt::AlignLeft);
     for (QLineSeries* pSeries : {pJoined, pLeft}) {
@@ -64,13 +66,18 @@ ActivityPage::ActivityPage(QWidget* pParent) : QWidget(pParent) {
     chtActivity->setObjectName(QStringLiteral("chtActivity"));
     chtActivity->setRenderHint(QPainter::Antialiasing);
     chtActivity->setMinimumSize(380, 280);
-    chtActivity->setAccessibleName(QStringLiteral("Chart of joins and departures"));
+    chtActivity->setAccessibleName(tr("Chart of joins and departures"));
     grdStatsActivity = new QTableWidget(0, 3, this);
     grdStatsActivity->setObjectName(QStringLiteral("grdStatsActivity"));
     grdStatsActivity->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grdStatsActivity->setAccessibleName(QStringLiteral("Table of joins and departures"));
+    grdStatsActivity->setAccessibleName(tr("Table of joins and departures"));
     grdStatsActivity->setHorizontalHeaderLabels(
-        {QStringLiteral("Week"), QStringLiteral("Joined"), QStringLiteral("Left")});
+        {//: Column header: the week, by the Monday it starts on
+         tr("Week"),
+         //: Column header and line of the chart: members who joined the guild that week
+         tr("Joined"),
+         //: Column header and line of the chart: members who left the guild that week
+         tr("Left")});
     grdStatsActivity->verticalHeader()->hide();
     grdStatsActivity->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     grdStatsActivity->setMinimumWidth(200);
@@ -83,12 +90,12 @@ ActivityPage::ActivityPage(QWidget* pParent) : QWidget(pParent) {
     auto* pLayout = new QVBoxLayout(this);
     pLayout->addWidget(lblActivity);
     pLayout->addLayout(pRow, 1);
-    ShowProblem(QStringLiteral("Asking the server…"));
+    ShowProblem(tr("Asking the server…"));
 }
 
 void ActivityPage::Show(const QString& strPayload) {
     if (!ParseGuildActivity(strPayload, m_activity))
-        return ShowProblem(QStringLiteral("The server's answer cannot be read."));
+        return ShowProblem(tr("The server's answer cannot be read."));
     m_bFigures = !m_activity.KeepsNone();
     Fill();
 }
@@ -115,7 +122,7 @@ void ActivityPage::Fill() {
         return;
     QChart* pOld = chtActivity->chart();
     chtActivity->setChart(
-        MakeChart(m_activity, m_bDark, QStringLiteral("Members joining and leaving per week")));
+        MakeChart(m_activity, m_bDark, tr("Members joining and leaving per week")));
     delete pOld;
     grdStatsActivity->setRowCount(static_cast<int>(m_activity.weeks.size()));
     for (int iRow = 0; iRow < static_cast<int>(m_activity.weeks.size()); ++iRow) {
@@ -158,9 +165,9 @@ void ActivityPage::PaintPicture(QPainter& painter, const QString& strTitle) cons
         painter.setFont(font);
         const GuildActivity::Week* pWeek =
             iRow == 0 ? nullptr : &m_activity.weeks[static_cast<std::size_t>(iRow - 1)];
-        const QString cells[] = {pWeek ? pWeek->strWeek : QStringLiteral("Week"),
-                                 pWeek ? QString::number(pWeek->nJoined) : QStringLiteral("Joined"),
-                                 pWeek ? QString::number(pWeek->nLeft) : QStringLiteral("Left")};
+        const QString cells[] = {pWeek ? pWeek->strWeek : tr("Week"),
+                                 pWeek ? QString::number(pWeek->nJoined) : tr("Joined"),
+                                 pWeek ? QString::number(pWeek->nLeft) : tr("Left")};
         const qreal rCell = rWidth / 3;
         for (int iColumn = 0; iColumn < 3; ++iColumn)
             painter.drawText(QRectF(row.left() + iColumn * rCell, row.top(), rCell - 4, rRow),

@@ -2,6 +2,7 @@
 
 #include "Attention.h"
 
+#include <QCoreApplication>
 #include <QSet>
 #include <QTimeZone>
 #include <algorithm>
@@ -26,7 +27,11 @@ QString Number(qint64 n) {
 QStringList WhenCells(const QString& strName, const QString& strStamp,
                       const std::optional<qint64>& lSeconds) {
     if (!lSeconds)
-        return {strName, strStamp.trimmed().isEmpty() ? QStringLiteral("Never") : strStamp,
+        return {strName,
+                strStamp.trimmed().isEmpty()
+                    //: In the column of the last change or login: there was none
+                    ? QCoreApplication::translate("AttentionReport", "Never")
+                    : strStamp,
                 QString()};
     return {strName, strStamp.trimmed(), Number(WholeDays(*lSeconds))};
 }
@@ -48,25 +53,54 @@ AttentionReport AttentionReport::Make(const Characters& roster, const GuildFacts
     AttentionReport report;
     report.bAdminPart = facts.bAdminPart;
     AttentionTable* t = report.tables;
-    t[Slots] = {QStringLiteral("Vassal Slots"),
-                {QStringLiteral("Name"), QStringLiteral("Vassals"), QStringLiteral("Free Slots")},
+    // The sections' titles (each a tab's caption) and their columns' headers.
+    //: Column header: the member's character name
+    const QString strName = QCoreApplication::translate("AttentionReport", "Name");
+    //: Column header: whole days since the last change or login
+    const QString strDays = QCoreApplication::translate("AttentionReport", "Days");
+    t[Slots] = {//: Section: how many more vassals (characters sworn to them) each member may take
+                QCoreApplication::translate("AttentionReport", "Vassal Slots"),
+                {strName,
+                 //: Column header: the number of vassals a member has
+                 QCoreApplication::translate("AttentionReport", "Vassals"),
+                 //: Column header: how many more vassals the member may take, under the guild's cap
+                 QCoreApplication::translate("AttentionReport", "Free Slots")},
                 {}};
-    t[Missing] = {QStringLiteral("Missing Followers"),
-                  {QStringLiteral("Name"), QStringLiteral("Followers Entered"),
-                   QStringLiteral("In the Tree"), QStringLiteral("Number Missing")},
-                  {}};
-    t[LostMules] = {QStringLiteral("Mules Without a Main"),
-                    {QStringLiteral("Name"), QStringLiteral("Main Character Name")},
-                    {}};
+    t[Missing] = {
+        //: Section: members whose record counts more followers (characters below them in the
+        //: allegiance) than the tree holds
+        QCoreApplication::translate("AttentionReport", "Missing Followers"),
+        {strName,
+         //: Column header: the number of followers the member's record gives
+         QCoreApplication::translate("AttentionReport", "Followers Entered"),
+         //: Column header: the number of followers the tree holds below the member
+         QCoreApplication::translate("AttentionReport", "In the Tree"),
+         //: Column header: how many followers the tree lacks
+         QCoreApplication::translate("AttentionReport", "Number Missing")},
+        {}};
+    t[LostMules] = {
+        //: Section: mules (a player's extra characters) whose main character is not in the guild
+        QCoreApplication::translate("AttentionReport", "Mules Without a Main"),
+        {strName,
+         //: Column header: the name of the mule's main character, as its record gives it
+         QCoreApplication::translate("AttentionReport", "Main Character Name")},
+        {}};
     t[StaleRecords] = {
-        QStringLiteral("Records Not Changed"),
-        {QStringLiteral("Name"), QStringLiteral("Last Changed (UTC)"), QStringLiteral("Days")},
+        //: Section: members whose record was not changed for the number of days chosen
+        QCoreApplication::translate("AttentionReport", "Records Not Changed"),
+        {strName,
+         //: Column header: when the record was last changed
+         QCoreApplication::translate("AttentionReport", "Last Changed (UTC)"), strDays},
         {}};
-    t[DefaultPassword] = {QStringLiteral("On the Default Password"), {QStringLiteral("Name")}, {}};
-    t[IdleAdmins] = {
-        QStringLiteral("Administrators Not Logged In"),
-        {QStringLiteral("Name"), QStringLiteral("Last Login (UTC)"), QStringLiteral("Days")},
-        {}};
+    //: Section: members who still log in with the guild's password for new members
+    t[DefaultPassword] = {
+        QCoreApplication::translate("AttentionReport", "On the Default Password"), {strName}, {}};
+    t[IdleAdmins] = {//: Section: administrators who did not log in for the number of days chosen
+                     QCoreApplication::translate("AttentionReport", "Administrators Not Logged In"),
+                     {strName,
+                      //: Column header: when the administrator last logged in
+                      QCoreApplication::translate("AttentionReport", "Last Login (UTC)"), strDays},
+                     {}};
 
     QSet<QString> names;
     for (const Character& c : roster)

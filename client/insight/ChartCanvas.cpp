@@ -20,14 +20,15 @@ constexpr qreal kPlainTextPixels = 12;
 
 ChartCanvas::ChartCanvas(QWidget* pParent) : QWidget(pParent) {
     setObjectName(QStringLiteral("picChart"));
-    setAccessibleName(QStringLiteral("Allegiance chart"));
+    //: The allegiance: the guild's members, each sworn to a patron above it
+    setAccessibleName(tr("Allegiance chart"));
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setCursor(Qt::OpenHandCursor);
     setMinimumSize(320, 200);
-    setToolTip(QStringLiteral("Drag to move the chart, turn the wheel to zoom, double-click a box "
-                              "to show that member.  Alt and the arrow keys move the mark from "
-                              "box to box; Enter shows the marked member."));
+    setToolTip(tr("Drag to move the chart, turn the wheel to zoom, double-click a box to show "
+                  "that member.  Alt and the arrow keys move the mark from box to box; Enter "
+                  "shows the marked member."));
     FollowDesktop();
 }
 

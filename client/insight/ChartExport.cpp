@@ -3,6 +3,7 @@
 #include "ChartLayout.h"
 #include "ChartPainter.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QGuiApplication>
@@ -110,6 +111,14 @@ bool AnythingIn(const Contents& contents, const QRectF& rect) {
     return false;
 }
 
+// What a file or a page calls the chart: its title, or a name of its own.
+QString Title(const Contents& contents) {
+    return contents.strTitle.isEmpty()
+               //: The allegiance: the guild's members, each sworn to a patron above it
+               ? QCoreApplication::translate("ChartExport", "Allegiance chart")
+               : contents.strTitle;
+}
+
 ChartStyle PaperStyle() {
     return ChartStyle::Paper(QGuiApplication::font());
 }
@@ -143,7 +152,9 @@ QSize PictureSize(const Contents& contents) {
 bool WritePng(const Contents& contents, const QString& strFile, QString& strProblem) {
     QImage image(PictureSize(contents), QImage::Format_RGB32);
     if (image.isNull()) {
-        strProblem = QStringLiteral("there is not enough memory for the picture");
+        //: Follows "The chart could not be saved to <file>: "
+        strProblem = QCoreApplication::translate("ChartExport",
+                                                 "there is not enough memory for the picture");
         return false;
     }
     const ChartStyle style = PaperStyle();
@@ -172,11 +183,11 @@ bool WriteSvg(const Contents& contents, const QString& strFile, QString& strProb
     svg.setSize(whole.size().toSize());
     svg.setViewBox(QRectF(QPointF(0, 0), whole.size()));
     svg.setResolution(96);
-    svg.setTitle(contents.strTitle.isEmpty() ? QStringLiteral("Allegiance chart")
-                                             : contents.strTitle);
+    svg.setTitle(Title(contents));
     QPainter painter;
     if (!painter.begin(&svg)) {
-        strProblem = QStringLiteral("the drawing could not be started");
+        //: Follows "The chart could not be saved to <file>: "
+        strProblem = QCoreApplication::translate("ChartExport", "the drawing could not be started");
         file.cancelWriting();
         return false;
     }
@@ -196,14 +207,15 @@ bool WritePdf(const Contents& contents, const QString& strFile, QString& strProb
     {
         QPdfWriter pdf(&file);
         pdf.setResolution(kPdfResolution);
-        pdf.setTitle(contents.strTitle.isEmpty() ? QStringLiteral("Allegiance chart")
-                                                 : contents.strTitle);
+        pdf.setTitle(Title(contents));
         pdf.setCreator(QStringLiteral("ZORV"));
         pdf.setPageLayout(PdfPageLayout(contents));
         bPainted = PaintPages(contents, pdf, pdf.resolution());
     }
     if (!bPainted) {
-        strProblem = QStringLiteral("the document could not be started");
+        //: Follows "The chart could not be saved to <file>: "
+        strProblem =
+            QCoreApplication::translate("ChartExport", "the document could not be started");
         file.cancelWriting();
         return false;
     }
@@ -253,14 +265,15 @@ bool PaintPages(const Contents& contents, QPagedPaintDevice& device, int iResolu
             if (bCut) {
                 painter.setFont(caption);
                 painter.setPen(style.text);
-                painter.drawText(QPointF(0, plan.rCaption * 0.6),
-                                 (contents.strTitle.isEmpty() ? QStringLiteral("Allegiance chart")
-                                                              : contents.strTitle) +
-                                     QStringLiteral(": row %1 of %2, column %3 of %4")
-                                         .arg(iRow + 1)
-                                         .arg(plan.nRows)
-                                         .arg(iColumn + 1)
-                                         .arg(plan.nColumns));
+                //: A page's caption when the chart takes several pages; %1 is the chart's
+                //: title, %2 and %3 the page's row and how many rows, %4 and %5 its column and
+                //: how many columns
+                painter.drawText(
+                    QPointF(0, plan.rCaption * 0.6),
+                    QCoreApplication::translate("ChartExport", "%1: row %2 of %3, column %4 of %5")
+                        .arg(Title(contents), QString::number(iRow + 1),
+                             QString::number(plan.nRows), QString::number(iColumn + 1),
+                             QString::number(plan.nColumns)));
                 painter.translate(0, plan.rCaption);
             }
             painter.scale(plan.rScale, plan.rScale);

@@ -3,6 +3,7 @@
 #include "ChartLayout.h"
 #include "RankTitles.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPalette>
@@ -165,7 +166,8 @@ void ChartPainter::PaintBox(QPainter& painter, int iBox, bool bWords, bool bMark
                      m_nameMetrics.elidedText(member.strName, Qt::ElideRight, inner.width()));
     painter.setFont(m_detailFont);
     painter.drawText(nameLine.translated(0, rLine), Qt::AlignCenter,
-                     QStringLiteral("Level %1").arg(member.nLevel));
+                     //: In a member's box of the chart; %1 is the character's level
+                     QCoreApplication::translate("ChartPainter", "Level %1").arg(member.nLevel));
     painter.drawText(nameLine.translated(0, 2 * rLine), Qt::AlignCenter,
                      m_detailMetrics.elidedText(RankTitle(member.nRank, member.nID), Qt::ElideRight,
                                                 inner.width()));

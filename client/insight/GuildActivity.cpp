@@ -2,6 +2,7 @@
 
 #include "Protocol.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 bool ParseGuildActivity(const QString& strPayload, GuildActivity& activity) {
@@ -30,13 +31,17 @@ bool ParseGuildActivity(const QString& strPayload, GuildActivity& activity) {
 
 QString GuildActivity::Caveat() const {
     if (KeepsNone())
-        return QStringLiteral("The server keeps no change history, so joins and departures "
-                              "cannot be counted.");
+        return QCoreApplication::translate("GuildActivity",
+                                           "The server keeps no change history, so joins and "
+                                           "departures cannot be counted.");
     if (strOldest.isEmpty())
-        return QStringLiteral("The change history holds no entry yet.");
+        return QCoreApplication::translate("GuildActivity",
+                                           "The change history holds no entry yet.");
     if (!weeks.empty() && strOldest > weeks.front().strWeek)
-        return QStringLiteral("The change history reaches back to %1 only; earlier weeks show "
-                              "nothing.")
+        //: %1 is the day of the oldest change kept, YYYY-MM-DD
+        return QCoreApplication::translate("GuildActivity",
+                                           "The change history reaches back to %1 only; earlier "
+                                           "weeks show nothing.")
             .arg(strOldest);
     return QString();
 }

@@ -22,7 +22,7 @@ void GuildFactsSource::Ask() {
         if (IsAdministrator())
             fields.emplace_back(FormKey(zorv::form::kAdminPart), QStringLiteral("1"));
         m_session.cycle.StartOperation(
-            Request(zorv::OpGuildFacts, QStringLiteral("Downloading Guild Facts"), fields));
+            Request(zorv::OpGuildFacts, tr("Downloading Guild Facts"), fields));
     });
 }
 
@@ -34,7 +34,7 @@ void GuildFactsSource::AskIfIdle() {
 void GuildFactsSource::FactsReply(const Reply& reply) {
     std::optional<GuildFacts> facts = GuildFacts::Parse(reply.strPayload, IsAdministrator());
     if (!facts) {
-        m_session.prompts.Inform(QStringLiteral("The server's answer could not be read."));
+        m_session.prompts.Inform(tr("The server's answer could not be read."));
         return;
     }
     m_facts = std::make_shared<const GuildFacts>(std::move(*facts));

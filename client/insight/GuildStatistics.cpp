@@ -3,6 +3,8 @@
 #include "CharacterRecord.h"
 #include "Statistics.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <iterator>
 #include <numeric>
@@ -34,22 +36,45 @@ GuildStatistics GuildStatistics::Count(const Characters& roster, qint16 idStart,
 
     GuildStatistics stats;
     stats.nMembers = static_cast<int>(members.size());
-    stats.byLevel = {QStringLiteral("Members by level"), QStringLiteral("Level"), {}, {}};
-    stats.byRank = {QStringLiteral("Members by rank"), QStringLiteral("Rank"), {}, {}};
-    stats.bySlots = {QStringLiteral("Vassal slots in use"), QStringLiteral("Vassals"), {}, {}};
+    stats.byLevel = {//: Chart title: how many members are of each band of levels
+                     QCoreApplication::translate("GuildStatistics", "Members by level"),
+                     //: Axis and column title: bands of character levels, such as 1-10
+                     QCoreApplication::translate("GuildStatistics", "Level"),
+                     {},
+                     {}};
+    stats.byRank = {//: Chart title: how many members are of each rank in the allegiance
+                    QCoreApplication::translate("GuildStatistics", "Members by rank"),
+                    //: Axis and column title: the ranks in the allegiance, numbers 1 to 10
+                    QCoreApplication::translate("GuildStatistics", "Rank"),
+                    {},
+                    {}};
+    stats.bySlots = {//: Chart title: how many members have 0, 1, 2... vassals (characters sworn
+                     //: to them)
+                     QCoreApplication::translate("GuildStatistics", "Vassal slots in use"),
+                     //: Axis and column title: numbers of vassals sworn to a member
+                     QCoreApplication::translate("GuildStatistics", "Vassals"),
+                     {},
+                     {}};
     // The sheet's names, in its lists' order, the unknown last.
-    // The names of numbers 1 and up, then the unknown (0).
-    auto UnknownLast = [](const auto& names) {
+    // The names of numbers 1 and up, then the unknown (0), each in the context of its table.
+    auto UnknownLast = [](const auto& names, const char* szContext) {
         QStringList ordered;
         for (std::size_t i = 1; i < std::size(names); ++i)
-            ordered << QLatin1String(names[i]);
-        return ordered << QLatin1String(names[0]);
+            ordered << QCoreApplication::translate(szContext, names[i]);
+        return ordered << QCoreApplication::translate(szContext, names[0]);
     };
-    stats.byRace = {QStringLiteral("Members by race"), QStringLiteral("Race"),
-                    UnknownLast(zorv::kRaceNames),
+    stats.byRace = {//: Chart title: how many members are of each race
+                    QCoreApplication::translate("GuildStatistics", "Members by race"),
+                    //: Axis and column title: the characters' races
+                    QCoreApplication::translate("GuildStatistics", "Race"),
+                    UnknownLast(zorv::kRaceNames, "Race"),
                     std::vector<int>(std::size(zorv::kRaceNames), 0)};
-    stats.bySex = {QStringLiteral("Members by sex"), QStringLiteral("Sex"),
-                   UnknownLast(zorv::kSexNames), std::vector<int>(std::size(zorv::kSexNames), 0)};
+    stats.bySex = {//: Chart title: how many members are of each sex
+                   QCoreApplication::translate("GuildStatistics", "Members by sex"),
+                   //: Axis and column title: the characters' sex, male or female
+                   QCoreApplication::translate("GuildStatistics", "Sex"),
+                   UnknownLast(zorv::kSexNames, "Sex"),
+                   std::vector<int>(std::size(zorv::kSexNames), 0)};
 
     // Bands of ten from the first up to the highest band held.
     using namespace zorv::domain;
@@ -88,14 +113,17 @@ GuildStatistics GuildStatistics::Count(const Characters& roster, qint16 idStart,
         stats.byRank.labels << QString::number(nRank);
         stats.byRank.counts.push_back(ranks[static_cast<std::size_t>(nRank)]);
     }
-    stats.byRank.labels << QStringLiteral("Unknown");
+    //: The bar of the members whose rank in the allegiance is not known
+    stats.byRank.labels << QCoreApplication::translate("GuildStatistics", "Unknown");
     stats.byRank.counts.push_back(ranks[0]);
     for (int nVassals = 0; nVassals <= kUsualMaxVassals; ++nVassals) {
         stats.bySlots.labels << QString::number(nVassals);
         stats.bySlots.counts.push_back(sworn[static_cast<std::size_t>(nVassals)]);
     }
     if (sworn.back() > 0) {
-        stats.bySlots.labels << QStringLiteral("%1 or more").arg(kUsualMaxVassals + 1);
+        //: The bar of the members with this many vassals or more; %1 is a number
+        stats.bySlots.labels << QCoreApplication::translate("GuildStatistics", "%1 or more")
+                                    .arg(kUsualMaxVassals + 1);
         stats.bySlots.counts.push_back(sworn.back());
     }
     return stats;

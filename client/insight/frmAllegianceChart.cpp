@@ -24,8 +24,8 @@
 
 namespace {
 
-QPushButton* Button(const char* szCaption, const char* szName, QWidget* pParent) {
-    auto* pButton = new QPushButton(QString::fromLatin1(szCaption), pParent);
+QPushButton* Button(const QString& strCaption, const char* szName, QWidget* pParent) {
+    auto* pButton = new QPushButton(strCaption, pParent);
     pButton->setObjectName(QLatin1String(szName));
     pButton->setAutoDefault(false);
     return pButton;
@@ -45,30 +45,39 @@ frmAllegianceChart::frmAllegianceChart(Prompts& prompts, const Roster& roster, Q
                                        GuildFactsSource* pFacts)
     : QWidget(pParent, Qt::Window), m_prompts(prompts), m_roster(roster), m_pFacts(pFacts) {
     setObjectName(QStringLiteral("frmAllegianceChart"));
-    setWindowTitle(QStringLiteral("Allegiance Chart"));
+    //: Window title; the allegiance: the guild's members, each sworn to a patron above it
+    setWindowTitle(tr("Allegiance Chart"));
     cmbChartScope = new QComboBox(this);
     cmbChartScope->setObjectName(QStringLiteral("cmbChartScope"));
-    cmbChartScope->addItems({QString(), QStringLiteral("Whole allegiance")});
+    //: What the chart shows: every member of the allegiance, every monarch at the top
+    cmbChartScope->addItems({QString(), tr("Whole allegiance")});
     cmbChartScope->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     cmbChartDepth = new QComboBox(this);
     cmbChartDepth->setObjectName(QStringLiteral("cmbChartDepth"));
     for (int nLevels : kDepths)
-        cmbChartDepth->addItem(nLevels == ChartLayout::kAllLevels
-                                   ? QStringLiteral("All levels")
-                                   : QStringLiteral("%1 levels").arg(nLevels));
+        if (nLevels == ChartLayout::kAllLevels)
+            //: How deep the chart goes: every generation of vassals
+            cmbChartDepth->addItem(tr("All levels"));
+        else
+            //: How deep the chart goes: %n generations, the first member's included
+            cmbChartDepth->addItem(tr("%n levels", nullptr, nLevels));
     cmbChartDepth->setCurrentIndex(cmbChartDepth->count() - 1);
-    cmdChartFit = Button("&Fit", "cmdChartFit", this);
-    cmdChartZoomIn = Button("Zoom &In", "cmdChartZoomIn", this);
-    cmdChartZoomOut = Button("Zoom &Out", "cmdChartZoomOut", this);
-    cmdChartExport = Button("&Export...", "cmdChartExport", this);
-    cmdChartPrint = Button("&Print...", "cmdChartPrint", this);
+    //: Button: fits the whole chart in the window
+    cmdChartFit = Button(tr("&Fit"), "cmdChartFit", this);
+    cmdChartZoomIn = Button(tr("Zoom &In"), "cmdChartZoomIn", this);
+    cmdChartZoomOut = Button(tr("Zoom &Out"), "cmdChartZoomOut", this);
+    //: Button: saves the chart as a picture or a document
+    cmdChartExport = Button(tr("&Export..."), "cmdChartExport", this);
+    cmdChartPrint = Button(tr("&Print..."), "cmdChartPrint", this);
     lblChartInfo = new QLabel(this);
     lblChartInfo->setObjectName(QStringLiteral("lblChartInfo"));
     picChart = new ChartCanvas(this);
 
-    auto* pShowLabel = new QLabel(QStringLiteral("&Show:"), this);
+    //: Before the choice of a member's branch or the whole allegiance
+    auto* pShowLabel = new QLabel(tr("&Show:"), this);
     pShowLabel->setBuddy(cmbChartScope);
-    auto* pDepthLabel = new QLabel(QStringLiteral("&Depth:"), this);
+    //: Before the choice of how many levels of vassals the chart shows
+    auto* pDepthLabel = new QLabel(tr("&Depth:"), this);
     pDepthLabel->setBuddy(cmbChartDepth);
     auto* pBar = new QHBoxLayout;
     pBar->addWidget(pShowLabel);
@@ -163,16 +172,21 @@ void frmAllegianceChart::Relayout(bool bCentre) {
 
 void frmAllegianceChart::ShowInfo() {
     QString strInfo;
-    if (m_chart.Count() == 0)
-        strInfo = m_idBranch >= 0 && cmbChartScope->currentIndex() == 0
-                      ? QStringLiteral("That member is no longer in the allegiance.")
-                      : QStringLiteral("The allegiance is empty.");
+    if (m_chart.Count() == 0 && m_idBranch >= 0 && cmbChartScope->currentIndex() == 0)
+        //: The allegiance: the guild's members, each sworn to a patron above it
+        strInfo = tr("That member is no longer in the allegiance.");
+    else if (m_chart.Count() == 0)
+        //: The allegiance: the guild's members, each sworn to a patron above it
+        strInfo = tr("The allegiance is empty.");
     else
-        strInfo = QStringLiteral("%1 members on %2 levels. Zoom %3 %. Double-click a box to "
-                                 "show that member.")
-                      .arg(m_chart.Count())
-                      .arg(m_chart.Levels())
-                      .arg(qRound(picChart->Zoom() * 100));
+        //: %n is the number of members drawn, %1 says on how many levels ("%n levels" below),
+        //: %2 is the zoom in per cent
+        strInfo = tr("%n members on %1. Zoom %2 %. Double-click a box to show that member.",
+                     nullptr, m_chart.Count())
+                      .arg(
+                          //: Ends "%n members on %1.": how many levels of the chart are drawn
+                          tr("%n levels", "members on", m_chart.Levels()),
+                          QString::number(qRound(picChart->Zoom() * 100)));
     lblChartInfo->setText(strInfo);
 }
 
@@ -187,25 +201,29 @@ ChartExport::Contents frmAllegianceChart::Exported() const {
         parts << fnGuildName();
     parts << cmbChartScope->currentText() << cmbChartDepth->currentText()
           << QDate::currentDate().toString(Qt::ISODate);
-    return {m_chart, picChart->Marked(), parts.join(QStringLiteral(", "))};
+    //: Separates the parts of an exported chart's title: guild, members shown, depth, date
+    return {m_chart, picChart->Marked(), parts.join(tr(", "))};
 }
 
 bool frmAllegianceChart::MayUsePages(int nPages) {
     return nPages <= kManyPages ||
-           m_prompts.Confirm(QStringLiteral("The chart takes %1 pages at the smallest size that "
-                                            "can be read.  Choose fewer levels or a branch for "
-                                            "fewer pages.  Go on with all %1?")
-                                 .arg(nPages));
+           //: %n is the number of pages
+           m_prompts.Confirm(tr("The chart takes %n pages at the smallest size that can be read.  "
+                                "Choose fewer levels or a branch for fewer pages.  Go on with all "
+                                "%n?",
+                                nullptr, nPages));
 }
 
 void frmAllegianceChart::cmdChartExport_Click() {
     if (m_chart.Count() == 0) {
-        m_prompts.Inform(QStringLiteral("There is no chart to export."));
+        m_prompts.Inform(tr("There is no chart to export."));
         return;
     }
     QString strFile = m_prompts.SaveFileName(
-        QStringLiteral("Export Allegiance Chart"),
-        QStringLiteral("PNG Pictures (*.png);;SVG Drawings (*.svg);;PDF Documents (*.pdf)"));
+        //: Title of the file dialog
+        tr("Export Allegiance Chart"),
+        //: File-dialog filters, separated by ";;"; keep the patterns in brackets as they are
+        tr("PNG Pictures (*.png);;SVG Drawings (*.svg);;PDF Documents (*.pdf)"));
     if (strFile.isEmpty())
         return;
     const QString strSuffix = QFileInfo(strFile).suffix().toLower();
@@ -234,21 +252,22 @@ bool frmAllegianceChart::ExportTo(const QString& strFile) {
             bDone = ChartExport::WritePng(Exported(), strFile, strProblem);
     }
     if (!bDone) {
-        m_prompts.Inform(QStringLiteral("The chart could not be saved to ") +
-                         QDir::toNativeSeparators(strFile) + QStringLiteral(": ") + strProblem);
+        //: %1 is the file's path, %2 the reason
+        m_prompts.Inform(tr("The chart could not be saved to %1: %2")
+                             .arg(QDir::toNativeSeparators(strFile), strProblem));
         return false;
     }
     if (strSuffix == QLatin1String("png") && ChartExport::PictureScale(Exported()) < 1.0)
-        m_prompts.Inform(QStringLiteral("The chart is too large for one picture at full size, so "
-                                        "it was saved at %1 %.  An SVG or PDF file keeps it "
-                                        "whole.")
+        //: %1 is the picture's size in per cent of full size
+        m_prompts.Inform(tr("The chart is too large for one picture at full size, so it was saved "
+                            "at %1 %.  An SVG or PDF file keeps it whole.")
                              .arg(ChartExport::PictureScale(Exported()) * 100, 0, 'g', 2));
     return true;
 }
 
 void frmAllegianceChart::cmdChartPrint_Click() {
     if (m_chart.Count() == 0) {
-        m_prompts.Inform(QStringLiteral("There is no chart to print."));
+        m_prompts.Inform(tr("There is no chart to print."));
         return;
     }
     QPrinter printer(QPrinter::HighResolution);
@@ -264,5 +283,5 @@ void frmAllegianceChart::cmdChartPrint_Click() {
         return;
     BusyPointer busy;
     if (!ChartExport::PaintPages(Exported(), printer, printer.resolution()))
-        m_prompts.Inform(QStringLiteral("The chart could not be printed."));
+        m_prompts.Inform(tr("The chart could not be printed."));
 }

@@ -27,22 +27,26 @@ frmAttentionReport::frmAttentionReport(Session& session, GuildFactsSource& facts
                                        const Roster& roster, QWidget* pParent)
     : QWidget(pParent, Qt::Window), m_session(session), m_facts(facts), m_roster(roster) {
     setObjectName(QStringLiteral("frmAttentionReport"));
-    setWindowTitle(QStringLiteral("Attention Report"));
+    //: Window title: what in the guild needs an officer's attention
+    setWindowTitle(tr("Attention Report"));
     spnAttentionDays = new QSpinBox(this);
     spnAttentionDays->setObjectName(QStringLiteral("spnAttentionDays"));
     spnAttentionDays->setRange(1, 3650);
     spnAttentionDays->setValue(AttentionReport::kDefaultDays);
-    cmdAttentionRefresh = new QPushButton(QStringLiteral("&Refresh"), this);
+    //: Button: asks the server for the guild's facts again
+    cmdAttentionRefresh = new QPushButton(tr("&Refresh"), this);
     cmdAttentionRefresh->setObjectName(QStringLiteral("cmdAttentionRefresh"));
     cmdAttentionRefresh->setAutoDefault(false);
-    cmdAttentionExport = new QPushButton(QStringLiteral("&Export List..."), this);
+    //: Button: saves the list shown as a CSV file
+    cmdAttentionExport = new QPushButton(tr("&Export List..."), this);
     cmdAttentionExport->setObjectName(QStringLiteral("cmdAttentionExport"));
     cmdAttentionExport->setAutoDefault(false);
     lblAttentionInfo = new QLabel(this);
     lblAttentionInfo->setObjectName(QStringLiteral("lblAttentionInfo"));
     tabAttention = new QTabWidget(this);
     tabAttention->setObjectName(QStringLiteral("tabAttention"));
-    tabAttention->setAccessibleName(QStringLiteral("Sections"));
+    //: The report's tabs, one per section
+    tabAttention->setAccessibleName(tr("Sections"));
     // Every section's tab shows whole: the window is never narrower than the row of them.
     tabAttention->setUsesScrollButtons(false);
     m_report = AttentionReport::Make(Characters(), GuildFacts(), AttentionReport::kDefaultDays,
@@ -61,7 +65,7 @@ frmAttentionReport::frmAttentionReport(Session& session, GuildFactsSource& facts
         tabAttention->setTabVisible(iSection, iSection < AttentionReport::DefaultPassword);
         m_grids[static_cast<std::size_t>(iSection)] = pGrid;
     }
-    auto* pDaysLabel = new QLabel(QStringLiteral("&Days without a change or a login:"), this);
+    auto* pDaysLabel = new QLabel(tr("&Days without a change or a login:"), this);
     pDaysLabel->setBuddy(spnAttentionDays);
     auto* pBar = new QHBoxLayout;
     pBar->addWidget(pDaysLabel);
@@ -113,9 +117,12 @@ void frmAttentionReport::Recompute() {
         pGrid->Model().SetRows(m_report.tables[iSection].rows);
         const bool bShown = iSection < AttentionReport::DefaultPassword || m_report.bAdminPart;
         tabAttention->setTabVisible(iSection, bShown);
-        tabAttention->setTabText(iSection, m_report.tables[iSection].strTitle +
-                                               QStringLiteral(" (%1)").arg(pGrid->DataRows()));
+        //: A section's tab: %1 is its title, %2 the number of members in it
+        tabAttention->setTabText(iSection, tr("%1 (%2)").arg(m_report.tables[iSection].strTitle,
+                                                             QString::number(pGrid->DataRows())));
     }
+    //: %n is the number of members; %1 the most vassals (characters sworn to a patron) the
+    //: guild lets a member have
     lblAttentionInfo->setText(
-        QStringLiteral("%1 members; vassal cap %2.").arg(m_roster->Count()).arg(facts.nVassalCap));
+        tr("%n members; vassal cap %1.", nullptr, m_roster->Count()).arg(facts.nVassalCap));
 }

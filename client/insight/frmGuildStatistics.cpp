@@ -37,8 +37,18 @@
 
 namespace {
 
-// The tabs' captions, which are their keys as the main window's are, and the controls' names.
-const char* const kPageNames[] = {"Levels", "Ranks", "Vassals", "Races", "Sexes"};
+// The tabs' captions in English, shown translated, and the controls' names.
+const char* const kPageNames[] = {
+    //: Tab: the members by bands of levels
+    QT_TRANSLATE_NOOP("frmGuildStatistics", "Levels"),
+    //: Tab: the members by rank in the allegiance
+    QT_TRANSLATE_NOOP("frmGuildStatistics", "Ranks"),
+    //: Tab: the members by how many vassals (characters sworn to them) they have
+    QT_TRANSLATE_NOOP("frmGuildStatistics", "Vassals"),
+    //: Tab: the members by race
+    QT_TRANSLATE_NOOP("frmGuildStatistics", "Races"),
+    //: Tab: the members by sex, male or female
+    QT_TRANSLATE_NOOP("frmGuildStatistics", "Sexes")};
 
 // The ticks of a count axis fall on whole numbers: 1, 2 or 5 times a power of ten, eight
 // intervals at most.
@@ -55,7 +65,8 @@ QChart* MakeChart(const StatisticsTable& table, QChart::ChartTheme theme, const 
     pChart->setAnimationOptions(QChart::NoAnimation);
     pChart->setTitle(strTitle);
     pChart->legend()->hide();
-    auto* pSet = new QBarSet(QStringLiteral("Members"));
+    //: Numbers of members: the bars, the axis of the counts and the column of the numbers
+    auto* pSet = new QBarSet(frmGuildStatistics::tr("Members"));
     for (int nCount : table.counts)
         *pSet << nCount;
     auto* pSeries = new QBarSeries;
@@ -80,7 +91,7 @@ QChart* MakeChart(const StatisticsTable& table, QChart::ChartTheme theme, const 
     pCounts->setTickAnchor(0);
     pCounts->setTickInterval(nStep);
     pCounts->setLabelFormat(QStringLiteral("%d"));
-    pCounts->setTitleText(QStringLiteral("Members"));
+    pCounts->setTitleText(frmGuildStatistics::tr("Members"));
     pChart->addAxis(pCounts, Qt::AlignLeft);
     pSeries->attachAxis(pCounts);
     return pChart;
@@ -93,30 +104,35 @@ frmGuildStatistics::frmGuildStatistics(Prompts& prompts, const Roster& roster, Q
     : QWidget(pParent, Qt::Window), m_prompts(prompts), m_roster(roster), m_pFacts(pFacts),
       m_pCycle(pCycle) {
     setObjectName(QStringLiteral("frmGuildStatistics"));
-    setWindowTitle(QStringLiteral("Guild Statistics"));
+    setWindowTitle(tr("Guild Statistics"));
     cmbStatsScope = new QComboBox(this);
     cmbStatsScope->setObjectName(QStringLiteral("cmbStatsScope"));
-    cmbStatsScope->addItems({QString(), QStringLiteral("Whole guild")});
+    //: What the figures count: every member of the guild
+    cmbStatsScope->addItems({QString(), tr("Whole guild")});
     cmbStatsScope->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    cmdStatsSave = new QPushButton(QStringLiteral("&Save Chart..."), this);
+    cmdStatsSave = new QPushButton(tr("&Save Chart..."), this);
     cmdStatsSave->setObjectName(QStringLiteral("cmdStatsSave"));
     cmdStatsSave->setAutoDefault(false);
     lblStatsInfo = new QLabel(this);
     lblStatsInfo->setObjectName(QStringLiteral("lblStatsInfo"));
     tabStatistics = new QTabWidget(this);
     tabStatistics->setObjectName(QStringLiteral("tabStatistics"));
-    tabStatistics->setAccessibleName(QStringLiteral("Figures"));
+    //: The window's tabs, one per count
+    tabStatistics->setAccessibleName(tr("Figures"));
     for (int iPage = 0; iPage < kPages; ++iPage) {
+        const QString strCaption = tr(kPageNames[iPage]);
         auto* pPage = new QWidget;
         auto* pView = new QChartView(pPage);
         pView->setObjectName(QStringLiteral("cht") + QLatin1String(kPageNames[iPage]));
         pView->setRenderHint(QPainter::Antialiasing);
         pView->setMinimumSize(380, 280); // below this the axes crowd the bars out
-        pView->setAccessibleName(QStringLiteral("Chart of ") + QLatin1String(kPageNames[iPage]));
+        //: %1 is the tab's caption, such as "Levels"
+        pView->setAccessibleName(tr("Chart of %1").arg(strCaption));
         auto* pGrid = new QTableWidget(0, 2, pPage);
         pGrid->setObjectName(QStringLiteral("grdStats") + QLatin1String(kPageNames[iPage]));
         pGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-        pGrid->setAccessibleName(QStringLiteral("Table of ") + QLatin1String(kPageNames[iPage]));
+        //: %1 is the tab's caption, such as "Levels"
+        pGrid->setAccessibleName(tr("Table of %1").arg(strCaption));
         pGrid->verticalHeader()->hide();
         pGrid->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
         pGrid->horizontalHeader()->setStretchLastSection(true);
@@ -124,13 +140,15 @@ frmGuildStatistics::frmGuildStatistics(Prompts& prompts, const Roster& roster, Q
         auto* pLayout = new QHBoxLayout(pPage);
         pLayout->addWidget(pView, 3);
         pLayout->addWidget(pGrid, 1);
-        tabStatistics->addTab(pPage, QString::fromLatin1(kPageNames[iPage]));
+        tabStatistics->addTab(pPage, strCaption);
         m_views[static_cast<std::size_t>(iPage)] = pView;
         m_grids[static_cast<std::size_t>(iPage)] = pGrid;
     }
     m_pActivity = new ActivityPage;
-    tabStatistics->addTab(m_pActivity, QStringLiteral("Joins and Departures"));
-    auto* pShowLabel = new QLabel(QStringLiteral("S&how:"), this);
+    //: Tab: members who joined and who left the guild, per week
+    tabStatistics->addTab(m_pActivity, tr("Joins and Departures"));
+    //: Before the choice of a member's branch or the whole guild
+    auto* pShowLabel = new QLabel(tr("S&how:"), this);
     pShowLabel->setBuddy(cmbStatsScope);
     auto* pBar = new QHBoxLayout;
     pBar->addWidget(pShowLabel);
@@ -157,8 +175,8 @@ frmGuildStatistics::frmGuildStatistics(Prompts& prompts, const Roster& roster, Q
         // page, not in a box.
         pCycle->RouteError(zorv::OpGuildActivity, [this](const Reply& reply) {
             m_pActivity->ShowProblem(
-                QStringLiteral("The server did not count joins and departures (error #%1).")
-                    .arg(reply.iCode));
+                //: %1 is the server's number for the error
+                tr("The server did not count joins and departures (error #%1).").arg(reply.iCode));
             return true;
         });
     }
@@ -172,8 +190,8 @@ void frmGuildStatistics::ShowWithActivity(qint16 idCharacter) {
         return;
     if (m_pCycle->IsOffline())
         return m_pActivity->ShowProblem(
-            QStringLiteral("Joins and departures need the server, which cannot be reached."));
-    m_pActivity->ShowProblem(QStringLiteral("Asking the server…"));
+            tr("Joins and departures need the server, which cannot be reached."));
+    m_pActivity->ShowProblem(tr("Asking the server…"));
     m_bActivityWanted = true;
     AskActivity();
 }
@@ -184,7 +202,7 @@ void frmGuildStatistics::AskActivity() {
         return;
     m_bActivityWanted = false;
     m_pCycle->StartOperation(
-        Request(zorv::OpGuildActivity, QStringLiteral("Downloading Joins and Departures")));
+        Request(zorv::OpGuildActivity, tr("Downloading Joins and Departures")));
 }
 
 frmGuildStatistics::~frmGuildStatistics() = default;
@@ -250,12 +268,13 @@ void frmGuildStatistics::Fill() {
                                   table.strTitle));
         delete pOld;
         QTableWidget* pGrid = Grid(iPage);
-        pGrid->setHorizontalHeaderLabels({table.strCategory, QStringLiteral("Members")});
+        pGrid->setHorizontalHeaderLabels({table.strCategory, tr("Members")});
         pGrid->setRowCount(static_cast<int>(table.counts.size()) + 1);
         for (int iRow = 0; iRow <= static_cast<int>(table.counts.size()); ++iRow) {
             const bool bTotal = iRow == static_cast<int>(table.counts.size());
             auto* pLabel =
-                new QTableWidgetItem(bTotal ? QStringLiteral("Total") : table.labels[iRow]);
+                //: The last row of a table: all members counted
+                new QTableWidgetItem(bTotal ? tr("Total") : table.labels[iRow]);
             auto* pCount = new QTableWidgetItem(QString::number(
                 bTotal ? table.Total() : table.counts[static_cast<std::size_t>(iRow)]));
             pCount->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -263,14 +282,15 @@ void frmGuildStatistics::Fill() {
             pGrid->setItem(iRow, 1, pCount);
         }
     }
-    lblStatsInfo->setText(
-        QStringLiteral("%1 members counted from the tree shown.").arg(m_stats.nMembers));
+    //: The tree: the allegiance tree of the main window
+    lblStatsInfo->setText(tr("%n members counted from the tree shown.", nullptr, m_stats.nMembers));
 }
 
 void frmGuildStatistics::PaintPicture(QPainter& painter, int iPage) const {
     if (iPage == kPages)
         return m_pActivity->PaintPicture(painter,
-                                         QStringLiteral("Members joining and leaving the guild, %1")
+                                         //: A saved picture's title; %1 is today's date
+                                         tr("Members joining and leaving the guild, %1")
                                              .arg(QDate::currentDate().toString(Qt::ISODate)));
     const StatisticsTable& table = Table(iPage);
     const QRectF chartArea(0, 0, kPictureChartWidth, kPictureHeight);
@@ -282,7 +302,9 @@ void frmGuildStatistics::PaintPicture(QPainter& painter, int iPage) const {
         QChart* pChart = MakeChart(table, QChart::ChartThemeLight,
                                    QStringList{table.strTitle, cmbStatsScope->currentText(),
                                                QDate::currentDate().toString(Qt::ISODate)}
-                                       .join(QStringLiteral(", ")));
+                                       //: Separates the parts of a saved picture's title:
+                                       //: what it counts, whose members, the date
+                                       .join(tr(", ")));
         scene.addItem(pChart); // the scene owns it
         pChart->setGeometry(chartArea);
         // The chart lays itself out when asked, which a scene never shown does not do.
@@ -304,10 +326,10 @@ void frmGuildStatistics::PaintPicture(QPainter& painter, int iPage) const {
         font.setBold(bHeader || bTotal);
         painter.setFont(font);
         const QString strLabel = bHeader  ? table.strCategory
-                                 : bTotal ? QStringLiteral("Total")
+                                 : bTotal ? tr("Total")
                                           : table.labels[iRow - 1];
         const QString strCount =
-            bHeader ? QStringLiteral("Members")
+            bHeader ? tr("Members")
                     : QString::number(bTotal ? table.Total()
                                              : table.counts[static_cast<std::size_t>(iRow - 1)]);
         painter.drawText(row.adjusted(4, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, strLabel);
@@ -318,9 +340,11 @@ void frmGuildStatistics::PaintPicture(QPainter& painter, int iPage) const {
 }
 
 void frmGuildStatistics::cmdStatsSave_Click() {
-    QString strFile = m_prompts.SaveFileName(QStringLiteral("Save Chart"),
-                                             QStringLiteral("PNG Pictures (*.png);;SVG Drawings "
-                                                            "(*.svg)"));
+    QString strFile = m_prompts.SaveFileName(
+        //: Title of the file dialog
+        tr("Save Chart"),
+        //: File-dialog filters, separated by ";;"; keep the patterns in brackets as they are
+        tr("PNG Pictures (*.png);;SVG Drawings (*.svg)"));
     if (strFile.isEmpty())
         return;
     const QString strSuffix = QFileInfo(strFile).suffix().toLower();
@@ -328,7 +352,7 @@ void frmGuildStatistics::cmdStatsSave_Click() {
         strFile += QStringLiteral(".png");
     const int iPage = tabStatistics->currentIndex();
     if (iPage == kPages && !m_pActivity->HasFigures())
-        return m_prompts.Inform(QStringLiteral("There are no joins and departures to save."));
+        return m_prompts.Inform(tr("There are no joins and departures to save."));
     SaveTo(iPage, strFile);
 }
 
@@ -341,8 +365,7 @@ bool frmGuildStatistics::SaveTo(int iPage, const QString& strFile) {
         svg.setOutputDevice(&file);
         svg.setSize(size);
         svg.setViewBox(QRect(QPoint(0, 0), size));
-        svg.setTitle(iPage == kPages ? QStringLiteral("Members joining and leaving")
-                                     : Table(iPage).strTitle);
+        svg.setTitle(iPage == kPages ? tr("Members joining and leaving") : Table(iPage).strTitle);
         QPainter painter;
         bWritten = painter.begin(&svg);
         if (bWritten) {
@@ -362,7 +385,8 @@ bool frmGuildStatistics::SaveTo(int iPage, const QString& strFile) {
         return true;
     const QString strProblem = file.errorString();
     file.cancelWriting();
-    m_prompts.Inform(QStringLiteral("The chart could not be saved to ") +
-                     QDir::toNativeSeparators(strFile) + QStringLiteral(": ") + strProblem);
+    //: %1 is the file's path, %2 the reason
+    m_prompts.Inform(tr("The chart could not be saved to %1: %2")
+                         .arg(QDir::toNativeSeparators(strFile), strProblem));
     return false;
 }

@@ -146,6 +146,7 @@ ChangeHistory::ChangeHistory(Session& session, CurrentCharacter& current, Allegi
     pGuildView->layout()->setContentsMargins(0, 0, 0, 0); // the window's margins serve both
     pWindowLayout->addWidget(pGuildView);
     // Closed from the keyboard too, as every other window of the client is.
+    //: Button: closes the window
     auto* pClose = Button(tr("Close"), "cmdRecentChangesClose", frmRecentChanges);
     pWindowLayout->addWidget(pClose, 0, Qt::AlignRight);
     connect(pClose, &QPushButton::clicked, frmRecentChanges, &QWidget::close);
@@ -338,13 +339,14 @@ void ChangeHistory::Undo(HistoryView& view) {
             value.strField == QLatin1String("default_password"))
             continue;
         if (value.strField == QLatin1String("member")) {
-            restored << (value.strOld.isEmpty()
-                             //: One of the things an undo does, in "This will %1.": %1 is a
-                             //: character's name, taken off the guild's roster
-                             ? tr("remove %1").arg(value.strNew)
-                             //: One of the things an undo does, in "This will %1.": %1 is a
-                             //: removed character's name, put back on the guild's roster
-                             : tr("bring back %1").arg(value.strOld));
+            if (value.strOld.isEmpty())
+                //: One of the things an undo does, in "This will %1.": %1 is a character's
+                //: name, taken off the guild's roster
+                restored << tr("remove %1").arg(value.strNew);
+            else
+                //: One of the things an undo does, in "This will %1.": %1 is a removed
+                //: character's name, put back on the guild's roster
+                restored << tr("bring back %1").arg(value.strOld);
             continue;
         }
         //: One of the things an undo does, in "This will %1.": %1 is a field of the record, %2
@@ -357,13 +359,12 @@ void ChangeHistory::Undo(HistoryView& view) {
     if (pEntry->strKind == QLatin1String("add"))
         //: What undoing the addition of a character does, in "This will %1.": %1 is its name
         restored = QStringList{tr("remove %1 from the guild").arg(pEntry->strCharacter)};
-    if (!restored.isEmpty())
+    if (!restored.isEmpty()) {
+        //: Separates the things an undo does in the list of "This will %1."
+        const QString strRestored = restored.join(tr(",\n"));
         //: %1 is the list of what the undo does, such as "set Level back to 12"
-        strText += QLatin1Char('\n') +
-                   tr("This will %1.")
-                       //: Separates the things an undo does in the list of "This will %1."
-                       .arg(restored.join(tr(",\n"))) +
-                   QLatin1Char('\n');
+        strText += QLatin1Char('\n') + tr("This will %1.").arg(strRestored) + QLatin1Char('\n');
+    }
     if (pEntry->strKind == QLatin1String("remove"))
         strText += QLatin1Char('\n') +
                    tr("No password is kept with a removed member: those brought back log in with "
@@ -398,9 +399,12 @@ bool ChangeHistory::UndoRefused(const Reply& reply) {
     const zorv::Fields why =
         zorv::UnescapedFields(PayloadText(reply.strPayload).toLatin1().toStdString());
     QString strWhy = why.empty() ? QString() : QString::fromLatin1(why[0].c_str());
-    QString strText = strWhy.isEmpty() ? tr("The change cannot be undone.")
-                                       //: %1 is the server's reason, in English
-                                       : tr("The change cannot be undone: %1.").arg(strWhy);
+    QString strText;
+    if (strWhy.isEmpty())
+        strText = tr("The change cannot be undone.");
+    else
+        //: %1 is the server's reason, in English
+        strText = tr("The change cannot be undone: %1.").arg(strWhy);
     if (iCode == zorv::CodeUndoConflict)
         //: Follows "The change cannot be undone." when the record was changed meanwhile; keep
         //: the two spaces before it

@@ -52,17 +52,17 @@ ListRows ParseListRows(const QString& strPayload, int nColumns) {
 
 ListRows ParseRescueRows(const QString& strPayload) {
     ListRows rows = ParseListRows(strPayload, kRescueColumns);
+    //: A cell of the rescue squad list (game word: the members who come to rescue the guild's
+    //: characters): the flag of its column is set.
+    const QString strYes = QCoreApplication::translate("ListPayloads", "Yes");
+    //: A cell of the rescue squad list: the flag of its column is not set.
+    const QString strNo = QCoreApplication::translate("ListPayloads", "No");
     for (std::size_t i = 0; i < zorv::kRescueList.nColumns; ++i) {
         if (zorv::FieldInfo(zorv::kRescueList.pColumns[i].field).kind != zorv::RecordKind::Flag)
             continue;
         for (QStringList& row : rows) {
             QString& strFlag = row[2 + static_cast<qsizetype>(i)];
-            strFlag = strFlag == QLatin1String("1")
-                          //: A cell of the rescue squad list (game word: the members who come
-                          //: to rescue the guild's characters): the flag of its column is set.
-                          ? QCoreApplication::translate("ListPayloads", "Yes")
-                          //: A cell of the rescue squad list: the flag of its column is not set.
-                          : QCoreApplication::translate("ListPayloads", "No");
+            strFlag = strFlag == QLatin1String("1") ? strYes : strNo;
         }
     }
     return rows;

@@ -24,6 +24,7 @@ namespace {
 
 // The failure of a step that finds a character of the tree missing from the roster.
 std::string ObjectNotSet() {
+    //: A failure's description in the "Critical Error!" box: something the step needs is missing
     return QCoreApplication::translate("CriticalError", "Object variable not set").toStdString();
 }
 

@@ -21,6 +21,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -49,9 +50,9 @@ CharacterSheet::CharacterSheet(Session& session, CurrentCharacter& current, cons
     m_pTraining = new SkillTraining(views, objSkills, session.prompts, this);
     m_fields = SheetFieldTable(views);
     for (const char* szSex : zorv::kSexNames)
-        m_v.cmbSex->addItem(QLatin1String(szSex));
+        m_v.cmbSex->addItem(QCoreApplication::translate("Sex", szSex));
     for (const char* szRace : zorv::kRaceNames)
-        m_v.cmbRace->addItem(QLatin1String(szRace));
+        m_v.cmbRace->addItem(QCoreApplication::translate("Race", szRace));
     // Until a character is shown, the computed rank reads with the titles of an unknown race
     // and sex.
     FillRankCombo(QStringLiteral("0"), QStringLiteral("0"), m_v.cmbComputedRank);
@@ -143,7 +144,8 @@ void CharacterSheet::DisplayCharInfo(const QString& strPayload) {
     m_pTraining->Editor().Abandon();
     const CharacterPayload c = ParseCharacterPayload(strPayload);
     if (c.nFields != zorv::kCharacterPayloadFields)
-        m_session.prompts.Inform(QStringLiteral("Error!"));
+        //: The character's record the server sent is not whole.
+        m_session.prompts.Inform(tr("Error!"));
     iCurDisplayCharID = Leading(c[RecordField::Id]);
     strCurRevision = c[RecordField::Revision];
     m_shown = c;
@@ -153,12 +155,21 @@ void CharacterSheet::DisplayCharInfo(const QString& strPayload) {
     m_v.frameRecordChanged->hide();
     if (const qint16 idTold = std::exchange(m_idTellWho, 0);
         idTold != 0 && idTold == iCurDisplayCharID) {
-        const QString strWho = ChangedBy(c);
-        m_session.stsStatusBar.SetPanel(
-            RequestCycle::kPanelOp,
-            (strWho.isEmpty() ? DisplayedName() + QStringLiteral(" was changed elsewhere")
-                              : strWho) +
-                QStringLiteral("; shown as stored now"));
+        const std::optional<Change> change = ChangedBy(c);
+        QString strText;
+        if (!change)
+            //: In the status bar; %1 is the character shown.
+            strText = tr("%1 was changed elsewhere; shown as stored now").arg(DisplayedName());
+        else if (change->strWho.isEmpty())
+            //: In the status bar; %1 is the character shown, %2 when it was changed.
+            strText = tr("%1 was changed by someone else at %2; shown as stored now")
+                          .arg(DisplayedName(), change->strAt);
+        else
+            //: In the status bar; %1 is the character shown, %2 the character who changed it,
+            //: %3 when.
+            strText = tr("%1 was changed by %2 at %3; shown as stored now")
+                          .arg(DisplayedName(), change->strWho, change->strAt);
+        m_session.stsStatusBar.SetPanel(RequestCycle::kPanelOp, strText);
     }
     ++m_nShown;
     m_current.Arrived(iCurDisplayCharID, strCurRevision);
@@ -170,9 +181,13 @@ void CharacterSheet::ShowValues(const CharacterPayload& c) {
     m_bDisplaying = true;
     for (const SheetField& row : m_fields)
         ShowField(row, c[row.field]);
-    m_v.lblLastModified->setText(
-        QStringLiteral("Last Modified: ") + c[RecordField::ModifiedAt] + QStringLiteral(" by ") +
-        m_roster->GetName(QStringLiteral("Char") + c[RecordField::ModifiedBy]));
+    const Character* pEditor = m_roster->Item(QStringLiteral("Char") + c[RecordField::ModifiedBy]);
+    //: %1 is when the character's record was last saved, %2 who saved it.
+    m_v.lblLastModified->setText(tr("Last Modified: %1 by %2")
+                                     .arg(c[RecordField::ModifiedAt],
+                                          //: Who last saved the record: a member who is not in
+                                          //: the tree.
+                                          pEditor ? pEditor->strName : tr("Unknown")));
     // The rank's titles depend on race and sex, which the rows above may have changed.
     FillRankCombo(c[RecordField::Race], c[RecordField::Sex], m_v.cmbRank);
     SetComboIndex(m_v.cmbRank, c[RecordField::Rank]);
@@ -300,9 +315,10 @@ void CharacterSheet::cmdResetChanges_Click() {
 void CharacterSheet::ShowFollowers() {
     const qint16 nCounted = m_roster->CountFollowers(CharKey(iCurDisplayCharID));
     const int nMissing = Leading(m_v.txtNumFollowers->text()) - nCounted;
-    m_v.lblNumCountFollowers->setText(QString::number(nCounted) +
-                                      QStringLiteral(" (Number Missing: ") +
-                                      QString::number(nMissing) + QLatin1Char(')'));
+    //: %1 is the number of the character's followers (game word: the characters below it in the
+    //: allegiance) the tree shows, %2 how many fewer than the number stored that is.
+    m_v.lblNumCountFollowers->setText(
+        tr("%1 (Number Missing: %2)").arg(QString::number(nCounted), QString::number(nMissing)));
 }
 
 void CharacterSheet::ShowTreeFigures() {
@@ -312,14 +328,6 @@ void CharacterSheet::ShowTreeFigures() {
     SelectComputedRank();
     ShowFollowers();
 }
-
-namespace {
-
-const QString kRefusedSave = QStringLiteral(
-    " while you were editing.  Saving your changes will be refused; reload to see the record as "
-    "it is stored now.");
-
-} // namespace
 
 void CharacterSheet::RecordChangedElsewhere() {
     // A value still in the skill grid's editor is an edit too, stored or not.
@@ -346,8 +354,10 @@ void CharacterSheet::RecordChangedElsewhere() {
         return;
     }
     // Said at once; who and when follow as soon as the stored record names them.
-    m_v.lblRecordChanged->setText(DisplayedName() + QStringLiteral(" was changed by someone else") +
-                                  kRefusedSave);
+    m_v.lblRecordChanged->setText(
+        //: %1 is the character shown.
+        tr("%1 was changed by someone else while you were editing.").arg(DisplayedName()) +
+        QStringLiteral("  ") + RefusedSave());
     m_v.frameRecordChanged->show();
     m_peek.Start(m_session.cycle, request, iDeadline,
                  [this](const BackgroundRequest::Outcome& outcome) {
@@ -358,29 +368,43 @@ void CharacterSheet::RecordChangedElsewhere() {
 
 void CharacterSheet::PeekAnswered(const QString& strPayload) {
     const CharacterPayload c = ParseCharacterPayload(strPayload);
-    const QString strWho = ChangedBy(c);
+    const std::optional<Change> change = ChangedBy(c);
     if (Leading(c[RecordField::Id]) != iCurDisplayCharID || !m_v.frameRecordChanged->isVisible() ||
-        strWho.isEmpty())
+        !change)
         return;
-    m_v.lblRecordChanged->setText(strWho + kRefusedSave);
+    QString strText;
+    if (change->strWho.isEmpty())
+        //: %1 is the character shown, %2 when it was changed.
+        strText = tr("%1 was changed by someone else at %2 while you were editing.")
+                      .arg(DisplayedName(), change->strAt);
+    else
+        //: %1 is the character shown, %2 the character who changed it, %3 when.
+        strText = tr("%1 was changed by %2 at %3 while you were editing.")
+                      .arg(DisplayedName(), change->strWho, change->strAt);
+    m_v.lblRecordChanged->setText(strText + QStringLiteral("  ") + RefusedSave());
 }
 
-QString CharacterSheet::ChangedBy(const CharacterPayload& c) const {
+std::optional<CharacterSheet::Change> CharacterSheet::ChangedBy(const CharacterPayload& c) const {
     if (c[RecordField::ModifiedAt].isEmpty())
-        return QString();
+        return std::nullopt;
     // Whoever changed it may have left the allegiance since.
     const qint16 idWho = Leading(c[RecordField::ModifiedBy]);
-    const QString strWho = m_roster->IndexOfId(idWho) >= 0 ? m_roster->GetName(CharKey(idWho))
-                                                           : QStringLiteral("someone else");
-    return DisplayedName() + QStringLiteral(" was changed by ") + strWho + QStringLiteral(" at ") +
-           c[RecordField::ModifiedAt];
+    return Change{m_roster->IndexOfId(idWho) >= 0 ? m_roster->GetName(CharKey(idWho)) : QString(),
+                  c[RecordField::ModifiedAt]};
+}
+
+QString CharacterSheet::RefusedSave() {
+    //: Follows a sentence saying that someone else changed the character's record.
+    return tr("Saving your changes will be refused; reload to see the record as it is stored now.");
 }
 
 void CharacterSheet::RecordLeft() {
     const QString strName = m_v.txtName->text();
     ClearSheet();
+    //: In the status bar; %1 is the character that was shown. Game word: the allegiance is the
+    //: guild's tree of patrons and vassals.
     m_session.stsStatusBar.SetPanel(RequestCycle::kPanelOp,
-                                    strName + QStringLiteral(" has left the allegiance"));
+                                    tr("%1 has left the allegiance").arg(strName));
 }
 
 void CharacterSheet::ClearSheet() {
@@ -390,7 +414,8 @@ void CharacterSheet::ClearSheet() {
     strCurRevision.clear();
     for (const SheetField& row : m_fields)
         ShowField(row, QString());
-    m_v.lblLastModified->setText(QStringLiteral("Last Modified:"));
+    //: The label of when the character's record was last saved, while no character is shown.
+    m_v.lblLastModified->setText(tr("Last Modified:"));
     FillRankCombo(QStringLiteral("0"), QStringLiteral("0"), m_v.cmbRank);
     SetComboIndex(m_v.cmbRank, QString());
     SelectComputedRank();

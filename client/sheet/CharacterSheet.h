@@ -10,6 +10,7 @@
 #include <QObject>
 #include <QSet>
 #include <QString>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -100,8 +101,15 @@ private:
                       bool bInteger = false);
     void AddComboField(Fields& fields, const QString& strKey, QComboBox* cmbBox);
     QString DisplayedName() const;
-    // "NAME was changed by WHO at TIME" from a record as stored; empty when it names nobody.
-    QString ChangedBy(const CharacterPayload& c) const;
+    // Who changed a record as stored, and when; nullopt when it names no change. strWho is
+    // empty when that member has left the allegiance since.
+    struct Change {
+        QString strWho;
+        QString strAt;
+    };
+    std::optional<Change> ChangedBy(const CharacterPayload& c) const;
+    // The sentence that follows the news that someone else changed the record under edits.
+    static QString RefusedSave();
     void PeekAnswered(const QString& strPayload);
 
     Session& m_session;

@@ -126,8 +126,8 @@ bool CharacterSheet::SaveCharChanges() {
 
 void CharacterSheet::SaveReply() {
     m_session.prompts.Inform(
-        QStringLiteral("The character's information has been updated.  If you changed the name "
-                       "of the character you are logged in as, you'll have to login again."));
+        tr("The character's information has been updated.  If you changed the name of the "
+           "character you are logged in as, you'll have to login again."));
     ClearEdits();              // stored: the reload below shows them as the server keeps them
     m_session.cycle.EndWait(); // a save made before leaving the sheet is done
     m_current.Reload();
@@ -141,12 +141,29 @@ bool CharacterSheet::StaleSave(const Reply& reply) {
         zorv::UnescapedFields(PayloadText(reply.strPayload).toLatin1().toStdString());
     const QString strEditor = who.empty() ? QString() : QString::fromLatin1(who[0].c_str());
     const QString strWhen = who.size() < 2 ? QString() : QString::fromLatin1(who[1].c_str());
-    const QString strText =
-        DisplayedName() + QStringLiteral(" was changed by ") +
-        (strEditor.isEmpty() ? QStringLiteral("someone else") : strEditor) +
-        (strWhen.isEmpty() ? QString() : QStringLiteral(" on ") + strWhen) +
-        QStringLiteral(" after you opened it, so your changes were not saved.  Do you want to "
-                       "load the character as it is stored now?  Your changes will be lost.");
+    QString strText;
+    if (strEditor.isEmpty() && strWhen.isEmpty())
+        //: %1 is the character shown.
+        strText = tr("%1 was changed by someone else after you opened it, so your changes were not "
+                     "saved.")
+                      .arg(DisplayedName());
+    else if (strEditor.isEmpty())
+        //: %1 is the character shown, %2 when it was changed.
+        strText = tr("%1 was changed by someone else on %2 after you opened it, so your changes "
+                     "were not saved.")
+                      .arg(DisplayedName(), strWhen);
+    else if (strWhen.isEmpty())
+        //: %1 is the character shown, %2 the character who changed it.
+        strText = tr("%1 was changed by %2 after you opened it, so your changes were not saved.")
+                      .arg(DisplayedName(), strEditor);
+    else
+        //: %1 is the character shown, %2 the character who changed it, %3 when.
+        strText =
+            tr("%1 was changed by %2 on %3 after you opened it, so your changes were not saved.")
+                .arg(DisplayedName(), strEditor, strWhen);
+    strText +=
+        QStringLiteral("  ") +
+        tr("Do you want to load the character as it is stored now?  Your changes will be lost.");
     // The character the question names: when the save was made on the way to another node, the
     // tree's selection has moved on already.
     if (m_session.prompts.Confirm(strText, Prompts::Icon::Exclamation))
@@ -160,8 +177,9 @@ bool CharacterSheet::MayLeave() {
     if (!HasUnsavedEdits())
         return true;
     switch (m_session.prompts.Message(
-        QStringLiteral("Save changes to ") + DisplayedName() + QLatin1Char('?'),
-        Prompts::Buttons::SaveDiscardCancel, Prompts::Icon::Question, Prompts::AppTitle())) {
+        //: %1 is the character shown.
+        tr("Save changes to %1?").arg(DisplayedName()), Prompts::Buttons::SaveDiscardCancel,
+        Prompts::Icon::Question, Prompts::AppTitle())) {
     case Prompts::Answer::Discard:
         // Whatever the caller shows next, if anything: a later save sends only what the user
         // changes after this.

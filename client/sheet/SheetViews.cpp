@@ -50,18 +50,19 @@ QPlainTextEdit* Text(const char* szName, QWidget* pParent) {
     return pEdit;
 }
 
-QLabel* Label(const char* szCaption, const char* szName, QWidget* pParent) {
-    return Named(new QLabel(QString::fromLatin1(szCaption), pParent), szName);
+QLabel* Label(const QString& strCaption, const char* szName, QWidget* pParent) {
+    return Named(new QLabel(strCaption, pParent), szName);
 }
 
 using F = zorv::RecordField;
 
-// A field's caption from the record's table, as a label writes it: followed by a colon.
-QString Caption(F field, const char* szAfter = "") {
-    return QString::fromLatin1(zorv::FieldInfo(field).szCaption) + QLatin1String(szAfter);
+// A field's caption from the record's table, and as a label writes it: followed by a colon.
+QString Caption(F field) {
+    return QCoreApplication::translate("Field", zorv::FieldInfo(field).szCaption);
 }
 QString LabelOf(F field) {
-    return Caption(field, ":");
+    //: The label before a field of the character sheet; %1 is the field's caption.
+    return SheetViews::tr("%1:").arg(Caption(field));
 }
 
 QListWidget* TrainingList(const char* szName, QWidget* pParent) {
@@ -83,8 +84,8 @@ QHBoxLayout* WithButton(QWidget* pField, QPushButton* pButton) {
 } // namespace
 
 SheetViews::SheetViews(QTabWidget* pTabs) : tabCharInfo(pTabs) {
-    cmdSaveChanges = Button("&Save Changes", "cmdSaveChanges", tabCharInfo);
-    cmdResetChanges = Button("R&eset Changes", "cmdResetChanges", tabCharInfo);
+    cmdSaveChanges = Button(tr("&Save Changes"), "cmdSaveChanges", tabCharInfo);
+    cmdResetChanges = Button(tr("R&eset Changes"), "cmdResetChanges", tabCharInfo);
     // A click leaves the focus where it is, so that a value being typed is dropped, not stored.
     cmdResetChanges->setFocusPolicy(Qt::TabFocus);
     // Not modal: the user reads it and goes on editing, or reloads.
@@ -94,8 +95,9 @@ SheetViews::SheetViews(QTabWidget* pTabs) : tabCharInfo(pTabs) {
     frameRecordChanged->setBackgroundRole(QPalette::ToolTipBase);
     lblRecordChanged = Named(new QLabel(frameRecordChanged), "lblRecordChanged");
     lblRecordChanged->setWordWrap(true);
-    cmdReloadRecord = Button("Reloa&d", "cmdReloadRecord", frameRecordChanged);
-    cmdKeepEditing = Button("&Keep Editing", "cmdKeepEditing", frameRecordChanged);
+    //: A button: shows the character's record as someone else stored it, dropping one's edits.
+    cmdReloadRecord = Button(tr("Reloa&d"), "cmdReloadRecord", frameRecordChanged);
+    cmdKeepEditing = Button(tr("&Keep Editing"), "cmdKeepEditing", frameRecordChanged);
     auto* pChangedRow = new QHBoxLayout(frameRecordChanged);
     pChangedRow->addWidget(lblRecordChanged, 1);
     pChangedRow->addWidget(cmdReloadRecord);
@@ -103,8 +105,8 @@ SheetViews::SheetViews(QTabWidget* pTabs) : tabCharInfo(pTabs) {
     frameRecordChanged->hide();
 
     // "Basic Info": the labels' array runs Name (0) to Main Character Name (11).
-    QWidget* pBasic = AddTab(tabCharInfo, QStringLiteral("Basic Info"));
-    frameBasicInfo = Frame("Character Info", "frameBasicInfo", pBasic);
+    QWidget* pBasic = AddTab(tabCharInfo, QStringLiteral("Basic Info"), tr("Basic Info"));
+    frameBasicInfo = Frame(tr("Character Info"), "frameBasicInfo", pBasic);
     QWidget* f = frameBasicInfo;
     txtName = Edit("txtName", f);
     txtLevel = Edit("txtLevel", f);
@@ -113,15 +115,19 @@ SheetViews::SheetViews(QTabWidget* pTabs) : tabCharInfo(pTabs) {
     txtClass = Edit("txtClass", f);
     cmbRace = Named(new QComboBox(f), "cmbRace");
     cmbSex = Named(new QComboBox(f), "cmbSex");
-    optMuleYes = Named(new QRadioButton(QStringLiteral("Yes"), f), "optMuleYes");
-    optMuleNo = Named(new QRadioButton(QStringLiteral("No"), f), "optMuleNo");
+    //: A choice of the Is Mule field (game word: a mule is a character kept to carry another's
+    //: goods): the character is one.
+    optMuleYes = Named(new QRadioButton(tr("Yes"), f), "optMuleYes");
+    //: A choice of the Is Mule field (game word: a mule is a character kept to carry another's
+    //: goods): the character is not one.
+    optMuleNo = Named(new QRadioButton(tr("No"), f), "optMuleNo");
     optMuleNo->setChecked(true);
     txtMuleFor = Edit("txtMuleFor", f);
-    cmdMuleForSearch = Button("...", "cmdMuleForSearch", f);
+    cmdMuleForSearch = Button(QStringLiteral("..."), "cmdMuleForSearch", f);
     txtLifestone = Edit("txtLifestone", f);
     txtTieTo = Edit("txtTieTo", f);
     txtMainName = Edit("txtMainName", f);
-    cmdMainNameSearchFor = Button("...", "cmdMainNameSearchFor", f);
+    cmdMainNameSearchFor = Button(QStringLiteral("..."), "cmdMainNameSearchFor", f);
     chkCanSummon = Named(new QCheckBox(Caption(F::CanSummon), f), "chkCanSummon");
     chkPrivate = Named(new QCheckBox(Caption(F::IsPrivate), f), "chkPrivate");
     chkRescue = Named(new QCheckBox(Caption(F::IsRescue), f), "chkRescue");
@@ -152,7 +158,9 @@ SheetViews::SheetViews(QTabWidget* pTabs) : tabCharInfo(pTabs) {
     Row(LabelOf(F::Name), "lblBasic0", txtName);
     Row(LabelOf(F::Level), "lblBasic1", txtLevel);
     Row(LabelOf(F::Rank), "lblBasic2", cmbRank);
-    Row(QStringLiteral("Computed Rank:"), "lblBasic9", cmbComputedRank);
+    //: The label of the rank worked out from the character's vassals (game word: the characters
+    //: sworn to it), beside the rank stored.
+    Row(tr("Computed Rank:"), "lblBasic9", cmbComputedRank);
     Row(LabelOf(F::Class), "lblBasic3", txtClass);
     Row(LabelOf(F::Race), "lblBasic4", pRaceSex)->setBuddy(cmbRace);
     Row(LabelOf(F::IsMule), "lblBasic5", pMule)->setBuddy(optMuleYes);
@@ -160,18 +168,19 @@ SheetViews::SheetViews(QTabWidget* pTabs) : tabCharInfo(pTabs) {
         ->setBuddy(txtMuleFor);
     Row(LabelOf(F::Lifestone), "lblBasic7", txtLifestone);
     Row(LabelOf(F::TiedTo), "lblBasic8", txtTieTo);
-    Row(Caption(F::MainChar, ": "), "lblBasic11", WithButton(txtMainName, cmdMainNameSearchFor))
+    Row(LabelOf(F::MainChar) + QLatin1Char(' '), "lblBasic11",
+        WithButton(txtMainName, cmdMainNameSearchFor))
         ->setBuddy(txtMainName);
     pForm->addRow(pFlags);
     pForm->addRow(lblLastModified);
-    frameBio = Frame(zorv::FieldInfo(F::Bio).szCaption, "frameBio", pBasic);
+    frameBio = Frame(Caption(F::Bio), "frameBio", pBasic);
     txtBio = Text("txtBio", frameBio);
     txtBio->setMinimumHeight(txtBio->fontMetrics().lineSpacing() * 3);
     (new QVBoxLayout(frameBio))->addWidget(txtBio);
     // The form scrolls when the window is too short for it, rather than squeezing its rows.
     auto* pScroll = new QScrollArea(pBasic);
     pScroll->setObjectName(QStringLiteral("scrollBasicInfo"));
-    pScroll->setAccessibleName(QStringLiteral("Basic Info"));
+    pScroll->setAccessibleName(tr("Basic Info"));
     pScroll->setFrameShape(QFrame::NoFrame);
     pScroll->setWidgetResizable(true);
     pScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -190,31 +199,44 @@ SheetViews::SheetViews(QTabWidget* pTabs) : tabCharInfo(pTabs) {
     pBasicPage->addWidget(pScroll);
 
     // "Allegiance Info"
-    QWidget* pAllegiance = AddTab(tabCharInfo, QStringLiteral("Allegiance Info"));
-    frameAllegianceInfo = Frame("Allegiance Info", "frameAllegianceInfo", pAllegiance);
+    //: A tab of the character sheet (game word: the allegiance is the guild's tree of patrons
+    //: and vassals).
+    QWidget* pAllegiance =
+        AddTab(tabCharInfo, QStringLiteral("Allegiance Info"), tr("Allegiance Info"));
+    //: Game word: the allegiance is the guild's tree of patrons and vassals.
+    frameAllegianceInfo = Frame(tr("Allegiance Info"), "frameAllegianceInfo", pAllegiance);
     QWidget* a = frameAllegianceInfo;
-    lblPatron = Label("", "lblPatron", a);
-    cmdChangePatron = Button("Change Patron", "cmdChangePatron", a);
+    lblPatron = Label(QString(), "lblPatron", a);
+    //: A button: the character swears to another patron (game word: the character one is
+    //: sworn to in the allegiance).
+    cmdChangePatron = Button(tr("Change Patron"), "cmdChangePatron", a);
     txtNumFollowers = Edit("txtNumFollowers", a);
-    lblNumCountFollowers = Label("", "lblNumCountFollowers", a);
-    lblPathToMonarch = Label("", "lblPathToMonarch", a);
+    lblNumCountFollowers = Label(QString(), "lblNumCountFollowers", a);
+    lblPathToMonarch = Label(QString(), "lblPathToMonarch", a);
     lblPathToMonarch->setWordWrap(true);
     auto* pAllegianceForm = new QFormLayout;
     pAllegianceForm->addRow(LabelOf(F::PatronName), WithButton(lblPatron, cmdChangePatron));
     pAllegianceForm->addRow(LabelOf(F::NumFollowers), txtNumFollowers);
-    pAllegianceForm->addRow(QStringLiteral("Number of Followers in Tree:"), lblNumCountFollowers);
+    //: The label of the number of the character's followers (game word: the characters below it
+    //: in the allegiance) the tree shows, beside the number stored.
+    pAllegianceForm->addRow(tr("Number of Followers in Tree:"), lblNumCountFollowers);
     pAllegianceForm->addRow(LabelOf(F::Path), lblPathToMonarch);
-    frameVassals = Frame("Vassals", "frameVassals", a);
+    //: The frame of the list of the character's vassals (game word: the characters sworn to it).
+    frameVassals = Frame(tr("Vassals"), "frameVassals", a);
     lstVassals = Named(new QListWidget(frameVassals), "lstVassals");
-    cmdAddVassal = Button("Add Vassal", "cmdAddVassal", frameVassals);
-    cmdRemoveVassal = Button("Remove Vassal", "cmdRemoveVassal", frameVassals);
+    //: A button (game word: a vassal is a character sworn to another, its patron).
+    cmdAddVassal = Button(tr("Add Vassal"), "cmdAddVassal", frameVassals);
+    //: A button (game word: a vassal is a character sworn to another, its patron).
+    cmdRemoveVassal = Button(tr("Remove Vassal"), "cmdRemoveVassal", frameVassals);
     auto* pVassalButtons = new QHBoxLayout;
     pVassalButtons->addWidget(cmdAddVassal);
     pVassalButtons->addWidget(cmdRemoveVassal);
     auto* pVassals = new QVBoxLayout(frameVassals);
     pVassals->addWidget(lstVassals);
     pVassals->addLayout(pVassalButtons);
-    frameImmediateTree = Frame("Immediate Tree", "frameImmediateTree", a);
+    //: The frame of the part of the allegiance tree around the character: its patron and the
+    //: characters below it.
+    frameImmediateTree = Frame(tr("Immediate Tree"), "frameImmediateTree", a);
     treImmediateTree = Named(new QTreeView(frameImmediateTree), "treImmediateTree");
     treImmediateTree->setHeaderHidden(true);
     (new QVBoxLayout(frameImmediateTree))->addWidget(treImmediateTree);
@@ -227,24 +249,31 @@ SheetViews::SheetViews(QTabWidget* pTabs) : tabCharInfo(pTabs) {
     (new QVBoxLayout(pAllegiance))->addWidget(frameAllegianceInfo);
 
     // "Skills": the training lists, each with its move buttons, and the value grid.
-    QWidget* pSkills = AddTab(tabCharInfo, QStringLiteral("Skills"));
-    frameSkills = Frame("Skills", "frameSkills", pSkills);
+    QWidget* pSkills = AddTab(tabCharInfo, QStringLiteral("Skills"), tr("Skills"));
+    frameSkills = Frame(tr("Skills"), "frameSkills", pSkills);
     tabSkills = Named(new QTabWidget(frameSkills), "tabSkills");
-    QWidget* pTraining = AddTab(tabSkills, QStringLiteral("Training"));
+    //: A tab: the skills by how far the character is trained in them.
+    QWidget* pTraining = AddTab(tabSkills, QStringLiteral("Training"), tr("Training"));
     lstSpecSkills = TrainingList("lstSpecSkills", pTraining);
     lstTrainedSkills = TrainingList("lstTrainedSkills", pTraining);
     lstUntrainedSkills = TrainingList("lstUntrainedSkills", pTraining);
     lstUnusableSkills = TrainingList("lstUnusableSkills", pTraining);
-    cmdLSpec = Button("Lower", "cmdLSpec", pTraining);
-    cmdRTrained = Button("Raise", "cmdRTrained", pTraining);
-    cmdLTrained = Button("Lower", "cmdLTrained", pTraining);
-    cmdRUntrained = Button("Raise", "cmdRUntrained", pTraining);
-    cmdLUntrained = Button("Lower", "cmdLUntrained", pTraining);
-    cmdRUnusable = Button("Raise", "cmdRUnusable", pTraining);
+    //: A button under a list of skills: moves the skills selected to the list of the next lower
+    //: training.
+    const QString strLower = tr("Lower");
+    //: A button under a list of skills: moves the skills selected to the list of the next higher
+    //: training.
+    const QString strRaise = tr("Raise");
+    cmdLSpec = Button(strLower, "cmdLSpec", pTraining);
+    cmdRTrained = Button(strRaise, "cmdRTrained", pTraining);
+    cmdLTrained = Button(strLower, "cmdLTrained", pTraining);
+    cmdRUntrained = Button(strRaise, "cmdRUntrained", pTraining);
+    cmdLUntrained = Button(strLower, "cmdLUntrained", pTraining);
+    cmdRUnusable = Button(strRaise, "cmdRUnusable", pTraining);
     auto* pTrainingGrid = new QGridLayout(pTraining);
-    auto Column = [&](int iColumn, const char* szCaption, const char* szLabel, QListWidget* pList,
-                      QPushButton* pRaise, QPushButton* pLower) {
-        QLabel* pLabel = Label(szCaption, szLabel, pTraining);
+    auto Column = [&](int iColumn, const QString& strCaption, const char* szLabel,
+                      QListWidget* pList, QPushButton* pRaise, QPushButton* pLower) {
+        QLabel* pLabel = Label(strCaption, szLabel, pTraining);
         pLabel->setBuddy(pList);
         pLabel->setWordWrap(true); // four lists side by side in a narrow sheet
         pTrainingGrid->addWidget(pLabel, 0, iColumn);
@@ -264,20 +293,22 @@ SheetViews::SheetViews(QTabWidget* pTabs) : tabCharInfo(pTabs) {
         pTrainingGrid->addLayout(pButtons, 2, iColumn);
         pTrainingGrid->setColumnStretch(iColumn, 1);
     };
-    Column(0, "Specialized Skills", "lblSpecSkill", lstSpecSkills, nullptr, cmdLSpec);
-    Column(1, "Trained Skills", "lblTrainedSkill", lstTrainedSkills, cmdRTrained, cmdLTrained);
-    Column(2, "Untrained Skills", "lblUntrainedSkill", lstUntrainedSkills, cmdRUntrained,
+    Column(0, tr("Specialized Skills"), "lblSpecSkill", lstSpecSkills, nullptr, cmdLSpec);
+    Column(1, tr("Trained Skills"), "lblTrainedSkill", lstTrainedSkills, cmdRTrained, cmdLTrained);
+    Column(2, tr("Untrained Skills"), "lblUntrainedSkill", lstUntrainedSkills, cmdRUntrained,
            cmdLUntrained);
-    Column(3, "Unusable Skills", "lblUnusableSkill", lstUnusableSkills, cmdRUnusable, nullptr);
-    QWidget* pValues = AddTab(tabSkills, QStringLiteral("Skill Values"));
+    Column(3, tr("Unusable Skills"), "lblUnusableSkill", lstUnusableSkills, cmdRUnusable, nullptr);
+    QWidget* pValues = AddTab(tabSkills, QStringLiteral("Skill Values"), tr("Skill Values"));
     grdSkillGrid = new Grid(QStringLiteral("grdSkillGrid"), pValues);
     (new QVBoxLayout(pValues))->addWidget(grdSkillGrid);
     (new QVBoxLayout(frameSkills))->addWidget(tabSkills);
     (new QVBoxLayout(pSkills))->addWidget(frameSkills);
 
     // "Real Life & Contact Info"
-    QWidget* pRealLife = AddTab(tabCharInfo, QStringLiteral("Real Life & Contact Info"));
-    frameRealLife = Frame("Real Life Info", "frameRealLife", pRealLife);
+    //: A tab of the character sheet: what its player tells about himself.
+    QWidget* pRealLife = AddTab(tabCharInfo, QStringLiteral("Real Life & Contact Info"),
+                                tr("Real Life & Contact Info"));
+    frameRealLife = Frame(tr("Real Life Info"), "frameRealLife", pRealLife);
     txtRealName = Edit("txtRealName", frameRealLife);
     txtCityState = Edit("txtCityState", frameRealLife);
     txtMiscRL = Text("txtMiscRL", frameRealLife);
@@ -287,10 +318,10 @@ SheetViews::SheetViews(QTabWidget* pTabs) : tabCharInfo(pTabs) {
     pRealLifeForm->addRow(LabelOf(F::CityState), txtCityState);
     pRealLifeLayout->addLayout(pRealLifeForm);
     // The sheet asks for this field in a sentence of its own, rather than by its caption.
-    pRealLifeLayout->addWidget(new QLabel(
-        QStringLiteral("Anything else you want others to know about you:"), frameRealLife));
+    pRealLifeLayout->addWidget(
+        new QLabel(tr("Anything else you want others to know about you:"), frameRealLife));
     pRealLifeLayout->addWidget(txtMiscRL, 1);
-    frameContactInfo = Frame("Contact Info", "frameContactInfo", pRealLife);
+    frameContactInfo = Frame(tr("Contact Info"), "frameContactInfo", pRealLife);
     txtEmail = Edit("txtEmail", frameContactInfo);
     txtICQ = Edit("txtICQ", frameContactInfo);
     auto* pContact = new QFormLayout(frameContactInfo);
@@ -301,10 +332,11 @@ SheetViews::SheetViews(QTabWidget* pTabs) : tabCharInfo(pTabs) {
     pRealLifePage->addWidget(frameContactInfo);
 
     // "Awards"
-    QWidget* pAwards = AddTab(tabCharInfo, QStringLiteral("Awards"));
-    frameAwards = Frame("Awards", "frameAwards", pAwards);
-    lblAwards = Label("Awards this character has received (only administrators may change them):",
-                      "lblAwards", frameAwards);
+    QWidget* pAwards = AddTab(tabCharInfo, QStringLiteral("Awards"), tr("Awards"));
+    frameAwards = Frame(tr("Awards"), "frameAwards", pAwards);
+    lblAwards =
+        Label(tr("Awards this character has received (only administrators may change them):"),
+              "lblAwards", frameAwards);
     lblAwards->setWordWrap(true);
     txtAwards = Text("txtAwards", frameAwards);
     auto* pAwardsLayout = new QVBoxLayout(frameAwards);
@@ -314,32 +346,39 @@ SheetViews::SheetViews(QTabWidget* pTabs) : tabCharInfo(pTabs) {
     lblAwards->setBuddy(txtAwards);
 
     // "History": the character's changes, filled by the change history's view.
-    pageHistory = AddTab(tabCharInfo, QStringLiteral("History"));
+    //: A tab of the character sheet: the changes made to the character.
+    pageHistory = AddTab(tabCharInfo, QStringLiteral("History"), tr("History"));
     new QVBoxLayout(pageHistory);
 
     // What a screen reader says for the controls no label stands for.
-    cmbSex->setAccessibleName(QStringLiteral("Sex"));
-    optMuleYes->setAccessibleName(QStringLiteral("Is Mule: Yes"));
-    optMuleNo->setAccessibleName(QStringLiteral("Is Mule: No"));
-    cmdMuleForSearch->setAccessibleName(QStringLiteral("Find the character this mule is for"));
-    cmdMainNameSearchFor->setAccessibleName(QStringLiteral("Find the main character"));
-    txtBio->setAccessibleName(QStringLiteral("Bio"));
-    lstVassals->setAccessibleName(QStringLiteral("Vassals"));
-    treImmediateTree->setAccessibleName(QStringLiteral("Immediate Tree"));
-    grdSkillGrid->setAccessibleName(QStringLiteral("Skill Values"));
-    tabCharInfo->setAccessibleName(QStringLiteral("Character"));
-    tabSkills->setAccessibleName(QStringLiteral("Skills"));
-    txtMiscRL->setAccessibleName(QStringLiteral("Anything else you want others to know about you"));
-    for (QPushButton* pButton :
-         {cmdLSpec, cmdRTrained, cmdLTrained, cmdRUntrained, cmdLUntrained, cmdRUnusable}) {
-        // "Raise" and "Lower" say which list they move from.
-        const QString strList = pButton == cmdLSpec                                ? "specialized"
-                                : pButton == cmdRTrained || pButton == cmdLTrained ? "trained"
-                                : pButton == cmdRUntrained || pButton == cmdLUntrained ? "untrained"
-                                                                                       : "unusable";
-        pButton->setAccessibleName(pButton->text() + QStringLiteral(" the selected ") + strList +
-                                   QStringLiteral(" skills"));
-    }
+    //: The name a screen reader gives the box of the character's sex.
+    cmbSex->setAccessibleName(tr("Sex"));
+    //: Game word: a mule is a character kept to carry another's goods.
+    optMuleYes->setAccessibleName(tr("Is Mule: Yes"));
+    //: Game word: a mule is a character kept to carry another's goods.
+    optMuleNo->setAccessibleName(tr("Is Mule: No"));
+    //: Game word: a mule is a character kept to carry another's goods.
+    cmdMuleForSearch->setAccessibleName(tr("Find the character this mule is for"));
+    cmdMainNameSearchFor->setAccessibleName(tr("Find the main character"));
+    txtBio->setAccessibleName(Caption(F::Bio));
+    //: The name a screen reader gives the list of the character's vassals (game word: the
+    //: characters sworn to it).
+    lstVassals->setAccessibleName(tr("Vassals"));
+    //: The part of the allegiance tree around the character: its patron and the characters
+    //: below it.
+    treImmediateTree->setAccessibleName(tr("Immediate Tree"));
+    grdSkillGrid->setAccessibleName(tr("Skill Values"));
+    //: The name a screen reader gives the tabs of the character sheet.
+    tabCharInfo->setAccessibleName(tr("Character"));
+    tabSkills->setAccessibleName(tr("Skills"));
+    txtMiscRL->setAccessibleName(tr("Anything else you want others to know about you"));
+    // "Raise" and "Lower" say which list they move from.
+    cmdLSpec->setAccessibleName(tr("Lower the selected specialized skills"));
+    cmdRTrained->setAccessibleName(tr("Raise the selected trained skills"));
+    cmdLTrained->setAccessibleName(tr("Lower the selected trained skills"));
+    cmdRUntrained->setAccessibleName(tr("Raise the selected untrained skills"));
+    cmdLUntrained->setAccessibleName(tr("Lower the selected untrained skills"));
+    cmdRUnusable->setAccessibleName(tr("Raise the selected unusable skills"));
     NameControlsAfterLabels(tabCharInfo);
     // Every caption whole: the sheet is never narrower than its tabs side by side. The six of
     // them fit the smallest window with half the style's space around each caption.

@@ -1,6 +1,7 @@
 #pragma once
 // The controls of the character sheet: the five character tabs with their frames, labels, fields
 // and buttons, built into the given tab strip. Built once; the sheet fills and reads them.
+#include <QCoreApplication>
 #include <QString>
 
 class Grid;
@@ -19,6 +20,9 @@ class QWidget;
 class QTreeView;
 
 struct SheetViews {
+    Q_DECLARE_TR_FUNCTIONS(SheetViews)
+
+public:
     // Adds the five tabs to tabCharInfo.
     explicit SheetViews(QTabWidget* tabCharInfo);
 

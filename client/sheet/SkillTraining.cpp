@@ -14,12 +14,12 @@ SkillTraining::SkillTraining(SheetViews& views, Skills& objSkills, Prompts& prom
                              QObject* pParent)
     : QObject(pParent), m_views(views), m_skills(objSkills) {
     Grid* pGrid = views.grdSkillGrid;
-    pGrid->Model().SetHeaders({QStringLiteral("Skill"), QStringLiteral("Skill Value")});
+    pGrid->Model().SetHeaders({tr("Skill"), tr("Skill Value")});
     pGrid->Model().SetRows(QList<QStringList>(kSkillCount, QStringList{QString(), QString()}));
     pGrid->Model().SetCellCheck(1, SkillValueProblem);
     m_pEditor =
         new CellEditor(*pGrid, 1, prompts, QStringLiteral("txtSkillGridEdit"), IsValidSkillValue,
-                       QStringLiteral("You can only use numbers for your skill value"));
+                       tr("You can only use numbers for your skill value"));
     connect(m_pEditor, &CellEditor::CellEdited, this,
             [this](int iRow, int iColumn, const QString& strText) {
                 if (iColumn == 1 && !strText.isEmpty())

@@ -293,7 +293,8 @@ QVariant AllegianceModel::data(const QModelIndex& index, int iRole) const {
     const Character& character = m_shown->At(iNode);
     switch (iRole) {
     case Qt::DisplayRole:
-        return character.strName + QStringLiteral(" - Level ") + QString::number(character.nLevel);
+        //: A node of the allegiance tree: %1 is the character's name, %2 its level.
+        return tr("%1 - Level %2").arg(character.strName, QString::number(character.nLevel));
     case Qt::DecorationRole:
         if (!m_bUsePics)
             return QVariant();

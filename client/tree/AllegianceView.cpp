@@ -26,11 +26,6 @@
 #include <algorithm>
 #include <utility>
 
-namespace {
-const QString kTooDeep = QStringLiteral("That branch is too deep to show whole: it is opened %1 "
-                                        "generations down");
-} // namespace
-
 AllegianceView::AllegianceView(Session& session, CurrentCharacter& current, Roster& roster,
                                const AllegianceControls& controls,
                                std::function<void(bool)> SetCharTabEnable, QWidget* pDialogParent)
@@ -143,7 +138,8 @@ void AllegianceView::DownloadWholeTree() {
         m_roster.Replace(Characters::Empty());
     });
     Step([&] {
-        m_session.cycle.StartOperation(zorv::OpTree, QStringLiteral("Downloading Tree Info"));
+        //: The operation under way, shown in the status bar.
+        m_session.cycle.StartOperation(zorv::OpTree, tr("Downloading Tree Info"));
     });
 }
 
@@ -155,9 +151,10 @@ void AllegianceView::ParseTreeData(const QString& strPayload) {
         m_pMain->Clear();
         m_pImmediate->Clear();
         m_pFlat->Clear();
-        m_session.prompts.Inform(QStringLiteral("The allegiance tree the server sent cannot be "
-                                                "shown: ") +
-                                 strProblem + QStringLiteral(".  Please refresh the tree."));
+        //: %1 says what is wrong with the tree; it begins in lower case.
+        m_session.prompts.Inform(
+            tr("The allegiance tree the server sent cannot be shown: %1.  Please refresh the tree.")
+                .arg(strProblem));
         return;
     }
     ShowTree(std::move(parsed));
@@ -219,7 +216,11 @@ void AllegianceView::SelectNode(const QModelIndex& index, bool bExpandNode) {
 }
 
 void AllegianceView::TooDeep() {
-    m_session.stsStatusBar.SetPanel(RequestCycle::kPanelOp, kTooDeep.arg(kMaxExpandDepth));
+    //: %1 is how many generations (levels of the allegiance tree) down a branch is opened.
+    m_session.stsStatusBar.SetPanel(
+        RequestCycle::kPanelOp,
+        tr("That branch is too deep to show whole: it is opened %1 generations down")
+            .arg(kMaxExpandDepth));
 }
 
 void AllegianceView::ExpandGuard(const QModelIndex& index) {
@@ -279,7 +280,8 @@ void AllegianceView::DownloadCharInfo() {
     ProcedureGuard Step(m_session.prompts, "GetCharInfo");
     Step([&] {
         m_session.cycle.StartOperation(
-            zorv::OpCharInfo, QStringLiteral("Downloading Character Info"),
+            //: The operation under way, shown in the status bar.
+            zorv::OpCharInfo, tr("Downloading Character Info"),
             {{FormKey(zorv::form::kGetCharId), strCurrentNodeKey.mid(4)}});
     });
 }
@@ -287,7 +289,7 @@ void AllegianceView::DownloadCharInfo() {
 void AllegianceView::FindInTree(const QString& strName) {
     qint16 id = m_roster->GetID(strName);
     if (id == -1) {
-        m_session.prompts.Inform(QStringLiteral("That character does not exist!"));
+        m_session.prompts.Inform(tr("That character does not exist!"));
         return;
     }
     QModelIndex node = m_pMain->IndexOfKey(CharKey(id));

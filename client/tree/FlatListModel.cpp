@@ -10,7 +10,22 @@ FlatListModel::FlatListModel(const Roster& roster, QObject* pParent)
     : SortableModel(pParent), m_roster(roster) {}
 
 QStringList FlatListModel::Headers() const {
-    return {"Name", "Level", "Rank", "C. Rank", "Patron Name", "Mule", "PK"};
+    return {tr("Name"),
+            //: A column of the flat listing: the character's level, a number.
+            tr("Level"),
+            //: A column of the flat listing: the character's rank, a number.
+            tr("Rank"),
+            //: A column of the flat listing: the rank worked out from the character's vassals,
+            //: a number ("C." for computed).
+            tr("C. Rank"),
+            //: A column of the flat listing: the name of the character's patron (game word: the
+            //: character it is sworn to in the allegiance).
+            tr("Patron Name"),
+            //: A column of the flat listing, Yes or No: whether the character is a mule (game
+            //: word: a character kept to carry another's goods).
+            tr("Mule"),
+            //: A column of the flat listing, Yes or No: whether the character is a player killer.
+            tr("PK")};
 }
 
 void FlatListModel::Fill() {
@@ -129,14 +144,23 @@ QString FlatListModel::CellText(const Characters& roster, int iRecord, int iColu
         return QString::number(roster.ComputedRank(iRecord));
     case 4: {
         if (c.nPatronID == -1)
-            return QStringLiteral("None");
+            //: In the Patron Name column: the character has no patron (game word: the character
+            //: one is sworn to); it is at the top of the allegiance.
+            return tr("None");
         int iPatron = roster.IndexOfId(c.nPatronID); // no key text on this hot path
-        return iPatron < 0 ? QStringLiteral("Unknown") : roster.At(iPatron).strName;
+        //: In the Patron Name column: the patron (game word: the character one is sworn to) is
+        //: not in the roster.
+        return iPatron < 0 ? tr("Unknown") : roster.At(iPatron).strName;
     }
     case 5:
-        return c.iIsMule == 1 ? QStringLiteral("Yes") : QStringLiteral("No");
     case 6:
-        return c.iIsPK == 1 ? QStringLiteral("Yes") : QStringLiteral("No");
+        if ((iColumn == 5 ? c.iIsMule : c.iIsPK) == 1)
+            //: In the Mule or PK column: the character is a mule (game word: a character kept to
+            //: carry another's goods), or a player killer.
+            return tr("Yes");
+        //: In the Mule or PK column: the character is not a mule (game word: a character kept to
+        //: carry another's goods), or not a player killer.
+        return tr("No");
     default:
         return QString();
     }

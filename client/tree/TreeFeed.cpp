@@ -17,8 +17,6 @@
 
 namespace {
 
-const QString kTreeStatus = QStringLiteral("Downloading Tree Info");
-
 // The server refused the credentials the request went out under (or throttles them).
 bool RefusesLogin(qint16 iCode) {
     return iCode >= zorv::CodeUnknownName && iCode <= zorv::CodeLoginThrottled;
@@ -122,7 +120,8 @@ bool TreeFeed::Refresh() {
     }
     m_asked = Asked::Changes;
     m_session.cycle.StartOperation(
-        Request(zorv::OpTreeChanges, kTreeStatus,
+        //: The operation under way, shown in the status bar.
+        Request(zorv::OpTreeChanges, tr("Downloading Tree Info"),
                 {{FormKey(zorv::form::kSince), QString::number(m_lGeneration)}}));
     // Beside it, from the same generation: if another click drops the user's request, the
     // watch still catches up, and whichever answer comes second changes nothing.
@@ -175,7 +174,9 @@ void TreeFeed::DownloadWhole() {
     m_lLearned = -1;
     m_asked = Asked::Generation;
     m_session.cycle.StartOperation(
-        Request(zorv::OpTreeChanges, kTreeStatus, {{FormKey(zorv::form::kSince), ""}}));
+        //: The operation under way, shown in the status bar.
+        Request(zorv::OpTreeChanges, tr("Downloading Tree Info"),
+                {{FormKey(zorv::form::kSince), QString()}}));
     m_checkDownload.start();
 }
 
@@ -282,7 +283,9 @@ void TreeFeed::PollAnswered(const Outcome& outcome) {
     if (outcome.iCode == zorv::CodeFeedTooOld)
         return Recover();
     if (!outcome.Ok())
-        return PollFailed(QStringLiteral("the server answered error #%1").arg(outcome.iCode));
+        //: Why the tree's updates paused; it ends a sentence, after a colon. %1 is the code of
+        //: the server's error.
+        return PollFailed(tr("the server answered error #%1").arg(outcome.iCode));
     const bool bHeld = m_sent.elapsed() >= kWaitSeconds * 1000 / 2;
     TreeChanges changes;
     QString strProblem;
@@ -311,8 +314,13 @@ int TreeFeed::NextRetrySeconds() {
 
 void TreeFeed::PollFailed(const QString& strWhy) {
     const int iSeconds = NextRetrySeconds();
-    SetStatus((m_bOffline ? QStringLiteral("Read-only copy: %1; trying again in %2 s")
-                          : QStringLiteral("Tree updates paused: %1; trying again in %2 s"))
+    SetStatus((m_bOffline
+                   //: In the status bar, while the tree shown is a copy kept from an earlier run:
+                   //: %1 says why the server cannot be reached, %2 is a number of seconds.
+                   ? tr("Read-only copy: %1; trying again in %2 s")
+                   //: In the status bar: %1 says why the tree's updates paused, %2 is a number of
+                   //: seconds.
+                   : tr("Tree updates paused: %1; trying again in %2 s"))
                   .arg(strWhy)
                   .arg(iSeconds));
     m_nextPoll.start(iSeconds * 1000);
@@ -343,7 +351,9 @@ void TreeFeed::RecoveryGeneration(const Outcome& outcome) {
     else if (outcome.Ok() || WithoutFeed(outcome.iCode))
         m_bOffered = false; // the tree comes whole, and nothing is watched
     else
-        return RecoveryFailed(QStringLiteral("the server answered error #%1").arg(outcome.iCode));
+        //: Why the tree's updates paused; it ends a sentence, after a colon. %1 is the code of
+        //: the server's error.
+        return RecoveryFailed(tr("the server answered error #%1").arg(outcome.iCode));
     m_recovery.Start(m_session.cycle, Request(zorv::OpTree), DeadlineMs(0),
                      [this, lLearned](const Outcome& tree) { RecoveryTree(tree, lLearned); });
 }
@@ -354,19 +364,22 @@ void TreeFeed::RecoveryTree(const Outcome& outcome, qint64 lLearned) {
     if (RefusesLogin(outcome.iCode))
         return StopForLogin(outcome.iCode);
     if (!outcome.Ok())
-        return RecoveryFailed(QStringLiteral("the server answered error #%1").arg(outcome.iCode));
+        //: Why the tree's updates paused; it ends a sentence, after a colon. %1 is the code of
+        //: the server's error.
+        return RecoveryFailed(tr("the server answered error #%1").arg(outcome.iCode));
     QString strProblem;
     RosterSnapshot tree = ParseTreePayload(outcome.strPayload, strProblem, *m_roster);
     if (!strProblem.isEmpty() || tree->Count() == 0)
-        return RecoveryFailed(QStringLiteral("the tree the server sent cannot be shown"));
+        //: Why the tree's updates paused; it ends a sentence, after a colon.
+        return RecoveryFailed(tr("the tree the server sent cannot be shown"));
     m_pending = Recovered{lLearned, std::move(tree)};
     ApplyRecovered();
 }
 
 void TreeFeed::RecoveryFailed(const QString& strWhy) {
     const int iSeconds = NextRetrySeconds();
-    SetStatus(
-        QStringLiteral("Tree updates paused: %1; trying again in %2 s").arg(strWhy).arg(iSeconds));
+    //: In the status bar: %1 says why the tree's updates paused, %2 is a number of seconds.
+    SetStatus(tr("Tree updates paused: %1; trying again in %2 s").arg(strWhy).arg(iSeconds));
     m_recoverLater.start(iSeconds * 1000);
 }
 
@@ -393,8 +406,9 @@ void TreeFeed::StopForLogin(qint16 iCode) {
     Stop();
     m_bLoginRefused = true;
     m_iRetrySeconds = 0;
-    SetStatus(QStringLiteral("Tree updates stopped: the server refused this login (error #%1); "
-                             "they go on after the next login")
+    //: In the status bar; %1 is the code of the server's error.
+    SetStatus(tr("Tree updates stopped: the server refused this login (error #%1); they go on "
+                 "after the next login")
                   .arg(iCode));
 }
 

@@ -14,7 +14,7 @@
 
 frmFindChar::frmFindChar(QWidget* pParent) : QDialog(pParent) {
     setObjectName(QStringLiteral("frmFindChar"));
-    setWindowTitle(QStringLiteral("Find Character"));
+    setWindowTitle(tr("Find Character"));
     txtName = new QLineEdit(this);
     txtName->setObjectName(QStringLiteral("txtName"));
     lstNames = new QListView(this);
@@ -25,10 +25,11 @@ frmFindChar::frmFindChar(QWidget* pParent) : QDialog(pParent) {
     lstNames->setModel(m_pNames);
     QHBoxLayout* pButtons = DialogButtons(this, cmdOK, cmdCancel);
     auto* pLayout = new QVBoxLayout(this);
-    auto* pLabel = new QLabel(QStringLiteral("Character Name"), this);
+    auto* pLabel = new QLabel(tr("Character Name"), this);
     pLabel->setBuddy(txtName);
-    lstNames->setAccessibleName(QStringLiteral("Characters"));
-    txtName->setAccessibleName(QStringLiteral("Character Name"));
+    //: The name a screen reader gives the list of the characters found.
+    lstNames->setAccessibleName(tr("Characters"));
+    txtName->setAccessibleName(tr("Character Name"));
     pLayout->addWidget(pLabel);
     pLayout->addWidget(txtName);
     pLayout->addWidget(lstNames);

@@ -45,7 +45,8 @@ Prompts::Answer ScriptedPrompts::Answered(const QString& strText, Buttons button
     if (!whileOpen.isEmpty())
         whileOpen.takeFirst()();
     if (answers.isEmpty()) {
-        Unexpected(strTitle + QStringLiteral(": ") + strText);
+        if (!bDeclineUnexpected)
+            Unexpected(strTitle + QStringLiteral(": ") + strText);
         if (buttons == Buttons::Ok)
             return Answer::Ok;
         return buttons == Buttons::YesNo ? Answer::No : Answer::Cancel;
@@ -53,9 +54,11 @@ Prompts::Answer ScriptedPrompts::Answered(const QString& strText, Buttons button
     return answers.takeFirst();
 }
 
-QString ScriptedPrompts::SaveFileName(const QString& strTitle, const QString&) {
+QString ScriptedPrompts::SaveFileName(const QString& strTitle, const QString& strFilter) {
+    saveTitles << strTitle << strFilter;
     if (saveNames.isEmpty()) {
-        Unexpected(QStringLiteral("save file: ") + strTitle);
+        if (!bDeclineUnexpected)
+            Unexpected(QStringLiteral("save file: ") + strTitle);
         return QString();
     }
     return saveNames.takeFirst();
@@ -78,8 +81,11 @@ void ScriptedPrompts::ExpectDismissed(Dismissal how) {
 
 int ScriptedPrompts::Exec(QDialog& dlg) {
     dialogNames.append(dlg.objectName());
+    if (onDialog)
+        onDialog(dlg);
     if (dialogs.isEmpty()) {
-        Unexpected(QStringLiteral("dialog ") + dlg.objectName());
+        if (!bDeclineUnexpected)
+            Unexpected(QStringLiteral("dialog ") + dlg.objectName());
         dlg.reject();
         return QDialog::Rejected;
     }

@@ -26,7 +26,13 @@ public:
     // what should arrive.
     QList<std::function<void()>> whileOpen;
     QStringList dialogNames; // objectName of each dialog run
+    QStringList saveTitles;  // the title and filter of each save-file dialog asked for
     int nUnexpected = 0;
+    // Set, a prompt with nothing queued for it is answered as a user who declines would (Cancel,
+    // No or OK; no file; the dialog rejected) rather than failing the test, and each dialog is
+    // first handed to onDialog: for a test that opens everything there is to look at it.
+    bool bDeclineUnexpected = false;
+    std::function<void(QDialog&)> onDialog;
     // Message boxes open as real modal dialogs, each running its own event loop until it is
     // answered, so that code which must wait while a dialog is open sees one.
     bool bModal = false;
