@@ -181,6 +181,10 @@ void CharacterSheet::ShowValues(const CharacterPayload& c) {
     m_bDisplaying = true;
     for (const SheetField& row : m_fields)
         ShowField(row, c[row.field]);
+    // The server calls a monarch's patron "None", in English, as older clients show it.
+    if (Leading(c[RecordField::PatronId]) == zorv::kNoCharacter)
+        //: The patron of a monarch, who has none.
+        m_v.lblPatron->setText(tr("None"));
     const Character* pEditor = m_roster->Item(QStringLiteral("Char") + c[RecordField::ModifiedBy]);
     //: %1 is when the character's record was last saved, %2 who saved it.
     m_v.lblLastModified->setText(tr("Last Modified: %1 by %2")

@@ -4,9 +4,12 @@
 // taken from somewhere lupdate does not read.
 #include "PseudoLanguage.h"
 #include "TestClient.h"
+#include "Translations.h"
 
 #include "Catalogue.h"
 #include "CharacterRecord.h"
+#include "ErrorTable.h"
+#include "Refusals.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>
@@ -121,6 +124,7 @@ private slots:
     void pseudoTranslation();
     void everyViewAndTab();
     void everyMenuAndWhatItOpens();
+    void everyErrorAndRefusal();
 
 private:
     EnglishFinder Finder() const { return EnglishFinder(m_data); }
@@ -163,9 +167,13 @@ void tst_language::initTestCase() {
                 m_data << QString::fromLatin1(szTitle);
     for (int i = 1; i <= zorv::FieldInfo(zorv::RecordField::Race).nHigh; ++i)
         m_data << QString::fromLatin1(zorv::kRaceNames[i]);
-    m_data << m_server->Address() << QStringLiteral("ZORV") << QStringLiteral("Stormwind")
-           << QStringLiteral("HTTP") << QStringLiteral("UTC") << QStringLiteral("PNG")
-           << QStringLiteral("PDF") << QStringLiteral("CSV") << QStringLiteral("SVG");
+    for (const ClientLanguage& language : kClientLanguages) // each language is named in itself
+        m_data << QString::fromUtf8(language.szName);
+    m_data << m_client->window->session().strGuildName
+           << m_client->window->session().strRescueSquadName << m_server->Address()
+           << QStringLiteral("ZORV") << QStringLiteral("Stormwind") << QStringLiteral("HTTP")
+           << QStringLiteral("UTC") << QStringLiteral("PNG") << QStringLiteral("PDF")
+           << QStringLiteral("CSV") << QStringLiteral("SVG");
     // The longest first, so that a name is taken whole before a shorter one inside it.
     std::sort(m_data.begin(), m_data.end(),
               [](const QString& a, const QString& b) { return a.size() > b.size(); });
@@ -205,7 +213,7 @@ void tst_language::everyViewAndTab() {
         }
     }
     found.removeDuplicates();
-    QCOMPARE(found.join(QLatin1Char('\n')), QString());
+    QVERIFY2(found.isEmpty(), qPrintable(found.join(QLatin1Char('\n'))));
 }
 
 // Each menu item is chosen once, as a user who looks and declines would: every dialog, window
@@ -238,6 +246,7 @@ void tst_language::everyMenuAndWhatItOpens() {
     });
     QVERIFY(actions.size() > 15);
     window.views().tabMainTab->setCurrentIndex(0);
+    int nWindows = 0;
     for (QAction* pAction : actions) {
         const qsizetype nShown = prompts.shown.size();
         const qsizetype nSaves = prompts.saveTitles.size();
@@ -255,18 +264,41 @@ void tst_language::everyMenuAndWhatItOpens() {
         // The windows it opened beside the main one: read, then closed.
         for (QWidget* pTop : QApplication::topLevelWidgets())
             if (pTop->isVisible() && pTop != &window && !before.contains(pTop)) {
+                ++nWindows;
                 finder.Window(pTop);
                 pTop->close();
             } else if (pTop->isVisible() && pTop != &window && pTop->parentWidget() == &window &&
                        !qobject_cast<QMenu*>(pTop)) {
+                ++nWindows;
                 finder.Window(pTop);
                 pTop->close();
             }
         found << finder.found;
         Settle(window);
     }
+    // The dialogs and windows of the menus were all reached.
+    QVERIFY2(prompts.dialogNames.size() >= 8, qPrintable(prompts.dialogNames.join(u' ')));
+    QVERIFY(nWindows >= 4);
     found.removeDuplicates();
-    QCOMPARE(found.join(QLatin1Char('\n')), QString());
+    QVERIFY2(found.isEmpty(), qPrintable(found.join(QLatin1Char('\n'))));
+}
+
+// Every message of the error table, and every refused value as the client composes it.
+void tst_language::everyErrorAndRefusal() {
+    EnglishFinder finder = Finder();
+    for (int iCode = 0; iCode < 2000; ++iCode)
+        if (const std::optional<QString> strText = ServerErrorText(iCode))
+            finder.Text(QString::number(iCode), *strText);
+    for (const zorv::RefusalText& refusal : zorv::kRefusalTexts) {
+        // A caption where the refusal names one, numbers elsewhere.
+        QString strPayload = QStringLiteral("English|%1").arg(static_cast<int>(refusal.refusal));
+        for (int i = 1; i <= 4; ++i)
+            strPayload += i == refusal.iCaption ? QStringLiteral("|Level") : QStringLiteral("|7");
+        finder.Text(QLatin1String(refusal.szEnglish),
+                    *ServerErrorText(991, strPayload + QStringLiteral("<STOP_HERE>")));
+    }
+    finder.Text(QStringLiteral("throttled"), *ServerErrorText(954, QStringLiteral("x|30")));
+    QVERIFY2(finder.found.isEmpty(), qPrintable(finder.found.join(QLatin1Char('\n'))));
 }
 
 QTEST_MAIN(tst_language)

@@ -521,6 +521,11 @@ Dadurch werden auch alle Gefolgsleute von %1 entfernt.</translation>
         <extracomment>%1 is the character shown.</extracomment>
         <translation>Änderungen an %1 speichern?</translation>
     </message>
+    <message>
+        <source>None</source>
+        <extracomment>The patron of a monarch, who has none.</extracomment>
+        <translation>Keiner</translation>
+    </message>
 </context>
 <context>
     <name>Characters</name>
@@ -1837,7 +1842,7 @@ Den gespeicherten Baum vom %3 schreibgeschützt öffnen?  Bis der Server antwort
     </message>
     <message>
         <source>Gharu&apos;ndim</source>
-        <translation>Gharu'ndim</translation>
+        <translation>Gharu&apos;ndim</translation>
     </message>
     <message>
         <source>Sho</source>

@@ -516,6 +516,11 @@ This will also remove all characters that are followers of %1.</source>
         <extracomment>%1 is the character shown.</extracomment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>None</source>
+        <extracomment>The patron of a monarch, who has none.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Characters</name>

@@ -520,6 +520,11 @@ This will also remove all characters that are followers of %1.</source>
         <extracomment>%1 is the character shown.</extracomment>
         <translation>¿Guardar los cambios en %1?</translation>
     </message>
+    <message>
+        <source>None</source>
+        <extracomment>The patron of a monarch, who has none.</extracomment>
+        <translation>Ninguno</translation>
+    </message>
 </context>
 <context>
     <name>Characters</name>

@@ -53,7 +53,7 @@
     <name>AdminOperations</name>
     <message>
         <source>The server has saved the new setup!</source>
-        <translation>Le serveur a enregistré la nouvelle configuration !</translation>
+        <translation>Le serveur a enregistré la nouvelle configuration&#xa0;!</translation>
     </message>
     <message>
         <source>The character&apos;s password has been reset to the default password.</source>
@@ -62,7 +62,7 @@
     </message>
     <message>
         <source>The character&apos;s security level has been changed!</source>
-        <translation>Le niveau d&apos;accès du personnage a été modifié !</translation>
+        <translation>Le niveau d&apos;accès du personnage a été modifié&#xa0;!</translation>
     </message>
     <message>
         <source>The character database has been backed up</source>
@@ -71,16 +71,16 @@
     <message>
         <source>You security level is not high enough!</source>
         <extracomment>&quot;You&quot; stands for &quot;Your&quot;</extracomment>
-        <translation>Votre niveau d&apos;accès est insuffisant !</translation>
+        <translation>Votre niveau d&apos;accès est insuffisant&#xa0;!</translation>
     </message>
     <message>
         <source>You must select the character whose password you want to reset from the tree!</source>
-        <translation>Vous devez sélectionner dans l&apos;arbre le personnage dont vous voulez réinitialiser le mot de passe !</translation>
+        <translation>Vous devez sélectionner dans l&apos;arbre le personnage dont vous voulez réinitialiser le mot de passe&#xa0;!</translation>
     </message>
     <message>
         <source>Are you sure you want to reset %1&apos;s password to the default password?</source>
         <extracomment>%1 is the character&apos;s name; the default password is the guild&apos;s password for new members</extracomment>
-        <translation>Voulez-vous vraiment réinitialiser le mot de passe de %1 au mot de passe par défaut ?</translation>
+        <translation>Voulez-vous vraiment réinitialiser le mot de passe de %1 au mot de passe par défaut&#xa0;?</translation>
     </message>
     <message>
         <source>Reset Password Confirmation</source>
@@ -88,12 +88,12 @@
     </message>
     <message>
         <source>You must select the character whose security level you want to change!</source>
-        <translation>Vous devez sélectionner le personnage dont vous voulez changer le niveau d&apos;accès !</translation>
+        <translation>Vous devez sélectionner le personnage dont vous voulez changer le niveau d&apos;accès&#xa0;!</translation>
     </message>
     <message>
         <source>Are you sure you want to change %1&apos;s security level to %2?</source>
         <extracomment>%1 is the character&apos;s name, %2 the chosen level: &quot;Normal User&quot; or &quot;Administrator&quot;</extracomment>
-        <translation>Voulez-vous vraiment passer le niveau d&apos;accès de %1 à %2 ?</translation>
+        <translation>Voulez-vous vraiment passer le niveau d&apos;accès de %1 à %2&#xa0;?</translation>
     </message>
     <message>
         <source>Change Security Level Confirmation</source>
@@ -112,12 +112,12 @@
     <message>
         <source>The backup was cut off before its end; nothing was written to %1.  Please try again.</source>
         <extracomment>%1 is the backup file&apos;s path</extracomment>
-        <translation>La sauvegarde a été interrompue avant la fin ; rien n&apos;a été écrit dans %1. Veuillez réessayer.</translation>
+        <translation>La sauvegarde a été interrompue avant la fin&#xa0;; rien n&apos;a été écrit dans %1. Veuillez réessayer.</translation>
     </message>
     <message>
         <source>The backup could not be written to %1: %2</source>
         <extracomment>%1 is the backup file&apos;s path, %2 the reason</extracomment>
-        <translation>La sauvegarde n&apos;a pas pu être écrite dans %1 : %2</translation>
+        <translation>La sauvegarde n&apos;a pas pu être écrite dans %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -147,7 +147,7 @@
     </message>
     <message>
         <source>Your password has been successfully changed!</source>
-        <translation>Votre mot de passe a bien été modifié !</translation>
+        <translation>Votre mot de passe a bien été modifié&#xa0;!</translation>
     </message>
     <message>
         <source>Adding Vassal</source>
@@ -158,7 +158,7 @@
         <source>Are you sure you want to remove your vassal %1?<byte value="xd"/>
 This will also remove all characters that are followers of %1.</source>
         <extracomment>%1 is the vassal&apos;s character name; a vassal is a character sworn to a patron, its followers are the vassals below it in the allegiance</extracomment>
-        <translation>Voulez-vous vraiment retirer votre vassal %1 ?</translation>
+        <translation>Voulez-vous vraiment retirer votre vassal %1&#xa0;?</translation>
     </message>
     <message>
         <source>Remove Vassal Confirmation</source>
@@ -189,12 +189,12 @@ This will also remove all characters that are followers of %1.</source>
     <message>
         <source>The allegiance tree the server sent cannot be shown: %1.  Please refresh the tree.</source>
         <extracomment>%1 says what is wrong with the tree; it begins in lower case.</extracomment>
-        <translation>L&apos;arbre d&apos;allégeance envoyé par le serveur ne peut pas être affiché : %1. Veuillez actualiser l&apos;arbre.</translation>
+        <translation>L&apos;arbre d&apos;allégeance envoyé par le serveur ne peut pas être affiché&#xa0;: %1. Veuillez actualiser l&apos;arbre.</translation>
     </message>
     <message>
         <source>That branch is too deep to show whole: it is opened %1 generations down</source>
         <extracomment>%1 is how many generations (levels of the allegiance tree) down a branch is opened.</extracomment>
-        <translation>Cette branche est trop profonde pour être affichée en entier : elle est ouverte sur %1 générations</translation>
+        <translation>Cette branche est trop profonde pour être affichée en entier&#xa0;: elle est ouverte sur %1 générations</translation>
     </message>
     <message>
         <source>Downloading Character Info</source>
@@ -203,7 +203,7 @@ This will also remove all characters that are followers of %1.</source>
     </message>
     <message>
         <source>That character does not exist!</source>
-        <translation>Ce personnage n&apos;existe pas !</translation>
+        <translation>Ce personnage n&apos;existe pas&#xa0;!</translation>
     </message>
 </context>
 <context>
@@ -351,7 +351,7 @@ This will also remove all characters that are followers of %1.</source>
 %4
 </source>
         <extracomment>%1 is the change&apos;s number, %2 its date and time, %3 the member who made it, %4 what it changed</extracomment>
-        <translation>Annuler la modification n° %1 du %2 par %3 ?
+        <translation>Annuler la modification n°&#xa0;%1 du %2 par %3&#xa0;?
 
 %4
 </translation>
@@ -395,7 +395,7 @@ This will also remove all characters that are followers of %1.</source>
     </message>
     <message>
         <source>No password is kept with a removed member: those brought back log in with the guild&apos;s default password, and an administrator among them comes back as a member.</source>
-        <translation>Aucun mot de passe n&apos;est conservé pour un membre retiré : les membres rétablis se connectent avec le mot de passe par défaut de la guilde, et un administrateur parmi eux revient en simple membre.</translation>
+        <translation>Aucun mot de passe n&apos;est conservé pour un membre retiré&#xa0;: les membres rétablis se connectent avec le mot de passe par défaut de la guilde, et un administrateur parmi eux revient en simple membre.</translation>
     </message>
     <message>
         <source>Undoing Change</source>
@@ -412,7 +412,7 @@ This will also remove all characters that are followers of %1.</source>
     <message>
         <source>The change cannot be undone: %1.</source>
         <extracomment>%1 is the server&apos;s reason, in English</extracomment>
-        <translation>La modification ne peut pas être annulée : %1.</translation>
+        <translation>La modification ne peut pas être annulée&#xa0;: %1.</translation>
     </message>
     <message>
         <source>  Nothing was changed.</source>
@@ -425,27 +425,27 @@ This will also remove all characters that are followers of %1.</source>
     <message>
         <source>Error!</source>
         <extracomment>The character&apos;s record the server sent is not whole.</extracomment>
-        <translation>Erreur !</translation>
+        <translation>Erreur&#xa0;!</translation>
     </message>
     <message>
         <source>%1 was changed elsewhere; shown as stored now</source>
         <extracomment>In the status bar; %1 is the character shown.</extracomment>
-        <translation>%1 a été modifié ailleurs ; affiché tel qu&apos;enregistré</translation>
+        <translation>%1 a été modifié ailleurs&#xa0;; affiché tel qu&apos;enregistré</translation>
     </message>
     <message>
         <source>%1 was changed by someone else at %2; shown as stored now</source>
         <extracomment>In the status bar; %1 is the character shown, %2 when it was changed.</extracomment>
-        <translation>%1 a été modifié par quelqu&apos;un d&apos;autre à %2 ; affiché tel qu&apos;enregistré</translation>
+        <translation>%1 a été modifié par quelqu&apos;un d&apos;autre à %2&#xa0;; affiché tel qu&apos;enregistré</translation>
     </message>
     <message>
         <source>%1 was changed by %2 at %3; shown as stored now</source>
         <extracomment>In the status bar; %1 is the character shown, %2 the character who changed it, %3 when.</extracomment>
-        <translation>%1 a été modifié par %2 à %3 ; affiché tel qu&apos;enregistré</translation>
+        <translation>%1 a été modifié par %2 à %3&#xa0;; affiché tel qu&apos;enregistré</translation>
     </message>
     <message>
         <source>Last Modified: %1 by %2</source>
         <extracomment>%1 is when the character&apos;s record was last saved, %2 who saved it.</extracomment>
-        <translation>Dernière modification : %1 par %2</translation>
+        <translation>Dernière modification&#xa0;: %1 par %2</translation>
     </message>
     <message>
         <source>Unknown</source>
@@ -455,7 +455,7 @@ This will also remove all characters that are followers of %1.</source>
     <message>
         <source>%1 (Number Missing: %2)</source>
         <extracomment>%1 is the number of the character&apos;s followers (game word: the characters below it in the allegiance) the tree shows, %2 how many fewer than the number stored that is.</extracomment>
-        <translation>%1 (manquants : %2)</translation>
+        <translation>%1 (manquants&#xa0;: %2)</translation>
     </message>
     <message>
         <source>%1 was changed by someone else while you were editing.</source>
@@ -475,7 +475,7 @@ This will also remove all characters that are followers of %1.</source>
     <message>
         <source>Saving your changes will be refused; reload to see the record as it is stored now.</source>
         <extracomment>Follows a sentence saying that someone else changed the character&apos;s record.</extracomment>
-        <translation>L&apos;enregistrement de vos modifications sera refusé ; rechargez pour voir la fiche telle qu&apos;elle est enregistrée.</translation>
+        <translation>L&apos;enregistrement de vos modifications sera refusé&#xa0;; rechargez pour voir la fiche telle qu&apos;elle est enregistrée.</translation>
     </message>
     <message>
         <source>%1 has left the allegiance</source>
@@ -485,7 +485,7 @@ This will also remove all characters that are followers of %1.</source>
     <message>
         <source>Last Modified:</source>
         <extracomment>The label of when the character&apos;s record was last saved, while no character is shown.</extracomment>
-        <translation>Dernière modification :</translation>
+        <translation>Dernière modification&#xa0;:</translation>
     </message>
     <message>
         <source>The character&apos;s information has been updated.  If you changed the name of the character you are logged in as, you&apos;ll have to login again.</source>
@@ -494,31 +494,36 @@ This will also remove all characters that are followers of %1.</source>
     <message>
         <source>%1 was changed by someone else after you opened it, so your changes were not saved.</source>
         <extracomment>%1 is the character shown.</extracomment>
-        <translation>%1 a été modifié par quelqu&apos;un d&apos;autre après son ouverture : vos modifications n&apos;ont pas été enregistrées.</translation>
+        <translation>%1 a été modifié par quelqu&apos;un d&apos;autre après son ouverture&#xa0;: vos modifications n&apos;ont pas été enregistrées.</translation>
     </message>
     <message>
         <source>%1 was changed by someone else on %2 after you opened it, so your changes were not saved.</source>
         <extracomment>%1 is the character shown, %2 when it was changed.</extracomment>
-        <translation>%1 a été modifié par quelqu&apos;un d&apos;autre le %2 après son ouverture : vos modifications n&apos;ont pas été enregistrées.</translation>
+        <translation>%1 a été modifié par quelqu&apos;un d&apos;autre le %2 après son ouverture&#xa0;: vos modifications n&apos;ont pas été enregistrées.</translation>
     </message>
     <message>
         <source>%1 was changed by %2 after you opened it, so your changes were not saved.</source>
         <extracomment>%1 is the character shown, %2 the character who changed it.</extracomment>
-        <translation>%1 a été modifié par %2 après son ouverture : vos modifications n&apos;ont pas été enregistrées.</translation>
+        <translation>%1 a été modifié par %2 après son ouverture&#xa0;: vos modifications n&apos;ont pas été enregistrées.</translation>
     </message>
     <message>
         <source>%1 was changed by %2 on %3 after you opened it, so your changes were not saved.</source>
         <extracomment>%1 is the character shown, %2 the character who changed it, %3 when.</extracomment>
-        <translation>%1 a été modifié par %2 le %3 après son ouverture : vos modifications n&apos;ont pas été enregistrées.</translation>
+        <translation>%1 a été modifié par %2 le %3 après son ouverture&#xa0;: vos modifications n&apos;ont pas été enregistrées.</translation>
     </message>
     <message>
         <source>Do you want to load the character as it is stored now?  Your changes will be lost.</source>
-        <translation>Voulez-vous charger le personnage tel qu&apos;il est enregistré ? Vos modifications seront perdues.</translation>
+        <translation>Voulez-vous charger le personnage tel qu&apos;il est enregistré&#xa0;? Vos modifications seront perdues.</translation>
     </message>
     <message>
         <source>Save changes to %1?</source>
         <extracomment>%1 is the character shown.</extracomment>
-        <translation>Enregistrer les modifications de %1 ?</translation>
+        <translation>Enregistrer les modifications de %1&#xa0;?</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <extracomment>The patron of a monarch, who has none.</extracomment>
+        <translation>Aucun</translation>
     </message>
 </context>
 <context>
@@ -553,7 +558,7 @@ This will also remove all characters that are followers of %1.</source>
     </message>
     <message>
         <source>Drag to move the chart, turn the wheel to zoom, double-click a box to show that member.  Alt and the arrow keys move the mark from box to box; Enter shows the marked member.</source>
-        <translation>Faites glisser pour déplacer l&apos;organigramme, tournez la molette pour zoomer, double-cliquez sur une case pour afficher ce membre. Alt et les flèches déplacent la marque de case en case ; Entrée affiche le membre marqué.</translation>
+        <translation>Faites glisser pour déplacer l&apos;organigramme, tournez la molette pour zoomer, double-cliquez sur une case pour afficher ce membre. Alt et les flèches déplacent la marque de case en case&#xa0;; Entrée affiche le membre marqué.</translation>
     </message>
 </context>
 <context>
@@ -581,7 +586,7 @@ This will also remove all characters that are followers of %1.</source>
     <message>
         <source>%1: row %2 of %3, column %4 of %5</source>
         <extracomment>A page&apos;s caption when the chart takes several pages; %1 is the chart&apos;s title, %2 and %3 the page&apos;s row and how many rows, %4 and %5 its column and how many columns</extracomment>
-        <translation>%1 : ligne %2 sur %3, colonne %4 sur %5</translation>
+        <translation>%1&#xa0;: ligne %2 sur %3, colonne %4 sur %5</translation>
     </message>
 </context>
 <context>
@@ -613,7 +618,7 @@ This will also remove all characters that are followers of %1.</source>
     <message>
         <source>Application-defined error: %1</source>
         <extracomment>%1 is the description the failure carries.</extracomment>
-        <translation>Erreur définie par l&apos;application : %1</translation>
+        <translation>Erreur définie par l&apos;application&#xa0;: %1</translation>
     </message>
     <message>
         <source>Unknown failure</source>
@@ -625,11 +630,11 @@ Occurred in: %1<byte value="xd"/>
 Description: %2 %3<byte value="xd"/>
 Please send an email with this information to %4</source>
         <extracomment>%1 is the name of the procedure that failed, %2 the failure&apos;s number and %3 its description, %4 the support address.</extracomment>
-        <translation>Une erreur critique s&apos;est produite !</translation>
+        <translation>Une erreur critique s&apos;est produite&#xa0;!</translation>
     </message>
     <message>
         <source>Critical Error!</source>
-        <translation>Erreur critique !</translation>
+        <translation>Erreur critique&#xa0;!</translation>
     </message>
     <message>
         <source>Object variable not set</source>
@@ -651,7 +656,7 @@ Please send an email with this information to %4</source>
     <message>
         <source>The list could not be saved to %1: %2</source>
         <extracomment>%1 is the file chosen, %2 why it could not be written.</extracomment>
-        <translation>La liste n&apos;a pas pu être enregistrée dans %1 : %2</translation>
+        <translation>La liste n&apos;a pas pu être enregistrée dans %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -702,7 +707,7 @@ Please send an email with this information to %4</source>
     </message>
     <message>
         <source>There was an error changing the security level! An invalid character ID was given!</source>
-        <translation>Erreur lors du changement de niveau d&apos;accès ! L&apos;identifiant de personnage fourni n&apos;est pas valide !</translation>
+        <translation>Erreur lors du changement de niveau d&apos;accès&#xa0;! L&apos;identifiant de personnage fourni n&apos;est pas valide&#xa0;!</translation>
     </message>
     <message>
         <source>There was an error while trying to add the vassal.  You provided an invalid name.  Please enter a legal name.</source>
@@ -784,7 +789,7 @@ Please send an email with this information to %4</source>
     </message>
     <message>
         <source>Secuirty Voliation!</source>
-        <translation>Violation de sécurité !</translation>
+        <translation>Violation de sécurité&#xa0;!</translation>
     </message>
     <message>
         <source>You are using an invalid client.  Please go to the ZORV website and upgrade.</source>
@@ -808,11 +813,11 @@ Please send an email with this information to %4</source>
     </message>
     <message>
         <source>Your password is too long, it can only be 10 characters long.</source>
-        <translation>Votre mot de passe est trop long : il ne peut pas dépasser 10 caractères.</translation>
+        <translation>Votre mot de passe est trop long&#xa0;: il ne peut pas dépasser 10 caractères.</translation>
     </message>
     <message>
         <source>Your password is too short, it has to be at least 6 characters long.</source>
-        <translation>Votre mot de passe est trop court : il doit comporter au moins 6 caractères.</translation>
+        <translation>Votre mot de passe est trop court&#xa0;: il doit comporter au moins 6 caractères.</translation>
     </message>
     <message>
         <source>There was an error changing the character&apos;s password.  The new password and the confirmation password do not match.</source>
@@ -828,7 +833,7 @@ Please send an email with this information to %4</source>
     </message>
     <message>
         <source>There was an error trying to change the server setup.  You are not an admin, what are you trying to do?</source>
-        <translation>Erreur lors de la modification de la configuration du serveur. Vous n&apos;êtes pas administrateur : que cherchez-vous à faire ?</translation>
+        <translation>Erreur lors de la modification de la configuration du serveur. Vous n&apos;êtes pas administrateur&#xa0;: que cherchez-vous à faire&#xa0;?</translation>
     </message>
     <message>
         <source>There was an error trying to reset the password. Your security level was not high enough.</source>
@@ -848,7 +853,7 @@ Please send an email with this information to %4</source>
     </message>
     <message>
         <source>There was an error changing the security level! The new security level was invalid</source>
-        <translation>Erreur lors du changement de niveau d&apos;accès ! Le nouveau niveau d&apos;accès n&apos;est pas valide</translation>
+        <translation>Erreur lors du changement de niveau d&apos;accès&#xa0;! Le nouveau niveau d&apos;accès n&apos;est pas valide</translation>
     </message>
     <message>
         <source>There was an error reading the change history.  Please try again.</source>
@@ -889,7 +894,7 @@ Please send an email with this information to %4</source>
     <message>
         <source>Too many wrong passwords for %1; try again in %2 seconds</source>
         <extracomment>%1 is the character&apos;s name, %2 the number of seconds to wait, as the server sent it.</extracomment>
-        <translation>Trop de mots de passe erronés pour %1 ; réessayez dans %2 secondes</translation>
+        <translation>Trop de mots de passe erronés pour %1&#xa0;; réessayez dans %2 secondes</translation>
     </message>
 </context>
 <context>
@@ -1129,7 +1134,7 @@ Please send an email with this information to %4</source>
     <name>GuildActivity</name>
     <message>
         <source>The server keeps no change history, so joins and departures cannot be counted.</source>
-        <translation>Le serveur ne conserve pas d&apos;historique des modifications : les arrivées et départs ne peuvent pas être comptés.</translation>
+        <translation>Le serveur ne conserve pas d&apos;historique des modifications&#xa0;: les arrivées et départs ne peuvent pas être comptés.</translation>
     </message>
     <message>
         <source>The change history holds no entry yet.</source>
@@ -1138,7 +1143,7 @@ Please send an email with this information to %4</source>
     <message>
         <source>The change history reaches back to %1 only; earlier weeks show nothing.</source>
         <extracomment>%1 is the day of the oldest change kept, YYYY-MM-DD</extracomment>
-        <translation>L&apos;historique des modifications ne remonte qu&apos;au %1 ; les semaines précédentes sont vides.</translation>
+        <translation>L&apos;historique des modifications ne remonte qu&apos;au %1&#xa0;; les semaines précédentes sont vides.</translation>
     </message>
 </context>
 <context>
@@ -1331,7 +1336,7 @@ Please send an email with this information to %4</source>
     <message>
         <source>Undid change #%1 (%2)</source>
         <extracomment>A change of the guild&apos;s history; %1 is the number of the change undone, %2 the character it concerned.</extracomment>
-        <translation>Annulation de la modification n° %1 (%2)</translation>
+        <translation>Annulation de la modification n°&#xa0;%1 (%2)</translation>
     </message>
     <message>
         <source>changed</source>
@@ -1341,12 +1346,12 @@ Please send an email with this information to %4</source>
     <message>
         <source>brought back: %1</source>
         <extracomment>A member of the allegiance brought back by undoing a removal; %1 is its name.</extracomment>
-        <translation>rétabli : %1</translation>
+        <translation>rétabli&#xa0;: %1</translation>
     </message>
     <message>
         <source>removed: %1</source>
         <extracomment>A member removed from the allegiance; %1 is its name.</extracomment>
-        <translation>retiré : %1</translation>
+        <translation>retiré&#xa0;: %1</translation>
     </message>
     <message>
         <source>(empty)</source>
@@ -1393,12 +1398,12 @@ Please send an email with this information to %4</source>
     <message>
         <source>%1  (undone by #%2)</source>
         <extracomment>%1 is the description of a change, %2 the number of the later change that undid it</extracomment>
-        <translation>%1  (annulée par n° %2)</translation>
+        <translation>%1  (annulée par n°&#xa0;%2)</translation>
     </message>
     <message>
         <source>Change #%1</source>
         <extracomment>%1 is the change&apos;s number in the guild&apos;s history</extracomment>
-        <translation>Modification n° %1</translation>
+        <translation>Modification n°&#xa0;%1</translation>
     </message>
 </context>
 <context>
@@ -1411,7 +1416,7 @@ Please send an email with this information to %4</source>
     <message>
         <source>The ZORV server at %1 sent a certificate that cannot be verified:</source>
         <extracomment>%1 is the server&apos;s address.</extracomment>
-        <translation>Le serveur ZORV à l&apos;adresse %1 a envoyé un certificat qui ne peut pas être vérifié :</translation>
+        <translation>Le serveur ZORV à l&apos;adresse %1 a envoyé un certificat qui ne peut pas être vérifié&#xa0;:</translation>
     </message>
     <message>
         <source>Subject: %1
@@ -1419,10 +1424,10 @@ Issuer: %2
 Valid from %3 to %4
 SHA-256 fingerprint: %5</source>
         <extracomment>%1 and %2 name the certificate&apos;s owner and issuer, %3 and %4 are dates, %5 the certificate&apos;s digest.</extracomment>
-        <translation>Sujet : %1
-Émetteur : %2
+        <translation>Sujet&#xa0;: %1
+Émetteur&#xa0;: %2
 Valide du %3 au %4
-Empreinte SHA-256 : %5</translation>
+Empreinte SHA-256&#xa0;: %5</translation>
     </message>
     <message>
         <source>This is not the certificate you accepted for this server before.  A server&apos;s certificate changes when it is renewed, but also when someone else answers in its place.</source>
@@ -1430,7 +1435,7 @@ Empreinte SHA-256 : %5</translation>
     </message>
     <message>
         <source>Accept this certificate for this server?  Answer Yes only if you know the fingerprint is the server&apos;s own; it will then be accepted without asking until it changes.</source>
-        <translation>Accepter ce certificat pour ce serveur ? Répondez Oui uniquement si vous savez que cette empreinte est bien celle du serveur ; il sera ensuite accepté sans confirmation jusqu&apos;à ce qu&apos;il change.</translation>
+        <translation>Accepter ce certificat pour ce serveur&#xa0;? Répondez Oui uniquement si vous savez que cette empreinte est bien celle du serveur&#xa0;; il sera ensuite accepté sans confirmation jusqu&apos;à ce qu&apos;il change.</translation>
     </message>
 </context>
 <context>
@@ -1448,7 +1453,7 @@ Empreinte SHA-256 : %5</translation>
     <message>
         <source>None Found!</source>
         <extracomment>The only row of the skill search&apos;s results when no character matches.</extracomment>
-        <translation>Aucun résultat !</translation>
+        <translation>Aucun résultat&#xa0;!</translation>
     </message>
 </context>
 <context>
@@ -1456,30 +1461,30 @@ Empreinte SHA-256 : %5</translation>
     <message>
         <source>Congratulations!  The new ZORV server is setup.  I hope you and your guild enjoy the program!</source>
         <extracomment>ZORV is the program&apos;s name</extracomment>
-        <translation>Félicitations ! Le nouveau serveur ZORV est configuré. J&apos;espère que vous et votre guilde apprécierez le programme !</translation>
+        <translation>Félicitations&#xa0;! Le nouveau serveur ZORV est configuré. J&apos;espère que vous et votre guilde apprécierez le programme&#xa0;!</translation>
     </message>
     <message>
         <source>Your changes to %1 were not saved: they belong to the guild you logged in to before.</source>
         <extracomment>%1 is the name of the character whose record was being edited</extracomment>
-        <translation>Vos modifications de %1 n&apos;ont pas été enregistrées : elles concernent la guilde à laquelle vous étiez connecté auparavant.</translation>
+        <translation>Vos modifications de %1 n&apos;ont pas été enregistrées&#xa0;: elles concernent la guilde à laquelle vous étiez connecté auparavant.</translation>
     </message>
     <message>
         <source>You must provide all the information here!</source>
-        <translation>Vous devez fournir toutes les informations demandées !</translation>
+        <translation>Vous devez fournir toutes les informations demandées&#xa0;!</translation>
     </message>
     <message>
         <source>Error!  The server is returning invalid info.</source>
-        <translation>Erreur ! Le serveur renvoie des informations non valides.</translation>
+        <translation>Erreur&#xa0;! Le serveur renvoie des informations non valides.</translation>
     </message>
     <message>
         <source>Error! This version of the ZORV client is for use on a newer server. Please contact your ZORV server admin.</source>
         <extracomment>ZORV is the program&apos;s name</extracomment>
-        <translation>Erreur ! Cette version du client ZORV est prévue pour un serveur plus récent. Veuillez contacter l&apos;administrateur de votre serveur ZORV.</translation>
+        <translation>Erreur&#xa0;! Cette version du client ZORV est prévue pour un serveur plus récent. Veuillez contacter l&apos;administrateur de votre serveur ZORV.</translation>
     </message>
     <message>
         <source>Error! This client is too old for this ZORV server.  You must download a new version of the client</source>
         <extracomment>ZORV is the program&apos;s name</extracomment>
-        <translation>Erreur ! Ce client est trop ancien pour ce serveur ZORV. Vous devez télécharger une nouvelle version du client</translation>
+        <translation>Erreur&#xa0;! Ce client est trop ancien pour ce serveur ZORV. Vous devez télécharger une nouvelle version du client</translation>
     </message>
     <message>
         <source>%1 Member</source>
@@ -1491,7 +1496,7 @@ Empreinte SHA-256 : %5</translation>
 <byte value="xd"/>
 Open the tree kept from %3 read-only?  Nothing can be changed until the server answers; ZORV keeps trying, and logs in by itself when it does.</source>
         <extracomment>%1 is the server&apos;s address, %2 why it could not be reached, %3 the date and time the tree was kept; ZORV is the program&apos;s name</extracomment>
-        <translation>Le serveur ZORV à l&apos;adresse %1 est injoignable : %2</translation>
+        <translation>Le serveur ZORV à l&apos;adresse %1 est injoignable&#xa0;: %2</translation>
     </message>
     <message>
         <source>Connection Error</source>
@@ -1510,7 +1515,7 @@ Open the tree kept from %3 read-only?  Nothing can be changed until the server a
     <message>
         <source>Read-only copy from %1: the server cannot be reached</source>
         <extracomment>Status bar: %1 is the date and time the tree shown was kept</extracomment>
-        <translation>Copie en lecture seule du %1 : le serveur est injoignable</translation>
+        <translation>Copie en lecture seule du %1&#xa0;: le serveur est injoignable</translation>
     </message>
     <message>
         <source>ZORV - %1 - Read-only copy from %2 (the server cannot be reached)</source>
@@ -1715,12 +1720,12 @@ Open the tree kept from %3 read-only?  Nothing can be changed until the server a
     <message>
         <source>Race: </source>
         <extracomment>Label of the race to search for; keep the space at the end</extracomment>
-        <translation>Race : </translation>
+        <translation>Race&#xa0;: </translation>
     </message>
     <message>
         <source>Rank: </source>
         <extracomment>Label of the rank in the allegiance to search for; keep the space at the end</extracomment>
-        <translation>Rang : </translation>
+        <translation>Rang&#xa0;: </translation>
     </message>
     <message>
         <source>Sa&amp;ve</source>
@@ -1734,7 +1739,7 @@ Open the tree kept from %3 read-only?  Nothing can be changed until the server a
     </message>
     <message>
         <source>Saved searches:</source>
-        <translation>Recherches enregistrées :</translation>
+        <translation>Recherches enregistrées&#xa0;:</translation>
     </message>
     <message>
         <source>Show in &amp;Tree</source>
@@ -1811,12 +1816,12 @@ Open the tree kept from %3 read-only?  Nothing can be changed until the server a
     <message>
         <source>Your password is too short!  It must be at least %1 characters long.</source>
         <extracomment>%1 is the least number of characters a password takes.</extracomment>
-        <translation>Votre mot de passe est trop court ! Il doit comporter au moins %1 caractères.</translation>
+        <translation>Votre mot de passe est trop court&#xa0;! Il doit comporter au moins %1 caractères.</translation>
     </message>
     <message>
         <source>Your password is too long!  It can be at most %1 characters long.</source>
         <extracomment>%1 is the greatest number of characters a password takes.</extracomment>
-        <translation>Votre mot de passe est trop long ! Il peut comporter au plus %1 caractères.</translation>
+        <translation>Votre mot de passe est trop long&#xa0;! Il peut comporter au plus %1 caractères.</translation>
     </message>
 </context>
 <context>
@@ -1850,75 +1855,75 @@ Open the tree kept from %3 read-only?  Nothing can be changed until the server a
     <name>Refusal</name>
     <message>
         <source>The value &apos;%1&apos; of %2 is not a whole number</source>
-        <translation>%2 : la valeur « %1 » n&apos;est pas un nombre entier</translation>
+        <translation>%2&#xa0;: la valeur «&#xa0;%1&#xa0;» n&apos;est pas un nombre entier</translation>
     </message>
     <message>
         <source>The value &apos;%1&apos; of %2 is not between %3 and %4</source>
-        <translation>%2 : la valeur « %1 » n&apos;est pas comprise entre %3 et %4</translation>
+        <translation>%2&#xa0;: la valeur «&#xa0;%1&#xa0;» n&apos;est pas comprise entre %3 et %4</translation>
     </message>
     <message>
         <source>The skill number &apos;%1&apos; of %2 is not a whole number</source>
-        <translation>%2 : le numéro de compétence « %1 » n&apos;est pas un nombre entier</translation>
+        <translation>%2&#xa0;: le numéro de compétence «&#xa0;%1&#xa0;» n&apos;est pas un nombre entier</translation>
     </message>
     <message>
         <source>The skill number &apos;%1&apos; of %2 is not between %3 and %4</source>
-        <translation>%2 : le numéro de compétence « %1 » n&apos;est pas compris entre %3 et %4</translation>
+        <translation>%2&#xa0;: le numéro de compétence «&#xa0;%1&#xa0;» n&apos;est pas compris entre %3 et %4</translation>
     </message>
     <message>
         <source>The training &apos;%1&apos; of %2 is not a whole number</source>
-        <translation>%2 : l&apos;entraînement « %1 » n&apos;est pas un nombre entier</translation>
+        <translation>%2&#xa0;: l&apos;entraînement «&#xa0;%1&#xa0;» n&apos;est pas un nombre entier</translation>
     </message>
     <message>
         <source>The training &apos;%1&apos; of %2 is not between %3 and %4</source>
-        <translation>%2 : l&apos;entraînement « %1 » n&apos;est pas compris entre %3 et %4</translation>
+        <translation>%2&#xa0;: l&apos;entraînement «&#xa0;%1&#xa0;» n&apos;est pas compris entre %3 et %4</translation>
     </message>
     <message>
         <source>The minimum &apos;%1&apos; of %2 is not a whole number</source>
-        <translation>%2 : le minimum « %1 » n&apos;est pas un nombre entier</translation>
+        <translation>%2&#xa0;: le minimum «&#xa0;%1&#xa0;» n&apos;est pas un nombre entier</translation>
     </message>
     <message>
         <source>The minimum &apos;%1&apos; of %2 is not between %3 and %4</source>
-        <translation>%2 : le minimum « %1 » n&apos;est pas compris entre %3 et %4</translation>
+        <translation>%2&#xa0;: le minimum «&#xa0;%1&#xa0;» n&apos;est pas compris entre %3 et %4</translation>
     </message>
     <message>
         <source>The value &apos;%1&apos; of %2 is not a valid name</source>
-        <translation>%2 : la valeur « %1 » n&apos;est pas un nom valide</translation>
+        <translation>%2&#xa0;: la valeur «&#xa0;%1&#xa0;» n&apos;est pas un nom valide</translation>
     </message>
     <message>
         <source>The value &apos;%1&apos; of %2 is a reserved name</source>
-        <translation>%2 : la valeur « %1 » est un nom réservé</translation>
+        <translation>%2&#xa0;: la valeur «&#xa0;%1&#xa0;» est un nom réservé</translation>
     </message>
     <message>
         <source>The value &apos;%1&apos; of %2 is longer than %3 bytes</source>
-        <translation>%2 : la valeur « %1 » dépasse %3 octets</translation>
+        <translation>%2&#xa0;: la valeur «&#xa0;%1&#xa0;» dépasse %3 octets</translation>
     </message>
     <message>
         <source>The value of %1 holds a reply marker</source>
-        <translation>%1 : la valeur contient un marqueur de réponse</translation>
+        <translation>%1&#xa0;: la valeur contient un marqueur de réponse</translation>
     </message>
     <message>
         <source>The value &apos;%1&apos; of %2 is not 0 or 1</source>
-        <translation>%2 : la valeur « %1 » n&apos;est ni 0 ni 1</translation>
+        <translation>%2&#xa0;: la valeur «&#xa0;%1&#xa0;» n&apos;est ni 0 ni 1</translation>
     </message>
     <message>
         <source>The value of %1 is longer than %2 bytes</source>
-        <translation>%1 : la valeur dépasse %2 octets</translation>
+        <translation>%1&#xa0;: la valeur dépasse %2 octets</translation>
     </message>
     <message>
         <source>%1 comes twice in %2</source>
-        <translation>%2 : %1 apparaît deux fois</translation>
+        <translation>%2&#xa0;: %1 apparaît deux fois</translation>
     </message>
     <message>
         <source>The entry &apos;%1&apos; of %2 is not skill,training,value</source>
-        <translation>%2 : l&apos;entrée « %1 » n&apos;est pas de la forme compétence,entraînement,valeur</translation>
+        <translation>%2&#xa0;: l&apos;entrée «&#xa0;%1&#xa0;» n&apos;est pas de la forme compétence,entraînement,valeur</translation>
     </message>
     <message>
         <source>The entry &apos;%1&apos; of %2 is not skill,minimum</source>
-        <translation>%2 : l&apos;entrée « %1 » n&apos;est pas de la forme compétence,minimum</translation>
+        <translation>%2&#xa0;: l&apos;entrée «&#xa0;%1&#xa0;» n&apos;est pas de la forme compétence,minimum</translation>
     </message>
     <message>
         <source>The value &apos;%1&apos; of %2 is not acceptable</source>
-        <translation>%2 : la valeur « %1 » n&apos;est pas acceptée</translation>
+        <translation>%2&#xa0;: la valeur «&#xa0;%1&#xa0;» n&apos;est pas acceptée</translation>
     </message>
 </context>
 <context>
@@ -1951,7 +1956,7 @@ Open the tree kept from %3 read-only?  Nothing can be changed until the server a
     <message>
         <source>The ZORV server at %1 could not be reached: %2</source>
         <extracomment>%1 is the server&apos;s address, %2 why it could not be reached.</extracomment>
-        <translation>Le serveur ZORV à l&apos;adresse %1 est injoignable : %2</translation>
+        <translation>Le serveur ZORV à l&apos;adresse %1 est injoignable&#xa0;: %2</translation>
     </message>
     <message>
         <source>Connection Error</source>
@@ -1969,7 +1974,7 @@ Open the tree kept from %3 read-only?  Nothing can be changed until the server a
     <message>
         <source>The certificate could not be remembered in %1.  It is accepted for now; you will be asked again next time.</source>
         <extracomment>%1 is the file that keeps the accepted certificates.</extracomment>
-        <translation>Le certificat n&apos;a pas pu être mémorisé dans %1. Il est accepté pour cette fois ; la question vous sera reposée la prochaine fois.</translation>
+        <translation>Le certificat n&apos;a pas pu être mémorisé dans %1. Il est accepté pour cette fois&#xa0;; la question vous sera reposée la prochaine fois.</translation>
     </message>
     <message>
         <source>Closing Connection</source>
@@ -1979,12 +1984,12 @@ Open the tree kept from %3 read-only?  Nothing can be changed until the server a
     <message>
         <source>ZORV Error #%1</source>
         <extracomment>The title of a server error&apos;s message; %1 is its code.</extracomment>
-        <translation>Erreur ZORV n° %1</translation>
+        <translation>Erreur ZORV n°&#xa0;%1</translation>
     </message>
     <message>
         <source>Error #%1</source>
         <extracomment>%1 is the code of a server error that has no message of its own.</extracomment>
-        <translation>Erreur n° %1</translation>
+        <translation>Erreur n°&#xa0;%1</translation>
     </message>
     <message>
         <source>it did not answer in time</source>
@@ -1997,11 +2002,11 @@ Open the tree kept from %3 read-only?  Nothing can be changed until the server a
 - The server address you used is incorrect<byte value="xd"/>
 - Your internet connection is down<byte value="xd"/>
 - Or this program is gimpy</source>
-        <translation>Le délai d&apos;attente est dépassé ! Cela peut avoir plusieurs causes : </translation>
+        <translation>Le délai d&apos;attente est dépassé&#xa0;! Cela peut avoir plusieurs causes&#xa0;: </translation>
     </message>
     <message>
         <source>Timeout!</source>
-        <translation>Délai dépassé !</translation>
+        <translation>Délai dépassé&#xa0;!</translation>
     </message>
 </context>
 <context>
@@ -2058,7 +2063,7 @@ Open the tree kept from %3 read-only?  Nothing can be changed until the server a
     <message>
         <source>%1:</source>
         <extracomment>The label before a field of the character sheet; %1 is the field&apos;s caption.</extracomment>
-        <translation>%1 :</translation>
+        <translation>%1&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Save Changes</source>
@@ -2098,7 +2103,7 @@ Open the tree kept from %3 read-only?  Nothing can be changed until the server a
     <message>
         <source>Computed Rank:</source>
         <extracomment>The label of the rank worked out from the character&apos;s vassals (game word: the characters sworn to it), beside the rank stored.</extracomment>
-        <translation>Rang calculé :</translation>
+        <translation>Rang calculé&#xa0;:</translation>
     </message>
     <message>
         <source>Allegiance Info</source>
@@ -2115,7 +2120,7 @@ Game word: the allegiance is the guild&apos;s tree of patrons and vassals.</extr
     <message>
         <source>Number of Followers in Tree:</source>
         <extracomment>The label of the number of the character&apos;s followers (game word: the characters below it in the allegiance) the tree shows, beside the number stored.</extracomment>
-        <translation>Nombre de fidèles dans l&apos;arbre :</translation>
+        <translation>Nombre de fidèles dans l&apos;arbre&#xa0;:</translation>
     </message>
     <message>
         <source>Vassals</source>
@@ -2191,7 +2196,7 @@ The part of the allegiance tree around the character: its patron and the charact
     </message>
     <message>
         <source>Anything else you want others to know about you:</source>
-        <translation>Ce que vous souhaitez faire savoir aux autres sur vous :</translation>
+        <translation>Ce que vous souhaitez faire savoir aux autres sur vous&#xa0;:</translation>
     </message>
     <message>
         <source>Contact Info</source>
@@ -2203,7 +2208,7 @@ The part of the allegiance tree around the character: its patron and the charact
     </message>
     <message>
         <source>Awards this character has received (only administrators may change them):</source>
-        <translation>Distinctions reçues par ce personnage (seuls les administrateurs peuvent les modifier) :</translation>
+        <translation>Distinctions reçues par ce personnage (seuls les administrateurs peuvent les modifier)&#xa0;:</translation>
     </message>
     <message>
         <source>History</source>
@@ -2218,12 +2223,12 @@ The part of the allegiance tree around the character: its patron and the charact
     <message>
         <source>Is Mule: Yes</source>
         <extracomment>Game word: a mule is a character kept to carry another&apos;s goods.</extracomment>
-        <translation>Est une mule : Oui</translation>
+        <translation>Est une mule&#xa0;: Oui</translation>
     </message>
     <message>
         <source>Is Mule: No</source>
         <extracomment>Game word: a mule is a character kept to carry another&apos;s goods.</extracomment>
-        <translation>Est une mule : Non</translation>
+        <translation>Est une mule&#xa0;: Non</translation>
     </message>
     <message>
         <source>Find the character this mule is for</source>
@@ -2273,7 +2278,7 @@ The part of the allegiance tree around the character: its patron and the charact
     <message>
         <source>The server takes whole numbers only: &apos;%1&apos; will be refused.</source>
         <extracomment>The tool tip of a skill value the server will refuse; %1 is the value as typed.</extracomment>
-        <translation>Le serveur n&apos;accepte que des nombres entiers : « %1 » sera refusé.</translation>
+        <translation>Le serveur n&apos;accepte que des nombres entiers&#xa0;: «&#xa0;%1&#xa0;» sera refusé.</translation>
     </message>
 </context>
 <context>
@@ -2317,7 +2322,7 @@ The part of the allegiance tree around the character: its patron and the charact
     <message>
         <source>The saved searches in %1 could not be read: %2</source>
         <extracomment>%1 is the file&apos;s path, %2 the reason</extracomment>
-        <translation>Les recherches enregistrées dans %1 sont illisibles : %2</translation>
+        <translation>Les recherches enregistrées dans %1 sont illisibles&#xa0;: %2</translation>
     </message>
     <message>
         <source>Skill</source>
@@ -2341,12 +2346,12 @@ The part of the allegiance tree around the character: its patron and the charact
     <message>
         <source>The search could not be saved to %1: %2</source>
         <extracomment>%1 is the file&apos;s path, %2 the reason</extracomment>
-        <translation>La recherche n&apos;a pas pu être enregistrée dans %1 : %2</translation>
+        <translation>La recherche n&apos;a pas pu être enregistrée dans %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>The saved searches could not be written to %1: %2</source>
         <extracomment>%1 is the file&apos;s path, %2 the reason</extracomment>
-        <translation>Les recherches enregistrées n&apos;ont pas pu être écrites dans %1 : %2</translation>
+        <translation>Les recherches enregistrées n&apos;ont pas pu être écrites dans %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -2387,17 +2392,17 @@ The part of the allegiance tree around the character: its patron and the charact
     <message>
         <source>the server answered error #%1</source>
         <extracomment>Why the tree&apos;s updates paused; it ends a sentence, after a colon. %1 is the code of the server&apos;s error.</extracomment>
-        <translation>le serveur a répondu par l&apos;erreur n° %1</translation>
+        <translation>le serveur a répondu par l&apos;erreur n°&#xa0;%1</translation>
     </message>
     <message>
         <source>Read-only copy: %1; trying again in %2 s</source>
         <extracomment>In the status bar, while the tree shown is a copy kept from an earlier run: %1 says why the server cannot be reached, %2 is a number of seconds.</extracomment>
-        <translation>Copie en lecture seule : %1 ; nouvel essai dans %2 s</translation>
+        <translation>Copie en lecture seule&#xa0;: %1&#xa0;; nouvel essai dans %2 s</translation>
     </message>
     <message>
         <source>Tree updates paused: %1; trying again in %2 s</source>
         <extracomment>In the status bar: %1 says why the tree&apos;s updates paused, %2 is a number of seconds.</extracomment>
-        <translation>Mises à jour de l&apos;arbre suspendues : %1 ; nouvel essai dans %2 s</translation>
+        <translation>Mises à jour de l&apos;arbre suspendues&#xa0;: %1&#xa0;; nouvel essai dans %2 s</translation>
     </message>
     <message>
         <source>the tree the server sent cannot be shown</source>
@@ -2407,7 +2412,7 @@ The part of the allegiance tree around the character: its patron and the charact
     <message>
         <source>Tree updates stopped: the server refused this login (error #%1); they go on after the next login</source>
         <extracomment>In the status bar; %1 is the code of the server&apos;s error.</extracomment>
-        <translation>Mises à jour de l&apos;arbre arrêtées : le serveur a refusé cette connexion (erreur n° %1) ; elles reprendront après la prochaine connexion</translation>
+        <translation>Mises à jour de l&apos;arbre arrêtées&#xa0;: le serveur a refusé cette connexion (erreur n°&#xa0;%1)&#xa0;; elles reprendront après la prochaine connexion</translation>
     </message>
 </context>
 <context>
@@ -2438,7 +2443,7 @@ The part of the allegiance tree around the character: its patron and the charact
     <message>
         <source>The guild&apos;s shared record of its allegiance: who is sworn to whom, every member&apos;s sheet, the guild&apos;s lists and its administration.</source>
         <extracomment>The allegiance: the guild&apos;s members, each sworn to a patron above it</extracomment>
-        <translation>Le registre partagé de l&apos;allégeance de la guilde : qui a prêté allégeance à qui, la fiche de chaque membre, les listes de la guilde et son administration.</translation>
+        <translation>Le registre partagé de l&apos;allégeance de la guilde&#xa0;: qui a prêté allégeance à qui, la fiche de chaque membre, les listes de la guilde et son administration.</translation>
     </message>
     <message>
         <source>Licensed under the MIT License.</source>
@@ -2536,12 +2541,12 @@ The part of the allegiance tree around the character: its patron and the charact
     <message>
         <source>&amp;Show:</source>
         <extracomment>Before the choice of a member&apos;s branch or the whole allegiance</extracomment>
-        <translation>A&amp;fficher :</translation>
+        <translation>A&amp;fficher&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Depth:</source>
         <extracomment>Before the choice of how many levels of vassals the chart shows</extracomment>
-        <translation>&amp;Profondeur :</translation>
+        <translation>&amp;Profondeur&#xa0;:</translation>
     </message>
     <message>
         <source>That member is no longer in the allegiance.</source>
@@ -2557,8 +2562,8 @@ The part of the allegiance tree around the character: its patron and the charact
         <source>%n members on %1. Zoom %2 %. Double-click a box to show that member.</source>
         <extracomment>%n is the number of members drawn, %1 says on how many levels (&quot;%n levels&quot; below), %2 is the zoom in per cent</extracomment>
         <translation>
-            <numerusform>%n membre sur %1. Zoom : %2 %. Double-cliquez sur une case pour afficher ce membre.</numerusform>
-            <numerusform>%n membres sur %1. Zoom : %2 %. Double-cliquez sur une case pour afficher ce membre.</numerusform>
+            <numerusform>%n membre sur %1. Zoom&#xa0;: %2&#xa0;%. Double-cliquez sur une case pour afficher ce membre.</numerusform>
+            <numerusform>%n membres sur %1. Zoom&#xa0;: %2&#xa0;%. Double-cliquez sur une case pour afficher ce membre.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -2579,8 +2584,8 @@ The part of the allegiance tree around the character: its patron and the charact
         <source>The chart takes %n pages at the smallest size that can be read.  Choose fewer levels or a branch for fewer pages.  Go on with all %n?</source>
         <extracomment>%n is the number of pages</extracomment>
         <translation>
-            <numerusform>L&apos;organigramme occupe %n page à la plus petite taille lisible. Choisissez moins de niveaux ou une branche pour réduire le nombre de pages. Continuer avec %n page ?</numerusform>
-            <numerusform>L&apos;organigramme occupe %n pages à la plus petite taille lisible. Choisissez moins de niveaux ou une branche pour réduire le nombre de pages. Continuer avec les %n pages ?</numerusform>
+            <numerusform>L&apos;organigramme occupe %n page à la plus petite taille lisible. Choisissez moins de niveaux ou une branche pour réduire le nombre de pages. Continuer avec %n page&#xa0;?</numerusform>
+            <numerusform>L&apos;organigramme occupe %n pages à la plus petite taille lisible. Choisissez moins de niveaux ou une branche pour réduire le nombre de pages. Continuer avec les %n pages&#xa0;?</numerusform>
         </translation>
     </message>
     <message>
@@ -2600,12 +2605,12 @@ The part of the allegiance tree around the character: its patron and the charact
     <message>
         <source>The chart could not be saved to %1: %2</source>
         <extracomment>%1 is the file&apos;s path, %2 the reason</extracomment>
-        <translation>L&apos;organigramme n&apos;a pas pu être enregistré dans %1 : %2</translation>
+        <translation>L&apos;organigramme n&apos;a pas pu être enregistré dans %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>The chart is too large for one picture at full size, so it was saved at %1 %.  An SVG or PDF file keeps it whole.</source>
         <extracomment>%1 is the picture&apos;s size in per cent of full size</extracomment>
-        <translation>L&apos;organigramme est trop grand pour une seule image en taille réelle ; il a donc été enregistré à %1 %. Un fichier SVG ou PDF le conserve en entier.</translation>
+        <translation>L&apos;organigramme est trop grand pour une seule image en taille réelle&#xa0;; il a donc été enregistré à %1&#xa0;%. Un fichier SVG ou PDF le conserve en entier.</translation>
     </message>
     <message>
         <source>There is no chart to print.</source>
@@ -2640,7 +2645,7 @@ The part of the allegiance tree around the character: its patron and the charact
     </message>
     <message>
         <source>&amp;Days without a change or a login:</source>
-        <translation>&amp;Jours sans modification ni connexion :</translation>
+        <translation>&amp;Jours sans modification ni connexion&#xa0;:</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
@@ -2651,8 +2656,8 @@ The part of the allegiance tree around the character: its patron and the charact
         <source>%n members; vassal cap %1.</source>
         <extracomment>%n is the number of members; %1 the most vassals (characters sworn to a patron) the guild lets a member have</extracomment>
         <translation>
-            <numerusform>%n membre ; plafond de vassaux : %1.</numerusform>
-            <numerusform>%n membres ; plafond de vassaux : %1.</numerusform>
+            <numerusform>%n membre&#xa0;; plafond de vassaux&#xa0;: %1.</numerusform>
+            <numerusform>%n membres&#xa0;; plafond de vassaux&#xa0;: %1.</numerusform>
         </translation>
     </message>
 </context>
@@ -2664,23 +2669,23 @@ The part of the allegiance tree around the character: its patron and the charact
     </message>
     <message>
         <source>New Password:</source>
-        <translation>Nouveau mot de passe :</translation>
+        <translation>Nouveau mot de passe&#xa0;:</translation>
     </message>
     <message>
         <source>Confirm New Password:</source>
-        <translation>Confirmer le nouveau mot de passe :</translation>
+        <translation>Confirmer le nouveau mot de passe&#xa0;:</translation>
     </message>
     <message>
         <source>Your new password must be at least six characters long!</source>
-        <translation>Votre nouveau mot de passe doit comporter au moins six caractères !</translation>
+        <translation>Votre nouveau mot de passe doit comporter au moins six caractères&#xa0;!</translation>
     </message>
     <message>
         <source>Your new password can be ten characters long at max!</source>
-        <translation>Votre nouveau mot de passe ne peut pas dépasser dix caractères !</translation>
+        <translation>Votre nouveau mot de passe ne peut pas dépasser dix caractères&#xa0;!</translation>
     </message>
     <message>
         <source>Your confirmation password did not match your new password!</source>
-        <translation>La confirmation ne correspond pas à votre nouveau mot de passe !</translation>
+        <translation>La confirmation ne correspond pas à votre nouveau mot de passe&#xa0;!</translation>
     </message>
 </context>
 <context>
@@ -2752,12 +2757,12 @@ The part of the allegiance tree around the character: its patron and the charact
     <message>
         <source>Chart of %1</source>
         <extracomment>%1 is the tab&apos;s caption, such as &quot;Levels&quot;</extracomment>
-        <translation>Graphique : %1</translation>
+        <translation>Graphique&#xa0;: %1</translation>
     </message>
     <message>
         <source>Table of %1</source>
         <extracomment>%1 is the tab&apos;s caption, such as &quot;Levels&quot;</extracomment>
-        <translation>Tableau : %1</translation>
+        <translation>Tableau&#xa0;: %1</translation>
     </message>
     <message>
         <source>Joins and Departures</source>
@@ -2767,12 +2772,12 @@ The part of the allegiance tree around the character: its patron and the charact
     <message>
         <source>S&amp;how:</source>
         <extracomment>Before the choice of a member&apos;s branch or the whole guild</extracomment>
-        <translation>&amp;Afficher :</translation>
+        <translation>&amp;Afficher&#xa0;:</translation>
     </message>
     <message>
         <source>The server did not count joins and departures (error #%1).</source>
         <extracomment>%1 is the server&apos;s number for the error</extracomment>
-        <translation>Le serveur n&apos;a pas compté les arrivées et départs (erreur n° %1).</translation>
+        <translation>Le serveur n&apos;a pas compté les arrivées et départs (erreur n°&#xa0;%1).</translation>
     </message>
     <message>
         <source>Joins and departures need the server, which cannot be reached.</source>
@@ -2830,7 +2835,7 @@ The part of the allegiance tree around the character: its patron and the charact
     <message>
         <source>The chart could not be saved to %1: %2</source>
         <extracomment>%1 is the file&apos;s path, %2 the reason</extracomment>
-        <translation>Le graphique n&apos;a pas pu être enregistré dans %1 : %2</translation>
+        <translation>Le graphique n&apos;a pas pu être enregistré dans %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -2845,15 +2850,15 @@ The part of the allegiance tree around the character: its patron and the charact
     </message>
     <message>
         <source>Character Name:</source>
-        <translation>Nom du personnage :</translation>
+        <translation>Nom du personnage&#xa0;:</translation>
     </message>
     <message>
         <source>Password:</source>
-        <translation>Mot de passe :</translation>
+        <translation>Mot de passe&#xa0;:</translation>
     </message>
     <message>
         <source>You must enter the other character&apos;s name and password!</source>
-        <translation>Vous devez saisir le nom et le mot de passe de l&apos;autre personnage !</translation>
+        <translation>Vous devez saisir le nom et le mot de passe de l&apos;autre personnage&#xa0;!</translation>
     </message>
 </context>
 <context>
@@ -2882,7 +2887,7 @@ The part of the allegiance tree around the character: its patron and the charact
     </message>
     <message>
         <source>Guild Name:</source>
-        <translation>Nom de la guilde :</translation>
+        <translation>Nom de la guilde&#xa0;:</translation>
     </message>
     <message>
         <source>Default Password</source>
@@ -2895,11 +2900,11 @@ The part of the allegiance tree around the character: its patron and the charact
     </message>
     <message>
         <source>Default Password:</source>
-        <translation>Mot de passe par défaut :</translation>
+        <translation>Mot de passe par défaut&#xa0;:</translation>
     </message>
     <message>
         <source>Confirm Default Password:</source>
-        <translation>Confirmer le mot de passe par défaut :</translation>
+        <translation>Confirmer le mot de passe par défaut&#xa0;:</translation>
     </message>
     <message>
         <source>Rescue Squad</source>
@@ -2914,28 +2919,28 @@ The part of the allegiance tree around the character: its patron and the charact
     <message>
         <source>Rescue Squad Name:</source>
         <extracomment>The guild&apos;s own name for its rescue squad</extracomment>
-        <translation>Nom de l&apos;escouade de secours :</translation>
+        <translation>Nom de l&apos;escouade de secours&#xa0;:</translation>
     </message>
     <message>
         <source>You must enter your guild&apos;s name!</source>
-        <translation>Vous devez saisir le nom de votre guilde !</translation>
+        <translation>Vous devez saisir le nom de votre guilde&#xa0;!</translation>
     </message>
     <message>
         <source>You must enter the default password for your server!</source>
-        <translation>Vous devez saisir le mot de passe par défaut de votre serveur !</translation>
+        <translation>Vous devez saisir le mot de passe par défaut de votre serveur&#xa0;!</translation>
     </message>
     <message>
         <source>You must confirm the password you entered for the default password!</source>
-        <translation>Vous devez confirmer le mot de passe par défaut saisi !</translation>
+        <translation>Vous devez confirmer le mot de passe par défaut saisi&#xa0;!</translation>
     </message>
     <message>
         <source>The confirmation password does not match the password you entered!</source>
-        <translation>La confirmation ne correspond pas au mot de passe saisi !</translation>
+        <translation>La confirmation ne correspond pas au mot de passe saisi&#xa0;!</translation>
     </message>
     <message>
         <source>You must specify the name of your rescue squad!</source>
         <extracomment>The rescue squad: the guild&apos;s members who come to the help of others</extracomment>
-        <translation>Vous devez indiquer le nom de votre escouade de secours !</translation>
+        <translation>Vous devez indiquer le nom de votre escouade de secours&#xa0;!</translation>
     </message>
 </context>
 <context>
@@ -3033,12 +3038,12 @@ The part of the allegiance tree around the character: its patron and the charact
     <message>
         <source>The test message could not be delivered: %1.</source>
         <extracomment>%1 is the chat service&apos;s answer, or the reason it could not be reached</extracomment>
-        <translation>Le message de test n&apos;a pas pu être remis : %1.</translation>
+        <translation>Le message de test n&apos;a pas pu être remis&#xa0;: %1.</translation>
     </message>
     <message>
         <source>You security level is not high enough!</source>
         <extracomment>&quot;You&quot; stands for &quot;Your&quot;</extracomment>
-        <translation>Votre niveau d&apos;accès est insuffisant !</translation>
+        <translation>Votre niveau d&apos;accès est insuffisant&#xa0;!</translation>
     </message>
     <message>
         <source>Downloading Notifications</source>
@@ -3079,8 +3084,8 @@ The part of the allegiance tree around the character: its patron and the charact
         <source>%n failing: their messages wait and are sent once the chat service answers again.</source>
         <extracomment>Follows &quot;%n targets.&quot;; %n is how many of them fail</extracomment>
         <translation>
-            <numerusform>%n en échec : ses messages attendent et seront envoyés dès que le service de discussion répondra à nouveau.</numerusform>
-            <numerusform>%n en échec : leurs messages attendent et seront envoyés dès que le service de discussion répondra à nouveau.</numerusform>
+            <numerusform>%n en échec&#xa0;: ses messages attendent et seront envoyés dès que le service de discussion répondra à nouveau.</numerusform>
+            <numerusform>%n en échec&#xa0;: leurs messages attendent et seront envoyés dès que le service de discussion répondra à nouveau.</numerusform>
         </translation>
     </message>
     <message>
@@ -3094,7 +3099,7 @@ The part of the allegiance tree around the character: its patron and the charact
     <message>
         <source>Stop sending the guild&apos;s changes to %1?  Messages not yet delivered there are dropped.</source>
         <extracomment>%1 is the target&apos;s address (its host only)</extracomment>
-        <translation>Ne plus envoyer les modifications de la guilde à %1 ? Les messages pas encore remis seront abandonnés.</translation>
+        <translation>Ne plus envoyer les modifications de la guilde à %1&#xa0;? Les messages pas encore remis seront abandonnés.</translation>
     </message>
     <message>
         <source>Remove Notifications</source>
@@ -3119,17 +3124,17 @@ The part of the allegiance tree around the character: its patron and the charact
     <message>
         <source>&amp;Address:</source>
         <extracomment>The webhook&apos;s web address</extracomment>
-        <translation>&amp;Adresse :</translation>
+        <translation>&amp;Adresse&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Format:</source>
         <extracomment>The form of the messages (Discord, Slack, JSON)</extracomment>
-        <translation>&amp;Format :</translation>
+        <translation>&amp;Format&#xa0;:</translation>
     </message>
     <message>
         <source>Send:</source>
         <extracomment>Before the kinds of change to send to the channel</extracomment>
-        <translation>Envoyer :</translation>
+        <translation>Envoyer&#xa0;:</translation>
     </message>
     <message>
         <source>Give the webhook&apos;s whole address, beginning with https:// (http:// only for a receiver on this computer).</source>
@@ -3165,11 +3170,11 @@ The part of the allegiance tree around the character: its patron and the charact
     <message>
         <source>Timeout (seconds):</source>
         <extracomment>How long to wait for the server&apos;s answer.</extracomment>
-        <translation>Délai d&apos;attente (secondes) :</translation>
+        <translation>Délai d&apos;attente (secondes)&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Language:</source>
-        <translation>&amp;Langue :</translation>
+        <translation>&amp;Langue&#xa0;:</translation>
     </message>
     <message>
         <source>The cached data has been cleared.</source>
@@ -3194,20 +3199,20 @@ The part of the allegiance tree around the character: its patron and the charact
     </message>
     <message>
         <source>Server Address:</source>
-        <translation>Adresse du serveur :</translation>
+        <translation>Adresse du serveur&#xa0;:</translation>
     </message>
     <message>
         <source>Character Name:</source>
-        <translation>Nom du personnage :</translation>
+        <translation>Nom du personnage&#xa0;:</translation>
     </message>
     <message>
         <source>Password:</source>
-        <translation>Mot de passe :</translation>
+        <translation>Mot de passe&#xa0;:</translation>
     </message>
     <message>
         <source>Directory Error!</source>
         <extracomment>The settings folder could not be made.</extracomment>
-        <translation>Erreur de dossier !</translation>
+        <translation>Erreur de dossier&#xa0;!</translation>
     </message>
     <message>
         <source>Please type in the address of the ZORV server</source>
@@ -3245,7 +3250,7 @@ The part of the allegiance tree around the character: its patron and the charact
     </message>
     <message>
         <source>Please choose the security level:</source>
-        <translation>Veuillez choisir le niveau d&apos;accès :</translation>
+        <translation>Veuillez choisir le niveau d&apos;accès&#xa0;:</translation>
     </message>
 </context>
 </TS>

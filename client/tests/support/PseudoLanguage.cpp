@@ -27,6 +27,27 @@ QChar Accented(QChar c) {
     return c;
 }
 
+// The text of the element the reader is at, with lupdate's <byte value="xd"/> for characters XML
+// cannot hold as text.
+QString ElementText(QXmlStreamReader& in) {
+    QString strText;
+    int iDepth = 1;
+    while (iDepth > 0 && !in.atEnd()) {
+        in.readNext();
+        if (in.isCharacters()) {
+            strText += in.text();
+        } else if (in.isStartElement()) {
+            ++iDepth;
+            if (in.name() == QLatin1String("byte"))
+                strText +=
+                    QChar(in.attributes().value(QLatin1String("value")).mid(1).toUInt(nullptr, 16));
+        } else if (in.isEndElement()) {
+            --iDepth;
+        }
+    }
+    return strText;
+}
+
 } // namespace
 
 QString Translate(const QString& strSource) {
@@ -104,7 +125,7 @@ bool Install(const QString& strTs, const QString& strFolder, QString& strWhy) {
                 if (bNumerus)
                     out.writeAttribute(QStringLiteral("numerus"), QStringLiteral("yes"));
             } else if (in.name() == QLatin1String("source")) {
-                strSource = in.readElementText();
+                strSource = ElementText(in);
                 out.writeTextElement(QStringLiteral("source"), strSource);
             } else if (in.name() == QLatin1String("translation")) {
                 in.skipCurrentElement();
