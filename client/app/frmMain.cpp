@@ -37,6 +37,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QShortcut>
@@ -97,7 +98,8 @@ void frmMain::Form_Load() {
         connect(pAction, &QAction::triggered, this, handler);
     // 10140 x 9225 twips: 676 x 615 pixels at 96 dots an inch, more on a screen set to more.
     const qreal rScale = std::max<qreal>(1.0, logicalDpiX() / 96.0);
-    setMinimumSize(qRound(676 * rScale), qRound(615 * rScale));
+    m_leastSize = QSize(qRound(676 * rScale), qRound(615 * rScale));
+    setMinimumSize(m_leastSize);
 
     MainViews& v = *m_pViews;
 
@@ -345,6 +347,16 @@ void frmMain::ApplyTreeStyle(bool bUsePics) {
         pTree->setIconSize(bUsePics ? QSize(16, 16) : QSize(0, 0));
     }
     m_pAllegiance->SetUsePics(bUsePics);
+}
+
+bool frmMain::event(QEvent* pEvent) {
+    const bool bHandled = QMainWindow::event(pEvent);
+    if (pEvent->type() == QEvent::LayoutRequest && layout()) {
+        const QSize least = m_leastSize.expandedTo(layout()->minimumSize());
+        if (least != minimumSize())
+            setMinimumSize(least);
+    }
+    return bHandled;
 }
 
 void frmMain::mnuOptions_Click() {

@@ -110,6 +110,9 @@ signals:
 protected:
     void closeEvent(QCloseEvent* pEvent) override;
     bool eventFilter(QObject* pWatched, QEvent* pEvent) override;
+    // Keeps the least size at 676 x 615 or what the controls need in the language shown (longer
+    // captions, a rescue squad's own name), whichever is larger.
+    bool event(QEvent* pEvent) override;
 
 private:
     void Form_Load();
@@ -161,4 +164,5 @@ private:
     std::unique_ptr<LoginFlow> m_pLoginFlow;
     MainMenus m_menus{};
     bool m_bSplitterPlaced = false; // moved by the user, or restored from the last run
+    QSize m_leastSize;              // 676 x 615 on this screen
 };

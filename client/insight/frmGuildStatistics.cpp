@@ -117,6 +117,8 @@ frmGuildStatistics::frmGuildStatistics(Prompts& prompts, const Roster& roster, Q
     lblStatsInfo->setObjectName(QStringLiteral("lblStatsInfo"));
     tabStatistics = new QTabWidget(this);
     tabStatistics->setObjectName(QStringLiteral("tabStatistics"));
+    // Every tab whole, in any language: the window is as wide as its captions need.
+    tabStatistics->setUsesScrollButtons(false);
     //: The window's tabs, one per count
     tabStatistics->setAccessibleName(tr("Figures"));
     for (int iPage = 0; iPage < kPages; ++iPage) {

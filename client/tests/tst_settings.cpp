@@ -2,6 +2,7 @@
 // dialog, the options, and the server set-up.
 #include "IniFile.h"
 #include "ScriptedPrompts.h"
+#include "Translations.h"
 #include "frmLogin.h"
 #include "frmNewServerSetup.h"
 #include "frmOptions.h"
@@ -63,6 +64,7 @@ private slots:
     void unusableSettingsFile();
     void optionsTimeout_data();
     void optionsTimeout();
+    void languageChosenAndKept();
     void serverSetupValidation_data();
     void serverSetupValidation();
     void loginPromptActivation();
@@ -346,6 +348,35 @@ void tst_settings::optionsTimeout() {
         QCOMPARE(settings.iTimeoutTime, qint16(25));
         QCOMPARE(settings.iUsePics, qint16(1));
     }
+}
+
+// The language: the one chosen in Options when there is one (written to the file only then),
+// else the desktop's first that the client speaks, else English.
+void tst_settings::languageChosenAndKept() {
+    QCOMPARE(ChosenLanguage("fr", {"de-DE"}), QStringLiteral("fr"));
+    QCOMPARE(ChosenLanguage("", {"pt-BR", "de_AT", "en-US"}), QStringLiteral("de"));
+    QCOMPARE(ChosenLanguage("xx", {"pt-BR"}), QStringLiteral("en"));
+    QTemporaryDir dir;
+    ScriptedPrompts prompts;
+    Settings settings;
+    settings.SetFolder(dir.path());
+    frmOptions dlg(prompts, settings);
+    dlg.Form_Activate();
+    QCOMPARE(dlg.cmbLanguage->currentIndex(), 0); // the system's
+    dlg.cmbLanguage->setCurrentIndex(dlg.cmbLanguage->findText(QStringLiteral("Deutsch")));
+    QTest::mouseClick(dlg.cmdOK, Qt::LeftButton);
+    QCOMPARE(settings.strLanguage, QStringLiteral("de"));
+    QVERIFY(SaveSettings(settings, prompts));
+    QVERIFY(FileBytes(settings.strINIFile).contains("\r\nLanguage = de\r\n"));
+    QCOMPARE(SavedLanguage(dir.path()), QStringLiteral("de"));
+    // Back to the system's: no line, as in a file from before languages.
+    dlg.Form_Activate();
+    QCOMPARE(dlg.cmbLanguage->currentText(), QStringLiteral("Deutsch"));
+    dlg.cmbLanguage->setCurrentIndex(0);
+    QTest::mouseClick(dlg.cmdOK, Qt::LeftButton);
+    QVERIFY(SaveSettings(settings, prompts));
+    QVERIFY(!FileBytes(settings.strINIFile).contains("Language"));
+    QCOMPARE(SavedLanguage(dir.path()), QString());
 }
 
 void tst_settings::serverSetupValidation_data() {

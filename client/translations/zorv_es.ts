@@ -1690,7 +1690,7 @@ Open the tree kept from %3 read-only?  Nothing can be changed until the server a
     <message>
         <source>Trade Skills List</source>
         <extracomment>Tab: the members trained in the trade skills</extracomment>
-        <translation>Habilidades de oficio</translation>
+        <translation>Oficios</translation>
     </message>
     <message>
         <source>Trade Skill List</source>
