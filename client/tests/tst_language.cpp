@@ -14,6 +14,7 @@
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLocale>
+#include <QScopeGuard>
 #include <QStatusBar>
 #include <QTextDocumentFragment>
 
@@ -125,6 +126,7 @@ private slots:
     void everyViewAndTab();
     void everyMenuAndWhatItOpens();
     void everyErrorAndRefusal();
+    void aRefusedValueInEachLanguage();
 
 private:
     EnglishFinder Finder() const { return EnglishFinder(m_data); }
@@ -299,6 +301,35 @@ void tst_language::everyErrorAndRefusal() {
     }
     finder.Text(QStringLiteral("throttled"), *ServerErrorText(954, QStringLiteral("x|30")));
     QVERIFY2(finder.found.isEmpty(), qPrintable(finder.found.join(QLatin1Char('\n'))));
+}
+
+// A value the real server refuses, shown in each shipped language: the server's refusal and
+// parameters composed by the client from the language's own template and caption.
+void tst_language::aRefusedValueInEachLanguage() {
+    frmMain& window = *m_client->window;
+    ScriptedPrompts& prompts = *m_client->prompts;
+    prompts.bDeclineUnexpected = false;
+    auto restore = qScopeGuard([] { InstallTranslations(QStringLiteral("en")); });
+    for (const char* szLanguage : {"de", "fr", "es"}) {
+        QVERIFY(InstallTranslations(QLatin1String(szLanguage)));
+        const qsizetype nShown = prompts.shown.size();
+        prompts.ExpectOk();
+        window.cycle().StartOperation(106, QString(),
+                                      {{QStringLiteral("charid"), QStringLiteral("1")},
+                                       {QStringLiteral("updateid"), QStringLiteral("1")},
+                                       {QStringLiteral("LEVEL"), QStringLiteral("abc")}});
+        ZORV_TRY(prompts.shown.size() == nShown + 1);
+        const QString strTemplate =
+            QCoreApplication::translate("Refusal", "The value '%1' of %2 is not a whole number");
+        QVERIFY2(strTemplate != QLatin1String("The value '%1' of %2 is not a whole number"),
+                 szLanguage);
+        const QString strLevel = QCoreApplication::translate("Field", "Level");
+        QVERIFY2(strLevel != QLatin1String("Level"), szLanguage);
+        const QString strShown = prompts.shown.last().strText;
+        QVERIFY2(strShown.endsWith(strTemplate.arg(QStringLiteral("abc"), strLevel)),
+                 qPrintable(strShown));
+        QVERIFY2(!strShown.contains(QLatin1String("is not a whole number")), qPrintable(strShown));
+    }
 }
 
 QTEST_MAIN(tst_language)
