@@ -143,6 +143,22 @@ struct TestClient {
         LogIn(strAddress, strName, strPassword);
         return QTest::qWaitFor([&] { return window->sheet().iCurDisplayCharID != 0; }, 20000);
     }
+    // Every list the window shows filled from the server, and a search run: each view as a
+    // user who has looked at them all sees it. Empty, or the button whose list never came.
+    QString FillEveryList() {
+        MainViews& v = window->views();
+        for (auto [pButton, pGrid] : {std::pair{v.cmdRefreshFlatList, v.grdFlatList},
+                                      std::pair{v.cmdRefreshRescueSquad, v.grdRescueSquad},
+                                      std::pair{v.cmdPortalListRefresh, v.grdPortalList},
+                                      std::pair{v.cmdGetTradeSkills, v.grdTradeSkills},
+                                      std::pair{v.cmdSearch, v.grdSearch}}) {
+            QSignalSpy reset(pGrid->model(), &QAbstractItemModel::modelReset);
+            pButton->click();
+            if (!reset.wait(20000))
+                return pButton->objectName();
+        }
+        return QString();
+    }
     // Adds a vassal through the sheet of its patron, the dialog scripted and the success
     // message answered; returns once the request is sent.
     bool StartAddingVassal(const QString& strPatron, const QString& strName) {
