@@ -64,6 +64,7 @@ inline constexpr const char* kUrl = "url";
 inline constexpr const char* kFormat = "format";
 inline constexpr const char* kKinds = "kinds";
 inline constexpr const char* kTarget = "target";
+inline constexpr const char* kLanguage = "language"; // a chat target's, Languages.h
 
 // Each operation's own keys, as the client sends them, and whether the server refuses a request
 // without one; a key not required takes its default when it is missing (no name to compare, an
@@ -132,6 +133,7 @@ inline constexpr OperationKey kOperationKeys[] = {
     {124, kUrl, true},
     {124, kFormat, true},
     {124, kKinds, true},
+    {124, kLanguage, false}, // none: English
     {125, kTarget, true},
     {126, kTarget, true},
 };

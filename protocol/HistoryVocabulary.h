@@ -55,7 +55,7 @@ inline constexpr Field kFields[] = {
     // Not the sheet's.
     {"patron_id", ZORV_TEXT("Field", "Patron Id"), false}, // the patron's id (add, patron change)
     {"patron_name", ZORV_TEXT("Field", "Patron"), false},  // the patron's name then, to tell a
-                                                          // patron gone from an id used again
+                                                           // patron gone from an id used again
     {"join_seq", ZORV_TEXT("Field", "Place among Vassals"), false},
     {"security_level", ZORV_TEXT("Field", "Security Level"), false},
     {"member", ZORV_TEXT("Field", "Member"),

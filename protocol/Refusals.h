@@ -74,8 +74,4 @@ inline constexpr RefusalText kRefusalTexts[] = {
 // newer server's).
 const RefusalText* FindRefusal(long lNumber);
 
-// strTemplate with %1 to %9 replaced by the parameters in one pass, so that a parameter that
-// itself holds "%2" stays as it is; a placeholder without its parameter is left out.
-std::string FillTemplate(std::string_view strTemplate, const std::vector<std::string>& params);
-
 } // namespace zorv

@@ -121,6 +121,7 @@ enum Code : int {
     CodeNotifyInvalidKinds = 1082,
     CodeNotifyNoSuchTarget = 1083,
     CodeNotifyTestFailed = 1084,
+    CodeNotifyInvalidLanguage = 1085,
 };
 
 inline constexpr int kFirstSuccess = 800;

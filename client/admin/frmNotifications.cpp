@@ -1,5 +1,7 @@
 #include "frmNotifications.h"
 
+#include "Languages.h"
+
 #include "CriticalError.h"
 #include "CsvExport.h"
 #include "Grid.h"
@@ -40,6 +42,14 @@ const NotifyFormat kFormats[] = {
 
 QString Caption(const NotifyFormat& format) {
     return QCoreApplication::translate("NotifyFormat", format.szCaption);
+}
+
+// A language as the list shows it: by its own name.
+QString LanguageName(const QString& strCode) {
+    for (const zorv::Language& language : zorv::kLanguages)
+        if (strCode == QLatin1String(language.szCode))
+            return QString::fromUtf8(language.szName);
+    return strCode;
 }
 
 QString FormatCaption(const QString& strKey) {
@@ -83,7 +93,8 @@ std::optional<QList<NotifyTarget>> NotifyTarget::Parse(const QString& strPayload
     zorv::ForEachRecord(
         std::string_view(latin1.constData(), latin1.size()), [&](std::string_view strRecord) {
             const zorv::Fields fields = zorv::UnescapedFields(strRecord);
-            if (fields.size() != 8) {
+            // A ninth field, the language, from a server that writes in more than English.
+            if (fields.size() != 8 && fields.size() != 9) {
                 bGood = false;
                 return;
             }
@@ -98,6 +109,8 @@ std::optional<QList<NotifyTarget>> NotifyTarget::Parse(const QString& strPayload
             target.nQueued = Text(5).toInt(&bQueued);
             target.nDropped = Text(6).toInt(&bDropped);
             target.strLastResult = Text(7);
+            if (fields.size() > 8)
+                target.strLanguage = Text(8);
             bGood = bGood && bQueued && bDropped && !target.strId.isEmpty();
             targets << target;
         });
@@ -119,11 +132,18 @@ frmNotifyTarget::frmNotifyTarget(QWidget* pParent) : QDialog(pParent) {
     cmbNotifyFormat->setObjectName(QStringLiteral("cmbNotifyFormat"));
     for (const NotifyFormat& format : kFormats)
         cmbNotifyFormat->addItem(Caption(format), QString::fromLatin1(format.szKey));
+    cmbNotifyLanguage = new QComboBox(this);
+    cmbNotifyLanguage->setObjectName(QStringLiteral("cmbNotifyLanguage"));
+    for (const zorv::Language& language : zorv::kLanguages)
+        cmbNotifyLanguage->addItem(QString::fromUtf8(language.szName),
+                                   QString::fromLatin1(language.szCode));
     auto* pForm = new QFormLayout;
     //: The webhook's web address
     pForm->addRow(tr("&Address:"), txtNotifyUrl);
     //: The form of the messages (Discord, Slack, JSON)
     pForm->addRow(tr("&Format:"), cmbNotifyFormat);
+    //: The language the messages are written in
+    pForm->addRow(tr("La&nguage:"), cmbNotifyLanguage);
     auto* pKinds = new QVBoxLayout;
     for (std::size_t i = 0; i < std::size(kNotifyKinds); ++i) {
         chkNotifyKind[i] = new QCheckBox(
@@ -149,6 +169,10 @@ frmNotifyTarget::frmNotifyTarget(QWidget* pParent) : QDialog(pParent) {
 
 QString frmNotifyTarget::Format() const {
     return cmbNotifyFormat->currentData().toString();
+}
+
+QString frmNotifyTarget::Language() const {
+    return cmbNotifyLanguage->currentData().toString();
 }
 
 QString frmNotifyTarget::Kinds() const {
@@ -201,7 +225,9 @@ frmNotifications::frmNotifications(Session& session, QWidget* pParent)
          //: Column header: the number of messages given up
          tr("Dropped"),
          //: Column header: what the chat service answered last
-         tr("Last Answer")});
+         tr("Last Answer"),
+         //: Column header: the language the messages are written in
+         tr("Language")});
     auto Button = [this](const QString& strText, const char* szName) {
         auto* pButton = new QPushButton(strText, this);
         pButton->setObjectName(QString::fromLatin1(szName));
@@ -335,7 +361,8 @@ void frmNotifications::ShowTargets() {
                             strState,
                             QString::number(target.nQueued),
                             QString::number(target.nDropped),
-                            target.strLastResult};
+                            target.strLastResult,
+                            LanguageName(target.strLanguage)};
     }
     grdNotifyTargets->Model().SetRows(rows);
     // The address, kinds and last answer are what an officer reads: none cut to equal columns.
@@ -385,7 +412,8 @@ void frmNotifications::AddTarget() {
             Request(zorv::OpNotifyAdd, tr("Adding Notifications"),
                     {{FormKey(zorv::form::kUrl), dlg.txtNotifyUrl->text().trimmed()},
                      {FormKey(zorv::form::kFormat), dlg.Format()},
-                     {FormKey(zorv::form::kKinds), dlg.Kinds()}}));
+                     {FormKey(zorv::form::kKinds), dlg.Kinds()},
+                     {FormKey(zorv::form::kLanguage), dlg.Language()}}));
     });
 }
 

@@ -31,6 +31,7 @@ struct NotifyTarget {
     int nQueued = 0;
     int nDropped = 0;
     QString strLastResult;
+    QString strLanguage = QStringLiteral("en"); // its messages' (an older server's: English)
 
     // The list payload, record by record; nothing for a payload the server would not write.
     static std::optional<QList<NotifyTarget>> Parse(const QString& strPayload);
@@ -67,11 +68,13 @@ public:
 
     QLineEdit* txtNotifyUrl;
     QComboBox* cmbNotifyFormat;
+    QComboBox* cmbNotifyLanguage; // the language the messages are written in
     QCheckBox* chkNotifyKind[std::size(kNotifyKinds)];
     QLabel* lblNotifyProblem;
 
     QString Format() const;
     QString Kinds() const; // comma-separated keys
+    QString Language() const;
     // Why the entries cannot be sent, or empty.
     QString Problem() const;
 

@@ -213,6 +213,8 @@ const ErrorRange kTable[] = {
          "The server no longer sends notifications there.  The list is shown again.")},
     {CodeNotifyTestFailed, CodeNotifyTestFailed,
      QT_TRANSLATE_NOOP("ErrorTable", "The test message could not be delivered.")},
+    {CodeNotifyInvalidLanguage, CodeNotifyInvalidLanguage,
+     QT_TRANSLATE_NOOP("ErrorTable", "The server does not write notifications in that language.")},
 };
 
 } // namespace

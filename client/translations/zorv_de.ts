@@ -599,6 +599,97 @@ Dadurch werden auch alle Gefolgsleute von %1 entfernt.</translation>
     </message>
 </context>
 <context>
+    <name>Chat</name>
+    <message>
+        <source>%1 added %2 as vassal of %3 (level %4)</source>
+        <translation>%1 hat %2 als Vasallen von %3 (Stufe %4) aufgenommen</translation>
+    </message>
+    <message>
+        <source>%1 removed %2%3 from the guild</source>
+        <translation>%1 hat %2%3 aus der Gilde entfernt</translation>
+    </message>
+    <message>
+        <source>%1 removed %2, vassal of %3,%4 from the guild</source>
+        <translation>%1 hat %2, Vasall von %3,%4 aus der Gilde entfernt</translation>
+    </message>
+    <message>
+        <source>%1 moved %2%3 from %4 to %5</source>
+        <translation>%1 hat %2%3 von %4 zu %5 verschoben</translation>
+    </message>
+    <message>
+        <source>%1 moved %2%3 from no patron to %4</source>
+        <translation>%1 hat %2%3 ohne Lehnsherrn zu %4 verschoben</translation>
+    </message>
+    <message>
+        <source> and 1 follower</source>
+        <translation> und 1 Gefolgsmann</translation>
+    </message>
+    <message>
+        <source> and %1 followers</source>
+        <translation> und %1 Gefolgsleute</translation>
+    </message>
+    <message>
+        <source>%1 made %2 an administrator</source>
+        <translation>%1 hat %2 zum Administrator gemacht</translation>
+    </message>
+    <message>
+        <source>%1 made %2 a member (no longer an administrator)</source>
+        <translation>%1 hat %2 zum Mitglied gemacht (nicht mehr Administrator)</translation>
+    </message>
+    <message>
+        <source>%1 changed the guild&apos;s set-up:%2</source>
+        <translation>%1 hat die Einrichtung der Gilde geändert:%2</translation>
+    </message>
+    <message>
+        <source> a new default password</source>
+        <translation> ein neues Standardpasswort</translation>
+    </message>
+    <message>
+        <source> the rescue squad on</source>
+        <translation> den Rettungstrupp eingeschaltet</translation>
+    </message>
+    <message>
+        <source> the rescue squad off</source>
+        <translation> den Rettungstrupp ausgeschaltet</translation>
+    </message>
+    <message>
+        <source> the guild&apos;s name from &quot;%1&quot; to &quot;%2&quot;</source>
+        <translation> den Gildennamen von „%1“ in „%2“</translation>
+    </message>
+    <message>
+        <source> the rescue squad&apos;s name from &quot;%1&quot; to &quot;%2&quot;</source>
+        <translation> den Namen des Rettungstrupps von „%1“ in „%2“</translation>
+    </message>
+    <message>
+        <source> %1</source>
+        <translation> %1</translation>
+    </message>
+    <message>
+        <source>%1 undid %2&apos;s addition of %3</source>
+        <translation>%1 hat die Aufnahme von %3 durch %2 rückgängig gemacht</translation>
+    </message>
+    <message>
+        <source>%1 undid %2&apos;s removal of %3%4</source>
+        <translation>%1 hat das Entfernen von %3%4 durch %2 rückgängig gemacht</translation>
+    </message>
+    <message>
+        <source>%1 undid %2&apos;s move of %3</source>
+        <translation>%1 hat das Verschieben von %3 durch %2 rückgängig gemacht</translation>
+    </message>
+    <message>
+        <source>%1 undid %2&apos;s security level change of %3</source>
+        <translation>%1 hat die Änderung der Sicherheitsstufe von %3 durch %2 rückgängig gemacht</translation>
+    </message>
+    <message>
+        <source>%1 undid %2&apos;s change of the guild&apos;s set-up</source>
+        <translation>%1 hat die Änderung der Gildeneinrichtung durch %2 rückgängig gemacht</translation>
+    </message>
+    <message>
+        <source>Test message from ZORV for %1</source>
+        <translation>Testnachricht von ZORV für %1</translation>
+    </message>
+</context>
+<context>
     <name>CriticalError</name>
     <message>
         <source>Out of memory</source>
@@ -899,6 +990,10 @@ Bitte senden Sie eine E-Mail mit diesen Informationen an %4</translation>
         <source>Too many wrong passwords for %1; try again in %2 seconds</source>
         <extracomment>%1 is the character&apos;s name, %2 the number of seconds to wait, as the server sent it.</extracomment>
         <translation>Zu viele falsche Passwörter für %1; versuchen Sie es in %2 Sekunden erneut</translation>
+    </message>
+    <message>
+        <source>The server does not write notifications in that language.</source>
+        <translation>Der Server schreibt keine Benachrichtigungen in dieser Sprache.</translation>
     </message>
 </context>
 <context>
@@ -3123,6 +3218,11 @@ The part of the allegiance tree around the character: its patron and the charact
         <source>Sending a Test Message</source>
         <translation>Testnachricht wird gesendet</translation>
     </message>
+    <message>
+        <source>Language</source>
+        <extracomment>Column header: the language the messages are written in</extracomment>
+        <translation>Sprache</translation>
+    </message>
 </context>
 <context>
     <name>frmNotifyTarget</name>
@@ -3154,6 +3254,11 @@ The part of the allegiance tree around the character: its patron and the charact
         <source>Choose at least one kind of change to send.</source>
         <translation>Wählen Sie mindestens eine Art von Änderung zum Senden aus.</translation>
     </message>
+    <message>
+        <source>La&amp;nguage:</source>
+        <extracomment>The language the messages are written in</extracomment>
+        <translation>Sp&amp;rache:</translation>
+    </message>
 </context>
 <context>
     <name>frmOptions</name>
@@ -3184,7 +3289,7 @@ The part of the allegiance tree around the character: its patron and the charact
     </message>
     <message>
         <source>&amp;Language:</source>
-        <translation>&amp;Sprache:</translation>
+        <translation>Sp&amp;rache:</translation>
     </message>
     <message>
         <source>The cached data has been cleared.</source>

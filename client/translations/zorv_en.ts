@@ -594,6 +594,97 @@ This will also remove all characters that are followers of %1.</source>
     </message>
 </context>
 <context>
+    <name>Chat</name>
+    <message>
+        <source>%1 added %2 as vassal of %3 (level %4)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 removed %2%3 from the guild</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 removed %2, vassal of %3,%4 from the guild</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 moved %2%3 from %4 to %5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 moved %2%3 from no patron to %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> and 1 follower</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> and %1 followers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 made %2 an administrator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 made %2 a member (no longer an administrator)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 changed the guild&apos;s set-up:%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> a new default password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> the rescue squad on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> the rescue squad off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> the guild&apos;s name from &quot;%1&quot; to &quot;%2&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> the rescue squad&apos;s name from &quot;%1&quot; to &quot;%2&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 undid %2&apos;s addition of %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 undid %2&apos;s removal of %3%4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 undid %2&apos;s move of %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 undid %2&apos;s security level change of %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 undid %2&apos;s change of the guild&apos;s set-up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Test message from ZORV for %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CriticalError</name>
     <message>
         <source>Out of memory</source>
@@ -890,6 +981,10 @@ Please send an email with this information to %4</source>
     <message>
         <source>Too many wrong passwords for %1; try again in %2 seconds</source>
         <extracomment>%1 is the character&apos;s name, %2 the number of seconds to wait, as the server sent it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server does not write notifications in that language.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3106,6 +3201,11 @@ The part of the allegiance tree around the character: its patron and the charact
         <source>Sending a Test Message</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Language</source>
+        <extracomment>Column header: the language the messages are written in</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>frmNotifyTarget</name>
@@ -3135,6 +3235,11 @@ The part of the allegiance tree around the character: its patron and the charact
     </message>
     <message>
         <source>Choose at least one kind of change to send.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>La&amp;nguage:</source>
+        <extracomment>The language the messages are written in</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -598,6 +598,97 @@ This will also remove all characters that are followers of %1.</source>
     </message>
 </context>
 <context>
+    <name>Chat</name>
+    <message>
+        <source>%1 added %2 as vassal of %3 (level %4)</source>
+        <translation>%1 añadió a %2 como vasallo de %3 (nivel %4)</translation>
+    </message>
+    <message>
+        <source>%1 removed %2%3 from the guild</source>
+        <translation>%1 quitó a %2%3 del gremio</translation>
+    </message>
+    <message>
+        <source>%1 removed %2, vassal of %3,%4 from the guild</source>
+        <translation>%1 quitó a %2, vasallo de %3,%4 del gremio</translation>
+    </message>
+    <message>
+        <source>%1 moved %2%3 from %4 to %5</source>
+        <translation>%1 movió a %2%3 de %4 a %5</translation>
+    </message>
+    <message>
+        <source>%1 moved %2%3 from no patron to %4</source>
+        <translation>%1 movió a %2%3, sin patrón, a %4</translation>
+    </message>
+    <message>
+        <source> and 1 follower</source>
+        <translation> y 1 seguidor</translation>
+    </message>
+    <message>
+        <source> and %1 followers</source>
+        <translation> y %1 seguidores</translation>
+    </message>
+    <message>
+        <source>%1 made %2 an administrator</source>
+        <translation>%1 hizo administrador a %2</translation>
+    </message>
+    <message>
+        <source>%1 made %2 a member (no longer an administrator)</source>
+        <translation>%1 hizo miembro a %2 (ya no es administrador)</translation>
+    </message>
+    <message>
+        <source>%1 changed the guild&apos;s set-up:%2</source>
+        <translation>%1 cambió la configuración del gremio:%2</translation>
+    </message>
+    <message>
+        <source> a new default password</source>
+        <translation> una nueva contraseña predeterminada</translation>
+    </message>
+    <message>
+        <source> the rescue squad on</source>
+        <translation> el escuadrón de rescate activado</translation>
+    </message>
+    <message>
+        <source> the rescue squad off</source>
+        <translation> el escuadrón de rescate desactivado</translation>
+    </message>
+    <message>
+        <source> the guild&apos;s name from &quot;%1&quot; to &quot;%2&quot;</source>
+        <translation> el nombre del gremio de «%1» a «%2»</translation>
+    </message>
+    <message>
+        <source> the rescue squad&apos;s name from &quot;%1&quot; to &quot;%2&quot;</source>
+        <translation> el nombre del escuadrón de rescate de «%1» a «%2»</translation>
+    </message>
+    <message>
+        <source> %1</source>
+        <translation> %1</translation>
+    </message>
+    <message>
+        <source>%1 undid %2&apos;s addition of %3</source>
+        <translation>%1 deshizo el alta de %3 hecha por %2</translation>
+    </message>
+    <message>
+        <source>%1 undid %2&apos;s removal of %3%4</source>
+        <translation>%1 deshizo la baja de %3%4 hecha por %2</translation>
+    </message>
+    <message>
+        <source>%1 undid %2&apos;s move of %3</source>
+        <translation>%1 deshizo el movimiento de %3 hecho por %2</translation>
+    </message>
+    <message>
+        <source>%1 undid %2&apos;s security level change of %3</source>
+        <translation>%1 deshizo el cambio de nivel de seguridad de %3 hecho por %2</translation>
+    </message>
+    <message>
+        <source>%1 undid %2&apos;s change of the guild&apos;s set-up</source>
+        <translation>%1 deshizo el cambio de configuración del gremio hecho por %2</translation>
+    </message>
+    <message>
+        <source>Test message from ZORV for %1</source>
+        <translation>Mensaje de prueba de ZORV para %1</translation>
+    </message>
+</context>
+<context>
     <name>CriticalError</name>
     <message>
         <source>Out of memory</source>
@@ -895,6 +986,10 @@ Please send an email with this information to %4</source>
         <source>Too many wrong passwords for %1; try again in %2 seconds</source>
         <extracomment>%1 is the character&apos;s name, %2 the number of seconds to wait, as the server sent it.</extracomment>
         <translation>Demasiadas contraseñas incorrectas para %1; reinténtalo en %2 segundos</translation>
+    </message>
+    <message>
+        <source>The server does not write notifications in that language.</source>
+        <translation>El servidor no escribe notificaciones en ese idioma.</translation>
     </message>
 </context>
 <context>
@@ -3113,6 +3208,11 @@ The part of the allegiance tree around the character: its patron and the charact
         <source>Sending a Test Message</source>
         <translation>Enviando un mensaje de prueba</translation>
     </message>
+    <message>
+        <source>Language</source>
+        <extracomment>Column header: the language the messages are written in</extracomment>
+        <translation>Idioma</translation>
+    </message>
 </context>
 <context>
     <name>frmNotifyTarget</name>
@@ -3143,6 +3243,11 @@ The part of the allegiance tree around the character: its patron and the charact
     <message>
         <source>Choose at least one kind of change to send.</source>
         <translation>Elige al menos un tipo de cambio para enviar.</translation>
+    </message>
+    <message>
+        <source>La&amp;nguage:</source>
+        <extracomment>The language the messages are written in</extracomment>
+        <translation>Idio&amp;ma:</translation>
     </message>
 </context>
 <context>

@@ -598,6 +598,97 @@ This will also remove all characters that are followers of %1.</source>
     </message>
 </context>
 <context>
+    <name>Chat</name>
+    <message>
+        <source>%1 added %2 as vassal of %3 (level %4)</source>
+        <translation>%1 a ajouté %2 comme vassal de %3 (niveau %4)</translation>
+    </message>
+    <message>
+        <source>%1 removed %2%3 from the guild</source>
+        <translation>%1 a retiré %2%3 de la guilde</translation>
+    </message>
+    <message>
+        <source>%1 removed %2, vassal of %3,%4 from the guild</source>
+        <translation>%1 a retiré %2, vassal de %3,%4 de la guilde</translation>
+    </message>
+    <message>
+        <source>%1 moved %2%3 from %4 to %5</source>
+        <translation>%1 a déplacé %2%3 de %4 vers %5</translation>
+    </message>
+    <message>
+        <source>%1 moved %2%3 from no patron to %4</source>
+        <translation>%1 a déplacé %2%3, sans patron, vers %4</translation>
+    </message>
+    <message>
+        <source> and 1 follower</source>
+        <translation> et 1 fidèle</translation>
+    </message>
+    <message>
+        <source> and %1 followers</source>
+        <translation> et %1 fidèles</translation>
+    </message>
+    <message>
+        <source>%1 made %2 an administrator</source>
+        <translation>%1 a fait de %2 un administrateur</translation>
+    </message>
+    <message>
+        <source>%1 made %2 a member (no longer an administrator)</source>
+        <translation>%1 a fait de %2 un membre (plus administrateur)</translation>
+    </message>
+    <message>
+        <source>%1 changed the guild&apos;s set-up:%2</source>
+        <translation>%1 a modifié la configuration de la guilde :%2</translation>
+    </message>
+    <message>
+        <source> a new default password</source>
+        <translation> un nouveau mot de passe par défaut</translation>
+    </message>
+    <message>
+        <source> the rescue squad on</source>
+        <translation> l'escouade de secours activée</translation>
+    </message>
+    <message>
+        <source> the rescue squad off</source>
+        <translation> l'escouade de secours désactivée</translation>
+    </message>
+    <message>
+        <source> the guild&apos;s name from &quot;%1&quot; to &quot;%2&quot;</source>
+        <translation> le nom de la guilde de « %1 » en « %2 »</translation>
+    </message>
+    <message>
+        <source> the rescue squad&apos;s name from &quot;%1&quot; to &quot;%2&quot;</source>
+        <translation> le nom de l'escouade de secours de « %1 » en « %2 »</translation>
+    </message>
+    <message>
+        <source> %1</source>
+        <translation> %1</translation>
+    </message>
+    <message>
+        <source>%1 undid %2&apos;s addition of %3</source>
+        <translation>%1 a annulé l'ajout de %3 par %2</translation>
+    </message>
+    <message>
+        <source>%1 undid %2&apos;s removal of %3%4</source>
+        <translation>%1 a annulé le retrait de %3%4 par %2</translation>
+    </message>
+    <message>
+        <source>%1 undid %2&apos;s move of %3</source>
+        <translation>%1 a annulé le déplacement de %3 par %2</translation>
+    </message>
+    <message>
+        <source>%1 undid %2&apos;s security level change of %3</source>
+        <translation>%1 a annulé le changement de niveau d'accès de %3 par %2</translation>
+    </message>
+    <message>
+        <source>%1 undid %2&apos;s change of the guild&apos;s set-up</source>
+        <translation>%1 a annulé la modification de la configuration de la guilde par %2</translation>
+    </message>
+    <message>
+        <source>Test message from ZORV for %1</source>
+        <translation>Message de test de ZORV pour %1</translation>
+    </message>
+</context>
+<context>
     <name>CriticalError</name>
     <message>
         <source>Out of memory</source>
@@ -895,6 +986,10 @@ Please send an email with this information to %4</source>
         <source>Too many wrong passwords for %1; try again in %2 seconds</source>
         <extracomment>%1 is the character&apos;s name, %2 the number of seconds to wait, as the server sent it.</extracomment>
         <translation>Trop de mots de passe erronés pour %1&#xa0;; réessayez dans %2 secondes</translation>
+    </message>
+    <message>
+        <source>The server does not write notifications in that language.</source>
+        <translation>Le serveur n'écrit pas de notifications dans cette langue.</translation>
     </message>
 </context>
 <context>
@@ -3113,6 +3208,11 @@ The part of the allegiance tree around the character: its patron and the charact
         <source>Sending a Test Message</source>
         <translation>Envoi d&apos;un message de test</translation>
     </message>
+    <message>
+        <source>Language</source>
+        <extracomment>Column header: the language the messages are written in</extracomment>
+        <translation>Langue</translation>
+    </message>
 </context>
 <context>
     <name>frmNotifyTarget</name>
@@ -3143,6 +3243,11 @@ The part of the allegiance tree around the character: its patron and the charact
     <message>
         <source>Choose at least one kind of change to send.</source>
         <translation>Choisissez au moins un type de modification à envoyer.</translation>
+    </message>
+    <message>
+        <source>La&amp;nguage:</source>
+        <extracomment>The language the messages are written in</extracomment>
+        <translation>&amp;Langue :</translation>
     </message>
 </context>
 <context>

@@ -8,6 +8,7 @@
 #include "Latin1.h"
 #include "Notices.h"
 #include "NotifyStore.h"
+#include "ServerTranslations.h"
 #include "Store.h"
 #include "Text.h"
 
@@ -95,6 +96,7 @@ const std::map<std::string, std::string> kCommandHelp = {
      "usage: zorv-server notify list --db FILE\n"
      "       zorv-server notify add --db FILE --url URL --format discord|slack|json\n"
      "                          --kinds joins,departures,moves,security,setup\n"
+     "                          [--language en|de|fr|es]\n"
      "       zorv-server notify remove --db FILE --target ID\n"
      "       zorv-server notify test --db FILE --target ID\n"
      "       zorv-server notify deliver --db FILE\n"
@@ -102,7 +104,8 @@ const std::map<std::string, std::string> kCommandHelp = {
      "or any https:// receiver of plain JSON (http:// only to 127.0.0.1, localhost or\n"
      "[::1]), and the kinds of change each hears of: joins, departures (with the branch\n"
      "that left), moves (patron changes), security (administrators made or unmade) and\n"
-     "setup. A message is written with its change and kept until its target takes it;\n"
+     "setup, in the target's language (English unless --language names another). A\n"
+     "message is written with its change and kept until its target takes it;\n"
      "each carries an id (header X-ZORV-Delivery) that a receiver drops repeats by.\n"
      "list shows each target with its URL masked but for the host, its queue, what it\n"
      "last answered, and since when it has failed when it has failed for a day. test\n"
@@ -193,6 +196,10 @@ int NotifyCommand(const std::string& strDb, Arguments& args) {
         const std::string strUrl = args.options["url"];
         const std::string strFormat = args.options["format"];
         const std::string strKinds = notify::CheckedKinds(args.options["kinds"]);
+        const std::string strLanguage =
+            args.options.count("language") ? args.options["language"] : std::string("en");
+        if (!lang::Known(strLanguage))
+            return Fail("--language wants en, de, fr or es");
         if (std::string strFault = notify::UrlFault(strUrl, true); !strFault.empty())
             return Fail("--url: " + strFault);
         if (!notify::IsFormat(strFormat))
@@ -202,7 +209,7 @@ int NotifyCommand(const std::string& strDb, Arguments& args) {
         Transaction tx(db, Transaction::Kind::Write);
         if (std::string strFault = notify::FullFault(db); !strFault.empty())
             return Fail(strFault);
-        int id = notify::AddTarget(db, strUrl, strFormat, strKinds);
+        int id = notify::AddTarget(db, strUrl, strFormat, strKinds, strLanguage);
         tx.Commit();
         std::cout << id << "\n";
         return 0;
@@ -224,8 +231,8 @@ int NotifyCommand(const std::string& strDb, Arguments& args) {
         }
         if (!target)
             return Fail("no target " + std::to_string(*iTarget));
-        notify::PostResult result = notify::Post(
-            target->strUrl, notify::TestBody(target->strFormat, strGuild), "test", {5, 10});
+        notify::PostResult result =
+            notify::Post(target->strUrl, notify::TestBody(*target, strGuild), "test", {5, 10});
         std::cout << notify::Describe(result) << "\n";
         return notify::Classify(result) == notify::Outcome::Delivered ? 0 : 1;
     }

@@ -115,6 +115,53 @@ TEST(Notify, EachFormatTellsEachKindOfChange) {
     }
 }
 
+// Each target hears in its own language, taken from the client's translation files: the
+// sentences, the followers inside them, and the test message; English where none is named.
+TEST(Notify, EachTargetHearsInItsOwnLanguage) {
+    ServedScene scene;
+    Receiver receiver;
+    EXPECT_EQ(As(scene.target, S::Root, 124,
+                 Form("url=" + receiver.Url("/xx") + "&format=json&kinds=joins&language=xx"))
+                  .iCode,
+              1085);
+    for (const char* szLanguage : {"en", "de", "fr", "es"})
+        ASSERT_EQ(As(scene.target, S::Root, 124,
+                     Form("url=" + receiver.Url(std::string("/") + szLanguage) +
+                          "&format=json&kinds=joins,departures&language=" + szLanguage))
+                      .iCode,
+                  800);
+    EXPECT_NE(As(scene.target, S::Root, 123).strPayload.find("|de!;"), std::string::npos);
+    Sql(scene.strDb, "UPDATE characters SET level = 71 WHERE id = 4");
+    ASSERT_EQ(scene.Add(S::Root, S::Self, "Quill").iCode, 800);
+    ASSERT_EQ(scene.Remove(S::Root, S::Patron).iCode, 800);
+    std::map<std::string, std::vector<std::string>> heard;
+    for (const Receiver::Arrival& arrival : receiver.WaitFor(8)) {
+        const std::size_t iText = arrival.strBody.find("\"text\":\"") + 8;
+        heard[arrival.strPath].push_back(
+            arrival.strBody.substr(iText, arrival.strBody.find('"', iText) - iText));
+    }
+    using Said = std::vector<std::string>;
+    EXPECT_EQ(heard["/en"], (Said{"Root added Quill as vassal of Self (level 71)",
+                                  "Root removed Patron, vassal of High, and 3 followers from "
+                                  "the guild"}));
+    EXPECT_EQ(heard["/de"], (Said{"Root hat Quill als Vasallen von Self (Stufe 71) aufgenommen",
+                                  "Root hat Patron, Vasall von High, und 3 Gefolgsleute aus der "
+                                  "Gilde entfernt"}));
+    EXPECT_EQ(heard["/fr"], (Said{"Root a ajouté Quill comme vassal de Self (niveau 71)",
+                                  "Root a retiré Patron, vassal de High, et 3 fidèles de la "
+                                  "guilde"}));
+    EXPECT_EQ(heard["/es"], (Said{"Root añadió a Quill como vasallo de Self (nivel 71)",
+                                  "Root quitó a Patron, vasallo de High, y 3 seguidores del "
+                                  "gremio"}));
+    Answer tested = As(scene.target, S::Root, 126, {{"target", "2"}});
+    EXPECT_EQ(tested.iCode, 800) << tested.strRaw;
+    const std::vector<Receiver::Arrival> arrivals = receiver.WaitFor(9);
+    ASSERT_EQ(arrivals.size(), 9u);
+    EXPECT_NE(arrivals.back().strBody.find("Testnachricht von ZORV f\u00fcr Test Guild"),
+              std::string::npos)
+        << arrivals.back().strBody;
+}
+
 // A failure and two rate limits are waited out, and the later message never overtakes.
 TEST(Notify, RetriesInOrderAndWaitsOutRateLimits) {
     ServedScene scene;
@@ -140,7 +187,7 @@ TEST(Notify, RetriesInOrderAndWaitsOutRateLimits) {
     ASSERT_TRUE(OutboxEmpties(scene.strDb));
     Answer listed = As(scene.target, S::Root, 123);
     ASSERT_EQ(listed.iCode, 800);
-    EXPECT_EQ(listed.strPayload, "1|json|joins|" + receiver.Url("/...") + "||0|0|HTTP 200!;");
+    EXPECT_EQ(listed.strPayload, "1|json|joins|" + receiver.Url("/...") + "||0|0|HTTP 200|en!;");
 }
 
 // Kill the server while the receiver holds a message: operations were answered all the while,
@@ -269,9 +316,9 @@ TEST(Notify, TheCapDropsTheOldestAndCountsThem) {
     Sql(scene.strDb, "UPDATE notify_targets SET failing_since = " + strNow + " - 86000");
     EXPECT_EQ(zorv::SplitRecords(As(scene.target, S::Root, 123).strPayload).at(0).at(4), "");
     Sql(scene.strDb, "UPDATE notify_targets SET failing_since = 1");
-    EXPECT_EQ(As(scene.target, S::Root, 123).strPayload, "1|json|joins|" +
-                                                             strUrl.substr(0, strUrl.size() - 5) +
-                                                             "/...|1970-01-01 00:00:01|10000|1|!;");
+    EXPECT_EQ(As(scene.target, S::Root, 123).strPayload,
+              "1|json|joins|" + strUrl.substr(0, strUrl.size() - 5) +
+                  "/...|1970-01-01 00:00:01|10000|1||en!;");
     std::string strOut;
     ASSERT_EQ(RunServerCommand({"notify", "list", "--db", scene.strDb}, &strOut), 0);
     EXPECT_NE(strOut.find("10000 queued, 1 dropped, FAILING since 1970-01-01 00:00:01"),
@@ -345,7 +392,7 @@ TEST(Notify, AnAnswerNeverShowsTheSecret) {
         EXPECT_EQ(strShown.find("S3CR3T"), std::string::npos) << strShown;
         EXPECT_EQ(strShown.find("T0KEN"), std::string::npos) << strShown;
     }
-    EXPECT_NE(As(scene.target, S::Root, 123).strPayload.find("|HTTP 404!;"), std::string::npos);
+    EXPECT_NE(As(scene.target, S::Root, 123).strPayload.find("|HTTP 404|en!;"), std::string::npos);
 }
 
 // Without the operator's leave, an administrator can neither add nor test a plain http://
@@ -415,7 +462,7 @@ TEST_P(NotifyTargets, OnlyAdministratorsKeepTargets) {
 
     EXPECT_EQ(AddTarget(T(), strUrl, "json", "departures,joins,joins"), "1");
     EXPECT_EQ(As(T(), S::Root, 123).strPayload,
-              "1|json|departures,joins|" + strUrl.substr(0, strUrl.size() - 5) + "/...||0|0|!;");
+              "1|json|departures,joins|" + strUrl.substr(0, strUrl.size() - 5) + "/...||0|0||en!;");
     // The web roster never shows it.
     EXPECT_EQ(RawExchange(T().Port(), "GET " + T().Path() + " HTTP/1.0\r\n\r\n").find("/hook"),
               std::string::npos);

@@ -9,7 +9,9 @@
 #include "Protocol.h"
 #include "Records.h"
 #include "ResultCodes.h"
+#include "ServerTranslations.h"
 #include "Text.h"
+#include "Texts.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -22,13 +24,62 @@ namespace {
 
 const char* const kKinds[] = {"joins", "departures", "moves", "security", "setup"};
 
-// One change as a message tells it. Texts are UTF-8.
+// The sentences a chat message tells a change in. %1, %2, ... stand for names, numbers and the
+// phrases below; the translators have them with the client's texts (context "Chat").
+const char* const kAdded = ZORV_TEXT("Chat", "%1 added %2 as vassal of %3 (level %4)");
+const char* const kRemoved = ZORV_TEXT("Chat", "%1 removed %2%3 from the guild");
+const char* const kRemovedVassal =
+    ZORV_TEXT("Chat", "%1 removed %2, vassal of %3,%4 from the guild");
+const char* const kMoved = ZORV_TEXT("Chat", "%1 moved %2%3 from %4 to %5");
+const char* const kMovedFromNone = ZORV_TEXT("Chat", "%1 moved %2%3 from no patron to %4");
+const char* const kOneFollower = ZORV_TEXT("Chat", " and 1 follower");
+const char* const kFollowers = ZORV_TEXT("Chat", " and %1 followers");
+const char* const kMadeAdministrator = ZORV_TEXT("Chat", "%1 made %2 an administrator");
+const char* const kMadeMember =
+    ZORV_TEXT("Chat", "%1 made %2 a member (no longer an administrator)");
+const char* const kSetUp = ZORV_TEXT("Chat", "%1 changed the guild's set-up:%2");
+const char* const kNewDefaultPassword = ZORV_TEXT("Chat", " a new default password");
+const char* const kSquadOn = ZORV_TEXT("Chat", " the rescue squad on");
+const char* const kSquadOff = ZORV_TEXT("Chat", " the rescue squad off");
+const char* const kGuildNameFrom = ZORV_TEXT("Chat", " the guild's name from \"%1\" to \"%2\"");
+const char* const kSquadNameFrom =
+    ZORV_TEXT("Chat", " the rescue squad's name from \"%1\" to \"%2\"");
+const char* const kOtherSetting = ZORV_TEXT("Chat", " %1");
+const char* const kUndidAddition = ZORV_TEXT("Chat", "%1 undid %2's addition of %3");
+const char* const kUndidRemoval = ZORV_TEXT("Chat", "%1 undid %2's removal of %3%4");
+const char* const kUndidMove = ZORV_TEXT("Chat", "%1 undid %2's move of %3");
+const char* const kUndidLevel = ZORV_TEXT("Chat", "%1 undid %2's security level change of %3");
+const char* const kUndidSetup = ZORV_TEXT("Chat", "%1 undid %2's change of the guild's set-up");
+const char* const kTestMessage = ZORV_TEXT("Chat", "Test message from ZORV for %1");
+
+// A sentence: its template and what stands for its placeholders. Texts are UTF-8.
+struct Phrase;
+struct Part {
+    enum class Kind { Name, Plain, Phrases } kind;
+    std::string strText;         // a name, which each format escapes, or a word or number
+    std::vector<Phrase> phrases; // each its own sentence, joined by ";"
+};
+struct Phrase {
+    const char* szTemplate = nullptr;
+    std::vector<Part> parts;
+};
+
+Part Name(std::string strName) {
+    return {Part::Kind::Name, std::move(strName), {}};
+}
+Part Plain(std::string strText) {
+    return {Part::Kind::Plain, std::move(strText), {}};
+}
+Part Phrases(std::vector<Phrase> phrases) {
+    return {Part::Kind::Phrases, {}, std::move(phrases)};
+}
+
+// One change as a message tells it.
 struct Notice {
     const char* szKind;
     std::string strActor;
     std::string strSubject;
-    // The sentence's pieces: plain words of ours, and names, which each format escapes.
-    std::vector<std::pair<bool, std::string>> pieces;         // (is a name, text)
+    Phrase sentence;
     std::vector<std::pair<std::string, std::string>> strings; // more JSON fields
     std::vector<std::pair<std::string, std::int64_t>> numbers;
 };
@@ -93,11 +144,23 @@ std::string SlackText(const std::string& strUtf8) {
     return strOut;
 }
 
-std::string Sentence(const Notice& notice, std::string (*escape)(const std::string&)) {
-    std::string strText;
-    for (const auto& [bName, strPiece] : notice.pieces)
-        strText += bName && escape ? escape(strPiece) : strPiece;
-    return strText;
+using Escape = std::string (*)(const std::string&);
+
+// The phrase in the language strLanguage, its names escaped for the format (none: as they are).
+std::string Said(const Phrase& phrase, const std::string& strLanguage, Escape escape) {
+    std::vector<std::string> params;
+    for (const Part& part : phrase.parts) {
+        if (part.kind == Part::Kind::Phrases) {
+            std::string strJoined;
+            for (const Phrase& item : part.phrases)
+                strJoined += (strJoined.empty() ? "" : ";") + Said(item, strLanguage, escape);
+            params.push_back(std::move(strJoined));
+        } else {
+            params.push_back(part.kind == Part::Kind::Name && escape ? escape(part.strText)
+                                                                     : part.strText);
+        }
+    }
+    return zorv::FillTemplate(lang::Translated(strLanguage, "Chat", phrase.szTemplate), params);
 }
 
 std::string Iso(std::time_t at) {
@@ -109,26 +172,26 @@ std::string Iso(std::time_t at) {
 }
 
 // The body for one format. A JSON message carries its delivery id.
-std::string Body(const std::string& strFormat, const Notice& notice, const std::string& strGuild,
-                 std::time_t at, std::int64_t lId) {
+std::string Body(const std::string& strFormat, const std::string& strLanguage, const Notice& notice,
+                 const std::string& strGuild, std::time_t at, std::int64_t lId) {
     const std::string strWhen = " (" + UtcStamp(at, false) + " UTC)";
     // A test message names the guild in its sentence already.
     const bool bTest = std::string(notice.szKind) == "test";
     if (strFormat == "discord")
         return "{\"content\":" +
                Json((bTest ? "" : "**" + DiscordName(strGuild) + "**: ") +
-                    Sentence(notice, DiscordName) + strWhen) +
+                    Said(notice.sentence, strLanguage, DiscordName) + strWhen) +
                ",\"allowed_mentions\":{\"parse\":[]}}";
     if (strFormat == "slack")
         return "{\"text\":" +
-               Json((bTest ? "" : SlackText(strGuild) + ": ") + Sentence(notice, SlackText) +
-                    strWhen) +
+               Json((bTest ? "" : SlackText(strGuild) + ": ") +
+                    Said(notice.sentence, strLanguage, SlackText) + strWhen) +
                ",\"mrkdwn\":false}";
     std::string strBody = "{\"id\":" + std::to_string(lId) + ",\"guild\":" + Json(strGuild) +
                           ",\"kind\":" + Json(notice.szKind) + ",\"at\":" + Json(Iso(at)) +
                           ",\"actor\":" + Json(notice.strActor) +
                           ",\"subject\":" + Json(notice.strSubject) +
-                          ",\"text\":" + Json(Sentence(notice, nullptr));
+                          ",\"text\":" + Json(Said(notice.sentence, strLanguage, nullptr));
     for (const auto& [strKey, strValue] : notice.strings)
         strBody += "," + Json(strKey) + ":" + Json(strValue);
     for (const auto& [strKey, lValue] : notice.numbers)
@@ -143,8 +206,12 @@ bool Wants(const Target& target, const char* szKind) {
     return false;
 }
 
-std::string Followers(int n) {
-    return n == 1 ? " and 1 follower" : n > 1 ? " and " + std::to_string(n) + " followers" : "";
+// " and 3 followers", or nothing for none.
+Part Followers(int n) {
+    if (n < 1)
+        return Plain("");
+    return Phrases(
+        {n == 1 ? Phrase{kOneFollower, {}} : Phrase{kFollowers, {Plain(std::to_string(n))}}});
 }
 
 std::string Old(const history::Entry& entry, const char* szField) {
@@ -156,14 +223,17 @@ std::string New(const history::Entry& entry, const char* szField) {
     return pChange ? pChange->strNew : std::string();
 }
 
-const char* SettingShown(const std::string& strKey) {
-    if (strKey == "guild_name")
-        return "the guild's name";
-    if (strKey == "use_rescue_squad")
-        return "the rescue squad";
-    if (strKey == "rescue_squad_name")
-        return "the rescue squad's name";
-    return nullptr;
+// How the set-up's message names one changed setting.
+Phrase SettingPhrase(const history::Change& change) {
+    if (change.strField == zorv::history::kDefaultPasswordField)
+        return {kNewDefaultPassword, {}};
+    if (change.strField == "use_rescue_squad")
+        return {change.strNew == "1" ? kSquadOn : kSquadOff, {}};
+    if (change.strField == "guild_name")
+        return {kGuildNameFrom, {Name(change.strOld), Name(change.strNew)}};
+    if (change.strField == "rescue_squad_name")
+        return {kSquadNameFrom, {Name(change.strOld), Name(change.strNew)}};
+    return {kOtherSetting, {Plain(change.strField)}};
 }
 
 // An undo is told as the reverse of what it undid: the undoing of an addition is a departure, of
@@ -179,40 +249,39 @@ std::optional<Notice> UndoNotice(Call& call, const history::Entry& entry, Notice
         entry.changes.begin(), entry.changes.end(), [](const history::Change& change) {
             return change.strField == zorv::history::kMemberField;
         }));
-    std::string strWhat;
+    const char* szTemplate = nullptr;
     switch (undone->kind) {
     case history::Kind::Add:
         notice.szKind = "departures";
-        strWhat = "addition of ";
+        szTemplate = kUndidAddition;
         break;
     case history::Kind::Remove:
         notice.szKind = "joins";
-        strWhat = "removal of ";
+        szTemplate = kUndidRemoval;
         break;
     case history::Kind::Patron:
         notice.szKind = "moves";
-        strWhat = "move of ";
+        szTemplate = kUndidMove;
         break;
     case history::Kind::Level:
         notice.szKind = "security";
-        strWhat = "security level change of ";
+        szTemplate = kUndidLevel;
         break;
     case history::Kind::Setup:
         notice.szKind = "setup";
         notice.strSubject.clear();
-        strWhat = "change of the guild's set-up";
+        szTemplate = kUndidSetup;
         break;
     default:
         return std::nullopt;
     }
     if (!wanted(notice.szKind))
         return std::nullopt;
-    notice.pieces = {
-        {true, notice.strActor}, {false, " undid "}, {true, strWho}, {false, "'s " + strWhat}};
+    notice.sentence = {szTemplate, {Name(notice.strActor), Name(strWho)}};
     if (!notice.strSubject.empty())
-        notice.pieces.push_back({true, notice.strSubject});
+        notice.sentence.parts.push_back(Name(notice.strSubject));
     if (undone->kind == history::Kind::Remove) {
-        notice.pieces.push_back({false, Followers(nMembers - 1)});
+        notice.sentence.parts.push_back(Followers(nMembers - 1));
         notice.numbers = {{"followers", std::max(0, nMembers - 1)}};
     }
     notice.strings = {{"undid", strWho}};
@@ -239,9 +308,8 @@ std::optional<Notice> NoticeOf(Call& call, const history::Entry& entry,
         const std::string strLevel =
             lPatron ? ReadColumn(call.db, static_cast<int>(*lPatron), "level") : "0";
         notice.szKind = "joins";
-        notice.pieces = {{true, strActor},   {false, " added "},
-                         {true, strSubject}, {false, " as vassal of "},
-                         {true, strPatron},  {false, " (level " + strLevel + ")"}};
+        notice.sentence = {kAdded,
+                           {Name(strActor), Name(strSubject), Name(strPatron), Plain(strLevel)}};
         notice.strings = {{"patron", strPatron}};
         notice.numbers = {{"patron_level", std::atoll(strLevel.c_str())}};
         return notice;
@@ -251,11 +319,12 @@ std::optional<Notice> NoticeOf(Call& call, const history::Entry& entry,
             return std::nullopt;
         const std::string strPatron = Old(entry, zorv::history::kPatronNameField);
         notice.szKind = "departures";
-        notice.pieces = {{true, strActor}, {false, " removed "}, {true, strSubject}};
-        if (!strPatron.empty())
-            notice.pieces.insert(notice.pieces.end(),
-                                 {{false, ", vassal of "}, {true, strPatron}, {false, ","}});
-        notice.pieces.push_back({false, Followers(entry.nFollowers) + " from the guild"});
+        notice.sentence =
+            strPatron.empty()
+                ? Phrase{kRemoved, {Name(strActor), Name(strSubject), Followers(entry.nFollowers)}}
+                : Phrase{kRemovedVassal,
+                         {Name(strActor), Name(strSubject), Name(strPatron),
+                          Followers(entry.nFollowers)}};
         notice.strings = {{"patron", strPatron}};
         notice.numbers = {{"followers", entry.nFollowers}};
         return notice;
@@ -267,13 +336,13 @@ std::optional<Notice> NoticeOf(Call& call, const history::Entry& entry,
         const std::string strTo = New(entry, zorv::history::kPatronNameField);
         const int nFollowers = static_cast<int>(call.store.Branch(entry.iCharacter).size()) - 1;
         notice.szKind = "moves";
-        notice.pieces = {{true, strActor},
-                         {false, " moved "},
-                         {true, strSubject},
-                         {false, Followers(nFollowers) + " from "}};
-        notice.pieces.push_back(strFrom.empty() ? std::pair<bool, std::string>{false, "no patron"}
-                                                : std::pair<bool, std::string>{true, strFrom});
-        notice.pieces.insert(notice.pieces.end(), {{false, " to "}, {true, strTo}});
+        notice.sentence =
+            strFrom.empty()
+                ? Phrase{kMovedFromNone,
+                         {Name(strActor), Name(strSubject), Followers(nFollowers), Name(strTo)}}
+                : Phrase{kMoved,
+                         {Name(strActor), Name(strSubject), Followers(nFollowers), Name(strFrom),
+                          Name(strTo)}};
         notice.strings = {{"from", strFrom}, {"to", strTo}};
         notice.numbers = {{"followers", nFollowers}};
         return notice;
@@ -285,11 +354,8 @@ std::optional<Notice> NoticeOf(Call& call, const history::Entry& entry,
             return std::nullopt;
         const bool bAdmin = strNew == std::to_string(zorv::kSecurityAdministrator);
         notice.szKind = "security";
-        notice.pieces = {
-            {true, strActor},
-            {false, " made "},
-            {true, strSubject},
-            {false, bAdmin ? " an administrator" : " a member (no longer an administrator)"}};
+        notice.sentence = {bAdmin ? kMadeAdministrator : kMadeMember,
+                           {Name(strActor), Name(strSubject)}};
         notice.strings = {{"level", bAdmin ? "administrator" : "member"}};
         return notice;
     }
@@ -298,27 +364,13 @@ std::optional<Notice> NoticeOf(Call& call, const history::Entry& entry,
             return std::nullopt;
         notice.szKind = "setup";
         notice.strSubject.clear();
-        notice.pieces = {{true, strActor}, {false, " changed the guild's set-up:"}};
         std::string strSettings;
+        std::vector<Phrase> settings;
         for (const history::Change& change : entry.changes) {
             strSettings += (strSettings.empty() ? "" : ",") + change.strField;
-            notice.pieces.push_back({false, notice.pieces.size() > 2 ? ";" : ""});
-            if (change.strField == zorv::history::kDefaultPasswordField) {
-                notice.pieces.push_back({false, " a new default password"});
-            } else if (change.strField == "use_rescue_squad") {
-                notice.pieces.push_back({false, change.strNew == "1" ? " the rescue squad on"
-                                                                     : " the rescue squad off"});
-            } else if (const char* szShown = SettingShown(change.strField)) {
-                notice.pieces.insert(notice.pieces.end(),
-                                     {{false, std::string(" ") + szShown + " from \""},
-                                      {true, change.strOld},
-                                      {false, "\" to \""},
-                                      {true, change.strNew},
-                                      {false, "\""}});
-            } else {
-                notice.pieces.push_back({false, " " + change.strField});
-            }
+            settings.push_back(SettingPhrase(change));
         }
+        notice.sentence = {kSetUp, {Name(strActor), Phrases(std::move(settings))}};
         notice.strings = {{"settings", strSettings}};
         return notice;
     }
@@ -475,7 +527,8 @@ int WriteNotices(Call& call) {
                 if (!Wants(target, notice->szKind))
                     continue;
                 messages.push_back(
-                    {lNextId, target.id, Body(target.strFormat, *notice, strGuild, at, lNextId)});
+                    {lNextId, target.id,
+                     Body(target.strFormat, target.strLanguage, *notice, strGuild, at, lNextId)});
                 ++lNextId;
             }
         }
@@ -484,10 +537,9 @@ int WriteNotices(Call& call) {
     return static_cast<int>(messages.size());
 }
 
-std::string TestBody(const std::string& strFormat, const std::string& strGuild) {
-    Notice notice{"test", "", "", {{false, "Test message from ZORV for "}, {true, strGuild}},
-                  {},     {}};
-    return Body(strFormat, notice, strGuild, std::time(nullptr), 0);
+std::string TestBody(const Target& target, const std::string& strGuild) {
+    Notice notice{"test", "", "", {kTestMessage, {Name(strGuild)}}, {}, {}};
+    return Body(target.strFormat, target.strLanguage, notice, strGuild, std::time(nullptr), 0);
 }
 
 Reply NotifyTargetsOp(Call& call) {
@@ -495,10 +547,11 @@ Reply NotifyTargetsOp(Call& call) {
     std::string strPayload;
     for (const Target& target : ListTargets(call.db)) {
         const bool bFailing = target.lFailingSince > 0 && lNow - target.lFailingSince >= 86400;
-        strPayload += zorv::JoinRecord(
-            {std::to_string(target.id), target.strFormat, target.strKinds, MaskedUrl(target.strUrl),
-             bFailing ? Shown(target.lFailingSince) : "", std::to_string(target.nQueued),
-             std::to_string(target.nDropped), StatusOnly(target.strLastResult)});
+        strPayload +=
+            zorv::JoinRecord({std::to_string(target.id), target.strFormat, target.strKinds,
+                              MaskedUrl(target.strUrl), bFailing ? Shown(target.lFailingSince) : "",
+                              std::to_string(target.nQueued), std::to_string(target.nDropped),
+                              StatusOnly(target.strLastResult), target.strLanguage});
     }
     return Ok(strPayload);
 }
@@ -514,15 +567,20 @@ Reply NotifyAddOp(Call& call) {
     const std::string strUrl = Trim(FormValue(call.form, zorv::form::kUrl));
     const std::string strFormat = Trim(FormValue(call.form, zorv::form::kFormat));
     const std::string strKinds = CheckedKinds(FormValue(call.form, zorv::form::kKinds));
+    const std::string strLanguage = HasField(call.form, zorv::form::kLanguage)
+                                        ? Trim(FormValue(call.form, zorv::form::kLanguage))
+                                        : std::string("en");
     if (std::string strFault = UrlFault(strUrl, call.options.bPlainLoopback); !strFault.empty())
         return RefuseValue(zorv::CodeNotifyInvalidUrl, strFault);
     if (!IsFormat(strFormat))
         return {zorv::CodeNotifyInvalidFormat, ""};
     if (strKinds.empty())
         return {zorv::CodeNotifyInvalidKinds, ""};
+    if (!lang::Known(strLanguage))
+        return {zorv::CodeNotifyInvalidLanguage, ""};
     if (std::string strFault = FullFault(call.db); !strFault.empty())
         return RefuseValue(zorv::CodeNotifyInvalidUrl, strFault);
-    return Ok(std::to_string(AddTarget(call.db, strUrl, strFormat, strKinds)));
+    return Ok(std::to_string(AddTarget(call.db, strUrl, strFormat, strKinds, strLanguage)));
 }
 
 Reply NotifyRemoveOp(Call& call) {
@@ -543,8 +601,7 @@ Reply NotifyTestOp(Call& call) {
     if (IsPlainHttp(target->strUrl) && !call.options.bPlainLoopback)
         return RefuseValue(zorv::CodeNotifyTestFailed,
                            "this server takes no http:// receivers; use https://");
-    PostResult result =
-        Post(target->strUrl, TestBody(target->strFormat, GuildName(call)), "test", {5, 10});
+    PostResult result = Post(target->strUrl, TestBody(*target, GuildName(call)), "test", {5, 10});
     const std::string strWhat = StatusOnly(Describe(result));
     if (Classify(result) != Outcome::Delivered)
         return RefuseValue(zorv::CodeNotifyTestFailed, strWhat);

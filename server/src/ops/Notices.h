@@ -1,10 +1,11 @@
 #pragma once
 // The guild's changes told to its chat channels: which change is of which kind, the sentence that
-// tells it in the guild's words, and its body in each target's format. A message names members
-// by what the web roster shows of anyone, private or not (name and level), and never carries a
-// password, a hash, an e-mail address or any other real-life detail. Operations 123 to 126 let
-// an administrator keep the targets; the sender is notify/Courier.h.
+// tells it in the guild's words, and its body in each target's format and language. A message
+// names members by what the web roster shows of anyone, private or not (name and level), and
+// never carries a password, a hash, an e-mail address or any other real-life detail. Operations
+// 123 to 126 let an administrator keep the targets; the sender is notify/Courier.h.
 #include "Call.h"
+#include "NotifyStore.h"
 
 #include <cstdint>
 #include <string>
@@ -40,7 +41,7 @@ std::string StatusOnly(const std::string& strResult);
 int WriteNotices(Call& call);
 
 // A message to a target that says only that it works, in the target's format.
-std::string TestBody(const std::string& strFormat, const std::string& strGuild);
+std::string TestBody(const Target& target, const std::string& strGuild);
 
 // Operations 123 to 126, administrators only.
 Reply NotifyTargetsOp(Call& call);

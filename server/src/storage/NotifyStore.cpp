@@ -10,7 +10,7 @@ namespace {
 
 const char kTargetColumns[] =
     "SELECT id, url, format, kinds, created, failing_since, last_result, last_delivered_at, "
-    "queued, dropped FROM notify_targets ";
+    "queued, dropped, language FROM notify_targets ";
 
 Target ReadTarget(const Statement& row) {
     Target target;
@@ -24,6 +24,7 @@ Target ReadTarget(const Statement& row) {
     target.lLastDeliveredAt = row.Int(7);
     target.nQueued = row.Int(8);
     target.nDropped = row.Int(9);
+    target.strLanguage = row.Text(10);
     return target;
 }
 
@@ -53,10 +54,15 @@ std::optional<Target> FindTarget(Database& db, int id) {
 }
 
 int AddTarget(Database& db, const std::string& strUrl, const std::string& strFormat,
-              const std::string& strKinds) {
-    Statement insert(db, "INSERT INTO notify_targets(url, format, kinds, created) "
-                         "VALUES (?1, ?2, ?3, ?4)");
-    insert.Bind(1, strUrl).Bind(2, strFormat).Bind(3, strKinds).Bind(4, NowStamp()).Run();
+              const std::string& strKinds, const std::string& strLanguage) {
+    Statement insert(db, "INSERT INTO notify_targets(url, format, kinds, created, language) "
+                         "VALUES (?1, ?2, ?3, ?4, ?5)");
+    insert.Bind(1, strUrl)
+        .Bind(2, strFormat)
+        .Bind(3, strKinds)
+        .Bind(4, NowStamp())
+        .Bind(5, strLanguage)
+        .Run();
     return static_cast<int>(db.LastInsertId());
 }
 

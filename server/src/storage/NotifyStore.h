@@ -20,8 +20,9 @@ inline constexpr int kMaxQueued = 10000;
 struct Target {
     int id = 0;
     std::string strUrl;
-    std::string strFormat; // discord, slack or json
-    std::string strKinds;  // comma-separated
+    std::string strFormat;          // discord, slack or json
+    std::string strKinds;           // comma-separated
+    std::string strLanguage = "en"; // what its messages are written in (Languages.h)
     std::string strCreated;
     std::int64_t lFailingSince = 0; // the first failure since the last delivery; 0 none
     std::string strLastResult;
@@ -40,7 +41,7 @@ struct Message {
 std::vector<Target> ListTargets(Database& db);
 std::optional<Target> FindTarget(Database& db, int id);
 int AddTarget(Database& db, const std::string& strUrl, const std::string& strFormat,
-              const std::string& strKinds);
+              const std::string& strKinds, const std::string& strLanguage);
 int CountTargets(Database& db);
 // Removes the target and its queued messages; false when there is no such target.
 bool RemoveTarget(Database& db, int id);

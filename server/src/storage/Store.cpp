@@ -294,6 +294,11 @@ CREATE TRIGGER IF NOT EXISTS notify_unqueued AFTER DELETE ON notify_outbox BEGIN
 END;
 )sql";
 
+// Version 10: the language a chat target's messages are written in (Languages.h); a target kept
+// from before languages goes on in English.
+const char kVersion10Column[] =
+    "ALTER TABLE notify_targets ADD COLUMN language TEXT NOT NULL DEFAULT 'en'";
+
 int SchemaVersion(Database& db) {
     Statement version(db, "PRAGMA user_version");
     version.Step();
@@ -345,6 +350,8 @@ void Store::PrepareSchema(Database& db) {
         db.Exec(kVersion8Column);
     if (iVersion < 9)
         db.Exec(kVersion9Tables);
+    if (iVersion < 10 && !HasColumn(db, "notify_targets", "language"))
+        db.Exec(kVersion10Column);
     // An older file gets the highest id it holds as the mark, and its gaps as freed long ago.
     if (iVersion < 3)
         RebuildFreedIds(db);

@@ -53,7 +53,7 @@ public:
     // verified logins; version 5 the cached tree payload; version 6 the change history; version
     // 7 the change feed; version 8 each character's last login; version 9 the chat
     // notifications' targets and outbox.
-    static constexpr int kSchemaVersion = 9;
+    static constexpr int kSchemaVersion = 10;
     // Gives an empty file the whole schema and upgrades a file of an earlier version in place.
     // It looks again once it holds the write lock, so that CGI processes opening an old file
     // together upgrade it once. A file of a later version is refused with DbError: this server
