@@ -2534,6 +2534,138 @@ The part of the allegiance tree around the character: its patron and the charact
     </message>
 </context>
 <context>
+    <name>Web</name>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>Rescue Squad</source>
+        <translation>Rettungstrupp</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <extracomment>No patron, or no vassals</extracomment>
+        <translation>Keiner</translation>
+    </message>
+    <message>
+        <source>Allegiance Tree</source>
+        <translation>Gefolgschaftsbaum</translation>
+    </message>
+    <message>
+        <source>Members</source>
+        <translation>Mitglieder</translation>
+    </message>
+    <message>
+        <source>Summonable Portals</source>
+        <translation>Beschwörbare Portale</translation>
+    </message>
+    <message>
+        <source>Trade Skills</source>
+        <translation>Handwerksfertigkeiten</translation>
+    </message>
+    <message>
+        <source>%1 members. Members who hide their info on the web show only their name, level and place in the tree.</source>
+        <translation>%1 Mitglieder. Mitglieder, die ihre Daten im Web verbergen, zeigen nur Name, Stufe und Platz im Baum.</translation>
+    </message>
+    <message>
+        <source>Branch of %1</source>
+        <translation>Zweig von %1</translation>
+    </message>
+    <message>
+        <source>Expand all</source>
+        <translation>Alle aufklappen</translation>
+    </message>
+    <message>
+        <source>Collapse all</source>
+        <translation>Alle zuklappen</translation>
+    </message>
+    <message>
+        <source>%1 - Level %2</source>
+        <translation>%1 – Stufe %2</translation>
+    </message>
+    <message>
+        <source>%1 more below</source>
+        <translation>%1 weitere darunter</translation>
+    </message>
+    <message>
+        <source>Summonable Portal List</source>
+        <translation>Beschwörbare Portale</translation>
+    </message>
+    <message>
+        <source>Trade Skill List</source>
+        <translation>Handwerksfertigkeiten</translation>
+    </message>
+    <message>
+        <source>Branch</source>
+        <translation>Zweig</translation>
+    </message>
+    <message>
+        <source>%1 followers</source>
+        <translation>%1 Gefolgsleute</translation>
+    </message>
+    <message>
+        <source>This member hides their info on the web.</source>
+        <translation>Dieses Mitglied verbirgt seine Daten im Web.</translation>
+    </message>
+    <message>
+        <source>Computed Rank</source>
+        <translation>Berechneter Rang</translation>
+    </message>
+    <message>
+        <source>Followers</source>
+        <translation>Gefolgsleute</translation>
+    </message>
+    <message>
+        <source>%1 (entered: %2)</source>
+        <translation>%1 (eingetragen: %2)</translation>
+    </message>
+    <message>
+        <source>Skill</source>
+        <translation>Fertigkeit</translation>
+    </message>
+    <message>
+        <source>Training</source>
+        <translation>Ausbildung</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>Unusable</source>
+        <translation>Nicht nutzbar</translation>
+    </message>
+    <message>
+        <source>Untrained</source>
+        <translation>Nicht ausgebildet</translation>
+    </message>
+    <message>
+        <source>Trained</source>
+        <translation>Ausgebildet</translation>
+    </message>
+    <message>
+        <source>Specialized</source>
+        <translation>Spezialisiert</translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation>Nicht gefunden</translation>
+    </message>
+    <message>
+        <source>No such page or member.</source>
+        <translation>Diese Seite oder dieses Mitglied gibt es nicht.</translation>
+    </message>
+    <message>
+        <source>Back to the allegiance tree</source>
+        <translation>Zurück zum Gefolgschaftsbaum</translation>
+    </message>
+</context>
+<context>
     <name>frmAbout</name>
     <message>
         <source>About ZORV</source>

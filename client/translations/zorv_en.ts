@@ -2517,6 +2517,138 @@ The part of the allegiance tree around the character: its patron and the charact
     </message>
 </context>
 <context>
+    <name>Web</name>
+    <message>
+        <source>Yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rescue Squad</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None</source>
+        <extracomment>No patron, or no vassals</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Allegiance Tree</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Members</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Summonable Portals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trade Skills</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 members. Members who hide their info on the web show only their name, level and place in the tree.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Branch of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Expand all</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Collapse all</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 - Level %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 more below</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Summonable Portal List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trade Skill List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Branch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 followers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This member hides their info on the web.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Computed Rank</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Followers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (entered: %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skill</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Training</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unusable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Untrained</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trained</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Specialized</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No such page or member.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Back to the allegiance tree</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>frmAbout</name>
     <message>
         <source>About ZORV</source>

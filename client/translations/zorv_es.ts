@@ -2524,6 +2524,138 @@ The part of the allegiance tree around the character: its patron and the charact
     </message>
 </context>
 <context>
+    <name>Web</name>
+    <message>
+        <source>Yes</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Rescue Squad</source>
+        <translation>Escuadrón de rescate</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <extracomment>No patron, or no vassals</extracomment>
+        <translation>Ninguno</translation>
+    </message>
+    <message>
+        <source>Allegiance Tree</source>
+        <translation>Árbol de vasallaje</translation>
+    </message>
+    <message>
+        <source>Members</source>
+        <translation>Miembros</translation>
+    </message>
+    <message>
+        <source>Summonable Portals</source>
+        <translation>Portales invocables</translation>
+    </message>
+    <message>
+        <source>Trade Skills</source>
+        <translation>Oficios</translation>
+    </message>
+    <message>
+        <source>%1 members. Members who hide their info on the web show only their name, level and place in the tree.</source>
+        <translation>%1 miembros. Los miembros que ocultan sus datos en la web solo muestran su nombre, nivel y lugar en el árbol.</translation>
+    </message>
+    <message>
+        <source>Branch of %1</source>
+        <translation>Rama de %1</translation>
+    </message>
+    <message>
+        <source>Expand all</source>
+        <translation>Desplegar todo</translation>
+    </message>
+    <message>
+        <source>Collapse all</source>
+        <translation>Plegar todo</translation>
+    </message>
+    <message>
+        <source>%1 - Level %2</source>
+        <translation>%1 – nivel %2</translation>
+    </message>
+    <message>
+        <source>%1 more below</source>
+        <translation>%1 más por debajo</translation>
+    </message>
+    <message>
+        <source>Summonable Portal List</source>
+        <translation>Portales invocables</translation>
+    </message>
+    <message>
+        <source>Trade Skill List</source>
+        <translation>Oficios</translation>
+    </message>
+    <message>
+        <source>Branch</source>
+        <translation>Rama</translation>
+    </message>
+    <message>
+        <source>%1 followers</source>
+        <translation>%1 seguidores</translation>
+    </message>
+    <message>
+        <source>This member hides their info on the web.</source>
+        <translation>Este miembro oculta sus datos en la web.</translation>
+    </message>
+    <message>
+        <source>Computed Rank</source>
+        <translation>Rango calculado</translation>
+    </message>
+    <message>
+        <source>Followers</source>
+        <translation>Seguidores</translation>
+    </message>
+    <message>
+        <source>%1 (entered: %2)</source>
+        <translation>%1 (indicado: %2)</translation>
+    </message>
+    <message>
+        <source>Skill</source>
+        <translation>Habilidad</translation>
+    </message>
+    <message>
+        <source>Training</source>
+        <translation>Entrenamiento</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Valor</translation>
+    </message>
+    <message>
+        <source>Unusable</source>
+        <translation>No utilizable</translation>
+    </message>
+    <message>
+        <source>Untrained</source>
+        <translation>Sin entrenar</translation>
+    </message>
+    <message>
+        <source>Trained</source>
+        <translation>Entrenada</translation>
+    </message>
+    <message>
+        <source>Specialized</source>
+        <translation>Especializada</translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation>No encontrado</translation>
+    </message>
+    <message>
+        <source>No such page or member.</source>
+        <translation>No existe esa página ni ese miembro.</translation>
+    </message>
+    <message>
+        <source>Back to the allegiance tree</source>
+        <translation>Volver al árbol de vasallaje</translation>
+    </message>
+</context>
+<context>
     <name>frmAbout</name>
     <message>
         <source>About ZORV</source>

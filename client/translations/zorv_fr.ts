@@ -637,7 +637,7 @@ This will also remove all characters that are followers of %1.</source>
     </message>
     <message>
         <source>%1 changed the guild&apos;s set-up:%2</source>
-        <translation>%1 a modifié la configuration de la guilde :%2</translation>
+        <translation>%1 a modifié la configuration de la guilde&#xa0;:%2</translation>
     </message>
     <message>
         <source> a new default password</source>
@@ -645,19 +645,19 @@ This will also remove all characters that are followers of %1.</source>
     </message>
     <message>
         <source> the rescue squad on</source>
-        <translation> l'escouade de secours activée</translation>
+        <translation> l&apos;escouade de secours activée</translation>
     </message>
     <message>
         <source> the rescue squad off</source>
-        <translation> l'escouade de secours désactivée</translation>
+        <translation> l&apos;escouade de secours désactivée</translation>
     </message>
     <message>
         <source> the guild&apos;s name from &quot;%1&quot; to &quot;%2&quot;</source>
-        <translation> le nom de la guilde de « %1 » en « %2 »</translation>
+        <translation> le nom de la guilde de «&#xa0;%1&#xa0;» en «&#xa0;%2&#xa0;»</translation>
     </message>
     <message>
         <source> the rescue squad&apos;s name from &quot;%1&quot; to &quot;%2&quot;</source>
-        <translation> le nom de l'escouade de secours de « %1 » en « %2 »</translation>
+        <translation> le nom de l&apos;escouade de secours de «&#xa0;%1&#xa0;» en «&#xa0;%2&#xa0;»</translation>
     </message>
     <message>
         <source> %1</source>
@@ -665,7 +665,7 @@ This will also remove all characters that are followers of %1.</source>
     </message>
     <message>
         <source>%1 undid %2&apos;s addition of %3</source>
-        <translation>%1 a annulé l'ajout de %3 par %2</translation>
+        <translation>%1 a annulé l&apos;ajout de %3 par %2</translation>
     </message>
     <message>
         <source>%1 undid %2&apos;s removal of %3%4</source>
@@ -677,7 +677,7 @@ This will also remove all characters that are followers of %1.</source>
     </message>
     <message>
         <source>%1 undid %2&apos;s security level change of %3</source>
-        <translation>%1 a annulé le changement de niveau d'accès de %3 par %2</translation>
+        <translation>%1 a annulé le changement de niveau d&apos;accès de %3 par %2</translation>
     </message>
     <message>
         <source>%1 undid %2&apos;s change of the guild&apos;s set-up</source>
@@ -989,7 +989,7 @@ Please send an email with this information to %4</source>
     </message>
     <message>
         <source>The server does not write notifications in that language.</source>
-        <translation>Le serveur n'écrit pas de notifications dans cette langue.</translation>
+        <translation>Le serveur n&apos;écrit pas de notifications dans cette langue.</translation>
     </message>
 </context>
 <context>
@@ -2524,6 +2524,138 @@ The part of the allegiance tree around the character: its patron and the charact
     </message>
 </context>
 <context>
+    <name>Web</name>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>Rescue Squad</source>
+        <translation>Escouade de secours</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <extracomment>No patron, or no vassals</extracomment>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>Allegiance Tree</source>
+        <translation>Arbre d'allégeance</translation>
+    </message>
+    <message>
+        <source>Members</source>
+        <translation>Membres</translation>
+    </message>
+    <message>
+        <source>Summonable Portals</source>
+        <translation>Portails invocables</translation>
+    </message>
+    <message>
+        <source>Trade Skills</source>
+        <translation>Métiers</translation>
+    </message>
+    <message>
+        <source>%1 members. Members who hide their info on the web show only their name, level and place in the tree.</source>
+        <translation>%1 membres. Les membres qui masquent leurs informations sur le web n'affichent que leur nom, leur niveau et leur place dans l'arbre.</translation>
+    </message>
+    <message>
+        <source>Branch of %1</source>
+        <translation>Branche de %1</translation>
+    </message>
+    <message>
+        <source>Expand all</source>
+        <translation>Tout déplier</translation>
+    </message>
+    <message>
+        <source>Collapse all</source>
+        <translation>Tout replier</translation>
+    </message>
+    <message>
+        <source>%1 - Level %2</source>
+        <translation>%1 – niveau %2</translation>
+    </message>
+    <message>
+        <source>%1 more below</source>
+        <translation>%1 de plus en dessous</translation>
+    </message>
+    <message>
+        <source>Summonable Portal List</source>
+        <translation>Liste des portails invocables</translation>
+    </message>
+    <message>
+        <source>Trade Skill List</source>
+        <translation>Liste des métiers</translation>
+    </message>
+    <message>
+        <source>Branch</source>
+        <translation>Branche</translation>
+    </message>
+    <message>
+        <source>%1 followers</source>
+        <translation>%1 fidèles</translation>
+    </message>
+    <message>
+        <source>This member hides their info on the web.</source>
+        <translation>Ce membre masque ses informations sur le web.</translation>
+    </message>
+    <message>
+        <source>Computed Rank</source>
+        <translation>Rang calculé</translation>
+    </message>
+    <message>
+        <source>Followers</source>
+        <translation>Fidèles</translation>
+    </message>
+    <message>
+        <source>%1 (entered: %2)</source>
+        <translation>%1 (saisi : %2)</translation>
+    </message>
+    <message>
+        <source>Skill</source>
+        <translation>Compétence</translation>
+    </message>
+    <message>
+        <source>Training</source>
+        <translation>Entraînement</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Valeur</translation>
+    </message>
+    <message>
+        <source>Unusable</source>
+        <translation>Inutilisable</translation>
+    </message>
+    <message>
+        <source>Untrained</source>
+        <translation>Non entraînée</translation>
+    </message>
+    <message>
+        <source>Trained</source>
+        <translation>Entraînée</translation>
+    </message>
+    <message>
+        <source>Specialized</source>
+        <translation>Spécialisée</translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation>Introuvable</translation>
+    </message>
+    <message>
+        <source>No such page or member.</source>
+        <translation>Cette page ou ce membre n'existe pas.</translation>
+    </message>
+    <message>
+        <source>Back to the allegiance tree</source>
+        <translation>Retour à l'arbre d'allégeance</translation>
+    </message>
+</context>
+<context>
     <name>frmAbout</name>
     <message>
         <source>About ZORV</source>
@@ -3247,7 +3379,7 @@ The part of the allegiance tree around the character: its patron and the charact
     <message>
         <source>La&amp;nguage:</source>
         <extracomment>The language the messages are written in</extracomment>
-        <translation>&amp;Langue :</translation>
+        <translation>&amp;Langue&#xa0;:</translation>
     </message>
 </context>
 <context>

@@ -224,6 +224,43 @@ TEST_P(Web, UnchangedPagesCost304AndASaveChangesTheirTags) {
     EXPECT_NE(leveled.strBody.find("Vassal - Level 77"), std::string::npos);
 }
 
+// Each page in the language the browser prefers of the four, said in the page and its headers,
+// under a tag of its own; names, rank titles and skills as they are.
+TEST_P(Web, PagesAnswerInTheBrowsersLanguage) {
+    auto In = [&](const std::string& strPath, const std::string& strAccept) {
+        return Get(T(), strPath, "Accept-Language: " + strAccept + "\r\n");
+    };
+    const Page english = Get(T(), "/zorv/");
+    EXPECT_NE(english.strBody.find("<html lang=\"en\">"), std::string::npos);
+    EXPECT_EQ(english.Header("content-language"), "en");
+    const Page german = In("/zorv/", "de-AT,de;q=0.9,en;q=0.5");
+    EXPECT_NE(german.strBody.find("<html lang=\"de\">"), std::string::npos);
+    EXPECT_NE(german.strBody.find(">Gefolgschaftsbaum</a>"), std::string::npos) << german.strBody;
+    EXPECT_NE(german.strBody.find("Self \xE2\x80\x93 Stufe 0"), std::string::npos);
+    EXPECT_EQ(german.Header("content-language"), "de");
+    EXPECT_EQ(german.Header("vary"), "Accept-Encoding, Accept-Language");
+    EXPECT_NE(german.Header("etag"), english.Header("etag"));
+    // The English page's tag does not stand for the German page.
+    EXPECT_EQ(Get(T(), "/zorv/",
+                  "Accept-Language: de\r\nIf-None-Match: " + english.Header("etag") + "\r\n")
+                  .iStatus,
+              200);
+    EXPECT_EQ(Get(T(), "/zorv/",
+                  "Accept-Language: de\r\nIf-None-Match: " + german.Header("etag") + "\r\n")
+                  .iStatus,
+              304);
+    // The most preferred of the four, whatever else comes first; English for none of them.
+    EXPECT_EQ(In("/zorv/members", "pt-BR, fr;q=0.5, de;q=0.3").Header("content-language"), "fr");
+    EXPECT_EQ(In("/zorv/members", "pt, *;q=0.1").Header("content-language"), "en");
+    EXPECT_EQ(In("/zorv/members", "es;q=0, fr;q=0.2").Header("content-language"), "fr");
+    const Page member = In("/zorv/member/4", "es");
+    EXPECT_EQ(member.Header("content-language"), "es");
+    for (const char* szWords : {"<dt>Nivel</dt>", "<dt>Rango calculado</dt>", "Seguidores"})
+        EXPECT_NE(member.strBody.find(szWords), std::string::npos) << szWords;
+    EXPECT_EQ(In("/zorv/nothing", "fr").Header("content-language"), "fr");
+    EXPECT_NE(In("/zorv/nothing", "fr").strBody.find("Introuvable"), std::string::npos);
+}
+
 TEST_P(Web, PathsMethodsAndTheProtocolBeside) {
     EXPECT_EQ(Get(T(), "/zorv/member/99").iStatus, 404);
     EXPECT_EQ(Get(T(), "/zorv/member/04").iStatus, 404);

@@ -108,8 +108,8 @@ int ServeCgiWeb(const char* szMethod) {
         return std::string(szValue ? szValue : "");
     };
     WebRoster web(Env("ZORV_DB"), Env("SCRIPT_NAME"));
-    WebReply reply = web.Handle(
-        {szMethod, Env("PATH_INFO"), Env("HTTP_IF_NONE_MATCH"), Env("HTTP_ACCEPT_ENCODING")});
+    WebReply reply = web.Handle({szMethod, Env("PATH_INFO"), Env("HTTP_IF_NONE_MATCH"),
+                                 Env("HTTP_ACCEPT_ENCODING"), Env("HTTP_ACCEPT_LANGUAGE")});
     std::cout << "Status: " << reply.iStatus << " " << StatusText(reply.iStatus) << "\r\n";
     for (const auto& [strName, strValue] : reply.headers)
         std::cout << strName << ": " << strValue << "\r\n";

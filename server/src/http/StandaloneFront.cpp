@@ -407,7 +407,8 @@ struct StandaloneFront::Impl {
             if (strSubPath) {
                 x->bWeb = true;
                 x->web = {szMethod, *strSubPath, HeaderValue(pConnection, "If-None-Match"),
-                          HeaderValue(pConnection, "Accept-Encoding")};
+                          HeaderValue(pConnection, "Accept-Encoding"),
+                          HeaderValue(pConnection, "Accept-Language")};
                 return MHD_YES;
             }
             // The script path is a plain path: compared as text, never as a pattern.

@@ -9,6 +9,7 @@ struct WebRequest {
     std::string strSubPath; // the path after the script path: "", "/", "/members", ...
     std::string strIfNoneMatch;
     std::string strAcceptEncoding;
+    std::string strAcceptLanguage; // the browser's languages, as its header lists them
 };
 
 struct WebReply {

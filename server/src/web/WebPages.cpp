@@ -3,6 +3,8 @@
 #include "Catalogue.h"
 #include "CharacterRecord.h"
 #include "Ranks.h"
+#include "ServerTranslations.h"
+#include "Texts.h"
 
 #include <algorithm>
 #include <unordered_set>
@@ -31,16 +33,35 @@ int Picture(const WebMember& member) {
     return 4;
 }
 
-std::string_view SexName(int iSex) {
-    return zorv::SexName(iSex);
+// A text of the pages (context Web) in the page's language.
+std::string W(std::string_view strLanguage, const char* szEnglish) {
+    return lang::Translated(strLanguage, "Web", szEnglish);
 }
 
-const char* YesNo(bool b) {
-    return b ? "Yes" : "No";
+std::string YesNo(std::string_view strLanguage, bool b) {
+    return b ? W(strLanguage, ZORV_TEXT("Web", "Yes")) : W(strLanguage, ZORV_TEXT("Web", "No"));
 }
 
-std::string SquadTitle(const WebGuild& guild) {
-    return guild.strSquadName.empty() ? "Rescue Squad" : guild.strSquadName;
+std::string SquadTitle(const WebGuild& guild, std::string_view strLanguage) {
+    return guild.strSquadName.empty() ? W(strLanguage, ZORV_TEXT("Web", "Rescue Squad"))
+                                      : guild.strSquadName;
+}
+
+std::string Caption(std::string_view strLanguage, zorv::RecordField field) {
+    return lang::Translated(strLanguage, "Field", zorv::FieldInfo(field).szCaption);
+}
+
+std::string Race(std::string_view strLanguage, int iRace) {
+    return lang::Translated(strLanguage, "Race", zorv::RaceName(iRace));
+}
+
+std::string Sex(std::string_view strLanguage, int iSex) {
+    return lang::Translated(strLanguage, "Sex", zorv::SexName(iSex));
+}
+
+std::string None(std::string_view strLanguage) {
+    //: No patron, or no vassals
+    return W(strLanguage, ZORV_TEXT("Web", "None"));
 }
 
 } // namespace
@@ -144,11 +165,13 @@ void WebGuild::Complete() {
 }
 
 std::string WebPage(const WebGuild& guild, const std::string& strBase, std::string_view strTitle,
-                    std::string_view strCurrent, const std::string& strContent) {
+                    std::string_view strCurrent, const std::string& strContent,
+                    std::string_view strLanguage) {
     std::string strGuild = HtmlEscape(guild.strGuildName.empty() ? "ZORV" : guild.strGuildName);
     std::string strPage;
     strPage.reserve(strContent.size() + 2048);
-    strPage += "<!DOCTYPE html>\n<html lang=\"en\"><head><meta charset=\"utf-8\">"
+    strPage += "<!DOCTYPE html>\n<html lang=\"" + std::string(strLanguage) +
+               "\"><head><meta charset=\"utf-8\">"
                "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">"
                "<meta name=\"referrer\" content=\"no-referrer\"><title>";
     strPage += HtmlEscape(strTitle) + " - " + strGuild + "</title><base href=\"" +
@@ -159,11 +182,12 @@ std::string WebPage(const WebGuild& guild, const std::string& strBase, std::stri
     struct Entry {
         std::string strHref, strLabel;
     };
-    std::vector<Entry> entries = {{"./", "Allegiance Tree"}, {"members", "Members"}};
+    std::vector<Entry> entries = {{"./", W(strLanguage, ZORV_TEXT("Web", "Allegiance Tree"))},
+                                  {"members", W(strLanguage, ZORV_TEXT("Web", "Members"))}};
     if (guild.bRescueSquad)
-        entries.push_back({"rescue", SquadTitle(guild)});
-    entries.push_back({"portals", "Summonable Portals"});
-    entries.push_back({"tradeskills", "Trade Skills"});
+        entries.push_back({"rescue", SquadTitle(guild, strLanguage)});
+    entries.push_back({"portals", W(strLanguage, ZORV_TEXT("Web", "Summonable Portals"))});
+    entries.push_back({"tradeskills", W(strLanguage, ZORV_TEXT("Web", "Trade Skills"))});
     for (const Entry& entry : entries) {
         strPage += "<a href=\"" + entry.strHref + "\"";
         if (entry.strHref == strCurrent)
@@ -172,45 +196,59 @@ std::string WebPage(const WebGuild& guild, const std::string& strBase, std::stri
     }
     strPage += "</nav></header>\n<main>";
     strPage += strContent;
-    strPage += "</main>\n<footer>" + std::to_string(guild.members.size()) +
-               " members. Members who hide their info on the web show only their name, level and "
-               "place in the tree.</footer></body></html>\n";
+    strPage += "</main>\n<footer>" +
+               HtmlEscape(zorv::FillTemplate(
+                   W(strLanguage, ZORV_TEXT("Web", "%1 members. Members who hide their info on "
+                                                   "the web show only their name, level and "
+                                                   "place in the tree.")),
+                   {std::to_string(guild.members.size())})) +
+               "</footer></body></html>\n";
     return strPage;
 }
 
-std::string TreePage(const WebGuild& guild, const std::string& strBase,
-                     std::optional<int> idBranch) {
+std::string TreePage(const WebGuild& guild, const std::string& strBase, std::optional<int> idBranch,
+                     std::string_view strLanguage) {
     std::string strOut;
     strOut.reserve(guild.members.size() * 110 + 512);
     std::vector<int> starts;
-    std::string strHeading = "Allegiance Tree";
+    std::string strHeading = W(strLanguage, ZORV_TEXT("Web", "Allegiance Tree"));
     if (idBranch) {
         const WebMember* pTop = guild.Find(*idBranch);
         if (!pTop)
-            return NotFoundPage(guild, strBase);
+            return NotFoundPage(guild, strBase, strLanguage);
         starts.push_back(static_cast<int>(pTop - guild.members.data()));
-        strHeading = "Branch of " + pTop->strName;
+        strHeading =
+            zorv::FillTemplate(W(strLanguage, ZORV_TEXT("Web", "Branch of %1")), {pTop->strName});
     } else {
         starts = guild.roots;
     }
     strOut += "<h2>" + HtmlEscape(strHeading) +
               "</h2><div class=\"tools\" id=\"tree-tools\" hidden><button type=\"button\" "
-              "data-open=\"1\">Expand all</button><button type=\"button\" data-open=\"0\">"
-              "Collapse all</button></div>\n<ul class=\"tree\">\n";
+              "data-open=\"1\">" +
+              HtmlEscape(W(strLanguage, ZORV_TEXT("Web", "Expand all"))) +
+              "</button><button type=\"button\" data-open=\"0\">" +
+              HtmlEscape(W(strLanguage, ZORV_TEXT("Web", "Collapse all"))) +
+              "</button></div>\n<ul class=\"tree\">\n";
+    const std::string strLevelOf = W(strLanguage, ZORV_TEXT("Web", "%1 - Level %2"));
+    const std::string strMoreBelow = W(strLanguage, ZORV_TEXT("Web", "%1 more below"));
     std::vector<char> shown(guild.members.size(), 0);
     auto Open = [&](const WebMember& member, int iDepth) {
         std::string strId = std::to_string(member.id);
-        std::string strNode = "<a class=\"p" + std::to_string(Picture(member)) +
-                              "\" href=\"member/" + strId + "\">" + HtmlEscape(member.strName) +
-                              " - Level " + std::to_string(member.iLevel) + "</a>";
+        std::string strNode =
+            "<a class=\"p" + std::to_string(Picture(member)) + "\" href=\"member/" + strId + "\">" +
+            HtmlEscape(
+                zorv::FillTemplate(strLevelOf, {member.strName, std::to_string(member.iLevel)})) +
+            "</a>";
         strOut += "<li id=\"c" + strId + "\">";
         if (member.vassals.empty()) {
             strOut += strNode + "</li>\n";
             return false;
         }
         if (iDepth >= kTreeDepthPerPage) {
-            strOut += strNode + " <a class=\"more\" href=\"branch/" + strId + "\">" +
-                      std::to_string(member.nFollowers) + " more below</a></li>\n";
+            strOut +=
+                strNode + " <a class=\"more\" href=\"branch/" + strId + "\">" +
+                HtmlEscape(zorv::FillTemplate(strMoreBelow, {std::to_string(member.nFollowers)})) +
+                "</a></li>\n";
             return false;
         }
         strOut += "<details open><summary>" + strNode + "</summary><ul>\n";
@@ -240,16 +278,24 @@ std::string TreePage(const WebGuild& guild, const std::string& strBase,
         }
     }
     strOut += "</ul>\n";
-    return WebPage(guild, strBase, strHeading, idBranch ? "" : "./", strOut);
+    return WebPage(guild, strBase, strHeading, idBranch ? "" : "./", strOut, strLanguage);
 }
 
-std::string MemberListPage(const WebGuild& guild, const std::string& strBase) {
+std::string MemberListPage(const WebGuild& guild, const std::string& strBase,
+                           std::string_view strLanguage) {
     std::string strOut;
     strOut.reserve(guild.members.size() * 160 + 512);
-    strOut += "<h2>Members</h2>\n<table class=\"sortable\" id=\"members\"><thead><tr>"
-              "<th data-key=\"name\">Name</th><th data-key=\"level\">Level</th>"
-              "<th data-key=\"rank\">Rank</th><th data-key=\"patron\">Patron</th>"
-              "<th data-key=\"race\">Race</th></tr></thead><tbody>\n";
+    const std::string strTitle = W(strLanguage, ZORV_TEXT("Web", "Members"));
+    strOut += "<h2>" + HtmlEscape(strTitle) +
+              "</h2>\n<table class=\"sortable\" id=\"members\"><thead><tr>";
+    for (auto [szKey, field] : {std::pair{"name", zorv::RecordField::Name},
+                                {"level", zorv::RecordField::Level},
+                                {"rank", zorv::RecordField::Rank},
+                                {"patron", zorv::RecordField::PatronName},
+                                {"race", zorv::RecordField::Race}})
+        strOut += std::string("<th data-key=\"") + szKey + "\">" +
+                  HtmlEscape(Caption(strLanguage, field)) + "</th>";
+    strOut += "</tr></thead><tbody>\n";
     for (const WebMember& member : guild.members) {
         const WebMember* pPatron = member.iPatron == -1 ? nullptr : guild.Find(member.iPatron);
         strOut += "<tr><td>" + MemberLink(member) + "</td><td class=\"n\">" +
@@ -260,13 +306,14 @@ std::string MemberListPage(const WebGuild& guild, const std::string& strBase) {
             strOut += "<td data-v=\"" + std::to_string(member.iComputedRank) + "\">" +
                       HtmlEscape(RankTitle(member.iRace, member.iSex, member.iComputedRank)) +
                       "</td>";
-        strOut += "<td>" + (pPatron ? MemberLink(*pPatron) : std::string("None")) + "</td><td>";
+        strOut +=
+            "<td>" + (pPatron ? MemberLink(*pPatron) : HtmlEscape(None(strLanguage))) + "</td><td>";
         if (!member.bPrivate)
-            strOut += HtmlEscape(RaceName(member.iRace));
+            strOut += HtmlEscape(Race(strLanguage, member.iRace));
         strOut += "</td></tr>\n";
     }
     strOut += "</tbody></table>\n";
-    return WebPage(guild, strBase, "Members", "members", strOut);
+    return WebPage(guild, strBase, strTitle, "members", strOut, strLanguage);
 }
 
 const zorv::GuildList& TableOf(WebList list) {
@@ -282,38 +329,45 @@ const zorv::GuildList& TableOf(WebList list) {
 }
 
 std::string ListPage(const WebGuild& guild, const std::string& strBase, WebList list,
-                     const std::vector<ListRow>& rows) {
+                     const std::vector<ListRow>& rows, std::string_view strLanguage) {
     struct Column {
         const char* szKey;
-        const char* szHeader;
+        std::string strHeader;
         bool bNumber; // a skill's value
     };
     std::vector<Column> columns;
     const zorv::GuildList& table = TableOf(list);
     for (std::size_t i = 0; i < table.nColumns; ++i)
         if (const zorv::ListColumn& column = table.pColumns[i]; column.szWebKey)
-            columns.push_back(
-                {column.szWebKey, column.szCaption, column.field == zorv::RecordField::Count});
+            columns.push_back({column.szWebKey,
+                               column.field == zorv::RecordField::Count
+                                   ? std::string(column.szCaption) // a skill's name stays
+                                   : lang::Translated(strLanguage, "Field", column.szCaption),
+                               column.field == zorv::RecordField::Count});
     std::string strTitle, strCurrent;
     switch (list) {
     case WebList::Rescue:
-        strTitle = SquadTitle(guild);
+        strTitle = SquadTitle(guild, strLanguage);
         strCurrent = "rescue";
         break;
     case WebList::Portals:
-        strTitle = "Summonable Portal List";
+        strTitle = W(strLanguage, ZORV_TEXT("Web", "Summonable Portal List"));
         strCurrent = "portals";
         break;
     case WebList::TradeSkills:
-        strTitle = "Trade Skill List";
+        strTitle = W(strLanguage, ZORV_TEXT("Web", "Trade Skill List"));
         strCurrent = "tradeskills";
         break;
     }
     std::string strOut = "<h2>" + HtmlEscape(strTitle) +
                          "</h2>\n<table class=\"sortable\" id=\"list\"><thead><tr>"
-                         "<th data-key=\"name\">Name</th><th data-key=\"level\">Level</th>";
+                         "<th data-key=\"name\">" +
+                         HtmlEscape(Caption(strLanguage, zorv::RecordField::Name)) +
+                         "</th><th data-key=\"level\">" +
+                         HtmlEscape(Caption(strLanguage, zorv::RecordField::Level)) + "</th>";
     for (const Column& column : columns)
-        strOut += std::string("<th data-key=\"") + column.szKey + "\">" + column.szHeader + "</th>";
+        strOut += std::string("<th data-key=\"") + column.szKey + "\">" +
+                  HtmlEscape(column.strHeader) + "</th>";
     strOut += "</tr></thead><tbody>\n";
     for (const ListRow& row : rows) {
         const WebMember* pMember = guild.Find(row.id);
@@ -327,11 +381,11 @@ std::string ListPage(const WebGuild& guild, const std::string& strBase, WebList 
         strOut += "</tr>\n";
     }
     strOut += "</tbody></table>\n";
-    return WebPage(guild, strBase, strTitle, strCurrent, strOut);
+    return WebPage(guild, strBase, strTitle, strCurrent, strOut, strLanguage);
 }
 
 std::string MemberPage(const WebGuild& guild, const std::string& strBase, const WebMember& member,
-                       const std::optional<PublicSheet>& sheet) {
+                       const std::optional<PublicSheet>& sheet, std::string_view strLanguage) {
     std::string strOut = "<h2>" + HtmlEscape(member.strName) + "</h2>\n<dl class=\"sheet\">";
     auto Row = [&](std::string_view strLabel, const std::string& strHtml) {
         strOut += "<dt>" + HtmlEscape(strLabel) + "</dt><dd>" + strHtml + "</dd>";
@@ -344,69 +398,93 @@ std::string MemberPage(const WebGuild& guild, const std::string& strBase, const 
     // The record's fields under their one caption; what the record does not hold (the computed
     // rank, the followers in the tree, the branch) under its own.
     using F = zorv::RecordField;
-    auto Caption = [](F field) { return std::string_view(zorv::FieldInfo(field).szCaption); };
-    Row(Caption(F::Level), std::to_string(member.iLevel));
+    auto Of = [&](F field) { return Caption(strLanguage, field); };
+    auto YN = [&](bool b) { return YesNo(strLanguage, b); };
+    Row(Of(F::Level), std::to_string(member.iLevel));
     const WebMember* pPatron = member.iPatron == -1 ? nullptr : guild.Find(member.iPatron);
-    Row(Caption(F::PatronName), pPatron ? MemberLink(*pPatron) : "None");
+    Row(Of(F::PatronName), pPatron ? MemberLink(*pPatron) : HtmlEscape(None(strLanguage)));
     // The path up to the monarch, bounded by the guild's size against a damaged file.
     std::string strPath = HtmlEscape(member.strName);
     std::unordered_set<int> seen{member.id};
     for (const WebMember* p = pPatron; p && seen.insert(p->id).second;
          p = p->iPatron == -1 ? nullptr : guild.Find(p->iPatron))
         strPath += " &gt; " + MemberLink(*p);
-    Row(Caption(F::Path), strPath);
+    Row(Of(F::Path), strPath);
     std::string strVassals;
     for (int idVassal : member.vassals)
         if (const WebMember* pVassal = guild.Find(idVassal))
             strVassals += (strVassals.empty() ? "" : ", ") + MemberLink(*pVassal);
-    Row(Caption(F::VassalIds), strVassals.empty() ? "None" : strVassals);
+    Row(Of(F::VassalIds), strVassals.empty() ? HtmlEscape(None(strLanguage)) : strVassals);
     if (!member.vassals.empty())
-        Row("Branch", "<a href=\"branch/" + std::to_string(member.id) + "\">" +
-                          std::to_string(member.nFollowers) + " followers</a>");
+        Row(W(strLanguage, ZORV_TEXT("Web", "Branch")),
+            "<a href=\"branch/" + std::to_string(member.id) + "\">" +
+                HtmlEscape(zorv::FillTemplate(W(strLanguage, ZORV_TEXT("Web", "%1 followers")),
+                                              {std::to_string(member.nFollowers)})) +
+                "</a>");
     if (!sheet) {
-        strOut += "</dl>\n<p class=\"note\">This member hides their info on the web.</p>\n";
-        return WebPage(guild, strBase, member.strName, "", strOut);
+        strOut += "</dl>\n<p class=\"note\">" +
+                  HtmlEscape(W(strLanguage,
+                               ZORV_TEXT("Web", "This member hides their info on the web."))) +
+                  "</p>\n";
+        return WebPage(guild, strBase, member.strName, "", strOut, strLanguage);
     }
-    Row(Caption(F::Rank), HtmlEscape(RankTitle(member.iRace, member.iSex, sheet->iRank)));
-    Row("Computed Rank", HtmlEscape(RankTitle(member.iRace, member.iSex, member.iComputedRank)));
-    Row("Followers", std::to_string(member.nFollowers) +
-                         " (entered: " + std::to_string(sheet->nFollowersEntered) + ")");
-    TextRow(Caption(F::Class), sheet->strClass);
-    Row(Caption(F::Race), HtmlEscape(RaceName(member.iRace)));
-    Row(Caption(F::Sex), std::string(SexName(member.iSex)));
-    Row(Caption(F::IsMule), YesNo(member.bMule));
-    TextRow(Caption(F::MuleFor), sheet->strMuleFor);
-    TextRow(Caption(F::MainChar), sheet->strMainChar);
-    Row(Caption(F::IsPK), YesNo(member.bPK));
+    Row(Of(F::Rank), HtmlEscape(RankTitle(member.iRace, member.iSex, sheet->iRank)));
+    Row(W(strLanguage, ZORV_TEXT("Web", "Computed Rank")),
+        HtmlEscape(RankTitle(member.iRace, member.iSex, member.iComputedRank)));
+    Row(W(strLanguage, ZORV_TEXT("Web", "Followers")),
+        HtmlEscape(zorv::FillTemplate(
+            W(strLanguage, ZORV_TEXT("Web", "%1 (entered: %2)")),
+            {std::to_string(member.nFollowers), std::to_string(sheet->nFollowersEntered)})));
+    TextRow(Of(F::Class), sheet->strClass);
+    Row(Of(F::Race), HtmlEscape(Race(strLanguage, member.iRace)));
+    Row(Of(F::Sex), HtmlEscape(Sex(strLanguage, member.iSex)));
+    Row(Of(F::IsMule), YN(member.bMule));
+    TextRow(Of(F::MuleFor), sheet->strMuleFor);
+    TextRow(Of(F::MainChar), sheet->strMainChar);
+    Row(Of(F::IsPK), YN(member.bPK));
     if (guild.bRescueSquad)
-        Row(SquadTitle(guild), YesNo(member.bRescue));
-    Row(Caption(F::CanSummon), YesNo(sheet->bCanSummon));
-    TextRow(Caption(F::Lifestone), sheet->strLifestone);
-    TextRow(Caption(F::TiedTo), sheet->strTiedTo);
-    TextRow(Caption(F::Bio), sheet->strBio);
-    TextRow(Caption(F::Awards), sheet->strAwards);
-    TextRow(Caption(F::ModifiedAt), sheet->strModifiedAt);
+        Row(SquadTitle(guild, strLanguage), YN(member.bRescue));
+    Row(Of(F::CanSummon), YN(sheet->bCanSummon));
+    TextRow(Of(F::Lifestone), sheet->strLifestone);
+    TextRow(Of(F::TiedTo), sheet->strTiedTo);
+    TextRow(Of(F::Bio), sheet->strBio);
+    TextRow(Of(F::Awards), sheet->strAwards);
+    TextRow(Of(F::ModifiedAt), sheet->strModifiedAt);
     strOut += "</dl>\n";
     if (!sheet->skills.empty()) {
-        strOut += "<h2>Skills</h2>\n<table class=\"sortable\" id=\"skills\"><thead><tr>"
-                  "<th data-key=\"skill\">Skill</th><th data-key=\"training\">Training</th>"
-                  "<th data-key=\"value\">Value</th></tr></thead><tbody>\n";
-        static const char* const kTraining[] = {"Unusable", "Untrained", "Trained", "Specialized"};
+        strOut += "<h2>" + HtmlEscape(Of(F::Skills)) +
+                  "</h2>\n<table class=\"sortable\" id=\"skills\"><thead><tr>"
+                  "<th data-key=\"skill\">" +
+                  HtmlEscape(W(strLanguage, ZORV_TEXT("Web", "Skill"))) +
+                  "</th><th data-key=\"training\">" +
+                  HtmlEscape(W(strLanguage, ZORV_TEXT("Web", "Training"))) +
+                  "</th><th data-key=\"value\">" +
+                  HtmlEscape(W(strLanguage, ZORV_TEXT("Web", "Value"))) +
+                  "</th></tr></thead><tbody>\n";
+        static const char* const kTraining[] = {
+            ZORV_TEXT("Web", "Unusable"), ZORV_TEXT("Web", "Untrained"),
+            ZORV_TEXT("Web", "Trained"), ZORV_TEXT("Web", "Specialized")};
         for (const auto& [iSkill, entry] : sheet->skills) {
             if (iSkill < 1 || iSkill > 35 || entry.first < 0 || entry.first > 3)
                 continue;
             strOut += std::string("<tr><td>") + zorv::kSkillCatalogue[iSkill - 1].szName +
                       "</td><td data-v=\"" + std::to_string(entry.first) + "\">" +
-                      kTraining[entry.first] + "</td><td class=\"n\">" +
+                      HtmlEscape(W(strLanguage, kTraining[entry.first])) + "</td><td class=\"n\">" +
                       std::to_string(entry.second) + "</td></tr>\n";
         }
         strOut += "</tbody></table>\n";
     }
-    return WebPage(guild, strBase, member.strName, "", strOut);
+    return WebPage(guild, strBase, member.strName, "", strOut, strLanguage);
 }
 
-std::string NotFoundPage(const WebGuild& guild, const std::string& strBase) {
-    return WebPage(guild, strBase, "Not found", "",
-                   "<h2>Not found</h2><p>No such page or member. <a href=\"./\">Back to the "
-                   "allegiance tree</a>.</p>\n");
+std::string NotFoundPage(const WebGuild& guild, const std::string& strBase,
+                         std::string_view strLanguage) {
+    const std::string strTitle = W(strLanguage, ZORV_TEXT("Web", "Not found"));
+    return WebPage(guild, strBase, strTitle, "",
+                   "<h2>" + HtmlEscape(strTitle) + "</h2><p>" +
+                       HtmlEscape(W(strLanguage, ZORV_TEXT("Web", "No such page or member."))) +
+                       " <a href=\"./\">" +
+                       HtmlEscape(W(strLanguage, ZORV_TEXT("Web", "Back to the allegiance tree"))) +
+                       "</a>.</p>\n",
+                   strLanguage);
 }

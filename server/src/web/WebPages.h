@@ -49,17 +49,21 @@ std::string_view RaceName(int iRace);
 
 // A page's frame around its content. strBase is the script path ("/zorv"); strCurrent names the
 // navigation entry of this page.
+// Every page is written in the language strLanguage names (Languages.h), its texts taken from
+// the translators' files (contexts Web, Field, Race and Sex); names, rank titles and skills stay.
 std::string WebPage(const WebGuild& guild, const std::string& strBase, std::string_view strTitle,
-                    std::string_view strCurrent, const std::string& strContent);
+                    std::string_view strCurrent, const std::string& strContent,
+                    std::string_view strLanguage);
 
 // Branches below this depth continue on their own page ("branch/ID"): a browser's parser stops
 // nesting elements a few hundred levels down.
 inline constexpr int kTreeDepthPerPage = 100;
 
 // The allegiance tree from every monarch, or the branch below one member.
-std::string TreePage(const WebGuild& guild, const std::string& strBase,
-                     std::optional<int> idBranch);
-std::string MemberListPage(const WebGuild& guild, const std::string& strBase);
+std::string TreePage(const WebGuild& guild, const std::string& strBase, std::optional<int> idBranch,
+                     std::string_view strLanguage);
+std::string MemberListPage(const WebGuild& guild, const std::string& strBase,
+                           std::string_view strLanguage);
 
 // One row of a list page: the cells after the name, already as text.
 struct ListRow {
@@ -71,7 +75,7 @@ enum class WebList { Rescue, Portals, TradeSkills };
 // The list's table: its members and columns; the page shows the columns with a web key.
 const zorv::GuildList& TableOf(WebList list);
 std::string ListPage(const WebGuild& guild, const std::string& strBase, WebList list,
-                     const std::vector<ListRow>& rows);
+                     const std::vector<ListRow>& rows, std::string_view strLanguage);
 
 // What a member's own page may show, read from their sheet. Filled only for a member who is not
 // private; the page of a private member is drawn from the tree alone.
@@ -85,5 +89,6 @@ struct PublicSheet {
     std::vector<std::pair<int, std::pair<int, long>>> skills; // number, (training, value)
 };
 std::string MemberPage(const WebGuild& guild, const std::string& strBase, const WebMember& member,
-                       const std::optional<PublicSheet>& sheet);
-std::string NotFoundPage(const WebGuild& guild, const std::string& strBase);
+                       const std::optional<PublicSheet>& sheet, std::string_view strLanguage);
+std::string NotFoundPage(const WebGuild& guild, const std::string& strBase,
+                         std::string_view strLanguage);

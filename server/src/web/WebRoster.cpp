@@ -5,6 +5,7 @@
 #include "Escape.h"
 #include "Numbers.h"
 #include "Records.h"
+#include "ServerTranslations.h"
 #include "Skills.h"
 #include "Store.h"
 #include "Text.h"
@@ -182,6 +183,30 @@ std::string Gzip(const std::string& strText) {
     return strOut;
 }
 
+std::string PageLanguage(const std::string& strAcceptLanguage) {
+    std::string strBest = "en";
+    double dBest = 0;
+    for (const std::string& strPiece : SplitList(strAcceptLanguage, ',')) {
+        std::vector<std::string> parts = SplitList(strPiece, ';');
+        if (parts.empty())
+            continue;
+        // "de-AT" asks for German as "de" does.
+        const std::string strTag = NameKey(Trim(parts[0]));
+        const std::string strCode = strTag.substr(0, strTag.find('-'));
+        double dQuality = 1;
+        for (std::size_t i = 1; i < parts.size(); ++i) {
+            std::string strParam = Trim(parts[i]);
+            if (strParam.rfind("q=", 0) == 0)
+                dQuality = std::strtod(strParam.c_str() + 2, nullptr);
+        }
+        if (lang::Known(strCode) && dQuality > dBest) {
+            strBest = strCode;
+            dBest = dQuality;
+        }
+    }
+    return strBest;
+}
+
 bool AcceptsGzip(const std::string& strAcceptEncoding) {
     for (const std::string& strPiece : SplitList(strAcceptEncoding, ',')) {
         std::vector<std::string> parts = SplitList(strPiece, ';');
@@ -268,31 +293,35 @@ std::shared_ptr<WebRoster::Snapshot> WebRoster::Current() {
     return pSnapshot;
 }
 
-WebRoster::Page WebRoster::GuildPage(const std::string& strRoute) {
+WebRoster::Page WebRoster::GuildPage(const std::string& strRoute, const std::string& strLanguage) {
     std::shared_ptr<Snapshot> pSnapshot = Current();
-    auto found = pSnapshot->pages.find(strRoute);
+    const std::string strKey = strRoute + "-" + strLanguage;
+    auto found = pSnapshot->pages.find(strKey);
     if (found != pSnapshot->pages.end())
         return found->second;
     const WebGuild& guild = *pSnapshot->pGuild;
     std::string strHtml;
     if (strRoute == "tree")
-        strHtml = TreePage(guild, m_strBase, std::nullopt);
+        strHtml = TreePage(guild, m_strBase, std::nullopt, strLanguage);
     else if (strRoute == "members")
-        strHtml = MemberListPage(guild, m_strBase);
+        strHtml = MemberListPage(guild, m_strBase, strLanguage);
     else if (strRoute == "rescue")
-        strHtml = ListPage(guild, m_strBase, WebList::Rescue, ListRows(*m_pDb, WebList::Rescue));
+        strHtml = ListPage(guild, m_strBase, WebList::Rescue, ListRows(*m_pDb, WebList::Rescue),
+                           strLanguage);
     else if (strRoute == "portals")
-        strHtml = ListPage(guild, m_strBase, WebList::Portals, ListRows(*m_pDb, WebList::Portals));
+        strHtml = ListPage(guild, m_strBase, WebList::Portals, ListRows(*m_pDb, WebList::Portals),
+                           strLanguage);
     else
         strHtml = ListPage(guild, m_strBase, WebList::TradeSkills,
-                           ListRows(*m_pDb, WebList::TradeSkills));
-    Page page{strRoute + "-" + Hex(Fnv1a(pSnapshot->strKey)),
+                           ListRows(*m_pDb, WebList::TradeSkills), strLanguage);
+    Page page{strKey + "-" + Hex(Fnv1a(pSnapshot->strKey)),
               std::make_shared<const std::string>(std::move(strHtml)), nullptr};
-    pSnapshot->pages[strRoute] = page;
+    pSnapshot->pages[strKey] = page;
     return page;
 }
 
 std::optional<WebReply> WebRoster::MemberReply(const WebRequest& request, int id) {
+    const std::string strLanguage = PageLanguage(request.strAcceptLanguage);
     Database& db = Connection();
     std::string strTag;
     PublicSheet sheet;
@@ -310,7 +339,7 @@ std::optional<WebReply> WebRoster::MemberReply(const WebRequest& request, int id
             return std::nullopt;
         auto Int = [&row](int i) { return std::stoi(row[i]); };
         // The page shows the member's own row, and names and ranks from the tree.
-        strTag = "m" + std::to_string(id) + "-" + row[0] + "-" +
+        strTag = "m" + std::to_string(id) + "-" + strLanguage + "-" + row[0] + "-" +
                  std::to_string(TreeGeneration(db)) + "-" + ReadNames(db).Digest();
         bPrivate = Int(1) == 1;
         iRace = Int(2);
@@ -335,7 +364,7 @@ std::optional<WebReply> WebRoster::MemberReply(const WebRequest& request, int id
     if (ListsTag(request.strIfNoneMatch, "\"" + strTag + "\"") ||
         ListsTag(request.strIfNoneMatch, "\"" + strTag + "-gz\"")) {
         page.pPlain = std::make_shared<const std::string>();
-        return Send(request, page, kHtml, kRevalidate);
+        return Send(request, page, kHtml, kRevalidate, strLanguage);
     }
     std::shared_ptr<Snapshot> pSnapshot = Current();
     const WebMember* pMember = pSnapshot->pGuild->Find(id);
@@ -345,24 +374,28 @@ std::optional<WebReply> WebRoster::MemberReply(const WebRequest& request, int id
     member.iRace = iRace;
     member.iSex = iSex;
     member.bPrivate = bPrivate;
-    page.pPlain = std::make_shared<const std::string>(
-        MemberPage(*pSnapshot->pGuild, m_strBase, member,
-                   bPrivate ? std::nullopt : std::optional<PublicSheet>(std::move(sheet))));
-    return Send(request, page, kHtml, kRevalidate);
+    page.pPlain = std::make_shared<const std::string>(MemberPage(
+        *pSnapshot->pGuild, m_strBase, member,
+        bPrivate ? std::nullopt : std::optional<PublicSheet>(std::move(sheet)), strLanguage));
+    return Send(request, page, kHtml, kRevalidate, strLanguage);
 }
 
 WebReply WebRoster::Send(const WebRequest& request, Page& page, const char* szContentType,
-                         const char* szCacheControl) {
+                         const char* szCacheControl, const std::string& strLanguage) {
     WebReply reply;
     bool bGzip = AcceptsGzip(request.strAcceptEncoding);
     std::string strTag = "\"" + page.strETag + (bGzip ? "-gz\"" : "\"");
-    reply.headers = {{"Content-Type", szContentType},
-                     {"Content-Security-Policy", kContentSecurityPolicy},
-                     {"X-Content-Type-Options", "nosniff"},
-                     {"Referrer-Policy", "no-referrer"},
-                     {"Cache-Control", szCacheControl},
-                     {"Vary", "Accept-Encoding"},
-                     {"ETag", strTag}};
+    reply.headers = {
+        {"Content-Type", szContentType},
+        {"Content-Security-Policy", kContentSecurityPolicy},
+        {"X-Content-Type-Options", "nosniff"},
+        {"Referrer-Policy", "no-referrer"},
+        {"Cache-Control", szCacheControl},
+        {"Vary", strLanguage.empty() ? "Accept-Encoding" : "Accept-Encoding, Accept-Language"},
+        {"ETag", strTag}};
+    // A page of the guild's is written in the language the browser prefers.
+    if (!strLanguage.empty())
+        reply.headers.emplace_back("Content-Language", strLanguage);
     if (ListsTag(request.strIfNoneMatch, strTag)) {
         reply.iStatus = 304;
         return reply;
@@ -390,14 +423,15 @@ WebReply WebRoster::Handle(const WebRequest& request) {
                     "public, max-age=3600");
     }
     std::lock_guard<std::mutex> lock(m_mutex);
+    const std::string strLanguage = PageLanguage(request.strAcceptLanguage);
     try {
         std::string strRoute = strPath.empty() ? "tree" : strPath;
         if (strRoute == "tree" || strRoute == "members" || strRoute == "portals" ||
             strRoute == "tradeskills" ||
             (strRoute == "rescue" && Current()->pGuild->bRescueSquad)) {
-            Page page = GuildPage(strRoute);
-            WebReply reply = Send(request, page, kHtml, kRevalidate);
-            Page& kept = m_pSnapshot->pages[strRoute];
+            Page page = GuildPage(strRoute, strLanguage);
+            WebReply reply = Send(request, page, kHtml, kRevalidate, strLanguage);
+            Page& kept = m_pSnapshot->pages[strRoute + "-" + strLanguage];
             if (page.pGzip && !kept.pGzip && kept.strETag == page.strETag)
                 kept.pGzip = page.pGzip;
             return reply;
@@ -411,16 +445,17 @@ WebReply WebRoster::Handle(const WebRequest& request) {
         if (id && bBranch) {
             std::shared_ptr<Snapshot> pSnapshot = Current();
             if (pSnapshot->pGuild->Find(*id)) {
-                Page page{"b" + std::to_string(*id) + "-" + Hex(Fnv1a(pSnapshot->strKey)), nullptr,
-                          nullptr};
+                Page page{"b" + std::to_string(*id) + "-" + strLanguage + "-" +
+                              Hex(Fnv1a(pSnapshot->strKey)),
+                          nullptr, nullptr};
                 if (ListsTag(request.strIfNoneMatch, "\"" + page.strETag + "\"") ||
                     ListsTag(request.strIfNoneMatch, "\"" + page.strETag + "-gz\"")) {
                     page.pPlain = std::make_shared<const std::string>();
                 } else {
                     page.pPlain = std::make_shared<const std::string>(
-                        TreePage(*pSnapshot->pGuild, m_strBase, *id));
+                        TreePage(*pSnapshot->pGuild, m_strBase, *id, strLanguage));
                 }
-                return Send(request, page, kHtml, kRevalidate);
+                return Send(request, page, kHtml, kRevalidate, strLanguage);
             }
         } else if (id) {
             if (std::optional<WebReply> reply = MemberReply(request, *id))
@@ -430,9 +465,11 @@ WebReply WebRoster::Handle(const WebRequest& request) {
         reply.headers = {{"Content-Type", kHtml},
                          {"Content-Security-Policy", kContentSecurityPolicy},
                          {"X-Content-Type-Options", "nosniff"},
-                         {"Cache-Control", kRevalidate}};
+                         {"Cache-Control", kRevalidate},
+                         {"Content-Language", strLanguage},
+                         {"Vary", "Accept-Language"}};
         if (request.strMethod != "HEAD")
-            reply.strBody = NotFoundPage(*Current()->pGuild, m_strBase);
+            reply.strBody = NotFoundPage(*Current()->pGuild, m_strBase, strLanguage);
         return reply;
     } catch (const std::exception& e) {
         std::fprintf(stderr, "zorv-server: web roster: %s\n", e.what());

@@ -45,9 +45,11 @@ private:
     std::shared_ptr<Snapshot> Current();
     // A member's page; nullopt when there is no such member.
     std::optional<WebReply> MemberReply(const WebRequest& request, int id);
-    Page GuildPage(const std::string& strRoute);
+    Page GuildPage(const std::string& strRoute, const std::string& strLanguage);
+    // strLanguage, for a page of the guild's, is the language it is written in; none for an
+    // asset.
     WebReply Send(const WebRequest& request, Page& page, const char* szContentType,
-                  const char* szCacheControl);
+                  const char* szCacheControl, const std::string& strLanguage = std::string());
 
     std::string m_strDbPath;
     std::string m_strBase;
@@ -62,3 +64,6 @@ private:
 // gzip (RFC 1952) of the text, for a client whose Accept-Encoding allows it.
 std::string Gzip(const std::string& strText);
 bool AcceptsGzip(const std::string& strAcceptEncoding);
+// The language of the pages for a browser's Accept-Language: the one it prefers most (by its
+// q-values, then its order) of those ZORV speaks; English when it names none of them.
+std::string PageLanguage(const std::string& strAcceptLanguage);
