@@ -1,10 +1,11 @@
 #pragma once
-// Why the server refused a value: the payload of a 991 or 992 names the refusal and its
-// parameters after the English sentence, "sentence|refusal|parameter|...", so that a client
+// Why the server refused a value (991, 992) or an undo (1063): the payload names the refusal and
+// its parameters after the English sentence, "sentence|refusal|parameter|...", so that a client
 // composes the sentence in its user's language from its own translation of the template, and an
 // older client shows the sentence (the payload's first field) as before. A parameter is the
 // refused value as quoted (cut to 40 characters, "..." after a cut), the caption of what it is
-// the value of, or a limit.
+// the value of (for an undo, a history field's or setting's name, as HistoryVocabulary.h names
+// it), a name or a number.
 #include "Texts.h"
 
 #include <string>
@@ -32,6 +33,29 @@ enum class Refusal {
     NotASkillEntry,
     NotASearchEntry,
     NotAcceptable,
+    // Why an undo (119) cannot be made: 1063's payload.
+    NoLongerInGuild,
+    NowCalled,
+    PatronGone,
+    PatronFull,
+    ChangedSince,
+    OldValueUnfit,
+    NameTaken,
+    OnlyAdministrator,
+    NothingToPutBack,
+    OwnLogin,
+    MovedToAnotherPatron,
+    HasVassalsNow,
+    SavedSince,
+    MadeAdministratorSince,
+    NoRemovedRecord,
+    NoRoom,
+    IdTaken,
+    NoPlaceKnown,
+    MovedAgain,
+    OldPatronBelow,
+    SettingChangedSince,
+    DefaultPasswordStays,
 };
 
 struct RefusalText {
@@ -68,6 +92,34 @@ inline constexpr RefusalText kRefusalTexts[] = {
     {Refusal::NotASearchEntry, ZORV_TEXT("Refusal", "The entry '%1' of %2 is not skill,minimum"),
      2},
     {Refusal::NotAcceptable, ZORV_TEXT("Refusal", "The value '%1' of %2 is not acceptable"), 2},
+    {Refusal::NoLongerInGuild, ZORV_TEXT("Refusal", "%1 is no longer in the guild"), 0},
+    {Refusal::NowCalled, ZORV_TEXT("Refusal", "%1 is now %2"), 0},
+    {Refusal::PatronGone, ZORV_TEXT("Refusal", "%1, %2's patron, is no longer in the guild"), 0},
+    {Refusal::PatronFull, ZORV_TEXT("Refusal", "%1 has %2 vassals, the most the guild allows"), 0},
+    {Refusal::ChangedSince, ZORV_TEXT("Refusal", "the %1 of %2 has been changed since"), 1},
+    {Refusal::OldValueUnfit, ZORV_TEXT("Refusal", "the entry's old %1 is not %2"), 1},
+    {Refusal::NameTaken, ZORV_TEXT("Refusal", "the name %1 has been taken since"), 0},
+    {Refusal::OnlyAdministrator, ZORV_TEXT("Refusal", "%1 is the guild's only administrator"), 0},
+    {Refusal::NothingToPutBack,
+     ZORV_TEXT("Refusal", "the entry changed nothing that can be put back"), 0},
+    {Refusal::OwnLogin, ZORV_TEXT("Refusal", "nobody removes their own login"), 0},
+    {Refusal::MovedToAnotherPatron, ZORV_TEXT("Refusal", "%1 has moved to another patron since"),
+     0},
+    {Refusal::HasVassalsNow, ZORV_TEXT("Refusal", "%1 has vassals now"), 0},
+    {Refusal::SavedSince, ZORV_TEXT("Refusal", "%1's record has been saved since"), 0},
+    {Refusal::MadeAdministratorSince,
+     ZORV_TEXT("Refusal", "%1 has been made an administrator since"), 0},
+    {Refusal::NoRemovedRecord, ZORV_TEXT("Refusal", "the entry holds no removed record"), 0},
+    {Refusal::NoRoom, ZORV_TEXT("Refusal", "the guild has no room for %1 members"), 0},
+    {Refusal::IdTaken, ZORV_TEXT("Refusal", "the id %1 of %2 belongs to %3 now"), 0},
+    {Refusal::NoPlaceKnown, ZORV_TEXT("Refusal", "the entry does not say where %1 was"), 0},
+    {Refusal::MovedAgain, ZORV_TEXT("Refusal", "%1 has moved again since"), 0},
+    {Refusal::OldPatronBelow, ZORV_TEXT("Refusal", "the old patron is now among %1's followers"),
+     0},
+    {Refusal::SettingChangedSince, ZORV_TEXT("Refusal", "the setting %1 has been changed since"),
+     1},
+    {Refusal::DefaultPasswordStays, ZORV_TEXT("Refusal", "a new default password cannot be undone"),
+     0},
 };
 
 // The table's row of a refusal's number on the wire; null for a number it does not hold (a

@@ -3,6 +3,7 @@
 #include "AllegianceView.h"
 #include "CharacterSheet.h"
 #include "CurrentCharacter.h"
+#include "ErrorTable.h"
 #include "Prompts.h"
 #include "Protocol.h"
 #include "Records.h"
@@ -398,12 +399,12 @@ bool ChangeHistory::UndoRefused(const Reply& reply) {
         return false;
     const zorv::Fields why =
         zorv::UnescapedFields(PayloadText(reply.strPayload).toLatin1().toStdString());
-    QString strWhy = why.empty() ? QString() : QString::fromLatin1(why[0].c_str());
+    const QString strWhy = why.empty() || why[0].empty() ? QString() : RefusalSentence(why);
     QString strText;
     if (strWhy.isEmpty())
         strText = tr("The change cannot be undone.");
     else
-        //: %1 is the server's reason, in English
+        //: %1 is why, a sentence of its own (context Refusal)
         strText = tr("The change cannot be undone: %1.").arg(strWhy);
     if (iCode == zorv::CodeUndoConflict)
         //: Follows "The change cannot be undone." when the record was changed meanwhile; keep

@@ -1,5 +1,6 @@
 #include "ErrorTable.h"
 
+#include "HistoryVocabulary.h"
 #include "Numbers.h"
 #include "Protocol.h"
 #include "Records.h"
@@ -229,10 +230,18 @@ std::optional<QString> ServerErrorText(int iCode) {
 
 namespace {
 
-// A refusal's sentence in the user's language, composed from the refusal and parameters that
-// follow the server's English sentence; the English sentence itself when the server sent none
-// (an older server) or a refusal this client does not know (a newer one).
-QString ComposedRefusal(const zorv::Fields& fields) {
+// A caption as the table of captions holds it: an undo names a history field or setting by its
+// name ("race", "guild_name"), a refused value by its caption already.
+const char* Caption(const std::string& strParam) {
+    for (const zorv::history::Field& field : zorv::history::kFields)
+        if (strParam == field.szName)
+            return field.szCaption;
+    return strParam.c_str();
+}
+
+} // namespace
+
+QString RefusalSentence(const zorv::Fields& fields) {
     const QString strEnglish = QString::fromLatin1(fields[0].c_str());
     const std::optional<long> lRefusal =
         fields.size() < 2 ? std::nullopt : zorv::ParseWholeNumber(fields[1]);
@@ -242,15 +251,13 @@ QString ComposedRefusal(const zorv::Fields& fields) {
     std::vector<std::string> params;
     for (std::size_t i = 2; i < fields.size(); ++i) {
         const bool bCaption = static_cast<int>(i) - 1 == pText->iCaption;
-        const QString strParam = bCaption ? QCoreApplication::translate("Field", fields[i].c_str())
+        const QString strParam = bCaption ? QCoreApplication::translate("Field", Caption(fields[i]))
                                           : QString::fromLatin1(fields[i].c_str());
         params.push_back(strParam.toStdString());
     }
     const QByteArray sentence = QCoreApplication::translate("Refusal", pText->szEnglish).toUtf8();
     return QString::fromStdString(zorv::FillTemplate(sentence.toStdString(), params));
 }
-
-} // namespace
 
 std::optional<QString> ServerErrorText(int iCode, const QString& strPayload) {
     if (iCode != zorv::CodeLoginThrottled && iCode != zorv::CodeInvalidNumber &&
@@ -266,7 +273,7 @@ std::optional<QString> ServerErrorText(int iCode, const QString& strPayload) {
         // chat service's answer to a test message; an older one sends nothing.
         if (strName.isEmpty())
             return std::nullopt;
-        return *ServerErrorText(iCode) + QStringLiteral("\r\n\r\n") + ComposedRefusal(fields);
+        return *ServerErrorText(iCode) + QStringLiteral("\r\n\r\n") + RefusalSentence(fields);
     }
     const QString strSeconds =
         fields.size() < 2 ? QString() : QString::fromLatin1(fields[1].c_str());

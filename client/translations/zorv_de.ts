@@ -412,7 +412,7 @@ Dadurch werden auch alle Gefolgsleute von %1 entfernt.</translation>
     </message>
     <message>
         <source>The change cannot be undone: %1.</source>
-        <extracomment>%1 is the server&apos;s reason, in English</extracomment>
+        <extracomment>%1 is why, a sentence of its own (context Refusal)</extracomment>
         <translation>Die Änderung kann nicht rückgängig gemacht werden: %1.</translation>
     </message>
     <message>
@@ -2025,6 +2025,94 @@ Den gespeicherten Baum vom %3 schreibgeschützt öffnen?  Bis der Server antwort
     <message>
         <source>The value &apos;%1&apos; of %2 is not acceptable</source>
         <translation>Der Wert „%1“ für %2 ist nicht zulässig</translation>
+    </message>
+    <message>
+        <source>%1 is no longer in the guild</source>
+        <translation>%1 ist nicht mehr in der Gilde</translation>
+    </message>
+    <message>
+        <source>%1 is now %2</source>
+        <translation>%1 heißt jetzt %2</translation>
+    </message>
+    <message>
+        <source>%1, %2&apos;s patron, is no longer in the guild</source>
+        <translation>%1, der Lehnsherr von %2, ist nicht mehr in der Gilde</translation>
+    </message>
+    <message>
+        <source>%1 has %2 vassals, the most the guild allows</source>
+        <translation>%1 hat %2 Vasallen, so viele wie die Gilde höchstens erlaubt</translation>
+    </message>
+    <message>
+        <source>the %1 of %2 has been changed since</source>
+        <translation>%1 von %2 wurde inzwischen geändert</translation>
+    </message>
+    <message>
+        <source>the entry&apos;s old %1 is not %2</source>
+        <translation>der alte Wert von %1 im Eintrag ist nicht %2</translation>
+    </message>
+    <message>
+        <source>the name %1 has been taken since</source>
+        <translation>der Name %1 ist inzwischen vergeben</translation>
+    </message>
+    <message>
+        <source>%1 is the guild&apos;s only administrator</source>
+        <translation>%1 ist der einzige Administrator der Gilde</translation>
+    </message>
+    <message>
+        <source>the entry changed nothing that can be put back</source>
+        <translation>der Eintrag hat nichts geändert, was sich zurücksetzen lässt</translation>
+    </message>
+    <message>
+        <source>nobody removes their own login</source>
+        <translation>niemand kann seinen eigenen Zugang entfernen</translation>
+    </message>
+    <message>
+        <source>%1 has moved to another patron since</source>
+        <translation>%1 ist inzwischen zu einem anderen Lehnsherrn gewechselt</translation>
+    </message>
+    <message>
+        <source>%1 has vassals now</source>
+        <translation>%1 hat jetzt Vasallen</translation>
+    </message>
+    <message>
+        <source>%1&apos;s record has been saved since</source>
+        <translation>der Charakterbogen von %1 wurde inzwischen gespeichert</translation>
+    </message>
+    <message>
+        <source>%1 has been made an administrator since</source>
+        <translation>%1 wurde inzwischen zum Administrator gemacht</translation>
+    </message>
+    <message>
+        <source>the entry holds no removed record</source>
+        <translation>der Eintrag enthält keinen entfernten Datensatz</translation>
+    </message>
+    <message>
+        <source>the guild has no room for %1 members</source>
+        <translation>die Gilde hat keinen Platz für %1 Mitglieder</translation>
+    </message>
+    <message>
+        <source>the id %1 of %2 belongs to %3 now</source>
+        <translation>die ID %1 von %2 gehört jetzt %3</translation>
+    </message>
+    <message>
+        <source>the entry does not say where %1 was</source>
+        <translation>der Eintrag sagt nicht, wo %1 war</translation>
+    </message>
+    <message>
+        <source>%1 has moved again since</source>
+        <translation>%1 wurde inzwischen erneut verschoben</translation>
+    </message>
+    <message>
+        <source>the old patron is now among %1&apos;s followers</source>
+        <translation>der alte Lehnsherr gehört jetzt zu den Gefolgsleuten von %1</translation>
+    </message>
+    <message>
+        <source>the setting %1 has been changed since</source>
+        <translation>die Einstellung %1 wurde inzwischen geändert</translation>
+    </message>
+    <message>
+        <source>a new default password cannot be undone</source>
+        <translation>ein neues Standardpasswort lässt sich nicht rückgängig machen</translation>
     </message>
 </context>
 <context>

@@ -407,7 +407,7 @@ This will also remove all characters that are followers of %1.</source>
     </message>
     <message>
         <source>The change cannot be undone: %1.</source>
-        <extracomment>%1 is the server&apos;s reason, in English</extracomment>
+        <extracomment>%1 is why, a sentence of its own (context Refusal)</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2011,6 +2011,94 @@ Open the tree kept from %3 read-only?  Nothing can be changed until the server a
     </message>
     <message>
         <source>The value &apos;%1&apos; of %2 is not acceptable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is no longer in the guild</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is now %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2&apos;s patron, is no longer in the guild</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has %2 vassals, the most the guild allows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the %1 of %2 has been changed since</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the entry&apos;s old %1 is not %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the name %1 has been taken since</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is the guild&apos;s only administrator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the entry changed nothing that can be put back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nobody removes their own login</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has moved to another patron since</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has vassals now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1&apos;s record has been saved since</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has been made an administrator since</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the entry holds no removed record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the guild has no room for %1 members</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the id %1 of %2 belongs to %3 now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the entry does not say where %1 was</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has moved again since</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the old patron is now among %1&apos;s followers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the setting %1 has been changed since</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a new default password cannot be undone</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -411,7 +411,7 @@ This will also remove all characters that are followers of %1.</source>
     </message>
     <message>
         <source>The change cannot be undone: %1.</source>
-        <extracomment>%1 is the server&apos;s reason, in English</extracomment>
+        <extracomment>%1 is why, a sentence of its own (context Refusal)</extracomment>
         <translation>No se puede deshacer el cambio: %1.</translation>
     </message>
     <message>
@@ -2019,6 +2019,94 @@ Open the tree kept from %3 read-only?  Nothing can be changed until the server a
     <message>
         <source>The value &apos;%1&apos; of %2 is not acceptable</source>
         <translation>El valor «%1» de %2 no es aceptable</translation>
+    </message>
+    <message>
+        <source>%1 is no longer in the guild</source>
+        <translation>%1 ya no está en el gremio</translation>
+    </message>
+    <message>
+        <source>%1 is now %2</source>
+        <translation>%1 ahora es %2</translation>
+    </message>
+    <message>
+        <source>%1, %2&apos;s patron, is no longer in the guild</source>
+        <translation>%1, el patrón de %2, ya no está en el gremio</translation>
+    </message>
+    <message>
+        <source>%1 has %2 vassals, the most the guild allows</source>
+        <translation>%1 tiene %2 vasallos, el máximo que permite el gremio</translation>
+    </message>
+    <message>
+        <source>the %1 of %2 has been changed since</source>
+        <translation>el campo «%1» de %2 ha cambiado desde entonces</translation>
+    </message>
+    <message>
+        <source>the entry&apos;s old %1 is not %2</source>
+        <translation>el valor anterior de «%1» en la entrada no es %2</translation>
+    </message>
+    <message>
+        <source>the name %1 has been taken since</source>
+        <translation>el nombre %1 ya está ocupado desde entonces</translation>
+    </message>
+    <message>
+        <source>%1 is the guild&apos;s only administrator</source>
+        <translation>%1 es el único administrador del gremio</translation>
+    </message>
+    <message>
+        <source>the entry changed nothing that can be put back</source>
+        <translation>la entrada no cambió nada que se pueda restablecer</translation>
+    </message>
+    <message>
+        <source>nobody removes their own login</source>
+        <translation>nadie puede quitar su propio inicio de sesión</translation>
+    </message>
+    <message>
+        <source>%1 has moved to another patron since</source>
+        <translation>%1 ha cambiado de patrón desde entonces</translation>
+    </message>
+    <message>
+        <source>%1 has vassals now</source>
+        <translation>%1 ahora tiene vasallos</translation>
+    </message>
+    <message>
+        <source>%1&apos;s record has been saved since</source>
+        <translation>la ficha de %1 se ha guardado desde entonces</translation>
+    </message>
+    <message>
+        <source>%1 has been made an administrator since</source>
+        <translation>%1 ha pasado a ser administrador desde entonces</translation>
+    </message>
+    <message>
+        <source>the entry holds no removed record</source>
+        <translation>la entrada no contiene ninguna ficha quitada</translation>
+    </message>
+    <message>
+        <source>the guild has no room for %1 members</source>
+        <translation>el gremio no tiene sitio para %1 miembros</translation>
+    </message>
+    <message>
+        <source>the id %1 of %2 belongs to %3 now</source>
+        <translation>el ID %1 de %2 ahora pertenece a %3</translation>
+    </message>
+    <message>
+        <source>the entry does not say where %1 was</source>
+        <translation>la entrada no dice dónde estaba %1</translation>
+    </message>
+    <message>
+        <source>%1 has moved again since</source>
+        <translation>%1 se ha vuelto a mover desde entonces</translation>
+    </message>
+    <message>
+        <source>the old patron is now among %1&apos;s followers</source>
+        <translation>el antiguo patrón está ahora entre los seguidores de %1</translation>
+    </message>
+    <message>
+        <source>the setting %1 has been changed since</source>
+        <translation>el ajuste «%1» ha cambiado desde entonces</translation>
+    </message>
+    <message>
+        <source>a new default password cannot be undone</source>
+        <translation>una nueva contraseña predeterminada no se puede deshacer</translation>
     </message>
 </context>
 <context>

@@ -411,7 +411,7 @@ This will also remove all characters that are followers of %1.</source>
     </message>
     <message>
         <source>The change cannot be undone: %1.</source>
-        <extracomment>%1 is the server&apos;s reason, in English</extracomment>
+        <extracomment>%1 is why, a sentence of its own (context Refusal)</extracomment>
         <translation>La modification ne peut pas être annulée&#xa0;: %1.</translation>
     </message>
     <message>
@@ -2020,6 +2020,94 @@ Open the tree kept from %3 read-only?  Nothing can be changed until the server a
         <source>The value &apos;%1&apos; of %2 is not acceptable</source>
         <translation>%2&#xa0;: la valeur «&#xa0;%1&#xa0;» n&apos;est pas acceptée</translation>
     </message>
+    <message>
+        <source>%1 is no longer in the guild</source>
+        <translation>%1 ne fait plus partie de la guilde</translation>
+    </message>
+    <message>
+        <source>%1 is now %2</source>
+        <translation>%1 s'appelle désormais %2</translation>
+    </message>
+    <message>
+        <source>%1, %2&apos;s patron, is no longer in the guild</source>
+        <translation>%1, le patron de %2, ne fait plus partie de la guilde</translation>
+    </message>
+    <message>
+        <source>%1 has %2 vassals, the most the guild allows</source>
+        <translation>%1 a %2 vassaux, le maximum permis par la guilde</translation>
+    </message>
+    <message>
+        <source>the %1 of %2 has been changed since</source>
+        <translation>le champ « %1 » de %2 a été modifié depuis</translation>
+    </message>
+    <message>
+        <source>the entry&apos;s old %1 is not %2</source>
+        <translation>l'ancienne valeur de « %1 » dans l'entrée n'est pas %2</translation>
+    </message>
+    <message>
+        <source>the name %1 has been taken since</source>
+        <translation>le nom %1 a été pris depuis</translation>
+    </message>
+    <message>
+        <source>%1 is the guild&apos;s only administrator</source>
+        <translation>%1 est le seul administrateur de la guilde</translation>
+    </message>
+    <message>
+        <source>the entry changed nothing that can be put back</source>
+        <translation>l'entrée n'a rien modifié qui puisse être rétabli</translation>
+    </message>
+    <message>
+        <source>nobody removes their own login</source>
+        <translation>personne ne peut retirer sa propre connexion</translation>
+    </message>
+    <message>
+        <source>%1 has moved to another patron since</source>
+        <translation>%1 a changé de patron depuis</translation>
+    </message>
+    <message>
+        <source>%1 has vassals now</source>
+        <translation>%1 a désormais des vassaux</translation>
+    </message>
+    <message>
+        <source>%1&apos;s record has been saved since</source>
+        <translation>la fiche de %1 a été enregistrée depuis</translation>
+    </message>
+    <message>
+        <source>%1 has been made an administrator since</source>
+        <translation>%1 est devenu administrateur depuis</translation>
+    </message>
+    <message>
+        <source>the entry holds no removed record</source>
+        <translation>l'entrée ne contient aucune fiche retirée</translation>
+    </message>
+    <message>
+        <source>the guild has no room for %1 members</source>
+        <translation>la guilde n'a pas de place pour %1 membres</translation>
+    </message>
+    <message>
+        <source>the id %1 of %2 belongs to %3 now</source>
+        <translation>l'identifiant %1 de %2 appartient désormais à %3</translation>
+    </message>
+    <message>
+        <source>the entry does not say where %1 was</source>
+        <translation>l'entrée n'indique pas où se trouvait %1</translation>
+    </message>
+    <message>
+        <source>%1 has moved again since</source>
+        <translation>%1 a de nouveau été déplacé depuis</translation>
+    </message>
+    <message>
+        <source>the old patron is now among %1&apos;s followers</source>
+        <translation>l'ancien patron fait désormais partie des fidèles de %1</translation>
+    </message>
+    <message>
+        <source>the setting %1 has been changed since</source>
+        <translation>le réglage « %1 » a été modifié depuis</translation>
+    </message>
+    <message>
+        <source>a new default password cannot be undone</source>
+        <translation>un nouveau mot de passe par défaut ne peut pas être annulé</translation>
+    </message>
 </context>
 <context>
     <name>RequestCycle</name>
@@ -2544,7 +2632,7 @@ The part of the allegiance tree around the character: its patron and the charact
     </message>
     <message>
         <source>Allegiance Tree</source>
-        <translation>Arbre d'allégeance</translation>
+        <translation>Arbre d&apos;allégeance</translation>
     </message>
     <message>
         <source>Members</source>
@@ -2560,7 +2648,7 @@ The part of the allegiance tree around the character: its patron and the charact
     </message>
     <message>
         <source>%1 members. Members who hide their info on the web show only their name, level and place in the tree.</source>
-        <translation>%1 membres. Les membres qui masquent leurs informations sur le web n'affichent que leur nom, leur niveau et leur place dans l'arbre.</translation>
+        <translation>%1 membres. Les membres qui masquent leurs informations sur le web n&apos;affichent que leur nom, leur niveau et leur place dans l&apos;arbre.</translation>
     </message>
     <message>
         <source>Branch of %1</source>
@@ -2612,7 +2700,7 @@ The part of the allegiance tree around the character: its patron and the charact
     </message>
     <message>
         <source>%1 (entered: %2)</source>
-        <translation>%1 (saisi : %2)</translation>
+        <translation>%1 (saisi&#xa0;: %2)</translation>
     </message>
     <message>
         <source>Skill</source>
@@ -2648,11 +2736,11 @@ The part of the allegiance tree around the character: its patron and the charact
     </message>
     <message>
         <source>No such page or member.</source>
-        <translation>Cette page ou ce membre n'existe pas.</translation>
+        <translation>Cette page ou ce membre n&apos;existe pas.</translation>
     </message>
     <message>
         <source>Back to the allegiance tree</source>
-        <translation>Retour à l'arbre d'allégeance</translation>
+        <translation>Retour à l&apos;arbre d&apos;allégeance</translation>
     </message>
 </context>
 <context>

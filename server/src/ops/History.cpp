@@ -19,6 +19,8 @@ namespace history {
 
 namespace {
 
+using R = zorv::Refusal;
+
 bool Undoable(const StoredEntry& entry) {
     switch (entry.kind) {
     case Kind::Add:
@@ -80,8 +82,12 @@ std::string Page(Database& db, std::optional<int> iCharacter, std::int64_t lBefo
 
 // Why an undo cannot apply; thrown inside the undo before anything is written.
 struct Conflict {
-    std::string strWhy;
+    Fault why;
 };
+
+Conflict Why(zorv::Refusal refusal, std::vector<std::string> params = {}) {
+    return {Fault{refusal, std::move(params)}};
+}
 
 // A number as the dump writes numbers, within a range.
 bool WholeNumber(const std::string& s, long long llLow, long long llHigh) {
@@ -92,10 +98,10 @@ bool WholeNumber(const std::string& s, long long llLow, long long llHigh) {
 Member Subject(Call& call, const StoredEntry& entry) {
     std::optional<Member> member = call.store.FindById(entry.iCharacter);
     if (!member)
-        throw Conflict{entry.strCharacter + " is no longer in the guild"};
+        throw Why(R::NoLongerInGuild, {entry.strCharacter});
     // Renamed since, or the id is another member's now: either way not the entry's character.
     if (NameKey(member->strName) != NameKey(entry.strCharacter))
-        throw Conflict{entry.strCharacter + " is now " + member->strName};
+        throw Why(R::NowCalled, {entry.strCharacter, member->strName});
     return *member;
 }
 
@@ -107,11 +113,10 @@ void CheckPatronCanTake(Call& call, int iPatron, const std::vector<Change>& chan
     std::optional<Member> patron = call.store.FindById(iPatron);
     std::string strPatron = pName ? pName->strOld : std::string("the patron");
     if (!patron || (pName && NameKey(patron->strName) != NameKey(strPatron)))
-        throw Conflict{strPatron + ", " + strWho + "'s patron, is no longer in the guild"};
+        throw Why(R::PatronGone, {strPatron, strWho});
     int nVassals = static_cast<int>(call.store.VassalIds(iPatron).size());
     if (nVassals >= call.store.MaxVassals())
-        throw Conflict{patron->strName + " has " + std::to_string(nVassals) +
-                       " vassals, the most the guild allows"};
+        throw Why(R::PatronFull, {patron->strName, std::to_string(nVassals)});
 }
 
 std::vector<Change> Reversed(const std::vector<Change>& changes) {
@@ -135,27 +140,26 @@ std::vector<Change> UndoValues(Call& call, const StoredEntry& entry) {
             continue;
         std::string strNow = ReadColumn(call.db, member.id, szColumn);
         if (strNow != change.strNew)
-            throw Conflict{"the " + change.strField + " of " + member.strName +
-                           " has been changed since"};
+            throw Why(R::ChangedSince, {change.strField, member.strName});
         // A restored history is read for its shape only: what goes back must be a value the
         // member's record can hold (a number in its range, a name, a text within its length),
         // or the guild's next backup would not restore. Every sheet column has its rule there.
         std::string strFault = StoredValueFault(szColumn, change.strOld);
         if (!strFault.empty())
-            throw Conflict{"the entry's old " + change.strField + " is not " + strFault};
+            throw Why(R::OldValueUnfit, {change.strField, strFault});
         if (pField && pField->kind == SheetField::Kind::Name) {
             std::optional<Member> holder = call.store.FindByName(change.strOld);
             if (holder && holder->id != member.id)
-                throw Conflict{"the name " + holder->strName + " has been taken since"};
+                throw Why(R::NameTaken, {holder->strName});
         }
         applied.push_back({szColumn, change.strNew, change.strOld});
     }
     const Change* pLevel = FindChange(applied, "security_level");
     if (pLevel && pLevel->strNew != std::to_string(zorv::kSecurityAdministrator) &&
         member.iSecurity == zorv::kSecurityAdministrator && call.store.CountAdministrators() <= 1)
-        throw Conflict{member.strName + " is the guild's only administrator"};
+        throw Why(R::OnlyAdministrator, {member.strName});
     if (applied.empty())
-        throw Conflict{"the entry changed nothing that can be put back"};
+        throw Why(R::NothingToPutBack);
     std::vector<ColumnValue> values;
     for (const Change& change : applied)
         values.push_back({change.strField, change.strNew});
@@ -167,16 +171,16 @@ std::vector<Change> UndoValues(Call& call, const StoredEntry& entry) {
 std::vector<Change> UndoAdd(Call& call, const StoredEntry& entry) {
     Member member = Subject(call, entry);
     if (member.id == call.me.id)
-        throw Conflict{"nobody removes their own login"};
+        throw Why(R::OwnLogin);
     const Change* pPatron = FindChange(entry.changes, "patron_id");
     if (!pPatron || std::to_string(member.iPatron) != pPatron->strNew)
-        throw Conflict{member.strName + " has moved to another patron since"};
+        throw Why(R::MovedToAnotherPatron, {member.strName});
     if (!call.store.VassalIds(member.id).empty())
-        throw Conflict{member.strName + " has vassals now"};
+        throw Why(R::HasVassalsNow, {member.strName});
     if (ReadColumn(call.db, member.id, "revision") != "1")
-        throw Conflict{member.strName + "'s record has been saved since"};
+        throw Why(R::SavedSince, {member.strName});
     if (member.iSecurity == zorv::kSecurityAdministrator)
-        throw Conflict{member.strName + " has been made an administrator since"};
+        throw Why(R::MadeAdministratorSince, {member.strName});
     std::vector<Change> applied;
     for (const std::string& strRow : CharacterRowsWithoutHash(call.db, {member.id}))
         applied.push_back({zorv::history::kMemberField, strRow, ""});
@@ -197,15 +201,14 @@ std::vector<Change> UndoRemove(Call& call, const StoredEntry& entry) {
         RowSecurity(rows.back()) = std::to_string(zorv::kSecurityNormal);
     }
     if (rows.empty())
-        throw Conflict{"the entry holds no removed record"};
+        throw Why(R::NoRemovedRecord);
     if (call.store.CountCharacters() + static_cast<int>(rows.size()) > zorv::kMaxCharacters)
-        throw Conflict{"the guild has no room for " + std::to_string(rows.size()) + " members"};
+        throw Why(R::NoRoom, {std::to_string(rows.size())});
     for (const std::vector<std::string>& row : rows) {
         if (std::optional<Member> holder = call.store.FindById(RowId(row)))
-            throw Conflict{"the id " + std::to_string(RowId(row)) + " of " + RowName(row) +
-                           " belongs to " + holder->strName + " now"};
+            throw Why(R::IdTaken, {std::to_string(RowId(row)), RowName(row), holder->strName});
         if (std::optional<Member> holder = call.store.FindByName(RowName(row)))
-            throw Conflict{"the name " + holder->strName + " has been taken since"};
+            throw Why(R::NameTaken, {holder->strName});
     }
     // The first record is the branch's top; the others hang below it.
     CheckPatronCanTake(call, RowPatron(rows.front()), entry.changes, RowName(rows.front()));
@@ -226,17 +229,17 @@ std::vector<Change> UndoPatron(Call& call, const StoredEntry& entry) {
     const Change* pPatron = FindChange(entry.changes, "patron_id");
     const Change* pSeq = FindChange(entry.changes, "join_seq");
     if (!pPatron || !pSeq)
-        throw Conflict{"the entry does not say where " + member.strName + " was"};
+        throw Why(R::NoPlaceKnown, {member.strName});
     if (std::to_string(member.iPatron) != pPatron->strNew ||
         ReadColumn(call.db, member.id, "join_seq") != pSeq->strNew)
-        throw Conflict{member.strName + " has moved again since"};
+        throw Why(R::MovedAgain, {member.strName});
     constexpr long long kMaxSeq = 999999999999LL;
     if (!WholeNumber(pPatron->strOld, zorv::kNoCharacter, zorv::kMaxCharacters) ||
         !WholeNumber(pSeq->strOld, 0, kMaxSeq))
-        throw Conflict{"the entry does not say where " + member.strName + " was"};
+        throw Why(R::NoPlaceKnown, {member.strName});
     int iOld = std::stoi(pPatron->strOld);
     if (iOld != zorv::kNoCharacter && (iOld == member.id || call.store.IsAbove(member.id, iOld)))
-        throw Conflict{"the old patron is now among " + member.strName + "'s followers"};
+        throw Why(R::OldPatronBelow, {member.strName});
     CheckPatronCanTake(call, iOld, entry.changes, member.strName);
     MoveCharacter(call.db, member.id, iOld, std::stoll(pSeq->strOld));
     return Reversed(entry.changes);
@@ -249,11 +252,11 @@ std::vector<Change> UndoSetup(Call& call, const StoredEntry& entry) {
             continue; // the default password is not kept, so it cannot come back
         std::string strNow = call.store.Setting(change.strField).value_or("");
         if (strNow != change.strNew)
-            throw Conflict{"the setting " + change.strField + " has been changed since"};
+            throw Why(R::SettingChangedSince, {change.strField});
         applied.push_back({change.strField, change.strNew, change.strOld});
     }
     if (applied.empty())
-        throw Conflict{"a new default password cannot be undone"};
+        throw Why(R::DefaultPasswordStays);
     for (const Change& change : applied)
         call.store.SetSetting(change.strField, change.strNew);
     return applied;
@@ -352,7 +355,7 @@ Reply UndoOp(Call& call) {
             break;
         }
     } catch (const Conflict& conflict) {
-        return {zorv::CodeUndoConflict, zorv::JoinFields({conflict.strWhy})};
+        return RefuseValue(zorv::CodeUndoConflict, conflict.why);
     }
     // The undo's own entry is written here rather than by the dispatcher: its number is the
     // reply.
