@@ -1,11 +1,11 @@
 #pragma once
-// Why the server refused a value (991, 992) or an undo (1063): the payload names the refusal and
-// its parameters after the English sentence, "sentence|refusal|parameter|...", so that a client
-// composes the sentence in its user's language from its own translation of the template, and an
-// older client shows the sentence (the payload's first field) as before. A parameter is the
-// refused value as quoted (cut to 40 characters, "..." after a cut), the caption of what it is
-// the value of (for an undo, a history field's or setting's name, as HistoryVocabulary.h names
-// it), a name or a number.
+// Why the server refused a value (991, 992), an undo (1063) or a chat target (1080, 1084): the
+// payload names the refusal and its parameters after the English sentence,
+// "sentence|refusal|parameter|...", so that a client composes the sentence in its user's language
+// from its own translation of the template, and an older client shows the sentence (the payload's
+// first field) as before. A parameter is the refused value as quoted (cut to 40 characters, "..."
+// after a cut), the caption of what it is the value of (for an undo, a history field's or setting's
+// name, as HistoryVocabulary.h names it), a name or a number.
 #include "Texts.h"
 
 #include <string>
@@ -56,6 +56,19 @@ enum class Refusal {
     OldPatronBelow,
     SettingChangedSince,
     DefaultPasswordStays,
+    // Why a chat target's address is refused (124): 1080's payload.
+    NoUrl,
+    UrlTooLong,
+    UrlUnsafeCharacter,
+    UrlScheme,
+    UrlNoHost,
+    UrlCredentials,
+    UrlPort,
+    UrlPlainElsewhere,
+    UrlPlainNotAllowed,
+    TooManyTargets,
+    // Why a test message did not reach its target (126): 1084's payload.
+    PlainTestNotAllowed,
 };
 
 struct RefusalText {
@@ -120,6 +133,28 @@ inline constexpr RefusalText kRefusalTexts[] = {
      1},
     {Refusal::DefaultPasswordStays, ZORV_TEXT("Refusal", "a new default password cannot be undone"),
      0},
+    {Refusal::NoUrl, ZORV_TEXT("Refusal", "no URL"), 0},
+    {Refusal::UrlTooLong, ZORV_TEXT("Refusal", "the URL is longer than %1 characters"), 0},
+    {Refusal::UrlUnsafeCharacter,
+     ZORV_TEXT("Refusal", "the URL holds a blank, a control character or a letter outside ASCII"),
+     0},
+    {Refusal::UrlScheme, ZORV_TEXT("Refusal", "the URL must begin with https://"), 0},
+    {Refusal::UrlNoHost, ZORV_TEXT("Refusal", "the URL names no host"), 0},
+    {Refusal::UrlCredentials,
+     ZORV_TEXT("Refusal", "the URL must not carry a user name or password"), 0},
+    {Refusal::UrlPort, ZORV_TEXT("Refusal", "the URL's port must be a number from %1 to %2"), 0},
+    {Refusal::UrlPlainElsewhere,
+     ZORV_TEXT("Refusal", "http:// is for a receiver on this machine only (127.0.0.1, localhost, "
+                          "[::1]); use https://"),
+     0},
+    {Refusal::UrlPlainNotAllowed,
+     ZORV_TEXT("Refusal", "this server takes no http:// receivers; use https:// (its operator may "
+                          "allow receivers on its own machine)"),
+     0},
+    {Refusal::TooManyTargets,
+     ZORV_TEXT("Refusal", "the guild sends to at most %1 targets; remove one first"), 0},
+    {Refusal::PlainTestNotAllowed,
+     ZORV_TEXT("Refusal", "this server takes no http:// receivers; use https://"), 0},
 };
 
 // The table's row of a refusal's number on the wire; null for a number it does not hold (a

@@ -4,6 +4,7 @@
 
 #include "CriticalError.h"
 #include "CsvExport.h"
+#include "ErrorTable.h"
 #include "Grid.h"
 #include "Prompts.h"
 #include "Protocol.h"
@@ -299,7 +300,8 @@ frmNotifications::frmNotifications(Session& session, QWidget* pParent)
 
 QString frmNotifications::FirstField(const Reply& reply) {
     const zorv::Fields fields = zorv::UnescapedFields(PayloadBytes(reply.strPayload).toStdString());
-    return fields.empty() ? QString() : QString::fromLatin1(fields[0].c_str());
+    // The service's answer as it came, or the server's reason in the user's language.
+    return fields.empty() ? QString() : RefusalSentence(fields);
 }
 
 void frmNotifications::Done(const QString& strNote) {

@@ -2114,6 +2114,50 @@ Den gespeicherten Baum vom %3 schreibgeschützt öffnen?  Bis der Server antwort
         <source>a new default password cannot be undone</source>
         <translation>ein neues Standardpasswort lässt sich nicht rückgängig machen</translation>
     </message>
+    <message>
+        <source>no URL</source>
+        <translation>keine URL</translation>
+    </message>
+    <message>
+        <source>the URL is longer than %1 characters</source>
+        <translation>die URL ist länger als %1 Zeichen</translation>
+    </message>
+    <message>
+        <source>the URL holds a blank, a control character or a letter outside ASCII</source>
+        <translation>die URL enthält ein Leerzeichen, ein Steuerzeichen oder einen Buchstaben außerhalb von ASCII</translation>
+    </message>
+    <message>
+        <source>the URL must begin with https://</source>
+        <translation>die URL muss mit https:// beginnen</translation>
+    </message>
+    <message>
+        <source>the URL names no host</source>
+        <translation>die URL nennt keinen Host</translation>
+    </message>
+    <message>
+        <source>the URL must not carry a user name or password</source>
+        <translation>die URL darf keinen Benutzernamen und kein Passwort enthalten</translation>
+    </message>
+    <message>
+        <source>the URL&apos;s port must be a number from %1 to %2</source>
+        <translation>der Port der URL muss eine Zahl von %1 bis %2 sein</translation>
+    </message>
+    <message>
+        <source>http:// is for a receiver on this machine only (127.0.0.1, localhost, [::1]); use https://</source>
+        <translation>http:// gilt nur für einen Empfänger auf diesem Rechner (127.0.0.1, localhost, [::1]); verwenden Sie https://</translation>
+    </message>
+    <message>
+        <source>this server takes no http:// receivers; use https:// (its operator may allow receivers on its own machine)</source>
+        <translation>dieser Server nimmt keine http://-Empfänger an; verwenden Sie https:// (sein Betreiber kann Empfänger auf dem eigenen Rechner erlauben)</translation>
+    </message>
+    <message>
+        <source>the guild sends to at most %1 targets; remove one first</source>
+        <translation>die Gilde sendet an höchstens %1 Ziele; entfernen Sie zuerst eines</translation>
+    </message>
+    <message>
+        <source>this server takes no http:// receivers; use https://</source>
+        <translation>dieser Server nimmt keine http://-Empfänger an; verwenden Sie https://</translation>
+    </message>
 </context>
 <context>
     <name>RequestCycle</name>

@@ -2101,6 +2101,50 @@ Open the tree kept from %3 read-only?  Nothing can be changed until the server a
         <source>a new default password cannot be undone</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>no URL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the URL is longer than %1 characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the URL holds a blank, a control character or a letter outside ASCII</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the URL must begin with https://</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the URL names no host</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the URL must not carry a user name or password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the URL&apos;s port must be a number from %1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>http:// is for a receiver on this machine only (127.0.0.1, localhost, [::1]); use https://</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>this server takes no http:// receivers; use https:// (its operator may allow receivers on its own machine)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the guild sends to at most %1 targets; remove one first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>this server takes no http:// receivers; use https://</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>RequestCycle</name>

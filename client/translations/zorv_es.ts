@@ -2108,6 +2108,50 @@ Open the tree kept from %3 read-only?  Nothing can be changed until the server a
         <source>a new default password cannot be undone</source>
         <translation>una nueva contraseña predeterminada no se puede deshacer</translation>
     </message>
+    <message>
+        <source>no URL</source>
+        <translation>ninguna URL</translation>
+    </message>
+    <message>
+        <source>the URL is longer than %1 characters</source>
+        <translation>la URL tiene más de %1 caracteres</translation>
+    </message>
+    <message>
+        <source>the URL holds a blank, a control character or a letter outside ASCII</source>
+        <translation>la URL contiene un espacio, un carácter de control o una letra fuera de ASCII</translation>
+    </message>
+    <message>
+        <source>the URL must begin with https://</source>
+        <translation>la URL debe empezar por https://</translation>
+    </message>
+    <message>
+        <source>the URL names no host</source>
+        <translation>la URL no indica ningún host</translation>
+    </message>
+    <message>
+        <source>the URL must not carry a user name or password</source>
+        <translation>la URL no debe llevar nombre de usuario ni contraseña</translation>
+    </message>
+    <message>
+        <source>the URL&apos;s port must be a number from %1 to %2</source>
+        <translation>el puerto de la URL debe ser un número de %1 a %2</translation>
+    </message>
+    <message>
+        <source>http:// is for a receiver on this machine only (127.0.0.1, localhost, [::1]); use https://</source>
+        <translation>http:// es solo para un receptor en esta máquina (127.0.0.1, localhost, [::1]); usa https://</translation>
+    </message>
+    <message>
+        <source>this server takes no http:// receivers; use https:// (its operator may allow receivers on its own machine)</source>
+        <translation>este servidor no acepta receptores http://; usa https:// (su operador puede permitir receptores en su propia máquina)</translation>
+    </message>
+    <message>
+        <source>the guild sends to at most %1 targets; remove one first</source>
+        <translation>el gremio envía a %1 destinos como mucho; quita uno primero</translation>
+    </message>
+    <message>
+        <source>this server takes no http:// receivers; use https://</source>
+        <translation>este servidor no acepta receptores http://; usa https://</translation>
+    </message>
 </context>
 <context>
     <name>RequestCycle</name>

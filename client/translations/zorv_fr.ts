@@ -2026,7 +2026,7 @@ Open the tree kept from %3 read-only?  Nothing can be changed until the server a
     </message>
     <message>
         <source>%1 is now %2</source>
-        <translation>%1 s'appelle désormais %2</translation>
+        <translation>%1 s&apos;appelle désormais %2</translation>
     </message>
     <message>
         <source>%1, %2&apos;s patron, is no longer in the guild</source>
@@ -2038,11 +2038,11 @@ Open the tree kept from %3 read-only?  Nothing can be changed until the server a
     </message>
     <message>
         <source>the %1 of %2 has been changed since</source>
-        <translation>le champ « %1 » de %2 a été modifié depuis</translation>
+        <translation>le champ «&#xa0;%1&#xa0;» de %2 a été modifié depuis</translation>
     </message>
     <message>
         <source>the entry&apos;s old %1 is not %2</source>
-        <translation>l'ancienne valeur de « %1 » dans l'entrée n'est pas %2</translation>
+        <translation>l&apos;ancienne valeur de «&#xa0;%1&#xa0;» dans l&apos;entrée n&apos;est pas %2</translation>
     </message>
     <message>
         <source>the name %1 has been taken since</source>
@@ -2054,7 +2054,7 @@ Open the tree kept from %3 read-only?  Nothing can be changed until the server a
     </message>
     <message>
         <source>the entry changed nothing that can be put back</source>
-        <translation>l'entrée n'a rien modifié qui puisse être rétabli</translation>
+        <translation>l&apos;entrée n&apos;a rien modifié qui puisse être rétabli</translation>
     </message>
     <message>
         <source>nobody removes their own login</source>
@@ -2078,19 +2078,19 @@ Open the tree kept from %3 read-only?  Nothing can be changed until the server a
     </message>
     <message>
         <source>the entry holds no removed record</source>
-        <translation>l'entrée ne contient aucune fiche retirée</translation>
+        <translation>l&apos;entrée ne contient aucune fiche retirée</translation>
     </message>
     <message>
         <source>the guild has no room for %1 members</source>
-        <translation>la guilde n'a pas de place pour %1 membres</translation>
+        <translation>la guilde n&apos;a pas de place pour %1 membres</translation>
     </message>
     <message>
         <source>the id %1 of %2 belongs to %3 now</source>
-        <translation>l'identifiant %1 de %2 appartient désormais à %3</translation>
+        <translation>l&apos;identifiant %1 de %2 appartient désormais à %3</translation>
     </message>
     <message>
         <source>the entry does not say where %1 was</source>
-        <translation>l'entrée n'indique pas où se trouvait %1</translation>
+        <translation>l&apos;entrée n&apos;indique pas où se trouvait %1</translation>
     </message>
     <message>
         <source>%1 has moved again since</source>
@@ -2098,15 +2098,59 @@ Open the tree kept from %3 read-only?  Nothing can be changed until the server a
     </message>
     <message>
         <source>the old patron is now among %1&apos;s followers</source>
-        <translation>l'ancien patron fait désormais partie des fidèles de %1</translation>
+        <translation>l&apos;ancien patron fait désormais partie des fidèles de %1</translation>
     </message>
     <message>
         <source>the setting %1 has been changed since</source>
-        <translation>le réglage « %1 » a été modifié depuis</translation>
+        <translation>le réglage «&#xa0;%1&#xa0;» a été modifié depuis</translation>
     </message>
     <message>
         <source>a new default password cannot be undone</source>
         <translation>un nouveau mot de passe par défaut ne peut pas être annulé</translation>
+    </message>
+    <message>
+        <source>no URL</source>
+        <translation>aucune URL</translation>
+    </message>
+    <message>
+        <source>the URL is longer than %1 characters</source>
+        <translation>l'URL dépasse %1 caractères</translation>
+    </message>
+    <message>
+        <source>the URL holds a blank, a control character or a letter outside ASCII</source>
+        <translation>l'URL contient une espace, un caractère de contrôle ou une lettre hors ASCII</translation>
+    </message>
+    <message>
+        <source>the URL must begin with https://</source>
+        <translation>l'URL doit commencer par https://</translation>
+    </message>
+    <message>
+        <source>the URL names no host</source>
+        <translation>l'URL ne nomme aucun hôte</translation>
+    </message>
+    <message>
+        <source>the URL must not carry a user name or password</source>
+        <translation>l'URL ne doit contenir ni nom d'utilisateur ni mot de passe</translation>
+    </message>
+    <message>
+        <source>the URL&apos;s port must be a number from %1 to %2</source>
+        <translation>le port de l'URL doit être un nombre de %1 à %2</translation>
+    </message>
+    <message>
+        <source>http:// is for a receiver on this machine only (127.0.0.1, localhost, [::1]); use https://</source>
+        <translation>http:// n'est permis que pour un récepteur sur cette machine (127.0.0.1, localhost, [::1]) ; utilisez https://</translation>
+    </message>
+    <message>
+        <source>this server takes no http:// receivers; use https:// (its operator may allow receivers on its own machine)</source>
+        <translation>ce serveur n'accepte aucun récepteur http:// ; utilisez https:// (son exploitant peut autoriser les récepteurs sur sa propre machine)</translation>
+    </message>
+    <message>
+        <source>the guild sends to at most %1 targets; remove one first</source>
+        <translation>la guilde envoie à %1 destinations au plus ; retirez-en une d'abord</translation>
+    </message>
+    <message>
+        <source>this server takes no http:// receivers; use https://</source>
+        <translation>ce serveur n'accepte aucun récepteur http:// ; utilisez https://</translation>
     </message>
 </context>
 <context>

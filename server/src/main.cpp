@@ -200,15 +200,15 @@ int NotifyCommand(const std::string& strDb, Arguments& args) {
             args.options.count("language") ? args.options["language"] : std::string("en");
         if (!lang::Known(strLanguage))
             return Fail("--language wants en, de, fr or es");
-        if (std::string strFault = notify::UrlFault(strUrl, true); !strFault.empty())
-            return Fail("--url: " + strFault);
+        if (std::optional<Fault> fault = notify::UrlFault(strUrl, true))
+            return Fail("--url: " + English(*fault));
         if (!notify::IsFormat(strFormat))
             return Fail("--format wants discord, slack or json");
         if (strKinds.empty())
             return Fail("--kinds wants one or more of joins,departures,moves,security,setup");
         Transaction tx(db, Transaction::Kind::Write);
-        if (std::string strFault = notify::FullFault(db); !strFault.empty())
-            return Fail(strFault);
+        if (std::optional<Fault> fault = notify::FullFault(db))
+            return Fail(English(*fault));
         int id = notify::AddTarget(db, strUrl, strFormat, strKinds, strLanguage);
         tx.Commit();
         std::cout << id << "\n";

@@ -465,31 +465,33 @@ bool IsPlainHttp(const std::string& strUrl) {
     return strScheme == "http";
 }
 
-std::string UrlFault(const std::string& strUrl, bool bPlainLoopback) {
+std::optional<Fault> UrlFault(const std::string& strUrl, bool bPlainLoopback) {
+    using R = zorv::Refusal;
+    auto Why = [](R why, std::vector<std::string> params = {}) {
+        return std::optional<Fault>(Fault{why, std::move(params)});
+    };
     if (strUrl.empty())
-        return "no URL";
+        return Why(R::NoUrl);
     if (strUrl.size() > kMaxUrlLength)
-        return "the URL is longer than " + std::to_string(kMaxUrlLength) + " characters";
+        return Why(R::UrlTooLong, {std::to_string(kMaxUrlLength)});
     for (unsigned char c : strUrl)
         if (c <= 0x20 || c >= 0x7f)
-            return "the URL holds a blank, a control character or a letter outside ASCII";
+            return Why(R::UrlUnsafeCharacter);
     std::string strScheme;
     const std::string strHost = Host(strUrl, &strScheme);
     if (strScheme != "https" && strScheme != "http")
-        return "the URL must begin with https://";
+        return Why(R::UrlScheme);
     if (HostName(strHost).empty())
-        return "the URL names no host";
+        return Why(R::UrlNoHost);
     if (strHost.find('@') != std::string::npos)
-        return "the URL must not carry a user name or password";
+        return Why(R::UrlCredentials);
     if (!SoundPort(strHost))
-        return "the URL's port must be a number from 1 to 65535";
+        return Why(R::UrlPort, {"1", "65535"});
     if (strScheme == "http" && !IsLoopback(HostName(strHost)))
-        return "http:// is for a receiver on this machine only (127.0.0.1, localhost, [::1]); "
-               "use https://";
+        return Why(R::UrlPlainElsewhere);
     if (strScheme == "http" && !bPlainLoopback)
-        return "this server takes no http:// receivers; use https:// (its operator may allow "
-               "receivers on its own machine)";
-    return "";
+        return Why(R::UrlPlainNotAllowed);
+    return std::nullopt;
 }
 
 std::string StatusOnly(const std::string& strResult) {
@@ -556,11 +558,10 @@ Reply NotifyTargetsOp(Call& call) {
     return Ok(strPayload);
 }
 
-std::string FullFault(Database& db) {
+std::optional<Fault> FullFault(Database& db) {
     if (CountTargets(db) < kMaxTargets)
-        return std::string();
-    return "the guild sends to at most " + std::to_string(kMaxTargets) +
-           " targets; remove one first";
+        return std::nullopt;
+    return Fault{zorv::Refusal::TooManyTargets, {std::to_string(kMaxTargets)}};
 }
 
 Reply NotifyAddOp(Call& call) {
@@ -570,16 +571,16 @@ Reply NotifyAddOp(Call& call) {
     const std::string strLanguage = HasField(call.form, zorv::form::kLanguage)
                                         ? Trim(FormValue(call.form, zorv::form::kLanguage))
                                         : std::string("en");
-    if (std::string strFault = UrlFault(strUrl, call.options.bPlainLoopback); !strFault.empty())
-        return RefuseValue(zorv::CodeNotifyInvalidUrl, strFault);
+    if (std::optional<Fault> fault = UrlFault(strUrl, call.options.bPlainLoopback))
+        return RefuseValue(zorv::CodeNotifyInvalidUrl, *fault);
     if (!IsFormat(strFormat))
         return {zorv::CodeNotifyInvalidFormat, ""};
     if (strKinds.empty())
         return {zorv::CodeNotifyInvalidKinds, ""};
     if (!lang::Known(strLanguage))
         return {zorv::CodeNotifyInvalidLanguage, ""};
-    if (std::string strFault = FullFault(call.db); !strFault.empty())
-        return RefuseValue(zorv::CodeNotifyInvalidUrl, strFault);
+    if (std::optional<Fault> fault = FullFault(call.db))
+        return RefuseValue(zorv::CodeNotifyInvalidUrl, *fault);
     return Ok(std::to_string(AddTarget(call.db, strUrl, strFormat, strKinds, strLanguage)));
 }
 
@@ -600,7 +601,7 @@ Reply NotifyTestOp(Call& call) {
     // status.
     if (IsPlainHttp(target->strUrl) && !call.options.bPlainLoopback)
         return RefuseValue(zorv::CodeNotifyTestFailed,
-                           "this server takes no http:// receivers; use https://");
+                           Fault{zorv::Refusal::PlainTestNotAllowed, {}});
     PostResult result = Post(target->strUrl, TestBody(*target, GuildName(call)), "test", {5, 10});
     const std::string strWhat = StatusOnly(Describe(result));
     if (Classify(result) != Outcome::Delivered)

@@ -22,14 +22,14 @@ bool IsFormat(const std::string& strFormat);
 // given, from 1 to 65535; at most kMaxUrlLength characters, no user name, no blank or control
 // character.
 inline constexpr std::size_t kMaxUrlLength = 1000;
-std::string UrlFault(const std::string& strUrl, bool bPlainLoopback);
+std::optional<Fault> UrlFault(const std::string& strUrl, bool bPlainLoopback);
 // Whether a URL sends in plain http://.
 bool IsPlainHttp(const std::string& strUrl);
 // A guild sends to at most this many targets: each that is due has a thread of its own while it
 // is delivered.
 inline constexpr int kMaxTargets = 20;
 // Why one more target cannot be added (empty when it can); in the caller's write transaction.
-std::string FullFault(Database& db);
+std::optional<Fault> FullFault(Database& db);
 // The URL as anyone but the file may see it: scheme and host, the rest (the webhook's key) hidden.
 std::string MaskedUrl(const std::string& strUrl);
 // What the client is shown of a receiver's answer: its status ("HTTP 404"), or why none came;
