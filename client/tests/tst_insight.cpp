@@ -86,17 +86,14 @@ void tst_insight::windowOnTheDemoGuild() {
                      RankTitles("3", "1")[nRank]);
     QVERIFY(RankTitles("3", "1")[nRank] != RankTitles("", "")[nRank]);
     QCOMPARE(ChartPainter(chart.Chart(), paper).RankTitle(nRank, 7), RankTitles("", "")[nRank]);
-    QVERIFY(Problem(chart.Chart(), idBrenna, 0).isEmpty());
     // Two levels: Brenna and her vassals.
     chart.cmbChartDepth->setCurrentIndex(0);
     QCOMPARE(chart.Chart().Count(),
              1 + int(roster.VassalIndexes(roster.IndexOfId(idBrenna)).size()));
     chart.cmbChartScope->setCurrentIndex(1);
     QCOMPARE(chart.Chart().StartId(), qint16(-1));
-    QVERIFY(Problem(chart.Chart(), -1, 2).isEmpty());
     chart.cmbChartDepth->setCurrentIndex(3);
     QCOMPARE(chart.Chart().Count(), roster.Count());
-    QVERIFY(Problem(chart.Chart(), -1, 0).isEmpty());
 
     // Fit shows the whole chart; the wheel zooms about the pointer, keeping the point under it.
     ChartCanvas& canvas = *chart.Canvas();
@@ -159,6 +156,9 @@ void tst_insight::windowOnTheDemoGuild() {
     QCOMPARE(c.prompts->nUnexpected, 0);
 }
 
+// Brenna watches the guild, the chart and the statistics of Pella's branch open, while another
+// client of hers adds vassals under Pella: every view follows without a request of the watching
+// client's; and her own add refreshes through the watch, not by a whole download.
 void tst_insight::followsTheRosterShown() {
     ServerProcess server;
     QVERIFY(server.Start("demo"));
@@ -177,11 +177,24 @@ void tst_insight::followsTheRosterShown() {
         const qint16 id = watching.window->objCharDB().GetID(strName);
         return id != -1 && chart.Chart().BoxOfId(id) >= 0;
     };
+    // Back on her own sheet: her record does not change below, her count of followers does.
+    QVERIFY(watching.Show("Brenna Ashvale"));
+    auto Followers = [&] {
+        return watching.window->views().sheet.lblNumCountFollowers->text().section(' ', 0, 0);
+    };
+    const int nFollowers = Followers().toInt();
+    ZORV_TRY(statistics.Activity().HasFigures()); // the last request of the watching client's
+    QSignalSpy answered(&watching.window->cycle(), &RequestCycle::Answered);
 
     // Another member adds a vassal under Pella: the watch brings it and the chart draws it.
     QVERIFY(other.LogInAndWait(server.Address(), "Brenna Ashvale", "welcome1"));
     QVERIFY(other.StartAddingVassal("Pella Rook", "Newcomer"));
+    ZORV_TRY(other.window->objCharDB().GetID("Newcomer") != -1);
     ZORV_TRY(Drawn("Newcomer"));
+    QCOMPARE(answered.count(), 0);
+    QCOMPARE(Nodes(watching.window->allegiance().MainModel()),
+             Nodes(other.window->allegiance().MainModel()));
+    QCOMPARE(Followers().toInt(), nFollowers + 1);
     QCOMPARE(chart.Chart().Count(), nBefore + 1);
     QCOMPARE(statistics.Statistics().nMembers, nBefore + 1);
     QCOMPARE(chart.Chart().Snapshot(), watching.window->roster().Now());
@@ -194,6 +207,20 @@ void tst_insight::followsTheRosterShown() {
     QVERIFY(!Drawn("Latecomer"));
     chart.show();
     QVERIFY(Drawn("Latecomer"));
+
+    // Her own add, under herself: each operation is answered once its route is done, the watch's
+    // refresh inside the add's route, and the sheet comes back to her.
+    answered.clear();
+    watching.ExpectAddVassalDialog("Second");
+    watching.prompts->ExpectOk();
+    watching.window->operations().AddVassal();
+    ZORV_TRY(!watching.window->cycle().IsBusy() && answered.count() >= 3);
+    QList<int> ops;
+    for (const QList<QVariant>& signal : answered)
+        ops << signal.at(0).toInt();
+    QCOMPARE(ops.mid(0, 3), QList<int>({120, 101, 107}));
+    QVERIFY(!ops.contains(100));
+    QCOMPARE(watching.window->sheet().iCurDisplayCharID, qint16(2));
 
     // A whole download redraws it too.
     watching.window->feed().SetEnabled(false);
@@ -261,14 +288,10 @@ void tst_insight::exports() {
                             QDate::currentDate().toString(Qt::ISODate)),
              qPrintable(texts.join('|')));
 
-    // PDF: a document that pdftoppm renders, on one page.
+    // PDF, by its suffix (its pages are tst_chart's).
     c.prompts->saveNames << dir.filePath("chart.pdf");
     chart.cmdChartExport_Click();
-    QFile pdf(dir.filePath("chart.pdf"));
-    QVERIFY(pdf.open(QIODevice::ReadOnly));
-    QCOMPARE(pdf.read(5), QByteArray("%PDF-"));
-    QTemporaryDir pages;
-    QCOMPARE(RenderedPages(pdf.fileName(), pages.path()), 1);
+    QVERIFY(FileBytes(dir.filePath("chart.pdf")).startsWith("%PDF-"));
 
     // Printing, to a PDF file chosen in the print dialog.
     c.prompts->dialogs << [&](QDialog& dlg) {
@@ -407,11 +430,6 @@ void tst_insight::statisticsWindow() {
     for (const QString& strBand : stats.Table(0).labels)
         QVERIFY2(texts.count(strBand) >= 2, qPrintable(strBand)); // on the axis and in the table
 
-    // A dark desktop gets dark charts.
-    QPalette dark = stats.palette();
-    dark.setColor(QPalette::Window, QColor(0x20, 0x20, 0x20));
-    stats.setPalette(dark);
-    QCOMPARE(stats.View(0)->chart()->theme(), QChart::ChartThemeDark);
     c.prompts->ExpectOk();
     QVERIFY(!stats.SaveTo(0, dir.filePath("missing/levels.png")));
     QVERIFY(c.LastText().contains(QStringLiteral("levels.png")));
@@ -499,8 +517,9 @@ void tst_insight::attentionWindow() {
     frmAttentionReport& report = c.window->attention();
     QVERIFY(report.isVisible());
     ZORV_TRY(report.Report().bAdminPart);
-    // The demo holds a case of each section (Tobin Ash's company fills the cap); the founder alone
-    // has a password of his own, and Edrin, the other administrator, has never logged in.
+    // The demo's facts as the server sends them (each section's rules are attentionSections'): the
+    // founder alone has a password of his own, and Edrin, the other administrator, has never
+    // logged in.
     auto Names = [&](int iSection) {
         QStringList names;
         for (const QStringList& row : report.Report().tables[iSection].rows)
@@ -508,16 +527,13 @@ void tst_insight::attentionWindow() {
         return names;
     };
     QCOMPARE(Names(AttentionReport::Slots).size(), roster.Count());
-    QCOMPARE(Names(AttentionReport::Slots).first(), "Tobin Ash");
-    QCOMPARE(Names(AttentionReport::Missing), QStringList{"Una Briar"});
     QCOMPARE(Names(AttentionReport::LostMules), QStringList{"Zara Mule-Wright"});
-    QCOMPARE(Names(AttentionReport::StaleRecords), (QStringList{"Yorick Dunn", "Willa Ford"}));
     QCOMPARE(Names(AttentionReport::DefaultPassword).size(), roster.Count() - 1);
     QVERIFY(!Names(AttentionReport::DefaultPassword).contains("Aldric Stormwind"));
     QCOMPARE(Names(AttentionReport::IdleAdmins), QStringList{"Edrin Falk"});
     for (int iSection = 0; iSection < AttentionReport::kSections; ++iSection)
         QVERIFY(report.tabAttention->isTabVisible(iSection));
-    // More days: Willa's 200 are no longer enough.
+    // More days: Willa Ford's 200 are no longer enough.
     report.spnAttentionDays->setValue(300);
     QCOMPARE(Names(AttentionReport::StaleRecords), QStringList{"Yorick Dunn"});
 
@@ -536,9 +552,7 @@ void tst_insight::attentionWindow() {
     QTemporaryDir dir;
     c.prompts->saveNames << dir.filePath("mules.csv");
     QTest::mouseClick(report.cmdAttentionExport, Qt::LeftButton);
-    QFile csv(dir.filePath("mules.csv"));
-    QVERIFY(csv.open(QIODevice::ReadOnly));
-    const QString strCsv = QString::fromUtf8(csv.readAll());
+    const QString strCsv = QString::fromUtf8(FileBytes(dir.filePath("mules.csv")));
     QVERIFY2(strCsv.contains("Name") && strCsv.contains("Zara Mule-Wright") &&
                  strCsv.contains("Zara Wright"),
              qPrintable(strCsv));

@@ -243,9 +243,7 @@ void tst_login::optionsApplyAndPersist() {
     QCOMPARE(w.cycle().timerTimeout.interval(), 12000);
     QCOMPARE(w.views().treTreeView->property("usePics").toBool(), false);
     QCOMPARE(w.views().sheet.treImmediateTree->property("usePics").toBool(), false);
-    QFile ini(w.settings().strINIFile);
-    QVERIFY(ini.open(QIODevice::ReadOnly));
-    QVERIFY(ini.readAll().contains("Timeout = 12\r\nUsePics = 0\r\n"));
+    QVERIFY(FileBytes(w.settings().strINIFile).contains("Timeout = 12\r\nUsePics = 0\r\n"));
 
     // Cancel: nothing changes.
     c.prompts->dialogs << [](QDialog& dlg) {

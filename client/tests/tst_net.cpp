@@ -5,6 +5,7 @@
 #include "ErrorTable.h"
 #include "HTTPRequest.h"
 #include "LoginReply.h"
+#include "Refusals.h"
 #include "RequestCycle.h"
 #include "ScriptedPeer.h"
 #include "ScriptedPrompts.h"
@@ -130,70 +131,39 @@ void tst_net::replies_data() {
     QTest::addColumn<QString>("event");
     QTest::addColumn<QString>("code");
     QTest::addColumn<QString>("payload");
+    auto Row = [](const char* szName, const QList<QByteArray>& arrivals, const char* szEvent,
+                  const char* szCode, const QString& strPayload) {
+        QTest::newRow(szName) << arrivals << QString(szEvent) << QString(szCode) << strPayload;
+    };
+    const QByteArray chunked = "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n";
 
-    QTest::newRow("plain") << QList<QByteArray>{ScriptedPeer::Reply("800", "1|Al!;")}
-                           << "GotResults"
-                           << "800"
-                           << "1|Al!;";
-    QTest::newRow("801 empty payload")
-        << QList<QByteArray>{ScriptedPeer::Reply("801", "")} << "GotResults"
-        << "801"
-        << "";
-    QTest::newRow("950 is an error") << QList<QByteArray>{ScriptedPeer::Reply("950", "")} << "Error"
-                                     << "950"
-                                     << "<STOP_HERE>";
+    Row("plain", {ScriptedPeer::Reply("800", "1|Al!;")}, "GotResults", "800", "1|Al!;");
+    Row("801 empty payload", {ScriptedPeer::Reply("801", "")}, "GotResults", "801", "");
+    Row("950 is an error", {ScriptedPeer::Reply("950", "")}, "Error", "950", "<STOP_HERE>");
     // The extension after ";" on the size line must not be read as part of the size.
-    QByteArray data26 = "<START_HERE>800;abcdefghij";
-    QTest::newRow("chunked with extension")
-        << QList<QByteArray>{"HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n"
-                             "1a;name=x\r\n" +
-                             data26 +
-                             "\r\n"
-                             "b\r\n<STOP_HERE>\r\n0\r\nTrailer: x\r\n\r\n"}
-        << "GotResults"
-        << "800"
-        << "abcdefghij";
+    Row("chunked with extension",
+        {chunked + "1a;name=x\r\n<START_HERE>800;abcdefghij\r\n"
+                   "b\r\n<STOP_HERE>\r\n0\r\nTrailer: x\r\n\r\n"},
+        "GotResults", "800", "abcdefghij");
     // A size above 7FFF needs more than 16 bits.
-    QByteArray big(40000, 'x');
-    QByteArray bigBody = "<START_HERE>800;" + big + "<STOP_HERE>";
-    QTest::newRow("chunk above 7FFF")
-        << QList<QByteArray>{"HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n" +
-                             QByteArray::number(bigBody.size(), 16) + "\r\n" + bigBody +
-                             "\r\n0\r\n\r\n"}
-        << "GotResults"
-        << "800" << QString::fromLatin1(big);
+    const QByteArray big(40000, 'x');
+    const QByteArray bigBody = "<START_HERE>800;" + big + "<STOP_HERE>";
+    Row("chunk above 7FFF",
+        {chunked + QByteArray::number(bigBody.size(), 16) + "\r\n" + bigBody + "\r\n0\r\n\r\n"},
+        "GotResults", "800", QString::fromLatin1(big));
     // Only the arrival is searched for the end marker; the close still ends the exchange.
-    QTest::newRow("end marker split")
-        << QList<QByteArray>{"HTTP/1.0 200 OK\r\n\r\n<START_HERE>800;abc<STOP_", "HERE>"}
-        << "GotResults"
-        << "800"
-        << "abc";
-    QTest::newRow("404 without marker")
-        << QList<QByteArray>{"HTTP/1.0 404 Not Found\r\n\r\n<html>gone</html>"} << "Error"
-        << "993"
-        << "<html>gone</html>";
-    QTest::newRow("404 with marker is the server's reply")
-        << QList<QByteArray>{"HTTP/1.1 404 Not Found\r\n\r\n<START_HERE>800;ok<STOP_HERE>"}
-        << "GotResults"
-        << "800"
-        << "ok";
+    Row("end marker split", {"HTTP/1.0 200 OK\r\n\r\n<START_HERE>800;abc<STOP_", "HERE>"},
+        "GotResults", "800", "abc");
+    Row("404 without marker", {"HTTP/1.0 404 Not Found\r\n\r\n<html>gone</html>"}, "Error", "993",
+        "<html>gone</html>");
+    Row("404 with marker is the server's reply",
+        {"HTTP/1.1 404 Not Found\r\n\r\n<START_HERE>800;ok<STOP_HERE>"}, "GotResults", "800", "ok");
     // Faults that once had no handling: each ends in Error with code 0, never a hang.
-    QTest::newRow("header without blank line")
-        << QList<QByteArray>{"HTTP/1.0 200 OK\r\n<START_HERE>800;x<STOP_HERE>"} << "Error"
-        << "0"
-        << "";
-    QTest::newRow("chunk size line without CR LF")
-        << QList<QByteArray>{"HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n1a"} << "Error"
-        << "0"
-        << "";
-    QTest::newRow("chunk longer than the reply")
-        << QList<QByteArray>{"HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\nff\r\nab"}
-        << "Error"
-        << "0"
-        << "";
-    QTest::newRow("no result code") << QList<QByteArray>{"HTTP/1.0 200 OK\r\n\r\nhello"} << "Error"
-                                    << ""
-                                    << "hello";
+    Row("header without blank line", {"HTTP/1.0 200 OK\r\n<START_HERE>800;x<STOP_HERE>"}, "Error",
+        "0", "");
+    Row("chunk size line without CR LF", {chunked + "1a"}, "Error", "0", "");
+    Row("chunk longer than the reply", {chunked + "ff\r\nab"}, "Error", "0", "");
+    Row("no result code", {"HTTP/1.0 200 OK\r\n\r\nhello"}, "Error", "", "hello");
 }
 
 void tst_net::replies() {
@@ -349,57 +319,21 @@ void tst_net::timeoutShowsOnceAndAbandons() {
 }
 
 void tst_net::errorTable() {
-    // The codes of one range share one message and each range has its own: the table's edges
-    // are where a slip hides. Gaps and strangers get none.
-    const QList<QList<int>> ranges = {{901, 903, 904, 905, 908},
-                                      {902},
-                                      {906},
-                                      {907},
-                                      {909},
-                                      {911, 912, 913, 914, 915, 916, 918, 919},
-                                      {917},
-                                      {920},
-                                      {930, 931, 932, 933, 934, 935, 936, 937, 938},
-                                      {939},
-                                      {940},
-                                      {941},
-                                      {950, 952, 953},
-                                      {951},
-                                      {960},
-                                      {961},
-                                      {970, 971},
-                                      {972},
-                                      {973},
-                                      {980},
-                                      {987},
-                                      {988},
-                                      {989},
-                                      {990},
-                                      {991},
-                                      {992},
-                                      {993},
-                                      {994},
-                                      {995},
-                                      {996, 997},
-                                      {998, 999},
-                                      {1000},
-                                      {1001},
-                                      {1002},
-                                      {1010, 1011, 1012, 1013},
-                                      {1014},
-                                      {1020},
-                                      {1021},
-                                      {1022},
-                                      {1030},
-                                      {1040, 1041},
-                                      {1042}};
+    // The codes of one range (parted by "|") share one message and each range has its own: the
+    // table's edges are where a slip hides. Gaps and strangers get none.
+    const QString strRanges = "901 903 904 905 908|902|906|907|909|911 912 913 914 915 916 918 919|"
+                              "917|920|930 931 932 933 934 935 936 937 938|939|940|941|950 952 953|"
+                              "951|960|961|970 971|972|973|980|987|988|989|990|991|992|993|994|995|"
+                              "996 997|998 999|1000|1001|1002|1010 1011 1012 1013|1014|1020|1021|"
+                              "1022|1030|1040 1041|1042";
     QStringList texts;
-    for (const QList<int>& codes : ranges) {
-        const std::optional<QString> strText = ServerErrorText(codes[0]);
-        QVERIFY2(strText && !strText->isEmpty(), qPrintable(QString::number(codes[0])));
-        for (int iCode : codes)
-            QCOMPARE(ServerErrorText(iCode), strText);
-        QVERIFY2(!texts.contains(*strText), qPrintable(QString::number(codes[0])));
+    for (const QString& strRange : strRanges.split('|')) {
+        const QStringList codes = strRange.split(' ');
+        const std::optional<QString> strText = ServerErrorText(codes[0].toInt());
+        QVERIFY2(strText && !strText->isEmpty(), qPrintable(codes[0]));
+        for (const QString& strCode : codes)
+            QCOMPARE(ServerErrorText(strCode.toInt()), strText);
+        QVERIFY2(!texts.contains(*strText), qPrintable(codes[0]));
         texts << *strText;
     }
     for (int iCode : {0, 800, 900, 910, 921, 929, 942, 955, 1003, 1043, -5, 32767})
@@ -440,6 +374,10 @@ void tst_net::refusalsInTheUsersLanguage() {
                 return QStringLiteral("%2: \u201E%1\u201C ist keine ganze Zahl");
             if (strKey == QLatin1String("Field/Level"))
                 return QStringLiteral("Stufe");
+            if (strKey == QLatin1String("Refusal/the %1 of %2 has been changed since"))
+                return QStringLiteral("%1 von %2 wurde inzwischen ge\u00e4ndert");
+            if (strKey == QLatin1String("Field/Race"))
+                return QStringLiteral("Rasse");
             return QString();
         }
         bool isEmpty() const override { return false; }
@@ -460,6 +398,11 @@ void tst_net::refusalsInTheUsersLanguage() {
     QCOMPARE(Shown("The value 'x' of Level is not a whole number"),
              QStringLiteral("The value 'x' of Level is not a whole number"));
     QCOMPARE(Shown("Something new|999|x"), QStringLiteral("Something new"));
+    // An undo names a history field by its name: shown by its caption, translated.
+    const std::string strUndo = "the race of Self has been changed since|" +
+                                std::to_string(int(zorv::Refusal::ChangedSince)) + "|race|Self";
+    QCOMPARE(RefusalSentence(zorv::SplitFields(strUndo)),
+             QStringLiteral("Rasse von Self wurde inzwischen ge\u00e4ndert"));
     QCoreApplication::removeTranslator(&german);
 }
 

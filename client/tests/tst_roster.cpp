@@ -91,36 +91,12 @@ QString AwkwardPayload(std::mt19937& random, bool bSound) {
     auto Pick = [&](const QStringList& choices) {
         return choices[int(random() % unsigned(choices.size()))];
     };
-    const QStringList numbers{"50",
-                              "50abc",
-                              " 7",
-                              "7 ",
-                              "1.5",
-                              "2.5",
-                              "-0",
-                              "99999",
-                              "+3",
-                              "",
-                              "1e2",
-                              "-1",
-                              "0",
-                              "1",
-                              "-32768",
-                              "123456",
-                              "00012",
-                              "-",
-                              "\u00e9",
-                              "12|",
-                              "3e-1",
-                              ".5",
-                              "1.",
-                              "-2.5",
-                              "-99999",
-                              "abc",
-                              "2e",
-                              ".6",
-                              "123456789012345",
-                              QString(QChar(0x100)) + "5"};
+    const QStringList numbers =
+        QStringList{"50",     "50abc",  " 7",    "7 ",     "1.5",    "2.5", "-0",
+                    "99999",  "+3",     "",      "1e2",    "-1",     "0",   "1",
+                    "-32768", "123456", "00012", "-",      "\u00e9", "12|", "3e-1",
+                    ".5",     "1.",     "-2.5",  "-99999", "abc",    "2e",  ".6"}
+        << "123456789012345" << QString(QChar(0x100)) + "5";
     const QStringList names{"Ann", " Old Tom ", "a!b", "", "Zo\u00eb", "x!", "!y", "  "};
     const int nRecords = 1 + int(random() % 12);
     std::vector<int> patrons(std::size_t(nRecords) + 1, -1);
@@ -210,20 +186,17 @@ void tst_roster::parsing() {
 void tst_roster::refusedPayloads_data() {
     QTest::addColumn<QString>("payload");
     QTest::addColumn<QString>("reason");
-    QTest::newRow("eight fields") << "1|Ann|50|6|-1||0|0!;"
-                                  << "fewer than nine fields";
-    QTest::newRow("id twice") << "1|Ann|1|1|-1||0|0|0!;1|Bo|1|1|-1||0|0|0!;"
-                              << "comes twice";
-    QTest::newRow("missing vassal") << "1|Ann|1|1|-1|9|0|0|0!;"
-                                    << "missing";
-    QTest::newRow("listed twice") << "1|A|1|1|-1|3|0|0|0!;2|B|1|1|-1|3|0|0|0!;3|C|1|1|1||0|0|0!;"
-                                  << "twice";
-    QTest::newRow("under a stranger") << "1|A|1|1|-1|2|0|0|0!;2|B|1|1|5||0|0|0!;5|E|1|1|-1||0|0|0!;"
-                                      << "not its patron";
-    QTest::newRow("cycle") << "1|A|1|1|2|2|0|0|0!;2|B|1|1|1|1|0|0|0!;"
-                           << "cycle";
-    QTest::newRow("self") << "1|A|1|1|1|1|0|0|0!;"
-                          << "cycle";
+    auto Row = [](const char* szName, const char* szPayload, const char* szReason) {
+        QTest::newRow(szName) << QString(szPayload) << QString(szReason);
+    };
+    Row("eight fields", "1|Ann|50|6|-1||0|0!;", "fewer than nine fields");
+    Row("id twice", "1|Ann|1|1|-1||0|0|0!;1|Bo|1|1|-1||0|0|0!;", "comes twice");
+    Row("missing vassal", "1|Ann|1|1|-1|9|0|0|0!;", "missing");
+    Row("listed twice", "1|A|1|1|-1|3|0|0|0!;2|B|1|1|-1|3|0|0|0!;3|C|1|1|1||0|0|0!;", "twice");
+    Row("under a stranger", "1|A|1|1|-1|2|0|0|0!;2|B|1|1|5||0|0|0!;5|E|1|1|-1||0|0|0!;",
+        "not its patron");
+    Row("cycle", "1|A|1|1|2|2|0|0|0!;2|B|1|1|1|1|0|0|0!;", "cycle");
+    Row("self", "1|A|1|1|1|1|0|0|0!;", "cycle");
 }
 
 void tst_roster::refusedPayloads() {

@@ -42,13 +42,15 @@ QByteArray Body(const QByteArray& request) {
     return request.mid(request.indexOf("\r\n\r\n") + 4).chopped(2);
 }
 
-// A client logged in to the scripted peer, as Bo (a member) unless told otherwise, showing its
-// own record.
+// A client logged in to the scripted peer, as Bo (a member) unless told otherwise, once it shows
+// its own record.
 struct SheetClient : TestClient {
     explicit SheetClient(QByteArray loginFields = "0.3|2|Bo|1|Guild|1|Watch",
                          QByteArray own = Record(2)) {
         peer.queuedReplies << ScriptedPeer::Reply("800", loginFields) << kTree << own;
         LogIn(peer.Address() + "/zorv", "Bo", "secret1");
+        if (!Shown(2)) // fails the test that asked for it
+            QTest::qFail("the own record was not shown", __FILE__, __LINE__);
     }
     bool Shown(qint16 id) {
         return QTest::qWaitFor([&] { return Sheet().iCurDisplayCharID == id; }, 10000);
@@ -116,7 +118,6 @@ private slots:
     void staleSaveAsksToLoadTheStoredRecord();
     void everyWayOffTheSheetAsksFirst();
     void treeReplyWhileTheQuestionIsOpen();
-    void discardShowsTheRecordAgain();
     void editsOutliveARefusedLogin();
 };
 
@@ -145,7 +146,6 @@ void tst_sheet::displayFillsEveryControl() {
                                       "a(pipe)b(amp)c(end)d|19,3,150!8,1,10|Real|City, ST|"
                                       "Misc|j@example.org|12345|4|2026-11-30 09:15|Ann|"
                                       "Bo > Ann|1.0| 1|yes|2|Main|3|Medal"));
-    QVERIFY(c.Shown(2));
     SheetViews& v = c.V();
     QCOMPARE(v.txtName->text(), QString::fromLatin1("J\xF6rg | Bo"));
     QCOMPARE(v.txtLevel->text(), QStringLiteral("45"));
@@ -201,7 +201,6 @@ void tst_sheet::displayFillsEveryControl() {
 
 void tst_sheet::displayOfShortPayloadsAndMissingRecords() {
     SheetClient c;
-    QVERIFY(c.Shown(2));
     // Five fields: "Error!", then the sheet shows what there is and empties the rest.
     c.prompts->ExpectOk();
     c.Click(3, ScriptedPeer::Reply("800", "3|Cy|31|2|2"));
@@ -222,7 +221,6 @@ void tst_sheet::displayOfShortPayloadsAndMissingRecords() {
 
 void tst_sheet::titlesFollowRaceAndSex() {
     SheetClient c("0.3|2|Bo|1|Guild|1|Watch", Record(2, {{3, "9"}, {9, "1"}, {10, "1"}}));
-    QVERIFY(c.Shown(2));
     SheetViews& v = c.V();
     QCOMPARE(v.cmbRank->currentText(), QStringLiteral("King (9)"));
     // The user switches the sex: the rank keeps its number under the new title.
@@ -240,7 +238,6 @@ void tst_sheet::titlesFollowRaceAndSex() {
 
 void tst_sheet::skillListsAndMoves() {
     SheetClient c; // Bo's record has no skills: the default string
-    QVERIFY(c.Shown(2));
     SheetViews& v = c.V();
     QCOMPARE(Items(v.lstSpecSkills), QStringList());
     QCOMPARE(Items(v.lstTrainedSkills), (QStringList{"Jump", "Loyalty", "Magic Defense", "Run"}));
@@ -291,7 +288,6 @@ void tst_sheet::racialSkillsOnARaceChange() {
     // A Sho with Unarmed Combat trained, Assess Person untrained and Dagger unusable.
     SheetClient c("0.3|2|Bo|1|Guild|1|Watch",
                   Record(2, {{9, "3"}, {16, "34,2,5!8,1,0!14,0,0!32,3,9"}}));
-    QVERIFY(c.Shown(2));
     SheetViews& v = c.V();
     v.cmbRace->setCurrentIndex(1);
     emit v.cmbRace->activated(1);
@@ -307,7 +303,6 @@ void tst_sheet::racialSkillsOnARaceChange() {
 
 void tst_sheet::gridEditingByKeys() {
     SheetClient c("0.3|2|Bo|1|Guild|1|Watch", Record(2, {{16, "19,2,150!29,2,40!8,1,10"}}));
-    QVERIFY(c.Shown(2));
     c.window->show();
     QVERIFY(QTest::qWaitForWindowExposed(c.window.get()));
     SheetViews& v = c.V();
@@ -387,7 +382,6 @@ void tst_sheet::gridEditingByKeys() {
 
 void tst_sheet::keyboardSelectionShowsTheRecordOnceItRests() {
     SheetClient c;
-    QVERIFY(c.Shown(2));
     QTreeView* pTree = c.window->views().treTreeView;
     AllegianceModel& model = c.window->allegiance().MainModel();
     const int nBefore = c.peer.Connections();
@@ -407,7 +401,6 @@ void tst_sheet::keyboardSelectionShowsTheRecordOnceItRests() {
 
 void tst_sheet::nameSearchesTextLimitsAndTabs() {
     SheetClient c;
-    QVERIFY(c.Shown(2));
     SheetViews& v = c.V();
     // The search buttons beside "Mule for:" and "Main Character Name" fill their fields.
     c.ExpectFindDialog("Eve");
@@ -447,7 +440,6 @@ void tst_sheet::nameSearchesTextLimitsAndTabs() {
 
 void tst_sheet::keysActOnTheValueBeingTyped() {
     SheetClient c("0.3|2|Bo|1|Guild|1|Watch", Record(2, {{16, "19,2,150!29,2,40"}}));
-    QVERIFY(c.Shown(2));
     c.window->show();
     QVERIFY(QTest::qWaitForWindowActive(c.window.get()));
     SheetViews& v = c.V();
@@ -530,7 +522,6 @@ void tst_sheet::historyRefusedIsAskedOncePerRecord() {
     // A server without the change history refuses its read: the message once, and the requests
     // that follow do not ask again.
     SheetClient c;
-    QVERIFY(c.Shown(2));
     SheetViews& v = c.V();
     c.peer.queuedReplies << ScriptedPeer::Reply("990", "");
     c.prompts->ExpectOk();
@@ -549,7 +540,6 @@ void tst_sheet::historyRefusedIsAskedOncePerRecord() {
 void tst_sheet::saveRequestBody() {
     const QByteArray bo = Record(2, {{16, "19,2,150"}, {26, "1"}, {29, "0"}});
     SheetClient c("0.3|2|Bo|1|Guild|1|Watch", bo);
-    QVERIFY(c.Shown(2));
     SheetViews& v = c.V();
     // Nothing touched: the ids, the mule option, the skills and the four flags; the revision.
     QCOMPARE(c.SaveBody(bo), QByteArray("charname=Bo&password=secret1&charid=2&updateid=2&msgid=106"
@@ -590,7 +580,6 @@ void tst_sheet::actingCharacter() {
     };
     {
         SheetClient c; // Bo, a member
-        QVERIFY(c.Shown(2));
         // A follower goes out under Bo's own login.
         c.Click(3, Record(3));
         QVERIFY(c.Shown(3));
@@ -628,7 +617,6 @@ void tst_sheet::actingCharacter() {
     {
         // An administrator saves anyone under the own login.
         SheetClient c("0.3|2|Bo|3|Guild|1|Watch");
-        QVERIFY(c.Shown(2));
         c.Click(4, Record(4));
         QVERIFY(c.Shown(4));
         const int i = SaveStart(c);
@@ -642,7 +630,6 @@ void tst_sheet::actingCharacter() {
 
 void tst_sheet::unsavedEditsAreAskedFor() {
     SheetClient c;
-    QVERIFY(c.Shown(2));
     SheetViews& v = c.V();
     auto Edit = [&] { SheetClient::Type(v.txtClass, "Mage"); };
 
@@ -699,7 +686,6 @@ void tst_sheet::unsavedEditsAreAskedFor() {
 
 void tst_sheet::staleSaveAsksToLoadTheStoredRecord() {
     SheetClient c;
-    QVERIFY(c.Shown(2));
     SheetClient::Type(c.V().txtClass, "Mage");
     // Someone else saved Bo meanwhile: No keeps the edit and loads nothing. The refusal was cut
     // short before its stop marker, and still names who changed Bo and when.
@@ -732,42 +718,8 @@ void tst_sheet::staleSaveAsksToLoadTheStoredRecord() {
     QVERIFY(!c.Sheet().HasUnsavedEdits());
 }
 
-void tst_sheet::everyWayOffTheSheetAsksFirst() {
-    SheetClient c;
-    QVERIFY(c.Shown(2));
-    MainViews& views = c.window->views();
-    // Each way of showing something else: Cancel keeps Bo's edit, and nothing is sent.
-    const std::vector<std::pair<const char*, std::function<void()>>> ways = {
-        {"a list's row", [&] { emit views.grdFlatList->RowActivated("Eve"); }},
-        {"Find in Tree",
-         [&] {
-             c.ExpectFindDialog("Eve");
-             views.cmdFindInTree->click();
-         }},
-        {"Refresh", [&] { views.cmdTreeRefresh->click(); }},
-        {"the flat list's Refresh", [&] { views.cmdRefreshFlatList->click(); }},
-        {"a tree click", [&] { c.Click(5, Record(5)); }},
-    };
-    for (const auto& [szWay, fnWay] : ways) {
-        SheetClient::Type(c.V().txtClass, szWay);
-        const int nBefore = c.peer.Connections();
-        const qsizetype nShown = c.prompts->shown.size();
-        c.prompts->answers << Prompts::Answer::Cancel;
-        fnWay();
-        QVERIFY2(c.prompts->shown.size() == nShown + 1, szWay);
-        QCOMPARE(c.LastText(), QStringLiteral("Save changes to Bo?"));
-        QCOMPARE(c.V().txtClass->text(), QString::fromLatin1(szWay));
-        QCOMPARE(c.Sheet().iCurDisplayCharID, qint16(2));
-        QCOMPARE(c.window->objCharDB().Count(), 5);
-        QCOMPARE(c.peer.Connections(), nBefore);
-        c.peer.queuedReplies.clear();
-    }
-    QCOMPARE(c.prompts->dialogs.size(), 0);
-}
-
 void tst_sheet::treeReplyWhileTheQuestionIsOpen() {
     SheetClient c;
-    QVERIFY(c.Shown(2));
     c.window->show();
     // A tree download is under way (a chained refresh) when the user, who edited Bo's record
     // meanwhile, closes the window; the tree arrives while "Save changes to Bo?" is open.
@@ -790,51 +742,77 @@ void tst_sheet::treeReplyWhileTheQuestionIsOpen() {
     QCOMPARE(c.window->allegiance().SelectedKey(), QStringLiteral("Char2"));
 }
 
-void tst_sheet::discardShowsTheRecordAgain() {
+void tst_sheet::everyWayOffTheSheetAsksFirst() {
     SheetClient c;
-    QVERIFY(c.Shown(2));
     SheetViews& v = c.V();
     MainViews& views = c.window->views();
     const bool bStoredPK = v.chkPK->isChecked();
-    // Each way that asks and then loads no record: after Discard the sheet shows Bo as stored.
-    const std::vector<std::pair<const char*, std::function<void()>>> ways = {
-        {"Refresh",
-         [&] {
-             c.peer.queuedReplies << kTree;
+    // Each way of showing something else, answered Cancel: Bo's edit stays and nothing is sent;
+    // and each way that then loads no record, answered Discard: the sheet shows Bo as stored.
+    struct Way {
+        const char* szName;
+        bool bLoadsNothing;
+        std::function<void(bool bDiscard)> fnGo;
+    };
+    const Way ways[] = {
+        {"a list's row", false, [&](bool) { emit views.grdFlatList->RowActivated("Eve"); }},
+        {"a tree click", false, [&](bool) { c.Click(5, Record(5)); }},
+        {"the flat list's Refresh", false, [&](bool) { views.cmdRefreshFlatList->click(); }},
+        {"Refresh", true,
+         [&](bool bDiscard) {
+             if (bDiscard)
+                 c.peer.queuedReplies << kTree;
              views.cmdTreeRefresh->click();
          }},
-        {"Find for a name not in the roster",
-         [&] {
-             c.ExpectFindDialog("Nobody");
-             c.prompts->ExpectOk(); // "That character does not exist!"
+        {"Find in Tree", true,
+         [&](bool bDiscard) {
+             c.ExpectFindDialog(bDiscard ? "Nobody" : "Eve");
+             if (bDiscard)
+                 c.prompts->ExpectOk(); // "That character does not exist!"
              views.cmdFindInTree->click();
          }},
-        {"a cancelled login",
-         [&] {
-             c.ExpectLoginDialogCancelled();
+        {"a cancelled login", true,
+         [&](bool bDiscard) {
+             if (bDiscard)
+                 c.ExpectLoginDialogCancelled();
              c.window->mnuLogin_Click();
          }},
-        {"a cancelled Add Vassal",
-         [&] {
-             c.prompts->ExpectDismissed(ScriptedPrompts::Dismissal::Escape);
+        {"a cancelled Add Vassal", true,
+         [&](bool bDiscard) {
+             if (bDiscard)
+                 c.prompts->ExpectDismissed(ScriptedPrompts::Dismissal::Escape);
              v.cmdAddVassal->click();
          }},
     };
-    for (const auto& [szWay, fnWay] : ways) {
-        v.chkPK->click();
-        SheetClient::Type(v.txtClass, szWay);
-        QVERIFY(c.Sheet().HasUnsavedEdits());
-        c.prompts->answers << Prompts::Answer::Discard;
-        fnWay();
-        QTRY_VERIFY2(!c.window->cycle().IsBusy(), szWay);
-        QVERIFY2(c.prompts->answers.isEmpty() && c.prompts->dialogs.isEmpty(), szWay);
-        QCOMPARE(c.Sheet().iCurDisplayCharID, qint16(2));
-        QVERIFY2(v.chkPK->isChecked() == bStoredPK, szWay);
-        QCOMPARE(v.txtClass->text(), QString());
-        QVERIFY2(!c.Sheet().HasUnsavedEdits(), szWay);
-        c.peer.queuedReplies.clear();
+    for (const Way& way : ways) {
+        for (bool bDiscard : {false, true}) {
+            if (bDiscard && !way.bLoadsNothing)
+                continue;
+            if (v.chkPK->isChecked() == bStoredPK)
+                v.chkPK->click();
+            SheetClient::Type(v.txtClass, way.szName);
+            const int nBefore = c.peer.Connections();
+            const qsizetype nShown = c.prompts->shown.size();
+            c.prompts->answers << (bDiscard ? Prompts::Answer::Discard : Prompts::Answer::Cancel);
+            way.fnGo(bDiscard);
+            QTRY_VERIFY2(!c.window->cycle().IsBusy(), way.szName);
+            QCOMPARE(c.prompts->shown.value(nShown).strText, QStringLiteral("Save changes to Bo?"));
+            QVERIFY2(c.prompts->answers.isEmpty() && c.prompts->dialogs.isEmpty(), way.szName);
+            QCOMPARE(c.Sheet().iCurDisplayCharID, qint16(2));
+            if (bDiscard) {
+                QVERIFY2(v.chkPK->isChecked() == bStoredPK, way.szName);
+                QCOMPARE(v.txtClass->text(), QString());
+                QVERIFY2(!c.Sheet().HasUnsavedEdits(), way.szName);
+            } else {
+                QVERIFY2(c.prompts->shown.size() == nShown + 1, way.szName);
+                QCOMPARE(v.txtClass->text(), QString::fromLatin1(way.szName));
+                QCOMPARE(c.window->objCharDB().Count(), 5);
+                QCOMPARE(c.peer.Connections(), nBefore);
+            }
+            c.peer.queuedReplies.clear();
+        }
     }
-    // A later save sends only what is changed after the discard; the flag as stored.
+    // A later save sends only what is changed after the last discard; the flag as stored.
     SheetClient::Type(v.txtLevel, "31");
     const QByteArray body = c.SaveBody(Record(2));
     QVERIFY2(!body.contains("CLASS="), body.constData());
@@ -844,7 +822,6 @@ void tst_sheet::discardShowsTheRecordAgain() {
 
 void tst_sheet::editsOutliveARefusedLogin() {
     SheetClient c;
-    QVERIFY(c.Shown(2));
     // The own password was changed elsewhere: the save is refused and the login asked for again.
     // The new login offers to save the edits before it shows the own record over them.
     SheetClient::Type(c.V().txtClass, "Mage");

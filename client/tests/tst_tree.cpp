@@ -35,13 +35,6 @@ struct Client : TestClient {
     }
 };
 
-QStringList Children(AllegianceModel& model, const QModelIndex& parent) {
-    QStringList names;
-    for (int i = 0; i < model.rowCount(parent); ++i)
-        names << model.index(i, 0, parent).data().toString();
-    return names;
-}
-
 } // namespace
 
 class tst_tree final : public QObject {
@@ -54,7 +47,7 @@ private slots:
     void collapseThenExpand();
     void reselectionAfterRefresh();
     void findDialogAndSearch();
-    void flatListSortAndJump();
+    void flatListSorts();
     void chainOf32767();
     void treeModelAgreesWithItsDefinition();
     void setAsSelected();
@@ -85,11 +78,10 @@ void tst_tree::cleanup() {
 
 void tst_tree::shapeAndPictures() {
     AllegianceModel& model = m_client->Model();
-    QCOMPARE(Children(model, QModelIndex()), (QStringList{"Ann - Level 50", "Bo - Level 40"}));
-    QModelIndex ann = model.IndexOfKey("Char1");
-    QCOMPARE(Children(model, ann), (QStringList{"Dan - Level 30", "Cy - Level 31"}));
-    QCOMPARE(Children(model, model.IndexOfKey("Char2")),
-             (QStringList{"ANDY - Level 20", "anna - Level 21"}));
+    // Vassals in the order they joined (Dan before Cy), as the download lists them.
+    QCOMPARE(Nodes(model),
+             (QStringList{"Ann - Level 50", "-Dan - Level 30", "-Cy - Level 31", "--Eve - Level 12",
+                          "Bo - Level 40", "-ANDY - Level 20", "-anna - Level 21"}));
     auto Picture = [&](const char* szKey) {
         return model.IndexOfKey(szKey).data(Qt::DecorationRole).value<QIcon>().cacheKey();
     };
@@ -187,7 +179,7 @@ void tst_tree::collapseThenExpand() {
     pView->collapse(ann);
 }
 
-void tst_tree::flatListSortAndJump() {
+void tst_tree::flatListSorts() {
     Client& c = *m_client;
     Grid* pGrid = c.window->views().grdFlatList;
     auto Column = [&](int iColumn) { return GridColumn(pGrid, iColumn); };
@@ -212,18 +204,6 @@ void tst_tree::flatListSortAndJump() {
     QCOMPARE(Column(0), payloadOrder);
     pGrid->HeaderSort(1);
     QCOMPARE(Column(1), (QStringList{"50", "40", "31", "30", "21", "20", "12"}));
-
-    // A double click on Dan's row lands on his node and, a second later, on the tree's tab.
-    c.window->views().tabMainTab->setCurrentIndex(1);
-    pGrid->show();
-    QModelIndex danCell = pGrid->model()->index(3, 0); // by level, downwards: Ann, Bo, Cy, Dan
-    QCOMPARE(danCell.data().toString(), QStringLiteral("Dan"));
-    emit pGrid->doubleClicked(danCell);
-    QCOMPARE(c.CurrentKey(), QStringLiteral("Char7"));
-    QCOMPARE(c.Model().Key(c.Model().Highlighted()), QStringLiteral("Char7"));
-    QVERIFY(c.PostData().endsWith("&msgid=107&getcharid=7"));
-    QCOMPARE(c.window->views().tabMainTab->currentIndex(), 1);
-    QTRY_COMPARE(c.window->views().tabMainTab->currentIndex(), 0);
 }
 
 void tst_tree::chainOf32767() {
@@ -234,8 +214,6 @@ void tst_tree::chainOf32767() {
     c.LogIn(server.Address(), "Seed Monarch", "seedpass1");
     QTRY_VERIFY_WITH_TIMEOUT(c.Model().Count() == 32767 && c.Waiting(107), 60000);
     const Characters& roster = c.window->objCharDB();
-    QCOMPARE(roster.CountFollowers("Char1"), qint16(32766));
-    QCOMPARE(roster.ComputedRank(roster.IndexOf("Char1")), qint16(1));
 
     c.Tree().mnuTreeOpExpandAll();
     const int iLimit = AllegianceView::kMaxExpandDepth;

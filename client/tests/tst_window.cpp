@@ -8,23 +8,12 @@
 
 namespace {
 
-// The controls a view or tab shows, by name, that are visible while it is selected.
-bool AllVisible(QWidget* pRoot, const QStringList& names) {
+// Whether each control named is visible (bShown), or none is; the first that is not is said.
+bool Shown(QWidget* pRoot, const QStringList& names, bool bShown = true) {
     for (const QString& strName : names) {
         QWidget* pWidget = pRoot->findChild<QWidget*>(strName);
-        if (!pWidget || !pWidget->isVisible()) {
-            qWarning() << "not shown:" << strName;
-            return false;
-        }
-    }
-    return true;
-}
-
-bool NoneVisible(QWidget* pRoot, const QStringList& names) {
-    for (const QString& strName : names) {
-        QWidget* pWidget = pRoot->findChild<QWidget*>(strName);
-        if (pWidget && pWidget->isVisible()) {
-            qWarning() << "shown:" << strName;
+        if ((pWidget && pWidget->isVisible()) != bShown) {
+            qWarning() << (bShown ? "not shown:" : "shown:") << strName;
             return false;
         }
     }
@@ -66,7 +55,7 @@ void tst_window::viewsShowTheirControls() {
     const QStringList tree{"frameAllegianceTree", "treTreeView", "cmdTreeRefresh",
                            "cmdFindInTree",       "tabCharInfo", "cmdSaveChanges",
                            "cmdResetChanges"};
-    QVERIFY(AllVisible(&w, tree));
+    QVERIFY(Shown(&w, tree));
     struct View {
         const char* szKey;
         QStringList names;
@@ -82,9 +71,9 @@ void tst_window::viewsShowTheirControls() {
     };
     for (const View& view : views) {
         v.tabMainTab->setCurrentIndex(TabIndex(v.tabMainTab, view.szKey));
-        QVERIFY2(AllVisible(&w, view.names), view.szKey);
+        QVERIFY2(Shown(&w, view.names), view.szKey);
         // The character tabs and their buttons go with the tree's view.
-        QVERIFY2(NoneVisible(&w, tree), view.szKey);
+        QVERIFY2(Shown(&w, tree, false), view.szKey);
     }
 
     v.tabMainTab->setCurrentIndex(TabIndex(v.tabMainTab, "Allegiance Tree"));
@@ -99,30 +88,27 @@ void tst_window::viewsShowTheirControls() {
     };
     for (const View& tab : tabs) {
         v.tabCharInfo->setCurrentIndex(TabIndex(v.tabCharInfo, tab.szKey));
-        QVERIFY2(AllVisible(&w, tab.names + tree), tab.szKey);
+        QVERIFY2(Shown(&w, tab.names + tree), tab.szKey);
         for (const View& other : tabs)
             if (&other != &tab)
-                QVERIFY2(NoneVisible(&w, other.names), other.szKey);
+                QVERIFY2(Shown(&w, other.names, false), other.szKey);
     }
     // "Skill Values" shows the grid instead of the lists.
     v.tabCharInfo->setCurrentIndex(TabIndex(v.tabCharInfo, "Skills"));
     v.sheet.tabSkills->setCurrentIndex(TabIndex(v.sheet.tabSkills, "Skill Values"));
-    QVERIFY(AllVisible(&w, {"grdSkillGrid"}));
-    QVERIFY(NoneVisible(&w, {"lstSpecSkills", "cmdLSpec"}));
+    QVERIFY(Shown(&w, {"grdSkillGrid"}));
+    QVERIFY(Shown(&w, {"lstSpecSkills", "cmdLSpec"}, false));
     // Another view and back: the same character tab comes back.
     v.tabMainTab->setCurrentIndex(TabIndex(v.tabMainTab, "Search"));
     v.tabMainTab->setCurrentIndex(TabIndex(v.tabMainTab, "Allegiance Tree"));
     QCOMPARE(TabKey(v.tabCharInfo, v.tabCharInfo->currentIndex()), QStringLiteral("Skills"));
-    QVERIFY(AllVisible(&w, {"grdSkillGrid"}));
+    QVERIFY(Shown(&w, {"grdSkillGrid"}));
 }
 
 void tst_window::sizesAndLayoutKeptBetweenRuns() {
     QTemporaryDir settings;
-    auto Window = [&] {
-        return std::make_unique<frmMain>(std::make_unique<ScriptedPrompts>(), settings.path());
-    };
-    auto pWindow = Window();
-    frmMain& w = *pWindow;
+    auto first = std::make_unique<TestClient>(settings.path());
+    frmMain& w = *first->window;
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     // Smaller than the smallest size keeps the smallest size.
@@ -151,21 +137,15 @@ void tst_window::sizesAndLayoutKeptBetweenRuns() {
     pSplit->setSizes({250, sizes[0] + sizes[1] - 250});
     const int iTree = pSplit->sizes()[0];
     w.close();
-    pWindow.reset();
+    first.reset();
     QVERIFY(QFile::exists(settings.filePath("layout.ini")));
-    QFile ini(settings.filePath("zorv.ini"));
-    QVERIFY(!ini.exists() || (ini.open(QIODevice::ReadOnly) && !ini.readAll().contains("plitter")));
-    auto pAgain = Window();
-    pAgain->fnEndProgram = [] {};
-    auto* pPrompts = static_cast<ScriptedPrompts*>(&pAgain->prompts());
-    pPrompts->dialogs << [](QDialog& dlg) {
-        dlg.reject();
-        return int(QDialog::Rejected);
-    };
-    pAgain->Start();
-    QVERIFY(QTest::qWaitForWindowExposed(pAgain.get()));
-    QCOMPARE(pAgain->size(), QSize(1000, 700));
-    QCOMPARE(pAgain->views().splitTreeSheet->sizes()[0], iTree);
+    QVERIFY(!FileBytes(settings.filePath("zorv.ini")).contains("plitter"));
+    TestClient again(settings.path());
+    again.ExpectLoginDialogCancelled();
+    again.window->Start();
+    QVERIFY(QTest::qWaitForWindowExposed(again.window.get()));
+    QCOMPARE(again.window->size(), QSize(1000, 700));
+    QCOMPARE(again.window->views().splitTreeSheet->sizes()[0], iTree);
 }
 
 void tst_window::gridsShareTheirWidth() {
@@ -219,9 +199,7 @@ void tst_window::everyGridsMenuExports() {
                                 pGrid->viewport()->mapToGlobal(QPoint(5, 5)));
         QApplication::sendEvent(pGrid->viewport(), &click);
         QVERIFY2(bOffered, qPrintable(pGrid->objectName()));
-        QFile file(strFile);
-        QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(pGrid->objectName()));
-        QCOMPARE(file.readLine().trimmed(),
+        QCOMPARE(FileBytes(strFile).split('\n').value(0).trimmed(),
                  pGrid->Table().Headers().join(QLatin1Char(',')).toUtf8());
     }
     QCOMPARE(c.prompts->saveNames.size(), 0);

@@ -18,7 +18,6 @@ public:
     // Bytes that arrive from now on are held this long; bytes already held keep their time, and
     // nothing overtakes what arrived before it.
     void SetDelayMs(int msDelay) { m_msDelay = msDelay; }
-    int DelayMs() const { return m_msDelay; }
     // "127.0.0.1:port/path", as typed into the server dialog.
     QString Address(const QString& strPath) const;
     // Connections accepted so far.

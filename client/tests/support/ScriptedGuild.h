@@ -20,7 +20,6 @@ struct ScriptedGuild {
     QString strRevision = QStringLiteral("3");                     // of every record 107 gives
     QString strModified = QStringLiteral("2026-12-07 09:30:00|3"); // when, and by whom (an id)
     bool bFeed = true;                 // false: a server from before the feed
-    QByteArray treeCode = "800";       // what 100 is answered with
     QByteArray generationCode = "800"; // what 120 with an empty `since` is answered with
     int iDelayMs = 0;                  // every answer waits this long, as from a server far away
     QStringList holdOps;               // operations held for the test, as the watch's polls are
@@ -49,7 +48,7 @@ struct ScriptedGuild {
             else if (msgid == "104")
                 Answer(i, "800", "0.3|1|Ann|1|Guild|0|");
             else if (msgid == "100")
-                Answer(i, treeCode, strTree);
+                Answer(i, "800", strTree);
             else if (msgid == "107")
                 Answer(i, "800", Record(fields.value("getcharid")));
             else if (msgid == "117" || msgid == "118")

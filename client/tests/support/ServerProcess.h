@@ -1,6 +1,6 @@
 #pragma once
 // A real zorv-server for client tests: the binary named by ZORV_SERVER, on a guild file in a
-// temporary folder, serving on a free loopback port by itself or under lighttpd.
+// temporary folder, serving on a free loopback port.
 #include <QProcess>
 #include <QString>
 #include <QStringList>
@@ -18,8 +18,6 @@ public:
     // Creates the guild with `strCommand` ("init" or "demo"; none: the file as it is) and
     // starts serving it; extraArgs go to `serve` after the others (a later option wins).
     bool Start(const QString& strCommand, const QStringList& extraArgs = {});
-    // The same, served as a CGI program under lighttpd (which must be installed).
-    bool StartUnderLighttpd(const QString& strCommand);
     // Ends the server, so that Start may run another on the same guild.
     void Stop();
     // "127.0.0.1:port/zorv", as typed into the server dialog; "https://127.0.0.1:port/zorv"

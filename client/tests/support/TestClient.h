@@ -177,17 +177,12 @@ struct TestClient {
     }
     // The request built last, as the exchange holds it until the next one.
     QString PostData() const { return window->cycle().Exchange().strPostData; }
-    // The last message shown, or an empty text.
-    QString LastText() const {
-        return prompts->shown.isEmpty() ? QString() : prompts->shown.last().strText;
-    }
-    // The last message shown, whole; an empty one when none was.
+    // The last message shown, whole, or its text or title; empty when none was.
     ScriptedPrompts::Shown LastShown() const {
         return prompts->shown.value(prompts->shown.size() - 1);
     }
-    QString LastTitle() const {
-        return prompts->shown.isEmpty() ? QString() : prompts->shown.last().strTitle;
-    }
+    QString LastText() const { return LastShown().strText; }
+    QString LastTitle() const { return LastShown().strTitle; }
     // The texts of every message shown so far.
     QStringList Texts() const {
         QStringList texts;
