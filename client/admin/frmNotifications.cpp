@@ -21,10 +21,12 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -138,6 +140,9 @@ frmNotifyTarget::frmNotifyTarget(QWidget* pParent) : QDialog(pParent) {
     for (const zorv::Language& language : zorv::kLanguages)
         cmbNotifyLanguage->addItem(QString::fromUtf8(language.szName),
                                    QString::fromLatin1(language.szCode));
+    // The officer's own language first: the channel's members most likely read it too.
+    cmbNotifyLanguage->setCurrentIndex(
+        std::max(0, cmbNotifyLanguage->findData(QLocale().name().section(QLatin1Char('_'), 0, 0))));
     auto* pForm = new QFormLayout;
     //: The webhook's web address
     pForm->addRow(tr("&Address:"), txtNotifyUrl);
