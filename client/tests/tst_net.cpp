@@ -533,7 +533,7 @@ void tst_net::throttledLoginNamesTheWait() {
          {std::pair{QByteArray("991"),
                     QByteArray("The value '12.5' of Sword is not a whole number")},
           std::pair{QByteArray("991"), QByteArray()},
-          std::pair{QByteArray("992"), QByteArray("The value of BIO is too long")}}) {
+          std::pair{QByteArray("992"), QByteArray("The value of Bio holds a reply marker")}}) {
         prompts.ExpectOk();
         const qsizetype nShown = prompts.shown.size();
         cycle.StartOperation(106, QString());

@@ -8,6 +8,8 @@
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
+#include <functional>
+
 namespace pseudo {
 
 namespace {
@@ -91,6 +93,84 @@ bool HoldsEnglish(const QString& strShown, const QStringList& data) {
             strRest.replace(strData, QStringLiteral(" "));
     static const QRegularExpression kWord(QStringLiteral("[A-Za-z]{2,}"));
     return kWord.match(strRest).hasMatch();
+}
+
+namespace {
+
+QList<QRegularExpression> SourcePatterns(const QString& strTs) {
+    QList<QRegularExpression> sources;
+    QFile file(strTs);
+    if (!file.open(QIODevice::ReadOnly))
+        return sources;
+    QXmlStreamReader in(&file);
+    static const QRegularExpression kPlaceholder(QStringLiteral("%L?[0-9n]"));
+    while (!in.atEnd()) {
+        in.readNext();
+        if (!in.isStartElement() ||
+            (in.name() != QLatin1String("source") && in.name() != QLatin1String("numerusform")))
+            continue;
+        const QString strSource = ElementText(in);
+        // A source of placeholders and punctuation alone ("%1:") would pass any text.
+        static const QRegularExpression kWord(QStringLiteral("[A-Za-z]{2,}"));
+        if (!kWord.match(QString(strSource).remove(kPlaceholder)).hasMatch())
+            continue;
+        QString strPattern;
+        qsizetype iAt = 0;
+        for (auto match = kPlaceholder.globalMatch(strSource); match.hasNext();) {
+            const QRegularExpressionMatch found = match.next();
+            strPattern +=
+                QRegularExpression::escape(strSource.mid(iAt, found.capturedStart() - iAt)) +
+                QStringLiteral(".*");
+            iAt = found.capturedEnd();
+        }
+        strPattern += QRegularExpression::escape(strSource.mid(iAt));
+        sources << QRegularExpression(QStringLiteral("\\A(?:") + strPattern +
+                                          QStringLiteral(")\\z"),
+                                      QRegularExpression::DotMatchesEverythingOption);
+    }
+    return sources;
+}
+
+} // namespace
+
+QString NotTranslatable(const QString& strShown, const QString& strTs) {
+    static const QList<QRegularExpression> kSources = SourcePatterns(strTs);
+    auto Known = [](const QString& strText) {
+        if (strText.trimmed().isEmpty() || strText == QLatin1String("ZORV") ||
+            strText.startsWith(QLatin1String("- ")))
+            return true;
+        for (const QRegularExpression& source : kSources)
+            if (source.match(strText).hasMatch())
+                return true;
+        return false;
+    };
+    // The text whole, else its pieces at the first kind of join it holds: each run of pieces
+    // that makes a source, longest first.
+    std::function<QString(const QString&, int)> Unknown = [&](const QString& strText, int iJoin) {
+        static const QString kJoins[] = {QStringLiteral("\r\n\r\n"), QStringLiteral("\n\n"),
+                                         QStringLiteral("\n"), QStringLiteral("  ")};
+        if (Known(strText))
+            return QString();
+        for (; iJoin < 4; ++iJoin)
+            if (strText.contains(kJoins[iJoin]))
+                break;
+        if (iJoin == 4)
+            return strText;
+        const QStringList pieces = strText.split(kJoins[iJoin]);
+        for (qsizetype iStart = 0; iStart < pieces.size();) {
+            qsizetype iEnd = pieces.size();
+            while (iEnd > iStart + 1 &&
+                   !Known(pieces.mid(iStart, iEnd - iStart).join(kJoins[iJoin])))
+                --iEnd;
+            const QString strRun = pieces.mid(iStart, iEnd - iStart).join(kJoins[iJoin]);
+            if (iEnd == iStart + 1)
+                if (QString strLeft = Unknown(strRun, iJoin + 1); !strLeft.isEmpty())
+                    return strLeft;
+            iStart = iEnd;
+        }
+        return QString();
+    };
+    return Unknown(strShown, 0);
 }
 
 bool Install(const QString& strTs, const QString& strFolder, QString& strWhy) {

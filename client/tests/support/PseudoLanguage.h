@@ -20,4 +20,10 @@ bool HoldsEnglish(const QString& strShown, const QStringList& data);
 // texts are then what the client shows. False, with strWhy, when lrelease fails.
 bool Install(const QString& strTs, const QString& strFolder, QString& strWhy);
 
+// What of a text the client shows no translation can give: empty when the text is one of the
+// sources of the .ts file at strTs (or an English plural form), its placeholders standing for
+// anything, or is made of such sources joined by line breaks or two blanks, as the client joins
+// whole sentences. A line that begins "- " is Qt's own (its SSL errors) and is passed over.
+QString NotTranslatable(const QString& strShown, const QString& strTs);
+
 } // namespace pseudo

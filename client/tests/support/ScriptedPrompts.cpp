@@ -1,5 +1,6 @@
 #include "ScriptedPrompts.h"
 
+#include "PseudoLanguage.h"
 #include "Translations.h"
 
 #include <QCoreApplication>
@@ -26,6 +27,12 @@ void ScriptedPrompts::Unexpected(const QString& strWhat) {
 Prompts::Answer ScriptedPrompts::Message(const QString& strText, Buttons buttons, Icon icon,
                                          const QString& strTitle) {
     shown.append({strText, strTitle, icon, buttons});
+    const QString strTs = qEnvironmentVariable("ZORV_TS_DIR") + QStringLiteral("/zorv_en.ts");
+    for (const QString& strPart : {strText, strTitle})
+        if (const QString strFound = pseudo::NotTranslatable(strPart, strTs);
+            bCheckTranslatable && !strFound.isEmpty())
+            QTest::qFail(qPrintable(QStringLiteral("a message no translation gives: ") + strFound),
+                         __FILE__, __LINE__);
     if (!bModal)
         return Answered(strText, buttons, strTitle);
     QDialog box;

@@ -32,6 +32,10 @@ public:
     // No or OK; no file; the dialog rejected) rather than failing the test, and each dialog is
     // first handed to onDialog: for a test that opens everything there is to look at it.
     bool bDeclineUnexpected = false;
+    // Set, a message no translation can give fails the test: every message a test makes the
+    // client show is checked against the translations' sources (in English; a test that shows
+    // the client in another language turns it off).
+    bool bCheckTranslatable = true;
     std::function<void(QDialog&)> onDialog;
     // Message boxes open as real modal dialogs, each running its own event loop until it is
     // answered, so that code which must wait while a dialog is open sees one.
