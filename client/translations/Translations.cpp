@@ -48,6 +48,10 @@ bool InstallTranslations(const QString& strCode) {
                 QLibraryInfo::path(QLibraryInfo::TranslationsPath));
         bFound = Install(QStringLiteral("zorv_") + strCode, QStringLiteral(":/i18n"));
     }
-    QLocale::setDefault(QLocale(strCode));
+    // The desktop's own locale where it is of the language chosen (en_GB's dates for English,
+    // de_AT's for German), else the language's usual one.
+    const QLocale chosen(strCode);
+    QLocale::setDefault(QLocale::system().language() == chosen.language() ? QLocale::system()
+                                                                          : chosen);
     return bFound;
 }
