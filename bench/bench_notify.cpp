@@ -127,7 +127,7 @@ int main(int argc, char** argv) {
                         receiver.Url("/hook") + "', 'json', 'joins,departures', '')");
         GuildOptions options;
         notify::Courier courier(strDb);
-        options.onNotices = [&courier] { courier.Wake(); };
+        options.onNotices = [&courier, strDb] { courier.Wake(strDb); };
         Guild guild(strDb, &cache, options);
         Changes changes{guild, strLeaf, strPatron};
         const auto down = Clock::now();

@@ -86,7 +86,7 @@ void BesideWatchers(const std::string& strDb, int iPort, std::vector<Row>& rows)
     const long long lStart = GenerationOf(ExchangeText(iPort, "127.0.5.1", strAuth + "&since="));
     std::mutex mutex;
     std::map<long long, Clock::time_point> committed; // generation: when its commit began
-    std::map<long long, double> slowest;                // generation: its last watcher's delay
+    std::map<long long, double> slowest;              // generation: its last watcher's delay
     std::vector<double> delivery;
     std::atomic<long> nEarly{0}, nRefused{0};
     std::atomic<bool> bIdle{true}, bRunning{true};
@@ -162,8 +162,8 @@ void BesideWatchers(const std::string& strDb, int iPort, std::vector<Row>& rows)
                     Format("%.1f ms", dBusy), dBusy <= 50});
     rows.push_back({"  watchers answered while nothing changed (10 s)", "0",
                     std::to_string(nIdleReplies), nIdleReplies == 0});
-    rows.push_back({"  watches closed or refused", "0", std::to_string(nRefused.load()),
-                    nRefused == 0});
+    rows.push_back(
+        {"  watches closed or refused", "0", std::to_string(nRefused.load()), nRefused == 0});
     double dLast = 0;
     for (const auto& [lGeneration, dDelay] : slowest)
         dLast = std::max(dLast, dDelay);
@@ -645,8 +645,11 @@ int main() {
         CredentialCache cache(*strKey, std::chrono::seconds(300));
         Guild guild(strDb, &cache);
         FrontLimits limits;
-        StandaloneFront front("/zorv", limits, [&](const ::Request& r) { return guild.Handle(r); });
-        front.HoldFeedRequests([&guild] { return guild.FeedGenerationNow(); });
+        auto pSite = std::make_shared<Site>();
+        pSite->handle = [&](const ::Request& r) { return guild.Handle(r); };
+        pSite->generationNow = [&guild] { return guild.FeedGenerationNow(); };
+        StandaloneFront front(OneGuildAt("/zorv", pSite), limits);
+        front.HoldFeedRequests();
         int iPort = front.Start("127.0.0.1", 0);
         UnderAttack(iPort, 10, rows);
         TreeFromCache(guild, strDb, iPort, rows);

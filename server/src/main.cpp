@@ -4,6 +4,7 @@
 #include "Demo.h"
 #include "Dump.h"
 #include "Front.h"
+#include "GuildFiles.h"
 #include "HistoryStore.h"
 #include "Latin1.h"
 #include "Notices.h"
@@ -13,6 +14,8 @@
 #include "Text.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
@@ -22,6 +25,8 @@
 #include <optional>
 #include <sstream>
 #include <string>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -34,10 +39,14 @@ const char kUsage[] =
     "          [--per-address 32] [--held-per-address 256] [--held-in-all 1200]\n"
     "          [--connections 2000] [--workers 8]\n"
     "          [--tls-cert FILE --tls-key FILE] [--history-days all|N] [--no-web]\n"
-    "          [--loopback-receivers]\n"
+    "          [--loopback-receivers] [--trusted-proxy ADDRESS,...]\n"
     "          answer the client over HTTP (default 127.0.0.1:8080, path /zorv), or\n"
     "          over HTTPS with a certificate and key; browsers get the guild's web\n"
     "          roster at the same path unless --no-web\n"
+    "  serve   --guilds DIR [--idle-seconds 300] [the options above but --path]\n"
+    "          host every guild DIR/GUILD.db at /GUILD/zorv, its roster at /GUILD/\n"
+    "  guild   add|remove|rename|list --guilds DIR\n"
+    "          the guilds of a host\n"
     "  init    --db FILE            a new, empty guild; the first login sets it up\n"
     "  demo    --db FILE            a new demo guild of 50 members; prints how to log in\n"
     "  seed    --db FILE --members N --shape wide|chain|random\n"
@@ -52,16 +61,18 @@ const char kUsage[] =
     "          web server; serve delivers by itself)\n"
     "\n"
     "Started by a web server (GATEWAY_INTERFACE set), it answers one request as a CGI\n"
-    "program, on the database that ZORV_DB names (ZORV_NO_WEB=1: no web roster).\n"
+    "program, on the database that ZORV_DB names, or on the guild of ZORV_GUILDS that\n"
+    "the path after the program's names (ZORV_NO_WEB=1: no web roster).\n"
     "Each command takes --help.\n";
 
 const std::map<std::string, std::string> kCommandHelp = {
     {"serve", "usage: zorv-server serve --db FILE [--listen HOST:PORT] [--path /zorv]\n"
+              "       zorv-server serve --guilds DIR [--idle-seconds 300] [--listen HOST:PORT]\n"
               "                         [--header-seconds 10] [--per-address 32] [--workers 8]\n"
               "                         [--held-per-address 256] [--held-in-all 1200]\n"
               "                         [--connections 2000]\n"
               "                         [--tls-cert FILE --tls-key FILE] [--no-web]\n"
-              "                         [--loopback-receivers]\n"
+              "                         [--loopback-receivers] [--trusted-proxy ADDRESS,...]\n"
               "Answers the ZORV client over HTTP until SIGINT or SIGTERM. Port 0 picks a free\n"
               "port; the first line printed names the address. A request's header must arrive\n"
               "within --header-seconds of its connection; one address holds at most\n"
@@ -83,7 +94,28 @@ const std::map<std::string, std::string> kCommandHelp = {
               "--loopback-receivers lets administrators add and test chat receivers in plain\n"
               "http:// on this machine (127.x.y.z, localhost, [::1]); without it they may use\n"
               "https:// only, as such a receiver could be any local service. Under a web\n"
-              "server, ZORV_LOOPBACK_RECEIVERS=1 does the same. `notify add` always may.\n"},
+              "server, ZORV_LOOPBACK_RECEIVERS=1 does the same. `notify add` always may.\n"
+              "With --guilds instead of --db it hosts every guild file DIR/GUILD.db (GUILD:\n"
+              "lower-case letters, digits and hyphens): the client's address is\n"
+              "http://HOST:PORT/GUILD/zorv, the roster's http://HOST:PORT/GUILD/. A guild added\n"
+              "with `guild add` is served at once. A guild is opened at its first request and\n"
+              "closed after --idle-seconds without one. The guilds share the workers and the\n"
+              "held watches, one guild taking at most half of either at once, and one sender\n"
+              "of chat notifications.\n"
+              "--trusted-proxy names the reverse proxies (IP addresses, comma-separated) whose\n"
+              "X-Forwarded-For says who the client is: the limits an address then count the\n"
+              "client's address, not the proxy's. From any other address the header is\n"
+              "ignored.\n"},
+    {"guild", "usage: zorv-server guild list --guilds DIR\n"
+              "       zorv-server guild add --guilds DIR GUILD\n"
+              "       zorv-server guild remove --guilds DIR GUILD\n"
+              "       zorv-server guild rename --guilds DIR GUILD NEW\n"
+              "Keeps the guilds of a host (serve --guilds DIR), each in DIR/GUILD.db. add makes\n"
+              "an empty guild, as init does: its first login sets it up. remove writes the\n"
+              "guild's dump to DIR/removed/GUILD-TIME.dump (restore it with restore) and takes\n"
+              "the guild away. rename moves the guild to its new address. A running server\n"
+              "follows each at the guild's next request. GUILD is 1 to 63 lower-case letters,\n"
+              "digits and hyphens, not beginning with a hyphen.\n"},
     {"init", "usage: zorv-server init --db FILE\nCreates a new, empty guild database.\n"},
     {"demo", "usage: zorv-server demo --db FILE\n"
              "Creates a set-up demo guild of 50 members and prints how to log in.\n"},
@@ -239,6 +271,93 @@ int NotifyCommand(const std::string& strDb, Arguments& args) {
     return Fail("notify wants list, add, remove, test or deliver");
 }
 
+// The guild's dump, as backup writes it: one read transaction, so that the dump is one moment of
+// a guild that a running server goes on changing (else a change saved between the scans of the
+// members and of the history leaves a dump that restore refuses); written as it is read, in
+// Latin-1 as the wire carries it.
+bool WriteDump(const std::string& strDb, std::ostream& out) {
+    Database db = OpenGuildDatabase(strDb, false);
+    Transaction snapshot(db, Transaction::Kind::Read);
+    DumpReader reader(db);
+    std::string strPiece;
+    while (reader.Next(strPiece, 64 * 1024)) {
+        const std::string strBytes = Utf8ToLatin1(strPiece);
+        out.write(strBytes.data(), static_cast<std::streamsize>(strBytes.size()));
+        strPiece.clear();
+    }
+    out << std::flush;
+    return static_cast<bool>(out);
+}
+
+int GuildCommand(const std::string& strDir, Arguments& args) {
+    const std::vector<std::string>& names = args.positional;
+    const std::string strAction = names.empty() ? "" : names[0];
+    const std::size_t nNames = strAction == "rename" ? 3 : strAction == "list" ? 1 : 2;
+    if (names.size() != nNames)
+        return Fail("guild wants list, add GUILD, remove GUILD or rename GUILD NEW");
+    for (std::size_t i = 1; i < names.size(); ++i)
+        if (!guilds::IsName(names[i]))
+            return Fail("\"" + names[i] +
+                        "\" is no guild name: 1 to 63 lower-case letters, digits and hyphens, "
+                        "not beginning with a hyphen");
+    if (strAction == "list") {
+        for (const std::string& strName : guilds::List(strDir)) {
+            Database db = OpenGuildDatabase(guilds::FileOf(strDir, strName), false);
+            Transaction tx(db, Transaction::Kind::Read);
+            const std::optional<std::string> strGuild = Store(db).Setting("guild_name");
+            std::cout << strName << "  "
+                      << (strGuild && !strGuild->empty() ? *strGuild : "(not set up yet)") << "\n";
+        }
+        return 0;
+    }
+    const std::string strFile = guilds::FileOf(strDir, names[1]);
+    struct stat seen {};
+    if (strAction == "add") {
+        if (lstat(strFile.c_str(), &seen) == 0)
+            return Fail("the guild " + names[1] + " is there already");
+        guilds::List(strDir); // the folder is there and readable
+        CreateEmptyGuild(strFile);
+        std::cout << "added " << names[1] << ": its address is /" << names[1]
+                  << "/zorv, and its first login sets it up\n";
+        return 0;
+    }
+    if (!guilds::Find(strDir, names[1]))
+        return Fail("no guild " + names[1] + " in " + strDir);
+    if (strAction == "remove") {
+        const std::string strKept = strDir + "/removed";
+        if (mkdir(strKept.c_str(), 0700) != 0 && errno != EEXIST)
+            return Fail("cannot make " + strKept + ": " + std::strerror(errno));
+        char szStamp[32];
+        const std::time_t now = std::time(nullptr);
+        std::tm utc{};
+        std::strftime(szStamp, sizeof szStamp, "%Y%m%dT%H%M%SZ", gmtime_r(&now, &utc));
+        const std::string strDump = strKept + "/" + names[1] + "-" + szStamp + ".dump";
+        {
+            std::ofstream dump(strDump, std::ios::binary | std::ios::trunc);
+            if (!dump || !WriteDump(strFile, dump))
+                return Fail("cannot write the backup " + strDump + "; the guild stays");
+        }
+        if (std::remove(strFile.c_str()) != 0)
+            return Fail("cannot remove " + strFile + ": " + std::strerror(errno));
+        std::remove((strFile + ".key").c_str());
+        std::cout << "removed " << names[1] << "; its backup is " << strDump << "\n";
+        return 0;
+    }
+    if (strAction == "rename") {
+        const std::string strNew = guilds::FileOf(strDir, names[2]);
+        // A link keeps the new name from being taken meanwhile: it fails when the name is.
+        if (link(strFile.c_str(), strNew.c_str()) != 0)
+            return Fail(errno == EEXIST ? "the guild " + names[2] + " is there already"
+                                        : "cannot rename: " + std::string(std::strerror(errno)));
+        std::remove(strFile.c_str());
+        std::rename((strFile + ".key").c_str(), (strNew + ".key").c_str());
+        std::cout << "renamed " << names[1] << " to " << names[2] << ": its address is /"
+                  << names[2] << "/zorv\n";
+        return 0;
+    }
+    return Fail("guild wants list, add, remove or rename");
+}
+
 void PrintLogin(const GuildLogin& login) {
     std::cout << "administrator: " << login.strName << "\n"
               << "password: " << login.strPassword << "\n"
@@ -267,13 +386,32 @@ int main(int argc, char** argv) {
         return 0;
     }
     std::string strDb = args.options.count("db") ? args.options["db"] : "";
-    if (strDb.empty())
+    const std::string strGuilds = args.options.count("guilds") ? args.options["guilds"] : "";
+    if (strCommand == "guild") {
+        if (strGuilds.empty())
+            return Fail("guild needs --guilds DIR");
+    } else if (strCommand == "serve" && !strGuilds.empty()) {
+        if (!strDb.empty() || args.options.count("path"))
+            return Fail("serve takes --db FILE or --guilds DIR, and --path only with --db");
+    } else if (strDb.empty()) {
         return Fail(strCommand + " needs --db FILE");
+    }
 
     try {
+        if (strCommand == "guild")
+            return GuildCommand(strGuilds, args);
         if (strCommand == "serve") {
             ServeOptions options;
             options.strDbPath = strDb;
+            options.strGuildsDir = strGuilds;
+            for (std::size_t iFrom = 0; args.options.count("trusted-proxy");) {
+                const std::string& strList = args.options["trusted-proxy"];
+                const std::size_t iComma = strList.find(',', iFrom);
+                options.trustedProxies.push_back(strList.substr(iFrom, iComma - iFrom));
+                if (iComma == std::string::npos)
+                    break;
+                iFrom = iComma + 1;
+            }
             if (args.options.count("listen"))
                 options.strListen = args.options["listen"];
             if (args.options.count("path"))
@@ -297,6 +435,7 @@ int main(int argc, char** argv) {
                 {"held-per-address", &options.limits.nHeldPerAddress, 1, 1000},
                 {"held-in-all", &options.limits.nHeldInAll, 1, 64000},
                 {"connections", &options.limits.nConnections, 200, 64000},
+                {"idle-seconds", &options.nIdleSeconds, 1, 86400},
             };
             for (const auto& [szOption, pValue, nLeast, nMost] : limits) {
                 if (!args.options.count(szOption))
@@ -356,23 +495,9 @@ int main(int argc, char** argv) {
         }
         if (strCommand == "notify")
             return NotifyCommand(strDb, args);
-        if (strCommand == "backup") {
-            Database db = OpenGuildDatabase(strDb, false);
-            // One read transaction, so that the dump is one moment of a guild that a running
-            // server goes on changing: else a change saved between the scans of the members and
-            // of the history leaves a dump that restore refuses. Written as it is read.
-            Transaction snapshot(db, Transaction::Kind::Read);
-            DumpReader reader(db);
-            // The file is the backup operation's payload: Latin-1, as the wire carries it.
-            std::string strPiece;
-            while (reader.Next(strPiece, 64 * 1024)) {
-                const std::string strBytes = Utf8ToLatin1(strPiece);
-                std::cout.write(strBytes.data(), static_cast<std::streamsize>(strBytes.size()));
-                strPiece.clear();
-            }
-            std::cout << std::flush;
-            return std::cout ? 0 : Fail("cannot write the dump to standard output");
-        }
+        if (strCommand == "backup")
+            return WriteDump(strDb, std::cout) ? 0
+                                               : Fail("cannot write the dump to standard output");
         if (strCommand == "restore") {
             if (args.positional.size() != 1)
                 return Fail("restore needs the dump file: restore --db FILE DUMP");

@@ -536,9 +536,9 @@ TEST(StandaloneFrontLife, StoppingReleasesTheListeningSocket) {
                              std::filesystem::directory_iterator());
     };
     auto Cycle = [] {
-        StandaloneFront front("/zorv", FrontLimits{}, [](const Request&) {
-            return Reply{800, ""};
-        });
+        auto pSite = std::make_shared<Site>();
+        pSite->handle = [](const Request&) { return Reply{800, ""}; };
+        StandaloneFront front(OneGuildAt("/zorv", pSite), FrontLimits{});
         front.Start("127.0.0.1", 0);
     };
     Cycle(); // the library loaded and its threads' first resources made

@@ -9,6 +9,8 @@
 #include "ResultCodes.h"
 #include "Store.h"
 
+#include "GuildFiles.h"
+#include "GuildHost.h"
 #include "StandaloneFront.h"
 #include "WebRoster.h"
 
@@ -101,14 +103,56 @@ const char* StatusText(int iStatus) {
     }
 }
 
+std::string Env(const char* szName) {
+    const char* szValue = std::getenv(szName);
+    return std::string(szValue ? szValue : "");
+}
+
+// The guild a CGI request is for: ZORV_DB's, or the one of ZORV_GUILDS that PATH_INFO names, with
+// what PATH_INFO says beyond the name ("/zorv", "/member/..."). No file when there is no such
+// guild.
+struct CgiGuild {
+    std::string strFile;
+    std::string strBase; // the roster's path as the browser sees it
+    std::string strRest; // PATH_INFO below the guild
+};
+CgiGuild FindCgiGuild() {
+    const std::string strGuilds = Env("ZORV_GUILDS");
+    const std::string strPathInfo = Env("PATH_INFO");
+    if (strGuilds.empty())
+        return {Env("ZORV_DB"), Env("SCRIPT_NAME"), strPathInfo};
+    const std::size_t iSlash = strPathInfo.find('/', 1);
+    const std::string strName =
+        strPathInfo.empty() || strPathInfo[0] != '/'
+            ? std::string()
+            : strPathInfo.substr(1, iSlash == std::string::npos ? std::string::npos : iSlash - 1);
+    const std::optional<guilds::Found> found = guilds::Find(strGuilds, strName);
+    if (!found)
+        return {};
+    return {found->strFile, Env("SCRIPT_NAME") + "/" + strName,
+            iSlash == std::string::npos ? "" : strPathInfo.substr(iSlash)};
+}
+
+void AnswerCgiStatus(int iStatus) {
+    std::cout << "Status: " << iStatus << " " << StatusText(iStatus)
+              << "\r\nContent-Type: " << kContentType << "\r\nContent-Length: 0\r\n\r\n"
+              << std::flush;
+}
+
 // A page of the web roster: the script's own path is SCRIPT_NAME, the page's PATH_INFO.
 int ServeCgiWeb(const char* szMethod) {
-    auto Env = [](const char* szName) {
-        const char* szValue = std::getenv(szName);
-        return std::string(szValue ? szValue : "");
-    };
-    WebRoster web(Env("ZORV_DB"), Env("SCRIPT_NAME"));
-    WebReply reply = web.Handle({szMethod, Env("PATH_INFO"), Env("HTTP_IF_NONE_MATCH"),
+    const CgiGuild guild = FindCgiGuild();
+    if (guild.strFile.empty() && !Env("ZORV_GUILDS").empty()) {
+        AnswerCgiStatus(404);
+        return 0;
+    }
+    WebRoster web(guild.strFile, guild.strBase);
+    // A browser that follows the client's address gets the roster's first page.
+    const std::string strPage =
+        !Env("ZORV_GUILDS").empty() && guild.strRest == std::string("/") + GuildHost::kScript
+            ? ""
+            : guild.strRest;
+    WebReply reply = web.Handle({szMethod, strPage, Env("HTTP_IF_NONE_MATCH"),
                                  Env("HTTP_ACCEPT_ENCODING"), Env("HTTP_ACCEPT_LANGUAGE")});
     std::cout << "Status: " << reply.iStatus << " " << StatusText(reply.iStatus) << "\r\n";
     for (const auto& [strName, strValue] : reply.headers)
@@ -149,9 +193,14 @@ int Serve(const ServeOptions& options) {
                      options.strListen.c_str());
         return 2;
     }
-    try { // refuse to start on a database that is missing or unreadable
-        Database db = OpenGuildDatabase(options.strDbPath, false);
-        Store::FileSchemaVersion(db);
+    const bool bHost = !options.strGuildsDir.empty();
+    try { // refuse to start on a database, or a folder of them, that is missing or unreadable
+        if (bHost) {
+            guilds::List(options.strGuildsDir);
+        } else {
+            Database db = OpenGuildDatabase(options.strDbPath, false);
+            Store::FileSchemaVersion(db);
+        }
     } catch (const std::exception& e) {
         std::fprintf(stderr, "zorv-server: %s\n", e.what());
         return 1;
@@ -171,33 +220,64 @@ int Serve(const ServeOptions& options) {
     sigaddset(&signals, SIGTERM);
     pthread_sigmask(SIG_BLOCK, &signals, nullptr);
 
-    std::optional<std::string> strKey = CredentialCache::LoadKey(options.strDbPath);
-    std::optional<CredentialCache> cache;
-    if (strKey)
-        cache.emplace(*strKey, std::chrono::seconds(300));
-    else
-        cache.emplace(); // still remembered in memory, not shared with the CGI program
-    // libcurl is set up before a second thread can call it. Made before the guild, whose
+    // libcurl is set up before a second thread can call it. Made before the guilds, whose
     // operations wake it, so that it outlives them.
     try {
         notify::CurlLibrary();
     } catch (const std::exception& e) {
         std::fprintf(stderr, "zorv-server: no chat notifications: %s\n", e.what());
     }
-    notify::Courier courier(options.strDbPath);
-    GuildOptions guildOptions = options.guild;
-    guildOptions.onNotices = [&courier] { courier.Wake(); };
-    Guild guild(options.strDbPath, &*cache, guildOptions);
-    // Made before the front, so that it outlives the requests the front's workers still answer.
+    // The courier asks the host for its guilds, and stops before it.
+    std::unique_ptr<GuildHost> pHost;
+    std::optional<notify::Courier> courier;
+    std::optional<CredentialCache> cache;
+    std::unique_ptr<Guild> pGuild;
     std::unique_ptr<WebRoster> pWeb;
-    if (options.bWeb)
-        pWeb = std::make_unique<WebRoster>(options.strDbPath, options.strPath);
+    Router router;
+    FrontLimits limits = options.limits;
+    if (bHost) {
+        courier.emplace([&pHost] { return pHost->Files(); });
+        GuildHost::Options hostOptions;
+        hostOptions.guild = options.guild;
+        hostOptions.bWeb = options.bWeb;
+        hostOptions.idle = std::chrono::seconds(options.nIdleSeconds);
+        hostOptions.onNotices = [&courier](const std::string& strFile) { courier->Wake(strFile); };
+        pHost = std::make_unique<GuildHost>(options.strGuildsDir, hostOptions);
+        router = pHost->AsRouter();
+        // One guild's flood, or its watchers, take at most half of what the host has.
+        limits.nWorkersPerGuild = std::max(1, limits.nWorkers / 2);
+        limits.nHeldPerGuild = std::max(1, limits.nHeldInAll / 2);
+    } else {
+        std::optional<std::string> strKey = CredentialCache::LoadKey(options.strDbPath);
+        if (strKey)
+            cache.emplace(*strKey, std::chrono::seconds(300));
+        else
+            cache.emplace(); // still remembered in memory, not shared with the CGI program
+        courier.emplace(options.strDbPath);
+        GuildOptions guildOptions = options.guild;
+        guildOptions.onNotices = [&courier, strFile = options.strDbPath] {
+            courier->Wake(strFile);
+        };
+        pGuild = std::make_unique<Guild>(options.strDbPath, &*cache, guildOptions);
+        // Made before the front, so that it outlives the requests the front's workers answer.
+        auto pSite = std::make_shared<Site>();
+        pSite->handle = [&pGuild](const Request& request) { return pGuild->Handle(request); };
+        pSite->generationNow = [&pGuild] { return pGuild->FeedGenerationNow(); };
+        if (options.bWeb) {
+            pWeb = std::make_unique<WebRoster>(options.strDbPath, options.strPath);
+            pSite->web = [&pWeb](const WebRequest& request) { return pWeb->Handle(request); };
+        }
+        router = OneGuildAt(options.strPath, std::move(pSite));
+    }
     {
-        StandaloneFront front(options.strPath, options.limits,
-                              [&](const Request& request) { return guild.Handle(request); });
-        if (pWeb)
-            front.ServeWeb([&pWeb](const WebRequest& request) { return pWeb->Handle(request); });
-        front.HoldFeedRequests([&guild] { return guild.FeedGenerationNow(); });
+        StandaloneFront front(std::move(router), limits);
+        front.HoldFeedRequests();
+        try {
+            front.TrustProxies(options.trustedProxies);
+        } catch (const std::exception& e) {
+            std::fprintf(stderr, "zorv-server: --trusted-proxy: %s\n", e.what());
+            return 1;
+        }
         if (bTls)
             front.UseTls(std::move(strCertPem), std::move(strKeyPem));
         int iBound = 0;
@@ -208,7 +288,7 @@ int Serve(const ServeOptions& options) {
             return 1;
         }
         std::cout << "zorv-server: listening on " << (bTls ? "https://" : "http://") << strHost
-                  << ":" << iBound << options.strPath << std::endl;
+                  << ":" << iBound << (bHost ? "/<guild>/zorv" : options.strPath) << std::endl;
         int iSignal = 0;
         sigwait(&signals, &iSignal);
     }
@@ -231,7 +311,12 @@ int ServeCgi() {
     unsigned long lLength = szLength ? std::strtoul(szLength, nullptr, 10) : 0;
     const char* szAgent = std::getenv("HTTP_USER_AGENT");
     const char* szRemote = std::getenv("REMOTE_ADDR");
-    const char* szDb = std::getenv("ZORV_DB");
+    const CgiGuild cgiGuild = FindCgiGuild();
+    if (!Env("ZORV_GUILDS").empty() &&
+        (cgiGuild.strFile.empty() || cgiGuild.strRest != std::string("/") + GuildHost::kScript)) {
+        AnswerCgiStatus(404);
+        return 0;
+    }
 
     Reply reply;
     if (lLength > kMaxBodyBytes) {
@@ -252,7 +337,7 @@ int ServeCgi() {
         strBody.resize(nRead);
         // The record of verified logins is shared through the guild file with every other
         // request's process and with a standalone server, under the key kept beside it.
-        std::string strDb = szDb ? szDb : "";
+        const std::string& strDb = cgiGuild.strFile;
         std::optional<std::string> strKey =
             strDb.empty() ? std::nullopt : CredentialCache::LoadKey(strDb);
         std::optional<CredentialCache> cache;

@@ -4,26 +4,47 @@
 #include <exception>
 #include <poll.h>
 
-HeldRequests::HeldRequests(int nPerAddress, int nInAll, std::function<std::int64_t()> generationNow)
+namespace {
+
+// Counts one more for key, unless it holds nMost already.
+bool CountIn(std::unordered_map<std::string, int>& counts, const std::string& strKey, int nMost) {
+    int& n = counts[strKey];
+    if (n >= nMost) {
+        if (n == 0)
+            counts.erase(strKey);
+        return false;
+    }
+    ++n;
+    return true;
+}
+
+void CountOut(std::unordered_map<std::string, int>& counts, const std::string& strKey) {
+    if (--counts[strKey] <= 0)
+        counts.erase(strKey);
+}
+
+} // namespace
+
+HeldRequests::HeldRequests(int nPerAddress, int nInAll, int nPerGuild)
     : m_nPerAddress(nPerAddress), m_nInAll(static_cast<std::size_t>(nInAll)),
-      m_generationNow(std::move(generationNow)), m_thread([this] { Watch(); }) {}
+      m_nPerGuild(nPerGuild), m_thread([this] { Watch(); }) {}
 
 HeldRequests::~HeldRequests() {
     Stop();
 }
 
-bool HeldRequests::Hold(const std::string& strAddress, std::int64_t lGeneration, int nSeconds,
-                        int fd, std::function<void()> wake) {
+bool HeldRequests::Hold(Watcher watcher, std::int64_t lGeneration, int nSeconds, int fd,
+                        std::function<void()> wake) {
     std::lock_guard<std::mutex> lock(m_mutex);
-    int& nHeld = m_perAddress[strAddress];
-    if (m_bStopping || nHeld >= m_nPerAddress || m_entries.size() >= m_nInAll) {
-        if (nHeld == 0)
-            m_perAddress.erase(strAddress);
+    if (m_bStopping || m_entries.size() >= m_nInAll ||
+        !CountIn(m_perAddress, watcher.strAddress, m_nPerAddress))
+        return false;
+    if (!CountIn(m_perGuild, watcher.strGuild, m_nPerGuild)) {
+        CountOut(m_perAddress, watcher.strAddress);
         return false;
     }
-    ++nHeld;
-    m_entries.push_back({strAddress, lGeneration, Clock::now() + std::chrono::seconds(nSeconds), fd,
-                         std::move(wake)});
+    m_entries.push_back({std::move(watcher), lGeneration,
+                         Clock::now() + std::chrono::seconds(nSeconds), fd, std::move(wake)});
     m_wake.notify_one();
     return true;
 }
@@ -49,8 +70,8 @@ HeldRequests::TakeDue(const std::function<bool(const Entry&)>& bDue) {
     for (auto it = m_entries.begin(); it != m_entries.end();) {
         auto next = std::next(it);
         if (bDue(*it)) {
-            if (--m_perAddress[it->strAddress] == 0)
-                m_perAddress.erase(it->strAddress);
+            CountOut(m_perAddress, it->watcher.strAddress);
+            CountOut(m_perGuild, it->watcher.strGuild);
             due.splice(due.end(), m_entries, it);
         }
         it = next;
@@ -73,29 +94,39 @@ void HeldRequests::Watch() {
         m_wake.wait_for(lock, kLookEvery, [this] { return m_bStopping; });
         if (m_bStopping)
             break;
-        lock.unlock();
-        // The guild file is read without the lock, so that holding a request never waits on it.
-        std::int64_t lNow = -1;
-        try {
-            lNow = m_generationNow();
-        } catch (const std::exception& e) {
-            std::fprintf(stderr, "zorv-server: the tree's generation cannot be read: %s\n",
-                         e.what());
-        }
+        // Each guild with a request held, and how to read its generation.
+        std::unordered_map<std::string, GenerationNow> guilds;
         std::vector<int> fds;
-        {
-            std::lock_guard<std::mutex> guard(m_mutex);
-            for (const Entry& entry : m_entries)
-                if (entry.fd >= 0)
-                    fds.push_back(entry.fd);
+        for (const Entry& entry : m_entries) {
+            guilds.emplace(entry.watcher.strGuild, entry.watcher.generationNow);
+            if (entry.fd >= 0)
+                fds.push_back(entry.fd);
+        }
+        lock.unlock();
+        // The guild files are read without the lock, so that holding a request never waits on
+        // them. A generation that cannot be read is -1.
+        std::unordered_map<std::string, std::int64_t> generations;
+        for (const auto& [strGuild, generationNow] : guilds) {
+            std::int64_t& lNow = generations[strGuild];
+            lNow = -1;
+            try {
+                lNow = generationNow();
+            } catch (const std::exception& e) {
+                std::fprintf(stderr, "zorv-server: the tree's generation cannot be read: %s\n",
+                             e.what());
+            }
         }
         const std::vector<int> hungUp = HungUp(fds);
         const std::unordered_set<int> gone(hungUp.begin(), hungUp.end());
         const Clock::time_point now = Clock::now();
-        // A generation that cannot be read wakes everyone: the guild answers each as it can.
+        // A generation that cannot be read wakes the guild's watchers: it answers each as it can.
+        // A request held since the look began is seen at the next.
         std::list<Entry> due = TakeDue([&](const Entry& entry) {
-            return lNow < 0 || entry.lGeneration != lNow || entry.deadline <= now ||
-                   gone.count(entry.fd) > 0;
+            auto found = generations.find(entry.watcher.strGuild);
+            if (found == generations.end())
+                return false;
+            return found->second < 0 || entry.lGeneration != found->second ||
+                   entry.deadline <= now || gone.count(entry.fd) > 0;
         });
         Release(due);
         lock.lock();
@@ -161,4 +192,10 @@ void ConnectionShares::Closed(const void* pConnection) {
     if (--counts->second.nOpen <= 0)
         m_counts.erase(counts);
     m_connections.erase(found);
+}
+
+int ConnectionShares::OpenFrom(const std::string& strAddress) {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    auto found = m_counts.find(strAddress);
+    return found == m_counts.end() ? 0 : found->second.nOpen;
 }

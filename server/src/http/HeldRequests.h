@@ -7,9 +7,11 @@
 // restore from the command line) wakes the waiters as well as one committed by this server. A
 // request whose client hangs up is woken at the same look, so that its connection and its place
 // in the shares are let go at once.
-// An address holds at most nPerAddress at once, and the server nInAll; those are apart from its
-// ordinary connections, and the cap in all keeps held requests from taking the connections that
-// everyone else needs.
+// An address holds at most nPerAddress at once, a guild nPerGuild and the server nInAll; those are
+// apart from its ordinary connections, and the cap in all keeps held requests from taking the
+// connections that everyone else needs. On a host of several guilds, each request names its guild
+// and how to read that guild's generation, read once a look for all of its held requests; the
+// guild's cap keeps one guild's watchers from taking every place.
 #include <chrono>
 #include <condition_variable>
 #include <cstdint>
@@ -27,24 +29,31 @@ public:
     using Clock = std::chrono::steady_clock;
     static constexpr std::chrono::milliseconds kLookEvery{100};
 
-    HeldRequests(int nPerAddress, int nInAll, std::function<std::int64_t()> generationNow);
+    using GenerationNow = std::function<std::int64_t()>;
+    HeldRequests(int nPerAddress, int nInAll, int nPerGuild);
     // Wakes whatever is still held.
     ~HeldRequests();
     HeldRequests(const HeldRequests&) = delete;
     HeldRequests& operator=(const HeldRequests&) = delete;
 
-    // Holds a request from strAddress that saw lGeneration, until it changes or nSeconds pass;
-    // false, and nothing held, when the address holds its share already, the server holds as many
-    // as it may, or the registry is stopping: the caller answers at once.
+    // Holds a request from strAddress to strGuild that saw lGeneration, until the guild's
+    // generationNow() moves on or nSeconds pass; false, and nothing held, when the address or the
+    // guild holds its share already, the server holds as many as it may, or the registry is
+    // stopping: the caller answers at once.
     // fd, when not -1, is the request's socket, watched for the client's hang-up.
-    [[nodiscard]] bool Hold(const std::string& strAddress, std::int64_t lGeneration, int nSeconds,
-                            int fd, std::function<void()> wake);
+    struct Watcher {
+        std::string strAddress;
+        std::string strGuild;
+        GenerationNow generationNow;
+    };
+    [[nodiscard]] bool Hold(Watcher watcher, std::int64_t lGeneration, int nSeconds, int fd,
+                            std::function<void()> wake);
     // Wakes everything held and takes no more; the thread ends. Idempotent.
     void Stop();
 
 private:
     struct Entry {
-        std::string strAddress;
+        Watcher watcher;
         std::int64_t lGeneration;
         Clock::time_point deadline;
         int fd;
@@ -59,12 +68,13 @@ private:
 
     const int m_nPerAddress;
     const std::size_t m_nInAll;
-    const std::function<std::int64_t()> m_generationNow;
+    const int m_nPerGuild;
     std::mutex m_mutex;
     std::condition_variable m_wake;
     bool m_bStopping = false;
     std::list<Entry> m_entries;
     std::unordered_map<std::string, int> m_perAddress;
+    std::unordered_map<std::string, int> m_perGuild;
     std::thread m_thread;
 };
 
@@ -79,13 +89,16 @@ private:
 // is refused with an answer.
 class ConnectionShares {
 public:
-    ConnectionShares(int nOrdinary, int nHeld) : m_nOrdinary(nOrdinary), m_nAll(nOrdinary + nHeld) {}
+    ConnectionShares(int nOrdinary, int nHeld)
+        : m_nOrdinary(nOrdinary), m_nAll(nOrdinary + nHeld) {}
     // A connection accepted from strAddress; true when it is past the address's ordinary share.
     bool Started(const void* pConnection, const std::string& strAddress);
     // The connection's request is whole. A watch leaves the ordinary share; another request keeps
     // its ordinary place or takes one. False: no place is left for it.
     bool RequestArrived(const void* pConnection, bool bWatch);
     void Closed(const void* pConnection);
+    // The connections from strAddress open now.
+    int OpenFrom(const std::string& strAddress);
 
 private:
     struct Connection {

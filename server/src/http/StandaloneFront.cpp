@@ -28,6 +28,7 @@
 #include <type_traits>
 #include <unistd.h>
 #include <unordered_map>
+#include <unordered_set>
 
 namespace {
 
@@ -57,6 +58,7 @@ struct Exchange {
     std::size_t nBodyBytes = 0;     // all of it that has arrived
     std::string strAgent;
     std::string strAddress;
+    std::shared_ptr<const Site> pSite; // the guild that answers it
     Reply reply;
     bool bWeb = false; // a page of the web roster, not the protocol
     WebRequest web;
@@ -199,18 +201,6 @@ MHD_Result AnswerWeb(MHD_Connection* pConnection, const WebReply& reply) {
     return result;
 }
 
-// The part of a GET or HEAD path that names a page, when the path is the script path or lies
-// below it.
-std::optional<std::string> WebSubPath(const std::string& strScript, const char* szUrl) {
-    std::string strUrl = szUrl;
-    if (strUrl == strScript)
-        return std::string();
-    std::string strPrefix = strScript.back() == '/' ? strScript : strScript + "/";
-    if (strUrl.compare(0, strPrefix.size(), strPrefix) == 0)
-        return strUrl.substr(strPrefix.size());
-    return std::nullopt;
-}
-
 // Whether the request line and the header pass the front's limits: kHeaderBytes counts every
 // byte before the body (the request line, each header line and the blank line that ends the
 // header, with their line ends), as libmicrohttpd read them; kMaxHeaderLines counts the header's
@@ -260,16 +250,47 @@ std::string HeaderValue(MHD_Connection* pConnection, const char* szName) {
     return szValue ? szValue : "";
 }
 
+// An address as inet_ntop writes it, or "" when the text is none.
+std::string CanonicalAddress(const std::string& strAddress) {
+    in6_addr six{};
+    in_addr four{};
+    char szAddress[INET6_ADDRSTRLEN] = "";
+    if (inet_pton(AF_INET, strAddress.c_str(), &four) == 1)
+        inet_ntop(AF_INET, &four, szAddress, sizeof szAddress);
+    else if (inet_pton(AF_INET6, strAddress.c_str(), &six) == 1)
+        inet_ntop(AF_INET6, &six, szAddress, sizeof szAddress);
+    return szAddress;
+}
+
+// The client a proxy speaks for: the last address of the last X-Forwarded-For field, which is the
+// one the proxy added (whatever came before it, the client may have written). "" when there is
+// none, or it is no address.
+std::string ForwardedFor(MHD_Connection* pConnection) {
+    std::string strLast;
+    Library().get_connection_values(
+        pConnection, MHD_HEADER_KIND,
+        [](void* pLast, MHD_ValueKind, const char* szKey, const char* szValue) {
+            if (strcasecmp(szKey, "X-Forwarded-For") == 0 && szValue)
+                *static_cast<std::string*>(pLast) = szValue;
+            return MHD_YES;
+        },
+        &strLast);
+    std::size_t iComma = strLast.rfind(',');
+    std::string strAddress = iComma == std::string::npos ? strLast : strLast.substr(iComma + 1);
+    const std::size_t iFirst = strAddress.find_first_not_of(" \t");
+    const std::size_t iEnd = strAddress.find_last_not_of(" \t");
+    if (iFirst == std::string::npos)
+        return "";
+    return CanonicalAddress(strAddress.substr(iFirst, iEnd - iFirst + 1));
+}
+
 } // namespace
 
 struct StandaloneFront::Impl {
-    Impl(std::string strPathIn, FrontLimits limitsIn, Handler handlerIn)
-        : strPath(std::move(strPathIn)), limits(limitsIn), handler(std::move(handlerIn)) {}
+    Impl(Router routerIn, FrontLimits limitsIn) : router(std::move(routerIn)), limits(limitsIn) {}
 
-    std::string strPath;
+    Router router;
     FrontLimits limits;
-    Handler handler;
-    WebHandler webHandler; // empty: GET is refused as any other method
     // Declared before the daemon, so that both outlive it: stopping the daemon closes
     // connections, which the watch hears of.
     ArrivalWatch watch{limits.nHeaderSeconds, limits.nRequestSeconds, limits.nProbationSeconds};
@@ -278,26 +299,35 @@ struct StandaloneFront::Impl {
     // anyone may send, waits on these and never in front of a member's request.
     std::unique_ptr<WorkerPool> pWebWorkers;
     MHD_Daemon* pDaemon = nullptr;
-    std::string strCertPem, strKeyPem;           // both empty: plain HTTP
-    std::function<std::int64_t()> generationNow; // empty: nothing is held
-    std::atomic<int> nWithWorkers{0};            // requests handed on and not yet completed
+    std::string strCertPem, strKeyPem; // both empty: plain HTTP
+    bool bHold = false;
+    std::atomic<int> nWithWorkers{0}; // requests handed on and not yet completed
     std::unique_ptr<HeldRequests> pHeld;
-    // While requests may be held, the front counts each address's ordinary connections itself.
+    // While requests may be held, or a proxy is trusted, the front counts each address's
+    // connections itself.
     ConnectionShares shares{limits.nPerAddress, limits.nHeldPerAddress};
+    bool bCountShares = false;
+    std::unordered_set<std::string> proxies; // trusted, as CanonicalAddress writes them
+    unsigned nPerAddressAll = 0;             // the connections an address may open at most
+
+    static Request RequestOf(const Exchange& x, bool bMayHold) {
+        return {x.strBody, x.strAgent, x.strAddress, bMayHold};
+    }
 
     // The guild's answer to a protocol request, on a worker; a feed request with nothing new is
     // held instead, and asked again when it wakes.
     void Work(Exchange* x, MHD_Connection* pConnection) {
-        x->reply = handler({x->strBody, x->strAgent, x->strAddress, pHeld != nullptr});
+        const Site& site = *x->pSite;
+        x->reply = site.handle(RequestOf(*x, pHeld && site.generationNow));
         if (x->reply.hold) {
             const Reply::Hold hold = *x->reply.hold;
             const MHD_ConnectionInfo* pFd =
                 Library().get_connection_info(pConnection, MHD_CONNECTION_INFO_CONNECTION_FD);
-            if (pHeld->Hold(x->strAddress, hold.lGeneration, hold.nSeconds,
-                            pFd ? pFd->connect_fd : -1,
+            if (pHeld->Hold({x->strAddress, site.strGuild, site.generationNow}, hold.lGeneration,
+                            hold.nSeconds, pFd ? pFd->connect_fd : -1,
                             [this, x, pConnection] { Wake(x, pConnection); }))
                 return;
-            x->reply = handler({x->strBody, x->strAgent, x->strAddress, false});
+            x->reply = site.handle(RequestOf(*x, false));
         }
         x->state = Exchange::State::Done;
         Library().resume_connection(pConnection);
@@ -305,12 +335,12 @@ struct StandaloneFront::Impl {
     // A change wakes every watcher at once: their answers wait behind the members' requests.
     void Wake(Exchange* x, MHD_Connection* pConnection) {
         if (!pWorkers->Submit(
-                [this, x, pConnection] {
-                    x->reply = handler({x->strBody, x->strAgent, x->strAddress, false});
+                [x, pConnection] {
+                    x->reply = x->pSite->handle(RequestOf(*x, false));
                     x->state = Exchange::State::Done;
                     Library().resume_connection(pConnection);
                 },
-                WorkerPool::Kind::Background)) {
+                WorkerPool::Kind::Background, x->pSite->strGuild)) {
             x->iStatus = MHD_HTTP_SERVICE_UNAVAILABLE;
             x->state = Exchange::State::Done;
             Library().resume_connection(pConnection);
@@ -347,8 +377,10 @@ struct StandaloneFront::Impl {
                              MHD_ConnectionNotificationCode code) {
         Impl* self = static_cast<Impl*>(pSelf);
         if (code == MHD_CONNECTION_NOTIFY_STARTED) {
-            const bool bProbation =
-                self->pHeld && self->shares.Started(pConnection, AddressOf(pConnection));
+            // A proxy's connection counts toward its client's share once its header names him.
+            const std::string strAddress = AddressOf(pConnection);
+            const bool bProbation = self->bCountShares && !self->proxies.count(strAddress) &&
+                                    self->shares.Started(pConnection, strAddress);
             const MHD_ConnectionInfo* pInfo =
                 Library().get_connection_info(pConnection, MHD_CONNECTION_INFO_CONNECTION_FD);
             if (pInfo)
@@ -366,6 +398,17 @@ struct StandaloneFront::Impl {
             --static_cast<Impl*>(pSelf)->nWithWorkers;
         delete x;
         *ppContext = nullptr;
+    }
+
+    // With a proxy trusted, libmicrohttpd counts no address's connections (the proxy's would be
+    // its clients' together): the front refuses another address's past its limit here.
+    static MHD_Result OnAccept(void* pSelf, const sockaddr* pAddress, socklen_t) {
+        Impl* self = static_cast<Impl*>(pSelf);
+        const std::string strAddress = AddressText(pAddress);
+        return self->proxies.count(strAddress) ||
+                       self->shares.OpenFrom(strAddress) < static_cast<int>(self->nPerAddressAll)
+                   ? MHD_YES
+                   : MHD_NO;
     }
 
     // The request line has arrived: its exchange begins, with the target as it came.
@@ -401,18 +444,16 @@ struct StandaloneFront::Impl {
                 return Answer(pConnection, MHD_HTTP_CONTENT_TOO_LARGE, "");
             bool bRead = !std::strcmp(szMethod, MHD_HTTP_METHOD_GET) ||
                          !std::strcmp(szMethod, MHD_HTTP_METHOD_HEAD);
-            std::optional<std::string> strSubPath;
-            if (self->webHandler && bRead)
-                strSubPath = WebSubPath(self->strPath, szUrl);
-            if (strSubPath) {
+            Route route = self->router(szUrl, bRead);
+            x->pSite = std::move(route.pSite);
+            if (x->pSite && route.strPage) {
                 x->bWeb = true;
-                x->web = {szMethod, *strSubPath, HeaderValue(pConnection, "If-None-Match"),
+                x->web = {szMethod, *route.strPage, HeaderValue(pConnection, "If-None-Match"),
                           HeaderValue(pConnection, "Accept-Encoding"),
                           HeaderValue(pConnection, "Accept-Language")};
                 return MHD_YES;
             }
-            // The script path is a plain path: compared as text, never as a pattern.
-            if (self->strPath != szUrl)
+            if (!x->pSite)
                 x->iStatus = MHD_HTTP_NOT_FOUND;
             else if (std::strcmp(szMethod, MHD_HTTP_METHOD_POST) != 0)
                 x->iStatus = MHD_HTTP_METHOD_NOT_ALLOWED;
@@ -420,6 +461,13 @@ struct StandaloneFront::Impl {
                 Library().lookup_connection_value(pConnection, MHD_HEADER_KIND, "User-Agent");
             x->strAgent = szAgent ? szAgent : "";
             x->strAddress = AddressOf(pConnection);
+            if (self->proxies.count(x->strAddress)) {
+                const std::string strClient = ForwardedFor(pConnection);
+                if (!strClient.empty())
+                    x->strAddress = strClient;
+                if (self->bCountShares)
+                    self->shares.Started(pConnection, x->strAddress);
+            }
             return MHD_YES;
         }
         if (*pnData > 0) {
@@ -445,7 +493,7 @@ struct StandaloneFront::Impl {
             if (x->iStatus != MHD_HTTP_OK)
                 return Answer(pConnection, x->iStatus, "");
             const bool bWatch = self->pHeld && !x->bWeb && IsWatch(x->strBody);
-            if (self->pHeld && !x->bWeb && !self->shares.RequestArrived(pConnection, bWatch))
+            if (self->bCountShares && !x->bWeb && !self->shares.RequestArrived(pConnection, bWatch))
                 return AnswerBusy(pConnection);
             x->state = Exchange::State::Working;
             ++self->nWithWorkers;
@@ -455,11 +503,12 @@ struct StandaloneFront::Impl {
                          [self, x, pConnection] {
                              if (!x->bWeb)
                                  return self->Work(x, pConnection);
-                             x->webReply = self->webHandler(x->web);
+                             x->webReply = x->pSite->web(x->web);
                              x->state = Exchange::State::Done;
                              Library().resume_connection(pConnection);
                          },
-                         bWatch ? WorkerPool::Kind::Background : WorkerPool::Kind::Ordinary)) {
+                         bWatch ? WorkerPool::Kind::Background : WorkerPool::Kind::Ordinary,
+                         x->pSite->strGuild)) {
                 // The server is stopping: a body that was still arriving is not served.
                 x->iStatus = MHD_HTTP_SERVICE_UNAVAILABLE;
                 x->state = Exchange::State::Done;
@@ -481,8 +530,8 @@ struct StandaloneFront::Impl {
     }
 };
 
-StandaloneFront::StandaloneFront(std::string strPath, FrontLimits limits, Handler handler)
-    : m_pImpl(std::make_unique<Impl>(std::move(strPath), limits, std::move(handler))) {}
+StandaloneFront::StandaloneFront(Router router, FrontLimits limits)
+    : m_pImpl(std::make_unique<Impl>(std::move(router), limits)) {}
 
 StandaloneFront::~StandaloneFront() {
     if (!m_pImpl->pDaemon)
@@ -507,12 +556,17 @@ StandaloneFront::~StandaloneFront() {
         close(listening);
 }
 
-void StandaloneFront::ServeWeb(WebHandler handler) {
-    m_pImpl->webHandler = std::move(handler);
+void StandaloneFront::HoldFeedRequests() {
+    m_pImpl->bHold = true;
 }
 
-void StandaloneFront::HoldFeedRequests(std::function<std::int64_t()> generationNow) {
-    m_pImpl->generationNow = std::move(generationNow);
+void StandaloneFront::TrustProxies(std::vector<std::string> addresses) {
+    for (const std::string& strAddress : addresses) {
+        const std::string strCanonical = CanonicalAddress(strAddress);
+        if (strCanonical.empty())
+            throw std::runtime_error("\"" + strAddress + "\" is no IP address");
+        m_pImpl->proxies.insert(strCanonical);
+    }
 }
 
 void StandaloneFront::UseTls(std::string strCertPem, std::string strKeyPem) {
@@ -560,16 +614,22 @@ int StandaloneFront::Start(const std::string& strHost, int iPort) {
         Library().stop_daemon(pProbe);
     }
 
-    impl.pWorkers = std::make_unique<WorkerPool>(impl.limits.nWorkers);
-    impl.pWebWorkers = std::make_unique<WorkerPool>(impl.limits.nWebWorkers);
-    if (impl.generationNow)
-        impl.pHeld = std::make_unique<HeldRequests>(impl.limits.nHeldPerAddress,
-                                                    impl.limits.nHeldInAll, impl.generationNow);
+    impl.pWorkers =
+        std::make_unique<WorkerPool>(impl.limits.nWorkers, impl.limits.nWorkersPerGuild);
+    impl.pWebWorkers =
+        std::make_unique<WorkerPool>(impl.limits.nWebWorkers, impl.limits.nWorkersPerGuild);
+    if (impl.bHold)
+        impl.pHeld = std::make_unique<HeldRequests>(
+            impl.limits.nHeldPerAddress, impl.limits.nHeldInAll,
+            impl.limits.nHeldPerGuild > 0 ? impl.limits.nHeldPerGuild : impl.limits.nHeldInAll);
+    impl.bCountShares = impl.pHeld || !impl.proxies.empty();
     // With requests held, libmicrohttpd's own limit an address is twice its shares, and the front
-    // keeps the shares (ConnectionShares), answering what is past them.
-    const unsigned nPerAddressAll = static_cast<unsigned>(
+    // keeps the shares (ConnectionShares), answering what is past them. With a proxy trusted, the
+    // front keeps that limit too (OnAccept), since the proxy's connections are many clients'.
+    impl.nPerAddressAll = static_cast<unsigned>(
         impl.pHeld ? 2 * (impl.limits.nPerAddress + impl.limits.nHeldPerAddress)
                    : impl.limits.nPerAddress);
+    const unsigned nPerAddressAll = impl.proxies.empty() ? impl.nPerAddressAll : 0;
     unsigned iFlags = MHD_USE_EPOLL | MHD_USE_INTERNAL_POLLING_THREAD | MHD_ALLOW_SUSPEND_RESUME |
                       MHD_USE_ERROR_LOG;
     if (bIPv6)
@@ -578,13 +638,14 @@ int StandaloneFront::Start(const std::string& strHost, int iPort) {
         iFlags |= MHD_USE_TLS;
     // The TLS options come last: without TLS they end the list early.
     impl.pDaemon = Library().start_daemon(
-        iFlags, static_cast<uint16_t>(iPort), nullptr, nullptr, &Impl::OnRequest, &impl,
-        MHD_OPTION_EXTERNAL_LOGGER, &Impl::OnLog, &impl, MHD_OPTION_URI_LOG_CALLBACK,
-        &Impl::OnRequestLine, &impl, MHD_OPTION_SOCK_ADDR, reinterpret_cast<sockaddr*>(&address),
-        MHD_OPTION_LISTEN_BACKLOG_SIZE, static_cast<unsigned>(impl.limits.nBacklog),
-        MHD_OPTION_CONNECTION_LIMIT, static_cast<unsigned>(impl.limits.nConnections),
-        MHD_OPTION_PER_IP_CONNECTION_LIMIT, nPerAddressAll, MHD_OPTION_CONNECTION_TIMEOUT, 0u,
-        MHD_OPTION_CONNECTION_MEMORY_LIMIT, kConnectionMemory, MHD_OPTION_THREAD_POOL_SIZE,
+        iFlags, static_cast<uint16_t>(iPort), impl.proxies.empty() ? nullptr : &Impl::OnAccept,
+        &impl, &Impl::OnRequest, &impl, MHD_OPTION_EXTERNAL_LOGGER, &Impl::OnLog, &impl,
+        MHD_OPTION_URI_LOG_CALLBACK, &Impl::OnRequestLine, &impl, MHD_OPTION_SOCK_ADDR,
+        reinterpret_cast<sockaddr*>(&address), MHD_OPTION_LISTEN_BACKLOG_SIZE,
+        static_cast<unsigned>(impl.limits.nBacklog), MHD_OPTION_CONNECTION_LIMIT,
+        static_cast<unsigned>(impl.limits.nConnections), MHD_OPTION_PER_IP_CONNECTION_LIMIT,
+        nPerAddressAll, MHD_OPTION_CONNECTION_TIMEOUT, 0u, MHD_OPTION_CONNECTION_MEMORY_LIMIT,
+        kConnectionMemory, MHD_OPTION_THREAD_POOL_SIZE,
         static_cast<unsigned>(impl.limits.nIoThreads), MHD_OPTION_NOTIFY_CONNECTION,
         &Impl::OnConnection, &impl, MHD_OPTION_NOTIFY_COMPLETED, &Impl::OnCompleted, &impl,
         bTls ? MHD_OPTION_HTTPS_MEM_CERT : MHD_OPTION_END, impl.strCertPem.c_str(),

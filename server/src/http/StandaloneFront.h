@@ -14,14 +14,14 @@
 // address's ordinary share is accepted on probation (ConnectionShares): a watch joins the held
 // share, another request is answered 503 with Retry-After, and one that does not come within
 // nProbationSeconds gets the 408.
-#include "Reply.h"
-#include "WebExchange.h"
+#include "Sites.h"
 #include "WorkerPool.h"
 
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 struct FrontLimits {
     int nHeaderSeconds = 10;
@@ -33,6 +33,10 @@ struct FrontLimits {
     int nPerAddress = 32;
     int nHeldPerAddress = 256;
     int nHeldInAll = 1200;
+    // On a host of several guilds, the most of the held requests and of the workers (of each
+    // pool) one guild takes at once; 0 for all of them.
+    int nHeldPerGuild = 0;
+    int nWorkersPerGuild = 0;
     int nConnections = 2000;
     int nBacklog = 1024;
     int nWorkers = 8;
@@ -49,20 +53,21 @@ public:
     // not announced (chunked), as soon as it passes this.
     static constexpr std::size_t kMaxUploadBytes = 4 * 1024 * 1024;
 
-    using Handler = std::function<Reply(const Request&)>;
-    StandaloneFront(std::string strPath, FrontLimits limits, Handler handler);
+    StandaloneFront(Router router, FrontLimits limits);
     // Stops listening, answers the requests already handed to the workers, then closes.
     ~StandaloneFront();
     StandaloneFront(const StandaloneFront&) = delete;
     StandaloneFront& operator=(const StandaloneFront&) = delete;
 
-    // Before Start: answer GET and HEAD at the script path and below it with these pages.
-    using WebHandler = std::function<WebReply(const WebRequest&)>;
-    void ServeWeb(WebHandler handler);
+    // Before Start: hold the change feed's requests that have nothing yet (Reply::hold), of the
+    // sites that can say their generation, waking them when it moves on.
+    void HoldFeedRequests();
 
-    // Before Start: hold the change feed's requests that have nothing yet (Reply::hold), waking
-    // them when generationNow() moves on.
-    void HoldFeedRequests(std::function<std::int64_t()> generationNow);
+    // Before Start: the connections from these addresses are a reverse proxy's, which names the
+    // client it speaks for in X-Forwarded-For (the last address there is the one it saw). Such a
+    // connection counts toward the client's limits, not the proxy's; from any other address the
+    // header is ignored, so a client cannot pass for another.
+    void TrustProxies(std::vector<std::string> addresses);
 
     // Before Start: serve HTTPS with this PEM certificate (chain) and its unencrypted PEM key.
     void UseTls(std::string strCertPem, std::string strKeyPem);
