@@ -323,6 +323,15 @@ int GuildCommand(const std::string& strDir, Arguments& args) {
     }
     if (!guilds::Find(strDir, names[1]))
         return Fail("no guild " + names[1] + " in " + strDir);
+    // A guild is moved or removed whole, its log folded in, only when no server has it open: a
+    // running host lets go of a guild once it has been idle for its --idle-seconds.
+    bool bSettled = false;
+    for (int i = 0; i < 100 && !(bSettled = guilds::Settle(strFile)); ++i)
+        usleep(100 * 1000);
+    if (!bSettled)
+        return Fail("the guild " + names[1] +
+                    " is in use: a server has it open until it has been idle for its "
+                    "--idle-seconds; try again then, or stop the server");
     if (strAction == "remove") {
         const std::string strKept = strDir + "/removed";
         if (mkdir(strKept.c_str(), 0700) != 0 && errno != EEXIST)
@@ -339,7 +348,8 @@ int GuildCommand(const std::string& strDir, Arguments& args) {
         }
         if (std::remove(strFile.c_str()) != 0)
             return Fail("cannot remove " + strFile + ": " + std::strerror(errno));
-        std::remove((strFile + ".key").c_str());
+        for (const std::string& strCompanion : guilds::Companions(strFile))
+            std::remove(strCompanion.c_str());
         std::cout << "removed " << names[1] << "; its backup is " << strDump << "\n";
         return 0;
     }
@@ -350,7 +360,9 @@ int GuildCommand(const std::string& strDir, Arguments& args) {
             return Fail(errno == EEXIST ? "the guild " + names[2] + " is there already"
                                         : "cannot rename: " + std::string(std::strerror(errno)));
         std::remove(strFile.c_str());
-        std::rename((strFile + ".key").c_str(), (strNew + ".key").c_str());
+        for (const std::string& strCompanion : guilds::Companions(strFile))
+            std::rename(strCompanion.c_str(),
+                        (strNew + strCompanion.substr(strFile.size())).c_str());
         std::cout << "renamed " << names[1] << " to " << names[2] << ": its address is /"
                   << names[2] << "/zorv\n";
         return 0;

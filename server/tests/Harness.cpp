@@ -360,8 +360,9 @@ ServeTarget::ServeTarget(const std::string& strDb, const std::string& strPath,
                          const std::vector<std::string>& extraArgs, bool bLoopbackReceivers)
     : m_strPath(strPath) {
     int outFd = -1, errFd = -1;
-    std::vector<std::string> args{ZORV_SERVER_BIN, "serve",    "--db",
-                                  strDb,           "--listen", "127.0.0.1:0"};
+    std::vector<std::string> args{ZORV_SERVER_BIN, "serve", "--listen", "127.0.0.1:0"};
+    if (!strDb.empty())
+        args.insert(args.end(), {"--db", strDb});
     if (strPath != "/zorv")
         args.insert(args.end(), {"--path", strPath});
     if (bLoopbackReceivers)
@@ -448,7 +449,7 @@ pid_t StartWebServer(const char* szName, const std::vector<std::string>& command
 
 } // namespace
 
-CgiTarget::CgiTarget(const std::string& strDb, const std::string& strWorkDir) {
+CgiTarget::CgiTarget(const std::string& strDb, const std::string& strWorkDir, bool bGuilds) {
     const std::string strConf = strWorkDir + "/lighttpd.conf";
     const std::string strLog = strWorkDir + "/lighttpd-error.log";
     m_pid = StartWebServer(
@@ -462,7 +463,8 @@ CgiTarget::CgiTarget(const std::string& strDb, const std::string& strWorkDir) {
                  << "server.modules = (\"mod_alias\", \"mod_setenv\", \"mod_cgi\")\n"
                  << "alias.url = (\"/zorv\" => \"" << ZORV_SERVER_BIN << "\")\n"
                  << "cgi.assign = (\"/zorv-server\" => \"\")\n"
-                 << "setenv.add-environment = (\"ZORV_DB\" => \"" << strDb
+                 << "setenv.add-environment = (\"" << (bGuilds ? "ZORV_GUILDS" : "ZORV_DB")
+                 << "\" => \"" << strDb
                  << "\", \"ZORV_LOOPBACK_RECEIVERS\" => \"1\")\n";
         },
         m_iPort);

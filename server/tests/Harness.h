@@ -90,7 +90,8 @@ public:
 
 class ServeTarget final : public Target {
 public:
-    // strPath is passed as --path when it is not the default; extraArgs follow the others. The
+    // strPath is passed as --path when it is not the default; extraArgs follow the others (with an
+    // empty strDb they name what to serve, as --guilds DIR does). The
     // tests' chat receivers listen on loopback, so administrators may add them (as under the
     // web servers here) unless bLoopbackReceivers says otherwise.
     explicit ServeTarget(const std::string& strDb, const std::string& strPath = "/zorv",
@@ -114,9 +115,23 @@ private:
     std::string m_strFirstLine;
 };
 
+// A guild that a server answers at another path: one of a host's, /<guild>/zorv.
+class GuildAt final : public Target {
+public:
+    GuildAt(const Target& server, const std::string& strPath)
+        : m_iPort(server.Port()), m_strPath(strPath) {}
+    int Port() const override { return m_iPort; }
+    std::string Path() const override { return m_strPath; }
+
+private:
+    int m_iPort;
+    std::string m_strPath;
+};
+
 class CgiTarget final : public Target {
 public:
-    CgiTarget(const std::string& strDb, const std::string& strWorkDir);
+    // With bGuilds, strDb is a host's folder of guilds (ZORV_GUILDS), each at /zorv/<guild>/zorv.
+    CgiTarget(const std::string& strDb, const std::string& strWorkDir, bool bGuilds = false);
     ~CgiTarget() override;
     int Port() const override { return m_iPort; }
     std::string Path() const override { return "/zorv"; }

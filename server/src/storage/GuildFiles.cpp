@@ -1,5 +1,9 @@
 #include "GuildFiles.h"
 
+#include "Database.h"
+
+#include <sqlite3.h>
+
 #include <algorithm>
 #include <cerrno>
 #include <climits>
@@ -79,6 +83,25 @@ std::vector<std::string> List(const std::string& strDir) {
     }
     std::sort(names.begin(), names.end());
     return names;
+}
+
+bool Settle(const std::string& strFile) {
+    Database db(strFile, Database::Mode::OpenExisting);
+    sqlite3_busy_timeout(db.Handle(), 0); // the caller asks again
+    // Leaving write-ahead logging needs the only connection; with another open it stays "wal",
+    // or the file is busy.
+    try {
+        Statement mode(db, "PRAGMA journal_mode = DELETE");
+        return mode.Step() && mode.Text(0) == "delete";
+    } catch (const DbError&) {
+        if ((sqlite3_extended_errcode(db.Handle()) & 0xff) != SQLITE_BUSY)
+            throw;
+        return false;
+    }
+}
+
+std::vector<std::string> Companions(const std::string& strFile) {
+    return {strFile + "-wal", strFile + "-shm", strFile + "-journal", strFile + ".key"};
 }
 
 } // namespace guilds

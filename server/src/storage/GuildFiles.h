@@ -29,4 +29,12 @@ std::optional<Found> Find(const std::string& strDir, const std::string& strName)
 // Every guild of the folder, by name; throws when the folder cannot be read.
 std::vector<std::string> List(const std::string& strDir);
 
+// Folds the guild file's write-ahead log into it and leaves it one file, which may then be moved
+// or removed whole: only while no other connection has it open (a server that serves the guild
+// keeps it open until the guild has been idle a while); false when one does.
+bool Settle(const std::string& strFile);
+
+// The files a guild may have beside its own: the write-ahead log, its index, the login key.
+std::vector<std::string> Companions(const std::string& strFile);
+
 } // namespace guilds
