@@ -157,14 +157,6 @@ void Drain(int outFd, int errFd) {
     }
 }
 
-void StopProcess(pid_t pid) {
-    if (pid <= 0)
-        return;
-    kill(pid, SIGTERM);
-    int iStatus = 0;
-    waitpid(pid, &iStatus, 0);
-}
-
 bool FileHolds(const std::string& strPath, const std::string& strWords) {
     std::ifstream file(strPath);
     std::string strText((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
@@ -401,13 +393,19 @@ void ServeTarget::Kill() {
     m_pid = -1;
 }
 
-namespace {
+void StopProcess(pid_t pid) {
+    if (pid <= 0)
+        return;
+    kill(pid, SIGTERM);
+    int iStatus = 0;
+    waitpid(pid, &iStatus, 0);
+}
 
-// Starts a web server that writes szReadyWords to strLog once it listens on the port that
-// writeConf puts in its configuration. FreePort's number is only free when it is asked for:
-// another process may bind it before the web server does, which then ends at start, and the
-// next attempt takes a new port. A port counts as ours only once our web server has logged its
-// start (after it bound the port), still runs, and accepts a connection. Returns its pid.
+// FreePort's number is only free when it is asked for: another process may bind it before the web
+// server does, which then ends at start, and the next attempt takes a new port. A port counts as
+// ours only once our web server has logged its start (after it bound the port), still runs, and
+// accepts a connection.
+
 pid_t StartWebServer(const char* szName, const std::vector<std::string>& command,
                      const std::string& strLog, const char* szReadyWords,
                      const std::function<void(int iPort)>& writeConf, int& iPort) {
@@ -425,7 +423,7 @@ pid_t StartWebServer(const char* szName, const std::vector<std::string>& command
                 pid = -1;
                 break;
             }
-            if (FileHolds(strLog, szReadyWords)) {
+            if (!szReadyWords || FileHolds(strLog, szReadyWords)) {
                 int fd = ConnectLoopback(iPort);
                 if (fd >= 0) {
                     close(fd);
@@ -447,8 +445,6 @@ pid_t StartWebServer(const char* szName, const std::vector<std::string>& command
                              strLog);
 }
 
-} // namespace
-
 CgiTarget::CgiTarget(const std::string& strDb, const std::string& strWorkDir, bool bGuilds) {
     const std::string strConf = strWorkDir + "/lighttpd.conf";
     const std::string strLog = strWorkDir + "/lighttpd-error.log";
@@ -464,8 +460,7 @@ CgiTarget::CgiTarget(const std::string& strDb, const std::string& strWorkDir, bo
                  << "alias.url = (\"/zorv\" => \"" << ZORV_SERVER_BIN << "\")\n"
                  << "cgi.assign = (\"/zorv-server\" => \"\")\n"
                  << "setenv.add-environment = (\"" << (bGuilds ? "ZORV_GUILDS" : "ZORV_DB")
-                 << "\" => \"" << strDb
-                 << "\", \"ZORV_LOOPBACK_RECEIVERS\" => \"1\")\n";
+                 << "\" => \"" << strDb << "\", \"ZORV_LOOPBACK_RECEIVERS\" => \"1\")\n";
         },
         m_iPort);
 }
@@ -709,4 +704,40 @@ ServedScene::ServedScene(const std::vector<std::string>& extraArgs, bool bLoopba
     : strDb(EmptyGuild(dir)), target(strDb, "/zorv", extraArgs, bLoopbackReceivers) {
     Scene::Build(target);
     Bind(target, strDb);
+}
+
+int StatusOf(int iPort, const std::string& strRequest, const std::string& strFrom) {
+    const std::string strRaw = RawExchange(iPort, strRequest, strFrom);
+    return strRaw.rfind("HTTP/1.", 0) == 0 && strRaw.size() > 12 ? std::atoi(strRaw.c_str() + 9)
+                                                                 : -1;
+}
+
+std::string GetRequest(const std::string& strPath) {
+    return "GET " + strPath + " HTTP/1.1\r\nHost: h\r\nConnection: close\r\n\r\n";
+}
+
+std::string PostRequest(const std::string& strPath) {
+    return "POST " + strPath +
+           " HTTP/1.1\r\nHost: h\r\nContent-Length: 4\r\nConnection: close\r\n\r\nop=1";
+}
+
+GuildHost::GuildHost(const std::vector<std::string>& names,
+                     const std::vector<std::string>& extraArgs) {
+    for (const std::string& strName : names)
+        Scene::CreateEmpty(File(strName));
+    std::vector<std::string> args{"--guilds", dir.Path()};
+    args.insert(args.end(), extraArgs.begin(), extraArgs.end());
+    server = std::make_unique<ServeTarget>("", "/zorv", args);
+}
+
+std::vector<std::string> GuildHost::OpenFiles() const {
+    std::vector<std::string> files;
+    const std::filesystem::path fds = "/proc/" + std::to_string(server->Pid()) + "/fd";
+    for (const auto& entry : std::filesystem::directory_iterator(fds)) {
+        std::error_code error;
+        const std::filesystem::path target = std::filesystem::read_symlink(entry.path(), error);
+        if (!error && target.extension() == ".db")
+            files.push_back(target.filename().string());
+    }
+    return files;
 }

@@ -10,6 +10,7 @@
 #include <atomic>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -128,6 +129,31 @@ private:
     std::string m_strPath;
 };
 
+// The status code of a raw exchange with 127.0.0.1:port (-1 when no status line came), and the
+// requests that ask for a path: a page, and a small POST.
+int StatusOf(int iPort, const std::string& strRequest, const std::string& strFrom = "");
+std::string GetRequest(const std::string& strPath);
+std::string PostRequest(const std::string& strPath);
+
+// A folder of guilds, each an empty guild file made as the scene's, and a host serving them all
+// (serve --guilds).
+struct GuildHost {
+    explicit GuildHost(const std::vector<std::string>& names,
+                       const std::vector<std::string>& extraArgs = {});
+    std::string File(const std::string& strName) const { return dir.File(strName + ".db"); }
+    GuildAt Guild(const std::string& strName) const {
+        return GuildAt(*server, "/" + strName + "/zorv");
+    }
+    int Get(const std::string& strPath) const { return StatusOf(Port(), GetRequest(strPath)); }
+    int Post(const std::string& strPath) const { return StatusOf(Port(), PostRequest(strPath)); }
+    int Port() const { return server->Port(); }
+    // The names of the guild files the server has open now.
+    std::vector<std::string> OpenFiles() const;
+
+    TempDir dir;
+    std::unique_ptr<ServeTarget> server;
+};
+
 class CgiTarget final : public Target {
 public:
     // With bGuilds, strDb is a host's folder of guilds (ZORV_GUILDS), each at /zorv/<guild>/zorv.
@@ -154,6 +180,15 @@ private:
     pid_t m_pid = -1;
     int m_iPort = 0;
 };
+
+// Starts a server program (a web server, a proxy) on a free loopback port, its configuration
+// written for that port first; ready once it accepts a connection and, when szReadyWords is not
+// null, its log strLog holds them. Returns its pid; throws when it will not start.
+pid_t StartWebServer(const char* szName, const std::vector<std::string>& command,
+                     const std::string& strLog, const char* szReadyWords,
+                     const std::function<void(int iPort)>& writeConf, int& iPort);
+// Ends a process (SIGTERM) and waits for it.
+void StopProcess(pid_t pid);
 
 std::unique_ptr<Target> MakeTarget(const std::string& strKind, const std::string& strDb,
                                    const std::string& strWorkDir);

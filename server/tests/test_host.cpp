@@ -2,6 +2,7 @@
 // names that could leave the folder refused, guilds added, removed and renamed while it runs, idle
 // guilds closed and opened again, each guild's live feed and chat messages its own, the workers and
 // held watches shared fairly, and the same guilds under a web server (ZORV_GUILDS).
+#include "GuildFiles.h"
 #include "Harness.h"
 #include "HeldRequests.h"
 #include "Receiver.h"
@@ -16,55 +17,12 @@ namespace {
 namespace fs = std::filesystem;
 using S = Scene;
 
-// A folder of guilds, each an empty guild file made up as the scene, and a host serving them.
-struct Host {
-    explicit Host(const std::vector<std::string>& names,
-                  const std::vector<std::string>& extraArgs = {}) {
-        for (const std::string& strName : names)
-            S::CreateEmpty(File(strName));
-        std::vector<std::string> args{"--guilds", dir.Path()};
-        args.insert(args.end(), extraArgs.begin(), extraArgs.end());
-        server = std::make_unique<ServeTarget>("", "/zorv", args);
-    }
-    std::string File(const std::string& strName) const { return dir.File(strName + ".db"); }
-    GuildAt Guild(const std::string& strName) const {
-        return GuildAt(*server, "/" + strName + "/zorv");
-    }
-    // The status line's code of a raw request to the host.
-    int Status(const std::string& strRequest) const {
-        const std::string strRaw = RawExchange(server->Port(), strRequest);
-        return strRaw.size() > 12 ? std::atoi(strRaw.c_str() + 9) : -1;
-    }
-    int Get(const std::string& strPath) const {
-        return Status("GET " + strPath + " HTTP/1.1\r\nHost: h\r\nConnection: close\r\n\r\n");
-    }
-    int Post(const std::string& strPath) const {
-        return Status("POST " + strPath +
-                      " HTTP/1.1\r\nHost: h\r\nContent-Length: 4\r\nConnection: close\r\n\r\nop=1");
-    }
-    // The guild files the server has open now.
-    std::vector<std::string> OpenFiles() const {
-        std::vector<std::string> files;
-        const fs::path fds = "/proc/" + std::to_string(server->Pid()) + "/fd";
-        for (const auto& entry : fs::directory_iterator(fds)) {
-            std::error_code error;
-            const std::string strTarget = fs::read_symlink(entry.path(), error).string();
-            if (!error && strTarget.size() > 3 && strTarget.substr(strTarget.size() - 3) == ".db")
-                files.push_back(fs::path(strTarget).filename().string());
-        }
-        return files;
-    }
-
-    TempDir dir;
-    std::unique_ptr<ServeTarget> server;
-};
-
 std::string Level(const std::string& strDb, int id) {
     return SqlValue(strDb, "SELECT level FROM characters WHERE id = " + std::to_string(id));
 }
 
 TEST(Host, EachGuildIsAnsweredFromItsOwnFile) {
-    Host host({"alpha", "beta-2"});
+    GuildHost host({"alpha", "beta-2"});
     const GuildAt alpha = host.Guild("alpha"), beta = host.Guild("beta-2");
     S::Build(alpha);
     S::Build(beta);
@@ -80,18 +38,18 @@ TEST(Host, EachGuildIsAnsweredFromItsOwnFile) {
     // Each guild's roster, at /<guild>/ and at the client's address.
     for (const char* szPath : {"/alpha", "/alpha/", "/alpha/zorv", "/beta-2/"})
         EXPECT_EQ(host.Get(szPath), 200) << szPath;
-    const std::string strPage = RawExchange(host.server->Port(), "GET /alpha/ HTTP/1.0\r\n\r\n");
+    const std::string strPage = RawExchange(host.Port(), "GET /alpha/ HTTP/1.0\r\n\r\n");
     EXPECT_NE(strPage.find("<base href=\"/alpha/\">"), std::string::npos)
         << "links stay in the guild";
     EXPECT_EQ(host.Get("/gamma/"), 404);
     EXPECT_EQ(host.Post("/alpha/other"), 404);
     EXPECT_EQ(host.Post("/alpha"), 404);
-    EXPECT_EQ(host.Status("PUT /alpha/zorv HTTP/1.0\r\nContent-Length: 0\r\n\r\n"), 405);
+    EXPECT_EQ(StatusOf(host.Port(), "PUT /alpha/zorv HTTP/1.0\r\nContent-Length: 0\r\n\r\n"), 405);
 }
 
 // Whatever a path carries, it reaches a file of the folder or nothing.
 TEST(Host, NamesThatCouldLeaveTheFolderAreRefused) {
-    Host host({"alpha"});
+    GuildHost host({"alpha"});
     TempDir outside;
     S::CreateEmpty(outside.File("secret.db"));
     fs::create_symlink(outside.File("secret.db"), host.File("escape"));
@@ -99,12 +57,15 @@ TEST(Host, NamesThatCouldLeaveTheFolderAreRefused) {
     fs::create_directory(host.dir.File("folder.db"));
     EXPECT_EQ(host.Post("/alpha/zorv"), 200);
     EXPECT_EQ(host.Post("/alias/zorv"), 200) << "a link within the folder is followed";
-    for (const char* szPath :
-         {"/escape/zorv", "/../alpha/zorv", "/%2e%2e/alpha/zorv", "/ALPHA/zorv", "/Alpha/zorv",
-          "/al%2fpha/zorv", "/alpha.db/zorv", "/alpha%00/zorv", "/-alpha/zorv", "/folder/zorv",
-          "//alpha/zorv", "/./alpha/zorv", "/alpha%20/zorv",
-          ("/" + std::string(64, 'a') + "/zorv").c_str()})
-        EXPECT_EQ(host.Post(szPath), szPath == std::string("/alpha%00/zorv") ? 400 : 404) << szPath;
+    const std::string strLong = "/" + std::string(guilds::kMaxName + 1, 'a') + "/zorv";
+    for (const std::string& strPath :
+         {std::string("/escape/zorv"), std::string("/../alpha/zorv"),
+          std::string("/%2e%2e/alpha/zorv"), std::string("/ALPHA/zorv"), std::string("/Alpha/zorv"),
+          std::string("/al%2fpha/zorv"), std::string("/alpha.db/zorv"), std::string("/-alpha/zorv"),
+          std::string("/folder/zorv"), std::string("//alpha/zorv"), std::string("/./alpha/zorv"),
+          std::string("/alpha%20/zorv"), strLong})
+        EXPECT_EQ(host.Post(strPath), 404) << strPath;
+    EXPECT_EQ(host.Post("/alpha%00/zorv"), 400);
     EXPECT_EQ(host.Get("/escape/"), 404);
     EXPECT_EQ(host.Get("/%2e%2e/"), 404);
     std::string strListed;
@@ -116,7 +77,7 @@ TEST(Host, NamesThatCouldLeaveTheFolderAreRefused) {
 // one removed or renamed (once the host has let go of it, when idle). A removed guild's backup
 // restores it.
 TEST(Host, GuildsAddedRemovedAndRenamedWhileItRuns) {
-    Host host({"alpha"}, {"--idle-seconds", "1"});
+    GuildHost host({"alpha"}, {"--idle-seconds", "1"});
     S::Build(host.Guild("alpha"));
     EXPECT_EQ(host.Post("/beta/zorv"), 404);
     std::string strOut, strErr;
@@ -153,7 +114,7 @@ TEST(Host, GuildsAddedRemovedAndRenamedWhileItRuns) {
 // A guild idle for longer than --idle-seconds lets go of its file, and is opened again at its
 // next request.
 TEST(Host, IdleGuildsAreClosedAndOpenedAgain) {
-    Host host({"alpha", "beta"}, {"--idle-seconds", "1"});
+    GuildHost host({"alpha", "beta"}, {"--idle-seconds", "1"});
     S::Build(host.Guild("alpha"));
     S::Build(host.Guild("beta"));
     auto Open = [&](const std::string& strFile) {
@@ -174,7 +135,7 @@ TEST(Host, IdleGuildsAreClosedAndOpenedAgain) {
 
 // A watch on one guild is woken by its own changes only, and carries only those.
 TEST(Host, EachGuildsFeedCarriesItsOwnChanges) {
-    Host host({"alpha", "beta"});
+    GuildHost host({"alpha", "beta"});
     const GuildAt alpha = host.Guild("alpha"), beta = host.Guild("beta");
     S::Build(alpha);
     S::Build(beta);
@@ -200,7 +161,7 @@ TEST(Host, EachGuildsFeedCarriesItsOwnChanges) {
 
 // One sender serves every guild, each guild's messages going to its own targets alone.
 TEST(Host, EachGuildsChatMessagesGoToItsOwnTargets) {
-    Host host({"alpha", "beta"});
+    GuildHost host({"alpha", "beta"});
     Receiver alphaHears, betaHears;
     for (auto [szName, pReceiver] : {std::pair{"alpha", &alphaHears}, {"beta", &betaHears}}) {
         S::Build(host.Guild(szName));
@@ -230,17 +191,11 @@ TEST(Host, AWebServerChoosesTheGuildByThePath) {
               800);
     EXPECT_EQ(Level(dir.File("alpha.db"), S::Self), "71");
     EXPECT_EQ(SqlValue(dir.File("beta.db"), "SELECT COUNT(*) FROM characters"), "0");
-    auto StatusOf = [&](const std::string& strRequest) {
-        return std::atoi(RawExchange(cgi.Port(), strRequest).c_str() + 9);
-    };
-    EXPECT_EQ(StatusOf("GET /zorv/alpha/ HTTP/1.0\r\n\r\n"), 200);
+    EXPECT_EQ(StatusOf(cgi.Port(), GetRequest("/zorv/alpha/")), 200);
     for (const char* szPath : {"/zorv/gamma/zorv", "/zorv/alpha/other", "/zorv/ALPHA/zorv",
                                "/zorv/%2e%2e/alpha/zorv", "/zorv"})
-        EXPECT_EQ(
-            StatusOf(std::string("POST ") + szPath + " HTTP/1.0\r\nContent-Length: 4\r\n\r\nop=1"),
-            404)
-            << szPath;
-    EXPECT_EQ(StatusOf("GET /zorv/gamma/ HTTP/1.0\r\n\r\n"), 404);
+        EXPECT_EQ(StatusOf(cgi.Port(), PostRequest(szPath)), 404) << szPath;
+    EXPECT_EQ(StatusOf(cgi.Port(), GetRequest("/zorv/gamma/")), 404);
 }
 
 // Two guilds share the workers: while one guild's jobs fill the queue and hold every thread they

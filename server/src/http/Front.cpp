@@ -236,13 +236,13 @@ int Serve(const ServeOptions& options) {
     Router router;
     FrontLimits limits = options.limits;
     if (bHost) {
-        courier.emplace([&pHost] { return pHost->Files(); });
         GuildHost::Options hostOptions;
         hostOptions.guild = options.guild;
         hostOptions.bWeb = options.bWeb;
         hostOptions.idle = std::chrono::seconds(options.nIdleSeconds);
         hostOptions.onNotices = [&courier](const std::string& strFile) { courier->Wake(strFile); };
         pHost = std::make_unique<GuildHost>(options.strGuildsDir, hostOptions);
+        courier.emplace([&pHost] { return pHost->Files(); });
         router = pHost->AsRouter();
         // One guild's flood, or its watchers, take at most half of what the host has.
         limits.nWorkersPerGuild = std::max(1, limits.nWorkers / 2);
