@@ -419,7 +419,9 @@ int main(int argc, char** argv) {
             for (std::size_t iFrom = 0; args.options.count("trusted-proxy");) {
                 const std::string& strList = args.options["trusted-proxy"];
                 const std::size_t iComma = strList.find(',', iFrom);
-                options.trustedProxies.push_back(strList.substr(iFrom, iComma - iFrom));
+                // An empty list (the package's default) trusts no one.
+                if (iComma != iFrom && iFrom < strList.size())
+                    options.trustedProxies.push_back(strList.substr(iFrom, iComma - iFrom));
                 if (iComma == std::string::npos)
                     break;
                 iFrom = iComma + 1;
