@@ -132,6 +132,7 @@ const std::map<std::string, std::string> kCommandHelp = {
      "       zorv-server notify remove --db FILE --target ID\n"
      "       zorv-server notify test --db FILE --target ID\n"
      "       zorv-server notify deliver --db FILE\n"
+     "       zorv-server notify deliver --guilds DIR\n"
      "Keeps the targets that hear of the guild's changes: a Discord or Slack webhook URL,\n"
      "or any https:// receiver of plain JSON (http:// only to 127.0.0.1, localhost or\n"
      "[::1]), and the kinds of change each hears of: joins, departures (with the branch\n"
@@ -143,7 +144,8 @@ const std::map<std::string, std::string> kCommandHelp = {
      "last answered, and since when it has failed when it has failed for a day. test\n"
      "sends a test message at once and prints the answer. deliver sends whatever is due\n"
      "and exits: `serve` delivers by itself, and under a web server the packaged\n"
-     "zorv-server-notify.timer runs it every minute.\n"},
+     "zorv-server-notify.timer runs it every minute. With --guilds it delivers for every\n"
+     "guild of a host's folder (ZORV_GUILDS under a web server).\n"},
     {"backup",
      "usage: zorv-server backup --db FILE\nWrites the guild's dump to standard output.\n"},
     {"restore",
@@ -184,6 +186,28 @@ bool Parse(int argc, char** argv, Arguments& args) {
 int Fail(const std::string& strMessage) {
     std::cerr << "zorv-server: " << strMessage << "\n";
     return 1;
+}
+
+// What is due in every guild of a host's folder, as `notify deliver` does for one.
+int DeliverAll(const std::string& strDir) {
+    int nDelivered = 0;
+    std::int64_t nWaiting = 0;
+    int iExit = 0;
+    for (const std::string& strName : guilds::List(strDir)) {
+        const std::string strFile = guilds::FileOf(strDir, strName);
+        try { // one guild that cannot be read holds up no other
+            nDelivered += notify::DeliverDue(strFile, {});
+            Database db = OpenGuildDatabase(strFile, false);
+            Transaction tx(db, Transaction::Kind::Read);
+            for (const notify::Target& target : notify::ListTargets(db))
+                nWaiting += target.nQueued;
+        } catch (const std::exception& e) {
+            std::cerr << "zorv-server: " << strName << ": " << e.what() << "\n";
+            iExit = 1;
+        }
+    }
+    std::cout << nDelivered << " delivered, " << nWaiting << " waiting\n";
+    return iExit;
 }
 
 int NotifyCommand(const std::string& strDb, Arguments& args) {
@@ -402,6 +426,9 @@ int main(int argc, char** argv) {
     if (strCommand == "guild") {
         if (strGuilds.empty())
             return Fail("guild needs --guilds DIR");
+    } else if (strCommand == "notify" && !strGuilds.empty()) {
+        if (!strDb.empty() || args.positional.empty() || args.positional[0] != "deliver")
+            return Fail("notify takes --guilds DIR for deliver alone, each guild's target by --db");
     } else if (strCommand == "serve" && !strGuilds.empty()) {
         if (!strDb.empty() || args.options.count("path"))
             return Fail("serve takes --db FILE or --guilds DIR, and --path only with --db");
@@ -507,6 +534,8 @@ int main(int argc, char** argv) {
             history::PrintRecent(db, nCount, stdout);
             return 0;
         }
+        if (strCommand == "notify" && !strGuilds.empty())
+            return DeliverAll(strGuilds);
         if (strCommand == "notify")
             return NotifyCommand(strDb, args);
         if (strCommand == "backup")

@@ -178,7 +178,8 @@ TEST(Host, EachGuildsChatMessagesGoToItsOwnTargets) {
     EXPECT_EQ(alphaHears.Count(), 0u);
 }
 
-// Under a web server, ZORV_GUILDS and the path after the program choose the guild.
+// Under a web server, ZORV_GUILDS and the path after the program choose the guild, and the timer
+// delivers the chat messages of every guild of the folder.
 TEST(Host, AWebServerChoosesTheGuildByThePath) {
     TempDir dir;
     S::CreateEmpty(dir.File("alpha.db"));
@@ -196,6 +197,17 @@ TEST(Host, AWebServerChoosesTheGuildByThePath) {
                                "/zorv/%2e%2e/alpha/zorv", "/zorv"})
         EXPECT_EQ(StatusOf(cgi.Port(), PostRequest(szPath)), 404) << szPath;
     EXPECT_EQ(StatusOf(cgi.Port(), GetRequest("/zorv/gamma/")), 404);
+
+    // The timer's `notify deliver --guilds` sends what every guild of the folder wrote.
+    Receiver hears;
+    ASSERT_EQ(RunServerCommand({"notify", "add", "--db", dir.File("alpha.db"), "--url",
+                                hears.Url("/hook"), "--format", "json", "--kinds", "joins"}),
+              0);
+    ASSERT_EQ(SceneOps(alpha, dir.File("alpha.db")).Add(S::Root, S::Other, "Newcomer").iCode, 800);
+    std::string strOut;
+    EXPECT_EQ(RunServerCommand({"notify", "deliver", "--guilds", dir.Path()}, &strOut), 0);
+    EXPECT_EQ(strOut, "1 delivered, 0 waiting\n");
+    EXPECT_EQ(hears.Count(), 1u);
 }
 
 // Two guilds share the workers: while one guild's jobs fill the queue and hold every thread they
