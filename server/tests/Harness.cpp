@@ -741,3 +741,18 @@ std::vector<std::string> GuildHost::OpenFiles() const {
     }
     return files;
 }
+
+int StartWatch(const Target& target) {
+    const Answer now = As(target, Scene::Other, 120, {{"since", ""}});
+    const int fd = now.iCode == 800 ? ConnectLoopback(target.Port()) : -1;
+    if (fd < 0)
+        return -1;
+    const std::string strWatch = target.RequestBytes(
+        Scene::Name(Scene::Other), Scene::Password(Scene::Other), 120,
+        {{"since", now.strPayload.substr(0, now.strPayload.find('|'))}, {"wait", "30"}});
+    if (send(fd, strWatch.data(), strWatch.size(), 0) != ssize_t(strWatch.size())) {
+        close(fd);
+        return -1;
+    }
+    return fd;
+}

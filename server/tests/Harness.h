@@ -135,6 +135,10 @@ int StatusOf(int iPort, const std::string& strRequest, const std::string& strFro
 std::string GetRequest(const std::string& strPath);
 std::string PostRequest(const std::string& strPath);
 
+// A watch of the scene's tree (120 with wait, as Other) from its generation now, sent on a
+// connection of its own; the connection, for ReadFor, or -1 when it could not be sent.
+int StartWatch(const Target& target);
+
 // A folder of guilds, each an empty guild file made as the scene's, and a host serving them all
 // (serve --guilds).
 struct GuildHost {

@@ -139,13 +139,8 @@ TEST(Host, EachGuildsFeedCarriesItsOwnChanges) {
     const GuildAt alpha = host.Guild("alpha"), beta = host.Guild("beta");
     S::Build(alpha);
     S::Build(beta);
-    const Answer now = As(alpha, S::Other, 120, {{"since", ""}});
-    ASSERT_EQ(now.iCode, 800);
-    const std::string strSince = now.strPayload.substr(0, now.strPayload.find('|'));
-    const int fd = ConnectLoopback(alpha.Port());
-    const std::string strWatch = alpha.RequestBytes(S::Name(S::Other), S::Password(S::Other), 120,
-                                                    {{"since", strSince}, {"wait", "30"}});
-    ASSERT_EQ(send(fd, strWatch.data(), strWatch.size(), 0), ssize_t(strWatch.size()));
+    const int fd = StartWatch(alpha);
+    ASSERT_GE(fd, 0);
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
     ASSERT_EQ(SceneOps(beta, host.File("beta")).Save(S::Root, S::Vassal, {{"LEVEL", "66"}}).iCode,
               800);

@@ -135,13 +135,8 @@ TEST_P(BehindProxy, EachGuildReachesItsHostAndAWatchGetsItsChange) {
     EXPECT_EQ(StatusOf(proxy.Port(), GetRequest("/")), 404);
 
     const GuildAt beta = proxy.Guild("beta");
-    const Answer now = As(beta, S::Other, 120, {{"since", ""}});
-    ASSERT_EQ(now.iCode, 800);
-    const int fd = ConnectLoopback(proxy.Port());
-    const std::string strWatch = beta.RequestBytes(
-        S::Name(S::Other), S::Password(S::Other), 120,
-        {{"since", now.strPayload.substr(0, now.strPayload.find('|'))}, {"wait", "30"}});
-    ASSERT_EQ(send(fd, strWatch.data(), strWatch.size(), 0), ssize_t(strWatch.size()));
+    const int fd = StartWatch(beta);
+    ASSERT_GE(fd, 0);
     EXPECT_EQ(ReadFor(fd, 3.0), "") << "held through the proxy";
     ASSERT_EQ(SceneOps(beta, hostB.File("beta")).Save(S::Root, S::High, {{"LEVEL", "55"}}).iCode,
               800);
