@@ -193,8 +193,8 @@ int DeliverAll(const std::string& strDir) {
     int nDelivered = 0;
     std::int64_t nWaiting = 0;
     int iExit = 0;
-    for (const std::string& strName : guilds::List(strDir)) {
-        const std::string strFile = guilds::FileOf(strDir, strName);
+    for (const guilds::Found& found : guilds::DistinctFiles(strDir)) {
+        const std::string& strFile = found.strFile;
         try { // one guild that cannot be read holds up no other
             nDelivered += notify::DeliverDue(strFile, {});
             Database db = OpenGuildDatabase(strFile, false);
@@ -202,7 +202,7 @@ int DeliverAll(const std::string& strDir) {
             for (const notify::Target& target : notify::ListTargets(db))
                 nWaiting += target.nQueued;
         } catch (const std::exception& e) {
-            std::cerr << "zorv-server: " << strName << ": " << e.what() << "\n";
+            std::cerr << "zorv-server: " << strFile << ": " << e.what() << "\n";
             iExit = 1;
         }
     }

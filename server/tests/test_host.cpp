@@ -71,6 +71,8 @@ TEST(Host, NamesThatCouldLeaveTheFolderAreRefused) {
     std::string strListed;
     ASSERT_EQ(RunServerCommand({"guild", "list", "--guilds", host.dir.Path()}, &strListed), 0);
     EXPECT_EQ(strListed, "alias  (not set up yet)\nalpha  (not set up yet)\n");
+    // Two names, one guild: its chat messages are sent from it once.
+    ASSERT_EQ(guilds::DistinctFiles(host.dir.Path()).size(), 1u);
 }
 
 // The host follows its folder at each request: no restart for a guild added, and nothing left of

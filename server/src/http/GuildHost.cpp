@@ -123,8 +123,8 @@ void GuildHost::CloseIdle() {
 
 std::vector<std::string> GuildHost::Files() const {
     std::vector<std::string> files;
-    for (const std::string& strName : guilds::List(m_strDir))
-        files.push_back(guilds::FileOf(m_strDir, strName));
+    for (guilds::Found& found : guilds::DistinctFiles(m_strDir))
+        files.push_back(std::move(found.strFile));
     return files;
 }
 

@@ -45,7 +45,7 @@ public:
     // Closes the guilds idle for longer than the options say; a thread of the host does it too.
     void CloseIdle();
 
-    // Every guild's file, for the notifications' courier.
+    // Every guild's file, once each, for the notifications' courier.
     std::vector<std::string> Files() const;
 
 private:

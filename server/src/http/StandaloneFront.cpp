@@ -616,8 +616,10 @@ int StandaloneFront::Start(const std::string& strHost, int iPort) {
 
     impl.pWorkers =
         std::make_unique<WorkerPool>(impl.limits.nWorkers, impl.limits.nWorkersPerGuild);
-    impl.pWebWorkers =
-        std::make_unique<WorkerPool>(impl.limits.nWebWorkers, impl.limits.nWorkersPerGuild);
+    // The page workers are fewer: a guild's share of them is half as well.
+    impl.pWebWorkers = std::make_unique<WorkerPool>(
+        impl.limits.nWebWorkers,
+        impl.limits.nWorkersPerGuild > 0 ? std::max(1, impl.limits.nWebWorkers / 2) : 0);
     if (impl.bHold)
         impl.pHeld = std::make_unique<HeldRequests>(
             impl.limits.nHeldPerAddress, impl.limits.nHeldInAll,

@@ -11,6 +11,7 @@
 #include <cstring>
 #include <dirent.h>
 #include <memory>
+#include <set>
 #include <stdexcept>
 #include <sys/stat.h>
 
@@ -83,6 +84,16 @@ std::vector<std::string> List(const std::string& strDir) {
     }
     std::sort(names.begin(), names.end());
     return names;
+}
+
+std::vector<Found> DistinctFiles(const std::string& strDir) {
+    std::vector<Found> files;
+    std::set<std::pair<dev_t, ino_t>> seen;
+    for (const std::string& strName : List(strDir))
+        if (std::optional<Found> found = Find(strDir, strName))
+            if (seen.insert(found->identity).second)
+                files.push_back(std::move(*found));
+    return files;
 }
 
 bool Settle(const std::string& strFile) {

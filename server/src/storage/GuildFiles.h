@@ -29,6 +29,9 @@ std::optional<Found> Find(const std::string& strDir, const std::string& strName)
 // Every guild of the folder, by name; throws when the folder cannot be read.
 std::vector<std::string> List(const std::string& strDir);
 
+// Every guild file of the folder once: a guild that a link gives a second name is one guild.
+std::vector<Found> DistinctFiles(const std::string& strDir);
+
 // Folds the guild file's write-ahead log into it and leaves it one file, which may then be moved
 // or removed whole: only while no other connection has it open (a server that serves the guild
 // keeps it open until the guild has been idle a while); false when one does.
