@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <netinet/in.h>
 #include <random>
+#include <sys/resource.h>
 #include <sys/socket.h>
 #include <thread>
 #include <unistd.h>
@@ -33,18 +34,22 @@ int Connect(int iPort, const std::string& strFrom) {
     return fd;
 }
 
-std::string RequestBytes(const std::string& strBody) {
-    return "POST /zorv HTTP/1.0\r\nHost: 127.0.0.1\r\nConnection: close\r\nUser-Agent: ZORV "
+std::string RequestBytes(const std::string& strBody, const std::string& strPath) {
+    return "POST " + strPath +
+           " HTTP/1.0\r\nHost: 127.0.0.1\r\nConnection: close\r\nUser-Agent: ZORV "
            "0.3\r\nContent-length: " +
            std::to_string(strBody.size()) + "\r\n\r\n" + strBody + "\r\n";
 }
 
 // The whole reply, or an empty text when no connection could be made.
-std::string ExchangeText(int iPort, const std::string& strFrom, const std::string& strBody) {
+std::string ExchangeText(int iPort, const std::string& strFrom, const std::string& strBody,
+                         const std::string& strPath) {
     int fd = Connect(iPort, strFrom);
     if (fd < 0)
         return "";
-    std::string strRequest = RequestBytes(strBody);
+    timeval timeout{10, 0}; // a server that stops answering fails the request, not the run
+    setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &timeout, sizeof timeout);
+    std::string strRequest = RequestBytes(strBody, strPath);
     send(fd, strRequest.data(), strRequest.size(), MSG_NOSIGNAL);
     std::string strReply;
     char buffer[65536];
@@ -56,8 +61,9 @@ std::string ExchangeText(int iPort, const std::string& strFrom, const std::strin
 }
 
 // One exchange; the result code, or -1 when the connection failed or the reply had none.
-int Exchange(int iPort, const std::string& strFrom, const std::string& strBody) {
-    const std::string strReply = ExchangeText(iPort, strFrom, strBody);
+int Exchange(int iPort, const std::string& strFrom, const std::string& strBody,
+             const std::string& strPath) {
+    const std::string strReply = ExchangeText(iPort, strFrom, strBody, strPath);
     std::size_t iStart = strReply.find("<START_HERE>");
     return iStart == std::string::npos ? -1 : std::atoi(strReply.c_str() + iStart + 12);
 }
@@ -111,6 +117,14 @@ std::vector<double> MemberLatencies(int iPort, double dSeconds, std::atomic<long
     for (auto& one : latencies)
         all.insert(all.end(), one.begin(), one.end());
     return all;
+}
+
+void RaiseFileLimit() {
+    rlimit files{};
+    if (getrlimit(RLIMIT_NOFILE, &files) == 0) {
+        files.rlim_cur = files.rlim_max;
+        setrlimit(RLIMIT_NOFILE, &files);
+    }
 }
 
 } // namespace bench

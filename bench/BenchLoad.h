@@ -14,12 +14,16 @@ using Clock = std::chrono::steady_clock;
 double Milliseconds(Clock::duration d);
 // A connection to 127.0.0.1:port from the loopback address strFrom; -1 when it fails.
 int Connect(int iPort, const std::string& strFrom);
-std::string RequestBytes(const std::string& strBody);
+std::string RequestBytes(const std::string& strBody, const std::string& strPath = "/zorv");
 // The whole reply, or an empty text when no connection could be made.
-std::string ExchangeText(int iPort, const std::string& strFrom, const std::string& strBody);
+std::string ExchangeText(int iPort, const std::string& strFrom, const std::string& strBody,
+                         const std::string& strPath = "/zorv");
 // One exchange; the result code, or -1 when the connection failed or the reply had none.
-int Exchange(int iPort, const std::string& strFrom, const std::string& strBody);
+int Exchange(int iPort, const std::string& strFrom, const std::string& strBody,
+             const std::string& strPath = "/zorv");
 double Percentile(std::vector<double> values, double dFraction);
+// Raises this process's open-files limit as far as it may: a benchmark holds many connections.
+void RaiseFileLimit();
 
 struct Row {
     std::string strFigure, strTarget, strMeasured;

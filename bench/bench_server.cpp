@@ -289,8 +289,8 @@ void WebRosterPage(Guild& guild, const std::string& strDb, std::vector<Row>& row
     double dTree = Time([&] { return guild.Handle(tree).strPayload.size(); }, nTreeBytes);
 
     WebRoster web(strDb, "/zorv");
-    WebRequest plain{"GET", "/", "", ""};
-    WebRequest zipped{"GET", "/", "", "gzip, deflate"};
+    WebRequest plain{"GET", "/", "", "", ""};
+    WebRequest zipped{"GET", "/", "", "gzip, deflate", ""};
     std::size_t nPlain = 0, nZipped = 0, nNone = 0;
     double dPlain = Time([&] { return web.Handle(plain).strBody.size(); }, nPlain);
     double dZipped = Time([&] { return web.Handle(zipped).strBody.size(); }, nZipped);
@@ -298,7 +298,7 @@ void WebRosterPage(Guild& guild, const std::string& strDb, std::vector<Row>& row
     for (const auto& [strName, strValue] : web.Handle(zipped).headers)
         if (strName == "ETag")
             strTag = strValue;
-    WebRequest revalidate{"GET", "/", strTag, "gzip"};
+    WebRequest revalidate{"GET", "/", strTag, "gzip", ""};
     double dNotModified = Time([&] { return web.Handle(revalidate).strBody.size(); }, nNone);
     {
         Database db(strDb, Database::Mode::OpenExisting);
@@ -629,11 +629,7 @@ void HistoryCost(CredentialCache& cache, const std::string& strDb, std::vector<R
 
 int main() {
     // A thousand watchers are two thousand descriptors in this one process.
-    rlimit files{};
-    if (getrlimit(RLIMIT_NOFILE, &files) == 0) {
-        files.rlim_cur = files.rlim_max;
-        setrlimit(RLIMIT_NOFILE, &files);
-    }
+    RaiseFileLimit();
     fs::path dir = fs::temp_directory_path() / ("zorv-bench-" + std::to_string(::getpid()));
     fs::create_directories(dir);
     std::string strDb = (dir / "guild.db").string();

@@ -164,11 +164,20 @@ int ServeCgiWeb(const char* szMethod) {
 }
 
 // Every connection is a descriptor, and the guild file, its journal and the workers take some
-// more: the process's soft limit is raised to fit (Debian's default of 1024 does not).
-bool RaiseDescriptorLimit(int nConnections) {
+// more: the process's soft limit is raised to fit (Debian's default of 1024 does not). A host of
+// guilds, whose open guilds take a few each, raises it as far as it may.
+bool RaiseDescriptorLimit(int nConnections, bool bHost) {
     const rlim_t nNeeded = static_cast<rlim_t>(nConnections) + 256;
     rlimit limit{};
-    if (getrlimit(RLIMIT_NOFILE, &limit) != 0 || limit.rlim_cur >= nNeeded)
+    if (getrlimit(RLIMIT_NOFILE, &limit) != 0)
+        return true;
+    if (bHost && limit.rlim_cur < limit.rlim_max) {
+        rlimit raised = limit;
+        raised.rlim_cur = std::min<rlim_t>(limit.rlim_max, 1 << 20);
+        if (setrlimit(RLIMIT_NOFILE, &raised) == 0)
+            limit = raised;
+    }
+    if (limit.rlim_cur >= nNeeded)
         return true;
     if (limit.rlim_max != RLIM_INFINITY && limit.rlim_max < nNeeded) {
         std::fprintf(stderr,
@@ -209,7 +218,7 @@ int Serve(const ServeOptions& options) {
     std::string strCertPem, strKeyPem;
     if (bTls && !ReadTlsFiles(options, strCertPem, strKeyPem))
         return 1;
-    if (!RaiseDescriptorLimit(options.limits.nConnections))
+    if (!RaiseDescriptorLimit(options.limits.nConnections, bHost))
         return 1;
 
     // The signals are blocked before any thread starts, so that every thread inherits the mask
@@ -240,6 +249,15 @@ int Serve(const ServeOptions& options) {
         hostOptions.guild = options.guild;
         hostOptions.bWeb = options.bWeb;
         hostOptions.idle = std::chrono::seconds(options.nIdleSeconds);
+        // An open guild holds its file, its log and the log's index, and the web roster's own
+        // connection: the guilds open at once fit in the descriptors the connections leave.
+        rlimit files{};
+        if (getrlimit(RLIMIT_NOFILE, &files) == 0 && files.rlim_cur != RLIM_INFINITY)
+            hostOptions.nMostOpen = std::max<std::size_t>(
+                16, (static_cast<std::size_t>(files.rlim_cur) -
+                     std::min<std::size_t>(files.rlim_cur,
+                                           static_cast<std::size_t>(limits.nConnections) + 256)) /
+                        6);
         hostOptions.onNotices = [&courier](const std::string& strFile) { courier->Wake(strFile); };
         pHost = std::make_unique<GuildHost>(options.strGuildsDir, hostOptions);
         courier.emplace([&pHost] { return pHost->Files(); });

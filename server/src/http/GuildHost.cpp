@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <malloc.h>
 
 struct GuildHost::Hosted {
     Hosted(const std::string& strName, const guilds::Found& found, const Options& options)
@@ -80,6 +81,7 @@ std::shared_ptr<const Site> GuildHost::Open(const std::string& strName) {
     // Looked up at every request: a guild removed or renamed is gone at once.
     const std::optional<guilds::Found> found = guilds::Find(m_strDir, strName);
     std::shared_ptr<Hosted> pHosted;
+    std::vector<std::shared_ptr<Hosted>> closing; // closed once the lock is let go
     std::lock_guard<std::mutex> lock(m_mutex);
     auto open = m_open.find(strName);
     if (!found) {
@@ -94,6 +96,17 @@ std::shared_ptr<const Site> GuildHost::Open(const std::string& strName) {
         // the request.
         pHosted = std::make_shared<Hosted>(strName, *found, m_options);
         m_open[strName] = pHosted;
+        if (m_options.nMostOpen > 0 && m_open.size() > m_options.nMostOpen) {
+            auto oldest = m_open.end();
+            for (auto it = m_open.begin(); it != m_open.end(); ++it)
+                if (it->second != pHosted && it->second.use_count() == 1 &&
+                    (oldest == m_open.end() || it->second->lastUsed < oldest->second->lastUsed))
+                    oldest = it;
+            if (oldest != m_open.end()) {
+                closing.push_back(std::move(oldest->second));
+                m_open.erase(oldest);
+            }
+        }
     }
     pHosted->Touch();
     return std::shared_ptr<const Site>(pHosted, &pHosted->site);
@@ -119,6 +132,11 @@ void GuildHost::CloseIdle() {
             }
         }
     }
+    if (closing.empty())
+        return;
+    closing.clear();
+    // What the closed guilds held stays with each worker thread's allocator otherwise.
+    malloc_trim(0);
 }
 
 std::vector<std::string> GuildHost::Files() const {

@@ -26,6 +26,9 @@ public:
         GuildOptions guild; // every guild's, but for onNotices
         bool bWeb = true;   // the web rosters
         std::chrono::milliseconds idle = std::chrono::minutes(5);
+        // The most guilds open at once (each holds a few files open); past it the guild unused
+        // longest is closed first. 0: no limit.
+        std::size_t nMostOpen = 0;
         // Told, with its file, that a guild has committed messages to its outbox.
         std::function<void(const std::string& strFile)> onNotices;
     };

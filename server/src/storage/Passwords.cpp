@@ -6,12 +6,16 @@
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
+#include <condition_variable>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <mutex>
 #include <sodium.h>
 #include <stdexcept>
+#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -37,11 +41,44 @@ private:
     std::string m_strBytes;
 };
 
+// argon2id takes a core and 64 MiB for a tenth of a second. A process hashes at most one fewer
+// than the machine's cores at once (one at least), in the order the hashes were asked for: a
+// flood of guesses at one guild then leaves a core to every other request, and the memory that
+// hashes take stays bounded however many workers wait for one.
+class HashTurn {
+public:
+    HashTurn() {
+        std::unique_lock<std::mutex> lock(s_mutex);
+        const std::uint64_t lTicket = s_lNextTicket++;
+        s_wake.wait(lock, [&] { return lTicket < s_lFinished + AtOnce(); });
+    }
+    ~HashTurn() {
+        {
+            std::lock_guard<std::mutex> lock(s_mutex);
+            ++s_lFinished;
+        }
+        s_wake.notify_all();
+    }
+    HashTurn(const HashTurn&) = delete;
+    HashTurn& operator=(const HashTurn&) = delete;
+
+private:
+    static std::uint64_t AtOnce() {
+        static const std::uint64_t nAtOnce = std::max(1u, std::thread::hardware_concurrency()) - 1;
+        return std::max<std::uint64_t>(1, nAtOnce);
+    }
+    static inline std::mutex s_mutex;
+    static inline std::condition_variable s_wake;
+    static inline std::uint64_t s_lNextTicket = 0;
+    static inline std::uint64_t s_lFinished = 0;
+};
+
 } // namespace
 
 std::string HashPassword(const std::string& strPassword) {
     EnsureSodium();
     const HashedBytes bytes(strPassword);
+    const HashTurn turn;
     char szHash[crypto_pwhash_STRBYTES];
     if (crypto_pwhash_str_alg(
             szHash, bytes.Data(), bytes.Size(), crypto_pwhash_OPSLIMIT_INTERACTIVE,
@@ -55,6 +92,7 @@ bool VerifyPassword(const std::string& strHash, const std::string& strPassword) 
     if (strHash.empty() || strHash.size() >= crypto_pwhash_STRBYTES)
         return false;
     const HashedBytes bytes(strPassword);
+    const HashTurn turn;
     return crypto_pwhash_str_verify(strHash.c_str(), bytes.Data(), bytes.Size()) == 0;
 }
 
