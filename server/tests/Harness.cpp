@@ -2,11 +2,9 @@
 
 #include "Dump.h"
 #include "Escape.h"
-#include "Text.h"
 
 #include <sqlite3.h>
 
-#include <algorithm>
 #include <arpa/inet.h>
 #include <cerrno>
 #include <chrono>
@@ -15,19 +13,12 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
-#include <filesystem>
-#include <fstream>
-#include <functional>
 #include <iterator>
-#include <map>
 #include <netinet/in.h>
 #include <poll.h>
 #include <stdexcept>
-#include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
-#include <thread>
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -273,7 +264,8 @@ int RunServerCommand(const std::vector<std::string>& args, std::string* pOut, st
     return RunProgram(argv, "", pOut, pErr);
 }
 
-std::string RawExchange(int iPort, const std::string& strBytes, const std::string& strFrom) {
+std::string RawExchange(int iPort, const std::string& strBytes, const std::string& strFrom,
+                        double dSeconds) {
     int fd = ConnectLoopback(iPort, strFrom);
     if (fd < 0)
         throw std::runtime_error("cannot connect to port " + std::to_string(iPort));
@@ -284,9 +276,33 @@ std::string RawExchange(int iPort, const std::string& strBytes, const std::strin
             break; // the server may refuse early; read what it says
         nSent += static_cast<std::size_t>(n);
     }
-    std::string strReply = ReadAll(fd);
+    std::string strReply = dSeconds > 0 ? ReadFor(fd, dSeconds) : ReadAll(fd);
     close(fd);
     return strReply;
+}
+
+const char kOpenssl[] = "/usr/bin/openssl";
+
+std::string TlsExchange(int iPort, const std::string& strBytes, std::string& strErr,
+                        const std::string& strTrusted) {
+    std::string strOut;
+    int iExit =
+        RunProgram({kOpenssl, "s_client", "-quiet", "-verify_return_error", "-CAfile", strTrusted,
+                    "-verify_ip", "127.0.0.1", "-connect", "127.0.0.1:" + std::to_string(iPort)},
+                   strBytes, &strOut, &strErr);
+    return iExit == 0 || !strOut.empty() ? strOut : "";
+}
+
+void MakeCertificate(const std::string& strCert, const std::string& strKey,
+                     const std::string& strName) {
+    std::string strErr;
+    int iExit = RunProgram({kOpenssl, "req", "-x509", "-newkey", "ec", "-pkeyopt",
+                            "ec_paramgen_curve:prime256v1", "-nodes", "-days", "2", "-subj",
+                            "/CN=" + strName, "-addext", "subjectAltName=IP:127.0.0.1", "-keyout",
+                            strKey, "-out", strCert},
+                           "", nullptr, &strErr);
+    if (iExit != 0)
+        throw std::runtime_error("openssl req failed: " + strErr);
 }
 
 std::string PadHeader(const std::string& strRequest, std::size_t nHeaderBytes, int nLines) {
@@ -721,8 +737,8 @@ std::string PostRequest(const std::string& strPath) {
            " HTTP/1.1\r\nHost: h\r\nContent-Length: 4\r\nConnection: close\r\n\r\nop=1";
 }
 
-GuildHost::GuildHost(const std::vector<std::string>& names,
-                     const std::vector<std::string>& extraArgs) {
+ServedGuilds::ServedGuilds(const std::vector<std::string>& names,
+                           const std::vector<std::string>& extraArgs) {
     for (const std::string& strName : names)
         Scene::CreateEmpty(File(strName));
     std::vector<std::string> args{"--guilds", dir.Path()};
@@ -730,7 +746,7 @@ GuildHost::GuildHost(const std::vector<std::string>& names,
     server = std::make_unique<ServeTarget>("", "/zorv", args);
 }
 
-std::vector<std::string> GuildHost::OpenFiles() const {
+std::vector<std::string> ServedGuilds::OpenFiles() const {
     std::vector<std::string> files;
     const std::filesystem::path fds = "/proc/" + std::to_string(server->Pid()) + "/fd";
     for (const auto& entry : std::filesystem::directory_iterator(fds)) {

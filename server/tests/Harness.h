@@ -50,10 +50,19 @@ std::string InColumnsOf(const std::string& strDump, const std::string& strModel)
 int RunServerCommand(const std::vector<std::string>& args, std::string* pOut = nullptr,
                      std::string* pErr = nullptr);
 
-// Sends raw bytes to 127.0.0.1:port and returns everything until the peer closes. strFrom, when
-// given, is the loopback address to send from (any of 127.0.0.0/8), so that one test plays
-// clients at several addresses.
-std::string RawExchange(int iPort, const std::string& strBytes, const std::string& strFrom = "");
+// Sends raw bytes to 127.0.0.1:port and returns everything until the peer closes, or until
+// dSeconds pass without a byte when dSeconds is above 0. strFrom, when given, is the loopback
+// address to send from (any of 127.0.0.0/8), so that one test plays clients at several addresses.
+std::string RawExchange(int iPort, const std::string& strBytes, const std::string& strFrom = "",
+                        double dSeconds = 0);
+// The same over TLS, spoken by the openssl command (a TLS stack other than the server's), which
+// trusts only the certificate strTrusted for 127.0.0.1; "" with the handshake's complaint in
+// strErr when it fails.
+std::string TlsExchange(int iPort, const std::string& strBytes, std::string& strErr,
+                        const std::string& strTrusted);
+// A self-signed certificate for 127.0.0.1 named strName, and its key; throws when openssl fails.
+void MakeCertificate(const std::string& strCert, const std::string& strKey,
+                     const std::string& strName);
 // A connection to 127.0.0.1:port from strFrom (or the default address); -1 when it fails.
 int ConnectLoopback(int iPort, const std::string& strFrom = "");
 // Waits up to dSeconds for the server to answer or close, and returns what it sent.
@@ -141,9 +150,9 @@ int StartWatch(const Target& target);
 
 // A folder of guilds, each an empty guild file made as the scene's, and a host serving them all
 // (serve --guilds).
-struct GuildHost {
-    explicit GuildHost(const std::vector<std::string>& names,
-                       const std::vector<std::string>& extraArgs = {});
+struct ServedGuilds {
+    explicit ServedGuilds(const std::vector<std::string>& names,
+                          const std::vector<std::string>& extraArgs = {});
     std::string File(const std::string& strName) const { return dir.File(strName + ".db"); }
     GuildAt Guild(const std::string& strName) const {
         return GuildAt(*server, "/" + strName + "/zorv");

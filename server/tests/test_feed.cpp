@@ -397,12 +397,9 @@ TEST(FeedTriggers, EveryColumnOfTheTreeRecordIsWatched) {
 TEST(FeedHolding, AWatcherThatHangsUpGivesItsPlaceBack) {
     ServedScene served({"--held-per-address", "1"});
     ServeTarget& target = served.target;
-    const std::string strSince = std::to_string(Generation(target));
-    const int fd = ConnectLoopback(target.Port());
+    const int fd = StartWatch(target);
     ASSERT_GE(fd, 0);
-    const std::string strBytes = target.RequestBytes(S::Name(S::Other), S::Password(S::Other), 120,
-                                                     {{"since", strSince}, {"wait", "30"}});
-    ASSERT_EQ(send(fd, strBytes.data(), strBytes.size(), 0), ssize_t(strBytes.size()));
+    const std::string strSince = std::to_string(Generation(target));
     std::this_thread::sleep_for(std::chrono::milliseconds(200));
     auto Ask = [&] {
         return std::async(std::launch::async, [&] { return AskFeed(target, strSince, "30"); });

@@ -179,11 +179,37 @@ TEST_F(Front, HeaderFloodsAreRefusedAndTheMemoryComesBack) {
     EXPECT_EQ(As(*target, S::Self, 104).iCode, 800);
 }
 
+// The header's limits and the upload cap hold to the byte inside TLS as in the clear: these tests
+// run on each, the scene built in the clear and then served over TLS.
+class FrontLimitsTest : public Front, public ::testing::WithParamInterface<bool> {
+protected:
+    std::unique_ptr<ServeTarget> Start() {
+        auto target = Front::Start();
+        if (!GetParam())
+            return target;
+        target.reset();
+        MakeCertificate(m_dir.File("cert.pem"), m_dir.File("cert.key"), "ZORV test");
+        return std::make_unique<ServeTarget>(
+            m_strDb, "/zorv",
+            std::vector<std::string>{"--tls-cert", m_dir.File("cert.pem"), "--tls-key",
+                                     m_dir.File("cert.key")});
+    }
+    // What the server says to the bytes until it closes; in the clear, within 20 s, short of a
+    // request's own 30 s deadline.
+    std::string Exchange(const ServeTarget& target, const std::string& strBytes) {
+        if (!GetParam())
+            return RawExchange(target.Port(), strBytes, "", 20);
+        std::string strErr;
+        std::string strReply = TlsExchange(target.Port(), strBytes, strErr, m_dir.File("cert.pem"));
+        return strReply.empty() ? "(nothing: " + strErr + ")" : strReply;
+    }
+};
+
 // The header's limits hold to the byte and to the line: a request whose bytes before the body come
 // to 16384, in a few header lines or in the 64 allowed, is answered by the guild, and so is one
 // that filled the room libmicrohttpd's bookkeeping once took; one byte or one line more is
 // refused with 431, never met with silence or a 500.
-TEST_F(Front, HeaderLimitsHoldToTheByteAndTheLine) {
+TEST_P(FrontLimitsTest, HeaderLimitsHoldToTheByteAndTheLine) {
     auto target = Start();
     const std::string strLogin = target->RequestBytes("Self", "defpw1", 104, {});
     struct Case {
@@ -193,7 +219,7 @@ TEST_F(Front, HeaderLimitsHoldToTheByteAndTheLine) {
     } cases[] = {{16100, 5, true},  {16384, 5, true},   {16385, 5, false}, {12200, 64, true},
                  {16384, 64, true}, {16385, 64, false}, {2000, 65, false}, {40000, 5, false}};
     for (const Case& c : cases) {
-        std::string strReply = RawExchange(target->Port(), PadHeader(strLogin, c.nBytes, c.nLines));
+        std::string strReply = Exchange(*target, PadHeader(strLogin, c.nBytes, c.nLines));
         std::string strWhat = std::to_string(c.nBytes) + " bytes in " + std::to_string(c.nLines) +
                               " lines: " + strReply.substr(0, 40);
         if (c.bServed) {
@@ -207,7 +233,7 @@ TEST_F(Front, HeaderLimitsHoldToTheByteAndTheLine) {
 // A chunked body announces no length: it is held to the same 4 MiB as one that does. Up to the cap
 // it is read to its end and answered by the guild; one byte past it gets 413 at once, without the
 // rest of the body, which here never comes.
-TEST_F(Front, AChunkedBodyIsHeldToTheUploadCap) {
+TEST_P(FrontLimitsTest, AChunkedBodyIsHeldToTheUploadCap) {
     auto target = Start();
     const std::string strHead = "POST /zorv HTTP/1.1\r\nHost: x\r\nUser-Agent: ZORV 0.3\r\n"
                                 "Transfer-Encoding: chunked\r\n\r\n";
@@ -223,21 +249,14 @@ TEST_F(Front, AChunkedBodyIsHeldToTheUploadCap) {
         return strChunks;
     };
     const std::size_t nCap = 4u << 20;
-    std::string strAtCap = RawExchange(target->Port(), strHead + Chunks(nCap) + "0\r\n\r\n");
+    std::string strAtCap = Exchange(*target, strHead + Chunks(nCap) + "0\r\n\r\n");
     EXPECT_NE(strAtCap.find("<START_HERE>992;"), std::string::npos) << strAtCap.substr(0, 200);
-
-    int fd = ConnectLoopback(target->Port());
-    ASSERT_GE(fd, 0);
-    std::string strOver = strHead + Chunks(nCap + 1);
-    for (std::size_t nSent = 0; nSent < strOver.size();) {
-        ssize_t n = send(fd, strOver.data() + nSent, strOver.size() - nSent, MSG_NOSIGNAL);
-        ASSERT_GT(n, 0) << "the server closed after " << nSent << " bytes";
-        nSent += static_cast<std::size_t>(n);
-    }
-    std::string strReply = ReadFor(fd, 20); // the request's own deadline is 30 s
-    close(fd);
-    EXPECT_EQ(strReply.substr(0, 12), "HTTP/1.1 413") << strReply;
+    std::string strOver = Exchange(*target, strHead + Chunks(nCap + 1));
+    EXPECT_EQ(strOver.substr(0, 12), "HTTP/1.1 413") << strOver.substr(0, 200);
 }
+
+INSTANTIATE_TEST_SUITE_P(ClearAndTls, FrontLimitsTest, ::testing::Bool(),
+                         [](const auto& info) { return info.param ? "tls" : "clear"; });
 
 // Told to stop, the server answers every request it has taken, and refuses one whose body
 // completes while it drains, rather than handing it to workers that are going.

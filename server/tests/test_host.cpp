@@ -2,7 +2,9 @@
 // names that could leave the folder refused, guilds added, removed and renamed while it runs, idle
 // guilds closed and opened again, each guild's live feed and chat messages its own, the workers and
 // held watches shared fairly, and the same guilds under a web server (ZORV_GUILDS).
+#include "Demo.h"
 #include "GuildFiles.h"
+#include "GuildHost.h"
 #include "Harness.h"
 #include "HeldRequests.h"
 #include "Receiver.h"
@@ -22,7 +24,7 @@ std::string Level(const std::string& strDb, int id) {
 }
 
 TEST(Host, EachGuildIsAnsweredFromItsOwnFile) {
-    GuildHost host({"alpha", "beta-2"});
+    ServedGuilds host({"alpha", "beta-2"});
     const GuildAt alpha = host.Guild("alpha"), beta = host.Guild("beta-2");
     S::Build(alpha);
     S::Build(beta);
@@ -49,7 +51,7 @@ TEST(Host, EachGuildIsAnsweredFromItsOwnFile) {
 
 // Whatever a path carries, it reaches a file of the folder or nothing.
 TEST(Host, NamesThatCouldLeaveTheFolderAreRefused) {
-    GuildHost host({"alpha"});
+    ServedGuilds host({"alpha"});
     TempDir outside;
     S::CreateEmpty(outside.File("secret.db"));
     fs::create_symlink(outside.File("secret.db"), host.File("escape"));
@@ -79,7 +81,7 @@ TEST(Host, NamesThatCouldLeaveTheFolderAreRefused) {
 // one removed or renamed (once the host has let go of it, when idle). A removed guild's backup
 // restores it.
 TEST(Host, GuildsAddedRemovedAndRenamedWhileItRuns) {
-    GuildHost host({"alpha"}, {"--idle-seconds", "1"});
+    ServedGuilds host({"alpha"}, {"--idle-seconds", "1"});
     S::Build(host.Guild("alpha"));
     EXPECT_EQ(host.Post("/beta/zorv"), 404);
     std::string strOut, strErr;
@@ -116,7 +118,7 @@ TEST(Host, GuildsAddedRemovedAndRenamedWhileItRuns) {
 // A guild idle for longer than --idle-seconds lets go of its file, and is opened again at its
 // next request.
 TEST(Host, IdleGuildsAreClosedAndOpenedAgain) {
-    GuildHost host({"alpha", "beta"}, {"--idle-seconds", "1"});
+    ServedGuilds host({"alpha", "beta"}, {"--idle-seconds", "1"});
     S::Build(host.Guild("alpha"));
     S::Build(host.Guild("beta"));
     auto Open = [&](const std::string& strFile) {
@@ -137,7 +139,7 @@ TEST(Host, IdleGuildsAreClosedAndOpenedAgain) {
 
 // A watch on one guild is woken by its own changes only, and carries only those.
 TEST(Host, EachGuildsFeedCarriesItsOwnChanges) {
-    GuildHost host({"alpha", "beta"});
+    ServedGuilds host({"alpha", "beta"});
     const GuildAt alpha = host.Guild("alpha"), beta = host.Guild("beta");
     S::Build(alpha);
     S::Build(beta);
@@ -158,7 +160,7 @@ TEST(Host, EachGuildsFeedCarriesItsOwnChanges) {
 
 // One sender serves every guild, each guild's messages going to its own targets alone.
 TEST(Host, EachGuildsChatMessagesGoToItsOwnTargets) {
-    GuildHost host({"alpha", "beta"});
+    ServedGuilds host({"alpha", "beta"});
     Receiver alphaHears, betaHears;
     for (auto [szName, pReceiver] : {std::pair{"alpha", &alphaHears}, {"beta", &betaHears}}) {
         S::Build(host.Guild(szName));
@@ -247,6 +249,22 @@ TEST(HostShares, AGuildHoldsOnlyItsShareOfWatches) {
     EXPECT_TRUE(Hold("calm", "10.0.0.9"));
     held.Stop();
     EXPECT_EQ(nWoken, 4);
+}
+
+// Past the most guilds it may hold open, the host closes the guild unused longest, never one a
+// request still holds.
+TEST(HostShares, PastItsLimitTheGuildUnusedLongestIsClosed) {
+    TempDir dir;
+    for (const char* szName : {"a", "b", "c"})
+        CreateEmptyGuild(dir.File(std::string(szName) + ".db"));
+    GuildHost::Options options;
+    options.nMostOpen = 2;
+    GuildHost host(dir.Path(), options);
+    const std::shared_ptr<const Site> pA = host.Open("a"); // held, as by a watch
+    ASSERT_TRUE(host.Open("b"));
+    ASSERT_TRUE(host.Open("c"));
+    EXPECT_EQ(host.OpenCount(), 2u);
+    EXPECT_EQ(host.Open("a"), pA) << "the guild in use stays open";
 }
 
 } // namespace

@@ -17,10 +17,9 @@ std::string RefusalSentence(const Answer& answer) {
     if (fields.size() < 2)
         return "(no refusal in " + answer.strPayload + ")";
     const zorv::RefusalText* pText = zorv::FindRefusal(std::atol(fields[1].c_str()));
-    EXPECT_TRUE(pText) << fields[1];
-    if (pText)
-        EXPECT_EQ(zorv::FillTemplate(pText->szEnglish, {fields.begin() + 2, fields.end()}),
-                  fields[0]);
+    if (!pText)
+        return "(no refusal numbered " + fields[1] + ")";
+    EXPECT_EQ(zorv::FillTemplate(pText->szEnglish, {fields.begin() + 2, fields.end()}), fields[0]);
     return fields[0];
 }
 
@@ -148,36 +147,30 @@ TEST_P(Operations, RemoveVassal) {
     EXPECT_EQ(T().Send("Vassal", S::kDefaultPassword, 104).iCode, 950);
 }
 
-// Every case here passes the other removal rules (the vassal exists, the caller stands above it
-// and outside its branch, the patron and its list are current), so only the guard that keeps an
-// administrator in the guild can refuse.
 TEST_P(Operations, RemovedIdsAreNotHandedOutAgain) {
     Build();
-    auto Add = [&](const std::string& strName, const std::string& strList) {
-        return As(T(), S::Root, 101,
-                  Form("charid=1&addtoid=1&vassalname=" + strName + "&vassallist=" + strList +
-                       "&patronid=-1"));
-    };
     // The member with the highest id leaves and a newcomer joins: a save meant for the one who
     // left, sent late, must find no one rather than overwrite the newcomer.
-    ASSERT_EQ(Remove(S::Root, "7", "1", "2,6,7", "Keeper"), 800);
-    Answer newcomer = Add("Newcomer", "2,6");
+    ASSERT_EQ(SceneOps::Remove(S::Root, S::Keeper).iCode, 800);
+    Answer newcomer = Add(S::Root, S::Root, "Newcomer");
     ASSERT_EQ(newcomer.iCode, 800);
     EXPECT_EQ(newcomer.strPayload, "8");
-    EXPECT_EQ(As(T(), S::Root, 106, {{"charid", "1"}, {"updateid", "7"}, {"BIO", "late"}}).iCode,
-              970);
-    EXPECT_EQ(SqlValue(m_strDb, "SELECT bio FROM characters WHERE name = 'Newcomer'"), "");
+    EXPECT_EQ(Save(S::Root, S::Keeper, {{"BIO", "late"}}).iCode, 970);
+    EXPECT_EQ(Column("bio", 8), "");
 
     // Once every id has been used, the one freed longest ago comes first, not the lowest.
     Sql(m_strDb, "UPDATE server_state SET value = 32767 WHERE key = 'id_high_water'");
-    ASSERT_EQ(Remove(S::Root, "6", "1", "2,6,8", "Other"), 800);
-    ASSERT_EQ(Remove(S::Root, "5", "4", "5", "Vassal"), 800);
-    EXPECT_EQ(Add("First Back", "2,8").strPayload, "7");
-    EXPECT_EQ(Add("Second Back", "2,8,7").strPayload, "6");
-    EXPECT_EQ(Add("Third Back", "2,8,7,6").strPayload, "5");
-    EXPECT_EQ(Add("No Room", "2,8,7,6,5").iCode, 908);
+    ASSERT_EQ(SceneOps::Remove(S::Root, S::Other).iCode, 800);
+    ASSERT_EQ(SceneOps::Remove(S::Root, S::Vassal).iCode, 800);
+    EXPECT_EQ(Add(S::Root, S::Root, "First Back").strPayload, "7");
+    EXPECT_EQ(Add(S::Root, S::Root, "Second Back").strPayload, "6");
+    EXPECT_EQ(Add(S::Root, S::Root, "Third Back").strPayload, "5");
+    EXPECT_EQ(Add(S::Root, S::Root, "No Room").iCode, 908);
 }
 
+// Every case here passes the other removal rules (the vassal exists, the caller stands above it
+// and outside its branch, the patron and its list are current), so only the guard that keeps an
+// administrator in the guild can refuse.
 TEST_P(Operations, RemovalNeverTakesTheLastAdministrator) {
     Build();
     auto Administrators = [&] {
@@ -333,19 +326,13 @@ TEST_P(Operations, SaveAndRead) {
     EXPECT_EQ(Save(S::Self, "4", "4", {{"CITYSTATE", std::string(nCity, '\xE9')}}), 800);
     EXPECT_EQ(Save(S::Self, "4", "4", {{"CITYSTATE", std::string(nCity + 1, '\xE9')}}),
               zorv::CodeInvalidText);
-    // Latin-1 on the wire, UTF-8 in the file, Latin-1 back out; a skill whose cell was cleared
-    // is 0.
+    // Latin-1 on the wire, UTF-8 in the file; a skill whose cell was cleared is 0. (What a read
+    // sends back is the record's test, and its Latin-1 the web's.)
     EXPECT_EQ(Save(S::Self, "4", "4", {{"CITYSTATE", "K\xF6ln, \xC9vreux"}, {"SKILLS", "32,2, "}}),
               800);
-    EXPECT_EQ(SqlValue(m_strDb, "SELECT city_state FROM characters WHERE id = 4"),
-              "K\xC3\xB6ln, \xC3\x89vreux");
+    EXPECT_EQ(Column("city_state", S::Self), "K\xC3\xB6ln, \xC3\x89vreux");
+    EXPECT_EQ(Column("skills", S::Self), "32,2,0");
     EXPECT_EQ(Save(S::Self, "4", "4", {{"NAME", "Selfie"}}), 800);
-    zorv::Fields f = zorv::UnescapedFields(As(T(), S::Other, 107, {{"getcharid", "4"}}).strPayload);
-    ASSERT_EQ(f.size(), std::size_t(zorv::kCharacterPayloadFields));
-    EXPECT_EQ(f[18], "K\xF6ln, \xC9vreux");
-    EXPECT_EQ(f[16], "32,2,0");
-    EXPECT_EQ(f[32], "Slayer of the Olthoi Queen");
-    EXPECT_EQ(f[22], "6") << "the revision counts five saves, none of the refused ones";
     EXPECT_NE(As(T(), S::Other, 107, {{"getcharid", "1"}}).strPayload.find("|None|Root|"),
               std::string::npos)
         << "a monarch's patron is None and its path is itself";

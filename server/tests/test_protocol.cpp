@@ -64,20 +64,13 @@ TEST(ScriptPath, IsMatchedExactly) {
     TempDir dir;
     std::string strDb = dir.File("guild.db");
     Scene::CreateEmpty(strDb);
-    auto Status = [](int iPort, const std::string& strPath) {
-        std::string strReply = RawExchange(
-            iPort, "POST " + strPath +
-                       " HTTP/1.0\r\nHost: x\r\nUser-Agent: ZORV 0.3\r\nContent-length: "
-                       "36\r\n\r\ncharname=a&password=bbbbbb&msgid=104");
-        return strReply.rfind("HTTP/1.", 0) == 0 ? strReply.substr(9, 3) : strReply;
-    };
     // Characters that mean something in a pattern mean nothing in the path.
     for (const char* szPath : {"/zorv.cgi", "/.*", "/zorv(", "/a+b"}) {
         ServeTarget target(strDb, szPath);
         EXPECT_EQ(target.Send("a", "bbbbbb", 104).iCode, 801) << szPath;
         for (const char* szOther : {"/zorvXcgi", "/zorv.cgi/x", "/zorv", "/", "/aab", "/zorv(("})
             if (std::string(szOther) != szPath) {
-                EXPECT_EQ(Status(target.Port(), szOther), "404")
+                EXPECT_EQ(StatusOf(target.Port(), PostRequest(szOther)), 404)
                     << szPath << " answered " << szOther;
             }
     }

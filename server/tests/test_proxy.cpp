@@ -121,8 +121,8 @@ protected:
         S::Build(proxy.Guild("alpha"));
         S::Build(proxy.Guild("beta"));
     }
-    GuildHost hostA{{"alpha"}, {"--trusted-proxy", "127.0.0.1", "--idle-seconds", "1"}};
-    GuildHost hostB{{"beta"}, {"--trusted-proxy", "127.0.0.1"}};
+    ServedGuilds hostA{{"alpha"}, {"--trusted-proxy", "127.0.0.1", "--idle-seconds", "1"}};
+    ServedGuilds hostB{{"beta"}, {"--trusted-proxy", "127.0.0.1"}};
     TempDir work;
     Proxy proxy{GetParam(), work, hostA.Port(), hostB.Port()};
 };

@@ -1,26 +1,12 @@
 // `serve` over HTTPS: the certificate and key given are the ones served, the protocol runs
 // unchanged inside TLS and only there, and a pair that cannot serve keeps the server from starting.
-// The TLS peer is the openssl command, a TLS stack other than the server's.
+// The TLS peer is the openssl command, a TLS stack other than the server's. The header's limits and
+// the upload cap inside TLS are the front's tests.
 #include "Harness.h"
 
 #include <iterator>
 
 namespace {
-
-const char kOpenssl[] = "/usr/bin/openssl";
-
-// A self-signed certificate for 127.0.0.1 and its key, made for this test.
-void MakeCertificate(const std::string& strCert, const std::string& strKey,
-                     const std::string& strName) {
-    std::string strErr;
-    int iExit = RunProgram({kOpenssl, "req", "-x509", "-newkey", "ec", "-pkeyopt",
-                            "ec_paramgen_curve:prime256v1", "-nodes", "-days", "2", "-subj",
-                            "/CN=" + strName, "-addext", "subjectAltName=IP:127.0.0.1", "-keyout",
-                            strKey, "-out", strCert},
-                           "", nullptr, &strErr);
-    if (iExit != 0)
-        throw std::runtime_error("openssl req failed: " + strErr);
-}
 
 class Tls : public ::testing::Test {
 protected:
@@ -32,18 +18,6 @@ protected:
     }
     std::string Cert() const { return m_dir.File("cert.pem"); }
     std::string Key() const { return m_dir.File("cert.key"); }
-
-    // Sends the bytes over TLS, trusting only our certificate for 127.0.0.1, and returns the
-    // reply; an empty reply with the handshake's complaint in strErr when it fails.
-    std::string TlsExchange(int iPort, const std::string& strBytes, std::string& strErr,
-                            const std::string& strTrusted) const {
-        std::string strOut;
-        int iExit = RunProgram({kOpenssl, "s_client", "-quiet", "-verify_return_error", "-CAfile",
-                                strTrusted, "-verify_ip", "127.0.0.1", "-connect",
-                                "127.0.0.1:" + std::to_string(iPort)},
-                               strBytes, &strOut, &strErr);
-        return iExit == 0 || !strOut.empty() ? strOut : "";
-    }
 
     TempDir m_dir;
     std::string m_strDb;
@@ -82,44 +56,6 @@ TEST_F(Tls, ServesTheProtocolInsideTlsOnly) {
         RawExchange(target.Port(), target.RequestBytes("Root", Scene::kRootPassword, 104, {}));
     EXPECT_EQ(strPlain.find("START_HERE"), std::string::npos) << strPlain;
     EXPECT_EQ(strPlain.find("HTTP/"), std::string::npos) << strPlain;
-}
-
-// Inside TLS the header's limits hold to the byte and the line as in the clear: 16384 bytes before
-// the body, in few lines or in 64, are answered; one byte or one line more gets 431.
-TEST_F(Tls, HeaderLimitsHoldInsideTls) {
-    ServeTarget target(m_strDb, "/zorv", {"--tls-cert", Cert(), "--tls-key", Key()});
-    const std::string strLogin = target.RequestBytes("Root", Scene::kRootPassword, 104, {});
-    struct Case {
-        std::size_t nBytes;
-        int nLines;
-        const char* szStatus;
-    } cases[] = {{16384, 5, "200"},
-                 {16385, 5, "431"},
-                 {16384, 64, "200"},
-                 {16385, 64, "431"},
-                 {2000, 65, "431"}};
-    for (const Case& c : cases) {
-        std::string strErr;
-        std::string strReply =
-            TlsExchange(target.Port(), PadHeader(strLogin, c.nBytes, c.nLines), strErr, Cert());
-        EXPECT_EQ(strReply.substr(0, 12), std::string("HTTP/1.1 ") + c.szStatus)
-            << c.nBytes << " bytes in " << c.nLines << " lines: " << strReply.substr(0, 40)
-            << strErr;
-    }
-}
-
-// A chunked body past the 4 MiB cap is refused in the middle of its TLS stream, with a 413 inside
-// the session, as in the clear.
-TEST_F(Tls, RefusesAChunkedBodyPastTheCapInsideTls) {
-    ServeTarget target(m_strDb, "/zorv", {"--tls-cert", Cert(), "--tls-key", Key()});
-    std::string strRequest = "POST /zorv HTTP/1.1\r\nHost: x\r\nUser-Agent: ZORV 0.3\r\n"
-                             "Transfer-Encoding: chunked\r\n\r\n";
-    for (int i = 0; i < 64; ++i)
-        strRequest += "10000\r\n" + std::string(0x10000, 'a') + "\r\n";
-    strRequest += "1\r\na\r\n"; // the cap's one byte over; the body never ends
-    std::string strErr;
-    std::string strReply = TlsExchange(target.Port(), strRequest, strErr, Cert());
-    EXPECT_EQ(strReply.substr(0, 12), "HTTP/1.1 413") << strReply << strErr;
 }
 
 // A client that connects and never starts the handshake is closed once the header's time is out,

@@ -281,11 +281,9 @@ TEST_P(Web, PathsMethodsAndTheProtocolBeside) {
 INSTANTIATE_TEST_SUITE_P(Server, Web, ::testing::Values("serve", "cgi"));
 
 TEST(WebSwitches, NoWebRefusesPagesButNotTheClient) {
-    TempDir dir;
-    std::string strDb = dir.File("guild.db");
-    Scene::CreateEmpty(strDb);
-    ServeTarget target(strDb, "/zorv", {"--no-web"});
-    Scene::Build(target);
+    const ServedScene served({"--no-web"});
+    const ServeTarget& target = served.target;
+    const std::string& strDb = served.strDb;
     EXPECT_EQ(Get(target, "/zorv").iStatus, 405);
     EXPECT_EQ(Get(target, "/zorv/members").iStatus, 404);
     EXPECT_EQ(As(target, S::Self, 104).iCode, 800);
