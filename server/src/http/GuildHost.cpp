@@ -81,19 +81,22 @@ std::shared_ptr<const Site> GuildHost::Open(const std::string& strName) {
     // Looked up at every request: a guild removed or renamed is gone at once.
     const std::optional<guilds::Found> found = guilds::Find(m_strDir, strName);
     std::shared_ptr<Hosted> pHosted;
-    std::vector<std::shared_ptr<Hosted>> closing; // closed once the lock is let go
     std::lock_guard<std::mutex> lock(m_mutex);
     auto open = m_open.find(strName);
     if (!found) {
-        if (open != m_open.end())
-            m_open.erase(open); // closed once its last request ends
+        if (open != m_open.end()) {
+            m_retired.push_back(std::move(open->second));
+            m_open.erase(open);
+        }
         return nullptr;
     }
     if (open != m_open.end() && open->second->identity == found->identity) {
         pHosted = open->second;
     } else {
-        // Opening reads no more than the key beside the file: the guild file itself is opened by
-        // the request.
+        // A guild whose file was replaced is opened afresh. Opening reads no more than the key
+        // beside the file: the guild file itself is opened by the request.
+        if (open != m_open.end())
+            m_retired.push_back(std::move(open->second));
         pHosted = std::make_shared<Hosted>(strName, *found, m_options);
         m_open[strName] = pHosted;
         if (m_options.nMostOpen > 0 && m_open.size() > m_options.nMostOpen) {
@@ -103,7 +106,7 @@ std::shared_ptr<const Site> GuildHost::Open(const std::string& strName) {
                     (oldest == m_open.end() || it->second->lastUsed < oldest->second->lastUsed))
                     oldest = it;
             if (oldest != m_open.end()) {
-                closing.push_back(std::move(oldest->second));
+                m_retired.push_back(std::move(oldest->second));
                 m_open.erase(oldest);
             }
         }
@@ -127,6 +130,15 @@ void GuildHost::CloseIdle() {
             if (it->second.use_count() == 1 && it->second->lastUsed < lOldest) {
                 closing.push_back(std::move(it->second));
                 it = m_open.erase(it);
+            } else {
+                ++it;
+            }
+        }
+        // A guild let go of while a request held it waits for the request to end.
+        for (auto it = m_retired.begin(); it != m_retired.end();) {
+            if (it->use_count() == 1) {
+                closing.push_back(std::move(*it));
+                it = m_retired.erase(it);
             } else {
                 ++it;
             }

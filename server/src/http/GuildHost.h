@@ -2,8 +2,8 @@
 // A host of several guilds: every guild file DIR/<guild>.db (GuildFiles.h) answers the protocol at
 // /<guild>/zorv and its web roster at /<guild>/ and below. A guild is opened at its first request
 // and closed, with its connections and caches, once it has been idle for a while and no request
-// of its runs; a guild added to the folder is served at once, and one removed or renamed answers
-// 404 from its next request on. Thread-safe.
+// of its runs, by a thread of the host's own; a guild added to the folder is served at once, and
+// one removed or renamed answers 404 from its next request on. Thread-safe.
 #include "GuildOptions.h"
 #include "Sites.h"
 
@@ -59,6 +59,9 @@ private:
     const Options m_options;
     std::mutex m_mutex;
     std::unordered_map<std::string, std::shared_ptr<Hosted>> m_open;
+    // Guilds let go of (removed, replaced, or the oldest past the limit), closed by the host's
+    // thread once no request holds them, never by the thread that answers a request.
+    std::vector<std::shared_ptr<Hosted>> m_retired;
     std::condition_variable m_stop;
     bool m_bStopping = false;
     std::thread m_closer;
