@@ -45,7 +45,7 @@ test: build-test build-package build-fuzz build-server
 # Each fuzz target for FUZZ_SECONDS, one after another, growing its corpus in
 # build/fuzz/fuzz/corpus; a finding stops the run and lands in build/fuzz/fuzz/findings.
 FUZZ_SECONDS ?= 3600
-FUZZ_TARGETS ?= fuzz_request fuzz_reply fuzz_tree fuzz_character fuzz_lists fuzz_payloads fuzz_dump
+FUZZ_TARGETS ?= fuzz_request fuzz_guild_path fuzz_reply fuzz_tree fuzz_character fuzz_lists fuzz_payloads fuzz_dump
 fuzz: build-fuzz
 	@for t in $(FUZZ_TARGETS); do fuzz/run build/fuzz/fuzz/$$t $(FUZZ_SECONDS) || exit 1; done
 
